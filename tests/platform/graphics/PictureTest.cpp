@@ -1,5 +1,7 @@
 #include "run/platform/graphics/Picture.h"
 
+#include <SDL.h>
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -292,6 +294,34 @@ TEST_F(PictureFiles, SavedBitmapIsTwentyFourBitAndReadsBackOpaque) {
     ASSERT_TRUE(r.picture) << r.error;
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x) EXPECT_EQ(r.picture->image.pixel(x, y), c.pixel(x, y) | 0xFF000000u);
+}
+
+TEST_F(PictureFiles, JpegDecodesOpaqueAndSurvivesTruncation) {
+    // Written by the real encoder: half red, half blue.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 16, 16, 32, SDL_PIXELFORMAT_ARGB8888);
+    ASSERT_NE(surface, nullptr);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x] = x < 8 ? 0xFFFF0000u : 0xFF0000FFu;
+    const int saved = IMG_SaveJPG(surface, path("photo.jpg").c_str(), 95);
+    SDL_FreeSurface(surface);
+    ASSERT_EQ(saved, 0) << IMG_GetError();
+
+    const PictureResult r = LoadPictureFile(path("photo.jpg"));
+    ASSERT_TRUE(r.picture) << r.error;
+    EXPECT_EQ(r.picture->width(), 16);
+    EXPECT_FALSE(r.picture->hasAlpha);
+    const Pixel left = r.picture->image.pixel(2, 8), right = r.picture->image.pixel(13, 8);
+    EXPECT_GT((left >> 16) & 0xFF, 200u);
+    EXPECT_LT(left & 0xFF, 60u);
+    EXPECT_GT(right & 0xFF, 200u);
+    EXPECT_LT((right >> 16) & 0xFF, 60u);
+
+    const Bytes jpg = read(path("photo.jpg"));
+    for (std::size_t n = 0; n < jpg.size(); n += 7) {
+        const PictureResult cut = LoadPictureMemory(jpg.data(), n);
+        EXPECT_TRUE(cut.picture || !cut.error.empty()) << "length " << n;
+    }
 }
 
 TEST_F(PictureFiles, SavingReportsFailures) {
