@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace run::platform {
 
 namespace {
@@ -31,6 +35,37 @@ bool ClipSpan(const Canvas& src, const Rect& sr, int dx, int dy, int dstW, int d
     if (w <= 0 || h <= 0) return false;
     out = {int(sx), int(sy), int(x), int(y), int(w), int(h)};
     return true;
+}
+
+// One row of blend(): the same arithmetic as Over(Div255(alpha * opacity)), four pixels at a
+// time in 16-bit lanes where the instruction set has them. Every intermediate fits 16 bits.
+void BlendRow(Pixel* dp, const Pixel* sp, int n, std::uint32_t op) {
+    int i = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i opacity = _mm_set1_epi32(int(op));
+    const __m128i half = _mm_set1_epi16(128);
+    const __m128i full = _mm_set1_epi16(255);
+    const __m128i opaque = _mm_set1_epi32(int(0xFF000000u));
+    for (; i + 4 <= n; i += 4) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sp + i));
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dp + i));
+        __m128i a = _mm_add_epi16(_mm_mullo_epi16(_mm_srli_epi32(s, 24), opacity), half);
+        a = _mm_srli_epi16(_mm_add_epi16(a, _mm_srli_epi16(a, 8)), 8);   // one per 32-bit lane
+        a = _mm_or_si128(a, _mm_slli_epi32(a, 16));
+        const __m128i aLo = _mm_unpacklo_epi32(a, a), aHi = _mm_unpackhi_epi32(a, a);
+        const __m128i so = _mm_or_si128(s, opaque);
+        auto mix = [&](__m128i s16, __m128i d16, __m128i a16) {
+            __m128i t = _mm_add_epi16(_mm_mullo_epi16(s16, a16), _mm_mullo_epi16(d16, _mm_sub_epi16(full, a16)));
+            t = _mm_add_epi16(t, half);
+            return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
+        };
+        const __m128i lo = mix(_mm_unpacklo_epi8(so, zero), _mm_unpacklo_epi8(d, zero), aLo);
+        const __m128i hi = mix(_mm_unpackhi_epi8(so, zero), _mm_unpackhi_epi8(d, zero), aHi);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dp + i), _mm_packus_epi16(lo, hi));
+    }
+#endif
+    for (; i < n; ++i) dp[i] = Over(dp[i], sp[i], Div255((sp[i] >> 24) * op));
 }
 
 inline long long FloorMod(long long v, long long m) {
@@ -145,16 +180,7 @@ void Canvas::blend(const Canvas& src, const Rect& srcRect, int dx, int dy, std::
     if (opacity == 0) return;
     Span s;
     if (!ClipSpan(src, srcRect, dx, dy, m_width, m_height, s)) return;
-    const std::uint32_t op = opacity;
-    // Branch-free so the compiler can vectorise the row; transitions run this on whole frames.
-    for (int y = 0; y < s.h; ++y) {
-        const Pixel* sp = src.row(s.sy + y) + s.sx;
-        Pixel* dp = row(s.dy + y) + s.dx;
-        for (int i = 0; i < s.w; ++i) {
-            const Pixel p = sp[i];
-            dp[i] = Over(dp[i], p, Div255((p >> 24) * op));
-        }
-    }
+    for (int y = 0; y < s.h; ++y) BlendRow(row(s.dy + y) + s.dx, src.row(s.sy + y) + s.sx, s.w, opacity);
 }
 
 void Canvas::stretch(const Canvas& src, const Rect& srcRect, const Rect& dstRect) {

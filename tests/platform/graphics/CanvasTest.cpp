@@ -203,6 +203,28 @@ TEST(CanvasBlend, CombinesOpacityWithSourceAlphaAndAccumulatesDestinationAlpha) 
     EXPECT_TRUE(Near(clear.pixel(0, 0), 0x80808080)) << std::hex << clear.pixel(0, 0);
 }
 
+TEST(CanvasBlend, WideRowsGiveTheSameResultAsSinglePixels) {
+    // Wide rows take the vectorised path, single pixels the plain one: they must agree exactly.
+    Canvas src(37, 3), dst(37, 3);
+    std::uint32_t seed = 12345;
+    auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 37; ++x) {
+            src.setPixel(x, y, next());
+            dst.setPixel(x, y, next());
+        }
+    for (int opacity : {1, 77, 128, 200, 254, 255}) {
+        Canvas wide = dst;
+        wide.blend(src, src.bounds(), 0, 0, std::uint8_t(opacity));
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 37; ++x) {
+                Canvas one(1, 1, dst.pixel(x, y));
+                one.blend(src, {x, y, 1, 1}, 0, 0, std::uint8_t(opacity));
+                ASSERT_EQ(wide.pixel(x, y), one.pixel(0, 0)) << x << "," << y << " at " << opacity;
+            }
+    }
+}
+
 TEST(CanvasStretch, DoublesEveryPixelIntoASquare) {
     const Canvas src = Numbered(3, 2);
     Canvas dst(6, 4, 0);
