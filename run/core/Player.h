@@ -1,0 +1,56 @@
+// One run of the player on one project: the platform pieces, the session, the welcome window
+// and the game window, wired together.
+#pragma once
+
+#include "run/core/Session.h"
+#include "run/frames/GameWindow.h"
+#include "run/platform/files/SettingsStore.h"
+#include "run/platform/graphics/Fonts.h"
+#include "run/platform/ui/WindowSystem.h"
+#include "run/project/WelcomeWindow.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace run {
+
+struct PlayerOptions {
+    std::string projectFolder;              // the game's folder
+    std::filesystem::path settingsFile;     // empty: the per-user default
+};
+
+class Player {
+  public:
+    Player(platform::IBackend& backend, PlayerOptions options);
+    ~Player();
+
+    // Start-up: loads the welcome window (which may start the game at once or end the program).
+    void start();
+    // Runs the event loop until the program ends.
+    void run();
+    bool ended() const { return m_session.programEnded; }
+
+    Session& session() { return m_session; }
+    platform::WindowSystem& ui() { return m_ui; }
+    WelcomeWindow& welcome() { return m_welcome; }
+    GameWindow& game() { return m_game; }
+
+    // What a player sees now, one item a line ("window: Game", "frame: …").
+    std::vector<std::string> describeState();
+
+  private:
+    void startGame();
+    void onGameUnloaded();
+
+    platform::IBackend& m_backend;
+    platform::FontCatalog m_fonts;
+    platform::WindowSystem m_ui;
+    platform::SettingsStore m_settings;
+    Session m_session;
+    GameWindow m_game;
+    WelcomeWindow m_welcome;
+};
+
+} // namespace run

@@ -1,0 +1,61 @@
+// The state one running project shares across its parts: the platform it runs on, the project
+// paths and information, the user-interface texts, the per-user settings and the process flags.
+#pragma once
+
+#include "run/platform/files/SettingsStore.h"
+#include "run/platform/graphics/Fonts.h"
+#include "run/platform/ui/WindowSystem.h"
+#include "run/project/ProjectInfo.h"
+#include "run/project/ProjectPaths.h"
+#include "run/project/UiText.h"
+
+#include <string>
+
+namespace run {
+
+// Flags through which interleaved long operations coordinate.
+struct Flags {
+    bool Quitting = false;                 // the game is being left
+    bool SkipTransitionRequested = false;  // a running transition should end at once
+    bool StopMovie = false;                // a video wait should end
+};
+
+// The desktop mode remembered at start-up, restored when the game window unloads.
+struct SavedDesktopMode {
+    int width = 0;
+    int height = 0;
+    int refreshRate = 0;
+};
+
+struct Session {
+    Session(platform::WindowSystem& ui, platform::SettingsStore& settings) : ui(ui), settings(settings) {}
+
+    platform::WindowSystem& ui;
+    platform::SettingsStore& settings;
+
+    std::string projectFolder;   // as given on the command line, or the program's own folder
+    ProjectPaths paths;
+    ProjectInfo info;
+    UiText uiText;
+    Flags flags;
+    SavedDesktopMode desktop;
+    int pendingLoadGameResolution = 0;   // set by scripts, reset with the game state
+
+    // The font whose height decides whether the system counts as set to large fonts.
+    platform::FontSpec systemFont{"MS Sans Serif", 8.25};
+
+    // Set when the program should end (the welcome window was unloaded).
+    bool programEnded = false;
+
+    // Shows the player's error box: UiText 30, two line breaks, UiText 31, then the operation's
+    // own sentence and the failure's description.
+    void showErrorBox(const std::string& sentence, const std::string& description = "");
+
+    // Per-user settings of this project (application "Software", section ProjectRegistryName).
+    std::string getUserSetting(const std::string& key, const std::string& defaultValue) const;
+    void saveUserSetting(const std::string& key, const std::string& value);
+    // A key of section "General" of Config/More; "" when the file or key is missing.
+    std::string readProjectSetting(const std::string& key) const;
+};
+
+} // namespace run

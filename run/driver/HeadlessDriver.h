@@ -1,0 +1,53 @@
+// Drives a real player on the headless backend: start it on a project folder, click, press
+// keys, let virtual time pass, answer boxes, read state and pixels. Tests and `run --play` use it.
+#pragma once
+
+#include "run/core/Player.h"
+#include "run/platform/headless/HeadlessBackend.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace run {
+
+class HeadlessDriver {
+  public:
+    explicit HeadlessDriver(PlayerOptions options, platform::DisplayMode desktop = {1280, 1024, 60, 32});
+    ~HeadlessDriver();
+
+    platform::HeadlessBackend& backend() { return m_backend; }
+    Player& player() { return *m_player; }
+    void start();
+    bool ended() const { return m_player->ended(); }
+
+    // Positions are pixels of the frame area while the game window is active, otherwise of the
+    // active window's inside.
+    void click(int x, int y, int button = platform::kLeftButton);
+    void move(int x, int y);
+    void drag(int x1, int y1, int x2, int y2);
+    // A key name as ParseKeyName takes it; false when the name is unknown.
+    bool key(const std::string& name);
+    // Lets `ms` milliseconds of virtual time pass, firing timers on their due times.
+    void wait(int ms);
+    void answer(const std::string& buttonCaption) { m_backend.queueAnswer(buttonCaption); }
+    void type(const std::string& text) { m_backend.queueInput(text); }
+
+    // The active window as a player sees it; empty canvas when no window is shown.
+    platform::Canvas screenshot();
+    // The colour at a position (same coordinates as click), 0 when no window is shown.
+    platform::Pixel pixel(int x, int y);
+    // State lines, followed by every box shown since the previous call.
+    std::vector<std::string> state();
+    const std::vector<platform::RecordedBox>& boxes() const { return m_backend.boxes(); }
+
+  private:
+    void toWindow(int& x, int& y);
+    void send(platform::InputEvent ev);
+
+    platform::HeadlessBackend m_backend;
+    std::unique_ptr<Player> m_player;
+    std::size_t m_boxesReported = 0;
+};
+
+} // namespace run

@@ -1,0 +1,104 @@
+// The player program: `run [--headless] [--play STEPS.txt] [PROJECT_DIR]`.
+#include "run/core/Player.h"
+#include "run/driver/HeadlessDriver.h"
+#include "run/driver/PlayScript.h"
+#include "run/platform/headless/HeadlessBackend.h"
+#ifdef PLAYER_WITH_SDL2
+#include "run/platform/sdl/SdlBackend.h"
+#endif
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace {
+
+void usage(std::ostream& out) {
+    out << "usage: run [--headless] [--play STEPS.txt] [PROJECT_DIR]\n"
+           "  PROJECT_DIR        the game's folder (default: the folder of this program)\n"
+           "  --headless         run without a window (also: RUN_HEADLESS=1)\n"
+           "  --play STEPS.txt   carry out a play script headless (implies --headless)\n";
+}
+
+std::string programFolder(const char* argv0) {
+    std::error_code ec;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) self = std::filesystem::absolute(argv0, ec);
+    return self.parent_path().string();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    bool headless = false;
+    std::string playFile, project;
+    if (const char* env = std::getenv("RUN_HEADLESS"); env && *env && std::strcmp(env, "0") != 0) headless = true;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--headless") {
+            headless = true;
+        } else if (a == "--play") {
+            if (i + 1 >= argc) {
+                usage(std::cerr);
+                return 2;
+            }
+            playFile = argv[++i];
+            headless = true;
+        } else if (a == "--help" || a == "-h") {
+            usage(std::cout);
+            return 0;
+        } else if (!a.empty() && a[0] == '-') {
+            std::cerr << "run: unknown option " << a << "\n";
+            usage(std::cerr);
+            return 2;
+        } else if (project.empty()) {
+            project = a;
+        } else {
+            usage(std::cerr);
+            return 2;
+        }
+    }
+    if (project.empty()) project = programFolder(argv[0]);
+    if (!std::filesystem::is_directory(project)) {
+        std::cerr << "run: " << project << " is not a folder\n";
+        return 2;
+    }
+
+    if (headless) {
+        run::HeadlessDriver driver({project, {}});
+        driver.start();
+        if (playFile.empty()) {
+            for (const auto& line : driver.state()) std::cout << line << "\n";
+            return 0;
+        }
+        std::ifstream steps(playFile);
+        if (!steps) {
+            std::cerr << "run: cannot read " << playFile << "\n";
+            return 2;
+        }
+        return run::RunPlayScript(driver, steps, std::cout, std::cerr, playFile);
+    }
+
+#ifdef PLAYER_WITH_SDL2
+    std::unique_ptr<run::platform::IBackend> backend;
+    try {
+        backend = run::platform::CreateSdlBackend();
+    } catch (const run::platform::NoDisplayError& e) {
+        std::cerr << "run: no display could be opened (" << e.what() << ").\n"
+                  << "Start it on a virtual display:   xvfb-run -a " << argv[0] << " " << project << "\n"
+                  << "or play it without a window:     " << argv[0] << " --headless --play STEPS.txt " << project
+                  << "\n";
+        return 3;
+    }
+    run::Player player(*backend, {project, {}});
+    player.start();
+    player.run();
+    return 0;
+#else
+    std::cerr << "run: this build has no window backend; use --headless\n";
+    return 2;
+#endif
+}

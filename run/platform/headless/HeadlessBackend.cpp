@@ -1,0 +1,90 @@
+// Headless backend: everything a player could see or answer, recorded and scripted.
+#include "run/platform/headless/HeadlessBackend.h"
+
+namespace run::platform {
+
+HeadlessBackend::HeadlessBackend() = default;
+
+bool HeadlessBackend::pollEvent(InputEvent& ev) {
+    if (m_events.empty()) return false;
+    ev = m_events.front();
+    m_events.pop_front();
+    return true;
+}
+
+// Waiting is what moves virtual time on: a wait of t milliseconds simply happens at once.
+void HeadlessBackend::waitForEvent(int timeoutMs) {
+    if (!m_events.empty()) return;
+    m_now += static_cast<std::uint64_t>(timeoutMs > 0 ? timeoutMs : 1);
+}
+
+void HeadlessBackend::present(const Form& form, const Canvas&) { m_visible[form.id()] = true; }
+void HeadlessBackend::hide(const Form& form) { m_visible[form.id()] = false; }
+void HeadlessBackend::destroy(const Form& form) {
+    m_visible.erase(form.id());
+    m_pointer.erase(form.id());
+}
+
+bool HeadlessBackend::windowVisible(WindowId id) const {
+    auto it = m_visible.find(id);
+    return it != m_visible.end() && it->second;
+}
+
+void HeadlessBackend::setPointer(const Form& form, int shape, const Picture*) { m_pointer[form.id()] = shape; }
+
+int HeadlessBackend::pointerOf(WindowId id) const {
+    auto it = m_pointer.find(id);
+    return it == m_pointer.end() ? 0 : it->second;
+}
+
+bool HeadlessBackend::setDisplayMode(int width, int height, int refreshRate) {
+    if (!m_supported.empty()) {
+        bool ok = false;
+        for (const auto& m : m_supported) ok = ok || (m.width == width && m.height == height);
+        if (!ok) return false;
+    }
+    m_desktop.width = width;
+    m_desktop.height = height;
+    if (refreshRate) m_desktop.refreshRate = refreshRate;
+    m_modeChanges.push_back(m_desktop);
+    return true;
+}
+
+int HeadlessBackend::messageBox(const MessageBoxRequest& request, ModalHost& host) {
+    host.pumpWhileModal();
+    MessageBoxButton buttons[3];
+    MessageBoxButtons(request.style, buttons);
+    int result = buttons[MessageBoxDefaultIndex(request.style)].result;
+    if (!m_answers.empty()) {
+        int wanted = MessageBoxAnswerFromText(request.style, m_answers.front());
+        if (wanted) result = wanted;
+        m_answers.pop_front();
+    }
+    std::string caption;
+    MessageBoxButton all[3];
+    int n = MessageBoxButtons(request.style, all);
+    for (int i = 0; i < n; ++i) {
+        if (all[i].result == result) caption = all[i].caption;
+    }
+    m_boxes.push_back({"message", request.title, request.text, request.style, caption});
+    return result;
+}
+
+std::optional<std::string> HeadlessBackend::inputBox(const InputBoxRequest& request, ModalHost& host) {
+    host.pumpWhileModal();
+    std::optional<std::string> answer = request.defaultText;
+    if (!m_inputs.empty()) {
+        if (m_inputs.front() == "\x1B") answer.reset();
+        else answer = m_inputs.front();
+        m_inputs.pop_front();
+    }
+    m_boxes.push_back({"input", request.title, request.prompt, 0, answer.value_or("<cancel>")});
+    return answer;
+}
+
+bool HeadlessBackend::openWithDefaultHandler(const std::string& target) {
+    m_opened.push_back(target);
+    return true;
+}
+
+} // namespace run::platform

@@ -1,0 +1,74 @@
+// The headless backend: a virtual clock that tests advance, input that tests inject, message and
+// input boxes that are recorded and answered from a queue, and windows that only keep their
+// placement. Pixels are the same as on screen: the window system paints every form in memory.
+#pragma once
+
+#include "run/platform/ui/Backend.h"
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace run::platform {
+
+struct RecordedBox {
+    std::string kind;    // "message" or "input"
+    std::string title;
+    std::string text;
+    int style = 0;
+    std::string answer;  // caption of the button chosen, or the text typed
+};
+
+class HeadlessBackend : public IBackend {
+  public:
+    HeadlessBackend();
+
+    // Test controls.
+    void advanceClock(std::uint64_t ms) { m_now += ms; }
+    void setDesktop(DisplayMode mode) { m_desktop = mode; }
+    void inject(const InputEvent& ev) { m_events.push_back(ev); }
+    // Answers for the next boxes, in order: a button caption ("Yes", "OK" …) for message boxes;
+    // the typed text for input boxes (a queued "\x1B" means Cancel).
+    void queueAnswer(std::string answer) { m_answers.push_back(std::move(answer)); }
+    void queueInput(std::string text) { m_inputs.push_back(std::move(text)); }
+    const std::vector<RecordedBox>& boxes() const { return m_boxes; }
+    const std::vector<std::string>& openedTargets() const { return m_opened; }
+    const std::vector<DisplayMode>& modeChanges() const { return m_modeChanges; }
+    // Display modes this fake display supports; empty means every mode.
+    void setSupportedModes(std::vector<DisplayMode> modes) { m_supported = std::move(modes); }
+    bool windowVisible(WindowId id) const;
+    int pointerOf(WindowId id) const;
+
+    // IBackend
+    const char* name() const override { return "headless"; }
+    std::uint64_t nowMs() override { return m_now; }
+    bool pollEvent(InputEvent& ev) override;
+    void waitForEvent(int timeoutMs) override;
+    bool presentsContinuously() const override { return false; }
+    void present(const Form& form, const Canvas& canvas) override;
+    void hide(const Form& form) override;
+    void destroy(const Form& form) override;
+    void move(const Form&) override {}
+    void setPointer(const Form& form, int shape, const Picture* custom) override;
+    DisplayMode desktopMode() override { return m_desktop; }
+    bool setDisplayMode(int width, int height, int refreshRate) override;
+    int messageBox(const MessageBoxRequest& request, ModalHost& host) override;
+    std::optional<std::string> inputBox(const InputBoxRequest& request, ModalHost& host) override;
+    bool openWithDefaultHandler(const std::string& target) override;
+
+  private:
+    std::uint64_t m_now = 0;
+    DisplayMode m_desktop{1280, 1024, 60, 32};
+    std::deque<InputEvent> m_events;
+    std::deque<std::string> m_answers;
+    std::deque<std::string> m_inputs;
+    std::vector<RecordedBox> m_boxes;
+    std::vector<std::string> m_opened;
+    std::vector<DisplayMode> m_modeChanges;
+    std::vector<DisplayMode> m_supported;
+    std::map<WindowId, bool> m_visible;
+    std::map<WindowId, int> m_pointer;
+};
+
+} // namespace run::platform

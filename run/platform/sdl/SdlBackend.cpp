@@ -1,0 +1,256 @@
+// SDL windows, input and clock.
+#include "run/platform/sdl/SdlBackend.h"
+
+#include "run/platform/sdl/SdlBoxes.h"
+#include "run/platform/sdl/SdlKeys.h"
+#include "run/platform/ui/Element.h"
+
+#include <SDL.h>
+
+#include <map>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace run::platform {
+
+namespace {
+
+struct Window {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    int texW = 0, texH = 0;
+    bool shown = false;
+};
+
+class SdlBackend final : public IBackend {
+  public:
+    SdlBackend() {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+            throw NoDisplayError(SDL_GetError());
+        }
+        SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    }
+    ~SdlBackend() override {
+        for (auto& [id, w] : m_windows) release(w);
+        for (auto& [shape, c] : m_cursors) SDL_FreeCursor(c);
+        for (auto& [pic, c] : m_customCursors) SDL_FreeCursor(c);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS);
+    }
+
+    const char* name() const override { return "sdl"; }
+    std::uint64_t nowMs() override { return SDL_GetTicks64(); }
+    bool presentsContinuously() const override { return true; }
+
+    bool pollEvent(InputEvent& ev) override {
+        if (m_hasPendingDouble) {
+            m_hasPendingDouble = false;
+            ev = m_pendingDouble;
+            return true;
+        }
+        SDL_Event e;
+        while (SDL_PollEvent(&e)) {
+            if (translate(e, ev)) return true;
+        }
+        return false;
+    }
+
+    void waitForEvent(int timeoutMs) override { SDL_WaitEventTimeout(nullptr, timeoutMs < 1 ? 1 : timeoutMs); }
+
+    void present(const Form& form, const Canvas& canvas) override {
+        Window& w = m_windows[form.id()];
+        int width = canvas.width(), height = canvas.height();
+        if (!w.window) {
+            Uint32 flags = SDL_WINDOW_HIDDEN;
+            if (form.caption.empty()) flags |= SDL_WINDOW_BORDERLESS;
+            w.window = SDL_CreateWindow(form.caption.empty() ? form.name.c_str() : form.caption.c_str(),
+                                        TwipsToPixels(form.left), TwipsToPixels(form.top), width, height, flags);
+            if (!w.window) return;
+            w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+            if (!w.renderer) w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
+            m_ids[SDL_GetWindowID(w.window)] = form.id();
+        }
+        int cw = 0, ch = 0;
+        SDL_GetWindowSize(w.window, &cw, &ch);
+        if (cw != width || ch != height) SDL_SetWindowSize(w.window, width, height);
+        if (!form.caption.empty()) SDL_SetWindowTitle(w.window, form.caption.c_str());
+        SDL_SetWindowPosition(w.window, TwipsToPixels(form.left), TwipsToPixels(form.top));
+        if (!w.texture || w.texW != width || w.texH != height) {
+            if (w.texture) SDL_DestroyTexture(w.texture);
+            w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
+            w.texW = width;
+            w.texH = height;
+        }
+        if (!w.texture) return;
+        SDL_UpdateTexture(w.texture, nullptr, canvas.pixels().data(), width * 4);
+        SDL_RenderClear(w.renderer);
+        SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
+        SDL_RenderPresent(w.renderer);
+        if (!w.shown) {
+            SDL_ShowWindow(w.window);
+            SDL_RaiseWindow(w.window);
+            w.shown = true;
+        }
+        SDL_SetWindowAlwaysOnTop(w.window, form.topmost ? SDL_TRUE : SDL_FALSE);
+    }
+
+    void hide(const Form& form) override {
+        auto it = m_windows.find(form.id());
+        if (it == m_windows.end() || !it->second.window) return;
+        SDL_HideWindow(it->second.window);
+        it->second.shown = false;
+    }
+
+    void destroy(const Form& form) override {
+        auto it = m_windows.find(form.id());
+        if (it == m_windows.end()) return;
+        release(it->second);
+        m_windows.erase(it);
+    }
+
+    void move(const Form& form) override {
+        auto it = m_windows.find(form.id());
+        if (it == m_windows.end() || !it->second.window) return;
+        SDL_SetWindowPosition(it->second.window, TwipsToPixels(form.left), TwipsToPixels(form.top));
+    }
+
+    void setPointer(const Form& form, int shape, const Picture* custom) override {
+        static_cast<void>(form);
+        SDL_Cursor* c = nullptr;
+        if (shape == kPointerCustom && custom) c = customCursor(*custom);
+        if (!c) c = systemCursor(shape);
+        if (c && c != SDL_GetCursor()) SDL_SetCursor(c);
+    }
+
+    DisplayMode desktopMode() override {
+        if (m_override.width > 0) return m_override;
+        SDL_DisplayMode m;
+        if (SDL_GetDesktopDisplayMode(0, &m) != 0) return {};
+        return {m.w, m.h, m.refresh_rate, int(SDL_BITSPERPIXEL(m.format))};
+    }
+
+    // The display itself is never switched: the game is shown scaled on the desktop as it is,
+    // and the player sees the project's size. The mode is remembered for the layout.
+    bool setDisplayMode(int width, int height, int refreshRate) override {
+        SDL_DisplayMode real;
+        if (SDL_GetDesktopDisplayMode(0, &real) == 0 && real.w == width && real.h == height) {
+            m_override = {};
+            return true;
+        }
+        m_override = {width, height, refreshRate, 32};
+        return true;
+    }
+
+    int messageBox(const MessageBoxRequest& request, ModalHost& host) override {
+        return RunSdlMessageBox(request, host);
+    }
+
+    std::optional<std::string> inputBox(const InputBoxRequest& request, ModalHost& host) override {
+        return RunSdlInputBox(request, host);
+    }
+
+    bool openWithDefaultHandler(const std::string& target) override {
+        pid_t pid;
+        const char* argv[] = {"xdg-open", target.c_str(), nullptr};
+        if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0) return false;
+        // xdg-open hands the target over and returns quickly; reap it so no zombie stays.
+        int status = 0;
+        waitpid(pid, &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+
+  private:
+    static void release(Window& w) {
+        if (w.texture) SDL_DestroyTexture(w.texture);
+        if (w.renderer) SDL_DestroyRenderer(w.renderer);
+        if (w.window) SDL_DestroyWindow(w.window);
+        w = {};
+    }
+
+    WindowId formOf(Uint32 sdlWindow) const {
+        auto it = m_ids.find(sdlWindow);
+        return it == m_ids.end() ? 0 : it->second;
+    }
+
+    bool translate(const SDL_Event& e, InputEvent& ev) {
+        using T = InputEvent::Type;
+        switch (e.type) {
+        case SDL_QUIT: ev = {T::Quit}; return true;
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+                ev = {T::CloseRequest, formOf(e.window.windowID)};
+                return ev.window != 0;
+            }
+            return false;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            int b = e.button.button == SDL_BUTTON_LEFT ? kLeftButton : e.button.button == SDL_BUTTON_RIGHT ? kRightButton : kMiddleButton;
+            T type = e.type == SDL_MOUSEBUTTONUP ? T::MouseUp : (e.button.clicks == 2 ? T::DoubleClick : T::MouseDown);
+            ev = {type, formOf(e.button.windowID), e.button.x, e.button.y, b, 0, ShiftFromSdl(SDL_GetModState())};
+            if (type == T::DoubleClick) {
+                // A double click is also a second press, as the classic controls see it.
+                m_pendingDouble = ev;
+                ev.type = T::MouseDown;
+                m_hasPendingDouble = true;
+            }
+            return ev.window != 0;
+        }
+        case SDL_MOUSEMOTION: {
+            int held = 0;
+            if (e.motion.state & SDL_BUTTON_LMASK) held |= kLeftButton;
+            if (e.motion.state & SDL_BUTTON_RMASK) held |= kRightButton;
+            if (e.motion.state & SDL_BUTTON_MMASK) held |= kMiddleButton;
+            ev = {T::MouseMove, formOf(e.motion.windowID), e.motion.x, e.motion.y, held, 0, ShiftFromSdl(SDL_GetModState())};
+            return ev.window != 0;
+        }
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            int code = KeyCodeFromSdl(e.key.keysym.sym);
+            if (!code) return false;
+            ev = {e.type == SDL_KEYDOWN ? T::KeyDown : T::KeyUp, formOf(e.key.windowID), 0, 0, 0, code,
+                  ShiftFromSdl(static_cast<SDL_Keymod>(e.key.keysym.mod))};
+            return ev.window != 0;
+        }
+        default: return false;
+        }
+    }
+
+    SDL_Cursor* systemCursor(int shape) {
+        SDL_SystemCursor id = SDL_SYSTEM_CURSOR_ARROW;
+        if (shape == kPointerHourglass) id = SDL_SYSTEM_CURSOR_WAIT;
+        else if (shape == kPointerArrowHourglass) id = SDL_SYSTEM_CURSOR_WAITARROW;
+        auto it = m_cursors.find(id);
+        if (it != m_cursors.end()) return it->second;
+        SDL_Cursor* c = SDL_CreateSystemCursor(id);
+        m_cursors[id] = c;
+        return c;
+    }
+
+    SDL_Cursor* customCursor(const Picture& pic) {
+        auto it = m_customCursors.find(&pic);
+        if (it != m_customCursors.end()) return it->second;
+        const Canvas& img = pic.image;
+        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(img.pixels().data()), img.width(),
+                                                            img.height(), 32, img.width() * 4, SDL_PIXELFORMAT_ARGB8888);
+        SDL_Cursor* c = s ? SDL_CreateColorCursor(s, pic.hotX, pic.hotY) : nullptr;
+        if (s) SDL_FreeSurface(s);
+        m_customCursors[&pic] = c;
+        return c;
+    }
+
+    std::map<WindowId, Window> m_windows;
+    std::map<Uint32, WindowId> m_ids;
+    std::map<int, SDL_Cursor*> m_cursors;
+    std::map<const Picture*, SDL_Cursor*> m_customCursors;
+    DisplayMode m_override;
+    InputEvent m_pendingDouble;
+    bool m_hasPendingDouble = false;
+};
+
+} // namespace
+
+std::unique_ptr<IBackend> CreateSdlBackend() { return std::make_unique<SdlBackend>(); }
+
+} // namespace run::platform

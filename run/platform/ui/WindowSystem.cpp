@@ -1,0 +1,315 @@
+// The event pump: input dispatch with mouse capture, timers, modal boxes and painting.
+#include "run/platform/ui/WindowSystem.h"
+
+#include <algorithm>
+
+namespace run::platform {
+
+WindowSystem::WindowSystem(IBackend& backend, FontCatalog& fonts)
+    : m_backend(backend), m_fonts(fonts), m_painter(fonts) {}
+
+WindowSystem::~WindowSystem() {
+    for (Form* f : m_forms) m_backend.destroy(*f);
+}
+
+void WindowSystem::load(Form& form) {
+    if (isLoaded(form)) return;
+    form.loaded = true;
+    m_forms.push_back(&form);
+}
+
+bool WindowSystem::isLoaded(const Form& form) const {
+    return std::find(m_forms.begin(), m_forms.end(), &form) != m_forms.end();
+}
+
+void WindowSystem::show(Form& form) {
+    load(form);
+    form.visible = true;
+    m_activation.erase(std::remove(m_activation.begin(), m_activation.end(), &form), m_activation.end());
+    m_activation.push_back(&form);
+    m_backend.present(form, paintedCanvas(form));
+    if (form.onActivate) form.onActivate();
+    m_dirty = true;
+}
+
+void WindowSystem::hide(Form& form) {
+    form.visible = false;
+    m_activation.erase(std::remove(m_activation.begin(), m_activation.end(), &form), m_activation.end());
+    if (isLoaded(form)) m_backend.hide(form);
+    if (m_captureForm == &form) m_captureForm = nullptr;
+}
+
+void WindowSystem::unload(Form& form) {
+    if (!isLoaded(form)) return;
+    // Forget the form first: its unload handler may show other windows or end the program.
+    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
+    m_activation.erase(std::remove(m_activation.begin(), m_activation.end(), &form), m_activation.end());
+    if (m_captureForm == &form) m_captureForm = nullptr;
+    form.loaded = false;
+    form.visible = false;
+    m_backend.destroy(form);
+    m_canvases.erase(form.id());
+    if (form.onUnload) form.onUnload();
+}
+
+Form* WindowSystem::activeForm() const {
+    for (auto it = m_activation.rbegin(); it != m_activation.rend(); ++it) {
+        if ((*it)->visible) return *it;
+    }
+    return nullptr;
+}
+
+void WindowSystem::centre(Form& form) {
+    DisplayMode d = m_backend.desktopMode();
+    form.top = PixelsToTwips(d.height) / 2 - form.height / 2;
+    form.left = PixelsToTwips(d.width) / 2 - form.width / 2;
+    if (form.visible) m_backend.move(form);
+}
+
+Form* WindowSystem::formById(WindowId id) const {
+    if (id == 0) return activeForm();
+    for (Form* f : m_forms) {
+        if (f->id() == id) return f;
+    }
+    return nullptr;
+}
+
+Element* WindowSystem::captured() const {
+    if (!m_captureForm || m_captureOnForm) return m_captureForm;
+    return m_captureForm->find(m_captureName, m_captureIndex);
+}
+
+Element* WindowSystem::hitTest(Form& form, int x, int y) const {
+    const auto& els = form.elements();
+    for (auto it = els.rbegin(); it != els.rend(); ++it) {
+        const Element& e = **it;
+        if (e.kind == ElementKind::Timer || e.kind == ElementKind::Menu) continue;
+        if (!e.effectivelyVisible()) continue;
+        Rect r = ElementRectOnForm(e);
+        // A picture shown at its own size answers over the picture, not only the element box.
+        if (e.kind == ElementKind::Image && !e.stretch && e.picture && (e.width == 0 || e.height == 0)) {
+            r.w = e.picture->width();
+            r.h = e.picture->height();
+        }
+        if (!r.contains(x, y)) continue;
+        // Containers clip their children.
+        bool inside = true;
+        for (const Element* c = e.container; c; c = c->container) {
+            if (!ElementRectOnForm(*c).contains(x, y)) inside = false;
+        }
+        if (!inside) continue;
+        return const_cast<Element*>(&e);
+    }
+    return nullptr;
+}
+
+MouseArgs WindowSystem::argsFor(const Element& e, const InputEvent& ev) const {
+    MouseArgs a;
+    a.button = ev.button;
+    a.shift = ev.shift;
+    if (e.kind == ElementKind::Form) {
+        int b = TwipsToPixels(static_cast<const Form&>(e).borderTwips);
+        a.x = PixelsToTwips(ev.x - b);
+        a.y = PixelsToTwips(ev.y - b);
+    } else {
+        Rect r = ElementRectOnForm(e);
+        a.x = PixelsToTwips(ev.x - r.x);
+        a.y = PixelsToTwips(ev.y - r.y);
+    }
+    return a;
+}
+
+void WindowSystem::updatePointer(Form& form, Element* over) {
+    const Element* source = over ? over : &form;
+    if (source->mousePointer == kPointerDefault && source != &form) source = &form;
+    const Picture* custom = source->mousePointer == kPointerCustom && source->mouseIcon ? source->mouseIcon.get() : nullptr;
+    m_backend.setPointer(form, source->mousePointer, custom);
+}
+
+void WindowSystem::dispatch(const InputEvent& ev) {
+    using T = InputEvent::Type;
+    if (ev.type == T::Quit) {
+        m_quit = true;
+        return;
+    }
+    if (m_modalDepth > 0) return; // a modal box owns the input
+    Form* form = formById(ev.window);
+    if (!form || !form->visible || !form->enabled) return;
+    m_dirty = true;
+    switch (ev.type) {
+    case T::MouseDown: {
+        // Bring the clicked window forward, as a click on a window activates it.
+        if (activeForm() != form) {
+            m_activation.erase(std::remove(m_activation.begin(), m_activation.end(), form), m_activation.end());
+            m_activation.push_back(form);
+            if (form->onActivate) form->onActivate();
+        }
+        Element* target = hitTest(*form, ev.x, ev.y);
+        if (target && !target->enabled) return;
+        Element* e = target ? target : form;
+        m_captureForm = form;
+        m_captureOnForm = target == nullptr;
+        m_captureName = e->name;
+        m_captureIndex = e->index;
+        if (e->onMouseDown) e->onMouseDown(argsFor(*e, ev));
+        break;
+    }
+    case T::MouseUp: {
+        Element* e = captured();
+        if (!e || m_captureForm != form) e = hitTest(*form, ev.x, ev.y);
+        if (!e) e = form;
+        m_captureForm = nullptr;
+        if (!isLoaded(*form)) return;
+        if (e->onMouseUp) e->onMouseUp(argsFor(*e, ev));
+        // A click is a down and an up over the same element.
+        Element* under = hitTest(*form, ev.x, ev.y);
+        if (!under) under = form;
+        if (isLoaded(*form) && under == e && e->enabled && e->onClick) e->onClick();
+        break;
+    }
+    case T::DoubleClick: {
+        Element* e = hitTest(*form, ev.x, ev.y);
+        if (!e) e = form;
+        if (e->onDblClick) e->onDblClick();
+        break;
+    }
+    case T::MouseMove: {
+        Element* over = hitTest(*form, ev.x, ev.y);
+        Element* e = (m_captureForm == form) ? captured() : nullptr;
+        if (!e) e = over ? over : form;
+        updatePointer(*form, over);
+        if (e->onMouseMove) e->onMouseMove(argsFor(*e, ev));
+        break;
+    }
+    case T::KeyDown:
+        if (form->onKeyDown) form->onKeyDown(ev.keyCode, ev.shift);
+        break;
+    case T::KeyUp:
+        if (form->onKeyUp) form->onKeyUp(ev.keyCode, ev.shift);
+        break;
+    case T::CloseRequest:
+        unload(*form);
+        break;
+    default:
+        break;
+    }
+}
+
+std::uint64_t WindowSystem::msUntilNextTimer(std::uint64_t cap) {
+    std::uint64_t now = m_backend.nowMs();
+    std::uint64_t best = cap;
+    for (Form* f : m_forms) {
+        for (TimerElement* t : f->timers()) {
+            if (!t->isEnabled()) continue;
+            if (t->needsArm()) t->rearm(now);
+            std::uint64_t due = t->armedAt() + static_cast<std::uint64_t>(t->interval());
+            best = std::min(best, due > now ? due - now : 0);
+        }
+    }
+    return best;
+}
+
+void WindowSystem::fireDueTimers() {
+    std::uint64_t now = m_backend.nowMs();
+    struct Due { Form* form; TimerElement* timer; std::uint64_t at; };
+    std::vector<Due> due;
+    for (Form* f : m_forms) {
+        for (TimerElement* t : f->timers()) {
+            if (!t->isEnabled()) continue;
+            if (t->needsArm()) { t->rearm(now); continue; }
+            std::uint64_t at = t->armedAt() + static_cast<std::uint64_t>(t->interval());
+            if (at <= now) due.push_back({f, t, at});
+        }
+    }
+    std::stable_sort(due.begin(), due.end(), [](const Due& a, const Due& b) { return a.at < b.at; });
+    for (const Due& d : due) {
+        // An earlier handler may have unloaded the form, the timer, or switched it off.
+        if (!isLoaded(*d.form)) continue;
+        auto timers = d.form->timers();
+        if (std::find(timers.begin(), timers.end(), d.timer) == timers.end()) continue;
+        if (!d.timer->isEnabled() || d.timer->needsArm()) continue;
+        if (std::find(m_busyTimers.begin(), m_busyTimers.end(), d.timer) != m_busyTimers.end()) continue;
+        d.timer->rearm(now);
+        if (!d.timer->onTimer) continue;
+        m_busyTimers.push_back(d.timer);
+        m_dirty = true;
+        d.timer->onTimer();
+        m_busyTimers.erase(std::remove(m_busyTimers.begin(), m_busyTimers.end(), d.timer), m_busyTimers.end());
+    }
+}
+
+void WindowSystem::repaintVisible() {
+    for (Form* f : m_forms) {
+        if (f->visible) m_backend.present(*f, paintedCanvas(*f));
+    }
+    m_dirty = false;
+}
+
+void WindowSystem::pump() {
+    InputEvent ev;
+    while (m_backend.pollEvent(ev)) dispatch(ev);
+    fireDueTimers();
+    if (m_backend.presentsContinuously()) {
+        std::uint64_t now = m_backend.nowMs();
+        if (m_dirty || now - m_lastPresent >= 33) {
+            repaintVisible();
+            m_lastPresent = now;
+        }
+    }
+}
+
+void WindowSystem::pumpWhileModal() {
+    fireDueTimers();
+    if (m_backend.presentsContinuously()) {
+        std::uint64_t now = m_backend.nowMs();
+        if (now - m_lastPresent >= 33) {
+            repaintVisible();
+            m_lastPresent = now;
+        }
+    }
+}
+
+void WindowSystem::runUntil(const std::function<bool()>& done) {
+    while (!done() && !m_quit && !m_forms.empty()) {
+        pump();
+        if (done() || m_quit || m_forms.empty()) break;
+        m_backend.waitForEvent(static_cast<int>(msUntilNextTimer(m_backend.presentsContinuously() ? 33 : 0)));
+    }
+}
+
+void WindowSystem::waitWithEvents(int ms) {
+    std::uint64_t until = m_backend.nowMs() + static_cast<std::uint64_t>(std::max(0, ms));
+    pump();
+    while (m_backend.nowMs() < until && !m_quit) {
+        std::uint64_t left = until - m_backend.nowMs();
+        m_backend.waitForEvent(static_cast<int>(std::min(left, msUntilNextTimer(left))));
+        pump();
+    }
+}
+
+int WindowSystem::messageBox(const std::string& text, int style, const std::string& title) {
+    ++m_modalDepth;
+    m_captureForm = nullptr;
+    int answer = m_backend.messageBox({title, text, style}, *this);
+    --m_modalDepth;
+    m_dirty = true;
+    return answer;
+}
+
+std::optional<std::string> WindowSystem::inputBox(const std::string& prompt, const std::string& title,
+                                                  const std::string& defaultText) {
+    ++m_modalDepth;
+    m_captureForm = nullptr;
+    auto answer = m_backend.inputBox({title, prompt, defaultText}, *this);
+    --m_modalDepth;
+    m_dirty = true;
+    return answer;
+}
+
+const Canvas& WindowSystem::paintedCanvas(const Form& form) {
+    Canvas& c = m_canvases[form.id()];
+    m_painter.paint(form, c);
+    return c;
+}
+
+} // namespace run::platform

@@ -1,0 +1,96 @@
+// The one user-interface loop: forms shown in backend windows, input routed to elements, timers
+// fired from the pump, modal boxes that keep timers running, and painting.
+#pragma once
+
+#include "run/platform/graphics/Fonts.h"
+#include "run/platform/ui/Backend.h"
+#include "run/platform/ui/FormPainter.h"
+
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace run::platform {
+
+class WindowSystem : public ModalHost {
+  public:
+    WindowSystem(IBackend& backend, FontCatalog& fonts);
+    ~WindowSystem() override;
+
+    IBackend& backend() { return m_backend; }
+    FontCatalog& fonts() { return m_fonts; }
+    std::uint64_t now() { return m_backend.nowMs(); }
+
+    // Load registers a form with the pump (its timers run from then on); Show makes it visible
+    // and active; Hide keeps it loaded; Unload runs its unload handler and forgets it.
+    void load(Form& form);
+    void show(Form& form);
+    void hide(Form& form);
+    void unload(Form& form);
+    bool isLoaded(const Form& form) const;
+    // The visible form that receives keys and the play driver's clicks: the last shown or
+    // activated one.
+    Form* activeForm() const;
+    const std::vector<Form*>& loadedForms() const { return m_forms; }
+    // Centres a form on the desktop.
+    void centre(Form& form);
+
+    // Lets pending events run once: input, due timers, painting.
+    void pump();
+    // Runs the pump until `done` returns true or every form is unloaded.
+    void runUntil(const std::function<bool()>& done);
+    // Waits `ms` milliseconds while letting events run (a headless clock is advanced).
+    void waitWithEvents(int ms);
+    // Milliseconds until the next enabled timer is due; `cap` when there is none.
+    std::uint64_t msUntilNextTimer(std::uint64_t cap);
+    // Fires every timer due at the current time, in due order.
+    void fireDueTimers();
+
+    // Modal boxes (timers keep firing while they are open).
+    int messageBox(const std::string& text, int style, const std::string& title);
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText);
+    bool modalOpen() const { return m_modalDepth > 0; }
+
+    // The form as a player sees it now (painted on demand).
+    const Canvas& paintedCanvas(const Form& form);
+    // Marks every form for repainting at the next pump.
+    void invalidate() { m_dirty = true; }
+
+    // Routes one input event as if it came from the backend (used by the pump and the driver).
+    void dispatch(const InputEvent& ev);
+
+    // Set when the backend reports that the user closed the program's last window or quit.
+    bool quitRequested() const { return m_quit; }
+
+    // ModalHost
+    void pumpWhileModal() override;
+    std::uint64_t nextTimerDelay() override { return msUntilNextTimer(50); }
+
+  private:
+    Form* formById(WindowId id) const;
+    Element* hitTest(Form& form, int x, int y) const;
+    void updatePointer(Form& form, Element* over);
+    void repaintVisible();
+    MouseArgs argsFor(const Element& e, const InputEvent& ev) const;
+
+    IBackend& m_backend;
+    FontCatalog& m_fonts;
+    FormPainter m_painter;
+    std::vector<Form*> m_forms;            // loaded forms
+    std::vector<Form*> m_activation;       // visible forms, most recently activated last
+    std::map<WindowId, Canvas> m_canvases;
+    // The element that got the mouse-down, found again by name so an unloaded one is not used.
+    Form* m_captureForm = nullptr;
+    std::string m_captureName;
+    int m_captureIndex = -1;
+    bool m_captureOnForm = false;
+    Element* captured() const;
+    std::vector<TimerElement*> m_busyTimers;
+    int m_modalDepth = 0;
+    bool m_dirty = true;
+    bool m_quit = false;
+    std::uint64_t m_lastPresent = 0;
+};
+
+} // namespace run::platform

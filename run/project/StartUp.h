@@ -1,0 +1,24 @@
+// Project initialisation at start-up, run once by the welcome window when it loads.
+#pragma once
+
+namespace run {
+
+struct Session;
+
+// Runs every step in order even when one fails; returns false when a step failed in a way the
+// caller reports. Sets `s.programEnded` when start-up decided the program ends (no General
+// file, or the player declined to go on with large fonts).
+bool InitProject(Session& s);
+
+// Texts: the program set when the file is missing; the "Unable to load text." box and the
+// program set when it cannot be read.
+void LoadUiTexts(Session& s);
+// `General` into ProjectInfo, with the error box of a damaged file.
+void LoadProjectInfo(Session& s);
+// Registers every "*.ocx" file of the components folder. Placeholder: components do not exist
+// yet, so the step only lists the files.
+void RegisterProjectComponents(Session& s);
+// The CD index. Placeholder until multi-CD projects are read.
+void LoadCdIndex(Session& s);
+
+} // namespace run

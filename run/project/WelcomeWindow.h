@@ -1,0 +1,63 @@
+// The welcome window frmWelcome: the game's title, author and contact lines, the resolution
+// offer and the Start, Load and Exit buttons. Loading it initialises the project.
+#pragma once
+
+#include "run/platform/ui/Form.h"
+#include "run/project/Schemes.h"
+
+#include <functional>
+#include <string>
+
+namespace run {
+
+struct Session;
+
+class WelcomeWindow {
+  public:
+    // What the buttons reach outside this window.
+    struct Actions {
+        std::function<void()> startGame;        // load the game window, ResetAll, StartNewGame, show it
+        std::function<void()> showLoadWindow;   // the load-game window
+    };
+
+    WelcomeWindow(Session& session, Actions actions);
+    ~WelcomeWindow();
+
+    platform::Form& form() { return m_form; }
+    // The authoring product's address offered by the logo.
+    static constexpr const char* kProductAddress = "https://www.lumenfold.example/";
+
+    // Loads the window: InitProject, the layout, the scheme and the captions; shows it unless the
+    // project skips it (then Start runs at once). Ends the program where start-up says so.
+    void load();
+    // Start (0), Load (1), Exit (2).
+    void ClickButton(int index);
+    void unload();
+
+    bool skipped() const { return m_skipped; }
+    bool loaded() const { return m_form.loaded; }
+    const LogoSettings& logo() const { return m_logo; }
+
+  private:
+    void build();
+    void layOut();
+    void applyCaptions();
+    void setTopmost(bool on);
+    void wireEvents();
+    void onEmailClick();
+    void onHomepageClick();
+    void onLogoClick();
+    void toggleResolution();
+
+    Session& m_s;
+    Actions m_actions;
+    platform::Form m_form{"frmWelcome"};
+    LogoSettings m_logo;
+    bool m_skipped = false;
+    int m_dragX = 0, m_dragY = 0;
+};
+
+// The resolution label: UiText 7 without a trailing "640x480"-style size, then the project's size.
+std::string ResolutionLabelText(const std::string& uiText7, int projectResolution);
+
+} // namespace run
