@@ -1,0 +1,487 @@
+#include "Compiler.h"
+
+#include "builtins/Builtins.h"
+#include "Convert.h"
+#include "Operators.h"
+
+#include <unordered_set>
+
+namespace vbs {
+
+int ClassDef::findMember(std::u16string_view name) const {
+    for (size_t i = 0; i < members.size(); ++i)
+        if (equalsNoCase(members[i].name, name)) return int(i);
+    return -1;
+}
+
+namespace {
+
+[[noreturn]] void compileError(Err e, int line, int col, std::u16string_view detail = {}) {
+    ScriptError err;
+    err.number = int32_t(e);
+    err.description = std::u16string(errorText(err.number));
+    (void)detail;
+    err.line = line;
+    err.column = col;
+    err.compile = true;
+    throw err;
+}
+
+// Const values are literals, possibly negated.
+Value constValue(const Expr* e) {
+    if (e->kind == ExprKind::Literal) return static_cast<const LiteralExpr*>(e)->value;
+    if (e->kind == ExprKind::Unary) {
+        auto* u = static_cast<const UnaryExpr*>(e);
+        return opNeg(constValue(u->operand.get()));
+    }
+    return {};
+}
+
+class Compiler {
+public:
+    Compiler(Interp& rt, Unit& unit, const ProcDef* outer) : m_rt(rt), m_unit(unit), m_outer(outer) {}
+
+    void run() {
+        for (auto& c : m_unit.classes) declareClass(*c);
+        for (auto& p : m_unit.procs) {
+            int g = m_rt.globalSymbol(p->name);
+            GlobalSymbol& s = m_rt.global(g);
+            s.proc = p.get();
+            s.cls = nullptr;
+            s.declared = true;
+        }
+        m_unit.global.unit = &m_unit;
+        for (auto& p : m_unit.procs) p->unit = &m_unit;
+        for (auto& c : m_unit.classes)
+            for (auto& p : c->procs) p->unit = &m_unit;
+        m_unit.global.kind = ProcKind::Global;
+        m_unit.global.name = u"";
+        declareGlobals(m_unit.global.body);
+        for (auto& c : m_unit.classes)
+            for (auto& p : c->procs) compileProc(*p, c.get());
+        for (auto& p : m_unit.procs) compileProc(*p, nullptr);
+        // Script-level code: names are globals unless an Execute runs it in a procedure.
+        ProcScope sc;
+        sc.proc = &m_unit.global;
+        sc.isGlobal = true;
+        if (m_outer) {
+            sc.cls = m_outer->owner;
+            for (size_t i = 0; i < m_outer->slotNames.size(); ++i)
+                if (!m_outer->slotNames[i].empty()) sc.locals.emplace(lowerName(m_outer->slotNames[i]), int(i));
+            m_unit.global.slotCount = int(m_outer->slotNames.size());
+            m_unit.global.slotNames = m_outer->slotNames;
+            m_unit.global.owner = m_outer->owner;
+            sc.isGlobal = false;
+            sc.noImplicitLocals = true;
+        }
+        m_scope = &sc;
+        block(m_unit.global.body);
+        m_scope = nullptr;
+    }
+
+private:
+    struct ProcScope {
+        ProcDef* proc = nullptr;
+        ClassDef* cls = nullptr;
+        bool isGlobal = false;
+        bool noImplicitLocals = false;
+        std::unordered_map<std::u16string, int> locals;
+        std::unordered_set<int> consts;
+        std::vector<int> withSlots;
+        int loops[2] = {0, 0};  // Do, For nesting
+    };
+
+    void declareClass(ClassDef& c) {
+        int g = m_rt.globalSymbol(c.name);
+        GlobalSymbol& s = m_rt.global(g);
+        s.cls = &c;
+        s.proc = nullptr;
+        s.declared = true;
+        for (size_t i = 0; i < c.fields.size(); ++i) {
+            auto& f = c.fields[i];
+            if (c.findMember(f.name) >= 0) compileError(Err::NameRedefined, 0, 0);
+            ClassMember m;
+            m.name = f.name;
+            m.isPublic = f.isPublic;
+            m.field = int(i);
+            c.members.push_back(std::move(m));
+        }
+        for (auto& pp : c.procs) {
+            ProcDef& p = *pp;
+            if (equalsNoCase(p.name, u"class_initialize") || equalsNoCase(p.name, u"class_terminate")) {
+                if (p.kind != ProcKind::Sub) compileError(Err::SyntaxError, p.line, p.col);
+                if (!p.params.empty()) compileError(Err::InitTerminateArgs, p.line, p.col);
+                (equalsNoCase(p.name, u"class_initialize") ? c.initialize : c.terminate) = &p;
+            }
+            int idx = c.findMember(p.name);
+            if (idx < 0) {
+                ClassMember m;
+                m.name = p.name;
+                m.isPublic = p.isPublic;
+                c.members.push_back(std::move(m));
+                idx = int(c.members.size() - 1);
+            }
+            ClassMember& m = c.members[size_t(idx)];
+            bool isProp = p.kind == ProcKind::PropertyGet || p.kind == ProcKind::PropertyLet || p.kind == ProcKind::PropertySet;
+            if (m.field >= 0 || m.method || (!isProp && (m.get || m.let || m.set))) compileError(Err::NameRedefined, p.line, p.col);
+            ProcDef** slot = p.kind == ProcKind::PropertyGet ? &m.get : p.kind == ProcKind::PropertyLet ? &m.let
+                           : p.kind == ProcKind::PropertySet ? &m.set : &m.method;
+            if (*slot) compileError(Err::NameRedefined, p.line, p.col);
+            *slot = &p;
+            if (p.isPublic) m.isPublic = true;
+            if (p.isDefault) {
+                if (c.defaultMember >= 0 && c.defaultMember != idx) compileError(Err::MultipleDefault, p.line, p.col);
+                c.defaultMember = idx;
+            }
+        }
+        for (auto& m : c.members) {
+            // Get takes n arguments, Let / Set the same n plus the value.
+            if (m.get && m.let && m.get->params.size() + 1 != m.let->params.size())
+                compileError(Err::InconsistentPropertyArgs, m.let->line, m.let->col);
+            if (m.get && m.set && m.get->params.size() + 1 != m.set->params.size())
+                compileError(Err::InconsistentPropertyArgs, m.set->line, m.set->col);
+        }
+    }
+
+    // Script-level Dim / Const anywhere in the top-level statements (not in procedures).
+    void declareGlobals(const Block& b) {
+        for (auto& sp : b) {
+            const Stmt& s = *sp;
+            switch (s.kind) {
+            case StmtKind::Dim: {
+                auto& d = static_cast<const DimStmt&>(s);
+                for (size_t i = 0; i < d.items.size(); ++i) {
+                    if (m_outer) continue;
+                    int g = m_rt.globalSymbol(d.items[i].var->name);
+                    GlobalSymbol& gs = m_rt.global(g);
+                    gs.declared = true;
+                    if (d.isConst) {
+                        gs.isConst = true;
+                        gs.value = constValue(d.constValues[i].get());
+                    }
+                }
+                break;
+            }
+            case StmtKind::ReDim:
+                if (!m_outer)
+                    for (auto& it : static_cast<const ReDimStmt&>(s).items) m_rt.global(m_rt.globalSymbol(it.var->name)).declared = true;
+                break;
+            case StmtKind::If: {
+                auto& i = static_cast<const IfStmt&>(s);
+                for (auto& bl : i.blocks) declareGlobals(bl);
+                declareGlobals(i.elseBlock);
+                break;
+            }
+            case StmtKind::Select: {
+                auto& sel = static_cast<const SelectStmt&>(s);
+                for (auto& c : sel.cases) declareGlobals(c.body);
+                declareGlobals(sel.elseBlock);
+                break;
+            }
+            case StmtKind::For: declareGlobals(static_cast<const ForStmt&>(s).body); break;
+            case StmtKind::ForEach: declareGlobals(static_cast<const ForEachStmt&>(s).body); break;
+            case StmtKind::Do: declareGlobals(static_cast<const DoStmt&>(s).body); break;
+            case StmtKind::With: declareGlobals(static_cast<const WithStmt&>(s).body); break;
+            default: break;
+            }
+        }
+    }
+
+    int addSlot(ProcScope& sc, const std::u16string& name) {
+        int slot = sc.proc->slotCount++;
+        sc.proc->slotNames.resize(size_t(sc.proc->slotCount));
+        sc.proc->slotNames[size_t(slot)] = name;
+        if (!name.empty()) sc.locals.emplace(lowerName(name), slot);
+        return slot;
+    }
+
+    void declareLocals(ProcScope& sc, const Block& b) {
+        for (auto& sp : b) {
+            const Stmt& s = *sp;
+            switch (s.kind) {
+            case StmtKind::Dim: {
+                auto& d = static_cast<const DimStmt&>(s);
+                for (size_t i = 0; i < d.items.size(); ++i) {
+                    auto& it = d.items[i];
+                    auto key = lowerName(it.var->name);
+                    if (sc.locals.count(key)) compileError(Err::NameRedefined, it.var->line, it.var->col);
+                    int slot = addSlot(sc, it.var->name);
+                    if (d.isConst) {
+                        sc.consts.insert(slot);
+                        sc.proc->constInits.emplace_back(slot, constValue(d.constValues[i].get()));
+                    }
+                }
+                break;
+            }
+            case StmtKind::ReDim:
+                for (auto& it : static_cast<const ReDimStmt&>(s).items)
+                    if (!sc.locals.count(lowerName(it.var->name)) && !(sc.cls && sc.cls->findMember(it.var->name) >= 0))
+                        addSlot(sc, it.var->name);
+                break;
+            case StmtKind::If: {
+                auto& i = static_cast<const IfStmt&>(s);
+                for (auto& bl : i.blocks) declareLocals(sc, bl);
+                declareLocals(sc, i.elseBlock);
+                break;
+            }
+            case StmtKind::Select: {
+                auto& sel = static_cast<const SelectStmt&>(s);
+                for (auto& c : sel.cases) declareLocals(sc, c.body);
+                declareLocals(sc, sel.elseBlock);
+                break;
+            }
+            case StmtKind::For: declareLocals(sc, static_cast<const ForStmt&>(s).body); break;
+            case StmtKind::ForEach: declareLocals(sc, static_cast<const ForEachStmt&>(s).body); break;
+            case StmtKind::Do: declareLocals(sc, static_cast<const DoStmt&>(s).body); break;
+            case StmtKind::With: declareLocals(sc, static_cast<const WithStmt&>(s).body); break;
+            default: break;
+            }
+        }
+    }
+
+    void compileProc(ProcDef& p, ClassDef* cls) {
+        ProcScope sc;
+        sc.proc = &p;
+        sc.cls = cls;
+        p.slotCount = 1;
+        p.slotNames.assign(1, u"");
+        if (p.kind == ProcKind::Function || p.kind == ProcKind::PropertyGet) {
+            p.slotNames[0] = p.name;
+            sc.locals.emplace(lowerName(p.name), 0);
+        }
+        for (auto& prm : p.params) addSlot(sc, prm.name);
+        declareLocals(sc, p.body);
+        m_scope = &sc;
+        block(p.body);
+        m_scope = nullptr;
+    }
+
+    void block(Block& b) {
+        for (auto& s : b) stmt(*s);
+    }
+
+    void stmt(Stmt& s) {
+        ProcScope& sc = *m_scope;
+        switch (s.kind) {
+        case StmtKind::Call: {
+            auto& c = static_cast<CallStmt&>(s);
+            expr(c.call.get());
+            break;
+        }
+        case StmtKind::Assign: {
+            auto& a = static_cast<AssignStmt&>(s);
+            expr(a.target.get());
+            expr(a.value.get());
+            if (!a.isSet && a.target->kind == ExprKind::Name) {
+                // target = target & ... appends in place.
+                const Expr* e = a.value.get();
+                while (e->kind == ExprKind::Binary && static_cast<const BinaryExpr*>(e)->op == Op::Concat)
+                    e = static_cast<const BinaryExpr*>(e)->left.get();
+                if (e != a.value.get() && e->kind == ExprKind::Name) {
+                    auto* t = static_cast<const NameExpr*>(a.target.get());
+                    auto* l = static_cast<const NameExpr*>(e);
+                    a.append = t->ref.scope == l->ref.scope && t->ref.slot == l->ref.slot && t->ref.global == l->ref.global &&
+                               (t->ref.scope == Scope::Local || t->ref.scope == Scope::Global || t->ref.scope == Scope::Field);
+                }
+            }
+            break;
+        }
+        case StmtKind::If: {
+            auto& i = static_cast<IfStmt&>(s);
+            for (auto& c : i.conds) expr(c.get());
+            for (auto& b : i.blocks) block(b);
+            block(i.elseBlock);
+            break;
+        }
+        case StmtKind::Select: {
+            auto& sel = static_cast<SelectStmt&>(s);
+            expr(sel.subject.get());
+            for (auto& c : sel.cases) {
+                for (auto& v : c.values) expr(v.get());
+                block(c.body);
+            }
+            block(sel.elseBlock);
+            break;
+        }
+        case StmtKind::For: {
+            auto& f = static_cast<ForStmt&>(s);
+            expr(f.var.get());
+            expr(f.from.get());
+            expr(f.to.get());
+            if (f.step) expr(f.step.get());
+            ++sc.loops[1];
+            block(f.body);
+            --sc.loops[1];
+            break;
+        }
+        case StmtKind::ForEach: {
+            auto& f = static_cast<ForEachStmt&>(s);
+            expr(f.var.get());
+            expr(f.collection.get());
+            ++sc.loops[1];
+            block(f.body);
+            --sc.loops[1];
+            break;
+        }
+        case StmtKind::Do: {
+            auto& d = static_cast<DoStmt&>(s);
+            if (d.cond) expr(d.cond.get());
+            ++sc.loops[0];
+            block(d.body);
+            --sc.loops[0];
+            break;
+        }
+        case StmtKind::Exit: {
+            auto& e = static_cast<ExitStmt&>(s);
+            bool ok = false;
+            ProcKind k = sc.proc->kind;
+            switch (e.what) {
+            case ExitKind::Do: ok = sc.loops[0] > 0; break;
+            case ExitKind::For: ok = sc.loops[1] > 0; break;
+            case ExitKind::Sub: ok = k == ProcKind::Sub; break;
+            case ExitKind::Function: ok = k == ProcKind::Function; break;
+            case ExitKind::Property: ok = k == ProcKind::PropertyGet || k == ProcKind::PropertyLet || k == ProcKind::PropertySet; break;
+            }
+            if (!ok) compileError(Err::InvalidExit, s.line, s.col);
+            break;
+        }
+        case StmtKind::Dim: {
+            auto& d = static_cast<DimStmt&>(s);
+            for (auto& it : d.items) {
+                expr(it.var.get());
+                for (auto& b : it.bounds) expr(b.get());
+            }
+            break;
+        }
+        case StmtKind::ReDim: {
+            auto& d = static_cast<ReDimStmt&>(s);
+            for (auto& it : d.items) {
+                expr(it.var.get());
+                for (auto& b : it.bounds) expr(b.get());
+            }
+            break;
+        }
+        case StmtKind::Erase: expr(static_cast<EraseStmt&>(s).var.get()); break;
+        case StmtKind::With: {
+            auto& w = static_cast<WithStmt&>(s);
+            expr(w.object.get());
+            w.slot = addSlot(sc, u"");
+            sc.withSlots.push_back(w.slot);
+            block(w.body);
+            sc.withSlots.pop_back();
+            break;
+        }
+        case StmtKind::OnError: case StmtKind::Nop: break;
+        }
+    }
+
+    void expr(Expr* e) {
+        if (!e) return;
+        switch (e->kind) {
+        case ExprKind::Literal: break;
+        case ExprKind::Name: resolve(*static_cast<NameExpr*>(e)); break;
+        case ExprKind::Call: {
+            auto* c = static_cast<CallExpr*>(e);
+            expr(c->target.get());
+            if (c->target->kind == ExprKind::Name) {
+                // Inside Function F, "F(...)" is a recursive call, bare "F" the return value.
+                auto* n = static_cast<NameExpr*>(c->target.get());
+                ProcDef* p = m_scope->proc;
+                if (n->ref.scope == Scope::Local && n->ref.slot == 0 && p->kind != ProcKind::Global) {
+                    if (p->owner) {
+                        n->ref.scope = Scope::MeMember;
+                        n->ref.slot = p->owner->findMember(p->name);
+                    } else {
+                        n->ref.scope = Scope::Global;
+                        n->ref.global = m_rt.globalSymbol(p->name);
+                    }
+                }
+            }
+            for (auto& a : c->args) expr(a.get());
+            break;
+        }
+        case ExprKind::Member: {
+            auto* m = static_cast<MemberExpr*>(e);
+            if (m->object) expr(m->object.get());
+            else if (m_scope->withSlots.empty()) compileError(Err::InvalidReference, e->line, e->col);
+            else m->withSlot = m_scope->withSlots.back();
+            break;
+        }
+        case ExprKind::Unary: expr(static_cast<UnaryExpr*>(e)->operand.get()); break;
+        case ExprKind::Binary: {
+            auto* b = static_cast<BinaryExpr*>(e);
+            expr(b->left.get());
+            expr(b->right.get());
+            break;
+        }
+        case ExprKind::Paren: expr(static_cast<ParenExpr*>(e)->inner.get()); break;
+        case ExprKind::New: {
+            auto* n = static_cast<NewExpr*>(e);
+            n->global = m_rt.globalSymbol(n->className);
+            break;
+        }
+        case ExprKind::Me:
+            if (!m_scope->cls) compileError(Err::InvalidMe, e->line, e->col);
+            break;
+        }
+    }
+
+    void resolve(NameExpr& n) {
+        ProcScope& sc = *m_scope;
+        NameRef& r = n.ref;
+        auto key = lowerName(n.name);
+        auto it = sc.locals.find(key);
+        if (it != sc.locals.end()) {
+            r.scope = Scope::Local;
+            r.slot = it->second;
+            r.readOnly = sc.consts.count(it->second) > 0;
+            return;
+        }
+        if (sc.cls) {
+            int m = sc.cls->findMember(key);
+            if (m >= 0) {
+                const ClassMember& cm = sc.cls->members[size_t(m)];
+                if (cm.field >= 0) { r.scope = Scope::Field; r.slot = cm.field; }
+                else { r.scope = Scope::MeMember; r.slot = m; }
+                return;
+            }
+        }
+        int g = m_rt.findGlobal(key);
+        if (g >= 0) {
+            GlobalSymbol& gs = m_rt.global(g);
+            if (gs.declared || gs.proc || gs.cls) {
+                r.scope = Scope::Global;
+                r.global = g;
+                r.readOnly = gs.isConst;
+                return;
+            }
+        }
+        if (const BuiltinInfo* b = findBuiltin(key)) {
+            r.scope = Scope::Builtin;
+            r.builtin = b;
+            return;
+        }
+        r.global = m_rt.globalSymbol(n.name);
+        r.checkDeclared = m_unit.optionExplicit;
+        if (sc.isGlobal || sc.noImplicitLocals) {
+            r.scope = Scope::Global;
+            return;
+        }
+        r.scope = Scope::ImplicitLocal;
+        r.slot = addSlot(sc, n.name);
+    }
+
+    Interp& m_rt;
+    Unit& m_unit;
+    const ProcDef* m_outer;
+    ProcScope* m_scope = nullptr;
+};
+
+}  // namespace
+
+void compileUnit(Interp& rt, Unit& unit, const ProcDef* scope) {
+    Compiler c(rt, unit, scope);
+    c.run();
+}
+
+}  // namespace vbs

@@ -1,0 +1,46 @@
+#pragma once
+// The classic coercion rules between Variant subtypes. Objects must already
+// have been reduced to their default value by the caller (the interpreter).
+#include "Value.h"
+
+#include <string>
+#include <string_view>
+
+namespace vbs {
+
+double toDouble(const Value& v);
+float toSingle(const Value& v);
+int32_t toLong(const Value& v);      // banker's rounding, Overflow outside the range
+int16_t toInteger(const Value& v);
+uint8_t toByte(const Value& v);
+int64_t toCurrency(const Value& v);  // scaled by 10 000
+double toDate(const Value& v);
+bool toBool(const Value& v);
+std::u16string toString(const Value& v);
+
+// Reduces a String / Empty / Boolean operand to a number for arithmetic:
+// Empty -> Integer 0, String -> Double (Type mismatch when not numeric).
+Value toArithmetic(const Value& v);
+
+// Parses a numeric string as the classic engine does: blanks around, sign,
+// decimals, exponent, &H / &O prefixes. False when it is not a number.
+bool parseNumber(std::u16string_view s, double& out);
+// Parses a date / time string ("1/2/2003", "2003-01-02 10:30", "10:30 PM").
+bool parseDate(std::u16string_view s, double& out);
+
+double roundHalfEven(double x);
+std::u16string formatNumber(double x, int precision);  // precision 15: Double, 7: Single
+std::u16string formatCurrency(int64_t scaled);
+std::u16string formatDate(double d);
+
+// Serial day numbers (0 = 30 Dec 1899) to and from calendar dates.
+double dateSerial(int year, int month, int day);
+double timeSerial(int hour, int minute, int second);
+struct DateParts { int year, month, day, hour, minute, second, weekday; };
+DateParts dateParts(double d);
+
+// A value's VarType number and TypeName text (objects ask the object).
+int varTypeNumber(const Value& v);
+std::u16string typeNameOf(const Value& v);
+
+}  // namespace vbs

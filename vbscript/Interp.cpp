@@ -1,0 +1,361 @@
+// Runtime set-up, the public API boundary and the Err object.
+#include "Interp.h"
+
+#include "Convert.h"
+#include "Parser.h"
+
+#include <pthread.h>
+
+namespace vbs {
+
+const int ErrObject::kKey = 0;
+
+Interp::Interp(Config config) : m_config(std::move(config)) {
+    m_err = new ErrObject;
+    m_err->addRef();
+    int g = globalSymbol(u"Err");
+    m_globals[size_t(g)].value = Value::object(m_err);
+    m_globals[size_t(g)].declared = true;
+    m_globals[size_t(g)].isConst = true;
+    m_started = std::chrono::steady_clock::now();
+}
+
+Interp::~Interp() {
+    // Release script data first so Class_Terminate still runs with a working runtime.
+    try {
+        for (auto& g : m_globals) {
+            Value old = std::move(g.value);
+            old = Value();
+        }
+    } catch (...) {
+    }
+    m_destroying = true;
+    m_globals.clear();
+    m_units.clear();
+    m_err->release();
+}
+
+int Interp::findGlobal(std::u16string_view name) const {
+    auto it = m_globalIndex.find(lowerName(name));
+    return it == m_globalIndex.end() ? -1 : it->second;
+}
+
+int Interp::globalSymbol(std::u16string_view name) {
+    auto key = lowerName(name);
+    auto it = m_globalIndex.find(key);
+    if (it != m_globalIndex.end()) return it->second;
+    m_globals.emplace_back();
+    m_globals.back().name = std::u16string(name);
+    int idx = int(m_globals.size() - 1);
+    m_globalIndex.emplace(std::move(key), idx);
+    return idx;
+}
+
+void Interp::setStackFloor() {
+    const char* here = static_cast<const char*>(__builtin_frame_address(0));
+    size_t budget = m_config.stackBytes;
+    pthread_attr_t attr;
+    if (pthread_getattr_np(pthread_self(), &attr) == 0) {
+        void* addr = nullptr;
+        size_t size = 0;
+        if (pthread_attr_getstack(&attr, &addr, &size) == 0 && addr) {
+            const char* low = static_cast<const char*>(addr);
+            size_t avail = size_t(here - low);
+            // Keep a margin for the C++ code between two checks.
+            size_t usable = avail > (256u << 10) ? avail - (256u << 10) : avail / 2;
+            if (usable < budget) budget = usable;
+        }
+        pthread_attr_destroy(&attr);
+    }
+    m_stackFloor = here - budget;
+}
+
+void Interp::checkStack() {
+    const char* here = static_cast<const char*>(__builtin_frame_address(0));
+    if (m_stackFloor && here < m_stackFloor) throwError(Err::OutOfStack);
+}
+
+void Interp::output(std::u16string_view text) {
+    if (m_config.output) m_config.output(toUtf8(text));
+}
+
+template <class F>
+bool Interp::guarded(F&& body) {
+    bool outer = m_depth == 0;
+    if (outer) {
+        setStackFloor();
+        m_started = std::chrono::steady_clock::now();
+        m_ticks = 1024;
+        m_steps = 0;
+    }
+    ++m_depth;
+    ScriptError err;
+    bool failed = false;
+    try {
+        body();
+    } catch (ScriptError& e) {
+        err = std::move(e);
+        failed = true;
+    } catch (Abort& a) {
+        err.number = a.number;
+        err.description = std::u16string(errorText(a.number));
+        failed = true;
+    } catch (std::bad_alloc&) {
+        err.number = int32_t(Err::OutOfMemory);
+        err.description = std::u16string(errorText(err.number));
+        failed = true;
+    } catch (std::length_error&) {
+        err.number = int32_t(Err::OutOfMemory);
+        err.description = std::u16string(errorText(err.number));
+        failed = true;
+    }
+    --m_depth;
+    if (outer) m_interruptRequested.store(false, std::memory_order_relaxed);
+    if (!failed) {
+        m_lastError = ErrorInfo();
+        return true;
+    }
+    if (!err.line && !err.compile) {
+        err.line = m_line;
+        err.column = m_col;
+        err.unit = m_unit;
+    }
+    ErrorInfo info;
+    info.number = err.number;
+    info.description = toUtf8(err.description);
+    info.source = toUtf8(err.source.empty() ? (err.compile ? u"VBScript compilation error" : u"VBScript runtime error") : err.source);
+    info.line = err.line;
+    info.column = err.column;
+    info.compile = err.compile;
+    if (err.unit && err.line > 0) {
+        std::u16string_view src = err.unit->source;
+        size_t pos = 0;
+        for (int l = 1; l < err.line && pos != std::u16string_view::npos; ++l) {
+            pos = src.find(u'\n', pos);
+            if (pos != std::u16string_view::npos) ++pos;
+        }
+        if (pos != std::u16string_view::npos && pos <= src.size()) {
+            size_t end = src.find(u'\n', pos);
+            auto line = src.substr(pos, end == std::u16string_view::npos ? src.size() - pos : end - pos);
+            if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
+            info.lineText = toUtf8(line);
+        }
+    }
+    m_lastError = std::move(info);
+    return false;
+}
+
+Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope) {
+    auto unit = std::make_unique<Unit>();
+    unit->source = std::move(source);
+    unit->fileName = std::move(fileName);
+    Unit* u = unit.get();
+    try {
+        if (expression) parseExpressionUnit(*u);
+        else parseUnit(*u);
+    } catch (ScriptError& e) {
+        e.unit = nullptr;
+        e.compile = true;
+        m_units.push_back(std::move(unit));  // keeps the text for the error's line
+        m_units.back()->global.body.clear();
+        m_units.back()->procs.clear();
+        m_units.back()->classes.clear();
+        e.unit = m_units.back().get();
+        throw;
+    }
+    m_units.push_back(std::move(unit));
+    try {
+        compileUnit(*this, *u, scope ? scope->proc : nullptr);
+    } catch (ScriptError& e) {
+        e.unit = u;
+        e.compile = true;
+        throw;
+    }
+    return u;
+}
+
+namespace {
+
+// Runs a unit's script-level statements in a frame of their own.
+struct ScopedSlots {
+    explicit ScopedSlots(size_t n) : v(n) {}
+    std::vector<Value> v;
+};
+
+}  // namespace
+
+bool Interp::addCode(std::u16string source, std::u16string fileName) {
+    return guarded([&] {
+        Unit* u = compileText(std::move(source), std::move(fileName), false, nullptr);
+        ScopedSlots slots(size_t(u->global.slotCount));
+        runFrame(&u->global, nullptr, slots.v.data());
+    });
+}
+
+void Interp::executeGlobal(std::u16string_view code) {
+    Unit* u = compileText(std::u16string(code), u"", false, nullptr);
+    ScopedSlots slots(size_t(u->global.slotCount));
+    runFrame(&u->global, nullptr, slots.v.data());
+}
+
+void Interp::executeLocal(std::u16string_view code) {
+    Frame* cur = m_frame;
+    if (!cur || cur->proc->kind == ProcKind::Global) {
+        executeGlobal(code);
+        return;
+    }
+    Unit* u = compileText(std::u16string(code), u"", false, cur);
+    // The executed code sees the caller's locals through Refs to its slots.
+    ScopedSlots slots(size_t(u->global.slotCount));
+    for (size_t i = 0; i < cur->proc->slotNames.size(); ++i) slots.v[i] = Value::ref(&cur->slots[i].deref());
+    runFrame(&u->global, cur->me, slots.v.data());
+}
+
+Value Interp::evalLocal(std::u16string_view code) {
+    Frame* cur = m_frame;
+    bool local = cur && cur->proc->kind != ProcKind::Global;
+    Unit* u = compileText(std::u16string(code), u"", true, local ? cur : nullptr);
+    ScopedSlots slots(size_t(std::max(u->global.slotCount, 1)));
+    if (local)
+        for (size_t i = 0; i < cur->proc->slotNames.size(); ++i) slots.v[i] = Value::ref(&cur->slots[i].deref());
+    Frame fr;
+    fr.slots = slots.v.data();
+    fr.proc = &u->global;
+    fr.me = local ? cur->me : nullptr;
+    const Expr* e = static_cast<const CallStmt&>(*u->global.body.front()).call.get();
+    Value v = eval(e, fr);
+    if (u->procs.empty() && u->classes.empty() && m_units.back().get() == u) m_units.pop_back();
+    return v;
+}
+
+bool Interp::addObject(std::u16string_view name, Object* obj) {
+    return guarded([&] {
+        int g = globalSymbol(name);
+        GlobalSymbol& s = m_globals[size_t(g)];
+        s.value = Value::object(obj);
+        s.declared = true;
+        s.isConst = true;
+    });
+}
+
+bool Interp::run(std::u16string_view name, std::span<const Value> args, Value* result) {
+    return guarded([&] {
+        int g = findGlobal(name);
+        if (g < 0 || !m_globals[size_t(g)].proc) throwError(Err::SubNotDefined, name);
+        std::vector<Value> vals(args.begin(), args.end());
+        Value r = callWithValues(m_globals[size_t(g)].proc, nullptr, vals);
+        if (result) *result = std::move(r);
+    });
+}
+
+bool Interp::evalText(std::u16string_view text, Value& result) {
+    return guarded([&] { result = evalLocal(text); });
+}
+
+bool Interp::executeText(std::u16string_view text) {
+    return guarded([&] { executeGlobal(text); });
+}
+
+std::vector<ProcedureInfo> Interp::procedures() const {
+    std::vector<ProcedureInfo> out;
+    for (const auto& g : m_globals) {
+        if (!g.proc) continue;
+        ProcedureInfo p;
+        p.name = toUtf8(g.proc->name);
+        p.argCount = int(g.proc->params.size());
+        p.hasReturnValue = g.proc->kind == ProcKind::Function;
+        out.push_back(std::move(p));
+    }
+    return out;
+}
+
+// ---- Err ----
+
+namespace {
+enum ErrMember { ENumber = kDispValue, EDescription = 1, ESource, EHelpFile, EHelpContext, ERaise, EClear };
+}
+
+DispId ErrObject::memberId(std::u16string_view name) {
+    static const std::pair<const char16_t*, int> names[] = {
+        {u"number", ENumber}, {u"description", EDescription}, {u"source", ESource}, {u"helpfile", EHelpFile},
+        {u"helpcontext", EHelpContext}, {u"raise", ERaise}, {u"clear", EClear}};
+    for (auto& n : names)
+        if (equalsNoCase(name, n.first)) return n.second;
+    return kDispUnknown;
+}
+
+bool ErrObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) {
+    bool put = kind == InvokeKind::PropertyPut;
+    try {
+        switch (id) {
+        case ENumber:
+            if (put) number = toLong(args.back().deref());
+            else result = Value::longv(number);
+            return true;
+        case EDescription:
+            if (put) description = toString(args.back().deref());
+            else result = Value::string(description);
+            return true;
+        case ESource:
+            if (put) source = toString(args.back().deref());
+            else result = Value::string(source);
+            return true;
+        case EHelpFile:
+            if (put) helpFile = toString(args.back().deref());
+            else result = Value::string(helpFile);
+            return true;
+        case EHelpContext:
+            if (put) helpContext = toLong(args.back().deref());
+            else result = Value::longv(helpContext);
+            return true;
+        case EClear:
+            clear();
+            return true;
+        case ERaise: {
+            if (args.empty() || args.size() > 5) { err.number = 450; return false; }
+            int32_t n = toLong(args[0].deref());
+            if (n == 0) { err.number = 5; return false; }
+            auto str = [&](size_t i) { return i < args.size() && args[i].type() != VarType::Error ? toString(args[i].deref()) : std::u16string(); };
+            std::u16string src = str(1), desc = str(2);
+            if (desc.empty()) {
+                desc = std::u16string(errorText(n));
+                if (desc.empty()) desc = u"Unknown runtime error";
+            }
+            number = n;
+            description = desc;
+            source = src.empty() ? u"VBScript runtime error" : src;
+            err.number = n;
+            err.description = desc;
+            err.source = source;
+            return false;
+        }
+        default:
+            err.number = 438;
+            return false;
+        }
+    } catch (ScriptError& e) {
+        err.number = e.number;
+        err.description = e.description;
+        return false;
+    }
+}
+
+// ---- public facade ----
+
+Runtime::Runtime(Config config) : m_interp(std::make_unique<Interp>(std::move(config))) {}
+Runtime::~Runtime() = default;
+
+bool Runtime::addCode(std::string_view code, std::string_view fileName) {
+    return m_interp->addCode(fromUtf8(code), fromUtf8(fileName));
+}
+bool Runtime::addObject(std::string_view name, Object* object) { return m_interp->addObject(fromUtf8(name), object); }
+bool Runtime::run(std::string_view procedure, std::span<const Value> args, Value* result) {
+    return m_interp->run(fromUtf8(procedure), args, result);
+}
+bool Runtime::eval(std::string_view expression, Value& result) { return m_interp->evalText(fromUtf8(expression), result); }
+bool Runtime::executeStatement(std::string_view code) { return m_interp->executeText(fromUtf8(code)); }
+std::vector<ProcedureInfo> Runtime::procedures() const { return m_interp->procedures(); }
+void Runtime::requestInterrupt() { m_interp->requestInterrupt(); }
+const ErrorInfo& Runtime::lastError() const { return m_interp->lastError(); }
+
+}  // namespace vbs

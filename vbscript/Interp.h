@@ -1,0 +1,212 @@
+#pragma once
+// The interpreter: global symbols, frames, expression evaluation, statement
+// execution, calls and member access. Internal to the library.
+#include "Ast.h"
+#include "Errors.h"
+#include "Object.h"
+#include "vbscript.h"
+
+#include <atomic>
+#include <chrono>
+#include <deque>
+#include <memory>
+#include <random>
+#include <unordered_map>
+
+namespace vbs {
+
+struct GlobalSymbol {
+    std::u16string name;
+    Value value;
+    ProcDef* proc = nullptr;
+    ClassDef* cls = nullptr;
+    bool declared = false;
+    bool isConst = false;
+};
+
+class Interp;
+class ErrObject;
+
+// An instance of a script Class.
+class ClassInstance final : public Object {
+public:
+    ClassInstance(Interp& rt, ClassDef& cls);
+    std::u16string typeName() const override;
+    DispId memberId(std::u16string_view name) override;
+    const void* dispatchKey() const override { return &m_cls; }
+    bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override;
+    bool isScriptInstance() const override { return true; }
+
+    ClassDef& cls() { return m_cls; }
+    std::vector<Value>& fields() { return m_fields; }
+
+protected:
+    void lastReleased() override;
+
+private:
+    friend class Interp;
+    Interp& m_rt;
+    ClassDef& m_cls;
+    std::vector<Value> m_fields;
+    bool m_terminated = false;
+};
+
+struct Frame {
+    Value* slots = nullptr;
+    ProcDef* proc = nullptr;
+    ClassInstance* me = nullptr;
+    bool resumeNext = false;
+};
+
+enum class Flow : uint8_t { Normal, ExitDo, ExitFor, ExitProc };
+
+// Thrown for a host interrupt / time-out / step budget: unlike ScriptError
+// it is not caught by On Error Resume Next.
+struct Abort {
+    int32_t number;
+};
+
+class Interp {
+public:
+    explicit Interp(Config config);
+    ~Interp();
+
+    // ---- public-API entry points (never throw) ----
+    bool addCode(std::u16string source, std::u16string fileName);
+    bool addObject(std::u16string_view name, Object* obj);
+    bool run(std::u16string_view name, std::span<const Value> args, Value* result);
+    bool evalText(std::u16string_view text, Value& result);
+    bool executeText(std::u16string_view text);
+    std::vector<ProcedureInfo> procedures() const;
+    const ErrorInfo& lastError() const { return m_lastError; }
+    void requestInterrupt() { m_interruptRequested.store(true, std::memory_order_relaxed); }
+
+    // ---- used by the compiler ----
+    int findGlobal(std::u16string_view name) const;
+    int globalSymbol(std::u16string_view name);  // creates an undeclared entry
+    GlobalSymbol& global(int i) { return m_globals[size_t(i)]; }
+
+    // ---- used by built-ins ----
+    const Config& config() const { return m_config; }
+    Value scalar(const Value& v);              // default value of objects, Ref followed
+    Value defaultValue(Object* obj);
+    ErrObject& errObject() { return *m_err; }
+    std::mt19937& rng() { return m_rng; }
+    float& lastRnd() { return m_lastRnd; }
+    void output(std::u16string_view text);
+    // Execute / ExecuteGlobal / Eval from inside a running script.
+    void executeGlobal(std::u16string_view code);
+    void executeLocal(std::u16string_view code);
+    Value evalLocal(std::u16string_view code);
+    Value callValue(const Value& target, std::span<Value> args);
+    void checkMemory(size_t bytes);
+    Frame* currentFrame() { return m_frame; }
+
+    // Runs Class_Terminate and frees an instance whose last reference went.
+    void destroyInstance(ClassInstance* inst);
+    // Calls a procedure with argument values (host calls, Class_Initialize).
+    Value callWithValues(ProcDef* p, ClassInstance* me, std::span<Value> args);
+
+private:
+    friend class ClassInstance;
+    // ---- statements (InterpStmt.cpp) ----
+    Flow execBlock(const Block& b, Frame& f);
+    Flow exec(const Stmt& s, Frame& f);
+    Flow execIf(const IfStmt& s, Frame& f);
+    Flow execSelect(const SelectStmt& s, Frame& f);
+    Flow execFor(const ForStmt& s, Frame& f);
+    Flow execForEach(const ForEachStmt& s, Frame& f);
+    Flow execDo(const DoStmt& s, Frame& f);
+    void execDim(const DimStmt& s, Frame& f);
+    void execReDim(const ReDimStmt& s, Frame& f);
+    void execErase(const EraseStmt& s, Frame& f);
+    void execAssign(const AssignStmt& s, Frame& f);
+    bool appendChain(const Expr* e, const NameExpr* target, Value& dst, Frame& f);
+    void recordError(const ScriptError& e);
+    bool condition(const Expr* e, Frame& f);
+    void tick() { if (--m_ticks <= 0) poll(); }
+    void poll();
+
+    // ---- expressions (InterpExpr.cpp) ----
+    Value eval(const Expr* e, Frame& f);
+    Value evalBinary(const BinaryExpr* e, Frame& f);
+    Value evalName(const NameExpr* e, Frame& f, bool statement);
+    Value evalCall(const CallExpr* e, Frame& f, bool statement);
+    Value evalMember(const MemberExpr* e, Frame& f, const std::vector<ExprPtr>* args, bool statement);
+    Value evalNew(const NewExpr* e);
+    Value* nameStorage(const NameExpr* e, Frame& f);
+    Value* lvalueRef(const Expr* e, Frame& f, Array** locked);
+    Value indexValue(const Value& base, std::span<Value> idx);
+    Value* elementRef(Array* a, std::span<Value> idx);
+    void assignTo(const Expr* target, Value v, bool isSet, Frame& f);
+    void storeVar(Value& dst, Value v, bool isSet, const std::u16string& name);
+    Value withObject(const MemberExpr* e, Frame& f);
+    void evalArgs(const std::vector<ExprPtr>& exprs, Frame& f, std::vector<Value>& out);
+
+    // ---- calls and members (InterpCall.cpp) ----
+    Value callProc(ProcDef* p, ClassInstance* me, const std::vector<ExprPtr>* args, Frame& caller);
+    Value runFrame(ProcDef* p, ClassInstance* me, Value* slots);
+    Value callBuiltin(const BuiltinInfo* b, const std::vector<ExprPtr>* args, Frame& f);
+    Value getMember(const Value& obj, const std::u16string& name, MemberCache* cache, const std::vector<ExprPtr>* args,
+                    Frame& f, bool statement);
+    void putMember(const Value& obj, const std::u16string& name, MemberCache* cache, const std::vector<ExprPtr>* args,
+                   Value v, bool isSet, Frame& f);
+    Value callDefault(const Value& obj, const std::vector<ExprPtr>* args, Frame& f);
+    Value instanceGet(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Frame& f, bool statement,
+                      std::span<Value> valueArgs, bool useValues);
+    void instancePut(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Value v, bool isSet, Frame& f,
+                     std::span<Value> valueArgs, bool useValues);
+    int instanceMember(ClassInstance* inst, const std::u16string& name, MemberCache* cache, Frame& f);
+    Value hostInvoke(Object* obj, DispId id, InvokeKind kind, std::span<Value> args);
+    DispId hostMemberId(Object* obj, const std::u16string& name, MemberCache* cache);
+    Value newInstance(ClassDef* cls);
+
+    // ---- API plumbing (Interp.cpp) ----
+    template <class F> bool guarded(F&& body);
+    void setStackFloor();
+    void checkStack();
+    Unit* compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope);
+
+    Config m_config;
+    std::deque<GlobalSymbol> m_globals;
+    std::unordered_map<std::u16string, int> m_globalIndex;
+    std::vector<std::unique_ptr<Unit>> m_units;
+    Object* m_errHolder = nullptr;
+    ErrObject* m_err = nullptr;
+    ErrorInfo m_lastError;
+    Frame* m_frame = nullptr;
+    const Unit* m_unit = nullptr;       // unit of the statement being run
+    int m_line = 0, m_col = 0;          // statement being run
+    int m_depth = 0;                    // API re-entrancy depth
+    int64_t m_ticks = 1024;
+    uint64_t m_steps = 0;
+    const char* m_stackFloor = nullptr;
+    std::atomic<bool> m_interruptRequested{false};
+    std::chrono::steady_clock::time_point m_started;
+    std::mt19937 m_rng{12345};
+    float m_lastRnd = 0;
+    bool m_destroying = false;
+};
+
+// The Err object.
+class ErrObject final : public Object {
+public:
+    std::u16string typeName() const override { return u"ErrObject"; }
+    DispId memberId(std::u16string_view name) override;
+    const void* dispatchKey() const override { return &kKey; }
+    bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override;
+    void clear() { number = 0; description.clear(); source.clear(); helpFile.clear(); helpContext = 0; }
+
+    int32_t number = 0;
+    std::u16string description, source, helpFile;
+    int32_t helpContext = 0;
+
+private:
+    static const int kKey;
+};
+
+// Compiles a parsed unit: registers its globals and resolves names.
+// scope, when given, is the procedure frame an Execute / Eval runs in.
+void compileUnit(Interp& rt, Unit& unit, const ProcDef* scope);
+
+}  // namespace vbs

@@ -1,0 +1,356 @@
+// Procedure calls, script class instances and late-bound member access.
+#include "Interp.h"
+
+#include "builtins/Builtins.h"
+#include "Convert.h"
+
+namespace vbs {
+
+namespace {
+
+// Frame storage: small frames live inline on the C++ stack.
+struct SlotBuf {
+    explicit SlotBuf(int n) {
+        if (n <= kInline) p = inl;
+        else { heap.reset(new Value[size_t(n)]); p = heap.get(); }
+    }
+    static constexpr int kInline = 10;
+    Value inl[kInline];
+    std::unique_ptr<Value[]> heap;
+    Value* p;
+};
+
+// Array elements passed ByRef stay locked (no ReDim / Erase) during the call.
+struct Locks {
+    ~Locks() { for (Array* a : held) { --a->locks; if (--a->refs == 0) delete a; } }
+    void add(Array* a) { ++a->refs; held.push_back(a); }
+    std::vector<Array*> held;
+};
+
+}  // namespace
+
+Value Interp::callProc(ProcDef* p, ClassInstance* me, const std::vector<ExprPtr>* args, Frame& caller) {
+    size_t n = args ? args->size() : 0;
+    if (n != p->params.size()) throwError(Err::WrongArgCount, p->name);
+    SlotBuf slots(p->slotCount);
+    Locks locks;
+    for (size_t i = 0; i < n; ++i) {
+        const Expr* a = (*args)[i].get();
+        if (!a) throwError(Err::WrongArgCount, p->name);
+        if (!p->params[i].byVal) {
+            Array* locked = nullptr;
+            Value* ref = lvalueRef(a, caller, &locked);
+            if (locked) locks.add(locked);
+            if (ref) {
+                slots.p[i + 1] = Value::ref(ref);
+                continue;
+            }
+        }
+        Value v = eval(a, caller);
+        slots.p[i + 1] = std::move(v);
+    }
+    return runFrame(p, me, slots.p);
+}
+
+Value Interp::callWithValues(ProcDef* p, ClassInstance* me, std::span<Value> args) {
+    if (args.size() != p->params.size()) throwError(Err::WrongArgCount, p->name);
+    SlotBuf slots(p->slotCount);
+    for (size_t i = 0; i < args.size(); ++i) slots.p[i + 1] = args[i].deref();
+    return runFrame(p, me, slots.p);
+}
+
+namespace {
+
+struct FrameGuard {
+    FrameGuard(Frame*& cur, Frame* next, const Unit*& unit, const Unit* nextUnit, int& line, int& col)
+        : m_cur(cur), m_saved(cur), m_unit(unit), m_savedUnit(unit), m_line(line), m_col(col), m_savedLine(line), m_savedCol(col) {
+        cur = next;
+        unit = nextUnit;
+    }
+    ~FrameGuard() {
+        m_cur = m_saved;
+        m_unit = m_savedUnit;
+        m_line = m_savedLine;
+        m_col = m_savedCol;
+    }
+    Frame*& m_cur;
+    Frame* m_saved;
+    const Unit*& m_unit;
+    const Unit* m_savedUnit;
+    int& m_line;
+    int& m_col;
+    int m_savedLine, m_savedCol;
+};
+
+}  // namespace
+
+Value Interp::runFrame(ProcDef* p, ClassInstance* me, Value* slots) {
+    checkStack();
+    tick();
+    for (auto& c : p->constInits) slots[c.first] = c.second;
+    Frame fr;
+    fr.slots = slots;
+    fr.proc = p;
+    fr.me = me;
+    Value keepAlive = me ? Value::object(me) : Value();
+    FrameGuard guard(m_frame, &fr, m_unit, p->unit, m_line, m_col);
+    try {
+        execBlock(p->body, fr);
+    } catch (ScriptError& e) {
+        if (!e.line) {
+            e.line = m_line;
+            e.column = m_col;
+            e.unit = m_unit;
+        }
+        throw;
+    }
+    return std::move(slots[0]);
+}
+
+Value Interp::callBuiltin(const BuiltinInfo* b, const std::vector<ExprPtr>* args, Frame& f) {
+    size_t n = args ? args->size() : 0;
+    if (int(n) < b->minArgs || int(n) > b->maxArgs) throwError(Err::WrongArgCount, b->name);
+    Value inl[4];
+    std::vector<Value> big;
+    std::span<Value> s;
+    if (n <= 4) {
+        for (size_t i = 0; i < n; ++i) {
+            const Expr* a = (*args)[i].get();
+            inl[i] = a ? eval(a, f) : Value::error(int32_t(0x80020004));
+        }
+        s = std::span<Value>(inl, n);
+    } else {
+        evalArgs(*args, f, big);
+        s = big;
+    }
+    return b->fn(*this, s);
+}
+
+Value Interp::newInstance(ClassDef* cls) {
+    auto* inst = new ClassInstance(*this, *cls);
+    Value v = Value::object(inst);
+    if (cls->initialize) callWithValues(cls->initialize, inst, {});
+    return v;
+}
+
+ClassInstance::ClassInstance(Interp& rt, ClassDef& cls) : m_rt(rt), m_cls(cls) {
+    m_fields.resize(cls.fields.size());
+    for (size_t i = 0; i < cls.fields.size(); ++i) {
+        const FieldDef& fd = cls.fields[i];
+        if (!fd.hasBounds) continue;
+        auto* a = new Array;
+        a->fixed = !fd.bounds.empty();
+        size_t total = 1;
+        for (int32_t ub : fd.bounds) {
+            if (ub < -1) ub = -1;
+            a->dims.push_back({0, ub + 1});
+            total *= size_t(ub + 1);
+        }
+        if (fd.bounds.empty()) total = 0;
+        rt.checkMemory(total * sizeof(Value));
+        a->data.resize(total);
+        m_fields[i] = Value::array(a);
+    }
+}
+
+std::u16string ClassInstance::typeName() const { return m_cls.name; }
+
+DispId ClassInstance::memberId(std::u16string_view name) {
+    int m = m_cls.findMember(name);
+    if (m < 0 || !m_cls.members[size_t(m)].isPublic) return kDispUnknown;
+    return m + 1;
+}
+
+void ClassInstance::lastReleased() { m_rt.destroyInstance(this); }
+
+bool ClassInstance::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) {
+    int m = id == kDispValue ? m_cls.defaultMember : id - 1;
+    if (m < 0 || m >= int(m_cls.members.size())) { err.number = 438; return false; }
+    try {
+        Frame dummy;
+        if (kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef) {
+            if (args.empty()) { err.number = 450; return false; }
+            Value v = args.back();
+            m_rt.instancePut(this, m, nullptr, v, kind == InvokeKind::PropertyPutRef, dummy, args.first(args.size() - 1), true);
+        } else {
+            result = m_rt.instanceGet(this, m, nullptr, dummy, kind == InvokeKind::Method, args, true);
+        }
+        return true;
+    } catch (ScriptError& e) {
+        err.number = e.number;
+        err.description = e.description;
+        err.source = e.source;
+        return false;
+    }
+}
+
+void Interp::destroyInstance(ClassInstance* inst) {
+    if (inst->m_terminated || !inst->m_cls.terminate || m_destroying) {
+        delete inst;
+        return;
+    }
+    inst->m_terminated = true;
+    inst->addRef();
+    try {
+        callWithValues(inst->m_cls.terminate, inst, {});
+    } catch (...) {
+        // Errors inside Class_Terminate are not reported to the code that dropped the object.
+    }
+    inst->release();
+}
+
+int Interp::instanceMember(ClassInstance* inst, const std::u16string& name, MemberCache* cache, Frame& f) {
+    ClassDef* cls = &inst->cls();
+    if (name.empty()) {
+        if (cls->defaultMember < 0) throwError(Err::NoSuchMember);
+        return cls->defaultMember;
+    }
+    if (cache && cache->key == cls) return cache->id;
+    int m = cls->findMember(name);
+    if (m < 0 || (!cls->members[size_t(m)].isPublic && f.me != inst)) throwError(Err::NoSuchMember, name);
+    if (cache) { cache->key = cls; cache->id = m; }
+    return m;
+}
+
+Value Interp::instanceGet(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Frame& f, bool statement,
+                          std::span<Value> valueArgs, bool useValues) {
+    (void)statement;
+    ClassMember& cm = inst->cls().members[size_t(member)];
+    size_t nargs = useValues ? valueArgs.size() : args ? args->size() : 0;
+    if (cm.field >= 0) {
+        Value& fv = inst->fields()[size_t(cm.field)];
+        if (nargs == 0) return fv;
+        std::vector<Value> idx;
+        if (useValues) idx.assign(valueArgs.begin(), valueArgs.end());
+        else evalArgs(*args, f, idx);
+        return indexValue(inst->fields()[size_t(cm.field)], idx);
+    }
+    ProcDef* p = cm.method ? cm.method : cm.get;
+    if (!p) throwError(Err::NoSuchMember, cm.name);
+    Value keep = Value::object(inst);
+    if (useValues) return callWithValues(p, inst, valueArgs);
+    if (!args && !p->params.empty()) throwError(Err::WrongArgCount, cm.name);
+    return callProc(p, inst, args, f);
+}
+
+void Interp::instancePut(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Value v, bool isSet, Frame& f,
+                         std::span<Value> valueArgs, bool useValues) {
+    ClassMember& cm = inst->cls().members[size_t(member)];
+    Value keep = Value::object(inst);
+    std::vector<Value> vals;
+    if (useValues) vals.assign(valueArgs.begin(), valueArgs.end());
+    else if (args) evalArgs(*args, f, vals);
+    if (cm.field >= 0) {
+        Value& fv = inst->fields()[size_t(cm.field)];
+        if (vals.empty()) { storeVar(fv, std::move(v), isSet, cm.name); return; }
+        if (fv.isArray()) { storeVar(*elementRef(fv.mutableArray(), vals), std::move(v), isSet, cm.name); return; }
+        if (fv.isObject()) { Value o = fv; putMember(o, std::u16string(), nullptr, nullptr, std::move(v), isSet, f); return; }
+        throwError(Err::TypeMismatch, cm.name);
+    }
+    ProcDef* p = isSet ? cm.set : cm.let;
+    if (!p) {
+        if (!vals.empty() || !(cm.get || cm.method)) throwError(Err::NoSuchMember, cm.name);
+        // obj.Prop = x on a read-only member: assign to the default member of what it returns.
+        throwError(Err::IllegalAssignment, cm.name);
+    }
+    if (isSet) {
+        if (!v.isObject()) throwError(Err::ObjectRequired, cm.name);
+    } else if (v.isObject()) {
+        v = scalar(v);
+    }
+    vals.push_back(std::move(v));
+    callWithValues(p, inst, vals);
+}
+
+DispId Interp::hostMemberId(Object* obj, const std::u16string& name, MemberCache* cache) {
+    if (name.empty()) return kDispValue;
+    const void* key = obj->dispatchKey();
+    if (cache && key && cache->key == key) return cache->id;
+    DispId id = obj->memberId(name);
+    if (id == kDispUnknown) throwError(Err::NoSuchMember, name);
+    if (cache && key) { cache->key = key; cache->id = id; }
+    return id;
+}
+
+Value Interp::hostInvoke(Object* obj, DispId id, InvokeKind kind, std::span<Value> args) {
+    Value result;
+    HostError err;
+    Value keep = Value::object(obj);
+    if (!obj->invoke(id, kind, args, result, err)) {
+        if (err.number == int32_t(Err::Interrupted)) throw Abort{err.number};
+        int32_t num = err.number ? err.number : int32_t(Err::ExceptionOccurred);
+        std::u16string desc = err.description.empty() ? std::u16string(errorText(num)) : err.description;
+        throwError(num, std::move(desc), std::move(err.source));
+    }
+    return result;
+}
+
+Value Interp::getMember(const Value& objv, const std::u16string& name, MemberCache* cache, const std::vector<ExprPtr>* args,
+                        Frame& f, bool statement) {
+    const Value& o = objv.deref();
+    if (!o.isObject() || !o.asObject()) throwError(Err::ObjectRequired, name);
+    Object* obj = o.asObject();
+    Value keep = o;
+    if (obj->isScriptInstance()) {
+        auto* inst = static_cast<ClassInstance*>(obj);
+        int m = instanceMember(inst, name, cache, f);
+        return instanceGet(inst, m, args, f, statement, {}, false);
+    }
+    DispId id = hostMemberId(obj, name, cache);
+    std::vector<Value> vals;
+    if (args) evalArgs(*args, f, vals);
+    return hostInvoke(obj, id, (args || statement) ? InvokeKind::Method : InvokeKind::PropertyGet, vals);
+}
+
+void Interp::putMember(const Value& objv, const std::u16string& name, MemberCache* cache, const std::vector<ExprPtr>* args,
+                       Value v, bool isSet, Frame& f) {
+    const Value& o = objv.deref();
+    if (!o.isObject() || !o.asObject()) throwError(Err::ObjectRequired, name);
+    Object* obj = o.asObject();
+    Value keep = o;
+    if (obj->isScriptInstance()) {
+        auto* inst = static_cast<ClassInstance*>(obj);
+        int m = instanceMember(inst, name, cache, f);
+        instancePut(inst, m, args, std::move(v), isSet, f, {}, false);
+        return;
+    }
+    DispId id = hostMemberId(obj, name, cache);
+    std::vector<Value> vals;
+    if (args) evalArgs(*args, f, vals);
+    if (isSet) {
+        if (!v.isObject()) throwError(Err::ObjectRequired, name);
+    } else if (v.isObject()) {
+        v = scalar(v);
+    }
+    vals.push_back(std::move(v));
+    hostInvoke(obj, id, isSet ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut, vals);
+}
+
+Value Interp::callDefault(const Value& obj, const std::vector<ExprPtr>* args, Frame& f) {
+    return getMember(obj, std::u16string(), nullptr, args, f, false);
+}
+
+Value Interp::callValue(const Value& target, std::span<Value> args) {
+    const Value& o = target.deref();
+    if (!o.isObject() || !o.asObject()) throwError(Err::ObjectRequired);
+    Object* obj = o.asObject();
+    if (obj->isScriptInstance()) {
+        auto* inst = static_cast<ClassInstance*>(obj);
+        if (inst->cls().defaultMember < 0) throwError(Err::NoSuchMember);
+        Frame dummy;
+        return instanceGet(inst, inst->cls().defaultMember, nullptr, dummy, false, args, true);
+    }
+    return hostInvoke(obj, kDispValue, args.empty() ? InvokeKind::PropertyGet : InvokeKind::Method, args);
+}
+
+Value Interp::defaultValue(Object* obj) {
+    Value v = callValue(Value::object(obj), {});
+    if (v.isObject()) {
+        // A default member returning an object: keep reducing, but not forever.
+        for (int i = 0; i < 8 && v.isObject() && v.asObject(); ++i) v = callValue(v, {});
+        if (v.isObject()) throwError(Err::NoSuchMember);
+    }
+    return v;
+}
+
+}  // namespace vbs

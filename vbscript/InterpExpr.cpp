@@ -1,0 +1,397 @@
+// Expression evaluation, variable storage and assignment.
+#include "Interp.h"
+
+#include "builtins/Builtins.h"
+#include "Convert.h"
+#include "Operators.h"
+
+#include <climits>
+
+namespace vbs {
+
+namespace {
+
+bool isLiteral(const Expr* e) {
+    if (e->kind == ExprKind::Literal) return true;
+    if (e->kind == ExprKind::Unary) {
+        auto* u = static_cast<const UnaryExpr*>(e);
+        return u->op == Op::Neg && u->operand->kind == ExprKind::Literal;
+    }
+    return false;
+}
+
+bool isIntType(VarType t) { return t == VarType::Integer || t == VarType::Long; }
+int64_t intVal(const Value& v) { return v.type() == VarType::Integer ? v.asInteger() : v.asLong(); }
+
+Value fitInt(int64_t r) {
+    if (r >= INT16_MIN && r <= INT16_MAX) return Value::integer(int16_t(r));
+    if (r >= INT32_MIN && r <= INT32_MAX) return Value::longv(int32_t(r));
+    return Value::dbl(double(r));
+}
+
+Value cmpResult(Cmp c, Op op) {
+    switch (op) {
+    case Op::Eq: return Value::boolean(c == Cmp::Equal);
+    case Op::Ne: return Value::boolean(c != Cmp::Equal);
+    case Op::Lt: return Value::boolean(c == Cmp::Less);
+    case Op::Gt: return Value::boolean(c == Cmp::Greater);
+    case Op::Le: return Value::boolean(c != Cmp::Greater);
+    case Op::Ge: return Value::boolean(c != Cmp::Less);
+    default: return {};
+    }
+}
+
+}  // namespace
+
+Value Interp::eval(const Expr* e, Frame& f) {
+    switch (e->kind) {
+    case ExprKind::Literal: return static_cast<const LiteralExpr*>(e)->value;
+    case ExprKind::Name: {
+        auto* n = static_cast<const NameExpr*>(e);
+        if (n->ref.scope == Scope::Local) return f.slots[n->ref.slot].deref();
+        return evalName(n, f, false);
+    }
+    case ExprKind::Call: return evalCall(static_cast<const CallExpr*>(e), f, false);
+    case ExprKind::Member: return evalMember(static_cast<const MemberExpr*>(e), f, nullptr, false);
+    case ExprKind::Unary: {
+        auto* u = static_cast<const UnaryExpr*>(e);
+        Value v = scalar(eval(u->operand.get(), f));
+        if (u->op == Op::Neg) return opNeg(v);
+        if (u->op == Op::Not) return opNot(v);
+        return v;
+    }
+    case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr*>(e), f);
+    case ExprKind::Paren: return eval(static_cast<const ParenExpr*>(e)->inner.get(), f);
+    case ExprKind::New: return evalNew(static_cast<const NewExpr*>(e));
+    case ExprKind::Me: return Value::object(f.me);
+    }
+    return {};
+}
+
+Value Interp::evalBinary(const BinaryExpr* b, Frame& f) {
+    Value l = eval(b->left.get(), f);
+    Value r = eval(b->right.get(), f);
+    if (b->op == Op::Is) {
+        if (!l.isObject() || !r.isObject()) throwError(Err::ObjectRequired);
+        return Value::boolean(l.asObject() == r.asObject());
+    }
+    // Fast paths for the common numeric cases.
+    VarType lt = l.type(), rt = r.type();
+    if (isIntType(lt) && isIntType(rt)) {
+        int64_t x = intVal(l), y = intVal(r);
+        switch (b->op) {
+        case Op::Add: return lt == VarType::Integer && rt == VarType::Integer ? fitInt(x + y) : (x + y >= INT32_MIN && x + y <= INT32_MAX ? Value::longv(int32_t(x + y)) : Value::dbl(double(x + y)));
+        case Op::Sub: return lt == VarType::Integer && rt == VarType::Integer ? fitInt(x - y) : (x - y >= INT32_MIN && x - y <= INT32_MAX ? Value::longv(int32_t(x - y)) : Value::dbl(double(x - y)));
+        case Op::Eq: return Value::boolean(x == y);
+        case Op::Ne: return Value::boolean(x != y);
+        case Op::Lt: return Value::boolean(x < y);
+        case Op::Gt: return Value::boolean(x > y);
+        case Op::Le: return Value::boolean(x <= y);
+        case Op::Ge: return Value::boolean(x >= y);
+        default: break;
+        }
+    } else if ((lt == VarType::Double || isIntType(lt)) && (rt == VarType::Double || isIntType(rt))) {
+        double x = lt == VarType::Double ? l.asDouble() : double(intVal(l));
+        double y = rt == VarType::Double ? r.asDouble() : double(intVal(r));
+        switch (b->op) {
+        case Op::Add: return Value::dbl(x + y);
+        case Op::Sub: return Value::dbl(x - y);
+        case Op::Mul: return Value::dbl(x * y);
+        case Op::Eq: return Value::boolean(x == y);
+        case Op::Ne: return Value::boolean(x != y);
+        case Op::Lt: return Value::boolean(x < y);
+        case Op::Gt: return Value::boolean(x > y);
+        case Op::Le: return Value::boolean(x <= y);
+        case Op::Ge: return Value::boolean(x >= y);
+        default: break;
+        }
+    }
+    if (l.isObject()) l = scalar(l);
+    if (r.isObject()) r = scalar(r);
+    switch (b->op) {
+    case Op::Add: return opAdd(l, r);
+    case Op::Sub: return opSub(l, r);
+    case Op::Mul: return opMul(l, r);
+    case Op::Div: return opDiv(l, r);
+    case Op::IntDiv: return opIntDiv(l, r);
+    case Op::Mod: return opMod(l, r);
+    case Op::Pow: return opPow(l, r);
+    case Op::Concat: return opConcat(l, r);
+    case Op::And: return opAnd(l, r);
+    case Op::Or: return opOr(l, r);
+    case Op::Xor: return opXor(l, r);
+    case Op::Eqv: return opEqv(l, r);
+    case Op::Imp: return opImp(l, r);
+    case Op::Eq: case Op::Ne: case Op::Lt: case Op::Gt: case Op::Le: case Op::Ge: {
+        Cmp c = compareValues(l, r, isLiteral(b->left.get()), isLiteral(b->right.get()));
+        if (c == Cmp::Null) return Value::null();
+        return cmpResult(c, b->op);
+    }
+    default: return {};
+    }
+}
+
+Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
+    const NameRef& r = n->ref;
+    switch (r.scope) {
+    case Scope::Local: return f.slots[r.slot].deref();
+    case Scope::Field: return f.me->fields()[size_t(r.slot)];
+    case Scope::ImplicitLocal: {
+        GlobalSymbol& g = m_globals[size_t(r.global)];
+        if (!(g.declared || g.proc || g.cls)) {
+            if (r.checkDeclared) throwError(Err::VariableUndefined, n->name);
+            return f.slots[r.slot].deref();
+        }
+        [[fallthrough]];
+    }
+    case Scope::Global: {
+        GlobalSymbol& g = m_globals[size_t(r.global)];
+        if (g.proc) return callProc(g.proc, nullptr, nullptr, f);
+        if (g.cls) throwError(Err::VariableUndefined, n->name);
+        if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
+        return g.value;
+    }
+    case Scope::MeMember: return instanceGet(f.me, r.slot, nullptr, f, statement, {}, false);
+    case Scope::Builtin: return callBuiltin(r.builtin, nullptr, f);
+    case Scope::Unresolved: break;
+    }
+    throwError(Err::VariableUndefined, n->name);
+}
+
+Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
+    const NameRef& r = n->ref;
+    switch (r.scope) {
+    case Scope::Local: return &f.slots[r.slot].deref();
+    case Scope::Field: return &f.me->fields()[size_t(r.slot)];
+    case Scope::ImplicitLocal: {
+        GlobalSymbol& g = m_globals[size_t(r.global)];
+        if (!(g.declared || g.proc || g.cls)) {
+            if (r.checkDeclared) throwError(Err::VariableUndefined, n->name);
+            return &f.slots[r.slot].deref();
+        }
+        [[fallthrough]];
+    }
+    case Scope::Global: {
+        GlobalSymbol& g = m_globals[size_t(r.global)];
+        if (g.proc || g.cls || g.isConst) return nullptr;
+        if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
+        return &g.value;
+    }
+    default: return nullptr;
+    }
+}
+
+Value Interp::evalNew(const NewExpr* e) {
+    GlobalSymbol& g = m_globals[size_t(e->global)];
+    if (!g.cls) throwError(Err::ClassNotDefined, e->className);
+    return newInstance(g.cls);
+}
+
+Value Interp::withObject(const MemberExpr* e, Frame& f) { return f.slots[e->withSlot]; }
+
+Value Interp::evalMember(const MemberExpr* m, Frame& f, const std::vector<ExprPtr>* args, bool statement) {
+    Value obj = m->object ? eval(m->object.get(), f) : withObject(m, f);
+    return getMember(obj, m->name, const_cast<MemberCache*>(&m->cache), args, f, statement);
+}
+
+void Interp::evalArgs(const std::vector<ExprPtr>& exprs, Frame& f, std::vector<Value>& out) {
+    out.reserve(exprs.size());
+    for (const auto& a : exprs) {
+        if (!a) out.push_back(Value::error(int32_t(0x80020004)));  // omitted argument
+        else out.push_back(eval(a.get(), f));
+    }
+}
+
+Value* Interp::elementRef(Array* a, std::span<Value> idx) {
+    if (int(idx.size()) != a->rank()) throwError(Err::SubscriptOutOfRange);
+    size_t flat = 0;
+    for (size_t i = 0; i < idx.size(); ++i) {
+        const ArrayDim& d = a->dims[i];
+        int64_t k = int64_t(toLong(scalar(idx[i]))) - d.lbound;
+        if (k < 0 || k >= d.count) throwError(Err::SubscriptOutOfRange);
+        flat = flat * size_t(d.count) + size_t(k);
+    }
+    return &a->data[flat];
+}
+
+Value Interp::indexValue(const Value& base, std::span<Value> idx) {
+    const Value& b = base.deref();
+    if (b.isArray()) return *elementRef(b.asArray(), idx);
+    if (b.isObject()) {
+        if (!b.asObject()) throwError(Err::ObjectNotSet);
+        return callValue(b, idx);
+    }
+    if (idx.empty()) return b;
+    throwError(Err::TypeMismatch);
+}
+
+Value Interp::evalCall(const CallExpr* c, Frame& f, bool statement) {
+    const Expr* t = c->target.get();
+    if (t->kind == ExprKind::Name) {
+        auto* n = static_cast<const NameExpr*>(t);
+        const NameRef& r = n->ref;
+        switch (r.scope) {
+        case Scope::Global: case Scope::ImplicitLocal: {
+            GlobalSymbol& g = m_globals[size_t(r.global)];
+            if (g.proc && (r.scope == Scope::Global || g.declared || g.proc)) return callProc(g.proc, nullptr, &c->args, f);
+            break;
+        }
+        case Scope::MeMember: return instanceGet(f.me, r.slot, &c->args, f, statement, {}, false);
+        case Scope::Builtin: return callBuiltin(r.builtin, &c->args, f);
+        default: break;
+        }
+        Value* p = nameStorage(n, f);
+        if (!p) throwError(Err::TypeMismatch, n->name);
+        if (p->isArray()) {
+            Value idx[4];
+            std::vector<Value> big;
+            std::span<Value> s;
+            if (c->args.size() <= 4) {
+                for (size_t i = 0; i < c->args.size(); ++i) {
+                    if (!c->args[i]) throwError(Err::SubscriptOutOfRange);
+                    idx[i] = eval(c->args[i].get(), f);
+                }
+                s = std::span<Value>(idx, c->args.size());
+            } else {
+                evalArgs(c->args, f, big);
+                s = big;
+            }
+            Value* cur = nameStorage(n, f);  // the indices may have changed the variable
+            if (!cur || !cur->isArray()) throwError(Err::TypeMismatch, n->name);
+            return *elementRef(cur->asArray(), s);
+        }
+        if (p->isObject()) {
+            Value obj = *p;
+            return callDefault(obj, &c->args, f);
+        }
+        if (c->args.empty()) return *p;
+        throwError(Err::TypeMismatch, n->name);
+    }
+    if (t->kind == ExprKind::Member) return evalMember(static_cast<const MemberExpr*>(t), f, &c->args, statement);
+    Value base = eval(t, f);
+    if (base.isObject()) return callDefault(base, &c->args, f);
+    std::vector<Value> idx;
+    evalArgs(c->args, f, idx);
+    return indexValue(base, idx);
+}
+
+Value* Interp::lvalueRef(const Expr* e, Frame& f, Array** locked) {
+    if (e->kind == ExprKind::Name) return nameStorage(static_cast<const NameExpr*>(e), f);
+    if (e->kind == ExprKind::Call) {
+        auto* c = static_cast<const CallExpr*>(e);
+        if (c->target->kind != ExprKind::Name) return nullptr;
+        auto* n = static_cast<const NameExpr*>(c->target.get());
+        if (n->ref.scope == Scope::MeMember || n->ref.scope == Scope::Builtin) return nullptr;
+        Value* p = nameStorage(n, f);
+        if (!p || !p->isArray()) return nullptr;
+        std::vector<Value> idx;
+        evalArgs(c->args, f, idx);
+        p = nameStorage(n, f);
+        if (!p || !p->isArray()) return nullptr;
+        Array* a = p->mutableArray();
+        Value* el = elementRef(a, idx);
+        ++a->locks;
+        *locked = a;
+        return el;
+    }
+    return nullptr;
+}
+
+void Interp::storeVar(Value& dst, Value v, bool isSet, const std::u16string& name) {
+    if (isSet) {
+        if (!v.isObject()) throwError(Err::ObjectRequired, name);
+    } else {
+        if (v.isObject()) v = scalar(v);
+        if (dst.isArray() && dst.asArray()->fixed) throwError(Err::ArrayLocked, name);
+        if (v.isArray() && v.asArray()->fixed) {
+            // Copying a fixed array makes an ordinary (resizable) one.
+            Value copy = v;
+            copy.mutableArray();
+            if (copy.asArray() == v.asArray()) {
+                auto* a = new Array;
+                a->dims = v.asArray()->dims;
+                a->data = v.asArray()->data;
+                copy = Value::array(a);
+            }
+            copy.asArray()->fixed = false;
+            v = std::move(copy);
+        }
+    }
+    Value old = std::move(dst);
+    dst = std::move(v);
+    // old is released here, after the store, so a Class_Terminate it triggers sees the new value.
+}
+
+void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
+    switch (target->kind) {
+    case ExprKind::Name: {
+        auto* n = static_cast<const NameExpr*>(target);
+        if (n->ref.readOnly) throwError(Err::IllegalAssignment, n->name);
+        if (n->ref.scope == Scope::MeMember) {
+            instancePut(f.me, n->ref.slot, nullptr, std::move(v), isSet, f, {}, false);
+            return;
+        }
+        Value* p = nameStorage(n, f);
+        if (!p) throwError(Err::IllegalAssignment, n->name);
+        storeVar(*p, std::move(v), isSet, n->name);
+        return;
+    }
+    case ExprKind::Member: {
+        auto* m = static_cast<const MemberExpr*>(target);
+        Value obj = m->object ? eval(m->object.get(), f) : withObject(m, f);
+        putMember(obj, m->name, const_cast<MemberCache*>(&m->cache), nullptr, std::move(v), isSet, f);
+        return;
+    }
+    case ExprKind::Call: {
+        auto* c = static_cast<const CallExpr*>(target);
+        const Expr* t = c->target.get();
+        if (t->kind == ExprKind::Member) {
+            auto* m = static_cast<const MemberExpr*>(t);
+            Value obj = m->object ? eval(m->object.get(), f) : withObject(m, f);
+            putMember(obj, m->name, const_cast<MemberCache*>(&m->cache), &c->args, std::move(v), isSet, f);
+            return;
+        }
+        if (t->kind == ExprKind::Name) {
+            auto* n = static_cast<const NameExpr*>(t);
+            if (n->ref.scope == Scope::MeMember) {
+                instancePut(f.me, n->ref.slot, &c->args, std::move(v), isSet, f, {}, false);
+                return;
+            }
+            Value* p = nameStorage(n, f);
+            if (!p) throwError(Err::IllegalAssignment, n->name);
+            if (p->isArray()) {
+                std::vector<Value> idx;
+                evalArgs(c->args, f, idx);
+                p = nameStorage(n, f);
+                if (!p || !p->isArray()) throwError(Err::TypeMismatch, n->name);
+                Value* el = elementRef(p->mutableArray(), idx);
+                storeVar(*el, std::move(v), isSet, n->name);
+                return;
+            }
+            if (p->isObject()) {
+                Value obj = *p;
+                putMember(obj, std::u16string(), nullptr, &c->args, std::move(v), isSet, f);
+                return;
+            }
+            throwError(Err::TypeMismatch, n->name);
+        }
+        Value base = eval(t, f);
+        if (base.isObject()) {
+            putMember(base, std::u16string(), nullptr, &c->args, std::move(v), isSet, f);
+            return;
+        }
+        throwError(Err::IllegalAssignment);
+    }
+    default:
+        throwError(Err::IllegalAssignment);
+    }
+}
+
+Value Interp::scalar(const Value& v) {
+    const Value& d = v.deref();
+    if (!d.isObject()) return d;
+    if (!d.asObject()) throwError(Err::ObjectNotSet);
+    return defaultValue(d.asObject());
+}
+
+}  // namespace vbs

@@ -1,0 +1,379 @@
+// Statement execution: blocks, control flow, declarations, error resumption.
+#include "Interp.h"
+
+#include "Convert.h"
+#include "Operators.h"
+
+#include <cmath>
+#include <climits>
+
+namespace vbs {
+
+Flow Interp::execBlock(const Block& b, Frame& f) {
+    for (const auto& sp : b) {
+        const Stmt& s = *sp;
+        m_line = s.line;
+        m_col = s.col;
+        Flow fl;
+        if (!f.resumeNext) {
+            fl = exec(s, f);
+        } else {
+            try {
+                fl = exec(s, f);
+            } catch (ScriptError& e) {
+                if (!f.resumeNext) throw;
+                recordError(e);
+                continue;
+            } catch (std::bad_alloc&) {
+                if (!f.resumeNext) throw;
+                ScriptError e;
+                e.number = int32_t(Err::OutOfMemory);
+                e.description = std::u16string(errorText(e.number));
+                recordError(e);
+                continue;
+            }
+        }
+        if (fl != Flow::Normal) return fl;
+    }
+    return Flow::Normal;
+}
+
+void Interp::recordError(const ScriptError& e) {
+    m_err->number = e.number;
+    m_err->description = e.description;
+    m_err->source = e.source.empty() ? u"VBScript runtime error" : e.source;
+}
+
+void Interp::poll() {
+    m_ticks = 1024;
+    m_steps += 1024;
+    if (m_interruptRequested.load(std::memory_order_relaxed)) throw Abort{int32_t(Err::Interrupted)};
+    if (m_config.stepLimit && m_steps > m_config.stepLimit) throw Abort{int32_t(Err::TimedOut)};
+    if (m_config.timeoutMs) {
+        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - m_started).count();
+        if (ms > int64_t(m_config.timeoutMs)) throw Abort{int32_t(Err::TimedOut)};
+    }
+    if (m_config.interruptCheck && m_config.interruptCheck()) throw Abort{int32_t(Err::Interrupted)};
+}
+
+bool Interp::condition(const Expr* e, Frame& f) {
+    Value v = eval(e, f);
+    if (v.type() == VarType::Boolean) return v.asBoolean();
+    if (v.isObject()) v = scalar(v);
+    if (v.isNull()) return false;  // Null is not True: the Else branch runs
+    return toBool(v);
+}
+
+Flow Interp::exec(const Stmt& s, Frame& f) {
+    switch (s.kind) {
+    case StmtKind::Call: {
+        const Expr* e = static_cast<const CallStmt&>(s).call.get();
+        switch (e->kind) {
+        case ExprKind::Name: evalName(static_cast<const NameExpr*>(e), f, true); break;
+        case ExprKind::Call: evalCall(static_cast<const CallExpr*>(e), f, true); break;
+        case ExprKind::Member: evalMember(static_cast<const MemberExpr*>(e), f, nullptr, true); break;
+        default: eval(e, f); break;
+        }
+        return Flow::Normal;
+    }
+    case StmtKind::Assign: execAssign(static_cast<const AssignStmt&>(s), f); return Flow::Normal;
+    case StmtKind::If: return execIf(static_cast<const IfStmt&>(s), f);
+    case StmtKind::Select: return execSelect(static_cast<const SelectStmt&>(s), f);
+    case StmtKind::For: return execFor(static_cast<const ForStmt&>(s), f);
+    case StmtKind::ForEach: return execForEach(static_cast<const ForEachStmt&>(s), f);
+    case StmtKind::Do: return execDo(static_cast<const DoStmt&>(s), f);
+    case StmtKind::Exit:
+        switch (static_cast<const ExitStmt&>(s).what) {
+        case ExitKind::Do: return Flow::ExitDo;
+        case ExitKind::For: return Flow::ExitFor;
+        default: return Flow::ExitProc;
+        }
+    case StmtKind::Dim: execDim(static_cast<const DimStmt&>(s), f); return Flow::Normal;
+    case StmtKind::ReDim: execReDim(static_cast<const ReDimStmt&>(s), f); return Flow::Normal;
+    case StmtKind::Erase: execErase(static_cast<const EraseStmt&>(s), f); return Flow::Normal;
+    case StmtKind::OnError:
+        f.resumeNext = static_cast<const OnErrorStmt&>(s).resumeNext;
+        m_err->clear();
+        return Flow::Normal;
+    case StmtKind::With: {
+        auto& w = static_cast<const WithStmt&>(s);
+        f.slots[w.slot] = eval(w.object.get(), f);
+        Flow fl = execBlock(w.body, f);
+        f.slots[w.slot] = Value();
+        return fl;
+    }
+    case StmtKind::Nop: return Flow::Normal;
+    }
+    return Flow::Normal;
+}
+
+void Interp::execAssign(const AssignStmt& s, Frame& f) {
+    if (s.append) {
+        auto* t = static_cast<const NameExpr*>(s.target.get());
+        Value* dst = nameStorage(t, f);
+        if (dst && dst->isString() && !t->ref.readOnly) {
+            appendChain(s.value.get(), t, *dst, f);
+            return;
+        }
+    }
+    Value v = eval(s.value.get(), f);
+    assignTo(s.target.get(), std::move(v), s.isSet, f);
+}
+
+bool Interp::appendChain(const Expr* e, const NameExpr* target, Value& dst, Frame& f) {
+    auto* b = static_cast<const BinaryExpr*>(e);
+    if (b->left.get() != static_cast<const Expr*>(target) && b->left->kind == ExprKind::Binary)
+        appendChain(b->left.get(), target, dst, f);
+    Value r = eval(b->right.get(), f);
+    if (r.isObject()) r = scalar(r);
+    Value* d = nameStorage(target, f);  // the operand may have reassigned the variable
+    if (!d) throwError(Err::IllegalAssignment, target->name);
+    if (d->isString() && !r.isNull()) {
+        size_t add = r.isString() ? r.asString().size() : 32;
+        checkMemory((d->asString().size() + add) * sizeof(char16_t));
+        if (r.isString()) d->appendString(r.asString());
+        else d->appendString(toString(r));
+    } else {
+        *d = opConcat(*d, r);
+    }
+    (void)dst;
+    return true;
+}
+
+Flow Interp::execIf(const IfStmt& s, Frame& f) {
+    for (size_t i = 0; i < s.conds.size(); ++i) {
+        bool c;
+        if (!f.resumeNext) {
+            c = condition(s.conds[i].get(), f);
+        } else {
+            // Under On Error Resume Next a failing condition falls into its block.
+            try {
+                c = condition(s.conds[i].get(), f);
+            } catch (ScriptError& e) {
+                recordError(e);
+                c = true;
+            }
+        }
+        if (c) return execBlock(s.blocks[i], f);
+    }
+    return execBlock(s.elseBlock, f);
+}
+
+Flow Interp::execSelect(const SelectStmt& s, Frame& f) {
+    Value subject = scalar(eval(s.subject.get(), f));
+    bool subjLit = s.subject->kind == ExprKind::Literal;
+    for (const auto& c : s.cases) {
+        for (const auto& ve : c.values) {
+            Value v = scalar(eval(ve.get(), f));
+            if (compareValues(subject, v, subjLit, ve->kind == ExprKind::Literal) == Cmp::Equal) return execBlock(c.body, f);
+        }
+    }
+    return execBlock(s.elseBlock, f);
+}
+
+Flow Interp::execFor(const ForStmt& s, Frame& f) {
+    auto* var = static_cast<const NameExpr*>(s.var.get());
+    Value from = scalar(eval(s.from.get(), f));
+    Value to = scalar(eval(s.to.get(), f));
+    Value step = s.step ? scalar(eval(s.step.get(), f)) : Value::integer(1);
+    for (Value* v : {&from, &to, &step})
+        if (!v->isNumeric()) *v = toArithmetic(*v);
+    if (from.isNull() || to.isNull() || step.isNull()) throwError(Err::InvalidNull);
+    if (var->ref.readOnly) throwError(Err::IllegalAssignment, var->name);
+    auto intType = [](const Value& v) { return v.type() == VarType::Integer || v.type() == VarType::Long || v.type() == VarType::Byte; };
+    if (intType(from) && intType(to) && intType(step)) {
+        int64_t i = toLong(from), lim = toLong(to), st = toLong(step);
+        bool wide = from.type() == VarType::Long || step.type() == VarType::Long;
+        auto make = [wide](int64_t x) {
+            if (!wide && x >= INT16_MIN && x <= INT16_MAX) return Value::integer(int16_t(x));
+            if (x >= INT32_MIN && x <= INT32_MAX) return Value::longv(int32_t(x));
+            return Value::dbl(double(x));
+        };
+        Value* p = nameStorage(var, f);
+        if (!p) throwError(Err::IllegalAssignment, var->name);
+        *p = make(i);
+        while (st >= 0 ? i <= lim : i >= lim) {
+            Flow fl = execBlock(s.body, f);
+            if (fl == Flow::ExitFor) return Flow::Normal;
+            if (fl != Flow::Normal) return fl;
+            tick();
+            p = nameStorage(var, f);
+            const Value& cur = *p;
+            if (cur.type() == VarType::Integer) i = int64_t(cur.asInteger()) + st;
+            else if (cur.type() == VarType::Long) i = int64_t(cur.asLong()) + st;
+            else {
+                // The body stored a non-integer in the counter: continue in Doubles.
+                double d = toDouble(scalar(cur)) + double(st);
+                if (d > double(INT64_MAX / 2) || d < double(INT64_MIN / 2)) break;
+                i = int64_t(d);
+            }
+            if (i > INT32_MAX || i < INT32_MIN) {
+                *p = Value::dbl(double(i));
+                if (st >= 0 ? i <= lim : i >= lim) throwError(Err::Overflow);
+                break;
+            }
+            *p = make(i);
+        }
+        return Flow::Normal;
+    }
+    double lim = toDouble(to), st = toDouble(step);
+    assignTo(var, from, false, f);
+    while (true) {
+        Value* p = nameStorage(var, f);
+        if (!p) throwError(Err::IllegalAssignment, var->name);
+        double cur = toDouble(scalar(*p));
+        if (st >= 0 ? cur > lim : cur < lim) break;
+        Flow fl = execBlock(s.body, f);
+        if (fl == Flow::ExitFor) return Flow::Normal;
+        if (fl != Flow::Normal) return fl;
+        tick();
+        p = nameStorage(var, f);
+        *p = opAdd(scalar(*p), step);
+    }
+    return Flow::Normal;
+}
+
+Flow Interp::execForEach(const ForEachStmt& s, Frame& f) {
+    auto* var = static_cast<const NameExpr*>(s.var.get());
+    Value coll = eval(s.collection.get(), f);
+    if (coll.isArray()) {
+        Value hold = coll;  // iterate a stable copy
+        Array* a = hold.asArray();
+        for (size_t i = 0; i < a->data.size(); ++i) {
+            Value* p = nameStorage(var, f);
+            if (!p) throwError(Err::IllegalAssignment, var->name);
+            *p = a->data[i];
+            Flow fl = execBlock(s.body, f);
+            if (fl == Flow::ExitFor) return Flow::Normal;
+            if (fl != Flow::Normal) return fl;
+            tick();
+        }
+        return Flow::Normal;
+    }
+    if (!coll.isObject() || !coll.asObject()) throwError(Err::NotCollection);
+    std::unique_ptr<Enumerator> en = coll.asObject()->enumerate();
+    if (!en) throwError(Err::NotCollection);
+    Value item;
+    while (en->next(item)) {
+        Value* p = nameStorage(var, f);
+        if (!p) throwError(Err::IllegalAssignment, var->name);
+        *p = std::move(item);
+        item = Value();
+        Flow fl = execBlock(s.body, f);
+        if (fl == Flow::ExitFor) return Flow::Normal;
+        if (fl != Flow::Normal) return fl;
+        tick();
+    }
+    return Flow::Normal;
+}
+
+Flow Interp::execDo(const DoStmt& s, Frame& f) {
+    while (true) {
+        if (s.mode == LoopCond::PreWhile && !condition(s.cond.get(), f)) break;
+        if (s.mode == LoopCond::PreUntil && condition(s.cond.get(), f)) break;
+        Flow fl = execBlock(s.body, f);
+        if (fl == Flow::ExitDo) return Flow::Normal;
+        if (fl != Flow::Normal) return fl;
+        if (s.mode == LoopCond::PostWhile && !condition(s.cond.get(), f)) break;
+        if (s.mode == LoopCond::PostUntil && condition(s.cond.get(), f)) break;
+        tick();
+    }
+    return Flow::Normal;
+}
+
+namespace {
+
+std::vector<int32_t> upperBounds(Interp& rt, const std::vector<ExprPtr>& bounds, Frame& f,
+                                 Value (Interp::*evalFn)(const Expr*, Frame&)) {
+    std::vector<int32_t> ub;
+    if (bounds.size() > size_t(Array::kMaxDims)) throwError(Err::SubscriptOutOfRange);
+    for (const auto& b : bounds) ub.push_back(toLong(rt.scalar((rt.*evalFn)(b.get(), f))));
+    return ub;
+}
+
+}  // namespace
+
+void Interp::checkMemory(size_t bytes) {
+    if (bytes > m_config.memoryLimit) throwError(Err::OutOfMemory);
+}
+
+namespace {
+
+Array* newArray(Interp& rt, const std::vector<int32_t>& ub) {
+    size_t total = 1;
+    for (int32_t u : ub) {
+        if (u < -1) throwError(Err::SubscriptOutOfRange);
+        size_t c = size_t(int64_t(u) + 1);
+        if (c && total > (SIZE_MAX / 64) / c) throwError(Err::OutOfMemory);
+        total *= c;
+    }
+    rt.checkMemory(total * sizeof(Value));
+    auto* a = new Array;
+    for (int32_t u : ub) a->dims.push_back({0, u + 1});
+    try {
+        a->data.resize(total);
+    } catch (...) {
+        delete a;
+        throw;
+    }
+    return a;
+}
+
+}  // namespace
+
+void Interp::execDim(const DimStmt& s, Frame& f) {
+    if (s.isConst) return;  // constants are set when their scope starts
+    for (const auto& it : s.items) {
+        if (!it.hasBounds) continue;
+        Value* p = nameStorage(it.var.get(), f);
+        if (!p) throwError(Err::NameRedefined, it.var->name);
+        if (it.bounds.empty()) {
+            if (!p->isArray()) *p = Value::array(new Array);
+            continue;
+        }
+        Array* a = newArray(*this, upperBounds(*this, it.bounds, f, &Interp::eval));
+        a->fixed = true;
+        *p = Value::array(a);
+    }
+}
+
+void Interp::execReDim(const ReDimStmt& s, Frame& f) {
+    for (const auto& it : s.items) {
+        std::vector<int32_t> ub = upperBounds(*this, it.bounds, f, &Interp::eval);
+        Value* p = nameStorage(it.var.get(), f);
+        if (!p) throwError(Err::IllegalAssignment, it.var->name);
+        if (p->isArray()) {
+            Array* old = p->asArray();
+            if (old->fixed || old->locks) throwError(Err::ArrayLocked, it.var->name);
+        }
+        Array* a = newArray(*this, ub);
+        Value nv = Value::array(a);
+        if (s.preserve && p->isArray() && !p->asArray()->dims.empty()) {
+            Array* old = p->asArray();
+            if (old->rank() != a->rank()) throwError(Err::SubscriptOutOfRange);
+            for (int d = 0; d + 1 < a->rank(); ++d)
+                if (old->dims[size_t(d)].count != a->dims[size_t(d)].count) throwError(Err::SubscriptOutOfRange);
+            size_t oldLast = size_t(old->dims.back().count), newLast = size_t(a->dims.back().count);
+            size_t keep = std::min(oldLast, newLast);
+            size_t rows = oldLast ? old->data.size() / oldLast : 0;
+            for (size_t r = 0; r < rows; ++r)
+                for (size_t k = 0; k < keep; ++k) a->data[r * newLast + k] = old->data[r * oldLast + k];
+        }
+        *p = std::move(nv);
+    }
+}
+
+void Interp::execErase(const EraseStmt& s, Frame& f) {
+    auto* n = static_cast<const NameExpr*>(s.var.get());
+    Value* p = nameStorage(n, f);
+    if (!p || !p->isArray()) throwError(Err::TypeMismatch, n->name);
+    Array* a = p->mutableArray();
+    if (a->locks) throwError(Err::ArrayLocked, n->name);
+    if (a->fixed) {
+        for (auto& v : a->data) v = Value();
+    } else {
+        *p = Value::array(new Array);
+    }
+}
+
+}  // namespace vbs

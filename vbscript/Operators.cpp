@@ -1,0 +1,307 @@
+#include "Operators.h"
+
+#include "Convert.h"
+#include "Errors.h"
+
+#include <climits>
+#include <cmath>
+
+namespace vbs {
+
+namespace {
+
+// Arithmetic "kind" of an operand once Empty/Boolean/String are reduced.
+enum Kind { KByte, KInteger, KLong, KSingle, KDouble, KCurrency, KDate, KNull };
+
+Kind kindOf(const Value& v) {
+    switch (v.type()) {
+    case VarType::Byte: return KByte;
+    case VarType::Integer: return KInteger;
+    case VarType::Long: return KLong;
+    case VarType::Single: return KSingle;
+    case VarType::Double: return KDouble;
+    case VarType::Currency: return KCurrency;
+    case VarType::Date: return KDate;
+    case VarType::Null: return KNull;
+    default: throwError(Err::TypeMismatch);
+    }
+}
+
+Kind resultKind(Kind a, Kind b) {
+    if (a == KDate || b == KDate) return KDate;
+    if (a == KDouble || b == KDouble) return KDouble;
+    if (a == KCurrency || b == KCurrency) return (a == KSingle || b == KSingle) ? KDouble : KCurrency;
+    if (a == KSingle || b == KSingle) return (a == KLong || b == KLong) ? KDouble : KSingle;
+    if (a == KLong || b == KLong) return KLong;
+    if (a == KInteger || b == KInteger) return KInteger;
+    return KByte;
+}
+
+// The smallest type at least as wide as k that holds r; Double when none does.
+Value fitInteger(int64_t r, Kind k) {
+    if (k == KByte && r >= 0 && r <= 255) return Value::byte(uint8_t(r));
+    if (k <= KInteger && r >= INT16_MIN && r <= INT16_MAX) return Value::integer(int16_t(r));
+    if (r >= INT32_MIN && r <= INT32_MAX) return Value::longv(int32_t(r));
+    return Value::dbl(double(r));
+}
+
+int64_t intOf(const Value& v) {
+    switch (v.type()) {
+    case VarType::Byte: return v.asByte();
+    case VarType::Integer: return v.asInteger();
+    default: return v.asLong();
+    }
+}
+
+Value finishDouble(double r, Kind k) {
+    if (std::isinf(r) || std::isnan(r)) throwError(Err::Overflow);
+    if (k == KSingle) {
+        if (std::fabs(r) > 3.402823466e38) return Value::dbl(r);
+        return Value::single(float(r));
+    }
+    if (k == KDate) {
+        if (r < -657434.0 || r >= 2958466.0) throwError(Err::Overflow);
+        return Value::date(r);
+    }
+    return Value::dbl(r);
+}
+
+enum class ArOp { Add, Sub, Mul };
+
+Value arith(ArOp op, const Value& a0, const Value& b0) {
+    Value a = toArithmetic(a0), b = toArithmetic(b0);
+    Kind ka = kindOf(a), kb = kindOf(b);
+    if (ka == KNull || kb == KNull) return Value::null();
+    Kind k = resultKind(ka, kb);
+    if (k <= KLong) {
+        int64_t x = intOf(a), y = intOf(b);
+        int64_t r = op == ArOp::Add ? x + y : op == ArOp::Sub ? x - y : x * y;
+        return fitInteger(r, k);
+    }
+    if (k == KCurrency) {
+        long double x = ka == KCurrency ? (long double)a.asCurrency() : (long double)toDouble(a) * 10000.0L;
+        long double y = kb == KCurrency ? (long double)b.asCurrency() : (long double)toDouble(b) * 10000.0L;
+        long double r = op == ArOp::Add ? x + y : op == ArOp::Sub ? x - y : x * y / 10000.0L;
+        if (!(std::fabs((double)r) < 9.2233720368547758e18)) throwError(Err::Overflow);
+        return Value::currency(int64_t(std::nearbyint((double)r)));
+    }
+    double x = toDouble(a), y = toDouble(b);
+    double r = op == ArOp::Add ? x + y : op == ArOp::Sub ? x - y : x * y;
+    if (k == KDate && op == ArOp::Sub && ka == KDate && kb == KDate) return finishDouble(r, KDouble);
+    if (k == KDate && op == ArOp::Mul) k = KDouble;
+    return finishDouble(r, k);
+}
+
+}  // namespace
+
+Value opAdd(const Value& a, const Value& b) {
+    // Both strings concatenate; Empty + String gives the String.
+    if (a.isString() && (b.isString() || b.isEmpty())) return Value::string(a.asString() + (b.isString() ? b.asString() : u""));
+    if (b.isString() && a.isEmpty()) return b;
+    if (a.type() == VarType::Integer && b.type() == VarType::Integer) {
+        int32_t r = int32_t(a.asInteger()) + b.asInteger();
+        if (r >= INT16_MIN && r <= INT16_MAX) return Value::integer(int16_t(r));
+        return Value::longv(r);
+    }
+    if (a.type() == VarType::Double && b.type() == VarType::Double) return finishDouble(a.asDouble() + b.asDouble(), KDouble);
+    return arith(ArOp::Add, a, b);
+}
+
+Value opSub(const Value& a, const Value& b) { return arith(ArOp::Sub, a, b); }
+Value opMul(const Value& a, const Value& b) { return arith(ArOp::Mul, a, b); }
+
+Value opDiv(const Value& a0, const Value& b0) {
+    Value a = toArithmetic(a0), b = toArithmetic(b0);
+    if (a.isNull() || b.isNull()) return Value::null();
+    double x = toDouble(a), y = toDouble(b);
+    if (y == 0) throwError(x == 0 ? Err::Overflow : Err::DivisionByZero);
+    return finishDouble(x / y, KDouble);
+}
+
+namespace {
+
+// Operands of \ and Mod are rounded to whole numbers first.
+bool integerOperands(const Value& a0, const Value& b0, int64_t& x, int64_t& y, Kind& k) {
+    Value a = toArithmetic(a0), b = toArithmetic(b0);
+    Kind ka = kindOf(a), kb = kindOf(b);
+    if (ka == KNull || kb == KNull) return false;
+    k = resultKind(ka, kb);
+    if (k > KLong) k = KLong;
+    x = toLong(a);
+    y = toLong(b);
+    if (y == 0) throwError(Err::DivisionByZero);
+    return true;
+}
+
+}  // namespace
+
+Value opIntDiv(const Value& a, const Value& b) {
+    int64_t x, y;
+    Kind k;
+    if (!integerOperands(a, b, x, y, k)) return Value::null();
+    return fitInteger(x / y, k);
+}
+
+Value opMod(const Value& a, const Value& b) {
+    int64_t x, y;
+    Kind k;
+    if (!integerOperands(a, b, x, y, k)) return Value::null();
+    return fitInteger(x % y, k);
+}
+
+Value opPow(const Value& a0, const Value& b0) {
+    Value a = toArithmetic(a0), b = toArithmetic(b0);
+    if (a.isNull() || b.isNull()) return Value::null();
+    double x = toDouble(a), y = toDouble(b);
+    if (x == 0 && y < 0) throwError(Err::DivisionByZero);
+    if (x < 0 && y != std::trunc(y)) throwError(Err::InvalidCall);
+    return finishDouble(std::pow(x, y), KDouble);
+}
+
+Value opNeg(const Value& a0) {
+    Value a = toArithmetic(a0);
+    switch (a.type()) {
+    case VarType::Null: return a;
+    case VarType::Byte: return Value::integer(int16_t(-int(a.asByte())));
+    case VarType::Integer: return fitInteger(-int64_t(a.asInteger()), KInteger);
+    case VarType::Long: return fitInteger(-int64_t(a.asLong()), KLong);
+    case VarType::Single: return Value::single(-a.asSingle());
+    case VarType::Double: return Value::dbl(-a.asDouble());
+    case VarType::Currency: return Value::currency(-a.asCurrency());
+    case VarType::Date: return finishDouble(-a.asDate(), KDate);
+    default: throwError(Err::TypeMismatch);
+    }
+}
+
+Value opConcat(const Value& a, const Value& b) {
+    if (a.isNull() && b.isNull()) return Value::null();
+    std::u16string s = a.isNull() ? std::u16string() : toString(a);
+    if (!b.isNull()) {
+        if (b.isString()) s += b.asString();
+        else s += toString(b);
+    }
+    return Value::string(std::move(s));
+}
+
+namespace {
+
+enum class LogOp { And, Or, Xor, Eqv, Imp };
+
+int64_t logicEval(LogOp op, int64_t x, int64_t y) {
+    switch (op) {
+    case LogOp::And: return x & y;
+    case LogOp::Or: return x | y;
+    case LogOp::Xor: return x ^ y;
+    case LogOp::Eqv: return ~(x ^ y);
+    case LogOp::Imp: return ~x | y;
+    }
+    return 0;
+}
+
+Kind logicKind(const Value& v) {
+    switch (v.type()) {
+    case VarType::Byte: return KByte;
+    case VarType::Integer: case VarType::Boolean: case VarType::Empty: return KInteger;
+    case VarType::Null: return KNull;
+    default: return KLong;
+    }
+}
+
+Value logic(LogOp op, const Value& a, const Value& b) {
+    if (a.type() == VarType::Boolean && b.type() == VarType::Boolean)
+        return Value::boolean(logicEval(op, a.asBoolean() ? -1 : 0, b.asBoolean() ? -1 : 0) != 0);
+    bool an = a.isNull(), bn = b.isNull();
+    if (an || bn) {
+        // Null is "unknown": the result is known only when the other side decides it.
+        if (an && bn) return Value::null();
+        const Value& o = an ? b : a;
+        int64_t x = toLong(o);
+        switch (op) {
+        case LogOp::And: if (x == 0) return o.type() == VarType::Boolean ? o : fitInteger(0, logicKind(o)); break;
+        case LogOp::Or: if (o.type() == VarType::Boolean && x == -1) return o; break;
+        case LogOp::Imp:
+            if (an && x == -1 && o.type() == VarType::Boolean) return o;
+            if (bn && x == 0) return Value::boolean(true);
+            break;
+        default: break;
+        }
+        return Value::null();
+    }
+    Kind ka = logicKind(a), kb = logicKind(b);
+    int64_t r = logicEval(op, toLong(a), toLong(b));
+    if (ka == KByte && kb == KByte) return Value::byte(uint8_t(r));
+    if (ka <= KInteger && kb <= KInteger) return Value::integer(int16_t(r));
+    return Value::longv(int32_t(r));
+}
+
+}  // namespace
+
+Value opAnd(const Value& a, const Value& b) { return logic(LogOp::And, a, b); }
+Value opOr(const Value& a, const Value& b) { return logic(LogOp::Or, a, b); }
+Value opXor(const Value& a, const Value& b) { return logic(LogOp::Xor, a, b); }
+Value opEqv(const Value& a, const Value& b) { return logic(LogOp::Eqv, a, b); }
+Value opImp(const Value& a, const Value& b) { return logic(LogOp::Imp, a, b); }
+
+Value opNot(const Value& a) {
+    switch (a.type()) {
+    case VarType::Null: return a;
+    case VarType::Boolean: return Value::boolean(!a.asBoolean());
+    case VarType::Byte: return Value::byte(uint8_t(~a.asByte()));
+    case VarType::Empty: return Value::integer(-1);
+    case VarType::Integer: return Value::integer(int16_t(~a.asInteger()));
+    default: return Value::longv(~toLong(a));
+    }
+}
+
+namespace {
+
+Cmp cmpNum(double x, double y) { return x < y ? Cmp::Less : x > y ? Cmp::Greater : Cmp::Equal; }
+
+Cmp cmpStr(const std::u16string& x, const std::u16string& y, bool text) {
+    if (text) {
+        std::u16string lx = x, ly = y;
+        for (auto& c : lx) if (c >= 'a' && c <= 'z') c = char16_t(c - 32);
+        for (auto& c : ly) if (c >= 'a' && c <= 'z') c = char16_t(c - 32);
+        int r = lx.compare(ly);
+        return r < 0 ? Cmp::Less : r > 0 ? Cmp::Greater : Cmp::Equal;
+    }
+    int r = x.compare(y);
+    return r < 0 ? Cmp::Less : r > 0 ? Cmp::Greater : Cmp::Equal;
+}
+
+}  // namespace
+
+Cmp compareValues(const Value& a, const Value& b, bool aLiteral, bool bLiteral, bool text) {
+    VarType ta = a.type(), tb = b.type();
+    if (ta == VarType::Null || tb == VarType::Null) return Cmp::Null;
+    if (ta == VarType::Integer && tb == VarType::Integer) return cmpNum(a.asInteger(), b.asInteger());
+    if (ta == VarType::Long && tb == VarType::Long) return cmpNum(a.asLong(), b.asLong());
+    bool sa = ta == VarType::String, sb = tb == VarType::String;
+    if (sa && sb) return cmpStr(a.asString(), b.asString(), text);
+    if (sa && tb == VarType::Empty) return cmpStr(a.asString(), std::u16string(), text);
+    if (sb && ta == VarType::Empty) return cmpStr(std::u16string(), b.asString(), text);
+    if (!sa && !sb) {
+        if (!a.isNumeric() || !b.isNumeric()) throwError(Err::TypeMismatch);
+        if (ta == VarType::Currency && tb == VarType::Currency) return cmpNum(double(a.asCurrency()), double(b.asCurrency()));
+        return cmpNum(toDouble(a), toDouble(b));
+    }
+    // One string, one number.
+    const Value& s = sa ? a : b;
+    const Value& n = sa ? b : a;
+    if (!n.isNumeric()) throwError(Err::TypeMismatch);
+    bool sLit = sa ? aLiteral : bLiteral, nLit = sa ? bLiteral : aLiteral;
+    Cmp r;
+    if (sLit && !nLit) {
+        r = cmpStr(toString(n), s.asString(), text);
+    } else if (nLit && !sLit) {
+        double d;
+        if (!parseNumber(s.asString(), d)) throwError(Err::TypeMismatch);
+        r = cmpNum(toDouble(n), d);
+    } else {
+        r = Cmp::Less;  // a number sorts before any string
+    }
+    if (sa) r = r == Cmp::Less ? Cmp::Greater : r == Cmp::Greater ? Cmp::Less : r;
+    return r;
+}
+
+}  // namespace vbs

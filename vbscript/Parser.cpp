@@ -1,0 +1,927 @@
+#include "Parser.h"
+
+#include "Errors.h"
+
+namespace vbs {
+
+namespace {
+
+class Parser {
+public:
+    explicit Parser(Unit& unit) : m_unit(unit), m_toks(tokenize(unit.source)) {}
+
+    // program := { [statement | procDecl | classDecl] EOS }
+    void program() {
+        while (kind() != Tok::Eof) {
+            if (isSep()) { ++m_p; continue; }
+            topStatement();
+            endOfStatement();
+        }
+    }
+
+    // exprUnit := expr EOF
+    void expressionOnly() {
+        while (isSep()) ++m_p;
+        auto s = std::make_unique<CallStmt>();
+        at(*s);
+        s->call = expr();
+        while (isSep()) ++m_p;
+        if (kind() != Tok::Eof) fail(Err::ExpectedEndOfStatement);
+        m_unit.global.body.push_back(std::move(s));
+    }
+
+private:
+    // ---- token helpers ----
+    const Token& tok() const { return m_toks[m_p]; }
+    Tok kind() const { return m_toks[m_p].kind; }
+    Tok peekKind(size_t k = 1) const { return m_p + k < m_toks.size() ? m_toks[m_p + k].kind : Tok::Eof; }
+    bool isSep() const { return kind() == Tok::Newline || kind() == Tok::Colon; }
+    bool atEos() const { Tok k = kind(); return k == Tok::Newline || k == Tok::Colon || k == Tok::Eof || k == Tok::Else; }
+    bool accept(Tok k) { if (kind() == k) { ++m_p; return true; } return false; }
+    void expect(Tok k, Err e) { if (!accept(k)) fail(e); }
+    bool isIdent(const char16_t* word) const { return kind() == Tok::Identifier && equalsNoCase(tok().text, word); }
+    template <class T> void at(T& node) { node.line = tok().line; node.col = tok().col; }
+
+    [[noreturn]] void fail(Err e) {
+        ScriptError err;
+        err.number = int32_t(e);
+        err.description = std::u16string(errorText(err.number));
+        err.line = tok().line;
+        err.column = tok().col;
+        err.compile = true;
+        throw err;
+    }
+
+    struct Nest {
+        explicit Nest(Parser& p) : m_p(p) { if (++p.m_depth > kMaxNesting) { --p.m_depth; p.fail(Err::OutOfStack); } }
+        ~Nest() { --m_p.m_depth; }
+        Parser& m_p;
+    };
+
+    void endOfStatement() {
+        if (kind() == Tok::Eof) return;
+        if (!isSep()) fail(Err::ExpectedEndOfStatement);
+        ++m_p;
+    }
+
+    std::u16string identifier() {
+        if (kind() != Tok::Identifier) fail(Err::ExpectedIdentifier);
+        return m_toks[m_p++].text;
+    }
+
+    // Member names after '.' may be keywords (obj.End, Err.Raise ...).
+    std::u16string memberName() {
+        Tok k = kind();
+        if (k == Tok::Identifier || k >= Tok::And) return m_toks[m_p++].text;
+        fail(Err::ExpectedIdentifier);
+    }
+
+    // ---- top level ----
+    void topStatement() {
+        if (kind() == Tok::Option) {
+            ++m_p;
+            if (!isIdent(u"explicit")) fail(Err::SyntaxError);
+            ++m_p;
+            m_unit.optionExplicit = true;
+            return;
+        }
+        if (kind() == Tok::Class) { classDecl(); return; }
+        bool isPublic = true;
+        size_t save = m_p;
+        if (kind() == Tok::Public || kind() == Tok::Private) {
+            isPublic = kind() == Tok::Public;
+            ++m_p;
+            bool isDefault = false;
+            if (isIdent(u"default")) { isDefault = true; ++m_p; }
+            if (kind() == Tok::Sub || kind() == Tok::Function) {
+                if (isDefault) fail(Err::MustBeInClass);
+                m_unit.procs.push_back(procDecl(isPublic, false, nullptr));
+                return;
+            }
+            if (kind() == Tok::Property) fail(Err::MustBeInClass);
+            m_p = save;
+        }
+        if (kind() == Tok::Sub || kind() == Tok::Function) {
+            m_unit.procs.push_back(procDecl(true, false, nullptr));
+            return;
+        }
+        if (kind() == Tok::Property) fail(Err::MustBeInClass);
+        m_unit.global.body.push_back(statement());
+    }
+
+    // procDecl := [Public [Default] | Private] (Sub | Function) name ['(' params ')'] block End (Sub | Function)
+    // propDecl := [Public [Default] | Private] Property (Get | Let | Set) name ['(' params ')'] block End Property
+    std::unique_ptr<ProcDef> procDecl(bool isPublic, bool isDefault, ClassDef* owner) {
+        auto p = std::make_unique<ProcDef>();
+        p->isPublic = isPublic;
+        p->isDefault = isDefault;
+        p->owner = owner;
+        at(*p);
+        Tok endKind = kind();
+        if (accept(Tok::Sub)) p->kind = ProcKind::Sub;
+        else if (accept(Tok::Function)) p->kind = ProcKind::Function;
+        else if (accept(Tok::Property)) {
+            if (isIdent(u"get")) p->kind = ProcKind::PropertyGet;
+            else if (isIdent(u"let")) p->kind = ProcKind::PropertyLet;
+            else if (kind() == Tok::Set) p->kind = ProcKind::PropertySet;
+            else fail(Err::ExpectedLetSetGet);
+            ++m_p;
+        }
+        if (isDefault && p->kind != ProcKind::Function && p->kind != ProcKind::Sub && p->kind != ProcKind::PropertyGet)
+            fail(Err::DefaultOnlyOnGet);
+        p->name = identifier();
+        if (accept(Tok::LParen)) {
+            if (!accept(Tok::RParen)) {
+                do {
+                    Param prm;
+                    if (accept(Tok::ByVal)) prm.byVal = true;
+                    else accept(Tok::ByRef);
+                    prm.name = identifier();
+                    if (accept(Tok::LParen)) { expect(Tok::RParen, Err::ExpectedRParen); prm.isArray = true; }
+                    for (auto& q : p->params)
+                        if (equalsNoCase(q.name, prm.name)) fail(Err::NameRedefined);
+                    p->params.push_back(std::move(prm));
+                } while (accept(Tok::Comma));
+                expect(Tok::RParen, Err::ExpectedRParen);
+            }
+        }
+        if ((p->kind == ProcKind::PropertyLet || p->kind == ProcKind::PropertySet) && p->params.empty())
+            fail(Err::PropertyNeedsArg);
+        endOfStatement();
+        block(p->body);
+        if (kind() != Tok::End) fail(Err::ExpectedEnd);
+        ++m_p;
+        Err e = endKind == Tok::Sub ? Err::ExpectedSub : endKind == Tok::Function ? Err::ExpectedFunction : Err::ExpectedProperty;
+        expect(endKind, e);
+        return p;
+    }
+
+    // classDecl := Class name EOS { member EOS } End Class
+    // member    := [Public [Default] | Private] (procDecl | propDecl | varList) | Dim varList
+    void classDecl() {
+        ++m_p;
+        auto c = std::make_unique<ClassDef>();
+        c->name = identifier();
+        endOfStatement();
+        while (true) {
+            if (isSep()) { ++m_p; continue; }
+            if (kind() == Tok::End) {
+                ++m_p;
+                expect(Tok::Class, Err::ExpectedClass);
+                break;
+            }
+            if (kind() == Tok::Eof) fail(Err::ExpectedEnd);
+            bool isPublic = true, isDefault = false, hadAccess = false;
+            if (kind() == Tok::Public || kind() == Tok::Private) {
+                isPublic = kind() == Tok::Public;
+                hadAccess = true;
+                ++m_p;
+                if (isIdent(u"default")) {
+                    if (!isPublic) fail(Err::DefaultNeedsPublic);
+                    isDefault = true;
+                    ++m_p;
+                }
+            }
+            if (kind() == Tok::Sub || kind() == Tok::Function || kind() == Tok::Property) {
+                c->procs.push_back(procDecl(isPublic, isDefault, c.get()));
+            } else if (kind() == Tok::Dim || (hadAccess && kind() == Tok::Identifier)) {
+                if (isDefault) fail(Err::DefaultOnlyOnGet);
+                accept(Tok::Dim);
+                do {
+                    FieldDef f;
+                    f.isPublic = isPublic;
+                    f.name = identifier();
+                    if (accept(Tok::LParen)) {
+                        f.hasBounds = true;
+                        if (!accept(Tok::RParen)) {
+                            do {
+                                if (kind() != Tok::Number) fail(Err::ExpectedIntegerConstant);
+                                const Value& v = tok().value;
+                                f.bounds.push_back(v.type() == VarType::Integer ? v.asInteger() : v.type() == VarType::Long ? v.asLong() : 0);
+                                ++m_p;
+                            } while (accept(Tok::Comma));
+                            expect(Tok::RParen, Err::ExpectedRParen);
+                        }
+                    }
+                    c->fields.push_back(std::move(f));
+                } while (accept(Tok::Comma));
+            } else {
+                fail(Err::ExpectedEnd);
+            }
+            endOfStatement();
+        }
+        m_unit.classes.push_back(std::move(c));
+    }
+
+    // block := { statement EOS } up to End / Else / ElseIf / Case / Loop / Next / Wend
+    void block(Block& b) {
+        Nest nest(*this);
+        while (true) {
+            Tok k = kind();
+            if (k == Tok::Newline || k == Tok::Colon) { ++m_p; continue; }
+            if (k == Tok::Eof || k == Tok::End || k == Tok::Else || k == Tok::ElseIf || k == Tok::Case ||
+                k == Tok::Loop || k == Tok::Next || k == Tok::Wend)
+                return;
+            b.push_back(statement());
+            if (kind() == Tok::Else) return;
+            endOfStatement();
+        }
+    }
+
+    // ---- statements ----
+    StmtPtr statement() {
+        switch (kind()) {
+        case Tok::Dim: { ++m_p; return dimList(true); }
+        case Tok::Public: case Tok::Private: {
+            bool pub = kind() == Tok::Public;
+            ++m_p;
+            if (kind() == Tok::Const) return constDecl(pub);
+            if (kind() == Tok::Sub || kind() == Tok::Function || kind() == Tok::Property) fail(Err::ExpectedStatement);
+            return dimList(pub);
+        }
+        case Tok::Const: return constDecl(true);
+        case Tok::ReDim: return reDim();
+        case Tok::If: return ifStmt();
+        case Tok::Select: return selectStmt();
+        case Tok::For: return forStmt();
+        case Tok::Do: return doStmt();
+        case Tok::While: return whileStmt();
+        case Tok::Exit: return exitStmt();
+        case Tok::Set: return setStmt();
+        case Tok::Call: return callStmt();
+        case Tok::On: return onError();
+        case Tok::Erase: {
+            auto s = std::make_unique<EraseStmt>();
+            at(*s);
+            ++m_p;
+            auto n = std::make_unique<NameExpr>();
+            at(*n);
+            n->name = identifier();
+            s->var = std::move(n);
+            return s;
+        }
+        case Tok::With: return withStmt();
+        case Tok::Stop: { auto s = std::make_unique<NopStmt>(); at(*s); ++m_p; return s; }
+        case Tok::Option: fail(Err::MustBeFirstStatement);
+        case Tok::Identifier: case Tok::Dot: case Tok::Me: return assignOrCall();
+        case Tok::Loop: fail(Err::LoopWithoutDo);
+        case Tok::Next: fail(Err::UnexpectedNext);
+        default: fail(Err::ExpectedStatement);
+        }
+    }
+
+    // dimList := name ['(' [expr {, expr}] ')'] {, ...}
+    StmtPtr dimList(bool isPublic) {
+        auto s = std::make_unique<DimStmt>();
+        at(*s);
+        s->isPublic = isPublic;
+        do {
+            DimItem item;
+            item.var = std::make_unique<NameExpr>();
+            at(*item.var);
+            item.var->name = identifier();
+            if (accept(Tok::LParen)) {
+                item.hasBounds = true;
+                if (!accept(Tok::RParen)) {
+                    do item.bounds.push_back(expr());
+                    while (accept(Tok::Comma));
+                    expect(Tok::RParen, Err::ExpectedRParen);
+                }
+            }
+            s->items.push_back(std::move(item));
+        } while (accept(Tok::Comma));
+        return s;
+    }
+
+    // constDecl := Const name '=' constExpr {, name '=' constExpr}
+    StmtPtr constDecl(bool isPublic) {
+        auto s = std::make_unique<DimStmt>();
+        at(*s);
+        s->isConst = true;
+        s->isPublic = isPublic;
+        expect(Tok::Const, Err::SyntaxError);
+        do {
+            DimItem item;
+            item.var = std::make_unique<NameExpr>();
+            at(*item.var);
+            item.var->name = identifier();
+            expect(Tok::Eq, Err::ExpectedEquals);
+            s->constValues.push_back(constExpr());
+            s->items.push_back(std::move(item));
+        } while (accept(Tok::Comma));
+        return s;
+    }
+
+    // constExpr := ['-' | '+'] literal | '(' constExpr ')'
+    ExprPtr constExpr() {
+        auto lit = std::make_unique<LiteralExpr>();
+        at(*lit);
+        bool neg = false;
+        while (kind() == Tok::Minus || kind() == Tok::Plus) { neg ^= kind() == Tok::Minus; ++m_p; }
+        if (accept(Tok::LParen)) {
+            auto inner = constExpr();
+            expect(Tok::RParen, Err::ExpectedRParen);
+            if (!neg) return inner;
+            auto u = std::make_unique<UnaryExpr>();
+            u->line = inner->line; u->col = inner->col;
+            u->op = Op::Neg;
+            u->operand = std::move(inner);
+            return u;
+        }
+        switch (kind()) {
+        case Tok::Number: case Tok::Date: lit->value = tok().value; break;
+        case Tok::String: lit->value = Value::string(tok().text); break;
+        case Tok::True: lit->value = Value::boolean(true); break;
+        case Tok::False: lit->value = Value::boolean(false); break;
+        case Tok::Null: lit->value = Value::null(); break;
+        case Tok::Empty: break;
+        case Tok::Nothing: lit->value = Value::nothing(); break;
+        default: fail(Err::ExpectedLiteral);
+        }
+        ++m_p;
+        if (neg) {
+            auto u = std::make_unique<UnaryExpr>();
+            u->line = lit->line; u->col = lit->col;
+            u->op = Op::Neg;
+            u->operand = std::move(lit);
+            return u;
+        }
+        return lit;
+    }
+
+    // reDim := ReDim [Preserve] name '(' expr {, expr} ')' {, ...}
+    StmtPtr reDim() {
+        auto s = std::make_unique<ReDimStmt>();
+        at(*s);
+        ++m_p;
+        if (isIdent(u"preserve")) { s->preserve = true; ++m_p; }
+        do {
+            DimItem item;
+            item.var = std::make_unique<NameExpr>();
+            at(*item.var);
+            item.var->name = identifier();
+            item.hasBounds = true;
+            expect(Tok::LParen, Err::ExpectedLParen);
+            do item.bounds.push_back(expr());
+            while (accept(Tok::Comma));
+            expect(Tok::RParen, Err::ExpectedRParen);
+            s->items.push_back(std::move(item));
+        } while (accept(Tok::Comma));
+        return s;
+    }
+
+    // ifStmt := If expr Then (inlineStatements [Else inlineStatements]
+    //           | EOS block {ElseIf expr Then block} [Else block] End If)
+    StmtPtr ifStmt() {
+        Nest nest(*this);
+        auto s = std::make_unique<IfStmt>();
+        at(*s);
+        ++m_p;
+        s->conds.push_back(expr());
+        expect(Tok::Then, Err::ExpectedThen);
+        s->blocks.emplace_back();
+        if (kind() != Tok::Newline && kind() != Tok::Colon && kind() != Tok::Eof) {
+            inlineStatements(s->blocks.back());
+            if (accept(Tok::Else)) inlineStatements(s->elseBlock);
+            if (kind() == Tok::End && peekKind() == Tok::If) m_p += 2;  // tolerated "... End If" on the line
+            return s;
+        }
+        block(s->blocks.back());
+        while (true) {
+            if (accept(Tok::ElseIf)) {
+                s->conds.push_back(expr());
+                expect(Tok::Then, Err::ExpectedThen);
+                s->blocks.emplace_back();
+                block(s->blocks.back());
+                continue;
+            }
+            if (accept(Tok::Else)) {
+                block(s->elseBlock);
+                if (kind() == Tok::Else || kind() == Tok::ElseIf) fail(Err::ExpectedEnd);
+            }
+            break;
+        }
+        if (kind() != Tok::End) fail(Err::ExpectedEnd);
+        ++m_p;
+        expect(Tok::If, Err::ExpectedIf);
+        return s;
+    }
+
+    // inlineStatements := statement {':' statement} (ends at newline or Else)
+    void inlineStatements(Block& b) {
+        while (true) {
+            if (kind() == Tok::Newline || kind() == Tok::Eof || kind() == Tok::Else) return;
+            if (accept(Tok::Colon)) continue;
+            b.push_back(statement());
+            if (kind() == Tok::Colon) { ++m_p; continue; }
+            if (kind() == Tok::Newline || kind() == Tok::Eof || kind() == Tok::Else) return;
+            if (kind() == Tok::End && peekKind() == Tok::If) return;
+            fail(Err::ExpectedEndOfStatement);
+        }
+    }
+
+    // selectStmt := Select Case expr EOS {Case exprList block} [Case Else block] End Select
+    StmtPtr selectStmt() {
+        Nest nest(*this);
+        auto s = std::make_unique<SelectStmt>();
+        at(*s);
+        ++m_p;
+        expect(Tok::Case, Err::ExpectedCase);
+        s->subject = expr();
+        endOfStatement();
+        while (isSep()) ++m_p;
+        while (accept(Tok::Case)) {
+            if (accept(Tok::Else)) {
+                s->hasElse = true;
+                block(s->elseBlock);
+                break;
+            }
+            CaseClause c;
+            do c.values.push_back(expr());
+            while (accept(Tok::Comma));
+            if (!isSep() && kind() != Tok::Eof) fail(Err::ExpectedEndOfStatement);
+            block(c.body);
+            s->cases.push_back(std::move(c));
+        }
+        if (kind() != Tok::End) fail(Err::ExpectedEnd);
+        ++m_p;
+        expect(Tok::Select, Err::ExpectedSelect);
+        return s;
+    }
+
+    // forStmt := For name '=' expr To expr [Step expr] block Next
+    //          | For Each name In expr block Next
+    StmtPtr forStmt() {
+        Nest nest(*this);
+        int line = tok().line, col = tok().col;
+        ++m_p;
+        if (accept(Tok::Each)) {
+            auto s = std::make_unique<ForEachStmt>();
+            s->line = line; s->col = col;
+            if (kind() != Tok::Identifier) fail(Err::ExpectedIdentifier);
+            auto n = std::make_unique<NameExpr>();
+            at(*n);
+            n->name = identifier();
+            s->var = std::move(n);
+            expect(Tok::In, Err::ExpectedIn);
+            s->collection = expr();
+            block(s->body);
+            expect(Tok::Next, Err::ExpectedNext);
+            return s;
+        }
+        auto s = std::make_unique<ForStmt>();
+        s->line = line; s->col = col;
+        if (kind() != Tok::Identifier) fail(Err::ExpectedIdentifier);
+        auto n = std::make_unique<NameExpr>();
+        at(*n);
+        n->name = identifier();
+        s->var = std::move(n);
+        expect(Tok::Eq, Err::ExpectedEquals);
+        s->from = expr();
+        expect(Tok::To, Err::ExpectedTo);
+        s->to = expr();
+        if (isIdent(u"step")) { ++m_p; s->step = expr(); }
+        block(s->body);
+        expect(Tok::Next, Err::ExpectedNext);
+        return s;
+    }
+
+    // doStmt := Do [(While | Until) expr] block Loop [(While | Until) expr]
+    StmtPtr doStmt() {
+        Nest nest(*this);
+        auto s = std::make_unique<DoStmt>();
+        at(*s);
+        ++m_p;
+        if (accept(Tok::While)) { s->mode = LoopCond::PreWhile; s->cond = expr(); }
+        else if (accept(Tok::Until)) { s->mode = LoopCond::PreUntil; s->cond = expr(); }
+        else if (!isSep()) fail(Err::ExpectedWhileUntilEos);
+        block(s->body);
+        expect(Tok::Loop, Err::ExpectedLoop);
+        if (s->mode == LoopCond::None) {
+            if (accept(Tok::While)) { s->mode = LoopCond::PostWhile; s->cond = expr(); }
+            else if (accept(Tok::Until)) { s->mode = LoopCond::PostUntil; s->cond = expr(); }
+        }
+        return s;
+    }
+
+    // whileStmt := While expr block Wend
+    StmtPtr whileStmt() {
+        Nest nest(*this);
+        auto s = std::make_unique<DoStmt>();
+        at(*s);
+        ++m_p;
+        s->mode = LoopCond::PreWhile;
+        s->cond = expr();
+        block(s->body);
+        expect(Tok::Wend, Err::ExpectedWend);
+        return s;
+    }
+
+    // exitStmt := Exit (Do | For | Sub | Function | Property)
+    StmtPtr exitStmt() {
+        auto s = std::make_unique<ExitStmt>();
+        at(*s);
+        ++m_p;
+        switch (kind()) {
+        case Tok::Do: s->what = ExitKind::Do; break;
+        case Tok::For: s->what = ExitKind::For; break;
+        case Tok::Sub: s->what = ExitKind::Sub; break;
+        case Tok::Function: s->what = ExitKind::Function; break;
+        case Tok::Property: s->what = ExitKind::Property; break;
+        default: fail(Err::InvalidExit);
+        }
+        ++m_p;
+        return s;
+    }
+
+    // onError := On Error (Resume Next | GoTo 0)
+    StmtPtr onError() {
+        auto s = std::make_unique<OnErrorStmt>();
+        at(*s);
+        ++m_p;
+        if (!isIdent(u"error")) fail(Err::SyntaxError);
+        ++m_p;
+        if (isIdent(u"resume")) {
+            ++m_p;
+            expect(Tok::Next, Err::SyntaxError);
+            s->resumeNext = true;
+        } else if (isIdent(u"goto")) {
+            ++m_p;
+            if (kind() != Tok::Number || tok().value.type() != VarType::Integer || tok().value.asInteger() != 0) fail(Err::SyntaxError);
+            ++m_p;
+        } else {
+            fail(Err::SyntaxError);
+        }
+        return s;
+    }
+
+    // withStmt := With expr block End With
+    StmtPtr withStmt() {
+        Nest nest(*this);
+        auto s = std::make_unique<WithStmt>();
+        at(*s);
+        ++m_p;
+        s->object = expr();
+        block(s->body);
+        if (kind() != Tok::End) fail(Err::ExpectedEnd);
+        ++m_p;
+        expect(Tok::With, Err::ExpectedWith);
+        return s;
+    }
+
+    // setStmt := Set target '=' expr
+    StmtPtr setStmt() {
+        auto s = std::make_unique<AssignStmt>();
+        at(*s);
+        ++m_p;
+        s->isSet = true;
+        s->target = chain();
+        checkTarget(*s->target);
+        expect(Tok::Eq, Err::ExpectedEquals);
+        s->value = expr();
+        return s;
+    }
+
+    // callStmt := Call chain
+    StmtPtr callStmt() {
+        auto s = std::make_unique<CallStmt>();
+        at(*s);
+        ++m_p;
+        if (kind() != Tok::Identifier && kind() != Tok::Dot && kind() != Tok::Me) fail(Err::ExpectedIdentifier);
+        s->call = chain();
+        return s;
+    }
+
+    void checkTarget(const Expr& e) {
+        if (e.kind != ExprKind::Name && e.kind != ExprKind::Member && e.kind != ExprKind::Call) fail(Err::SyntaxError);
+    }
+
+    // assignOrCall := chain '=' expr | chain [argList]
+    StmtPtr assignOrCall() {
+        int line = tok().line, col = tok().col;
+        size_t lastParen = 0;
+        ExprPtr target = chain(&lastParen);
+        if (accept(Tok::Eq)) {
+            auto s = std::make_unique<AssignStmt>();
+            s->line = line; s->col = col;
+            checkTarget(*target);
+            s->target = std::move(target);
+            s->value = expr();
+            return s;
+        }
+        auto s = std::make_unique<CallStmt>();
+        s->line = line; s->col = col;
+        if (target->kind == ExprKind::Me) fail(Err::ExpectedStatement);
+        bool emptyParens = target->kind == ExprKind::Call && static_cast<CallExpr*>(target.get())->args.empty();
+        if (atEos() && (!(target->kind == ExprKind::Call && lastParen) || emptyParens)) {
+            s->call = std::move(target);
+            return s;
+        }
+        auto call = std::make_unique<CallExpr>();
+        call->line = line; call->col = col;
+        if (target->kind == ExprKind::Call && lastParen) {
+            // "f (a), b" or "f(a)": the parentheses belong to the first argument.
+            auto* c = static_cast<CallExpr*>(target.get());
+            if (atEos() && c->args.size() > 1) fail(Err::ParensOnSubCall);
+            call->target = std::move(c->target);
+            m_p = lastParen;
+        } else {
+            call->target = std::move(target);
+        }
+        argList(call->args);
+        s->call = std::move(call);
+        return s;
+    }
+
+    // argList := [expr] {',' [expr]}  (without parentheses, up to end of statement)
+    void argList(std::vector<ExprPtr>& args) {
+        while (true) {
+            if (kind() == Tok::Comma) { args.push_back(nullptr); ++m_p; continue; }
+            args.push_back(expr());
+            if (!accept(Tok::Comma)) break;
+            if (atEos()) { args.push_back(nullptr); break; }
+        }
+        if (!atEos()) fail(Err::ExpectedEndOfStatement);
+    }
+
+    // chain := (name | Me | '.' name) { '.' name | '(' [args] ')' }
+    ExprPtr chain(size_t* lastParen = nullptr) {
+        ExprPtr e;
+        if (kind() == Tok::Dot) {
+            auto m = std::make_unique<MemberExpr>();
+            at(*m);
+            ++m_p;
+            m->name = memberName();
+            e = std::move(m);
+        } else if (kind() == Tok::Me) {
+            auto m = std::make_unique<MeExpr>();
+            at(*m);
+            ++m_p;
+            e = std::move(m);
+        } else {
+            auto n = std::make_unique<NameExpr>();
+            at(*n);
+            n->name = identifier();
+            e = std::move(n);
+        }
+        return postfix(std::move(e), lastParen);
+    }
+
+    ExprPtr postfix(ExprPtr e, size_t* lastParen) {
+        while (true) {
+            if (kind() == Tok::Dot && !tok().spaceBefore) {
+                auto m = std::make_unique<MemberExpr>();
+                at(*m);
+                ++m_p;
+                m->name = memberName();
+                m->object = std::move(e);
+                e = std::move(m);
+                if (lastParen) *lastParen = 0;
+            } else if (kind() == Tok::LParen) {
+                if (lastParen) *lastParen = m_p;
+                Nest nest(*this);
+                auto c = std::make_unique<CallExpr>();
+                c->line = e->line; c->col = e->col;
+                ++m_p;
+                if (!accept(Tok::RParen)) {
+                    while (true) {
+                        if (kind() == Tok::Comma) { c->args.push_back(nullptr); ++m_p; continue; }
+                        if (kind() == Tok::RParen) { c->args.push_back(nullptr); break; }
+                        c->args.push_back(expr());
+                        if (!accept(Tok::Comma)) break;
+                    }
+                    expect(Tok::RParen, Err::ExpectedRParen);
+                }
+                c->target = std::move(e);
+                e = std::move(c);
+            } else {
+                return e;
+            }
+        }
+    }
+
+    // ---- expressions, lowest precedence first ----
+    ExprPtr binary(Op op, ExprPtr l, ExprPtr r) {
+        auto b = std::make_unique<BinaryExpr>();
+        b->line = l->line; b->col = l->col;
+        b->op = op;
+        b->left = std::move(l);
+        b->right = std::move(r);
+        return b;
+    }
+
+    // A long left-associative chain makes a deep tree; it counts as nesting.
+    struct ChainDepth {
+        explicit ChainDepth(Parser& p) : m_p(p) {}
+        void step() { if (++m_n > kMaxNesting) m_p.fail(Err::OutOfStack); }
+        ~ChainDepth() = default;
+        Parser& m_p;
+        int m_n = 0;
+    };
+
+    // expr := impExpr ; impExpr := eqvExpr {Imp eqvExpr}
+    ExprPtr expr() {
+        Nest nest(*this);
+        ExprPtr l = eqvExpr();
+        ChainDepth d(*this);
+        while (accept(Tok::Imp)) { d.step(); l = binary(Op::Imp, std::move(l), eqvExpr()); }
+        return l;
+    }
+    // eqvExpr := xorExpr {Eqv xorExpr}
+    ExprPtr eqvExpr() {
+        ExprPtr l = xorExpr();
+        ChainDepth d(*this);
+        while (accept(Tok::Eqv)) { d.step(); l = binary(Op::Eqv, std::move(l), xorExpr()); }
+        return l;
+    }
+    // xorExpr := orExpr {Xor orExpr}
+    ExprPtr xorExpr() {
+        ExprPtr l = orExpr();
+        ChainDepth d(*this);
+        while (accept(Tok::Xor)) { d.step(); l = binary(Op::Xor, std::move(l), orExpr()); }
+        return l;
+    }
+    // orExpr := andExpr {Or andExpr}
+    ExprPtr orExpr() {
+        ExprPtr l = andExpr();
+        ChainDepth d(*this);
+        while (accept(Tok::Or)) { d.step(); l = binary(Op::Or, std::move(l), andExpr()); }
+        return l;
+    }
+    // andExpr := notExpr {And notExpr}
+    ExprPtr andExpr() {
+        ExprPtr l = notExpr();
+        ChainDepth d(*this);
+        while (accept(Tok::And)) { d.step(); l = binary(Op::And, std::move(l), notExpr()); }
+        return l;
+    }
+    // notExpr := Not notExpr | cmpExpr
+    ExprPtr notExpr() {
+        if (kind() == Tok::Not) {
+            Nest nest(*this);
+            auto u = std::make_unique<UnaryExpr>();
+            at(*u);
+            ++m_p;
+            u->op = Op::Not;
+            u->operand = notExpr();
+            return u;
+        }
+        return cmpExpr();
+    }
+    // cmpExpr := concatExpr {('=' | '<>' | '<' | '>' | '<=' | '>=' | Is) concatExpr}
+    ExprPtr cmpExpr() {
+        ExprPtr l = concatExpr();
+        ChainDepth d(*this);
+        while (true) {
+            Op op;
+            switch (kind()) {
+            case Tok::Eq: op = Op::Eq; break;
+            case Tok::Ne: op = Op::Ne; break;
+            case Tok::Lt: op = Op::Lt; break;
+            case Tok::Gt: op = Op::Gt; break;
+            case Tok::Le: op = Op::Le; break;
+            case Tok::Ge: op = Op::Ge; break;
+            case Tok::Is: op = Op::Is; break;
+            default: return l;
+            }
+            ++m_p;
+            d.step();
+            l = binary(op, std::move(l), concatExpr());
+        }
+    }
+    // concatExpr := addExpr {'&' addExpr}
+    ExprPtr concatExpr() {
+        ExprPtr l = addExpr();
+        ChainDepth d(*this);
+        while (accept(Tok::Amp)) { d.step(); l = binary(Op::Concat, std::move(l), addExpr()); }
+        return l;
+    }
+    // addExpr := modExpr {('+' | '-') modExpr}
+    ExprPtr addExpr() {
+        ExprPtr l = modExpr();
+        ChainDepth d(*this);
+        while (kind() == Tok::Plus || kind() == Tok::Minus) {
+            Op op = kind() == Tok::Plus ? Op::Add : Op::Sub;
+            ++m_p;
+            d.step();
+            l = binary(op, std::move(l), modExpr());
+        }
+        return l;
+    }
+    // modExpr := intDivExpr {Mod intDivExpr}
+    ExprPtr modExpr() {
+        ExprPtr l = intDivExpr();
+        ChainDepth d(*this);
+        while (accept(Tok::Mod)) { d.step(); l = binary(Op::Mod, std::move(l), intDivExpr()); }
+        return l;
+    }
+    // intDivExpr := mulExpr {'\' mulExpr}
+    ExprPtr intDivExpr() {
+        ExprPtr l = mulExpr();
+        ChainDepth d(*this);
+        while (accept(Tok::Backslash)) { d.step(); l = binary(Op::IntDiv, std::move(l), mulExpr()); }
+        return l;
+    }
+    // mulExpr := unaryExpr {('*' | '/') unaryExpr}
+    ExprPtr mulExpr() {
+        ExprPtr l = unaryExpr();
+        ChainDepth d(*this);
+        while (kind() == Tok::Star || kind() == Tok::Slash) {
+            Op op = kind() == Tok::Star ? Op::Mul : Op::Div;
+            ++m_p;
+            d.step();
+            l = binary(op, std::move(l), unaryExpr());
+        }
+        return l;
+    }
+    // unaryExpr := ('-' | '+') unaryExpr | Not notExpr | powExpr
+    ExprPtr unaryExpr() {
+        if (kind() == Tok::Minus || kind() == Tok::Plus) {
+            Nest nest(*this);
+            auto u = std::make_unique<UnaryExpr>();
+            at(*u);
+            u->op = kind() == Tok::Minus ? Op::Neg : Op::Plus;
+            ++m_p;
+            u->operand = unaryExpr();
+            return u;
+        }
+        if (kind() == Tok::Not) return notExpr();
+        return powExpr();
+    }
+    // powExpr := postfixExpr {'^' powOperand} ; powOperand := ('-' | '+') powOperand | postfixExpr
+    ExprPtr powExpr() {
+        ExprPtr l = postfixExpr();
+        ChainDepth d(*this);
+        while (accept(Tok::Caret)) { d.step(); l = binary(Op::Pow, std::move(l), powOperand()); }
+        return l;
+    }
+    ExprPtr powOperand() {
+        if (kind() == Tok::Minus || kind() == Tok::Plus) {
+            Nest nest(*this);
+            auto u = std::make_unique<UnaryExpr>();
+            at(*u);
+            u->op = kind() == Tok::Minus ? Op::Neg : Op::Plus;
+            ++m_p;
+            u->operand = powOperand();
+            return u;
+        }
+        return postfixExpr();
+    }
+    // postfixExpr := primary { '.' name | '(' args ')' }
+    // primary := literal | name | Me | '.' name | New name | '(' expr ')'
+    ExprPtr postfixExpr() {
+        auto lit = [&](Value v) {
+            auto l = std::make_unique<LiteralExpr>();
+            at(*l);
+            l->value = std::move(v);
+            ++m_p;
+            return l;
+        };
+        switch (kind()) {
+        case Tok::Number: case Tok::Date: return lit(tok().value);
+        case Tok::String: return lit(Value::string(tok().text));
+        case Tok::True: return lit(Value::boolean(true));
+        case Tok::False: return lit(Value::boolean(false));
+        case Tok::Null: return lit(Value::null());
+        case Tok::Empty: return lit(Value());
+        case Tok::Nothing: return lit(Value::nothing());
+        case Tok::New: {
+            auto n = std::make_unique<NewExpr>();
+            at(*n);
+            ++m_p;
+            n->className = identifier();
+            return n;
+        }
+        case Tok::LParen: {
+            Nest nest(*this);
+            auto p = std::make_unique<ParenExpr>();
+            at(*p);
+            ++m_p;
+            p->inner = expr();
+            expect(Tok::RParen, Err::ExpectedRParen);
+            return postfix(std::move(p), nullptr);
+        }
+        case Tok::Identifier: case Tok::Dot: case Tok::Me: return chain();
+        default: fail(Err::ExpectedExpression);
+        }
+    }
+
+    Unit& m_unit;
+    std::vector<Token> m_toks;
+    size_t m_p = 0;
+    int m_depth = 0;
+};
+
+}  // namespace
+
+void parseUnit(Unit& unit) {
+    Parser p(unit);
+    p.program();
+}
+
+void parseExpressionUnit(Unit& unit) {
+    Parser p(unit);
+    p.expressionOnly();
+}
+
+}  // namespace vbs

@@ -1,0 +1,99 @@
+#pragma once
+// vbscript: a VBScript 5.x engine.
+//
+// Design
+// ------
+// * Source is tokenised (Lexer), parsed by recursive descent into a syntax
+//   tree (Parser, Ast.h), then the Compiler resolves every name in place:
+//   procedure locals and parameters become frame slots, script-level names
+//   become indices into a global symbol table (variables, procedures and
+//   classes share it, so code added later can define what earlier code
+//   calls), class members become field indices, built-in functions become
+//   direct function pointers. Only names that may legitimately appear later
+//   (ExecuteGlobal, AddCode) keep a cheap run-time check.
+// * The Interp walks that resolved tree. Expressions return Variants by
+//   value (16 bytes, reference-counted strings/arrays/objects); a procedure
+//   frame is a small array of Values on the C++ stack, ByRef parameters are
+//   Ref values pointing at the caller's storage. `s = s & x` is compiled to
+//   an in-place append so string building is linear.
+// * Errors travel as an internal C++ exception up to the nearest
+//   On Error Resume Next frame or to this API, where they become ErrorInfo;
+//   nothing throws across this header. Recursion depth is bounded by
+//   measuring the real stack, parse depth by a nesting limit, loops and calls
+//   poll a step counter for the host's time-out / interrupt.
+// * Objects (script class instances and host objects alike) implement the
+//   late-bound Object interface of Object.h; all state lives in the Runtime,
+//   there is no global state.
+#include "Object.h"
+#include "Value.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vbs {
+
+class Interp;
+
+// Host callbacks and limits.
+struct Config {
+    // Receives text the script prints (UTF-8, one call per line).
+    std::function<void(std::string_view)> output;
+    // Polled now and then while a script runs; returning true stops it.
+    std::function<bool()> interruptCheck;
+    // Creates a host object for CreateObject(progId); nullptr when unknown.
+    std::function<Object*(std::u16string_view progId)> createObject;
+    uint32_t timeoutMs = 0;           // 0: no time-out
+    uint64_t stepLimit = 0;           // 0: unlimited; counts loop iterations and calls
+    size_t stackBytes = 4u << 20;     // C++ stack the interpreter may use
+    size_t memoryLimit = 1u << 30;    // largest single string / array in bytes
+};
+
+struct ErrorInfo {
+    int32_t number = 0;        // classic number (13, 1025 ...) or the raised one
+    std::string source;
+    std::string description;
+    int line = 0;              // 1-based; 0 when not tied to a line
+    int column = 0;            // 1-based
+    std::string lineText;      // the source line the error refers to
+    bool compile = false;      // a syntax error found before running
+};
+
+struct ProcedureInfo {
+    std::string name;
+    int argCount = 0;
+    bool hasReturnValue = false;
+};
+
+class Runtime {
+public:
+    explicit Runtime(Config config = {});
+    ~Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    // Parses the whole text, then runs its script-level statements.
+    bool addCode(std::string_view code, std::string_view fileName = {});
+    // Makes a host object visible to scripts under name.
+    bool addObject(std::string_view name, Object* object);
+    // Calls a script-level Sub or Function.
+    bool run(std::string_view procedure, std::span<const Value> args, Value* result = nullptr);
+    bool eval(std::string_view expression, Value& result);
+    bool executeStatement(std::string_view code);
+    std::vector<ProcedureInfo> procedures() const;
+
+    // Thread-safe: stops the running script at the next poll.
+    void requestInterrupt();
+    const ErrorInfo& lastError() const;
+
+    Interp& interp() { return *m_interp; }
+
+private:
+    std::unique_ptr<Interp> m_interp;
+};
+
+}  // namespace vbs
