@@ -57,6 +57,7 @@ void runBox(const std::string& title, int width, const std::function<bool()>& fr
 
     Uint32 boxId = SDL_GetWindowID(window);
     bool done = false, shown = false;
+    int frames = 0;
     while (!done) {
         SDL_Event e;
         while (SDL_PollEvent(&e)) {
@@ -85,23 +86,27 @@ void runBox(const std::string& title, int width, const std::function<bool()>& fr
         host.pumpWhileModal();
         ImGui_ImplSDL2_NewFrame();
         ImGui::NewFrame();
-        ImGui::SetNextWindowPos(ImVec2(0, 0));
-        ImGui::SetNextWindowSize(ImVec2(float(width), 0));
-        ImGui::Begin("##box", nullptr,
-                     ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_AlwaysAutoResize |
-                         ImGuiWindowFlags_NoSavedSettings);
-        done = frame();
-        float height = ImGui::GetWindowHeight();
-        ImGui::End();
-        ImGui::Render();
         int w = 0, h = 0;
         SDL_GetWindowSize(window, &w, &h);
-        if (int(height) != h && height > 10) SDL_SetWindowSize(window, width, int(height));
+        ImGui::SetNextWindowPos(ImVec2(0, 0));
+        ImGui::SetNextWindowSize(ImVec2(float(width), float(h)));
+        ImGui::Begin("##box", nullptr,
+                     ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings);
+        done = frame();
+        // The window takes the height its contents need (known once they are laid out).
+        int needed = int(ImGui::GetCursorPosY() + ImGui::GetStyle().WindowPadding.y);
+        ImGui::End();
+        ImGui::Render();
+        if (needed != h && needed > 20) {
+            SDL_SetWindowSize(window, width, needed);
+            SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        }
+        ++frames;
         SDL_SetRenderDrawColor(renderer, 240, 240, 240, 255);
         SDL_RenderClear(renderer);
         drawer->render(ImGui::GetDrawData());
         SDL_RenderPresent(renderer);
-        if (!shown) {
+        if (!shown && frames >= 2) {
             SDL_ShowWindow(window);
             SDL_RaiseWindow(window);
             shown = true;
