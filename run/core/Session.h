@@ -2,14 +2,17 @@
 // paths and information, the user-interface texts, the per-user settings and the process flags.
 #pragma once
 
+#include "run/platform/drives/DriveTable.h"
 #include "run/platform/files/SettingsStore.h"
 #include "run/platform/graphics/Fonts.h"
 #include "run/platform/ui/WindowSystem.h"
+#include "run/project/CdIndex.h"
 #include "run/project/ProjectInfo.h"
 #include "run/project/ProjectPaths.h"
 #include "run/project/UiText.h"
 
 #include <string>
+#include <vector>
 
 namespace run {
 
@@ -46,6 +49,19 @@ struct Session {
 
     // Set when the program should end (the welcome window was unloaded).
     bool programEnded = false;
+
+    // The CD index of a multi-CD project, and the drive letters of this system.
+    CdIndex cdIndex;
+    platform::DriveTable drives;
+
+    // The game window `Game` while it exists (null before Start and after unloading).
+    platform::Form* gameForm = nullptr;
+
+    // Where the subsystems note the steps they run, in order, when a test asks for it.
+    std::vector<std::string>* trace = nullptr;
+    void note(std::string step) {
+        if (trace) trace->push_back(std::move(step));
+    }
 
     // Shows the player's error box: UiText 30, two line breaks, UiText 31, then the operation's
     // own sentence and the failure's description.

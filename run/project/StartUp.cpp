@@ -3,6 +3,7 @@
 
 #include "run/core/Session.h"
 #include "run/project/DisplayResolution.h"
+#include "run/project/FileLookup.h"
 #include "run/project/record/RecordFile.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ void RegisterProjectComponents(Session& s) {
     // Registration itself comes with the component host; a failed one is ignored.
 }
 
-void LoadCdIndex(Session&) {}
+
 
 bool InitProject(Session& s) {
     bool ok = true;

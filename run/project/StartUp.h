@@ -18,7 +18,5 @@ void LoadProjectInfo(Session& s);
 // Registers every "*.ocx" file of the components folder. Placeholder: components do not exist
 // yet, so the step only lists the files.
 void RegisterProjectComponents(Session& s);
-// The CD index. Placeholder until multi-CD projects are read.
-void LoadCdIndex(Session& s);
 
 } // namespace run

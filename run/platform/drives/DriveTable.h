@@ -1,0 +1,43 @@
+// Drive letters on a system that has none: mounted volumes (under /media, /mnt, /run/media) are
+// given letters so that games written for CD drives find their discs. Tests point letters at
+// folders of their own.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace run::platform {
+
+// Drive types numbered as the classic drive-type call returns them.
+enum DriveType : int { kDriveUnknown = 0, kDriveNoRoot = 1, kDriveRemovable = 2, kDriveFixed = 3, kDriveRemote = 4,
+                       kDriveCdRom = 5, kDriveRamDisk = 6 };
+
+struct Drive {
+    std::string root;   // the folder the letter stands for, ending in '/'
+    int type = kDriveFixed;
+};
+
+class DriveTable {
+  public:
+    // Letters from a scan of the mounted volumes: C is the root folder; CD and DVD volumes
+    // (iso9660, udf) come first from D on, then other removable mounts.
+    static DriveTable FromSystem();
+    // Letters from a description "D=/path/to/cd1:cd;E=/other:fixed" (the RUN_DRIVES variable).
+    static DriveTable FromDescription(const std::string& description);
+
+    void set(char letter, Drive drive);
+    void remove(char letter);
+    // The drive of a letter (any case), if there is one.
+    std::optional<Drive> find(char letter) const;
+    int typeOf(char letter) const;   // kDriveNoRoot when the letter has no drive
+    // A Windows path "D:\Data\Game\x.jpg" as a native path under the drive's folder (the rest
+    // still to be matched without regard to case); nullopt when the letter has no drive.
+    std::optional<std::string> toNative(const std::string& windowsPath) const;
+    const std::map<char, Drive>& drives() const { return m_drives; }
+
+  private:
+    std::map<char, Drive> m_drives;   // upper-case letters
+};
+
+} // namespace run::platform
