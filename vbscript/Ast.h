@@ -46,6 +46,7 @@ enum class Scope : uint8_t {
     Field,          // variable of Me
     MeMember,       // method or property of Me's class
     Builtin,
+    Constant,       // an intrinsic constant
 };
 
 struct NameRef {
@@ -54,7 +55,9 @@ struct NameRef {
     bool readOnly = false;       // a Const
     int slot = -1;               // local slot / field index / member index
     int global = -1;             // global symbol index
+    struct GlobalSymbol* sym = nullptr;  // the same symbol (its address is stable)
     const BuiltinInfo* builtin = nullptr;
+    const Value* constant = nullptr;
 };
 
 struct NameExpr : Expr {

@@ -379,7 +379,12 @@ private:
         if (!e) return;
         switch (e->kind) {
         case ExprKind::Literal: break;
-        case ExprKind::Name: resolve(*static_cast<NameExpr*>(e)); break;
+        case ExprKind::Name: {
+            auto* n = static_cast<NameExpr*>(e);
+            resolve(*n);
+            if (n->ref.global >= 0) n->ref.sym = &m_rt.global(n->ref.global);
+            break;
+        }
         case ExprKind::Call: {
             auto* c = static_cast<CallExpr*>(e);
             expr(c->target.get());
@@ -394,6 +399,7 @@ private:
                     } else {
                         n->ref.scope = Scope::Global;
                         n->ref.global = m_rt.globalSymbol(p->name);
+                        n->ref.sym = &m_rt.global(n->ref.global);
                     }
                 }
             }
@@ -455,6 +461,12 @@ private:
                 r.readOnly = gs.isConst;
                 return;
             }
+        }
+        if (const Value* c = findConstant(key)) {
+            r.scope = Scope::Constant;
+            r.constant = c;
+            r.readOnly = true;
+            return;
         }
         if (const BuiltinInfo* b = findBuiltin(key)) {
             r.scope = Scope::Builtin;

@@ -115,10 +115,9 @@ bool Interp::guarded(F&& body) {
         m_lastError = ErrorInfo();
         return true;
     }
-    if (!err.line && !err.compile) {
-        err.line = m_line;
-        err.column = m_col;
-        err.unit = m_unit;
+    if (!err.line && !err.compile && m_stmt) {
+        err.line = m_stmt->line;
+        err.column = m_stmt->col;
     }
     ErrorInfo info;
     info.number = err.number;

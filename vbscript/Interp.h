@@ -16,6 +16,8 @@
 namespace vbs {
 
 struct GlobalSymbol {
+    // A plain variable can be read without further checks.
+    bool plainVar() const { return !proc && !cls; }
     std::u16string name;
     Value value;
     ProcDef* proc = nullptr;
@@ -129,7 +131,10 @@ private:
 
     // ---- expressions (InterpExpr.cpp) ----
     Value eval(const Expr* e, Frame& f);
+    // An operand without copying when it is a literal or a variable; tmp holds other results.
+    const Value& operand(const Expr* e, Frame& f, Value& tmp);
     Value evalBinary(const BinaryExpr* e, Frame& f);
+    Value evalBinarySlow(const BinaryExpr* e, const Value& l, const Value& r);
     Value evalName(const NameExpr* e, Frame& f, bool statement);
     Value evalCall(const CallExpr* e, Frame& f, bool statement);
     Value evalMember(const MemberExpr* e, Frame& f, const std::vector<ExprPtr>* args, bool statement);
@@ -138,6 +143,8 @@ private:
     Value* lvalueRef(const Expr* e, Frame& f, Array** locked);
     Value indexValue(const Value& base, std::span<Value> idx);
     Value* elementRef(Array* a, std::span<Value> idx);
+    Value* elementRef1(Array* a, int32_t i);
+    int32_t indexOf(const Value& v);
     void assignTo(const Expr* target, Value v, bool isSet, Frame& f);
     void storeVar(Value& dst, Value v, bool isSet, const std::u16string& name);
     Value withObject(const MemberExpr* e, Frame& f);
@@ -175,8 +182,7 @@ private:
     ErrObject* m_err = nullptr;
     ErrorInfo m_lastError;
     Frame* m_frame = nullptr;
-    const Unit* m_unit = nullptr;       // unit of the statement being run
-    int m_line = 0, m_col = 0;          // statement being run
+    const Stmt* m_stmt = nullptr;       // statement being run (for error positions)
     int m_depth = 0;                    // API re-entrancy depth
     int64_t m_ticks = 1024;
     uint64_t m_steps = 0;

@@ -10,14 +10,22 @@ namespace {
 
 // Frame storage: small frames live inline on the C++ stack.
 struct SlotBuf {
-    explicit SlotBuf(int n) {
-        if (n <= kInline) p = inl;
-        else { heap.reset(new Value[size_t(n)]); p = heap.get(); }
+    explicit SlotBuf(int n) : count(n) {
+        if (n <= kInline) p = reinterpret_cast<Value*>(inl);
+        else { heap.reset(new Value[size_t(n)]); p = heap.get(); return; }
+        for (int i = 0; i < n; ++i) new (p + i) Value();
     }
+    ~SlotBuf() {
+        if (!heap)
+            for (int i = 0; i < count; ++i) p[i].~Value();
+    }
+    SlotBuf(const SlotBuf&) = delete;
+    SlotBuf& operator=(const SlotBuf&) = delete;
     static constexpr int kInline = 10;
-    Value inl[kInline];
+    alignas(Value) unsigned char inl[kInline * sizeof(Value)];
     std::unique_ptr<Value[]> heap;
     Value* p;
+    int count;
 };
 
 // Array elements passed ByRef stay locked (no ReDim / Erase) during the call.
@@ -62,24 +70,15 @@ Value Interp::callWithValues(ProcDef* p, ClassInstance* me, std::span<Value> arg
 namespace {
 
 struct FrameGuard {
-    FrameGuard(Frame*& cur, Frame* next, const Unit*& unit, const Unit* nextUnit, int& line, int& col)
-        : m_cur(cur), m_saved(cur), m_unit(unit), m_savedUnit(unit), m_line(line), m_col(col), m_savedLine(line), m_savedCol(col) {
-        cur = next;
-        unit = nextUnit;
-    }
+    FrameGuard(Frame*& cur, Frame* next, const Stmt*& stmt) : m_cur(cur), m_saved(cur), m_stmt(stmt), m_savedStmt(stmt) { cur = next; }
     ~FrameGuard() {
         m_cur = m_saved;
-        m_unit = m_savedUnit;
-        m_line = m_savedLine;
-        m_col = m_savedCol;
+        m_stmt = m_savedStmt;
     }
     Frame*& m_cur;
     Frame* m_saved;
-    const Unit*& m_unit;
-    const Unit* m_savedUnit;
-    int& m_line;
-    int& m_col;
-    int m_savedLine, m_savedCol;
+    const Stmt*& m_stmt;
+    const Stmt* m_savedStmt;
 };
 
 }  // namespace
@@ -93,14 +92,15 @@ Value Interp::runFrame(ProcDef* p, ClassInstance* me, Value* slots) {
     fr.proc = p;
     fr.me = me;
     Value keepAlive = me ? Value::object(me) : Value();
-    FrameGuard guard(m_frame, &fr, m_unit, p->unit, m_line, m_col);
+    FrameGuard guard(m_frame, &fr, m_stmt);
+    m_stmt = nullptr;
     try {
         execBlock(p->body, fr);
     } catch (ScriptError& e) {
-        if (!e.line) {
-            e.line = m_line;
-            e.column = m_col;
-            e.unit = m_unit;
+        if (!e.line && m_stmt) {
+            e.line = m_stmt->line;
+            e.column = m_stmt->col;
+            e.unit = p->unit;
         }
         throw;
     }

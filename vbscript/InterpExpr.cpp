@@ -13,6 +13,7 @@ namespace {
 
 bool isLiteral(const Expr* e) {
     if (e->kind == ExprKind::Literal) return true;
+    if (e->kind == ExprKind::Name) return static_cast<const NameExpr*>(e)->ref.scope == Scope::Constant;
     if (e->kind == ExprKind::Unary) {
         auto* u = static_cast<const UnaryExpr*>(e);
         return u->op == Op::Neg && u->operand->kind == ExprKind::Literal;
@@ -22,6 +23,13 @@ bool isLiteral(const Expr* e) {
 
 bool isIntType(VarType t) { return t == VarType::Integer || t == VarType::Long; }
 int64_t intVal(const Value& v) { return v.type() == VarType::Integer ? v.asInteger() : v.asLong(); }
+
+bool isPlainOperand(const Expr* e) {
+    if (e->kind == ExprKind::Literal) return true;
+    if (e->kind != ExprKind::Name) return false;
+    const NameRef& r = static_cast<const NameExpr*>(e)->ref;
+    return r.scope == Scope::Local || (r.scope == Scope::Global && r.sym->plainVar());
+}
 
 Value fitInt(int64_t r) {
     if (r >= INT16_MIN && r <= INT16_MAX) return Value::integer(int16_t(r));
@@ -43,19 +51,35 @@ Value cmpResult(Cmp c, Op op) {
 
 }  // namespace
 
+const Value& Interp::operand(const Expr* e, Frame& f, Value& tmp) {
+    if (e->kind == ExprKind::Literal) return static_cast<const LiteralExpr*>(e)->value;
+    if (e->kind == ExprKind::Name) {
+        const NameRef& r = static_cast<const NameExpr*>(e)->ref;
+        if (r.scope == Scope::Local) return f.slots[r.slot].deref();
+        if (r.scope == Scope::Global && r.sym->plainVar() && !r.checkDeclared) return r.sym->value;
+        if (r.scope == Scope::Constant) return *r.constant;
+    }
+    tmp = eval(e, f);
+    return tmp;
+}
+
 Value Interp::eval(const Expr* e, Frame& f) {
     switch (e->kind) {
     case ExprKind::Literal: return static_cast<const LiteralExpr*>(e)->value;
     case ExprKind::Name: {
         auto* n = static_cast<const NameExpr*>(e);
         if (n->ref.scope == Scope::Local) return f.slots[n->ref.slot].deref();
+        if (n->ref.scope == Scope::Global && n->ref.sym->plainVar() && !n->ref.checkDeclared) return n->ref.sym->value;
         return evalName(n, f, false);
     }
     case ExprKind::Call: return evalCall(static_cast<const CallExpr*>(e), f, false);
     case ExprKind::Member: return evalMember(static_cast<const MemberExpr*>(e), f, nullptr, false);
     case ExprKind::Unary: {
         auto* u = static_cast<const UnaryExpr*>(e);
-        Value v = scalar(eval(u->operand.get(), f));
+        Value tmp;
+        const Value& o = operand(u->operand.get(), f, tmp);
+        if (u->op == Op::Neg && o.type() == VarType::Double) return Value::dbl(-o.asDouble());
+        Value v = scalar(o);
         if (u->op == Op::Neg) return opNeg(v);
         if (u->op == Op::Not) return opNot(v);
         return v;
@@ -69,8 +93,15 @@ Value Interp::eval(const Expr* e, Frame& f) {
 }
 
 Value Interp::evalBinary(const BinaryExpr* b, Frame& f) {
-    Value l = eval(b->left.get(), f);
-    Value r = eval(b->right.get(), f);
+    Value lt_, rt_;
+    const Value* lp = &operand(b->left.get(), f, lt_);
+    // A call on the right may reassign the variable the left operand refers to.
+    if (lp != &lt_ && !isPlainOperand(b->right.get())) {
+        lt_ = *lp;
+        lp = &lt_;
+    }
+    const Value& r = operand(b->right.get(), f, rt_).deref();
+    const Value& l = lp->deref();
     if (b->op == Op::Is) {
         if (!l.isObject() || !r.isObject()) throwError(Err::ObjectRequired);
         return Value::boolean(l.asObject() == r.asObject());
@@ -106,8 +137,12 @@ Value Interp::evalBinary(const BinaryExpr* b, Frame& f) {
         default: break;
         }
     }
-    if (l.isObject()) l = scalar(l);
-    if (r.isObject()) r = scalar(r);
+    return evalBinarySlow(b, l, r);
+}
+
+Value Interp::evalBinarySlow(const BinaryExpr* b, const Value& l0, const Value& r0) {
+    Value l = l0.isObject() ? scalar(l0) : l0;
+    Value r = r0.isObject() ? scalar(r0) : r0;
     switch (b->op) {
     case Op::Add: return opAdd(l, r);
     case Op::Sub: return opSub(l, r);
@@ -137,7 +172,7 @@ Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
     case Scope::Local: return f.slots[r.slot].deref();
     case Scope::Field: return f.me->fields()[size_t(r.slot)];
     case Scope::ImplicitLocal: {
-        GlobalSymbol& g = m_globals[size_t(r.global)];
+        GlobalSymbol& g = *r.sym;
         if (!(g.declared || g.proc || g.cls)) {
             if (r.checkDeclared) throwError(Err::VariableUndefined, n->name);
             return f.slots[r.slot].deref();
@@ -145,7 +180,7 @@ Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
         [[fallthrough]];
     }
     case Scope::Global: {
-        GlobalSymbol& g = m_globals[size_t(r.global)];
+        GlobalSymbol& g = *r.sym;
         if (g.proc) return callProc(g.proc, nullptr, nullptr, f);
         if (g.cls) throwError(Err::VariableUndefined, n->name);
         if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
@@ -153,6 +188,7 @@ Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
     }
     case Scope::MeMember: return instanceGet(f.me, r.slot, nullptr, f, statement, {}, false);
     case Scope::Builtin: return callBuiltin(r.builtin, nullptr, f);
+    case Scope::Constant: return *r.constant;
     case Scope::Unresolved: break;
     }
     throwError(Err::VariableUndefined, n->name);
@@ -164,7 +200,7 @@ Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
     case Scope::Local: return &f.slots[r.slot].deref();
     case Scope::Field: return &f.me->fields()[size_t(r.slot)];
     case Scope::ImplicitLocal: {
-        GlobalSymbol& g = m_globals[size_t(r.global)];
+        GlobalSymbol& g = *r.sym;
         if (!(g.declared || g.proc || g.cls)) {
             if (r.checkDeclared) throwError(Err::VariableUndefined, n->name);
             return &f.slots[r.slot].deref();
@@ -172,7 +208,7 @@ Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
         [[fallthrough]];
     }
     case Scope::Global: {
-        GlobalSymbol& g = m_globals[size_t(r.global)];
+        GlobalSymbol& g = *r.sym;
         if (g.proc || g.cls || g.isConst) return nullptr;
         if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
         return &g.value;
@@ -182,7 +218,7 @@ Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
 }
 
 Value Interp::evalNew(const NewExpr* e) {
-    GlobalSymbol& g = m_globals[size_t(e->global)];
+    GlobalSymbol& g = m_globals[size_t(e->global)];  // NewExpr keeps the index only
     if (!g.cls) throwError(Err::ClassNotDefined, e->className);
     return newInstance(g.cls);
 }
@@ -202,12 +238,26 @@ void Interp::evalArgs(const std::vector<ExprPtr>& exprs, Frame& f, std::vector<V
     }
 }
 
+int32_t Interp::indexOf(const Value& v0) {
+    const Value& v = v0.deref();
+    if (v.type() == VarType::Integer) return v.asInteger();
+    if (v.type() == VarType::Long) return v.asLong();
+    return toLong(scalar(v));
+}
+
+Value* Interp::elementRef1(Array* a, int32_t i) {
+    if (a->rank() != 1) throwError(Err::SubscriptOutOfRange);
+    int64_t k = int64_t(i) - a->dims[0].lbound;
+    if (k < 0 || k >= a->dims[0].count) throwError(Err::SubscriptOutOfRange);
+    return &a->data[size_t(k)];
+}
+
 Value* Interp::elementRef(Array* a, std::span<Value> idx) {
     if (int(idx.size()) != a->rank()) throwError(Err::SubscriptOutOfRange);
     size_t flat = 0;
     for (size_t i = 0; i < idx.size(); ++i) {
         const ArrayDim& d = a->dims[i];
-        int64_t k = int64_t(toLong(scalar(idx[i]))) - d.lbound;
+        int64_t k = int64_t(indexOf(idx[i])) - d.lbound;
         if (k < 0 || k >= d.count) throwError(Err::SubscriptOutOfRange);
         flat = flat * size_t(d.count) + size_t(k);
     }
@@ -232,7 +282,7 @@ Value Interp::evalCall(const CallExpr* c, Frame& f, bool statement) {
         const NameRef& r = n->ref;
         switch (r.scope) {
         case Scope::Global: case Scope::ImplicitLocal: {
-            GlobalSymbol& g = m_globals[size_t(r.global)];
+            GlobalSymbol& g = *r.sym;
             if (g.proc && (r.scope == Scope::Global || g.declared || g.proc)) return callProc(g.proc, nullptr, &c->args, f);
             break;
         }
@@ -242,6 +292,13 @@ Value Interp::evalCall(const CallExpr* c, Frame& f, bool statement) {
         }
         Value* p = nameStorage(n, f);
         if (!p) throwError(Err::TypeMismatch, n->name);
+        if (p->isArray() && c->args.size() == 1 && c->args[0]) {
+            Value tmp;
+            int32_t i = indexOf(operand(c->args[0].get(), f, tmp));
+            Value* cur = nameStorage(n, f);  // the index may have changed the variable
+            if (!cur || !cur->isArray()) throwError(Err::TypeMismatch, n->name);
+            return *elementRef1(cur->asArray(), i);
+        }
         if (p->isArray()) {
             Value idx[4];
             std::vector<Value> big;
@@ -359,6 +416,16 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
             }
             Value* p = nameStorage(n, f);
             if (!p) throwError(Err::IllegalAssignment, n->name);
+            if (p->isArray() && c->args.size() == 1 && c->args[0]) {
+                Value tmp;
+                int32_t i = indexOf(operand(c->args[0].get(), f, tmp));
+                p = nameStorage(n, f);
+                if (!p || !p->isArray()) throwError(Err::TypeMismatch, n->name);
+                Value* el = elementRef1(p->mutableArray(), i);
+                if (!isSet && !v.isObject() && !v.isArray()) *el = std::move(v);
+                else storeVar(*el, std::move(v), isSet, n->name);
+                return;
+            }
             if (p->isArray()) {
                 std::vector<Value> idx;
                 evalArgs(c->args, f, idx);

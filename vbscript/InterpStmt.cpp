@@ -12,8 +12,7 @@ namespace vbs {
 Flow Interp::execBlock(const Block& b, Frame& f) {
     for (const auto& sp : b) {
         const Stmt& s = *sp;
-        m_line = s.line;
-        m_col = s.col;
+        m_stmt = &s;
         Flow fl;
         if (!f.resumeNext) {
             fl = exec(s, f);
@@ -58,6 +57,7 @@ void Interp::poll() {
 
 bool Interp::condition(const Expr* e, Frame& f) {
     Value v = eval(e, f);
+    if (v.type() == VarType::Boolean) return v.asBoolean();
     if (v.type() == VarType::Boolean) return v.asBoolean();
     if (v.isObject()) v = scalar(v);
     if (v.isNull()) return false;  // Null is not True: the Else branch runs
@@ -108,6 +108,22 @@ Flow Interp::exec(const Stmt& s, Frame& f) {
 }
 
 void Interp::execAssign(const AssignStmt& s, Frame& f) {
+    if (!s.isSet && !s.append && s.target->kind == ExprKind::Name) {
+        // Plain variable = value: store directly unless objects or arrays are involved.
+        const NameRef& r = static_cast<const NameExpr*>(s.target.get())->ref;
+        Value* p = nullptr;
+        if (r.scope == Scope::Local && !r.readOnly) p = &f.slots[r.slot].deref();
+        else if (r.scope == Scope::Global && r.sym->plainVar() && !r.checkDeclared && !r.readOnly) p = &r.sym->value;
+        if (p) {
+            Value v = eval(s.value.get(), f);
+            if (!v.isObject() && !v.isArray() && !p->isArray()) {
+                *p = std::move(v);
+                return;
+            }
+            assignTo(s.target.get(), std::move(v), false, f);
+            return;
+        }
+    }
     if (s.append) {
         auto* t = static_cast<const NameExpr*>(s.target.get());
         Value* dst = nameStorage(t, f);

@@ -50,7 +50,7 @@ void Value::check(VarType t) const {
     }
 }
 
-void Value::addRefSlow() noexcept {
+void Value::addRefSlow() const noexcept {
     switch (m_type) {
     case VarType::String: ++m_u.str->refs; break;
     case VarType::Object: if (m_u.obj) m_u.obj->addRef(); break;

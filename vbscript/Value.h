@@ -31,12 +31,32 @@ public:
     ~Value() { if (needsRelease()) releaseSlow(); }
     Value(const Value& o) noexcept : m_type(o.m_type), m_u(o.m_u) { if (needsRelease()) addRefSlow(); }
     Value(Value&& o) noexcept : m_type(o.m_type), m_u(o.m_u) { o.m_type = VarType::Empty; }
+    // Assignments store the new value before releasing the old one: the release
+    // may run a Class_Terminate that must already see the new contents.
     Value& operator=(const Value& o) noexcept {
-        if (this != &o) { Value tmp(o); swap(tmp); }
+        if (this == &o) return *this;
+        if (o.needsRelease()) o.addRefSlow();
+        Value old;
+        old.m_type = m_type;
+        old.m_u = m_u;
+        m_type = o.m_type;
+        m_u = o.m_u;
         return *this;
     }
     Value& operator=(Value&& o) noexcept {
-        if (this != &o) { Value tmp(std::move(o)); swap(tmp); }
+        if (this == &o) return *this;
+        if (!needsRelease()) {
+            m_type = o.m_type;
+            m_u = o.m_u;
+            o.m_type = VarType::Empty;
+            return *this;
+        }
+        Value old;
+        old.m_type = m_type;
+        old.m_u = m_u;
+        m_type = o.m_type;
+        m_u = o.m_u;
+        o.m_type = VarType::Empty;
         return *this;
     }
     void swap(Value& o) noexcept { std::swap(m_type, o.m_type); std::swap(m_u, o.m_u); }
@@ -100,7 +120,7 @@ private:
     bool needsRelease() const {
         return m_type == VarType::String || m_type == VarType::Object || m_type == VarType::Array;
     }
-    void addRefSlow() noexcept;
+    void addRefSlow() const noexcept;
     void releaseSlow() noexcept;
     void check(VarType t) const;
 

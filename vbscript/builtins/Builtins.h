@@ -20,6 +20,8 @@ struct BuiltinInfo {
 };
 
 const BuiltinInfo* findBuiltin(std::u16string_view lowerName);
+// An intrinsic constant (vbCrLf, vbString ...) or nullptr.
+const Value* findConstant(std::u16string_view lowerName);
 
 std::span<const BuiltinInfo> conversionBuiltins();
 std::span<const BuiltinInfo> inspectionBuiltins();

@@ -143,23 +143,46 @@ const int WScriptObject::kKey = 0;
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: vbs FILE.vbs [args...]\n");
-        return 2;
-    }
-    std::ifstream in(argv[1], std::ios::binary);
+namespace {
+
+bool readFile(const char* path, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "vbs: cannot open %s\n", argv[1]);
-        return 2;
+        std::fprintf(stderr, "vbs: cannot open %s\n", path);
+        return false;
     }
     std::stringstream ss;
     ss << in.rdbuf();
-    std::string code = ss.str();
-    if (code.size() >= 3 && (unsigned char)code[0] == 0xEF && (unsigned char)code[1] == 0xBB && (unsigned char)code[2] == 0xBF)
-        code.erase(0, 3);
+    out = ss.str();
+    if (out.size() >= 3 && (unsigned char)out[0] == 0xEF && (unsigned char)out[1] == 0xBB && (unsigned char)out[2] == 0xBF)
+        out.erase(0, 3);
+    return true;
+}
 
-    std::vector<std::string> args(argv + 2, argv + argc);
+}  // namespace
+
+int main(int argc, char** argv) {
+    // vbs [--include LIB.vbs]... FILE.vbs [args...]
+    std::vector<const char*> includes;
+    int first = 1;
+    while (first + 1 < argc && std::strcmp(argv[first], "--include") == 0) {
+        includes.push_back(argv[first + 1]);
+        first += 2;
+    }
+    if (first >= argc) {
+        std::fprintf(stderr, "usage: vbs [--include LIB.vbs]... FILE.vbs [args...]\n");
+        return 2;
+    }
+    const char* script = argv[first];
+    std::string code;
+    if (!readFile(script, code)) return 2;
+    std::vector<std::pair<const char*, std::string>> libs;
+    for (const char* inc : includes) {
+        libs.emplace_back(inc, std::string());
+        if (!readFile(inc, libs.back().second)) return 2;
+    }
+
+    std::vector<std::string> args(argv + first + 1, argv + argc);
     vbs::Config config;
     config.output = [](std::string_view s) {
         std::fwrite(s.data(), 1, s.size(), stdout);
@@ -169,16 +192,22 @@ int main(int argc, char** argv) {
     int rc = 0;
     {
         vbs::Runtime rt(config);
-        auto* ws = new WScriptObject(argv[1], args);
+        auto* ws = new WScriptObject(script, args);
         Value hold = Value::object(ws);
         rt.addObject("WScript", ws);
-        bool ok = rt.addCode(code, argv[1]);
+        bool ok = true;
+        for (auto& lib : libs) {
+            if (!ok) break;
+            ok = rt.addCode(lib.second, lib.first);
+            if (!ok) script = lib.first;
+        }
+        if (ok) ok = rt.addCode(code, script);
         std::fflush(stdout);
         if (ws->quit) {
             rc = ws->exitCode;
         } else if (!ok) {
             const vbs::ErrorInfo& e = rt.lastError();
-            std::fprintf(stderr, "%s(%d, %d) error: %s\n", argv[1], e.line, e.column, e.description.c_str());
+            std::fprintf(stderr, "%s(%d, %d) error: %s\n", script, e.line, e.column, e.description.c_str());
             if (!e.lineText.empty()) std::fprintf(stderr, "    %s\n", e.lineText.c_str());
             rc = 1;
         }
