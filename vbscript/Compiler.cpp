@@ -215,7 +215,8 @@ private:
             }
             case StmtKind::ReDim:
                 for (auto& it : static_cast<const ReDimStmt&>(s).items)
-                    if (!sc.locals.count(lowerName(it.var->name)) && !(sc.cls && sc.cls->findMember(it.var->name) >= 0))
+                    if (!sc.locals.count(lowerName(it.var->name)) && !(sc.cls && sc.cls->findMember(it.var->name) >= 0) &&
+                        !declaredGlobal(it.var->name))
                         addSlot(sc, it.var->name);
                 break;
             case StmtKind::If: {
@@ -237,6 +238,11 @@ private:
             default: break;
             }
         }
+    }
+
+    bool declaredGlobal(const std::u16string& name) {
+        int g = m_rt.findGlobal(name);
+        return g >= 0 && m_rt.global(g).declared;
     }
 
     void compileProc(ProcDef& p, ClassDef* cls) {

@@ -321,7 +321,6 @@ Value Interp::evalCall(const CallExpr* c, Frame& f, bool statement) {
             Value obj = *p;
             return callDefault(obj, &c->args, f);
         }
-        if (c->args.empty()) return *p;
         throwError(Err::TypeMismatch, n->name);
     }
     if (t->kind == ExprKind::Member) return evalMember(static_cast<const MemberExpr*>(t), f, &c->args, statement);

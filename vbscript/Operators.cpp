@@ -293,7 +293,7 @@ Cmp compareValues(const Value& a, const Value& b, bool aLiteral, bool bLiteral, 
     Cmp r;
     if (sLit && !nLit) {
         r = cmpStr(toString(n), s.asString(), text);
-    } else if (nLit && !sLit) {
+    } else if (nLit) {
         double d;
         if (!parseNumber(s.asString(), d)) throwError(Err::TypeMismatch);
         r = cmpNum(toDouble(n), d);
