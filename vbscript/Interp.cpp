@@ -98,6 +98,8 @@ bool Interp::guarded(F&& body) {
         failed = true;
     } catch (Abort& a) {
         err.number = a.number;
+        err.line = a.line;
+        err.column = a.column;
         err.description = std::u16string(errorText(a.number));
         failed = true;
     } catch (std::bad_alloc&) {

@@ -66,6 +66,8 @@ enum class Flow : uint8_t { Normal, ExitDo, ExitFor, ExitProc };
 // it is not caught by On Error Resume Next.
 struct Abort {
     int32_t number;
+    int line = 0;
+    int column = 0;
 };
 
 class Interp {
@@ -128,6 +130,7 @@ private:
     bool condition(const Expr* e, Frame& f);
     void tick() { if (--m_ticks <= 0) poll(); }
     void poll();
+    [[noreturn]] void abort(int32_t number);
 
     // ---- expressions (InterpExpr.cpp) ----
     Value eval(const Expr* e, Frame& f);

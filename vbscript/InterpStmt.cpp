@@ -43,16 +43,25 @@ void Interp::recordError(const ScriptError& e) {
     m_err->source = e.source.empty() ? u"VBScript runtime error" : e.source;
 }
 
+void Interp::abort(int32_t number) {
+    Abort a{number};
+    if (m_stmt) {
+        a.line = m_stmt->line;
+        a.column = m_stmt->col;
+    }
+    throw a;
+}
+
 void Interp::poll() {
     m_ticks = 1024;
     m_steps += 1024;
-    if (m_interruptRequested.load(std::memory_order_relaxed)) throw Abort{int32_t(Err::Interrupted)};
-    if (m_config.stepLimit && m_steps > m_config.stepLimit) throw Abort{int32_t(Err::TimedOut)};
+    if (m_interruptRequested.load(std::memory_order_relaxed)) abort(int32_t(Err::Interrupted));
+    if (m_config.stepLimit && m_steps > m_config.stepLimit) abort(int32_t(Err::TimedOut));
     if (m_config.timeoutMs) {
         auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - m_started).count();
-        if (ms > int64_t(m_config.timeoutMs)) throw Abort{int32_t(Err::TimedOut)};
+        if (ms > int64_t(m_config.timeoutMs)) abort(int32_t(Err::TimedOut));
     }
-    if (m_config.interruptCheck && m_config.interruptCheck()) throw Abort{int32_t(Err::Interrupted)};
+    if (m_config.interruptCheck && m_config.interruptCheck()) abort(int32_t(Err::Interrupted));
 }
 
 bool Interp::condition(const Expr* e, Frame& f) {

@@ -1,4 +1,5 @@
 # Runs VBS on SCRIPT; passes when it exits non-zero and stderr contains EXPECTED.
+set(ENV{VBS_TIMEOUT_MS} 500)
 execute_process(COMMAND ${VBS} ${SCRIPT} RESULT_VARIABLE rc ERROR_VARIABLE err OUTPUT_VARIABLE out)
 if(rc EQUAL 0)
   message(FATAL_ERROR "expected a failure exit, got 0; stdout: ${out}")

@@ -1,0 +1,3 @@
+' expect: error: Script execution timed out
+Do
+Loop

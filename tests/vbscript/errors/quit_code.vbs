@@ -1,0 +1,4 @@
+' expect: 
+WScript.Echo "before"
+WScript.Quit 3
+WScript.Echo "after"

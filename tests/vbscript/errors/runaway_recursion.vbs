@@ -1,0 +1,5 @@
+' expect: error: Out of stack space
+Sub Recurse(n)
+    Recurse n + 1
+End Sub
+Recurse 0
