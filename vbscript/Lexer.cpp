@@ -3,6 +3,7 @@
 #include "Convert.h"
 #include "Errors.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 
@@ -46,7 +47,7 @@ public:
 
     std::vector<Token> run() {
         std::vector<Token> out;
-        out.reserve(m_src.size() / 4 + 16);
+        out.reserve(std::min<size_t>(m_src.size() / 4 + 16, 1u << 16));
         bool space = true;
         while (m_pos < m_src.size()) {
             char16_t c = m_src[m_pos];

@@ -879,7 +879,7 @@ private:
         };
         switch (kind()) {
         case Tok::Number: case Tok::Date: return lit(tok().value);
-        case Tok::String: return lit(Value::string(tok().text));
+        case Tok::String: return lit(Value::string(std::move(m_toks[m_p].text)));
         case Tok::True: return lit(Value::boolean(true));
         case Tok::False: return lit(Value::boolean(false));
         case Tok::Null: return lit(Value::null());

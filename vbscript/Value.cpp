@@ -110,7 +110,13 @@ std::u16string fromUtf8(std::string_view s) {
         unsigned char c = (unsigned char)s[i];
         uint32_t cp;
         int len;
-        if (c < 0x80) { out.push_back(c); ++i; continue; }
+        if (c < 0x80) {
+            size_t j = i + 1;
+            while (j < n && (unsigned char)s[j] < 0x80) ++j;
+            out.append(s.begin() + long(i), s.begin() + long(j));
+            i = j;
+            continue;
+        }
         if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; len = 2; }
         else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; len = 3; }
         else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; len = 4; }

@@ -3,8 +3,102 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <thread>
+
 namespace {
 
-TEST(VbsRobustness, Placeholder) { SUCCEED(); }
+int errorOf(const std::string& code, vbs::Config cfg = {}) {
+    vbs::Runtime rt(cfg);
+    if (rt.addCode(code)) return 0;
+    return rt.lastError().number;
+}
+
+TEST(VbsRobustness, DeeplyNestedParentheses) {
+    std::string code = "x = " + std::string(10000, '(') + "1" + std::string(10000, ')');
+    EXPECT_EQ(errorOf(code), 28);
+    std::string ok = "x = " + std::string(200, '(') + "1" + std::string(200, ')');
+    EXPECT_EQ(errorOf(ok), 0);
+}
+
+TEST(VbsRobustness, DeeplyNestedIfs) {
+    std::string code;
+    for (int i = 0; i < 10000; ++i) code += "If True Then\n";
+    for (int i = 0; i < 10000; ++i) code += "End If\n";
+    EXPECT_EQ(errorOf(code), 28);
+}
+
+TEST(VbsRobustness, LongOperatorChain) {
+    std::string code = "x = 1";
+    for (int i = 0; i < 100000; ++i) code += " + 1";
+    EXPECT_EQ(errorOf(code), 28);
+}
+
+TEST(VbsRobustness, RecursionInASmallThread) {
+    // The stack guard measures the real stack of the thread it runs on.
+    int result = -1;
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstacksize(&attr, 512 * 1024);
+    pthread_t th;
+    auto body = [](void* p) -> void* {
+        *static_cast<int*>(p) = errorOf("Function F(n)\nF = F(n + 1) + 1\nEnd Function\nx = F(0)");
+        return nullptr;
+    };
+    ASSERT_EQ(pthread_create(&th, &attr, body, &result), 0);
+    pthread_join(th, nullptr);
+    pthread_attr_destroy(&attr);
+    EXPECT_EQ(result, 28);
+}
+
+TEST(VbsRobustness, HugeStringLiteral) {
+    std::string code = "x = \"" + std::string(50u << 20, 'a') + "\"\nn = Len(x)";
+    vbs::Runtime rt;
+    ASSERT_TRUE(rt.addCode(code));
+    vbs::Value r;
+    ASSERT_TRUE(rt.eval("n", r));
+    EXPECT_EQ(r.asLong(), 50 << 20);
+}
+
+TEST(VbsRobustness, HugeAllocationsAreOutOfMemory) {
+    EXPECT_EQ(errorOf("ReDim a(1000000000)"), 7);
+    EXPECT_EQ(errorOf("ReDim a(100000, 100000)"), 7);
+    EXPECT_EQ(errorOf("x = Space(2000000000)"), 7);
+    vbs::Config small;
+    small.memoryLimit = 1 << 20;
+    EXPECT_EQ(errorOf("s = \"x\"\nDo\ns = s & s\nLoop", small), 7);
+}
+
+TEST(VbsRobustness, InvalidUtf8) {
+    EXPECT_EQ(errorOf("x = 1 \xff\xfe"), 1032);
+    vbs::Runtime rt;
+    ASSERT_TRUE(rt.addCode("s = \"a\xc3\x28z\"\nn = Len(s)"));
+    vbs::Value r;
+    ASSERT_TRUE(rt.eval("n", r));
+    EXPECT_EQ(r.asLong(), 4);  // the bad byte became one replacement character
+}
+
+TEST(VbsRobustness, EndlessLoopWithTimeout) {
+    vbs::Config cfg;
+    cfg.timeoutMs = 20;
+    EXPECT_EQ(errorOf("Do\nLoop", cfg), 1901);
+    EXPECT_EQ(errorOf("Sub S()\nS2\nEnd Sub\nSub S2()\nS\nEnd Sub\nWhile 1 : S2 : Wend", cfg), 28);
+}
+
+TEST(VbsRobustness, GarbageNeverCrashes) {
+    const char* samples[] = {
+        "", "\n\n", ")", "(", "x.", ".x", "Class", "Class C\nEnd", "Sub", "Function F(", "If", "Select Case",
+        "For Each", "x = New", "ReDim", "Dim a(", "Const", "x = #", "x = &H", "x = [abc", "Set = 1",
+        "With\nEnd With", "Property Get X\nEnd Property", "Call", "Exit Sub", "On Error Goto 1", "x(", "x = 1..2",
+        "Me.x = 1", "Class C\nSub Class_Initialize(a)\nEnd Sub\nEnd Class", "\"", "x = \"\"\"", "_", "x = 1 _",
+        "ElseIf", "Case 1", "Wend", "Next", "End If", "Erase 5", "a = Array(1)(0)(0)", "Set x = Nothing : x.y = 1",
+    };
+    for (const char* s : samples) {
+        vbs::Runtime rt;
+        rt.addCode(s);
+        rt.addCode(s);  // twice: redefinitions must be safe too
+    }
+    SUCCEED();
+}
 
 }  // namespace

@@ -24,7 +24,7 @@ std::u16string str(const Value& v) { return v.isString() ? v.asString() : toStri
 Value len(Interp& rt, std::span<Value> a) {
     Value s;
     if (nullArg(rt, a, 0, s)) return s;
-    return Value::longv(int32_t(str(s).size()));
+    return Value::longv(int32_t(s.isString() ? s.asString().size() : str(s).size()));
 }
 
 Value left(Interp& rt, std::span<Value> a) {
