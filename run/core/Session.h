@@ -10,6 +10,7 @@
 #include "run/project/ProjectInfo.h"
 #include "run/project/ProjectPaths.h"
 #include "run/project/UiText.h"
+#include "run/state/Variables.h"
 
 #include <string>
 #include <vector>
@@ -43,12 +44,18 @@ struct Session {
     Flags flags;
     SavedDesktopMode desktop;
     int pendingLoadGameResolution = 0;   // set by scripts, reset with the game state
+    bool transitionsDisabled = false;    // Options menu, kept as per-user settings
+    bool effectsDisabled = false;
+    bool inventorySliding = false;       // the inventory panel is moving
 
     // The font whose height decides whether the system counts as set to large fonts.
     platform::FontSpec systemFont{"MS Sans Serif", 8.25};
 
     // Set when the program should end (the welcome window was unloaded).
     bool programEnded = false;
+
+    // The game's variables and hidden hotspots.
+    GameVariables variables;
 
     // The CD index of a multi-CD project, and the drive letters of this system.
     CdIndex cdIndex;

@@ -1,9 +1,15 @@
-// The game window's layout, keys and unloading.
+// The game window's elements, layout, keys, frame timer, history and unloading.
 #include "run/frames/GameWindow.h"
 
 #include "run/core/Session.h"
+#include "run/media/AudioChannels.h"
+#include "run/media/Video.h"
+#include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Keys.h"
 #include "run/project/DisplayResolution.h"
+#include "run/project/FileLookup.h"
+
+#include <algorithm>
 
 namespace run {
 
@@ -17,23 +23,64 @@ GameWindow::GameWindow(Session& session, std::function<void()> onUnloaded)
 
 void GameWindow::build() {
     m_form.backColor = 0x000000;
-    Element& frame = m_form.addElement(ElementKind::PictureBox, "PictureBox");
-    frame.backColor = 0x000000;
-    Element& where = m_form.addElement(ElementKind::PictureBox, "picWhere");
-    where.visible = false;
-    m_form.addTimer("Timer1");
-    platform::TimerElement& unload = m_form.addTimer("TimerUnloadMe");
-    unload.onTimer = [this] { onUnloadTimer(); };
     m_form.onKeyDown = [this](int key, int shift) { onKeyDown(key, shift); };
     m_form.onUnload = [this] { unloadWindow(); };
+    m_form.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
+    buildFrameElements();
+    Element& where = m_form.addElement(ElementKind::PictureBox, "picWhere");
+    where.visible = false;
+    platform::TimerElement& frameTimer = m_form.addTimer("Timer1");
+    frameTimer.onTimer = [this] { onFrameTimer(); };
+    platform::TimerElement& unload = m_form.addTimer("TimerUnloadMe");
+    unload.onTimer = [this] { onUnloadTimer(); };
+    platform::TimerElement& message = m_form.addTimer("TimerMessageBox");
+    message.onTimer = [this] { hideTextMessage(); };
+}
+
+void GameWindow::buildFrameElements() {
+    Element& frame = m_form.addElement(ElementKind::PictureBox, "PictureBox");
+    frame.backColor = 0x000000;
+    frame.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
+    // The background image lies under everything of the frame and takes the clicks that miss
+    // every hotspot and text.
+    Element& back = m_form.addElement(ElementKind::Image, "BackImage");
+    back.container = &frame;
+    back.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
+
+    Element& area = m_form.addElement(ElementKind::Image, "Area", 0);
+    area.container = &frame;
+    area.visible = false;
+    Element& text = m_form.addElement(ElementKind::Label, "Text", 0);
+    text.container = &frame;
+    text.visible = false;
+    text.autoSize = true;
+    text.backTransparent = true;
+    text.font = {"Arial", 10};
+
+    Element& box = m_form.addElement(ElementKind::PictureBox, "FrameMessageBox");
+    box.container = &frame;
+    box.visible = false;
+    box.backColor = 0x000000;
+    box.border = true;
+    Element& label = m_form.addElement(ElementKind::Label, "LabelMessageBox");
+    label.container = &box;
+    label.visible = false;
+    label.backTransparent = true;
+    label.foreColor = 0xFFFFFF;
+    label.alignment = platform::Alignment::Center;
+    label.wordWrap = true;
+    label.autoSize = true;
+    label.font = {"Arial", 12, true};
+    box.onClick = [this] { hideTextMessage(); };
+    label.onClick = [this] { hideTextMessage(); };
 }
 
 void GameWindow::load() {
-    m_s.flags = Flags{};
     m_form.left = 0;
     m_form.top = 0;
     m_form.enabled = true;
     m_form.caption = m_s.info.AdventureName;
+    m_s.gameForm = &m_form;
     m_s.ui.load(m_form);
 }
 
@@ -64,6 +111,10 @@ void GameWindow::CenterWindowAndPictureBox() {
         frame.left = (m_form.width / 2) - (frame.width / 2);
         frame.top = std::max(0, (m_form.height / 2) - (frame.height / 2));
     }
+    Element& back = m_form.get("BackImage");
+    back.left = back.top = 0;
+    back.width = frame.width;
+    back.height = frame.height;
     Element& where = m_form.get("picWhere");
     where.left = frame.left;
     where.top = frame.top;
@@ -72,16 +123,73 @@ void GameWindow::CenterWindowAndPictureBox() {
     if (m_form.visible) m_s.ui.backend().move(m_form);
 }
 
-void GameWindow::ResetAll() {
-    m_s.flags.Quitting = false;
-    m_s.pendingLoadGameResolution = 0;
-    CenterWindowAndPictureBox();
+// Menus come with the menu bar; until then only their shown/hidden state is kept.
+void GameWindow::ShowMenus() {
+    if (m_s.info.NoMenus) return;
+    m_menusVisible = true;
+    m_menuDropdownOpened = false;
+    m_s.note("ShowMenus");
 }
 
-void GameWindow::StartNewGame() {}
+void GameWindow::HideMenus() {
+    if (!m_s.info.KeepMenusVisible && !m_s.flags.Quitting) m_menusVisible = false;
+    m_menuDropdownOpened = false;
+    m_s.note("HideMenus");
+}
+
+void GameWindow::frameAreaMouseDown(const platform::MouseArgs& a) {
+    m_s.flags.StopMovie = true;
+    m_s.flags.SkipTransitionRequested = true;
+    if (OneTimeVideoPlaying(m_s)) return;
+    if (a.button == platform::kRightButton) {
+        if (!m_menusVisible) ShowMenus();
+        else if (!m_menuDropdownOpened) HideMenus();
+    } else {
+        HideMenus();
+    }
+}
+
+void GameWindow::FramesHistoryAdd(const std::string& frameName) {
+    if (!m_history.empty() && m_history.back() == frameName) return;
+    m_history.push_back(frameName);
+    while (m_history.size() >= 21) m_history.erase(m_history.begin());
+}
+
+void GameWindow::onFrameTimer() {
+    platform::TimerElement* t = m_form.findTimer("Timer1");
+    if (m_s.flags.Quitting) {
+        t->setEnabled(false);
+        return;
+    }
+    CompleteChannelFades(m_s);
+    std::string target = platform::LowerCaseWin(t->tag);
+    std::string name;
+    if (target.empty()) return;
+    if (target == "[quit]") {
+        StartUnloading();
+        return;
+    }
+    if (target == "[last visited frame]") {
+        if (m_history.size() <= 1) return;
+        m_history.pop_back();
+        name = m_history.back();
+    } else {
+        name = t->tag;
+    }
+    if (m_frame.TimerTransition) {
+        m_s.note("TransitionStep1 " + std::to_string(m_frame.TimerTransitionNumber));
+        OpenFrame(name, true, m_frame.TimerTransitionNumber, m_frame.TimerTransitionDuration / 1000.0);
+    } else {
+        OpenFrame(name, false, 0, 0);
+    }
+}
 
 void GameWindow::onKeyDown(int keyCode, int shift) {
     if (keyCode == platform::kKeyEscape) {
+        if (!OneTimeVideoPlaying(m_s)) {
+            if (m_menusVisible) HideMenus();
+            else ShowMenus();
+        }
         m_s.flags.StopMovie = true;
         m_s.flags.SkipTransitionRequested = true;
     }
@@ -96,6 +204,7 @@ void GameWindow::StartUnloading() {
     m_s.flags.StopMovie = true;
     m_s.flags.SkipTransitionRequested = true;
     m_s.flags.Quitting = true;
+    m_s.note("StopRipplingWaterTimer");
     m_form.mousePointer = platform::kPointerHourglass;
     m_form.enabled = false;
     platform::TimerElement* t = m_form.findTimer("TimerUnloadMe");
@@ -112,7 +221,10 @@ void GameWindow::onUnloadTimer() {
 
 void GameWindow::unloadWindow() {
     m_s.ui.pump();
+    HaltGame(m_s);
+    m_s.note("RemoveComponents");
     RestoreDesktopMode(m_s);
+    m_s.gameForm = nullptr;
     if (m_onUnloaded) m_onUnloaded();
 }
 

@@ -1,10 +1,15 @@
-// The game window `Game`: the frame picture box centred on the screen, the frame timer, and the
-// orderly unloading at the end of a game. Frames, hotspots, menus and the rest grow on it.
+// The game window `Game`: the frame area with its background, hotspots and texts, the frame
+// timer, the frames history and the orderly unloading at the end of a game. Its operations are
+// spread over files by subject: GameWindow.cpp (layout, keys, unloading), OpenFrame.cpp (frames
+// and the game reset), Hotspots.cpp, FrameTexts.cpp.
 #pragma once
 
+#include "run/frames/FrameFile.h"
 #include "run/platform/ui/Form.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace run {
 
@@ -17,30 +22,77 @@ class GameWindow {
 
     platform::Form& form() { return m_form; }
     bool loaded() const { return m_form.loaded; }
+    const CurrentFrameInfo& currentFrame() const { return m_current; }
+    const std::vector<std::string>& framesHistory() const { return m_history; }
+    int firstMergedHotspot() const { return m_firstMergedHotspot; }
+    int mergedTextIndex() const { return m_mergedTextIndex; }
+    bool menusVisible() const { return m_menusVisible; }
+    // The last click in the frame area, in pixels.
+    int clickX() const { return m_clickX; }
+    int clickY() const { return m_clickY; }
 
-    // Window load: placement at the top left, captions.
+    // --- Window (GameWindow.cpp) ---
     void load();
     void show();
     // Lays the window and the frame picture out for the project's frame size.
     void CenterWindowAndPictureBox();
-    // Resets the game state. Variables, plug-ins, procedures, components, channels and menus
-    // join here as those parts arrive.
-    void ResetAll();
-    // The start-up script, then the initial frame. Placeholder: the frame engine is not there
-    // yet, so a new game shows the frame area's background colour.
-    void StartNewGame();
+    void ShowMenus();
+    void HideMenus();
+    void FramesHistoryAdd(const std::string& frameName);
     // Ends the game: the quitting flag, a disabled window, and the unload 500 ms later.
     void StartUnloading();
 
+    // --- Frames (OpenFrame.cpp) ---
+    void OpenFrame(const std::string& frameName, bool withTransition, int transitionNumber, double transitionSeconds);
+    void ReadFrameHeader(const std::string& frameName);
+    void ClearCurrentFrame();
+    void ResetAll();
+    void StartNewGame();
+
+    // --- Hotspots (Hotspots.cpp) ---
+    std::int16_t ReadHotspotCount(const std::string& frameName);
+    void LoadAreas();
+    void ResetFrameAreas();
+    void ShowOrNotShowAreas();
+    void ApplyDefaultPointer(platform::Element& e);
+    void ResetDefaultPointer();
+    void SetScreenPointerArrow();
+    void SetScreenPointerDefault();
+    void AreaClick(int areaIndex, int button);
+    void SaveClickPos(int leftTwips, int topTwips);
+
+    // --- Texts (FrameTexts.cpp) ---
+    void LoadTexts();
+    void ResetFrameTexts();
+    void ShowTextMessage(const std::string& text, bool inFrame, bool noTimeout);
+
   private:
     void build();
+    void buildFrameElements();
     void onKeyDown(int keyCode, int shift);
     void onUnloadTimer();
+    void onFrameTimer();
     void unloadWindow();
+    void drawBackground();
+    void frameAreaMouseDown(const platform::MouseArgs& a);
+    void hideTextMessage();
+    void wireArea(platform::Element& area);
+    void wireText(platform::Element& text);
+    std::string listFilePath() const;
 
     Session& m_s;
     std::function<void()> m_onUnloaded;
     platform::Form m_form{"Game"};
+
+    CurrentFrameInfo m_current;
+    FrameFile m_frame;                 // the open frame's file, as read by OpenFrame
+    std::vector<std::string> m_history;
+    int m_firstMergedHotspot = 1;
+    int m_mergedTextIndex = 1;
+    int m_controlsReferenceMode = 0;   // 0 undecided, 1 decided, 2 "reference_all_controls" exists
+    bool m_menusVisible = false;
+    bool m_menuDropdownOpened = false;
+    int m_clickX = 0, m_clickY = 0;
 };
 
 } // namespace run

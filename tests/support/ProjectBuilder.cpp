@@ -98,6 +98,133 @@ ProjectBuilder& ProjectBuilder::general(const ProjectInfo& i, int lastField) {
     return *this;
 }
 
+ProjectBuilder& ProjectBuilder::frame(const std::string& name, const FrameFile& f, int lastField) {
+    RecordWriter w = RecordWriter::create(m_folder / "Frames" / (name + ".fme"));
+    auto done = [&](int field) { return field >= lastField; };
+    w.writeField(f.PictureType);
+    w.writeField(f.Picture);
+    w.writeField(f.TilePicture);
+    w.writeField(f.StopMusic);
+    w.writeField(f.MusicFile);
+    w.writeField(f.TimerEnabled);
+    w.writeField(f.TimerSeconds);
+    w.writeField(f.TimerTarget);
+    w.writeField(f.VideoFile);
+    w.writeField(RecordVariant{});
+    if (!done(10)) {
+        w.writeField(f.StopAllSounds);
+        w.writeField(f.StopFrameSound);
+        w.writeField(f.FrameSoundFile);
+    }
+    if (!done(13)) {
+        for (int i = 14; i <= 16; ++i) w.writeField(RecordVariant{});
+        w.writeField(f.VideoAtOrigin);
+        w.writeField(f.VideoUnstretched);
+        w.writeField(f.VideoLeft);
+        w.writeField(f.VideoTop);
+        w.writeField(f.VideoWidth);
+        w.writeField(f.VideoHeight);
+    }
+    if (!done(22)) w.writeField(f.MusicLoop);
+    if (!done(23)) {
+        w.writeField(f.TimerTransition);
+        w.writeField(f.TimerTransitionDuration);
+    }
+    if (!done(25)) w.writeField(f.TimerTransitionNumber);
+    if (!done(26)) {
+        w.writeField(f.RunEntryScript);
+        w.writeField(scriptField(f.EntryScript));
+    }
+    if (!done(28)) {
+        for (int i = 29; i <= 34; ++i) w.writeField(RecordVariant{});
+        const ChannelRequestBlock& c = f.channelRequests;
+        w.writeField(std::to_string(static_cast<long>(c.fadeSeconds * 1000)));
+        w.writeField(std::int16_t{0});
+        w.writeField(std::int16_t{5});
+        w.writeField(std::int16_t(c.entries.size()));
+        for (const ChannelRequestEntry& e : c.entries) {
+            w.writeField(e.command);
+            w.writeField(e.fade);
+            w.writeField(e.loop);
+            w.writeField(e.level);
+            w.writeField(e.file);
+        }
+    }
+    if (!done(38)) w.writeField(f.VideoBeforeFrame);
+    if (!done(39)) w.writeField(f.PluginParameters);
+    w.commit();
+    return *this;
+}
+
+ProjectBuilder& ProjectBuilder::hotspots(const std::string& frame, const std::vector<HotspotSpec>& spots, bool alternate) {
+    RecordWriter count = RecordWriter::create(m_folder / "Frames" / (frame + ".lks"));
+    count.writeField(std::int16_t(spots.size()));
+    count.commit();
+    RecordWriter w = RecordWriter::create(m_folder / "FramesData" / (frame + (alternate ? ".mr2" : ".fm2")));
+    for (const HotspotSpec& h : spots) {
+        w.writeField(RecordVariant{});
+        w.writeField(std::int16_t(h.mergeMark));
+        for (int i = 3; i <= 10; ++i) w.writeField(RecordVariant{});
+        w.writeField(std::int32_t(h.left));
+        w.writeField(std::int32_t(h.top));
+        w.writeField(std::int32_t(h.width));
+        w.writeField(std::int32_t(h.height));
+        w.writeField(std::int16_t(h.animated ? 1 : 0));
+        w.writeField(h.hasPicture);
+        w.writeField(h.pictureFile);
+        w.writeField(std::int16_t(h.stretch ? 1 : 0));
+        w.writeField(h.cursorFile);
+        w.writeField(std::int16_t(h.hasConditions ? 1 : 0));
+        for (const auto* list : {&h.hideIf, &h.showIf}) {
+            w.writeField(std::int16_t(list->size()));
+            for (const auto& name : *list) w.writeField(name);
+        }
+        if (h.withAnimationSpeed || h.withVideo) w.writeField(h.animationSpeed);
+        if (h.withVideo) {
+            w.writeField(h.isVideo);
+            w.writeField(h.videoFile);
+            for (int i = 0; i < 8; ++i) w.writeField(std::int16_t{0});
+        }
+        w.writeField("----- SEPARATOR -----");
+    }
+    w.commit();
+    return *this;
+}
+
+ProjectBuilder& ProjectBuilder::texts(const std::string& frame, const std::vector<TextSpec>& texts, bool alternate) {
+    RecordWriter w = RecordWriter::create(m_folder / "FramesData" / (frame + (alternate ? ".mr1" : ".fm1")));
+    for (const TextSpec& t : texts) {
+        w.writeField(RecordVariant{});
+        w.writeField(std::int16_t(t.textNumber));
+        for (int i = 3; i <= 10; ++i) w.writeField(RecordVariant{});
+        w.writeField(t.caption);
+        w.writeField(std::int32_t(t.left));
+        w.writeField(std::int32_t(t.top));
+        w.writeField(t.bold);
+        w.writeField(t.italic);
+        w.writeField(t.fontName);
+        w.writeField(t.fontSize);
+        w.writeField(t.strikeout);
+        w.writeField(t.underline);
+        w.writeField(std::int32_t(t.colour));
+        w.writeField(RecordVariant{});
+    }
+    w.commit();
+    return *this;
+}
+
+ProjectBuilder& ProjectBuilder::variables(const std::vector<std::string>& integers, const std::vector<std::string>& variants) {
+    RecordWriter w = RecordWriter::create(m_folder / "Config" / "Variables");
+    w.writeField("Variables");
+    for (const auto& n : integers) w.writeField(n);
+    if (!variants.empty()) {
+        w.writeField("***");
+        for (const auto& n : variants) w.writeField(n);
+    }
+    w.commit();
+    return *this;
+}
+
 ProjectBuilder& ProjectBuilder::texts(int mode, const std::vector<std::string>& overrides) {
     RecordWriter w = RecordWriter::create(m_folder / "Config" / "Texts");
     w.writeField(std::int16_t(mode));

@@ -2,6 +2,7 @@
 // creates exactly the project it needs, through the same record writer the player uses.
 #pragma once
 
+#include "run/frames/FrameFile.h"
 #include "run/project/ProjectInfo.h"
 
 #include <filesystem>
@@ -9,6 +10,37 @@
 #include <vector>
 
 namespace run::testing {
+
+// One hotspot block of a frame's hotspot list (positions in twips, border included).
+struct HotspotSpec {
+    int mergeMark = 0;
+    int left = 0, top = 0, width = 1500, height = 1500;
+    bool animated = false;
+    bool hasPicture = false;
+    std::string pictureFile;          // in the Areas folder
+    bool stretch = false;
+    std::string cursorFile;           // in the Icons folder; "" or "default": the project's pointer
+    bool hasConditions = false;
+    std::vector<std::string> hideIf;  // hidden when one of these is non-zero
+    std::vector<std::string> showIf;  // hidden when one of these is not exactly 1
+    bool withAnimationSpeed = false;  // optional tail fields
+    double animationSpeed = 0;
+    bool withVideo = false;
+    bool isVideo = false;
+    std::string videoFile;
+};
+
+// One text of a frame's text list.
+struct TextSpec {
+    int textNumber = 1;
+    std::string caption;
+    int left = 0, top = 0;            // twips
+    bool bold = false, italic = false;
+    std::string fontName = "Arial";
+    double fontSize = 12;
+    bool strikeout = false, underline = false;
+    std::uint32_t colour = 0xFFFFFF;  // red in the low byte
+};
 
 class ProjectBuilder {
   public:
@@ -24,6 +56,16 @@ class ProjectBuilder {
     ProjectBuilder& texts(int mode, const std::vector<std::string>& overrides = {});
     // A key of section General in Config/More.
     ProjectBuilder& more(const std::string& key, const std::string& value);
+    // Frames/<name>.fme; `lastField` ends the file early after field 10, 13, 22, 23, 25, 26, 28,
+    // the channel block (38), 39 or 40, as older projects do.
+    ProjectBuilder& frame(const std::string& name, const FrameFile& f, int lastField = 40);
+    // Frames/<name>.lks and FramesData/<name>.fm2 (or .mr2 when `alternate`).
+    ProjectBuilder& hotspots(const std::string& frame, const std::vector<HotspotSpec>& spots, bool alternate = false);
+    // FramesData/<name>.fm1 (or .mr1 when `alternate`).
+    ProjectBuilder& texts(const std::string& frame, const std::vector<TextSpec>& texts, bool alternate = false);
+    // Config/Variables: integer variables, then after "***" the variant variables.
+    ProjectBuilder& variables(const std::vector<std::string>& integers, const std::vector<std::string>& variants = {});
+
     // Any file, given by its path inside the project, with raw bytes.
     ProjectBuilder& file(const std::string& relativePath, const std::string& bytes);
     ProjectBuilder& remove(const std::string& relativePath);

@@ -34,6 +34,7 @@ void Element::copyPropertiesFrom(const Element& o) {
     tag = o.tag;
     mousePointer = o.mousePointer;
     mouseIcon = o.mouseIcon;
+    whatsThisHelpID = o.whatsThisHelpID;
     container = o.container;
 }
 

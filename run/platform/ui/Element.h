@@ -66,6 +66,7 @@ class Element {
     std::string tag;
     int mousePointer = kPointerDefault;
     PicturePtr mouseIcon;      // used when mousePointer is kPointerCustom
+    int whatsThisHelpID = 0;   // a free number the game keeps per element (hotspots: their link)
     Element* container = nullptr; // null: the form itself
     Form* form = nullptr;
 

@@ -79,12 +79,16 @@ Element* WindowSystem::captured() const {
     return m_captureForm->find(m_captureName, m_captureIndex);
 }
 
-Element* WindowSystem::hitTest(Form& form, int x, int y) const {
+namespace {
+
+// The frontmost element under (x, y) among the children of `container` (null: the form's own
+// elements). A container's children lie above it, as they are painted, and only inside it.
+Element* hitAmong(const Form& form, const Element* container, int x, int y) {
     const auto& els = form.elements();
     for (auto it = els.rbegin(); it != els.rend(); ++it) {
-        const Element& e = **it;
+        Element& e = **it;
+        if (e.container != container || !e.visible) continue;
         if (e.kind == ElementKind::Timer || e.kind == ElementKind::Menu) continue;
-        if (!e.effectivelyVisible()) continue;
         Rect r = ElementRectOnForm(e);
         // A picture shown at its own size answers over the picture, not only the element box.
         if (e.kind == ElementKind::Image && !e.stretch && e.picture && (e.width == 0 || e.height == 0)) {
@@ -92,16 +96,15 @@ Element* WindowSystem::hitTest(Form& form, int x, int y) const {
             r.h = e.picture->height();
         }
         if (!r.contains(x, y)) continue;
-        // Containers clip their children.
-        bool inside = true;
-        for (const Element* c = e.container; c; c = c->container) {
-            if (!ElementRectOnForm(*c).contains(x, y)) inside = false;
-        }
-        if (!inside) continue;
-        return const_cast<Element*>(&e);
+        if (Element* inner = hitAmong(form, &e, x, y)) return inner;
+        return &e;
     }
     return nullptr;
 }
+
+} // namespace
+
+Element* WindowSystem::hitTest(Form& form, int x, int y) const { return hitAmong(form, nullptr, x, y); }
 
 MouseArgs WindowSystem::argsFor(const Element& e, const InputEvent& ev) const {
     MouseArgs a;
@@ -119,7 +122,17 @@ MouseArgs WindowSystem::argsFor(const Element& e, const InputEvent& ev) const {
     return a;
 }
 
+void WindowSystem::setScreenPointer(int shape, PicturePtr custom) {
+    m_screenPointer = shape;
+    m_screenIcon = std::move(custom);
+    if (Form* f = activeForm()) updatePointer(*f, nullptr);
+}
+
 void WindowSystem::updatePointer(Form& form, Element* over) {
+    if (m_screenPointer != kPointerDefault) {
+        m_backend.setPointer(form, m_screenPointer, m_screenIcon.get());
+        return;
+    }
     const Element* source = over ? over : &form;
     if (source->mousePointer == kPointerDefault && source != &form) source = &form;
     const Picture* custom = source->mousePointer == kPointerCustom && source->mouseIcon ? source->mouseIcon.get() : nullptr;
@@ -145,6 +158,7 @@ void WindowSystem::dispatch(const InputEvent& ev) {
             if (form->onActivate) form->onActivate();
         }
         Element* target = hitTest(*form, ev.x, ev.y);
+        m_captureForm = nullptr;
         if (target && !target->enabled) return;
         Element* e = target ? target : form;
         m_captureForm = form;
@@ -155,16 +169,27 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         break;
     }
     case T::MouseUp: {
-        Element* e = captured();
-        if (!e || m_captureForm != form) e = hitTest(*form, ev.x, ev.y);
-        if (!e) e = form;
+        bool hadCapture = m_captureForm == form;
+        Element* e = hadCapture ? captured() : nullptr;
         m_captureForm = nullptr;
+        // The element that got the down is gone (unloaded meanwhile): nothing gets the up.
+        if (hadCapture && !e) break;
+        if (!e) e = hitTest(*form, ev.x, ev.y);
+        if (!e) e = form;
+        if (!e->enabled) break;
         if (!isLoaded(*form)) return;
+        // Found again by name after the handler, which may unload the element.
+        const bool onForm = e == form;
+        const std::string name = e->name;
+        const int index = e->index;
         if (e->onMouseUp) e->onMouseUp(argsFor(*e, ev));
+        if (!isLoaded(*form)) return;
+        e = onForm ? form : form->find(name, index);
+        if (!e) break;
         // A click is a down and an up over the same element.
         Element* under = hitTest(*form, ev.x, ev.y);
         if (!under) under = form;
-        if (isLoaded(*form) && under == e && e->enabled && e->onClick) e->onClick();
+        if (under == e && e->enabled && e->onClick) e->onClick();
         break;
     }
     case T::DoubleClick: {
@@ -229,7 +254,10 @@ void WindowSystem::fireDueTimers() {
         if (std::find(timers.begin(), timers.end(), d.timer) == timers.end()) continue;
         if (!d.timer->isEnabled() || d.timer->needsArm()) continue;
         if (std::find(m_busyTimers.begin(), m_busyTimers.end(), d.timer) != m_busyTimers.end()) continue;
-        d.timer->rearm(now);
+        // A modal box in an earlier handler pumps timers too and may have fired this one since.
+        std::uint64_t t = m_backend.nowMs();
+        if (d.timer->armedAt() + static_cast<std::uint64_t>(d.timer->interval()) > t) continue;
+        d.timer->rearm(t);
         if (!d.timer->onTimer) continue;
         m_busyTimers.push_back(d.timer);
         m_dirty = true;

@@ -54,6 +54,10 @@ class WindowSystem : public ModalHost {
 
     // The form as a player sees it now (painted on demand).
     const Canvas& paintedCanvas(const Form& form);
+    // The screen-wide pointer that overrides every element's own (kPointerDefault: none).
+    void setScreenPointer(int shape, PicturePtr custom);
+    int screenPointer() const { return m_screenPointer; }
+
     // Marks every form for repainting at the next pump.
     void invalidate() { m_dirty = true; }
 
@@ -91,6 +95,8 @@ class WindowSystem : public ModalHost {
     bool m_dirty = true;
     bool m_quit = false;
     std::uint64_t m_lastPresent = 0;
+    int m_screenPointer = kPointerDefault;
+    PicturePtr m_screenIcon;
 };
 
 } // namespace run::platform

@@ -1,0 +1,153 @@
+// Frame texts: the Text labels of the open frame, and the text message at the bottom of the
+// frame picture.
+#include "run/frames/GameWindow.h"
+
+#include "run/core/Session.h"
+#include "run/media/Video.h"
+#include "run/platform/files/TextCodec.h"
+#include "run/platform/ui/FormPainter.h"
+#include "run/project/ProjectPaths.h"
+#include "run/project/record/RecordFile.h"
+
+#include <cmath>
+#include <exception>
+#include <optional>
+
+namespace run {
+
+using platform::Element;
+
+void GameWindow::wireText(Element& text) {
+    text.onMouseDown = [this](const platform::MouseArgs& a) {
+        m_s.flags.StopMovie = true;
+        m_s.flags.SkipTransitionRequested = true;
+        if (OneTimeVideoPlaying(m_s)) return;
+        if (a.button == platform::kRightButton) {
+            if (!m_menusVisible) ShowMenus();
+            else if (!m_menuDropdownOpened) HideMenus();
+        }
+    };
+    text.onMouseMove = [this](const platform::MouseArgs&) { m_s.note("HideInventory"); };
+}
+
+void GameWindow::LoadTexts() {
+    std::string file = HasAlternateFile(m_s.paths, m_current.Name, ".fm1", ".mr1");
+    if (!ProjectFileExists(file)) return;
+    m_mergedTextIndex = 1;
+    std::optional<RecordReader> opened;
+    try {
+        opened.emplace(RecordReader::open(ExistingPath(file)));
+    } catch (const std::exception&) {
+        return;
+    }
+    RecordReader& r = *opened;
+    Element& frame = m_form.get("PictureBox");
+    auto& fonts = m_s.ui.fonts();
+    for (int k = 1; !r.atEnd() && !m_s.flags.Quitting; ++k) {
+        // Failures inside a block are not reported: the loading goes on with the next block.
+        try {
+            int number = 1;
+            for (const Element* e : m_form.arrayMembers("Text")) number = std::max(number, e->index + 1);
+            r.readVariant();
+            int textNumber = r.readInteger();
+            if (textNumber == 1 && k != 1 && m_mergedTextIndex == 1) m_mergedTextIndex = number;
+            for (int i = 3; i <= 10; ++i) r.readVariant();
+            Element& t = m_form.loadArrayMember("Text", number);
+            t.container = &frame;
+            wireText(t);
+            // Each property is set on its own: one bad value does not stop the others.
+            auto field = [&](auto&& apply) {
+                RecordVariant v = r.readVariant();
+                try {
+                    apply(v);
+                } catch (const std::exception&) {
+                }
+            };
+            field([&](const RecordVariant& v) {
+                std::string caption = v.text();
+                t.caption = platform::LowerCaseWin(caption) == "[empty]" ? std::string() : caption;
+            });
+            field([&](const RecordVariant& v) { t.left = static_cast<int>(std::lround(v.toNumber())); });
+            field([&](const RecordVariant& v) { t.top = static_cast<int>(std::lround(v.toNumber())); });
+            field([&](const RecordVariant& v) { t.font.bold = v.toBoolean(); });
+            field([&](const RecordVariant& v) { t.font.italic = v.toBoolean(); });
+            field([&](const RecordVariant& v) {
+                std::string name = v.text();
+                t.font.name = name.empty() ? "Arial" : name;
+            });
+            field([&](const RecordVariant& v) {
+                double size = v.toNumber();
+                if (size > 0 && size < 2048) t.font.sizePoints = size;
+            });
+            field([&](const RecordVariant& v) { t.font.strikeout = v.toBoolean(); });
+            field([&](const RecordVariant& v) { t.font.underline = v.toBoolean(); });
+            field([&](const RecordVariant& v) {
+                t.foreColor = static_cast<platform::ColorRef>(static_cast<std::int64_t>(v.toNumber())) & 0xFFFFFF;
+            });
+            platform::AutoSizeToCaption(t, fonts);
+            t.visible = true;
+            if (m_form.visible) m_form.zOrder(t, 0);
+            r.readVariant();
+        } catch (const std::exception&) {
+        }
+    }
+}
+
+void GameWindow::ResetFrameTexts() {
+    auto members = m_form.arrayMembers("Text");
+    for (auto it = members.rbegin(); it != members.rend(); ++it) {
+        if ((*it)->index == 0) continue;
+        try {
+            m_form.unloadArrayMember("Text", (*it)->index);
+        } catch (const std::exception&) {
+        }
+    }
+}
+
+void GameWindow::hideTextMessage() {
+    m_form.get("FrameMessageBox").visible = false;
+    m_form.get("LabelMessageBox").visible = false;
+    platform::TimerElement* t = m_form.findTimer("TimerMessageBox");
+    t->setEnabled(false);
+    t->setInterval(0);
+}
+
+void GameWindow::ShowTextMessage(const std::string& text, bool inFrame, bool noTimeout) {
+    try {
+        if (!inFrame) {
+            m_s.ui.messageBox(text, platform::kInformation, m_s.info.AdventureName);
+            return;
+        }
+        if (platform::LowerCaseWin(text) == "[hide]") {
+            hideTextMessage();
+            return;
+        }
+        Element& frame = m_form.get("PictureBox");
+        Element& box = m_form.get("FrameMessageBox");
+        Element& label = m_form.get("LabelMessageBox");
+        box.width = frame.width;
+        // The label wraps at the box's width less a margin each side, and is centred in it.
+        label.width = box.width - 2 * 225;
+        label.caption = text;
+        platform::AutoSizeToCaption(label, m_s.ui.fonts());
+        label.left = (box.width - label.width) / 2;
+        label.top = 262;
+        box.height = label.height + 525;
+        box.left = 0;
+        box.top = frame.height - box.height;
+        label.visible = true;
+        box.visible = true;
+        m_form.zOrder(box, 0);
+        m_form.zOrder(label, 0);
+        if (!noTimeout) {
+            platform::TimerElement* t = m_form.findTimer("TimerMessageBox");
+            t->setEnabled(false);
+            t->setInterval(1000 + 70 * static_cast<int>(platform::Utf8ToCp1252Lossy(text).size()));
+            t->setEnabled(true);
+        }
+    } catch (const std::exception&) {
+        m_s.showErrorBox(" Unable to display text message.");
+    }
+}
+
+} // namespace run

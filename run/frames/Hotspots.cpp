@@ -1,0 +1,333 @@
+// Hotspots: the count and list files, creating and removing the Area elements, visibility from
+// variables, pointers, and the click path up to the action.
+#include "run/frames/GameWindow.h"
+
+#include "run/core/Session.h"
+#include "run/media/AudioChannels.h"
+#include "run/media/Video.h"
+#include "run/platform/files/TextCodec.h"
+#include "run/project/FileLookup.h"
+#include "run/project/record/RecordFile.h"
+#include "run/state/Actions.h"
+#include "run/state/Variables.h"
+
+#include <cmath>
+#include <exception>
+#include <optional>
+#include <string>
+
+namespace run {
+
+using platform::Element;
+
+namespace {
+
+// The fields of one hotspot block that the player uses.
+struct HotspotBlock {
+    int mergeMark = 0;
+    int left = 0, top = 0, width = 0, height = 0;   // twips, border included
+    bool animated = false;
+    bool hasPicture = false;
+    std::string pictureFile;
+    bool stretch = false;
+    std::string cursorFile;
+    double animationSpeed = 0;
+    bool isVideo = false;
+    std::string videoFile;
+};
+
+int asInt(const RecordVariant& v) {
+    double d = v.toNumber();
+    if (!(d > -2147483648.0 && d < 2147483648.0)) throw RecordError(RecordError::Kind::Overflow);
+    return static_cast<int>(std::nearbyint(d));
+}
+
+void skipNameList(RecordReader& r) {
+    int n = asInt(r.readVariant());
+    for (int i = 0; i < n; ++i) r.readVariant();
+}
+
+HotspotBlock readBlock(RecordReader& r) {
+    HotspotBlock b;
+    r.readVariant();
+    b.mergeMark = asInt(r.readVariant());
+    for (int i = 3; i <= 10; ++i) r.readVariant();
+    b.left = asInt(r.readVariant());
+    b.top = asInt(r.readVariant());
+    b.width = asInt(r.readVariant());
+    b.height = asInt(r.readVariant());
+    b.animated = r.readVariant().toNumber() != 0;
+    b.hasPicture = r.readVariant().toBoolean();
+    b.pictureFile = r.readVariant().text();
+    b.stretch = r.readVariant().toNumber() == 1;
+    b.cursorFile = r.readVariant().text();
+    r.readVariant(); // HasConditions: the lists are read by ShowOrNotShowAreas
+    skipNameList(r);
+    skipNameList(r);
+    if (!r.atBlockEnd()) {
+        b.animationSpeed = r.readVariant().toNumber();
+        if (!r.atBlockEnd()) {
+            b.isVideo = r.readVariant().toBoolean();
+            b.videoFile = r.readVariant().text();
+            for (int i = 0; i < 8; ++i) r.readVariant();
+        }
+    }
+    r.readVariant(); // the separator
+    return b;
+}
+
+bool isDefaultName(const std::string& name) {
+    return name.empty() || platform::LowerCaseWin(name) == "default";
+}
+
+} // namespace
+
+std::string GameWindow::listFilePath() const {
+    return HasAlternateFile(m_s.paths, m_current.Name, ".fm2", ".mr2");
+}
+
+std::int16_t GameWindow::ReadHotspotCount(const std::string& frameName) {
+    std::string file = m_s.paths.frames + frameName + ".lks";
+    if (!ProjectFileExists(file)) return 0;
+    try {
+        RecordReader r = RecordReader::open(ExistingPath(file));
+        return r.readInteger();
+    } catch (const std::exception& e) {
+        m_s.ui.messageBox("Error reading the hotspots count from the file \"" + file + "\".\r\n\r\n" + e.what(),
+                          platform::kExclamation, "Error");
+        return 0;
+    }
+}
+
+void GameWindow::ApplyDefaultPointer(Element& e) {
+    if (isDefaultName(m_s.info.DefaultCursor)) {
+        e.mousePointer = platform::kPointerDefault;
+        e.mouseIcon.reset();
+        return;
+    }
+    std::string file = ResolveProjectFile(m_s, m_s.paths.icons + m_s.info.DefaultCursor);
+    e.mouseIcon = platform::LoadPictureFile(file).picture;
+    e.mousePointer = platform::kPointerCustom;
+}
+
+void GameWindow::ResetDefaultPointer() {
+    for (const char* name : {"PictureBox", "BackImage", "FrameMessageBox", "LabelMessageBox", "picWhere"}) {
+        if (Element* e = m_form.find(name)) ApplyDefaultPointer(*e);
+    }
+    for (const char* name : {"Area", "AniGifBox", "Text", "PickedObject"}) {
+        if (Element* e = m_form.find(name, 0)) ApplyDefaultPointer(*e);
+    }
+    ApplyDefaultPointer(m_form);
+    m_s.ui.setScreenPointer(platform::kPointerDefault, nullptr);
+}
+
+void GameWindow::SetScreenPointerArrow() {
+    if (isDefaultName(m_s.info.DefaultCursor)) {
+        m_s.ui.setScreenPointer(platform::kPointerArrow, nullptr);
+    } else {
+        m_s.ui.setScreenPointer(platform::kPointerCustom, m_form.get("PictureBox").mouseIcon);
+    }
+}
+
+void GameWindow::SetScreenPointerDefault() { m_s.ui.setScreenPointer(platform::kPointerDefault, nullptr); }
+
+void GameWindow::wireArea(Element& area) {
+    int n = area.index;
+    area.onMouseDown = [this, n](const platform::MouseArgs& a) {
+        Element* e = m_form.find("Area", n);
+        if (!e) return;
+        SaveClickPos(e->left + a.x, e->top + a.y);
+        AreaClick(n, a.button);
+        // A short pause after the action, cut short when the game is being left.
+        for (int waited = 0; waited < 100 && !m_s.flags.Quitting; waited += 10) m_s.ui.waitWithEvents(10);
+        if (m_s.ui.isLoaded(m_form)) m_form.mousePointer = platform::kPointerDefault;
+    };
+}
+
+void GameWindow::LoadAreas() {
+    std::string file = listFilePath();
+    if (!ProjectFileExists(file)) return;
+    m_firstMergedHotspot = 1;
+    std::optional<RecordReader> opened;
+    try {
+        opened.emplace(RecordReader::open(ExistingPath(file)));
+    } catch (const std::exception& e) {
+        m_s.showErrorBox(" Unable to load hotspot #1. ", e.what());
+        return;
+    }
+    RecordReader& r = *opened;
+    Element& frame = m_form.get("PictureBox");
+    for (int n = 1; !r.atEnd() && !m_s.flags.Quitting; ++n) {
+        try {
+            HotspotBlock b = readBlock(r);
+            if (b.mergeMark == 1 && n != 1 && m_firstMergedHotspot == 1) m_firstMergedHotspot = n;
+            Element& area = m_form.loadArrayMember("Area", n);
+            area.container = &frame;
+            wireArea(area);
+            auto pointer = [&](Element& e) {
+                if (m_s.flags.Quitting) return;
+                if (!isDefaultName(b.cursorFile)) {
+                    std::string cursor = ResolveProjectFile(m_s, m_s.paths.icons + b.cursorFile);
+                    platform::PictureResult loaded = platform::LoadPictureFile(cursor);
+                    e.mouseIcon = loaded.picture;
+                    e.mousePointer = platform::kPointerCustom;
+                    if (!loaded.picture) throw std::runtime_error(loaded.error);
+                } else {
+                    ApplyDefaultPointer(e);
+                }
+            };
+            if (b.animated && b.hasPicture) {
+                // Animated hotspot: the Area element stays hidden and empty; the picture box
+                // shows the picture. Placeholder until animation: its first frame, still.
+                area.visible = false;
+                area.picture.reset();
+                Element* box = m_form.find("AniGifBox", n);
+                if (!box) {
+                    if (!m_form.find("AniGifBox", 0)) {
+                        Element& tmpl = m_form.addElement(platform::ElementKind::Image, "AniGifBox", 0);
+                        tmpl.container = &frame;
+                        tmpl.visible = false;
+                    }
+                    box = &m_form.loadArrayMember("AniGifBox", n);
+                }
+                box->container = &frame;
+                box->left = b.left + 30;
+                box->top = b.top + 30;
+                std::string pic = ResolveProjectFile(m_s, m_s.paths.areas + b.pictureFile);
+                platform::PictureResult loaded = platform::LoadPictureFile(pic);
+                box->picture = loaded.picture;
+                if (loaded.picture) {
+                    box->width = platform::PixelsToTwips(loaded.picture->width());
+                    box->height = platform::PixelsToTwips(loaded.picture->height());
+                }
+                box->visible = true;
+                box->onMouseDown = [this, n](const platform::MouseArgs& a) {
+                    Element* e = m_form.find("AniGifBox", n);
+                    if (!e) return;
+                    SaveClickPos(e->left + a.x, e->top + a.y);
+                    AreaClick(n, a.button);
+                };
+                area.whatsThisHelpID = n;
+                m_s.note("AniGifNewWithIndex " + std::to_string(n));
+                pointer(*box);
+                if (!loaded.picture) throw std::runtime_error(loaded.error);
+                continue;
+            }
+            area.left = b.left + 30;
+            area.top = b.top + 30;
+            area.width = std::max(1, b.width - 60);
+            area.height = std::max(1, b.height - 60);
+            area.stretch = b.stretch;
+            area.visible = true;
+            area.whatsThisHelpID = 0;
+            std::string pictureError;
+            if (b.hasPicture) {
+                std::string pic = ResolveProjectFile(m_s, m_s.paths.areas + b.pictureFile);
+                platform::PictureResult loaded = platform::LoadPictureFile(pic);
+                area.picture = loaded.picture;
+                pictureError = loaded.error;
+                // An image that does not stretch takes its picture's size.
+                if (loaded.picture && !b.stretch) {
+                    area.width = platform::PixelsToTwips(loaded.picture->width());
+                    area.height = platform::PixelsToTwips(loaded.picture->height());
+                }
+            } else {
+                area.picture.reset();
+            }
+            pointer(area);
+            if (b.isVideo) {
+                m_s.note("VideoPlayer " + std::to_string(n) + " " + b.videoFile);
+                area.whatsThisHelpID = -1;
+            }
+            m_form.zOrder(area, 0);
+            if (!pictureError.empty()) throw std::runtime_error(pictureError);
+        } catch (const std::exception& e) {
+            if (!m_s.flags.Quitting) m_s.showErrorBox(" Unable to load hotspot #" + std::to_string(n) + ". ", e.what());
+        }
+    }
+}
+
+void GameWindow::ResetFrameAreas() {
+    for (const char* array : {"Area", "VideoPlayer", "AniGif", "AniGifBox"}) {
+        auto members = m_form.arrayMembers(array);
+        for (auto it = members.rbegin(); it != members.rend(); ++it) {
+            if ((*it)->index > 0) {
+                try {
+                    m_form.unloadArrayMember(array, (*it)->index);
+                } catch (const std::exception&) {
+                }
+            }
+        }
+    }
+}
+
+void GameWindow::ShowOrNotShowAreas() {
+    std::string file = listFilePath();
+    if (!ProjectFileExists(file)) return;
+    try {
+        RecordReader r = RecordReader::open(ExistingPath(file));
+        for (int n = 1; !r.atEnd() && !m_s.flags.Quitting; ++n) {
+            for (int i = 1; i <= 10; ++i) r.readVariant();
+            bool visible = true;
+            if (IsHotspotGone(m_s.variables, m_current.Name, n)) {
+                visible = false;
+            } else {
+                for (int i = 11; i <= 19; ++i) r.readVariant();
+                if (r.readVariant().toNumber() != 0) {
+                    // Hide list: any variable that is set hides; show list: any that is not
+                    // exactly 1 hides. Variables that do not exist count for nothing.
+                    auto scan = [&](auto hides) {
+                        int count = asInt(r.readVariant());
+                        for (int i = 0; i < count; ++i) {
+                            std::int16_t value = GetVariableValue(m_s.variables, r.readVariant().text());
+                            if (value != kNoSuchVariable && hides(value)) return true;
+                        }
+                        return false;
+                    };
+                    if (scan([](std::int16_t v) { return v != 0; })) visible = false;
+                    else if (scan([](std::int16_t v) { return v != 1; })) visible = false;
+                }
+            }
+            r.skipToBlockEnd();
+            Element* area = m_form.find("Area", n);
+            if (!area) continue;
+            int link = area->whatsThisHelpID;
+            if (link > 0) {
+                // The animated picture's box carries the visibility.
+                if (Element* box = m_form.find("AniGifBox", link)) box->visible = visible;
+            } else {
+                area->visible = visible;
+                if (link == -1) m_s.note(std::string(visible ? "ShowVideoHotspot " : "HideVideoHotspot ") + std::to_string(n));
+            }
+        }
+    } catch (const std::exception& e) {
+        m_s.showErrorBox(" Unable to set hotspots visibility. ", e.what());
+    }
+}
+
+void GameWindow::SaveClickPos(int leftTwips, int topTwips) {
+    m_clickX = static_cast<std::int16_t>(std::lround(leftTwips / 15.0));
+    m_clickY = static_cast<std::int16_t>(std::lround(topTwips / 15.0));
+}
+
+void GameWindow::AreaClick(int areaIndex, int button) {
+    if (m_s.flags.Quitting) return;
+    m_s.flags.StopMovie = true;
+    m_s.flags.SkipTransitionRequested = true;
+    if (OneTimeVideoPlaying(m_s) || m_s.inventorySliding) return;
+    if (button == platform::kRightButton) {
+        if (!m_menusVisible) ShowMenus();
+        else if (!m_menuDropdownOpened) HideMenus();
+        return;
+    }
+    if (m_menuDropdownOpened) {
+        HideMenus();
+        return;
+    }
+    HideMenus();
+    PickOrNotPickObject(m_s, *this, areaIndex);
+    CompleteChannelFades(m_s);
+    MakeActionAndConsequences(m_s, *this, areaIndex, 0, 0);
+}
+
+} // namespace run

@@ -1,0 +1,252 @@
+// Opening frames, and the game reset. OpenFrame is the hub: its steps run in a fixed order and
+// call into every subsystem; once the quitting flag is set, the remaining steps are skipped.
+#include "run/frames/GameWindow.h"
+
+#include "run/core/Session.h"
+#include "run/media/AudioChannels.h"
+#include "run/media/Effects.h"
+#include "run/media/Video.h"
+#include "run/platform/files/TextCodec.h"
+#include "run/project/FileLookup.h"
+#include "run/project/record/RecordFile.h"
+#include "run/scripting/ScriptSteps.h"
+#include "run/state/Variables.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <memory>
+
+namespace run {
+
+using platform::Element;
+
+namespace {
+
+constexpr const char* kVerifyLinks =
+    "Verify that the 'Initial Frame' exists and that the 'Go to another frame' option in the Hotspot Properties is "
+    "linked to an existing frame.";
+
+// The frame's video placement: (stretched, left, top, width, height).
+void playFrameVideo(Session& s, const FrameFile& f) {
+    if (f.VideoUnstretched) PlayMovieWithStop(s, f.VideoFile, false, f.VideoLeft, f.VideoTop, 0, 0);
+    else if (f.VideoAtOrigin) PlayMovieWithStop(s, f.VideoFile, false, 0, 0, 0, 0);
+    else PlayMovieWithStop(s, f.VideoFile, true, f.VideoLeft, f.VideoTop, f.VideoWidth, f.VideoHeight);
+}
+
+} // namespace
+
+void GameWindow::ClearCurrentFrame() { m_current = CurrentFrameInfo{}; }
+
+void GameWindow::ReadFrameHeader(const std::string& frameName) {
+    m_current.Name = frameName;
+    try {
+        RecordReader r = RecordReader::open(ExistingPath(m_s.paths.frames + frameName + ".fme"));
+        ReadFrameHeaderFields(r, m_current);
+    } catch (const std::exception& e) {
+        m_s.showErrorBox(" Unable to load the frame called '" + frameName + "'. ", e.what());
+    }
+    m_current.HotspotCount = ReadHotspotCount(frameName);
+}
+
+void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, int transitionNumber,
+                           double transitionSeconds) {
+    Session& s = m_s;
+    if (frameName.empty()) {
+        s.showErrorBox(" A program link is broken.");
+        return;
+    }
+    if (!ProjectFileExists(s.paths.frames + frameName + ".fme")) {
+        s.showErrorBox(" A program link is broken. The frame named \"" + frameName + "\" could not be found. " +
+                       kVerifyLinks);
+        return;
+    }
+    s.note("OpenFrame " + frameName);
+    try {
+        platform::TimerElement* frameTimer = m_form.findTimer("Timer1");
+        frameTimer->setEnabled(false);
+        frameTimer->setInterval(0);
+        ResetTimedEvents(s);
+        m_firstMergedHotspot = 1;
+        m_mergedTextIndex = 1;
+        s.note("ForgetTransitionDestination");
+        ClearCurrentFrame();
+        ReadFrameHeader(frameName);
+        if (s.flags.Quitting) return;
+
+        if (m_controlsReferenceMode == 0) {
+            bool referenceAll = false, noTimeout = false;
+            auto look = [&](const std::string& name) {
+                std::string lower = platform::LowerCaseWin(name);
+                referenceAll = referenceAll || lower == "reference_all_controls";
+                noTimeout = noTimeout || lower == "disable_script_timeout";
+            };
+            for (const auto& v : s.variables.Variables) look(v.Name);
+            for (const auto& v : s.variables.VariablesVariant) look(v.Name);
+            m_controlsReferenceMode = referenceAll ? 2 : 1;
+            if (noTimeout) s.note("ScriptTimeoutOff");
+        }
+        FramesHistoryAdd(frameName);
+        {
+            RecordReader r = RecordReader::open(ExistingPath(s.paths.frames + frameName + ".fme"));
+            m_frame = ReadFrameFile(r);
+        }
+        s.note("StoreFrameChannelRequests " + std::to_string(m_frame.channelRequests.entries.size()));
+
+        StopRipplingWater(s);
+
+        const FrameFile& f = m_frame;
+        if (s.flags.Quitting) return;
+        if (!f.VideoFile.empty() && f.VideoBeforeFrame && !withTransition) {
+            StopOneTimeVideoPlayer(s);
+            HideMenus();
+            s.flags.StopMovie = false;
+            playFrameVideo(s, f);
+        }
+        if (s.flags.Quitting) return;
+        FrameSoundOnOpen(s);
+        if (s.flags.Quitting) return;
+        ResetFrameTexts();
+        ResetFrameAreas();
+        if (s.flags.Quitting) return;
+        drawBackground();
+        if (s.flags.Quitting) return;
+        LoadTexts();
+        m_current.HotspotCount = ReadHotspotCount(frameName);
+        LoadAreas();
+        if (s.flags.Quitting) return;
+
+        ResetScriptModule(s);
+        std::string script = (s.info.RunFrameScript ? s.info.FrameScript : std::string()) + "\r\n" + "\r\n" +
+                             f.PluginParameters + "\r\n" + (f.RunEntryScript ? f.EntryScript : std::string()) +
+                             "\r\n";
+        bool runIt = (s.info.RunFrameScript && !s.info.FrameScript.empty()) ||
+                     (f.RunEntryScript && !f.EntryScript.empty()) || !f.PluginParameters.empty();
+        if (runIt && RunFrameEntryScript(s, script)) {
+            StartUnloading();
+            return;
+        }
+        if (s.flags.Quitting) return;
+        ShowOrNotShowAreas();
+        s.note("InventoryToFront");
+        if (s.flags.Quitting) return;
+        FrameSoundAfterShow(s);
+        if (s.flags.Quitting) return;
+        bool videoAfter = !f.VideoFile.empty() && (!f.VideoBeforeFrame || withTransition);
+        if (videoAfter) StopOneTimeVideoPlayer(s);
+        if (s.flags.Quitting) return;
+        bool waterLoaded = false;
+        if (!s.effectsDisabled && m_current.PictureType == 1 && !m_current.TilePicture) {
+            waterLoaded = LoadWaveEffectIfAny(s, frameName);
+        }
+        ApplyChannelRequests(s);
+        if (!withTransition) EnableAudioFadeTimer(s);
+        else TransitionStep2(s, transitionNumber, transitionSeconds);
+        LoadFrameDialogueIfAny(s, frameName);
+        if (s.flags.Quitting) return;
+        if (videoAfter) {
+            HideMenus();
+            s.flags.StopMovie = false;
+            playFrameVideo(s, f);
+        }
+        SetScreenPointerArrow();
+        while (OneTimeVideoPlaying(s) && !s.flags.StopMovie) {
+            s.ui.pump();
+            HideMenus();
+        }
+        SetScreenPointerDefault();
+        StopOneTimeVideoPlayer(s);
+        s.flags.StopMovie = false;
+        RestartHotspotVideos(s);
+        if (s.flags.Quitting) return;
+        if (!s.effectsDisabled && waterLoaded) StartRipplingWater(s);
+        if (f.TimerEnabled) {
+            try {
+                int interval = FrameTimerInterval(f.TimerSeconds);
+                frameTimer->tag = f.TimerTarget;
+                frameTimer->setEnabled(true);
+                frameTimer->setInterval(interval);
+            } catch (const std::exception&) {
+                frameTimer->setEnabled(false);
+                s.showErrorBox(" Unable to load timer duration.");
+            }
+        }
+        StartTimedEvents(s);
+    } catch (const std::exception& e) {
+        if (!s.flags.Quitting) {
+            s.showErrorBox(" Unable to load the frame called '" + frameName + "'. " + kVerifyLinks + " ", e.what());
+        }
+    }
+}
+
+void GameWindow::drawBackground() {
+    Element& area = m_form.get("PictureBox");
+    if (m_current.PictureType == 0) {
+        area.picture.reset();
+        platform::ColorRef colour = static_cast<platform::ColorRef>(std::strtoul(m_current.Picture.c_str(), nullptr, 10)) & 0xFFFFFF;
+        if (colour != area.backColor) area.backColor = colour;
+    } else if (m_current.PictureType == 1) {
+        area.backColor = 0x000000;
+        area.picture.reset();
+        std::string file = ResolveProjectFile(m_s, m_s.paths.frames + m_current.Picture);
+        platform::PictureResult loaded = platform::LoadPictureFile(file);
+        if (!loaded.picture) throw std::runtime_error(loaded.error);
+        if (!m_current.TilePicture) {
+            area.picture = loaded.picture;
+        } else {
+            // Tiles at x = 0, w, 2w … while x ≤ the area width, and likewise down, so a partial
+            // last column and row are covered too.
+            int w = platform::TwipsToPixels(area.width), h = platform::TwipsToPixels(area.height);
+            auto tiled = std::make_shared<platform::Picture>();
+            tiled->image.reset(std::max(1, w), std::max(1, h), 0xFF000000);
+            tiled->image.tile(loaded.picture->image, tiled->image.bounds());
+            area.picture = tiled;
+        }
+    }
+}
+
+void GameWindow::ResetAll() {
+    Session& s = m_s;
+    try {
+        platform::TimerElement* frameTimer = m_form.findTimer("Timer1");
+        frameTimer->setEnabled(false);
+        frameTimer->setInterval(0);
+        s.note("ResetRipplingWaterAndDialogue");
+        s.variables.Variables.Clear();
+        s.variables.VariablesVariant.Clear();
+        s.variables.Disappear.Clear();
+        s.note("ResetInventory");
+        m_history.clear();
+        m_form.backColor = 0x000000;
+        m_form.get("PictureBox").backColor = 0x000000;
+        m_controlsReferenceMode = 0;
+        s.flags.StopMovie = true;
+        s.flags.SkipTransitionRequested = true;
+        s.flags.Quitting = false;
+        s.pendingLoadGameResolution = 0;
+        CenterWindowAndPictureBox();
+        hideTextMessage();
+        ResetDefaultPointer();
+        s.note("RebuildFrameList");
+        s.note("ApplyMenuOption3");
+        s.note("LoadPlugins");
+        LoadVariables(s);
+        s.note("LoadProcedures");
+        s.transitionsDisabled = platform::LowerCaseWin(s.getUserSetting("DisableTransitions", "False")) == "true";
+        s.effectsDisabled = platform::LowerCaseWin(s.getUserSetting("DisableEffects", "False")) == "true";
+        StopAllChannels(s);
+        std::string timeout = s.readProjectSetting("ScriptTimeOut");
+        if (!timeout.empty() && std::atof(timeout.c_str()) != 0) s.note("ScriptTimeout " + timeout);
+    } catch (const std::exception& e) {
+        s.showErrorBox(" Unable to initialize the program. ", e.what());
+    }
+}
+
+void GameWindow::StartNewGame() {
+    m_current.Name = m_s.info.InitialFrame;
+    m_s.note("ExecuteOnLoadVBScript");
+    OpenFrame(m_s.info.InitialFrame, false, 0, 0);
+}
+
+} // namespace run
