@@ -12,6 +12,9 @@ struct Session;
 // The hidden media name of a path, name-keyed or plain; the path itself when it has none.
 // Throws std::overflow_error when the name-keyed code overflows 16 bits.
 std::string HiddenPath(const std::string& path, bool nameKeyed);
+// The name-keyed type code from a base code and the codes of a name's first three characters,
+// in 16-bit arithmetic; throws std::overflow_error when a step leaves the 16-bit range.
+int NameKeyedTypeCode(int base, int a, int b, int c);
 // Returns the path of the file to open: as found on disk (any letter case, backslashes
 // accepted), or the last candidate tried after the missing-file warning.
 std::string ResolveProjectFile(Session& s, const std::string& path);

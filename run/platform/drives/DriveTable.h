@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace run::platform {
 
@@ -25,6 +26,14 @@ class DriveTable {
     static DriveTable FromSystem();
     // Letters from a description "D=/path/to/cd1:cd;E=/other:fixed" (the RUN_DRIVES variable).
     static DriveTable FromDescription(const std::string& description);
+    // Letters from the text of a mount table in the /proc/mounts format.
+    static DriveTable FromMountTable(std::string_view mounts);
+    // RUN_DRIVES when it is set, otherwise the system's mounts.
+    static DriveTable FromEnvironment();
+
+    // False for a table nobody has filled yet (a default-constructed one); an empty table
+    // read from a description counts as filled.
+    bool filled() const { return m_filled; }
 
     void set(char letter, Drive drive);
     void remove(char letter);
@@ -32,12 +41,16 @@ class DriveTable {
     std::optional<Drive> find(char letter) const;
     int typeOf(char letter) const;   // kDriveNoRoot when the letter has no drive
     // A Windows path "D:\Data\Game\x.jpg" as a native path under the drive's folder (the rest
-    // still to be matched without regard to case); nullopt when the letter has no drive.
+    // still to be matched without regard to case); nullopt when the letter has no drive, or
+    // when ".." parts would climb above the drive's folder.
     std::optional<std::string> toNative(const std::string& windowsPath) const;
+    // True when "X:\" stands for a folder that exists.
+    bool rootExists(char letter) const;
     const std::map<char, Drive>& drives() const { return m_drives; }
 
   private:
     std::map<char, Drive> m_drives;   // upper-case letters
+    bool m_filled = false;
 };
 
 } // namespace run::platform
