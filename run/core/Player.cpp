@@ -47,7 +47,32 @@ std::vector<std::string> Player::describeState() {
             out.push_back("element: " + name + " = " + e->caption);
         }
     }
+    if (m_game.loaded()) {
+        platform::Form& g = m_game.form();
+        out.push_back("frame: " + m_game.currentFrame().Name);
+        // Hotspots by number with their rectangle in frame pixels; animated ones by their box.
+        for (const platform::Element* a : g.arrayMembers("Area")) {
+            if (a->index == 0) continue;
+            const platform::Element* shown = a;
+            if (a->whatsThisHelpID > 0) shown = g.find("AniGifBox", a->whatsThisHelpID);
+            if (!shown || !shown->visible) continue;
+            out.push_back("hotspot: " + std::to_string(a->index) + " at " + std::to_string(platform::TwipsToPixels(shown->left)) +
+                          "," + std::to_string(platform::TwipsToPixels(shown->top)) + " size " +
+                          std::to_string(platform::TwipsToPixels(shown->width)) + "x" +
+                          std::to_string(platform::TwipsToPixels(shown->height)));
+        }
+        for (const platform::Element* t : g.arrayMembers("Text")) {
+            if (t->index > 0 && t->visible) out.push_back("text: " + std::to_string(t->index) + " = " + t->caption);
+        }
+        const platform::Element& box = g.get("LabelMessageBox");
+        if (box.visible) out.push_back("message: " + box.caption);
+        for (const auto& v : m_session.variables.Variables) {
+            out.push_back("variable: " + v.Name + " = " + std::to_string(v.Value));
+        }
+        for (const auto& v : m_session.variables.VariablesVariant) {
+            out.push_back("variable: " + v.Name + " = " + v.Value.text());
+        }
+    }
     return out;
 }
-
 } // namespace run

@@ -344,6 +344,19 @@ std::string SavePng(const Canvas& canvas, const std::string& path) {
     return {};
 }
 
+std::string SaveJpg(const Canvas& canvas, const std::string& path, int quality) {
+    if (canvas.empty()) return "Cannot save an empty picture";
+    EnsureImageLibrary();
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(canvas.pixels().data()),
+                                                              canvas.width(), canvas.height(), 32,
+                                                              canvas.width() * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) return std::string("Cannot save picture: ") + SDL_GetError();
+    const int rc = IMG_SaveJPG(surface, path.c_str(), quality);
+    SDL_FreeSurface(surface);
+    if (rc != 0) return "Cannot save picture " + path + ": " + IMG_GetError();
+    return {};
+}
+
 std::string SaveBmp(const Canvas& canvas, const std::string& path) {
     if (canvas.empty()) return "Cannot save an empty picture";
     const std::size_t w = std::size_t(canvas.width()), h = std::size_t(canvas.height());

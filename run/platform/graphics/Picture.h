@@ -32,6 +32,8 @@ PictureResult LoadPictureMemory(const void* data, std::size_t size);
 
 // Writes a canvas as a PNG file; returns an empty string or the failure's description.
 std::string SavePng(const Canvas& canvas, const std::string& path);
+// Writes a canvas as a JPEG file of the given quality (1–100).
+std::string SaveJpg(const Canvas& canvas, const std::string& path, int quality = 90);
 // Writes a canvas as a 24-bit BMP file (what scripts' picture saving produces).
 std::string SaveBmp(const Canvas& canvas, const std::string& path);
 
