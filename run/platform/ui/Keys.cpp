@@ -41,7 +41,8 @@ bool ParseKeyName(const std::string& name, int& keyCode, int& shift) {
     for (const auto& n : named) {
         if (k == n.name) { keyCode = n.code; return true; }
     }
-    if (k.size() >= 2 && k[0] == 'f' && std::isdigit(static_cast<unsigned char>(k[1]))) {
+    if (k.size() >= 2 && k.size() <= 3 && k[0] == 'f' &&
+        k.find_first_not_of("0123456789", 1) == std::string::npos) {
         int n = std::atoi(k.c_str() + 1);
         if (n >= 1 && n <= 12) { keyCode = kKeyF1 + n - 1; return true; }
         return false;
