@@ -71,9 +71,10 @@ bool ProjectFileExists(const std::string& path) {
 
 std::string HasAlternateFile(const ProjectPaths& paths, const std::string& frameName, const std::string& plainExtension,
                              const std::string& alternateExtension) {
+    // Frame names in the game's data need not match the letter case of the files on disk.
     std::string alternate = FrameFilePath(paths.framesData, frameName, alternateExtension);
-    if (ProjectFileExists(alternate)) return alternate;
-    return FrameFilePath(paths.framesData, frameName, plainExtension);
+    if (ProjectFileExists(alternate)) return ExistingPath(alternate);
+    return ExistingPath(FrameFilePath(paths.framesData, frameName, plainExtension));
 }
 
 } // namespace run
