@@ -1,0 +1,61 @@
+// A player on the headless driver over a project written by the builder, with its own settings
+// file, and clicks aimed at elements by name.
+#pragma once
+
+#include "run/driver/HeadlessDriver.h"
+#include "run/platform/ui/FormPainter.h"
+#include "tests/support/ProjectBuilder.h"
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace run::testing {
+
+inline ProjectInfo BasicInfo() {
+    ProjectInfo i;
+    i.ProjectRegistryName = "GullCove";
+    i.AdventureName = "The Lantern of Gull Cove";
+    i.VersionText = "Version 1.0";
+    i.Author = "Ann Author";
+    i.Email = "ann@example.org";
+    i.Homepage = "https://example.org/gull";
+    i.OfferResolutionChange = 1;
+    i.ProjectResolution = 0;
+    return i;
+}
+
+struct Play {
+    TempFolder tmp;
+    ProjectBuilder project{tmp / "game"};
+    std::filesystem::path settingsFile = tmp / "settings.ini";
+    std::unique_ptr<HeadlessDriver> driver;
+
+    HeadlessDriver& start(platform::DisplayMode desktop = {1280, 1024, 60, 32}) {
+        prepare(desktop);
+        driver->start();
+        return *driver;
+    }
+    // Makes the player without starting it, for tests that set it up first.
+    HeadlessDriver& prepare(platform::DisplayMode desktop = {1280, 1024, 60, 32}) {
+        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), settingsFile}, desktop);
+        return *driver;
+    }
+
+    Player& player() { return driver->player(); }
+    platform::Form& welcome() { return player().welcome().form(); }
+    platform::Element& element(const std::string& name, int index = -1) { return welcome().get(name, index); }
+    bool welcomeActive() { return player().ui().activeForm() == &welcome(); }
+    bool gameActive() { return player().ui().activeForm() == &player().game().form(); }
+
+    // Clicks the middle of an element of the active window.
+    void click(const std::string& name, int index = -1) {
+        platform::Form* f = player().ui().activeForm();
+        ASSERT_NE(f, nullptr);
+        platform::Rect r = platform::ElementRectOnForm(f->get(name, index));
+        int b = platform::TwipsToPixels(f->borderTwips);
+        driver->click(r.x + r.w / 2 - b, r.y + r.h / 2 - b);
+    }
+};
+
+} // namespace run::testing

@@ -1,0 +1,114 @@
+// Project settings from Config/More, and the display mode: the saved desktop, the switch to the
+// project's size and the way back.
+#include "run/project/DisplayResolution.h"
+#include "tests/project/startup/SessionRig.h"
+
+#include <gtest/gtest.h>
+
+namespace run {
+namespace {
+
+using testing::SessionRig;
+
+TEST(ProjectSettingTest, KeysOfConfigMore) {
+    SessionRig rig;
+    EXPECT_EQ(rig.s.readProjectSetting("ScriptTimeOut"), "") << "no More file";
+    rig.project.more("ScriptTimeOut", "0").more("Empty", "").more("Name", "Gull Cove");
+    const struct {
+        const char* key;
+        const char* value;
+    } cases[] = {{"ScriptTimeOut", "0"}, {"scripttimeout", "0"}, {"Empty", ""}, {"Name", "Gull Cove"}, {"Missing", ""}};
+    for (const auto& c : cases) EXPECT_EQ(rig.s.readProjectSetting(c.key), c.value) << c.key;
+}
+
+TEST(ProjectSettingTest, MoreFileFoundWithoutRegardToCase) {
+    SessionRig rig;
+    rig.project.file("Config/MORE", "[General]\r\nScriptTimeOut=30\r\n");
+    EXPECT_EQ(rig.s.readProjectSetting("ScriptTimeOut"), "30");
+}
+
+TEST(UserSettingTest, StoredUnderTheProjectsRegistryName) {
+    SessionRig rig;
+    rig.s.info.ProjectRegistryName = "GullCove";
+    rig.s.saveUserSetting("ChangeResolution", "0");
+    EXPECT_EQ(rig.settings.get("Software", "GullCove", "ChangeResolution", "?"), "0");
+    platform::SettingsStore again(rig.settings.file());
+    EXPECT_EQ(again.get("Software", "GullCove", "ChangeResolution", "?"), "0");
+    EXPECT_EQ(rig.s.getUserSetting("Other", "dflt"), "dflt");
+}
+
+struct DisplayCase {
+    const char* what;
+    platform::DisplayMode desktop;
+    int projectResolution;
+    bool atProjectSize;
+    bool switches;   // SwitchResolution(projectResolution + 1) changes the mode
+};
+
+class DisplayResolutionTest : public ::testing::TestWithParam<DisplayCase> {};
+
+TEST_P(DisplayResolutionTest, OfferAndSwitch) {
+    const DisplayCase& c = GetParam();
+    SessionRig rig;
+    rig.s.uiText.applySet(false);
+    rig.backend.setDesktop(c.desktop);
+    rig.s.info.ProjectResolution = static_cast<std::int16_t>(c.projectResolution);
+    SaveDesktopMode(rig.s);
+    EXPECT_EQ(rig.s.desktop.width, c.desktop.width);
+    EXPECT_EQ(rig.s.desktop.height, c.desktop.height);
+    EXPECT_EQ(IsDesktopAtProjectSize(rig.s), c.atProjectSize);
+
+    int centred = 0;
+    SwitchResolution(rig.s, c.projectResolution + 1, [&] { ++centred; });
+    int w = 0, h = 0;
+    ProjectResolutionSize(c.projectResolution, w, h);
+    if (c.switches) {
+        ASSERT_EQ(rig.backend.modeChanges().size(), 1u);
+        EXPECT_EQ(rig.backend.desktopMode().width, w);
+        EXPECT_EQ(rig.backend.desktopMode().height, h);
+        EXPECT_EQ(rig.backend.desktopMode().refreshRate, c.desktop.refreshRate) << "the saved rate is asked for";
+        EXPECT_EQ(centred, 1);
+    } else {
+        EXPECT_TRUE(rig.backend.modeChanges().empty());
+        EXPECT_EQ(centred, 0);
+    }
+    EXPECT_TRUE(rig.backend.boxes().empty());
+
+    RestoreDesktopMode(rig.s);
+    EXPECT_EQ(rig.backend.desktopMode().width, c.desktop.width);
+    EXPECT_EQ(rig.backend.desktopMode().height, c.desktop.height);
+    EXPECT_EQ(rig.backend.modeChanges().size(), c.switches ? 2u : 0u) << "restoring changes only what was changed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, DisplayResolutionTest,
+    ::testing::Values(DisplayCase{"already_at_1024", {1024, 768, 60, 32}, 2, true, false},
+                      DisplayCase{"same_width_other_height", {800, 500, 60, 32}, 1, false, false},
+                      DisplayCase{"larger_desktop", {1280, 1024, 75, 32}, 0, false, true},
+                      DisplayCase{"smaller_desktop", {640, 480, 60, 16}, 2, false, true},
+                      DisplayCase{"unknown_resolution_number", {1280, 1024, 60, 32}, 5, false, false}),
+    [](const ::testing::TestParamInfo<DisplayCase>& info) { return std::string(info.param.what); });
+
+TEST(DisplayResolutionError, UnsupportedModeShowsTheErrorBox) {
+    SessionRig rig;
+    rig.s.uiText.applySet(false);
+    rig.backend.setDesktop({1280, 1024, 60, 32});
+    rig.backend.setSupportedModes({{1280, 1024, 60, 32}, {1024, 768, 60, 32}});
+    SaveDesktopMode(rig.s);
+    SwitchResolution(rig.s, 1);
+    EXPECT_TRUE(rig.backend.modeChanges().empty());
+    EXPECT_EQ(rig.backend.desktopMode().width, 1280);
+    ASSERT_EQ(rig.backend.boxes().size(), 1u);
+    const auto& box = rig.backend.boxes()[0];
+    EXPECT_EQ(box.title, rig.s.uiText[29]);
+    EXPECT_EQ(box.text, rig.s.uiText[30] + "\r\n\r\n" + rig.s.uiText[31] +
+                            " Unable to change display resolution. Mode not supported.");
+    EXPECT_EQ(box.style & 0x70, platform::kCritical);
+
+    SwitchResolution(rig.s, 3);
+    EXPECT_EQ(rig.backend.desktopMode().width, 1024) << "a supported mode still switches";
+    EXPECT_EQ(rig.backend.boxes().size(), 1u);
+}
+
+} // namespace
+} // namespace run
