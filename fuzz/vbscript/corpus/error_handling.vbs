@@ -1,0 +1,83 @@
+' On Error Resume Next, the Err object, Err.Raise and propagation.
+Dim x, steps
+On Error Resume Next
+x = 1 / 0
+CheckEq Err.Number, CLng(11), "Err.Number after a caught error"
+CheckEq Err.Description, "Division by zero", "Err.Description"
+Err.Clear
+CheckEq Err.Number, CLng(0), "Err.Clear"
+' The failing statement is skipped, the next one runs.
+steps = ""
+x = "a" + 1 : steps = steps & "same line;"
+steps = steps & "next;"
+CheckEq steps, "same line;next;", "execution resumes at the next statement"
+CheckEq Err.Number, CLng(13), "type mismatch number"
+Err.Clear
+' Err.Raise with custom values.
+Err.Raise 1000, "MySource", "My description"
+CheckEq Err.Number, CLng(1000), "raised number"
+CheckEq Err.Source, "MySource", "raised source"
+CheckEq Err.Description, "My description", "raised description"
+Err.Raise vbObjectError + 1
+CheckEq Err.Number, vbObjectError + 1, "vbObjectError based number"
+Err.Raise 9
+CheckEq Err.Description, "Subscript out of range", "Raise of a known number fills the text"
+Err.Raise 12345
+CheckEq Err.Description, "Unknown runtime error", "Raise of an unknown number"
+' Err is the default member's Number.
+Err.Raise 6
+CheckEq Err = 6, True, "Err compares by Number"
+On Error GoTo 0
+CheckEq Err.Number, CLng(0), "On Error GoTo 0 clears Err"
+
+' An error in a procedure without a handler propagates to the caller's handler.
+Dim reached
+Sub Inner()
+    reached = "inner-start"
+    Err.Raise 5
+    reached = "inner-end"
+End Sub
+Sub Outer()
+    On Error Resume Next
+    Inner
+    CheckEq reached, "inner-start", "the rest of Inner was skipped"
+    CheckEq Err.Number, CLng(5), "the caller sees the callee's error"
+End Sub
+Outer
+' A procedure's handler does not leak into its caller.
+Sub Guarded()
+    On Error Resume Next
+    x = 1 / 0
+End Sub
+Guarded
+CheckErr "x = 1 / 0", 11, "the caller still raises errors"
+
+' An If whose condition fails enters its Then block under Resume Next.
+On Error Resume Next
+Dim took
+took = "none"
+If 1 / 0 = 1 Then
+    took = "then"
+Else
+    took = "else"
+End If
+CheckEq took, "then", "a failing condition falls into the Then block"
+On Error GoTo 0
+
+' Classic numbers for common run-time errors.
+CheckErr "Dim q : q = Array(1) : y = q(5)", 9, "subscript"
+CheckErr "y = CLng(""x"")", 13, "type mismatch"
+CheckErr "Option Explicit" & vbCrLf & "undeclaredVar = 1", 500, "Option Explicit"
+CheckErr "NoSuchSub 1", 13, "calling an unknown procedure with arguments"
+CheckErr "Err.Raise 0", 5, "Raise 0 is an invalid call"
+CheckErr "y = Left(""abc"", -1)", 5, "invalid argument"
+CheckErr "Dim o : Set o = Nothing : o.Go", 424, "Nothing has no members"
+CheckErr "Function F2() : F2 = 1 : End Function : F2 = 3", 501, "assigning to a function name"
+CheckErr "y = Mid(""abc"", 0)", 5, "Mid start 0"
+
+' Deep recursion is a catchable "Out of stack space".
+Function Down(n)
+    Down = Down(n + 1)
+End Function
+CheckErr "y = Down(1)", 28, "unbounded recursion"
+Finish

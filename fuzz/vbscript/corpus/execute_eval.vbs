@@ -1,0 +1,40 @@
+' Execute, ExecuteGlobal, Eval and dynamic code.
+Dim g
+g = 1
+ExecuteGlobal "g = g + 1"
+CheckEq g, 2, "ExecuteGlobal sees globals"
+ExecuteGlobal "Function Dyn(x) : Dyn = x * 3 : End Function"
+CheckEq Dyn(2), 6, "a function defined by ExecuteGlobal"
+CheckEq Eval("Dyn(3) + 1"), 10, "Eval of an expression"
+CheckEq Eval("g = 2"), True, "= in Eval compares"
+Execute "g = 10"
+CheckEq g, 10, "Execute at script level"
+Sub LocalScope()
+    Dim loc
+    loc = 5
+    Execute "loc = loc * 2"
+    CheckEq loc, 10, "Execute sees the procedure's locals"
+    CheckEq Eval("loc + 1"), 11, "Eval sees the procedure's locals"
+End Sub
+LocalScope
+' Code added later can define what earlier code calls.
+Function CallLater()
+    CallLater = DefinedLater(1)
+End Function
+ExecuteGlobal "Function DefinedLater(x) : DefinedLater = x + 100 : End Function"
+CheckEq CallLater(), 101, "late-bound global procedure"
+ExecuteGlobal "Dim lateVar : lateVar = 7"
+Function ReadLate()
+    ReadLate = lateVar
+End Function
+CheckEq ReadLate(), 7, "a global declared later is found from a procedure"
+' Classes defined dynamically.
+ExecuteGlobal "Class DynClass : Public V : End Class"
+Dim o : Set o = New DynClass
+o.V = 3
+CheckEq o.V, 3, "class from ExecuteGlobal"
+' Errors inside dynamic code.
+CheckErr "Eval(""1 +"")", 1023, "syntax error in Eval"
+CheckErr "Execute ""x = 1 / 0""", 11, "run-time error in Execute"
+CheckEq ErrOf("ExecuteGlobal ""If"""), CLng(1023), "syntax error in ExecuteGlobal"
+Finish

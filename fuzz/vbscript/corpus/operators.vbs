@@ -1,0 +1,61 @@
+' Arithmetic, logical and bitwise operators, precedence.
+CheckEq 7 \ 2, 3, "integer division"
+CheckEq -7 \ 2, -3, "integer division truncates"
+CheckEq 7 Mod 3, 1, "Mod"
+CheckEq -7 Mod 3, -1, "Mod keeps the dividend's sign"
+CheckEq 5.5 Mod 2, CLng(0), "Mod rounds Double operands to Long (6 Mod 2)"
+CheckEq 7.5 \ 2, CLng(4), "\ rounds Double operands to Long (8 \ 2)"
+CheckEq 2 ^ 10, CDbl(1024), "power"
+CheckEq 2 ^ -1, 0.5, "negative exponent"
+CheckEq -2 ^ 2, CDbl(-4), "unary minus binds looser than ^"
+CheckEq 2 ^ 3 ^ 2, CDbl(64), "^ is left-associative"
+CheckEq 1 + 2 * 3, 7, "* before +"
+CheckEq (1 + 2) * 3, 9, "parentheses"
+CheckEq 10 - 4 - 3, 3, "- is left-associative"
+CheckEq 2 + 3 & 4, "54", "+ before &"
+CheckEq 7 Mod 4 \ 2, 1, "\ before Mod"
+CheckEq 1 + 1 = 2, True, "arithmetic before comparison"
+CheckEq Not 1 = 2, True, "comparison before Not"
+CheckEq 10 / 4, 2.5, "division"
+CheckErr "x = 1 / 0", 11, "division by zero"
+CheckErr "x = 1 \ 0", 11, "integer division by zero"
+CheckErr "x = 1 Mod 0", 11, "Mod by zero"
+CheckErr "x = 0 / 0", 6, "0 / 0 overflows"
+CheckEq -32768 - 1, CLng(-32769), "negative overflow promotes"
+CheckEq TypeName(-(-32768)), "Long", "negating the Integer minimum"
+' Logical on Booleans, bitwise on numbers.
+CheckEq True And False, False, "And"
+CheckEq True Or False, True, "Or"
+CheckEq True Xor True, False, "Xor"
+CheckEq True Eqv True, True, "Eqv"
+CheckEq False Imp False, True, "Imp"
+CheckEq True Imp False, False, "Imp false case"
+CheckEq 12 And 10, 8, "bitwise And"
+CheckEq 12 Or 3, 15, "bitwise Or"
+CheckEq 12 Xor 10, 6, "bitwise Xor"
+CheckEq Not 0, -1, "Not 0"
+CheckEq Not 5, -6, "Not is bitwise"
+CheckEq TypeName(Not CLng(5)), "Long", "Not keeps Long"
+CheckEq 5 Eqv 3, -7, "bitwise Eqv"
+CheckEq TypeName(True And 1), "Integer", "Boolean And number is a number"
+' Null logic.
+CheckEq Null And False, False, "Null And False"
+CheckEq Null And True, Null, "Null And True"
+CheckEq Null Or True, True, "Null Or True"
+CheckEq Null Or False, Null, "Null Or False"
+CheckEq False Imp Null, True, "False Imp Null"
+CheckEq Null Xor True, Null, "Null Xor"
+CheckEq Not Null, Null, "Not Null"
+' No short-circuit evaluation.
+Dim calls
+calls = 0
+Function Touch(v)
+    calls = calls + 1
+    Touch = v
+End Function
+If Touch(False) And Touch(True) Then calls = calls + 100
+CheckEq calls, 2, "And evaluates both sides"
+' String concatenation.
+CheckEq "a" & 1 & True, "a1True", "& converts"
+CheckEq "x" & Empty, "x", "& with Empty"
+Finish
