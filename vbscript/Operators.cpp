@@ -115,6 +115,9 @@ Value opDiv(const Value& a0, const Value& b0) {
     if (a.isNull() || b.isNull()) return Value::null();
     double x = toDouble(a), y = toDouble(b);
     if (y == 0) throwError(x == 0 ? Err::Overflow : Err::DivisionByZero);
+    // A Single divided with a Single / Integer / Byte stays Single.
+    auto small = [](const Value& v) { return v.type() == VarType::Single || v.type() == VarType::Integer || v.type() == VarType::Byte; };
+    if ((a.type() == VarType::Single || b.type() == VarType::Single) && small(a) && small(b)) return finishDouble(x / y, KSingle);
     return finishDouble(x / y, KDouble);
 }
 
