@@ -1,6 +1,8 @@
 // Wiring of the player's windows.
 #include "run/core/Player.h"
 
+#include "run/state/Inventory.h"
+
 namespace run {
 
 Player::Player(platform::IBackend& backend, PlayerOptions options)
@@ -66,6 +68,9 @@ std::vector<std::string> Player::describeState() {
         }
         const platform::Element& box = g.get("LabelMessageBox");
         if (box.visible) out.push_back("message: " + box.caption);
+        for (int i = 1; i <= m_game.inventory().ObjectsCount(); ++i) {
+            out.push_back("item: " + std::to_string(i) + " = " + m_game.inventory().itemName(i));
+        }
         for (const auto& v : m_session.variables.Variables) {
             out.push_back("variable: " + v.Name + " = " + std::to_string(v.Value));
         }

@@ -10,6 +10,7 @@
 #include "run/project/ProjectInfo.h"
 #include "run/project/ProjectPaths.h"
 #include "run/project/UiText.h"
+#include "run/scripting/ScriptSteps.h"
 #include "run/state/Variables.h"
 
 #include <string>
@@ -56,6 +57,10 @@ struct Session {
 
     // The game's variables and hidden hotspots.
     GameVariables variables;
+    // What the last script asked of the consequence step.
+    VBScriptActionModule VBScriptAction;
+    // The audio fade length of the next channel changes, in seconds.
+    double FadeDuration = 0;
 
     // The CD index of a multi-CD project, and the drive letters of this system.
     CdIndex cdIndex;

@@ -27,7 +27,10 @@ void GameWindow::wireText(Element& text) {
             else if (!m_menuDropdownOpened) HideMenus();
         }
     };
-    text.onMouseMove = [this](const platform::MouseArgs&) { m_s.note("HideInventory"); };
+    int n = text.index;
+    text.onMouseMove = [this, n](const platform::MouseArgs& a) {
+        if (Element* e = m_form.find("Text", n)) pointerOverFrame(platform::TwipsToPixels(e->top + a.y));
+    };
 }
 
 void GameWindow::LoadTexts() {

@@ -8,6 +8,7 @@
 #include "run/platform/ui/Keys.h"
 #include "run/project/DisplayResolution.h"
 #include "run/project/FileLookup.h"
+#include "run/state/Inventory.h"
 
 #include <algorithm>
 
@@ -17,8 +18,14 @@ using platform::Element;
 using platform::ElementKind;
 
 GameWindow::GameWindow(Session& session, std::function<void()> onUnloaded)
-    : m_s(session), m_onUnloaded(std::move(onUnloaded)) {
+    : m_s(session), m_onUnloaded(std::move(onUnloaded)), m_inventory(std::make_unique<Inventory>(session, *this)) {
     build();
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::pointerOverFrame(int yPixels) {
+    if (!m_inventory->moving()) m_inventory->pointerOverFrame(yPixels);
 }
 
 void GameWindow::build() {
@@ -41,11 +48,13 @@ void GameWindow::buildFrameElements() {
     Element& frame = m_form.addElement(ElementKind::PictureBox, "PictureBox");
     frame.backColor = 0x000000;
     frame.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
+    frame.onMouseMove = [this](const platform::MouseArgs& a) { pointerOverFrame(platform::TwipsToPixels(a.y)); };
     // The background image lies under everything of the frame and takes the clicks that miss
     // every hotspot and text.
     Element& back = m_form.addElement(ElementKind::Image, "BackImage");
     back.container = &frame;
     back.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
+    back.onMouseMove = [this](const platform::MouseArgs& a) { pointerOverFrame(platform::TwipsToPixels(a.y)); };
 
     Element& area = m_form.addElement(ElementKind::Image, "Area", 0);
     area.container = &frame;
@@ -73,6 +82,9 @@ void GameWindow::buildFrameElements() {
     label.font = {"Arial", 12, true};
     box.onClick = [this] { hideTextMessage(); };
     label.onClick = [this] { hideTextMessage(); };
+    box.onMouseMove = [this](const platform::MouseArgs&) { pointerOverFrame(-1); };
+    label.onMouseMove = [this](const platform::MouseArgs&) { pointerOverFrame(-1); };
+    m_inventory->build(m_form, frame);
 }
 
 void GameWindow::load() {
@@ -157,6 +169,11 @@ void GameWindow::FramesHistoryAdd(const std::string& frameName) {
 
 void GameWindow::onFrameTimer() {
     platform::TimerElement* t = m_form.findTimer("Timer1");
+    // A jump waits while the inventory panel moves, and is tried again a second later.
+    if (m_inventory->moving()) {
+        t->setInterval(1000);
+        return;
+    }
     if (m_s.flags.Quitting) {
         t->setEnabled(false);
         return;

@@ -8,22 +8,27 @@
 #include "run/platform/ui/Form.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace run {
 
 struct Session;
+class Inventory;
 
 class GameWindow {
   public:
     // `onUnloaded` runs when the window has been unloaded (the welcome window comes back).
     GameWindow(Session& session, std::function<void()> onUnloaded);
+    ~GameWindow();
 
     platform::Form& form() { return m_form; }
     bool loaded() const { return m_form.loaded; }
     const CurrentFrameInfo& currentFrame() const { return m_current; }
     const std::vector<std::string>& framesHistory() const { return m_history; }
+    std::vector<std::string>& history() { return m_history; }
+    Inventory& inventory() { return *m_inventory; }
     int firstMergedHotspot() const { return m_firstMergedHotspot; }
     int mergedTextIndex() const { return m_mergedTextIndex; }
     bool menusVisible() const { return m_menusVisible; }
@@ -79,10 +84,13 @@ class GameWindow {
     void wireArea(platform::Element& area);
     void wireText(platform::Element& text);
     std::string listFilePath() const;
+    // The pointer moved over the frame, a hotspot or a text, at y pixels from the frame's top.
+    void pointerOverFrame(int yPixels);
 
     Session& m_s;
     std::function<void()> m_onUnloaded;
     platform::Form m_form{"Game"};
+    std::unique_ptr<Inventory> m_inventory;
 
     CurrentFrameInfo m_current;
     FrameFile m_frame;                 // the open frame's file, as read by OpenFrame

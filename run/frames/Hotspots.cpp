@@ -133,6 +133,9 @@ void GameWindow::SetScreenPointerDefault() { m_s.ui.setScreenPointer(platform::k
 
 void GameWindow::wireArea(Element& area) {
     int n = area.index;
+    area.onMouseMove = [this, n](const platform::MouseArgs& a) {
+        if (Element* e = m_form.find("Area", n)) pointerOverFrame(platform::TwipsToPixels(e->top + a.y));
+    };
     area.onMouseDown = [this, n](const platform::MouseArgs& a) {
         Element* e = m_form.find("Area", n);
         if (!e) return;
@@ -158,6 +161,7 @@ void GameWindow::LoadAreas() {
     RecordReader& r = *opened;
     Element& frame = m_form.get("PictureBox");
     for (int n = 1; !r.atEnd() && !m_s.flags.Quitting; ++n) {
+        const std::size_t blockStart = r.position();
         try {
             HotspotBlock b = readBlock(r);
             if (b.mergeMark == 1 && n != 1 && m_firstMergedHotspot == 1) m_firstMergedHotspot = n;
@@ -243,6 +247,14 @@ void GameWindow::LoadAreas() {
             if (!pictureError.empty()) throw std::runtime_error(pictureError);
         } catch (const std::exception& e) {
             if (!m_s.flags.Quitting) m_s.showErrorBox(" Unable to load hotspot #" + std::to_string(n) + ". ", e.what());
+            // A damaged block may have stopped short of its separator or read past it (a bad
+            // name count); the next block starts after this block's separator either way.
+            try {
+                r.seek(blockStart);
+                r.skipToBlockEnd();
+            } catch (const std::exception&) {
+                r.seek(r.size());
+            }
         }
     }
 }
@@ -325,9 +337,10 @@ void GameWindow::AreaClick(int areaIndex, int button) {
         return;
     }
     HideMenus();
+    m_s.note("HotspotAction " + std::to_string(areaIndex));
     PickOrNotPickObject(m_s, *this, areaIndex);
     CompleteChannelFades(m_s);
-    MakeActionAndConsequences(m_s, *this, areaIndex, 0, 0);
+    MakeActionAndConsequences(m_s, *this, areaIndex, 0, false);
 }
 
 } // namespace run

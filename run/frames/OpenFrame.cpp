@@ -10,6 +10,7 @@
 #include "run/project/FileLookup.h"
 #include "run/project/record/RecordFile.h"
 #include "run/scripting/ScriptSteps.h"
+#include "run/state/Inventory.h"
 #include "run/state/Variables.h"
 
 #include <algorithm>
@@ -87,7 +88,9 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
             m_controlsReferenceMode = referenceAll ? 2 : 1;
             if (noTimeout) s.note("ScriptTimeoutOff");
         }
+        s.note("FramesHistoryAdd " + frameName);
         FramesHistoryAdd(frameName);
+        s.note("ReadFrameFile");
         {
             RecordReader r = RecordReader::open(ExistingPath(s.paths.frames + frameName + ".fme"));
             m_frame = ReadFrameFile(r);
@@ -107,13 +110,19 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         if (s.flags.Quitting) return;
         FrameSoundOnOpen(s);
         if (s.flags.Quitting) return;
+        s.note("ResetFrameTexts");
         ResetFrameTexts();
+        s.note("ResetFrameAreas");
         ResetFrameAreas();
         if (s.flags.Quitting) return;
+        s.note("DrawBackground");
         drawBackground();
         if (s.flags.Quitting) return;
+        s.note("LoadTexts");
         LoadTexts();
+        s.note("ReadHotspotCount");
         m_current.HotspotCount = ReadHotspotCount(frameName);
+        s.note("LoadAreas");
         LoadAreas();
         if (s.flags.Quitting) return;
 
@@ -128,8 +137,12 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
             return;
         }
         if (s.flags.Quitting) return;
+        s.note("ShowOrNotShowAreas");
         ShowOrNotShowAreas();
-        s.note("InventoryToFront");
+        for (Element* item : m_form.arrayMembers("PickedObject")) {
+            if (item->index > 0) m_form.zOrder(*item, 0);
+        }
+        m_form.zOrder(m_form.get("Inventory1"), 0);
         if (s.flags.Quitting) return;
         FrameSoundAfterShow(s);
         if (s.flags.Quitting) return;
@@ -167,6 +180,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
                 frameTimer->tag = f.TimerTarget;
                 frameTimer->setEnabled(true);
                 frameTimer->setInterval(interval);
+                s.note("FrameTimer " + std::to_string(interval) + " " + f.TimerTarget);
             } catch (const std::exception&) {
                 frameTimer->setEnabled(false);
                 s.showErrorBox(" Unable to load timer duration.");
@@ -216,7 +230,7 @@ void GameWindow::ResetAll() {
         s.variables.Variables.Clear();
         s.variables.VariablesVariant.Clear();
         s.variables.Disappear.Clear();
-        s.note("ResetInventory");
+        m_inventory->Reset();
         m_history.clear();
         m_form.backColor = 0x000000;
         m_form.get("PictureBox").backColor = 0x000000;

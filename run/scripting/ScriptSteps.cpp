@@ -16,3 +16,12 @@ bool RunFrameEntryScript(Session& s, const std::string&) {
 void LoadFrameDialogueIfAny(Session& s, const std::string& frameName) { s.note("LoadFrameDialogueIfAny " + frameName); }
 
 } // namespace run
+
+namespace run {
+
+bool ExecuteVBScript(Session& s, const std::string& code, bool) {
+    s.note("ExecuteVBScript " + code);
+    return true;
+}
+
+} // namespace run

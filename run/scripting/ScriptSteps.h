@@ -19,3 +19,23 @@ bool RunFrameEntryScript(Session& s, const std::string& scriptText);
 void LoadFrameDialogueIfAny(Session& s, const std::string& frameName);
 
 } // namespace run
+
+namespace run {
+
+// The requests a script leaves for the consequence step (the action object's state).
+struct VBScriptActionModule {
+    std::string sFrameToLoad;
+    double dTransitionDuration = 0;
+    int iTransitionNumber = 0;
+    bool bStopGame = false;
+    bool bPopupLoadGame = false;
+    bool bPopupSaveGame = false;
+    int iHotspotNumber = 0;
+    void ResetModule() { *this = VBScriptActionModule{}; }
+};
+
+// Runs script code through the script host; false when the script failed.
+// Placeholder: scripts do not run yet; the call only notes the code it was given.
+bool ExecuteVBScript(Session& s, const std::string& code, bool resetLastClickPosition);
+
+} // namespace run

@@ -1,15 +1,23 @@
-// Hotspot actions and their consequences. Placeholder: the action files are not read yet; a
-// click reaches these entry points, which note that they ran.
+// Hotspot actions and their consequences: what a click or a dropped item does (variables,
+// disappearing, quitting, sounds, video, messages, scripts, pick-ups, frame changes), and the
+// consequence step after scripts that run outside an action.
 #pragma once
+
+#include <string>
 
 namespace run {
 
 struct Session;
 class GameWindow;
 
-// Offers the hotspot's item pick-up.
+// Offers the hotspot's item pick-up (FramesData/<frame>.fm4).
 void PickOrNotPickObject(Session& s, GameWindow& game, int areaIndex);
-// Carries out hotspot n's action and its consequences.
-void MakeActionAndConsequences(Session& s, GameWindow& game, int areaIndex, int itemIndex, int mode);
+// MakeAction, then the one-time video stops, and a quit result starts unloading.
+void MakeActionAndConsequences(Session& s, GameWindow& game, int areaIndex, int objectIndex, bool doNotQuitDialogue);
+// 0: done, the frame stays; 1: the game is to quit; 2: another frame was opened.
+int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, bool doNotQuitDialogue);
+// Runs a script, then its consequences; true when the script failed.
+bool ExecuteVBScriptAndConsequences(Session& s, GameWindow& game, const std::string& text, bool resetLastClickPosition);
+void ExecuteConsequences(Session& s, GameWindow& game);
 
 } // namespace run

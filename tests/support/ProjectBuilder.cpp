@@ -213,6 +213,145 @@ ProjectBuilder& ProjectBuilder::texts(const std::string& frame, const std::vecto
     return *this;
 }
 
+namespace {
+
+void writeActionRecord(RecordWriter& w, const ActionSpec& a) {
+    w.writeField(std::int16_t(a.variable.empty() ? 0 : 1));
+    w.writeField(a.variable);
+    w.writeField(a.setZero);
+    w.writeField(a.setOne);
+    w.writeField(a.toggle);
+    w.writeField(std::int16_t(a.showMessage ? 1 : 0));
+    w.writeField(a.message);
+    w.writeField(std::int16_t{0});
+    w.writeField("");
+    w.writeField(std::int16_t(a.disappear ? 1 : 0));
+    w.writeField(std::int16_t(a.quit ? 1 : 0));
+    w.writeField(std::int16_t(a.goToFrame.empty() ? 0 : 1));
+    w.writeField(a.goToFrame);
+    int g = a.groups;
+    if (g < 1) return;
+    w.writeField(std::int16_t(a.stopHotspotSound));
+    w.writeField(std::int16_t(a.stopAllSounds));
+    w.writeField(std::int16_t(a.video.empty() ? 0 : 1));
+    w.writeField(a.video);
+    w.writeField(true);
+    w.writeField(false);
+    for (int i = 0; i < 4; ++i) w.writeField(std::int16_t{0});
+    if (g < 2) return;
+    w.writeField(std::int16_t{0});
+    w.writeField(std::int16_t(a.hotspotSound.empty() ? 0 : 1));
+    w.writeField(a.hotspotSound);
+    w.writeField(std::int16_t(a.frameSound.empty() ? 0 : 1));
+    w.writeField(a.frameSound);
+    if (g < 3) return;
+    for (int i = 0; i < 3; ++i) w.writeField(RecordVariant{});
+    w.writeField(std::int16_t(a.goBack ? 1 : 0));
+    if (g < 4) return;
+    for (int i = 0; i < 3; ++i) w.writeField(RecordVariant{});
+    w.writeField(a.messageInFrame);
+    if (g < 5) return;
+    for (int i = 0; i < 3; ++i) w.writeField(RecordVariant{});
+    bool lists = !a.listZero.empty() || !a.listOne.empty() || !a.listToggle.empty();
+    w.writeField(std::int16_t(lists ? 1 : 0));
+    for (const auto* list : {&a.listZero, &a.listOne, &a.listToggle}) {
+        w.writeField(std::int16_t(list->size()));
+        for (const auto& n : *list) w.writeField(n);
+    }
+    if (g < 6) return;
+    w.writeField(a.loopHotspotSound);
+    if (g < 7) return;
+    w.writeField(std::int16_t(a.transitionKind));
+    w.writeField(a.transitionMs);
+    if (g < 8) return;
+    w.writeField(!a.script.empty());
+    w.writeField(scriptField(a.script));
+    if (g < 9) return;
+    w.writeField(std::int16_t(a.transitionNumber));
+    if (g < 10) return;
+    for (int i = 0; i < 6; ++i) w.writeField(RecordVariant{});
+    w.writeField(std::to_string(static_cast<long>(a.channels.fadeSeconds * 1000)));
+    w.writeField(std::int16_t{0});
+    w.writeField(std::int16_t{5});
+    w.writeField(std::int16_t(a.channels.entries.size()));
+    for (const ChannelRequestEntry& e : a.channels.entries) {
+        w.writeField(e.command);
+        w.writeField(e.fade);
+        w.writeField(e.loop);
+        w.writeField(e.level);
+        w.writeField(e.file);
+    }
+    if (g < 11) return;
+    w.writeField(!a.pickItem.empty());
+    w.writeField(a.pickItem);
+    if (g < 12) return;
+    w.writeField(a.pluginActions);
+}
+
+} // namespace
+
+ProjectBuilder& ProjectBuilder::actions(const std::string& frame, const std::vector<ActionSpec>& blocks, bool alternate) {
+    RecordWriter w = RecordWriter::create(m_folder / "FramesData" / (frame + (alternate ? ".mr3" : ".fm3")));
+    for (const ActionSpec& a : blocks) {
+        for (int i = 0; i < 10; ++i) w.writeField(RecordVariant{});
+        writeActionRecord(w, a);
+        w.writeField("----- SEPARATOR -----");
+    }
+    w.commit();
+    return *this;
+}
+
+ProjectBuilder& ProjectBuilder::itemActions(const std::string& frame,
+                                            const std::vector<std::pair<std::string, ActionSpec>>& keyedBlocks) {
+    RecordWriter w = RecordWriter::create(m_folder / "FramesData" / (frame + ".fm0"));
+    for (const auto& [key, a] : keyedBlocks) {
+        w.writeField(RecordVariant{});
+        w.writeField(key);
+        for (int i = 3; i <= 10; ++i) w.writeField(RecordVariant{});
+        writeActionRecord(w, a);
+        w.writeField("----- SEPARATOR -----");
+    }
+    w.commit();
+    return *this;
+}
+
+ProjectBuilder& ProjectBuilder::pickups(const std::string& frame, const std::vector<std::pair<int, std::string>>& items) {
+    RecordWriter w = RecordWriter::create(m_folder / "FramesData" / (frame + ".fm4"));
+    for (const auto& [hotspot, item] : items) {
+        w.writeField(RecordVariant{});
+        w.writeField(std::int16_t(hotspot));
+        for (int i = 3; i <= 10; ++i) w.writeField(RecordVariant{});
+        w.writeField(std::int16_t(item.empty() ? 0 : 1));
+        if (!item.empty()) w.writeField(item);
+        w.writeField("----- SEPARATOR -----");
+    }
+    w.commit();
+    return *this;
+}
+
+ProjectBuilder& ProjectBuilder::item(const std::string& name, const std::string& iconFile) {
+    RecordWriter w = RecordWriter::create(m_folder / "Areas" / (name + ".obj"));
+    w.writeField(iconFile);
+    w.commit();
+    return *this;
+}
+
+ProjectBuilder& ProjectBuilder::combination(const std::string& dragged, const std::string& target, bool removeDragged,
+                                            bool removeTarget, const std::string& result, const std::string& script) {
+    RecordWriter w = RecordWriter::create(m_folder / "Areas" / (dragged + "_on_" + target + ".drg"));
+    w.writeField(std::int16_t(removeDragged ? 1 : 0));
+    w.writeField(std::int16_t(removeTarget ? 1 : 0));
+    w.writeField(std::int16_t(result.empty() ? 0 : 1));
+    w.writeField(result);
+    if (!script.empty()) {
+        for (int i = 5; i <= 7; ++i) w.writeField(RecordVariant{});
+        w.writeField(true);
+        w.writeField(scriptField(script));
+    }
+    w.commit();
+    return *this;
+}
+
 ProjectBuilder& ProjectBuilder::variables(const std::vector<std::string>& integers, const std::vector<std::string>& variants) {
     RecordWriter w = RecordWriter::create(m_folder / "Config" / "Variables");
     w.writeField("Variables");

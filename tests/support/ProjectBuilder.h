@@ -42,6 +42,33 @@ struct TextSpec {
     std::uint32_t colour = 0xFFFFFF;  // red in the low byte
 };
 
+// One action record (.fm3 / .fm0 block body). `groups` is how many optional groups follow G0
+// (0–12), as older editors wrote shorter blocks.
+struct ActionSpec {
+    std::string variable;            // G0: change this integer variable …
+    bool setZero = false, setOne = false, toggle = false;
+    bool showMessage = false;
+    std::string message;
+    bool disappear = false;          // remove the used item, or hide the clicked hotspot
+    bool quit = false;
+    std::string goToFrame;           // empty: no frame change
+    bool stopHotspotSound = false, stopAllSounds = false;   // G1
+    std::string video;
+    std::string hotspotSound, frameSound;                    // G2
+    bool goBack = false;                                     // G3
+    bool messageInFrame = true;                              // G4
+    std::vector<std::string> listZero, listOne, listToggle;  // G5
+    bool loopHotspotSound = true;                            // G6
+    int transitionKind = 0;                                  // G7
+    double transitionMs = 0;
+    std::string script;                                      // G8 (run when not empty)
+    int transitionNumber = 0;                                // G9
+    ChannelRequestBlock channels;                            // G10
+    std::string pickItem;                                    // G11
+    std::string pluginActions;                               // G12
+    int groups = 12;
+};
+
 class ProjectBuilder {
   public:
     // Creates the folder and the usual sub-folders (Config, Frames, FramesData, Areas, Icons …).
@@ -65,6 +92,19 @@ class ProjectBuilder {
     ProjectBuilder& texts(const std::string& frame, const std::vector<TextSpec>& texts, bool alternate = false);
     // Config/Variables: integer variables, then after "***" the variant variables.
     ProjectBuilder& variables(const std::vector<std::string>& integers, const std::vector<std::string>& variants = {});
+
+    // FramesData/<frame>.fm3 (or .mr3): block n is hotspot n's action.
+    ProjectBuilder& actions(const std::string& frame, const std::vector<ActionSpec>& blocks, bool alternate = false);
+    // FramesData/<frame>.fm0: item-on-hotspot actions keyed "<hotspot>_<item>.drg".
+    ProjectBuilder& itemActions(const std::string& frame,
+                                const std::vector<std::pair<std::string, ActionSpec>>& keyedBlocks);
+    // FramesData/<frame>.fm4: the item each listed hotspot offers on a click.
+    ProjectBuilder& pickups(const std::string& frame, const std::vector<std::pair<int, std::string>>& hotspotItems);
+    // Areas/<name>.obj naming the item's icon (in the Areas folder).
+    ProjectBuilder& item(const std::string& name, const std::string& iconFile);
+    // Areas/<dragged>_on_<target>.drg.
+    ProjectBuilder& combination(const std::string& dragged, const std::string& target, bool removeDragged,
+                                bool removeTarget, const std::string& result, const std::string& script = "");
 
     // Any file, given by its path inside the project, with raw bytes.
     ProjectBuilder& file(const std::string& relativePath, const std::string& bytes);

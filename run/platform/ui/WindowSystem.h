@@ -61,6 +61,9 @@ class WindowSystem : public ModalHost {
     // Marks every form for repainting at the next pump.
     void invalidate() { m_dirty = true; }
 
+    // The frontmost visible element at a point of the form (pixels from its outer corner).
+    Element* elementAt(Form& form, int x, int y) const { return hitTest(form, x, y); }
+
     // Routes one input event as if it came from the backend (used by the pump and the driver).
     void dispatch(const InputEvent& ev);
 
