@@ -1,6 +1,7 @@
 // Writes the bundled demo game into a folder: `make-demo examples/demo`. Every file of the demo,
 // pictures included, is made here, so the repository holds no third-party game content.
 #include "run/platform/graphics/Picture.h"
+#include "run/project/FileLookup.h"
 #include "tests/support/MediaMaker.h"
 #include "tests/support/ProjectBuilder.h"
 
@@ -79,11 +80,103 @@ Canvas paintBeach() {
     return c;
 }
 
-Canvas paintShell() {
-    Canvas c(48, 40, 0);
-    FillCircle(c, 24, 24, 16, 0xFFF3C9B0);
-    for (int k = -12; k <= 12; k += 6) c.fill({24 + k, 10, 2, 28}, 0xFFD69C82);
+
+Canvas paintCottage() {
+    Canvas c(W, H, 0xFF3A4A2E);
+    c.fill({0, 330, W, 150}, 0xFF5A4030);                           // the floor
+    for (int x = 0; x < W; x += 64) c.fill({x, 330, 2, 150}, 0xFF3E2A1E);
+    c.fill({60, 60, 160, 120}, 0xFF9CC4E0);                         // the window
+    c.frame({60, 60, 160, 120}, 0xFF2A1C10);
+    c.fill({138, 60, 4, 120}, 0xFF2A1C10);
+    c.fill({60, 118, 160, 4}, 0xFF2A1C10);
+    c.fill({330, 250, 220, 16}, 0xFF6B4A2E);                        // the table
+    c.fill({345, 266, 12, 80}, 0xFF4B321E);
+    c.fill({523, 266, 12, 80}, 0xFF4B321E);
     return c;
+}
+
+Canvas paintLanternRoom() {
+    Canvas c(W, H);
+    VerticalGradient(c, {0, 0, W, H}, 0xFF0B1330, 0xFF1C2A4A);
+    for (int i = 0; i < 60; ++i) c.setPixel((i * 131) % W, (i * 71) % 200, 0xFFFFFFFF);
+    c.fill({0, 380, W, 100}, 0xFF2E2E34);                           // the gallery floor
+    for (int x = 0; x < W; x += 40) c.fill({x, 330, 4, 50}, 0xFF55555C);
+    c.fill({0, 328, W, 4}, 0xFF55555C);
+    return c;
+}
+
+Canvas paintLamp(bool lit) {
+    Canvas c(96, 96, 0);
+    c.fill({30, 70, 36, 20}, 0xFF3A3A3A);
+    c.fill({26, 20, 44, 52}, lit ? 0xC0FFF0A0 : 0xA0A0B0C0);
+    c.frame({26, 20, 44, 52}, 0xFF202020);
+    c.fill({34, 8, 28, 12}, 0xFF3A3A3A);
+    if (lit) FillCircle(c, 48, 46, 12, 0xFFFFF8D0);
+    return c;
+}
+
+// A 32×32 item icon: a shape on a transparent background.
+Canvas icon(const std::string& kind) {
+    Canvas c(32, 32, 0);
+    if (kind == "bottle") {
+        c.fill({12, 10, 8, 20}, 0xFF3C7A3C);
+        c.fill({14, 3, 4, 8}, 0xFF3C7A3C);
+        c.fill({14, 16, 4, 8}, 0xFFE0C060);
+    } else if (kind == "wick") {
+        for (int i = 0; i < 24; ++i) c.fill({4 + i, 14 + (i % 6 < 3 ? i % 3 : 3 - i % 3), 2, 3}, 0xFFF2EEDC);
+    } else if (kind == "fuel") {
+        c.fill({8, 10, 16, 20}, 0xFFB03A2A);
+        c.fill({12, 4, 4, 7}, 0xFF808080);
+        c.fill({16, 14, 10, 2}, 0xFFF2EEDC);
+    } else if (kind == "key") {
+        FillCircle(c, 9, 16, 6, 0xFFD4AF37);
+        FillCircle(c, 9, 16, 2, 0);
+        c.fill({14, 15, 16, 3}, 0xFFD4AF37);
+        c.fill({24, 18, 3, 5}, 0xFFD4AF37);
+    }
+    return c;
+}
+
+// A hotspot picture from an icon, twice the size, as an .ico file.
+std::string bigIcon(const std::string& kind) {
+    Canvas small = icon(kind), big(64, 64, 0);
+    big.stretch(small, small.bounds(), big.bounds());
+    return MakeIconBytes(big);
+}
+
+HotspotSpec rect(int x, int y, int w, int h) {
+    HotspotSpec s;
+    s.left = x * T - 30;
+    s.top = y * T - 30;
+    s.width = w * T + 60;
+    s.height = h * T + 60;
+    s.cursorFile = "look.cur";
+    return s;
+}
+
+HotspotSpec picture(int x, int y, const std::string& file) {
+    HotspotSpec s = rect(x, y, 1, 1);
+    s.hasPicture = true;
+    s.pictureFile = file;
+    return s;
+}
+
+ActionSpec go(const std::string& frame) {
+    ActionSpec a;
+    a.goToFrame = frame;
+    return a;
+}
+
+ActionSpec say(const std::string& text) {
+    ActionSpec a;
+    a.showMessage = true;
+    a.message = text;
+    return a;
+}
+
+TextSpec caption(const std::string& text, int x, int y, double size = 11, bool bold = false,
+                 std::uint32_t colour = 0xF0F0F0) {
+    return TextSpec{1, text, x * T, y * T, bold, false, "Arial", size, false, false, colour};
 }
 
 } // namespace
@@ -99,7 +192,7 @@ int main(int argc, char** argv) {
         info.ProjectRegistryName = "LanternCoveDemo";
         info.AdventureName = "The Lantern of Gull Cove";
         info.InitialFrame = "Harbour";
-        info.VersionText = "Demo edition 0.2";
+        info.VersionText = "Demo edition 0.3";
         info.FrameWidth = W;
         info.FrameHeight = H;
         info.Author = "The Adventure Player team";
@@ -110,26 +203,9 @@ int main(int argc, char** argv) {
         info.DefaultCursor = "compass.cur";
         ProjectBuilder b(root);
         b.general(info).texts(1).more("ScriptTimeOut", "0");
-        b.variables({"lantern_lit", "door_open", "has_key"}, {"visitor_name"});
+        b.variables({"door_open", "lantern_lit", "visited_beach"}, {"visitor_name"});
 
-        // Pictures and pointers.
-        save(run::platform::SaveJpg(paintHarbour(), (root / "Frames" / "harbour.jpg").string(), 88));
-        save(run::platform::SaveJpg(paintBeach(), (root / "Frames" / "beach.jpg").string(), 88));
-        save(run::platform::SaveBmp(paintBrickTile(), (root / "Frames" / "bricks.bmp").string()));
-        save(run::platform::SaveBmp(paintDoor(), (root / "Areas" / "door.bmp").string()));
-        b.file("Areas/boat.ico", MakeIconBytes(paintBoat().empty() ? Canvas(1, 1) : [] {
-            // Icons are square: the boat sits at the bottom of a 120×120 picture.
-            Canvas sq(120, 120, 0);
-            Canvas boat = paintBoat();
-            sq.blit(boat, boat.bounds(), 0, 60);
-            return sq;
-        }()));
-        b.file("Areas/shell.ico", MakeIconBytes([] {
-            Canvas sq(48, 48, 0);
-            Canvas shell = paintShell();
-            sq.blit(shell, shell.bounds(), 0, 4);
-            return sq;
-        }()));
+        // Pointers, items and their icons.
         b.file("Icons/compass.cur", MakeCursorBytes(ArrowPointer(0xFFF0E6C8), 0, 0));
         b.file("Icons/look.cur", MakeCursorBytes([] {
             Canvas c(32, 32, 0);
@@ -138,70 +214,124 @@ int main(int argc, char** argv) {
             for (int i = 0; i < 10; ++i) c.fill({18 + i, 18 + i, 3, 3}, 0xFF000000);
             return c;
         }(), 12, 12));
+        for (const char* kind : {"bottle", "wick", "fuel", "key"}) {
+            b.file(std::string("Areas/") + kind + ".ico", MakeIconBytes(icon(kind)));
+            b.file(std::string("Areas/") + kind + "_big.ico", bigIcon(kind));
+        }
+        b.item("oil bottle", "bottle.ico").item("wick", "wick.ico").item("lamp fuel", "fuel.ico").item("key", "key.ico");
+        // The wick dropped on the oil bottle makes lamp fuel; both are used up.
+        b.combination("wick", "oil bottle", true, true, "lamp fuel");
 
-        // Frames.
+        // Harbour: the lighthouse, the boat, the path to the beach and the cottage door.
+        save(run::platform::SaveJpg(paintHarbour(), (root / "Frames" / "harbour.jpg").string(), 88));
+        b.file("Areas/boat.ico", MakeIconBytes([] {
+            Canvas sq(120, 120, 0);
+            Canvas boat = paintBoat();
+            sq.blit(boat, boat.bounds(), 0, 60);
+            return sq;
+        }()));
         run::FrameFile harbour;
         harbour.PictureType = 1;
         harbour.Picture = "harbour.jpg";
         b.frame("Harbour", harbour);
-        HotspotSpec lighthouse;
-        lighthouse.left = 540 * T;
-        lighthouse.top = 80 * T;
-        lighthouse.width = 80 * T;
-        lighthouse.height = 190 * T;
-        lighthouse.cursorFile = "look.cur";
-        HotspotSpec boat;
-        boat.left = 150 * T - 30;
-        boat.top = 250 * T - 30;
-        boat.hasPicture = true;
-        boat.pictureFile = "boat.ico";
-        boat.cursorFile = "look.cur";
-        HotspotSpec beachPath;
-        beachPath.left = 0;
-        beachPath.top = 420 * T;
-        beachPath.width = 120 * T;
-        beachPath.height = 60 * T;
-        b.hotspots("Harbour", {lighthouse, boat, beachPath});
-        TextSpec title{1, "Gull Cove", 24 * T, 20 * T, true, false, "Times New Roman", 24, false, false, 0x7AD2FF};
-        TextSpec hint{2, "The lantern has been dark for seven nights.", 24 * T, 60 * T, false, true, "Arial", 11,
-                      false, false, 0xF0F0F0};
-        b.texts("Harbour", {title, hint});
+        b.hotspots("Harbour", {rect(540, 80, 80, 190), picture(150, 250, "boat.ico"), rect(0, 420, 120, 60),
+                               rect(330, 330, 110, 50)});
+        b.actions("Harbour", {go("Lighthouse"), say("An old rowing boat. Its oars are long gone."), go("Beach"),
+                              go("Cottage")});
+        b.texts("Harbour", {TextSpec{1, "Gull Cove", 24 * T, 20 * T, true, false, "Times New Roman", 24, false, false,
+                                     0x7AD2FF},
+                            caption("The lantern has been dark for seven nights.", 24, 60),
+                            caption("to the beach", 8, 450, 9), caption("cottage", 350, 340, 9)});
 
+        // Beach: its picture is stored under the hidden name a compiled game gives it.
+        std::string beachPicture = (root / "Frames" / "beach.jpg").string();
+        save(run::platform::SaveJpg(paintBeach(), run::HiddenPath(beachPicture, true), 88));
+        run::FrameFile beach;
+        beach.PictureType = 1;
+        beach.Picture = "beach.jpg";
+        b.frame("Beach", beach);
+        b.hotspots("Beach", {picture(300, 380, "bottle_big.ico"), rect(0, 0, 640, 40)});
+        ActionSpec takeBottle = say("A bottle of lamp oil, washed up with the tide.");
+        takeBottle.disappear = true;
+        takeBottle.pickItem = "oil bottle";
+        takeBottle.variable = "visited_beach";
+        takeBottle.setOne = true;
+        ActionSpec back;
+        back.goBack = true;
+        b.actions("Beach", {takeBottle, back});
+        b.texts("Beach", {caption("back to the harbour", 260, 12, 10, true)});
+
+        // Cottage: a wick on the table, and the key on its hook.
+        save(run::platform::SaveJpg(paintCottage(), (root / "Frames" / "cottage.jpg").string(), 88));
+        run::FrameFile cottage;
+        cottage.PictureType = 1;
+        cottage.Picture = "cottage.jpg";
+        b.frame("Cottage", cottage);
+        b.hotspots("Cottage", {picture(420, 200, "wick_big.ico"), picture(560, 120, "key_big.ico"), rect(0, 440, 640, 40)});
+        ActionSpec takeWick = say("A spare lamp wick.");
+        takeWick.disappear = true;
+        takeWick.pickItem = "wick";
+        ActionSpec takeKey = say("The keeper's key to the lighthouse.");
+        takeKey.disappear = true;
+        takeKey.pickItem = "key";
+        b.actions("Cottage", {takeWick, takeKey, back});
+        b.texts("Cottage", {TextSpec{1, "The keeper's cottage", 200 * T, 20 * T, true, false, "Times New Roman", 20,
+                                     false, false, 0xA8E0F0},
+                            caption("back to the harbour", 260, 452, 10, true), caption("[EMPTY]", 0, 0)});
+
+        // The lighthouse door: locked until the key is used on it.
+        save(run::platform::SaveBmp(paintBrickTile(), (root / "Frames" / "bricks.bmp").string()));
+        save(run::platform::SaveBmp(paintDoor(), (root / "Areas" / "door.bmp").string()));
         run::FrameFile tower;
         tower.PictureType = 1;
         tower.Picture = "bricks.bmp";
         tower.TilePicture = true;
         b.frame("Lighthouse", tower);
-        HotspotSpec door;
-        door.left = 270 * T - 30;
-        door.top = 250 * T - 30;
-        door.hasPicture = true;
-        door.pictureFile = "door.bmp";
-        door.cursorFile = "look.cur";
+        HotspotSpec door = picture(270, 250, "door.bmp");
         door.hasConditions = true;
         door.hideIf = {"door_open"};
-        b.hotspots("Lighthouse", {door});
-        b.texts("Lighthouse", {{1, "The lighthouse door", 220 * T, 200 * T, true, false, "Arial", 14, false, false,
-                                0xFFFFFF}});
+        HotspotSpec doorway = rect(270, 250, 100, 170);
+        doorway.hasConditions = true;
+        doorway.showIf = {"door_open"};
+        b.hotspots("Lighthouse", {door, doorway, rect(0, 440, 640, 40)});
+        b.actions("Lighthouse", {say("The door is locked."), go("LanternRoom"), back});
+        ActionSpec unlock = say("The key turns. The door swings open.");
+        unlock.variable = "door_open";
+        unlock.setOne = true;
+        unlock.disappear = true;   // the key stays in the lock
+        b.itemActions("Lighthouse", {{"1_key.drg", unlock}});
+        b.texts("Lighthouse", {caption("The lighthouse door", 240, 200, 14, true),
+                               caption("back to the harbour", 260, 452, 10, true)});
 
-        run::FrameFile cottage;
-        cottage.PictureType = 0;
-        cottage.Picture = std::to_string(0x2E4A3A); // a dark green wall
-        b.frame("Cottage", cottage);
-        b.texts("Cottage", {{1, "The keeper's cottage", 200 * T, 40 * T, true, false, "Times New Roman", 20, false,
-                             false, 0xA8E0F0},
-                            {2, "[EMPTY]", 0, 0, false, false, "", 10, false, false, 0}});
+        // The lantern room: fuel in the lamp lights it, and the story ends.
+        save(run::platform::SaveJpg(paintLanternRoom(), (root / "Frames" / "lanternroom.jpg").string(), 88));
+        b.file("Areas/lamp.ico", MakeIconBytes(paintLamp(false)));
+        run::FrameFile lantern;
+        lantern.PictureType = 1;
+        lantern.Picture = "lanternroom.jpg";
+        b.frame("LanternRoom", lantern);
+        b.hotspots("LanternRoom", {picture(272, 200, "lamp.ico"), rect(0, 440, 640, 40)});
+        b.actions("LanternRoom", {say("The great lamp is cold and dry."), back});
+        ActionSpec light = say("The wick takes the fuel, and the lamp blazes into light.");
+        light.variable = "lantern_lit";
+        light.setOne = true;
+        light.disappear = true;
+        light.goToFrame = "Ending";
+        b.itemActions("LanternRoom", {{"1_lamp fuel.drg", light}});
+        b.texts("LanternRoom", {caption("The lantern room", 250, 30, 16, true, 0xFFF0C0),
+                                caption("back down", 280, 452, 10, true)});
 
-        run::FrameFile beach;
-        beach.PictureType = 1;
-        beach.Picture = "beach.jpg";
-        b.frame("Beach", beach);
-        HotspotSpec shell;
-        shell.left = 300 * T - 30;
-        shell.top = 380 * T - 30;
-        shell.hasPicture = true;
-        shell.pictureFile = "shell.ico";
-        b.hotspots("Beach", {shell});
+        // The ending: a timed frame that leaves the game after a few seconds.
+        run::FrameFile ending;
+        ending.PictureType = 0;
+        ending.Picture = std::to_string(0x3A1A0A);
+        ending.TimerEnabled = true;
+        ending.TimerSeconds = "6";
+        ending.TimerTarget = "[quit]";
+        b.frame("Ending", ending);
+        b.texts("Ending", {TextSpec{1, "The lantern shines again over Gull Cove.", 90 * T, 200 * T, true, false,
+                                    "Times New Roman", 22, false, false, 0x60D8FF},
+                           caption("Thank you for playing.", 250, 260, 12)});
     } catch (const std::exception& e) {
         std::cerr << "make-demo: " << e.what() << "\n";
         return 1;

@@ -81,6 +81,14 @@ Element* WindowSystem::captured() const {
 
 namespace {
 
+// Calls a copy of an event handler: a handler may unload its own element (a hotspot whose action
+// opens another frame), which destroys the stored handler while it runs.
+template <class Fn, class... Args> void raise(const Fn& handler, Args&&... args) {
+    if (!handler) return;
+    Fn keep = handler;
+    keep(std::forward<Args>(args)...);
+}
+
 // The frontmost element under (x, y) among the children of `container` (null: the form's own
 // elements). A container's children lie above it, as they are painted, and only inside it.
 Element* hitAmong(const Form& form, const Element* container, int x, int y) {
@@ -165,7 +173,7 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         m_captureOnForm = target == nullptr;
         m_captureName = e->name;
         m_captureIndex = e->index;
-        if (e->onMouseDown) e->onMouseDown(argsFor(*e, ev));
+        raise(e->onMouseDown, argsFor(*e, ev));
         break;
     }
     case T::MouseUp: {
@@ -182,20 +190,20 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         const bool onForm = e == form;
         const std::string name = e->name;
         const int index = e->index;
-        if (e->onMouseUp) e->onMouseUp(argsFor(*e, ev));
+        raise(e->onMouseUp, argsFor(*e, ev));
         if (!isLoaded(*form)) return;
         e = onForm ? form : form->find(name, index);
         if (!e) break;
         // A click is a down and an up over the same element.
         Element* under = hitTest(*form, ev.x, ev.y);
         if (!under) under = form;
-        if (under == e && e->enabled && e->onClick) e->onClick();
+        if (under == e && e->enabled) raise(e->onClick);
         break;
     }
     case T::DoubleClick: {
         Element* e = hitTest(*form, ev.x, ev.y);
         if (!e) e = form;
-        if (e->onDblClick) e->onDblClick();
+        raise(e->onDblClick);
         break;
     }
     case T::MouseMove: {
@@ -203,7 +211,7 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         Element* e = (m_captureForm == form) ? captured() : nullptr;
         if (!e) e = over ? over : form;
         updatePointer(*form, over);
-        if (e->onMouseMove) e->onMouseMove(argsFor(*e, ev));
+        raise(e->onMouseMove, argsFor(*e, ev));
         break;
     }
     case T::KeyDown:
@@ -261,7 +269,7 @@ void WindowSystem::fireDueTimers() {
         if (!d.timer->onTimer) continue;
         m_busyTimers.push_back(d.timer);
         m_dirty = true;
-        d.timer->onTimer();
+        raise(d.timer->onTimer);
         m_busyTimers.erase(std::remove(m_busyTimers.begin(), m_busyTimers.end(), d.timer), m_busyTimers.end());
     }
 }
