@@ -1,6 +1,6 @@
-// Drive letters on a system that has none: mounted volumes (under /media, /mnt, /run/media) are
-// given letters so that games written for CD drives find their discs. Tests point letters at
-// folders of their own.
+// Drive letters on a system that has none: mounted discs, removable volumes under /media or
+// /run/media and network shares are given letters so that games written for CD drives find
+// their discs. RUN_DRIVES and tests point letters at folders of their own.
 #pragma once
 
 #include <map>
@@ -22,7 +22,7 @@ struct Drive {
 class DriveTable {
   public:
     // Letters from a scan of the mounted volumes: C is the root folder; CD and DVD volumes
-    // (iso9660, udf) come first from D on, then other removable mounts.
+    // (iso9660, udf) come first from D on, then removable mounts, then network shares.
     static DriveTable FromSystem();
     // Letters from a description "D=/path/to/cd1:cd;E=/other:fixed" (the RUN_DRIVES variable).
     static DriveTable FromDescription(const std::string& description);
