@@ -668,7 +668,9 @@ private:
     }
 
     ExprPtr postfix(ExprPtr e, size_t* lastParen) {
+        ChainDepth depth(*this);
         while (true) {
+            if ((kind() == Tok::Dot && !tok().spaceBefore) || kind() == Tok::LParen) depth.step();
             if (kind() == Tok::Dot && !tok().spaceBefore) {
                 auto m = std::make_unique<MemberExpr>();
                 at(*m);
@@ -711,10 +713,16 @@ private:
     }
 
     // A long left-associative chain makes a deep tree; it counts as nesting.
+    // Counts into the same budget as nesting, so the tree depth stays bounded.
     struct ChainDepth {
         explicit ChainDepth(Parser& p) : m_p(p) {}
-        void step() { if (++m_n > kMaxNesting) m_p.fail(Err::OutOfStack); }
-        ~ChainDepth() = default;
+        void step() {
+            ++m_n;
+            if (++m_p.m_depth > kMaxNesting) m_p.fail(Err::OutOfStack);
+        }
+        ~ChainDepth() { m_p.m_depth -= m_n; }
+        ChainDepth(const ChainDepth&) = delete;
+        ChainDepth& operator=(const ChainDepth&) = delete;
         Parser& m_p;
         int m_n = 0;
     };

@@ -82,7 +82,8 @@ TEST(VbsRobustness, EndlessLoopWithTimeout) {
     vbs::Config cfg;
     cfg.timeoutMs = 20;
     EXPECT_EQ(errorOf("Do\nLoop", cfg), 1901);
-    EXPECT_EQ(errorOf("Sub S()\nS2\nEnd Sub\nSub S2()\nS\nEnd Sub\nWhile 1 : S2 : Wend", cfg), 28);
+    // Mutual recursion inside an endless loop hits the stack limit first.
+    EXPECT_EQ(errorOf("Sub S()\nS2\nEnd Sub\nSub S2()\nS\nEnd Sub\nWhile 1 : S2 : Wend"), 28);
 }
 
 TEST(VbsRobustness, GarbageNeverCrashes) {
