@@ -16,6 +16,7 @@ inline ProjectInfo BasicInfo() {
     ProjectInfo i;
     i.ProjectRegistryName = "GullCove";
     i.AdventureName = "The Lantern of Gull Cove";
+    i.InitialFrame = "Harbour";
     i.VersionText = "Version 1.0";
     i.Author = "Ann Author";
     i.Email = "ann@example.org";
@@ -26,6 +27,9 @@ inline ProjectInfo BasicInfo() {
 }
 
 struct Play {
+    // Every project has the first frame that Start opens (a plain colour) and a variables list.
+    Play() { project.frame("Harbour", FrameFile{}).variables({}); }
+
     TempFolder tmp;
     ProjectBuilder project{tmp / "game"};
     std::filesystem::path settingsFile = tmp / "settings.ini";
