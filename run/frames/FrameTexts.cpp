@@ -48,6 +48,7 @@ void GameWindow::LoadTexts() {
     auto& fonts = m_s.ui.fonts();
     for (int k = 1; !r.atEnd() && !m_s.flags.Quitting; ++k) {
         // Failures inside a block are not reported: the loading goes on with the next block.
+        const std::size_t blockStart = r.position();
         try {
             int number = 1;
             for (const Element* e : m_form.arrayMembers("Text")) number = std::max(number, e->index + 1);
@@ -85,13 +86,23 @@ void GameWindow::LoadTexts() {
             field([&](const RecordVariant& v) { t.font.strikeout = v.toBoolean(); });
             field([&](const RecordVariant& v) { t.font.underline = v.toBoolean(); });
             field([&](const RecordVariant& v) {
-                t.foreColor = static_cast<platform::ColorRef>(static_cast<std::int64_t>(v.toNumber())) & 0xFFFFFF;
+                double colour = v.toNumber();
+                if (!(colour > -2147483649.0 && colour < 2147483648.0)) throw RecordError(RecordError::Kind::Overflow);
+                t.foreColor = static_cast<platform::ColorRef>(static_cast<std::int64_t>(colour)) & 0xFFFFFF;
             });
             platform::AutoSizeToCaption(t, fonts);
             t.visible = true;
             if (m_form.visible) m_form.zOrder(t, 0);
             r.readVariant();
         } catch (const std::exception&) {
+            // Text blocks have 21 fields and no separator: the next block starts after them,
+            // wherever the failure left the reader.
+            try {
+                r.seek(blockStart);
+                for (int i = 0; i < 21; ++i) r.readVariant();
+            } catch (const std::exception&) {
+                r.seek(r.size());
+            }
         }
     }
 }

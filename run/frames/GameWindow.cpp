@@ -42,6 +42,7 @@ void GameWindow::build() {
     unload.onTimer = [this] { onUnloadTimer(); };
     platform::TimerElement& message = m_form.addTimer("TimerMessageBox");
     message.onTimer = [this] { hideTextMessage(); };
+    buildMenus();
 }
 
 void GameWindow::buildFrameElements() {
@@ -92,6 +93,7 @@ void GameWindow::load() {
     m_form.top = 0;
     m_form.enabled = true;
     m_form.caption = m_s.info.AdventureName;
+    applyMenuCaptions();
     m_s.gameForm = &m_form;
     m_s.ui.load(m_form);
 }
@@ -108,9 +110,9 @@ void GameWindow::CenterWindowAndPictureBox() {
         // A normal window whose inside holds the frame picture, centred on the screen.
         m_form.caption = m_s.info.AdventureName + " ";
         m_form.width = frame.width;
-        m_form.height = frame.height;
+        m_form.height = frame.height + platform::kMenuBarHeight * platform::kTwipsPerPixel;
         frame.left = 0;
-        frame.top = 0;
+        frame.top = platform::kMenuBarHeight * platform::kTwipsPerPixel;
         m_s.ui.centre(m_form);
     } else {
         // Maximised over the whole screen, the frame picture centred; its top never above the
@@ -133,20 +135,6 @@ void GameWindow::CenterWindowAndPictureBox() {
     where.width = frame.width;
     where.height = frame.height;
     if (m_form.visible) m_s.ui.backend().move(m_form);
-}
-
-// Menus come with the menu bar; until then only their shown/hidden state is kept.
-void GameWindow::ShowMenus() {
-    if (m_s.info.NoMenus) return;
-    m_menusVisible = true;
-    m_menuDropdownOpened = false;
-    m_s.note("ShowMenus");
-}
-
-void GameWindow::HideMenus() {
-    if (!m_s.info.KeepMenusVisible && !m_s.flags.Quitting) m_menusVisible = false;
-    m_menuDropdownOpened = false;
-    m_s.note("HideMenus");
 }
 
 void GameWindow::frameAreaMouseDown(const platform::MouseArgs& a) {
@@ -198,22 +186,6 @@ void GameWindow::onFrameTimer() {
         OpenFrame(name, true, m_frame.TimerTransitionNumber, m_frame.TimerTransitionDuration / 1000.0);
     } else {
         OpenFrame(name, false, 0, 0);
-    }
-}
-
-void GameWindow::onKeyDown(int keyCode, int shift) {
-    if (keyCode == platform::kKeyEscape) {
-        if (!OneTimeVideoPlaying(m_s)) {
-            if (m_menusVisible) HideMenus();
-            else ShowMenus();
-        }
-        m_s.flags.StopMovie = true;
-        m_s.flags.SkipTransitionRequested = true;
-    }
-    if (!m_form.enabled) return;
-    if ((shift & platform::kCtrlMask) && keyCode == platform::kKeyA + ('Q' - 'A')) {
-        int answer = m_s.ui.messageBox(m_s.uiText[10], platform::kYesNo | platform::kQuestion, m_s.info.AdventureName);
-        if (answer == platform::kResultYes) StartUnloading();
     }
 }
 

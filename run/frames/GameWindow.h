@@ -73,6 +73,14 @@ class GameWindow {
 
   private:
     void build();
+    void buildMenus();
+    void applyMenuCaptions();
+    void rebuildFrameList();
+    void applyOptionsFromSettings();
+    void toggleOption(const char* menu, const char* setting, bool& flag);
+    void exitCommand();
+    void showLoadWindow();
+    void showSaveWindow();
     void buildFrameElements();
     void onKeyDown(int keyCode, int shift);
     void onUnloadTimer();
@@ -101,6 +109,8 @@ class GameWindow {
     bool m_menusVisible = false;
     bool m_menuDropdownOpened = false;
     int m_clickX = 0, m_clickY = 0;
+    int m_debugKeys = 0;               // position in the hidden key sequence
+    bool m_debugUnlocked = false;
 };
 
 } // namespace run

@@ -37,9 +37,17 @@ struct HotspotBlock {
 };
 
 int asInt(const RecordVariant& v) {
-    double d = v.toNumber();
-    if (!(d > -2147483648.0 && d < 2147483648.0)) throw RecordError(RecordError::Kind::Overflow);
-    return static_cast<int>(std::nearbyint(d));
+    double d = std::nearbyint(v.toNumber());
+    if (!(d >= -2147483648.0 && d <= 2147483647.0)) throw RecordError(RecordError::Kind::Overflow);
+    return static_cast<int>(d);
+}
+
+// A position or size in twips: the element sits 30 twips further in and is 60 smaller, so
+// values at the very ends of the range would overflow there.
+int asTwips(const RecordVariant& v) {
+    int t = asInt(v);
+    if (t > 2147483647 - 30 || t < -2147483647 + 60) throw RecordError(RecordError::Kind::Overflow);
+    return t;
 }
 
 void skipNameList(RecordReader& r) {
@@ -52,10 +60,10 @@ HotspotBlock readBlock(RecordReader& r) {
     r.readVariant();
     b.mergeMark = asInt(r.readVariant());
     for (int i = 3; i <= 10; ++i) r.readVariant();
-    b.left = asInt(r.readVariant());
-    b.top = asInt(r.readVariant());
-    b.width = asInt(r.readVariant());
-    b.height = asInt(r.readVariant());
+    b.left = asTwips(r.readVariant());
+    b.top = asTwips(r.readVariant());
+    b.width = asTwips(r.readVariant());
+    b.height = asTwips(r.readVariant());
     b.animated = r.readVariant().toNumber() != 0;
     b.hasPicture = r.readVariant().toBoolean();
     b.pictureFile = r.readVariant().text();

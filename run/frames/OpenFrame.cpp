@@ -242,13 +242,15 @@ void GameWindow::ResetAll() {
         CenterWindowAndPictureBox();
         hideTextMessage();
         ResetDefaultPointer();
-        s.note("RebuildFrameList");
-        s.note("ApplyMenuOption3");
+        rebuildFrameList();
         s.note("LoadPlugins");
         LoadVariables(s);
         s.note("LoadProcedures");
         s.transitionsDisabled = platform::LowerCaseWin(s.getUserSetting("DisableTransitions", "False")) == "true";
         s.effectsDisabled = platform::LowerCaseWin(s.getUserSetting("DisableEffects", "False")) == "true";
+        applyOptionsFromSettings();
+        if (s.info.KeepMenusVisible) ShowMenus();
+        else HideMenus();
         StopAllChannels(s);
         std::string timeout = s.readProjectSetting("ScriptTimeOut");
         if (!timeout.empty() && std::atof(timeout.c_str()) != 0) s.note("ScriptTimeout " + timeout);

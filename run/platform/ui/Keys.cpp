@@ -36,7 +36,7 @@ bool ParseKeyName(const std::string& name, int& keyCode, int& shift) {
         {"tab", kKeyTab}, {"space", kKeySpace}, {"backspace", kKeyBack}, {"left", kKeyLeft},
         {"right", kKeyRight}, {"up", kKeyUp}, {"down", kKeyDown}, {"home", kKeyHome}, {"end", kKeyEnd},
         {"pageup", kKeyPageUp}, {"pagedown", kKeyPageDown}, {"insert", kKeyInsert}, {"delete", kKeyDelete},
-        {"pause", kKeyPause},
+        {"pause", kKeyPause}, {"alt", kKeyMenu}, {"ctrl", kKeyControl}, {"shift", kKeyShift},
     };
     for (const auto& n : named) {
         if (k == n.name) { keyCode = n.code; return true; }

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 
+#include "run/platform/ui/Keys.h"
+
 namespace run::platform {
 
 WindowSystem::WindowSystem(IBackend& backend, FontCatalog& fonts)
-    : m_backend(backend), m_fonts(fonts), m_painter(fonts) {}
+    : m_backend(backend), m_fonts(fonts), m_painter(fonts), m_menuBar(fonts) {}
 
 WindowSystem::~WindowSystem() {
     for (Form* f : m_forms) m_backend.destroy(*f);
@@ -165,6 +167,7 @@ void WindowSystem::dispatch(const InputEvent& ev) {
             m_activation.push_back(form);
             if (form->onActivate) form->onActivate();
         }
+        if (menuMouseDown(*form, ev)) return;
         Element* target = hitTest(*form, ev.x, ev.y);
         m_captureForm = nullptr;
         if (target && !target->enabled) return;
@@ -207,6 +210,17 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         break;
     }
     case T::MouseMove: {
+        MenuState& menus = m_menus[form->id()];
+        if (menus.open) {
+            // Pointing into the open list highlights the item under the pointer.
+            MenuBar::Hit hit = m_menuBar.hitTest(*form, menus, ev.x, ev.y);
+            if (hit.inList) {
+                auto entries = MenuBar::items(*form, menus.open);
+                auto it = std::find(entries.begin(), entries.end(), hit.item);
+                menus.highlighted = it == entries.end() ? -1 : static_cast<int>(it - entries.begin());
+                break;
+            }
+        }
         Element* over = hitTest(*form, ev.x, ev.y);
         Element* e = (m_captureForm == form) ? captured() : nullptr;
         if (!e) e = over ? over : form;
@@ -215,6 +229,7 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         break;
     }
     case T::KeyDown:
+        if (menuKeyDown(*form, ev.keyCode)) break;
         if (form->onKeyDown) form->onKeyDown(ev.keyCode, ev.shift);
         break;
     case T::KeyUp:
@@ -345,7 +360,87 @@ std::optional<std::string> WindowSystem::inputBox(const std::string& prompt, con
 const Canvas& WindowSystem::paintedCanvas(const Form& form) {
     Canvas& c = m_canvases[form.id()];
     m_painter.paint(form, c);
+    m_menuBar.paint(form, m_menus[form.id()], c);
     return c;
+}
+
+bool WindowSystem::chooseMenu(Form& form, Element& menu) {
+    if (menu.kind != ElementKind::Menu || !menu.visible || !menu.enabled) return false;
+    MenuState& state = m_menus[form.id()];
+    m_dirty = true;
+    if (menu.container == nullptr) {
+        bool hasItems = !MenuBar::items(form, &menu).empty();
+        state = MenuState{};
+        if (hasItems) state.open = &menu;
+        raise(menu.onClick);
+        return true;
+    }
+    state = MenuState{};
+    raise(menu.onClick);
+    return true;
+}
+
+// A click on the bar opens or closes a list; a click in the open list chooses an item; a click
+// anywhere else while a list is open only closes it.
+bool WindowSystem::menuMouseDown(Form& form, const InputEvent& ev) {
+    MenuState& state = m_menus[form.id()];
+    MenuBar::Hit hit = m_menuBar.hitTest(form, state, ev.x, ev.y);
+    if (hit.onBar) {
+        if (hit.topLevel && state.open == hit.topLevel) state = MenuState{};
+        else if (hit.topLevel) chooseMenu(form, *hit.topLevel);
+        else state = MenuState{};
+        m_dirty = true;
+        return true;
+    }
+    if (hit.inList) {
+        if (hit.item) chooseMenu(form, *hit.item);
+        return true;
+    }
+    if (state.open) {
+        state = MenuState{};
+        m_dirty = true;
+        return true;
+    }
+    return false;
+}
+
+bool WindowSystem::menuKeyDown(Form& form, int keyCode) {
+    MenuState& state = m_menus[form.id()];
+    auto tops = MenuBar::topLevel(form);
+    if (!state.open) {
+        // The Alt key alone opens the first menu that has a list, as on the classic desktop.
+        if (keyCode != kKeyMenu) return false;
+        for (Element* top : tops) {
+            if (top->enabled && !MenuBar::items(form, top).empty()) {
+                chooseMenu(form, *top);
+                m_menus[form.id()].highlighted = 0;
+                return true;
+            }
+        }
+        return false;
+    }
+    auto entries = MenuBar::items(form, state.open);
+    auto at = std::find(tops.begin(), tops.end(), state.open);
+    int n = static_cast<int>(entries.size());
+    switch (keyCode) {
+    case kKeyEscape: state = MenuState{}; break;
+    case kKeyDown: if (n) state.highlighted = (state.highlighted + 1) % n; break;
+    case kKeyUp: if (n) state.highlighted = (state.highlighted + n - 1) % n; break;
+    case kKeyLeft:
+    case kKeyRight:
+        if (at != tops.end() && tops.size() > 1) {
+            std::size_t i = static_cast<std::size_t>(at - tops.begin());
+            i = keyCode == kKeyRight ? (i + 1) % tops.size() : (i + tops.size() - 1) % tops.size();
+            chooseMenu(form, *tops[i]);
+        }
+        break;
+    case kKeyReturn:
+        if (state.highlighted >= 0 && state.highlighted < n) chooseMenu(form, *entries[static_cast<std::size_t>(state.highlighted)]);
+        break;
+    default: return true;   // other keys go nowhere while a list is open
+    }
+    m_dirty = true;
+    return true;
 }
 
 } // namespace run::platform

@@ -5,6 +5,7 @@
 #include "run/platform/graphics/Fonts.h"
 #include "run/platform/ui/Backend.h"
 #include "run/platform/ui/FormPainter.h"
+#include "run/platform/ui/MenuBar.h"
 
 #include <functional>
 #include <map>
@@ -58,6 +59,13 @@ class WindowSystem : public ModalHost {
     void setScreenPointer(int shape, PicturePtr custom);
     int screenPointer() const { return m_screenPointer; }
 
+    // Menus: what is open on a form, and choosing a menu as a click on it would.
+    const MenuState& menuState(const Form& form) { return m_menus[form.id()]; }
+    void closeMenus(const Form& form) { m_menus[form.id()] = MenuState{}; }
+    // Chooses a menu element: a top-level menu runs its click and opens its list; an item runs
+    // its click and closes the list. False when the menu is hidden or disabled.
+    bool chooseMenu(Form& form, Element& menu);
+
     // Marks every form for repainting at the next pump.
     void invalidate() { m_dirty = true; }
 
@@ -84,6 +92,10 @@ class WindowSystem : public ModalHost {
     IBackend& m_backend;
     FontCatalog& m_fonts;
     FormPainter m_painter;
+    MenuBar m_menuBar;
+    std::map<WindowId, MenuState> m_menus;
+    bool menuMouseDown(Form& form, const InputEvent& ev);
+    bool menuKeyDown(Form& form, int keyCode);
     std::vector<Form*> m_forms;            // loaded forms
     std::vector<Form*> m_activation;       // visible forms, most recently activated last
     std::map<WindowId, Canvas> m_canvases;

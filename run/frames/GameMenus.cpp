@@ -1,0 +1,203 @@
+// The game window's menu bar: Load, Save, Options, the hidden Debug menu with its frame list,
+// Exit and Cancel; which of them show follows the project's menu switches.
+#include "run/frames/GameWindow.h"
+
+#include "run/core/Session.h"
+#include "run/media/Video.h"
+#include "run/platform/files/TextCodec.h"
+#include "run/platform/ui/Keys.h"
+#include "run/state/Actions.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace run {
+
+using platform::Element;
+using platform::ElementKind;
+
+namespace {
+
+Element& addMenu(platform::Form& f, const char* name, const std::string& caption, Element* parent = nullptr,
+                 int index = -1) {
+    Element& m = f.addElement(ElementKind::Menu, name, index);
+    m.caption = caption;
+    m.container = parent;
+    m.visible = parent != nullptr;   // top-level menus show only with the menu bar
+    return m;
+}
+
+// The hidden sequence of function keys that shows the Debug menu.
+constexpr int kDebugSequence[4] = {platform::kKeyF1 + 8, platform::kKeyF1 + 9, platform::kKeyF1 + 10,
+                                   platform::kKeyF1 + 11};
+
+} // namespace
+
+void GameWindow::buildMenus() {
+    platform::Form& f = m_form;
+    Element& load = addMenu(f, "mnuLoadGame", "&Load...");
+    load.onClick = [this] { showLoadWindow(); };
+    Element& save = addMenu(f, "mnuSaveGame", "&Save...");
+    save.onClick = [this] { showSaveWindow(); };
+    Element& options = addMenu(f, "mnuOptions", "&Options");
+    options.onClick = [this] {
+        if (!m_s.info.KeepMenusVisible) m_menuDropdownOpened = true;
+    };
+    Element& transitions = addMenu(f, "mnuDisableTransitions", "Disable Transitions", &options);
+    transitions.onClick = [this] { toggleOption("mnuDisableTransitions", "DisableTransitions", m_s.transitionsDisabled); };
+    Element& effects = addMenu(f, "mnuDisableEffects", "Disable Real-Time Effects", &options);
+    effects.onClick = [this] { toggleOption("mnuDisableEffects", "DisableEffects", m_s.effectsDisabled); };
+    Element& debug = addMenu(f, "mnuDebug", "&Debug");
+    debug.onClick = [this] {
+        if (!m_s.info.KeepMenusVisible) m_menuDropdownOpened = true;
+    };
+    Element& frames = addMenu(f, "mnuFrameName", "", &debug, 0);
+    frames.visible = false;   // the template of the frame list
+    Element& variables = addMenu(f, "mnuViewVariables", "View Variables...", &debug);
+    variables.onClick = [this] { m_s.note("ShowVariablesViewer"); };
+    Element& execute = addMenu(f, "mnuExecuteVBScript", "Execute VBScript Code...", &debug);
+    execute.onClick = [this] { m_s.note("ExecuteVBScriptCommand"); };
+    Element& intercept = addMenu(f, "mnuInterceptCode", "Intercept Code", &debug);
+    intercept.onClick = [this] {
+        Element& m = m_form.get("mnuInterceptCode");
+        m.value = m.value ? 0 : 1;
+    };
+    Element& edit = addMenu(f, "mnuEditProcedures", "Edit Procedures...", &debug);
+    edit.onClick = [this] {
+        m_s.ui.messageBox("This command is not available in the compiled version of the project.",
+                          platform::kInformation, "Not Available");
+    };
+    Element& exit = addMenu(f, "mnuExit", "E&xit");
+    exit.onClick = [this] { exitCommand(); };
+    Element& cancel = addMenu(f, "mnuCancel", "Cancel");
+    cancel.onClick = [this] { HideMenus(); };
+}
+
+void GameWindow::applyMenuCaptions() {
+    auto caption = [&](const char* name, int text) {
+        if (!m_s.uiText[text].empty()) m_form.get(name).caption = m_s.uiText[text];
+    };
+    caption("mnuLoadGame", 2);
+    caption("mnuSaveGame", 8);
+    caption("mnuExit", 12);
+    caption("mnuOptions", 49);
+    caption("mnuDisableTransitions", 50);
+    caption("mnuDisableEffects", 51);
+    caption("mnuCancel", 11);
+}
+
+void GameWindow::rebuildFrameList() {
+    for (Element* e : m_form.arrayMembers("mnuFrameName")) {
+        if (e->index > 0) m_form.unloadArrayMember("mnuFrameName", e->index);
+    }
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(m_s.paths.frames, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string file = it->path().filename().string();
+        if (file.size() > 4 && platform::LowerCaseWin(file.substr(file.size() - 4)) == ".fme") {
+            names.push_back(file.substr(0, file.size() - 4));
+        }
+    }
+    std::sort(names.begin(), names.end());
+    int index = 0;
+    for (const std::string& name : names) {
+        Element& entry = m_form.loadArrayMember("mnuFrameName", ++index);
+        entry.caption = name;
+        entry.visible = true;
+        entry.onClick = [this, name] { OpenFrame(name, false, 0, 0); };
+    }
+}
+
+void GameWindow::applyOptionsFromSettings() {
+    m_form.get("mnuDisableTransitions").value = m_s.transitionsDisabled ? 1 : 0;
+    m_form.get("mnuDisableEffects").value = m_s.effectsDisabled ? 1 : 0;
+    bool enabled = !m_s.info.MenuOption3;
+    m_form.get("mnuEditProcedures").enabled = enabled;
+    m_form.get("mnuInterceptCode").enabled = enabled;
+}
+
+void GameWindow::toggleOption(const char* menu, const char* setting, bool& flag) {
+    flag = !flag;
+    m_form.get(menu).value = flag ? 1 : 0;
+    m_s.saveUserSetting(setting, flag ? "True" : "False");
+}
+
+void GameWindow::ShowMenus() {
+    if (m_s.info.NoMenus) return;
+    const ProjectInfo& i = m_s.info;
+    m_form.get("mnuExit").visible = true;
+    m_form.get("mnuCancel").visible = !i.KeepMenusVisible;
+    m_form.get("mnuSaveGame").visible = !i.DisableSaveGame;
+    m_form.get("mnuLoadGame").visible = !i.DisableLoadGame;
+    Element& options = m_form.get("mnuOptions");
+    Element& transitions = m_form.get("mnuDisableTransitions");
+    Element& effects = m_form.get("mnuDisableEffects");
+    if (!i.MenuOption1 && !i.MenuOption2) {
+        options.visible = transitions.visible = effects.visible = true;
+    } else if (i.MenuOption1 && !i.MenuOption2) {
+        options.visible = true;
+        transitions.visible = false;
+        effects.visible = true;
+    } else if (!i.MenuOption1 && i.MenuOption2) {
+        options.visible = true;
+        transitions.visible = true;
+        effects.visible = false;
+    } else {
+        options.visible = false;
+    }
+    m_form.get("mnuDebug").visible = m_debugUnlocked;
+    m_menusVisible = true;
+    m_menuDropdownOpened = false;
+    m_s.note("ShowMenus");
+}
+
+void GameWindow::HideMenus() {
+    if (!m_s.info.KeepMenusVisible && !m_s.flags.Quitting) {
+        for (const char* name : {"mnuExit", "mnuSaveGame", "mnuLoadGame", "mnuOptions", "mnuDebug", "mnuCancel"}) {
+            m_form.get(name).visible = false;
+        }
+        m_menusVisible = false;
+        m_s.ui.closeMenus(m_form);
+    }
+    m_menuDropdownOpened = false;
+    m_s.note("HideMenus");
+}
+
+void GameWindow::exitCommand() {
+    m_s.ui.closeMenus(m_form);
+    int answer = m_s.ui.messageBox(m_s.uiText[10], platform::kYesNo | platform::kQuestion, m_s.info.AdventureName);
+    if (answer == platform::kResultYes) StartUnloading();
+}
+
+void GameWindow::showLoadWindow() { m_s.note("ShowLoadGameWindow"); }
+void GameWindow::showSaveWindow() { m_s.note("ShowSaveGameWindow"); }
+
+void GameWindow::onKeyDown(int keyCode, int shift) {
+    if (keyCode == platform::kKeyEscape) {
+        if (!OneTimeVideoPlaying(m_s)) {
+            if (m_form.get("mnuExit").visible) HideMenus();
+            else ShowMenus();
+        }
+        m_s.flags.StopMovie = true;
+        m_s.flags.SkipTransitionRequested = true;
+    }
+    if (!m_form.enabled) return;
+    if (shift & platform::kCtrlMask) {
+        if (keyCode == platform::kKeyA + ('L' - 'A') && !m_s.info.DisableLoadGame) showLoadWindow();
+        else if (keyCode == platform::kKeyA + ('S' - 'A') && !m_s.info.DisableSaveGame) showSaveWindow();
+        else if (keyCode == platform::kKeyA + ('Q' - 'A')) exitCommand();
+    }
+    if (keyCode >= platform::kKeyF1 && keyCode <= platform::kKeyF12) {
+        if (keyCode == kDebugSequence[m_debugKeys]) {
+            if (++m_debugKeys == 4) {
+                m_debugKeys = 0;
+                m_debugUnlocked = true;
+                m_form.get("mnuDebug").visible = true;
+            }
+        } else {
+            m_debugKeys = keyCode == kDebugSequence[0] ? 1 : 0;
+        }
+    }
+}
+
+} // namespace run
