@@ -138,6 +138,7 @@ struct AssignStmt : Stmt {
     ExprPtr target, value;
     bool isSet = false;
     bool append = false;  // target = target & ... : append in place
+    bool arith = false;   // variable = a (+|-|*) b on plain operands: computed in place
 };
 
 struct IfStmt : Stmt {

@@ -278,6 +278,18 @@ private:
             auto& a = static_cast<AssignStmt&>(s);
             expr(a.target.get());
             expr(a.value.get());
+            if (!a.isSet && a.target->kind == ExprKind::Name && a.value->kind == ExprKind::Binary) {
+                auto* b = static_cast<const BinaryExpr*>(a.value.get());
+                auto plain = [](const Expr* e) {
+                    if (e->kind == ExprKind::Literal) return true;
+                    if (e->kind != ExprKind::Name) return false;
+                    Scope sc = static_cast<const NameExpr*>(e)->ref.scope;
+                    return sc == Scope::Local || sc == Scope::Global || sc == Scope::Constant;
+                };
+                Scope ts = static_cast<const NameExpr*>(a.target.get())->ref.scope;
+                a.arith = (b->op == Op::Add || b->op == Op::Sub || b->op == Op::Mul) && plain(b->left.get()) &&
+                          plain(b->right.get()) && (ts == Scope::Local || ts == Scope::Global);
+            }
             if (!a.isSet && a.target->kind == ExprKind::Name) {
                 // target = target & ... appends in place.
                 const Expr* e = a.value.get();

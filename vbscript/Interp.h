@@ -138,6 +138,7 @@ private:
     const Value& operand(const Expr* e, Frame& f, Value& tmp);
     Value evalBinary(const BinaryExpr* e, Frame& f);
     Value evalBinarySlow(const BinaryExpr* e, const Value& l, const Value& r);
+    Value binaryValues(const BinaryExpr* e, const Value& l, const Value& r);
     Value evalName(const NameExpr* e, Frame& f, bool statement);
     Value evalCall(const CallExpr* e, Frame& f, bool statement);
     Value evalMember(const MemberExpr* e, Frame& f, const std::vector<ExprPtr>* args, bool statement);

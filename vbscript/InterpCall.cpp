@@ -45,7 +45,7 @@ Value Interp::callProc(ProcDef* p, ClassInstance* me, const std::vector<ExprPtr>
     for (size_t i = 0; i < n; ++i) {
         const Expr* a = (*args)[i].get();
         if (!a) throwError(Err::WrongArgCount, p->name);
-        if (!p->params[i].byVal) {
+        if (!p->params[i].byVal && (a->kind == ExprKind::Name || a->kind == ExprKind::Call)) {
             Array* locked = nullptr;
             Value* ref = lvalueRef(a, caller, &locked);
             if (locked) locks.add(locked);

@@ -24,13 +24,6 @@ bool isLiteral(const Expr* e) {
 bool isIntType(VarType t) { return t == VarType::Integer || t == VarType::Long; }
 int64_t intVal(const Value& v) { return v.type() == VarType::Integer ? v.asInteger() : v.asLong(); }
 
-bool isPlainOperand(const Expr* e) {
-    if (e->kind == ExprKind::Literal) return true;
-    if (e->kind != ExprKind::Name) return false;
-    const NameRef& r = static_cast<const NameExpr*>(e)->ref;
-    return r.scope == Scope::Local || (r.scope == Scope::Global && r.sym->plainVar());
-}
-
 Value fitInt(int64_t r) {
     if (r >= INT16_MIN && r <= INT16_MAX) return Value::integer(int16_t(r));
     if (r >= INT32_MIN && r <= INT32_MAX) return Value::longv(int32_t(r));
@@ -92,16 +85,45 @@ Value Interp::eval(const Expr* e, Frame& f) {
     return {};
 }
 
-Value Interp::evalBinary(const BinaryExpr* b, Frame& f) {
-    Value lt_, rt_;
-    const Value* lp = &operand(b->left.get(), f, lt_);
-    // A call on the right may reassign the variable the left operand refers to.
-    if (lp != &lt_ && !isPlainOperand(b->right.get())) {
-        lt_ = *lp;
-        lp = &lt_;
+namespace {
+
+// A literal or variable operand readable in place, or nullptr.
+inline const Value* plainOperand(const Expr* e, Frame& f) {
+    if (e->kind == ExprKind::Literal) return &static_cast<const LiteralExpr*>(e)->value;
+    if (e->kind != ExprKind::Name) return nullptr;
+    const NameRef& r = static_cast<const NameExpr*>(e)->ref;
+    switch (r.scope) {
+    case Scope::Local: return &f.slots[r.slot].deref();
+    case Scope::Global: return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
+    case Scope::Constant: return r.constant;
+    default: return nullptr;
     }
-    const Value& r = operand(b->right.get(), f, rt_).deref();
-    const Value& l = lp->deref();
+}
+
+}  // namespace
+
+Value Interp::evalBinary(const BinaryExpr* b, Frame& f) {
+    const Value* lp = plainOperand(b->left.get(), f);
+    const Value* rp = plainOperand(b->right.get(), f);
+    if (lp && rp) return binaryValues(b, *lp, *rp);
+    Value lt, rt;
+    if (!lp) {
+        lt = eval(b->left.get(), f);
+        lp = &lt;
+    }
+    if (!rp) {
+        if (lp != &lt) {
+            // The call on the right may reassign the variable on the left.
+            lt = *lp;
+            lp = &lt;
+        }
+        rt = eval(b->right.get(), f);
+        rp = &rt;
+    }
+    return binaryValues(b, lp->deref(), rp->deref());
+}
+
+Value Interp::binaryValues(const BinaryExpr* b, const Value& l, const Value& r) {
     if (b->op == Op::Is) {
         if (!l.isObject() || !r.isObject()) throwError(Err::ObjectRequired);
         return Value::boolean(l.asObject() == r.asObject());

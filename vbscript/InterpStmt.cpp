@@ -15,6 +15,10 @@ Flow Interp::execBlock(const Block& b, Frame& f) {
         m_stmt = &s;
         Flow fl;
         if (!f.resumeNext) {
+            if (s.kind == StmtKind::Assign) {
+                execAssign(static_cast<const AssignStmt&>(s), f);
+                continue;
+            }
             fl = exec(s, f);
         } else {
             try {
@@ -116,7 +120,64 @@ Flow Interp::exec(const Stmt& s, Frame& f) {
     return Flow::Normal;
 }
 
+namespace {
+
+// A literal or variable operand without a call, or nullptr.
+inline const Value* plainOperand(const Expr* e, Frame& f) {
+    if (e->kind == ExprKind::Literal) return &static_cast<const LiteralExpr*>(e)->value;
+    const NameRef& r = static_cast<const NameExpr*>(e)->ref;
+    switch (r.scope) {
+    case Scope::Local: return &f.slots[r.slot].deref();
+    case Scope::Global: return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
+    case Scope::Constant: return r.constant;
+    default: return nullptr;
+    }
+}
+
+inline bool isInt(VarType t) { return t == VarType::Integer || t == VarType::Long; }
+inline int64_t intOf(const Value& v) { return v.type() == VarType::Integer ? v.asInteger() : v.asLong(); }
+
+// x = a op b for Integer / Long / Double operands; false when another rule applies.
+inline bool fastArith(const AssignStmt& s, Frame& f) {
+    auto* b = static_cast<const BinaryExpr*>(s.value.get());
+    const Value* l = plainOperand(b->left.get(), f);
+    const Value* r = plainOperand(b->right.get(), f);
+    if (!l || !r) return false;
+    const NameRef& t = static_cast<const NameExpr*>(s.target.get())->ref;
+    Value* dst;
+    if (t.scope == Scope::Local) {
+        if (t.readOnly) return false;
+        dst = &f.slots[t.slot].deref();
+    } else {
+        if (!t.sym->plainVar() || t.checkDeclared || t.readOnly) return false;
+        dst = &t.sym->value;
+    }
+    if (dst->isArray() || dst->isObject()) return false;
+    VarType lt = l->type(), rt = r->type();
+    if (isInt(lt) && isInt(rt)) {
+        int64_t x = intOf(*l), y = intOf(*r);
+        int64_t v = b->op == Op::Add ? x + y : b->op == Op::Sub ? x - y : x * y;
+        bool both16 = lt == VarType::Integer && rt == VarType::Integer;
+        if (both16 && v >= INT16_MIN && v <= INT16_MAX) *dst = Value::integer(int16_t(v));
+        else if (v >= INT32_MIN && v <= INT32_MAX) *dst = Value::longv(int32_t(v));
+        else *dst = Value::dbl(double(v));
+        return true;
+    }
+    if ((lt == VarType::Double || isInt(lt)) && (rt == VarType::Double || isInt(rt))) {
+        double x = lt == VarType::Double ? l->asDouble() : double(intOf(*l));
+        double y = rt == VarType::Double ? r->asDouble() : double(intOf(*r));
+        double v = b->op == Op::Add ? x + y : b->op == Op::Sub ? x - y : x * y;
+        if (std::isinf(v) || std::isnan(v)) return false;  // the general path raises Overflow
+        *dst = Value::dbl(v);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void Interp::execAssign(const AssignStmt& s, Frame& f) {
+    if (s.arith && fastArith(s, f)) return;
     if (!s.isSet && !s.append && s.target->kind == ExprKind::Name) {
         // Plain variable = value: store directly unless objects or arrays are involved.
         const NameRef& r = static_cast<const NameExpr*>(s.target.get())->ref;
@@ -217,12 +278,14 @@ Flow Interp::execFor(const ForStmt& s, Frame& f) {
         Value* p = nameStorage(var, f);
         if (!p) throwError(Err::IllegalAssignment, var->name);
         *p = make(i);
+        // Locals and declared globals never move: no need to look the counter up again.
+        bool stable = var->ref.scope == Scope::Local || (var->ref.scope == Scope::Global && !var->ref.checkDeclared);
         while (st >= 0 ? i <= lim : i >= lim) {
             Flow fl = execBlock(s.body, f);
             if (fl == Flow::ExitFor) return Flow::Normal;
             if (fl != Flow::Normal) return fl;
             tick();
-            p = nameStorage(var, f);
+            if (!stable) p = nameStorage(var, f);
             const Value& cur = *p;
             if (cur.type() == VarType::Integer) i = int64_t(cur.asInteger()) + st;
             else if (cur.type() == VarType::Long) i = int64_t(cur.asLong()) + st;

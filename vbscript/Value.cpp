@@ -43,11 +43,9 @@ bool Value::isNumeric() const {
     }
 }
 
-void Value::check(VarType t) const {
-    if (m_type != t) {
-        assert(false && "Value accessor used on the wrong subtype");
-        std::abort();
-    }
+void Value::wrongType() {
+    assert(false && "Value accessor used on the wrong subtype");
+    std::abort();
 }
 
 void Value::addRefSlow() const noexcept {

@@ -122,7 +122,10 @@ private:
     }
     void addRefSlow() const noexcept;
     void releaseSlow() noexcept;
-    void check(VarType t) const;
+    void check(VarType t) const {
+        if (m_type != t) [[unlikely]] wrongType();
+    }
+    [[noreturn]] static void wrongType();
 
     VarType m_type;
     union U {
