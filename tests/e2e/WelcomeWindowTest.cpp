@@ -222,26 +222,6 @@ TEST(WelcomeResolutionOffer, ToggleIsSavedAndReadBackByTheNextPlayer) {
     EXPECT_EQ(platform::SettingsStore(play.settingsFile).get("Software", info.ProjectRegistryName, "ChangeResolution", ""), "1");
 }
 
-TEST(WelcomeResolutionOffer, LabelText) {
-    const struct {
-        const char* uiText7;
-        int resolution;
-        const char* label;
-    } cases[] = {
-        {"Change display resolution to", 0, "Change display resolution to 640x480."},
-        {"Change display resolution to", 2, "Change display resolution to 1024x768."},
-        {"Change display resolution to 640x480.", 1, "Change display resolution to 800x600."},
-        {"Change display resolution to 640 x 480.", 1, "Change display resolution to 800x600."},
-        {"Switch to 640X480", 2, "Switch to 1024x768."},
-        {"Switch to 640 X 480.", 0, "Switch to 640x480."},
-        {"Switch to 640*480", 1, "Switch to 800x600."},
-        {"Switch to 640 * 480", 1, "Switch to 800x600."},
-        {"Use the game's size.", 1, "Use the game's size 800x600."},
-        {"Change display resolution to", 3, "Change display resolution to"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ResolutionLabelText(c.uiText7, c.resolution), c.label) << c.uiText7;
-}
-
 TEST(WelcomePixels, TitleColourInTheTitleAreaAndBackgroundElsewhere) {
     Play play;
     play.project.general(BasicInfo());

@@ -52,14 +52,6 @@ TEST(MessageBoxAnswer, TypedCaptionsIgnoreCaseAndBlanks) {
     for (const auto& c : cases) EXPECT_EQ(MessageBoxAnswerFromText(c.style, c.text), c.answer) << c.text;
 }
 
-TEST(MessageBoxIcon, NamesFollowTheIconBits) {
-    EXPECT_STREQ(MessageBoxIconName(kOkOnly), "");
-    EXPECT_STREQ(MessageBoxIconName(kYesNo | kCritical), "critical");
-    EXPECT_STREQ(MessageBoxIconName(kQuestion | kDefaultButton2), "question");
-    EXPECT_STREQ(MessageBoxIconName(kExclamation), "exclamation");
-    EXPECT_STREQ(MessageBoxIconName(kInformation | kSystemModal), "information");
-}
-
 struct KeyCase {
     const char* name;
     bool known;

@@ -106,24 +106,5 @@ TEST(ElementArray, UnloadingAContainerHandsItsChildrenToItsOwnContainer) {
     EXPECT_EQ(child.container, &outer);
 }
 
-TEST(ZOrder, FrontAndBackMoveAmongTheElements) {
-    Form form("frmTest");
-    Element& a = form.addElement(ElementKind::Label, "a");
-    Element& b = form.addElement(ElementKind::Label, "b");
-    Element& c = form.addElement(ElementKind::Label, "c");
-    auto order = [&] {
-        std::string s;
-        for (const auto& e : form.elements()) s += e->name;
-        return s;
-    };
-    EXPECT_EQ(order(), "abc");
-    form.zOrder(a, 0);
-    EXPECT_EQ(order(), "bca");
-    form.zOrder(c, 1);
-    EXPECT_EQ(order(), "cba");
-    form.zOrder(b);
-    EXPECT_EQ(order(), "cab");
-}
-
 } // namespace
 } // namespace run::platform

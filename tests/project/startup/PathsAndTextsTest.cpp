@@ -58,15 +58,6 @@ TEST(ProjectPathsTest, ProjectFolderIsAbsoluteWithOneFinalSlash) {
     EXPECT_NE(root.config.substr(0, 2), "//") << "the root folder is not doubled";
 }
 
-TEST(ProjectPathsTest, SchemesAndInventoryKeepAnEarlierChoice) {
-    TempFolder tmp;
-    ProjectPaths p;
-    p.schemes = "/shared/schemes/";
-    ComputeProjectPaths(p, tmp.path().string());
-    EXPECT_EQ(p.schemes, "/shared/schemes/");
-    EXPECT_EQ(p.inventory, tmp.path().string() + "/Inventory/");
-}
-
 TEST(ProjectPathsTest, GetPathNumbers) {
     TempFolder tmp;
     ProjectPaths p;
@@ -191,16 +182,6 @@ TEST(UiTextTable, UnknownModeLeavesTheTableAsItIs) {
         ASSERT_NO_THROW(LoadUiTextsFromFile((project.folder() / "Config" / "Texts").string(), texts));
         EXPECT_EQ(texts[1], "Start New Game");
     }
-}
-
-TEST(UiTextTable, SetOutsideTheTableThrows) {
-    UiText texts;
-    EXPECT_THROW(texts.set(61, "x"), std::out_of_range);
-    EXPECT_THROW(texts.set(0, "x"), std::out_of_range);
-    texts.set(60, "last");
-    EXPECT_EQ(texts[60], "last");
-    texts.applySet(false);
-    EXPECT_EQ(texts[60], "last") << "the sets cover entries 1 to 51 only";
 }
 
 } // namespace

@@ -117,18 +117,6 @@ TEST(ProjectInfoFile, ScriptTextsStoreBarsForQuotes) {
     EXPECT_EQ(read.FrameScript, "x = \"a\" & \"b\"");
 }
 
-TEST(ProjectInfoFile, ResolutionNumbersGiveTheWindowSize) {
-    const struct {
-        int resolution, width, height;
-    } cases[] = {{0, 640, 480}, {1, 800, 600}, {2, 1024, 768}, {3, 640, 480}, {-1, 640, 480}};
-    for (const auto& c : cases) {
-        int w = 0, h = 0;
-        ProjectResolutionSize(c.resolution, w, h);
-        EXPECT_EQ(w, c.width) << c.resolution;
-        EXPECT_EQ(h, c.height) << c.resolution;
-    }
-}
-
 // The first eleven fields of a small project, as raw record lines.
 std::string Head(const std::string& frameWidth) {
     return "GullCove\r\n\r\nThe Lantern\r\n0\r\nHarbour\r\nv1\r\n" + frameWidth + "\r\n480\r\nAnn\r\n\r\n\r\n";

@@ -1,6 +1,7 @@
 // Project settings from Config/More, and the display mode: the saved desktop, the switch to the
 // project's size and the way back.
 #include "run/project/DisplayResolution.h"
+#include "run/project/WelcomeWindow.h"
 #include "tests/project/startup/SessionRig.h"
 
 #include <gtest/gtest.h>
@@ -25,16 +26,6 @@ TEST(ProjectSettingTest, MoreFileFoundWithoutRegardToCase) {
     SessionRig rig;
     rig.project.file("Config/MORE", "[General]\r\nScriptTimeOut=30\r\n");
     EXPECT_EQ(rig.s.readProjectSetting("ScriptTimeOut"), "30");
-}
-
-TEST(UserSettingTest, StoredUnderTheProjectsRegistryName) {
-    SessionRig rig;
-    rig.s.info.ProjectRegistryName = "GullCove";
-    rig.s.saveUserSetting("ChangeResolution", "0");
-    EXPECT_EQ(rig.settings.get("Software", "GullCove", "ChangeResolution", "?"), "0");
-    platform::SettingsStore again(rig.settings.file());
-    EXPECT_EQ(again.get("Software", "GullCove", "ChangeResolution", "?"), "0");
-    EXPECT_EQ(rig.s.getUserSetting("Other", "dflt"), "dflt");
 }
 
 struct DisplayCase {
@@ -108,6 +99,26 @@ TEST(DisplayResolutionError, UnsupportedModeShowsTheErrorBox) {
     SwitchResolution(rig.s, 3);
     EXPECT_EQ(rig.backend.desktopMode().width, 1024) << "a supported mode still switches";
     EXPECT_EQ(rig.backend.boxes().size(), 1u);
+}
+
+TEST(ResolutionLabel, ProjectSizeReplacesTheSizeInTheText) {
+    const struct {
+        const char* uiText7;
+        int resolution;
+        const char* label;
+    } cases[] = {
+        {"Change display resolution to", 0, "Change display resolution to 640x480."},
+        {"Change display resolution to", 2, "Change display resolution to 1024x768."},
+        {"Change display resolution to 640x480.", 1, "Change display resolution to 800x600."},
+        {"Change display resolution to 640 x 480.", 1, "Change display resolution to 800x600."},
+        {"Switch to 640X480", 2, "Switch to 1024x768."},
+        {"Switch to 640 X 480.", 0, "Switch to 640x480."},
+        {"Switch to 640*480", 1, "Switch to 800x600."},
+        {"Switch to 640 * 480", 1, "Switch to 800x600."},
+        {"Use the game's size.", 1, "Use the game's size 800x600."},
+        {"Change display resolution to", 3, "Change display resolution to"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ResolutionLabelText(c.uiText7, c.resolution), c.label) << c.uiText7;
 }
 
 } // namespace
