@@ -303,6 +303,9 @@ std::string LocateOnCd(Session& s, const std::string& path) {
     const bool timer1Was = timer1 && timer1->enabled;
     const bool timerBoxWas = timerBox && timerBox->enabled;
     while (!fileExists(s, drive + tail) && !s.flags.Quitting) {
+        // Under an open message box no input reaches a window, so the dialog could never be
+        // answered: the file counts as missing instead.
+        if (s.ui.modalOpen()) break;
         HaltGame(s);
         {
             RunFromCdWindow dialog(s);

@@ -160,6 +160,26 @@ TEST(CdDialogTest, ProgramQuitWhileAskedCountsAsCancel) {
     EXPECT_TRUE(traced(r, "ShowMenus"));
 }
 
+TEST(CdDialogTest, NoDialogUnderAnOpenMessageBox) {
+    TwoCdRig r;
+    std::string got;
+    platform::TimerElement& frameTimer = r.helper.addTimer("tmrFrame");
+    frameTimer.setInterval(10);
+    frameTimer.setEnabled(true);
+    frameTimer.onTimer = [&] {
+        frameTimer.setEnabled(false);
+        got = ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg");
+    };
+    r.ui.msUntilNextTimer(100);   // arms the timer
+    r.backend.advanceClock(10);
+    r.ui.messageBox("A question", platform::kOkOnly, "Quest");
+    EXPECT_EQ(r.dialogsShown, 0);
+    EXPECT_FALSE(r.s.flags.Quitting);
+    EXPECT_FALSE(fs::exists(got));
+    ASSERT_EQ(r.messageBoxes().size(), 2u) << "the missing file, then the question";
+    EXPECT_EQ(r.messageBoxes()[0].text.find(r.s.uiText[33]), 0u);
+}
+
 TEST(CdDialogTest, OkWantsAnExistingDriveAndTheListSetsTheBox) {
     TwoCdRig r;
     r.steps.push_back([&](platform::Form& dialog) {
