@@ -106,6 +106,7 @@ void GameWindow::CenterWindowAndPictureBox() {
     if (fw <= 0 || fh <= 0) ProjectResolutionSize(m_s.info.ProjectResolution, fw, fh);
     frame.width = fw * platform::kTwipsPerPixel;
     frame.height = fh * platform::kTwipsPerPixel;
+    m_form.windowState = m_s.info.KeepMenusVisible ? 0 : 2;
     if (m_s.info.KeepMenusVisible) {
         // A normal window whose inside holds the frame picture, centred on the screen.
         m_form.caption = m_s.info.AdventureName + " ";

@@ -4,9 +4,12 @@
 #include "run/platform/sdl/SdlBoxes.h"
 #include "run/platform/sdl/SdlKeys.h"
 #include "run/platform/ui/Element.h"
+#include "run/platform/ui/Keys.h"
+#include "run/platform/ui/Scaling.h"
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <map>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -23,6 +26,8 @@ struct Window {
     SDL_Texture* texture = nullptr;
     int texW = 0, texH = 0;
     bool shown = false;
+    bool fullscreen = false;
+    Rect fit;            // where the canvas lies in the window, in window coordinates
 };
 
 class SdlBackend final : public IBackend {
@@ -63,20 +68,31 @@ class SdlBackend final : public IBackend {
         Window& w = m_windows[form.id()];
         int width = canvas.width(), height = canvas.height();
         if (!w.window) {
-            Uint32 flags = SDL_WINDOW_HIDDEN;
+            Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
             if (form.caption.empty()) flags |= SDL_WINDOW_BORDERLESS;
-            w.window = SDL_CreateWindow(form.caption.empty() ? form.name.c_str() : form.caption.c_str(),
-                                        TwipsToPixels(form.left), TwipsToPixels(form.top), width, height, flags);
+            // A maximised form covers the screen: the canvas is scaled to it, bars at the sides.
+            // A borderless window over the display's bounds does this with or without a window
+            // manager, where a full-screen request needs one to take effect.
+            SDL_Rect screen{0, 0, width, height};
+            if (form.windowState == 2) {
+                SDL_GetDisplayBounds(0, &screen);
+                flags |= SDL_WINDOW_BORDERLESS;
+                w.fullscreen = true;
+            }
+            const char* title = form.caption.empty() ? form.name.c_str() : form.caption.c_str();
+            w.window = w.fullscreen ? SDL_CreateWindow(title, screen.x, screen.y, screen.w, screen.h, flags)
+                                    : SDL_CreateWindow(title, TwipsToPixels(form.left), TwipsToPixels(form.top), width,
+                                                       height, flags);
             if (!w.window) return;
             w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
             if (!w.renderer) w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
             m_ids[SDL_GetWindowID(w.window)] = form.id();
         }
-        int cw = 0, ch = 0;
-        SDL_GetWindowSize(w.window, &cw, &ch);
-        if (cw != width || ch != height) SDL_SetWindowSize(w.window, width, height);
+        if (!w.fullscreen && (w.texW != width || w.texH != height)) {
+            SDL_SetWindowSize(w.window, width, height);
+            SDL_SetWindowPosition(w.window, TwipsToPixels(form.left), TwipsToPixels(form.top));
+        }
         if (!form.caption.empty()) SDL_SetWindowTitle(w.window, form.caption.c_str());
-        SDL_SetWindowPosition(w.window, TwipsToPixels(form.left), TwipsToPixels(form.top));
         if (!w.texture || w.texW != width || w.texH != height) {
             if (w.texture) SDL_DestroyTexture(w.texture);
             w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
@@ -85,8 +101,15 @@ class SdlBackend final : public IBackend {
         }
         if (!w.texture) return;
         SDL_UpdateTexture(w.texture, nullptr, canvas.pixels().data(), width * 4);
+        int outW = 0, outH = 0, winW = 0, winH = 0;
+        SDL_GetRendererOutputSize(w.renderer, &outW, &outH);
+        SDL_GetWindowSize(w.window, &winW, &winH);
+        Rect dst = FitPreservingAspect(width, height, outW, outH);
+        w.fit = FitPreservingAspect(width, height, winW, winH);
+        SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
         SDL_RenderClear(w.renderer);
-        SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
+        SDL_Rect target{dst.x, dst.y, dst.w, dst.h};
+        SDL_RenderCopy(w.renderer, w.texture, nullptr, &target);
         SDL_RenderPresent(w.renderer);
         if (!w.shown) {
             SDL_ShowWindow(w.window);
@@ -112,7 +135,7 @@ class SdlBackend final : public IBackend {
 
     void move(const Form& form) override {
         auto it = m_windows.find(form.id());
-        if (it == m_windows.end() || !it->second.window) return;
+        if (it == m_windows.end() || !it->second.window || it->second.fullscreen) return;
         SDL_SetWindowPosition(it->second.window, TwipsToPixels(form.left), TwipsToPixels(form.top));
     }
 
@@ -174,6 +197,41 @@ class SdlBackend final : public IBackend {
         return it == m_ids.end() ? 0 : it->second;
     }
 
+    // Window coordinates to canvas pixels; points on the bars go to the nearest edge.
+    void toCanvas(WindowId id, int& x, int& y) const {
+        auto it = m_windows.find(id);
+        if (it == m_windows.end()) return;
+        const Window& w = it->second;
+        int cx = 0, cy = 0;
+        int px = std::clamp(x, w.fit.x, w.fit.x + std::max(0, w.fit.w - 1));
+        int py = std::clamp(y, w.fit.y, w.fit.y + std::max(0, w.fit.h - 1));
+        if (WindowToCanvas(w.fit, w.texW, w.texH, px, py, cx, cy)) {
+            x = cx;
+            y = cy;
+        }
+    }
+
+    void toggleFullscreen(WindowId id) {
+        auto it = m_windows.find(id);
+        if (it == m_windows.end() || !it->second.window) return;
+        Window& w = it->second;
+        w.fullscreen = !w.fullscreen;
+        SDL_SetWindowBordered(w.window, w.fullscreen ? SDL_FALSE : SDL_TRUE);
+        if (w.fullscreen) {
+            SDL_Rect screen;
+            SDL_GetDisplayBounds(0, &screen);
+            SDL_SetWindowPosition(w.window, screen.x, screen.y);
+            SDL_SetWindowSize(w.window, screen.w, screen.h);
+        } else {
+            // A window as large as fits on the screen, keeping the canvas's shape.
+            SDL_Rect usable;
+            SDL_GetDisplayUsableBounds(0, &usable);
+            Rect fit = FitPreservingAspect(w.texW, w.texH, std::min(w.texW, usable.w * 9 / 10), std::min(w.texH, usable.h * 9 / 10));
+            SDL_SetWindowSize(w.window, std::max(1, fit.w), std::max(1, fit.h));
+            SDL_SetWindowPosition(w.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        }
+    }
+
     bool translate(const SDL_Event& e, InputEvent& ev) {
         using T = InputEvent::Type;
         switch (e.type) {
@@ -189,6 +247,7 @@ class SdlBackend final : public IBackend {
             int b = e.button.button == SDL_BUTTON_LEFT ? kLeftButton : e.button.button == SDL_BUTTON_RIGHT ? kRightButton : kMiddleButton;
             T type = e.type == SDL_MOUSEBUTTONUP ? T::MouseUp : (e.button.clicks == 2 ? T::DoubleClick : T::MouseDown);
             ev = {type, formOf(e.button.windowID), e.button.x, e.button.y, b, 0, ShiftFromSdl(SDL_GetModState())};
+            toCanvas(ev.window, ev.x, ev.y);
             if (type == T::DoubleClick) {
                 // A double click is also a second press, as the classic controls see it.
                 m_pendingDouble = ev;
@@ -203,12 +262,18 @@ class SdlBackend final : public IBackend {
             if (e.motion.state & SDL_BUTTON_RMASK) held |= kRightButton;
             if (e.motion.state & SDL_BUTTON_MMASK) held |= kMiddleButton;
             ev = {T::MouseMove, formOf(e.motion.windowID), e.motion.x, e.motion.y, held, 0, ShiftFromSdl(SDL_GetModState())};
+            toCanvas(ev.window, ev.x, ev.y);
             return ev.window != 0;
         }
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
             int code = KeyCodeFromSdl(e.key.keysym.sym);
             if (!code) return false;
+            // Alt+Enter switches between the full screen and a window; the game never sees it.
+            if (code == kKeyReturn && (e.key.keysym.mod & KMOD_ALT)) {
+                if (e.type == SDL_KEYDOWN && !e.key.repeat) toggleFullscreen(formOf(e.key.windowID));
+                return false;
+            }
             ev = {e.type == SDL_KEYDOWN ? T::KeyDown : T::KeyUp, formOf(e.key.windowID), 0, 0, 0, code,
                   ShiftFromSdl(static_cast<SDL_Keymod>(e.key.keysym.mod))};
             return ev.window != 0;

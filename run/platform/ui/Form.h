@@ -32,6 +32,7 @@ class Form : public Element {
     bool topmost = false;
     bool keyPreview = true;
     bool loaded = false;       // between Load and Unload
+    int windowState = 0;       // 0 normal, 2 maximised (shown over the whole screen)
     int scaleWidth() const { return width - 2 * borderTwips; }
     int scaleHeight() const { return height - 2 * borderTwips; }
     int borderHeight() const { return 2 * borderTwips; } // outer height minus inner height
