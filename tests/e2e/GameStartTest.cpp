@@ -40,6 +40,23 @@ TEST(GameStart, StartWithTheBoxTickedSwitchesTheDisplayAndUnloadRestoresIt) {
     EXPECT_FALSE(d.ended());
 }
 
+TEST(GameStart, SecondGameAfterQuittingStartsAfresh) {
+    Play play;
+    play.project.general(BasicInfo());
+    auto& d = play.start();
+    for (int round = 1; round <= 2; ++round) {
+        play.click("lblButton", 0);
+        ASSERT_TRUE(play.gameActive()) << "round " << round;
+        EXPECT_TRUE(play.player().game().form().enabled) << "round " << round;
+        EXPECT_EQ(d.backend().desktopMode().width, 640) << "round " << round;
+        QuitGame(d);
+        EXPECT_TRUE(play.welcomeActive()) << "round " << round;
+        EXPECT_EQ(d.backend().desktopMode().width, 1280) << "round " << round;
+    }
+    EXPECT_EQ(d.backend().modeChanges().size(), 4u);
+    EXPECT_FALSE(d.ended());
+}
+
 TEST(GameStart, NoSwitchWithoutTheTickOrTheOffer) {
     const struct {
         const char* what;

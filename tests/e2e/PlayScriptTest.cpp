@@ -1,0 +1,76 @@
+// Play scripts carried out in process: what each step does, and the message naming the line of
+// a step that cannot be carried out.
+#include "run/driver/PlayScript.h"
+#include "tests/e2e/Play.h"
+
+#include <sstream>
+
+namespace run {
+namespace {
+
+using testing::BasicInfo;
+using testing::Play;
+
+struct ScriptResult {
+    int status;
+    std::string out, err;
+};
+
+ScriptResult RunScript(Play& play, const std::string& steps) {
+    std::istringstream in(steps);
+    std::ostringstream out, err;
+    int status = RunPlayScript(*play.driver, in, out, err, "steps.txt");
+    return {status, out.str(), err.str()};
+}
+
+TEST(PlayScript, StepsThatCannotBeCarriedOutNameTheirLine) {
+    const struct {
+        const char* steps;
+        const char* message;
+    } cases[] = {
+        {"state\njump 1 2\n", "steps.txt:2: unknown step 'jump'"},
+        {"# note\n\nclick 10\n", "steps.txt:3: expected two numbers"},
+        {"click 10 20 30\n", "steps.txt:1: expected two numbers"},
+        {"drag 1 2 3\n", "steps.txt:1: expected four numbers"},
+        {"wait -5\n", "steps.txt:1: expected a number of milliseconds"},
+        {"wait soon\n", "steps.txt:1: expected a number of milliseconds"},
+        {"key Hyper+Q\n", "steps.txt:1: unknown key name 'Hyper+Q'"},
+        {"key\n", "steps.txt:1: expected a key name"},
+        {"answer\n", "steps.txt:1: expected a button caption"},
+        {"shot\n", "steps.txt:1: expected a file name"},
+        {"key Escape\nclick 5 5\n", "steps.txt:2: the program has ended"},
+        {"key Escape\nshot end.png\n", "steps.txt:2: no window is shown"},
+    };
+    for (const auto& c : cases) {
+        Play play;
+        play.project.general(BasicInfo());
+        play.start();
+        ScriptResult r = RunScript(play, c.steps);
+        EXPECT_EQ(r.status, 1) << c.steps;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.steps << " gave: " << r.err;
+    }
+}
+
+TEST(PlayScript, StepsDriveThePlayer) {
+    Play play;
+    ProjectInfo info = BasicInfo();
+    info.OfferResolutionChange = 0;
+    play.project.general(info);
+    play.start();
+    // The e-mail line is the third line under the title; the Start button is in the middle.
+    const platform::Rect email = platform::ElementRectOnForm(play.element("txtEmail"));
+    const std::string clickEmail = "click " + std::to_string(email.x + 5) + " " + std::to_string(email.y + 3) + "\n";
+    ScriptResult r = RunScript(play, "answer No\n" + clickEmail + "state\nclick 151 80\r\nwait 100\nstate\n" +
+                                         "answer yes\nkey Ctrl+Q\nwait 600\nkey Escape\nstate\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("box: message \"" + info.AdventureName + "\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("-> No"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("window: Game"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"Do you really want to quit?\" -> Yes"), std::string::npos) << r.out;
+    ASSERT_NE(r.out.find("window: (ended)"), std::string::npos) << r.out;
+    EXPECT_GT(r.out.find("window: (ended)"), r.out.find("window: Game"));
+    EXPECT_TRUE(play.driver->backend().openedTargets().empty());
+}
+
+} // namespace
+} // namespace run
