@@ -38,7 +38,10 @@ ChannelRequestBlock ReadChannelRequestBlock(RecordReader& r, bool dropExtra) {
             continue;
         }
         ChannelRequestEntry e;
-        e.command = static_cast<std::int16_t>(slots[0].toNumber());
+        // An Integer property: a value beyond its range is an overflow, not a wrapped number.
+        double command = slots[0].toNumber();
+        if (!(command > -32769.0 && command < 32768.0)) throw RecordError(RecordError::Kind::Overflow);
+        e.command = static_cast<std::int16_t>(command);
         e.fade = slots[1].toBoolean();
         e.loop = slots[2].toBoolean();
         e.level = slots[3].toNumber();
