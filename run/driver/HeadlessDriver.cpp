@@ -53,15 +53,22 @@ void HeadlessDriver::move(int x, int y) {
 void HeadlessDriver::drag(int x1, int y1, int x2, int y2) {
     toWindow(x1, y1);
     toWindow(x2, y2);
-    send({InputEvent::Type::MouseMove, 0, x1, y1, 0, 0, 0});
-    send({InputEvent::Type::MouseDown, 0, x1, y1, platform::kLeftButton, 0, 0});
+    // The pointer travels over the screen: a window dragged along by its body moves under it, so
+    // each position is taken relative to where the window stands at that moment.
+    const platform::Form* f = m_player->ui().activeForm();
+    const int startLeft = f ? platform::TwipsToPixels(f->left) : 0, startTop = f ? platform::TwipsToPixels(f->top) : 0;
+    auto at = [&](InputEvent::Type type, int x, int y, int button) {
+        int dx = f ? platform::TwipsToPixels(f->left) - startLeft : 0, dy = f ? platform::TwipsToPixels(f->top) - startTop : 0;
+        send({type, 0, x - dx, y - dy, button, 0, 0});
+    };
+    at(InputEvent::Type::MouseMove, x1, y1, 0);
+    at(InputEvent::Type::MouseDown, x1, y1, platform::kLeftButton);
     // The pointer travels in steps, as a hand moves it, so hover effects along the way happen.
     const int steps = 8;
     for (int i = 1; i <= steps; ++i) {
-        int x = x1 + (x2 - x1) * i / steps, y = y1 + (y2 - y1) * i / steps;
-        send({InputEvent::Type::MouseMove, 0, x, y, platform::kLeftButton, 0, 0});
+        at(InputEvent::Type::MouseMove, x1 + (x2 - x1) * i / steps, y1 + (y2 - y1) * i / steps, platform::kLeftButton);
     }
-    send({InputEvent::Type::MouseUp, 0, x2, y2, platform::kLeftButton, 0, 0});
+    at(InputEvent::Type::MouseUp, x2, y2, platform::kLeftButton);
 }
 
 bool HeadlessDriver::key(const std::string& name) {
