@@ -222,6 +222,19 @@ TEST(WelcomeResolutionOffer, ToggleIsSavedAndReadBackByTheNextPlayer) {
     EXPECT_EQ(platform::SettingsStore(play.settingsFile).get("Software", info.ProjectRegistryName, "ChangeResolution", ""), "1");
 }
 
+TEST(WelcomeDrag, WindowFollowsThePointerDraggingItsTitle) {
+    Play play;
+    play.project.general(BasicInfo());
+    auto& d = play.start();
+    const int left = play.welcome().left, top = play.welcome().top;
+    const platform::Rect title = platform::ElementRectOnForm(play.element("txtAdventureName"));
+    d.drag(title.x + 4, title.y + 4, title.x + 44, title.y - 16);
+    EXPECT_EQ(play.welcome().left - left, platform::PixelsToTwips(40));
+    EXPECT_EQ(play.welcome().top - top, platform::PixelsToTwips(-20));
+    EXPECT_FALSE(d.ended());
+    EXPECT_TRUE(d.backend().openedTargets().empty());
+}
+
 TEST(WelcomePixels, TitleColourInTheTitleAreaAndBackgroundElsewhere) {
     Play play;
     play.project.general(BasicInfo());
