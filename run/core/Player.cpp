@@ -13,7 +13,9 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
     m_session.projectFolder = options.projectFolder;
 }
 
-Player::~Player() = default;
+// The windows are members destroyed before the window system: it lets go of them while they
+// still exist.
+Player::~Player() { m_ui.forgetAll(); }
 
 void Player::start() { m_welcome.load(); }
 

@@ -10,8 +10,18 @@ namespace run::platform {
 WindowSystem::WindowSystem(IBackend& backend, FontCatalog& fonts)
     : m_backend(backend), m_fonts(fonts), m_painter(fonts), m_menuBar(fonts) {}
 
-WindowSystem::~WindowSystem() {
-    for (Form* f : m_forms) m_backend.destroy(*f);
+WindowSystem::~WindowSystem() { forgetAll(); }
+
+void WindowSystem::forgetAll() {
+    for (Form* f : m_forms) {
+        f->loaded = false;
+        m_backend.destroy(*f);
+    }
+    m_forms.clear();
+    m_activation.clear();
+    m_canvases.clear();
+    m_busyTimers.clear();
+    m_captureForm = nullptr;
 }
 
 void WindowSystem::load(Form& form) {

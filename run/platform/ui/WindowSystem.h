@@ -28,6 +28,9 @@ class WindowSystem : public ModalHost {
     void show(Form& form);
     void hide(Form& form);
     void unload(Form& form);
+    // Closes every window without running unload handlers: for when the forms themselves are
+    // about to be destroyed, before the window system is.
+    void forgetAll();
     bool isLoaded(const Form& form) const;
     // The visible form that receives keys and the play driver's clicks: the last shown or
     // activated one.
