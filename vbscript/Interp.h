@@ -215,6 +215,19 @@ private:
     static const int kKey;
 };
 
+// A literal or variable operand readable in place without a call, or nullptr.
+inline const Value* plainOperand(const Expr* e, Frame& f) {
+    if (e->kind == ExprKind::Literal) return &static_cast<const LiteralExpr*>(e)->value;
+    if (e->kind != ExprKind::Name) return nullptr;
+    const NameRef& r = static_cast<const NameExpr*>(e)->ref;
+    switch (r.scope) {
+    case Scope::Local: return &f.slots[r.slot].deref();
+    case Scope::Global: return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
+    case Scope::Constant: return r.constant;
+    default: return nullptr;
+    }
+}
+
 // Compiles a parsed unit: registers its globals and resolves names.
 // scope, when given, is the procedure frame an Execute / Eval runs in.
 void compileUnit(Interp& rt, Unit& unit, const ProcDef* scope);

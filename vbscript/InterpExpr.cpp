@@ -85,23 +85,6 @@ Value Interp::eval(const Expr* e, Frame& f) {
     return {};
 }
 
-namespace {
-
-// A literal or variable operand readable in place, or nullptr.
-inline const Value* plainOperand(const Expr* e, Frame& f) {
-    if (e->kind == ExprKind::Literal) return &static_cast<const LiteralExpr*>(e)->value;
-    if (e->kind != ExprKind::Name) return nullptr;
-    const NameRef& r = static_cast<const NameExpr*>(e)->ref;
-    switch (r.scope) {
-    case Scope::Local: return &f.slots[r.slot].deref();
-    case Scope::Global: return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
-    case Scope::Constant: return r.constant;
-    default: return nullptr;
-    }
-}
-
-}  // namespace
-
 Value Interp::evalBinary(const BinaryExpr* b, Frame& f) {
     const Value* lp = plainOperand(b->left.get(), f);
     const Value* rp = plainOperand(b->right.get(), f);
@@ -173,7 +156,9 @@ Value Interp::evalBinarySlow(const BinaryExpr* b, const Value& l0, const Value& 
     case Op::IntDiv: return opIntDiv(l, r);
     case Op::Mod: return opMod(l, r);
     case Op::Pow: return opPow(l, r);
-    case Op::Concat: return opConcat(l, r);
+    case Op::Concat:
+        if (l.isString() && r.isString()) checkMemory((l.asString().size() + r.asString().size()) * sizeof(char16_t));
+        return opConcat(l, r);
     case Op::And: return opAnd(l, r);
     case Op::Or: return opOr(l, r);
     case Op::Xor: return opXor(l, r);

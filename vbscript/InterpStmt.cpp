@@ -122,18 +122,6 @@ Flow Interp::exec(const Stmt& s, Frame& f) {
 
 namespace {
 
-// A literal or variable operand without a call, or nullptr.
-inline const Value* plainOperand(const Expr* e, Frame& f) {
-    if (e->kind == ExprKind::Literal) return &static_cast<const LiteralExpr*>(e)->value;
-    const NameRef& r = static_cast<const NameExpr*>(e)->ref;
-    switch (r.scope) {
-    case Scope::Local: return &f.slots[r.slot].deref();
-    case Scope::Global: return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
-    case Scope::Constant: return r.constant;
-    default: return nullptr;
-    }
-}
-
 inline bool isInt(VarType t) { return t == VarType::Integer || t == VarType::Long; }
 inline int64_t intOf(const Value& v) { return v.type() == VarType::Integer ? v.asInteger() : v.asLong(); }
 
