@@ -2,6 +2,7 @@
 #include "run/frames/FrameFile.h"
 
 #include "run/project/record/RecordFile.h"
+#include "run/scripting/ScriptSteps.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,20 +57,7 @@ FrameFile ReadFrameFile(RecordReader& r) {
     if (r.atEnd()) return f;
     f.VideoBeforeFrame = r.readBoolean();
     if (r.atEnd()) return f;
-    std::string params = r.readVariant().text();
-    std::string out;
-    for (std::size_t i = 0; i < params.size(); ++i) {
-        // Character 254 is "þ" in the file's code page, two bytes in UTF-8.
-        if (params.compare(i, 2, "\xC3\xBE") == 0) {
-            out += "\"\"";
-            ++i;
-        } else if (params[i] == '~' || params[i] == '"') {
-            out += "\"\"";
-        } else {
-            out += params[i];
-        }
-    }
-    f.PluginParameters = out;
+    f.PluginParameters = DecodePluginText(r.readVariant().text());
     return f;
 }
 

@@ -34,6 +34,10 @@ struct VBScriptActionModule {
     void ResetModule() { *this = VBScriptActionModule{}; }
 };
 
+// Plug-in parameter texts store character 254 and '~' for double quotes; the text comes back
+// with each of them (and each double quote) written as a doubled double quote.
+std::string DecodePluginText(const std::string& stored);
+
 // Runs script code through the script host; false when the script failed.
 // Placeholder: scripts do not run yet; the call only notes the code it was given.
 bool ExecuteVBScript(Session& s, const std::string& code, bool resetLastClickPosition);

@@ -77,21 +77,6 @@ void applyNameList(Session& s, RecordReader& r, bool apply, std::int16_t value) 
     }
 }
 
-std::string pluginText(std::string t) {
-    std::string out;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (t.compare(i, 2, "\xC3\xBE") == 0) {
-            out += "\"\"";
-            ++i;
-        } else if (t[i] == '~' || t[i] == '"') {
-            out += "\"\"";
-        } else {
-            out += t[i];
-        }
-    }
-    return out;
-}
-
 // Goes to the frame the script asked for; true when one was opened.
 bool openRequestedFrame(Session& s, GameWindow& game, bool endDialogue) {
     VBScriptActionModule& a = s.VBScriptAction;
@@ -235,7 +220,7 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
                                                     a.pickItem = r.readBoolean();
                                                     a.itemName = r.readString();
                                                     if (!r.atBlockEnd()) { // G12
-                                                        a.pluginActions = pluginText(r.readVariant().text());
+                                                        a.pluginActions = DecodePluginText(r.readVariant().text());
                                                     }
                                                 }
                                             }
