@@ -45,6 +45,12 @@ struct TwoCdRig : testing::LookupRig {
         ui.load(helper);
     }
 
+    ~TwoCdRig() {
+        // The window system outlives these forms.
+        ui.unload(helper);
+        ui.unload(game);
+    }
+
     // Each time the drive dialog is up, the next step of `steps` runs once.
     void onPlayerTick() {
         platform::Form* active = ui.activeForm();
