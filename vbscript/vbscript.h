@@ -50,7 +50,7 @@ struct Config {
     uint32_t timeoutMs = 0;           // 0: no time-out
     uint64_t stepLimit = 0;           // 0: unlimited; counts loop iterations and calls
     size_t stackBytes = 4u << 20;     // C++ stack the interpreter may use
-    size_t memoryLimit = 1u << 30;    // largest single string / array in bytes
+    size_t memoryLimit = 256u << 20;  // largest single string / array in bytes
 };
 
 struct ErrorInfo {
