@@ -343,7 +343,11 @@ bool ErrObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value&
 
 // ---- public facade ----
 
-Runtime::Runtime(Config config) : m_interp(std::make_unique<Interp>(std::move(config))) {}
+Runtime::Runtime(Config config) : m_config(std::move(config)), m_interp(std::make_unique<Interp>(m_config)) {}
+void Runtime::reset() {
+    m_interp.reset();
+    m_interp = std::make_unique<Interp>(m_config);
+}
 Runtime::~Runtime() = default;
 
 bool Runtime::addCode(std::string_view code, std::string_view fileName) {

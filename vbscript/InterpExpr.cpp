@@ -6,6 +6,7 @@
 #include "Operators.h"
 
 #include <climits>
+#include <cmath>
 
 namespace vbs {
 
@@ -130,9 +131,9 @@ Value Interp::binaryValues(const BinaryExpr* b, const Value& l, const Value& r) 
         double x = lt == VarType::Double ? l.asDouble() : double(intVal(l));
         double y = rt == VarType::Double ? r.asDouble() : double(intVal(r));
         switch (b->op) {
-        case Op::Add: return Value::dbl(x + y);
-        case Op::Sub: return Value::dbl(x - y);
-        case Op::Mul: return Value::dbl(x * y);
+        case Op::Add: if (double v = x + y; std::isfinite(v)) return Value::dbl(v); break;
+        case Op::Sub: if (double v = x - y; std::isfinite(v)) return Value::dbl(v); break;
+        case Op::Mul: if (double v = x * y; std::isfinite(v)) return Value::dbl(v); break;
         case Op::Eq: return Value::boolean(x == y);
         case Op::Ne: return Value::boolean(x != y);
         case Op::Lt: return Value::boolean(x < y);

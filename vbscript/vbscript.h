@@ -86,6 +86,9 @@ public:
     bool executeStatement(std::string_view code);
     std::vector<ProcedureInfo> procedures() const;
 
+    // Drops every script definition, variable and host object.
+    void reset();
+
     // Thread-safe: stops the running script at the next poll.
     void requestInterrupt();
     const ErrorInfo& lastError() const;
@@ -93,6 +96,7 @@ public:
     Interp& interp() { return *m_interp; }
 
 private:
+    Config m_config;
     std::unique_ptr<Interp> m_interp;
 };
 

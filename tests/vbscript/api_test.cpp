@@ -24,6 +24,16 @@ TEST(VbsApi, AddCodeRunAndEval) {
     EXPECT_EQ(r.asInteger(), 42);
 }
 
+TEST(VbsApi, ResetForgetsEverything) {
+    vbs::Runtime rt;
+    ASSERT_TRUE(rt.addCode("Dim kept\nkept = 5\nSub P()\nEnd Sub"));
+    rt.reset();
+    EXPECT_TRUE(rt.procedures().empty());
+    Value r;
+    ASSERT_TRUE(rt.eval("IsEmpty(kept)", r));
+    EXPECT_TRUE(r.asBoolean());
+}
+
 TEST(VbsApi, ProceduresListed) {
     vbs::Runtime rt;
     ASSERT_TRUE(rt.addCode("Sub A(x, y)\nEnd Sub\nFunction B()\nEnd Function"));
