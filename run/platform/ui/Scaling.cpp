@@ -22,8 +22,11 @@ Rect FitPreservingAspect(int srcW, int srcH, int dstW, int dstH) {
 
 bool WindowToCanvas(const Rect& fit, int srcW, int srcH, int windowX, int windowY, int& canvasX, int& canvasY) {
     if (fit.w <= 0 || fit.h <= 0 || !fit.contains(windowX, windowY)) return false;
-    canvasX = int(std::int64_t(windowX - fit.x) * srcW / fit.w);
-    canvasY = int(std::int64_t(windowY - fit.y) * srcH / fit.h);
+    // The stretched picture samples the canvas at each window pixel's centre, so the mapping
+    // must too: at scales that are not whole numbers, the pixel's corner can fall one canvas
+    // pixel short of what is drawn there.
+    canvasX = int((2 * std::int64_t(windowX - fit.x) + 1) * srcW / (2 * std::int64_t(fit.w)));
+    canvasY = int((2 * std::int64_t(windowY - fit.y) + 1) * srcH / (2 * std::int64_t(fit.h)));
     if (canvasX >= srcW) canvasX = srcW - 1;
     if (canvasY >= srcH) canvasY = srcH - 1;
     return true;
