@@ -1,0 +1,119 @@
+// The bundled demo played from Start to its ending as a player would, with what the player
+// reports (frame, items, variables) checked after every step.
+#include "run/driver/HeadlessDriver.h"
+#include "run/state/Inventory.h"
+#include "tests/support/ProjectBuilder.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+namespace run {
+namespace {
+
+class Walk {
+  public:
+    Walk() : m_driver(PlayerOptions{DEMO_FOLDER, m_tmp / "settings.ini"}) { m_driver.start(); }
+    HeadlessDriver& d() { return m_driver; }
+
+    // The state lines of the given kinds, in the order reported.
+    std::vector<std::string> lines(std::initializer_list<const char*> prefixes) {
+        std::vector<std::string> out;
+        for (const auto& l : m_driver.state()) {
+            for (const char* p : prefixes) {
+                if (l.rfind(p, 0) == 0) out.push_back(l);
+            }
+        }
+        return out;
+    }
+    std::string frame() {
+        auto f = lines({"frame: "});
+        return f.empty() ? "" : f[0].substr(7);
+    }
+    std::vector<std::string> items() { return lines({"item: "}); }
+    std::string variable(const std::string& name) {
+        for (const auto& l : lines({"variable: "})) {
+            if (l.rfind("variable: " + name + " = ", 0) == 0) return l.substr(13 + name.size());
+        }
+        return "?";
+    }
+
+  private:
+    testing::TempFolder m_tmp;
+    HeadlessDriver m_driver;
+};
+
+TEST(DemoWalkthrough, FromStartToTheEnding) {
+    Walk w;
+    HeadlessDriver& d = w.d();
+    ASSERT_EQ(d.player().ui().activeForm(), &d.player().welcome().form());
+
+    d.click(150, 85);
+    ASSERT_EQ(w.frame(), "Harbour");
+    EXPECT_TRUE(w.items().empty());
+    for (const char* v : {"door_open", "lantern_lit", "visited_beach"}) EXPECT_EQ(w.variable(v), "0") << v;
+
+    d.click(380, 350);
+    ASSERT_EQ(w.frame(), "Cottage");
+    d.click(450, 230);
+    EXPECT_EQ(w.items(), std::vector<std::string>{"item: 1 = wick"});
+    EXPECT_EQ(w.lines({"message: "}), std::vector<std::string>{"message: A spare lamp wick."});
+    d.wait(4000);
+    EXPECT_TRUE(w.lines({"message: "}).empty());
+    EXPECT_FALSE(d.player().game().inventory().panelOpen());
+    d.click(590, 150);
+    EXPECT_EQ(w.items(), (std::vector<std::string>{"item: 1 = wick", "item: 2 = key"}));
+    d.wait(4000);
+    auto cottageSpots = w.lines({"hotspot: "});
+    EXPECT_EQ(cottageSpots.size(), 1u) << "wick and key are gone from the cottage";
+
+    d.click(300, 460);
+    ASSERT_EQ(w.frame(), "Harbour");
+    d.click(50, 450);
+    ASSERT_EQ(w.frame(), "Beach");
+    d.click(330, 410);
+    EXPECT_EQ(w.items(), (std::vector<std::string>{"item: 1 = wick", "item: 2 = key", "item: 3 = oil bottle"}));
+    EXPECT_EQ(w.variable("visited_beach"), "1");
+    d.wait(4000);
+    d.click(300, 20);
+    ASSERT_EQ(w.frame(), "Harbour");
+
+    d.move(300, 2);
+    EXPECT_TRUE(d.player().game().inventory().panelOpen());
+    d.drag(26, 26, 110, 26);
+    EXPECT_EQ(w.items(), (std::vector<std::string>{"item: 1 = key", "item: 2 = lamp fuel"}));
+    d.move(300, 300);
+    d.wait(4000);
+    EXPECT_FALSE(d.player().game().inventory().panelOpen());
+
+    d.click(580, 150);
+    ASSERT_EQ(w.frame(), "Lighthouse");
+    auto spots = w.lines({"hotspot: "});
+    EXPECT_EQ(spots.size(), 2u) << "the door and the way back; the doorway is closed";
+    d.move(300, 2);
+    d.drag(26, 26, 320, 330);
+    EXPECT_EQ(w.variable("door_open"), "1");
+    EXPECT_EQ(w.items(), std::vector<std::string>{"item: 1 = lamp fuel"});
+    EXPECT_EQ(w.lines({"message: "}), std::vector<std::string>{"message: The key turns. The door swings open."});
+    d.wait(4000);
+
+    d.click(320, 330);
+    ASSERT_EQ(w.frame(), "LanternRoom");
+    d.move(300, 2);
+    d.drag(26, 26, 320, 250);
+    EXPECT_EQ(w.frame(), "Ending");
+    EXPECT_EQ(w.variable("lantern_lit"), "1");
+    EXPECT_TRUE(w.items().empty());
+    EXPECT_EQ(d.player().game().framesHistory(),
+              (std::vector<std::string>{"Harbour", "Lighthouse", "LanternRoom", "Ending"}))
+        << "going back takes the frame off the history";
+
+    d.wait(6500);
+    EXPECT_FALSE(d.player().game().loaded());
+    EXPECT_EQ(d.player().ui().activeForm(), &d.player().welcome().form());
+    EXPECT_FALSE(d.ended());
+    EXPECT_TRUE(d.boxes().empty()) << d.boxes().front().text;
+}
+
+} // namespace
+} // namespace run

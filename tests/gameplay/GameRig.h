@@ -1,0 +1,141 @@
+// A small game built for each test and played on the headless driver: two colour frames,
+// hotspots given in frame pixels, items with solid-colour icons, and readers for the state a
+// player would see (frame, items, variables, boxes) and the steps the player noted.
+#pragma once
+
+#include "run/driver/HeadlessDriver.h"
+#include "run/platform/ui/FormPainter.h"
+#include "run/state/Inventory.h"
+#include "run/state/Variables.h"
+#include "tests/support/MediaMaker.h"
+#include "tests/support/ProjectBuilder.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace run::testing {
+
+// A hotspot covering exactly x, y, w, h in frame pixels (the stored rectangle has a border).
+inline HotspotSpec Spot(int x, int y, int w, int h) {
+    HotspotSpec s;
+    s.left = x * platform::kTwipsPerPixel - 30;
+    s.top = y * platform::kTwipsPerPixel - 30;
+    s.width = w * platform::kTwipsPerPixel + 60;
+    s.height = h * platform::kTwipsPerPixel + 60;
+    return s;
+}
+
+inline FrameFile Colour(std::uint32_t colorRef) {
+    FrameFile f;
+    f.PictureType = 0;
+    f.Picture = std::to_string(colorRef);
+    return f;
+}
+
+inline ActionSpec Go(const std::string& frame) {
+    ActionSpec a;
+    a.goToFrame = frame;
+    return a;
+}
+
+inline ActionSpec Say(const std::string& text, bool inFrame = true) {
+    ActionSpec a;
+    a.showMessage = true;
+    a.message = text;
+    a.messageInFrame = inFrame;
+    return a;
+}
+
+struct GameRig {
+    TempFolder tmp;
+    ProjectBuilder project{tmp / "game"};
+    std::filesystem::path settingsFile = tmp / "settings.ini";
+    ProjectInfo info;
+    std::vector<std::string> trace;
+    std::unique_ptr<HeadlessDriver> driver;
+
+    // Frames Start (dark blue) and Other (dark green), 640×480, welcome window skipped, pop-up
+    // of picked items off, variables v, w, x.
+    GameRig() {
+        info.ProjectRegistryName = "GameplayTests";
+        info.AdventureName = "Gameplay Tests";
+        info.InitialFrame = "Start";
+        info.FrameWidth = 640;
+        info.FrameHeight = 480;
+        info.SkipWelcomeWindow = true;
+        info.OpenInventoryOnPickUp = false;
+        project.texts(1).variables({"v", "w", "x"});
+        project.frame("Start", Colour(0x400000)).frame("Other", Colour(0x004000));
+    }
+
+    HeadlessDriver& start() {
+        project.general(info);
+        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), settingsFile});
+        session().trace = &trace;
+        driver->start();
+        return *driver;
+    }
+
+    // An item whose icon is a solid square of `colour` (0xAARRGGBB).
+    void item(const std::string& name, platform::Pixel colour = 0xFFC03020) {
+        platform::Canvas icon(32, 32, colour);
+        project.file("Areas/" + name + ".ico", MakeIconBytes(icon));
+        project.item(name, name + ".ico");
+    }
+
+    Session& session() { return driver->player().session(); }
+    GameWindow& game() { return driver->player().game(); }
+    Inventory& inventory() { return game().inventory(); }
+    platform::Form& form() { return game().form(); }
+    platform::Element* area(int n) { return form().find("Area", n); }
+    std::string frame() { return game().currentFrame().Name; }
+    std::int16_t var(const std::string& name) { return GetVariableValue(session().variables, name); }
+
+    std::vector<std::string> items() {
+        std::vector<std::string> out;
+        for (int i = 1; i <= inventory().ObjectsCount(); ++i) out.push_back(inventory().itemName(i));
+        return out;
+    }
+    // Adds items straight to the inventory, without the pop-up.
+    void give(const std::vector<std::string>& names) {
+        for (const auto& n : names) inventory().AddPickedObject(n, true);
+    }
+    // The centre of item n's cell, in frame pixels, with the panel open.
+    std::pair<int, int> itemCentre(int n) {
+        platform::Rect r = platform::ElementRectOnForm(form().get("PickedObject", n));
+        platform::Rect f = platform::ElementRectOnForm(form().get("PictureBox"));
+        return {r.x - f.x + r.w / 2, r.y - f.y + r.h / 2};
+    }
+    void openPanel() {
+        driver->move(300, 1);
+        ASSERT_TRUE(inventory().panelOpen());
+    }
+
+    std::vector<std::string> boxTexts() const {
+        std::vector<std::string> out;
+        for (const auto& b : driver->boxes()) out.push_back(b.text);
+        return out;
+    }
+    int boxesWith(const std::string& part) const {
+        auto texts = boxTexts();
+        return static_cast<int>(std::count_if(texts.begin(), texts.end(),
+                                              [&](const std::string& t) { return t.find(part) != std::string::npos; }));
+    }
+    int notes(const std::string& prefix) const {
+        return static_cast<int>(std::count_if(trace.begin(), trace.end(),
+                                              [&](const std::string& t) { return t.rfind(prefix, 0) == 0; }));
+    }
+    std::vector<std::string> stateLines(const std::string& prefix) {
+        std::vector<std::string> out;
+        for (const auto& line : driver->state()) {
+            if (line.rfind(prefix, 0) == 0) out.push_back(line);
+        }
+        return out;
+    }
+};
+
+} // namespace run::testing
