@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"PageDown", true, kKeyPageDown, 0}, KeyCase{"Space", true, kKeySpace, 0},
                       KeyCase{"F13", false, 0, 0}, KeyCase{"F0", false, 0, 0}, KeyCase{"F5x", false, 0, 0},
                       KeyCase{"F1+", false, 0, 0}, KeyCase{"Hyper+A", false, 0, 0}, KeyCase{"Ctrl+", false, 0, 0},
-                      KeyCase{"Ctrl", false, 0, 0}, KeyCase{"", false, 0, 0}, KeyCase{"Enterprise", false, 0, 0},
+                      KeyCase{"Alt", true, kKeyMenu, 0}, KeyCase{"", false, 0, 0}, KeyCase{"Enterprise", false, 0, 0},
                       KeyCase{"ab", false, 0, 0}));
 
 } // namespace
