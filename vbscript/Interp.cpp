@@ -70,10 +70,7 @@ void Interp::setStackFloor() {
     m_stackFloor = here - budget;
 }
 
-void Interp::checkStack() {
-    const char* here = static_cast<const char*>(__builtin_frame_address(0));
-    if (m_stackFloor && here < m_stackFloor) throwError(Err::OutOfStack);
-}
+void Interp::stackOverflow() { throwError(Err::OutOfStack); }
 
 void Interp::output(std::u16string_view text) {
     if (m_config.output) m_config.output(toUtf8(text));

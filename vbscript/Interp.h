@@ -175,7 +175,11 @@ private:
     // ---- API plumbing (Interp.cpp) ----
     template <class F> bool guarded(F&& body);
     void setStackFloor();
-    void checkStack();
+    void checkStack() {
+        const char* here = static_cast<const char*>(__builtin_frame_address(0));
+        if (here < m_stackFloor) [[unlikely]] stackOverflow();
+    }
+    [[noreturn]] void stackOverflow();
     Unit* compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope);
 
     Config m_config;

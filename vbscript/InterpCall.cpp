@@ -30,9 +30,17 @@ struct SlotBuf {
 
 // Array elements passed ByRef stay locked (no ReDim / Erase) during the call.
 struct Locks {
-    ~Locks() { for (Array* a : held) { --a->locks; if (--a->refs == 0) delete a; } }
-    void add(Array* a) { ++a->refs; held.push_back(a); }
-    std::vector<Array*> held;
+    ~Locks() {
+        for (Array* a : held) {
+            --a->locks;
+            if (--a->refs == 0) delete a;
+        }
+    }
+    void add(Array* a) {
+        ++a->refs;
+        held.push_back(a);
+    }
+    std::vector<Array*> held;  // stays unallocated unless an element is passed ByRef
 };
 
 }  // namespace
