@@ -24,6 +24,13 @@
 // * Objects (script class instances and host objects alike) implement the
 //   late-bound Object interface of Object.h; all state lives in the Runtime,
 //   there is no global state.
+//
+// Layout: Lexer / Parser / Ast.h / Compiler (name resolution) / Interp*.cpp
+// (InterpExpr: expressions and assignment, InterpStmt: statements,
+// InterpCall: calls, classes and member access, Interp: API boundary and the
+// Err object) / Value, Convert, Operators (Variant rules) / ErrorTable.h (all
+// error numbers and texts) / builtins/ (one file per group of functions,
+// each contributing a table; add a group by listing it in Builtins.cpp).
 #include "Object.h"
 #include "Value.h"
 
