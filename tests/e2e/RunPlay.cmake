@@ -10,6 +10,9 @@ execute_process(COMMAND "${RUN}" --headless --play "${STEPS}" "${PROJECT}"
                 WORKING_DIRECTORY "${WORKDIR}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message(STATUS "status ${status}\n${out}${err}")
+if("${out}${err}" MATCHES "runtime error|AddressSanitizer|LeakSanitizer")
+  message(FATAL_ERROR "the sanitizers reported a fault")
+endif()
 if(EXPECT_FAIL)
   if(status EQUAL 0)
     message(FATAL_ERROR "the play script should have failed")
