@@ -22,6 +22,7 @@ Interp::Interp(Config config) : m_config(std::move(config)) {
 
 Interp::~Interp() {
     // Release script data first so Class_Terminate still runs with a working runtime.
+    setStackFloor();  // this thread's stack, which may not be the one that ran the script
     try {
         for (auto& g : m_globals) {
             Value old = std::move(g.value);
