@@ -147,6 +147,41 @@ TEST(GameMenus, OptionsAreSavedAndReadBackAtTheNextGame) {
     EXPECT_EQ(g.form().get("mnuDisableEffects").value, 0);
 }
 
+TEST(GameWindowLayout, FrameCentredOnTheScreenOrInAWindowUnderTheBar) {
+    constexpr int T = platform::kTwipsPerPixel;
+    {
+        GameRig g;
+        g.start();
+        platform::Rect f = platform::ElementRectOnForm(g.form().get("PictureBox"));
+        EXPECT_EQ(g.form().windowState, 2);
+        EXPECT_EQ(g.form().width, 1280 * T);
+        EXPECT_EQ(g.form().height, 1024 * T);
+        EXPECT_EQ(f.x, 320);
+        EXPECT_EQ(f.y, 272);
+        EXPECT_EQ(f.w, 640);
+        EXPECT_EQ(f.h, 480);
+    }
+    {
+        GameRig g;
+        g.info.KeepMenusVisible = true;
+        g.start();
+        EXPECT_EQ(g.form().windowState, 0);
+        EXPECT_EQ(g.form().width, 640 * T);
+        EXPECT_EQ(g.form().height, (480 + platform::kMenuBarHeight) * T);
+        EXPECT_EQ(g.form().left, 320 * T);
+        EXPECT_EQ(g.form().get("PictureBox").top, platform::kMenuBarHeight * T);
+    }
+    {
+        // Taller than the screen: the frame's top stays on it.
+        GameRig g;
+        g.info.FrameWidth = 1600;
+        g.info.FrameHeight = 1200;
+        g.start();
+        EXPECT_EQ(g.form().get("PictureBox").top, 0);
+        EXPECT_EQ(g.form().get("PictureBox").left, (1280 - 1600) / 2 * T);
+    }
+}
+
 TEST(GameWindowUnloading, QuitReturnsToTheWelcomeWindowOrEndsTheProgram) {
     for (bool skip : {false, true}) {
         GameRig g;
