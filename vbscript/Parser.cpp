@@ -77,6 +77,7 @@ private:
     }
 
     // ---- top level ----
+    // topStatement := Option Explicit | classDecl | procDecl | statement
     void topStatement() {
         if (kind() == Tok::Option) {
             ++m_p;
@@ -229,6 +230,8 @@ private:
     }
 
     // ---- statements ----
+    // statement := dimList | constDecl | reDim | ifStmt | selectStmt | forStmt | doStmt | whileStmt
+    //            | exitStmt | setStmt | callStmt | onError | Erase name | withStmt | Stop | assignOrCall
     StmtPtr statement() {
         switch (kind()) {
         case Tok::Dim: { ++m_p; return dimList(true); }
