@@ -81,7 +81,7 @@ public:
                 string(t);
             } else if (c == '#') {
                 date(t);
-            } else if (c == '&' && (peek(1) == 'h' || peek(1) == 'H' || peek(1) == 'o' || peek(1) == 'O' || isDigit(peek(1)))) {
+            } else if (c == '&' && radixAhead()) {
                 radix(t);
             } else {
                 punct(t);
@@ -171,11 +171,19 @@ private:
         else t.value = Value::dbl(d);
     }
 
+    // "&H1F" / "&O17" start a number only when a digit of that base follows;
+    // otherwise '&' is concatenation ("s&other").
+    bool radixAhead() const {
+        char16_t k = peek(1), d = peek(2);
+        if (k == 'h' || k == 'H') return isDigit(d) || (d >= 'a' && d <= 'f') || (d >= 'A' && d <= 'F');
+        if (k == 'o' || k == 'O') return d >= '0' && d <= '7';
+        return false;
+    }
+
     void radix(Token& t) {
         ++m_pos;  // '&'
-        int base = 8;
-        if (peek(0) == 'h' || peek(0) == 'H') { base = 16; ++m_pos; }
-        else if (peek(0) == 'o' || peek(0) == 'O') { ++m_pos; }
+        int base = (peek(0) == 'h' || peek(0) == 'H') ? 16 : 8;
+        ++m_pos;  // 'H' or 'O'
         size_t b = m_pos;
         uint64_t acc = 0;
         while (true) {
