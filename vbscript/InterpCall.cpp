@@ -248,6 +248,7 @@ void Interp::instancePut(ClassInstance* inst, int member, const std::vector<Expr
     std::vector<Value> vals;
     if (useValues) vals.assign(valueArgs.begin(), valueArgs.end());
     else if (args) evalArgs(*args, f, vals);
+    if (!isSet && v.isObject() && cm.field >= 0) v = scalar(v);  // before taking element addresses
     if (cm.field >= 0) {
         Value& fv = inst->fields()[size_t(cm.field)];
         if (vals.empty()) { storeVar(fv, std::move(v), isSet, cm.name); return; }

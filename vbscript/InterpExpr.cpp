@@ -387,6 +387,9 @@ void Interp::storeVar(Value& dst, Value v, bool isSet, const std::u16string& nam
 }
 
 void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
+    // Reduce an object to its default value before any storage address is
+    // taken: the default property is script code that may resize arrays.
+    if (!isSet && v.isObject()) v = scalar(v);
     switch (target->kind) {
     case ExprKind::Name: {
         auto* n = static_cast<const NameExpr*>(target);

@@ -99,6 +99,19 @@ CheckEq UBound(myBag.Items), CLng(1), "array field read from outside"
 Dim ci : Set ci = new BAG
 ci.ADD 1
 CheckEq CI.total, 1, "case-insensitive class and member names"
+' A default property that resizes the very array being assigned to.
+Dim target
+ReDim target(2)
+Class Resizer
+    Public Default Property Get V()
+        ReDim target(50)
+        V = "value"
+    End Property
+End Class
+Dim rz : Set rz = New Resizer
+target(1) = rz
+CheckEq UBound(target), CLng(50), "the default property ran first"
+CheckEq target(1), "value", "the store went to the resized array"
 ' For Each over a script object is not allowed.
 CheckErr "Dim fb : Set fb = New Bag : For Each z In fb : Next", 451, "script objects are not collections"
 ' Duplicate names in a class are compile errors.
