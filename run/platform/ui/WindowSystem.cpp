@@ -7,6 +7,11 @@
 
 namespace run::platform {
 
+namespace {
+// How often a window that nothing changed is presented again (ms).
+constexpr std::uint64_t kIdleRefreshMs = 1000;
+} // namespace
+
 WindowSystem::WindowSystem(IBackend& backend, FontCatalog& fonts)
     : m_backend(backend), m_fonts(fonts), m_painter(fonts), m_menuBar(fonts) {}
 
@@ -295,6 +300,7 @@ void WindowSystem::fireDueTimers() {
         m_busyTimers.push_back(d.timer);
         m_dirty = true;
         raise(d.timer->onTimer);
+        m_dirty = true;
         m_busyTimers.erase(std::remove(m_busyTimers.begin(), m_busyTimers.end(), d.timer), m_busyTimers.end());
     }
 }
@@ -308,11 +314,19 @@ void WindowSystem::repaintVisible() {
 
 void WindowSystem::pump() {
     InputEvent ev;
-    while (m_backend.pollEvent(ev)) dispatch(ev);
+    bool handled = false;
+    while (m_backend.pollEvent(ev)) {
+        dispatch(ev);
+        handled = true;
+    }
+    // A handler may pump (and paint) midway and change more after; mark again once it is done.
+    if (handled) m_dirty = true;
     fireDueTimers();
     if (m_backend.presentsContinuously()) {
+        // Only what changed is repainted; an idle window is refreshed now and then, for a desktop
+        // that uncovered it, rather than redrawn many times a second for nothing.
         std::uint64_t now = m_backend.nowMs();
-        if (m_dirty || now - m_lastPresent >= 33) {
+        if (m_dirty || now - m_lastPresent >= kIdleRefreshMs) {
             repaintVisible();
             m_lastPresent = now;
         }
@@ -331,10 +345,21 @@ void WindowSystem::pumpWhileModal() {
 }
 
 void WindowSystem::runUntil(const std::function<bool()>& done) {
+    const std::uint64_t started = m_backend.nowMs();
+    m_lastInput = started;
     while (!done() && !m_quit && !m_forms.empty()) {
         pump();
         if (done() || m_quit || m_forms.empty()) break;
-        m_backend.waitForEvent(static_cast<int>(msUntilNextTimer(m_backend.presentsContinuously() ? 33 : 0)));
+        // Without a screen nobody can answer a window that waits for input: after a minute of
+        // virtual time without any, the wait gives up rather than hang the run.
+        if (!m_backend.presentsContinuously() && m_backend.nowMs() - m_lastInput > kHeadlessPatienceMs) break;
+        // Sleep until input, the next timer or the idle refresh, whichever comes first.
+        std::uint64_t cap = 0;
+        if (m_backend.presentsContinuously() && !m_dirty) {
+            std::uint64_t since = m_backend.nowMs() - m_lastPresent;
+            cap = since < kIdleRefreshMs ? kIdleRefreshMs - since : 0;
+        }
+        m_backend.waitForEvent(static_cast<int>(msUntilNextTimer(cap)));
     }
 }
 
