@@ -9,6 +9,13 @@
 
 namespace vbs {
 
+namespace {
+
+inline bool isInt(VarType t) { return t == VarType::Integer || t == VarType::Long; }
+inline int64_t intOf(const Value& v) { return v.type() == VarType::Integer ? v.asInteger() : v.asLong(); }
+
+}  // namespace
+
 Flow Interp::execBlock(const Block& b, Frame& f) {
     for (const auto& sp : b) {
         const Stmt& s = *sp;
@@ -69,6 +76,25 @@ void Interp::poll() {
 }
 
 bool Interp::condition(const Expr* e, Frame& f) {
+    if (e->kind == ExprKind::Binary) {
+        // Integer comparisons of plain operands decide without building a Value.
+        auto* b = static_cast<const BinaryExpr*>(e);
+        if (b->op >= Op::Eq && b->op <= Op::Ge) {
+            const Value* l = plainOperand(b->left.get(), f);
+            const Value* r = plainOperand(b->right.get(), f);
+            if (l && r && isInt(l->type()) && isInt(r->type())) {
+                int64_t x = intOf(*l), y = intOf(*r);
+                switch (b->op) {
+                case Op::Eq: return x == y;
+                case Op::Ne: return x != y;
+                case Op::Lt: return x < y;
+                case Op::Gt: return x > y;
+                case Op::Le: return x <= y;
+                default: return x >= y;
+                }
+            }
+        }
+    }
     Value v = eval(e, f);
     if (v.type() == VarType::Boolean) return v.asBoolean();
     if (v.type() == VarType::Boolean) return v.asBoolean();
@@ -122,8 +148,6 @@ Flow Interp::exec(const Stmt& s, Frame& f) {
 
 namespace {
 
-inline bool isInt(VarType t) { return t == VarType::Integer || t == VarType::Long; }
-inline int64_t intOf(const Value& v) { return v.type() == VarType::Integer ? v.asInteger() : v.asLong(); }
 
 // x = a op b for Integer / Long / Double operands; false when another rule applies.
 inline bool fastArith(const AssignStmt& s, Frame& f) {
