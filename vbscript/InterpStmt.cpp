@@ -292,8 +292,16 @@ Flow Interp::execFor(const ForStmt& s, Frame& f) {
         *p = make(i);
         // Locals and declared globals never move: no need to look the counter up again.
         bool stable = var->ref.scope == Scope::Local || (var->ref.scope == Scope::Global && !var->ref.checkDeclared);
+        // A body of one assignment runs without the block loop.
+        const Stmt* single = s.body.size() == 1 && s.body[0]->kind == StmtKind::Assign ? s.body[0].get() : nullptr;
         while (st >= 0 ? i <= lim : i >= lim) {
-            Flow fl = execBlock(s.body, f);
+            Flow fl = Flow::Normal;
+            if (single && !f.resumeNext) {
+                m_stmt = single;
+                execAssign(*static_cast<const AssignStmt*>(single), f);
+            } else {
+                fl = execBlock(s.body, f);
+            }
             if (fl == Flow::ExitFor) return Flow::Normal;
             if (fl != Flow::Normal) return fl;
             tick();
