@@ -41,7 +41,8 @@ class WindowSystem : public ModalHost {
 
     // Lets pending events run once: input, due timers, painting.
     void pump();
-    // Runs the pump until `done` returns true or every form is unloaded.
+    // Runs the pump until `done` returns true or every form is unloaded. Headless, it also
+    // returns after a minute of virtual time without input.
     void runUntil(const std::function<bool()>& done);
     // Waits `ms` milliseconds while letting events run (a headless clock is advanced).
     void waitWithEvents(int ms);
@@ -113,6 +114,8 @@ class WindowSystem : public ModalHost {
     bool m_dirty = true;
     bool m_quit = false;
     std::uint64_t m_lastPresent = 0;
+    static constexpr std::uint64_t kHeadlessPatienceMs = 60000;
+    std::uint64_t m_lastInput = 0;
     int m_screenPointer = kPointerDefault;
     PicturePtr m_screenIcon;
 };
