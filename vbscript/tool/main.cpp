@@ -1,5 +1,5 @@
 // vbs: runs a VBScript file from the command line.
-//   vbs FILE.vbs [args...]
+//   vbs [--include LIB.vbs]... [--timeout MS] FILE.vbs [args...]
 // Provides WScript.Echo / Arguments / Quit / ScriptName; prints an unhandled
 // error as "FILE(line, col) error: message" and exits non-zero.
 #include "../vbscript.h"
@@ -162,15 +162,19 @@ bool readFile(const char* path, std::string& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // vbs [--include LIB.vbs]... FILE.vbs [args...]
+    // vbs [--include LIB.vbs]... [--timeout MS] FILE.vbs [args...]
     std::vector<const char*> includes;
+    uint32_t timeoutMs = 0;
+    if (const char* t = std::getenv("VBS_TIMEOUT_MS")) timeoutMs = uint32_t(std::strtoul(t, nullptr, 10));
     int first = 1;
-    while (first + 1 < argc && std::strcmp(argv[first], "--include") == 0) {
-        includes.push_back(argv[first + 1]);
+    while (first + 1 < argc) {
+        if (std::strcmp(argv[first], "--include") == 0) includes.push_back(argv[first + 1]);
+        else if (std::strcmp(argv[first], "--timeout") == 0) timeoutMs = uint32_t(std::strtoul(argv[first + 1], nullptr, 10));
+        else break;
         first += 2;
     }
     if (first >= argc) {
-        std::fprintf(stderr, "usage: vbs [--include LIB.vbs]... FILE.vbs [args...]\n");
+        std::fprintf(stderr, "usage: vbs [--include LIB.vbs]... [--timeout MS] FILE.vbs [args...]\n");
         return 2;
     }
     const char* script = argv[first];
@@ -188,7 +192,7 @@ int main(int argc, char** argv) {
         std::fwrite(s.data(), 1, s.size(), stdout);
         std::fputc('\n', stdout);
     };
-    if (const char* t = std::getenv("VBS_TIMEOUT_MS")) config.timeoutMs = uint32_t(std::strtoul(t, nullptr, 10));
+    config.timeoutMs = timeoutMs;
     int rc = 0;
     {
         vbs::Runtime rt(config);
