@@ -287,6 +287,7 @@ void GameWindow::ShowOrNotShowAreas() {
     try {
         RecordReader r = RecordReader::open(ExistingPath(file));
         for (int n = 1; !r.atEnd() && !m_s.flags.Quitting; ++n) {
+            const std::size_t blockStart = r.position();
             for (int i = 1; i <= 10; ++i) r.readVariant();
             bool visible = true;
             if (IsHotspotGone(m_s.variables, m_current.Name, n)) {
@@ -296,9 +297,11 @@ void GameWindow::ShowOrNotShowAreas() {
                 if (r.readVariant().toNumber() != 0) {
                     // Hide list: any variable that is set hides; show list: any that is not
                     // exactly 1 hides. Variables that do not exist count for nothing.
+                    // A list never reaches past the block's separator, whatever its count says.
                     auto scan = [&](auto hides) {
+                        if (r.atBlockEnd()) return false;
                         int count = asInt(r.readVariant());
-                        for (int i = 0; i < count; ++i) {
+                        for (int i = 0; i < count && !r.atBlockEnd(); ++i) {
                             std::int16_t value = GetVariableValue(m_s.variables, r.readVariant().text());
                             if (value != kNoSuchVariable && hides(value)) return true;
                         }
@@ -308,6 +311,9 @@ void GameWindow::ShowOrNotShowAreas() {
                     else if (scan([](std::int16_t v) { return v != 1; })) visible = false;
                 }
             }
+            // A block cut short has been read into the next one: the next block starts after
+            // this block's own separator.
+            r.seek(blockStart);
             r.skipToBlockEnd();
             Element* area = m_form.find("Area", n);
             if (!area) continue;
