@@ -258,6 +258,31 @@ TEST(Hotspots, DamagedBlocksAreReportedAndTheOthersStillLoad) {
     EXPECT_EQ(rig.area(5)->picture, nullptr);
 }
 
+TEST(Hotspots, DamagedBlocksLeaveTheNextOnesVisibilityAlone) {
+    FrameRig rig;
+    rig.project.frame("Start", ColourFrame(0)).variables({"flag"});
+    auto cut = Fields(50, 350);
+    cut.erase(cut.begin() + 12, cut.end() - 1);
+    auto shownIfFlag = [](int x, int y) {
+        auto f = Fields(x, y);
+        f[19] = "1";   // the conditions flag
+        f[21] = "1";   // one name in the show list
+        f.insert(f.end() - 1, "\"flag\"");
+        return f;
+    };
+    auto huge = Fields(150, 50, "", "", "2000000000");
+    huge[19] = "1";
+    rig.project.hotspots("Start", {At(0, 0)});
+    rig.project.file("FramesData/Start.fm2", Join({cut, shownIfFlag(50, 50), huge, shownIfFlag(250, 50)}));
+    rig.start();
+    for (int n : {2, 4}) {
+        ASSERT_NE(rig.area(n), nullptr) << n;
+        EXPECT_FALSE(rig.area(n)->visible) << n << ": flag is 0, not 1";
+    }
+    EXPECT_EQ(rig.boxesWith(" Unable to set hotspots visibility."), 0);
+    EXPECT_EQ(rig.boxesWith(" Unable to load hotspot #"), 2) << "the cut block and the huge count";
+}
+
 TEST(Hotspots, BlockCutShortAtTheEndOfTheFile) {
     FrameRig rig;
     rig.project.frame("Start", ColourFrame(0));
