@@ -89,4 +89,13 @@ CheckEq LIMIT, 10, "Const value"
 CheckErr "LIMIT = 5", 501, "assigning to a Const"
 Const NEG = -5, WORD = "w"
 CheckEq NEG & WORD, "-5w", "several Consts"
+' GetRef makes a callable object from a procedure name.
+Dim ref
+Set ref = GetRef("Fact")
+CheckEq ref(5), CLng(120), "calling through GetRef"
+Set ref = GetRef("addone")
+v = 1
+ref v
+CheckEq v, 1, "arguments through GetRef are values"
+CheckErr "Set r2 = GetRef(""NoSuchProc"")", 5, "GetRef of an unknown name"
 Finish
