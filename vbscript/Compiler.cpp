@@ -473,7 +473,7 @@ private:
         int g = m_rt.findGlobal(key);
         if (g >= 0) {
             GlobalSymbol& gs = m_rt.global(g);
-            if (gs.declared || gs.proc || gs.cls) {
+            if (gs.declared || gs.proc || gs.cls || gs.memberOwner) {
                 r.scope = Scope::Global;
                 r.global = g;
                 r.readOnly = gs.isConst;

@@ -30,6 +30,7 @@ Interp::~Interp() {
             Value old = std::move(g.value);
         }
     }
+    m_globalMembers.clear();
     m_destroying = true;
     m_globals.clear();
     m_units.clear();
@@ -46,7 +47,17 @@ int Interp::globalSymbol(std::u16string_view name) {
     auto it = m_globalIndex.find(key);
     if (it != m_globalIndex.end()) return it->second;
     m_globals.emplace_back();
-    m_globals.back().name = std::u16string(name);
+    GlobalSymbol& g = m_globals.back();
+    g.name = std::u16string(name);
+    for (auto& holder : m_globalMembers) {
+        Object* o = holder.asObject();
+        DispId id = o->memberId(name);
+        if (id != kDispUnknown) {
+            g.memberOwner = o;
+            g.memberId = id;
+            break;
+        }
+    }
     int idx = int(m_globals.size() - 1);
     m_globalIndex.emplace(std::move(key), idx);
     return idx;
@@ -227,8 +238,19 @@ Value Interp::evalLocal(std::u16string_view code) {
     return v;
 }
 
-bool Interp::addObject(std::u16string_view name, Object* obj) {
+bool Interp::addObject(std::u16string_view name, Object* obj, bool membersGlobal) {
     return guarded([&] {
+        if (membersGlobal && obj) {
+            m_globalMembers.push_back(Value::object(obj));
+            for (auto& g : m_globals) {
+                if (g.memberOwner) continue;
+                DispId id = obj->memberId(g.name);
+                if (id != kDispUnknown) {
+                    g.memberOwner = obj;
+                    g.memberId = id;
+                }
+            }
+        }
         int g = globalSymbol(name);
         GlobalSymbol& s = m_globals[size_t(g)];
         s.value = Value::object(obj);
@@ -351,7 +373,9 @@ Runtime::~Runtime() = default;
 bool Runtime::addCode(std::string_view code, std::string_view fileName) {
     return m_interp->addCode(fromUtf8(code), fromUtf8(fileName));
 }
-bool Runtime::addObject(std::string_view name, Object* object) { return m_interp->addObject(fromUtf8(name), object); }
+bool Runtime::addObject(std::string_view name, Object* object, bool membersGlobal) {
+    return m_interp->addObject(fromUtf8(name), object, membersGlobal);
+}
 bool Runtime::run(std::string_view procedure, std::span<const Value> args, Value* result) {
     return m_interp->run(fromUtf8(procedure), args, result);
 }

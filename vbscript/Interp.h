@@ -17,13 +17,18 @@ namespace vbs {
 
 struct GlobalSymbol {
     // A plain variable can be read without further checks.
-    bool plainVar() const { return !proc && !cls; }
+    bool plainVar() const { return !proc && !cls && !memberOwner; }
+    // Not declared by script code but a member of an object added with
+    // membersGlobal: the name reads, calls and assigns that member.
+    bool hostMember() const { return memberOwner && !declared && !proc && !cls; }
     std::u16string name;
     Value value;
     ProcDef* proc = nullptr;
     ClassDef* cls = nullptr;
     bool declared = false;
     bool isConst = false;
+    Object* memberOwner = nullptr;  // kept alive by Interp::m_globalMembers
+    DispId memberId = kDispUnknown;
 };
 
 class Interp;
@@ -77,7 +82,7 @@ public:
 
     // ---- public-API entry points (never throw) ----
     bool addCode(std::u16string source, std::u16string fileName);
-    bool addObject(std::u16string_view name, Object* obj);
+    bool addObject(std::u16string_view name, Object* obj, bool membersGlobal);
     bool run(std::u16string_view name, std::span<const Value> args, Value* result);
     bool evalText(std::u16string_view text, Value& result);
     bool executeText(std::u16string_view text);
@@ -103,6 +108,7 @@ public:
     void executeLocal(std::u16string_view code);
     Value evalLocal(std::u16string_view code);
     Value callValue(const Value& target, std::span<Value> args);
+    Value hostMemberCall(GlobalSymbol& g, const std::vector<ExprPtr>* args, Frame& f, bool statement);
     void checkMemory(size_t bytes);
     Frame* currentFrame() { return m_frame; }
 
@@ -186,6 +192,7 @@ private:
     std::deque<GlobalSymbol> m_globals;
     std::unordered_map<std::u16string, int> m_globalIndex;
     std::vector<std::unique_ptr<Unit>> m_units;
+    std::vector<Value> m_globalMembers;  // objects whose members are global names
     Object* m_errHolder = nullptr;
     ErrObject* m_err = nullptr;
     ErrorInfo m_lastError;

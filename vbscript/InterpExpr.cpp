@@ -181,7 +181,7 @@ Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
     case Scope::Field: return f.me->fields()[size_t(r.slot)];
     case Scope::ImplicitLocal: {
         GlobalSymbol& g = *r.sym;
-        if (!(g.declared || g.proc || g.cls)) {
+        if (!(g.declared || g.proc || g.cls || g.memberOwner)) {
             if (r.checkDeclared) throwError(Err::VariableUndefined, n->name);
             return f.slots[r.slot].deref();
         }
@@ -190,6 +190,7 @@ Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
     case Scope::Global: {
         GlobalSymbol& g = *r.sym;
         if (g.proc) return callProc(g.proc, nullptr, nullptr, f);
+        if (g.hostMember()) return hostMemberCall(g, nullptr, f, statement);
         if (g.cls) throwError(Err::VariableUndefined, n->name);
         if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
         return g.value;
@@ -209,7 +210,7 @@ Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
     case Scope::Field: return &f.me->fields()[size_t(r.slot)];
     case Scope::ImplicitLocal: {
         GlobalSymbol& g = *r.sym;
-        if (!(g.declared || g.proc || g.cls)) {
+        if (!(g.declared || g.proc || g.cls || g.memberOwner)) {
             if (r.checkDeclared) throwError(Err::VariableUndefined, n->name);
             return &f.slots[r.slot].deref();
         }
@@ -217,7 +218,7 @@ Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
     }
     case Scope::Global: {
         GlobalSymbol& g = *r.sym;
-        if (g.proc || g.cls || g.isConst) return nullptr;
+        if (g.proc || g.cls || g.isConst || g.hostMember()) return nullptr;
         if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
         return &g.value;
     }
@@ -291,7 +292,8 @@ Value Interp::evalCall(const CallExpr* c, Frame& f, bool statement) {
         switch (r.scope) {
         case Scope::Global: case Scope::ImplicitLocal: {
             GlobalSymbol& g = *r.sym;
-            if (g.proc && (r.scope == Scope::Global || g.declared || g.proc)) return callProc(g.proc, nullptr, &c->args, f);
+            if (g.proc) return callProc(g.proc, nullptr, &c->args, f);
+            if (g.hostMember()) return hostMemberCall(g, &c->args, f, statement);
             break;
         }
         case Scope::MeMember: return instanceGet(f.me, r.slot, &c->args, f, statement, {}, false);
@@ -398,6 +400,13 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
             instancePut(f.me, n->ref.slot, nullptr, std::move(v), isSet, f, {}, false);
             return;
         }
+        if ((n->ref.scope == Scope::Global || n->ref.scope == Scope::ImplicitLocal) && n->ref.sym->hostMember()) {
+            GlobalSymbol& g = *n->ref.sym;
+            if (isSet && !v.isObject()) throwError(Err::ObjectRequired, n->name);
+            Value keep = Value::object(g.memberOwner);
+            hostInvoke(g.memberOwner, g.memberId, isSet ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut, std::span<Value>(&v, 1));
+            return;
+        }
         Value* p = nameStorage(n, f);
         if (!p) throwError(Err::IllegalAssignment, n->name);
         storeVar(*p, std::move(v), isSet, n->name);
@@ -462,6 +471,13 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
     default:
         throwError(Err::IllegalAssignment);
     }
+}
+
+Value Interp::hostMemberCall(GlobalSymbol& g, const std::vector<ExprPtr>* args, Frame& f, bool statement) {
+    std::vector<Value> vals;
+    if (args) evalArgs(*args, f, vals);
+    Value keep = Value::object(g.memberOwner);
+    return hostInvoke(g.memberOwner, g.memberId, (args || statement) ? InvokeKind::Method : InvokeKind::PropertyGet, vals);
 }
 
 Value Interp::scalar(const Value& v) {

@@ -85,8 +85,10 @@ public:
 
     // Parses the whole text, then runs its script-level statements.
     bool addCode(std::string_view code, std::string_view fileName = {});
-    // Makes a host object visible to scripts under name.
-    bool addObject(std::string_view name, Object* object);
+    // Makes a host object visible to scripts under name; with membersGlobal
+    // its members can also be used without qualification (names the script
+    // declares itself take precedence).
+    bool addObject(std::string_view name, Object* object, bool membersGlobal = false);
     // Calls a script-level Sub or Function.
     bool run(std::string_view procedure, std::span<const Value> args, Value* result = nullptr);
     bool eval(std::string_view expression, Value& result);

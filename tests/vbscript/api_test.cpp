@@ -191,6 +191,23 @@ TEST(VbsApi, HostObjectBridge) {
     EXPECT_TRUE(rt.addCode("On Error Resume Next\nCounter.Fail\nIf Err.Number <> 5 Then Err.Raise 1"));
 }
 
+TEST(VbsApi, GlobalMembersOfAHostObject) {
+    vbs::Runtime rt;
+    auto* c = new HostCounter;
+    Value hold = Value::object(c);
+    ASSERT_TRUE(rt.addObject("Counter", c, true));
+    ASSERT_TRUE(rt.addCode("Add 5\nAdd\nValue = Value + 10\nSub Bump()\nAdd 100\nEnd Sub\nBump\nr = Value"));
+    EXPECT_EQ(c->value, 116);
+    Value r;
+    ASSERT_TRUE(rt.eval("r", r));
+    EXPECT_EQ(r.asLong(), 116);
+    // A name the script declares itself hides the member.
+    ASSERT_TRUE(rt.addCode("Function Add(x)\nAdd = \"mine\"\nEnd Function\ny = Add(1)"));
+    ASSERT_TRUE(rt.eval("y", r));
+    EXPECT_EQ(r.asString(), u"mine");
+    EXPECT_EQ(c->value, 116);
+}
+
 TEST(VbsApi, ScriptObjectsSeenByTheHost) {
     vbs::Runtime rt;
     ASSERT_TRUE(rt.addCode("Class P\nPublic Name\nPublic Function Hello(x)\nHello = \"hi \" & x\nEnd Function\nEnd Class\n"
