@@ -15,7 +15,8 @@
 //   value (16 bytes, reference-counted strings/arrays/objects); a procedure
 //   frame is a small array of Values on the C++ stack, ByRef parameters are
 //   Ref values pointing at the caller's storage. `s = s & x` is compiled to
-//   an in-place append so string building is linear.
+//   an in-place append so string building is linear; `x = a + b` on plain
+//   operands and integer comparisons in conditions skip Value temporaries.
 // * Errors travel as an internal C++ exception up to the nearest
 //   On Error Resume Next frame or to this API, where they become ErrorInfo;
 //   nothing throws across this header. Recursion depth is bounded by
@@ -23,7 +24,8 @@
 //   poll a step counter for the host's time-out / interrupt.
 // * Objects (script class instances and host objects alike) implement the
 //   late-bound Object interface of Object.h; all state lives in the Runtime,
-//   there is no global state.
+//   there is no global state. Script objects handed to the host (class
+//   instances, GetRef results) must not be used after their Runtime is gone.
 //
 // Layout: Lexer / Parser / Ast.h / Compiler (name resolution) / Interp*.cpp
 // (InterpExpr: expressions and assignment, InterpStmt: statements,
