@@ -284,11 +284,11 @@ private:
                     if (e->kind == ExprKind::Literal) return true;
                     if (e->kind != ExprKind::Name) return false;
                     Scope sc = static_cast<const NameExpr*>(e)->ref.scope;
-                    return sc == Scope::Local || sc == Scope::Global || sc == Scope::Constant;
+                    return sc == Scope::Local || sc == Scope::Global || sc == Scope::Constant || sc == Scope::Field;
                 };
                 Scope ts = static_cast<const NameExpr*>(a.target.get())->ref.scope;
                 a.arith = (b->op == Op::Add || b->op == Op::Sub || b->op == Op::Mul) && plain(b->left.get()) &&
-                          plain(b->right.get()) && (ts == Scope::Local || ts == Scope::Global);
+                          plain(b->right.get()) && (ts == Scope::Local || ts == Scope::Global || ts == Scope::Field);
             }
             if (!a.isSet && a.target->kind == ExprKind::Name) {
                 // target = target & ... appends in place.

@@ -235,6 +235,7 @@ inline const Value* plainOperand(const Expr* e, Frame& f) {
     case Scope::Local: return &f.slots[r.slot].deref();
     case Scope::Global: return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
     case Scope::Constant: return r.constant;
+    case Scope::Field: return &f.me->fields()[size_t(r.slot)];
     default: return nullptr;
     }
 }

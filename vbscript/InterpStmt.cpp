@@ -160,6 +160,8 @@ inline bool fastArith(const AssignStmt& s, Frame& f) {
     if (t.scope == Scope::Local) {
         if (t.readOnly) return false;
         dst = &f.slots[t.slot].deref();
+    } else if (t.scope == Scope::Field) {
+        dst = &f.me->fields()[size_t(t.slot)];
     } else {
         if (!t.sym->plainVar() || t.checkDeclared || t.readOnly) return false;
         dst = &t.sym->value;
@@ -195,6 +197,7 @@ void Interp::execAssign(const AssignStmt& s, Frame& f) {
         const NameRef& r = static_cast<const NameExpr*>(s.target.get())->ref;
         Value* p = nullptr;
         if (r.scope == Scope::Local && !r.readOnly) p = &f.slots[r.slot].deref();
+        else if (r.scope == Scope::Field) p = &f.me->fields()[size_t(r.slot)];
         else if (r.scope == Scope::Global && r.sym->plainVar() && !r.checkDeclared && !r.readOnly) p = &r.sym->value;
         if (p) {
             Value v = eval(s.value.get(), f);
