@@ -101,16 +101,7 @@ class SdlBackend final : public IBackend {
         }
         if (!w.texture) return;
         SDL_UpdateTexture(w.texture, nullptr, canvas.pixels().data(), width * 4);
-        int outW = 0, outH = 0, winW = 0, winH = 0;
-        SDL_GetRendererOutputSize(w.renderer, &outW, &outH);
-        SDL_GetWindowSize(w.window, &winW, &winH);
-        Rect dst = FitPreservingAspect(width, height, outW, outH);
-        w.fit = FitPreservingAspect(width, height, winW, winH);
-        SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
-        SDL_RenderClear(w.renderer);
-        SDL_Rect target{dst.x, dst.y, dst.w, dst.h};
-        SDL_RenderCopy(w.renderer, w.texture, nullptr, &target);
-        SDL_RenderPresent(w.renderer);
+        redraw(form.id());
         if (!w.shown) {
             SDL_ShowWindow(w.window);
             SDL_RaiseWindow(w.window);
@@ -197,6 +188,22 @@ class SdlBackend final : public IBackend {
         return it == m_ids.end() ? 0 : it->second;
     }
 
+    void redraw(WindowId id) {
+        auto it = m_windows.find(id);
+        if (it == m_windows.end() || !it->second.texture) return;
+        Window& w = it->second;
+        int outW = 0, outH = 0, winW = 0, winH = 0;
+        SDL_GetRendererOutputSize(w.renderer, &outW, &outH);
+        SDL_GetWindowSize(w.window, &winW, &winH);
+        Rect dst = FitPreservingAspect(w.texW, w.texH, outW, outH);
+        w.fit = FitPreservingAspect(w.texW, w.texH, winW, winH);
+        SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
+        SDL_RenderClear(w.renderer);
+        SDL_Rect target{dst.x, dst.y, dst.w, dst.h};
+        SDL_RenderCopy(w.renderer, w.texture, nullptr, &target);
+        SDL_RenderPresent(w.renderer);
+    }
+
     // Window coordinates to canvas pixels; points on the bars go to the nearest edge.
     void toCanvas(WindowId id, int& x, int& y) const {
         auto it = m_windows.find(id);
@@ -237,6 +244,12 @@ class SdlBackend final : public IBackend {
         switch (e.type) {
         case SDL_QUIT: ev = {T::Quit}; return true;
         case SDL_WINDOWEVENT:
+            // Uncovered or resized: show the last picture again at once, rather than wait for
+            // the game to repaint.
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                redraw(formOf(e.window.windowID));
+                return false;
+            }
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
                 ev = {T::CloseRequest, formOf(e.window.windowID)};
                 return ev.window != 0;
