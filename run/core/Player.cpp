@@ -3,13 +3,31 @@
 
 #include "run/state/Inventory.h"
 
+#include <malloc.h>
+
 namespace run {
+
+namespace {
+
+// Every frame decodes its pictures afresh, a few megabytes each; keeping freed memory for the
+// next frame instead of returning it to the system halves the time a frame takes to open.
+void keepPictureMemory() {
+    static const bool done = [] {
+        mallopt(M_MMAP_THRESHOLD, 64 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+        return true;
+    }();
+    static_cast<void>(done);
+}
+
+} // namespace
 
 Player::Player(platform::IBackend& backend, PlayerOptions options)
     : m_backend(backend), m_ui(backend, m_fonts),
       m_settings(options.settingsFile.empty() ? platform::SettingsStore::DefaultFile() : options.settingsFile),
       m_session(m_ui, m_settings), m_game(m_session, [this] { onGameUnloaded(); }),
       m_welcome(m_session, {[this] { startGame(); }, {}}) {
+    keepPictureMemory();
     m_session.projectFolder = options.projectFolder;
 }
 

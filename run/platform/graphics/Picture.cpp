@@ -136,6 +136,19 @@ PictureResult FromSurface(SDL_Surface* surface, int hotX, int hotY) {
         SDL_FreeSurface(surface);
         return Fail(p);
     }
+    // Pictures without a palette or colour key (JPEG, true-colour BMP and PNG: the large ones)
+    // convert straight into the canvas, without a second full-size copy.
+    if (!surface->format->palette && SDL_HasColorKey(surface) == SDL_FALSE) {
+        Canvas canvas(surface->w, surface->h, 0);
+        if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+        int rc = SDL_ConvertPixels(surface->w, surface->h, surface->format->format, surface->pixels, surface->pitch,
+                                   SDL_PIXELFORMAT_ARGB8888, canvas.row(0), surface->w * int(sizeof(Pixel)));
+        if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+        // A format without alpha leaves the alpha byte as the conversion made it: opaque.
+        SDL_FreeSurface(surface);
+        if (rc != 0) return Fail(SDL_GetError());
+        return FromCanvas(std::move(canvas), hotX, hotY);
+    }
     // Converting to a format with alpha turns a GIF's transparent index into alpha 0.
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(surface);
