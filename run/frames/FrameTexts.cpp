@@ -22,10 +22,7 @@ void GameWindow::wireText(Element& text) {
         m_s.flags.StopMovie = true;
         m_s.flags.SkipTransitionRequested = true;
         if (OneTimeVideoPlaying(m_s)) return;
-        if (a.button == platform::kRightButton) {
-            if (!m_menusVisible) ShowMenus();
-            else if (!m_menuDropdownOpened) HideMenus();
-        }
+        if (a.button == platform::kRightButton) RightClickMenus();
     };
     int n = text.index;
     text.onMouseMove = [this, n](const platform::MouseArgs& a) {

@@ -163,6 +163,11 @@ void GameWindow::HideMenus() {
     m_s.note("HideMenus");
 }
 
+void GameWindow::RightClickMenus() {
+    if (!m_menusVisible) ShowMenus();
+    else if (!m_menuDropdownOpened) HideMenus();
+}
+
 void GameWindow::exitCommand() {
     m_s.ui.closeMenus(m_form);
     int answer = m_s.ui.messageBox(m_s.uiText[10], platform::kYesNo | platform::kQuestion, m_s.info.AdventureName);

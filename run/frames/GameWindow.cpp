@@ -143,8 +143,7 @@ void GameWindow::frameAreaMouseDown(const platform::MouseArgs& a) {
     m_s.flags.SkipTransitionRequested = true;
     if (OneTimeVideoPlaying(m_s)) return;
     if (a.button == platform::kRightButton) {
-        if (!m_menusVisible) ShowMenus();
-        else if (!m_menuDropdownOpened) HideMenus();
+        RightClickMenus();
     } else {
         HideMenus();
     }

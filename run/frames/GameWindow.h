@@ -43,6 +43,9 @@ class GameWindow {
     void CenterWindowAndPictureBox();
     void ShowMenus();
     void HideMenus();
+    // A right click on the frame, a hotspot, a text or an item: shows a hidden menu bar, hides a
+    // shown one unless one of its lists was opened.
+    void RightClickMenus();
     void FramesHistoryAdd(const std::string& frameName);
     // Ends the game: the quitting flag, a disabled window, and the unload 500 ms later.
     void StartUnloading();

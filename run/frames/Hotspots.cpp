@@ -342,8 +342,7 @@ void GameWindow::AreaClick(int areaIndex, int button) {
     m_s.flags.SkipTransitionRequested = true;
     if (OneTimeVideoPlaying(m_s) || m_s.inventorySliding) return;
     if (button == platform::kRightButton) {
-        if (!m_menusVisible) ShowMenus();
-        else if (!m_menuDropdownOpened) HideMenus();
+        RightClickMenus();
         return;
     }
     if (m_menuDropdownOpened) {

@@ -332,8 +332,7 @@ void Inventory::itemMouseDown(int index, const platform::MouseArgs& a) {
     m_s.flags.SkipTransitionRequested = true;
     if (OneTimeVideoPlaying(m_s)) return;
     if (a.button == platform::kRightButton) {
-        if (!m_game.menusVisible()) m_game.ShowMenus();
-        else m_game.HideMenus();
+        m_game.RightClickMenus();
         return;
     }
     if (a.button != platform::kLeftButton) return;
