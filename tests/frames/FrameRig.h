@@ -5,6 +5,7 @@
 #include "run/driver/HeadlessDriver.h"
 #include "run/platform/graphics/Picture.h"
 #include "run/platform/ui/FormPainter.h"
+#include "tests/support/PlayerRig.h"
 #include "tests/support/ProjectBuilder.h"
 
 #include <algorithm>
@@ -37,45 +38,10 @@ inline TextSpec Text(int number, std::string caption) {
     return t;
 }
 
-inline FrameFile ColourFrame(std::uint32_t colorRef) {
-    FrameFile f;
-    f.PictureType = 0;
-    f.Picture = std::to_string(colorRef);
-    return f;
-}
+struct FrameRig : PlayerRig {
+    // A game that opens `Start`, with no variables.
+    FrameRig() : PlayerRig("FrameTests", "Frame Tests") { project.texts(1).variables({}); }
 
-struct FrameRig {
-    TempFolder tmp;
-    ProjectBuilder project{tmp / "game"};
-    std::filesystem::path settingsFile = tmp / "settings.ini";
-    ProjectInfo info;
-    std::vector<std::string> trace;
-    std::unique_ptr<HeadlessDriver> driver;
-
-    // A 640×480 game that skips its welcome window and opens `Start`, with no variables.
-    FrameRig() {
-        info.ProjectRegistryName = "FrameTests";
-        info.AdventureName = "Frame Tests";
-        info.InitialFrame = "Start";
-        info.FrameWidth = 640;
-        info.FrameHeight = 480;
-        info.SkipWelcomeWindow = true;
-        project.texts(1).variables({});
-    }
-
-    // Writes General and starts the player, noting its steps from the first one.
-    HeadlessDriver& start() {
-        project.general(info);
-        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), settingsFile});
-        session().trace = &trace;
-        driver->start();
-        return *driver;
-    }
-
-    Session& session() { return driver->player().session(); }
-    GameWindow& game() { return driver->player().game(); }
-    platform::Form& form() { return game().form(); }
-    platform::Element* area(int n) { return form().find("Area", n); }
     platform::Element* text(int n) { return form().find("Text", n); }
 
     // Opens a frame as the game does, with the noted steps starting afresh.
@@ -94,18 +60,6 @@ struct FrameRig {
         return out;
     }
 
-    // The texts of every box shown so far.
-    std::vector<std::string> boxTexts() const {
-        std::vector<std::string> out;
-        for (const auto& b : driver->boxes()) out.push_back(b.text);
-        return out;
-    }
-    // How many boxes so far contained `part`.
-    int boxesWith(const std::string& part) const {
-        auto texts = boxTexts();
-        return static_cast<int>(std::count_if(texts.begin(), texts.end(),
-                                              [&](const std::string& t) { return t.find(part) != std::string::npos; }));
-    }
     // Position of the first noted step starting with `prefix`; -1 when none.
     int step(const std::string& prefix) const {
         for (std::size_t i = 0; i < trace.size(); ++i) {
@@ -113,15 +67,6 @@ struct FrameRig {
         }
         return -1;
     }
-    // The state lines of one kind ("hotspot: ", "text: " …).
-    std::vector<std::string> stateLines(const std::string& prefix) {
-        std::vector<std::string> out;
-        for (const auto& line : driver->state()) {
-            if (line.rfind(prefix, 0) == 0) out.push_back(line);
-        }
-        return out;
-    }
-
     // Writes a picture into the project and fails the test on a write error.
     void picture(const std::string& relativePath, const platform::Canvas& c) {
         std::string path = (project.folder() / relativePath).string();

@@ -8,6 +8,7 @@
 #include "run/state/Inventory.h"
 #include "run/state/Variables.h"
 #include "tests/support/MediaMaker.h"
+#include "tests/support/PlayerRig.h"
 #include "tests/support/ProjectBuilder.h"
 
 #include <algorithm>
@@ -29,12 +30,7 @@ inline HotspotSpec Spot(int x, int y, int w, int h) {
     return s;
 }
 
-inline FrameFile Colour(std::uint32_t colorRef) {
-    FrameFile f;
-    f.PictureType = 0;
-    f.Picture = std::to_string(colorRef);
-    return f;
-}
+inline FrameFile Colour(std::uint32_t colorRef) { return ColourFrame(colorRef); }
 
 inline ActionSpec Go(const std::string& frame) {
     ActionSpec a;
@@ -50,34 +46,13 @@ inline ActionSpec Say(const std::string& text, bool inFrame = true) {
     return a;
 }
 
-struct GameRig {
-    TempFolder tmp;
-    ProjectBuilder project{tmp / "game"};
-    std::filesystem::path settingsFile = tmp / "settings.ini";
-    ProjectInfo info;
-    std::vector<std::string> trace;
-    std::unique_ptr<HeadlessDriver> driver;
-
-    // Frames Start (dark blue) and Other (dark green), 640×480, welcome window skipped, pop-up
-    // of picked items off, variables v, w, x.
-    GameRig() {
-        info.ProjectRegistryName = "GameplayTests";
-        info.AdventureName = "Gameplay Tests";
-        info.InitialFrame = "Start";
-        info.FrameWidth = 640;
-        info.FrameHeight = 480;
-        info.SkipWelcomeWindow = true;
+struct GameRig : PlayerRig {
+    // Frames Start (dark blue) and Other (dark green), pop-up of picked items off, variables v,
+    // w, x.
+    GameRig() : PlayerRig("GameplayTests", "Gameplay Tests") {
         info.OpenInventoryOnPickUp = false;
         project.texts(1).variables({"v", "w", "x"});
         project.frame("Start", Colour(0x400000)).frame("Other", Colour(0x004000));
-    }
-
-    HeadlessDriver& start() {
-        project.general(info);
-        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), settingsFile});
-        session().trace = &trace;
-        driver->start();
-        return *driver;
     }
 
     // An item whose icon is a solid square of `colour` (0xAARRGGBB).
@@ -87,11 +62,7 @@ struct GameRig {
         project.item(name, name + ".ico");
     }
 
-    Session& session() { return driver->player().session(); }
-    GameWindow& game() { return driver->player().game(); }
     Inventory& inventory() { return game().inventory(); }
-    platform::Form& form() { return game().form(); }
-    platform::Element* area(int n) { return form().find("Area", n); }
     std::string frame() { return game().currentFrame().Name; }
     std::int16_t var(const std::string& name) { return GetVariableValue(session().variables, name); }
 
@@ -115,26 +86,9 @@ struct GameRig {
         ASSERT_TRUE(inventory().panelOpen());
     }
 
-    std::vector<std::string> boxTexts() const {
-        std::vector<std::string> out;
-        for (const auto& b : driver->boxes()) out.push_back(b.text);
-        return out;
-    }
-    int boxesWith(const std::string& part) const {
-        auto texts = boxTexts();
-        return static_cast<int>(std::count_if(texts.begin(), texts.end(),
-                                              [&](const std::string& t) { return t.find(part) != std::string::npos; }));
-    }
     int notes(const std::string& prefix) const {
         return static_cast<int>(std::count_if(trace.begin(), trace.end(),
                                               [&](const std::string& t) { return t.rfind(prefix, 0) == 0; }));
-    }
-    std::vector<std::string> stateLines(const std::string& prefix) {
-        std::vector<std::string> out;
-        for (const auto& line : driver->state()) {
-            if (line.rfind(prefix, 0) == 0) out.push_back(line);
-        }
-        return out;
     }
 };
 
