@@ -50,8 +50,8 @@ class MenuBarTest : public ::testing::Test {
 
     HeadlessBackend backend;
     FontCatalog fonts;
+    Form form{"frmMenus"};   // outlives the window system, which lets go of it first
     WindowSystem ui{backend, fonts};
-    Form form{"frmMenus"};
     Element* file = nullptr;
     Element* open = nullptr;
     Element* save = nullptr;
