@@ -50,14 +50,21 @@ bench: deps
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	@set -e; for b in $(BUILD)-bench/benchmarks/*; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
 
-# libFuzzer targets built with clang, each run for FUZZ_SECONDS on its own corpus folder.
+# libFuzzer targets built with clang, each run for FUZZ_SECONDS. New inputs go to
+# fuzz-corpus/NAME; the language tests and benchmark programs seed the VBScript fuzzers, the
+# frame files kept in fuzz/frames/corpus the frame fuzzer.
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DPLAYER_BUILD_FUZZ=ON -DPLAYER_BUILD_TESTS=OFF \
 	  -DPLAYER_WITH_SDL2=OFF $(CMAKE_FLAGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@set -e; for f in $(FUZZ_BUILD)/fuzzers/*; do \
 	  name=$$(basename $$f); mkdir -p fuzz-corpus/$$name; echo "== $$name ($(FUZZ_SECONDS) s)"; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -print_final_stats=1 fuzz-corpus/$$name; done
+	  case $$name in \
+	    vbscript_*) extra="-dict=fuzz/vbscript/vbscript.dict tests/vbscript bench/vbscript/programs";; \
+	    run_frames_fuzz) extra="fuzz/frames/corpus";; \
+	    *) extra="";; \
+	  esac; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -print_final_stats=1 fuzz-corpus/$$name $$extra; done
 
 # Writes the demo game's files again from tools/make-demo.cpp.
 demo-files: build
