@@ -111,6 +111,11 @@ public:
     Value hostMemberCall(GlobalSymbol& g, const std::vector<ExprPtr>* args, Frame& f, bool statement);
     void checkMemory(size_t bytes);
     Frame* currentFrame() { return m_frame; }
+    // For long-running built-ins and objects (a regular expression search):
+    // true when the time-out, an interrupt or the step budget says the script
+    // must stop, with the error number to stop with. An object's invoke that
+    // fails with that number stops the script beyond On Error Resume Next.
+    bool stopRequested(int32_t& number);
 
     // Runs Class_Terminate and frees an instance whose last reference went.
     void destroyInstance(ClassInstance* inst);

@@ -286,7 +286,7 @@ Value Interp::hostInvoke(Object* obj, DispId id, InvokeKind kind, std::span<Valu
     HostError err;
     Value keep = Value::object(obj);
     if (!obj->invoke(id, kind, args, result, err)) {
-        if (err.number == int32_t(Err::Interrupted)) abort(err.number);
+        if (err.number == int32_t(Err::Interrupted) || err.number == int32_t(Err::TimedOut)) abort(err.number);
         int32_t num = err.number ? err.number : int32_t(Err::ExceptionOccurred);
         std::u16string desc = err.description.empty() ? std::u16string(errorText(num)) : err.description;
         throwError(num, std::move(desc), std::move(err.source));

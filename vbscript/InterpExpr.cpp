@@ -1,5 +1,6 @@
 // Expression evaluation, variable storage and assignment.
 #include "Interp.h"
+#include "objects/Classic.h"
 
 #include "builtins/Builtins.h"
 #include "Convert.h"
@@ -228,7 +229,12 @@ Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
 
 Value Interp::evalNew(const NewExpr* e) {
     GlobalSymbol& g = m_globals[size_t(e->global)];  // NewExpr keeps the index only
-    if (!g.cls) throwError(Err::ClassNotDefined, e->className);
+    if (!g.cls) {
+        // RegExp is the one class the language itself defines; a script class of that name wins.
+        if (equalsNoCase(e->className, u"RegExp"))
+            if (Object* re = newRegExp(*this)) return Value::object(re);
+        throwError(Err::ClassNotDefined, e->className);
+    }
     return newInstance(g.cls);
 }
 

@@ -66,13 +66,19 @@ void Interp::abort(int32_t number) {
 void Interp::poll() {
     m_ticks = 1024;
     m_steps += 1024;
-    if (m_interruptRequested.load(std::memory_order_relaxed)) abort(int32_t(Err::Interrupted));
-    if (m_config.stepLimit && m_steps > m_config.stepLimit) abort(int32_t(Err::TimedOut));
-    if (m_config.timeoutMs) {
+    int32_t number = 0;
+    if (stopRequested(number)) abort(number);
+}
+
+bool Interp::stopRequested(int32_t& number) {
+    if (m_interruptRequested.load(std::memory_order_relaxed)) { number = int32_t(Err::Interrupted); return true; }
+    if (m_config.stepLimit && m_steps > m_config.stepLimit) { number = int32_t(Err::TimedOut); return true; }
+    if (m_config.timeoutMs > 0) {
         auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - m_started).count();
-        if (ms > int64_t(m_config.timeoutMs)) abort(int32_t(Err::TimedOut));
+        if (ms > int64_t(m_config.timeoutMs)) { number = int32_t(Err::TimedOut); return true; }
     }
-    if (m_config.interruptCheck && m_config.interruptCheck()) abort(int32_t(Err::Interrupted));
+    if (m_config.interruptCheck && m_config.interruptCheck()) { number = int32_t(Err::Interrupted); return true; }
+    return false;
 }
 
 bool Interp::condition(const Expr* e, Frame& f) {

@@ -39,6 +39,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -48,15 +49,43 @@ namespace vbs {
 
 class Interp;
 
-// Host callbacks and limits.
+// Host callbacks and limits. Every callback is optional.
 struct Config {
     // Receives text the script prints (UTF-8, one call per line).
     std::function<void(std::string_view)> output;
     // Polled now and then while a script runs; returning true stops it.
     std::function<bool()> interruptCheck;
-    // Creates a host object for CreateObject(progId); nullptr when unknown.
+
+    // CreateObject(progId): the host's own objects are asked first; nullptr
+    // means "not one of mine", and the classic objects (Scripting.Dictionary,
+    // Scripting.FileSystemObject, VBScript.RegExp) are tried next.
     std::function<Object*(std::u16string_view progId)> createObject;
-    uint32_t timeoutMs = 0;           // 0: no time-out
+    // GetObject(path, progId): unset or nullptr gives error 429.
+    std::function<Object*(std::u16string_view path, std::u16string_view progId)> getObject;
+    // false switches CreateObject and GetObject off whatever the spelling or
+    // spacing of the call: nothing is created. With createObjectRefused set,
+    // that callback is told and the call returns Empty; else error 429.
+    bool createObjectEnabled = true;
+    std::function<void(std::u16string_view progId)> createObjectRefused;
+
+    // MsgBox(prompt, buttons, title): returns the button pressed (vbOK = 1 ...).
+    // Unset: the prompt goes to output and vbOK is returned. Texts are UTF-8.
+    std::function<int(std::string_view prompt, int buttons, std::string_view title)> msgBox;
+    // InputBox(prompt, title, default): the text, or nullopt for Cancel (the
+    // function then returns Empty). Unset: returns the default text.
+    std::function<std::optional<std::string>(std::string_view prompt, std::string_view title,
+                                             std::string_view defaultText)>
+        inputBox;
+
+    // File objects: turns a script's path ("C:\\x\\y.txt", "sub\\y.txt",
+    // "/x/y") into a native path. Unset: backslashes become slashes.
+    std::function<std::string(std::u16string_view scriptPath)> mapPath;
+    // Whether file objects may read (write = false) or create, change or
+    // delete (write = true) the native path, given absolute with symbolic
+    // links resolved. A refusal is error 70 "Permission denied". Unset: all.
+    std::function<bool(const std::string& path, bool write)> fileAccess;
+
+    int32_t timeoutMs = 0;            // <= 0: no time-out
     uint64_t stepLimit = 0;           // 0: unlimited; counts loop iterations and calls
     size_t stackBytes = 4u << 20;     // C++ stack the interpreter may use
     size_t memoryLimit = 256u << 20;  // largest single string / array in bytes

@@ -11,7 +11,7 @@ const BuiltinInfo* findBuiltin(std::u16string_view lowerName) {
     static const std::unordered_map<std::u16string_view, const BuiltinInfo*> table = [] {
         std::unordered_map<std::u16string_view, const BuiltinInfo*> t;
         for (auto group : {conversionBuiltins(), inspectionBuiltins(), stringBuiltins(), mathBuiltins(), arrayBuiltins(),
-                           dateTimeBuiltins(), scriptingBuiltins()})
+                           dateTimeBuiltins(), scriptingBuiltins(), formatBuiltins()})
             for (const auto& b : group) t.emplace(b.name, &b);
         return t;
     }();

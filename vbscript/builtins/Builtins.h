@@ -30,6 +30,7 @@ std::span<const BuiltinInfo> mathBuiltins();
 std::span<const BuiltinInfo> arrayBuiltins();
 std::span<const BuiltinInfo> dateTimeBuiltins();
 std::span<const BuiltinInfo> scriptingBuiltins();
+std::span<const BuiltinInfo> formatBuiltins();
 
 // Helpers shared by the groups. Arguments arrive with Refs followed;
 // objects are reduced to their default value only where a group asks.

@@ -4,6 +4,7 @@
 #include "../Convert.h"
 #include "../Errors.h"
 #include "../Interp.h"
+#include "../objects/Classic.h"
 
 namespace vbs {
 
@@ -19,11 +20,52 @@ Value executeGlobal(Interp& rt, std::span<Value> a) {
     return {};
 }
 
+// Nothing is created while the host has switched object creation off; the
+// built-in is reached whatever the call's spelling, so no text trick gets past.
+bool creationRefused(Interp& rt, std::u16string_view progId) {
+    if (rt.config().createObjectEnabled) return false;
+    if (!rt.config().createObjectRefused) throwError(Err::CantCreateObject, progId);
+    rt.config().createObjectRefused(progId);
+    return true;
+}
+
 Value createObject(Interp& rt, std::span<Value> a) {
     std::u16string progId = argString(rt, a, 0);
+    if (creationRefused(rt, progId)) return {};
     Object* o = rt.config().createObject ? rt.config().createObject(progId) : nullptr;
+    if (!o) o = createClassicObject(rt, progId);
     if (!o) throwError(Err::CantCreateObject, progId);
     return Value::object(o);
+}
+
+Value getObject(Interp& rt, std::span<Value> a) {
+    std::u16string path = hasArg(a, 0) ? argString(rt, a, 0) : std::u16string();
+    std::u16string progId = hasArg(a, 1) ? argString(rt, a, 1) : std::u16string();
+    if (creationRefused(rt, progId.empty() ? path : progId)) return {};
+    Object* o = rt.config().getObject ? rt.config().getObject(path, progId) : nullptr;
+    if (!o) throwError(Err::CantCreateObject, progId.empty() ? path : progId);
+    return Value::object(o);
+}
+
+Value msgBox(Interp& rt, std::span<Value> a) {
+    std::string prompt = toUtf8(argString(rt, a, 0));
+    int buttons = hasArg(a, 1) ? argLong(rt, a, 1) : 0;
+    std::string title = hasArg(a, 2) ? toUtf8(argString(rt, a, 2)) : std::string("VBScript");
+    if (!rt.config().msgBox) {
+        rt.output(fromUtf8(prompt));
+        return Value::integer(1);
+    }
+    return Value::integer(int16_t(rt.config().msgBox(prompt, buttons, title)));
+}
+
+Value inputBox(Interp& rt, std::span<Value> a) {
+    std::string prompt = toUtf8(argString(rt, a, 0));
+    std::string title = hasArg(a, 1) ? toUtf8(argString(rt, a, 1)) : std::string("VBScript");
+    std::string def = hasArg(a, 2) ? toUtf8(argString(rt, a, 2)) : std::string();
+    if (!rt.config().inputBox) return Value::fromUtf8(def);
+    std::optional<std::string> answer = rt.config().inputBox(prompt, title, def);
+    if (!answer) return {};
+    return Value::fromUtf8(*answer);
 }
 
 // GetRef("Name"): an object whose default method calls the procedure.
@@ -61,10 +103,17 @@ Value getRef(Interp& rt, std::span<Value> a) {
 }
 
 Value scriptEngine(Interp&, std::span<Value>) { return Value::string(std::u16string(u"VBScript")); }
+// The language level this engine implements: 5.8, the last classic one.
+Value engineMajor(Interp&, std::span<Value>) { return Value::longv(5); }
+Value engineMinor(Interp&, std::span<Value>) { return Value::longv(8); }
+Value engineBuild(Interp&, std::span<Value>) { return Value::longv(16384); }
 
 const BuiltinInfo kTable[] = {
     {u"eval", 1, 1, evalFn}, {u"execute", 1, 1, execute}, {u"executeglobal", 1, 1, executeGlobal},
-    {u"createobject", 1, 2, createObject}, {u"scriptengine", 0, 0, scriptEngine}, {u"getref", 1, 1, getRef},
+    {u"createobject", 1, 2, createObject}, {u"getobject", 0, 2, getObject},
+    {u"msgbox", 1, 5, msgBox}, {u"inputbox", 1, 7, inputBox}, {u"scriptengine", 0, 0, scriptEngine},
+    {u"scriptenginemajorversion", 0, 0, engineMajor}, {u"scriptengineminorversion", 0, 0, engineMinor},
+    {u"scriptenginebuildversion", 0, 0, engineBuild}, {u"getref", 1, 1, getRef},
 };
 
 }  // namespace

@@ -164,12 +164,12 @@ bool readFile(const char* path, std::string& out) {
 int main(int argc, char** argv) {
     // vbs [--include LIB.vbs]... [--timeout MS] FILE.vbs [args...]
     std::vector<const char*> includes;
-    uint32_t timeoutMs = 0;
-    if (const char* t = std::getenv("VBS_TIMEOUT_MS")) timeoutMs = uint32_t(std::strtoul(t, nullptr, 10));
+    int32_t timeoutMs = 0;
+    if (const char* t = std::getenv("VBS_TIMEOUT_MS")) timeoutMs = int32_t(std::strtol(t, nullptr, 10));
     int first = 1;
     while (first + 1 < argc) {
         if (std::strcmp(argv[first], "--include") == 0) includes.push_back(argv[first + 1]);
-        else if (std::strcmp(argv[first], "--timeout") == 0) timeoutMs = uint32_t(std::strtoul(argv[first + 1], nullptr, 10));
+        else if (std::strcmp(argv[first], "--timeout") == 0) timeoutMs = int32_t(std::strtol(argv[first + 1], nullptr, 10));
         else break;
         first += 2;
     }

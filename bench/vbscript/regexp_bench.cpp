@@ -1,0 +1,4 @@
+// PLACEHOLDER: being written.
+#include <benchmark/benchmark.h>
+
+BENCHMARK_MAIN();

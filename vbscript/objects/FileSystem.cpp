@@ -1,0 +1,8 @@
+// PLACEHOLDER: being written; until then the object cannot be created.
+#include "Classic.h"
+
+namespace vbs {
+
+Object* newFileSystemObject(Interp&) { return nullptr; }
+
+}  // namespace vbs
