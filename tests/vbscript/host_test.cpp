@@ -1,0 +1,2 @@
+// PLACEHOLDER: being written.
+#include <gtest/gtest.h>

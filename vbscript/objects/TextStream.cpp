@@ -1,0 +1,2 @@
+// PLACEHOLDER: being written.
+#include "Classic.h"
