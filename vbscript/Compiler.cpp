@@ -470,10 +470,14 @@ private:
                 return;
             }
         }
+        // Script definitions first, then the language's constants and functions,
+        // then members of objects added with membersGlobal. The order must not
+        // depend on which names happen to have a symbol already (an engine that
+        // was reset keeps its symbols, blank), or cached code would resolve differently.
         int g = m_rt.findGlobal(key);
         if (g >= 0) {
             GlobalSymbol& gs = m_rt.global(g);
-            if (gs.declared || gs.proc || gs.cls || gs.memberOwner) {
+            if (gs.declared || gs.proc || gs.cls) {
                 r.scope = Scope::Global;
                 r.global = g;
                 r.readOnly = gs.isConst;
@@ -492,6 +496,10 @@ private:
             return;
         }
         r.global = m_rt.globalSymbol(n.name);
+        if (m_rt.global(r.global).owner()) {
+            r.scope = Scope::Global;
+            return;
+        }
         r.checkDeclared = m_unit.optionExplicit;
         if (sc.isGlobal || sc.noImplicitLocals) {
             r.scope = Scope::Global;

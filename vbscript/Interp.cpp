@@ -37,6 +37,18 @@ Interp::~Interp() {
     m_err->release();
 }
 
+void GlobalSymbol::findOwner() {
+    while (ownersScanned < holders->size()) {
+        Object* o = (*holders)[ownersScanned++].asObject();
+        DispId id = o->memberId(name);
+        if (id != kDispUnknown) {
+            memberOwner = o;
+            memberId = id;
+            return;
+        }
+    }
+}
+
 int Interp::findGlobal(std::u16string_view name) const {
     auto it = m_globalIndex.find(lowerName(name));
     return it == m_globalIndex.end() ? -1 : it->second;
@@ -49,15 +61,7 @@ int Interp::globalSymbol(std::u16string_view name) {
     m_globals.emplace_back();
     GlobalSymbol& g = m_globals.back();
     g.name = std::u16string(name);
-    for (auto& holder : m_globalMembers) {
-        Object* o = holder.asObject();
-        DispId id = o->memberId(name);
-        if (id != kDispUnknown) {
-            g.memberOwner = o;
-            g.memberId = id;
-            break;
-        }
-    }
+    g.holders = &m_globalMembers;
     int idx = int(m_globals.size() - 1);
     m_globalIndex.emplace(std::move(key), idx);
     return idx;
@@ -240,17 +244,8 @@ Value Interp::evalLocal(std::u16string_view code) {
 
 bool Interp::addObject(std::u16string_view name, Object* obj, bool membersGlobal) {
     return guarded([&] {
-        if (membersGlobal && obj) {
-            m_globalMembers.push_back(Value::object(obj));
-            for (auto& g : m_globals) {
-                if (g.memberOwner) continue;
-                DispId id = obj->memberId(g.name);
-                if (id != kDispUnknown) {
-                    g.memberOwner = obj;
-                    g.memberId = id;
-                }
-            }
-        }
+        // Names find their owner among these lazily (GlobalSymbol::owner).
+        if (membersGlobal && obj) m_globalMembers.push_back(Value::object(obj));
         int g = globalSymbol(name);
         GlobalSymbol& s = m_globals[size_t(g)];
         s.value = Value::object(obj);

@@ -16,11 +16,22 @@
 namespace vbs {
 
 struct GlobalSymbol {
-    // A plain variable can be read without further checks.
-    bool plainVar() const { return !proc && !cls && !memberOwner; }
+    // A plain variable can be read and written in place without further checks.
+    bool plainVar() const { return !proc && !cls && !memberOwner && ownersScanned == holders->size(); }
+    // The first object added with membersGlobal that has a member of this name.
+    // Found lazily, when the name is used: hosts add many such objects before
+    // every run, and most names never meet most of them.
+    Object* owner() {
+        if (!memberOwner && ownersScanned != holders->size()) findOwner();
+        return memberOwner;
+    }
     // Not declared by script code but a member of an object added with
     // membersGlobal: the name reads, calls and assigns that member.
-    bool hostMember() const { return memberOwner && !declared && !proc && !cls; }
+    bool hostMember() { return !declared && !proc && !cls && owner(); }
+    // Anything that makes the name mean something: declared, defined, or a host member.
+    bool live() { return declared || proc || cls || owner(); }
+    void findOwner();
+
     std::u16string name;
     Value value;
     ProcDef* proc = nullptr;
@@ -29,6 +40,8 @@ struct GlobalSymbol {
     bool isConst = false;
     Object* memberOwner = nullptr;  // kept alive by Interp::m_globalMembers
     DispId memberId = kDispUnknown;
+    const std::vector<Value>* holders = nullptr;  // Interp::m_globalMembers
+    size_t ownersScanned = 0;                     // holders already asked
 };
 
 class Interp;

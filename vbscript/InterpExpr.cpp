@@ -182,7 +182,7 @@ Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
     case Scope::Field: return f.me->fields()[size_t(r.slot)];
     case Scope::ImplicitLocal: {
         GlobalSymbol& g = *r.sym;
-        if (!(g.declared || g.proc || g.cls || g.memberOwner)) {
+        if (!g.live()) {
             if (r.checkDeclared) throwError(Err::VariableUndefined, n->name);
             return f.slots[r.slot].deref();
         }
@@ -211,7 +211,7 @@ Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
     case Scope::Field: return &f.me->fields()[size_t(r.slot)];
     case Scope::ImplicitLocal: {
         GlobalSymbol& g = *r.sym;
-        if (!(g.declared || g.proc || g.cls || g.memberOwner)) {
+        if (!g.live()) {
             if (r.checkDeclared) throwError(Err::VariableUndefined, n->name);
             return &f.slots[r.slot].deref();
         }
@@ -409,8 +409,8 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
         if ((n->ref.scope == Scope::Global || n->ref.scope == Scope::ImplicitLocal) && n->ref.sym->hostMember()) {
             GlobalSymbol& g = *n->ref.sym;
             if (isSet && !v.isObject()) throwError(Err::ObjectRequired, n->name);
-            Value keep = Value::object(g.memberOwner);
-            hostInvoke(g.memberOwner, g.memberId, isSet ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut, std::span<Value>(&v, 1));
+            Value keep = Value::object(g.owner());
+            hostInvoke(g.owner(), g.memberId, isSet ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut, std::span<Value>(&v, 1));
             return;
         }
         Value* p = nameStorage(n, f);
@@ -482,8 +482,8 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
 Value Interp::hostMemberCall(GlobalSymbol& g, const std::vector<ExprPtr>* args, Frame& f, bool statement) {
     std::vector<Value> vals;
     if (args) evalArgs(*args, f, vals);
-    Value keep = Value::object(g.memberOwner);
-    return hostInvoke(g.memberOwner, g.memberId, (args || statement) ? InvokeKind::Method : InvokeKind::PropertyGet, vals);
+    Value keep = Value::object(g.owner());
+    return hostInvoke(g.owner(), g.memberId, (args || statement) ? InvokeKind::Method : InvokeKind::PropertyGet, vals);
 }
 
 Value Interp::scalar(const Value& v) {
