@@ -4,6 +4,7 @@
 #include "Convert.h"
 #include "Parser.h"
 
+#include <algorithm>
 #include <pthread.h>
 
 namespace vbs {
@@ -200,10 +201,132 @@ struct ScopedSlots {
 
 bool Interp::addCode(std::u16string source, std::u16string fileName) {
     return guarded([&] {
-        Unit* u = compileText(std::move(source), std::move(fileName), false, nullptr);
-        ScopedSlots slots(size_t(u->global.slotCount));
-        runFrame(&u->global, nullptr, slots.v.data());
+        if (!reviveCode(source, fileName)) addCompiledCode(std::move(source), std::move(fileName));
     });
+}
+
+bool Interp::repeatsPreviousRound(const RoundOp& op) {
+    if (!m_repeating) return false;
+    size_t i = m_round.size();
+    if (i >= m_previousRound.size()) return m_repeating = false;
+    const RoundOp& p = m_previousRound[i];
+    if (p.isCode != op.isCode || p.name != op.name || p.membersGlobal != op.membersGlobal || p.identity != op.identity)
+        return m_repeating = false;
+    return true;
+}
+
+// The same text, added at the same point of a round that so far repeated the
+// previous one, compiles to the same thing: put its definitions back and run
+// its script-level statements again.
+bool Interp::reviveCode(const std::u16string& source, const std::u16string& fileName) {
+    RoundOp probe;
+    probe.isCode = true;
+    if (!repeatsPreviousRound(probe)) return false;
+    RoundOp& prev = m_previousRound[m_round.size()];
+    if (!prev.unit || prev.unit->source != source || prev.unit->fileName != fileName) return m_repeating = false;
+    for (const SymbolDef& d : prev.defs) {
+        GlobalSymbol& g = m_globals[size_t(d.index)];
+        g.proc = d.proc;
+        g.cls = d.cls;
+        g.declared = d.declared;
+        g.isConst = d.isConst;
+        if (d.isConst) g.value = d.constValue;
+    }
+    m_round.push_back(std::move(prev));
+    ++m_stats.codeReused;
+    Unit* u = m_round.back().unit;
+    ScopedSlots slots(size_t(u->global.slotCount));
+    runFrame(&u->global, nullptr, slots.v.data());
+    return true;
+}
+
+void Interp::addCompiledCode(std::u16string source, std::u16string fileName) {
+    m_repeating = false;
+    // What each symbol meant before, to record what compiling the text changed.
+    struct Was { ProcDef* proc; ClassDef* cls; bool declared, isConst; };
+    std::vector<Was> was;
+    was.reserve(m_globals.size());
+    for (const auto& g : m_globals) was.push_back({g.proc, g.cls, g.declared, g.isConst});
+    RoundOp op;
+    op.isCode = true;
+    Unit* u = nullptr;
+    try {
+        u = compileText(std::move(source), std::move(fileName), false, nullptr);
+    } catch (...) {
+        m_round.push_back(std::move(op));  // not reusable: the next round compiles it again
+        throw;
+    }
+    ++m_stats.codeCompiled;
+    for (size_t i = 0; i < m_globals.size(); ++i) {
+        const GlobalSymbol& g = m_globals[i];
+        if (i < was.size() && was[i].proc == g.proc && was[i].cls == g.cls && was[i].declared == g.declared &&
+            was[i].isConst == g.isConst && !g.isConst)
+            continue;
+        if (i >= was.size() && !g.proc && !g.cls && !g.declared && !g.isConst) continue;
+        op.defs.push_back({int(i), g.proc, g.cls, g.declared, g.isConst, g.isConst ? g.value : Value()});
+    }
+    op.unit = u;
+    m_round.push_back(std::move(op));
+    ScopedSlots slots(size_t(u->global.slotCount));
+    runFrame(&u->global, nullptr, slots.v.data());
+}
+
+void Interp::releaseScriptData() {
+    // Script variables go first: their Class_Terminate may still use host
+    // objects. Err stays: it is the engine's own.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (auto& g : m_globals) {
+            if (pass == 0 && g.isConst) continue;
+            if (g.value.isObject() && g.value.asObject() == m_err) continue;
+            Value old = std::move(g.value);
+        }
+    }
+    m_globalMembers.clear();
+}
+
+bool Interp::reset() {
+    if (m_depth > 0) {
+        ErrorInfo info;
+        info.number = int32_t(Err::CantPerform);
+        info.description = "Cannot reset the script engine while a script is running";
+        info.source = "VBScript";
+        m_lastError = std::move(info);
+        return false;
+    }
+    setStackFloor();
+    ++m_depth;  // a Class_Terminate run by the release must not reset us again
+    releaseScriptData();
+    --m_depth;
+    for (auto& g : m_globals) {
+        if (g.value.isObject() && g.value.asObject() == m_err) continue;
+        g.value = Value();
+        g.proc = nullptr;
+        g.cls = nullptr;
+        g.declared = false;
+        g.isConst = false;
+        g.memberOwner = nullptr;
+        g.memberId = kDispUnknown;
+        g.ownersScanned = 0;
+    }
+    // Keep the code of the round that ends; units of earlier rounds, Execute
+    // and Eval go.
+    std::vector<const Unit*> keep;
+    for (const auto& op : m_round)
+        if (op.unit) keep.push_back(op.unit);
+    std::erase_if(m_units, [&](const std::unique_ptr<Unit>& u) {
+        return std::find(keep.begin(), keep.end(), u.get()) == keep.end();
+    });
+    m_previousRound = std::move(m_round);
+    m_round.clear();
+    m_repeating = true;
+    m_err->clear();
+    m_lastError = ErrorInfo();
+    m_rng.seed(12345);
+    m_lastRnd = 0;
+    m_frame = nullptr;
+    m_stmt = nullptr;
+    m_interruptRequested.store(false, std::memory_order_relaxed);
+    return true;
 }
 
 void Interp::executeGlobal(std::u16string_view code) {
@@ -243,6 +366,14 @@ Value Interp::evalLocal(std::u16string_view code) {
 }
 
 bool Interp::addObject(std::u16string_view name, Object* obj, bool membersGlobal) {
+    RoundOp op;
+    op.name = lowerName(name);
+    op.membersGlobal = membersGlobal;
+    // Which members a global-members object has decides how later code
+    // compiles; objects with one dispatch key have the same members.
+    if (membersGlobal && obj) op.identity = obj->dispatchKey() ? obj->dispatchKey() : obj;
+    repeatsPreviousRound(op);
+    m_round.push_back(std::move(op));
     return guarded([&] {
         // Names find their owner among these lazily (GlobalSymbol::owner).
         if (membersGlobal && obj) m_globalMembers.push_back(Value::object(obj));
@@ -255,6 +386,7 @@ bool Interp::addObject(std::u16string_view name, Object* obj, bool membersGlobal
 }
 
 bool Interp::run(std::u16string_view name, std::span<const Value> args, Value* result) {
+    m_repeating = false;  // the call may define things (ExecuteGlobal) that later code would see
     return guarded([&] {
         int g = findGlobal(name);
         if (g < 0 || !m_globals[size_t(g)].proc) throwError(Err::SubNotDefined, name);
@@ -265,22 +397,29 @@ bool Interp::run(std::u16string_view name, std::span<const Value> args, Value* r
 }
 
 bool Interp::evalText(std::u16string_view text, Value& result) {
+    m_repeating = false;
     return guarded([&] { result = evalLocal(text); });
 }
 
 bool Interp::executeText(std::u16string_view text) {
+    m_repeating = false;
     return guarded([&] { executeGlobal(text); });
 }
 
 std::vector<ProcedureInfo> Interp::procedures() const {
+    // In the order of definition: symbols keep their places across resets,
+    // so their order says nothing.
     std::vector<ProcedureInfo> out;
-    for (const auto& g : m_globals) {
-        if (!g.proc) continue;
-        ProcedureInfo p;
-        p.name = toUtf8(g.proc->name);
-        p.argCount = int(g.proc->params.size());
-        p.hasReturnValue = g.proc->kind == ProcKind::Function;
-        out.push_back(std::move(p));
+    for (const auto& unit : m_units) {
+        for (const auto& proc : unit->procs) {
+            int g = findGlobal(proc->name);
+            if (g < 0 || m_globals[size_t(g)].proc != proc.get()) continue;
+            ProcedureInfo p;
+            p.name = toUtf8(proc->name);
+            p.argCount = int(proc->params.size());
+            p.hasReturnValue = proc->kind == ProcKind::Function;
+            out.push_back(std::move(p));
+        }
     }
     return out;
 }
@@ -359,10 +498,25 @@ bool ErrObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value&
 // ---- public facade ----
 
 Runtime::Runtime(Config config) : m_config(std::move(config)), m_interp(std::make_unique<Interp>(m_config)) {}
-void Runtime::reset() {
-    m_interp.reset();
-    m_interp = std::make_unique<Interp>(m_config);
+bool Runtime::reset() {
+    if (m_interp->running()) return m_interp->reset();  // refuses, with the error
+    // Names pile up over many rounds of different code; start afresh now and then.
+    if (m_interp->symbolCount() > 200000 || m_interp->unitCount() > 4096) {
+        RuntimeStats stats = m_interp->stats();
+        m_interp.reset();
+        m_interp = std::make_unique<Interp>(m_config);
+        m_interp->restoreStats(stats);
+        return true;
+    }
+    return m_interp->reset();
 }
+void Runtime::setTimeout(int32_t ms) {
+    m_config.timeoutMs = ms;
+    m_interp->setTimeout(ms);
+}
+int32_t Runtime::timeout() const { return m_config.timeoutMs; }
+bool Runtime::running() const { return m_interp->running(); }
+const RuntimeStats& Runtime::stats() const { return m_interp->stats(); }
 Runtime::~Runtime() = default;
 
 bool Runtime::addCode(std::string_view code, std::string_view fileName) {

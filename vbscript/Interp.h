@@ -100,6 +100,14 @@ public:
     bool evalText(std::u16string_view text, Value& result);
     bool executeText(std::u16string_view text);
     std::vector<ProcedureInfo> procedures() const;
+    // Back to a blank engine; see Runtime::reset. False while a script runs.
+    bool reset();
+    bool running() const { return m_depth > 0; }
+    void setTimeout(int32_t ms) { m_config.timeoutMs = ms; }
+    const RuntimeStats& stats() const { return m_stats; }
+    void restoreStats(const RuntimeStats& s) { m_stats = s; }
+    size_t symbolCount() const { return m_globals.size(); }
+    size_t unitCount() const { return m_units.size(); }
     const ErrorInfo& lastError() const { return m_lastError; }
     void requestInterrupt() { m_interruptRequested.store(true, std::memory_order_relaxed); }
 
@@ -206,7 +214,32 @@ private:
     [[noreturn]] void stackOverflow();
     Unit* compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope);
 
+    // One AddObject or AddCode of the current round (since the last reset).
+    // A round that repeats the previous one op for op reuses its compiled code.
+    struct SymbolDef {
+        int index;
+        ProcDef* proc;
+        ClassDef* cls;
+        bool declared, isConst;
+        Value constValue;
+    };
+    struct RoundOp {
+        bool isCode = false;
+        std::u16string name;         // object name, lower case
+        bool membersGlobal = false;
+        const void* identity = nullptr;  // dispatch key, else the object itself
+        Unit* unit = nullptr;        // code that compiled: reusable
+        std::vector<SymbolDef> defs;  // what compiling it defined
+    };
+    bool repeatsPreviousRound(const RoundOp& op);
+    void releaseScriptData();
+    void addCompiledCode(std::u16string source, std::u16string fileName);
+    bool reviveCode(const std::u16string& source, const std::u16string& fileName);
+
     Config m_config;
+    std::vector<RoundOp> m_round, m_previousRound;
+    bool m_repeating = false;  // every op of this round so far repeated the previous round
+    RuntimeStats m_stats;
     std::deque<GlobalSymbol> m_globals;
     std::unordered_map<std::u16string, int> m_globalIndex;
     std::vector<std::unique_ptr<Unit>> m_units;

@@ -107,6 +107,22 @@ struct ProcedureInfo {
     bool hasReturnValue = false;
 };
 
+struct RuntimeStats {
+    uint64_t codeCompiled = 0;  // AddCode texts parsed and compiled
+    uint64_t codeReused = 0;    // AddCode texts whose compiled form was reused after a reset
+};
+
+// One script engine: named objects, code, and calls into it. Every call
+// returns false on failure and leaves the error in lastError(); nothing
+// throws. Not thread-safe, except requestInterrupt().
+//
+// A host that rebuilds the engine before every script it runs does, per run:
+//     rt.reset();
+//     rt.addObject("Action", action, true);
+//     rt.addCode(wrapperAndProjectCode);
+//     rt.addObject(...);   // more named objects
+//     rt.run("Wrapper", {});
+// Rounds that repeat the previous one reuse its compiled code (see reset).
 class Runtime {
 public:
     explicit Runtime(Config config = {});
@@ -114,24 +130,46 @@ public:
     Runtime(const Runtime&) = delete;
     Runtime& operator=(const Runtime&) = delete;
 
-    // Parses the whole text, then runs its script-level statements.
+    // Back to a blank engine, as if it were new: every definition, variable
+    // and named object is dropped (objects released, Class_Terminate run),
+    // Err is cleared and Rnd starts its sequence again. Only the compiled
+    // form of the previous round's code is kept: when the next round adds the
+    // same named objects (same names and membersGlobal flags, objects of the
+    // same kind where members are global) and the same code texts in the same
+    // order, those texts are not parsed and compiled again; everything else
+    // behaves exactly as if they were. Fails (error 17) while a script runs,
+    // for instance when called from a host callback.
+    bool reset();
+
+    // Parses the whole text, then runs its script-level statements. A syntax
+    // error leaves nothing of the text behind and is reported with
+    // ErrorInfo::compile set.
     bool addCode(std::string_view code, std::string_view fileName = {});
     // Makes a host object visible to scripts under name; with membersGlobal
-    // its members can also be used without qualification (names the script
-    // declares itself take precedence).
+    // its members can also be used without qualification (script definitions
+    // and the language's own functions and constants take precedence; among
+    // objects, the first one added that has the member).
     bool addObject(std::string_view name, Object* object, bool membersGlobal = false);
-    // Calls a script-level Sub or Function.
+    // Calls a script-level Sub or Function with argument values.
     bool run(std::string_view procedure, std::span<const Value> args, Value* result = nullptr);
+    // Evaluates one expression in the global scope.
     bool eval(std::string_view expression, Value& result);
+    // Runs statements in the global scope (definitions they make stay).
     bool executeStatement(std::string_view code);
+    // The script's Subs and Functions in the order they were defined.
     std::vector<ProcedureInfo> procedures() const;
 
-    // Drops every script definition, variable and host object.
-    void reset();
-
-    // Thread-safe: stops the running script at the next poll.
+    // Time-out of each outermost call in milliseconds; <= 0: none. A script
+    // that runs past it stops with error 1901 (beyond On Error Resume Next).
+    void setTimeout(int32_t ms);
+    int32_t timeout() const;
+    // Thread-safe: stops the running script at its next poll (error 1900).
     void requestInterrupt();
+    // True while a call into the engine is under way (a host callback runs).
+    bool running() const;
+
     const ErrorInfo& lastError() const;
+    const RuntimeStats& stats() const;
 
     Interp& interp() { return *m_interp; }
 

@@ -1,0 +1,262 @@
+#include "WScript.h"
+
+#include "../Convert.h"
+#include "../Errors.h"
+#include "../Interp.h"
+#include "../MemberTable.h"
+#include "../objects/Classic.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
+using vbs::DispId;
+using vbs::HostError;
+using vbs::InvokeKind;
+using vbs::Value;
+
+namespace {
+
+bool isPut(InvokeKind k) { return k == InvokeKind::PropertyPut || k == InvokeKind::PropertyPutRef; }
+
+// Runs a conversion that may raise a script error and turns it into a HostError.
+template <class F>
+bool converting(HostError& err, F&& f) {
+    try {
+        f();
+        return true;
+    } catch (vbs::ScriptError& e) {
+        err.number = e.number;
+        err.description = e.description;
+        return false;
+    }
+}
+
+class ArgumentsObject final : public vbs::Object {
+public:
+    explicit ArgumentsObject(std::vector<std::string> args) : m_args(std::move(args)) {}
+    std::u16string typeName() const override { return u"Object"; }
+    DispId memberId(std::u16string_view name) override { return kMembers.find(name); }
+    const void* dispatchKey() const override { return &kMembers; }
+    bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
+        if (isPut(kind)) { err.number = 445; return false; }
+        if (id == 1) { result = Value::longv(int32_t(m_args.size())); return true; }
+        if (args.empty()) { err.number = 450; return false; }
+        return converting(err, [&] {
+            int32_t i = vbs::toLong(args[0].deref());
+            if (i < 0 || size_t(i) >= m_args.size()) vbs::throwError(vbs::Err::SubscriptOutOfRange);
+            result = Value::fromUtf8(m_args[size_t(i)]);
+        });
+    }
+    std::unique_ptr<vbs::Enumerator> enumerate() override {
+        struct E : vbs::Enumerator {
+            const std::vector<std::string>* args;
+            size_t i = 0;
+            bool next(Value& out) override {
+                if (i >= args->size()) return false;
+                out = Value::fromUtf8((*args)[i++]);
+                return true;
+            }
+        };
+        auto e = std::make_unique<E>();
+        e->args = &m_args;
+        return e;
+    }
+
+private:
+    static const vbs::MemberTable kMembers;
+    std::vector<std::string> m_args;
+};
+const vbs::MemberTable ArgumentsObject::kMembers{{u"Item", 0}, {u"Count", 1}, {u"Length", 1}};
+
+// WScript.StdIn / StdOut / StdErr: text streams on the process's own.
+class StdStream final : public vbs::Object {
+public:
+    explicit StdStream(std::FILE* f) : m_file(f) {}
+    std::u16string typeName() const override { return u"TextStream"; }
+    DispId memberId(std::u16string_view name) override { return kMembers.find(name); }
+    const void* dispatchKey() const override { return &kMembers; }
+    bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
+        if (isPut(kind)) { err.number = 445; return false; }
+        bool reading = m_file == stdin;
+        bool readMember = id >= kRead;
+        if (reading != readMember) { err.number = int32_t(vbs::Err::BadFileMode); return false; }
+        return converting(err, [&] {
+            switch (id) {
+            case kWrite: put(args.empty() ? u"" : text(args[0])); break;
+            case kWriteLine: put((args.empty() ? std::u16string() : text(args[0])) + u"\n"); break;
+            case kWriteBlankLines: {
+                int32_t n = args.empty() ? 0 : vbs::toLong(args[0].deref());
+                for (int32_t i = 0; i < n; ++i) put(u"\n");
+                break;
+            }
+            case kClose: std::fflush(m_file); break;
+            case kReadLine: {
+                if (atEnd()) vbs::throwError(vbs::Err::InputPastEnd);
+                std::string line;
+                int c;
+                while ((c = std::fgetc(m_file)) != EOF && c != '\n') line += char(c);
+                if (!line.empty() && line.back() == '\r') line.pop_back();
+                result = Value::fromUtf8(line);
+                break;
+            }
+            case kReadAll: {
+                std::string all;
+                int c;
+                while ((c = std::fgetc(m_file)) != EOF) all += char(c);
+                result = Value::fromUtf8(all);
+                break;
+            }
+            case kRead: {
+                int32_t n = args.empty() ? 1 : vbs::toLong(args[0].deref());
+                if (n < 0) vbs::throwError(vbs::Err::InvalidCall);
+                if (n > 0 && atEnd()) vbs::throwError(vbs::Err::InputPastEnd);
+                std::string got;
+                int c;
+                while (int32_t(got.size()) < n && (c = std::fgetc(m_file)) != EOF) got += char(c);
+                result = Value::fromUtf8(got);
+                break;
+            }
+            case kSkipLine: {
+                int c;
+                while ((c = std::fgetc(m_file)) != EOF && c != '\n') {}
+                break;
+            }
+            case kAtEndOfStream: result = Value::boolean(atEnd()); break;
+            }
+        });
+    }
+
+private:
+    enum { kWrite, kWriteLine, kWriteBlankLines, kClose, kRead = 10, kReadLine, kReadAll, kSkipLine, kAtEndOfStream };
+    static const vbs::MemberTable kMembers;
+    static std::u16string text(const Value& v) { return vbs::toString(v.deref()); }
+    void put(const std::u16string& s) {
+        std::string u = vbs::toUtf8(s);
+        std::fwrite(u.data(), 1, u.size(), m_file);
+    }
+    bool atEnd() {
+        int c = std::fgetc(m_file);
+        if (c == EOF) return true;
+        std::ungetc(c, m_file);
+        return false;
+    }
+    std::FILE* m_file;
+};
+const vbs::MemberTable StdStream::kMembers{
+    {u"Write", kWrite}, {u"WriteLine", kWriteLine}, {u"WriteBlankLines", kWriteBlankLines}, {u"Close", kClose},
+    {u"Read", kRead}, {u"ReadLine", kReadLine}, {u"ReadAll", kReadAll}, {u"SkipLine", kSkipLine},
+    {u"AtEndOfStream", kAtEndOfStream}};
+
+enum WMember {
+    kEcho = 1, kArguments, kQuit, kScriptName, kScriptFullName, kName, kFullName, kPath, kVersion, kSleep,
+    kStdIn, kStdOut, kStdErr, kCreateObject, kInteractive
+};
+const vbs::MemberTable kWScriptMembers{
+    {u"Echo", kEcho}, {u"Arguments", kArguments}, {u"Quit", kQuit}, {u"ScriptName", kScriptName},
+    {u"ScriptFullName", kScriptFullName}, {u"Name", kName}, {u"FullName", kFullName}, {u"Path", kPath},
+    {u"Version", kVersion}, {u"Sleep", kSleep}, {u"StdIn", kStdIn}, {u"StdOut", kStdOut}, {u"StdErr", kStdErr},
+    {u"CreateObject", kCreateObject}, {u"Interactive", kInteractive}};
+
+std::string selfPath() {
+    std::error_code ec;
+    auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string("vbs") : p.string();
+}
+
+}  // namespace
+
+WScriptObject::WScriptObject(vbs::Runtime& rt, std::string scriptPath, std::vector<std::string> args)
+    : m_rt(rt), m_path(std::move(scriptPath)) {
+    m_args = Value::object(new ArgumentsObject(std::move(args)));
+    m_stdIn = Value::object(new StdStream(stdin));
+    m_stdOut = Value::object(new StdStream(stdout));
+    m_stdErr = Value::object(new StdStream(stderr));
+}
+
+DispId WScriptObject::memberId(std::u16string_view name) { return kWScriptMembers.find(name); }
+const void* WScriptObject::dispatchKey() const { return &kWScriptMembers; }
+
+bool WScriptObject::echo(std::span<Value> args, HostError& err) {
+    std::u16string line;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (i) line += u' ';
+        Value v = args[i].deref();
+        if (v.isObject() && v.asObject()) {
+            Value dv;
+            if (!v.asObject()->invoke(vbs::kDispValue, InvokeKind::PropertyGet, {}, dv, err)) return false;
+            v = dv;
+        }
+        if (v.isNull()) line += u"Null";
+        else if (!v.isObject() && !v.isArray() && v.type() != vbs::VarType::Error) line += vbs::toString(v);
+        else { err.number = 13; return false; }
+    }
+    std::string s = vbs::toUtf8(line);
+    std::fwrite(s.data(), 1, s.size(), stdout);
+    std::fputc('\n', stdout);
+    return true;
+}
+
+// Sleeps in short slices so a time-out or an interrupt still stops the script.
+bool WScriptObject::sleep(std::span<Value> args, HostError& err) {
+    int32_t ms = 0;
+    if (args.empty()) { err.number = 450; return false; }
+    if (!converting(err, [&] { ms = vbs::toLong(args[0].deref()); })) return false;
+    if (ms < 0) { err.number = 5; return false; }
+    std::fflush(stdout);
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        int32_t stop = 0;
+        if (m_rt.interp().stopRequested(stop)) { err.number = stop; return false; }
+        auto now = std::chrono::steady_clock::now();
+        if (now >= until) return true;
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(until - now, std::chrono::milliseconds(10)));
+    }
+}
+
+bool WScriptObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) {
+    if (isPut(kind)) { err.number = 445; return false; }
+    switch (id) {
+    case kEcho: return echo(args, err);
+    case kArguments:
+        if (args.empty()) { result = m_args; return true; }
+        return m_args.asObject()->invoke(0, InvokeKind::Method, args, result, err);
+    case kQuit:
+        if (!args.empty() && !converting(err, [&] { exitCode = vbs::toLong(args[0].deref()); })) return false;
+        quit = true;
+        err.number = int32_t(vbs::Err::Interrupted);  // stops the script at once
+        return false;
+    case kScriptName: case kScriptFullName: {
+        std::string name = m_path;
+        if (id == kScriptName) name = std::filesystem::path(name).filename().string();
+        else name = std::filesystem::absolute(name).lexically_normal().string();
+        result = Value::fromUtf8(name);
+        return true;
+    }
+    case kName: result = Value::string(std::u16string(u"vbs")); return true;
+    case kFullName: result = Value::fromUtf8(selfPath()); return true;
+    case kPath: result = Value::fromUtf8(std::filesystem::path(selfPath()).parent_path().string()); return true;
+    case kVersion: result = Value::string(std::u16string(u"5.8")); return true;
+    case kSleep: return sleep(args, err);
+    case kStdIn: result = m_stdIn; return true;
+    case kStdOut: result = m_stdOut; return true;
+    case kStdErr: result = m_stdErr; return true;
+    case kInteractive: result = Value::boolean(false); return true;
+    case kCreateObject: {
+        if (args.empty()) { err.number = 450; return false; }
+        std::u16string progId;
+        if (!converting(err, [&] { progId = vbs::toString(args[0].deref()); })) return false;
+        vbs::Object* o = vbs::createClassicObject(m_rt.interp(), progId);
+        if (!o) {
+            err.number = int32_t(vbs::Err::CantCreateObject);
+            err.description = u"ActiveX component can't create object: '" + progId + u"'";
+            return false;
+        }
+        result = Value::object(o);
+        return true;
+    }
+    }
+    err.number = 438;
+    return false;
+}
