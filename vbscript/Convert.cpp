@@ -56,12 +56,28 @@ bool parseNumber(std::u16string_view s, double& out) {
         out = shortForm && acc <= 0xFFFF ? double(int16_t(uint16_t(acc))) : double(int32_t(uint32_t(acc)));
         return true;
     }
+    // Decimal form. A sign may lead or trail, parentheses mean negative, a
+    // currency sign may stand before the digits and commas group thousands.
     std::string buf;
-    buf.reserve(n - i);
+    buf.reserve(n - i + 2);
+    bool paren = false, sign = false, money = false;
+    char signChar = '+';
     size_t j = i;
-    if (s[j] == '+' || s[j] == '-') buf.push_back(char(s[j++]));
+    for (;; ++j) {
+        if (j >= n) return false;
+        char16_t c = s[j];
+        if (c == '(' && !paren && !sign) paren = true;
+        else if ((c == '+' || c == '-') && !sign && !paren) { sign = true; signChar = char(c); }
+        else if (c == '$' && !money) money = true;
+        else break;
+    }
+    buf.push_back(paren ? '-' : signChar);
     bool digits = false;
-    while (j < n && s[j] >= '0' && s[j] <= '9') { buf.push_back(char(s[j++])); digits = true; }
+    while (j < n && ((s[j] >= '0' && s[j] <= '9') || (s[j] == ',' && digits))) {
+        if (s[j] != ',') buf.push_back(char(s[j]));
+        digits = true;
+        ++j;
+    }
     if (j < n && s[j] == '.') {
         buf.push_back('.');
         ++j;
@@ -76,9 +92,40 @@ bool parseNumber(std::u16string_view s, double& out) {
         while (j < n && s[j] >= '0' && s[j] <= '9') { buf.push_back(char(s[j++])); exp = true; }
         if (!exp) return false;
     }
+    if (j < n && !money && s[j] == '$') { money = true; ++j; }
+    if (j < n && !sign && !paren && (s[j] == '+' || s[j] == '-')) { buf[0] = char(s[j]); ++j; }
+    if (paren) {
+        if (j >= n || s[j] != ')') return false;
+        ++j;
+    }
     if (j != n) return false;
-    out = std::strtod(buf.c_str(), nullptr);
+    double d = std::strtod(buf.c_str(), nullptr);
+    // A text beyond the Double range is not a number.
+    if (std::isinf(d)) return false;
+    out = d;
     return true;
+}
+
+char16_t foldCase(char16_t c) {
+    if (c < 0x80) return (c >= 'A' && c <= 'Z') ? char16_t(c + 32) : c;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return char16_t(c + 0x20);
+    if (c >= 0x100 && c <= 0x17F) {
+        if (c == 0x178) return 0xFF;
+        bool evenUpper = (c <= 0x137) || (c >= 0x14A && c <= 0x177);
+        bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        if ((evenUpper && c % 2 == 0) || (oddUpper && c % 2 == 1)) return char16_t(c + 1);
+        return c;
+    }
+    if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) return char16_t(c + 0x20);
+    if (c >= 0x410 && c <= 0x42F) return char16_t(c + 0x20);
+    if (c >= 0x400 && c <= 0x40F) return char16_t(c + 0x50);
+    return c;
+}
+
+std::u16string foldText(std::u16string_view s) {
+    std::u16string r(s);
+    for (auto& c : r) c = foldCase(c);
+    return r;
 }
 
 double toDouble(const Value& v) {

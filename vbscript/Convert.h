@@ -22,8 +22,9 @@ std::u16string toString(const Value& v);
 // Empty -> Integer 0, String -> Double (Type mismatch when not numeric).
 Value toArithmetic(const Value& v);
 
-// Parses a numeric string as the classic engine does: blanks around, sign,
-// decimals, exponent, &H / &O prefixes. False when it is not a number.
+// Parses a numeric string as the classic engine does (English, United States):
+// blanks around, a leading or trailing sign or parentheses, a "$", thousands
+// commas, decimals, exponent, &H / &O prefixes. False when it is not a number.
 bool parseNumber(std::u16string_view s, double& out);
 // Parses a date / time string ("1/2/2003", "2003-01-02 10:30", "10:30 PM").
 bool parseDate(std::u16string_view s, double& out);
@@ -38,6 +39,11 @@ double dateSerial(int year, int month, int day);
 double timeSerial(int hour, int minute, int second);
 struct DateParts { int year, month, day, hour, minute, second, weekday; };
 DateParts dateParts(double d);
+
+// vbTextCompare: characters are compared case-folded (ASCII, Latin-1,
+// Latin Extended-A, Greek, Cyrillic); foldText folds a whole string.
+char16_t foldCase(char16_t c);
+std::u16string foldText(std::u16string_view s);
 
 // A value's VarType number and TypeName text (objects ask the object).
 int varTypeNumber(const Value& v);

@@ -1,4 +1,4 @@
-// Array, LBound, UBound, Join, Split.
+// Array, LBound, UBound, Join, Split, Filter.
 #include "Builtins.h"
 
 #include "../Convert.h"
@@ -46,37 +46,75 @@ Value join(Interp& rt, std::span<Value> a) {
     return Value::string(std::move(out));
 }
 
+// The compare argument: 0 binary, 1 text; anything else is error 5.
+bool textCompare(Interp& rt, std::span<Value> a, size_t i) {
+    if (!hasArg(a, i)) return false;
+    int32_t mode = argLong(rt, a, i);
+    if (mode != 0 && mode != 1) throwError(Err::InvalidCall);
+    return mode == 1;
+}
+
+Value stringArray(std::vector<Value> items) {
+    auto* arr = new Array;
+    Value result = Value::array(arr);
+    arr->dims.push_back({0, int32_t(items.size())});
+    arr->data = std::move(items);
+    return result;
+}
+
+// Split(expression, delimiter = " ", count = -1, compare): "" gives an empty
+// array (UBound -1); an empty delimiter gives the whole text as one element.
 Value split(Interp& rt, std::span<Value> a) {
     Value s = argScalar(rt, a, 0);
     if (s.isNull()) throwError(Err::InvalidNull);
     std::u16string t = s.isString() ? s.asString() : toString(s);
     std::u16string sep = hasArg(a, 1) ? argString(rt, a, 1) : u" ";
     int32_t limit = hasArg(a, 2) ? argLong(rt, a, 2) : -1;
-    bool text = hasArg(a, 3) && argLong(rt, a, 3) == 1;
-    auto* arr = new Array;
-    Value result = Value::array(arr);
+    if (limit < -1) throwError(Err::InvalidCall);
+    bool text = textCompare(rt, a, 3);
+    std::vector<Value> items;
     if (!t.empty() && limit != 0) {
-        std::u16string ht = t, hs = sep;
-        if (text) {
-            for (auto& c : ht) if (c >= 'a' && c <= 'z') c = char16_t(c - 32);
-            for (auto& c : hs) if (c >= 'a' && c <= 'z') c = char16_t(c - 32);
-        }
+        const std::u16string ht = text ? foldText(t) : t, hs = text ? foldText(sep) : sep;
         size_t pos = 0;
         while (true) {
-            if (limit > 0 && int32_t(arr->data.size()) == limit - 1) { arr->data.push_back(Value::string(t.substr(pos))); break; }
+            if (limit > 0 && int32_t(items.size()) == limit - 1) { items.push_back(Value::string(t.substr(pos))); break; }
             size_t p = hs.empty() ? std::u16string::npos : ht.find(hs, pos);
-            if (p == std::u16string::npos) { arr->data.push_back(Value::string(t.substr(pos))); break; }
-            arr->data.push_back(Value::string(t.substr(pos, p - pos)));
+            if (p == std::u16string::npos) { items.push_back(Value::string(t.substr(pos))); break; }
+            items.push_back(Value::string(t.substr(pos, p - pos)));
             pos = p + hs.size();
         }
+        rt.checkMemory(items.size() * sizeof(Value));
     }
-    arr->dims.push_back({0, int32_t(arr->data.size())});
-    return result;
+    return stringArray(std::move(items));
+}
+
+// Filter(strings, match, include = True, compare): the elements (as text) that
+// contain match, or with include False those that do not, in a new array.
+Value filter(Interp& rt, std::span<Value> a) {
+    const Value& v = a[0].deref();
+    if (v.isNull()) throwError(Err::InvalidNull);
+    if (!v.isArray() || v.asArray()->rank() != 1) throwError(Err::TypeMismatch);
+    Value m = argScalar(rt, a, 1);
+    if (m.isNull()) throwError(Err::InvalidNull);
+    std::u16string match = m.isString() ? m.asString() : toString(m);
+    bool include = hasArg(a, 2) ? toBool(argScalar(rt, a, 2)) : true;
+    bool text = textCompare(rt, a, 3);
+    if (text) match = foldText(match);
+    Value keep = v;  // holds the array while element default values run script code
+    std::vector<Value> items;
+    for (const Value& e : keep.asArray()->data) {
+        Value x = rt.scalar(e);
+        if (x.isNull()) throwError(Err::InvalidNull);
+        std::u16string s = x.isString() ? x.asString() : toString(x);
+        bool found = (text ? foldText(s) : s).find(match) != std::u16string::npos;
+        if (found == include) items.push_back(Value::string(std::move(s)));
+    }
+    return stringArray(std::move(items));
 }
 
 const BuiltinInfo kTable[] = {
     {u"array", 0, 1 << 20, arrayFn}, {u"lbound", 1, 2, lbound}, {u"ubound", 1, 2, ubound},
-    {u"join", 1, 2, join}, {u"split", 1, 4, split},
+    {u"join", 1, 2, join}, {u"split", 1, 4, split}, {u"filter", 2, 4, filter},
 };
 
 }  // namespace

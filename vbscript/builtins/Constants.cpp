@@ -37,7 +37,11 @@ const Value* findConstant(std::u16string_view lowerName) {
             {u"vbinformation", 64}, {u"vbok", 1}, {u"vbcancel", 2}, {u"vbabort", 3}, {u"vbretry", 4},
             {u"vbignore", 5}, {u"vbyes", 6}, {u"vbno", 7}, {u"vbblack", 0}, {u"vbred", 255}, {u"vbgreen", 65280},
             {u"vbyellow", 65535}, {u"vbblue", 16711680}, {u"vbmagenta", 16711935}, {u"vbcyan", 16776960},
-            {u"vbwhite", 16777215}};
+            {u"vbwhite", 16777215}, {u"vbusesystem", 0}, {u"vbfirstjan1", 1}, {u"vbfirstfourdays", 2},
+            {u"vbfirstfullweek", 3}, {u"vbdefaultbutton1", 0}, {u"vbdefaultbutton2", 256},
+            {u"vbdefaultbutton3", 512}, {u"vbdefaultbutton4", 768}, {u"vbapplicationmodal", 0},
+            {u"vbsystemmodal", 4096}, {u"vbmsgboxhelpbutton", 16384}, {u"vbmsgboxsetforeground", 65536},
+            {u"vbmsgboxright", 524288}, {u"vbmsgboxrtlreading", 1048576}};
         for (auto& p : types) i(p.first, p.second);
         return t;
     }();

@@ -25,18 +25,22 @@ Value cByte(Interp& rt, std::span<Value> a) { return Value::byte(toByte(scalarAr
 Value cCur(Interp& rt, std::span<Value> a) { return Value::currency(toCurrency(scalarArg(rt, a))); }
 Value cDate(Interp& rt, std::span<Value> a) { return Value::date(toDate(scalarArg(rt, a))); }
 
-Value radix(Interp& rt, std::span<Value> a, int bits) {
+// Hex / Oct: a negative number is written in two's complement of its own
+// width, 16 bits for Integer and Boolean, 32 bits for everything else
+// (rounded to a Long first: Overflow outside its range).
+Value radix(Interp& rt, std::span<Value> a, unsigned base) {
     Value v = argScalar(rt, a, 0);
     if (v.isNull()) return v;
-    int64_t n;
+    uint32_t n;
     if (v.type() == VarType::Integer) n = uint16_t(v.asInteger());
+    else if (v.type() == VarType::Boolean) n = v.asBoolean() ? 0xFFFFu : 0u;
     else if (v.type() == VarType::Byte) n = v.asByte();
     else n = uint32_t(toLong(v));
     std::string s;
     do {
-        int d = int(n % bits);
+        unsigned d = n % base;
         s.insert(s.begin(), char(d < 10 ? '0' + d : 'A' + d - 10));
-        n /= bits;
+        n /= base;
     } while (n);
     return Value::string(std::u16string(s.begin(), s.end()));
 }

@@ -1,4 +1,4 @@
-// Abs, Int, Fix, Sgn, Round, Sqr, Exp, Log, trigonometry, Rnd, Randomize.
+// Abs, Int, Fix, Sgn, Round, Sqr, Exp, Log, trigonometry, Rnd, Randomize, RGB.
 #include "Builtins.h"
 
 #include "../Convert.h"
@@ -7,6 +7,7 @@
 #include "../Operators.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace vbs {
 
@@ -21,24 +22,34 @@ Value absFn(Interp& rt, std::span<Value> a) {
     case VarType::Integer: return v.asInteger() < 0 ? opNeg(v) : v;
     case VarType::Long: return v.asLong() < 0 ? opNeg(v) : v;
     case VarType::Single: return Value::single(std::fabs(v.asSingle()));
-    case VarType::Currency: return Value::currency(v.asCurrency() < 0 ? -v.asCurrency() : v.asCurrency());
+    case VarType::Currency:
+        if (v.asCurrency() == INT64_MIN) throwError(Err::Overflow);
+        return Value::currency(v.asCurrency() < 0 ? -v.asCurrency() : v.asCurrency());
     case VarType::Byte: return v;
     default: return Value::dbl(std::fabs(toDouble(v)));
     }
 }
 
-Value rounding(Interp& rt, std::span<Value> a, double (*fn)(double)) {
+// Currency is rounded in its own scaled integers, so large amounts stay exact.
+int64_t currencyFloor(int64_t scaled, bool towardZero) {
+    int64_t whole = scaled / 10000, rest = scaled % 10000;
+    if (rest < 0 && !towardZero) --whole;
+    return whole * 10000;
+}
+
+Value rounding(Interp& rt, std::span<Value> a, bool towardZero) {
     Value v = num(rt, a);
+    auto fn = [towardZero](double x) { return towardZero ? std::trunc(x) : std::floor(x); };
     switch (v.type()) {
     case VarType::Null: case VarType::Integer: case VarType::Long: case VarType::Byte: return v;
     case VarType::Single: return Value::single(float(fn(v.asSingle())));
-    case VarType::Currency: return Value::currency(int64_t(fn(double(v.asCurrency()) / 10000.0)) * 10000);
+    case VarType::Currency: return Value::currency(currencyFloor(v.asCurrency(), towardZero));
     case VarType::Date: return Value::date(fn(v.asDate()));
     default: return Value::dbl(fn(toDouble(v)));
     }
 }
-Value intFn(Interp& rt, std::span<Value> a) { return rounding(rt, a, [](double x) { return std::floor(x); }); }
-Value fixFn(Interp& rt, std::span<Value> a) { return rounding(rt, a, [](double x) { return std::trunc(x); }); }
+Value intFn(Interp& rt, std::span<Value> a) { return rounding(rt, a, false); }
+Value fixFn(Interp& rt, std::span<Value> a) { return rounding(rt, a, true); }
 
 Value sgn(Interp& rt, std::span<Value> a) {
     Value v = num(rt, a);
@@ -47,66 +58,118 @@ Value sgn(Interp& rt, std::span<Value> a) {
     return Value::integer(int16_t(d > 0 ? 1 : d < 0 ? -1 : 0));
 }
 
+// Round(x, places): half to even; whole-number subtypes come back unchanged,
+// Single stays Single, Currency stays Currency, everything else is a Double.
 Value roundFn(Interp& rt, std::span<Value> a) {
     Value v = num(rt, a);
-    if (v.isNull()) return v;
-    int places = hasArg(a, 1) ? argLong(rt, a, 1) : 0;
+    int32_t places = hasArg(a, 1) ? argLong(rt, a, 1) : 0;
     if (places < 0) throwError(Err::InvalidCall);
-    if (v.type() == VarType::Integer || v.type() == VarType::Long || v.type() == VarType::Byte) return v;
+    if (v.isNull()) return v;
+    switch (v.type()) {
+    case VarType::Integer: case VarType::Long: case VarType::Byte: return v;
+    case VarType::Currency: {
+        if (places >= 4) return v;
+        int64_t unit = 1;
+        for (int i = places; i < 4; ++i) unit *= 10;
+        int64_t c = v.asCurrency(), q = c / unit, r = c % unit;
+        if (r < 0) { r += unit; --q; }
+        if (2 * r > unit || (2 * r == unit && (q & 1))) ++q;
+        return Value::currency(q * unit);
+    }
+    default: break;
+    }
     double d = toDouble(v);
-    double scale = std::pow(10.0, places > 15 ? 15 : places);
-    double r = roundHalfEven(d * scale) / scale;
+    double scale = std::pow(10.0, places > 22 ? 22 : places);
+    double scaled = d * scale;
+    // Past 2^52 a Double has no fraction left to round.
+    double r = std::fabs(scaled) >= 4503599627370496.0 ? d : roundHalfEven(scaled) / scale;
     if (v.type() == VarType::Single) return Value::single(float(r));
-    if (v.type() == VarType::Currency) return Value::currency(toCurrency(Value::dbl(r)));
     return Value::dbl(r);
 }
 
-Value math1(Interp& rt, std::span<Value> a, double (*fn)(double), bool positive) {
+Value math1(Interp& rt, std::span<Value> a, double (*fn)(double)) {
     Value v = num(rt, a);
     if (v.isNull()) return v;
-    double d = toDouble(v);
-    if (positive && d < 0) throwError(Err::InvalidCall);
-    double r = fn(d);
+    double r = fn(toDouble(v));
     if (std::isnan(r)) throwError(Err::InvalidCall);
     if (std::isinf(r)) throwError(Err::Overflow);
     return Value::dbl(r);
 }
-Value sqr(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::sqrt(x); }, true); }
-Value expFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::exp(x); }, false); }
-Value logFn(Interp& rt, std::span<Value> a) {
-    Value v = num(rt, a);
-    if (!v.isNull() && toDouble(v) <= 0) throwError(Err::InvalidCall);
-    return math1(rt, a, [](double x) { return std::log(x); }, false);
-}
-Value sinFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::sin(x); }, false); }
-Value cosFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::cos(x); }, false); }
-Value tanFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::tan(x); }, false); }
-Value atnFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::atan(x); }, false); }
+Value sqr(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return x < 0 ? NAN : std::sqrt(x); }); }
+Value expFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::exp(x); }); }
+Value logFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return x <= 0 ? NAN : std::log(x); }); }
+Value sinFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::sin(x); }); }
+Value cosFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::cos(x); }); }
+Value tanFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::tan(x); }); }
+Value atnFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::atan(x); }); }
+
+// The classic generator, so a seeded script repeats its sequence:
+//   x = (x * 1140671485 + 12820163) mod 2^24, Rnd = x / 2^24 as a Single,
+// starting from x = &H50000 (the first Rnd of a fresh engine is 0.7055475).
+// * Rnd(n < 0) restarts from the bits b of n as a Single: x = b + b \ 2^24,
+//   then one step; the same negative number always gives the same value.
+// * Rnd(0) returns the last value again; Rnd(n > 0) and Rnd are the next one.
+// * Randomize n replaces the middle 16 bits of x (bits 8..23) by the XOR of
+//   the two 16-bit halves of the upper 32 bits of n as a Double;
+//   Randomize without a number does that with Timer.
+// The 24-bit state lives in the engine's lastRnd() Single, which holds any
+// k / 2^24 exactly; it is stored XOR &H50000 so the engine's initial 0 is the
+// classic starting state.
+constexpr uint32_t kRndStart = 0x50000;
+constexpr float kRndScale = 16777216.0f;
+
+uint32_t rndState(Interp& rt) { return (uint32_t(rt.lastRnd() * kRndScale) ^ kRndStart) & 0xFFFFFF; }
+void setRndState(Interp& rt, uint32_t x) { rt.lastRnd() = float((x ^ kRndStart) & 0xFFFFFF) / kRndScale; }
+uint32_t rndStep(uint32_t x) { return (x * 1140671485u + 12820163u) & 0xFFFFFF; }
 
 Value rnd(Interp& rt, std::span<Value> a) {
+    uint32_t x = rndState(rt);
     if (hasArg(a, 0)) {
-        double d = toDouble(argScalar(rt, a, 0));
-        if (d == 0) return Value::single(rt.lastRnd());
-        if (d < 0) rt.rng().seed(uint32_t(int64_t(d * 1000)));
+        float n = toSingle(argScalar(rt, a, 0));
+        if (n == 0) return Value::single(float(x) / kRndScale);
+        if (n < 0) {
+            uint32_t bits;
+            std::memcpy(&bits, &n, sizeof bits);
+            x = bits + (bits >> 24);
+        }
     }
-    float r = float(std::uniform_real_distribution<double>(0.0, 1.0)(rt.rng()));
-    if (r >= 1.0f) r = 0.99999994f;
-    rt.lastRnd() = r;
-    return Value::single(r);
+    x = rndStep(x);
+    setRndState(rt, x);
+    return Value::single(float(x) / kRndScale);
 }
 
 Value randomize(Interp& rt, std::span<Value> a) {
-    uint32_t seed = hasArg(a, 0) ? uint32_t(int64_t(toDouble(argScalar(rt, a, 0)) * 1000))
-                                 : uint32_t(std::chrono::steady_clock::now().time_since_epoch().count());
-    rt.rng().seed(seed);
+    double n;
+    if (hasArg(a, 0)) {
+        n = toDouble(argScalar(rt, a, 0));
+    } else {
+        static const BuiltinInfo* timer = findBuiltin(u"timer");
+        n = timer ? toDouble(timer->fn(rt, {})) : 0.0;
+    }
+    uint64_t bits;
+    std::memcpy(&bits, &n, sizeof bits);
+    uint32_t high = uint32_t(bits >> 32);
+    uint32_t mix = (high ^ (high >> 16)) & 0xFFFF;
+    setRndState(rt, (rndState(rt) & 0xFF) | (mix << 8));
     return {};
+}
+
+// RGB(r, g, b) = r + g * 256 + b * 65536; a part above 255 counts as 255.
+Value rgb(Interp& rt, std::span<Value> a) {
+    int32_t parts[3];
+    for (size_t i = 0; i < 3; ++i) {
+        int32_t p = argLong(rt, a, i);
+        if (p < 0) throwError(Err::InvalidCall);
+        parts[i] = p > 255 ? 255 : p;
+    }
+    return Value::longv(parts[0] + parts[1] * 256 + parts[2] * 65536);
 }
 
 const BuiltinInfo kTable[] = {
     {u"abs", 1, 1, absFn}, {u"int", 1, 1, intFn}, {u"fix", 1, 1, fixFn}, {u"sgn", 1, 1, sgn},
     {u"round", 1, 2, roundFn}, {u"sqr", 1, 1, sqr}, {u"exp", 1, 1, expFn}, {u"log", 1, 1, logFn},
     {u"sin", 1, 1, sinFn}, {u"cos", 1, 1, cosFn}, {u"tan", 1, 1, tanFn}, {u"atn", 1, 1, atnFn},
-    {u"rnd", 0, 1, rnd}, {u"randomize", 0, 1, randomize},
+    {u"rnd", 0, 1, rnd}, {u"randomize", 0, 1, randomize}, {u"rgb", 3, 3, rgb},
 };
 
 }  // namespace
