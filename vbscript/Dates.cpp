@@ -1,9 +1,14 @@
 // Serial dates (days since 30 Dec 1899, time as the fraction) to and from
 // calendar dates, and the classic date texts of the English (United States) locale.
+#include "Dates.h"
+
 #include "Convert.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
+#include <string>
 #include <vector>
 
 namespace vbs {
@@ -12,9 +17,7 @@ namespace {
 
 bool isBlank(char16_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0; }
 
-}  // namespace
-
-namespace {
+int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 int64_t daysFromCivil(int64_t y, unsigned m, unsigned d) {
     y -= m <= 2;
@@ -27,165 +30,361 @@ int64_t daysFromCivil(int64_t y, unsigned m, unsigned d) {
 
 const int64_t kEpoch = daysFromCivil(1899, 12, 30);
 
-int monthFromName(std::u16string_view w) {
-    static const char16_t* names[] = {u"jan", u"feb", u"mar", u"apr", u"may", u"jun",
-                                      u"jul", u"aug", u"sep", u"oct", u"nov", u"dec"};
+const char16_t* const kMonths[] = {u"January", u"February", u"March",     u"April",   u"May",      u"June",
+                                   u"July",    u"August",   u"September", u"October", u"November", u"December"};
+const char16_t* const kWeekdays[] = {u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
+                                     u"Thursday", u"Friday", u"Saturday"};
+
+// A word naming one of names: the whole name or at least its first three letters.
+int nameIndex(std::u16string_view w, const char16_t* const* names, int count) {
     if (w.size() < 3) return 0;
-    auto l = lowerName(w.substr(0, 3));
-    for (int i = 0; i < 12; ++i)
-        if (l == names[i]) return i + 1;
+    auto l = lowerName(w);
+    for (int i = 0; i < count; ++i) {
+        auto n = lowerName(names[i]);
+        if (l.size() <= n.size() && n.compare(0, l.size(), l) == 0) return i + 1;
+    }
     return 0;
+}
+
+std::u16string ascii(const char* s) {
+    std::u16string r;
+    for (; *s; ++s) r.push_back(char16_t(*s));
+    return r;
+}
+
+int64_t currentYear() {
+    std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return tm.tm_year + 1900;
 }
 
 }  // namespace
 
-double dateSerial(int year, int month, int day) {
-    // Month and day overflow roll into the next unit, as DateSerial does.
-    int64_t y = year, m = month - 1;
-    y += m >= 0 ? m / 12 : -((11 - m) / 12);
-    m = ((m % 12) + 12) % 12;
-    return double(daysFromCivil(y, unsigned(m + 1), 1) - kEpoch + (day - 1));
-}
+// ---- serial <-> calendar ----
 
-double timeSerial(int hour, int minute, int second) {
-    return (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
-}
+int64_t dayNumber(int64_t year, int month, int day) { return daysFromCivil(year, unsigned(month), unsigned(day)) - kEpoch; }
 
-DateParts dateParts(double d) {
-    double dayPart = std::trunc(d);
-    double frac = std::fabs(d - dayPart);
-    int64_t secs = int64_t(std::llround(frac * 86400.0));
-    if (secs >= 86400) { secs -= 86400; dayPart += d < 0 ? -1 : 1; }
-    int64_t z = int64_t(dayPart) + kEpoch + 719468;
+Civil civilFromDay(int64_t day) {
+    const int64_t z = day + kEpoch + 719468;
     const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
     const unsigned doe = unsigned(z - era * 146097);
     const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t y = int64_t(yoe) + era * 400;
     const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
     const unsigned mp = (5 * doy + 2) / 153;
     const unsigned dd = doy - (153 * mp + 2) / 5 + 1;
     const unsigned mm = mp < 10 ? mp + 3 : mp - 9;
+    return {int64_t(yoe) + era * 400 + (mm <= 2), int(mm), int(dd)};
+}
+
+int daysInMonth(int64_t year, int month) {
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month == 2) return (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) ? 29 : 28;
+    return kDays[month - 1];
+}
+
+int weekdayOfDay(int64_t day) { return int((day % 7 + 7 + 6) % 7) + 1; }  // serial 0 was a Saturday
+
+int64_t windowYear(int64_t year) {
+    if (year >= 0 && year < 30) return year + 2000;
+    if (year >= 30 && year < 100) return year + 1900;
+    return year;
+}
+
+DayTime splitDate(double serial) {
+    // Callers keep serials in range; anything else is clamped so the
+    // integer arithmetic below stays defined.
+    if (!std::isfinite(serial)) serial = 0;
+    if (serial > 1e9) serial = 1e9;
+    if (serial < -1e9) serial = -1e9;
+    double whole = std::trunc(serial);
+    DayTime t;
+    t.day = int64_t(whole);
+    t.secs = std::llround(std::fabs(serial - whole) * 86400.0);
+    if (t.secs >= 86400) {
+        // A negative serial's time still runs forward, so rounding up always
+        // moves to the next calendar day.
+        t.secs -= 86400;
+        t.day += 1;
+    }
+    return t;
+}
+
+double joinDate(int64_t day, int64_t secs) {
+    double frac = double(secs) / 86400.0;
+    return day >= 0 ? double(day) + frac : double(day) - frac;
+}
+
+double serialFromSeconds(int64_t totalSeconds) {
+    int64_t day = floorDiv(totalSeconds, 86400);
+    return joinDate(day, totalSeconds - day * 86400);
+}
+
+bool serialInRange(double serial) { return serial > kMinDateSerial - 1.0 && serial < kEndDateSerial; }
+
+double dateSerial(int year, int month, int day) {
+    // Month and day overflow roll into the next unit, as DateSerial does.
+    int64_t m0 = int64_t(month) - 1;
+    int64_t y = year + floorDiv(m0, 12);
+    int64_t m = m0 - floorDiv(m0, 12) * 12;
+    return double(dayNumber(y, int(m + 1), 1) + (int64_t(day) - 1));
+}
+
+double timeSerial(int hour, int minute, int second) {
+    return serialFromSeconds(int64_t(hour) * 3600 + int64_t(minute) * 60 + second);
+}
+
+DateParts dateParts(double d) {
+    DayTime t = splitDate(d);
+    Civil c = civilFromDay(t.day);
     DateParts p;
-    p.year = int(y + (mm <= 2));
-    p.month = int(mm);
-    p.day = int(dd);
-    p.hour = int(secs / 3600);
-    p.minute = int(secs / 60 % 60);
-    p.second = int(secs % 60);
-    int64_t wd = (int64_t(dayPart) % 7 + 7 + 6) % 7;  // serial 0 was a Saturday
-    p.weekday = int(wd + 1);                          // 1 = Sunday
+    p.year = int(c.year);
+    p.month = c.month;
+    p.day = c.day;
+    p.hour = int(t.secs / 3600);
+    p.minute = int(t.secs / 60 % 60);
+    p.second = int(t.secs % 60);
+    p.weekday = weekdayOfDay(t.day);
     return p;
 }
 
-std::u16string formatDate(double d) {
-    DateParts p = dateParts(d);
-    char buf[64];
-    std::string out;
-    bool hasDate = std::trunc(d) != 0;
-    bool hasTime = d != std::trunc(d);
-    if (hasDate || !hasTime) {
-        std::snprintf(buf, sizeof buf, "%d/%d/%d", p.month, p.day, p.year);
-        out += buf;
-    }
-    if (hasTime) {
-        int h12 = p.hour % 12 == 0 ? 12 : p.hour % 12;
-        std::snprintf(buf, sizeof buf, "%s%d:%02d:%02d %s", out.empty() ? "" : " ", h12, p.minute, p.second,
-                      p.hour < 12 ? "AM" : "PM");
-        out += buf;
-    }
-    return std::u16string(out.begin(), out.end());
+// ---- names and texts ----
+
+std::u16string monthNameText(int month, bool abbreviate) {
+    std::u16string n = kMonths[(month - 1) % 12];
+    return abbreviate ? n.substr(0, 3) : n;
 }
 
-bool parseDate(std::u16string_view s, double& out) {
-    // Tokenise into numbers, words and separators.
-    struct Tok { int kind; int num; int digits; std::u16string_view word; char16_t sep; };
-    std::vector<Tok> toks;
+std::u16string weekdayNameText(int weekday, bool abbreviate) {
+    std::u16string n = kWeekdays[(weekday - 1) % 7];
+    return abbreviate ? n.substr(0, 3) : n;
+}
+
+namespace {
+
+std::u16string shortDateText(const DayTime& t) {
+    Civil c = civilFromDay(t.day);
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%d/%d/%lld", c.month, c.day, static_cast<long long>(c.year));
+    return ascii(buf);
+}
+
+std::u16string longTimeText(const DayTime& t) {
+    int h = int(t.secs / 3600);
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%d:%02d:%02d %s", h % 12 == 0 ? 12 : h % 12, int(t.secs / 60 % 60),
+                  int(t.secs % 60), h < 12 ? "AM" : "PM");
+    return ascii(buf);
+}
+
+}  // namespace
+
+std::u16string formatDate(double d) {
+    // Midnight shows the date alone, day zero the time alone.
+    DayTime t = splitDate(d);
+    bool showDate = t.day != 0;
+    bool showTime = t.secs != 0 || !showDate;
+    std::u16string out;
+    if (showDate) out = shortDateText(t);
+    if (showTime) {
+        if (!out.empty()) out += u' ';
+        out += longTimeText(t);
+    }
+    return out;
+}
+
+std::u16string formatDateForm(double serial, DateForm form) {
+    DayTime t = splitDate(serial);
+    switch (form) {
+    case DateForm::LongDate: {
+        Civil c = civilFromDay(t.day);
+        char buf[48];
+        std::snprintf(buf, sizeof buf, " %02d, %lld", c.day, static_cast<long long>(c.year));
+        return weekdayNameText(weekdayOfDay(t.day), false) + u", " + monthNameText(c.month, false) + ascii(buf);
+    }
+    case DateForm::ShortDate: return shortDateText(t);
+    case DateForm::LongTime: return longTimeText(t);
+    case DateForm::ShortTime: {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%02d:%02d", int(t.secs / 3600), int(t.secs / 60 % 60));
+        return ascii(buf);
+    }
+    case DateForm::General: break;
+    }
+    return formatDate(serial);
+}
+
+// ---- parsing ----
+
+namespace {
+
+struct DateTok {
+    enum Kind { Num, Word, Sep } kind = Num;
+    int64_t num = 0;
+    int digits = 0;
+    std::u16string_view word;
+    char16_t sep = 0;
+};
+
+bool tokenize(std::u16string_view s, std::vector<DateTok>& toks) {
     size_t i = 0;
     while (i < s.size()) {
         char16_t c = s[i];
-        if (isBlank(c) || c == ',') { ++i; continue; }
-        if (c >= '0' && c <= '9') {
-            int v = 0, dg = 0;
+        if (isBlank(c) || c == ',') {
+            ++i;
+        } else if (c >= '0' && c <= '9') {
+            DateTok t;
+            t.kind = DateTok::Num;
             while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-                if (dg < 9) v = v * 10 + (s[i] - '0');
-                ++dg;
+                if (t.digits < 9) t.num = t.num * 10 + (s[i] - '0');
+                ++t.digits;
                 ++i;
             }
-            toks.push_back({0, v, dg, {}, 0});
+            toks.push_back(t);
         } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
             size_t b = i;
             while (i < s.size() && ((s[i] >= 'a' && s[i] <= 'z') || (s[i] >= 'A' && s[i] <= 'Z'))) ++i;
-            toks.push_back({1, 0, 0, s.substr(b, i - b), 0});
-        } else if (c == '/' || c == '-' || c == ':' || c == '.') {
-            toks.push_back({2, 0, 0, {}, c});
+            DateTok t;
+            t.kind = DateTok::Word;
+            t.word = s.substr(b, i - b);
+            toks.push_back(t);
+        } else if (c == '/' || c == '-' || c == '.' || c == ':') {
+            DateTok t;
+            t.kind = DateTok::Sep;
+            t.sep = c;
+            toks.push_back(t);
             ++i;
         } else {
             return false;
         }
+        if (toks.size() > 32) return false;
     }
-    if (toks.empty()) return false;
-    int nums[3] = {0, 0, 0};
-    int ndig[3] = {0, 0, 0};
-    int nd = 0, month = 0;
-    int tnums[3] = {0, 0, 0};
-    int nt = 0, ampm = 0;
-    bool inTime = false;
-    for (size_t k = 0; k < toks.size(); ++k) {
-        const Tok& t = toks[k];
-        if (t.kind == 0) {
-            bool timeNext = k + 1 < toks.size() && toks[k + 1].kind == 2 && toks[k + 1].sep == ':';
-            if (timeNext || inTime || (k + 1 < toks.size() && toks[k + 1].kind == 1 && monthFromName(toks[k + 1].word) == 0 && nd > 0)) {
-                if (timeNext) inTime = true;
-                if (nt >= 3) return false;
-                tnums[nt++] = t.num;
-            } else {
-                if (nd >= 3) return false;
-                ndig[nd] = t.digits;
-                nums[nd++] = t.num;
-            }
-        } else if (t.kind == 1) {
-            if (equalsNoCase(t.word, u"am") || equalsNoCase(t.word, u"a")) ampm = 1;
-            else if (equalsNoCase(t.word, u"pm") || equalsNoCase(t.word, u"p")) ampm = 2;
-            else if (int m = monthFromName(t.word)) month = m;
-            else return false;
-        } else if (t.sep != ':' && inTime) {
-            return false;
-        }
-    }
-    if (nt == 0 && ampm && nd == 1) { tnums[nt++] = nums[0]; nd = 0; }
-    double day = 0;
-    if (nd || month) {
-        int y, m, d;
-        if (month) {
-            if (nd == 1) { m = month; d = nums[0]; y = dateParts(0).year; return false; }
-            if (nd != 2) return false;
-            m = month;
-            if (ndig[0] >= 3) { y = nums[0]; d = nums[1]; }
-            else { d = nums[0]; y = nums[1]; if (ndig[1] <= 2 && ndig[0] <= 2 && d > 31) std::swap(d, y); }
-        } else if (nd == 3) {
-            if (ndig[0] >= 3) { y = nums[0]; m = nums[1]; d = nums[2]; }
-            else { m = nums[0]; d = nums[1]; y = nums[2]; if (m > 12 && d <= 12) std::swap(m, d); }
-        } else if (nd == 2) {
-            return false;
+    return !toks.empty();
+}
+
+struct DateNum {
+    int64_t value;
+    int digits;
+};
+
+// The calendar day of up to three numbers and a month name, or false.
+bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, int64_t& day) {
+    auto isYear = [](const DateNum& x) { return x.digits >= 3 || x.value > 31; };
+    int64_t m = 0, d = 1;
+    const DateNum* year = nullptr;  // nullptr: this year
+    if (month) {
+        m = month;
+        if (count == 1) {
+            if (isYear(n[0])) year = &n[0];
+            else d = n[0].value;
+        } else if (count == 2) {
+            bool yearFirst = isYear(n[0]) && !isYear(n[1]);
+            year = yearFirst ? &n[0] : &n[1];
+            d = yearFirst ? n[1].value : n[0].value;
         } else {
             return false;
         }
-        if (y < 100 && !(month && ndig[0] >= 3)) y += y < 30 ? 2000 : 1900;
-        if (m < 1 || m > 12 || d < 1 || d > 31 || y < 100 || y > 9999) return false;
-        day = dateSerial(y, m, d);
-        if (dateParts(day).day != d) return false;
+    } else if (count == 3) {
+        if (isYear(n[0])) { year = &n[0]; m = n[1].value; d = n[2].value; }
+        else {
+            m = n[0].value; d = n[1].value; year = &n[2];
+            if (m > 12 && d <= 12) std::swap(m, d);
+        }
+    } else if (count == 2 && (firstSep == '/' || firstSep == '-')) {
+        // Month and day of this year, or month and year.
+        if (isYear(n[0])) { year = &n[0]; m = n[1].value; }
+        else if (isYear(n[1])) { m = n[0].value; year = &n[1]; }
+        else {
+            m = n[0].value; d = n[1].value;
+            if (m > 12 && d <= 12) std::swap(m, d);
+        }
+    } else {
+        return false;
     }
-    double tm = 0;
-    if (nt) {
-        int h = tnums[0], mi = nt > 1 ? tnums[1] : 0, se = nt > 2 ? tnums[2] : 0;
+    int64_t y = !year ? currentYear() : year->digits <= 2 ? windowYear(year->value) : year->value;
+    if (m < 1 || m > 12 || y < 100 || y > 9999) return false;
+    if (d < 1 || d > daysInMonth(y, int(m))) return false;
+    day = dayNumber(y, int(m), int(d));
+    return true;
+}
+
+}  // namespace
+
+bool parseDate(std::u16string_view s, double& out) {
+    std::vector<DateTok> toks;
+    if (!tokenize(s, toks)) return false;
+    DateNum nums[3];
+    int count = 0, month = 0;
+    char16_t firstSep = 0;
+    int64_t time[3] = {0, 0, 0};
+    int timeCount = 0, ampm = 0;
+    bool sawName = false;
+    for (size_t k = 0; k < toks.size(); ++k) {
+        const DateTok& t = toks[k];
+        bool prevDatePart = k > 0 && (toks[k - 1].kind == DateTok::Num || toks[k - 1].kind == DateTok::Word);
+        if (t.kind == DateTok::Num) {
+            if (k + 1 < toks.size() && toks[k + 1].kind == DateTok::Sep && toks[k + 1].sep == ':') {
+                // hh:mm[:ss]
+                if (timeCount) return false;
+                time[timeCount++] = t.num;
+                while (k + 2 < toks.size() && toks[k + 1].kind == DateTok::Sep && toks[k + 1].sep == ':' &&
+                       toks[k + 2].kind == DateTok::Num) {
+                    if (timeCount == 3) return false;
+                    time[timeCount++] = toks[k + 2].num;
+                    k += 2;
+                }
+                if (timeCount < 2) return false;
+                if (k + 1 < toks.size() && toks[k + 1].kind == DateTok::Sep) return false;
+                continue;
+            }
+            if (count == 3) return false;
+            if (t.digits > 4) return false;
+            nums[count++] = {t.num, t.digits};
+        } else if (t.kind == DateTok::Word) {
+            if (equalsNoCase(t.word, u"am") || equalsNoCase(t.word, u"a") || equalsNoCase(t.word, u"pm") ||
+                equalsNoCase(t.word, u"p")) {
+                if (ampm) return false;
+                ampm = (t.word[0] == 'a' || t.word[0] == 'A') ? 1 : 2;
+                if (!timeCount) {
+                    // "10 PM": the number just before is the hour.
+                    if (k == 0 || toks[k - 1].kind != DateTok::Num || !count) return false;
+                    time[timeCount++] = nums[--count].value;
+                }
+            } else if (int m = nameIndex(t.word, kMonths, 12)) {
+                if (month) return false;
+                month = m;
+                sawName = true;
+            } else if (nameIndex(t.word, kWeekdays, 7)) {
+                // A weekday name ("Thursday, January 02, 2003") adds nothing.
+            } else {
+                return false;
+            }
+        } else {
+            // A date separator sits between two parts of the date.
+            if (t.sep == ':' || !prevDatePart || k + 1 >= toks.size() || toks[k + 1].kind == DateTok::Sep) return false;
+            if (toks[k - 1].kind == DateTok::Word && !nameIndex(toks[k - 1].word, kMonths, 12)) return false;
+            if (!firstSep) firstSep = t.sep;
+            if (t.sep == '.' && !sawName && count == 1 && !(k + 3 < toks.size() && toks[k + 2].kind == DateTok::Sep))
+                return false;  // "1.5" is a number, not a date
+        }
+    }
+    int64_t day = 0;
+    if (count || month) {
+        if (!resolveDay(nums, count, month, firstSep, day)) return false;
+    } else if (!timeCount) {
+        return false;
+    }
+    int64_t secs = 0;
+    if (timeCount) {
+        int64_t h = time[0], mi = time[1], se = time[2];
         if (ampm) {
-            if (h < 1 || h > 12) return false;
+            if (h > 12) return false;
             h = h % 12 + (ampm == 2 ? 12 : 0);
         }
         if (h > 23 || mi > 59 || se > 59) return false;
-        tm = timeSerial(h, mi, se);
+        secs = h * 3600 + mi * 60 + se;
     }
-    out = day >= 0 ? day + tm : day - tm;
+    out = joinDate(day, secs);
     return true;
 }
 
