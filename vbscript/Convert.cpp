@@ -142,8 +142,8 @@ double toDouble(const Value& v) {
     case VarType::Byte: return v.asByte();
     case VarType::String: {
         double d;
+        // A date text is not a number: CDbl("1/2/2003") is a Type mismatch.
         if (parseNumber(v.asString(), d)) return d;
-        if (parseDate(v.asString(), d)) return d;
         mismatch();
     }
     case VarType::Ref: return toDouble(v.deref());
