@@ -80,3 +80,8 @@ VBS_ERROR(1058, DefaultOnlyOnGet, "'Default' specification can only be on Proper
 // Raised when the host's time-out or interrupt stops a running script.
 VBS_ERROR(1900, Interrupted, "Script execution was interrupted")
 VBS_ERROR(1901, TimedOut, "Script execution timed out")
+VBS_ERROR(5017, RegExpSyntax, "Syntax error in regular expression")
+VBS_ERROR(5018, RegExpQuantifier, "Unexpected quantifier")
+VBS_ERROR(5019, RegExpExpectedBracket, "Expected ']' in regular expression")
+VBS_ERROR(5020, RegExpExpectedParen, "Expected ')' in regular expression")
+VBS_ERROR(5021, RegExpInvalidRange, "Invalid range in character set")
