@@ -1,0 +1,47 @@
+#pragma once
+// Helpers shared by the classic objects: member tables looked up by name, and
+// a guard that turns engine errors raised inside invoke into a HostError.
+#include "../Errors.h"
+#include "../Object.h"
+
+#include <new>
+#include <stdexcept>
+#include <span>
+#include <string_view>
+
+namespace vbs {
+
+struct MemberName {
+    const char16_t* name;  // lower case
+    DispId id;
+};
+
+inline DispId findMember(std::span<const MemberName> table, std::u16string_view name) {
+    for (const auto& m : table)
+        if (equalsNoCase(name, m.name)) return m.id;
+    return kDispUnknown;
+}
+
+// Runs body; a ScriptError or an allocation failure becomes err and false.
+// Interrupts (Abort) pass through untouched so the script stops.
+template <class F>
+bool hostCall(HostError& err, F&& body) {
+    try {
+        body();
+        return true;
+    } catch (const ScriptError& e) {
+        err.number = e.number;
+        err.description = e.description;
+        err.source = e.source;
+    } catch (const std::bad_alloc&) {
+        err.number = int32_t(Err::OutOfMemory);
+    } catch (const std::length_error&) {
+        err.number = int32_t(Err::OutOfMemory);
+    }
+    return false;
+}
+
+// Property puts carry the assigned value last; everything else is a read or a call.
+inline bool isPut(InvokeKind k) { return k == InvokeKind::PropertyPut || k == InvokeKind::PropertyPutRef; }
+
+}  // namespace vbs
