@@ -86,6 +86,7 @@ private:
         bool isGlobal = false;
         bool noImplicitLocals = false;
         std::unordered_map<std::u16string, int> locals;
+        std::unordered_map<std::u16string, int> implicitLocals;  // undeclared names: slot
         std::unordered_set<int> consts;
         std::vector<int> withSlots;
         int loops[2] = {0, 0};  // Do, For nesting
@@ -505,8 +506,18 @@ private:
             r.scope = Scope::Global;
             return;
         }
+        // Every mention in this procedure shares the slot and keeps asking
+        // whether a global of that name has appeared (a named object the host
+        // adds after the code).
         r.scope = Scope::ImplicitLocal;
-        r.slot = addSlot(sc, n.name);
+        auto im = sc.implicitLocals.find(key);
+        if (im != sc.implicitLocals.end()) {
+            r.slot = im->second;
+            return;
+        }
+        r.slot = addSlot(sc, u"");
+        sc.proc->slotNames[size_t(r.slot)] = n.name;
+        sc.implicitLocals.emplace(std::move(key), r.slot);
     }
 
     Interp& m_rt;

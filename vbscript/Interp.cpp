@@ -259,11 +259,15 @@ void Interp::addCompiledCode(std::u16string source, std::u16string fileName) {
     ++m_stats.codeCompiled;
     for (size_t i = 0; i < m_globals.size(); ++i) {
         const GlobalSymbol& g = m_globals[i];
-        if (i < was.size() && was[i].proc == g.proc && was[i].cls == g.cls && was[i].declared == g.declared &&
-            was[i].isConst == g.isConst && !g.isConst)
+        bool existed = i < was.size();
+        if (existed && was[i].proc == g.proc && was[i].cls == g.cls && was[i].declared == g.declared &&
+            was[i].isConst == g.isConst)
             continue;
-        if (i >= was.size() && !g.proc && !g.cls && !g.declared && !g.isConst) continue;
-        op.defs.push_back({int(i), g.proc, g.cls, g.declared, g.isConst, g.isConst ? g.value : Value()});
+        if (!existed && !g.proc && !g.cls && !g.declared && !g.isConst) continue;
+        // Only a Const of this text keeps its value here (a literal); named
+        // objects are the host's to add again.
+        bool ownConst = g.isConst && (!existed || !was[i].isConst);
+        op.defs.push_back({int(i), g.proc, g.cls, g.declared, ownConst, ownConst ? g.value : Value()});
     }
     op.unit = u;
     m_round.push_back(std::move(op));
@@ -304,6 +308,7 @@ bool Interp::reset() {
         g.cls = nullptr;
         g.declared = false;
         g.isConst = false;
+        g.namedItem = false;
         g.memberOwner = nullptr;
         g.memberId = kDispUnknown;
         g.ownersScanned = 0;
@@ -382,6 +387,7 @@ bool Interp::addObject(std::u16string_view name, Object* obj, bool membersGlobal
         s.value = Value::object(obj);
         s.declared = true;
         s.isConst = true;
+        s.namedItem = true;
     });
 }
 

@@ -38,6 +38,7 @@ struct GlobalSymbol {
     ClassDef* cls = nullptr;
     bool declared = false;
     bool isConst = false;
+    bool namedItem = false;  // added by the host with addObject
     Object* memberOwner = nullptr;  // kept alive by Interp::m_globalMembers
     DispId memberId = kDispUnknown;
     const std::vector<Value>* holders = nullptr;  // Interp::m_globalMembers

@@ -401,6 +401,16 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
     switch (target->kind) {
     case ExprKind::Name: {
         auto* n = static_cast<const NameExpr*>(target);
+        if ((n->ref.scope == Scope::Global || n->ref.scope == Scope::ImplicitLocal) && n->ref.sym->namedItem) {
+            // A named object cannot be replaced, but a plain assignment goes
+            // into its default property: `score = score + 1` on a host variable.
+            const Value& item = n->ref.sym->value;
+            if (isSet || !item.isObject() || !item.asObject() || item.asObject()->isScriptInstance())
+                throwError(Err::IllegalAssignment, n->name);
+            Value keep = item;
+            hostInvoke(keep.asObject(), kDispValue, InvokeKind::PropertyPut, std::span<Value>(&v, 1));
+            return;
+        }
         if (n->ref.readOnly) throwError(Err::IllegalAssignment, n->name);
         if (n->ref.scope == Scope::MeMember) {
             instancePut(f.me, n->ref.slot, nullptr, std::move(v), isSet, f, {}, false);

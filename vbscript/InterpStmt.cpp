@@ -169,7 +169,9 @@ inline bool fastArith(const AssignStmt& s, Frame& f) {
     } else if (t.scope == Scope::Field) {
         dst = &f.me->fields()[size_t(t.slot)];
     } else {
-        if (!t.sym->plainVar() || t.checkDeclared || t.readOnly) return false;
+        // An implicit local may be a slot or a global: the general path decides.
+        if (t.scope != Scope::Global || !t.sym->plainVar() || t.sym->isConst || t.checkDeclared || t.readOnly)
+            return false;
         dst = &t.sym->value;
     }
     if (dst->isArray() || dst->isObject()) return false;
@@ -204,7 +206,8 @@ void Interp::execAssign(const AssignStmt& s, Frame& f) {
         Value* p = nullptr;
         if (r.scope == Scope::Local && !r.readOnly) p = &f.slots[r.slot].deref();
         else if (r.scope == Scope::Field) p = &f.me->fields()[size_t(r.slot)];
-        else if (r.scope == Scope::Global && r.sym->plainVar() && !r.checkDeclared && !r.readOnly) p = &r.sym->value;
+        else if (r.scope == Scope::Global && r.sym->plainVar() && !r.sym->isConst && !r.checkDeclared && !r.readOnly)
+            p = &r.sym->value;
         if (p) {
             Value v = eval(s.value.get(), f);
             if (!v.isObject() && !v.isArray() && !p->isArray()) {
