@@ -201,9 +201,9 @@ private:
             return;
         }
         case kFiles: case kSubFolders: {
-            arity(0, 0);
+            if (put) throwError(Err::WrongArgCount);
             current(false);
-            result = Value::object(newItemList(m_rt, m_path, id == kSubFolders));
+            result = applyDefault(Value::object(newItemList(m_rt, m_path, id == kSubFolders)), args);
             return;
         }
         case kIsRootFolder: arity(0, 0); result = Value::boolean(isRoot()); return;

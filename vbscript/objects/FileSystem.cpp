@@ -55,6 +55,7 @@ std::u16string fileNameOf(std::u16string_view p) {
 std::u16string parentOf(std::u16string_view p) {
     size_t pre = drivePrefix(p);
     std::u16string_view t = trimmed(p);
+    if (t.size() <= pre) return {};  // a root or a bare drive
     size_t i = t.size();
     while (i > pre && !isSep(t[i - 1])) --i;
     if (i == pre) return std::u16string(t.substr(0, pre));  // "C:name" or a bare name
@@ -112,7 +113,8 @@ struct Arity {
 Arity arityOf(DispId id) {
     switch (id) {
     case kBuildPath: return {2, 2};
-    case kGetTempName: case kDrives: return {0, 0};
+    case kGetTempName: return {0, 0};
+    case kDrives: return {0, 1};
     case kCreateTextFile: return {1, 3};
     case kOpenTextFile: return {1, 4};
     case kDeleteFile: case kDeleteFolder: return {1, 2};
@@ -259,7 +261,7 @@ private:
             return;
         }
         case kGetDrive: result = Value::object(getDrive(m_rt, str(args, 0))); return;
-        case kDrives: result = Value::object(newDrives(m_rt)); return;
+        case kDrives: result = applyDefault(Value::object(newDrives(m_rt)), args); return;
         case kGetFileVersion: {
             // Linux files carry no version resource: the classic answer for such a file.
             fs::path p = resolve(m_rt, str(args, 0), false);

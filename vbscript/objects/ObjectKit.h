@@ -41,6 +41,20 @@ bool hostCall(HostError& err, F&& body) {
     return false;
 }
 
+// obj(args): a property without parameters given arguments anyway, as in
+// folder.Files("a.txt"), hands them to its result's default member.
+inline Value applyDefault(const Value& obj, std::span<Value> args) {
+    if (args.empty()) return obj;
+    if (!obj.isObject() || !obj.asObject()) throwError(Err::WrongArgCount);
+    Value result, keep = obj;
+    HostError err;
+    if (!obj.asObject()->invoke(kDispValue, InvokeKind::Method, args, result, err)) {
+        int32_t num = err.number ? err.number : int32_t(Err::ExceptionOccurred);
+        throwError(num, err.description.empty() ? std::u16string(errorText(num)) : err.description, err.source);
+    }
+    return result;
+}
+
 // Property puts carry the assigned value last; everything else is a read or a call.
 inline bool isPut(InvokeKind k) { return k == InvokeKind::PropertyPut || k == InvokeKind::PropertyPutRef; }
 
