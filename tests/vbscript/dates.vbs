@@ -213,4 +213,51 @@ Check Timer >= 0 And Timer < 86400, "Timer counts seconds of a day"
 Check DateDiff("d", Date, Now) >= 0 And DateDiff("d", Date, Now) <= 1, "Now is today"
 Check Second(Now) = CDbl(Second(Now)), "Now has whole seconds"
 
+' ---- Every day of the range: calendar and serial agree ----
+Dim k, dd, calendarBad
+calendarBad = 0
+For k = -657434 To 2958465 Step 9973
+    dd = CDate(k)
+    If DateSerial(Year(dd), Month(dd), Day(dd)) <> dd Then calendarBad = calendarBad + 1
+    If DateDiff("d", #12/30/1899#, dd) <> k Then calendarBad = calendarBad + 1
+    If DateAdd("d", k, #12/30/1899#) <> dd Then calendarBad = calendarBad + 1
+    If DateSerial(Year(dd), 1, 1) + DatePart("y", dd) - 1 <> dd Then calendarBad = calendarBad + 1
+    If CDate(CStr(dd)) <> dd Then calendarBad = calendarBad + 1
+Next
+CheckEq calendarBad, 0, "calendar and serials agree across the range"
+
+' ---- Any text: a date that reads back, or error 13 ----
+Function DateErr(text)
+    Dim v
+    On Error Resume Next
+    v = CDate(text)
+    DateErr = Err.Number
+End Function
+
+Dim seed, pieces, i, j, s, e, textBad, dates
+pieces = Split("1|12|2003|99|0|31|29|2|13|100000|Jan|february|Thu|/|/|-|:|:| | |AM|pm|,|.|#|x", "|")
+seed = 12345
+textBad = 0
+dates = 0
+For i = 1 To 3000
+    s = ""
+    For j = 1 To 1 + (i Mod 9)
+        seed = (seed * 171 + 11213) Mod 53125
+        s = s & pieces(seed Mod (UBound(pieces) + 1))
+    Next
+    e = DateErr(s)
+    If IsDate(s) Then
+        dates = dates + 1
+        If e <> 0 Then
+            textBad = textBad + 1
+        ElseIf CDate(CStr(CDate(s))) <> CDate(s) Then
+            textBad = textBad + 1
+        End If
+    ElseIf e <> 13 And Not IsNumeric(s) Then
+        textBad = textBad + 1
+    End If
+Next
+CheckEq textBad, 0, "random texts are dates or error 13"
+Check dates > 50, "random texts include dates"
+
 Finish

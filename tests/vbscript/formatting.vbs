@@ -84,4 +84,19 @@ CheckErr "x = FormatDateTime(#1/2/2003#, 5)", 5, "unknown form"
 CheckErr "x = FormatDateTime(""abc"")", 13, "text not a date"
 CheckErr "x = FormatDateTime(Null)", 94, "Null date"
 
+' ---- Many values: the text reads back as the rounded number ----
+Dim i, x, formatBad
+formatBad = 0
+For i = 1 To 600
+    x = ((i * 7919) Mod 100003) / 1000
+    If i Mod 2 = 0 Then x = -((i * 7919) Mod 100003)
+    If CDbl(FormatNumber(x, 3, , , vbFalse)) <> x Then formatBad = formatBad + 1
+    If Abs(CDbl(FormatNumber(x, 2, , , vbFalse)) - x) > 0.0050000001 Then formatBad = formatBad + 1
+    If Replace(FormatNumber(x), ",", "") <> FormatNumber(x, 2, , , vbFalse) Then formatBad = formatBad + 1
+    If x < 0 Then
+        If FormatNumber(x, 1, , vbTrue) <> "(" & FormatNumber(-x, 1) & ")" Then formatBad = formatBad + 1
+    End If
+Next
+CheckEq formatBad, 0, "formatted numbers read back"
+
 Finish
