@@ -165,8 +165,9 @@ Object* getDrive(Interp& rt, std::u16string_view spec) {
 
 bool driveExists(Interp& rt, std::u16string_view spec) {
     char16_t letter = 0;
+    // A drive the host does not map into its allowed folders does not exist for the script.
     if (!lettered(spec, letter)) return false;
-    return !letterRoot(rt, letter, true).empty();
+    return !letterRoot(rt, letter, false).empty();
 }
 
 Object* newDrives(Interp& rt) { return new Drives(rt); }
