@@ -68,21 +68,37 @@ int Interp::globalSymbol(std::u16string_view name) {
     return idx;
 }
 
+namespace {
+
+// The lowest address of this thread's stack. Asking the system reads
+// /proc/self/maps for the main thread, far too slow for every call into the
+// engine, so each thread asks once.
+const char* threadStackLow() {
+    thread_local const char* low = nullptr;
+    thread_local bool known = false;
+    if (!known) {
+        known = true;
+        pthread_attr_t attr;
+        if (pthread_getattr_np(pthread_self(), &attr) == 0) {
+            void* addr = nullptr;
+            size_t size = 0;
+            if (pthread_attr_getstack(&attr, &addr, &size) == 0) low = static_cast<const char*>(addr);
+            pthread_attr_destroy(&attr);
+        }
+    }
+    return low;
+}
+
+}  // namespace
+
 void Interp::setStackFloor() {
     const char* here = static_cast<const char*>(__builtin_frame_address(0));
     size_t budget = m_config.stackBytes;
-    pthread_attr_t attr;
-    if (pthread_getattr_np(pthread_self(), &attr) == 0) {
-        void* addr = nullptr;
-        size_t size = 0;
-        if (pthread_attr_getstack(&attr, &addr, &size) == 0 && addr) {
-            const char* low = static_cast<const char*>(addr);
-            size_t avail = size_t(here - low);
-            // Keep a margin for the C++ code between two checks.
-            size_t usable = avail > (256u << 10) ? avail - (256u << 10) : avail / 2;
-            if (usable < budget) budget = usable;
-        }
-        pthread_attr_destroy(&attr);
+    if (const char* low = threadStackLow(); low && low < here) {
+        size_t avail = size_t(here - low);
+        // Keep a margin for the C++ code between two checks.
+        size_t usable = avail > (256u << 10) ? avail - (256u << 10) : avail / 2;
+        if (usable < budget) budget = usable;
     }
     m_stackFloor = here - budget;
 }
@@ -199,9 +215,9 @@ struct ScopedSlots {
 
 }  // namespace
 
-bool Interp::addCode(std::u16string source, std::u16string fileName) {
+bool Interp::addCode(std::string_view source, std::string_view fileName) {
     return guarded([&] {
-        if (!reviveCode(source, fileName)) addCompiledCode(std::move(source), std::move(fileName));
+        if (!reviveCode(source, fileName)) addCompiledCode(source, fileName);
     });
 }
 
@@ -218,12 +234,13 @@ bool Interp::repeatsPreviousRound(const RoundOp& op) {
 // The same text, added at the same point of a round that so far repeated the
 // previous one, compiles to the same thing: put its definitions back and run
 // its script-level statements again.
-bool Interp::reviveCode(const std::u16string& source, const std::u16string& fileName) {
+bool Interp::reviveCode(std::string_view source, std::string_view fileName) {
     RoundOp probe;
     probe.isCode = true;
     if (!repeatsPreviousRound(probe)) return false;
     RoundOp& prev = m_previousRound[m_round.size()];
-    if (!prev.unit || prev.unit->source != source || prev.unit->fileName != fileName) return m_repeating = false;
+    // Compared as given, before any conversion: a hit costs one memcmp.
+    if (!prev.unit || prev.text != source || prev.file != fileName) return m_repeating = false;
     for (const SymbolDef& d : prev.defs) {
         GlobalSymbol& g = m_globals[size_t(d.index)];
         g.proc = d.proc;
@@ -240,7 +257,7 @@ bool Interp::reviveCode(const std::u16string& source, const std::u16string& file
     return true;
 }
 
-void Interp::addCompiledCode(std::u16string source, std::u16string fileName) {
+void Interp::addCompiledCode(std::string_view source, std::string_view fileName) {
     m_repeating = false;
     // What each symbol meant before, to record what compiling the text changed.
     struct Was { ProcDef* proc; ClassDef* cls; bool declared, isConst; };
@@ -251,7 +268,7 @@ void Interp::addCompiledCode(std::u16string source, std::u16string fileName) {
     op.isCode = true;
     Unit* u = nullptr;
     try {
-        u = compileText(std::move(source), std::move(fileName), false, nullptr);
+        u = compileText(fromUtf8(source), fromUtf8(fileName), false, nullptr);
     } catch (...) {
         m_round.push_back(std::move(op));  // not reusable: the next round compiles it again
         throw;
@@ -270,6 +287,8 @@ void Interp::addCompiledCode(std::u16string source, std::u16string fileName) {
         op.defs.push_back({int(i), g.proc, g.cls, g.declared, ownConst, ownConst ? g.value : Value()});
     }
     op.unit = u;
+    op.text = std::string(source);
+    op.file = std::string(fileName);
     m_round.push_back(std::move(op));
     ScopedSlots slots(size_t(u->global.slotCount));
     runFrame(&u->global, nullptr, slots.v.data());
@@ -526,7 +545,7 @@ const RuntimeStats& Runtime::stats() const { return m_interp->stats(); }
 Runtime::~Runtime() = default;
 
 bool Runtime::addCode(std::string_view code, std::string_view fileName) {
-    return m_interp->addCode(fromUtf8(code), fromUtf8(fileName));
+    return m_interp->addCode(code, fileName);
 }
 bool Runtime::addObject(std::string_view name, Object* object, bool membersGlobal) {
     return m_interp->addObject(fromUtf8(name), object, membersGlobal);

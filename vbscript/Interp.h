@@ -95,7 +95,7 @@ public:
     ~Interp();
 
     // ---- public-API entry points (never throw) ----
-    bool addCode(std::u16string source, std::u16string fileName);
+    bool addCode(std::string_view source, std::string_view fileName);  // UTF-8
     bool addObject(std::u16string_view name, Object* obj, bool membersGlobal);
     bool run(std::u16string_view name, std::span<const Value> args, Value* result);
     bool evalText(std::u16string_view text, Value& result);
@@ -230,12 +230,13 @@ private:
         bool membersGlobal = false;
         const void* identity = nullptr;  // dispatch key, else the object itself
         Unit* unit = nullptr;        // code that compiled: reusable
+        std::string text, file;      // its UTF-8 text and file name, as added
         std::vector<SymbolDef> defs;  // what compiling it defined
     };
     bool repeatsPreviousRound(const RoundOp& op);
     void releaseScriptData();
-    void addCompiledCode(std::u16string source, std::u16string fileName);
-    bool reviveCode(const std::u16string& source, const std::u16string& fileName);
+    void addCompiledCode(std::string_view source, std::string_view fileName);
+    bool reviveCode(std::string_view source, std::string_view fileName);
 
     Config m_config;
     std::vector<RoundOp> m_round, m_previousRound;
