@@ -1,6 +1,7 @@
 // What a host that rebuilds its engine before every script relies on: reset
 // rounds (and the reuse of compiled code between them), named objects with
 // global members, object creation switched off, dialogs and time-outs.
+#include "vbscript/HostArgs.h"
 #include "vbscript/MemberTable.h"
 #include "vbscript/vbscript.h"
 
@@ -295,6 +296,37 @@ TEST(VbsHost, RuntimeErrorRecordNamesTheLine) {
     EXPECT_EQ(e.column, 3);
     EXPECT_EQ(e.lineText, "  a = 1 / 0");
     EXPECT_FALSE(e.compile);
+}
+
+// A host method reading its arguments the convenient way.
+class Greeter final : public vbs::Object {
+public:
+    DispId memberId(std::u16string_view n) override { return vbs::equalsNoCase(n, u"Greet") ? 1 : vbs::kDispUnknown; }
+    bool invoke(DispId, InvokeKind, std::span<Value> args, Value& result, HostError& err) override {
+        vbs::HostArgs in(args, err);
+        std::u16string name = in.text(0);
+        int32_t times = in.whole(1, 1);
+        bool loud = in.truth(2, false);
+        if (!in.ok()) return false;
+        std::u16string out;
+        for (int32_t i = 0; i < times; ++i) out += (loud ? u"HI " : u"hi ") + name;
+        result = Value::string(out);
+        return true;
+    }
+};
+
+TEST(VbsHost, HostArgumentsReadLikeTheLanguage) {
+    vbs::Runtime rt;
+    Held var(new Probe(u"v"));
+    var.probe->value = Value::string(std::u16string(u"Ann"));
+    ASSERT_TRUE(rt.addObject("G", new Greeter, true));
+    ASSERT_TRUE(rt.addObject("Player", var.probe));
+    EXPECT_EQ(evalText(rt, "Greet(Player, \"2.5\")"), "hi Annhi Ann");  // object -> default value, banker's 2
+    EXPECT_EQ(evalText(rt, "Greet(\"Bo\", , True)"), "HI Bo");          // omitted argument takes the default
+    EXPECT_EQ(evalText(rt, "Greet(Null)"), "error 94");
+    EXPECT_EQ(evalText(rt, "Greet(\"x\", \"many\")"), "error 13");
+    ASSERT_TRUE(rt.executeStatement("On Error Resume Next\nDim r\nr = Greet(\"x\", \"many\")\nDim n\nn = Err.Number"));
+    EXPECT_EQ(evalText(rt, "n"), "13");
 }
 
 }  // namespace
