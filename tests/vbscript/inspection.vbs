@@ -2,6 +2,12 @@
 Class Widget
 End Class
 
+Class Labelled
+    Public Default Property Get Text()
+        Text = "label"
+    End Property
+End Class
+
 Dim dict, w, grid(2, 3), dyn()
 Set dict = CreateObject("Scripting.Dictionary")
 Set w = New Widget
@@ -35,7 +41,10 @@ CheckEq VarType(1.5), vbDouble, "VarType Double"
 CheckEq VarType(CCur(1)), vbCurrency, "VarType Currency"
 CheckEq VarType(Now), vbDate, "VarType Date"
 CheckEq VarType("x"), vbString, "VarType String"
-CheckEq VarType(dict), vbObject, "VarType object"
+CheckEq VarType(dict), vbObject, "VarType of an object whose default needs an argument"
+CheckEq VarType(w), vbObject, "VarType of an object without default"
+CheckEq VarType(New Labelled), vbString, "VarType of an object is the type of its default property"
+CheckEq TypeName(New Labelled), "Labelled", "TypeName of an object with a default property"
 CheckEq VarType(Nothing), vbObject, "VarType Nothing"
 CheckEq VarType(True), vbBoolean, "VarType Boolean"
 CheckEq VarType(CByte(1)), vbByte, "VarType Byte"

@@ -11,7 +11,19 @@ namespace {
 const Value& raw(std::span<Value> a) { return a[0].deref(); }
 
 Value typeName(Interp&, std::span<Value> a) { return Value::string(typeNameOf(raw(a))); }
-Value varType(Interp&, std::span<Value> a) { return Value::integer(int16_t(varTypeNumber(raw(a)))); }
+// An object with a default property gives the type of that property's value;
+// one without (or Nothing) is vbObject.
+Value varType(Interp& rt, std::span<Value> a) {
+    const Value& v = raw(a);
+    if (v.isObject() && !v.isNothing()) {
+        try {
+            return Value::integer(int16_t(varTypeNumber(rt.scalar(v))));
+        } catch (ScriptError&) {
+            return Value::integer(int16_t(VarType::Object));
+        }
+    }
+    return Value::integer(int16_t(varTypeNumber(v)));
+}
 Value isEmpty(Interp&, std::span<Value> a) { return Value::boolean(raw(a).isEmpty()); }
 Value isNull(Interp&, std::span<Value> a) { return Value::boolean(raw(a).isNull()); }
 Value isObject(Interp&, std::span<Value> a) { return Value::boolean(raw(a).isObject()); }
