@@ -359,7 +359,13 @@ Flow Interp::execForEach(const ForEachStmt& s, Frame& f) {
     if (coll.isArray()) {
         Value hold = coll;  // iterate a stable copy
         Array* a = hold.asArray();
-        for (size_t i = 0; i < a->data.size(); ++i) {
+        // Elements come in storage order of the classic engine: the first
+        // index varies fastest. Ours stores the last index fastest.
+        std::vector<int32_t> at(a->dims.size(), 0);
+        for (size_t n = 0; n < a->data.size(); ++n) {
+            size_t i = 0;
+            for (size_t d = 0; d < at.size(); ++d) i = i * size_t(a->dims[d].count) + size_t(at[d]);
+            for (size_t d = 0; d < at.size() && ++at[d] == a->dims[d].count; ++d) at[d] = 0;
             Value* p = nameStorage(var, f);
             if (!p) throwError(Err::IllegalAssignment, var->name);
             *p = a->data[i];

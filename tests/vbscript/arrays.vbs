@@ -81,6 +81,18 @@ For Each i In Array("a", "b", "c")
     s = s & i
 Next
 CheckEq s, "abc", "For Each"
+' For Each over a matrix: the first index varies fastest.
+Dim grid(1, 2), gi, gj
+For gi = 0 To 1
+    For gj = 0 To 2
+        grid(gi, gj) = gi & gj
+    Next
+Next
+s = ""
+For Each i In grid
+    s = s & i & " "
+Next
+CheckEq s, "00 10 01 11 02 12 ", "For Each visits a matrix column by column"
 CheckEq UBound(Array()), CLng(-1), "empty Array()"
 Dim nested : nested = Array(Array(1, 2), Array(3, 4))
 CheckEq nested(1)(0), 3, "array of arrays"
