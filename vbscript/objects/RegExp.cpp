@@ -570,6 +570,8 @@ private:
     static constexpr uint32_t kFirstMatchLimit = 1u << 20;
     // Between matches of one Global search the engine is asked now and then too.
     static constexpr unsigned kMatchesPerPoll = 1024;
+    // Backtracking memory of one search (JIT stack or interpreter heap).
+    static constexpr size_t kBacktrackBytes = 16u << 20;
     static const int kKey;
 
     void call(DispId id, InvokeKind kind, std::span<Value> args, Value& result) {
@@ -639,10 +641,11 @@ private:
         if (m_context) return m_context;
         m_context = pcre2_match_context_create_16(nullptr);
         if (!m_context) throw std::bad_alloc();
-        // The interpreter (used when JIT is missing or its stack ran out)
-        // backtracks on the heap: keep that within the script memory limit.
-        pcre2_set_heap_limit_16(m_context, uint32_t(std::min<size_t>(m_rt.config().memoryLimit / 1024, UINT32_MAX)));
-        m_jitStack = pcre2_jit_stack_create_16(32 * 1024, 8 * 1024 * 1024, nullptr);
+        // Where JIT is unavailable the interpreter backtracks on the heap:
+        // bound that like the JIT stack below, and by the script memory limit.
+        size_t heap = std::min<size_t>(m_rt.config().memoryLimit, kBacktrackBytes) / 1024;
+        pcre2_set_heap_limit_16(m_context, uint32_t(heap));
+        m_jitStack = pcre2_jit_stack_create_16(32 * 1024, kBacktrackBytes, nullptr);
         if (m_jitStack) pcre2_jit_stack_assign_16(m_context, nullptr, m_jitStack);
         return m_context;
     }
@@ -650,11 +653,10 @@ private:
     // One search from start; the match is left in c.data.
     bool search(Compiled& c, std::u16string_view s, size_t start) {
         pcre2_match_context_16* ctx = context();
-        uint32_t options = 0;
         uint32_t limit = kFirstMatchLimit;
         for (;;) {
             pcre2_set_match_limit_16(ctx, limit);
-            int rc = pcre2_match_16(c.code, units(s), s.size(), start, options, c.data, ctx);
+            int rc = pcre2_match_16(c.code, units(s), s.size(), start, 0, c.data, ctx);
             if (rc >= 0) return true;
             switch (rc) {
             case PCRE2_ERROR_NOMATCH: return false;
@@ -664,11 +666,11 @@ private:
                 limit = limit > UINT32_MAX / 2 ? UINT32_MAX : limit * 2;
                 break;
             }
-            case PCRE2_ERROR_JIT_STACKLIMIT:
-                if (options & PCRE2_NO_JIT) throwError(Err::OutOfStack);
-                options |= PCRE2_NO_JIT;
-                break;
-            case PCRE2_ERROR_HEAPLIMIT: case PCRE2_ERROR_DEPTHLIMIT: throwError(Err::OutOfStack);
+            // Backtracking deeper than the stack allows: the classic engine runs
+            // out of stack as well. (Retrying in the interpreter would need even
+            // more memory and take seconds to fail the same way.)
+            case PCRE2_ERROR_JIT_STACKLIMIT: case PCRE2_ERROR_HEAPLIMIT: case PCRE2_ERROR_DEPTHLIMIT:
+                throwError(Err::OutOfStack);
             case PCRE2_ERROR_NOMEMORY: throw std::bad_alloc();
             default: throwError(Err::InternalError);
             }
