@@ -334,14 +334,15 @@ bool Interp::reset() {
     }
     // Keep the code of the round that ends; units of earlier rounds, Execute
     // and Eval go.
+    // A round that added nothing (two resets in a row) keeps the one before.
+    if (!m_round.empty()) m_previousRound = std::move(m_round);
+    m_round.clear();
     std::vector<const Unit*> keep;
-    for (const auto& op : m_round)
+    for (const auto& op : m_previousRound)
         if (op.unit) keep.push_back(op.unit);
     std::erase_if(m_units, [&](const std::unique_ptr<Unit>& u) {
         return std::find(keep.begin(), keep.end(), u.get()) == keep.end();
     });
-    m_previousRound = std::move(m_round);
-    m_round.clear();
     m_repeating = true;
     m_err->clear();
     m_lastError = ErrorInfo();

@@ -112,6 +112,10 @@ TEST(VbsHost, RoundsStartBlankAndReuseUnchangedCode) {
     }
     EXPECT_EQ(rt.stats().codeCompiled, 1u);
     EXPECT_EQ(rt.stats().codeReused, 2u);
+    // A reset with nothing added in between keeps what can be reused.
+    ASSERT_TRUE(rt.reset());
+    ASSERT_TRUE(round(rt, action.probe, kProject, {var.probe}));
+    EXPECT_EQ(rt.stats().codeReused, 3u);
 
     // Changed code compiles again, and what only the old code defined is gone.
     ASSERT_TRUE(round(rt, action.probe, "Sub Main\nEnd Sub\n", {var.probe}));
