@@ -311,4 +311,41 @@ CheckEq m, "Expected ')' in regular expression", "classic text"
 re.Pattern = "(a)"
 CheckEq re.Test("a"), True, "a fixed pattern works again"
 
+' ---- Replace with a function ------------------------------------------------------------------
+Function SwapPair(m, a, b, pos, src)
+    SwapPair = b & a & pos & Len(src)
+End Function
+Function MarkMissing(m, g, pos, src)
+    MarkMissing = "<" & IsEmpty(g) & ">"
+End Function
+Dim g_calls
+Function Recount(m, pos, src)
+    g_calls = g_calls + 1
+    Recount = g_re.Replace(m, "x")
+End Function
+Class Upper
+    Public Default Function Run(m, pos, src)
+        Run = UCase(m)
+    End Function
+End Class
+CheckEq NewRe("(\w)(\w)", False, True, False).Replace("ab cd", GetRef("SwapPair")), "ba05 dc35", "GetRef replacement gets match, groups, position, source"
+CheckEq NewRe("b+", False, True, False).Replace("abbcb", New Upper), "aBBcB", "an object's default method as replacement"
+CheckEq NewRe("a(x)?", False, True, False).Replace("ab", GetRef("MarkMissing")), "<True>b", "group that took no part is passed Empty"
+Dim g_re
+Set g_re = NewRe("\w", False, True, False)
+g_calls = 0
+CheckEq g_re.Replace("ab", GetRef("Recount")), "xx", "the function may use the same RegExp"
+CheckEq g_calls, 2, "one call per match"
+CheckErr "Set re = New RegExp : re.Pattern = ""a"" : x = re.Replace(""a"", GetRef(""SwapPair""))", 450, "function with the wrong number of parameters"
+
+' ---- limits ---------------------------------------------------------------------------------------
+Set re = NewRe("^(?:(a)|b)*$", False, False, False)
+On Error Resume Next
+Err.Clear
+x = re.Test(String(3000000, "a"))
+n = Err.Number
+On Error GoTo 0
+Check n = 28, "backtracking deeper than the stack: Out of stack space"
+CheckEq NewRe("^[ab]*$", False, False, False).Test(String(3000000, "a")), True, "a long subject without deep backtracking"
+
 Finish

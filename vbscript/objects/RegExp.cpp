@@ -235,7 +235,7 @@ private:
         // \nm refers to group nm if it exists, else to group n followed by m.
         size_t start = m_i - 1, best = 0;
         uint32_t v = 0, bestValue = 0;
-        for (size_t k = start; k < m_s.size() && k < start + 5 && isDigit(m_s[k]); ++k) {
+        for (size_t k = start; k < m_s.size() && k < start + 2 && isDigit(m_s[k]); ++k) {
             v = v * 10 + uint32_t(m_s[k] - u'0');
             if (v >= 1 && v <= m_groups) {
                 best = k + 1;
@@ -601,6 +601,8 @@ private:
         const std::shared_ptr<Compiled> c = compiled();
         if (id == kTest) result = Value::boolean(search(*c, subject.asString(), 0));
         else if (id == kExecute) result = execute(c, std::move(subject));
+        else if (const Value& with = args[1].deref(); with.isObject() && with.asObject())
+            result = replaceCalling(*c, subject, with);
         else result = replace(*c, subject.asString(), stringArg(args[1]).asString());
     }
 
@@ -686,9 +688,11 @@ private:
         unsigned sincePoll = 0;
         while (start <= s.size() && search(c, s, start)) {
             const PCRE2_SIZE* ov = pcre2_get_ovector_pointer_16(c.data);
+            // Read before found(): a replacement function may search with this object again.
+            size_t begin = ov[0], end = ov[1];
             found(ov);
             if (!m_global) return;
-            start = ov[1] > ov[0] ? ov[1] : ov[0] + 1;
+            start = end > begin ? end : begin + 1;
             if (++sincePoll == kMatchesPerPoll) {
                 sincePoll = 0;
                 int32_t number = 0;
@@ -710,12 +714,10 @@ private:
         return Value::object(newMatchCollection(m_rt, std::move(set)));
     }
 
+    // Replace(s, text): $ references expanded from the match.
     Value replace(Compiled& c, std::u16string_view s, std::u16string_view with) {
         std::vector<ReplacePiece> pieces = parseReplacement(with, c.groups);
-        std::u16string out;
-        size_t copied = 0;
-        eachMatch(c, s, [&](const PCRE2_SIZE* ov) {
-            out.append(s.substr(copied, ov[0] - copied));
+        return rebuild(c, s, [&](std::u16string& out, const PCRE2_SIZE* ov) {
             for (const ReplacePiece& p : pieces) {
                 switch (p.kind) {
                 case ReplacePiece::Text: out.append(with.substr(p.a, p.b - p.a)); break;
@@ -727,7 +729,39 @@ private:
                 case ReplacePiece::After: out.append(s.substr(ov[1])); break;
                 }
             }
-            copied = ov[1];
+        });
+    }
+
+    // Replace(s, object): the object's default method is called for each
+    // match with (match, submatch 1 .. n, position, source) and returns the
+    // replacement; a script Function passed with GetRef works that way too.
+    Value replaceCalling(Compiled& c, const Value& subject, const Value& fn) {
+        std::u16string_view s = subject.asString();
+        std::vector<Value> args;
+        return rebuild(c, s, [&](std::u16string& out, const PCRE2_SIZE* ov) {
+            // The call may run this object again: take everything from ov first.
+            args.clear();
+            args.push_back(Value::string(s.substr(ov[0], ov[1] - ov[0])));
+            for (uint32_t g = 1; g <= c.groups; ++g)
+                args.push_back(ov[2 * g] == PCRE2_UNSET ? Value() : Value::string(s.substr(ov[2 * g], ov[2 * g + 1] - ov[2 * g])));
+            args.push_back(Value::longv(int32_t(ov[0])));
+            args.push_back(subject);
+            Value r = m_rt.scalar(m_rt.callValue(fn, args));
+            if (r.isString()) out.append(r.asString());
+            else out.append(toString(r));
+        });
+    }
+
+    // The subject with each match replaced by what append(out, ovector) adds.
+    template <class F>
+    Value rebuild(Compiled& c, std::u16string_view s, F&& append) {
+        std::u16string out;
+        size_t copied = 0;
+        eachMatch(c, s, [&](const PCRE2_SIZE* ov) {
+            size_t begin = ov[0], end = ov[1];
+            out.append(s.substr(copied, begin - copied));
+            append(out, ov);
+            copied = end;
             m_rt.checkMemory(out.size() * sizeof(char16_t));
         });
         out.append(s.substr(std::min(copied, s.size())));
