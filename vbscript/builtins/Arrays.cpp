@@ -31,17 +31,18 @@ Value lbound(Interp& rt, std::span<Value> a) { return bound(rt, a, false); }
 Value ubound(Interp& rt, std::span<Value> a) { return bound(rt, a, true); }
 
 Value join(Interp& rt, std::span<Value> a) {
-    const Value& v = a[0].deref();
+    const Value v = a[0].deref();  // a copy: element default values may run script code
     if (!v.isArray()) throwError(Err::TypeMismatch);
     std::u16string sep = hasArg(a, 1) ? argString(rt, a, 1) : u" ";
     std::u16string out;
     const Array* arr = v.asArray();
     if (arr->rank() > 1) throwError(Err::TypeMismatch);
     for (size_t i = 0; i < arr->data.size(); ++i) {
-        if (i) out += sep;
         Value e = rt.scalar(arr->data[i]);
-        if (!e.isNull()) out += toString(e);
-        rt.checkMemory(out.size() * 2);
+        std::u16string part = e.isNull() ? std::u16string() : e.isString() ? e.asString() : toString(e);
+        rt.checkMemory((out.size() + (i ? sep.size() : 0) + part.size()) * sizeof(char16_t));
+        if (i) out += sep;
+        out += part;
     }
     return Value::string(std::move(out));
 }
