@@ -71,7 +71,10 @@ Value Interp::callProc(ProcDef* p, ClassInstance* me, const std::vector<ExprPtr>
 Value Interp::callWithValues(ProcDef* p, ClassInstance* me, std::span<Value> args) {
     if (args.size() != p->params.size()) throwError(Err::WrongArgCount, p->name);
     SlotBuf slots(p->slotCount);
-    for (size_t i = 0; i < args.size(); ++i) slots.p[i + 1] = args[i].deref();
+    // A host may pass Value::ref(&v) for a ByRef parameter to see what the
+    // procedure stored there (an event's Cancel argument).
+    for (size_t i = 0; i < args.size(); ++i)
+        slots.p[i + 1] = args[i].isRef() && !p->params[i].byVal ? args[i] : args[i].deref();
     return runFrame(p, me, slots.p);
 }
 

@@ -150,7 +150,9 @@ public:
     // and the language's own functions and constants take precedence; among
     // objects, the first one added that has the member).
     bool addObject(std::string_view name, Object* object, bool membersGlobal = false);
-    // Calls a script-level Sub or Function with argument values.
+    // Calls a script-level Sub or Function with argument values. An argument
+    // given as Value::ref(&v) is passed ByRef: what the procedure assigns to
+    // that (ByRef) parameter lands in v.
     bool run(std::string_view procedure, std::span<const Value> args, Value* result = nullptr);
     // Evaluates one expression in the global scope.
     bool eval(std::string_view expression, Value& result);

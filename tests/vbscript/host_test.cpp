@@ -289,6 +289,17 @@ TEST(VbsHost, ProceduresInDefinitionOrderAcrossRounds) {
     EXPECT_EQ(procs[2].name, "B1");
 }
 
+TEST(VbsHost, RunPassesByRefWhenTheHostAsks) {
+    vbs::Runtime rt;
+    ASSERT_TRUE(rt.addCode("Sub OnClose(Cancel, ByVal copy)\nCancel = True\ncopy = 5\nEnd Sub"));
+    Value cancel = Value::boolean(false);
+    Value copy = Value::integer(1);
+    Value args[] = {Value::ref(&cancel), Value::ref(&copy)};
+    ASSERT_TRUE(rt.run("OnClose", args));
+    EXPECT_TRUE(cancel.asBoolean());
+    EXPECT_EQ(copy.asInteger(), 1);  // ByVal stays the caller's
+}
+
 TEST(VbsHost, RuntimeErrorRecordNamesTheLine) {
     vbs::Runtime rt;
     ASSERT_TRUE(rt.addCode("Sub Main\n  Dim a\n  a = 1 / 0\nEnd Sub\n", "game"));
