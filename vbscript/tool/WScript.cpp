@@ -33,42 +33,84 @@ bool converting(HostError& err, F&& f) {
     }
 }
 
+// WScript.Arguments and its Named / Unnamed views: "/name:value" and "/flag"
+// are named arguments, everything else unnamed, in order.
 class ArgumentsObject final : public vbs::Object {
 public:
-    explicit ArgumentsObject(std::vector<std::string> args) : m_args(std::move(args)) {}
+    enum class View { All, Named, Unnamed };
+    ArgumentsObject(std::vector<std::string> args, View view) : m_view(view) {
+        for (auto& a : args) {
+            bool named = a.size() > 1 && a[0] == '/';
+            if (view == View::All || (view == View::Unnamed && !named)) m_items.push_back(a);
+            if (view == View::Named && named) {
+                auto colon = a.find(':');
+                m_names.push_back(vbs::fromUtf8(a.substr(1, colon == std::string::npos ? std::string::npos : colon - 1)));
+                m_items.push_back(colon == std::string::npos ? std::string() : a.substr(colon + 1));
+            }
+        }
+        if (view == View::All) {
+            m_named = Value::object(new ArgumentsObject(args, View::Named));
+            m_unnamed = Value::object(new ArgumentsObject(std::move(args), View::Unnamed));
+        }
+    }
     std::u16string typeName() const override { return u"Object"; }
     DispId memberId(std::u16string_view name) override { return kMembers.find(name); }
     const void* dispatchKey() const override { return &kMembers; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
         if (isPut(kind)) { err.number = 445; return false; }
-        if (id == 1) { result = Value::longv(int32_t(m_args.size())); return true; }
+        if (id == kCount) { result = Value::longv(int32_t(m_items.size())); return true; }
+        if (id == kNamed || id == kUnnamed) {
+            if (m_view != View::All) { err.number = 438; return false; }
+            const Value& view = id == kNamed ? m_named : m_unnamed;
+            if (!args.empty()) return view.asObject()->invoke(kItem, InvokeKind::Method, args, result, err);
+            result = view;
+            return true;
+        }
         if (args.empty()) { err.number = 450; return false; }
         return converting(err, [&] {
-            int32_t i = vbs::toLong(args[0].deref());
-            if (i < 0 || size_t(i) >= m_args.size()) vbs::throwError(vbs::Err::SubscriptOutOfRange);
-            result = Value::fromUtf8(m_args[size_t(i)]);
+            const Value& key = args[0].deref();
+            if (m_view == View::Named) {
+                // Named arguments are found by name, without regard to case.
+                std::u16string name = vbs::toString(key);
+                size_t i = 0;
+                while (i < m_names.size() && !vbs::equalsNoCase(m_names[i], name)) ++i;
+                if (id == kExists) { result = Value::boolean(i < m_names.size()); return; }
+                result = i < m_names.size() ? Value::fromUtf8(m_items[i]) : Value();
+                return;
+            }
+            if (id == kExists) vbs::throwError(vbs::Err::NoSuchMember);
+            int32_t i = vbs::toLong(key);
+            if (i < 0 || size_t(i) >= m_items.size()) vbs::throwError(vbs::Err::SubscriptOutOfRange);
+            result = Value::fromUtf8(m_items[size_t(i)]);
         });
     }
     std::unique_ptr<vbs::Enumerator> enumerate() override {
         struct E : vbs::Enumerator {
-            const std::vector<std::string>* args;
+            const ArgumentsObject* self;
             size_t i = 0;
             bool next(Value& out) override {
-                if (i >= args->size()) return false;
-                out = Value::fromUtf8((*args)[i++]);
+                size_t n = self->m_view == View::Named ? self->m_names.size() : self->m_items.size();
+                if (i >= n) return false;
+                out = self->m_view == View::Named ? Value::string(self->m_names[i]) : Value::fromUtf8(self->m_items[i]);
+                ++i;
                 return true;
             }
         };
         auto e = std::make_unique<E>();
-        e->args = &m_args;
+        e->self = this;
         return e;
     }
 
 private:
+    enum { kItem = 0, kCount, kNamed, kUnnamed, kExists };
     static const vbs::MemberTable kMembers;
-    std::vector<std::string> m_args;
+    View m_view;
+    std::vector<std::string> m_items;
+    std::vector<std::u16string> m_names;
+    Value m_named, m_unnamed;
 };
-const vbs::MemberTable ArgumentsObject::kMembers{{u"Item", 0}, {u"Count", 1}, {u"Length", 1}};
+const vbs::MemberTable ArgumentsObject::kMembers{{u"Item", kItem}, {u"Count", kCount}, {u"Length", kCount},
+                                                 {u"Named", kNamed}, {u"Unnamed", kUnnamed}, {u"Exists", kExists}};
 
 // WScript.StdIn / StdOut / StdErr: text streams on the process's own.
 class StdStream final : public vbs::Object {
@@ -169,7 +211,7 @@ std::string selfPath() {
 
 WScriptObject::WScriptObject(vbs::Runtime& rt, std::string scriptPath, std::vector<std::string> args)
     : m_rt(rt), m_path(std::move(scriptPath)) {
-    m_args = Value::object(new ArgumentsObject(std::move(args)));
+    m_args = Value::object(new ArgumentsObject(std::move(args), ArgumentsObject::View::All));
     m_stdIn = Value::object(new StdStream(stdin));
     m_stdOut = Value::object(new StdStream(stdout));
     m_stdErr = Value::object(new StdStream(stderr));
