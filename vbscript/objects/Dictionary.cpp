@@ -133,13 +133,13 @@ private:
         case kAdd: {
             need(2);
             KeyNorm k = normalise(args[0], textMode());
-            if (m_index.count(k)) throwError(Err::KeyAlreadyExists);
+            if (find(k) != m_index.end()) throwError(Err::KeyAlreadyExists);
             insert(std::move(k), args[0].deref(), args[1].deref());
             return;
         }
         case kExists:
             need(1);
-            result = Value::boolean(m_index.count(normalise(args[0], textMode())) != 0);
+            result = Value::boolean(find(normalise(args[0], textMode())) != m_index.end());
             return;
         case kKeys:
         case kItems: {
@@ -154,7 +154,7 @@ private:
         }
         case kRemove: {
             need(1);
-            auto found = m_index.find(normalise(args[0], textMode()));
+            auto found = find(normalise(args[0], textMode()));
             if (found == m_index.end()) throwError(Err::ElementNotFound);
             Iter it = found->second;
             m_index.erase(found);
@@ -177,20 +177,16 @@ private:
             // Only assignable: d.Key(old) = new renames a key in place.
             if (!put) throwError(Err::WrongArgCount);
             need(1);
-            auto found = m_index.find(normalise(args[0], textMode()));
+            auto found = find(normalise(args[0], textMode()));
             if (found == m_index.end()) throwError(Err::ElementNotFound);
             KeyNorm fresh = normalise(args[1], textMode());
-            auto clash = m_index.find(fresh);
-            if (clash != m_index.end()) {
-                if (clash == found) {  // same key by value: only its spelling changes
-                    found->second->key = args[1].deref();
-                    return;
-                }
-                throwError(Err::KeyAlreadyExists);
-            }
+            auto clash = find(fresh);
+            if (clash != m_index.end() && clash != found) throwError(Err::KeyAlreadyExists);
             Iter it = found->second;
-            m_index.erase(found);
-            m_index.emplace(std::move(fresh), it);
+            if (!(found->first == fresh)) {  // else the same key by value: only its spelling changes
+                m_index.erase(found);
+                m_index.emplace(std::move(fresh), it);
+            }
             it->key = args[1].deref();
             return;
         }
@@ -217,6 +213,24 @@ private:
 
     bool textMode() const { return m_compareMode != 0; }
 
+    // Empty finds a "" or 0 key and they find an Empty one, as the classic
+    // object compares them; "" and 0 stay apart.
+    std::unordered_map<KeyNorm, Iter, KeyHash>::iterator find(const KeyNorm& k) {
+        auto it = m_index.find(k);
+        if (it != m_index.end()) return it;
+        if (k.kind == KeyNorm::Empty) {
+            KeyNorm alias;
+            alias.kind = KeyNorm::String;
+            it = m_index.find(alias);
+            if (it != m_index.end()) return it;
+            alias.kind = KeyNorm::Number;
+            return m_index.find(alias);
+        }
+        if ((k.kind == KeyNorm::String && k.text.empty()) || (k.kind == KeyNorm::Number && k.num == 0))
+            return m_index.find(KeyNorm());
+        return it;
+    }
+
     Iter insert(KeyNorm k, Value key, Value item) {
         m_order.push_back(Entry{std::move(key), std::move(item)});
         Iter it = std::prev(m_order.end());
@@ -232,7 +246,7 @@ private:
     // Reading a missing key adds it with Empty, as the classic object does.
     Iter findOrAdd(const Value& key) {
         KeyNorm k = normalise(key, textMode());
-        auto found = m_index.find(k);
+        auto found = find(k);
         if (found != m_index.end()) return found->second;
         return insert(std::move(k), key.deref(), Value());
     }
