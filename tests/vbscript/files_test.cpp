@@ -222,6 +222,32 @@ TEST_F(FilePolicyTest, ListingsShowNothingOutside) {
     EXPECT_EQ(slurp(secret / "secret.txt"), "secret\r\n");
 }
 
+TEST_F(FilePolicyTest, FolderRemovalsAndMovesCheckEverythingInside) {
+    // A host protecting one folder inside an allowed one.
+    fs::create_directories(allowed / "sub" / "keep");
+    spit(allowed / "sub" / "keep" / "k.txt", "k");
+    std::string keep = (allowed / "sub" / "keep").string();
+    policy = [inner = policy, keep](const std::string& path, bool write) {
+        if (write && (path == keep || path.starts_with(keep + "/"))) return false;
+        return inner(path, write);
+    };
+    EXPECT_EQ(run("fso.DeleteFolder A & \"\\sub\", True"), 70);
+    EXPECT_EQ(run("fso.DeleteFolder A & \"\\s*\", True"), 70);
+    EXPECT_EQ(run("fso.MoveFolder A & \"\\sub\", A & \"\\moved\""), 70);
+    EXPECT_EQ(run("fso.GetFolder(A & \"\\sub\").Name = \"renamed\""), 70);
+    EXPECT_EQ(slurp(allowed / "sub" / "keep" / "k.txt"), "k");
+    EXPECT_FALSE(fs::exists(allowed / "moved"));
+    // Without force a read-only file inside stops the removal before anything goes.
+    fs::create_directories(allowed / "other");
+    spit(allowed / "other" / "a.txt", "a");
+    spit(allowed / "other" / "ro.txt", "r");
+    fs::permissions(allowed / "other" / "ro.txt", fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(run("fso.DeleteFolder A & \"\\other\""), 70);
+    EXPECT_TRUE(fs::exists(allowed / "other" / "a.txt"));
+    EXPECT_EQ(run("fso.DeleteFolder A & \"\\other\", True"), 0);
+    EXPECT_FALSE(fs::exists(allowed / "other"));
+}
+
 TEST_F(FilePolicyTest, PolicySeesOnlyResolvedPaths) {
     run("x = fso.FileExists(A & \"\\sub\\..\\inside.txt\")\nx = fso.FileExists(A & \"\\sub\\link_in\")\n"
         "On Error Resume Next\nx = fso.FileExists(A & \"\\link_out\")\nx = fso.FileExists(\"rel\\x.txt\")");

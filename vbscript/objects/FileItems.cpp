@@ -188,7 +188,7 @@ private:
             arity(0, 1);
             bool force = hasArg(args, 0) && toBool(m_rt.scalar(args[0]));
             fs::path p = current(true);
-            if (m_folder) deleteFolder(p, force);
+            if (m_folder) deleteFolder(m_rt, p, force);
             else deleteFile(p, force);
             return;
         }

@@ -50,14 +50,20 @@ void copyTree(Interp& rt, const fs::path& src, const fs::path& dst, bool overwri
     }
 }
 
-void checkTreeWritable(const fs::path& p, int depth) {
+// Everything a removal or a move of folder p would take along must be writable
+// for the host (a policy may protect a folder inside an allowed one) and, without
+// force, carry no read-only file. Links are checked as themselves, not followed.
+void checkTree(Interp& rt, const fs::path& p, bool force, int depth) {
     if (depth > kMaxDepth) throwError(Err::PathFileAccess);
+    const auto& allow = rt.config().fileAccess;
     std::error_code ec;
     for (fs::directory_iterator it(p, ec), end; !ec && it != end; it.increment(ec)) {
+        if (allow && !allow(it->path().string(), true)) throwError(Err::PermissionDenied);
         auto st = it->symlink_status(ec);
-        if (fs::is_directory(st)) checkTreeWritable(it->path(), depth + 1);
-        else if (fs::is_regular_file(st) && isReadOnly(it->path())) throwError(Err::PermissionDenied);
+        if (fs::is_directory(st)) checkTree(rt, it->path(), force, depth + 1);
+        else if (!force && fs::is_regular_file(st) && isReadOnly(it->path())) throwError(Err::PermissionDenied);
     }
+    if (ec) raiseErrno(ec.value(), Err::PathNotFound);
 }
 
 }  // namespace
@@ -158,6 +164,7 @@ void moveEntry(Interp& rt, const fs::path& src, const fs::path& dst) {
     if (lexicallyWithin(dst, src)) throwError(Err::PermissionDenied);
     std::error_code ec;
     if (fs::exists(fs::symlink_status(dst, ec))) throwError(Err::FileAlreadyExists);
+    if (isFolder(src)) checkTree(rt, src, true, 0);
     if (::renameat2(AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0) return;
     int e = errno;
     if (e == EINVAL || e == ENOSYS) {  // a file system without no-replace renames
@@ -167,7 +174,7 @@ void moveEntry(Interp& rt, const fs::path& src, const fs::path& dst) {
     if (e != EXDEV) raiseErrno(e, Err::PathNotFound);
     if (isFolder(src)) {
         copyFolder(rt, src, dst, false);
-        deleteFolder(src, true);
+        deleteFolder(rt, src, true);
     } else {
         copyFile(rt, src, dst, false);
         deleteFile(src, true);
@@ -179,8 +186,8 @@ void deleteFile(const fs::path& p, bool force) {
     if (::unlink(p.c_str()) != 0) raiseErrno(errno);
 }
 
-void deleteFolder(const fs::path& p, bool force) {
-    if (!force) checkTreeWritable(p, 0);
+void deleteFolder(Interp& rt, const fs::path& p, bool force) {
+    checkTree(rt, p, force, 0);
     std::error_code ec;
     fs::remove_all(p, ec);  // removes links themselves, never what they point at
     if (ec) raiseErrno(ec.value(), Err::PathNotFound);

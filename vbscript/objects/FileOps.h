@@ -28,7 +28,8 @@ void copyFolder(Interp& rt, const fs::path& src, const fs::path& dst, bool overw
 // Renames, or copies and deletes across file systems; an existing dst is 58.
 void moveEntry(Interp& rt, const fs::path& src, const fs::path& dst);
 void deleteFile(const fs::path& p, bool force);
-void deleteFolder(const fs::path& p, bool force);
+// Removes a folder and everything in it, after checking all of it may go.
+void deleteFolder(Interp& rt, const fs::path& p, bool force);
 
 bool isReadOnly(const fs::path& p);
 bool isFolder(const fs::path& p);

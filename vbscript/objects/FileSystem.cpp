@@ -234,7 +234,7 @@ private:
         case kDeleteFile: case kDeleteFolder: {
             bool folders = id == kDeleteFolder, force = flag(args, 1, false);
             for (const auto& p : expand(m_rt, str(args, 0), folders, true)) {
-                if (folders) deleteFolder(p, force);
+                if (folders) deleteFolder(m_rt, p, force);
                 else deleteFile(p, force);
             }
             return;

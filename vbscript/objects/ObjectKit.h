@@ -6,6 +6,7 @@
 
 #include <new>
 #include <stdexcept>
+#include <system_error>
 #include <span>
 #include <string_view>
 
@@ -37,6 +38,8 @@ bool hostCall(HostError& err, F&& body) {
         err.number = int32_t(Err::OutOfMemory);
     } catch (const std::length_error&) {
         err.number = int32_t(Err::OutOfMemory);
+    } catch (const std::system_error&) {  // a file system call reporting by exception
+        err.number = int32_t(Err::PathFileAccess);
     }
     return false;
 }
