@@ -75,6 +75,11 @@ fs::path tryResolve(Interp& rt, const fs::path& native, bool write) {
     }
 }
 
+void checkStop(Interp& rt) {
+    int32_t number = 0;
+    if (rt.stopRequested(number)) throwError(number, std::u16string(errorText(number)), {});
+}
+
 void raiseErrno(int err, Err missing) {
     switch (err) {
     case ENOENT: throwError(missing);

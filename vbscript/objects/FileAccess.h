@@ -30,6 +30,10 @@ fs::path resolveNative(Interp& rt, const fs::path& native, bool write);
 // broken (listings silently leave such entries out).
 fs::path tryResolve(Interp& rt, const fs::path& native, bool write);
 
+// Long copies and folder walks poll the host's time-out and interrupt: a
+// stop raises the error number that ends the script.
+void checkStop(Interp& rt);
+
 // The classic error for an errno value; ENOENT raises missing.
 [[noreturn]] void raiseErrno(int err, Err missing = Err::FileNotFound);
 

@@ -30,13 +30,14 @@ namespace {
 // Whole numbers the size of a file: Long while they fit, Double beyond.
 Value sizeValue(uint64_t n) { return n <= 0x7FFFFFFF ? Value::longv(int32_t(n)) : Value::dbl(double(n)); }
 
-uint64_t treeSize(const fs::path& p, int depth) {
+uint64_t treeSize(Interp& rt, const fs::path& p, int depth) {
     if (depth > 128) return 0;
     uint64_t total = 0;
     std::error_code ec;
     for (fs::directory_iterator it(p, ec), end; !ec && it != end; it.increment(ec)) {
+        checkStop(rt);
         auto st = it->symlink_status(ec);  // links are not followed: nothing outside is counted
-        if (fs::is_directory(st)) total += treeSize(it->path(), depth + 1);
+        if (fs::is_directory(st)) total += treeSize(rt, it->path(), depth + 1);
         else if (fs::is_regular_file(st)) total += it->file_size(ec);
     }
     return total;
@@ -122,7 +123,7 @@ private:
             arity(0, 0);
             fs::path p = current(false);
             std::error_code ec;
-            result = sizeValue(m_folder ? treeSize(p, 0) : fs::file_size(p, ec));
+            result = sizeValue(m_folder ? treeSize(m_rt, p, 0) : fs::file_size(p, ec));
             return;
         }
         case kDateCreated: case kDateLastModified: case kDateLastAccessed: {

@@ -40,6 +40,7 @@ void copyTree(Interp& rt, const fs::path& src, const fs::path& dst, bool overwri
     for (fs::directory_iterator it(src, ec), end; !ec && it != end; it.increment(ec)) names.push_back(it->path().filename());
     if (ec) raiseErrno(ec.value(), Err::PathNotFound);
     for (const auto& name : names) {
+        checkStop(rt);
         // Folder links are not followed (no loops); entries the policy refuses are left out.
         if (fs::is_symlink(fs::symlink_status(src / name, ec)) && fs::is_directory(src / name, ec)) continue;
         fs::path from = tryResolve(rt, src / name, false);
@@ -58,6 +59,7 @@ void checkTree(Interp& rt, const fs::path& p, bool force, int depth) {
     const auto& allow = rt.config().fileAccess;
     std::error_code ec;
     for (fs::directory_iterator it(p, ec), end; !ec && it != end; it.increment(ec)) {
+        checkStop(rt);
         if (allow && !allow(it->path().string(), true)) throwError(Err::PermissionDenied);
         auto st = it->symlink_status(ec);
         if (fs::is_directory(st)) checkTree(rt, it->path(), force, depth + 1);
@@ -125,7 +127,6 @@ fs::path destination(Interp& rt, const fs::path& src, std::u16string_view dst, b
 }
 
 void copyFile(Interp& rt, const fs::path& src, const fs::path& dst, bool overwrite) {
-    (void)rt;
     if (src == dst) throwError(Err::PermissionDenied);
     if (isFolder(dst)) throwError(Err::PermissionDenied);
     if (isFile(dst)) {
@@ -145,6 +146,7 @@ void copyFile(Interp& rt, const fs::path& src, const fs::path& dst, bool overwri
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) raiseErrno(errno);
         if (n == 0) break;
+        checkStop(rt);
         for (ssize_t done = 0; done < n;) {
             ssize_t w = ::write(out.fd, buf + done, size_t(n - done));
             if (w < 0 && errno == EINTR) continue;
