@@ -231,6 +231,27 @@ Set f = fso.GetFile(fso.BuildPath(base, "one.txt"))
 fso.DeleteFile f.Path
 CheckErr "x = f.Size", 53, "a deleted file's File object"
 
+' ---- wrong use: classic errors, the script goes on ----
+CheckErr "x = fso.FileExists()", 450, "a missing argument"
+CheckErr "x = fso.BuildPath(""a"")", 450, "BuildPath needs two"
+CheckErr "x = fso.GetFile(Null)", 94, "a Null path"
+CheckErr "x = fso.GetFile(Array(1))", 13, "an array as a path"
+CheckErr "x = fso.GetFile("""")", 5, "an empty path"
+CheckErr "x = fso.GetFile(""a"" & Chr(0) & ""b"")", 52, "a NUL in a path"
+CheckErr "x = fso.GetSpecialFolder(7)", 5, "an unknown special folder"
+CheckErr "Set ts = fso.OpenTextFile(fso.BuildPath(base, ""made.txt""), 1, False, 5)", 5, "an unknown format"
+CheckErr "fso.Nonsense", 438, "an unknown member"
+CheckErr "fso.FileExists(""x"") = 1", 450, "assigning to a method"
+Set ts = fso.OpenTextFile(fso.BuildPath(base, "made.txt"))
+CheckErr "x = ts.Read(-1)", 5, "a negative Read"
+CheckErr "ts.Skip -1", 5, "a negative Skip"
+ts.Close
+CheckErr "x = ts.ReadLine", 52, "a closed stream"
+Set ts = fso.CreateTextFile(fso.BuildPath(base, "w.txt"))
+CheckErr "ts.WriteBlankLines -1", 5, "negative blank lines"
+CheckErr "x = ts.AtEndOfStream", 54, "AtEndOfStream of a writing stream"
+ts.Close
+
 ' ---- clean up ----
 fso.DeleteFolder base
 Check Not fso.FolderExists(base), "scratch folder removed"
