@@ -346,8 +346,7 @@ bool Interp::reset() {
     m_repeating = true;
     m_err->clear();
     m_lastError = ErrorInfo();
-    m_rng.seed(12345);
-    m_lastRnd = 0;
+    m_rndState = kRndStart;
     m_frame = nullptr;
     m_stmt = nullptr;
     m_interruptRequested.store(false, std::memory_order_relaxed);

@@ -10,7 +10,6 @@
 #include <chrono>
 #include <deque>
 #include <memory>
-#include <random>
 #include <unordered_map>
 
 namespace vbs {
@@ -122,8 +121,9 @@ public:
     Value scalar(const Value& v);              // default value of objects, Ref followed
     Value defaultValue(Object* obj);
     ErrObject& errObject() { return *m_err; }
-    std::mt19937& rng() { return m_rng; }
-    float& lastRnd() { return m_lastRnd; }
+    // The classic Rnd generator's 24-bit state (builtins/Math.cpp).
+    static constexpr uint32_t kRndStart = 0x50000;
+    uint32_t& rndState() { return m_rndState; }
     void output(std::u16string_view text);
     // Execute / ExecuteGlobal / Eval from inside a running script.
     void executeGlobal(std::u16string_view code);
@@ -257,8 +257,7 @@ private:
     const char* m_stackFloor = nullptr;
     std::atomic<bool> m_interruptRequested{false};
     std::chrono::steady_clock::time_point m_started;
-    std::mt19937 m_rng{12345};
-    float m_lastRnd = 0;
+    uint32_t m_rndState = kRndStart;
     bool m_destroying = false;
 };
 

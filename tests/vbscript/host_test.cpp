@@ -140,6 +140,17 @@ TEST(VbsHost, ADifferentRoundPrefixCompilesAgain) {
     EXPECT_EQ(evalText(rt, "IsEmpty(Name2)"), "True");
 }
 
+TEST(VbsHost, ResetRestartsRndAndClearsErr) {
+    vbs::Runtime rt;
+    ASSERT_TRUE(rt.executeStatement("Dim a\na = CStr(Rnd)\nOn Error Resume Next\nx = 1 / 0"));
+    std::string first = evalText(rt, "a");
+    EXPECT_EQ(first, "0.7055475");
+    EXPECT_EQ(evalText(rt, "Err.Number"), "11");
+    ASSERT_TRUE(rt.reset());
+    EXPECT_EQ(evalText(rt, "Err.Number"), "0");
+    EXPECT_EQ(evalText(rt, "CStr(Rnd)"), first);
+}
+
 TEST(VbsHost, ShadowedFunctionsComeBackAfterReset) {
     vbs::Runtime rt;
     ASSERT_TRUE(rt.addCode("Function Len(x)\nLen = -1\nEnd Function\nDim Left\nLeft = 5"));

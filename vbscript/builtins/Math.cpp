@@ -112,14 +112,10 @@ Value atnFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) {
 // * Randomize n replaces the middle 16 bits of x (bits 8..23) by the XOR of
 //   the two 16-bit halves of the upper 32 bits of n as a Double;
 //   Randomize without a number does that with Timer.
-// The 24-bit state lives in the engine's lastRnd() Single, which holds any
-// k / 2^24 exactly; it is stored XOR &H50000 so the engine's initial 0 is the
-// classic starting state.
-constexpr uint32_t kRndStart = 0x50000;
+// The 24-bit state is the engine's rndState(); a reset starts it afresh.
 constexpr float kRndScale = 16777216.0f;
-
-uint32_t rndState(Interp& rt) { return (uint32_t(rt.lastRnd() * kRndScale) ^ kRndStart) & 0xFFFFFF; }
-void setRndState(Interp& rt, uint32_t x) { rt.lastRnd() = float((x ^ kRndStart) & 0xFFFFFF) / kRndScale; }
+uint32_t rndState(Interp& rt) { return rt.rndState(); }
+void setRndState(Interp& rt, uint32_t x) { rt.rndState() = x & 0xFFFFFF; }
 uint32_t rndStep(uint32_t x) { return (x * 1140671485u + 12820163u) & 0xFFFFFF; }
 
 Value rnd(Interp& rt, std::span<Value> a) {
