@@ -32,6 +32,7 @@
 #include "../Errors.h"
 #include "../Interp.h"
 
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 
