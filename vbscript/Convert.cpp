@@ -122,6 +122,23 @@ char16_t foldCase(char16_t c) {
     return c;
 }
 
+char16_t upperCase(char16_t c) {
+    if (c < 0x80) return (c >= 'a' && c <= 'z') ? char16_t(c - 32) : c;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return char16_t(c - 0x20);
+    if (c == 0xFF) return 0x178;
+    if (c >= 0x100 && c <= 0x17F) {
+        bool evenUpper = (c <= 0x137) || (c >= 0x14A && c <= 0x177);
+        bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        if ((evenUpper && c % 2 == 1) || (oddUpper && c % 2 == 0 && c != 0x138)) return char16_t(c - 1);
+        return c;
+    }
+    if (c == 0x3C2) return 0x3A3;  // final sigma
+    if (c >= 0x3B1 && c <= 0x3C9) return char16_t(c - 0x20);
+    if (c >= 0x430 && c <= 0x44F) return char16_t(c - 0x20);
+    if (c >= 0x450 && c <= 0x45F) return char16_t(c - 0x50);
+    return c;
+}
+
 std::u16string foldText(std::u16string_view s) {
     std::u16string r(s);
     for (auto& c : r) c = foldCase(c);

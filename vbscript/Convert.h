@@ -42,7 +42,8 @@ DateParts dateParts(double d);
 
 // vbTextCompare: characters are compared case-folded (ASCII, Latin-1,
 // Latin Extended-A, Greek, Cyrillic); foldText folds a whole string.
-char16_t foldCase(char16_t c);
+char16_t foldCase(char16_t c);  // also the lower-case letter (LCase)
+char16_t upperCase(char16_t c);  // UCase, over the same letters
 std::u16string foldText(std::u16string_view s);
 
 // A value's VarType number and TypeName text (objects ask the object).

@@ -30,7 +30,9 @@ CheckEq StrComp("A", "a", 1), 0, "StrComp text"
 CheckEq StrReverse("abc"), "cba", "StrReverse"
 ' Unicode text keeps its characters.
 CheckEq Len("héllo"), CLng(5), "Len counts characters"
-CheckEq UCase("é"), "é", "UCase leaves non-ASCII alone"
+CheckEq UCase("éàçœÿ"), "ÉÀÇŒŸ", "UCase of accented letters"
+CheckEq LCase("ÉÀÇŒŸ ΣΑ Ж"), "éàçœÿ σα ж", "LCase of accented, Greek and Cyrillic letters"
+CheckEq UCase("straße ς"), "STRAßE Σ", "UCase keeps ß (no single capital), final sigma"
 ' Math.
 CheckEq Abs(-3), 3, "Abs"
 CheckEq Abs(-2.5), 2.5, "Abs Double"

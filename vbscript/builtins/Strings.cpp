@@ -13,8 +13,10 @@ namespace vbs {
 
 namespace {
 
-char16_t upper(char16_t c) { return (c >= 'a' && c <= 'z') ? char16_t(c - 32) : c; }
-char16_t lower(char16_t c) { return (c >= 'A' && c <= 'Z') ? char16_t(c + 32) : c; }
+// UCase and LCase change accented, Greek and Cyrillic letters too, as the
+// classic engine does through the system's case tables.
+char16_t upper(char16_t c) { return upperCase(c); }
+char16_t lower(char16_t c) { return foldCase(c); }
 
 // Most string functions return Null for a Null argument.
 bool nullArg(Interp& rt, std::span<Value> a, size_t i, Value& s) {
