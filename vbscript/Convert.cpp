@@ -1,5 +1,7 @@
 #include "Convert.h"
 
+#include "Dates.h"
+
 #include "Errors.h"
 #include "Object.h"
 
@@ -203,11 +205,12 @@ double toDate(const Value& v) {
     if (v.type() == VarType::String) {
         double d;
         if (parseDate(v.asString(), d)) return d;
-        if (parseNumber(v.asString(), d)) return d;
-        mismatch();
+        if (!parseNumber(v.asString(), d)) mismatch();
+        if (!serialInRange(d)) throwError(Err::Overflow);
+        return d;
     }
     double d = toDouble(v);
-    if (d < -657434.0 || d >= 2958466.0) throwError(Err::Overflow);
+    if (!serialInRange(d)) throwError(Err::Overflow);
     return d;
 }
 

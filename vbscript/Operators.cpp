@@ -1,6 +1,7 @@
 #include "Operators.h"
 
 #include "Convert.h"
+#include "Dates.h"
 #include "Errors.h"
 
 #include <climits>
@@ -60,7 +61,7 @@ Value finishDouble(double r, Kind k) {
         return Value::single(float(r));
     }
     if (k == KDate) {
-        if (r < -657434.0 || r >= 2958466.0) throwError(Err::Overflow);
+        if (!serialInRange(r)) throwError(Err::Overflow);
         return Value::date(r);
     }
     return Value::dbl(r);

@@ -260,4 +260,10 @@ Next
 CheckEq textBad, 0, "random texts are dates or error 13"
 Check dates > 50, "random texts include dates"
 
+' The date range holds for numbers, numeric texts and arithmetic alike.
+CheckEq Year(CDate(-657434.5)), 100, "noon of 1 Jan 100 is a date"
+CheckErr "x = CDate(""1e10"")", 6, "a numeric text far out of range"
+CheckErr "x = CDate(-657435)", 6, "the day before 1 Jan 100"
+CheckErr "x = #12/31/9999# + 1", 6, "past 31 Dec 9999"
+
 Finish
