@@ -302,6 +302,29 @@ TEST(FilePolicyNoHost, EverythingAllowedWithoutAPolicy) {
     fs::remove_all(tmpl);
 }
 
+TEST(FilePolicyNoHost, TheRootIsNeverRemovedOrMoved) {
+    // Like a drive's root, "/" cannot go even when the host allows it. The
+    // policy refuses everything below it, so a broken guard shows up as
+    // questions about entries inside instead of touching them.
+    vbs::Config config;
+    bool askedInside = false;
+    config.fileAccess = [&](const std::string& path, bool write) {
+        if (!write) return true;
+        if (path == "/" || path == "/tmp/vbs-root-moved") return true;
+        askedInside = true;
+        return false;
+    };
+    vbs::Runtime rt(config);
+    EXPECT_FALSE(rt.addCode("CreateObject(\"Scripting.FileSystemObject\").DeleteFolder \"\\\", True"));
+    EXPECT_EQ(rt.lastError().number, 70);
+    EXPECT_FALSE(rt.addCode("CreateObject(\"Scripting.FileSystemObject\").MoveFolder \"/\", \"/tmp/vbs-root-moved\""));
+    EXPECT_EQ(rt.lastError().number, 70);
+    EXPECT_FALSE(rt.addCode("CreateObject(\"Scripting.FileSystemObject\").GetFolder(\"/\").Delete True"));
+    EXPECT_EQ(rt.lastError().number, 70);
+    EXPECT_FALSE(askedInside);
+    EXPECT_FALSE(fs::exists("/tmp/vbs-root-moved"));
+}
+
 // ---- allowFolders on its own ----
 
 TEST(AllowFolders, ContainmentIsByComponent) {

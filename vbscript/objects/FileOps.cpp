@@ -163,7 +163,7 @@ void copyFolder(Interp& rt, const fs::path& src, const fs::path& dst, bool overw
 }
 
 void moveEntry(Interp& rt, const fs::path& src, const fs::path& dst) {
-    if (lexicallyWithin(dst, src)) throwError(Err::PermissionDenied);
+    if (src == src.root_path() || lexicallyWithin(dst, src)) throwError(Err::PermissionDenied);
     std::error_code ec;
     if (fs::exists(fs::symlink_status(dst, ec))) throwError(Err::FileAlreadyExists);
     if (isFolder(src)) checkTree(rt, src, true, 0);
@@ -189,6 +189,7 @@ void deleteFile(const fs::path& p, bool force) {
 }
 
 void deleteFolder(Interp& rt, const fs::path& p, bool force) {
+    if (p == p.root_path()) throwError(Err::PermissionDenied);  // a drive's root is never removed
     checkTree(rt, p, force, 0);
     std::error_code ec;
     fs::remove_all(p, ec);  // removes links themselves, never what they point at
