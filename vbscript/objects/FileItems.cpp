@@ -1,4 +1,4 @@
-// File, Folder, Files / SubFolders, Drive and Drives. Every member re-resolves
+// File, Folder and the Files / SubFolders collections. Every member re-resolves
 // the held path and asks the policy again, so an object made while a path was
 // allowed cannot be used to reach it through a link swapped in later.
 #include "FileItems.h"
