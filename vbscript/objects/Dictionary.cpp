@@ -38,13 +38,6 @@ struct KeyHash {
     }
 };
 
-// Upper-cases ASCII and Latin-1 letters, the folding text comparison uses.
-char16_t foldChar(char16_t c) {
-    if (c >= 'a' && c <= 'z') return char16_t(c - 32);
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return char16_t(c - 32);
-    return c;
-}
-
 KeyNorm normalise(const Value& v0, bool textMode) {
     const Value& v = v0.deref();
     KeyNorm k;
@@ -55,8 +48,7 @@ KeyNorm normalise(const Value& v0, bool textMode) {
     case VarType::String:
         k.kind = KeyNorm::String;
         k.text = v.asString();
-        if (textMode)
-            for (auto& c : k.text) c = foldChar(c);
+        if (textMode) k.text = foldText(k.text);  // the letters InStr and StrComp fold too
         break;
     case VarType::Boolean: k.kind = KeyNorm::Boolean; k.num = v.asBoolean() ? 1 : 0; break;
     case VarType::Object: k.kind = KeyNorm::Object; k.obj = v.asObject(); break;

@@ -131,16 +131,7 @@ public:
         });
     }
     std::unique_ptr<Enumerator> enumerate() override {
-        struct Items final : Enumerator {
-            std::vector<Value> items;
-            size_t i = 0;
-            bool next(Value& out) override {
-                if (i >= items.size()) return false;
-                out = items[i++];
-                return true;
-            }
-        };
-        auto e = std::make_unique<Items>();
+        auto e = std::make_unique<ValueListEnumerator>();
         for (auto& d : visibleDrives(m_rt)) e->items.push_back(Value::object(new Drive(m_rt, d.letter, d.root)));
         return e;
     }

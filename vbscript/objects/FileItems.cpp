@@ -280,16 +280,7 @@ public:
     }
 
     std::unique_ptr<Enumerator> enumerate() override {
-        struct Items final : Enumerator {
-            std::vector<Value> items;
-            size_t i = 0;
-            bool next(Value& out) override {
-                if (i >= items.size()) return false;
-                out = items[i++];
-                return true;
-            }
-        };
-        auto e = std::make_unique<Items>();
+        auto e = std::make_unique<ValueListEnumerator>();
         try {
             for (auto& p : entries()) e->items.push_back(Value::object(m_folders ? newFolder(m_rt, p) : newFile(m_rt, p)));
         } catch (const ScriptError&) {

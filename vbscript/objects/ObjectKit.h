@@ -2,6 +2,7 @@
 // Helpers shared by the classic objects: member tables looked up by name, and
 // a guard that turns engine errors raised inside invoke into a HostError.
 #include "../Errors.h"
+#include "../Interp.h"
 #include "../Object.h"
 
 #include <new>
@@ -9,6 +10,7 @@
 #include <system_error>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace vbs {
 
@@ -23,8 +25,9 @@ inline DispId findMember(std::span<const MemberName> table, std::u16string_view 
     return kDispUnknown;
 }
 
-// Runs body; a ScriptError or an allocation failure becomes err and false.
-// Interrupts (Abort) pass through untouched so the script stops.
+// Runs body; a ScriptError or an allocation failure becomes err and false,
+// as nothing may cross invoke as an exception. A time-out or interrupt keeps
+// its number, with which the interpreter stops the script.
 template <class F>
 bool hostCall(HostError& err, F&& body) {
     try {
@@ -34,6 +37,8 @@ bool hostCall(HostError& err, F&& body) {
         err.number = e.number;
         err.description = e.description;
         err.source = e.source;
+    } catch (const Abort& a) {
+        err.number = a.number;
     } catch (const std::bad_alloc&) {
         err.number = int32_t(Err::OutOfMemory);
     } catch (const std::length_error&) {
@@ -57,6 +62,17 @@ inline Value applyDefault(const Value& obj, std::span<Value> args) {
     }
     return result;
 }
+
+// For Each over values gathered in advance (a listing taken when the loop starts).
+struct ValueListEnumerator final : Enumerator {
+    std::vector<Value> items;
+    size_t i = 0;
+    bool next(Value& out) override {
+        if (i >= items.size()) return false;
+        out = items[i++];
+        return true;
+    }
+};
 
 // Property puts carry the assigned value last; everything else is a read or a call.
 inline bool isPut(InvokeKind k) { return k == InvokeKind::PropertyPut || k == InvokeKind::PropertyPutRef; }

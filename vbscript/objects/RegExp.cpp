@@ -25,6 +25,7 @@
 // * \d \w \s are ASCII sets; IgnoreCase adds PCRE2_CASELESS | PCRE2_UCP for
 //   Unicode case folding, with those sets and \b kept case-sensitive.
 #include "RegExp.h"
+#include "ObjectKit.h"
 
 #include "Classic.h"
 
@@ -546,21 +547,7 @@ public:
     const void* dispatchKey() const override { return &kKey; }
 
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        try {
-            call(id, kind, args, result);
-            return true;
-        } catch (const ScriptError& e) {
-            err.number = e.number;
-            err.description = e.description;
-            err.source = e.source;
-        } catch (const Abort& a) {
-            err.number = a.number;  // the interpreter stops the script again
-        } catch (const std::bad_alloc&) {
-            err.number = int32_t(Err::OutOfMemory);
-        } catch (const std::length_error&) {
-            err.number = int32_t(Err::OutOfMemory);
-        }
-        return false;
+        return hostCall(err, [&] { call(id, kind, args, result); });
     }
 
 private:

@@ -3,6 +3,7 @@
 // one MatchSet of the search; Match objects are made when first asked for and
 // then kept, so the same item is the same object.
 #include "RegExp.h"
+#include "ObjectKit.h"
 
 #include "../Convert.h"
 #include "../Errors.h"
@@ -14,28 +15,6 @@
 namespace vbs {
 
 namespace {
-
-bool isPutKind(InvokeKind k) { return k == InvokeKind::PropertyPut || k == InvokeKind::PropertyPutRef; }
-
-// Runs body, turning engine errors into err (they never cross invoke as exceptions).
-template <class F>
-bool guarded(HostError& err, F&& body) {
-    try {
-        body();
-        return true;
-    } catch (const ScriptError& e) {
-        err.number = e.number;
-        err.description = e.description;
-        err.source = e.source;
-    } catch (const Abort& a) {
-        err.number = a.number;
-    } catch (const std::bad_alloc&) {
-        err.number = int32_t(Err::OutOfMemory);
-    } catch (const std::length_error&) {
-        err.number = int32_t(Err::OutOfMemory);
-    }
-    return false;
-}
 
 // The 0-based index argument of Item.
 size_t itemIndex(Interp& rt, std::span<Value> args, size_t count) {
@@ -80,8 +59,8 @@ public:
     }
     const void* dispatchKey() const override { return &kKey; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return guarded(err, [&] {
-            if (isPutKind(kind)) throwError(Err::NoSuchMember);
+        return hostCall(err, [&] {
+            if (isPut(kind)) throwError(Err::NoSuchMember);
             if (id == kCount) {
                 if (!args.empty()) throwError(Err::WrongArgCount);
                 result = Value::longv(int32_t(m_set->groups));
@@ -128,8 +107,8 @@ public:
     }
     const void* dispatchKey() const override { return &kKey; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return guarded(err, [&] {
-            if (isPutKind(kind)) throwError(Err::NoSuchMember);
+        return hostCall(err, [&] {
+            if (isPut(kind)) throwError(Err::NoSuchMember);
             if (id == kSubMatches && !args.empty()) {
                 // m.SubMatches(i): the index goes to the collection's default member.
                 HostError inner;
@@ -176,8 +155,8 @@ public:
     }
     const void* dispatchKey() const override { return &kKey; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return guarded(err, [&] {
-            if (isPutKind(kind)) throwError(Err::NoSuchMember);
+        return hostCall(err, [&] {
+            if (isPut(kind)) throwError(Err::NoSuchMember);
             if (id == kCount) {
                 if (!args.empty()) throwError(Err::WrongArgCount);
                 result = Value::longv(int32_t(m_set->count()));

@@ -5,6 +5,7 @@
 #include "../Interp.h"
 #include "../MemberTable.h"
 #include "../objects/Classic.h"
+#include "../objects/ObjectKit.h"
 
 #include <chrono>
 #include <cstdio>
@@ -17,21 +18,6 @@ using vbs::InvokeKind;
 using vbs::Value;
 
 namespace {
-
-bool isPut(InvokeKind k) { return k == InvokeKind::PropertyPut || k == InvokeKind::PropertyPutRef; }
-
-// Runs a conversion that may raise a script error and turns it into a HostError.
-template <class F>
-bool converting(HostError& err, F&& f) {
-    try {
-        f();
-        return true;
-    } catch (vbs::ScriptError& e) {
-        err.number = e.number;
-        err.description = e.description;
-        return false;
-    }
-}
 
 // WScript.Arguments and its Named / Unnamed views: "/name:value" and "/flag"
 // are named arguments, everything else unnamed, in order.
@@ -57,7 +43,7 @@ public:
     DispId memberId(std::u16string_view name) override { return kMembers.find(name); }
     const void* dispatchKey() const override { return &kMembers; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        if (isPut(kind)) { err.number = 445; return false; }
+        if (vbs::isPut(kind)) { err.number = 445; return false; }
         if (id == kCount) { result = Value::longv(int32_t(m_items.size())); return true; }
         if (id == kNamed || id == kUnnamed) {
             if (m_view != View::All) { err.number = 438; return false; }
@@ -67,7 +53,7 @@ public:
             return true;
         }
         if (args.empty()) { err.number = 450; return false; }
-        return converting(err, [&] {
+        return vbs::hostCall(err, [&] {
             const Value& key = args[0].deref();
             if (m_view == View::Named) {
                 // Named arguments are found by name, without regard to case.
@@ -120,11 +106,11 @@ public:
     DispId memberId(std::u16string_view name) override { return kMembers.find(name); }
     const void* dispatchKey() const override { return &kMembers; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        if (isPut(kind)) { err.number = 445; return false; }
+        if (vbs::isPut(kind)) { err.number = 445; return false; }
         bool reading = m_file == stdin;
         bool readMember = id >= kRead;
         if (reading != readMember) { err.number = int32_t(vbs::Err::BadFileMode); return false; }
-        return converting(err, [&] {
+        return vbs::hostCall(err, [&] {
             switch (id) {
             case kWrite: put(args.empty() ? u"" : text(args[0])); break;
             case kWriteLine: put((args.empty() ? std::u16string() : text(args[0])) + u"\n"); break;
@@ -244,7 +230,7 @@ bool WScriptObject::echo(std::span<Value> args, HostError& err) {
 bool WScriptObject::sleep(std::span<Value> args, HostError& err) {
     int32_t ms = 0;
     if (args.empty()) { err.number = 450; return false; }
-    if (!converting(err, [&] { ms = vbs::toLong(args[0].deref()); })) return false;
+    if (!vbs::hostCall(err, [&] { ms = vbs::toLong(args[0].deref()); })) return false;
     if (ms < 0) { err.number = 5; return false; }
     std::fflush(stdout);
     auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
@@ -258,14 +244,14 @@ bool WScriptObject::sleep(std::span<Value> args, HostError& err) {
 }
 
 bool WScriptObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) {
-    if (isPut(kind)) { err.number = 445; return false; }
+    if (vbs::isPut(kind)) { err.number = 445; return false; }
     switch (id) {
     case kEcho: return echo(args, err);
     case kArguments:
         if (args.empty()) { result = m_args; return true; }
         return m_args.asObject()->invoke(0, InvokeKind::Method, args, result, err);
     case kQuit:
-        if (!args.empty() && !converting(err, [&] { exitCode = vbs::toLong(args[0].deref()); })) return false;
+        if (!args.empty() && !vbs::hostCall(err, [&] { exitCode = vbs::toLong(args[0].deref()); })) return false;
         quit = true;
         err.number = int32_t(vbs::Err::Interrupted);  // stops the script at once
         return false;
@@ -288,7 +274,7 @@ bool WScriptObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Va
     case kCreateObject: {
         if (args.empty()) { err.number = 450; return false; }
         std::u16string progId;
-        if (!converting(err, [&] { progId = vbs::toString(args[0].deref()); })) return false;
+        if (!vbs::hostCall(err, [&] { progId = vbs::toString(args[0].deref()); })) return false;
         vbs::Object* o = vbs::createClassicObject(m_rt.interp(), progId);
         if (!o) {
             err.number = int32_t(vbs::Err::CantCreateObject);
