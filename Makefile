@@ -64,7 +64,8 @@ fuzz: deps
 	    run_frames_fuzz) extra="fuzz/frames/corpus";; \
 	    *) extra="";; \
 	  esac; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -print_final_stats=1 fuzz-corpus/$$name $$extra; done
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
+	    -artifact_prefix=fuzz-corpus/$$name- -print_final_stats=1 fuzz-corpus/$$name $$extra; done
 
 # Writes the demo game's files again from tools/make-demo.cpp.
 demo-files: build
