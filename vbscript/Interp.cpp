@@ -24,14 +24,7 @@ Interp::Interp(Config config) : m_config(std::move(config)) {
 Interp::~Interp() {
     // Release script data first so Class_Terminate still runs with a working runtime.
     setStackFloor();  // this thread's stack, which may not be the one that ran the script
-    // Script variables go first: their Class_Terminate may still use host objects.
-    for (int pass = 0; pass < 2; ++pass) {
-        for (auto& g : m_globals) {
-            if (pass == 0 && g.isConst) continue;
-            Value old = std::move(g.value);
-        }
-    }
-    m_globalMembers.clear();
+    releaseScriptData();
     m_destroying = true;
     m_globals.clear();
     m_units.clear();
