@@ -62,70 +62,51 @@ Value len(Interp& rt, std::span<Value> a) {
     return Value::longv(int32_t(s.isString() ? s.asString().size() : str(s).size()));
 }
 
-Value left(Interp& rt, std::span<Value> a) {
+// Left, Right and Mid count characters; their byte forms count two bytes per
+// character: a byte position or count that falls inside a character is
+// rounded down to whole characters, since strings here hold UTF-16
+// characters and cannot carry half of one. unit is 1 or 2.
+Value leftUnits(Interp& rt, std::span<Value> a, size_t unit) {
     Value s;
     if (nullArg(rt, a, 0, s)) return s;
-    size_t n = countArg(rt, a, 1);
+    size_t n = countArg(rt, a, 1) / unit;
     return Value::string(str(s).substr(0, n));
 }
 
-Value right(Interp& rt, std::span<Value> a) {
+Value rightUnits(Interp& rt, std::span<Value> a, size_t unit) {
     Value s;
     if (nullArg(rt, a, 0, s)) return s;
-    size_t n = countArg(rt, a, 1);
+    size_t n = countArg(rt, a, 1) / unit;
     std::u16string t = str(s);
     size_t k = std::min(n, t.size());
     return Value::string(t.substr(t.size() - k));
 }
 
-Value mid(Interp& rt, std::span<Value> a) {
+Value midUnits(Interp& rt, std::span<Value> a, size_t unit) {
     Value s;
     if (nullArg(rt, a, 0, s)) return s;
     int32_t start = argLong(rt, a, 1);
     if (start < 1) throwError(Err::InvalidCall);
-    size_t n = hasArg(a, 2) ? countArg(rt, a, 2) : std::u16string::npos;
+    size_t n = hasArg(a, 2) ? countArg(rt, a, 2) / unit : std::u16string::npos;
     std::u16string t = str(s);
-    size_t b = size_t(start - 1);
+    size_t b = size_t(start - 1) / unit;
     if (b >= t.size()) return Value::string(std::u16string());
     return Value::string(t.substr(b, n));
 }
 
-// The byte forms count two bytes per character: a byte position or count that
-// falls inside a character is rounded down to whole characters, since strings
-// here hold UTF-16 characters and cannot carry half of one.
+Value left(Interp& rt, std::span<Value> a) { return leftUnits(rt, a, 1); }
+Value right(Interp& rt, std::span<Value> a) { return rightUnits(rt, a, 1); }
+Value mid(Interp& rt, std::span<Value> a) { return midUnits(rt, a, 1); }
+
 Value lenB(Interp& rt, std::span<Value> a) {
     Value s;
     if (nullArg(rt, a, 0, s)) return s;
     return Value::longv(int32_t(str(s).size() * 2));
 }
 
-Value leftB(Interp& rt, std::span<Value> a) {
-    Value s;
-    if (nullArg(rt, a, 0, s)) return s;
-    size_t n = countArg(rt, a, 1);
-    return Value::string(str(s).substr(0, n / 2));
-}
-
-Value rightB(Interp& rt, std::span<Value> a) {
-    Value s;
-    if (nullArg(rt, a, 0, s)) return s;
-    size_t n = countArg(rt, a, 1) / 2;
-    std::u16string t = str(s);
-    size_t k = std::min(n, t.size());
-    return Value::string(t.substr(t.size() - k));
-}
-
-Value midB(Interp& rt, std::span<Value> a) {
-    Value s;
-    if (nullArg(rt, a, 0, s)) return s;
-    int32_t start = argLong(rt, a, 1);
-    if (start < 1) throwError(Err::InvalidCall);
-    size_t n = hasArg(a, 2) ? countArg(rt, a, 2) / 2 : std::u16string::npos;
-    std::u16string t = str(s);
-    size_t b = size_t(start - 1) / 2;
-    if (b >= t.size()) return Value::string(std::u16string());
-    return Value::string(t.substr(b, n));
-}
+Value leftB(Interp& rt, std::span<Value> a) { return leftUnits(rt, a, 2); }
+Value rightB(Interp& rt, std::span<Value> a) { return rightUnits(rt, a, 2); }
+Value midB(Interp& rt, std::span<Value> a) { return midUnits(rt, a, 2); }
 
 Value ucase(Interp& rt, std::span<Value> a) {
     Value s;

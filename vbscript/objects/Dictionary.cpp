@@ -85,18 +85,9 @@ public:
 
     std::unique_ptr<Enumerator> enumerate() override {
         // A snapshot: the loop body may add or remove keys safely.
-        struct Keys final : Enumerator {
-            std::vector<Value> keys;
-            size_t i = 0;
-            bool next(Value& out) override {
-                if (i >= keys.size()) return false;
-                out = keys[i++];
-                return true;
-            }
-        };
-        auto e = std::make_unique<Keys>();
-        e->keys.reserve(m_order.size());
-        for (const auto& en : m_order) e->keys.push_back(en.key);
+        auto e = std::make_unique<ValueListEnumerator>();
+        e->items.reserve(m_order.size());
+        for (const auto& en : m_order) e->items.push_back(en.key);
         return e;
     }
 
