@@ -17,10 +17,29 @@ struct BuiltinInfo;
 enum class ExprKind : uint8_t { Literal, Name, Call, Member, Unary, Binary, Paren, New, Me };
 
 enum class Op : uint8_t {
-    Add, Sub, Mul, Div, IntDiv, Mod, Pow, Concat,
-    Eq, Ne, Lt, Gt, Le, Ge, Is,
-    And, Or, Xor, Eqv, Imp,
-    Neg, Not, Plus,
+    Add,
+    Sub,
+    Mul,
+    Div,
+    IntDiv,
+    Mod,
+    Pow,
+    Concat,
+    Eq,
+    Ne,
+    Lt,
+    Gt,
+    Le,
+    Ge,
+    Is,
+    And,
+    Or,
+    Xor,
+    Eqv,
+    Imp,
+    Neg,
+    Not,
+    Plus,
 };
 
 struct Expr {
@@ -40,22 +59,22 @@ struct LiteralExpr : Expr {
 // Where a resolved name lives.
 enum class Scope : uint8_t {
     Unresolved,
-    Local,          // frame slot (may hold a ByRef Ref)
-    Global,         // global symbol: variable, procedure or class
-    ImplicitLocal,  // undeclared in a procedure: the global if one appears, else a local slot
-    Field,          // variable of Me
-    MeMember,       // method or property of Me's class
+    Local,         // frame slot (may hold a ByRef Ref)
+    Global,        // global symbol: variable, procedure or class
+    ImplicitLocal, // undeclared in a procedure: the global if one appears, else a local slot
+    Field,         // variable of Me
+    MeMember,      // method or property of Me's class
     Builtin,
-    Constant,       // an intrinsic constant
+    Constant, // an intrinsic constant
 };
 
 struct NameRef {
     Scope scope = Scope::Unresolved;
-    bool checkDeclared = false;  // Option Explicit: raise 500 unless declared by run time
-    bool readOnly = false;       // a Const
-    int slot = -1;               // local slot / field index / member index
-    int global = -1;             // global symbol index
-    struct GlobalSymbol* sym = nullptr;  // the same symbol (its address is stable)
+    bool checkDeclared = false;         // Option Explicit: raise 500 unless declared by run time
+    bool readOnly = false;              // a Const
+    int slot = -1;                      // local slot / field index / member index
+    int global = -1;                    // global symbol index
+    struct GlobalSymbol* sym = nullptr; // the same symbol (its address is stable)
     const BuiltinInfo* builtin = nullptr;
     const Value* constant = nullptr;
 };
@@ -74,8 +93,8 @@ struct MemberCache {
 
 struct MemberExpr : Expr {
     MemberExpr() : Expr(ExprKind::Member) {}
-    ExprPtr object;      // null: the innermost With object
-    int withSlot = -1;   // resolved With temporary
+    ExprPtr object;    // null: the innermost With object
+    int withSlot = -1; // resolved With temporary
     std::u16string name;
     MemberCache cache;
 };
@@ -84,7 +103,7 @@ struct MemberExpr : Expr {
 struct CallExpr : Expr {
     CallExpr() : Expr(ExprKind::Call) {}
     ExprPtr target;
-    std::vector<ExprPtr> args;  // a null entry is an omitted argument
+    std::vector<ExprPtr> args; // a null entry is an omitted argument
 };
 
 struct UnaryExpr : Expr {
@@ -115,7 +134,20 @@ struct MeExpr : Expr {
 };
 
 enum class StmtKind : uint8_t {
-    Call, Assign, If, Select, For, ForEach, Do, Exit, Dim, ReDim, Erase, OnError, With, Nop,
+    Call,
+    Assign,
+    If,
+    Select,
+    For,
+    ForEach,
+    Do,
+    Exit,
+    Dim,
+    ReDim,
+    Erase,
+    OnError,
+    With,
+    Nop,
 };
 
 struct Stmt {
@@ -130,15 +162,15 @@ using Block = std::vector<StmtPtr>;
 
 struct CallStmt : Stmt {
     CallStmt() : Stmt(StmtKind::Call) {}
-    ExprPtr call;  // Name, Member or Call expression run for its effect
+    ExprPtr call; // Name, Member or Call expression run for its effect
 };
 
 struct AssignStmt : Stmt {
     AssignStmt() : Stmt(StmtKind::Assign) {}
     ExprPtr target, value;
     bool isSet = false;
-    bool append = false;  // target = target & ... : append in place
-    bool arith = false;   // variable = a (+|-|*) b on plain operands: computed in place
+    bool append = false; // target = target & ... : append in place
+    bool arith = false;  // variable = a (+|-|*) b on plain operands: computed in place
 };
 
 struct IfStmt : Stmt {
@@ -191,8 +223,8 @@ struct ExitStmt : Stmt {
 
 struct DimItem {
     std::unique_ptr<NameExpr> var;
-    bool hasBounds = false;             // Dim a() or Dim a(3)
-    std::vector<ExprPtr> bounds;        // upper bounds
+    bool hasBounds = false;      // Dim a() or Dim a(3)
+    std::vector<ExprPtr> bounds; // upper bounds
 };
 
 // Dim / Public / Private / Const / ReDim; Const items carry their value.
@@ -236,7 +268,7 @@ enum class ProcKind : uint8_t { Sub, Function, PropertyGet, PropertyLet, Propert
 struct Param {
     std::u16string name;
     bool byVal = false;
-    bool isArray = false;  // declared as name()
+    bool isArray = false; // declared as name()
 };
 
 struct ProcDef {
@@ -253,22 +285,22 @@ struct ProcDef {
     // Slot 0 is the return value, then the parameters, locals and temporaries.
     int slotCount = 1;
     std::vector<std::u16string> slotNames;
-    std::vector<std::pair<int, Value>> constInits;  // local Consts set on entry
+    std::vector<std::pair<int, Value>> constInits; // local Consts set on entry
 };
 
 struct FieldDef {
     std::u16string name;
     bool isPublic = true;
     bool hasBounds = false;
-    std::vector<int32_t> bounds;  // fixed array field
+    std::vector<int32_t> bounds; // fixed array field
 };
 
 // One public or private name of a class.
 struct ClassMember {
     std::u16string name;
     bool isPublic = true;
-    int field = -1;               // a variable
-    ProcDef* method = nullptr;    // Sub or Function
+    int field = -1;            // a variable
+    ProcDef* method = nullptr; // Sub or Function
     ProcDef* get = nullptr;
     ProcDef* let = nullptr;
     ProcDef* set = nullptr;
@@ -290,12 +322,19 @@ struct Unit {
     std::u16string fileName;
     std::u16string source;
     bool optionExplicit = false;
-    ProcDef global;  // the script-level statements
+    ProcDef global; // the script-level statements
     std::vector<std::unique_ptr<ProcDef>> procs;
     std::vector<std::unique_ptr<ClassDef>> classes;
     // Script-level declarations, resolved by the compiler to global symbols.
-    struct GlobalDecl { std::u16string name; int line, col; bool isConst; Value value; ProcDef* proc; ClassDef* cls; };
+    struct GlobalDecl {
+        std::u16string name;
+        int line, col;
+        bool isConst;
+        Value value;
+        ProcDef* proc;
+        ClassDef* cls;
+    };
     std::vector<GlobalDecl> decls;
 };
 
-}  // namespace vbs
+} // namespace vbs

@@ -1,8 +1,8 @@
 #include "Compiler.h"
 
-#include "builtins/Builtins.h"
 #include "Convert.h"
 #include "Operators.h"
+#include "builtins/Builtins.h"
 
 #include <unordered_set>
 
@@ -38,11 +38,12 @@ Value constValue(const Expr* e) {
 }
 
 class Compiler {
-public:
+  public:
     Compiler(Interp& rt, Unit& unit, const ProcDef* outer) : m_rt(rt), m_unit(unit), m_outer(outer) {}
 
     void run() {
-        for (auto& c : m_unit.classes) declareClass(*c);
+        for (auto& c : m_unit.classes)
+            declareClass(*c);
         for (auto& p : m_unit.procs) {
             int g = m_rt.globalSymbol(p->name);
             GlobalSymbol& s = m_rt.global(g);
@@ -51,15 +52,19 @@ public:
             s.declared = true;
         }
         m_unit.global.unit = &m_unit;
-        for (auto& p : m_unit.procs) p->unit = &m_unit;
+        for (auto& p : m_unit.procs)
+            p->unit = &m_unit;
         for (auto& c : m_unit.classes)
-            for (auto& p : c->procs) p->unit = &m_unit;
+            for (auto& p : c->procs)
+                p->unit = &m_unit;
         m_unit.global.kind = ProcKind::Global;
         m_unit.global.name = u"";
         declareGlobals(m_unit.global.body);
         for (auto& c : m_unit.classes)
-            for (auto& p : c->procs) compileProc(*p, c.get());
-        for (auto& p : m_unit.procs) compileProc(*p, nullptr);
+            for (auto& p : c->procs)
+                compileProc(*p, c.get());
+        for (auto& p : m_unit.procs)
+            compileProc(*p, nullptr);
         // Script-level code: names are globals unless an Execute runs it in a procedure.
         ProcScope sc;
         sc.proc = &m_unit.global;
@@ -67,7 +72,8 @@ public:
         if (m_outer) {
             sc.cls = m_outer->owner;
             for (size_t i = 0; i < m_outer->slotNames.size(); ++i)
-                if (!m_outer->slotNames[i].empty()) sc.locals.emplace(lowerName(m_outer->slotNames[i]), int(i));
+                if (!m_outer->slotNames[i].empty())
+                    sc.locals.emplace(lowerName(m_outer->slotNames[i]), int(i));
             m_unit.global.slotCount = int(m_outer->slotNames.size());
             m_unit.global.slotNames = m_outer->slotNames;
             m_unit.global.owner = m_outer->owner;
@@ -79,17 +85,17 @@ public:
         m_scope = nullptr;
     }
 
-private:
+  private:
     struct ProcScope {
         ProcDef* proc = nullptr;
         ClassDef* cls = nullptr;
         bool isGlobal = false;
         bool noImplicitLocals = false;
         std::unordered_map<std::u16string, int> locals;
-        std::unordered_map<std::u16string, int> implicitLocals;  // undeclared names: slot
+        std::unordered_map<std::u16string, int> implicitLocals; // undeclared names: slot
         std::unordered_set<int> consts;
         std::vector<int> withSlots;
-        int loops[2] = {0, 0};  // Do, For nesting
+        int loops[2] = {0, 0}; // Do, For nesting
     };
 
     void declareClass(ClassDef& c) {
@@ -123,15 +129,20 @@ private:
                 idx = int(c.members.size() - 1);
             }
             ClassMember& m = c.members[size_t(idx)];
-            bool isProp = p.kind == ProcKind::PropertyGet || p.kind == ProcKind::PropertyLet || p.kind == ProcKind::PropertySet;
-            if (m.field >= 0 || m.method || (!isProp && (m.get || m.let || m.set))) compileError(Err::NameRedefined, p.line, p.col);
-            ProcDef** slot = p.kind == ProcKind::PropertyGet ? &m.get : p.kind == ProcKind::PropertyLet ? &m.let
-                           : p.kind == ProcKind::PropertySet ? &m.set : &m.method;
+            bool isProp = p.kind == ProcKind::PropertyGet || p.kind == ProcKind::PropertyLet ||
+                          p.kind == ProcKind::PropertySet;
+            if (m.field >= 0 || m.method || (!isProp && (m.get || m.let || m.set)))
+                compileError(Err::NameRedefined, p.line, p.col);
+            ProcDef** slot = p.kind == ProcKind::PropertyGet   ? &m.get
+                             : p.kind == ProcKind::PropertyLet ? &m.let
+                             : p.kind == ProcKind::PropertySet ? &m.set
+                                                               : &m.method;
             if (*slot) compileError(Err::NameRedefined, p.line, p.col);
             *slot = &p;
             if (p.isPublic) m.isPublic = true;
             if (p.isDefault) {
-                if (c.defaultMember >= 0 && c.defaultMember != idx) compileError(Err::MultipleDefault, p.line, p.col);
+                if (c.defaultMember >= 0 && c.defaultMember != idx)
+                    compileError(Err::MultipleDefault, p.line, p.col);
                 c.defaultMember = idx;
             }
         }
@@ -165,25 +176,37 @@ private:
             }
             case StmtKind::ReDim:
                 if (!m_outer)
-                    for (auto& it : static_cast<const ReDimStmt&>(s).items) m_rt.global(m_rt.globalSymbol(it.var->name)).declared = true;
+                    for (auto& it : static_cast<const ReDimStmt&>(s).items)
+                        m_rt.global(m_rt.globalSymbol(it.var->name)).declared = true;
                 break;
             case StmtKind::If: {
                 auto& i = static_cast<const IfStmt&>(s);
-                for (auto& bl : i.blocks) declareGlobals(bl);
+                for (auto& bl : i.blocks)
+                    declareGlobals(bl);
                 declareGlobals(i.elseBlock);
                 break;
             }
             case StmtKind::Select: {
                 auto& sel = static_cast<const SelectStmt&>(s);
-                for (auto& c : sel.cases) declareGlobals(c.body);
+                for (auto& c : sel.cases)
+                    declareGlobals(c.body);
                 declareGlobals(sel.elseBlock);
                 break;
             }
-            case StmtKind::For: declareGlobals(static_cast<const ForStmt&>(s).body); break;
-            case StmtKind::ForEach: declareGlobals(static_cast<const ForEachStmt&>(s).body); break;
-            case StmtKind::Do: declareGlobals(static_cast<const DoStmt&>(s).body); break;
-            case StmtKind::With: declareGlobals(static_cast<const WithStmt&>(s).body); break;
-            default: break;
+            case StmtKind::For:
+                declareGlobals(static_cast<const ForStmt&>(s).body);
+                break;
+            case StmtKind::ForEach:
+                declareGlobals(static_cast<const ForEachStmt&>(s).body);
+                break;
+            case StmtKind::Do:
+                declareGlobals(static_cast<const DoStmt&>(s).body);
+                break;
+            case StmtKind::With:
+                declareGlobals(static_cast<const WithStmt&>(s).body);
+                break;
+            default:
+                break;
             }
         }
     }
@@ -216,27 +239,38 @@ private:
             }
             case StmtKind::ReDim:
                 for (auto& it : static_cast<const ReDimStmt&>(s).items)
-                    if (!sc.locals.count(lowerName(it.var->name)) && !(sc.cls && sc.cls->findMember(it.var->name) >= 0) &&
-                        !declaredGlobal(it.var->name))
+                    if (!sc.locals.count(lowerName(it.var->name)) &&
+                        !(sc.cls && sc.cls->findMember(it.var->name) >= 0) && !declaredGlobal(it.var->name))
                         addSlot(sc, it.var->name);
                 break;
             case StmtKind::If: {
                 auto& i = static_cast<const IfStmt&>(s);
-                for (auto& bl : i.blocks) declareLocals(sc, bl);
+                for (auto& bl : i.blocks)
+                    declareLocals(sc, bl);
                 declareLocals(sc, i.elseBlock);
                 break;
             }
             case StmtKind::Select: {
                 auto& sel = static_cast<const SelectStmt&>(s);
-                for (auto& c : sel.cases) declareLocals(sc, c.body);
+                for (auto& c : sel.cases)
+                    declareLocals(sc, c.body);
                 declareLocals(sc, sel.elseBlock);
                 break;
             }
-            case StmtKind::For: declareLocals(sc, static_cast<const ForStmt&>(s).body); break;
-            case StmtKind::ForEach: declareLocals(sc, static_cast<const ForEachStmt&>(s).body); break;
-            case StmtKind::Do: declareLocals(sc, static_cast<const DoStmt&>(s).body); break;
-            case StmtKind::With: declareLocals(sc, static_cast<const WithStmt&>(s).body); break;
-            default: break;
+            case StmtKind::For:
+                declareLocals(sc, static_cast<const ForStmt&>(s).body);
+                break;
+            case StmtKind::ForEach:
+                declareLocals(sc, static_cast<const ForEachStmt&>(s).body);
+                break;
+            case StmtKind::Do:
+                declareLocals(sc, static_cast<const DoStmt&>(s).body);
+                break;
+            case StmtKind::With:
+                declareLocals(sc, static_cast<const WithStmt&>(s).body);
+                break;
+            default:
+                break;
             }
         }
     }
@@ -256,7 +290,8 @@ private:
             p.slotNames[0] = p.name;
             sc.locals.emplace(lowerName(p.name), 0);
         }
-        for (auto& prm : p.params) addSlot(sc, prm.name);
+        for (auto& prm : p.params)
+            addSlot(sc, prm.name);
         declareLocals(sc, p.body);
         m_scope = &sc;
         block(p.body);
@@ -264,7 +299,8 @@ private:
     }
 
     void block(Block& b) {
-        for (auto& s : b) stmt(*s);
+        for (auto& s : b)
+            stmt(*s);
     }
 
     void stmt(Stmt& s) {
@@ -285,11 +321,13 @@ private:
                     if (e->kind == ExprKind::Literal) return true;
                     if (e->kind != ExprKind::Name) return false;
                     Scope sc = static_cast<const NameExpr*>(e)->ref.scope;
-                    return sc == Scope::Local || sc == Scope::Global || sc == Scope::Constant || sc == Scope::Field;
+                    return sc == Scope::Local || sc == Scope::Global || sc == Scope::Constant ||
+                           sc == Scope::Field;
                 };
                 Scope ts = static_cast<const NameExpr*>(a.target.get())->ref.scope;
-                a.arith = (b->op == Op::Add || b->op == Op::Sub || b->op == Op::Mul) && plain(b->left.get()) &&
-                          plain(b->right.get()) && (ts == Scope::Local || ts == Scope::Global || ts == Scope::Field);
+                a.arith = (b->op == Op::Add || b->op == Op::Sub || b->op == Op::Mul) &&
+                          plain(b->left.get()) && plain(b->right.get()) &&
+                          (ts == Scope::Local || ts == Scope::Global || ts == Scope::Field);
             }
             if (!a.isSet && a.target->kind == ExprKind::Name) {
                 // target = target & ... appends in place.
@@ -299,16 +337,20 @@ private:
                 if (e != a.value.get() && e->kind == ExprKind::Name) {
                     auto* t = static_cast<const NameExpr*>(a.target.get());
                     auto* l = static_cast<const NameExpr*>(e);
-                    a.append = t->ref.scope == l->ref.scope && t->ref.slot == l->ref.slot && t->ref.global == l->ref.global &&
-                               (t->ref.scope == Scope::Local || t->ref.scope == Scope::Global || t->ref.scope == Scope::Field);
+                    a.append = t->ref.scope == l->ref.scope && t->ref.slot == l->ref.slot &&
+                               t->ref.global == l->ref.global &&
+                               (t->ref.scope == Scope::Local || t->ref.scope == Scope::Global ||
+                                t->ref.scope == Scope::Field);
                 }
             }
             break;
         }
         case StmtKind::If: {
             auto& i = static_cast<IfStmt&>(s);
-            for (auto& c : i.conds) expr(c.get());
-            for (auto& b : i.blocks) block(b);
+            for (auto& c : i.conds)
+                expr(c.get());
+            for (auto& b : i.blocks)
+                block(b);
             block(i.elseBlock);
             break;
         }
@@ -316,7 +358,8 @@ private:
             auto& sel = static_cast<SelectStmt&>(s);
             expr(sel.subject.get());
             for (auto& c : sel.cases) {
-                for (auto& v : c.values) expr(v.get());
+                for (auto& v : c.values)
+                    expr(v.get());
                 block(c.body);
             }
             block(sel.elseBlock);
@@ -355,11 +398,21 @@ private:
             bool ok = false;
             ProcKind k = sc.proc->kind;
             switch (e.what) {
-            case ExitKind::Do: ok = sc.loops[0] > 0; break;
-            case ExitKind::For: ok = sc.loops[1] > 0; break;
-            case ExitKind::Sub: ok = k == ProcKind::Sub; break;
-            case ExitKind::Function: ok = k == ProcKind::Function; break;
-            case ExitKind::Property: ok = k == ProcKind::PropertyGet || k == ProcKind::PropertyLet || k == ProcKind::PropertySet; break;
+            case ExitKind::Do:
+                ok = sc.loops[0] > 0;
+                break;
+            case ExitKind::For:
+                ok = sc.loops[1] > 0;
+                break;
+            case ExitKind::Sub:
+                ok = k == ProcKind::Sub;
+                break;
+            case ExitKind::Function:
+                ok = k == ProcKind::Function;
+                break;
+            case ExitKind::Property:
+                ok = k == ProcKind::PropertyGet || k == ProcKind::PropertyLet || k == ProcKind::PropertySet;
+                break;
             }
             if (!ok) compileError(Err::InvalidExit, s.line, s.col);
             break;
@@ -368,7 +421,8 @@ private:
             auto& d = static_cast<DimStmt&>(s);
             for (auto& it : d.items) {
                 expr(it.var.get());
-                for (auto& b : it.bounds) expr(b.get());
+                for (auto& b : it.bounds)
+                    expr(b.get());
             }
             break;
         }
@@ -376,11 +430,14 @@ private:
             auto& d = static_cast<ReDimStmt&>(s);
             for (auto& it : d.items) {
                 expr(it.var.get());
-                for (auto& b : it.bounds) expr(b.get());
+                for (auto& b : it.bounds)
+                    expr(b.get());
             }
             break;
         }
-        case StmtKind::Erase: expr(static_cast<EraseStmt&>(s).var.get()); break;
+        case StmtKind::Erase:
+            expr(static_cast<EraseStmt&>(s).var.get());
+            break;
         case StmtKind::With: {
             auto& w = static_cast<WithStmt&>(s);
             expr(w.object.get());
@@ -390,14 +447,17 @@ private:
             sc.withSlots.pop_back();
             break;
         }
-        case StmtKind::OnError: case StmtKind::Nop: break;
+        case StmtKind::OnError:
+        case StmtKind::Nop:
+            break;
         }
     }
 
     void expr(Expr* e) {
         if (!e) return;
         switch (e->kind) {
-        case ExprKind::Literal: break;
+        case ExprKind::Literal:
+            break;
         case ExprKind::Name: {
             auto* n = static_cast<NameExpr*>(e);
             resolve(*n);
@@ -422,24 +482,32 @@ private:
                     }
                 }
             }
-            for (auto& a : c->args) expr(a.get());
+            for (auto& a : c->args)
+                expr(a.get());
             break;
         }
         case ExprKind::Member: {
             auto* m = static_cast<MemberExpr*>(e);
-            if (m->object) expr(m->object.get());
-            else if (m_scope->withSlots.empty()) compileError(Err::InvalidReference, e->line, e->col);
-            else m->withSlot = m_scope->withSlots.back();
+            if (m->object)
+                expr(m->object.get());
+            else if (m_scope->withSlots.empty())
+                compileError(Err::InvalidReference, e->line, e->col);
+            else
+                m->withSlot = m_scope->withSlots.back();
             break;
         }
-        case ExprKind::Unary: expr(static_cast<UnaryExpr*>(e)->operand.get()); break;
+        case ExprKind::Unary:
+            expr(static_cast<UnaryExpr*>(e)->operand.get());
+            break;
         case ExprKind::Binary: {
             auto* b = static_cast<BinaryExpr*>(e);
             expr(b->left.get());
             expr(b->right.get());
             break;
         }
-        case ExprKind::Paren: expr(static_cast<ParenExpr*>(e)->inner.get()); break;
+        case ExprKind::Paren:
+            expr(static_cast<ParenExpr*>(e)->inner.get());
+            break;
         case ExprKind::New: {
             auto* n = static_cast<NewExpr*>(e);
             n->global = m_rt.globalSymbol(n->className);
@@ -466,8 +534,13 @@ private:
             int m = sc.cls->findMember(key);
             if (m >= 0) {
                 const ClassMember& cm = sc.cls->members[size_t(m)];
-                if (cm.field >= 0) { r.scope = Scope::Field; r.slot = cm.field; }
-                else { r.scope = Scope::MeMember; r.slot = m; }
+                if (cm.field >= 0) {
+                    r.scope = Scope::Field;
+                    r.slot = cm.field;
+                } else {
+                    r.scope = Scope::MeMember;
+                    r.slot = m;
+                }
                 return;
             }
         }
@@ -526,11 +599,11 @@ private:
     ProcScope* m_scope = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 void compileUnit(Interp& rt, Unit& unit, const ProcDef* scope) {
     Compiler c(rt, unit, scope);
     c.run();
 }
 
-}  // namespace vbs
+} // namespace vbs

@@ -15,9 +15,13 @@ namespace vbs {
 
 namespace {
 
-bool isBlank(char16_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0; }
+bool isBlank(char16_t c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0;
+}
 
-[[noreturn]] void mismatch() { throwError(Err::TypeMismatch); }
+[[noreturn]] void mismatch() {
+    throwError(Err::TypeMismatch);
+}
 
 double checkedRange(double x, double lo, double hi) {
     if (!(x >= lo - 0.5 && x <= hi + 0.5) || std::isnan(x)) throwError(Err::Overflow);
@@ -26,7 +30,7 @@ double checkedRange(double x, double lo, double hi) {
     return r;
 }
 
-}  // namespace
+} // namespace
 
 double roundHalfEven(double x) {
     // nearbyint follows the current rounding mode, which is to-nearest-even by default.
@@ -35,8 +39,10 @@ double roundHalfEven(double x) {
 
 bool parseNumber(std::u16string_view s, double& out) {
     size_t i = 0, n = s.size();
-    while (i < n && isBlank(s[i])) ++i;
-    while (n > i && isBlank(s[n - 1])) --n;
+    while (i < n && isBlank(s[i]))
+        ++i;
+    while (n > i && isBlank(s[n - 1]))
+        --n;
     if (i >= n) return false;
     if (s[i] == '&' && i + 1 < n) {
         char16_t k = s[i + 1];
@@ -48,7 +54,10 @@ bool parseNumber(std::u16string_view s, double& out) {
         size_t first = i;
         for (; i < n; ++i) {
             char16_t c = s[i];
-            int d = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : 99;
+            int d = (c >= '0' && c <= '9')   ? c - '0'
+                    : (c >= 'a' && c <= 'f') ? c - 'a' + 10
+                    : (c >= 'A' && c <= 'F') ? c - 'A' + 10
+                                             : 99;
             if (d >= base) return false;
             acc = acc * base + d;
             if (acc > 0xFFFFFFFFull) return false;
@@ -68,10 +77,15 @@ bool parseNumber(std::u16string_view s, double& out) {
     for (;; ++j) {
         if (j >= n) return false;
         char16_t c = s[j];
-        if (c == '(' && !paren && !sign) paren = true;
-        else if ((c == '+' || c == '-') && !sign && !paren) { sign = true; signChar = char(c); }
-        else if (c == '$' && !money) money = true;
-        else break;
+        if (c == '(' && !paren && !sign)
+            paren = true;
+        else if ((c == '+' || c == '-') && !sign && !paren) {
+            sign = true;
+            signChar = char(c);
+        } else if (c == '$' && !money)
+            money = true;
+        else
+            break;
     }
     buf.push_back(paren ? '-' : signChar);
     bool digits = false;
@@ -83,7 +97,10 @@ bool parseNumber(std::u16string_view s, double& out) {
     if (j < n && s[j] == '.') {
         buf.push_back('.');
         ++j;
-        while (j < n && s[j] >= '0' && s[j] <= '9') { buf.push_back(char(s[j++])); digits = true; }
+        while (j < n && s[j] >= '0' && s[j] <= '9') {
+            buf.push_back(char(s[j++]));
+            digits = true;
+        }
     }
     if (!digits) return false;
     if (j < n && (s[j] == 'e' || s[j] == 'E' || s[j] == 'd' || s[j] == 'D')) {
@@ -91,11 +108,20 @@ bool parseNumber(std::u16string_view s, double& out) {
         ++j;
         if (j < n && (s[j] == '+' || s[j] == '-')) buf.push_back(char(s[j++]));
         bool exp = false;
-        while (j < n && s[j] >= '0' && s[j] <= '9') { buf.push_back(char(s[j++])); exp = true; }
+        while (j < n && s[j] >= '0' && s[j] <= '9') {
+            buf.push_back(char(s[j++]));
+            exp = true;
+        }
         if (!exp) return false;
     }
-    if (j < n && !money && s[j] == '$') { money = true; ++j; }
-    if (j < n && !sign && !paren && (s[j] == '+' || s[j] == '-')) { buf[0] = char(s[j]); ++j; }
+    if (j < n && !money && s[j] == '$') {
+        money = true;
+        ++j;
+    }
+    if (j < n && !sign && !paren && (s[j] == '+' || s[j] == '-')) {
+        buf[0] = char(s[j]);
+        ++j;
+    }
     if (paren) {
         if (j >= n || s[j] != ')') return false;
         ++j;
@@ -134,7 +160,7 @@ char16_t upperCase(char16_t c) {
         if ((evenUpper && c % 2 == 1) || (oddUpper && c % 2 == 0 && c != 0x138)) return char16_t(c - 1);
         return c;
     }
-    if (c == 0x3C2) return 0x3A3;  // final sigma
+    if (c == 0x3C2) return 0x3A3; // final sigma
     if (c >= 0x3B1 && c <= 0x3C9) return char16_t(c - 0x20);
     if (c >= 0x430 && c <= 0x44F) return char16_t(c - 0x20);
     if (c >= 0x450 && c <= 0x45F) return char16_t(c - 0x50);
@@ -143,30 +169,43 @@ char16_t upperCase(char16_t c) {
 
 std::u16string foldText(std::u16string_view s) {
     std::u16string r(s);
-    for (auto& c : r) c = foldCase(c);
+    for (auto& c : r)
+        c = foldCase(c);
     return r;
 }
 
 double toDouble(const Value& v) {
     switch (v.type()) {
-    case VarType::Empty: return 0;
-    case VarType::Null: throwError(Err::InvalidNull);
-    case VarType::Integer: return v.asInteger();
-    case VarType::Long: return v.asLong();
-    case VarType::Single: return v.asSingle();
-    case VarType::Double: return v.asDouble();
-    case VarType::Currency: return double(v.asCurrency()) / 10000.0;
-    case VarType::Date: return v.asDate();
-    case VarType::Boolean: return v.asBoolean() ? -1 : 0;
-    case VarType::Byte: return v.asByte();
+    case VarType::Empty:
+        return 0;
+    case VarType::Null:
+        throwError(Err::InvalidNull);
+    case VarType::Integer:
+        return v.asInteger();
+    case VarType::Long:
+        return v.asLong();
+    case VarType::Single:
+        return v.asSingle();
+    case VarType::Double:
+        return v.asDouble();
+    case VarType::Currency:
+        return double(v.asCurrency()) / 10000.0;
+    case VarType::Date:
+        return v.asDate();
+    case VarType::Boolean:
+        return v.asBoolean() ? -1 : 0;
+    case VarType::Byte:
+        return v.asByte();
     case VarType::String: {
         double d;
         // A date text is not a number: CDbl("1/2/2003") is a Type mismatch.
         if (parseNumber(v.asString(), d)) return d;
         mismatch();
     }
-    case VarType::Ref: return toDouble(v.deref());
-    default: mismatch();
+    case VarType::Ref:
+        return toDouble(v.deref());
+    default:
+        mismatch();
     }
 }
 
@@ -178,12 +217,18 @@ float toSingle(const Value& v) {
 
 int32_t toLong(const Value& v) {
     switch (v.type()) {
-    case VarType::Integer: return v.asInteger();
-    case VarType::Long: return v.asLong();
-    case VarType::Boolean: return v.asBoolean() ? -1 : 0;
-    case VarType::Byte: return v.asByte();
-    case VarType::Empty: return 0;
-    default: return int32_t(checkedRange(toDouble(v), INT32_MIN, INT32_MAX));
+    case VarType::Integer:
+        return v.asInteger();
+    case VarType::Long:
+        return v.asLong();
+    case VarType::Boolean:
+        return v.asBoolean() ? -1 : 0;
+    case VarType::Byte:
+        return v.asByte();
+    case VarType::Empty:
+        return 0;
+    default:
+        return int32_t(checkedRange(toDouble(v), INT32_MIN, INT32_MAX));
     }
 }
 
@@ -192,7 +237,9 @@ int16_t toInteger(const Value& v) {
     return int16_t(checkedRange(toDouble(v), INT16_MIN, INT16_MAX));
 }
 
-uint8_t toByte(const Value& v) { return uint8_t(checkedRange(toDouble(v), 0, 255)); }
+uint8_t toByte(const Value& v) {
+    return uint8_t(checkedRange(toDouble(v), 0, 255));
+}
 
 int64_t toCurrency(const Value& v) {
     if (v.type() == VarType::Currency) return v.asCurrency();
@@ -216,7 +263,8 @@ double toDate(const Value& v) {
 
 bool toBool(const Value& v) {
     switch (v.type()) {
-    case VarType::Boolean: return v.asBoolean();
+    case VarType::Boolean:
+        return v.asBoolean();
     case VarType::String: {
         const auto& s = v.asString();
         if (equalsNoCase(s, u"true") || equalsNoCase(s, u"#true#")) return true;
@@ -225,8 +273,10 @@ bool toBool(const Value& v) {
         if (parseNumber(s, d)) return d != 0;
         mismatch();
     }
-    case VarType::Ref: return toBool(v.deref());
-    default: return toDouble(v) != 0;
+    case VarType::Ref:
+        return toBool(v.deref());
+    default:
+        return toDouble(v) != 0;
     }
 }
 
@@ -238,7 +288,8 @@ std::u16string formatNumber(double x, int precision) {
     std::snprintf(buf, sizeof buf, "%.*G", precision, x);
     // %G writes a two-digit exponent minimum, as the classic engine does ("1E-05").
     std::u16string r;
-    for (const char* p = buf; *p; ++p) r.push_back(char16_t(*p));
+    for (const char* p = buf; *p; ++p)
+        r.push_back(char16_t(*p));
     return r;
 }
 
@@ -251,7 +302,8 @@ std::u16string formatCurrency(int64_t scaled) {
         char buf[8];
         std::snprintf(buf, sizeof buf, ".%04u", unsigned(frac));
         std::string f = buf;
-        while (f.back() == '0') f.pop_back();
+        while (f.back() == '0')
+            f.pop_back();
         s += f;
     }
     if (neg) s = "-" + s;
@@ -260,37 +312,69 @@ std::u16string formatCurrency(int64_t scaled) {
 
 std::u16string toString(const Value& v) {
     switch (v.type()) {
-    case VarType::Empty: return {};
-    case VarType::Null: throwError(Err::InvalidNull);
-    case VarType::Integer: { auto s = std::to_string(v.asInteger()); return {s.begin(), s.end()}; }
-    case VarType::Long: { auto s = std::to_string(v.asLong()); return {s.begin(), s.end()}; }
-    case VarType::Byte: { auto s = std::to_string(v.asByte()); return {s.begin(), s.end()}; }
-    case VarType::Single: return formatNumber(v.asSingle(), 7);
-    case VarType::Double: return formatNumber(v.asDouble(), 15);
-    case VarType::Currency: return formatCurrency(v.asCurrency());
-    case VarType::Date: return formatDate(v.asDate());
-    case VarType::Boolean: return v.asBoolean() ? u"True" : u"False";
-    case VarType::String: return v.asString();
-    case VarType::Error: { auto s = "Error " + std::to_string(v.asError() & 0xFFFF); return {s.begin(), s.end()}; }
-    case VarType::Ref: return toString(v.deref());
-    default: mismatch();
+    case VarType::Empty:
+        return {};
+    case VarType::Null:
+        throwError(Err::InvalidNull);
+    case VarType::Integer: {
+        auto s = std::to_string(v.asInteger());
+        return {s.begin(), s.end()};
+    }
+    case VarType::Long: {
+        auto s = std::to_string(v.asLong());
+        return {s.begin(), s.end()};
+    }
+    case VarType::Byte: {
+        auto s = std::to_string(v.asByte());
+        return {s.begin(), s.end()};
+    }
+    case VarType::Single:
+        return formatNumber(v.asSingle(), 7);
+    case VarType::Double:
+        return formatNumber(v.asDouble(), 15);
+    case VarType::Currency:
+        return formatCurrency(v.asCurrency());
+    case VarType::Date:
+        return formatDate(v.asDate());
+    case VarType::Boolean:
+        return v.asBoolean() ? u"True" : u"False";
+    case VarType::String:
+        return v.asString();
+    case VarType::Error: {
+        auto s = "Error " + std::to_string(v.asError() & 0xFFFF);
+        return {s.begin(), s.end()};
+    }
+    case VarType::Ref:
+        return toString(v.deref());
+    default:
+        mismatch();
     }
 }
 
 Value toArithmetic(const Value& v) {
     switch (v.type()) {
-    case VarType::Empty: return Value::integer(0);
-    case VarType::Boolean: return Value::integer(v.asBoolean() ? -1 : 0);
+    case VarType::Empty:
+        return Value::integer(0);
+    case VarType::Boolean:
+        return Value::integer(v.asBoolean() ? -1 : 0);
     case VarType::String: {
         double d;
         if (!parseNumber(v.asString(), d)) mismatch();
         return Value::dbl(d);
     }
-    case VarType::Integer: case VarType::Long: case VarType::Single: case VarType::Double:
-    case VarType::Currency: case VarType::Date: case VarType::Byte: case VarType::Null:
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Single:
+    case VarType::Double:
+    case VarType::Currency:
+    case VarType::Date:
+    case VarType::Byte:
+    case VarType::Null:
         return v;
-    case VarType::Ref: return toArithmetic(v.deref());
-    default: mismatch();
+    case VarType::Ref:
+        return toArithmetic(v.deref());
+    default:
+        mismatch();
     }
 }
 
@@ -302,22 +386,37 @@ int varTypeNumber(const Value& v) {
 std::u16string typeNameOf(const Value& v) {
     const Value& d = v.deref();
     switch (d.type()) {
-    case VarType::Empty: return u"Empty";
-    case VarType::Null: return u"Null";
-    case VarType::Integer: return u"Integer";
-    case VarType::Long: return u"Long";
-    case VarType::Single: return u"Single";
-    case VarType::Double: return u"Double";
-    case VarType::Currency: return u"Currency";
-    case VarType::Date: return u"Date";
-    case VarType::String: return u"String";
-    case VarType::Object: return d.asObject() ? d.asObject()->typeName() : u"Nothing";
-    case VarType::Error: return u"Error";
-    case VarType::Boolean: return u"Boolean";
-    case VarType::Byte: return u"Byte";
-    case VarType::Array: return u"Variant()";
-    default: return u"Unknown";
+    case VarType::Empty:
+        return u"Empty";
+    case VarType::Null:
+        return u"Null";
+    case VarType::Integer:
+        return u"Integer";
+    case VarType::Long:
+        return u"Long";
+    case VarType::Single:
+        return u"Single";
+    case VarType::Double:
+        return u"Double";
+    case VarType::Currency:
+        return u"Currency";
+    case VarType::Date:
+        return u"Date";
+    case VarType::String:
+        return u"String";
+    case VarType::Object:
+        return d.asObject() ? d.asObject()->typeName() : u"Nothing";
+    case VarType::Error:
+        return u"Error";
+    case VarType::Boolean:
+        return u"Boolean";
+    case VarType::Byte:
+        return u"Byte";
+    case VarType::Array:
+        return u"Variant()";
+    default:
+        return u"Unknown";
     }
 }
 
-}  // namespace vbs
+} // namespace vbs

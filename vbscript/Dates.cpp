@@ -15,9 +15,13 @@ namespace vbs {
 
 namespace {
 
-bool isBlank(char16_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0; }
+bool isBlank(char16_t c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == 0xA0;
+}
 
-int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+int64_t floorDiv(int64_t a, int64_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 int64_t daysFromCivil(int64_t y, unsigned m, unsigned d) {
     y -= m <= 2;
@@ -30,8 +34,9 @@ int64_t daysFromCivil(int64_t y, unsigned m, unsigned d) {
 
 const int64_t kEpoch = daysFromCivil(1899, 12, 30);
 
-const char16_t* const kMonths[] = {u"January", u"February", u"March",     u"April",   u"May",      u"June",
-                                   u"July",    u"August",   u"September", u"October", u"November", u"December"};
+const char16_t* const kMonths[] = {u"January",   u"February", u"March",    u"April",
+                                   u"May",       u"June",     u"July",     u"August",
+                                   u"September", u"October",  u"November", u"December"};
 const char16_t* const kWeekdays[] = {u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
                                      u"Thursday", u"Friday", u"Saturday"};
 
@@ -48,7 +53,8 @@ int nameIndex(std::u16string_view w, const char16_t* const* names, int count) {
 
 std::u16string ascii(const char* s) {
     std::u16string r;
-    for (; *s; ++s) r.push_back(char16_t(*s));
+    for (; *s; ++s)
+        r.push_back(char16_t(*s));
     return r;
 }
 
@@ -59,11 +65,13 @@ int64_t currentYear() {
     return tm.tm_year + 1900;
 }
 
-}  // namespace
+} // namespace
 
 // ---- serial <-> calendar ----
 
-int64_t dayNumber(int64_t year, int month, int day) { return daysFromCivil(year, unsigned(month), unsigned(day)) - kEpoch; }
+int64_t dayNumber(int64_t year, int month, int day) {
+    return daysFromCivil(year, unsigned(month), unsigned(day)) - kEpoch;
+}
 
 Civil civilFromDay(int64_t day) {
     const int64_t z = day + kEpoch + 719468;
@@ -83,7 +91,9 @@ int daysInMonth(int64_t year, int month) {
     return kDays[month - 1];
 }
 
-int weekdayOfDay(int64_t day) { return int((day % 7 + 7 + 6) % 7) + 1; }  // serial 0 was a Saturday
+int weekdayOfDay(int64_t day) {
+    return int((day % 7 + 7 + 6) % 7) + 1;
+} // serial 0 was a Saturday
 
 int64_t windowYear(int64_t year) {
     if (year >= 0 && year < 30) return year + 2000;
@@ -120,7 +130,9 @@ double serialFromSeconds(int64_t totalSeconds) {
     return joinDate(day, totalSeconds - day * 86400);
 }
 
-bool serialInRange(double serial) { return serial > kMinDateSerial - 1.0 && serial < kEndDateSerial; }
+bool serialInRange(double serial) {
+    return serial > kMinDateSerial - 1.0 && serial < kEndDateSerial;
+}
 
 double dateSerial(int year, int month, int day) {
     // Month and day overflow roll into the next unit, as DateSerial does.
@@ -177,7 +189,7 @@ std::u16string longTimeText(const DayTime& t) {
     return ascii(buf);
 }
 
-}  // namespace
+} // namespace
 
 std::u16string formatDate(double d) {
     // Midnight shows the date alone, day zero the time alone.
@@ -200,16 +212,20 @@ std::u16string formatDateForm(double serial, DateForm form) {
         Civil c = civilFromDay(t.day);
         char buf[48];
         std::snprintf(buf, sizeof buf, " %02d, %lld", c.day, static_cast<long long>(c.year));
-        return weekdayNameText(weekdayOfDay(t.day), false) + u", " + monthNameText(c.month, false) + ascii(buf);
+        return weekdayNameText(weekdayOfDay(t.day), false) + u", " + monthNameText(c.month, false) +
+               ascii(buf);
     }
-    case DateForm::ShortDate: return shortDateText(t);
-    case DateForm::LongTime: return longTimeText(t);
+    case DateForm::ShortDate:
+        return shortDateText(t);
+    case DateForm::LongTime:
+        return longTimeText(t);
     case DateForm::ShortTime: {
         char buf[16];
         std::snprintf(buf, sizeof buf, "%02d:%02d", int(t.secs / 3600), int(t.secs / 60 % 60));
         return ascii(buf);
     }
-    case DateForm::General: break;
+    case DateForm::General:
+        break;
     }
     return formatDate(serial);
 }
@@ -243,7 +259,8 @@ bool tokenize(std::u16string_view s, std::vector<DateTok>& toks) {
             toks.push_back(t);
         } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
             size_t b = i;
-            while (i < s.size() && ((s[i] >= 'a' && s[i] <= 'z') || (s[i] >= 'A' && s[i] <= 'Z'))) ++i;
+            while (i < s.size() && ((s[i] >= 'a' && s[i] <= 'z') || (s[i] >= 'A' && s[i] <= 'Z')))
+                ++i;
             DateTok t;
             t.kind = DateTok::Word;
             t.word = s.substr(b, i - b);
@@ -271,12 +288,14 @@ struct DateNum {
 bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, int64_t& day) {
     auto isYear = [](const DateNum& x) { return x.digits >= 3 || x.value > 31; };
     int64_t m = 0, d = 1;
-    const DateNum* year = nullptr;  // nullptr: this year
+    const DateNum* year = nullptr; // nullptr: this year
     if (month) {
         m = month;
         if (count == 1) {
-            if (isYear(n[0])) year = &n[0];
-            else d = n[0].value;
+            if (isYear(n[0]))
+                year = &n[0];
+            else
+                d = n[0].value;
         } else if (count == 2) {
             bool yearFirst = isYear(n[0]) && !isYear(n[1]);
             year = yearFirst ? &n[0] : &n[1];
@@ -285,17 +304,27 @@ bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, int64
             return false;
         }
     } else if (count == 3) {
-        if (isYear(n[0])) { year = &n[0]; m = n[1].value; d = n[2].value; }
-        else {
-            m = n[0].value; d = n[1].value; year = &n[2];
+        if (isYear(n[0])) {
+            year = &n[0];
+            m = n[1].value;
+            d = n[2].value;
+        } else {
+            m = n[0].value;
+            d = n[1].value;
+            year = &n[2];
             if (m > 12 && d <= 12) std::swap(m, d);
         }
     } else if (count == 2 && (firstSep == '/' || firstSep == '-')) {
         // Month and day of this year, or month and year.
-        if (isYear(n[0])) { year = &n[0]; m = n[1].value; }
-        else if (isYear(n[1])) { m = n[0].value; year = &n[1]; }
-        else {
-            m = n[0].value; d = n[1].value;
+        if (isYear(n[0])) {
+            year = &n[0];
+            m = n[1].value;
+        } else if (isYear(n[1])) {
+            m = n[0].value;
+            year = &n[1];
+        } else {
+            m = n[0].value;
+            d = n[1].value;
             if (m > 12 && d <= 12) std::swap(m, d);
         }
     } else {
@@ -308,7 +337,7 @@ bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, int64
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool parseDate(std::u16string_view s, double& out) {
     std::vector<DateTok> toks;
@@ -361,11 +390,13 @@ bool parseDate(std::u16string_view s, double& out) {
             }
         } else {
             // A date separator sits between two parts of the date.
-            if (t.sep == ':' || !prevDatePart || k + 1 >= toks.size() || toks[k + 1].kind == DateTok::Sep) return false;
+            if (t.sep == ':' || !prevDatePart || k + 1 >= toks.size() || toks[k + 1].kind == DateTok::Sep)
+                return false;
             if (toks[k - 1].kind == DateTok::Word && !nameIndex(toks[k - 1].word, kMonths, 12)) return false;
             if (!firstSep) firstSep = t.sep;
-            if (t.sep == '.' && !sawName && count == 1 && !(k + 3 < toks.size() && toks[k + 2].kind == DateTok::Sep))
-                return false;  // "1.5" is a number, not a date
+            if (t.sep == '.' && !sawName && count == 1 &&
+                !(k + 3 < toks.size() && toks[k + 2].kind == DateTok::Sep))
+                return false; // "1.5" is a number, not a date
         }
     }
     int64_t day = 0;
@@ -388,4 +419,4 @@ bool parseDate(std::u16string_view s, double& out) {
     return true;
 }
 
-}  // namespace vbs
+} // namespace vbs

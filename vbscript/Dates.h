@@ -19,7 +19,7 @@ constexpr int64_t kMaxDateDay = 2958465;
 // whose fraction counts forward from the day.
 struct DayTime {
     int64_t day = 0;
-    int64_t secs = 0;  // 0 .. 86399
+    int64_t secs = 0; // 0 .. 86399
 };
 
 // Splits a serial, rounding to the nearest second (a day of 86400 seconds
@@ -45,11 +45,11 @@ int weekdayOfDay(int64_t day);
 // Two-digit years 0..29 are 2000..2029, 30..99 are 1930..1999.
 int64_t windowYear(int64_t year);
 
-std::u16string monthNameText(int month, bool abbreviate);      // month 1..12
-std::u16string weekdayNameText(int weekday, bool abbreviate);  // 1 = Sunday
+std::u16string monthNameText(int month, bool abbreviate);     // month 1..12
+std::u16string weekdayNameText(int weekday, bool abbreviate); // 1 = Sunday
 
 // FormatDateTime's named forms in English (United States).
 enum class DateForm { General = 0, LongDate = 1, ShortDate = 2, LongTime = 3, ShortTime = 4 };
 std::u16string formatDateForm(double serial, DateForm form);
 
-}  // namespace vbs
+} // namespace vbs

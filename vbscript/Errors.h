@@ -27,10 +27,10 @@ struct ScriptError {
     int32_t number = 0;
     std::u16string description;
     std::u16string source;
-    int line = 0;    // 1-based; 0 = not yet known
-    int column = 0;  // 1-based
+    int line = 0;   // 1-based; 0 = not yet known
+    int column = 0; // 1-based
     bool compile = false;
-    const Unit* unit = nullptr;  // the source the line refers to
+    const Unit* unit = nullptr; // the source the line refers to
 };
 
 [[noreturn]] void throwError(Err e);
@@ -38,4 +38,4 @@ struct ScriptError {
 [[noreturn]] void throwError(Err e, std::u16string_view detail);
 [[noreturn]] void throwError(int32_t number, std::u16string description, std::u16string source);
 
-}  // namespace vbs
+} // namespace vbs

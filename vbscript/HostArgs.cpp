@@ -8,11 +8,11 @@ namespace vbs {
 bool HostArgs::given(size_t i) const {
     if (i >= m_args.size()) return false;
     const Value& v = m_args[i].deref();
-    return !(v.type() == VarType::Error && v.asError() == int32_t(0x80020004u));  // DISP_E_PARAMNOTFOUND
+    return !(v.type() == VarType::Error && v.asError() == int32_t(0x80020004u)); // DISP_E_PARAMNOTFOUND
 }
 
 void HostArgs::fail(int32_t number, std::u16string description) {
-    if (!m_ok) return;  // the first failure is the one reported
+    if (!m_ok) return; // the first failure is the one reported
     m_ok = false;
     m_err.number = number;
     m_err.description = std::move(description);
@@ -40,8 +40,7 @@ Value HostArgs::value(size_t i) {
     return v;
 }
 
-template <class F>
-auto HostArgs::convert(size_t i, F&& f, decltype(f(Value())) fallback) {
+template <class F> auto HostArgs::convert(size_t i, F&& f, decltype(f(Value())) fallback) {
     if (!given(i)) return fallback;
     Value v = value(i);
     if (!m_ok) return fallback;
@@ -54,10 +53,13 @@ auto HostArgs::convert(size_t i, F&& f, decltype(f(Value())) fallback) {
 }
 
 std::u16string HostArgs::text(size_t i, std::u16string_view fallback) {
-    return convert(i, [](const Value& v) {
-        if (v.isNull()) throwError(Err::InvalidNull);
-        return v.isString() ? v.asString() : toString(v);
-    }, std::u16string(fallback));
+    return convert(
+        i,
+        [](const Value& v) {
+            if (v.isNull()) throwError(Err::InvalidNull);
+            return v.isString() ? v.asString() : toString(v);
+        },
+        std::u16string(fallback));
 }
 
 std::string HostArgs::utf8(size_t i, std::string_view fallback) {
@@ -66,15 +68,18 @@ std::string HostArgs::utf8(size_t i, std::string_view fallback) {
 }
 
 int32_t HostArgs::whole(size_t i, int32_t fallback) {
-    return convert(i, [](const Value& v) { return toLong(v); }, fallback);
+    return convert(
+        i, [](const Value& v) { return toLong(v); }, fallback);
 }
 
 double HostArgs::number(size_t i, double fallback) {
-    return convert(i, [](const Value& v) { return toDouble(v); }, fallback);
+    return convert(
+        i, [](const Value& v) { return toDouble(v); }, fallback);
 }
 
 bool HostArgs::truth(size_t i, bool fallback) {
-    return convert(i, [](const Value& v) { return toBool(v); }, fallback);
+    return convert(
+        i, [](const Value& v) { return toBool(v); }, fallback);
 }
 
 Object* HostArgs::object(size_t i) {
@@ -87,4 +92,4 @@ Object* HostArgs::object(size_t i) {
     return v.asObject();
 }
 
-}  // namespace vbs
+} // namespace vbs

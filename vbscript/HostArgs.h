@@ -17,7 +17,7 @@
 namespace vbs {
 
 class HostArgs {
-public:
+  public:
     HostArgs(std::span<Value> args, HostError& err) : m_args(args), m_err(err) {}
 
     size_t count() const { return m_args.size(); }
@@ -27,7 +27,7 @@ public:
     Value value(size_t i);
     std::u16string text(size_t i, std::u16string_view fallback = {});
     std::string utf8(size_t i, std::string_view fallback = {});
-    int32_t whole(size_t i, int32_t fallback = 0);  // Long with banker's rounding
+    int32_t whole(size_t i, int32_t fallback = 0); // Long with banker's rounding
     double number(size_t i, double fallback = 0);
     bool truth(size_t i, bool fallback = false);
     // An object argument (Nothing gives nullptr; anything else error 424).
@@ -37,11 +37,11 @@ public:
     void fail(int32_t number, std::u16string description = {});
     bool ok() const { return m_ok; }
 
-private:
+  private:
     template <class F> auto convert(size_t i, F&& f, decltype(f(Value())) fallback);
     std::span<Value> m_args;
     HostError& m_err;
     bool m_ok = true;
 };
 
-}  // namespace vbs
+} // namespace vbs

@@ -23,7 +23,7 @@ Interp::Interp(Config config) : m_config(std::move(config)) {
 
 Interp::~Interp() {
     // Release script data first so Class_Terminate still runs with a working runtime.
-    setStackFloor();  // this thread's stack, which may not be the one that ran the script
+    setStackFloor(); // this thread's stack, which may not be the one that ran the script
     releaseScriptData();
     m_destroying = true;
     m_globals.clear();
@@ -82,7 +82,7 @@ const char* threadStackLow() {
     return low;
 }
 
-}  // namespace
+} // namespace
 
 void Interp::setStackFloor() {
     const char* here = static_cast<const char*>(__builtin_frame_address(0));
@@ -96,14 +96,15 @@ void Interp::setStackFloor() {
     m_stackFloor = here - budget;
 }
 
-void Interp::stackOverflow() { throwError(Err::OutOfStack); }
+void Interp::stackOverflow() {
+    throwError(Err::OutOfStack);
+}
 
 void Interp::output(std::u16string_view text) {
     if (m_config.output) m_config.output(toUtf8(text));
 }
 
-template <class F>
-bool Interp::guarded(F&& body) {
+template <class F> bool Interp::guarded(F&& body) {
     bool outer = m_depth == 0;
     if (outer) {
         setStackFloor();
@@ -147,7 +148,9 @@ bool Interp::guarded(F&& body) {
     ErrorInfo info;
     info.number = err.number;
     info.description = toUtf8(err.description);
-    info.source = toUtf8(err.source.empty() ? (err.compile ? u"VBScript compilation error" : u"VBScript runtime error") : err.source);
+    info.source =
+        toUtf8(err.source.empty() ? (err.compile ? u"VBScript compilation error" : u"VBScript runtime error")
+                                  : err.source);
     info.line = err.line;
     info.column = err.column;
     info.compile = err.compile;
@@ -175,12 +178,14 @@ Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool e
     unit->fileName = std::move(fileName);
     Unit* u = unit.get();
     try {
-        if (expression) parseExpressionUnit(*u);
-        else parseUnit(*u);
+        if (expression)
+            parseExpressionUnit(*u);
+        else
+            parseUnit(*u);
     } catch (ScriptError& e) {
         e.unit = nullptr;
         e.compile = true;
-        m_units.push_back(std::move(unit));  // keeps the text for the error's line
+        m_units.push_back(std::move(unit)); // keeps the text for the error's line
         m_units.back()->global.body.clear();
         m_units.back()->procs.clear();
         m_units.back()->classes.clear();
@@ -206,7 +211,7 @@ struct ScopedSlots {
     std::vector<Value> v;
 };
 
-}  // namespace
+} // namespace
 
 bool Interp::addCode(std::string_view source, std::string_view fileName) {
     return guarded([&] {
@@ -219,7 +224,8 @@ bool Interp::repeatsPreviousRound(const RoundOp& op) {
     size_t i = m_round.size();
     if (i >= m_previousRound.size()) return m_repeating = false;
     const RoundOp& p = m_previousRound[i];
-    if (p.isCode != op.isCode || p.name != op.name || p.membersGlobal != op.membersGlobal || p.identity != op.identity)
+    if (p.isCode != op.isCode || p.name != op.name || p.membersGlobal != op.membersGlobal ||
+        p.identity != op.identity)
         return m_repeating = false;
     return true;
 }
@@ -253,17 +259,22 @@ bool Interp::reviveCode(std::string_view source, std::string_view fileName) {
 void Interp::addCompiledCode(std::string_view source, std::string_view fileName) {
     m_repeating = false;
     // What each symbol meant before, to record what compiling the text changed.
-    struct Was { ProcDef* proc; ClassDef* cls; bool declared, isConst; };
+    struct Was {
+        ProcDef* proc;
+        ClassDef* cls;
+        bool declared, isConst;
+    };
     std::vector<Was> was;
     was.reserve(m_globals.size());
-    for (const auto& g : m_globals) was.push_back({g.proc, g.cls, g.declared, g.isConst});
+    for (const auto& g : m_globals)
+        was.push_back({g.proc, g.cls, g.declared, g.isConst});
     RoundOp op;
     op.isCode = true;
     Unit* u = nullptr;
     try {
         u = compileText(fromUtf8(source), fromUtf8(fileName), false, nullptr);
     } catch (...) {
-        m_round.push_back(std::move(op));  // not reusable: the next round compiles it again
+        m_round.push_back(std::move(op)); // not reusable: the next round compiles it again
         throw;
     }
     ++m_stats.codeCompiled;
@@ -310,7 +321,7 @@ bool Interp::reset() {
         return false;
     }
     setStackFloor();
-    ++m_depth;  // a Class_Terminate run by the release must not reset us again
+    ++m_depth; // a Class_Terminate run by the release must not reset us again
     releaseScriptData();
     --m_depth;
     for (auto& g : m_globals) {
@@ -361,7 +372,8 @@ void Interp::executeLocal(std::u16string_view code) {
     Unit* u = compileText(std::u16string(code), u"", false, cur);
     // The executed code sees the caller's locals through Refs to its slots.
     ScopedSlots slots(size_t(u->global.slotCount));
-    for (size_t i = 0; i < cur->proc->slotNames.size(); ++i) slots.v[i] = Value::ref(&cur->slots[i].deref());
+    for (size_t i = 0; i < cur->proc->slotNames.size(); ++i)
+        slots.v[i] = Value::ref(&cur->slots[i].deref());
     runFrame(&u->global, cur->me, slots.v.data());
 }
 
@@ -371,7 +383,8 @@ Value Interp::evalLocal(std::u16string_view code) {
     Unit* u = compileText(std::u16string(code), u"", true, local ? cur : nullptr);
     ScopedSlots slots(size_t(std::max(u->global.slotCount, 1)));
     if (local)
-        for (size_t i = 0; i < cur->proc->slotNames.size(); ++i) slots.v[i] = Value::ref(&cur->slots[i].deref());
+        for (size_t i = 0; i < cur->proc->slotNames.size(); ++i)
+            slots.v[i] = Value::ref(&cur->slots[i].deref());
     Frame fr;
     fr.slots = slots.v.data();
     fr.proc = &u->global;
@@ -404,7 +417,7 @@ bool Interp::addObject(std::u16string_view name, Object* obj, bool membersGlobal
 }
 
 bool Interp::run(std::u16string_view name, std::span<const Value> args, Value* result) {
-    m_repeating = false;  // the call may define things (ExecuteGlobal) that later code would see
+    m_repeating = false; // the call may define things (ExecuteGlobal) that later code would see
     return guarded([&] {
         int g = findGlobal(name);
         if (g < 0 || !m_globals[size_t(g)].proc) throwError(Err::SubNotDefined, name);
@@ -450,8 +463,9 @@ enum ErrMember { ENumber = kDispValue, EDescription = 1, ESource, EHelpFile, EHe
 
 DispId ErrObject::memberId(std::u16string_view name) {
     static const std::pair<const char16_t*, int> names[] = {
-        {u"number", ENumber}, {u"description", EDescription}, {u"source", ESource}, {u"helpfile", EHelpFile},
-        {u"helpcontext", EHelpContext}, {u"raise", ERaise}, {u"clear", EClear}};
+        {u"number", ENumber},     {u"description", EDescription}, {u"source", ESource},
+        {u"helpfile", EHelpFile}, {u"helpcontext", EHelpContext}, {u"raise", ERaise},
+        {u"clear", EClear}};
     for (auto& n : names)
         if (equalsNoCase(name, n.first)) return n.second;
     return kDispUnknown;
@@ -462,33 +476,52 @@ bool ErrObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value&
     try {
         switch (id) {
         case ENumber:
-            if (put) number = toLong(args.back().deref());
-            else result = Value::longv(number);
+            if (put)
+                number = toLong(args.back().deref());
+            else
+                result = Value::longv(number);
             return true;
         case EDescription:
-            if (put) description = toString(args.back().deref());
-            else result = Value::string(description);
+            if (put)
+                description = toString(args.back().deref());
+            else
+                result = Value::string(description);
             return true;
         case ESource:
-            if (put) source = toString(args.back().deref());
-            else result = Value::string(source);
+            if (put)
+                source = toString(args.back().deref());
+            else
+                result = Value::string(source);
             return true;
         case EHelpFile:
-            if (put) helpFile = toString(args.back().deref());
-            else result = Value::string(helpFile);
+            if (put)
+                helpFile = toString(args.back().deref());
+            else
+                result = Value::string(helpFile);
             return true;
         case EHelpContext:
-            if (put) helpContext = toLong(args.back().deref());
-            else result = Value::longv(helpContext);
+            if (put)
+                helpContext = toLong(args.back().deref());
+            else
+                result = Value::longv(helpContext);
             return true;
         case EClear:
             clear();
             return true;
         case ERaise: {
-            if (args.empty() || args.size() > 5) { err.number = 450; return false; }
+            if (args.empty() || args.size() > 5) {
+                err.number = 450;
+                return false;
+            }
             int32_t n = toLong(args[0].deref());
-            if (n == 0) { err.number = 5; return false; }
-            auto str = [&](size_t i) { return i < args.size() && args[i].type() != VarType::Error ? toString(args[i].deref()) : std::u16string(); };
+            if (n == 0) {
+                err.number = 5;
+                return false;
+            }
+            auto str = [&](size_t i) {
+                return i < args.size() && args[i].type() != VarType::Error ? toString(args[i].deref())
+                                                                           : std::u16string();
+            };
             std::u16string src = str(1), desc = str(2);
             if (desc.empty()) {
                 desc = std::u16string(errorText(n));
@@ -517,7 +550,7 @@ bool ErrObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value&
 
 Runtime::Runtime(Config config) : m_config(std::move(config)), m_interp(std::make_unique<Interp>(m_config)) {}
 bool Runtime::reset() {
-    if (m_interp->running()) return m_interp->reset();  // refuses, with the error
+    if (m_interp->running()) return m_interp->reset(); // refuses, with the error
     // Names pile up over many rounds of different code; start afresh now and then.
     if (m_interp->symbolCount() > 200000 || m_interp->unitCount() > 4096) {
         RuntimeStats stats = m_interp->stats();
@@ -532,9 +565,15 @@ void Runtime::setTimeout(int32_t ms) {
     m_config.timeoutMs = ms;
     m_interp->setTimeout(ms);
 }
-int32_t Runtime::timeout() const { return m_config.timeoutMs; }
-bool Runtime::running() const { return m_interp->running(); }
-const RuntimeStats& Runtime::stats() const { return m_interp->stats(); }
+int32_t Runtime::timeout() const {
+    return m_config.timeoutMs;
+}
+bool Runtime::running() const {
+    return m_interp->running();
+}
+const RuntimeStats& Runtime::stats() const {
+    return m_interp->stats();
+}
 Runtime::~Runtime() = default;
 
 bool Runtime::addCode(std::string_view code, std::string_view fileName) {
@@ -546,10 +585,20 @@ bool Runtime::addObject(std::string_view name, Object* object, bool membersGloba
 bool Runtime::run(std::string_view procedure, std::span<const Value> args, Value* result) {
     return m_interp->run(fromUtf8(procedure), args, result);
 }
-bool Runtime::eval(std::string_view expression, Value& result) { return m_interp->evalText(fromUtf8(expression), result); }
-bool Runtime::executeStatement(std::string_view code) { return m_interp->executeText(fromUtf8(code)); }
-std::vector<ProcedureInfo> Runtime::procedures() const { return m_interp->procedures(); }
-void Runtime::requestInterrupt() { m_interp->requestInterrupt(); }
-const ErrorInfo& Runtime::lastError() const { return m_interp->lastError(); }
+bool Runtime::eval(std::string_view expression, Value& result) {
+    return m_interp->evalText(fromUtf8(expression), result);
+}
+bool Runtime::executeStatement(std::string_view code) {
+    return m_interp->executeText(fromUtf8(code));
+}
+std::vector<ProcedureInfo> Runtime::procedures() const {
+    return m_interp->procedures();
+}
+void Runtime::requestInterrupt() {
+    m_interp->requestInterrupt();
+}
+const ErrorInfo& Runtime::lastError() const {
+    return m_interp->lastError();
+}
 
-}  // namespace vbs
+} // namespace vbs

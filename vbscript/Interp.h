@@ -37,11 +37,11 @@ struct GlobalSymbol {
     ClassDef* cls = nullptr;
     bool declared = false;
     bool isConst = false;
-    bool namedItem = false;  // added by the host with addObject
-    Object* memberOwner = nullptr;  // kept alive by Interp::m_globalMembers
+    bool namedItem = false;        // added by the host with addObject
+    Object* memberOwner = nullptr; // kept alive by Interp::m_globalMembers
     DispId memberId = kDispUnknown;
-    const std::vector<Value>* holders = nullptr;  // Interp::m_globalMembers
-    size_t ownersScanned = 0;                     // holders already asked
+    const std::vector<Value>* holders = nullptr; // Interp::m_globalMembers
+    size_t ownersScanned = 0;                    // holders already asked
 };
 
 class Interp;
@@ -49,7 +49,7 @@ class ErrObject;
 
 // An instance of a script Class.
 class ClassInstance final : public Object {
-public:
+  public:
     ClassInstance(Interp& rt, ClassDef& cls);
     std::u16string typeName() const override;
     DispId memberId(std::u16string_view name) override;
@@ -60,10 +60,10 @@ public:
     ClassDef& cls() { return m_cls; }
     std::vector<Value>& fields() { return m_fields; }
 
-protected:
+  protected:
     void lastReleased() override;
 
-private:
+  private:
     friend class Interp;
     Interp& m_rt;
     ClassDef& m_cls;
@@ -89,12 +89,12 @@ struct Abort {
 };
 
 class Interp {
-public:
+  public:
     explicit Interp(Config config);
     ~Interp();
 
     // ---- public-API entry points (never throw) ----
-    bool addCode(std::string_view source, std::string_view fileName);  // UTF-8
+    bool addCode(std::string_view source, std::string_view fileName); // UTF-8
     bool addObject(std::u16string_view name, Object* obj, bool membersGlobal);
     bool run(std::u16string_view name, std::span<const Value> args, Value* result);
     bool evalText(std::u16string_view text, Value& result);
@@ -113,12 +113,12 @@ public:
 
     // ---- used by the compiler ----
     int findGlobal(std::u16string_view name) const;
-    int globalSymbol(std::u16string_view name);  // creates an undeclared entry
+    int globalSymbol(std::u16string_view name); // creates an undeclared entry
     GlobalSymbol& global(int i) { return m_globals[size_t(i)]; }
 
     // ---- used by built-ins ----
     const Config& config() const { return m_config; }
-    Value scalar(const Value& v);              // default value of objects, Ref followed
+    Value scalar(const Value& v); // default value of objects, Ref followed
     Value defaultValue(Object* obj);
     ErrObject& errObject() { return *m_err; }
     // The classic Rnd generator's 24-bit state (builtins/Math.cpp).
@@ -144,7 +144,7 @@ public:
     // Calls a procedure with argument values (host calls, Class_Initialize).
     Value callWithValues(ProcDef* p, ClassInstance* me, std::span<Value> args);
 
-private:
+  private:
     friend class ClassInstance;
     // ---- statements (InterpStmt.cpp) ----
     Flow execBlock(const Block& b, Frame& f);
@@ -161,7 +161,9 @@ private:
     bool appendChain(const Expr* e, const NameExpr* target, Value& dst, Frame& f);
     void recordError(const ScriptError& e);
     bool condition(const Expr* e, Frame& f);
-    void tick() { if (--m_ticks <= 0) poll(); }
+    void tick() {
+        if (--m_ticks <= 0) poll();
+    }
     void poll();
     [[noreturn]] void abort(int32_t number);
 
@@ -191,15 +193,15 @@ private:
     Value callProc(ProcDef* p, ClassInstance* me, const std::vector<ExprPtr>* args, Frame& caller);
     Value runFrame(ProcDef* p, ClassInstance* me, Value* slots);
     Value callBuiltin(const BuiltinInfo* b, const std::vector<ExprPtr>* args, Frame& f);
-    Value getMember(const Value& obj, const std::u16string& name, MemberCache* cache, const std::vector<ExprPtr>* args,
-                    Frame& f, bool statement);
-    void putMember(const Value& obj, const std::u16string& name, MemberCache* cache, const std::vector<ExprPtr>* args,
-                   Value v, bool isSet, Frame& f);
+    Value getMember(const Value& obj, const std::u16string& name, MemberCache* cache,
+                    const std::vector<ExprPtr>* args, Frame& f, bool statement);
+    void putMember(const Value& obj, const std::u16string& name, MemberCache* cache,
+                   const std::vector<ExprPtr>* args, Value v, bool isSet, Frame& f);
     Value callDefault(const Value& obj, const std::vector<ExprPtr>* args, Frame& f);
-    Value instanceGet(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Frame& f, bool statement,
-                      std::span<Value> valueArgs, bool useValues);
-    void instancePut(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Value v, bool isSet, Frame& f,
-                     std::span<Value> valueArgs, bool useValues);
+    Value instanceGet(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Frame& f,
+                      bool statement, std::span<Value> valueArgs, bool useValues);
+    void instancePut(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Value v, bool isSet,
+                     Frame& f, std::span<Value> valueArgs, bool useValues);
     int instanceMember(ClassInstance* inst, const std::u16string& name, MemberCache* cache, Frame& f);
     Value hostInvoke(Object* obj, DispId id, InvokeKind kind, std::span<Value> args);
     DispId hostMemberId(Object* obj, const std::u16string& name, MemberCache* cache);
@@ -210,7 +212,8 @@ private:
     void setStackFloor();
     void checkStack() {
         const char* here = static_cast<const char*>(__builtin_frame_address(0));
-        if (here < m_stackFloor) [[unlikely]] stackOverflow();
+        if (here < m_stackFloor) [[unlikely]]
+            stackOverflow();
     }
     [[noreturn]] void stackOverflow();
     Unit* compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope);
@@ -226,12 +229,12 @@ private:
     };
     struct RoundOp {
         bool isCode = false;
-        std::u16string name;         // object name, lower case
+        std::u16string name; // object name, lower case
         bool membersGlobal = false;
-        const void* identity = nullptr;  // dispatch key, else the object itself
-        Unit* unit = nullptr;        // code that compiled: reusable
-        std::string text, file;      // its UTF-8 text and file name, as added
-        std::vector<SymbolDef> defs;  // what compiling it defined
+        const void* identity = nullptr; // dispatch key, else the object itself
+        Unit* unit = nullptr;           // code that compiled: reusable
+        std::string text, file;         // its UTF-8 text and file name, as added
+        std::vector<SymbolDef> defs;    // what compiling it defined
     };
     bool repeatsPreviousRound(const RoundOp& op);
     void releaseScriptData();
@@ -240,18 +243,18 @@ private:
 
     Config m_config;
     std::vector<RoundOp> m_round, m_previousRound;
-    bool m_repeating = false;  // every op of this round so far repeated the previous round
+    bool m_repeating = false; // every op of this round so far repeated the previous round
     RuntimeStats m_stats;
     std::deque<GlobalSymbol> m_globals;
     std::unordered_map<std::u16string, int> m_globalIndex;
     std::vector<std::unique_ptr<Unit>> m_units;
-    std::vector<Value> m_globalMembers;  // objects whose members are global names
+    std::vector<Value> m_globalMembers; // objects whose members are global names
     Object* m_errHolder = nullptr;
     ErrObject* m_err = nullptr;
     ErrorInfo m_lastError;
     Frame* m_frame = nullptr;
-    const Stmt* m_stmt = nullptr;       // statement being run (for error positions)
-    int m_depth = 0;                    // API re-entrancy depth
+    const Stmt* m_stmt = nullptr; // statement being run (for error positions)
+    int m_depth = 0;              // API re-entrancy depth
     int64_t m_ticks = 1024;
     uint64_t m_steps = 0;
     const char* m_stackFloor = nullptr;
@@ -263,18 +266,24 @@ private:
 
 // The Err object.
 class ErrObject final : public Object {
-public:
+  public:
     std::u16string typeName() const override { return u"ErrObject"; }
     DispId memberId(std::u16string_view name) override;
     const void* dispatchKey() const override { return &kKey; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override;
-    void clear() { number = 0; description.clear(); source.clear(); helpFile.clear(); helpContext = 0; }
+    void clear() {
+        number = 0;
+        description.clear();
+        source.clear();
+        helpFile.clear();
+        helpContext = 0;
+    }
 
     int32_t number = 0;
     std::u16string description, source, helpFile;
     int32_t helpContext = 0;
 
-private:
+  private:
     static const int kKey;
 };
 
@@ -284,11 +293,16 @@ inline const Value* plainOperand(const Expr* e, Frame& f) {
     if (e->kind != ExprKind::Name) return nullptr;
     const NameRef& r = static_cast<const NameExpr*>(e)->ref;
     switch (r.scope) {
-    case Scope::Local: return &f.slots[r.slot].deref();
-    case Scope::Global: return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
-    case Scope::Constant: return r.constant;
-    case Scope::Field: return &f.me->fields()[size_t(r.slot)];
-    default: return nullptr;
+    case Scope::Local:
+        return &f.slots[r.slot].deref();
+    case Scope::Global:
+        return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
+    case Scope::Constant:
+        return r.constant;
+    case Scope::Field:
+        return &f.me->fields()[size_t(r.slot)];
+    default:
+        return nullptr;
     }
 }
 
@@ -296,4 +310,4 @@ inline const Value* plainOperand(const Expr* e, Frame& f) {
 // scope, when given, is the procedure frame an Execute / Eval runs in.
 void compileUnit(Interp& rt, Unit& unit, const ProcDef* scope);
 
-}  // namespace vbs
+} // namespace vbs

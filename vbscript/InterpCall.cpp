@@ -1,8 +1,8 @@
 // Procedure calls, script class instances and late-bound member access.
 #include "Interp.h"
 
-#include "builtins/Builtins.h"
 #include "Convert.h"
+#include "builtins/Builtins.h"
 
 namespace vbs {
 
@@ -11,13 +11,20 @@ namespace {
 // Frame storage: small frames live inline on the C++ stack.
 struct SlotBuf {
     explicit SlotBuf(int n) : count(n) {
-        if (n <= kInline) p = reinterpret_cast<Value*>(inl);
-        else { heap.reset(new Value[size_t(n)]); p = heap.get(); return; }
-        for (int i = 0; i < n; ++i) new (p + i) Value();
+        if (n <= kInline)
+            p = reinterpret_cast<Value*>(inl);
+        else {
+            heap.reset(new Value[size_t(n)]);
+            p = heap.get();
+            return;
+        }
+        for (int i = 0; i < n; ++i)
+            new (p + i) Value();
     }
     ~SlotBuf() {
         if (!heap)
-            for (int i = 0; i < count; ++i) p[i].~Value();
+            for (int i = 0; i < count; ++i)
+                p[i].~Value();
     }
     SlotBuf(const SlotBuf&) = delete;
     SlotBuf& operator=(const SlotBuf&) = delete;
@@ -40,10 +47,10 @@ struct Locks {
         ++a->refs;
         held.push_back(a);
     }
-    std::vector<Array*> held;  // stays unallocated unless an element is passed ByRef
+    std::vector<Array*> held; // stays unallocated unless an element is passed ByRef
 };
 
-}  // namespace
+} // namespace
 
 Value Interp::callProc(ProcDef* p, ClassInstance* me, const std::vector<ExprPtr>* args, Frame& caller) {
     size_t n = args ? args->size() : 0;
@@ -81,7 +88,10 @@ Value Interp::callWithValues(ProcDef* p, ClassInstance* me, std::span<Value> arg
 namespace {
 
 struct FrameGuard {
-    FrameGuard(Frame*& cur, Frame* next, const Stmt*& stmt) : m_cur(cur), m_saved(cur), m_stmt(stmt), m_savedStmt(stmt) { cur = next; }
+    FrameGuard(Frame*& cur, Frame* next, const Stmt*& stmt)
+        : m_cur(cur), m_saved(cur), m_stmt(stmt), m_savedStmt(stmt) {
+        cur = next;
+    }
     ~FrameGuard() {
         m_cur = m_saved;
         m_stmt = m_savedStmt;
@@ -92,12 +102,13 @@ struct FrameGuard {
     const Stmt* m_savedStmt;
 };
 
-}  // namespace
+} // namespace
 
 Value Interp::runFrame(ProcDef* p, ClassInstance* me, Value* slots) {
     checkStack();
     tick();
-    for (auto& c : p->constInits) slots[c.first] = c.second;
+    for (auto& c : p->constInits)
+        slots[c.first] = c.second;
     Frame fr;
     fr.slots = slots;
     fr.proc = p;
@@ -164,7 +175,9 @@ ClassInstance::ClassInstance(Interp& rt, ClassDef& cls) : m_rt(rt), m_cls(cls) {
     }
 }
 
-std::u16string ClassInstance::typeName() const { return m_cls.name; }
+std::u16string ClassInstance::typeName() const {
+    return m_cls.name;
+}
 
 DispId ClassInstance::memberId(std::u16string_view name) {
     int m = m_cls.findMember(name);
@@ -172,17 +185,26 @@ DispId ClassInstance::memberId(std::u16string_view name) {
     return m + 1;
 }
 
-void ClassInstance::lastReleased() { m_rt.destroyInstance(this); }
+void ClassInstance::lastReleased() {
+    m_rt.destroyInstance(this);
+}
 
 bool ClassInstance::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) {
     int m = id == kDispValue ? m_cls.defaultMember : id - 1;
-    if (m < 0 || m >= int(m_cls.members.size())) { err.number = 438; return false; }
+    if (m < 0 || m >= int(m_cls.members.size())) {
+        err.number = 438;
+        return false;
+    }
     try {
         Frame dummy;
         if (kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef) {
-            if (args.empty()) { err.number = 450; return false; }
+            if (args.empty()) {
+                err.number = 450;
+                return false;
+            }
             Value v = args.back();
-            m_rt.instancePut(this, m, nullptr, v, kind == InvokeKind::PropertyPutRef, dummy, args.first(args.size() - 1), true);
+            m_rt.instancePut(this, m, nullptr, v, kind == InvokeKind::PropertyPutRef, dummy,
+                             args.first(args.size() - 1), true);
         } else {
             result = m_rt.instanceGet(this, m, nullptr, dummy, kind == InvokeKind::Method, args, true);
         }
@@ -219,12 +241,15 @@ int Interp::instanceMember(ClassInstance* inst, const std::u16string& name, Memb
     if (cache && cache->key == cls) return cache->id;
     int m = cls->findMember(name);
     if (m < 0 || (!cls->members[size_t(m)].isPublic && f.me != inst)) throwError(Err::NoSuchMember, name);
-    if (cache) { cache->key = cls; cache->id = m; }
+    if (cache) {
+        cache->key = cls;
+        cache->id = m;
+    }
     return m;
 }
 
-Value Interp::instanceGet(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Frame& f, bool statement,
-                          std::span<Value> valueArgs, bool useValues) {
+Value Interp::instanceGet(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Frame& f,
+                          bool statement, std::span<Value> valueArgs, bool useValues) {
     (void)statement;
     ClassMember& cm = inst->cls().members[size_t(member)];
     size_t nargs = useValues ? valueArgs.size() : args ? args->size() : 0;
@@ -232,8 +257,10 @@ Value Interp::instanceGet(ClassInstance* inst, int member, const std::vector<Exp
         Value& fv = inst->fields()[size_t(cm.field)];
         if (nargs == 0) return fv;
         std::vector<Value> idx;
-        if (useValues) idx.assign(valueArgs.begin(), valueArgs.end());
-        else evalArgs(*args, f, idx);
+        if (useValues)
+            idx.assign(valueArgs.begin(), valueArgs.end());
+        else
+            evalArgs(*args, f, idx);
         return indexValue(inst->fields()[size_t(cm.field)], idx);
     }
     ProcDef* p = cm.method ? cm.method : cm.get;
@@ -244,19 +271,31 @@ Value Interp::instanceGet(ClassInstance* inst, int member, const std::vector<Exp
     return callProc(p, inst, args, f);
 }
 
-void Interp::instancePut(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Value v, bool isSet, Frame& f,
-                         std::span<Value> valueArgs, bool useValues) {
+void Interp::instancePut(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Value v,
+                         bool isSet, Frame& f, std::span<Value> valueArgs, bool useValues) {
     ClassMember& cm = inst->cls().members[size_t(member)];
     Value keep = Value::object(inst);
     std::vector<Value> vals;
-    if (useValues) vals.assign(valueArgs.begin(), valueArgs.end());
-    else if (args) evalArgs(*args, f, vals);
-    if (!isSet && v.isObject() && cm.field >= 0) v = scalar(v);  // before taking element addresses
+    if (useValues)
+        vals.assign(valueArgs.begin(), valueArgs.end());
+    else if (args)
+        evalArgs(*args, f, vals);
+    if (!isSet && v.isObject() && cm.field >= 0) v = scalar(v); // before taking element addresses
     if (cm.field >= 0) {
         Value& fv = inst->fields()[size_t(cm.field)];
-        if (vals.empty()) { storeVar(fv, std::move(v), isSet, cm.name); return; }
-        if (fv.isArray()) { storeVar(*elementRef(fv.mutableArray(), vals), std::move(v), isSet, cm.name); return; }
-        if (fv.isObject()) { Value o = fv; putMember(o, std::u16string(), nullptr, nullptr, std::move(v), isSet, f); return; }
+        if (vals.empty()) {
+            storeVar(fv, std::move(v), isSet, cm.name);
+            return;
+        }
+        if (fv.isArray()) {
+            storeVar(*elementRef(fv.mutableArray(), vals), std::move(v), isSet, cm.name);
+            return;
+        }
+        if (fv.isObject()) {
+            Value o = fv;
+            putMember(o, std::u16string(), nullptr, nullptr, std::move(v), isSet, f);
+            return;
+        }
         throwError(Err::TypeMismatch, cm.name);
     }
     ProcDef* p = isSet ? cm.set : cm.let;
@@ -280,7 +319,10 @@ DispId Interp::hostMemberId(Object* obj, const std::u16string& name, MemberCache
     if (cache && key && cache->key == key) return cache->id;
     DispId id = obj->memberId(name);
     if (id == kDispUnknown) throwError(Err::NoSuchMember, name);
-    if (cache && key) { cache->key = key; cache->id = id; }
+    if (cache && key) {
+        cache->key = key;
+        cache->id = id;
+    }
     return id;
 }
 
@@ -289,7 +331,8 @@ Value Interp::hostInvoke(Object* obj, DispId id, InvokeKind kind, std::span<Valu
     HostError err;
     Value keep = Value::object(obj);
     if (!obj->invoke(id, kind, args, result, err)) {
-        if (err.number == int32_t(Err::Interrupted) || err.number == int32_t(Err::TimedOut)) abort(err.number);
+        if (err.number == int32_t(Err::Interrupted) || err.number == int32_t(Err::TimedOut))
+            abort(err.number);
         int32_t num = err.number ? err.number : int32_t(Err::ExceptionOccurred);
         std::u16string desc = err.description.empty() ? std::u16string(errorText(num)) : err.description;
         throwError(num, std::move(desc), std::move(err.source));
@@ -297,8 +340,8 @@ Value Interp::hostInvoke(Object* obj, DispId id, InvokeKind kind, std::span<Valu
     return result;
 }
 
-Value Interp::getMember(const Value& objv, const std::u16string& name, MemberCache* cache, const std::vector<ExprPtr>* args,
-                        Frame& f, bool statement) {
+Value Interp::getMember(const Value& objv, const std::u16string& name, MemberCache* cache,
+                        const std::vector<ExprPtr>* args, Frame& f, bool statement) {
     const Value& o = objv.deref();
     if (!o.isObject() || !o.asObject()) throwError(Err::ObjectRequired, name);
     Object* obj = o.asObject();
@@ -314,8 +357,8 @@ Value Interp::getMember(const Value& objv, const std::u16string& name, MemberCac
     return hostInvoke(obj, id, (args || statement) ? InvokeKind::Method : InvokeKind::PropertyGet, vals);
 }
 
-void Interp::putMember(const Value& objv, const std::u16string& name, MemberCache* cache, const std::vector<ExprPtr>* args,
-                       Value v, bool isSet, Frame& f) {
+void Interp::putMember(const Value& objv, const std::u16string& name, MemberCache* cache,
+                       const std::vector<ExprPtr>* args, Value v, bool isSet, Frame& f) {
     const Value& o = objv.deref();
     if (!o.isObject() || !o.asObject()) throwError(Err::ObjectRequired, name);
     Object* obj = o.asObject();
@@ -359,10 +402,11 @@ Value Interp::defaultValue(Object* obj) {
     Value v = callValue(Value::object(obj), {});
     if (v.isObject()) {
         // A default member returning an object: keep reducing, but not forever.
-        for (int i = 0; i < 8 && v.isObject() && v.asObject(); ++i) v = callValue(v, {});
+        for (int i = 0; i < 8 && v.isObject() && v.asObject(); ++i)
+            v = callValue(v, {});
         if (v.isObject()) throwError(Err::NoSuchMember);
     }
     return v;
 }
 
-}  // namespace vbs
+} // namespace vbs

@@ -2,9 +2,9 @@
 #include "Interp.h"
 #include "objects/Classic.h"
 
-#include "builtins/Builtins.h"
 #include "Convert.h"
 #include "Operators.h"
+#include "builtins/Builtins.h"
 
 #include <climits>
 #include <cmath>
@@ -23,8 +23,12 @@ bool isLiteral(const Expr* e) {
     return false;
 }
 
-bool isIntType(VarType t) { return t == VarType::Integer || t == VarType::Long; }
-int64_t intVal(const Value& v) { return v.type() == VarType::Integer ? v.asInteger() : v.asLong(); }
+bool isIntType(VarType t) {
+    return t == VarType::Integer || t == VarType::Long;
+}
+int64_t intVal(const Value& v) {
+    return v.type() == VarType::Integer ? v.asInteger() : v.asLong();
+}
 
 Value fitInt(int64_t r) {
     if (r >= INT16_MIN && r <= INT16_MAX) return Value::integer(int16_t(r));
@@ -34,17 +38,24 @@ Value fitInt(int64_t r) {
 
 Value cmpResult(Cmp c, Op op) {
     switch (op) {
-    case Op::Eq: return Value::boolean(c == Cmp::Equal);
-    case Op::Ne: return Value::boolean(c != Cmp::Equal);
-    case Op::Lt: return Value::boolean(c == Cmp::Less);
-    case Op::Gt: return Value::boolean(c == Cmp::Greater);
-    case Op::Le: return Value::boolean(c != Cmp::Greater);
-    case Op::Ge: return Value::boolean(c != Cmp::Less);
-    default: return {};
+    case Op::Eq:
+        return Value::boolean(c == Cmp::Equal);
+    case Op::Ne:
+        return Value::boolean(c != Cmp::Equal);
+    case Op::Lt:
+        return Value::boolean(c == Cmp::Less);
+    case Op::Gt:
+        return Value::boolean(c == Cmp::Greater);
+    case Op::Le:
+        return Value::boolean(c != Cmp::Greater);
+    case Op::Ge:
+        return Value::boolean(c != Cmp::Less);
+    default:
+        return {};
     }
 }
 
-}  // namespace
+} // namespace
 
 const Value& Interp::operand(const Expr* e, Frame& f, Value& tmp) {
     if (e->kind == ExprKind::Literal) return static_cast<const LiteralExpr*>(e)->value;
@@ -60,15 +71,19 @@ const Value& Interp::operand(const Expr* e, Frame& f, Value& tmp) {
 
 Value Interp::eval(const Expr* e, Frame& f) {
     switch (e->kind) {
-    case ExprKind::Literal: return static_cast<const LiteralExpr*>(e)->value;
+    case ExprKind::Literal:
+        return static_cast<const LiteralExpr*>(e)->value;
     case ExprKind::Name: {
         auto* n = static_cast<const NameExpr*>(e);
         if (n->ref.scope == Scope::Local) return f.slots[n->ref.slot].deref();
-        if (n->ref.scope == Scope::Global && n->ref.sym->plainVar() && !n->ref.checkDeclared) return n->ref.sym->value;
+        if (n->ref.scope == Scope::Global && n->ref.sym->plainVar() && !n->ref.checkDeclared)
+            return n->ref.sym->value;
         return evalName(n, f, false);
     }
-    case ExprKind::Call: return evalCall(static_cast<const CallExpr*>(e), f, false);
-    case ExprKind::Member: return evalMember(static_cast<const MemberExpr*>(e), f, nullptr, false);
+    case ExprKind::Call:
+        return evalCall(static_cast<const CallExpr*>(e), f, false);
+    case ExprKind::Member:
+        return evalMember(static_cast<const MemberExpr*>(e), f, nullptr, false);
     case ExprKind::Unary: {
         auto* u = static_cast<const UnaryExpr*>(e);
         Value tmp;
@@ -79,10 +94,14 @@ Value Interp::eval(const Expr* e, Frame& f) {
         if (u->op == Op::Not) return opNot(v);
         return v;
     }
-    case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr*>(e), f);
-    case ExprKind::Paren: return eval(static_cast<const ParenExpr*>(e)->inner.get(), f);
-    case ExprKind::New: return evalNew(static_cast<const NewExpr*>(e));
-    case ExprKind::Me: return Value::object(f.me);
+    case ExprKind::Binary:
+        return evalBinary(static_cast<const BinaryExpr*>(e), f);
+    case ExprKind::Paren:
+        return eval(static_cast<const ParenExpr*>(e)->inner.get(), f);
+    case ExprKind::New:
+        return evalNew(static_cast<const NewExpr*>(e));
+    case ExprKind::Me:
+        return Value::object(f.me);
     }
     return {};
 }
@@ -118,30 +137,58 @@ Value Interp::binaryValues(const BinaryExpr* b, const Value& l, const Value& r) 
     if (isIntType(lt) && isIntType(rt)) {
         int64_t x = intVal(l), y = intVal(r);
         switch (b->op) {
-        case Op::Add: return lt == VarType::Integer && rt == VarType::Integer ? fitInt(x + y) : (x + y >= INT32_MIN && x + y <= INT32_MAX ? Value::longv(int32_t(x + y)) : Value::dbl(double(x + y)));
-        case Op::Sub: return lt == VarType::Integer && rt == VarType::Integer ? fitInt(x - y) : (x - y >= INT32_MIN && x - y <= INT32_MAX ? Value::longv(int32_t(x - y)) : Value::dbl(double(x - y)));
-        case Op::Eq: return Value::boolean(x == y);
-        case Op::Ne: return Value::boolean(x != y);
-        case Op::Lt: return Value::boolean(x < y);
-        case Op::Gt: return Value::boolean(x > y);
-        case Op::Le: return Value::boolean(x <= y);
-        case Op::Ge: return Value::boolean(x >= y);
-        default: break;
+        case Op::Add:
+            return lt == VarType::Integer && rt == VarType::Integer
+                       ? fitInt(x + y)
+                       : (x + y >= INT32_MIN && x + y <= INT32_MAX ? Value::longv(int32_t(x + y))
+                                                                   : Value::dbl(double(x + y)));
+        case Op::Sub:
+            return lt == VarType::Integer && rt == VarType::Integer
+                       ? fitInt(x - y)
+                       : (x - y >= INT32_MIN && x - y <= INT32_MAX ? Value::longv(int32_t(x - y))
+                                                                   : Value::dbl(double(x - y)));
+        case Op::Eq:
+            return Value::boolean(x == y);
+        case Op::Ne:
+            return Value::boolean(x != y);
+        case Op::Lt:
+            return Value::boolean(x < y);
+        case Op::Gt:
+            return Value::boolean(x > y);
+        case Op::Le:
+            return Value::boolean(x <= y);
+        case Op::Ge:
+            return Value::boolean(x >= y);
+        default:
+            break;
         }
     } else if ((lt == VarType::Double || isIntType(lt)) && (rt == VarType::Double || isIntType(rt))) {
         double x = lt == VarType::Double ? l.asDouble() : double(intVal(l));
         double y = rt == VarType::Double ? r.asDouble() : double(intVal(r));
         switch (b->op) {
-        case Op::Add: if (double v = x + y; std::isfinite(v)) return Value::dbl(v); break;
-        case Op::Sub: if (double v = x - y; std::isfinite(v)) return Value::dbl(v); break;
-        case Op::Mul: if (double v = x * y; std::isfinite(v)) return Value::dbl(v); break;
-        case Op::Eq: return Value::boolean(x == y);
-        case Op::Ne: return Value::boolean(x != y);
-        case Op::Lt: return Value::boolean(x < y);
-        case Op::Gt: return Value::boolean(x > y);
-        case Op::Le: return Value::boolean(x <= y);
-        case Op::Ge: return Value::boolean(x >= y);
-        default: break;
+        case Op::Add:
+            if (double v = x + y; std::isfinite(v)) return Value::dbl(v);
+            break;
+        case Op::Sub:
+            if (double v = x - y; std::isfinite(v)) return Value::dbl(v);
+            break;
+        case Op::Mul:
+            if (double v = x * y; std::isfinite(v)) return Value::dbl(v);
+            break;
+        case Op::Eq:
+            return Value::boolean(x == y);
+        case Op::Ne:
+            return Value::boolean(x != y);
+        case Op::Lt:
+            return Value::boolean(x < y);
+        case Op::Gt:
+            return Value::boolean(x > y);
+        case Op::Le:
+            return Value::boolean(x <= y);
+        case Op::Ge:
+            return Value::boolean(x >= y);
+        default:
+            break;
         }
     }
     return evalBinarySlow(b, l, r);
@@ -151,35 +198,56 @@ Value Interp::evalBinarySlow(const BinaryExpr* b, const Value& l0, const Value& 
     Value l = l0.isObject() ? scalar(l0) : l0;
     Value r = r0.isObject() ? scalar(r0) : r0;
     switch (b->op) {
-    case Op::Add: return opAdd(l, r);
-    case Op::Sub: return opSub(l, r);
-    case Op::Mul: return opMul(l, r);
-    case Op::Div: return opDiv(l, r);
-    case Op::IntDiv: return opIntDiv(l, r);
-    case Op::Mod: return opMod(l, r);
-    case Op::Pow: return opPow(l, r);
+    case Op::Add:
+        return opAdd(l, r);
+    case Op::Sub:
+        return opSub(l, r);
+    case Op::Mul:
+        return opMul(l, r);
+    case Op::Div:
+        return opDiv(l, r);
+    case Op::IntDiv:
+        return opIntDiv(l, r);
+    case Op::Mod:
+        return opMod(l, r);
+    case Op::Pow:
+        return opPow(l, r);
     case Op::Concat:
-        if (l.isString() && r.isString()) checkMemory((l.asString().size() + r.asString().size()) * sizeof(char16_t));
+        if (l.isString() && r.isString())
+            checkMemory((l.asString().size() + r.asString().size()) * sizeof(char16_t));
         return opConcat(l, r);
-    case Op::And: return opAnd(l, r);
-    case Op::Or: return opOr(l, r);
-    case Op::Xor: return opXor(l, r);
-    case Op::Eqv: return opEqv(l, r);
-    case Op::Imp: return opImp(l, r);
-    case Op::Eq: case Op::Ne: case Op::Lt: case Op::Gt: case Op::Le: case Op::Ge: {
+    case Op::And:
+        return opAnd(l, r);
+    case Op::Or:
+        return opOr(l, r);
+    case Op::Xor:
+        return opXor(l, r);
+    case Op::Eqv:
+        return opEqv(l, r);
+    case Op::Imp:
+        return opImp(l, r);
+    case Op::Eq:
+    case Op::Ne:
+    case Op::Lt:
+    case Op::Gt:
+    case Op::Le:
+    case Op::Ge: {
         Cmp c = compareValues(l, r, isLiteral(b->left.get()), isLiteral(b->right.get()));
         if (c == Cmp::Null) return Value::null();
         return cmpResult(c, b->op);
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 
 Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
     const NameRef& r = n->ref;
     switch (r.scope) {
-    case Scope::Local: return f.slots[r.slot].deref();
-    case Scope::Field: return f.me->fields()[size_t(r.slot)];
+    case Scope::Local:
+        return f.slots[r.slot].deref();
+    case Scope::Field:
+        return f.me->fields()[size_t(r.slot)];
     case Scope::ImplicitLocal: {
         GlobalSymbol& g = *r.sym;
         if (!g.live()) {
@@ -196,10 +264,14 @@ Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
         if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
         return g.value;
     }
-    case Scope::MeMember: return instanceGet(f.me, r.slot, nullptr, f, statement, {}, false);
-    case Scope::Builtin: return callBuiltin(r.builtin, nullptr, f);
-    case Scope::Constant: return *r.constant;
-    case Scope::Unresolved: break;
+    case Scope::MeMember:
+        return instanceGet(f.me, r.slot, nullptr, f, statement, {}, false);
+    case Scope::Builtin:
+        return callBuiltin(r.builtin, nullptr, f);
+    case Scope::Constant:
+        return *r.constant;
+    case Scope::Unresolved:
+        break;
     }
     throwError(Err::VariableUndefined, n->name);
 }
@@ -207,8 +279,10 @@ Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
 Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
     const NameRef& r = n->ref;
     switch (r.scope) {
-    case Scope::Local: return &f.slots[r.slot].deref();
-    case Scope::Field: return &f.me->fields()[size_t(r.slot)];
+    case Scope::Local:
+        return &f.slots[r.slot].deref();
+    case Scope::Field:
+        return &f.me->fields()[size_t(r.slot)];
     case Scope::ImplicitLocal: {
         GlobalSymbol& g = *r.sym;
         if (!g.live()) {
@@ -223,12 +297,13 @@ Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
         if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
         return &g.value;
     }
-    default: return nullptr;
+    default:
+        return nullptr;
     }
 }
 
 Value Interp::evalNew(const NewExpr* e) {
-    GlobalSymbol& g = m_globals[size_t(e->global)];  // NewExpr keeps the index only
+    GlobalSymbol& g = m_globals[size_t(e->global)]; // NewExpr keeps the index only
     if (!g.cls) {
         // RegExp is the one class the language itself defines; a script class of that name wins.
         if (equalsNoCase(e->className, u"RegExp"))
@@ -238,7 +313,9 @@ Value Interp::evalNew(const NewExpr* e) {
     return newInstance(g.cls);
 }
 
-Value Interp::withObject(const MemberExpr* e, Frame& f) { return f.slots[e->withSlot]; }
+Value Interp::withObject(const MemberExpr* e, Frame& f) {
+    return f.slots[e->withSlot];
+}
 
 Value Interp::evalMember(const MemberExpr* m, Frame& f, const std::vector<ExprPtr>* args, bool statement) {
     Value obj = m->object ? eval(m->object.get(), f) : withObject(m, f);
@@ -248,8 +325,10 @@ Value Interp::evalMember(const MemberExpr* m, Frame& f, const std::vector<ExprPt
 void Interp::evalArgs(const std::vector<ExprPtr>& exprs, Frame& f, std::vector<Value>& out) {
     out.reserve(exprs.size());
     for (const auto& a : exprs) {
-        if (!a) out.push_back(Value::error(int32_t(0x80020004)));  // omitted argument
-        else out.push_back(eval(a.get(), f));
+        if (!a)
+            out.push_back(Value::error(int32_t(0x80020004))); // omitted argument
+        else
+            out.push_back(eval(a.get(), f));
     }
 }
 
@@ -296,22 +375,26 @@ Value Interp::evalCall(const CallExpr* c, Frame& f, bool statement) {
         auto* n = static_cast<const NameExpr*>(t);
         const NameRef& r = n->ref;
         switch (r.scope) {
-        case Scope::Global: case Scope::ImplicitLocal: {
+        case Scope::Global:
+        case Scope::ImplicitLocal: {
             GlobalSymbol& g = *r.sym;
             if (g.proc) return callProc(g.proc, nullptr, &c->args, f);
             if (g.hostMember()) return hostMemberCall(g, &c->args, f, statement);
             break;
         }
-        case Scope::MeMember: return instanceGet(f.me, r.slot, &c->args, f, statement, {}, false);
-        case Scope::Builtin: return callBuiltin(r.builtin, &c->args, f);
-        default: break;
+        case Scope::MeMember:
+            return instanceGet(f.me, r.slot, &c->args, f, statement, {}, false);
+        case Scope::Builtin:
+            return callBuiltin(r.builtin, &c->args, f);
+        default:
+            break;
         }
         Value* p = nameStorage(n, f);
         if (!p) throwError(Err::TypeMismatch, n->name);
         if (p->isArray() && c->args.size() == 1 && c->args[0]) {
             Value tmp;
             int32_t i = indexOf(operand(c->args[0].get(), f, tmp));
-            Value* cur = nameStorage(n, f);  // the index may have changed the variable
+            Value* cur = nameStorage(n, f); // the index may have changed the variable
             if (!cur || !cur->isArray()) throwError(Err::TypeMismatch, n->name);
             return *elementRef1(cur->asArray(), i);
         }
@@ -329,7 +412,7 @@ Value Interp::evalCall(const CallExpr* c, Frame& f, bool statement) {
                 evalArgs(c->args, f, big);
                 s = big;
             }
-            Value* cur = nameStorage(n, f);  // the indices may have changed the variable
+            Value* cur = nameStorage(n, f); // the indices may have changed the variable
             if (!cur || !cur->isArray()) throwError(Err::TypeMismatch, n->name);
             return *elementRef(cur->asArray(), s);
         }
@@ -339,7 +422,8 @@ Value Interp::evalCall(const CallExpr* c, Frame& f, bool statement) {
         }
         throwError(Err::TypeMismatch, n->name);
     }
-    if (t->kind == ExprKind::Member) return evalMember(static_cast<const MemberExpr*>(t), f, &c->args, statement);
+    if (t->kind == ExprKind::Member)
+        return evalMember(static_cast<const MemberExpr*>(t), f, &c->args, statement);
     Value base = eval(t, f);
     if (base.isObject()) return callDefault(base, &c->args, f);
     std::vector<Value> idx;
@@ -401,7 +485,8 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
     switch (target->kind) {
     case ExprKind::Name: {
         auto* n = static_cast<const NameExpr*>(target);
-        if ((n->ref.scope == Scope::Global || n->ref.scope == Scope::ImplicitLocal) && n->ref.sym->namedItem) {
+        if ((n->ref.scope == Scope::Global || n->ref.scope == Scope::ImplicitLocal) &&
+            n->ref.sym->namedItem) {
             // A named object cannot be replaced, but a plain assignment goes
             // into its default property: `score = score + 1` on a host variable.
             const Value& item = n->ref.sym->value;
@@ -416,11 +501,13 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
             instancePut(f.me, n->ref.slot, nullptr, std::move(v), isSet, f, {}, false);
             return;
         }
-        if ((n->ref.scope == Scope::Global || n->ref.scope == Scope::ImplicitLocal) && n->ref.sym->hostMember()) {
+        if ((n->ref.scope == Scope::Global || n->ref.scope == Scope::ImplicitLocal) &&
+            n->ref.sym->hostMember()) {
             GlobalSymbol& g = *n->ref.sym;
             if (isSet && !v.isObject()) throwError(Err::ObjectRequired, n->name);
             Value keep = Value::object(g.owner());
-            hostInvoke(g.owner(), g.memberId, isSet ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut, std::span<Value>(&v, 1));
+            hostInvoke(g.owner(), g.memberId, isSet ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut,
+                       std::span<Value>(&v, 1));
             return;
         }
         Value* p = nameStorage(n, f);
@@ -457,8 +544,10 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
                 p = nameStorage(n, f);
                 if (!p || !p->isArray()) throwError(Err::TypeMismatch, n->name);
                 Value* el = elementRef1(p->mutableArray(), i);
-                if (!isSet && !v.isObject() && !v.isArray()) *el = std::move(v);
-                else storeVar(*el, std::move(v), isSet, n->name);
+                if (!isSet && !v.isObject() && !v.isArray())
+                    *el = std::move(v);
+                else
+                    storeVar(*el, std::move(v), isSet, n->name);
                 return;
             }
             if (p->isArray()) {
@@ -493,7 +582,8 @@ Value Interp::hostMemberCall(GlobalSymbol& g, const std::vector<ExprPtr>* args, 
     std::vector<Value> vals;
     if (args) evalArgs(*args, f, vals);
     Value keep = Value::object(g.owner());
-    return hostInvoke(g.owner(), g.memberId, (args || statement) ? InvokeKind::Method : InvokeKind::PropertyGet, vals);
+    return hostInvoke(g.owner(), g.memberId,
+                      (args || statement) ? InvokeKind::Method : InvokeKind::PropertyGet, vals);
 }
 
 Value Interp::scalar(const Value& v) {
@@ -503,4 +593,4 @@ Value Interp::scalar(const Value& v) {
     return defaultValue(d.asObject());
 }
 
-}  // namespace vbs
+} // namespace vbs

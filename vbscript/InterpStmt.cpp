@@ -4,17 +4,21 @@
 #include "Convert.h"
 #include "Operators.h"
 
-#include <cmath>
 #include <climits>
+#include <cmath>
 
 namespace vbs {
 
 namespace {
 
-inline bool isInt(VarType t) { return t == VarType::Integer || t == VarType::Long; }
-inline int64_t intOf(const Value& v) { return v.type() == VarType::Integer ? v.asInteger() : v.asLong(); }
+inline bool isInt(VarType t) {
+    return t == VarType::Integer || t == VarType::Long;
+}
+inline int64_t intOf(const Value& v) {
+    return v.type() == VarType::Integer ? v.asInteger() : v.asLong();
+}
 
-}  // namespace
+} // namespace
 
 Flow Interp::execBlock(const Block& b, Frame& f) {
     for (const auto& sp : b) {
@@ -71,13 +75,27 @@ void Interp::poll() {
 }
 
 bool Interp::stopRequested(int32_t& number) {
-    if (m_interruptRequested.load(std::memory_order_relaxed)) { number = int32_t(Err::Interrupted); return true; }
-    if (m_config.stepLimit && m_steps > m_config.stepLimit) { number = int32_t(Err::TimedOut); return true; }
-    if (m_config.timeoutMs > 0) {
-        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - m_started).count();
-        if (ms > int64_t(m_config.timeoutMs)) { number = int32_t(Err::TimedOut); return true; }
+    if (m_interruptRequested.load(std::memory_order_relaxed)) {
+        number = int32_t(Err::Interrupted);
+        return true;
     }
-    if (m_config.interruptCheck && m_config.interruptCheck()) { number = int32_t(Err::Interrupted); return true; }
+    if (m_config.stepLimit && m_steps > m_config.stepLimit) {
+        number = int32_t(Err::TimedOut);
+        return true;
+    }
+    if (m_config.timeoutMs > 0) {
+        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                        m_started)
+                      .count();
+        if (ms > int64_t(m_config.timeoutMs)) {
+            number = int32_t(Err::TimedOut);
+            return true;
+        }
+    }
+    if (m_config.interruptCheck && m_config.interruptCheck()) {
+        number = int32_t(Err::Interrupted);
+        return true;
+    }
     return false;
 }
 
@@ -91,12 +109,18 @@ bool Interp::condition(const Expr* e, Frame& f) {
             if (l && r && isInt(l->type()) && isInt(r->type())) {
                 int64_t x = intOf(*l), y = intOf(*r);
                 switch (b->op) {
-                case Op::Eq: return x == y;
-                case Op::Ne: return x != y;
-                case Op::Lt: return x < y;
-                case Op::Gt: return x > y;
-                case Op::Le: return x <= y;
-                default: return x >= y;
+                case Op::Eq:
+                    return x == y;
+                case Op::Ne:
+                    return x != y;
+                case Op::Lt:
+                    return x < y;
+                case Op::Gt:
+                    return x > y;
+                case Op::Le:
+                    return x <= y;
+                default:
+                    return x >= y;
                 }
             }
         }
@@ -105,7 +129,7 @@ bool Interp::condition(const Expr* e, Frame& f) {
     if (v.type() == VarType::Boolean) return v.asBoolean();
     if (v.type() == VarType::Boolean) return v.asBoolean();
     if (v.isObject()) v = scalar(v);
-    if (v.isNull()) return false;  // Null is not True: the Else branch runs
+    if (v.isNull()) return false; // Null is not True: the Else branch runs
     return toBool(v);
 }
 
@@ -114,28 +138,52 @@ Flow Interp::exec(const Stmt& s, Frame& f) {
     case StmtKind::Call: {
         const Expr* e = static_cast<const CallStmt&>(s).call.get();
         switch (e->kind) {
-        case ExprKind::Name: evalName(static_cast<const NameExpr*>(e), f, true); break;
-        case ExprKind::Call: evalCall(static_cast<const CallExpr*>(e), f, true); break;
-        case ExprKind::Member: evalMember(static_cast<const MemberExpr*>(e), f, nullptr, true); break;
-        default: eval(e, f); break;
+        case ExprKind::Name:
+            evalName(static_cast<const NameExpr*>(e), f, true);
+            break;
+        case ExprKind::Call:
+            evalCall(static_cast<const CallExpr*>(e), f, true);
+            break;
+        case ExprKind::Member:
+            evalMember(static_cast<const MemberExpr*>(e), f, nullptr, true);
+            break;
+        default:
+            eval(e, f);
+            break;
         }
         return Flow::Normal;
     }
-    case StmtKind::Assign: execAssign(static_cast<const AssignStmt&>(s), f); return Flow::Normal;
-    case StmtKind::If: return execIf(static_cast<const IfStmt&>(s), f);
-    case StmtKind::Select: return execSelect(static_cast<const SelectStmt&>(s), f);
-    case StmtKind::For: return execFor(static_cast<const ForStmt&>(s), f);
-    case StmtKind::ForEach: return execForEach(static_cast<const ForEachStmt&>(s), f);
-    case StmtKind::Do: return execDo(static_cast<const DoStmt&>(s), f);
+    case StmtKind::Assign:
+        execAssign(static_cast<const AssignStmt&>(s), f);
+        return Flow::Normal;
+    case StmtKind::If:
+        return execIf(static_cast<const IfStmt&>(s), f);
+    case StmtKind::Select:
+        return execSelect(static_cast<const SelectStmt&>(s), f);
+    case StmtKind::For:
+        return execFor(static_cast<const ForStmt&>(s), f);
+    case StmtKind::ForEach:
+        return execForEach(static_cast<const ForEachStmt&>(s), f);
+    case StmtKind::Do:
+        return execDo(static_cast<const DoStmt&>(s), f);
     case StmtKind::Exit:
         switch (static_cast<const ExitStmt&>(s).what) {
-        case ExitKind::Do: return Flow::ExitDo;
-        case ExitKind::For: return Flow::ExitFor;
-        default: return Flow::ExitProc;
+        case ExitKind::Do:
+            return Flow::ExitDo;
+        case ExitKind::For:
+            return Flow::ExitFor;
+        default:
+            return Flow::ExitProc;
         }
-    case StmtKind::Dim: execDim(static_cast<const DimStmt&>(s), f); return Flow::Normal;
-    case StmtKind::ReDim: execReDim(static_cast<const ReDimStmt&>(s), f); return Flow::Normal;
-    case StmtKind::Erase: execErase(static_cast<const EraseStmt&>(s), f); return Flow::Normal;
+    case StmtKind::Dim:
+        execDim(static_cast<const DimStmt&>(s), f);
+        return Flow::Normal;
+    case StmtKind::ReDim:
+        execReDim(static_cast<const ReDimStmt&>(s), f);
+        return Flow::Normal;
+    case StmtKind::Erase:
+        execErase(static_cast<const EraseStmt&>(s), f);
+        return Flow::Normal;
     case StmtKind::OnError:
         f.resumeNext = static_cast<const OnErrorStmt&>(s).resumeNext;
         m_err->clear();
@@ -147,13 +195,13 @@ Flow Interp::exec(const Stmt& s, Frame& f) {
         f.slots[w.slot] = Value();
         return fl;
     }
-    case StmtKind::Nop: return Flow::Normal;
+    case StmtKind::Nop:
+        return Flow::Normal;
     }
     return Flow::Normal;
 }
 
 namespace {
-
 
 // x = a op b for Integer / Long / Double operands; false when another rule applies.
 inline bool fastArith(const AssignStmt& s, Frame& f) {
@@ -180,23 +228,26 @@ inline bool fastArith(const AssignStmt& s, Frame& f) {
         int64_t x = intOf(*l), y = intOf(*r);
         int64_t v = b->op == Op::Add ? x + y : b->op == Op::Sub ? x - y : x * y;
         bool both16 = lt == VarType::Integer && rt == VarType::Integer;
-        if (both16 && v >= INT16_MIN && v <= INT16_MAX) *dst = Value::integer(int16_t(v));
-        else if (v >= INT32_MIN && v <= INT32_MAX) *dst = Value::longv(int32_t(v));
-        else *dst = Value::dbl(double(v));
+        if (both16 && v >= INT16_MIN && v <= INT16_MAX)
+            *dst = Value::integer(int16_t(v));
+        else if (v >= INT32_MIN && v <= INT32_MAX)
+            *dst = Value::longv(int32_t(v));
+        else
+            *dst = Value::dbl(double(v));
         return true;
     }
     if ((lt == VarType::Double || isInt(lt)) && (rt == VarType::Double || isInt(rt))) {
         double x = lt == VarType::Double ? l->asDouble() : double(intOf(*l));
         double y = rt == VarType::Double ? r->asDouble() : double(intOf(*r));
         double v = b->op == Op::Add ? x + y : b->op == Op::Sub ? x - y : x * y;
-        if (std::isinf(v) || std::isnan(v)) return false;  // the general path raises Overflow
+        if (std::isinf(v) || std::isnan(v)) return false; // the general path raises Overflow
         *dst = Value::dbl(v);
         return true;
     }
     return false;
 }
 
-}  // namespace
+} // namespace
 
 void Interp::execAssign(const AssignStmt& s, Frame& f) {
     if (s.arith && fastArith(s, f)) return;
@@ -204,9 +255,12 @@ void Interp::execAssign(const AssignStmt& s, Frame& f) {
         // Plain variable = value: store directly unless objects or arrays are involved.
         const NameRef& r = static_cast<const NameExpr*>(s.target.get())->ref;
         Value* p = nullptr;
-        if (r.scope == Scope::Local && !r.readOnly) p = &f.slots[r.slot].deref();
-        else if (r.scope == Scope::Field) p = &f.me->fields()[size_t(r.slot)];
-        else if (r.scope == Scope::Global && r.sym->plainVar() && !r.sym->isConst && !r.checkDeclared && !r.readOnly)
+        if (r.scope == Scope::Local && !r.readOnly)
+            p = &f.slots[r.slot].deref();
+        else if (r.scope == Scope::Field)
+            p = &f.me->fields()[size_t(r.slot)];
+        else if (r.scope == Scope::Global && r.sym->plainVar() && !r.sym->isConst && !r.checkDeclared &&
+                 !r.readOnly)
             p = &r.sym->value;
         if (p) {
             Value v = eval(s.value.get(), f);
@@ -236,13 +290,15 @@ bool Interp::appendChain(const Expr* e, const NameExpr* target, Value& dst, Fram
         appendChain(b->left.get(), target, dst, f);
     Value r = eval(b->right.get(), f);
     if (r.isObject()) r = scalar(r);
-    Value* d = nameStorage(target, f);  // the operand may have reassigned the variable
+    Value* d = nameStorage(target, f); // the operand may have reassigned the variable
     if (!d) throwError(Err::IllegalAssignment, target->name);
     if (d->isString() && !r.isNull()) {
         size_t add = r.isString() ? r.asString().size() : 32;
         checkMemory((d->asString().size() + add) * sizeof(char16_t));
-        if (r.isString()) d->appendString(r.asString());
-        else d->appendString(toString(r));
+        if (r.isString())
+            d->appendString(r.asString());
+        else
+            d->appendString(toString(r));
     } else {
         *d = opConcat(*d, r);
     }
@@ -275,7 +331,8 @@ Flow Interp::execSelect(const SelectStmt& s, Frame& f) {
     for (const auto& c : s.cases) {
         for (const auto& ve : c.values) {
             Value v = scalar(eval(ve.get(), f));
-            if (compareValues(subject, v, subjLit, ve->kind == ExprKind::Literal) == Cmp::Equal) return execBlock(c.body, f);
+            if (compareValues(subject, v, subjLit, ve->kind == ExprKind::Literal) == Cmp::Equal)
+                return execBlock(c.body, f);
         }
     }
     return execBlock(s.elseBlock, f);
@@ -290,7 +347,9 @@ Flow Interp::execFor(const ForStmt& s, Frame& f) {
         if (!v->isNumeric()) *v = toArithmetic(*v);
     if (from.isNull() || to.isNull() || step.isNull()) throwError(Err::InvalidNull);
     if (var->ref.readOnly) throwError(Err::IllegalAssignment, var->name);
-    auto intType = [](const Value& v) { return v.type() == VarType::Integer || v.type() == VarType::Long || v.type() == VarType::Byte; };
+    auto intType = [](const Value& v) {
+        return v.type() == VarType::Integer || v.type() == VarType::Long || v.type() == VarType::Byte;
+    };
     if (intType(from) && intType(to) && intType(step)) {
         int64_t i = toLong(from), lim = toLong(to), st = toLong(step);
         bool wide = from.type() == VarType::Long || step.type() == VarType::Long;
@@ -303,9 +362,11 @@ Flow Interp::execFor(const ForStmt& s, Frame& f) {
         if (!p) throwError(Err::IllegalAssignment, var->name);
         *p = make(i);
         // Locals and declared globals never move: no need to look the counter up again.
-        bool stable = var->ref.scope == Scope::Local || (var->ref.scope == Scope::Global && !var->ref.checkDeclared);
+        bool stable =
+            var->ref.scope == Scope::Local || (var->ref.scope == Scope::Global && !var->ref.checkDeclared);
         // A body of one assignment runs without the block loop.
-        const Stmt* single = s.body.size() == 1 && s.body[0]->kind == StmtKind::Assign ? s.body[0].get() : nullptr;
+        const Stmt* single =
+            s.body.size() == 1 && s.body[0]->kind == StmtKind::Assign ? s.body[0].get() : nullptr;
         while (st >= 0 ? i <= lim : i >= lim) {
             Flow fl = Flow::Normal;
             if (single && !f.resumeNext) {
@@ -319,8 +380,10 @@ Flow Interp::execFor(const ForStmt& s, Frame& f) {
             tick();
             if (!stable) p = nameStorage(var, f);
             const Value& cur = *p;
-            if (cur.type() == VarType::Integer) i = int64_t(cur.asInteger()) + st;
-            else if (cur.type() == VarType::Long) i = int64_t(cur.asLong()) + st;
+            if (cur.type() == VarType::Integer)
+                i = int64_t(cur.asInteger()) + st;
+            else if (cur.type() == VarType::Long)
+                i = int64_t(cur.asLong()) + st;
             else {
                 // The body stored a non-integer in the counter: continue in Doubles.
                 double d = toDouble(scalar(cur)) + double(st);
@@ -357,15 +420,17 @@ Flow Interp::execForEach(const ForEachStmt& s, Frame& f) {
     auto* var = static_cast<const NameExpr*>(s.var.get());
     Value coll = eval(s.collection.get(), f);
     if (coll.isArray()) {
-        Value hold = coll;  // iterate a stable copy
+        Value hold = coll; // iterate a stable copy
         Array* a = hold.asArray();
         // Elements come in storage order of the classic engine: the first
         // index varies fastest. Ours stores the last index fastest.
         std::vector<int32_t> at(a->dims.size(), 0);
         for (size_t n = 0; n < a->data.size(); ++n) {
             size_t i = 0;
-            for (size_t d = 0; d < at.size(); ++d) i = i * size_t(a->dims[d].count) + size_t(at[d]);
-            for (size_t d = 0; d < at.size() && ++at[d] == a->dims[d].count; ++d) at[d] = 0;
+            for (size_t d = 0; d < at.size(); ++d)
+                i = i * size_t(a->dims[d].count) + size_t(at[d]);
+            for (size_t d = 0; d < at.size() && ++at[d] == a->dims[d].count; ++d)
+                at[d] = 0;
             Value* p = nameStorage(var, f);
             if (!p) throwError(Err::IllegalAssignment, var->name);
             *p = a->data[i];
@@ -413,11 +478,12 @@ std::vector<int32_t> upperBounds(Interp& rt, const std::vector<ExprPtr>& bounds,
                                  Value (Interp::*evalFn)(const Expr*, Frame&)) {
     std::vector<int32_t> ub;
     if (bounds.size() > size_t(Array::kMaxDims)) throwError(Err::SubscriptOutOfRange);
-    for (const auto& b : bounds) ub.push_back(toLong(rt.scalar((rt.*evalFn)(b.get(), f))));
+    for (const auto& b : bounds)
+        ub.push_back(toLong(rt.scalar((rt.*evalFn)(b.get(), f))));
     return ub;
 }
 
-}  // namespace
+} // namespace
 
 void Interp::checkMemory(size_t bytes) {
     if (bytes > m_config.memoryLimit) throwError(Err::OutOfMemory);
@@ -435,7 +501,8 @@ Array* newArray(Interp& rt, const std::vector<int32_t>& ub) {
     }
     rt.checkMemory(total * sizeof(Value));
     auto* a = new Array;
-    for (int32_t u : ub) a->dims.push_back({0, u + 1});
+    for (int32_t u : ub)
+        a->dims.push_back({0, u + 1});
     try {
         a->data.resize(total);
     } catch (...) {
@@ -445,10 +512,10 @@ Array* newArray(Interp& rt, const std::vector<int32_t>& ub) {
     return a;
 }
 
-}  // namespace
+} // namespace
 
 void Interp::execDim(const DimStmt& s, Frame& f) {
-    if (s.isConst) return;  // constants are set when their scope starts
+    if (s.isConst) return; // constants are set when their scope starts
     for (const auto& it : s.items) {
         if (!it.hasBounds) continue;
         Value* p = nameStorage(it.var.get(), f);
@@ -478,12 +545,14 @@ void Interp::execReDim(const ReDimStmt& s, Frame& f) {
             Array* old = p->asArray();
             if (old->rank() != a->rank()) throwError(Err::SubscriptOutOfRange);
             for (int d = 0; d + 1 < a->rank(); ++d)
-                if (old->dims[size_t(d)].count != a->dims[size_t(d)].count) throwError(Err::SubscriptOutOfRange);
+                if (old->dims[size_t(d)].count != a->dims[size_t(d)].count)
+                    throwError(Err::SubscriptOutOfRange);
             size_t oldLast = size_t(old->dims.back().count), newLast = size_t(a->dims.back().count);
             size_t keep = std::min(oldLast, newLast);
             size_t rows = oldLast ? old->data.size() / oldLast : 0;
             for (size_t r = 0; r < rows; ++r)
-                for (size_t k = 0; k < keep; ++k) a->data[r * newLast + k] = old->data[r * oldLast + k];
+                for (size_t k = 0; k < keep; ++k)
+                    a->data[r * newLast + k] = old->data[r * oldLast + k];
         }
         *p = std::move(nv);
     }
@@ -496,10 +565,11 @@ void Interp::execErase(const EraseStmt& s, Frame& f) {
     Array* a = p->mutableArray();
     if (a->locks) throwError(Err::ArrayLocked, n->name);
     if (a->fixed) {
-        for (auto& v : a->data) v = Value();
+        for (auto& v : a->data)
+            v = Value();
     } else {
         *p = Value::array(new Array);
     }
 }
 
-}  // namespace vbs
+} // namespace vbs

@@ -18,9 +18,10 @@
 namespace vbs {
 
 class MemberTable {
-public:
+  public:
     MemberTable(std::initializer_list<std::pair<const char16_t*, DispId>> members) {
-        for (const auto& [name, id] : members) m_ids.emplace(lowerName(name), id);
+        for (const auto& [name, id] : members)
+            m_ids.emplace(lowerName(name), id);
     }
     DispId find(std::u16string_view name) const {
         char16_t buf[64];
@@ -37,7 +38,7 @@ public:
         return it == m_ids.end() ? kDispUnknown : it->second;
     }
 
-private:
+  private:
     struct Hash {
         using is_transparent = void;
         size_t operator()(std::u16string_view s) const { return std::hash<std::u16string_view>{}(s); }
@@ -45,4 +46,4 @@ private:
     std::unordered_map<std::u16string, DispId, Hash, std::equal_to<>> m_ids;
 };
 
-}  // namespace vbs
+} // namespace vbs

@@ -14,27 +14,27 @@
 namespace vbs {
 
 using DispId = int32_t;
-constexpr DispId kDispValue = 0;     // the default member
-constexpr DispId kDispUnknown = -1;  // no member of that name
+constexpr DispId kDispValue = 0;    // the default member
+constexpr DispId kDispUnknown = -1; // no member of that name
 
 enum class InvokeKind : uint8_t { Method, PropertyGet, PropertyPut, PropertyPutRef };
 
 // Filled by a host object when invoke fails.
 struct HostError {
     int32_t number = 0;
-    std::u16string description;  // empty: the classic text for number
+    std::u16string description; // empty: the classic text for number
     std::u16string source;
 };
 
 class Enumerator {
-public:
+  public:
     virtual ~Enumerator() = default;
     // Stores the next element in out; false when the sequence is exhausted.
     virtual bool next(Value& out) = 0;
 };
 
 class Object {
-public:
+  public:
     virtual ~Object() = default;
 
     void addRef() noexcept { ++m_refs; }
@@ -46,14 +46,20 @@ public:
     // TypeName() of the object.
     virtual std::u16string typeName() const { return u"Object"; }
     // Member id for a name, or kDispUnknown.
-    virtual DispId memberId(std::u16string_view name) { (void)name; return kDispUnknown; }
+    virtual DispId memberId(std::u16string_view name) {
+        (void)name;
+        return kDispUnknown;
+    }
     // Objects returning the same non-null key resolve names identically, so a
     // call site may cache the DispId it found for that key.
     virtual const void* dispatchKey() const { return nullptr; }
     // Performs a member access. args are in source order; for puts the assigned
     // value is the last argument. Returns false and fills err on failure.
     virtual bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) {
-        (void)id; (void)kind; (void)args; (void)result;
+        (void)id;
+        (void)kind;
+        (void)args;
+        (void)result;
         err.number = 438;
         return false;
     }
@@ -63,11 +69,11 @@ public:
     // Internal: true for instances of script classes (fast dispatch path).
     virtual bool isScriptInstance() const { return false; }
 
-protected:
+  protected:
     virtual void lastReleased() { delete this; }
 
-private:
+  private:
     uint32_t m_refs = 0;
 };
 
-}  // namespace vbs
+} // namespace vbs

@@ -16,15 +16,24 @@ enum Kind { KByte, KInteger, KLong, KSingle, KDouble, KCurrency, KDate, KNull };
 
 Kind kindOf(const Value& v) {
     switch (v.type()) {
-    case VarType::Byte: return KByte;
-    case VarType::Integer: return KInteger;
-    case VarType::Long: return KLong;
-    case VarType::Single: return KSingle;
-    case VarType::Double: return KDouble;
-    case VarType::Currency: return KCurrency;
-    case VarType::Date: return KDate;
-    case VarType::Null: return KNull;
-    default: throwError(Err::TypeMismatch);
+    case VarType::Byte:
+        return KByte;
+    case VarType::Integer:
+        return KInteger;
+    case VarType::Long:
+        return KLong;
+    case VarType::Single:
+        return KSingle;
+    case VarType::Double:
+        return KDouble;
+    case VarType::Currency:
+        return KCurrency;
+    case VarType::Date:
+        return KDate;
+    case VarType::Null:
+        return KNull;
+    default:
+        throwError(Err::TypeMismatch);
     }
 }
 
@@ -48,9 +57,12 @@ Value fitInteger(int64_t r, Kind k) {
 
 int64_t intOf(const Value& v) {
     switch (v.type()) {
-    case VarType::Byte: return v.asByte();
-    case VarType::Integer: return v.asInteger();
-    default: return v.asLong();
+    case VarType::Byte:
+        return v.asByte();
+    case VarType::Integer:
+        return v.asInteger();
+    default:
+        return v.asLong();
     }
 }
 
@@ -93,23 +105,29 @@ Value arith(ArOp op, const Value& a0, const Value& b0) {
     return finishDouble(r, k);
 }
 
-}  // namespace
+} // namespace
 
 Value opAdd(const Value& a, const Value& b) {
     // Both strings concatenate; Empty + String gives the String.
-    if (a.isString() && (b.isString() || b.isEmpty())) return Value::string(a.asString() + (b.isString() ? b.asString() : u""));
+    if (a.isString() && (b.isString() || b.isEmpty()))
+        return Value::string(a.asString() + (b.isString() ? b.asString() : u""));
     if (b.isString() && a.isEmpty()) return b;
     if (a.type() == VarType::Integer && b.type() == VarType::Integer) {
         int32_t r = int32_t(a.asInteger()) + b.asInteger();
         if (r >= INT16_MIN && r <= INT16_MAX) return Value::integer(int16_t(r));
         return Value::longv(r);
     }
-    if (a.type() == VarType::Double && b.type() == VarType::Double) return finishDouble(a.asDouble() + b.asDouble(), KDouble);
+    if (a.type() == VarType::Double && b.type() == VarType::Double)
+        return finishDouble(a.asDouble() + b.asDouble(), KDouble);
     return arith(ArOp::Add, a, b);
 }
 
-Value opSub(const Value& a, const Value& b) { return arith(ArOp::Sub, a, b); }
-Value opMul(const Value& a, const Value& b) { return arith(ArOp::Mul, a, b); }
+Value opSub(const Value& a, const Value& b) {
+    return arith(ArOp::Sub, a, b);
+}
+Value opMul(const Value& a, const Value& b) {
+    return arith(ArOp::Mul, a, b);
+}
 
 Value opDiv(const Value& a0, const Value& b0) {
     Value a = toArithmetic(a0), b = toArithmetic(b0);
@@ -117,8 +135,11 @@ Value opDiv(const Value& a0, const Value& b0) {
     double x = toDouble(a), y = toDouble(b);
     if (y == 0) throwError(x == 0 ? Err::Overflow : Err::DivisionByZero);
     // A Single divided with a Single / Integer / Byte stays Single.
-    auto small = [](const Value& v) { return v.type() == VarType::Single || v.type() == VarType::Integer || v.type() == VarType::Byte; };
-    if ((a.type() == VarType::Single || b.type() == VarType::Single) && small(a) && small(b)) return finishDouble(x / y, KSingle);
+    auto small = [](const Value& v) {
+        return v.type() == VarType::Single || v.type() == VarType::Integer || v.type() == VarType::Byte;
+    };
+    if ((a.type() == VarType::Single || b.type() == VarType::Single) && small(a) && small(b))
+        return finishDouble(x / y, KSingle);
     return finishDouble(x / y, KDouble);
 }
 
@@ -137,7 +158,7 @@ bool integerOperands(const Value& a0, const Value& b0, int64_t& x, int64_t& y, K
     return true;
 }
 
-}  // namespace
+} // namespace
 
 Value opIntDiv(const Value& a, const Value& b) {
     int64_t x, y;
@@ -165,15 +186,24 @@ Value opPow(const Value& a0, const Value& b0) {
 Value opNeg(const Value& a0) {
     Value a = toArithmetic(a0);
     switch (a.type()) {
-    case VarType::Null: return a;
-    case VarType::Byte: return Value::integer(int16_t(-int(a.asByte())));
-    case VarType::Integer: return fitInteger(-int64_t(a.asInteger()), KInteger);
-    case VarType::Long: return fitInteger(-int64_t(a.asLong()), KLong);
-    case VarType::Single: return Value::single(-a.asSingle());
-    case VarType::Double: return Value::dbl(-a.asDouble());
-    case VarType::Currency: return Value::currency(-a.asCurrency());
-    case VarType::Date: return finishDouble(-a.asDate(), KDate);
-    default: throwError(Err::TypeMismatch);
+    case VarType::Null:
+        return a;
+    case VarType::Byte:
+        return Value::integer(int16_t(-int(a.asByte())));
+    case VarType::Integer:
+        return fitInteger(-int64_t(a.asInteger()), KInteger);
+    case VarType::Long:
+        return fitInteger(-int64_t(a.asLong()), KLong);
+    case VarType::Single:
+        return Value::single(-a.asSingle());
+    case VarType::Double:
+        return Value::dbl(-a.asDouble());
+    case VarType::Currency:
+        return Value::currency(-a.asCurrency());
+    case VarType::Date:
+        return finishDouble(-a.asDate(), KDate);
+    default:
+        throwError(Err::TypeMismatch);
     }
 }
 
@@ -181,8 +211,10 @@ Value opConcat(const Value& a, const Value& b) {
     if (a.isNull() && b.isNull()) return Value::null();
     std::u16string s = a.isNull() ? std::u16string() : toString(a);
     if (!b.isNull()) {
-        if (b.isString()) s += b.asString();
-        else s += toString(b);
+        if (b.isString())
+            s += b.asString();
+        else
+            s += toString(b);
     }
     return Value::string(std::move(s));
 }
@@ -193,21 +225,32 @@ enum class LogOp { And, Or, Xor, Eqv, Imp };
 
 int64_t logicEval(LogOp op, int64_t x, int64_t y) {
     switch (op) {
-    case LogOp::And: return x & y;
-    case LogOp::Or: return x | y;
-    case LogOp::Xor: return x ^ y;
-    case LogOp::Eqv: return ~(x ^ y);
-    case LogOp::Imp: return ~x | y;
+    case LogOp::And:
+        return x & y;
+    case LogOp::Or:
+        return x | y;
+    case LogOp::Xor:
+        return x ^ y;
+    case LogOp::Eqv:
+        return ~(x ^ y);
+    case LogOp::Imp:
+        return ~x | y;
     }
     return 0;
 }
 
 Kind logicKind(const Value& v) {
     switch (v.type()) {
-    case VarType::Byte: return KByte;
-    case VarType::Integer: case VarType::Boolean: case VarType::Empty: return KInteger;
-    case VarType::Null: return KNull;
-    default: return KLong;
+    case VarType::Byte:
+        return KByte;
+    case VarType::Integer:
+    case VarType::Boolean:
+    case VarType::Empty:
+        return KInteger;
+    case VarType::Null:
+        return KNull;
+    default:
+        return KLong;
     }
 }
 
@@ -221,13 +264,18 @@ Value logic(LogOp op, const Value& a, const Value& b) {
         const Value& o = an ? b : a;
         int64_t x = toLong(o);
         switch (op) {
-        case LogOp::And: if (x == 0) return o.type() == VarType::Boolean ? o : fitInteger(0, logicKind(o)); break;
-        case LogOp::Or: if (o.type() == VarType::Boolean && x == -1) return o; break;
+        case LogOp::And:
+            if (x == 0) return o.type() == VarType::Boolean ? o : fitInteger(0, logicKind(o));
+            break;
+        case LogOp::Or:
+            if (o.type() == VarType::Boolean && x == -1) return o;
+            break;
         case LogOp::Imp:
             if (an && x == -1 && o.type() == VarType::Boolean) return o;
             if (bn && x == 0) return Value::boolean(true);
             break;
-        default: break;
+        default:
+            break;
         }
         return Value::null();
     }
@@ -238,34 +286,54 @@ Value logic(LogOp op, const Value& a, const Value& b) {
     return Value::longv(int32_t(r));
 }
 
-}  // namespace
+} // namespace
 
-Value opAnd(const Value& a, const Value& b) { return logic(LogOp::And, a, b); }
-Value opOr(const Value& a, const Value& b) { return logic(LogOp::Or, a, b); }
-Value opXor(const Value& a, const Value& b) { return logic(LogOp::Xor, a, b); }
-Value opEqv(const Value& a, const Value& b) { return logic(LogOp::Eqv, a, b); }
-Value opImp(const Value& a, const Value& b) { return logic(LogOp::Imp, a, b); }
+Value opAnd(const Value& a, const Value& b) {
+    return logic(LogOp::And, a, b);
+}
+Value opOr(const Value& a, const Value& b) {
+    return logic(LogOp::Or, a, b);
+}
+Value opXor(const Value& a, const Value& b) {
+    return logic(LogOp::Xor, a, b);
+}
+Value opEqv(const Value& a, const Value& b) {
+    return logic(LogOp::Eqv, a, b);
+}
+Value opImp(const Value& a, const Value& b) {
+    return logic(LogOp::Imp, a, b);
+}
 
 Value opNot(const Value& a) {
     switch (a.type()) {
-    case VarType::Null: return a;
-    case VarType::Boolean: return Value::boolean(!a.asBoolean());
-    case VarType::Byte: return Value::byte(uint8_t(~a.asByte()));
-    case VarType::Empty: return Value::integer(-1);
-    case VarType::Integer: return Value::integer(int16_t(~a.asInteger()));
-    default: return Value::longv(~toLong(a));
+    case VarType::Null:
+        return a;
+    case VarType::Boolean:
+        return Value::boolean(!a.asBoolean());
+    case VarType::Byte:
+        return Value::byte(uint8_t(~a.asByte()));
+    case VarType::Empty:
+        return Value::integer(-1);
+    case VarType::Integer:
+        return Value::integer(int16_t(~a.asInteger()));
+    default:
+        return Value::longv(~toLong(a));
     }
 }
 
 namespace {
 
-Cmp cmpNum(double x, double y) { return x < y ? Cmp::Less : x > y ? Cmp::Greater : Cmp::Equal; }
+Cmp cmpNum(double x, double y) {
+    return x < y ? Cmp::Less : x > y ? Cmp::Greater : Cmp::Equal;
+}
 
 Cmp cmpStr(const std::u16string& x, const std::u16string& y, bool text) {
     if (text) {
         std::u16string lx = x, ly = y;
-        for (auto& c : lx) if (c >= 'a' && c <= 'z') c = char16_t(c - 32);
-        for (auto& c : ly) if (c >= 'a' && c <= 'z') c = char16_t(c - 32);
+        for (auto& c : lx)
+            if (c >= 'a' && c <= 'z') c = char16_t(c - 32);
+        for (auto& c : ly)
+            if (c >= 'a' && c <= 'z') c = char16_t(c - 32);
         int r = lx.compare(ly);
         return r < 0 ? Cmp::Less : r > 0 ? Cmp::Greater : Cmp::Equal;
     }
@@ -273,7 +341,7 @@ Cmp cmpStr(const std::u16string& x, const std::u16string& y, bool text) {
     return r < 0 ? Cmp::Less : r > 0 ? Cmp::Greater : Cmp::Equal;
 }
 
-}  // namespace
+} // namespace
 
 Cmp compareValues(const Value& a, const Value& b, bool aLiteral, bool bLiteral, bool text) {
     VarType ta = a.type(), tb = b.type();
@@ -286,7 +354,8 @@ Cmp compareValues(const Value& a, const Value& b, bool aLiteral, bool bLiteral, 
     if (sb && ta == VarType::Empty) return cmpStr(std::u16string(), b.asString(), text);
     if (!sa && !sb) {
         if (!a.isNumeric() || !b.isNumeric()) throwError(Err::TypeMismatch);
-        if (ta == VarType::Currency && tb == VarType::Currency) return cmpNum(double(a.asCurrency()), double(b.asCurrency()));
+        if (ta == VarType::Currency && tb == VarType::Currency)
+            return cmpNum(double(a.asCurrency()), double(b.asCurrency()));
         return cmpNum(toDouble(a), toDouble(b));
     }
     // One string, one number.
@@ -302,10 +371,10 @@ Cmp compareValues(const Value& a, const Value& b, bool aLiteral, bool bLiteral, 
         if (!parseNumber(s.asString(), d)) throwError(Err::TypeMismatch);
         r = cmpNum(toDouble(n), d);
     } else {
-        r = Cmp::Less;  // a number sorts before any string
+        r = Cmp::Less; // a number sorts before any string
     }
     if (sa) r = r == Cmp::Less ? Cmp::Greater : r == Cmp::Greater ? Cmp::Less : r;
     return r;
 }
 
-}  // namespace vbs
+} // namespace vbs

@@ -26,6 +26,7 @@ Value opNot(const Value& a);
 enum class Cmp { Less, Equal, Greater, Null };
 // aLiteral / bLiteral: the operand is a literal constant in the source, which
 // makes a number-vs-string comparison convert instead of ordering by kind.
-Cmp compareValues(const Value& a, const Value& b, bool aLiteral = false, bool bLiteral = false, bool text = false);
+Cmp compareValues(const Value& a, const Value& b, bool aLiteral = false, bool bLiteral = false,
+                  bool text = false);
 
-}  // namespace vbs
+} // namespace vbs

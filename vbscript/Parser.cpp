@@ -7,13 +7,16 @@ namespace vbs {
 namespace {
 
 class Parser {
-public:
+  public:
     explicit Parser(Unit& unit) : m_unit(unit), m_toks(tokenize(unit.source)) {}
 
     // program := { [statement | procDecl | classDecl] EOS }
     void program() {
         while (kind() != Tok::Eof) {
-            if (isSep()) { ++m_p; continue; }
+            if (isSep()) {
+                ++m_p;
+                continue;
+            }
             topStatement();
             endOfStatement();
         }
@@ -21,26 +24,44 @@ public:
 
     // exprUnit := expr EOF
     void expressionOnly() {
-        while (isSep()) ++m_p;
+        while (isSep())
+            ++m_p;
         auto s = std::make_unique<CallStmt>();
         at(*s);
         s->call = expr();
-        while (isSep()) ++m_p;
+        while (isSep())
+            ++m_p;
         if (kind() != Tok::Eof) fail(Err::ExpectedEndOfStatement);
         m_unit.global.body.push_back(std::move(s));
     }
 
-private:
+  private:
     // ---- token helpers ----
     const Token& tok() const { return m_toks[m_p]; }
     Tok kind() const { return m_toks[m_p].kind; }
     Tok peekKind(size_t k = 1) const { return m_p + k < m_toks.size() ? m_toks[m_p + k].kind : Tok::Eof; }
     bool isSep() const { return kind() == Tok::Newline || kind() == Tok::Colon; }
-    bool atEos() const { Tok k = kind(); return k == Tok::Newline || k == Tok::Colon || k == Tok::Eof || k == Tok::Else; }
-    bool accept(Tok k) { if (kind() == k) { ++m_p; return true; } return false; }
-    void expect(Tok k, Err e) { if (!accept(k)) fail(e); }
-    bool isIdent(const char16_t* word) const { return kind() == Tok::Identifier && equalsNoCase(tok().text, word); }
-    template <class T> void at(T& node) { node.line = tok().line; node.col = tok().col; }
+    bool atEos() const {
+        Tok k = kind();
+        return k == Tok::Newline || k == Tok::Colon || k == Tok::Eof || k == Tok::Else;
+    }
+    bool accept(Tok k) {
+        if (kind() == k) {
+            ++m_p;
+            return true;
+        }
+        return false;
+    }
+    void expect(Tok k, Err e) {
+        if (!accept(k)) fail(e);
+    }
+    bool isIdent(const char16_t* word) const {
+        return kind() == Tok::Identifier && equalsNoCase(tok().text, word);
+    }
+    template <class T> void at(T& node) {
+        node.line = tok().line;
+        node.col = tok().col;
+    }
 
     [[noreturn]] void fail(Err e) {
         ScriptError err;
@@ -53,7 +74,12 @@ private:
     }
 
     struct Nest {
-        explicit Nest(Parser& p) : m_p(p) { if (++p.m_depth > kMaxNesting) { --p.m_depth; p.fail(Err::OutOfStack); } }
+        explicit Nest(Parser& p) : m_p(p) {
+            if (++p.m_depth > kMaxNesting) {
+                --p.m_depth;
+                p.fail(Err::OutOfStack);
+            }
+        }
         ~Nest() { --m_p.m_depth; }
         Parser& m_p;
     };
@@ -86,14 +112,20 @@ private:
             m_unit.optionExplicit = true;
             return;
         }
-        if (kind() == Tok::Class) { classDecl(); return; }
+        if (kind() == Tok::Class) {
+            classDecl();
+            return;
+        }
         bool isPublic = true;
         size_t save = m_p;
         if (kind() == Tok::Public || kind() == Tok::Private) {
             isPublic = kind() == Tok::Public;
             ++m_p;
             bool isDefault = false;
-            if (isIdent(u"default")) { isDefault = true; ++m_p; }
+            if (isIdent(u"default")) {
+                isDefault = true;
+                ++m_p;
+            }
             if (kind() == Tok::Sub || kind() == Tok::Function) {
                 if (isDefault) fail(Err::MustBeInClass);
                 m_unit.procs.push_back(procDecl(isPublic, false, nullptr));
@@ -110,8 +142,9 @@ private:
         m_unit.global.body.push_back(statement());
     }
 
-    // procDecl := [Public [Default] | Private] (Sub | Function) name ['(' params ')'] block End (Sub | Function)
-    // propDecl := [Public [Default] | Private] Property (Get | Let | Set) name ['(' params ')'] block End Property
+    // procDecl := [Public [Default] | Private] (Sub | Function) name ['(' params ')'] block End (Sub |
+    // Function) propDecl := [Public [Default] | Private] Property (Get | Let | Set) name ['(' params ')']
+    // block End Property
     std::unique_ptr<ProcDef> procDecl(bool isPublic, bool isDefault, ClassDef* owner) {
         auto p = std::make_unique<ProcDef>();
         p->isPublic = isPublic;
@@ -119,26 +152,38 @@ private:
         p->owner = owner;
         at(*p);
         Tok endKind = kind();
-        if (accept(Tok::Sub)) p->kind = ProcKind::Sub;
-        else if (accept(Tok::Function)) p->kind = ProcKind::Function;
+        if (accept(Tok::Sub))
+            p->kind = ProcKind::Sub;
+        else if (accept(Tok::Function))
+            p->kind = ProcKind::Function;
         else if (accept(Tok::Property)) {
-            if (isIdent(u"get")) p->kind = ProcKind::PropertyGet;
-            else if (isIdent(u"let")) p->kind = ProcKind::PropertyLet;
-            else if (kind() == Tok::Set) p->kind = ProcKind::PropertySet;
-            else fail(Err::ExpectedLetSetGet);
+            if (isIdent(u"get"))
+                p->kind = ProcKind::PropertyGet;
+            else if (isIdent(u"let"))
+                p->kind = ProcKind::PropertyLet;
+            else if (kind() == Tok::Set)
+                p->kind = ProcKind::PropertySet;
+            else
+                fail(Err::ExpectedLetSetGet);
             ++m_p;
         }
-        if (isDefault && p->kind != ProcKind::Function && p->kind != ProcKind::Sub && p->kind != ProcKind::PropertyGet)
+        if (isDefault && p->kind != ProcKind::Function && p->kind != ProcKind::Sub &&
+            p->kind != ProcKind::PropertyGet)
             fail(Err::DefaultOnlyOnGet);
         p->name = identifier();
         if (accept(Tok::LParen)) {
             if (!accept(Tok::RParen)) {
                 do {
                     Param prm;
-                    if (accept(Tok::ByVal)) prm.byVal = true;
-                    else accept(Tok::ByRef);
+                    if (accept(Tok::ByVal))
+                        prm.byVal = true;
+                    else
+                        accept(Tok::ByRef);
                     prm.name = identifier();
-                    if (accept(Tok::LParen)) { expect(Tok::RParen, Err::ExpectedRParen); prm.isArray = true; }
+                    if (accept(Tok::LParen)) {
+                        expect(Tok::RParen, Err::ExpectedRParen);
+                        prm.isArray = true;
+                    }
                     for (auto& q : p->params)
                         if (equalsNoCase(q.name, prm.name)) fail(Err::NameRedefined);
                     p->params.push_back(std::move(prm));
@@ -152,7 +197,9 @@ private:
         block(p->body);
         if (kind() != Tok::End) fail(Err::ExpectedEnd);
         ++m_p;
-        Err e = endKind == Tok::Sub ? Err::ExpectedSub : endKind == Tok::Function ? Err::ExpectedFunction : Err::ExpectedProperty;
+        Err e = endKind == Tok::Sub        ? Err::ExpectedSub
+                : endKind == Tok::Function ? Err::ExpectedFunction
+                                           : Err::ExpectedProperty;
         expect(endKind, e);
         return p;
     }
@@ -165,7 +212,10 @@ private:
         c->name = identifier();
         endOfStatement();
         while (true) {
-            if (isSep()) { ++m_p; continue; }
+            if (isSep()) {
+                ++m_p;
+                continue;
+            }
             if (kind() == Tok::End) {
                 ++m_p;
                 expect(Tok::Class, Err::ExpectedClass);
@@ -198,7 +248,9 @@ private:
                             do {
                                 if (kind() != Tok::Number) fail(Err::ExpectedIntegerConstant);
                                 const Value& v = tok().value;
-                                f.bounds.push_back(v.type() == VarType::Integer ? v.asInteger() : v.type() == VarType::Long ? v.asLong() : 0);
+                                f.bounds.push_back(v.type() == VarType::Integer ? v.asInteger()
+                                                   : v.type() == VarType::Long  ? v.asLong()
+                                                                                : 0);
                                 ++m_p;
                             } while (accept(Tok::Comma));
                             expect(Tok::RParen, Err::ExpectedRParen);
@@ -219,7 +271,10 @@ private:
         Nest nest(*this);
         while (true) {
             Tok k = kind();
-            if (k == Tok::Newline || k == Tok::Colon) { ++m_p; continue; }
+            if (k == Tok::Newline || k == Tok::Colon) {
+                ++m_p;
+                continue;
+            }
             if (k == Tok::Eof || k == Tok::End || k == Tok::Else || k == Tok::ElseIf || k == Tok::Case ||
                 k == Tok::Loop || k == Tok::Next || k == Tok::Wend)
                 return;
@@ -234,25 +289,41 @@ private:
     //            | exitStmt | setStmt | callStmt | onError | Erase name | withStmt | Stop | assignOrCall
     StmtPtr statement() {
         switch (kind()) {
-        case Tok::Dim: { ++m_p; return dimList(true); }
-        case Tok::Public: case Tok::Private: {
+        case Tok::Dim: {
+            ++m_p;
+            return dimList(true);
+        }
+        case Tok::Public:
+        case Tok::Private: {
             bool pub = kind() == Tok::Public;
             ++m_p;
             if (kind() == Tok::Const) return constDecl(pub);
-            if (kind() == Tok::Sub || kind() == Tok::Function || kind() == Tok::Property) fail(Err::ExpectedStatement);
+            if (kind() == Tok::Sub || kind() == Tok::Function || kind() == Tok::Property)
+                fail(Err::ExpectedStatement);
             return dimList(pub);
         }
-        case Tok::Const: return constDecl(true);
-        case Tok::ReDim: return reDim();
-        case Tok::If: return ifStmt();
-        case Tok::Select: return selectStmt();
-        case Tok::For: return forStmt();
-        case Tok::Do: return doStmt();
-        case Tok::While: return whileStmt();
-        case Tok::Exit: return exitStmt();
-        case Tok::Set: return setStmt();
-        case Tok::Call: return callStmt();
-        case Tok::On: return onError();
+        case Tok::Const:
+            return constDecl(true);
+        case Tok::ReDim:
+            return reDim();
+        case Tok::If:
+            return ifStmt();
+        case Tok::Select:
+            return selectStmt();
+        case Tok::For:
+            return forStmt();
+        case Tok::Do:
+            return doStmt();
+        case Tok::While:
+            return whileStmt();
+        case Tok::Exit:
+            return exitStmt();
+        case Tok::Set:
+            return setStmt();
+        case Tok::Call:
+            return callStmt();
+        case Tok::On:
+            return onError();
         case Tok::Erase: {
             auto s = std::make_unique<EraseStmt>();
             at(*s);
@@ -263,13 +334,26 @@ private:
             s->var = std::move(n);
             return s;
         }
-        case Tok::With: return withStmt();
-        case Tok::Stop: { auto s = std::make_unique<NopStmt>(); at(*s); ++m_p; return s; }
-        case Tok::Option: fail(Err::MustBeFirstStatement);
-        case Tok::Identifier: case Tok::Dot: case Tok::Me: return assignOrCall();
-        case Tok::Loop: fail(Err::LoopWithoutDo);
-        case Tok::Next: fail(Err::UnexpectedNext);
-        default: fail(Err::ExpectedStatement);
+        case Tok::With:
+            return withStmt();
+        case Tok::Stop: {
+            auto s = std::make_unique<NopStmt>();
+            at(*s);
+            ++m_p;
+            return s;
+        }
+        case Tok::Option:
+            fail(Err::MustBeFirstStatement);
+        case Tok::Identifier:
+        case Tok::Dot:
+        case Tok::Me:
+            return assignOrCall();
+        case Tok::Loop:
+            fail(Err::LoopWithoutDo);
+        case Tok::Next:
+            fail(Err::UnexpectedNext);
+        default:
+            fail(Err::ExpectedStatement);
         }
     }
 
@@ -286,7 +370,8 @@ private:
             if (accept(Tok::LParen)) {
                 item.hasBounds = true;
                 if (!accept(Tok::RParen)) {
-                    do item.bounds.push_back(expr());
+                    do
+                        item.bounds.push_back(expr());
                     while (accept(Tok::Comma));
                     expect(Tok::RParen, Err::ExpectedRParen);
                 }
@@ -320,31 +405,51 @@ private:
         auto lit = std::make_unique<LiteralExpr>();
         at(*lit);
         bool neg = false;
-        while (kind() == Tok::Minus || kind() == Tok::Plus) { neg ^= kind() == Tok::Minus; ++m_p; }
+        while (kind() == Tok::Minus || kind() == Tok::Plus) {
+            neg ^= kind() == Tok::Minus;
+            ++m_p;
+        }
         if (accept(Tok::LParen)) {
             auto inner = constExpr();
             expect(Tok::RParen, Err::ExpectedRParen);
             if (!neg) return inner;
             auto u = std::make_unique<UnaryExpr>();
-            u->line = inner->line; u->col = inner->col;
+            u->line = inner->line;
+            u->col = inner->col;
             u->op = Op::Neg;
             u->operand = std::move(inner);
             return u;
         }
         switch (kind()) {
-        case Tok::Number: case Tok::Date: lit->value = tok().value; break;
-        case Tok::String: lit->value = Value::string(tok().text); break;
-        case Tok::True: lit->value = Value::boolean(true); break;
-        case Tok::False: lit->value = Value::boolean(false); break;
-        case Tok::Null: lit->value = Value::null(); break;
-        case Tok::Empty: break;
-        case Tok::Nothing: lit->value = Value::nothing(); break;
-        default: fail(Err::ExpectedLiteral);
+        case Tok::Number:
+        case Tok::Date:
+            lit->value = tok().value;
+            break;
+        case Tok::String:
+            lit->value = Value::string(tok().text);
+            break;
+        case Tok::True:
+            lit->value = Value::boolean(true);
+            break;
+        case Tok::False:
+            lit->value = Value::boolean(false);
+            break;
+        case Tok::Null:
+            lit->value = Value::null();
+            break;
+        case Tok::Empty:
+            break;
+        case Tok::Nothing:
+            lit->value = Value::nothing();
+            break;
+        default:
+            fail(Err::ExpectedLiteral);
         }
         ++m_p;
         if (neg) {
             auto u = std::make_unique<UnaryExpr>();
-            u->line = lit->line; u->col = lit->col;
+            u->line = lit->line;
+            u->col = lit->col;
             u->op = Op::Neg;
             u->operand = std::move(lit);
             return u;
@@ -357,7 +462,10 @@ private:
         auto s = std::make_unique<ReDimStmt>();
         at(*s);
         ++m_p;
-        if (isIdent(u"preserve")) { s->preserve = true; ++m_p; }
+        if (isIdent(u"preserve")) {
+            s->preserve = true;
+            ++m_p;
+        }
         do {
             DimItem item;
             item.var = std::make_unique<NameExpr>();
@@ -365,7 +473,8 @@ private:
             item.var->name = identifier();
             item.hasBounds = true;
             expect(Tok::LParen, Err::ExpectedLParen);
-            do item.bounds.push_back(expr());
+            do
+                item.bounds.push_back(expr());
             while (accept(Tok::Comma));
             expect(Tok::RParen, Err::ExpectedRParen);
             s->items.push_back(std::move(item));
@@ -386,7 +495,7 @@ private:
         if (kind() != Tok::Newline && kind() != Tok::Colon && kind() != Tok::Eof) {
             inlineStatements(s->blocks.back());
             if (accept(Tok::Else)) inlineStatements(s->elseBlock);
-            if (kind() == Tok::End && peekKind() == Tok::If) m_p += 2;  // tolerated "... End If" on the line
+            if (kind() == Tok::End && peekKind() == Tok::If) m_p += 2; // tolerated "... End If" on the line
             return s;
         }
         block(s->blocks.back());
@@ -416,7 +525,10 @@ private:
             if (kind() == Tok::Newline || kind() == Tok::Eof || kind() == Tok::Else) return;
             if (accept(Tok::Colon)) continue;
             b.push_back(statement());
-            if (kind() == Tok::Colon) { ++m_p; continue; }
+            if (kind() == Tok::Colon) {
+                ++m_p;
+                continue;
+            }
             if (kind() == Tok::Newline || kind() == Tok::Eof || kind() == Tok::Else) return;
             if (kind() == Tok::End && peekKind() == Tok::If) return;
             fail(Err::ExpectedEndOfStatement);
@@ -432,7 +544,8 @@ private:
         expect(Tok::Case, Err::ExpectedCase);
         s->subject = expr();
         endOfStatement();
-        while (isSep()) ++m_p;
+        while (isSep())
+            ++m_p;
         while (accept(Tok::Case)) {
             if (accept(Tok::Else)) {
                 s->hasElse = true;
@@ -440,7 +553,8 @@ private:
                 break;
             }
             CaseClause c;
-            do c.values.push_back(expr());
+            do
+                c.values.push_back(expr());
             while (accept(Tok::Comma));
             if (!isSep() && kind() != Tok::Eof) fail(Err::ExpectedEndOfStatement);
             block(c.body);
@@ -460,7 +574,8 @@ private:
         ++m_p;
         if (accept(Tok::Each)) {
             auto s = std::make_unique<ForEachStmt>();
-            s->line = line; s->col = col;
+            s->line = line;
+            s->col = col;
             if (kind() != Tok::Identifier) fail(Err::ExpectedIdentifier);
             auto n = std::make_unique<NameExpr>();
             at(*n);
@@ -473,7 +588,8 @@ private:
             return s;
         }
         auto s = std::make_unique<ForStmt>();
-        s->line = line; s->col = col;
+        s->line = line;
+        s->col = col;
         if (kind() != Tok::Identifier) fail(Err::ExpectedIdentifier);
         auto n = std::make_unique<NameExpr>();
         at(*n);
@@ -483,7 +599,10 @@ private:
         s->from = expr();
         expect(Tok::To, Err::ExpectedTo);
         s->to = expr();
-        if (isIdent(u"step")) { ++m_p; s->step = expr(); }
+        if (isIdent(u"step")) {
+            ++m_p;
+            s->step = expr();
+        }
         block(s->body);
         expect(Tok::Next, Err::ExpectedNext);
         return s;
@@ -495,14 +614,24 @@ private:
         auto s = std::make_unique<DoStmt>();
         at(*s);
         ++m_p;
-        if (accept(Tok::While)) { s->mode = LoopCond::PreWhile; s->cond = expr(); }
-        else if (accept(Tok::Until)) { s->mode = LoopCond::PreUntil; s->cond = expr(); }
-        else if (!isSep()) fail(Err::ExpectedWhileUntilEos);
+        if (accept(Tok::While)) {
+            s->mode = LoopCond::PreWhile;
+            s->cond = expr();
+        } else if (accept(Tok::Until)) {
+            s->mode = LoopCond::PreUntil;
+            s->cond = expr();
+        } else if (!isSep())
+            fail(Err::ExpectedWhileUntilEos);
         block(s->body);
         expect(Tok::Loop, Err::ExpectedLoop);
         if (s->mode == LoopCond::None) {
-            if (accept(Tok::While)) { s->mode = LoopCond::PostWhile; s->cond = expr(); }
-            else if (accept(Tok::Until)) { s->mode = LoopCond::PostUntil; s->cond = expr(); }
+            if (accept(Tok::While)) {
+                s->mode = LoopCond::PostWhile;
+                s->cond = expr();
+            } else if (accept(Tok::Until)) {
+                s->mode = LoopCond::PostUntil;
+                s->cond = expr();
+            }
         }
         return s;
     }
@@ -526,12 +655,23 @@ private:
         at(*s);
         ++m_p;
         switch (kind()) {
-        case Tok::Do: s->what = ExitKind::Do; break;
-        case Tok::For: s->what = ExitKind::For; break;
-        case Tok::Sub: s->what = ExitKind::Sub; break;
-        case Tok::Function: s->what = ExitKind::Function; break;
-        case Tok::Property: s->what = ExitKind::Property; break;
-        default: fail(Err::InvalidExit);
+        case Tok::Do:
+            s->what = ExitKind::Do;
+            break;
+        case Tok::For:
+            s->what = ExitKind::For;
+            break;
+        case Tok::Sub:
+            s->what = ExitKind::Sub;
+            break;
+        case Tok::Function:
+            s->what = ExitKind::Function;
+            break;
+        case Tok::Property:
+            s->what = ExitKind::Property;
+            break;
+        default:
+            fail(Err::InvalidExit);
         }
         ++m_p;
         return s;
@@ -550,7 +690,9 @@ private:
             s->resumeNext = true;
         } else if (isIdent(u"goto")) {
             ++m_p;
-            if (kind() != Tok::Number || tok().value.type() != VarType::Integer || tok().value.asInteger() != 0) fail(Err::SyntaxError);
+            if (kind() != Tok::Number || tok().value.type() != VarType::Integer ||
+                tok().value.asInteger() != 0)
+                fail(Err::SyntaxError);
             ++m_p;
         } else {
             fail(Err::SyntaxError);
@@ -590,13 +732,15 @@ private:
         auto s = std::make_unique<CallStmt>();
         at(*s);
         ++m_p;
-        if (kind() != Tok::Identifier && kind() != Tok::Dot && kind() != Tok::Me) fail(Err::ExpectedIdentifier);
+        if (kind() != Tok::Identifier && kind() != Tok::Dot && kind() != Tok::Me)
+            fail(Err::ExpectedIdentifier);
         s->call = chain();
         return s;
     }
 
     void checkTarget(const Expr& e) {
-        if (e.kind != ExprKind::Name && e.kind != ExprKind::Member && e.kind != ExprKind::Call) fail(Err::SyntaxError);
+        if (e.kind != ExprKind::Name && e.kind != ExprKind::Member && e.kind != ExprKind::Call)
+            fail(Err::SyntaxError);
     }
 
     // assignOrCall := chain '=' expr | chain [argList]
@@ -606,22 +750,26 @@ private:
         ExprPtr target = chain(&lastParen);
         if (accept(Tok::Eq)) {
             auto s = std::make_unique<AssignStmt>();
-            s->line = line; s->col = col;
+            s->line = line;
+            s->col = col;
             checkTarget(*target);
             s->target = std::move(target);
             s->value = expr();
             return s;
         }
         auto s = std::make_unique<CallStmt>();
-        s->line = line; s->col = col;
+        s->line = line;
+        s->col = col;
         if (target->kind == ExprKind::Me) fail(Err::ExpectedStatement);
-        bool emptyParens = target->kind == ExprKind::Call && static_cast<CallExpr*>(target.get())->args.empty();
+        bool emptyParens =
+            target->kind == ExprKind::Call && static_cast<CallExpr*>(target.get())->args.empty();
         if (atEos() && (!(target->kind == ExprKind::Call && lastParen) || emptyParens)) {
             s->call = std::move(target);
             return s;
         }
         auto call = std::make_unique<CallExpr>();
-        call->line = line; call->col = col;
+        call->line = line;
+        call->col = col;
         if (target->kind == ExprKind::Call && lastParen) {
             // "f (a), b" or "f(a)": the parentheses belong to the first argument.
             auto* c = static_cast<CallExpr*>(target.get());
@@ -639,10 +787,17 @@ private:
     // argList := [expr] {',' [expr]}  (without parentheses, up to end of statement)
     void argList(std::vector<ExprPtr>& args) {
         while (true) {
-            if (kind() == Tok::Comma) { args.push_back(nullptr); ++m_p; continue; }
+            if (kind() == Tok::Comma) {
+                args.push_back(nullptr);
+                ++m_p;
+                continue;
+            }
             args.push_back(expr());
             if (!accept(Tok::Comma)) break;
-            if (atEos()) { args.push_back(nullptr); break; }
+            if (atEos()) {
+                args.push_back(nullptr);
+                break;
+            }
         }
         if (!atEos()) fail(Err::ExpectedEndOfStatement);
     }
@@ -686,12 +841,20 @@ private:
                 if (lastParen) *lastParen = m_p;
                 Nest nest(*this);
                 auto c = std::make_unique<CallExpr>();
-                c->line = e->line; c->col = e->col;
+                c->line = e->line;
+                c->col = e->col;
                 ++m_p;
                 if (!accept(Tok::RParen)) {
                     while (true) {
-                        if (kind() == Tok::Comma) { c->args.push_back(nullptr); ++m_p; continue; }
-                        if (kind() == Tok::RParen) { c->args.push_back(nullptr); break; }
+                        if (kind() == Tok::Comma) {
+                            c->args.push_back(nullptr);
+                            ++m_p;
+                            continue;
+                        }
+                        if (kind() == Tok::RParen) {
+                            c->args.push_back(nullptr);
+                            break;
+                        }
                         c->args.push_back(expr());
                         if (!accept(Tok::Comma)) break;
                     }
@@ -708,7 +871,8 @@ private:
     // ---- expressions, lowest precedence first ----
     ExprPtr binary(Op op, ExprPtr l, ExprPtr r) {
         auto b = std::make_unique<BinaryExpr>();
-        b->line = l->line; b->col = l->col;
+        b->line = l->line;
+        b->col = l->col;
         b->op = op;
         b->left = std::move(l);
         b->right = std::move(r);
@@ -735,35 +899,50 @@ private:
         Nest nest(*this);
         ExprPtr l = eqvExpr();
         ChainDepth d(*this);
-        while (accept(Tok::Imp)) { d.step(); l = binary(Op::Imp, std::move(l), eqvExpr()); }
+        while (accept(Tok::Imp)) {
+            d.step();
+            l = binary(Op::Imp, std::move(l), eqvExpr());
+        }
         return l;
     }
     // eqvExpr := xorExpr {Eqv xorExpr}
     ExprPtr eqvExpr() {
         ExprPtr l = xorExpr();
         ChainDepth d(*this);
-        while (accept(Tok::Eqv)) { d.step(); l = binary(Op::Eqv, std::move(l), xorExpr()); }
+        while (accept(Tok::Eqv)) {
+            d.step();
+            l = binary(Op::Eqv, std::move(l), xorExpr());
+        }
         return l;
     }
     // xorExpr := orExpr {Xor orExpr}
     ExprPtr xorExpr() {
         ExprPtr l = orExpr();
         ChainDepth d(*this);
-        while (accept(Tok::Xor)) { d.step(); l = binary(Op::Xor, std::move(l), orExpr()); }
+        while (accept(Tok::Xor)) {
+            d.step();
+            l = binary(Op::Xor, std::move(l), orExpr());
+        }
         return l;
     }
     // orExpr := andExpr {Or andExpr}
     ExprPtr orExpr() {
         ExprPtr l = andExpr();
         ChainDepth d(*this);
-        while (accept(Tok::Or)) { d.step(); l = binary(Op::Or, std::move(l), andExpr()); }
+        while (accept(Tok::Or)) {
+            d.step();
+            l = binary(Op::Or, std::move(l), andExpr());
+        }
         return l;
     }
     // andExpr := notExpr {And notExpr}
     ExprPtr andExpr() {
         ExprPtr l = notExpr();
         ChainDepth d(*this);
-        while (accept(Tok::And)) { d.step(); l = binary(Op::And, std::move(l), notExpr()); }
+        while (accept(Tok::And)) {
+            d.step();
+            l = binary(Op::And, std::move(l), notExpr());
+        }
         return l;
     }
     // notExpr := Not notExpr | cmpExpr
@@ -786,14 +965,29 @@ private:
         while (true) {
             Op op;
             switch (kind()) {
-            case Tok::Eq: op = Op::Eq; break;
-            case Tok::Ne: op = Op::Ne; break;
-            case Tok::Lt: op = Op::Lt; break;
-            case Tok::Gt: op = Op::Gt; break;
-            case Tok::Le: op = Op::Le; break;
-            case Tok::Ge: op = Op::Ge; break;
-            case Tok::Is: op = Op::Is; break;
-            default: return l;
+            case Tok::Eq:
+                op = Op::Eq;
+                break;
+            case Tok::Ne:
+                op = Op::Ne;
+                break;
+            case Tok::Lt:
+                op = Op::Lt;
+                break;
+            case Tok::Gt:
+                op = Op::Gt;
+                break;
+            case Tok::Le:
+                op = Op::Le;
+                break;
+            case Tok::Ge:
+                op = Op::Ge;
+                break;
+            case Tok::Is:
+                op = Op::Is;
+                break;
+            default:
+                return l;
             }
             ++m_p;
             d.step();
@@ -804,7 +998,10 @@ private:
     ExprPtr concatExpr() {
         ExprPtr l = addExpr();
         ChainDepth d(*this);
-        while (accept(Tok::Amp)) { d.step(); l = binary(Op::Concat, std::move(l), addExpr()); }
+        while (accept(Tok::Amp)) {
+            d.step();
+            l = binary(Op::Concat, std::move(l), addExpr());
+        }
         return l;
     }
     // addExpr := modExpr {('+' | '-') modExpr}
@@ -823,14 +1020,20 @@ private:
     ExprPtr modExpr() {
         ExprPtr l = intDivExpr();
         ChainDepth d(*this);
-        while (accept(Tok::Mod)) { d.step(); l = binary(Op::Mod, std::move(l), intDivExpr()); }
+        while (accept(Tok::Mod)) {
+            d.step();
+            l = binary(Op::Mod, std::move(l), intDivExpr());
+        }
         return l;
     }
     // intDivExpr := mulExpr {'\' mulExpr}
     ExprPtr intDivExpr() {
         ExprPtr l = mulExpr();
         ChainDepth d(*this);
-        while (accept(Tok::Backslash)) { d.step(); l = binary(Op::IntDiv, std::move(l), mulExpr()); }
+        while (accept(Tok::Backslash)) {
+            d.step();
+            l = binary(Op::IntDiv, std::move(l), mulExpr());
+        }
         return l;
     }
     // mulExpr := unaryExpr {('*' | '/') unaryExpr}
@@ -863,7 +1066,10 @@ private:
     ExprPtr powExpr() {
         ExprPtr l = postfixExpr();
         ChainDepth d(*this);
-        while (accept(Tok::Caret)) { d.step(); l = binary(Op::Pow, std::move(l), powOperand()); }
+        while (accept(Tok::Caret)) {
+            d.step();
+            l = binary(Op::Pow, std::move(l), powOperand());
+        }
         return l;
     }
     ExprPtr powOperand() {
@@ -889,13 +1095,21 @@ private:
             return l;
         };
         switch (kind()) {
-        case Tok::Number: case Tok::Date: return lit(tok().value);
-        case Tok::String: return lit(Value::string(std::move(m_toks[m_p].text)));
-        case Tok::True: return lit(Value::boolean(true));
-        case Tok::False: return lit(Value::boolean(false));
-        case Tok::Null: return lit(Value::null());
-        case Tok::Empty: return lit(Value());
-        case Tok::Nothing: return lit(Value::nothing());
+        case Tok::Number:
+        case Tok::Date:
+            return lit(tok().value);
+        case Tok::String:
+            return lit(Value::string(std::move(m_toks[m_p].text)));
+        case Tok::True:
+            return lit(Value::boolean(true));
+        case Tok::False:
+            return lit(Value::boolean(false));
+        case Tok::Null:
+            return lit(Value::null());
+        case Tok::Empty:
+            return lit(Value());
+        case Tok::Nothing:
+            return lit(Value::nothing());
         case Tok::New: {
             auto n = std::make_unique<NewExpr>();
             at(*n);
@@ -912,8 +1126,12 @@ private:
             expect(Tok::RParen, Err::ExpectedRParen);
             return postfix(std::move(p), nullptr);
         }
-        case Tok::Identifier: case Tok::Dot: case Tok::Me: return chain();
-        default: fail(Err::ExpectedExpression);
+        case Tok::Identifier:
+        case Tok::Dot:
+        case Tok::Me:
+            return chain();
+        default:
+            fail(Err::ExpectedExpression);
         }
     }
 
@@ -923,7 +1141,7 @@ private:
     int m_depth = 0;
 };
 
-}  // namespace
+} // namespace
 
 void parseUnit(Unit& unit) {
     Parser p(unit);
@@ -935,4 +1153,4 @@ void parseExpressionUnit(Unit& unit) {
     p.expressionOnly();
 }
 
-}  // namespace vbs
+} // namespace vbs

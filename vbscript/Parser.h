@@ -19,4 +19,4 @@ void parseExpressionUnit(Unit& unit);
 // "Out of stack space" is raised at parse time.
 constexpr int kMaxNesting = 1000;
 
-}  // namespace vbs
+} // namespace vbs

@@ -15,7 +15,9 @@ Value Value::string(std::u16string s) {
     return v;
 }
 
-Value Value::fromUtf8(std::string_view s) { return string(vbs::fromUtf8(s)); }
+Value Value::fromUtf8(std::string_view s) {
+    return string(vbs::fromUtf8(s));
+}
 
 Value Value::object(Object* o) {
     Value v;
@@ -34,8 +36,14 @@ Value Value::array(Array* a) {
 
 bool Value::isNumeric() const {
     switch (m_type) {
-    case VarType::Empty: case VarType::Integer: case VarType::Long: case VarType::Single:
-    case VarType::Double: case VarType::Currency: case VarType::Date: case VarType::Boolean:
+    case VarType::Empty:
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Single:
+    case VarType::Double:
+    case VarType::Currency:
+    case VarType::Date:
+    case VarType::Boolean:
     case VarType::Byte:
         return true;
     default:
@@ -50,10 +58,17 @@ void Value::wrongType() {
 
 void Value::addRefSlow() const noexcept {
     switch (m_type) {
-    case VarType::String: ++m_u.str->refs; break;
-    case VarType::Object: if (m_u.obj) m_u.obj->addRef(); break;
-    case VarType::Array: ++m_u.arr->refs; break;
-    default: break;
+    case VarType::String:
+        ++m_u.str->refs;
+        break;
+    case VarType::Object:
+        if (m_u.obj) m_u.obj->addRef();
+        break;
+    case VarType::Array:
+        ++m_u.arr->refs;
+        break;
+    default:
+        break;
     }
 }
 
@@ -97,7 +112,7 @@ void Value::appendString(std::u16string_view tail) {
         *this = string(std::move(s));
         return;
     }
-    m_u.str->text += tail;  // std::basic_string grows geometrically
+    m_u.str->text += tail; // std::basic_string grows geometrically
 }
 
 std::u16string fromUtf8(std::string_view s) {
@@ -110,20 +125,38 @@ std::u16string fromUtf8(std::string_view s) {
         int len;
         if (c < 0x80) {
             size_t j = i + 1;
-            while (j < n && (unsigned char)s[j] < 0x80) ++j;
+            while (j < n && (unsigned char)s[j] < 0x80)
+                ++j;
             out.append(s.begin() + long(i), s.begin() + long(j));
             i = j;
             continue;
         }
-        if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; len = 2; }
-        else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; len = 3; }
-        else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; len = 4; }
-        else { out.push_back(0xFFFD); ++i; continue; }
-        if (i + len > n) { out.push_back(0xFFFD); ++i; continue; }
+        if ((c & 0xE0) == 0xC0) {
+            cp = c & 0x1F;
+            len = 2;
+        } else if ((c & 0xF0) == 0xE0) {
+            cp = c & 0x0F;
+            len = 3;
+        } else if ((c & 0xF8) == 0xF0) {
+            cp = c & 0x07;
+            len = 4;
+        } else {
+            out.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        if (i + len > n) {
+            out.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
         bool ok = true;
         for (int k = 1; k < len; ++k) {
             unsigned char cc = (unsigned char)s[i + k];
-            if ((cc & 0xC0) != 0x80) { ok = false; break; }
+            if ((cc & 0xC0) != 0x80) {
+                ok = false;
+                break;
+            }
             cp = (cp << 6) | (cc & 0x3F);
         }
         static const uint32_t minCp[5] = {0, 0, 0x80, 0x800, 0x10000};
@@ -194,10 +227,13 @@ bool equalsNoCase(std::u16string_view a, std::u16string_view b) {
 
 std::u16string_view errorText(int32_t number) {
     switch (number) {
-#define VBS_ERROR(num, name, text) case num: return u"" text;
+#define VBS_ERROR(num, name, text)                                                                           \
+    case num:                                                                                                \
+        return u"" text;
 #include "ErrorTable.h"
 #undef VBS_ERROR
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -228,4 +264,4 @@ void throwError(int32_t number, std::u16string description, std::u16string sourc
     throw err;
 }
 
-}  // namespace vbs
+} // namespace vbs

@@ -11,10 +11,22 @@
 namespace vbs {
 
 enum class VarType : uint16_t {
-    Empty = 0, Null = 1, Integer = 2, Long = 3, Single = 4, Double = 5, Currency = 6,
-    Date = 7, String = 8, Object = 9, Error = 10, Boolean = 11, Variant = 12, Byte = 17,
-    Array = 8192 + 12,  // vbArray + vbVariant, the only array kind scripts make
-    Ref = 0x4000,       // internal: a ByRef parameter slot pointing at the caller's Value
+    Empty = 0,
+    Null = 1,
+    Integer = 2,
+    Long = 3,
+    Single = 4,
+    Double = 5,
+    Currency = 6,
+    Date = 7,
+    String = 8,
+    Object = 9,
+    Error = 10,
+    Boolean = 11,
+    Variant = 12,
+    Byte = 17,
+    Array = 8192 + 12, // vbArray + vbVariant, the only array kind scripts make
+    Ref = 0x4000,      // internal: a ByRef parameter slot pointing at the caller's Value
 };
 
 class Object;
@@ -26,10 +38,14 @@ struct StrBuf {
 };
 
 class Value {
-public:
+  public:
     Value() noexcept : m_type(VarType::Empty) { m_u.i64 = 0; }
-    ~Value() { if (needsRelease()) releaseSlow(); }
-    Value(const Value& o) noexcept : m_type(o.m_type), m_u(o.m_u) { if (needsRelease()) addRefSlow(); }
+    ~Value() {
+        if (needsRelease()) releaseSlow();
+    }
+    Value(const Value& o) noexcept : m_type(o.m_type), m_u(o.m_u) {
+        if (needsRelease()) addRefSlow();
+    }
     Value(Value&& o) noexcept : m_type(o.m_type), m_u(o.m_u) { o.m_type = VarType::Empty; }
     // Assignments store the new value before releasing the old one: the release
     // may run a Class_Terminate that must already see the new contents.
@@ -59,26 +75,83 @@ public:
         o.m_type = VarType::Empty;
         return *this;
     }
-    void swap(Value& o) noexcept { std::swap(m_type, o.m_type); std::swap(m_u, o.m_u); }
+    void swap(Value& o) noexcept {
+        std::swap(m_type, o.m_type);
+        std::swap(m_u, o.m_u);
+    }
 
-    static Value null() { Value v; v.m_type = VarType::Null; return v; }
-    static Value integer(int16_t x) { Value v; v.m_type = VarType::Integer; v.m_u.i16 = x; return v; }
-    static Value longv(int32_t x) { Value v; v.m_type = VarType::Long; v.m_u.i32 = x; return v; }
-    static Value single(float x) { Value v; v.m_type = VarType::Single; v.m_u.f32 = x; return v; }
-    static Value dbl(double x) { Value v; v.m_type = VarType::Double; v.m_u.f64 = x; return v; }
+    static Value null() {
+        Value v;
+        v.m_type = VarType::Null;
+        return v;
+    }
+    static Value integer(int16_t x) {
+        Value v;
+        v.m_type = VarType::Integer;
+        v.m_u.i16 = x;
+        return v;
+    }
+    static Value longv(int32_t x) {
+        Value v;
+        v.m_type = VarType::Long;
+        v.m_u.i32 = x;
+        return v;
+    }
+    static Value single(float x) {
+        Value v;
+        v.m_type = VarType::Single;
+        v.m_u.f32 = x;
+        return v;
+    }
+    static Value dbl(double x) {
+        Value v;
+        v.m_type = VarType::Double;
+        v.m_u.f64 = x;
+        return v;
+    }
     // Currency is a 64-bit integer scaled by 10 000.
-    static Value currency(int64_t scaled) { Value v; v.m_type = VarType::Currency; v.m_u.i64 = scaled; return v; }
-    static Value date(double x) { Value v; v.m_type = VarType::Date; v.m_u.f64 = x; return v; }
-    static Value boolean(bool x) { Value v; v.m_type = VarType::Boolean; v.m_u.b = x; return v; }
-    static Value byte(uint8_t x) { Value v; v.m_type = VarType::Byte; v.m_u.u8 = x; return v; }
-    static Value error(int32_t code) { Value v; v.m_type = VarType::Error; v.m_u.i32 = code; return v; }
+    static Value currency(int64_t scaled) {
+        Value v;
+        v.m_type = VarType::Currency;
+        v.m_u.i64 = scaled;
+        return v;
+    }
+    static Value date(double x) {
+        Value v;
+        v.m_type = VarType::Date;
+        v.m_u.f64 = x;
+        return v;
+    }
+    static Value boolean(bool x) {
+        Value v;
+        v.m_type = VarType::Boolean;
+        v.m_u.b = x;
+        return v;
+    }
+    static Value byte(uint8_t x) {
+        Value v;
+        v.m_type = VarType::Byte;
+        v.m_u.u8 = x;
+        return v;
+    }
+    static Value error(int32_t code) {
+        Value v;
+        v.m_type = VarType::Error;
+        v.m_u.i32 = code;
+        return v;
+    }
     static Value string(std::u16string s);
     static Value string(std::u16string_view s) { return string(std::u16string(s)); }
     static Value fromUtf8(std::string_view s);
-    static Value object(Object* o);  // adds a reference; nullptr is Nothing
+    static Value object(Object* o); // adds a reference; nullptr is Nothing
     static Value nothing() { return object(nullptr); }
-    static Value array(Array* a);    // takes over the caller's reference
-    static Value ref(Value* target) { Value v; v.m_type = VarType::Ref; v.m_u.ref = target; return v; }
+    static Value array(Array* a); // takes over the caller's reference
+    static Value ref(Value* target) {
+        Value v;
+        v.m_type = VarType::Ref;
+        v.m_u.ref = target;
+        return v;
+    }
 
     VarType type() const { return m_type; }
     bool isEmpty() const { return m_type == VarType::Empty; }
@@ -88,23 +161,65 @@ public:
     bool isNothing() const { return m_type == VarType::Object && !m_u.obj; }
     bool isArray() const { return m_type == VarType::Array; }
     bool isRef() const { return m_type == VarType::Ref; }
-    bool isNumeric() const;  // Integer..Currency, Date, Boolean, Byte, Empty
+    bool isNumeric() const; // Integer..Currency, Date, Boolean, Byte, Empty
 
     // Checked accessors: each asserts the subtype (a mismatch is a bug in the engine).
-    int16_t asInteger() const { check(VarType::Integer); return m_u.i16; }
-    int32_t asLong() const { check(VarType::Long); return m_u.i32; }
-    float asSingle() const { check(VarType::Single); return m_u.f32; }
-    double asDouble() const { check(VarType::Double); return m_u.f64; }
-    int64_t asCurrency() const { check(VarType::Currency); return m_u.i64; }
-    double asDate() const { check(VarType::Date); return m_u.f64; }
-    bool asBoolean() const { check(VarType::Boolean); return m_u.b; }
-    uint8_t asByte() const { check(VarType::Byte); return m_u.u8; }
-    int32_t asError() const { check(VarType::Error); return m_u.i32; }
-    const std::u16string& asString() const { check(VarType::String); return m_u.str->text; }
-    Object* asObject() const { check(VarType::Object); return m_u.obj; }
-    Array* asArray() const { check(VarType::Array); return m_u.arr; }
-    Value* refTarget() const { check(VarType::Ref); return m_u.ref; }
-    StrBuf* strBuf() const { check(VarType::String); return m_u.str; }
+    int16_t asInteger() const {
+        check(VarType::Integer);
+        return m_u.i16;
+    }
+    int32_t asLong() const {
+        check(VarType::Long);
+        return m_u.i32;
+    }
+    float asSingle() const {
+        check(VarType::Single);
+        return m_u.f32;
+    }
+    double asDouble() const {
+        check(VarType::Double);
+        return m_u.f64;
+    }
+    int64_t asCurrency() const {
+        check(VarType::Currency);
+        return m_u.i64;
+    }
+    double asDate() const {
+        check(VarType::Date);
+        return m_u.f64;
+    }
+    bool asBoolean() const {
+        check(VarType::Boolean);
+        return m_u.b;
+    }
+    uint8_t asByte() const {
+        check(VarType::Byte);
+        return m_u.u8;
+    }
+    int32_t asError() const {
+        check(VarType::Error);
+        return m_u.i32;
+    }
+    const std::u16string& asString() const {
+        check(VarType::String);
+        return m_u.str->text;
+    }
+    Object* asObject() const {
+        check(VarType::Object);
+        return m_u.obj;
+    }
+    Array* asArray() const {
+        check(VarType::Array);
+        return m_u.arr;
+    }
+    Value* refTarget() const {
+        check(VarType::Ref);
+        return m_u.ref;
+    }
+    StrBuf* strBuf() const {
+        check(VarType::String);
+        return m_u.str;
+    }
 
     // Array storage safe to write: clones it first when shared (copy-on-write).
     Array* mutableArray();
@@ -116,14 +231,15 @@ public:
     Value& deref() { return m_type == VarType::Ref ? *m_u.ref : *this; }
     const Value& deref() const { return m_type == VarType::Ref ? *m_u.ref : *this; }
 
-private:
+  private:
     bool needsRelease() const {
         return m_type == VarType::String || m_type == VarType::Object || m_type == VarType::Array;
     }
     void addRefSlow() const noexcept;
     void releaseSlow() noexcept;
     void check(VarType t) const {
-        if (m_type != t) [[unlikely]] wrongType();
+        if (m_type != t) [[unlikely]]
+            wrongType();
     }
     [[noreturn]] static void wrongType();
 
@@ -151,8 +267,8 @@ struct ArrayDim {
 // A Variant array in row-major order with the first index varying slowest.
 struct Array {
     uint32_t refs = 1;
-    uint32_t locks = 0;     // held while an element is passed ByRef or For Each runs
-    bool fixed = false;     // declared with bounds by Dim: ReDim is refused
+    uint32_t locks = 0; // held while an element is passed ByRef or For Each runs
+    bool fixed = false; // declared with bounds by Dim: ReDim is refused
     std::vector<ArrayDim> dims;
     std::vector<Value> data;
 
@@ -169,4 +285,4 @@ std::string toUtf8(std::u16string_view s);
 std::u16string lowerName(std::u16string_view s);
 bool equalsNoCase(std::u16string_view a, std::u16string_view b);
 
-}  // namespace vbs
+} // namespace vbs

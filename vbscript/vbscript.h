@@ -85,20 +85,20 @@ struct Config {
     // links resolved. A refusal is error 70 "Permission denied". Unset: all.
     std::function<bool(const std::string& path, bool write)> fileAccess;
 
-    int32_t timeoutMs = 0;            // <= 0: no time-out
-    uint64_t stepLimit = 0;           // 0: unlimited; counts loop iterations and calls
-    size_t stackBytes = 4u << 20;     // C++ stack the interpreter may use
-    size_t memoryLimit = 256u << 20;  // largest single string / array in bytes
+    int32_t timeoutMs = 0;           // <= 0: no time-out
+    uint64_t stepLimit = 0;          // 0: unlimited; counts loop iterations and calls
+    size_t stackBytes = 4u << 20;    // C++ stack the interpreter may use
+    size_t memoryLimit = 256u << 20; // largest single string / array in bytes
 };
 
 struct ErrorInfo {
-    int32_t number = 0;        // classic number (13, 1025 ...) or the raised one
+    int32_t number = 0; // classic number (13, 1025 ...) or the raised one
     std::string source;
     std::string description;
-    int line = 0;              // 1-based; 0 when not tied to a line
-    int column = 0;            // 1-based
-    std::string lineText;      // the source line the error refers to
-    bool compile = false;      // a syntax error found before running
+    int line = 0;         // 1-based; 0 when not tied to a line
+    int column = 0;       // 1-based
+    std::string lineText; // the source line the error refers to
+    bool compile = false; // a syntax error found before running
 };
 
 struct ProcedureInfo {
@@ -108,8 +108,8 @@ struct ProcedureInfo {
 };
 
 struct RuntimeStats {
-    uint64_t codeCompiled = 0;  // AddCode texts parsed and compiled
-    uint64_t codeReused = 0;    // AddCode texts whose compiled form was reused after a reset
+    uint64_t codeCompiled = 0; // AddCode texts parsed and compiled
+    uint64_t codeReused = 0;   // AddCode texts whose compiled form was reused after a reset
 };
 
 // One script engine: named objects, code, and calls into it. Every call
@@ -124,7 +124,7 @@ struct RuntimeStats {
 //     rt.run("Wrapper", {});
 // Rounds that repeat the previous one reuse its compiled code (see reset).
 class Runtime {
-public:
+  public:
     explicit Runtime(Config config = {});
     ~Runtime();
     Runtime(const Runtime&) = delete;
@@ -175,9 +175,9 @@ public:
 
     Interp& interp() { return *m_interp; }
 
-private:
+  private:
     Config m_config;
     std::unique_ptr<Interp> m_interp;
 };
 
-}  // namespace vbs
+} // namespace vbs

@@ -41,8 +41,16 @@ TEST(VbsApi, ProceduresListed) {
     ASSERT_EQ(procs.size(), 2u);
     bool sawA = false, sawB = false;
     for (const auto& p : procs) {
-        if (p.name == "A") { sawA = true; EXPECT_EQ(p.argCount, 2); EXPECT_FALSE(p.hasReturnValue); }
-        if (p.name == "B") { sawB = true; EXPECT_EQ(p.argCount, 0); EXPECT_TRUE(p.hasReturnValue); }
+        if (p.name == "A") {
+            sawA = true;
+            EXPECT_EQ(p.argCount, 2);
+            EXPECT_FALSE(p.hasReturnValue);
+        }
+        if (p.name == "B") {
+            sawB = true;
+            EXPECT_EQ(p.argCount, 0);
+            EXPECT_TRUE(p.hasReturnValue);
+        }
     }
     EXPECT_TRUE(sawA && sawB);
 }
@@ -104,7 +112,8 @@ TEST(VbsApi, InterruptFromAnotherThread) {
     vbs::Runtime rt;
     std::atomic<bool> started{false};
     std::thread stopper([&] {
-        while (!started.load()) std::this_thread::yield();
+        while (!started.load())
+            std::this_thread::yield();
         rt.requestInterrupt();
     });
     vbs::Config unused;
@@ -133,7 +142,7 @@ TEST(VbsApi, InterruptCallbackAndStepLimit) {
 
 // A host object: a counter with a default property and an enumerator.
 class HostCounter final : public vbs::Object {
-public:
+  public:
     std::u16string typeName() const override { return u"HostCounter"; }
     vbs::DispId memberId(std::u16string_view name) override {
         ++lookups;
@@ -143,10 +152,20 @@ public:
         return vbs::kDispUnknown;
     }
     const void* dispatchKey() const override { return &lookups; }
-    bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<Value> args, Value& result, vbs::HostError& err) override {
-        if (id == 0 && kind == vbs::InvokeKind::PropertyPut) { value = number(args.back()); return true; }
-        if (id == 0) { result = Value::longv(value); return true; }
-        if (id == 1) { value += args.empty() ? 1 : number(args[0]); return true; }
+    bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<Value> args, Value& result,
+                vbs::HostError& err) override {
+        if (id == 0 && kind == vbs::InvokeKind::PropertyPut) {
+            value = number(args.back());
+            return true;
+        }
+        if (id == 0) {
+            result = Value::longv(value);
+            return true;
+        }
+        if (id == 1) {
+            value += args.empty() ? 1 : number(args[0]);
+            return true;
+        }
         err.number = 5;
         err.description = u"host failure";
         return false;
@@ -210,8 +229,9 @@ TEST(VbsApi, GlobalMembersOfAHostObject) {
 
 TEST(VbsApi, ScriptObjectsSeenByTheHost) {
     vbs::Runtime rt;
-    ASSERT_TRUE(rt.addCode("Class P\nPublic Name\nPublic Function Hello(x)\nHello = \"hi \" & x\nEnd Function\nEnd Class\n"
-                           "Function Make()\nSet Make = New P\nMake.Name = \"n\"\nEnd Function"));
+    ASSERT_TRUE(rt.addCode(
+        "Class P\nPublic Name\nPublic Function Hello(x)\nHello = \"hi \" & x\nEnd Function\nEnd Class\n"
+        "Function Make()\nSet Make = New P\nMake.Name = \"n\"\nEnd Function"));
     Value obj;
     ASSERT_TRUE(rt.run("Make", {}, &obj));
     ASSERT_TRUE(obj.isObject());
@@ -231,10 +251,11 @@ TEST(VbsApi, TerminateRunsWhenTheRuntimeIsDestroyed) {
     {
         vbs::Runtime rt;
         ASSERT_TRUE(rt.addObject("Counter", c));
-        ASSERT_TRUE(rt.addCode("Class T\nSub Class_Terminate()\nCounter.Add 7\nEnd Sub\nEnd Class\nSet keep = New T"));
+        ASSERT_TRUE(rt.addCode(
+            "Class T\nSub Class_Terminate()\nCounter.Add 7\nEnd Sub\nEnd Class\nSet keep = New T"));
         EXPECT_EQ(c->value, 0);
     }
     EXPECT_EQ(c->value, 7);
 }
 
-}  // namespace
+} // namespace

@@ -32,7 +32,7 @@ void spit(const fs::path& p, const std::string& text) {
 // readonly/ (read-only): ro.txt
 // secret/ (neither): secret.txt
 class FilePolicyTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string tmpl = (fs::temp_directory_path() / "vbs-files-XXXXXX").string();
         ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
@@ -66,9 +66,9 @@ protected:
     int run(const std::string& code) {
         if (!rt) {
             rt = std::make_unique<vbs::Runtime>(config);
-            EXPECT_TRUE(rt->addCode("Dim fso, A, R, S\nSet fso = CreateObject(\"Scripting.FileSystemObject\")\nA = \"" +
-                                    allowed.string() + "\"\nR = \"" + readonly.string() + "\"\nS = \"" +
-                                    secret.string() + "\""));
+            EXPECT_TRUE(rt->addCode(
+                "Dim fso, A, R, S\nSet fso = CreateObject(\"Scripting.FileSystemObject\")\nA = \"" +
+                allowed.string() + "\"\nR = \"" + readonly.string() + "\"\nS = \"" + secret.string() + "\""));
         }
         return rt->addCode(code) ? 0 : rt->lastError().number;
     }
@@ -276,7 +276,8 @@ TEST_F(FilePolicyTest, HostMapsDriveLetters) {
         std::string s = vbs::toUtf8(p);
         for (auto& c : s)
             if (c == '\\') c = '/';
-        if (s.size() >= 2 && (s[0] == 'C' || s[0] == 'c') && s[1] == ':') return allowed.string() + s.substr(2);
+        if (s.size() >= 2 && (s[0] == 'C' || s[0] == 'c') && s[1] == ':')
+            return allowed.string() + s.substr(2);
         return s;
     };
     EXPECT_EQ(run("x = fso.OpenTextFile(\"C:\\inside.txt\").ReadLine\nd = fso.DriveExists(\"C:\")\n"
@@ -317,7 +318,8 @@ TEST(FilePolicyNoHost, TheRootIsNeverRemovedOrMoved) {
     vbs::Runtime rt(config);
     EXPECT_FALSE(rt.addCode("CreateObject(\"Scripting.FileSystemObject\").DeleteFolder \"\\\", True"));
     EXPECT_EQ(rt.lastError().number, 70);
-    EXPECT_FALSE(rt.addCode("CreateObject(\"Scripting.FileSystemObject\").MoveFolder \"/\", \"/tmp/vbs-root-moved\""));
+    EXPECT_FALSE(
+        rt.addCode("CreateObject(\"Scripting.FileSystemObject\").MoveFolder \"/\", \"/tmp/vbs-root-moved\""));
     EXPECT_EQ(rt.lastError().number, 70);
     EXPECT_FALSE(rt.addCode("CreateObject(\"Scripting.FileSystemObject\").GetFolder(\"/\").Delete True"));
     EXPECT_EQ(rt.lastError().number, 70);
@@ -344,4 +346,4 @@ TEST(AllowFolders, ContainmentIsByComponent) {
     EXPECT_FALSE(vbs::allowFolders({}, {})("/", false));
 }
 
-}  // namespace
+} // namespace

@@ -20,8 +20,9 @@ using vbs::Value;
 // A host object with a readable/writable default Value, a Name, a method and
 // a callback hook, counting how often it is released.
 class Probe final : public vbs::Object {
-public:
-    explicit Probe(std::u16string name, int* releases = nullptr) : m_name(std::move(name)), m_releases(releases) {}
+  public:
+    explicit Probe(std::u16string name, int* releases = nullptr)
+        : m_name(std::move(name)), m_releases(releases) {}
     std::u16string typeName() const override { return u"Probe"; }
     DispId memberId(std::u16string_view n) override { return kMembers.find(n); }
     const void* dispatchKey() const override { return &kMembers; }
@@ -29,15 +30,22 @@ public:
         bool put = kind == InvokeKind::PropertyPut;
         switch (id) {
         case 0:
-            if (put) value = args.back().deref();
-            else result = value;
+            if (put)
+                value = args.back().deref();
+            else
+                result = value;
             return true;
-        case 1: result = Value::string(m_name); return true;
-        case 2:  // Twice(x)
-            if (args.size() != 1) { err.number = 450; return false; }
+        case 1:
+            result = Value::string(m_name);
+            return true;
+        case 2: // Twice(x)
+            if (args.size() != 1) {
+                err.number = 450;
+                return false;
+            }
             result = Value::longv(2 * args[0].deref().asInteger());
             return true;
-        case 3:  // Hook: runs the host's callback in the middle of a script
+        case 3: // Hook: runs the host's callback in the middle of a script
             if (hook) hook();
             return true;
         }
@@ -47,13 +55,13 @@ public:
     Value value;
     std::function<void()> hook;
 
-protected:
+  protected:
     void lastReleased() override {
         if (m_releases) ++*m_releases;
         delete this;
     }
 
-private:
+  private:
     static const vbs::MemberTable kMembers;
     std::u16string m_name;
     int* m_releases;
@@ -83,19 +91,19 @@ bool round(vbs::Runtime& rt, vbs::Object* action, std::string_view code, std::ve
     if (!rt.reset()) return false;
     if (!rt.addObject("Action", action, true)) return false;
     bool ok = rt.addCode(code);
-    for (size_t i = 0; i < vars.size(); ++i) rt.addObject("Var" + std::to_string(i + 1), vars[i], true);
+    for (size_t i = 0; i < vars.size(); ++i)
+        rt.addObject("Var" + std::to_string(i + 1), vars[i], true);
     return ok && rt.run("Main", {});
 }
 
-const char* kProject =
-    "Sub Main\n"
-    "  counter = counter + 1\n"
-    "  Var1 = Var1 + 10\n"
-    "  Name2 = Name\n"
-    "End Sub\n"
-    "Dim counter, Name2\n"
-    "Const Greeting = \"hi\"\n"
-    "Function Helper(a, b)\n  Helper = a & b\nEnd Function\n";
+const char* kProject = "Sub Main\n"
+                       "  counter = counter + 1\n"
+                       "  Var1 = Var1 + 10\n"
+                       "  Name2 = Name\n"
+                       "End Sub\n"
+                       "Dim counter, Name2\n"
+                       "Const Greeting = \"hi\"\n"
+                       "Function Helper(a, b)\n  Helper = a & b\nEnd Function\n";
 
 TEST(VbsHost, RoundsStartBlankAndReuseUnchangedCode) {
     vbs::Runtime rt;
@@ -107,7 +115,7 @@ TEST(VbsHost, RoundsStartBlankAndReuseUnchangedCode) {
         // Script variables never survive a round; host objects keep their state.
         EXPECT_EQ(evalText(rt, "counter"), "1");
         EXPECT_EQ(evalText(rt, "Var1.Value"), std::to_string(10 * (i + 1)));
-        EXPECT_EQ(evalText(rt, "Name2"), "action");  // unqualified member of Action
+        EXPECT_EQ(evalText(rt, "Name2"), "action"); // unqualified member of Action
         EXPECT_EQ(evalText(rt, "Greeting & Helper(1, 2)"), "hi12");
     }
     EXPECT_EQ(rt.stats().codeCompiled, 1u);
@@ -121,7 +129,8 @@ TEST(VbsHost, RoundsStartBlankAndReuseUnchangedCode) {
     ASSERT_TRUE(round(rt, action.probe, "Sub Main\nEnd Sub\n", {var.probe}));
     EXPECT_EQ(rt.stats().codeCompiled, 2u);
     EXPECT_EQ(evalText(rt, "IsEmpty(counter)"), "True");
-    EXPECT_EQ(evalText(rt, "Helper(1, 2)"), "error 13");  // an undefined name is Empty: calling it is a type mismatch
+    EXPECT_EQ(evalText(rt, "Helper(1, 2)"),
+              "error 13"); // an undefined name is Empty: calling it is a type mismatch
     ASSERT_EQ(rt.procedures().size(), 1u);
     EXPECT_EQ(rt.procedures()[0].name, "Main");
 }
@@ -190,7 +199,8 @@ TEST(VbsHost, ResetReleasesObjectsAndRunsTerminate) {
     cfg.output = [&](std::string_view s) { out.emplace_back(s); };
     vbs::Runtime rt(cfg);
     ASSERT_TRUE(rt.addObject("P", new Probe(u"p", &releases)));
-    ASSERT_TRUE(rt.addCode("Class C\nSub Class_Terminate\nMsgBox \"bye\"\nEnd Sub\nEnd Class\nDim o\nSet o = New C"));
+    ASSERT_TRUE(
+        rt.addCode("Class C\nSub Class_Terminate\nMsgBox \"bye\"\nEnd Sub\nEnd Class\nDim o\nSet o = New C"));
     EXPECT_EQ(releases, 0);
     ASSERT_TRUE(rt.reset());
     EXPECT_EQ(releases, 1);
@@ -207,7 +217,7 @@ TEST(VbsHost, ResetIsRefusedWhileAScriptRuns) {
     ASSERT_TRUE(rt.addCode("Dim x\nx = 1\nSub Go\nH.Hook\nx = 2\nEnd Sub"));
     ASSERT_TRUE(rt.run("Go", {}));
     EXPECT_FALSE(resetResult);
-    EXPECT_EQ(evalText(rt, "x"), "2");  // the running script was not disturbed
+    EXPECT_EQ(evalText(rt, "x"), "2"); // the running script was not disturbed
 }
 
 TEST(VbsHost, TimeoutIsBeyondOnErrorAndSettable) {
@@ -271,12 +281,13 @@ TEST(VbsHost, MsgBoxAndInputBoxGoToTheHost) {
     vbs::Config cfg;
     cfg.msgBox = [&](std::string_view prompt, int buttons, std::string_view title) {
         shown.push_back(std::string(title) + "|" + std::string(prompt) + "|" + std::to_string(buttons));
-        return 7;  // vbNo
+        return 7; // vbNo
     };
     int asked = 0;
-    cfg.inputBox = [&](std::string_view, std::string_view, std::string_view def) -> std::optional<std::string> {
+    cfg.inputBox = [&](std::string_view, std::string_view,
+                       std::string_view def) -> std::optional<std::string> {
         if (asked++ == 0) return std::string(def) + "!";
-        return std::nullopt;  // Cancel
+        return std::nullopt; // Cancel
     };
     vbs::Runtime rt(cfg);
     EXPECT_EQ(evalText(rt, "MsgBox(\"Sure?\", vbYesNo + vbQuestion, \"Quit\")"), "7");
@@ -308,7 +319,7 @@ TEST(VbsHost, RunPassesByRefWhenTheHostAsks) {
     Value args[] = {Value::ref(&cancel), Value::ref(&copy)};
     ASSERT_TRUE(rt.run("OnClose", args));
     EXPECT_TRUE(cancel.asBoolean());
-    EXPECT_EQ(copy.asInteger(), 1);  // ByVal stays the caller's
+    EXPECT_EQ(copy.asInteger(), 1); // ByVal stays the caller's
 }
 
 TEST(VbsHost, RuntimeErrorRecordNamesTheLine) {
@@ -326,8 +337,10 @@ TEST(VbsHost, RuntimeErrorRecordNamesTheLine) {
 
 // A host method reading its arguments the convenient way.
 class Greeter final : public vbs::Object {
-public:
-    DispId memberId(std::u16string_view n) override { return vbs::equalsNoCase(n, u"Greet") ? 1 : vbs::kDispUnknown; }
+  public:
+    DispId memberId(std::u16string_view n) override {
+        return vbs::equalsNoCase(n, u"Greet") ? 1 : vbs::kDispUnknown;
+    }
     bool invoke(DispId, InvokeKind, std::span<Value> args, Value& result, HostError& err) override {
         vbs::HostArgs in(args, err);
         std::u16string name = in.text(0);
@@ -335,7 +348,8 @@ public:
         bool loud = in.truth(2, false);
         if (!in.ok()) return false;
         std::u16string out;
-        for (int32_t i = 0; i < times; ++i) out += (loud ? u"HI " : u"hi ") + name;
+        for (int32_t i = 0; i < times; ++i)
+            out += (loud ? u"HI " : u"hi ") + name;
         result = Value::string(out);
         return true;
     }
@@ -347,12 +361,13 @@ TEST(VbsHost, HostArgumentsReadLikeTheLanguage) {
     var.probe->value = Value::string(std::u16string(u"Ann"));
     ASSERT_TRUE(rt.addObject("G", new Greeter, true));
     ASSERT_TRUE(rt.addObject("Player", var.probe));
-    EXPECT_EQ(evalText(rt, "Greet(Player, \"2.5\")"), "hi Annhi Ann");  // object -> default value, banker's 2
-    EXPECT_EQ(evalText(rt, "Greet(\"Bo\", , True)"), "HI Bo");          // omitted argument takes the default
+    EXPECT_EQ(evalText(rt, "Greet(Player, \"2.5\")"), "hi Annhi Ann"); // object -> default value, banker's 2
+    EXPECT_EQ(evalText(rt, "Greet(\"Bo\", , True)"), "HI Bo");         // omitted argument takes the default
     EXPECT_EQ(evalText(rt, "Greet(Null)"), "error 94");
     EXPECT_EQ(evalText(rt, "Greet(\"x\", \"many\")"), "error 13");
-    ASSERT_TRUE(rt.executeStatement("On Error Resume Next\nDim r\nr = Greet(\"x\", \"many\")\nDim n\nn = Err.Number"));
+    ASSERT_TRUE(rt.executeStatement(
+        "On Error Resume Next\nDim r\nr = Greet(\"x\", \"many\")\nDim n\nn = Err.Number"));
     EXPECT_EQ(evalText(rt, "n"), "13");
 }
 
-}  // namespace
+} // namespace

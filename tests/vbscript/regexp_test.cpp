@@ -21,7 +21,9 @@ std::string catastrophic(int as) {
            "Set re = New RegExp\n"
            "re.Pattern = \"(a+)+$\"\n"
            "On Error Resume Next\n"
-           "r = re.Test(String(" + std::to_string(as) + ", \"a\") & \"!\")\n"
+           "r = re.Test(String(" +
+           std::to_string(as) +
+           ", \"a\") & \"!\")\n"
            "done = True\n";
 }
 
@@ -46,7 +48,7 @@ TEST(VbsRegExpLimits, TimeOutStopsCatastrophicSearch) {
 }
 
 TEST(VbsRegExpLimits, InterruptFromAnotherThreadStopsSearch) {
-    vbs::Runtime rt;  // no time-out: only the interrupt can stop it
+    vbs::Runtime rt; // no time-out: only the interrupt can stop it
     std::atomic<bool> finished{false};
     std::thread stopper([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -126,23 +128,25 @@ TEST(VbsRegExpLimits, ResultLargerThanMemoryLimitIsOutOfMemory) {
 // Random patterns from the classic grammar: every one must be accepted and
 // searched in every mode, so a translation PCRE2 rejects shows up as an error.
 class PatternGen {
-public:
+  public:
     explicit PatternGen(uint32_t seed) : m_rng(seed) {}
     std::string pattern() {
         m_groups = 0;
         return disjunction(0);
     }
 
-private:
+  private:
     int pick(int n) { return int(m_rng() % uint32_t(n)); }
     std::string disjunction(int depth) {
         std::string s = alternative(depth);
-        while (pick(4) == 0) s += "|" + alternative(depth);
+        while (pick(4) == 0)
+            s += "|" + alternative(depth);
         return s;
     }
     std::string alternative(int depth) {
         std::string s;
-        for (int n = pick(5); n > 0; --n) s += term(depth);
+        for (int n = pick(5); n > 0; --n)
+            s += term(depth);
         return s;
     }
     std::string term(int depth) {
@@ -159,15 +163,18 @@ private:
         return s;
     }
     std::string atom(int depth) {
-        static const char* const escapes[] = {"\\d", "\\D", "\\w", "\\W", "\\s", "\\S", "\\x41", "\\u0062",
-                                              "\\cJ", "\\n", "\\r", "\\t", "\\.", "\\*", "\\\\", "\\/",
-                                              "\\0", "\\12", "\\8", "\\a", "\\Q", "\\E", "\\K", "\\z",
-                                              "\\p", "\\g", "\\k", "\\(", "\\[", "\\]", "\\{", "\\-"};
+        static const char* const escapes[] = {"\\d",  "\\D",  "\\w", "\\W", "\\s", "\\S", "\\x41", "\\u0062",
+                                              "\\cJ", "\\n",  "\\r", "\\t", "\\.", "\\*", "\\\\",  "\\/",
+                                              "\\0",  "\\12", "\\8", "\\a", "\\Q", "\\E", "\\K",   "\\z",
+                                              "\\p",  "\\g",  "\\k", "\\(", "\\[", "\\]", "\\{",   "\\-"};
         static const char* const groups[] = {"(", "(?:", "(?=", "(?!"};
         switch (pick(depth < 4 ? 6 : 4)) {
-        case 0: return std::string(1, "abcxAB1 -,:#<>=!}]/&'"[pick(22)]);
-        case 1: return escapes[pick(32)];
-        case 2: return pick(2) ? "." : charClass();
+        case 0:
+            return std::string(1, "abcxAB1 -,:#<>=!}]/&'"[pick(22)]);
+        case 1:
+            return escapes[pick(32)];
+        case 2:
+            return pick(2) ? "." : charClass();
         case 3:
             if (m_groups > 0 && pick(2)) return "\\" + std::to_string(1 + pick(int(m_groups)));
             return "a";
@@ -180,10 +187,12 @@ private:
     }
     std::string charClass() {
         // A lone '-' between two items would make a range: only escaped, or last.
-        static const char* const items[] = {"a", "b-d", "\\d", "\\W", "\\s", "\\-", "\\b", "\\]", "x-x",
-                                            "\\x20-\\x7e", "\\u00e0-\\u00ff", ".", "(", "$", "\\w-", "^", "[", "\\1"};
+        static const char* const items[] = {
+            "a", "b-d", "\\d", "\\W",  "\\s", "\\-", "\\b", "\\]", "x-x", "\\x20-\\x7e", "\\u00e0-\\u00ff",
+            ".", "(",   "$",   "\\w-", "^",   "[",   "\\1"};
         std::string s = pick(3) == 0 ? "[^" : "[";
-        for (int n = pick(4); n > 0; --n) s += items[pick(18)];
+        for (int n = pick(4); n > 0; --n)
+            s += items[pick(18)];
         return s + (pick(4) == 0 ? "-]" : "]");
     }
 
@@ -215,7 +224,8 @@ TEST(VbsRegExpPatterns, RandomTextGivesOnlyClassicErrors) {
     const std::string alphabet = "()[]{}|*+?^$\\.-,:=!<>abc0129xuc";
     for (int i = 0; i < 5000; ++i) {
         std::string p;
-        for (int n = int(rng() % 14); n > 0; --n) p += alphabet[rng() % alphabet.size()];
+        for (int n = int(rng() % 14); n > 0; --n)
+            p += alphabet[rng() % alphabet.size()];
         ASSERT_TRUE(rt.executeStatement("re.IgnoreCase = " + std::string(i % 2 ? "True" : "False")));
         ASSERT_TRUE(rt.executeStatement("re.Pattern = \"" + p + "\""));
         Value v;
@@ -225,4 +235,4 @@ TEST(VbsRegExpPatterns, RandomTextGivesOnlyClassicErrors) {
     }
 }
 
-}  // namespace
+} // namespace

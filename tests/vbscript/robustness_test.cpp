@@ -23,14 +23,17 @@ TEST(VbsRobustness, DeeplyNestedParentheses) {
 
 TEST(VbsRobustness, DeeplyNestedIfs) {
     std::string code;
-    for (int i = 0; i < 10000; ++i) code += "If True Then\n";
-    for (int i = 0; i < 10000; ++i) code += "End If\n";
+    for (int i = 0; i < 10000; ++i)
+        code += "If True Then\n";
+    for (int i = 0; i < 10000; ++i)
+        code += "End If\n";
     EXPECT_EQ(errorOf(code), 28);
 }
 
 TEST(VbsRobustness, LongOperatorChain) {
     std::string code = "x = 1";
-    for (int i = 0; i < 100000; ++i) code += " + 1";
+    for (int i = 0; i < 100000; ++i)
+        code += " + 1";
     EXPECT_EQ(errorOf(code), 28);
 }
 
@@ -75,7 +78,7 @@ TEST(VbsRobustness, InvalidUtf8) {
     ASSERT_TRUE(rt.addCode("s = \"a\xc3\x28z\"\nn = Len(s)"));
     vbs::Value r;
     ASSERT_TRUE(rt.eval("n", r));
-    EXPECT_EQ(r.asLong(), 4);  // the bad byte became one replacement character
+    EXPECT_EQ(r.asLong(), 4); // the bad byte became one replacement character
 }
 
 TEST(VbsRobustness, EndlessLoopWithTimeout) {
@@ -88,18 +91,55 @@ TEST(VbsRobustness, EndlessLoopWithTimeout) {
 
 TEST(VbsRobustness, GarbageNeverCrashes) {
     const char* samples[] = {
-        "", "\n\n", ")", "(", "x.", ".x", "Class", "Class C\nEnd", "Sub", "Function F(", "If", "Select Case",
-        "For Each", "x = New", "ReDim", "Dim a(", "Const", "x = #", "x = &H", "x = [abc", "Set = 1",
-        "With\nEnd With", "Property Get X\nEnd Property", "Call", "Exit Sub", "On Error Goto 1", "x(", "x = 1..2",
-        "Me.x = 1", "Class C\nSub Class_Initialize(a)\nEnd Sub\nEnd Class", "\"", "x = \"\"\"", "_", "x = 1 _",
-        "ElseIf", "Case 1", "Wend", "Next", "End If", "Erase 5", "a = Array(1)(0)(0)", "Set x = Nothing : x.y = 1",
+        "",
+        "\n\n",
+        ")",
+        "(",
+        "x.",
+        ".x",
+        "Class",
+        "Class C\nEnd",
+        "Sub",
+        "Function F(",
+        "If",
+        "Select Case",
+        "For Each",
+        "x = New",
+        "ReDim",
+        "Dim a(",
+        "Const",
+        "x = #",
+        "x = &H",
+        "x = [abc",
+        "Set = 1",
+        "With\nEnd With",
+        "Property Get X\nEnd Property",
+        "Call",
+        "Exit Sub",
+        "On Error Goto 1",
+        "x(",
+        "x = 1..2",
+        "Me.x = 1",
+        "Class C\nSub Class_Initialize(a)\nEnd Sub\nEnd Class",
+        "\"",
+        "x = \"\"\"",
+        "_",
+        "x = 1 _",
+        "ElseIf",
+        "Case 1",
+        "Wend",
+        "Next",
+        "End If",
+        "Erase 5",
+        "a = Array(1)(0)(0)",
+        "Set x = Nothing : x.y = 1",
     };
     for (const char* s : samples) {
         vbs::Runtime rt;
         rt.addCode(s);
-        rt.addCode(s);  // twice: redefinitions must be safe too
+        rt.addCode(s); // twice: redefinitions must be safe too
     }
     SUCCEED();
 }
 
-}  // namespace
+} // namespace

@@ -14,7 +14,8 @@ Value arrayFn(Interp& rt, std::span<Value> a) {
     auto* arr = new Array;
     arr->dims.push_back({0, int32_t(a.size())});
     arr->data.reserve(a.size());
-    for (auto& v : a) arr->data.push_back(v.deref());
+    for (auto& v : a)
+        arr->data.push_back(v.deref());
     return Value::array(arr);
 }
 
@@ -27,11 +28,15 @@ Value bound(Interp& rt, std::span<Value> a, bool upper) {
     const ArrayDim& d = arr->dims[size_t(dim - 1)];
     return Value::longv(upper ? d.lbound + d.count - 1 : d.lbound);
 }
-Value lbound(Interp& rt, std::span<Value> a) { return bound(rt, a, false); }
-Value ubound(Interp& rt, std::span<Value> a) { return bound(rt, a, true); }
+Value lbound(Interp& rt, std::span<Value> a) {
+    return bound(rt, a, false);
+}
+Value ubound(Interp& rt, std::span<Value> a) {
+    return bound(rt, a, true);
+}
 
 Value join(Interp& rt, std::span<Value> a) {
-    const Value v = a[0].deref();  // a copy: element default values may run script code
+    const Value v = a[0].deref(); // a copy: element default values may run script code
     if (!v.isArray()) throwError(Err::TypeMismatch);
     std::u16string sep = hasArg(a, 1) ? argString(rt, a, 1) : u" ";
     std::u16string out;
@@ -78,9 +83,15 @@ Value split(Interp& rt, std::span<Value> a) {
         const std::u16string ht = text ? foldText(t) : t, hs = text ? foldText(sep) : sep;
         size_t pos = 0;
         while (true) {
-            if (limit > 0 && int32_t(items.size()) == limit - 1) { items.push_back(Value::string(t.substr(pos))); break; }
+            if (limit > 0 && int32_t(items.size()) == limit - 1) {
+                items.push_back(Value::string(t.substr(pos)));
+                break;
+            }
             size_t p = hs.empty() ? std::u16string::npos : ht.find(hs, pos);
-            if (p == std::u16string::npos) { items.push_back(Value::string(t.substr(pos))); break; }
+            if (p == std::u16string::npos) {
+                items.push_back(Value::string(t.substr(pos)));
+                break;
+            }
             items.push_back(Value::string(t.substr(pos, p - pos)));
             pos = p + hs.size();
         }
@@ -101,7 +112,7 @@ Value filter(Interp& rt, std::span<Value> a) {
     bool include = hasArg(a, 2) ? toBool(argScalar(rt, a, 2)) : true;
     bool text = textCompare(rt, a, 3);
     if (text) match = foldText(match);
-    Value keep = v;  // holds the array while element default values run script code
+    Value keep = v; // holds the array while element default values run script code
     std::vector<Value> items;
     for (const Value& e : keep.asArray()->data) {
         Value x = rt.scalar(e);
@@ -115,11 +126,13 @@ Value filter(Interp& rt, std::span<Value> a) {
 
 const BuiltinInfo kTable[] = {
     {u"array", 0, 1 << 20, arrayFn}, {u"lbound", 1, 2, lbound}, {u"ubound", 1, 2, ubound},
-    {u"join", 1, 2, join}, {u"split", 1, 4, split}, {u"filter", 2, 4, filter},
+    {u"join", 1, 2, join},           {u"split", 1, 4, split},   {u"filter", 2, 4, filter},
 };
 
-}  // namespace
+} // namespace
 
-std::span<const BuiltinInfo> arrayBuiltins() { return kTable; }
+std::span<const BuiltinInfo> arrayBuiltins() {
+    return kTable;
+}
 
-}  // namespace vbs
+} // namespace vbs

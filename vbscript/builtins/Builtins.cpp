@@ -10,16 +10,19 @@ namespace vbs {
 const BuiltinInfo* findBuiltin(std::u16string_view lowerName) {
     static const std::unordered_map<std::u16string_view, const BuiltinInfo*> table = [] {
         std::unordered_map<std::u16string_view, const BuiltinInfo*> t;
-        for (auto group : {conversionBuiltins(), inspectionBuiltins(), stringBuiltins(), mathBuiltins(), arrayBuiltins(),
-                           dateTimeBuiltins(), scriptingBuiltins(), formatBuiltins()})
-            for (const auto& b : group) t.emplace(b.name, &b);
+        for (auto group : {conversionBuiltins(), inspectionBuiltins(), stringBuiltins(), mathBuiltins(),
+                           arrayBuiltins(), dateTimeBuiltins(), scriptingBuiltins(), formatBuiltins()})
+            for (const auto& b : group)
+                t.emplace(b.name, &b);
         return t;
     }();
     auto it = table.find(lowerName);
     return it == table.end() ? nullptr : it->second;
 }
 
-bool hasArg(std::span<Value> args, size_t i) { return i < args.size() && args[i].type() != VarType::Error; }
+bool hasArg(std::span<Value> args, size_t i) {
+    return i < args.size() && args[i].type() != VarType::Error;
+}
 
 Value argScalar(Interp& rt, std::span<Value> args, size_t i) {
     if (i >= args.size()) return {};
@@ -32,6 +35,8 @@ std::u16string argString(Interp& rt, std::span<Value> args, size_t i) {
     return toString(v);
 }
 
-int32_t argLong(Interp& rt, std::span<Value> args, size_t i) { return toLong(argScalar(rt, args, i)); }
+int32_t argLong(Interp& rt, std::span<Value> args, size_t i) {
+    return toLong(argScalar(rt, args, i));
+}
 
-}  // namespace vbs
+} // namespace vbs

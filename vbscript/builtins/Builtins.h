@@ -13,7 +13,7 @@ class Interp;
 using BuiltinFn = Value (*)(Interp& rt, std::span<Value> args);
 
 struct BuiltinInfo {
-    const char16_t* name;  // lower case
+    const char16_t* name; // lower case
     int minArgs;
     int maxArgs;
     BuiltinFn fn;
@@ -39,4 +39,4 @@ std::u16string argString(Interp& rt, std::span<Value> args, size_t i);
 int32_t argLong(Interp& rt, std::span<Value> args, size_t i);
 bool hasArg(std::span<Value> args, size_t i);
 
-}  // namespace vbs
+} // namespace vbs

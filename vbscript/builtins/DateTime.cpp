@@ -32,9 +32,15 @@ double localNow() {
                     tm.tm_hour * 3600 + tm.tm_min * 60 + tm.tm_sec);
 }
 
-Value nowFn(Interp&, std::span<Value>) { return Value::date(localNow()); }
-Value dateFn(Interp&, std::span<Value>) { return Value::date(joinDate(splitDate(localNow()).day, 0)); }
-Value timeFn(Interp&, std::span<Value>) { return Value::date(joinDate(0, splitDate(localNow()).secs)); }
+Value nowFn(Interp&, std::span<Value>) {
+    return Value::date(localNow());
+}
+Value dateFn(Interp&, std::span<Value>) {
+    return Value::date(joinDate(splitDate(localNow()).day, 0));
+}
+Value timeFn(Interp&, std::span<Value>) {
+    return Value::date(joinDate(0, splitDate(localNow()).secs));
+}
 
 Value timer(Interp&, std::span<Value>) {
     auto now = std::chrono::system_clock::now();
@@ -77,9 +83,9 @@ enum class Interval { Year, Quarter, Month, DayOfYear, Day, Weekday, Week, Hour,
 Interval intervalArg(Interp& rt, std::span<Value> a, size_t i) {
     std::u16string s = lowerName(argString(rt, a, i));
     static const std::pair<const char16_t*, Interval> kNames[] = {
-        {u"yyyy", Interval::Year}, {u"q", Interval::Quarter},    {u"m", Interval::Month},
+        {u"yyyy", Interval::Year},   {u"q", Interval::Quarter}, {u"m", Interval::Month},
         {u"y", Interval::DayOfYear}, {u"d", Interval::Day},     {u"w", Interval::Weekday},
-        {u"ww", Interval::Week},   {u"h", Interval::Hour},      {u"n", Interval::Minute},
+        {u"ww", Interval::Week},     {u"h", Interval::Hour},    {u"n", Interval::Minute},
         {u"s", Interval::Second}};
     for (const auto& [name, iv] : kNames)
         if (s == name) return iv;
@@ -91,10 +97,14 @@ Value dateResult(double serial, Err outOfRange) {
     return Value::date(serial);
 }
 
-int64_t floorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+int64_t floorDiv(int64_t a, int64_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 // Weekday counted from firstDay (1 .. 7).
-int relativeWeekday(int64_t day, int firstDay) { return (weekdayOfDay(day) - firstDay + 7) % 7 + 1; }
+int relativeWeekday(int64_t day, int firstDay) {
+    return (weekdayOfDay(day) - firstDay + 7) % 7 + 1;
+}
 
 // ---- parts ----
 
@@ -104,23 +114,51 @@ Value part(Interp& rt, std::span<Value> a, Interval which) {
     Civil c = civilFromDay(t->day);
     int r = 0;
     switch (which) {
-    case Interval::Year: r = int(c.year); break;
-    case Interval::Month: r = c.month; break;
-    case Interval::Day: r = c.day; break;
-    case Interval::Hour: r = int(t->secs / 3600); break;
-    case Interval::Minute: r = int(t->secs / 60 % 60); break;
-    case Interval::Second: r = int(t->secs % 60); break;
-    default: r = relativeWeekday(t->day, firstDayArg(rt, a, 1)); break;
+    case Interval::Year:
+        r = int(c.year);
+        break;
+    case Interval::Month:
+        r = c.month;
+        break;
+    case Interval::Day:
+        r = c.day;
+        break;
+    case Interval::Hour:
+        r = int(t->secs / 3600);
+        break;
+    case Interval::Minute:
+        r = int(t->secs / 60 % 60);
+        break;
+    case Interval::Second:
+        r = int(t->secs % 60);
+        break;
+    default:
+        r = relativeWeekday(t->day, firstDayArg(rt, a, 1));
+        break;
     }
     return Value::integer(int16_t(r));
 }
-Value year(Interp& rt, std::span<Value> a) { return part(rt, a, Interval::Year); }
-Value month(Interp& rt, std::span<Value> a) { return part(rt, a, Interval::Month); }
-Value day(Interp& rt, std::span<Value> a) { return part(rt, a, Interval::Day); }
-Value hour(Interp& rt, std::span<Value> a) { return part(rt, a, Interval::Hour); }
-Value minute(Interp& rt, std::span<Value> a) { return part(rt, a, Interval::Minute); }
-Value second(Interp& rt, std::span<Value> a) { return part(rt, a, Interval::Second); }
-Value weekday(Interp& rt, std::span<Value> a) { return part(rt, a, Interval::Weekday); }
+Value year(Interp& rt, std::span<Value> a) {
+    return part(rt, a, Interval::Year);
+}
+Value month(Interp& rt, std::span<Value> a) {
+    return part(rt, a, Interval::Month);
+}
+Value day(Interp& rt, std::span<Value> a) {
+    return part(rt, a, Interval::Day);
+}
+Value hour(Interp& rt, std::span<Value> a) {
+    return part(rt, a, Interval::Hour);
+}
+Value minute(Interp& rt, std::span<Value> a) {
+    return part(rt, a, Interval::Minute);
+}
+Value second(Interp& rt, std::span<Value> a) {
+    return part(rt, a, Interval::Second);
+}
+Value weekday(Interp& rt, std::span<Value> a) {
+    return part(rt, a, Interval::Weekday);
+}
 
 Value monthName(Interp& rt, std::span<Value> a) {
     int32_t m = argLong(rt, a, 0);
@@ -191,16 +229,32 @@ Value dateAdd(Interp& rt, std::span<Value> a) {
     int64_t total = t->day * 86400 + t->secs;
     double r = 0;
     switch (iv) {
-    case Interval::Year: r = addMonths(*t, k * 12); break;
-    case Interval::Quarter: r = addMonths(*t, k * 3); break;
-    case Interval::Month: r = addMonths(*t, k); break;
-    case Interval::DayOfYear: case Interval::Day: case Interval::Weekday:
+    case Interval::Year:
+        r = addMonths(*t, k * 12);
+        break;
+    case Interval::Quarter:
+        r = addMonths(*t, k * 3);
+        break;
+    case Interval::Month:
+        r = addMonths(*t, k);
+        break;
+    case Interval::DayOfYear:
+    case Interval::Day:
+    case Interval::Weekday:
         r = serialFromSeconds(total + k * 86400);
         break;
-    case Interval::Week: r = serialFromSeconds(total + k * 7 * 86400); break;
-    case Interval::Hour: r = serialFromSeconds(total + k * 3600); break;
-    case Interval::Minute: r = serialFromSeconds(total + k * 60); break;
-    case Interval::Second: r = serialFromSeconds(total + k); break;
+    case Interval::Week:
+        r = serialFromSeconds(total + k * 7 * 86400);
+        break;
+    case Interval::Hour:
+        r = serialFromSeconds(total + k * 3600);
+        break;
+    case Interval::Minute:
+        r = serialFromSeconds(total + k * 60);
+        break;
+    case Interval::Second:
+        r = serialFromSeconds(total + k);
+        break;
     }
     return dateResult(r, Err::InvalidCall);
 }
@@ -212,21 +266,40 @@ Value dateDiff(Interp& rt, std::span<Value> a) {
     auto t1 = dateArg(rt, a, 1);
     auto t2 = dateArg(rt, a, 2);
     int first = firstDayArg(rt, a, 3);
-    firstWeekArg(rt, a, 4);  // checked; no interval here depends on it
+    firstWeekArg(rt, a, 4); // checked; no interval here depends on it
     if (!t1 || !t2) return Value::null();
     Civil c1 = civilFromDay(t1->day), c2 = civilFromDay(t2->day);
     int64_t s1 = t1->day * 86400 + t1->secs, s2 = t2->day * 86400 + t2->secs;
     int64_t r = 0;
     switch (iv) {
-    case Interval::Year: r = c2.year - c1.year; break;
-    case Interval::Quarter: r = (c2.year * 4 + (c2.month - 1) / 3) - (c1.year * 4 + (c1.month - 1) / 3); break;
-    case Interval::Month: r = (c2.year * 12 + c2.month) - (c1.year * 12 + c1.month); break;
-    case Interval::DayOfYear: case Interval::Day: r = t2->day - t1->day; break;
-    case Interval::Weekday: r = (t2->day - t1->day) / 7; break;  // whole 7-day periods
-    case Interval::Week: r = floorDiv(t2->day - first, 7) - floorDiv(t1->day - first, 7); break;
-    case Interval::Hour: r = floorDiv(s2, 3600) - floorDiv(s1, 3600); break;
-    case Interval::Minute: r = floorDiv(s2, 60) - floorDiv(s1, 60); break;
-    case Interval::Second: r = s2 - s1; break;
+    case Interval::Year:
+        r = c2.year - c1.year;
+        break;
+    case Interval::Quarter:
+        r = (c2.year * 4 + (c2.month - 1) / 3) - (c1.year * 4 + (c1.month - 1) / 3);
+        break;
+    case Interval::Month:
+        r = (c2.year * 12 + c2.month) - (c1.year * 12 + c1.month);
+        break;
+    case Interval::DayOfYear:
+    case Interval::Day:
+        r = t2->day - t1->day;
+        break;
+    case Interval::Weekday:
+        r = (t2->day - t1->day) / 7;
+        break; // whole 7-day periods
+    case Interval::Week:
+        r = floorDiv(t2->day - first, 7) - floorDiv(t1->day - first, 7);
+        break;
+    case Interval::Hour:
+        r = floorDiv(s2, 3600) - floorDiv(s1, 3600);
+        break;
+    case Interval::Minute:
+        r = floorDiv(s2, 60) - floorDiv(s1, 60);
+        break;
+    case Interval::Second:
+        r = s2 - s1;
+        break;
     }
     if (r < INT32_MIN || r > INT32_MAX) throwError(Err::Overflow);
     return Value::longv(int32_t(r));
@@ -247,8 +320,10 @@ int64_t firstWeekStart(int64_t year, int firstDay, FirstWeek rule) {
 int weekOfYear(int64_t day, int firstDay, FirstWeek rule) {
     int64_t year = civilFromDay(day).year;
     int64_t start = firstWeekStart(year, firstDay, rule);
-    if (day < start) start = firstWeekStart(year - 1, firstDay, rule);
-    else if (rule == FirstWeek::FourDays && day >= firstWeekStart(year + 1, firstDay, rule)) return 1;
+    if (day < start)
+        start = firstWeekStart(year - 1, firstDay, rule);
+    else if (rule == FirstWeek::FourDays && day >= firstWeekStart(year + 1, firstDay, rule))
+        return 1;
     return int((day - start) / 7 + 1);
 }
 
@@ -261,16 +336,36 @@ Value datePart(Interp& rt, std::span<Value> a) {
     Civil c = civilFromDay(t->day);
     int r = 0;
     switch (iv) {
-    case Interval::Year: r = int(c.year); break;
-    case Interval::Quarter: r = (c.month - 1) / 3 + 1; break;
-    case Interval::Month: r = c.month; break;
-    case Interval::DayOfYear: r = int(t->day - dayNumber(c.year, 1, 1) + 1); break;
-    case Interval::Day: r = c.day; break;
-    case Interval::Weekday: r = relativeWeekday(t->day, first); break;
-    case Interval::Week: r = weekOfYear(t->day, first, rule); break;
-    case Interval::Hour: r = int(t->secs / 3600); break;
-    case Interval::Minute: r = int(t->secs / 60 % 60); break;
-    case Interval::Second: r = int(t->secs % 60); break;
+    case Interval::Year:
+        r = int(c.year);
+        break;
+    case Interval::Quarter:
+        r = (c.month - 1) / 3 + 1;
+        break;
+    case Interval::Month:
+        r = c.month;
+        break;
+    case Interval::DayOfYear:
+        r = int(t->day - dayNumber(c.year, 1, 1) + 1);
+        break;
+    case Interval::Day:
+        r = c.day;
+        break;
+    case Interval::Weekday:
+        r = relativeWeekday(t->day, first);
+        break;
+    case Interval::Week:
+        r = weekOfYear(t->day, first, rule);
+        break;
+    case Interval::Hour:
+        r = int(t->secs / 3600);
+        break;
+    case Interval::Minute:
+        r = int(t->secs / 60 % 60);
+        break;
+    case Interval::Second:
+        r = int(t->secs % 60);
+        break;
     }
     return Value::integer(int16_t(r));
 }
@@ -298,8 +393,10 @@ const BuiltinInfo kTable[] = {
     {u"datepart", 2, 4, datePart},
 };
 
-}  // namespace
+} // namespace
 
-std::span<const BuiltinInfo> dateTimeBuiltins() { return kTable; }
+std::span<const BuiltinInfo> dateTimeBuiltins() {
+    return kTable;
+}
 
-}  // namespace vbs
+} // namespace vbs

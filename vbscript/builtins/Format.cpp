@@ -26,7 +26,7 @@ constexpr int kMaxDigits = 255;
 // 1.005 (stored as 1.00499999...) still rounds up to 1.01.
 struct Decimal {
     std::string intPart;  // no leading zeros; "0" when below one
-    std::string fraction;  // exactly `decimals` digits
+    std::string fraction; // exactly `decimals` digits
     bool zero = true;
 };
 
@@ -39,7 +39,7 @@ Decimal roundDecimal(double x, int decimals) {
     digits[0] = '0';
     digits[1] = buf[0];
     std::memcpy(digits + 2, buf + 2, 14);
-    int point = std::atoi(std::strchr(buf, 'e') + 1) + 1;  // digits before the decimal point
+    int point = std::atoi(std::strchr(buf, 'e') + 1) + 1; // digits before the decimal point
     int first = 1;
     int keep = point + decimals;
     if (x == 0 || keep < 0) {
@@ -48,18 +48,31 @@ Decimal roundDecimal(double x, int decimals) {
         bool up = digits[first + keep] >= '5';
         n = keep;
         for (int i = first + keep - 1; up && i >= first; --i) {
-            if (digits[i] == '9') digits[i] = '0';
-            else { ++digits[i]; up = false; }
+            if (digits[i] == '9')
+                digits[i] = '0';
+            else {
+                ++digits[i];
+                up = false;
+            }
         }
-        if (up) { digits[0] = '1'; first = 0; ++n; ++point; }
+        if (up) {
+            digits[0] = '1';
+            first = 0;
+            ++n;
+            ++point;
+        }
     }
     auto digitAt = [&](int i) { return i >= 0 && i < n ? digits[first + i] : '0'; };
     Decimal r;
-    for (int i = 0; i < point; ++i) r.intPart.push_back(digitAt(i));
+    for (int i = 0; i < point; ++i)
+        r.intPart.push_back(digitAt(i));
     size_t nz = r.intPart.find_first_not_of('0');
-    if (nz == std::string::npos) r.intPart.assign(1, '0');
-    else r.intPart.erase(0, nz);
-    for (int i = point; i < point + decimals; ++i) r.fraction.push_back(digitAt(i));
+    if (nz == std::string::npos)
+        r.intPart.assign(1, '0');
+    else
+        r.intPart.erase(0, nz);
+    for (int i = point; i < point + decimals; ++i)
+        r.fraction.push_back(digitAt(i));
     r.zero = r.intPart == "0" && r.fraction.find_first_not_of('0') == std::string::npos;
     return r;
 }
@@ -115,7 +128,8 @@ Value formatted(double x, const Style& style, const char* prefix, const char* su
     bool negative = x < 0 && !d.zero;
     std::u16string out;
     if (negative) out += style.parens ? u'(' : u'-';
-    for (const char* p = prefix; *p; ++p) out += char16_t(*p);
+    for (const char* p = prefix; *p; ++p)
+        out += char16_t(*p);
     if (style.leadingDigit || d.intPart != "0" || style.digits == 0) {
         std::string digits = style.group ? grouped(d.intPart) : d.intPart;
         out.append(digits.begin(), digits.end());
@@ -124,7 +138,8 @@ Value formatted(double x, const Style& style, const char* prefix, const char* su
         out += u'.';
         out.append(d.fraction.begin(), d.fraction.end());
     }
-    for (const char* p = suffix; *p; ++p) out += char16_t(*p);
+    for (const char* p = suffix; *p; ++p)
+        out += char16_t(*p);
     if (negative && style.parens) out += u')';
     return Value::string(std::move(out));
 }
@@ -166,8 +181,10 @@ const BuiltinInfo kTable[] = {
     {u"formatdatetime", 1, 2, formatDateTimeFn},
 };
 
-}  // namespace
+} // namespace
 
-std::span<const BuiltinInfo> formatBuiltins() { return kTable; }
+std::span<const BuiltinInfo> formatBuiltins() {
+    return kTable;
+}
 
-}  // namespace vbs
+} // namespace vbs

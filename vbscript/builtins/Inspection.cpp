@@ -8,9 +8,13 @@ namespace vbs {
 
 namespace {
 
-const Value& raw(std::span<Value> a) { return a[0].deref(); }
+const Value& raw(std::span<Value> a) {
+    return a[0].deref();
+}
 
-Value typeName(Interp&, std::span<Value> a) { return Value::string(typeNameOf(raw(a))); }
+Value typeName(Interp&, std::span<Value> a) {
+    return Value::string(typeNameOf(raw(a)));
+}
 // An object with a default property gives the type of that property's value;
 // one without (or Nothing) is vbObject.
 Value varType(Interp& rt, std::span<Value> a) {
@@ -24,10 +28,18 @@ Value varType(Interp& rt, std::span<Value> a) {
     }
     return Value::integer(int16_t(varTypeNumber(v)));
 }
-Value isEmpty(Interp&, std::span<Value> a) { return Value::boolean(raw(a).isEmpty()); }
-Value isNull(Interp&, std::span<Value> a) { return Value::boolean(raw(a).isNull()); }
-Value isObject(Interp&, std::span<Value> a) { return Value::boolean(raw(a).isObject()); }
-Value isArray(Interp&, std::span<Value> a) { return Value::boolean(raw(a).isArray()); }
+Value isEmpty(Interp&, std::span<Value> a) {
+    return Value::boolean(raw(a).isEmpty());
+}
+Value isNull(Interp&, std::span<Value> a) {
+    return Value::boolean(raw(a).isNull());
+}
+Value isObject(Interp&, std::span<Value> a) {
+    return Value::boolean(raw(a).isObject());
+}
+Value isArray(Interp&, std::span<Value> a) {
+    return Value::boolean(raw(a).isArray());
+}
 
 Value isNumeric(Interp& rt, std::span<Value> a) {
     const Value& v = raw(a);
@@ -45,8 +57,13 @@ Value isNumeric(Interp& rt, std::span<Value> a) {
         double d;
         return Value::boolean(parseNumber(v.asString(), d));
     }
-    case VarType::Date: case VarType::Null: case VarType::Array: case VarType::Error: return Value::boolean(false);
-    default: return Value::boolean(v.isNumeric());
+    case VarType::Date:
+    case VarType::Null:
+    case VarType::Array:
+    case VarType::Error:
+        return Value::boolean(false);
+    default:
+        return Value::boolean(v.isNumeric());
     }
 }
 
@@ -61,13 +78,15 @@ Value isDate(Interp&, std::span<Value> a) {
 }
 
 const BuiltinInfo kTable[] = {
-    {u"typename", 1, 1, typeName}, {u"vartype", 1, 1, varType}, {u"isempty", 1, 1, isEmpty},
-    {u"isnull", 1, 1, isNull}, {u"isobject", 1, 1, isObject}, {u"isarray", 1, 1, isArray},
+    {u"typename", 1, 1, typeName},   {u"vartype", 1, 1, varType},   {u"isempty", 1, 1, isEmpty},
+    {u"isnull", 1, 1, isNull},       {u"isobject", 1, 1, isObject}, {u"isarray", 1, 1, isArray},
     {u"isnumeric", 1, 1, isNumeric}, {u"isdate", 1, 1, isDate},
 };
 
-}  // namespace
+} // namespace
 
-std::span<const BuiltinInfo> inspectionBuiltins() { return kTable; }
+std::span<const BuiltinInfo> inspectionBuiltins() {
+    return kTable;
+}
 
-}  // namespace vbs
+} // namespace vbs

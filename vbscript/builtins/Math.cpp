@@ -13,20 +13,28 @@ namespace vbs {
 
 namespace {
 
-Value num(Interp& rt, std::span<Value> a) { return toArithmetic(argScalar(rt, a, 0)); }
+Value num(Interp& rt, std::span<Value> a) {
+    return toArithmetic(argScalar(rt, a, 0));
+}
 
 Value absFn(Interp& rt, std::span<Value> a) {
     Value v = num(rt, a);
     switch (v.type()) {
-    case VarType::Null: return v;
-    case VarType::Integer: return v.asInteger() < 0 ? opNeg(v) : v;
-    case VarType::Long: return v.asLong() < 0 ? opNeg(v) : v;
-    case VarType::Single: return Value::single(std::fabs(v.asSingle()));
+    case VarType::Null:
+        return v;
+    case VarType::Integer:
+        return v.asInteger() < 0 ? opNeg(v) : v;
+    case VarType::Long:
+        return v.asLong() < 0 ? opNeg(v) : v;
+    case VarType::Single:
+        return Value::single(std::fabs(v.asSingle()));
     case VarType::Currency:
         if (v.asCurrency() == INT64_MIN) throwError(Err::Overflow);
         return Value::currency(v.asCurrency() < 0 ? -v.asCurrency() : v.asCurrency());
-    case VarType::Byte: return v;
-    default: return Value::dbl(std::fabs(toDouble(v)));
+    case VarType::Byte:
+        return v;
+    default:
+        return Value::dbl(std::fabs(toDouble(v)));
     }
 }
 
@@ -41,15 +49,27 @@ Value rounding(Interp& rt, std::span<Value> a, bool towardZero) {
     Value v = num(rt, a);
     auto fn = [towardZero](double x) { return towardZero ? std::trunc(x) : std::floor(x); };
     switch (v.type()) {
-    case VarType::Null: case VarType::Integer: case VarType::Long: case VarType::Byte: return v;
-    case VarType::Single: return Value::single(float(fn(v.asSingle())));
-    case VarType::Currency: return Value::currency(currencyFloor(v.asCurrency(), towardZero));
-    case VarType::Date: return Value::date(fn(v.asDate()));
-    default: return Value::dbl(fn(toDouble(v)));
+    case VarType::Null:
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Byte:
+        return v;
+    case VarType::Single:
+        return Value::single(float(fn(v.asSingle())));
+    case VarType::Currency:
+        return Value::currency(currencyFloor(v.asCurrency(), towardZero));
+    case VarType::Date:
+        return Value::date(fn(v.asDate()));
+    default:
+        return Value::dbl(fn(toDouble(v)));
     }
 }
-Value intFn(Interp& rt, std::span<Value> a) { return rounding(rt, a, false); }
-Value fixFn(Interp& rt, std::span<Value> a) { return rounding(rt, a, true); }
+Value intFn(Interp& rt, std::span<Value> a) {
+    return rounding(rt, a, false);
+}
+Value fixFn(Interp& rt, std::span<Value> a) {
+    return rounding(rt, a, true);
+}
 
 Value sgn(Interp& rt, std::span<Value> a) {
     Value v = num(rt, a);
@@ -66,17 +86,25 @@ Value roundFn(Interp& rt, std::span<Value> a) {
     if (places < 0) throwError(Err::InvalidCall);
     if (v.isNull()) return v;
     switch (v.type()) {
-    case VarType::Integer: case VarType::Long: case VarType::Byte: return v;
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Byte:
+        return v;
     case VarType::Currency: {
         if (places >= 4) return v;
         int64_t unit = 1;
-        for (int i = places; i < 4; ++i) unit *= 10;
+        for (int i = places; i < 4; ++i)
+            unit *= 10;
         int64_t c = v.asCurrency(), q = c / unit, r = c % unit;
-        if (r < 0) { r += unit; --q; }
+        if (r < 0) {
+            r += unit;
+            --q;
+        }
         if (2 * r > unit || (2 * r == unit && (q & 1))) ++q;
         return Value::currency(q * unit);
     }
-    default: break;
+    default:
+        break;
     }
     double d = toDouble(v);
     double scale = std::pow(10.0, places > 22 ? 22 : places);
@@ -95,13 +123,27 @@ Value math1(Interp& rt, std::span<Value> a, double (*fn)(double)) {
     if (std::isinf(r)) throwError(Err::Overflow);
     return Value::dbl(r);
 }
-Value sqr(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return x < 0 ? NAN : std::sqrt(x); }); }
-Value expFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::exp(x); }); }
-Value logFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return x <= 0 ? NAN : std::log(x); }); }
-Value sinFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::sin(x); }); }
-Value cosFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::cos(x); }); }
-Value tanFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::tan(x); }); }
-Value atnFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) { return std::atan(x); }); }
+Value sqr(Interp& rt, std::span<Value> a) {
+    return math1(rt, a, [](double x) { return x < 0 ? NAN : std::sqrt(x); });
+}
+Value expFn(Interp& rt, std::span<Value> a) {
+    return math1(rt, a, [](double x) { return std::exp(x); });
+}
+Value logFn(Interp& rt, std::span<Value> a) {
+    return math1(rt, a, [](double x) { return x <= 0 ? NAN : std::log(x); });
+}
+Value sinFn(Interp& rt, std::span<Value> a) {
+    return math1(rt, a, [](double x) { return std::sin(x); });
+}
+Value cosFn(Interp& rt, std::span<Value> a) {
+    return math1(rt, a, [](double x) { return std::cos(x); });
+}
+Value tanFn(Interp& rt, std::span<Value> a) {
+    return math1(rt, a, [](double x) { return std::tan(x); });
+}
+Value atnFn(Interp& rt, std::span<Value> a) {
+    return math1(rt, a, [](double x) { return std::atan(x); });
+}
 
 // The classic generator, so a seeded script repeats its sequence:
 //   x = (x * 1140671485 + 12820163) mod 2^24, Rnd = x / 2^24 as a Single,
@@ -114,9 +156,15 @@ Value atnFn(Interp& rt, std::span<Value> a) { return math1(rt, a, [](double x) {
 //   Randomize without a number does that with Timer.
 // The 24-bit state is the engine's rndState(); a reset starts it afresh.
 constexpr float kRndScale = 16777216.0f;
-uint32_t rndState(Interp& rt) { return rt.rndState(); }
-void setRndState(Interp& rt, uint32_t x) { rt.rndState() = x & 0xFFFFFF; }
-uint32_t rndStep(uint32_t x) { return (x * 1140671485u + 12820163u) & 0xFFFFFF; }
+uint32_t rndState(Interp& rt) {
+    return rt.rndState();
+}
+void setRndState(Interp& rt, uint32_t x) {
+    rt.rndState() = x & 0xFFFFFF;
+}
+uint32_t rndStep(uint32_t x) {
+    return (x * 1140671485u + 12820163u) & 0xFFFFFF;
+}
 
 Value rnd(Interp& rt, std::span<Value> a) {
     uint32_t x = rndState(rt);
@@ -162,14 +210,17 @@ Value rgb(Interp& rt, std::span<Value> a) {
 }
 
 const BuiltinInfo kTable[] = {
-    {u"abs", 1, 1, absFn}, {u"int", 1, 1, intFn}, {u"fix", 1, 1, fixFn}, {u"sgn", 1, 1, sgn},
-    {u"round", 1, 2, roundFn}, {u"sqr", 1, 1, sqr}, {u"exp", 1, 1, expFn}, {u"log", 1, 1, logFn},
-    {u"sin", 1, 1, sinFn}, {u"cos", 1, 1, cosFn}, {u"tan", 1, 1, tanFn}, {u"atn", 1, 1, atnFn},
-    {u"rnd", 0, 1, rnd}, {u"randomize", 0, 1, randomize}, {u"rgb", 3, 3, rgb},
+    {u"abs", 1, 1, absFn}, {u"int", 1, 1, intFn},           {u"fix", 1, 1, fixFn},
+    {u"sgn", 1, 1, sgn},   {u"round", 1, 2, roundFn},       {u"sqr", 1, 1, sqr},
+    {u"exp", 1, 1, expFn}, {u"log", 1, 1, logFn},           {u"sin", 1, 1, sinFn},
+    {u"cos", 1, 1, cosFn}, {u"tan", 1, 1, tanFn},           {u"atn", 1, 1, atnFn},
+    {u"rnd", 0, 1, rnd},   {u"randomize", 0, 1, randomize}, {u"rgb", 3, 3, rgb},
 };
 
-}  // namespace
+} // namespace
 
-std::span<const BuiltinInfo> mathBuiltins() { return kTable; }
+std::span<const BuiltinInfo> mathBuiltins() {
+    return kTable;
+}
 
-}  // namespace vbs
+} // namespace vbs

@@ -10,7 +10,9 @@ namespace vbs {
 
 namespace {
 
-Value evalFn(Interp& rt, std::span<Value> a) { return rt.evalLocal(argString(rt, a, 0)); }
+Value evalFn(Interp& rt, std::span<Value> a) {
+    return rt.evalLocal(argString(rt, a, 0));
+}
 Value execute(Interp& rt, std::span<Value> a) {
     rt.executeLocal(argString(rt, a, 0));
     return {};
@@ -70,7 +72,7 @@ Value inputBox(Interp& rt, std::span<Value> a) {
 
 // GetRef("Name"): an object whose default method calls the procedure.
 class ProcRef final : public Object {
-public:
+  public:
     ProcRef(Interp& rt, ProcDef* proc) : m_rt(rt), m_proc(proc) {}
     std::u16string typeName() const override { return u"Object"; }
     DispId memberId(std::u16string_view) override { return kDispUnknown; }
@@ -90,7 +92,7 @@ public:
         }
     }
 
-private:
+  private:
     Interp& m_rt;
     ProcDef* m_proc;
 };
@@ -102,22 +104,39 @@ Value getRef(Interp& rt, std::span<Value> a) {
     return Value::object(new ProcRef(rt, rt.global(g).proc));
 }
 
-Value scriptEngine(Interp&, std::span<Value>) { return Value::string(std::u16string(u"VBScript")); }
+Value scriptEngine(Interp&, std::span<Value>) {
+    return Value::string(std::u16string(u"VBScript"));
+}
 // The language level this engine implements: 5.8, the last classic one.
-Value engineMajor(Interp&, std::span<Value>) { return Value::longv(5); }
-Value engineMinor(Interp&, std::span<Value>) { return Value::longv(8); }
-Value engineBuild(Interp&, std::span<Value>) { return Value::longv(16384); }
+Value engineMajor(Interp&, std::span<Value>) {
+    return Value::longv(5);
+}
+Value engineMinor(Interp&, std::span<Value>) {
+    return Value::longv(8);
+}
+Value engineBuild(Interp&, std::span<Value>) {
+    return Value::longv(16384);
+}
 
 const BuiltinInfo kTable[] = {
-    {u"eval", 1, 1, evalFn}, {u"execute", 1, 1, execute}, {u"executeglobal", 1, 1, executeGlobal},
-    {u"createobject", 1, 2, createObject}, {u"getobject", 0, 2, getObject},
-    {u"msgbox", 1, 5, msgBox}, {u"inputbox", 1, 7, inputBox}, {u"scriptengine", 0, 0, scriptEngine},
-    {u"scriptenginemajorversion", 0, 0, engineMajor}, {u"scriptengineminorversion", 0, 0, engineMinor},
-    {u"scriptenginebuildversion", 0, 0, engineBuild}, {u"getref", 1, 1, getRef},
+    {u"eval", 1, 1, evalFn},
+    {u"execute", 1, 1, execute},
+    {u"executeglobal", 1, 1, executeGlobal},
+    {u"createobject", 1, 2, createObject},
+    {u"getobject", 0, 2, getObject},
+    {u"msgbox", 1, 5, msgBox},
+    {u"inputbox", 1, 7, inputBox},
+    {u"scriptengine", 0, 0, scriptEngine},
+    {u"scriptenginemajorversion", 0, 0, engineMajor},
+    {u"scriptengineminorversion", 0, 0, engineMinor},
+    {u"scriptenginebuildversion", 0, 0, engineBuild},
+    {u"getref", 1, 1, getRef},
 };
 
-}  // namespace
+} // namespace
 
-std::span<const BuiltinInfo> scriptingBuiltins() { return kTable; }
+std::span<const BuiltinInfo> scriptingBuiltins() {
+    return kTable;
+}
 
-}  // namespace vbs
+} // namespace vbs

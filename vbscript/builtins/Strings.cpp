@@ -15,8 +15,12 @@ namespace {
 
 // UCase and LCase change accented, Greek and Cyrillic letters too, as the
 // classic engine does through the system's case tables.
-char16_t upper(char16_t c) { return upperCase(c); }
-char16_t lower(char16_t c) { return foldCase(c); }
+char16_t upper(char16_t c) {
+    return upperCase(c);
+}
+char16_t lower(char16_t c) {
+    return foldCase(c);
+}
 
 // Most string functions return Null for a Null argument.
 bool nullArg(Interp& rt, std::span<Value> a, size_t i, Value& s) {
@@ -24,7 +28,9 @@ bool nullArg(Interp& rt, std::span<Value> a, size_t i, Value& s) {
     return s.isNull();
 }
 
-std::u16string str(const Value& v) { return v.isString() ? v.asString() : toString(v); }
+std::u16string str(const Value& v) {
+    return v.isString() ? v.asString() : toString(v);
+}
 
 // A length or count argument: Null is "Invalid use of Null", negative is error 5.
 size_t countArg(Interp& rt, std::span<Value> a, size_t i) {
@@ -47,13 +53,15 @@ const char16_t kCp1252[32] = {0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x
                               0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                               0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
 
-char16_t fromAnsi(int32_t c) { return (c >= 0x80 && c < 0xA0) ? kCp1252[c - 0x80] : char16_t(c); }
+char16_t fromAnsi(int32_t c) {
+    return (c >= 0x80 && c < 0xA0) ? kCp1252[c - 0x80] : char16_t(c);
+}
 
 int16_t toAnsi(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c < 0x100)) return int16_t(c);
     for (int i = 0; i < 32; ++i)
         if (kCp1252[i] == c) return int16_t(0x80 + i);
-    return int16_t('?');  // not in the code page: the classic best-fit default
+    return int16_t('?'); // not in the code page: the classic best-fit default
 }
 
 Value len(Interp& rt, std::span<Value> a) {
@@ -94,9 +102,15 @@ Value midUnits(Interp& rt, std::span<Value> a, size_t unit) {
     return Value::string(t.substr(b, n));
 }
 
-Value left(Interp& rt, std::span<Value> a) { return leftUnits(rt, a, 1); }
-Value right(Interp& rt, std::span<Value> a) { return rightUnits(rt, a, 1); }
-Value mid(Interp& rt, std::span<Value> a) { return midUnits(rt, a, 1); }
+Value left(Interp& rt, std::span<Value> a) {
+    return leftUnits(rt, a, 1);
+}
+Value right(Interp& rt, std::span<Value> a) {
+    return rightUnits(rt, a, 1);
+}
+Value mid(Interp& rt, std::span<Value> a) {
+    return midUnits(rt, a, 1);
+}
 
 Value lenB(Interp& rt, std::span<Value> a) {
     Value s;
@@ -104,15 +118,22 @@ Value lenB(Interp& rt, std::span<Value> a) {
     return Value::longv(int32_t(str(s).size() * 2));
 }
 
-Value leftB(Interp& rt, std::span<Value> a) { return leftUnits(rt, a, 2); }
-Value rightB(Interp& rt, std::span<Value> a) { return rightUnits(rt, a, 2); }
-Value midB(Interp& rt, std::span<Value> a) { return midUnits(rt, a, 2); }
+Value leftB(Interp& rt, std::span<Value> a) {
+    return leftUnits(rt, a, 2);
+}
+Value rightB(Interp& rt, std::span<Value> a) {
+    return rightUnits(rt, a, 2);
+}
+Value midB(Interp& rt, std::span<Value> a) {
+    return midUnits(rt, a, 2);
+}
 
 Value ucase(Interp& rt, std::span<Value> a) {
     Value s;
     if (nullArg(rt, a, 0, s)) return s;
     std::u16string t = str(s);
-    for (auto& c : t) c = upper(c);
+    for (auto& c : t)
+        c = upper(c);
     return Value::string(std::move(t));
 }
 
@@ -120,7 +141,8 @@ Value lcase(Interp& rt, std::span<Value> a) {
     Value s;
     if (nullArg(rt, a, 0, s)) return s;
     std::u16string t = str(s);
-    for (auto& c : t) c = lower(c);
+    for (auto& c : t)
+        c = lower(c);
     return Value::string(std::move(t));
 }
 
@@ -191,17 +213,25 @@ char16_t firstChar(Interp& rt, std::span<Value> a) {
     return t[0];
 }
 
-Value asc(Interp& rt, std::span<Value> a) { return Value::integer(toAnsi(firstChar(rt, a))); }
-Value ascW(Interp& rt, std::span<Value> a) { return Value::integer(int16_t(firstChar(rt, a))); }
+Value asc(Interp& rt, std::span<Value> a) {
+    return Value::integer(toAnsi(firstChar(rt, a)));
+}
+Value ascW(Interp& rt, std::span<Value> a) {
+    return Value::integer(int16_t(firstChar(rt, a)));
+}
 // The first byte of the UTF-16 text: the low byte of the first character.
-Value ascB(Interp& rt, std::span<Value> a) { return Value::integer(int16_t(firstChar(rt, a) & 0xFF)); }
+Value ascB(Interp& rt, std::span<Value> a) {
+    return Value::integer(int16_t(firstChar(rt, a) & 0xFF));
+}
 
 std::u16string repeated(Interp& rt, size_t n, char16_t c) {
     rt.checkMemory(n * sizeof(char16_t));
     return std::u16string(n, c);
 }
 
-Value space(Interp& rt, std::span<Value> a) { return Value::string(repeated(rt, countArg(rt, a, 0), u' ')); }
+Value space(Interp& rt, std::span<Value> a) {
+    return Value::string(repeated(rt, countArg(rt, a, 0), u' '));
+}
 
 Value stringFn(Interp& rt, std::span<Value> a) {
     size_t n = countArg(rt, a, 0);
@@ -225,13 +255,23 @@ Value trimImpl(Interp& rt, std::span<Value> a, bool l, bool r) {
     if (nullArg(rt, a, 0, s)) return s;
     std::u16string t = str(s);
     size_t b = 0, e = t.size();
-    if (l) while (b < e && t[b] == u' ') ++b;
-    if (r) while (e > b && t[e - 1] == u' ') --e;
+    if (l)
+        while (b < e && t[b] == u' ')
+            ++b;
+    if (r)
+        while (e > b && t[e - 1] == u' ')
+            --e;
     return Value::string(t.substr(b, e - b));
 }
-Value trim(Interp& rt, std::span<Value> a) { return trimImpl(rt, a, true, true); }
-Value ltrim(Interp& rt, std::span<Value> a) { return trimImpl(rt, a, true, false); }
-Value rtrim(Interp& rt, std::span<Value> a) { return trimImpl(rt, a, false, true); }
+Value trim(Interp& rt, std::span<Value> a) {
+    return trimImpl(rt, a, true, true);
+}
+Value ltrim(Interp& rt, std::span<Value> a) {
+    return trimImpl(rt, a, true, false);
+}
+Value rtrim(Interp& rt, std::span<Value> a) {
+    return trimImpl(rt, a, false, true);
+}
 
 // Replace(expression, find, with, start, count, compare): the result begins at
 // start, the text before it is dropped.
@@ -283,8 +323,8 @@ Value strReverse(Interp& rt, std::span<Value> a) {
 }
 
 bool escapeFree(char16_t c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '@' || c == '*' ||
-           c == '_' || c == '+' || c == '-' || c == '.' || c == '/';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '@' ||
+           c == '*' || c == '_' || c == '+' || c == '-' || c == '.' || c == '/';
 }
 
 // %XX for characters below 256, %uXXXX above, as JavaScript's escape().
@@ -293,7 +333,8 @@ Value escape(Interp& rt, std::span<Value> a) {
     if (nullArg(rt, a, 0, s)) return s;
     std::u16string t = str(s);
     size_t size = 0;
-    for (char16_t c : t) size += escapeFree(c) ? 1 : c < 0x100 ? 3 : 6;
+    for (char16_t c : t)
+        size += escapeFree(c) ? 1 : c < 0x100 ? 3 : 6;
     rt.checkMemory(size * sizeof(char16_t));
     static const char16_t digits[] = u"0123456789ABCDEF";
     std::u16string out;
@@ -304,7 +345,8 @@ Value escape(Interp& rt, std::span<Value> a) {
         } else if (c < 0x100) {
             out += {u'%', digits[c >> 4], digits[c & 15]};
         } else {
-            out += {u'%', u'u', digits[c >> 12], digits[(c >> 8) & 15], digits[(c >> 4) & 15], digits[c & 15]};
+            out +=
+                {u'%', u'u', digits[c >> 12], digits[(c >> 8) & 15], digits[(c >> 4) & 15], digits[c & 15]};
         }
     }
     return Value::string(std::move(out));
@@ -349,18 +391,26 @@ Value unescape(Interp& rt, std::span<Value> a) {
 }
 
 const BuiltinInfo kTable[] = {
-    {u"len", 1, 1, len}, {u"left", 2, 2, left}, {u"right", 2, 2, right}, {u"mid", 2, 3, mid},
-    {u"lenb", 1, 1, lenB}, {u"leftb", 2, 2, leftB}, {u"rightb", 2, 2, rightB}, {u"midb", 2, 3, midB},
-    {u"ucase", 1, 1, ucase}, {u"lcase", 1, 1, lcase}, {u"instr", 2, 4, inStr}, {u"instrrev", 2, 4, inStrRev},
-    {u"chr", 1, 1, chr}, {u"chrw", 1, 1, chrW}, {u"chrb", 1, 1, chrB}, {u"asc", 1, 1, asc},
-    {u"ascw", 1, 1, ascW}, {u"ascb", 1, 1, ascB}, {u"space", 1, 1, space}, {u"string", 2, 2, stringFn},
-    {u"trim", 1, 1, trim}, {u"ltrim", 1, 1, ltrim}, {u"rtrim", 1, 1, rtrim}, {u"replace", 3, 6, replace},
-    {u"strcomp", 2, 3, strComp}, {u"strreverse", 1, 1, strReverse}, {u"escape", 1, 1, escape},
-    {u"unescape", 1, 1, unescape},
+    {u"len", 1, 1, len},         {u"left", 2, 2, left},
+    {u"right", 2, 2, right},     {u"mid", 2, 3, mid},
+    {u"lenb", 1, 1, lenB},       {u"leftb", 2, 2, leftB},
+    {u"rightb", 2, 2, rightB},   {u"midb", 2, 3, midB},
+    {u"ucase", 1, 1, ucase},     {u"lcase", 1, 1, lcase},
+    {u"instr", 2, 4, inStr},     {u"instrrev", 2, 4, inStrRev},
+    {u"chr", 1, 1, chr},         {u"chrw", 1, 1, chrW},
+    {u"chrb", 1, 1, chrB},       {u"asc", 1, 1, asc},
+    {u"ascw", 1, 1, ascW},       {u"ascb", 1, 1, ascB},
+    {u"space", 1, 1, space},     {u"string", 2, 2, stringFn},
+    {u"trim", 1, 1, trim},       {u"ltrim", 1, 1, ltrim},
+    {u"rtrim", 1, 1, rtrim},     {u"replace", 3, 6, replace},
+    {u"strcomp", 2, 3, strComp}, {u"strreverse", 1, 1, strReverse},
+    {u"escape", 1, 1, escape},   {u"unescape", 1, 1, unescape},
 };
 
-}  // namespace
+} // namespace
 
-std::span<const BuiltinInfo> stringBuiltins() { return kTable; }
+std::span<const BuiltinInfo> stringBuiltins() {
+    return kTable;
+}
 
-}  // namespace vbs
+} // namespace vbs

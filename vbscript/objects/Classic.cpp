@@ -11,4 +11,4 @@ Object* createClassicObject(Interp& rt, std::u16string_view progId) {
     return nullptr;
 }
 
-}  // namespace vbs
+} // namespace vbs

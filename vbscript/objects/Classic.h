@@ -19,4 +19,4 @@ Object* newFileSystemObject(Interp& rt);
 // "Scripting.FileSystemObject", any letter case), or nullptr.
 Object* createClassicObject(Interp& rt, std::u16string_view progId);
 
-}  // namespace vbs
+} // namespace vbs

@@ -42,37 +42,69 @@ KeyNorm normalise(const Value& v0, bool textMode) {
     const Value& v = v0.deref();
     KeyNorm k;
     switch (v.type()) {
-    case VarType::Empty: break;
-    case VarType::Null: throwError(Err::InvalidNull);
-    case VarType::Array: throwError(Err::TypeMismatch);
+    case VarType::Empty:
+        break;
+    case VarType::Null:
+        throwError(Err::InvalidNull);
+    case VarType::Array:
+        throwError(Err::TypeMismatch);
     case VarType::String:
         k.kind = KeyNorm::String;
         k.text = v.asString();
-        if (textMode) k.text = foldText(k.text);  // the letters InStr and StrComp fold too
+        if (textMode) k.text = foldText(k.text); // the letters InStr and StrComp fold too
         break;
-    case VarType::Boolean: k.kind = KeyNorm::Boolean; k.num = v.asBoolean() ? 1 : 0; break;
-    case VarType::Object: k.kind = KeyNorm::Object; k.obj = v.asObject(); break;
-    case VarType::Error: k.kind = KeyNorm::ErrorCode; k.num = v.asError(); break;
+    case VarType::Boolean:
+        k.kind = KeyNorm::Boolean;
+        k.num = v.asBoolean() ? 1 : 0;
+        break;
+    case VarType::Object:
+        k.kind = KeyNorm::Object;
+        k.obj = v.asObject();
+        break;
+    case VarType::Error:
+        k.kind = KeyNorm::ErrorCode;
+        k.num = v.asError();
+        break;
     default:
         k.kind = KeyNorm::Number;
         k.num = toDouble(v);
-        if (k.num == 0) k.num = 0;  // -0 and 0 are one key
+        if (k.num == 0) k.num = 0; // -0 and 0 are one key
         if (std::isnan(k.num)) throwError(Err::InvalidCall);
         break;
     }
     return k;
 }
 
-enum : DispId { kItem = kDispValue, kAdd, kExists, kKeys, kItems, kRemove, kRemoveAll, kCount, kKey, kCompareMode, kHashVal };
+enum : DispId {
+    kItem = kDispValue,
+    kAdd,
+    kExists,
+    kKeys,
+    kItems,
+    kRemove,
+    kRemoveAll,
+    kCount,
+    kKey,
+    kCompareMode,
+    kHashVal
+};
 
 const MemberName kMembers[] = {
-    {u"item", kItem}, {u"add", kAdd}, {u"exists", kExists}, {u"keys", kKeys}, {u"items", kItems},
-    {u"remove", kRemove}, {u"removeall", kRemoveAll}, {u"count", kCount}, {u"key", kKey},
-    {u"comparemode", kCompareMode}, {u"hashval", kHashVal},
+    {u"item", kItem},
+    {u"add", kAdd},
+    {u"exists", kExists},
+    {u"keys", kKeys},
+    {u"items", kItems},
+    {u"remove", kRemove},
+    {u"removeall", kRemoveAll},
+    {u"count", kCount},
+    {u"key", kKey},
+    {u"comparemode", kCompareMode},
+    {u"hashval", kHashVal},
 };
 
 class Dictionary final : public Object {
-public:
+  public:
     explicit Dictionary(Interp& rt) : m_rt(rt) {}
 
     std::u16string typeName() const override { return u"Dictionary"; }
@@ -87,11 +119,12 @@ public:
         // A snapshot: the loop body may add or remove keys safely.
         auto e = std::make_unique<ValueListEnumerator>();
         e->items.reserve(m_order.size());
-        for (const auto& en : m_order) e->items.push_back(en.key);
+        for (const auto& en : m_order)
+            e->items.push_back(en.key);
         return e;
     }
 
-private:
+  private:
     struct Entry {
         Value key;
         Value item;
@@ -100,7 +133,7 @@ private:
 
     void dispatch(DispId id, InvokeKind kind, std::span<Value> args, Value& result) {
         const bool put = isPut(kind);
-        const size_t n = args.size() - (put ? 1 : 0);  // arguments besides an assigned value
+        const size_t n = args.size() - (put ? 1 : 0); // arguments besides an assigned value
         auto need = [&](size_t count) {
             if (n != count) throwError(Err::WrongArgCount);
         };
@@ -109,8 +142,10 @@ private:
         case kItem: {
             need(1);
             Iter it = findOrAdd(args[0]);
-            if (put) it->item = args[1].deref();
-            else result = it->item;
+            if (put)
+                it->item = args[1].deref();
+            else
+                result = it->item;
             return;
         }
         case kAdd: {
@@ -132,7 +167,8 @@ private:
             result = Value::array(arr);
             arr->dims.push_back({0, int32_t(m_order.size())});
             arr->data.reserve(m_order.size());
-            for (const auto& e : m_order) arr->data.push_back(id == kKeys ? e.key : e.item);
+            for (const auto& e : m_order)
+                arr->data.push_back(id == kKeys ? e.key : e.item);
             return;
         }
         case kRemove: {
@@ -141,7 +177,7 @@ private:
             if (found == m_index.end()) throwError(Err::ElementNotFound);
             Iter it = found->second;
             m_index.erase(found);
-            Entry gone = std::move(*it);  // released after the list is consistent again
+            Entry gone = std::move(*it); // released after the list is consistent again
             m_order.erase(it);
             return;
         }
@@ -166,7 +202,7 @@ private:
             auto clash = find(fresh);
             if (clash != m_index.end() && clash != found) throwError(Err::KeyAlreadyExists);
             Iter it = found->second;
-            if (!(found->first == fresh)) {  // else the same key by value: only its spelling changes
+            if (!(found->first == fresh)) { // else the same key by value: only its spelling changes
                 m_index.erase(found);
                 m_index.emplace(std::move(fresh), it);
             }
@@ -240,8 +276,10 @@ private:
     int32_t m_compareMode = 0;
 };
 
-}  // namespace
+} // namespace
 
-Object* newDictionary(Interp& rt) { return new Dictionary(rt); }
+Object* newDictionary(Interp& rt) {
+    return new Dictionary(rt);
+}
 
-}  // namespace vbs
+} // namespace vbs

@@ -34,19 +34,37 @@ fs::path letterRoot(Interp& rt, char16_t letter, bool raise) {
 }
 
 enum : DispId {
-    kPath = kDispValue, kDriveLetter, kRootFolder, kAvailableSpace, kFreeSpace, kTotalSize, kDriveType,
-    kFileSystem, kIsReady, kSerialNumber, kShareName, kVolumeName,
+    kPath = kDispValue,
+    kDriveLetter,
+    kRootFolder,
+    kAvailableSpace,
+    kFreeSpace,
+    kTotalSize,
+    kDriveType,
+    kFileSystem,
+    kIsReady,
+    kSerialNumber,
+    kShareName,
+    kVolumeName,
 };
 
 const MemberName kDriveMembers[] = {
-    {u"path", kPath}, {u"driveletter", kDriveLetter}, {u"rootfolder", kRootFolder},
-    {u"availablespace", kAvailableSpace}, {u"freespace", kFreeSpace}, {u"totalsize", kTotalSize},
-    {u"drivetype", kDriveType}, {u"filesystem", kFileSystem}, {u"isready", kIsReady},
-    {u"serialnumber", kSerialNumber}, {u"sharename", kShareName}, {u"volumename", kVolumeName},
+    {u"path", kPath},
+    {u"driveletter", kDriveLetter},
+    {u"rootfolder", kRootFolder},
+    {u"availablespace", kAvailableSpace},
+    {u"freespace", kFreeSpace},
+    {u"totalsize", kTotalSize},
+    {u"drivetype", kDriveType},
+    {u"filesystem", kFileSystem},
+    {u"isready", kIsReady},
+    {u"serialnumber", kSerialNumber},
+    {u"sharename", kShareName},
+    {u"volumename", kVolumeName},
 };
 
 class Drive final : public Object {
-public:
+  public:
     Drive(Interp& rt, char16_t letter, fs::path root) : m_rt(rt), m_letter(letter), m_root(std::move(root)) {}
 
     std::u16string typeName() const override { return u"Drive"; }
@@ -59,9 +77,15 @@ public:
             case kPath:
                 result = Value::string(m_letter ? std::u16string{m_letter, u':'} : scriptText(m_root));
                 return;
-            case kDriveLetter: result = Value::string(m_letter ? std::u16string(1, m_letter) : std::u16string()); return;
-            case kRootFolder: result = Value::object(newFolder(m_rt, root())); return;
-            case kAvailableSpace: case kFreeSpace: case kTotalSize: {
+            case kDriveLetter:
+                result = Value::string(m_letter ? std::u16string(1, m_letter) : std::u16string());
+                return;
+            case kRootFolder:
+                result = Value::object(newFolder(m_rt, root()));
+                return;
+            case kAvailableSpace:
+            case kFreeSpace:
+            case kTotalSize: {
                 std::error_code ec;
                 fs::space_info s = fs::space(root(), ec);
                 if (ec) raiseErrno(ec.value(), Err::DeviceUnavailable);
@@ -69,23 +93,32 @@ public:
                 result = Value::dbl(double(n));
                 return;
             }
-            case kDriveType: result = Value::longv(2); return;  // Fixed
+            case kDriveType:
+                result = Value::longv(2);
+                return; // Fixed
             // Scripts compare against the Windows names; Linux file system names would mean nothing to them.
-            case kFileSystem: result = Value::string(std::u16string(u"NTFS")); return;
-            case kIsReady: result = Value::boolean(!tryResolve(m_rt, m_root, false).empty()); return;
+            case kFileSystem:
+                result = Value::string(std::u16string(u"NTFS"));
+                return;
+            case kIsReady:
+                result = Value::boolean(!tryResolve(m_rt, m_root, false).empty());
+                return;
             case kSerialNumber: {
                 struct stat st;
                 if (::stat(root().c_str(), &st) != 0) raiseErrno(errno, Err::DeviceUnavailable);
                 result = Value::longv(int32_t(uint32_t(st.st_dev)));
                 return;
             }
-            case kShareName: case kVolumeName: result = Value::string(std::u16string()); return;
+            case kShareName:
+            case kVolumeName:
+                result = Value::string(std::u16string());
+                return;
             }
             throwError(Err::NoSuchMember);
         });
     }
 
-private:
+  private:
     fs::path root() {
         fs::path p = resolveNative(m_rt, m_root, false);
         if (!isFolder(p)) throwError(Err::DeviceUnavailable);
@@ -93,7 +126,7 @@ private:
     }
 
     Interp& m_rt;
-    char16_t m_letter;  // 0: no letter
+    char16_t m_letter; // 0: no letter
     fs::path m_root;
 };
 
@@ -116,7 +149,7 @@ std::vector<DriveSpot> visibleDrives(Interp& rt) {
 const MemberName kDrivesMembers[] = {{u"item", kDispValue}, {u"count", 1}};
 
 class Drives final : public Object {
-public:
+  public:
     explicit Drives(Interp& rt) : m_rt(rt) {}
 
     std::u16string typeName() const override { return u"Drives"; }
@@ -125,22 +158,26 @@ public:
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
         return hostCall(err, [&] {
             if (isPut(kind)) throwError(Err::WrongArgCount);
-            if (id == 1 && args.empty()) result = Value::longv(int32_t(visibleDrives(m_rt).size()));
-            else if (id == kDispValue && args.size() == 1) result = Value::object(getDrive(m_rt, toString(m_rt.scalar(args[0]))));
-            else throwError(id == 1 || id == kDispValue ? Err::WrongArgCount : Err::NoSuchMember);
+            if (id == 1 && args.empty())
+                result = Value::longv(int32_t(visibleDrives(m_rt).size()));
+            else if (id == kDispValue && args.size() == 1)
+                result = Value::object(getDrive(m_rt, toString(m_rt.scalar(args[0]))));
+            else
+                throwError(id == 1 || id == kDispValue ? Err::WrongArgCount : Err::NoSuchMember);
         });
     }
     std::unique_ptr<Enumerator> enumerate() override {
         auto e = std::make_unique<ValueListEnumerator>();
-        for (auto& d : visibleDrives(m_rt)) e->items.push_back(Value::object(new Drive(m_rt, d.letter, d.root)));
+        for (auto& d : visibleDrives(m_rt))
+            e->items.push_back(Value::object(new Drive(m_rt, d.letter, d.root)));
         return e;
     }
 
-private:
+  private:
     Interp& m_rt;
 };
 
-}  // namespace
+} // namespace
 
 Object* getDrive(Interp& rt, std::u16string_view spec) {
     char16_t letter = 0;
@@ -161,16 +198,19 @@ bool driveExists(Interp& rt, std::u16string_view spec) {
     return !letterRoot(rt, letter, false).empty();
 }
 
-Object* newDrives(Interp& rt) { return new Drives(rt); }
+Object* newDrives(Interp& rt) {
+    return new Drives(rt);
+}
 
 Object* driveOf(Interp& rt, const fs::path& path) {
     DriveSpot best{0, fs::path("/")};
     for (auto& d : visibleDrives(rt)) {
         std::string r = d.root.string(), s = path.string();
-        bool inside = s == r || (s.size() > r.size() && s.compare(0, r.size(), r) == 0 && (r == "/" || s[r.size()] == '/'));
+        bool inside = s == r || (s.size() > r.size() && s.compare(0, r.size(), r) == 0 &&
+                                 (r == "/" || s[r.size()] == '/'));
         if (inside && r.size() >= best.root.string().size() && d.letter) best = d;
     }
     return new Drive(rt, best.letter, best.root);
 }
 
-}  // namespace vbs::files
+} // namespace vbs::files

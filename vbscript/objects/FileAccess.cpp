@@ -33,7 +33,8 @@ fs::path resolvedPath(const fs::path& native) {
     fs::path r = fs::weakly_canonical(abs, ec);
     if (ec) raiseErrno(ec.value(), Err::PathNotFound);
     std::string s = r.lexically_normal().string();
-    while (s.size() > 1 && s.back() == '/') s.pop_back();
+    while (s.size() > 1 && s.back() == '/')
+        s.pop_back();
     if (s.empty() || s[0] != '/') throwError(Err::PathNotFound);
     // Components that exist are resolved now; the first missing one could
     // still be a dangling link, which a later create would follow.
@@ -51,7 +52,7 @@ void checkPolicy(Interp& rt, const fs::path& resolved, bool write) {
     if (allow && !allow(resolved.string(), write)) throwError(Err::PermissionDenied);
 }
 
-}  // namespace
+} // namespace
 
 fs::path resolve(Interp& rt, std::u16string_view scriptPath, bool write) {
     if (scriptPath.empty()) throwError(Err::InvalidCall);
@@ -82,19 +83,39 @@ void checkStop(Interp& rt) {
 
 void raiseErrno(int err, Err missing) {
     switch (err) {
-    case ENOENT: throwError(missing);
-    case ENOTDIR: throwError(Err::PathNotFound);
-    case EACCES: case EPERM: case EROFS: case EISDIR: case ELOOP: case ETXTBSY: case EBUSY: case EXDEV:
+    case ENOENT:
+        throwError(missing);
+    case ENOTDIR:
+        throwError(Err::PathNotFound);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ELOOP:
+    case ETXTBSY:
+    case EBUSY:
+    case EXDEV:
         throwError(Err::PermissionDenied);
-    case EEXIST: case ENOTEMPTY: throwError(Err::FileAlreadyExists);
-    case ENOSPC: case EDQUOT: case EFBIG: throwError(Err::DiskFull);
-    case ENAMETOOLONG: case EINVAL: throwError(Err::BadFileNameOrNumber);
-    case ENOMEM: throwError(Err::OutOfMemory);
-    default: throwError(Err::PathFileAccess);
+    case EEXIST:
+    case ENOTEMPTY:
+        throwError(Err::FileAlreadyExists);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        throwError(Err::DiskFull);
+    case ENAMETOOLONG:
+    case EINVAL:
+        throwError(Err::BadFileNameOrNumber);
+    case ENOMEM:
+        throwError(Err::OutOfMemory);
+    default:
+        throwError(Err::PathFileAccess);
     }
 }
 
-std::u16string scriptText(const fs::path& p) { return fromUtf8(p.string()); }
+std::u16string scriptText(const fs::path& p) {
+    return fromUtf8(p.string());
+}
 
 bool hasWildcard(std::u16string_view name) {
     return name.find_first_of(u"*?") != std::u16string_view::npos;
@@ -102,9 +123,11 @@ bool hasWildcard(std::u16string_view name) {
 
 namespace {
 
-char16_t fold(char16_t c) { return c >= 'a' && c <= 'z' ? char16_t(c - 32) : c; }
+char16_t fold(char16_t c) {
+    return c >= 'a' && c <= 'z' ? char16_t(c - 32) : c;
+}
 
-}  // namespace
+} // namespace
 
 bool wildcardMatch(std::u16string_view pattern, std::u16string_view name) {
     if (pattern == u"*.*") pattern = u"*";
@@ -124,8 +147,9 @@ bool wildcardMatch(std::u16string_view pattern, std::u16string_view name) {
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == u'*') ++p;
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
     return p == pattern.size();
 }
 
-}  // namespace vbs::files
+} // namespace vbs::files

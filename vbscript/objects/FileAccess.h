@@ -39,11 +39,13 @@ void checkStop(Interp& rt);
 
 // Native UTF-8 path text to a script string and back.
 std::u16string scriptText(const fs::path& p);
-inline std::u16string nameOf(const fs::path& p) { return scriptText(p.filename()); }
+inline std::u16string nameOf(const fs::path& p) {
+    return scriptText(p.filename());
+}
 
 bool hasWildcard(std::u16string_view name);
 // * and ? matched case-insensitively; "*.*" matches every name.
 bool wildcardMatch(std::u16string_view pattern, std::u16string_view name);
 
-}  // namespace files
-}  // namespace vbs
+} // namespace files
+} // namespace vbs

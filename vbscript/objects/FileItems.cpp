@@ -22,13 +22,16 @@ double dateFromTime(int64_t seconds) {
     time_t t = time_t(seconds);
     struct tm tm {};
     localtime_r(&t, &tm);
-    return dateSerial(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday) + timeSerial(tm.tm_hour, tm.tm_min, tm.tm_sec);
+    return dateSerial(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday) +
+           timeSerial(tm.tm_hour, tm.tm_min, tm.tm_sec);
 }
 
 namespace {
 
 // Whole numbers the size of a file: Long while they fit, Double beyond.
-Value sizeValue(uint64_t n) { return n <= 0x7FFFFFFF ? Value::longv(int32_t(n)) : Value::dbl(double(n)); }
+Value sizeValue(uint64_t n) {
+    return n <= 0x7FFFFFFF ? Value::longv(int32_t(n)) : Value::dbl(double(n));
+}
 
 uint64_t treeSize(Interp& rt, const fs::path& p, int depth) {
     if (depth > 128) return 0;
@@ -36,9 +39,11 @@ uint64_t treeSize(Interp& rt, const fs::path& p, int depth) {
     std::error_code ec;
     for (fs::directory_iterator it(p, ec), end; !ec && it != end; it.increment(ec)) {
         checkStop(rt);
-        auto st = it->symlink_status(ec);  // links are not followed: nothing outside is counted
-        if (fs::is_directory(st)) total += treeSize(rt, it->path(), depth + 1);
-        else if (fs::is_regular_file(st)) total += it->file_size(ec);
+        auto st = it->symlink_status(ec); // links are not followed: nothing outside is counted
+        if (fs::is_directory(st))
+            total += treeSize(rt, it->path(), depth + 1);
+        else if (fs::is_regular_file(st))
+            total += it->file_size(ec);
     }
     return total;
 }
@@ -55,28 +60,48 @@ std::u16string typeText(const fs::path& p, bool folder) {
 }
 
 enum : DispId {
-    kPath = kDispValue, kName, kShortName, kShortPath, kSize, kDateCreated, kDateLastModified, kDateLastAccessed,
-    kAttributes, kType, kParentFolder, kDrive, kCopy, kMove, kDelete,
-    kOpenAsTextStream,                                      // File
-    kFiles, kSubFolders, kIsRootFolder, kCreateTextFile,   // Folder
+    kPath = kDispValue,
+    kName,
+    kShortName,
+    kShortPath,
+    kSize,
+    kDateCreated,
+    kDateLastModified,
+    kDateLastAccessed,
+    kAttributes,
+    kType,
+    kParentFolder,
+    kDrive,
+    kCopy,
+    kMove,
+    kDelete,
+    kOpenAsTextStream, // File
+    kFiles,
+    kSubFolders,
+    kIsRootFolder,
+    kCreateTextFile, // Folder
 };
 
-#define VBS_COMMON_MEMBERS                                                                                    \
-    {u"path", kPath}, {u"name", kName}, {u"shortname", kShortName}, {u"shortpath", kShortPath},             \
+#define VBS_COMMON_MEMBERS                                                                                   \
+    {u"path", kPath}, {u"name", kName}, {u"shortname", kShortName}, {u"shortpath", kShortPath},              \
         {u"size", kSize}, {u"datecreated", kDateCreated}, {u"datelastmodified", kDateLastModified},          \
         {u"datelastaccessed", kDateLastAccessed}, {u"attributes", kAttributes}, {u"type", kType},            \
-        {u"parentfolder", kParentFolder}, {u"drive", kDrive}, {u"copy", kCopy}, {u"move", kMove},            \
-        {u"delete", kDelete}
+        {u"parentfolder", kParentFolder}, {u"drive", kDrive}, {u"copy", kCopy}, {u"move", kMove}, {          \
+        u"delete", kDelete                                                                                   \
+    }
 
 const MemberName kFileMembers[] = {VBS_COMMON_MEMBERS, {u"openastextstream", kOpenAsTextStream}};
-const MemberName kFolderMembers[] = {VBS_COMMON_MEMBERS, {u"files", kFiles}, {u"subfolders", kSubFolders},
-                                     {u"isrootfolder", kIsRootFolder}, {u"createtextfile", kCreateTextFile}};
+const MemberName kFolderMembers[] = {VBS_COMMON_MEMBERS,
+                                     {u"files", kFiles},
+                                     {u"subfolders", kSubFolders},
+                                     {u"isrootfolder", kIsRootFolder},
+                                     {u"createtextfile", kCreateTextFile}};
 #undef VBS_COMMON_MEMBERS
 
 Object* newItemList(Interp& rt, fs::path folder, bool folders);
 
 class FileItem final : public Object {
-public:
+  public:
     FileItem(Interp& rt, fs::path path, bool folder) : m_rt(rt), m_path(std::move(path)), m_folder(folder) {}
 
     std::u16string typeName() const override { return m_folder ? u"Folder" : u"File"; }
@@ -88,11 +113,12 @@ public:
         return hostCall(err, [&] { dispatch(id, kind, args, result); });
     }
 
-private:
+  private:
     // The held path, still there, still allowed.
     fs::path current(bool write) {
         fs::path p = resolveNative(m_rt, m_path, write);
-        if (m_folder ? !isFolder(p) : !isFile(p)) throwError(m_folder ? Err::PathNotFound : Err::FileNotFound);
+        if (m_folder ? !isFolder(p) : !isFile(p))
+            throwError(m_folder ? Err::PathNotFound : Err::FileNotFound);
         return p;
     }
 
@@ -109,15 +135,20 @@ private:
             if (n < lo || n > hi) throwError(Err::WrongArgCount);
         };
         switch (id) {
-        case kPath: case kShortPath:
+        case kPath:
+        case kShortPath:
             arity(0, 0);
             result = Value::string(scriptText(m_path));
             return;
-        case kName: case kShortName:
+        case kName:
+        case kShortName:
             arity(0, 0);
-            if (put && id == kName) rename(argString(m_rt, args, 0));
-            else if (!put) result = Value::string(nameOf(m_path));
-            else throwError(Err::WrongArgCount);
+            if (put && id == kName)
+                rename(argString(m_rt, args, 0));
+            else if (!put)
+                result = Value::string(nameOf(m_path));
+            else
+                throwError(Err::WrongArgCount);
             return;
         case kSize: {
             arity(0, 0);
@@ -126,11 +157,14 @@ private:
             result = sizeValue(m_folder ? treeSize(m_rt, p, 0) : fs::file_size(p, ec));
             return;
         }
-        case kDateCreated: case kDateLastModified: case kDateLastAccessed: {
+        case kDateCreated:
+        case kDateLastModified:
+        case kDateLastAccessed: {
             arity(0, 0);
             fs::path p = current(false);
             struct statx sx {};
-            if (::statx(AT_FDCWD, p.c_str(), 0, STATX_BTIME | STATX_MTIME | STATX_ATIME, &sx) != 0) raiseErrno(errno);
+            if (::statx(AT_FDCWD, p.c_str(), 0, STATX_BTIME | STATX_MTIME | STATX_ATIME, &sx) != 0)
+                raiseErrno(errno);
             int64_t t = sx.stx_mtime.tv_sec;
             if (id == kDateLastAccessed) t = sx.stx_atime.tv_sec;
             if (id == kDateCreated && (sx.stx_mask & STATX_BTIME)) t = sx.stx_btime.tv_sec;
@@ -145,7 +179,8 @@ private:
                 bool ro = (toLong(m_rt.scalar(args[0])) & 1) != 0;
                 struct stat st;
                 if (::stat(p.c_str(), &st) != 0) raiseErrno(errno);
-                mode_t mode = ro ? (st.st_mode & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH)) : (st.st_mode | S_IWUSR);
+                mode_t mode =
+                    ro ? (st.st_mode & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH)) : (st.st_mode | S_IWUSR);
                 if (::chmod(p.c_str(), mode & 07777) != 0) raiseErrno(errno);
                 return;
             }
@@ -156,7 +191,10 @@ private:
             result = Value::longv(a);
             return;
         }
-        case kType: arity(0, 0); result = Value::string(typeText(m_path, m_folder)); return;
+        case kType:
+            arity(0, 0);
+            result = Value::string(typeText(m_path, m_folder));
+            return;
         case kParentFolder: {
             arity(0, 0);
             if (isRoot()) {
@@ -167,14 +205,19 @@ private:
             result = Value::object(newFolder(m_rt, parent));
             return;
         }
-        case kDrive: arity(0, 0); result = Value::object(driveOf(m_rt, m_path)); return;
+        case kDrive:
+            arity(0, 0);
+            result = Value::object(driveOf(m_rt, m_path));
+            return;
         case kCopy: {
             arity(1, 2);
             bool overwrite = !hasArg(args, 1) || toBool(m_rt.scalar(args[1]));
             fs::path src = current(false);
             fs::path dst = destination(m_rt, src, argString(m_rt, args, 0), false);
-            if (m_folder) copyFolder(m_rt, src, dst, overwrite);
-            else copyFile(m_rt, src, dst, overwrite);
+            if (m_folder)
+                copyFolder(m_rt, src, dst, overwrite);
+            else
+                copyFile(m_rt, src, dst, overwrite);
             return;
         }
         case kMove: {
@@ -189,8 +232,10 @@ private:
             arity(0, 1);
             bool force = hasArg(args, 0) && toBool(m_rt.scalar(args[0]));
             fs::path p = current(true);
-            if (m_folder) deleteFolder(m_rt, p, force);
-            else deleteFile(p, force);
+            if (m_folder)
+                deleteFolder(m_rt, p, force);
+            else
+                deleteFile(p, force);
             return;
         }
         case kOpenAsTextStream: {
@@ -201,13 +246,17 @@ private:
             result = Value::object(openTextStream(m_rt, p, mode, Create::Never, format));
             return;
         }
-        case kFiles: case kSubFolders: {
+        case kFiles:
+        case kSubFolders: {
             if (put) throwError(Err::WrongArgCount);
             current(false);
             result = applyDefault(Value::object(newItemList(m_rt, m_path, id == kSubFolders)), args);
             return;
         }
-        case kIsRootFolder: arity(0, 0); result = Value::boolean(isRoot()); return;
+        case kIsRootFolder:
+            arity(0, 0);
+            result = Value::boolean(isRoot());
+            return;
         case kCreateTextFile: {
             arity(1, 3);
             std::string native = mapOnly(m_rt, argString(m_rt, args, 0));
@@ -215,8 +264,8 @@ private:
             bool overwrite = !hasArg(args, 1) || toBool(m_rt.scalar(args[1]));
             bool unicode = hasArg(args, 2) && toBool(m_rt.scalar(args[2]));
             fs::path p = resolveNative(m_rt, current(false) / native, true);
-            result = Value::object(
-                openTextStream(m_rt, p, ForWriting, overwrite ? Create::Always : Create::New, unicode ? -1 : 0));
+            result = Value::object(openTextStream(
+                m_rt, p, ForWriting, overwrite ? Create::Always : Create::New, unicode ? -1 : 0));
             return;
         }
         }
@@ -242,15 +291,18 @@ private:
 const MemberName kListMembers[] = {{u"item", kDispValue}, {u"count", 1}};
 
 class ItemList final : public Object {
-public:
-    ItemList(Interp& rt, fs::path folder, bool folders) : m_rt(rt), m_folder(std::move(folder)), m_folders(folders) {}
+  public:
+    ItemList(Interp& rt, fs::path folder, bool folders)
+        : m_rt(rt), m_folder(std::move(folder)), m_folders(folders) {}
 
     std::u16string typeName() const override { return m_folders ? u"Folders" : u"Files"; }
     DispId memberId(std::u16string_view name) override {
         if (m_folders && equalsNoCase(name, u"add")) return 2;
         return findMember(kListMembers, name);
     }
-    const void* dispatchKey() const override { return m_folders ? static_cast<const void*>(&m_folders) : kListMembers; }
+    const void* dispatchKey() const override {
+        return m_folders ? static_cast<const void*>(&m_folders) : kListMembers;
+    }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
         return hostCall(err, [&] {
             if (isPut(kind)) throwError(Err::WrongArgCount);
@@ -262,9 +314,10 @@ public:
                 std::string native = mapOnly(m_rt, argString(m_rt, args, 0));
                 if (native.empty()) throwError(Err::InvalidCall);
                 fs::path p = resolveNative(m_rt, folder() / native, false);
-                if (m_folders ? !isFolder(p) : !isFile(p)) throwError(m_folders ? Err::PathNotFound : Err::FileNotFound);
+                if (m_folders ? !isFolder(p) : !isFile(p))
+                    throwError(m_folders ? Err::PathNotFound : Err::FileNotFound);
                 result = Value::object(m_folders ? newFolder(m_rt, p) : newFile(m_rt, p));
-            } else if (id == 2) {  // SubFolders.Add name
+            } else if (id == 2) { // SubFolders.Add name
                 if (args.size() != 1) throwError(Err::WrongArgCount);
                 std::string native = mapOnly(m_rt, argString(m_rt, args, 0));
                 if (native.empty()) throwError(Err::InvalidCall);
@@ -282,14 +335,15 @@ public:
     std::unique_ptr<Enumerator> enumerate() override {
         auto e = std::make_unique<ValueListEnumerator>();
         try {
-            for (auto& p : entries()) e->items.push_back(Value::object(m_folders ? newFolder(m_rt, p) : newFile(m_rt, p)));
+            for (auto& p : entries())
+                e->items.push_back(Value::object(m_folders ? newFolder(m_rt, p) : newFile(m_rt, p)));
         } catch (const ScriptError&) {
-            e->items.clear();  // the folder went away or was refused: an empty loop
+            e->items.clear(); // the folder went away or was refused: an empty loop
         }
         return e;
     }
 
-private:
+  private:
     fs::path folder() {
         fs::path p = resolveNative(m_rt, m_folder, false);
         if (!isFolder(p)) throwError(Err::PathNotFound);
@@ -308,7 +362,8 @@ private:
         }
         std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
         std::vector<fs::path> out;
-        for (auto& f : found) out.push_back(std::move(f.second));
+        for (auto& f : found)
+            out.push_back(std::move(f.second));
         return out;
     }
 
@@ -317,11 +372,17 @@ private:
     bool m_folders;
 };
 
-Object* newItemList(Interp& rt, fs::path folder, bool folders) { return new ItemList(rt, std::move(folder), folders); }
+Object* newItemList(Interp& rt, fs::path folder, bool folders) {
+    return new ItemList(rt, std::move(folder), folders);
+}
 
-}  // namespace
+} // namespace
 
-Object* newFile(Interp& rt, fs::path path) { return new FileItem(rt, std::move(path), false); }
-Object* newFolder(Interp& rt, fs::path path) { return new FileItem(rt, std::move(path), true); }
+Object* newFile(Interp& rt, fs::path path) {
+    return new FileItem(rt, std::move(path), false);
+}
+Object* newFolder(Interp& rt, fs::path path) {
+    return new FileItem(rt, std::move(path), true);
+}
 
-}  // namespace vbs::files
+} // namespace vbs::files

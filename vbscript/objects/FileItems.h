@@ -30,5 +30,5 @@ Object* driveOf(Interp& rt, const std::filesystem::path& path);
 // The local-time Date of a time stamp.
 double dateFromTime(int64_t seconds);
 
-}  // namespace files
-}  // namespace vbs
+} // namespace files
+} // namespace vbs

@@ -15,7 +15,7 @@ namespace vbs::files {
 
 namespace {
 
-constexpr int kMaxDepth = 128;  // folder nesting followed by copies and walks
+constexpr int kMaxDepth = 128; // folder nesting followed by copies and walks
 
 struct Fd {
     int fd;
@@ -26,7 +26,8 @@ struct Fd {
 
 bool lexicallyWithin(const fs::path& p, const fs::path& root) {
     const std::string s = p.string(), r = root.string();
-    return s == r || (s.size() > r.size() && s.compare(0, r.size(), r) == 0 && (r == "/" || s[r.size()] == '/'));
+    return s == r ||
+           (s.size() > r.size() && s.compare(0, r.size(), r) == 0 && (r == "/" || s[r.size()] == '/'));
 }
 
 void copyTree(Interp& rt, const fs::path& src, const fs::path& dst, bool overwrite, int depth) {
@@ -37,7 +38,8 @@ void copyTree(Interp& rt, const fs::path& src, const fs::path& dst, bool overwri
         if (!fs::create_directory(dst, ec) && ec) raiseErrno(ec.value(), Err::PathNotFound);
     }
     std::vector<fs::path> names;
-    for (fs::directory_iterator it(src, ec), end; !ec && it != end; it.increment(ec)) names.push_back(it->path().filename());
+    for (fs::directory_iterator it(src, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename());
     if (ec) raiseErrno(ec.value(), Err::PathNotFound);
     for (const auto& name : names) {
         checkStop(rt);
@@ -46,8 +48,10 @@ void copyTree(Interp& rt, const fs::path& src, const fs::path& dst, bool overwri
         fs::path from = tryResolve(rt, src / name, false);
         if (from.empty()) continue;
         fs::path to = resolveNative(rt, dst / name, true);
-        if (isFolder(from)) copyTree(rt, from, to, overwrite, depth + 1);
-        else if (isFile(from)) copyFile(rt, from, to, overwrite);
+        if (isFolder(from))
+            copyTree(rt, from, to, overwrite, depth + 1);
+        else if (isFile(from))
+            copyFile(rt, from, to, overwrite);
     }
 }
 
@@ -62,13 +66,15 @@ void checkTree(Interp& rt, const fs::path& p, bool force, int depth) {
         checkStop(rt);
         if (allow && !allow(it->path().string(), true)) throwError(Err::PermissionDenied);
         auto st = it->symlink_status(ec);
-        if (fs::is_directory(st)) checkTree(rt, it->path(), force, depth + 1);
-        else if (!force && fs::is_regular_file(st) && isReadOnly(it->path())) throwError(Err::PermissionDenied);
+        if (fs::is_directory(st))
+            checkTree(rt, it->path(), force, depth + 1);
+        else if (!force && fs::is_regular_file(st) && isReadOnly(it->path()))
+            throwError(Err::PermissionDenied);
     }
     if (ec) raiseErrno(ec.value(), Err::PathNotFound);
 }
 
-}  // namespace
+} // namespace
 
 bool isFolder(const fs::path& p) {
     std::error_code ec;
@@ -85,7 +91,9 @@ bool isReadOnly(const fs::path& p) {
     return ::stat(p.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR);
 }
 
-bool endsWithSeparator(std::u16string_view s) { return !s.empty() && (s.back() == u'\\' || s.back() == u'/'); }
+bool endsWithSeparator(std::u16string_view s) {
+    return !s.empty() && (s.back() == u'\\' || s.back() == u'/');
+}
 
 std::vector<fs::path> expand(Interp& rt, std::u16string_view spec, bool folders, bool write, bool* wild) {
     const Err missing = folders ? Err::PathNotFound : Err::FileNotFound;
@@ -169,7 +177,7 @@ void moveEntry(Interp& rt, const fs::path& src, const fs::path& dst) {
     if (isFolder(src)) checkTree(rt, src, true, 0);
     if (::renameat2(AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0) return;
     int e = errno;
-    if (e == EINVAL || e == ENOSYS) {  // a file system without no-replace renames
+    if (e == EINVAL || e == ENOSYS) { // a file system without no-replace renames
         if (::rename(src.c_str(), dst.c_str()) == 0) return;
         e = errno;
     }
@@ -189,11 +197,11 @@ void deleteFile(const fs::path& p, bool force) {
 }
 
 void deleteFolder(Interp& rt, const fs::path& p, bool force) {
-    if (p == p.root_path()) throwError(Err::PermissionDenied);  // a drive's root is never removed
+    if (p == p.root_path()) throwError(Err::PermissionDenied); // a drive's root is never removed
     checkTree(rt, p, force, 0);
     std::error_code ec;
-    fs::remove_all(p, ec);  // removes links themselves, never what they point at
+    fs::remove_all(p, ec); // removes links themselves, never what they point at
     if (ec) raiseErrno(ec.value(), Err::PathNotFound);
 }
 
-}  // namespace vbs::files
+} // namespace vbs::files

@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 // The files (or folders) a script path names; a "*" / "?" pattern in the last
 // component expands inside its folder, leaving out entries the policy refuses.
 // None found raises 53 for files, 76 for folders.
-std::vector<fs::path> expand(Interp& rt, std::u16string_view spec, bool folders, bool write, bool* wild = nullptr);
+std::vector<fs::path> expand(Interp& rt, std::u16string_view spec, bool folders, bool write,
+                             bool* wild = nullptr);
 
 // Where src goes when the script names dst: a trailing separator means "into
 // that existing folder"; intoFolder forces that reading (wildcard sources).
@@ -36,5 +37,5 @@ bool isFolder(const fs::path& p);
 bool isFile(const fs::path& p);
 bool endsWithSeparator(std::u16string_view s);
 
-}  // namespace files
-}  // namespace vbs
+} // namespace files
+} // namespace vbs

@@ -18,7 +18,8 @@ std::string rootOf(const std::string& folder) {
     fs::path c = fs::weakly_canonical(p, ec);
     if (ec) return {};
     std::string s = c.lexically_normal().string();
-    while (s.size() > 1 && s.back() == '/') s.pop_back();
+    while (s.size() > 1 && s.back() == '/')
+        s.pop_back();
     return s;
 }
 
@@ -38,14 +39,16 @@ bool wellFormed(const std::string& path) {
     return path.find('\0') == std::string::npos;
 }
 
-}  // namespace
+} // namespace
 
-std::function<bool(const std::string& path, bool write)> allowFolders(std::vector<std::string> readWriteRoots,
-                                                                      std::vector<std::string> readOnlyRoots) {
+std::function<bool(const std::string& path, bool write)>
+allowFolders(std::vector<std::string> readWriteRoots, std::vector<std::string> readOnlyRoots) {
     auto rw = std::make_shared<std::vector<std::string>>();
     auto ro = std::make_shared<std::vector<std::string>>();
-    for (const auto& r : readWriteRoots) rw->push_back(rootOf(r));
-    for (const auto& r : readOnlyRoots) ro->push_back(rootOf(r));
+    for (const auto& r : readWriteRoots)
+        rw->push_back(rootOf(r));
+    for (const auto& r : readOnlyRoots)
+        ro->push_back(rootOf(r));
     return [rw, ro](const std::string& path, bool write) {
         if (!wellFormed(path)) return false;
         for (const auto& r : *rw)
@@ -57,4 +60,4 @@ std::function<bool(const std::string& path, bool write)> allowFolders(std::vecto
     };
 }
 
-}  // namespace vbs
+} // namespace vbs

@@ -6,16 +6,16 @@
 #include "../Object.h"
 
 #include <new>
-#include <stdexcept>
-#include <system_error>
 #include <span>
+#include <stdexcept>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace vbs {
 
 struct MemberName {
-    const char16_t* name;  // lower case
+    const char16_t* name; // lower case
     DispId id;
 };
 
@@ -28,8 +28,7 @@ inline DispId findMember(std::span<const MemberName> table, std::u16string_view 
 // Runs body; a ScriptError or an allocation failure becomes err and false,
 // as nothing may cross invoke as an exception. A time-out or interrupt keeps
 // its number, with which the interpreter stops the script.
-template <class F>
-bool hostCall(HostError& err, F&& body) {
+template <class F> bool hostCall(HostError& err, F&& body) {
     try {
         body();
         return true;
@@ -43,7 +42,7 @@ bool hostCall(HostError& err, F&& body) {
         err.number = int32_t(Err::OutOfMemory);
     } catch (const std::length_error&) {
         err.number = int32_t(Err::OutOfMemory);
-    } catch (const std::system_error&) {  // a file system call reporting by exception
+    } catch (const std::system_error&) { // a file system call reporting by exception
         err.number = int32_t(Err::PathFileAccess);
     }
     return false;
@@ -58,7 +57,8 @@ inline Value applyDefault(const Value& obj, std::span<Value> args) {
     HostError err;
     if (!obj.asObject()->invoke(kDispValue, InvokeKind::Method, args, result, err)) {
         int32_t num = err.number ? err.number : int32_t(Err::ExceptionOccurred);
-        throwError(num, err.description.empty() ? std::u16string(errorText(num)) : err.description, err.source);
+        throwError(num, err.description.empty() ? std::u16string(errorText(num)) : err.description,
+                   err.source);
     }
     return result;
 }
@@ -75,6 +75,8 @@ struct ValueListEnumerator final : Enumerator {
 };
 
 // Property puts carry the assigned value last; everything else is a read or a call.
-inline bool isPut(InvokeKind k) { return k == InvokeKind::PropertyPut || k == InvokeKind::PropertyPutRef; }
+inline bool isPut(InvokeKind k) {
+    return k == InvokeKind::PropertyPut || k == InvokeKind::PropertyPutRef;
+}
 
-}  // namespace vbs
+} // namespace vbs

@@ -29,8 +29,12 @@ namespace vbs {
 
 namespace {
 
-PCRE2_SPTR16 units(std::u16string_view s) { return reinterpret_cast<PCRE2_SPTR16>(s.data()); }
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+PCRE2_SPTR16 units(std::u16string_view s) {
+    return reinterpret_cast<PCRE2_SPTR16>(s.data());
+}
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // A compiled pattern with its match data; shared so a search in progress
 // keeps it while the script changes Pattern.
@@ -64,12 +68,15 @@ std::shared_ptr<Compiled> compilePattern(std::u16string_view pattern, bool ignor
     c->code = pcre2_compile_16(units(t.pcre), t.pcre.size(), options, &code, &offset, nullptr);
     if (!c->code) {
         // Our translation only leaves PCRE2's own limits to fail on.
-        if (code == PCRE2_ERROR_PARENTHESES_NEST_TOO_DEEP) c->error = int32_t(Err::OutOfStack);
-        else if (code == PCRE2_ERROR_PATTERN_TOO_LARGE || code == PCRE2_ERROR_HEAP_FAILED) c->error = int32_t(Err::OutOfMemory);
-        else c->error = int32_t(Err::RegExpSyntax);
+        if (code == PCRE2_ERROR_PARENTHESES_NEST_TOO_DEEP)
+            c->error = int32_t(Err::OutOfStack);
+        else if (code == PCRE2_ERROR_PATTERN_TOO_LARGE || code == PCRE2_ERROR_HEAP_FAILED)
+            c->error = int32_t(Err::OutOfMemory);
+        else
+            c->error = int32_t(Err::RegExpSyntax);
         return c;
     }
-    pcre2_jit_compile_16(c->code, PCRE2_JIT_COMPLETE);  // when JIT is unavailable the interpreter runs
+    pcre2_jit_compile_16(c->code, PCRE2_JIT_COMPLETE); // when JIT is unavailable the interpreter runs
     c->data = pcre2_match_data_create_from_pattern_16(c->code, nullptr);
     if (!c->data) throw std::bad_alloc();
     c->groups = t.groups;
@@ -79,7 +86,7 @@ std::shared_ptr<Compiled> compilePattern(std::u16string_view pattern, bool ignor
 // A replacement string split once into literal runs and $ references.
 struct ReplacePiece {
     enum Kind : uint8_t { Text, Group, Whole, Before, After } kind;
-    uint32_t a, b;  // Text: [a, b) of the replacement; Group: number in a
+    uint32_t a, b; // Text: [a, b) of the replacement; Group: number in a
 };
 
 std::vector<ReplacePiece> parseReplacement(std::u16string_view r, uint32_t groups) {
@@ -93,10 +100,14 @@ std::vector<ReplacePiece> parseReplacement(std::u16string_view r, uint32_t group
         char16_t c = r[i + 1];
         ReplacePiece p{ReplacePiece::Text, 0, 0};
         size_t len = 2;
-        if (c == u'$') p = {ReplacePiece::Text, uint32_t(i + 1), uint32_t(i + 2)};
-        else if (c == u'&') p.kind = ReplacePiece::Whole;
-        else if (c == u'`') p.kind = ReplacePiece::Before;
-        else if (c == u'\'') p.kind = ReplacePiece::After;
+        if (c == u'$')
+            p = {ReplacePiece::Text, uint32_t(i + 1), uint32_t(i + 2)};
+        else if (c == u'&')
+            p.kind = ReplacePiece::Whole;
+        else if (c == u'`')
+            p.kind = ReplacePiece::Before;
+        else if (c == u'\'')
+            p.kind = ReplacePiece::After;
         else if (isDigit(c)) {
             // $nn when group nn exists, else $n when group n exists, else literal.
             uint32_t one = uint32_t(c - u'0');
@@ -122,7 +133,7 @@ std::vector<ReplacePiece> parseReplacement(std::u16string_view r, uint32_t group
 }
 
 class RegExpObject final : public Object {
-public:
+  public:
     explicit RegExpObject(Interp& rt) : m_rt(rt) {}
     ~RegExpObject() override {
         if (m_context) pcre2_match_context_free_16(m_context);
@@ -132,7 +143,7 @@ public:
     std::u16string typeName() const override { return u"IRegExp2"; }
     DispId memberId(std::u16string_view name) override {
         static const char16_t* const names[] = {u"pattern", u"ignorecase", u"global", u"multiline",
-                                                u"test", u"execute", u"replace"};
+                                                u"test",    u"execute",    u"replace"};
         for (size_t i = 0; i < std::size(names); ++i)
             if (equalsNoCase(name, names[i])) return DispId(i + 1);
         return kDispUnknown;
@@ -143,7 +154,7 @@ public:
         return hostCall(err, [&] { call(id, kind, args, result); });
     }
 
-private:
+  private:
     enum : DispId { kPattern = 1, kIgnoreCase, kGlobal, kMultiline, kTest, kExecute, kReplace };
     // The first match limit; each time it is hit the engine is asked whether
     // the script must stop, then it doubles, so the repeated work stays within
@@ -170,21 +181,31 @@ private:
                 result = Value::string(m_pattern);
             }
             return;
-        case kIgnoreCase: return flag(m_ignoreCase, true, put, args, result);
-        case kGlobal: return flag(m_global, false, put, args, result);
-        case kMultiline: return flag(m_multiline, true, put, args, result);
-        case kTest: case kExecute: case kReplace: break;
-        default: throwError(Err::NoSuchMember);
+        case kIgnoreCase:
+            return flag(m_ignoreCase, true, put, args, result);
+        case kGlobal:
+            return flag(m_global, false, put, args, result);
+        case kMultiline:
+            return flag(m_multiline, true, put, args, result);
+        case kTest:
+        case kExecute:
+        case kReplace:
+            break;
+        default:
+            throwError(Err::NoSuchMember);
         }
         if (put) throwError(Err::NoSuchMember);
         if (args.size() != (id == kReplace ? 2u : 1u)) throwError(Err::WrongArgCount);
         Value subject = stringArg(args[0]);
         const std::shared_ptr<Compiled> c = compiled();
-        if (id == kTest) result = Value::boolean(search(*c, subject.asString(), 0));
-        else if (id == kExecute) result = execute(c, std::move(subject));
+        if (id == kTest)
+            result = Value::boolean(search(*c, subject.asString(), 0));
+        else if (id == kExecute)
+            result = execute(c, std::move(subject));
         else if (const Value& with = args[1].deref(); with.isObject() && with.asObject())
             result = replaceCalling(*c, subject, with);
-        else result = replace(*c, subject.asString(), stringArg(args[1]).asString());
+        else
+            result = replace(*c, subject.asString(), stringArg(args[1]).asString());
     }
 
     static const Value& onePut(std::span<Value> args) {
@@ -242,7 +263,8 @@ private:
             int rc = pcre2_match_16(c.code, units(s), s.size(), start, 0, c.data, ctx);
             if (rc >= 0) return true;
             switch (rc) {
-            case PCRE2_ERROR_NOMATCH: return false;
+            case PCRE2_ERROR_NOMATCH:
+                return false;
             case PCRE2_ERROR_MATCHLIMIT: {
                 int32_t number = 0;
                 if (m_rt.stopRequested(number)) throwError(Err(number));
@@ -252,10 +274,14 @@ private:
             // Backtracking deeper than the stack allows: the classic engine runs
             // out of stack as well. (Retrying in the interpreter would need even
             // more memory and take seconds to fail the same way.)
-            case PCRE2_ERROR_JIT_STACKLIMIT: case PCRE2_ERROR_HEAPLIMIT: case PCRE2_ERROR_DEPTHLIMIT:
+            case PCRE2_ERROR_JIT_STACKLIMIT:
+            case PCRE2_ERROR_HEAPLIMIT:
+            case PCRE2_ERROR_DEPTHLIMIT:
                 throwError(Err::OutOfStack);
-            case PCRE2_ERROR_NOMEMORY: throw std::bad_alloc();
-            default: throwError(Err::InternalError);
+            case PCRE2_ERROR_NOMEMORY:
+                throw std::bad_alloc();
+            default:
+                throwError(Err::InternalError);
             }
         }
     }
@@ -263,8 +289,7 @@ private:
     // Calls found(ovector) for the first match, or every match with Global.
     // After an empty match the next search starts one character further, so
     // x* over "abc" matches at 0, 1, 2 and 3.
-    template <class F>
-    void eachMatch(Compiled& c, std::u16string_view s, F&& found) {
+    template <class F> void eachMatch(Compiled& c, std::u16string_view s, F&& found) {
         size_t start = 0;
         unsigned sincePoll = 0;
         while (start <= s.size() && search(c, s, start)) {
@@ -301,13 +326,22 @@ private:
         return rebuild(c, s, [&](std::u16string& out, const PCRE2_SIZE* ov) {
             for (const ReplacePiece& p : pieces) {
                 switch (p.kind) {
-                case ReplacePiece::Text: out.append(with.substr(p.a, p.b - p.a)); break;
-                case ReplacePiece::Group:
-                    if (ov[2 * p.a] != PCRE2_UNSET) out.append(s.substr(ov[2 * p.a], ov[2 * p.a + 1] - ov[2 * p.a]));
+                case ReplacePiece::Text:
+                    out.append(with.substr(p.a, p.b - p.a));
                     break;
-                case ReplacePiece::Whole: out.append(s.substr(ov[0], ov[1] - ov[0])); break;
-                case ReplacePiece::Before: out.append(s.substr(0, ov[0])); break;
-                case ReplacePiece::After: out.append(s.substr(ov[1])); break;
+                case ReplacePiece::Group:
+                    if (ov[2 * p.a] != PCRE2_UNSET)
+                        out.append(s.substr(ov[2 * p.a], ov[2 * p.a + 1] - ov[2 * p.a]));
+                    break;
+                case ReplacePiece::Whole:
+                    out.append(s.substr(ov[0], ov[1] - ov[0]));
+                    break;
+                case ReplacePiece::Before:
+                    out.append(s.substr(0, ov[0]));
+                    break;
+                case ReplacePiece::After:
+                    out.append(s.substr(ov[1]));
+                    break;
                 }
             }
         });
@@ -324,18 +358,21 @@ private:
             args.clear();
             args.push_back(Value::string(s.substr(ov[0], ov[1] - ov[0])));
             for (uint32_t g = 1; g <= c.groups; ++g)
-                args.push_back(ov[2 * g] == PCRE2_UNSET ? Value() : Value::string(s.substr(ov[2 * g], ov[2 * g + 1] - ov[2 * g])));
+                args.push_back(ov[2 * g] == PCRE2_UNSET
+                                   ? Value()
+                                   : Value::string(s.substr(ov[2 * g], ov[2 * g + 1] - ov[2 * g])));
             args.push_back(Value::longv(int32_t(ov[0])));
             args.push_back(subject);
             Value r = m_rt.scalar(m_rt.callValue(fn, args));
-            if (r.isString()) out.append(r.asString());
-            else out.append(toString(r));
+            if (r.isString())
+                out.append(r.asString());
+            else
+                out.append(toString(r));
         });
     }
 
     // The subject with each match replaced by what append(out, ovector) adds.
-    template <class F>
-    Value rebuild(Compiled& c, std::u16string_view s, F&& append) {
+    template <class F> Value rebuild(Compiled& c, std::u16string_view s, F&& append) {
         std::u16string out;
         size_t copied = 0;
         eachMatch(c, s, [&](const PCRE2_SIZE* ov) {
@@ -355,14 +392,16 @@ private:
     bool m_ignoreCase = false;
     bool m_global = false;
     bool m_multiline = false;
-    std::shared_ptr<Compiled> m_compiled;  // null until used after a change
+    std::shared_ptr<Compiled> m_compiled; // null until used after a change
     pcre2_match_context_16* m_context = nullptr;
     pcre2_jit_stack_16* m_jitStack = nullptr;
 };
 const int RegExpObject::kKey = 0;
 
-}  // namespace
+} // namespace
 
-Object* newRegExp(Interp& rt) { return new RegExpObject(rt); }
+Object* newRegExp(Interp& rt) {
+    return new RegExpObject(rt);
+}
 
-}  // namespace vbs
+} // namespace vbs

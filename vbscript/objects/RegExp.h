@@ -20,8 +20,8 @@ class Interp;
 // non-UTF 16-bit mode, plus PCRE2_CASELESS | PCRE2_UCP when ignoreCase.
 struct TranslatedPattern {
     std::u16string pcre;
-    uint32_t groups = 0;  // capturing groups
-    int32_t error = 0;    // classic error number (5017..5021), 0 when valid
+    uint32_t groups = 0; // capturing groups
+    int32_t error = 0;   // classic error number (5017..5021), 0 when valid
 };
 TranslatedPattern translatePattern(std::u16string_view pattern, bool ignoreCase, bool multiline);
 
@@ -29,7 +29,7 @@ TranslatedPattern translatePattern(std::u16string_view pattern, bool ignoreCase,
 // pairs of offsets; kUnset marks a group that took no part.
 struct MatchSet {
     static constexpr size_t kUnset = ~size_t(0);
-    Value subject;  // a String
+    Value subject; // a String
     uint32_t groups = 0;
     std::vector<size_t> spans;
 
@@ -41,4 +41,4 @@ struct MatchSet {
 // The IMatchCollection2 object over a finished search.
 Object* newMatchCollection(Interp& rt, std::shared_ptr<const MatchSet> set);
 
-}  // namespace vbs
+} // namespace vbs

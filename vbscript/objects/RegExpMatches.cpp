@@ -2,8 +2,8 @@
 // each Match (IMatch2) and its SubMatches (ISubMatches). All three read the
 // one MatchSet of the search; Match objects are made when first asked for and
 // then kept, so the same item is the same object.
-#include "RegExp.h"
 #include "ObjectKit.h"
+#include "RegExp.h"
 
 #include "../Convert.h"
 #include "../Errors.h"
@@ -26,16 +26,17 @@ size_t itemIndex(Interp& rt, std::span<Value> args, size_t count) {
 
 // For Each over items 0 .. count-1 of an object that stays alive meanwhile.
 class IndexEnumerator final : public Enumerator {
-public:
+  public:
     using Get = Value (*)(Object*, size_t);
-    IndexEnumerator(Object* owner, size_t count, Get get) : m_owner(Value::object(owner)), m_count(count), m_get(get) {}
+    IndexEnumerator(Object* owner, size_t count, Get get)
+        : m_owner(Value::object(owner)), m_count(count), m_get(get) {}
     bool next(Value& out) override {
         if (m_i >= m_count) return false;
         out = m_get(m_owner.asObject(), m_i++);
         return true;
     }
 
-private:
+  private:
     Value m_owner;
     size_t m_count;
     Get m_get;
@@ -48,7 +49,7 @@ std::u16string_view span(const MatchSet& set, size_t match, size_t group) {
 }
 
 class SubMatches final : public Object {
-public:
+  public:
     SubMatches(Interp& rt, std::shared_ptr<const MatchSet> set, size_t match)
         : m_rt(rt), m_set(std::move(set)), m_match(match) {}
     std::u16string typeName() const override { return u"ISubMatches"; }
@@ -72,12 +73,11 @@ public:
         });
     }
     std::unique_ptr<Enumerator> enumerate() override {
-        return std::make_unique<IndexEnumerator>(this, m_set->groups, [](Object* o, size_t i) {
-            return static_cast<SubMatches*>(o)->item(i);
-        });
+        return std::make_unique<IndexEnumerator>(
+            this, m_set->groups, [](Object* o, size_t i) { return static_cast<SubMatches*>(o)->item(i); });
     }
 
-private:
+  private:
     static constexpr DispId kCount = 1;
     static const int kKey;
 
@@ -94,7 +94,7 @@ private:
 const int SubMatches::kKey = 0;
 
 class Match final : public Object {
-public:
+  public:
     Match(Interp& rt, std::shared_ptr<const MatchSet> set, size_t match)
         : m_rt(rt), m_set(std::move(set)), m_match(match) {}
     std::u16string typeName() const override { return u"IMatch2"; }
@@ -119,16 +119,25 @@ public:
             if (!args.empty()) throwError(Err::WrongArgCount);
             const size_t* m = m_set->match(m_match);
             switch (id) {
-            case kDispValue: result = Value::string(span(*m_set, m_match, 0)); break;
-            case kFirstIndex: result = Value::longv(int32_t(m[0])); break;
-            case kLength: result = Value::longv(int32_t(m[1] - m[0])); break;
-            case kSubMatches: result = subMatches(); break;
-            default: throwError(Err::NoSuchMember);
+            case kDispValue:
+                result = Value::string(span(*m_set, m_match, 0));
+                break;
+            case kFirstIndex:
+                result = Value::longv(int32_t(m[0]));
+                break;
+            case kLength:
+                result = Value::longv(int32_t(m[1] - m[0]));
+                break;
+            case kSubMatches:
+                result = subMatches();
+                break;
+            default:
+                throwError(Err::NoSuchMember);
             }
         });
     }
 
-private:
+  private:
     enum : DispId { kFirstIndex = 1, kLength, kSubMatches };
     static const int kKey;
 
@@ -145,7 +154,7 @@ private:
 const int Match::kKey = 0;
 
 class MatchCollection final : public Object {
-public:
+  public:
     MatchCollection(Interp& rt, std::shared_ptr<const MatchSet> set) : m_rt(rt), m_set(std::move(set)) {}
     std::u16string typeName() const override { return u"IMatchCollection2"; }
     DispId memberId(std::u16string_view name) override {
@@ -173,7 +182,7 @@ public:
         });
     }
 
-private:
+  private:
     static constexpr DispId kCount = 1;
     static const int kKey;
 
@@ -185,14 +194,14 @@ private:
 
     Interp& m_rt;
     std::shared_ptr<const MatchSet> m_set;
-    std::vector<Value> m_items;  // made on first use
+    std::vector<Value> m_items; // made on first use
 };
 const int MatchCollection::kKey = 0;
 
-}  // namespace
+} // namespace
 
 Object* newMatchCollection(Interp& rt, std::shared_ptr<const MatchSet> set) {
     return new MatchCollection(rt, std::move(set));
 }
 
-}  // namespace vbs
+} // namespace vbs

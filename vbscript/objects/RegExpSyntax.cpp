@@ -39,14 +39,21 @@ void appendEscapeRanges(std::vector<Range>& out, uint8_t bits) {
     if (bits & kDigit) out.push_back({u'0', u'9'});
     if (bits & kNotDigit) out.insert(out.end(), {{0, u'/'}, {u':', 0xFFFF}});
     if (bits & kWord) out.insert(out.end(), {{u'0', u'9'}, {u'A', u'Z'}, {u'_', u'_'}, {u'a', u'z'}});
-    if (bits & kNotWord) out.insert(out.end(), {{0, u'/'}, {u':', u'@'}, {u'[', u'^'}, {u'`', u'`'}, {u'{', 0xFFFF}});
+    if (bits & kNotWord)
+        out.insert(out.end(), {{0, u'/'}, {u':', u'@'}, {u'[', u'^'}, {u'`', u'`'}, {u'{', 0xFFFF}});
     if (bits & kSpace) out.insert(out.end(), {{9, 13}, {u' ', u' '}});
     if (bits & kNotSpace) out.insert(out.end(), {{0, 8}, {14, 31}, {u'!', 0xFFFF}});
 }
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool isOctal(char16_t c) { return c >= u'0' && c <= u'7'; }
-bool isLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+bool isOctal(char16_t c) {
+    return c >= u'0' && c <= u'7';
+}
+bool isLetter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
 int hexValue(char16_t c) {
     if (isDigit(c)) return c - u'0';
     if (c >= u'a' && c <= u'f') return c - u'a' + 10;
@@ -66,22 +73,31 @@ uint32_t countGroups(std::u16string_view s) {
     bool inClass = false;
     for (size_t i = 0; i < s.size(); ++i) {
         char16_t c = s[i];
-        if (c == u'\\') { ++i; continue; }
-        if (inClass) { if (c == u']') inClass = false; continue; }
-        if (c == u'[') inClass = true;
-        else if (c == u'(' && !(i + 1 < s.size() && s[i + 1] == u'?')) ++count;
+        if (c == u'\\') {
+            ++i;
+            continue;
+        }
+        if (inClass) {
+            if (c == u']') inClass = false;
+            continue;
+        }
+        if (c == u'[')
+            inClass = true;
+        else if (c == u'(' && !(i + 1 < s.size() && s[i + 1] == u'?'))
+            ++count;
     }
     return count;
 }
 
 class Translator {
-public:
+  public:
     Translator(std::u16string_view s, bool caseless, bool multiline)
         : m_s(s), m_caseless(caseless), m_multiline(multiline) {}
 
     TranslatedPattern run() {
         m_groups = countGroups(m_s);
-        while (m_i < m_s.size() && !m_error) term();
+        while (m_i < m_s.size() && !m_error)
+            term();
         if (!m_error && m_open > 0) m_error = int32_t(Err::RegExpExpectedParen);
         TranslatedPattern t;
         t.error = m_error;
@@ -90,9 +106,9 @@ public:
         return t;
     }
 
-private:
+  private:
     struct ClassAtom {
-        uint8_t bits;  // an escape class, or 0 for the character ch
+        uint8_t bits; // an escape class, or 0 for the character ch
         char16_t ch;
     };
 
@@ -105,8 +121,13 @@ private:
     void term() {
         char16_t c = m_s[m_i++];
         switch (c) {
-        case u'|': m_out += u'|'; m_quantifiable = false; break;
-        case u'(': group(); break;
+        case u'|':
+            m_out += u'|';
+            m_quantifiable = false;
+            break;
+        case u'(':
+            group();
+            break;
         case u')':
             if (m_open == 0) return fail(Err::RegExpSyntax);
             --m_open;
@@ -121,12 +142,26 @@ private:
             m_out += m_multiline ? u"(?![^\\n\\r])" : u"$";
             m_quantifiable = false;
             break;
-        case u'.': m_out += u"[^\\n]"; m_quantifiable = true; break;
-        case u'*': case u'+': case u'?': quantifier(std::u16string(1, c)); break;
-        case u'{': braces(); break;
-        case u'[': charClass(); break;
-        case u'\\': escape(); break;
-        default: literal(c);
+        case u'.':
+            m_out += u"[^\\n]";
+            m_quantifiable = true;
+            break;
+        case u'*':
+        case u'+':
+        case u'?':
+            quantifier(std::u16string(1, c));
+            break;
+        case u'{':
+            braces();
+            break;
+        case u'[':
+            charClass();
+            break;
+        case u'\\':
+            escape();
+            break;
+        default:
+            literal(c);
         }
     }
 
@@ -160,7 +195,8 @@ private:
         auto number = [&](uint32_t& v) {
             if (!isDigit(peek())) return false;
             v = 0;
-            while (isDigit(peek())) v = std::min<uint32_t>(v * 10 + uint32_t(m_s[m_i++] - u'0'), 1000000000u);
+            while (isDigit(peek()))
+                v = std::min<uint32_t>(v * 10 + uint32_t(m_s[m_i++] - u'0'), 1000000000u);
             return true;
         };
         uint32_t lo = 0, hi = 0;
@@ -182,8 +218,10 @@ private:
         // PCRE2 repeats at most 65535 times.
         if ((bounded && hi < lo) || lo > 65535 || (bounded && hi > 65535)) return fail(Err::RegExpSyntax);
         std::u16string q = u"{" + number16(lo);
-        if (!bounded) q += u",";
-        else if (hi != lo) q += u"," + number16(hi);
+        if (!bounded)
+            q += u",";
+        else if (hi != lo)
+            q += u"," + number16(hi);
         quantifier(q + u"}");
     }
 
@@ -204,13 +242,20 @@ private:
             m_out += m_caseless ? kAsciiNonBoundary : u"\\B";
             m_quantifiable = false;
             return;
-        case u'd': return set({}, kDigit, false);
-        case u'D': return set({}, kNotDigit, false);
-        case u'w': return set({}, kWord, false);
-        case u'W': return set({}, kNotWord, false);
-        case u's': return set({}, kSpace, false);
-        case u'S': return set({}, kNotSpace, false);
-        default: break;
+        case u'd':
+            return set({}, kDigit, false);
+        case u'D':
+            return set({}, kNotDigit, false);
+        case u'w':
+            return set({}, kWord, false);
+        case u'W':
+            return set({}, kNotWord, false);
+        case u's':
+            return set({}, kSpace, false);
+        case u'S':
+            return set({}, kNotSpace, false);
+        default:
+            break;
         }
         if (!isDigit(c)) return literal(characterEscape(c));
         if (c == u'0') return literal(octal(c));
@@ -237,15 +282,21 @@ private:
     // \f \n \r \t \v \cX \xhh \uhhhh; any other character stands for itself.
     char16_t characterEscape(char16_t c) {
         switch (c) {
-        case u'f': return 0x0C;
-        case u'n': return 0x0A;
-        case u'r': return 0x0D;
-        case u't': return 0x09;
-        case u'v': return 0x0B;
+        case u'f':
+            return 0x0C;
+        case u'n':
+            return 0x0A;
+        case u'r':
+            return 0x0D;
+        case u't':
+            return 0x09;
+        case u'v':
+            return 0x0B;
         case u'c':
             if (isLetter(peek())) return char16_t(m_s[m_i++] % 32);
             return u'c';
-        case u'x': case u'u': {
+        case u'x':
+        case u'u': {
             int digits = c == u'x' ? 2 : 4, value = 0;
             for (int k = 0; k < digits; ++k) {
                 int h = hexValue(peek(size_t(k)));
@@ -255,7 +306,8 @@ private:
             m_i += size_t(digits);
             return char16_t(value);
         }
-        default: return c;
+        default:
+            return c;
         }
     }
 
@@ -283,7 +335,8 @@ private:
         }
         static const char16_t hex[] = u"0123456789abcdef";
         m_out += u"\\u";
-        for (int shift = 12; shift >= 0; shift -= 4) m_out += hex[(c >> shift) & 15];
+        for (int shift = 12; shift >= 0; shift -= 4)
+            m_out += hex[(c >> shift) & 15];
     }
 
     void charClass() {
@@ -292,8 +345,10 @@ private:
         std::vector<Range> chars;
         uint8_t bits = 0;
         auto add = [&](ClassAtom a) {
-            if (a.bits) bits |= a.bits;
-            else chars.push_back({a.ch, a.ch});
+            if (a.bits)
+                bits |= a.bits;
+            else
+                chars.push_back({a.ch, a.ch});
         };
         for (;;) {
             if (!more()) return fail(Err::RegExpExpectedBracket);
@@ -333,14 +388,22 @@ private:
         }
         c = m_s[m_i++];
         switch (c) {
-        case u'd': return {kDigit, 0};
-        case u'D': return {kNotDigit, 0};
-        case u'w': return {kWord, 0};
-        case u'W': return {kNotWord, 0};
-        case u's': return {kSpace, 0};
-        case u'S': return {kNotSpace, 0};
-        case u'b': return {0, 0x08};  // backspace inside a class
-        default: break;
+        case u'd':
+            return {kDigit, 0};
+        case u'D':
+            return {kNotDigit, 0};
+        case u'w':
+            return {kWord, 0};
+        case u'W':
+            return {kNotWord, 0};
+        case u's':
+            return {kSpace, 0};
+        case u'S':
+            return {kNotSpace, 0};
+        case u'b':
+            return {0, 0x08}; // backspace inside a class
+        default:
+            break;
         }
         if (isOctal(c)) return {0, octal(c)};
         return {0, characterEscape(c)};
@@ -407,10 +470,10 @@ private:
     int32_t m_error = 0;
 };
 
-}  // namespace
+} // namespace
 
 TranslatedPattern translatePattern(std::u16string_view pattern, bool ignoreCase, bool multiline) {
     return Translator(pattern, ignoreCase, multiline).run();
 }
 
-}  // namespace vbs
+} // namespace vbs

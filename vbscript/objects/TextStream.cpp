@@ -25,12 +25,13 @@ const char16_t k1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-}  // namespace
+} // namespace
 
 std::u16string decode1252(std::string_view bytes) {
     std::u16string out;
     out.reserve(bytes.size());
-    for (unsigned char b : bytes) out.push_back(b >= 0x80 && b < 0xA0 ? k1252High[b - 0x80] : char16_t(b));
+    for (unsigned char b : bytes)
+        out.push_back(b >= 0x80 && b < 0xA0 ? k1252High[b - 0x80] : char16_t(b));
     return out;
 }
 
@@ -53,19 +54,39 @@ bool encode1252(std::u16string_view text, std::string& out) {
 namespace {
 
 enum : DispId {
-    kRead = 1, kReadLine, kReadAll, kSkip, kSkipLine, kWrite, kWriteLine, kWriteBlankLines,
-    kAtEndOfStream, kAtEndOfLine, kLine, kColumn, kClose,
+    kRead = 1,
+    kReadLine,
+    kReadAll,
+    kSkip,
+    kSkipLine,
+    kWrite,
+    kWriteLine,
+    kWriteBlankLines,
+    kAtEndOfStream,
+    kAtEndOfLine,
+    kLine,
+    kColumn,
+    kClose,
 };
 
 const MemberName kMembers[] = {
-    {u"read", kRead}, {u"readline", kReadLine}, {u"readall", kReadAll}, {u"skip", kSkip},
-    {u"skipline", kSkipLine}, {u"write", kWrite}, {u"writeline", kWriteLine},
-    {u"writeblanklines", kWriteBlankLines}, {u"atendofstream", kAtEndOfStream},
-    {u"atendofline", kAtEndOfLine}, {u"line", kLine}, {u"column", kColumn}, {u"close", kClose},
+    {u"read", kRead},
+    {u"readline", kReadLine},
+    {u"readall", kReadAll},
+    {u"skip", kSkip},
+    {u"skipline", kSkipLine},
+    {u"write", kWrite},
+    {u"writeline", kWriteLine},
+    {u"writeblanklines", kWriteBlankLines},
+    {u"atendofstream", kAtEndOfStream},
+    {u"atendofline", kAtEndOfLine},
+    {u"line", kLine},
+    {u"column", kColumn},
+    {u"close", kClose},
 };
 
 class TextStream final : public Object {
-public:
+  public:
     TextStream(Interp& rt, int fd, bool reading, bool unicode, std::u16string text)
         : m_rt(rt), m_fd(fd), m_reading(reading), m_unicode(unicode), m_text(std::move(text)) {}
     ~TextStream() override { closeFile(); }
@@ -78,17 +99,28 @@ public:
         return hostCall(err, [&] { dispatch(id, kind, args, result); });
     }
 
-private:
+  private:
     void dispatch(DispId id, InvokeKind kind, std::span<Value> args, Value& result) {
-        if (isPut(kind) || id == kDispValue) throwError(id == kDispValue ? Err::NoSuchMember : Err::WrongArgCount);
+        if (isPut(kind) || id == kDispValue)
+            throwError(id == kDispValue ? Err::NoSuchMember : Err::WrongArgCount);
         auto arity = [&](size_t lo, size_t hi) {
             if (args.size() < lo || args.size() > hi) throwError(Err::WrongArgCount);
         };
         switch (id) {
-        case kLine: arity(0, 0); result = Value::longv(m_line); return;
-        case kColumn: arity(0, 0); result = Value::longv(m_column); return;
-        case kClose: arity(0, 0); closeFile(); return;
-        default: break;
+        case kLine:
+            arity(0, 0);
+            result = Value::longv(m_line);
+            return;
+        case kColumn:
+            arity(0, 0);
+            result = Value::longv(m_column);
+            return;
+        case kClose:
+            arity(0, 0);
+            closeFile();
+            return;
+        default:
+            break;
         }
         if (m_fd < 0) throwError(Err::BadFileNameOrNumber);
         const bool reading = id <= kSkipLine || id == kAtEndOfStream || id == kAtEndOfLine;
@@ -126,7 +158,10 @@ private:
             if (atEnd()) throwError(Err::InputPastEnd);
             readLine();
             return;
-        case kAtEndOfStream: arity(0, 0); result = Value::boolean(atEnd()); return;
+        case kAtEndOfStream:
+            arity(0, 0);
+            result = Value::boolean(atEnd());
+            return;
         case kAtEndOfLine:
             arity(0, 0);
             result = Value::boolean(atEnd() || m_text[m_pos] == u'\n' || m_text[m_pos] == u'\r');
@@ -145,7 +180,8 @@ private:
             if (n < 0) throwError(Err::InvalidCall);
             m_rt.checkMemory(size_t(n) * 4);
             std::u16string lines;
-            for (int32_t i = 0; i < n; ++i) lines += u"\r\n";
+            for (int32_t i = 0; i < n; ++i)
+                lines += u"\r\n";
             write(lines);
             return;
         }
@@ -198,13 +234,13 @@ private:
                 bytes.push_back(char(c >> 8));
             }
         } else if (!encode1252(text, bytes)) {
-            throwError(Err::InvalidCall);  // the classic answer to a character ASCII cannot hold
+            throwError(Err::InvalidCall); // the classic answer to a character ASCII cannot hold
         }
         writeBytes(m_fd, bytes);
         advance(text);
     }
 
-public:
+  public:
     static void writeBytes(int fd, std::string_view bytes) {
         while (!bytes.empty()) {
             ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -216,7 +252,7 @@ public:
         }
     }
 
-private:
+  private:
     void closeFile() {
         if (m_fd >= 0) ::close(m_fd);
         m_fd = -1;
@@ -226,7 +262,7 @@ private:
     int m_fd;
     bool m_reading;
     bool m_unicode;
-    std::u16string m_text;  // the whole file, when reading
+    std::u16string m_text; // the whole file, when reading
     size_t m_pos = 0;
     int32_t m_line = 1;
     int32_t m_column = 1;
@@ -259,24 +295,28 @@ std::string readAllBytes(Interp& rt, int fd, off_t sizeHint) {
 }
 
 std::u16string decodeUtf16(std::string_view bytes) {
-    if (bytes.size() >= 2 && (unsigned char)bytes[0] == 0xFF && (unsigned char)bytes[1] == 0xFE) bytes.remove_prefix(2);
+    if (bytes.size() >= 2 && (unsigned char)bytes[0] == 0xFF && (unsigned char)bytes[1] == 0xFE)
+        bytes.remove_prefix(2);
     std::u16string out(bytes.size() / 2, u'\0');
     for (size_t i = 0; i < out.size(); ++i)
         out[i] = char16_t((unsigned char)bytes[2 * i] | ((unsigned char)bytes[2 * i + 1] << 8));
     return out;
 }
 
-}  // namespace
+} // namespace
 
-Object* openTextStream(Interp& rt, const std::filesystem::path& resolved, int ioMode, Create create, int format) {
+Object* openTextStream(Interp& rt, const std::filesystem::path& resolved, int ioMode, Create create,
+                       int format) {
     if (ioMode != ForReading && ioMode != ForWriting && ioMode != ForAppending) throwError(Err::InvalidCall);
     if (format != 0 && format != -1 && format != -2) throwError(Err::InvalidCall);
     const bool unicode = format == -1;
     // O_NOFOLLOW: the path was resolved, so a link here appeared since; O_NONBLOCK
     // keeps a FIFO from blocking the open (it is refused below).
     int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
-    if (ioMode == ForReading) flags |= O_RDONLY;
-    else flags |= O_WRONLY | (ioMode == ForAppending ? O_APPEND : O_TRUNC);
+    if (ioMode == ForReading)
+        flags |= O_RDONLY;
+    else
+        flags |= O_WRONLY | (ioMode == ForAppending ? O_APPEND : O_TRUNC);
     if (create == Create::IfMissing || create == Create::Always) flags |= O_CREAT;
     if (create == Create::New) flags |= O_CREAT | O_EXCL;
     if (ioMode == ForReading && create != Create::Never) flags |= O_CREAT;
@@ -284,7 +324,8 @@ Object* openTextStream(Interp& rt, const std::filesystem::path& resolved, int io
     if (fd.fd < 0) {
         int e = errno;
         std::error_code ec;
-        if (e == ENOENT && !std::filesystem::is_directory(resolved.parent_path(), ec)) throwError(Err::PathNotFound);
+        if (e == ENOENT && !std::filesystem::is_directory(resolved.parent_path(), ec))
+            throwError(Err::PathNotFound);
         raiseErrno(e);
     }
     struct stat st;
@@ -304,4 +345,4 @@ Object* openTextStream(Interp& rt, const std::filesystem::path& resolved, int io
     return ts;
 }
 
-}  // namespace vbs::files
+} // namespace vbs::files

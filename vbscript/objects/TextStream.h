@@ -15,16 +15,17 @@ class Interp;
 namespace files {
 
 enum IoMode { ForReading = 1, ForWriting = 2, ForAppending = 8 };
-enum class Create { Never, IfMissing, Always, New };  // New: fail when it exists
+enum class Create { Never, IfMissing, Always, New }; // New: fail when it exists
 
 // Opens a resolved, already allowed path. format: 0 ASCII, -1 Unicode,
 // -2 system default (ASCII). Raises the classic errors.
-Object* openTextStream(Interp& rt, const std::filesystem::path& resolved, int ioMode, Create create, int format);
+Object* openTextStream(Interp& rt, const std::filesystem::path& resolved, int ioMode, Create create,
+                       int format);
 
 // Windows-1252 <-> UTF-16. encode1252 returns false for a character the
 // code page cannot hold.
 std::u16string decode1252(std::string_view bytes);
 bool encode1252(std::u16string_view text, std::string& out);
 
-}  // namespace files
-}  // namespace vbs
+} // namespace files
+} // namespace vbs

@@ -8,7 +8,7 @@
 #include <vector>
 
 class WScriptObject final : public vbs::Object {
-public:
+  public:
     WScriptObject(vbs::Runtime& rt, std::string scriptPath, std::vector<std::string> args);
     std::u16string typeName() const override { return u"Object"; }
     vbs::DispId memberId(std::u16string_view name) override;
@@ -19,7 +19,7 @@ public:
     bool quit = false;
     int exitCode = 0;
 
-private:
+  private:
     bool echo(std::span<vbs::Value> args, vbs::HostError& err);
     bool sleep(std::span<vbs::Value> args, vbs::HostError& err);
 

@@ -23,12 +23,13 @@ bool readFile(const char* path, std::string& out) {
     std::stringstream ss;
     ss << in.rdbuf();
     out = ss.str();
-    if (out.size() >= 3 && (unsigned char)out[0] == 0xEF && (unsigned char)out[1] == 0xBB && (unsigned char)out[2] == 0xBF)
+    if (out.size() >= 3 && (unsigned char)out[0] == 0xEF && (unsigned char)out[1] == 0xBB &&
+        (unsigned char)out[2] == 0xBF)
         out.erase(0, 3);
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     // vbs [--include LIB.vbs]... [--timeout MS] FILE.vbs [args...]
@@ -37,9 +38,12 @@ int main(int argc, char** argv) {
     if (const char* t = std::getenv("VBS_TIMEOUT_MS")) timeoutMs = int32_t(std::strtol(t, nullptr, 10));
     int first = 1;
     while (first + 1 < argc) {
-        if (std::strcmp(argv[first], "--include") == 0) includes.push_back(argv[first + 1]);
-        else if (std::strcmp(argv[first], "--timeout") == 0) timeoutMs = int32_t(std::strtol(argv[first + 1], nullptr, 10));
-        else break;
+        if (std::strcmp(argv[first], "--include") == 0)
+            includes.push_back(argv[first + 1]);
+        else if (std::strcmp(argv[first], "--timeout") == 0)
+            timeoutMs = int32_t(std::strtol(argv[first + 1], nullptr, 10));
+        else
+            break;
         first += 2;
     }
     if (first >= argc) {
