@@ -107,6 +107,21 @@ CheckEq UBound(lk), CLng(2), "the locked array was not resized"
 ' Split / Join round trip.
 CheckEq Join(Split("a,b,c", ","), "-"), "a-b-c", "Split and Join"
 CheckEq UBound(Split("")), CLng(-1), "Split of an empty string"
+' Whole arrays: every element, not only the bounds.
+CheckEq Split("a,b,,c", ","), Array("a", "b", "", "c"), "Split keeps empty parts in place"
+CheckEq Split("a,b,c", ",", 2), Array("a", "b,c"), "Split with a limit leaves the rest whole"
+CheckEq Filter(Array(1, 12, 3), "1"), Array("1", "12"), "Filter gives the matching elements as texts"
+Dim pm(), pmWant(1, 3)
+ReDim pm(1, 1)
+pm(0, 0) = "a" : pm(1, 1) = "d"
+ReDim Preserve pm(1, 3)
+pmWant(0, 0) = "a" : pmWant(1, 1) = "d"
+CheckEq pm, pmWant, "Preserve keeps every element of a matrix in place"
+Dim deep, deepCopy, inner
+deep = Array(Array(1, 2), "x")
+deepCopy = deep
+inner = deepCopy(0) : inner(0) = 9 : deepCopy(0) = inner
+CheckEq deep, Array(Array(1, 2), "x"), "a copied array of arrays is independent"
 ' Large arrays fail cleanly.
 CheckErr "ReDim huge(1000000000)", 7, "a billion elements is out of memory"
 CheckErr "ReDim huge2(-5)", 9, "negative bound"

@@ -45,6 +45,8 @@ CheckEq VarType(k(2)), vbInteger, "a key keeps its subtype"
 i = d.Items
 CheckEq i(0), 10, "Items in insertion order"
 CheckEq i(1), "two", "second item"
+CheckEq d.Keys, Array("a", "b", 3, "missing", "new"), "Keys: every key with its subtype"
+CheckEq d.Items, Array(10, "two", Null, Empty, "n"), "Items: every item with its subtype"
 CheckEq UBound(CreateObject("Scripting.Dictionary").Keys), CLng(-1), "Keys of an empty dictionary"
 
 ' For Each gives the keys.
