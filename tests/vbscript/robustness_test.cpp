@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <thread>
 
 namespace {
+
+using namespace std::literals;
 
 int errorOf(const std::string& code, vbs::Config cfg = {}) {
     vbs::Runtime rt(cfg);
@@ -90,7 +94,7 @@ TEST(VbsRobustness, EndlessLoopWithTimeout) {
 }
 
 TEST(VbsRobustness, GarbageNeverCrashes) {
-    const char* samples[] = {
+    const std::string_view samples[] = {
         "",
         "\n\n",
         ")",
@@ -133,13 +137,39 @@ TEST(VbsRobustness, GarbageNeverCrashes) {
         "Erase 5",
         "a = Array(1)(0)(0)",
         "Set x = Nothing : x.y = 1",
+        "x = 1\ny = \nz = 2",
+        "Sub S\nx = 1 / 0\nEnd Sub\nS",
+        "x = 1\r\ry = (",
+        "x = 1\0y = 2"sv,
+        "Class C\nPublic Default Property Get P(i)\nP = Me(i)\nEnd Property\nEnd Class\n"
+        "Set c = New C\nx = c(1)",
     };
-    for (const char* s : samples) {
+    for (std::string_view s : samples) {
+        SCOPED_TRACE(testing::Message() << "garbage: \"" << s << "\"");
+        const int lines =
+            1 + int(std::count(s.begin(), s.end(), '\n') + std::count(s.begin(), s.end(), '\r'));
         vbs::Runtime rt;
-        rt.addCode(s);
-        rt.addCode(s); // twice: redefinitions must be safe too
+        for (int round = 0; round < 2; ++round) { // twice: redefinitions must be safe too
+            if (rt.addCode(s)) continue;
+            // A failure is a classic error the host can show: a number, a text and where it is.
+            const vbs::ErrorInfo& e = rt.lastError();
+            EXPECT_NE(e.number, 0);
+            EXPECT_FALSE(e.description.empty());
+            EXPECT_GE(e.line, 1);
+            EXPECT_LE(e.line, lines);
+            EXPECT_GE(e.column, 1);
+        }
+        // The engine that saw the garbage still runs code, as it is and after a reset.
+        for (int round = 0; round < 2; ++round) {
+            ASSERT_TRUE(rt.addCode("Function Twice__(n)\nTwice__ = n * 2\nEnd Function\nr__ = Twice__(21)"))
+                << rt.lastError().description;
+            vbs::Value r;
+            ASSERT_TRUE(rt.eval("r__ + 0", r)) << rt.lastError().description;
+            ASSERT_EQ(r.type(), vbs::VarType::Integer);
+            EXPECT_EQ(r.asInteger(), 42);
+            ASSERT_TRUE(rt.reset());
+        }
     }
-    SUCCEED();
 }
 
 } // namespace
