@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -88,14 +90,24 @@ TEST(VbsApi, RunUnknownProcedure) {
     EXPECT_EQ(rt.lastError().number, 35);
 }
 
+// The engine's only printer is MsgBox when the host shows no boxes: the prompt goes to
+// Config::output as UTF-8, one call per box, and the script carries on as if OK was pressed.
 TEST(VbsApi, OutputCallback) {
-    std::string out;
+    std::vector<std::string> out;
     vbs::Config cfg;
-    cfg.output = [&](std::string_view s) { out += s; };
+    cfg.output = [&](std::string_view s) { out.emplace_back(s); };
     vbs::Runtime rt(cfg);
-    rt.interp();
-    EXPECT_TRUE(rt.addCode("x = 1"));
+    ASSERT_TRUE(rt.addCode("x = 1"));
     EXPECT_TRUE(out.empty());
+    ASSERT_TRUE(rt.addCode("Sub Tell(n)\nMsgBox \"caf\xc3\xa9 \" & n, vbYesNo, \"T\"\nEnd Sub\n"
+                           "answer = MsgBox(12.5)"));
+    Value arg = Value::integer(2);
+    ASSERT_TRUE(rt.run("Tell", std::span<const Value>(&arg, 1)));
+    EXPECT_EQ(out, (std::vector<std::string>{"12.5", "caf\xc3\xa9 2"}));
+    Value r;
+    ASSERT_TRUE(rt.eval("answer", r));
+    ASSERT_EQ(r.type(), vbs::VarType::Integer);
+    EXPECT_EQ(r.asInteger(), 1); // vbOK
 }
 
 TEST(VbsApi, TimeoutStopsARunningScript) {
