@@ -6,18 +6,33 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
+ASAN_ARGS = -DPLAYER_WERROR=ON -DPLAYER_SANITIZE=ON -DPLAYER_WITH_SDL2=OFF -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"
+BENCH_ARGS = -DCMAKE_BUILD_TYPE=Release -DPLAYER_BUILD_BENCH=ON -DPLAYER_BUILD_TESTS=OFF
+FUZZ_ARGS = -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPLAYER_BUILD_FUZZ=ON -DPLAYER_BUILD_TESTS=OFF \
+  -DPLAYER_WITH_SDL2=OFF
 
-.PHONY: all deps build demo test test-main test-asan bench fuzz demo-files clean
+.PHONY: all deps build demo test check-format test-main test-asan bench fuzz demo-files clean
 
 all: build
 
 deps:
 	@tools/install-deps.sh
 
-$(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DPLAYER_WERROR=ON $(CMAKE_FLAGS)
+# Configures build folder $(1) with the CMake arguments $(2) when it has no build files yet, and
+# afresh (a new cache) whenever the arguments differ from the ones it was configured with, so
+# flags given later are never silently ignored.
+define configure
+	@mkdir -p $(1); args='-G Ninja $(2)'; \
+	if [ ! -f $(1)/build.ninja ] || [ "$$(cat $(1)/.configure-args 2>/dev/null)" != "$$args" ]; then \
+	  rm -f $(1)/CMakeCache.txt; echo "cmake -S . -B $(1) $$args"; \
+	  eval cmake -S . -B $(1) $$args && printf '%s' "$$args" > $(1)/.configure-args; \
+	fi
+endef
 
-build: deps $(BUILD)/build.ninja
+# A player's build: warnings are not errors, so a newer compiler still builds the game.
+build: deps
+	$(call configure,$(BUILD),$(CMAKE_FLAGS))
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Plays the bundled demo in a real window.
@@ -31,22 +46,27 @@ demo: build
 	$(BUILD)/run examples/demo
 
 # The whole suite, then the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
-test: deps test-main test-asan
+# The tests build with warnings as errors. The source format is checked first: it takes a second.
+test: deps check-format test-main test-asan
 
-test-main: build
+check-format:
+	@tools/check-format.sh
+
+test-main: deps
+	$(call configure,$(BUILD),$(CMAKE_FLAGS))
+	@grep -q '^PLAYER_WERROR:BOOL=ON' $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DPLAYER_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
 
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DPLAYER_WERROR=ON -DPLAYER_SANITIZE=ON -DPLAYER_WITH_SDL2=OFF \
-	  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" $(CMAKE_FLAGS)
+	$(call configure,$(ASAN_BUILD),$(ASAN_ARGS) $(CMAKE_FLAGS))
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(ASAN_BUILD) -j $(JOBS) --output-on-failure
 
 bench: deps
 	@tools/install-deps.sh lua5.4
-	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPLAYER_BUILD_BENCH=ON \
-	  -DPLAYER_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+	$(call configure,$(BUILD)-bench,$(BENCH_ARGS) $(CMAKE_FLAGS))
 	cmake --build $(BUILD)-bench -j $(JOBS)
 	@set -e; for b in $(BUILD)-bench/benchmarks/*; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
 
@@ -54,8 +74,7 @@ bench: deps
 # fuzz-corpus/NAME; the language tests and benchmark programs seed the VBScript fuzzers, the
 # frame files kept in fuzz/frames/corpus the frame fuzzer.
 fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DPLAYER_BUILD_FUZZ=ON -DPLAYER_BUILD_TESTS=OFF \
-	  -DPLAYER_WITH_SDL2=OFF $(CMAKE_FLAGS)
+	$(call configure,$(FUZZ_BUILD),$(FUZZ_ARGS) $(CMAKE_FLAGS))
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@set -e; for f in $(FUZZ_BUILD)/fuzzers/*; do \
 	  name=$$(basename $$f); mkdir -p fuzz-corpus/$$name; echo "== $$name ($(FUZZ_SECONDS) s)"; \
