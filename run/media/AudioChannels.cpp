@@ -41,7 +41,7 @@ void PlaySoundChannels(Session& s, RecordReader& r) {
 
 int LevelToVolume(double level) {
     // Level 10 is full volume; each step below it is 4 dB quieter, so level 0 is quiet, not silent.
-    return static_cast<int>(std::nearbyint((level - 10) * 400));
+    return WholeNumber<std::int32_t>((level - 10) * 400);
 }
 
 } // namespace run

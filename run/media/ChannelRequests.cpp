@@ -39,9 +39,7 @@ ChannelRequestBlock ReadChannelRequestBlock(RecordReader& r, bool dropExtra) {
         }
         ChannelRequestEntry e;
         // An Integer property: a value beyond its range is an overflow, not a wrapped number.
-        double command = slots[0].toNumber();
-        if (!(command > -32769.0 && command < 32768.0)) throw RecordError(RecordError::Kind::Overflow);
-        e.command = static_cast<std::int16_t>(command);
+        e.command = slots[0].toInteger();
         e.fade = slots[1].toBoolean();
         e.loop = slots[2].toBoolean();
         e.level = slots[3].toNumber();

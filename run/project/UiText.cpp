@@ -91,16 +91,12 @@ const Entry kEntries[] = {
     {51, "Disable Real-Time Effects", nullptr},
 };
 
-// A Variant field's number; text that is not a number counts as no valid mode or count.
+// A Variant field compared with a number: Empty counts as 0, True as -1 and False as 0,
+// numeric text as its number; Null matches no number; other text cannot be compared (a type
+// mismatch, which the caller reports as a file it cannot read).
 double numericValue(const RecordVariant& v) {
-    if (v.kind() == RecordVariant::Kind::Number) return v.toNumber();
-    if (v.kind() == RecordVariant::Kind::String) {
-        const std::string t = v.text();
-        char* end = nullptr;
-        double d = std::strtod(t.c_str(), &end);
-        if (!t.empty() && end && *end == '\0') return d;
-    }
-    return -1;
+    if (v.isNull()) return -1;
+    return v.toNumber();
 }
 
 } // namespace

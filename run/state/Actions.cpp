@@ -70,7 +70,7 @@ bool notZero(const RecordVariant& v) {
 bool notFalse(const RecordVariant& v) { return notZero(v); }
 
 void applyNameList(Session& s, RecordReader& r, bool apply, std::int16_t value) {
-    int count = static_cast<int>(r.readVariant().toNumber());
+    int count = r.readVariant().toLong();
     for (int i = 0; i < count; ++i) {
         std::string name = r.readString();
         if (apply && !name.empty()) ChangeVariableValue(s, name, value);
@@ -203,7 +203,7 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
                             if (!r.atBlockEnd()) { // G6
                                 a.loopHotspotSound = r.readBoolean();
                                 if (!r.atBlockEnd()) { // G7
-                                    a.transitionKind = static_cast<int>(r.readVariant().toNumber());
+                                    a.transitionKind = r.readVariant().toLong();
                                     a.transitionDuration = r.readDouble();
                                     if (!r.atBlockEnd()) { // G8
                                         a.runScript = r.readBoolean();

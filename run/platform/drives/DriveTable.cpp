@@ -62,7 +62,6 @@ std::optional<int> typeFromName(std::string_view name) {
 DriveTable DriveTable::FromMountTable(std::string_view mounts) {
     struct Mount { std::string point; int type; };
     std::vector<Mount> found;
-    bool haveRoot = false;
     std::size_t start = 0;
     while (start < mounts.size()) {
         std::size_t end = mounts.find('\n', start);
@@ -72,11 +71,7 @@ DriveTable DriveTable::FromMountTable(std::string_view mounts) {
         std::string device, point, fsType;
         if (!(line >> device >> point >> fsType)) continue;
         point = unescapeMountField(point);
-        if (point.empty() || point[0] != '/') continue;
-        if (point == "/") {
-            haveRoot = true;
-            continue;
-        }
+        if (point.empty() || point[0] != '/' || point == "/") continue;
         int type = 0;
         if (fsType == "iso9660" || fsType == "udf") type = kDriveCdRom;
         else if ((fsType == "vfat" || fsType == "exfat") && (under(point, "/media") || under(point, "/run/media")))
@@ -97,7 +92,6 @@ DriveTable DriveTable::FromMountTable(std::string_view mounts) {
     });
     DriveTable table;
     table.m_filled = true;
-    if (haveRoot) table.set('C', {"/", kDriveFixed});
     char letter = 'D';
     for (const Mount& m : found) {
         if (letter > 'Z') break;
@@ -110,10 +104,7 @@ DriveTable DriveTable::FromSystem() {
     std::ifstream in("/proc/mounts", std::ios::binary);
     std::ostringstream text;
     if (in) text << in.rdbuf();
-    DriveTable table = FromMountTable(text.str());
-    // Without a readable mount table the root folder still stands as C.
-    if (!table.find('C')) table.set('C', {"/", kDriveFixed});
-    return table;
+    return FromMountTable(text.str());
 }
 
 DriveTable DriveTable::FromDescription(const std::string& description) {
@@ -151,9 +142,11 @@ DriveTable DriveTable::FromEnvironment() {
 void DriveTable::set(char letter, Drive drive) {
     char l = upperLetter(letter);
     if (!l) return;
-    drive.root = withFinalSlash(std::move(drive.root));
-    m_drives[l] = std::move(drive);
     m_filled = true;
+    std::string root = withFinalSlash(std::move(drive.root));
+    if (root.find_first_not_of('/') == std::string::npos) return;
+    drive.root = std::move(root);
+    m_drives[l] = std::move(drive);
 }
 
 void DriveTable::remove(char letter) {

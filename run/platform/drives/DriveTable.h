@@ -21,8 +21,9 @@ struct Drive {
 
 class DriveTable {
   public:
-    // Letters from a scan of the mounted volumes: C is the root folder; CD and DVD volumes
-    // (iso9660, udf) come first from D on, then removable mounts, then network shares.
+    // Letters from a scan of the mounted volumes: CD and DVD volumes (iso9660, udf) come first
+    // from D on, then removable mounts, then network shares. The root file system gets no
+    // letter: a game reaches its own folders and its discs, never the whole machine.
     static DriveTable FromSystem();
     // Letters from a description "D=/path/to/cd1:cd;E=/other:fixed" (the RUN_DRIVES variable).
     static DriveTable FromDescription(const std::string& description);
@@ -35,6 +36,8 @@ class DriveTable {
     // read from a description counts as filled.
     bool filled() const { return m_filled; }
 
+    // A letter for a folder. The root folder "/" is refused (the letter stays free): a drive
+    // that stood for the whole file system would let a game's paths reach any file.
     void set(char letter, Drive drive);
     void remove(char letter);
     // The drive of a letter (any case), if there is one.

@@ -5,3 +5,4 @@
 #include "run/project/record/RecordReader.h"
 #include "run/project/record/RecordVariant.h"
 #include "run/project/record/RecordWriter.h"
+#include "run/project/record/WholeNumber.h"

@@ -3,6 +3,7 @@
 #include "run/platform/files/AtomicFile.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/record/RecordNumber.h"
+#include "run/project/record/WholeNumber.h"
 
 #include <cmath>
 #include <cstring>
@@ -57,12 +58,14 @@ double fieldNumber(std::string_view raw, std::size_t start) {
 
 template <typename T>
 T fieldWhole(std::string_view raw, std::size_t start) {
-    // nearbyint rounds half to even in the default rounding mode, as the classic runtime does.
-    const double value = std::nearbyint(fieldNumber(raw, start));
-    if (!(value >= double(std::numeric_limits<T>::min()) && value <= double(std::numeric_limits<T>::max())))
+    const double value = fieldNumber(raw, start);
+    try {
+        return WholeNumber<T>(value);
+    } catch (const RecordError&) {
+        // The same error, naming the field and where it stands.
         throw RecordError(Kind::Overflow, describe(trimBlanks(raw), start) + " does not fit in " +
                                               std::to_string(sizeof(T) * 8) + " bits");
-    return static_cast<T>(value);
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "run/project/record/RecordError.h"
 #include "run/project/record/RecordNumber.h"
+#include "run/project/record/WholeNumber.h"
 
 #include <string_view>
 
@@ -45,5 +46,8 @@ double RecordVariant::toNumber() const {
 bool RecordVariant::toBoolean() const {
     return toNumber() != 0;
 }
+
+std::int16_t RecordVariant::toInteger() const { return WholeNumber<std::int16_t>(toNumber()); }
+std::int32_t RecordVariant::toLong() const { return WholeNumber<std::int32_t>(toNumber()); }
 
 } // namespace run

@@ -2,6 +2,7 @@
 // the field's type in advance.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -42,6 +43,10 @@ public:
     // Non-zero numbers and True are true; Empty, Null, False and 0 false; strings as a
     // Boolean field reads them. Throws RecordError TypeMismatch otherwise.
     bool toBoolean() const;
+    // toNumber() as a 16-bit Integer or 32-bit Long: rounded half to even; Overflow outside
+    // the type's range.
+    std::int16_t toInteger() const;
+    std::int32_t toLong() const;
 
     const std::string& stringValue() const { return m_string; }
 

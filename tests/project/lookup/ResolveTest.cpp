@@ -102,6 +102,26 @@ TEST(ResolveProjectFileTest, NamesLeavingTheProjectNeverReachOutsideFiles) {
     EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "d:/Games/House.jpg"), inFrames);
 }
 
+TEST(ResolveProjectFileTest, ACdProjectReachesItsDiscsAndNothingElse) {
+    LookupRig r;
+    r.makeCdProject(1, {});
+    const std::string secret = r.putOutside("home/secret.jpg", "outside");
+    const std::string onCd = r.putOutside("cd1/Data/Quest/Frames/" + HiddenPath("scene.jpg", true));
+    // The machine's own mount table: the root file system and one CD.
+    r.s.drives = platform::DriveTable::FromMountTable("/dev/sda1 / ext4 rw 0 0\n/dev/sr0 " + (r.tmp / "cd1").string() +
+                                                      " iso9660 ro 0 0\n");
+    LoadCdIndex(r.s);
+    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg"), onCd);
+    for (const std::string& asked : {secret, "C:" + secret, std::string("C:\\etc\\passwd"),
+                                     r.s.paths.frames + "..\\..\\home\\secret.jpg"}) {
+        SCOPED_TRACE(asked);
+        std::string got = ResolveProjectFile(r.s, asked);
+        auto found = platform::FindPathNoCase(got);
+        EXPECT_FALSE(found && fs::equivalent(*found, secret));
+        EXPECT_FALSE(found && fs::exists("/etc/passwd") && fs::equivalent(*found, "/etc/passwd"));
+    }
+}
+
 TEST(ResolveProjectFileTest, AnyInputGivesAnAnswerWithoutFailing) {
     LookupRig r;
     r.put("Frames/house.jpg");

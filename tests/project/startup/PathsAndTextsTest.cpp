@@ -160,6 +160,9 @@ TEST(UiTextTable, UnreadableFilesGiveTheBoxAndTheProgramSet) {
         {"61 overrides", [&](ProjectBuilder& p) { p.texts(2, tooMany); }},
         {"an empty file", [](ProjectBuilder& p) { p.file("Config/Texts", ""); }},
         {"fewer overrides than counted", [](ProjectBuilder& p) { p.file("Config/Texts", "2\r\n\r\n\r\n\r\n\r\n\r\n5\r\nOne\r\nTwo\r\n"); }},
+        // A mode that is text, not a number, cannot be compared with the mode numbers.
+        {"a text mode", [](ProjectBuilder& p) { p.file("Config/Texts", "\"garbage\r\nmore"); }},
+        {"a mode of stray bytes", [](ProjectBuilder& p) { p.file("Config/Texts", "\x01\x02\xff,,\r\n"); }},
     };
     for (const auto& c : cases) {
         SessionRig rig;
@@ -173,14 +176,21 @@ TEST(UiTextTable, UnreadableFilesGiveTheBoxAndTheProgramSet) {
 }
 
 TEST(UiTextTable, UnknownModeLeavesTheTableAsItIs) {
-    for (const char* bytes : {"7\r\n", "\"garbage\r\nmore", "\x01\x02\xff,,\r\n"}) {
+    // An empty mode is 0 and #FALSE# is 0 too: the program set. #TRUE# (-1), 7 and #NULL# are
+    // other modes, which apply no set.
+    const struct {
+        const char* bytes;
+        const char* first;   // entry 1 afterwards
+    } cases[] = {{"7\r\n", "before"}, {"#TRUE#\r\n", "before"}, {"#NULL#\r\n", "before"}, {"\r\n", "Start"},
+                 {",1\r\n", "Start"}, {"#FALSE#\r\n", "Start"},   {"\"1\"\r\n", "Start New Game"}};
+    for (const auto& c : cases) {
         TempFolder tmp;
         ProjectBuilder project(tmp / "game");
-        project.file("Config/Texts", bytes);
+        project.file("Config/Texts", c.bytes);
         UiText texts;
-        texts.applySet(true);
-        ASSERT_NO_THROW(LoadUiTextsFromFile((project.folder() / "Config" / "Texts").string(), texts));
-        EXPECT_EQ(texts[1], "Start New Game");
+        texts.set(1, "before");
+        ASSERT_NO_THROW(LoadUiTextsFromFile((project.folder() / "Config" / "Texts").string(), texts)) << c.bytes;
+        EXPECT_EQ(texts[1], c.first) << c.bytes;
     }
 }
 
