@@ -88,6 +88,13 @@ std::vector<std::string> Player::describeState() {
         }
         const platform::Element& box = g.get("LabelMessageBox");
         if (box.visible) out.push_back("message: " + box.caption);
+        // The menu bar as the player sees it: the visible top-level menus, in bar order.
+        std::string menus;
+        for (const auto& e : g.elements()) {
+            if (e->kind != platform::ElementKind::Menu || e->container || !e->visible) continue;
+            menus += (menus.empty() ? "" : ", ") + e->name;
+        }
+        if (!menus.empty()) out.push_back("menus: " + menus);
         for (int i = 1; i <= m_game.inventory().ObjectsCount(); ++i) {
             out.push_back("item: " + std::to_string(i) + " = " + m_game.inventory().itemName(i));
         }
@@ -97,6 +104,9 @@ std::vector<std::string> Player::describeState() {
         for (const auto& v : m_session.variables.VariablesVariant) {
             out.push_back("variable: " + v.Name + " = " + v.Value.text());
         }
+    }
+    if (active) {
+        if (auto tip = m_ui.toolTipOn(*active)) out.push_back("tooltip: " + *tip);
     }
     return out;
 }

@@ -18,6 +18,8 @@
 
 namespace run {
 
+class GameWindow;
+
 // Flags through which interleaved long operations coordinate.
 struct Flags {
     bool Quitting = false;                 // the game is being left
@@ -66,8 +68,8 @@ struct Session {
     CdIndex cdIndex;
     platform::DriveTable drives;
 
-    // The game window `Game` while it exists (null before Start and after unloading).
-    platform::Form* gameForm = nullptr;
+    // The game window `Game` while it is loaded (null before Start and after unloading).
+    GameWindow* game = nullptr;
 
     // Where the subsystems note the steps they run, in order, when a test asks for it.
     std::vector<std::string>* trace = nullptr;

@@ -18,12 +18,8 @@ namespace run {
 using platform::Element;
 
 void GameWindow::wireText(Element& text) {
-    text.onMouseDown = [this](const platform::MouseArgs& a) {
-        m_s.flags.StopMovie = true;
-        m_s.flags.SkipTransitionRequested = true;
-        if (OneTimeVideoPlaying(m_s)) return;
-        if (a.button == platform::kRightButton) RightClickMenus();
-    };
+    // A text takes clicks as the frame picture does: it starts no action.
+    text.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
     int n = text.index;
     text.onMouseMove = [this, n](const platform::MouseArgs& a) {
         if (Element* e = m_form.find("Text", n)) pointerOverFrame(platform::TwipsToPixels(e->top + a.y));
@@ -68,8 +64,8 @@ void GameWindow::LoadTexts() {
                 std::string caption = v.text();
                 t.caption = platform::LowerCaseWin(caption) == "[empty]" ? std::string() : caption;
             });
-            field([&](const RecordVariant& v) { t.left = static_cast<int>(std::lround(v.toNumber())); });
-            field([&](const RecordVariant& v) { t.top = static_cast<int>(std::lround(v.toNumber())); });
+            field([&](const RecordVariant& v) { t.left = v.toLong(); });
+            field([&](const RecordVariant& v) { t.top = v.toLong(); });
             field([&](const RecordVariant& v) { t.font.bold = v.toBoolean(); });
             field([&](const RecordVariant& v) { t.font.italic = v.toBoolean(); });
             field([&](const RecordVariant& v) {
@@ -83,9 +79,7 @@ void GameWindow::LoadTexts() {
             field([&](const RecordVariant& v) { t.font.strikeout = v.toBoolean(); });
             field([&](const RecordVariant& v) { t.font.underline = v.toBoolean(); });
             field([&](const RecordVariant& v) {
-                double colour = v.toNumber();
-                if (!(colour > -2147483649.0 && colour < 2147483648.0)) throw RecordError(RecordError::Kind::Overflow);
-                t.foreColor = static_cast<platform::ColorRef>(static_cast<std::int64_t>(colour)) & 0xFFFFFF;
+                t.foreColor = static_cast<platform::ColorRef>(v.toLong()) & 0xFFFFFF;
             });
             platform::AutoSizeToCaption(t, fonts);
             t.visible = true;
@@ -150,9 +144,11 @@ void GameWindow::ShowTextMessage(const std::string& text, bool inFrame, bool noT
         box.visible = true;
         m_form.zOrder(box, 0);
         m_form.zOrder(label, 0);
+        platform::TimerElement* t = m_form.findTimer("TimerMessageBox");
+        t->setEnabled(false);
+        // A message without time-out also stops the time of the one it replaces, which would
+        // otherwise hide the new message early.
         if (!noTimeout) {
-            platform::TimerElement* t = m_form.findTimer("TimerMessageBox");
-            t->setEnabled(false);
             t->setInterval(1000 + 70 * static_cast<int>(platform::Utf8ToCp1252Lossy(text).size()));
             t->setEnabled(true);
         }

@@ -111,9 +111,14 @@ void GameWindow::rebuildFrameList() {
 void GameWindow::applyOptionsFromSettings() {
     m_form.get("mnuDisableTransitions").value = m_s.transitionsDisabled ? 1 : 0;
     m_form.get("mnuDisableEffects").value = m_s.effectsDisabled ? 1 : 0;
+}
+
+void GameWindow::applyMenuOption3() {
+    // The project switch turns off the Options menu and the script commands of the Debug menu.
     bool enabled = !m_s.info.MenuOption3;
-    m_form.get("mnuEditProcedures").enabled = enabled;
-    m_form.get("mnuInterceptCode").enabled = enabled;
+    for (const char* name : {"mnuOptions", "mnuExecuteVBScript", "mnuEditProcedures", "mnuInterceptCode"}) {
+        m_form.get(name).enabled = enabled;
+    }
 }
 
 void GameWindow::toggleOption(const char* menu, const char* setting, bool& flag) {
@@ -145,10 +150,10 @@ void GameWindow::ShowMenus() {
     } else {
         options.visible = false;
     }
-    m_form.get("mnuDebug").visible = m_debugUnlocked;
+    // Only the hidden key sequence shows the Debug menu; showing the bar hides it again.
+    m_form.get("mnuDebug").visible = false;
     m_menusVisible = true;
     m_menuDropdownOpened = false;
-    m_s.note("ShowMenus");
 }
 
 void GameWindow::HideMenus() {
@@ -160,7 +165,6 @@ void GameWindow::HideMenus() {
         m_s.ui.closeMenus(m_form);
     }
     m_menuDropdownOpened = false;
-    m_s.note("HideMenus");
 }
 
 void GameWindow::RightClickMenus() {
@@ -192,16 +196,14 @@ void GameWindow::onKeyDown(int keyCode, int shift) {
         else if (keyCode == platform::kKeyA + ('S' - 'A') && !m_s.info.DisableSaveGame) showSaveWindow();
         else if (keyCode == platform::kKeyA + ('Q' - 'A')) exitCommand();
     }
-    if (keyCode >= platform::kKeyF1 && keyCode <= platform::kKeyF12) {
-        if (keyCode == kDebugSequence[m_debugKeys]) {
-            if (++m_debugKeys == 4) {
-                m_debugKeys = 0;
-                m_debugUnlocked = true;
-                m_form.get("mnuDebug").visible = true;
-            }
-        } else {
-            m_debugKeys = keyCode == kDebugSequence[0] ? 1 : 0;
+    // Any key that does not continue the hidden sequence starts it over.
+    if (keyCode == kDebugSequence[m_debugKeys]) {
+        if (++m_debugKeys == 4) {
+            m_debugKeys = 0;
+            m_form.get("mnuDebug").visible = true;
         }
+    } else {
+        m_debugKeys = keyCode == kDebugSequence[0] ? 1 : 0;
     }
 }
 

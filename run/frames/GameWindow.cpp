@@ -94,7 +94,7 @@ void GameWindow::load() {
     m_form.enabled = true;
     m_form.caption = m_s.info.AdventureName;
     applyMenuCaptions();
-    m_s.gameForm = &m_form;
+    m_s.game = this;
     m_s.ui.load(m_form);
 }
 
@@ -203,7 +203,7 @@ void GameWindow::StartUnloading() {
 
 void GameWindow::onUnloadTimer() {
     m_form.enabled = true;
-    m_form.mousePointer = platform::kPointerDefault;
+    ApplyDefaultPointer(m_form);
     m_form.findTimer("TimerUnloadMe")->setEnabled(false);
     m_s.ui.unload(m_form);
 }
@@ -213,7 +213,7 @@ void GameWindow::unloadWindow() {
     HaltGame(m_s);
     m_s.note("RemoveComponents");
     RestoreDesktopMode(m_s);
-    m_s.gameForm = nullptr;
+    m_s.game = nullptr;
     if (m_onUnloaded) m_onUnloaded();
 }
 

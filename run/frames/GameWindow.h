@@ -80,6 +80,7 @@ class GameWindow {
     void applyMenuCaptions();
     void rebuildFrameList();
     void applyOptionsFromSettings();
+    void applyMenuOption3();
     void toggleOption(const char* menu, const char* setting, bool& flag);
     void exitCommand();
     void showLoadWindow();
@@ -113,7 +114,6 @@ class GameWindow {
     bool m_menuDropdownOpened = false;
     int m_clickX = 0, m_clickY = 0;
     int m_debugKeys = 0;               // position in the hidden key sequence
-    bool m_debugUnlocked = false;
 };
 
 } // namespace run

@@ -36,29 +36,23 @@ struct HotspotBlock {
     std::string videoFile;
 };
 
-int asInt(const RecordVariant& v) {
-    double d = std::nearbyint(v.toNumber());
-    if (!(d >= -2147483648.0 && d <= 2147483647.0)) throw RecordError(RecordError::Kind::Overflow);
-    return static_cast<int>(d);
-}
-
 // A position or size in twips: the element sits 30 twips further in and is 60 smaller, so
 // values at the very ends of the range would overflow there.
 int asTwips(const RecordVariant& v) {
-    int t = asInt(v);
+    int t = v.toLong();
     if (t > 2147483647 - 30 || t < -2147483647 + 60) throw RecordError(RecordError::Kind::Overflow);
     return t;
 }
 
 void skipNameList(RecordReader& r) {
-    int n = asInt(r.readVariant());
+    int n = r.readVariant().toLong();
     for (int i = 0; i < n; ++i) r.readVariant();
 }
 
 HotspotBlock readBlock(RecordReader& r) {
     HotspotBlock b;
     r.readVariant();
-    b.mergeMark = asInt(r.readVariant());
+    b.mergeMark = r.readVariant().toLong();
     for (int i = 3; i <= 10; ++i) r.readVariant();
     b.left = asTwips(r.readVariant());
     b.top = asTwips(r.readVariant());
@@ -119,7 +113,8 @@ void GameWindow::ApplyDefaultPointer(Element& e) {
 }
 
 void GameWindow::ResetDefaultPointer() {
-    for (const char* name : {"PictureBox", "BackImage", "FrameMessageBox", "LabelMessageBox", "picWhere"}) {
+    for (const char* name : {"PictureBox", "BackImage", "FrameMessageBox", "LabelMessageBox", "Inventory1", "Inventory2",
+                             "Inventory_Background", "picWhere", "picStart", "picEnd", "PicRipplingWater"}) {
         if (Element* e = m_form.find(name)) ApplyDefaultPointer(*e);
     }
     for (const char* name : {"Area", "AniGifBox", "Text", "PickedObject"}) {
@@ -151,7 +146,7 @@ void GameWindow::wireArea(Element& area) {
         AreaClick(n, a.button);
         // A short pause after the action, cut short when the game is being left.
         for (int waited = 0; waited < 100 && !m_s.flags.Quitting; waited += 10) m_s.ui.waitWithEvents(10);
-        if (m_s.ui.isLoaded(m_form)) m_form.mousePointer = platform::kPointerDefault;
+        if (m_s.ui.isLoaded(m_form)) ApplyDefaultPointer(m_form);
     };
 }
 
@@ -300,7 +295,7 @@ void GameWindow::ShowOrNotShowAreas() {
                     // A list never reaches past the block's separator, whatever its count says.
                     auto scan = [&](auto hides) {
                         if (r.atBlockEnd()) return false;
-                        int count = asInt(r.readVariant());
+                        int count = r.readVariant().toLong();
                         for (int i = 0; i < count && !r.atBlockEnd(); ++i) {
                             std::int16_t value = GetVariableValue(m_s.variables, r.readVariant().text());
                             if (value != kNoSuchVariable && hides(value)) return true;

@@ -198,7 +198,10 @@ void GameWindow::drawBackground() {
     Element& area = m_form.get("PictureBox");
     if (m_current.PictureType == 0) {
         area.picture.reset();
-        platform::ColorRef colour = static_cast<platform::ColorRef>(std::strtoul(m_current.Picture.c_str(), nullptr, 10)) & 0xFFFFFF;
+        // The colour is a number held as text; anything else fails the opening, as comparing it
+        // with the area's colour does.
+        platform::ColorRef colour =
+            static_cast<platform::ColorRef>(RecordVariant::string(m_current.Picture).toLong()) & 0xFFFFFF;
         if (colour != area.backColor) area.backColor = colour;
     } else if (m_current.PictureType == 1) {
         area.backColor = 0x000000;
@@ -243,6 +246,7 @@ void GameWindow::ResetAll() {
         hideTextMessage();
         ResetDefaultPointer();
         rebuildFrameList();
+        applyMenuOption3();
         s.note("LoadPlugins");
         LoadVariables(s);
         s.note("LoadProcedures");

@@ -2,6 +2,7 @@
 #include "run/project/FileLookup.h"
 
 #include "run/core/Session.h"
+#include "run/frames/GameWindow.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
@@ -166,7 +167,7 @@ std::string driveSetting(const Session& s, const std::string& fallback) {
 }
 
 platform::TimerElement* gameTimer(Session& s, const char* name) {
-    return s.gameForm ? s.gameForm->findTimer(name) : nullptr;
+    return s.game ? s.game->form().findTimer(name) : nullptr;
 }
 
 } // namespace
@@ -251,11 +252,10 @@ void HaltGame(Session& s) {
 
 void StopEverything(Session& s) {
     s.flags.Quitting = true;
-    if (s.gameForm) {
-        if (platform::Element* frame = s.gameForm->find("PictureBox")) frame->visible = false;
-    }
+    if (s.game) s.game->form().get("PictureBox").visible = false;
     HaltGame(s);
-    s.note("ShowMenus");
+    // The player is left with the menu bar, to quit or load a game.
+    if (s.game) s.game->ShowMenus();
 }
 
 std::string LocateOnCd(Session& s, const std::string& path) {

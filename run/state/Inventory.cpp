@@ -74,23 +74,29 @@ void Inventory::build(platform::Form& form, Element& frameArea) {
     timer.onTimer = [this] { onTimer(); };
 }
 
-int Inventory::cellWidth() const { return m_s.info.InventorySpacingX * kTwips + 480; }
-int Inventory::cellHeight() const { return m_s.info.InventorySpacingY * kTwips + 480; }
+// The spacings are 32-bit numbers from the project file: the layout is worked out in 64 bits and
+// a result beyond the twips range is an overflow, not a wrapped position.
+std::int64_t Inventory::cellWidth() const { return std::int64_t(m_s.info.InventorySpacingX) * kTwips + 480; }
+std::int64_t Inventory::cellHeight() const { return std::int64_t(m_s.info.InventorySpacingY) * kTwips + 480; }
+
+int Inventory::columns() const {
+    std::int64_t width = std::int64_t(m_s.info.FrameWidth) * kTwips;
+    return static_cast<int>(std::clamp<std::int64_t>(width / std::max<std::int64_t>(1, cellWidth()), 1, 32767));
+}
 
 void Inventory::placeItem(Element& item, int n) {
-    int columns = std::max(1, (m_s.info.FrameWidth * kTwips) / std::max(1, cellWidth()));
-    int column = (n - 1) % columns, row = (n - 1) / columns;
-    item.left = m_s.info.InventorySpacingX * kTwips + column * cellWidth();
-    item.top = m_s.info.InventorySpacingY * kTwips + row * cellHeight();
+    int column = (n - 1) % columns(), row = (n - 1) / columns();
+    item.left = WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingX) * kTwips + double(column) * cellWidth());
+    item.top = WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingY) * kTwips + double(row) * cellHeight());
 }
 
 void Inventory::layOutPanel() {
     if (!m_s.info.InventoryEnabled || m_count == 0) return;
-    int columns = std::max(1, (m_s.info.FrameWidth * kTwips) / std::max(1, cellWidth()));
-    int lastRow = (m_count - 1) / columns;
+    int lastRow = (m_count - 1) / columns();
     Element& panel = m_form->get("Inventory1");
     bool wasClosed = panel.top <= -panel.height;
-    panel.height = m_s.info.InventorySpacingY * kTwips + (lastRow + 1) * cellHeight();
+    panel.height =
+        WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingY) * kTwips + double(lastRow + 1) * cellHeight());
     if (wasClosed) panel.top = -panel.height;   // a closed panel stays out of sight as it grows
     Element& background = m_form->get("Inventory_Background");
     if (background.visible) {
@@ -117,7 +123,7 @@ void Inventory::Reset() {
         panel.visible = true;
         panel.width = m_s.info.FrameWidth * kTwips;
         panel.left = 0;
-        panel.height = m_s.info.InventorySpacingY * kTwips * 2 + 480;
+        panel.height = WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingY) * kTwips * 2 + 480);
         panel.top = -panel.height;
         button.top = 0;
         button.left = (panel.width - button.width) / 2;
@@ -180,6 +186,7 @@ void Inventory::wireItem(Element& item) {
 
 void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
     std::string icon;
+    bool halfAdded = false;   // the element exists but has no icon and name yet
     try {
         m_form->findTimer("TimerInventory")->setEnabled(false);
         {
@@ -187,8 +194,9 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
             icon = r.readVariant().text();
         }
         if (m_count >= 32767) throw std::overflow_error("Overflow");
+        Element& item = m_form->loadArrayMember("PickedObject", m_count + 1);
         ++m_count;
-        Element& item = m_form->loadArrayMember("PickedObject", m_count);
+        halfAdded = true;
         wireItem(item);
         placeItem(item, m_count);
         platform::PictureResult loaded = platform::LoadPictureFile(ResolveProjectFile(m_s, m_s.paths.areas + icon));
@@ -197,8 +205,10 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
         item.stretch = true;
         item.width = item.height = 32 * kTwips;
         item.tag = name;
+        item.toolTipText = name;
         item.caption.clear();
         item.visible = true;
+        halfAdded = false;
         m_form->zOrder(item, 0);
         if (m_s.info.InventoryEnabled) {
             layOutPanel();
@@ -215,6 +225,12 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
             t->setEnabled(true);
         }
     } catch (const std::exception&) {
+        // An item whose icon did not load goes again: left in place it would be an invisible,
+        // nameless hole in the grid that a save would store with an empty name.
+        if (halfAdded) {
+            m_form->unloadArrayMember("PickedObject", m_count);
+            --m_count;
+        }
         m_s.showErrorBox(" Unable to pick up the item named '" + name + "'. The item may be unavailable, or the icon '" +
                          icon + "' associated to the item may be corrupt.");
     }
@@ -228,6 +244,7 @@ void Inventory::RemovePickedObject(int index) {
             const Element& from = m_form->get("PickedObject", i + 1);
             to.picture = from.picture;
             to.tag = from.tag;
+            to.toolTipText = from.toolTipText;
         }
         m_form->unloadArrayMember("PickedObject", m_count);
         --m_count;

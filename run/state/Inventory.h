@@ -47,8 +47,9 @@ class Inventory {
     bool dragging() const { return m_dragging; }
 
   private:
-    int cellWidth() const;
-    int cellHeight() const;
+    std::int64_t cellWidth() const;
+    std::int64_t cellHeight() const;
+    int columns() const;
     void placeItem(platform::Element& item, int n);
     void layOutPanel();
     void requestDirection(int direction);

@@ -36,7 +36,11 @@ TEST(FrameTexts, AlternateListWinsAndCaptionsAndFontsFollowTheFile) {
     EXPECT_EQ(t->left, 300);
     EXPECT_EQ(t->top, 450);
     EXPECT_EQ(t->foreColor, 0x00FF00u);
-    EXPECT_GT(t->width, 0) << "sized to its caption";
+    // Sized to its caption in its own font: a bold 20-point word is wider than at 10 points.
+    auto& fonts = rig.driver->player().ui().fonts();
+    EXPECT_EQ(t->width, platform::PixelsToTwips(fonts.measure(t->font, "Words").width));
+    EXPECT_EQ(t->height, platform::PixelsToTwips(fonts.lineHeight(t->font)));
+    EXPECT_GT(t->width, platform::PixelsToTwips(fonts.measure({"Arial", 10}, "Words").width));
 }
 
 TEST(FrameTexts, DamagedBlockIsSkippedWholeAndTheNextLoads) {
@@ -126,6 +130,9 @@ TEST(TextMessage, HidesAfterOneSecondAndSeventyMillisecondsACharacter) {
     d.wait(1);
     EXPECT_EQ(message(), "");
 
+    // A message without time-out stays, even when it replaces one whose time is still running.
+    rig.game().ShowTextMessage(thirty, true, false);
+    d.wait(1000);
     rig.game().ShowTextMessage("stays", true, true);
     d.wait(60000);
     EXPECT_EQ(message(), "message: stays");

@@ -24,11 +24,32 @@ TEST(OpenFrame, StepsRunInTheirFixedOrder) {
     rig.project.hotspots("Start", {{}});
     rig.start();
 
-    const char* order[] = {"OpenFrame Start", "ResetTimedEvents", "FramesHistoryAdd Start", "ReadFrameFile",
-                           "StoreFrameChannelRequests", "FrameSoundOnOpen", "ResetFrameTexts", "ResetFrameAreas",
-                           "DrawBackground", "LoadTexts", "ReadHotspotCount", "LoadAreas", "ResetScriptModule",
-                           "RunFrameEntryScript", "ShowOrNotShowAreas", "FrameSoundAfterShow", "ApplyChannelRequests",
-                           "EnableAudioFadeTimer", "FrameTimer 3000 Start", "StartTimedEvents"};
+    // Every step of the opening, in the order other parts rely on.
+    const char* order[] = {"OpenFrame Start",
+                           "ResetTimedEvents",
+                           "ForgetTransitionDestination",
+                           "FramesHistoryAdd Start",
+                           "ReadFrameFile",
+                           "StoreFrameChannelRequests",
+                           "StopRipplingWater",
+                           "FrameSoundOnOpen",
+                           "ResetFrameTexts",
+                           "ResetFrameAreas",
+                           "DrawBackground",
+                           "LoadTexts",
+                           "ReadHotspotCount",
+                           "LoadAreas",
+                           "ResetScriptModule",
+                           "RunFrameEntryScript",
+                           "ShowOrNotShowAreas",
+                           "FrameSoundAfterShow",
+                           "ApplyChannelRequests",
+                           "EnableAudioFadeTimer",
+                           "LoadFrameDialogueIfAny Start",
+                           "StopOneTimeVideoPlayer",
+                           "RestartHotspotVideos",
+                           "FrameTimer 3000 Start",
+                           "StartTimedEvents"};
     int previous = -1;
     for (const char* step : order) {
         int at = rig.step(step);

@@ -47,10 +47,17 @@ TEST(GameMenus, OptionsFollowTheTwoMenuSwitches) {
 TEST(GameMenus, RightClicksToggleTheBarUnlessThereIsNoneOrItStays) {
     {
         GameRig g;
+        testing::TextSpec words{1, "Words", 400 * 15, 400 * 15, false, false, "Arial", 20, false, false, 0xFFFFFF};
+        g.project.texts("Start", {words});
         g.start();
         g.driver->click(300, 300, platform::kRightButton);
         EXPECT_TRUE(BarShown(g));
         g.driver->click(300, 300, platform::kRightButton);
+        EXPECT_FALSE(BarShown(g));
+        // A text takes clicks as the frame does: right shows the bar, left hides it.
+        g.driver->click(405, 405, platform::kRightButton);
+        EXPECT_TRUE(BarShown(g));
+        g.driver->click(405, 405);
         EXPECT_FALSE(BarShown(g));
     }
     {
@@ -99,18 +106,19 @@ TEST(GameMenus, CtrlKeysHonourTheDisabledCommands) {
     EXPECT_FALSE(g.session().flags.Quitting);
 }
 
-TEST(GameMenus, DebugSequenceUnlocksTheFrameList) {
+TEST(GameMenus, DebugSequenceShowsTheFrameListUntilTheBarIsShownAgain) {
     GameRig g;
     g.project.frame("Cellar", testing::Colour(0x101010));
     g.start();
+    g.driver->key("Escape");
+    ASSERT_TRUE(g.game().menusVisible());
     for (const char* k : {"F9", "F10", "F12", "F11", "F12"}) g.driver->key(k);
     EXPECT_FALSE(Shown(g, "mnuDebug")) << "out of order";
+    for (const char* k : {"F9", "F10", "a", "F11", "F12"}) g.driver->key(k);
+    EXPECT_FALSE(Shown(g, "mnuDebug")) << "a key that is no function key starts the sequence over";
     for (const char* k : {"F9", "F9", "F10", "F11", "F12"}) g.driver->key(k);
     EXPECT_TRUE(Shown(g, "mnuDebug")) << "a repeated first key starts the sequence again";
 
-    g.driver->key("Escape");
-    ASSERT_TRUE(g.game().menusVisible());
-    EXPECT_TRUE(Shown(g, "mnuDebug")) << "and it stays in the bar";
     platform::WindowSystem& ui = g.driver->player().ui();
     ASSERT_TRUE(ui.chooseMenu(g.form(), g.form().get("mnuDebug")));
     std::vector<std::string> listed;
@@ -121,6 +129,27 @@ TEST(GameMenus, DebugSequenceUnlocksTheFrameList) {
     ASSERT_TRUE(ui.chooseMenu(g.form(), g.form().get("mnuFrameName", 1)));
     EXPECT_EQ(g.frame(), "Cellar");
     EXPECT_EQ(ui.menuState(g.form()).open, nullptr);
+
+    // Showing the bar again shows it without the Debug menu.
+    g.driver->key("Escape");
+    g.driver->key("Escape");
+    ASSERT_TRUE(g.game().menusVisible());
+    EXPECT_FALSE(Shown(g, "mnuDebug"));
+}
+
+TEST(GameMenus, MenuOption3TurnsOffTheOptionsAndTheScriptCommands) {
+    for (bool option3 : {false, true}) {
+        GameRig g;
+        g.info.MenuOption3 = option3;
+        g.start();
+        for (const char* menu : {"mnuOptions", "mnuExecuteVBScript", "mnuEditProcedures", "mnuInterceptCode"}) {
+            EXPECT_EQ(g.form().get(menu).enabled, !option3) << menu;
+        }
+        g.driver->key("Escape");
+        platform::WindowSystem& ui = g.driver->player().ui();
+        EXPECT_EQ(ui.chooseMenu(g.form(), g.form().get("mnuOptions")), !option3);
+        EXPECT_TRUE(g.form().get("mnuLoadGame").enabled);
+    }
 }
 
 TEST(GameMenus, OptionsAreSavedAndReadBackAtTheNextGame) {
@@ -212,6 +241,45 @@ TEST(GameWindowUnloading, QuitReturnsToTheWelcomeWindowOrEndsTheProgram) {
             EXPECT_EQ(ui.activeForm(), &g.driver->player().welcome().form());
         }
     }
+}
+
+TEST(GameWindowUnloading, ASecondGameInTheSameRunStartsAfresh) {
+    GameRig g;
+    g.info.SkipWelcomeWindow = false;
+    g.info.OfferResolutionChange = 0;
+    g.item("key");
+    ActionSpec take;
+    take.variable = "v";
+    take.setOne = true;
+    take.disappear = true;
+    take.pickItem = "key";
+    take.goToFrame = "Other";
+    ActionSpec quit;
+    quit.quit = true;
+    g.project.hotspots("Start", {Spot(100, 100, 50, 50)}).actions("Start", {take});
+    g.project.hotspots("Other", {Spot(100, 100, 50, 50)}).actions("Other", {quit});
+    g.start();
+    WelcomeWindow& welcome = g.driver->player().welcome();
+    welcome.ClickButton(0);
+    g.driver->click(125, 125);
+    ASSERT_EQ(g.frame(), "Other");
+    ASSERT_EQ(g.var("v"), 1);
+    ASSERT_EQ(g.items(), std::vector<std::string>{"key"});
+    ASSERT_EQ(g.session().variables.Disappear.Count(), 1);
+    g.driver->click(125, 125);
+    g.driver->wait(500);
+    ASSERT_FALSE(g.game().loaded());
+
+    welcome.ClickButton(0);
+    EXPECT_EQ(g.frame(), "Start");
+    EXPECT_EQ(g.var("v"), 0);
+    EXPECT_TRUE(g.items().empty());
+    EXPECT_EQ(g.session().variables.Disappear.Count(), 0);
+    EXPECT_EQ(g.game().framesHistory(), std::vector<std::string>{"Start"});
+    EXPECT_EQ(g.stateLines("hotspot: "), std::vector<std::string>{"hotspot: 1 at 100,100 size 50x50"})
+        << "the hotspot made to disappear in the first game is back";
+    EXPECT_FALSE(g.session().flags.Quitting);
+    EXPECT_TRUE(g.driver->boxes().empty());
 }
 
 TEST(GameWindowTimers, SelfTargetAndZeroTimersDoNotSpin) {

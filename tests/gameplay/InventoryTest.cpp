@@ -223,5 +223,83 @@ TEST(Inventory, MissingItemFileShowsThePickUpErrorBox) {
     EXPECT_EQ(g.frame(), "Start");
 }
 
+TEST(Inventory, AnItemWhoseIconFailsLeavesNoHole) {
+    GameRig g;
+    g.item("a", 0xFF101010);
+    g.item("b", 0xFF202020);
+    g.project.item("broken", "broken.ico");
+    g.project.file("Areas/broken.ico", "these bytes are no icon");
+    g.start();
+    g.give({"a", "broken", "b"});
+    EXPECT_EQ(g.boxesWith(" Unable to pick up the item named 'broken'. The item may be unavailable, or the icon "
+                          "'broken.ico' associated to the item may be corrupt."),
+              1);
+    EXPECT_EQ(g.inventory().ObjectsCount(), 2);
+    EXPECT_EQ(g.items(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(g.form().find("PickedObject", 3), nullptr);
+    // The next item takes the second cell, right after the first.
+    EXPECT_EQ(g.form().get("PickedObject", 2).left, 150 + 630);
+}
+
+TEST(Inventory, ItemNamesShowAsTooltipsOnceThePointerRests) {
+    GameRig g;
+    g.item("a", 0xFF101010);
+    g.item("b", 0xFF202020);
+    g.item("c", 0xFF303030);
+    g.start();
+    g.give({"a", "b", "c"});
+    g.openPanel();
+    auto [x, y] = g.itemCentre(2);
+    g.driver->move(x, y);
+    g.driver->wait(400);
+    EXPECT_TRUE(g.stateLines("tooltip: ").empty()) << "not before the pointer has rested";
+    platform::Canvas before = g.driver->screenshot();
+    g.driver->wait(100);
+    EXPECT_EQ(g.stateLines("tooltip: "), std::vector<std::string>{"tooltip: b"});
+    // Drawn below the pointer, in both backends' pixels.
+    platform::Canvas after = g.driver->screenshot();
+    platform::Rect f = platform::ElementRectOnForm(g.form().get("PictureBox"));
+    int changed = 0;
+    for (int dy = 20; dy < 40; ++dy) {
+        for (int dx = 0; dx < 20; ++dx) changed += before.pixel(f.x + x + dx, f.y + y + dy) != after.pixel(f.x + x + dx, f.y + y + dy);
+    }
+    EXPECT_GT(changed, 100);
+
+    // Removing item 1 moves b's name onto element 1, and the tooltip follows the names.
+    g.inventory().RemovePickedObject(1);
+    EXPECT_EQ(g.form().get("PickedObject", 1).toolTipText, "b");
+    EXPECT_EQ(g.form().get("PickedObject", 2).toolTipText, "c");
+    g.driver->click(x, y);
+    EXPECT_TRUE(g.stateLines("tooltip: ").empty()) << "a button going down hides it";
+}
+
+TEST(Inventory, TheProjectPointerStaysOnThePanelAfterAHotspotClick) {
+    GameRig g;
+    g.info.DefaultCursor = "Hand.cur";
+    g.project.file("Icons/Hand.cur", testing::MakeCursorBytes(platform::Canvas(32, 32, 0xFF00C000), 2, 2));
+    g.item("key");
+    g.project.hotspots("Start", {Spot(100, 100, 50, 50)}).actions("Start", {ActionSpec{}});
+    g.start();
+    g.give({"key"});
+    platform::HeadlessBackend& backend = g.driver->backend();
+    auto pointerAt = [&](int x, int y) {
+        g.driver->move(x, y);
+        return backend.pointerOf(g.form().id());
+    };
+    for (const char* part : {"Inventory1", "Inventory2", "Inventory_Background", "PictureBox", "BackImage"}) {
+        EXPECT_EQ(g.form().get(part).mousePointer, platform::kPointerCustom) << part;
+        EXPECT_NE(g.form().get(part).mouseIcon, nullptr) << part;
+    }
+    g.driver->click(125, 125);
+    EXPECT_EQ(g.form().mousePointer, platform::kPointerCustom) << "the window keeps the project's pointer";
+    EXPECT_EQ(pointerAt(300, 400), platform::kPointerCustom) << "the frame";
+    g.openPanel();
+    EXPECT_EQ(pointerAt(300, 5), platform::kPointerCustom) << "the inventory button";
+    EXPECT_EQ(pointerAt(600, 30), platform::kPointerCustom) << "the panel";
+    auto [x, y] = g.itemCentre(1);
+    EXPECT_EQ(pointerAt(x, y), platform::kPointerCustom) << "an item";
+    EXPECT_TRUE(g.driver->boxes().empty());
+}
+
 } // namespace
 } // namespace run

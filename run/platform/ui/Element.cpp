@@ -32,6 +32,7 @@ void Element::copyPropertiesFrom(const Element& o) {
     stretch = o.stretch;
     value = o.value;
     tag = o.tag;
+    toolTipText = o.toolTipText;
     mousePointer = o.mousePointer;
     mouseIcon = o.mouseIcon;
     whatsThisHelpID = o.whatsThisHelpID;

@@ -64,6 +64,7 @@ class Element {
     bool stretch = false;      // image: scale the picture to the element
     int value = 0;             // check box: 0 unchecked, 1 checked
     std::string tag;
+    std::string toolTipText;   // shown beside the pointer once it rests on the element
     int mousePointer = kPointerDefault;
     PicturePtr mouseIcon;      // used when mousePointer is kPointerCustom
     int whatsThisHelpID = 0;   // a free number the game keeps per element (hotspots: their link)

@@ -26,6 +26,7 @@ void WindowSystem::forgetAll() {
     m_activation.clear();
     m_canvases.clear();
     m_busyTimers.clear();
+    m_toolTip.hide();
     m_captureForm = nullptr;
 }
 
@@ -62,6 +63,7 @@ void WindowSystem::unload(Form& form) {
     m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
     m_activation.erase(std::remove(m_activation.begin(), m_activation.end(), &form), m_activation.end());
     if (m_captureForm == &form) m_captureForm = nullptr;
+    m_toolTip.forget(form);
     form.loaded = false;
     form.visible = false;
     m_backend.destroy(form);
@@ -182,6 +184,7 @@ void WindowSystem::dispatch(const InputEvent& ev) {
             m_activation.push_back(form);
             if (form->onActivate) form->onActivate();
         }
+        m_toolTip.hide();
         if (menuMouseDown(*form, ev)) return;
         Element* target = hitTest(*form, ev.x, ev.y);
         m_captureForm = nullptr;
@@ -240,6 +243,7 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         Element* e = (m_captureForm == form) ? captured() : nullptr;
         if (!e) e = over ? over : form;
         updatePointer(*form, over);
+        m_toolTip.pointerMoved(*form, over, ev.x, ev.y, m_backend.nowMs());
         raise(e->onMouseMove, argsFor(*e, ev));
         break;
     }
@@ -260,7 +264,7 @@ void WindowSystem::dispatch(const InputEvent& ev) {
 
 std::uint64_t WindowSystem::msUntilNextTimer(std::uint64_t cap) {
     std::uint64_t now = m_backend.nowMs();
-    std::uint64_t best = cap;
+    std::uint64_t best = m_toolTip.dueIn(now, cap);
     for (Form* f : m_forms) {
         for (TimerElement* t : f->timers()) {
             if (!t->isEnabled()) continue;
@@ -322,6 +326,7 @@ void WindowSystem::pump() {
     // A handler may pump (and paint) midway and change more after; mark again once it is done.
     if (handled) m_dirty = true;
     fireDueTimers();
+    if (m_toolTip.update(m_backend.nowMs())) m_dirty = true;
     if (m_backend.presentsContinuously()) {
         // Only what changed is repainted; an idle window is refreshed now and then, for a desktop
         // that uncovered it, rather than redrawn many times a second for nothing.
@@ -396,6 +401,7 @@ const Canvas& WindowSystem::paintedCanvas(const Form& form) {
     Canvas& c = m_canvases[form.id()];
     m_painter.paint(form, c);
     m_menuBar.paint(form, m_menus[form.id()], c);
+    m_toolTip.paint(form, c, m_fonts);
     return c;
 }
 

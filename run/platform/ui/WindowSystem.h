@@ -6,6 +6,7 @@
 #include "run/platform/ui/Backend.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/MenuBar.h"
+#include "run/platform/ui/ToolTip.h"
 
 #include <functional>
 #include <map>
@@ -62,6 +63,8 @@ class WindowSystem : public ModalHost {
     // The screen-wide pointer that overrides every element's own (kPointerDefault: none).
     void setScreenPointer(int shape, PicturePtr custom);
     int screenPointer() const { return m_screenPointer; }
+    // The tooltip text shown on a form now (the pointer rested on an element that has one).
+    std::optional<std::string> toolTipOn(const Form& form) const { return m_toolTip.shownOn(form); }
 
     // Menus: what is open on a form, and choosing a menu as a click on it would.
     const MenuState& menuState(const Form& form) { return m_menus[form.id()]; }
@@ -118,6 +121,7 @@ class WindowSystem : public ModalHost {
     std::uint64_t m_lastInput = 0;
     int m_screenPointer = kPointerDefault;
     PicturePtr m_screenIcon;
+    ToolTip m_toolTip;
 };
 
 } // namespace run::platform

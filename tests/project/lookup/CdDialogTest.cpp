@@ -1,5 +1,6 @@
 // A project on two CDs: the drive dialog when the file is on the other CD, halting and resuming
 // the game, a wrong CD, Cancel, and the dialog's own list and checks.
+#include "run/frames/GameWindow.h"
 #include "run/project/FileLookup.h"
 #include "run/project/RunFromCdWindow.h"
 #include "run/platform/ui/FormPainter.h"
@@ -30,13 +31,12 @@ struct TwoCdRig : testing::LookupRig {
         s.drives = platform::DriveTable::FromDescription("C=" + tmp.path().string() + ":fixed;D=" + cd1 + ":cd");
         LoadCdIndex(s);
 
-        game.addElement(platform::ElementKind::PictureBox, "PictureBox");
-        platform::TimerElement& t1 = game.addTimer("Timer1");
+        platform::TimerElement& t1 = *game.findTimer("Timer1");
         t1.setInterval(1000);
         t1.setEnabled(true);
-        game.addTimer("TimerMessageBox").setInterval(500);
-        ui.show(game);
-        s.gameForm = &game;
+        game.findTimer("TimerMessageBox")->setInterval(500);
+        gameWindow.load();
+        gameWindow.show();
 
         platform::TimerElement& player = helper.addTimer("tmrPlayer");
         player.setInterval(20);
@@ -46,9 +46,9 @@ struct TwoCdRig : testing::LookupRig {
     }
 
     ~TwoCdRig() {
-        // The window system outlives these forms.
+        // The window system outlives these forms; the game window goes without its unloading.
         ui.unload(helper);
-        ui.unload(game);
+        ui.forgetAll();
     }
 
     // Each time the drive dialog is up, the next step of `steps` runs once.
@@ -82,7 +82,8 @@ struct TwoCdRig : testing::LookupRig {
     void insertCd2() { s.drives.set('D', {cd2, platform::kDriveCdRom}); }
 
     std::string cd1, cd2, sceneOnCd2;
-    platform::Form game{"Game"};
+    GameWindow gameWindow{s, nullptr};
+    platform::Form& game = gameWindow.form();
     platform::Form helper{"frmPlayer"};
     std::vector<std::function<void(platform::Form&)>> steps;
     platform::WindowId lastDialogSeen = 0;
@@ -150,7 +151,10 @@ TEST(CdDialogTest, CancelLeavesTheGame) {
     std::string got = ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg");
     EXPECT_FALSE(fs::exists(got));
     EXPECT_TRUE(r.s.flags.Quitting);
-    EXPECT_TRUE(traced(r, "ShowMenus"));
+    // The player sees the menu bar, ready to load a game or quit.
+    EXPECT_TRUE(r.gameWindow.menusVisible());
+    EXPECT_TRUE(r.game.get("mnuExit").visible);
+    EXPECT_TRUE(r.game.get("mnuLoadGame").visible);
     EXPECT_FALSE(r.game.get("PictureBox").visible);
     EXPECT_FALSE(r.game.findTimer("Timer1")->enabled);
     EXPECT_TRUE(r.messageBoxes().empty()) << "no missing-file box while leaving";
@@ -163,7 +167,7 @@ TEST(CdDialogTest, ProgramQuitWhileAskedCountsAsCancel) {
     ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg");
     EXPECT_EQ(r.dialogsShown, 1);
     EXPECT_TRUE(r.s.flags.Quitting);
-    EXPECT_TRUE(traced(r, "ShowMenus"));
+    EXPECT_TRUE(r.game.get("mnuExit").visible);
 }
 
 TEST(CdDialogTest, NoDialogUnderAnOpenMessageBox) {
