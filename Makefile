@@ -72,7 +72,7 @@ bench: deps
 
 # libFuzzer targets built with clang, each run for FUZZ_SECONDS. New inputs go to
 # fuzz-corpus/NAME; the language tests and benchmark programs seed the VBScript fuzzers, the
-# frame files kept in fuzz/frames/corpus the frame fuzzer.
+# frame files kept in fuzz/frames/corpus the frame fuzzer, fuzz/project/corpus/record the record fuzzer.
 fuzz: deps
 	$(call configure,$(FUZZ_BUILD),$(FUZZ_ARGS) $(CMAKE_FLAGS))
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
@@ -81,6 +81,7 @@ fuzz: deps
 	  case $$name in \
 	    vbscript_*) extra="-dict=fuzz/vbscript/vbscript.dict tests/vbscript bench/vbscript/programs";; \
 	    run_frames_fuzz) extra="fuzz/frames/corpus";; \
+	    run_record_fuzz) extra="fuzz/project/corpus/record";; \
 	    *) extra="";; \
 	  esac; \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \

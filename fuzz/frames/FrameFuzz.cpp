@@ -1,7 +1,9 @@
 // Opens a frame whose files come from the input: the bytes up to the first 0x1E are the frame
-// file (.fme), up to the second the hotspot list (.fm2), the rest the text list (.fm1). One
-// player and one project serve every run; boxes take their default answer.
+// file (.fme), up to the second the hotspot list (.fm2), up to the third the text list (.fm1),
+// the rest the hotspot actions (.fm3), whose first block is then carried out as a click on
+// hotspot 1. One player and one project serve every run; boxes take their default answer.
 #include "run/driver/HeadlessDriver.h"
+#include "run/state/Actions.h"
 #include "run/platform/graphics/Picture.h"
 #include "tests/support/MediaMaker.h"
 #include "tests/support/ProjectBuilder.h"
@@ -56,12 +58,12 @@ struct FuzzGame {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static FuzzGame game;
-    if (++game.runs % 256 == 0) game.restart();
+    if (++game.runs % 256 == 0 || !game.driver->player().game().loaded()) game.restart();
     std::string input(reinterpret_cast<const char*>(data), size);
-    std::string parts[3];
+    std::string parts[4];
     std::size_t from = 0;
-    for (int k = 0; k < 3; ++k) {
-        std::size_t to = k < 2 ? input.find('\x1E', from) : std::string::npos;
+    for (int k = 0; k < 4; ++k) {
+        std::size_t to = k < 3 ? input.find('\x1E', from) : std::string::npos;
         if (to == std::string::npos) to = input.size();
         parts[k] = input.substr(std::min(from, input.size()), to - std::min(from, input.size()));
         from = to + 1;
@@ -71,9 +73,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(root / "Frames" / "F.fme", std::ios::binary | std::ios::trunc) << parts[0];
     std::ofstream(root / "FramesData" / "F.fm2", std::ios::binary | std::ios::trunc) << parts[1];
     std::ofstream(root / "FramesData" / "F.fm1", std::ios::binary | std::ios::trunc) << parts[2];
+    std::ofstream(root / "FramesData" / "F.fm3", std::ios::binary | std::ios::trunc) << parts[3];
     Player& player = game.driver->player();
     if (!player.game().loaded()) return 0;
     player.game().OpenFrame("F", false, 0, 0);
     player.ui().pump();
+    if (!parts[3].empty() && player.game().loaded() && !player.session().flags.Quitting) {
+        MakeActionAndConsequences(player.session(), player.game(), 1, 0, false);
+        player.ui().pump();
+    }
     return 0;
 }

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::uint8_t op : ops) {
         const std::size_t before = reader.position();
         try {
-            switch (op % 11) {
+            switch (op % 12) {
             case 0: longs.push_back(reader.readInteger()); break;
             case 1: longs.push_back(reader.readLong()); break;
             case 2: doubles.push_back(reader.readDouble()); break;
@@ -55,14 +55,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 8: reader.skipToBlockEnd(); break;
             case 9: reader.seek(reader.size() == 0 ? 0 : (op * 7919u) % (reader.size() + 1)); break;
             case 10: (void)variants.emplace_back(reader.readVariant()).text(); break;
+            case 11: {
+                // Whole numbers from any field: a value or an Overflow/TypeMismatch, never a wrap.
+                const run::RecordVariant v = reader.readVariant();
+                try {
+                    const std::int16_t i = v.toInteger();
+                    check(double(i) == std::nearbyint(v.toNumber()));
+                } catch (const run::RecordError&) {
+                }
+                try {
+                    const std::int32_t l = v.toLong();
+                    check(double(l) == std::nearbyint(v.toNumber()));
+                } catch (const run::RecordError&) {
+                }
+                break;
+            }
             }
         } catch (const run::RecordError& e) {
             // A failed read at the end moves nothing; conversions fail after the field.
             if (e.kind() == run::RecordError::Kind::EndOfFile)
-                check(reader.atEnd() || op % 11 == 8);
+                check(reader.atEnd() || op % 12 == 8);
         }
         check(reader.position() <= reader.size());
-        if (op % 11 != 9 && op % 11 != 7)
+        if (op % 12 != 9 && op % 12 != 7)
             check(reader.position() > before || reader.atEnd());
     }
 
