@@ -3,13 +3,11 @@
 #include "run/frames/GameWindow.h"
 
 #include "run/core/Session.h"
-#include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/project/ProjectPaths.h"
 #include "run/project/record/RecordFile.h"
 
-#include <cmath>
 #include <exception>
 #include <optional>
 

@@ -4,7 +4,6 @@
 #include "run/core/Session.h"
 #include "run/project/record/RecordFile.h"
 
-#include <cmath>
 
 namespace run {
 

@@ -69,7 +69,8 @@ TEST(DriveTableTest, EnvironmentVariableTakesPrecedenceOverTheSystem) {
     ::unsetenv("RUN_DRIVES");
     EXPECT_EQ(t.drives().size(), 1u);
     EXPECT_EQ(t.typeOf('Q'), kDriveCdRom);
-    for (const auto& [letter, drive] : DriveTable::FromSystem().drives()) EXPECT_NE(drive.root, "/") << letter;
+    const DriveTable system = DriveTable::FromSystem();
+    for (const auto& [letter, drive] : system.drives()) EXPECT_NE(drive.root, "/") << letter;
     // Nor can a description make a letter of the root folder.
     DriveTable given = DriveTable::FromDescription("C=/:fixed;D=//:cd;E=/mnt/cd:cd");
     EXPECT_FALSE(given.find('C'));
