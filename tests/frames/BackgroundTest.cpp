@@ -39,6 +39,20 @@ TEST(Background, ColourNumberIsRedInTheLowByte) {
     }
 }
 
+TEST(Background, AColourThatIsNoNumberFailsTheOpeningInsteadOfPaintingBlack) {
+    for (const char* colour : {"sky blue", "99999999999"}) {
+        FrameRig rig;
+        rig.project.frame("Start", ColourFrame(0x0000FF)).frame("Bad", ColourFrame(0));
+        FrameFile bad = ColourFrame(0);
+        bad.Picture = colour;
+        rig.project.frame("Bad", bad);
+        auto& d = rig.start();
+        rig.open("Bad");
+        EXPECT_EQ(rig.boxesWith(" Unable to load the frame called 'Bad'. "), 1) << colour;
+        EXPECT_EQ(d.pixel(320, 240), PixelOf(0x0000FF)) << colour << ": the area keeps its colour";
+    }
+}
+
 TEST(Background, PictureFilesFillTheFrame) {
     for (const char* file : {"room.bmp", "room.jpg"}) {
         FrameRig rig;

@@ -296,6 +296,30 @@ TEST(Actions, RecordCutShortMidGroupKeepsEarlierEffectsAndSaysSo) {
     EXPECT_EQ(g.driver->boxes().size(), 1u) << "the game goes on";
 }
 
+TEST(Actions, ACountOrTransitionKindBeyondItsTypeFailsTheAction) {
+    GameRig g;
+    g.project.hotspots("Start", Row(2));
+    // Groups 0 to 4 going to Other, then group 5's list count and group 7's kind as given.
+    auto block = [](const std::string& listCount, const std::string& kind) {
+        std::string b;
+        for (int i = 0; i < 10; ++i) b += "0\r\n";
+        b += "0\r\n\"\"\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n0\r\n1\r\n\"Other\"\r\n";
+        b += "0\r\n0\r\n0\r\n\"\"\r\n#FALSE#\r\n#FALSE#\r\n0\r\n0\r\n0\r\n0\r\n";   // G1
+        b += "0\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n#TRUE#\r\n"; // G2-G4
+        b += "0\r\n0\r\n0\r\n1\r\n0\r\n" + listCount + "\r\n\"v\"\r\n0\r\n";          // G5: v to 1
+        b += "#TRUE#\r\n" + kind + "\r\n500\r\n";                                          // G6, G7
+        return b + "\"----- SEPARATOR -----\"\r\n";
+    };
+    g.project.file("FramesData/Start.fm3", block("1e12", "0") + block("1", "1e300"));
+    g.start();
+    for (int spot : {1, 2}) {
+        ClickSpot(g, spot);
+        EXPECT_EQ(g.boxesWith(" Unable to make the action associated with the hotspot #" + std::to_string(spot) + ". "), 1);
+        EXPECT_EQ(g.frame(), "Start");
+    }
+    EXPECT_EQ(g.var("v"), 1) << "the second block's list was read before its bad kind";
+}
+
 TEST(Actions, ScriptOfTheRecordIsHandedToTheScriptHost) {
     GameRig g;
     ActionSpec scripted;

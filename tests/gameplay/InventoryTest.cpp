@@ -241,6 +241,27 @@ TEST(Inventory, AnItemWhoseIconFailsLeavesNoHole) {
     EXPECT_EQ(g.form().get("PickedObject", 2).left, 150 + 630);
 }
 
+TEST(Inventory, SpacingsBeyondTheTwipsRangeAreReportedNotWrapped) {
+    {
+        // 200,000,000 pixels are 3,000,000,000 twips: the item cannot be placed.
+        GameRig g;
+        g.info.InventorySpacingX = 200000000;
+        g.item("key");
+        g.start();
+        EXPECT_TRUE(g.driver->boxes().empty());
+        g.give({"key"});
+        EXPECT_EQ(g.boxesWith(" Unable to pick up the item named 'key'."), 1);
+        EXPECT_EQ(g.inventory().ObjectsCount(), 0);
+    }
+    {
+        GameRig g;
+        g.info.InventorySpacingY = -200000000;
+        g.start();
+        EXPECT_EQ(g.boxesWith(" Unable to initialize the program. "), 1);
+        EXPECT_EQ(g.frame(), "Start") << "the game goes on";
+    }
+}
+
 TEST(Inventory, ItemNamesShowAsTooltipsOnceThePointerRests) {
     GameRig g;
     g.item("a", 0xFF101010);
