@@ -25,7 +25,4 @@ T WholeNumber(double value) {
     return static_cast<T>(v);
 }
 
-// Twips from pixels (or any product of two file numbers) without overflowing an int.
-inline int WholeProduct(std::int64_t a, std::int64_t b) { return WholeNumber<std::int32_t>(double(a) * double(b)); }
-
 } // namespace run
