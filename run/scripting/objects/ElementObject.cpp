@@ -1,0 +1,1 @@
+// Placeholder so the target builds until the element objects land.
