@@ -56,6 +56,9 @@ class HeadlessBackend : public IBackend {
     int messageBox(const MessageBoxRequest& request, ModalHost& host) override;
     std::optional<std::string> inputBox(const InputBoxRequest& request, ModalHost& host) override;
     bool openWithDefaultHandler(const std::string& target) override;
+    // The clipboard is this process's own: tests read what scripts put there.
+    std::string clipboardText() override { return m_clipboard; }
+    void setClipboardText(const std::string& utf8) override { m_clipboard = utf8; }
 
   private:
     std::uint64_t m_now = 0;
@@ -69,6 +72,7 @@ class HeadlessBackend : public IBackend {
     std::vector<DisplayMode> m_supported;
     std::map<WindowId, bool> m_visible;
     std::map<WindowId, int> m_pointer;
+    std::string m_clipboard;
 };
 
 } // namespace run::platform

@@ -175,6 +175,15 @@ class SdlBackend final : public IBackend {
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
 
+    std::string clipboardText() override {
+        char* text = SDL_GetClipboardText(); // never null; empty on failure
+        std::string out = text ? text : "";
+        SDL_free(text);
+        return out;
+    }
+
+    void setClipboardText(const std::string& utf8) override { SDL_SetClipboardText(utf8.c_str()); }
+
   private:
     static void release(Window& w) {
         if (w.texture) SDL_DestroyTexture(w.texture);

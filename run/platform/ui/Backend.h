@@ -72,6 +72,10 @@ class IBackend {
 
     // Opens a document, web address or "mailto:" address with the user's default handler.
     virtual bool openWithDefaultHandler(const std::string& target) = 0;
+
+    // The system clipboard's plain text (UTF-8); empty when it holds no text.
+    virtual std::string clipboardText() = 0;
+    virtual void setClipboardText(const std::string& utf8) = 0;
 };
 
 } // namespace run::platform
