@@ -3,6 +3,7 @@
 
 #include "Convert.h"
 #include "Parser.h"
+#include "objects/Classic.h"
 
 #include <algorithm>
 #include <pthread.h>
@@ -11,8 +12,16 @@ namespace vbs {
 
 const int ErrObject::kKey = 0;
 
+static_assert(int32_t(Err::OutOfMemory) == error::OutOfMemory &&
+              int32_t(Err::CantPerform) == error::CantPerform &&
+              int32_t(Err::OutOfStack) == error::OutOfStack &&
+              int32_t(Err::PermissionDenied) == error::PermissionDenied &&
+              int32_t(Err::ObjectRequired) == error::ObjectRequired &&
+              int32_t(Err::CantCreateObject) == error::CantCreateObject &&
+              int32_t(Err::Interrupted) == error::Interrupted && int32_t(Err::TimedOut) == error::TimedOut);
+
 Interp::Interp(Config config) : m_config(std::move(config)) {
-    m_err = new ErrObject;
+    m_err = new ErrObject(*this);
     m_err->addRef();
     int g = globalSymbol(u"Err");
     m_globals[size_t(g)].value = Value::object(m_err);
@@ -22,13 +31,57 @@ Interp::Interp(Config config) : m_config(std::move(config)) {
 }
 
 Interp::~Interp() {
-    // Release script data first so Class_Terminate still runs with a working runtime.
-    setStackFloor(); // this thread's stack, which may not be the one that ran the script
-    releaseScriptData();
-    m_destroying = true;
+    if (!m_destroying) shutdown();
+}
+
+void Interp::shutdown() {
+    ScriptError ignored;
+    // Script data first, so Class_Terminate still runs with a working runtime.
+    guarded([&] { releaseScriptData(); }, ignored);
+    m_destroying = true; // no script code runs from here on
+    guarded([&] { cutOffScriptObjects(); }, ignored);
+    m_round.clear();
+    m_previousRound.clear();
     m_globals.clear();
+    m_globalIndex.clear();
     m_units.clear();
-    m_err->release();
+    m_err->clear();
+    m_err->release(); // the host may still hold it
+    m_err = nullptr;
+}
+
+void Interp::retire(std::unique_ptr<Interp> rt) {
+    rt->shutdown();
+    if (rt->m_objects) rt.release()->m_orphaned = true; // the last object deletes it
+}
+
+EngineObject::EngineObject(Interp& rt) : m_rt(rt) {
+    m_next = rt.m_objects;
+    if (m_next) m_next->m_prev = this;
+    rt.m_objects = this;
+}
+
+EngineObject::~EngineObject() {
+    if (m_prev)
+        m_prev->m_next = m_next;
+    else
+        m_rt.m_objects = m_next;
+    if (m_next) m_next->m_prev = m_prev;
+    if (!m_rt.m_objects && m_rt.m_orphaned) delete &m_rt;
+}
+
+void Interp::cutOffScriptObjects() {
+    // Nothing is released while the list is walked: a release may end objects.
+    std::vector<Value> grave;
+    for (EngineObject* o = m_objects; o; o = o->m_next)
+        o->dropScript(grave);
+}
+
+bool Interp::cutOff(HostError& err, std::u16string_view name) {
+    err.number = error::ObjectRequired;
+    err.description = std::u16string(errorText(err.number)) + u": '" + std::u16string(name) + u"'";
+    err.source.clear();
+    return false;
 }
 
 void GlobalSymbol::findOwner() {
@@ -104,47 +157,55 @@ void Interp::output(std::u16string_view text) {
     if (m_config.output) m_config.output(toUtf8(text));
 }
 
-template <class F> bool Interp::guarded(F&& body) {
+bool Interp::enter(void (*body)(void*), void* ctx, ScriptError& err) {
     bool outer = m_depth == 0;
+    Frame* frame = m_frame;
+    const Stmt* stmt = m_stmt;
+    const char* floor = m_stackFloor;
+    setStackFloor();
     if (outer) {
-        setStackFloor();
         m_started = std::chrono::steady_clock::now();
         m_ticks = 1024;
         m_steps = 0;
+    } else if (floor > m_stackFloor) {
+        m_stackFloor = floor; // no more stack than the outer call has left
     }
+    // Code entered from outside sees no caller's frame: Eval and Execute run
+    // in the global scope, error positions are its own.
+    m_frame = nullptr;
+    m_stmt = nullptr;
     ++m_depth;
-    ScriptError err;
-    bool failed = false;
+    bool ok = false;
     try {
-        body();
+        body(ctx);
+        ok = true;
     } catch (ScriptError& e) {
         err = std::move(e);
-        failed = true;
     } catch (Abort& a) {
         err.number = a.number;
         err.line = a.line;
         err.column = a.column;
         err.description = std::u16string(errorText(a.number));
-        failed = true;
     } catch (std::bad_alloc&) {
         err.number = int32_t(Err::OutOfMemory);
         err.description = std::u16string(errorText(err.number));
-        failed = true;
     } catch (std::length_error&) {
         err.number = int32_t(Err::OutOfMemory);
         err.description = std::u16string(errorText(err.number));
-        failed = true;
     }
-    --m_depth;
-    if (outer) m_interruptRequested.store(false, std::memory_order_relaxed);
-    if (!failed) {
-        m_lastError = ErrorInfo();
-        return true;
-    }
-    if (!err.line && !err.compile && m_stmt) {
+    if (!ok && !err.line && !err.compile && m_stmt) {
         err.line = m_stmt->line;
         err.column = m_stmt->col;
     }
+    --m_depth;
+    m_frame = frame;
+    m_stmt = stmt;
+    m_stackFloor = floor;
+    if (outer) m_interruptRequested.store(false, std::memory_order_relaxed);
+    return ok;
+}
+
+void Interp::recordApiError(ScriptError& err) {
     ErrorInfo info;
     info.number = err.number;
     info.description = toUtf8(err.description);
@@ -169,7 +230,6 @@ template <class F> bool Interp::guarded(F&& body) {
         }
     }
     m_lastError = std::move(info);
-    return false;
 }
 
 Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope) {
@@ -214,7 +274,7 @@ struct ScopedSlots {
 } // namespace
 
 bool Interp::addCode(std::string_view source, std::string_view fileName) {
-    return guarded([&] {
+    return apiCall([&] {
         if (!reviveCode(source, fileName)) addCompiledCode(source, fileName);
     });
 }
@@ -320,10 +380,11 @@ bool Interp::reset() {
         m_lastError = std::move(info);
         return false;
     }
-    setStackFloor();
-    ++m_depth; // a Class_Terminate run by the release must not reset us again
-    releaseScriptData();
-    --m_depth;
+    // A Class_Terminate run by the release cannot reset us again: we count as running.
+    ScriptError ignored;
+    guarded([&] { releaseScriptData(); }, ignored);
+    // What the host still holds of the script can no longer reach its code.
+    guarded([&] { cutOffScriptObjects(); }, ignored);
     for (auto& g : m_globals) {
         if (g.value.isObject() && g.value.asObject() == m_err) continue;
         g.value = Value();
@@ -404,7 +465,7 @@ bool Interp::addObject(std::u16string_view name, Object* obj, bool membersGlobal
     if (membersGlobal && obj) op.identity = obj->dispatchKey() ? obj->dispatchKey() : obj;
     repeatsPreviousRound(op);
     m_round.push_back(std::move(op));
-    return guarded([&] {
+    return apiCall([&] {
         // Names find their owner among these lazily (GlobalSymbol::owner).
         if (membersGlobal && obj) m_globalMembers.push_back(Value::object(obj));
         int g = globalSymbol(name);
@@ -418,7 +479,7 @@ bool Interp::addObject(std::u16string_view name, Object* obj, bool membersGlobal
 
 bool Interp::run(std::u16string_view name, std::span<const Value> args, Value* result) {
     m_repeating = false; // the call may define things (ExecuteGlobal) that later code would see
-    return guarded([&] {
+    return apiCall([&] {
         int g = findGlobal(name);
         if (g < 0 || !m_globals[size_t(g)].proc) throwError(Err::SubNotDefined, name);
         std::vector<Value> vals(args.begin(), args.end());
@@ -429,12 +490,12 @@ bool Interp::run(std::u16string_view name, std::span<const Value> args, Value* r
 
 bool Interp::evalText(std::u16string_view text, Value& result) {
     m_repeating = false;
-    return guarded([&] { result = evalLocal(text); });
+    return apiCall([&] { result = evalLocal(text); });
 }
 
 bool Interp::executeText(std::u16string_view text) {
     m_repeating = false;
-    return guarded([&] { executeGlobal(text); });
+    return apiCall([&] { executeGlobal(text); });
 }
 
 std::vector<ProcedureInfo> Interp::procedures() const {
@@ -473,51 +534,45 @@ DispId ErrObject::memberId(std::u16string_view name) {
 
 bool ErrObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) {
     bool put = kind == InvokeKind::PropertyPut;
-    try {
+    return m_rt.objectCall(err, [&] {
         switch (id) {
         case ENumber:
             if (put)
                 number = toLong(args.back().deref());
             else
                 result = Value::longv(number);
-            return true;
+            return;
         case EDescription:
             if (put)
                 description = toString(args.back().deref());
             else
                 result = Value::string(description);
-            return true;
+            return;
         case ESource:
             if (put)
                 source = toString(args.back().deref());
             else
                 result = Value::string(source);
-            return true;
+            return;
         case EHelpFile:
             if (put)
                 helpFile = toString(args.back().deref());
             else
                 result = Value::string(helpFile);
-            return true;
+            return;
         case EHelpContext:
             if (put)
                 helpContext = toLong(args.back().deref());
             else
                 result = Value::longv(helpContext);
-            return true;
+            return;
         case EClear:
             clear();
-            return true;
+            return;
         case ERaise: {
-            if (args.empty() || args.size() > 5) {
-                err.number = 450;
-                return false;
-            }
+            if (args.empty() || args.size() > 5) throwError(Err::WrongArgCount);
             int32_t n = toLong(args[0].deref());
-            if (n == 0) {
-                err.number = 5;
-                return false;
-            }
+            if (n == 0) throwError(Err::InvalidCall);
             auto str = [&](size_t i) {
                 return i < args.size() && args[i].type() != VarType::Error ? toString(args[i].deref())
                                                                            : std::u16string();
@@ -530,31 +585,26 @@ bool ErrObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value&
             number = n;
             description = desc;
             source = src.empty() ? u"VBScript runtime error" : src;
-            err.number = n;
-            err.description = desc;
-            err.source = source;
-            return false;
+            throwError(n, desc, source);
         }
         default:
-            err.number = 438;
-            return false;
+            throwError(Err::NoSuchMember);
         }
-    } catch (ScriptError& e) {
-        err.number = e.number;
-        err.description = e.description;
-        return false;
-    }
+    });
 }
 
 // ---- public facade ----
 
 Runtime::Runtime(Config config) : m_config(std::move(config)), m_interp(std::make_unique<Interp>(m_config)) {}
+Runtime::~Runtime() {
+    Interp::retire(std::move(m_interp));
+}
 bool Runtime::reset() {
     if (m_interp->running()) return m_interp->reset(); // refuses, with the error
     // Names pile up over many rounds of different code; start afresh now and then.
     if (m_interp->symbolCount() > 200000 || m_interp->unitCount() > 4096) {
         RuntimeStats stats = m_interp->stats();
-        m_interp.reset();
+        Interp::retire(std::move(m_interp));
         m_interp = std::make_unique<Interp>(m_config);
         m_interp->restoreStats(stats);
         return true;
@@ -571,10 +621,16 @@ int32_t Runtime::timeout() const {
 bool Runtime::running() const {
     return m_interp->running();
 }
+int32_t Runtime::pendingStop() {
+    int32_t number = 0;
+    return m_interp->running() && m_interp->stopRequested(number) ? number : 0;
+}
+Object* Runtime::createClassicObject(std::u16string_view progId) {
+    return vbs::createClassicObject(*m_interp, progId);
+}
 const RuntimeStats& Runtime::stats() const {
     return m_interp->stats();
 }
-Runtime::~Runtime() = default;
 
 bool Runtime::addCode(std::string_view code, std::string_view fileName) {
     return m_interp->addCode(code, fileName);

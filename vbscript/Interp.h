@@ -10,6 +10,7 @@
 #include <chrono>
 #include <deque>
 #include <memory>
+#include <type_traits>
 #include <unordered_map>
 
 namespace vbs {
@@ -47,17 +48,42 @@ struct GlobalSymbol {
 class Interp;
 class ErrObject;
 
+// An object the engine makes and the host may keep: class instances, GetRef
+// results, Err and the classic objects. Each keeps its Interp in memory, so a
+// Runtime destroyed while the host still holds some leaves its Interp behind,
+// shut down, until the last of them goes. Those that run script code are cut
+// off (dropScript) by a reset and by the shutdown, and from then on fail
+// every call with error 424 instead of reaching code that is gone.
+class EngineObject : public Object {
+  public:
+    ~EngineObject() override;
+    Interp& engine() const { return m_rt; }
+
+  protected:
+    explicit EngineObject(Interp& rt);
+    Interp& m_rt;
+
+  private:
+    friend class Interp;
+    // Forget the script code and data this object points into; called with
+    // nothing released yet, what it held goes into the grave.
+    virtual void dropScript(std::vector<Value>& grave) { (void)grave; }
+    EngineObject* m_prev = nullptr;
+    EngineObject* m_next = nullptr;
+};
+
 // An instance of a script Class.
-class ClassInstance final : public Object {
+class ClassInstance final : public EngineObject {
   public:
     ClassInstance(Interp& rt, ClassDef& cls);
     std::u16string typeName() const override;
     DispId memberId(std::u16string_view name) override;
-    const void* dispatchKey() const override { return &m_cls; }
+    const void* dispatchKey() const override { return m_cls; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override;
-    bool isScriptInstance() const override { return true; }
+    // A cut-off instance is a plain object: the interpreter's direct path skips it.
+    bool isScriptInstance() const override { return m_cls != nullptr; }
 
-    ClassDef& cls() { return m_cls; }
+    ClassDef& cls() { return *m_cls; }
     std::vector<Value>& fields() { return m_fields; }
 
   protected:
@@ -65,8 +91,9 @@ class ClassInstance final : public Object {
 
   private:
     friend class Interp;
-    Interp& m_rt;
-    ClassDef& m_cls;
+    void dropScript(std::vector<Value>& grave) override;
+    ClassDef* m_cls; // nullptr once cut off from the code
+    std::u16string m_cutOffName;
     std::vector<Value> m_fields;
     bool m_terminated = false;
 };
@@ -92,6 +119,10 @@ class Interp {
   public:
     explicit Interp(Config config);
     ~Interp();
+    // The end of a Runtime's Interp: script data released (Class_Terminate
+    // runs), script objects cut off, and the Interp deleted now or, while the
+    // host still holds objects of it, when the last of them goes.
+    static void retire(std::unique_ptr<Interp> rt);
 
     // ---- public-API entry points (never throw) ----
     bool addCode(std::string_view source, std::string_view fileName); // UTF-8
@@ -143,6 +174,33 @@ class Interp {
     void destroyInstance(ClassInstance* inst);
     // Calls a procedure with argument values (host calls, Class_Initialize).
     Value callWithValues(ProcDef* p, ClassInstance* me, std::span<Value> args);
+    // An instance of a class of this engine that is still tied to its code, or nullptr.
+    ClassInstance* ownInstance(Object* obj) {
+        return obj->isScriptInstance() && &static_cast<ClassInstance*>(obj)->engine() == this
+                   ? static_cast<ClassInstance*>(obj)
+                   : nullptr;
+    }
+
+    // The one way in from outside a statement: every host call of the API,
+    // every invoke of the engine's objects, Class_Terminate. It marks the
+    // engine running; the outermost call starts the time-out clock, the step
+    // count and the stack floor; a call nested in a running script gets no
+    // more stack than is left and puts the outer call's state back after.
+    // Failures come back in err, never as an exception.
+    template <class F> bool guarded(F&& body, ScriptError& err) {
+        return enter([](void* f) { (*static_cast<std::remove_reference_t<F>*>(f))(); }, &body, err);
+    }
+    // guarded for an Object::invoke: a failure fills err.
+    template <class F> bool objectCall(HostError& err, F&& body) {
+        ScriptError e;
+        if (guarded(body, e)) return true;
+        err.number = e.number;
+        err.description = std::move(e.description);
+        err.source = std::move(e.source);
+        return false;
+    }
+    // Error 424 for an object cut off from its engine's code.
+    static bool cutOff(HostError& err, std::u16string_view name);
 
   private:
     friend class ClassInstance;
@@ -208,7 +266,21 @@ class Interp {
     Value newInstance(ClassDef* cls);
 
     // ---- API plumbing (Interp.cpp) ----
-    template <class F> bool guarded(F&& body);
+    bool enter(void (*body)(void*), void* ctx, ScriptError& err);
+    // guarded for a Runtime call: a failure becomes lastError().
+    template <class F> bool apiCall(F&& body) {
+        ScriptError e;
+        if (guarded(body, e)) {
+            m_lastError = ErrorInfo();
+            return true;
+        }
+        recordApiError(e);
+        return false;
+    }
+    void recordApiError(ScriptError& err);
+    friend class EngineObject;
+    void cutOffScriptObjects();
+    void shutdown();
     void setStackFloor();
     void checkStack() {
         const char* here = static_cast<const char*>(__builtin_frame_address(0));
@@ -262,11 +334,14 @@ class Interp {
     std::chrono::steady_clock::time_point m_started;
     uint32_t m_rndState = kRndStart;
     bool m_destroying = false;
+    EngineObject* m_objects = nullptr; // every EngineObject of this engine, linked
+    bool m_orphaned = false;           // its Runtime is gone; the last object deletes it
 };
 
 // The Err object.
-class ErrObject final : public Object {
+class ErrObject final : public EngineObject {
   public:
+    explicit ErrObject(Interp& rt) : EngineObject(rt) {}
     std::u16string typeName() const override { return u"ErrObject"; }
     DispId memberId(std::u16string_view name) override;
     const void* dispatchKey() const override { return &kKey; }

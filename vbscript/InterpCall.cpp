@@ -155,7 +155,7 @@ Value Interp::newInstance(ClassDef* cls) {
     return v;
 }
 
-ClassInstance::ClassInstance(Interp& rt, ClassDef& cls) : m_rt(rt), m_cls(cls) {
+ClassInstance::ClassInstance(Interp& rt, ClassDef& cls) : EngineObject(rt), m_cls(&cls) {
     m_fields.resize(cls.fields.size());
     for (size_t i = 0; i < cls.fields.size(); ++i) {
         const FieldDef& fd = cls.fields[i];
@@ -169,19 +169,21 @@ ClassInstance::ClassInstance(Interp& rt, ClassDef& cls) : m_rt(rt), m_cls(cls) {
             total *= size_t(ub + 1);
         }
         if (fd.bounds.empty()) total = 0;
+        m_fields[i] = Value::array(a);
         rt.checkMemory(total * sizeof(Value));
         a->data.resize(total);
-        m_fields[i] = Value::array(a);
     }
 }
 
 std::u16string ClassInstance::typeName() const {
-    return m_cls.name;
+    return m_cls ? m_cls->name : m_cutOffName;
 }
 
 DispId ClassInstance::memberId(std::u16string_view name) {
-    int m = m_cls.findMember(name);
-    if (m < 0 || !m_cls.members[size_t(m)].isPublic) return kDispUnknown;
+    // Cut off: every name leads to invoke, which says why nothing works.
+    if (!m_cls) return kDispValue;
+    int m = m_cls->findMember(name);
+    if (m < 0 || !m_cls->members[size_t(m)].isPublic) return kDispUnknown;
     return m + 1;
 }
 
@@ -189,46 +191,46 @@ void ClassInstance::lastReleased() {
     m_rt.destroyInstance(this);
 }
 
+void ClassInstance::dropScript(std::vector<Value>& grave) {
+    if (!m_cls) return;
+    m_cutOffName = m_cls->name;
+    m_cls = nullptr;
+    m_terminated = true;
+    for (Value& v : m_fields)
+        grave.push_back(std::move(v));
+    m_fields.clear();
+}
+
 bool ClassInstance::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) {
-    int m = id == kDispValue ? m_cls.defaultMember : id - 1;
-    if (m < 0 || m >= int(m_cls.members.size())) {
-        err.number = 438;
+    if (!m_cls) return Interp::cutOff(err, m_cutOffName);
+    int m = id == kDispValue ? m_cls->defaultMember : id - 1;
+    if (m < 0 || m >= int(m_cls->members.size()) || !m_cls->members[size_t(m)].isPublic) {
+        err.number = int32_t(Err::NoSuchMember);
         return false;
     }
-    try {
-        Frame dummy;
+    return m_rt.objectCall(err, [&] {
+        Frame outside; // no caller: private members stay private
         if (kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef) {
-            if (args.empty()) {
-                err.number = 450;
-                return false;
-            }
+            if (args.empty()) throwError(Err::WrongArgCount);
             Value v = args.back();
-            m_rt.instancePut(this, m, nullptr, v, kind == InvokeKind::PropertyPutRef, dummy,
+            m_rt.instancePut(this, m, nullptr, v, kind == InvokeKind::PropertyPutRef, outside,
                              args.first(args.size() - 1), true);
         } else {
-            result = m_rt.instanceGet(this, m, nullptr, dummy, kind == InvokeKind::Method, args, true);
+            result = m_rt.instanceGet(this, m, nullptr, outside, kind == InvokeKind::Method, args, true);
         }
-        return true;
-    } catch (ScriptError& e) {
-        err.number = e.number;
-        err.description = e.description;
-        err.source = e.source;
-        return false;
-    }
+    });
 }
 
 void Interp::destroyInstance(ClassInstance* inst) {
-    if (inst->m_terminated || !inst->m_cls.terminate || m_destroying) {
+    if (inst->m_terminated || !inst->m_cls || !inst->m_cls->terminate || m_destroying) {
         delete inst;
         return;
     }
     inst->m_terminated = true;
     inst->addRef();
-    try {
-        callWithValues(inst->m_cls.terminate, inst, {});
-    } catch (...) {
-        // Errors inside Class_Terminate are not reported to the code that dropped the object.
-    }
+    // Errors inside Class_Terminate are not reported to the code that dropped the object.
+    ScriptError ignored;
+    guarded([&] { callWithValues(inst->m_cls->terminate, inst, {}); }, ignored);
     inst->release();
 }
 
@@ -346,8 +348,7 @@ Value Interp::getMember(const Value& objv, const std::u16string& name, MemberCac
     if (!o.isObject() || !o.asObject()) throwError(Err::ObjectRequired, name);
     Object* obj = o.asObject();
     Value keep = o;
-    if (obj->isScriptInstance()) {
-        auto* inst = static_cast<ClassInstance*>(obj);
+    if (ClassInstance* inst = ownInstance(obj)) {
         int m = instanceMember(inst, name, cache, f);
         return instanceGet(inst, m, args, f, statement, {}, false);
     }
@@ -363,8 +364,7 @@ void Interp::putMember(const Value& objv, const std::u16string& name, MemberCach
     if (!o.isObject() || !o.asObject()) throwError(Err::ObjectRequired, name);
     Object* obj = o.asObject();
     Value keep = o;
-    if (obj->isScriptInstance()) {
-        auto* inst = static_cast<ClassInstance*>(obj);
+    if (ClassInstance* inst = ownInstance(obj)) {
         int m = instanceMember(inst, name, cache, f);
         instancePut(inst, m, args, std::move(v), isSet, f, {}, false);
         return;
@@ -389,8 +389,7 @@ Value Interp::callValue(const Value& target, std::span<Value> args) {
     const Value& o = target.deref();
     if (!o.isObject() || !o.asObject()) throwError(Err::ObjectRequired);
     Object* obj = o.asObject();
-    if (obj->isScriptInstance()) {
-        auto* inst = static_cast<ClassInstance*>(obj);
+    if (ClassInstance* inst = ownInstance(obj)) {
         if (inst->cls().defaultMember < 0) throwError(Err::NoSuchMember);
         Frame dummy;
         return instanceGet(inst, inst->cls().defaultMember, nullptr, dummy, false, args, true);

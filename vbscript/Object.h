@@ -19,6 +19,24 @@ constexpr DispId kDispUnknown = -1; // no member of that name
 
 enum class InvokeKind : uint8_t { Method, PropertyGet, PropertyPut, PropertyPutRef };
 
+// Error numbers a host meets in ErrorInfo::number and HostError::number, or
+// gives in HostError::number itself.
+namespace error {
+inline constexpr int32_t OutOfMemory = 7;       // a string or array beyond Config::memoryLimit
+inline constexpr int32_t CantPerform = 17;      // reset() while a script runs
+inline constexpr int32_t OutOfStack = 28;       // recursion beyond Config::stackBytes
+inline constexpr int32_t PermissionDenied = 70; // the file policy refused a path
+// Also what a script object (class instance, GetRef result) answers once the
+// engine that made it was reset or destroyed.
+inline constexpr int32_t ObjectRequired = 424;
+inline constexpr int32_t CantCreateObject = 429; // CreateObject / GetObject refused or unknown
+// Interrupt (Runtime::requestInterrupt, Config::interruptCheck). A host
+// object whose invoke fails with it stops the running script at once, beyond
+// On Error Resume Next: the way for a host method to end the script.
+inline constexpr int32_t Interrupted = 1900;
+inline constexpr int32_t TimedOut = 1901; // time-out or step limit; also stops the script when given
+} // namespace error
+
 // Filled by a host object when invoke fails.
 struct HostError {
     int32_t number = 0;
@@ -54,7 +72,9 @@ class Object {
     // call site may cache the DispId it found for that key.
     virtual const void* dispatchKey() const { return nullptr; }
     // Performs a member access. args are in source order; for puts the assigned
-    // value is the last argument. Returns false and fills err on failure.
+    // value is the last argument. Returns false and fills err on failure; never
+    // throws. The engine's own objects may be invoked at any time, inside a
+    // running script or not.
     virtual bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) {
         (void)id;
         (void)kind;

@@ -24,8 +24,12 @@
 //   poll a step counter for the host's time-out / interrupt.
 // * Objects (script class instances and host objects alike) implement the
 //   late-bound Object interface of Object.h; all state lives in the Runtime,
-//   there is no global state. Script objects handed to the host (class
-//   instances, GetRef results) must not be used after their Runtime is gone.
+//   there is no global state. Every way in from the host (the Runtime calls,
+//   invoke on the engine's objects, the release that runs Class_Terminate)
+//   passes one guard that marks the engine running and starts the time-out
+//   and the stack limit. Objects the engine made may outlive a reset and the
+//   Runtime itself: class instances and GetRef results then fail with error
+//   424, the classic objects go on working.
 //
 // Layout: Lexer / Parser / Ast.h / Compiler (name resolution) / Interp*.cpp
 // (InterpExpr: expressions and assignment, InterpStmt: statements,
@@ -126,6 +130,8 @@ struct RuntimeStats {
 class Runtime {
   public:
     explicit Runtime(Config config = {});
+    // Releases the script's data (Class_Terminate runs). Objects the host
+    // still holds stay safe to use and to release, as after reset().
     ~Runtime();
     Runtime(const Runtime&) = delete;
     Runtime& operator=(const Runtime&) = delete;
@@ -139,6 +145,9 @@ class Runtime {
     // order, those texts are not parsed and compiled again; everything else
     // behaves exactly as if they were. Fails (error 17) while a script runs,
     // for instance when called from a host callback.
+    // Class instances and GetRef results the host still holds are cut off
+    // from the code: without Class_Terminate, what they held is released and
+    // every later use fails with error 424 (error::ObjectRequired).
     bool reset();
 
     // Parses the whole text, then runs its script-level statements. A syntax
@@ -166,14 +175,30 @@ class Runtime {
     void setTimeout(int32_t ms);
     int32_t timeout() const;
     // Thread-safe: stops the running script at its next poll (error 1900).
+    // From a host callback on the engine's thread, failing the invoke with
+    // error::Interrupted stops it at once instead (see Object.h).
     void requestInterrupt();
-    // True while a call into the engine is under way (a host callback runs).
+    // True while a call into the engine is under way: a Runtime call, or an
+    // invoke of a script object, during which a host callback runs.
     bool running() const;
+    // For a host callback that takes long (a wait, a modal loop): 0 while the
+    // running script may go on, else the number it must stop with
+    // (error::Interrupted, error::TimedOut); failing the invoke with that
+    // number stops the script. 0 when no script runs.
+    int32_t pendingStop();
 
+    // A classic object (Scripting.Dictionary, Scripting.FileSystemObject,
+    // VBScript.RegExp; any letter case) as CreateObject makes it, under this
+    // engine's mapPath / fileAccess policy; nullptr for any other ProgID. For
+    // a Config::createObject that hands these out itself; the host asks, so
+    // createObjectEnabled does not apply. Like Config::createObject, the new
+    // object has no references yet; it keeps working after a reset and after
+    // the Runtime is gone.
+    Object* createClassicObject(std::u16string_view progId);
+
+    // The error of the last Runtime call that failed (cleared by one that succeeds).
     const ErrorInfo& lastError() const;
     const RuntimeStats& stats() const;
-
-    Interp& interp() { return *m_interp; }
 
   private:
     Config m_config;

@@ -71,30 +71,28 @@ Value inputBox(Interp& rt, std::span<Value> a) {
 }
 
 // GetRef("Name"): an object whose default method calls the procedure.
-class ProcRef final : public Object {
+class ProcRef final : public EngineObject {
   public:
-    ProcRef(Interp& rt, ProcDef* proc) : m_rt(rt), m_proc(proc) {}
+    ProcRef(Interp& rt, ProcDef* proc) : EngineObject(rt), m_proc(proc) {}
     std::u16string typeName() const override { return u"Object"; }
-    DispId memberId(std::u16string_view) override { return kDispUnknown; }
+    DispId memberId(std::u16string_view) override { return m_proc ? kDispUnknown : kDispValue; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
+        if (!m_proc) return Interp::cutOff(err, m_cutOffName);
         if (id != kDispValue || kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef) {
             err.number = int32_t(Err::NoSuchMember);
             return false;
         }
-        try {
-            result = m_rt.callWithValues(m_proc, nullptr, args);
-            return true;
-        } catch (ScriptError& e) {
-            err.number = e.number;
-            err.description = e.description;
-            err.source = e.source;
-            return false;
-        }
+        return m_rt.objectCall(err, [&] { result = m_rt.callWithValues(m_proc, nullptr, args); });
     }
 
   private:
-    Interp& m_rt;
-    ProcDef* m_proc;
+    void dropScript(std::vector<Value>&) override {
+        if (!m_proc) return;
+        m_cutOffName = m_proc->name;
+        m_proc = nullptr;
+    }
+    ProcDef* m_proc; // nullptr once cut off from the code
+    std::u16string m_cutOffName;
 };
 
 Value getRef(Interp& rt, std::span<Value> a) {

@@ -103,16 +103,16 @@ const MemberName kMembers[] = {
     {u"hashval", kHashVal},
 };
 
-class Dictionary final : public Object {
+class Dictionary final : public EngineObject {
   public:
-    explicit Dictionary(Interp& rt) : m_rt(rt) {}
+    explicit Dictionary(Interp& rt) : EngineObject(rt) {}
 
     std::u16string typeName() const override { return u"Dictionary"; }
     DispId memberId(std::u16string_view name) override { return findMember(kMembers, name); }
     const void* dispatchKey() const override { return kMembers; }
 
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return hostCall(err, [&] { dispatch(id, kind, args, result); });
+        return engineCall(m_rt, err, [&] { dispatch(id, kind, args, result); });
     }
 
     std::unique_ptr<Enumerator> enumerate() override {
@@ -270,7 +270,6 @@ class Dictionary final : public Object {
         return insert(std::move(k), key.deref(), Value());
     }
 
-    Interp& m_rt;
     std::list<Entry> m_order;
     std::unordered_map<KeyNorm, Iter, KeyHash> m_index;
     int32_t m_compareMode = 0;

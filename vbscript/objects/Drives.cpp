@@ -63,15 +63,16 @@ const MemberName kDriveMembers[] = {
     {u"volumename", kVolumeName},
 };
 
-class Drive final : public Object {
+class Drive final : public EngineObject {
   public:
-    Drive(Interp& rt, char16_t letter, fs::path root) : m_rt(rt), m_letter(letter), m_root(std::move(root)) {}
+    Drive(Interp& rt, char16_t letter, fs::path root)
+        : EngineObject(rt), m_letter(letter), m_root(std::move(root)) {}
 
     std::u16string typeName() const override { return u"Drive"; }
     DispId memberId(std::u16string_view name) override { return findMember(kDriveMembers, name); }
     const void* dispatchKey() const override { return kDriveMembers; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return hostCall(err, [&] {
+        return engineCall(m_rt, err, [&] {
             if (isPut(kind) || !args.empty()) throwError(Err::WrongArgCount);
             switch (id) {
             case kPath:
@@ -125,7 +126,6 @@ class Drive final : public Object {
         return p;
     }
 
-    Interp& m_rt;
     char16_t m_letter; // 0: no letter
     fs::path m_root;
 };
@@ -148,15 +148,15 @@ std::vector<DriveSpot> visibleDrives(Interp& rt) {
 
 const MemberName kDrivesMembers[] = {{u"item", kDispValue}, {u"count", 1}};
 
-class Drives final : public Object {
+class Drives final : public EngineObject {
   public:
-    explicit Drives(Interp& rt) : m_rt(rt) {}
+    explicit Drives(Interp& rt) : EngineObject(rt) {}
 
     std::u16string typeName() const override { return u"Drives"; }
     DispId memberId(std::u16string_view name) override { return findMember(kDrivesMembers, name); }
     const void* dispatchKey() const override { return kDrivesMembers; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return hostCall(err, [&] {
+        return engineCall(m_rt, err, [&] {
             if (isPut(kind)) throwError(Err::WrongArgCount);
             if (id == 1 && args.empty())
                 result = Value::longv(int32_t(visibleDrives(m_rt).size()));
@@ -174,7 +174,6 @@ class Drives final : public Object {
     }
 
   private:
-    Interp& m_rt;
 };
 
 } // namespace

@@ -100,9 +100,10 @@ const MemberName kFolderMembers[] = {VBS_COMMON_MEMBERS,
 
 Object* newItemList(Interp& rt, fs::path folder, bool folders);
 
-class FileItem final : public Object {
+class FileItem final : public EngineObject {
   public:
-    FileItem(Interp& rt, fs::path path, bool folder) : m_rt(rt), m_path(std::move(path)), m_folder(folder) {}
+    FileItem(Interp& rt, fs::path path, bool folder)
+        : EngineObject(rt), m_path(std::move(path)), m_folder(folder) {}
 
     std::u16string typeName() const override { return m_folder ? u"Folder" : u"File"; }
     DispId memberId(std::u16string_view name) override {
@@ -110,7 +111,7 @@ class FileItem final : public Object {
     }
     const void* dispatchKey() const override { return m_folder ? kFolderMembers : kFileMembers; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return hostCall(err, [&] { dispatch(id, kind, args, result); });
+        return engineCall(m_rt, err, [&] { dispatch(id, kind, args, result); });
     }
 
   private:
@@ -282,7 +283,6 @@ class FileItem final : public Object {
         m_path = dst;
     }
 
-    Interp& m_rt;
     fs::path m_path;
     bool m_folder;
 };
@@ -290,10 +290,10 @@ class FileItem final : public Object {
 // Files or SubFolders of one folder, listed afresh on each use.
 const MemberName kListMembers[] = {{u"item", kDispValue}, {u"count", 1}};
 
-class ItemList final : public Object {
+class ItemList final : public EngineObject {
   public:
     ItemList(Interp& rt, fs::path folder, bool folders)
-        : m_rt(rt), m_folder(std::move(folder)), m_folders(folders) {}
+        : EngineObject(rt), m_folder(std::move(folder)), m_folders(folders) {}
 
     std::u16string typeName() const override { return m_folders ? u"Folders" : u"Files"; }
     DispId memberId(std::u16string_view name) override {
@@ -304,7 +304,7 @@ class ItemList final : public Object {
         return m_folders ? static_cast<const void*>(&m_folders) : kListMembers;
     }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return hostCall(err, [&] {
+        return engineCall(m_rt, err, [&] {
             if (isPut(kind)) throwError(Err::WrongArgCount);
             if (id == 1) {
                 if (!args.empty()) throwError(Err::WrongArgCount);
@@ -367,7 +367,6 @@ class ItemList final : public Object {
         return out;
     }
 
-    Interp& m_rt;
     fs::path m_folder;
     bool m_folders;
 };

@@ -184,15 +184,15 @@ Arity arityOf(DispId id) {
     }
 }
 
-class FileSystemObject final : public Object {
+class FileSystemObject final : public EngineObject {
   public:
-    explicit FileSystemObject(Interp& rt) : m_rt(rt), m_random(std::random_device{}()) {}
+    explicit FileSystemObject(Interp& rt) : EngineObject(rt), m_random(std::random_device{}()) {}
 
     std::u16string typeName() const override { return u"FileSystemObject"; }
     DispId memberId(std::u16string_view name) override { return findMember(kMembers, name); }
     const void* dispatchKey() const override { return kMembers; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return hostCall(err, [&] { dispatch(id, kind, args, result); });
+        return engineCall(m_rt, err, [&] { dispatch(id, kind, args, result); });
     }
 
   private:
@@ -369,7 +369,6 @@ class FileSystemObject final : public Object {
         throwError(Err::NoSuchMember);
     }
 
-    Interp& m_rt;
     std::mt19937 m_random;
 };
 

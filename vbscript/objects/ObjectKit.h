@@ -1,6 +1,6 @@
 #pragma once
 // Helpers shared by the classic objects: member tables looked up by name, and
-// a guard that turns engine errors raised inside invoke into a HostError.
+// the guard their invoke runs in, which turns engine errors into a HostError.
 #include "../Errors.h"
 #include "../Interp.h"
 #include "../Object.h"
@@ -25,7 +25,22 @@ inline DispId findMember(std::span<const MemberName> table, std::u16string_view 
     return kDispUnknown;
 }
 
-// Runs body; a ScriptError or an allocation failure becomes err and false,
+// The body of an invoke of one of the engine's own objects: it passes the
+// engine's guard (Interp::guarded), so it may run script code (a Replace
+// callback, a default property) even when the host calls it outside a
+// script; a file system call that reports by exception fails with error 75.
+template <class F> bool engineCall(Interp& rt, HostError& err, F&& body) {
+    return rt.objectCall(err, [&] {
+        try {
+            body();
+        } catch (const std::system_error&) {
+            throwError(Err::PathFileAccess);
+        }
+    });
+}
+
+// For host objects built on the engine's conversions (the vbs runner's):
+// runs body; a ScriptError or an allocation failure becomes err and false,
 // as nothing may cross invoke as an exception. A time-out or interrupt keeps
 // its number, with which the interpreter stops the script.
 template <class F> bool hostCall(HostError& err, F&& body) {

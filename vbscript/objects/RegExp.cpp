@@ -132,9 +132,9 @@ std::vector<ReplacePiece> parseReplacement(std::u16string_view r, uint32_t group
     return out;
 }
 
-class RegExpObject final : public Object {
+class RegExpObject final : public EngineObject {
   public:
-    explicit RegExpObject(Interp& rt) : m_rt(rt) {}
+    explicit RegExpObject(Interp& rt) : EngineObject(rt) {}
     ~RegExpObject() override {
         if (m_context) pcre2_match_context_free_16(m_context);
         if (m_jitStack) pcre2_jit_stack_free_16(m_jitStack);
@@ -151,7 +151,7 @@ class RegExpObject final : public Object {
     const void* dispatchKey() const override { return &kKey; }
 
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return hostCall(err, [&] { call(id, kind, args, result); });
+        return engineCall(m_rt, err, [&] { call(id, kind, args, result); });
     }
 
   private:
@@ -387,7 +387,6 @@ class RegExpObject final : public Object {
         return Value::string(std::move(out));
     }
 
-    Interp& m_rt;
     std::u16string m_pattern;
     bool m_ignoreCase = false;
     bool m_global = false;

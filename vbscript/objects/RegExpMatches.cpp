@@ -48,10 +48,10 @@ std::u16string_view span(const MatchSet& set, size_t match, size_t group) {
     return set.text().substr(m[2 * group], m[2 * group + 1] - m[2 * group]);
 }
 
-class SubMatches final : public Object {
+class SubMatches final : public EngineObject {
   public:
     SubMatches(Interp& rt, std::shared_ptr<const MatchSet> set, size_t match)
-        : m_rt(rt), m_set(std::move(set)), m_match(match) {}
+        : EngineObject(rt), m_set(std::move(set)), m_match(match) {}
     std::u16string typeName() const override { return u"ISubMatches"; }
     DispId memberId(std::u16string_view name) override {
         if (equalsNoCase(name, u"item")) return kDispValue;
@@ -60,7 +60,7 @@ class SubMatches final : public Object {
     }
     const void* dispatchKey() const override { return &kKey; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return hostCall(err, [&] {
+        return engineCall(m_rt, err, [&] {
             if (isPut(kind)) throwError(Err::NoSuchMember);
             if (id == kCount) {
                 if (!args.empty()) throwError(Err::WrongArgCount);
@@ -87,16 +87,15 @@ class SubMatches final : public Object {
         return Value::string(span(*m_set, m_match, i + 1));
     }
 
-    Interp& m_rt;
     std::shared_ptr<const MatchSet> m_set;
     size_t m_match;
 };
 const int SubMatches::kKey = 0;
 
-class Match final : public Object {
+class Match final : public EngineObject {
   public:
     Match(Interp& rt, std::shared_ptr<const MatchSet> set, size_t match)
-        : m_rt(rt), m_set(std::move(set)), m_match(match) {}
+        : EngineObject(rt), m_set(std::move(set)), m_match(match) {}
     std::u16string typeName() const override { return u"IMatch2"; }
     DispId memberId(std::u16string_view name) override {
         if (equalsNoCase(name, u"value")) return kDispValue;
@@ -107,7 +106,7 @@ class Match final : public Object {
     }
     const void* dispatchKey() const override { return &kKey; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return hostCall(err, [&] {
+        return engineCall(m_rt, err, [&] {
             if (isPut(kind)) throwError(Err::NoSuchMember);
             if (id == kSubMatches && !args.empty()) {
                 // m.SubMatches(i): the index goes to the collection's default member.
@@ -146,16 +145,16 @@ class Match final : public Object {
         return m_subMatches;
     }
 
-    Interp& m_rt;
     std::shared_ptr<const MatchSet> m_set;
     size_t m_match;
     Value m_subMatches;
 };
 const int Match::kKey = 0;
 
-class MatchCollection final : public Object {
+class MatchCollection final : public EngineObject {
   public:
-    MatchCollection(Interp& rt, std::shared_ptr<const MatchSet> set) : m_rt(rt), m_set(std::move(set)) {}
+    MatchCollection(Interp& rt, std::shared_ptr<const MatchSet> set)
+        : EngineObject(rt), m_set(std::move(set)) {}
     std::u16string typeName() const override { return u"IMatchCollection2"; }
     DispId memberId(std::u16string_view name) override {
         if (equalsNoCase(name, u"item")) return kDispValue;
@@ -164,7 +163,7 @@ class MatchCollection final : public Object {
     }
     const void* dispatchKey() const override { return &kKey; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return hostCall(err, [&] {
+        return engineCall(m_rt, err, [&] {
             if (isPut(kind)) throwError(Err::NoSuchMember);
             if (id == kCount) {
                 if (!args.empty()) throwError(Err::WrongArgCount);
@@ -192,7 +191,6 @@ class MatchCollection final : public Object {
         return m_items[i];
     }
 
-    Interp& m_rt;
     std::shared_ptr<const MatchSet> m_set;
     std::vector<Value> m_items; // made on first use
 };

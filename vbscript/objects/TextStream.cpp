@@ -85,10 +85,10 @@ const MemberName kMembers[] = {
     {u"close", kClose},
 };
 
-class TextStream final : public Object {
+class TextStream final : public EngineObject {
   public:
     TextStream(Interp& rt, int fd, bool reading, bool unicode, std::u16string text)
-        : m_rt(rt), m_fd(fd), m_reading(reading), m_unicode(unicode), m_text(std::move(text)) {}
+        : EngineObject(rt), m_fd(fd), m_reading(reading), m_unicode(unicode), m_text(std::move(text)) {}
     ~TextStream() override { closeFile(); }
 
     std::u16string typeName() const override { return u"TextStream"; }
@@ -96,7 +96,7 @@ class TextStream final : public Object {
     const void* dispatchKey() const override { return kMembers; }
 
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override {
-        return hostCall(err, [&] { dispatch(id, kind, args, result); });
+        return engineCall(m_rt, err, [&] { dispatch(id, kind, args, result); });
     }
 
   private:
@@ -258,7 +258,6 @@ class TextStream final : public Object {
         m_fd = -1;
     }
 
-    Interp& m_rt;
     int m_fd;
     bool m_reading;
     bool m_unicode;

@@ -2,9 +2,7 @@
 
 #include "../Convert.h"
 #include "../Errors.h"
-#include "../Interp.h"
 #include "../MemberTable.h"
-#include "../objects/Classic.h"
 #include "../objects/ObjectKit.h"
 
 #include <chrono>
@@ -321,8 +319,7 @@ bool WScriptObject::sleep(std::span<Value> args, HostError& err) {
     std::fflush(stdout);
     auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     for (;;) {
-        int32_t stop = 0;
-        if (m_rt.interp().stopRequested(stop)) {
+        if (int32_t stop = m_rt.pendingStop()) {
             err.number = stop;
             return false;
         }
@@ -396,7 +393,7 @@ bool WScriptObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Va
         }
         std::u16string progId;
         if (!vbs::hostCall(err, [&] { progId = vbs::toString(args[0].deref()); })) return false;
-        vbs::Object* o = vbs::createClassicObject(m_rt.interp(), progId);
+        vbs::Object* o = m_rt.createClassicObject(progId);
         if (!o) {
             err.number = int32_t(vbs::Err::CantCreateObject);
             err.description = u"ActiveX component can't create object: '" + progId + u"'";
