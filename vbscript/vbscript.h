@@ -66,9 +66,11 @@ struct Config {
     std::function<Object*(std::u16string_view progId)> createObject;
     // GetObject(path, progId): unset or nullptr gives error 429.
     std::function<Object*(std::u16string_view path, std::u16string_view progId)> getObject;
-    // false switches CreateObject and GetObject off whatever the spelling or
-    // spacing of the call: nothing is created. With createObjectRefused set,
-    // that callback is told and the call returns Empty; else error 429.
+    // false switches CreateObject and GetObject off, however the script
+    // reaches them (any spelling, Execute, Eval, a class method, a host call
+    // into script code): nothing is created and the call fails with error 429,
+    // which On Error Resume Next can catch like any other. createObjectRefused,
+    // when set, is told the ProgID (or GetObject's path) first.
     bool createObjectEnabled = true;
     std::function<void(std::u16string_view progId)> createObjectRefused;
 

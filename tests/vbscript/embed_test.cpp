@@ -1,5 +1,6 @@
 // The engine embedded in a host that calls into script objects outside a run,
-// keeps them across resets and starts scripts from its own callbacks.
+// keeps them across resets, starts scripts from its own callbacks and
+// switches object creation off.
 #include "vbscript/MemberTable.h"
 #include "vbscript/vbscript.h"
 
@@ -275,6 +276,80 @@ TEST(VbsEmbed, ScriptsStartedFromHostCallbacksNest) {
     EXPECT_EQ(rt.lastError().number, vbs::error::Interrupted);
     EXPECT_EQ(rt.pendingStop(), 0);
     EXPECT_TRUE(rt.run("Inner", {}));
+}
+
+TEST(VbsEmbed, ObjectCreationOffRefusesEveryRoute) {
+    int made = 0;
+    std::vector<std::u16string> refused;
+    vbs::Config cfg;
+    cfg.createObjectEnabled = false;
+    cfg.createObject = [&](std::u16string_view) -> vbs::Object* {
+        ++made;
+        return new Hook;
+    };
+    cfg.getObject = [&](std::u16string_view, std::u16string_view) -> vbs::Object* {
+        ++made;
+        return new Hook;
+    };
+    cfg.createObjectRefused = [&](std::u16string_view progId) { refused.emplace_back(progId); };
+    vbs::Runtime rt(cfg);
+    ASSERT_TRUE(rt.addCode("Function Maker(p)\nSet Maker = CreateObject(p)\nEnd Function\n"
+                           "Class Factory\nFunction Make(p)\nSet Make = CreateObject(p)\nEnd Function\n"
+                           "Function Later()\nSet Later = Eval(\"GetObject(\"\"x\"\")\")\nEnd Function\n"
+                           "End Class\n"
+                           "Class Sneaky\nSub Class_Terminate()\nSet Spoil = CreateObject(\"Game.Thing\")\n"
+                           "End Sub\nEnd Class\n"));
+    const int32_t refusedError = vbs::error::CantCreateObject;
+    const std::pair<const char*, int32_t> routes[] = {
+        {"Set o = CreateObject(\"Scripting.Dictionary\")", refusedError},
+        {"Set o = cReAtEoBjEcT   (  \"Scripting.FileSystemObject\"  )", refusedError},
+        {"Call CreateObject(\"Game.Thing\")", refusedError},
+        {"CreateObject \"Game.Thing\"", refusedError},
+        {"Set o = GetObject(\"C:\\x.doc\")", refusedError},
+        {"Set o = getobject(, \"Game.Thing\")", refusedError},
+        {"Execute \"Set o = CreateObject(\"\"Game.Thing\"\")\"", refusedError},
+        {"ExecuteGlobal \"Set o = CreateObject(\"\"Game.Thing\"\")\"", refusedError},
+        {"Set o = Eval(\"Create\" & \"Object(\"\"Game.Thing\"\")\")", refusedError},
+        {"Set f = GetRef(\"Maker\")\nSet o = f(\"Game.Thing\")", refusedError},
+        {"Set o = New Factory\nSet o = o.Make(\"Game.Thing\")", refusedError},
+        {"Set o = New Factory\nSet o = o.Later", refusedError},
+        // GetRef names script procedures only: the built-in cannot be taken at all.
+        {"Set f = GetRef(\"CreateObject\")", 5},
+        {"Execute \"Set f = GetRef(\"\"createobject\"\")\"", 5},
+    };
+    for (const auto& [code, number] : routes) {
+        size_t told = refused.size();
+        EXPECT_FALSE(rt.executeStatement(std::string("Dim o, f\n") + code)) << code;
+        EXPECT_EQ(rt.lastError().number, number) << code;
+        EXPECT_EQ(refused.size(), told + (number == refusedError ? 1 : 0)) << code;
+    }
+    // Caught by the script, the refusal leaves nothing behind.
+    Value r;
+    ASSERT_TRUE(rt.executeStatement("On Error Resume Next\no = Empty\nSet o = CreateObject(\"Game.Thing\")\n"
+                                    "n = Err.Number\nt = TypeName(o)"));
+    ASSERT_TRUE(rt.eval("n & \" \" & t", r));
+    EXPECT_EQ(r.asString(), u"429 Empty");
+    // Outside a run too: a host call into a method, and Class_Terminate at reset.
+    Value factory;
+    ASSERT_TRUE(rt.eval("New Factory", factory));
+    Call c = invoke(factory, u"Make", {text(u"Game.Thing")});
+    EXPECT_EQ(c.err.number, vbs::error::CantCreateObject);
+    ASSERT_TRUE(rt.executeStatement("Set Keep = New Sneaky"));
+    size_t told = refused.size();
+    ASSERT_TRUE(rt.reset());
+    EXPECT_EQ(refused.size(), told + 1);
+    EXPECT_EQ(made, 0);
+
+    // The host's own factory still makes classic objects, under its file policy.
+    vbs::Config policy;
+    policy.createObjectEnabled = false;
+    policy.fileAccess = [](const std::string&, bool) { return false; };
+    vbs::Runtime host(policy);
+    Value fso = Value::object(host.createClassicObject(u"Scripting.FileSystemObject"));
+    ASSERT_TRUE(fso.isObject());
+    c = invoke(fso, u"OpenTextFile", {text(u"/etc/hostname")});
+    EXPECT_EQ(c.err.number, vbs::error::PermissionDenied);
+    EXPECT_EQ(host.createClassicObject(u"Game.Thing"), nullptr);
 }
 
 } // namespace

@@ -255,7 +255,7 @@ TEST(VbsHost, CreateObjectSwitchedOffInEverySpelling) {
         EXPECT_FALSE(strict.executeStatement(std::string("Dim o\n") + code)) << code;
         EXPECT_EQ(strict.lastError().number, 429) << code;
         refused.clear();
-        // With the callback the host is told, nothing is made and the script goes on.
+        // With the callback the host is told as well; nothing is made either way.
         EXPECT_FALSE(told.executeStatement(std::string("Dim o\n") + code + "\nx = TypeName(o)")) << code;
         EXPECT_EQ(refused.size(), 1u) << code;
     }

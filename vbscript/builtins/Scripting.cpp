@@ -22,18 +22,18 @@ Value executeGlobal(Interp& rt, std::span<Value> a) {
     return {};
 }
 
-// Nothing is created while the host has switched object creation off; the
-// built-in is reached whatever the call's spelling, so no text trick gets past.
-bool creationRefused(Interp& rt, std::u16string_view progId) {
-    if (rt.config().createObjectEnabled) return false;
-    if (!rt.config().createObjectRefused) throwError(Err::CantCreateObject, progId);
-    rt.config().createObjectRefused(progId);
-    return true;
+// Nothing is created while the host has switched object creation off. Every
+// route to creation (any spelling, Execute, Eval, GetRef of a procedure that
+// calls it) ends in these two built-ins, and GetRef cannot name a built-in.
+void refuseCreation(Interp& rt, std::u16string_view progId) {
+    if (rt.config().createObjectEnabled) return;
+    if (rt.config().createObjectRefused) rt.config().createObjectRefused(progId);
+    throwError(Err::CantCreateObject, progId);
 }
 
 Value createObject(Interp& rt, std::span<Value> a) {
     std::u16string progId = argString(rt, a, 0);
-    if (creationRefused(rt, progId)) return {};
+    refuseCreation(rt, progId);
     Object* o = rt.config().createObject ? rt.config().createObject(progId) : nullptr;
     if (!o) o = createClassicObject(rt, progId);
     if (!o) throwError(Err::CantCreateObject, progId);
@@ -43,7 +43,7 @@ Value createObject(Interp& rt, std::span<Value> a) {
 Value getObject(Interp& rt, std::span<Value> a) {
     std::u16string path = hasArg(a, 0) ? argString(rt, a, 0) : std::u16string();
     std::u16string progId = hasArg(a, 1) ? argString(rt, a, 1) : std::u16string();
-    if (creationRefused(rt, progId.empty() ? path : progId)) return {};
+    refuseCreation(rt, progId.empty() ? path : progId);
     Object* o = rt.config().getObject ? rt.config().getObject(path, progId) : nullptr;
     if (!o) throwError(Err::CantCreateObject, progId.empty() ? path : progId);
     return Value::object(o);
