@@ -72,21 +72,49 @@ void Value::addRefSlow() const noexcept {
     }
 }
 
+namespace {
+
+// Freeing a long chain (objects linked through their fields, arrays inside
+// arrays) would recurse once per link and overflow the C++ stack. Past a
+// depth, releases wait in this thread's list, which the outermost release
+// works off; the list is scratch space, not engine state.
+struct ReleaseQueue {
+    int depth = 0;
+    std::vector<Value> waiting;
+};
+thread_local ReleaseQueue t_releases;
+constexpr int kReleaseDepth = 64;
+
+} // namespace
+
 void Value::releaseSlow() noexcept {
-    switch (m_type) {
-    case VarType::String:
+    if (m_type == VarType::String) {
         if (--m_u.str->refs == 0) delete m_u.str;
-        break;
-    case VarType::Object:
+        m_type = VarType::Empty;
+        return;
+    }
+    ReleaseQueue& q = t_releases;
+    if (q.depth >= kReleaseDepth) {
+        try {
+            q.waiting.push_back(std::move(*this));
+            return;
+        } catch (...) {
+            // No room to wait: release here after all.
+        }
+    }
+    ++q.depth;
+    if (m_type == VarType::Object) {
         if (m_u.obj) m_u.obj->release();
-        break;
-    case VarType::Array:
+    } else if (m_type == VarType::Array) {
         if (--m_u.arr->refs == 0) delete m_u.arr;
-        break;
-    default:
-        break;
     }
     m_type = VarType::Empty;
+    if (q.depth == 1)
+        while (!q.waiting.empty()) {
+            Value v = std::move(q.waiting.back());
+            q.waiting.pop_back();
+        }
+    --q.depth;
 }
 
 Array* Value::mutableArray() {

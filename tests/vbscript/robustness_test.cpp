@@ -58,6 +58,29 @@ TEST(VbsRobustness, RecursionInASmallThread) {
     EXPECT_EQ(result, 28);
 }
 
+TEST(VbsRobustness, LongChainsAreFreedWithoutDeepRecursion) {
+    // Each link would be one C++ call deep when freed: objects linked through
+    // their fields, arrays inside arrays, dictionaries inside dictionaries.
+    vbs::Runtime rt;
+    ASSERT_TRUE(
+        rt.addCode("Class Link\nPublic Nxt\nSub Class_Terminate\nGone = Gone + 1\nEnd Sub\nEnd Class\n"
+                   "Dim head, a, d, i, l, Gone\nSet head = Nothing\na = Array()\n"
+                   "Set d = CreateObject(\"Scripting.Dictionary\")\n"
+                   "For i = 1 To 200000\nSet l = New Link\nSet l.Nxt = head\nSet head = l\n"
+                   "a = Array(a)\nSet l = CreateObject(\"Scripting.Dictionary\")\nl.Add 1, d\nSet d = l\n"
+                   "Next\nSet l = Nothing\n"
+                   "Set head = Nothing\na = Empty\nSet d = Nothing"));
+    vbs::Value r;
+    ASSERT_TRUE(rt.eval("Gone", r));
+    EXPECT_EQ(r.asLong(), 200000);
+    // The same chains still held when the engine is reset and destroyed.
+    ASSERT_TRUE(rt.executeStatement("Set keep = New Link\nFor i = 1 To 200000\nSet l = New Link\n"
+                                    "Set l.Nxt = keep\nSet keep = l\na = Array(a)\nNext"));
+    ASSERT_TRUE(rt.eval("keep", r));
+    ASSERT_TRUE(rt.reset());
+    r = vbs::Value();
+}
+
 TEST(VbsRobustness, HugeStringLiteral) {
     std::string code = "x = \"" + std::string(50u << 20, 'a') + "\"\nn = Len(x)";
     vbs::Runtime rt;
