@@ -92,7 +92,7 @@ constexpr ElementProperty kProperties[] = {
     {ElementProp::Enabled, "Enabled", PropType::Truth, kAll, true,
      [](const Element& e) { return boolValue(e.enabled); },
      [](Element& e, const PropValue& v, FontCatalog&) {
-         if (e.kind == K::Timer) static_cast<TimerElement&>(e).setEnabled(truth(v)); // restarts the count
+         if (auto* timer = dynamic_cast<TimerElement*>(&e)) timer->setEnabled(truth(v)); // restarts the count
          else e.enabled = truth(v);
          return S::Ok;
      }},
@@ -234,10 +234,10 @@ constexpr ElementProperty kProperties[] = {
     {ElementProp::Name, "Name", PropType::Text, kAll, false, [](const Element& e) { return PropValue{e.name}; },
      nullptr},
     {ElementProp::Interval, "Interval", PropType::Whole, bit(K::Timer), false,
-     [](const Element& e) { return PropValue{std::int32_t{static_cast<const TimerElement&>(e).interval()}}; },
+     [](const Element& e) { return PropValue{std::int32_t{dynamic_cast<const TimerElement&>(e).interval()}}; },
      [](Element& e, const PropValue& v, FontCatalog&) {
          if (whole(v) < 0 || whole(v) > 65535) return S::InvalidValue;
-         static_cast<TimerElement&>(e).setInterval(whole(v)); // restarts the count
+         dynamic_cast<TimerElement&>(e).setInterval(whole(v)); // restarts the count
          return S::Ok;
      }},
 };
@@ -328,6 +328,8 @@ std::optional<ElementProp> FindElementProperty(std::string_view name) {
 
 bool ElementHasProperty(const Element& e, ElementProp id) {
     if (id == ElementProp::Index && !e.isArrayMember()) return false;
+    // Interval lives in the timer's own class; an element merely marked as a timer has none.
+    if (id == ElementProp::Interval && !dynamic_cast<const TimerElement*>(&e)) return false;
     return (ElementPropertyInfo(id).kinds & bit(e.kind)) != 0;
 }
 
@@ -351,8 +353,8 @@ PropStatus ClearElementPicture(Element& e) {
         e.picture.reset();
         return S::Ok;
     }
-    if (e.kind == K::Form) {
-        static_cast<Form&>(e).clearDrawingLayer();
+    if (auto* form = dynamic_cast<Form*>(&e)) {
+        form->clearDrawingLayer();
         return S::Ok;
     }
     return S::NotSupported;

@@ -35,6 +35,10 @@ TEST(ElementPropertyTable, NamesTypesAndConversions) {
     EXPECT_EQ(SetElementProperty(timer, ElementProp::Enabled, PropValue{true}, fonts), PropStatus::Ok);
     EXPECT_TRUE(timer.isEnabled());
     EXPECT_TRUE(timer.needsArm()) << "setting a timer restarts its count";
+    Element& markedOnly = form.addElement(ElementKind::Timer, "notReallyATimer");
+    EXPECT_EQ(SetElementProperty(markedOnly, ElementProp::Interval, PropValue{std::int32_t{5}}, fonts),
+              PropStatus::NotSupported);
+    EXPECT_EQ(SetElementProperty(markedOnly, ElementProp::Enabled, PropValue{true}, fonts), PropStatus::Ok);
     EXPECT_FALSE(ElementHasProperty(label, ElementProp::Index)) << "only array members have an index";
     EXPECT_FALSE(ElementHasProperty(form, ElementProp::Visible)) << "forms are shown by the window system";
     EXPECT_EQ(ColorFromNumber(static_cast<std::int32_t>(0x80000005u)), 0xFFFFFFu);
