@@ -6,6 +6,7 @@ namespace run::scripting {
 namespace {
 
 using ElementArrays = ObjectsRig;
+using GameWindowObject = ObjectsRig;
 
 TEST_F(ElementArrays, CountBoundsAndForEachFollowTheLoadedMembers) {
     form.loadArrayMember("Hotspot", 7);
@@ -30,7 +31,7 @@ TEST_F(ElementArrays, CountBoundsAndForEachFollowTheLoadedMembers) {
     EXPECT_EQ(errorOf("Hotspot.Count = 3"), 383);
 }
 
-TEST_F(ElementArrays, TheGameWindowShowsHidesAndPaintsItsOwnProperties) {
+TEST_F(GameWindowObject, ShowsHidesAndPaintsItsOwnProperties) {
     run("GameWindow.Caption = \"The Tower\"\nGameWindow.BackColor = RGB(0, 0, 255)\nGameWindow.Width = 6300");
     EXPECT_EQ(form.caption, "The Tower");
     EXPECT_EQ(seen(380, 100), 0xFF0000u) << "blue where no element lies";
@@ -61,7 +62,7 @@ TEST_F(ElementArrays, ANamedArrayTakesItsIndex) {
     EXPECT_EQ(errorOf("Set h = Area(5)"), 9);
 }
 
-TEST_F(ElementArrays, TheWindowsElementsAnswerToTheirOwnNames) {
+TEST_F(GameWindowObject, ElementsAnswerToTheirOwnNames) {
     vbs::Runtime global;
     global.addObject("GameWindow", NewFormObject(ui, form, true), true);
     auto ok = [&](const std::string& code) {
