@@ -390,7 +390,17 @@ Value Interp::evalCall(const CallExpr* c, Frame& f, bool statement) {
             break;
         }
         Value* p = nameStorage(n, f);
-        if (!p) throwError(Err::TypeMismatch, n->name);
+        if (!p) {
+            // A host's named object is held like a constant: called with arguments, it means
+            // its default member (Area(3) is Area.Item(3)).
+            const bool constant = r.scope == Scope::Constant ||
+                                  ((r.scope == Scope::Global || r.scope == Scope::ImplicitLocal) && r.sym->isConst);
+            if (constant) {
+                Value obj = evalName(n, f, false);
+                if (obj.isObject()) return callDefault(obj, &c->args, f);
+            }
+            throwError(Err::TypeMismatch, n->name);
+        }
         if (p->isArray() && c->args.size() == 1 && c->args[0]) {
             Value tmp;
             int32_t i = indexOf(operand(c->args[0].get(), f, tmp));

@@ -29,6 +29,7 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
       m_welcome(m_session, {[this] { startGame(); }, {}}) {
     keepPictureMemory();
     m_session.projectFolder = options.projectFolder;
+    m_session.scripts = &m_scripts;
 }
 
 // The windows are members destroyed before the window system: it lets go of them while they

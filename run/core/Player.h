@@ -8,6 +8,7 @@
 #include "run/platform/graphics/Fonts.h"
 #include "run/platform/ui/WindowSystem.h"
 #include "run/project/WelcomeWindow.h"
+#include "run/scripting/ScriptHost.h"
 
 #include <filesystem>
 #include <memory>
@@ -36,6 +37,7 @@ class Player {
     platform::WindowSystem& ui() { return m_ui; }
     WelcomeWindow& welcome() { return m_welcome; }
     GameWindow& game() { return m_game; }
+    ScriptHost& scripts() { return m_scripts; }
 
     // What a player sees now, one item a line ("window: Game", "frame: …").
     std::vector<std::string> describeState();
@@ -50,6 +52,7 @@ class Player {
     platform::SettingsStore m_settings;
     Session m_session;
     GameWindow m_game;
+    ScriptHost m_scripts{m_session, m_game};
     WelcomeWindow m_welcome;
 };
 

@@ -19,6 +19,7 @@
 namespace run {
 
 class GameWindow;
+class Scripts;
 
 // Flags through which interleaved long operations coordinate.
 struct Flags {
@@ -70,6 +71,8 @@ struct Session {
 
     // The game window `Game` while it is loaded (null before Start and after unloading).
     GameWindow* game = nullptr;
+    // The script host (null in a bare session: nothing runs).
+    Scripts* scripts = nullptr;
 
     // Where the subsystems note the steps they run, in order, when a test asks for it.
     std::vector<std::string>* trace = nullptr;

@@ -36,9 +36,9 @@ constexpr int kDebugSequence[4] = {platform::kKeyF1 + 8, platform::kKeyF1 + 9, p
 void GameWindow::buildMenus() {
     platform::Form& f = m_form;
     Element& load = addMenu(f, "mnuLoadGame", "&Load...");
-    load.onClick = [this] { showLoadWindow(); };
+    load.onClick = [this] { ShowLoadGameWindow(); };
     Element& save = addMenu(f, "mnuSaveGame", "&Save...");
-    save.onClick = [this] { showSaveWindow(); };
+    save.onClick = [this] { ShowSaveGameWindow(); };
     Element& options = addMenu(f, "mnuOptions", "&Options");
     options.onClick = [this] {
         if (!m_s.info.KeepMenusVisible) m_menuDropdownOpened = true;
@@ -56,7 +56,7 @@ void GameWindow::buildMenus() {
     Element& variables = addMenu(f, "mnuViewVariables", "View Variables...", &debug);
     variables.onClick = [this] { m_s.note("ShowVariablesViewer"); };
     Element& execute = addMenu(f, "mnuExecuteVBScript", "Execute VBScript Code...", &debug);
-    execute.onClick = [this] { m_s.note("ExecuteVBScriptCommand"); };
+    execute.onClick = [this] { executeCodeCommand(); };
     Element& intercept = addMenu(f, "mnuInterceptCode", "Intercept Code", &debug);
     intercept.onClick = [this] {
         Element& m = m_form.get("mnuInterceptCode");
@@ -178,8 +178,19 @@ void GameWindow::exitCommand() {
     if (answer == platform::kResultYes) StartUnloading();
 }
 
-void GameWindow::showLoadWindow() { m_s.note("ShowLoadGameWindow"); }
-void GameWindow::showSaveWindow() { m_s.note("ShowSaveGameWindow"); }
+void GameWindow::ShowLoadGameWindow() { m_s.note("ShowLoadGameWindow"); }
+void GameWindow::ShowSaveGameWindow() { m_s.note("ShowSaveGameWindow"); }
+
+void GameWindow::executeCodeCommand() {
+    std::string last = m_s.getUserSetting("ExecuteVBScriptCode", "");
+    auto code = m_s.ui.inputBox("Enter the VBScript code that you want to execute and then click OK.\r\n\r\nFor example, "
+                                "to retrieve the value of a variable, use the following code:\r\n\r\n                "
+                                "MsgBox VARIABLE_NAME\r\n\r\n",
+                                "Execute VBScript Code (for advanced users)", last);
+    if (!code || code->empty()) return;
+    ExecuteVBScriptAndConsequences(m_s, *this, *code, true);
+    m_s.saveUserSetting("ExecuteVBScriptCode", *code);
+}
 
 void GameWindow::onKeyDown(int keyCode, int shift) {
     if (keyCode == platform::kKeyEscape) {
@@ -192,8 +203,8 @@ void GameWindow::onKeyDown(int keyCode, int shift) {
     }
     if (!m_form.enabled) return;
     if (shift & platform::kCtrlMask) {
-        if (keyCode == platform::kKeyA + ('L' - 'A') && !m_s.info.DisableLoadGame) showLoadWindow();
-        else if (keyCode == platform::kKeyA + ('S' - 'A') && !m_s.info.DisableSaveGame) showSaveWindow();
+        if (keyCode == platform::kKeyA + ('L' - 'A') && !m_s.info.DisableLoadGame) ShowLoadGameWindow();
+        else if (keyCode == platform::kKeyA + ('S' - 'A') && !m_s.info.DisableSaveGame) ShowSaveGameWindow();
         else if (keyCode == platform::kKeyA + ('Q' - 'A')) exitCommand();
     }
     // Any key that does not continue the hidden sequence starts it over.

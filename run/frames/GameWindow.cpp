@@ -1,6 +1,7 @@
 // The game window's elements, layout, keys, frame timer, history and unloading.
 #include "run/frames/GameWindow.h"
 
+#include "run/core/Scripts.h"
 #include "run/core/Session.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
@@ -42,6 +43,11 @@ void GameWindow::build() {
     unload.onTimer = [this] { onUnloadTimer(); };
     platform::TimerElement& message = m_form.addTimer("TimerMessageBox");
     message.onTimer = [this] { hideTextMessage(); };
+    // The script timers: element 0 calls the project procedure TimerObject0.
+    platform::TimerElement& scriptTimer = m_form.addTimer("TimerObject", 0);
+    scriptTimer.onTimer = [this] {
+        if (m_s.scripts) m_s.scripts->TimerObjectTimer(0);
+    };
     buildMenus();
 }
 

@@ -49,6 +49,12 @@ class GameWindow {
     void FramesHistoryAdd(const std::string& frameName);
     // Ends the game: the quitting flag, a disabled window, and the unload 500 ms later.
     void StartUnloading();
+    // The load and save windows (placeholders until saved games are built: they only note).
+    void ShowLoadGameWindow();
+    void ShowSaveGameWindow();
+    // 0: not decided since the reset, 1: off, 2: scripts reach every element by its name.
+    int controlsReferenceMode() const { return m_controlsReferenceMode; }
+    void setControlsReferenceMode(int mode) { m_controlsReferenceMode = mode; }
 
     // --- Frames (OpenFrame.cpp) ---
     void OpenFrame(const std::string& frameName, bool withTransition, int transitionNumber, double transitionSeconds);
@@ -83,8 +89,7 @@ class GameWindow {
     void applyMenuOption3();
     void toggleOption(const char* menu, const char* setting, bool& flag);
     void exitCommand();
-    void showLoadWindow();
-    void showSaveWindow();
+    void executeCodeCommand();
     void buildFrameElements();
     void onKeyDown(int keyCode, int shift);
     void onUnloadTimer();

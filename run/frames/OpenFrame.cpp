@@ -2,6 +2,7 @@
 // call into every subsystem; once the quitting flag is set, the remaining steps are skipped.
 #include "run/frames/GameWindow.h"
 
+#include "run/core/Scripts.h"
 #include "run/core/Session.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Effects.h"
@@ -86,7 +87,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
             for (const auto& v : s.variables.Variables) look(v.Name);
             for (const auto& v : s.variables.VariablesVariant) look(v.Name);
             m_controlsReferenceMode = referenceAll ? 2 : 1;
-            if (noTimeout) s.note("ScriptTimeoutOff");
+            if (noTimeout && s.scripts) s.scripts->DisableTimeouts();
         }
         s.note("FramesHistoryAdd " + frameName);
         FramesHistoryAdd(frameName);
@@ -127,11 +128,13 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         if (s.flags.Quitting) return;
 
         ResetScriptModule(s);
-        std::string script = (s.info.RunFrameScript ? s.info.FrameScript : std::string()) + "\r\n" + "\r\n" +
-                             f.PluginParameters + "\r\n" + (f.RunEntryScript ? f.EntryScript : std::string()) +
-                             "\r\n";
+        const PluginFrameCode plugins = CollectPluginFrameCode(s);
+        std::string script = (s.info.RunFrameScript ? s.info.FrameScript : std::string()) + "\r\n" + plugins.before +
+                             "\r\n" + f.PluginParameters + "\r\n" +
+                             (f.RunEntryScript ? f.EntryScript : std::string()) + "\r\n" + plugins.after;
         bool runIt = (s.info.RunFrameScript && !s.info.FrameScript.empty()) ||
-                     (f.RunEntryScript && !f.EntryScript.empty()) || !f.PluginParameters.empty();
+                     (f.RunEntryScript && !f.EntryScript.empty()) || !plugins.before.empty() ||
+                     !plugins.after.empty() || !f.PluginParameters.empty();
         if (runIt && RunFrameEntryScript(s, script)) {
             StartUnloading();
             return;
@@ -249,15 +252,13 @@ void GameWindow::ResetAll() {
         applyMenuOption3();
         s.note("LoadPlugins");
         LoadVariables(s);
-        s.note("LoadProcedures");
+        if (s.scripts) s.scripts->GameReset();
         s.transitionsDisabled = platform::LowerCaseWin(s.getUserSetting("DisableTransitions", "False")) == "true";
         s.effectsDisabled = platform::LowerCaseWin(s.getUserSetting("DisableEffects", "False")) == "true";
         applyOptionsFromSettings();
         if (s.info.KeepMenusVisible) ShowMenus();
         else HideMenus();
         StopAllChannels(s);
-        std::string timeout = s.readProjectSetting("ScriptTimeOut");
-        if (!timeout.empty() && std::atof(timeout.c_str()) != 0) s.note("ScriptTimeout " + timeout);
     } catch (const std::exception& e) {
         s.showErrorBox(" Unable to initialize the program. ", e.what());
     }
@@ -265,7 +266,7 @@ void GameWindow::ResetAll() {
 
 void GameWindow::StartNewGame() {
     m_current.Name = m_s.info.InitialFrame;
-    m_s.note("ExecuteOnLoadVBScript");
+    if (m_s.scripts) m_s.scripts->ExecuteOnLoadVBScript();
     OpenFrame(m_s.info.InitialFrame, false, 0, 0);
 }
 

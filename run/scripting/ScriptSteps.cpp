@@ -1,6 +1,7 @@
-// Scripting entry points (placeholders until the script host lands).
+// Scripting entry points of frames and actions.
 #include "run/scripting/ScriptSteps.h"
 
+#include "run/core/Scripts.h"
 #include "run/core/Session.h"
 
 namespace run {
@@ -8,20 +9,24 @@ namespace run {
 void ResetTimedEvents(Session& s) { s.note("ResetTimedEvents"); }
 void PauseTimedEvents(Session& s) { s.note("PauseTimedEvents"); }
 void StartTimedEvents(Session& s) { s.note("StartTimedEvents"); }
-void ResetScriptModule(Session& s) { s.note("ResetScriptModule"); }
-bool RunFrameEntryScript(Session& s, const std::string&) {
-    s.note("RunFrameEntryScript");
-    return false;
+void ResetScriptModule(Session& s) {
+    s.note("ResetScriptModule");
+    s.VBScriptAction.ResetModule();
 }
+bool RunFrameEntryScript(Session& s, const std::string& scriptText) {
+    s.note("RunFrameEntryScript");
+    ExecuteVBScript(s, scriptText, false);
+    return s.VBScriptAction.bStopGame;
+}
+PluginFrameCode CollectPluginFrameCode(Session&) { return {}; }
 void LoadFrameDialogueIfAny(Session& s, const std::string& frameName) { s.note("LoadFrameDialogueIfAny " + frameName); }
 
 } // namespace run
 
 namespace run {
 
-bool ExecuteVBScript(Session& s, const std::string& code, bool) {
-    s.note("ExecuteVBScript " + code);
-    return true;
+bool ExecuteVBScript(Session& s, const std::string& code, bool resetLastClickPosition) {
+    return s.scripts ? s.scripts->ExecuteVBScript(code, resetLastClickPosition) : false;
 }
 
 } // namespace run

@@ -1,5 +1,6 @@
 // What frames and actions ask of scripting: timed events, the frame-entry script, dialogues.
-// Placeholder: scripts do not run yet; the entry points note that they ran, in order.
+// Scripts run through the session's script host; timed events and dialogues are placeholders
+// that only note that they ran, in order, until they are built.
 #pragma once
 
 #include <string>
@@ -15,6 +16,13 @@ void StartTimedEvents(Session& s);
 void ResetScriptModule(Session& s);
 // Runs the frame-entry script text; returns true when the script asked to end the game.
 bool RunFrameEntryScript(Session& s, const std::string& scriptText);
+// The frame code the loaded plug-ins add around the frame-entry script: collection A runs
+// before the frame's own script, collection B after it; each piece ends with a line break.
+// Empty until plug-ins are loaded.
+struct PluginFrameCode {
+    std::string before, after;
+};
+PluginFrameCode CollectPluginFrameCode(Session& s);
 // Loads and shows the frame's question-and-answer dialogue when it has one.
 void LoadFrameDialogueIfAny(Session& s, const std::string& frameName);
 
@@ -26,20 +34,24 @@ namespace run {
 struct VBScriptActionModule {
     std::string sFrameToLoad;
     double dTransitionDuration = 0;
-    int iTransitionNumber = 0;
+    int iTransitionNumber = 1;
     bool bStopGame = false;
     bool bPopupLoadGame = false;
     bool bPopupSaveGame = false;
-    int iHotspotNumber = 0;
-    void ResetModule() { *this = VBScriptActionModule{}; }
+    int iHotspotNumber = 0;   // kept by ResetModule: the action that runs the script sets it
+    void ResetModule() {
+        int hotspot = iHotspotNumber;
+        *this = VBScriptActionModule{};
+        iHotspotNumber = hotspot;
+    }
 };
 
 // Plug-in parameter texts store character 254 and '~' for double quotes; the text comes back
 // with each of them (and each double quote) written as a doubled double quote.
 std::string DecodePluginText(const std::string& stored);
 
-// Runs script code through the script host; false when the script failed.
-// Placeholder: scripts do not run yet; the call only notes the code it was given.
+// Runs script code through the session's script host; true when the script failed (its error
+// box has been shown). Without a host (a bare session in tests) nothing runs.
 bool ExecuteVBScript(Session& s, const std::string& code, bool resetLastClickPosition);
 
 } // namespace run

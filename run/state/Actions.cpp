@@ -345,8 +345,8 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
         }
         if (result != 2) {
             StartTimedEvents(s);
-            if (action.bPopupLoadGame) s.note("ShowLoadGameWindow");
-            else if (action.bPopupSaveGame) s.note("ShowSaveGameWindow");
+            if (action.bPopupLoadGame) game.ShowLoadGameWindow();
+            else if (action.bPopupSaveGame) game.ShowSaveGameWindow();
         }
         return result;
     } catch (const std::exception& e) {
@@ -386,12 +386,12 @@ void PickOrNotPickObject(Session& s, GameWindow& game, int areaIndex) {
 
 bool ExecuteVBScriptAndConsequences(Session& s, GameWindow& game, const std::string& text, bool resetLastClickPosition) {
     s.VBScriptAction.ResetModule();
-    if (!ExecuteVBScript(s, text, resetLastClickPosition)) return true;
+    if (ExecuteVBScript(s, text, resetLastClickPosition)) return true;
     ExecuteConsequences(s, game);
     return false;
 }
 
-void ExecuteConsequences(Session& s, GameWindow& game) {
+void ExecuteConsequences(Session& s, GameWindow& game, bool offerPopups) {
     game.ShowOrNotShowAreas();
     VBScriptActionModule& a = s.VBScriptAction;
     if (a.bStopGame) {
@@ -399,8 +399,9 @@ void ExecuteConsequences(Session& s, GameWindow& game) {
         return;
     }
     if (!openRequestedFrame(s, game, false)) StartTimedEvents(s);
-    if (a.bPopupLoadGame) s.note("ShowLoadGameWindow");
-    else if (a.bPopupSaveGame) s.note("ShowSaveGameWindow");
+    if (!offerPopups) return;
+    if (a.bPopupLoadGame) game.ShowLoadGameWindow();
+    else if (a.bPopupSaveGame) game.ShowSaveGameWindow();
 }
 
 } // namespace run

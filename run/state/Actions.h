@@ -18,6 +18,9 @@ void MakeActionAndConsequences(Session& s, GameWindow& game, int areaIndex, int 
 int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, bool doNotQuitDialogue);
 // Runs a script, then its consequences; true when the script failed.
 bool ExecuteVBScriptAndConsequences(Session& s, GameWindow& game, const std::string& text, bool resetLastClickPosition);
-void ExecuteConsequences(Session& s, GameWindow& game);
+// After a script outside an action: hotspot visibility, quitting, the frame the script chose
+// (else the timed events start again), then the load or save window it asked for, unless
+// `offerPopups` is false (the script timers offer none).
+void ExecuteConsequences(Session& s, GameWindow& game, bool offerPopups = true);
 
 } // namespace run

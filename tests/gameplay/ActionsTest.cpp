@@ -320,14 +320,24 @@ TEST(Actions, ACountOrTransitionKindBeyondItsTypeFailsTheAction) {
     EXPECT_EQ(g.var("v"), 1) << "the second block's list was read before its bad kind";
 }
 
-TEST(Actions, ScriptOfTheRecordIsHandedToTheScriptHost) {
+TEST(Actions, TheRecordsScriptRunsWithItsHotspotNumberAndChoosesTheFrame) {
     GameRig g;
     ActionSpec scripted;
-    scripted.script = "Frame = |Other|";
-    g.project.hotspots("Start", Row(1)).actions("Start", {scripted});
+    scripted.script = "If iHotspotNumber = 1 Then sFrameToLoad = |Other| : w = 7";
+    ActionSpec quitting;
+    quitting.script = "bStopGame = True";
+    quitting.goToFrame = "Other";
+    g.project.hotspots("Start", Row(2)).actions("Start", {scripted, quitting});
     g.start();
     ClickSpot(g, 1);
-    EXPECT_EQ(g.notes("ExecuteVBScript \r\nFrame = \"Other\""), 1);
+    EXPECT_EQ(g.frame(), "Other") << "the vertical bars are double quotes";
+    EXPECT_EQ(g.var("w"), 7);
+    EXPECT_TRUE(g.driver->boxes().empty());
+
+    g.game().OpenFrame("Start", false, 0, 0);
+    ClickSpot(g, 2);
+    EXPECT_TRUE(g.session().flags.Quitting) << "a script that stops the game wins over the frame change";
+    EXPECT_EQ(g.frame(), "Start");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The project builder.
 #include "tests/support/ProjectBuilder.h"
 
+#include "tests/support/ProcedureScrambler.h"
+
 #include "run/platform/files/AtomicFile.h"
 #include "run/platform/files/IniFile.h"
 #include "run/project/record/RecordWriter.h"
@@ -381,6 +383,11 @@ ProjectBuilder& ProjectBuilder::more(const std::string& key, const std::string& 
         throw std::runtime_error("cannot write Config/More");
     }
     return *this;
+}
+
+ProjectBuilder& ProjectBuilder::procedures(const std::string& text, std::int32_t key) {
+    more("ProcEncr", key >= 0 ? "1" : "0");
+    return file("Config/Procedures", ProceduresFileBytes(text, key));
 }
 
 ProjectBuilder& ProjectBuilder::file(const std::string& relativePath, const std::string& bytes) {

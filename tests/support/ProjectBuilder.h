@@ -83,6 +83,9 @@ class ProjectBuilder {
     ProjectBuilder& texts(int mode, const std::vector<std::string>& overrides = {});
     // A key of section General in Config/More.
     ProjectBuilder& more(const std::string& key, const std::string& value);
+    // Config/Procedures holding `text` (UTF-8), scrambled with `key` when it is given (and
+    // ProcEncr set to 1 in More), else plain.
+    ProjectBuilder& procedures(const std::string& text, std::int32_t key = -1);
     // Frames/<name>.fme; `lastField` ends the file early after field 10, 13, 22, 23, 25, 26, 28,
     // the channel block (38), 39 or 40, as older projects do.
     ProjectBuilder& frame(const std::string& name, const FrameFile& f, int lastField = 40);

@@ -1,0 +1,32 @@
+// What the engine core asks of the script host. The host (run/scripting/ScriptHost) is the one
+// place that runs VBScript; frames, actions and the inventory reach it only through this.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace run {
+
+class Scripts {
+  public:
+    virtual ~Scripts() = default;
+
+    // The scripting part of the game reset: the project procedures are loaded, the catalogue
+    // engine is filled, the time-out setting applied and the controls-reference mode undecided.
+    virtual void GameReset() = 0;
+    // Runs code as the body of the wrapper procedure; true when the script failed (the error
+    // box has been shown).
+    virtual bool ExecuteVBScript(const std::string& code, bool resetLastClickPosition) = 0;
+    // The game-start script.
+    virtual void ExecuteOnLoadVBScript() = 0;
+    // "disable_script_timeout": both engines run without time-out until the next reset.
+    virtual void DisableTimeouts() = 0;
+    // A script timer of the game window fired (TimerObject(index)).
+    virtual void TimerObjectTimer(int index) = 0;
+    // The procedures of the catalogue engine, in definition order.
+    virtual std::vector<std::string> CatalogueProcedures() const = 0;
+    // True while a script runs.
+    virtual bool Running() const = 0;
+};
+
+} // namespace run

@@ -1,0 +1,112 @@
+#include "run/scripting/NamedObjects.h"
+
+#include "run/core/Session.h"
+#include "run/frames/GameWindow.h"
+#include "run/scripting/objects/ScriptObjects.h"
+
+namespace run {
+
+namespace {
+
+enum class Kind { Element, Screen, App, Printer, Printers, Clipboard, Window, Engine };
+
+struct Row {
+    const char* name;
+    const char* element;   // the game window's element (or element array) it stands for
+    bool membersGlobal;
+    Kind kind = Kind::Element;
+};
+
+// The order is part of what scripts see: among objects whose members are global, the first
+// one added that has a member answers to it.
+const Row kRows[] = {
+    {"Hotspot", "Area", true},
+    {"Text", "Text", true},
+    {"LoopingVideo", "VideoPlayer", true},
+    {"ScreenObject", nullptr, true, Kind::Screen},
+    {"AppObject", nullptr, true, Kind::App},
+    {"PrinterObject", nullptr, true, Kind::Printer},
+    {"PrintersCollection", nullptr, true, Kind::Printers},
+    {"ClipboardObject", nullptr, true, Kind::Clipboard},
+    {"TimerObject", "TimerObject", true},
+    {"CheckBoxObject", "CheckBox", false},
+    {"LineObject", "LineObject", false},
+    {"ShapeObject", "Shape", false},
+    {"TextBoxObject", "TextBox", false},
+    {"PictureBoxObject", "PicBox", false},
+    {"ListBoxObject", "ListBox", false},
+    {"ImageBoxObject", "ImgBox", false},
+    {"FileBoxObject", "FileBox", false},
+    {"DirBoxObject", "DirBox", false},
+    {"DriveBoxObject", "DriveBox", false},
+    {"MediaPlayerObject", "CustomMediaPlayer", false},
+    {"MessageObject", "LabelMessageBox", false},
+    {"MessageCanvasObject", "FrameMessageBox", false},
+    {"MessageTimerObject", "TimerMessageBox", false},
+    {"DialogueObject", "lblDialogue", false},
+    {"DialogueCanvasObject", "fmeDialogue", false},
+    {"BackgroundObject", "PictureBox", false},
+    {"BackgroundHotspotObject", "BackImage", false},
+    {"AudioPlayerObject", "MPlayer", false},
+    {"InventoryItemObject", "PickedObject", false},
+    {"InventoryButtonObject", "Inventory2", false},
+    {"InventoryCanvasObject", "Inventory1", false},
+    {"InventoryBackgroundObject", "Inventory_Background", false},
+    {"InventoryTimerObject", "TimerInventory", false},
+    {"FramesHistoryObject", "FramesHistory", false},
+    {"RipplingWaterObject", "PicRipplingWater", false},
+    {"AnimatedGifObject", "AniGif", false},
+    {"AnimatedGifCanvasObject", "AniGifBox", false},
+    {"ScriptControlObject", nullptr, false, Kind::Engine},
+    {"ScriptControl2Object", nullptr, false, Kind::Engine},
+    {"TimedEventObject", "TimedEvent", false},
+    {"WindowObject", nullptr, false, Kind::Window},
+    {"ExitMenuObject", "mnuExit", false},
+    {"SaveMenuObject", "mnuSaveGame", false},
+    {"LoadMenuObject", "mnuLoadGame", false},
+    {"OptionsMenuObject", "mnuOptions", false},
+    {"DebugMenuObject", "mnuDebug", false},
+    {"DisableEffectsMenuObject", "mnuDisableEffects", false},
+    {"TransitionsMenuObject", "mnuDisableTransitions", false},
+};
+
+// Placeholder for the script engines seen as objects (their members arrive with the script
+// functions): every member is unknown.
+class EngineObject : public vbs::Object {
+  public:
+    std::u16string typeName() const override { return u"ScriptControl"; }
+};
+
+// An element the game window does not have yet (spare controls, players that arrive with
+// media) still gets its name: using it is a clear run-time error.
+vbs::Object* elementObject(Session& s, platform::Form& form, const char* name) {
+    if (vbs::Object* o = scripting::NewNamedElementObject(s.ui, form, name)) return o;
+    return scripting::NewElementObject(s.ui, form, name);
+}
+
+} // namespace
+
+std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game) {
+    platform::Form& form = game.form();
+    std::vector<NamedObject> out;
+    out.reserve(std::size(kRows));
+    for (const Row& r : kRows) {
+        vbs::Object* o = nullptr;
+        switch (r.kind) {
+        case Kind::Element: o = elementObject(s, form, r.element); break;
+        case Kind::Screen: o = scripting::NewScreenObject(s.ui); break;
+        case Kind::App: o = scripting::NewAppObject(scripting::AppInfo{s.projectFolder, s.info.AdventureName}); break;
+        case Kind::Printer: o = scripting::NewPrinterObject(); break;
+        case Kind::Printers: o = scripting::NewPrintersCollection(); break;
+        case Kind::Clipboard: o = scripting::NewClipboardObject(s.ui.backend()); break;
+        case Kind::Window: o = scripting::NewFormObject(s.ui, form, false); break;
+        case Kind::Engine: o = new EngineObject; break;
+        }
+        out.push_back({r.name, o, r.membersGlobal});
+    }
+    return out;
+}
+
+vbs::Object* MakeSoftwareObjects(Session& s, GameWindow& game) { return scripting::NewFormObject(s.ui, game.form(), true); }
+
+} // namespace run

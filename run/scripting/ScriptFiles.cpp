@@ -1,0 +1,68 @@
+#include "run/scripting/ScriptFiles.h"
+
+#include "run/core/Session.h"
+#include "run/platform/files/WindowsPath.h"
+#include "run/project/FileLookup.h"
+#include "vbscript/objects/FilePolicy.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace run {
+
+namespace fs = std::filesystem;
+
+std::string SavesFolder(const Session& s) {
+    std::string documents;
+    if (const char* d = std::getenv("XDG_DOCUMENTS_DIR"); d && *d) documents = d;
+    else if (const char* home = std::getenv("HOME"); home && *home) documents = std::string(home) + "/Documents";
+    else documents = "/nonexistent";
+    return documents + "/" + s.info.AdventureName;
+}
+
+namespace {
+
+// A script's path as a native path: drive paths through the drive letters of the discs,
+// relative paths from the game's folder, backslashes as separators, letters matched without
+// regard to case where the file exists.
+std::string mapScriptPath(Session& s, const std::string& path) {
+    std::string native;
+    if (path.size() >= 2 && path[1] == ':') {
+        if (!s.drives.filled()) s.drives = platform::DriveTable::FromEnvironment();
+        auto mapped = s.drives.toNative(path);
+        // A drive the game has no letter for leads nowhere the policy allows.
+        native = mapped ? *mapped : "/nonexistent/" + platform::ToNativeSeparators(path.substr(2));
+    } else {
+        native = platform::ToNativeSeparators(path);
+        if (native.empty() || native[0] != '/') native = platform::ToNativeSeparators(s.paths.project) + native;
+    }
+    if (auto found = platform::FindPathNoCase(native)) return found->string();
+    return native;
+}
+
+} // namespace
+
+vbs::Config ScriptEngineConfig(Session& s) {
+    vbs::Config c;
+    c.msgBox = [&s](std::string_view prompt, int buttons, std::string_view title) {
+        return s.ui.messageBox(std::string(prompt), buttons, std::string(title));
+    };
+    c.inputBox = [&s](std::string_view prompt, std::string_view title, std::string_view defaultText) {
+        return s.ui.inputBox(std::string(prompt), std::string(title), std::string(defaultText));
+    };
+    c.createObjectEnabled = s.readProjectSetting("AllowCreateObject") == "1";
+    c.mapPath = [&s](std::u16string_view scriptPath) { return mapScriptPath(s, vbs::toUtf8(scriptPath)); };
+    std::vector<std::string> readWrite{platform::ToNativeSeparators(s.paths.project), SavesFolder(s),
+                                       s.settings.file().parent_path().string()};
+    // The discs of a game on CDs may be read too.
+    std::vector<std::string> readOnly;
+    if (IsCdProject(s)) {
+        if (!s.drives.filled()) s.drives = platform::DriveTable::FromEnvironment();
+        for (const auto& [letter, drive] : s.drives.drives()) readOnly.push_back(drive.root);
+    }
+    c.fileAccess = vbs::allowFolders(std::move(readWrite), std::move(readOnly));
+    c.timeoutMs = 10000;
+    return c;
+}
+
+} // namespace run

@@ -1,0 +1,213 @@
+#include "run/scripting/ScriptHost.h"
+
+#include "run/core/Session.h"
+#include "run/frames/GameWindow.h"
+#include "run/platform/files/AtomicFile.h"
+#include "run/platform/files/TextCodec.h"
+#include "run/project/ProjectPaths.h"
+#include "run/project/record/RecordFile.h"
+#include "run/scripting/NamedObjects.h"
+#include "run/scripting/Procedures.h"
+#include "run/scripting/ScriptFiles.h"
+#include "run/state/Actions.h"
+#include "vbscript/vbscript.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <exception>
+
+namespace run {
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+// Holds a new object's one reference for as long as the engine is being filled.
+struct Owned {
+    explicit Owned(vbs::Object* o) : object(o) { object->addRef(); }
+    ~Owned() { object->release(); }
+    vbs::Object* object;
+};
+
+bool addObject(vbs::Runtime& engine, const std::string& name, vbs::Object* object, bool membersGlobal) {
+    Owned owned(object);
+    return engine.addObject(name, object, membersGlobal);
+}
+
+std::string describe(const vbs::ErrorInfo& e) { return e.description; }
+
+// Nothing but line breaks and blanks.
+bool blank(const std::string& code) {
+    return std::all_of(code.begin(), code.end(), [](char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; });
+}
+
+} // namespace
+
+ScriptHost::ScriptHost(Session& s, GameWindow& game) : m_s(s), m_game(game) {}
+
+ScriptHost::~ScriptHost() = default;
+
+void ScriptHost::ensureEngines() {
+    if (m_engine) return;
+    vbs::Config config = ScriptEngineConfig(m_s);
+    m_engine = std::make_unique<vbs::Runtime>(config);
+    m_catalogue = std::make_unique<vbs::Runtime>(config);
+}
+
+int ScriptHost::timeoutMs() const { return m_engine ? m_engine->timeout() : kDefaultTimeoutMs; }
+
+bool ScriptHost::Running() const {
+    return (m_engine && m_engine->running()) || (m_catalogue && m_catalogue->running());
+}
+
+void ScriptHost::errorBox(const std::string& what, const std::string& description) {
+    m_s.ui.messageBox(m_s.uiText[30] + " " + m_s.uiText[31] + kCrLf + kCrLf + what + description, platform::kCritical,
+                      m_s.uiText[29]);
+}
+
+void ScriptHost::loadProcedures() {
+    m_procedures.clear();
+    const std::string file = m_s.paths.config + "Procedures";
+    if (!ProjectFileExists(file)) return;
+    try {
+        auto bytes = platform::ReadWholeFile(ExistingPath(file));
+        if (!bytes) throw RecordError(RecordError::Kind::BadFileName, file);
+        const bool scrambled = std::atof(m_s.readProjectSetting("ProcEncr").c_str()) == 1;
+        m_procedures = ReadProceduresText(*bytes, scrambled, ProjectKeyNumber(m_s.info.ProjectRegistryName));
+    } catch (const std::exception& e) {
+        m_procedures.clear();
+        // The classic text, spelling included: games' players know it.
+        m_s.ui.messageBox(std::string("Error loading projet procedures. ") + e.what(), platform::kCritical, "Error");
+    }
+}
+
+void ScriptHost::GameReset() {
+    ensureEngines();
+    m_variantSlots.clear();
+    m_engine->setTimeout(kDefaultTimeoutMs);
+    m_catalogue->setTimeout(kDefaultTimeoutMs);
+    loadProcedures();
+    addCodeToScriptControl(*m_catalogue, "");
+    // The seconds are rounded half to even, as the classic conversion does.
+    const std::string timeout = m_s.readProjectSetting("ScriptTimeOut");
+    char* end = nullptr;
+    double seconds = std::strtod(timeout.c_str(), &end);
+    if (end != timeout.c_str() && std::isfinite(seconds)) {
+        double whole = std::nearbyint(seconds);
+        if (whole != 0 && std::fabs(whole) < 2e6) m_engine->setTimeout(static_cast<int>(whole) * 1000);
+    }
+}
+
+void ScriptHost::DisableTimeouts() {
+    ensureEngines();
+    m_engine->setTimeout(-1);
+    m_catalogue->setTimeout(-1);
+}
+
+bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string& startupCode) {
+    if (!engine.reset()) {
+        errorBox("Error executing script. Make sure that you are not trying to execute a script while another script is "
+                 "being executed. The Scripting Engine returned the following error message:\r\n\r\n",
+                 describe(engine.lastError()));
+        return false;
+    }
+    const std::string errorB =
+        "Error executing script.\r\n- your system is not set to use chinese characters, or other special character "
+        "sets;\r\n- your global variables do not have names that are reserved by Lumenfold.\r\n\r\nThe Scripting Engine "
+        "returned the following error message:\r\n\r\n";
+    auto rejected = [&] {
+        errorBox(errorB, describe(engine.lastError()));
+        return true;
+    };
+    if (!addObject(engine, "Action", NewActionObject(m_s.VBScriptAction), true)) return rejected();
+
+    const std::string plugins;   // the loaded plug-ins' code, each followed by CRLF
+    if (platform::Element* intercept = m_game.form().find("mnuInterceptCode"); intercept && intercept->value) {
+        intercept->value = 0;
+        m_s.ui.messageBox("The code interception function is not available in the compiled version of the project.",
+                          platform::kInformation, "Not Available");
+    }
+    const std::string wrapper = std::string("Sub ") + kWrapper + kCrLf + kCrLf + startupCode + kCrLf + kCrLf + "End Sub" + kCrLf;
+    const std::string shared = plugins + kCrLf + m_procedures;
+
+    // The text guard of the classic player, kept for the exact spelling games were written
+    // against; the engine itself refuses object creation in every spelling when not allowed.
+    const bool creationAllowed = m_s.readProjectSetting("AllowCreateObject") == "1";
+    const bool guarded = !creationAllowed && (wrapper.find("CreateObject(") != std::string::npos ||
+                                              shared.find("CreateObject(") != std::string::npos);
+    if (guarded) {
+        m_s.ui.messageBox("WARNING! The VBScript code makes calls to the \"CreateObject\" function, which for security "
+                          "reasons is not allowed.\r\n\r\nPlease remove the calls to that function and try again.",
+                          platform::kCritical, "VBScript Execution Aborted");
+    } else if (!blank(shared) && !engine.addCode(shared)) {
+        // The procedures come first: unchanged from one script to the next, the engine keeps
+        // them compiled, and only the wrapper is compiled anew.
+        return rejected();
+    }
+
+    int position = 0;
+    for (const ClassVariable& v : m_s.variables.Variables) {
+        if (!addObject(engine, v.Name, NewIntegerVariableObject(m_s.variables, ++position), true)) return rejected();
+    }
+    position = 0;
+    for (const ClassVariableVariant& v : m_s.variables.VariablesVariant) {
+        if (!addObject(engine, v.Name, NewVariantVariableObject(m_s.variables, m_variantSlots, ++position), true))
+            return rejected();
+    }
+    for (const NamedObject& o : MakeNamedObjects(m_s, m_game)) {
+        if (!addObject(engine, o.name, o.object, o.membersGlobal)) return rejected();
+    }
+    if (m_game.controlsReferenceMode() == 2 &&
+        !addObject(engine, "SoftwareObjects", MakeSoftwareObjects(m_s, m_game), true)) {
+        return rejected();
+    }
+    if (!engine.addCode(guarded ? std::string("Sub ") + kWrapper + kCrLf + kCrLf + "End Sub" : wrapper)) return rejected();
+    return true;
+}
+
+bool ScriptHost::ExecuteVBScript(const std::string& code, bool resetLastClickPosition) {
+    if (m_s.flags.Quitting || blank(code)) return false;
+    ensureEngines();
+    if (resetLastClickPosition) m_game.SaveClickPos(0, 0);
+    // A refused reset means a script is running: this one does not start (running the busy
+    // engine's wrapper again would run the other script a second time).
+    if (!addCodeToScriptControl(*m_engine, code)) return true;
+    if (m_engine->run(kWrapper, {})) return false;
+    errorBox("Error executing script. The Scripting Engine returned the following error message:\r\n\r\n",
+             describe(m_engine->lastError()));
+    return true;
+}
+
+void ScriptHost::ExecuteOnLoadVBScript() {
+    const std::string pluginStartCode;   // the loaded plug-ins' game-start code, each followed by CRLF
+    m_s.VBScriptAction.ResetModule();
+    const ProjectInfo& i = m_s.info;
+    if (pluginStartCode.empty() && (i.StartupScript.empty() || !i.RunStartupScript)) return;
+    ExecuteVBScript(pluginStartCode + (i.RunStartupScript ? i.StartupScript : std::string()), true);
+}
+
+void ScriptHost::TimerObjectTimer(int index) {
+    platform::TimerElement* timer = m_game.form().findTimer("TimerObject", index);
+    if (!timer) return;
+    if (m_s.flags.Quitting) {
+        timer->setEnabled(false);
+        return;
+    }
+    m_s.VBScriptAction.ResetModule();
+    if (ExecuteVBScript("TimerObject" + std::to_string(index), true)) {
+        // The error box has been shown; a timer whose procedure fails stops.
+        if (platform::TimerElement* t = m_game.form().findTimer("TimerObject", index)) t->setEnabled(false);
+        return;
+    }
+    ExecuteConsequences(m_s, m_game, false);
+}
+
+std::vector<std::string> ScriptHost::CatalogueProcedures() const {
+    std::vector<std::string> names;
+    if (!m_catalogue) return names;
+    for (const vbs::ProcedureInfo& p : m_catalogue->procedures()) names.push_back(p.name);
+    return names;
+}
+
+} // namespace run

@@ -1,0 +1,60 @@
+// The script host: two VBScript engines on the game window. The execution engine is rebuilt
+// before every script (the action object, the project procedures, the variables and the named
+// objects, then the script as the body of one wrapper procedure) and runs it; the catalogue
+// engine is filled once per game reset so that the project's procedures can be listed and
+// called later. The only place in the player that runs VBScript.
+#pragma once
+
+#include "run/core/Scripts.h"
+#include "run/scripting/HostObjects.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vbs {
+class Runtime;
+}
+
+namespace run {
+
+struct Session;
+class GameWindow;
+
+class ScriptHost : public Scripts {
+  public:
+    // The time-out of both engines when the project sets none, in milliseconds.
+    static constexpr int kDefaultTimeoutMs = 10000;
+    static constexpr const char* kWrapper = "Procedure_that_is_going_to_be_executed";
+
+    ScriptHost(Session& s, GameWindow& game);
+    ~ScriptHost() override;
+
+    void GameReset() override;
+    bool ExecuteVBScript(const std::string& code, bool resetLastClickPosition) override;
+    void ExecuteOnLoadVBScript() override;
+    void DisableTimeouts() override;
+    void TimerObjectTimer(int index) override;
+    std::vector<std::string> CatalogueProcedures() const override;
+    bool Running() const override;
+
+    const std::string& proceduresText() const { return m_procedures; }
+    int timeoutMs() const;
+
+  private:
+    void ensureEngines();
+    void loadProcedures();
+    // Resets the engine and adds everything a script sees; false when the reset was refused
+    // (another script is running), after error A.
+    bool addCodeToScriptControl(vbs::Runtime& engine, const std::string& startupCode);
+    void errorBox(const std::string& what, const std::string& description);
+
+    Session& m_s;
+    GameWindow& m_game;
+    std::unique_ptr<vbs::Runtime> m_engine;
+    std::unique_ptr<vbs::Runtime> m_catalogue;
+    std::string m_procedures;
+    std::vector<VariantSlot> m_variantSlots;
+};
+
+} // namespace run

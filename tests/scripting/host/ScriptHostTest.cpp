@@ -1,0 +1,214 @@
+// The script host on a running game: variables as objects from one script to the next, the
+// error boxes, time-outs, object creation, a second script while one runs, the game-start and
+// Debug menu scripts, and a scrambled procedures file.
+#include "run/scripting/Procedures.h"
+#include "run/scripting/ScriptHost.h"
+#include "tests/gameplay/GameRig.h"
+
+namespace run {
+namespace {
+
+using testing::ActionSpec;
+using testing::GameRig;
+using testing::Spot;
+
+std::string ScriptText(const std::string& code) {
+    std::string out = code;
+    for (char& c : out) c = c == '\'' ? '|' : c;   // the records' stand-in for double quotes
+    return out;
+}
+
+void Hotspots(GameRig& g, const std::vector<std::string>& scripts) {
+    std::vector<testing::HotspotSpec> spots;
+    std::vector<ActionSpec> actions;
+    for (std::size_t i = 0; i < scripts.size(); ++i) {
+        spots.push_back(Spot(20 + 70 * int(i), 200, 50, 50));
+        ActionSpec a;
+        a.script = ScriptText(scripts[i]);
+        actions.push_back(a);
+    }
+    g.project.hotspots("Start", spots).actions("Start", actions);
+}
+
+void Click(GameRig& g, int n) { g.driver->click(45 + 70 * (n - 1), 225); }
+
+std::string ErrorText(GameRig& g, const std::string& middle, const std::string& description) {
+    const UiText& t = g.session().uiText;
+    return t[30] + " " + t[31] + "\r\n\r\n" + middle + description;
+}
+
+const char* kErrorC = "Error executing script. The Scripting Engine returned the following error message:\r\n\r\n";
+
+TEST(ScriptHost, VariablesAreObjectsAndNothingElseOutlivesAScript) {
+    GameRig g;
+    g.project.variables({"v", "w", "x"}, {"name", "list"});
+    g.project.procedures("Sub AddOne()\r\n    v = v + 1\r\nEnd Sub");
+    FrameFile start = testing::Colour(0x400000);
+    start.RunEntryScript = true;
+    start.EntryScript = ScriptText("AddOne : v.Value = v.Value + 1 : name = 'Kim' & v : list = Array(4, 5) : kept = 9");
+    g.project.frame("Start", start);
+    Hotspots(g, {"If IsEmpty(kept) Then w = list(1) : x = Len(name.Value) + (name.Name = 'name')"});
+    g.start();
+    ASSERT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+    EXPECT_EQ(g.var("v"), 2) << "a plain assignment and .Value both reach the variable";
+    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "Kim2");
+    Click(g, 1);
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+    EXPECT_EQ(g.var("w"), 5) << "the script's own global is gone, the array in the variable is not";
+    EXPECT_EQ(g.var("x"), 4 - 1);
+}
+
+TEST(ScriptHost, ErrorsShowTheirTextsAndTheGameGoesOn) {
+    GameRig g;
+    Hotspots(g, {"sFrameToLoad = 'Other' : x = 1 / 0", "w = 1"});
+    g.start();
+    Click(g, 1);
+    ASSERT_EQ(g.boxTexts(), std::vector<std::string>{ErrorText(g, kErrorC, "Division by zero")});
+    EXPECT_EQ(g.driver->boxes()[0].title, "Error");
+    EXPECT_EQ(g.frame(), "Other") << "a hotspot's action goes on after its script";
+
+    // The Debug menu's command: a failing script has no consequences; the code is kept.
+    g.game().OpenFrame("Start", false, 0, 0);
+    g.driver->type("sFrameToLoad = \"Other\" : y = 1 / 0");
+    ASSERT_TRUE(g.driver->player().ui().chooseMenu(g.form(), g.form().get("mnuExecuteVBScript")));
+    EXPECT_EQ(g.frame(), "Start");
+    EXPECT_EQ(g.session().getUserSetting("ExecuteVBScriptCode", ""), "sFrameToLoad = \"Other\" : y = 1 / 0");
+    g.driver->type("sFrameToLoad = \"Other\"");
+    g.driver->player().ui().chooseMenu(g.form(), g.form().get("mnuExecuteVBScript"));
+    EXPECT_EQ(g.frame(), "Other");
+
+    // Procedures the engine cannot compile: error B at the reset and at every script, then the
+    // wrapper is missing (error C); nothing stops the game.
+    GameRig broken;
+    broken.project.procedures("Sub Broken(\r\nEnd Sub");
+    Hotspots(broken, {"w = 1"});
+    broken.start();
+    ASSERT_EQ(broken.driver->boxes().size(), 1u);
+    EXPECT_NE(broken.boxTexts()[0].find("- your global variables do not have names that are reserved by"),
+              std::string::npos);
+    Click(broken, 1);
+    EXPECT_EQ(broken.driver->boxes().size(), 3u);
+    EXPECT_EQ(broken.var("w"), 0);
+    EXPECT_EQ(broken.frame(), "Start");
+}
+
+TEST(ScriptHost, TimeOutsFollowTheProjectSettings) {
+    for (auto [setting, ms] : std::vector<std::pair<std::string, int>>{
+             {"2.5", 2000}, {"3.5", 4000}, {"0", ScriptHost::kDefaultTimeoutMs}, {"", ScriptHost::kDefaultTimeoutMs}}) {
+        GameRig g;
+        g.project.more("ScriptTimeOut", setting);
+        g.start();
+        EXPECT_EQ(g.driver->player().scripts().timeoutMs(), ms) << setting;
+    }
+    {
+        GameRig g;
+        g.project.variables({"v", "Disable_Script_Timeout"});
+        g.project.more("ScriptTimeOut", "5");
+        g.start();
+        EXPECT_EQ(g.driver->player().scripts().timeoutMs(), -1);
+    }
+    // A runaway script ends with error C and the frame still opens.
+    GameRig g;
+    g.project.more("ScriptTimeOut", "1");
+    FrameFile start = testing::Colour(0x400000);
+    start.RunEntryScript = true;
+    start.EntryScript = "w = 1 : Do : Loop";
+    g.project.frame("Start", start);
+    g.start();
+    ASSERT_EQ(g.driver->boxes().size(), 1u);
+    EXPECT_EQ(g.boxTexts()[0].find(ErrorText(g, kErrorC, "")), 0u) << g.boxTexts()[0];
+    EXPECT_EQ(g.var("w"), 1);
+    EXPECT_EQ(g.frame(), "Start");
+    EXPECT_EQ(g.stateLines("frame: ").size(), 1u);
+}
+
+TEST(ScriptHost, ObjectCreationOnlyWhereTheProjectAllowsIt) {
+    const std::string procedures = "Function NewList()\r\n    Set NewList = CreateObject(\"Scripting.Dictionary\")\r\nEnd Function";
+    {
+        // The classic text guard: the exact spelling anywhere blocks every script.
+        GameRig g;
+        g.project.procedures(procedures);
+        Hotspots(g, {"w = 1"});
+        g.start();
+        Click(g, 1);
+        EXPECT_EQ(g.var("w"), 0);
+        EXPECT_GE(g.boxesWith("WARNING! The VBScript code makes calls to the \"CreateObject\" function"), 1);
+        EXPECT_EQ(g.driver->boxes().back().title, "VBScript Execution Aborted");
+    }
+    {
+        // Other spellings pass the text guard but the engine refuses them: error C.
+        GameRig g;
+        Hotspots(g, {"Set d = createobject ('Scripting.Dictionary') : w = 1",
+                      "Execute 'Set d = Create' & 'Object(''Scripting.Dictionary'')' : w = 2"});
+        g.start();
+        Click(g, 1);
+        Click(g, 2);
+        EXPECT_EQ(g.var("w"), 0);
+        EXPECT_EQ(g.boxesWith("Error executing script. The Scripting Engine returned"), 2);
+    }
+    {
+        GameRig g;
+        g.project.procedures(procedures).more("AllowCreateObject", "1");
+        Hotspots(g, {"Set d = NewList() : d.Add 'a', 3 : w = d('a')"});
+        g.start();
+        Click(g, 1);
+        EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+        EXPECT_EQ(g.var("w"), 3);
+    }
+}
+
+TEST(ScriptHost, ASecondScriptWhileOneRunsFailsWithErrorA) {
+    GameRig g;
+    g.project.procedures("Sub TimerObject0()\r\n    x = 1\r\nEnd Sub");
+    Hotspots(g, {"MsgBox 'wait' : w = 3"});
+    g.start();
+    // The script timer is due when the script's box opens: it fires inside the box.
+    platform::TimerElement& timer = *g.form().findTimer("TimerObject", 0);
+    timer.setInterval(10);
+    timer.setEnabled(true);
+    platform::WindowSystem& ui = g.driver->player().ui();
+    ui.msUntilNextTimer(100);
+    g.driver->backend().advanceClock(10);
+    // Straight to the button: a pointer move first would let the timer fire before the click.
+    platform::Rect r = platform::ElementRectOnForm(*g.area(1));
+    using platform::InputEvent;
+    g.driver->backend().inject({InputEvent::Type::MouseDown, 0, r.x + 5, r.y + 5, platform::kLeftButton, 0, 0});
+    g.driver->backend().inject({InputEvent::Type::MouseUp, 0, r.x + 5, r.y + 5, platform::kLeftButton, 0, 0});
+    ui.pump();
+    EXPECT_EQ(g.boxesWith("Error executing script. Make sure that you are not trying to execute a script while "
+                          "another script is being executed."),
+              1);
+    EXPECT_EQ(g.boxesWith("wait"), 1);
+    EXPECT_EQ(g.var("w"), 3) << "the first script goes on";
+    EXPECT_EQ(g.var("x"), 0);
+    EXPECT_FALSE(timer.enabled) << "a timer whose script fails stops";
+}
+
+TEST(ScriptHost, ScriptTimersCallTheirProcedureAndTheGameStartScriptRunsFirst) {
+    GameRig g;
+    g.info.RunStartupScript = true;
+    g.info.StartupScript = "v = 5 : sFrameToLoad = |Other|";
+    const std::int32_t key = ProjectKeyNumber(g.info.ProjectRegistryName);
+    g.project.procedures("Sub TimerObject0()\r\n    w = w + 1\r\n    If w = 2 Then sFrameToLoad = \"Other\"\r\nEnd Sub", key);
+    FrameFile start = testing::Colour(0x400000);
+    start.RunEntryScript = true;
+    start.EntryScript = ScriptText("x = v");
+    g.project.frame("Start", start);
+    g.start();
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+    EXPECT_EQ(g.var("x"), 5) << "the game-start script ran before the first frame";
+    EXPECT_EQ(g.frame(), "Start") << "and has no consequences";
+
+    platform::TimerElement& timer = *g.form().findTimer("TimerObject", 0);
+    timer.setInterval(100);
+    timer.setEnabled(true);
+    g.driver->wait(150);
+    EXPECT_EQ(g.var("w"), 1);
+    EXPECT_EQ(g.frame(), "Start");
+    g.driver->wait(100);
+    EXPECT_EQ(g.var("w"), 2);
+    EXPECT_EQ(g.frame(), "Other") << "the timer's script chose the frame";
+}
+
+} // namespace
+} // namespace run
