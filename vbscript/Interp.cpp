@@ -162,13 +162,13 @@ bool Interp::enter(void (*body)(void*), void* ctx, ScriptError& err) {
     Frame* frame = m_frame;
     const Stmt* stmt = m_stmt;
     const char* floor = m_stackFloor;
-    setStackFloor();
+    // A nested call keeps the outer floor: it gets no more stack than the
+    // outer call has left (on one thread a fresh floor would never be higher).
     if (outer) {
+        setStackFloor();
         m_started = std::chrono::steady_clock::now();
         m_ticks = 1024;
         m_steps = 0;
-    } else if (floor > m_stackFloor) {
-        m_stackFloor = floor; // no more stack than the outer call has left
     }
     // Code entered from outside sees no caller's frame: Eval and Execute run
     // in the global scope, error positions are its own.

@@ -169,6 +169,12 @@ class Interp {
     // must stop, with the error number to stop with. An object's invoke that
     // fails with that number stops the script beyond On Error Resume Next.
     bool stopRequested(int32_t& number);
+    // An interrupt the host asked for during a callback stops the script as
+    // soon as the callback returns, not only at the next poll.
+    void afterHostCallback() {
+        if (m_interruptRequested.load(std::memory_order_relaxed)) [[unlikely]]
+            abort(int32_t(Err::Interrupted));
+    }
 
     // Runs Class_Terminate and frees an instance whose last reference went.
     void destroyInstance(ClassInstance* inst);

@@ -339,6 +339,7 @@ Value Interp::hostInvoke(Object* obj, DispId id, InvokeKind kind, std::span<Valu
         std::u16string desc = err.description.empty() ? std::u16string(errorText(num)) : err.description;
         throwError(num, std::move(desc), std::move(err.source));
     }
+    afterHostCallback();
     return result;
 }
 

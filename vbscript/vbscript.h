@@ -176,9 +176,10 @@ class Runtime {
     // that runs past it stops with error 1901 (beyond On Error Resume Next).
     void setTimeout(int32_t ms);
     int32_t timeout() const;
-    // Thread-safe: stops the running script at its next poll (error 1900).
-    // From a host callback on the engine's thread, failing the invoke with
-    // error::Interrupted stops it at once instead (see Object.h).
+    // Thread-safe: stops the running script at its next poll (error 1900);
+    // asked for during a host callback (an invoke, MsgBox, InputBox), as soon
+    // as the callback returns. A host method can also fail its invoke with
+    // error::Interrupted (see Object.h).
     void requestInterrupt();
     // True while a call into the engine is under way: a Runtime call, or an
     // invoke of a script object, during which a host callback runs.

@@ -231,51 +231,71 @@ TEST(VbsEmbed, ObjectsKeptAcrossResetAndTheRuntimesEndFailCleanly) {
 }
 
 TEST(VbsEmbed, ScriptsStartedFromHostCallbacksNest) {
+    vbs::Runtime* engine = nullptr;
+    std::vector<int32_t> inner;
     vbs::Config cfg;
     cfg.memoryLimit = 8u << 20;
-    vbs::Runtime rt(cfg);
-    auto* hook = new Hook;
-    Value holdHook = Value::object(hook);
-    ASSERT_TRUE(rt.addObject("H", hook));
-    ASSERT_TRUE(rt.addCode("Dim x, log\nx = \"global\"\n"
-                           "Sub Outer()\n  Dim x\n  x = \"local\"\n  On Error Resume Next\n"
-                           "  H.Hook\n  log = log & \"|after:\" & Err.Number\nEnd Sub\n"
-                           "Sub Inner()\n  log = log & \"inner:\" & x\nEnd Sub\n"
-                           "Sub Down()\n  Down\nEnd Sub\n"
-                           "Sub Grow()\n  Dim s\n  s = \"ab\"\n  Do\n    s = s & s\n  Loop\nEnd Sub\n"
-                           "Sub Huge()\n  ReDim a(1e9)\nEnd Sub\n"));
-    std::vector<int32_t> inner;
-    hook->callback = [&] {
-        // What a timer firing during a modal box does: try to start a script.
+    // A modal box during which a timer fires and the host tries to start scripts.
+    cfg.msgBox = [&](std::string_view, int, std::string_view) {
+        vbs::Runtime& rt = *engine;
         inner.push_back(rt.reset() ? 0 : rt.lastError().number);
         inner.push_back(rt.run("Inner", {}) ? 0 : -1);
         Value v;
         inner.push_back(rt.eval("x", v) && v.asString() == u"global" ? 0 : -1);
-        for (const char* p : {"Down", "Grow", "Huge"})
+        for (const char* p : {"Down", "Grow", "Huge", "Again"})
             inner.push_back(rt.run(p, {}) ? 0 : rt.lastError().number);
+        return 1;
+    };
+    vbs::Runtime rt(cfg);
+    engine = &rt;
+    auto* hook = new Hook;
+    Value holdHook = Value::object(hook);
+    ASSERT_TRUE(rt.addObject("H", hook));
+    ASSERT_TRUE(rt.addCode("Dim x, log, depth\nx = \"global\"\n"
+                           "Sub Outer()\n  Dim x\n  x = \"local\"\n  On Error Resume Next\n"
+                           "  MsgBox \"wait\"\n  log = log & \"|after:\" & Err.Number & x\nEnd Sub\n"
+                           "Sub Inner()\n  log = log & \"inner:\" & x\nEnd Sub\n"
+                           "Sub Down()\n  Down\nEnd Sub\n"
+                           "Sub Grow()\n  Dim s\n  s = \"ab\"\n  Do\n    s = s & s\n  Loop\nEnd Sub\n"
+                           "Sub Huge()\n  ReDim a(1e9)\nEnd Sub\n"
+                           // Each level starts the next through the host, without end.
+                           "Sub Again()\n  depth = depth + 1\n  H.Hook\nEnd Sub\n"));
+    std::vector<int32_t> again;
+    hook->callback = [&] {
+        again.push_back(rt.run("Again", {}) ? 0 : rt.lastError().number);
         return 0;
     };
     ASSERT_TRUE(rt.run("Outer", {}));
     std::vector<int32_t> expected{
         vbs::error::CantPerform, 0, 0, vbs::error::OutOfStack, vbs::error::OutOfMemory,
-        vbs::error::OutOfMemory};
+        vbs::error::OutOfMemory, 0};
     EXPECT_EQ(inner, expected);
-    Value log;
+    ASSERT_FALSE(again.empty());
+    EXPECT_EQ(again.front(), vbs::error::OutOfStack); // the deepest level, the first to return
+    Value log, depth;
     ASSERT_TRUE(rt.eval("log", log));
-    EXPECT_EQ(log.asString(), u"inner:global|after:0"); // the first script went on, untouched
+    EXPECT_EQ(log.asString(), u"inner:global|after:0local"); // the first script went on, untouched
+    ASSERT_TRUE(rt.eval("depth", depth));
+    EXPECT_EQ(size_t(whole(depth)), again.size()); // every level but the deepest ran
 
-    // A stop asked for during a callback ends the whole script, beyond On Error.
+    // A stop asked for during a callback ends the whole script at once, beyond
+    // On Error, whether the host asks for it or fails the call with its number.
+    ASSERT_TRUE(rt.addCode("Sub Halt()\n  On Error Resume Next\n  H.Hook\n  log = \"went on\"\nEnd Sub"));
     int32_t seen = 0;
     hook->callback = [&] {
         rt.requestInterrupt();
         seen = rt.pendingStop();
-        return seen;
+        return 0;
     };
-    EXPECT_FALSE(rt.run("Outer", {}));
+    EXPECT_FALSE(rt.run("Halt", {}));
     EXPECT_EQ(seen, vbs::error::Interrupted);
     EXPECT_EQ(rt.lastError().number, vbs::error::Interrupted);
+    hook->callback = [] { return vbs::error::Interrupted; };
+    EXPECT_FALSE(rt.run("Halt", {}));
+    EXPECT_EQ(rt.lastError().number, vbs::error::Interrupted);
     EXPECT_EQ(rt.pendingStop(), 0);
-    EXPECT_TRUE(rt.run("Inner", {}));
+    ASSERT_TRUE(rt.eval("log", log));
+    EXPECT_EQ(log.asString(), u"inner:global|after:0local");
 }
 
 TEST(VbsEmbed, ObjectCreationOffRefusesEveryRoute) {

@@ -57,7 +57,9 @@ Value msgBox(Interp& rt, std::span<Value> a) {
         rt.output(fromUtf8(prompt));
         return Value::integer(1);
     }
-    return Value::integer(int16_t(rt.config().msgBox(prompt, buttons, title)));
+    int pressed = rt.config().msgBox(prompt, buttons, title);
+    rt.afterHostCallback();
+    return Value::integer(int16_t(pressed));
 }
 
 Value inputBox(Interp& rt, std::span<Value> a) {
@@ -66,6 +68,7 @@ Value inputBox(Interp& rt, std::span<Value> a) {
     std::string def = hasArg(a, 2) ? toUtf8(argString(rt, a, 2)) : std::string();
     if (!rt.config().inputBox) return Value::fromUtf8(def);
     std::optional<std::string> answer = rt.config().inputBox(prompt, title, def);
+    rt.afterHostCallback();
     if (!answer) return {};
     return Value::fromUtf8(*answer);
 }
