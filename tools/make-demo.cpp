@@ -2,6 +2,7 @@
 // pictures included, is made here, so the repository holds no third-party game content.
 #include "run/platform/graphics/Picture.h"
 #include "run/project/FileLookup.h"
+#include "run/scripting/Procedures.h"
 #include "tests/support/MediaMaker.h"
 #include "tests/support/ProjectBuilder.h"
 
@@ -203,7 +204,22 @@ int main(int argc, char** argv) {
         info.DefaultCursor = "compass.cur";
         ProjectBuilder b(root);
         b.general(info).texts(1).more("ScriptTimeOut", "0");
-        b.variables({"door_open", "lantern_lit", "visited_beach"}, {"visitor_name"});
+        b.variables({"door_open", "lantern_lit", "visited_beach", "visits", "visited_cottage", "tide"}, {"visitor_name"});
+        // The procedures, scrambled with the game's key as a compiled game stores them.
+        b.procedures("' Gull Cove's procedures\r\n"
+                     "Sub CountVisit()\r\n"
+                     "    visits = visits + 1\r\n"
+                     "End Sub\r\n"
+                     "\r\n"
+                     "' The beach's script timer: the tide comes in after three seconds.\r\n"
+                     "Sub TimerObject0()\r\n"
+                     "    tide = tide + 1\r\n"
+                     "    If tide >= 3 Then\r\n"
+                     "        TimerObject(0).Enabled = False\r\n"
+                     "        Text(2).Visible = True\r\n"
+                     "    End If\r\n"
+                     "End Sub",
+                     run::ProjectKeyNumber(info.ProjectRegistryName));
 
         // Pointers, items and their icons.
         b.file("Icons/compass.cur", MakeCursorBytes(ArrowPointer(0xFFF0E6C8), 0, 0));
@@ -233,6 +249,8 @@ int main(int argc, char** argv) {
         run::FrameFile harbour;
         harbour.PictureType = 1;
         harbour.Picture = "harbour.jpg";
+        harbour.RunEntryScript = true;
+        harbour.EntryScript = "CountVisit : TimerObject(0).Enabled = False";
         b.frame("Harbour", harbour);
         b.hotspots("Harbour", {rect(540, 80, 80, 190), picture(150, 250, "boat.ico"), rect(0, 420, 120, 60),
                                rect(330, 330, 110, 50)});
@@ -249,6 +267,9 @@ int main(int argc, char** argv) {
         run::FrameFile beach;
         beach.PictureType = 1;
         beach.Picture = "beach.jpg";
+        beach.RunEntryScript = true;
+        beach.EntryScript = "tide = 0 : Text(2).Visible = False : TimerObject(0).Interval = 1000 : "
+                            "TimerObject(0).Enabled = True";
         b.frame("Beach", beach);
         b.hotspots("Beach", {picture(300, 380, "bottle_big.ico"), rect(0, 0, 640, 40)});
         ActionSpec takeBottle = say("A bottle of lamp oil, washed up with the tide.");
@@ -259,7 +280,8 @@ int main(int argc, char** argv) {
         ActionSpec back;
         back.goBack = true;
         b.actions("Beach", {takeBottle, back});
-        b.texts("Beach", {caption("back to the harbour", 260, 12, 10, true)});
+        b.texts("Beach", {caption("back to the harbour", 260, 12, 10, true),
+                          caption("The tide is coming in.", 230, 60, 12, true, 0xFFE0A0)});
 
         // Cottage: a wick on the table, and the key on its hook.
         save(run::platform::SaveJpg(paintCottage(), (root / "Frames" / "cottage.jpg").string(), 88));
@@ -274,7 +296,9 @@ int main(int argc, char** argv) {
         ActionSpec takeKey = say("The keeper's key to the lighthouse.");
         takeKey.disappear = true;
         takeKey.pickItem = "key";
-        b.actions("Cottage", {takeWick, takeKey, back});
+        ActionSpec leaveCottage;   // by script: a variable, then the frame it came from
+        leaveCottage.script = "visited_cottage = 1 : sFrameToLoad = |Last Visited Frame|";
+        b.actions("Cottage", {takeWick, takeKey, leaveCottage});
         b.texts("Cottage", {TextSpec{1, "The keeper's cottage", 200 * T, 20 * T, true, false, "Times New Roman", 20,
                                      false, false, 0xA8E0F0},
                             caption("back to the harbour", 260, 452, 10, true), caption("[EMPTY]", 0, 0)});

@@ -52,6 +52,7 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     ASSERT_EQ(w.frame(), "Harbour");
     EXPECT_TRUE(w.items().empty());
     for (const char* v : {"door_open", "lantern_lit", "visited_beach"}) EXPECT_EQ(w.variable(v), "0") << v;
+    EXPECT_EQ(w.variable("visits"), "1") << "the harbour's entry script calls a scrambled procedure";
 
     d.click(380, 350);
     ASSERT_EQ(w.frame(), "Cottage");
@@ -67,14 +68,25 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     auto cottageSpots = w.lines({"hotspot: "});
     EXPECT_EQ(cottageSpots.size(), 1u) << "wick and key are gone from the cottage";
 
+    // The way out of the cottage is a script: a variable, then the frame it came from.
     d.click(300, 460);
     ASSERT_EQ(w.frame(), "Harbour");
+    EXPECT_EQ(w.variable("visited_cottage"), "1");
+    EXPECT_EQ(w.variable("visits"), "2");
+    EXPECT_EQ(d.player().game().framesHistory(), std::vector<std::string>{"Harbour"});
     d.click(50, 450);
     ASSERT_EQ(w.frame(), "Beach");
+    // The beach's entry script hides its second text; a script timer shows it three seconds on.
+    const std::string tide = "text: 2 = The tide is coming in.";
+    auto texts = w.lines({"text: "});
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), tide), 0);
     d.click(330, 410);
     EXPECT_EQ(w.items(), (std::vector<std::string>{"item: 1 = wick", "item: 2 = key", "item: 3 = oil bottle"}));
     EXPECT_EQ(w.variable("visited_beach"), "1");
     d.wait(4000);
+    texts = w.lines({"text: "});
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), tide), 1);
+    EXPECT_EQ(w.variable("tide"), "3") << "and then stops";
     d.click(300, 20);
     ASSERT_EQ(w.frame(), "Harbour");
 
