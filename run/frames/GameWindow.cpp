@@ -49,6 +49,31 @@ void GameWindow::build() {
         if (m_s.scripts) m_s.scripts->TimerObjectTimer(0);
     };
     buildMenus();
+    buildSpareElements();
+}
+
+// Elements the game window keeps for scripts: hidden spare controls a script may show, move
+// and fill, and the templates of the arrays that scripts, timed events, dialogues and animated
+// pictures load members from. The kinds stand nearest to what each control shows.
+void GameWindow::buildSpareElements() {
+    const struct {
+        const char* name;
+        ElementKind kind;
+        int index;
+    } spares[] = {
+        {"CheckBox", ElementKind::CheckBox, -1}, {"LineObject", ElementKind::PictureBox, -1},
+        {"Shape", ElementKind::PictureBox, -1},   {"TextBox", ElementKind::TextBox, -1},
+        {"PicBox", ElementKind::PictureBox, -1},  {"ListBox", ElementKind::TextBox, -1},
+        {"ImgBox", ElementKind::Image, -1},       {"FileBox", ElementKind::TextBox, -1},
+        {"DirBox", ElementKind::TextBox, -1},     {"DriveBox", ElementKind::TextBox, -1},
+        {"fmeDialogue", ElementKind::PictureBox, -1}, {"lblDialogue", ElementKind::Label, 0},
+        {"PicRipplingWater", ElementKind::Image, -1}, {"AniGif", ElementKind::Image, 0},
+    };
+    for (const auto& s : spares) {
+        if (m_form.find(s.name, s.index)) continue;
+        m_form.addElement(s.kind, s.name, s.index).visible = false;
+    }
+    m_form.addTimer("TimedEvent", 0);
 }
 
 void GameWindow::buildFrameElements() {

@@ -91,6 +91,7 @@ class GameWindow {
     void exitCommand();
     void executeCodeCommand();
     void buildFrameElements();
+    void buildSpareElements();
     void onKeyDown(int keyCode, int shift);
     void onUnloadTimer();
     void onFrameTimer();
