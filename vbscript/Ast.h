@@ -85,10 +85,13 @@ struct NameExpr : Expr {
     NameRef ref;
 };
 
-// Per-call-site member lookup cache.
+// Per-call-site member lookup cache. Code kept across a reset keeps its
+// caches, while classes of code that the reset freed may give their memory to
+// new ones: an entry holds only for the reset generation it was made in.
 struct MemberCache {
     const void* key = nullptr;
     int id = -1;
+    uint32_t generation = 0;
 };
 
 struct MemberExpr : Expr {

@@ -409,6 +409,7 @@ bool Interp::reset() {
         return std::find(keep.begin(), keep.end(), u.get()) == keep.end();
     });
     m_repeating = true;
+    ++m_generation;
     m_err->clear();
     m_lastError = ErrorInfo();
     m_rndState = kRndStart;

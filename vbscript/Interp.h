@@ -78,7 +78,9 @@ class ClassInstance final : public EngineObject {
     ClassInstance(Interp& rt, ClassDef& cls);
     std::u16string typeName() const override;
     DispId memberId(std::u16string_view name) override;
-    const void* dispatchKey() const override { return m_cls; }
+    // None: another engine's call sites could keep the key past this class's
+    // reset; this engine's own reach instances directly.
+    const void* dispatchKey() const override { return nullptr; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError& err) override;
     // A cut-off instance is a plain object: the interpreter's direct path skips it.
     bool isScriptInstance() const override { return m_cls != nullptr; }
@@ -340,6 +342,7 @@ class Interp {
     std::chrono::steady_clock::time_point m_started;
     uint32_t m_rndState = kRndStart;
     bool m_destroying = false;
+    uint32_t m_generation = 0;         // resets so far: MemberCache entries of older ones are void
     EngineObject* m_objects = nullptr; // every EngineObject of this engine, linked
     bool m_orphaned = false;           // its Runtime is gone; the last object deletes it
 };

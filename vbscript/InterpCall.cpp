@@ -240,12 +240,13 @@ int Interp::instanceMember(ClassInstance* inst, const std::u16string& name, Memb
         if (cls->defaultMember < 0) throwError(Err::NoSuchMember);
         return cls->defaultMember;
     }
-    if (cache && cache->key == cls) return cache->id;
+    if (cache && cache->key == cls && cache->generation == m_generation) return cache->id;
     int m = cls->findMember(name);
     if (m < 0 || (!cls->members[size_t(m)].isPublic && f.me != inst)) throwError(Err::NoSuchMember, name);
     if (cache) {
         cache->key = cls;
         cache->id = m;
+        cache->generation = m_generation;
     }
     return m;
 }
@@ -318,12 +319,13 @@ void Interp::instancePut(ClassInstance* inst, int member, const std::vector<Expr
 DispId Interp::hostMemberId(Object* obj, const std::u16string& name, MemberCache* cache) {
     if (name.empty()) return kDispValue;
     const void* key = obj->dispatchKey();
-    if (cache && key && cache->key == key) return cache->id;
+    if (cache && key && cache->key == key && cache->generation == m_generation) return cache->id;
     DispId id = obj->memberId(name);
     if (id == kDispUnknown) throwError(Err::NoSuchMember, name);
     if (cache && key) {
         cache->key = key;
         cache->id = id;
+        cache->generation = m_generation;
     }
     return id;
 }

@@ -393,8 +393,9 @@ Value Interp::evalCall(const CallExpr* c, Frame& f, bool statement) {
         if (!p) {
             // A host's named object is held like a constant: called with arguments, it means
             // its default member (Area(3) is Area.Item(3)).
-            const bool constant = r.scope == Scope::Constant ||
-                                  ((r.scope == Scope::Global || r.scope == Scope::ImplicitLocal) && r.sym->isConst);
+            const bool constant =
+                r.scope == Scope::Constant ||
+                ((r.scope == Scope::Global || r.scope == Scope::ImplicitLocal) && r.sym->isConst);
             if (constant) {
                 Value obj = evalName(n, f, false);
                 if (obj.isObject()) return callDefault(obj, &c->args, f);

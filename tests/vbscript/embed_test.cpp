@@ -230,6 +230,27 @@ TEST(VbsEmbed, ObjectsKeptAcrossResetAndTheRuntimesEndFailCleanly) {
     // Releasing everything now ends the engine's last remains (the leak check sees it).
 }
 
+TEST(VbsEmbed, ReusedCodeMeetsClassesOfANewRound) {
+    // The round's code is kept and reused; the class it uses comes from code
+    // that a reset frees, so a new class may take the old one's memory with
+    // another layout. What the call site learnt must not carry over.
+    vbs::Runtime rt;
+    for (int round = 0; round < 40; ++round) {
+        ASSERT_TRUE(rt.reset());
+        ASSERT_TRUE(rt.addCode("Dim r\nSub Main()\n  Set o = New K\n  r = o.Pick\nEnd Sub"));
+        std::string fields;
+        for (int i = 0; i < 40; ++i)
+            fields += "Public f" + std::to_string(i) + "\n";
+        std::string pick = "Public Pick\nSub Class_Initialize\nPick = 7\nEnd Sub\n";
+        ASSERT_TRUE(
+            rt.executeStatement("Class K\n" + (round % 2 ? fields + pick : pick + fields) + "End Class"));
+        ASSERT_TRUE(rt.run("Main", {}));
+        Value r;
+        ASSERT_TRUE(rt.eval("r", r));
+        ASSERT_EQ(whole(r), 7) << round;
+    }
+}
+
 TEST(VbsEmbed, ScriptsStartedFromHostCallbacksNest) {
     vbs::Runtime* engine = nullptr;
     std::vector<int32_t> inner;
