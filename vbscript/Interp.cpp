@@ -383,8 +383,6 @@ bool Interp::reset() {
     // A Class_Terminate run by the release cannot reset us again: we count as running.
     ScriptError ignored;
     guarded([&] { releaseScriptData(); }, ignored);
-    // What the host still holds of the script can no longer reach its code.
-    guarded([&] { cutOffScriptObjects(); }, ignored);
     for (auto& g : m_globals) {
         if (g.value.isObject() && g.value.asObject() == m_err) continue;
         g.value = Value();
@@ -397,6 +395,9 @@ bool Interp::reset() {
         g.memberId = kDispUnknown;
         g.ownersScanned = 0;
     }
+    // What the host still holds of the script can no longer reach its code,
+    // whatever a Class_Terminate above did.
+    guarded([&] { cutOffScriptObjects(); }, ignored);
     // Keep the code of the round that ends; units of earlier rounds, Execute
     // and Eval go.
     // A round that added nothing (two resets in a row) keeps the one before.

@@ -27,11 +27,16 @@ class Hook final : public vbs::Object {
     explicit Hook(int* releases = nullptr) : m_releases(releases) {}
     DispId memberId(std::u16string_view n) override { return kMembers.find(n); }
     const void* dispatchKey() const override { return &kMembers; }
-    bool invoke(DispId, InvokeKind, std::span<Value>, Value&, HostError& err) override {
+    bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value&, HostError& err) override {
+        if (id == 2 && kind == InvokeKind::PropertyPutRef) {
+            kept = args.back();
+            return true;
+        }
         err.number = callback ? callback() : 0;
         return err.number == 0;
     }
     std::function<int32_t()> callback;
+    Value kept; // Set H.Keep = ...
 
   protected:
     void lastReleased() override {
@@ -43,7 +48,7 @@ class Hook final : public vbs::Object {
     static const vbs::MemberTable kMembers;
     int* m_releases;
 };
-const vbs::MemberTable Hook::kMembers{{u"Hook", 1}};
+const vbs::MemberTable Hook::kMembers{{u"Hook", 1}, {u"Keep", 2}};
 
 struct Call {
     bool ok;
@@ -170,13 +175,19 @@ TEST(VbsEmbed, HostCallsIntoScriptObjectsAreGuardedRuns) {
 TEST(VbsEmbed, ObjectsKeptAcrossResetAndTheRuntimesEndFailCleanly) {
     int hookReleases = 0;
     Value worker, ref, cycle, dict;
+    auto* keeper = new Hook;
+    Value holdKeeper = Value::object(keeper);
     auto engine = std::make_unique<vbs::Runtime>();
     vbs::Runtime* rt = engine.get();
     {
         auto* hook = new Hook(&hookReleases);
         round(*rt, hook, &worker);
-        // The kept instance holds a host object; another holds itself.
-        ASSERT_TRUE(rt->executeStatement("Set Spare = New Worker\nSet Spare.Held = Spare"));
+        ASSERT_TRUE(rt->addObject("K", keeper));
+        // The kept instance holds a host object; another holds itself; a
+        // third is handed to the host by a Class_Terminate during the reset.
+        ASSERT_TRUE(rt->executeStatement("Set Spare = New Worker\nSet Spare.Held = Spare\n"
+                                         "Class Leaver\nSub Class_Terminate\nSet K.Keep = New Worker\n"
+                                         "End Sub\nEnd Class\nSet Leaving = New Leaver"));
         ASSERT_TRUE(rt->eval("Spare", cycle));
         ASSERT_TRUE(rt->executeStatement("Set Spare = Nothing"));
         invoke(worker, u"Held", {Value::object(hook)}, InvokeKind::PropertyPutRef);
@@ -187,7 +198,8 @@ TEST(VbsEmbed, ObjectsKeptAcrossResetAndTheRuntimesEndFailCleanly) {
     ASSERT_TRUE(rt->reset());
     EXPECT_EQ(hookReleases, 1); // what the cut-off instance held is let go
 
-    for (const Value* gone : {&worker, &cycle}) {
+    ASSERT_TRUE(keeper->kept.isObject());
+    for (const Value* gone : {&worker, &cycle, &keeper->kept}) {
         Call c = invoke(*gone, u"Count", {Value::integer(1)});
         EXPECT_FALSE(c.ok);
         EXPECT_EQ(c.err.number, vbs::error::ObjectRequired);
