@@ -82,6 +82,7 @@ fuzz: deps
 	    vbscript_*) extra="-dict=fuzz/vbscript/vbscript.dict tests/vbscript bench/vbscript/programs";; \
 	    run_frames_fuzz) extra="fuzz/frames/corpus";; \
 	    run_record_fuzz) extra="fuzz/project/corpus/record";; \
+	    run_script_host_fuzz) extra="-dict=fuzz/vbscript/vbscript.dict -timeout=10 tests/vbscript";; \
 	    *) extra="";; \
 	  esac; \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \

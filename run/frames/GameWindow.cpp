@@ -74,6 +74,7 @@ void GameWindow::buildSpareElements() {
         m_form.addElement(s.kind, s.name, s.index).visible = false;
     }
     m_form.addTimer("TimedEvent", 0);
+    m_form.addTimer("timerSimulateHotspotClick", 0);
 }
 
 void GameWindow::buildFrameElements() {

@@ -73,6 +73,10 @@ class GameWindow {
     void SetScreenPointerArrow();
     void SetScreenPointerDefault();
     void AreaClick(int areaIndex, int button);
+    // A mouse-down on hotspot n: the click position, the click, a short pause.
+    void Area_MouseDown(int n, const platform::MouseArgs& a);
+    // A left click on the hotspot after the running script and its consequences (0: none).
+    void SimulateHotspotClick(int areaIndex);
     void SaveClickPos(int leftTwips, int topTwips);
 
     // --- Texts (FrameTexts.cpp) ---

@@ -11,7 +11,9 @@
 #include "run/state/Actions.h"
 #include "run/state/Variables.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <exception>
 #include <optional>
 #include <string>
@@ -139,15 +141,39 @@ void GameWindow::wireArea(Element& area) {
     area.onMouseMove = [this, n](const platform::MouseArgs& a) {
         if (Element* e = m_form.find("Area", n)) pointerOverFrame(platform::TwipsToPixels(e->top + a.y));
     };
-    area.onMouseDown = [this, n](const platform::MouseArgs& a) {
-        Element* e = m_form.find("Area", n);
-        if (!e) return;
-        SaveClickPos(e->left + a.x, e->top + a.y);
-        AreaClick(n, a.button);
-        // A short pause after the action, cut short when the game is being left.
-        for (int waited = 0; waited < 100 && !m_s.flags.Quitting; waited += 10) m_s.ui.waitWithEvents(10);
-        if (m_s.ui.isLoaded(m_form)) ApplyDefaultPointer(m_form);
+    area.onMouseDown = [this, n](const platform::MouseArgs& a) { Area_MouseDown(n, a); };
+}
+
+void GameWindow::Area_MouseDown(int n, const platform::MouseArgs& a) {
+    Element* e = m_form.find("Area", n);
+    if (!e) return;
+    SaveClickPos(e->left + a.x, e->top + a.y);
+    AreaClick(n, a.button);
+    // A short pause after the action, cut short when the game is being left.
+    for (int waited = 0; waited < 100 && !m_s.flags.Quitting; waited += 10) m_s.ui.waitWithEvents(10);
+    if (m_s.ui.isLoaded(m_form)) ApplyDefaultPointer(m_form);
+}
+
+void GameWindow::SimulateHotspotClick(int areaIndex) {
+    // A one-shot timer of its own, so the click comes after the running script and its
+    // consequences.
+    int index = 0;
+    for (const Element* t : m_form.arrayMembers("timerSimulateHotspotClick")) index = std::max(index, t->index);
+    platform::TimerElement& timer = static_cast<platform::TimerElement&>(
+        m_form.loadArrayMember("timerSimulateHotspotClick", ++index));
+    timer.tag = std::to_string(areaIndex);
+    timer.onTimer = [this, index] {
+        // Unloading the timer destroys this handler: only locals are used after it.
+        GameWindow* self = this;
+        platform::TimerElement* t = m_form.findTimer("timerSimulateHotspotClick", index);
+        if (!t) return;
+        t->setEnabled(false);
+        const int n = std::atoi(t->tag.c_str());
+        self->m_form.unloadArrayMember("timerSimulateHotspotClick", index);
+        if (n != 0) self->Area_MouseDown(n, platform::MouseArgs{platform::kLeftButton, 0, 0, 0});
     };
+    timer.setInterval(1);
+    timer.setEnabled(true);
 }
 
 void GameWindow::LoadAreas() {

@@ -12,12 +12,25 @@ namespace run {
 
 namespace fs = std::filesystem;
 
+std::string SafeFolderName(const std::string& name) {
+    std::string out = name;
+    for (char& c : out) {
+        if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32) c = '_';
+    }
+    if (out.empty() || out == "." || out == "..") out = "_" + out;
+    return out;
+}
+
 std::string SavesFolder(const Session& s) {
     std::string documents;
     if (const char* d = std::getenv("XDG_DOCUMENTS_DIR"); d && *d) documents = d;
     else if (const char* home = std::getenv("HOME"); home && *home) documents = std::string(home) + "/Documents";
     else documents = "/nonexistent";
-    return documents + "/" + s.info.AdventureName;
+    return documents + "/" + SafeFolderName(s.info.AdventureName);
+}
+
+std::string GameSettingsFolder(const Session& s) {
+    return (s.settings.file().parent_path() / "games" / SafeFolderName(s.info.ProjectRegistryName)).string();
 }
 
 namespace {
@@ -53,7 +66,7 @@ vbs::Config ScriptEngineConfig(Session& s) {
     c.createObjectEnabled = s.readProjectSetting("AllowCreateObject") == "1";
     c.mapPath = [&s](std::u16string_view scriptPath) { return mapScriptPath(s, vbs::toUtf8(scriptPath)); };
     std::vector<std::string> readWrite{platform::ToNativeSeparators(s.paths.project), SavesFolder(s),
-                                       s.settings.file().parent_path().string()};
+                                       GameSettingsFolder(s)};
     // The discs of a game on CDs may be read too.
     std::vector<std::string> readOnly;
     if (IsCdProject(s)) {

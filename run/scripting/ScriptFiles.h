@@ -13,7 +13,13 @@ namespace run {
 struct Session;
 
 vbs::Config ScriptEngineConfig(Session& s);
+// A game's name as one folder name: separators and control characters become '_', and "." or
+// ".." cannot be given, so the name of a downloaded game never leads out of its parent folder.
+std::string SafeFolderName(const std::string& name);
 // Where the game's saved games go: the user's documents folder, then the game's title.
 std::string SavesFolder(const Session& s);
+// The game's own folder beside the per-user settings file: scripts may keep files there, but
+// never touch the settings file that all games share.
+std::string GameSettingsFolder(const Session& s);
 
 } // namespace run

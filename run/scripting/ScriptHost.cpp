@@ -99,6 +99,11 @@ void ScriptHost::GameReset() {
     }
 }
 
+void ScriptHost::setTimeoutMs(int ms) {
+    ensureEngines();
+    m_engine->setTimeout(ms);
+}
+
 void ScriptHost::DisableTimeouts() {
     ensureEngines();
     m_engine->setTimeout(-1);

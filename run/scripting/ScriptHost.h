@@ -40,6 +40,8 @@ class ScriptHost : public Scripts {
 
     const std::string& proceduresText() const { return m_procedures; }
     int timeoutMs() const;
+    // Sets the execution engine's time-out until the next game reset (tools and fuzzing).
+    void setTimeoutMs(int ms);
 
   private:
     void ensureEngines();

@@ -2,6 +2,7 @@
 // error boxes, time-outs, object creation, a second script while one runs, the game-start and
 // Debug menu scripts, and a scrambled procedures file.
 #include "run/scripting/Procedures.h"
+#include "run/scripting/ScriptFiles.h"
 #include "run/scripting/ScriptHost.h"
 #include "tests/gameplay/GameRig.h"
 
@@ -208,6 +209,87 @@ TEST(ScriptHost, ScriptTimersCallTheirProcedureAndTheGameStartScriptRunsFirst) {
     g.driver->wait(100);
     EXPECT_EQ(g.var("w"), 2);
     EXPECT_EQ(g.frame(), "Other") << "the timer's script chose the frame";
+}
+
+} // namespace
+} // namespace run
+
+namespace run {
+namespace {
+
+TEST(ScriptHost, NamedObjectsComeInTheirOrderAndTheWindowsElementsByNameOnlyWhenAsked) {
+    GameRig g;
+    g.project.variables({"v", "w", "x", "y", "z"}, {"Reference_All_Controls"});
+    testing::TextSpec words;
+    words.caption = "Words";
+    g.project.texts("Start", {words, words, words});
+    // Count is the hotspots' (the first object with that member), the texts' only by name;
+    // the message label is not global; the elements are reachable by their own names.
+    Hotspots(g, {"v = Count : w = Text.Count : x = Hotspot.UBound : y = Hotspot(2).Left \\ 15 : "
+                 "z = Len(MessageObject.Caption) + BackgroundObject.Width \\ 15",
+                 "Inventory2.Left = 15 * Area(1).Left : LabelMessageBox.Caption = 'abc'"});
+    g.start();
+    Click(g, 1);
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+    EXPECT_EQ(g.var("v"), 3) << "an element array counts its template, element 0";
+    EXPECT_EQ(g.var("w"), 4);
+    EXPECT_EQ(g.var("x"), 2);
+    EXPECT_EQ(g.var("y"), 90);
+    EXPECT_EQ(g.var("z"), 640);
+    Click(g, 2);
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+    EXPECT_EQ(g.form().get("Inventory2").left, 15 * 20 * 15) << "elements by their own names";
+    EXPECT_EQ(g.form().get("LabelMessageBox").caption, "abc");
+
+    // Without the variable the element names mean nothing.
+    GameRig plain;
+    Hotspots(plain, {"Inventory2.Left = 15"});
+    plain.start();
+    const int left = plain.form().get("Inventory2").left;
+    Click(plain, 1);
+    EXPECT_EQ(plain.boxesWith("Error executing script."), 1);
+    EXPECT_EQ(plain.form().get("Inventory2").left, left);
+}
+
+TEST(ScriptHost, ScriptFilesStayInsideTheGame) {
+    GameRig g;
+    g.project.more("AllowCreateObject", "1");
+    const std::string outside = (g.tmp / "outside.txt").string();
+    Hotspots(g, {"Set f = CreateObject('Scripting.FileSystemObject') : f.CreateTextFile('External\\notes.txt').Write 'kept' : w = 1",
+                 "Set f = CreateObject('Scripting.FileSystemObject') : f.CreateTextFile('" + outside + "').Write 'x' : x = 1"});
+    g.start();
+    std::filesystem::create_directories(g.project.folder() / "External");
+    Click(g, 1);
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+    EXPECT_EQ(g.var("w"), 1);
+    EXPECT_TRUE(std::filesystem::exists(g.project.folder() / "External" / "notes.txt"));
+    Click(g, 2);
+    EXPECT_EQ(g.boxesWith("Permission denied"), 1);
+    EXPECT_EQ(g.var("x"), 0);
+    EXPECT_FALSE(std::filesystem::exists(outside));
+
+    // A game's own names never lead its files out of their folders.
+    EXPECT_EQ(SafeFolderName("../../.ssh"), ".._.._.ssh");
+    EXPECT_EQ(SafeFolderName(".."), "_..");
+    EXPECT_EQ(SafeFolderName("Gull Cove: Part 2"), "Gull Cove_ Part 2");
+}
+
+TEST(ScriptHost, ADeferredHotspotClickComesAfterTheScript) {
+    GameRig g;
+    ActionSpec count;
+    count.variable = "v";
+    count.toggle = true;
+    g.project.hotspots("Start", {Spot(20, 200, 50, 50)}).actions("Start", {count});
+    g.start();
+    g.game().SimulateHotspotClick(1);
+    g.game().SimulateHotspotClick(0);
+    EXPECT_EQ(g.var("v"), 0) << "not at once";
+    g.driver->wait(5);
+    EXPECT_EQ(g.var("v"), 1);
+    EXPECT_EQ(g.game().clickX(), 20) << "a click at the hotspot's corner";
+    g.driver->wait(200);
+    EXPECT_EQ(g.var("v"), 1) << "once, and hotspot 0 clicks nothing";
+    EXPECT_EQ(g.form().arrayMembers("timerSimulateHotspotClick").size(), 1u) << "the one-shot timers are gone";
 }
 
 } // namespace
