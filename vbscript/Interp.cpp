@@ -253,9 +253,31 @@ Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool e
         throw;
     }
     m_units.push_back(std::move(unit));
+    // Resolving names defines the text's procedures and classes as it goes: a text that then
+    // fails must leave none of them behind, half-resolved.
+    struct Was {
+        ProcDef* proc;
+        ClassDef* cls;
+        bool declared, isConst;
+    };
+    std::vector<Was> was;
+    was.reserve(m_globals.size());
+    for (const auto& g : m_globals)
+        was.push_back({g.proc, g.cls, g.declared, g.isConst});
     try {
         compileUnit(*this, *u, scope ? scope->proc : nullptr);
     } catch (ScriptError& e) {
+        for (size_t i = 0; i < m_globals.size(); ++i) {
+            GlobalSymbol& g = m_globals[i];
+            const Was w = i < was.size() ? was[i] : Was{nullptr, nullptr, false, false};
+            g.proc = w.proc;
+            g.cls = w.cls;
+            g.declared = w.declared;
+            g.isConst = w.isConst;
+        }
+        u->global.body.clear();
+        u->procs.clear();
+        u->classes.clear();
         e.unit = u;
         e.compile = true;
         throw;

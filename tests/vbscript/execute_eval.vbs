@@ -37,4 +37,8 @@ CheckEq o.V, 3, "class from ExecuteGlobal"
 CheckErr "Eval(""1 +"")", 1023, "syntax error in Eval"
 CheckErr "Execute ""x = 1 / 0""", 11, "run-time error in Execute"
 CheckEq ErrOf("ExecuteGlobal ""If"""), CLng(1023), "syntax error in ExecuteGlobal"
+' A text that fails while its names are resolved defines nothing, not even the procedure it
+' was in the middle of (which would run with its faults unresolved).
+CheckErr "ExecuteGlobal ""Sub HalfDone()"" & vbCrLf & "".m a"" & vbCrLf & ""End Sub""", 505, "unqualified reference"
+CheckErr "Set r = GetRef(""HalfDone"")", 5, "the procedure of a failed text is not defined"
 Finish
