@@ -177,6 +177,9 @@ class Interp {
         if (m_interruptRequested.load(std::memory_order_relaxed)) [[unlikely]]
             abort(int32_t(Err::Interrupted));
     }
+    // Time spent waiting for the user in a box the script opened is not the script's: it does
+    // not count against the time-out.
+    void notCounted(std::chrono::steady_clock::duration waited) { m_started += waited; }
 
     // Runs Class_Terminate and frees an instance whose last reference went.
     void destroyInstance(ClassInstance* inst);

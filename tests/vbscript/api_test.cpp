@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -268,6 +270,29 @@ TEST(VbsApi, TerminateRunsWhenTheRuntimeIsDestroyed) {
         EXPECT_EQ(c->value, 0);
     }
     EXPECT_EQ(c->value, 7);
+}
+
+} // namespace
+
+namespace {
+
+TEST(VbsApi, TimeTheUserSpendsInTheScriptsBoxesIsNotTheScripts) {
+    vbs::Config cfg;
+    cfg.timeoutMs = 200;
+    cfg.msgBox = [](std::string_view, int, std::string_view) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        return 1;
+    };
+    cfg.inputBox = [](std::string_view, std::string_view, std::string_view) -> std::optional<std::string> {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        return "ok";
+    };
+    vbs::Runtime rt(cfg);
+    EXPECT_TRUE(rt.addCode("MsgBox \"wait\" : x = InputBox(\"name?\") : MsgBox \"again\""))
+        << rt.lastError().description;
+    // The script's own time still counts.
+    EXPECT_FALSE(rt.addCode("MsgBox \"wait\" : Do : Loop"));
+    EXPECT_EQ(rt.lastError().number, 1901);
 }
 
 } // namespace

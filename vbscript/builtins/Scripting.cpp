@@ -57,7 +57,9 @@ Value msgBox(Interp& rt, std::span<Value> a) {
         rt.output(fromUtf8(prompt));
         return Value::integer(1);
     }
+    const auto asked = std::chrono::steady_clock::now();
     int pressed = rt.config().msgBox(prompt, buttons, title);
+    rt.notCounted(std::chrono::steady_clock::now() - asked);
     rt.afterHostCallback();
     return Value::integer(int16_t(pressed));
 }
@@ -67,7 +69,9 @@ Value inputBox(Interp& rt, std::span<Value> a) {
     std::string title = hasArg(a, 1) ? toUtf8(argString(rt, a, 1)) : std::string("VBScript");
     std::string def = hasArg(a, 2) ? toUtf8(argString(rt, a, 2)) : std::string();
     if (!rt.config().inputBox) return Value::fromUtf8(def);
+    const auto asked = std::chrono::steady_clock::now();
     std::optional<std::string> answer = rt.config().inputBox(prompt, title, def);
+    rt.notCounted(std::chrono::steady_clock::now() - asked);
     rt.afterHostCallback();
     if (!answer) return {};
     return Value::fromUtf8(*answer);
