@@ -1,6 +1,8 @@
 // Reading and carrying out hotspot actions, group by group as the action record grew.
 #include "run/state/Actions.h"
 
+#include "run/state/ActionRecord.h"
+
 #include "run/core/Session.h"
 #include "run/frames/GameWindow.h"
 #include "run/media/AudioChannels.h"
@@ -22,59 +24,61 @@ namespace run {
 
 namespace {
 
-// The fields of an action record the later steps use; defaults where a group is absent.
-struct ActionRecord {
-    bool showMessage = false;
-    std::string message;
-    bool goToFrame = false;
-    std::string targetFrame;
-    bool interruptHotspotSound = false;
-    bool stopAllSounds = false;
-    bool playVideo = false;
-    std::string videoFile;
-    bool videoDefaultPlacement = false;
-    bool videoAtPosition = false;
-    int videoLeft = 0, videoTop = 0, videoWidth = 0, videoHeight = 0;
-    bool stopFrameSound = false;
-    bool playHotspotSound = false;
-    std::string hotspotSound;
-    bool playFrameSound = false;
-    std::string frameSound;
-    bool goBack = false;
-    bool messageInFrame = false;
-    bool loopHotspotSound = true;
-    int transitionKind = 0;
-    double transitionDuration = 0;   // ms
-    bool runScript = false;
-    std::string script;
-    int transitionNumber = 0;
-    bool pickItem = false;
-    std::string itemName;
-    std::string pluginActions;
+// What reading the record does at once: variables, removing the item or hiding the hotspot,
+// stopping sounds, and the channel rows kept for the next changes.
+class Effects : public ActionEffects {
+  public:
+    Effects(Session& s, GameWindow& game, int areaIndex, int objectIndex)
+        : m_s(s), m_game(game), m_areaIndex(areaIndex), m_objectIndex(objectIndex) {}
+    void changeVariable(const std::string& name, std::int16_t value) override { ChangeVariableValue(m_s, name, value); }
+    void disappear() override {
+        if (m_objectIndex != 0) m_game.inventory().RemovePickedObject(m_objectIndex);
+        else m_s.variables.Disappear.Add(m_game.currentFrame().Name, static_cast<std::int16_t>(m_areaIndex));
+    }
+    void stopHotspotSound() override { StopChannel(m_s, 6); }
+    void stopAllSounds() override { StopAnyWavOrMP3(m_s); }
+    void channelRows(const ChannelRequestBlock& rows) override {
+        m_s.FadeDuration = rows.fadeSeconds;
+        StoreHotspotChannelRequests(m_s, rows);
+    }
+
+  private:
+    Session& m_s;
+    GameWindow& m_game;
+    int m_areaIndex, m_objectIndex;
 };
 
-bool notZero(const RecordVariant& v) {
-    if (v.isEmpty()) return false;
-    if (v.kind() == RecordVariant::Kind::String) {
-        std::string t = v.text();
-        if (t.empty()) return false;
-        char* end = nullptr;
-        double d = std::strtod(t.c_str(), &end);
-        if (end && *end == '\0') return d != 0;
-        return true;
+// The action file, standing at the action record of the click on hotspot `areaIndex` (or of
+// item `objectIndex` dropped on it); nothing when there is none.
+std::optional<RecordReader> openActionBlock(Session& s, GameWindow& game, int areaIndex, int objectIndex) {
+    const std::string& frame = game.currentFrame().Name;
+    std::optional<RecordReader> file;
+    if (objectIndex != 0) {
+        std::string item = game.inventory().itemName(objectIndex);
+        std::string path = s.paths.framesData + frame + ".fm0";
+        if (!ProjectFileExists(path)) return std::nullopt;
+        file.emplace(RecordReader::open(ExistingPath(path)));
+        std::string wanted = platform::LowerCaseWin(std::to_string(areaIndex) + "_" + item + ".drg");
+        for (;;) {
+            if (s.flags.Quitting || file->atEnd()) return std::nullopt;
+            file->readVariant();
+            std::string key = file->readVariant().text();
+            if (platform::LowerCaseWin(key) == wanted) break;
+            file->skipToBlockEnd();
+        }
+        for (int i = 3; i <= 10; ++i) file->readVariant();
+    } else {
+        std::string path = HasAlternateFile(s.paths, frame, ".fm3", ".mr3");
+        if (!ProjectFileExists(path)) return std::nullopt;
+        file.emplace(RecordReader::open(ExistingPath(path)));
+        for (int block = 1; block < areaIndex; ++block) {
+            if (file->atEnd()) return std::nullopt;
+            file->skipToBlockEnd();
+        }
+        if (file->atEnd()) return std::nullopt;
+        for (int i = 1; i <= 10; ++i) file->readVariant();
     }
-    return v.toNumber() != 0;
-}
-
-// "Not False": anything but a False value (empty counts as False).
-bool notFalse(const RecordVariant& v) { return notZero(v); }
-
-void applyNameList(Session& s, RecordReader& r, bool apply, std::int16_t value) {
-    int count = r.readVariant().toLong();
-    for (int i = 0; i < count; ++i) {
-        std::string name = r.readString();
-        if (apply && !name.empty()) ChangeVariableValue(s, name, value);
-    }
+    return file;
 }
 
 // Goes to the frame the script asked for; true when one was opened.
@@ -116,123 +120,10 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
     const std::string& frame = game.currentFrame().Name;
     ActionRecord a;
     try {
-        std::optional<RecordReader> file;
-        // Find the block.
-        if (objectIndex != 0) {
-            std::string item = game.inventory().itemName(objectIndex);
-            std::string path = s.paths.framesData + frame + ".fm0";
-            if (!ProjectFileExists(path)) return 0;
-            file.emplace(RecordReader::open(ExistingPath(path)));
-            std::string wanted = platform::LowerCaseWin(std::to_string(areaIndex) + "_" + item + ".drg");
-            for (;;) {
-                if (s.flags.Quitting || file->atEnd()) return 0;
-                file->readVariant();
-                std::string key = file->readVariant().text();
-                if (platform::LowerCaseWin(key) == wanted) break;
-                file->skipToBlockEnd();
-            }
-            for (int i = 3; i <= 10; ++i) file->readVariant();
-        } else {
-            std::string path = HasAlternateFile(s.paths, frame, ".fm3", ".mr3");
-            if (!ProjectFileExists(path)) return 0;
-            file.emplace(RecordReader::open(ExistingPath(path)));
-            for (int block = 1; block < areaIndex; ++block) {
-                if (file->atEnd()) return 0;
-                file->skipToBlockEnd();
-            }
-            if (file->atEnd()) return 0;
-            for (int i = 1; i <= 10; ++i) file->readVariant();
-        }
-        RecordReader& r = *file;
-
-        // G0: variables, disappearing and quitting act as they are read.
-        std::int16_t changeVariable = r.readInteger();
-        std::string variable = r.readString();
-        bool setZero = notFalse(r.readVariant());
-        bool setOne = notFalse(r.readVariant());
-        bool toggle = notFalse(r.readVariant());
-        if (!variable.empty() && changeVariable != 0) {
-            if (setZero) ChangeVariableValue(s, variable, 0);
-            if (setOne) ChangeVariableValue(s, variable, 1);
-            if (toggle) ChangeVariableValue(s, variable, -1);
-        }
-        a.showMessage = notZero(r.readVariant());
-        a.message = r.readVariant().text();
-        r.readInteger();
-        r.readString();
-        if (notZero(r.readVariant())) {
-            if (objectIndex != 0) game.inventory().RemovePickedObject(objectIndex);
-            else s.variables.Disappear.Add(frame, static_cast<std::int16_t>(areaIndex));
-        }
-        if (notZero(r.readVariant())) return 1;
-        a.goToFrame = r.readInteger() != 0;
-        a.targetFrame = r.readString();
-
-        // Optional groups, each only when the one before was read and the block goes on.
-        if (!r.atBlockEnd()) { // G1
-            a.interruptHotspotSound = r.readInteger() != 0;
-            if (a.interruptHotspotSound) StopChannel(s, 6);
-            a.stopAllSounds = r.readInteger() != 0;
-            if (a.stopAllSounds) StopAnyWavOrMP3(s);
-            a.playVideo = r.readInteger() != 0;
-            a.videoFile = r.readString();
-            a.videoDefaultPlacement = r.readBoolean();
-            a.videoAtPosition = r.readBoolean();
-            a.videoLeft = r.readInteger();
-            a.videoTop = r.readInteger();
-            a.videoWidth = r.readInteger();
-            a.videoHeight = r.readInteger();
-            if (!r.atBlockEnd()) { // G2
-                a.stopFrameSound = notZero(r.readVariant());
-                a.playHotspotSound = notZero(r.readVariant());
-                a.hotspotSound = r.readVariant().text();
-                a.playFrameSound = notZero(r.readVariant());
-                a.frameSound = r.readVariant().text();
-                if (!r.atBlockEnd()) { // G3
-                    for (int i = 29; i <= 31; ++i) r.readVariant();
-                    a.goBack = notZero(r.readVariant());
-                    if (!r.atBlockEnd()) { // G4
-                        for (int i = 33; i <= 35; ++i) r.readVariant();
-                        a.messageInFrame = r.readVariant().toBoolean();
-                        if (!r.atBlockEnd()) { // G5
-                            for (int i = 37; i <= 39; ++i) r.readVariant();
-                            bool lists = r.readInteger() != 0;
-                            applyNameList(s, r, lists, 0);
-                            applyNameList(s, r, lists, 1);
-                            applyNameList(s, r, lists, -1);
-                            if (!r.atBlockEnd()) { // G6
-                                a.loopHotspotSound = r.readBoolean();
-                                if (!r.atBlockEnd()) { // G7
-                                    a.transitionKind = r.readVariant().toLong();
-                                    a.transitionDuration = r.readDouble();
-                                    if (!r.atBlockEnd()) { // G8
-                                        a.runScript = r.readBoolean();
-                                        a.script = r.readVariant().text();
-                                        std::replace(a.script.begin(), a.script.end(), '|', '"');
-                                        if (!r.atBlockEnd()) { // G9
-                                            a.transitionNumber = r.readInteger();
-                                            if (!r.atBlockEnd()) { // G10
-                                                for (int i = 47; i <= 52; ++i) r.readVariant();
-                                                ChannelRequestBlock rows = ReadChannelRequestBlock(r, false);
-                                                s.FadeDuration = rows.fadeSeconds;
-                                                StoreHotspotChannelRequests(s, rows);
-                                                if (!r.atBlockEnd()) { // G11
-                                                    a.pickItem = r.readBoolean();
-                                                    a.itemName = r.readString();
-                                                    if (!r.atBlockEnd()) { // G12
-                                                        a.pluginActions = DecodePluginText(r.readVariant().text());
-                                                    }
-                                                }
-                                            }
-                                        }
-                                    }
-                                }
-                            }
-                        }
-                    }
-                }
-            }
-        }
+        std::optional<RecordReader> file = openActionBlock(s, game, areaIndex, objectIndex);
+        if (!file) return 0;
+        Effects effects(s, game, areaIndex, objectIndex);
+        if (ReadActionRecord(*file, a, effects) == ActionRead::Quit) return 1;
         file.reset();
         if (s.flags.Quitting) return 0;
 
