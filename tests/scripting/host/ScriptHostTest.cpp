@@ -294,3 +294,37 @@ TEST(ScriptHost, ADeferredHotspotClickComesAfterTheScript) {
 
 } // namespace
 } // namespace run
+
+namespace run {
+namespace {
+
+TEST(ScriptHost, BadScriptsGetTheirBoxAndTheGameGoesOn) {
+    GameRig g;
+    g.project.variables({"v", "w"}, {"kept"});
+    g.project.procedures("Sub Deeper()\r\n    Deeper\r\nEnd Sub\r\nSub Grow()\r\n    s = \"x\"\r\n    Do\r\n"
+                         "        s = s & s\r\n    Loop\r\nEnd Sub");
+    Hotspots(g, {"Deeper", "Grow", "NoSuchProcedure 1", "BackgroundObject.Left = 'left'",
+                 "Set kept.Value = Hotspot(1) : sFrameToLoad = 'Other'"});
+    g.start();
+    const struct {
+        int spot;
+        const char* description;
+    } cases[] = {{1, "Out of stack space"}, {2, "Out of memory"}, {3, "Type mismatch"}, {4, "Type mismatch"}};
+    for (const auto& c : cases) {
+        std::size_t before = g.driver->boxes().size();
+        Click(g, c.spot);
+        ASSERT_EQ(g.driver->boxes().size(), before + 1) << c.spot;
+        EXPECT_NE(g.boxTexts().back().find(c.description), std::string::npos) << g.boxTexts().back();
+        EXPECT_EQ(g.frame(), "Start");
+    }
+    // An element kept in a variable outlives the frame's hotspots: using it is an error, not a crash.
+    Click(g, 5);
+    ASSERT_EQ(g.frame(), "Other");
+    EXPECT_TRUE(g.session().scripts->ExecuteVBScript("w = kept.Value.Left", false));
+    EXPECT_NE(g.boxTexts().back().find("no longer exists"), std::string::npos) << g.boxTexts().back();
+    EXPECT_FALSE(g.session().scripts->ExecuteVBScript("v = 1", false)) << "the next script runs";
+    EXPECT_EQ(g.var("v"), 1);
+}
+
+} // namespace
+} // namespace run
