@@ -232,7 +232,16 @@ void Interp::recordApiError(ScriptError& err) {
     m_lastError = std::move(info);
 }
 
-Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope) {
+std::vector<Interp::SymbolMeaning> Interp::symbolMeanings() const {
+    std::vector<SymbolMeaning> out;
+    out.reserve(m_globals.size());
+    for (const auto& g : m_globals)
+        out.push_back({g.proc, g.cls, g.declared, g.isConst});
+    return out;
+}
+
+Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope,
+                          const std::vector<SymbolMeaning>* before) {
     auto unit = std::make_unique<Unit>();
     unit->source = std::move(source);
     unit->fileName = std::move(fileName);
@@ -255,21 +264,18 @@ Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool e
     m_units.push_back(std::move(unit));
     // Resolving names defines the text's procedures and classes as it goes: a text that then
     // fails must leave none of them behind, half-resolved.
-    struct Was {
-        ProcDef* proc;
-        ClassDef* cls;
-        bool declared, isConst;
-    };
-    std::vector<Was> was;
-    was.reserve(m_globals.size());
-    for (const auto& g : m_globals)
-        was.push_back({g.proc, g.cls, g.declared, g.isConst});
+    std::vector<SymbolMeaning> own;
+    if (!before) {
+        own = symbolMeanings();
+        before = &own;
+    }
+    const std::vector<SymbolMeaning>& was = *before;
     try {
         compileUnit(*this, *u, scope ? scope->proc : nullptr);
     } catch (ScriptError& e) {
         for (size_t i = 0; i < m_globals.size(); ++i) {
             GlobalSymbol& g = m_globals[i];
-            const Was w = i < was.size() ? was[i] : Was{nullptr, nullptr, false, false};
+            const SymbolMeaning w = i < was.size() ? was[i] : SymbolMeaning{nullptr, nullptr, false, false};
             g.proc = w.proc;
             g.cls = w.cls;
             g.declared = w.declared;
@@ -341,20 +347,12 @@ bool Interp::reviveCode(std::string_view source, std::string_view fileName) {
 void Interp::addCompiledCode(std::string_view source, std::string_view fileName) {
     m_repeating = false;
     // What each symbol meant before, to record what compiling the text changed.
-    struct Was {
-        ProcDef* proc;
-        ClassDef* cls;
-        bool declared, isConst;
-    };
-    std::vector<Was> was;
-    was.reserve(m_globals.size());
-    for (const auto& g : m_globals)
-        was.push_back({g.proc, g.cls, g.declared, g.isConst});
+    const std::vector<SymbolMeaning> was = symbolMeanings();
     RoundOp op;
     op.isCode = true;
     Unit* u = nullptr;
     try {
-        u = compileText(fromUtf8(source), fromUtf8(fileName), false, nullptr);
+        u = compileText(fromUtf8(source), fromUtf8(fileName), false, nullptr, &was);
     } catch (...) {
         m_round.push_back(std::move(op)); // not reusable: the next round compiles it again
         throw;

@@ -299,7 +299,17 @@ class Interp {
             stackOverflow();
     }
     [[noreturn]] void stackOverflow();
-    Unit* compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope);
+    // What a global symbol means: compiling a text may change it.
+    struct SymbolMeaning {
+        ProcDef* proc;
+        ClassDef* cls;
+        bool declared, isConst;
+    };
+    std::vector<SymbolMeaning> symbolMeanings() const;
+    // Parses and resolves a text. A text that fails leaves the symbols as `before` has them
+    // (taken here when not given).
+    Unit* compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope,
+                      const std::vector<SymbolMeaning>* before = nullptr);
 
     // One AddObject or AddCode of the current round (since the last reset).
     // A round that repeats the previous one op for op reuses its compiled code.
