@@ -23,15 +23,16 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// Holds a new object's one reference for as long as the engine is being filled.
-struct Owned {
-    explicit Owned(vbs::Object* o) : object(o) { object->addRef(); }
-    ~Owned() { object->release(); }
-    vbs::Object* object;
-};
+// A new object held while the engine is being filled: the engine takes its own reference, and
+// an object the filling never reached (after a refusal) goes with its holder.
+using Held = std::unique_ptr<vbs::Object, void (*)(vbs::Object*)>;
+Held hold(vbs::Object* o) {
+    o->addRef();
+    return Held(o, [](vbs::Object* p) { p->release(); });
+}
 
 bool addObject(vbs::Runtime& engine, const std::string& name, vbs::Object* object, bool membersGlobal) {
-    Owned owned(object);
+    Held held = hold(object);
     return engine.addObject(name, object, membersGlobal);
 }
 
@@ -160,8 +161,12 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
         if (!addObject(engine, v.Name, NewVariantVariableObject(m_s.variables, m_variantSlots, ++position), true))
             return rejected();
     }
-    for (const NamedObject& o : MakeNamedObjects(m_s, m_game)) {
-        if (!addObject(engine, o.name, o.object, o.membersGlobal)) return rejected();
+    std::vector<NamedObject> named = MakeNamedObjects(m_s, m_game);
+    std::vector<Held> held;
+    held.reserve(named.size());
+    for (const NamedObject& o : named) held.push_back(hold(o.object));
+    for (const NamedObject& o : named) {
+        if (!engine.addObject(o.name, o.object, o.membersGlobal)) return rejected();
     }
     if (m_game.controlsReferenceMode() == 2 &&
         !addObject(engine, "SoftwareObjects", MakeSoftwareObjects(m_s, m_game), true)) {
