@@ -79,6 +79,22 @@ class GameWindow {
     void SimulateHotspotClick(int areaIndex);
     void SaveClickPos(int leftTwips, int topTwips);
 
+    // --- Timed events (TimedEvents.cpp) ---
+    // A new event running `code` after the duration, once or every time; its number, or 0
+    // after the error box (more than 65 seconds, or a duration the timer refuses).
+    int CreateTimedEvent(double durationSeconds, const std::string& code, bool repeatForever);
+    void RemoveTimedEvent(int number);
+    void ResetTimedEvents();
+    void StartTimedEvents();
+    void PauseTimedEvents();
+    void TimedEvent_Timer(int number);
+    struct TimedEventEntry {
+        bool active = false;
+        bool repeatForever = false;
+        std::string code;
+    };
+    const std::vector<TimedEventEntry>& timedEvents() const { return m_timedEvents; }
+
     // --- Texts (FrameTexts.cpp) ---
     void LoadTexts();
     void ResetFrameTexts();
@@ -124,6 +140,7 @@ class GameWindow {
     bool m_menuDropdownOpened = false;
     int m_clickX = 0, m_clickY = 0;
     int m_debugKeys = 0;               // position in the hidden key sequence
+    std::vector<TimedEventEntry> m_timedEvents;   // entry n is TimedEvent(n)
 };
 
 } // namespace run

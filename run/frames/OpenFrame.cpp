@@ -69,7 +69,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         platform::TimerElement* frameTimer = m_form.findTimer("Timer1");
         frameTimer->setEnabled(false);
         frameTimer->setInterval(0);
-        ResetTimedEvents(s);
+        run::ResetTimedEvents(s);
         m_firstMergedHotspot = 1;
         m_mergedTextIndex = 1;
         s.note("ForgetTransitionDestination");
@@ -189,7 +189,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
                 s.showErrorBox(" Unable to load timer duration.");
             }
         }
-        StartTimedEvents(s);
+        run::StartTimedEvents(s);
     } catch (const std::exception& e) {
         if (!s.flags.Quitting) {
             s.showErrorBox(" Unable to load the frame called '" + frameName + "'. " + kVerifyLinks + " ", e.what());

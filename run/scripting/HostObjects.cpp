@@ -1,5 +1,6 @@
 #include "run/scripting/HostObjects.h"
 
+#include "run/frames/GameWindow.h"
 #include "vbscript/HostArgs.h"
 #include "vbscript/MemberTable.h"
 
@@ -22,7 +23,7 @@ bool fail(vbs::HostError& err, int number) {
 
 class ActionObject : public vbs::Object {
   public:
-    explicit ActionObject(VBScriptActionModule& action) : m_a(action) {}
+    ActionObject(VBScriptActionModule& action, GameWindow& game) : m_a(action), m_game(game) {}
 
     std::u16string typeName() const override { return u"VBScriptActionModule"; }
     vbs::DispId memberId(std::u16string_view name) override { return kMembers.find(name); }
@@ -33,6 +34,14 @@ class ActionObject : public vbs::Object {
         if (id == kResetModule) {
             m_a.ResetModule();
             return true;
+        }
+        if (id == kCreateTimedEvent) return createTimedEvent(args, result, err);
+        if (id == kRemoveTimedEvent) {
+            vbs::HostArgs in(args, err);
+            if (args.size() != 1) return fail(err, 450);
+            std::int32_t k = in.whole(0);
+            if (in.ok()) m_game.RemoveTimedEvent(k);
+            return in.ok();
         }
         if (id < 0 || id > kResetModule) return fail(err, 438);
         if (kind == vbs::InvokeKind::PropertyPutRef) return fail(err, 424);
@@ -69,6 +78,22 @@ class ActionObject : public vbs::Object {
     }
 
   private:
+    // CreateTimedEvent(Duration, sCode, bRepeatForever): a duration that is no number is one the
+    // timer refuses, and gets the creation box, not a script error.
+    bool createTimedEvent(std::span<vbs::Value> args, vbs::Value& result, vbs::HostError& err) {
+        if (args.size() != 3) return fail(err, 450);
+        vbs::HostError ignored;
+        vbs::HostArgs probe(args.subspan(0, 1), ignored);
+        double seconds = probe.number(0);
+        if (!probe.ok()) seconds = std::numeric_limits<double>::quiet_NaN();
+        vbs::HostArgs in(args, err);
+        std::string code = in.utf8(1);
+        bool repeat = in.truth(2);
+        if (!in.ok()) return false;
+        result = vbs::Value::integer(static_cast<std::int16_t>(m_game.CreateTimedEvent(seconds, code, repeat)));
+        return true;
+    }
+
     enum : vbs::DispId {
         kFrameToLoad = 1,
         kTransitionDuration,
@@ -77,14 +102,18 @@ class ActionObject : public vbs::Object {
         kStopGame,
         kPopupLoadGame,
         kPopupSaveGame,
-        kResetModule
+        kResetModule,
+        kCreateTimedEvent,
+        kRemoveTimedEvent
     };
     static inline const vbs::MemberTable kMembers{
         {u"sFrameToLoad", kFrameToLoad},       {u"dTransitionDuration", kTransitionDuration},
         {u"iTransitionNumber", kTransitionNumber}, {u"iHotspotNumber", kHotspotNumber},
         {u"bStopGame", kStopGame},             {u"bPopupLoadGame", kPopupLoadGame},
-        {u"bPopupSaveGame", kPopupSaveGame},   {u"ResetModule", kResetModule}};
+        {u"bPopupSaveGame", kPopupSaveGame},   {u"ResetModule", kResetModule},
+        {u"CreateTimedEvent", kCreateTimedEvent}, {u"RemoveTimedEvent", kRemoveTimedEvent}};
     VBScriptActionModule& m_a;
+    GameWindow& m_game;
 };
 
 // --- Variables ---
@@ -233,7 +262,7 @@ class VariantVariableObject : public vbs::Object {
 
 } // namespace
 
-vbs::Object* NewActionObject(VBScriptActionModule& action) { return new ActionObject(action); }
+vbs::Object* NewActionObject(VBScriptActionModule& action, GameWindow& game) { return new ActionObject(action, game); }
 vbs::Object* NewIntegerVariableObject(GameVariables& variables, int position) {
     return new IntegerVariableObject(variables, position);
 }

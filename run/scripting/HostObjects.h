@@ -10,8 +10,11 @@
 
 namespace run {
 
-// The action object over the game's VBScriptActionModule.
-vbs::Object* NewActionObject(VBScriptActionModule& action);
+class GameWindow;
+
+// The action object over the game's VBScriptActionModule: its fields, ResetModule, and the
+// script functions built so far (the timed events of the game window).
+vbs::Object* NewActionObject(VBScriptActionModule& action, GameWindow& game);
 
 // What a variant variable holds beyond what the game's own list can (arrays, objects, and
 // the exact subtype of numbers and dates), kept by the host from one script to the next.

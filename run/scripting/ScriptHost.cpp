@@ -126,7 +126,7 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
         errorBox(errorB, describe(engine.lastError()));
         return true;
     };
-    if (!addObject(engine, "Action", NewActionObject(m_s.VBScriptAction), true)) return rejected();
+    if (!addObject(engine, "Action", NewActionObject(m_s.VBScriptAction, m_game), true)) return rejected();
 
     const std::string plugins;   // the loaded plug-ins' code, each followed by CRLF
     if (platform::Element* intercept = m_game.form().find("mnuInterceptCode"); intercept && intercept->value) {

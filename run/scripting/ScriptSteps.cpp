@@ -3,12 +3,21 @@
 
 #include "run/core/Scripts.h"
 #include "run/core/Session.h"
+#include "run/frames/GameWindow.h"
 
 namespace run {
 
-void ResetTimedEvents(Session& s) { s.note("ResetTimedEvents"); }
-void PauseTimedEvents(Session& s) { s.note("PauseTimedEvents"); }
-void StartTimedEvents(Session& s) { s.note("StartTimedEvents"); }
+void ResetTimedEvents(Session& s) {
+    s.note("ResetTimedEvents");
+    if (s.game) s.game->ResetTimedEvents();
+}
+void PauseTimedEvents(Session& s) {
+    if (s.game) s.game->PauseTimedEvents();
+}
+void StartTimedEvents(Session& s) {
+    s.note("StartTimedEvents");
+    if (s.game) s.game->StartTimedEvents();
+}
 void ResetScriptModule(Session& s) {
     s.note("ResetScriptModule");
     s.VBScriptAction.ResetModule();

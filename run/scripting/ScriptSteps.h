@@ -1,6 +1,6 @@
 // What frames and actions ask of scripting: timed events, the frame-entry script, dialogues.
-// Scripts run through the session's script host; timed events and dialogues are placeholders
-// that only note that they ran, in order, until they are built.
+// Scripts run through the session's script host and timed events on the game window; the
+// dialogue is a placeholder that only notes that it ran, until it is built.
 #pragma once
 
 #include <string>

@@ -1,0 +1,97 @@
+// Timed events: script code the game runs after a delay, once or repeatedly, while the frame
+// stays. Each event is one element of the TimedEvent timer array and one entry of the table,
+// under the same number; numbers are not reused until the next frame opening resets them.
+#include "run/frames/GameWindow.h"
+
+#include "run/core/Session.h"
+#include "run/project/record/WholeNumber.h"
+#include "run/state/Actions.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace run {
+
+namespace {
+
+constexpr const char* kArray = "TimedEvent";
+
+} // namespace
+
+int GameWindow::CreateTimedEvent(double durationSeconds, const std::string& code, bool repeatForever) {
+    if (durationSeconds > 65) {
+        m_s.showErrorBox(" The duration of a timed event cannot be greater than 65 seconds.");
+        return 0;
+    }
+    int n = 0;
+    for (const platform::Element* t : m_form.arrayMembers(kArray)) n = std::max(n, t->index);
+    ++n;
+    try {
+        const int interval = WholeNumber<std::int32_t>(durationSeconds * 1000);
+        // The window timer takes 0 to 65535 milliseconds; anything else is an invalid value.
+        if (interval < 0 || interval > 65535) throw std::out_of_range("Invalid property value");
+        auto& timer = static_cast<platform::TimerElement&>(m_form.loadArrayMember(kArray, n));
+        timer.setEnabled(false);
+        timer.setInterval(interval);
+        timer.onTimer = [this, n] { TimedEvent_Timer(n); };
+        if (m_timedEvents.size() < static_cast<std::size_t>(n)) m_timedEvents.resize(static_cast<std::size_t>(n));
+        m_timedEvents[static_cast<std::size_t>(n - 1)] = TimedEventEntry{true, repeatForever, code};
+        return n;
+    } catch (const std::exception& e) {
+        m_s.showErrorBox(" Unable to create the timed event #" + std::to_string(n) + ". ", e.what());
+        return 0;
+    }
+}
+
+void GameWindow::RemoveTimedEvent(int k) {
+    if (k <= 0 || k > static_cast<int>(m_timedEvents.size())) return;
+    m_timedEvents[static_cast<std::size_t>(k - 1)].active = false;
+    if (platform::TimerElement* t = m_form.findTimer(kArray, k)) t->setEnabled(false);
+}
+
+void GameWindow::ResetTimedEvents() {
+    m_timedEvents.clear();
+    for (platform::Element* e : m_form.arrayMembers(kArray)) {
+        if (e->index > 0) m_form.unloadArrayMember(kArray, e->index);
+    }
+    if (platform::TimerElement* first = m_form.findTimer(kArray, 0)) {
+        first->setEnabled(false);
+        first->setInterval(0);
+    }
+}
+
+void GameWindow::StartTimedEvents() {
+    for (std::size_t i = 0; i < m_timedEvents.size(); ++i) {
+        platform::TimerElement* t = m_form.findTimer(kArray, static_cast<int>(i + 1));
+        if (t && m_timedEvents[i].active && !t->enabled) t->setEnabled(true);
+    }
+}
+
+void GameWindow::PauseTimedEvents() {
+    for (platform::Element* e : m_form.arrayMembers(kArray)) static_cast<platform::TimerElement*>(e)->setEnabled(false);
+}
+
+void GameWindow::TimedEvent_Timer(int k) {
+    if (m_s.flags.Quitting) return;
+    try {
+        if (k <= 0 || k > static_cast<int>(m_timedEvents.size())) return;
+        TimedEventEntry& entry = m_timedEvents[static_cast<std::size_t>(k - 1)];
+        if (!entry.active || entry.code.empty()) return;
+        auto stop = [this, k] {
+            if (k <= static_cast<int>(m_timedEvents.size())) m_timedEvents[static_cast<std::size_t>(k - 1)].active = false;
+            if (platform::TimerElement* t = m_form.findTimer(kArray, k)) {
+                t->setEnabled(false);
+                t->setInterval(0);
+            }
+        };
+        // A one-shot event fires exactly once: it is done before its code runs.
+        if (!entry.repeatForever) stop();
+        // The code may open another frame, which resets the table: a copy runs.
+        const std::string code = entry.code;
+        if (ExecuteVBScriptAndConsequences(m_s, *this, code, true)) stop();
+    } catch (const std::exception& e) {
+        m_s.showErrorBox(" Error in TimedEvent_Timer. ", e.what());
+    }
+}
+
+} // namespace run

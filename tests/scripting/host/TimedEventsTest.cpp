@@ -1,0 +1,77 @@
+// Timed events on the virtual clock, created and removed by scripts: numbering, limits and their
+// messages, one-shot and repeating firing, failures, pausing, and the reset of a frame opening.
+#include "run/state/Actions.h"
+#include "tests/gameplay/GameRig.h"
+
+namespace run {
+namespace {
+
+using testing::GameRig;
+
+struct EventRig : GameRig {
+    EventRig() {
+        project.variables({"v", "w", "x", "y", "z"});
+        start();
+    }
+    // A script as the Debug menu runs it: the consequences start the events it created.
+    void script(const std::string& code) { ExecuteVBScriptAndConsequences(session(), game(), code, false); }
+};
+
+TEST(TimedEvents, NumbersLimitsAndMessages) {
+    EventRig g;
+    g.script("v = CreateTimedEvent(1, \"w = w + 1\", True) : x = CreateTimedEvent(65, \"\", False) : "
+             "y = CreateTimedEvent(0, \"w = 100\", True)");
+    EXPECT_EQ(g.var("v"), 1);
+    EXPECT_EQ(g.var("x"), 2) << "65 seconds is allowed";
+    EXPECT_EQ(g.var("y"), 3);
+    g.script("RemoveTimedEvent 2 : RemoveTimedEvent 0 : RemoveTimedEvent 99 : z = CreateTimedEvent(2, \"\", False)");
+    EXPECT_EQ(g.var("z"), 4) << "numbers are not reused";
+    EXPECT_TRUE(g.driver->boxes().empty());
+
+    g.script("v = CreateTimedEvent(65.5, \"w = 1\", False)");
+    EXPECT_EQ(g.var("v"), 0);
+    EXPECT_EQ(g.boxesWith(" The duration of a timed event cannot be greater than 65 seconds."), 1);
+    g.script("v = CreateTimedEvent(-1, \"w = 1\", False) : x = CreateTimedEvent(\"soon\", \"w = 1\", False)");
+    EXPECT_EQ(g.boxesWith(" Unable to create the timed event #5. "), 2) << "nothing was created the first time";
+    EXPECT_EQ(g.var("v"), 0);
+    EXPECT_EQ(g.var("x"), 0);
+    EXPECT_EQ(g.game().timedEvents().size(), 4u);
+}
+
+TEST(TimedEvents, FiringOnceOrRepeatedlyUntilRemovedFailedOrTheFrameChanges) {
+    EventRig g;
+    g.script("v = CreateTimedEvent(1, \"w = w + 1\", True) : x = CreateTimedEvent(1.5, \"x = x + 1\", False) : "
+             "y = CreateTimedEvent(0, \"z = 100\", True) : CreateTimedEvent 0.5, \"y = 1 / 0\", True");
+    g.driver->wait(3050);
+    EXPECT_EQ(g.var("w"), 3) << "every second";
+    EXPECT_EQ(g.var("x"), 2 + 1) << "once, after its number (2) was stored";
+    EXPECT_EQ(g.var("z"), 0) << "an interval of 0 never fires";
+    EXPECT_EQ(g.boxesWith("Division by zero"), 1) << "a failing event stops after its first box";
+    EXPECT_FALSE(g.game().timedEvents()[3].active);
+
+    // Pausing keeps the entries; starting again restarts a full interval.
+    g.game().PauseTimedEvents();
+    g.driver->wait(5000);
+    EXPECT_EQ(g.var("w"), 3);
+    g.game().StartTimedEvents();
+    g.driver->wait(999);
+    EXPECT_EQ(g.var("w"), 3);
+    g.driver->wait(1);
+    EXPECT_EQ(g.var("w"), 4);
+
+    g.script("RemoveTimedEvent 1");
+    g.driver->wait(3000);
+    EXPECT_EQ(g.var("w"), 4);
+
+    // An event whose code opens another frame: the new frame starts with no events.
+    g.script("CreateTimedEvent 0.2, \"sFrameToLoad = \"\"Other\"\" : w = 50\", False : "
+             "CreateTimedEvent 0.3, \"w = 60\", True");
+    g.driver->wait(1000);
+    EXPECT_EQ(g.frame(), "Other");
+    EXPECT_EQ(g.var("w"), 50);
+    EXPECT_TRUE(g.game().timedEvents().empty());
+    EXPECT_EQ(g.form().arrayMembers("TimedEvent").size(), 1u) << "only element 0 stays";
+}
+
+} // namespace
+} // namespace run
