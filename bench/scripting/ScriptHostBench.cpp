@@ -2,6 +2,7 @@
 // and every named object, rebuilt for each script as the player does. Measured: one hotspot
 // click, mouse-down to consequences done, whose script calls one procedure.
 #include "run/driver/HeadlessDriver.h"
+#include "run/state/Actions.h"
 #include "run/platform/ui/FormPainter.h"
 #include "tests/support/ProjectBuilder.h"
 
@@ -84,5 +85,20 @@ void BM_ScriptedClickChangedProcedures(benchmark::State& state) {
     if (!g.driver->boxes().empty()) state.SkipWithError(g.driver->boxes()[0].text.c_str());
 }
 BENCHMARK(BM_ScriptedClickChangedProcedures)->Unit(benchmark::kMillisecond);
+
+// 100 repeating timed events at 50 ms on one frame: the player's CPU time for one second of
+// game time (2,000 firings, each a script run through the host). Reported as a share of a core.
+void BM_HundredTimedEventsOneSecond(benchmark::State& state) {
+    Game g;
+    Player& player = g.driver->player();
+    std::string create;
+    for (int i = 0; i < 100; ++i) create += "CreateTimedEvent 0.05, \"v1 = v1 + 1\", True\r\n";
+    ExecuteVBScriptAndConsequences(player.session(), player.game(), create, false);
+    for (auto _ : state) g.driver->wait(1000);
+    state.counters["core_share"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate |
+                                                                                   benchmark::Counter::kInvert);
+    if (!g.driver->boxes().empty()) state.SkipWithError(g.driver->boxes()[0].text.c_str());
+}
+BENCHMARK(BM_HundredTimedEventsOneSecond)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -121,7 +122,8 @@ class GameWindow {
     void hideTextMessage();
     void wireArea(platform::Element& area);
     void wireText(platform::Element& text);
-    std::string listFilePath() const;
+    // The open frame's hotspot list file, "" when it has none.
+    std::string listFilePath();
     // The pointer moved over the frame, a hotspot or a text, at y pixels from the frame's top.
     void pointerOverFrame(int yPixels);
 
@@ -141,6 +143,7 @@ class GameWindow {
     int m_clickX = 0, m_clickY = 0;
     int m_debugKeys = 0;               // position in the hidden key sequence
     std::vector<TimedEventEntry> m_timedEvents;   // entry n is TimedEvent(n)
+    std::optional<std::pair<std::string, std::string>> m_listFile;   // frame name, its list file
 };
 
 } // namespace run

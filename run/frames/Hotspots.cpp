@@ -86,8 +86,14 @@ bool isDefaultName(const std::string& name) {
 
 } // namespace
 
-std::string GameWindow::listFilePath() const {
-    return HasAlternateFile(m_s.paths, m_current.Name, ".fm2", ".mr2");
+std::string GameWindow::listFilePath() {
+    // Found once per frame opening: the visibility is refreshed after every script, and the
+    // lookup (which file of the two, in which letter case) costs more than reading the file.
+    if (!m_listFile || m_listFile->first != m_current.Name) {
+        std::string file = HasAlternateFile(m_s.paths, m_current.Name, ".fm2", ".mr2");
+        m_listFile.emplace(m_current.Name, ProjectFileExists(file) ? ExistingPath(file) : std::string());
+    }
+    return m_listFile->second;
 }
 
 std::int16_t GameWindow::ReadHotspotCount(const std::string& frameName) {
@@ -178,11 +184,11 @@ void GameWindow::SimulateHotspotClick(int areaIndex) {
 
 void GameWindow::LoadAreas() {
     std::string file = listFilePath();
-    if (!ProjectFileExists(file)) return;
+    if (file.empty()) return;
     m_firstMergedHotspot = 1;
     std::optional<RecordReader> opened;
     try {
-        opened.emplace(RecordReader::open(ExistingPath(file)));
+        opened.emplace(RecordReader::open(file));
     } catch (const std::exception& e) {
         m_s.showErrorBox(" Unable to load hotspot #1. ", e.what());
         return;
@@ -304,9 +310,9 @@ void GameWindow::ResetFrameAreas() {
 
 void GameWindow::ShowOrNotShowAreas() {
     std::string file = listFilePath();
-    if (!ProjectFileExists(file)) return;
+    if (file.empty()) return;
     try {
-        RecordReader r = RecordReader::open(ExistingPath(file));
+        RecordReader r = RecordReader::open(file);
         for (int n = 1; !r.atEnd() && !m_s.flags.Quitting; ++n) {
             const std::size_t blockStart = r.position();
             for (int i = 1; i <= 10; ++i) r.readVariant();

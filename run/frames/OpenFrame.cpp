@@ -72,6 +72,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         run::ResetTimedEvents(s);
         m_firstMergedHotspot = 1;
         m_mergedTextIndex = 1;
+        m_listFile.reset();
         s.note("ForgetTransitionDestination");
         ClearCurrentFrame();
         ReadFrameHeader(frameName);

@@ -61,9 +61,13 @@ void GameWindow::ResetTimedEvents() {
 }
 
 void GameWindow::StartTimedEvents() {
-    for (std::size_t i = 0; i < m_timedEvents.size(); ++i) {
-        platform::TimerElement* t = m_form.findTimer(kArray, static_cast<int>(i + 1));
-        if (t && m_timedEvents[i].active && !t->enabled) t->setEnabled(true);
+    // One pass over the array: this runs after every script, with any number of events.
+    for (platform::Element* e : m_form.arrayMembers(kArray)) {
+        const int k = e->index;
+        if (k < 1 || k > static_cast<int>(m_timedEvents.size()) || !m_timedEvents[static_cast<std::size_t>(k - 1)].active)
+            continue;
+        auto* t = static_cast<platform::TimerElement*>(e);
+        if (!t->enabled) t->setEnabled(true);
     }
 }
 

@@ -23,17 +23,10 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// A new object held while the engine is being filled: the engine takes its own reference, and
-// an object the filling never reached (after a refusal) goes with its holder.
-using Held = std::unique_ptr<vbs::Object, void (*)(vbs::Object*)>;
-Held hold(vbs::Object* o) {
+// A new object kept by the host: the engine takes its own reference each time it is added.
+std::unique_ptr<vbs::Object, void (*)(vbs::Object*)> hold(vbs::Object* o) {
     o->addRef();
-    return Held(o, [](vbs::Object* p) { p->release(); });
-}
-
-bool addObject(vbs::Runtime& engine, const std::string& name, vbs::Object* object, bool membersGlobal) {
-    Held held = hold(object);
-    return engine.addObject(name, object, membersGlobal);
+    return {o, [](vbs::Object* p) { p->release(); }};
 }
 
 std::string describe(const vbs::ErrorInfo& e) { return e.description; }
@@ -52,8 +45,32 @@ ScriptHost::~ScriptHost() = default;
 void ScriptHost::ensureEngines() {
     if (m_engine) return;
     vbs::Config config = ScriptEngineConfig(m_s);
+    m_creationAllowed = config.createObjectEnabled;
     m_engine = std::make_unique<vbs::Runtime>(config);
     m_catalogue = std::make_unique<vbs::Runtime>(config);
+}
+
+void ScriptHost::ensureObjects() {
+    if (m_hostObjects.empty()) {
+        m_hostObjects.push_back(hold(NewActionObject(m_s.VBScriptAction, m_game)));
+        m_hostObjects.push_back(hold(MakeSoftwareObjects(m_s, m_game)));
+    }
+    if (m_named.empty()) {
+        for (const NamedObject& o : MakeNamedObjects(m_s, m_game)) m_named.push_back({o.name, o.membersGlobal, hold(o.object)});
+    }
+    const auto ints = static_cast<std::size_t>(m_s.variables.Variables.Count());
+    if (m_integerObjects.size() != ints) {
+        m_integerObjects.clear();
+        for (std::size_t i = 1; i <= ints; ++i)
+            m_integerObjects.push_back(hold(NewIntegerVariableObject(m_s.variables, static_cast<int>(i))));
+    }
+    const auto variants = static_cast<std::size_t>(m_s.variables.VariablesVariant.Count());
+    if (m_variantObjects.size() != variants) {
+        m_variantObjects.clear();
+        for (std::size_t i = 1; i <= variants; ++i)
+            m_variantObjects.push_back(
+                hold(NewVariantVariableObject(m_s.variables, m_variantSlots, static_cast<int>(i))));
+    }
 }
 
 int ScriptHost::timeoutMs() const { return m_engine ? m_engine->timeout() : kDefaultTimeoutMs; }
@@ -86,6 +103,8 @@ void ScriptHost::loadProcedures() {
 void ScriptHost::GameReset() {
     ensureEngines();
     m_variantSlots.clear();
+    m_integerObjects.clear();
+    m_variantObjects.clear();
     m_engine->setTimeout(kDefaultTimeoutMs);
     m_catalogue->setTimeout(kDefaultTimeoutMs);
     loadProcedures();
@@ -126,7 +145,8 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
         errorBox(errorB, describe(engine.lastError()));
         return true;
     };
-    if (!addObject(engine, "Action", NewActionObject(m_s.VBScriptAction, m_game), true)) return rejected();
+    ensureObjects();
+    if (!engine.addObject("Action", m_hostObjects[0].get(), true)) return rejected();
 
     const std::string plugins;   // the loaded plug-ins' code, each followed by CRLF
     if (platform::Element* intercept = m_game.form().find("mnuInterceptCode"); intercept && intercept->value) {
@@ -139,8 +159,7 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
 
     // The text guard of the classic player, kept for the exact spelling games were written
     // against; the engine itself refuses object creation in every spelling when not allowed.
-    const bool creationAllowed = m_s.readProjectSetting("AllowCreateObject") == "1";
-    const bool guarded = !creationAllowed && (wrapper.find("CreateObject(") != std::string::npos ||
+    const bool guarded = !m_creationAllowed && (wrapper.find("CreateObject(") != std::string::npos ||
                                               shared.find("CreateObject(") != std::string::npos);
     if (guarded) {
         m_s.ui.messageBox("WARNING! The VBScript code makes calls to the \"CreateObject\" function, which for security "
@@ -152,24 +171,18 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
         return rejected();
     }
 
-    int position = 0;
+    std::size_t position = 0;
     for (const ClassVariable& v : m_s.variables.Variables) {
-        if (!addObject(engine, v.Name, NewIntegerVariableObject(m_s.variables, ++position), true)) return rejected();
+        if (!engine.addObject(v.Name, m_integerObjects[position++].get(), true)) return rejected();
     }
     position = 0;
     for (const ClassVariableVariant& v : m_s.variables.VariablesVariant) {
-        if (!addObject(engine, v.Name, NewVariantVariableObject(m_s.variables, m_variantSlots, ++position), true))
-            return rejected();
+        if (!engine.addObject(v.Name, m_variantObjects[position++].get(), true)) return rejected();
     }
-    std::vector<NamedObject> named = MakeNamedObjects(m_s, m_game);
-    std::vector<Held> held;
-    held.reserve(named.size());
-    for (const NamedObject& o : named) held.push_back(hold(o.object));
-    for (const NamedObject& o : named) {
-        if (!engine.addObject(o.name, o.object, o.membersGlobal)) return rejected();
+    for (const HeldNamed& o : m_named) {
+        if (!engine.addObject(o.name, o.object.get(), o.membersGlobal)) return rejected();
     }
-    if (m_game.controlsReferenceMode() == 2 &&
-        !addObject(engine, "SoftwareObjects", MakeSoftwareObjects(m_s, m_game), true)) {
+    if (m_game.controlsReferenceMode() == 2 && !engine.addObject("SoftwareObjects", m_hostObjects[1].get(), true)) {
         return rejected();
     }
     if (!engine.addCode(guarded ? std::string("Sub ") + kWrapper + kCrLf + kCrLf + "End Sub" : wrapper)) return rejected();

@@ -13,6 +13,7 @@
 #include <vector>
 
 namespace vbs {
+class Object;
 class Runtime;
 }
 
@@ -45,6 +46,9 @@ class ScriptHost : public Scripts {
 
   private:
     void ensureEngines();
+    // The objects every round adds, made once: the same objects round after round let the
+    // engine reuse the previous round's work. The variables' objects follow their lists.
+    void ensureObjects();
     void loadProcedures();
     // Resets the engine and adds everything a script sees; false when the reset was refused
     // (another script is running), after error A.
@@ -57,6 +61,17 @@ class ScriptHost : public Scripts {
     std::unique_ptr<vbs::Runtime> m_catalogue;
     std::string m_procedures;
     std::vector<VariantSlot> m_variantSlots;
+    bool m_creationAllowed = false;   // AllowCreateObject, read once
+
+    using Held = std::unique_ptr<vbs::Object, void (*)(vbs::Object*)>;
+    struct HeldNamed {
+        std::string name;
+        bool membersGlobal;
+        Held object;
+    };
+    std::vector<Held> m_hostObjects;   // Action, SoftwareObjects
+    std::vector<HeldNamed> m_named;
+    std::vector<Held> m_integerObjects, m_variantObjects;
 };
 
 } // namespace run
