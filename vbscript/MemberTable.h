@@ -23,6 +23,9 @@ class MemberTable {
         for (const auto& [name, id] : members)
             m_ids.emplace(lowerName(name), id);
     }
+    // Adds a member to a table built in steps (a host's own list of functions).
+    void add(std::u16string_view name, DispId id) { m_ids.emplace(lowerName(name), id); }
+
     DispId find(std::u16string_view name) const {
         char16_t buf[64];
         if (name.size() <= 64) {

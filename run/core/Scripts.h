@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+namespace vbs {
+class Object;
+}
+
 namespace run {
 
 class Scripts {
@@ -27,6 +31,9 @@ class Scripts {
     virtual std::vector<std::string> CatalogueProcedures() const = 0;
     // True while a script runs.
     virtual bool Running() const = 0;
+    // The script object of the project variable of that name (any letter case): variant
+    // variables first, then integer ones; null when there is none.
+    virtual vbs::Object* VariableObject(const std::string& name) = 0;
 };
 
 } // namespace run

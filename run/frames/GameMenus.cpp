@@ -44,9 +44,9 @@ void GameWindow::buildMenus() {
         if (!m_s.info.KeepMenusVisible) m_menuDropdownOpened = true;
     };
     Element& transitions = addMenu(f, "mnuDisableTransitions", "Disable Transitions", &options);
-    transitions.onClick = [this] { toggleOption("mnuDisableTransitions", "DisableTransitions", m_s.transitionsDisabled); };
+    transitions.onClick = [this] { InvertTransitions(); };
     Element& effects = addMenu(f, "mnuDisableEffects", "Disable Real-Time Effects", &options);
-    effects.onClick = [this] { toggleOption("mnuDisableEffects", "DisableEffects", m_s.effectsDisabled); };
+    effects.onClick = [this] { InvertEffects(); };
     Element& debug = addMenu(f, "mnuDebug", "&Debug");
     debug.onClick = [this] {
         if (!m_s.info.KeepMenusVisible) m_menuDropdownOpened = true;
@@ -120,6 +120,9 @@ void GameWindow::applyMenuOption3() {
         m_form.get(name).enabled = enabled;
     }
 }
+
+void GameWindow::InvertTransitions() { toggleOption("mnuDisableTransitions", "DisableTransitions", m_s.transitionsDisabled); }
+void GameWindow::InvertEffects() { toggleOption("mnuDisableEffects", "DisableEffects", m_s.effectsDisabled); }
 
 void GameWindow::toggleOption(const char* menu, const char* setting, bool& flag) {
     flag = !flag;

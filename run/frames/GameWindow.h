@@ -44,6 +44,9 @@ class GameWindow {
     void CenterWindowAndPictureBox();
     void ShowMenus();
     void HideMenus();
+    // The Options menu's switches, as choosing their menu items does.
+    void InvertTransitions();
+    void InvertEffects();
     // A right click on the frame, a hotspot, a text or an item: shows a hidden menu bar, hides a
     // shown one unless one of its lists was opened.
     void RightClickMenus();

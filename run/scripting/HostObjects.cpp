@@ -1,6 +1,5 @@
 #include "run/scripting/HostObjects.h"
 
-#include "run/frames/GameWindow.h"
 #include "vbscript/HostArgs.h"
 #include "vbscript/MemberTable.h"
 
@@ -18,103 +17,6 @@ bool fail(vbs::HostError& err, int number) {
     err.number = number;
     return false;
 }
-
-// --- The action object ---
-
-class ActionObject : public vbs::Object {
-  public:
-    ActionObject(VBScriptActionModule& action, GameWindow& game) : m_a(action), m_game(game) {}
-
-    std::u16string typeName() const override { return u"VBScriptActionModule"; }
-    vbs::DispId memberId(std::u16string_view name) override { return kMembers.find(name); }
-    const void* dispatchKey() const override { return &kMembers; }
-
-    bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
-                vbs::HostError& err) override {
-        if (id == kResetModule) {
-            m_a.ResetModule();
-            return true;
-        }
-        if (id == kCreateTimedEvent) return createTimedEvent(args, result, err);
-        if (id == kRemoveTimedEvent) {
-            vbs::HostArgs in(args, err);
-            if (args.size() != 1) return fail(err, 450);
-            std::int32_t k = in.whole(0);
-            if (in.ok()) m_game.RemoveTimedEvent(k);
-            return in.ok();
-        }
-        if (id < 0 || id > kResetModule) return fail(err, 438);
-        if (kind == vbs::InvokeKind::PropertyPutRef) return fail(err, 424);
-        if (kind == vbs::InvokeKind::PropertyPut) {
-            if (args.size() != 1) return fail(err, 450);
-            vbs::HostArgs in(args, err);
-            switch (id) {
-            case kFrameToLoad: m_a.sFrameToLoad = in.utf8(0); break;
-            case kTransitionDuration: m_a.dTransitionDuration = in.number(0); break;
-            case kTransitionNumber:
-            case kHotspotNumber: {
-                std::int32_t v = in.whole(0);
-                if (in.ok() && (v < -32768 || v > 32767)) return fail(err, 6);
-                (id == kTransitionNumber ? m_a.iTransitionNumber : m_a.iHotspotNumber) = v;
-                break;
-            }
-            case kStopGame: m_a.bStopGame = in.truth(0); break;
-            case kPopupLoadGame: m_a.bPopupLoadGame = in.truth(0); break;
-            case kPopupSaveGame: m_a.bPopupSaveGame = in.truth(0); break;
-            }
-            return in.ok();
-        }
-        if (!args.empty()) return fail(err, 450);
-        switch (id) {
-        case kFrameToLoad: result = vbs::Value::fromUtf8(m_a.sFrameToLoad); break;
-        case kTransitionDuration: result = vbs::Value::dbl(m_a.dTransitionDuration); break;
-        case kTransitionNumber: result = vbs::Value::integer(static_cast<std::int16_t>(m_a.iTransitionNumber)); break;
-        case kHotspotNumber: result = vbs::Value::integer(static_cast<std::int16_t>(m_a.iHotspotNumber)); break;
-        case kStopGame: result = vbs::Value::boolean(m_a.bStopGame); break;
-        case kPopupLoadGame: result = vbs::Value::boolean(m_a.bPopupLoadGame); break;
-        case kPopupSaveGame: result = vbs::Value::boolean(m_a.bPopupSaveGame); break;
-        }
-        return true;
-    }
-
-  private:
-    // CreateTimedEvent(Duration, sCode, bRepeatForever): a duration that is no number is one the
-    // timer refuses, and gets the creation box, not a script error.
-    bool createTimedEvent(std::span<vbs::Value> args, vbs::Value& result, vbs::HostError& err) {
-        if (args.size() != 3) return fail(err, 450);
-        vbs::HostError ignored;
-        vbs::HostArgs probe(args.subspan(0, 1), ignored);
-        double seconds = probe.number(0);
-        if (!probe.ok()) seconds = std::numeric_limits<double>::quiet_NaN();
-        vbs::HostArgs in(args, err);
-        std::string code = in.utf8(1);
-        bool repeat = in.truth(2);
-        if (!in.ok()) return false;
-        result = vbs::Value::integer(static_cast<std::int16_t>(m_game.CreateTimedEvent(seconds, code, repeat)));
-        return true;
-    }
-
-    enum : vbs::DispId {
-        kFrameToLoad = 1,
-        kTransitionDuration,
-        kTransitionNumber,
-        kHotspotNumber,
-        kStopGame,
-        kPopupLoadGame,
-        kPopupSaveGame,
-        kResetModule,
-        kCreateTimedEvent,
-        kRemoveTimedEvent
-    };
-    static inline const vbs::MemberTable kMembers{
-        {u"sFrameToLoad", kFrameToLoad},       {u"dTransitionDuration", kTransitionDuration},
-        {u"iTransitionNumber", kTransitionNumber}, {u"iHotspotNumber", kHotspotNumber},
-        {u"bStopGame", kStopGame},             {u"bPopupLoadGame", kPopupLoadGame},
-        {u"bPopupSaveGame", kPopupSaveGame},   {u"ResetModule", kResetModule},
-        {u"CreateTimedEvent", kCreateTimedEvent}, {u"RemoveTimedEvent", kRemoveTimedEvent}};
-    VBScriptActionModule& m_a;
-    GameWindow& m_game;
-};
 
 // --- Variables ---
 
@@ -262,7 +164,6 @@ class VariantVariableObject : public vbs::Object {
 
 } // namespace
 
-vbs::Object* NewActionObject(VBScriptActionModule& action, GameWindow& game) { return new ActionObject(action, game); }
 vbs::Object* NewIntegerVariableObject(GameVariables& variables, int position) {
     return new IntegerVariableObject(variables, position);
 }

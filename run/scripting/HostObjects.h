@@ -1,5 +1,4 @@
-// The host's own script objects: the action object ("Action", the requests a script leaves for
-// the consequence step) and the project variables, added under their own names.
+// The project variables as script objects, added under their own names.
 #pragma once
 
 #include "run/scripting/ScriptSteps.h"
@@ -9,12 +8,6 @@
 #include <vector>
 
 namespace run {
-
-class GameWindow;
-
-// The action object over the game's VBScriptActionModule: its fields, ResetModule, and the
-// script functions built so far (the timed events of the game window).
-vbs::Object* NewActionObject(VBScriptActionModule& action, GameWindow& game);
 
 // What a variant variable holds beyond what the game's own list can (arrays, objects, and
 // the exact subtype of numbers and dates), kept by the host from one script to the next.

@@ -8,6 +8,7 @@
 #include "run/project/record/RecordFile.h"
 #include "run/scripting/NamedObjects.h"
 #include "run/scripting/Procedures.h"
+#include "run/scripting/ScriptApi.h"
 #include "run/scripting/ScriptFiles.h"
 #include "run/state/Actions.h"
 #include "vbscript/vbscript.h"
@@ -52,7 +53,7 @@ void ScriptHost::ensureEngines() {
 
 void ScriptHost::ensureObjects() {
     if (m_hostObjects.empty()) {
-        m_hostObjects.push_back(hold(NewActionObject(m_s.VBScriptAction, m_game)));
+        m_hostObjects.push_back(hold(NewActionObject(m_s, m_game)));
         m_hostObjects.push_back(hold(MakeSoftwareObjects(m_s, m_game)));
     }
     if (m_named.empty()) {
@@ -224,6 +225,21 @@ void ScriptHost::TimerObjectTimer(int index) {
         return;
     }
     ExecuteConsequences(m_s, m_game, false);
+}
+
+vbs::Object* ScriptHost::VariableObject(const std::string& name) {
+    ensureObjects();
+    std::size_t i = 0;
+    for (const ClassVariableVariant& v : m_s.variables.VariablesVariant) {
+        if (platform::EqualsNoCase(v.Name, name)) return m_variantObjects[i].get();
+        ++i;
+    }
+    i = 0;
+    for (const ClassVariable& v : m_s.variables.Variables) {
+        if (platform::EqualsNoCase(v.Name, name)) return m_integerObjects[i].get();
+        ++i;
+    }
+    return nullptr;
 }
 
 std::vector<std::string> ScriptHost::CatalogueProcedures() const {

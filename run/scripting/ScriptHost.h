@@ -38,6 +38,7 @@ class ScriptHost : public Scripts {
     void TimerObjectTimer(int index) override;
     std::vector<std::string> CatalogueProcedures() const override;
     bool Running() const override;
+    vbs::Object* VariableObject(const std::string& name) override;
 
     const std::string& proceduresText() const { return m_procedures; }
     int timeoutMs() const;

@@ -1,0 +1,15 @@
+// The action object that every script sees as "Action", its members global: the requests a
+// script leaves for the consequence step (sFrameToLoad … bPopupSaveGame) and the script
+// functions of the game (GoToFrame, Message, AddItem, CreateTimedEvent …).
+#pragma once
+
+#include "vbscript/Object.h"
+
+namespace run {
+
+struct Session;
+class GameWindow;
+
+vbs::Object* NewActionObject(Session& s, GameWindow& game);
+
+} // namespace run

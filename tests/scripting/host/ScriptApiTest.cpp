@@ -1,0 +1,121 @@
+// The script functions through real scripts on a running game, one test per group: requests
+// for the consequence step, messages and the inventory, hotspots and the frame, and paths,
+// settings, switches and helpers.
+#include "run/state/Actions.h"
+#include "tests/gameplay/GameRig.h"
+
+namespace run {
+namespace {
+
+using testing::ActionSpec;
+using testing::GameRig;
+using testing::Spot;
+
+struct ApiRig : GameRig {
+    explicit ApiRig(std::vector<std::string> hotspotScripts = {}) {
+        project.variables({"v", "w", "x", "y", "z"}, {"t"});
+        std::vector<testing::HotspotSpec> spots;
+        std::vector<ActionSpec> actions;
+        for (std::size_t i = 0; i < hotspotScripts.size(); ++i) {
+            spots.push_back(Spot(20 + 70 * int(i), 200, 50, 50));
+            ActionSpec a;
+            a.script = hotspotScripts[i];
+            actions.push_back(a);
+        }
+        if (!spots.empty()) project.hotspots("Start", spots).actions("Start", actions);
+    }
+    void click(int n) { driver->click(45 + 70 * (n - 1), 225); }
+    void script(const std::string& code) { ExecuteVBScriptAndConsequences(session(), game(), code, false); }
+};
+
+TEST(ScriptApi, RequestsReachTheConsequenceStep) {
+    ApiRig g({"v = GetHotspotNumber() : GoToFrame |Other|, 0, 7 : w = iHotspotNumber",
+              "GoToFrame |Other|, 0, 0 : Quit"});
+    g.start();
+    g.click(1);
+    EXPECT_EQ(g.var("v"), 1) << "the clicked hotspot";
+    EXPECT_EQ(g.var("w"), 0) << "GoToFrame clears it";
+    EXPECT_EQ(g.frame(), "Other");
+    g.script("GoToFrame \"Last Visited Frame\", 0, 0");
+    EXPECT_EQ(g.frame(), "Start") << "back in the history";
+    g.click(2);
+    EXPECT_TRUE(g.session().flags.Quitting) << "Quit wins over the frame";
+    EXPECT_EQ(g.frame(), "Start");
+
+    ApiRig halt;
+    halt.start();
+    halt.script("StopEverything : v = 1");
+    EXPECT_TRUE(halt.session().flags.Quitting);
+    EXPECT_TRUE(halt.game().menusVisible());
+    EXPECT_FALSE(halt.form().get("PictureBox").visible);
+}
+
+TEST(ScriptApi, MessagesAndTheInventory) {
+    ApiRig g;
+    for (const char* n : {"Key", "lamp", "key"}) g.item(n);
+    g.start();
+    g.script("Message \"Hello\" : AddItem \"Key\", True : AddItem \"lamp\" : AddItem \"key\", True");
+    EXPECT_EQ(g.stateLines("message: "), std::vector<std::string>{"message: Hello"});
+    EXPECT_EQ(g.items(), (std::vector<std::string>{"Key", "lamp", "key"}));
+    g.script("RemoveItem \"KEY\", False");
+    EXPECT_EQ(g.items(), (std::vector<std::string>{"Key", "lamp"})) << "the last match only";
+    g.script("AddItem \"key\", True : RemoveItem \"key\", True");
+    EXPECT_EQ(g.items(), std::vector<std::string>{"lamp"}) << "every match";
+    g.script("HideInventoryButton");
+    EXPECT_FALSE(g.form().get("Inventory2").visible);
+    g.script("RemoveAllItems : ShowInventoryButton");
+    EXPECT_TRUE(g.form().get("Inventory2").visible);
+    EXPECT_TRUE(g.items().empty());
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+}
+
+TEST(ScriptApi, HotspotsClicksAndTheFrame) {
+    ApiRig g({"v = GetClickPositionX() : w = GetClickPositionY()", "x = x + 1",
+              "SimulateHotspotClick 2 : y = x : t = GetCurrentFrameName() & GetMergedHotspotIndex() & GetMergedTextIndex()"});
+    g.start();
+    g.driver->click(30, 230);
+    EXPECT_EQ(g.var("v"), 30);
+    EXPECT_EQ(g.var("w"), 230);
+    g.click(3);
+    EXPECT_EQ(g.var("y"), 0) << "the simulated click comes after the script";
+    g.driver->wait(200);
+    EXPECT_EQ(g.var("x"), 1);
+    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "Start11");
+}
+
+TEST(ScriptApi, PathsSettingsSwitchesAndHelpers) {
+    ApiRig g;
+    g.start();
+    g.script("t = GetPath(2) & \"|\" & GetPath(99) & \"|\" & GetPath(4)");
+    std::string external = (g.project.folder() / "External").string() + "\\";
+    std::string areas = (g.project.folder() / "Areas").string() + "\\";
+    for (std::string* p : {&external, &areas}) std::replace(p->begin(), p->end(), '/', '\\');
+    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), external + "|" + external + "|" + areas);
+
+    g.script("SaveParameter \"score\", 10 : t = LoadParameter(\"score\", \"none\") & LoadParameter(\"other\", 7)");
+    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "107");
+    EXPECT_EQ(g.session().getUserSetting("_score", ""), "10");
+
+    g.script("v = GetTransitionsStatus() : InvertTransitionsStatus : w = GetTransitionsStatus() : InvertEffectsStatus");
+    EXPECT_EQ(g.var("v"), -1);
+    EXPECT_EQ(g.var("w"), 0);
+    EXPECT_EQ(g.session().getUserSetting("DisableTransitions", ""), "True");
+    EXPECT_TRUE(g.session().effectsDisabled);
+
+    g.script("t = GetLFVersion() & DOUBLEQUOTES & ConvertQuotesIntoDoubleQuotes(\"a\"\"b\") & NEWLINE & "
+             "ConvertToNumber(\"12abc\") + ConvertToNumber(\"x\") : v = GetProjectWidth() : "
+             "Set r = GetVariableReferenceFromName(\"W\") : r.Value = 5");
+    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "Version 4.1.0\"a\"\"b\r\n12");
+    EXPECT_EQ(g.var("v"), 640);
+    EXPECT_EQ(g.var("w"), 5) << "a reference to the variable itself";
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+
+    // The language's own CreateObject answers to the bare name; the action object's, which
+    // only says it is unavailable, to its full name.
+    g.script("Action.CreateObject \"Scripting.Dictionary\"");
+    ASSERT_EQ(g.driver->boxes().size(), 1u);
+    EXPECT_EQ(g.driver->boxes()[0].title, "Unavailable Function");
+}
+
+} // namespace
+} // namespace run
