@@ -10,7 +10,9 @@
 #include "run/project/FileLookup.h"
 #include "run/project/ProjectPaths.h"
 #include "run/platform/files/TextCodec.h"
+#include "run/platform/files/IniFile.h"
 #include "run/scripting/HostObjects.h"
+#include "run/scripting/ScriptFiles.h"
 #include "run/scripting/ScriptSteps.h"
 #include "run/state/Inventory.h"
 #include "vbscript/HostArgs.h"
@@ -248,6 +250,51 @@ const Function kFunctions[] = {
          return caught(c, " Unable to load the parameter named \"" + name + "\". ", [&] {
              c.result = vbs::Value::fromUtf8(c.s.getUserSetting("_" + name, fallback));
          });
+     }},
+
+    // INI files: a bare file title lies in the External folder; any other path must be one the
+    // file policy allows (elsewhere ReadINI gives "" and WriteINI writes nothing).
+    {u"ReadINI", 3, 3,
+     [](Call& c) {
+         std::string file = c.in.utf8(0), section = c.in.utf8(1), key = c.in.utf8(2);
+         if (!ok(c)) return false;
+         std::string value;
+         if (!file.empty() && !section.empty() && !key.empty()) {
+             if (auto path = ScriptFunctionPath(c.s, file, false); path && ProjectFileExists(*path))
+                 value = platform::GetPrivateProfileString(*path, section, key, "", 255);
+         }
+         c.result = vbs::Value::fromUtf8(value);
+         return true;
+     }},
+    {u"WriteINI", 4, 4,
+     [](Call& c) {
+         std::string file = c.in.utf8(0), section = c.in.utf8(1), key = c.in.utf8(2), value = c.in.utf8(3);
+         if (!ok(c) || file.empty() || section.empty() || key.empty()) return ok(c);
+         if (auto path = ScriptFunctionPath(c.s, file, true)) platform::WritePrivateProfileString(*path, section, key, value);
+         return true;
+     }},
+    {u"GetEncryptedFileName", 1, 1,
+     [](Call& c) {
+         std::string name = c.in.utf8(0);
+         if (!ok(c)) return false;
+         std::string hidden = ProjectFileExists(name) ? HiddenPath(name, true) : name;
+         c.result = vbs::Value::fromUtf8(hidden);
+         return true;
+     }},
+    {u"DoComponentsEvents", 0, 0,
+     [](Call& c) {
+         // Lets the game's events run while the script waits, with the window taking no input.
+         platform::Form& form = c.game.form();
+         form.enabled = false;
+         c.s.ui.pump();
+         c.s.ui.waitWithEvents(5);
+         form.enabled = true;
+         return true;
+     }},
+    {u"QuitDialogue", 0, 0,
+     [](Call& c) {
+         EndDialogue(c.s);
+         return true;
      }},
 
     // The game window's switches.

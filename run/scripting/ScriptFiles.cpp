@@ -55,6 +55,34 @@ std::string mapScriptPath(Session& s, const std::string& path) {
 
 } // namespace
 
+namespace {
+
+std::function<bool(const std::string&, bool)> filePolicy(Session& s) {
+    std::vector<std::string> readWrite{platform::ToNativeSeparators(s.paths.project), SavesFolder(s),
+                                       GameSettingsFolder(s)};
+    // The discs of a game on CDs may be read too.
+    std::vector<std::string> readOnly;
+    if (IsCdProject(s)) {
+        if (!s.drives.filled()) s.drives = platform::DriveTable::FromEnvironment();
+        for (const auto& [letter, drive] : s.drives.drives()) readOnly.push_back(drive.root);
+    }
+    return vbs::allowFolders(std::move(readWrite), std::move(readOnly));
+}
+
+} // namespace
+
+std::optional<std::string> ScriptFunctionPath(Session& s, const std::string& fileTitle, bool write) {
+    if (fileTitle.empty() || fileTitle.find('\0') != std::string::npos) return std::nullopt;
+    const bool bare = fileTitle.find('\\') == std::string::npos && fileTitle.find('/') == std::string::npos;
+    std::string native = mapScriptPath(s, bare ? s.paths.external + fileTitle : fileTitle);
+    // The policy judges the path as it will be opened: absolute, links resolved.
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::weakly_canonical(native, ec);
+    if (ec) return std::nullopt;
+    if (!filePolicy(s)(full.string(), write)) return std::nullopt;
+    return full.string();
+}
+
 vbs::Config ScriptEngineConfig(Session& s) {
     vbs::Config c;
     c.msgBox = [&s](std::string_view prompt, int buttons, std::string_view title) {
@@ -65,15 +93,7 @@ vbs::Config ScriptEngineConfig(Session& s) {
     };
     c.createObjectEnabled = s.readProjectSetting("AllowCreateObject") == "1";
     c.mapPath = [&s](std::u16string_view scriptPath) { return mapScriptPath(s, vbs::toUtf8(scriptPath)); };
-    std::vector<std::string> readWrite{platform::ToNativeSeparators(s.paths.project), SavesFolder(s),
-                                       GameSettingsFolder(s)};
-    // The discs of a game on CDs may be read too.
-    std::vector<std::string> readOnly;
-    if (IsCdProject(s)) {
-        if (!s.drives.filled()) s.drives = platform::DriveTable::FromEnvironment();
-        for (const auto& [letter, drive] : s.drives.drives()) readOnly.push_back(drive.root);
-    }
-    c.fileAccess = vbs::allowFolders(std::move(readWrite), std::move(readOnly));
+    c.fileAccess = filePolicy(s);
     c.timeoutMs = 10000;
     return c;
 }

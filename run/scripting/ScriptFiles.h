@@ -6,6 +6,7 @@
 
 #include "vbscript/vbscript.h"
 
+#include <optional>
 #include <string>
 
 namespace run {
@@ -13,6 +14,9 @@ namespace run {
 struct Session;
 
 vbs::Config ScriptEngineConfig(Session& s);
+// The native path of a file a script function names, when the file policy lets it be read (or
+// written); nothing otherwise. A bare file title is taken from the External folder.
+std::optional<std::string> ScriptFunctionPath(Session& s, const std::string& fileTitle, bool write);
 // A game's name as one folder name: separators and control characters become '_', and "." or
 // ".." cannot be given, so the name of a downloaded game never leads out of its parent folder.
 std::string SafeFolderName(const std::string& name);

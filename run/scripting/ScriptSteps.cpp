@@ -29,6 +29,7 @@ bool RunFrameEntryScript(Session& s, const std::string& scriptText) {
 }
 PluginFrameCode CollectPluginFrameCode(Session&) { return {}; }
 void LoadFrameDialogueIfAny(Session& s, const std::string& frameName) { s.note("LoadFrameDialogueIfAny " + frameName); }
+void EndDialogue(Session& s) { s.note("EndDialogue"); }
 
 } // namespace run
 

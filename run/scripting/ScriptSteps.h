@@ -25,6 +25,8 @@ struct PluginFrameCode {
 PluginFrameCode CollectPluginFrameCode(Session& s);
 // Loads and shows the frame's question-and-answer dialogue when it has one.
 void LoadFrameDialogueIfAny(Session& s, const std::string& frameName);
+// Closes the running dialogue (placeholder until dialogues are built: it only notes).
+void EndDialogue(Session& s);
 
 } // namespace run
 

@@ -94,7 +94,7 @@ bool openRequestedFrame(Session& s, GameWindow& game, bool endDialogue) {
         }
     }
     if (a.sFrameToLoad.empty()) return false;
-    if (endDialogue) s.note("EndDialogue");
+    if (endDialogue) EndDialogue(s);
     std::string frame = a.sFrameToLoad;
     if (a.dTransitionDuration != 0) {
         s.note("TransitionStep1 " + std::to_string(a.iTransitionNumber));
@@ -225,7 +225,7 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
                 history.pop_back();
                 target = history.back();
             }
-            if (!doNotQuitDialogue) s.note("EndDialogue");
+            if (!doNotQuitDialogue) EndDialogue(s);
             if (a.transitionKind == 1) {
                 s.note("TransitionStep1 " + std::to_string(a.transitionNumber));
                 game.OpenFrame(target, true, a.transitionNumber, a.transitionDuration / 1000.0);

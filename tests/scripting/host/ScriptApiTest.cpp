@@ -4,6 +4,9 @@
 #include "run/state/Actions.h"
 #include "tests/gameplay/GameRig.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace run {
 namespace {
 
@@ -115,6 +118,37 @@ TEST(ScriptApi, PathsSettingsSwitchesAndHelpers) {
     g.script("Action.CreateObject \"Scripting.Dictionary\"");
     ASSERT_EQ(g.driver->boxes().size(), 1u);
     EXPECT_EQ(g.driver->boxes()[0].title, "Unavailable Function");
+}
+
+} // namespace
+} // namespace run
+
+namespace run {
+namespace {
+
+TEST(ScriptApi, IniFilesInsideTheGameOnly) {
+    ApiRig g;
+    g.start();
+    const std::string outside = (g.tmp / "outside.ini").string();
+    std::string windowsOutside = outside;
+    std::replace(windowsOutside.begin(), windowsOutside.end(), '/', '\\');
+    g.project.file("External/game.ini", "[Scores]\r\nbest=" + std::string(300, '9') + "\r\n");
+    g.project.file("External/garbage.ini", std::string("\x00\xff[\x01]\n=\n\n", 9));
+    g.script("WriteINI \"saves.ini\", \"Player\", \"name\", \"Kim\" : t = ReadINI(\"saves.ini\", \"player\", \"NAME\") & "
+             "\"|\" & Len(ReadINI(\"game.ini\", \"Scores\", \"best\")) & \"|\" & ReadINI(\"missing.ini\", \"a\", \"b\") & "
+             "\"|\" & ReadINI(\"garbage.ini\", \"a\", \"b\")");
+    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "Kim|254||") << "cut to 254 characters";
+    EXPECT_TRUE(std::filesystem::exists(g.project.folder() / "External" / "saves.ini"));
+    // A full path outside the game's folders is neither written nor read.
+    {
+        std::ofstream(outside, std::ios::binary) << "[a]\r\nb=secret\r\n";
+    }
+    g.script("WriteINI \"" + windowsOutside + "\", \"a\", \"b\", \"c\" : t = ReadINI(\"" + windowsOutside +
+             "\", \"a\", \"b\")");
+    std::ifstream in(outside, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[a]\r\nb=secret\r\n") << "untouched";
+    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "") << "and unread";
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
 }
 
 } // namespace
