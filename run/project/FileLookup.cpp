@@ -155,9 +155,13 @@ std::string missingResult(const Session& s, const std::string& candidate) {
     return target->rewritten ? target->native : candidate;
 }
 
-void ensureDrives(Session& s) {
+} // namespace
+
+void EnsureDriveLetters(Session& s) {
     if (!s.drives.filled()) s.drives = platform::DriveTable::FromEnvironment();
 }
+
+namespace {
 
 // The drive letter setting: its first character when that is a letter.
 std::string driveSetting(const Session& s, const std::string& fallback) {
@@ -210,7 +214,7 @@ bool IsCdProject(const Session& s) {
 void LoadCdIndex(Session& s) {
     s.cdIndex = CdIndex{};
     if (!IsCdProject(s)) return;
-    ensureDrives(s);
+    EnsureDriveLetters(s);
     try {
         RecordReader r = RecordReader::open(ExistingPath(s.paths.config + "CDContents"));
         for (int i = 0; i < 3; ++i) r.readVariant();
@@ -260,7 +264,7 @@ void StopEverything(Session& s) {
 
 std::string LocateOnCd(Session& s, const std::string& path) {
     if (!IsCdProject(s)) return path;
-    ensureDrives(s);
+    EnsureDriveLetters(s);
     std::string drive = driveSetting(s, "");
     if (drive.empty()) {
         drive = std::string(1, DetectCdDrive(s));

@@ -20,6 +20,8 @@ int NameKeyedTypeCode(int base, int a, int b, int c);
 std::string ResolveProjectFile(Session& s, const std::string& path);
 std::string LocateOnCd(Session& s, const std::string& path);
 bool IsCdProject(const Session& s);
+// Gives the session its drive letters (RUN_DRIVES, else the mounted volumes) when it has none.
+void EnsureDriveLetters(Session& s);
 // Reads Config/CDContents when the project is a CD project.
 void LoadCdIndex(Session& s);
 // The last CD drive letter from A to V, or 'd' when there is none.

@@ -1,5 +1,6 @@
 #include "run/scripting/HostObjects.h"
 
+#include "run/scripting/objects/HostKit.h"
 #include "vbscript/HostArgs.h"
 #include "vbscript/MemberTable.h"
 
@@ -13,10 +14,7 @@ namespace {
 // A plain value of the argument list (a ByRef slot followed).
 vbs::Value plain(const vbs::Value& v) { return v.isRef() ? *v.refTarget() : v; }
 
-bool fail(vbs::HostError& err, int number) {
-    err.number = number;
-    return false;
-}
+using scripting::Fail;
 
 // --- Variables ---
 
@@ -60,15 +58,15 @@ RecordVariant toRecord(const vbs::Value& v) {
 
 // name(i, j) on a variable holding an array: the element, as indexing the value would give.
 bool indexInto(const vbs::Value& v, std::span<vbs::Value> args, vbs::Value& result, vbs::HostError& err) {
-    if (!v.isArray()) return fail(err, 450);
+    if (!v.isArray()) return Fail(err, 450);
     const vbs::Array& a = *v.asArray();
-    if (static_cast<int>(args.size()) != a.rank()) return fail(err, 9);
+    if (static_cast<int>(args.size()) != a.rank()) return Fail(err, 9);
     vbs::HostArgs in(args, err);
     std::size_t offset = 0;
     for (std::size_t d = 0; d < args.size(); ++d) {
         std::int64_t i = std::int64_t(in.whole(d)) - a.dims[d].lbound;
         if (!in.ok()) return false;
-        if (i < 0 || i >= a.dims[d].count) return fail(err, 9);
+        if (i < 0 || i >= a.dims[d].count) return Fail(err, 9);
         offset = offset * static_cast<std::size_t>(a.dims[d].count) + static_cast<std::size_t>(i);
     }
     result = a.data[offset];
@@ -85,26 +83,26 @@ class IntegerVariableObject : public vbs::Object {
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
         // The list may have been rebuilt by a game reset since this object was made.
-        if (m_position > m_v.Variables.Count()) return fail(err, 424);
+        if (m_position > m_v.Variables.Count()) return Fail(err, 424);
         ClassVariable& var = m_v.Variables.Item(m_position);
         vbs::HostArgs in(args, err);
         if (kind == vbs::InvokeKind::PropertyPut || kind == vbs::InvokeKind::PropertyPutRef) {
-            if (args.size() != 1 || kind == vbs::InvokeKind::PropertyPutRef) return fail(err, 424);
+            if (args.size() != 1 || kind == vbs::InvokeKind::PropertyPutRef) return Fail(err, 424);
             if (id == kName) {
                 var.Name = in.utf8(0);
                 return in.ok();
             }
-            if (id != kValue) return fail(err, 438);
+            if (id != kValue) return Fail(err, 438);
             std::int32_t v = in.whole(0);
             if (!in.ok()) return false;
-            if (v < -32768 || v > 32767) return fail(err, 6);
+            if (v < -32768 || v > 32767) return Fail(err, 6);
             var.Value = static_cast<std::int16_t>(v);
             return true;
         }
-        if (!args.empty()) return fail(err, 450);
+        if (!args.empty()) return Fail(err, 450);
         if (id == kValue) result = vbs::Value::integer(var.Value);
         else if (id == kName) result = vbs::Value::fromUtf8(var.Name);
-        else return fail(err, 438);
+        else return Fail(err, 438);
         return true;
     }
 
@@ -123,18 +121,18 @@ class VariantVariableObject : public vbs::Object {
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        if (m_position > m_v.VariablesVariant.Count()) return fail(err, 424);
+        if (m_position > m_v.VariablesVariant.Count()) return Fail(err, 424);
         ClassVariableVariant& var = m_v.VariablesVariant.Item(m_position);
         if (m_slots.size() < static_cast<std::size_t>(m_position)) m_slots.resize(static_cast<std::size_t>(m_position));
         VariantSlot& slot = m_slots[static_cast<std::size_t>(m_position - 1)];
         vbs::HostArgs in(args, err);
         if (kind == vbs::InvokeKind::PropertyPut || kind == vbs::InvokeKind::PropertyPutRef) {
-            if (args.size() != 1) return fail(err, 450);
+            if (args.size() != 1) return Fail(err, 450);
             if (id == kName) {
                 var.Name = in.utf8(0);
                 return in.ok();
             }
-            if (id != kValue) return fail(err, 438);
+            if (id != kValue) return Fail(err, 438);
             // Set stores the object itself; a plain assignment its default value.
             vbs::Value v = kind == vbs::InvokeKind::PropertyPutRef ? plain(args[0]) : in.value(0);
             if (!in.ok()) return false;
@@ -148,7 +146,7 @@ class VariantVariableObject : public vbs::Object {
             result = vbs::Value::fromUtf8(var.Name);
             return true;
         }
-        if (id != kValue) return fail(err, id == kName ? 450 : 438);
+        if (id != kValue) return Fail(err, id == kName ? 450 : 438);
         // The host's copy holds the exact value as long as nothing else changed the variable.
         vbs::Value value = slot.set && slot.mirrored == var.Value ? slot.value : fromRecord(var.Value);
         if (!args.empty()) return indexInto(value, args, result, err);

@@ -7,6 +7,7 @@
 #include "run/core/Scripts.h"
 #include "run/core/Session.h"
 #include "run/frames/GameWindow.h"
+#include "run/media/ChannelRequests.h"
 #include "run/project/FileLookup.h"
 #include "run/project/ProjectPaths.h"
 #include "run/platform/files/TextCodec.h"
@@ -14,6 +15,7 @@
 #include "run/scripting/HostObjects.h"
 #include "run/scripting/ScriptFiles.h"
 #include "run/scripting/ScriptSteps.h"
+#include "run/scripting/objects/HostKit.h"
 #include "run/state/Inventory.h"
 #include "vbscript/HostArgs.h"
 #include "vbscript/MemberTable.h"
@@ -29,20 +31,7 @@ namespace run {
 
 namespace {
 
-bool fail(vbs::HostError& err, int number) {
-    err.number = number;
-    return false;
-}
-
-// The leading number of a text, with "." as decimal point; no number gives 0.
-double LeadingNumberOf(const std::string& text) {
-    const char* p = text.c_str();
-    while (*p == ' ' || *p == '\t') ++p;
-    char* end = nullptr;
-    double d = std::strtod(p, &end);
-    if (end == p || !std::isfinite(d)) return 0;
-    return d;
-}
+using scripting::Fail;
 
 class ActionObject;
 
@@ -103,7 +92,7 @@ const Function kFunctions[] = {
          double duration = c.in.number(1);
          std::int32_t number = c.in.whole(2);
          if (!ok(c)) return false;
-         if (number < -32768 || number > 32767) return fail(c.err, 6);
+         if (number < -32768 || number > 32767) return Fail(c.err, 6);
          a.sFrameToLoad = frame;
          a.dTransitionDuration = duration;
          a.iTransitionNumber = number;
@@ -423,7 +412,7 @@ const Function kFunctions[] = {
     {u"ConvertToNumber", 1, 1,
      [](Call& c) {
          std::string text = c.in.utf8(0);
-         c.result = vbs::Value::dbl(LeadingNumberOf(text));
+         c.result = vbs::Value::dbl(LeadingNumber(text));
          return ok(c);
      }},
     {u"GetVariableReferenceFromName", 1, 1,
@@ -482,8 +471,8 @@ class ActionObject : public vbs::Object {
                 vbs::HostError& err) override {
         if (id >= kFirstFunction && id < kFirstFunction + vbs::DispId(std::size(kFunctions))) {
             const Function& f = kFunctions[id - kFirstFunction];
-            if (kind == vbs::InvokeKind::PropertyPut || kind == vbs::InvokeKind::PropertyPutRef) return fail(err, 438);
-            if (int(args.size()) < f.minArgs || int(args.size()) > f.maxArgs) return fail(err, 450);
+            if (kind == vbs::InvokeKind::PropertyPut || kind == vbs::InvokeKind::PropertyPutRef) return Fail(err, 438);
+            if (int(args.size()) < f.minArgs || int(args.size()) > f.maxArgs) return Fail(err, 450);
             vbs::HostArgs in(args, err);
             Call c{*this, m_s, m_game, in, args, result, err};
             return f.run(c);
@@ -495,10 +484,10 @@ class ActionObject : public vbs::Object {
     bool field(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                vbs::HostError& err) {
         VBScriptActionModule& a = m_s.VBScriptAction;
-        if (id < kFrameToLoad || id > kPopupSaveGame) return fail(err, 438);
-        if (kind == vbs::InvokeKind::PropertyPutRef) return fail(err, 424);
+        if (id < kFrameToLoad || id > kPopupSaveGame) return Fail(err, 438);
+        if (kind == vbs::InvokeKind::PropertyPutRef) return Fail(err, 424);
         if (kind == vbs::InvokeKind::PropertyPut) {
-            if (args.size() != 1) return fail(err, 450);
+            if (args.size() != 1) return Fail(err, 450);
             vbs::HostArgs in(args, err);
             switch (id) {
             case kFrameToLoad: a.sFrameToLoad = in.utf8(0); break;
@@ -506,7 +495,7 @@ class ActionObject : public vbs::Object {
             case kTransitionNumber:
             case kHotspotNumber: {
                 std::int32_t v = in.whole(0);
-                if (in.ok() && (v < -32768 || v > 32767)) return fail(err, 6);
+                if (in.ok() && (v < -32768 || v > 32767)) return Fail(err, 6);
                 (id == kTransitionNumber ? a.iTransitionNumber : a.iHotspotNumber) = v;
                 break;
             }
@@ -516,7 +505,7 @@ class ActionObject : public vbs::Object {
             }
             return in.ok();
         }
-        if (!args.empty()) return fail(err, 450);
+        if (!args.empty()) return Fail(err, 450);
         switch (id) {
         case kFrameToLoad: result = vbs::Value::fromUtf8(a.sFrameToLoad); break;
         case kTransitionDuration: result = vbs::Value::dbl(a.dTransitionDuration); break;

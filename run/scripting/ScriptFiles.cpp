@@ -41,7 +41,7 @@ namespace {
 std::string mapScriptPath(Session& s, const std::string& path) {
     std::string native;
     if (path.size() >= 2 && path[1] == ':') {
-        if (!s.drives.filled()) s.drives = platform::DriveTable::FromEnvironment();
+        EnsureDriveLetters(s);
         auto mapped = s.drives.toNative(path);
         // A drive the game has no letter for leads nowhere the policy allows.
         native = mapped ? *mapped : "/nonexistent/" + platform::ToNativeSeparators(path.substr(2));
@@ -63,7 +63,7 @@ std::function<bool(const std::string&, bool)> filePolicy(Session& s) {
     // The discs of a game on CDs may be read too.
     std::vector<std::string> readOnly;
     if (IsCdProject(s)) {
-        if (!s.drives.filled()) s.drives = platform::DriveTable::FromEnvironment();
+        EnsureDriveLetters(s);
         for (const auto& [letter, drive] : s.drives.drives()) readOnly.push_back(drive.root);
     }
     return vbs::allowFolders(std::move(readWrite), std::move(readOnly));
