@@ -73,6 +73,9 @@ class GameWindow {
     void ResetFrameAreas();
     void ShowOrNotShowAreas();
     void ApplyDefaultPointer(platform::Element& e);
+    // A new default pointer ("" or "default": the system's) for the window, its hotspots and
+    // animated pictures; a missing file changes nothing, an unreadable one throws.
+    void ChangeDefaultCursor(const std::string& name);
     void ResetDefaultPointer();
     void SetScreenPointerArrow();
     void SetScreenPointerDefault();
@@ -98,6 +101,26 @@ class GameWindow {
         std::string code;
     };
     const std::vector<TimedEventEntry>& timedEvents() const { return m_timedEvents; }
+
+    // --- Frame captures (FrameCapture.cpp) ---
+    // The frame area as the player sees it, floating inventory pictures left out, into the
+    // target's picture; parts outside the window stay black.
+    void CaptureActualFrame(platform::Element& target);
+    // The frame composed from its background, texts, hotspot and animated pictures and the
+    // rippling water, into the target's picture.
+    void CaptureCurrentFrame(platform::Element& target);
+    // The element whose picture the next transition shows as the new frame (by name and index,
+    // so an element unloaded meanwhile is simply not found); the frame opening forgets it.
+    void SetTransitionDestination(const std::string& name, int index);
+    void ForgetTransitionDestination();
+    const std::optional<std::pair<std::string, int>>& transitionDestination() const { return m_transitionDestination; }
+
+    // --- Script element arrays (ScriptElements.cpp) ---
+    // Loads member `index` of an element array scripts may grow (true on success); the player's
+    // own bookkeeping arrays are refused.
+    bool LoadControl(const std::string& arrayName, int index);
+    // Unloads such a member; element 0 and members that are not loaded give false.
+    bool UnloadControl(const std::string& arrayName, int index);
 
     // --- Texts (FrameTexts.cpp) ---
     void LoadTexts();
@@ -129,6 +152,7 @@ class GameWindow {
     std::string listFilePath();
     // The pointer moved over the frame, a hotspot or a text, at y pixels from the frame's top.
     void pointerOverFrame(int yPixels);
+    platform::PicturePtr defaultPointerPicture();
 
     Session& m_s;
     std::function<void()> m_onUnloaded;
@@ -147,6 +171,9 @@ class GameWindow {
     int m_debugKeys = 0;               // position in the hidden key sequence
     std::vector<TimedEventEntry> m_timedEvents;   // entry n is TimedEvent(n)
     std::optional<std::pair<std::string, std::string>> m_listFile;   // frame name, its list file
+    std::optional<std::pair<std::string, int>> m_transitionDestination;
+    platform::PicturePtr m_defaultIcon;   // the default pointer's picture, read once per name
+    std::string m_defaultIconName;
 };
 
 } // namespace run

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -109,15 +110,50 @@ std::int16_t GameWindow::ReadHotspotCount(const std::string& frameName) {
     }
 }
 
+platform::PicturePtr GameWindow::defaultPointerPicture() {
+    // Read once per pointer name and shared by every element that shows it, so the elements on
+    // the default pointer can be told from those with a pointer of their own.
+    if (m_defaultIconName != m_s.info.DefaultCursor || !m_defaultIcon) {
+        std::string file = ResolveProjectFile(m_s, m_s.paths.icons + m_s.info.DefaultCursor);
+        m_defaultIcon = platform::LoadPictureFile(file).picture;
+        m_defaultIconName = m_s.info.DefaultCursor;
+    }
+    return m_defaultIcon;
+}
+
 void GameWindow::ApplyDefaultPointer(Element& e) {
     if (isDefaultName(m_s.info.DefaultCursor)) {
         e.mousePointer = platform::kPointerDefault;
         e.mouseIcon.reset();
         return;
     }
-    std::string file = ResolveProjectFile(m_s, m_s.paths.icons + m_s.info.DefaultCursor);
-    e.mouseIcon = platform::LoadPictureFile(file).picture;
+    e.mouseIcon = defaultPointerPicture();
     e.mousePointer = platform::kPointerCustom;
+}
+
+void GameWindow::ChangeDefaultCursor(const std::string& name) {
+    if (!isDefaultName(name)) {
+        std::string file = ResolveProjectFile(m_s, m_s.paths.icons + name);
+        if (!std::filesystem::is_regular_file(file)) return;
+        // A pointer file that cannot be read changes nothing.
+        platform::PictureResult loaded = platform::LoadPictureFile(file);
+        if (!loaded.picture) throw std::runtime_error(loaded.error);
+    }
+    const bool wasSystem = isDefaultName(m_s.info.DefaultCursor);
+    const platform::PicturePtr oldIcon = wasSystem ? nullptr : defaultPointerPicture();
+    m_s.info.DefaultCursor = name;
+    ResetDefaultPointer();
+    // Hotspots and animated pictures on the default pointer follow it; those with a pointer of
+    // their own keep it.
+    for (const char* array : {"Area", "AniGifBox", "AniGif"}) {
+        for (Element* e : m_form.arrayMembers(array)) {
+            if (e->index == 0) continue;
+            const bool onDefault = wasSystem ? e->mousePointer == platform::kPointerDefault
+                                             : e->mousePointer == platform::kPointerCustom && e->mouseIcon == oldIcon;
+            if (onDefault) ApplyDefaultPointer(*e);
+        }
+    }
+    m_s.ui.invalidate();
 }
 
 void GameWindow::ResetDefaultPointer() {

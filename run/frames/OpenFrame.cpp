@@ -74,6 +74,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         m_mergedTextIndex = 1;
         m_listFile.reset();
         s.note("ForgetTransitionDestination");
+        ForgetTransitionDestination();
         ClearCurrentFrame();
         ReadFrameHeader(frameName);
         if (s.flags.Quitting) return;

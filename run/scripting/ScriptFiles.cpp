@@ -72,9 +72,13 @@ std::function<bool(const std::string&, bool)> filePolicy(Session& s) {
 } // namespace
 
 std::optional<std::string> ScriptFunctionPath(Session& s, const std::string& fileTitle, bool write) {
-    if (fileTitle.empty() || fileTitle.find('\0') != std::string::npos) return std::nullopt;
     const bool bare = fileTitle.find('\\') == std::string::npos && fileTitle.find('/') == std::string::npos;
-    std::string native = mapScriptPath(s, bare ? s.paths.external + fileTitle : fileTitle);
+    return ScriptPath(s, bare && !fileTitle.empty() ? s.paths.external + fileTitle : fileTitle, write);
+}
+
+std::optional<std::string> ScriptPath(Session& s, const std::string& path, bool write) {
+    if (path.empty() || path.find('\0') != std::string::npos) return std::nullopt;
+    std::string native = mapScriptPath(s, path);
     // The policy judges the path as it will be opened: absolute, links resolved.
     std::error_code ec;
     std::filesystem::path full = std::filesystem::weakly_canonical(native, ec);

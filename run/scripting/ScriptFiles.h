@@ -17,6 +17,9 @@ vbs::Config ScriptEngineConfig(Session& s);
 // The native path of a file a script function names, when the file policy lets it be read (or
 // written); nothing otherwise. A bare file title is taken from the External folder.
 std::optional<std::string> ScriptFunctionPath(Session& s, const std::string& fileTitle, bool write);
+// The same for a path as the script gives it, without the External rule: a relative path is
+// taken from the game's folder.
+std::optional<std::string> ScriptPath(Session& s, const std::string& path, bool write);
 // A game's name as one folder name: separators and control characters become '_', and "." or
 // ".." cannot be given, so the name of a downloaded game never leads out of its parent folder.
 std::string SafeFolderName(const std::string& name);

@@ -70,7 +70,8 @@ class IBackend {
     virtual int messageBox(const MessageBoxRequest& request, ModalHost& host) = 0;
     virtual std::optional<std::string> inputBox(const InputBoxRequest& request, ModalHost& host) = 0;
 
-    // Opens a document, web address or "mailto:" address with the user's default handler.
+    // Opens a document, web address or "mailto:" address with the user's default handler;
+    // false only when the request could not be made at all.
     virtual bool openWithDefaultHandler(const std::string& target) = 0;
 
     // The system clipboard's plain text (UTF-8); empty when it holds no text.

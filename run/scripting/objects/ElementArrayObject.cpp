@@ -21,6 +21,7 @@ class ElementArrayObject final : public vbs::Object {
     ElementArrayObject(WindowSystem& ui, Form& form, std::string name)
         : m_ui(ui), m_form(form), m_name(std::move(name)) {}
 
+    const std::string& name() const { return m_name; }
     vbs::DispId memberId(std::u16string_view name) override { return kMembers.find(name); }
     const void* dispatchKey() const override { return &kMembers; }
 
@@ -71,6 +72,13 @@ class ElementArrayObject final : public vbs::Object {
 };
 
 } // namespace
+
+bool ElementArrayNameOf(vbs::Object* object, std::string& name) {
+    auto* a = dynamic_cast<ElementArrayObject*>(object);
+    if (!a) return false;
+    name = a->name();
+    return true;
+}
 
 vbs::Object* NewElementArrayObject(WindowSystem& ui, Form& form, std::string name) {
     return new ElementArrayObject(ui, form, std::move(name));

@@ -58,6 +58,10 @@ class ElementObject final : public vbs::Object {
     ElementObject(WindowSystem& ui, Form& form, std::string name, int index)
         : m_ui(ui), m_form(form), m_name(std::move(name)), m_index(index) {}
 
+    const std::string& name() const { return m_name; }
+    int index() const { return m_index; }
+    Element* element() const { return m_form.find(m_name, m_index); }
+
     std::u16string typeName() const override {
         const Element* e = m_form.find(m_name, m_index);
         return e ? KindName(e->kind) : u"Object";
@@ -109,6 +113,19 @@ class ElementObject final : public vbs::Object {
 };
 
 } // namespace
+
+bool ElementNameOf(vbs::Object* object, std::string& name, int& index) {
+    auto* e = dynamic_cast<ElementObject*>(object);
+    if (!e) return false;
+    name = e->name();
+    index = e->index();
+    return true;
+}
+
+Element* ElementOf(vbs::Object* object) {
+    auto* e = dynamic_cast<ElementObject*>(object);
+    return e ? e->element() : nullptr;
+}
 
 vbs::Object* NewElementObject(WindowSystem& ui, Form& form, std::string name, int index) {
     return new ElementObject(ui, form, std::move(name), index);

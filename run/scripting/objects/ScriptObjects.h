@@ -25,6 +25,13 @@ struct AppInfo {
 // One element of a form, found again by name and array index (-1: not in an array) at every
 // use; an element unloaded meanwhile gives error 424 instead of touching freed memory.
 vbs::Object* NewElementObject(platform::WindowSystem& ui, platform::Form& form, std::string name, int index = -1);
+// The element an element object names: its name and index (-1 outside arrays), whether or not
+// it is loaded now. False for any other object.
+bool ElementNameOf(vbs::Object* object, std::string& name, int& index);
+// That element when it is loaded now; null otherwise and for any other object.
+platform::Element* ElementOf(vbs::Object* object);
+// The name of the array an element array object stands for; false for any other object.
+bool ElementArrayNameOf(vbs::Object* object, std::string& name);
 // An element array (Area, Text, TimerObject …): Item(i), (i), Count, LBound, UBound, For Each.
 vbs::Object* NewElementArrayObject(platform::WindowSystem& ui, platform::Form& form, std::string name);
 // The array object when `name` is an element array of the form, else the element object; null

@@ -1,0 +1,56 @@
+// Members of the game window's element arrays that scripts load and unload (a further script
+// timer, a further dialogue label …), wired as the player wires its own members.
+#include "run/frames/GameWindow.h"
+
+#include "run/core/Scripts.h"
+#include "run/core/Session.h"
+#include "run/platform/files/TextCodec.h"
+
+#include <exception>
+
+namespace run {
+
+namespace {
+
+// Arrays whose members the player counts and keeps in step with tables of its own.
+bool playerOwned(const std::string& arrayName) {
+    for (const char* name : {"TimedEvent", "timerSimulateHotspotClick", "PickedObject", "MPlayer"})
+        if (platform::EqualsNoCase(arrayName, name)) return true;
+    return false;
+}
+
+} // namespace
+
+bool GameWindow::LoadControl(const std::string& arrayName, int index) {
+    if (playerOwned(arrayName) || m_form.find(arrayName, index)) return false;
+    platform::Element* first = m_form.find(arrayName, 0);
+    if (!first) return false;
+    try {
+        platform::Element& e = m_form.loadArrayMember(first->name, index);
+        if (platform::EqualsNoCase(e.name, "TimerObject")) {
+            static_cast<platform::TimerElement&>(e).onTimer = [this, index] {
+                if (m_s.scripts) m_s.scripts->TimerObjectTimer(index);
+            };
+        } else if (platform::EqualsNoCase(e.name, "Area")) {
+            wireArea(e);
+        } else if (platform::EqualsNoCase(e.name, "Text")) {
+            wireText(e);
+        }
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool GameWindow::UnloadControl(const std::string& arrayName, int index) {
+    if (index <= 0 || playerOwned(arrayName) || !m_form.find(arrayName, index)) return false;
+    try {
+        m_form.unloadArrayMember(arrayName, index);
+        m_s.ui.invalidate();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+} // namespace run

@@ -1,0 +1,110 @@
+// The game window's switches, menus and pointer, and the display.
+#include "run/scripting/api/ApiFunction.h"
+
+#include "run/core/Session.h"
+#include "run/frames/GameWindow.h"
+#include "run/project/DisplayResolution.h"
+
+namespace run::api {
+
+namespace {
+
+const ApiFunction kFunctions[] = {
+    {u"GetTransitionsStatus", 0, 0,
+     [](Call& c) {
+         c.result = vbs::Value::boolean(!c.s.transitionsDisabled);
+         return true;
+     }},
+    {u"GetEffectsStatus", 0, 0,
+     [](Call& c) {
+         c.result = vbs::Value::boolean(!c.s.effectsDisabled);
+         return true;
+     }},
+    {u"InvertTransitionsStatus", 0, 0,
+     [](Call& c) {
+         c.game.InvertTransitions();
+         return true;
+     }},
+    {u"InvertEffectsStatus", 0, 0,
+     [](Call& c) {
+         c.game.InvertEffects();
+         return true;
+     }},
+    {u"ShowMenu", 0, 0,
+     [](Call& c) {
+         c.game.ShowMenus();
+         return true;
+     }},
+    {u"HideMenu", 0, 0,
+     [](Call& c) {
+         c.game.HideMenus();
+         return true;
+     }},
+    {u"RefreshWindow", 0, 0,
+     [](Call& c) {
+         c.s.ui.invalidate();
+         c.s.ui.pump();
+         return true;
+     }},
+    {u"AllowControlsReferencesNextTime", 0, 0,
+     [](Call& c) {
+         c.game.setControlsReferenceMode(2);
+         return true;
+     }},
+    {u"DoNotAllowControlsReferencesNextTime", 0, 0,
+     [](Call& c) {
+         c.game.setControlsReferenceMode(1);
+         return true;
+     }},
+    {u"GetProjectWidth", 0, 0,
+     [](Call& c) {
+         c.result = vbs::Value::integer(Short16(c.s.info.FrameWidth));
+         return true;
+     }},
+    {u"GetProjectHeight", 0, 0,
+     [](Call& c) {
+         c.result = vbs::Value::integer(Short16(c.s.info.FrameHeight));
+         return true;
+     }},
+    {u"GetDisplayResolutionX", 0, 0,
+     [](Call& c) {
+         c.result = vbs::Value::longv(c.s.ui.backend().desktopMode().width);
+         return true;
+     }},
+    {u"GetDisplayResolutionY", 0, 0,
+     [](Call& c) {
+         c.result = vbs::Value::longv(c.s.ui.backend().desktopMode().height);
+         return true;
+     }},
+    {u"GetLFVersion", 0, 0,
+     [](Call& c) {
+         c.result = vbs::Value::fromUtf8("Version 4.1.0");
+         return true;
+     }},
+    {u"ChangeDefaultCursor", 1, 1,
+     [](Call& c) {
+         std::string name = c.in.utf8(0);
+         if (!c.ok()) return false;
+         return Caught(c, " Unable to change the default cursor. ", [&] { c.game.ChangeDefaultCursor(name); });
+     }},
+    {u"ChangeDisplayResolution", 1, 1,
+     [](Call& c) {
+         std::int32_t request = c.in.whole(0);
+         if (!c.ok()) return false;
+         return Caught(c, " Error changing display resolution. ", [&] {
+             SwitchResolution(c.s, request, [&c] { c.game.CenterWindowAndPictureBox(); });
+         });
+     }},
+    {u"ChangeDisplayResolutionOnLoadGame", 1, 1,
+     [](Call& c) {
+         std::int32_t request = c.in.whole(0);
+         if (c.ok()) c.s.pendingLoadGameResolution = Short16(request);
+         return c.ok();
+     }},
+};
+
+} // namespace
+
+std::span<const ApiFunction> WindowFunctions() { return kFunctions; }
+
+} // namespace run::api
