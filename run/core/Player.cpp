@@ -105,6 +105,16 @@ std::vector<std::string> Player::describeState() {
         for (const auto& v : m_session.variables.VariablesVariant) {
             out.push_back("variable: " + v.Name + " = " + v.Value.text());
         }
+        // The timed events still to come: number, interval, once or repeating, and their code.
+        const auto& events = m_game.timedEvents();
+        for (std::size_t k = 0; k < events.size(); ++k) {
+            if (!events[k].active) continue;
+            const int n = static_cast<int>(k) + 1;
+            const platform::TimerElement* t = m_game.form().findTimer("TimedEvent", n);
+            out.push_back("timed event: " + std::to_string(n) + " = " + events[k].code + " (" +
+                          std::to_string(t ? t->interval() : 0) + " ms, " +
+                          (events[k].repeatForever ? "repeating" : "once") + ")");
+        }
     }
     if (active) {
         if (auto tip = m_ui.toolTipOn(*active)) out.push_back("tooltip: " + *tip);

@@ -118,6 +118,9 @@ std::vector<std::string> HeadlessDriver::state() {
         }
         out.push_back("box: " + b.kind + " \"" + b.title + "\" \"" + text + "\" -> " + b.answer);
     }
+    // What the game handed to the default handlers (mail, web, documents) since the last state.
+    const auto& opened = m_backend.openedTargets();
+    for (; m_openedReported < opened.size(); ++m_openedReported) out.push_back("opened: " + opened[m_openedReported]);
     return out;
 }
 

@@ -48,6 +48,7 @@ class HeadlessDriver {
     platform::HeadlessBackend m_backend;
     std::unique_ptr<Player> m_player;
     std::size_t m_boxesReported = 0;
+    std::size_t m_openedReported = 0;
 };
 
 } // namespace run

@@ -23,9 +23,8 @@ int GameWindow::CreateTimedEvent(double durationSeconds, const std::string& code
         m_s.showErrorBox(" The duration of a timed event cannot be greater than 65 seconds.");
         return 0;
     }
-    int n = 0;
-    for (const platform::Element* t : m_form.arrayMembers(kArray)) n = std::max(n, t->index);
-    ++n;
+    // Entry n of the table is element n of the array, and neither is reused before the reset.
+    const int n = static_cast<int>(m_timedEvents.size()) + 1;
     try {
         const int interval = WholeNumber<std::int32_t>(durationSeconds * 1000);
         // The window timer takes 0 to 65535 milliseconds; anything else is an invalid value.

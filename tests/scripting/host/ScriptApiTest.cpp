@@ -1,8 +1,7 @@
 // The script functions through real scripts on a running game, one test per group: requests
 // for the consequence step, messages and the inventory, hotspots and the frame, and paths,
 // settings, switches and helpers.
-#include "run/state/Actions.h"
-#include "tests/gameplay/GameRig.h"
+#include "tests/scripting/host/ApiRig.h"
 
 #include <fstream>
 #include <iterator>
@@ -10,26 +9,7 @@
 namespace run {
 namespace {
 
-using testing::ActionSpec;
-using testing::GameRig;
-using testing::Spot;
-
-struct ApiRig : GameRig {
-    explicit ApiRig(std::vector<std::string> hotspotScripts = {}) {
-        project.variables({"v", "w", "x", "y", "z"}, {"t"});
-        std::vector<testing::HotspotSpec> spots;
-        std::vector<ActionSpec> actions;
-        for (std::size_t i = 0; i < hotspotScripts.size(); ++i) {
-            spots.push_back(Spot(20 + 70 * int(i), 200, 50, 50));
-            ActionSpec a;
-            a.script = hotspotScripts[i];
-            actions.push_back(a);
-        }
-        if (!spots.empty()) project.hotspots("Start", spots).actions("Start", actions);
-    }
-    void click(int n) { driver->click(45 + 70 * (n - 1), 225); }
-    void script(const std::string& code) { ExecuteVBScriptAndConsequences(session(), game(), code, false); }
-};
+using testing::ApiRig;
 
 TEST(ScriptApi, RequestsReachTheConsequenceStep) {
     ApiRig g({"v = GetHotspotNumber() : GoToFrame |Other|, 0, 7 : w = iHotspotNumber",

@@ -36,6 +36,13 @@ TEST(TimedEvents, NumbersLimitsAndMessages) {
     EXPECT_EQ(g.var("v"), 0);
     EXPECT_EQ(g.var("x"), 0);
     EXPECT_EQ(g.game().timedEvents().size(), 4u);
+
+    // Ten thousand in one script: all numbered in turn, and the frame goes on.
+    g.script("For i = 1 To 10000 : v = CreateTimedEvent(60, \"w = 1\", False) : Next");
+    EXPECT_EQ(g.game().timedEvents().size(), 10004u);
+    EXPECT_EQ(g.form().findTimer("TimedEvent", 10004)->interval(), 60000);
+    g.script("GoToFrame \"Other\", 0, 0");
+    EXPECT_TRUE(g.game().timedEvents().empty());
 }
 
 TEST(TimedEvents, FiringOnceOrRepeatedlyUntilRemovedFailedOrTheFrameChanges) {

@@ -1,0 +1,117 @@
+// The script functions that reach the system: file searches, the default handlers, programs of
+// the game, the display requests and the component functions that stand in for the host.
+#include "tests/scripting/host/ApiRig.h"
+
+#include <fstream>
+
+namespace run {
+namespace {
+
+using testing::ApiRig;
+using testing::TextOfT;
+
+std::string windowsForm(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+TEST(ScriptApiSystem, DDirListsByPatternAndAttributes) {
+    ApiRig g;
+    for (const char* f : {"External/b.TXT", "External/a.txt", "External/.hidden.txt", "External/notes.doc"})
+        g.project.file(f, "x");
+    std::filesystem::create_directories(g.project.folder() / "External" / "sub.txt");
+    g.start();
+    g.script("t = DDir(GetPath(2) & \"*.txt\", 0) & \"|\" & DDir(\"\", 0) & \"|\" & DDir(\"\", 0) & \"|\" & DDir(\"\", 0)");
+    EXPECT_EQ(TextOfT(g), "a.txt|b.TXT||") << "files only, by name without regard to case";
+    g.script("t = DDir(GetPath(2) & \"*.TXT\", 18) : Do : s = DDir() : If s = \"\" Then Exit Do\r\n t = t & \",\" & s : Loop");
+    EXPECT_EQ(TextOfT(g), ".hidden.txt,a.txt,b.TXT,sub.txt") << "hidden files and folders when asked for";
+    g.script("t = DDir(GetPath(2) & \"*\", 16)");
+    EXPECT_EQ(TextOfT(g), ".") << "a folder lists itself first";
+    g.script("t = DDir(GetPath(2) & \"notes.doc\") & DDir(\"/etc/*\", 0) & DDir(\"C:\\*\", 0) & \"|\" & DDir()");
+    EXPECT_EQ(TextOfT(g), "notes.doc|") << "nothing outside the game's folders";
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+}
+
+TEST(ScriptApiSystem, DefaultHandlersOnlyInsideTheGame) {
+    ApiRig g;
+    g.project.file("External/manual.txt", "read me");
+    const std::string outside = (g.tmp / "secret.txt").string();
+    std::ofstream(outside) << "x";
+    g.start();
+    g.script("SendEmail \"kim@example.org\" : OpenURL \"https://example.org/\" : OpenFile \"manual.txt\" : "
+             "SendEmail \"\" : OpenURL \"\" : OpenFile \"\"");
+    std::vector<std::string> expected{"mailto:kim@example.org", "https://example.org/",
+                                      (g.project.folder() / "External" / "manual.txt").string()};
+    EXPECT_EQ(g.driver->backend().openedTargets(), expected);
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+
+    g.script("OpenFile \"" + windowsForm(outside) + "\" : v = 4");
+    EXPECT_EQ(g.driver->backend().openedTargets().size(), 3u) << "nothing opened outside the game";
+    ASSERT_EQ(g.driver->boxes().size(), 1u);
+    EXPECT_NE(g.boxTexts()[0].find(" Error opening the file titled '" + windowsForm(outside) + "'.\r\n\r\nThe file lies"),
+              std::string::npos);
+    EXPECT_EQ(g.var("v"), 4);
+}
+
+TEST(ScriptApiSystem, ProgramsRunWhileTheWindowWaits) {
+    ApiRig g;
+    g.project.file("External/wait.sh", "#!/bin/sh\nsleep 0.3\necho done > ran.txt\n");
+    std::filesystem::permissions(g.project.folder() / "External" / "wait.sh", std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
+    g.project.file("External/setup.exe", "MZ");
+    g.start();
+    platform::TimerElement& frameTimer = *g.form().findTimer("Timer1");
+    frameTimer.setInterval(60000);
+    frameTimer.setEnabled(true);
+    // A timer of the game watches the window while the program runs.
+    int ticks = 0;
+    bool sawDisabled = true;
+    platform::TimerElement& watch = g.form().addTimer("WatchTimer");
+    watch.onTimer = [&] {
+        ++ticks;
+        sawDisabled = sawDisabled && !g.form().enabled && !g.form().findTimer("Timer1")->isEnabled();
+    };
+    watch.setInterval(20);
+    watch.setEnabled(true);
+
+    g.script("OpenExeFileAndWait \"wait.sh\" : v = 1");
+    watch.setEnabled(false);
+    EXPECT_TRUE(std::filesystem::exists(g.project.folder() / "External" / "ran.txt")) << "waited for its end";
+    EXPECT_GT(ticks, 0) << "timers went on";
+    EXPECT_TRUE(sawDisabled);
+    EXPECT_TRUE(g.form().enabled);
+    EXPECT_TRUE(frameTimer.isEnabled()) << "restored";
+    EXPECT_EQ(g.var("v"), 1);
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+
+    // A Windows program cannot start; the window and timer come back all the same.
+    g.script("OpenExeFileAndWait \"setup.exe\"");
+    ASSERT_EQ(g.driver->boxes().size(), 1u);
+    EXPECT_NE(g.boxTexts()[0].find(" Error opening the file titled 'setup.exe'.\r\n\r\nWindows programs"),
+              std::string::npos);
+    EXPECT_TRUE(g.form().enabled);
+    EXPECT_TRUE(frameTimer.isEnabled());
+}
+
+TEST(ScriptApiSystem, DisplayRequestsAndComponents) {
+    ApiRig g;
+    g.start();
+    g.script("ChangeDisplayResolutionOnLoadGame 2");
+    EXPECT_EQ(g.session().pendingLoadGameResolution, 2);
+    g.script("ChangeDisplayResolution 2 : v = GetDisplayResolutionX()");
+    EXPECT_EQ(g.var("v"), 800);
+
+    g.script("AddComponent \"Some.Control\", \"my part\", True, False : AddComponent \"Some.Control\", \"part\" : "
+             "Set c = Component(\"part\") : v = (c Is Nothing) + DoesComponentExist(\"part\") + "
+             "IsComponentInstalled(\"Some.Control\") : RemoveComponent \"part\" : InterceptComponentEvents \"part\"");
+    EXPECT_EQ(g.var("v"), -1);
+    std::vector<std::string> texts = g.boxTexts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_NE(texts[0].find(" The component name must not contain spaces"), std::string::npos);
+    EXPECT_NE(texts[1].find("properly.  Components are not available"), std::string::npos);
+    EXPECT_NE(texts[2].find(" The component named \"part\" could not be found."), std::string::npos);
+    EXPECT_NE(texts[3].find("could not be removed because it could not be found."), std::string::npos);
+}
+
+} // namespace
+} // namespace run
