@@ -204,7 +204,9 @@ int main(int argc, char** argv) {
         info.DefaultCursor = "compass.cur";
         ProjectBuilder b(root);
         b.general(info).texts(1).more("ScriptTimeOut", "0");
-        b.variables({"door_open", "lantern_lit", "visited_beach", "visits", "visited_cottage", "tide"}, {"visitor_name"});
+        b.variables({"door_open", "lantern_lit", "visited_beach", "visits", "visited_cottage", "tide", "logged_visits",
+                     "gusts", "gust_event"},
+                    {"visitor_name"});
         // The procedures, scrambled with the game's key as a compiled game stores them.
         b.procedures("' Gull Cove's procedures\r\n"
                      "Sub CountVisit()\r\n"
@@ -250,7 +252,11 @@ int main(int argc, char** argv) {
         harbour.PictureType = 1;
         harbour.Picture = "harbour.jpg";
         harbour.RunEntryScript = true;
-        harbour.EntryScript = "CountVisit : TimerObject(0).Enabled = False";
+        // The visit count kept when the cottage was left comes back from the player's settings,
+        // and a gull cries a few seconds after the player arrives.
+        harbour.EntryScript = "CountVisit : TimerObject(0).Enabled = False : "
+                              "logged_visits = ConvertToNumber(LoadParameter(|cottage_visit|, 0)) : "
+                              "Text(5).Visible = False : CreateTimedEvent 4, |Text(5).Visible = True|, False";
         b.frame("Harbour", harbour);
         b.hotspots("Harbour", {rect(540, 80, 80, 190), picture(150, 250, "boat.ico"), rect(0, 420, 120, 60),
                                rect(330, 330, 110, 50)});
@@ -259,7 +265,8 @@ int main(int argc, char** argv) {
         b.texts("Harbour", {TextSpec{1, "Gull Cove", 24 * T, 20 * T, true, false, "Times New Roman", 24, false, false,
                                      0x7AD2FF},
                             caption("The lantern has been dark for seven nights.", 24, 60),
-                            caption("to the beach", 8, 450, 9), caption("cottage", 350, 340, 9)});
+                            caption("to the beach", 8, 450, 9), caption("cottage", 350, 340, 9),
+                            caption("A gull cries over the water.", 24, 90, 11, false, 0xE0E0E0)});
 
         // Beach: its picture is stored under the hidden name a compiled game gives it.
         std::string beachPicture = (root / "Frames" / "beach.jpg").string();
@@ -293,11 +300,12 @@ int main(int argc, char** argv) {
         ActionSpec takeWick = say("A spare lamp wick.");
         takeWick.disappear = true;
         takeWick.pickItem = "wick";
-        ActionSpec takeKey = say("The keeper's key to the lighthouse.");
+        ActionSpec takeKey;   // by script: the item and its message
         takeKey.disappear = true;
-        takeKey.pickItem = "key";
-        ActionSpec leaveCottage;   // by script: a variable, then the frame it came from
-        leaveCottage.script = "visited_cottage = 1 : sFrameToLoad = |Last Visited Frame|";
+        takeKey.script = "AddItem |key|, False : Message |The keeper's key to the lighthouse.|";
+        ActionSpec leaveCottage;   // by script: a variable, a setting, then the frame it came from
+        leaveCottage.script = "visited_cottage = 1 : SaveParameter |cottage_visit|, visits : "
+                              "GoToFrame |Last Visited Frame|, 0, 0";
         b.actions("Cottage", {takeWick, takeKey, leaveCottage});
         b.texts("Cottage", {TextSpec{1, "The keeper's cottage", 200 * T, 20 * T, true, false, "Times New Roman", 20,
                                      false, false, 0xA8E0F0},
@@ -333,6 +341,11 @@ int main(int argc, char** argv) {
         run::FrameFile lantern;
         lantern.PictureType = 1;
         lantern.Picture = "lanternroom.jpg";
+        // Three gusts of wind rattle the glass, two seconds apart; the last one ends the event.
+        lantern.RunEntryScript = true;
+        lantern.EntryScript = "gusts = 0 : Text(3).Visible = False : gust_event = CreateTimedEvent(2, "
+                              "|gusts = gusts + 1 : Text(3).Visible = Not Text(3).Visible : "
+                              "If gusts >= 3 Then RemoveTimedEvent gust_event|, True)";
         b.frame("LanternRoom", lantern);
         b.hotspots("LanternRoom", {picture(272, 200, "lamp.ico"), rect(0, 440, 640, 40)});
         b.actions("LanternRoom", {say("The great lamp is cold and dry."), back});
@@ -343,7 +356,8 @@ int main(int argc, char** argv) {
         light.goToFrame = "Ending";
         b.itemActions("LanternRoom", {{"1_lamp fuel.drg", light}});
         b.texts("LanternRoom", {caption("The lantern room", 250, 30, 16, true, 0xFFF0C0),
-                                caption("back down", 280, 452, 10, true)});
+                                caption("back down", 280, 452, 10, true),
+                                caption("The wind rattles the glass.", 230, 80, 12, false, 0xC0D8F0)});
 
         // The ending: a timed frame that leaves the game after a few seconds.
         run::FrameFile ending;

@@ -53,6 +53,15 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     EXPECT_TRUE(w.items().empty());
     for (const char* v : {"door_open", "lantern_lit", "visited_beach"}) EXPECT_EQ(w.variable(v), "0") << v;
     EXPECT_EQ(w.variable("visits"), "1") << "the harbour's entry script calls a scrambled procedure";
+    // A timed event shows the gull's text four seconds after the player arrives.
+    const std::string gull = "text: 5 = A gull cries over the water.";
+    EXPECT_EQ(w.lines({"timed event: "}),
+              std::vector<std::string>{"timed event: 1 = Text(5).Visible = True (4000 ms, once)"});
+    d.wait(3900);
+    EXPECT_TRUE(w.lines({"timed event: "}).size() == 1 && w.lines({"text: 5"}).empty());
+    d.wait(200);
+    EXPECT_EQ(w.lines({"text: 5"}), std::vector<std::string>{gull});
+    EXPECT_TRUE(w.lines({"timed event: "}).empty()) << "a one-shot event is done";
 
     d.click(380, 350);
     ASSERT_EQ(w.frame(), "Cottage");
@@ -62,17 +71,22 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     d.wait(4000);
     EXPECT_TRUE(w.lines({"message: "}).empty());
     EXPECT_FALSE(d.player().game().inventory().panelOpen());
+    // The key is picked up by a script, which also gives its message.
     d.click(590, 150);
     EXPECT_EQ(w.items(), (std::vector<std::string>{"item: 1 = wick", "item: 2 = key"}));
+    EXPECT_EQ(w.lines({"message: "}), std::vector<std::string>{"message: The keeper's key to the lighthouse."});
     d.wait(4000);
     auto cottageSpots = w.lines({"hotspot: "});
     EXPECT_EQ(cottageSpots.size(), 1u) << "wick and key are gone from the cottage";
 
-    // The way out of the cottage is a script: a variable, then the frame it came from.
+    // The way out of the cottage is a script: a variable, a saved parameter that the harbour
+    // reads back, then GoToFrame to the frame it came from.
     d.click(300, 460);
     ASSERT_EQ(w.frame(), "Harbour");
     EXPECT_EQ(w.variable("visited_cottage"), "1");
     EXPECT_EQ(w.variable("visits"), "2");
+    EXPECT_EQ(w.variable("logged_visits"), "1") << "the count when the cottage was left";
+    EXPECT_TRUE(w.lines({"text: 5"}).empty()) << "the gull waits again";
     EXPECT_EQ(d.player().game().framesHistory(), std::vector<std::string>{"Harbour"});
     d.click(50, 450);
     ASSERT_EQ(w.frame(), "Beach");
@@ -111,6 +125,15 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
 
     d.click(320, 330);
     ASSERT_EQ(w.frame(), "LanternRoom");
+    // Gusts every two seconds toggle the wind's text; the third one removes its own event.
+    const std::string wind = "text: 3 = The wind rattles the glass.";
+    d.wait(2050);
+    EXPECT_EQ(w.variable("gusts"), "1");
+    EXPECT_EQ(w.lines({"text: 3"}), std::vector<std::string>{wind});
+    d.wait(6000);
+    EXPECT_EQ(w.variable("gusts"), "3") << "and no more once removed";
+    EXPECT_EQ(w.lines({"text: 3"}), std::vector<std::string>{wind});
+    EXPECT_TRUE(w.lines({"timed event: "}).empty());
     d.move(300, 2);
     d.drag(26, 26, 320, 250);
     EXPECT_EQ(w.frame(), "Ending");
