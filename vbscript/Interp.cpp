@@ -423,6 +423,7 @@ bool Interp::reset() {
     // A round that added nothing (two resets in a row) keeps the one before.
     if (!m_round.empty()) m_previousRound = std::move(m_round);
     m_round.clear();
+    m_round.reserve(m_previousRound.size());
     std::vector<const Unit*> keep;
     for (const auto& op : m_previousRound)
         if (op.unit) keep.push_back(op.unit);
@@ -478,24 +479,46 @@ Value Interp::evalLocal(std::u16string_view code) {
     return v;
 }
 
-bool Interp::addObject(std::u16string_view name, Object* obj, bool membersGlobal) {
-    RoundOp op;
-    op.name = lowerName(name);
-    op.membersGlobal = membersGlobal;
+bool Interp::addObject(std::string_view name, Object* obj, bool membersGlobal) {
     // Which members a global-members object has decides how later code
     // compiles; objects with one dispatch key have the same members.
-    if (membersGlobal && obj) op.identity = obj->dispatchKey() ? obj->dispatchKey() : obj;
-    repeatsPreviousRound(op);
-    m_round.push_back(std::move(op));
-    return apiCall([&] {
+    const void* identity = membersGlobal && obj ? (obj->dispatchKey() ? obj->dispatchKey() : obj) : nullptr;
+    auto bind = [&](int g) {
         // Names find their owner among these lazily (GlobalSymbol::owner).
         if (membersGlobal && obj) m_globalMembers.push_back(Value::object(obj));
-        int g = globalSymbol(name);
         GlobalSymbol& s = m_globals[size_t(g)];
         s.value = Value::object(obj);
         s.declared = true;
         s.isConst = true;
         s.namedItem = true;
+    };
+    // A host that adds the same objects every round (a player adds hundreds
+    // before each script) finds the symbol where it was last round: no case
+    // folding, no lookup. The reset left the symbol empty, so binding it runs
+    // no script code.
+    if (m_repeating && m_depth == 0 && m_round.size() < m_previousRound.size()) {
+        RoundOp& prev = m_previousRound[m_round.size()];
+        if (!prev.isCode && prev.global >= 0 && prev.membersGlobal == membersGlobal && prev.identity == identity &&
+            prev.givenName == name) {
+            bind(prev.global);
+            m_round.push_back(std::move(prev));
+            if (m_lastError.number != 0 || !m_lastError.description.empty()) m_lastError = ErrorInfo();
+            return true;
+        }
+    }
+    const std::u16string wide = fromUtf8(name);
+    RoundOp op;
+    op.name = lowerName(wide);
+    op.givenName = std::string(name);
+    op.membersGlobal = membersGlobal;
+    op.identity = identity;
+    repeatsPreviousRound(op);
+    m_round.push_back(std::move(op));
+    const size_t at = m_round.size() - 1;
+    return apiCall([&] {
+        int g = globalSymbol(wide);
+        m_round[at].global = g;
+        bind(g);
     });
 }
 
@@ -658,7 +681,7 @@ bool Runtime::addCode(std::string_view code, std::string_view fileName) {
     return m_interp->addCode(code, fileName);
 }
 bool Runtime::addObject(std::string_view name, Object* object, bool membersGlobal) {
-    return m_interp->addObject(fromUtf8(name), object, membersGlobal);
+    return m_interp->addObject(name, object, membersGlobal);
 }
 bool Runtime::run(std::string_view procedure, std::span<const Value> args, Value* result) {
     return m_interp->run(fromUtf8(procedure), args, result);

@@ -128,7 +128,7 @@ class Interp {
 
     // ---- public-API entry points (never throw) ----
     bool addCode(std::string_view source, std::string_view fileName); // UTF-8
-    bool addObject(std::u16string_view name, Object* obj, bool membersGlobal);
+    bool addObject(std::string_view name, Object* obj, bool membersGlobal);
     bool run(std::u16string_view name, std::span<const Value> args, Value* result);
     bool evalText(std::u16string_view text, Value& result);
     bool executeText(std::u16string_view text);
@@ -323,6 +323,8 @@ class Interp {
     struct RoundOp {
         bool isCode = false;
         std::u16string name; // object name, lower case
+        std::string givenName;          // the object's name as the host gave it (UTF-8)
+        int global = -1;                // the global symbol it was added as
         bool membersGlobal = false;
         const void* identity = nullptr; // dispatch key, else the object itself
         Unit* unit = nullptr;           // code that compiled: reusable

@@ -88,7 +88,13 @@ void ScriptHost::errorBox(const std::string& what, const std::string& descriptio
 void ScriptHost::loadProcedures() {
     m_procedures.clear();
     const std::string file = m_s.paths.config + "Procedures";
-    if (!ProjectFileExists(file)) return;
+    if (ProjectFileExists(file)) readProcedures(file);
+    const std::string plugins;   // the loaded plug-ins' code, each followed by CRLF
+    m_shared = plugins + kCrLf + m_procedures;
+    m_sharedCallsCreateObject = m_shared.find("CreateObject(") != std::string::npos;
+}
+
+void ScriptHost::readProcedures(const std::string& file) {
     try {
         auto bytes = platform::ReadWholeFile(ExistingPath(file));
         if (!bytes) throw RecordError(RecordError::Kind::BadFileName, file);
@@ -149,19 +155,18 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
     ensureObjects();
     if (!engine.addObject("Action", m_hostObjects[0].get(), true)) return rejected();
 
-    const std::string plugins;   // the loaded plug-ins' code, each followed by CRLF
     if (platform::Element* intercept = m_game.form().find("mnuInterceptCode"); intercept && intercept->value) {
         intercept->value = 0;
         m_s.ui.messageBox("The code interception function is not available in the compiled version of the project.",
                           platform::kInformation, "Not Available");
     }
     const std::string wrapper = std::string("Sub ") + kWrapper + kCrLf + kCrLf + startupCode + kCrLf + kCrLf + "End Sub" + kCrLf;
-    const std::string shared = plugins + kCrLf + m_procedures;
+    const std::string& shared = m_shared;
 
     // The text guard of the classic player, kept for the exact spelling games were written
     // against; the engine itself refuses object creation in every spelling when not allowed.
     const bool guarded = !m_creationAllowed && (wrapper.find("CreateObject(") != std::string::npos ||
-                                              shared.find("CreateObject(") != std::string::npos);
+                                              m_sharedCallsCreateObject);
     if (guarded) {
         m_s.ui.messageBox("WARNING! The VBScript code makes calls to the \"CreateObject\" function, which for security "
                           "reasons is not allowed.\r\n\r\nPlease remove the calls to that function and try again.",

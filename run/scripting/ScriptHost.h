@@ -51,6 +51,7 @@ class ScriptHost : public Scripts {
     // engine reuse the previous round's work. The variables' objects follow their lists.
     void ensureObjects();
     void loadProcedures();
+    void readProcedures(const std::string& file);
     // Resets the engine and adds everything a script sees; false when the reset was refused
     // (another script is running), after error A.
     bool addCodeToScriptControl(vbs::Runtime& engine, const std::string& startupCode);
@@ -61,6 +62,10 @@ class ScriptHost : public Scripts {
     std::unique_ptr<vbs::Runtime> m_engine;
     std::unique_ptr<vbs::Runtime> m_catalogue;
     std::string m_procedures;
+    // What every script is assembled with: the plug-ins' code and the procedures, built once per
+    // loading, and whether that text calls CreateObject (the text guard's answer for it).
+    std::string m_shared;
+    bool m_sharedCallsCreateObject = false;
     std::vector<VariantSlot> m_variantSlots;
     bool m_creationAllowed = false;   // AllowCreateObject, read once
 
