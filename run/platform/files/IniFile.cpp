@@ -51,42 +51,86 @@ std::optional<IniFile> loadForUpdate(const std::filesystem::path& file) {
 
 } // namespace
 
-IniFile IniFile::parse(std::string_view bytes) {
-    IniFile ini;
-    ini.m_sections.emplace_back();
+namespace {
+
+// One line of an INI file as stored (Windows-1252): a section header, a key line or anything else.
+struct RawLine {
+    std::string_view text;              // without its line end
+    bool header = false;
+    std::string_view name, key, value;  // header: name; key line: key and value (trimmed)
+};
+
+template <class Visit> void forEachLine(std::string_view bytes, Visit&& visit) {
     std::size_t start = 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
         if (end == std::string_view::npos)
             end = bytes.size();
-        std::string_view text = bytes.substr(start, end - start);
+        RawLine line;
+        line.text = bytes.substr(start, end - start);
         start = end + 1;
-        if (!text.empty() && text.back() == '\r')
-            text.remove_suffix(1);
-
-        const std::string_view body = trim(text);
+        if (!line.text.empty() && line.text.back() == '\r')
+            line.text.remove_suffix(1);
+        const std::string_view body = trim(line.text);
         if (!body.empty() && body.front() == '[') {
-            Section section;
             const std::size_t close = body.find(']');
-            section.name = Cp1252ToUtf8(trim(body.substr(1, close == std::string_view::npos ? body.npos : close - 1)));
-            section.header = Cp1252ToUtf8(text);
+            line.header = true;
+            line.name = trim(body.substr(1, close == std::string_view::npos ? body.npos : close - 1));
+        } else if (const std::size_t eq = body.find('=');
+                   !body.empty() && body.front() != ';' && eq != std::string_view::npos) {
+            line.key = trim(body.substr(0, eq));
+            if (!line.key.empty())
+                line.value = trim(body.substr(eq + 1));
+        }
+        if (!visit(line))
+            return;
+    }
+}
+
+} // namespace
+
+IniFile IniFile::parse(std::string_view bytes) {
+    IniFile ini;
+    ini.m_sections.emplace_back();
+    forEachLine(bytes, [&](const RawLine& raw) {
+        if (raw.header) {
+            Section section;
+            section.name = Cp1252ToUtf8(raw.name);
+            section.header = Cp1252ToUtf8(raw.text);
             section.hasHeader = true;
             ini.m_sections.push_back(std::move(section));
-            continue;
+            return true;
         }
         Line line;
-        line.raw = Cp1252ToUtf8(text);
-        const std::size_t eq = body.find('=');
-        if (!body.empty() && body.front() != ';' && eq != std::string_view::npos) {
-            const std::string_view key = trim(body.substr(0, eq));
-            if (!key.empty()) {
-                line.key = Cp1252ToUtf8(key);
-                line.value = Cp1252ToUtf8(trim(body.substr(eq + 1)));
-            }
+        line.raw = Cp1252ToUtf8(raw.text);
+        if (!raw.key.empty()) {
+            line.key = Cp1252ToUtf8(raw.key);
+            line.value = Cp1252ToUtf8(raw.value);
         }
         ini.m_sections.back().lines.push_back(std::move(line));
-    }
+        return true;
+    });
     return ini;
+}
+
+std::optional<std::string> IniFile::lookup(std::string_view bytes, std::string_view section, std::string_view key) {
+    // The file is walked once and only what may match is converted, so a huge file costs one
+    // pass and no copy of itself.
+    section = trim(section);
+    key = trim(key);
+    bool inSection = false;
+    std::optional<std::string> found;
+    forEachLine(bytes, [&](const RawLine& raw) {
+        if (raw.header) {
+            inSection = EqualsNoCase(Cp1252ToUtf8(raw.name), section);
+        } else if (inSection && !raw.key.empty() && raw.key.size() <= key.size() * 4 + 4 &&
+                   EqualsNoCase(Cp1252ToUtf8(raw.key), key)) {
+            found = Cp1252ToUtf8(raw.value);
+            return false;
+        }
+        return true;
+    });
+    return found;
 }
 
 const IniFile::Line* IniFile::findEntry(std::string_view section, std::string_view key) const {
@@ -202,7 +246,7 @@ std::string GetPrivateProfileString(const std::filesystem::path& file, std::stri
         return {};
     std::optional<std::string> value;
     if (auto bytes = ReadWholeFile(file))
-        value = IniFile::parse(*bytes).get(section, key);
+        value = IniFile::lookup(*bytes, section, key);
     return truncateChars(value ? *value : defaultValue, bufferSize - 1);
 }
 

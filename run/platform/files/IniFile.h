@@ -16,6 +16,8 @@ public:
     // Never fails: lines that are neither a section header nor key=value are kept as they
     // are and otherwise ignored. Accepts CRLF and LF line ends.
     static IniFile parse(std::string_view bytes);
+    // The value of a key straight from a file's bytes, as get() on the parsed file gives it.
+    static std::optional<std::string> lookup(std::string_view bytes, std::string_view section, std::string_view key);
 
     // The trimmed value of the first `key` in the first section named `section` that has it.
     std::optional<std::string> get(std::string_view section, std::string_view key) const;
