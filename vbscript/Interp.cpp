@@ -498,8 +498,8 @@ bool Interp::addObject(std::string_view name, Object* obj, bool membersGlobal) {
     // no script code.
     if (m_repeating && m_depth == 0 && m_round.size() < m_previousRound.size()) {
         RoundOp& prev = m_previousRound[m_round.size()];
-        if (!prev.isCode && prev.global >= 0 && prev.membersGlobal == membersGlobal && prev.identity == identity &&
-            prev.givenName == name) {
+        if (!prev.isCode && prev.global >= 0 && prev.membersGlobal == membersGlobal &&
+            prev.identity == identity && prev.givenName == name) {
             bind(prev.global);
             m_round.push_back(std::move(prev));
             if (m_lastError.number != 0 || !m_lastError.description.empty()) m_lastError = ErrorInfo();

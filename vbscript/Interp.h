@@ -322,9 +322,9 @@ class Interp {
     };
     struct RoundOp {
         bool isCode = false;
-        std::u16string name; // object name, lower case
-        std::string givenName;          // the object's name as the host gave it (UTF-8)
-        int global = -1;                // the global symbol it was added as
+        std::u16string name;   // object name, lower case
+        std::string givenName; // the object's name as the host gave it (UTF-8)
+        int global = -1;       // the global symbol it was added as
         bool membersGlobal = false;
         const void* identity = nullptr; // dispatch key, else the object itself
         Unit* unit = nullptr;           // code that compiled: reusable
