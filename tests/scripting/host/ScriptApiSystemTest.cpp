@@ -115,3 +115,22 @@ TEST(ScriptApiSystem, DisplayRequestsAndComponents) {
 
 } // namespace
 } // namespace run
+
+namespace run {
+namespace {
+
+TEST(ScriptApiSystem, WrongArgumentsAreScriptErrors) {
+    testing::ApiRig g;
+    g.start();
+    for (const char* bad : {"GoToFrame", "GoToFrame 1, 2, 3, 4", "AddItem Array(1)", "LoadAPicture 5, \"x\"",
+                            "x = DDir(Array(1))", "CaptureFrame Nothing", "SetTransitionDestination 3",
+                            "RemoveTimedEvent \"x\"", "x = LoadControl(1)", "GoToFrame \"A\", 0, 40000"}) {
+        const std::size_t before = g.driver->boxes().size();
+        g.script(std::string(bad) + " : v = 99");
+        EXPECT_EQ(g.driver->boxes().size(), before + 1) << bad;
+        EXPECT_NE(g.var("v"), 99) << bad << ": the script stops at the call";
+    }
+}
+
+} // namespace
+} // namespace run
