@@ -7,6 +7,7 @@
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Keys.h"
 #include "run/state/Actions.h"
+#include "run/state/VariablesViewer.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -53,8 +54,8 @@ void GameWindow::buildMenus() {
     };
     Element& frames = addMenu(f, "mnuFrameName", "", &debug, 0);
     frames.visible = false;   // the template of the frame list
-    Element& variables = addMenu(f, "mnuViewVariables", "View Variables...", &debug);
-    variables.onClick = [this] { m_s.note("ShowVariablesViewer"); };
+    Element& variables = addMenu(f, "mnuViewVariables", "View variables status...", &debug);
+    variables.onClick = [this] { ShowVariablesViewer(m_s); };
     Element& execute = addMenu(f, "mnuExecuteVBScript", "Execute VBScript Code...", &debug);
     execute.onClick = [this] { executeCodeCommand(); };
     Element& intercept = addMenu(f, "mnuInterceptCode", "Intercept Code", &debug);
