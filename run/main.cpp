@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     }
 
     if (headless) {
-        run::HeadlessDriver driver({project, {}});
+        run::HeadlessDriver driver({project, {}, {}});
         driver.start();
         if (playFile.empty()) {
             for (const auto& line : driver.state()) std::cout << line << "\n";
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
                   << "\n";
         return 3;
     }
-    run::Player player(*backend, {project, {}});
+    run::Player player(*backend, {project, {}, {}});
     player.start();
     player.run();
     return 0;

@@ -57,7 +57,7 @@ struct Game {
         act.script = "Step42 5";
         b.hotspots("A", {spot}).actions("A", {act});
         b.procedures(Procedures(0));
-        driver = std::make_unique<HeadlessDriver>(PlayerOptions{b.folder().string(), tmp / "settings.ini"});
+        driver = std::make_unique<HeadlessDriver>(PlayerOptions{b.folder().string(), tmp / "settings.ini", tmp / "Documents"});
         driver->start();
     }
 };

@@ -48,7 +48,7 @@ struct FuzzGame {
     // backend every box it answered.
     void restart() {
         driver.reset();
-        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), tmp / "settings.ini"});
+        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents"});
         driver->start();
     }
     int runs = 0;

@@ -1,6 +1,7 @@
 // Wiring of the player's windows.
 #include "run/core/Player.h"
 
+#include "run/platform/files/UserFolders.h"
 #include "run/state/Inventory.h"
 
 #include <malloc.h>
@@ -29,6 +30,8 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
       m_welcome(m_session, {[this] { startGame(); }, {}}) {
     keepPictureMemory();
     m_session.projectFolder = options.projectFolder;
+    m_session.documentsFolder =
+        options.documentsFolder.empty() ? platform::DocumentsFolder() : options.documentsFolder.string();
     m_session.scripts = &m_scripts;
 }
 

@@ -20,6 +20,7 @@ namespace run {
 struct PlayerOptions {
     std::string projectFolder;              // the game's folder
     std::filesystem::path settingsFile;     // empty: the per-user default
+    std::filesystem::path documentsFolder;  // where saves go; empty: the user's documents folder
 };
 
 class Player {

@@ -42,6 +42,7 @@ struct Session {
     platform::SettingsStore& settings;
 
     std::string projectFolder;   // as given on the command line, or the program's own folder
+    std::string documentsFolder; // the user's documents folder ("" when there is none)
     ProjectPaths paths;
     ProjectInfo info;
     UiText uiText;

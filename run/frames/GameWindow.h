@@ -66,6 +66,8 @@ class GameWindow {
     void ClearCurrentFrame();
     void ResetAll();
     void StartNewGame();
+    // The frame a loaded game opens next (before its on-load script runs).
+    void setCurrentFrameName(const std::string& name) { m_current.Name = name; }
 
     // --- Hotspots (Hotspots.cpp) ---
     std::int16_t ReadHotspotCount(const std::string& frameName);

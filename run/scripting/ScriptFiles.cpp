@@ -17,16 +17,16 @@ std::string SafeFolderName(const std::string& name) {
     for (char& c : out) {
         if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32) c = '_';
     }
+    // Blanks at either end make names that look alike and that some systems refuse.
+    const auto first = out.find_first_not_of(' ');
+    out = first == std::string::npos ? "" : out.substr(first, out.find_last_not_of(' ') - first + 1);
     if (out.empty() || out == "." || out == "..") out = "_" + out;
     return out;
 }
 
 std::string SavesFolder(const Session& s) {
-    std::string documents;
-    if (const char* d = std::getenv("XDG_DOCUMENTS_DIR"); d && *d) documents = d;
-    else if (const char* home = std::getenv("HOME"); home && *home) documents = std::string(home) + "/Documents";
-    else documents = "/nonexistent";
-    return documents + "/" + SafeFolderName(s.info.AdventureName);
+    if (s.documentsFolder.empty()) return s.paths.project;
+    return (std::filesystem::path(s.documentsFolder) / "Savegames" / SafeFolderName(s.info.AdventureName)).string();
 }
 
 std::string GameSettingsFolder(const Session& s) {

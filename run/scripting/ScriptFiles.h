@@ -23,7 +23,8 @@ std::optional<std::string> ScriptPath(Session& s, const std::string& path, bool 
 // A game's name as one folder name: separators and control characters become '_', and "." or
 // ".." cannot be given, so the name of a downloaded game never leads out of its parent folder.
 std::string SafeFolderName(const std::string& name);
-// Where the game's saved games go: the user's documents folder, then the game's title.
+// Where the game's saved games go: the user's documents folder, "Savegames", then the game's
+// title as one folder name; the game's own folder when the user has no documents folder.
 std::string SavesFolder(const Session& s);
 // The game's own folder beside the per-user settings file: scripts may keep files there, but
 // never touch the settings file that all games share.

@@ -12,7 +12,7 @@ namespace {
 
 TEST(Demo, StartOpensTheHarbourWithItsHotspotsTextsAndBoat) {
     testing::TempFolder tmp;
-    HeadlessDriver d(PlayerOptions{DEMO_FOLDER, tmp / "settings.ini"});
+    HeadlessDriver d(PlayerOptions{DEMO_FOLDER, tmp / "settings.ini", tmp / "Documents"});
     d.start();
     platform::Form* welcome = d.player().ui().activeForm();
     ASSERT_EQ(welcome, &d.player().welcome().form());

@@ -13,7 +13,7 @@ namespace {
 
 class Walk {
   public:
-    Walk() : m_driver(PlayerOptions{DEMO_FOLDER, m_tmp / "settings.ini"}) { m_driver.start(); }
+    Walk() : m_driver(PlayerOptions{DEMO_FOLDER, m_tmp / "settings.ini", m_tmp / "Documents"}) { m_driver.start(); }
     HeadlessDriver& d() { return m_driver; }
 
     // The state lines of the given kinds, in the order reported.

@@ -25,6 +25,7 @@ struct PlayerRig {
     TempFolder tmp;
     ProjectBuilder project{tmp / "game"};
     std::filesystem::path settingsFile = tmp / "settings.ini";
+    std::filesystem::path documents = tmp / "Documents";
     ProjectInfo info;
     std::vector<std::string> trace;
     std::unique_ptr<HeadlessDriver> driver;
@@ -42,7 +43,7 @@ struct PlayerRig {
     // Writes General and starts the player, noting its steps from the first one.
     HeadlessDriver& start() {
         project.general(info);
-        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), settingsFile});
+        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), settingsFile, documents});
         session().trace = &trace;
         driver->start();
         return *driver;

@@ -1,0 +1,33 @@
+// Saved games on disk: the save folder, the list of saves newest first, saving under a name
+// with its checks and question, removing, loading with the whole sequence that shows the loaded
+// game, and the resume mapping of frames that cannot be resumed on.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace run {
+
+struct Session;
+class GameWindow;
+
+// documents + "Savegames/" + the title as one folder name + "/"; the project folder when there
+// is no documents folder. `create` makes the missing levels (failures are left to the save).
+std::string SaveFolder(Session& s, bool create);
+// For listing, loading and removing: the save folder, or the project folder when it is missing.
+std::string ExistingSaveFolder(Session& s);
+// The saves of a folder, names without ".sav", newest first (ties keep the folder's order).
+std::vector<std::string> ListSavedGames(const std::string& folder);
+// The frame a game saved on `frame` resumes at: the Resume file's last mapping for it, once.
+std::string GetResumeLocation(Session& s, const std::string& frame);
+
+// Checks the name, asks before replacing, writes the save (and its picture); true when saved.
+bool SaveGameAs(Session& s, GameWindow& game, const std::string& name);
+// Asks, then removes the save; true when it was removed.
+bool RemoveSavedGame(Session& s, const std::string& name);
+// Loads the save and shows the game: reset, read, on-load script, the frame. `hideWelcome`
+// runs when the welcome window should go. False (after its box) when the save could not be read.
+bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const std::function<void()>& hideWelcome);
+
+} // namespace run
