@@ -82,6 +82,22 @@ std::optional<std::string> HeadlessBackend::inputBox(const InputBoxRequest& requ
     return answer;
 }
 
+std::optional<WindowReply> HeadlessBackend::scriptedWindowReply(const MessageBoxRequest& shown) {
+    // The same queues as the boxes: a window that waits again takes the next entries. Without
+    // an answer the window is cancelled, so a play script never hangs on it.
+    WindowReply reply{std::nullopt, "Cancel"};
+    if (!m_inputs.empty()) {
+        reply.typed = m_inputs.front();
+        m_inputs.pop_front();
+    }
+    if (!m_answers.empty()) {
+        reply.button = m_answers.front();
+        m_answers.pop_front();
+    }
+    m_boxes.push_back({"window", shown.title, shown.text, shown.style, reply.button});
+    return reply;
+}
+
 bool HeadlessBackend::openWithDefaultHandler(const std::string& target) {
     m_opened.push_back(target);
     return true;

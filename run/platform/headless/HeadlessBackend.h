@@ -13,7 +13,7 @@
 namespace run::platform {
 
 struct RecordedBox {
-    std::string kind;    // "message" or "input"
+    std::string kind;    // "message", "input", or "window" (a window the player draws)
     std::string title;
     std::string text;
     int style = 0;
@@ -56,6 +56,7 @@ class HeadlessBackend : public IBackend {
     int messageBox(const MessageBoxRequest& request, ModalHost& host) override;
     std::optional<std::string> inputBox(const InputBoxRequest& request, ModalHost& host) override;
     bool openWithDefaultHandler(const std::string& target) override;
+    std::optional<WindowReply> scriptedWindowReply(const MessageBoxRequest& shown) override;
     // The clipboard is this process's own: tests read what scripts put there.
     std::string clipboardText() override { return m_clipboard; }
     void setClipboardText(const std::string& utf8) override { m_clipboard = utf8; }

@@ -301,6 +301,11 @@ class SdlBackend final : public IBackend {
                   ShiftFromSdl(static_cast<SDL_Keymod>(e.key.keysym.mod))};
             return ev.window != 0;
         }
+        case SDL_TEXTINPUT: {
+            ev = {T::TextInput, formOf(e.text.windowID)};
+            ev.text = e.text.text;
+            return ev.window != 0;
+        }
         default: return false;
         }
     }

@@ -14,13 +14,22 @@
 namespace run::platform {
 
 struct InputEvent {
-    enum class Type { MouseDown, MouseUp, MouseMove, DoubleClick, KeyDown, KeyUp, CloseRequest, Quit };
+    enum class Type { MouseDown, MouseUp, MouseMove, DoubleClick, KeyDown, KeyUp, TextInput, CloseRequest, Quit };
     Type type = Type::MouseMove;
     WindowId window = 0;   // 0: the active window
     int x = 0, y = 0;      // pixels from the window's outer top-left corner
     int button = 0;        // MouseButton for down/up/double-click; buttons held for moves
     int keyCode = 0;       // KeyCode for key events
     int shift = 0;         // ShiftState mask
+    std::string text = {}; // TextInput: the characters typed, UTF-8
+};
+
+// What a script of the player (a play script) answers to a window the player draws itself, such
+// as the save and load windows: the text typed first, if any, and the caption of the button
+// pressed.
+struct WindowReply {
+    std::optional<std::string> typed;
+    std::string button;
 };
 
 struct DisplayMode {
@@ -69,6 +78,14 @@ class IBackend {
     // Modal boxes: they return when answered, running `host` meanwhile.
     virtual int messageBox(const MessageBoxRequest& request, ModalHost& host) = 0;
     virtual std::optional<std::string> inputBox(const InputBoxRequest& request, ModalHost& host) = 0;
+
+    // A window drawn by the player asks for a scripted reply. A backend that plays scripts gives
+    // the next queued one (and records the window as it records boxes); others give nothing and
+    // the player uses the window.
+    virtual std::optional<WindowReply> scriptedWindowReply(const MessageBoxRequest& shown) {
+        static_cast<void>(shown);
+        return std::nullopt;
+    }
 
     // Opens a document, web address or "mailto:" address with the user's default handler;
     // false only when the request could not be made at all.

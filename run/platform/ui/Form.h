@@ -39,6 +39,7 @@ class Form : public Element {
 
     std::function<void(int keyCode, int shift)> onKeyDown;
     std::function<void(int keyCode, int shift)> onKeyUp;
+    std::function<void(const std::string& utf8)> onTextInput;   // characters typed
     std::function<void()> onActivate;
     std::function<void()> onUnload;   // the form is being unloaded
 

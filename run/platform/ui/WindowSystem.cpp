@@ -254,6 +254,9 @@ void WindowSystem::dispatch(const InputEvent& ev) {
     case T::KeyUp:
         if (form->onKeyUp) form->onKeyUp(ev.keyCode, ev.shift);
         break;
+    case T::TextInput:
+        if (form->onTextInput) form->onTextInput(ev.text);
+        break;
     case T::CloseRequest:
         unload(*form);
         break;
