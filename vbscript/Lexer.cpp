@@ -153,7 +153,7 @@ class Lexer {
                 string(t);
             } else if (c == '#') {
                 date(t);
-            } else if (c == '&' && radixAhead(out)) {
+            } else if (c == '&' && radixAhead(out, t.spaceBefore)) {
                 radix(t);
             } else {
                 punct(t);
@@ -259,12 +259,13 @@ class Lexer {
 
     // "&H1F" / "&O17" start a number only when a digit of that base follows;
     // otherwise '&' is concatenation ("s&other"). "&17" (octal without the O)
-    // is a number only where an operand is expected, so "s&1" still joins.
-    bool radixAhead(const std::vector<Token>& out) const {
+    // is a number too ("S &17" passes 15), except straight after an operand:
+    // "s&1" joins.
+    bool radixAhead(const std::vector<Token>& out, bool spaceBefore) const {
         char16_t k = peek(1), d = peek(2);
         if (k == 'h' || k == 'H') return isDigit(d) || (d >= 'a' && d <= 'f') || (d >= 'A' && d <= 'F');
         if (k == 'o' || k == 'O') return d >= '0' && d <= '7';
-        return isDigit(k) && (out.empty() || !endsOperand(out.back().kind));
+        return isDigit(k) && (spaceBefore || out.empty() || !endsOperand(out.back().kind));
     }
 
     static bool endsOperand(Tok k) {

@@ -63,8 +63,8 @@ class Parser {
     bool isPropertyDecl() const {
         if (kind() != Tok::Property || m_p + 1 >= m_toks.size()) return false;
         const Token& n = m_toks[m_p + 1];
-        return n.kind == Tok::Set || (n.kind == Tok::Identifier && (equalsNoCase(n.text, u"get") ||
-                                                                    equalsNoCase(n.text, u"let")));
+        return n.kind == Tok::Set ||
+               (n.kind == Tok::Identifier && (equalsNoCase(n.text, u"get") || equalsNoCase(n.text, u"let")));
     }
     // Tokens that can begin a statement written on the same line as a Case or
     // procedure header.
