@@ -137,8 +137,13 @@ o.Run
 CheckEq r, 2, "Dim Property"
 Class Note
     Public [rem]
+    Public Sub Property()
+        r = "sub"
+    End Sub
 End Class
 Set o = New Note
+o.Property
+CheckEq r, "sub", "Sub Property()"
 o.rem = 4
 CheckEq o.rem, 4, "o.rem is a member"
 
