@@ -488,11 +488,10 @@ class Compiler {
         }
         case ExprKind::Member: {
             auto* m = static_cast<MemberExpr*>(e);
+            // ".x" outside any With compiles; reaching it raises 505.
             if (m->object)
                 expr(m->object.get());
-            else if (m_scope->withSlots.empty())
-                compileError(Err::InvalidReference, e->line, e->col);
-            else
+            else if (!m_scope->withSlots.empty())
                 m->withSlot = m_scope->withSlots.back();
             break;
         }

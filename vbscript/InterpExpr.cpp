@@ -314,6 +314,7 @@ Value Interp::evalNew(const NewExpr* e) {
 }
 
 Value Interp::withObject(const MemberExpr* e, Frame& f) {
+    if (e->withSlot < 0) throwError(Err::InvalidReference); // ".x" outside any With
     return f.slots[e->withSlot];
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <unordered_map>
 
 namespace vbs {
@@ -97,6 +98,7 @@ class Lexer {
         std::vector<Token> out;
         out.reserve(std::min<size_t>(m_src.size() / 4 + 16, 1u << 16));
         bool space = true;
+        bool joined = false; // the previous line ended in " _"
         while (m_pos < m_src.size()) {
             char16_t c = m_src[m_pos];
             if (isSpace(c)) {
@@ -110,13 +112,16 @@ class Lexer {
             }
             if (c == '_' && lineContinuation()) {
                 space = true;
+                joined = true;
                 continue;
             }
             Token t;
             t.line = m_line;
             t.col = col();
-            t.spaceBefore = space;
+            // "o.M() _" then ".N()" on the next line continues the member chain.
+            t.spaceBefore = space && !(joined && c == '.');
             space = false;
+            joined = false;
             if (c == '\r' || c == '\n') {
                 if (c == '\r' && peek(1) == '\n') advance(1);
                 advance(1);
@@ -125,7 +130,9 @@ class Lexer {
                 space = true;
             } else if (isAlpha(c)) {
                 identifier(t);
-                if (t.kind == Tok::Identifier && equalsNoCase(t.text, u"rem")) {
+                // "o.Rem" is a member named Rem, not a comment.
+                bool member = !out.empty() && out.back().kind == Tok::Dot && !t.spaceBefore;
+                if (t.kind == Tok::Identifier && !member && equalsNoCase(t.text, u"rem")) {
                     skipComment();
                     t.kind = Tok::Newline;
                     continue;
@@ -139,14 +146,14 @@ class Lexer {
                 t.kind = Tok::Identifier;
                 t.text = std::u16string(m_src.substr(b, m_pos - b));
                 ++m_pos;
-            } else if (isDigit(c) || (c == '.' && isDigit(peek(1)) &&
-                                      (out.empty() || out.back().kind != Tok::Identifier || t.spaceBefore))) {
+            } else if (isDigit(c) || (c == '.' && isDigit(peek(1)))) {
+                // ".5" is a number even right after a name: "S.5" calls S with 0.5.
                 number(t);
             } else if (c == '"') {
                 string(t);
             } else if (c == '#') {
                 date(t);
-            } else if (c == '&' && radixAhead()) {
+            } else if (c == '&' && radixAhead(out, t.spaceBefore)) {
                 radix(t);
             } else {
                 punct(t);
@@ -251,18 +258,48 @@ class Lexer {
     }
 
     // "&H1F" / "&O17" start a number only when a digit of that base follows;
-    // otherwise '&' is concatenation ("s&other").
-    bool radixAhead() const {
+    // otherwise '&' is concatenation ("s&other"). "&17" (octal without the O)
+    // is a number too ("S &17" passes 15), except straight after an operand:
+    // "s&1" joins.
+    bool radixAhead(const std::vector<Token>& out, bool spaceBefore) const {
         char16_t k = peek(1), d = peek(2);
         if (k == 'h' || k == 'H') return isDigit(d) || (d >= 'a' && d <= 'f') || (d >= 'A' && d <= 'F');
         if (k == 'o' || k == 'O') return d >= '0' && d <= '7';
-        return false;
+        return isDigit(k) && (spaceBefore || out.empty() || !endsOperand(out.back().kind));
     }
 
+    static bool endsOperand(Tok k) {
+        switch (k) {
+        case Tok::Identifier:
+        case Tok::Number:
+        case Tok::String:
+        case Tok::Date:
+        case Tok::RParen:
+        case Tok::True:
+        case Tok::False:
+        case Tok::Empty:
+        case Tok::Null:
+        case Tok::Nothing:
+        case Tok::Me:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    // Hex and octal literals take the 32-bit value of their digits; without the
+    // '&' suffix a value of at most 16 bits is read as a signed 16-bit one
+    // (&HFFFF is -1). The subtype follows the value: Integer when it fits,
+    // except -32768, which is a Long.
     void radix(Token& t) {
         ++m_pos; // '&'
-        int base = (peek(0) == 'h' || peek(0) == 'H') ? 16 : 8;
-        ++m_pos; // 'H' or 'O'
+        int base = 8;
+        if (peek(0) == 'h' || peek(0) == 'H') {
+            base = 16;
+            ++m_pos;
+        } else if (peek(0) == 'o' || peek(0) == 'O') {
+            ++m_pos;
+        }
         size_t b = m_pos;
         uint64_t acc = 0;
         while (true) {
@@ -276,14 +313,19 @@ class Lexer {
             if (acc > 0xFFFFFFFFull) fail(Err::InvalidNumber, t);
             ++m_pos;
         }
-        if (m_pos == b) fail(Err::SyntaxError, t);
-        if (peek(0) == '&') ++m_pos; // optional Long suffix
+        if (m_pos == b || (base == 8 && isDigit(peek(0)))) fail(Err::SyntaxError, t);
+        int32_t v;
+        if (peek(0) == '&') {
+            ++m_pos;
+            v = int32_t(uint32_t(acc));
+        } else {
+            v = acc <= 0xFFFF ? int16_t(uint16_t(acc)) : int32_t(uint32_t(acc));
+        }
         t.kind = Tok::Number;
-        bool shortForm = base == 16 ? (m_pos - b) <= 4 : acc <= 0177777;
-        if (shortForm && acc <= 0xFFFF)
-            t.value = Value::integer(int16_t(uint16_t(acc)));
+        if (v > INT16_MIN && v <= INT16_MAX)
+            t.value = Value::integer(int16_t(v));
         else
-            t.value = Value::longv(int32_t(uint32_t(acc)));
+            t.value = Value::longv(v);
     }
 
     void string(Token& t) {
@@ -366,7 +408,15 @@ class Lexer {
             k = Tok::Amp;
             break;
         case '=':
-            k = Tok::Eq;
+            // "=>" and "=<" are read as ">=" and "<=".
+            if (n == '>') {
+                k = Tok::Ge;
+                len = 2;
+            } else if (n == '<') {
+                k = Tok::Le;
+                len = 2;
+            } else
+                k = Tok::Eq;
             break;
         case '<':
             if (n == '>') {
@@ -379,7 +429,10 @@ class Lexer {
                 k = Tok::Lt;
             break;
         case '>':
-            if (n == '=') {
+            if (n == '<') { // "><" is "<>"
+                k = Tok::Ne;
+                len = 2;
+            } else if (n == '=') {
                 k = Tok::Ge;
                 len = 2;
             } else

@@ -58,6 +58,44 @@ class Parser {
     bool isIdent(const char16_t* word) const {
         return kind() == Tok::Identifier && equalsNoCase(tok().text, word);
     }
+    // "Property" is a keyword only in "Property Get / Let / Set"; elsewhere it is a name.
+    bool isName() const { return kind() == Tok::Identifier || kind() == Tok::Property; }
+    bool isPropertyDecl() const {
+        if (kind() != Tok::Property || m_p + 1 >= m_toks.size()) return false;
+        const Token& n = m_toks[m_p + 1];
+        return n.kind == Tok::Set ||
+               (n.kind == Tok::Identifier && (equalsNoCase(n.text, u"get") || equalsNoCase(n.text, u"let")));
+    }
+    // Tokens that can begin a statement written on the same line as a Case or
+    // procedure header.
+    bool startsStatement() const {
+        switch (kind()) {
+        case Tok::Identifier:
+        case Tok::Property:
+        case Tok::Dot:
+        case Tok::Me:
+        case Tok::Dim:
+        case Tok::Public:
+        case Tok::Private:
+        case Tok::Const:
+        case Tok::ReDim:
+        case Tok::If:
+        case Tok::Select:
+        case Tok::For:
+        case Tok::Do:
+        case Tok::While:
+        case Tok::Exit:
+        case Tok::Set:
+        case Tok::Call:
+        case Tok::On:
+        case Tok::Erase:
+        case Tok::With:
+        case Tok::Stop:
+            return true;
+        default:
+            return false;
+        }
+    }
     template <class T> void at(T& node) {
         node.line = tok().line;
         node.col = tok().col;
@@ -90,8 +128,14 @@ class Parser {
         ++m_p;
     }
 
+    // A block's End may follow a statement on the same line without ':'
+    // ("x = 1 End If"); it is left for the block to read.
+    void endOfStatementOrEnd() {
+        if (kind() != Tok::End) endOfStatement();
+    }
+
     std::u16string identifier() {
-        if (kind() != Tok::Identifier) fail(Err::ExpectedIdentifier);
+        if (!isName()) fail(Err::ExpectedIdentifier);
         return m_toks[m_p++].text;
     }
 
@@ -103,7 +147,7 @@ class Parser {
     }
 
     // ---- top level ----
-    // topStatement := Option Explicit | classDecl | procDecl | statement
+    // topStatement := Option Explicit | declaration | statement
     void topStatement() {
         if (kind() == Tok::Option) {
             ++m_p;
@@ -112,9 +156,17 @@ class Parser {
             m_unit.optionExplicit = true;
             return;
         }
+        if (declaration()) return;
+        m_unit.global.body.push_back(statement());
+    }
+
+    // declaration := classDecl | procDecl. Script-level only, but also inside
+    // script-level blocks: wherever written, they are defined when the code
+    // is compiled. Returns false (consuming nothing) for anything else.
+    bool declaration() {
         if (kind() == Tok::Class) {
             classDecl();
-            return;
+            return true;
         }
         bool isPublic = true;
         size_t save = m_p;
@@ -129,17 +181,17 @@ class Parser {
             if (kind() == Tok::Sub || kind() == Tok::Function) {
                 if (isDefault) fail(Err::MustBeInClass);
                 m_unit.procs.push_back(procDecl(isPublic, false, nullptr));
-                return;
+                return true;
             }
-            if (kind() == Tok::Property) fail(Err::MustBeInClass);
+            if (isPropertyDecl()) fail(Err::MustBeInClass);
             m_p = save;
         }
         if (kind() == Tok::Sub || kind() == Tok::Function) {
             m_unit.procs.push_back(procDecl(true, false, nullptr));
-            return;
+            return true;
         }
-        if (kind() == Tok::Property) fail(Err::MustBeInClass);
-        m_unit.global.body.push_back(statement());
+        if (isPropertyDecl()) fail(Err::MustBeInClass);
+        return false;
     }
 
     // procDecl := [Public [Default] | Private] (Sub | Function) name ['(' params ')'] block End (Sub |
@@ -193,8 +245,11 @@ class Parser {
         }
         if ((p->kind == ProcKind::PropertyLet || p->kind == ProcKind::PropertySet) && p->params.empty())
             fail(Err::PropertyNeedsArg);
-        endOfStatement();
+        // The body may start on the header's line: "Sub S() x = 1".
+        if (!startsStatement()) endOfStatementOrEnd();
+        ++m_inProc;
         block(p->body);
+        --m_inProc;
         if (kind() != Tok::End) fail(Err::ExpectedEnd);
         ++m_p;
         Err e = endKind == Tok::Sub        ? Err::ExpectedSub
@@ -233,9 +288,9 @@ class Parser {
                     ++m_p;
                 }
             }
-            if (kind() == Tok::Sub || kind() == Tok::Function || kind() == Tok::Property) {
+            if (kind() == Tok::Sub || kind() == Tok::Function || isPropertyDecl()) {
                 c->procs.push_back(procDecl(isPublic, isDefault, c.get()));
-            } else if (kind() == Tok::Dim || (hadAccess && kind() == Tok::Identifier)) {
+            } else if (kind() == Tok::Dim || (hadAccess && isName())) {
                 if (isDefault) fail(Err::DefaultOnlyOnGet);
                 accept(Tok::Dim);
                 do {
@@ -261,7 +316,7 @@ class Parser {
             } else {
                 fail(Err::ExpectedEnd);
             }
-            endOfStatement();
+            endOfStatementOrEnd();
         }
         m_unit.classes.push_back(std::move(c));
     }
@@ -278,9 +333,13 @@ class Parser {
             if (k == Tok::Eof || k == Tok::End || k == Tok::Else || k == Tok::ElseIf || k == Tok::Case ||
                 k == Tok::Loop || k == Tok::Next || k == Tok::Wend)
                 return;
+            if (m_inProc == 0 && declaration()) {
+                endOfStatementOrEnd();
+                continue;
+            }
             b.push_back(statement());
             if (kind() == Tok::Else) return;
-            endOfStatement();
+            endOfStatementOrEnd();
         }
     }
 
@@ -344,6 +403,9 @@ class Parser {
         }
         case Tok::Option:
             fail(Err::MustBeFirstStatement);
+        case Tok::Property:
+            if (isPropertyDecl()) fail(Err::ExpectedStatement);
+            return assignOrCall();
         case Tok::Identifier:
         case Tok::Dot:
         case Tok::Me:
@@ -492,7 +554,8 @@ class Parser {
         s->conds.push_back(expr());
         expect(Tok::Then, Err::ExpectedThen);
         s->blocks.emplace_back();
-        if (kind() != Tok::Newline && kind() != Tok::Colon && kind() != Tok::Eof) {
+        // Anything after Then on its line, even a lone ':', makes a one-line If.
+        if (kind() != Tok::Newline && kind() != Tok::Eof) {
             inlineStatements(s->blocks.back());
             if (accept(Tok::Else)) inlineStatements(s->elseBlock);
             if (kind() == Tok::End && peekKind() == Tok::If) m_p += 2; // tolerated "... End If" on the line
@@ -529,8 +592,8 @@ class Parser {
                 ++m_p;
                 continue;
             }
-            if (kind() == Tok::Newline || kind() == Tok::Eof || kind() == Tok::Else) return;
-            if (kind() == Tok::End && peekKind() == Tok::If) return;
+            if (kind() == Tok::Newline || kind() == Tok::Eof || kind() == Tok::Else || kind() == Tok::End)
+                return;
             fail(Err::ExpectedEndOfStatement);
         }
     }
@@ -556,7 +619,8 @@ class Parser {
             do
                 c.values.push_back(expr());
             while (accept(Tok::Comma));
-            if (!isSep() && kind() != Tok::Eof) fail(Err::ExpectedEndOfStatement);
+            // "Case 1  x = 200": the clause's first statement may share its line.
+            if (!isSep() && kind() != Tok::Eof && !startsStatement()) fail(Err::ExpectedEndOfStatement);
             block(c.body);
             s->cases.push_back(std::move(c));
         }
@@ -576,7 +640,7 @@ class Parser {
             auto s = std::make_unique<ForEachStmt>();
             s->line = line;
             s->col = col;
-            if (kind() != Tok::Identifier) fail(Err::ExpectedIdentifier);
+            if (!isName()) fail(Err::ExpectedIdentifier);
             auto n = std::make_unique<NameExpr>();
             at(*n);
             n->name = identifier();
@@ -590,7 +654,7 @@ class Parser {
         auto s = std::make_unique<ForStmt>();
         s->line = line;
         s->col = col;
-        if (kind() != Tok::Identifier) fail(Err::ExpectedIdentifier);
+        if (!isName()) fail(Err::ExpectedIdentifier);
         auto n = std::make_unique<NameExpr>();
         at(*n);
         n->name = identifier();
@@ -727,13 +791,16 @@ class Parser {
         return s;
     }
 
-    // callStmt := Call chain
+    // callStmt := Call (chain | '(' expr ')' postfix)
     StmtPtr callStmt() {
         auto s = std::make_unique<CallStmt>();
         at(*s);
         ++m_p;
-        if (kind() != Tok::Identifier && kind() != Tok::Dot && kind() != Tok::Me)
-            fail(Err::ExpectedIdentifier);
+        if (kind() == Tok::LParen) {
+            s->call = postfixExpr(); // Call (New C).S()
+            return s;
+        }
+        if (!isName() && kind() != Tok::Dot && kind() != Tok::Me) fail(Err::ExpectedIdentifier);
         s->call = chain();
         return s;
     }
@@ -825,6 +892,18 @@ class Parser {
         return postfix(std::move(e), lastParen);
     }
 
+    // "(f)(x)" and "((f)) (x)" call f: parentheses round a bare name that is
+    // called are dropped.
+    static ExprPtr calleeOf(ExprPtr e) {
+        const Expr* in = e.get();
+        while (in->kind == ExprKind::Paren)
+            in = static_cast<const ParenExpr*>(in)->inner.get();
+        if (in == e.get() || in->kind != ExprKind::Name) return e;
+        while (e->kind == ExprKind::Paren)
+            e = std::move(static_cast<ParenExpr*>(e.get())->inner);
+        return e;
+    }
+
     ExprPtr postfix(ExprPtr e, size_t* lastParen) {
         ChainDepth depth(*this);
         while (true) {
@@ -844,6 +923,7 @@ class Parser {
                 c->line = e->line;
                 c->col = e->col;
                 ++m_p;
+                e = calleeOf(std::move(e));
                 if (!accept(Tok::RParen)) {
                     while (true) {
                         if (kind() == Tok::Comma) {
@@ -1048,40 +1128,33 @@ class Parser {
         }
         return l;
     }
-    // unaryExpr := ('-' | '+') unaryExpr | Not notExpr | powExpr
+    // unaryExpr := Not notExpr | powExpr
     ExprPtr unaryExpr() {
-        if (kind() == Tok::Minus || kind() == Tok::Plus) {
-            Nest nest(*this);
-            auto u = std::make_unique<UnaryExpr>();
-            at(*u);
-            u->op = kind() == Tok::Minus ? Op::Neg : Op::Plus;
-            ++m_p;
-            u->operand = unaryExpr();
-            return u;
-        }
         if (kind() == Tok::Not) return notExpr();
         return powExpr();
     }
-    // powExpr := postfixExpr {'^' powOperand} ; powOperand := ('-' | '+') powOperand | postfixExpr
+    // powExpr := signed {'^' signed} ; signed := ('-' | '+') signed | postfixExpr
+    // A sign binds tighter than '^' here: -3^2 is 9.
     ExprPtr powExpr() {
-        ExprPtr l = postfixExpr();
+        ExprPtr l = signedOperand(true);
         ChainDepth d(*this);
         while (accept(Tok::Caret)) {
             d.step();
-            l = binary(Op::Pow, std::move(l), powOperand());
+            l = binary(Op::Pow, std::move(l), signedOperand(false));
         }
         return l;
     }
-    ExprPtr powOperand() {
+    ExprPtr signedOperand(bool allowNot) {
         if (kind() == Tok::Minus || kind() == Tok::Plus) {
             Nest nest(*this);
             auto u = std::make_unique<UnaryExpr>();
             at(*u);
             u->op = kind() == Tok::Minus ? Op::Neg : Op::Plus;
             ++m_p;
-            u->operand = powOperand();
+            u->operand = signedOperand(allowNot);
             return u;
         }
+        if (allowNot && kind() == Tok::Not) return notExpr();
         return postfixExpr();
     }
     // postfixExpr := primary { '.' name | '(' args ')' }
@@ -1099,7 +1172,8 @@ class Parser {
         case Tok::Date:
             return lit(tok().value);
         case Tok::String:
-            return lit(Value::string(std::move(m_toks[m_p].text)));
+            // Copied: "S (a) & b" parses "(a)" twice.
+            return lit(Value::string(m_toks[m_p].text));
         case Tok::True:
             return lit(Value::boolean(true));
         case Tok::False:
@@ -1127,6 +1201,7 @@ class Parser {
             return postfix(std::move(p), nullptr);
         }
         case Tok::Identifier:
+        case Tok::Property:
         case Tok::Dot:
         case Tok::Me:
             return chain();
@@ -1139,6 +1214,7 @@ class Parser {
     std::vector<Token> m_toks;
     size_t m_p = 0;
     int m_depth = 0;
+    int m_inProc = 0; // inside a procedure body: no nested declarations
 };
 
 } // namespace

@@ -39,6 +39,6 @@ CheckErr "Execute ""x = 1 / 0""", 11, "run-time error in Execute"
 CheckEq ErrOf("ExecuteGlobal ""If"""), CLng(1023), "syntax error in ExecuteGlobal"
 ' A text that fails while its names are resolved defines nothing, not even the procedure it
 ' was in the middle of (which would run with its faults unresolved).
-CheckErr "ExecuteGlobal ""Sub HalfDone()"" & vbCrLf & "".m a"" & vbCrLf & ""End Sub""", 505, "unqualified reference"
+CheckErr "ExecuteGlobal ""Sub HalfDone()"" & vbCrLf & ""Exit Do"" & vbCrLf & ""End Sub""", 1039, "Exit Do outside a loop"
 CheckErr "Set r = GetRef(""HalfDone"")", 5, "the procedure of a failed text is not defined"
 Finish
