@@ -27,12 +27,13 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
     : m_backend(backend), m_ui(backend, m_fonts),
       m_settings(options.settingsFile.empty() ? platform::SettingsStore::DefaultFile() : options.settingsFile),
       m_session(m_ui, m_settings), m_game(m_session, [this] { onGameUnloaded(); }),
-      m_welcome(m_session, {[this] { startGame(); }, {}}) {
+      m_welcome(m_session, {[this] { startGame(); }, [this] { m_game.ShowLoadGameWindow(false); }}) {
     keepPictureMemory();
     m_session.projectFolder = options.projectFolder;
     m_session.documentsFolder =
         options.documentsFolder.empty() ? platform::DocumentsFolder() : options.documentsFolder.string();
     m_session.scripts = &m_scripts;
+    m_game.setHideWelcome([this] { m_ui.hide(m_welcome.form()); });
 }
 
 // The windows are members destroyed before the window system: it lets go of them while they

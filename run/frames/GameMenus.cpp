@@ -7,6 +7,8 @@
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Keys.h"
 #include "run/state/Actions.h"
+#include "run/state/LoadGameWindow.h"
+#include "run/state/SaveGameWindow.h"
 #include "run/state/VariablesViewer.h"
 
 #include <algorithm>
@@ -182,8 +184,44 @@ void GameWindow::exitCommand() {
     if (answer == platform::kResultYes) StartUnloading();
 }
 
-void GameWindow::ShowLoadGameWindow() { m_s.note("ShowLoadGameWindow"); }
-void GameWindow::ShowSaveGameWindow() { m_s.note("ShowSaveGameWindow"); }
+namespace {
+
+// The frame timer and the timed events wait while a save or load window is open.
+struct GameOnHold {
+    GameOnHold(Session& s, GameWindow& game) : s(s), timer(*game.form().findTimer("Timer1")) {
+        ran = timer.enabled;
+        timer.setEnabled(false);
+        game.PauseTimedEvents();
+    }
+    void resume(GameWindow& game) {
+        timer.setEnabled(ran);
+        game.StartTimedEvents();
+    }
+    Session& s;
+    platform::TimerElement& timer;
+    bool ran = false;
+};
+
+} // namespace
+
+void GameWindow::ShowLoadGameWindow(bool abortIfATimerIsEnabled) {
+    if (abortIfATimerIsEnabled) {
+        for (const Element* t : m_form.arrayMembers("TimerObject")) {
+            if (static_cast<const platform::TimerElement*>(t)->isEnabled()) return;
+        }
+    }
+    GameOnHold hold(m_s, *this);
+    if (!m_loadWindow) m_loadWindow = std::make_unique<LoadGameWindow>(m_s, *this, m_hideWelcome);
+    // A loaded game has started its own timers; a cancelled window gives these back.
+    if (!m_loadWindow->showModal()) hold.resume(*this);
+}
+
+void GameWindow::ShowSaveGameWindow() {
+    GameOnHold hold(m_s, *this);
+    if (!m_saveWindow) m_saveWindow = std::make_unique<SaveGameWindow>(m_s, *this);
+    m_saveWindow->showModal();
+    hold.resume(*this);
+}
 
 void GameWindow::executeCodeCommand() {
     std::string last = m_s.getUserSetting("ExecuteVBScriptCode", "");

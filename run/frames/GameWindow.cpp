@@ -1,6 +1,8 @@
 // The game window's elements, layout, keys, frame timer, history and unloading.
 #include "run/frames/GameWindow.h"
 
+#include "run/state/LoadGameWindow.h"
+#include "run/state/SaveGameWindow.h"
 #include "run/core/Scripts.h"
 #include "run/core/Session.h"
 #include "run/media/AudioChannels.h"
@@ -10,6 +12,8 @@
 #include "run/project/DisplayResolution.h"
 #include "run/project/FileLookup.h"
 #include "run/state/Inventory.h"
+#include "run/state/LoadGameWindow.h"
+#include "run/state/SaveGameWindow.h"
 
 #include <algorithm>
 

@@ -17,6 +17,8 @@ namespace run {
 
 struct Session;
 class Inventory;
+class SaveGameWindow;
+class LoadGameWindow;
 
 class GameWindow {
   public:
@@ -53,9 +55,12 @@ class GameWindow {
     void FramesHistoryAdd(const std::string& frameName);
     // Ends the game: the quitting flag, a disabled window, and the unload 500 ms later.
     void StartUnloading();
-    // The load and save windows (placeholders until saved games are built: they only note).
-    void ShowLoadGameWindow();
+    // The load and save windows, modal; the frame timer and the timed events wait meanwhile.
+    // With `abortIfATimerIsEnabled`, a running script timer keeps the load window closed.
+    void ShowLoadGameWindow(bool abortIfATimerIsEnabled = false);
     void ShowSaveGameWindow();
+    // How a loaded game hides the welcome window (set by the player).
+    void setHideWelcome(std::function<void()> hide) { m_hideWelcome = std::move(hide); }
     // 0: not decided since the reset, 1: off, 2: scripts reach every element by its name.
     int controlsReferenceMode() const { return m_controlsReferenceMode; }
     void setControlsReferenceMode(int mode) { m_controlsReferenceMode = mode; }
@@ -174,6 +179,9 @@ class GameWindow {
     std::vector<TimedEventEntry> m_timedEvents;   // entry n is TimedEvent(n)
     std::optional<std::pair<std::string, std::string>> m_listFile;   // frame name, its list file
     std::optional<std::pair<std::string, int>> m_transitionDestination;
+    std::function<void()> m_hideWelcome;
+    std::unique_ptr<SaveGameWindow> m_saveWindow;
+    std::unique_ptr<LoadGameWindow> m_loadWindow;
     platform::PicturePtr m_defaultIcon;   // the default pointer's picture, read once per name
     std::string m_defaultIconName;
 };
