@@ -238,6 +238,8 @@ int16_t toInteger(const Value& v) {
 }
 
 uint8_t toByte(const Value& v) {
+    // True is all bits set, so its Byte is 255 rather than an Overflow of -1.
+    if (v.type() == VarType::Boolean) return v.asBoolean() ? 255 : 0;
     return uint8_t(checkedRange(toDouble(v), 0, 255));
 }
 

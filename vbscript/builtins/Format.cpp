@@ -101,9 +101,11 @@ struct Style {
 };
 
 // The value and the four optional arguments shared by the number formats.
+// A Null value is a Type mismatch: it is converted like any other.
 double readArgs(Interp& rt, std::span<Value> a, Style& style) {
+    rejectNull(a, {1, 2, 3, 4});
     Value v = argScalar(rt, a, 0);
-    if (v.isNull()) throwError(Err::InvalidNull);
+    if (v.isNull()) throwError(Err::TypeMismatch);
     double x;
     if (v.isString()) {
         if (!parseNumber(v.asString(), x)) throwError(Err::TypeMismatch);
@@ -165,8 +167,9 @@ Value formatPercentFn(Interp& rt, std::span<Value> a) {
 }
 
 Value formatDateTimeFn(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {1});
     Value v = argScalar(rt, a, 0);
-    if (v.isNull()) throwError(Err::InvalidNull);
+    if (v.isNull()) throwError(Err::TypeMismatch);
     double d = toDate(v);
     if (!serialInRange(d)) throwError(Err::Overflow);
     int32_t form = hasArg(a, 1) ? argLong(rt, a, 1) : 0;
