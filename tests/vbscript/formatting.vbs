@@ -83,6 +83,8 @@ CheckEq FormatDateTime(CDate(-1.25), vbShortDate), "12/29/1899", "before 1899"
 CheckErr "x = FormatDateTime(#1/2/2003#, 5)", 5, "unknown form"
 CheckErr "x = FormatDateTime(""abc"")", 13, "text not a date"
 CheckErr "x = FormatDateTime(Null)", 13, "Null date"
+CheckErr "x = FormatPercent(Null)", 13, "percent of Null"
+CheckErr "x = FormatNumber(""x"", Null)", 94, "Null digits before a bad number"
 
 ' ---- Many values: the text reads back as the rounded number ----
 Dim i, x, formatBad

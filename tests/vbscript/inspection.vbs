@@ -164,5 +164,8 @@ CheckEq vbYesNoCancel + vbQuestion + vbDefaultButton2, 291, "MsgBox constants ad
 CheckEq vbNullChar, ChrW(0), "vbNullChar"
 CheckEq vbCrLf, vbCr & vbLf, "vbCrLf"
 CheckEq vbTextCompare, 1, "vbTextCompare"
+CheckEq vbDatabaseCompare, 2, "vbDatabaseCompare"
+CheckEq vbBlack, CLng(0), "vbBlack is a Long"
+CheckEq vbRed, CLng(255), "vbRed is a Long"
 CheckErr "vbRed = 1", 501, "a constant cannot be assigned"
 Finish

@@ -129,12 +129,36 @@ CheckErr "x = Asc(Null)", 94, "Asc of Null"
 CheckErr "x = AscW("""")", 5, "AscW of an empty text"
 CheckErr "x = Chr(Null)", 94, "Chr of Null"
 
+' Arguments that may not be Null are checked first; a Null passed through comes last.
+CheckErr "x = InStrRev(""abcd"", Null, 2, 0)", 94, "InStrRev of Null"
+CheckErr "x = Mid(""test"", 0, Null)", 94, "Mid with a Null length before its bad start"
+CheckErr "x = Mid(""test"", ""a"", Null)", 94, "Mid with a Null length before its bad start type"
+CheckErr "x = Mid(Null, 0)", 5, "Mid of Null from 0"
+CheckErr "x = Left(Null, -1)", 5, "Left of Null with a negative length"
+CheckErr "x = Right(Null, -1)", 5, "Right of Null with a negative length"
+CheckErr "x = InStr(0, ""a"", ""b"", Null)", 94, "InStr with a Null compare before its bad start"
+CheckErr "x = Split(""a"", ""-"", -42, Null)", 94, "Split with a Null compare"
+
 ' Byte forms: two bytes per character.
 CheckEq LenB("abc"), CLng(6), "LenB"
 CheckEq LeftB("abc", 4), "ab", "LeftB"
 CheckEq RightB("abc", 2), "c", "RightB"
 CheckEq MidB("abcd", 3, 4), "bc", "MidB"
 CheckEq LenB(Null), Null, "LenB of Null"
+' Odd byte counts stay odd: the last byte is half a character.
+CheckEq LenB(LeftB("ABC", 3)), CLng(3), "LeftB of an odd count"
+CheckEq LenB(ChrB(65)), CLng(1), "ChrB is one byte"
+CheckEq Len(ChrB(65)), CLng(0), "one byte is no whole character"
+CheckEq AscB(ChrB(200)), CByte(200), "AscB of ChrB"
+CheckEq MidB("ABC", 2, 2), ChrW(&H4200), "MidB across characters"
+CheckEq LenB(RightB("ABC", 3)), CLng(3), "RightB of an odd count"
+CheckEq AscB(RightB("ABC", 3)), CByte(0), "RightB starts inside a character"
+CheckEq InStrB("abc", "b"), CLng(3), "InStrB counts bytes"
+CheckEq InStrB(4, "abcb", "b"), CLng(7), "InStrB from a byte position"
+CheckEq InStrB("abc", ChrB(0)), CLng(2), "InStrB finds a high byte"
+CheckEq InStrB(Null, "a"), Null, "InStrB in Null"
+CheckErr "x = ChrB(256)", 6, "ChrB(256)"
+CheckErr "x = InStrB(0, ""a"", ""a"")", 5, "InStrB from 0"
 
 ' Escape / Unescape.
 CheckEq Escape("AZaz09@*_+-./"), "AZaz09@*_+-./", "Escape leaves the safe characters"
