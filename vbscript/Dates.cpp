@@ -341,10 +341,12 @@ struct DateNum {
 
 // The calendar day of up to three numbers and a month name, or false. Day
 // and month come in the locale's order; with slashes or dashes a pair that
-// only fits the other way round is read that way, with points it is no date.
-bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, DateOrder order, int64_t& day) {
+// only fits the other way round is read that way, with points only when
+// lenient (date literals: one the other way round stays valid code).
+bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, DateOrder order, bool lenient,
+                int64_t& day) {
     const bool dayFirst = order == DateOrder::DayMonthYear;
-    const bool mayTurn = firstSep != '.';
+    const bool mayTurn = lenient || firstSep != '.';
     auto isYear = [](const DateNum& x) { return x.digits >= 3 || x.value > 31; };
     int64_t m = 0, d = 1;
     const DateNum* year = nullptr; // nullptr: this year
@@ -396,13 +398,7 @@ bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, DateO
     return true;
 }
 
-} // namespace
-
-bool parseDate(std::u16string_view s, double& out) {
-    return parseDate(s, out, englishUS());
-}
-
-bool parseDate(std::u16string_view s, double& out, const LocaleInfo& loc) {
+bool parseDateIn(std::u16string_view s, double& out, const LocaleInfo& loc, bool lenient) {
     std::vector<DateTok> toks;
     if (!tokenize(s, toks)) return false;
     DateNum nums[3];
@@ -469,7 +465,7 @@ bool parseDate(std::u16string_view s, double& out, const LocaleInfo& loc) {
     }
     int64_t day = 0;
     if (count || month) {
-        if (!resolveDay(nums, count, month, firstSep, loc.order, day)) return false;
+        if (!resolveDay(nums, count, month, firstSep, loc.order, lenient, day)) return false;
     } else if (!timeCount) {
         return false;
     }
@@ -485,6 +481,16 @@ bool parseDate(std::u16string_view s, double& out, const LocaleInfo& loc) {
     }
     out = joinDate(day, secs);
     return true;
+}
+
+} // namespace
+
+bool parseDate(std::u16string_view s, double& out) {
+    return parseDateIn(s, out, englishUS(), true);
+}
+
+bool parseDate(std::u16string_view s, double& out, const LocaleInfo& locale) {
+    return parseDateIn(s, out, locale, false);
 }
 
 } // namespace vbs

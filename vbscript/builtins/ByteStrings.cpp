@@ -9,6 +9,7 @@
 #include "../Interp.h"
 
 #include <algorithm>
+#include <string>
 
 namespace vbs {
 
@@ -26,6 +27,14 @@ size_t byteLength(const Value& s) {
 uint8_t byteAt(const std::u16string& t, size_t i) {
     char16_t c = t[i / 2];
     return uint8_t(i % 2 ? c >> 8 : c & 0xFF);
+}
+
+// The first count bytes of t, one char each.
+std::string bytesOf(const std::u16string& t, size_t count) {
+    std::string out(count, '\0');
+    for (size_t i = 0; i < count; ++i)
+        out[i] = char(byteAt(t, i));
+    return out;
 }
 
 // count bytes of s from byte offset from, both cut to what s holds.
@@ -111,15 +120,11 @@ Value inStrB(Interp& rt, std::span<Value> a) {
     size_t hl = byteLength(h), nl = byteLength(n);
     if (hl == 0 || size_t(start) > hl + (nl == 0 ? 1 : 0)) return Value::longv(0);
     if (nl == 0) return Value::longv(int32_t(start));
-    const std::u16string ht = text ? foldText(h.asString()) : h.asString();
-    const std::u16string nt = text ? foldText(n.asString()) : n.asString();
-    for (size_t p = size_t(start - 1); p + nl <= hl; ++p) {
-        size_t k = 0;
-        while (k < nl && byteAt(ht, p + k) == byteAt(nt, k))
-            ++k;
-        if (k == nl) return Value::longv(int32_t(p + 1));
-    }
-    return Value::longv(0);
+    rt.checkMemory(hl + nl);
+    const std::string hb = bytesOf(text ? foldText(h.asString()) : h.asString(), hl);
+    const std::string nb = bytesOf(text ? foldText(n.asString()) : n.asString(), nl);
+    size_t p = hb.find(nb, size_t(start - 1));
+    return Value::longv(p == std::string::npos ? 0 : int32_t(p + 1));
 }
 
 Value ascB(Interp& rt, std::span<Value> a) {
