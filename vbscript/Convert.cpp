@@ -53,6 +53,8 @@ bool parseNumber(std::u16string_view s, double& out) {
     const LocaleInfo& l = loc ? *loc : englishUS();
     const char16_t point = l.decimal, group = l.group;
     const std::u16string_view symbol = l.currency;
+    // Where amounts are written "1 $" or "$ 1" a blank may stand between symbol and number.
+    const bool spacedSymbol = l.currencyPositive >= 2;
     size_t i = 0, n = s.size();
     while (i < n && isBlank(s[i]))
         ++i;
@@ -101,7 +103,7 @@ bool parseNumber(std::u16string_view s, double& out) {
         } else if (size_t k = money ? 0 : currencyAt(s, j, symbol)) {
             money = true;
             j += k - 1;
-            while (j + 1 < n && isBlank(s[j + 1]))
+            while (spacedSymbol && j + 1 < n && isBlank(s[j + 1]))
                 ++j;
         } else
             break;
@@ -137,7 +139,7 @@ bool parseNumber(std::u16string_view s, double& out) {
     }
     if (!money) {
         size_t k = j;
-        while (k < n && isBlank(s[k]))
+        while (spacedSymbol && k < n && isBlank(s[k]))
             ++k;
         if (size_t len = k < n ? currencyAt(s, k, symbol) : 0) {
             money = true;

@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
