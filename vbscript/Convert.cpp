@@ -3,8 +3,10 @@
 #include "Dates.h"
 
 #include "Errors.h"
+#include "Locale.h"
 #include "Object.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <climits>
 #include <cmath>
@@ -37,7 +39,22 @@ double roundHalfEven(double x) {
     return std::nearbyint(x);
 }
 
+namespace {
+
+// The length of the currency symbol when it stands at s[j], else 0.
+size_t currencyAt(std::u16string_view s, size_t j, std::u16string_view symbol) {
+    return s.substr(j, symbol.size()) == symbol ? symbol.size() : 0;
+}
+
+} // namespace
+
 bool parseNumber(std::u16string_view s, double& out) {
+    const LocaleInfo* loc = activeLocaleOverride();
+    const LocaleInfo& l = loc ? *loc : englishUS();
+    const char16_t point = l.decimal, group = l.group;
+    const std::u16string_view symbol = l.currency;
+    // Where amounts are written "1 $" or "$ 1" a blank may stand between symbol and number.
+    const bool spacedSymbol = l.currencyPositive >= 2;
     size_t i = 0, n = s.size();
     while (i < n && isBlank(s[i]))
         ++i;
@@ -67,8 +84,9 @@ bool parseNumber(std::u16string_view s, double& out) {
         out = shortForm && acc <= 0xFFFF ? double(int16_t(uint16_t(acc))) : double(int32_t(uint32_t(acc)));
         return true;
     }
-    // Decimal form. A sign may lead or trail, parentheses mean negative, a
-    // currency sign may stand before the digits and commas group thousands.
+    // Decimal form. A sign may lead or trail, parentheses mean negative, the
+    // currency symbol may stand before or after the digits and the locale's
+    // group separator (a comma here) groups thousands.
     std::string buf;
     buf.reserve(n - i + 2);
     bool paren = false, sign = false, money = false;
@@ -82,19 +100,24 @@ bool parseNumber(std::u16string_view s, double& out) {
         else if ((c == '+' || c == '-') && !sign && !paren) {
             sign = true;
             signChar = char(c);
-        } else if (c == '$' && !money)
+        } else if (size_t k = money ? 0 : currencyAt(s, j, symbol)) {
             money = true;
-        else
+            j += k - 1;
+            while (spacedSymbol && j + 1 < n && isBlank(s[j + 1]))
+                ++j;
+        } else
             break;
     }
     buf.push_back(paren ? '-' : signChar);
     bool digits = false;
-    while (j < n && ((s[j] >= '0' && s[j] <= '9') || (s[j] == ',' && digits))) {
-        if (s[j] != ',') buf.push_back(char(s[j]));
+    // A no-break space groups thousands in French; a plain space does there too.
+    auto isGroup = [&](char16_t c) { return c == group || (group == 0xA0 && c == u' '); };
+    while (j < n && ((s[j] >= '0' && s[j] <= '9') || (digits && isGroup(s[j])))) {
+        if (!isGroup(s[j])) buf.push_back(char(s[j]));
         digits = true;
         ++j;
     }
-    if (j < n && s[j] == '.') {
+    if (j < n && s[j] == point) {
         buf.push_back('.');
         ++j;
         while (j < n && s[j] >= '0' && s[j] <= '9') {
@@ -114,9 +137,14 @@ bool parseNumber(std::u16string_view s, double& out) {
         }
         if (!exp) return false;
     }
-    if (j < n && !money && s[j] == '$') {
-        money = true;
-        ++j;
+    if (!money) {
+        size_t k = j;
+        while (spacedSymbol && k < n && isBlank(s[k]))
+            ++k;
+        if (size_t len = k < n ? currencyAt(s, k, symbol) : 0) {
+            money = true;
+            j = k + len;
+        }
     }
     if (j < n && !sign && !paren && (s[j] == '+' || s[j] == '-')) {
         buf[0] = char(s[j]);
@@ -238,6 +266,8 @@ int16_t toInteger(const Value& v) {
 }
 
 uint8_t toByte(const Value& v) {
+    // True is all bits set, so its Byte is 255 rather than an Overflow of -1.
+    if (v.type() == VarType::Boolean) return v.asBoolean() ? 255 : 0;
     return uint8_t(checkedRange(toDouble(v), 0, 255));
 }
 
@@ -251,7 +281,7 @@ int64_t toCurrency(const Value& v) {
 double toDate(const Value& v) {
     if (v.type() == VarType::String) {
         double d;
-        if (parseDate(v.asString(), d)) return d;
+        if (parseDate(v.asString(), d, activeLocale())) return d;
         if (!parseNumber(v.asString(), d)) mismatch();
         if (!serialInRange(d)) throwError(Err::Overflow);
         return d;
@@ -290,6 +320,7 @@ std::u16string formatNumber(double x, int precision) {
     std::u16string r;
     for (const char* p = buf; *p; ++p)
         r.push_back(char16_t(*p));
+    if (const LocaleInfo* loc = activeLocaleOverride()) std::replace(r.begin(), r.end(), u'.', loc->decimal);
     return r;
 }
 
@@ -307,7 +338,9 @@ std::u16string formatCurrency(int64_t scaled) {
         s += f;
     }
     if (neg) s = "-" + s;
-    return std::u16string(s.begin(), s.end());
+    std::u16string r(s.begin(), s.end());
+    if (const LocaleInfo* loc = activeLocaleOverride()) std::replace(r.begin(), r.end(), u'.', loc->decimal);
+    return r;
 }
 
 std::u16string toString(const Value& v) {

@@ -22,14 +22,21 @@ std::u16string toString(const Value& v);
 // Empty -> Integer 0, String -> Double (Type mismatch when not numeric).
 Value toArithmetic(const Value& v);
 
-// Parses a numeric string as the classic engine does (English, United States):
+struct LocaleInfo;
+
+// Parses a numeric string as the classic engine does, with the separators and
+// currency symbol of the active locale (Locale.h; English (United States) here):
 // blanks around, a leading or trailing sign or parentheses, a "$", thousands
 // commas, decimals, exponent, &H / &O prefixes. False when it is not a number.
 bool parseNumber(std::u16string_view s, double& out);
-// Parses a date / time string ("1/2/2003", "2003-01-02 10:30", "10:30 PM").
+// Parses a date / time string ("1/2/2003", "2003-01-02 10:30", "10:30 PM")
+// in the locale's order of day and month and with its month names; without
+// one, in English (United States), as date literals are read whatever the locale.
 bool parseDate(std::u16string_view s, double& out);
+bool parseDate(std::u16string_view s, double& out, const LocaleInfo& locale);
 
 double roundHalfEven(double x);
+// The texts of CStr, in the active locale.
 std::u16string formatNumber(double x, int precision); // precision 15: Double, 7: Single
 std::u16string formatCurrency(int64_t scaled);
 std::u16string formatDate(double d);

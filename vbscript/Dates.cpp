@@ -1,12 +1,12 @@
 // Serial dates (days since 30 Dec 1899, time as the fraction) to and from
-// calendar dates, and the classic date texts of the English (United States) locale.
+// calendar dates, and the classic date texts in the active locale.
 #include "Dates.h"
 
 #include "Convert.h"
+#include "Locale.h"
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -34,28 +34,37 @@ int64_t daysFromCivil(int64_t y, unsigned m, unsigned d) {
 
 const int64_t kEpoch = daysFromCivil(1899, 12, 30);
 
-const char16_t* const kMonths[] = {u"January",   u"February", u"March",    u"April",
-                                   u"May",       u"June",     u"July",     u"August",
-                                   u"September", u"October",  u"November", u"December"};
-const char16_t* const kWeekdays[] = {u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
-                                     u"Thursday", u"Friday", u"Saturday"};
+// Letters of the date words: ASCII and the accented Latin ones (März, août).
+bool isLetter(char16_t c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+           (c >= 0xC0 && c < 0x250 && c != 0xD7 && c != 0xF7);
+}
 
-// A word naming one of names: the whole name or at least its first three letters.
-int nameIndex(std::u16string_view w, const char16_t* const* names, int count) {
-    if (w.size() < 3) return 0;
-    auto l = lowerName(w);
+// A word naming one of names: the whole name, at least its first three letters,
+// or one of the abbreviations (whose closing point the word may leave off).
+int nameIndex(std::u16string_view w, const char16_t* const* names, const char16_t* const* shortNames,
+              int count) {
+    auto l = foldText(w);
     for (int i = 0; i < count; ++i) {
-        auto n = lowerName(names[i]);
-        if (l.size() <= n.size() && n.compare(0, l.size(), l) == 0) return i + 1;
+        auto n = foldText(names[i]);
+        if (l.size() >= 3 && l.size() <= n.size() && n.compare(0, l.size(), l) == 0) return i + 1;
+        auto a = foldText(shortNames[i]);
+        if (!a.empty() && a.back() == u'.') a.pop_back();
+        if (l == a) return i + 1;
     }
     return 0;
 }
 
-std::u16string ascii(const char* s) {
-    std::u16string r;
-    for (; *s; ++s)
-        r.push_back(char16_t(*s));
-    return r;
+// A month named in the locale's language or in English.
+int monthIndex(std::u16string_view w, const LocaleInfo& loc) {
+    if (int m = nameIndex(w, loc.months, loc.monthsShort, 12)) return m;
+    const LocaleInfo& en = englishUS();
+    return &loc == &en ? 0 : nameIndex(w, en.months, en.monthsShort, 12);
+}
+
+bool isWeekdayName(std::u16string_view w, const LocaleInfo& loc) {
+    const LocaleInfo& en = englishUS();
+    return nameIndex(w, loc.days, loc.daysShort, 7) || nameIndex(w, en.days, en.daysShort, 7);
 }
 
 int64_t currentYear() {
@@ -163,67 +172,112 @@ DateParts dateParts(double d) {
 // ---- names and texts ----
 
 std::u16string monthNameText(int month, bool abbreviate) {
-    std::u16string n = kMonths[(month - 1) % 12];
-    return abbreviate ? n.substr(0, 3) : n;
+    const LocaleInfo& loc = activeLocale();
+    return (abbreviate ? loc.monthsShort : loc.months)[(month - 1) % 12];
 }
 
 std::u16string weekdayNameText(int weekday, bool abbreviate) {
-    std::u16string n = kWeekdays[(weekday - 1) % 7];
-    return abbreviate ? n.substr(0, 3) : n;
+    const LocaleInfo& loc = activeLocale();
+    return (abbreviate ? loc.daysShort : loc.days)[(weekday - 1) % 7];
 }
 
 namespace {
 
-std::u16string shortDateText(const DayTime& t) {
-    Civil c = civilFromDay(t.day);
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%d/%d/%lld", c.month, c.day, static_cast<long long>(c.year));
-    return ascii(buf);
+void appendNumber(std::u16string& out, int64_t v, bool twoDigits) {
+    if (twoDigits && v < 10) out += u'0';
+    std::string s = std::to_string(v);
+    out.append(s.begin(), s.end());
 }
 
-std::u16string longTimeText(const DayTime& t) {
+// Writes a date picture (Locale.h) for a day and time.
+std::u16string pictureText(const DayTime& t, std::u16string_view pic, const LocaleInfo& loc) {
+    Civil c = civilFromDay(t.day);
     int h = int(t.secs / 3600);
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%d:%02d:%02d %s", h % 12 == 0 ? 12 : h % 12, int(t.secs / 60 % 60),
-                  int(t.secs % 60), h < 12 ? "AM" : "PM");
-    return ascii(buf);
+    std::u16string out;
+    for (size_t i = 0; i < pic.size();) {
+        char16_t ch = pic[i];
+        if (ch == u'\'') {
+            size_t e = pic.find(u'\'', i + 1);
+            if (e == std::u16string_view::npos) e = pic.size();
+            out.append(pic.substr(i + 1, e - i - 1));
+            i = e + 1;
+            continue;
+        }
+        size_t run = 1;
+        while (i + run < pic.size() && pic[i + run] == ch)
+            ++run;
+        switch (ch) {
+        case u'd':
+            if (run <= 2)
+                appendNumber(out, c.day, run == 2);
+            else
+                out += (run == 3 ? loc.daysShort : loc.days)[weekdayOfDay(t.day) - 1];
+            break;
+        case u'M':
+            if (run <= 2)
+                appendNumber(out, c.month, run == 2);
+            else
+                out += (run == 3 ? loc.monthsShort : loc.months)[c.month - 1];
+            break;
+        case u'y':
+            if (run <= 2)
+                appendNumber(out, c.year % 100, true);
+            else
+                appendNumber(out, c.year, false);
+            break;
+        case u'h':
+            appendNumber(out, h % 12 == 0 ? 12 : h % 12, run >= 2);
+            break;
+        case u'H':
+            appendNumber(out, h, run >= 2);
+            break;
+        case u'm':
+            appendNumber(out, t.secs / 60 % 60, run >= 2);
+            break;
+        case u's':
+            appendNumber(out, t.secs % 60, run >= 2);
+            break;
+        case u't':
+            out += run >= 2 ? (h < 12 ? u"AM" : u"PM") : (h < 12 ? u"A" : u"P");
+            break;
+        default:
+            out.append(run, ch);
+            break;
+        }
+        i += run;
+    }
+    return out;
 }
 
 } // namespace
 
 std::u16string formatDate(double d) {
     // Midnight shows the date alone, day zero the time alone.
+    const LocaleInfo& loc = activeLocale();
     DayTime t = splitDate(d);
     bool showDate = t.day != 0;
     bool showTime = t.secs != 0 || !showDate;
     std::u16string out;
-    if (showDate) out = shortDateText(t);
+    if (showDate) out = pictureText(t, loc.shortDate, loc);
     if (showTime) {
         if (!out.empty()) out += u' ';
-        out += longTimeText(t);
+        out += pictureText(t, loc.longTime, loc);
     }
     return out;
 }
 
 std::u16string formatDateForm(double serial, DateForm form) {
+    const LocaleInfo& loc = activeLocale();
     DayTime t = splitDate(serial);
     switch (form) {
-    case DateForm::LongDate: {
-        Civil c = civilFromDay(t.day);
-        char buf[48];
-        std::snprintf(buf, sizeof buf, " %02d, %lld", c.day, static_cast<long long>(c.year));
-        return weekdayNameText(weekdayOfDay(t.day), false) + u", " + monthNameText(c.month, false) +
-               ascii(buf);
-    }
+    case DateForm::LongDate:
+        return pictureText(t, loc.longDate, loc);
     case DateForm::ShortDate:
-        return shortDateText(t);
+        return pictureText(t, loc.shortDate, loc);
     case DateForm::LongTime:
-        return longTimeText(t);
-    case DateForm::ShortTime: {
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "%02d:%02d", int(t.secs / 3600), int(t.secs / 60 % 60));
-        return ascii(buf);
-    }
+        return pictureText(t, loc.longTime, loc);
+    case DateForm::ShortTime:
+        return pictureText(t, u"HH:mm", loc);
     case DateForm::General:
         break;
     }
@@ -257,9 +311,9 @@ bool tokenize(std::u16string_view s, std::vector<DateTok>& toks) {
                 ++i;
             }
             toks.push_back(t);
-        } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+        } else if (isLetter(c)) {
             size_t b = i;
-            while (i < s.size() && ((s[i] >= 'a' && s[i] <= 'z') || (s[i] >= 'A' && s[i] <= 'Z')))
+            while (i < s.size() && isLetter(s[i]))
                 ++i;
             DateTok t;
             t.kind = DateTok::Word;
@@ -284,8 +338,14 @@ struct DateNum {
     int digits;
 };
 
-// The calendar day of up to three numbers and a month name, or false.
-bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, int64_t& day) {
+// The calendar day of up to three numbers and a month name, or false. Day
+// and month come in the locale's order; with slashes or dashes a pair that
+// only fits the other way round is read that way, with points only when
+// lenient (date literals: one the other way round stays valid code).
+bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, DateOrder order, bool lenient,
+                int64_t& day) {
+    const bool dayFirst = order == DateOrder::DayMonthYear;
+    const bool mayTurn = lenient || firstSep != '.';
     auto isYear = [](const DateNum& x) { return x.digits >= 3 || x.value > 31; };
     int64_t m = 0, d = 1;
     const DateNum* year = nullptr; // nullptr: this year
@@ -309,10 +369,10 @@ bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, int64
             m = n[1].value;
             d = n[2].value;
         } else {
-            m = n[0].value;
-            d = n[1].value;
+            m = n[dayFirst ? 1 : 0].value;
+            d = n[dayFirst ? 0 : 1].value;
             year = &n[2];
-            if (m > 12 && d <= 12) std::swap(m, d);
+            if (mayTurn && m > 12 && d <= 12) std::swap(m, d);
         }
     } else if (count == 2 && (firstSep == '/' || firstSep == '-')) {
         // Month and day of this year, or month and year.
@@ -323,8 +383,8 @@ bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, int64
             m = n[0].value;
             year = &n[1];
         } else {
-            m = n[0].value;
-            d = n[1].value;
+            m = n[dayFirst ? 1 : 0].value;
+            d = n[dayFirst ? 0 : 1].value;
             if (m > 12 && d <= 12) std::swap(m, d);
         }
     } else {
@@ -337,9 +397,7 @@ bool resolveDay(const DateNum* n, int count, int month, char16_t firstSep, int64
     return true;
 }
 
-} // namespace
-
-bool parseDate(std::u16string_view s, double& out) {
+bool parseDateIn(std::u16string_view s, double& out, const LocaleInfo& loc, bool lenient) {
     std::vector<DateTok> toks;
     if (!tokenize(s, toks)) return false;
     DateNum nums[3];
@@ -379,12 +437,14 @@ bool parseDate(std::u16string_view s, double& out) {
                     if (k == 0 || toks[k - 1].kind != DateTok::Num || !count) return false;
                     time[timeCount++] = nums[--count].value;
                 }
-            } else if (int m = nameIndex(t.word, kMonths, 12)) {
+            } else if (int m = monthIndex(t.word, loc)) {
                 if (month) return false;
                 month = m;
                 sawName = true;
-            } else if (nameIndex(t.word, kWeekdays, 7)) {
+            } else if (isWeekdayName(t.word, loc)) {
                 // A weekday name ("Thursday, January 02, 2003") adds nothing.
+            } else if (loc.filler && equalsNoCase(t.word, loc.filler)) {
+                // "15 de marzo de 2026"
             } else {
                 return false;
             }
@@ -392,16 +452,19 @@ bool parseDate(std::u16string_view s, double& out) {
             // A date separator sits between two parts of the date.
             if (t.sep == ':' || !prevDatePart || k + 1 >= toks.size() || toks[k + 1].kind == DateTok::Sep)
                 return false;
-            if (toks[k - 1].kind == DateTok::Word && !nameIndex(toks[k - 1].word, kMonths, 12)) return false;
+            if (toks[k - 1].kind == DateTok::Word) {
+                if (!monthIndex(toks[k - 1].word, loc)) return false;
+                if (t.sep == '.') continue; // the point of an abbreviation ("Jan. 2", "janv.")
+            }
             if (!firstSep) firstSep = t.sep;
-            if (t.sep == '.' && !sawName && count == 1 &&
+            if (t.sep == '.' && !sawName && count == 1 && toks[k + 1].kind == DateTok::Num &&
                 !(k + 3 < toks.size() && toks[k + 2].kind == DateTok::Sep))
                 return false; // "1.5" is a number, not a date
         }
     }
     int64_t day = 0;
     if (count || month) {
-        if (!resolveDay(nums, count, month, firstSep, day)) return false;
+        if (!resolveDay(nums, count, month, firstSep, loc.order, lenient, day)) return false;
     } else if (!timeCount) {
         return false;
     }
@@ -417,6 +480,16 @@ bool parseDate(std::u16string_view s, double& out) {
     }
     out = joinDate(day, secs);
     return true;
+}
+
+} // namespace
+
+bool parseDate(std::u16string_view s, double& out) {
+    return parseDateIn(s, out, englishUS(), true);
+}
+
+bool parseDate(std::u16string_view s, double& out, const LocaleInfo& locale) {
+    return parseDateIn(s, out, locale, false);
 }
 
 } // namespace vbs

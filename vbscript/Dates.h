@@ -1,7 +1,7 @@
 #pragma once
 // Calendar arithmetic on serial dates for the date built-ins: a serial split
 // into its calendar day and second of the day, day numbers of any year, the
-// English (United States) names and the fixed date / time text patterns.
+// day and month names and the date / time texts of the active locale.
 // The basic conversions (parseDate, formatDate, dateParts) stay in Convert.h.
 #include <cstdint>
 #include <string>
@@ -48,7 +48,7 @@ int64_t windowYear(int64_t year);
 std::u16string monthNameText(int month, bool abbreviate);     // month 1..12
 std::u16string weekdayNameText(int weekday, bool abbreviate); // 1 = Sunday
 
-// FormatDateTime's named forms in English (United States).
+// FormatDateTime's named forms in the active locale.
 enum class DateForm { General = 0, LongDate = 1, ShortDate = 2, LongTime = 3, ShortTime = 4 };
 std::u16string formatDateForm(double serial, DateForm form);
 

@@ -2,6 +2,7 @@
 #include "Interp.h"
 
 #include "Convert.h"
+#include "Locale.h"
 #include "Parser.h"
 #include "objects/Classic.h"
 
@@ -158,6 +159,8 @@ void Interp::output(std::u16string_view text) {
 }
 
 bool Interp::enter(void (*body)(void*), void* ctx, ScriptError& err) {
+    // The conversions follow this engine's locale while it runs.
+    LocaleScope localeScope(&m_locale);
     bool outer = m_depth == 0;
     Frame* frame = m_frame;
     const Stmt* stmt = m_stmt;
@@ -435,6 +438,7 @@ bool Interp::reset() {
     m_err->clear();
     m_lastError = ErrorInfo();
     m_rndState = kRndStart;
+    m_locale = nullptr;
     m_frame = nullptr;
     m_stmt = nullptr;
     m_interruptRequested.store(false, std::memory_order_relaxed);

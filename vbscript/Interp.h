@@ -47,6 +47,7 @@ struct GlobalSymbol {
 
 class Interp;
 class ErrObject;
+struct LocaleInfo;
 
 // An object the engine makes and the host may keep: class instances, GetRef
 // results, Err and the classic objects. Each keeps its Interp in memory, so a
@@ -157,6 +158,9 @@ class Interp {
     // The classic Rnd generator's 24-bit state (builtins/Math.cpp).
     static constexpr uint32_t kRndStart = 0x50000;
     uint32_t& rndState() { return m_rndState; }
+    // The locale SetLocale chose; nullptr is the default, English (United States).
+    const LocaleInfo* locale() const { return m_locale; }
+    void setLocale(const LocaleInfo* l) { m_locale = l; }
     void output(std::u16string_view text);
     // Execute / ExecuteGlobal / Eval from inside a running script.
     void executeGlobal(std::u16string_view code);
@@ -356,6 +360,7 @@ class Interp {
     std::atomic<bool> m_interruptRequested{false};
     std::chrono::steady_clock::time_point m_started;
     uint32_t m_rndState = kRndStart;
+    const LocaleInfo* m_locale = nullptr;
     bool m_destroying = false;
     uint32_t m_generation = 0;         // resets so far: MemberCache entries of older ones are void
     EngineObject* m_objects = nullptr; // every EngineObject of this engine, linked

@@ -11,7 +11,7 @@ namespace vbs {
 Value Value::string(std::u16string s) {
     Value v;
     v.m_type = VarType::String;
-    v.m_u.str = new StrBuf{1, std::move(s)};
+    v.m_u.str = new StrBuf{1, false, std::move(s)};
     return v;
 }
 
@@ -140,6 +140,7 @@ void Value::appendString(std::u16string_view tail) {
         *this = string(std::move(s));
         return;
     }
+    m_u.str->oddBytes = false;
     m_u.str->text += tail; // std::basic_string grows geometrically
 }
 

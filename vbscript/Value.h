@@ -34,6 +34,9 @@ struct Array;
 
 struct StrBuf {
     uint32_t refs = 1;
+    // A byte string of odd length (ChrB, LeftB ...): the last character holds
+    // only its low byte. Anything that changes the text clears it.
+    bool oddBytes = false;
     std::u16string text;
 };
 

@@ -55,6 +55,8 @@ Check Timer >= 0, "Timer"
 CheckEq CStr(#1/2/2003 10:30:00 AM#), "1/2/2003 10:30:00 AM", "date formatting"
 ' Arrays.
 CheckEq Join(Array(1, 2, 3)), "1 2 3", "Join default separator"
+CheckErr "x = Join(Array(1, Null))", 13, "Join of a Null element"
+CheckErr "Set x = GetRef(5)", 13, "GetRef of a number"
 CheckEq UBound(Split("a b c")), CLng(2), "Split default separator"
 CheckEq Split("a,b,c", ",", 2)(1), "b,c", "Split with a limit"
 ' The command-line arguments.

@@ -39,6 +39,12 @@ CheckEq Year(Empty), 1899, "Empty is day zero"
 CheckEq Year(Null), Null, "Null passes through"
 CheckErr "x = Year(""abc"")", 13, "Year of text"
 CheckErr "x = Weekday(#1/2/2003#, 8)", 5, "first day out of range"
+' The first day is checked before a Null date passes through.
+CheckErr "x = Weekday(Null, -1)", 5, "Null date, bad first day"
+CheckErr "x = Weekday(Null, ""a"")", 13, "Null date, first day not a number"
+' Points separate a date in the locale's order only: 15.03.2026 is no date here.
+CheckErr "x = Day(""15.03.2026"")", 13, "day-first date with points"
+CheckEq IsDate("15.03.2026"), False, "IsDate of a day-first date with points"
 
 ' ---- Names ----
 CheckEq MonthName(1), "January", "MonthName"
@@ -51,6 +57,7 @@ CheckErr "x = MonthName(13)", 5, "month 13"
 CheckErr "x = MonthName(0)", 5, "month 0"
 CheckErr "x = WeekdayName(8)", 5, "weekday 8"
 CheckErr "x = WeekdayName(1, False, 9)", 5, "first day 9"
+CheckErr "x = MonthName(""a"", Null)", 94, "Null checked before the month"
 
 ' ---- DateSerial and TimeSerial ----
 CheckEq DateSerial(2003, 1, 2), #1/2/2003#, "DateSerial"
@@ -69,6 +76,7 @@ CheckErr "x = DateSerial(10000, 1, 1)", 5, "year 10000"
 CheckErr "x = DateSerial(9999, 12, 32)", 5, "past 9999 by days"
 CheckErr "x = DateSerial(40000, 1, 1)", 6, "argument outside Integer"
 CheckErr "x = DateSerial(Null, 1, 1)", 94, "Null argument"
+CheckErr "x = DateSerial(""a"", Null, 1)", 94, "Null argument after a bad one"
 CheckEq TimeSerial(10, 30, 15), #10:30:15 AM#, "TimeSerial"
 CheckEq TimeSerial(0, 90, 0), #1:30:00 AM#, "minutes roll over"
 CheckEq TimeSerial(12, -15, 0), #11:45:00 AM#, "negative minutes"

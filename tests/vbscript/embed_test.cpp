@@ -329,6 +329,32 @@ TEST(VbsEmbed, ScriptsStartedFromHostCallbacksNest) {
     EXPECT_EQ(log.asString(), u"inner:global|after:0local");
 }
 
+// Each Runtime keeps its own locale, also while one runs inside another's
+// callback, and a reset goes back to the default.
+TEST(VbsEmbed, EachRuntimeKeepsItsLocale) {
+    vbs::Runtime german, other;
+    auto* hook = new Hook;
+    Value holdHook = Value::object(hook);
+    ASSERT_TRUE(german.addObject("H", hook));
+    ASSERT_TRUE(german.addCode("SetLocale 1031\nDim before, after\n"
+                               "Sub P()\n  before = CStr(1.5)\n  H.Hook\n  after = CStr(1.5)\nEnd Sub\n"));
+    Value inOther, inGerman;
+    hook->callback = [&] {
+        EXPECT_TRUE(other.eval("CStr(1.5)", inOther));
+        // A nested call may change the outer script's locale: it sees the change after.
+        EXPECT_TRUE(german.executeStatement("SetLocale 2057"));
+        return 0;
+    };
+    ASSERT_TRUE(german.run("P", {}));
+    EXPECT_EQ(inOther.asString(), u"1.5");
+    ASSERT_TRUE(german.eval("before & \"|\" & after", inGerman));
+    EXPECT_EQ(inGerman.asString(), u"1,5|1.5");
+    ASSERT_TRUE(german.executeStatement("SetLocale 1031"));
+    ASSERT_TRUE(german.reset());
+    ASSERT_TRUE(german.eval("CStr(1.5) & GetLocale()", inGerman));
+    EXPECT_EQ(inGerman.asString(), u"1.51033");
+}
+
 TEST(VbsEmbed, ObjectCreationOffRefusesEveryRoute) {
     int made = 0;
     std::vector<std::u16string> refused;

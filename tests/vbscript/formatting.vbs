@@ -38,7 +38,7 @@ CheckEq FormatNumber(1234567, 0, , , vbFalse), "1234567", "no grouping"
 CheckEq FormatNumber(-1, 2, vbUseDefault, vbUseDefault, vbUseDefault), "-1.00", "vbUseDefault"
 
 CheckErr "x = FormatNumber(""abc"")", 13, "text not a number"
-CheckErr "x = FormatNumber(Null)", 94, "Null"
+CheckErr "x = FormatNumber(Null)", 13, "Null"
 CheckErr "x = FormatNumber(1, -2)", 5, "digits below -1"
 CheckErr "x = FormatNumber(1, ""x"")", 13, "digits not a number"
 
@@ -51,7 +51,7 @@ CheckEq FormatCurrency(1234.567, 0), "$1,235", "no decimals"
 CheckEq FormatCurrency(1234.5, 2, , , vbFalse), "$1234.50", "no grouping"
 CheckEq FormatCurrency(1000000), "$1,000,000.00", "million"
 CheckErr "x = FormatCurrency(""abc"")", 13, "currency of text"
-CheckErr "x = FormatCurrency(Null)", 94, "currency of Null"
+CheckErr "x = FormatCurrency(Null)", 13, "currency of Null"
 
 ' ---- FormatPercent ----
 CheckEq FormatPercent(0.1234), "12.34%", "percent"
@@ -82,7 +82,9 @@ CheckEq FormatDateTime("1/2/2003", vbLongDate), "Thursday, January 02, 2003", "d
 CheckEq FormatDateTime(CDate(-1.25), vbShortDate), "12/29/1899", "before 1899"
 CheckErr "x = FormatDateTime(#1/2/2003#, 5)", 5, "unknown form"
 CheckErr "x = FormatDateTime(""abc"")", 13, "text not a date"
-CheckErr "x = FormatDateTime(Null)", 94, "Null date"
+CheckErr "x = FormatDateTime(Null)", 13, "Null date"
+CheckErr "x = FormatPercent(Null)", 13, "percent of Null"
+CheckErr "x = FormatNumber(""x"", Null)", 94, "Null digits before a bad number"
 
 ' ---- Many values: the text reads back as the rounded number ----
 Dim i, x, formatBad

@@ -15,7 +15,7 @@ CheckErr "x = Abs(""abc"")", 13, "Abs of a text"
 CheckEq Sgn(-0.5), -1, "Sgn negative"
 CheckEq Sgn(0), 0, "Sgn zero"
 CheckEq Sgn(CCur(3)), 1, "Sgn of Currency"
-CheckEq Sgn(Null), Null, "Sgn of Null"
+CheckErr "x = Sgn(Null)", 94, "Sgn takes no Null"
 
 ' Roots, powers, logarithms and their domains.
 CheckEq Sqr(2.25), 1.5, "Sqr"

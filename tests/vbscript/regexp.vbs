@@ -122,6 +122,7 @@ CheckEq re.Replace("none", "x"), "none", "no match: text unchanged"
 CheckEq re.Replace("", "x"), "", "empty subject"
 CheckEq re.Test(Empty), False, "Empty subject is the empty string"
 CheckEq NewRe("1", False, False, False).Test(21), True, "numbers are searched as text"
+CheckEq NewRe("b", False, False, False).Replace("abc", True), "a-1c", "a Boolean replacement is its number"
 
 ' ---- Matches, Match, SubMatches -----------------------------------------------------------
 Set ms = NewRe("(\d)(x)?", False, True, False).Execute("1x 2 3x")

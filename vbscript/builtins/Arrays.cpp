@@ -20,6 +20,7 @@ Value arrayFn(Interp& rt, std::span<Value> a) {
 }
 
 Value bound(Interp& rt, std::span<Value> a, bool upper) {
+    rejectNull(a, {1});
     const Value& v = a[0].deref();
     if (!v.isArray()) throwError(Err::TypeMismatch);
     Array* arr = v.asArray();
@@ -35,7 +36,9 @@ Value ubound(Interp& rt, std::span<Value> a) {
     return bound(rt, a, true);
 }
 
+// A Null element is a Type mismatch, not an empty part.
 Value join(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {1});
     const Value v = a[0].deref(); // a copy: element default values may run script code
     if (!v.isArray()) throwError(Err::TypeMismatch);
     std::u16string sep = hasArg(a, 1) ? argString(rt, a, 1) : u" ";
@@ -44,7 +47,8 @@ Value join(Interp& rt, std::span<Value> a) {
     if (arr->rank() > 1) throwError(Err::TypeMismatch);
     for (size_t i = 0; i < arr->data.size(); ++i) {
         Value e = rt.scalar(arr->data[i]);
-        std::u16string part = e.isNull() ? std::u16string() : e.isString() ? e.asString() : toString(e);
+        if (e.isNull()) throwError(Err::TypeMismatch);
+        std::u16string part = e.isString() ? e.asString() : toString(e);
         rt.checkMemory((out.size() + (i ? sep.size() : 0) + part.size()) * sizeof(char16_t));
         if (i) out += sep;
         out += part;
@@ -71,8 +75,8 @@ Value stringArray(std::vector<Value> items) {
 // Split(expression, delimiter = " ", count = -1, compare): "" gives an empty
 // array (UBound -1); an empty delimiter gives the whole text as one element.
 Value split(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 1, 2, 3});
     Value s = argScalar(rt, a, 0);
-    if (s.isNull()) throwError(Err::InvalidNull);
     std::u16string t = s.isString() ? s.asString() : toString(s);
     std::u16string sep = hasArg(a, 1) ? argString(rt, a, 1) : u" ";
     int32_t limit = hasArg(a, 2) ? argLong(rt, a, 2) : -1;
@@ -103,11 +107,10 @@ Value split(Interp& rt, std::span<Value> a) {
 // Filter(strings, match, include = True, compare): the elements (as text) that
 // contain match, or with include False those that do not, in a new array.
 Value filter(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 1, 2, 3});
     const Value& v = a[0].deref();
-    if (v.isNull()) throwError(Err::InvalidNull);
     if (!v.isArray() || v.asArray()->rank() != 1) throwError(Err::TypeMismatch);
     Value m = argScalar(rt, a, 1);
-    if (m.isNull()) throwError(Err::InvalidNull);
     std::u16string match = m.isString() ? m.asString() : toString(m);
     bool include = hasArg(a, 2) ? toBool(argScalar(rt, a, 2)) : true;
     bool text = textCompare(rt, a, 3);

@@ -1,6 +1,7 @@
 #include "Builtins.h"
 
 #include "../Convert.h"
+#include "../Errors.h"
 #include "../Interp.h"
 
 #include <unordered_map>
@@ -11,7 +12,8 @@ const BuiltinInfo* findBuiltin(std::u16string_view lowerName) {
     static const std::unordered_map<std::u16string_view, const BuiltinInfo*> table = [] {
         std::unordered_map<std::u16string_view, const BuiltinInfo*> t;
         for (auto group : {conversionBuiltins(), inspectionBuiltins(), stringBuiltins(), mathBuiltins(),
-                           arrayBuiltins(), dateTimeBuiltins(), scriptingBuiltins(), formatBuiltins()})
+                           arrayBuiltins(), dateTimeBuiltins(), scriptingBuiltins(), formatBuiltins(),
+                           byteStringBuiltins(), localeBuiltins()})
             for (const auto& b : group)
                 t.emplace(b.name, &b);
         return t;
@@ -22,6 +24,11 @@ const BuiltinInfo* findBuiltin(std::u16string_view lowerName) {
 
 bool hasArg(std::span<Value> args, size_t i) {
     return i < args.size() && args[i].type() != VarType::Error;
+}
+
+void rejectNull(std::span<Value> args, std::initializer_list<size_t> which) {
+    for (size_t i : which)
+        if (i < args.size() && args[i].deref().isNull()) throwError(Err::InvalidNull);
 }
 
 Value argScalar(Interp& rt, std::span<Value> args, size_t i) {

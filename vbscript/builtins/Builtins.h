@@ -3,6 +3,7 @@
 // table; findBuiltin() searches them all (names are matched lower-case).
 #include "../Value.h"
 
+#include <initializer_list>
 #include <span>
 #include <string_view>
 
@@ -31,6 +32,8 @@ std::span<const BuiltinInfo> arrayBuiltins();
 std::span<const BuiltinInfo> dateTimeBuiltins();
 std::span<const BuiltinInfo> scriptingBuiltins();
 std::span<const BuiltinInfo> formatBuiltins();
+std::span<const BuiltinInfo> byteStringBuiltins();
+std::span<const BuiltinInfo> localeBuiltins();
 
 // Helpers shared by the groups. Arguments arrive with Refs followed;
 // objects are reduced to their default value only where a group asks.
@@ -38,5 +41,10 @@ Value argScalar(Interp& rt, std::span<Value> args, size_t i);
 std::u16string argString(Interp& rt, std::span<Value> args, size_t i);
 int32_t argLong(Interp& rt, std::span<Value> args, size_t i);
 bool hasArg(std::span<Value> args, size_t i);
+// Error 94 when one of the listed arguments is Null. The classic built-ins
+// refuse a Null where none may stand before they convert or check anything
+// else; a Null they pass through becomes the result only after every other
+// argument passed its checks.
+void rejectNull(std::span<Value> args, std::initializer_list<size_t> which);
 
 } // namespace vbs

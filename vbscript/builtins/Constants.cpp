@@ -12,6 +12,8 @@ const Value* findConstant(std::u16string_view lowerName) {
         auto i = [&](const char16_t* n, int v) {
             t.emplace(n, v >= -32768 && v <= 32767 ? Value::integer(int16_t(v)) : Value::longv(v));
         };
+        // Colours and the later message box flags are Long whatever their value.
+        auto l = [&](const char16_t* n, int32_t v) { t.emplace(n, Value::longv(v)); };
         s(u"vbcrlf", u"\r\n");
         s(u"vbnewline", u"\r\n");
         s(u"vbcr", u"\r");
@@ -26,6 +28,7 @@ const Value* findConstant(std::u16string_view lowerName) {
         i(u"vbusedefault", -2);
         i(u"vbbinarycompare", 0);
         i(u"vbtextcompare", 1);
+        i(u"vbdatabasecompare", 2);
         i(u"vbobjecterror", int(0x80040000u));
         const std::pair<const char16_t*, int> types[] = {{u"vbempty", 0},
                                                          {u"vbnull", 1},
@@ -74,14 +77,6 @@ const Value* findConstant(std::u16string_view lowerName) {
                                                          {u"vbignore", 5},
                                                          {u"vbyes", 6},
                                                          {u"vbno", 7},
-                                                         {u"vbblack", 0},
-                                                         {u"vbred", 255},
-                                                         {u"vbgreen", 65280},
-                                                         {u"vbyellow", 65535},
-                                                         {u"vbblue", 16711680},
-                                                         {u"vbmagenta", 16711935},
-                                                         {u"vbcyan", 16776960},
-                                                         {u"vbwhite", 16777215},
                                                          {u"vbusesystem", 0},
                                                          {u"vbfirstjan1", 1},
                                                          {u"vbfirstfourdays", 2},
@@ -91,13 +86,23 @@ const Value* findConstant(std::u16string_view lowerName) {
                                                          {u"vbdefaultbutton3", 512},
                                                          {u"vbdefaultbutton4", 768},
                                                          {u"vbapplicationmodal", 0},
-                                                         {u"vbsystemmodal", 4096},
-                                                         {u"vbmsgboxhelpbutton", 16384},
-                                                         {u"vbmsgboxsetforeground", 65536},
-                                                         {u"vbmsgboxright", 524288},
-                                                         {u"vbmsgboxrtlreading", 1048576}};
+                                                         {u"vbsystemmodal", 4096}};
         for (auto& p : types)
             i(p.first, p.second);
+        const std::pair<const char16_t*, int32_t> longs[] = {{u"vbblack", 0},
+                                                             {u"vbred", 255},
+                                                             {u"vbgreen", 65280},
+                                                             {u"vbyellow", 65535},
+                                                             {u"vbblue", 16711680},
+                                                             {u"vbmagenta", 16711935},
+                                                             {u"vbcyan", 16776960},
+                                                             {u"vbwhite", 16777215},
+                                                             {u"vbmsgboxhelpbutton", 16384},
+                                                             {u"vbmsgboxsetforeground", 65536},
+                                                             {u"vbmsgboxright", 524288},
+                                                             {u"vbmsgboxrtlreading", 1048576}};
+        for (auto& p : longs)
+            l(p.first, p.second);
         return t;
     }();
     auto it = table.find(lowerName);

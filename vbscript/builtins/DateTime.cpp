@@ -109,6 +109,12 @@ int relativeWeekday(int64_t day, int firstDay) {
 // ---- parts ----
 
 Value part(Interp& rt, std::span<Value> a, Interval which) {
+    // Weekday checks its first day before it passes a Null date through.
+    int first = 1;
+    if (which == Interval::Weekday) {
+        rejectNull(a, {1});
+        first = firstDayArg(rt, a, 1);
+    }
     auto t = dateArg(rt, a, 0);
     if (!t) return Value::null();
     Civil c = civilFromDay(t->day);
@@ -133,7 +139,7 @@ Value part(Interp& rt, std::span<Value> a, Interval which) {
         r = int(t->secs % 60);
         break;
     default:
-        r = relativeWeekday(t->day, firstDayArg(rt, a, 1));
+        r = relativeWeekday(t->day, first);
         break;
     }
     return Value::integer(int16_t(r));
@@ -161,6 +167,7 @@ Value weekday(Interp& rt, std::span<Value> a) {
 }
 
 Value monthName(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 1});
     int32_t m = argLong(rt, a, 0);
     if (m < 1 || m > 12) throwError(Err::InvalidCall);
     bool abbreviate = hasArg(a, 1) && toBool(argScalar(rt, a, 1));
@@ -168,6 +175,7 @@ Value monthName(Interp& rt, std::span<Value> a) {
 }
 
 Value weekdayName(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 1, 2});
     int32_t n = argLong(rt, a, 0);
     if (n < 1 || n > 7) throwError(Err::InvalidCall);
     bool abbreviate = hasArg(a, 1) && toBool(argScalar(rt, a, 1));
@@ -178,6 +186,7 @@ Value weekdayName(Interp& rt, std::span<Value> a) {
 // ---- building dates ----
 
 Value dateSerialFn(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 1, 2});
     int16_t y = toInteger(argScalar(rt, a, 0));
     int16_t m = toInteger(argScalar(rt, a, 1));
     int16_t d = toInteger(argScalar(rt, a, 2));
@@ -185,6 +194,7 @@ Value dateSerialFn(Interp& rt, std::span<Value> a) {
 }
 
 Value timeSerialFn(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 1, 2});
     int16_t h = toInteger(argScalar(rt, a, 0));
     int16_t m = toInteger(argScalar(rt, a, 1));
     int16_t s = toInteger(argScalar(rt, a, 2));
@@ -218,6 +228,7 @@ double addMonths(const DayTime& t, int64_t months) {
 }
 
 Value dateAdd(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 1});
     Interval iv = intervalArg(rt, a, 0);
     double n = roundHalfEven(toDouble(argScalar(rt, a, 1)));
     auto t = dateArg(rt, a, 2);
@@ -262,6 +273,7 @@ Value dateAdd(Interp& rt, std::span<Value> a) {
 // Counts the boundaries of the interval crossed between the two dates, not
 // the elapsed time: from 31 Dec to 1 Jan is one year.
 Value dateDiff(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 3, 4});
     Interval iv = intervalArg(rt, a, 0);
     auto t1 = dateArg(rt, a, 1);
     auto t2 = dateArg(rt, a, 2);
@@ -328,6 +340,7 @@ int weekOfYear(int64_t day, int firstDay, FirstWeek rule) {
 }
 
 Value datePart(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 2, 3});
     Interval iv = intervalArg(rt, a, 0);
     auto t = dateArg(rt, a, 1);
     int first = firstDayArg(rt, a, 2);

@@ -1,12 +1,14 @@
-// FormatNumber, FormatCurrency, FormatPercent and FormatDateTime with the
-// English (United States) conventions: two decimals, a leading zero, groups
-// of three digits, "$" before amounts and negative amounts in parentheses.
+// FormatNumber, FormatCurrency, FormatPercent and FormatDateTime in the
+// active locale: two decimals, a leading zero, groups of three digits and the
+// locale's separators, currency symbol and patterns for amounts (in English
+// (United States) "$" before amounts and negative amounts in parentheses).
 #include "Builtins.h"
 
 #include "../Convert.h"
 #include "../Dates.h"
 #include "../Errors.h"
 #include "../Interp.h"
+#include "../Locale.h"
 
 #include <cmath>
 #include <cstdio>
@@ -77,15 +79,6 @@ Decimal roundDecimal(double x, int decimals) {
     return r;
 }
 
-std::string grouped(const std::string& digits) {
-    std::string out;
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i && (digits.size() - i) % 3 == 0) out.push_back(',');
-        out.push_back(digits[i]);
-    }
-    return out;
-}
-
 // vbTrue / vbFalse / vbUseDefault (-2); any other non-zero value counts as true.
 bool tristateArg(Interp& rt, std::span<Value> a, size_t i, bool byDefault) {
     if (!hasArg(a, i)) return byDefault;
@@ -101,9 +94,11 @@ struct Style {
 };
 
 // The value and the four optional arguments shared by the number formats.
+// A Null value is a Type mismatch: it is converted like any other.
 double readArgs(Interp& rt, std::span<Value> a, Style& style) {
+    rejectNull(a, {1, 2, 3, 4});
     Value v = argScalar(rt, a, 0);
-    if (v.isNull()) throwError(Err::InvalidNull);
+    if (v.isNull()) throwError(Err::TypeMismatch);
     double x;
     if (v.isString()) {
         if (!parseNumber(v.asString(), x)) throwError(Err::TypeMismatch);
@@ -122,24 +117,30 @@ double readArgs(Interp& rt, std::span<Value> a, Style& style) {
     return x;
 }
 
-Value formatted(double x, const Style& style, const char* prefix, const char* suffix) {
+// The digits of |x| with the locale's separators: "1,234.50".
+std::u16string magnitude(const Decimal& d, const Style& style, const LocaleInfo& loc) {
+    std::u16string out;
+    if (style.leadingDigit || d.intPart != "0" || style.digits == 0) {
+        for (size_t i = 0; i < d.intPart.size(); ++i) {
+            if (style.group && i && (d.intPart.size() - i) % 3 == 0) out += loc.group;
+            out += char16_t(d.intPart[i]);
+        }
+    }
+    if (style.digits > 0) {
+        out += loc.decimal;
+        out.append(d.fraction.begin(), d.fraction.end());
+    }
+    return out;
+}
+
+Value formatted(double x, const Style& style, std::u16string_view suffix) {
     Decimal d = roundDecimal(x, style.digits);
     // A value that rounds to zero shows no sign.
     bool negative = x < 0 && !d.zero;
     std::u16string out;
     if (negative) out += style.parens ? u'(' : u'-';
-    for (const char* p = prefix; *p; ++p)
-        out += char16_t(*p);
-    if (style.leadingDigit || d.intPart != "0" || style.digits == 0) {
-        std::string digits = style.group ? grouped(d.intPart) : d.intPart;
-        out.append(digits.begin(), digits.end());
-    }
-    if (style.digits > 0) {
-        out += u'.';
-        out.append(d.fraction.begin(), d.fraction.end());
-    }
-    for (const char* p = suffix; *p; ++p)
-        out += char16_t(*p);
+    out += magnitude(d, style, activeLocale());
+    out += suffix;
     if (negative && style.parens) out += u')';
     return Value::string(std::move(out));
 }
@@ -147,26 +148,60 @@ Value formatted(double x, const Style& style, const char* prefix, const char* su
 Value formatNumberFn(Interp& rt, std::span<Value> a) {
     Style style;
     double x = readArgs(rt, a, style);
-    return formatted(x, style, "", "");
+    return formatted(x, style, u"");
 }
 
+// Where the locale puts its symbol ($) and the amount (n).
+const char16_t* const kPositiveCurrency[] = {u"$n", u"n$", u"$ n", u"n $"};
+const char16_t* const kNegativeCurrency[] = {u"($n)", u"-$n",  u"$-n",   u"$n-",  u"(n$)", u"-n$",
+                                             u"n-$",  u"n$-",  u"-n $",  u"-$ n", u"n $-", u"$ n-",
+                                             u"$ -n", u"n- $", u"($ n)", u"(n $)"};
+
+bool hasParens(const LocaleInfo& loc) {
+    return kNegativeCurrency[loc.currencyNegative][0] == u'(';
+}
+
+// Amounts follow the locale's patterns; asked for parentheses (or not) against
+// the locale's habit, the positive pattern is wrapped in them (or signed).
 Value formatCurrencyFn(Interp& rt, std::span<Value> a) {
+    const LocaleInfo& loc = activeLocale();
     Style style;
-    style.parens = true;
+    style.parens = hasParens(loc);
     double x = readArgs(rt, a, style);
-    return formatted(x, style, "$", "");
+    Decimal d = roundDecimal(x, style.digits);
+    bool negative = x < 0 && !d.zero;
+    std::u16string_view pattern = kPositiveCurrency[loc.currencyPositive];
+    std::u16string before, after;
+    if (negative && style.parens == hasParens(loc)) {
+        pattern = kNegativeCurrency[loc.currencyNegative];
+    } else if (negative) {
+        before = style.parens ? u"(" : u"-";
+        after = style.parens ? u")" : u"";
+    }
+    std::u16string out = before;
+    for (char16_t c : pattern) {
+        if (c == u'$')
+            out += loc.currency;
+        else if (c == u'n')
+            out += magnitude(d, style, loc);
+        else
+            out += c;
+    }
+    out += after;
+    return Value::string(std::move(out));
 }
 
 Value formatPercentFn(Interp& rt, std::span<Value> a) {
     Style style;
     double x = readArgs(rt, a, style) * 100.0;
     if (!std::isfinite(x)) throwError(Err::Overflow);
-    return formatted(x, style, "", "%");
+    return formatted(x, style, u"%");
 }
 
 Value formatDateTimeFn(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {1});
     Value v = argScalar(rt, a, 0);
-    if (v.isNull()) throwError(Err::InvalidNull);
+    if (v.isNull()) throwError(Err::TypeMismatch);
     double d = toDate(v);
     if (!serialInRange(d)) throwError(Err::Overflow);
     int32_t form = hasArg(a, 1) ? argLong(rt, a, 1) : 0;

@@ -3,6 +3,7 @@
 
 #include "../Convert.h"
 #include "../Interp.h"
+#include "../Locale.h"
 
 namespace vbs {
 
@@ -72,7 +73,7 @@ Value isDate(Interp&, std::span<Value> a) {
     if (v.type() == VarType::Date) return Value::boolean(true);
     if (v.isString()) {
         double d;
-        return Value::boolean(parseDate(v.asString(), d));
+        return Value::boolean(parseDate(v.asString(), d, activeLocale()));
     }
     return Value::boolean(false);
 }

@@ -71,21 +71,25 @@ Value fixFn(Interp& rt, std::span<Value> a) {
     return rounding(rt, a, true);
 }
 
+// Unlike Abs, Int and Fix, Sgn takes no Null.
 Value sgn(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0});
     Value v = num(rt, a);
-    if (v.isNull()) return v;
     double d = toDouble(v);
     return Value::integer(int16_t(d > 0 ? 1 : d < 0 ? -1 : 0));
 }
 
-// Round(x, places): half to even; whole-number subtypes come back unchanged,
-// Single stays Single, Currency stays Currency, everything else is a Double.
+// Round(x, places): half to even; whole-number subtypes and Booleans come back
+// unchanged, Single stays Single, Currency stays Currency, everything else is a Double.
 Value roundFn(Interp& rt, std::span<Value> a) {
-    Value v = num(rt, a);
+    rejectNull(a, {1});
+    Value v = argScalar(rt, a, 0);
+    if (v.type() != VarType::Boolean) v = toArithmetic(v);
     int32_t places = hasArg(a, 1) ? argLong(rt, a, 1) : 0;
     if (places < 0) throwError(Err::InvalidCall);
     if (v.isNull()) return v;
     switch (v.type()) {
+    case VarType::Boolean:
     case VarType::Integer:
     case VarType::Long:
     case VarType::Byte:
@@ -200,6 +204,7 @@ Value randomize(Interp& rt, std::span<Value> a) {
 
 // RGB(r, g, b) = r + g * 256 + b * 65536; a part above 255 counts as 255.
 Value rgb(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 1, 2});
     int32_t parts[3];
     for (size_t i = 0; i < 3; ++i) {
         int32_t p = argLong(rt, a, i);

@@ -102,8 +102,12 @@ class ProcRef final : public EngineObject {
     std::u16string m_cutOffName;
 };
 
+// The name must be a String: GetRef(5) is a Type mismatch, not a lookup of "5".
 Value getRef(Interp& rt, std::span<Value> a) {
-    std::u16string name = argString(rt, a, 0);
+    Value v = argScalar(rt, a, 0);
+    if (v.isNull()) throwError(Err::InvalidNull);
+    if (!v.isString()) throwError(Err::TypeMismatch);
+    const std::u16string& name = v.asString();
     int g = rt.findGlobal(name);
     if (g < 0 || !rt.global(g).proc) throwError(Err::InvalidCall);
     return Value::object(new ProcRef(rt, rt.global(g).proc));

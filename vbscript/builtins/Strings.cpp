@@ -1,5 +1,5 @@
-// Len, Left, Right, Mid (and their byte forms), UCase, LCase, InStr, InStrRev,
-// Chr, Asc (and their W / B forms), Space, String, the Trim family, Replace,
+// Len, Left, Right, Mid, UCase, LCase, InStr, InStrRev, Chr, Asc (and their
+// W forms), Space, String, the Trim family, Replace,
 // StrComp, StrReverse, Escape, Unescape.
 #include "Builtins.h"
 
@@ -67,65 +67,39 @@ int16_t toAnsi(char16_t c) {
 Value len(Interp& rt, std::span<Value> a) {
     Value s;
     if (nullArg(rt, a, 0, s)) return s;
-    return Value::longv(int32_t(s.isString() ? s.asString().size() : str(s).size()));
+    if (s.isString()) return Value::longv(int32_t(s.asString().size() - s.strBuf()->oddBytes));
+    return Value::longv(int32_t(str(s).size()));
 }
 
-// Left, Right and Mid count characters; their byte forms count two bytes per
-// character: a byte position or count that falls inside a character is
-// rounded down to whole characters, since strings here hold UTF-16
-// characters and cannot carry half of one. unit is 1 or 2.
-Value leftUnits(Interp& rt, std::span<Value> a, size_t unit) {
-    Value s;
-    if (nullArg(rt, a, 0, s)) return s;
-    size_t n = countArg(rt, a, 1) / unit;
+Value left(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {1});
+    Value s = argScalar(rt, a, 0);
+    size_t n = countArg(rt, a, 1);
+    if (s.isNull()) return s;
     return Value::string(str(s).substr(0, n));
 }
 
-Value rightUnits(Interp& rt, std::span<Value> a, size_t unit) {
-    Value s;
-    if (nullArg(rt, a, 0, s)) return s;
-    size_t n = countArg(rt, a, 1) / unit;
+Value right(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {1});
+    Value s = argScalar(rt, a, 0);
+    size_t n = countArg(rt, a, 1);
+    if (s.isNull()) return s;
     std::u16string t = str(s);
     size_t k = std::min(n, t.size());
     return Value::string(t.substr(t.size() - k));
 }
 
-Value midUnits(Interp& rt, std::span<Value> a, size_t unit) {
-    Value s;
-    if (nullArg(rt, a, 0, s)) return s;
+Value mid(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {1, 2});
+    Value s = argScalar(rt, a, 0);
     int32_t start = argLong(rt, a, 1);
     if (start < 1) throwError(Err::InvalidCall);
-    size_t n = hasArg(a, 2) ? countArg(rt, a, 2) / unit : std::u16string::npos;
+    size_t n = hasArg(a, 2) ? countArg(rt, a, 2) : std::u16string::npos;
+    if (s.isNull()) return s;
     std::u16string t = str(s);
-    size_t b = size_t(start - 1) / unit;
+    size_t b = size_t(start - 1);
     if (b >= t.size()) return Value::string(std::u16string());
     return Value::string(t.substr(b, n));
-}
-
-Value left(Interp& rt, std::span<Value> a) {
-    return leftUnits(rt, a, 1);
-}
-Value right(Interp& rt, std::span<Value> a) {
-    return rightUnits(rt, a, 1);
-}
-Value mid(Interp& rt, std::span<Value> a) {
-    return midUnits(rt, a, 1);
-}
-
-Value lenB(Interp& rt, std::span<Value> a) {
-    Value s;
-    if (nullArg(rt, a, 0, s)) return s;
-    return Value::longv(int32_t(str(s).size() * 2));
-}
-
-Value leftB(Interp& rt, std::span<Value> a) {
-    return leftUnits(rt, a, 2);
-}
-Value rightB(Interp& rt, std::span<Value> a) {
-    return rightUnits(rt, a, 2);
-}
-Value midB(Interp& rt, std::span<Value> a) {
-    return midUnits(rt, a, 2);
 }
 
 Value ucase(Interp& rt, std::span<Value> a) {
@@ -151,9 +125,8 @@ Value inStr(Interp& rt, std::span<Value> a) {
     int64_t start = 1;
     // With three or four arguments the first is the start position.
     if (a.size() >= 3) {
-        Value s0 = argScalar(rt, a, 0);
-        if (s0.isNull()) throwError(Err::InvalidNull);
-        start = toLong(s0);
+        rejectNull(a, {0, 3});
+        start = argLong(rt, a, 0);
         if (start < 1) throwError(Err::InvalidCall);
         i = 1;
     }
@@ -167,13 +140,13 @@ Value inStr(Interp& rt, std::span<Value> a) {
     return Value::longv(p == std::u16string::npos ? 0 : int32_t(p + 1));
 }
 
+// Unlike InStr, InStrRev takes no Null text.
 Value inStrRev(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 1, 2, 3});
+    std::u16string h = argString(rt, a, 0), n = argString(rt, a, 1);
     int64_t start = hasArg(a, 2) ? argLong(rt, a, 2) : -1;
     if (start == 0 || start < -1) throwError(Err::InvalidCall);
     bool text = textCompare(rt, a, 3);
-    Value s1 = argScalar(rt, a, 0), s2 = argScalar(rt, a, 1);
-    if (s1.isNull() || s2.isNull()) return Value::null();
-    std::u16string h = str(s1), n = str(s2);
     if (h.empty()) return Value::longv(0);
     if (start == -1) start = int64_t(h.size());
     if (size_t(start) > h.size()) return Value::longv(0);
@@ -196,14 +169,6 @@ Value chrW(Interp& rt, std::span<Value> a) {
     return Value::string(std::u16string(1, char16_t(uint16_t(c))));
 }
 
-// Not the classic one-byte string, which these UTF-16 strings cannot hold:
-// the byte becomes the character of that code, so Len and LenB see one character.
-Value chrB(Interp& rt, std::span<Value> a) {
-    int32_t c = argLong(rt, a, 0);
-    if (c < 0 || c > 255) throwError(Err::InvalidCall);
-    return Value::string(std::u16string(1, char16_t(c)));
-}
-
 // The first character of a non-empty text argument; Null is error 94, "" error 5.
 char16_t firstChar(Interp& rt, std::span<Value> a) {
     Value s = argScalar(rt, a, 0);
@@ -219,11 +184,6 @@ Value asc(Interp& rt, std::span<Value> a) {
 Value ascW(Interp& rt, std::span<Value> a) {
     return Value::integer(int16_t(firstChar(rt, a)));
 }
-// The first byte of the UTF-16 text: the low byte of the first character.
-Value ascB(Interp& rt, std::span<Value> a) {
-    return Value::integer(int16_t(firstChar(rt, a) & 0xFF));
-}
-
 std::u16string repeated(Interp& rt, size_t n, char16_t c) {
     rt.checkMemory(n * sizeof(char16_t));
     return std::u16string(n, c);
@@ -234,6 +194,7 @@ Value space(Interp& rt, std::span<Value> a) {
 }
 
 Value stringFn(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0});
     size_t n = countArg(rt, a, 0);
     Value c = argScalar(rt, a, 1);
     if (c.isNull()) return c;
@@ -274,10 +235,10 @@ Value rtrim(Interp& rt, std::span<Value> a) {
 }
 
 // Replace(expression, find, with, start, count, compare): the result begins at
-// start, the text before it is dropped.
+// start, the text before it is dropped. No argument may be Null.
 Value replace(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0, 1, 2, 3, 4, 5});
     Value s = argScalar(rt, a, 0);
-    if (s.isNull()) return s;
     std::u16string find = argString(rt, a, 1), with = argString(rt, a, 2);
     int64_t start = hasArg(a, 3) ? argLong(rt, a, 3) : 1;
     int64_t count = hasArg(a, 4) ? argLong(rt, a, 4) : -1;
@@ -307,6 +268,7 @@ Value replace(Interp& rt, std::span<Value> a) {
 }
 
 Value strComp(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {2});
     bool text = textCompare(rt, a, 2);
     Value s1 = argScalar(rt, a, 0), s2 = argScalar(rt, a, 1);
     if (s1.isNull() || s2.isNull()) return Value::null();
@@ -393,13 +355,10 @@ Value unescape(Interp& rt, std::span<Value> a) {
 const BuiltinInfo kTable[] = {
     {u"len", 1, 1, len},         {u"left", 2, 2, left},
     {u"right", 2, 2, right},     {u"mid", 2, 3, mid},
-    {u"lenb", 1, 1, lenB},       {u"leftb", 2, 2, leftB},
-    {u"rightb", 2, 2, rightB},   {u"midb", 2, 3, midB},
     {u"ucase", 1, 1, ucase},     {u"lcase", 1, 1, lcase},
     {u"instr", 2, 4, inStr},     {u"instrrev", 2, 4, inStrRev},
     {u"chr", 1, 1, chr},         {u"chrw", 1, 1, chrW},
-    {u"chrb", 1, 1, chrB},       {u"asc", 1, 1, asc},
-    {u"ascw", 1, 1, ascW},       {u"ascb", 1, 1, ascB},
+    {u"asc", 1, 1, asc},         {u"ascw", 1, 1, ascW},
     {u"space", 1, 1, space},     {u"string", 2, 2, stringFn},
     {u"trim", 1, 1, trim},       {u"ltrim", 1, 1, ltrim},
     {u"rtrim", 1, 1, rtrim},     {u"replace", 3, 6, replace},

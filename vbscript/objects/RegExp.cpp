@@ -36,6 +36,13 @@ bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
+// Texts reach the object converted as a COM call converts them: a Boolean
+// is its number ("-1"), not the word CStr makes of it.
+std::u16string callText(const Value& v) {
+    if (v.type() == VarType::Boolean) return v.asBoolean() ? u"-1" : u"0";
+    return toString(v);
+}
+
 // A compiled pattern with its match data; shared so a search in progress
 // keeps it while the script changes Pattern.
 struct Compiled {
@@ -171,7 +178,7 @@ class RegExpObject final : public EngineObject {
         switch (id) {
         case kPattern:
             if (put) {
-                std::u16string p = toString(m_rt.scalar(onePut(args)));
+                std::u16string p = callText(m_rt.scalar(onePut(args)));
                 if (p != m_pattern) {
                     m_pattern = std::move(p);
                     m_compiled.reset();
@@ -230,7 +237,7 @@ class RegExpObject final : public EngineObject {
     Value stringArg(const Value& arg) {
         Value v = m_rt.scalar(arg);
         if (v.isString()) return v;
-        return Value::string(toString(v));
+        return Value::string(callText(v));
     }
 
     // The compiled pattern, compiled again only after Pattern, IgnoreCase or
@@ -367,7 +374,7 @@ class RegExpObject final : public EngineObject {
             if (r.isString())
                 out.append(r.asString());
             else
-                out.append(toString(r));
+                out.append(callText(r));
         });
     }
 

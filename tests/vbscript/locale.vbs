@@ -1,0 +1,48 @@
+' GetLocale / SetLocale: number, currency and date texts follow the engine's locale.
+CheckEq GetLocale(), CLng(1033), "English (United States) by default"
+CheckEq SetLocale(1031), CLng(1033), "SetLocale returns the previous LCID"
+CheckEq GetLocale(), CLng(1031), "German"
+CheckEq FormatNumber(1234567.89), "1.234.567,89", "German FormatNumber"
+CheckEq CStr(1.5), "1,5", "German CStr"
+CheckEq 2.5 & "", "2,5", "German concatenation"
+CheckEq CDbl("1,5"), 1.5, "German CDbl"
+CheckEq CDbl("1.234,5"), 1234.5, "German groups"
+CheckEq "2,5" + 1, 3.5, "German text in arithmetic"
+CheckEq FormatCurrency(-1234.5), "-1.234,50 " & ChrW(&H20AC), "German amount"
+CheckEq CStr(#3/15/2026 2:30:05 PM#), "15.03.2026 14:30:05", "German date and time"
+CheckEq FormatDateTime(#3/15/2026#, vbLongDate), "Sonntag, 15. M" & ChrW(228) & "rz 2026", "German long date"
+CheckEq MonthName(10, True), "Okt", "German month"
+CheckEq WeekdayName(2), "Montag", "German weekday"
+CheckEq Day("15.03.2026"), 15, "German date text"
+CheckEq CDate("2. Januar 2026"), #1/2/2026#, "German month name"
+CheckEq IsNumeric("1,5"), True, "German IsNumeric"
+CheckEq #1/2/2003#, DateSerial(2003, 1, 2), "date literals stay month first"
+
+Call SetLocale("fr-fr")
+CheckEq GetLocale(), CLng(1036), "French by name"
+CheckEq FormatNumber(1234.5), "1" & ChrW(160) & "234,50", "French groups"
+CheckEq FormatDateTime(#3/15/2026#, vbLongDate), "dimanche 15 mars 2026", "French long date"
+SetLocale 2057
+CheckEq FormatCurrency(-1234.5), "-" & ChrW(163) & "1,234.50", "British amount"
+CheckEq CStr(#3/15/2026 2:30:05 PM#), "15/03/2026 14:30:05", "British date and time"
+CheckEq CDate("1/2/2003"), #2/1/2003#, "British day first"
+SetLocale 3082
+CheckEq FormatDateTime(#3/15/2026#, vbLongDate), "domingo, 15 de marzo de 2026", "Spanish long date"
+CheckEq CDate("15 de marzo de 2026"), #3/15/2026#, "Spanish date text"
+SetLocale 1040
+CheckEq FormatCurrency(1234.5), ChrW(&H20AC) & " 1.234,50", "Italian amount"
+SetLocale 1043
+CheckEq CStr(#3/5/2026#), "5-3-2026", "Dutch date"
+CheckEq FormatCurrency(-2), ChrW(&H20AC) & " -2,00", "Dutch negative amount"
+
+CheckErr "SetLocale 12345", 447, "unknown LCID"
+CheckErr "SetLocale ""xx-yy""", 447, "unknown locale name"
+CheckErr "SetLocale Null", 94, "Null locale"
+CheckEq GetLocale(), CLng(1043), "a refused locale changes nothing"
+CheckEq SetLocale(0), CLng(1043), "SetLocale 0 returns the previous LCID"
+CheckEq GetLocale(), CLng(1033), "SetLocale 0 restores the default"
+SetLocale "de-de"
+SetLocale ""
+CheckEq CStr(1.5), "1.5", "SetLocale """" restores the default"
+CheckEq FormatCurrency(-1), "($1.00)", "English (United States) amount"
+Finish

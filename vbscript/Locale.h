@@ -1,0 +1,60 @@
+#pragma once
+// The regional settings behind number, currency and date texts. An engine
+// starts in English (United States) whatever the machine's locale, so a game
+// behaves the same everywhere; SetLocale switches one Runtime to another of
+// the locales here. Each engine keeps its own choice and makes it the active
+// locale of its thread while it runs, which the conversions read.
+#include <cstdint>
+#include <string_view>
+
+namespace vbs {
+
+enum class DateOrder : uint8_t { MonthDayYear, DayMonthYear };
+
+struct LocaleInfo {
+    int32_t lcid;
+    const char16_t* tag; // lower case, "en-us"
+    char16_t decimal;    // decimal separator
+    char16_t group;      // thousands separator
+    const char16_t* currency;
+    uint8_t currencyPositive; // 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $"
+    uint8_t currencyNegative; // the sixteen classic negative amount patterns, 0 = "($1)"
+    DateOrder order;          // of day and month in a numeric date
+    // Date and time pictures: d dd ddd dddd, M MM MMM MMMM, yy yyyy, h hh H HH,
+    // m mm, s ss, tt (AM / PM), 'quoted text'.
+    const char16_t* shortDate;
+    const char16_t* longDate;
+    const char16_t* longTime;
+    const char16_t* months[12];
+    const char16_t* monthsShort[12];
+    const char16_t* days[7]; // Sunday first
+    const char16_t* daysShort[7];
+    const char16_t* filler; // a word dates may hold between their parts ("de"), or nullptr
+};
+
+const LocaleInfo& englishUS();
+// A locale by LCID or by tag ("de-de", or the language alone: "de"); nullptr when unknown.
+const LocaleInfo* findLocale(int32_t lcid);
+const LocaleInfo* findLocale(std::u16string_view tag);
+
+// The locale of the engine running on this thread, English (United States)
+// when none runs or the engine keeps the default.
+const LocaleInfo& activeLocale();
+// The same, nullptr for the default: the conversions' quick test for their usual path.
+const LocaleInfo* activeLocaleOverride();
+
+// Makes an engine's locale (nullptr: the default) the active one until the
+// scope ends. The engine may change its locale meanwhile: the slot is read
+// each time.
+class LocaleScope {
+  public:
+    explicit LocaleScope(const LocaleInfo* const* slot);
+    ~LocaleScope();
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+
+  private:
+    const LocaleInfo* const* m_saved;
+};
+
+} // namespace vbs
