@@ -105,7 +105,9 @@ class SdlBackend final : public IBackend {
         if (!w.shown) {
             SDL_ShowWindow(w.window);
             SDL_RaiseWindow(w.window);
+            SDL_SetWindowInputFocus(w.window);
             w.shown = true;
+            m_shownOrder.push_back(form.id());
         }
         SDL_SetWindowAlwaysOnTop(w.window, form.topmost ? SDL_TRUE : SDL_FALSE);
     }
@@ -115,6 +117,7 @@ class SdlBackend final : public IBackend {
         if (it == m_windows.end() || !it->second.window) return;
         SDL_HideWindow(it->second.window);
         it->second.shown = false;
+        focusPrevious(form.id());
     }
 
     void destroy(const Form& form) override {
@@ -122,6 +125,21 @@ class SdlBackend final : public IBackend {
         if (it == m_windows.end()) return;
         release(it->second);
         m_windows.erase(it);
+        focusPrevious(form.id());
+    }
+
+    // The window shown before a closing one gets the keyboard back, as a window manager would
+    // do (and some do not).
+    void focusPrevious(WindowId gone) {
+        std::erase(m_shownOrder, gone);
+        for (auto id = m_shownOrder.rbegin(); id != m_shownOrder.rend(); ++id) {
+            auto it = m_windows.find(*id);
+            if (it != m_windows.end() && it->second.shown && it->second.window) {
+                SDL_RaiseWindow(it->second.window);
+                SDL_SetWindowInputFocus(it->second.window);
+                return;
+            }
+        }
     }
 
     void move(const Form& form) override {
@@ -334,6 +352,7 @@ class SdlBackend final : public IBackend {
     }
 
     std::map<WindowId, Window> m_windows;
+    std::vector<WindowId> m_shownOrder;   // windows in the order they were shown
     std::map<Uint32, WindowId> m_ids;
     std::map<int, SDL_Cursor*> m_cursors;
     std::map<const Picture*, SDL_Cursor*> m_customCursors;
