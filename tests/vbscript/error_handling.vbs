@@ -20,8 +20,10 @@ CheckEq Err.Source, "MySource", "raised source"
 CheckEq Err.Description, "My description", "raised description"
 Err.Raise vbObjectError + 1
 CheckEq Err.Number, vbObjectError + 1, "vbObjectError based number"
+Err.Clear
 Err.Raise 9
 CheckEq Err.Description, "Subscript out of range", "Raise of a known number fills the text"
+Err.Clear
 Err.Raise 12345
 CheckEq Err.Description, "Unknown runtime error", "Raise of an unknown number"
 ' Err is the default member's Number.

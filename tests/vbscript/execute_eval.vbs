@@ -34,7 +34,7 @@ Dim o : Set o = New DynClass
 o.V = 3
 CheckEq o.V, 3, "class from ExecuteGlobal"
 ' Errors inside dynamic code.
-CheckErr "Eval(""1 +"")", 1023, "syntax error in Eval"
+CheckErr "Eval(""1 +"")", 1002, "any syntax error in Eval is a plain one"
 CheckErr "Execute ""x = 1 / 0""", 11, "run-time error in Execute"
 CheckEq ErrOf("ExecuteGlobal ""If"""), CLng(1023), "syntax error in ExecuteGlobal"
 ' A text that fails while its names are resolved defines nothing, not even the procedure it
