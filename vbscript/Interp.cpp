@@ -208,7 +208,8 @@ bool Interp::enter(void (*body)(void*), void* ctx, ScriptError& err) {
 void Interp::recordApiError(ScriptError& err) {
     ErrorInfo info;
     info.number = err.number;
-    info.description = toUtf8(err.name.empty() ? err.description : err.description + u": '" + err.name + u"'");
+    info.description =
+        toUtf8(err.name.empty() ? err.description : err.description + u": '" + err.name + u"'");
     info.source =
         toUtf8(err.source.empty() ? (err.compile ? u"VBScript compilation error" : u"VBScript runtime error")
                                   : err.source);

@@ -340,7 +340,8 @@ class Interp {
     // Parses and resolves a text. A text that fails leaves the symbols as `before` has them
     // (taken here when not given).
     Unit* compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope,
-                      const std::vector<SymbolMeaning>* before = nullptr, const ExecuteScope* added = nullptr);
+                      const std::vector<SymbolMeaning>* before = nullptr,
+                      const ExecuteScope* added = nullptr);
     // Execute / Eval in a procedure: the call's ExecuteScope (made on first use), or nullptr
     // when the procedure has no slot for one.
     ExecuteScope* executeScope(Frame& f);
@@ -454,6 +455,5 @@ inline const Value* plainOperand(const Expr* e, Frame& f) {
 // the variables earlier Executes gave that call, which follow its own slots.
 void compileUnit(Interp& rt, Unit& unit, const ProcDef* scope,
                  const std::vector<std::u16string>* added = nullptr);
-
 
 } // namespace vbs

@@ -262,7 +262,8 @@ Value Interp::instanceGet(ClassInstance* inst, int member, const std::vector<Exp
         // plain value takes no parentheses.
         const bool parens = useValues ? nargs > 0 : args != nullptr;
         if (!parens) return fv;
-        if (!fv.isArray() && !fv.isObject()) throwError(nargs == 0 ? Err::InvalidCall : Err::NoSuchMember, cm.name);
+        if (!fv.isArray() && !fv.isObject())
+            throwError(nargs == 0 ? Err::InvalidCall : Err::NoSuchMember, cm.name);
         std::vector<Value> idx;
         if (useValues)
             idx.assign(valueArgs.begin(), valueArgs.end());

@@ -498,7 +498,8 @@ namespace {
 bool memberStore(const Expr* target) {
     if (target->kind == ExprKind::Call) target = static_cast<const CallExpr*>(target)->target.get();
     if (target->kind == ExprKind::Member) return true;
-    return target->kind == ExprKind::Name && static_cast<const NameExpr*>(target)->ref.scope == Scope::MeMember;
+    return target->kind == ExprKind::Name &&
+           static_cast<const NameExpr*>(target)->ref.scope == Scope::MeMember;
 }
 
 } // namespace
@@ -606,9 +607,9 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
 }
 
 Value Interp::builtinStatement(const BuiltinInfo* b, const std::vector<ExprPtr>* args, Frame& f) {
-    static const BuiltinInfo* const typed[] = {findBuiltin(u"cbyte"), findBuiltin(u"ccur"), findBuiltin(u"cdate"),
-                                               findBuiltin(u"cdbl"),  findBuiltin(u"cint"), findBuiltin(u"clng"),
-                                               findBuiltin(u"csng"),  findBuiltin(u"sgn")};
+    static const BuiltinInfo* const typed[] = {
+        findBuiltin(u"cbyte"), findBuiltin(u"ccur"), findBuiltin(u"cdate"), findBuiltin(u"cdbl"),
+        findBuiltin(u"cint"),  findBuiltin(u"clng"), findBuiltin(u"csng"),  findBuiltin(u"sgn")};
     Value v = callBuiltin(b, args, f);
     for (const BuiltinInfo* t : typed)
         if (t == b) throwError(Err::UnsupportedType);

@@ -55,8 +55,9 @@ Flow Interp::execBlock(const Block& b, Frame& f) {
 void Interp::recordError(const ScriptError& e) {
     m_err->number = e.number;
     m_err->description = e.description;
-    m_err->source =
-        !e.source.empty() ? e.source : e.compile ? u"VBScript compilation error" : u"VBScript runtime error";
+    m_err->source = !e.source.empty() ? e.source
+                    : e.compile       ? u"VBScript compilation error"
+                                      : u"VBScript runtime error";
     m_err->helpFile = e.helpFile;
     m_err->helpContext = e.helpContext;
 }
@@ -218,8 +219,8 @@ Flow Interp::exec(const Stmt& s, Frame& f) {
 void Interp::nameStatement(const NameExpr* n, Frame& f) {
     const NameRef& r = n->ref;
     bool variable = r.scope == Scope::Field || r.scope == Scope::Constant ||
-                    (r.scope == Scope::Local && (r.slot != 0 || f.proc->kind == ProcKind::Global ||
-                                                 f.proc->kind == ProcKind::Sub));
+                    (r.scope == Scope::Local &&
+                     (r.slot != 0 || f.proc->kind == ProcKind::Global || f.proc->kind == ProcKind::Sub));
     if (r.scope == Scope::Global || r.scope == Scope::ImplicitLocal) {
         GlobalSymbol& g = *r.sym;
         variable = !g.proc && !g.cls && !g.hostMember();
@@ -620,7 +621,8 @@ void Interp::execReDim(const ReDimStmt& s, Frame& f) {
     for (const auto& it : s.items) {
         // A fixed array refuses before its new bounds are looked at.
         if (!s.preserve)
-            if (const Value* cur = nameStorage(it.var.get(), f); cur && cur->isArray() && cur->asArray()->fixed)
+            if (const Value* cur = nameStorage(it.var.get(), f);
+                cur && cur->isArray() && cur->asArray()->fixed)
                 throwError(Err::ArrayLocked, it.var->name);
         std::vector<int32_t> ub = upperBounds(*this, it.bounds, f, &Interp::eval);
         Value* p = nameStorage(it.var.get(), f);

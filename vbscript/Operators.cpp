@@ -311,7 +311,7 @@ Value logic(LogOp op, const Value& a, const Value& b) {
         return x.kind == LKind::Null ? logicWithNull(op, y, true) : logicWithNull(op, x, false);
     }
     // Boolean or Byte when both are, Integer when both fit 16 bits, else Long.
-    LKind k = x.kind == y.kind                             ? x.kind
+    LKind k = x.kind == y.kind                               ? x.kind
               : x.kind <= LKind::Int && y.kind <= LKind::Int ? LKind::Int
                                                              : LKind::Long;
     return logicValue(k, logicEval(op, x.bits, y.bits));
@@ -381,7 +381,8 @@ Cmp compareValues(const Value& a, const Value& b, bool aLiteral, bool bLiteral, 
         if (ta == VarType::Currency && tb == VarType::Currency)
             return cmpNum(double(a.asCurrency()), double(b.asCurrency()));
         // A Single meets a Double at Single precision: CSng(x) = x holds.
-        if ((ta == VarType::Single && tb == VarType::Double) || (ta == VarType::Double && tb == VarType::Single))
+        if ((ta == VarType::Single && tb == VarType::Double) ||
+            (ta == VarType::Double && tb == VarType::Single))
             return cmpNum(float(toDouble(a)), float(toDouble(b)));
         return cmpNum(toDouble(a), toDouble(b));
     }
