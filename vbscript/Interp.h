@@ -243,6 +243,7 @@ class Interp {
     Flow execFor(const ForStmt& s, Frame& f);
     Flow execForEach(const ForEachStmt& s, Frame& f);
     Flow execDo(const DoStmt& s, Frame& f);
+    Flow execWith(const WithStmt& s, Frame& f);
     void execDim(const DimStmt& s, Frame& f);
     void execReDim(const ReDimStmt& s, Frame& f);
     void execErase(const EraseStmt& s, Frame& f);
@@ -276,6 +277,10 @@ class Interp {
     Value evalMember(const MemberExpr* e, Frame& f, const std::vector<ExprPtr>* args, bool statement);
     Value evalNew(const NewExpr* e, Frame& f);
     Value* nameStorage(const NameExpr* e, Frame& f);
+    // The slot of an undeclared name in a procedure, or nullptr when the name is a global's.
+    [[gnu::noinline]] Value* implicitLocal(const NameExpr* e, Frame& f);
+    [[gnu::noinline]] Value* implicitStorage(const NameExpr* e, Frame& f);
+    Value* globalStorage(const NameExpr* e);
     Value* lvalueRef(const Expr* e, Frame& f, Array** locked);
     Value indexValue(const Value& base, std::span<Value> idx);
     Value* elementRef(Array* a, std::span<Value> idx);

@@ -82,10 +82,10 @@ Value Interp::eval(const Expr* e, Frame& f) {
         return evalMember(static_cast<const MemberExpr*>(e), f, nullptr, false);
     case ExprKind::Unary: {
         auto* u = static_cast<const UnaryExpr*>(e);
+        if (u->op == Op::Plus) return eval(u->operand.get(), f); // +x is x itself, even an object
         Value tmp;
         const Value& o = operand(u->operand.get(), f, tmp);
         if (u->op == Op::Neg && o.type() == VarType::Double) return Value::dbl(-o.asDouble());
-        if (u->op == Op::Plus) return o; // +x is x itself: an object stays the object
         Value v = scalar(o);
         if (u->op == Op::Neg) return opNeg(v);
         return opNot(v);
@@ -244,15 +244,9 @@ Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
         return f.slots[r.slot].deref();
     case Scope::Field:
         return f.me->fields()[size_t(r.slot)];
-    case Scope::ImplicitLocal: {
-        GlobalSymbol& g = *r.sym;
-        if (!g.live()) {
-            if (r.checkDeclared && !declaredByExecute(f, r.slot)) throwError(Err::VariableUndefined, n->name);
-            return f.slots[r.slot].deref();
-        }
-        if (declaredByExecute(f, r.slot)) return f.slots[r.slot].deref();
+    case Scope::ImplicitLocal:
+        if (Value* p = implicitLocal(n, f)) return *p;
         [[fallthrough]];
-    }
     case Scope::Global: {
         GlobalSymbol& g = *r.sym;
         if (g.proc) return callProc(g.proc, nullptr, nullptr, f);
@@ -280,24 +274,36 @@ Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
         return &f.slots[r.slot].deref();
     case Scope::Field:
         return &f.me->fields()[size_t(r.slot)];
-    case Scope::ImplicitLocal: {
-        GlobalSymbol& g = *r.sym;
-        if (!g.live()) {
-            if (r.checkDeclared && !declaredByExecute(f, r.slot)) throwError(Err::VariableUndefined, n->name);
-            return &f.slots[r.slot].deref();
-        }
-        if (declaredByExecute(f, r.slot)) return &f.slots[r.slot].deref();
-        [[fallthrough]];
-    }
-    case Scope::Global: {
-        GlobalSymbol& g = *r.sym;
-        if (g.proc || g.cls || g.isConst || g.hostMember()) return nullptr;
-        if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
-        return &g.value;
-    }
+    case Scope::ImplicitLocal:
+        return implicitStorage(n, f);
+    case Scope::Global:
+        return globalStorage(n);
     default:
         return nullptr;
     }
+}
+
+Value* Interp::globalStorage(const NameExpr* n) {
+    const NameRef& r = n->ref;
+    GlobalSymbol& g = *r.sym;
+    if (g.proc || g.cls || g.isConst || g.hostMember()) return nullptr;
+    if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
+    return &g.value;
+}
+
+Value* Interp::implicitStorage(const NameExpr* n, Frame& f) {
+    if (Value* p = implicitLocal(n, f)) return p;
+    return globalStorage(n);
+}
+
+Value* Interp::implicitLocal(const NameExpr* n, Frame& f) {
+    const NameRef& r = n->ref;
+    if (!r.sym->live()) {
+        if (r.checkDeclared && !declaredByExecute(f, r.slot)) throwError(Err::VariableUndefined, n->name);
+        return &f.slots[r.slot].deref();
+    }
+    // A Dim run by Execute made the name the call's own, whatever global appeared since.
+    return declaredByExecute(f, r.slot) ? &f.slots[r.slot].deref() : nullptr;
 }
 
 Value Interp::evalNew(const NewExpr* e, Frame& f) {

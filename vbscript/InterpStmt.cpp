@@ -192,26 +192,28 @@ Flow Interp::exec(const Stmt& s, Frame& f) {
         f.resumeNext = static_cast<const OnErrorStmt&>(s).resumeNext;
         m_err->clear();
         return Flow::Normal;
-    case StmtKind::With: {
-        auto& w = static_cast<const WithStmt&>(s);
-        Value obj;
-        try {
-            obj = eval(w.object.get(), f);
-            if (!obj.isObject()) throwError(Err::ObjectRequired);
-        } catch (ScriptError& e) {
-            if (!f.resumeNext) throw;
-            recordError(e); // resumed into the body, which has no object to work on
-            obj = Value();
-        }
-        f.slots[w.slot] = std::move(obj);
-        Flow fl = execBlock(w.body, f);
-        f.slots[w.slot] = Value();
-        return fl;
-    }
+    case StmtKind::With:
+        return execWith(static_cast<const WithStmt&>(s), f);
     case StmtKind::Nop:
         return Flow::Normal;
     }
     return Flow::Normal;
+}
+
+Flow Interp::execWith(const WithStmt& w, Frame& f) {
+    Value obj;
+    try {
+        obj = eval(w.object.get(), f);
+        if (!obj.isObject()) throwError(Err::ObjectRequired);
+    } catch (ScriptError& e) {
+        if (!f.resumeNext) throw;
+        recordError(e); // resumed into the body, which has no object to work on
+        obj = Value();
+    }
+    f.slots[w.slot] = std::move(obj);
+    Flow fl = execBlock(w.body, f);
+    f.slots[w.slot] = Value();
+    return fl;
 }
 
 // A name alone as a statement calls it: a variable holding an object calls its default member,
@@ -534,19 +536,21 @@ Flow Interp::execForEach(const ForEachStmt& s, Frame& f) {
 }
 
 Flow Interp::execDo(const DoStmt& s, Frame& f) {
+    const bool pre = s.mode == LoopCond::PreWhile || s.mode == LoopCond::PreUntil;
+    const bool post = s.mode == LoopCond::PostWhile || s.mode == LoopCond::PostUntil;
+    const bool until = s.mode == LoopCond::PreUntil || s.mode == LoopCond::PostUntil;
     // Resumed past a failing test, execution goes on where the test leads when it passes: into
     // the body when the test comes first, out of the loop when it comes last.
-    auto test = [&](bool onError) {
-        return f.resumeNext ? guardedCondition(s.cond.get(), f, onError) : condition(s.cond.get(), f);
+    auto goOn = [&](bool first) {
+        const Expr* c = s.cond.get();
+        return (f.resumeNext ? guardedCondition(c, f, first != until) : condition(c, f)) != until;
     };
     while (true) {
-        if (s.mode == LoopCond::PreWhile && !test(true)) break;
-        if (s.mode == LoopCond::PreUntil && test(false)) break;
+        if (pre && !goOn(true)) break;
         Flow fl = execBlock(s.body, f);
         if (fl == Flow::ExitDo) return Flow::Normal;
         if (fl != Flow::Normal) return fl;
-        if (s.mode == LoopCond::PostWhile && !test(false)) break;
-        if (s.mode == LoopCond::PostUntil && test(true)) break;
+        if (post && !goOn(false)) break;
         tick();
     }
     return Flow::Normal;
