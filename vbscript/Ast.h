@@ -289,6 +289,10 @@ struct ProcDef {
     int slotCount = 1;
     std::vector<std::u16string> slotNames;
     std::vector<std::pair<int, Value>> constInits; // local Consts set on entry
+    // The hidden slot that holds what Execute adds to one call (its Dims, new
+    // names); -1 when the code names neither Execute nor Eval. Code run by
+    // Execute in a procedure has the procedure's.
+    int scopeSlot = -1;
 };
 
 struct FieldDef {

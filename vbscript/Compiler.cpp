@@ -39,7 +39,8 @@ Value constValue(const Expr* e) {
 
 class Compiler {
   public:
-    Compiler(Interp& rt, Unit& unit, const ProcDef* outer) : m_rt(rt), m_unit(unit), m_outer(outer) {}
+    Compiler(Interp& rt, Unit& unit, const ProcDef* outer, const std::vector<std::u16string>* added)
+        : m_rt(rt), m_unit(unit), m_outer(outer), m_added(added) {}
 
     void run() {
         for (auto& c : m_unit.classes)
@@ -74,11 +75,19 @@ class Compiler {
             for (size_t i = 0; i < m_outer->slotNames.size(); ++i)
                 if (!m_outer->slotNames[i].empty())
                     sc.locals.emplace(lowerName(m_outer->slotNames[i]), int(i));
-            m_unit.global.slotCount = int(m_outer->slotNames.size());
             m_unit.global.slotNames = m_outer->slotNames;
+            // Variables earlier Executes gave this call follow the procedure's own slots.
+            if (m_added)
+                for (const auto& name : *m_added) {
+                    sc.locals.emplace(lowerName(name), int(m_unit.global.slotNames.size()));
+                    m_unit.global.slotNames.push_back(name);
+                }
+            m_unit.global.slotCount = int(m_unit.global.slotNames.size());
             m_unit.global.owner = m_outer->owner;
+            m_unit.global.scopeSlot = m_outer->scopeSlot;
             sc.isGlobal = false;
-            sc.noImplicitLocals = true;
+            // A Dim of the text declares a variable of the call; new names become ones too.
+            declareLocals(sc, m_unit.global.body, true);
         }
         m_scope = &sc;
         block(m_unit.global.body);
@@ -90,7 +99,7 @@ class Compiler {
         ProcDef* proc = nullptr;
         ClassDef* cls = nullptr;
         bool isGlobal = false;
-        bool noImplicitLocals = false;
+        bool usesExecute = false; // names Execute or Eval: calls need an ExecuteScope slot
         std::unordered_map<std::u16string, int> locals;
         std::unordered_map<std::u16string, int> implicitLocals; // undeclared names: slot
         std::unordered_set<int> consts;
@@ -166,11 +175,18 @@ class Compiler {
                     if (m_outer) continue;
                     int g = m_rt.globalSymbol(d.items[i].var->name);
                     GlobalSymbol& gs = m_rt.global(g);
-                    gs.declared = true;
                     if (d.isConst) {
+                        // A Const takes no name that already means something.
+                        if (gs.declared || gs.proc || gs.cls)
+                            compileError(Err::NameRedefined, d.items[i].var->line, d.items[i].var->col);
                         gs.isConst = true;
                         gs.value = constValue(d.constValues[i].get());
+                    } else if (gs.isConst && !gs.namedItem && !gs.value.isObject()) {
+                        // Dim over a script's Const: a fresh variable from here on.
+                        gs.isConst = false;
+                        gs.value = Value();
                     }
+                    gs.declared = true;
                 }
                 break;
             }
@@ -219,7 +235,8 @@ class Compiler {
         return slot;
     }
 
-    void declareLocals(ProcScope& sc, const Block& b) {
+    // executed: the text of an Execute in a procedure, whose Dim may name the procedure's variables.
+    void declareLocals(ProcScope& sc, const Block& b, bool executed = false) {
         for (auto& sp : b) {
             const Stmt& s = *sp;
             switch (s.kind) {
@@ -228,7 +245,10 @@ class Compiler {
                 for (size_t i = 0; i < d.items.size(); ++i) {
                     auto& it = d.items[i];
                     auto key = lowerName(it.var->name);
-                    if (sc.locals.count(key)) compileError(Err::NameRedefined, it.var->line, it.var->col);
+                    if (sc.locals.count(key)) {
+                        if (executed && !d.isConst) continue;
+                        compileError(Err::NameRedefined, it.var->line, it.var->col);
+                    }
                     int slot = addSlot(sc, it.var->name);
                     if (d.isConst) {
                         sc.consts.insert(slot);
@@ -246,28 +266,28 @@ class Compiler {
             case StmtKind::If: {
                 auto& i = static_cast<const IfStmt&>(s);
                 for (auto& bl : i.blocks)
-                    declareLocals(sc, bl);
-                declareLocals(sc, i.elseBlock);
+                    declareLocals(sc, bl, executed);
+                declareLocals(sc, i.elseBlock, executed);
                 break;
             }
             case StmtKind::Select: {
                 auto& sel = static_cast<const SelectStmt&>(s);
                 for (auto& c : sel.cases)
-                    declareLocals(sc, c.body);
-                declareLocals(sc, sel.elseBlock);
+                    declareLocals(sc, c.body, executed);
+                declareLocals(sc, sel.elseBlock, executed);
                 break;
             }
             case StmtKind::For:
-                declareLocals(sc, static_cast<const ForStmt&>(s).body);
+                declareLocals(sc, static_cast<const ForStmt&>(s).body, executed);
                 break;
             case StmtKind::ForEach:
-                declareLocals(sc, static_cast<const ForEachStmt&>(s).body);
+                declareLocals(sc, static_cast<const ForEachStmt&>(s).body, executed);
                 break;
             case StmtKind::Do:
-                declareLocals(sc, static_cast<const DoStmt&>(s).body);
+                declareLocals(sc, static_cast<const DoStmt&>(s).body, executed);
                 break;
             case StmtKind::With:
-                declareLocals(sc, static_cast<const WithStmt&>(s).body);
+                declareLocals(sc, static_cast<const WithStmt&>(s).body, executed);
                 break;
             default:
                 break;
@@ -296,6 +316,7 @@ class Compiler {
         m_scope = &sc;
         block(p.body);
         m_scope = nullptr;
+        if (sc.usesExecute) p.scopeSlot = addSlot(sc, u"");
     }
 
     void block(Block& b) {
@@ -564,6 +585,7 @@ class Compiler {
             return;
         }
         if (const BuiltinInfo* b = findBuiltin(key)) {
+            if (!sc.isGlobal && (key == u"execute" || key == u"eval")) sc.usesExecute = true;
             r.scope = Scope::Builtin;
             r.builtin = b;
             return;
@@ -574,7 +596,7 @@ class Compiler {
             return;
         }
         r.checkDeclared = m_unit.optionExplicit;
-        if (sc.isGlobal || sc.noImplicitLocals) {
+        if (sc.isGlobal) {
             r.scope = Scope::Global;
             return;
         }
@@ -595,13 +617,14 @@ class Compiler {
     Interp& m_rt;
     Unit& m_unit;
     const ProcDef* m_outer;
+    const std::vector<std::u16string>* m_added;
     ProcScope* m_scope = nullptr;
 };
 
 } // namespace
 
-void compileUnit(Interp& rt, Unit& unit, const ProcDef* scope) {
-    Compiler c(rt, unit, scope);
+void compileUnit(Interp& rt, Unit& unit, const ProcDef* scope, const std::vector<std::u16string>* added) {
+    Compiler c(rt, unit, scope, added);
     c.run();
 }
 

@@ -23,10 +23,18 @@ inline int32_t errorHResult(int32_t number) {
     return number > 0 && number < 65536 ? int32_t(0x800A0000u | uint32_t(number)) : number;
 }
 
+// The error number a failure HRESULT stands for: the engine's own facility
+// gives its low word, common system failures their classic numbers; any other
+// number comes back unchanged.
+int32_t errorFromHResult(int32_t hr);
+
 struct ScriptError {
     int32_t number = 0;
-    std::u16string description;
+    std::u16string description; // the classic text, as Err.Description gives it
     std::u16string source;
+    std::u16string name; // what the error concerns: the host sees "Type mismatch: 'name'"
+    std::u16string helpFile;
+    int32_t helpContext = 0;
     int line = 0;   // 1-based; 0 = not yet known
     int column = 0; // 1-based
     bool compile = false;
@@ -34,7 +42,8 @@ struct ScriptError {
 };
 
 [[noreturn]] void throwError(Err e);
-// Raises e with the name the error concerns appended, as in "Type mismatch: 'x'".
+// Raises e about a name: Err.Description is the classic text, the host's
+// message names it, as in "Type mismatch: 'x'".
 [[noreturn]] void throwError(Err e, std::u16string_view detail);
 [[noreturn]] void throwError(int32_t number, std::u16string description, std::u16string source);
 

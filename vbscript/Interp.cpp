@@ -211,7 +211,8 @@ bool Interp::enter(void (*body)(void*), void* ctx, ScriptError& err) {
 void Interp::recordApiError(ScriptError& err) {
     ErrorInfo info;
     info.number = err.number;
-    info.description = toUtf8(err.description);
+    info.description =
+        toUtf8(err.name.empty() ? err.description : err.description + u": '" + err.name + u"'");
     info.source =
         toUtf8(err.source.empty() ? (err.compile ? u"VBScript compilation error" : u"VBScript runtime error")
                                   : err.source);
@@ -244,7 +245,7 @@ std::vector<Interp::SymbolMeaning> Interp::symbolMeanings() const {
 }
 
 Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope,
-                          const std::vector<SymbolMeaning>* before) {
+                          const std::vector<SymbolMeaning>* before, const ExecuteScope* added) {
     auto unit = std::make_unique<Unit>();
     unit->source = std::move(source);
     unit->fileName = std::move(fileName);
@@ -274,7 +275,7 @@ Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool e
     }
     const std::vector<SymbolMeaning>& was = *before;
     try {
-        compileUnit(*this, *u, scope ? scope->proc : nullptr);
+        compileUnit(*this, *u, scope ? scope->proc : nullptr, added ? &added->names : nullptr);
     } catch (ScriptError& e) {
         for (size_t i = 0; i < m_globals.size(); ++i) {
             GlobalSymbol& g = m_globals[i];
@@ -451,28 +452,68 @@ void Interp::executeGlobal(std::u16string_view code) {
     runFrame(&u->global, nullptr, slots.v.data());
 }
 
+ExecuteScope* Interp::executeScope(Frame& f) {
+    if (f.proc->scopeSlot < 0) return nullptr;
+    Value& held = f.slots[f.proc->scopeSlot];
+    if (!held.isObject()) held = Value::object(new ExecuteScope);
+    return static_cast<ExecuteScope*>(held.asObject());
+}
+
+void Interp::bindExecuted(const Unit& u, Frame& f, ExecuteScope* scope, std::vector<Value>& slots,
+                          bool keepNew) {
+    const size_t own = f.proc->slotNames.size();
+    for (size_t i = 0; i < own; ++i)
+        slots[i] = Value::ref(&f.slots[i].deref());
+    const size_t known = scope ? scope->names.size() : 0;
+    for (size_t i = 0; i < known; ++i)
+        slots[own + i] = Value::ref(&scope->values[i]);
+    if (!keepNew || !scope) return;
+    const ProcDef& g = u.global;
+    for (size_t i = own + known; i < g.slotNames.size(); ++i) {
+        if (g.slotNames[i].empty()) continue; // a With temporary
+        bool isConst = false;
+        for (const auto& c : g.constInits)
+            isConst = isConst || size_t(c.first) == i;
+        if (isConst) continue; // a Const of the text lives with the text
+        scope->names.push_back(g.slotNames[i]);
+        scope->values.emplace_back();
+        slots[i] = Value::ref(&scope->values.back());
+    }
+}
+
 void Interp::executeLocal(std::u16string_view code) {
     Frame* cur = m_frame;
     if (!cur || cur->proc->kind == ProcKind::Global) {
         executeGlobal(code);
         return;
     }
-    Unit* u = compileText(std::u16string(code), u"", false, cur);
+    ExecuteScope* scope = executeScope(*cur);
+    Value keep = scope ? Value::object(scope) : Value();
+    Unit* u = compileText(std::u16string(code), u"", false, cur, nullptr, scope);
     // The executed code sees the caller's locals through Refs to its slots.
     ScopedSlots slots(size_t(u->global.slotCount));
-    for (size_t i = 0; i < cur->proc->slotNames.size(); ++i)
-        slots.v[i] = Value::ref(&cur->slots[i].deref());
+    bindExecuted(*u, *cur, scope, slots.v, true);
     runFrame(&u->global, cur->me, slots.v.data());
 }
 
-Value Interp::evalLocal(std::u16string_view code) {
+Value Interp::evalLocal(std::u16string_view code, bool plainSyntaxErrors) {
     Frame* cur = m_frame;
     bool local = cur && cur->proc->kind != ProcKind::Global;
-    Unit* u = compileText(std::u16string(code), u"", true, local ? cur : nullptr);
+    ExecuteScope* scope = local ? executeScope(*cur) : nullptr;
+    Value keep = scope ? Value::object(scope) : Value();
+    Unit* u;
+    try {
+        u = compileText(std::u16string(code), u"", true, local ? cur : nullptr, nullptr, scope);
+    } catch (ScriptError& e) {
+        // Text that is no expression is a plain syntax error, whatever the parser stumbled on.
+        if (plainSyntaxErrors && e.compile && e.number != int32_t(Err::SyntaxError)) {
+            e.number = int32_t(Err::SyntaxError);
+            e.description = std::u16string(errorText(e.number));
+        }
+        throw;
+    }
     ScopedSlots slots(size_t(std::max(u->global.slotCount, 1)));
-    if (local)
-        for (size_t i = 0; i < cur->proc->slotNames.size(); ++i)
-            slots.v[i] = Value::ref(&cur->slots[i].deref());
+    if (local) bindExecuted(*u, *cur, scope, slots.v, false);
     Frame fr;
     fr.slots = slots.v.data();
     fr.proc = &u->global;
@@ -621,20 +662,28 @@ bool ErrObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value&
         case ERaise: {
             if (args.empty() || args.size() > 5) throwError(Err::WrongArgCount);
             int32_t n = toLong(args[0].deref());
-            if (n == 0) throwError(Err::InvalidCall);
-            auto str = [&](size_t i) {
-                return i < args.size() && args[i].type() != VarType::Error ? toString(args[i].deref())
-                                                                           : std::u16string();
-            };
-            std::u16string src = str(1), desc = str(2);
-            if (desc.empty()) {
-                desc = std::u16string(errorText(n));
-                if (desc.empty()) desc = u"Unknown runtime error";
+            // A failure HRESULT stands for its classic number; other numbers past 16 bits are invalid.
+            if (n < 0) n = errorFromHResult(n);
+            if (n == 0 || n > 0xFFFF) throwError(Err::InvalidCall);
+            auto given = [&](size_t i) { return i < args.size() && args[i].type() != VarType::Error; };
+            // What the call leaves out keeps what an earlier Raise left, until Err.Clear.
+            ScriptError e;
+            e.number = n;
+            e.source = given(1) ? toString(args[1].deref()) : source;
+            e.description = given(2) ? toString(args[2].deref()) : description;
+            e.helpFile = given(3) ? toString(args[3].deref()) : helpFile;
+            e.helpContext = given(4) ? toLong(args[4].deref()) : helpContext;
+            if (e.source.empty()) e.source = u"VBScript runtime error";
+            if (e.description.empty()) {
+                e.description = std::u16string(errorText(n));
+                if (e.description.empty()) e.description = u"Unknown runtime error";
             }
             number = n;
-            description = desc;
-            source = src.empty() ? u"VBScript runtime error" : src;
-            throwError(n, desc, source);
+            source = e.source;
+            description = e.description;
+            helpFile = e.helpFile;
+            helpContext = e.helpContext;
+            throw e;
         }
         default:
             throwError(Err::NoSuchMember);

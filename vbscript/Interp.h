@@ -108,6 +108,23 @@ struct Frame {
     bool resumeNext = false;
 };
 
+// The variables Execute gives one call of a procedure: names new to the
+// procedure, and which of its own undeclared names an executed Dim declared.
+// Held in the call's hidden slot (ProcDef::scopeSlot), so it ends with the call.
+class ExecuteScope final : public Object {
+  public:
+    std::vector<std::u16string> names;
+    std::deque<Value> values; // stable addresses: executed code holds Refs to them
+    bool declared(int slot) const { return size_t(slot) < m_declared.size() && m_declared[size_t(slot)]; }
+    void declare(int slot) {
+        if (size_t(slot) >= m_declared.size()) m_declared.resize(size_t(slot) + 1);
+        m_declared[size_t(slot)] = true;
+    }
+
+  private:
+    std::vector<bool> m_declared;
+};
+
 enum class Flow : uint8_t { Normal, ExitDo, ExitFor, ExitProc };
 
 // Thrown for a host interrupt / time-out / step budget: unlike ScriptError
@@ -165,7 +182,8 @@ class Interp {
     // Execute / ExecuteGlobal / Eval from inside a running script.
     void executeGlobal(std::u16string_view code);
     void executeLocal(std::u16string_view code);
-    Value evalLocal(std::u16string_view code);
+    // plainSyntaxErrors: text that is no expression fails with 1002 "Syntax error", as Eval does.
+    Value evalLocal(std::u16string_view code, bool plainSyntaxErrors = false);
     Value callValue(const Value& target, std::span<Value> args);
     Value hostMemberCall(GlobalSymbol& g, const std::vector<ExprPtr>* args, Frame& f, bool statement);
     void checkMemory(size_t bytes);
@@ -212,6 +230,8 @@ class Interp {
         err.number = e.number;
         err.description = std::move(e.description);
         err.source = std::move(e.source);
+        err.helpFile = std::move(e.helpFile);
+        err.helpContext = e.helpContext;
         return false;
     }
     // Error 424 for an object cut off from its engine's code.
@@ -227,6 +247,7 @@ class Interp {
     Flow execFor(const ForStmt& s, Frame& f);
     Flow execForEach(const ForEachStmt& s, Frame& f);
     Flow execDo(const DoStmt& s, Frame& f);
+    Flow execWith(const WithStmt& s, Frame& f);
     void execDim(const DimStmt& s, Frame& f);
     void execReDim(const ReDimStmt& s, Frame& f);
     void execErase(const EraseStmt& s, Frame& f);
@@ -234,6 +255,11 @@ class Interp {
     bool appendChain(const Expr* e, const NameExpr* target, Value& dst, Frame& f);
     void recordError(const ScriptError& e);
     bool condition(const Expr* e, Frame& f);
+    // A condition under On Error Resume Next: a failure is recorded and counts as onError.
+    bool guardedCondition(const Expr* e, Frame& f, bool onError);
+    // The body of a loop whose header failed under On Error Resume Next: run once, then raise
+    // after (unless the body left the loop).
+    Flow bodyOnce(const Block& body, Frame& f, Err after);
     void tick() {
         if (--m_ticks <= 0) poll();
     }
@@ -248,16 +274,26 @@ class Interp {
     Value evalBinarySlow(const BinaryExpr* e, const Value& l, const Value& r);
     Value binaryValues(const BinaryExpr* e, const Value& l, const Value& r);
     Value evalName(const NameExpr* e, Frame& f, bool statement);
+    void nameStatement(const NameExpr* e, Frame& f);
+    // Call CInt(x) and the like: the conversions whose result a statement cannot take.
+    Value builtinStatement(const BuiltinInfo* b, const std::vector<ExprPtr>* args, Frame& f);
     Value evalCall(const CallExpr* e, Frame& f, bool statement);
     Value evalMember(const MemberExpr* e, Frame& f, const std::vector<ExprPtr>* args, bool statement);
-    Value evalNew(const NewExpr* e);
+    Value evalNew(const NewExpr* e, Frame& f);
     Value* nameStorage(const NameExpr* e, Frame& f);
+    // The slot of an undeclared name in a procedure, or nullptr when the name is a global's.
+    [[gnu::noinline]] Value* implicitLocal(const NameExpr* e, Frame& f);
+    [[gnu::noinline]] Value* implicitStorage(const NameExpr* e, Frame& f);
+    Value* globalStorage(const NameExpr* e);
     Value* lvalueRef(const Expr* e, Frame& f, Array** locked);
     Value indexValue(const Value& base, std::span<Value> idx);
     Value* elementRef(Array* a, std::span<Value> idx);
     Value* elementRef1(Array* a, int32_t i);
     int32_t indexOf(const Value& v);
     void assignTo(const Expr* target, Value v, bool isSet, Frame& f);
+    // a(i)(j) = v into an array element of an array variable; false when the target is not one.
+    bool assignNested(const CallExpr* c, Value& v, bool isSet, Frame& f);
+    void putDefault(const Value& obj, std::vector<Value>& args, Value v, bool isSet);
     void storeVar(Value& dst, Value v, bool isSet, const std::u16string& name);
     Value withObject(const MemberExpr* e, Frame& f);
     void evalArgs(const std::vector<ExprPtr>& exprs, Frame& f, std::vector<Value>& out);
@@ -313,7 +349,21 @@ class Interp {
     // Parses and resolves a text. A text that fails leaves the symbols as `before` has them
     // (taken here when not given).
     Unit* compileText(std::u16string source, std::u16string fileName, bool expression, Frame* scope,
-                      const std::vector<SymbolMeaning>* before = nullptr);
+                      const std::vector<SymbolMeaning>* before = nullptr,
+                      const ExecuteScope* added = nullptr);
+    // Execute / Eval in a procedure: the call's ExecuteScope (made on first use), or nullptr
+    // when the procedure has no slot for one.
+    ExecuteScope* executeScope(Frame& f);
+    // Slots of code run in f's procedure: Refs to f's slots and to the scope's variables; with
+    // keepNew the code's own new names become variables of the scope.
+    void bindExecuted(const Unit& u, Frame& f, ExecuteScope* scope, std::vector<Value>& slots, bool keepNew);
+    // A name of f's procedure that an executed Dim declared.
+    static bool declaredByExecute(const Frame& f, int slot) {
+        int s = f.proc->scopeSlot;
+        if (s < 0 || f.proc->kind == ProcKind::Global) return false;
+        const Value& v = f.slots[s];
+        return v.isObject() && static_cast<const ExecuteScope*>(v.asObject())->declared(slot);
+    }
 
     // One AddObject or AddCode of the current round (since the last reset).
     // A round that repeats the previous one op for op reuses its compiled code.
@@ -411,7 +461,9 @@ inline const Value* plainOperand(const Expr* e, Frame& f) {
 }
 
 // Compiles a parsed unit: registers its globals and resolves names.
-// scope, when given, is the procedure frame an Execute / Eval runs in.
-void compileUnit(Interp& rt, Unit& unit, const ProcDef* scope);
+// scope, when given, is the procedure an Execute / Eval runs in; added names
+// the variables earlier Executes gave that call, which follow its own slots.
+void compileUnit(Interp& rt, Unit& unit, const ProcDef* scope,
+                 const std::vector<std::u16string>* added = nullptr);
 
 } // namespace vbs

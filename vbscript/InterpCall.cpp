@@ -257,8 +257,13 @@ Value Interp::instanceGet(ClassInstance* inst, int member, const std::vector<Exp
     ClassMember& cm = inst->cls().members[size_t(member)];
     size_t nargs = useValues ? valueArgs.size() : args ? args->size() : 0;
     if (cm.field >= 0) {
-        Value& fv = inst->fields()[size_t(cm.field)];
-        if (nargs == 0) return fv;
+        const Value& fv = inst->fields()[size_t(cm.field)];
+        // o.field() and o.field(i) index an array field or call an object's default member; a
+        // plain value takes no parentheses.
+        const bool parens = useValues ? nargs > 0 : args != nullptr;
+        if (!parens) return fv;
+        if (!fv.isArray() && !fv.isObject())
+            throwError(nargs == 0 ? Err::InvalidCall : Err::NoSuchMember, cm.name);
         std::vector<Value> idx;
         if (useValues)
             idx.assign(valueArgs.begin(), valueArgs.end());
@@ -307,11 +312,8 @@ void Interp::instancePut(ClassInstance* inst, int member, const std::vector<Expr
         // obj.Prop = x on a read-only member: assign to the default member of what it returns.
         throwError(Err::IllegalAssignment, cm.name);
     }
-    if (isSet) {
-        if (!v.isObject()) throwError(Err::ObjectRequired, cm.name);
-    } else if (v.isObject()) {
-        v = scalar(v);
-    }
+    // Property Let receives an object itself, not its default value.
+    if (isSet && !v.isObject()) throwError(Err::ObjectRequired, cm.name);
     vals.push_back(std::move(v));
     callWithValues(p, inst, vals);
 }
@@ -338,8 +340,14 @@ Value Interp::hostInvoke(Object* obj, DispId id, InvokeKind kind, std::span<Valu
         if (err.number == int32_t(Err::Interrupted) || err.number == int32_t(Err::TimedOut))
             abort(err.number);
         int32_t num = err.number ? err.number : int32_t(Err::ExceptionOccurred);
-        std::u16string desc = err.description.empty() ? std::u16string(errorText(num)) : err.description;
-        throwError(num, std::move(desc), std::move(err.source));
+        if (num < 0) num = errorFromHResult(num);
+        ScriptError e;
+        e.number = num;
+        e.description = err.description.empty() ? std::u16string(errorText(num)) : std::move(err.description);
+        e.source = std::move(err.source);
+        e.helpFile = std::move(err.helpFile);
+        e.helpContext = err.helpContext;
+        throw e;
     }
     afterHostCallback();
     return result;

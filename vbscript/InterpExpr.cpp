@@ -13,14 +13,10 @@ namespace vbs {
 
 namespace {
 
+// A literal in the source (not -5: a negation is an expression).
 bool isLiteral(const Expr* e) {
     if (e->kind == ExprKind::Literal) return true;
-    if (e->kind == ExprKind::Name) return static_cast<const NameExpr*>(e)->ref.scope == Scope::Constant;
-    if (e->kind == ExprKind::Unary) {
-        auto* u = static_cast<const UnaryExpr*>(e);
-        return u->op == Op::Neg && u->operand->kind == ExprKind::Literal;
-    }
-    return false;
+    return e->kind == ExprKind::Name && static_cast<const NameExpr*>(e)->ref.scope == Scope::Constant;
 }
 
 bool isIntType(VarType t) {
@@ -86,20 +82,20 @@ Value Interp::eval(const Expr* e, Frame& f) {
         return evalMember(static_cast<const MemberExpr*>(e), f, nullptr, false);
     case ExprKind::Unary: {
         auto* u = static_cast<const UnaryExpr*>(e);
+        if (u->op == Op::Plus) return eval(u->operand.get(), f); // +x is x itself, even an object
         Value tmp;
         const Value& o = operand(u->operand.get(), f, tmp);
         if (u->op == Op::Neg && o.type() == VarType::Double) return Value::dbl(-o.asDouble());
         Value v = scalar(o);
         if (u->op == Op::Neg) return opNeg(v);
-        if (u->op == Op::Not) return opNot(v);
-        return v;
+        return opNot(v);
     }
     case ExprKind::Binary:
         return evalBinary(static_cast<const BinaryExpr*>(e), f);
     case ExprKind::Paren:
         return eval(static_cast<const ParenExpr*>(e)->inner.get(), f);
     case ExprKind::New:
-        return evalNew(static_cast<const NewExpr*>(e));
+        return evalNew(static_cast<const NewExpr*>(e), f);
     case ExprKind::Me:
         return Value::object(f.me);
     }
@@ -248,14 +244,9 @@ Value Interp::evalName(const NameExpr* n, Frame& f, bool statement) {
         return f.slots[r.slot].deref();
     case Scope::Field:
         return f.me->fields()[size_t(r.slot)];
-    case Scope::ImplicitLocal: {
-        GlobalSymbol& g = *r.sym;
-        if (!g.live()) {
-            if (r.checkDeclared) throwError(Err::VariableUndefined, n->name);
-            return f.slots[r.slot].deref();
-        }
+    case Scope::ImplicitLocal:
+        if (Value* p = implicitLocal(n, f)) return *p;
         [[fallthrough]];
-    }
     case Scope::Global: {
         GlobalSymbol& g = *r.sym;
         if (g.proc) return callProc(g.proc, nullptr, nullptr, f);
@@ -283,31 +274,47 @@ Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
         return &f.slots[r.slot].deref();
     case Scope::Field:
         return &f.me->fields()[size_t(r.slot)];
-    case Scope::ImplicitLocal: {
-        GlobalSymbol& g = *r.sym;
-        if (!g.live()) {
-            if (r.checkDeclared) throwError(Err::VariableUndefined, n->name);
-            return &f.slots[r.slot].deref();
-        }
-        [[fallthrough]];
-    }
-    case Scope::Global: {
-        GlobalSymbol& g = *r.sym;
-        if (g.proc || g.cls || g.isConst || g.hostMember()) return nullptr;
-        if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
-        return &g.value;
-    }
+    case Scope::ImplicitLocal:
+        return implicitStorage(n, f);
+    case Scope::Global:
+        return globalStorage(n);
     default:
         return nullptr;
     }
 }
 
-Value Interp::evalNew(const NewExpr* e) {
+Value* Interp::globalStorage(const NameExpr* n) {
+    const NameRef& r = n->ref;
+    GlobalSymbol& g = *r.sym;
+    if (g.proc || g.cls || g.isConst || g.hostMember()) return nullptr;
+    if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
+    return &g.value;
+}
+
+Value* Interp::implicitStorage(const NameExpr* n, Frame& f) {
+    if (Value* p = implicitLocal(n, f)) return p;
+    return globalStorage(n);
+}
+
+Value* Interp::implicitLocal(const NameExpr* n, Frame& f) {
+    const NameRef& r = n->ref;
+    if (!r.sym->live()) {
+        if (r.checkDeclared && !declaredByExecute(f, r.slot)) throwError(Err::VariableUndefined, n->name);
+        return &f.slots[r.slot].deref();
+    }
+    // A Dim run by Execute made the name the call's own, whatever global appeared since.
+    return declaredByExecute(f, r.slot) ? &f.slots[r.slot].deref() : nullptr;
+}
+
+Value Interp::evalNew(const NewExpr* e, Frame& f) {
+    // RegExp is the one class the language itself defines; a script class of that name cannot
+    // replace it.
+    if (equalsNoCase(e->className, u"RegExp"))
+        if (Object* re = newRegExp(*this)) return Value::object(re);
     GlobalSymbol& g = m_globals[size_t(e->global)]; // NewExpr keeps the index only
     if (!g.cls) {
-        // RegExp is the one class the language itself defines; a script class of that name wins.
-        if (equalsNoCase(e->className, u"RegExp"))
-            if (Object* re = newRegExp(*this)) return Value::object(re);
+        if (f.proc && f.proc->unit && f.proc->unit->optionExplicit)
+            throwError(Err::VariableUndefined, e->className);
         throwError(Err::ClassNotDefined, e->className);
     }
     return newInstance(g.cls);
@@ -386,6 +393,8 @@ Value Interp::evalCall(const CallExpr* c, Frame& f, bool statement) {
         case Scope::MeMember:
             return instanceGet(f.me, r.slot, &c->args, f, statement, {}, false);
         case Scope::Builtin:
+            if (statement) [[unlikely]]
+                return builtinStatement(r.builtin, &c->args, f);
             return callBuiltin(r.builtin, &c->args, f);
         default:
             break;
@@ -490,10 +499,23 @@ void Interp::storeVar(Value& dst, Value v, bool isSet, const std::u16string& nam
     // old is released here, after the store, so a Class_Terminate it triggers sees the new value.
 }
 
+namespace {
+
+// A store that may go to a Property Let, which receives an object itself.
+bool memberStore(const Expr* target) {
+    if (target->kind == ExprKind::Call) target = static_cast<const CallExpr*>(target)->target.get();
+    if (target->kind == ExprKind::Member) return true;
+    return target->kind == ExprKind::Name &&
+           static_cast<const NameExpr*>(target)->ref.scope == Scope::MeMember;
+}
+
+} // namespace
+
 void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
     // Reduce an object to its default value before any storage address is
     // taken: the default property is script code that may resize arrays.
-    if (!isSet && v.isObject()) v = scalar(v);
+    // Member stores reduce it where they find a field or a host property.
+    if (!isSet && v.isObject() && !memberStore(target)) v = scalar(v);
     switch (target->kind) {
     case ExprKind::Name: {
         auto* n = static_cast<const NameExpr*>(target);
@@ -578,6 +600,7 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
             }
             throwError(Err::TypeMismatch, n->name);
         }
+        if (t->kind == ExprKind::Call && assignNested(c, v, isSet, f)) return;
         Value base = eval(t, f);
         if (base.isObject()) {
             putMember(base, std::u16string(), nullptr, &c->args, std::move(v), isSet, f);
@@ -588,6 +611,72 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
     default:
         throwError(Err::IllegalAssignment);
     }
+}
+
+Value Interp::builtinStatement(const BuiltinInfo* b, const std::vector<ExprPtr>* args, Frame& f) {
+    static const BuiltinInfo* const typed[] = {
+        findBuiltin(u"cbyte"), findBuiltin(u"ccur"), findBuiltin(u"cdate"), findBuiltin(u"cdbl"),
+        findBuiltin(u"cint"),  findBuiltin(u"clng"), findBuiltin(u"csng"),  findBuiltin(u"sgn")};
+    Value v = callBuiltin(b, args, f);
+    for (const BuiltinInfo* t : typed)
+        if (t == b) throwError(Err::UnsupportedType);
+    return v;
+}
+
+bool Interp::assignNested(const CallExpr* c, Value& v, bool isSet, Frame& f) {
+    // a(i)(j)(k) = v: the levels a(i) and (j) lead from the variable to the element stored into.
+    std::vector<const CallExpr*> levels;
+    const Expr* e = c->target.get();
+    while (e->kind == ExprKind::Call) {
+        levels.push_back(static_cast<const CallExpr*>(e));
+        e = levels.back()->target.get();
+    }
+    if (e->kind != ExprKind::Name) return false;
+    auto* n = static_cast<const NameExpr*>(e);
+    if (n->ref.scope == Scope::MeMember || n->ref.scope == Scope::Builtin) return false;
+    const Value* root = nameStorage(n, f);
+    if (!root || !root->isArray()) return false;
+    // Every index first, in source order: no code runs while element addresses are held.
+    std::vector<std::vector<Value>> idx(levels.size() + 1);
+    for (size_t i = 0; i < levels.size(); ++i)
+        evalArgs(levels[levels.size() - 1 - i]->args, f, idx[i]);
+    evalArgs(c->args, f, idx.back());
+    Value* p = nameStorage(n, f);
+    if (!p || !p->isArray()) throwError(Err::TypeMismatch, n->name);
+    Value held; // an object's default value on the way down
+    for (size_t i = 0; i < levels.size(); ++i) {
+        if (p->isArray()) {
+            p = elementRef(p->mutableArray(), idx[i]);
+        } else if (p->isObject()) {
+            held = callValue(*p, idx[i]);
+            p = &held;
+        } else {
+            throwError(Err::TypeMismatch, n->name);
+        }
+    }
+    if (p->isArray()) {
+        storeVar(*elementRef(p->mutableArray(), idx.back()), std::move(v), isSet, n->name);
+    } else if (p->isObject()) {
+        Value obj = *p;
+        putDefault(obj, idx.back(), std::move(v), isSet);
+    } else {
+        throwError(Err::TypeMismatch, n->name);
+    }
+    return true;
+}
+
+void Interp::putDefault(const Value& obj, std::vector<Value>& args, Value v, bool isSet) {
+    Object* o = obj.asObject();
+    if (!o) throwError(Err::ObjectNotSet);
+    if (ClassInstance* inst = ownInstance(o)) {
+        if (inst->cls().defaultMember < 0) throwError(Err::NoSuchMember);
+        Frame outside;
+        instancePut(inst, inst->cls().defaultMember, nullptr, std::move(v), isSet, outside, args, true);
+        return;
+    }
+    if (!isSet && v.isObject()) v = scalar(v);
+    args.push_back(std::move(v));
+    hostInvoke(o, kDispValue, isSet ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut, args);
 }
 
 Value Interp::hostMemberCall(GlobalSymbol& g, const std::vector<ExprPtr>* args, Frame& f, bool statement) {

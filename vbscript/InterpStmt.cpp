@@ -55,7 +55,11 @@ Flow Interp::execBlock(const Block& b, Frame& f) {
 void Interp::recordError(const ScriptError& e) {
     m_err->number = e.number;
     m_err->description = e.description;
-    m_err->source = e.source.empty() ? u"VBScript runtime error" : e.source;
+    m_err->source = !e.source.empty() ? e.source
+                    : e.compile       ? u"VBScript compilation error"
+                                      : u"VBScript runtime error";
+    m_err->helpFile = e.helpFile;
+    m_err->helpContext = e.helpContext;
 }
 
 void Interp::abort(int32_t number) {
@@ -139,7 +143,7 @@ Flow Interp::exec(const Stmt& s, Frame& f) {
         const Expr* e = static_cast<const CallStmt&>(s).call.get();
         switch (e->kind) {
         case ExprKind::Name:
-            evalName(static_cast<const NameExpr*>(e), f, true);
+            nameStatement(static_cast<const NameExpr*>(e), f);
             break;
         case ExprKind::Call:
             evalCall(static_cast<const CallExpr*>(e), f, true);
@@ -188,17 +192,45 @@ Flow Interp::exec(const Stmt& s, Frame& f) {
         f.resumeNext = static_cast<const OnErrorStmt&>(s).resumeNext;
         m_err->clear();
         return Flow::Normal;
-    case StmtKind::With: {
-        auto& w = static_cast<const WithStmt&>(s);
-        f.slots[w.slot] = eval(w.object.get(), f);
-        Flow fl = execBlock(w.body, f);
-        f.slots[w.slot] = Value();
-        return fl;
-    }
+    case StmtKind::With:
+        return execWith(static_cast<const WithStmt&>(s), f);
     case StmtKind::Nop:
         return Flow::Normal;
     }
     return Flow::Normal;
+}
+
+Flow Interp::execWith(const WithStmt& w, Frame& f) {
+    Value obj;
+    try {
+        obj = eval(w.object.get(), f);
+        if (!obj.isObject()) throwError(Err::ObjectRequired);
+    } catch (ScriptError& e) {
+        if (!f.resumeNext) throw;
+        recordError(e); // resumed into the body, which has no object to work on
+        obj = Value();
+    }
+    f.slots[w.slot] = std::move(obj);
+    Flow fl = execBlock(w.body, f);
+    f.slots[w.slot] = Value();
+    return fl;
+}
+
+// A name alone as a statement calls it: a variable holding an object calls its default member,
+// any other variable cannot be called.
+void Interp::nameStatement(const NameExpr* n, Frame& f) {
+    const NameRef& r = n->ref;
+    bool variable = r.scope == Scope::Field || r.scope == Scope::Constant ||
+                    (r.scope == Scope::Local &&
+                     (r.slot != 0 || f.proc->kind == ProcKind::Global || f.proc->kind == ProcKind::Sub));
+    if (r.scope == Scope::Global || r.scope == Scope::ImplicitLocal) {
+        GlobalSymbol& g = *r.sym;
+        variable = !g.proc && !g.cls && !g.hostMember();
+    }
+    Value v = evalName(n, f, true);
+    if (!variable) return;
+    if (!v.isObject()) throwError(Err::TypeMismatch, n->name);
+    getMember(v, std::u16string(), nullptr, nullptr, f, true);
 }
 
 namespace {
@@ -308,31 +340,57 @@ bool Interp::appendChain(const Expr* e, const NameExpr* target, Value& dst, Fram
 
 Flow Interp::execIf(const IfStmt& s, Frame& f) {
     for (size_t i = 0; i < s.conds.size(); ++i) {
-        bool c;
-        if (!f.resumeNext) {
-            c = condition(s.conds[i].get(), f);
-        } else {
-            // Under On Error Resume Next a failing condition falls into its block.
-            try {
-                c = condition(s.conds[i].get(), f);
-            } catch (ScriptError& e) {
-                recordError(e);
-                c = true;
-            }
-        }
+        // Under On Error Resume Next a failing condition falls into its block.
+        bool c = f.resumeNext ? guardedCondition(s.conds[i].get(), f, true) : condition(s.conds[i].get(), f);
         if (c) return execBlock(s.blocks[i], f);
     }
     return execBlock(s.elseBlock, f);
 }
 
+bool Interp::guardedCondition(const Expr* e, Frame& f, bool onError) {
+    try {
+        return condition(e, f);
+    } catch (ScriptError& err) {
+        if (!f.resumeNext) throw;
+        recordError(err);
+        return onError;
+    }
+}
+
+Flow Interp::bodyOnce(const Block& body, Frame& f, Err after) {
+    Flow fl = execBlock(body, f);
+    if (fl == Flow::ExitFor) return Flow::Normal;
+    if (fl != Flow::Normal) return fl;
+    throwError(after);
+}
+
+namespace {
+
+// The subject is held in a temporary, never a literal: Select Case 3 meets Case "x" as texts.
+bool caseMatches(Interp& rt, const Value& subject, const Value& v, const Expr* ve) {
+    return compareValues(subject, rt.scalar(v), false, ve->kind == ExprKind::Literal) == Cmp::Equal;
+}
+
+} // namespace
+
 Flow Interp::execSelect(const SelectStmt& s, Frame& f) {
     Value subject = scalar(eval(s.subject.get(), f));
-    bool subjLit = s.subject->kind == ExprKind::Literal;
     for (const auto& c : s.cases) {
         for (const auto& ve : c.values) {
-            Value v = scalar(eval(ve.get(), f));
-            if (compareValues(subject, v, subjLit, ve->kind == ExprKind::Literal) == Cmp::Equal)
-                return execBlock(c.body, f);
+            bool match;
+            if (!f.resumeNext) {
+                match = caseMatches(*this, subject, eval(ve.get(), f), ve.get());
+            } else {
+                // A failing Case expression falls into its block.
+                try {
+                    match = caseMatches(*this, subject, eval(ve.get(), f), ve.get());
+                } catch (ScriptError& e) {
+                    if (!f.resumeNext) throw;
+                    recordError(e);
+                    match = true;
+                }
+            }
+            if (match) return execBlock(c.body, f);
         }
     }
     return execBlock(s.elseBlock, f);
@@ -340,13 +398,21 @@ Flow Interp::execSelect(const SelectStmt& s, Frame& f) {
 
 Flow Interp::execFor(const ForStmt& s, Frame& f) {
     auto* var = static_cast<const NameExpr*>(s.var.get());
-    Value from = scalar(eval(s.from.get(), f));
-    Value to = scalar(eval(s.to.get(), f));
-    Value step = s.step ? scalar(eval(s.step.get(), f)) : Value::integer(1);
-    for (Value* v : {&from, &to, &step})
-        if (!v->isNumeric()) *v = toArithmetic(*v);
-    if (from.isNull() || to.isNull() || step.isNull()) throwError(Err::InvalidNull);
-    if (var->ref.readOnly) throwError(Err::IllegalAssignment, var->name);
+    Value from, to, step;
+    try {
+        from = scalar(eval(s.from.get(), f));
+        to = scalar(eval(s.to.get(), f));
+        step = s.step ? scalar(eval(s.step.get(), f)) : Value::integer(1);
+        for (Value* v : {&from, &to, &step})
+            if (!v->isNumeric()) *v = toArithmetic(*v);
+        if (from.isNull() || to.isNull() || step.isNull()) throwError(Err::InvalidNull);
+        if (var->ref.readOnly) throwError(Err::IllegalAssignment, var->name);
+    } catch (ScriptError& e) {
+        if (!f.resumeNext) throw;
+        // Resumed past the failing header: the body runs once, then Next finds no loop.
+        recordError(e);
+        return bodyOnce(s.body, f, Err::ForNotInitialized);
+    }
     auto intType = [](const Value& v) {
         return v.type() == VarType::Integer || v.type() == VarType::Long || v.type() == VarType::Byte;
     };
@@ -418,7 +484,15 @@ Flow Interp::execFor(const ForStmt& s, Frame& f) {
 
 Flow Interp::execForEach(const ForEachStmt& s, Frame& f) {
     auto* var = static_cast<const NameExpr*>(s.var.get());
-    Value coll = eval(s.collection.get(), f);
+    Value coll;
+    try {
+        coll = eval(s.collection.get(), f);
+    } catch (ScriptError& e) {
+        if (!f.resumeNext) throw;
+        // As with For: the body runs once, then Next has nothing to go through.
+        recordError(e);
+        return bodyOnce(s.body, f, Err::NotCollection);
+    }
     if (coll.isArray()) {
         Value hold = coll; // iterate a stable copy
         Array* a = hold.asArray();
@@ -441,9 +515,12 @@ Flow Interp::execForEach(const ForEachStmt& s, Frame& f) {
         }
         return Flow::Normal;
     }
-    if (!coll.isObject() || !coll.asObject()) throwError(Err::NotCollection);
-    std::unique_ptr<Enumerator> en = coll.asObject()->enumerate();
-    if (!en) throwError(Err::NotCollection);
+    std::unique_ptr<Enumerator> en;
+    if (coll.isObject() && coll.asObject()) en = coll.asObject()->enumerate();
+    if (!en) {
+        if (f.resumeNext) return bodyOnce(s.body, f, Err::NotCollection);
+        throwError(Err::NotCollection);
+    }
     Value item;
     while (en->next(item)) {
         Value* p = nameStorage(var, f);
@@ -459,14 +536,21 @@ Flow Interp::execForEach(const ForEachStmt& s, Frame& f) {
 }
 
 Flow Interp::execDo(const DoStmt& s, Frame& f) {
+    const bool pre = s.mode == LoopCond::PreWhile || s.mode == LoopCond::PreUntil;
+    const bool post = s.mode == LoopCond::PostWhile || s.mode == LoopCond::PostUntil;
+    const bool until = s.mode == LoopCond::PreUntil || s.mode == LoopCond::PostUntil;
+    // Resumed past a failing test, execution goes on where the test leads when it passes: into
+    // the body when the test comes first, out of the loop when it comes last.
+    auto goOn = [&](bool first) {
+        const Expr* c = s.cond.get();
+        return (f.resumeNext ? guardedCondition(c, f, first != until) : condition(c, f)) != until;
+    };
     while (true) {
-        if (s.mode == LoopCond::PreWhile && !condition(s.cond.get(), f)) break;
-        if (s.mode == LoopCond::PreUntil && condition(s.cond.get(), f)) break;
+        if (pre && !goOn(true)) break;
         Flow fl = execBlock(s.body, f);
         if (fl == Flow::ExitDo) return Flow::Normal;
         if (fl != Flow::Normal) return fl;
-        if (s.mode == LoopCond::PostWhile && !condition(s.cond.get(), f)) break;
-        if (s.mode == LoopCond::PostUntil && condition(s.cond.get(), f)) break;
+        if (post && !goOn(false)) break;
         tick();
     }
     return Flow::Normal;
@@ -517,10 +601,17 @@ Array* newArray(Interp& rt, const std::vector<int32_t>& ub) {
 void Interp::execDim(const DimStmt& s, Frame& f) {
     if (s.isConst) return; // constants are set when their scope starts
     for (const auto& it : s.items) {
+        const NameRef& r = it.var->ref;
+        // Code run by Execute in a procedure: its Dim declares one of the procedure's names.
+        if (f.proc->scopeSlot >= 0 && f.proc->kind == ProcKind::Global && r.scope == Scope::Local)
+            if (const Value& held = f.slots[f.proc->scopeSlot].deref(); held.isObject())
+                static_cast<ExecuteScope*>(held.asObject())->declare(r.slot);
         if (!it.hasBounds) continue;
         Value* p = nameStorage(it.var.get(), f);
         if (!p) throwError(Err::NameRedefined, it.var->name);
         if (it.bounds.empty()) {
+            // A second script-level Dim a() finds the array the first one made.
+            if (p->isArray() && r.scope == Scope::Global) throwError(Err::TypeMismatch, it.var->name);
             if (!p->isArray()) *p = Value::array(new Array);
             continue;
         }
@@ -532,6 +623,11 @@ void Interp::execDim(const DimStmt& s, Frame& f) {
 
 void Interp::execReDim(const ReDimStmt& s, Frame& f) {
     for (const auto& it : s.items) {
+        // A fixed array refuses before its new bounds are looked at.
+        if (!s.preserve)
+            if (const Value* cur = nameStorage(it.var.get(), f);
+                cur && cur->isArray() && cur->asArray()->fixed)
+                throwError(Err::ArrayLocked, it.var->name);
         std::vector<int32_t> ub = upperBounds(*this, it.bounds, f, &Interp::eval);
         Value* p = nameStorage(it.var.get(), f);
         if (!p) throwError(Err::IllegalAssignment, it.var->name);

@@ -42,6 +42,8 @@ struct HostError {
     int32_t number = 0;
     std::u16string description; // empty: the classic text for number
     std::u16string source;
+    std::u16string helpFile; // Err.HelpFile and Err.HelpContext of the script that sees the error
+    int32_t helpContext = 0;
 };
 
 class Enumerator {

@@ -239,51 +239,82 @@ int64_t logicEval(LogOp op, int64_t x, int64_t y) {
     return 0;
 }
 
-Kind logicKind(const Value& v) {
+// How an operand takes part in a logical operator: Booleans and Bytes keep
+// their type and Integers their width; anything else, Empty included, works
+// as a Long. A text counts as its number, else as True / False.
+enum class LKind : uint8_t { Bool, Byte, Int, Long, Null };
+
+struct LogicOperand {
+    LKind kind;
+    int64_t bits;
+};
+
+LogicOperand logicOperand(const Value& v) {
     switch (v.type()) {
-    case VarType::Byte:
-        return KByte;
-    case VarType::Integer:
     case VarType::Boolean:
-    case VarType::Empty:
-        return KInteger;
+        return {LKind::Bool, v.asBoolean() ? -1 : 0};
+    case VarType::Byte:
+        return {LKind::Byte, v.asByte()};
+    case VarType::Integer:
+        return {LKind::Int, v.asInteger()};
     case VarType::Null:
-        return KNull;
+        return {LKind::Null, 0};
+    case VarType::String: {
+        const std::u16string& s = v.asString();
+        double d;
+        if (parseNumber(s, d)) return {LKind::Long, toLong(Value::dbl(d))};
+        if (equalsNoCase(s, u"true") || equalsNoCase(s, u"#true#")) return {LKind::Bool, -1};
+        if (equalsNoCase(s, u"false") || equalsNoCase(s, u"#false#")) return {LKind::Bool, 0};
+        throwError(Err::TypeMismatch);
+    }
     default:
-        return KLong;
+        return {LKind::Long, toLong(v)};
+    }
+}
+
+Value logicValue(LKind k, int64_t r) {
+    switch (k) {
+    case LKind::Bool:
+        return Value::boolean(r != 0);
+    case LKind::Byte:
+        return Value::byte(uint8_t(r));
+    case LKind::Int:
+        return Value::integer(int16_t(r));
+    default:
+        return Value::longv(int32_t(r));
+    }
+}
+
+// Null is "unknown": the result is known where the other operand decides it.
+// Unknown bits count as clear unless no bit at all is known.
+Value logicWithNull(LogOp op, const LogicOperand& o, bool nullFirst) {
+    const int64_t all = o.kind == LKind::Byte ? 0xFF : -1;
+    switch (op) {
+    case LogOp::And:
+        return o.bits == 0 ? logicValue(o.kind, 0) : Value::null();
+    case LogOp::Or:
+        return o.bits == 0 ? Value::null() : logicValue(o.kind, o.bits);
+    case LogOp::Imp:
+        if (nullFirst) return o.bits == 0 ? Value::null() : logicValue(o.kind, o.bits);
+        return o.bits == all ? Value::null() : logicValue(o.kind, ~o.bits);
+    default:
+        return Value::null();
     }
 }
 
 Value logic(LogOp op, const Value& a, const Value& b) {
     if (a.type() == VarType::Boolean && b.type() == VarType::Boolean)
         return Value::boolean(logicEval(op, a.asBoolean() ? -1 : 0, b.asBoolean() ? -1 : 0) != 0);
-    bool an = a.isNull(), bn = b.isNull();
-    if (an || bn) {
-        // Null is "unknown": the result is known only when the other side decides it.
-        if (an && bn) return Value::null();
-        const Value& o = an ? b : a;
-        int64_t x = toLong(o);
-        switch (op) {
-        case LogOp::And:
-            if (x == 0) return o.type() == VarType::Boolean ? o : fitInteger(0, logicKind(o));
-            break;
-        case LogOp::Or:
-            if (o.type() == VarType::Boolean && x == -1) return o;
-            break;
-        case LogOp::Imp:
-            if (an && x == -1 && o.type() == VarType::Boolean) return o;
-            if (bn && x == 0) return Value::boolean(true);
-            break;
-        default:
-            break;
-        }
-        return Value::null();
+    LogicOperand x = logicOperand(a), y = logicOperand(b);
+    if (x.kind == LKind::Null || y.kind == LKind::Null) {
+        if (x.kind == y.kind) return Value::null();
+        return x.kind == LKind::Null ? logicWithNull(op, y, true) : logicWithNull(op, x, false);
     }
-    Kind ka = logicKind(a), kb = logicKind(b);
-    int64_t r = logicEval(op, toLong(a), toLong(b));
-    if (ka == KByte && kb == KByte) return Value::byte(uint8_t(r));
-    if (ka <= KInteger && kb <= KInteger) return Value::integer(int16_t(r));
-    return Value::longv(int32_t(r));
+    // Boolean or Byte when both are, Integer when both fit 16 bits, else Long.
+    LKind k = x.kind == y.kind                               ? x.kind
+              : x.kind <= LKind::Int && y.kind <= LKind::Int ? LKind::Int
+                                                             : LKind::Long;
+    return logicValue(k, logicEval(op, x.bits, y.bits));
 }
 
 } // namespace
@@ -305,20 +336,10 @@ Value opImp(const Value& a, const Value& b) {
 }
 
 Value opNot(const Value& a) {
-    switch (a.type()) {
-    case VarType::Null:
-        return a;
-    case VarType::Boolean:
-        return Value::boolean(!a.asBoolean());
-    case VarType::Byte:
-        return Value::byte(uint8_t(~a.asByte()));
-    case VarType::Empty:
-        return Value::integer(-1);
-    case VarType::Integer:
-        return Value::integer(int16_t(~a.asInteger()));
-    default:
-        return Value::longv(~toLong(a));
-    }
+    if (a.type() == VarType::Boolean) return Value::boolean(!a.asBoolean());
+    LogicOperand o = logicOperand(a);
+    if (o.kind == LKind::Null) return Value::null();
+    return logicValue(o.kind, ~o.bits);
 }
 
 namespace {
@@ -345,7 +366,10 @@ Cmp cmpStr(const std::u16string& x, const std::u16string& y, bool text) {
 
 Cmp compareValues(const Value& a, const Value& b, bool aLiteral, bool bLiteral, bool text) {
     VarType ta = a.type(), tb = b.type();
-    if (ta == VarType::Null || tb == VarType::Null) return Cmp::Null;
+    if (ta == VarType::Null || tb == VarType::Null) {
+        if (ta == VarType::Array || tb == VarType::Array) throwError(Err::TypeMismatch);
+        return Cmp::Null;
+    }
     if (ta == VarType::Integer && tb == VarType::Integer) return cmpNum(a.asInteger(), b.asInteger());
     if (ta == VarType::Long && tb == VarType::Long) return cmpNum(a.asLong(), b.asLong());
     bool sa = ta == VarType::String, sb = tb == VarType::String;
@@ -356,6 +380,10 @@ Cmp compareValues(const Value& a, const Value& b, bool aLiteral, bool bLiteral, 
         if (!a.isNumeric() || !b.isNumeric()) throwError(Err::TypeMismatch);
         if (ta == VarType::Currency && tb == VarType::Currency)
             return cmpNum(double(a.asCurrency()), double(b.asCurrency()));
+        // A Single meets a Double at Single precision: CSng(x) = x holds.
+        if ((ta == VarType::Single && tb == VarType::Double) ||
+            (ta == VarType::Double && tb == VarType::Single))
+            return cmpNum(float(toDouble(a)), float(toDouble(b)));
         return cmpNum(toDouble(a), toDouble(b));
     }
     // One string, one number.
@@ -364,7 +392,9 @@ Cmp compareValues(const Value& a, const Value& b, bool aLiteral, bool bLiteral, 
     if (!n.isNumeric()) throwError(Err::TypeMismatch);
     bool sLit = sa ? aLiteral : bLiteral, nLit = sa ? bLiteral : aLiteral;
     Cmp r;
-    if (sLit && !nLit) {
+    if (n.type() == VarType::Boolean) {
+        r = cmpStr(toString(n), s.asString(), text); // "True" = True; "-1" is another text
+    } else if (sLit && !nLit) {
         r = cmpStr(toString(n), s.asString(), text);
     } else if (nLit) {
         double d;

@@ -254,43 +254,4 @@ bool equalsNoCase(std::u16string_view a, std::u16string_view b) {
     return true;
 }
 
-std::u16string_view errorText(int32_t number) {
-    switch (number) {
-#define VBS_ERROR(num, name, text)                                                                           \
-    case num:                                                                                                \
-        return u"" text;
-#include "ErrorTable.h"
-#undef VBS_ERROR
-    default:
-        return {};
-    }
-}
-
-void throwError(Err e) {
-    ScriptError err;
-    err.number = int32_t(e);
-    err.description = std::u16string(errorText(err.number));
-    throw err;
-}
-
-void throwError(Err e, std::u16string_view detail) {
-    ScriptError err;
-    err.number = int32_t(e);
-    err.description = std::u16string(errorText(err.number));
-    if (!detail.empty()) {
-        err.description += u": '";
-        err.description += detail;
-        err.description += u"'";
-    }
-    throw err;
-}
-
-void throwError(int32_t number, std::u16string description, std::u16string source) {
-    ScriptError err;
-    err.number = number;
-    err.description = std::move(description);
-    err.source = std::move(source);
-    throw err;
-}
-
 } // namespace vbs

@@ -125,4 +125,23 @@ CheckEq deep, Array(Array(1, 2), "x"), "a copied array of arrays is independent"
 ' Large arrays fail cleanly.
 CheckErr "ReDim huge(1000000000)", 7, "a billion elements is out of memory"
 CheckErr "ReDim huge2(-5)", 9, "negative bound"
+' LBound / UBound of an object: the bounds of its default value.
+Class NoDefault
+End Class
+Class ArrayDefault
+    Public Default Property Get Items()
+        Items = Array(1, 2, 3)
+    End Property
+End Class
+CheckErr "Dim nb : Set nb = Nothing : x = UBound(nb)", 91, "UBound of Nothing"
+CheckErr "x = LBound(New NoDefault)", 438, "LBound of an object without a default member"
+CheckErr "x = UBound(CreateObject(""Scripting.Dictionary""))", 450, "UBound of a Dictionary"
+CheckEq ErrOf("boundOfDefault = UBound(New ArrayDefault)"), CLng(0), "UBound of a default array"
+CheckEq boundOfDefault, CLng(2), "the bound of the default array"
+' Storing into an array held in an array.
+Dim outer : outer = Array(Array(1, 2), 5)
+CheckEq ErrOf("outer(0)(1) = 9"), CLng(0), "store into a nested array"
+CheckEq outer, Array(Array(1, 9), 5), "the inner array changed in place"
+CheckErr "outer(1)(0) = 9", 13, "an Integer element holds no array"
+CheckErr "Dim fx5(2) : ReDim fx5(""abc"")", 10, "a fixed array refuses before its bounds are read"
 Finish

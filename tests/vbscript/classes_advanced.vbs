@@ -119,4 +119,29 @@ CheckErr "Class Dup : Public A : Public A : End Class", 1041, "duplicate field"
 CheckErr "Class Dup2 : Sub X() : End Sub : Function X() : End Function : End Class", 1041, "duplicate method"
 CheckErr "Class Dup3 : Public Default Function A() : End Function : Public Default Function B() : End Function : End Class", 1052, "two defaults"
 CheckErr "Class Dup4 : Sub Class_Initialize(x) : End Sub : End Class", 1053, "Initialize with arguments"
+' A plain field takes no parentheses; a Property Let gets an object as it is.
+Class Plain
+    Public Value
+    Public Got
+    Public Property Let Target(v)
+        Got = TypeName(v)
+    End Property
+End Class
+Class Defaulted
+    Public Default Property Get V()
+        V = "default"
+    End Property
+End Class
+Dim pl : Set pl = New Plain
+pl.Value = 3
+CheckErr "y = pl.Value(0)", 438, "indexing a plain field"
+CheckErr "y = pl.Value()", 5, "empty parentheses after a plain field"
+pl.Target = New Defaulted
+CheckEq pl.Got, "Defaulted", "Property Let receives the object, not its default value"
+CheckErr "Dim q1 : q1 = 5 : q1", 13, "a plain variable alone as a statement"
+CheckErr "Option Explicit" & vbCrLf & "Dim q2 : Set q2 = New NoSuchClass", 500, "New of an unknown class under Option Explicit"
+' RegExp is the language's own class: a script class of that name does not replace it.
+ExecuteGlobal "Class RegExp : Public Mine : End Class"
+Dim ownRe : Set ownRe = New RegExp
+CheckEq TypeName(ownRe), "IRegExp2", "New RegExp is the built-in one"
 Finish

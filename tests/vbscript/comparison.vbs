@@ -65,4 +65,10 @@ Select Case Null
     Case Else: r = "else"
 End Select
 CheckEq r, "else", "Null never matches"
+' A text meets a Boolean as text, without error.
+CheckEq "True" = True, True, "a Boolean compares as its text"
+CheckEq "-1" = True, False, "-1 is not the text of True"
+CheckEq "abc" = -5, False, "a negated number is no literal: text and number differ"
+CheckErr "q = Array(1) : y = (q = Null)", 13, "an array compared with Null"
+CheckEq ErrOf("Select Case 3 : Case ""test"" : y = 1 : End Select"), CLng(0), "a text Case against a number"
 Finish

@@ -138,4 +138,57 @@ Stop
 Randomize 1
 n = Rnd()
 Check n >= 0 And n < 1, "Rnd in [0, 1)"
+' Resumed past an error in a loop or block header, execution goes on into the body.
+Function Fails()
+    Fails = 1 / 0
+End Function
+Function ForHeader()
+    Dim x, runs
+    On Error Resume Next
+    x = 6
+    For x = Fails() To 100
+        runs = runs + 1
+    Next
+    ForHeader = runs & " " & x & " " & Err.Number
+End Function
+CheckEq ForHeader(), "1 6 92", "a failing For bound: one pass, the counter untouched, then Next fails"
+Function ForEachHeader()
+    Dim x, runs
+    On Error Resume Next
+    For Each x In Empty
+        runs = runs + 1
+    Next
+    ForEachHeader = runs & " " & Err.Number
+End Function
+CheckEq ForEachHeader(), "1 451", "For Each over Empty: one pass, then not a collection"
+Function DoHeader()
+    Dim runs
+    On Error Resume Next
+    Do While Fails()
+        runs = runs + 1
+        Exit Do
+    Loop
+    DoHeader = runs & " " & Err.Number
+End Function
+CheckEq DoHeader(), "1 11", "a failing Do While test enters the body"
+Function CaseHeader()
+    On Error Resume Next
+    Select Case False
+        Case True: CaseHeader = "True"
+        Case Fails(): CaseHeader = "failing case"
+        Case Else: CaseHeader = "Else"
+    End Select
+End Function
+CheckEq CaseHeader(), "failing case", "a failing Case expression runs its block"
+Function WithHeader()
+    On Error Resume Next
+    With Fails()
+        WithHeader = "body"
+        .Anything = 1
+        WithHeader = WithHeader & " " & Err.Number
+    End With
+End Function
+CheckEq WithHeader(), "body 424", "a failing With expression runs the body, which has no object"
+CheckErr "With 42 : End With", 424, "With needs an object"
+CheckErr "With Empty : End With", 424, "With Empty"
 Finish

@@ -20,8 +20,10 @@ CheckEq Err.Source, "MySource", "raised source"
 CheckEq Err.Description, "My description", "raised description"
 Err.Raise vbObjectError + 1
 CheckEq Err.Number, vbObjectError + 1, "vbObjectError based number"
+Err.Clear
 Err.Raise 9
 CheckEq Err.Description, "Subscript out of range", "Raise of a known number fills the text"
+Err.Clear
 Err.Raise 12345
 CheckEq Err.Description, "Unknown runtime error", "Raise of an unknown number"
 ' Err is the default member's Number.
@@ -80,4 +82,33 @@ Function Down(n)
     Down = Down(n + 1)
 End Function
 CheckErr "y = Down(1)", 28, "unbounded recursion"
+' Err keeps the classic text alone: only the host's message names what failed.
+Function DescriptionOf(code)
+    On Error Resume Next
+    ExecuteGlobal code
+    DescriptionOf = Err.Description
+End Function
+CheckEq DescriptionOf("NoSuchSub 1"), "Type mismatch", "no name after the text"
+' A Raise keeps what it does not give from the Raise before, until Err.Clear.
+Function RaisedTwice()
+    On Error Resume Next
+    Err.Raise 1001, "Src", "First", "help.chm", 7
+    Err.Raise 1002
+    RaisedTwice = Err.Number & "|" & Err.Source & "|" & Err.Description & "|" & Err.HelpFile & "|" & Err.HelpContext
+End Function
+CheckEq RaisedTwice(), "1002|Src|First|help.chm|7", "a later Raise keeps the earlier fields"
+' HRESULTs stand for their classic numbers.
+Function RaisedNumber(n)
+    On Error Resume Next
+    Err.Raise n
+    RaisedNumber = Err.Number & " " & Err.Description
+End Function
+CheckEq RaisedNumber(&h8007000E&), "7 Out of memory", "a system HRESULT"
+CheckEq RaisedNumber(&h800A000B&), "11 Division by zero", "the engine's own facility"
+CheckEq RaisedNumber(&h10000&), "5 Invalid procedure call or argument", "a number past 16 bits"
+' A conversion's result cannot be dropped by a statement.
+Dim conversion
+For Each conversion In Array("CByte", "CCur", "CDate", "CDbl", "CInt", "CLng", "CSng", "Sgn")
+    CheckErr "Call " & conversion & "(1)", 458, conversion & " as a statement"
+Next
 Finish

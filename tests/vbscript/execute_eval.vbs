@@ -34,11 +34,31 @@ Dim o : Set o = New DynClass
 o.V = 3
 CheckEq o.V, 3, "class from ExecuteGlobal"
 ' Errors inside dynamic code.
-CheckErr "Eval(""1 +"")", 1023, "syntax error in Eval"
+CheckErr "Eval(""1 +"")", 1002, "any syntax error in Eval is a plain one"
 CheckErr "Execute ""x = 1 / 0""", 11, "run-time error in Execute"
 CheckEq ErrOf("ExecuteGlobal ""If"""), CLng(1023), "syntax error in ExecuteGlobal"
 ' A text that fails while its names are resolved defines nothing, not even the procedure it
 ' was in the middle of (which would run with its faults unresolved).
 CheckErr "ExecuteGlobal ""Sub HalfDone()"" & vbCrLf & ""Exit Do"" & vbCrLf & ""End Sub""", 1039, "Exit Do outside a loop"
 CheckErr "Set r = GetRef(""HalfDone"")", 5, "the procedure of a failed text is not defined"
+' What Eval and Execute take.
+Function EvalFailure(code)
+    On Error Resume Next
+    EvalFailure = Eval(code)
+    EvalFailure = Err.Number & " " & Err.Description & " / " & Err.Source
+End Function
+CheckEq EvalFailure("1 + "), "1002 Syntax error / VBScript compilation error", "Eval of no expression"
+CheckErr "Execute 123", 13, "Execute needs text"
+CheckEq Eval(Null), Null, "Eval of Null"
+' Dim and new names in code run by Execute belong to the procedure's call.
+ExecuteGlobal "Option Explicit" & vbCrLf & "Dim dimSeen" & vbCrLf & "Sub DimByExecute()" & vbCrLf & _
+    "Execute ""Dim v""" & vbCrLf & "v = 4" & vbCrLf & "Execute ""v = v + 1""" & vbCrLf & "dimSeen = v" & vbCrLf & "End Sub"
+CheckEq ErrOf("DimByExecute"), CLng(0), "a variable declared by Execute under Option Explicit"
+CheckEq dimSeen, 5, "the procedure and later Executes share it"
+Function MadeByExecute()
+    Execute "madeHere = 6"
+    Execute "madeHere = madeHere + 1"
+    MadeByExecute = Eval("madeHere")
+End Function
+CheckEq MadeByExecute() & " " & IsEmpty(madeHere), "7 True", "a name first assigned by Execute is the call's"
 Finish

@@ -61,4 +61,35 @@ CheckEq calls, 2, "And evaluates both sides"
 ' String concatenation.
 CheckEq "a" & 1 & True, "a1True", "& converts"
 CheckEq "x" & Empty, "x", "& with Empty"
+' Result types of And: Booleans and Bytes keep their type, Integers their width, the rest
+' (Empty too) is a Long; a text counts as its number or as True / False.
+Function AndTypes(vals)
+    Dim a, b
+    AndTypes = ""
+    For Each a In vals
+        For Each b In vals
+            AndTypes = AndTypes & Left(TypeName(a And b), 2)
+        Next
+        AndTypes = AndTypes & " "
+    Next
+End Function
+CheckEq AndTypes(Array(Empty, True, CByte(5), CInt(6), CLng(7), 2.5, "3", "True")), _
+    "LoLoLoLoLoLoLoLo LoBoInInLoLoLoBo LoInByInLoLoLoIn LoInInInLoLoLoIn " & _
+    "LoLoLoLoLoLoLoLo LoLoLoLoLoLoLoLo LoLoLoLoLoLoLoLo LoBoInInLoLoLoBo ", "And over every kind"
+CheckEq Not Empty, CLng(-1), "Not Empty is a Long"
+CheckEq Not "#FALSE#", True, "Not of a Boolean text"
+CheckEq Empty Eqv Empty, CLng(-1), "Eqv of Empty is a Long"
+' With Null, a result the other operand decides on its own is known.
+CheckEq CByte(170) Imp Null, CByte(85), "Byte Imp Null keeps the known bits"
+CheckEq 5 Imp Null, -6, "Imp Null gives Not of the left side"
+CheckEq Null Imp 5, 5, "Null Imp x gives x"
+CheckEq Null Or CByte(4), CByte(4), "Null Or a non-zero value gives the value"
+CheckEq Empty And Null, CLng(0), "Null And zero is zero"
+' Unary plus changes nothing, not even an object.
+Class PlusTarget
+End Class
+Dim plusIn, plusOut
+Set plusIn = New PlusTarget
+CheckEq ErrOf("Set plusOut = +plusIn"), CLng(0), "unary plus on an object"
+CheckEq plusOut Is plusIn, True, "unary plus gives the object itself"
 Finish

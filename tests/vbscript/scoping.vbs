@@ -64,4 +64,11 @@ CheckErr "Sub Twice() : Dim a : Dim a : End Sub", 1041, "a local declared twice"
 Dim CamelCase : camelcase = 3
 CheckEq CAMELCASE, 3, "variables ignore case"
 CheckEq depth(1), 1, "procedures ignore case"
+' Dim and Const through ExecuteGlobal.
+ExecuteGlobal "Const wasConst = 1"
+ExecuteGlobal "Dim wasConst"
+CheckEq IsEmpty(wasConst), True, "Dim over a Const makes a fresh variable"
+CheckEq ErrOf("wasConst = 2"), CLng(0), "which takes assignments"
+CheckEq ErrOf("Dim dynTwice()") & " " & ErrOf("Dim dynTwice()"), "0 13", "a second Dim of the same dynamic array"
+CheckErr "Const shared = 1", 1041, "a Const over an existing variable"
 Finish

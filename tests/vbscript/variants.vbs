@@ -49,4 +49,6 @@ x = Array(1) : CheckEq TypeName(x), "Variant()", "then an array"
 Set x = New RegExpLike : CheckEq TypeName(x), "RegExpLike", "then an object"
 Class RegExpLike
 End Class
+' A Single meets a Double at Single precision.
+CheckEq CSng(0.001 * 0.001) = 0.000001, True, "Single against Double"
 Finish

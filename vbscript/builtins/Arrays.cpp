@@ -21,7 +21,9 @@ Value arrayFn(Interp& rt, std::span<Value> a) {
 
 Value bound(Interp& rt, std::span<Value> a, bool upper) {
     rejectNull(a, {1});
-    const Value& v = a[0].deref();
+    // An object stands for its default value: Nothing is 91, no default member 438, a default
+    // that needs an argument (a Dictionary's Item) 450.
+    const Value v = a[0].deref().isObject() ? rt.scalar(a[0]) : a[0].deref();
     if (!v.isArray()) throwError(Err::TypeMismatch);
     Array* arr = v.asArray();
     int32_t dim = hasArg(a, 1) ? argLong(rt, a, 1) : 1;

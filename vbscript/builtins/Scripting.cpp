@@ -11,14 +11,23 @@ namespace vbs {
 namespace {
 
 Value evalFn(Interp& rt, std::span<Value> a) {
-    return rt.evalLocal(argString(rt, a, 0));
+    Value text = argScalar(rt, a, 0);
+    if (text.isNull()) return text;
+    return rt.evalLocal(text.isString() ? text.asString() : toString(text), true);
+}
+
+// The code to run must be text: a number or Empty is not turned into code.
+std::u16string codeText(Interp& rt, std::span<Value> a) {
+    Value text = argScalar(rt, a, 0);
+    if (!text.isString()) throwError(Err::TypeMismatch);
+    return text.asString();
 }
 Value execute(Interp& rt, std::span<Value> a) {
-    rt.executeLocal(argString(rt, a, 0));
+    rt.executeLocal(codeText(rt, a));
     return {};
 }
 Value executeGlobal(Interp& rt, std::span<Value> a) {
-    rt.executeGlobal(argString(rt, a, 0));
+    rt.executeGlobal(codeText(rt, a));
     return {};
 }
 
