@@ -284,7 +284,7 @@ class Interp {
     // The slot of an undeclared name in a procedure, or nullptr when the name is a global's.
     [[gnu::noinline]] Value* implicitLocal(const NameExpr* e, Frame& f);
     [[gnu::noinline]] Value* implicitStorage(const NameExpr* e, Frame& f);
-    Value* globalStorage(const NameExpr* e);
+    Value* globalStorage(const NameExpr* e, Frame& f);
     Value* lvalueRef(const Expr* e, Frame& f, Array** locked);
     Value indexValue(const Value& base, std::span<Value> idx);
     Value* elementRef(Array* a, std::span<Value> idx);

@@ -277,23 +277,28 @@ Value* Interp::nameStorage(const NameExpr* n, Frame& f) {
     case Scope::ImplicitLocal:
         return implicitStorage(n, f);
     case Scope::Global:
-        return globalStorage(n);
+        return globalStorage(n, f);
     default:
         return nullptr;
     }
 }
 
-Value* Interp::globalStorage(const NameExpr* n) {
+Value* Interp::globalStorage(const NameExpr* n, Frame& f) {
     const NameRef& r = n->ref;
     GlobalSymbol& g = *r.sym;
     if (g.proc || g.cls || g.isConst || g.hostMember()) return nullptr;
-    if (r.checkDeclared && !g.declared) throwError(Err::VariableUndefined, n->name);
+    if (!g.declared) {
+        if (r.checkDeclared) throwError(Err::VariableUndefined, n->name);
+        // Script-level code that assigns an undeclared name makes it a global variable, which
+        // procedures then see instead of making a local of their own.
+        if (!f.proc || f.proc->kind == ProcKind::Global) g.declared = true;
+    }
     return &g.value;
 }
 
 Value* Interp::implicitStorage(const NameExpr* n, Frame& f) {
     if (Value* p = implicitLocal(n, f)) return p;
-    return globalStorage(n);
+    return globalStorage(n, f);
 }
 
 Value* Interp::implicitLocal(const NameExpr* n, Frame& f) {

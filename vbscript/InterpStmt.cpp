@@ -252,6 +252,8 @@ inline bool fastArith(const AssignStmt& s, Frame& f) {
         // An implicit local may be a slot or a global: the general path decides.
         if (t.scope != Scope::Global || !t.sym->plainVar() || t.sym->isConst || t.checkDeclared || t.readOnly)
             return false;
+        // Assigned, an undeclared global is a variable procedures see (not a local of theirs).
+        t.sym->declared = true;
         dst = &t.sym->value;
     }
     if (dst->isArray() || dst->isObject()) return false;
@@ -292,8 +294,11 @@ void Interp::execAssign(const AssignStmt& s, Frame& f) {
         else if (r.scope == Scope::Field)
             p = &f.me->fields()[size_t(r.slot)];
         else if (r.scope == Scope::Global && r.sym->plainVar() && !r.sym->isConst && !r.checkDeclared &&
-                 !r.readOnly)
+                 !r.readOnly) {
+            // Assigned, an undeclared global is a variable procedures see (not a local of theirs).
+            r.sym->declared = true;
             p = &r.sym->value;
+        }
         if (p) {
             Value v = eval(s.value.get(), f);
             if (!v.isObject() && !v.isArray() && !p->isArray()) {

@@ -71,4 +71,20 @@ CheckEq IsEmpty(wasConst), True, "Dim over a Const makes a fresh variable"
 CheckEq ErrOf("wasConst = 2"), CLng(0), "which takes assignments"
 CheckEq ErrOf("Dim dynTwice()") & " " & ErrOf("Dim dynTwice()"), "0 13", "a second Dim of the same dynamic array"
 CheckErr "Const shared = 1", 1041, "a Const over an existing variable"
+' A script-level assignment without Dim makes a global that procedures then use; a name a
+' procedure assigns first stays its own.
+undimmedCounter = 5
+Sub BumpUndimmed()
+    undimmedCounter = undimmedCounter + 1
+    undimmedLocal = 1
+End Sub
+BumpUndimmed
+undimmedText = "a"
+Sub AppendUndimmed()
+    undimmedText = undimmedText & "b"
+End Sub
+AppendUndimmed
+CheckEq undimmedCounter, 6, "an undimmed global seen by a procedure"
+CheckEq undimmedText, "ab", "and assigned through the general path"
+CheckEq IsEmpty(undimmedLocal), True, "a procedure's own undimmed name is local"
 Finish
