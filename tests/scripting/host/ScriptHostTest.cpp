@@ -328,3 +328,32 @@ TEST(ScriptHost, BadScriptsGetTheirBoxAndTheGameGoesOn) {
 
 } // namespace
 } // namespace run
+
+namespace run {
+namespace {
+
+// A procedures file written for the classic engine, with each construct it accepts that a
+// stricter parser would refuse, loads and runs: one refusal would stop every script of a game.
+TEST(ScriptHost, ClassicProceduresFileLoads) {
+    testing::GameRig g;
+    g.project.variables({"v", "w", "x"}, {"t"});
+    g.project.procedures(
+        "Class Box\r\n  Public Property Get Me2() : Set Me2 = Me : End Property\r\n"
+        "  Public Sub S() : v = v + 1 : End Sub\r\n  Public Property End Class\r\n"
+        "If True Then\r\n  Sub DefinedInIf() : w = &17 : End Sub\r\nEnd If\r\n"
+        "Sub AddTo(n) x = x + n * 2 End Sub\r\n"
+        "Sub Cases(n)\r\n  Select Case n\r\n    Case 1  t = \"one\"\r\n    Case Else t = \"other\"\r\n  End Select\r\nEnd Sub\r\n"
+        "Sub Compare()\r\n  If 3 => 2 And 2 =< 3 And 1 >< 2 Then v = v + 10 Else v = 0 End If\r\n"
+        "  If False Then :\r\n  Set o = New Box\r\n  o.Me2() _\r\n   .S()\r\n  Call (New Box).S()\r\n"
+        "  x = -3^2\r\n  AddTo.5\r\nEnd Sub\r\n");
+    g.start();
+    g.session().scripts->ExecuteVBScript("Compare : DefinedInIf : Cases 1", false);
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+    EXPECT_EQ(g.var("v"), 12) << "the comparisons, then two calls through the chain";
+    EXPECT_EQ(g.var("w"), 15) << "an octal literal in a Sub defined inside an If";
+    EXPECT_EQ(g.var("x"), 10) << "-3^2 is 9, AddTo.5 is AddTo(0.5)";
+    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "one");
+}
+
+} // namespace
+} // namespace run
