@@ -173,12 +173,14 @@ DateParts dateParts(double d) {
 
 std::u16string monthNameText(int month, bool abbreviate) {
     const LocaleInfo& loc = activeLocale();
-    return (abbreviate ? loc.monthsShort : loc.months)[(month - 1) % 12];
+    const int i = (month - 1) % 12;
+    return abbreviate ? std::u16string(loc.monthsShort[i]) : std::u16string(loc.months[i]);
 }
 
 std::u16string weekdayNameText(int weekday, bool abbreviate) {
     const LocaleInfo& loc = activeLocale();
-    return (abbreviate ? loc.daysShort : loc.days)[(weekday - 1) % 7];
+    const int i = (weekday - 1) % 7;
+    return abbreviate ? std::u16string(loc.daysShort[i]) : std::u16string(loc.days[i]);
 }
 
 namespace {

@@ -1,4 +1,6 @@
-// Welcome-window schemes: button pictures, background tile, colours and logo variant.
+// Welcome-window schemes: button pictures (lighter under the pointer, darker while pressed), a
+// background tile, colours, the title line and the logo variant, read from the scheme's
+// Scheme.txt.
 #pragma once
 
 #include <string>
@@ -14,9 +16,8 @@ struct LogoSettings {
     bool LogoShifted = false;
 };
 
-// Restyles the welcome window with the scheme of that name.
-// Placeholder: scheme files are not read yet; every project gets the plain-text buttons that a
-// project without a scheme file has.
+// Restyles the welcome window with the scheme of that name. Without a scheme file the buttons
+// are text labels; a scheme that cannot be read ends quietly, what it restyled so far staying.
 void UseScheme(Session& s, WelcomeWindow& welcome, const std::string& schemeName, LogoSettings& logo);
 
 } // namespace run

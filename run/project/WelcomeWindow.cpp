@@ -123,6 +123,8 @@ void WelcomeWindow::build() {
         b.backTransparent = true;
         b.alignment = platform::Alignment::Center;
         b.font = {"Arial", 12, true};
+        // The design-time captions; the text set replaces them when the buttons are text.
+        b.caption = i == 0 ? "Start" : i == 1 ? "Load..." : "Exit";
     }
 
     text("txtVersion", 240, kFirstLineTop, 4200, kTextColor).visible = false;
@@ -303,10 +305,12 @@ void WelcomeWindow::applyCaptions() {
         f.get("lblButton", 2).top = 1560;
         f.get("Img", 2).top = 1560;
     }
-    // Buttons without pictures stand centred under the title.
+    // Buttons, text or pictures, stand centred under the title.
     for (int i = 0; i < 3; ++i) {
         Element& b = f.get("lblButton", i);
         b.left = (f.scaleWidth() - 240 - b.width) / 2;
+        Element& img = f.get("Img", i);
+        if (img.picture) img.left = (f.scaleWidth() - 240 - img.width) / 2;
     }
     // The logo rule: the variant follows the style and the shift, and the shift moves it left.
     Element& logo = f.get("imgLogo");

@@ -77,6 +77,7 @@ class Element {
     std::function<void(const MouseArgs&)> onMouseDown;
     std::function<void(const MouseArgs&)> onMouseMove;
     std::function<void(const MouseArgs&)> onMouseUp;
+    std::function<void(bool)> onHover;   // the pointer came over the element (true) or left it
 
     bool isArrayMember() const { return index >= 0; }
     Rect rectTwips() const { return {left, top, width, height}; }

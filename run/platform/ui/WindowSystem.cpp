@@ -166,6 +166,17 @@ void WindowSystem::updatePointer(Form& form, Element* over) {
     m_backend.setPointer(form, source->mousePointer, custom);
 }
 
+void WindowSystem::updateHover(Form& form, Element* over) {
+    const bool same = over && m_hovered.form == form.id() && m_hovered.name == over->name &&
+                      m_hovered.index == over->index;
+    if (same || (!over && m_hovered.form == 0)) return;
+    if (Form* before = m_hovered.form ? formById(m_hovered.form) : nullptr) {
+        if (Element* e = before->find(m_hovered.name, m_hovered.index)) raise(e->onHover, false);
+    }
+    m_hovered = over ? Hovered{form.id(), over->name, over->index} : Hovered{};
+    if (over) raise(over->onHover, true);
+}
+
 void WindowSystem::dispatch(const InputEvent& ev) {
     using T = InputEvent::Type;
     if (ev.type == T::Quit) {
@@ -243,6 +254,7 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         Element* e = (m_captureForm == form) ? captured() : nullptr;
         if (!e) e = over ? over : form;
         updatePointer(*form, over);
+        updateHover(*form, over);
         m_toolTip.pointerMoved(*form, over, ev.x, ev.y, m_backend.nowMs());
         raise(e->onMouseMove, argsFor(*e, ev));
         break;

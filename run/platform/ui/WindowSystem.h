@@ -93,6 +93,8 @@ class WindowSystem : public ModalHost {
     Form* formById(WindowId id) const;
     Element* hitTest(Form& form, int x, int y) const;
     void updatePointer(Form& form, Element* over);
+    // Tells the element the pointer left and the one it came over (found by name, never kept).
+    void updateHover(Form& form, Element* over);
     void repaintVisible();
     MouseArgs argsFor(const Element& e, const InputEvent& ev) const;
 
@@ -122,6 +124,11 @@ class WindowSystem : public ModalHost {
     int m_screenPointer = kPointerDefault;
     PicturePtr m_screenIcon;
     ToolTip m_toolTip;
+    struct Hovered {
+        WindowId form = 0;
+        std::string name;
+        int index = -1;
+    } m_hovered;
 };
 
 } // namespace run::platform
