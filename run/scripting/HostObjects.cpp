@@ -52,6 +52,16 @@ RecordVariant toRecord(const vbs::Value& v) {
     case vbs::VarType::Date: return RecordVariant::number(v.asDate());
     case vbs::VarType::Byte: return RecordVariant::number(v.asByte());
     case vbs::VarType::String: return RecordVariant::string(vbs::toUtf8(v.asString()));
+    case vbs::VarType::Object: {
+        // The game's own list (and so a saved game) keeps what an object stands for: its
+        // default value when it has a plain one, else nothing.
+        vbs::Object* o = v.asObject();
+        vbs::Value value;
+        vbs::HostError err;
+        if (o && o->invoke(vbs::kDispValue, vbs::InvokeKind::PropertyGet, {}, value, err) && !value.isObject())
+            return toRecord(value);
+        return {};
+    }
     default: return {};
     }
 }

@@ -1,6 +1,7 @@
 // Saved games: the file field by field, loading saves written by hand and by older versions,
 // values the record format cannot hold as they are, the name checks and questions, the list,
 // removing, the resume mapping, and a failed save that leaves the old one intact.
+#include "run/core/Scripts.h"
 #include "run/state/SaveFile.h"
 #include "run/state/SavedGames.h"
 #include "tests/gameplay/GameRig.h"
@@ -155,6 +156,34 @@ TEST(SavedGames, ResumeMappingIsOneLookup) {
     EXPECT_EQ(GetResumeLocation(g.session(), "OTHER"), "Start") << "not followed on to Other";
     EXPECT_EQ(GetResumeLocation(g.session(), "Loop"), "Loop");
     EXPECT_EQ(GetResumeLocation(g.session(), "Elsewhere"), "Elsewhere");
+}
+
+} // namespace
+} // namespace run
+
+namespace run {
+namespace {
+
+TEST(SavedGames, ObjectsSaveTheirDefaultValueAndAFolderInTheWayFailsTheSave) {
+    SaveRig g;
+    g.project.procedures("Class Named\r\n  Public Default Property Get Text() : Text = \"the lamp\" : End Property\r\n"
+                         "End Class\r\nClass Plain\r\nEnd Class");
+    g.start();
+    g.session().scripts->ExecuteVBScript("Set t.Value = New Named : Set u.Value = New Plain", false);
+    ASSERT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+    ASSERT_TRUE(g.save("objects"));
+    GameState saved = ReadSaveFile(g.folder() / "objects.sav");
+    ASSERT_EQ(saved.variants.size(), 2u);
+    EXPECT_EQ(saved.variants[0].Value, RecordVariant::string("the lamp")) << "the default value";
+    EXPECT_TRUE(saved.variants[1].Value.isEmpty()) << "no default value: nothing";
+
+    // A file where the save folder should be: the save fails with its box, nothing is lost.
+    std::filesystem::remove_all(g.documents);
+    std::filesystem::create_directories(g.documents / "Savegames");
+    std::ofstream(g.documents / "Savegames" / "Gameplay Tests") << "not a folder";
+    EXPECT_FALSE(g.save("blocked"));
+    EXPECT_EQ(g.boxesWith(" Unable to save '"), 1);
+    EXPECT_EQ(readAll(g.documents / "Savegames" / "Gameplay Tests"), "not a folder");
 }
 
 } // namespace
