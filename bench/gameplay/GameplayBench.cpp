@@ -93,7 +93,7 @@ void BM_HotspotClickToNextFrameDrawn(benchmark::State& state) {
         auto t1 = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
         p.ui().dispatch({platform::InputEvent::Type::MouseUp, 0, x, y, platform::kLeftButton, 0, 0});
-        if (p.game().currentFrame().Name != (toB ? "B" : "A")) {
+        if (p.game().frameName() != (toB ? "B" : "A")) {
             state.SkipWithError("the click did not open the other frame");
             break;
         }

@@ -76,7 +76,7 @@ std::vector<std::string> Player::describeState() {
     }
     if (m_game.loaded()) {
         platform::Form& g = m_game.form();
-        out.push_back("frame: " + m_game.currentFrame().Name);
+        out.push_back("frame: " + m_game.frameName());
         // Hotspots by number with their rectangle in frame pixels; animated ones by their box.
         for (const platform::Element* a : g.arrayMembers("Area")) {
             if (a->index == 0) continue;

@@ -11,7 +11,7 @@
 #include "run/project/ProjectPaths.h"
 #include "run/project/UiText.h"
 #include "run/scripting/ScriptSteps.h"
-#include "run/state/Variables.h"
+#include "run/state/GameState.h"
 
 #include <string>
 #include <vector>
@@ -37,6 +37,8 @@ struct SavedDesktopMode {
 
 struct Session {
     Session(platform::WindowSystem& ui, platform::SettingsStore& settings) : ui(ui), settings(settings) {}
+    Session(const Session&) = delete;   // `variables` refers into its own `state`
+    Session& operator=(const Session&) = delete;
 
     platform::WindowSystem& ui;
     platform::SettingsStore& settings;
@@ -59,8 +61,9 @@ struct Session {
     // Set when the program should end (the welcome window was unloaded).
     bool programEnded = false;
 
-    // The game's variables and hidden hotspots.
-    GameVariables variables;
+    // The running game's state, and its variables and hidden hotspots by their usual name.
+    GameState state;
+    GameVariables& variables = state.variables;
     // What the last script asked of the consequence step.
     VBScriptActionModule VBScriptAction;
     // The audio fade length of the next channel changes, in seconds.

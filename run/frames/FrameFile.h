@@ -12,8 +12,8 @@ namespace run {
 class RecordReader;
 
 // The frame now shown.
+// (Its name is the game state's frame: GameWindow::frameName.)
 struct CurrentFrameInfo {
-    std::string Name;
     std::int16_t PictureType = 0;   // 0 colour, 1 picture, other: background unchanged
     std::string Picture;            // colour number as text, or picture file in the Frames folder
     bool TilePicture = false;

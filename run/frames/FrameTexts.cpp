@@ -25,7 +25,7 @@ void GameWindow::wireText(Element& text) {
 }
 
 void GameWindow::LoadTexts() {
-    std::string file = HasAlternateFile(m_s.paths, m_current.Name, ".fm1", ".mr1");
+    std::string file = HasAlternateFile(m_s.paths, m_s.state.frame, ".fm1", ".mr1");
     if (!ProjectFileExists(file)) return;
     m_mergedTextIndex = 1;
     std::optional<RecordReader> opened;

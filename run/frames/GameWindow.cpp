@@ -136,6 +136,11 @@ void GameWindow::load() {
 
 void GameWindow::show() { m_s.ui.show(m_form); }
 
+const std::string& GameWindow::frameName() const { return m_s.state.frame; }
+const std::vector<std::string>& GameWindow::framesHistory() const { return m_s.state.history; }
+std::vector<std::string>& GameWindow::history() { return m_s.state.history; }
+void GameWindow::setCurrentFrameName(const std::string& name) { m_s.state.frame = name; }
+
 void GameWindow::CenterWindowAndPictureBox() {
     Element& frame = m_form.get("PictureBox");
     int fw = m_s.info.FrameWidth, fh = m_s.info.FrameHeight;
@@ -186,9 +191,9 @@ void GameWindow::frameAreaMouseDown(const platform::MouseArgs& a) {
 }
 
 void GameWindow::FramesHistoryAdd(const std::string& frameName) {
-    if (!m_history.empty() && m_history.back() == frameName) return;
-    m_history.push_back(frameName);
-    while (m_history.size() >= 21) m_history.erase(m_history.begin());
+    if (!m_s.state.history.empty() && m_s.state.history.back() == frameName) return;
+    m_s.state.history.push_back(frameName);
+    while (m_s.state.history.size() >= 21) m_s.state.history.erase(m_s.state.history.begin());
 }
 
 void GameWindow::onFrameTimer() {
@@ -211,9 +216,9 @@ void GameWindow::onFrameTimer() {
         return;
     }
     if (target == "[last visited frame]") {
-        if (m_history.size() <= 1) return;
-        m_history.pop_back();
-        name = m_history.back();
+        if (m_s.state.history.size() <= 1) return;
+        m_s.state.history.pop_back();
+        name = m_s.state.history.back();
     } else {
         name = t->tag;
     }

@@ -29,8 +29,10 @@ class GameWindow {
     platform::Form& form() { return m_form; }
     bool loaded() const { return m_form.loaded; }
     const CurrentFrameInfo& currentFrame() const { return m_current; }
-    const std::vector<std::string>& framesHistory() const { return m_history; }
-    std::vector<std::string>& history() { return m_history; }
+    // The frame the game is on, and the frames visited: both kept in the game state.
+    const std::string& frameName() const;
+    const std::vector<std::string>& framesHistory() const;
+    std::vector<std::string>& history();
     Inventory& inventory() { return *m_inventory; }
     int firstMergedHotspot() const { return m_firstMergedHotspot; }
     int mergedTextIndex() const { return m_mergedTextIndex; }
@@ -72,7 +74,7 @@ class GameWindow {
     void ResetAll();
     void StartNewGame();
     // The frame a loaded game opens next (before its on-load script runs).
-    void setCurrentFrameName(const std::string& name) { m_current.Name = name; }
+    void setCurrentFrameName(const std::string& name);
 
     // --- Hotspots (Hotspots.cpp) ---
     std::int16_t ReadHotspotCount(const std::string& frameName);
@@ -168,7 +170,6 @@ class GameWindow {
 
     CurrentFrameInfo m_current;
     FrameFile m_frame;                 // the open frame's file, as read by OpenFrame
-    std::vector<std::string> m_history;
     int m_firstMergedHotspot = 1;
     int m_mergedTextIndex = 1;
     int m_controlsReferenceMode = 0;   // 0 undecided, 1 decided, 2 "reference_all_controls" exists

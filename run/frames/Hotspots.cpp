@@ -90,9 +90,9 @@ bool isDefaultName(const std::string& name) {
 std::string GameWindow::listFilePath() {
     // Found once per frame opening: the visibility is refreshed after every script, and the
     // lookup (which file of the two, in which letter case) costs more than reading the file.
-    if (!m_listFile || m_listFile->first != m_current.Name) {
-        std::string file = HasAlternateFile(m_s.paths, m_current.Name, ".fm2", ".mr2");
-        m_listFile.emplace(m_current.Name, ProjectFileExists(file) ? ExistingPath(file) : std::string());
+    if (!m_listFile || m_listFile->first != m_s.state.frame) {
+        std::string file = HasAlternateFile(m_s.paths, m_s.state.frame, ".fm2", ".mr2");
+        m_listFile.emplace(m_s.state.frame, ProjectFileExists(file) ? ExistingPath(file) : std::string());
     }
     return m_listFile->second;
 }
@@ -353,7 +353,7 @@ void GameWindow::ShowOrNotShowAreas() {
             const std::size_t blockStart = r.position();
             for (int i = 1; i <= 10; ++i) r.readVariant();
             bool visible = true;
-            if (IsHotspotGone(m_s.variables, m_current.Name, n)) {
+            if (IsHotspotGone(m_s.variables, m_s.state.frame, n)) {
                 visible = false;
             } else {
                 for (int i = 11; i <= 19; ++i) r.readVariant();

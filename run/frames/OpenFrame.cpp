@@ -39,10 +39,13 @@ void playFrameVideo(Session& s, const FrameFile& f) {
 
 } // namespace
 
-void GameWindow::ClearCurrentFrame() { m_current = CurrentFrameInfo{}; }
+void GameWindow::ClearCurrentFrame() {
+    m_current = CurrentFrameInfo{};
+    m_s.state.frame.clear();
+}
 
 void GameWindow::ReadFrameHeader(const std::string& frameName) {
-    m_current.Name = frameName;
+    m_s.state.frame = frameName;
     try {
         RecordReader r = RecordReader::open(ExistingPath(m_s.paths.frames + frameName + ".fme"));
         ReadFrameHeaderFields(r, m_current);
@@ -239,7 +242,7 @@ void GameWindow::ResetAll() {
         s.variables.VariablesVariant.Clear();
         s.variables.Disappear.Clear();
         m_inventory->Reset();
-        m_history.clear();
+        m_s.state.history.clear();
         m_form.backColor = 0x000000;
         m_form.get("PictureBox").backColor = 0x000000;
         m_controlsReferenceMode = 0;
@@ -267,7 +270,7 @@ void GameWindow::ResetAll() {
 }
 
 void GameWindow::StartNewGame() {
-    m_current.Name = m_s.info.InitialFrame;
+    m_s.state.frame = m_s.info.InitialFrame;
     if (m_s.scripts) m_s.scripts->ExecuteOnLoadVBScript();
     OpenFrame(m_s.info.InitialFrame, false, 0, 0);
 }

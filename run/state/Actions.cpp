@@ -33,7 +33,7 @@ class Effects : public ActionEffects {
     void changeVariable(const std::string& name, std::int16_t value) override { ChangeVariableValue(m_s, name, value); }
     void disappear() override {
         if (m_objectIndex != 0) m_game.inventory().RemovePickedObject(m_objectIndex);
-        else m_s.variables.Disappear.Add(m_game.currentFrame().Name, static_cast<std::int16_t>(m_areaIndex));
+        else m_s.variables.Disappear.Add(m_game.frameName(), static_cast<std::int16_t>(m_areaIndex));
     }
     void stopHotspotSound() override { StopChannel(m_s, 6); }
     void stopAllSounds() override { StopAnyWavOrMP3(m_s); }
@@ -51,7 +51,7 @@ class Effects : public ActionEffects {
 // The action file, standing at the action record of the click on hotspot `areaIndex` (or of
 // item `objectIndex` dropped on it); nothing when there is none.
 std::optional<RecordReader> openActionBlock(Session& s, GameWindow& game, int areaIndex, int objectIndex) {
-    const std::string& frame = game.currentFrame().Name;
+    const std::string& frame = game.frameName();
     std::optional<RecordReader> file;
     if (objectIndex != 0) {
         std::string item = game.inventory().itemName(objectIndex);
@@ -117,7 +117,7 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
     s.flags.StopMovie = true;
     s.flags.SkipTransitionRequested = true;
     s.flags.Quitting = false;
-    const std::string& frame = game.currentFrame().Name;
+    const std::string& frame = game.frameName();
     ActionRecord a;
     try {
         std::optional<RecordReader> file = openActionBlock(s, game, areaIndex, objectIndex);
@@ -250,7 +250,7 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
 }
 
 void PickOrNotPickObject(Session& s, GameWindow& game, int areaIndex) {
-    std::string path = s.paths.framesData + game.currentFrame().Name + ".fm4";
+    std::string path = s.paths.framesData + game.frameName() + ".fm4";
     if (!ProjectFileExists(path)) return;
     try {
         RecordReader r = RecordReader::open(ExistingPath(path));

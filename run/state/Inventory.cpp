@@ -114,6 +114,7 @@ void Inventory::Reset() {
         if (e->index > 0) m_form->unloadArrayMember("PickedObject", e->index);
     }
     m_count = 0;
+    m_s.state.items.clear();
     m_direction = 0;
     m_poppedUp = false;
     m_dragging = false;
@@ -167,9 +168,9 @@ void Inventory::Load_InventoryBackground() {
 }
 
 std::string Inventory::itemName(int index) const {
-    if (index < 1 || index > m_count) return {};
-    const Element* e = m_form->find("PickedObject", index);
-    return e ? e->tag : std::string();
+    const std::vector<std::string>& items = m_s.state.items;
+    if (index < 1 || index > static_cast<int>(items.size())) return {};
+    return items[static_cast<std::size_t>(index - 1)];
 }
 
 bool Inventory::panelOpen() const {
@@ -208,6 +209,7 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
         item.toolTipText = name;
         item.caption.clear();
         item.visible = true;
+        m_s.state.items.push_back(name);
         halfAdded = false;
         m_form->zOrder(item, 0);
         if (m_s.info.InventoryEnabled) {
@@ -248,6 +250,7 @@ void Inventory::RemovePickedObject(int index) {
         }
         m_form->unloadArrayMember("PickedObject", m_count);
         --m_count;
+        m_s.state.items.erase(m_s.state.items.begin() + (index - 1));
         m_s.note("RemovePickedObject " + std::to_string(index));
         if (m_s.info.InventoryEnabled && m_count > 0) layOutPanel();
         if (m_s.info.InventoryEnabled && m_count == 0 && m_s.info.HideEmptyInventoryButton) {

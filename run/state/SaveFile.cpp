@@ -81,13 +81,14 @@ std::string DecodeSaveText(const std::string& stored) {
 std::string SaveFileBytes(const GameState& g, const SaveIdentity& id) {
     RecordWriter w;
     w.writeField(RecordVariant::string(EncodeSaveText(g.frame)));
-    writeCount(w, g.integers.size());
-    for (const ClassVariable& v : g.integers) {
+    const GameVariables& vars = g.variables;
+    writeCount(w, static_cast<std::size_t>(vars.Variables.Count()));
+    for (const ClassVariable& v : vars.Variables) {
         writeText(w, v.Name);
         w.writeField(v.Value);
     }
-    writeCount(w, g.disappeared.size());
-    for (const ClassVariable& d : g.disappeared) {
+    writeCount(w, static_cast<std::size_t>(vars.Disappear.Count()));
+    for (const ClassVariable& d : vars.Disappear) {
         writeText(w, d.Name);
         w.writeField(d.Value);
     }
@@ -100,8 +101,8 @@ std::string SaveFileBytes(const GameState& g, const SaveIdentity& id) {
     writeText(w, id.title);
     w.writeField(RecordVariant::string(id.date));
     w.writeField("Version 4.1.0");
-    writeCount(w, g.variants.size());
-    for (const ClassVariableVariant& v : g.variants) {
+    writeCount(w, static_cast<std::size_t>(vars.VariablesVariant.Count()));
+    for (const ClassVariableVariant& v : vars.VariablesVariant) {
         writeText(w, v.Name);
         if (v.Value.kind() == RecordVariant::Kind::String)
             w.writeField(RecordVariant::string(EncodeSaveText(v.Value.stringValue())));
@@ -119,46 +120,50 @@ void WriteSaveFile(const std::filesystem::path& file, const GameState& state, co
     if (!error.empty()) throw RecordError(RecordError::Kind::Unwritable, error);
 }
 
-GameState ReadSaveFile(const std::filesystem::path& file) {
+SaveContents ReadSaveFile(const std::filesystem::path& file) {
     auto bytes = platform::ReadWholeFile(file);
     if (!bytes) throw RecordError(RecordError::Kind::FileNotFound, file.string());
     return ReadSaveBytes(std::move(*bytes));
 }
 
-GameState ReadSaveBytes(std::string bytes) {
+SaveContents ReadSaveBytes(std::string bytes) {
     RecordReader r = RecordReader::fromBytes(std::move(bytes));
-    GameState g;
+    SaveContents contents;
+    GameState& g = contents.state;
+    GameVariables& vars = g.variables;
     g.frame = readText(r);
     // Counts come from the file: entries are read one by one, so a huge count ends at the
     // end of the file instead of reserving memory for it.
     for (std::int32_t n = r.readLong(); n > 0; --n) {
         std::string name = readText(r);
-        g.integers.push_back({std::move(name), r.readInteger()});
+        std::int16_t value = r.readInteger();
+        vars.Variables.Add(std::move(name), value);
     }
     for (std::int32_t n = r.readLong(); n > 0; --n) {
         std::string frame = readText(r);
-        g.disappeared.push_back({std::move(frame), r.readInteger()});
+        std::int16_t hotspot = r.readInteger();
+        vars.Disappear.Add(std::move(frame), hotspot);
     }
     for (std::int16_t n = r.readInteger(); n > 0; --n) g.items.push_back(readText(r));
-    g.hasHistory = !r.atEnd();
-    if (g.hasHistory) {
+    contents.hasHistory = !r.atEnd();
+    if (contents.hasHistory) {
         for (std::int16_t n = r.readInteger(); n > 0; --n) g.history.push_back(readText(r));
     }
-    g.hasVariants = false;
+    contents.hasVariants = false;
     if (!r.atEnd()) {
         for (int i = 0; i < 7; ++i) r.readVariant();
         if (!r.atEnd()) {
-            g.hasVariants = true;
+            contents.hasVariants = true;
             for (std::int32_t n = r.readLong(); n > 0; --n) {
                 std::string name = readText(r);
                 RecordVariant value = r.readVariant();
                 if (value.kind() == RecordVariant::Kind::String)
                     value = RecordVariant::string(DecodeSaveText(value.stringValue()));
-                g.variants.push_back({std::move(name), std::move(value)});
+                vars.VariablesVariant.Add(std::move(name), std::move(value));
             }
         }
     }
-    return g;
+    return contents;
 }
 
 } // namespace run

@@ -24,6 +24,14 @@ std::string SaveDateText();
 std::string EncodeSaveText(const std::string& utf8);
 std::string DecodeSaveText(const std::string& stored);
 
+// What a save file holds: the state, and which of the later groups it had (saves of older
+// versions end before the history, or before the variant variables).
+struct SaveContents {
+    GameState state;
+    bool hasHistory = true;
+    bool hasVariants = true;
+};
+
 // The file's bytes for a state.
 std::string SaveFileBytes(const GameState& state, const SaveIdentity& id);
 // Writes the file through a temporary file in the same folder, flushed and renamed over the
@@ -31,7 +39,7 @@ std::string SaveFileBytes(const GameState& state, const SaveIdentity& id);
 void WriteSaveFile(const std::filesystem::path& file, const GameState& state, const SaveIdentity& id);
 // Reads a save; the groups after the items only when the file goes on. Throws RecordError
 // (truncated, not numbers where numbers belong, missing file).
-GameState ReadSaveFile(const std::filesystem::path& file);
-GameState ReadSaveBytes(std::string bytes);
+SaveContents ReadSaveFile(const std::filesystem::path& file);
+SaveContents ReadSaveBytes(std::string bytes);
 
 } // namespace run

@@ -129,7 +129,7 @@ bool SaveGameAs(Session& s, GameWindow& game, const std::string& name) {
         if (answer == platform::kResultCancel) return false;
     }
     try {
-        WriteSaveFile(file, CurrentGameState(s, game), {s.info.ProjectRegistryName, s.info.AdventureName, SaveDateText()});
+        WriteSaveFile(file, s.state, {s.info.ProjectRegistryName, s.info.AdventureName, SaveDateText()});
     } catch (const std::exception&) {
         s.showErrorBox(" Unable to save '" + file + "'.\r\nVerify that this file is not Read-Only and that it does not "
                        "contain any of the following characters: \" \\ / : * ? < > | ,");
@@ -160,16 +160,19 @@ bool RemoveSavedGame(Session& s, const std::string& name) {
 
 namespace {
 
-void applyState(Session& s, GameWindow& game, const GameState& g) {
+// Shows a state read from a save on the game just reset: its variables by name (the project's
+// own list decides which exist), its hidden hotspots, its items through the inventory, its history.
+void applyState(Session& s, GameWindow& game, const SaveContents& saved) {
+    const GameVariables& from = saved.state.variables;
     // Saved values are set exactly (-1 included); names the project no longer has are skipped.
-    for (const ClassVariable& saved : g.integers) {
-        for (ClassVariable& v : s.variables.Variables)
-            if (v.Name == saved.Name) v.Value = saved.Value;
+    for (const ClassVariable& v : from.Variables) {
+        for (ClassVariable& mine : s.variables.Variables)
+            if (mine.Name == v.Name) mine.Value = v.Value;
     }
-    for (const ClassVariable& d : g.disappeared) s.variables.Disappear.Add(d.Name, d.Value);
-    for (const std::string& item : g.items) game.inventory().AddPickedObject(item, false);
-    if (g.hasHistory) game.history() = g.history;
-    for (const ClassVariableVariant& v : g.variants) ChangeVariableVariantValue(s, v.Name, v.Value);
+    for (const ClassVariable& d : from.Disappear) s.variables.Disappear.Add(d.Name, d.Value);
+    for (const std::string& item : saved.state.items) game.inventory().AddPickedObject(item, false);
+    if (saved.hasHistory) s.state.history = saved.state.history;
+    for (const ClassVariableVariant& v : from.VariablesVariant) ChangeVariableVariantValue(s, v.Name, v.Value);
 }
 
 } // namespace
@@ -189,21 +192,21 @@ bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const 
     game.ResetAll();
     const std::string file = ExistingSaveFolder(s) + name + ".sav";
     s.ui.waitWithEvents(500);
-    GameState state;
+    SaveContents saved;
     try {
-        state = ReadSaveFile(file);
+        saved = ReadSaveFile(file);
     } catch (const std::exception& e) {
         s.ui.setScreenPointer(platform::kPointerDefault, nullptr);
         s.showErrorBox(" Unable to load '" + file + "'.\r\n\r\n", e.what());
         return false;
     }
-    applyState(s, game, state);
-    game.setCurrentFrameName(GetResumeLocation(s, state.frame));
+    applyState(s, game, saved);
+    game.setCurrentFrameName(GetResumeLocation(s, saved.state.frame));
     s.ui.waitWithEvents(200);
     if (s.scripts) s.scripts->ExecuteOnLoadVBScript();
     s.ui.waitWithEvents(200);
     // A copy: opening the frame clears the current frame's record first.
-    const std::string resumeAt = game.currentFrame().Name;
+    const std::string resumeAt = game.frameName();
     game.OpenFrame(resumeAt, false, 0, 0);
     s.ui.waitWithEvents(300);
     frame.visible = true;

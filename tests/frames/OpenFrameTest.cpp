@@ -103,7 +103,7 @@ TEST(OpenFrame, BrokenLinksKeepTheCurrentFrame) {
               std::string::npos)
         << d.boxes()[1].text;
     EXPECT_TRUE(rig.trace.empty()) << "nothing of the frame was touched";
-    EXPECT_EQ(rig.game().currentFrame().Name, "Start");
+    EXPECT_EQ(rig.game().frameName(), "Start");
     EXPECT_EQ(rig.stateLines("hotspot: ").size(), 1u);
     EXPECT_EQ(d.pixel(5, 5), 0xFFFF0000u);
 }
@@ -151,7 +151,7 @@ TEST(OpenFrame, FrameFileOfTenFieldsOpensWithoutEntryScript) {
     rig.project.frame("Start", old, 10);
     auto& d = rig.start();
     EXPECT_TRUE(d.boxes().empty());
-    EXPECT_EQ(rig.game().currentFrame().Name, "Start");
+    EXPECT_EQ(rig.game().frameName(), "Start");
     EXPECT_EQ(rig.step("RunFrameEntryScript"), -1);
     EXPECT_GE(rig.step("StartTimedEvents"), 0) << "the opening ran to its end";
     EXPECT_EQ(d.pixel(100, 100), 0xFF00FF00u);
@@ -176,9 +176,9 @@ TEST(FrameTimer, JumpsToItsTargetWhenDue) {
     rig.project.frame("Start", start).frame("Next", ColourFrame(0xFFFFFF));
     auto& d = rig.start();
     d.wait(2499);
-    EXPECT_EQ(rig.game().currentFrame().Name, "Start");
+    EXPECT_EQ(rig.game().frameName(), "Start");
     d.wait(1);
-    EXPECT_EQ(rig.game().currentFrame().Name, "Next");
+    EXPECT_EQ(rig.game().frameName(), "Next");
     EXPECT_EQ(d.pixel(0, 0), 0xFFFFFFFFu);
     EXPECT_TRUE(d.boxes().empty());
 }
@@ -195,7 +195,7 @@ TEST(FrameTimer, TooLongADurationIsReportedAndSetsNoTimer) {
     EXPECT_TRUE(d.boxes()[0].text.ends_with(" Unable to load timer duration.")) << d.boxes()[0].text;
     EXPECT_GE(rig.step("StartTimedEvents"), 0) << "the frame still opens";
     d.wait(80000);
-    EXPECT_EQ(rig.game().currentFrame().Name, "Start");
+    EXPECT_EQ(rig.game().frameName(), "Start");
 }
 
 TEST(FrameTimer, LastVisitedFrameGoesBackAndDoesNothingOnTheFirstFrame) {
@@ -212,12 +212,12 @@ TEST(FrameTimer, LastVisitedFrameGoesBackAndDoesNothingOnTheFirstFrame) {
     auto& d = rig.start();
     rig.trace.clear();
     d.wait(1500);
-    EXPECT_EQ(rig.game().currentFrame().Name, "Start");
+    EXPECT_EQ(rig.game().frameName(), "Start");
     EXPECT_EQ(rig.step("OpenFrame"), -1);
 
     rig.open("Next");
     d.wait(1000);
-    EXPECT_EQ(rig.game().currentFrame().Name, "Start");
+    EXPECT_EQ(rig.game().frameName(), "Start");
     EXPECT_EQ(rig.game().framesHistory(), std::vector<std::string>{"Start"});
     EXPECT_TRUE(d.boxes().empty());
 }

@@ -63,7 +63,7 @@ struct GameRig : PlayerRig {
     }
 
     Inventory& inventory() { return game().inventory(); }
-    std::string frame() { return game().currentFrame().Name; }
+    std::string frame() { return game().frameName(); }
     std::int16_t var(const std::string& name) { return GetVariableValue(session().variables, name); }
 
     std::vector<std::string> items() {

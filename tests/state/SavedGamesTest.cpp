@@ -95,10 +95,10 @@ TEST(SavedGames, AnyTextRoundTripsExactly) {
     EXPECT_EQ(EncodeSaveText("plain \xE2\x82\xAC"), "plain \xE2\x82\xAC") << "Windows-1252 texts stay as they are";
     GameState g;
     g.frame = "Start";
-    g.variants.push_back({"t", RecordVariant::string("a \"quoted\"\nline \xE2\x98\x83")});
-    GameState back = ReadSaveBytes(SaveFileBytes(g, {"p", "t", "01/02/2026"}));
-    ASSERT_EQ(back.variants.size(), 1u);
-    EXPECT_EQ(back.variants[0].Value, g.variants[0].Value);
+    g.variables.VariablesVariant.Add("t", RecordVariant::string("a \"quoted\"\nline \xE2\x98\x83"));
+    GameState back = ReadSaveBytes(SaveFileBytes(g, {"p", "t", "01/02/2026"})).state;
+    ASSERT_EQ(back.variables.VariablesVariant.Count(), 1);
+    EXPECT_EQ(back.variables.VariablesVariant.Item(1).Value, g.variables.VariablesVariant.Item(1).Value);
 }
 
 TEST(SavedGames, NamesQuestionsListAndRemoving) {
@@ -172,10 +172,10 @@ TEST(SavedGames, ObjectsSaveTheirDefaultValueAndAFolderInTheWayFailsTheSave) {
     g.session().scripts->ExecuteVBScript("Set t.Value = New Named : Set u.Value = New Plain", false);
     ASSERT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
     ASSERT_TRUE(g.save("objects"));
-    GameState saved = ReadSaveFile(g.folder() / "objects.sav");
-    ASSERT_EQ(saved.variants.size(), 2u);
-    EXPECT_EQ(saved.variants[0].Value, RecordVariant::string("the lamp")) << "the default value";
-    EXPECT_TRUE(saved.variants[1].Value.isEmpty()) << "no default value: nothing";
+    const VariantCollection saved = ReadSaveFile(g.folder() / "objects.sav").state.variables.VariablesVariant;
+    ASSERT_EQ(saved.Count(), 2);
+    EXPECT_EQ(saved.Item(1).Value, RecordVariant::string("the lamp")) << "the default value";
+    EXPECT_TRUE(saved.Item(2).Value.isEmpty()) << "no default value: nothing";
 
     // A file where the save folder should be: the save fails with its box, nothing is lost.
     std::filesystem::remove_all(g.documents);

@@ -80,7 +80,7 @@ const ApiFunction kFunctions[] = {
      }},
     {u"GetCurrentFrameName", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::fromUtf8(c.game.currentFrame().Name);
+         c.result = vbs::Value::fromUtf8(c.game.frameName());
          return true;
      }},
 };
