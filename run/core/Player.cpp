@@ -33,7 +33,11 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
     m_session.documentsFolder =
         options.documentsFolder.empty() ? platform::DocumentsFolder() : options.documentsFolder.string();
     m_session.scripts = &m_scripts;
-    m_game.setHideWelcome([this] { m_ui.hide(m_welcome.form()); });
+    m_game.setWelcomeHooks([this] { m_ui.hide(m_welcome.form()); },
+                           [this] {
+                               const platform::Element& box = m_welcome.form().get("chkResolution");
+                               return m_ui.isLoaded(m_welcome.form()) && box.visible && box.value == 1;
+                           });
 }
 
 // The windows are members destroyed before the window system: it lets go of them while they

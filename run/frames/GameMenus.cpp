@@ -211,7 +211,7 @@ void GameWindow::ShowLoadGameWindow(bool abortIfATimerIsEnabled) {
         }
     }
     GameOnHold hold(m_s, *this);
-    if (!m_loadWindow) m_loadWindow = std::make_unique<LoadGameWindow>(m_s, *this, m_hideWelcome);
+    if (!m_loadWindow) m_loadWindow = std::make_unique<LoadGameWindow>(m_s, *this, LoadWindows{m_hideWelcome, m_resolutionTicked, {}});
     // A loaded game has started its own timers; a cancelled window gives these back.
     if (!m_loadWindow->showModal()) hold.resume(*this);
 }

@@ -61,8 +61,11 @@ class GameWindow {
     // With `abortIfATimerIsEnabled`, a running script timer keeps the load window closed.
     void ShowLoadGameWindow(bool abortIfATimerIsEnabled = false);
     void ShowSaveGameWindow();
-    // How a loaded game hides the welcome window (set by the player).
-    void setHideWelcome(std::function<void()> hide) { m_hideWelcome = std::move(hide); }
+    // What a loaded game asks of the welcome window (set by the player).
+    void setWelcomeHooks(std::function<void()> hide, std::function<bool()> resolutionTicked) {
+        m_hideWelcome = std::move(hide);
+        m_resolutionTicked = std::move(resolutionTicked);
+    }
     // 0: not decided since the reset, 1: off, 2: scripts reach every element by its name.
     int controlsReferenceMode() const { return m_controlsReferenceMode; }
     void setControlsReferenceMode(int mode) { m_controlsReferenceMode = mode; }
@@ -181,6 +184,7 @@ class GameWindow {
     std::optional<std::pair<std::string, std::string>> m_listFile;   // frame name, its list file
     std::optional<std::pair<std::string, int>> m_transitionDestination;
     std::function<void()> m_hideWelcome;
+    std::function<bool()> m_resolutionTicked;
     std::unique_ptr<SaveGameWindow> m_saveWindow;
     std::unique_ptr<LoadGameWindow> m_loadWindow;
     platform::PicturePtr m_defaultIcon;   // the default pointer's picture, read once per name

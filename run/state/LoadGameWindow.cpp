@@ -34,8 +34,9 @@ std::string savedWhen(const std::filesystem::path& file) {
 
 } // namespace
 
-LoadGameWindow::LoadGameWindow(Session& s, GameWindow& game, std::function<void()> hideWelcome)
-    : SavedGamesWindow(s, game, "frmLoadGame"), m_hideWelcome(std::move(hideWelcome)) {
+LoadGameWindow::LoadGameWindow(Session& s, GameWindow& game, LoadWindows welcome)
+    : SavedGamesWindow(s, game, "frmLoadGame"), m_windows(std::move(welcome)) {
+    m_windows.hideLoadWindow = [this] { m_s.ui.hide(m_form); };
     build(420, 11);
     addButton("Command2", 4620, 420, [this] { pressMain(); });
     addButton("Command1", 4620, 900, [this] { pressCancel(); });
@@ -104,7 +105,7 @@ void LoadGameWindow::pressMain() {
         m_form.enabled = true;
         return;
     }
-    m_loaded = LoadSavedGame(m_s, m_game, name, m_hideWelcome);
+    m_loaded = LoadSavedGame(m_s, m_game, name, m_windows);
     // A save that could not be read leaves the window open for another choice.
     if (m_loaded) close();
     else m_form.enabled = true;

@@ -2,6 +2,7 @@
 // Cancel. A double click loads the entry.
 #pragma once
 
+#include "run/state/SavedGames.h"
 #include "run/state/SavedGamesWindow.h"
 
 #include <functional>
@@ -10,8 +11,8 @@ namespace run {
 
 class LoadGameWindow : public SavedGamesWindow {
   public:
-    // `hideWelcome` hides the welcome window once a game is loaded.
-    LoadGameWindow(Session& s, GameWindow& game, std::function<void()> hideWelcome);
+    // `welcome` hides the welcome window and tells whether its resolution offer is ticked.
+    LoadGameWindow(Session& s, GameWindow& game, LoadWindows welcome);
     // Shows the window until it closes; true when a game was loaded.
     bool showModal();
 
@@ -21,7 +22,7 @@ class LoadGameWindow : public SavedGamesWindow {
     void onTyped(const std::string& text) override;
     void pressMain() override;
 
-    std::function<void()> m_hideWelcome;
+    LoadWindows m_windows;
     bool m_loaded = false;
 };
 

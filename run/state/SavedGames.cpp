@@ -177,7 +177,7 @@ void applyState(Session& s, GameWindow& game, const SaveContents& saved) {
 
 } // namespace
 
-bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const std::function<void()>& hideWelcome) {
+bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const LoadWindows& windows) {
     if (name.empty()) {
         s.ui.messageBox(s.uiText[9], platform::kInformation, s.uiText[17]);
         return false;
@@ -187,7 +187,15 @@ bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const 
     frame.visible = false;
     s.ui.setScreenPointer(platform::kPointerArrowHourglass, nullptr);
     s.ui.waitWithEvents(300);
-    if (s.info.SkipWelcomeWindow && s.pendingLoadGameResolution != 0) SwitchResolution(s, s.pendingLoadGameResolution);
+    // The display switch for a loaded game: the script's request when the welcome window was
+    // skipped, else the project's size when the player ticked the welcome window's offer.
+    if (s.info.SkipWelcomeWindow) {
+        if (s.pendingLoadGameResolution != 0) SwitchResolution(s, s.pendingLoadGameResolution);
+    } else if (s.info.OfferResolutionChange == 1 && windows.resolutionTicked && windows.resolutionTicked()) {
+        if (windows.hideLoadWindow) windows.hideLoadWindow();
+        if (windows.hideWelcome) windows.hideWelcome();
+        SwitchResolution(s, s.info.ProjectResolution + 1);
+    }
     s.ui.waitWithEvents(300);
     game.ResetAll();
     const std::string file = ExistingSaveFolder(s) + name + ".sav";
@@ -211,7 +219,7 @@ bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const 
     s.ui.waitWithEvents(300);
     frame.visible = true;
     game.show();
-    if (!s.info.SkipWelcomeWindow && hideWelcome) hideWelcome();
+    if (!s.info.SkipWelcomeWindow && windows.hideWelcome) windows.hideWelcome();
     s.ui.waitWithEvents(300);
     s.ui.setScreenPointer(platform::kPointerDefault, nullptr);
     return true;

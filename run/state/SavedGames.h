@@ -26,8 +26,15 @@ std::string GetResumeLocation(Session& s, const std::string& frame);
 bool SaveGameAs(Session& s, GameWindow& game, const std::string& name);
 // Asks, then removes the save; true when it was removed.
 bool RemoveSavedGame(Session& s, const std::string& name);
-// Loads the save and shows the game: reset, read, on-load script, the frame. `hideWelcome`
-// runs when the welcome window should go. False (after its box) when the save could not be read.
-bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const std::function<void()>& hideWelcome);
+// What loading needs of the windows around it (each may be empty).
+struct LoadWindows {
+    std::function<void()> hideWelcome;        // the loaded game is shown
+    std::function<bool()> resolutionTicked;   // the welcome window's resolution box is shown and ticked
+    std::function<void()> hideLoadWindow;     // before the display switches for the game
+};
+
+// Loads the save and shows the game: the display switch, reset, read, on-load script, the
+// frame. False (after its box) when the save could not be read.
+bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const LoadWindows& windows = {});
 
 } // namespace run

@@ -1,7 +1,10 @@
 // The save and load windows as a play script drives them: typed names and pressed buttons from
 // the box queues, refusals that keep the window waiting, loading from the welcome window, and
 // the game's timers held while a window is open.
+#include "run/state/Actions.h"
 #include "run/state/SavedGames.h"
+
+#include <fstream>
 #include "tests/gameplay/GameRig.h"
 
 namespace run {
@@ -70,6 +73,7 @@ TEST(SaveWindows, LoadFromTheWelcomeWindow) {
 
     WindowRig fresh;
     fresh.info.SkipWelcomeWindow = false;
+    fresh.info.OfferResolutionChange = 1;
     fresh.documents = g.documents;
     fresh.start();
     ASSERT_EQ(fresh.driver->player().ui().activeForm(), &fresh.driver->player().welcome().form());
@@ -79,6 +83,28 @@ TEST(SaveWindows, LoadFromTheWelcomeWindow) {
     ASSERT_TRUE(fresh.game().loaded());
     EXPECT_EQ(fresh.var("w"), 3);
     EXPECT_EQ(fresh.driver->player().ui().activeForm(), &fresh.game().form());
+    ASSERT_FALSE(fresh.driver->backend().modeChanges().empty()) << "the ticked offer switches the display";
+    EXPECT_EQ(fresh.driver->backend().modeChanges().back().width, 640);
+}
+
+TEST(SaveWindows, ScriptsOpenThemAndAMissingResumeFrameLetsTheGameGoOn) {
+    WindowRig g;
+    g.start();
+    g.driver->type("by script");
+    g.driver->answer("SAVE");
+    ExecuteVBScriptAndConsequences(g.session(), g.game(), "PopupSaveGame", false);
+    EXPECT_TRUE(std::filesystem::exists(g.folder() / "by script.sav"));
+
+    // A save whose frame is gone: the frame's own failure box, and the game goes on.
+    std::string bytes = "\"Nowhere\"\r\n0\r\n0\r\n0\r\n";
+    std::ofstream(g.folder() / "lost.sav", std::ios::binary) << bytes;
+    g.driver->type("lost");
+    g.driver->answer("LOAD");
+    ExecuteVBScriptAndConsequences(g.session(), g.game(), "PopupLoadGame", false);
+    EXPECT_TRUE(g.game().loaded());
+    EXPECT_EQ(g.windows().size(), 2u);
+    EXPECT_GE(g.driver->boxes().size(), 3u) << "and the missing frame's own box";
+    EXPECT_EQ(g.driver->boxes().back().kind, "message");
 }
 
 } // namespace
