@@ -6,7 +6,9 @@
 #include "run/state/SavedGames.h"
 #include "tests/gameplay/GameRig.h"
 
+#include <csignal>
 #include <fstream>
+#include <sys/resource.h>
 #include <iterator>
 
 namespace run {
@@ -136,17 +138,25 @@ TEST(SavedGames, AFailedSaveKeepsTheOldOne) {
     g.start();
     ASSERT_TRUE(g.save("keep"));
     const std::string before = readAll(g.folder() / "keep.sav");
-    std::filesystem::permissions(g.folder(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    // The new save fails half-way through writing: files may not grow past 64 bytes.
     ChangeVariableValue(g.session(), "v", 4);
     g.driver->answer("OK");
+    struct rlimit was{};
+    ::getrlimit(RLIMIT_FSIZE, &was);
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = was;
+    small.rlim_cur = 64;
+    ::setrlimit(RLIMIT_FSIZE, &small);
     const bool saved = g.save("keep");
-    std::filesystem::permissions(g.folder(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
-    if (::geteuid() != 0) {   // root writes anywhere; the refusal cannot be staged for it
-        EXPECT_FALSE(saved);
-        EXPECT_EQ(g.boxesWith(" Unable to save '"), 1);
-        EXPECT_EQ(readAll(g.folder() / "keep.sav"), before);
-    }
-    EXPECT_EQ(ListSavedGames(g.folder().string()), std::vector<std::string>{"keep"}) << "no half-written save listed";
+    ::setrlimit(RLIMIT_FSIZE, &was);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(g.boxesWith(" Unable to save '"), 1);
+    EXPECT_EQ(readAll(g.folder() / "keep.sav"), before) << "the previous save is intact";
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(g.folder())) ++files;
+    EXPECT_EQ(files, 2) << "the save and its picture, no half-written file";
+    EXPECT_EQ(ListSavedGames(g.folder().string()), std::vector<std::string>{"keep"});
 }
 
 TEST(SavedGames, ResumeMappingIsOneLookup) {
