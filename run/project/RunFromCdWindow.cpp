@@ -149,19 +149,11 @@ void RunFromCdWindow::showModal() {
     platform::WindowSystem& ui = m_s.ui;
     if (!ui.isLoaded(m_form)) load();
     // The other windows wait for the answer; their timers do not.
-    std::vector<std::pair<platform::Form*, bool>> others;
-    for (platform::Form* f : ui.loadedForms()) {
-        if (f == &m_form) continue;
-        others.emplace_back(f, f->enabled);
-        f->enabled = false;
-    }
+    platform::ModalScope modal(ui, m_form);
     ui.show(m_form);
     ui.runUntil([this] { return !m_form.loaded; });
     // The loop also ends when the program is told to quit: that is a Cancel.
     if (m_form.loaded) ClickCancel();
-    for (auto& [f, wasEnabled] : others) {
-        if (ui.isLoaded(*f) && wasEnabled) f->enabled = true;
-    }
 }
 
 void RunFromCdWindow::ClickOK() {

@@ -152,12 +152,7 @@ void SavedGamesWindow::runModal() {
     fillList();
     ui.centre(m_form);
     // The other windows wait for the answer; their timers do not.
-    std::vector<std::pair<platform::Form*, bool>> others;
-    for (platform::Form* f : ui.loadedForms()) {
-        if (f == &m_form) continue;
-        others.emplace_back(f, f->enabled);
-        f->enabled = false;
-    }
+    platform::ModalScope modal(ui, m_form);
     ui.show(m_form);
     while (m_form.loaded && !ui.quitRequested()) {
         if (auto reply = ui.backend().scriptedWindowReply({m_form.caption, describe(), 0})) {
@@ -170,9 +165,6 @@ void SavedGamesWindow::runModal() {
     }
     // The program was told to quit while the window was open: that is a Cancel.
     if (m_form.loaded) pressCancel();
-    for (auto& [f, wasEnabled] : others) {
-        if (ui.isLoaded(*f) && wasEnabled) f->enabled = true;
-    }
 }
 
 void SavedGamesWindow::close() {

@@ -166,6 +166,20 @@ void WindowSystem::updatePointer(Form& form, Element* over) {
     m_backend.setPointer(form, source->mousePointer, custom);
 }
 
+ModalScope::ModalScope(WindowSystem& ui, Form& modal) : m_ui(ui) {
+    for (Form* f : ui.loadedForms()) {
+        if (f == &modal) continue;
+        m_others.emplace_back(f, f->enabled);
+        f->enabled = false;
+    }
+}
+
+ModalScope::~ModalScope() {
+    for (auto& [f, wasEnabled] : m_others) {
+        if (m_ui.isLoaded(*f) && wasEnabled) f->enabled = true;
+    }
+}
+
 void WindowSystem::updateHover(Form& form, Element* over) {
     const bool same = over && m_hovered.form == form.id() && m_hovered.name == over->name &&
                       m_hovered.index == over->index;

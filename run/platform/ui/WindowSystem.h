@@ -10,9 +10,26 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace run::platform {
+
+class WindowSystem;
+
+// While it lives, every other loaded window takes no input (their timers still run); each gets
+// its own enabled state back afterwards. For windows the player draws and shows modally.
+class ModalScope {
+  public:
+    ModalScope(WindowSystem& ui, Form& modal);
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+  private:
+    WindowSystem& m_ui;
+    std::vector<std::pair<Form*, bool>> m_others;
+};
 
 class WindowSystem : public ModalHost {
   public:
