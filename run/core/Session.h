@@ -26,6 +26,8 @@ struct Flags {
     bool Quitting = false;                 // the game is being left
     bool SkipTransitionRequested = false;  // a running transition should end at once
     bool StopMovie = false;                // a video wait should end
+    bool TransitionRunning = false;        // a transition is being drawn (Escape leaves the menus)
+    bool AlphaBlendErrorReported = false;  // the drawing failure box was shown once
 };
 
 // The desktop mode remembered at start-up, restored when the game window unloads.

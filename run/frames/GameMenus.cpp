@@ -236,7 +236,8 @@ void GameWindow::executeCodeCommand() {
 
 void GameWindow::onKeyDown(int keyCode, int shift) {
     if (keyCode == platform::kKeyEscape) {
-        if (!OneTimeVideoPlaying(m_s)) {
+        // A transition in progress keeps the menus as they are; the key only ends it.
+        if (!OneTimeVideoPlaying(m_s) && !m_s.flags.TransitionRunning) {
             if (m_form.get("mnuExit").visible) HideMenus();
             else ShowMenus();
         }

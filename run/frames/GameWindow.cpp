@@ -39,8 +39,17 @@ void GameWindow::build() {
     m_form.onUnload = [this] { unloadWindow(); };
     m_form.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
     buildFrameElements();
+    // The transition surface and the old and new frames' pictures inside it.
     Element& where = m_form.addElement(ElementKind::PictureBox, "picWhere");
     where.visible = false;
+    for (const char* name : {"picStart", "picEnd"}) {
+        Element& p = m_form.addElement(ElementKind::PictureBox, name);
+        p.container = &where;
+        p.visible = false;
+    }
+    // A click on a running transition only ends it.
+    for (const char* name : {"picWhere", "picStart", "picEnd"})
+        m_form.get(name).onMouseDown = [this](const platform::MouseArgs&) { m_s.flags.SkipTransitionRequested = true; };
     platform::TimerElement& frameTimer = m_form.addTimer("Timer1");
     frameTimer.onTimer = [this] { onFrameTimer(); };
     platform::TimerElement& unload = m_form.addTimer("TimerUnloadMe");
@@ -224,6 +233,7 @@ void GameWindow::onFrameTimer() {
     }
     if (m_frame.TimerTransition) {
         m_s.note("TransitionStep1 " + std::to_string(m_frame.TimerTransitionNumber));
+        TransitionStep1(m_frame.TimerTransitionNumber);
         OpenFrame(name, true, m_frame.TimerTransitionNumber, m_frame.TimerTransitionDuration / 1000.0);
     } else {
         OpenFrame(name, false, 0, 0);

@@ -124,6 +124,10 @@ class GameWindow {
     // The element whose picture the next transition shows as the new frame (by name and index,
     // so an element unloaded meanwhile is simply not found); the frame opening forgets it.
     void SetTransitionDestination(const std::string& name, int index);
+    // The two halves of a frame change with transition n: capture and cover the old frame
+    // before the new one loads; then picture the new frame and play the transition.
+    void TransitionStep1(int n);
+    void TransitionStep2(int n, double seconds);
     void ForgetTransitionDestination();
     const std::optional<std::pair<std::string, int>>& transitionDestination() const { return m_transitionDestination; }
 
@@ -183,6 +187,7 @@ class GameWindow {
     std::vector<TimedEventEntry> m_timedEvents;   // entry n is TimedEvent(n)
     std::optional<std::pair<std::string, std::string>> m_listFile;   // frame name, its list file
     std::optional<std::pair<std::string, int>> m_transitionDestination;
+    platform::PicturePtr m_transitionStart;   // the old frame, between the two halves
     std::function<void()> m_hideWelcome;
     std::function<bool()> m_resolutionTicked;
     std::unique_ptr<SaveGameWindow> m_saveWindow;

@@ -163,7 +163,10 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         }
         ApplyChannelRequests(s);
         if (!withTransition) EnableAudioFadeTimer(s);
-        else TransitionStep2(s, transitionNumber, transitionSeconds);
+        else {
+            s.note("TransitionStep2 " + std::to_string(transitionNumber) + " " + std::to_string(transitionSeconds));
+            TransitionStep2(transitionNumber, transitionSeconds);
+        }
         LoadFrameDialogueIfAny(s, frameName);
         if (s.flags.Quitting) return;
         if (videoAfter) {

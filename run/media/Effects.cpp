@@ -1,4 +1,4 @@
-// Transition and water entry points (placeholders until those effects land).
+// Rippling-water entry points (placeholders until that effect lands).
 #include "run/media/Effects.h"
 
 #include "run/core/Session.h"
@@ -11,8 +11,5 @@ bool LoadWaveEffectIfAny(Session& s, const std::string& frameName) {
     return false;
 }
 void StartRipplingWater(Session& s) { s.note("StartRipplingWater"); }
-void TransitionStep2(Session& s, int transitionNumber, double durationSeconds) {
-    s.note("TransitionStep2 " + std::to_string(transitionNumber) + " " + std::to_string(durationSeconds));
-}
 
 } // namespace run

@@ -1,5 +1,4 @@
-// Transitions and the rippling-water effect. Placeholder: frames change at once and no water
-// ripples yet; the entry points note that they ran.
+// The rippling-water effect. Placeholder: no water ripples yet; the entry points note that they ran.
 #pragma once
 
 #include <string>
@@ -13,6 +12,5 @@ void StopRipplingWater(Session& s);
 // Loads the frame's water effect; returns whether one was loaded.
 bool LoadWaveEffectIfAny(Session& s, const std::string& frameName);
 void StartRipplingWater(Session& s);
-void TransitionStep2(Session& s, int transitionNumber, double durationSeconds);
 
 } // namespace run

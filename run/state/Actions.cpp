@@ -98,6 +98,7 @@ bool openRequestedFrame(Session& s, GameWindow& game, bool endDialogue) {
     std::string frame = a.sFrameToLoad;
     if (a.dTransitionDuration != 0) {
         s.note("TransitionStep1 " + std::to_string(a.iTransitionNumber));
+        game.TransitionStep1(a.iTransitionNumber);
         game.OpenFrame(frame, true, a.iTransitionNumber, a.dTransitionDuration);
     } else {
         game.OpenFrame(frame, false, 0, 0);
@@ -228,6 +229,7 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
             if (!doNotQuitDialogue) EndDialogue(s);
             if (a.transitionKind == 1) {
                 s.note("TransitionStep1 " + std::to_string(a.transitionNumber));
+                game.TransitionStep1(a.transitionNumber);
                 game.OpenFrame(target, true, a.transitionNumber, a.transitionDuration / 1000.0);
             } else {
                 game.OpenFrame(target, false, 0, 0);

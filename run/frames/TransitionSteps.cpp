@@ -1,0 +1,131 @@
+// The two halves of a frame change with a transition: before the new frame loads, the old one
+// is captured and covers the frame area; once the new frame is built behind it, a picture of the
+// new frame is made and the transition plays from one to the other.
+#include "run/frames/GameWindow.h"
+
+#include "run/core/Session.h"
+#include "run/media/Transitions.h"
+
+#include <exception>
+#include <filesystem>
+#include <memory>
+
+namespace run {
+
+using platform::Element;
+
+namespace {
+
+// A copy of the captured frame in one half of a double-size picture, so the cover shows the
+// old frame until the slide starts.
+platform::PicturePtr halfOf(const platform::PicturePtr& frame, bool sideBySide, bool second) {
+    auto p = std::make_shared<platform::Picture>();
+    const int w = frame->width(), h = frame->height();
+    p->image.reset(sideBySide ? 2 * w : w, sideBySide ? h : 2 * h, 0xFF000000);
+    p->image.blit(frame->image, frame->image.bounds(), second && sideBySide ? w : 0, second && !sideBySide ? h : 0);
+    return p;
+}
+
+} // namespace
+
+void GameWindow::TransitionStep1(int n) {
+    if (m_s.flags.Quitting || m_s.transitionsDisabled) return;
+    try {
+        Element& frame = m_form.get("PictureBox");
+        Element& where = m_form.get("picWhere");
+        Element& start = m_form.get("picStart");
+        Element& end = m_form.get("picEnd");
+        where.left = frame.left;
+        where.top = frame.top;
+        where.width = frame.width;
+        where.height = frame.height;
+        for (Element* e : {&start, &end}) {
+            e->left = e->top = 0;
+            e->width = frame.width;
+            e->height = frame.height;
+            e->visible = false;
+        }
+        // (Components would pause here and move onto the transition pictures.)
+        CaptureActualFrame(start);
+        const platform::PicturePtr old = start.picture;
+        m_transitionStart = old;
+        const int W = where.width, H = where.height;
+        where.picture.reset();
+        switch (n) {
+        case 2:
+            end.width = 2 * W;
+            end.left = -W;
+            end.picture = halfOf(old, true, true);
+            end.visible = true;
+            break;
+        case 3:
+            start.width = 2 * W;
+            start.picture = halfOf(old, true, false);
+            start.visible = true;
+            break;
+        case 4:
+            end.height = 2 * H;
+            end.top = -H;
+            end.picture = halfOf(old, false, true);
+            end.visible = true;
+            break;
+        case 5:
+            start.height = 2 * H;
+            start.picture = halfOf(old, false, false);
+            start.visible = true;
+            break;
+        case 0:
+        case 1: where.picture = old; break;
+        default: return;
+        }
+        // The cover lies over the frame area while the new frame is built behind it.
+        where.visible = true;
+        m_form.zOrder(where, 0);
+        m_s.ui.invalidate();
+        m_s.ui.pump();
+    } catch (const std::exception& e) {
+        if (!m_s.flags.Quitting) m_s.showErrorBox(" Error in \"TransitionStep1\". ", e.what());
+    }
+}
+
+void GameWindow::TransitionStep2(int n, double seconds) {
+    if (m_s.flags.Quitting || m_s.transitionsDisabled) return;
+    try {
+        platform::TimerElement& frameTimer = *m_form.findTimer("Timer1");
+        const bool timerRan = frameTimer.enabled;
+        // A message waiting for its timer is finished first.
+        if (m_form.findTimer("TimerMessageBox")->isEnabled()) hideTextMessage();
+        frameTimer.setEnabled(false);
+        Element& where = m_form.get("picWhere");
+        Element& start = m_form.get("picStart");
+        Element& end = m_form.get("picEnd");
+        // The new frame's picture: the one a script named, once, or the frame composed.
+        Element* destination = m_transitionDestination
+                                   ? m_form.find(m_transitionDestination->first, m_transitionDestination->second)
+                                   : nullptr;
+        if (destination && destination->picture) {
+            end.picture = destination->picture;
+        } else {
+            CaptureCurrentFrame(end);
+        }
+        m_transitionDestination.reset();
+        start.picture = m_transitionStart;
+        m_transitionStart.reset();
+        PlayTransition(m_s, n, where, start, end, seconds);
+        // (Animated pictures restart and components come back here once they exist.)
+        if (timerRan) frameTimer.setEnabled(true);
+        where.visible = false;
+        where.picture.reset();
+        start.picture.reset();
+        end.picture.reset();
+        m_s.ui.invalidate();
+        if (n == 0 || n == 1) {
+            std::error_code ec;
+            std::filesystem::remove(std::filesystem::path(m_s.paths.project) / "Temp001.dat", ec);
+        }
+    } catch (const std::exception& e) {
+        if (!m_s.flags.Quitting) m_s.showErrorBox(" Error in \"TransitionStep2\". ", e.what());
+    }
+}
+
+} // namespace run

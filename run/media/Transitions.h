@@ -1,0 +1,27 @@
+// The transitions between two frames: alpha blending (0 and 1) and the four slides (2 to 5),
+// drawn on the game window's transition pictures for a given time.
+#pragma once
+
+#include "run/platform/ui/Element.h"
+
+#include <array>
+#include <string>
+
+namespace run {
+
+struct Session;
+
+// The names of the transition numbers 0 to 5 (0 is unnamed: it blends like 1).
+const std::array<std::string, 6>& LoadTransitionNames();
+
+// Plays transition n over `surface`, from `start`'s picture to `end`'s, for `seconds`. Each
+// step is drawn and shown, and window events run between steps: a click or a key that sets
+// SkipTransitionRequested ends it where it is. Numbers outside 0–5 or a time not above 0 draw
+// nothing. The start and end pictures are hidden afterwards.
+void PlayTransition(Session& s, int n, platform::Element& surface, platform::Element& start, platform::Element& end,
+                    double seconds);
+
+// One alpha-blending step: `out` becomes `from` with `to` laid over it at `alpha` (0–255).
+void BlendStep(const platform::Canvas& from, const platform::Canvas& to, std::uint8_t alpha, platform::Canvas& out);
+
+} // namespace run
