@@ -168,6 +168,15 @@ ActionSpec go(const std::string& frame) {
     return a;
 }
 
+// A frame change with transition `number` (1 blends, 2 to 5 slide) over `ms` milliseconds.
+ActionSpec goWith(const std::string& frame, int number, double ms) {
+    ActionSpec a = go(frame);
+    a.transitionKind = 1;
+    a.transitionNumber = number;
+    a.transitionMs = ms;
+    return a;
+}
+
 ActionSpec say(const std::string& text) {
     ActionSpec a;
     a.showMessage = true;
@@ -260,7 +269,7 @@ int main(int argc, char** argv) {
         b.frame("Harbour", harbour);
         b.hotspots("Harbour", {rect(540, 80, 80, 190), picture(150, 250, "boat.ico"), rect(0, 420, 120, 60),
                                rect(330, 330, 110, 50)});
-        b.actions("Harbour", {go("Lighthouse"), say("An old rowing boat. Its oars are long gone."), go("Beach"),
+        b.actions("Harbour", {goWith("Lighthouse", 1, 1000), say("An old rowing boat. Its oars are long gone."), go("Beach"),
                               go("Cottage")});
         b.texts("Harbour", {TextSpec{1, "Gull Cove", 24 * T, 20 * T, true, false, "Times New Roman", 24, false, false,
                                      0x7AD2FF},
@@ -326,7 +335,7 @@ int main(int argc, char** argv) {
         doorway.hasConditions = true;
         doorway.showIf = {"door_open"};
         b.hotspots("Lighthouse", {door, doorway, rect(0, 440, 640, 40)});
-        b.actions("Lighthouse", {say("The door is locked."), go("LanternRoom"), back});
+        b.actions("Lighthouse", {say("The door is locked."), goWith("LanternRoom", 4, 800), back});
         ActionSpec unlock = say("The key turns. The door swings open.");
         unlock.variable = "door_open";
         unlock.setOne = true;
