@@ -1,5 +1,5 @@
-// Transitions between two frames by pixels: what the player sees a quarter, half and three
-// quarters of the way through each kind, a click that ends one, and transitions switched off.
+// Transitions between two frames by pixels: what the player sees along the way for each kind, a
+// click or Escape that ends one, and transitions switched off.
 #include "run/media/Transitions.h"
 #include "tests/gameplay/GameRig.h"
 
@@ -19,7 +19,7 @@ struct Sample {
 
 // Clicks the hotspot that opens Other with transition n over one second, sampling the window
 // every 50 ms while it runs.
-std::vector<Sample> Play(GameRig& g, int n, bool click = false) {
+std::vector<Sample> Play(GameRig& g, int n, const char* interrupt = nullptr) {
     testing::ActionSpec go = testing::Go("Other");
     go.transitionKind = 1;
     go.transitionMs = 1000;
@@ -39,7 +39,10 @@ std::vector<Sample> Play(GameRig& g, int n, bool click = false) {
                            c.pixel(r.x + 3 * r.w / 4, r.y + r.h / 2) | 0xFF000000,
                            c.pixel(r.x + r.w / 2, r.y + r.h / 4) | 0xFF000000,
                            c.pixel(r.x + r.w / 2, r.y + 3 * r.h / 4) | 0xFF000000});
-        if (click && samples.size() == 4) g.driver->click(100, 100);
+        if (interrupt && samples.size() == 4) {
+            if (std::string(interrupt) == "click") g.driver->click(100, 100);
+            else g.driver->key(interrupt);
+        }
     };
     watch.setInterval(50);
     watch.setEnabled(true);
@@ -99,10 +102,16 @@ TEST(Transitions, EachKindByPixels) {
 
 TEST(Transitions, AClickEndsItAndTheSwitchTurnsThemOff) {
     GameRig g;
-    const auto samples = Play(g, 2, true);
+    const auto samples = Play(g, 2, "click");
     EXPECT_LT(samples.size(), 8u) << "ended by the click";
     EXPECT_EQ(g.frame(), "Other");
     EXPECT_FALSE(g.session().flags.TransitionRunning);
+
+    // Escape ends a transition too, and leaves the menus as they were.
+    GameRig key;
+    const auto keyed = Play(key, 1, "Escape");
+    EXPECT_LT(keyed.size(), 8u);
+    EXPECT_FALSE(key.game().menusVisible());
 
     GameRig off;
     off.start();

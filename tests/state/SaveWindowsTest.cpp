@@ -87,6 +87,18 @@ TEST(SaveWindows, LoadFromTheWelcomeWindow) {
     EXPECT_EQ(fresh.driver->backend().modeChanges().back().width, 640);
 }
 
+TEST(SaveWindows, ARunningScriptTimerKeepsTheLoadWindowClosedWhenAsked) {
+    WindowRig g;
+    g.start();
+    platform::TimerElement& scriptTimer = *g.form().findTimer("TimerObject", 0);
+    scriptTimer.setInterval(500);
+    scriptTimer.setEnabled(true);
+    g.game().ShowLoadGameWindow(true);
+    EXPECT_TRUE(g.windows().empty());
+    g.game().ShowLoadGameWindow(false);
+    EXPECT_EQ(g.windows().size(), 1u);
+}
+
 TEST(SaveWindows, ScriptsOpenThemAndAMissingResumeFrameLetsTheGameGoOn) {
     WindowRig g;
     g.start();
