@@ -1,0 +1,98 @@
+// Sound files decoded to 44.1 kHz stereo: a tone comes out at its length and level whatever its
+// rate and channels, loops rewind, and damaged or foreign files fail cleanly or end early.
+#include "run/platform/media/AudioDecoder.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace run::platform {
+namespace {
+
+void put16(std::string& s, int v) {
+    s += static_cast<char>(v & 0xFF);
+    s += static_cast<char>((v >> 8) & 0xFF);
+}
+void put32(std::string& s, std::uint32_t v) {
+    put16(s, static_cast<int>(v & 0xFFFF));
+    put16(s, static_cast<int>(v >> 16));
+}
+
+// A 16-bit PCM WAV of a sine at `hz`, amplitude `amp` (0–1); `claimedData` overrides the size
+// the header gives its samples.
+std::string Tone(int rate, int channels, double seconds, double hz, double amp, std::uint32_t claimedData = 0) {
+    const int frames = static_cast<int>(rate * seconds);
+    std::string data;
+    for (int i = 0; i < frames; ++i) {
+        const int v = static_cast<int>(std::lround(amp * 32767 * std::sin(2 * M_PI * hz * i / rate)));
+        for (int c = 0; c < channels; ++c) put16(data, v);
+    }
+    std::string wav = "RIFF";
+    put32(wav, static_cast<std::uint32_t>(36 + data.size()));
+    wav += "WAVEfmt ";
+    put32(wav, 16);
+    put16(wav, 1);
+    put16(wav, channels);
+    put32(wav, static_cast<std::uint32_t>(rate));
+    put32(wav, static_cast<std::uint32_t>(rate * channels * 2));
+    put16(wav, channels * 2);
+    put16(wav, 16);
+    wav += "data";
+    put32(wav, claimedData ? claimedData : static_cast<std::uint32_t>(data.size()));
+    return wav + data;
+}
+
+std::vector<float> DecodeAll(AudioDecoder& d) {
+    std::vector<float> all;
+    float chunk[2 * 1000];
+    for (std::size_t n; (n = d.read(chunk, 1000)) > 0;) all.insert(all.end(), chunk, chunk + 2 * n);
+    return all;
+}
+
+double Rms(const std::vector<float>& s) {
+    double sum = 0;
+    for (float v : s) sum += double(v) * v;
+    return s.empty() ? 0 : std::sqrt(sum / double(s.size()));
+}
+
+TEST(AudioDecoder, TonesComeOutAtTheirLengthAndLevel) {
+    for (auto [rate, channels] : {std::pair{44100, 2}, std::pair{22050, 1}, std::pair{48000, 2}}) {
+        SCOPED_TRACE(std::to_string(rate) + " Hz, " + std::to_string(channels) + " channel(s)");
+        std::string error;
+        auto d = AudioDecoder::openMemory(Tone(rate, channels, 0.5, 440, 0.5), error);
+        ASSERT_TRUE(d) << error;
+        EXPECT_NEAR(d->durationSeconds(), 0.5, 0.01);
+        const auto samples = DecodeAll(*d);
+        EXPECT_NEAR(double(samples.size()) / 2, 22050, 200) << "half a second at 44.1 kHz";
+        EXPECT_NEAR(Rms(samples), 0.5 / std::sqrt(2.0), 0.02) << "the sine's level";
+        EXPECT_FLOAT_EQ(samples[2 * 1000], samples[2 * 1000 + 1]) << "mono is heard on both sides";
+
+        ASSERT_TRUE(d->rewind());
+        EXPECT_NEAR(double(DecodeAll(*d).size()) / 2, 22050, 200) << "a loop plays it all again";
+    }
+}
+
+TEST(AudioDecoder, DamagedAndForeignFiles) {
+    std::string error;
+    EXPECT_FALSE(AudioDecoder::openMemory("", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(AudioDecoder::openMemory(std::string(4096, '\x5A'), error)) << "garbage";
+    EXPECT_FALSE(AudioDecoder::open("/nonexistent/sound.wav", error));
+    EXPECT_FALSE(AudioDecoder::openMemory(Tone(687874880, 1, 0, 440, 0.5), error)) << "a rate no card has";
+    // A header that claims 4 GB of samples: what is there plays, then the sound ends.
+    auto big = AudioDecoder::openMemory(Tone(44100, 2, 0.25, 440, 0.5, 0xFFFFFFF0u), error);
+    ASSERT_TRUE(big) << error;
+    EXPECT_NEAR(double(DecodeAll(*big).size()) / 2, 11025, 200);
+    // Cut in the middle of the samples: the part before the cut.
+    std::string cut = Tone(44100, 2, 0.5, 440, 0.5);
+    cut.resize(cut.size() / 2);
+    auto half = AudioDecoder::openMemory(cut, error);
+    ASSERT_TRUE(half) << error;
+    EXPECT_NEAR(double(DecodeAll(*half).size()) / 2, 11025, 300);
+}
+
+} // namespace
+} // namespace run::platform
