@@ -14,19 +14,6 @@ namespace run {
 
 using platform::Element;
 
-namespace {
-
-// A copy of the captured frame in one half of a double-size picture, so the cover shows the
-// old frame until the slide starts.
-platform::PicturePtr halfOf(const platform::PicturePtr& frame, bool sideBySide, bool second) {
-    auto p = std::make_shared<platform::Picture>();
-    const int w = frame->width(), h = frame->height();
-    p->image.reset(sideBySide ? 2 * w : w, sideBySide ? h : 2 * h, 0xFF000000);
-    p->image.blit(frame->image, frame->image.bounds(), second && sideBySide ? w : 0, second && !sideBySide ? h : 0);
-    return p;
-}
-
-} // namespace
 
 void GameWindow::TransitionStep1(int n) {
     if (m_s.flags.Quitting || m_s.transitionsDisabled) return;
@@ -45,7 +32,8 @@ void GameWindow::TransitionStep1(int n) {
             e->height = frame.height;
             e->visible = false;
         }
-        // (Components would pause here and move onto the transition pictures.)
+        // (Components would pause here and move onto the transition pictures.) Until the slide
+        // starts, the double-size cover shows the old frame in the half that is in view.
         CaptureActualFrame(start);
         const platform::PicturePtr old = start.picture;
         m_transitionStart = old;
@@ -55,23 +43,23 @@ void GameWindow::TransitionStep1(int n) {
         case 2:
             end.width = 2 * W;
             end.left = -W;
-            end.picture = halfOf(old, true, true);
+            end.picture = DoubleFramePicture(nullptr, &old->image, true);
             end.visible = true;
             break;
         case 3:
             start.width = 2 * W;
-            start.picture = halfOf(old, true, false);
+            start.picture = DoubleFramePicture(&old->image, nullptr, true);
             start.visible = true;
             break;
         case 4:
             end.height = 2 * H;
             end.top = -H;
-            end.picture = halfOf(old, false, true);
+            end.picture = DoubleFramePicture(nullptr, &old->image, false);
             end.visible = true;
             break;
         case 5:
             start.height = 2 * H;
-            start.picture = halfOf(old, false, false);
+            start.picture = DoubleFramePicture(&old->image, nullptr, false);
             start.visible = true;
             break;
         case 0:

@@ -32,17 +32,18 @@ const Canvas& imageOf(const Element& e, const Canvas& fallback) {
     return e.picture && !e.picture->image.empty() ? e.picture->image : fallback;
 }
 
-// Two frames side by side (x) or one above the other (y), the first at the origin.
-platform::PicturePtr pair(const Canvas& first, const Canvas& second, bool sideBySide) {
+} // namespace
+
+platform::PicturePtr DoubleFramePicture(const Canvas* first, const Canvas* second, bool sideBySide) {
     auto p = std::make_shared<platform::Picture>();
-    const int w = first.width(), h = first.height();
+    const Canvas* sized = first ? first : second;
+    if (!sized) return p;
+    const int w = sized->width(), h = sized->height();
     p->image.reset(sideBySide ? 2 * w : w, sideBySide ? h : 2 * h, 0xFF000000);
-    p->image.blit(first, first.bounds(), 0, 0);
-    p->image.blit(second, second.bounds(), sideBySide ? w : 0, sideBySide ? 0 : h);
+    if (first) p->image.blit(*first, first->bounds(), 0, 0);
+    if (second) p->image.blit(*second, second->bounds(), sideBySide ? w : 0, sideBySide ? 0 : h);
     return p;
 }
-
-} // namespace
 
 void PlayTransition(Session& s, int n, Element& surface, Element& start, Element& end, double seconds) {
     Flags& flags = s.flags;
@@ -55,10 +56,10 @@ void PlayTransition(Session& s, int n, Element& surface, Element& start, Element
             const Canvas& from = imageOf(start, blank);
             const Canvas& to = imageOf(end, blank);
             // The slides move one double-size picture holding both frames.
-            if (n == 2) end.picture = pair(to, from, true);
-            if (n == 3) start.picture = pair(from, to, true);
-            if (n == 4) end.picture = pair(to, from, false);
-            if (n == 5) start.picture = pair(from, to, false);
+            if (n == 2) end.picture = DoubleFramePicture(&to, &from, true);
+            if (n == 3) start.picture = DoubleFramePicture(&from, &to, true);
+            if (n == 4) end.picture = DoubleFramePicture(&to, &from, false);
+            if (n == 5) start.picture = DoubleFramePicture(&from, &to, false);
             auto buffer = std::make_shared<platform::Picture>();
             const Canvas fromCopy = n <= 1 ? from : Canvas();
             const Canvas toCopy = n <= 1 ? to : Canvas();

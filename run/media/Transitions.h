@@ -21,6 +21,11 @@ const std::array<std::string, 6>& LoadTransitionNames();
 void PlayTransition(Session& s, int n, platform::Element& surface, platform::Element& start, platform::Element& end,
                     double seconds);
 
+// A double-size picture for a slide: two frames side by side (or one above the other), the
+// first at the origin; a missing frame leaves its half black.
+platform::PicturePtr DoubleFramePicture(const platform::Canvas* first, const platform::Canvas* second,
+                                        bool sideBySide);
+
 // One alpha-blending step: `out` becomes `from` with `to` laid over it at `alpha` (0–255).
 void BlendStep(const platform::Canvas& from, const platform::Canvas& to, std::uint8_t alpha, platform::Canvas& out);
 

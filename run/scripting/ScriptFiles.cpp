@@ -1,6 +1,7 @@
 #include "run/scripting/ScriptFiles.h"
 
 #include "run/core/Session.h"
+#include "run/platform/files/TextCodec.h"
 #include "run/platform/files/WindowsPath.h"
 #include "run/project/FileLookup.h"
 #include "vbscript/objects/FilePolicy.h"
@@ -18,8 +19,7 @@ std::string SafeFolderName(const std::string& name) {
         if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32) c = '_';
     }
     // Blanks at either end make names that look alike and that some systems refuse.
-    const auto first = out.find_first_not_of(' ');
-    out = first == std::string::npos ? "" : out.substr(first, out.find_last_not_of(' ') - first + 1);
+    out = platform::TrimBlanks(out);
     if (out.empty() || out == "." || out == "..") out = "_" + out;
     return out;
 }

@@ -26,16 +26,10 @@ namespace {
 constexpr const char* kForbidden = "\\/:*?\"<>|,";
 constexpr std::size_t kLongestName = 200;
 
-std::string trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 // The name check of the save window, with the names no file system takes as one file name.
 bool nameRefused(const std::string& name) {
     if (name.find_first_of(kForbidden) != std::string::npos) return true;
-    const std::string t = trimmed(name);
+    const std::string t = platform::TrimBlanks(name);
     return t.empty() || t == "." || t == ".." || name.size() > kLongestName;
 }
 

@@ -4,6 +4,12 @@
 #include <cstdint>
 
 namespace run::platform {
+
+std::string TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
 namespace {
 
 // Code points of bytes 0x80..0x9F; the undefined ones keep their own value.

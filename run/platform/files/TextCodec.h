@@ -20,6 +20,8 @@ std::string Utf8ToCp1252Lossy(std::string_view utf8);
 
 // True when the UTF-8 text can be converted to Windows-1252 without loss.
 bool IsCp1252Representable(std::string_view utf8);
+// The text without the blanks (spaces) at either end.
+std::string TrimBlanks(std::string_view text);
 
 // Lower-cases ASCII and the Windows-1252 letters (Latin-1 plus Š Œ Ž Ÿ); other
 // characters and malformed bytes pass through unchanged.

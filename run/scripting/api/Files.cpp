@@ -4,13 +4,13 @@
 
 #include "run/core/Session.h"
 #include "run/platform/files/IniFile.h"
+#include "run/platform/files/TextCodec.h"
 #include "run/project/FileLookup.h"
 #include "run/project/ProjectPaths.h"
 #include "run/scripting/ScriptFiles.h"
 #include "vbscript/objects/FileAccess.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace run::api {
@@ -58,12 +58,9 @@ std::vector<std::string> dirMatches(const fs::path& folder, const std::string& p
         std::error_code typeEc;
         consider(it->path().filename().string(), it->is_directory(typeEc));
     }
-    auto folded = [](std::string t) {
-        for (char& ch : t) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-        return t;
-    };
-    std::sort(names.begin(), names.end(),
-              [&](const std::string& a, const std::string& b) { return folded(a) < folded(b); });
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return platform::LowerCaseWin(a) < platform::LowerCaseWin(b);
+    });
     return names;
 }
 
