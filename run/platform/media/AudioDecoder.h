@@ -3,30 +3,29 @@
 // read decodes just what it needs, so long music costs no memory up front.
 #pragma once
 
+#include "run/platform/media/SoundSource.h"
+
 #include <cstddef>
 #include <memory>
 #include <string>
 
 namespace run::platform {
 
-class AudioDecoder {
+class AudioDecoder : public SoundSource {
   public:
-    static constexpr int kRate = 44100;
-    static constexpr int kChannels = 2;
-
     // A decoder for the file, or null with the reason in `error`.
     static std::unique_ptr<AudioDecoder> open(const std::string& path, std::string& error);
     // The same from bytes in memory (tests, fuzzing).
     static std::unique_ptr<AudioDecoder> openMemory(std::string bytes, std::string& error);
-    ~AudioDecoder();
+    ~AudioDecoder() override;
     AudioDecoder(const AudioDecoder&) = delete;
     AudioDecoder& operator=(const AudioDecoder&) = delete;
 
     // Fills up to `frames` stereo frames (2 floats each); returns how many. Fewer than asked
     // means the sound has ended (or the rest of the file could not be decoded).
-    std::size_t read(float* out, std::size_t frames);
+    std::size_t read(float* out, std::size_t frames) override;
     // Back to the start, for a sound that loops; false when the file cannot seek.
-    bool rewind();
+    bool rewind() override;
     // The length the file states, in seconds; 0 when it states none.
     double durationSeconds() const;
 

@@ -22,7 +22,7 @@ const Mixer::State* Mixer::find(Voice voice) const {
     return nullptr;
 }
 
-Mixer::Voice Mixer::start(std::unique_ptr<AudioDecoder> sound, double gain, int playCount) {
+Mixer::Voice Mixer::start(std::unique_ptr<SoundSource> sound, double gain, int playCount) {
     if (!sound) return 0;
     std::lock_guard lock(m_lock);
     const Voice id = m_next++;
@@ -31,7 +31,7 @@ Mixer::Voice Mixer::start(std::unique_ptr<AudioDecoder> sound, double gain, int 
 }
 
 void Mixer::stop(Voice voice) {
-    std::unique_ptr<AudioDecoder> gone;   // freed after the lock, away from the device's pulls
+    std::unique_ptr<SoundSource> gone;   // freed after the lock, away from the device's pulls
     {
         std::lock_guard lock(m_lock);
         auto it = std::find_if(m_voices.begin(), m_voices.end(), [&](const State& s) { return s.id == voice; });
@@ -54,18 +54,18 @@ bool Mixer::playing(Voice voice) const {
 double Mixer::positionSeconds(Voice voice) const {
     std::lock_guard lock(m_lock);
     const State* s = find(voice);
-    return s ? double(s->framesThisPass) / AudioDecoder::kRate : 0;
+    return s ? double(s->framesThisPass) / SoundSource::kRate : 0;
 }
 
 void Mixer::pull(float* out, std::size_t frames) {
-    const std::size_t n = frames * AudioDecoder::kChannels;
+    const std::size_t n = frames * SoundSource::kChannels;
     std::fill(out, out + n, 0.0f);
     std::lock_guard lock(m_lock);
     if (m_scratch.size() < n) m_scratch.resize(n);
     for (State& s : m_voices) {
         std::size_t done = 0;
         while (done < frames && s.sound) {
-            const std::size_t got = s.sound->read(m_scratch.data() + done * AudioDecoder::kChannels, frames - done);
+            const std::size_t got = s.sound->read(m_scratch.data() + done * SoundSource::kChannels, frames - done);
             s.framesThisPass += got;
             done += got;
             if (done == frames) break;
@@ -80,7 +80,7 @@ void Mixer::pull(float* out, std::size_t frames) {
             s.framesThisPass = 0;
         }
         const float g = static_cast<float>(s.gain);
-        for (std::size_t i = 0; i < done * AudioDecoder::kChannels; ++i) out[i] += m_scratch[i] * g;
+        for (std::size_t i = 0; i < done * SoundSource::kChannels; ++i) out[i] += m_scratch[i] * g;
     }
     std::erase_if(m_voices, [](const State& s) { return !s.sound; });
     double sum = 0;

@@ -3,7 +3,7 @@
 // short lock guards the voices.
 #pragma once
 
-#include "run/platform/media/AudioDecoder.h"
+#include "run/platform/media/SoundSource.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,7 +20,7 @@ class Mixer {
     using Voice = int;   // 0 stands for none
 
     // Starts a sound at `gain`, played `playCount` times (0: over and over until stopped).
-    Voice start(std::unique_ptr<AudioDecoder> sound, double gain, int playCount);
+    Voice start(std::unique_ptr<SoundSource> sound, double gain, int playCount);
     void stop(Voice voice);
     void setGain(Voice voice, double gain);
     bool playing(Voice voice) const;
@@ -35,7 +35,7 @@ class Mixer {
   private:
     struct State {
         Voice id = 0;
-        std::unique_ptr<AudioDecoder> sound;
+        std::unique_ptr<SoundSource> sound;
         double gain = 1;
         int playsLeft = 1;   // 0: for ever
         std::uint64_t framesThisPass = 0;
