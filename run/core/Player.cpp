@@ -4,6 +4,7 @@
 #include "run/platform/files/UserFolders.h"
 #include "run/state/Inventory.h"
 
+#include <cstdio>
 #include <malloc.h>
 
 namespace run {
@@ -33,6 +34,12 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
     m_session.documentsFolder =
         options.documentsFolder.empty() ? platform::DocumentsFolder() : options.documentsFolder.string();
     m_session.scripts = &m_scripts;
+    m_session.audio = &m_audio;
+    std::string audioError;
+    if (!m_backend.audioOutput().open([this](float* out, std::size_t frames) { m_mixer.pull(out, frames); },
+                                      audioError)) {
+        std::fprintf(stderr, "run: no sound device (%s); the game plays without sound.\n", audioError.c_str());
+    }
     m_game.setWelcomeHooks([this] { m_ui.hide(m_welcome.form()); },
                            [this] {
                                const platform::Element& box = m_welcome.form().get("chkResolution");
@@ -42,7 +49,10 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
 
 // The windows are members destroyed before the window system: it lets go of them while they
 // still exist.
-Player::~Player() { m_ui.forgetAll(); }
+Player::~Player() {
+    m_backend.audioOutput().close();
+    m_ui.forgetAll();
+}
 
 void Player::start() { m_welcome.load(); }
 

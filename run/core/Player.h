@@ -4,6 +4,8 @@
 
 #include "run/core/Session.h"
 #include "run/frames/GameWindow.h"
+#include "run/media/AudioChannels.h"
+#include "run/platform/media/Mixer.h"
 #include "run/platform/files/SettingsStore.h"
 #include "run/platform/graphics/Fonts.h"
 #include "run/platform/ui/WindowSystem.h"
@@ -39,6 +41,8 @@ class Player {
     WelcomeWindow& welcome() { return m_welcome; }
     GameWindow& game() { return m_game; }
     ScriptHost& scripts() { return m_scripts; }
+    AudioChannels& audio() { return m_audio; }
+    platform::Mixer& mixer() { return m_mixer; }
 
     // What a player sees now, one item a line ("window: Game", "frame: …").
     std::vector<std::string> describeState();
@@ -52,6 +56,9 @@ class Player {
     platform::WindowSystem m_ui;
     platform::SettingsStore m_settings;
     Session m_session;
+    // The mixer outlives the players that feed it; the device stops pulling it first.
+    platform::Mixer m_mixer;
+    AudioChannels m_audio{m_session, m_mixer};
     GameWindow m_game;
     ScriptHost m_scripts{m_session, m_game};
     WelcomeWindow m_welcome;

@@ -20,6 +20,7 @@ namespace run {
 
 class GameWindow;
 class Scripts;
+class AudioChannels;
 
 // Flags through which interleaved long operations coordinate.
 struct Flags {
@@ -68,8 +69,6 @@ struct Session {
     GameVariables& variables = state.variables;
     // What the last script asked of the consequence step.
     VBScriptActionModule VBScriptAction;
-    // The audio fade length of the next channel changes, in seconds.
-    double FadeDuration = 0;
 
     // The CD index of a multi-CD project, and the drive letters of this system.
     CdIndex cdIndex;
@@ -79,6 +78,8 @@ struct Session {
     GameWindow* game = nullptr;
     // The script host (null in a bare session: nothing runs).
     Scripts* scripts = nullptr;
+    // The audio channels and their players (null in a bare session: nothing sounds).
+    AudioChannels* audio = nullptr;
 
     // Where the subsystems note the steps they run, in order, when a test asks for it.
     std::vector<std::string>* trace = nullptr;

@@ -52,6 +52,12 @@ void GameWindow::build() {
         m_form.get(name).onMouseDown = [this](const platform::MouseArgs&) { m_s.flags.SkipTransitionRequested = true; };
     platform::TimerElement& frameTimer = m_form.addTimer("Timer1");
     frameTimer.onTimer = [this] { onFrameTimer(); };
+    // The audio fades' clock: disabled until channel changes start a fade.
+    platform::TimerElement& fade = m_form.addTimer("TimerAudioFade");
+    fade.setInterval(100);
+    fade.onTimer = [this] {
+        if (m_s.audio) m_s.audio->TimerAudioFade();
+    };
     platform::TimerElement& unload = m_form.addTimer("TimerUnloadMe");
     unload.onTimer = [this] { onUnloadTimer(); };
     platform::TimerElement& message = m_form.addTimer("TimerMessageBox");

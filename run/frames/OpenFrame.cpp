@@ -102,6 +102,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
             m_frame = ReadFrameFile(r);
         }
         s.note("StoreFrameChannelRequests " + std::to_string(m_frame.channelRequests.entries.size()));
+        StoreFrameChannelRequests(s, m_frame.channelRequests);
 
         StopRipplingWater(s);
 
@@ -114,7 +115,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
             playFrameVideo(s, f);
         }
         if (s.flags.Quitting) return;
-        FrameSoundOnOpen(s);
+        FrameSoundOnOpen(s, f);
         if (s.flags.Quitting) return;
         s.note("ResetFrameTexts");
         ResetFrameTexts();
@@ -152,7 +153,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         }
         m_form.zOrder(m_form.get("Inventory1"), 0);
         if (s.flags.Quitting) return;
-        FrameSoundAfterShow(s);
+        FrameSoundAfterShow(s, f, frameName);
         if (s.flags.Quitting) return;
         bool videoAfter = !f.VideoFile.empty() && (!f.VideoBeforeFrame || withTransition);
         if (videoAfter) StopOneTimeVideoPlayer(s);

@@ -1,46 +1,290 @@
-// Audio channel entry points (placeholders until sound playback lands).
+// The channel table and what carries its requests out: ApplyChannelRequests, the fades and the
+// fade timer, and the operations over all seven players.
 #include "run/media/AudioChannels.h"
 
 #include "run/core/Session.h"
-#include "run/project/record/RecordFile.h"
+#include "run/frames/GameWindow.h"
+#include "run/platform/files/TextCodec.h"
+#include "run/platform/ui/Dialogs.h"
+#include "run/project/FileLookup.h"
+#include "run/project/record/WholeNumber.h"
 
+#include <exception>
 
 namespace run {
 
-void StopAllChannels(Session& s) { s.note("StopAllChannels"); }
-void FrameSoundOnOpen(Session& s) { s.note("FrameSoundOnOpen"); }
-void FrameSoundAfterShow(Session& s) { s.note("FrameSoundAfterShow"); }
-void ApplyChannelRequests(Session& s) { s.note("ApplyChannelRequests"); }
-void EnableAudioFadeTimer(Session& s) { s.note("EnableAudioFadeTimer"); }
-void CompleteChannelFades(Session& s) { s.note("CompleteChannelFades"); }
-void StopChannel(Session& s, int channel) { s.note("StopChannel " + std::to_string(channel)); }
-void StopAnyWavOrMP3(Session& s) { s.note("StopAnyWavOrMP3"); }
-bool ChannelPlaying(const Session&, int) { return false; }
-void PlayOnChannel(Session& s, int channel, const std::string& file, int playCount, int volume) {
-    s.note("PlayOnChannel " + std::to_string(channel) + " " + file + " " + std::to_string(playCount) + " " +
-           std::to_string(volume));
-}
-void StoreHotspotChannelRequests(Session& s, const ChannelRequestBlock& block) {
-    s.note("StoreHotspotChannelRequests " + std::to_string(block.entries.size()));
+using platform::MediaPlayer;
+
+namespace {
+
+constexpr const char* kAudioProblem =
+    "WARNING: Another program may be using the audio hardware resources, an audio file may be damaged, or your "
+    "audio drivers may be unable to play at the same time an audio file and the audio track of a video file. "
+    "Although this error can be safely ignored, it may result in some sound files not being played. It is "
+    "recommended that you close all the other Windows applications that are running, and that you restart the "
+    "program.\r\n\r\nThis message will not reappear until you restart the program.";
+
+bool isMidiName(const std::string& name) {
+    if (name.size() <= 4) return false;
+    return platform::LowerCaseWin(name.substr(name.size() - 3)) == "mid";
 }
 
-void PlaySoundChannels(Session& s, RecordReader& r) {
-    for (int i = 0; i < 22; ++i) r.readVariant();
-    for (int channel = 1; channel <= 5; ++channel) {
-        r.readVariant();
-        bool stop = r.readVariant().toBoolean();
-        bool play = r.readVariant().toBoolean();
-        std::string file = r.readVariant().text();
-        RecordVariant loop = r.readVariant();
-        s.note("SoundChannel " + std::to_string(channel) + (stop ? " stop" : "") + (play ? " play " + file : "") +
-               (play && loop.toNumber() != 0 ? " loop" : ""));
-        if (r.atBlockEnd()) break;
-    }
-}
+} // namespace
 
 int LevelToVolume(double level) {
     // Level 10 is full volume; each step below it is 4 dB quieter, so level 0 is quiet, not silent.
     return WholeNumber<std::int32_t>((level - 10) * 400);
+}
+
+AudioChannels::AudioChannels(Session& s, platform::Mixer& mixer) : m_s(s) {
+    for (int i = 0; i < kCount; ++i) {
+        m_players[static_cast<std::size_t>(i)] = std::make_unique<MediaPlayer>(mixer);
+        m_channels[static_cast<std::size_t>(i)].Player = static_cast<std::int16_t>(i + 1);
+    }
+}
+
+void AudioChannels::StoreHotspotRequests(const ChannelRequestBlock& block) {
+    FadeDuration = block.fadeSeconds;
+    for (std::size_t k = 0; k < block.entries.size() && k < kCount; ++k) {
+        const ChannelRequestEntry& e = block.entries[k];
+        AudioChannel& c = m_channels[k];
+        c.Command = e.command;
+        c.Fade = e.fade;
+        c.Loop = e.loop;
+        c.FromLevel = c.ToLevel;
+        c.ToLevel = e.level;
+        c.FileName = e.file;
+        c.KeepIfPlaying = false;
+    }
+}
+
+void AudioChannels::StoreFrameRequests(const ChannelRequestBlock& block) {
+    bool anyFade = false;
+    for (std::size_t k = 0; k < block.entries.size() && k < kCount; ++k) {
+        const ChannelRequestEntry& e = block.entries[k];
+        AudioChannel& c = m_channels[k];
+        // What the hotspot that led here left pending wins, unless it carried nothing.
+        const bool store = (e.command > 1 && c.Command < 2) || (c.FileName.empty() && !e.file.empty());
+        if (!store) continue;
+        c.Command = e.command;
+        c.Fade = e.fade;
+        c.Loop = e.loop;
+        c.FromLevel = c.ToLevel;
+        c.ToLevel = e.level;
+        c.FileName = e.file;
+        c.KeepIfPlaying = true;
+        anyFade = anyFade || e.fade;
+    }
+    if (anyFade) FadeDuration = block.fadeSeconds;
+}
+
+std::string AudioChannels::existingAreasFile(const std::string& name) {
+    return FindProjectFile(m_s, m_s.paths.areas + name).value_or("");
+}
+
+void AudioChannels::load(MediaPlayer& p, const std::string& path, int volume, bool loop) {
+    p.Stop();
+    p.setFileName(path);
+    p.setVolume(volume);
+    p.setPlayCount(loop ? 0 : 1);
+    p.Play();
+}
+
+void AudioChannels::reportAudioProblem() {
+    if (m_s.flags.Quitting || AudioProblemReported) return;
+    m_s.ui.messageBox(kAudioProblem, platform::kExclamation, "AUDIO PROBLEM");
+    AudioProblemReported = true;
+}
+
+void AudioChannels::ApplyChannelRequests() {
+    try {
+        for (int c = 1; c <= kCount; ++c) {
+            AudioChannel& ch = channel(c);
+            MediaPlayer& P = MPlayer(ch.Player);
+            if (ch.Fade) {
+                const std::string path = ch.FileName.empty() ? std::string() : existingAreasFile(ch.FileName);
+                if (path.empty()) {
+                    // A fading stop or volume change is carried out by the fade steps.
+                    ch.FileName.clear();
+                    continue;
+                }
+                StopOtherMidiPlayers(c);
+                if (P.PlayState() == MediaPlayer::kPlaying) {
+                    const std::int16_t n = FindIdlePlayer();
+                    if (n != -1) {
+                        // Cross-fade: the new file rises on an idle player while the old one falls.
+                        ch.FadingPlayer = ch.Player;
+                        ch.Player = n;
+                        load(MPlayer(n), path, LevelToVolume(0), ch.Loop);
+                        for (int j = 1; j <= kCount; ++j)
+                            if (j != c && channel(j).Player == n) channel(j).Player = ch.FadingPlayer;
+                        continue;
+                    }
+                }
+                ch.FadingPlayer = 0;
+                load(P, path, LevelToVolume(0), ch.Loop);
+                continue;
+            }
+            if (ch.Command == kStopChannel) P.Stop();
+            const std::string path = ch.FileName.empty() ? std::string() : existingAreasFile(ch.FileName);
+            if (!path.empty()) {
+                if (!(ch.KeepIfPlaying && IsFilePlaying(path))) {
+                    StopOtherMidiPlayers(c);
+                    load(P, path, LevelToVolume(ch.ToLevel), ch.Loop);
+                }
+            } else {
+                ch.FileName.clear();
+            }
+            if (ch.Command == kChangeVolume) P.setVolume(LevelToVolume(ch.ToLevel));
+            ch.Command = kNoCommand;
+            ch.FileName.clear();
+            ch.FadingPlayer = 0;
+        }
+        FadeStartTime = 0;
+    } catch (const std::exception&) {
+        reportAudioProblem();
+    }
+}
+
+void AudioChannels::StepChannelFades(double f) {
+    bool anyFade = false;
+    for (int c = 1; c <= kCount; ++c) {
+        AudioChannel& ch = channel(c);
+        MediaPlayer& P = MPlayer(ch.Player);
+        if (ch.Fade) {
+            anyFade = true;
+            if (f >= 1) {
+                if (ch.Command == kStopChannel) P.Stop();
+                if (ch.Command == kChangeVolume) P.setVolume(LevelToVolume(ch.ToLevel));
+                if (!ch.FileName.empty()) {
+                    P.setVolume(LevelToVolume(ch.ToLevel));
+                    if (ch.FadingPlayer != 0) MPlayer(ch.FadingPlayer).Stop();
+                }
+                ch.Command = kNoCommand;
+                ch.FileName.clear();
+                ch.FadingPlayer = 0;
+                ch.Fade = false;
+            } else {
+                if (ch.Command == kStopChannel) P.setVolume(LevelToVolume((1 - f) * ch.FromLevel));
+                if (ch.Command == kChangeVolume)
+                    P.setVolume(LevelToVolume(ch.FromLevel + f * (ch.ToLevel - ch.FromLevel)));
+                if (!ch.FileName.empty()) {
+                    P.setVolume(LevelToVolume(f * ch.ToLevel));
+                    if (ch.FadingPlayer != 0)
+                        MPlayer(ch.FadingPlayer).setVolume(LevelToVolume((1 - f) * ch.FromLevel));
+                }
+            }
+        } else if (f >= 1) {
+            ch.Command = kNoCommand;
+            ch.FileName.clear();
+            ch.FadingPlayer = 0;
+        }
+    }
+    if (f >= 1 || !anyFade) setFadeTimer(false);
+}
+
+void AudioChannels::TimerAudioFade() {
+    const double now = static_cast<double>(m_s.ui.now()) / 1000.0;
+    if (FadeStartTime == 0) {
+        FadeStartTime = now;
+        return;
+    }
+    const double e = now - FadeStartTime;
+    if (e < 0 || e >= FadeDuration) {
+        StepChannelFades(1);
+        setFadeTimer(false);
+    } else {
+        StepChannelFades(e / FadeDuration);
+    }
+}
+
+void AudioChannels::setFadeTimer(bool enabled) {
+    if (!m_s.game) return;
+    if (platform::TimerElement* t = m_s.game->form().findTimer("TimerAudioFade")) {
+        t->setInterval(100);
+        t->setEnabled(enabled);
+    }
+}
+
+void AudioChannels::EnableAudioFadeTimer() { setFadeTimer(true); }
+
+void AudioChannels::StopAnyWavOrMP3() {
+    for (int i = 1; i <= kCount; ++i) {
+        MediaPlayer& p = MPlayer(i);
+        if (p.FileName().size() > 4 && p.PlayState() == MediaPlayer::kPlaying) p.Stop();
+    }
+}
+
+void AudioChannels::StopAllChannels() {
+    for (int i = 1; i <= kCount; ++i) {
+        MPlayer(i).Stop();
+        channel(i).Player = static_cast<std::int16_t>(i);
+    }
+}
+
+std::int16_t AudioChannels::FindIdlePlayer() const {
+    for (int i = 1; i <= kCount; ++i)
+        if (MPlayer(i).PlayState() != MediaPlayer::kPlaying) return static_cast<std::int16_t>(i);
+    return -1;
+}
+
+void AudioChannels::StopOtherMidiPlayers(int c) {
+    // Only one tune plays at a time; ".midi" and ".rmi" are not taken for tunes here.
+    if (!isMidiName(channel(c).FileName)) return;
+    for (int i = 1; i <= kCount; ++i)
+        if (isMidiName(MPlayer(i).FileName())) MPlayer(i).Stop();
+}
+
+bool AudioChannels::IsFilePlaying(const std::string& path) const {
+    for (int i = 1; i <= kCount; ++i)
+        if (MPlayer(i).FileName() == path && MPlayer(i).PlayState() == MediaPlayer::kPlaying) return true;
+    return false;
+}
+
+void AudioChannels::PlayOnChannel(int c, const std::string& path, int playCount, int volume) {
+    try {
+        load(channelPlayer(c), path, volume, playCount == 0);
+    } catch (const std::exception&) {
+        reportAudioProblem();
+    }
+}
+
+// --- Entry points ---
+
+void StopAllChannels(Session& s) {
+    s.note("StopAllChannels");
+    if (s.audio) s.audio->StopAllChannels();
+}
+void StopChannel(Session& s, int channel) {
+    if (s.audio) s.audio->StopChannel(channel);
+}
+void StopAnyWavOrMP3(Session& s) {
+    if (s.audio) s.audio->StopAnyWavOrMP3();
+}
+bool ChannelPlaying(const Session& s, int channel) { return s.audio && s.audio->ChannelPlaying(channel); }
+void PlayOnChannel(Session& s, int channel, const std::string& path, int playCount, int volume) {
+    if (s.audio) s.audio->PlayOnChannel(channel, path, playCount, volume);
+}
+void StoreHotspotChannelRequests(Session& s, const ChannelRequestBlock& block) {
+    if (s.audio) s.audio->StoreHotspotRequests(block);
+}
+void StoreFrameChannelRequests(Session& s, const ChannelRequestBlock& block) {
+    if (s.audio) s.audio->StoreFrameRequests(block);
+}
+void ApplyChannelRequests(Session& s) {
+    s.note("ApplyChannelRequests");
+    if (s.audio) s.audio->ApplyChannelRequests();
+}
+void EnableAudioFadeTimer(Session& s) {
+    s.note("EnableAudioFadeTimer");
+    if (s.audio) s.audio->EnableAudioFadeTimer();
+}
+void StepChannelFades(Session& s, double fraction) {
+    if (s.audio) s.audio->StepChannelFades(fraction);
+}
+void CompleteChannelFades(Session& s) {
+    s.note("CompleteChannelFades");
+    if (s.audio) s.audio->StepChannelFades(1);
 }
 
 } // namespace run

@@ -1,37 +1,115 @@
-// The seven audio channels: frame music, frame sound, hotspot sounds and script channels.
-// Placeholder: sound does not play yet; each entry point notes that it ran, in order, so the
-// frame and action steps that call it are already in place.
+// The seven audio channels over the seven media players `MPlayer`(1..7): requests stored by
+// frames and hotspot actions, carried out together by ApplyChannelRequests, fades on the fade
+// timer or in step with a transition, the music channel 6 and the frame-sound channel 7.
+// Everything runs on the game's thread; the sound device only pulls the mixer.
 #pragma once
 
 #include "run/media/ChannelRequests.h"
+#include "run/platform/media/MediaPlayer.h"
+#include "run/platform/media/Mixer.h"
 
+#include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
 
 namespace run {
 
 struct Session;
+struct FrameFile;
 class RecordReader;
 
+enum ChannelCommand : std::int16_t { kNoCommand = 0, kPlayFile = 2, kStopChannel = 3, kChangeVolume = 4 };
+
+struct AudioChannel {
+    std::int16_t Command = 0;
+    std::string FileName;   // pending, relative to the Areas folder
+    bool Fade = false;
+    bool Loop = false;
+    std::int16_t Player = 0;         // 1..7: the player the channel uses now
+    std::int16_t FadingPlayer = 0;   // the player fading out in a cross-fade, 0 when none
+    double FromLevel = 0;
+    double ToLevel = 0;              // stays as the channel's level until the next request
+    bool KeepIfPlaying = false;
+};
+
+// The volume of a level 0–10 in hundredths of a decibel (level 0 is quiet, not silent).
+int LevelToVolume(double level);
+
+class AudioChannels {
+  public:
+    static constexpr int kCount = 7;
+    static constexpr int kMusicChannel = 6;
+    static constexpr int kFrameSoundChannel = 7;
+
+    AudioChannels(Session& s, platform::Mixer& mixer);
+
+    // Player i (1..7) and channel c (1..7).
+    platform::MediaPlayer& MPlayer(int i) { return *m_players.at(static_cast<std::size_t>(i - 1)); }
+    const platform::MediaPlayer& MPlayer(int i) const { return *m_players.at(static_cast<std::size_t>(i - 1)); }
+    AudioChannel& channel(int c) { return m_channels.at(static_cast<std::size_t>(c - 1)); }
+    const AudioChannel& channel(int c) const { return m_channels.at(static_cast<std::size_t>(c - 1)); }
+    // The player channel c holds now.
+    platform::MediaPlayer& channelPlayer(int c) { return MPlayer(channel(c).Player); }
+
+    // Storing requests: a hotspot action's rows always; a frame's only where no stronger request
+    // is pending.
+    void StoreHotspotRequests(const ChannelRequestBlock& block);
+    void StoreFrameRequests(const ChannelRequestBlock& block);
+
+    void ApplyChannelRequests();
+    void StepChannelFades(double fraction);
+    void TimerAudioFade();
+    void EnableAudioFadeTimer();
+    void StopAnyWavOrMP3();
+    void StopAllChannels();
+    std::int16_t FindIdlePlayer() const;
+    void StopOtherMidiPlayers(int channel);
+    bool IsFilePlaying(const std::string& path) const;
+
+    // Plays a file on the player channel c holds now: stop, load, play count, volume, play.
+    // A failure gets the audio warning (once per run) and the game goes on.
+    void PlayOnChannel(int c, const std::string& path, int playCount, int volume);
+    void StopChannel(int c) { channelPlayer(c).Stop(); }
+    bool ChannelPlaying(int c) const { return MPlayer(channel(c).Player).PlayState() == platform::MediaPlayer::kPlaying; }
+
+    // Reads an old-sound-system block at the reader's position and plays it.
+    void PlaySoundChannels(RecordReader& r);
+
+    double FadeDuration = 0;     // seconds
+    double FadeStartTime = 0;    // seconds on the fade clock; 0: the next tick starts it
+    bool AudioProblemReported = false;
+
+  private:
+    void reportAudioProblem();
+    // The resolved path of a file of the Areas folder, or "" when it does not exist.
+    std::string existingAreasFile(const std::string& name);
+    void load(platform::MediaPlayer& p, const std::string& path, int volume, bool loop);
+    bool fadeTimerEnabled() const;
+    void setFadeTimer(bool enabled);
+
+    Session& m_s;
+    std::array<std::unique_ptr<platform::MediaPlayer>, kCount> m_players;
+    std::array<AudioChannel, kCount> m_channels;
+};
+
+// The entry points the frame and action steps call; a session without sound does nothing.
 void StopAllChannels(Session& s);
-// Stops one channel's player at once (channel 1–7).
 void StopChannel(Session& s, int channel);
-// Stops every player that is playing.
 void StopAnyWavOrMP3(Session& s);
 bool ChannelPlaying(const Session& s, int channel);
-// Plays a file on a channel's player: play count 0 = endless; volume in hundredths of a decibel.
-void PlayOnChannel(Session& s, int channel, const std::string& file, int playCount, int volume);
-// Stores a hotspot's channel rows as requests (row r for channel r).
+void PlayOnChannel(Session& s, int channel, const std::string& path, int playCount, int volume);
 void StoreHotspotChannelRequests(Session& s, const ChannelRequestBlock& block);
-// Reads and plays an old-sound-system block from the open file.
+void StoreFrameChannelRequests(Session& s, const ChannelRequestBlock& block);
 void PlaySoundChannels(Session& s, RecordReader& r);
-// The volume of a level 0–10 in hundredths of a decibel.
-int LevelToVolume(double level);
-// Frame sound steps 1–4 when a frame opens: stop all sounds, the frame sound, the music; start the music.
-void FrameSoundOnOpen(Session& s);
-// Frame sound steps 5–6 after the frame is shown: the .chn requests and the frame sound.
-void FrameSoundAfterShow(Session& s);
+// The first frame sound steps, before the frame's texts and hotspots load: stop all sounds, the
+// frame sound, the music; start the frame's music unless it plays already.
+void FrameSoundOnOpen(Session& s, const FrameFile& f);
+// The later ones, once they are loaded: the frame's old-sound-system file and its frame sound.
+void FrameSoundAfterShow(Session& s, const FrameFile& f, const std::string& frameName);
 void ApplyChannelRequests(Session& s);
 void EnableAudioFadeTimer(Session& s);
+void StepChannelFades(Session& s, double fraction);
 // Ends every running fade at once (`StepChannelFades (1)`).
 void CompleteChannelFades(Session& s);
 

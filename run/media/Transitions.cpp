@@ -85,6 +85,7 @@ void PlayTransition(Session& s, int n, Element& surface, Element& start, Element
                 }
                 drawn = true;
                 s.ui.invalidate();
+                StepChannelFades(s, f);
                 // Blending rests 10 ms between steps; slides go as fast as the display shows them.
                 s.ui.waitWithEvents(n <= 1 ? 10 : 1);
                 if (flags.SkipTransitionRequested) {

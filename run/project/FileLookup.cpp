@@ -338,6 +338,17 @@ std::string LocateOnCd(Session& s, const std::string& path) {
     return drive + tail;
 }
 
+std::optional<std::string> FindProjectFile(const Session& s, const std::string& path) {
+    if (auto found = existingFile(s, path)) return found;
+    if (platform::Utf8ToCp1252Lossy(path).size() < 5) return std::nullopt;
+    try {
+        if (auto found = existingFile(s, HiddenPath(path, true))) return found;
+    } catch (const std::overflow_error&) {
+        // An overflowing name-keyed code names no file.
+    }
+    return existingFile(s, HiddenPath(path, false));
+}
+
 std::string ResolveProjectFile(Session& s, const std::string& path) {
     if (auto found = existingFile(s, path)) return *found;
     std::string candidate = path;

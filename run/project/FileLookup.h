@@ -3,6 +3,7 @@
 // the drive letter, the drive dialog and halting the game while a CD is awaited.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace run {
@@ -18,6 +19,9 @@ int NameKeyedTypeCode(int base, int a, int b, int c);
 // Returns the path of the file to open: as found on disk (any letter case, backslashes
 // accepted), or the last candidate tried after the missing-file warning.
 std::string ResolveProjectFile(Session& s, const std::string& path);
+// The same lookup without asking anything: the file as found on disk under its plain or hidden
+// names, or nothing (no CD is asked for, no warning shown).
+std::optional<std::string> FindProjectFile(const Session& s, const std::string& path);
 std::string LocateOnCd(Session& s, const std::string& path);
 bool IsCdProject(const Session& s);
 // Gives the session its drive letters (RUN_DRIVES, else the mounted volumes) when it has none.

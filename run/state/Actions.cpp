@@ -38,7 +38,6 @@ class Effects : public ActionEffects {
     void stopHotspotSound() override { StopChannel(m_s, 6); }
     void stopAllSounds() override { StopAnyWavOrMP3(m_s); }
     void channelRows(const ChannelRequestBlock& rows) override {
-        m_s.FadeDuration = rows.fadeSeconds;
         StoreHotspotChannelRequests(m_s, rows);
     }
 

@@ -15,7 +15,7 @@ bool HeadlessBackend::pollEvent(InputEvent& ev) {
 // Waiting is what moves virtual time on: a wait of t milliseconds simply happens at once.
 void HeadlessBackend::waitForEvent(int timeoutMs) {
     if (!m_events.empty()) return;
-    m_now += static_cast<std::uint64_t>(timeoutMs > 0 ? timeoutMs : 1);
+    advanceClock(static_cast<std::uint64_t>(timeoutMs > 0 ? timeoutMs : 1));
 }
 
 void HeadlessBackend::present(const Form& form, const Canvas&) { m_visible[form.id()] = true; }

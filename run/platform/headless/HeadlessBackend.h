@@ -3,6 +3,7 @@
 // placement. Pixels are the same as on screen: the window system paints every form in memory.
 #pragma once
 
+#include "run/platform/headless/HeadlessAudio.h"
 #include "run/platform/ui/Backend.h"
 
 #include <deque>
@@ -25,7 +26,12 @@ class HeadlessBackend : public IBackend {
     HeadlessBackend();
 
     // Test controls.
-    void advanceClock(std::uint64_t ms) { m_now += ms; }
+    void advanceClock(std::uint64_t ms) {
+        m_now += ms;
+        m_audio.advanceTo(m_now);
+    }
+    // The sound a player would hear, pulled as the clock advances.
+    HeadlessAudioOutput& audio() { return m_audio; }
     void setDesktop(DisplayMode mode) { m_desktop = mode; }
     void inject(const InputEvent& ev) { m_events.push_back(ev); }
     // Answers for the next boxes, in order: a button caption ("Yes", "OK" …) for message boxes;
@@ -60,6 +66,7 @@ class HeadlessBackend : public IBackend {
     // The clipboard is this process's own: tests read what scripts put there.
     std::string clipboardText() override { return m_clipboard; }
     void setClipboardText(const std::string& utf8) override { m_clipboard = utf8; }
+    IAudioOutput& audioOutput() override { return m_audio; }
 
   private:
     std::uint64_t m_now = 0;
@@ -74,6 +81,7 @@ class HeadlessBackend : public IBackend {
     std::map<WindowId, bool> m_visible;
     std::map<WindowId, int> m_pointer;
     std::string m_clipboard;
+    HeadlessAudioOutput m_audio;
 };
 
 } // namespace run::platform

@@ -1,6 +1,7 @@
 // SDL windows, input and clock.
 #include "run/platform/sdl/SdlBackend.h"
 
+#include "run/platform/sdl/SdlAudio.h"
 #include "run/platform/sdl/SdlBoxes.h"
 #include "run/platform/sdl/SdlKeys.h"
 #include "run/platform/ui/Element.h"
@@ -202,6 +203,7 @@ class SdlBackend final : public IBackend {
     }
 
     void setClipboardText(const std::string& utf8) override { SDL_SetClipboardText(utf8.c_str()); }
+    IAudioOutput& audioOutput() override { return m_audio; }
 
   private:
     static void release(Window& w) {
@@ -356,6 +358,7 @@ class SdlBackend final : public IBackend {
     std::map<Uint32, WindowId> m_ids;
     std::map<int, SDL_Cursor*> m_cursors;
     std::map<const Picture*, SDL_Cursor*> m_customCursors;
+    SdlAudioOutput m_audio;
     DisplayMode m_override;
     InputEvent m_pendingDouble;
     bool m_hasPendingDouble = false;

@@ -4,6 +4,7 @@
 
 #include "run/platform/graphics/Canvas.h"
 #include "run/platform/graphics/Picture.h"
+#include "run/platform/media/AudioOutput.h"
 #include "run/platform/ui/Dialogs.h"
 #include "run/platform/ui/Form.h"
 
@@ -94,6 +95,9 @@ class IBackend {
     // The system clipboard's plain text (UTF-8); empty when it holds no text.
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(const std::string& utf8) = 0;
+
+    // The sound device the mixer plays through.
+    virtual IAudioOutput& audioOutput() = 0;
 };
 
 } // namespace run::platform

@@ -1,0 +1,44 @@
+// The sound steps of opening a frame: stopping what the frame asks to stop, the frame's music
+// on channel 6 (the same music goes on uninterrupted from frame to frame), the frame's
+// old-sound-system file and its frame sound on channel 7.
+#include "run/core/Session.h"
+#include "run/frames/FrameFile.h"
+#include "run/media/AudioChannels.h"
+#include "run/project/FileLookup.h"
+#include "run/project/record/RecordFile.h"
+
+namespace run {
+
+void FrameSoundOnOpen(Session& s, const FrameFile& f) {
+    s.note("FrameSoundOnOpen");
+    AudioChannels* a = s.audio;
+    if (!a) return;
+    if (f.StopAllSounds) a->StopAnyWavOrMP3();
+    if (f.FrameSoundFile.empty() && f.StopFrameSound) a->StopChannel(AudioChannels::kFrameSoundChannel);
+    if (f.StopMusic) a->StopChannel(AudioChannels::kMusicChannel);
+    if (!f.MusicFile.empty()) {
+        const std::string path = ResolveProjectFile(s, s.paths.areas + f.MusicFile);
+        if (!a->IsFilePlaying(path) || f.StopMusic)
+            a->PlayOnChannel(AudioChannels::kMusicChannel, path, f.MusicLoop ? 0 : 1, LevelToVolume(7));
+    }
+}
+
+void FrameSoundAfterShow(Session& s, const FrameFile& f, const std::string& frameName) {
+    s.note("FrameSoundAfterShow");
+    AudioChannels* a = s.audio;
+    if (!a) return;
+    if (!f.StopAllSounds) {
+        const std::string chn = s.paths.frames + frameName + ".chn";
+        if (auto found = FindProjectFile(s, chn)) {
+            RecordReader r = RecordReader::open(*found);
+            a->PlaySoundChannels(r);
+        }
+    }
+    if (!f.FrameSoundFile.empty()) {
+        // The frame sound lies in the Frames folder, not the Areas folder.
+        const std::string path = ResolveProjectFile(s, s.paths.frames + f.FrameSoundFile);
+        a->PlayOnChannel(AudioChannels::kFrameSoundChannel, path, 1, LevelToVolume(8));
+    }
+}
+
+} // namespace run
