@@ -133,6 +133,7 @@ std::vector<std::string> Player::describeState() {
                           std::to_string(t ? t->interval() : 0) + " ms, " +
                           (events[k].repeatForever ? "repeating" : "once") + ")");
         }
+        for (std::string& line : m_audio.describe()) out.push_back(std::move(line));
     }
     if (active) {
         if (auto tip = m_ui.toolTipOn(*active)) out.push_back("tooltip: " + *tip);

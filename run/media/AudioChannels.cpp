@@ -10,6 +10,7 @@
 #include "run/project/record/WholeNumber.h"
 
 #include <exception>
+#include <sstream>
 
 namespace run {
 
@@ -82,7 +83,9 @@ std::string AudioChannels::existingAreasFile(const std::string& name) {
     return FindProjectFile(m_s, m_s.paths.areas + name).value_or("");
 }
 
-void AudioChannels::load(MediaPlayer& p, const std::string& path, int volume, bool loop) {
+void AudioChannels::load(int player, const std::string& path, int volume, bool loop, const std::string& named) {
+    MediaPlayer& p = MPlayer(player);
+    m_named[static_cast<std::size_t>(player - 1)] = named;
     p.Stop();
     p.setFileName(path);
     p.setVolume(volume);
@@ -115,14 +118,14 @@ void AudioChannels::ApplyChannelRequests() {
                         // Cross-fade: the new file rises on an idle player while the old one falls.
                         ch.FadingPlayer = ch.Player;
                         ch.Player = n;
-                        load(MPlayer(n), path, LevelToVolume(0), ch.Loop);
+                        load(n, path, LevelToVolume(0), ch.Loop, ch.FileName);
                         for (int j = 1; j <= kCount; ++j)
                             if (j != c && channel(j).Player == n) channel(j).Player = ch.FadingPlayer;
                         continue;
                     }
                 }
                 ch.FadingPlayer = 0;
-                load(P, path, LevelToVolume(0), ch.Loop);
+                load(ch.Player, path, LevelToVolume(0), ch.Loop, ch.FileName);
                 continue;
             }
             if (ch.Command == kStopChannel) P.Stop();
@@ -130,7 +133,7 @@ void AudioChannels::ApplyChannelRequests() {
             if (!path.empty()) {
                 if (!(ch.KeepIfPlaying && IsFilePlaying(path))) {
                     StopOtherMidiPlayers(c);
-                    load(P, path, LevelToVolume(ch.ToLevel), ch.Loop);
+                    load(ch.Player, path, LevelToVolume(ch.ToLevel), ch.Loop, ch.FileName);
                 }
             } else {
                 ch.FileName.clear();
@@ -241,12 +244,34 @@ bool AudioChannels::IsFilePlaying(const std::string& path) const {
     return false;
 }
 
-void AudioChannels::PlayOnChannel(int c, const std::string& path, int playCount, int volume) {
+void AudioChannels::PlayOnChannel(int c, const std::string& path, int playCount, int volume,
+                                  const std::string& named) {
     try {
-        load(channelPlayer(c), path, volume, playCount == 0);
+        load(channel(c).Player, path, volume, playCount == 0, named);
     } catch (const std::exception&) {
         reportAudioProblem();
     }
+}
+
+std::vector<std::string> AudioChannels::describe() const {
+    std::vector<std::string> out;
+    for (int i = 1; i <= kCount; ++i) {
+        const MediaPlayer& p = MPlayer(i);
+        if (p.PlayState() != MediaPlayer::kPlaying) continue;
+        out.push_back("sound: " + std::to_string(i) + " = " + m_named[static_cast<std::size_t>(i - 1)] + " (" +
+                      std::to_string(p.Volume()) + ", " + (p.PlayCount() == 0 ? "loop" : "once") + ")");
+    }
+    for (int c = 1; c <= kCount; ++c) {
+        const AudioChannel& ch = channel(c);
+        std::ostringstream level;
+        level << ch.ToLevel;
+        std::string line = "channel: " + std::to_string(c) + " = player " + std::to_string(ch.Player) + ", level " +
+                           level.str();
+        if (ch.Fade && ch.FadingPlayer) line += ", fading out player " + std::to_string(ch.FadingPlayer);
+        else if (ch.Fade) line += ", fading";
+        out.push_back(line);
+    }
+    return out;
 }
 
 // --- Entry points ---
@@ -262,8 +287,9 @@ void StopAnyWavOrMP3(Session& s) {
     if (s.audio) s.audio->StopAnyWavOrMP3();
 }
 bool ChannelPlaying(const Session& s, int channel) { return s.audio && s.audio->ChannelPlaying(channel); }
-void PlayOnChannel(Session& s, int channel, const std::string& path, int playCount, int volume) {
-    if (s.audio) s.audio->PlayOnChannel(channel, path, playCount, volume);
+void PlayOnChannel(Session& s, int channel, const std::string& path, int playCount, int volume,
+                   const std::string& named) {
+    if (s.audio) s.audio->PlayOnChannel(channel, path, playCount, volume, named);
 }
 void StoreHotspotChannelRequests(Session& s, const ChannelRequestBlock& block) {
     if (s.audio) s.audio->StoreHotspotRequests(block);

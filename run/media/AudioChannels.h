@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace run {
 
@@ -69,12 +70,15 @@ class AudioChannels {
 
     // Plays a file on the player channel c holds now: stop, load, play count, volume, play.
     // A failure gets the audio warning (once per run) and the game goes on.
-    void PlayOnChannel(int c, const std::string& path, int playCount, int volume);
+    void PlayOnChannel(int c, const std::string& path, int playCount, int volume, const std::string& named);
     void StopChannel(int c) { channelPlayer(c).Stop(); }
     bool ChannelPlaying(int c) const { return MPlayer(channel(c).Player).PlayState() == platform::MediaPlayer::kPlaying; }
 
     // Reads an old-sound-system block at the reader's position and plays it.
     void PlaySoundChannels(RecordReader& r);
+
+    // The play script's view: "sound: …" for each playing player, "channel: …" for each channel.
+    std::vector<std::string> describe() const;
 
     double FadeDuration = 0;     // seconds
     double FadeStartTime = 0;    // seconds on the fade clock; 0: the next tick starts it
@@ -84,13 +88,14 @@ class AudioChannels {
     void reportAudioProblem();
     // The resolved path of a file of the Areas folder, or "" when it does not exist.
     std::string existingAreasFile(const std::string& name);
-    void load(platform::MediaPlayer& p, const std::string& path, int volume, bool loop);
+    void load(int player, const std::string& path, int volume, bool loop, const std::string& named);
     bool fadeTimerEnabled() const;
     void setFadeTimer(bool enabled);
 
     Session& m_s;
     std::array<std::unique_ptr<platform::MediaPlayer>, kCount> m_players;
     std::array<AudioChannel, kCount> m_channels;
+    std::array<std::string, kCount> m_named;   // each player's file as the game named it
 };
 
 // The entry points the frame and action steps call; a session without sound does nothing.
@@ -98,7 +103,8 @@ void StopAllChannels(Session& s);
 void StopChannel(Session& s, int channel);
 void StopAnyWavOrMP3(Session& s);
 bool ChannelPlaying(const Session& s, int channel);
-void PlayOnChannel(Session& s, int channel, const std::string& path, int playCount, int volume);
+void PlayOnChannel(Session& s, int channel, const std::string& path, int playCount, int volume,
+                   const std::string& named);
 void StoreHotspotChannelRequests(Session& s, const ChannelRequestBlock& block);
 void StoreFrameChannelRequests(Session& s, const ChannelRequestBlock& block);
 void PlaySoundChannels(Session& s, RecordReader& r);

@@ -19,7 +19,7 @@ void FrameSoundOnOpen(Session& s, const FrameFile& f) {
     if (!f.MusicFile.empty()) {
         const std::string path = ResolveProjectFile(s, s.paths.areas + f.MusicFile);
         if (!a->IsFilePlaying(path) || f.StopMusic)
-            a->PlayOnChannel(AudioChannels::kMusicChannel, path, f.MusicLoop ? 0 : 1, LevelToVolume(7));
+            a->PlayOnChannel(AudioChannels::kMusicChannel, path, f.MusicLoop ? 0 : 1, LevelToVolume(7), f.MusicFile);
     }
 }
 
@@ -37,7 +37,7 @@ void FrameSoundAfterShow(Session& s, const FrameFile& f, const std::string& fram
     if (!f.FrameSoundFile.empty()) {
         // The frame sound lies in the Frames folder, not the Areas folder.
         const std::string path = ResolveProjectFile(s, s.paths.frames + f.FrameSoundFile);
-        a->PlayOnChannel(AudioChannels::kFrameSoundChannel, path, 1, LevelToVolume(8));
+        a->PlayOnChannel(AudioChannels::kFrameSoundChannel, path, 1, LevelToVolume(8), f.FrameSoundFile);
     }
 }
 

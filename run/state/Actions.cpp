@@ -149,12 +149,13 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
             if (!ChannelPlaying(s, 6) || a.interruptHotspotSound) {
                 StopChannel(s, 6);
                 PlayOnChannel(s, 6, ResolveProjectFile(s, s.paths.areas + a.hotspotSound), a.loopHotspotSound ? 0 : 1,
-                              LevelToVolume(7));
+                              LevelToVolume(7), a.hotspotSound);
             }
         }
         if (a.playFrameSound) {
             StopChannel(s, 7);
-            PlayOnChannel(s, 7, ResolveProjectFile(s, s.paths.frames + a.frameSound), 1, LevelToVolume(8));
+            PlayOnChannel(s, 7, ResolveProjectFile(s, s.paths.frames + a.frameSound), 1, LevelToVolume(8),
+                          a.frameSound);
         } else if (a.stopFrameSound && !a.stopAllSounds) {
             StopChannel(s, 7);
         }

@@ -1,0 +1,219 @@
+// The audio channels heard through the headless sound device: requests of hotspots and frames,
+// cross-fades on borrowed players, fading stops and volume changes, frame music that goes on
+// from frame to frame, the old sound system, and damaged sound files.
+#include "tests/gameplay/GameRig.h"
+#include "tests/platform/media/Tones.h"
+
+#include "run/project/record/RecordFile.h"
+
+#include <algorithm>
+#include <set>
+
+namespace run {
+namespace {
+
+using platform::MediaPlayer;
+using testing::ActionSpec;
+using testing::GameRig;
+using testing::Go;
+using testing::Spot;
+
+void ClickSpot(GameRig& g, int n) { g.driver->click(50 + (n - 1) * 70, 230); }
+
+std::vector<testing::HotspotSpec> Row(int count) {
+    std::vector<testing::HotspotSpec> spots;
+    for (int n = 1; n <= count; ++n) spots.push_back(Spot(20 + (n - 1) * 70, 200, 60, 60));
+    return spots;
+}
+
+ChannelRequestEntry Request(std::int16_t command, bool fade, double level, const std::string& file = "") {
+    return ChannelRequestEntry{command, fade, true, level, file};
+}
+
+ActionSpec Channels(double fadeSeconds, std::vector<ChannelRequestEntry> rows) {
+    ActionSpec a;
+    a.channels.fadeSeconds = fadeSeconds;
+    a.channels.valuesPerEntry = 5;
+    a.channels.entries = std::move(rows);
+    return a;
+}
+
+struct SoundRig : GameRig {
+    SoundRig() {
+        // Half-scale sines: a full-level one measures 0.354.
+        for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "h"})
+            project.file(std::string("Areas/") + name + ".wav", platform::Tone(22050, 1, 3, 440, 0.5));
+    }
+    AudioChannels& audio() { return driver->player().audio(); }
+    std::uint64_t now() { return driver->backend().nowMs(); }
+    double level(std::uint64_t from, std::uint64_t to) { return driver->backend().audio().levelOver(from, to); }
+    // The Player column is always a permutation of 1..7.
+    bool playersArePermutation() {
+        std::set<int> seen;
+        for (int c = 1; c <= 7; ++c) seen.insert(audio().channel(c).Player);
+        return seen.size() == 7 && *seen.begin() == 1 && *seen.rbegin() == 7;
+    }
+};
+
+TEST(Sound, ACrossFadeBorrowsAnIdlePlayerAndTheTwoSoundsCrossOver) {
+    SoundRig g;
+    g.project.hotspots("Start", Row(2))
+        .actions("Start", {Channels(0, {Request(2, false, 10, "a.wav")}),
+                           Channels(1.0, {Request(2, true, 10, "b.wav")})});
+    g.start();
+    ClickSpot(g, 1);
+    AudioChannels& audio = g.audio();
+    EXPECT_EQ(audio.MPlayer(1).PlayState(), MediaPlayer::kPlaying);
+    EXPECT_EQ(audio.MPlayer(1).Volume(), 0);
+    std::uint64_t t = g.now();
+    g.driver->wait(300);
+    EXPECT_NEAR(g.level(t + 50, t + 300), 0.354, 0.02);
+    auto state = g.driver->player().describeState();
+    EXPECT_NE(std::find(state.begin(), state.end(), "sound: 1 = a.wav (0, loop)"), state.end());
+    EXPECT_NE(std::find(state.begin(), state.end(), "channel: 1 = player 1, level 10"), state.end());
+
+    ClickSpot(g, 2);
+    const AudioChannel& ch = audio.channel(1);
+    EXPECT_EQ(ch.Player, 2);
+    EXPECT_EQ(ch.FadingPlayer, 1);
+    EXPECT_EQ(audio.channel(2).Player, 1) << "the lender gets the released player";
+    EXPECT_TRUE(g.playersArePermutation());
+    EXPECT_EQ(audio.MPlayer(2).Volume(), LevelToVolume(0));
+
+    t = g.now();
+    g.driver->wait(1600);
+    // Both ends are loud; in the middle each sound is 20 dB down.
+    const double middle = g.level(t + 500, t + 700);
+    EXPECT_LT(middle, 0.1);
+    EXPECT_GT(middle, 0.01);
+    EXPECT_NEAR(g.level(t + 1300, t + 1600), 0.354, 0.02);
+    EXPECT_EQ(audio.MPlayer(1).PlayState(), MediaPlayer::kStopped) << "the old sound stops at completion";
+    EXPECT_EQ(audio.MPlayer(2).Volume(), 0);
+    EXPECT_EQ(ch.FadingPlayer, 0);
+    EXPECT_FALSE(ch.Fade);
+    EXPECT_FALSE(g.form().findTimer("TimerAudioFade")->isEnabled());
+}
+
+TEST(Sound, WithEveryPlayerBusyTheChannelRestartsItsOwnPlayerAndFadesIn) {
+    SoundRig g;
+    std::vector<ChannelRequestEntry> all;
+    for (const char* f : {"a.wav", "b.wav", "c.wav", "d.wav", "e.wav", "f.wav", "g.wav"})
+        all.push_back(Request(2, false, 10, f));
+    g.project.hotspots("Start", Row(2))
+        .actions("Start", {Channels(0, all), Channels(0.5, {Request(2, true, 10, "h.wav")})});
+    g.start();
+    ClickSpot(g, 1);
+    EXPECT_EQ(g.audio().FindIdlePlayer(), -1);
+    ClickSpot(g, 2);
+    EXPECT_EQ(g.audio().channel(1).Player, 1);
+    EXPECT_EQ(g.audio().channel(1).FadingPlayer, 0);
+    EXPECT_TRUE(g.audio().MPlayer(1).FileName().ends_with("h.wav"));
+    EXPECT_EQ(g.audio().MPlayer(1).Volume(), LevelToVolume(0));
+    g.driver->wait(800);
+    EXPECT_EQ(g.audio().MPlayer(1).Volume(), 0);
+}
+
+TEST(Sound, FadingStopsAndVolumeChangesMoveFromTheOldLevelAndAZeroFadeEndsOnTheSecondTick) {
+    SoundRig g;
+    g.project.hotspots("Start", Row(2))
+        .actions("Start", {Channels(0, {Request(2, false, 10, "a.wav"), Request(2, false, 10, "b.wav")}),
+                           Channels(1.0, {Request(3, true, 0), Request(4, true, 5)})});
+    g.start();
+    ClickSpot(g, 1);
+    ClickSpot(g, 2);
+    AudioChannels& audio = g.audio();
+    g.driver->wait(600);   // the first tick starts the clock: about 0.5 s of the fade has run
+    const int falling = audio.MPlayer(1).Volume();
+    const int moving = audio.MPlayer(2).Volume();
+    EXPECT_LT(falling, -1000);
+    EXPECT_GT(falling, LevelToVolume(0));
+    EXPECT_LT(moving, 0);
+    EXPECT_GT(moving, LevelToVolume(5));
+    g.driver->wait(800);
+    EXPECT_EQ(audio.MPlayer(1).PlayState(), MediaPlayer::kStopped);
+    EXPECT_EQ(audio.MPlayer(2).Volume(), LevelToVolume(5));
+    EXPECT_EQ(audio.channel(2).ToLevel, 5);
+
+    // A fade of length 0, started straight away (a click's own pause would hide the ticks).
+    audio.StoreHotspotRequests(ChannelRequestBlock{0, 5, {Request(4, true, 10), Request(4, true, 10)}});
+    audio.ApplyChannelRequests();
+    audio.EnableAudioFadeTimer();
+    EXPECT_EQ(audio.MPlayer(2).Volume(), LevelToVolume(5));
+    g.driver->wait(150);
+    EXPECT_EQ(audio.MPlayer(2).Volume(), LevelToVolume(5)) << "the first tick only starts the clock";
+    g.driver->wait(100);
+    EXPECT_EQ(audio.MPlayer(2).Volume(), 0);
+}
+
+TEST(Sound, FrameMusicGoesOnAcrossFramesAndPendingHotspotRequestsWinOverTheFrames) {
+    SoundRig g;
+    FrameFile start = testing::Colour(0x400000);
+    start.MusicFile = "a.wav";
+    FrameFile other = testing::Colour(0x004000);
+    other.MusicFile = "a.wav";
+    other.channelRequests.fadeSeconds = 0;
+    other.channelRequests.valuesPerEntry = 5;
+    other.channelRequests.entries = {Request(2, false, 10, "b.wav"), Request(2, false, 10, "c.wav")};
+    FrameFile third = testing::Colour(0x000040);
+    third.MusicFile = "a.wav";
+    third.StopMusic = true;
+    g.project.frame("Start", start).frame("Other", other).frame("Third", third);
+    ActionSpec leave = Channels(0, {Request(2, false, 5, "d.wav")});
+    leave.goToFrame = "Other";
+    g.project.hotspots("Start", Row(1)).actions("Start", {leave});
+    g.project.hotspots("Other", Row(1)).actions("Other", {Go("Third")});
+    g.start();
+    AudioChannels& audio = g.audio();
+    MediaPlayer& music = audio.channelPlayer(AudioChannels::kMusicChannel);
+    EXPECT_EQ(music.Volume(), LevelToVolume(7));
+    EXPECT_EQ(music.PlayCount(), 0);
+    g.driver->wait(1000);
+    ClickSpot(g, 1);
+    EXPECT_EQ(g.frame(), "Other");
+    EXPECT_GT(music.CurrentPosition(), 0.9) << "the same music is not restarted";
+    // Channel 1 keeps the hotspot's request; channel 2 takes the frame's.
+    EXPECT_TRUE(audio.channelPlayer(1).FileName().ends_with("d.wav"));
+    EXPECT_EQ(audio.channelPlayer(1).Volume(), LevelToVolume(5));
+    EXPECT_TRUE(audio.channelPlayer(2).FileName().ends_with("c.wav"));
+    ClickSpot(g, 1);
+    EXPECT_EQ(g.frame(), "Third");
+    EXPECT_LT(music.CurrentPosition(), 0.5) << "a frame that stops the music starts it again";
+}
+
+TEST(Sound, TheOldSoundSystemAndDamagedFilesWarnOnceAndTheGameGoesOn) {
+    SoundRig g;
+    g.project.file("Areas/noise.wav", std::string(5000, '\x55'));
+    {
+        RecordWriter w = RecordWriter::create(g.project.folder() / "Frames" / "Start.chn");
+        for (int i = 0; i < 22; ++i) w.writeField(RecordVariant{});
+        for (int c = 1; c <= 2; ++c) {
+            w.writeField(RecordVariant{});
+            w.writeField(false);
+            w.writeField(c == 2);
+            w.writeField(c == 2 ? "b.wav" : "");
+            w.writeField(std::int16_t{0});
+        }
+        w.commit();
+    }
+    ActionSpec noisy;
+    noisy.hotspotSound = "noise.wav";
+    noisy.stopHotspotSound = true;   // a playing hotspot sound is interrupted
+    ActionSpec missing = Channels(0, {Request(2, false, 10, "gone.wav")});
+    g.project.hotspots("Start", Row(2)).actions("Start", {noisy, missing});
+    g.start();
+    AudioChannels& audio = g.audio();
+    EXPECT_TRUE(audio.channelPlayer(2).FileName().ends_with("b.wav"));
+    EXPECT_EQ(audio.channelPlayer(2).PlayCount(), 1);
+    EXPECT_EQ(audio.channelPlayer(2).Volume(), LevelToVolume(8));
+
+    ClickSpot(g, 1);
+    ClickSpot(g, 1);
+    ClickSpot(g, 2);   // a missing requested file is dropped without a word
+    EXPECT_EQ(g.boxesWith("AUDIO PROBLEM") + g.boxesWith("This message will not reappear"), 1);
+    EXPECT_TRUE(audio.AudioProblemReported);
+    EXPECT_TRUE(audio.channel(1).FileName.empty());
+    EXPECT_EQ(audio.channelPlayer(2).PlayState(), MediaPlayer::kPlaying) << "the rest plays on";
+}
+
+} // namespace
+} // namespace run
