@@ -2,9 +2,11 @@
 // pictures included, is made here, so the repository holds no third-party game content.
 #include "run/platform/graphics/Picture.h"
 #include "run/project/FileLookup.h"
+#include "run/project/record/RecordFile.h"
 #include "run/scripting/Procedures.h"
 #include "tests/support/MediaMaker.h"
 #include "tests/support/ProjectBuilder.h"
+#include "tools/DemoSounds.h"
 
 #include <cmath>
 #include <exception>
@@ -21,6 +23,21 @@ using namespace run::testing;
 
 constexpr int W = 640, H = 480;
 constexpr int T = 15; // twips per pixel
+
+// An old-style sound file: 22 values the player skips, then five channel entries (not used,
+// stop, play, file, loop); only `channel` plays `file`, over and over.
+void writeOldSoundFile(const std::filesystem::path& path, int channel, const std::string& file) {
+    run::RecordWriter w = run::RecordWriter::create(path);
+    for (int i = 0; i < 22; ++i) w.writeField(run::RecordVariant{});
+    for (int c = 1; c <= 5; ++c) {
+        w.writeField(run::RecordVariant{});
+        w.writeField(false);
+        w.writeField(c == channel);
+        w.writeField(c == channel ? file : std::string());
+        w.writeField(std::int16_t(c == channel ? 1 : 0));
+    }
+    w.commit();
+}
 
 void save(const std::string& problem) {
     if (!problem.empty()) throw std::runtime_error(problem);
@@ -184,6 +201,20 @@ ActionSpec say(const std::string& text) {
     return a;
 }
 
+// The frame's requests for the audio channels: entry k is channel k's.
+run::ChannelRequestBlock channels(double fadeMs, std::vector<run::ChannelRequestEntry> entries) {
+    run::ChannelRequestBlock c;
+    c.fadeSeconds = fadeMs / 1000;
+    c.valuesPerEntry = 5;
+    c.entries = std::move(entries);
+    return c;
+}
+
+run::ChannelRequestEntry fadeTo(const std::string& file, double level) { return {2, true, true, level, file}; }
+run::ChannelRequestEntry fadeOut() { return {3, true, false, 0, ""}; }
+run::ChannelRequestEntry stop() { return {3, false, false, 0, ""}; }
+run::ChannelRequestEntry nothing() { return {0, false, false, 0, ""}; }
+
 TextSpec caption(const std::string& text, int x, int y, double size = 11, bool bold = false,
                  std::uint32_t colour = 0xF0F0F0) {
     return TextSpec{1, text, x * T, y * T, bold, false, "Arial", size, false, false, colour};
@@ -249,6 +280,16 @@ int main(int argc, char** argv) {
         // The wick dropped on the oil bottle makes lamp fuel; both are used up.
         b.combination("wick", "oil bottle", true, true, "lamp fuel");
 
+        // Sounds: the sea is the outdoor music; wind and surf cross-fade on channel 1 between the
+        // harbour and the beach; the cottage's clock comes from an old-style sound file.
+        b.file("Areas/waves.wav", demo::Waves());
+        b.file("Areas/wind.wav", demo::Wind());
+        b.file("Areas/surf.wav", demo::Surf());
+        b.file("Areas/clock.wav", demo::Clock());
+        b.file("Areas/jingle.wav", demo::Jingle());
+        b.file("Frames/creak.wav", demo::Creak());
+        b.file("Frames/chime.wav", demo::Chime());
+
         // Harbour: the lighthouse, the boat, the path to the beach and the cottage door.
         save(run::platform::SaveJpg(paintHarbour(), (root / "Frames" / "harbour.jpg").string(), 88));
         b.file("Areas/boat.ico", MakeIconBytes([] {
@@ -263,14 +304,17 @@ int main(int argc, char** argv) {
         harbour.RunEntryScript = true;
         // The visit count kept when the cottage was left comes back from the player's settings,
         // and a gull cries a few seconds after the player arrives.
+        harbour.MusicFile = "waves.wav";
+        harbour.channelRequests = channels(1500, {fadeTo("wind.wav", 6), nothing(), stop()});
         harbour.EntryScript = "CountVisit : TimerObject(0).Enabled = False : "
                               "logged_visits = ConvertToNumber(LoadParameter(|cottage_visit|, 0)) : "
                               "Text(5).Visible = False : CreateTimedEvent 4, |Text(5).Visible = True|, False";
         b.frame("Harbour", harbour);
         b.hotspots("Harbour", {rect(540, 80, 80, 190), picture(150, 250, "boat.ico"), rect(0, 420, 120, 60),
                                rect(330, 330, 110, 50)});
-        b.actions("Harbour", {goWith("Lighthouse", 1, 1000), say("An old rowing boat. Its oars are long gone."), go("Beach"),
-                              go("Cottage")});
+        ActionSpec boat = say("An old rowing boat. Its oars are long gone.");
+        boat.frameSound = "creak.wav";
+        b.actions("Harbour", {goWith("Lighthouse", 1, 1000), boat, goWith("Beach", 2, 700), goWith("Cottage", 5, 700)});
         b.texts("Harbour", {TextSpec{1, "Gull Cove", 24 * T, 20 * T, true, false, "Times New Roman", 24, false, false,
                                      0x7AD2FF},
                             caption("The lantern has been dark for seven nights.", 24, 60),
@@ -284,6 +328,8 @@ int main(int argc, char** argv) {
         beach.PictureType = 1;
         beach.Picture = "beach.jpg";
         beach.RunEntryScript = true;
+        beach.MusicFile = "waves.wav";
+        beach.channelRequests = channels(1500, {fadeTo("surf.wav", 8)});
         beach.EntryScript = "tide = 0 : Text(2).Visible = False : TimerObject(0).Interval = 1000 : "
                             "TimerObject(0).Enabled = True";
         b.frame("Beach", beach);
@@ -304,7 +350,9 @@ int main(int argc, char** argv) {
         run::FrameFile cottage;
         cottage.PictureType = 1;
         cottage.Picture = "cottage.jpg";
+        cottage.StopMusic = true;   // indoors the sea is not heard, only the clock
         b.frame("Cottage", cottage);
+        writeOldSoundFile(root / "Frames" / "Cottage.chn", 3, "clock.wav");
         b.hotspots("Cottage", {picture(420, 200, "wick_big.ico"), picture(560, 120, "key_big.ico"), rect(0, 440, 640, 40)});
         ActionSpec takeWick = say("A spare lamp wick.");
         takeWick.disappear = true;
@@ -312,9 +360,11 @@ int main(int argc, char** argv) {
         ActionSpec takeKey;   // by script: the item and its message
         takeKey.disappear = true;
         takeKey.script = "AddItem |key|, False : Message |The keeper's key to the lighthouse.|";
+        takeKey.hotspotSound = "jingle.wav";
+        takeKey.loopHotspotSound = false;
         ActionSpec leaveCottage;   // by script: a variable, a setting, then the frame it came from
         leaveCottage.script = "visited_cottage = 1 : SaveParameter |cottage_visit|, visits : "
-                              "GoToFrame |Last Visited Frame|, 0, 0";
+                              "GoToFrame |Last Visited Frame|, 0.7, 3";
         b.actions("Cottage", {takeWick, takeKey, leaveCottage});
         b.texts("Cottage", {TextSpec{1, "The keeper's cottage", 200 * T, 20 * T, true, false, "Times New Roman", 20,
                                      false, false, 0xA8E0F0},
@@ -327,6 +377,9 @@ int main(int argc, char** argv) {
         tower.PictureType = 1;
         tower.Picture = "bricks.bmp";
         tower.TilePicture = true;
+        // Inside, the tune takes over from the sea and the wind dies away with the blend.
+        tower.MusicFile = "shanty.mid";
+        tower.channelRequests = channels(1000, {fadeOut()});
         b.frame("Lighthouse", tower);
         HotspotSpec door = picture(270, 250, "door.bmp");
         door.hasConditions = true;
@@ -350,6 +403,7 @@ int main(int argc, char** argv) {
         run::FrameFile lantern;
         lantern.PictureType = 1;
         lantern.Picture = "lanternroom.jpg";
+        lantern.MusicFile = "shanty.mid";
         // Three gusts of wind rattle the glass, two seconds apart; the last one ends the event.
         lantern.RunEntryScript = true;
         lantern.EntryScript = "gusts = 0 : Text(3).Visible = False : gust_event = CreateTimedEvent(2, "
@@ -375,6 +429,8 @@ int main(int argc, char** argv) {
         ending.TimerEnabled = true;
         ending.TimerSeconds = "6";
         ending.TimerTarget = "[quit]";
+        ending.StopMusic = true;
+        ending.FrameSoundFile = "chime.wav";
         b.frame("Ending", ending);
         b.texts("Ending", {TextSpec{1, "The lantern shines again over Gull Cove.", 90 * T, 200 * T, true, false,
                                     "Times New Roman", 22, false, false, 0x60D8FF},

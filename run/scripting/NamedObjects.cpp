@@ -8,7 +8,7 @@ namespace run {
 
 namespace {
 
-enum class Kind { Element, Screen, App, Printer, Printers, Clipboard, Window, Engine };
+enum class Kind { Element, Screen, App, Printer, Printers, Clipboard, Window, Engine, Audio };
 
 struct Row {
     const char* name;
@@ -47,7 +47,7 @@ const Row kRows[] = {
     {"DialogueCanvasObject", "fmeDialogue", false},
     {"BackgroundObject", "PictureBox", false},
     {"BackgroundHotspotObject", "BackImage", false},
-    {"AudioPlayerObject", "MPlayer", false},
+    {"AudioPlayerObject", "MPlayer", false, Kind::Audio},
     {"InventoryItemObject", "PickedObject", false},
     {"InventoryButtonObject", "Inventory2", false},
     {"InventoryCanvasObject", "Inventory1", false},
@@ -101,6 +101,7 @@ std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game) {
         case Kind::Clipboard: o = scripting::NewClipboardObject(s.ui.backend()); break;
         case Kind::Window: o = scripting::NewFormObject(s.ui, form, false); break;
         case Kind::Engine: o = new EngineObject; break;
+        case Kind::Audio: o = NewAudioPlayersObject(s); break;
         }
         out.push_back({r.name, o, r.membersGlobal});
     }

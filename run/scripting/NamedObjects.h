@@ -22,5 +22,7 @@ struct NamedObject {
 std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game);
 // The game window with every element reachable by its own name ("SoftwareObjects").
 vbs::Object* MakeSoftwareObjects(Session& s, GameWindow& game);
+// The seven audio players `MPlayer`(1..7), indexed from 1.
+vbs::Object* NewAudioPlayersObject(Session& s);
 
 } // namespace run

@@ -7,6 +7,7 @@
 #include "run/project/record/RecordFile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace run {
@@ -213,6 +214,29 @@ TEST(Sound, TheOldSoundSystemAndDamagedFilesWarnOnceAndTheGameGoesOn) {
     EXPECT_TRUE(audio.AudioProblemReported);
     EXPECT_TRUE(audio.channel(1).FileName.empty());
     EXPECT_EQ(audio.channelPlayer(2).PlayState(), MediaPlayer::kPlaying) << "the rest plays on";
+}
+
+TEST(Sound, ScriptsDriveThePlayersByTheirMembers) {
+    SoundRig g;
+    ActionSpec script;
+    script.script = "AudioPlayerObject(4).FileName = AppObject.Path & |\\Areas\\A.WAV| : AudioPlayerObject(4).Volume = -600 : "
+                    "AudioPlayerObject(4).PlayCount = 0 : AudioPlayerObject(4).Play : "
+                    "v = AudioPlayerObject(4).PlayState : w = AudioPlayerObject.Count";
+    ActionSpec bad;
+    bad.script = "On Error Resume Next : AudioPlayerObject(5).FileName = |Areas\\gone.wav| : x = Err.Number + 100";
+    g.project.hotspots("Start", Row(2)).actions("Start", {script, bad});
+    g.start();
+    ClickSpot(g, 1);
+    const MediaPlayer& p = g.audio().MPlayer(4);
+    EXPECT_EQ(p.PlayState(), MediaPlayer::kPlaying);
+    EXPECT_EQ(p.Volume(), -600);
+    EXPECT_EQ(g.var("v"), 2);
+    EXPECT_EQ(g.var("w"), 7);
+    std::uint64_t t = g.now();
+    g.driver->wait(300);
+    EXPECT_NEAR(g.level(t, t + 300), 0.354 * std::pow(10, -600 / 2000.0), 0.02);
+    ClickSpot(g, 2);
+    EXPECT_EQ(g.var("x"), 153) << "file not found";
 }
 
 } // namespace

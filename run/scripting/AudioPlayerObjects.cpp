@@ -1,0 +1,142 @@
+// The seven audio players as scripts see them: `AudioPlayerObject(i)` with the media player's
+// members. A file a script names goes through the project's file lookup like the player's own;
+// a file that cannot be played is a run-time error of the script.
+#include "run/scripting/NamedObjects.h"
+
+#include "run/core/Session.h"
+#include "run/media/AudioChannels.h"
+#include "run/project/FileLookup.h"
+#include "run/scripting/objects/HostKit.h"
+#include "vbscript/HostArgs.h"
+#include "vbscript/MemberTable.h"
+
+#include <exception>
+
+namespace run {
+
+namespace {
+
+using scripting::Fail;
+using scripting::IsPut;
+
+constexpr int kFileNotFound = 53;
+
+enum : vbs::DispId { kItem = 1, kCount, kLBound, kUBound, kFileName, kVolume, kPlayCount, kPlayState, kPlay, kStop,
+                     kCurrentPosition };
+
+const vbs::MemberTable kArrayMembers{{u"Item", kItem}, {u"Count", kCount}, {u"LBound", kLBound}, {u"UBound", kUBound}};
+const vbs::MemberTable kPlayerMembers{{u"FileName", kFileName},   {u"Volume", kVolume}, {u"PlayCount", kPlayCount},
+                                      {u"PlayState", kPlayState}, {u"Play", kPlay},     {u"Stop", kStop},
+                                      {u"CurrentPosition", kCurrentPosition}};
+
+class AudioPlayerObject final : public vbs::Object {
+  public:
+    AudioPlayerObject(Session& s, int index) : m_s(s), m_index(index) {}
+    std::u16string typeName() const override { return u"WindowsMediaPlayer"; }
+    vbs::DispId memberId(std::u16string_view name) override { return kPlayerMembers.find(name); }
+    const void* dispatchKey() const override { return &kPlayerMembers; }
+
+    bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
+                vbs::HostError& err) override {
+        if (!m_s.audio) return Fail(err, scripting::kInvalidCall, "Sound is not available.");
+        platform::MediaPlayer& p = m_s.audio->MPlayer(m_index);
+        vbs::HostArgs in(args, err);
+        const bool put = IsPut(kind);
+        if (put && args.size() != 1) return Fail(err, scripting::kWrongArgCount);
+        if (!put && (id == kPlay || id == kStop || id == kFileName || id == kVolume || id == kPlayCount ||
+                     id == kPlayState || id == kCurrentPosition) &&
+            !args.empty())
+            return Fail(err, scripting::kWrongArgCount);
+        try {
+            switch (id) {
+            case kFileName:
+                if (!put) {
+                    result = vbs::Value::fromUtf8(p.FileName());
+                    return true;
+                }
+                {
+                    const std::string name = in.utf8(0);
+                    if (!in.ok()) return false;
+                    const std::string path = name.empty() ? name : ResolveProjectFile(m_s, name);
+                    if (!name.empty() && path.empty()) return Fail(err, kFileNotFound);
+                    p.setFileName(path);
+                }
+                return true;
+            case kVolume:
+                if (!put) {
+                    result = vbs::Value::longv(p.Volume());
+                    return true;
+                }
+                p.setVolume(in.whole(0));
+                return in.ok();
+            case kPlayCount:
+                if (!put) {
+                    result = vbs::Value::longv(p.PlayCount());
+                    return true;
+                }
+                p.setPlayCount(in.whole(0));
+                return in.ok();
+            case kPlayState:
+                if (put) return scripting::FailReadOnly(err);
+                result = vbs::Value::longv(p.PlayState());
+                return true;
+            case kCurrentPosition:
+                if (put) return scripting::FailReadOnly(err);
+                result = vbs::Value::dbl(p.CurrentPosition());
+                return true;
+            case kPlay:
+                if (put) return Fail(err, scripting::kNoSuchMember);
+                p.Play();
+                return true;
+            case kStop:
+                if (put) return Fail(err, scripting::kNoSuchMember);
+                p.Stop();
+                return true;
+            default: return Fail(err, scripting::kNoSuchMember);
+            }
+        } catch (const std::exception& e) {
+            return Fail(err, scripting::kInvalidCall, e.what());
+        }
+    }
+
+  private:
+    Session& m_s;
+    int m_index;
+};
+
+class AudioPlayersObject final : public vbs::Object {
+  public:
+    explicit AudioPlayersObject(Session& s) : m_s(s) {}
+    vbs::DispId memberId(std::u16string_view name) override { return kArrayMembers.find(name); }
+    const void* dispatchKey() const override { return &kArrayMembers; }
+
+    bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
+                vbs::HostError& err) override {
+        if (id == vbs::kDispValue) id = kItem;
+        if (IsPut(kind)) return scripting::FailReadOnly(err);
+        vbs::HostArgs in(args, err);
+        switch (id) {
+        case kItem: {
+            if (args.size() != 1 || !in.given(0)) return Fail(err, scripting::kWrongArgCount);
+            const std::int32_t i = in.whole(0);
+            if (!in.ok()) return false;
+            if (i < 1 || i > AudioChannels::kCount) return Fail(err, scripting::kSubscriptOutOfRange);
+            result = vbs::Value::object(new AudioPlayerObject(m_s, i));
+            return true;
+        }
+        case kCount: result = vbs::Value::longv(AudioChannels::kCount); return true;
+        case kLBound: result = vbs::Value::longv(1); return true;
+        case kUBound: result = vbs::Value::longv(AudioChannels::kCount); return true;
+        default: return Fail(err, scripting::kNoSuchMember);
+        }
+    }
+
+  private:
+    Session& m_s;
+};
+
+} // namespace
+
+vbs::Object* NewAudioPlayersObject(Session& s) { return new AudioPlayersObject(s); }
+
+} // namespace run

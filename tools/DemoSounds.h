@@ -1,0 +1,142 @@
+// The demo's sounds, synthesised: sea, wind and surf from shaped noise, a creaking boat, a clock,
+// a key's jingle and a bell. Written as 16-bit mono WAV at 16 kHz, small enough to keep in the
+// repository; the player resamples them like any other file.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace demo {
+
+constexpr int kRate = 16000;
+
+inline std::string Wav(const std::vector<double>& samples) {
+    auto put16 = [](std::string& s, int v) {
+        s += static_cast<char>(v & 0xFF);
+        s += static_cast<char>((v >> 8) & 0xFF);
+    };
+    auto put32 = [&](std::string& s, std::uint32_t v) {
+        put16(s, static_cast<int>(v & 0xFFFF));
+        put16(s, static_cast<int>(v >> 16));
+    };
+    std::string data;
+    for (double v : samples) put16(data, static_cast<int>(std::lround(std::clamp(v, -1.0, 1.0) * 32767)));
+    std::string wav = "RIFF";
+    put32(wav, static_cast<std::uint32_t>(36 + data.size()));
+    wav += "WAVEfmt ";
+    put32(wav, 16);
+    put16(wav, 1);
+    put16(wav, 1);
+    put32(wav, kRate);
+    put32(wav, kRate * 2);
+    put16(wav, 2);
+    put16(wav, 16);
+    wav += "data";
+    put32(wav, static_cast<std::uint32_t>(data.size()));
+    return wav + data;
+}
+
+// A repeatable noise source, so the demo's files come out the same on every machine.
+class Noise {
+  public:
+    double next() {
+        m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<double>(m_state >> 11) / static_cast<double>(1ULL << 53) * 2 - 1;
+    }
+
+  private:
+    std::uint64_t m_state = 0x9E3779B97F4A7C15ULL;
+};
+
+// `seconds` of samples from f(t); the ends are eased so a loop joins without a click.
+inline std::vector<double> Render(double seconds, const std::function<double(double)>& f, double ease = 0.02) {
+    const int n = static_cast<int>(seconds * kRate);
+    std::vector<double> out(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const double t = double(i) / kRate;
+        const double edge = std::min({1.0, t / ease, (seconds - t) / ease});
+        out[static_cast<std::size_t>(i)] = f(t) * edge;
+    }
+    return out;
+}
+
+// Noise through a one-pole low-pass with cut-off `hz`, its loudness shaped by `envelope`.
+inline std::vector<double> ShapedNoise(double seconds, double hz, const std::function<double(double)>& envelope) {
+    Noise noise;
+    const double a = 1 - std::exp(-2 * M_PI * hz / kRate);
+    double y = 0;
+    return Render(seconds, [&](double t) {
+        y += a * (noise.next() - y);
+        return y * envelope(t);
+    });
+}
+
+// Sea swell: low rumble rising and falling twice over four seconds (a full cycle, so it loops).
+inline std::string Waves() {
+    return Wav(ShapedNoise(4, 500, [](double t) { return 1.6 * (0.35 + 0.3 * (1 - std::cos(2 * M_PI * t / 2))); }));
+}
+
+// Wind: brighter noise with a slow whistle over it.
+inline std::string Wind() {
+    std::vector<double> wind = ShapedNoise(3, 1400, [](double t) { return 0.8 + 0.3 * std::sin(2 * M_PI * t / 3); });
+    for (std::size_t i = 0; i < wind.size(); ++i) {
+        const double t = double(i) / kRate;
+        wind[i] += 0.08 * std::sin(2 * M_PI * (700 + 60 * std::sin(2 * M_PI * t / 3)) * t);
+    }
+    return Wav(wind);
+}
+
+// Surf: waves breaking every second and a half.
+inline std::string Surf() {
+    return Wav(ShapedNoise(3, 2500, [](double t) {
+        const double phase = std::fmod(t, 1.5) / 1.5;
+        return 1.5 * (0.25 + 0.75 * std::exp(-5 * phase) * std::min(1.0, phase * 30));
+    }));
+}
+
+// The boat's creak: a rasping sweep down and up.
+inline std::string Creak() {
+    return Wav(Render(0.7, [](double t) {
+        const double hz = 180 + 90 * std::sin(M_PI * t / 0.7);
+        const double saw = 2 * std::fmod(hz * t, 1.0) - 1;
+        return 0.45 * saw * std::sin(M_PI * t / 0.7);
+    }));
+}
+
+// The cottage clock: a tick and a tock each second.
+inline std::string Clock() {
+    return Wav(Render(2, [](double t) {
+        const double since = std::fmod(t, 0.5);
+        const double hz = std::fmod(t, 1.0) < 0.5 ? 2400 : 1900;
+        return 0.5 * std::exp(-since * 90) * std::sin(2 * M_PI * hz * since);
+    }, 0.001));
+}
+
+// Keys on a ring: three bright clinks.
+inline std::string Jingle() {
+    return Wav(Render(0.8, [](double t) {
+        double v = 0;
+        for (double start : {0.0, 0.18, 0.31}) {
+            if (t < start) continue;
+            const double s = t - start;
+            v += std::exp(-s * 18) * (std::sin(2 * M_PI * 3100 * s) + 0.6 * std::sin(2 * M_PI * 4700 * s));
+        }
+        return 0.3 * v;
+    }, 0.001));
+}
+
+// A bell for the ending: a struck partial series dying away.
+inline std::string Chime() {
+    return Wav(Render(2.5, [](double t) {
+        double v = 0;
+        const double partials[][2] = {{523.25, 1.0}, {1046.5, 0.5}, {1569.8, 0.3}, {2637, 0.2}};
+        for (const auto& p : partials) v += p[1] * std::exp(-t * (1.2 + p[0] / 900)) * std::sin(2 * M_PI * p[0] * t);
+        return 0.35 * v;
+    }, 0.003));
+}
+
+} // namespace demo
