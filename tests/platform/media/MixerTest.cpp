@@ -1,5 +1,6 @@
 // The mixer by what it puts out: levels from gains and volumes, two sounds adding up, a sound
 // played twice then silent, one looping until stopped, and nothing left of a stopped sound.
+#include "run/platform/media/AudioDecoder.h"
 #include "run/platform/media/Mixer.h"
 #include "tests/platform/media/Tones.h"
 
