@@ -23,9 +23,10 @@ constexpr std::uint64_t kMaxTicks = 0x0FFFFFFF;  // the longest delta a file can
 constexpr std::uint32_t kDefaultTempo = 500'000; // microseconds a quarter note, until the tune says
 constexpr int kTempoEvent = 0x51;                // the meta event's type, as the player hands it on
 constexpr int kBlock = 64;                       // FluidSynth's block: the player runs once a block
-// Events beyond this in one block wait for the next: a flood of notes then costs no more than
-// real time, and the 16 channels' setup at a tune's start still fits in one block.
-constexpr int kEventsPerBlock = 128;
+// Events beyond this in one 64-frame block wait for the next (22,000 a second): a flood of notes
+// then takes about a third of a core instead of stalling the audio thread, while a tutti spreads
+// over a few milliseconds at most, as does the setup of all 16 channels at a tune's start.
+constexpr int kEventsPerBlock = 32;
 constexpr int kRingOutFrames = SoundSource::kRate;     // at most one second after the last event
 constexpr int kFadeFrames = SoundSource::kRate / 10;   // a ring-out cut short fades instead of clicking
 constexpr float kSilence = 1e-4f;                      // -80 dB …
