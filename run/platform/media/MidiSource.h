@@ -1,8 +1,8 @@
 // A MIDI tune as the mixer plays it: a Standard MIDI File performed by FluidSynth with the General
 // MIDI sound font, rendered to 44,100 Hz stereo float frames as it is read. The sound font is large
-// (about 150 MB) and takes a good part of a second to load, so it is loaded once per process and
-// shared by every tune; each tune has only its own small synthesizer. preload() loads the font
-// ahead of the first tune, which then starts within a few milliseconds.
+// (about 150 MB, 0.15 to 0.5 s to load), so it is loaded once per process and shared by every
+// tune; each tune has only its own small synthesizer. preload() loads the font ahead of the first
+// tune, which then opens in under a millisecond.
 //
 // open() belongs on the game's thread, read() and rewind() on the audio device's thread; any
 // number of tunes may play at once.
@@ -22,7 +22,7 @@ class MidiSource : public SoundSource {
     // before its first track, or no General MIDI sound font installed. A track damaged further
     // on plays up to the damage.
     static std::unique_ptr<MidiSource> open(const std::string& path, std::string& error);
-    // The same from bytes in memory (tests, fuzzing, files inside archives).
+    // The same from bytes in memory (tests, fuzzing).
     static std::unique_ptr<MidiSource> openMemory(std::string bytes, std::string& error);
     // Loads the shared sound font now unless it is loaded already; blocks until it is. Meant for
     // a background thread at start, so the first tune need not wait. Failures are reported by

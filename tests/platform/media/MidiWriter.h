@@ -41,7 +41,7 @@ class MidiWriter {
     // Any other event as its bytes: a status and data, F0 length data for system exclusive, or
     // FF type length data for a meta event.
     MidiWriter& event(std::uint32_t tick, std::string bytes) { return add(tick, kOther, std::move(bytes)); }
-    // The track lasts at least until `tick`, so that a rest at the end is part of the tune.
+    // The track lasts at least until `tick`: a rest at the end is kept, as a loop needs it.
     MidiWriter& end(std::uint32_t tick) {
         m_end = std::max(m_end, tick);
         return *this;
