@@ -73,7 +73,8 @@ bench: deps
 # libFuzzer targets built with clang, each run for FUZZ_SECONDS. New inputs go to
 # fuzz-corpus/NAME; the language tests and benchmark programs seed the VBScript fuzzers, the
 # frame files kept in fuzz/frames/corpus the frame fuzzer, fuzz/project/corpus/record the record fuzzer,
-# fuzz/state/corpus (saves) the saved-game fuzzer, fuzz/media/corpus (sounds) the sound decoder fuzzer.
+# fuzz/state/corpus (saves) the saved-game fuzzer, fuzz/media/corpus (sounds and a MIDI tune) the sound
+# decoder and MIDI fuzzers.
 fuzz: deps
 	$(call configure,$(FUZZ_BUILD),$(FUZZ_ARGS) $(CMAKE_FLAGS))
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
@@ -84,7 +85,7 @@ fuzz: deps
 	    run_frames_fuzz) extra="fuzz/frames/corpus";; \
 	    run_record_fuzz) extra="fuzz/project/corpus/record";; \
 	    run_save_fuzz) extra="fuzz/state/corpus";; \
-	    run_audio_fuzz) extra="fuzz/media/corpus";; \
+	    run_audio_fuzz|run_midi_fuzz) extra="fuzz/media/corpus";; \
 	    run_script_host_fuzz) extra="-dict=fuzz/vbscript/vbscript.dict -timeout=10 tests/vbscript";; \
 	    *) extra="";; \
 	  esac; \

@@ -36,7 +36,16 @@ struct Files {
             wavs.push_back(write(tmp / ("tone" + std::to_string(i) + ".wav"),
                                  Tone(rate, i < 3 ? 1 : 2, 2.0, 220 + 110 * i, 0.2)));
         }
-        tune = write(tmp / "tune.mid", run::testing::MidiScale(8, 120));
+        // A two-hand tune: melody on a piano, chords on strings, bass, twelve seconds.
+        MidiWriter w(480);
+        w.program(0, 0, 0).program(0, 1, 48).program(0, 2, 32);
+        for (int bar = 0; bar < 12; ++bar) {
+            const std::uint32_t t = static_cast<std::uint32_t>(bar) * 1920;
+            for (int beat = 0; beat < 4; ++beat) w.note(t + beat * 480u, 440, 0, 60 + (bar * 5 + beat * 3) % 19);
+            for (int key : {48, 52, 55}) w.note(t, 1900, 1, key + bar % 5, 70);
+            w.note(t, 900, 2, 36 + bar % 7).note(t + 960, 900, 2, 43 + bar % 5);
+        }
+        tune = write(tmp / "tune.mid", w.end(12 * 1920).bytes());
     }
 };
 

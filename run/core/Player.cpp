@@ -1,10 +1,14 @@
 // Wiring of the player's windows.
 #include "run/core/Player.h"
 
+#include "run/platform/files/TextCodec.h"
 #include "run/platform/files/UserFolders.h"
+#include "run/platform/files/WindowsPath.h"
+#include "run/platform/media/MidiSource.h"
 #include "run/state/Inventory.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <malloc.h>
 
 namespace run {
@@ -22,6 +26,18 @@ void keepPictureMemory() {
     static_cast<void>(done);
 }
 
+// Whether the game's Areas folder holds a ".mid" file (any letter case).
+bool HasMidiFiles(const std::string& projectFolder) {
+    std::error_code ec;
+    const std::filesystem::path folder = platform::FindPathNoCase((std::filesystem::path(projectFolder) / "Areas").string())
+                                             .value_or(std::filesystem::path());
+    if (folder.empty()) return false;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        if (platform::LowerCaseWin(entry.path().extension().string()) == ".mid") return true;
+    }
+    return false;
+}
+
 } // namespace
 
 Player::Player(platform::IBackend& backend, PlayerOptions options)
@@ -35,6 +51,9 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
         options.documentsFolder.empty() ? platform::DocumentsFolder() : options.documentsFolder.string();
     m_session.scripts = &m_scripts;
     m_session.audio = &m_audio;
+    // The General MIDI font takes a fraction of a second to load: a game with tunes gets it
+    // loaded while its welcome window shows, so its first tune starts at once.
+    if (HasMidiFiles(m_session.projectFolder)) m_tunesReady = std::thread([] { platform::MidiSource::preload(); });
     std::string audioError;
     if (!m_backend.audioOutput().open([this](float* out, std::size_t frames) { m_mixer.pull(out, frames); },
                                       audioError)) {
@@ -50,6 +69,7 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
 // The windows are members destroyed before the window system: it lets go of them while they
 // still exist.
 Player::~Player() {
+    if (m_tunesReady.joinable()) m_tunesReady.join();
     m_backend.audioOutput().close();
     m_ui.forgetAll();
 }

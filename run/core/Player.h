@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace run {
@@ -58,6 +59,7 @@ class Player {
     Session m_session;
     // The mixer outlives the players that feed it; the device stops pulling it first.
     platform::Mixer m_mixer;
+    std::thread m_tunesReady;   // loads the MIDI sound font ahead of a game's first tune
     AudioChannels m_audio{m_session, m_mixer};
     GameWindow m_game;
     ScriptHost m_scripts{m_session, m_game};

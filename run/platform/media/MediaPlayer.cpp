@@ -1,6 +1,7 @@
 #include "run/platform/media/MediaPlayer.h"
 
 #include "run/platform/media/AudioDecoder.h"
+#include "run/platform/media/MidiSource.h"
 
 #include <fstream>
 #include <stdexcept>
@@ -17,10 +18,7 @@ std::unique_ptr<SoundSource> OpenSoundFile(const std::string& path, std::string&
         }
         in.read(head, sizeof head);
     }
-    if (std::string(head, sizeof head) == "MThd") {
-        error = "MIDI_PENDING";
-        return nullptr;
-    }
+    if (std::string(head, sizeof head) == "MThd") return MidiSource::open(path, error);
     return AudioDecoder::open(path, error);
 }
 
