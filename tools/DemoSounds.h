@@ -3,6 +3,8 @@
 // repository; the player resamples them like any other file.
 #pragma once
 
+#include "tests/platform/media/MidiWriter.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -137,6 +139,29 @@ inline std::string Chime() {
         for (const auto& p : partials) v += p[1] * std::exp(-t * (1.2 + p[0] / 900)) * std::sin(2 * M_PI * p[0] * t);
         return 0.35 * v;
     }, 0.003));
+}
+
+// The lighthouse's tune: an old capstan shanty on an accordion over bass and chords, eight
+// seconds that loop.
+inline std::string Shanty() {
+    run::platform::MidiWriter w(480);
+    w.tempo(0, 500'000).program(0, 0, 21).program(0, 1, 32).program(0, 2, 48);
+    const int lines[4][8] = {{69, 69, 69, 69, 69, 62, 65, 69},
+                             {67, 67, 67, 67, 67, 60, 64, 67},
+                             {69, 69, 69, 69, 69, 71, 72, 74},
+                             {72, 69, 67, 64, 62, 0, 62, 0}};
+    const int chords[4][3] = {{50, 53, 57}, {48, 52, 55}, {50, 53, 57}, {48, 52, 55}};
+    for (std::uint32_t line = 0; line < 4; ++line) {
+        const std::uint32_t t = line * 1920;
+        for (std::uint32_t i = 0; i < 8; ++i) {
+            const int key = lines[line][i];
+            if (key) w.note(t + i * 240, key == 62 && line == 3 ? 470 : 220, 0, key, 96);
+        }
+        const int(&chord)[3] = line == 3 ? chords[0] : chords[line];
+        for (int key : chord) w.note(t, 1900, 2, key, 52);
+        w.note(t, 900, 1, chord[0] - 12, 90).note(t + 960, 900, 1, chord[2] - 12, 80);
+    }
+    return w.end(4 * 1920).bytes();
 }
 
 } // namespace demo

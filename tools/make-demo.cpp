@@ -289,6 +289,7 @@ int main(int argc, char** argv) {
         b.file("Areas/jingle.wav", demo::Jingle());
         b.file("Frames/creak.wav", demo::Creak());
         b.file("Frames/chime.wav", demo::Chime());
+        b.file("Areas/shanty.mid", demo::Shanty());
 
         // Harbour: the lighthouse, the boat, the path to the beach and the cottage door.
         save(run::platform::SaveJpg(paintHarbour(), (root / "Frames" / "harbour.jpg").string(), 88));
@@ -350,7 +351,8 @@ int main(int argc, char** argv) {
         run::FrameFile cottage;
         cottage.PictureType = 1;
         cottage.Picture = "cottage.jpg";
-        cottage.StopMusic = true;   // indoors the sea is not heard, only the clock
+        cottage.StopMusic = true;   // indoors the sea and the wind are not heard, only the clock
+        cottage.channelRequests = channels(1000, {fadeOut()});
         b.frame("Cottage", cottage);
         writeOldSoundFile(root / "Frames" / "Cottage.chn", 3, "clock.wav");
         b.hotspots("Cottage", {picture(420, 200, "wick_big.ico"), picture(560, 120, "key_big.ico"), rect(0, 440, 640, 40)});

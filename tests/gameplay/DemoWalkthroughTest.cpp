@@ -1,10 +1,12 @@
 // The bundled demo played from Start to its ending as a player would, with what the player
 // reports (frame, items, variables) checked after every step.
 #include "run/driver/HeadlessDriver.h"
+#include "run/platform/ui/Scaling.h"
 #include "run/state/Inventory.h"
 #include "tests/support/ProjectBuilder.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +33,20 @@ class Walk {
         return f.empty() ? "" : f[0].substr(7);
     }
     std::vector<std::string> items() { return lines({"item: "}); }
+    std::vector<std::string> sounds() { return lines({"sound: "}); }
+    std::string channel(int c) {
+        auto l = lines({("channel: " + std::to_string(c) + " ").c_str()});
+        return l.empty() ? "" : l[0];
+    }
+    // The colour a player sees at frame pixel x, y.
+    platform::Pixel framePixel(int x, int y) {
+        platform::Form& form = m_driver.player().game().form();
+        const platform::Canvas& c = m_driver.player().ui().paintedCanvas(form);
+        const platform::Rect r = platform::ElementRectOnForm(form.get("PictureBox"));
+        return c.pixel(r.x + x, r.y + y) | 0xFF000000;
+    }
+    double level(std::uint64_t from, std::uint64_t to) { return m_driver.backend().audio().levelOver(from, to); }
+    std::uint64_t now() { return m_driver.backend().nowMs(); }
     std::string variable(const std::string& name) {
         for (const auto& l : lines({"variable: "})) {
             if (l.rfind("variable: " + name + " = ", 0) == 0) return l.substr(13 + name.size());
@@ -50,6 +66,10 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
 
     d.click(150, 85);
     ASSERT_EQ(w.frame(), "Harbour");
+    // The sea is the harbour's music; the wind fades in on channel 1 over a second and a half.
+    EXPECT_EQ(w.sounds(), (std::vector<std::string>{"sound: 1 = wind.wav (-4000, loop)",
+                                                    "sound: 6 = waves.wav (-1200, loop)"}));
+    EXPECT_EQ(w.channel(1), "channel: 1 = player 1, level 6, fading");
     EXPECT_TRUE(w.items().empty());
     for (const char* v : {"door_open", "lantern_lit", "visited_beach"}) EXPECT_EQ(w.variable(v), "0") << v;
     EXPECT_EQ(w.variable("visits"), "1") << "the harbour's entry script calls a scrambled procedure";
@@ -59,12 +79,24 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
               std::vector<std::string>{"timed event: 1 = Text(5).Visible = True (4000 ms, once)"});
     d.wait(3900);
     EXPECT_TRUE(w.lines({"timed event: "}).size() == 1 && w.lines({"text: 5"}).empty());
+    EXPECT_EQ(w.sounds(), (std::vector<std::string>{"sound: 1 = wind.wav (-1600, loop)",
+                                                    "sound: 6 = waves.wav (-1200, loop)"}));
+    EXPECT_EQ(w.channel(1), "channel: 1 = player 1, level 6");
+    EXPECT_GT(w.level(w.now() - 500, w.now()), 0.02) << "the sea and the wind are heard";
     d.wait(200);
     EXPECT_EQ(w.lines({"text: 5"}), std::vector<std::string>{gull});
     EXPECT_TRUE(w.lines({"timed event: "}).empty()) << "a one-shot event is done";
 
+    // The boat creaks on the frame-sound channel.
+    d.click(200, 290);
+    EXPECT_EQ(w.sounds().back(), "sound: 7 = creak.wav (-800, once)");
+    d.wait(4000);
+
     d.click(380, 350);
     ASSERT_EQ(w.frame(), "Cottage");
+    // Indoors: the music stops, the wind died away with the slide, an old-style sound file
+    // starts the clock on channel 3.
+    EXPECT_EQ(w.sounds(), std::vector<std::string>{"sound: 3 = clock.wav (-800, loop)"});
     d.click(450, 230);
     EXPECT_EQ(w.items(), std::vector<std::string>{"item: 1 = wick"});
     EXPECT_EQ(w.lines({"message: "}), std::vector<std::string>{"message: A spare lamp wick."});
@@ -74,6 +106,9 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     // The key is picked up by a script, which also gives its message.
     d.click(590, 150);
     EXPECT_EQ(w.items(), (std::vector<std::string>{"item: 1 = wick", "item: 2 = key"}));
+    EXPECT_EQ(w.sounds(), (std::vector<std::string>{"sound: 3 = clock.wav (-800, loop)",
+                                                    "sound: 6 = jingle.wav (-1200, once)"}))
+        << "the key's hotspot sound";
     EXPECT_EQ(w.lines({"message: "}), std::vector<std::string>{"message: The keeper's key to the lighthouse."});
     d.wait(4000);
     auto cottageSpots = w.lines({"hotspot: "});
@@ -88,8 +123,17 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     EXPECT_EQ(w.variable("logged_visits"), "1") << "the count when the cottage was left";
     EXPECT_TRUE(w.lines({"text: 5"}).empty()) << "the gull waits again";
     EXPECT_EQ(d.player().game().framesHistory(), std::vector<std::string>{"Harbour"});
+    d.wait(2000);
+    EXPECT_EQ(w.sounds(), (std::vector<std::string>{"sound: 1 = wind.wav (-1600, loop)",
+                                                    "sound: 6 = waves.wav (-1200, loop)"}))
+        << "the clock stopped, the sea and the wind are back";
     d.click(50, 450);
     ASSERT_EQ(w.frame(), "Beach");
+    // The wind gave its player up to the surf in a cross-fade that ran with the slide.
+    EXPECT_EQ(w.sounds(), (std::vector<std::string>{"sound: 2 = surf.wav (-800, loop)",
+                                                    "sound: 6 = waves.wav (-1200, loop)"}));
+    EXPECT_EQ(w.channel(1), "channel: 1 = player 2, level 8");
+    EXPECT_EQ(w.channel(2), "channel: 2 = player 1, level 0");
     // The beach's entry script hides its second text; a script timer shows it three seconds on.
     const std::string tide = "text: 2 = The tide is coming in.";
     auto texts = w.lines({"text: "});
@@ -124,6 +168,15 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     EXPECT_EQ(w.variable("tide"), "3");
     d.click(300, 20);
     ASSERT_EQ(w.frame(), "Harbour");
+    // Back without a transition: the fade timer cross-fades the surf out and the wind in (the
+    // loaded game started its channels afresh, so the surf was on player 1).
+    EXPECT_EQ(w.channel(1), "channel: 1 = player 2, level 6, fading out player 1");
+    const std::uint64_t back = w.now();
+    d.wait(2000);
+    EXPECT_EQ(w.channel(1), "channel: 1 = player 2, level 6");
+    EXPECT_EQ(w.sounds(), (std::vector<std::string>{"sound: 2 = wind.wav (-1600, loop)",
+                                                    "sound: 6 = waves.wav (-1200, loop)"}));
+    EXPECT_GT(w.level(back, back + 1500), 0.01);
 
     d.move(300, 2);
     EXPECT_TRUE(d.player().game().inventory().panelOpen());
@@ -133,8 +186,38 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     d.wait(4000);
     EXPECT_FALSE(d.player().game().inventory().panelOpen());
 
+    // To the lighthouse with alpha blending: half-way, the picture is half the harbour and
+    // half the bricks; the wind fades out with the blend and the tune takes over from the sea.
+    const platform::Pixel harbourPixel = w.framePixel(100, 100);
+    struct Sample {
+        double f;
+        platform::Pixel pixel;
+    };
+    std::vector<Sample> blend;
+    platform::TimerElement& watch = d.player().game().form().addTimer("WatchTransition");
+    std::uint64_t began = 0;
+    watch.onTimer = [&] {
+        if (!d.player().session().flags.TransitionRunning) return;
+        if (!began) began = w.now();
+        blend.push_back({double(w.now() - began) / 1000.0, w.framePixel(100, 100)});
+    };
+    watch.setInterval(50);
+    watch.setEnabled(true);
     d.click(580, 150);
+    watch.setEnabled(false);
     ASSERT_EQ(w.frame(), "Lighthouse");
+    const platform::Pixel towerPixel = w.framePixel(100, 100);
+    ASSERT_GE(blend.size(), 10u);
+    const Sample& half = *std::min_element(blend.begin(), blend.end(), [](const Sample& a, const Sample& b) {
+        return std::abs(a.f - 0.5) < std::abs(b.f - 0.5);
+    });
+    for (int shift : {0, 8, 16}) {
+        const double from = (harbourPixel >> shift) & 0xFF, to = (towerPixel >> shift) & 0xFF;
+        EXPECT_NEAR((half.pixel >> shift) & 0xFF, from + (to - from) * half.f, 12) << "channel at bit " << shift;
+    }
+    EXPECT_EQ(w.sounds(), std::vector<std::string>{"sound: 6 = shanty.mid (-1200, loop)"});
+    d.wait(1000);
+    EXPECT_GT(w.level(w.now() - 1000, w.now()), 0.005) << "the tune is heard";
     auto spots = w.lines({"hotspot: "});
     EXPECT_EQ(spots.size(), 2u) << "the door and the way back; the doorway is closed";
     d.move(300, 2);
@@ -146,6 +229,7 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
 
     d.click(320, 330);
     ASSERT_EQ(w.frame(), "LanternRoom");
+    EXPECT_EQ(w.sounds(), std::vector<std::string>{"sound: 6 = shanty.mid (-1200, loop)"}) << "the tune goes on";
     // Gusts every two seconds toggle the wind's text; the third one removes its own event.
     const std::string wind = "text: 3 = The wind rattles the glass.";
     d.wait(2050);
@@ -159,6 +243,7 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     d.drag(26, 26, 320, 250);
     EXPECT_EQ(w.frame(), "Ending");
     EXPECT_EQ(w.variable("lantern_lit"), "1");
+    EXPECT_EQ(w.sounds(), std::vector<std::string>{"sound: 7 = chime.wav (-800, once)"});
     EXPECT_TRUE(w.items().empty());
     EXPECT_EQ(d.player().game().framesHistory(),
               (std::vector<std::string>{"Harbour", "Lighthouse", "LanternRoom", "Ending"}))
@@ -168,6 +253,8 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     EXPECT_FALSE(d.player().game().loaded());
     EXPECT_EQ(d.player().ui().activeForm(), &d.player().welcome().form());
     EXPECT_FALSE(d.ended());
+    for (int i = 1; i <= 7; ++i)
+        EXPECT_NE(d.player().audio().MPlayer(i).PlayState(), platform::MediaPlayer::kPlaying) << "player " << i;
     // Only the save and load windows were shown.
     for (const auto& b : d.boxes()) EXPECT_EQ(b.kind, "window") << b.text;
 }

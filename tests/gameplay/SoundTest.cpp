@@ -2,6 +2,7 @@
 // cross-fades on borrowed players, fading stops and volume changes, frame music that goes on
 // from frame to frame, the old sound system, and damaged sound files.
 #include "tests/gameplay/GameRig.h"
+#include "tests/platform/media/MidiWriter.h"
 #include "tests/platform/media/Tones.h"
 
 #include "run/project/record/RecordFile.h"
@@ -214,6 +215,30 @@ TEST(Sound, TheOldSoundSystemAndDamagedFilesWarnOnceAndTheGameGoesOn) {
     EXPECT_TRUE(audio.AudioProblemReported);
     EXPECT_TRUE(audio.channel(1).FileName.empty());
     EXPECT_EQ(audio.channelPlayer(2).PlayState(), MediaPlayer::kPlaying) << "the rest plays on";
+}
+
+TEST(Sound, OneTuneAtATimeAndTunesAreHeard) {
+    SoundRig g;
+    platform::MidiWriter tune(480);
+    tune.program(0, 0, 0);
+    for (std::uint32_t n = 0; n < 8; ++n) tune.note(n * 240, 230, 0, 60 + static_cast<int>(n));
+    const std::string bytes = tune.end(1920).bytes();
+    for (const char* name : {"one.mid", "two.mid", "three.midi"}) g.project.file(std::string("Areas/") + name, bytes);
+    g.project.hotspots("Start", Row(3))
+        .actions("Start", {Channels(0, {Request(2, false, 10, "one.mid")}),
+                           Channels(0, {Request(0, false, 10), Request(2, false, 10, "two.mid")}),
+                           Channels(0, {Request(0, false, 10), Request(0, false, 10), Request(2, false, 10, "three.midi")})});
+    g.start();
+    ClickSpot(g, 1);
+    std::uint64_t t = g.now();
+    g.driver->wait(500);
+    EXPECT_GT(g.level(t, t + 500), 0.01) << "the tune is heard";
+    ClickSpot(g, 2);
+    EXPECT_EQ(g.audio().channelPlayer(1).PlayState(), MediaPlayer::kStopped) << "a second tune stops the first";
+    EXPECT_EQ(g.audio().channelPlayer(2).PlayState(), MediaPlayer::kPlaying);
+    ClickSpot(g, 3);
+    EXPECT_EQ(g.audio().channelPlayer(2).PlayState(), MediaPlayer::kPlaying) << "\".midi\" is not taken for a tune";
+    EXPECT_EQ(g.audio().channelPlayer(3).PlayState(), MediaPlayer::kPlaying);
 }
 
 TEST(Sound, ScriptsDriveThePlayersByTheirMembers) {
