@@ -1,14 +1,24 @@
 #include "run/platform/sdl/SdlAudio.h"
 
 #include <SDL.h>
+#include <alsa/asoundlib.h>
 
 #include <chrono>
 #include <vector>
 
 namespace run::platform {
 
+namespace {
+
+// ALSA writes its own lines to the terminal when a machine has no sound card; the player says
+// so itself, once.
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+} // namespace
+
 bool SdlAudioOutput::open(Pull pull, std::string& error) {
     close();
+    snd_lib_error_set_handler(&quietAlsa);
     m_pull = std::move(pull);
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         SDL_AudioSpec want{};
