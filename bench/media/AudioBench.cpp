@@ -67,7 +67,7 @@ void BM_MixSevenChannels(benchmark::State& state) {
         mixer.pull(out.data(), kBuffer);
         benchmark::DoNotOptimize(out[7]);
     }
-    state.counters["cpu_share_of_one_core"] = benchmark::Counter(
+    state.counters["core_fraction"] = benchmark::Counter(
         double(kBuffer) / 44100.0 * double(state.iterations()),
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
