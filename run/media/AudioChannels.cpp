@@ -9,6 +9,8 @@
 #include "run/project/FileLookup.h"
 #include "run/project/record/WholeNumber.h"
 
+#include <algorithm>
+#include <cmath>
 #include <exception>
 #include <sstream>
 
@@ -34,7 +36,11 @@ bool isMidiName(const std::string& name) {
 
 int LevelToVolume(double level) {
     // Level 10 is full volume; each step below it is 4 dB quieter, so level 0 is quiet, not silent.
-    return WholeNumber<std::int32_t>((level - 10) * 400);
+    // A level far outside 0–10 from a damaged file saturates instead of overflowing: an overflow
+    // here would fail every later pass over the channels and silence the rest of the game.
+    const double volume = std::nearbyint((level - 10) * 400);
+    if (std::isnan(volume)) return -4000;
+    return WholeNumber<std::int32_t>(std::clamp(volume, -2147483648.0, 2147483647.0));
 }
 
 AudioChannels::AudioChannels(Session& s, platform::Mixer& mixer) : m_s(s) {
@@ -187,6 +193,15 @@ void AudioChannels::StepChannelFades(double f) {
 }
 
 void AudioChannels::TimerAudioFade() {
+    try {
+        fadeTick();
+    } catch (const std::exception&) {
+        setFadeTimer(false);
+        reportAudioProblem();
+    }
+}
+
+void AudioChannels::fadeTick() {
     const double now = static_cast<double>(m_s.ui.now()) / 1000.0;
     if (FadeStartTime == 0) {
         FadeStartTime = now;

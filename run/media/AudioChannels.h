@@ -86,6 +86,7 @@ class AudioChannels {
 
   private:
     void reportAudioProblem();
+    void fadeTick();
     // The resolved path of a file of the Areas folder, or "" when it does not exist.
     std::string existingAreasFile(const std::string& name);
     void load(int player, const std::string& path, int volume, bool loop, const std::string& named);

@@ -182,6 +182,29 @@ TEST(Sound, FrameMusicGoesOnAcrossFramesAndPendingHotspotRequestsWinOverTheFrame
     EXPECT_LT(music.CurrentPosition(), 0.5) << "a frame that stops the music starts it again";
 }
 
+TEST(Sound, OutlandishLevelsAndFadeLengthsAreTakenInStride) {
+    EXPECT_EQ(LevelToVolume(10), 0);
+    EXPECT_EQ(LevelToVolume(8), -800);
+    EXPECT_EQ(LevelToVolume(0), -4000) << "quiet, not silent";
+    EXPECT_EQ(LevelToVolume(1e308), 2147483647);
+    EXPECT_EQ(LevelToVolume(-1e308), -2147483647 - 1);
+    SoundRig g;
+    g.project.hotspots("Start", Row(2))
+        .actions("Start", {Channels(0, {Request(2, false, 1e308, "a.wav"), Request(2, false, 10, "b.wav")}),
+                           Channels(-0.005, {Request(4, true, 2), Request(4, true, 2)})});
+    g.start();
+    ClickSpot(g, 1);
+    EXPECT_EQ(g.audio().channelPlayer(1).PlayState(), MediaPlayer::kPlaying);
+    EXPECT_EQ(g.audio().channelPlayer(2).PlayState(), MediaPlayer::kPlaying) << "the next channel still plays";
+    std::uint64_t t = g.now();
+    g.driver->wait(200);
+    EXPECT_NEAR(g.level(t, t + 200), 0.707, 0.03) << "two full-level sines in phase, the loud one not above full";
+    ClickSpot(g, 2);   // a negative fade length ends the fade on its second tick
+    g.driver->wait(300);
+    EXPECT_EQ(g.audio().channelPlayer(2).Volume(), LevelToVolume(2));
+    EXPECT_TRUE(g.boxTexts().empty());
+}
+
 TEST(Sound, TheOldSoundSystemAndDamagedFilesWarnOnceAndTheGameGoesOn) {
     SoundRig g;
     g.project.file("Areas/noise.wav", std::string(5000, '\x55'));

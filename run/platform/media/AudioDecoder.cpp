@@ -47,6 +47,7 @@ struct AudioDecoder::Impl {
     bool draining = false;        // the file is read to its end; the codec gives what it holds
     bool ended = false;
     bool mono = false;            // converted as one channel, then copied to both sides
+    int inFormat = -1, inRate = 0, inChannels = 0;   // what the resampler was made for
 
     ~Impl() {
         av_frame_free(&frame);
@@ -124,24 +125,45 @@ struct AudioDecoder::Impl {
         return openResampler();
     }
 
-    std::string openResampler() {
+    std::string openResampler() { return openResampler(codec->ch_layout, codec->sample_fmt, codec->sample_rate); }
+
+    // A resampler from what the decoder gives: its layout, sample format and rate.
+    std::string openResampler(const AVChannelLayout& layout, int sampleFormat, int sampleRate) {
         swr_free(&resampler);
         AVChannelLayout in{};
-        if (codec->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-            av_channel_layout_default(&in, codec->ch_layout.nb_channels);
+        if (layout.order == AV_CHANNEL_ORDER_UNSPEC)
+            av_channel_layout_default(&in, layout.nb_channels);
         else
-            av_channel_layout_copy(&in, &codec->ch_layout);
+            av_channel_layout_copy(&in, &layout);
         // A mono sound stays mono here and is copied to both sides afterwards: heard at its full
         // level on each, as the system plays it (a mix would lower it by 3 dB).
         mono = in.nb_channels == 1;
         AVChannelLayout out{};
         av_channel_layout_default(&out, mono ? 1 : 2);
-        int rc = swr_alloc_set_opts2(&resampler, &out, AV_SAMPLE_FMT_FLT, kRate, &in, codec->sample_fmt,
-                                     codec->sample_rate, 0, nullptr);
+        int rc = swr_alloc_set_opts2(&resampler, &out, AV_SAMPLE_FMT_FLT, kRate, &in,
+                                     static_cast<AVSampleFormat>(sampleFormat), sampleRate, 0, nullptr);
         av_channel_layout_uninit(&in);
         if (rc < 0 || !resampler) return "Cannot convert the sound (" + avError(rc) + ")";
-        if ((rc = swr_init(resampler)) < 0) return "Cannot convert the sound (" + avError(rc) + ")";
+        if ((rc = swr_init(resampler)) < 0) {
+            swr_free(&resampler);
+            return "Cannot convert the sound (" + avError(rc) + ")";
+        }
+        inFormat = sampleFormat;
+        inRate = sampleRate;
+        inChannels = layout.nb_channels;
         return {};
+    }
+
+    // A damaged file may change its format between frames; the resampler follows, and a frame
+    // with a format no card plays is skipped. False when the frame cannot be converted.
+    bool acceptFrame(const AVFrame* f) {
+        if (f->nb_samples <= 0 || !f->extended_data) return false;
+        if (f->format == inFormat && f->sample_rate == inRate && f->ch_layout.nb_channels == inChannels && resampler)
+            return true;
+        if (f->sample_rate < 1000 || f->sample_rate > 768000) return false;
+        if (f->ch_layout.nb_channels <= 0 || f->ch_layout.nb_channels > 64) return false;
+        if (f->format < 0 || f->format >= AV_SAMPLE_FMT_NB) return false;
+        return openResampler(f->ch_layout, f->format, f->sample_rate).empty();
     }
 
     // Converts one decoded frame (or, with none, what the resampler still holds) to pending.
@@ -170,7 +192,7 @@ struct AudioDecoder::Impl {
         while (!ended) {
             int rc = avcodec_receive_frame(codec, frame);
             if (rc == 0) {
-                convert(frame);
+                if (acceptFrame(frame)) convert(frame);
                 av_frame_unref(frame);
                 if (!pending.empty()) return true;
                 continue;
@@ -189,7 +211,7 @@ struct AudioDecoder::Impl {
             }
             // The codec is empty (or failed): what the resampler still holds ends the sound.
             ended = true;
-            convert(nullptr);
+            if (resampler) convert(nullptr);
             return !pending.empty();
         }
         return false;
