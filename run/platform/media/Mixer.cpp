@@ -22,7 +22,16 @@ const Mixer::State* Mixer::find(Voice voice) const {
     return nullptr;
 }
 
+void Mixer::freeEnded() {
+    std::vector<std::unique_ptr<SoundSource>> ended;
+    {
+        std::lock_guard lock(m_lock);
+        ended.swap(m_ended);
+    }
+}
+
 Mixer::Voice Mixer::start(std::unique_ptr<SoundSource> sound, double gain, int playCount) {
+    freeEnded();
     if (!sound) return 0;
     std::lock_guard lock(m_lock);
     const Voice id = m_next++;
@@ -31,6 +40,7 @@ Mixer::Voice Mixer::start(std::unique_ptr<SoundSource> sound, double gain, int p
 }
 
 void Mixer::stop(Voice voice) {
+    freeEnded();
     std::unique_ptr<SoundSource> gone;   // freed after the lock, away from the device's pulls
     {
         std::lock_guard lock(m_lock);
@@ -73,7 +83,8 @@ void Mixer::pull(float* out, std::size_t frames) {
             // empty file cannot spin here), else the voice is done.
             const bool again = (s.playsLeft == 0 || s.playsLeft > 1) && s.framesThisPass > 0 && s.sound->rewind();
             if (!again) {
-                s.sound.reset();
+                // A large tune takes milliseconds to free: the game's thread does it.
+                m_ended.push_back(std::move(s.sound));
                 break;
             }
             if (s.playsLeft > 1) --s.playsLeft;

@@ -40,12 +40,15 @@ class Mixer {
         int playsLeft = 1;   // 0: for ever
         std::uint64_t framesThisPass = 0;
     };
+    // Frees the sounds that ended during pulls; called on the game's thread, never the device's.
+    void freeEnded();
     State* find(Voice voice);
     const State* find(Voice voice) const;
 
     mutable std::mutex m_lock;
     std::vector<State> m_voices;
     std::vector<float> m_scratch;
+    std::vector<std::unique_ptr<SoundSource>> m_ended;   // freed later, away from the device
     Voice m_next = 1;
     double m_lastLevel = 0;
 };
