@@ -50,19 +50,23 @@ AudioChannels::AudioChannels(Session& s, platform::Mixer& mixer) : m_s(s) {
     }
 }
 
+namespace {
+
+void store(AudioChannel& c, const ChannelRequestEntry& e, bool keepIfPlaying) {
+    c.Command = e.command;
+    c.Fade = e.fade;
+    c.Loop = e.loop;
+    c.FromLevel = c.ToLevel;
+    c.ToLevel = e.level;
+    c.FileName = e.file;
+    c.KeepIfPlaying = keepIfPlaying;
+}
+
+} // namespace
+
 void AudioChannels::StoreHotspotRequests(const ChannelRequestBlock& block) {
     FadeDuration = block.fadeSeconds;
-    for (std::size_t k = 0; k < block.entries.size() && k < kCount; ++k) {
-        const ChannelRequestEntry& e = block.entries[k];
-        AudioChannel& c = m_channels[k];
-        c.Command = e.command;
-        c.Fade = e.fade;
-        c.Loop = e.loop;
-        c.FromLevel = c.ToLevel;
-        c.ToLevel = e.level;
-        c.FileName = e.file;
-        c.KeepIfPlaying = false;
-    }
+    for (std::size_t k = 0; k < block.entries.size() && k < kCount; ++k) store(m_channels[k], block.entries[k], false);
 }
 
 void AudioChannels::StoreFrameRequests(const ChannelRequestBlock& block) {
@@ -71,16 +75,10 @@ void AudioChannels::StoreFrameRequests(const ChannelRequestBlock& block) {
         const ChannelRequestEntry& e = block.entries[k];
         AudioChannel& c = m_channels[k];
         // What the hotspot that led here left pending wins, unless it carried nothing.
-        const bool store = (e.command > 1 && c.Command < 2) || (c.FileName.empty() && !e.file.empty());
-        if (!store) continue;
-        c.Command = e.command;
-        c.Fade = e.fade;
-        c.Loop = e.loop;
-        c.FromLevel = c.ToLevel;
-        c.ToLevel = e.level;
-        c.FileName = e.file;
-        c.KeepIfPlaying = true;
-        anyFade = anyFade || e.fade;
+        if ((e.command > 1 && c.Command < 2) || (c.FileName.empty() && !e.file.empty())) {
+            store(c, e, true);
+            anyFade = anyFade || e.fade;
+        }
     }
     if (anyFade) FadeDuration = block.fadeSeconds;
 }
