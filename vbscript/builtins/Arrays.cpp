@@ -58,14 +58,6 @@ Value join(Interp& rt, std::span<Value> a) {
     return Value::string(std::move(out));
 }
 
-// The compare argument: 0 binary, 1 text; anything else is error 5.
-bool textCompare(Interp& rt, std::span<Value> a, size_t i) {
-    if (!hasArg(a, i)) return false;
-    int32_t mode = argLong(rt, a, i);
-    if (mode != 0 && mode != 1) throwError(Err::InvalidCall);
-    return mode == 1;
-}
-
 Value stringArray(std::vector<Value> items) {
     auto* arr = new Array;
     Value result = Value::array(arr);

@@ -26,6 +26,13 @@ bool hasArg(std::span<Value> args, size_t i) {
     return i < args.size() && args[i].type() != VarType::Error;
 }
 
+bool textCompare(Interp& rt, std::span<Value> args, size_t i) {
+    if (!hasArg(args, i)) return false;
+    int32_t mode = argLong(rt, args, i);
+    if (mode != 0 && mode != 1) throwError(Err::InvalidCall);
+    return mode == 1;
+}
+
 void rejectNull(std::span<Value> args, std::initializer_list<size_t> which) {
     for (size_t i : which)
         if (i < args.size() && args[i].deref().isNull()) throwError(Err::InvalidNull);

@@ -41,6 +41,8 @@ Value argScalar(Interp& rt, std::span<Value> args, size_t i);
 std::u16string argString(Interp& rt, std::span<Value> args, size_t i);
 int32_t argLong(Interp& rt, std::span<Value> args, size_t i);
 bool hasArg(std::span<Value> args, size_t i);
+// The compare argument at i: absent or 0 binary, 1 text; anything else is error 5.
+bool textCompare(Interp& rt, std::span<Value> args, size_t i);
 // Error 94 when one of the listed arguments is Null. The classic built-ins
 // refuse a Null where none may stand before they convert or check anything
 // else; a Null they pass through becomes the result only after every other

@@ -108,12 +108,7 @@ Value inStrB(Interp& rt, std::span<Value> a) {
         if (start < 1) throwError(Err::InvalidCall);
         i = 1;
     }
-    bool text = false;
-    if (a.size() >= 4 && hasArg(a, 3)) {
-        int32_t mode = argLong(rt, a, 3);
-        if (mode != 0 && mode != 1) throwError(Err::InvalidCall);
-        text = mode == 1;
-    }
+    bool text = a.size() >= 4 && textCompare(rt, a, 3);
     Value s1 = argScalar(rt, a, i), s2 = argScalar(rt, a, i + 1);
     if (s1.isNull() || s2.isNull()) return Value::null();
     Value h = textOf(s1), n = textOf(s2);

@@ -39,14 +39,6 @@ size_t countArg(Interp& rt, std::span<Value> a, size_t i) {
     return size_t(n);
 }
 
-// The compare argument: 0 binary, 1 text; anything else is error 5.
-bool textCompare(Interp& rt, std::span<Value> a, size_t i) {
-    if (!hasArg(a, i)) return false;
-    int32_t mode = argLong(rt, a, i);
-    if (mode != 0 && mode != 1) throwError(Err::InvalidCall);
-    return mode == 1;
-}
-
 // Windows-1252 characters 0x80..0x9F; the five unassigned codes stand for themselves.
 const char16_t kCp1252[32] = {0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021,
                               0x2C6,  0x2030, 0x160,  0x2039, 0x152,  0x8D,   0x17D,  0x8F,
