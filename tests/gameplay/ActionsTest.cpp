@@ -14,13 +14,8 @@ using testing::Go;
 using testing::Say;
 using testing::Spot;
 
-// Hotspot n of a row along y = 200, 60 pixels square.
-std::vector<testing::HotspotSpec> Row(int count) {
-    std::vector<testing::HotspotSpec> spots;
-    for (int n = 1; n <= count; ++n) spots.push_back(Spot(20 + (n - 1) * 70, 200, 60, 60));
-    return spots;
-}
-void ClickSpot(GameRig& g, int n) { g.driver->click(50 + (n - 1) * 70, 230); }
+using testing::ClickSpot;
+using testing::Row;
 
 TEST(Actions, VariableFieldsApplyInOrderAndListsFollow) {
     GameRig g;

@@ -30,6 +30,13 @@ inline HotspotSpec Spot(int x, int y, int w, int h) {
     return s;
 }
 
+// Hotspot n of a row along y = 200, 60 pixels square; ClickSpot clicks the middle of one.
+inline std::vector<HotspotSpec> Row(int count) {
+    std::vector<HotspotSpec> spots;
+    for (int n = 1; n <= count; ++n) spots.push_back(Spot(20 + (n - 1) * 70, 200, 60, 60));
+    return spots;
+}
+
 inline FrameFile Colour(std::uint32_t colorRef) { return ColourFrame(colorRef); }
 
 inline ActionSpec Go(const std::string& frame) {
@@ -91,5 +98,7 @@ struct GameRig : PlayerRig {
                                               [&](const std::string& t) { return t.rfind(prefix, 0) == 0; }));
     }
 };
+
+inline void ClickSpot(GameRig& g, int n) { g.driver->click(50 + (n - 1) * 70, 230); }
 
 } // namespace run::testing

@@ -18,15 +18,9 @@ using platform::MediaPlayer;
 using testing::ActionSpec;
 using testing::GameRig;
 using testing::Go;
-using testing::Spot;
 
-void ClickSpot(GameRig& g, int n) { g.driver->click(50 + (n - 1) * 70, 230); }
-
-std::vector<testing::HotspotSpec> Row(int count) {
-    std::vector<testing::HotspotSpec> spots;
-    for (int n = 1; n <= count; ++n) spots.push_back(Spot(20 + (n - 1) * 70, 200, 60, 60));
-    return spots;
-}
+using testing::ClickSpot;
+using testing::Row;
 
 ChannelRequestEntry Request(std::int16_t command, bool fade, double level, const std::string& file = "") {
     return ChannelRequestEntry{command, fade, true, level, file};
