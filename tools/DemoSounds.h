@@ -4,6 +4,7 @@
 #pragma once
 
 #include "tests/platform/media/MidiWriter.h"
+#include "tests/platform/media/Tones.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,29 +18,10 @@ namespace demo {
 constexpr int kRate = 16000;
 
 inline std::string Wav(const std::vector<double>& samples) {
-    auto put16 = [](std::string& s, int v) {
-        s += static_cast<char>(v & 0xFF);
-        s += static_cast<char>((v >> 8) & 0xFF);
-    };
-    auto put32 = [&](std::string& s, std::uint32_t v) {
-        put16(s, static_cast<int>(v & 0xFFFF));
-        put16(s, static_cast<int>(v >> 16));
-    };
     std::string data;
-    for (double v : samples) put16(data, static_cast<int>(std::lround(std::clamp(v, -1.0, 1.0) * 32767)));
-    std::string wav = "RIFF";
-    put32(wav, static_cast<std::uint32_t>(36 + data.size()));
-    wav += "WAVEfmt ";
-    put32(wav, 16);
-    put16(wav, 1);
-    put16(wav, 1);
-    put32(wav, kRate);
-    put32(wav, kRate * 2);
-    put16(wav, 2);
-    put16(wav, 16);
-    wav += "data";
-    put32(wav, static_cast<std::uint32_t>(data.size()));
-    return wav + data;
+    for (double v : samples)
+        run::platform::put16(data, static_cast<int>(std::lround(std::clamp(v, -1.0, 1.0) * 32767)));
+    return run::platform::PcmWav(kRate, 1, data);
 }
 
 // A repeatable noise source, so the demo's files come out the same on every machine.
