@@ -43,10 +43,8 @@ class AudioPlayerObject final : public vbs::Object {
         vbs::HostArgs in(args, err);
         const bool put = IsPut(kind);
         if (put && args.size() != 1) return Fail(err, scripting::kWrongArgCount);
-        if (!put && (id == kPlay || id == kStop || id == kFileName || id == kVolume || id == kPlayCount ||
-                     id == kPlayState || id == kCurrentPosition) &&
-            !args.empty())
-            return Fail(err, scripting::kWrongArgCount);
+        // Every member is a property or a method without arguments.
+        if (!put && !args.empty() && id != vbs::kDispValue) return Fail(err, scripting::kWrongArgCount);
         try {
             switch (id) {
             case kFileName:

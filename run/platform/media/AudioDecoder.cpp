@@ -30,6 +30,11 @@ void quietLibraries() {
     std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
 }
 
+// Rates and channel counts no sound card has come from damaged headers; converting from them
+// would take memory in proportion.
+bool playableRate(int rate) { return rate >= 1000 && rate <= 768000; }
+bool playableChannels(int channels) { return channels > 0 && channels <= 64; }
+
 } // namespace
 
 struct AudioDecoder::Impl {
@@ -114,11 +119,8 @@ struct AudioDecoder::Impl {
         if (!codec) return "Out of memory";
         if (int rc = avcodec_parameters_to_context(codec, format->streams[stream]->codecpar); rc < 0) return avError(rc);
         if (int rc = avcodec_open2(codec, decoder, nullptr); rc < 0) return avError(rc);
-        // Rates and channel counts no sound card has come from damaged headers; converting from
-        // them would take memory in proportion.
-        if (codec->sample_rate < 1000 || codec->sample_rate > 768000) return "The sound's rate is not one that plays";
-        if (codec->ch_layout.nb_channels <= 0 || codec->ch_layout.nb_channels > 64)
-            return "The sound's channels are not ones that play";
+        if (!playableRate(codec->sample_rate)) return "The sound's rate is not one that plays";
+        if (!playableChannels(codec->ch_layout.nb_channels)) return "The sound's channels are not ones that play";
         packet = av_packet_alloc();
         frame = av_frame_alloc();
         if (!packet || !frame) return "Out of memory";
@@ -160,8 +162,7 @@ struct AudioDecoder::Impl {
         if (f->nb_samples <= 0 || !f->extended_data) return false;
         if (f->format == inFormat && f->sample_rate == inRate && f->ch_layout.nb_channels == inChannels && resampler)
             return true;
-        if (f->sample_rate < 1000 || f->sample_rate > 768000) return false;
-        if (f->ch_layout.nb_channels <= 0 || f->ch_layout.nb_channels > 64) return false;
+        if (!playableRate(f->sample_rate) || !playableChannels(f->ch_layout.nb_channels)) return false;
         if (f->format < 0 || f->format >= AV_SAMPLE_FMT_NB) return false;
         return openResampler(f->ch_layout, f->format, f->sample_rate).empty();
     }
