@@ -43,7 +43,7 @@ int LevelToVolume(double level) {
     return WholeNumber<std::int32_t>(std::clamp(volume, -2147483648.0, 2147483647.0));
 }
 
-AudioChannels::AudioChannels(Session& s, platform::Mixer& mixer) : m_s(s) {
+AudioChannels::AudioChannels(Session& s, platform::Mixer& mixer) : m_s(s), m_customPlayer(mixer) {
     for (int i = 0; i < kCount; ++i) {
         m_players[static_cast<std::size_t>(i)] = std::make_unique<MediaPlayer>(mixer);
         m_channels[static_cast<std::size_t>(i)].Player = static_cast<std::int16_t>(i + 1);
@@ -84,7 +84,7 @@ void AudioChannels::StoreFrameRequests(const ChannelRequestBlock& block) {
 }
 
 std::string AudioChannels::existingAreasFile(const std::string& name) {
-    return FindProjectFile(m_s, m_s.paths.areas + name).value_or("");
+    return ResolveProjectFileQuietly(m_s, m_s.paths.areas + name).value_or("");
 }
 
 void AudioChannels::load(int player, const std::string& path, int volume, bool loop, const std::string& named) {
@@ -236,6 +236,8 @@ void AudioChannels::StopAllChannels() {
         MPlayer(i).Stop();
         channel(i).Player = static_cast<std::int16_t>(i);
     }
+    // The spare player belongs to the game that is being reset or halted, too.
+    m_customPlayer.Stop();
 }
 
 std::int16_t AudioChannels::FindIdlePlayer() const {

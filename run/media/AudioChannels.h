@@ -52,6 +52,8 @@ class AudioChannels {
     const AudioChannel& channel(int c) const { return m_channels.at(static_cast<std::size_t>(c - 1)); }
     // The player channel c holds now.
     platform::MediaPlayer& channelPlayer(int c) { return MPlayer(channel(c).Player); }
+    // The game window's spare media player: no channel uses it, scripts play on it.
+    platform::MediaPlayer& CustomMediaPlayer() { return m_customPlayer; }
 
     // Storing requests: a hotspot action's rows always; a frame's only where no stronger request
     // is pending.
@@ -97,6 +99,7 @@ class AudioChannels {
     std::array<std::unique_ptr<platform::MediaPlayer>, kCount> m_players;
     std::array<AudioChannel, kCount> m_channels;
     std::array<std::string, kCount> m_named;   // each player's file as the game named it
+    platform::MediaPlayer m_customPlayer;
 };
 
 // The entry points the frame and action steps call; a session without sound does nothing.
