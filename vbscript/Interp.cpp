@@ -204,7 +204,10 @@ bool Interp::enter(void (*body)(void*), void* ctx, ScriptError& err) {
     m_frame = frame;
     m_stmt = stmt;
     m_stackFloor = floor;
-    if (outer) m_interruptRequested.store(false, std::memory_order_relaxed);
+    if (outer) {
+        m_interruptRequested.store(false, std::memory_order_relaxed);
+        m_stopping = 0;
+    }
     return ok;
 }
 

@@ -196,6 +196,8 @@ class Interp {
     // An interrupt the host asked for during a callback stops the script as
     // soon as the callback returns, not only at the next poll.
     void afterHostCallback() {
+        if (m_stopping) [[unlikely]]
+            abort(m_stopping);
         if (m_interruptRequested.load(std::memory_order_relaxed)) [[unlikely]]
             abort(int32_t(Err::Interrupted));
     }
@@ -408,6 +410,10 @@ class Interp {
     uint64_t m_steps = 0;
     const char* m_stackFloor = nullptr;
     std::atomic<bool> m_interruptRequested{false};
+    // A stop once thrown holds until the outermost call returns: code that swallows errors (a
+    // Class_Terminate, whose failures never reach the code that dropped the object) must not
+    // let the script run on.
+    int32_t m_stopping = 0;
     std::chrono::steady_clock::time_point m_started;
     uint32_t m_rndState = kRndStart;
     const LocaleInfo* m_locale = nullptr;

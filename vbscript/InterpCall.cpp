@@ -333,6 +333,8 @@ DispId Interp::hostMemberId(Object* obj, const std::u16string& name, MemberCache
 }
 
 Value Interp::hostInvoke(Object* obj, DispId id, InvokeKind kind, std::span<Value> args) {
+    if (m_stopping) [[unlikely]]
+        abort(m_stopping);
     Value result;
     HostError err;
     Value keep = Value::object(obj);

@@ -63,6 +63,8 @@ void Interp::recordError(const ScriptError& e) {
 }
 
 void Interp::abort(int32_t number) {
+    m_stopping = number;
+    m_ticks = 0; // the next loop step or call polls, and stops too
     Abort a{number};
     if (m_stmt) {
         a.line = m_stmt->line;
@@ -79,6 +81,10 @@ void Interp::poll() {
 }
 
 bool Interp::stopRequested(int32_t& number) {
+    if (m_stopping) {
+        number = m_stopping;
+        return true;
+    }
     if (m_interruptRequested.load(std::memory_order_relaxed)) {
         number = int32_t(Err::Interrupted);
         return true;

@@ -235,6 +235,29 @@ TEST(VbsHost, TimeoutIsBeyondOnErrorAndSettable) {
     EXPECT_EQ(rt.timeout(), -1);
 }
 
+TEST(VbsHost, AStopInsideClassTerminateStopsTheScript) {
+    // Failures inside Class_Terminate are swallowed; a time-out or interrupt there is not.
+    const char* code = "Class Spinner\nSub Class_Terminate\nDo\nLoop\nEnd Sub\nEnd Class\n"
+                       "Sub Churn\nOn Error Resume Next\nDim x\nDo\nSet x = New Spinner\nSet x = Nothing\n"
+                       "Loop\nEnd Sub";
+    vbs::Runtime rt;
+    rt.setTimeout(50);
+    ASSERT_TRUE(rt.addCode(code));
+    EXPECT_FALSE(rt.run("Churn", {}));
+    EXPECT_EQ(rt.lastError().number, 1901);
+
+    int polls = 0;
+    vbs::Config cfg;
+    cfg.interruptCheck = [&] { return ++polls > 20; };
+    vbs::Runtime interrupted(cfg);
+    ASSERT_TRUE(interrupted.addCode(code));
+    EXPECT_FALSE(interrupted.run("Churn", {}));
+    EXPECT_EQ(interrupted.lastError().number, 1900);
+    // The next call runs normally.
+    polls = -1000000;
+    EXPECT_EQ(evalText(interrupted, "1 + 1"), "2");
+}
+
 TEST(VbsHost, CreateObjectSwitchedOffInEverySpelling) {
     std::vector<std::string> refused;
     vbs::Config cfg;
