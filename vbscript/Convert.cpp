@@ -314,13 +314,46 @@ std::u16string formatNumber(double x, int precision) {
     if (x == 0) return u"0";
     if (std::isnan(x)) return u"NaN";
     if (std::isinf(x)) return x > 0 ? u"Infinity" : u"-Infinity";
+    // The significant digits, rounded to the subtype's precision, and the decimal exponent.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*G", precision, x);
-    // %G writes a two-digit exponent minimum, as the classic engine does ("1E-05").
+    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, std::fabs(x));
+    std::string digits;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (*p != '.') digits.push_back(*p);
+    const int exp = std::atoi(p + 1);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const int n = int(digits.size());
+    const LocaleInfo* loc = activeLocaleOverride();
+    const char16_t point = loc ? loc->decimal : u'.';
     std::u16string r;
-    for (const char* p = buf; *p; ++p)
-        r.push_back(char16_t(*p));
-    if (const LocaleInfo* loc = activeLocaleOverride()) std::replace(r.begin(), r.end(), u'.', loc->decimal);
+    if (x < 0) r.push_back(u'-');
+    // The plain form, unless it would need more places before or after the point than the
+    // subtype has digits: 1E+15, 4.16666666666667E-02, while 0.333333333333333 stays plain.
+    if (exp >= precision || (exp < 0 && n - 1 - exp > precision)) {
+        r.push_back(char16_t(digits[0]));
+        if (n > 1) r.push_back(point);
+        for (int i = 1; i < n; ++i)
+            r.push_back(char16_t(digits[size_t(i)]));
+        char e[16];
+        std::snprintf(e, sizeof e, "E%c%02d", exp < 0 ? '-' : '+', exp < 0 ? -exp : exp);
+        for (const char* q = e; *q; ++q)
+            r.push_back(char16_t(*q));
+        return r;
+    }
+    if (exp < 0) {
+        r += u"0";
+        r.push_back(point);
+        r.append(size_t(-exp - 1), u'0');
+        for (char c : digits)
+            r.push_back(char16_t(c));
+        return r;
+    }
+    for (int i = 0; i < std::max(n, exp + 1); ++i) {
+        if (i == exp + 1) r.push_back(point);
+        r.push_back(i < n ? char16_t(digits[size_t(i)]) : u'0');
+    }
     return r;
 }
 
