@@ -28,6 +28,10 @@ inline int32_t errorHResult(int32_t number) {
 // number comes back unchanged.
 int32_t errorFromHResult(int32_t hr);
 
+// Err.Source of the engine's own errors.
+inline constexpr std::u16string_view kRuntimeErrorSource = u"Microsoft VBScript runtime error";
+inline constexpr std::u16string_view kCompileErrorSource = u"Microsoft VBScript compilation error";
+
 struct ScriptError {
     int32_t number = 0;
     std::u16string description; // the classic text, as Err.Description gives it

@@ -217,8 +217,7 @@ void Interp::recordApiError(ScriptError& err) {
     info.description =
         toUtf8(err.name.empty() ? err.description : err.description + u": '" + err.name + u"'");
     info.source =
-        toUtf8(err.source.empty() ? (err.compile ? u"VBScript compilation error" : u"VBScript runtime error")
-                                  : err.source);
+        toUtf8(err.source.empty() ? (err.compile ? kCompileErrorSource : kRuntimeErrorSource) : err.source);
     info.line = err.line;
     info.column = err.column;
     info.compile = err.compile;
@@ -676,7 +675,7 @@ bool ErrObject::invoke(DispId id, InvokeKind kind, std::span<Value> args, Value&
             e.description = given(2) ? toString(args[2].deref()) : description;
             e.helpFile = given(3) ? toString(args[3].deref()) : helpFile;
             e.helpContext = given(4) ? toLong(args[4].deref()) : helpContext;
-            if (e.source.empty()) e.source = u"VBScript runtime error";
+            if (e.source.empty()) e.source = kRuntimeErrorSource;
             if (e.description.empty()) {
                 e.description = std::u16string(errorText(n));
                 if (e.description.empty()) e.description = u"Unknown runtime error";

@@ -55,9 +55,7 @@ Flow Interp::execBlock(const Block& b, Frame& f) {
 void Interp::recordError(const ScriptError& e) {
     m_err->number = e.number;
     m_err->description = e.description;
-    m_err->source = !e.source.empty() ? e.source
-                    : e.compile       ? u"VBScript compilation error"
-                                      : u"VBScript runtime error";
+    m_err->source = !e.source.empty() ? e.source : e.compile ? kCompileErrorSource : kRuntimeErrorSource;
     m_err->helpFile = e.helpFile;
     m_err->helpContext = e.helpContext;
 }

@@ -106,6 +106,30 @@ End Function
 CheckEq RaisedNumber(&h8007000E&), "7 Out of memory", "a system HRESULT"
 CheckEq RaisedNumber(&h800A000B&), "11 Division by zero", "the engine's own facility"
 CheckEq RaisedNumber(&h10000&), "5 Invalid procedure call or argument", "a number past 16 bits"
+' Err.Source: the engine's own errors name it, a Raise keeps what it is given, and it is text.
+Function SourceOf(code)
+    On Error Resume Next
+    ExecuteGlobal code
+    SourceOf = Err.Number & " " & TypeName(Err.Source) & " " & Err.Source
+End Function
+Class Raiser
+    Public Sub Go
+        Err.Raise 5, "Raiser.Go"
+    End Sub
+End Class
+Sub RaiseFrom(src)
+    Err.Raise 6, src
+End Sub
+CheckEq SourceOf("x = 1 / 0"), "11 String Microsoft VBScript runtime error", "a run-time error"
+CheckEq SourceOf("Err.Raise 9"), "9 String Microsoft VBScript runtime error", "a Raise without a source"
+CheckEq SourceOf("On Error Goto 1"), "1002 String Microsoft VBScript compilation error", "a syntax error in ExecuteGlobal"
+CheckEq SourceOf("Execute ""If x Then"""), "1014 String Microsoft VBScript compilation error", "Execute: the specific error"
+CheckEq SourceOf("x = Eval(""1 + * 2"")"), "1002 String Microsoft VBScript compilation error", "Eval: Syntax error"
+CheckEq SourceOf("Execute ""Err.Raise 7, """"Mine"""""""), "7 String Mine", "a Raise inside Execute"
+CheckEq SourceOf("Set r = New Raiser : r.Go"), "5 String Raiser.Go", "a Raise in a method"
+CheckEq SourceOf("Set g = GetRef(""RaiseFrom"") : g ""Ref"""), "6 String Ref", "a Raise through GetRef"
+CheckEq SourceOf("RaiseFrom 12"), "6 String 12", "a numeric source becomes text"
+CheckEq SourceOf("Err.Source = 3.5 : Err.Raise 1"), "1 String 3.5", "a source assigned is text, and kept by a Raise"
 ' A conversion's result cannot be dropped by a statement.
 Dim conversion
 For Each conversion In Array("CByte", "CCur", "CDate", "CDbl", "CInt", "CLng", "CSng", "Sgn")

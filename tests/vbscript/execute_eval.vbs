@@ -47,9 +47,11 @@ Function EvalFailure(code)
     EvalFailure = Eval(code)
     EvalFailure = Err.Number & " " & Err.Description & " / " & Err.Source
 End Function
-CheckEq EvalFailure("1 + "), "1002 Syntax error / VBScript compilation error", "Eval of no expression"
+CheckEq EvalFailure("1 + "), "1002 Syntax error / Microsoft VBScript compilation error", "Eval of no expression"
 CheckErr "Execute 123", 13, "Execute needs text"
 CheckEq Eval(Null), Null, "Eval of Null"
+CheckEq Eval(Empty), Empty, "Eval of Empty"
+CheckEq ErrOf("x = Eval(Empty)"), CLng(0), "Eval of Empty is no syntax error"
 ' Dim and new names in code run by Execute belong to the procedure's call.
 ExecuteGlobal "Option Explicit" & vbCrLf & "Dim dimSeen" & vbCrLf & "Sub DimByExecute()" & vbCrLf & _
     "Execute ""Dim v""" & vbCrLf & "v = 4" & vbCrLf & "Execute ""v = v + 1""" & vbCrLf & "dimSeen = v" & vbCrLf & "End Sub"

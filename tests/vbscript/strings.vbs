@@ -170,7 +170,8 @@ CheckEq Unescape("%e9"), ChrW(233), "Unescape lower-case hex"
 CheckEq Unescape("100%"), "100%", "Unescape keeps a lone %"
 CheckEq Unescape("%zz%u12"), "%zz%u12", "Unescape keeps broken sequences"
 CheckEq Unescape(Escape("x=1&y=" & ChrW(&H3A9))), "x=1&y=" & ChrW(&H3A9), "Escape round trip"
-CheckEq Escape(Null), Null, "Escape of Null"
+CheckErr "x = Escape(Null)", 94, "Escape refuses Null"
+CheckErr "x = Unescape(Null)", 94, "Unescape refuses Null"
 
 ' Val is not a VBScript function.
 CheckErr "x = Val(""1"")", 13, "Val is undefined"

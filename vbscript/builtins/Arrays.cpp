@@ -38,10 +38,12 @@ Value ubound(Interp& rt, std::span<Value> a) {
     return bound(rt, a, true);
 }
 
-// A Null element is a Type mismatch, not an empty part.
+// A Null element is a Type mismatch, not an empty part; an object in place of the array has no
+// such member.
 Value join(Interp& rt, std::span<Value> a) {
-    rejectNull(a, {1});
+    rejectNull(a, {0, 1});
     const Value v = a[0].deref(); // a copy: element default values may run script code
+    if (v.isObject()) throwError(Err::NoSuchMember);
     if (!v.isArray()) throwError(Err::TypeMismatch);
     std::u16string sep = hasArg(a, 1) ? argString(rt, a, 1) : u" ";
     std::u16string out;

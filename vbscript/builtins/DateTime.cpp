@@ -6,6 +6,7 @@
 #include "../Dates.h"
 #include "../Errors.h"
 #include "../Interp.h"
+#include "../Locale.h"
 
 #include <chrono>
 #include <climits>
@@ -201,16 +202,29 @@ Value timeSerialFn(Interp& rt, std::span<Value> a) {
     return Value::date(serialFromSeconds(int64_t(h) * 3600 + int64_t(m) * 60 + s));
 }
 
+// DateValue and TimeValue read a date, or a text that is one: Null is refused, and neither a
+// number nor a numeric text is taken for a serial day (DateValue(12) is a Type mismatch).
+DayTime dateOrText(Interp& rt, std::span<Value> a) {
+    rejectNull(a, {0});
+    Value v = argScalar(rt, a, 0);
+    double d = 0;
+    if (v.isString()) {
+        if (!parseDate(v.asString(), d, activeLocale())) throwError(Err::TypeMismatch);
+    } else if (v.type() == VarType::Date || v.isEmpty()) {
+        d = toDate(v);
+    } else {
+        throwError(Err::TypeMismatch);
+    }
+    if (!serialInRange(d)) throwError(Err::Overflow);
+    return splitDate(d);
+}
+
 Value dateValue(Interp& rt, std::span<Value> a) {
-    auto t = dateArg(rt, a, 0);
-    if (!t) return Value::null();
-    return Value::date(joinDate(t->day, 0));
+    return Value::date(joinDate(dateOrText(rt, a).day, 0));
 }
 
 Value timeValue(Interp& rt, std::span<Value> a) {
-    auto t = dateArg(rt, a, 0);
-    if (!t) return Value::null();
-    return Value::date(joinDate(0, t->secs));
+    return Value::date(joinDate(0, dateOrText(rt, a).secs));
 }
 
 // ---- DateAdd, DateDiff, DatePart ----
@@ -313,7 +327,8 @@ Value dateDiff(Interp& rt, std::span<Value> a) {
         r = s2 - s1;
         break;
     }
-    if (r < INT32_MIN || r > INT32_MAX) throwError(Err::Overflow);
+    // Seconds over a few centuries pass the Long range: they come back as a Double.
+    if (r < INT32_MIN || r > INT32_MAX) return Value::dbl(double(r));
     return Value::longv(int32_t(r));
 }
 

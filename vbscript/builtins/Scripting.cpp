@@ -12,7 +12,8 @@ namespace {
 
 Value evalFn(Interp& rt, std::span<Value> a) {
     Value text = argScalar(rt, a, 0);
-    if (text.isNull()) return text;
+    // Null and Empty are no code: they come back as they are.
+    if (text.isNull() || text.isEmpty()) return text;
     return rt.evalLocal(text.isString() ? text.asString() : toString(text), true);
 }
 
@@ -111,10 +112,9 @@ class ProcRef final : public EngineObject {
     std::u16string m_cutOffName;
 };
 
-// The name must be a String: GetRef(5) is a Type mismatch, not a lookup of "5".
+// The name must be a String: GetRef(5) and GetRef(Null) are a Type mismatch, not a lookup.
 Value getRef(Interp& rt, std::span<Value> a) {
     Value v = argScalar(rt, a, 0);
-    if (v.isNull()) throwError(Err::InvalidNull);
     if (!v.isString()) throwError(Err::TypeMismatch);
     const std::u16string& name = v.asString();
     int g = rt.findGlobal(name);

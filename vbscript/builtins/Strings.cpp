@@ -283,8 +283,8 @@ bool escapeFree(char16_t c) {
 
 // %XX for characters below 256, %uXXXX above, as JavaScript's escape().
 Value escape(Interp& rt, std::span<Value> a) {
-    Value s;
-    if (nullArg(rt, a, 0, s)) return s;
+    rejectNull(a, {0}); // unlike the other text functions, no Null passes through
+    Value s = argScalar(rt, a, 0);
     std::u16string t = str(s);
     size_t size = 0;
     for (char16_t c : t)
@@ -315,8 +315,8 @@ int hexDigit(char16_t c) {
 
 // Decodes %XX and %uXXXX; a % not followed by a whole sequence stays as it is.
 Value unescape(Interp& rt, std::span<Value> a) {
-    Value s;
-    if (nullArg(rt, a, 0, s)) return s;
+    rejectNull(a, {0}); // unlike the other text functions, no Null passes through
+    Value s = argScalar(rt, a, 0);
     std::u16string t = str(s), out;
     out.reserve(t.size());
     auto hexRun = [&](size_t at, int count, int& value) {
