@@ -14,6 +14,62 @@
 
 namespace {
 
+// Windows-1252's characters for bytes 0x80-0x9F; the five it leaves undefined stand for themselves.
+constexpr char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+bool validUtf8(std::string_view s) {
+    static constexpr uint32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    for (size_t i = 0; i < s.size();) {
+        auto c = (unsigned char)s[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t n = (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : 0;
+        if (!n || i + n >= s.size()) return false;
+        uint32_t cp = c & (0x3F >> n);
+        for (size_t k = 1; k <= n; ++k) {
+            auto d = (unsigned char)s[i + k];
+            if ((d & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (d & 0x3F);
+        }
+        // Overlong forms, surrogates and numbers past U+10FFFF are not UTF-8.
+        if (cp < kLeast[n] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return false;
+        i += n + 1;
+    }
+    return true;
+}
+
+// A script file as the classic script host reads it: in the encoding its byte-order mark names,
+// else as UTF-8 when it is valid UTF-8, else as Windows-1252, one byte a character. The engine
+// takes UTF-8.
+std::string scriptText(std::string bytes) {
+    auto starts = [&](std::string_view mark) {
+        return std::string_view(bytes).substr(0, mark.size()) == mark;
+    };
+    if (starts("\xEF\xBB\xBF")) return bytes.substr(3);
+    const bool le = starts("\xFF\xFE"), be = starts("\xFE\xFF");
+    if (le || be) {
+        std::u16string wide;
+        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
+            auto lo = (unsigned char)bytes[i + (le ? 0 : 1)], hi = (unsigned char)bytes[i + (le ? 1 : 0)];
+            wide.push_back(char16_t(lo | (hi << 8)));
+        }
+        return vbs::toUtf8(wide);
+    }
+    if (validUtf8(bytes)) return bytes;
+    std::u16string wide;
+    wide.reserve(bytes.size());
+    for (char b : bytes) {
+        auto c = (unsigned char)b;
+        wide.push_back(c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : char16_t(c));
+    }
+    return vbs::toUtf8(wide);
+}
+
 bool readFile(const char* path, std::string& out) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -22,10 +78,7 @@ bool readFile(const char* path, std::string& out) {
     }
     std::stringstream ss;
     ss << in.rdbuf();
-    out = ss.str();
-    if (out.size() >= 3 && (unsigned char)out[0] == 0xEF && (unsigned char)out[1] == 0xBB &&
-        (unsigned char)out[2] == 0xBF)
-        out.erase(0, 3);
+    out = scriptText(ss.str());
     return true;
 }
 
