@@ -393,7 +393,9 @@ Cmp compareValues(const Value& a, const Value& b, bool aLiteral, bool bLiteral, 
     bool sLit = sa ? aLiteral : bLiteral, nLit = sa ? bLiteral : aLiteral;
     Cmp r;
     if (n.type() == VarType::Boolean) {
-        r = cmpStr(toString(n), s.asString(), text); // "True" = True; "-1" is another text
+        // With a literal on either side the Boolean is compared as its text ("True" = True; "-1"
+        // is another text); two variables order by kind, the Boolean first, as numbers do.
+        r = sLit || nLit ? cmpStr(toString(n), s.asString(), text) : Cmp::Less;
     } else if (sLit && !nLit) {
         r = cmpStr(toString(n), s.asString(), text);
     } else if (nLit) {

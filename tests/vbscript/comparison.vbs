@@ -16,6 +16,16 @@ CheckEq n = "5", True, "number variable vs string literal compares as text"
 CheckEq x = 5, True, "string variable vs number literal compares as numbers"
 CheckEq x < 10, True, "string variable converted for a numeric literal"
 CheckErr "y = ""abc"" : z = (y = 5)", 13, "non-numeric string against a number literal"
+' String against Boolean: between variables the string is the greater; with a literal on
+' either side the Boolean compares as its text.
+Dim sTrue, bTrue
+sTrue = "True" : bTrue = True
+CheckEq sTrue = bTrue, False, "string variable vs Boolean variable are different kinds"
+CheckEq sTrue > bTrue, True, "a string is greater than a Boolean"
+CheckEq bTrue < sTrue, True, "a Boolean is less than a string"
+CheckEq sTrue = True, True, "string variable vs Boolean literal compares as text"
+CheckEq "True" = bTrue, True, "string literal vs Boolean variable compares as text"
+CheckEq "-1" = bTrue, False, "True is the text True, not -1"
 ' Empty.
 CheckEq e = 0, True, "Empty = 0"
 CheckEq e = "", True, "Empty = """""
