@@ -262,8 +262,9 @@ Value Interp::instanceGet(ClassInstance* inst, int member, const std::vector<Exp
         // plain value takes no parentheses.
         const bool parens = useValues ? nargs > 0 : args != nullptr;
         if (!parens) return fv;
-        if (!fv.isArray() && !fv.isObject())
-            throwError(nargs == 0 ? Err::InvalidCall : Err::NoSuchMember, cm.name);
+        // o.arr() names no element: an invalid call, as o.plain() is.
+        if (nargs == 0 && !fv.isObject()) throwError(Err::InvalidCall, cm.name);
+        if (!fv.isArray() && !fv.isObject()) throwError(Err::NoSuchMember, cm.name);
         std::vector<Value> idx;
         if (useValues)
             idx.assign(valueArgs.begin(), valueArgs.end());
@@ -304,7 +305,8 @@ void Interp::instancePut(ClassInstance* inst, int member, const std::vector<Expr
             putMember(o, std::u16string(), nullptr, nullptr, std::move(v), isSet, f);
             return;
         }
-        throwError(Err::TypeMismatch, cm.name);
+        // o.plain(i) = x: as reading it, the member takes no index.
+        throwError(Err::NoSuchMember, cm.name);
     }
     ProcDef* p = isSet ? cm.set : cm.let;
     if (!p) {

@@ -606,6 +606,8 @@ void Interp::assignTo(const Expr* target, Value v, bool isSet, Frame& f) {
             throwError(Err::TypeMismatch, n->name);
         }
         if (t->kind == ExprKind::Call && assignNested(c, v, isSet, f)) return;
+        // Nothing(i) = x: a literal holds no elements.
+        if (t->kind == ExprKind::Literal) throwError(Err::TypeMismatch);
         Value base = eval(t, f);
         if (base.isObject()) {
             putMember(base, std::u16string(), nullptr, &c->args, std::move(v), isSet, f);

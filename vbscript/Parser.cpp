@@ -410,6 +410,10 @@ class Parser {
         case Tok::Dot:
         case Tok::Me:
             return assignOrCall();
+        case Tok::Nothing:
+            // "Nothing(0) = x" parses; running it is a type mismatch.
+            if (peekKind() != Tok::LParen) fail(Err::ExpectedStatement);
+            return assignOrCall();
         case Tok::Loop:
             fail(Err::LoopWithoutDo);
         case Tok::Next:
@@ -883,6 +887,12 @@ class Parser {
             at(*m);
             ++m_p;
             e = std::move(m);
+        } else if (kind() == Tok::Nothing) {
+            auto n = std::make_unique<LiteralExpr>();
+            at(*n);
+            ++m_p;
+            n->value = Value::nothing();
+            e = std::move(n);
         } else {
             auto n = std::make_unique<NameExpr>();
             at(*n);

@@ -136,6 +136,15 @@ Dim pl : Set pl = New Plain
 pl.Value = 3
 CheckErr "y = pl.Value(0)", 438, "indexing a plain field"
 CheckErr "y = pl.Value()", 5, "empty parentheses after a plain field"
+CheckErr "pl.Value(0) = 1", 438, "assigning through an index of a plain field"
+CheckEq pl.Value, 3, "the failed assignment left the field alone"
+ExecuteGlobal "Class WithArray : Public Items(2) : End Class"
+Dim wa : Set wa = New WithArray
+wa.Items(1) = "one"
+CheckEq wa.Items(1), "one", "an array field takes an index"
+CheckErr "y = wa.Items()", 5, "empty parentheses after an array field"
+CheckErr "Nothing(0) = 1", 13, "assigning to an element of Nothing"
+CheckErr "Dim notAClass : Set q3 = New notAClass", 506, "New of a variable"
 pl.Target = New Defaulted
 CheckEq pl.Got, "Defaulted", "Property Let receives the object, not its default value"
 CheckErr "Dim q1 : q1 = 5 : q1", 13, "a plain variable alone as a statement"
