@@ -4,6 +4,7 @@
 // interpreter walks a tree whose variable accesses are plain indexed loads.
 #include "Value.h"
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -342,6 +343,9 @@ struct Unit {
         ClassDef* cls;
     };
     std::vector<GlobalDecl> decls;
+    // The text's own script-level Consts: its code reads these, whatever later code makes of
+    // the names (a Dim or an assignment there makes a new variable).
+    std::deque<Value> constants;
 };
 
 } // namespace vbs

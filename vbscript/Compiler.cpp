@@ -181,6 +181,8 @@ class Compiler {
                             compileError(Err::NameRedefined, d.items[i].var->line, d.items[i].var->col);
                         gs.isConst = true;
                         gs.value = constValue(d.constValues[i].get());
+                        m_unit.constants.push_back(gs.value);
+                        m_ownConsts[lowerName(d.items[i].var->name)] = &m_unit.constants.back();
                     } else if (gs.isConst && !gs.namedItem && !gs.value.isObject()) {
                         // Dim over a script's Const: a fresh variable from here on.
                         gs.isConst = false;
@@ -335,6 +337,7 @@ class Compiler {
         case StmtKind::Assign: {
             auto& a = static_cast<AssignStmt&>(s);
             expr(a.target.get());
+            if (a.target->kind == ExprKind::Name) unfixConst(static_cast<NameExpr&>(*a.target).ref);
             expr(a.value.get());
             if (!a.isSet && a.target->kind == ExprKind::Name && a.value->kind == ExprKind::Binary) {
                 auto* b = static_cast<const BinaryExpr*>(a.value.get());
@@ -564,6 +567,12 @@ class Compiler {
                 return;
             }
         }
+        if (auto own = m_ownConsts.find(key); own != m_ownConsts.end()) {
+            r.scope = Scope::Constant;
+            r.constant = own->second;
+            r.readOnly = true;
+            return;
+        }
         // Script definitions first, then the language's constants and functions,
         // then members of objects added with membersGlobal. The order must not
         // depend on which names happen to have a symbol already (an engine that
@@ -614,8 +623,19 @@ class Compiler {
         sc.implicitLocals.emplace(std::move(key), r.slot);
     }
 
+    // An assignment to another text's Const makes the name a variable from here on (holding the
+    // constant's value until assigned); the defining text keeps reading its constant.
+    void unfixConst(NameRef& r) {
+        if (r.scope != Scope::Global || !r.readOnly) return;
+        GlobalSymbol& gs = m_rt.global(r.global);
+        if (!gs.isConst || gs.namedItem || gs.value.isObject()) return;
+        gs.isConst = false;
+        r.readOnly = false;
+    }
+
     Interp& m_rt;
     Unit& m_unit;
+    std::unordered_map<std::u16string, const Value*> m_ownConsts;
     const ProcDef* m_outer;
     const std::vector<std::u16string>* m_added;
     ProcScope* m_scope = nullptr;

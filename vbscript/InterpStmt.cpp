@@ -618,9 +618,9 @@ void Interp::execDim(const DimStmt& s, Frame& f) {
         if (!it.hasBounds) continue;
         Value* p = nameStorage(it.var.get(), f);
         if (!p) throwError(Err::NameRedefined, it.var->name);
+        // A second script-level Dim a() or Dim a(n) finds the array the first one made.
+        if (p->isArray() && r.scope == Scope::Global) throwError(Err::TypeMismatch, it.var->name);
         if (it.bounds.empty()) {
-            // A second script-level Dim a() finds the array the first one made.
-            if (p->isArray() && r.scope == Scope::Global) throwError(Err::TypeMismatch, it.var->name);
             if (!p->isArray()) *p = Value::array(new Array);
             continue;
         }

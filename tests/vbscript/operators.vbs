@@ -81,6 +81,8 @@ CheckEq Not "#FALSE#", True, "Not of a Boolean text"
 CheckEq Empty Eqv Empty, CLng(-1), "Eqv of Empty is a Long"
 ' With Null, a result the other operand decides on its own is known.
 CheckEq CByte(170) Imp Null, CByte(85), "Byte Imp Null keeps the known bits"
+CheckEq CByte(255) Imp Null, Null, "Byte Imp Null with no bit known is Null"
+CheckEq CByte(0) Imp Null, CByte(255), "Byte Imp Null keeps every bit of Not 0"
 CheckEq 5 Imp Null, -6, "Imp Null gives Not of the left side"
 CheckEq Null Imp 5, 5, "Null Imp x gives x"
 CheckEq Null Or CByte(4), CByte(4), "Null Or a non-zero value gives the value"

@@ -86,7 +86,10 @@ End Function
 ' Assigning to a constant.
 Const LIMIT = 10
 CheckEq LIMIT, 10, "Const value"
-CheckErr "LIMIT = 5", 501, "assigning to a Const"
+Sub AssignLimit()
+    LIMIT = 5
+End Sub
+CheckErr "AssignLimit", 501, "assigning to a Const in its own text"
 Const NEG = -5, WORD = "w"
 CheckEq NEG & WORD, "-5w", "several Consts"
 ' GetRef makes a callable object from a procedure name.

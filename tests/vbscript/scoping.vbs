@@ -70,6 +70,22 @@ ExecuteGlobal "Dim wasConst"
 CheckEq IsEmpty(wasConst), True, "Dim over a Const makes a fresh variable"
 CheckEq ErrOf("wasConst = 2"), CLng(0), "which takes assignments"
 CheckEq ErrOf("Dim dynTwice()") & " " & ErrOf("Dim dynTwice()"), "0 13", "a second Dim of the same dynamic array"
+CheckEq ErrOf("Dim fixedTwice(2)") & " " & ErrOf("Dim fixedTwice(2)"), "0 13", "a second Dim of the same fixed array"
+' A Const is fixed in the text that defines it; another text's Dim or assignment makes a new
+' variable that every other text sees.
+Const fixedHere = 3
+Function FixedHereInside()
+    FixedHereInside = fixedHere
+End Function
+ExecuteGlobal "Dim fixedHere"
+CheckEq fixedHere, 3, "the defining text still reads its Const after a Dim elsewhere"
+CheckEq FixedHereInside(), 3, "so do its procedures"
+CheckEq Eval("IsEmpty(fixedHere)"), True, "other texts see the new variable"
+Const assignedElsewhere = 4
+CheckEq ErrOf("assignedElsewhere = 5"), CLng(0), "assigning another text's Const makes a variable"
+CheckEq assignedElsewhere, 4, "the defining text still reads its Const after an assignment elsewhere"
+CheckEq Eval("assignedElsewhere"), 5, "other texts read the variable"
+CheckErr "Err = 1", 501, "the engine's own names stay fixed"
 CheckErr "Const shared = 1", 1041, "a Const over an existing variable"
 ' A script-level assignment without Dim makes a global that procedures then use; a name a
 ' procedure assigns first stays its own.
