@@ -1,5 +1,5 @@
-// The seven audio players as scripts see them: `AudioPlayerObject(i)` with the media player's
-// members. A file a script names goes through the project's file lookup like the player's own;
+// The seven audio players as scripts see them, `AudioPlayerObject(i)`, and the spare player,
+// `MediaPlayerObject`, with the media player's members. A file a script names goes through the project's file lookup like the player's own;
 // a file that cannot be played is a run-time error of the script.
 #include "run/scripting/NamedObjects.h"
 
@@ -31,6 +31,7 @@ const vbs::MemberTable kPlayerMembers{{u"FileName", kFileName},   {u"Volume", kV
 
 class AudioPlayerObject final : public vbs::Object {
   public:
+    // Player `index` of the channels (1..7), or the spare player (0).
     AudioPlayerObject(Session& s, int index) : m_s(s), m_index(index) {}
     std::u16string typeName() const override { return u"WindowsMediaPlayer"; }
     vbs::DispId memberId(std::u16string_view name) override { return kPlayerMembers.find(name); }
@@ -39,7 +40,7 @@ class AudioPlayerObject final : public vbs::Object {
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
         if (!m_s.audio) return Fail(err, scripting::kInvalidCall, "Sound is not available.");
-        platform::MediaPlayer& p = m_s.audio->MPlayer(m_index);
+        platform::MediaPlayer& p = m_index == 0 ? m_s.audio->CustomMediaPlayer() : m_s.audio->MPlayer(m_index);
         vbs::HostArgs in(args, err);
         const bool put = IsPut(kind);
         if (put && args.size() != 1) return Fail(err, scripting::kWrongArgCount);
@@ -136,5 +137,6 @@ class AudioPlayersObject final : public vbs::Object {
 } // namespace
 
 vbs::Object* NewAudioPlayersObject(Session& s) { return new AudioPlayersObject(s); }
+vbs::Object* NewCustomMediaPlayerObject(Session& s) { return new AudioPlayerObject(s, 0); }
 
 } // namespace run

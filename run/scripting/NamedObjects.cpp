@@ -8,7 +8,8 @@ namespace run {
 
 namespace {
 
-enum class Kind { Element, Screen, App, Printer, Printers, Clipboard, Window, Engine, Audio };
+enum class Kind { Element, Array, Screen, App, Printer, Printers, Clipboard, Window, Execution, Catalogue, Audio,
+                  MediaPlayer, History, Menu };
 
 struct Row {
     const char* name;
@@ -22,7 +23,9 @@ struct Row {
 const Row kRows[] = {
     {"Hotspot", "Area", true},
     {"Text", "Text", true},
-    {"LoopingVideo", "VideoPlayer", true},
+    // An element array, empty until a frame plays videos: its global members are the array's,
+    // so Width, Caption and the like reach the objects after it.
+    {"LoopingVideo", "VideoPlayer", true, Kind::Array},
     {"ScreenObject", nullptr, true, Kind::Screen},
     {"AppObject", nullptr, true, Kind::App},
     {"PrinterObject", nullptr, true, Kind::Printer},
@@ -39,7 +42,7 @@ const Row kRows[] = {
     {"FileBoxObject", "FileBox", false},
     {"DirBoxObject", "DirBox", false},
     {"DriveBoxObject", "DriveBox", false},
-    {"MediaPlayerObject", "CustomMediaPlayer", false},
+    {"MediaPlayerObject", "CustomMediaPlayer", false, Kind::MediaPlayer},
     {"MessageObject", "LabelMessageBox", false},
     {"MessageCanvasObject", "FrameMessageBox", false},
     {"MessageTimerObject", "TimerMessageBox", false},
@@ -53,28 +56,21 @@ const Row kRows[] = {
     {"InventoryCanvasObject", "Inventory1", false},
     {"InventoryBackgroundObject", "Inventory_Background", false},
     {"InventoryTimerObject", "TimerInventory", false},
-    {"FramesHistoryObject", "FramesHistory", false},
+    {"FramesHistoryObject", "FramesHistory", false, Kind::History},
     {"RipplingWaterObject", "PicRipplingWater", false},
     {"AnimatedGifObject", "AniGif", false},
-    {"AnimatedGifCanvasObject", "AniGifBox", false},
-    {"ScriptControlObject", nullptr, false, Kind::Engine},
-    {"ScriptControl2Object", nullptr, false, Kind::Engine},
+    {"AnimatedGifCanvasObject", "AniGifBox", false, Kind::Array},
+    {"ScriptControlObject", nullptr, false, Kind::Execution},
+    {"ScriptControl2Object", nullptr, false, Kind::Catalogue},
     {"TimedEventObject", "TimedEvent", false},
     {"WindowObject", nullptr, false, Kind::Window},
-    {"ExitMenuObject", "mnuExit", false},
-    {"SaveMenuObject", "mnuSaveGame", false},
-    {"LoadMenuObject", "mnuLoadGame", false},
-    {"OptionsMenuObject", "mnuOptions", false},
-    {"DebugMenuObject", "mnuDebug", false},
-    {"DisableEffectsMenuObject", "mnuDisableEffects", false},
-    {"TransitionsMenuObject", "mnuDisableTransitions", false},
-};
-
-// Placeholder for the script engines seen as objects (their members arrive with the script
-// functions): every member is unknown.
-class EngineObject : public vbs::Object {
-  public:
-    std::u16string typeName() const override { return u"ScriptControl"; }
+    {"ExitMenuObject", "mnuExit", false, Kind::Menu},
+    {"SaveMenuObject", "mnuSaveGame", false, Kind::Menu},
+    {"LoadMenuObject", "mnuLoadGame", false, Kind::Menu},
+    {"OptionsMenuObject", "mnuOptions", false, Kind::Menu},
+    {"DebugMenuObject", "mnuDebug", false, Kind::Menu},
+    {"DisableEffectsMenuObject", "mnuDisableEffects", false, Kind::Menu},
+    {"TransitionsMenuObject", "mnuDisableTransitions", false, Kind::Menu},
 };
 
 // An element the game window does not have yet (spare controls, players that arrive with
@@ -86,7 +82,7 @@ vbs::Object* elementObject(Session& s, platform::Form& form, const char* name) {
 
 } // namespace
 
-std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game) {
+std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game, HostEngines engines) {
     platform::Form& form = game.form();
     std::vector<NamedObject> out;
     out.reserve(std::size(kRows));
@@ -94,20 +90,23 @@ std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game) {
         vbs::Object* o = nullptr;
         switch (r.kind) {
         case Kind::Element: o = elementObject(s, form, r.element); break;
+        case Kind::Array: o = scripting::NewElementArrayObject(s.ui, form, r.element); break;
         case Kind::Screen: o = scripting::NewScreenObject(s.ui); break;
         case Kind::App: o = scripting::NewAppObject(scripting::AppInfo{s.projectFolder, s.info.AdventureName}); break;
         case Kind::Printer: o = scripting::NewPrinterObject(); break;
         case Kind::Printers: o = scripting::NewPrintersCollection(); break;
         case Kind::Clipboard: o = scripting::NewClipboardObject(s.ui.backend()); break;
         case Kind::Window: o = scripting::NewFormObject(s.ui, form, false); break;
-        case Kind::Engine: o = new EngineObject; break;
+        case Kind::Execution: o = NewScriptControlObject(engines.execution); break;
+        case Kind::Catalogue: o = NewScriptControlObject(engines.catalogue); break;
         case Kind::Audio: o = NewAudioPlayersObject(s); break;
+        case Kind::MediaPlayer: o = NewCustomMediaPlayerObject(s); break;
+        case Kind::History: o = NewFramesHistoryObject(s); break;
+        case Kind::Menu: o = NewMenuObject(s, game, r.element); break;
         }
         out.push_back({r.name, o, r.membersGlobal});
     }
     return out;
 }
-
-vbs::Object* MakeSoftwareObjects(Session& s, GameWindow& game) { return scripting::NewFormObject(s.ui, game.form(), true); }
 
 } // namespace run

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+namespace vbs {
+class Runtime;
+}
+
 namespace run {
 
 struct Session;
@@ -19,10 +23,26 @@ struct NamedObject {
     bool membersGlobal;
 };
 
-std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game);
-// The game window with every element reachable by its own name ("SoftwareObjects").
+// The script host's two engines, which scripts reach as "ScriptControlObject" and
+// "ScriptControl2Object".
+struct HostEngines {
+    vbs::Runtime& execution;
+    vbs::Runtime& catalogue;
+};
+
+std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game, HostEngines engines);
+// The game window with every element reachable by its own name and its public operations
+// ("SoftwareObjects").
 vbs::Object* MakeSoftwareObjects(Session& s, GameWindow& game);
 // The seven audio players `MPlayer`(1..7), indexed from 1.
 vbs::Object* NewAudioPlayersObject(Session& s);
+// The spare media player `CustomMediaPlayer`.
+vbs::Object* NewCustomMediaPlayerObject(Session& s);
+// The frames history list `FramesHistory`, over the game state's history.
+vbs::Object* NewFramesHistoryObject(Session& s);
+// A script engine with the members of a script control.
+vbs::Object* NewScriptControlObject(vbs::Runtime& engine);
+// A menu item of the game window with its check mark.
+vbs::Object* NewMenuObject(Session& s, GameWindow& game, const std::string& menuName);
 
 } // namespace run

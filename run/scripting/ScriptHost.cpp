@@ -52,12 +52,14 @@ void ScriptHost::ensureEngines() {
 }
 
 void ScriptHost::ensureObjects() {
+    ensureEngines();
     if (m_hostObjects.empty()) {
         m_hostObjects.push_back(hold(NewActionObject(m_s, m_game)));
         m_hostObjects.push_back(hold(MakeSoftwareObjects(m_s, m_game)));
     }
     if (m_named.empty()) {
-        for (const NamedObject& o : MakeNamedObjects(m_s, m_game)) m_named.push_back({o.name, o.membersGlobal, hold(o.object)});
+        for (const NamedObject& o : MakeNamedObjects(m_s, m_game, HostEngines{*m_engine, *m_catalogue}))
+            m_named.push_back({o.name, o.membersGlobal, hold(o.object)});
     }
     const auto ints = static_cast<std::size_t>(m_s.variables.Variables.Count());
     if (m_integerObjects.size() != ints) {
@@ -195,14 +197,22 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
     return true;
 }
 
-bool ScriptHost::ExecuteVBScript(const std::string& code, bool resetLastClickPosition) {
-    if (m_s.flags.Quitting || blank(code)) return false;
+ScriptHost::Outcome ScriptHost::runWrapper(const std::string& code, bool resetLastClickPosition) {
+    if (m_s.flags.Quitting || blank(code)) return Outcome::Ran;
     ensureEngines();
     if (resetLastClickPosition) m_game.SaveClickPos(0, 0);
     // A refused reset means a script is running: this one does not start (running the busy
     // engine's wrapper again would run the other script a second time).
-    if (!addCodeToScriptControl(*m_engine, code)) return true;
-    if (m_engine->run(kWrapper, {})) return false;
+    if (!addCodeToScriptControl(*m_engine, code)) return Outcome::Refused;
+    return m_engine->run(kWrapper, {}) ? Outcome::Ran : Outcome::Failed;
+}
+
+bool ScriptHost::ExecuteVBScript(const std::string& code, bool resetLastClickPosition) {
+    switch (runWrapper(code, resetLastClickPosition)) {
+    case Outcome::Ran: return false;
+    case Outcome::Refused: return true;
+    case Outcome::Failed: break;
+    }
     errorBox("Error executing script. The Scripting Engine returned the following error message:\r\n\r\n",
              describe(m_engine->lastError()));
     return true;
@@ -223,13 +233,21 @@ void ScriptHost::TimerObjectTimer(int index) {
         timer->setEnabled(false);
         return;
     }
+    // A tick while a script runs (one showing a box, or waiting for a program) is let go: running
+    // now would reset the engine under that script and clear its requests. The timer stays on
+    // and fires again once the engine is free.
+    if (m_engine && m_engine->running()) return;
     m_s.VBScriptAction.ResetModule();
-    if (ExecuteVBScript("TimerObject" + std::to_string(index), true)) {
-        // The error box has been shown; a timer whose procedure fails stops.
-        if (platform::TimerElement* t = m_game.form().findTimer("TimerObject", index)) t->setEnabled(false);
-        return;
+    const std::string procedure = "TimerObject" + std::to_string(index);
+    switch (runWrapper(procedure, true)) {
+    case Outcome::Ran: ExecuteConsequences(m_s, m_game, false); return;
+    case Outcome::Refused: return;
+    case Outcome::Failed: break;
     }
-    ExecuteConsequences(m_s, m_game, false);
+    // A procedure that is missing or fails stops its timer, with a box that names it.
+    m_s.ui.messageBox("Unable to execute the procedure named " + procedure + ". " + describe(m_engine->lastError()),
+                      platform::kCritical, "Error Executing VBScript Code");
+    if (platform::TimerElement* t = m_game.form().findTimer("TimerObject", index)) t->setEnabled(false);
 }
 
 vbs::Object* ScriptHost::VariableObject(const std::string& name) {

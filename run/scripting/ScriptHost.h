@@ -55,6 +55,10 @@ class ScriptHost : public Scripts {
     // Resets the engine and adds everything a script sees; false when the reset was refused
     // (another script is running), after error A.
     bool addCodeToScriptControl(vbs::Runtime& engine, const std::string& startupCode);
+    // Assembles the code as the wrapper's body on the execution engine and runs it. Nothing to
+    // run counts as run; Refused comes after error A; a Failed run leaves its error in the engine.
+    enum class Outcome { Ran, Refused, Failed };
+    Outcome runWrapper(const std::string& code, bool resetLastClickPosition);
     void errorBox(const std::string& what, const std::string& description);
 
     Session& m_s;
