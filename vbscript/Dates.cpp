@@ -5,6 +5,8 @@
 #include "Convert.h"
 #include "Locale.h"
 
+#include <unicode/uchar.h>
+
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -35,9 +37,10 @@ int64_t daysFromCivil(int64_t y, unsigned m, unsigned d) {
 const int64_t kEpoch = daysFromCivil(1899, 12, 30);
 
 // Letters of the date words: ASCII and the accented Latin ones (März, août).
+// Month and day names are words of any script (Cyrillic, Greek ...) a locale writes them in.
 bool isLetter(char16_t c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-           (c >= 0xC0 && c < 0x250 && c != 0xD7 && c != 0xF7);
+           (c >= 0xC0 && c < 0x250 && c != 0xD7 && c != 0xF7) || (c >= 0x250 && u_isalpha(c));
 }
 
 // A word naming one of names: the whole name, at least its first three letters,
@@ -58,6 +61,8 @@ int nameIndex(std::u16string_view w, const char16_t* const* names, const char16_
 // A month named in the locale's language or in English.
 int monthIndex(std::u16string_view w, const LocaleInfo& loc) {
     if (int m = nameIndex(w, loc.months, loc.monthsShort, 12)) return m;
+    if (loc.monthsInDates)
+        if (int m = nameIndex(w, loc.monthsInDates, loc.monthsShort, 12)) return m;
     const LocaleInfo& en = englishUS();
     return &loc == &en ? 0 : nameIndex(w, en.months, en.monthsShort, 12);
 }
@@ -219,7 +224,9 @@ std::u16string pictureText(const DayTime& t, std::u16string_view pic, const Loca
             if (run <= 2)
                 appendNumber(out, c.month, run == 2);
             else
-                out += (run == 3 ? loc.monthsShort : loc.months)[c.month - 1];
+                out += (run == 3            ? loc.monthsShort
+                        : loc.monthsInDates ? loc.monthsInDates
+                                            : loc.months)[c.month - 1];
             break;
         case u'y':
             if (run <= 2)
@@ -434,7 +441,10 @@ bool parseDateIn(std::u16string_view s, double& out, const LocaleInfo& loc, bool
                 equalsNoCase(t.word, u"p")) {
                 if (ampm) return false;
                 ampm = (t.word[0] == 'a' || t.word[0] == 'A') ? 1 : 2;
-                if (!timeCount) {
+                const bool timeFollows = k + 2 < toks.size() && toks[k + 1].kind == DateTok::Num &&
+                                         toks[k + 2].kind == DateTok::Sep && toks[k + 2].sep == ':';
+                // "PM 2:07:09", as locales that name the half of the day first write it.
+                if (!timeCount && !timeFollows) {
                     // "10 PM": the number just before is the hour.
                     if (k == 0 || toks[k - 1].kind != DateTok::Num || !count) return false;
                     time[timeCount++] = nums[--count].value;

@@ -30,12 +30,24 @@ struct LocaleInfo {
     const char16_t* days[7]; // Sunday first
     const char16_t* daysShort[7];
     const char16_t* filler; // a word dates may hold between their parts ("de"), or nullptr
+    // The month names inside a date where the language changes them there (Russian "5 марта"
+    // against "март" alone), else nullptr.
+    const char16_t* const* monthsInDates;
 };
 
+// Where a locale puts its currency symbol ($) and the amount (n): LocaleInfo::currencyPositive
+// and currencyNegative index these.
+extern const char16_t* const kPositiveCurrency[4];
+extern const char16_t* const kNegativeCurrency[16];
+
 const LocaleInfo& englishUS();
-// A locale by LCID or by tag ("de-de", or the language alone: "de"); nullptr when unknown.
+// A locale by LCID or by tag ("de-de", or the language alone: "de"); nullptr when unknown. The
+// seven built in come first; every other locale is read from ICU's data (IcuLocales.cpp).
 const LocaleInfo* findLocale(int32_t lcid);
 const LocaleInfo* findLocale(std::u16string_view tag);
+const LocaleInfo* builtInLocale(int32_t lcid);
+const LocaleInfo* icuLocale(int32_t lcid);
+const LocaleInfo* icuLocale(std::u16string_view tag);
 
 // The locale of the engine running on this thread, English (United States)
 // when none runs or the engine keeps the default.

@@ -26,6 +26,7 @@ const LocaleInfo kLocales[] = {
      {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun", u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"},
      {u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday"},
      {u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"},
+     nullptr,
      nullptr},
     {2057,
      u"en-gb",
@@ -43,6 +44,7 @@ const LocaleInfo kLocales[] = {
      {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun", u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"},
      {u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday"},
      {u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"},
+     nullptr,
      nullptr},
     {1031,
      u"de-de",
@@ -60,6 +62,7 @@ const LocaleInfo kLocales[] = {
      {u"Jan", u"Feb", u"M\u00E4r", u"Apr", u"Mai", u"Jun", u"Jul", u"Aug", u"Sep", u"Okt", u"Nov", u"Dez"},
      {u"Sonntag", u"Montag", u"Dienstag", u"Mittwoch", u"Donnerstag", u"Freitag", u"Samstag"},
      {u"So", u"Mo", u"Di", u"Mi", u"Do", u"Fr", u"Sa"},
+     nullptr,
      nullptr},
     {1036,
      u"fr-fr",
@@ -78,6 +81,7 @@ const LocaleInfo kLocales[] = {
       u"nov.", u"d\u00E9c."},
      {u"dimanche", u"lundi", u"mardi", u"mercredi", u"jeudi", u"vendredi", u"samedi"},
      {u"dim.", u"lun.", u"mar.", u"mer.", u"jeu.", u"ven.", u"sam."},
+     nullptr,
      nullptr},
     {3082,
      u"es-es",
@@ -95,7 +99,8 @@ const LocaleInfo kLocales[] = {
      {u"ene", u"feb", u"mar", u"abr", u"may", u"jun", u"jul", u"ago", u"sep", u"oct", u"nov", u"dic"},
      {u"domingo", u"lunes", u"martes", u"mi\u00E9rcoles", u"jueves", u"viernes", u"s\u00E1bado"},
      {u"dom", u"lun", u"mar", u"mi\u00E9", u"jue", u"vie", u"s\u00E1b"},
-     u"de"},
+     u"de",
+     nullptr},
     {1040,
      u"it-it",
      u',',
@@ -113,6 +118,7 @@ const LocaleInfo kLocales[] = {
      {u"domenica", u"luned\u00EC", u"marted\u00EC", u"mercoled\u00EC", u"gioved\u00EC", u"venerd\u00EC",
       u"sabato"},
      {u"dom", u"lun", u"mar", u"mer", u"gio", u"ven", u"sab"},
+     nullptr,
      nullptr},
     {1043,
      u"nl-nl",
@@ -130,6 +136,7 @@ const LocaleInfo kLocales[] = {
      {u"jan", u"feb", u"mrt", u"apr", u"mei", u"jun", u"jul", u"aug", u"sep", u"okt", u"nov", u"dec"},
      {u"zondag", u"maandag", u"dinsdag", u"woensdag", u"donderdag", u"vrijdag", u"zaterdag"},
      {u"zo", u"ma", u"di", u"wo", u"do", u"vr", u"za"},
+     nullptr,
      nullptr},
 };
 
@@ -142,10 +149,15 @@ const LocaleInfo& englishUS() {
     return kLocales[0];
 }
 
-const LocaleInfo* findLocale(int32_t lcid) {
+const LocaleInfo* builtInLocale(int32_t lcid) {
     for (const auto& l : kLocales)
         if (l.lcid == lcid) return &l;
     return nullptr;
+}
+
+const LocaleInfo* findLocale(int32_t lcid) {
+    const LocaleInfo* l = builtInLocale(lcid);
+    return l ? l : icuLocale(lcid);
 }
 
 const LocaleInfo* findLocale(std::u16string_view tag) {
@@ -157,7 +169,7 @@ const LocaleInfo* findLocale(std::u16string_view tag) {
         // The language alone names the first locale of it: "en" is English (United States).
         if (t == full || (t.size() == 2 && full.substr(0, 2) == t)) return &l;
     }
-    return nullptr;
+    return icuLocale(t);
 }
 
 const LocaleInfo* activeLocaleOverride() {

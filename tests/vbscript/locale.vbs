@@ -35,6 +35,34 @@ SetLocale 1043
 CheckEq CStr(#3/5/2026#), "5-3-2026", "Dutch date"
 CheckEq FormatCurrency(-2), ChrW(&H20AC) & " -2,00", "Dutch negative amount"
 
+' Every other locale Windows knows, by LCID or by name, with the data of its language and country.
+Dim moment : moment = #3/5/2024 2:07:09 PM#
+CheckEq SetLocale(1049), CLng(1043), "Russian by LCID"
+CheckEq CStr(1234.5), "1234,5", "Russian decimal comma"
+CheckEq MonthName(3), ChrW(&H43C) & ChrW(&H430) & ChrW(&H440) & ChrW(&H442), "a Russian month alone"
+CheckEq FormatDateTime(moment, vbLongDate), ChrW(&H432) & ChrW(&H442) & ChrW(&H43E) & ChrW(&H440) & ChrW(&H43D) & _
+    ChrW(&H438) & ChrW(&H43A) & ", 5 " & ChrW(&H43C) & ChrW(&H430) & ChrW(&H440) & ChrW(&H442) & ChrW(&H430) & _
+    " 2024 " & ChrW(&H433) & ".", "a Russian month inside a date"
+CheckEq CDate("5 " & ChrW(&H43C) & ChrW(&H430) & ChrW(&H440) & ChrW(&H442) & ChrW(&H430) & " 2024"), #3/5/2024#, _
+    "which reads back"
+SetLocale "de-CH"
+CheckEq GetLocale(), CLng(2055), "German (Switzerland) by name"
+CheckEq CStr(1234.5), "1234.5", "Swiss decimal point"
+CheckEq CStr(moment), "05.03.2024 14:07:09", "Swiss date and time"
+CheckEq CDate(CStr(moment)), moment, "which reads back"
+SetLocale "pt"
+CheckEq GetLocale(), CLng(1046), "a language alone names its main country"
+CheckEq FormatNumber(1234567.891), "1.234.567,89", "Brazilian groups"
+CheckEq FormatDateTime(moment, vbLongDate), "ter" & ChrW(231) & "a-feira, 5 de mar" & ChrW(231) & "o de 2024", _
+    "Brazilian long date"
+CheckEq CDate("5 de mar" & ChrW(231) & "o de 2024"), #3/5/2024#, "Brazilian date text"
+SetLocale "ko-KR"
+CheckEq CDate(CStr(moment)), moment, "a Korean date and time (the half of the day first) reads back"
+SetLocale "sr-Latn-RS"
+CheckEq GetLocale(), CLng(&H241A), "a name with its script"
+CheckEq SetLocale(2057), CLng(&H241A), "a built-in locale after one read from the data"
+CheckEq CStr(#3/15/2026 2:30:05 PM#), "15/03/2026 14:30:05", "the built-in ones keep their own texts"
+SetLocale 1043
 CheckErr "SetLocale 12345", 447, "unknown LCID"
 CheckErr "SetLocale ""xx-yy""", 447, "unknown locale name"
 CheckErr "SetLocale Null", 94, "Null locale"

@@ -151,12 +151,6 @@ Value formatNumberFn(Interp& rt, std::span<Value> a) {
     return formatted(x, style, u"");
 }
 
-// Where the locale puts its symbol ($) and the amount (n).
-const char16_t* const kPositiveCurrency[] = {u"$n", u"n$", u"$ n", u"n $"};
-const char16_t* const kNegativeCurrency[] = {u"($n)", u"-$n",  u"$-n",   u"$n-",  u"(n$)", u"-n$",
-                                             u"n-$",  u"n$-",  u"-n $",  u"-$ n", u"n $-", u"$ n-",
-                                             u"$ -n", u"n- $", u"($ n)", u"(n $)"};
-
 bool hasParens(const LocaleInfo& loc) {
     return kNegativeCurrency[loc.currencyNegative][0] == u'(';
 }
