@@ -1,6 +1,7 @@
 // The seven audio players as scripts see them, `AudioPlayerObject(i)`, and the spare player,
-// `MediaPlayerObject`, with the media player's members. A file a script names goes through the project's file lookup like the player's own;
-// a file that cannot be played is a run-time error of the script.
+// `MediaPlayerObject`, with the media player's members. A file a script names goes through the
+// project's file lookup like the player's own; a file that cannot be played is a run-time error
+// of the script.
 #include "run/scripting/NamedObjects.h"
 
 #include "run/core/Session.h"
