@@ -176,6 +176,16 @@ bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const 
         s.ui.messageBox(s.uiText[9], platform::kInformation, s.uiText[17]);
         return false;
     }
+    // The whole file is read and checked before anything of the game in play is touched: a
+    // damaged or vanished save leaves the game exactly as it was.
+    const std::string file = ExistingSaveFolder(s) + name + ".sav";
+    SaveContents saved;
+    try {
+        saved = ReadSaveFile(file);
+    } catch (const std::exception& e) {
+        s.showErrorBox(" Unable to load '" + file + "'.\r\n\r\n", e.what());
+        return false;
+    }
     if (!game.loaded()) game.load();
     platform::Element& frame = game.form().get("PictureBox");
     frame.visible = false;
@@ -192,17 +202,10 @@ bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const 
     }
     s.ui.waitWithEvents(300);
     game.ResetAll();
-    const std::string file = ExistingSaveFolder(s) + name + ".sav";
     s.ui.waitWithEvents(500);
-    SaveContents saved;
-    try {
-        saved = ReadSaveFile(file);
-    } catch (const std::exception& e) {
-        s.ui.setScreenPointer(platform::kPointerDefault, nullptr);
-        s.showErrorBox(" Unable to load '" + file + "'.\r\n\r\n", e.what());
-        return false;
-    }
     applyState(s, game, saved);
+    // The load window unloads here, before the on-load script and the frame opening.
+    if (windows.hideLoadWindow) windows.hideLoadWindow();
     game.setCurrentFrameName(GetResumeLocation(s, saved.state.frame));
     s.ui.waitWithEvents(200);
     if (s.scripts) s.scripts->ExecuteOnLoadVBScript();

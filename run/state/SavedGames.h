@@ -30,7 +30,7 @@ bool RemoveSavedGame(Session& s, const std::string& name);
 struct LoadWindows {
     std::function<void()> hideWelcome;        // the loaded game is shown
     std::function<bool()> resolutionTicked;   // the welcome window's resolution box is shown and ticked
-    std::function<void()> hideLoadWindow;     // before the display switches for the game
+    std::function<void()> hideLoadWindow;     // before the display switches, and once the save is read
 };
 
 // Loads the save and shows the game: the display switch, reset, read, on-load script, the

@@ -48,11 +48,25 @@ TEST(SaveWindows, SaveRefuseAgainThenLoad) {
 
     ChangeVariableValue(g.session(), "v", 9);
     g.game().OpenFrame("Other", false, 0, 0);
+    // The load window goes as soon as the save is read, before the on-load script and the frame.
+    bool sawRead = false, windowAfterRead = false;
+    platform::TimerElement& watch = g.form().addTimer("WatchLoad");
+    watch.onTimer = [&] {
+        if (g.var("v") != 5) return;
+        sawRead = true;
+        const platform::Form* active = g.driver->player().ui().activeForm();
+        windowAfterRead = windowAfterRead || (active && active->name == "frmLoadGame");
+    };
+    watch.setInterval(50);
+    watch.setEnabled(true);
     g.driver->type("FIRST");
     g.driver->answer("LOAD");
     g.driver->key("Ctrl+L");
+    watch.setEnabled(false);
     EXPECT_EQ(g.var("v"), 5);
     EXPECT_EQ(g.frame(), "Start");
+    EXPECT_TRUE(sawRead);
+    EXPECT_FALSE(windowAfterRead);
 
     // Removing from the save window: the typed name selects the entry.
     g.driver->type("first");

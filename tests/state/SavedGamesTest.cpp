@@ -79,13 +79,17 @@ TEST(SavedGames, OlderAndHandWrittenSavesLoad) {
     EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "0") << "reset, not in the file";
     EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
 
-    // Damaged files get the load box and the game goes on.
+    // Damaged files get the load box and the game goes on exactly as it was: nothing is reset.
     for (const char* bad : {"", "\"Start\"\r\n2000000000\r\n\"v\"\r\n1\r\n", "\"Start\"\r\nxyz\r\n", "\x01\xff\x00garbage"}) {
         std::ofstream(g.folder() / "bad.sav", std::ios::binary) << bad;
         const std::size_t before = g.driver->boxes().size();
         EXPECT_FALSE(g.load("bad"));
         ASSERT_EQ(g.driver->boxes().size(), before + 1);
         EXPECT_NE(g.boxTexts().back().find(" Unable to load '"), std::string::npos);
+        EXPECT_EQ(g.frame(), "Other");
+        EXPECT_EQ(g.var("x"), -1);
+        EXPECT_EQ(g.items(), std::vector<std::string>{"key"});
+        EXPECT_TRUE(g.game().form().get("PictureBox").visible);
     }
 }
 

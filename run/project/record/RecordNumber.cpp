@@ -122,9 +122,19 @@ Keyword ParseKeyword(std::string_view text) {
 std::string FormatNumber(double value) {
     if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15)
         return std::to_string(static_cast<long long>(value));
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    // Plain decimals as the classic writer prints them, the exponent only for magnitudes a
+    // plain form cannot hold sensibly; both the shortest text that reads back exactly.
+    const double magnitude = std::fabs(value);
+    const bool plain = magnitude >= 1e-4 && magnitude < 1e15;
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      plain ? std::chars_format::fixed : std::chars_format::scientific);
+    std::string text(buffer, result.ptr);
+    if (!plain) {
+        const std::size_t e = text.find('e');
+        if (e != std::string::npos) text[e] = 'E';
+    }
+    return text;
 }
 
 } // namespace run::record_detail

@@ -16,7 +16,8 @@ NumberParse ParseNumber(std::string_view text, double& out);
 enum class Keyword { None, True, False, Null };
 Keyword ParseKeyword(std::string_view text); // #TRUE#, #FALSE#, #NULL#, any letter case
 
-// Shortest decimal text; integral values below 1e15 without exponent or ".0".
+// The shortest text that reads back exactly: whole numbers below 1e15 as integers, other
+// magnitudes from 1e-4 to below 1e15 in plain decimals, the rest as mantissa "E" exponent.
 std::string FormatNumber(double value);
 
 } // namespace run::record_detail

@@ -1,6 +1,7 @@
 #include "run/project/record/RecordWriter.h"
 
 #include "run/platform/files/AtomicFile.h"
+#include "run/project/record/RecordNumber.h"
 #include "run/platform/files/TextCodec.h"
 
 #include <charconv>
@@ -37,10 +38,9 @@ void RecordWriter::writeLong(std::int32_t value) {
 void RecordWriter::writeDouble(double value) {
     if (!std::isfinite(value))
         throw RecordError(Kind::Unwritable, "a record file cannot hold an infinite or undefined number");
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     beginField();
-    m_bytes.append(buffer, result.ptr);
+    // A negative zero keeps its sign, so what was written reads back as it was.
+    m_bytes += value == 0 && std::signbit(value) ? "-0" : record_detail::FormatNumber(value);
 }
 
 void RecordWriter::writeString(std::string_view utf8) {

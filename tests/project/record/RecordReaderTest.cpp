@@ -285,7 +285,7 @@ TEST(RecordVariant, ConversionsAndText) {
     EXPECT_EQ(RecordVariant::null().text(), "");
     EXPECT_EQ(RecordVariant::boolean(true).text(), "True");
     EXPECT_EQ(RecordVariant::number(-0.0).text(), "0");
-    EXPECT_EQ(RecordVariant::number(1e20).text(), "1e+20");
+    EXPECT_EQ(RecordVariant::number(1e20).text(), "1E+20");
     EXPECT_EQ(RecordVariant::number(0.1).text(), "0.1");
     EXPECT_EQ(RecordVariant::string(" 12 ").toNumber(), 12);
     EXPECT_TRUE(RecordVariant::string("#TRUE#").toBoolean());

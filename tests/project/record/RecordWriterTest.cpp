@@ -54,6 +54,19 @@ TEST(RecordWriter, OneFieldPerLineEachEndingInCrLf) {
     EXPECT_EQ(w.bytes(), "12\r\n\"Name\"\r\n#TRUE#\r\n0.5\r\n\r\n#NULL#\r\n");
 }
 
+TEST(RecordWriter, NumbersArePlainDecimalsUnlessTooLargeOrSmall) {
+    const std::pair<double, const char*> cases[] = {
+        {100000, "100000"}, {-2.5, "-2.5"}, {123456.789, "123456.789"}, {0.0001, "0.0001"},
+        {1e14 + 0.5, "100000000000000.5"}, {0.00001, "1E-05"}, {1e15, "1E+15"}, {-1.5e300, "-1.5E+300"},
+        {1.0 / 3.0, "0.3333333333333333"}};
+    for (const auto& [value, text] : cases) {
+        RecordWriter w;
+        w.writeField(RecordVariant::number(value));
+        EXPECT_EQ(w.bytes(), std::string(text) + "\r\n") << value;
+        EXPECT_EQ(RecordReader::fromBytes(w.bytes()).readDouble(), value) << text;
+    }
+}
+
 TEST(RecordWriter, FieldsOfARecordAreCommaSeparated) {
     RecordWriter w;
     w.writeString("a, b");
