@@ -4,6 +4,7 @@
 #include "run/frames/GameWindow.h"
 
 #include "run/core/Session.h"
+#include "run/media/AudioChannels.h"
 #include "run/media/Transitions.h"
 
 #include <exception>
@@ -77,7 +78,13 @@ void GameWindow::TransitionStep1(int n) {
 }
 
 void GameWindow::TransitionStep2(int n, double seconds) {
-    if (m_s.flags.Quitting || m_s.transitionsDisabled) return;
+    if (m_s.flags.Quitting) return;
+    if (m_s.transitionsDisabled) {
+        // The frame changes at once; the fades that would have run with the transition end
+        // with it, so no fading stop or cross-fade is left half-done.
+        CompleteChannelFades(m_s);
+        return;
+    }
     try {
         platform::TimerElement& frameTimer = *m_form.findTimer("Timer1");
         const bool timerRan = frameTimer.enabled;

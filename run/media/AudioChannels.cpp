@@ -84,7 +84,7 @@ void AudioChannels::StoreFrameRequests(const ChannelRequestBlock& block) {
 }
 
 std::string AudioChannels::existingAreasFile(const std::string& name) {
-    return FindProjectFile(m_s, m_s.paths.areas + name).value_or("");
+    return ResolveProjectFileQuietly(m_s, m_s.paths.areas + name).value_or("");
 }
 
 void AudioChannels::load(int player, const std::string& path, int volume, bool loop, const std::string& named) {

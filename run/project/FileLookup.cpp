@@ -134,6 +134,25 @@ std::optional<Confined> confine(const Session& s, const std::string& path) {
     return Confined{native, rewritten};
 }
 
+// A folder with its symbolic links resolved, for comparing with resolved files.
+std::string resolvedFolder(const std::string& folder) {
+    std::error_code ec;
+    const fs::path resolved = fs::weakly_canonical(folder, ec);
+    return ec ? std::string() : resolved.string();
+}
+
+// Where a file really is, links followed, must be inside the game's folder or a disc: a link
+// that a downloaded game ships cannot lead the player to the user's other files.
+bool resolvesInside(const Session& s, const fs::path& file) {
+    std::error_code ec;
+    const std::string real = fs::canonical(file, ec).string();
+    if (ec) return false;
+    if (inside(real, resolvedFolder(s.paths.project))) return true;
+    for (const auto& [letter, drive] : s.drives.drives())
+        if (inside(real, resolvedFolder(drive.root))) return true;
+    return false;
+}
+
 // The file a path names, as it exists on disk; nullopt when there is none or the path may not
 // be opened.
 std::optional<std::string> existingFile(const Session& s, const std::string& path) {
@@ -141,7 +160,7 @@ std::optional<std::string> existingFile(const Session& s, const std::string& pat
     if (!target) return std::nullopt;
     auto found = platform::FindPathNoCase(target->native);
     std::error_code ec;
-    if (!found || !fs::is_regular_file(*found, ec)) return std::nullopt;
+    if (!found || !fs::is_regular_file(*found, ec) || !resolvesInside(s, *found)) return std::nullopt;
     return found->string();
 }
 
@@ -349,26 +368,41 @@ std::optional<std::string> FindProjectFile(const Session& s, const std::string& 
     return existingFile(s, HiddenPath(path, false));
 }
 
-std::string ResolveProjectFile(Session& s, const std::string& path) {
-    if (auto found = existingFile(s, path)) return *found;
-    std::string candidate = path;
-    if (platform::Utf8ToCp1252Lossy(path).size() >= 5) {
-        try {
-            candidate = HiddenPath(path, true);
-            if (auto found = existingFile(s, candidate)) return *found;
-        } catch (const std::overflow_error&) {
-            // An overflowing name-keyed code names no file; the other candidates still may.
-        }
-        candidate = HiddenPath(path, false);
-        if (auto found = existingFile(s, candidate)) return *found;
-        candidate = LocateOnCd(s, path);
-        if (auto found = existingFile(s, candidate)) return *found;
+namespace {
+
+// The lookup's candidates in order: the plain name, the hidden names, the right CD. `candidate`
+// ends as the last one tried.
+std::optional<std::string> lookUp(Session& s, const std::string& path, std::string& candidate) {
+    candidate = path;
+    if (auto found = existingFile(s, path)) return found;
+    if (platform::Utf8ToCp1252Lossy(path).size() < 5) return std::nullopt;
+    try {
+        candidate = HiddenPath(path, true);
+        if (auto found = existingFile(s, candidate)) return found;
+    } catch (const std::overflow_error&) {
+        // An overflowing name-keyed code names no file; the other candidates still may.
     }
+    candidate = HiddenPath(path, false);
+    if (auto found = existingFile(s, candidate)) return found;
+    candidate = LocateOnCd(s, path);
+    return existingFile(s, candidate);
+}
+
+} // namespace
+
+std::string ResolveProjectFile(Session& s, const std::string& path) {
+    std::string candidate;
+    if (auto found = lookUp(s, path, candidate)) return *found;
     if (!s.flags.Quitting) {
         s.ui.messageBox(s.uiText[33] + "\r\n" + candidate + "\r\n\r\n" + s.uiText[34], platform::kExclamation,
                         s.uiText[29]);
     }
     return missingResult(s, candidate);
+}
+
+std::optional<std::string> ResolveProjectFileQuietly(Session& s, const std::string& path) {
+    std::string candidate;
+    return lookUp(s, path, candidate);
 }
 
 } // namespace run

@@ -22,6 +22,9 @@ std::string ResolveProjectFile(Session& s, const std::string& path);
 // The same lookup without asking anything: the file as found on disk under its plain or hidden
 // names, or nothing (no CD is asked for, no warning shown).
 std::optional<std::string> FindProjectFile(const Session& s, const std::string& path);
+// The whole lookup, the CD of a multi-CD game included (which may ask for that CD), without the
+// missing-file warning: the file as found, or nothing.
+std::optional<std::string> ResolveProjectFileQuietly(Session& s, const std::string& path);
 std::string LocateOnCd(Session& s, const std::string& path);
 bool IsCdProject(const Session& s);
 // Gives the session its drive letters (RUN_DRIVES, else the mounted volumes) when it has none.

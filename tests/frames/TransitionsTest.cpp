@@ -119,6 +119,8 @@ TEST(Transitions, AClickEndsItAndTheSwitchTurnsThemOff) {
     ASSERT_TRUE(off.session().transitionsDisabled);
     const auto none = Play(off, 1);
     EXPECT_TRUE(none.empty()) << "the frame changes at once";
+    EXPECT_EQ(off.frame(), "Other");
+    EXPECT_EQ(off.driver->pixel(320, 240) | 0xFF000000, kOther);
 }
 
 TEST(Transitions, BlendStepMixesByAlpha) {

@@ -5,7 +5,11 @@
 #include "tests/platform/media/MidiWriter.h"
 #include "tests/platform/media/Tones.h"
 
+#include "run/project/FileLookup.h"
 #include "run/project/record/RecordFile.h"
+#include "run/project/record/RecordWriter.h"
+
+#include <fstream>
 
 #include <algorithm>
 #include <cmath>
@@ -139,6 +143,58 @@ TEST(Sound, FadingStopsAndVolumeChangesMoveFromTheOldLevelAndAZeroFadeEndsOnTheS
     EXPECT_EQ(audio.MPlayer(2).Volume(), LevelToVolume(5)) << "the first tick only starts the clock";
     g.driver->wait(100);
     EXPECT_EQ(audio.MPlayer(2).Volume(), 0);
+}
+
+TEST(Sound, WithTransitionsSwitchedOffAFrameChangeStillEndsItsFades) {
+    SoundRig g;
+    ActionSpec away = Channels(5.0, {Request(3, true, 0), Request(2, true, 10, "b.wav")});
+    away.goToFrame = "Other";
+    away.transitionKind = 1;
+    away.transitionMs = 1000;
+    away.transitionNumber = 1;
+    g.project.hotspots("Start", Row(2)).actions("Start", {Channels(0, {Request(2, false, 10, "a.wav")}), away});
+    g.start();
+    g.game().InvertTransitions();
+    ClickSpot(g, 1);
+    ClickSpot(g, 2);
+    ASSERT_EQ(g.frame(), "Other");
+    AudioChannels& audio = g.audio();
+    EXPECT_EQ(audio.MPlayer(1).PlayState(), MediaPlayer::kStopped) << "the fading stop ended with the change";
+    EXPECT_EQ(audio.MPlayer(2).Volume(), 0) << "the fade-in is at its level";
+    EXPECT_FALSE(audio.channel(1).Fade);
+    const std::uint64_t t = g.now();
+    g.driver->wait(300);
+    EXPECT_NEAR(g.level(t + 50, t + 300), 0.354, 0.02) << "only b.wav, at full level";
+}
+
+TEST(Sound, ARequestedSoundThatLivesOnlyOnTheCdIsFoundThere) {
+    SoundRig g;
+    // A one-CD game whose wave.wav is on the disc only, under its hidden name.
+    RecordWriter index;
+    index.writeField("index");
+    index.writeField(std::int16_t{1});
+    index.writeField(std::int16_t{0});
+    index.writeField(std::int16_t{1});
+    index.writeField("");
+    index.writeField("");
+    index.writeField("wave.wav");
+    index.writeField(std::int16_t{1});
+    index.writeField(std::int16_t{2});
+    g.project.file("RunFromCD.dat", "");
+    g.project.file("Config/CDContents", index.bytes());
+    const std::filesystem::path cd = g.tmp / "cd";
+    const std::filesystem::path onCd = cd / "Data" / "Gameplay Tests" / "Areas" / HiddenPath("wave.wav", true);
+    std::filesystem::create_directories(onCd.parent_path());
+    std::ofstream(onCd, std::ios::binary) << platform::Tone(22050, 1, 3, 440, 0.5);
+    g.project.hotspots("Start", Row(1)).actions("Start", {Channels(0, {Request(2, false, 10, "wave.wav")})});
+    g.start();
+    g.session().drives = platform::DriveTable::FromDescription("D=" + cd.string() + ":cd");
+    ClickSpot(g, 1);
+    EXPECT_EQ(g.audio().MPlayer(1).PlayState(), MediaPlayer::kPlaying);
+    const std::uint64_t t = g.now();
+    g.driver->wait(300);
+    EXPECT_NEAR(g.level(t + 50, t + 300), 0.354, 0.02);
+    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
 }
 
 TEST(Sound, FrameMusicGoesOnAcrossFramesAndPendingHotspotRequestsWinOverTheFrames) {

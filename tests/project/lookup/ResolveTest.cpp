@@ -97,6 +97,19 @@ TEST(ResolveProjectFileTest, NamesLeavingTheProjectNeverReachOutsideFiles) {
         }
     }
 
+    // Links are judged where they lead: one to a file outside is missing, one to a file of the
+    // game is that file.
+    fs::create_symlink(secret, fs::path(r.s.paths.frames) / "link.jpg");
+    fs::create_symlink(fs::path(secret).parent_path(), fs::path(r.s.paths.frames) / "up");
+    fs::create_symlink(inFrames, fs::path(r.s.paths.frames) / "alias.jpg");
+    for (const std::string& asked : {r.s.paths.frames + "link.jpg", r.s.paths.frames + "up\\secret.jpg"}) {
+        EXPECT_FALSE(FindProjectFile(r.s, asked)) << asked;
+        const std::size_t boxes = r.messageBoxes().size();
+        const std::string got = ResolveProjectFile(r.s, asked);
+        EXPECT_EQ(r.messageBoxes().size(), boxes + 1) << asked;
+    }
+    EXPECT_EQ(FindProjectFile(r.s, r.s.paths.frames + "alias.jpg"), r.s.paths.frames + "alias.jpg");
+
     // A Windows drive path inside a project path means the file of that name in that folder.
     EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "C:\\Windows\\house.jpg"), inFrames);
     EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "d:/Games/House.jpg"), inFrames);
