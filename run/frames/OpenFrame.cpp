@@ -10,6 +10,7 @@
 #include "run/platform/files/TextCodec.h"
 #include "run/project/FileLookup.h"
 #include "run/project/record/RecordFile.h"
+#include "run/scripting/PluginActions.h"
 #include "run/scripting/ScriptSteps.h"
 #include "run/state/Inventory.h"
 #include "run/state/Variables.h"
@@ -136,7 +137,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         ResetScriptModule(s);
         const PluginFrameCode plugins = CollectPluginFrameCode(s);
         std::string script = (s.info.RunFrameScript ? s.info.FrameScript : std::string()) + "\r\n" + plugins.before +
-                             "\r\n" + f.PluginParameters + "\r\n" +
+                             "\r\n" + ExpandPluginActions(s, f.PluginParameters, false) + "\r\n" +
                              (f.RunEntryScript ? f.EntryScript : std::string()) + "\r\n" + plugins.after;
         bool runIt = (s.info.RunFrameScript && !s.info.FrameScript.empty()) ||
                      (f.RunEntryScript && !f.EntryScript.empty()) || !plugins.before.empty() ||

@@ -11,6 +11,7 @@
 #include "run/platform/files/TextCodec.h"
 #include "run/project/FileLookup.h"
 #include "run/project/record/RecordFile.h"
+#include "run/scripting/PluginActions.h"
 #include "run/scripting/ScriptSteps.h"
 #include "run/state/Inventory.h"
 #include "run/state/Variables.h"
@@ -130,9 +131,7 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
         // Script.
         VBScriptActionModule& action = s.VBScriptAction;
         action.ResetModule();
-        // Plug-in actions become code once plug-ins are loaded; until then they are only noted.
-        std::string pluginCode;
-        if (!a.pluginActions.empty()) s.note("PluginActions " + a.pluginActions);
+        const std::string pluginCode = ExpandPluginActions(s, a.pluginActions, true);
         bool hotspotScript = a.runScript && !a.script.empty();
         if (!pluginCode.empty() || hotspotScript) {
             action.iHotspotNumber = areaIndex;

@@ -3,6 +3,8 @@
 #include "tests/frames/FrameRig.h"
 
 #include "run/project/record/RecordFile.h"
+#include "run/scripting/PluginActions.h"
+#include "tests/platform/media/Tones.h"
 
 namespace run {
 namespace {
@@ -60,6 +62,39 @@ TEST(OpenFrame, StepsRunInTheirFixedOrder) {
     EXPECT_EQ(rig.stateLines("text: ").size(), 1u);
     EXPECT_EQ(rig.stateLines("hotspot: ").size(), 1u);
     EXPECT_TRUE(rig.driver->boxes().empty());
+}
+
+TEST(OpenFrame, TheEntryScriptRunsAfterTheProjectsFrameScriptAndTheMusicIsHeard) {
+    FrameRig rig;
+    rig.project.variables({"x", "y"});
+    rig.info.RunFrameScript = true;
+    rig.info.FrameScript = "y = y + 2";
+    FrameFile start = ColourFrame(0);
+    start.MusicFile = "sea.wav";
+    start.RunEntryScript = true;
+    start.EntryScript = "x = y * 10";
+    // A reference to a plug-in the game does not load adds no code: the entry script still runs.
+    start.PluginParameters = "\xC2\xA4Weather\xC2\xA5sunny\xC2\xA5" "2";
+    rig.project.frame("Start", start);
+    rig.project.file("Areas/sea.wav", platform::Tone(22050, 1, 3, 440, 0.5));
+    auto& d = rig.start();
+    EXPECT_TRUE(d.boxes().empty()) << rig.boxTexts()[0];
+    EXPECT_EQ(rig.session().variables.Variables.Item(1).Value, 20);
+    EXPECT_EQ(rig.stateLines("sound: "), std::vector<std::string>{"sound: 6 = sea.wav (-1200, loop)"});
+    const std::uint64_t t = d.backend().nowMs();
+    d.wait(300);
+    EXPECT_GT(d.backend().audio().levelOver(t + 50, t + 300), 0.05) << "the music is heard";
+}
+
+TEST(PluginActions, ReferencesBecomeCallsOfTheLoadedPluginsProcedures) {
+    const std::vector<PluginActionNames> plugins = {{"Rain", "RainOnClick", "RainOnFrame"},
+                                                    {"Wind", "WindA", "WindB"},
+                                                    {"Wind", "WindOnClick", "WindOnFrame"}};
+    const std::string text = "ignored\xC2\xA4Rain\xC2\xA5" "3\xC2\xA5heavy{Nobody}x{Wind}";
+    EXPECT_EQ(ExpandPluginActions(plugins, text, true), "RainOnClick \"3\",\"heavy\"\r\n\r\nWindOnClick \"\"");
+    EXPECT_EQ(ExpandPluginActions(plugins, text, false), "RainOnFrame \"3\",\"heavy\"\r\n\r\nWindOnFrame \"\"");
+    EXPECT_EQ(ExpandPluginActions(plugins, "{rain}", true), "") << "identifiers match exactly";
+    EXPECT_EQ(ExpandPluginActions(plugins, "no references", true), "");
 }
 
 TEST(OpenFrame, HistoryIsAddedBeforeTheFileIsReadAndOldElementsGoBeforeTheBackground) {
