@@ -82,11 +82,16 @@ void readScheme(Session& s, platform::Form& f, const std::string& folder, const 
     const int count = static_cast<int>(r.readVariant().toLong());
     if (count <= 0) return;
     for (int i = 0; i < count; ++i) {
+        // A field that cannot be read, the end of the file included, counts as "[default]". Past
+        // the end every field would, so the window's four pictures are all that is left to do.
         std::string value = "[default]";
-        try {
-            value = r.readVariant().text();
-        } catch (const RecordError& e) {
-            if (e.kind() == RecordError::Kind::EndOfFile) throw;
+        if (r.atEnd()) {
+            if (i > 3) break;
+        } else {
+            try {
+                value = r.readVariant().text();
+            } catch (const RecordError&) {
+            }
         }
         Element* img = f.find("Img", i);
         const std::string lower = platform::LowerCaseWin(value);

@@ -62,13 +62,28 @@ TEST(Schemes, PicturesTileColoursTitleAndLogo) {
 }
 
 TEST(Schemes, UnreadableSchemesEndQuietly) {
-    // A missing picture ends the scheme: no box, the buttons stay text.
+    // A missing picture ends the scheme where it is: no box, the picture read before it shows,
+    // the colours after it are never applied.
     Play missing;
-    NightScheme(missing, "1,2,3\r\n3\r\n\"gone.bmp\"\r\n\"[none]\"\r\n\"[none]\"\r\n1\r\n255\r\n0\r\n0\r\n");
+    NightScheme(missing, "1,2,3\r\n3\r\n\"start.ico\"\r\n\"gone.bmp\"\r\n\"[none]\"\r\n1\r\n255\r\n0\r\n0\r\n");
     missing.start();
     EXPECT_TRUE(missing.driver->boxes().empty()) << missing.driver->boxes().front().text;
-    EXPECT_TRUE(missing.element("lblButton", 0).visible);
-    EXPECT_FALSE(missing.element("Img", 0).visible);
+    EXPECT_TRUE(missing.element("Img", 0).visible);
+    EXPECT_NE(missing.welcome().backColor, 255u);
+
+    // A file that ends inside its picture list: the rest count as "[default]" and the buttons
+    // without a picture still get their text labels.
+    Play cut;
+    NightScheme(cut, "1,2,3\r\n3\r\n\"start.ico\"\r\n");
+    cut.start();
+    EXPECT_TRUE(cut.driver->boxes().empty());
+    EXPECT_TRUE(cut.element("Img", 0).visible);
+    EXPECT_FALSE(cut.element("lblButton", 0).visible) << "its picture loaded";
+    for (int i : {1, 2}) {
+        EXPECT_FALSE(cut.element("Img", i).visible);
+        EXPECT_TRUE(cut.element("lblButton", i).visible) << i;
+        EXPECT_EQ(cut.element("lblButton", i).caption, cut.player().session().uiText[i + 1]) << i;
+    }
 
     // Nonsense colours and an early end: what was read stays, the rest keeps its look.
     Play early;
