@@ -9,7 +9,10 @@
 #include "run/platform/process/ChildProcess.h"
 #include "run/scripting/ScriptFiles.h"
 
+#include <algorithm>
 #include <chrono>
+#include <fstream>
+#include <string_view>
 #include <filesystem>
 #include <stdexcept>
 
@@ -23,6 +26,55 @@ constexpr const char* kOutsideFolders = "The file lies outside the game's folder
 void openTarget(Session& s, const std::string& target) {
     if (!s.ui.backend().openWithDefaultHandler(target))
         throw std::runtime_error("The system could not hand it to a program (is xdg-open installed?).");
+}
+
+// What a game may hand to the desktop: web addresses, plain mail addresses and its own documents.
+// Anything else (local files through file://, attachments, programs, launchers) could run code or
+// send the user's files away.
+bool hasControlCharacters(const std::string& text) {
+    for (unsigned char ch : text)
+        if (ch < 32 || ch == 127) return true;
+    return false;
+}
+
+void checkWebAddress(const std::string& url) {
+    const std::string lower = platform::LowerCaseWin(url);
+    if ((!lower.starts_with("http://") && !lower.starts_with("https://")) || hasControlCharacters(url))
+        throw std::runtime_error("Only web addresses (http and https) are handed to the browser.");
+}
+
+void checkMailAddress(const std::string& address) {
+    bool attachment = false;
+    const std::size_t query = address.find('?');
+    if (query != std::string::npos) {
+        std::size_t start = query + 1;
+        while (start <= address.size()) {
+            const std::size_t end = std::min(address.find('&', start), address.size());
+            const std::string name = platform::LowerCaseWin(address.substr(start, end - start));
+            attachment = attachment || name.starts_with("attach");
+            start = end + 1;
+        }
+    }
+    if (attachment || hasControlCharacters(address))
+        throw std::runtime_error("Only plain mail addresses, without attachments, are handed to the mail program.");
+}
+
+bool isProgramOrLauncher(const std::string& path) {
+    static const char* const kExtensions[] = {".desktop", ".sh",  ".bash", ".exe", ".com", ".bat", ".cmd",
+                                              ".msi",     ".jar", ".py",   ".pl",  ".run", ".bin", ".appimage",
+                                              ".deb",     ".rpm", ".ps1",  ".vbs", ".js",  ".so",  ".lnk"};
+    const std::string ext = platform::LowerCaseWin(std::filesystem::path(path).extension().string());
+    for (const char* e : kExtensions)
+        if (ext == e) return true;
+    std::error_code ec;
+    const auto mode = std::filesystem::status(path, ec).permissions();
+    using std::filesystem::perms;
+    if (!ec && (mode & (perms::owner_exec | perms::group_exec | perms::others_exec)) != perms::none) return true;
+    // Scripts and native programs by their first bytes, whatever they are called.
+    char head[4] = {};
+    std::ifstream in(path, std::ios::binary);
+    in.read(head, sizeof head);
+    return (head[0] == '#' && head[1] == '!') || std::string_view(head, 4) == "\x7F" "ELF";
 }
 
 std::string fileMessage(const std::string& title) { return " Error opening the file titled '" + title + "'.\r\n\r\n"; }
@@ -55,12 +107,33 @@ class WaitGuard {
     bool m_timerRan = false;
 };
 
+// A downloaded game runs native programs only with the player's consent, asked once per game and
+// kept in the game's settings. The question defaults to No, so a play-through without an answer
+// refuses.
+constexpr const char* kProgramsSetting = "AllowGamePrograms";
+
+bool programsAllowed(Session& s, const std::string& path) {
+    const std::string kept = platform::LowerCaseWin(s.getUserSetting(kProgramsSetting, ""));
+    if (kept == "true") return true;
+    if (kept == "false") return false;
+    const int answer = s.ui.messageBox(
+        "This game wants to run a program that came with it:\r\n\r\n" + path +
+            "\r\n\r\nA program can do anything your user account can do. Allow this game to run its programs?",
+        platform::kYesNo | platform::kQuestion | platform::kDefaultButton2, s.info.AdventureName);
+    const bool allowed = answer == platform::kResultYes;
+    s.saveUserSetting(kProgramsSetting, allowed ? "True" : "False");
+    return allowed;
+}
+
 void runAndWait(Call& c, const std::string& title) {
     WaitGuard guard(c.game);
     auto path = ScriptFunctionPath(c.s, title, false);
     if (!path) throw std::runtime_error(kOutsideFolders);
     if (isWindowsProgram(*path))
         throw std::runtime_error("Windows programs (.exe, .com, .bat) cannot run on this system.");
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(*path, ec)) throw std::runtime_error("The file does not exist.");
+    if (!programsAllowed(c.s, *path)) throw std::runtime_error("The player did not allow this game to run programs.");
     std::string error;
     platform::ChildProcess child =
         platform::ChildProcess::start(*path, std::filesystem::path(*path).parent_path().string(), error);
@@ -81,14 +154,20 @@ const ApiFunction kFunctions[] = {
          std::string address = c.in.utf8(0);
          if (!c.ok() || address.empty()) return c.ok();
          return Caught(c, " Error opening the default mail client to send email to: " + address,
-                       [&] { openTarget(c.s, "mailto:" + address); });
+                       [&] {
+                           checkMailAddress(address);
+                           openTarget(c.s, "mailto:" + address);
+                       });
      }},
     {u"OpenURL", 1, 1,
      [](Call& c) {
          std::string url = c.in.utf8(0);
          if (!c.ok() || url.empty()) return c.ok();
          return Caught(c, " Error opening the following URL with the default browser:\r\n\r\n" + url,
-                       [&] { openTarget(c.s, url); });
+                       [&] {
+                           checkWebAddress(url);
+                           openTarget(c.s, url);
+                       });
      }},
     {u"OpenFile", 1, 1,
      [](Call& c) {
@@ -97,6 +176,11 @@ const ApiFunction kFunctions[] = {
          return Caught(c, fileMessage(title), [&] {
              auto path = ScriptFunctionPath(c.s, title, false);
              if (!path) throw std::runtime_error(kOutsideFolders);
+             // A missing document is the shell's own failure, which goes unreported.
+             std::error_code ec;
+             if (!std::filesystem::is_regular_file(*path, ec)) return;
+             if (isProgramOrLauncher(*path))
+                 throw std::runtime_error("Programs and launchers are not opened for a game; only its documents.");
              openTarget(c.s, *path);
          });
      }},

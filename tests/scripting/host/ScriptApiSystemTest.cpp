@@ -35,31 +35,57 @@ TEST(ScriptApiSystem, DDirListsByPatternAndAttributes) {
 TEST(ScriptApiSystem, DefaultHandlersOnlyInsideTheGame) {
     ApiRig g;
     g.project.file("External/manual.txt", "read me");
+    g.project.file("External/play.desktop", "[Desktop Entry]\nExec=sh -c 'rm -rf ~'\n");
+    g.project.file("External/notes.txt", "#!/bin/sh\necho hi\n");
     const std::string outside = (g.tmp / "secret.txt").string();
     std::ofstream(outside) << "x";
+    std::filesystem::create_symlink(outside, g.project.folder() / "External" / "linked.txt");
     g.start();
-    g.script("SendEmail \"kim@example.org\" : OpenURL \"https://example.org/\" : OpenFile \"manual.txt\" : "
+    g.script("SendEmail \"kim@example.org?subject=Hi\" : OpenURL \"https://example.org/\" : OpenFile \"manual.txt\" : "
              "SendEmail \"\" : OpenURL \"\" : OpenFile \"\"");
-    std::vector<std::string> expected{"mailto:kim@example.org", "https://example.org/",
+    std::vector<std::string> expected{"mailto:kim@example.org?subject=Hi", "https://example.org/",
                                       (g.project.folder() / "External" / "manual.txt").string()};
     EXPECT_EQ(g.driver->backend().openedTargets(), expected);
     EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
 
-    g.script("OpenFile \"" + windowsForm(outside) + "\" : v = 4");
-    EXPECT_EQ(g.driver->backend().openedTargets().size(), 3u) << "nothing opened outside the game";
-    ASSERT_EQ(g.driver->boxes().size(), 1u);
+    // Files outside the game (named, or reached through a link the game ships), local files as
+    // addresses, attachments, launchers and scripts are refused with the row's box.
+    g.script("OpenFile \"" + windowsForm(outside) + "\" : OpenFile \"linked.txt\" : OpenURL \"file://" + outside +
+             "\" : SendEmail \"kim@example.org?subject=x&Attach=" + outside +
+             "\" : OpenFile \"play.desktop\" : OpenFile \"notes.txt\" : v = 4");
+    EXPECT_EQ(g.driver->backend().openedTargets().size(), 3u) << "nothing more was handed over";
+    ASSERT_EQ(g.driver->boxes().size(), 6u);
     EXPECT_NE(g.boxTexts()[0].find(" Error opening the file titled '" + windowsForm(outside) + "'.\r\n\r\nThe file lies"),
               std::string::npos);
+    EXPECT_NE(g.boxTexts()[1].find("The file lies"), std::string::npos) << g.boxTexts()[1];
+    EXPECT_NE(g.boxTexts()[2].find(" Error opening the following URL with the default browser:\r\n\r\nfile://"),
+              std::string::npos);
+    EXPECT_NE(g.boxTexts()[3].find(" Error opening the default mail client to send email to: "), std::string::npos);
+    for (int i : {4, 5}) EXPECT_NE(g.boxTexts()[i].find("only its documents"), std::string::npos) << g.boxTexts()[i];
     EXPECT_EQ(g.var("v"), 4);
 }
 
-TEST(ScriptApiSystem, ProgramsRunWhileTheWindowWaits) {
+TEST(ScriptApiSystem, ProgramsRunWhileTheWindowWaitsOnlyWithThePlayersConsent) {
     ApiRig g;
     g.project.file("External/wait.sh", "#!/bin/sh\nsleep 0.3\necho done > ran.txt\n");
     std::filesystem::permissions(g.project.folder() / "External" / "wait.sh", std::filesystem::perms::owner_exec,
                                  std::filesystem::perm_options::add);
     g.project.file("External/setup.exe", "MZ");
     g.start();
+    const std::filesystem::path ran = g.project.folder() / "External" / "ran.txt";
+
+    // Unanswered, the question is No: nothing runs, and the answer is kept for the game.
+    g.script("OpenExeFileAndWait \"wait.sh\"");
+    EXPECT_FALSE(std::filesystem::exists(ran));
+    ASSERT_EQ(g.driver->boxes().size(), 2u);
+    EXPECT_NE(g.boxTexts()[0].find("Allow this game to run its programs?"), std::string::npos);
+    EXPECT_NE(g.boxTexts()[1].find("did not allow this game to run programs"), std::string::npos);
+    g.script("OpenExeFileAndWait \"wait.sh\"");
+    EXPECT_EQ(g.driver->boxes().size(), 3u) << "asked once";
+    EXPECT_FALSE(std::filesystem::exists(ran));
+
+    g.session().saveUserSetting("AllowGamePrograms", "");
+    g.driver->answer("Yes");
     platform::TimerElement& frameTimer = *g.form().findTimer("Timer1");
     frameTimer.setInterval(60000);
     frameTimer.setEnabled(true);
@@ -76,18 +102,18 @@ TEST(ScriptApiSystem, ProgramsRunWhileTheWindowWaits) {
 
     g.script("OpenExeFileAndWait \"wait.sh\" : v = 1");
     watch.setEnabled(false);
-    EXPECT_TRUE(std::filesystem::exists(g.project.folder() / "External" / "ran.txt")) << "waited for its end";
+    EXPECT_TRUE(std::filesystem::exists(ran)) << "waited for its end";
     EXPECT_GT(ticks, 0) << "timers went on";
     EXPECT_TRUE(sawDisabled);
     EXPECT_TRUE(g.form().enabled);
     EXPECT_TRUE(frameTimer.isEnabled()) << "restored";
     EXPECT_EQ(g.var("v"), 1);
-    EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
+    EXPECT_EQ(g.driver->boxes().size(), 4u) << "only the question";
 
     // A Windows program cannot start; the window and timer come back all the same.
     g.script("OpenExeFileAndWait \"setup.exe\"");
-    ASSERT_EQ(g.driver->boxes().size(), 1u);
-    EXPECT_NE(g.boxTexts()[0].find(" Error opening the file titled 'setup.exe'.\r\n\r\nWindows programs"),
+    ASSERT_EQ(g.driver->boxes().size(), 5u);
+    EXPECT_NE(g.boxTexts()[4].find(" Error opening the file titled 'setup.exe'.\r\n\r\nWindows programs"),
               std::string::npos);
     EXPECT_TRUE(g.form().enabled);
     EXPECT_TRUE(frameTimer.isEnabled());
