@@ -12,7 +12,9 @@
 #include "run/state/VariablesViewer.h"
 
 #include <algorithm>
+#include <exception>
 #include <filesystem>
+#include <stdexcept>
 
 namespace run {
 
@@ -230,8 +232,14 @@ void GameWindow::executeCodeCommand() {
                                 "MsgBox VARIABLE_NAME\r\n\r\n",
                                 "Execute VBScript Code (for advanced users)", last);
     if (!code || code->empty()) return;
-    ExecuteVBScriptAndConsequences(m_s, *this, *code, true);
-    m_s.saveUserSetting("ExecuteVBScriptCode", *code);
+    try {
+        ExecuteVBScriptAndConsequences(m_s, *this, *code, true);
+        if (!m_s.settings.save("Software", m_s.info.ProjectRegistryName, "ExecuteVBScriptCode", *code))
+            throw std::runtime_error(m_s.settings.lastError());
+    } catch (const std::exception& e) {
+        m_s.ui.messageBox("Unable to execute the following VBScript code:\r\n\r\n" + *code + "\r\n\r\n" + e.what(),
+                          platform::kCritical, "Error Executing VBScript Code");
+    }
 }
 
 void GameWindow::onKeyDown(int keyCode, int shift) {

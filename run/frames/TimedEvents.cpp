@@ -23,17 +23,18 @@ int GameWindow::CreateTimedEvent(double durationSeconds, const std::string& code
         m_s.showErrorBox(" The duration of a timed event cannot be greater than 65 seconds.");
         return 0;
     }
-    // Entry n of the table is element n of the array, and neither is reused before the reset.
+    // Entry n of the table is element n of the array, and neither is reused before the reset:
+    // the number is taken before the interval is checked, so a failed creation uses it up too.
     const int n = static_cast<int>(m_timedEvents.size()) + 1;
     try {
+        auto& timer = static_cast<platform::TimerElement&>(m_form.loadArrayMember(kArray, n));
+        timer.setEnabled(false);
+        m_timedEvents.resize(static_cast<std::size_t>(n));
         const int interval = WholeNumber<std::int32_t>(durationSeconds * 1000);
         // The window timer takes 0 to 65535 milliseconds; anything else is an invalid value.
         if (interval < 0 || interval > 65535) throw std::out_of_range("Invalid property value");
-        auto& timer = static_cast<platform::TimerElement&>(m_form.loadArrayMember(kArray, n));
-        timer.setEnabled(false);
         timer.setInterval(interval);
         timer.onTimer = [this, n] { TimedEvent_Timer(n); };
-        if (m_timedEvents.size() < static_cast<std::size_t>(n)) m_timedEvents.resize(static_cast<std::size_t>(n));
         m_timedEvents[static_cast<std::size_t>(n - 1)] = TimedEventEntry{true, repeatForever, code};
         return n;
     } catch (const std::exception& e) {
@@ -43,7 +44,12 @@ int GameWindow::CreateTimedEvent(double durationSeconds, const std::string& code
 }
 
 void GameWindow::RemoveTimedEvent(int k) {
-    if (k <= 0 || k > static_cast<int>(m_timedEvents.size())) return;
+    if (k == 0 || k > static_cast<int>(m_timedEvents.size())) return;
+    // A negative number passes the checks and then names no entry.
+    if (k < 0) {
+        m_s.showErrorBox(" Unable to remove the timed event #" + std::to_string(k) + ". ", "Subscript out of range");
+        return;
+    }
     m_timedEvents[static_cast<std::size_t>(k - 1)].active = false;
     if (platform::TimerElement* t = m_form.findTimer(kArray, k)) t->setEnabled(false);
 }

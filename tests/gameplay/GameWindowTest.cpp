@@ -178,6 +178,22 @@ TEST(GameMenus, OptionsAreSavedAndReadBackAtTheNextGame) {
     EXPECT_EQ(g.form().get("mnuDisableEffects").value, 0);
 }
 
+TEST(GameMenus, ExecuteCodeShowsItsOwnFailureBox) {
+    GameRig g;
+    g.project.variables({"x", "y"});
+    g.start();
+    // Code of two lines runs, but the settings file cannot keep it: the command says so.
+    g.driver->type("x = 1\r\ny = 2");
+    ASSERT_TRUE(g.driver->player().ui().chooseMenu(g.form(), g.form().get("mnuExecuteVBScript")));
+    EXPECT_EQ(g.var("x"), 1);
+    EXPECT_EQ(g.var("y"), 2);
+    ASSERT_EQ(g.driver->boxes().size(), 2u);
+    const platform::RecordedBox& box = g.driver->boxes()[1];
+    EXPECT_EQ(box.title, "Error Executing VBScript Code");
+    EXPECT_TRUE(box.text.starts_with("Unable to execute the following VBScript code:\r\n\r\nx = 1\r\ny = 2\r\n\r\n"))
+        << box.text;
+}
+
 TEST(GameWindowLayout, FrameCentredOnTheScreenOrInAWindowUnderTheBar) {
     constexpr int T = platform::kTwipsPerPixel;
     {

@@ -31,16 +31,21 @@ TEST(TimedEvents, NumbersLimitsAndMessages) {
     g.script("v = CreateTimedEvent(65.5, \"w = 1\", False)");
     EXPECT_EQ(g.var("v"), 0);
     EXPECT_EQ(g.boxesWith(" The duration of a timed event cannot be greater than 65 seconds."), 1);
-    g.script("v = CreateTimedEvent(-1, \"w = 1\", False) : x = CreateTimedEvent(\"soon\", \"w = 1\", False)");
-    EXPECT_EQ(g.boxesWith(" Unable to create the timed event #5. "), 2) << "nothing was created the first time";
+    // A refused interval still uses up its number; a negative number to remove names no event.
+    g.script("v = CreateTimedEvent(-1, \"w = 1\", False) : x = CreateTimedEvent(\"soon\", \"w = 1\", False) : "
+             "y = CreateTimedEvent(1, \"w = 1\", False) : RemoveTimedEvent -1");
+    EXPECT_EQ(g.boxesWith(" Unable to create the timed event #5. "), 1);
+    EXPECT_EQ(g.boxesWith(" Unable to create the timed event #6. "), 1);
+    EXPECT_EQ(g.boxesWith(" Unable to remove the timed event #-1. "), 1);
     EXPECT_EQ(g.var("v"), 0);
     EXPECT_EQ(g.var("x"), 0);
-    EXPECT_EQ(g.game().timedEvents().size(), 4u);
+    EXPECT_EQ(g.var("y"), 7);
+    EXPECT_EQ(g.stateLines("timed event: ").size(), 4u) << "1, 3, 4 and 7: the failed ones are not events";
 
     // Ten thousand in one script: all numbered in turn, and the frame goes on.
     g.script("For i = 1 To 10000 : v = CreateTimedEvent(60, \"w = 1\", False) : Next");
-    EXPECT_EQ(g.game().timedEvents().size(), 10004u);
-    EXPECT_EQ(g.form().findTimer("TimedEvent", 10004)->interval(), 60000);
+    EXPECT_EQ(g.game().timedEvents().size(), 10007u);
+    EXPECT_EQ(g.form().findTimer("TimedEvent", 10007)->interval(), 60000);
     g.script("GoToFrame \"Other\", 0, 0");
     EXPECT_TRUE(g.game().timedEvents().empty());
 }
