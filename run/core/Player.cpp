@@ -1,6 +1,8 @@
 // Wiring of the player's windows.
 #include "run/core/Player.h"
 
+#include "run/media/Transitions.h"
+
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/files/UserFolders.h"
 #include "run/platform/files/WindowsPath.h"
@@ -154,6 +156,14 @@ std::vector<std::string> Player::describeState() {
                           (events[k].repeatForever ? "repeating" : "once") + ")");
         }
         for (std::string& line : m_audio.describe()) out.push_back(std::move(line));
+        // A transition being drawn: its number and kind, and how far it has come.
+        const Flags& flags = m_session.flags;
+        if (flags.TransitionRunning) {
+            const int n = flags.TransitionNumber;
+            const std::string& kind = LoadTransitionNames()[static_cast<std::size_t>(n <= 0 ? 1 : std::min(n, 5))];
+            out.push_back("transition: " + std::to_string(n) + " (" + kind + "), " +
+                          std::to_string(static_cast<int>(flags.TransitionFraction * 100)) + "%");
+        }
     }
     if (active) {
         if (auto tip = m_ui.toolTipOn(*active)) out.push_back("tooltip: " + *tip);

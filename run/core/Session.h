@@ -29,6 +29,8 @@ struct Flags {
     bool StopMovie = false;                // a video wait should end
     bool TransitionRunning = false;        // a transition is being drawn (Escape leaves the menus)
     bool AlphaBlendErrorReported = false;  // the drawing failure box was shown once
+    int TransitionNumber = 0;              // while a transition runs: its number 0–5
+    double TransitionFraction = 0;         // and how far it has been drawn, 0 to 1
 };
 
 // The desktop mode remembered at start-up, restored when the game window unloads.

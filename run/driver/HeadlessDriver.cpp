@@ -3,6 +3,8 @@
 
 #include "run/platform/ui/Keys.h"
 
+#include <algorithm>
+
 namespace run {
 
 using platform::InputEvent;
@@ -10,6 +12,7 @@ using platform::InputEvent;
 HeadlessDriver::HeadlessDriver(PlayerOptions options, platform::DisplayMode desktop) {
     m_backend.setDesktop(desktop);
     m_player = std::make_unique<Player>(m_backend, std::move(options));
+    m_backend.setWaitHandler([this](std::uint64_t ms) { letTimePass(ms); });
 }
 
 HeadlessDriver::~HeadlessDriver() = default;
@@ -80,17 +83,40 @@ bool HeadlessDriver::key(const std::string& name) {
 }
 
 void HeadlessDriver::wait(int ms) {
+    m_timeGiven = ms > 0 ? static_cast<std::uint64_t>(ms) : 0;
+    // Asked for from inside a transition: the transition spends this time as it draws.
+    if (m_stepsInTransition > 0) return;
     auto& ui = m_player->ui();
-    std::uint64_t left = ms > 0 ? static_cast<std::uint64_t>(ms) : 0;
     ui.pump();
-    while (left > 0 && !m_player->ended()) {
-        std::uint64_t step = ui.msUntilNextTimer(left);
+    while (m_timeGiven > 0 && !m_player->ended()) {
+        std::uint64_t step = ui.msUntilNextTimer(m_timeGiven);
         if (step == 0) step = 1; // a timer due now fired in the pump; move on
-        if (step > left) step = left;
+        if (step > m_timeGiven) step = m_timeGiven;
         m_backend.advanceClock(step);
-        left -= step;
+        m_timeGiven -= step;
         ui.pump();
     }
+    m_timeGiven = 0;
+}
+
+void HeadlessDriver::letTimePass(std::uint64_t ms) {
+    const Flags& flags = m_player->session().flags;
+    auto transitionGoesOn = [&] { return flags.TransitionRunning && !flags.SkipTransitionRequested; };
+    // A transition takes only the time the steps give it; when that is spent, the next steps run
+    // here, on the transition in the middle of its drawing, until one gives time again.
+    if (m_stepsDuringTransitions && !m_stepsFinished && transitionGoesOn()) {
+        while (m_timeGiven == 0 && !m_stepsFinished && transitionGoesOn()) {
+            ++m_stepsInTransition;
+            const bool more = m_stepsDuringTransitions();
+            --m_stepsInTransition;
+            if (!more) m_stepsFinished = true;
+        }
+        if (m_timeGiven > 0 && transitionGoesOn()) {
+            ms = std::min(ms, m_timeGiven);
+            m_timeGiven -= ms;
+        }
+    }
+    m_backend.advanceClock(ms);
 }
 
 platform::Canvas HeadlessDriver::screenshot() {
@@ -106,17 +132,34 @@ platform::Pixel HeadlessDriver::pixel(int x, int y) {
     return m_player->ui().paintedCanvas(*f).pixel(x, y);
 }
 
+std::string QuotedStateText(const std::string& text) {
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            out += "\\n";
+            ++i;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
 std::vector<std::string> HeadlessDriver::state() {
     std::vector<std::string> out = m_player->describeState();
     const auto& boxes = m_backend.boxes();
     for (; m_boxesReported < boxes.size(); ++m_boxesReported) {
         const auto& b = boxes[m_boxesReported];
-        std::string text = b.text;
-        for (std::size_t p; (p = text.find("\r\n")) != std::string::npos;) text.replace(p, 2, "\\n");
-        for (char& c : text) {
-            if (c == '\n') c = ' ';
-        }
-        out.push_back("box: " + b.kind + " \"" + b.title + "\" \"" + text + "\" -> " + b.answer);
+        out.push_back("box: " + b.kind + " " + QuotedStateText(b.title) + " " + QuotedStateText(b.text) + " -> " +
+                      b.answer);
     }
     // What the game handed to the default handlers (mail, web, documents) since the last state.
     const auto& opened = m_backend.openedTargets();

@@ -1,6 +1,7 @@
 // The play-script steps: click, rclick, drag, move, key, wait, answer, type, shot, state.
 #include "run/driver/PlayScript.h"
 
+#include "run/core/Session.h"
 #include "run/platform/graphics/Picture.h"
 
 #include <istream>
@@ -26,65 +27,137 @@ std::string restOfLine(std::istringstream& in) {
     return start == std::string::npos ? "" : rest.substr(start);
 }
 
-} // namespace
+// Reads and carries out the steps. The same reader serves the steps that run inside a
+// transition: they take the next lines of the same script.
+class StepRunner {
+  public:
+    StepRunner(HeadlessDriver& driver, std::istream& steps, std::ostream& out, std::ostream& err,
+               const std::string& scriptName)
+        : m_driver(driver), m_steps(steps), m_out(out), m_err(err), m_name(scriptName) {}
 
-int RunPlayScript(HeadlessDriver& driver, std::istream& steps, std::ostream& out, std::ostream& err,
-                  const std::string& scriptName) {
-    std::string line;
-    int number = 0;
-    while (std::getline(steps, line)) {
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::istringstream in(line);
-        std::string cmd;
-        if (!(in >> cmd) || cmd[0] == '#') continue;
-        auto fail = [&](const std::string& why) {
-            err << scriptName << ":" << number << ": " << why << ": " << line << "\n";
-            return 1;
-        };
-        bool ended = driver.ended();
+    int run() {
+        m_driver.setStepsDuringTransitions([this] { return runInTransition(); });
+        while (!m_failed && next() != Step::None) m_driver.spendGivenTime();
+        m_driver.setStepsDuringTransitions(nullptr);
+        return m_failed ? 1 : 0;
+    }
+
+  private:
+    enum class Step { None, Input, Wait, Other };
+
+    // Steps while a transition is drawn: until one gives time or ends the transition.
+    bool runInTransition() {
+        const Flags& flags = m_driver.player().session().flags;
+        while (!m_failed) {
+            const Step step = next();
+            if (step == Step::None) return false;
+            if (step == Step::Wait) return true;
+            if (step == Step::Input && (!flags.TransitionRunning || flags.SkipTransitionRequested)) return true;
+        }
+        return false;
+    }
+
+    // Carries out the next step; None at the end of the script or after a failed step.
+    Step next() {
+        std::string line;
+        while (std::getline(m_steps, line)) {
+            ++m_number;
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            std::istringstream in(line);
+            std::string cmd;
+            if (!(in >> cmd) || cmd[0] == '#') continue;
+            const Step step = carryOut(cmd, in);
+            if (m_failed) {
+                m_err << m_name << ":" << m_number << ": " << m_why << ": " << line << "\n";
+                return Step::None;
+            }
+            return step;
+        }
+        return Step::None;
+    }
+
+    Step fail(const std::string& why) {
+        m_failed = true;
+        m_why = why;
+        return Step::None;
+    }
+
+    Step carryOut(const std::string& cmd, std::istringstream& in) {
+        HeadlessDriver& driver = m_driver;
+        const bool ended = driver.ended();
         int v[4];
         if (cmd == "click" || cmd == "rclick") {
             if (!readInts(in, v, 2)) return fail("expected two numbers (X Y)");
             if (ended) return fail("the program has ended");
             driver.click(v[0], v[1], cmd == "click" ? platform::kLeftButton : platform::kRightButton);
-        } else if (cmd == "move") {
+            return Step::Input;
+        }
+        if (cmd == "move") {
             if (!readInts(in, v, 2)) return fail("expected two numbers (X Y)");
             if (ended) return fail("the program has ended");
             driver.move(v[0], v[1]);
-        } else if (cmd == "drag") {
+            return Step::Input;
+        }
+        if (cmd == "drag") {
             if (!readInts(in, v, 4)) return fail("expected four numbers (X1 Y1 X2 Y2)");
             if (ended) return fail("the program has ended");
             driver.drag(v[0], v[1], v[2], v[3]);
-        } else if (cmd == "key") {
+            return Step::Input;
+        }
+        if (cmd == "key") {
             std::string name = restOfLine(in);
             if (name.empty()) return fail("expected a key name");
             if (ended) return fail("the program has ended");
             if (!driver.key(name)) return fail("unknown key name '" + name + "'");
-        } else if (cmd == "wait") {
+            return Step::Input;
+        }
+        if (cmd == "wait") {
             if (!readInts(in, v, 1) || v[0] < 0) return fail("expected a number of milliseconds");
             driver.wait(v[0]);
-        } else if (cmd == "answer") {
+            return Step::Wait;
+        }
+        if (cmd == "answer") {
             std::string text = restOfLine(in);
             if (text.empty()) return fail("expected a button caption");
             driver.answer(text);
-        } else if (cmd == "type") {
+            return Step::Other;
+        }
+        if (cmd == "type") {
             driver.type(restOfLine(in));
-        } else if (cmd == "shot") {
+            return Step::Other;
+        }
+        if (cmd == "shot") {
             std::string file = restOfLine(in);
             if (file.empty()) return fail("expected a file name");
             platform::Canvas c = driver.screenshot();
             if (c.empty()) return fail("no window is shown");
             std::string problem = platform::SavePng(c, file);
             if (!problem.empty()) return fail("cannot write the picture (" + problem + ")");
-        } else if (cmd == "state") {
-            for (const auto& s : driver.state()) out << s << "\n";
-            out.flush();
-        } else {
-            return fail("unknown step '" + cmd + "'");
+            return Step::Other;
         }
+        if (cmd == "state") {
+            for (const auto& s : driver.state()) m_out << s << "\n";
+            m_out.flush();
+            return Step::Other;
+        }
+        return fail("unknown step '" + cmd + "'");
     }
-    return 0;
+
+    HeadlessDriver& m_driver;
+    std::istream& m_steps;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    const std::string m_name;
+    int m_number = 0;
+    bool m_failed = false;
+    std::string m_why;
+};
+
+} // namespace
+
+int RunPlayScript(HeadlessDriver& driver, std::istream& steps, std::ostream& out, std::ostream& err,
+                  const std::string& scriptName) {
+    return StepRunner(driver, steps, out, err, scriptName).run();
 }
 
 } // namespace run

@@ -51,6 +51,8 @@ void PlayTransition(Session& s, int n, Element& surface, Element& start, Element
         try {
             flags.TransitionRunning = true;
             flags.SkipTransitionRequested = false;
+            flags.TransitionNumber = n;
+            flags.TransitionFraction = 0;
             const int W = surface.width, H = surface.height;   // twips
             const Canvas blank(std::max(1, platform::TwipsToPixels(W)), std::max(1, platform::TwipsToPixels(H)));
             const Canvas& from = imageOf(start, blank);
@@ -84,6 +86,7 @@ void PlayTransition(Session& s, int n, Element& surface, Element& start, Element
                 case 5: start.top = static_cast<int>(f * -H); break;
                 }
                 drawn = true;
+                flags.TransitionFraction = f;
                 s.ui.invalidate();
                 StepChannelFades(s, f);
                 // Blending rests 10 ms between steps; slides go as fast as the display shows them.

@@ -1,6 +1,8 @@
 // Play scripts carried out in process: what each step does, and the message naming the line of
 // a step that cannot be carried out.
 #include "run/driver/PlayScript.h"
+#include "run/core/Session.h"
+#include "run/platform/graphics/Picture.h"
 #include "tests/e2e/Play.h"
 
 #include <sstream>
@@ -79,6 +81,82 @@ TEST(PlayScript, StepsDriveThePlayer) {
     ASSERT_NE(r.out.find("window: (ended)"), std::string::npos) << r.out;
     EXPECT_GT(r.out.find("window: (ended)"), r.out.find("window: Game"));
     EXPECT_TRUE(play.driver->backend().openedTargets().empty());
+}
+
+// Harbour (black) leads to Cove (white) with a one-second blend when the frame is clicked.
+void TransitionGame(Play& play) {
+    ProjectInfo info = BasicInfo();
+    info.SkipWelcomeWindow = true;
+    info.FrameWidth = 640;
+    info.FrameHeight = 480;
+    play.project.general(info);
+    FrameFile harbour, cove;
+    harbour.Picture = "0";
+    cove.Picture = "16777215";
+    play.project.frame("Harbour", harbour).frame("Cove", cove);
+    testing::HotspotSpec spot;
+    spot.width = 640 * platform::kTwipsPerPixel;
+    spot.height = 480 * platform::kTwipsPerPixel;
+    testing::ActionSpec go;
+    go.goToFrame = "Cove";
+    go.transitionKind = 1;
+    go.transitionMs = 1000;
+    go.transitionNumber = 1;
+    play.project.hotspots("Harbour", {spot}).actions("Harbour", {go});
+    play.start();
+}
+
+std::vector<std::string> LinesOf(const std::string& out, const std::string& prefix) {
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(prefix, 0) == 0) lines.push_back(line);
+    return lines;
+}
+
+TEST(PlayScript, StepsActOnARunningTransition) {
+    // A wait that ends mid-transition returns there: state and shot show its middle.
+    Play play;
+    TransitionGame(play);
+    const std::string middle = (play.tmp / "middle.png").string();
+    ScriptResult r = RunScript(play, "click 320 240\nstate\nwait 500\nstate\nshot " + middle + "\nwait 600\nstate\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(LinesOf(r.out, "transition: "),
+              (std::vector<std::string>{"transition: 1 (Alphablending), 0%", "transition: 1 (Alphablending), 50%"}));
+    EXPECT_EQ(LinesOf(r.out, "frame: ").back(), "frame: Cove");
+    platform::PictureResult shot = platform::LoadPictureFile(middle);
+    ASSERT_TRUE(shot.picture) << shot.error;
+    const platform::Pixel grey = shot.picture->image.pixel(shot.picture->width() / 2, shot.picture->height() / 2);
+    EXPECT_NEAR(int(grey & 0xFF), 128, 12) << "half way from black to white";
+
+    // A key during the transition ends it; the script's time goes on from there.
+    Play keyed;
+    TransitionGame(keyed);
+    const std::uint64_t began = keyed.driver->backend().nowMs();
+    r = RunScript(keyed, "click 320 240\nwait 200\nkey Escape\nstate\nwait 100\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(LinesOf(r.out, "transition: ").empty()) << r.out;
+    EXPECT_EQ(LinesOf(r.out, "frame: ").back(), "frame: Cove");
+    EXPECT_LT(keyed.driver->backend().nowMs() - began, 700u) << "not the whole second";
+
+    // Steps that end inside a transition leave it to play to its end.
+    Play last;
+    TransitionGame(last);
+    r = RunScript(last, "click 320 240\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(last.driver->player().session().flags.TransitionRunning);
+    EXPECT_EQ(last.driver->player().game().frameName(), "Cove");
+}
+
+TEST(PlayScript, QuotedTextsTellWhereTheyEnd) {
+    EXPECT_EQ(QuotedStateText("say \"hi\" to C:\\games\r\nnext\nlast\rcr"),
+              "\"say \\\"hi\\\" to C:\\\\games\\nnext\\nlast\\rcr\"");
+    Play play;
+    play.project.general(BasicInfo());
+    play.start();
+    play.driver->player().session().ui.messageBox("a \"quoted\" word", platform::kInformation, "T\"");
+    const std::vector<std::string> lines = play.driver->state();
+    EXPECT_EQ(lines.back(), "box: message \"T\\\"\" \"a \\\"quoted\\\" word\" -> OK");
 }
 
 } // namespace

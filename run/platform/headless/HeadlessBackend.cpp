@@ -15,7 +15,9 @@ bool HeadlessBackend::pollEvent(InputEvent& ev) {
 // Waiting is what moves virtual time on: a wait of t milliseconds simply happens at once.
 void HeadlessBackend::waitForEvent(int timeoutMs) {
     if (!m_events.empty()) return;
-    advanceClock(static_cast<std::uint64_t>(timeoutMs > 0 ? timeoutMs : 1));
+    const std::uint64_t ms = static_cast<std::uint64_t>(timeoutMs > 0 ? timeoutMs : 1);
+    if (m_waitHandler) m_waitHandler(ms);
+    else advanceClock(ms);
 }
 
 void HeadlessBackend::present(const Form& form, const Canvas&) { m_visible[form.id()] = true; }

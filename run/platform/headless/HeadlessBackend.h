@@ -7,6 +7,7 @@
 #include "run/platform/ui/Backend.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -43,6 +44,10 @@ class HeadlessBackend : public IBackend {
     const std::vector<DisplayMode>& modeChanges() const { return m_modeChanges; }
     // Display modes this fake display supports; empty means every mode.
     void setSupportedModes(std::vector<DisplayMode> modes) { m_supported = std::move(modes); }
+    // Who lets time pass when the player waits for events with none pending (a long operation
+    // such as a transition): given the time the player would wait, it advances the clock. Without
+    // one the clock simply moves on by that time.
+    void setWaitHandler(std::function<void(std::uint64_t)> handler) { m_waitHandler = std::move(handler); }
     bool windowVisible(WindowId id) const;
     int pointerOf(WindowId id) const;
 
@@ -70,6 +75,7 @@ class HeadlessBackend : public IBackend {
 
   private:
     std::uint64_t m_now = 0;
+    std::function<void(std::uint64_t)> m_waitHandler;
     DisplayMode m_desktop{1280, 1024, 60, 32};
     std::deque<InputEvent> m_events;
     std::deque<std::string> m_answers;
