@@ -1,5 +1,7 @@
 // The script functions that touch pictures and elements: loading and saving pictures, capturing
 // the frame, the transition's destination, the default pointer and script-loaded array members.
+#include "run/core/Session.h"
+#include "run/platform/graphics/Picture.h"
 #include "run/platform/ui/FormPainter.h"
 #include "tests/scripting/host/ApiRig.h"
 #include "tests/support/MediaMaker.h"
@@ -76,6 +78,35 @@ TEST(ScriptApiPictures, TransitionDestinationLastsUntilTheNextFrame) {
     EXPECT_EQ(g.game().transitionDestination()->first, "PicBox");
     g.script("GoToFrame \"Other\", 0, 0");
     EXPECT_FALSE(g.game().transitionDestination()) << "the frame opening forgets it";
+}
+
+TEST(ScriptApiPictures, TheTransitionDestinationIsWhatFadesInOnce) {
+    ApiRig g;
+    FrameFile other = testing::ColourFrame(0x004000);
+    other.RunEntryScript = true;
+    other.EntryScript = "LoadAPicture PictureBoxObject, \"red.bmp\" : SetTransitionDestination PictureBoxObject";
+    g.project.frame("Other", other);
+    g.start();
+    ASSERT_EQ(platform::SaveBmp(platform::Canvas(640, 480, kRed), (g.project.folder() / "Areas" / "red.bmp").string()), "");
+    // The middle of the frame late in each one-second blend.
+    platform::Pixel late = 0;
+    platform::TimerElement& watch = g.form().addTimer("WatchTransition");
+    watch.onTimer = [&] {
+        const Flags& flags = g.session().flags;
+        if (!flags.TransitionRunning || flags.TransitionFraction < 0.85 || late) return;
+        const platform::Rect r = platform::ElementRectOnForm(g.form().get("PictureBox"));
+        late = g.session().ui.paintedCanvas(g.form()).pixel(r.x + r.w / 2, r.y + r.h / 2) | 0xFF000000;
+    };
+    watch.setInterval(20);
+    watch.setEnabled(true);
+    g.script("GoToFrame \"Other\", 1, 1");
+    EXPECT_GT((late >> 16) & 0xFF, 0xB0u) << std::hex << late << ": the script's picture, not the frame";
+    EXPECT_LT((late >> 8) & 0xFF, 0x20u) << std::hex << late;
+
+    late = 0;
+    g.script("GoToFrame \"Start\", 1, 1");
+    EXPECT_LT((late >> 16) & 0xFF, 0x30u) << std::hex << late << ": the next transition composes the frame again";
+    EXPECT_GT(late & 0xFF, 0x30u) << std::hex << late;
 }
 
 TEST(ScriptApiPictures, DefaultPointerFollowsHotspotsOnTheDefault) {

@@ -10,6 +10,7 @@ namespace run {
 namespace {
 
 using testing::ApiRig;
+using testing::TextOfT;
 
 TEST(ScriptApi, RequestsReachTheConsequenceStep) {
     ApiRig g({"v = GetHotspotNumber() : GoToFrame |Other|, 0, 7 : w = iHotspotNumber",
@@ -69,11 +70,11 @@ TEST(ScriptApi, HotspotsClicksAndTheFrame) {
 TEST(ScriptApi, PathsSettingsSwitchesAndHelpers) {
     ApiRig g;
     g.start();
-    g.script("t = GetPath(2) & \"|\" & GetPath(99) & \"|\" & GetPath(4)");
-    std::string external = (g.project.folder() / "External").string() + "\\";
-    std::string areas = (g.project.folder() / "Areas").string() + "\\";
-    for (std::string* p : {&external, &areas}) std::replace(p->begin(), p->end(), '/', '\\');
-    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), external + "|" + external + "|" + areas);
+    // The folders end with a backslash, and a script reaches their files through them.
+    g.project.file("External/notes.ini", "[a]\r\nk=from external\r\n");
+    g.script("t = (GetPath(2) = GetPath(99)) & \"|\" & Right(GetPath(2), 10) & \"|\" & Right(GetPath(4), 7) & \"|\" & "
+             "ReadINI(GetPath(2) & \"notes.ini\", \"a\", \"k\")");
+    EXPECT_EQ(TextOfT(g), "True|\\External\\|\\Areas\\|from external");
 
     g.script("SaveParameter \"score\", 10 : t = LoadParameter(\"score\", \"none\") & LoadParameter(\"other\", 7)");
     EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "107");
