@@ -66,15 +66,13 @@ bool isProgramOrLauncher(const std::string& path) {
     const std::string ext = platform::LowerCaseWin(std::filesystem::path(path).extension().string());
     for (const char* e : kExtensions)
         if (ext == e) return true;
-    std::error_code ec;
-    const auto mode = std::filesystem::status(path, ec).permissions();
-    using std::filesystem::perms;
-    if (!ec && (mode & (perms::owner_exec | perms::group_exec | perms::others_exec)) != perms::none) return true;
-    // Scripts and native programs by their first bytes, whatever they are called.
+    // Scripts and programs by their first bytes, whatever they are called. The permission bits
+    // say little: documents unpacked from a downloaded archive are often marked executable.
     char head[4] = {};
     std::ifstream in(path, std::ios::binary);
     in.read(head, sizeof head);
-    return (head[0] == '#' && head[1] == '!') || std::string_view(head, 4) == "\x7F" "ELF";
+    const std::string_view bytes(head, 4);
+    return bytes.starts_with("#!") || bytes.starts_with("MZ") || bytes == "\x7F" "ELF";
 }
 
 std::string fileMessage(const std::string& title) { return " Error opening the file titled '" + title + "'.\r\n\r\n"; }
