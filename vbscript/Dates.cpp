@@ -58,6 +58,17 @@ int nameIndex(std::u16string_view w, const char16_t* const* names, const char16_
     return 0;
 }
 
+// One of the words the locale's dates hold between their parts ("de", "г").
+bool isFiller(std::u16string_view w, const LocaleInfo& loc) {
+    if (!loc.filler) return false;
+    for (std::u16string_view rest = loc.filler; !rest.empty();) {
+        size_t bar = rest.find(u'|');
+        if (equalsNoCase(w, rest.substr(0, bar))) return true;
+        rest = bar == std::u16string_view::npos ? std::u16string_view() : rest.substr(bar + 1);
+    }
+    return false;
+}
+
 // A month named in the locale's language or in English.
 int monthIndex(std::u16string_view w, const LocaleInfo& loc) {
     if (int m = nameIndex(w, loc.months, loc.monthsShort, 12)) return m;
@@ -246,9 +257,11 @@ std::u16string pictureText(const DayTime& t, std::u16string_view pic, const Loca
         case u's':
             appendNumber(out, t.secs % 60, run >= 2);
             break;
-        case u't':
-            out += run >= 2 ? (h < 12 ? u"AM" : u"PM") : (h < 12 ? u"A" : u"P");
+        case u't': {
+            std::u16string_view half = h < 12 ? (loc.am ? loc.am : u"AM") : (loc.pm ? loc.pm : u"PM");
+            out += run >= 2 ? half : half.substr(0, 1);
             break;
+        }
         default:
             out.append(run, ch);
             break;
@@ -415,15 +428,22 @@ bool parseDateIn(std::u16string_view s, double& out, const LocaleInfo& loc, bool
     int64_t time[3] = {0, 0, 0};
     int timeCount = 0, ampm = 0;
     bool sawName = false;
+    const std::u16string_view longTime = loc.longTime;
+    const size_t hour = longTime.find_first_of(u"hH");
+    const size_t afterHour =
+        hour == std::u16string_view::npos ? hour : longTime.find_first_not_of(u"hH", hour);
+    const bool dottedTime = afterHour != std::u16string_view::npos && longTime[afterHour] == u'.';
     for (size_t k = 0; k < toks.size(); ++k) {
         const DateTok& t = toks[k];
         bool prevDatePart = k > 0 && (toks[k - 1].kind == DateTok::Num || toks[k - 1].kind == DateTok::Word);
         if (t.kind == DateTok::Num) {
-            if (k + 1 < toks.size() && toks[k + 1].kind == DateTok::Sep && toks[k + 1].sep == ':') {
-                // hh:mm[:ss]
+            // hh:mm[:ss]; after a whole date also hh.mm[.ss] where the locale writes times so.
+            const char16_t sep =
+                k + 1 < toks.size() && toks[k + 1].kind == DateTok::Sep ? toks[k + 1].sep : 0;
+            if (sep == ':' || (sep == u'.' && count == 3 && dottedTime)) {
                 if (timeCount) return false;
                 time[timeCount++] = t.num;
-                while (k + 2 < toks.size() && toks[k + 1].kind == DateTok::Sep && toks[k + 1].sep == ':' &&
+                while (k + 2 < toks.size() && toks[k + 1].kind == DateTok::Sep && toks[k + 1].sep == sep &&
                        toks[k + 2].kind == DateTok::Num) {
                     if (timeCount == 3) return false;
                     time[timeCount++] = toks[k + 2].num;
@@ -437,10 +457,12 @@ bool parseDateIn(std::u16string_view s, double& out, const LocaleInfo& loc, bool
             if (t.digits > 4) return false;
             nums[count++] = {t.num, t.digits};
         } else if (t.kind == DateTok::Word) {
-            if (equalsNoCase(t.word, u"am") || equalsNoCase(t.word, u"a") || equalsNoCase(t.word, u"pm") ||
-                equalsNoCase(t.word, u"p")) {
+            const bool am = equalsNoCase(t.word, u"am") || equalsNoCase(t.word, u"a") ||
+                            (loc.am && equalsNoCase(t.word, loc.am));
+            if (am || equalsNoCase(t.word, u"pm") || equalsNoCase(t.word, u"p") ||
+                (loc.pm && equalsNoCase(t.word, loc.pm))) {
                 if (ampm) return false;
-                ampm = (t.word[0] == 'a' || t.word[0] == 'A') ? 1 : 2;
+                ampm = am ? 1 : 2;
                 const bool timeFollows = k + 2 < toks.size() && toks[k + 1].kind == DateTok::Num &&
                                          toks[k + 2].kind == DateTok::Sep && toks[k + 2].sep == ':';
                 // "PM 2:07:09", as locales that name the half of the day first write it.
@@ -455,11 +477,14 @@ bool parseDateIn(std::u16string_view s, double& out, const LocaleInfo& loc, bool
                 sawName = true;
             } else if (isWeekdayName(t.word, loc)) {
                 // A weekday name ("Thursday, January 02, 2003") adds nothing.
-            } else if (loc.filler && equalsNoCase(t.word, loc.filler)) {
+            } else if (isFiller(t.word, loc)) {
                 // "15 de marzo de 2026"
             } else {
                 return false;
             }
+        } else if (t.sep == u'.' && k > 0 && toks[k - 1].kind == DateTok::Word &&
+                   isFiller(toks[k - 1].word, loc)) {
+            // The point of an abbreviated word ("2024 г.").
         } else {
             // A date separator sits between two parts of the date.
             if (t.sep == ':' || !prevDatePart || k + 1 >= toks.size() || toks[k + 1].kind == DateTok::Sep)

@@ -4,6 +4,7 @@
 
 #include "Value.h"
 
+#include <unicode/uchar.h>
 #include <unicode/udat.h>
 #include <unicode/uloc.h>
 #include <unicode/unum.h>
@@ -22,7 +23,7 @@ namespace {
 // A locale read from ICU, with the texts its LocaleInfo points into.
 struct IcuLocale {
     LocaleInfo info{};
-    std::u16string tag, currency, shortDate, longDate, longTime, filler;
+    std::u16string tag, currency, shortDate, longDate, longTime, filler, am, pm;
     std::u16string months[12], monthsInDates[12], monthsShort[12], days[7], daysShort[7];
     const char16_t* monthsInDatesText[12] = {};
 };
@@ -128,16 +129,19 @@ std::u16string picture(std::u16string_view p, bool widenYears) {
     return out;
 }
 
-// The first quoted word of a long date ("de" in "d 'de' MMMM"): dates may hold it between parts.
-std::u16string fillerOf(std::u16string_view longDate) {
-    size_t a = longDate.find(u'\'');
-    if (a == std::u16string_view::npos) return {};
-    size_t b = longDate.find(u'\'', a + 1);
-    if (b == std::u16string_view::npos) return {};
-    std::u16string word;
-    for (char16_t c : longDate.substr(a + 1, b - a - 1))
-        if (!isSpace(c)) word += c;
-    return word;
+// The quoted words of a picture ("de" in "d 'de' MMMM", "г" in "y 'г'."), which dates may hold
+// between their parts, added to words as "a|b".
+void addFillers(std::u16string_view picture, std::u16string& words) {
+    for (size_t a = picture.find(u'\''); a != std::u16string_view::npos; a = picture.find(u'\'', a + 1)) {
+        size_t b = picture.find(u'\'', a + 1);
+        if (b == std::u16string_view::npos) return;
+        std::u16string word;
+        for (char16_t c : picture.substr(a + 1, b - a - 1))
+            if (u_isalpha(c)) word += c;
+        if (!word.empty() && (u'|' + words + u'|').find(u'|' + word + u'|') == std::u16string::npos)
+            words += (words.empty() ? u"" : u"|") + word;
+        a = b;
+    }
 }
 
 template <class F> std::u16string icuText(F&& get) {
@@ -198,7 +202,9 @@ std::unique_ptr<IcuLocale> readLocale(const char* id, int32_t lcid) {
     std::u16string full = datePattern(id, UDAT_NONE, UDAT_FULL);
     l->longDate = picture(full, false);
     l->longTime = picture(datePattern(id, UDAT_MEDIUM, UDAT_NONE), false);
-    l->filler = fillerOf(full);
+    addFillers(l->shortDate, l->filler);
+    addFillers(l->longDate, l->filler);
+    addFillers(l->longTime, l->filler);
     e = U_ZERO_ERROR;
     UDateFormat* df = udat_open(UDAT_NONE, UDAT_SHORT, gregorian(id).c_str(), u"UTC", -1, nullptr, 0, &e);
     if (U_FAILURE(e)) return nullptr;
@@ -215,6 +221,14 @@ std::unique_ptr<IcuLocale> readLocale(const char* id, int32_t lcid) {
         l->days[i] = name(UDAT_WEEKDAYS, i + 1);
         l->daysShort[i] = name(UDAT_SHORT_WEEKDAYS, i + 1);
     }
+    // The locale's own words for the halves of the day, where dates can be read back with them:
+    // one word of letters each ("p. m." is not).
+    l->am = name(UDAT_AM_PMS, 0);
+    l->pm = name(UDAT_AM_PMS, 1);
+    auto word = [](const std::u16string& w) {
+        return !w.empty() && std::all_of(w.begin(), w.end(), [](char16_t c) { return u_isalpha(c) != 0; });
+    };
+    if (!word(l->am) || !word(l->pm) || lowerName(l->am) == lowerName(l->pm)) l->am.clear(), l->pm.clear();
     udat_close(df);
     if (decimal.empty() || l->shortDate.empty() || l->months[0].empty() || l->days[0].empty()) return nullptr;
 
@@ -252,6 +266,8 @@ std::unique_ptr<IcuLocale> readLocale(const char* id, int32_t lcid) {
     }
     info.filler = l->filler.empty() ? nullptr : l->filler.c_str();
     info.monthsInDates = ownDateMonths ? l->monthsInDatesText : nullptr;
+    info.am = l->am.empty() ? nullptr : l->am.c_str();
+    info.pm = l->pm.empty() ? nullptr : l->pm.c_str();
     return l;
 }
 

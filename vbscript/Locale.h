@@ -29,10 +29,13 @@ struct LocaleInfo {
     const char16_t* monthsShort[12];
     const char16_t* days[7]; // Sunday first
     const char16_t* daysShort[7];
-    const char16_t* filler; // a word dates may hold between their parts ("de"), or nullptr
+    const char16_t* filler; // words dates may hold between their parts ("de", "a|b"), or nullptr
     // The month names inside a date where the language changes them there (Russian "5 марта"
     // against "март" alone), else nullptr.
     const char16_t* const* monthsInDates;
+    // The words for the two halves of the day, or nullptr for AM and PM.
+    const char16_t* am;
+    const char16_t* pm;
 };
 
 // Where a locale puts its currency symbol ($) and the amount (n): LocaleInfo::currencyPositive

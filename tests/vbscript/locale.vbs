@@ -56,8 +56,17 @@ CheckEq FormatNumber(1234567.891), "1.234.567,89", "Brazilian groups"
 CheckEq FormatDateTime(moment, vbLongDate), "ter" & ChrW(231) & "a-feira, 5 de mar" & ChrW(231) & "o de 2024", _
     "Brazilian long date"
 CheckEq CDate("5 de mar" & ChrW(231) & "o de 2024"), #3/5/2024#, "Brazilian date text"
+' What a locale writes, it reads back: words for the halves of the day (Korean, Chinese), times
+' with points (Finnish), abbreviated words between the parts (Bulgarian), other scripts.
+Dim roundTrip
+For Each roundTrip In Array("ko-KR", "zh-TW", "fi-FI", "bg-BG", "ar-EG", "hi-IN", "el-GR", "uk-UA", "pt-PT", "en-IN")
+    SetLocale roundTrip
+    CheckEq CDate(CStr(moment)), moment, roundTrip & " date and time read back from " & CStr(moment)
+    CheckEq CDbl(CStr(-1234.5)), -1234.5, roundTrip & " number read back"
+    CheckEq CCur(FormatCurrency(-1234.5)), CCur(-1234.5), roundTrip & " amount read back"
+Next
 SetLocale "ko-KR"
-CheckEq CDate(CStr(moment)), moment, "a Korean date and time (the half of the day first) reads back"
+CheckEq FormatDateTime(moment, vbLongTime), ChrW(&HC624) & ChrW(&HD6C4) & " 2:07:09", "the Korean word for afternoon"
 SetLocale "sr-Latn-RS"
 CheckEq GetLocale(), CLng(&H241A), "a name with its script"
 CheckEq SetLocale(2057), CLng(&H241A), "a built-in locale after one read from the data"
