@@ -58,6 +58,22 @@ int nameIndex(std::u16string_view w, const char16_t* const* names, const char16_
     return 0;
 }
 
+// A word that stands quoted in a picture ("min" in "HH 'h' mm 'min' ss 's'").
+bool quotedIn(std::u16string_view picture, std::u16string_view w) {
+    for (size_t a = picture.find(u'\''); a != std::u16string_view::npos; a = picture.find(u'\'', a + 1)) {
+        size_t b = picture.find(u'\'', a + 1);
+        if (b == std::u16string_view::npos) return false;
+        std::u16string_view quoted = picture.substr(a + 1, b - a - 1);
+        while (!quoted.empty() && quoted.front() == u' ')
+            quoted.remove_prefix(1);
+        while (!quoted.empty() && quoted.back() == u' ')
+            quoted.remove_suffix(1);
+        if (equalsNoCase(quoted, w)) return true;
+        a = b;
+    }
+    return false;
+}
+
 // One of the words the locale's dates hold between their parts ("de", "г").
 bool isFiller(std::u16string_view w, const LocaleInfo& loc) {
     if (!loc.filler) return false;
@@ -437,18 +453,26 @@ bool parseDateIn(std::u16string_view s, double& out, const LocaleInfo& loc, bool
         const DateTok& t = toks[k];
         bool prevDatePart = k > 0 && (toks[k - 1].kind == DateTok::Num || toks[k - 1].kind == DateTok::Word);
         if (t.kind == DateTok::Num) {
-            // hh:mm[:ss]; after a whole date also hh.mm[.ss] where the locale writes times so.
+            // hh:mm[:ss]; after a whole date also hh.mm[.ss] or "14 h 07 min 09 s" where the locale
+            // writes times so.
             const char16_t sep =
                 k + 1 < toks.size() && toks[k + 1].kind == DateTok::Sep ? toks[k + 1].sep : 0;
-            if (sep == ':' || (sep == u'.' && count == 3 && dottedTime)) {
+            auto timeWord = [&](size_t i) {
+                return i < toks.size() && toks[i].kind == DateTok::Word && quotedIn(longTime, toks[i].word);
+            };
+            const bool words = count == 3 && timeWord(k + 1);
+            if (sep == ':' || (sep == u'.' && count == 3 && dottedTime) || words) {
+                auto between = [&](size_t i) {
+                    return words ? timeWord(i) : toks[i].kind == DateTok::Sep && toks[i].sep == sep;
+                };
                 if (timeCount) return false;
                 time[timeCount++] = t.num;
-                while (k + 2 < toks.size() && toks[k + 1].kind == DateTok::Sep && toks[k + 1].sep == sep &&
-                       toks[k + 2].kind == DateTok::Num) {
+                while (k + 2 < toks.size() && between(k + 1) && toks[k + 2].kind == DateTok::Num) {
                     if (timeCount == 3) return false;
                     time[timeCount++] = toks[k + 2].num;
                     k += 2;
                 }
+                if (words && timeWord(k + 1)) ++k; // the word after the seconds
                 if (timeCount < 2) return false;
                 if (k + 1 < toks.size() && toks[k + 1].kind == DateTok::Sep) return false;
                 continue;

@@ -57,9 +57,10 @@ CheckEq FormatDateTime(moment, vbLongDate), "ter" & ChrW(231) & "a-feira, 5 de m
     "Brazilian long date"
 CheckEq CDate("5 de mar" & ChrW(231) & "o de 2024"), #3/5/2024#, "Brazilian date text"
 ' What a locale writes, it reads back: words for the halves of the day (Korean, Chinese), times
-' with points (Finnish), abbreviated words between the parts (Bulgarian), other scripts.
+' with points (Finnish) or words (French, Canada), abbreviated words between the parts (Bulgarian),
+' other scripts.
 Dim roundTrip
-For Each roundTrip In Array("ko-KR", "zh-TW", "fi-FI", "bg-BG", "ar-EG", "hi-IN", "el-GR", "uk-UA", "pt-PT", "en-IN")
+For Each roundTrip In Array("ko-KR", "zh-TW", "fi-FI", "fr-CA", "bg-BG", "ar-EG", "hi-IN", "el-GR", "uk-UA", "pt-PT", "en-IN")
     SetLocale roundTrip
     CheckEq CDate(CStr(moment)), moment, roundTrip & " date and time read back from " & CStr(moment)
     CheckEq CDbl(CStr(-1234.5)), -1234.5, roundTrip & " number read back"
