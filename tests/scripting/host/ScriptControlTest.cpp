@@ -71,6 +71,12 @@ TEST(ScriptControl, TheRunningEngineTakesCodeButRefusesAReset) {
     EXPECT_EQ(g.var("w"), 2);
     ASSERT_EQ(g.driver->boxes().size(), boxes + 1);
     EXPECT_NE(g.boxTexts().back().find("Out of stack space"), std::string::npos) << g.boxTexts().back();
+    // Nor do the two engines calling each other without end.
+    g.script("ScriptControl2Object.AddCode \"Sub Ping : ScriptControlObject.Run \"\"Pong\"\" : End Sub\" : "
+             "ScriptControlObject.AddCode \"Sub Pong : ScriptControl2Object.Run \"\"Ping\"\" : End Sub\" : "
+             "Pong");
+    ASSERT_EQ(g.driver->boxes().size(), boxes + 2);
+    EXPECT_NE(g.boxTexts().back().find("Out of stack space"), std::string::npos) << g.boxTexts().back();
     g.script("w = 9");
     EXPECT_EQ(g.var("w"), 9);
 }
