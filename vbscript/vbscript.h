@@ -173,7 +173,9 @@ class Runtime {
     std::vector<ProcedureInfo> procedures() const;
 
     // Time-out of each outermost call in milliseconds; <= 0: none. A script
-    // that runs past it stops with error 1901 (beyond On Error Resume Next).
+    // that runs past it stops with error 1901, beyond On Error Resume Next and
+    // whatever it is doing: a Class_Terminate that swallows the stop does not
+    // let the code around it run on (so with an interrupt, error 1900).
     void setTimeout(int32_t ms);
     int32_t timeout() const;
     // Thread-safe: stops the running script at its next poll (error 1900);
