@@ -192,6 +192,7 @@ std::unique_ptr<IcuLocale> readLocale(const char* id, int32_t lcid) {
     std::erase_if(l->currency, isDirectionMark);
     std::u16string pattern =
         icuText([&](UChar* b, int32_t n, UErrorCode* err) { return unum_toPattern(nf, false, b, n, err); });
+    const int32_t currencyDigits = unum_getAttribute(nf, UNUM_FRACTION_DIGITS);
     unum_close(nf);
     size_t semi = pattern.find(u';');
     std::u16string positive = currencyShape(std::u16string_view(pattern).substr(0, semi));
@@ -246,6 +247,7 @@ std::unique_ptr<IcuLocale> readLocale(const char* id, int32_t lcid) {
     info.currency = l->currency.c_str();
     info.currencyPositive = uint8_t(patternIndex(kPositiveCurrency, positive, 0));
     info.currencyNegative = uint8_t(patternIndex(kNegativeCurrency, negative, 1));
+    info.currencyDigits = uint8_t(std::clamp(currencyDigits, 0, 4));
     // Year first (y/MM/dd) reads like month first once the year is recognised.
     const size_t d = l->shortDate.find(u'd'), m = l->shortDate.find(u'M');
     info.order = d != std::u16string::npos && m != std::u16string::npos && d < m ? DateOrder::DayMonthYear

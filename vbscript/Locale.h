@@ -19,6 +19,7 @@ struct LocaleInfo {
     const char16_t* currency;
     uint8_t currencyPositive; // 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $"
     uint8_t currencyNegative; // the sixteen classic negative amount patterns, 0 = "($1)"
+    uint8_t currencyDigits;   // decimals of an amount (the yen has none)
     DateOrder order;          // of day and month in a numeric date
     // Date and time pictures: d dd ddd dddd, M MM MMM MMMM, yy yyyy, h hh H HH,
     // m mm, s ss, tt (AM / PM), 'quoted text'.

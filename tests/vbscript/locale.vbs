@@ -64,10 +64,14 @@ For Each roundTrip In Array("ko-KR", "zh-TW", "fi-FI", "fr-CA", "bg-BG", "ar-EG"
     SetLocale roundTrip
     CheckEq CDate(CStr(moment)), moment, roundTrip & " date and time read back from " & CStr(moment)
     CheckEq CDbl(CStr(-1234.5)), -1234.5, roundTrip & " number read back"
-    CheckEq CCur(FormatCurrency(-1234.5)), CCur(-1234.5), roundTrip & " amount read back"
+    CheckEq CCur(FormatCurrency(-1234.5, 2)), CCur(-1234.5), roundTrip & " amount read back"
 Next
 SetLocale "ko-KR"
 CheckEq FormatDateTime(moment, vbLongTime), ChrW(&HC624) & ChrW(&HD6C4) & " 2:07:09", "the Korean word for afternoon"
+SetLocale "ja-JP"
+CheckEq FormatCurrency(1234.5), ChrW(&HFFE5) & "1,235", "a yen amount has no decimals"
+CheckEq FormatCurrency(1234.5, 2), ChrW(&HFFE5) & "1,234.50", "unless asked for"
+CheckEq FormatNumber(1234.5), "1,234.50", "numbers keep two"
 SetLocale "sr-Latn-RS"
 CheckEq GetLocale(), CLng(&H241A), "a name with its script"
 CheckEq SetLocale(2057), CLng(&H241A), "a built-in locale after one read from the data"

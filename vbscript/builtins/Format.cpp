@@ -109,7 +109,7 @@ double readArgs(Interp& rt, std::span<Value> a, Style& style) {
     if (hasArg(a, 1)) {
         int32_t d = argLong(rt, a, 1);
         if (d < -1 || d > kMaxDigits) throwError(Err::InvalidCall);
-        style.digits = d == -1 ? kDefaultDigits : d;
+        if (d != -1) style.digits = d; // -1: the default, the locale's for amounts
     }
     style.leadingDigit = tristateArg(rt, a, 2, style.leadingDigit);
     style.parens = tristateArg(rt, a, 3, style.parens);
@@ -161,6 +161,7 @@ Value formatCurrencyFn(Interp& rt, std::span<Value> a) {
     const LocaleInfo& loc = activeLocale();
     Style style;
     style.parens = hasParens(loc);
+    style.digits = loc.currencyDigits;
     double x = readArgs(rt, a, style);
     Decimal d = roundDecimal(x, style.digits);
     bool negative = x < 0 && !d.zero;
