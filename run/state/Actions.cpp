@@ -3,6 +3,7 @@
 
 #include "run/state/ActionRecord.h"
 
+#include "run/core/Scripts.h"
 #include "run/core/Session.h"
 #include "run/frames/GameWindow.h"
 #include "run/media/AudioChannels.h"
@@ -277,6 +278,9 @@ void PickOrNotPickObject(Session& s, GameWindow& game, int areaIndex) {
 }
 
 bool ExecuteVBScriptAndConsequences(Session& s, GameWindow& game, const std::string& text, bool resetLastClickPosition) {
+    // A script waiting in a box or for a program keeps its requests: a run that cannot start now
+    // (the engine refuses it and says so) must not wipe them first.
+    if (s.scripts && s.scripts->Running()) return ExecuteVBScript(s, text, resetLastClickPosition);
     s.VBScriptAction.ResetModule();
     if (ExecuteVBScript(s, text, resetLastClickPosition)) return true;
     ExecuteConsequences(s, game);

@@ -1,5 +1,6 @@
 // Timed events on the virtual clock, created and removed by scripts: numbering, limits and their
 // messages, one-shot and repeating firing, failures, pausing, and the reset of a frame opening.
+#include "run/platform/ui/FormPainter.h"
 #include "run/state/Actions.h"
 #include "tests/gameplay/GameRig.h"
 
@@ -83,6 +84,30 @@ TEST(TimedEvents, FiringOnceOrRepeatedlyUntilRemovedFailedOrTheFrameChanges) {
     EXPECT_EQ(g.var("w"), 50);
     EXPECT_TRUE(g.game().timedEvents().empty());
     EXPECT_EQ(g.form().arrayMembers("TimedEvent").size(), 1u) << "only element 0 stays";
+}
+
+// An event due while a hotspot's script waits in its box cannot run (the engine is busy): it
+// reports so and stops, and the waiting script's own requests are kept.
+TEST(TimedEvents, AnEventThatCannotRunLeavesTheWaitingScriptsRequests) {
+    GameRig g;
+    g.project.variables({"v", "w"});
+    testing::ActionSpec waits;
+    waits.script = "sFrameToLoad = |Other| : MsgBox |wait| : w = 3";
+    g.project.hotspots("Start", testing::Row(1)).actions("Start", {waits});
+    g.start();
+    ExecuteVBScriptAndConsequences(g.session(), g.game(), "CreateTimedEvent 0.01, \"v = 1\", False", false);
+    g.driver->player().ui().msUntilNextTimer(100);   // arms the event's timer now
+    g.driver->backend().advanceClock(10);
+    // Straight to the button: a pointer move first would let the event fire before the click.
+    const platform::Rect r = platform::ElementRectOnForm(*g.form().find("Area", 1));
+    using platform::InputEvent;
+    g.driver->backend().inject({InputEvent::Type::MouseDown, 0, r.x + 5, r.y + 5, platform::kLeftButton, 0, 0});
+    g.driver->backend().inject({InputEvent::Type::MouseUp, 0, r.x + 5, r.y + 5, platform::kLeftButton, 0, 0});
+    g.driver->player().ui().pump();
+    EXPECT_EQ(g.boxesWith("Make sure that you are not trying to execute a script while another script"), 1);
+    EXPECT_EQ(g.var("v"), 0);
+    EXPECT_EQ(g.var("w"), 3);
+    EXPECT_EQ(g.frame(), "Other") << "the waiting script's request survived the event";
 }
 
 } // namespace
