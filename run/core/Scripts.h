@@ -26,7 +26,7 @@ class Scripts {
     // "disable_script_timeout": both engines run without time-out until the next reset.
     virtual void DisableTimeouts() = 0;
     // A script timer of the game window fired (TimerObject(index)).
-    virtual void TimerObjectTimer(int index) = 0;
+    virtual void TimerObject_Timer(int index) = 0;
     // The procedures of the catalogue engine, in definition order.
     virtual std::vector<std::string> CatalogueProcedures() const = 0;
     // True while a script runs.

@@ -65,7 +65,7 @@ void GameWindow::build() {
     // The script timers: element 0 calls the project procedure TimerObject0.
     platform::TimerElement& scriptTimer = m_form.addTimer("TimerObject", 0);
     scriptTimer.onTimer = [this] {
-        if (m_s.scripts) m_s.scripts->TimerObjectTimer(0);
+        if (m_s.scripts) m_s.scripts->TimerObject_Timer(0);
     };
     buildMenus();
     buildSpareElements();

@@ -29,7 +29,7 @@ bool GameWindow::LoadControl(const std::string& arrayName, int index) {
         platform::Element& e = m_form.loadArrayMember(first->name, index);
         if (platform::EqualsNoCase(e.name, "TimerObject")) {
             static_cast<platform::TimerElement&>(e).onTimer = [this, index] {
-                if (m_s.scripts) m_s.scripts->TimerObjectTimer(index);
+                if (m_s.scripts) m_s.scripts->TimerObject_Timer(index);
             };
         } else if (platform::EqualsNoCase(e.name, "Area")) {
             wireArea(e);

@@ -44,11 +44,11 @@ ScriptHost::ScriptHost(Session& s, GameWindow& game) : m_s(s), m_game(game) {}
 ScriptHost::~ScriptHost() = default;
 
 void ScriptHost::ensureEngines() {
-    if (m_engine) return;
+    if (m_scriptControl) return;
     vbs::Config config = ScriptEngineConfig(m_s);
     m_creationAllowed = config.createObjectEnabled;
-    m_engine = std::make_unique<vbs::Runtime>(config);
-    m_catalogue = std::make_unique<vbs::Runtime>(config);
+    m_scriptControl = std::make_unique<vbs::Runtime>(config);
+    m_scriptControl2 = std::make_unique<vbs::Runtime>(config);
 }
 
 void ScriptHost::ensureObjects() {
@@ -58,7 +58,7 @@ void ScriptHost::ensureObjects() {
         m_hostObjects.push_back(hold(MakeSoftwareObjects(m_s, m_game)));
     }
     if (m_named.empty()) {
-        for (const NamedObject& o : MakeNamedObjects(m_s, m_game, HostEngines{*m_engine, *m_catalogue}))
+        for (const NamedObject& o : MakeNamedObjects(m_s, m_game, HostEngines{*m_scriptControl, *m_scriptControl2}))
             m_named.push_back({o.name, o.membersGlobal, hold(o.object)});
     }
     const auto ints = static_cast<std::size_t>(m_s.variables.Variables.Count());
@@ -76,10 +76,10 @@ void ScriptHost::ensureObjects() {
     }
 }
 
-int ScriptHost::timeoutMs() const { return m_engine ? m_engine->timeout() : kDefaultTimeoutMs; }
+int ScriptHost::timeoutMs() const { return m_scriptControl ? m_scriptControl->timeout() : kDefaultTimeoutMs; }
 
 bool ScriptHost::Running() const {
-    return (m_engine && m_engine->running()) || (m_catalogue && m_catalogue->running());
+    return (m_scriptControl && m_scriptControl->running()) || (m_scriptControl2 && m_scriptControl2->running());
 }
 
 void ScriptHost::errorBox(const std::string& what, const std::string& description) {
@@ -114,29 +114,29 @@ void ScriptHost::GameReset() {
     m_variantSlots.clear();
     m_integerObjects.clear();
     m_variantObjects.clear();
-    m_engine->setTimeout(kDefaultTimeoutMs);
-    m_catalogue->setTimeout(kDefaultTimeoutMs);
+    m_scriptControl->setTimeout(kDefaultTimeoutMs);
+    m_scriptControl2->setTimeout(kDefaultTimeoutMs);
     loadProcedures();
-    addCodeToScriptControl(*m_catalogue, "");
+    addCodeToScriptControl(*m_scriptControl2, "");
     // The seconds are rounded half to even, as the classic conversion does.
     const std::string timeout = m_s.readProjectSetting("ScriptTimeOut");
     char* end = nullptr;
     double seconds = std::strtod(timeout.c_str(), &end);
     if (end != timeout.c_str() && std::isfinite(seconds)) {
         double whole = std::nearbyint(seconds);
-        if (whole != 0 && std::fabs(whole) < 2e6) m_engine->setTimeout(static_cast<int>(whole) * 1000);
+        if (whole != 0 && std::fabs(whole) < 2e6) m_scriptControl->setTimeout(static_cast<int>(whole) * 1000);
     }
 }
 
 void ScriptHost::setTimeoutMs(int ms) {
     ensureEngines();
-    m_engine->setTimeout(ms);
+    m_scriptControl->setTimeout(ms);
 }
 
 void ScriptHost::DisableTimeouts() {
     ensureEngines();
-    m_engine->setTimeout(-1);
-    m_catalogue->setTimeout(-1);
+    m_scriptControl->setTimeout(-1);
+    m_scriptControl2->setTimeout(-1);
 }
 
 bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string& startupCode) {
@@ -146,12 +146,12 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
                  describe(engine.lastError()));
         return false;
     }
-    const std::string errorB =
+    const std::string codeRejected =
         "Error executing script.\r\n- your system is not set to use chinese characters, or other special character "
         "sets;\r\n- your global variables do not have names that are reserved by Lumenfold.\r\n\r\nThe Scripting Engine "
         "returned the following error message:\r\n\r\n";
     auto rejected = [&] {
-        errorBox(errorB, describe(engine.lastError()));
+        errorBox(codeRejected, describe(engine.lastError()));
         return true;
     };
     ensureObjects();
@@ -203,8 +203,8 @@ ScriptHost::Outcome ScriptHost::runWrapper(const std::string& code, bool resetLa
     if (resetLastClickPosition) m_game.SaveClickPos(0, 0);
     // A refused reset means a script is running: this one does not start (running the busy
     // engine's wrapper again would run the other script a second time).
-    if (!addCodeToScriptControl(*m_engine, code)) return Outcome::Refused;
-    return m_engine->run(kWrapper, {}) ? Outcome::Ran : Outcome::Failed;
+    if (!addCodeToScriptControl(*m_scriptControl, code)) return Outcome::Refused;
+    return m_scriptControl->run(kWrapper, {}) ? Outcome::Ran : Outcome::Failed;
 }
 
 bool ScriptHost::ExecuteVBScript(const std::string& code, bool resetLastClickPosition) {
@@ -214,7 +214,7 @@ bool ScriptHost::ExecuteVBScript(const std::string& code, bool resetLastClickPos
     case Outcome::Failed: break;
     }
     errorBox("Error executing script. The Scripting Engine returned the following error message:\r\n\r\n",
-             describe(m_engine->lastError()));
+             describe(m_scriptControl->lastError()));
     return true;
 }
 
@@ -226,7 +226,7 @@ void ScriptHost::ExecuteOnLoadVBScript() {
     ExecuteVBScript(pluginStartCode + (i.RunStartupScript ? i.StartupScript : std::string()), true);
 }
 
-void ScriptHost::TimerObjectTimer(int index) {
+void ScriptHost::TimerObject_Timer(int index) {
     platform::TimerElement* timer = m_game.form().findTimer("TimerObject", index);
     if (!timer) return;
     if (m_s.flags.Quitting) {
@@ -236,7 +236,7 @@ void ScriptHost::TimerObjectTimer(int index) {
     // A tick while a script runs (one showing a box, or waiting for a program) is let go: running
     // now would reset the engine under that script and clear its requests. The timer stays on
     // and fires again once the engine is free.
-    if (m_engine && m_engine->running()) return;
+    if (m_scriptControl && m_scriptControl->running()) return;
     m_s.VBScriptAction.ResetModule();
     const std::string procedure = "TimerObject" + std::to_string(index);
     switch (runWrapper(procedure, true)) {
@@ -245,7 +245,7 @@ void ScriptHost::TimerObjectTimer(int index) {
     case Outcome::Failed: break;
     }
     // A procedure that is missing or fails stops its timer, with a box that names it.
-    m_s.ui.messageBox("Unable to execute the procedure named " + procedure + ". " + describe(m_engine->lastError()),
+    m_s.ui.messageBox("Unable to execute the procedure named " + procedure + ". " + describe(m_scriptControl->lastError()),
                       platform::kCritical, "Error Executing VBScript Code");
     if (platform::TimerElement* t = m_game.form().findTimer("TimerObject", index)) t->setEnabled(false);
 }
@@ -267,8 +267,8 @@ vbs::Object* ScriptHost::VariableObject(const std::string& name) {
 
 std::vector<std::string> ScriptHost::CatalogueProcedures() const {
     std::vector<std::string> names;
-    if (!m_catalogue) return names;
-    for (const vbs::ProcedureInfo& p : m_catalogue->procedures()) names.push_back(p.name);
+    if (!m_scriptControl2) return names;
+    for (const vbs::ProcedureInfo& p : m_scriptControl2->procedures()) names.push_back(p.name);
     return names;
 }
 

@@ -35,7 +35,7 @@ class ScriptHost : public Scripts {
     bool ExecuteVBScript(const std::string& code, bool resetLastClickPosition) override;
     void ExecuteOnLoadVBScript() override;
     void DisableTimeouts() override;
-    void TimerObjectTimer(int index) override;
+    void TimerObject_Timer(int index) override;
     std::vector<std::string> CatalogueProcedures() const override;
     bool Running() const override;
     vbs::Object* VariableObject(const std::string& name) override;
@@ -53,18 +53,19 @@ class ScriptHost : public Scripts {
     void loadProcedures();
     void readProcedures(const std::string& file);
     // Resets the engine and adds everything a script sees; false when the reset was refused
-    // (another script is running), after error A.
+    // (another script is running), after the engine-busy box.
     bool addCodeToScriptControl(vbs::Runtime& engine, const std::string& startupCode);
     // Assembles the code as the wrapper's body on the execution engine and runs it. Nothing to
-    // run counts as run; Refused comes after error A; a Failed run leaves its error in the engine.
+    // run counts as run; Refused comes after the engine-busy box; a Failed run leaves its error in
+    // the engine.
     enum class Outcome { Ran, Refused, Failed };
     Outcome runWrapper(const std::string& code, bool resetLastClickPosition);
     void errorBox(const std::string& what, const std::string& description);
 
     Session& m_s;
     GameWindow& m_game;
-    std::unique_ptr<vbs::Runtime> m_engine;
-    std::unique_ptr<vbs::Runtime> m_catalogue;
+    std::unique_ptr<vbs::Runtime> m_scriptControl;
+    std::unique_ptr<vbs::Runtime> m_scriptControl2;
     std::string m_procedures;
     // What every script is assembled with: the plug-ins' code and the procedures, built once per
     // loading, and whether that text calls CreateObject (the text guard's answer for it).

@@ -16,8 +16,8 @@ void StartTimedEvents(Session& s);
 void ResetScriptModule(Session& s);
 // Runs the frame-entry script text; returns true when the script asked to end the game.
 bool RunFrameEntryScript(Session& s, const std::string& scriptText);
-// The frame code the loaded plug-ins add around the frame-entry script: collection A runs
-// before the frame's own script, collection B after it; each piece ends with a line break.
+// The frame code the loaded plug-ins add around the frame-entry script: `before` runs ahead of
+// the frame's own script, `after` follows it; each piece ends with a line break.
 // Empty until plug-ins are loaded.
 struct PluginFrameCode {
     std::string before, after;

@@ -42,7 +42,7 @@ void nameList(RecordReader& r, bool apply, std::int16_t value, ActionEffects& ef
 } // namespace
 
 ActionRead ReadActionRecord(RecordReader& r, ActionRecord& a, ActionEffects& effects) {
-    // G0: variables, disappearing and quitting act as they are read.
+    // The fixed part: variables, disappearing and quitting act as they are read.
     std::int16_t changeVariable = r.readInteger();
     std::string variable = r.readString();
     bool setZero = notFalse(r.readVariant());
@@ -63,7 +63,7 @@ ActionRead ReadActionRecord(RecordReader& r, ActionRecord& a, ActionEffects& eff
     a.targetFrame = r.readString();
 
     // The optional groups, each only when the one before was read and the block goes on.
-    if (r.atBlockEnd()) return ActionRead::Read; // G1
+    if (r.atBlockEnd()) return ActionRead::Read; // sounds to stop, the video
     a.interruptHotspotSound = r.readInteger() != 0;
     if (a.interruptHotspotSound) effects.stopHotspotSound();
     a.stopAllSounds = r.readInteger() != 0;
@@ -77,52 +77,52 @@ ActionRead ReadActionRecord(RecordReader& r, ActionRecord& a, ActionEffects& eff
     a.videoWidth = r.readInteger();
     a.videoHeight = r.readInteger();
 
-    if (r.atBlockEnd()) return ActionRead::Read; // G2
+    if (r.atBlockEnd()) return ActionRead::Read; // the hotspot and frame sounds
     a.stopFrameSound = notZero(r.readVariant());
     a.playHotspotSound = notZero(r.readVariant());
     a.hotspotSound = r.readVariant().text();
     a.playFrameSound = notZero(r.readVariant());
     a.frameSound = r.readVariant().text();
 
-    if (r.atBlockEnd()) return ActionRead::Read; // G3
+    if (r.atBlockEnd()) return ActionRead::Read; // going back in the history
     skip(r, 3);
     a.goBack = notZero(r.readVariant());
 
-    if (r.atBlockEnd()) return ActionRead::Read; // G4
+    if (r.atBlockEnd()) return ActionRead::Read; // where the message shows
     skip(r, 3);
     a.messageInFrame = r.readVariant().toBoolean();
 
-    if (r.atBlockEnd()) return ActionRead::Read; // G5: the lists are read in full either way
+    if (r.atBlockEnd()) return ActionRead::Read; // variable lists (read in full either way)
     skip(r, 3);
     bool lists = r.readInteger() != 0;
     nameList(r, lists, 0, effects);
     nameList(r, lists, 1, effects);
     nameList(r, lists, -1, effects);
 
-    if (r.atBlockEnd()) return ActionRead::Read; // G6
+    if (r.atBlockEnd()) return ActionRead::Read; // the hotspot sound's looping
     a.loopHotspotSound = r.readBoolean();
 
-    if (r.atBlockEnd()) return ActionRead::Read; // G7
+    if (r.atBlockEnd()) return ActionRead::Read; // the transition and its duration
     a.transitionKind = r.readVariant().toLong();
     a.transitionDuration = r.readDouble();
 
-    if (r.atBlockEnd()) return ActionRead::Read; // G8
+    if (r.atBlockEnd()) return ActionRead::Read; // the script
     a.runScript = r.readBoolean();
     a.script = r.readVariant().text();
     std::replace(a.script.begin(), a.script.end(), '|', '"');
 
-    if (r.atBlockEnd()) return ActionRead::Read; // G9
+    if (r.atBlockEnd()) return ActionRead::Read; // the transition number
     a.transitionNumber = r.readInteger();
 
-    if (r.atBlockEnd()) return ActionRead::Read; // G10
+    if (r.atBlockEnd()) return ActionRead::Read; // the audio channel requests
     skip(r, 6);
     effects.channelRows(ReadChannelRequestBlock(r, false));
 
-    if (r.atBlockEnd()) return ActionRead::Read; // G11
+    if (r.atBlockEnd()) return ActionRead::Read; // the item to pick up
     a.pickItem = r.readBoolean();
     a.itemName = r.readString();
 
-    if (r.atBlockEnd()) return ActionRead::Read; // G12
+    if (r.atBlockEnd()) return ActionRead::Read; // plug-in action references
     a.pluginActions = DecodePluginText(r.readVariant().text());
     return ActionRead::Read;
 }

@@ -301,15 +301,16 @@ TEST(Actions, RecordCutShortMidGroupKeepsEarlierEffectsAndSaysSo) {
 TEST(Actions, ACountOrTransitionKindBeyondItsTypeFailsTheAction) {
     GameRig g;
     g.project.hotspots("Start", Row(2));
-    // Groups 0 to 4 going to Other, then group 5's list count and group 7's kind as given.
+    // The fixed part going to Other and the groups up to the message's place, then the variable
+    // lists' count and the transition kind as given.
     auto block = [](const std::string& listCount, const std::string& kind) {
         std::string b;
         for (int i = 0; i < 10; ++i) b += "0\r\n";
         b += "0\r\n\"\"\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n0\r\n1\r\n\"Other\"\r\n";
-        b += "0\r\n0\r\n0\r\n\"\"\r\n#FALSE#\r\n#FALSE#\r\n0\r\n0\r\n0\r\n0\r\n";   // G1
-        b += "0\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n#TRUE#\r\n"; // G2-G4
-        b += "0\r\n0\r\n0\r\n1\r\n0\r\n" + listCount + "\r\n\"v\"\r\n0\r\n";          // G5: v to 1
-        b += "#TRUE#\r\n" + kind + "\r\n500\r\n";                                          // G6, G7
+        b += "0\r\n0\r\n0\r\n\"\"\r\n#FALSE#\r\n#FALSE#\r\n0\r\n0\r\n0\r\n0\r\n";   // sounds, video
+        b += "0\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n#TRUE#\r\n"; // sounds … message
+        b += "0\r\n0\r\n0\r\n1\r\n0\r\n" + listCount + "\r\n\"v\"\r\n0\r\n";          // lists: v to 1
+        b += "#TRUE#\r\n" + kind + "\r\n500\r\n";                                          // looping, transition
         return b + "\"----- SEPARATOR -----\"\r\n";
     };
     g.project.file("FramesData/Start.fm3", block("1e12", "0") + block("1", "1e300"));

@@ -42,30 +42,30 @@ struct TextSpec {
     std::uint32_t colour = 0xFFFFFF;  // red in the low byte
 };
 
-// One action record (.fm3 / .fm0 block body). `groups` is how many optional groups follow G0
+// One action record (.fm3 / .fm0 block body). `groups` is how many optional groups follow the fixed part
 // (0–12), as older editors wrote shorter blocks.
 struct ActionSpec {
-    std::string variable;            // G0: change this integer variable …
+    std::string variable;            // fixed part: change this integer variable …
     bool setZero = false, setOne = false, toggle = false;
     bool showMessage = false;
     std::string message;
     bool disappear = false;          // remove the used item, or hide the clicked hotspot
     bool quit = false;
     std::string goToFrame;           // empty: no frame change
-    bool stopHotspotSound = false, stopAllSounds = false;   // G1
+    bool stopHotspotSound = false, stopAllSounds = false;   // sounds to stop, the video
     std::string video;
-    std::string hotspotSound, frameSound;                    // G2
-    bool goBack = false;                                     // G3
-    bool messageInFrame = true;                              // G4
-    std::vector<std::string> listZero, listOne, listToggle;  // G5
-    bool loopHotspotSound = true;                            // G6
-    int transitionKind = 0;                                  // G7
+    std::string hotspotSound, frameSound;                    // the hotspot and frame sounds
+    bool goBack = false;                                     // going back in the history
+    bool messageInFrame = true;                              // where the message shows
+    std::vector<std::string> listZero, listOne, listToggle;  // variable lists
+    bool loopHotspotSound = true;                            // the hotspot sound's looping
+    int transitionKind = 0;                                  // the transition and its duration
     double transitionMs = 0;
-    std::string script;                                      // G8 (run when not empty)
-    int transitionNumber = 0;                                // G9
-    ChannelRequestBlock channels;                            // G10
-    std::string pickItem;                                    // G11
-    std::string pluginActions;                               // G12
+    std::string script;                                      // the script (run when not empty)
+    int transitionNumber = 0;                                // the transition number
+    ChannelRequestBlock channels;                            // the audio channel requests
+    std::string pickItem;                                    // the item to pick up
+    std::string pluginActions;                               // plug-in action references
     int groups = 12;
 };
 

@@ -38,7 +38,7 @@ std::string ErrorText(GameRig& g, const std::string& middle, const std::string& 
     return t[30] + " " + t[31] + "\r\n\r\n" + middle + description;
 }
 
-const char* kErrorC = "Error executing script. The Scripting Engine returned the following error message:\r\n\r\n";
+const char* kRunFailed = "Error executing script. The Scripting Engine returned the following error message:\r\n\r\n";
 
 TEST(ScriptHost, VariablesAreObjectsAndNothingElseOutlivesAScript) {
     GameRig g;
@@ -64,7 +64,7 @@ TEST(ScriptHost, ErrorsShowTheirTextsAndTheGameGoesOn) {
     Hotspots(g, {"sFrameToLoad = 'Other' : x = 1 / 0", "w = 1"});
     g.start();
     Click(g, 1);
-    ASSERT_EQ(g.boxTexts(), std::vector<std::string>{ErrorText(g, kErrorC, "Division by zero")});
+    ASSERT_EQ(g.boxTexts(), std::vector<std::string>{ErrorText(g, kRunFailed, "Division by zero")});
     EXPECT_EQ(g.driver->boxes()[0].title, "Error");
     EXPECT_EQ(g.frame(), "Other") << "a hotspot's action goes on after its script";
 
@@ -78,8 +78,8 @@ TEST(ScriptHost, ErrorsShowTheirTextsAndTheGameGoesOn) {
     g.driver->player().ui().chooseMenu(g.form(), g.form().get("mnuExecuteVBScript"));
     EXPECT_EQ(g.frame(), "Other");
 
-    // Procedures the engine cannot compile: error B at the reset and at every script, then the
-    // wrapper is missing (error C); nothing stops the game.
+    // Procedures the engine cannot compile: the code-rejected box at the reset and at every script, then the
+    // wrapper is missing (the run-failed box); nothing stops the game.
     GameRig broken;
     broken.project.procedures("Sub Broken(\r\nEnd Sub");
     Hotspots(broken, {"w = 1"});
@@ -108,7 +108,7 @@ TEST(ScriptHost, TimeOutsFollowTheProjectSettings) {
         g.start();
         EXPECT_EQ(g.driver->player().scripts().timeoutMs(), -1);
     }
-    // A runaway script ends with error C and the frame still opens.
+    // A runaway script ends with the run-failed box and the frame still opens.
     GameRig g;
     g.project.more("ScriptTimeOut", "1");
     FrameFile start = testing::Colour(0x400000);
@@ -117,7 +117,7 @@ TEST(ScriptHost, TimeOutsFollowTheProjectSettings) {
     g.project.frame("Start", start);
     g.start();
     ASSERT_EQ(g.driver->boxes().size(), 1u);
-    EXPECT_EQ(g.boxTexts()[0].find(ErrorText(g, kErrorC, "")), 0u) << g.boxTexts()[0];
+    EXPECT_EQ(g.boxTexts()[0].find(ErrorText(g, kRunFailed, "")), 0u) << g.boxTexts()[0];
     EXPECT_EQ(g.var("w"), 1);
     EXPECT_EQ(g.frame(), "Start");
     EXPECT_EQ(g.stateLines("frame: ").size(), 1u);
@@ -137,7 +137,7 @@ TEST(ScriptHost, ObjectCreationOnlyWhereTheProjectAllowsIt) {
         EXPECT_EQ(g.driver->boxes().back().title, "VBScript Execution Aborted");
     }
     {
-        // Other spellings pass the text guard but the engine refuses them: error C.
+        // Other spellings pass the text guard but the engine refuses them: the run-failed box.
         GameRig g;
         Hotspots(g, {"Set d = createobject ('Scripting.Dictionary') : w = 1",
                       "Execute 'Set d = Create' & 'Object(''Scripting.Dictionary'')' : w = 2"});
