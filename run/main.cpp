@@ -35,7 +35,8 @@ std::string programFolder(const char* argv0) {
 int main(int argc, char** argv) {
     bool headless = false;
     std::string playFile, project;
-    if (const char* env = std::getenv("RUN_HEADLESS"); env && *env && std::strcmp(env, "0") != 0) headless = true;
+    if (const char* env = std::getenv("RUN_HEADLESS"); env && *env && std::strcmp(env, "0") != 0)
+        headless = true;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--headless") {
@@ -71,7 +72,8 @@ int main(int argc, char** argv) {
         run::HeadlessDriver driver({project, {}, {}});
         driver.start();
         if (playFile.empty()) {
-            for (const auto& line : driver.state()) std::cout << line << "\n";
+            for (const auto& line : driver.state())
+                std::cout << line << "\n";
             return 0;
         }
         std::ifstream steps(playFile);
@@ -89,8 +91,8 @@ int main(int argc, char** argv) {
     } catch (const run::platform::NoDisplayError& e) {
         std::cerr << "run: no display could be opened (" << e.what() << ").\n"
                   << "Start it on a virtual display:   xvfb-run -a " << argv[0] << " " << project << "\n"
-                  << "or play it without a window:     " << argv[0] << " --headless --play STEPS.txt " << project
-                  << "\n";
+                  << "or play it without a window:     " << argv[0] << " --headless --play STEPS.txt "
+                  << project << "\n";
         return 3;
     }
     run::Player player(*backend, {project, {}, {}});

@@ -37,7 +37,8 @@ class Noise {
 };
 
 // `seconds` of samples from f(t); the ends are eased so a loop joins without a click.
-inline std::vector<double> Render(double seconds, const std::function<double(double)>& f, double ease = 0.02) {
+inline std::vector<double> Render(double seconds, const std::function<double(double)>& f,
+                                  double ease = 0.02) {
     const int n = static_cast<int>(seconds * kRate);
     std::vector<double> out(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
@@ -49,7 +50,8 @@ inline std::vector<double> Render(double seconds, const std::function<double(dou
 }
 
 // Noise through a one-pole low-pass with cut-off `hz`, its loudness shaped by `envelope`.
-inline std::vector<double> ShapedNoise(double seconds, double hz, const std::function<double(double)>& envelope) {
+inline std::vector<double> ShapedNoise(double seconds, double hz,
+                                       const std::function<double(double)>& envelope) {
     Noise noise;
     const double a = 1 - std::exp(-2 * M_PI * hz / kRate);
     double y = 0;
@@ -61,12 +63,14 @@ inline std::vector<double> ShapedNoise(double seconds, double hz, const std::fun
 
 // Sea swell: low rumble rising and falling twice over four seconds (a full cycle, so it loops).
 inline std::string Waves() {
-    return Wav(ShapedNoise(4, 500, [](double t) { return 1.6 * (0.35 + 0.3 * (1 - std::cos(2 * M_PI * t / 2))); }));
+    return Wav(
+        ShapedNoise(4, 500, [](double t) { return 1.6 * (0.35 + 0.3 * (1 - std::cos(2 * M_PI * t / 2))); }));
 }
 
 // Wind: brighter noise with a slow whistle over it.
 inline std::string Wind() {
-    std::vector<double> wind = ShapedNoise(3, 1400, [](double t) { return 0.8 + 0.3 * std::sin(2 * M_PI * t / 3); });
+    std::vector<double> wind =
+        ShapedNoise(3, 1400, [](double t) { return 0.8 + 0.3 * std::sin(2 * M_PI * t / 3); });
     for (std::size_t i = 0; i < wind.size(); ++i) {
         const double t = double(i) / kRate;
         wind[i] += 0.08 * std::sin(2 * M_PI * (700 + 60 * std::sin(2 * M_PI * t / 3)) * t);
@@ -93,34 +97,45 @@ inline std::string Creak() {
 
 // The cottage clock: a tick and a tock each second.
 inline std::string Clock() {
-    return Wav(Render(2, [](double t) {
-        const double since = std::fmod(t, 0.5);
-        const double hz = std::fmod(t, 1.0) < 0.5 ? 2400 : 1900;
-        return 0.5 * std::exp(-since * 90) * std::sin(2 * M_PI * hz * since);
-    }, 0.001));
+    return Wav(Render(
+        2,
+        [](double t) {
+            const double since = std::fmod(t, 0.5);
+            const double hz = std::fmod(t, 1.0) < 0.5 ? 2400 : 1900;
+            return 0.5 * std::exp(-since * 90) * std::sin(2 * M_PI * hz * since);
+        },
+        0.001));
 }
 
 // Keys on a ring: three bright clinks.
 inline std::string Jingle() {
-    return Wav(Render(0.8, [](double t) {
-        double v = 0;
-        for (double start : {0.0, 0.18, 0.31}) {
-            if (t < start) continue;
-            const double s = t - start;
-            v += std::exp(-s * 18) * (std::sin(2 * M_PI * 3100 * s) + 0.6 * std::sin(2 * M_PI * 4700 * s));
-        }
-        return 0.3 * v;
-    }, 0.001));
+    return Wav(Render(
+        0.8,
+        [](double t) {
+            double v = 0;
+            for (double start : {0.0, 0.18, 0.31}) {
+                if (t < start) continue;
+                const double s = t - start;
+                v +=
+                    std::exp(-s * 18) * (std::sin(2 * M_PI * 3100 * s) + 0.6 * std::sin(2 * M_PI * 4700 * s));
+            }
+            return 0.3 * v;
+        },
+        0.001));
 }
 
 // A bell for the ending: a struck partial series dying away.
 inline std::string Chime() {
-    return Wav(Render(2.5, [](double t) {
-        double v = 0;
-        const double partials[][2] = {{523.25, 1.0}, {1046.5, 0.5}, {1569.8, 0.3}, {2637, 0.2}};
-        for (const auto& p : partials) v += p[1] * std::exp(-t * (1.2 + p[0] / 900)) * std::sin(2 * M_PI * p[0] * t);
-        return 0.35 * v;
-    }, 0.003));
+    return Wav(Render(
+        2.5,
+        [](double t) {
+            double v = 0;
+            const double partials[][2] = {{523.25, 1.0}, {1046.5, 0.5}, {1569.8, 0.3}, {2637, 0.2}};
+            for (const auto& p : partials)
+                v += p[1] * std::exp(-t * (1.2 + p[0] / 900)) * std::sin(2 * M_PI * p[0] * t);
+            return 0.35 * v;
+        },
+        0.003));
 }
 
 // The lighthouse's tune: an old capstan shanty on an accordion over bass and chords, eight
@@ -140,7 +155,8 @@ inline std::string Shanty() {
             if (key) w.note(t + i * 240, key == 62 && line == 3 ? 470 : 220, 0, key, 96);
         }
         const int(&chord)[3] = line == 3 ? chords[0] : chords[line];
-        for (int key : chord) w.note(t, 1900, 2, key, 52);
+        for (int key : chord)
+            w.note(t, 1900, 2, key, 52);
         w.note(t, 900, 1, chord[0] - 12, 90).note(t + 960, 900, 1, chord[2] - 12, 80);
     }
     return w.end(4 * 1920).bytes();

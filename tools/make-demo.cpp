@@ -28,7 +28,8 @@ constexpr int T = 15; // twips per pixel
 // stop, play, file, loop); only `channel` plays `file`, over and over.
 void writeOldSoundFile(const std::filesystem::path& path, int channel, const std::string& file) {
     run::RecordWriter w = run::RecordWriter::create(path);
-    for (int i = 0; i < 22; ++i) w.writeField(run::RecordVariant{});
+    for (int i = 0; i < 22; ++i)
+        w.writeField(run::RecordVariant{});
     for (int c = 1; c <= 5; ++c) {
         w.writeField(run::RecordVariant{});
         w.writeField(false);
@@ -48,26 +49,30 @@ Canvas paintHarbour() {
     Canvas c(W, H);
     VerticalGradient(c, {0, 0, W, 300}, 0xFF1B2A55, 0xFFE8946A);
     FillCircle(c, 470, 250, 40, 0xFFFFD27A);                       // the setting sun
-    VerticalGradient(c, {0, 280, W, 200}, 0xFF2C5D7C, 0xFF0E2433);  // the sea
-    for (int y = 290; y < H; y += 12) c.fill({(y * 37) % 200, y, 120, 2}, 0xFF5F8FA8);
-    c.fill({0, 360, 300, 24}, 0xFF5A3B22);                         // the pier
-    for (int x = 10; x < 300; x += 40) c.fill({x, 384, 10, 60}, 0xFF3E2816);
-    c.fill({520, 250, 120, 60}, 0xFF3A3A40);                       // the rock
-    c.fill({560, 110, 40, 150}, 0xFFEDE6D8);                       // the tower
-    for (int y = 130; y < 250; y += 40) c.fill({560, y, 40, 16}, 0xFFB8322E);
-    c.fill({552, 90, 56, 22}, 0xFF2A2A2A);                         // the lantern room
+    VerticalGradient(c, {0, 280, W, 200}, 0xFF2C5D7C, 0xFF0E2433); // the sea
+    for (int y = 290; y < H; y += 12)
+        c.fill({(y * 37) % 200, y, 120, 2}, 0xFF5F8FA8);
+    c.fill({0, 360, 300, 24}, 0xFF5A3B22); // the pier
+    for (int x = 10; x < 300; x += 40)
+        c.fill({x, 384, 10, 60}, 0xFF3E2816);
+    c.fill({520, 250, 120, 60}, 0xFF3A3A40); // the rock
+    c.fill({560, 110, 40, 150}, 0xFFEDE6D8); // the tower
+    for (int y = 130; y < 250; y += 40)
+        c.fill({560, y, 40, 16}, 0xFFB8322E);
+    c.fill({552, 90, 56, 22}, 0xFF2A2A2A); // the lantern room
     FillCircle(c, 580, 100, 8, 0xFFFFF2A0);
     return c;
 }
 
 Canvas paintBoat() {
-    Canvas c(120, 60, 0);   // transparent around the hull
+    Canvas c(120, 60, 0); // transparent around the hull
     for (int y = 30; y < 60; ++y) {
         int inset = (y - 30) / 2;
         c.fill({inset, y, 120 - 2 * inset, 1}, 0xFF7A3E1C);
     }
     c.fill({58, 0, 4, 32}, 0xFF3A2A1A);
-    for (int y = 4; y < 30; ++y) c.fill({62, y, (y - 4) * 2, 1}, 0xFFF2EEDC);
+    for (int y = 4; y < 30; ++y)
+        c.fill({62, y, (y - 4) * 2, 1}, 0xFFF2EEDC);
     return c;
 }
 
@@ -83,7 +88,8 @@ Canvas paintBrickTile() {
 
 Canvas paintDoor() {
     Canvas c(100, 170, 0xFF4B2E17);
-    for (int x = 8; x < 100; x += 23) c.fill({x, 6, 3, 158}, 0xFF36200F);
+    for (int x = 8; x < 100; x += 23)
+        c.fill({x, 6, 3, 158}, 0xFF36200F);
     c.frame({0, 0, 100, 170}, 0xFF1E1208);
     FillCircle(c, 82, 90, 5, 0xFFD4AF37);
     return c;
@@ -94,20 +100,21 @@ Canvas paintBeach() {
     VerticalGradient(c, {0, 0, W, 220}, 0xFF6FA8DC, 0xFFCFE3F2);
     VerticalGradient(c, {0, 220, W, 90}, 0xFF2F6E91, 0xFF4D93B5);
     VerticalGradient(c, {0, 310, W, 170}, 0xFFE9D5A1, 0xFFC9AE72);
-    for (int i = 0; i < 40; ++i) FillCircle(c, (i * 97) % W, 330 + (i * 53) % 140, 2, 0xFFB09060);
+    for (int i = 0; i < 40; ++i)
+        FillCircle(c, (i * 97) % W, 330 + (i * 53) % 140, 2, 0xFFB09060);
     return c;
 }
 
-
 Canvas paintCottage() {
     Canvas c(W, H, 0xFF3A4A2E);
-    c.fill({0, 330, W, 150}, 0xFF5A4030);                           // the floor
-    for (int x = 0; x < W; x += 64) c.fill({x, 330, 2, 150}, 0xFF3E2A1E);
-    c.fill({60, 60, 160, 120}, 0xFF9CC4E0);                         // the window
+    c.fill({0, 330, W, 150}, 0xFF5A4030); // the floor
+    for (int x = 0; x < W; x += 64)
+        c.fill({x, 330, 2, 150}, 0xFF3E2A1E);
+    c.fill({60, 60, 160, 120}, 0xFF9CC4E0); // the window
     c.frame({60, 60, 160, 120}, 0xFF2A1C10);
     c.fill({138, 60, 4, 120}, 0xFF2A1C10);
     c.fill({60, 118, 160, 4}, 0xFF2A1C10);
-    c.fill({330, 250, 220, 16}, 0xFF6B4A2E);                        // the table
+    c.fill({330, 250, 220, 16}, 0xFF6B4A2E); // the table
     c.fill({345, 266, 12, 80}, 0xFF4B321E);
     c.fill({523, 266, 12, 80}, 0xFF4B321E);
     return c;
@@ -116,9 +123,11 @@ Canvas paintCottage() {
 Canvas paintLanternRoom() {
     Canvas c(W, H);
     VerticalGradient(c, {0, 0, W, H}, 0xFF0B1330, 0xFF1C2A4A);
-    for (int i = 0; i < 60; ++i) c.setPixel((i * 131) % W, (i * 71) % 200, 0xFFFFFFFF);
-    c.fill({0, 380, W, 100}, 0xFF2E2E34);                           // the gallery floor
-    for (int x = 0; x < W; x += 40) c.fill({x, 330, 4, 50}, 0xFF55555C);
+    for (int i = 0; i < 60; ++i)
+        c.setPixel((i * 131) % W, (i * 71) % 200, 0xFFFFFFFF);
+    c.fill({0, 380, W, 100}, 0xFF2E2E34); // the gallery floor
+    for (int x = 0; x < W; x += 40)
+        c.fill({x, 330, 4, 50}, 0xFF55555C);
     c.fill({0, 328, W, 4}, 0xFF55555C);
     return c;
 }
@@ -141,7 +150,8 @@ Canvas icon(const std::string& kind) {
         c.fill({14, 3, 4, 8}, 0xFF3C7A3C);
         c.fill({14, 16, 4, 8}, 0xFFE0C060);
     } else if (kind == "wick") {
-        for (int i = 0; i < 24; ++i) c.fill({4 + i, 14 + (i % 6 < 3 ? i % 3 : 3 - i % 3), 2, 3}, 0xFFF2EEDC);
+        for (int i = 0; i < 24; ++i)
+            c.fill({4 + i, 14 + (i % 6 < 3 ? i % 3 : 3 - i % 3), 2, 3}, 0xFFF2EEDC);
     } else if (kind == "fuel") {
         c.fill({8, 10, 16, 20}, 0xFFB03A2A);
         c.fill({12, 4, 4, 7}, 0xFF808080);
@@ -210,10 +220,18 @@ run::ChannelRequestBlock channels(double fadeMs, std::vector<run::ChannelRequest
     return c;
 }
 
-run::ChannelRequestEntry fadeTo(const std::string& file, double level) { return {2, true, true, level, file}; }
-run::ChannelRequestEntry fadeOut() { return {3, true, false, 0, ""}; }
-run::ChannelRequestEntry stop() { return {3, false, false, 0, ""}; }
-run::ChannelRequestEntry nothing() { return {0, false, false, 0, ""}; }
+run::ChannelRequestEntry fadeTo(const std::string& file, double level) {
+    return {2, true, true, level, file};
+}
+run::ChannelRequestEntry fadeOut() {
+    return {3, true, false, 0, ""};
+}
+run::ChannelRequestEntry stop() {
+    return {3, false, false, 0, ""};
+}
+run::ChannelRequestEntry nothing() {
+    return {0, false, false, 0, ""};
+}
 
 TextSpec caption(const std::string& text, int x, int y, double size = 11, bool bold = false,
                  std::uint32_t colour = 0xF0F0F0) {
@@ -244,8 +262,8 @@ int main(int argc, char** argv) {
         info.DefaultCursor = "compass.cur";
         ProjectBuilder b(root);
         b.general(info).texts(1).more("ScriptTimeOut", "0");
-        b.variables({"door_open", "lantern_lit", "visited_beach", "visits", "visited_cottage", "tide", "logged_visits",
-                     "gusts", "gust_event"},
+        b.variables({"door_open", "lantern_lit", "visited_beach", "visits", "visited_cottage", "tide",
+                     "logged_visits", "gusts", "gust_event"},
                     {"visitor_name"});
         // The procedures, scrambled with the game's key as a compiled game stores them.
         b.procedures("' Gull Cove's procedures\r\n"
@@ -265,18 +283,24 @@ int main(int argc, char** argv) {
 
         // Pointers, items and their icons.
         b.file("Icons/compass.cur", MakeCursorBytes(ArrowPointer(0xFFF0E6C8), 0, 0));
-        b.file("Icons/look.cur", MakeCursorBytes([] {
-            Canvas c(32, 32, 0);
-            FillCircle(c, 12, 12, 9, 0xFF000000);
-            FillCircle(c, 12, 12, 7, 0x80FFFFFF);
-            for (int i = 0; i < 10; ++i) c.fill({18 + i, 18 + i, 3, 3}, 0xFF000000);
-            return c;
-        }(), 12, 12));
+        b.file("Icons/look.cur", MakeCursorBytes(
+                                     [] {
+                                         Canvas c(32, 32, 0);
+                                         FillCircle(c, 12, 12, 9, 0xFF000000);
+                                         FillCircle(c, 12, 12, 7, 0x80FFFFFF);
+                                         for (int i = 0; i < 10; ++i)
+                                             c.fill({18 + i, 18 + i, 3, 3}, 0xFF000000);
+                                         return c;
+                                     }(),
+                                     12, 12));
         for (const char* kind : {"bottle", "wick", "fuel", "key"}) {
             b.file(std::string("Areas/") + kind + ".ico", MakeIconBytes(icon(kind)));
             b.file(std::string("Areas/") + kind + "_big.ico", bigIcon(kind));
         }
-        b.item("oil bottle", "bottle.ico").item("wick", "wick.ico").item("lamp fuel", "fuel.ico").item("key", "key.ico");
+        b.item("oil bottle", "bottle.ico")
+            .item("wick", "wick.ico")
+            .item("lamp fuel", "fuel.ico")
+            .item("key", "key.ico");
         // The wick dropped on the oil bottle makes lamp fuel; both are used up.
         b.combination("wick", "oil bottle", true, true, "lamp fuel");
 
@@ -294,11 +318,11 @@ int main(int argc, char** argv) {
         // Harbour: the lighthouse, the boat, the path to the beach and the cottage door.
         save(run::platform::SaveJpg(paintHarbour(), (root / "Frames" / "harbour.jpg").string(), 88));
         b.file("Areas/boat.ico", MakeIconBytes([] {
-            Canvas sq(120, 120, 0);
-            Canvas boat = paintBoat();
-            sq.blit(boat, boat.bounds(), 0, 60);
-            return sq;
-        }()));
+                   Canvas sq(120, 120, 0);
+                   Canvas boat = paintBoat();
+                   sq.blit(boat, boat.bounds(), 0, 60);
+                   return sq;
+               }()));
         run::FrameFile harbour;
         harbour.PictureType = 1;
         harbour.Picture = "harbour.jpg";
@@ -315,9 +339,10 @@ int main(int argc, char** argv) {
                                rect(330, 330, 110, 50)});
         ActionSpec boat = say("An old rowing boat. Its oars are long gone.");
         boat.frameSound = "creak.wav";
-        b.actions("Harbour", {goWith("Lighthouse", 1, 1000), boat, goWith("Beach", 2, 700), goWith("Cottage", 5, 700)});
-        b.texts("Harbour", {TextSpec{1, "Gull Cove", 24 * T, 20 * T, true, false, "Times New Roman", 24, false, false,
-                                     0x7AD2FF},
+        b.actions("Harbour",
+                  {goWith("Lighthouse", 1, 1000), boat, goWith("Beach", 2, 700), goWith("Cottage", 5, 700)});
+        b.texts("Harbour", {TextSpec{1, "Gull Cove", 24 * T, 20 * T, true, false, "Times New Roman", 24,
+                                     false, false, 0x7AD2FF},
                             caption("The lantern has been dark for seven nights.", 24, 60),
                             caption("to the beach", 8, 450, 9), caption("cottage", 350, 340, 9),
                             caption("A gull cries over the water.", 24, 90, 11, false, 0xE0E0E0)});
@@ -351,25 +376,26 @@ int main(int argc, char** argv) {
         run::FrameFile cottage;
         cottage.PictureType = 1;
         cottage.Picture = "cottage.jpg";
-        cottage.StopMusic = true;   // indoors the sea and the wind are not heard, only the clock
+        cottage.StopMusic = true; // indoors the sea and the wind are not heard, only the clock
         cottage.channelRequests = channels(1000, {fadeOut()});
         b.frame("Cottage", cottage);
         writeOldSoundFile(root / "Frames" / "Cottage.chn", 3, "clock.wav");
-        b.hotspots("Cottage", {picture(420, 200, "wick_big.ico"), picture(560, 120, "key_big.ico"), rect(0, 440, 640, 40)});
+        b.hotspots("Cottage", {picture(420, 200, "wick_big.ico"), picture(560, 120, "key_big.ico"),
+                               rect(0, 440, 640, 40)});
         ActionSpec takeWick = say("A spare lamp wick.");
         takeWick.disappear = true;
         takeWick.pickItem = "wick";
-        ActionSpec takeKey;   // by script: the item and its message
+        ActionSpec takeKey; // by script: the item and its message
         takeKey.disappear = true;
         takeKey.script = "AddItem |key|, False : Message |The keeper's key to the lighthouse.|";
         takeKey.hotspotSound = "jingle.wav";
         takeKey.loopHotspotSound = false;
-        ActionSpec leaveCottage;   // by script: a variable, a setting, then the frame it came from
+        ActionSpec leaveCottage; // by script: a variable, a setting, then the frame it came from
         leaveCottage.script = "visited_cottage = 1 : SaveParameter |cottage_visit|, visits : "
                               "GoToFrame |Last Visited Frame|, 0.7, 3";
         b.actions("Cottage", {takeWick, takeKey, leaveCottage});
-        b.texts("Cottage", {TextSpec{1, "The keeper's cottage", 200 * T, 20 * T, true, false, "Times New Roman", 20,
-                                     false, false, 0xA8E0F0},
+        b.texts("Cottage", {TextSpec{1, "The keeper's cottage", 200 * T, 20 * T, true, false,
+                                     "Times New Roman", 20, false, false, 0xA8E0F0},
                             caption("back to the harbour", 260, 452, 10, true), caption("[EMPTY]", 0, 0)});
 
         // The lighthouse door: locked until the key is used on it.
@@ -394,7 +420,7 @@ int main(int argc, char** argv) {
         ActionSpec unlock = say("The key turns. The door swings open.");
         unlock.variable = "door_open";
         unlock.setOne = true;
-        unlock.disappear = true;   // the key stays in the lock
+        unlock.disappear = true; // the key stays in the lock
         b.itemActions("Lighthouse", {{"1_key.drg", unlock}});
         b.texts("Lighthouse", {caption("The lighthouse door", 240, 200, 14, true),
                                caption("back to the harbour", 260, 452, 10, true)});
@@ -434,8 +460,8 @@ int main(int argc, char** argv) {
         ending.StopMusic = true;
         ending.FrameSoundFile = "chime.wav";
         b.frame("Ending", ending);
-        b.texts("Ending", {TextSpec{1, "The lantern shines again over Gull Cove.", 90 * T, 200 * T, true, false,
-                                    "Times New Roman", 22, false, false, 0x60D8FF},
+        b.texts("Ending", {TextSpec{1, "The lantern shines again over Gull Cove.", 90 * T, 200 * T, true,
+                                    false, "Times New Roman", 22, false, false, 0x60D8FF},
                            caption("Thank you for playing.", 250, 260, 12)});
     } catch (const std::exception& e) {
         std::cerr << "make-demo: " << e.what() << "\n";

@@ -42,7 +42,8 @@ struct BenchGame {
 
         Canvas background(1024, 768);
         VerticalGradient(background, background.bounds(), 0xFF203050, 0xFFE0A070);
-        for (int i = 0; i < 60; ++i) FillCircle(background, (i * 97) % 1024, (i * 53) % 768, 20, 0xFF80C0A0);
+        for (int i = 0; i < 60; ++i)
+            FillCircle(background, (i * 97) % 1024, (i * 53) % 768, 20, 0xFF80C0A0);
         check(platform::SaveJpg(background, (project.folder() / "Frames" / "busy.jpg").string(), 85));
         FrameFile busy;
         busy.PictureType = 1;
@@ -90,7 +91,8 @@ struct BenchGame {
         }
         project.hotspots("Crowded", crowd);
 
-        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents"});
+        driver = std::make_unique<HeadlessDriver>(
+            PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents"});
         driver->start();
     }
 };
@@ -122,7 +124,8 @@ void BM_MouseMoveOverCrowdedFrame(benchmark::State& state) {
     std::size_t k = 0;
     for (auto _ : state) {
         const int* p = points[k++ % 4];
-        platform::InputEvent ev{platform::InputEvent::Type::MouseMove, 0, frame.x + p[0], frame.y + p[1], 0, 0, 0};
+        platform::InputEvent ev{
+            platform::InputEvent::Type::MouseMove, 0, frame.x + p[0], frame.y + p[1], 0, 0, 0};
         ui.dispatch(ev);
     }
 }

@@ -47,7 +47,8 @@ void WriteTwoFrameGame(const std::filesystem::path& folder, bool skipWelcome) {
     info.FrameHeight = 480;
     info.SkipWelcomeWindow = skipWelcome;
     std::vector<std::string> names;
-    for (int i = 0; i < 10; ++i) names.push_back("var" + std::to_string(i));
+    for (int i = 0; i < 10; ++i)
+        names.push_back("var" + std::to_string(i));
     b.general(info).texts(1).variables(names);
     for (const char* name : {"A", "B"}) {
         platform::Canvas picture(640, 480, 0xFF000000);
@@ -106,7 +107,8 @@ BENCHMARK(BM_HotspotClickToNextFrameDrawn)->UseManualTime()->Unit(benchmark::kMi
 double CpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 void BM_IdleGameWindowCpu(benchmark::State& state) {

@@ -29,23 +29,29 @@ struct BigGame {
         info.FrameHeight = 480;
         info.SkipWelcomeWindow = true;
         std::vector<std::string> integers, variants;
-        for (int i = 0; i < 1000; ++i) integers.push_back("i" + std::to_string(i));
-        for (int i = 0; i < 1000; ++i) variants.push_back("s" + std::to_string(i));
+        for (int i = 0; i < 1000; ++i)
+            integers.push_back("i" + std::to_string(i));
+        for (int i = 0; i < 1000; ++i)
+            variants.push_back("s" + std::to_string(i));
         b.general(info).texts(1).variables(integers, variants).frame("Start", testing::ColourFrame(0x402010));
         for (int i = 0; i < 100; ++i) {
             const std::string name = "item" + std::to_string(i);
             b.file("Areas/" + name + ".ico", testing::MakeIconBytes(platform::Canvas(32, 32, 0xFF808080)));
             b.item(name, name + ".ico");
         }
-        driver = std::make_unique<HeadlessDriver>(PlayerOptions{b.folder().string(), tmp / "settings.ini", tmp / "Documents"});
+        driver = std::make_unique<HeadlessDriver>(
+            PlayerOptions{b.folder().string(), tmp / "settings.ini", tmp / "Documents"});
         driver->start();
         Session& s = driver->player().session();
         for (int i = 0; i < 1000; ++i) {
             s.variables.Variables.Item(i + 1).Value = static_cast<std::int16_t>(i - 500);
-            s.variables.VariablesVariant.Item(i + 1).Value = RecordVariant::string("text of variable " + std::to_string(i));
+            s.variables.VariablesVariant.Item(i + 1).Value =
+                RecordVariant::string("text of variable " + std::to_string(i));
         }
-        for (int i = 0; i < 500; ++i) s.variables.Disappear.Add("Frame" + std::to_string(i % 20), i);
-        for (int i = 0; i < 100; ++i) driver->player().game().inventory().AddPickedObject("item" + std::to_string(i), true);
+        for (int i = 0; i < 500; ++i)
+            s.variables.Disappear.Add("Frame" + std::to_string(i % 20), i);
+        for (int i = 0; i < 100; ++i)
+            driver->player().game().inventory().AddPickedObject("item" + std::to_string(i), true);
     }
 };
 

@@ -18,7 +18,7 @@ namespace {
 
 using namespace run::platform;
 
-constexpr std::size_t kBuffer = 512;   // the SDL device's buffer, 11.6 ms
+constexpr std::size_t kBuffer = 512; // the SDL device's buffer, 11.6 ms
 
 std::string write(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -41,8 +41,10 @@ struct Files {
         w.program(0, 0, 0).program(0, 1, 48).program(0, 2, 32);
         for (int bar = 0; bar < 12; ++bar) {
             const std::uint32_t t = static_cast<std::uint32_t>(bar) * 1920;
-            for (int beat = 0; beat < 4; ++beat) w.note(t + beat * 480u, 440, 0, 60 + (bar * 5 + beat * 3) % 19);
-            for (int key : {48, 52, 55}) w.note(t, 1900, 1, key + bar % 5, 70);
+            for (int beat = 0; beat < 4; ++beat)
+                w.note(t + beat * 480u, 440, 0, 60 + (bar * 5 + beat * 3) % 19);
+            for (int key : {48, 52, 55})
+                w.note(t, 1900, 1, key + bar % 5, 70);
             w.note(t, 900, 2, 36 + bar % 7).note(t + 960, 900, 2, 43 + bar % 5);
         }
         tune = write(tmp / "tune.mid", w.end(12 * 1920).bytes());
@@ -67,9 +69,9 @@ void BM_MixSevenChannels(benchmark::State& state) {
         mixer.pull(out.data(), kBuffer);
         benchmark::DoNotOptimize(out[7]);
     }
-    state.counters["core_fraction"] = benchmark::Counter(
-        double(kBuffer) / 44100.0 * double(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["core_fraction"] =
+        benchmark::Counter(double(kBuffer) / 44100.0 * double(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_MixSevenChannels)->Unit(benchmark::kMicrosecond);
 
@@ -88,14 +90,19 @@ void soundStart(benchmark::State& state, bool midi) {
         bool heard = false;
         for (int pulls = 0; pulls < 100 && !heard; ++pulls) {
             mixer.pull(out.data(), kBuffer);
-            for (float v : out) heard = heard || std::fabs(v) > 1e-4f;
+            for (float v : out)
+                heard = heard || std::fabs(v) > 1e-4f;
         }
         if (!heard) state.SkipWithError("the sound was never heard");
         player.Stop();
     }
 }
-void BM_SoundStartWav(benchmark::State& state) { soundStart(state, false); }
-void BM_SoundStartMidi(benchmark::State& state) { soundStart(state, true); }
+void BM_SoundStartWav(benchmark::State& state) {
+    soundStart(state, false);
+}
+void BM_SoundStartMidi(benchmark::State& state) {
+    soundStart(state, true);
+}
 BENCHMARK(BM_SoundStartWav)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoundStartMidi)->Unit(benchmark::kMillisecond);
 

@@ -11,7 +11,8 @@ namespace {
 Canvas Pattern(int w, int h, std::uint8_t alpha) {
     Canvas c(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) c.setPixel(x, y, Pixel(alpha) << 24 | Pixel(x * 7 + y) << 8 | Pixel(x ^ y));
+        for (int x = 0; x < w; ++x)
+            c.setPixel(x, y, Pixel(alpha) << 24 | Pixel(x * 7 + y) << 8 | Pixel(x ^ y));
     return c;
 }
 
@@ -79,7 +80,7 @@ void DrawTextLine(benchmark::State& state) {
     FontSpec font;
     font.name = "Arial";
     font.sizePoints = 10;
-    const std::string line = "The key is under the mat by the red door";   // 40 characters
+    const std::string line = "The key is under the mat by the red door"; // 40 characters
     Canvas dst(1024, 768);
     for (auto _ : state) {
         fonts.draw(dst, font, line, 10, 10, 0xFFFFFFFF, dst.bounds());
@@ -94,7 +95,8 @@ void MeasureTextLine(benchmark::State& state) {
     font.name = "Arial";
     font.sizePoints = 10;
     const std::string line = "The key is under the mat by the red door";
-    for (auto _ : state) benchmark::DoNotOptimize(fonts.measure(font, line));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fonts.measure(font, line));
 }
 BENCHMARK(MeasureTextLine);
 

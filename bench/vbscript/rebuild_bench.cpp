@@ -17,21 +17,24 @@ using vbs::InvokeKind;
 using vbs::Value;
 
 class Element final : public vbs::Object {
-public:
+  public:
     DispId memberId(std::u16string_view n) override { return kMembers.find(n); }
     const void* dispatchKey() const override { return &kMembers; }
     bool invoke(DispId id, InvokeKind kind, std::span<Value> args, Value& result, HostError&) override {
-        if (kind == InvokeKind::PropertyPut) m_value = args.back().deref();
-        else if (id == 0) result = m_value;
+        if (kind == InvokeKind::PropertyPut)
+            m_value = args.back().deref();
+        else if (id == 0)
+            result = m_value;
         return true;
     }
 
-private:
+  private:
     static const vbs::MemberTable kMembers;
     Value m_value = Value::integer(0);
 };
-const vbs::MemberTable Element::kMembers{{u"Value", 0}, {u"GoToFrame", 1}, {u"Message", 2}, {u"AddItem", 3},
-                                         {u"Visible", 4}, {u"Left", 5}, {u"Top", 6}, {u"Caption", 7}};
+const vbs::MemberTable Element::kMembers{{u"Value", 0},   {u"GoToFrame", 1}, {u"Message", 2},
+                                         {u"AddItem", 3}, {u"Visible", 4},   {u"Left", 5},
+                                         {u"Top", 6},     {u"Caption", 7}};
 
 // ~3 000 lines: 150 procedures of about 20 lines each.
 std::string procedures() {
@@ -64,14 +67,17 @@ std::string procedures() {
 
 struct Host {
     Host() {
-        for (int i = 0; i < 50; ++i) objects.push_back(Value::object(new Element));
+        for (int i = 0; i < 50; ++i)
+            objects.push_back(Value::object(new Element));
     }
     // One execution as the player does it; wrapper is the script's own code.
     void execute(vbs::Runtime& rt, const std::string& wrapper, const std::string& procs) {
         rt.reset();
         rt.addObject("Action", objects[0].asObject(), true);
-        rt.addCode("Sub Procedure_that_is_going_to_be_executed\r\n\r\n" + wrapper + "\r\n\r\nEnd Sub\r\n\r\n" + procs);
-        for (int i = 1; i < 49; ++i) rt.addObject("Var" + std::to_string(i), objects[size_t(i)].asObject(), true);
+        rt.addCode("Sub Procedure_that_is_going_to_be_executed\r\n\r\n" + wrapper +
+                   "\r\n\r\nEnd Sub\r\n\r\n" + procs);
+        for (int i = 1; i < 49; ++i)
+            rt.addObject("Var" + std::to_string(i), objects[size_t(i)].asObject(), true);
         rt.addObject("Hotspot", objects[49].asObject(), true);
         if (!rt.run("Procedure_that_is_going_to_be_executed", {})) std::abort();
     }
@@ -82,8 +88,10 @@ void BM_RebuildUnchangedCode(benchmark::State& state) {
     Host host;
     vbs::Runtime rt;
     std::string procs = procedures();
-    std::string wrapper = "Dim r\r\nr = Helper7(10, 2)\r\nIf r > 5 Then Var3 = Var3 + 1\r\nVar4 = r\r\nMessage CStr(r)";
-    for (auto _ : state) host.execute(rt, wrapper, procs);
+    std::string wrapper =
+        "Dim r\r\nr = Helper7(10, 2)\r\nIf r > 5 Then Var3 = Var3 + 1\r\nVar4 = r\r\nMessage CStr(r)";
+    for (auto _ : state)
+        host.execute(rt, wrapper, procs);
     state.counters["reused"] = double(rt.stats().codeReused);
 }
 BENCHMARK(BM_RebuildUnchangedCode)->Unit(benchmark::kMicrosecond);
@@ -103,6 +111,6 @@ void BM_RebuildChangedCode(benchmark::State& state) {
 }
 BENCHMARK(BM_RebuildChangedCode)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

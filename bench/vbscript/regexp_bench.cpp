@@ -37,18 +37,25 @@ void runStatement(benchmark::State& state, const char* setup, const char* statem
     state.SetBytesProcessed(int64_t(state.iterations()) * 2 * len.asLong());
 }
 
-void BM_ReplaceDigits1MB(benchmark::State& s) { runStatement(s, "re.Pattern = \"\\d+\"", "r = re.Replace(text, \"#\")"); }
+void BM_ReplaceDigits1MB(benchmark::State& s) {
+    runStatement(s, "re.Pattern = \"\\d+\"", "r = re.Replace(text, \"#\")");
+}
 void BM_ReplaceWordGroups1MB(benchmark::State& s) {
     runStatement(s, "re.Pattern = \"(\\w)(\\w*)\"", "r = re.Replace(text, \"$2$1\")");
 }
 void BM_ReplaceIgnoreCase1MB(benchmark::State& s) {
     runStatement(s, "re.IgnoreCase = True : re.Pattern = \"\\bthe\\b\"", "r = re.Replace(text, \"A\")");
 }
-void BM_ExecuteDigits1MB(benchmark::State& s) { runStatement(s, "re.Pattern = \"\\d+\"", "n = re.Execute(text).Count"); }
-void BM_ExecuteWalkWords1MB(benchmark::State& s) {
-    runStatement(s, "re.Pattern = \"\\w+\"", "n = 0 : For Each m In re.Execute(text) : n = n + m.Length : Next");
+void BM_ExecuteDigits1MB(benchmark::State& s) {
+    runStatement(s, "re.Pattern = \"\\d+\"", "n = re.Execute(text).Count");
 }
-void BM_TestNoMatch1MB(benchmark::State& s) { runStatement(s, "re.Pattern = \"fox\\d\"", "r = re.Test(text)"); }
+void BM_ExecuteWalkWords1MB(benchmark::State& s) {
+    runStatement(s, "re.Pattern = \"\\w+\"",
+                 "n = 0 : For Each m In re.Execute(text) : n = n + m.Length : Next");
+}
+void BM_TestNoMatch1MB(benchmark::State& s) {
+    runStatement(s, "re.Pattern = \"fox\\d\"", "r = re.Test(text)");
+}
 
 BENCHMARK(BM_ReplaceDigits1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceWordGroups1MB)->Unit(benchmark::kMillisecond);
@@ -57,6 +64,6 @@ BENCHMARK(BM_ExecuteDigits1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExecuteWalkWords1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TestNoMatch1MB)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -36,11 +36,21 @@ void runProgram(benchmark::State& state, const char* file) {
     }
 }
 
-void BM_Fib27(benchmark::State& s) { runProgram(s, "fib.vbs"); }
-void BM_Loop10M(benchmark::State& s) { runProgram(s, "loop.vbs"); }
-void BM_StringBuild100k(benchmark::State& s) { runProgram(s, "strings.vbs"); }
-void BM_QuickSort100k(benchmark::State& s) { runProgram(s, "sort.vbs"); }
-void BM_MethodCalls1M(benchmark::State& s) { runProgram(s, "methods.vbs"); }
+void BM_Fib27(benchmark::State& s) {
+    runProgram(s, "fib.vbs");
+}
+void BM_Loop10M(benchmark::State& s) {
+    runProgram(s, "loop.vbs");
+}
+void BM_StringBuild100k(benchmark::State& s) {
+    runProgram(s, "strings.vbs");
+}
+void BM_QuickSort100k(benchmark::State& s) {
+    runProgram(s, "sort.vbs");
+}
+void BM_MethodCalls1M(benchmark::State& s) {
+    runProgram(s, "methods.vbs");
+}
 
 BENCHMARK(BM_Fib27)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Loop10M)->Unit(benchmark::kMillisecond);
@@ -66,7 +76,8 @@ std::string bigScript() {
     int lines = 2;
     for (int i = 0; lines < 5000; ++i) {
         std::string n = std::to_string(i);
-        s += "Function Work" + n + "(a, ByVal b)\n"
+        s += "Function Work" + n +
+             "(a, ByVal b)\n"
              "    Dim k, acc\n"
              "    acc = 0\n"
              "    For k = 1 To b Step 2\n"
@@ -81,9 +92,13 @@ std::string bigScript() {
              "            End Select\n"
              "        End If\n"
              "    Next\n"
-             "    Work" + n + " = acc\n"
+             "    Work" +
+             n +
+             " = acc\n"
              "End Function\n"
-             "Class C" + n + "\n"
+             "Class C" +
+             n +
+             "\n"
              "    Private m_v\n"
              "    Public Property Get V() : V = m_v : End Property\n"
              "    Public Property Let V(x) : m_v = x : End Property\n"
@@ -105,6 +120,6 @@ void BM_Compile5000Lines(benchmark::State& state) {
 }
 BENCHMARK(BM_Compile5000Lines)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -3,8 +3,8 @@
 // the rest the hotspot actions (.fm3), whose first block is then carried out as a click on
 // hotspot 1. One player and one project serve every run; boxes take their default answer.
 #include "run/driver/HeadlessDriver.h"
-#include "run/state/Actions.h"
 #include "run/platform/graphics/Picture.h"
+#include "run/state/Actions.h"
 #include "tests/support/MediaMaker.h"
 #include "tests/support/ProjectBuilder.h"
 
@@ -48,7 +48,8 @@ struct FuzzGame {
     // backend every box it answered.
     void restart() {
         driver.reset();
-        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents"});
+        driver = std::make_unique<HeadlessDriver>(
+            PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents"});
         driver->start();
     }
     int runs = 0;

@@ -8,7 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string error;
-    auto decoder = run::platform::AudioDecoder::openMemory(std::string(reinterpret_cast<const char*>(data), size), error);
+    auto decoder = run::platform::AudioDecoder::openMemory(
+        std::string(reinterpret_cast<const char*>(data), size), error);
     if (!decoder) return 0;
     std::vector<float> buffer(2 * 4096);
     // Enough for a few seconds of sound: a huge file is cut short, not decoded whole.

@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)ini.get(section, key);
 
     const std::string saved = ini.serialize();
-    if (run::platform::IniFile::parse(saved).serialize() != saved)
-        std::abort();
+    if (run::platform::IniFile::parse(saved).serialize() != saved) std::abort();
 
     try {
         ini.set(section, key, value);
@@ -26,8 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto reloaded = run::platform::IniFile::parse(ini.serialize());
     const auto back = reloaded.get(section, key);
-    if (!back || *back != ini.get(section, key))
-        std::abort();
+    if (!back || *back != ini.get(section, key)) std::abort();
     if (ini.removeKey(section, key) && run::platform::IniFile::parse(ini.serialize()).get(section, key))
         std::abort();
     return 0;

@@ -14,8 +14,7 @@
 namespace {
 
 void check(bool ok) {
-    if (!ok)
-        std::abort();
+    if (!ok) std::abort();
 }
 
 bool sameDouble(double a, double b) {
@@ -26,7 +25,8 @@ bool sameDouble(double a, double b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    const std::vector<std::uint8_t> ops = input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<int>(0, 64));
+    const std::vector<std::uint8_t> ops =
+        input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<int>(0, 64));
     auto reader = run::RecordReader::fromBytes(input.ConsumeRemainingBytesAsString());
 
     std::vector<std::string> strings;
@@ -38,23 +38,42 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t before = reader.position();
         try {
             switch (op % 12) {
-            case 0: longs.push_back(reader.readInteger()); break;
-            case 1: longs.push_back(reader.readLong()); break;
-            case 2: doubles.push_back(reader.readDouble()); break;
-            case 3: strings.push_back(reader.readString()); break;
-            case 4: longs.push_back(reader.readBoolean()); break;
-            case 5: variants.push_back(reader.readVariant()); break;
-            case 6: strings.push_back(reader.readLine()); break;
+            case 0:
+                longs.push_back(reader.readInteger());
+                break;
+            case 1:
+                longs.push_back(reader.readLong());
+                break;
+            case 2:
+                doubles.push_back(reader.readDouble());
+                break;
+            case 3:
+                strings.push_back(reader.readString());
+                break;
+            case 4:
+                longs.push_back(reader.readBoolean());
+                break;
+            case 5:
+                variants.push_back(reader.readVariant());
+                break;
+            case 6:
+                strings.push_back(reader.readLine());
+                break;
             case 7: {
                 const bool end = reader.atBlockEnd();
                 check(reader.position() == before);
-                if (reader.atEnd())
-                    check(end);
+                if (reader.atEnd()) check(end);
                 break;
             }
-            case 8: reader.skipToBlockEnd(); break;
-            case 9: reader.seek(reader.size() == 0 ? 0 : (op * 7919u) % (reader.size() + 1)); break;
-            case 10: (void)variants.emplace_back(reader.readVariant()).text(); break;
+            case 8:
+                reader.skipToBlockEnd();
+                break;
+            case 9:
+                reader.seek(reader.size() == 0 ? 0 : (op * 7919u) % (reader.size() + 1));
+                break;
+            case 10:
+                (void)variants.emplace_back(reader.readVariant()).text();
+                break;
             case 11: {
                 // Whole numbers from any field: a value or an Overflow/TypeMismatch, never a wrap.
                 const run::RecordVariant v = reader.readVariant();
@@ -73,12 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         } catch (const run::RecordError& e) {
             // A failed read at the end moves nothing; conversions fail after the field.
-            if (e.kind() == run::RecordError::Kind::EndOfFile)
-                check(reader.atEnd() || op % 12 == 8);
+            if (e.kind() == run::RecordError::Kind::EndOfFile) check(reader.atEnd() || op % 12 == 8);
         }
         check(reader.position() <= reader.size());
-        if (op % 12 != 9 && op % 12 != 7)
-            check(reader.position() > before || reader.atEnd());
+        if (op % 12 != 9 && op % 12 != 7) check(reader.position() > before || reader.atEnd());
     }
 
     // Round trip: whatever the writer accepts must read back identically.

@@ -30,7 +30,8 @@ struct FuzzGame {
         info.SkipWelcomeWindow = true;
         project.general(info).texts(1).variables({"a", "b"}, {"c", "d"});
         project.more("AllowCreateObject", "1");
-        project.procedures("Sub Twice(x)\r\n    a = a + x * 2\r\nEnd Sub\r\nFunction Name()\r\n    Name = \"fuzz\"\r\nEnd Function");
+        project.procedures("Sub Twice(x)\r\n    a = a + x * 2\r\nEnd Sub\r\nFunction Name()\r\n    Name = "
+                           "\"fuzz\"\r\nEnd Function");
         FrameFile start;
         start.Picture = "0";
         project.frame("Start", start).frame("Other", start);
@@ -44,7 +45,8 @@ struct FuzzGame {
 
     void restart() {
         driver.reset();
-        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents"});
+        driver = std::make_unique<HeadlessDriver>(
+            PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents"});
         driver->start();
         driver->player().scripts().setTimeoutMs(200);
     }

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         bytes = run::SaveFileBytes(state, {"p", "t", "01/01/2026"});
     } catch (const run::RecordError&) {
-        return 0;   // a value the record format cannot write (a non-finite number read back)
+        return 0; // a value the record format cannot write (a non-finite number read back)
     }
     if (!sameState(run::ReadSaveBytes(bytes).state, state)) std::abort();
     return 0;

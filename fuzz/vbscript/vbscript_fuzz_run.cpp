@@ -23,18 +23,19 @@ const std::string& sandbox() {
     return dir;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     vbs::Config cfg;
     cfg.stepLimit = 20000;
-    cfg.timeoutMs = 2000;  // a pathological regular expression has no loop steps to count
+    cfg.timeoutMs = 2000; // a pathological regular expression has no loop steps to count
     cfg.memoryLimit = 16u << 20;
     cfg.stackBytes = 256u << 10;
     // Every path lands in the scratch folder, whatever the script names.
     cfg.mapPath = [](std::u16string_view p) {
         std::string name;
-        for (char16_t c : p) name += (c == u'\\' || c == u':') ? '/' : c < 128 ? char(c) : '_';
+        for (char16_t c : p)
+            name += (c == u'\\' || c == u':') ? '/' : c < 128 ? char(c) : '_';
         return sandbox() + "/" + name;
     };
     cfg.fileAccess = vbs::allowFolders({sandbox()}, {});

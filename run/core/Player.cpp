@@ -31,8 +31,9 @@ void keepPictureMemory() {
 // Whether the game's Areas folder holds a ".mid" file (any letter case).
 bool HasMidiFiles(const std::string& projectFolder) {
     std::error_code ec;
-    const std::filesystem::path folder = platform::FindPathNoCase((std::filesystem::path(projectFolder) / "Areas").string())
-                                             .value_or(std::filesystem::path());
+    const std::filesystem::path folder =
+        platform::FindPathNoCase((std::filesystem::path(projectFolder) / "Areas").string())
+            .value_or(std::filesystem::path());
     if (folder.empty()) return false;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
         if (platform::LowerCaseWin(entry.path().extension().string()) == ".mid") return true;
@@ -44,7 +45,8 @@ bool HasMidiFiles(const std::string& projectFolder) {
 
 Player::Player(platform::IBackend& backend, PlayerOptions options)
     : m_backend(backend), m_ui(backend, m_fonts),
-      m_settings(options.settingsFile.empty() ? platform::SettingsStore::DefaultFile() : options.settingsFile),
+      m_settings(options.settingsFile.empty() ? platform::SettingsStore::DefaultFile()
+                                              : options.settingsFile),
       m_session(m_ui, m_settings), m_game(m_session, [this] { onGameUnloaded(); }),
       m_welcome(m_session, {[this] { startGame(); }, [this] { m_game.ShowLoadGameWindow(false); }}) {
     keepPictureMemory();
@@ -55,11 +57,13 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
     m_session.audio = &m_audio;
     // The General MIDI font takes a fraction of a second to load: a game with tunes gets it
     // loaded while its welcome window shows, so its first tune starts at once.
-    if (HasMidiFiles(m_session.projectFolder)) m_tunesReady = std::thread([] { platform::MidiSource::preload(); });
+    if (HasMidiFiles(m_session.projectFolder))
+        m_tunesReady = std::thread([] { platform::MidiSource::preload(); });
     std::string audioError;
     if (!m_backend.audioOutput().open([this](float* out, std::size_t frames) { m_mixer.pull(out, frames); },
                                       audioError)) {
-        std::fprintf(stderr, "run: no sound device (%s); the game plays without sound.\n", audioError.c_str());
+        std::fprintf(stderr, "run: no sound device (%s); the game plays without sound.\n",
+                     audioError.c_str());
     }
     m_game.setWelcomeHooks([this] { m_ui.hide(m_welcome.form()); },
                            [this] {
@@ -76,7 +80,9 @@ Player::~Player() {
     m_ui.forgetAll();
 }
 
-void Player::start() { m_welcome.load(); }
+void Player::start() {
+    m_welcome.load();
+}
 
 void Player::run() {
     m_ui.runUntil([this] { return m_session.programEnded; });
@@ -101,7 +107,8 @@ void Player::onGameUnloaded() {
 std::vector<std::string> Player::describeState() {
     std::vector<std::string> out;
     platform::Form* active = m_ui.activeForm();
-    out.push_back(std::string("window: ") + (active ? active->name : (m_session.programEnded ? "(ended)" : "(none)")));
+    out.push_back(std::string("window: ") +
+                  (active ? active->name : (m_session.programEnded ? "(ended)" : "(none)")));
     if (active == &m_welcome.form()) {
         for (const auto& e : active->elements()) {
             if (!e->visible || e->caption.empty()) continue;
@@ -119,13 +126,15 @@ std::vector<std::string> Player::describeState() {
             const platform::Element* shown = a;
             if (a->whatsThisHelpID > 0) shown = g.find("AniGifBox", a->whatsThisHelpID);
             if (!shown || !shown->visible) continue;
-            out.push_back("hotspot: " + std::to_string(a->index) + " at " + std::to_string(platform::TwipsToPixels(shown->left)) +
-                          "," + std::to_string(platform::TwipsToPixels(shown->top)) + " size " +
+            out.push_back("hotspot: " + std::to_string(a->index) + " at " +
+                          std::to_string(platform::TwipsToPixels(shown->left)) + "," +
+                          std::to_string(platform::TwipsToPixels(shown->top)) + " size " +
                           std::to_string(platform::TwipsToPixels(shown->width)) + "x" +
                           std::to_string(platform::TwipsToPixels(shown->height)));
         }
         for (const platform::Element* t : g.arrayMembers("Text")) {
-            if (t->index > 0 && t->visible) out.push_back("text: " + std::to_string(t->index) + " = " + t->caption);
+            if (t->index > 0 && t->visible)
+                out.push_back("text: " + std::to_string(t->index) + " = " + t->caption);
         }
         const platform::Element& box = g.get("LabelMessageBox");
         if (box.visible) out.push_back("message: " + box.caption);
@@ -155,12 +164,14 @@ std::vector<std::string> Player::describeState() {
                           std::to_string(t ? t->interval() : 0) + " ms, " +
                           (events[k].repeatForever ? "repeating" : "once") + ")");
         }
-        for (std::string& line : m_audio.describe()) out.push_back(std::move(line));
+        for (std::string& line : m_audio.describe())
+            out.push_back(std::move(line));
         // A transition being drawn: its number and kind, and how far it has come.
         const Flags& flags = m_session.flags;
         if (flags.TransitionRunning) {
             const int n = flags.TransitionNumber;
-            const std::string& kind = LoadTransitionNames()[static_cast<std::size_t>(n <= 0 ? 1 : std::min(n, 5))];
+            const std::string& kind =
+                LoadTransitionNames()[static_cast<std::size_t>(n <= 0 ? 1 : std::min(n, 5))];
             out.push_back("transition: " + std::to_string(n) + " (" + kind + "), " +
                           std::to_string(static_cast<int>(flags.TransitionFraction * 100)) + "%");
         }

@@ -5,9 +5,9 @@
 #include "run/core/Session.h"
 #include "run/frames/GameWindow.h"
 #include "run/media/AudioChannels.h"
-#include "run/platform/media/Mixer.h"
 #include "run/platform/files/SettingsStore.h"
 #include "run/platform/graphics/Fonts.h"
+#include "run/platform/media/Mixer.h"
 #include "run/platform/ui/WindowSystem.h"
 #include "run/project/WelcomeWindow.h"
 #include "run/scripting/ScriptHost.h"
@@ -21,9 +21,9 @@
 namespace run {
 
 struct PlayerOptions {
-    std::string projectFolder;              // the game's folder
-    std::filesystem::path settingsFile;     // empty: the per-user default
-    std::filesystem::path documentsFolder;  // where saves go; empty: the user's documents folder
+    std::string projectFolder;             // the game's folder
+    std::filesystem::path settingsFile;    // empty: the per-user default
+    std::filesystem::path documentsFolder; // where saves go; empty: the user's documents folder
 };
 
 class Player {
@@ -59,7 +59,7 @@ class Player {
     Session m_session;
     // The mixer outlives the players that feed it; the device stops pulling it first.
     platform::Mixer m_mixer;
-    std::thread m_tunesReady;   // loads the MIDI sound font ahead of a game's first tune
+    std::thread m_tunesReady; // loads the MIDI sound font ahead of a game's first tune
     AudioChannels m_audio{m_session, m_mixer};
     GameWindow m_game;
     ScriptHost m_scripts{m_session, m_game};

@@ -24,13 +24,13 @@ class AudioChannels;
 
 // Flags through which interleaved long operations coordinate.
 struct Flags {
-    bool Quitting = false;                 // the game is being left
-    bool SkipTransitionRequested = false;  // a running transition should end at once
-    bool StopMovie = false;                // a video wait should end
-    bool TransitionRunning = false;        // a transition is being drawn (Escape leaves the menus)
-    bool AlphaBlendErrorReported = false;  // the drawing failure box was shown once
-    int TransitionNumber = 0;              // while a transition runs: its number 0–5
-    double TransitionFraction = 0;         // and how far it has been drawn, 0 to 1
+    bool Quitting = false;                // the game is being left
+    bool SkipTransitionRequested = false; // a running transition should end at once
+    bool StopMovie = false;               // a video wait should end
+    bool TransitionRunning = false;       // a transition is being drawn (Escape leaves the menus)
+    bool AlphaBlendErrorReported = false; // the drawing failure box was shown once
+    int TransitionNumber = 0;             // while a transition runs: its number 0–5
+    double TransitionFraction = 0;        // and how far it has been drawn, 0 to 1
 };
 
 // The desktop mode remembered at start-up, restored when the game window unloads.
@@ -42,7 +42,7 @@ struct SavedDesktopMode {
 
 struct Session {
     Session(platform::WindowSystem& ui, platform::SettingsStore& settings) : ui(ui), settings(settings) {}
-    Session(const Session&) = delete;   // `variables` refers into its own `state`
+    Session(const Session&) = delete; // `variables` refers into its own `state`
     Session& operator=(const Session&) = delete;
 
     platform::WindowSystem& ui;
@@ -55,10 +55,10 @@ struct Session {
     UiText uiText;
     Flags flags;
     SavedDesktopMode desktop;
-    int pendingLoadGameResolution = 0;   // set by scripts, reset with the game state
-    bool transitionsDisabled = false;    // Options menu, kept as per-user settings
+    int pendingLoadGameResolution = 0; // set by scripts, reset with the game state
+    bool transitionsDisabled = false;  // Options menu, kept as per-user settings
     bool effectsDisabled = false;
-    bool inventorySliding = false;       // the inventory panel is moving
+    bool inventorySliding = false; // the inventory panel is moving
 
     // The font whose height decides whether the system counts as set to large fonts.
     platform::FontSpec systemFont{"MS Sans Serif", 8.25};

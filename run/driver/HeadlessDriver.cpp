@@ -59,9 +59,11 @@ void HeadlessDriver::drag(int x1, int y1, int x2, int y2) {
     // The pointer travels over the screen: a window dragged along by its body moves under it, so
     // each position is taken relative to where the window stands at that moment.
     const platform::Form* f = m_player->ui().activeForm();
-    const int startLeft = f ? platform::TwipsToPixels(f->left) : 0, startTop = f ? platform::TwipsToPixels(f->top) : 0;
+    const int startLeft = f ? platform::TwipsToPixels(f->left) : 0,
+              startTop = f ? platform::TwipsToPixels(f->top) : 0;
     auto at = [&](InputEvent::Type type, int x, int y, int button) {
-        int dx = f ? platform::TwipsToPixels(f->left) - startLeft : 0, dy = f ? platform::TwipsToPixels(f->top) - startTop : 0;
+        int dx = f ? platform::TwipsToPixels(f->left) - startLeft : 0,
+            dy = f ? platform::TwipsToPixels(f->top) - startTop : 0;
         send({type, 0, x - dx, y - dy, button, 0, 0});
     };
     at(InputEvent::Type::MouseMove, x1, y1, 0);
@@ -69,7 +71,8 @@ void HeadlessDriver::drag(int x1, int y1, int x2, int y2) {
     // The pointer travels in steps, as a hand moves it, so hover effects along the way happen.
     const int steps = 8;
     for (int i = 1; i <= steps; ++i) {
-        at(InputEvent::Type::MouseMove, x1 + (x2 - x1) * i / steps, y1 + (y2 - y1) * i / steps, platform::kLeftButton);
+        at(InputEvent::Type::MouseMove, x1 + (x2 - x1) * i / steps, y1 + (y2 - y1) * i / steps,
+           platform::kLeftButton);
     }
     at(InputEvent::Type::MouseUp, x2, y2, platform::kLeftButton);
 }
@@ -158,12 +161,13 @@ std::vector<std::string> HeadlessDriver::state() {
     const auto& boxes = m_backend.boxes();
     for (; m_boxesReported < boxes.size(); ++m_boxesReported) {
         const auto& b = boxes[m_boxesReported];
-        out.push_back("box: " + b.kind + " " + QuotedStateText(b.title) + " " + QuotedStateText(b.text) + " -> " +
-                      b.answer);
+        out.push_back("box: " + b.kind + " " + QuotedStateText(b.title) + " " + QuotedStateText(b.text) +
+                      " -> " + b.answer);
     }
     // What the game handed to the default handlers (mail, web, documents) since the last state.
     const auto& opened = m_backend.openedTargets();
-    for (; m_openedReported < opened.size(); ++m_openedReported) out.push_back("opened: " + opened[m_openedReported]);
+    for (; m_openedReported < opened.size(); ++m_openedReported)
+        out.push_back("opened: " + opened[m_openedReported]);
     return out;
 }
 

@@ -69,7 +69,7 @@ class HeadlessDriver {
     std::size_t m_boxesReported = 0;
     std::size_t m_openedReported = 0;
     std::function<bool()> m_stepsDuringTransitions;
-    std::uint64_t m_timeGiven = 0;   // of the last wait step, not yet passed
+    std::uint64_t m_timeGiven = 0; // of the last wait step, not yet passed
     int m_stepsInTransition = 0;
     bool m_stepsFinished = false;
 };

@@ -37,7 +37,8 @@ class StepRunner {
 
     int run() {
         m_driver.setStepsDuringTransitions([this] { return runInTransition(); });
-        while (!m_failed && next() != Step::None) m_driver.spendGivenTime();
+        while (!m_failed && next() != Step::None)
+            m_driver.spendGivenTime();
         m_driver.setStepsDuringTransitions(nullptr);
         return m_failed ? 1 : 0;
     }
@@ -52,7 +53,8 @@ class StepRunner {
             const Step step = next();
             if (step == Step::None) return false;
             if (step == Step::Wait) return true;
-            if (step == Step::Input && (!flags.TransitionRunning || flags.SkipTransitionRequested)) return true;
+            if (step == Step::Input && (!flags.TransitionRunning || flags.SkipTransitionRequested))
+                return true;
         }
         return false;
     }
@@ -136,7 +138,8 @@ class StepRunner {
             return Step::Other;
         }
         if (cmd == "state") {
-            for (const auto& s : driver.state()) m_out << s << "\n";
+            for (const auto& s : driver.state())
+                m_out << s << "\n";
             m_out.flush();
             return Step::Other;
         }

@@ -42,13 +42,17 @@ void GameWindow::CaptureActualFrame(Element& target) {
         hidden.emplace_back(e, e->visible);
         e->visible = false;
     };
-    if (m_s.info.InventorySlideIn) hide(m_form.find("Inventory1"));
-    else for (Element* item : m_form.arrayMembers("PickedObject")) if (item->index > 0) hide(item);
+    if (m_s.info.InventorySlideIn)
+        hide(m_form.find("Inventory1"));
+    else
+        for (Element* item : m_form.arrayMembers("PickedObject"))
+            if (item->index > 0) hide(item);
 
     Element& frame = m_form.get("PictureBox");
     const Canvas& screen = m_s.ui.paintedCanvas(m_form);
     const Rect at = platform::ElementRectOnForm(frame);
-    for (auto& [e, visible] : hidden) e->visible = visible;
+    for (auto& [e, visible] : hidden)
+        e->visible = visible;
     m_s.ui.invalidate();
 
     // What lies outside the window stays black.
@@ -68,10 +72,12 @@ void GameWindow::CaptureCurrentFrame(Element& target) {
     if (m_current.PictureType == 1) {
         if (!m_current.TilePicture) target.backColor = 0x000000;
         picture->image.reset(w, h, platform::PixelFromColorRef(target.backColor));
-        if (frame.picture) picture->image.blitAlpha(frame.picture->image, frame.picture->image.bounds(), 0, 0);
+        if (frame.picture)
+            picture->image.blitAlpha(frame.picture->image, frame.picture->image.bounds(), 0, 0);
     } else {
         if (m_current.PictureType == 0) {
-            auto colour = static_cast<platform::ColorRef>(RecordVariant::string(m_current.Picture).toLong()) & 0xFFFFFF;
+            auto colour =
+                static_cast<platform::ColorRef>(RecordVariant::string(m_current.Picture).toLong()) & 0xFFFFFF;
             if (colour != target.backColor) target.backColor = colour;
         }
         picture->image.reset(w, h, platform::PixelFromColorRef(target.backColor));
@@ -89,7 +95,8 @@ void GameWindow::CaptureCurrentFrame(Element& target) {
         const std::string& caption = text->caption;
         while (start <= caption.size()) {
             std::string::size_type end = caption.find('\r', start);
-            std::string line = caption.substr(start, end == std::string::npos ? std::string::npos : end - start);
+            std::string line =
+                caption.substr(start, end == std::string::npos ? std::string::npos : end - start);
             if (!line.empty() && line[0] == '\n') line.erase(0, 1);
             if (!line.empty() && line[0] == ' ') line.erase(0, 1);
             fonts.draw(picture->image, text->font, line, x, y, platform::PixelFromColorRef(text->foreColor),
@@ -105,7 +112,8 @@ void GameWindow::CaptureCurrentFrame(Element& target) {
         if (area->index != 0 && area->visible) drawPicture(picture->image, *area);
     for (Element* box : m_form.arrayMembers("AniGifBox"))
         if (box->index != 0 && box->visible) drawPicture(picture->image, *box);
-    if (Element* water = m_form.find("PicRipplingWater"); water && water->visible) drawPicture(picture->image, *water);
+    if (Element* water = m_form.find("PicRipplingWater"); water && water->visible)
+        drawPicture(picture->image, *water);
 
     target.picture = std::move(picture);
     m_s.ui.invalidate();
@@ -115,6 +123,8 @@ void GameWindow::SetTransitionDestination(const std::string& name, int index) {
     m_transitionDestination = std::make_pair(name, index);
 }
 
-void GameWindow::ForgetTransitionDestination() { m_transitionDestination.reset(); }
+void GameWindow::ForgetTransitionDestination() {
+    m_transitionDestination.reset();
+}
 
 } // namespace run

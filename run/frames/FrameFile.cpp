@@ -33,7 +33,8 @@ FrameFile ReadFrameFile(RecordReader& r) {
     f.StopFrameSound = r.readBoolean();
     f.FrameSoundFile = r.readString();
     if (r.atEnd()) return f;
-    for (int i = 14; i <= 16; ++i) r.readVariant();
+    for (int i = 14; i <= 16; ++i)
+        r.readVariant();
     f.VideoAtOrigin = r.readBoolean();
     f.VideoUnstretched = r.readBoolean();
     f.VideoLeft = r.readLong();
@@ -52,7 +53,8 @@ FrameFile ReadFrameFile(RecordReader& r) {
     f.EntryScript = r.readVariant().text();
     std::replace(f.EntryScript.begin(), f.EntryScript.end(), '|', '"');
     if (r.atEnd()) return f;
-    for (int i = 29; i <= 34; ++i) r.readVariant();
+    for (int i = 29; i <= 34; ++i)
+        r.readVariant();
     f.channelRequests = ReadChannelRequestBlock(r, true);
     if (r.atEnd()) return f;
     f.VideoBeforeFrame = r.readBoolean();

@@ -14,8 +14,8 @@ class RecordReader;
 // The frame now shown.
 // (Its name is the game state's frame: GameWindow::frameName.)
 struct CurrentFrameInfo {
-    std::int16_t PictureType = 0;   // 0 colour, 1 picture, other: background unchanged
-    std::string Picture;            // colour number as text, or picture file in the Frames folder
+    std::int16_t PictureType = 0; // 0 colour, 1 picture, other: background unchanged
+    std::string Picture;          // colour number as text, or picture file in the Frames folder
     bool TilePicture = false;
     std::int16_t HotspotCount = 0;
 };
@@ -27,7 +27,7 @@ struct FrameFile {
     bool StopMusic = false;
     std::string MusicFile;
     bool TimerEnabled = false;
-    std::string TimerSeconds;       // as stored: a decimal number as text
+    std::string TimerSeconds; // as stored: a decimal number as text
     std::string TimerTarget;
     std::string VideoFile;
     bool StopAllSounds = false;
@@ -36,15 +36,15 @@ struct FrameFile {
     bool VideoAtOrigin = false;
     bool VideoUnstretched = false;
     std::int32_t VideoLeft = 0, VideoTop = 0, VideoWidth = 0, VideoHeight = 0;
-    bool MusicLoop = true;          // True when the file ends before the field
+    bool MusicLoop = true; // True when the file ends before the field
     bool TimerTransition = false;
     std::int32_t TimerTransitionDuration = 0;
     std::int16_t TimerTransitionNumber = 0;
     bool RunEntryScript = false;
-    std::string EntryScript;        // '|' already replaced by '"'
+    std::string EntryScript; // '|' already replaced by '"'
     ChannelRequestBlock channelRequests;
     bool VideoBeforeFrame = false;
-    std::string PluginParameters;   // character 254 and '~' as '"', then every '"' doubled
+    std::string PluginParameters; // character 254 and '~' as '"', then every '"' doubled
 };
 
 // Fields 1–3 only.

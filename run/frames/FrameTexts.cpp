@@ -42,11 +42,13 @@ void GameWindow::LoadTexts() {
         const std::size_t blockStart = r.position();
         try {
             int number = 1;
-            for (const Element* e : m_form.arrayMembers("Text")) number = std::max(number, e->index + 1);
+            for (const Element* e : m_form.arrayMembers("Text"))
+                number = std::max(number, e->index + 1);
             r.readVariant();
             int textNumber = r.readInteger();
             if (textNumber == 1 && k != 1 && m_mergedTextIndex == 1) m_mergedTextIndex = number;
-            for (int i = 3; i <= 10; ++i) r.readVariant();
+            for (int i = 3; i <= 10; ++i)
+                r.readVariant();
             Element& t = m_form.loadArrayMember("Text", number);
             t.container = &frame;
             wireText(t);
@@ -88,7 +90,8 @@ void GameWindow::LoadTexts() {
             // wherever the failure left the reader.
             try {
                 r.seek(blockStart);
-                for (int i = 0; i < 21; ++i) r.readVariant();
+                for (int i = 0; i < 21; ++i)
+                    r.readVariant();
             } catch (const std::exception&) {
                 r.seek(r.size());
             }

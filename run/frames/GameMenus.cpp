@@ -28,7 +28,7 @@ Element& addMenu(platform::Form& f, const char* name, const std::string& caption
     Element& m = f.addElement(ElementKind::Menu, name, index);
     m.caption = caption;
     m.container = parent;
-    m.visible = parent != nullptr;   // top-level menus show only with the menu bar
+    m.visible = parent != nullptr; // top-level menus show only with the menu bar
     return m;
 }
 
@@ -57,7 +57,7 @@ void GameWindow::buildMenus() {
         if (!m_s.info.KeepMenusVisible) m_menuDropdownOpened = true;
     };
     Element& frames = addMenu(f, "mnuFrameName", "", &debug, 0);
-    frames.visible = false;   // the template of the frame list
+    frames.visible = false; // the template of the frame list
     Element& variables = addMenu(f, "mnuViewVariables", "View variables status...", &debug);
     variables.onClick = [this] { ShowVariablesViewer(m_s); };
     Element& execute = addMenu(f, "mnuExecuteVBScript", "Execute VBScript Code...", &debug);
@@ -97,7 +97,8 @@ void GameWindow::rebuildFrameList() {
     }
     std::vector<std::string> names;
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(m_s.paths.frames, ec), end; !ec && it != end; it.increment(ec)) {
+    for (std::filesystem::directory_iterator it(m_s.paths.frames, ec), end; !ec && it != end;
+         it.increment(ec)) {
         std::string file = it->path().filename().string();
         if (file.size() > 4 && platform::LowerCaseWin(file.substr(file.size() - 4)) == ".fme") {
             names.push_back(file.substr(0, file.size() - 4));
@@ -126,8 +127,12 @@ void GameWindow::applyMenuOption3() {
     }
 }
 
-void GameWindow::InvertTransitions() { toggleOption("mnuDisableTransitions", "DisableTransitions", m_s.transitionsDisabled); }
-void GameWindow::InvertEffects() { toggleOption("mnuDisableEffects", "DisableEffects", m_s.effectsDisabled); }
+void GameWindow::InvertTransitions() {
+    toggleOption("mnuDisableTransitions", "DisableTransitions", m_s.transitionsDisabled);
+}
+void GameWindow::InvertEffects() {
+    toggleOption("mnuDisableEffects", "DisableEffects", m_s.effectsDisabled);
+}
 
 void GameWindow::toggleOption(const char* menu, const char* setting, bool& flag) {
     flag = !flag;
@@ -166,7 +171,8 @@ void GameWindow::ShowMenus() {
 
 void GameWindow::HideMenus() {
     if (!m_s.info.KeepMenusVisible && !m_s.flags.Quitting) {
-        for (const char* name : {"mnuExit", "mnuSaveGame", "mnuLoadGame", "mnuOptions", "mnuDebug", "mnuCancel"}) {
+        for (const char* name :
+             {"mnuExit", "mnuSaveGame", "mnuLoadGame", "mnuOptions", "mnuDebug", "mnuCancel"}) {
             m_form.get(name).visible = false;
         }
         m_menusVisible = false;
@@ -176,13 +182,16 @@ void GameWindow::HideMenus() {
 }
 
 void GameWindow::RightClickMenus() {
-    if (!m_menusVisible) ShowMenus();
-    else if (!m_menuDropdownOpened) HideMenus();
+    if (!m_menusVisible)
+        ShowMenus();
+    else if (!m_menuDropdownOpened)
+        HideMenus();
 }
 
 void GameWindow::exitCommand() {
     m_s.ui.closeMenus(m_form);
-    int answer = m_s.ui.messageBox(m_s.uiText[10], platform::kYesNo | platform::kQuestion, m_s.info.AdventureName);
+    int answer =
+        m_s.ui.messageBox(m_s.uiText[10], platform::kYesNo | platform::kQuestion, m_s.info.AdventureName);
     if (answer == platform::kResultYes) StartUnloading();
 }
 
@@ -213,7 +222,9 @@ void GameWindow::ShowLoadGameWindow(bool abortIfATimerIsEnabled) {
         }
     }
     GameOnHold hold(m_s, *this);
-    if (!m_loadWindow) m_loadWindow = std::make_unique<LoadGameWindow>(m_s, *this, LoadWindows{m_hideWelcome, m_resolutionTicked, {}});
+    if (!m_loadWindow)
+        m_loadWindow =
+            std::make_unique<LoadGameWindow>(m_s, *this, LoadWindows{m_hideWelcome, m_resolutionTicked, {}});
     // A loaded game has started its own timers; a cancelled window gives these back.
     if (!m_loadWindow->showModal()) hold.resume(*this);
 }
@@ -227,17 +238,19 @@ void GameWindow::ShowSaveGameWindow() {
 
 void GameWindow::executeCodeCommand() {
     std::string last = m_s.getUserSetting("ExecuteVBScriptCode", "");
-    auto code = m_s.ui.inputBox("Enter the VBScript code that you want to execute and then click OK.\r\n\r\nFor example, "
-                                "to retrieve the value of a variable, use the following code:\r\n\r\n                "
-                                "MsgBox VARIABLE_NAME\r\n\r\n",
-                                "Execute VBScript Code (for advanced users)", last);
+    auto code = m_s.ui.inputBox(
+        "Enter the VBScript code that you want to execute and then click OK.\r\n\r\nFor example, "
+        "to retrieve the value of a variable, use the following code:\r\n\r\n                "
+        "MsgBox VARIABLE_NAME\r\n\r\n",
+        "Execute VBScript Code (for advanced users)", last);
     if (!code || code->empty()) return;
     try {
         ExecuteVBScriptAndConsequences(m_s, *this, *code, true);
         if (!m_s.settings.save("Software", m_s.info.ProjectRegistryName, "ExecuteVBScriptCode", *code))
             throw std::runtime_error(m_s.settings.lastError());
     } catch (const std::exception& e) {
-        m_s.ui.messageBox("Unable to execute the following VBScript code:\r\n\r\n" + *code + "\r\n\r\n" + e.what(),
+        m_s.ui.messageBox("Unable to execute the following VBScript code:\r\n\r\n" + *code + "\r\n\r\n" +
+                              e.what(),
                           platform::kCritical, "Error Executing VBScript Code");
     }
 }
@@ -246,17 +259,22 @@ void GameWindow::onKeyDown(int keyCode, int shift) {
     if (keyCode == platform::kKeyEscape) {
         // A transition in progress keeps the menus as they are; the key only ends it.
         if (!OneTimeVideoPlaying(m_s) && !m_s.flags.TransitionRunning) {
-            if (m_form.get("mnuExit").visible) HideMenus();
-            else ShowMenus();
+            if (m_form.get("mnuExit").visible)
+                HideMenus();
+            else
+                ShowMenus();
         }
         m_s.flags.StopMovie = true;
         m_s.flags.SkipTransitionRequested = true;
     }
     if (!m_form.enabled) return;
     if (shift & platform::kCtrlMask) {
-        if (keyCode == platform::kKeyA + ('L' - 'A') && !m_s.info.DisableLoadGame) ShowLoadGameWindow();
-        else if (keyCode == platform::kKeyA + ('S' - 'A') && !m_s.info.DisableSaveGame) ShowSaveGameWindow();
-        else if (keyCode == platform::kKeyA + ('Q' - 'A')) exitCommand();
+        if (keyCode == platform::kKeyA + ('L' - 'A') && !m_s.info.DisableLoadGame)
+            ShowLoadGameWindow();
+        else if (keyCode == platform::kKeyA + ('S' - 'A') && !m_s.info.DisableSaveGame)
+            ShowSaveGameWindow();
+        else if (keyCode == platform::kKeyA + ('Q' - 'A'))
+            exitCommand();
     }
     // Any key that does not continue the hidden sequence starts it over.
     if (keyCode == kDebugSequence[m_debugKeys]) {

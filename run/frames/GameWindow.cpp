@@ -1,8 +1,6 @@
 // The game window's elements, layout, keys, frame timer, history and unloading.
 #include "run/frames/GameWindow.h"
 
-#include "run/state/LoadGameWindow.h"
-#include "run/state/SaveGameWindow.h"
 #include "run/core/Scripts.h"
 #include "run/core/Session.h"
 #include "run/media/AudioChannels.h"
@@ -23,7 +21,8 @@ using platform::Element;
 using platform::ElementKind;
 
 GameWindow::GameWindow(Session& session, std::function<void()> onUnloaded)
-    : m_s(session), m_onUnloaded(std::move(onUnloaded)), m_inventory(std::make_unique<Inventory>(session, *this)) {
+    : m_s(session), m_onUnloaded(std::move(onUnloaded)),
+      m_inventory(std::make_unique<Inventory>(session, *this)) {
     build();
 }
 
@@ -49,7 +48,9 @@ void GameWindow::build() {
     }
     // A click on a running transition only ends it.
     for (const char* name : {"picWhere", "picStart", "picEnd"})
-        m_form.get(name).onMouseDown = [this](const platform::MouseArgs&) { m_s.flags.SkipTransitionRequested = true; };
+        m_form.get(name).onMouseDown = [this](const platform::MouseArgs&) {
+            m_s.flags.SkipTransitionRequested = true;
+        };
     platform::TimerElement& frameTimer = m_form.addTimer("Timer1");
     frameTimer.onTimer = [this] { onFrameTimer(); };
     // The audio fades' clock: disabled until channel changes start a fade.
@@ -80,11 +81,11 @@ void GameWindow::buildSpareElements() {
         ElementKind kind;
         int index;
     } spares[] = {
-        {"CheckBox", ElementKind::CheckBox, -1}, {"LineObject", ElementKind::PictureBox, -1},
-        {"Shape", ElementKind::PictureBox, -1},   {"TextBox", ElementKind::TextBox, -1},
-        {"PicBox", ElementKind::PictureBox, -1},  {"ListBox", ElementKind::TextBox, -1},
-        {"ImgBox", ElementKind::Image, -1},       {"FileBox", ElementKind::TextBox, -1},
-        {"DirBox", ElementKind::TextBox, -1},     {"DriveBox", ElementKind::TextBox, -1},
+        {"CheckBox", ElementKind::CheckBox, -1},      {"LineObject", ElementKind::PictureBox, -1},
+        {"Shape", ElementKind::PictureBox, -1},       {"TextBox", ElementKind::TextBox, -1},
+        {"PicBox", ElementKind::PictureBox, -1},      {"ListBox", ElementKind::TextBox, -1},
+        {"ImgBox", ElementKind::Image, -1},           {"FileBox", ElementKind::TextBox, -1},
+        {"DirBox", ElementKind::TextBox, -1},         {"DriveBox", ElementKind::TextBox, -1},
         {"fmeDialogue", ElementKind::PictureBox, -1}, {"lblDialogue", ElementKind::Label, 0},
         {"PicRipplingWater", ElementKind::Image, -1}, {"AniGif", ElementKind::Image, 0},
     };
@@ -100,13 +101,17 @@ void GameWindow::buildFrameElements() {
     Element& frame = m_form.addElement(ElementKind::PictureBox, "PictureBox");
     frame.backColor = 0x000000;
     frame.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
-    frame.onMouseMove = [this](const platform::MouseArgs& a) { pointerOverFrame(platform::TwipsToPixels(a.y)); };
+    frame.onMouseMove = [this](const platform::MouseArgs& a) {
+        pointerOverFrame(platform::TwipsToPixels(a.y));
+    };
     // The background image lies under everything of the frame and takes the clicks that miss
     // every hotspot and text.
     Element& back = m_form.addElement(ElementKind::Image, "BackImage");
     back.container = &frame;
     back.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
-    back.onMouseMove = [this](const platform::MouseArgs& a) { pointerOverFrame(platform::TwipsToPixels(a.y)); };
+    back.onMouseMove = [this](const platform::MouseArgs& a) {
+        pointerOverFrame(platform::TwipsToPixels(a.y));
+    };
 
     Element& area = m_form.addElement(ElementKind::Image, "Area", 0);
     area.container = &frame;
@@ -149,12 +154,22 @@ void GameWindow::load() {
     m_s.ui.load(m_form);
 }
 
-void GameWindow::show() { m_s.ui.show(m_form); }
+void GameWindow::show() {
+    m_s.ui.show(m_form);
+}
 
-const std::string& GameWindow::frameName() const { return m_s.state.frame; }
-const std::vector<std::string>& GameWindow::framesHistory() const { return m_s.state.history; }
-std::vector<std::string>& GameWindow::history() { return m_s.state.history; }
-void GameWindow::setCurrentFrameName(const std::string& name) { m_s.state.frame = name; }
+const std::string& GameWindow::frameName() const {
+    return m_s.state.frame;
+}
+const std::vector<std::string>& GameWindow::framesHistory() const {
+    return m_s.state.history;
+}
+std::vector<std::string>& GameWindow::history() {
+    return m_s.state.history;
+}
+void GameWindow::setCurrentFrameName(const std::string& name) {
+    m_s.state.frame = name;
+}
 
 void GameWindow::CenterWindowAndPictureBox() {
     Element& frame = m_form.get("PictureBox");
@@ -208,7 +223,8 @@ void GameWindow::frameAreaMouseDown(const platform::MouseArgs& a) {
 void GameWindow::FramesHistoryAdd(const std::string& frameName) {
     if (!m_s.state.history.empty() && m_s.state.history.back() == frameName) return;
     m_s.state.history.push_back(frameName);
-    while (m_s.state.history.size() >= 21) m_s.state.history.erase(m_s.state.history.begin());
+    while (m_s.state.history.size() >= 21)
+        m_s.state.history.erase(m_s.state.history.begin());
 }
 
 void GameWindow::onFrameTimer() {

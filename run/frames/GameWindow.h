@@ -71,7 +71,8 @@ class GameWindow {
     void setControlsReferenceMode(int mode) { m_controlsReferenceMode = mode; }
 
     // --- Frames (OpenFrame.cpp) ---
-    void OpenFrame(const std::string& frameName, bool withTransition, int transitionNumber, double transitionSeconds);
+    void OpenFrame(const std::string& frameName, bool withTransition, int transitionNumber,
+                   double transitionSeconds);
     void ReadFrameHeader(const std::string& frameName);
     void ClearCurrentFrame();
     void ResetAll();
@@ -129,7 +130,9 @@ class GameWindow {
     void TransitionStep1(int n);
     void TransitionStep2(int n, double seconds);
     void ForgetTransitionDestination();
-    const std::optional<std::pair<std::string, int>>& transitionDestination() const { return m_transitionDestination; }
+    const std::optional<std::pair<std::string, int>>& transitionDestination() const {
+        return m_transitionDestination;
+    }
 
     // --- Script element arrays (ScriptElements.cpp) ---
     // Loads member `index` of an element array scripts may grow (true on success); the player's
@@ -176,23 +179,23 @@ class GameWindow {
     std::unique_ptr<Inventory> m_inventory;
 
     CurrentFrameInfo m_current;
-    FrameFile m_frame;                 // the open frame's file, as read by OpenFrame
+    FrameFile m_frame; // the open frame's file, as read by OpenFrame
     int m_firstMergedHotspot = 1;
     int m_mergedTextIndex = 1;
-    int m_controlsReferenceMode = 0;   // 0 undecided, 1 decided, 2 "reference_all_controls" exists
+    int m_controlsReferenceMode = 0; // 0 undecided, 1 decided, 2 "reference_all_controls" exists
     bool m_menusVisible = false;
     bool m_menuDropdownOpened = false;
     int m_clickX = 0, m_clickY = 0;
-    int m_debugKeys = 0;               // position in the hidden key sequence
-    std::vector<TimedEventEntry> m_timedEvents;   // entry n is TimedEvent(n)
-    std::optional<std::pair<std::string, std::string>> m_listFile;   // frame name, its list file
+    int m_debugKeys = 0;                                           // position in the hidden key sequence
+    std::vector<TimedEventEntry> m_timedEvents;                    // entry n is TimedEvent(n)
+    std::optional<std::pair<std::string, std::string>> m_listFile; // frame name, its list file
     std::optional<std::pair<std::string, int>> m_transitionDestination;
-    platform::PicturePtr m_transitionStart;   // the old frame, between the two halves
+    platform::PicturePtr m_transitionStart; // the old frame, between the two halves
     std::function<void()> m_hideWelcome;
     std::function<bool()> m_resolutionTicked;
     std::unique_ptr<SaveGameWindow> m_saveWindow;
     std::unique_ptr<LoadGameWindow> m_loadWindow;
-    platform::PicturePtr m_defaultIcon;   // the default pointer's picture, read once per name
+    platform::PicturePtr m_defaultIcon; // the default pointer's picture, read once per name
     std::string m_defaultIconName;
 };
 

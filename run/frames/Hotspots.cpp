@@ -28,7 +28,7 @@ namespace {
 // The fields of one hotspot block that the player uses.
 struct HotspotBlock {
     int mergeMark = 0;
-    int left = 0, top = 0, width = 0, height = 0;   // twips, border included
+    int left = 0, top = 0, width = 0, height = 0; // twips, border included
     bool animated = false;
     bool hasPicture = false;
     std::string pictureFile;
@@ -49,14 +49,16 @@ int asTwips(const RecordVariant& v) {
 
 void skipNameList(RecordReader& r) {
     int n = r.readVariant().toLong();
-    for (int i = 0; i < n; ++i) r.readVariant();
+    for (int i = 0; i < n; ++i)
+        r.readVariant();
 }
 
 HotspotBlock readBlock(RecordReader& r) {
     HotspotBlock b;
     r.readVariant();
     b.mergeMark = r.readVariant().toLong();
-    for (int i = 3; i <= 10; ++i) r.readVariant();
+    for (int i = 3; i <= 10; ++i)
+        r.readVariant();
     b.left = asTwips(r.readVariant());
     b.top = asTwips(r.readVariant());
     b.width = asTwips(r.readVariant());
@@ -74,7 +76,8 @@ HotspotBlock readBlock(RecordReader& r) {
         if (!r.atBlockEnd()) {
             b.isVideo = r.readVariant().toBoolean();
             b.videoFile = r.readVariant().text();
-            for (int i = 0; i < 8; ++i) r.readVariant();
+            for (int i = 0; i < 8; ++i)
+                r.readVariant();
         }
     }
     r.readVariant(); // the separator
@@ -104,7 +107,8 @@ std::int16_t GameWindow::ReadHotspotCount(const std::string& frameName) {
         RecordReader r = RecordReader::open(ExistingPath(file));
         return r.readInteger();
     } catch (const std::exception& e) {
-        m_s.ui.messageBox("Error reading the hotspots count from the file \"" + file + "\".\r\n\r\n" + e.what(),
+        m_s.ui.messageBox("Error reading the hotspots count from the file \"" + file + "\".\r\n\r\n" +
+                              e.what(),
                           platform::kExclamation, "Error");
         return 0;
     }
@@ -148,8 +152,9 @@ void GameWindow::ChangeDefaultCursor(const std::string& name) {
     for (const char* array : {"Area", "AniGifBox", "AniGif"}) {
         for (Element* e : m_form.arrayMembers(array)) {
             if (e->index == 0) continue;
-            const bool onDefault = wasSystem ? e->mousePointer == platform::kPointerDefault
-                                             : e->mousePointer == platform::kPointerCustom && e->mouseIcon == oldIcon;
+            const bool onDefault =
+                wasSystem ? e->mousePointer == platform::kPointerDefault
+                          : e->mousePointer == platform::kPointerCustom && e->mouseIcon == oldIcon;
             if (onDefault) ApplyDefaultPointer(*e);
         }
     }
@@ -157,8 +162,9 @@ void GameWindow::ChangeDefaultCursor(const std::string& name) {
 }
 
 void GameWindow::ResetDefaultPointer() {
-    for (const char* name : {"PictureBox", "BackImage", "FrameMessageBox", "LabelMessageBox", "Inventory1", "Inventory2",
-                             "Inventory_Background", "picWhere", "picStart", "picEnd", "PicRipplingWater"}) {
+    for (const char* name :
+         {"PictureBox", "BackImage", "FrameMessageBox", "LabelMessageBox", "Inventory1", "Inventory2",
+          "Inventory_Background", "picWhere", "picStart", "picEnd", "PicRipplingWater"}) {
         if (Element* e = m_form.find(name)) ApplyDefaultPointer(*e);
     }
     for (const char* name : {"Area", "AniGifBox", "Text", "PickedObject"}) {
@@ -176,7 +182,9 @@ void GameWindow::SetScreenPointerArrow() {
     }
 }
 
-void GameWindow::SetScreenPointerDefault() { m_s.ui.setScreenPointer(platform::kPointerDefault, nullptr); }
+void GameWindow::SetScreenPointerDefault() {
+    m_s.ui.setScreenPointer(platform::kPointerDefault, nullptr);
+}
 
 void GameWindow::wireArea(Element& area) {
     int n = area.index;
@@ -192,7 +200,8 @@ void GameWindow::Area_MouseDown(int n, const platform::MouseArgs& a) {
     SaveClickPos(e->left + a.x, e->top + a.y);
     AreaClick(n, a.button);
     // A short pause after the action, cut short when the game is being left.
-    for (int waited = 0; waited < 100 && !m_s.flags.Quitting; waited += 10) m_s.ui.waitWithEvents(10);
+    for (int waited = 0; waited < 100 && !m_s.flags.Quitting; waited += 10)
+        m_s.ui.waitWithEvents(10);
     if (m_s.ui.isLoaded(m_form)) ApplyDefaultPointer(m_form);
 }
 
@@ -200,9 +209,10 @@ void GameWindow::SimulateHotspotClick(int areaIndex) {
     // A one-shot timer of its own, so the click comes after the running script and its
     // consequences.
     int index = 0;
-    for (const Element* t : m_form.arrayMembers("timerSimulateHotspotClick")) index = std::max(index, t->index);
-    platform::TimerElement& timer = static_cast<platform::TimerElement&>(
-        m_form.loadArrayMember("timerSimulateHotspotClick", ++index));
+    for (const Element* t : m_form.arrayMembers("timerSimulateHotspotClick"))
+        index = std::max(index, t->index);
+    platform::TimerElement& timer =
+        static_cast<platform::TimerElement&>(m_form.loadArrayMember("timerSimulateHotspotClick", ++index));
     timer.tag = std::to_string(areaIndex);
     timer.onTimer = [this, index] {
         // Unloading the timer destroys this handler: only locals are used after it.
@@ -317,7 +327,8 @@ void GameWindow::LoadAreas() {
             m_form.zOrder(area, 0);
             if (!pictureError.empty()) throw std::runtime_error(pictureError);
         } catch (const std::exception& e) {
-            if (!m_s.flags.Quitting) m_s.showErrorBox(" Unable to load hotspot #" + std::to_string(n) + ". ", e.what());
+            if (!m_s.flags.Quitting)
+                m_s.showErrorBox(" Unable to load hotspot #" + std::to_string(n) + ". ", e.what());
             // A damaged block may have stopped short of its separator or read past it (a bad
             // name count); the next block starts after this block's separator either way.
             try {
@@ -351,12 +362,14 @@ void GameWindow::ShowOrNotShowAreas() {
         RecordReader r = RecordReader::open(file);
         for (int n = 1; !r.atEnd() && !m_s.flags.Quitting; ++n) {
             const std::size_t blockStart = r.position();
-            for (int i = 1; i <= 10; ++i) r.readVariant();
+            for (int i = 1; i <= 10; ++i)
+                r.readVariant();
             bool visible = true;
             if (IsHotspotGone(m_s.variables, m_s.state.frame, n)) {
                 visible = false;
             } else {
-                for (int i = 11; i <= 19; ++i) r.readVariant();
+                for (int i = 11; i <= 19; ++i)
+                    r.readVariant();
                 if (r.readVariant().toNumber() != 0) {
                     // Hide list: any variable that is set hides; show list: any that is not
                     // exactly 1 hides. Variables that do not exist count for nothing.
@@ -370,8 +383,10 @@ void GameWindow::ShowOrNotShowAreas() {
                         }
                         return false;
                     };
-                    if (scan([](std::int16_t v) { return v != 0; })) visible = false;
-                    else if (scan([](std::int16_t v) { return v != 1; })) visible = false;
+                    if (scan([](std::int16_t v) { return v != 0; }))
+                        visible = false;
+                    else if (scan([](std::int16_t v) { return v != 1; }))
+                        visible = false;
                 }
             }
             // A block cut short has been read into the next one: the next block starts after
@@ -386,7 +401,9 @@ void GameWindow::ShowOrNotShowAreas() {
                 if (Element* box = m_form.find("AniGifBox", link)) box->visible = visible;
             } else {
                 area->visible = visible;
-                if (link == -1) m_s.note(std::string(visible ? "ShowVideoHotspot " : "HideVideoHotspot ") + std::to_string(n));
+                if (link == -1)
+                    m_s.note(std::string(visible ? "ShowVideoHotspot " : "HideVideoHotspot ") +
+                             std::to_string(n));
             }
         }
     } catch (const std::exception& e) {

@@ -27,15 +27,18 @@ using platform::Element;
 
 namespace {
 
-constexpr const char* kVerifyLinks =
-    "Verify that the 'Initial Frame' exists and that the 'Go to another frame' option in the Hotspot Properties is "
-    "linked to an existing frame.";
+constexpr const char* kVerifyLinks = "Verify that the 'Initial Frame' exists and that the 'Go to another "
+                                     "frame' option in the Hotspot Properties is "
+                                     "linked to an existing frame.";
 
 // The frame's video placement: (stretched, left, top, width, height).
 void playFrameVideo(Session& s, const FrameFile& f) {
-    if (f.VideoUnstretched) PlayMovieWithStop(s, f.VideoFile, false, f.VideoLeft, f.VideoTop, 0, 0);
-    else if (f.VideoAtOrigin) PlayMovieWithStop(s, f.VideoFile, false, 0, 0, 0, 0);
-    else PlayMovieWithStop(s, f.VideoFile, true, f.VideoLeft, f.VideoTop, f.VideoWidth, f.VideoHeight);
+    if (f.VideoUnstretched)
+        PlayMovieWithStop(s, f.VideoFile, false, f.VideoLeft, f.VideoTop, 0, 0);
+    else if (f.VideoAtOrigin)
+        PlayMovieWithStop(s, f.VideoFile, false, 0, 0, 0, 0);
+    else
+        PlayMovieWithStop(s, f.VideoFile, true, f.VideoLeft, f.VideoTop, f.VideoWidth, f.VideoHeight);
 }
 
 } // namespace
@@ -64,8 +67,8 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         return;
     }
     if (!ProjectFileExists(s.paths.frames + frameName + ".fme")) {
-        s.showErrorBox(" A program link is broken. The frame named \"" + frameName + "\" could not be found. " +
-                       kVerifyLinks);
+        s.showErrorBox(" A program link is broken. The frame named \"" + frameName +
+                       "\" could not be found. " + kVerifyLinks);
         return;
     }
     s.note("OpenFrame " + frameName);
@@ -90,8 +93,10 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
                 referenceAll = referenceAll || lower == "reference_all_controls";
                 noTimeout = noTimeout || lower == "disable_script_timeout";
             };
-            for (const auto& v : s.variables.Variables) look(v.Name);
-            for (const auto& v : s.variables.VariablesVariant) look(v.Name);
+            for (const auto& v : s.variables.Variables)
+                look(v.Name);
+            for (const auto& v : s.variables.VariablesVariant)
+                look(v.Name);
             m_controlsReferenceMode = referenceAll ? 2 : 1;
             if (noTimeout && s.scripts) s.scripts->DisableTimeouts();
         }
@@ -136,9 +141,10 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
 
         ResetScriptModule(s);
         const PluginFrameCode plugins = CollectPluginFrameCode(s);
-        std::string script = (s.info.RunFrameScript ? s.info.FrameScript : std::string()) + "\r\n" + plugins.before +
-                             "\r\n" + ExpandPluginActions(s, f.PluginParameters, false) + "\r\n" +
-                             (f.RunEntryScript ? f.EntryScript : std::string()) + "\r\n" + plugins.after;
+        std::string script = (s.info.RunFrameScript ? s.info.FrameScript : std::string()) + "\r\n" +
+                             plugins.before + "\r\n" + ExpandPluginActions(s, f.PluginParameters, false) +
+                             "\r\n" + (f.RunEntryScript ? f.EntryScript : std::string()) + "\r\n" +
+                             plugins.after;
         bool runIt = (s.info.RunFrameScript && !s.info.FrameScript.empty()) ||
                      (f.RunEntryScript && !f.EntryScript.empty()) || !plugins.before.empty() ||
                      !plugins.after.empty() || !f.PluginParameters.empty();
@@ -164,9 +170,11 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
             waterLoaded = LoadWaveEffectIfAny(s, frameName);
         }
         ApplyChannelRequests(s);
-        if (!withTransition) EnableAudioFadeTimer(s);
+        if (!withTransition)
+            EnableAudioFadeTimer(s);
         else {
-            s.note("TransitionStep2 " + std::to_string(transitionNumber) + " " + std::to_string(transitionSeconds));
+            s.note("TransitionStep2 " + std::to_string(transitionNumber) + " " +
+                   std::to_string(transitionSeconds));
             TransitionStep2(transitionNumber, transitionSeconds);
         }
         LoadFrameDialogueIfAny(s, frameName);
@@ -202,7 +210,8 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         run::StartTimedEvents(s);
     } catch (const std::exception& e) {
         if (!s.flags.Quitting) {
-            s.showErrorBox(" Unable to load the frame called '" + frameName + "'. " + kVerifyLinks + " ", e.what());
+            s.showErrorBox(" Unable to load the frame called '" + frameName + "'. " + kVerifyLinks + " ",
+                           e.what());
         }
     }
 }
@@ -263,11 +272,14 @@ void GameWindow::ResetAll() {
         s.note("LoadPlugins");
         LoadVariables(s);
         if (s.scripts) s.scripts->GameReset();
-        s.transitionsDisabled = platform::LowerCaseWin(s.getUserSetting("DisableTransitions", "False")) == "true";
+        s.transitionsDisabled =
+            platform::LowerCaseWin(s.getUserSetting("DisableTransitions", "False")) == "true";
         s.effectsDisabled = platform::LowerCaseWin(s.getUserSetting("DisableEffects", "False")) == "true";
         applyOptionsFromSettings();
-        if (s.info.KeepMenusVisible) ShowMenus();
-        else HideMenus();
+        if (s.info.KeepMenusVisible)
+            ShowMenus();
+        else
+            HideMenus();
         StopAllChannels(s);
     } catch (const std::exception& e) {
         s.showErrorBox(" Unable to initialize the program. ", e.what());

@@ -47,7 +47,8 @@ void GameWindow::RemoveTimedEvent(int k) {
     if (k == 0 || k > static_cast<int>(m_timedEvents.size())) return;
     // A negative number passes the checks and then names no entry.
     if (k < 0) {
-        m_s.showErrorBox(" Unable to remove the timed event #" + std::to_string(k) + ". ", "Subscript out of range");
+        m_s.showErrorBox(" Unable to remove the timed event #" + std::to_string(k) + ". ",
+                         "Subscript out of range");
         return;
     }
     m_timedEvents[static_cast<std::size_t>(k - 1)].active = false;
@@ -69,7 +70,8 @@ void GameWindow::StartTimedEvents() {
     // One pass over the array: this runs after every script, with any number of events.
     for (platform::Element* e : m_form.arrayMembers(kArray)) {
         const int k = e->index;
-        if (k < 1 || k > static_cast<int>(m_timedEvents.size()) || !m_timedEvents[static_cast<std::size_t>(k - 1)].active)
+        if (k < 1 || k > static_cast<int>(m_timedEvents.size()) ||
+            !m_timedEvents[static_cast<std::size_t>(k - 1)].active)
             continue;
         auto* t = static_cast<platform::TimerElement*>(e);
         if (!t->enabled) t->setEnabled(true);
@@ -77,7 +79,8 @@ void GameWindow::StartTimedEvents() {
 }
 
 void GameWindow::PauseTimedEvents() {
-    for (platform::Element* e : m_form.arrayMembers(kArray)) static_cast<platform::TimerElement*>(e)->setEnabled(false);
+    for (platform::Element* e : m_form.arrayMembers(kArray))
+        static_cast<platform::TimerElement*>(e)->setEnabled(false);
 }
 
 void GameWindow::TimedEvent_Timer(int k) {
@@ -87,7 +90,8 @@ void GameWindow::TimedEvent_Timer(int k) {
         TimedEventEntry& entry = m_timedEvents[static_cast<std::size_t>(k - 1)];
         if (!entry.active || entry.code.empty()) return;
         auto stop = [this, k] {
-            if (k <= static_cast<int>(m_timedEvents.size())) m_timedEvents[static_cast<std::size_t>(k - 1)].active = false;
+            if (k <= static_cast<int>(m_timedEvents.size()))
+                m_timedEvents[static_cast<std::size_t>(k - 1)].active = false;
             if (platform::TimerElement* t = m_form.findTimer(kArray, k)) {
                 t->setEnabled(false);
                 t->setInterval(0);

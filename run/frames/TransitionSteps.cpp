@@ -15,7 +15,6 @@ namespace run {
 
 using platform::Element;
 
-
 void GameWindow::TransitionStep1(int n) {
     if (m_s.flags.Quitting || m_s.transitionsDisabled) return;
     try {
@@ -64,8 +63,11 @@ void GameWindow::TransitionStep1(int n) {
             start.visible = true;
             break;
         case 0:
-        case 1: where.picture = old; break;
-        default: return;
+        case 1:
+            where.picture = old;
+            break;
+        default:
+            return;
         }
         // The cover lies over the frame area while the new frame is built behind it.
         where.visible = true;
@@ -95,9 +97,9 @@ void GameWindow::TransitionStep2(int n, double seconds) {
         Element& start = m_form.get("picStart");
         Element& end = m_form.get("picEnd");
         // The new frame's picture: the one a script named, once, or the frame composed.
-        Element* destination = m_transitionDestination
-                                   ? m_form.find(m_transitionDestination->first, m_transitionDestination->second)
-                                   : nullptr;
+        Element* destination = m_transitionDestination ? m_form.find(m_transitionDestination->first,
+                                                                     m_transitionDestination->second)
+                                                       : nullptr;
         if (destination && destination->picture) {
             end.picture = destination->picture;
         } else {

@@ -21,10 +21,12 @@ using platform::MediaPlayer;
 namespace {
 
 constexpr const char* kAudioProblem =
-    "WARNING: Another program may be using the audio hardware resources, an audio file may be damaged, or your "
+    "WARNING: Another program may be using the audio hardware resources, an audio file may be damaged, or "
+    "your "
     "audio drivers may be unable to play at the same time an audio file and the audio track of a video file. "
     "Although this error can be safely ignored, it may result in some sound files not being played. It is "
-    "recommended that you close all the other Windows applications that are running, and that you restart the "
+    "recommended that you close all the other Windows applications that are running, and that you restart "
+    "the "
     "program.\r\n\r\nThis message will not reappear until you restart the program.";
 
 bool isMidiName(const std::string& name) {
@@ -66,7 +68,8 @@ void store(AudioChannel& c, const ChannelRequestEntry& e, bool keepIfPlaying) {
 
 void AudioChannels::StoreHotspotRequests(const ChannelRequestBlock& block) {
     FadeDuration = block.fadeSeconds;
-    for (std::size_t k = 0; k < block.entries.size() && k < kCount; ++k) store(m_channels[k], block.entries[k], false);
+    for (std::size_t k = 0; k < block.entries.size() && k < kCount; ++k)
+        store(m_channels[k], block.entries[k], false);
 }
 
 void AudioChannels::StoreFrameRequests(const ChannelRequestBlock& block) {
@@ -87,7 +90,8 @@ std::string AudioChannels::existingAreasFile(const std::string& name) {
     return ResolveProjectFileQuietly(m_s, m_s.paths.areas + name).value_or("");
 }
 
-void AudioChannels::load(int player, const std::string& path, int volume, bool loop, const std::string& named) {
+void AudioChannels::load(int player, const std::string& path, int volume, bool loop,
+                         const std::string& named) {
     MediaPlayer& p = MPlayer(player);
     m_named[static_cast<std::size_t>(player - 1)] = named;
     p.Stop();
@@ -222,7 +226,9 @@ void AudioChannels::setFadeTimer(bool enabled) {
     }
 }
 
-void AudioChannels::EnableAudioFadeTimer() { setFadeTimer(true); }
+void AudioChannels::EnableAudioFadeTimer() {
+    setFadeTimer(true);
+}
 
 void AudioChannels::StopAnyWavOrMP3() {
     for (int i = 1; i <= kCount; ++i) {
@@ -273,17 +279,20 @@ std::vector<std::string> AudioChannels::describe() const {
     for (int i = 1; i <= kCount; ++i) {
         const MediaPlayer& p = MPlayer(i);
         if (p.PlayState() != MediaPlayer::kPlaying) continue;
-        out.push_back("sound: " + std::to_string(i) + " = " + m_named[static_cast<std::size_t>(i - 1)] + " (" +
-                      std::to_string(p.Volume()) + ", " + (p.PlayCount() == 0 ? "loop" : "once") + ")");
+        out.push_back("sound: " + std::to_string(i) + " = " + m_named[static_cast<std::size_t>(i - 1)] +
+                      " (" + std::to_string(p.Volume()) + ", " + (p.PlayCount() == 0 ? "loop" : "once") +
+                      ")");
     }
     for (int c = 1; c <= kCount; ++c) {
         const AudioChannel& ch = channel(c);
         std::ostringstream level;
         level << ch.ToLevel;
-        std::string line = "channel: " + std::to_string(c) + " = player " + std::to_string(ch.Player) + ", level " +
-                           level.str();
-        if (ch.Fade && ch.FadingPlayer) line += ", fading out player " + std::to_string(ch.FadingPlayer);
-        else if (ch.Fade) line += ", fading";
+        std::string line = "channel: " + std::to_string(c) + " = player " + std::to_string(ch.Player) +
+                           ", level " + level.str();
+        if (ch.Fade && ch.FadingPlayer)
+            line += ", fading out player " + std::to_string(ch.FadingPlayer);
+        else if (ch.Fade)
+            line += ", fading";
         out.push_back(line);
     }
     return out;
@@ -301,7 +310,9 @@ void StopChannel(Session& s, int channel) {
 void StopAnyWavOrMP3(Session& s) {
     if (s.audio) s.audio->StopAnyWavOrMP3();
 }
-bool ChannelPlaying(const Session& s, int channel) { return s.audio && s.audio->ChannelPlaying(channel); }
+bool ChannelPlaying(const Session& s, int channel) {
+    return s.audio && s.audio->ChannelPlaying(channel);
+}
 void PlayOnChannel(Session& s, int channel, const std::string& path, int playCount, int volume,
                    const std::string& named) {
     if (s.audio) s.audio->PlayOnChannel(channel, path, playCount, volume, named);

@@ -24,13 +24,13 @@ enum ChannelCommand : std::int16_t { kNoCommand = 0, kPlayFile = 2, kStopChannel
 
 struct AudioChannel {
     std::int16_t Command = 0;
-    std::string FileName;   // pending, relative to the Areas folder
+    std::string FileName; // pending, relative to the Areas folder
     bool Fade = false;
     bool Loop = false;
-    std::int16_t Player = 0;         // 1..7: the player the channel uses now
-    std::int16_t FadingPlayer = 0;   // the player fading out in a cross-fade, 0 when none
+    std::int16_t Player = 0;       // 1..7: the player the channel uses now
+    std::int16_t FadingPlayer = 0; // the player fading out in a cross-fade, 0 when none
     double FromLevel = 0;
-    double ToLevel = 0;              // stays as the channel's level until the next request
+    double ToLevel = 0; // stays as the channel's level until the next request
     bool KeepIfPlaying = false;
 };
 
@@ -47,7 +47,9 @@ class AudioChannels {
 
     // Player i (1..7) and channel c (1..7).
     platform::MediaPlayer& MPlayer(int i) { return *m_players.at(static_cast<std::size_t>(i - 1)); }
-    const platform::MediaPlayer& MPlayer(int i) const { return *m_players.at(static_cast<std::size_t>(i - 1)); }
+    const platform::MediaPlayer& MPlayer(int i) const {
+        return *m_players.at(static_cast<std::size_t>(i - 1));
+    }
     AudioChannel& channel(int c) { return m_channels.at(static_cast<std::size_t>(c - 1)); }
     const AudioChannel& channel(int c) const { return m_channels.at(static_cast<std::size_t>(c - 1)); }
     // The player channel c holds now.
@@ -74,7 +76,9 @@ class AudioChannels {
     // A failure gets the audio warning (once per run) and the game goes on.
     void PlayOnChannel(int c, const std::string& path, int playCount, int volume, const std::string& named);
     void StopChannel(int c) { channelPlayer(c).Stop(); }
-    bool ChannelPlaying(int c) const { return MPlayer(channel(c).Player).PlayState() == platform::MediaPlayer::kPlaying; }
+    bool ChannelPlaying(int c) const {
+        return MPlayer(channel(c).Player).PlayState() == platform::MediaPlayer::kPlaying;
+    }
 
     // Reads an old-sound-system block at the reader's position and plays it.
     void PlaySoundChannels(RecordReader& r);
@@ -82,8 +86,8 @@ class AudioChannels {
     // The play script's view: "sound: …" for each playing player, "channel: …" for each channel.
     std::vector<std::string> describe() const;
 
-    double FadeDuration = 0;     // seconds
-    double FadeStartTime = 0;    // seconds on the fade clock; 0: the next tick starts it
+    double FadeDuration = 0;  // seconds
+    double FadeStartTime = 0; // seconds on the fade clock; 0: the next tick starts it
     bool AudioProblemReported = false;
 
   private:
@@ -98,7 +102,7 @@ class AudioChannels {
     Session& m_s;
     std::array<std::unique_ptr<platform::MediaPlayer>, kCount> m_players;
     std::array<AudioChannel, kCount> m_channels;
-    std::array<std::string, kCount> m_named;   // each player's file as the game named it
+    std::array<std::string, kCount> m_named; // each player's file as the game named it
     platform::MediaPlayer m_customPlayer;
 };
 

@@ -10,14 +10,17 @@ namespace run {
 
 double LeadingNumber(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     std::size_t start = i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     bool digits = false;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, digits = true;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i, digits = true;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, digits = true;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i, digits = true;
     }
     if (!digits) return 0;
     return std::strtod(text.substr(start, i - start).c_str(), nullptr);
@@ -32,7 +35,8 @@ ChannelRequestBlock ReadChannelRequestBlock(RecordReader& r, bool dropExtra) {
     if (b.valuesPerEntry > 5 || b.valuesPerEntry < 0) return b;
     RecordVariant slots[5];
     for (int k = 1; k <= count; ++k) {
-        for (int i = 0; i < b.valuesPerEntry; ++i) slots[i] = r.readVariant();
+        for (int i = 0; i < b.valuesPerEntry; ++i)
+            slots[i] = r.readVariant();
         if (k > 7) {
             if (!dropExtra) throw std::runtime_error("Subscript out of range");
             continue;

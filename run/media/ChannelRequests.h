@@ -15,13 +15,13 @@ struct ChannelRequestEntry {
     bool fade = false;
     bool loop = false;
     double level = 0;
-    std::string file;     // relative to the Areas folder
+    std::string file; // relative to the Areas folder
 };
 
 struct ChannelRequestBlock {
-    double fadeSeconds = 0;                    // the fade length in ms / 1000
+    double fadeSeconds = 0; // the fade length in ms / 1000
     int valuesPerEntry = 0;
-    std::vector<ChannelRequestEntry> entries;  // entry k is the request for channel k (at most 7)
+    std::vector<ChannelRequestEntry> entries; // entry k is the request for channel k (at most 7)
 };
 
 // Reads the block at the reader's position. Entries are read only when there are at most five

@@ -5,11 +5,15 @@
 
 namespace run {
 
-void StopRipplingWater(Session& s) { s.note("StopRipplingWater"); }
+void StopRipplingWater(Session& s) {
+    s.note("StopRipplingWater");
+}
 bool LoadWaveEffectIfAny(Session& s, const std::string& frameName) {
     s.note("LoadWaveEffectIfAny " + frameName);
     return false;
 }
-void StartRipplingWater(Session& s) { s.note("StartRipplingWater"); }
+void StartRipplingWater(Session& s) {
+    s.note("StartRipplingWater");
+}
 
 } // namespace run

@@ -19,7 +19,8 @@ void FrameSoundOnOpen(Session& s, const FrameFile& f) {
     if (!f.MusicFile.empty()) {
         const std::string path = ResolveProjectFile(s, s.paths.areas + f.MusicFile);
         if (!a->IsFilePlaying(path) || f.StopMusic)
-            a->PlayOnChannel(AudioChannels::kMusicChannel, path, f.MusicLoop ? 0 : 1, LevelToVolume(7), f.MusicFile);
+            a->PlayOnChannel(AudioChannels::kMusicChannel, path, f.MusicLoop ? 0 : 1, LevelToVolume(7),
+                             f.MusicFile);
     }
 }
 

@@ -11,7 +11,8 @@ namespace run {
 
 void AudioChannels::PlaySoundChannels(RecordReader& r) {
     try {
-        for (int i = 0; i < 22; ++i) r.readVariant();
+        for (int i = 0; i < 22; ++i)
+            r.readVariant();
         for (int c = 1; c <= 5; ++c) {
             r.readVariant();
             const bool stop = r.readVariant().toBoolean();
@@ -20,7 +21,8 @@ void AudioChannels::PlaySoundChannels(RecordReader& r) {
             const bool loop = r.readVariant().toNumber() != 0;
             if (stop) channelPlayer(c).Stop();
             if (play && !file.empty())
-                load(channel(c).Player, ResolveProjectFile(m_s, m_s.paths.areas + file), LevelToVolume(8), loop, file);
+                load(channel(c).Player, ResolveProjectFile(m_s, m_s.paths.areas + file), LevelToVolume(8),
+                     loop, file);
             if (r.atBlockEnd()) break;
         }
     } catch (const std::exception& e) {

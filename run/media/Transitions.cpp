@@ -15,8 +15,8 @@ using platform::Canvas;
 using platform::Element;
 
 const std::array<std::string, 6>& LoadTransitionNames() {
-    static const std::array<std::string, 6> names{"", "Alphablending", "Slide Left", "Slide Right", "Slide Up",
-                                                  "Slide Down"};
+    static const std::array<std::string, 6> names{"",         "Alphablending", "Slide Left", "Slide Right",
+                                                  "Slide Up", "Slide Down"};
     return names;
 }
 
@@ -53,8 +53,9 @@ void PlayTransition(Session& s, int n, Element& surface, Element& start, Element
             flags.SkipTransitionRequested = false;
             flags.TransitionNumber = n;
             flags.TransitionFraction = 0;
-            const int W = surface.width, H = surface.height;   // twips
-            const Canvas blank(std::max(1, platform::TwipsToPixels(W)), std::max(1, platform::TwipsToPixels(H)));
+            const int W = surface.width, H = surface.height; // twips
+            const Canvas blank(std::max(1, platform::TwipsToPixels(W)),
+                               std::max(1, platform::TwipsToPixels(H)));
             const Canvas& from = imageOf(start, blank);
             const Canvas& to = imageOf(end, blank);
             // The slides move one double-size picture holding both frames.
@@ -72,18 +73,27 @@ void PlayTransition(Session& s, int n, Element& surface, Element& start, Element
             bool drawn = false;
             while (true) {
                 const double elapsed = static_cast<double>(s.ui.now() - t0);
-                if (elapsed > total && drawn) break;   // at least one step is drawn
+                if (elapsed > total && drawn) break; // at least one step is drawn
                 const double f = elapsed > total ? 1.0 : elapsed / total;
                 switch (n) {
                 case 0:
                 case 1:
-                    BlendStep(fromCopy, toCopy, static_cast<std::uint8_t>(std::lround(f * 255)), buffer->image);
+                    BlendStep(fromCopy, toCopy, static_cast<std::uint8_t>(std::lround(f * 255)),
+                              buffer->image);
                     surface.picture = buffer;
                     break;
-                case 2: end.left = static_cast<int>((1 - f) * -W); break;
-                case 3: start.left = static_cast<int>(f * -W); break;
-                case 4: end.top = static_cast<int>((1 - f) * -H); break;
-                case 5: start.top = static_cast<int>(f * -H); break;
+                case 2:
+                    end.left = static_cast<int>((1 - f) * -W);
+                    break;
+                case 3:
+                    start.left = static_cast<int>(f * -W);
+                    break;
+                case 4:
+                    end.top = static_cast<int>((1 - f) * -H);
+                    break;
+                case 5:
+                    start.top = static_cast<int>(f * -H);
+                    break;
                 }
                 drawn = true;
                 flags.TransitionFraction = f;
@@ -98,10 +108,11 @@ void PlayTransition(Session& s, int n, Element& surface, Element& start, Element
             }
         } catch (const std::exception& e) {
             if (!flags.AlphaBlendErrorReported) {
-                s.showErrorBox(" Error rendering the full-screen alphablending transitions. Make sure that the file "
-                               "'Msimg32.dll' is in your Windows\\System directory. This message will not reappear "
-                               "until you restart the program. ",
-                               e.what());
+                s.showErrorBox(
+                    " Error rendering the full-screen alphablending transitions. Make sure that the file "
+                    "'Msimg32.dll' is in your Windows\\System directory. This message will not reappear "
+                    "until you restart the program. ",
+                    e.what());
                 flags.AlphaBlendErrorReported = true;
             }
         }

@@ -18,8 +18,8 @@ const std::array<std::string, 6>& LoadTransitionNames();
 // step is drawn and shown, and window events run between steps: a click or a key that sets
 // SkipTransitionRequested ends it where it is. Numbers outside 0–5 or a time not above 0 draw
 // nothing. The start and end pictures are hidden afterwards.
-void PlayTransition(Session& s, int n, platform::Element& surface, platform::Element& start, platform::Element& end,
-                    double seconds);
+void PlayTransition(Session& s, int n, platform::Element& surface, platform::Element& start,
+                    platform::Element& end, double seconds);
 
 // A double-size picture for a slide: two frames side by side (or one above the other), the
 // first at the origin; a missing frame leaves its half black.
@@ -27,6 +27,7 @@ platform::PicturePtr DoubleFramePicture(const platform::Canvas* first, const pla
                                         bool sideBySide);
 
 // One alpha-blending step: `out` becomes `from` with `to` laid over it at `alpha` (0–255).
-void BlendStep(const platform::Canvas& from, const platform::Canvas& to, std::uint8_t alpha, platform::Canvas& out);
+void BlendStep(const platform::Canvas& from, const platform::Canvas& to, std::uint8_t alpha,
+               platform::Canvas& out);
 
 } // namespace run

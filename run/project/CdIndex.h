@@ -7,8 +7,8 @@
 namespace run {
 
 struct CdIndexEntry {
-    std::string name;        // file name without folder
-    std::string folderKind;  // "1" Frames, "2" Areas (kept as text, as the index stores it)
+    std::string name;       // file name without folder
+    std::string folderKind; // "1" Frames, "2" Areas (kept as text, as the index stores it)
     int cdNumber = 0;
 };
 

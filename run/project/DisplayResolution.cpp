@@ -17,10 +17,14 @@ void SaveDesktopMode(Session& s) {
 
 bool IsDesktopAtProjectSize(const Session& s) {
     switch (s.info.ProjectResolution) {
-    case 0: return s.desktop.width == 640 && s.desktop.height == 480;
-    case 1: return s.desktop.width == 800 && s.desktop.height == 600;
-    case 2: return s.desktop.width == 1024 && s.desktop.height == 768;
-    default: return false;
+    case 0:
+        return s.desktop.width == 640 && s.desktop.height == 480;
+    case 1:
+        return s.desktop.width == 800 && s.desktop.height == 600;
+    case 2:
+        return s.desktop.width == 1024 && s.desktop.height == 768;
+    default:
+        return false;
     }
 }
 
@@ -38,18 +42,30 @@ void SwitchResolution(Session& s, int request, const std::function<void()>& cent
     try {
         int width = 0, height = 0;
         switch (request) {
-        case 1: width = 640; height = 480; break;
-        case 2: width = 800; height = 600; break;
-        case 3: width = 1024; height = 768; break;
-        default: return;
+        case 1:
+            width = 640;
+            height = 480;
+            break;
+        case 2:
+            width = 800;
+            height = 600;
+            break;
+        case 3:
+            width = 1024;
+            height = 768;
+            break;
+        default:
+            return;
         }
         // Only the width is compared, measured now rather than taken from the saved mode.
         if (s.ui.backend().desktopMode().width == width) return;
         SetDisplayMode(s, width, height, false);
         s.ui.pump();
-        if (platform::Form* f = s.ui.activeForm()) s.ui.backend().setPointer(*f, platform::kPointerArrowHourglass, nullptr);
+        if (platform::Form* f = s.ui.activeForm())
+            s.ui.backend().setPointer(*f, platform::kPointerArrowHourglass, nullptr);
         s.ui.waitWithEvents(1000);
-        if (platform::Form* f = s.ui.activeForm()) s.ui.backend().setPointer(*f, platform::kPointerDefault, nullptr);
+        if (platform::Form* f = s.ui.activeForm())
+            s.ui.backend().setPointer(*f, platform::kPointerDefault, nullptr);
         if (centreGameWindow) centreGameWindow();
     } catch (const std::exception& e) {
         s.showErrorBox(" Error changing display resolution. ", e.what());

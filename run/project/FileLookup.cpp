@@ -26,9 +26,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
-bool startsWithDrive(std::string_view p) { return p.size() >= 2 && isLetter(p[0]) && p[1] == ':'; }
+bool startsWithDrive(std::string_view p) {
+    return p.size() >= 2 && isLetter(p[0]) && p[1] == ':';
+}
 
 std::string_view fileNamePart(std::string_view path) {
     std::size_t sep = path.find_last_of("\\/");
@@ -52,10 +56,10 @@ struct MediaType {
     int code;
 };
 constexpr std::array<MediaType, 22> kMediaTypes{{
-    {".ico", 2},   {".cur", 3},   {".bmp", 4},   {".jpg", 5},  {".gif", 6},  {".wmf", 7},
-    {".emf", 8},   {".wav", 10},  {".mid", 11},  {".mp3", 12}, {".avi", 14}, {".wma", 16},
-    {".mpg", 20},  {".mpe", 24},  {".m1v", 26},  {".wmv", 28}, {".ogg", 31}, {".snd", 34},
-    {".rmi", 36},  {".mpa", 38},  {".mp2", 40},  {".asf", 44},
+    {".ico", 2},  {".cur", 3},  {".bmp", 4},  {".jpg", 5},  {".gif", 6},  {".wmf", 7},
+    {".emf", 8},  {".wav", 10}, {".mid", 11}, {".mp3", 12}, {".avi", 14}, {".wma", 16},
+    {".mpg", 20}, {".mpe", 24}, {".m1v", 26}, {".wmv", 28}, {".ogg", 31}, {".snd", 34},
+    {".rmi", 36}, {".mpa", 38}, {".mp2", 40}, {".asf", 44},
 }};
 
 int checked16(long v) {
@@ -64,17 +68,18 @@ int checked16(long v) {
 }
 
 struct Confined {
-    std::string native;   // absolute, without "." or ".." parts, '/' separators
-    bool rewritten;       // differs from the given path by more than its separators
+    std::string native; // absolute, without "." or ".." parts, '/' separators
+    bool rewritten;     // differs from the given path by more than its separators
 };
 
 bool inside(const std::string& path, const std::string& folder) {
     if (folder.empty() || folder[0] != '/') return false;
     std::string root = folder;
-    while (root.size() > 1 && root.back() == '/') root.pop_back();
+    while (root.size() > 1 && root.back() == '/')
+        root.pop_back();
     if (root == "/") return true;
-    return path == root || (path.size() > root.size() && path.compare(0, root.size(), root) == 0 &&
-                            path[root.size()] == '/');
+    return path == root ||
+           (path.size() > root.size() && path.compare(0, root.size(), root) == 0 && path[root.size()] == '/');
 }
 
 // Where a path leads once its ".." parts are resolved, as a native path; nullopt when it leads
@@ -125,11 +130,12 @@ std::optional<Confined> confine(const Session& s, const std::string& path) {
 
     const ProjectPaths& p = s.paths;
     bool allowed = false;
-    for (const std::string* folder : {&p.project, &p.frames, &p.framesData, &p.areas, &p.icons, &p.config, &p.temp,
-                                      &p.schemes, &p.inventory, &p.external, &p.components}) {
+    for (const std::string* folder : {&p.project, &p.frames, &p.framesData, &p.areas, &p.icons, &p.config,
+                                      &p.temp, &p.schemes, &p.inventory, &p.external, &p.components}) {
         allowed = allowed || inside(native, *folder);
     }
-    for (const auto& [letter, drive] : s.drives.drives()) allowed = allowed || inside(native, drive.root);
+    for (const auto& [letter, drive] : s.drives.drives())
+        allowed = allowed || inside(native, drive.root);
     if (!allowed) return std::nullopt;
     return Confined{native, rewritten};
 }
@@ -164,7 +170,9 @@ std::optional<std::string> existingFile(const Session& s, const std::string& pat
     return found->string();
 }
 
-bool fileExists(const Session& s, const std::string& path) { return existingFile(s, path).has_value(); }
+bool fileExists(const Session& s, const std::string& path) {
+    return existingFile(s, path).has_value();
+}
 
 // A missing candidate as it is handed back: unchanged when it can only mean what it says, its
 // confined form when it climbs or holds a drive letter, and nothing when it leads outside.
@@ -227,7 +235,8 @@ std::string HiddenPath(const std::string& path, bool nameKeyed) {
 }
 
 bool IsCdProject(const Session& s) {
-    return ProjectFileExists(s.paths.project + "RunFromCD.dat") && ProjectFileExists(s.paths.config + "CDContents");
+    return ProjectFileExists(s.paths.project + "RunFromCD.dat") &&
+           ProjectFileExists(s.paths.config + "CDContents");
 }
 
 void LoadCdIndex(Session& s) {
@@ -236,9 +245,11 @@ void LoadCdIndex(Session& s) {
     EnsureDriveLetters(s);
     try {
         RecordReader r = RecordReader::open(ExistingPath(s.paths.config + "CDContents"));
-        for (int i = 0; i < 3; ++i) r.readVariant();
+        for (int i = 0; i < 3; ++i)
+            r.readVariant();
         s.cdIndex.numberOfCds = r.readInteger();
-        for (int i = 0; i < 2; ++i) r.readVariant();
+        for (int i = 0; i < 2; ++i)
+            r.readVariant();
         while (!r.atEnd()) {
             CdIndexEntry e;
             e.name = r.readString();
@@ -302,7 +313,9 @@ std::string LocateOnCd(Session& s, const std::string& path) {
     const CdIndexEntry* entry = nullptr;
     const std::string wanted = platform::ToNativeSeparators(path);
     for (const CdIndexEntry& e : s.cdIndex.entries) {
-        const std::string& folder = e.folderKind == "1" ? s.paths.frames : e.folderKind == "2" ? s.paths.areas : "";
+        const std::string& folder = e.folderKind == "1"   ? s.paths.frames
+                                    : e.folderKind == "2" ? s.paths.areas
+                                                          : "";
         if (platform::EqualsNoCase(platform::ToNativeSeparators(folder + e.name), wanted)) {
             entry = &e;
             break;
@@ -312,7 +325,8 @@ std::string LocateOnCd(Session& s, const std::string& path) {
     try {
         if (!entry) return HiddenPath(path, true);
         if (entry->folderKind != "1" && entry->folderKind != "2") return path;
-        tail = HiddenPath(":\\Data\\" + title + (entry->folderKind == "1" ? "\\Frames\\" : "\\Areas\\") + entry->name,
+        tail = HiddenPath(":\\Data\\" + title + (entry->folderKind == "1" ? "\\Frames\\" : "\\Areas\\") +
+                              entry->name,
                           true);
     } catch (const std::overflow_error&) {
         return path;
@@ -349,8 +363,8 @@ std::string LocateOnCd(Session& s, const std::string& path) {
             StartTimedEvents(s);
             break;
         }
-        s.ui.messageBox(s.uiText[45] + "\r\n\r\n" + drive + tail + "\r\n\r\n" + s.uiText[46], platform::kExclamation,
-                        s.info.AdventureName);
+        s.ui.messageBox(s.uiText[45] + "\r\n\r\n" + drive + tail + "\r\n\r\n" + s.uiText[46],
+                        platform::kExclamation, s.info.AdventureName);
     }
     if (auto found = existingFile(s, drive + tail)) return *found;
     if (auto native = s.drives.toNative(drive + tail)) return *native;

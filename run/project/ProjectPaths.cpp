@@ -26,7 +26,8 @@ void ComputeProjectPaths(ProjectPaths& paths, const std::string& projectFolder) 
     std::error_code ec;
     fs::path abs = fs::absolute(projectFolder.empty() ? fs::path(".") : fs::path(projectFolder), ec);
     std::string p = abs.lexically_normal().string();
-    while (p.size() > 1 && p.back() == '/') p.pop_back();
+    while (p.size() > 1 && p.back() == '/')
+        p.pop_back();
     if (p != "/") p += "/";
     paths.project = p;
     paths.frames = subFolder(p, "Frames");
@@ -44,17 +45,25 @@ void ComputeProjectPaths(ProjectPaths& paths, const std::string& projectFolder) 
 const std::string& GetPath(const ProjectPaths& paths, int number) {
     switch (number) {
     case 0:
-    case 1: return paths.project;
-    case 3: return paths.config;
-    case 4: return paths.areas;
-    case 5: return paths.frames;
-    case 6: return paths.framesData;
-    case 7: return paths.icons;
-    default: return paths.external;
+    case 1:
+        return paths.project;
+    case 3:
+        return paths.config;
+    case 4:
+        return paths.areas;
+    case 5:
+        return paths.frames;
+    case 6:
+        return paths.framesData;
+    case 7:
+        return paths.icons;
+    default:
+        return paths.external;
     }
 }
 
-std::string FrameFilePath(const std::string& folder, const std::string& frameName, const std::string& extension) {
+std::string FrameFilePath(const std::string& folder, const std::string& frameName,
+                          const std::string& extension) {
     return folder + frameName + extension;
 }
 
@@ -69,8 +78,8 @@ bool ProjectFileExists(const std::string& path) {
     return found && fs::is_regular_file(*found, ec);
 }
 
-std::string HasAlternateFile(const ProjectPaths& paths, const std::string& frameName, const std::string& plainExtension,
-                             const std::string& alternateExtension) {
+std::string HasAlternateFile(const ProjectPaths& paths, const std::string& frameName,
+                             const std::string& plainExtension, const std::string& alternateExtension) {
     // Frame names in the game's data need not match the letter case of the files on disk.
     std::string alternate = FrameFilePath(paths.framesData, frameName, alternateExtension);
     if (ProjectFileExists(alternate)) return ExistingPath(alternate);

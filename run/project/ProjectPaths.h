@@ -7,17 +7,17 @@
 namespace run {
 
 struct ProjectPaths {
-    std::string project;     // the project folder
-    std::string frames;      // Frames
-    std::string framesData;  // FramesData
-    std::string areas;       // Areas
-    std::string icons;       // Icons
-    std::string config;      // Config
-    std::string temp;        // Temp
-    std::string schemes;     // Schemes (set only if not set before)
-    std::string inventory;   // Inventory (set only if not set before)
-    std::string external;    // External
-    std::string components;  // CPData
+    std::string project;    // the project folder
+    std::string frames;     // Frames
+    std::string framesData; // FramesData
+    std::string areas;      // Areas
+    std::string icons;      // Icons
+    std::string config;     // Config
+    std::string temp;       // Temp
+    std::string schemes;    // Schemes (set only if not set before)
+    std::string inventory;  // Inventory (set only if not set before)
+    std::string external;   // External
+    std::string components; // CPData
 };
 
 // Fills the paths from the project folder (any form: relative, with or without a final slash).
@@ -29,9 +29,10 @@ void ComputeProjectPaths(ProjectPaths& paths, const std::string& projectFolder);
 const std::string& GetPath(const ProjectPaths& paths, int number);
 
 // folder + frame name + extension, and the alternate file (.mr1/.mr2/.mr3) when it exists.
-std::string FrameFilePath(const std::string& folder, const std::string& frameName, const std::string& extension);
-std::string HasAlternateFile(const ProjectPaths& paths, const std::string& frameName, const std::string& plainExtension,
-                             const std::string& alternateExtension);
+std::string FrameFilePath(const std::string& folder, const std::string& frameName,
+                          const std::string& extension);
+std::string HasAlternateFile(const ProjectPaths& paths, const std::string& frameName,
+                             const std::string& plainExtension, const std::string& alternateExtension);
 
 // A project file path as it exists on disk (found without regard to letter case and with
 // backslashes accepted), or the path unchanged when no such file exists.

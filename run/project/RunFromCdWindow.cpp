@@ -28,19 +28,34 @@ constexpr const char* kItemArray = "lstDrive";
 
 } // namespace
 
-RunFromCdWindow::RunFromCdWindow(Session& session) : m_s(session) { build(); }
+RunFromCdWindow::RunFromCdWindow(Session& session) : m_s(session) {
+    build();
+}
 
-RunFromCdWindow::~RunFromCdWindow() { unload(); }
+RunFromCdWindow::~RunFromCdWindow() {
+    unload();
+}
 
 std::string RunFromCdWindow::ItemText(char letter, int driveType) {
     const char* kind = nullptr;
     switch (driveType) {
-    case platform::kDriveRemovable: kind = "(Floppy Drive)"; break;
-    case platform::kDriveFixed: kind = "(Hard Drive)"; break;
-    case platform::kDriveRemote: kind = "(Network Drive)"; break;
-    case platform::kDriveCdRom: kind = "(CD-Rom Drive)"; break;
-    case platform::kDriveRamDisk: kind = "(RAM Disk)"; break;
-    default: return "";
+    case platform::kDriveRemovable:
+        kind = "(Floppy Drive)";
+        break;
+    case platform::kDriveFixed:
+        kind = "(Hard Drive)";
+        break;
+    case platform::kDriveRemote:
+        kind = "(Network Drive)";
+        break;
+    case platform::kDriveCdRom:
+        kind = "(CD-Rom Drive)";
+        break;
+    case platform::kDriveRamDisk:
+        kind = "(RAM Disk)";
+        break;
+    default:
+        return "";
     }
     return std::string(1, letter) + ":\\ " + kind;
 }
@@ -95,8 +110,10 @@ void RunFromCdWindow::build() {
 
     f.onActivate = [this] { m_form.topmost = true; };
     f.onKeyDown = [this](int key, int) {
-        if (key == platform::kKeyReturn) ClickOK();
-        else if (key == platform::kKeyEscape) ClickCancel();
+        if (key == platform::kKeyReturn)
+            ClickOK();
+        else if (key == platform::kKeyEscape)
+            ClickCancel();
     };
 }
 
@@ -139,11 +156,17 @@ void RunFromCdWindow::load() {
     layOut(count);
 }
 
-void RunFromCdWindow::setDriveText(const std::string& text) { m_form.get("Combo1").caption = text; }
+void RunFromCdWindow::setDriveText(const std::string& text) {
+    m_form.get("Combo1").caption = text;
+}
 
-std::string RunFromCdWindow::driveText() const { return m_form.get("Combo1").caption; }
+std::string RunFromCdWindow::driveText() const {
+    return m_form.get("Combo1").caption;
+}
 
-void RunFromCdWindow::setMessage(const std::string& text) { m_form.get("lblMessage").caption = text; }
+void RunFromCdWindow::setMessage(const std::string& text) {
+    m_form.get("lblMessage").caption = text;
+}
 
 void RunFromCdWindow::showModal() {
     platform::WindowSystem& ui = m_s.ui;

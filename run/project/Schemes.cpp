@@ -73,12 +73,15 @@ void tileBackground(platform::Form& f, const platform::Picture& tile) {
     const int w = tile.width(), h = tile.height();
     if (w <= 0 || h <= 0) return;
     for (int y = 0; y <= layer.height(); y += h)
-        for (int x = 0; x <= layer.width(); x += w) layer.blit(tile.image, tile.image.bounds(), x, y);
+        for (int x = 0; x <= layer.width(); x += w)
+            layer.blit(tile.image, tile.image.bounds(), x, y);
 }
 
-void readScheme(Session& s, platform::Form& f, const std::string& folder, const std::string& file, LogoSettings& logo) {
+void readScheme(Session& s, platform::Form& f, const std::string& folder, const std::string& file,
+                LogoSettings& logo) {
     RecordReader r = RecordReader::open(file);
-    for (int i = 0; i < 3; ++i) r.readVariant();
+    for (int i = 0; i < 3; ++i)
+        r.readVariant();
     const int count = static_cast<int>(r.readVariant().toLong());
     if (count <= 0) return;
     for (int i = 0; i < count; ++i) {
@@ -123,16 +126,19 @@ void readScheme(Session& s, platform::Form& f, const std::string& folder, const 
     if (!tile.picture) f.backColor = window;
     f.get("txtAdventureName").foreColor = colour(r);
     const platform::ColorRef text = colour(r);
-    for (const char* name : kTextLines) f.get(name).foreColor = text;
+    for (const char* name : kTextLines)
+        f.get(name).foreColor = text;
     if (version >= 4) {
         const platform::ColorRef buttons = colour(r);
-        for (int i = 0; i < 3; ++i) f.get("lblButton", i).foreColor = buttons;
+        for (int i = 0; i < 3; ++i)
+            f.get("lblButton", i).foreColor = buttons;
     }
     tile.visible = false;
     if (tile.picture) tileBackground(f, *tile.picture);
 
     if (r.atEnd()) return;
-    for (int i = 0; i < 3; ++i) r.readVariant();
+    for (int i = 0; i < 3; ++i)
+        r.readVariant();
     f.get("txtAdventureName").visible = r.readVariant().toLong() == 0;
     if (r.atEnd()) return;
     r.readVariant();
@@ -147,7 +153,8 @@ void UseScheme(Session& s, WelcomeWindow& welcome, const std::string& schemeName
     const std::string folder = s.paths.schemes + schemeName + "/";
     const std::string file = folder + "Scheme.txt";
     if (schemeName.empty() || !ProjectFileExists(file)) {
-        for (int i = 0; i < 3; ++i) f.get("Img", i).visible = false;
+        for (int i = 0; i < 3; ++i)
+            f.get("Img", i).visible = false;
         textButtons(s, f, false);
         return;
     }

@@ -42,8 +42,6 @@ void RegisterProjectComponents(Session& s) {
     // Registration itself comes with the component host; a failed one is ignored.
 }
 
-
-
 bool InitProject(Session& s) {
     bool ok = true;
     auto step = [&](auto&& fn) {
@@ -62,14 +60,16 @@ bool InitProject(Session& s) {
     // The current-frame record starts empty; the frame engine owns it.
     step([&] { LoadUiTexts(s); });
     if (!ProjectFileExists(s.paths.config + "General")) {
-        s.ui.messageBox(s.uiText[33] + " " + s.paths.config + "General", platform::kExclamation, s.uiText[29]);
+        s.ui.messageBox(s.uiText[33] + " " + s.paths.config + "General", platform::kExclamation,
+                        s.uiText[29]);
         s.programEnded = true;
         return ok;
     }
     step([&] {
         if (s.ui.fonts().lineHeight(s.systemFont) > 16) {
-            int answer = s.ui.messageBox(s.uiText[40] + "\r\n\r\n" + s.uiText[41],
-                                         platform::kYesNo | platform::kDefaultButton2 | platform::kExclamation, "!!!");
+            int answer =
+                s.ui.messageBox(s.uiText[40] + "\r\n\r\n" + s.uiText[41],
+                                platform::kYesNo | platform::kDefaultButton2 | platform::kExclamation, "!!!");
             if (answer == platform::kResultNo) s.programEnded = true;
         }
     });

@@ -18,10 +18,12 @@ struct Entry {
 };
 
 constexpr const char* kMissing34 =
-    "This file may have been moved or removed from its original location. The game may not work properly until the "
+    "This file may have been moved or removed from its original location. The game may not work properly "
+    "until the "
     "missing file is placed back in its original location. Click OK and then press Ctrl+Q to quit.";
 constexpr const char* kMissing34Program =
-    "This file may have been moved or removed from its original location. The program may not work properly until the "
+    "This file may have been moved or removed from its original location. The program may not work properly "
+    "until the "
     "missing file is placed back in its original location. Click OK and then press Ctrl+Q to quit.";
 
 const Entry kEntries[] = {
@@ -42,7 +44,8 @@ const Entry kEntries[] = {
     {15, "(You must be connected to the Internet)", nullptr},
     {16, "", nullptr},
     {17, "Load a previously saved game", "Load"},
-    {18, "Select the game you wish to load and click 'LOAD'", "Select the file you wish to load and click 'LOAD'"},
+    {18, "Select the game you wish to load and click 'LOAD'",
+     "Select the file you wish to load and click 'LOAD'"},
     {19, "LOAD", nullptr},
     {20, "", nullptr},
     {21, "Save the current game", "Save"},
@@ -65,18 +68,23 @@ const Entry kEntries[] = {
      "Please insert the CD in the CD-Rom drive and then click 'OK'."},
     {37, "CD-ROM Drive:", "CD-Rom drive:"},
     {38,
-     "The selected device is unavailable. Make sure that the CD-ROM drive letter is right and that the disk is "
+     "The selected device is unavailable. Make sure that the CD-ROM drive letter is right and that the disk "
+     "is "
      "properly inserted, and then try again.",
-     "The selected device is unavailable. Make sure that the CD-Rom drive letter is right and that the disk is "
+     "The selected device is unavailable. Make sure that the CD-Rom drive letter is right and that the disk "
+     "is "
      "properly inserted, and then try again."},
     {39, "", nullptr},
     {40,
-     "Warning! Your system is set to use large fonts. This program will NOT work properly if you don't change this "
+     "Warning! Your system is set to use large fonts. This program will NOT work properly if you don't "
+     "change this "
      "setting. Do you want to continue anyway? (not recommended)",
      nullptr},
     {41,
-     "To fix the problem, go to the 'Control Panel' (from the 'Settings' menu of the Start Menu), double-click "
-     "'Display', click the 'Settings' tab, click 'Advanced...', select 'Small Fonts' under 'Font size', click 'OK', "
+     "To fix the problem, go to the 'Control Panel' (from the 'Settings' menu of the Start Menu), "
+     "double-click "
+     "'Display', click the 'Settings' tab, click 'Advanced...', select 'Small Fonts' under 'Font size', "
+     "click 'OK', "
      "and then restart your computer.",
      nullptr},
     {42, "", nullptr},
@@ -119,7 +127,8 @@ void UiText::applySet(bool gameSet) {
 }
 
 void UiText::clear() {
-    for (auto& t : m_texts) t.clear();
+    for (auto& t : m_texts)
+        t.clear();
 }
 
 void LoadUiTextsFromFile(const std::string& textsFile, UiText& texts) {
@@ -135,7 +144,8 @@ void LoadUiTextsFromFile(const std::string& textsFile, UiText& texts) {
         texts.applySet(true);
     } else if (m == 2) {
         texts.applySet(false);
-        for (int i = 0; i < 5; ++i) r.readVariant();
+        for (int i = 0; i < 5; ++i)
+            r.readVariant();
         double n = numericValue(r.readVariant());
         for (int i = 1; i <= n; ++i) {
             std::string text = r.readVariant().text();

@@ -11,7 +11,7 @@ class UiText {
     static constexpr int kCount = 60;
     // Entry i, 1-based; out-of-range numbers give "".
     const std::string& operator[](int i) const;
-    void set(int i, std::string text);   // throws std::out_of_range outside 1..60
+    void set(int i, std::string text); // throws std::out_of_range outside 1..60
     // Fills entries 1–51 with the game set (true) or the program set (false).
     void applySet(bool gameSet);
     void clear();

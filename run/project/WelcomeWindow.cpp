@@ -21,14 +21,15 @@ namespace {
 constexpr int kWindowWidth = 4800;
 constexpr int kFirstLineTop = 3000;
 constexpr int kLineStep = 255;
-constexpr platform::ColorRef kWindowColor = 0x3A2012;   // deep blue
-constexpr platform::ColorRef kTitleColor = 0x50D0F0;    // warm gold
-constexpr platform::ColorRef kTextColor = 0xE8E0D8;     // pale grey
-constexpr platform::ColorRef kLinkColor = 0xFFD090;     // light blue
+constexpr platform::ColorRef kWindowColor = 0x3A2012; // deep blue
+constexpr platform::ColorRef kTitleColor = 0x50D0F0;  // warm gold
+constexpr platform::ColorRef kTextColor = 0xE8E0D8;   // pale grey
+constexpr platform::ColorRef kLinkColor = 0xFFD090;   // light blue
 constexpr platform::ColorRef kButtonColor = 0xFFFFFF;
 
 std::string lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
@@ -42,8 +43,9 @@ platform::PicturePtr makeLogo(int variant) {
     pic->image.reset(w, h);
     for (int y = 0; y < h; ++y) {
         int shade = 60 + (y * 120) / h;
-        platform::Pixel base = style1 ? (0xFF000000u | (unsigned(shade) << 16) | (unsigned(shade / 2) << 8) | 30u)
-                                      : (0xFF000000u | (30u << 16) | (unsigned(shade / 2) << 8) | unsigned(shade));
+        platform::Pixel base =
+            style1 ? (0xFF000000u | (unsigned(shade) << 16) | (unsigned(shade / 2) << 8) | 30u)
+                   : (0xFF000000u | (30u << 16) | (unsigned(shade / 2) << 8) | unsigned(shade));
         for (int x = 0; x < w; ++x) {
             bool stripe = x >= w / 2 - 2 && x <= w / 2 + 1 && (y / 8) % 2 == 0;
             pic->image.setPixel(x, y, stripe ? 0xFFF0D050 : base);
@@ -65,17 +67,26 @@ std::string ResolutionLabelText(const std::string& uiText7, int projectResolutio
         std::string last9 = t.substr(t.size() - 9);
         if (lower(last9) == "640 x 480" || last9 == "640 * 480") t.resize(t.size() - 9);
     }
-    while (!t.empty() && t.back() == ' ') t.pop_back();
+    while (!t.empty() && t.back() == ' ')
+        t.pop_back();
     switch (projectResolution) {
-    case 0: t += " 640x480."; break;
-    case 1: t += " 800x600."; break;
-    case 2: t += " 1024x768."; break;
-    default: break;
+    case 0:
+        t += " 640x480.";
+        break;
+    case 1:
+        t += " 800x600.";
+        break;
+    case 2:
+        t += " 1024x768.";
+        break;
+    default:
+        break;
     }
     return t;
 }
 
-WelcomeWindow::WelcomeWindow(Session& session, Actions actions) : m_s(session), m_actions(std::move(actions)) {
+WelcomeWindow::WelcomeWindow(Session& session, Actions actions)
+    : m_s(session), m_actions(std::move(actions)) {
     build();
     wireEvents();
 }
@@ -182,8 +193,8 @@ void WelcomeWindow::wireEvents() {
         m_form.top += a.y - m_dragY;
         m_s.ui.backend().move(m_form);
     };
-    for (Element* e : {static_cast<Element*>(&f), &f.get("txtAdventureName"), &f.get("txtVersion"), &f.get("txtAuthor"),
-                       &f.get("lblAuthor"), &f.get("lblEmail"), &f.get("lblHomepage")}) {
+    for (Element* e : {static_cast<Element*>(&f), &f.get("txtAdventureName"), &f.get("txtVersion"),
+                       &f.get("txtAuthor"), &f.get("lblAuthor"), &f.get("lblEmail"), &f.get("lblHomepage")}) {
         e->onMouseDown = dragDown;
         e->onMouseMove = dragMove;
     }
@@ -198,7 +209,9 @@ void WelcomeWindow::wireEvents() {
     f.get("imgLogo").onClick = [this] { onLogoClick(); };
 }
 
-void WelcomeWindow::setTopmost(bool on) { m_form.topmost = on; }
+void WelcomeWindow::setTopmost(bool on) {
+    m_form.topmost = on;
+}
 
 void WelcomeWindow::load() {
     bool failed = false;
@@ -264,7 +277,11 @@ void WelcomeWindow::layOut() {
         version.caption.clear();
         version.visible = false;
     }
-    struct Line { const std::string* value; const char* label; const char* box; };
+    struct Line {
+        const std::string* value;
+        const char* label;
+        const char* box;
+    };
     const Line lines[] = {{&m_s.info.Author, "lblAuthor", "txtAuthor"},
                           {&m_s.info.Email, "lblEmail", "txtEmail"},
                           {&m_s.info.Homepage, "lblHomepage", "txtHomepage"}};
@@ -315,8 +332,10 @@ void WelcomeWindow::applyCaptions() {
     // The logo rule: the variant follows the style and the shift, and the shift moves it left.
     Element& logo = f.get("imgLogo");
     int k = -1;
-    if (m_logo.LogoStyle == 0) k = m_logo.LogoShifted ? 2 : 0;
-    else if (m_logo.LogoStyle == 1) k = m_logo.LogoShifted ? 3 : 1;
+    if (m_logo.LogoStyle == 0)
+        k = m_logo.LogoShifted ? 2 : 0;
+    else if (m_logo.LogoStyle == 1)
+        k = m_logo.LogoShifted ? 3 : 1;
     if (k >= 0) logo.picture = f.get("imgLogos", k).picture;
     logo.left = m_logo.LogoShifted ? 4440 : 4560;
     logo.width = f.scaleWidth() - logo.left;
@@ -365,10 +384,12 @@ void WelcomeWindow::toggleResolution() {
 void WelcomeWindow::onEmailClick() {
     setTopmost(false);
     const std::string& address = m_s.info.Email;
-    int answer = m_s.ui.messageBox(m_s.uiText[13] + " " + address + " ?", platform::kYesNo | platform::kQuestion,
-                                   m_s.info.AdventureName);
-    if (answer == platform::kResultYes) m_s.ui.backend().openWithDefaultHandler("mailto:" + address);
-    else setTopmost(true);
+    int answer = m_s.ui.messageBox(m_s.uiText[13] + " " + address + " ?",
+                                   platform::kYesNo | platform::kQuestion, m_s.info.AdventureName);
+    if (answer == platform::kResultYes)
+        m_s.ui.backend().openWithDefaultHandler("mailto:" + address);
+    else
+        setTopmost(true);
 }
 
 void WelcomeWindow::onHomepageClick() {
@@ -376,8 +397,10 @@ void WelcomeWindow::onHomepageClick() {
     const std::string& address = m_s.info.Homepage;
     int answer = m_s.ui.messageBox(m_s.uiText[14] + " " + address + " ? " + m_s.uiText[15],
                                    platform::kYesNo | platform::kQuestion, m_s.info.AdventureName);
-    if (answer == platform::kResultYes) m_s.ui.backend().openWithDefaultHandler(address);
-    else setTopmost(true);
+    if (answer == platform::kResultYes)
+        m_s.ui.backend().openWithDefaultHandler(address);
+    else
+        setTopmost(true);
 }
 
 void WelcomeWindow::onLogoClick() {
@@ -385,8 +408,10 @@ void WelcomeWindow::onLogoClick() {
     std::string text = std::string("For details and downloads, visit: ") + kProductAddress +
                        "\r\n\r\nDo you want to visit it now? (You must be connected to the Internet)";
     int answer = m_s.ui.messageBox(text, platform::kYesNo | platform::kInformation, "Lumenfold");
-    if (answer == platform::kResultYes) m_s.ui.backend().openWithDefaultHandler(kProductAddress);
-    else setTopmost(true);
+    if (answer == platform::kResultYes)
+        m_s.ui.backend().openWithDefaultHandler(kProductAddress);
+    else
+        setTopmost(true);
 }
 
 } // namespace run

@@ -16,8 +16,8 @@ class WelcomeWindow {
   public:
     // What the buttons reach outside this window.
     struct Actions {
-        std::function<void()> startGame;        // load the game window, ResetAll, StartNewGame, show it
-        std::function<void()> showLoadWindow;   // the load-game window
+        std::function<void()> startGame;      // load the game window, ResetAll, StartNewGame, show it
+        std::function<void()> showLoadWindow; // the load-game window
     };
 
     WelcomeWindow(Session& session, Actions actions);

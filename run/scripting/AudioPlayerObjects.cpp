@@ -22,12 +22,28 @@ using scripting::IsPut;
 
 constexpr int kFileNotFound = 53;
 
-enum : vbs::DispId { kItem = 1, kCount, kLBound, kUBound, kFileName, kVolume, kPlayCount, kPlayState, kPlay, kStop,
-                     kCurrentPosition };
+enum : vbs::DispId {
+    kItem = 1,
+    kCount,
+    kLBound,
+    kUBound,
+    kFileName,
+    kVolume,
+    kPlayCount,
+    kPlayState,
+    kPlay,
+    kStop,
+    kCurrentPosition
+};
 
-const vbs::MemberTable kArrayMembers{{u"Item", kItem}, {u"Count", kCount}, {u"LBound", kLBound}, {u"UBound", kUBound}};
-const vbs::MemberTable kPlayerMembers{{u"FileName", kFileName},   {u"Volume", kVolume}, {u"PlayCount", kPlayCount},
-                                      {u"PlayState", kPlayState}, {u"Play", kPlay},     {u"Stop", kStop},
+const vbs::MemberTable kArrayMembers{
+    {u"Item", kItem}, {u"Count", kCount}, {u"LBound", kLBound}, {u"UBound", kUBound}};
+const vbs::MemberTable kPlayerMembers{{u"FileName", kFileName},
+                                      {u"Volume", kVolume},
+                                      {u"PlayCount", kPlayCount},
+                                      {u"PlayState", kPlayState},
+                                      {u"Play", kPlay},
+                                      {u"Stop", kStop},
                                       {u"CurrentPosition", kCurrentPosition}};
 
 class AudioPlayerObject final : public vbs::Object {
@@ -41,7 +57,8 @@ class AudioPlayerObject final : public vbs::Object {
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
         if (!m_s.audio) return Fail(err, scripting::kInvalidCall, "Sound is not available.");
-        platform::MediaPlayer& p = m_index == 0 ? m_s.audio->CustomMediaPlayer() : m_s.audio->MPlayer(m_index);
+        platform::MediaPlayer& p =
+            m_index == 0 ? m_s.audio->CustomMediaPlayer() : m_s.audio->MPlayer(m_index);
         vbs::HostArgs in(args, err);
         const bool put = IsPut(kind);
         if (put && args.size() != 1) return Fail(err, scripting::kWrongArgCount);
@@ -92,7 +109,8 @@ class AudioPlayerObject final : public vbs::Object {
                 if (put) return Fail(err, scripting::kNoSuchMember);
                 p.Stop();
                 return true;
-            default: return Fail(err, scripting::kNoSuchMember);
+            default:
+                return Fail(err, scripting::kNoSuchMember);
             }
         } catch (const std::exception& e) {
             return Fail(err, scripting::kInvalidCall, e.what());
@@ -124,10 +142,17 @@ class AudioPlayersObject final : public vbs::Object {
             result = vbs::Value::object(new AudioPlayerObject(m_s, i));
             return true;
         }
-        case kCount: result = vbs::Value::longv(AudioChannels::kCount); return true;
-        case kLBound: result = vbs::Value::longv(1); return true;
-        case kUBound: result = vbs::Value::longv(AudioChannels::kCount); return true;
-        default: return Fail(err, scripting::kNoSuchMember);
+        case kCount:
+            result = vbs::Value::longv(AudioChannels::kCount);
+            return true;
+        case kLBound:
+            result = vbs::Value::longv(1);
+            return true;
+        case kUBound:
+            result = vbs::Value::longv(AudioChannels::kCount);
+            return true;
+        default:
+            return Fail(err, scripting::kNoSuchMember);
         }
     }
 
@@ -137,7 +162,11 @@ class AudioPlayersObject final : public vbs::Object {
 
 } // namespace
 
-vbs::Object* NewAudioPlayersObject(Session& s) { return new AudioPlayersObject(s); }
-vbs::Object* NewCustomMediaPlayerObject(Session& s) { return new AudioPlayerObject(s, 0); }
+vbs::Object* NewAudioPlayersObject(Session& s) {
+    return new AudioPlayersObject(s);
+}
+vbs::Object* NewCustomMediaPlayerObject(Session& s) {
+    return new AudioPlayerObject(s, 0);
+}
 
 } // namespace run

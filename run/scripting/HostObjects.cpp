@@ -12,7 +12,9 @@ namespace run {
 namespace {
 
 // A plain value of the argument list (a ByRef slot followed).
-vbs::Value plain(const vbs::Value& v) { return v.isRef() ? *v.refTarget() : v; }
+vbs::Value plain(const vbs::Value& v) {
+    return v.isRef() ? *v.refTarget() : v;
+}
 
 using scripting::Fail;
 
@@ -24,13 +26,18 @@ const vbs::MemberTable kVariableMembers{{u"Value", kValue}, {u"Name", kName}};
 // A number as the game's lists keep it, read back with the smallest fitting subtype.
 vbs::Value fromRecord(const RecordVariant& r) {
     switch (r.kind()) {
-    case RecordVariant::Kind::Empty: return {};
-    case RecordVariant::Kind::Null: return vbs::Value::null();
-    case RecordVariant::Kind::Boolean: return vbs::Value::boolean(r.toNumber() != 0);
-    case RecordVariant::Kind::String: return vbs::Value::fromUtf8(r.stringValue());
+    case RecordVariant::Kind::Empty:
+        return {};
+    case RecordVariant::Kind::Null:
+        return vbs::Value::null();
+    case RecordVariant::Kind::Boolean:
+        return vbs::Value::boolean(r.toNumber() != 0);
+    case RecordVariant::Kind::String:
+        return vbs::Value::fromUtf8(r.stringValue());
     case RecordVariant::Kind::Number: {
         double d = r.toNumber();
-        if (d == std::trunc(d) && d >= -32768 && d <= 32767) return vbs::Value::integer(static_cast<std::int16_t>(d));
+        if (d == std::trunc(d) && d >= -32768 && d <= 32767)
+            return vbs::Value::integer(static_cast<std::int16_t>(d));
         if (d == std::trunc(d) && d >= -2147483648.0 && d <= 2147483647.0)
             return vbs::Value::longv(static_cast<std::int32_t>(d));
         return vbs::Value::dbl(d);
@@ -42,27 +49,39 @@ vbs::Value fromRecord(const RecordVariant& r) {
 // What the game's list can hold of a script value: arrays and objects stay with the host.
 RecordVariant toRecord(const vbs::Value& v) {
     switch (v.type()) {
-    case vbs::VarType::Null: return RecordVariant::null();
-    case vbs::VarType::Boolean: return RecordVariant::boolean(v.asBoolean());
-    case vbs::VarType::Integer: return RecordVariant::number(v.asInteger());
-    case vbs::VarType::Long: return RecordVariant::number(v.asLong());
-    case vbs::VarType::Single: return RecordVariant::number(v.asSingle());
-    case vbs::VarType::Double: return RecordVariant::number(v.asDouble());
-    case vbs::VarType::Currency: return RecordVariant::number(double(v.asCurrency()) / 10000.0);
-    case vbs::VarType::Date: return RecordVariant::number(v.asDate());
-    case vbs::VarType::Byte: return RecordVariant::number(v.asByte());
-    case vbs::VarType::String: return RecordVariant::string(vbs::toUtf8(v.asString()));
+    case vbs::VarType::Null:
+        return RecordVariant::null();
+    case vbs::VarType::Boolean:
+        return RecordVariant::boolean(v.asBoolean());
+    case vbs::VarType::Integer:
+        return RecordVariant::number(v.asInteger());
+    case vbs::VarType::Long:
+        return RecordVariant::number(v.asLong());
+    case vbs::VarType::Single:
+        return RecordVariant::number(v.asSingle());
+    case vbs::VarType::Double:
+        return RecordVariant::number(v.asDouble());
+    case vbs::VarType::Currency:
+        return RecordVariant::number(double(v.asCurrency()) / 10000.0);
+    case vbs::VarType::Date:
+        return RecordVariant::number(v.asDate());
+    case vbs::VarType::Byte:
+        return RecordVariant::number(v.asByte());
+    case vbs::VarType::String:
+        return RecordVariant::string(vbs::toUtf8(v.asString()));
     case vbs::VarType::Object: {
         // The game's own list (and so a saved game) keeps what an object stands for: its
         // default value when it has a plain one, else nothing.
         vbs::Object* o = v.asObject();
         vbs::Value value;
         vbs::HostError err;
-        if (o && o->invoke(vbs::kDispValue, vbs::InvokeKind::PropertyGet, {}, value, err) && !value.isObject())
+        if (o && o->invoke(vbs::kDispValue, vbs::InvokeKind::PropertyGet, {}, value, err) &&
+            !value.isObject())
             return toRecord(value);
         return {};
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -110,9 +129,12 @@ class IntegerVariableObject : public vbs::Object {
             return true;
         }
         if (!args.empty()) return Fail(err, 450);
-        if (id == kValue) result = vbs::Value::integer(var.Value);
-        else if (id == kName) result = vbs::Value::fromUtf8(var.Name);
-        else return Fail(err, 438);
+        if (id == kValue)
+            result = vbs::Value::integer(var.Value);
+        else if (id == kName)
+            result = vbs::Value::fromUtf8(var.Name);
+        else
+            return Fail(err, 438);
         return true;
     }
 
@@ -133,7 +155,8 @@ class VariantVariableObject : public vbs::Object {
                 vbs::HostError& err) override {
         if (m_position > m_v.VariablesVariant.Count()) return Fail(err, 424);
         ClassVariableVariant& var = m_v.VariablesVariant.Item(m_position);
-        if (m_slots.size() < static_cast<std::size_t>(m_position)) m_slots.resize(static_cast<std::size_t>(m_position));
+        if (m_slots.size() < static_cast<std::size_t>(m_position))
+            m_slots.resize(static_cast<std::size_t>(m_position));
         VariantSlot& slot = m_slots[static_cast<std::size_t>(m_position - 1)];
         vbs::HostArgs in(args, err);
         if (kind == vbs::InvokeKind::PropertyPut || kind == vbs::InvokeKind::PropertyPutRef) {
@@ -175,7 +198,8 @@ class VariantVariableObject : public vbs::Object {
 vbs::Object* NewIntegerVariableObject(GameVariables& variables, int position) {
     return new IntegerVariableObject(variables, position);
 }
-vbs::Object* NewVariantVariableObject(GameVariables& variables, std::vector<VariantSlot>& slots, int position) {
+vbs::Object* NewVariantVariableObject(GameVariables& variables, std::vector<VariantSlot>& slots,
+                                      int position) {
     return new VariantVariableObject(variables, slots, position);
 }
 

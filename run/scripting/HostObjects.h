@@ -13,7 +13,7 @@ namespace run {
 // the exact subtype of numbers and dates), kept by the host from one script to the next.
 struct VariantSlot {
     vbs::Value value;
-    RecordVariant mirrored;   // what the game's list held when value was stored
+    RecordVariant mirrored; // what the game's list held when value was stored
     bool set = false;
 };
 
@@ -21,6 +21,7 @@ struct VariantSlot {
 // integer; Overflow beyond it), and Name.
 vbs::Object* NewIntegerVariableObject(GameVariables& variables, int position);
 // Variant variable `position`: default member Value, any value a script can hold.
-vbs::Object* NewVariantVariableObject(GameVariables& variables, std::vector<VariantSlot>& slots, int position);
+vbs::Object* NewVariantVariableObject(GameVariables& variables, std::vector<VariantSlot>& slots,
+                                      int position);
 
 } // namespace run

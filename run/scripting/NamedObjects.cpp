@@ -8,12 +8,26 @@ namespace run {
 
 namespace {
 
-enum class Kind { Element, Array, Screen, App, Printer, Printers, Clipboard, Window, Execution, Catalogue, Audio,
-                  MediaPlayer, History, Menu };
+enum class Kind {
+    Element,
+    Array,
+    Screen,
+    App,
+    Printer,
+    Printers,
+    Clipboard,
+    Window,
+    Execution,
+    Catalogue,
+    Audio,
+    MediaPlayer,
+    History,
+    Menu
+};
 
 struct Row {
     const char* name;
-    const char* element;   // the game window's element (or element array) it stands for
+    const char* element; // the game window's element (or element array) it stands for
     bool membersGlobal;
     Kind kind = Kind::Element;
 };
@@ -89,20 +103,48 @@ std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game, HostEngi
     for (const Row& r : kRows) {
         vbs::Object* o = nullptr;
         switch (r.kind) {
-        case Kind::Element: o = elementObject(s, form, r.element); break;
-        case Kind::Array: o = scripting::NewElementArrayObject(s.ui, form, r.element); break;
-        case Kind::Screen: o = scripting::NewScreenObject(s.ui); break;
-        case Kind::App: o = scripting::NewAppObject(scripting::AppInfo{s.projectFolder, s.info.AdventureName}); break;
-        case Kind::Printer: o = scripting::NewPrinterObject(); break;
-        case Kind::Printers: o = scripting::NewPrintersCollection(); break;
-        case Kind::Clipboard: o = scripting::NewClipboardObject(s.ui.backend()); break;
-        case Kind::Window: o = scripting::NewFormObject(s.ui, form, false); break;
-        case Kind::Execution: o = NewScriptControlObject(engines.execution); break;
-        case Kind::Catalogue: o = NewScriptControlObject(engines.catalogue); break;
-        case Kind::Audio: o = NewAudioPlayersObject(s); break;
-        case Kind::MediaPlayer: o = NewCustomMediaPlayerObject(s); break;
-        case Kind::History: o = NewFramesHistoryObject(s); break;
-        case Kind::Menu: o = NewMenuObject(s, game, r.element); break;
+        case Kind::Element:
+            o = elementObject(s, form, r.element);
+            break;
+        case Kind::Array:
+            o = scripting::NewElementArrayObject(s.ui, form, r.element);
+            break;
+        case Kind::Screen:
+            o = scripting::NewScreenObject(s.ui);
+            break;
+        case Kind::App:
+            o = scripting::NewAppObject(scripting::AppInfo{s.projectFolder, s.info.AdventureName});
+            break;
+        case Kind::Printer:
+            o = scripting::NewPrinterObject();
+            break;
+        case Kind::Printers:
+            o = scripting::NewPrintersCollection();
+            break;
+        case Kind::Clipboard:
+            o = scripting::NewClipboardObject(s.ui.backend());
+            break;
+        case Kind::Window:
+            o = scripting::NewFormObject(s.ui, form, false);
+            break;
+        case Kind::Execution:
+            o = NewScriptControlObject(engines.execution);
+            break;
+        case Kind::Catalogue:
+            o = NewScriptControlObject(engines.catalogue);
+            break;
+        case Kind::Audio:
+            o = NewAudioPlayersObject(s);
+            break;
+        case Kind::MediaPlayer:
+            o = NewCustomMediaPlayerObject(s);
+            break;
+        case Kind::History:
+            o = NewFramesHistoryObject(s);
+            break;
+        case Kind::Menu:
+            o = NewMenuObject(s, game, r.element);
+            break;
         }
         out.push_back({r.name, o, r.membersGlobal});
     }

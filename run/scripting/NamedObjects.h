@@ -19,7 +19,7 @@ class GameWindow;
 
 struct NamedObject {
     std::string name;
-    vbs::Object* object;   // a new object, one reference owned by the caller
+    vbs::Object* object; // a new object, one reference owned by the caller
     bool membersGlobal;
 };
 

@@ -39,7 +39,8 @@ std::string ExpandPluginActions(const std::vector<PluginActionNames>& plugins, c
         std::string yield;
         if (found) {
             yield = (hotspotAction ? found->hotspotProcedure : found->frameProcedure) + " ";
-            for (std::size_t a = 1; a < pieces.size(); ++a) yield += (a > 1 ? ",\"" : "\"") + pieces[a] + "\"";
+            for (std::size_t a = 1; a < pieces.size(); ++a)
+                yield += (a > 1 ? ",\"" : "\"") + pieces[a] + "\"";
         }
         if (!code.empty()) code += "\r\n";
         code += yield;

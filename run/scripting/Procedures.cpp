@@ -15,7 +15,8 @@ namespace {
 constexpr std::array<int, 21> kKey = [] {
     std::array<int, 21> k{};
     constexpr std::string_view letters = "qmazkhwrtlpsyvnbucfgj";
-    for (std::size_t j = 0; j < letters.size(); ++j) k[j] = letters[j] - 32;
+    for (std::size_t j = 0; j < letters.size(); ++j)
+        k[j] = letters[j] - 32;
     return k;
 }();
 
@@ -29,7 +30,8 @@ std::int32_t checked(std::int64_t v) {
 
 std::int32_t ProjectKeyNumber(std::string_view registryNameUtf8) {
     std::int64_t sum = 0;
-    for (unsigned char c : platform::Utf8ToCp1252Lossy(registryNameUtf8)) sum = checked(sum + c);
+    for (unsigned char c : platform::Utf8ToCp1252Lossy(registryNameUtf8))
+        sum = checked(sum + c);
     return static_cast<std::int32_t>(sum);
 }
 
@@ -42,7 +44,8 @@ std::string DecodeProceduresLine(std::string_view stored, std::int32_t key) {
     for (std::int32_t i = 0; i <= n - 2; ++i) {
         std::int32_t c = static_cast<unsigned char>(stored[static_cast<std::size_t>(n - i - 1)]);
         if (c >= 32 && c <= 126) {
-            std::int32_t shift = checked(std::int64_t(key) + std::int64_t(checked(std::int64_t(i) + salt)) * kKey[i % 21]);
+            std::int32_t shift =
+                checked(std::int64_t(key) + std::int64_t(checked(std::int64_t(i) + salt)) * kKey[i % 21]);
             std::int32_t r = checked(std::int64_t(c) - 32 - shift) % 94;
             if (r < 0) r += 94;
             c = r + 32;
@@ -65,7 +68,8 @@ std::string ReadProceduresText(std::string_view bytes, bool scrambled, std::int3
         if (pos < bytes.size() && bytes[pos++] == '\r' && pos < bytes.size() && bytes[pos] == '\n') ++pos;
         return line;
     };
-    for (int i = 0; i < 3 && !atEnd(); ++i) nextLine();
+    for (int i = 0; i < 3 && !atEnd(); ++i)
+        nextLine();
     // At least one line follows the header: a file that ends before it cannot be read.
     std::string text;
     bool first = true;

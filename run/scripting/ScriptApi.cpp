@@ -53,12 +53,16 @@ enum : vbs::DispId {
 
 const vbs::MemberTable& Members() {
     static const vbs::MemberTable table = [] {
-        vbs::MemberTable t{{u"sFrameToLoad", kFrameToLoad},       {u"dTransitionDuration", kTransitionDuration},
-                           {u"iTransitionNumber", kTransitionNumber}, {u"iHotspotNumber", kHotspotNumber},
-                           {u"bStopGame", kStopGame},             {u"bPopupLoadGame", kPopupLoadGame},
+        vbs::MemberTable t{{u"sFrameToLoad", kFrameToLoad},
+                           {u"dTransitionDuration", kTransitionDuration},
+                           {u"iTransitionNumber", kTransitionNumber},
+                           {u"iHotspotNumber", kHotspotNumber},
+                           {u"bStopGame", kStopGame},
+                           {u"bPopupLoadGame", kPopupLoadGame},
                            {u"bPopupSaveGame", kPopupSaveGame}};
         vbs::DispId id = kFirstFunction;
-        for (const ApiFunction& f : Functions()) t.add(f.name, id++);
+        for (const ApiFunction& f : Functions())
+            t.add(f.name, id++);
         return t;
     }();
     return table;
@@ -77,7 +81,8 @@ class ActionObject : public vbs::Object {
         const std::vector<ApiFunction>& functions = Functions();
         if (id >= kFirstFunction && id < kFirstFunction + vbs::DispId(functions.size())) {
             const ApiFunction& f = functions[std::size_t(id - kFirstFunction)];
-            if (kind == vbs::InvokeKind::PropertyPut || kind == vbs::InvokeKind::PropertyPutRef) return Fail(err, 438);
+            if (kind == vbs::InvokeKind::PropertyPut || kind == vbs::InvokeKind::PropertyPutRef)
+                return Fail(err, 438);
             if (int(args.size()) < f.minArgs || int(args.size()) > f.maxArgs) return Fail(err, 450);
             vbs::HostArgs in(args, err);
             api::Call c{m_s, m_game, m_state, in, args, result, err};
@@ -96,8 +101,12 @@ class ActionObject : public vbs::Object {
             if (args.size() != 1) return Fail(err, 450);
             vbs::HostArgs in(args, err);
             switch (id) {
-            case kFrameToLoad: a.sFrameToLoad = in.utf8(0); break;
-            case kTransitionDuration: a.dTransitionDuration = in.number(0); break;
+            case kFrameToLoad:
+                a.sFrameToLoad = in.utf8(0);
+                break;
+            case kTransitionDuration:
+                a.dTransitionDuration = in.number(0);
+                break;
             case kTransitionNumber:
             case kHotspotNumber: {
                 std::int32_t v = in.whole(0);
@@ -105,21 +114,41 @@ class ActionObject : public vbs::Object {
                 (id == kTransitionNumber ? a.iTransitionNumber : a.iHotspotNumber) = v;
                 break;
             }
-            case kStopGame: a.bStopGame = in.truth(0); break;
-            case kPopupLoadGame: a.bPopupLoadGame = in.truth(0); break;
-            case kPopupSaveGame: a.bPopupSaveGame = in.truth(0); break;
+            case kStopGame:
+                a.bStopGame = in.truth(0);
+                break;
+            case kPopupLoadGame:
+                a.bPopupLoadGame = in.truth(0);
+                break;
+            case kPopupSaveGame:
+                a.bPopupSaveGame = in.truth(0);
+                break;
             }
             return in.ok();
         }
         if (!args.empty()) return Fail(err, 450);
         switch (id) {
-        case kFrameToLoad: result = vbs::Value::fromUtf8(a.sFrameToLoad); break;
-        case kTransitionDuration: result = vbs::Value::dbl(a.dTransitionDuration); break;
-        case kTransitionNumber: result = vbs::Value::integer(Short16(a.iTransitionNumber)); break;
-        case kHotspotNumber: result = vbs::Value::integer(Short16(a.iHotspotNumber)); break;
-        case kStopGame: result = vbs::Value::boolean(a.bStopGame); break;
-        case kPopupLoadGame: result = vbs::Value::boolean(a.bPopupLoadGame); break;
-        case kPopupSaveGame: result = vbs::Value::boolean(a.bPopupSaveGame); break;
+        case kFrameToLoad:
+            result = vbs::Value::fromUtf8(a.sFrameToLoad);
+            break;
+        case kTransitionDuration:
+            result = vbs::Value::dbl(a.dTransitionDuration);
+            break;
+        case kTransitionNumber:
+            result = vbs::Value::integer(Short16(a.iTransitionNumber));
+            break;
+        case kHotspotNumber:
+            result = vbs::Value::integer(Short16(a.iHotspotNumber));
+            break;
+        case kStopGame:
+            result = vbs::Value::boolean(a.bStopGame);
+            break;
+        case kPopupLoadGame:
+            result = vbs::Value::boolean(a.bPopupLoadGame);
+            break;
+        case kPopupSaveGame:
+            result = vbs::Value::boolean(a.bPopupSaveGame);
+            break;
         }
         return true;
     }
@@ -131,6 +160,8 @@ class ActionObject : public vbs::Object {
 
 } // namespace
 
-vbs::Object* NewActionObject(Session& s, GameWindow& game) { return new ActionObject(s, game); }
+vbs::Object* NewActionObject(Session& s, GameWindow& game) {
+    return new ActionObject(s, game);
+}
 
 } // namespace run

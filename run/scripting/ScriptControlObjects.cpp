@@ -82,7 +82,7 @@ vbs::Value plain(const vbs::Value& v) {
 struct Control {
     vbs::Runtime& engine;
     vbs::ErrorInfo error;
-    int state = 0;   // Initialized (0) or Connected (1): kept for scripts that read it back, routes no events
+    int state = 0; // Initialized (0) or Connected (1): kept for scripts that read it back, routes no events
 };
 using ControlPtr = std::shared_ptr<Control>;
 

@@ -26,7 +26,8 @@ std::string SafeFolderName(const std::string& name) {
 
 std::string SavesFolder(const Session& s) {
     if (s.documentsFolder.empty()) return s.paths.project;
-    return (std::filesystem::path(s.documentsFolder) / "Savegames" / SafeFolderName(s.info.AdventureName)).string();
+    return (std::filesystem::path(s.documentsFolder) / "Savegames" / SafeFolderName(s.info.AdventureName))
+        .string();
 }
 
 std::string GameSettingsFolder(const Session& s) {
@@ -47,7 +48,8 @@ std::string mapScriptPath(Session& s, const std::string& path) {
         native = mapped ? *mapped : "/nonexistent/" + platform::ToNativeSeparators(path.substr(2));
     } else {
         native = platform::ToNativeSeparators(path);
-        if (native.empty() || native[0] != '/') native = platform::ToNativeSeparators(s.paths.project) + native;
+        if (native.empty() || native[0] != '/')
+            native = platform::ToNativeSeparators(s.paths.project) + native;
     }
     if (auto found = platform::FindPathNoCase(native)) return found->string();
     return native;
@@ -64,7 +66,8 @@ std::function<bool(const std::string&, bool)> filePolicy(Session& s) {
     std::vector<std::string> readOnly;
     if (IsCdProject(s)) {
         EnsureDriveLetters(s);
-        for (const auto& [letter, drive] : s.drives.drives()) readOnly.push_back(drive.root);
+        for (const auto& [letter, drive] : s.drives.drives())
+            readOnly.push_back(drive.root);
     }
     return vbs::allowFolders(std::move(readWrite), std::move(readOnly));
 }

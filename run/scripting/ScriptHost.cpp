@@ -30,11 +30,14 @@ std::unique_ptr<vbs::Object, void (*)(vbs::Object*)> hold(vbs::Object* o) {
     return {o, [](vbs::Object* p) { p->release(); }};
 }
 
-std::string describe(const vbs::ErrorInfo& e) { return e.description; }
+std::string describe(const vbs::ErrorInfo& e) {
+    return e.description;
+}
 
 // Nothing but line breaks and blanks.
 bool blank(const std::string& code) {
-    return std::all_of(code.begin(), code.end(), [](char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; });
+    return std::all_of(code.begin(), code.end(),
+                       [](char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; });
 }
 
 } // namespace
@@ -58,7 +61,8 @@ void ScriptHost::ensureObjects() {
         m_hostObjects.push_back(hold(MakeSoftwareObjects(m_s, m_game)));
     }
     if (m_named.empty()) {
-        for (const NamedObject& o : MakeNamedObjects(m_s, m_game, HostEngines{*m_scriptControl, *m_scriptControl2}))
+        for (const NamedObject& o :
+             MakeNamedObjects(m_s, m_game, HostEngines{*m_scriptControl, *m_scriptControl2}))
             m_named.push_back({o.name, o.membersGlobal, hold(o.object)});
     }
     const auto ints = static_cast<std::size_t>(m_s.variables.Variables.Count());
@@ -76,22 +80,25 @@ void ScriptHost::ensureObjects() {
     }
 }
 
-int ScriptHost::timeoutMs() const { return m_scriptControl ? m_scriptControl->timeout() : kDefaultTimeoutMs; }
+int ScriptHost::timeoutMs() const {
+    return m_scriptControl ? m_scriptControl->timeout() : kDefaultTimeoutMs;
+}
 
 bool ScriptHost::Running() const {
-    return (m_scriptControl && m_scriptControl->running()) || (m_scriptControl2 && m_scriptControl2->running());
+    return (m_scriptControl && m_scriptControl->running()) ||
+           (m_scriptControl2 && m_scriptControl2->running());
 }
 
 void ScriptHost::errorBox(const std::string& what, const std::string& description) {
-    m_s.ui.messageBox(m_s.uiText[30] + " " + m_s.uiText[31] + kCrLf + kCrLf + what + description, platform::kCritical,
-                      m_s.uiText[29]);
+    m_s.ui.messageBox(m_s.uiText[30] + " " + m_s.uiText[31] + kCrLf + kCrLf + what + description,
+                      platform::kCritical, m_s.uiText[29]);
 }
 
 void ScriptHost::loadProcedures() {
     m_procedures.clear();
     const std::string file = m_s.paths.config + "Procedures";
     if (ProjectFileExists(file)) readProcedures(file);
-    const std::string plugins;   // the loaded plug-ins' code, each followed by CRLF
+    const std::string plugins; // the loaded plug-ins' code, each followed by CRLF
     m_shared = plugins + kCrLf + m_procedures;
     m_sharedCallsCreateObject = m_shared.find("CreateObject(") != std::string::npos;
 }
@@ -105,7 +112,8 @@ void ScriptHost::readProcedures(const std::string& file) {
     } catch (const std::exception& e) {
         m_procedures.clear();
         // The classic text, spelling included: games' players know it.
-        m_s.ui.messageBox(std::string("Error loading projet procedures. ") + e.what(), platform::kCritical, "Error");
+        m_s.ui.messageBox(std::string("Error loading projet procedures. ") + e.what(), platform::kCritical,
+                          "Error");
     }
 }
 
@@ -141,15 +149,17 @@ void ScriptHost::DisableTimeouts() {
 
 bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string& startupCode) {
     if (!engine.reset()) {
-        errorBox("Error executing script. Make sure that you are not trying to execute a script while another script is "
+        errorBox("Error executing script. Make sure that you are not trying to execute a script while "
+                 "another script is "
                  "being executed. The Scripting Engine returned the following error message:\r\n\r\n",
                  describe(engine.lastError()));
         return false;
     }
-    const std::string codeRejected =
-        "Error executing script.\r\n- your system is not set to use chinese characters, or other special character "
-        "sets;\r\n- your global variables do not have names that are reserved by Lumenfold.\r\n\r\nThe Scripting Engine "
-        "returned the following error message:\r\n\r\n";
+    const std::string codeRejected = "Error executing script.\r\n- your system is not set to use chinese "
+                                     "characters, or other special character "
+                                     "sets;\r\n- your global variables do not have names that are reserved "
+                                     "by Lumenfold.\r\n\r\nThe Scripting Engine "
+                                     "returned the following error message:\r\n\r\n";
     auto rejected = [&] {
         errorBox(codeRejected, describe(engine.lastError()));
         return true;
@@ -157,22 +167,26 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
     ensureObjects();
     if (!engine.addObject("Action", m_hostObjects[0].get(), true)) return rejected();
 
-    if (platform::Element* intercept = m_game.form().find("mnuInterceptCode"); intercept && intercept->value) {
+    if (platform::Element* intercept = m_game.form().find("mnuInterceptCode");
+        intercept && intercept->value) {
         intercept->value = 0;
-        m_s.ui.messageBox("The code interception function is not available in the compiled version of the project.",
-                          platform::kInformation, "Not Available");
+        m_s.ui.messageBox(
+            "The code interception function is not available in the compiled version of the project.",
+            platform::kInformation, "Not Available");
     }
-    const std::string wrapper = std::string("Sub ") + kWrapper + kCrLf + kCrLf + startupCode + kCrLf + kCrLf + "End Sub" + kCrLf;
+    const std::string wrapper =
+        std::string("Sub ") + kWrapper + kCrLf + kCrLf + startupCode + kCrLf + kCrLf + "End Sub" + kCrLf;
     const std::string& shared = m_shared;
 
     // The text guard of the classic player, kept for the exact spelling games were written
     // against; the engine itself refuses object creation in every spelling when not allowed.
-    const bool guarded = !m_creationAllowed && (wrapper.find("CreateObject(") != std::string::npos ||
-                                              m_sharedCallsCreateObject);
+    const bool guarded = !m_creationAllowed &&
+                         (wrapper.find("CreateObject(") != std::string::npos || m_sharedCallsCreateObject);
     if (guarded) {
-        m_s.ui.messageBox("WARNING! The VBScript code makes calls to the \"CreateObject\" function, which for security "
-                          "reasons is not allowed.\r\n\r\nPlease remove the calls to that function and try again.",
-                          platform::kCritical, "VBScript Execution Aborted");
+        m_s.ui.messageBox(
+            "WARNING! The VBScript code makes calls to the \"CreateObject\" function, which for security "
+            "reasons is not allowed.\r\n\r\nPlease remove the calls to that function and try again.",
+            platform::kCritical, "VBScript Execution Aborted");
     } else if (!blank(shared) && !engine.addCode(shared)) {
         // The procedures come first: unchanged from one script to the next, the engine keeps
         // them compiled, and only the wrapper is compiled anew.
@@ -190,10 +204,12 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
     for (const HeldNamed& o : m_named) {
         if (!engine.addObject(o.name, o.object.get(), o.membersGlobal)) return rejected();
     }
-    if (m_game.controlsReferenceMode() == 2 && !engine.addObject("SoftwareObjects", m_hostObjects[1].get(), true)) {
+    if (m_game.controlsReferenceMode() == 2 &&
+        !engine.addObject("SoftwareObjects", m_hostObjects[1].get(), true)) {
         return rejected();
     }
-    if (!engine.addCode(guarded ? std::string("Sub ") + kWrapper + kCrLf + kCrLf + "End Sub" : wrapper)) return rejected();
+    if (!engine.addCode(guarded ? std::string("Sub ") + kWrapper + kCrLf + kCrLf + "End Sub" : wrapper))
+        return rejected();
     return true;
 }
 
@@ -209,9 +225,12 @@ ScriptHost::Outcome ScriptHost::runWrapper(const std::string& code, bool resetLa
 
 bool ScriptHost::ExecuteVBScript(const std::string& code, bool resetLastClickPosition) {
     switch (runWrapper(code, resetLastClickPosition)) {
-    case Outcome::Ran: return false;
-    case Outcome::Refused: return true;
-    case Outcome::Failed: break;
+    case Outcome::Ran:
+        return false;
+    case Outcome::Refused:
+        return true;
+    case Outcome::Failed:
+        break;
     }
     errorBox("Error executing script. The Scripting Engine returned the following error message:\r\n\r\n",
              describe(m_scriptControl->lastError()));
@@ -219,7 +238,7 @@ bool ScriptHost::ExecuteVBScript(const std::string& code, bool resetLastClickPos
 }
 
 void ScriptHost::ExecuteOnLoadVBScript() {
-    const std::string pluginStartCode;   // the loaded plug-ins' game-start code, each followed by CRLF
+    const std::string pluginStartCode; // the loaded plug-ins' game-start code, each followed by CRLF
     m_s.VBScriptAction.ResetModule();
     const ProjectInfo& i = m_s.info;
     if (pluginStartCode.empty() && (i.StartupScript.empty() || !i.RunStartupScript)) return;
@@ -240,12 +259,17 @@ void ScriptHost::TimerObject_Timer(int index) {
     m_s.VBScriptAction.ResetModule();
     const std::string procedure = "TimerObject" + std::to_string(index);
     switch (runWrapper(procedure, true)) {
-    case Outcome::Ran: ExecuteConsequences(m_s, m_game, false); return;
-    case Outcome::Refused: return;
-    case Outcome::Failed: break;
+    case Outcome::Ran:
+        ExecuteConsequences(m_s, m_game, false);
+        return;
+    case Outcome::Refused:
+        return;
+    case Outcome::Failed:
+        break;
     }
     // A procedure that is missing or fails stops its timer, with a box that names it.
-    m_s.ui.messageBox("Unable to execute the procedure named " + procedure + ". " + describe(m_scriptControl->lastError()),
+    m_s.ui.messageBox("Unable to execute the procedure named " + procedure + ". " +
+                          describe(m_scriptControl->lastError()),
                       platform::kCritical, "Error Executing VBScript Code");
     if (platform::TimerElement* t = m_game.form().findTimer("TimerObject", index)) t->setEnabled(false);
 }
@@ -268,7 +292,8 @@ vbs::Object* ScriptHost::VariableObject(const std::string& name) {
 std::vector<std::string> ScriptHost::CatalogueProcedures() const {
     std::vector<std::string> names;
     if (!m_scriptControl2) return names;
-    for (const vbs::ProcedureInfo& p : m_scriptControl2->procedures()) names.push_back(p.name);
+    for (const vbs::ProcedureInfo& p : m_scriptControl2->procedures())
+        names.push_back(p.name);
     return names;
 }
 

@@ -15,7 +15,7 @@
 namespace vbs {
 class Object;
 class Runtime;
-}
+} // namespace vbs
 
 namespace run {
 
@@ -72,7 +72,7 @@ class ScriptHost : public Scripts {
     std::string m_shared;
     bool m_sharedCallsCreateObject = false;
     std::vector<VariantSlot> m_variantSlots;
-    bool m_creationAllowed = false;   // AllowCreateObject, read once
+    bool m_creationAllowed = false; // AllowCreateObject, read once
 
     using Held = std::unique_ptr<vbs::Object, void (*)(vbs::Object*)>;
     struct HeldNamed {
@@ -80,7 +80,7 @@ class ScriptHost : public Scripts {
         bool membersGlobal;
         Held object;
     };
-    std::vector<Held> m_hostObjects;   // Action, SoftwareObjects
+    std::vector<Held> m_hostObjects; // Action, SoftwareObjects
     std::vector<HeldNamed> m_named;
     std::vector<Held> m_integerObjects, m_variantObjects;
 };

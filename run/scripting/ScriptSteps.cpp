@@ -27,9 +27,15 @@ bool RunFrameEntryScript(Session& s, const std::string& scriptText) {
     ExecuteVBScript(s, scriptText, false);
     return s.VBScriptAction.bStopGame;
 }
-PluginFrameCode CollectPluginFrameCode(Session&) { return {}; }
-void LoadFrameDialogueIfAny(Session& s, const std::string& frameName) { s.note("LoadFrameDialogueIfAny " + frameName); }
-void EndDialogue(Session& s) { s.note("EndDialogue"); }
+PluginFrameCode CollectPluginFrameCode(Session&) {
+    return {};
+}
+void LoadFrameDialogueIfAny(Session& s, const std::string& frameName) {
+    s.note("LoadFrameDialogueIfAny " + frameName);
+}
+void EndDialogue(Session& s) {
+    s.note("EndDialogue");
+}
 
 } // namespace run
 

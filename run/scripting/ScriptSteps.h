@@ -40,7 +40,7 @@ struct VBScriptActionModule {
     bool bStopGame = false;
     bool bPopupLoadGame = false;
     bool bPopupSaveGame = false;
-    int iHotspotNumber = 0;   // kept by ResetModule: the action that runs the script sets it
+    int iHotspotNumber = 0; // kept by ResetModule: the action that runs the script sets it
     void ResetModule() {
         int hotspot = iHotspotNumber;
         *this = VBScriptActionModule{};

@@ -24,10 +24,13 @@ bool notZero(const RecordVariant& v) {
 }
 
 // "Not False": anything but a False value (empty counts as False).
-bool notFalse(const RecordVariant& v) { return notZero(v); }
+bool notFalse(const RecordVariant& v) {
+    return notZero(v);
+}
 
 void skip(RecordReader& r, int fields) {
-    for (int i = 0; i < fields; ++i) r.readVariant();
+    for (int i = 0; i < fields; ++i)
+        r.readVariant();
 }
 
 // A count, then that many names; each name is set when `apply` holds.

@@ -34,9 +34,9 @@ struct ActionRecord {
     bool messageInFrame = false;
     bool loopHotspotSound = true;
     int transitionKind = 0;
-    double transitionDuration = 0;   // ms
+    double transitionDuration = 0; // ms
     bool runScript = false;
-    std::string script;              // the bars already turned into double quotes
+    std::string script; // the bars already turned into double quotes
     int transitionNumber = 0;
     bool pickItem = false;
     std::string itemName;

@@ -32,16 +32,18 @@ class Effects : public ActionEffects {
   public:
     Effects(Session& s, GameWindow& game, int areaIndex, int objectIndex)
         : m_s(s), m_game(game), m_areaIndex(areaIndex), m_objectIndex(objectIndex) {}
-    void changeVariable(const std::string& name, std::int16_t value) override { ChangeVariableValue(m_s, name, value); }
+    void changeVariable(const std::string& name, std::int16_t value) override {
+        ChangeVariableValue(m_s, name, value);
+    }
     void disappear() override {
-        if (m_objectIndex != 0) m_game.inventory().RemovePickedObject(m_objectIndex);
-        else m_s.variables.Disappear.Add(m_game.frameName(), static_cast<std::int16_t>(m_areaIndex));
+        if (m_objectIndex != 0)
+            m_game.inventory().RemovePickedObject(m_objectIndex);
+        else
+            m_s.variables.Disappear.Add(m_game.frameName(), static_cast<std::int16_t>(m_areaIndex));
     }
     void stopHotspotSound() override { StopChannel(m_s, 6); }
     void stopAllSounds() override { StopAnyWavOrMP3(m_s); }
-    void channelRows(const ChannelRequestBlock& rows) override {
-        StoreHotspotChannelRequests(m_s, rows);
-    }
+    void channelRows(const ChannelRequestBlock& rows) override { StoreHotspotChannelRequests(m_s, rows); }
 
   private:
     Session& m_s;
@@ -67,7 +69,8 @@ std::optional<RecordReader> openActionBlock(Session& s, GameWindow& game, int ar
             if (platform::LowerCaseWin(key) == wanted) break;
             file->skipToBlockEnd();
         }
-        for (int i = 3; i <= 10; ++i) file->readVariant();
+        for (int i = 3; i <= 10; ++i)
+            file->readVariant();
     } else {
         std::string path = HasAlternateFile(s.paths, frame, ".fm3", ".mr3");
         if (!ProjectFileExists(path)) return std::nullopt;
@@ -77,7 +80,8 @@ std::optional<RecordReader> openActionBlock(Session& s, GameWindow& game, int ar
             file->skipToBlockEnd();
         }
         if (file->atEnd()) return std::nullopt;
-        for (int i = 1; i <= 10; ++i) file->readVariant();
+        for (int i = 1; i <= 10; ++i)
+            file->readVariant();
     }
     return file;
 }
@@ -109,7 +113,8 @@ bool openRequestedFrame(Session& s, GameWindow& game, bool endDialogue) {
 
 } // namespace
 
-void MakeActionAndConsequences(Session& s, GameWindow& game, int areaIndex, int objectIndex, bool doNotQuitDialogue) {
+void MakeActionAndConsequences(Session& s, GameWindow& game, int areaIndex, int objectIndex,
+                               bool doNotQuitDialogue) {
     int result = MakeAction(s, game, areaIndex, objectIndex, doNotQuitDialogue);
     StopOneTimeVideoPlayer(s);
     if (result == 1) game.StartUnloading();
@@ -148,8 +153,8 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
         if (a.playHotspotSound && !a.hotspotSound.empty()) {
             if (!ChannelPlaying(s, 6) || a.interruptHotspotSound) {
                 StopChannel(s, 6);
-                PlayOnChannel(s, 6, ResolveProjectFile(s, s.paths.areas + a.hotspotSound), a.loopHotspotSound ? 0 : 1,
-                              LevelToVolume(7), a.hotspotSound);
+                PlayOnChannel(s, 6, ResolveProjectFile(s, s.paths.areas + a.hotspotSound),
+                              a.loopHotspotSound ? 0 : 1, LevelToVolume(7), a.hotspotSound);
             }
         }
         if (a.playFrameSound) {
@@ -171,7 +176,8 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
                     extra.readVariant();
                     int index = extra.readInteger();
                     if (index == areaIndex) {
-                        for (int i = 3; i <= 10; ++i) extra.readVariant();
+                        for (int i = 3; i <= 10; ++i)
+                            extra.readVariant();
                         PlaySoundChannels(s, extra);
                         break;
                     }
@@ -192,9 +198,12 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
         if (s.flags.Quitting) return 0;
         if (a.playVideo) {
             game.HideMenus();
-            if (a.videoAtPosition) PlayMovieWithStop(s, a.videoFile, false, a.videoLeft, a.videoTop, 0, 0);
-            else if (a.videoDefaultPlacement) PlayMovieWithStop(s, a.videoFile, false, 0, 0, 0, 0);
-            else PlayMovieWithStop(s, a.videoFile, true, a.videoLeft, a.videoTop, a.videoWidth, a.videoHeight);
+            if (a.videoAtPosition)
+                PlayMovieWithStop(s, a.videoFile, false, a.videoLeft, a.videoTop, 0, 0);
+            else if (a.videoDefaultPlacement)
+                PlayMovieWithStop(s, a.videoFile, false, 0, 0, 0, 0);
+            else
+                PlayMovieWithStop(s, a.videoFile, true, a.videoLeft, a.videoTop, a.videoWidth, a.videoHeight);
         }
 
         game.ShowOrNotShowAreas();
@@ -238,13 +247,16 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
         }
         if (result != 2) {
             StartTimedEvents(s);
-            if (action.bPopupLoadGame) game.ShowLoadGameWindow();
-            else if (action.bPopupSaveGame) game.ShowSaveGameWindow();
+            if (action.bPopupLoadGame)
+                game.ShowLoadGameWindow();
+            else if (action.bPopupSaveGame)
+                game.ShowSaveGameWindow();
         }
         return result;
     } catch (const std::exception& e) {
         if (!s.flags.Quitting) {
-            s.showErrorBox(" Unable to make the action associated with the hotspot #" + std::to_string(areaIndex) + ". ",
+            s.showErrorBox(" Unable to make the action associated with the hotspot #" +
+                               std::to_string(areaIndex) + ". ",
                            e.what());
         }
         return 0;
@@ -263,7 +275,8 @@ void PickOrNotPickObject(Session& s, GameWindow& game, int areaIndex) {
                 r.skipToBlockEnd();
                 continue;
             }
-            for (int i = 3; i <= 10; ++i) r.readVariant();
+            for (int i = 3; i <= 10; ++i)
+                r.readVariant();
             if (r.readVariant().toNumber() == 1) {
                 std::string item = r.readString();
                 game.inventory().AddPickedObject(item, false);
@@ -277,7 +290,8 @@ void PickOrNotPickObject(Session& s, GameWindow& game, int areaIndex) {
     }
 }
 
-bool ExecuteVBScriptAndConsequences(Session& s, GameWindow& game, const std::string& text, bool resetLastClickPosition) {
+bool ExecuteVBScriptAndConsequences(Session& s, GameWindow& game, const std::string& text,
+                                    bool resetLastClickPosition) {
     // A script waiting in a box or for a program keeps its requests: a run that cannot start now
     // (the engine refuses it and says so) must not wipe them first.
     if (s.scripts && s.scripts->Running()) return ExecuteVBScript(s, text, resetLastClickPosition);
@@ -296,8 +310,10 @@ void ExecuteConsequences(Session& s, GameWindow& game, bool offerPopups) {
     }
     if (!openRequestedFrame(s, game, false)) StartTimedEvents(s);
     if (!offerPopups) return;
-    if (a.bPopupLoadGame) game.ShowLoadGameWindow();
-    else if (a.bPopupSaveGame) game.ShowSaveGameWindow();
+    if (a.bPopupLoadGame)
+        game.ShowLoadGameWindow();
+    else if (a.bPopupSaveGame)
+        game.ShowSaveGameWindow();
 }
 
 } // namespace run

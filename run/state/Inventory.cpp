@@ -39,7 +39,9 @@ platform::PicturePtr builtInButton() {
     return pic;
 }
 
-bool isDefault(const std::string& name) { return name.empty() || platform::LowerCaseWin(name) == "default"; }
+bool isDefault(const std::string& name) {
+    return name.empty() || platform::LowerCaseWin(name) == "default";
+}
 
 } // namespace
 
@@ -76,18 +78,25 @@ void Inventory::build(platform::Form& form, Element& frameArea) {
 
 // The spacings are 32-bit numbers from the project file: the layout is worked out in 64 bits and
 // a result beyond the twips range is an overflow, not a wrapped position.
-std::int64_t Inventory::cellWidth() const { return std::int64_t(m_s.info.InventorySpacingX) * kTwips + 480; }
-std::int64_t Inventory::cellHeight() const { return std::int64_t(m_s.info.InventorySpacingY) * kTwips + 480; }
+std::int64_t Inventory::cellWidth() const {
+    return std::int64_t(m_s.info.InventorySpacingX) * kTwips + 480;
+}
+std::int64_t Inventory::cellHeight() const {
+    return std::int64_t(m_s.info.InventorySpacingY) * kTwips + 480;
+}
 
 int Inventory::columns() const {
     std::int64_t width = std::int64_t(m_s.info.FrameWidth) * kTwips;
-    return static_cast<int>(std::clamp<std::int64_t>(width / std::max<std::int64_t>(1, cellWidth()), 1, 32767));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(width / std::max<std::int64_t>(1, cellWidth()), 1, 32767));
 }
 
 void Inventory::placeItem(Element& item, int n) {
     int column = (n - 1) % columns(), row = (n - 1) / columns();
-    item.left = WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingX) * kTwips + double(column) * cellWidth());
-    item.top = WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingY) * kTwips + double(row) * cellHeight());
+    item.left =
+        WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingX) * kTwips + double(column) * cellWidth());
+    item.top =
+        WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingY) * kTwips + double(row) * cellHeight());
 }
 
 void Inventory::layOutPanel() {
@@ -95,9 +104,9 @@ void Inventory::layOutPanel() {
     int lastRow = (m_count - 1) / columns();
     Element& panel = m_form->get("Inventory1");
     bool wasClosed = panel.top <= -panel.height;
-    panel.height =
-        WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingY) * kTwips + double(lastRow + 1) * cellHeight());
-    if (wasClosed) panel.top = -panel.height;   // a closed panel stays out of sight as it grows
+    panel.height = WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingY) * kTwips +
+                                             double(lastRow + 1) * cellHeight());
+    if (wasClosed) panel.top = -panel.height; // a closed panel stays out of sight as it grows
     Element& background = m_form->get("Inventory_Background");
     if (background.visible) {
         background.left = 0;
@@ -187,7 +196,7 @@ void Inventory::wireItem(Element& item) {
 
 void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
     std::string icon;
-    bool halfAdded = false;   // the element exists but has no icon and name yet
+    bool halfAdded = false; // the element exists but has no icon and name yet
     try {
         m_form->findTimer("TimerInventory")->setEnabled(false);
         {
@@ -200,7 +209,8 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
         halfAdded = true;
         wireItem(item);
         placeItem(item, m_count);
-        platform::PictureResult loaded = platform::LoadPictureFile(ResolveProjectFile(m_s, m_s.paths.areas + icon));
+        platform::PictureResult loaded =
+            platform::LoadPictureFile(ResolveProjectFile(m_s, m_s.paths.areas + icon));
         if (!loaded.picture) throw std::runtime_error(loaded.error);
         item.picture = loaded.picture;
         item.stretch = true;
@@ -233,8 +243,9 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
             m_form->unloadArrayMember("PickedObject", m_count);
             --m_count;
         }
-        m_s.showErrorBox(" Unable to pick up the item named '" + name + "'. The item may be unavailable, or the icon '" +
-                         icon + "' associated to the item may be corrupt.");
+        m_s.showErrorBox(" Unable to pick up the item named '" + name +
+                         "'. The item may be unavailable, or the icon '" + icon +
+                         "' associated to the item may be corrupt.");
     }
 }
 
@@ -266,7 +277,9 @@ void Inventory::requestDirection(int direction) {
     if (m_s.info.InventoryEnabled && !m_moving) Inventory_Move();
 }
 
-void Inventory::pointerOverPanel() { requestDirection(1); }
+void Inventory::pointerOverPanel() {
+    requestDirection(1);
+}
 
 void Inventory::pointerOverFrame(int yPixels) {
     if (!m_s.info.InventoryEnabled || !m_form) return;
@@ -381,7 +394,7 @@ void Inventory::itemMouseMove(int index, const platform::MouseArgs& a) {
     Element& drag = m_form->get("DragIcon");
     drag.left = (x - 16) * kTwips;
     drag.top = (y - 16) * kTwips;
-    drag.visible = false;   // not its own target
+    drag.visible = false; // not its own target
     Element* under = m_s.ui.elementAt(*m_form, x, y);
     drag.visible = true;
     if (!under) return;
@@ -423,17 +436,20 @@ void Inventory::combine(int targetIndex) {
             removedDragged = true;
         }
         if (r.readVariant().toNumber() == 1) {
-            RemovePickedObject(removedDragged && m_draggedItemIndex < targetIndex ? targetIndex - 1 : targetIndex);
+            RemovePickedObject(removedDragged && m_draggedItemIndex < targetIndex ? targetIndex - 1
+                                                                                  : targetIndex);
         }
         bool add = r.readVariant().toNumber() == 1;
         std::string result = r.readVariant().text();
         if (add) AddPickedObject(result, false);
         if (!r.atEnd()) {
-            for (int i = 5; i <= 7; ++i) r.readVariant();
+            for (int i = 5; i <= 7; ++i)
+                r.readVariant();
             bool run = r.readBoolean();
             std::string script = r.readString();
             std::replace(script.begin(), script.end(), '|', '"');
-            if (!m_s.flags.Quitting && !script.empty() && run) ExecuteVBScriptAndConsequences(m_s, m_game, script, true);
+            if (!m_s.flags.Quitting && !script.empty() && run)
+                ExecuteVBScriptAndConsequences(m_s, m_game, script, true);
         }
     } catch (const std::exception&) {
         m_s.showErrorBox(" Unable to combine items.");

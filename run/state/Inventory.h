@@ -41,7 +41,7 @@ class Inventory {
     void pointerOverPanel();
 
     std::int16_t ObjectsCount() const { return m_count; }
-    std::string itemName(int index) const;   // "" when there is no such item
+    std::string itemName(int index) const; // "" when there is no such item
     bool moving() const { return m_moving; }
     bool panelOpen() const;
     bool dragging() const { return m_dragging; }
@@ -67,7 +67,7 @@ class Inventory {
     platform::Form* m_form = nullptr;
     std::int16_t m_count = 0;
     int m_draggedItemIndex = 0;
-    int m_direction = 0;        // 1 open, 2 close
+    int m_direction = 0; // 1 open, 2 close
     bool m_moving = false;
     bool m_poppedUp = false;
     bool m_dragging = false;

@@ -21,9 +21,9 @@ std::string savedWhen(const std::filesystem::path& file) {
     auto written = std::filesystem::last_write_time(file, ec);
     if (ec) return "";
     // The file clock's distance from now, carried over to the system clock.
-    auto system = std::chrono::system_clock::now() +
-                  std::chrono::duration_cast<std::chrono::system_clock::duration>(
-                      written - std::filesystem::file_time_type::clock::now());
+    auto system =
+        std::chrono::system_clock::now() + std::chrono::duration_cast<std::chrono::system_clock::duration>(
+                                               written - std::filesystem::file_time_type::clock::now());
     std::time_t t = std::chrono::system_clock::to_time_t(system);
     std::tm local{};
     localtime_r(&t, &local);
@@ -107,8 +107,10 @@ void LoadGameWindow::pressMain() {
     }
     m_loaded = LoadSavedGame(m_s, m_game, name, m_windows);
     // A save that could not be read leaves the window open for another choice.
-    if (m_loaded) close();
-    else m_form.enabled = true;
+    if (m_loaded)
+        close();
+    else
+        m_form.enabled = true;
 }
 
 } // namespace run

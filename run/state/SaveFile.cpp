@@ -27,13 +27,17 @@ int hexValue(char c) {
     return -1;
 }
 
-void writeText(RecordWriter& w, const std::string& text) { w.writeField(EncodeSaveText(text)); }
+void writeText(RecordWriter& w, const std::string& text) {
+    w.writeField(EncodeSaveText(text));
+}
 
 void writeCount(RecordWriter& w, std::size_t n) {
     w.writeField(RecordVariant::number(static_cast<double>(static_cast<std::int32_t>(n))));
 }
 
-std::string readText(RecordReader& r) { return DecodeSaveText(r.readString()); }
+std::string readText(RecordReader& r) {
+    return DecodeSaveText(r.readString());
+}
 
 } // namespace
 
@@ -93,10 +97,13 @@ std::string SaveFileBytes(const GameState& g, const SaveIdentity& id) {
         w.writeField(d.Value);
     }
     w.writeField(static_cast<std::int16_t>(g.items.size()));
-    for (const std::string& item : g.items) writeText(w, item);
+    for (const std::string& item : g.items)
+        writeText(w, item);
     w.writeField(static_cast<std::int16_t>(g.history.size()));
-    for (const std::string& frame : g.history) writeText(w, frame);
-    for (int i = 0; i < 3; ++i) w.writeField("");
+    for (const std::string& frame : g.history)
+        writeText(w, frame);
+    for (int i = 0; i < 3; ++i)
+        w.writeField("");
     writeText(w, id.projectName);
     writeText(w, id.title);
     w.writeField(RecordVariant::string(id.date));
@@ -144,14 +151,17 @@ SaveContents ReadSaveBytes(std::string bytes) {
         std::int16_t hotspot = r.readInteger();
         vars.Disappear.Add(std::move(frame), hotspot);
     }
-    for (std::int16_t n = r.readInteger(); n > 0; --n) g.items.push_back(readText(r));
+    for (std::int16_t n = r.readInteger(); n > 0; --n)
+        g.items.push_back(readText(r));
     contents.hasHistory = !r.atEnd();
     if (contents.hasHistory) {
-        for (std::int16_t n = r.readInteger(); n > 0; --n) g.history.push_back(readText(r));
+        for (std::int16_t n = r.readInteger(); n > 0; --n)
+            g.history.push_back(readText(r));
     }
     contents.hasVariants = false;
     if (!r.atEnd()) {
-        for (int i = 0; i < 7; ++i) r.readVariant();
+        for (int i = 0; i < 7; ++i)
+            r.readVariant();
         if (!r.atEnd()) {
             contents.hasVariants = true;
             for (std::int32_t n = r.readLong(); n > 0; --n) {

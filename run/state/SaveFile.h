@@ -10,9 +10,9 @@
 namespace run {
 
 struct SaveIdentity {
-    std::string projectName;   // ProjectRegistryName
-    std::string title;         // AdventureName
-    std::string date;          // MM/DD/YYYY
+    std::string projectName; // ProjectRegistryName
+    std::string title;       // AdventureName
+    std::string date;        // MM/DD/YYYY
 };
 
 // The date of saving as the file holds it.

@@ -30,7 +30,9 @@ bool SaveGameWindow::showModal() {
     return m_saved;
 }
 
-std::string SaveGameWindow::name() const { return m_form.get("Text1").caption; }
+std::string SaveGameWindow::name() const {
+    return m_form.get("Text1").caption;
+}
 
 void SaveGameWindow::setName(const std::string& name) {
     m_form.get("Text1").caption = name;
@@ -56,12 +58,15 @@ void SaveGameWindow::onTyped(const std::string& text) {
         if (m_entries[i] == text) select(static_cast<int>(i));
 }
 
-void SaveGameWindow::onText(const std::string& utf8) { setName(name() + utf8); }
+void SaveGameWindow::onText(const std::string& utf8) {
+    setName(name() + utf8);
+}
 
 void SaveGameWindow::onBackspace() {
     std::string n = name();
     // One character, whatever its UTF-8 length.
-    while (!n.empty() && (static_cast<unsigned char>(n.back()) & 0xC0) == 0x80) n.pop_back();
+    while (!n.empty() && (static_cast<unsigned char>(n.back()) & 0xC0) == 0x80)
+        n.pop_back();
     if (!n.empty()) n.pop_back();
     setName(n);
 }

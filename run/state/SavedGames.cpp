@@ -53,7 +53,8 @@ std::string SaveFolder(Session& s, bool create) {
     const fs::path folder = SavesFolder(s);
     if (create) {
         std::error_code ec;
-        for (const fs::path& level : {documents, documents / "Savegames", folder}) fs::create_directory(level, ec);
+        for (const fs::path& level : {documents, documents / "Savegames", folder})
+            fs::create_directory(level, ec);
     }
     return folder.string() + "/";
 }
@@ -80,9 +81,11 @@ std::vector<std::string> ListSavedGames(const std::string& folder) {
     }
     // The folder's order is its names' order; the newest first, ties kept in that order.
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.time > b.time; });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.time > b.time; });
     std::vector<std::string> names;
-    for (Entry& e : entries) names.push_back(std::move(e.name));
+    for (Entry& e : entries)
+        names.push_back(std::move(e.name));
     return names;
 }
 
@@ -91,13 +94,15 @@ std::string GetResumeLocation(Session& s, const std::string& frame) {
     if (frame.empty() || !ProjectFileExists(file)) return frame;
     try {
         RecordReader r = RecordReader::open(ExistingPath(file));
-        for (int i = 0; i < 6; ++i) r.readVariant();
+        for (int i = 0; i < 6; ++i)
+            r.readVariant();
         // One lookup: a mapping is never followed further, so cycles cannot loop.
         std::string result = frame;
         while (!r.atEnd()) {
             std::string saved = r.readString();
             std::string instead = r.readString();
-            if (platform::LowerCaseWin(saved) == platform::LowerCaseWin(frame) && !instead.empty()) result = instead;
+            if (platform::LowerCaseWin(saved) == platform::LowerCaseWin(frame) && !instead.empty())
+                result = instead;
         }
         return result;
     } catch (const std::exception&) {
@@ -108,7 +113,8 @@ std::string GetResumeLocation(Session& s, const std::string& frame) {
 bool SaveGameAs(Session& s, GameWindow& game, const std::string& name) {
     const std::string folder = SaveFolder(s, true);
     if (!name.empty() && nameRefused(name)) {
-        s.ui.messageBox(s.uiText[35] + "\r\n\" \\ / : * ? < > | ,", platform::kInformation, s.info.AdventureName);
+        s.ui.messageBox(s.uiText[35] + "\r\n\" \\ / : * ? < > | ,", platform::kInformation,
+                        s.info.AdventureName);
         return false;
     }
     if (name.empty()) {
@@ -118,14 +124,15 @@ bool SaveGameAs(Session& s, GameWindow& game, const std::string& name) {
     const std::string file = folder + name + ".sav";
     std::error_code ec;
     if (fs::exists(file, ec)) {
-        int answer = s.ui.messageBox("'" + name + "' " + s.uiText[24], platform::kOkCancel | platform::kQuestion,
-                                     s.uiText[21]);
+        int answer = s.ui.messageBox("'" + name + "' " + s.uiText[24],
+                                     platform::kOkCancel | platform::kQuestion, s.uiText[21]);
         if (answer == platform::kResultCancel) return false;
     }
     try {
         WriteSaveFile(file, s.state, {s.info.ProjectRegistryName, s.info.AdventureName, SaveDateText()});
     } catch (const std::exception&) {
-        s.showErrorBox(" Unable to save '" + file + "'.\r\nVerify that this file is not Read-Only and that it does not "
+        s.showErrorBox(" Unable to save '" + file +
+                       "'.\r\nVerify that this file is not Read-Only and that it does not "
                        "contain any of the following characters: \" \\ / : * ? < > | ,");
         return false;
     }
@@ -163,10 +170,13 @@ void applyState(Session& s, GameWindow& game, const SaveContents& saved) {
         for (ClassVariable& mine : s.variables.Variables)
             if (mine.Name == v.Name) mine.Value = v.Value;
     }
-    for (const ClassVariable& d : from.Disappear) s.variables.Disappear.Add(d.Name, d.Value);
-    for (const std::string& item : saved.state.items) game.inventory().AddPickedObject(item, false);
+    for (const ClassVariable& d : from.Disappear)
+        s.variables.Disappear.Add(d.Name, d.Value);
+    for (const std::string& item : saved.state.items)
+        game.inventory().AddPickedObject(item, false);
     if (saved.hasHistory) s.state.history = saved.state.history;
-    for (const ClassVariableVariant& v : from.VariablesVariant) ChangeVariableVariantValue(s, v.Name, v.Value);
+    for (const ClassVariableVariant& v : from.VariablesVariant)
+        ChangeVariableVariantValue(s, v.Name, v.Value);
 }
 
 } // namespace

@@ -28,9 +28,9 @@ bool SaveGameAs(Session& s, GameWindow& game, const std::string& name);
 bool RemoveSavedGame(Session& s, const std::string& name);
 // What loading needs of the windows around it (each may be empty).
 struct LoadWindows {
-    std::function<void()> hideWelcome;        // the loaded game is shown
-    std::function<bool()> resolutionTicked;   // the welcome window's resolution box is shown and ticked
-    std::function<void()> hideLoadWindow;     // before the display switches, and once the save is read
+    std::function<void()> hideWelcome;      // the loaded game is shown
+    std::function<bool()> resolutionTicked; // the welcome window's resolution box is shown and ticked
+    std::function<void()> hideLoadWindow;   // before the display switches, and once the save is read
 };
 
 // Loads the save and shows the game: the display switch, reset, read, on-load script, the

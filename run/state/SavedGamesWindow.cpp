@@ -19,7 +19,7 @@ constexpr int kRowHeight = 255;
 constexpr int kListLeft = 240;
 constexpr int kListWidth = 4200;
 constexpr platform::ColorRef kWhite = 0xFFFFFF;
-constexpr platform::ColorRef kHighlight = 0x6A240A;   // dark blue, as selected list rows are
+constexpr platform::ColorRef kHighlight = 0x6A240A; // dark blue, as selected list rows are
 
 } // namespace
 
@@ -31,7 +31,9 @@ SavedGamesWindow::~SavedGamesWindow() {
 }
 
 std::string SavedGamesWindow::selectedName() const {
-    return m_selected >= 0 && m_selected < static_cast<int>(m_entries.size()) ? m_entries[std::size_t(m_selected)] : "";
+    return m_selected >= 0 && m_selected < static_cast<int>(m_entries.size())
+               ? m_entries[std::size_t(m_selected)]
+               : "";
 }
 
 void SavedGamesWindow::build(int listTop, int rows) {
@@ -70,16 +72,35 @@ void SavedGamesWindow::build(int listTop, int rows) {
     f.onKeyDown = [this](int key, int) {
         const int count = static_cast<int>(m_entries.size());
         switch (key) {
-        case platform::kKeyReturn: pressMain(); break;
-        case platform::kKeyEscape: pressCancel(); break;
-        case platform::kKeyBack: onBackspace(); break;
-        case platform::kKeyUp: select(m_selected <= 0 ? 0 : m_selected - 1); break;
-        case platform::kKeyDown: select(std::min(count - 1, m_selected + 1)); break;
-        case platform::kKeyPageUp: select(std::max(0, m_selected - m_rows)); break;
-        case platform::kKeyPageDown: select(std::min(count - 1, m_selected + m_rows)); break;
-        case platform::kKeyHome: select(0); break;
-        case platform::kKeyEnd: select(count - 1); break;
-        default: break;
+        case platform::kKeyReturn:
+            pressMain();
+            break;
+        case platform::kKeyEscape:
+            pressCancel();
+            break;
+        case platform::kKeyBack:
+            onBackspace();
+            break;
+        case platform::kKeyUp:
+            select(m_selected <= 0 ? 0 : m_selected - 1);
+            break;
+        case platform::kKeyDown:
+            select(std::min(count - 1, m_selected + 1));
+            break;
+        case platform::kKeyPageUp:
+            select(std::max(0, m_selected - m_rows));
+            break;
+        case platform::kKeyPageDown:
+            select(std::min(count - 1, m_selected + m_rows));
+            break;
+        case platform::kKeyHome:
+            select(0);
+            break;
+        case platform::kKeyEnd:
+            select(count - 1);
+            break;
+        default:
+            break;
         }
     };
     f.onTextInput = [this](const std::string& text) { onText(text); };
@@ -130,7 +151,8 @@ void SavedGamesWindow::showRows() {
 
 std::string SavedGamesWindow::describe() const {
     std::string text = m_form.get("lblPrompt").caption;
-    for (const std::string& e : m_entries) text += "\r\n" + e;
+    for (const std::string& e : m_entries)
+        text += "\r\n" + e;
     return text;
 }
 

@@ -26,7 +26,7 @@ class SavedGamesWindow {
     platform::Form& form() { return m_form; }
     bool open() const { return m_form.loaded; }
     const std::vector<std::string>& entries() const { return m_entries; }
-    int selected() const { return m_selected; }   // -1: none
+    int selected() const { return m_selected; } // -1: none
     std::string selectedName() const;
 
   protected:
@@ -42,10 +42,10 @@ class SavedGamesWindow {
 
     virtual void setCaptions() = 0;
     virtual void onSelect() {}
-    virtual void onTyped(const std::string& text) = 0;   // what a play script typed
+    virtual void onTyped(const std::string& text) = 0; // what a play script typed
     virtual void onText(const std::string& utf8) { static_cast<void>(utf8); }
     virtual void onBackspace() {}
-    virtual void pressMain() = 0;   // SAVE or LOAD
+    virtual void pressMain() = 0; // SAVE or LOAD
     virtual void pressCancel() { close(); }
     // The window as a play script's `state` shows it: the prompt, then the entries.
     virtual std::string describe() const;
@@ -55,7 +55,7 @@ class SavedGamesWindow {
     platform::Form m_form;
     std::vector<std::string> m_entries;
     int m_selected = -1;
-    int m_firstRow = 0;   // the entry shown in the list's first row
+    int m_firstRow = 0; // the entry shown in the list's first row
     int m_rows = 10;
     int m_listTop = 0;
 

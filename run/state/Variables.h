@@ -54,7 +54,7 @@ constexpr std::int16_t kNoSuchVariable = -32000;
 struct GameVariables {
     VariablesCollection Variables;
     VariantCollection VariablesVariant;
-    VariablesCollection Disappear;   // Name: frame name, Value: hotspot number
+    VariablesCollection Disappear; // Name: frame name, Value: hotspot number
 };
 
 // Rebuilds both lists from Config/Variables (names before the first "***" are integer

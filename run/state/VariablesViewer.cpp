@@ -10,8 +10,10 @@ namespace run {
 namespace {
 
 constexpr const char* kIntroduction =
-    "This window allows you to view the value of all the project variables. To create a new project variable, click "
-    "\"Project Variables...\" from the frame editor menu. To manually change the value of a variable, click \"Execute "
+    "This window allows you to view the value of all the project variables. To create a new project "
+    "variable, click "
+    "\"Project Variables...\" from the frame editor menu. To manually change the value of a variable, click "
+    "\"Execute "
     "VBS code...\" from the Debug menu, and then enter: \"VARIABLE_NAME = NEW_VALUE\" (without the quotes).";
 constexpr int kLinesPerBox = 25;
 
@@ -24,9 +26,11 @@ std::string rule(const char* title) {
 
 std::vector<std::string> VariablesViewerLines(const GameVariables& v) {
     std::vector<std::string> lines{kIntroduction, "", "", rule("INTEGER VARIABLES:"), ""};
-    for (const ClassVariable& i : v.Variables) lines.push_back(i.Name + " = " + std::to_string(i.Value));
+    for (const ClassVariable& i : v.Variables)
+        lines.push_back(i.Name + " = " + std::to_string(i.Value));
     lines.insert(lines.end(), {"", rule("VARIANT VARIABLES:"), ""});
-    for (const ClassVariableVariant& i : v.VariablesVariant) lines.push_back(i.Name + " = " + i.Value.text());
+    for (const ClassVariableVariant& i : v.VariablesVariant)
+        lines.push_back(i.Name + " = " + i.Value.text());
     return lines;
 }
 
@@ -43,7 +47,8 @@ void ShowVariablesViewer(Session& s) {
         }
         s.ui.messageBox(text + "\r\n", platform::kInformation, "Variables Status");
     } catch (const std::exception& e) {
-        s.ui.messageBox(std::string("Error displaying variables status. ") + e.what(), platform::kExclamation, "Error");
+        s.ui.messageBox(std::string("Error displaying variables status. ") + e.what(), platform::kExclamation,
+                        "Error");
     }
 }
 

@@ -26,7 +26,8 @@ TEST(GameStart, StartWithTheBoxTickedSwitchesTheDisplayAndUnloadRestoresIt) {
     EXPECT_EQ(d.backend().desktopMode().width, 640);
     EXPECT_EQ(d.backend().desktopMode().height, 480);
     ASSERT_EQ(d.backend().modeChanges().size(), 1u) << "one switch, made before the game window shows";
-    EXPECT_EQ(play.player().game().form().width, 640 * platform::kTwipsPerPixel) << "the game window fills the new screen";
+    EXPECT_EQ(play.player().game().form().width, 640 * platform::kTwipsPerPixel)
+        << "the game window fills the new screen";
     EXPECT_FALSE(d.backend().windowVisible(play.welcome().id()));
 
     QuitGame(d);

@@ -37,7 +37,8 @@ TEST(ModalTimer, TimerKeepsFiringWhileABoxIsOpen) {
     EXPECT_EQ(ticks, 1);
     EXPECT_EQ(ticksInsideBox, 1);
     EXPECT_FALSE(ui.modalOpen());
-    EXPECT_EQ(ui.paintedCanvas(form).pixel(10, 10), PixelFromColorRef(0xFFFFFF)) << "what the timer did shows";
+    EXPECT_EQ(ui.paintedCanvas(form).pixel(10, 10), PixelFromColorRef(0xFFFFFF))
+        << "what the timer did shows";
 
     ASSERT_EQ(backend.boxes().size(), 1u);
     EXPECT_EQ(backend.boxes()[0].title, "Lamp");

@@ -70,7 +70,8 @@ TEST(PlayScript, StepsDriveThePlayer) {
     play.start();
     // The e-mail line is the third line under the title; the Start button is in the middle.
     const platform::Rect email = platform::ElementRectOnForm(play.element("txtEmail"));
-    const std::string clickEmail = "click " + std::to_string(email.x + 5) + " " + std::to_string(email.y + 3) + "\n";
+    const std::string clickEmail =
+        "click " + std::to_string(email.x + 5) + " " + std::to_string(email.y + 3) + "\n";
     ScriptResult r = RunScript(play, "answer No\n" + clickEmail + "state\nclick 151 80\r\nwait 100\nstate\n" +
                                          "answer yes\nkey Ctrl+Q\nwait 600\nkey Escape\nstate\n");
     EXPECT_EQ(r.status, 0) << r.err;
@@ -119,14 +120,17 @@ TEST(PlayScript, StepsActOnARunningTransition) {
     Play play;
     TransitionGame(play);
     const std::string middle = (play.tmp / "middle.png").string();
-    ScriptResult r = RunScript(play, "click 320 240\nstate\nwait 500\nstate\nshot " + middle + "\nwait 600\nstate\n");
+    ScriptResult r =
+        RunScript(play, "click 320 240\nstate\nwait 500\nstate\nshot " + middle + "\nwait 600\nstate\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(LinesOf(r.out, "transition: "),
-              (std::vector<std::string>{"transition: 1 (Alphablending), 0%", "transition: 1 (Alphablending), 50%"}));
+              (std::vector<std::string>{"transition: 1 (Alphablending), 0%",
+                                        "transition: 1 (Alphablending), 50%"}));
     EXPECT_EQ(LinesOf(r.out, "frame: ").back(), "frame: Cove");
     platform::PictureResult shot = platform::LoadPictureFile(middle);
     ASSERT_TRUE(shot.picture) << shot.error;
-    const platform::Pixel grey = shot.picture->image.pixel(shot.picture->width() / 2, shot.picture->height() / 2);
+    const platform::Pixel grey =
+        shot.picture->image.pixel(shot.picture->width() / 2, shot.picture->height() / 2);
     EXPECT_NEAR(int(grey & 0xFF), 128, 12) << "half way from black to white";
 
     // A key during the transition ends it; the script's time goes on from there.

@@ -28,8 +28,9 @@ platform::Pixel WindowPixel(Play& play, int x, int y) {
 
 TEST(Schemes, PicturesTileColoursTitleAndLogo) {
     Play play;
-    NightScheme(play, "1,2,3\r\n4\r\n\"start.ico\"\r\n\"[none]\"\r\n\"[Default]\"\r\n\"tile.ico\"\r\n4\r\n255\r\n"
-                      "65280\r\n16711680\r\n128\r\n0,0,0\r\n1\r\n0\r\n1\r\n#TRUE#\r\n");
+    NightScheme(play,
+                "1,2,3\r\n4\r\n\"start.ico\"\r\n\"[none]\"\r\n\"[Default]\"\r\n\"tile.ico\"\r\n4\r\n255\r\n"
+                "65280\r\n16711680\r\n128\r\n0,0,0\r\n1\r\n0\r\n1\r\n#TRUE#\r\n");
     play.start();
     ASSERT_TRUE(play.welcomeActive());
     platform::Element& start = play.element("Img", 0);
@@ -65,7 +66,8 @@ TEST(Schemes, UnreadableSchemesEndQuietly) {
     // A missing picture ends the scheme where it is: no box, the picture read before it shows,
     // the colours after it are never applied.
     Play missing;
-    NightScheme(missing, "1,2,3\r\n3\r\n\"start.ico\"\r\n\"gone.bmp\"\r\n\"[none]\"\r\n1\r\n255\r\n0\r\n0\r\n");
+    NightScheme(missing,
+                "1,2,3\r\n3\r\n\"start.ico\"\r\n\"gone.bmp\"\r\n\"[none]\"\r\n1\r\n255\r\n0\r\n0\r\n");
     missing.start();
     EXPECT_TRUE(missing.driver->boxes().empty()) << missing.driver->boxes().front().text;
     EXPECT_TRUE(missing.element("Img", 0).visible);

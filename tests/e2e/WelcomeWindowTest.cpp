@@ -19,7 +19,7 @@ struct LayoutCase {
     const char* what;
     std::function<void(ProjectInfo&)> change;
     DisplayMode desktop;
-    std::vector<const char*> lines;   // value elements shown, top to bottom
+    std::vector<const char*> lines; // value elements shown, top to bottom
 };
 
 class WelcomeLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
@@ -33,9 +33,11 @@ TEST_P(WelcomeLayoutTest, LinesStackAndTheWindowFitsThem) {
     play.start(c.desktop);
     ASSERT_TRUE(play.welcomeActive());
 
-    const std::vector<std::pair<const char*, const char*>> all = {
-        {"txtVersion", nullptr}, {"txtAuthor", "lblAuthor"}, {"txtEmail", "lblEmail"},
-        {"txtHomepage", "lblHomepage"}, {"lblResolution", "chkResolution"}};
+    const std::vector<std::pair<const char*, const char*>> all = {{"txtVersion", nullptr},
+                                                                  {"txtAuthor", "lblAuthor"},
+                                                                  {"txtEmail", "lblEmail"},
+                                                                  {"txtHomepage", "lblHomepage"},
+                                                                  {"lblResolution", "chkResolution"}};
     int shown = 0;
     for (const auto& [value, label] : all) {
         bool expected = std::find_if(c.lines.begin(), c.lines.end(),
@@ -48,46 +50,67 @@ TEST_P(WelcomeLayoutTest, LinesStackAndTheWindowFitsThem) {
         int top = kFirstLineTop + kLineStep * shown++;
         EXPECT_EQ(play.element(value).top, top) << value;
         if (label) {
-            EXPECT_EQ(play.element(label).top, std::string(label) == "chkResolution" ? top + 30 : top) << label;
+            EXPECT_EQ(play.element(label).top, std::string(label) == "chkResolution" ? top + 30 : top)
+                << label;
         }
     }
     // Each missing line makes the window one line step shorter.
-    EXPECT_EQ(play.welcome().height, kBorderHeight + 150 + kFirstLineTop + kLineStep * static_cast<int>(c.lines.size()));
-    EXPECT_EQ(play.element("imgLogo").height, play.welcome().height - kBorderHeight) << "the logo runs the full height";
+    EXPECT_EQ(play.welcome().height,
+              kBorderHeight + 150 + kFirstLineTop + kLineStep * static_cast<int>(c.lines.size()));
+    EXPECT_EQ(play.element("imgLogo").height, play.welcome().height - kBorderHeight)
+        << "the logo runs the full height";
 }
 
 const DisplayMode kLargeDesktop{1280, 1024, 60, 32};
 
 INSTANTIATE_TEST_SUITE_P(
     Projects, WelcomeLayoutTest,
-    ::testing::Values(
-        LayoutCase{"everything", [](ProjectInfo&) {}, kLargeDesktop,
-                   {"txtVersion", "txtAuthor", "txtEmail", "txtHomepage", "lblResolution"}},
-        LayoutCase{"no_version", [](ProjectInfo& i) { i.VersionText.clear(); }, kLargeDesktop,
-                   {"txtAuthor", "txtEmail", "txtHomepage", "lblResolution"}},
-        LayoutCase{"no_author", [](ProjectInfo& i) { i.Author.clear(); }, kLargeDesktop,
-                   {"txtVersion", "txtEmail", "txtHomepage", "lblResolution"}},
-        LayoutCase{"no_email", [](ProjectInfo& i) { i.Email.clear(); }, kLargeDesktop,
-                   {"txtVersion", "txtAuthor", "txtHomepage", "lblResolution"}},
-        LayoutCase{"no_homepage", [](ProjectInfo& i) { i.Homepage.clear(); }, kLargeDesktop,
-                   {"txtVersion", "txtAuthor", "txtEmail", "lblResolution"}},
-        LayoutCase{"no_offer", [](ProjectInfo& i) { i.OfferResolutionChange = 0; }, kLargeDesktop,
-                   {"txtVersion", "txtAuthor", "txtEmail", "txtHomepage"}},
-        LayoutCase{"desktop_at_project_size", [](ProjectInfo&) {}, {640, 480, 60, 32},
-                   {"txtVersion", "txtAuthor", "txtEmail", "txtHomepage"}},
-        LayoutCase{"desktop_1024_project_1024", [](ProjectInfo& i) { i.ProjectResolution = 2; }, {1024, 768, 60, 32},
-                   {"txtVersion", "txtAuthor", "txtEmail", "txtHomepage"}},
-        LayoutCase{"desktop_800_wide_other_height", [](ProjectInfo& i) { i.ProjectResolution = 1; }, {800, 500, 60, 32},
-                   {"txtVersion", "txtAuthor", "txtEmail", "txtHomepage", "lblResolution"}},
-        LayoutCase{"title_only",
-                   [](ProjectInfo& i) {
-                       i.VersionText.clear();
-                       i.Author.clear();
-                       i.Email.clear();
-                       i.Homepage.clear();
-                       i.OfferResolutionChange = 0;
-                   },
-                   kLargeDesktop, {}}),
+    ::testing::Values(LayoutCase{"everything",
+                                 [](ProjectInfo&) {},
+                                 kLargeDesktop,
+                                 {"txtVersion", "txtAuthor", "txtEmail", "txtHomepage", "lblResolution"}},
+                      LayoutCase{"no_version",
+                                 [](ProjectInfo& i) { i.VersionText.clear(); },
+                                 kLargeDesktop,
+                                 {"txtAuthor", "txtEmail", "txtHomepage", "lblResolution"}},
+                      LayoutCase{"no_author",
+                                 [](ProjectInfo& i) { i.Author.clear(); },
+                                 kLargeDesktop,
+                                 {"txtVersion", "txtEmail", "txtHomepage", "lblResolution"}},
+                      LayoutCase{"no_email",
+                                 [](ProjectInfo& i) { i.Email.clear(); },
+                                 kLargeDesktop,
+                                 {"txtVersion", "txtAuthor", "txtHomepage", "lblResolution"}},
+                      LayoutCase{"no_homepage",
+                                 [](ProjectInfo& i) { i.Homepage.clear(); },
+                                 kLargeDesktop,
+                                 {"txtVersion", "txtAuthor", "txtEmail", "lblResolution"}},
+                      LayoutCase{"no_offer",
+                                 [](ProjectInfo& i) { i.OfferResolutionChange = 0; },
+                                 kLargeDesktop,
+                                 {"txtVersion", "txtAuthor", "txtEmail", "txtHomepage"}},
+                      LayoutCase{"desktop_at_project_size",
+                                 [](ProjectInfo&) {},
+                                 {640, 480, 60, 32},
+                                 {"txtVersion", "txtAuthor", "txtEmail", "txtHomepage"}},
+                      LayoutCase{"desktop_1024_project_1024",
+                                 [](ProjectInfo& i) { i.ProjectResolution = 2; },
+                                 {1024, 768, 60, 32},
+                                 {"txtVersion", "txtAuthor", "txtEmail", "txtHomepage"}},
+                      LayoutCase{"desktop_800_wide_other_height",
+                                 [](ProjectInfo& i) { i.ProjectResolution = 1; },
+                                 {800, 500, 60, 32},
+                                 {"txtVersion", "txtAuthor", "txtEmail", "txtHomepage", "lblResolution"}},
+                      LayoutCase{"title_only",
+                                 [](ProjectInfo& i) {
+                                     i.VersionText.clear();
+                                     i.Author.clear();
+                                     i.Email.clear();
+                                     i.Homepage.clear();
+                                     i.OfferResolutionChange = 0;
+                                 },
+                                 kLargeDesktop,
+                                 {}}),
     [](const ::testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.what); });
 
 TEST(WelcomeLoadButton, HiddenWhenDisabledOrWithoutCaptionAndExitMovesUp) {
@@ -122,7 +145,8 @@ TEST(WelcomeButtons, CaptionsFollowTheTextsFile) {
         int mode; // -1: no Texts file
         const char* start;
         const char* load;
-    } cases[] = {{-1, "Start", "  Load..."}, {0, "Start", "  Load..."}, {1, "Start New Game", "Load Game..."}};
+    } cases[] = {
+        {-1, "Start", "  Load..."}, {0, "Start", "  Load..."}, {1, "Start New Game", "Load Game..."}};
     for (const auto& c : cases) {
         Play play;
         play.project.general(BasicInfo());
@@ -189,7 +213,8 @@ TEST_P(WelcomeContactTest, QuestionThenTheDefaultHandler) {
         target = WelcomeWindow::kProductAddress;
         EXPECT_NE(box.text.find(target), std::string::npos);
     }
-    EXPECT_EQ(d.backend().openedTargets(), c.opens ? std::vector<std::string>{target} : std::vector<std::string>{});
+    EXPECT_EQ(d.backend().openedTargets(),
+              c.opens ? std::vector<std::string>{target} : std::vector<std::string>{});
     EXPECT_TRUE(play.welcomeActive());
     EXPECT_FALSE(d.ended());
 }
@@ -201,7 +226,9 @@ INSTANTIATE_TEST_SUITE_P(Links, WelcomeContactTest,
                                            ContactCase{"homepage_no", "txtHomepage", "No", false},
                                            ContactCase{"logo_yes", "imgLogo", "Yes", true},
                                            ContactCase{"logo_no", "imgLogo", "No", false}),
-                         [](const ::testing::TestParamInfo<ContactCase>& info) { return std::string(info.param.what); });
+                         [](const ::testing::TestParamInfo<ContactCase>& info) {
+                             return std::string(info.param.what);
+                         });
 
 TEST(WelcomeResolutionOffer, ToggleIsSavedAndReadBackByTheNextPlayer) {
     Play play;
@@ -213,13 +240,17 @@ TEST(WelcomeResolutionOffer, ToggleIsSavedAndReadBackByTheNextPlayer) {
 
     play.click("lblResolution");
     EXPECT_EQ(play.element("chkResolution").value, 0);
-    EXPECT_EQ(platform::SettingsStore(play.settingsFile).get("Software", info.ProjectRegistryName, "ChangeResolution", ""), "0");
+    EXPECT_EQ(platform::SettingsStore(play.settingsFile)
+                  .get("Software", info.ProjectRegistryName, "ChangeResolution", ""),
+              "0");
 
     play.start();
     EXPECT_EQ(play.element("chkResolution").value, 0) << "a second player reads the saved choice";
     play.click("chkResolution");
     EXPECT_EQ(play.element("chkResolution").value, 1);
-    EXPECT_EQ(platform::SettingsStore(play.settingsFile).get("Software", info.ProjectRegistryName, "ChangeResolution", ""), "1");
+    EXPECT_EQ(platform::SettingsStore(play.settingsFile)
+                  .get("Software", info.ProjectRegistryName, "ChangeResolution", ""),
+              "1");
 }
 
 TEST(WelcomeDrag, WindowFollowsThePointerDraggingItsTitle) {
@@ -253,8 +284,10 @@ TEST(WelcomePixels, TitleColourInTheTitleAreaAndBackgroundElsewhere) {
     for (int y = 0; y < shot.height(); ++y) {
         for (int x = 0; x < shot.width(); ++x) {
             if (shot.pixel(x, y) != titleColour || logo.contains(x, y)) continue;
-            if (area.contains(x, y)) ++titlePixels;
-            else ++elsewhere;
+            if (area.contains(x, y))
+                ++titlePixels;
+            else
+                ++elsewhere;
         }
     }
     EXPECT_GT(titlePixels, 50) << "the title is drawn in its colour";

@@ -34,7 +34,8 @@ TEST(Background, ColourNumberIsRedInTheLowByte) {
         rig.project.frame("Start", ColourFrame(colour));
         auto& d = rig.start();
         for (auto [x, y] : {std::pair{0, 0}, {320, 240}, {639, 479}}) {
-            EXPECT_EQ(d.pixel(x, y), PixelOf(colour)) << std::hex << colour << " at " << std::dec << x << "," << y;
+            EXPECT_EQ(d.pixel(x, y), PixelOf(colour))
+                << std::hex << colour << " at " << std::dec << x << "," << y;
         }
     }
 }
@@ -60,11 +61,14 @@ TEST(Background, PictureFilesFillTheFrame) {
         rig.project.frame("Start", PictureFrame(file));
         auto& d = rig.start();
         EXPECT_TRUE(d.boxes().empty()) << file;
-        const struct { int x, y; Pixel p; } probes[] = {
+        const struct {
+            int x, y;
+            Pixel p;
+        } probes[] = {
             {20, 20, 0xFFD02020}, {620, 20, 0xFF20C020}, {20, 460, 0xFF2020D0}, {620, 460, 0xFFE0E0E0}};
         for (const auto& p : probes) {
-            EXPECT_TRUE(NearColour(d.pixel(p.x, p.y), p.p)) << file << " at " << p.x << "," << p.y << ": " << std::hex
-                                                           << d.pixel(p.x, p.y);
+            EXPECT_TRUE(NearColour(d.pixel(p.x, p.y), p.p))
+                << file << " at " << p.x << "," << p.y << ": " << std::hex << d.pixel(p.x, p.y);
         }
     }
 }
@@ -72,8 +76,8 @@ TEST(Background, PictureFilesFillTheFrame) {
 TEST(Background, TiledPictureCoversPartialLastRowAndColumn) {
     // 640 = 6 × 100 + 40 and 480 = 6 × 70 + 60: both the last column and row are cut.
     Canvas tile(100, 70, 0xFF404040);
-    tile.fill({0, 0, 10, 10}, 0xFFFF8000);     // a mark at each tile's corner
-    tile.fill({90, 60, 10, 10}, 0xFF00A0FF);   // and at its far corner
+    tile.fill({0, 0, 10, 10}, 0xFFFF8000);   // a mark at each tile's corner
+    tile.fill({90, 60, 10, 10}, 0xFF00A0FF); // and at its far corner
     FrameRig rig;
     rig.picture("Frames/tile.bmp", tile);
     rig.project.frame("Start", PictureFrame("tile.bmp", true));

@@ -23,7 +23,8 @@ TEST(Demo, StartOpensTheHarbourWithItsHotspotsTextsAndBoat) {
     std::vector<std::string> state = d.state();
     ASSERT_NE(std::find(state.begin(), state.end(), "frame: Harbour"), state.end());
     auto count = [&](const std::string& prefix) {
-        return std::count_if(state.begin(), state.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+        return std::count_if(state.begin(), state.end(),
+                             [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
     };
     // The lighthouse, the boat and the path to the beach at least; the title and the hint.
     EXPECT_GE(count("hotspot: "), 3);

@@ -71,9 +71,12 @@ struct FrameRig : PlayerRig {
     void picture(const std::string& relativePath, const platform::Canvas& c) {
         std::string path = (project.folder() / relativePath).string();
         std::string problem;
-        if (path.ends_with(".jpg")) problem = platform::SaveJpg(c, path, 95);
-        else if (path.ends_with(".png")) problem = platform::SavePng(c, path);
-        else problem = platform::SaveBmp(c, path);
+        if (path.ends_with(".jpg"))
+            problem = platform::SaveJpg(c, path, 95);
+        else if (path.ends_with(".png"))
+            problem = platform::SavePng(c, path);
+        else
+            problem = platform::SaveBmp(c, path);
         ASSERT_EQ(problem, "") << relativePath;
     }
 };

@@ -24,7 +24,8 @@ TEST(FrameTexts, AlternateListWinsAndCaptionsAndFontsFollowTheFile) {
     rig.project.texts("Start", {empty, lower, noFont}, true);
     auto& d = rig.start();
     EXPECT_TRUE(d.boxes().empty());
-    EXPECT_EQ(rig.stateLines("text: "), (std::vector<std::string>{"text: 1 = ", "text: 2 = ", "text: 3 = Words"}));
+    EXPECT_EQ(rig.stateLines("text: "),
+              (std::vector<std::string>{"text: 1 = ", "text: 2 = ", "text: 3 = Words"}));
     platform::Element* t = rig.text(3);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->font.name, "Arial");
@@ -46,8 +47,8 @@ TEST(FrameTexts, AlternateListWinsAndCaptionsAndFontsFollowTheFile) {
 TEST(FrameTexts, DamagedBlockIsSkippedWholeAndTheNextLoads) {
     FrameRig rig;
     rig.project.frame("Start", ColourFrame(0));
-    rig.project.texts("Start", {Text(1, "first"), Text(2, "bad number"), Text(3, "after"), Text(4, "bad colour"),
-                                Text(5, "last")});
+    rig.project.texts("Start", {Text(1, "first"), Text(2, "bad number"), Text(3, "after"),
+                                Text(4, "bad colour"), Text(5, "last")});
     // Damage the second block's text number and the fourth block's colour, one field a line.
     std::filesystem::path file = rig.project.folder() / "FramesData" / "Start.fm1";
     std::string bytes;
@@ -57,7 +58,8 @@ TEST(FrameTexts, DamagedBlockIsSkippedWholeAndTheNextLoads) {
     }
     auto fieldStart = [&](int n) {
         std::size_t at = 0;
-        for (int i = 1; i < n; ++i) at = bytes.find("\r\n", at) + 2;
+        for (int i = 1; i < n; ++i)
+            at = bytes.find("\r\n", at) + 2;
         return at;
     };
     std::size_t number = fieldStart(21 + 2);
@@ -67,27 +69,30 @@ TEST(FrameTexts, DamagedBlockIsSkippedWholeAndTheNextLoads) {
     rig.project.file("FramesData/Start.fm1", bytes);
     auto& d = rig.start();
     EXPECT_EQ(rig.stateLines("text: "), (std::vector<std::string>{"text: 1 = first", "text: 2 = after",
-                                                                 "text: 3 = bad colour", "text: 4 = last"}));
+                                                                  "text: 3 = bad colour", "text: 4 = last"}));
     EXPECT_TRUE(d.boxes().empty()) << "failures in texts are not reported";
 }
 
 TEST(FrameTexts, MergedTextIndexIsTheBlockWhereNumberingRestarts) {
     FrameRig rig;
     rig.project.frame("Start", ColourFrame(0)).frame("Plain", ColourFrame(0));
-    rig.project.texts("Start", {Text(1, "a"), Text(2, "b"), Text(3, "c"), Text(1, "merged a"), Text(2, "merged b")});
+    rig.project.texts("Start",
+                      {Text(1, "a"), Text(2, "b"), Text(3, "c"), Text(1, "merged a"), Text(2, "merged b")});
     rig.project.texts("Plain", {Text(1, "a"), Text(2, "b"), Text(3, "c")});
     rig.start();
     EXPECT_EQ(rig.game().mergedTextIndex(), 4);
     EXPECT_EQ(rig.stateLines("text: ").size(), 5u);
     rig.open("Plain");
     EXPECT_EQ(rig.game().mergedTextIndex(), 1);
-    EXPECT_EQ(rig.stateLines("text: "), (std::vector<std::string>{"text: 1 = a", "text: 2 = b", "text: 3 = c"}));
+    EXPECT_EQ(rig.stateLines("text: "),
+              (std::vector<std::string>{"text: 1 = a", "text: 2 = b", "text: 3 = c"}));
 }
 
 TEST(FrameTexts, LabelIsPaintedInItsColour) {
     FrameRig rig;
     rig.project.frame("Start", ColourFrame(0));
-    rig.project.texts("Start", {{1, "MMMM", 100 * 15, 100 * 15, true, false, "Arial", 36, false, false, 0x00FFFF}});
+    rig.project.texts("Start",
+                      {{1, "MMMM", 100 * 15, 100 * 15, true, false, "Arial", 36, false, false, 0x00FFFF}});
     rig.start();
     platform::Element* t = rig.text(1);
     ASSERT_NE(t, nullptr);
@@ -98,8 +103,10 @@ TEST(FrameTexts, LabelIsPaintedInItsColour) {
         for (int x = 0; x < shot.width(); ++x) {
             platform::Pixel p = shot.pixel(x, y);
             bool inside = x >= 100 && x < 100 + w && y >= 100 && y < 100 + h;
-            if (p == PixelOf(0x00FFFF)) inside ? ++inColour : ++other;
-            else if (!inside && p != 0xFF000000u) ++other;
+            if (p == PixelOf(0x00FFFF))
+                inside ? ++inColour : ++other;
+            else if (!inside && p != 0xFF000000u)
+                ++other;
         }
     }
     EXPECT_GT(inColour, 100) << "the glyphs' solid parts";

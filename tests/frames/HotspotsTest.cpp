@@ -52,9 +52,10 @@ TEST(Hotspots, ElementsSitInsideTheBorderAndPicturesKeepTheirSize) {
     EXPECT_EQ(a->top, 1530);
     EXPECT_EQ(a->width, 1);
     EXPECT_EQ(a->height, 1);
-    EXPECT_EQ(rig.stateLines("hotspot: "),
-              (std::vector<std::string>{"hotspot: 1 at 202,102 size 0x0", "hotspot: 2 at 2,2 size 96x56",
-                                        "hotspot: 3 at 10,10 size 40x30", "hotspot: 4 at 10,10 size 200x100"}));
+    EXPECT_EQ(
+        rig.stateLines("hotspot: "),
+        (std::vector<std::string>{"hotspot: 1 at 202,102 size 0x0", "hotspot: 2 at 2,2 size 96x56",
+                                  "hotspot: 3 at 10,10 size 40x30", "hotspot: 4 at 10,10 size 200x100"}));
 }
 
 TEST(Hotspots, AlternateListWinsAndNoListMeansNoHotspots) {
@@ -64,8 +65,8 @@ TEST(Hotspots, AlternateListWinsAndNoListMeansNoHotspots) {
     rig.project.hotspots("Start", {At(100, 100), At(200, 200)}, true);
     rig.project.hotspots("Bare", {At(1, 1), At(2, 2)}).remove("FramesData/Bare.fm2");
     auto& d = rig.start();
-    EXPECT_EQ(rig.stateLines("hotspot: "),
-              (std::vector<std::string>{"hotspot: 1 at 100,100 size 60x60", "hotspot: 2 at 200,200 size 60x60"}));
+    EXPECT_EQ(rig.stateLines("hotspot: "), (std::vector<std::string>{"hotspot: 1 at 100,100 size 60x60",
+                                                                     "hotspot: 2 at 200,200 size 60x60"}));
 
     rig.open("Bare");
     EXPECT_TRUE(rig.stateLines("hotspot: ").empty());
@@ -101,7 +102,8 @@ TEST(Hotspots, VisibilityFollowsVariablesAndTheDisappearList) {
         {"names compare exactly", cond({"SET"}, {}), true},
     };
     std::vector<HotspotSpec> specs;
-    for (const auto& c : cases) specs.push_back(c.spec);
+    for (const auto& c : cases)
+        specs.push_back(c.spec);
     rig.project.hotspots("Start", specs);
     auto& d = rig.start();
     Session& s = rig.session();
@@ -146,7 +148,8 @@ TEST(Hotspots, ClicksGoToTheFrontmostHotspotAndRightClicksOnlyToggleMenus) {
     rig.project.frame("Start", ColourFrame(0));
     rig.picture("Areas/red.bmp", Canvas(60, 60, 0xFFFF0000));
     rig.picture("Areas/blue.bmp", Canvas(60, 60, 0xFF0000FF));
-    rig.project.hotspots("Start", {WithPicture(At(100, 100), "red.bmp"), WithPicture(At(130, 130), "blue.bmp")});
+    rig.project.hotspots("Start",
+                         {WithPicture(At(100, 100), "red.bmp"), WithPicture(At(130, 130), "blue.bmp")});
     auto& d = rig.start();
     EXPECT_EQ(rig.frameShot().pixel(150, 150), 0xFF0000FFu) << "the later block lies in front";
 
@@ -203,8 +206,10 @@ TEST(Hotspots, PointerChangesOverAHotspotWithItsOwnCursor) {
 std::vector<std::string> Fields(int x, int y, const std::string& picture = "", const std::string& cursor = "",
                                 const std::string& hideCount = "0") {
     std::vector<std::string> f = {"", "0"};
-    for (int i = 3; i <= 10; ++i) f.push_back("");
-    for (int v : {x * 15 - 30, y * 15 - 30, 60 * 15 + 60, 60 * 15 + 60}) f.push_back(std::to_string(v));
+    for (int i = 3; i <= 10; ++i)
+        f.push_back("");
+    for (int v : {x * 15 - 30, y * 15 - 30, 60 * 15 + 60, 60 * 15 + 60})
+        f.push_back(std::to_string(v));
     f.push_back("0");
     f.push_back(picture.empty() ? "#FALSE#" : "#TRUE#");
     f.push_back("\"" + picture + "\"");
@@ -220,7 +225,8 @@ std::vector<std::string> Fields(int x, int y, const std::string& picture = "", c
 std::string Join(const std::vector<std::vector<std::string>>& blocks) {
     std::string out;
     for (const auto& b : blocks) {
-        for (const auto& field : b) out += field + "\r\n";
+        for (const auto& field : b)
+            out += field + "\r\n";
     }
     return out;
 }
@@ -231,8 +237,8 @@ TEST(Hotspots, DamagedBlocksAreReportedAndTheOthersStillLoad) {
     rig.project.file("Areas/junk.bmp", "no picture here");
     rig.project.file("Icons/junk.cur", std::string("\0\0\2\0\1\0garbage", 13));
     auto cut = Fields(50, 350);
-    cut.erase(cut.begin() + 12, cut.end() - 1);   // left and top, then the separator
-    rig.project.hotspots("Start", {At(0, 0)});    // the count file
+    cut.erase(cut.begin() + 12, cut.end() - 1); // left and top, then the separator
+    rig.project.hotspots("Start", {At(0, 0)});  // the count file
     rig.project.file("FramesData/Start.fm2", Join({
                                                  Fields(50, 50),
                                                  Fields(150, 50, "", "", "2000000000"),
@@ -244,10 +250,11 @@ TEST(Hotspots, DamagedBlocksAreReportedAndTheOthersStillLoad) {
                                                  Fields(350, 250),
                                              }));
     rig.start();
-    EXPECT_EQ(rig.stateLines("hotspot: "),
-              (std::vector<std::string>{"hotspot: 1 at 50,50 size 60x60", "hotspot: 3 at 250,50 size 60x60",
-                                        "hotspot: 4 at 350,50 size 60x60", "hotspot: 5 at 50,250 size 60x60",
-                                        "hotspot: 6 at 150,250 size 60x60", "hotspot: 8 at 350,250 size 60x60"}));
+    EXPECT_EQ(
+        rig.stateLines("hotspot: "),
+        (std::vector<std::string>{"hotspot: 1 at 50,50 size 60x60", "hotspot: 3 at 250,50 size 60x60",
+                                  "hotspot: 4 at 350,50 size 60x60", "hotspot: 5 at 50,250 size 60x60",
+                                  "hotspot: 6 at 150,250 size 60x60", "hotspot: 8 at 350,250 size 60x60"}));
     std::vector<std::string> reported;
     for (const auto& text : rig.boxTexts()) {
         auto at = text.find(" Unable to load hotspot #");
@@ -265,8 +272,8 @@ TEST(Hotspots, DamagedBlocksLeaveTheNextOnesVisibilityAlone) {
     cut.erase(cut.begin() + 12, cut.end() - 1);
     auto shownIfFlag = [](int x, int y) {
         auto f = Fields(x, y);
-        f[19] = "1";   // the conditions flag
-        f[21] = "1";   // one name in the show list
+        f[19] = "1"; // the conditions flag
+        f[21] = "1"; // one name in the show list
         f.insert(f.end() - 1, "\"flag\"");
         return f;
     };

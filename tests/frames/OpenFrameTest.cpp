@@ -74,7 +74,8 @@ TEST(OpenFrame, TheEntryScriptRunsAfterTheProjectsFrameScriptAndTheMusicIsHeard)
     start.RunEntryScript = true;
     start.EntryScript = "x = y * 10";
     // A reference to a plug-in the game does not load adds no code: the entry script still runs.
-    start.PluginParameters = "\xC2\xA4Weather\xC2\xA5sunny\xC2\xA5" "2";
+    start.PluginParameters = "\xC2\xA4Weather\xC2\xA5sunny\xC2\xA5"
+                             "2";
     rig.project.frame("Start", start);
     rig.project.file("Areas/sea.wav", platform::Tone(22050, 1, 3, 440, 0.5));
     auto& d = rig.start();
@@ -90,9 +91,12 @@ TEST(PluginActions, ReferencesBecomeCallsOfTheLoadedPluginsProcedures) {
     const std::vector<PluginActionNames> plugins = {{"Rain", "RainOnClick", "RainOnFrame"},
                                                     {"Wind", "WindA", "WindB"},
                                                     {"Wind", "WindOnClick", "WindOnFrame"}};
-    const std::string text = "ignored\xC2\xA4Rain\xC2\xA5" "3\xC2\xA5heavy{Nobody}x{Wind}";
-    EXPECT_EQ(ExpandPluginActions(plugins, text, true), "RainOnClick \"3\",\"heavy\"\r\n\r\nWindOnClick \"\"");
-    EXPECT_EQ(ExpandPluginActions(plugins, text, false), "RainOnFrame \"3\",\"heavy\"\r\n\r\nWindOnFrame \"\"");
+    const std::string text = "ignored\xC2\xA4Rain\xC2\xA5"
+                             "3\xC2\xA5heavy{Nobody}x{Wind}";
+    EXPECT_EQ(ExpandPluginActions(plugins, text, true),
+              "RainOnClick \"3\",\"heavy\"\r\n\r\nWindOnClick \"\"");
+    EXPECT_EQ(ExpandPluginActions(plugins, text, false),
+              "RainOnFrame \"3\",\"heavy\"\r\n\r\nWindOnFrame \"\"");
     EXPECT_EQ(ExpandPluginActions(plugins, "{rain}", true), "") << "identifiers match exactly";
     EXPECT_EQ(ExpandPluginActions(plugins, "no references", true), "");
 }
@@ -133,9 +137,10 @@ TEST(OpenFrame, BrokenLinksKeepTheCurrentFrame) {
     rig.open("Nowhere");
     ASSERT_EQ(d.boxes().size(), 2u);
     EXPECT_TRUE(d.boxes()[0].text.ends_with(" A program link is broken.")) << d.boxes()[0].text;
-    EXPECT_NE(d.boxes()[1].text.find(" A program link is broken. The frame named \"Nowhere\" could not be found. "
-                                     "Verify that the 'Initial Frame' exists"),
-              std::string::npos)
+    EXPECT_NE(
+        d.boxes()[1].text.find(" A program link is broken. The frame named \"Nowhere\" could not be found. "
+                               "Verify that the 'Initial Frame' exists"),
+        std::string::npos)
         << d.boxes()[1].text;
     EXPECT_TRUE(rig.trace.empty()) << "nothing of the frame was touched";
     EXPECT_EQ(rig.game().frameName(), "Start");
@@ -279,7 +284,8 @@ TEST(FramesHistory, NoRepeatAtTheEndAndTwentyAtMost) {
     rig.project.frame("Start", ColourFrame(0));
     rig.start();
     GameWindow& g = rig.game();
-    for (const char* name : {"A", "B", "B", "C", "B"}) g.FramesHistoryAdd(name);
+    for (const char* name : {"A", "B", "B", "C", "B"})
+        g.FramesHistoryAdd(name);
     EXPECT_EQ(g.framesHistory(), (std::vector<std::string>{"Start", "A", "B", "C", "B"}));
 
     std::vector<std::string> expected;

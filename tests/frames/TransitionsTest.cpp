@@ -12,9 +12,9 @@ using testing::GameRig;
 constexpr platform::Pixel kStart = 0xFF000040, kOther = 0xFF004000;
 
 struct Sample {
-    double f;                        // how far through, 0 to 1
-    platform::Pixel left, right;     // a quarter and three quarters across the frame, mid-height
-    platform::Pixel top, bottom;     // a quarter and three quarters down, mid-width
+    double f;                    // how far through, 0 to 1
+    platform::Pixel left, right; // a quarter and three quarters across the frame, mid-height
+    platform::Pixel top, bottom; // a quarter and three quarters down, mid-width
 };
 
 // Clicks the hotspot that opens Other with transition n over one second, sampling the window
@@ -35,13 +35,16 @@ std::vector<Sample> Play(GameRig& g, int n, const char* interrupt = nullptr) {
         if (!began) began = g.session().ui.now();
         const platform::Canvas& c = g.session().ui.paintedCanvas(form);
         platform::Rect r = platform::ElementRectOnForm(form.get("PictureBox"));
-        samples.push_back({double(g.session().ui.now() - began) / 1000.0, c.pixel(r.x + r.w / 4, r.y + r.h / 2) | 0xFF000000,
+        samples.push_back({double(g.session().ui.now() - began) / 1000.0,
+                           c.pixel(r.x + r.w / 4, r.y + r.h / 2) | 0xFF000000,
                            c.pixel(r.x + 3 * r.w / 4, r.y + r.h / 2) | 0xFF000000,
                            c.pixel(r.x + r.w / 2, r.y + r.h / 4) | 0xFF000000,
                            c.pixel(r.x + r.w / 2, r.y + 3 * r.h / 4) | 0xFF000000});
         if (interrupt && samples.size() == 4) {
-            if (std::string(interrupt) == "click") g.driver->click(100, 100);
-            else g.driver->key(interrupt);
+            if (std::string(interrupt) == "click")
+                g.driver->click(100, 100);
+            else
+                g.driver->key(interrupt);
         }
     };
     watch.setInterval(50);

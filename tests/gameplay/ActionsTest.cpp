@@ -49,7 +49,8 @@ TEST(Actions, VariableFieldsApplyInOrderAndListsFollow) {
 
 TEST(Actions, MessageInTheFrameOrInABox) {
     GameRig g;
-    g.project.hotspots("Start", Row(2)).actions("Start", {Say("Seen in the frame."), Say("Seen in a box.", false)});
+    g.project.hotspots("Start", Row(2))
+        .actions("Start", {Say("Seen in the frame."), Say("Seen in a box.", false)});
     g.start();
 
     ClickSpot(g, 1);
@@ -156,7 +157,8 @@ TEST(Actions, BlockWithOnlyTheFirstGroupStillActs) {
 
     ClickSpot(g, 1);
     EXPECT_EQ(g.var("v"), 1);
-    EXPECT_EQ(g.boxTexts(), std::vector<std::string>{"An old record."}) << "without group 4 a message is a box";
+    EXPECT_EQ(g.boxTexts(), std::vector<std::string>{"An old record."})
+        << "without group 4 a message is a box";
     EXPECT_EQ(g.frame(), "Other");
 }
 
@@ -220,7 +222,8 @@ TEST(Actions, ExtraChannelsFileWithoutAHotspotsBlockLetsTheActionGoOn) {
         RecordWriter w = RecordWriter::create(g.project.folder() / "FramesData" / "Start.fm5");
         w.writeField(RecordVariant{});
         w.writeField(std::int16_t{1});
-        for (int i = 3; i <= 10 + 22; ++i) w.writeField(RecordVariant{});
+        for (int i = 3; i <= 10 + 22; ++i)
+            w.writeField(RecordVariant{});
         w.writeField(RecordVariant{});
         w.writeField(false);
         w.writeField(true);
@@ -252,8 +255,9 @@ TEST(Actions, MissingFrameShowsTheBrokenLinkBoxAndTheGameGoesOn) {
 
     ClickSpot(g, 1);
     ASSERT_EQ(g.driver->boxes().size(), 1u);
-    EXPECT_NE(g.boxTexts()[0].find("A program link is broken. The frame named \"Nowhere\" could not be found."),
-              std::string::npos);
+    EXPECT_NE(
+        g.boxTexts()[0].find("A program link is broken. The frame named \"Nowhere\" could not be found."),
+        std::string::npos);
     EXPECT_EQ(g.frame(), "Start");
     EXPECT_TRUE(g.area(1)->visible);
     ClickSpot(g, 2);
@@ -267,7 +271,8 @@ TEST(Actions, RecordCutShortMidGroupKeepsEarlierEffectsAndSaysSo) {
     {
         // Group 0 in full (v set to 1, disappear), then group 1 stops after three fields.
         RecordWriter w = RecordWriter::create(g.project.folder() / "FramesData" / "Start.fm3");
-        for (int i = 0; i < 10; ++i) w.writeField(RecordVariant{});
+        for (int i = 0; i < 10; ++i)
+            w.writeField(RecordVariant{});
         w.writeField(std::int16_t{1});
         w.writeField("v");
         w.writeField(false);
@@ -281,7 +286,8 @@ TEST(Actions, RecordCutShortMidGroupKeepsEarlierEffectsAndSaysSo) {
         w.writeField(std::int16_t{0});
         w.writeField(std::int16_t{1});
         w.writeField("Other");
-        for (int i = 0; i < 3; ++i) w.writeField(std::int16_t{0});
+        for (int i = 0; i < 3; ++i)
+            w.writeField(std::int16_t{0});
         w.commit();
     }
     g.start();
@@ -290,7 +296,8 @@ TEST(Actions, RecordCutShortMidGroupKeepsEarlierEffectsAndSaysSo) {
     EXPECT_EQ(g.var("v"), 1);
     EXPECT_TRUE(IsHotspotGone(g.session().variables, "Start", 1));
     ASSERT_EQ(g.driver->boxes().size(), 1u);
-    EXPECT_NE(g.boxTexts()[0].find(" Unable to make the action associated with the hotspot #1. "), std::string::npos);
+    EXPECT_NE(g.boxTexts()[0].find(" Unable to make the action associated with the hotspot #1. "),
+              std::string::npos);
     EXPECT_EQ(g.frame(), "Start") << "what follows the damage does not happen";
     EXPECT_TRUE(g.stateLines("message: ").empty());
 
@@ -305,19 +312,24 @@ TEST(Actions, ACountOrTransitionKindBeyondItsTypeFailsTheAction) {
     // lists' count and the transition kind as given.
     auto block = [](const std::string& listCount, const std::string& kind) {
         std::string b;
-        for (int i = 0; i < 10; ++i) b += "0\r\n";
-        b += "0\r\n\"\"\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n0\r\n1\r\n\"Other\"\r\n";
-        b += "0\r\n0\r\n0\r\n\"\"\r\n#FALSE#\r\n#FALSE#\r\n0\r\n0\r\n0\r\n0\r\n";   // sounds, video
-        b += "0\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n#TRUE#\r\n"; // sounds … message
-        b += "0\r\n0\r\n0\r\n1\r\n0\r\n" + listCount + "\r\n\"v\"\r\n0\r\n";          // lists: v to 1
-        b += "#TRUE#\r\n" + kind + "\r\n500\r\n";                                          // looping, transition
+        for (int i = 0; i < 10; ++i)
+            b += "0\r\n";
+        b += "0\r\n\"\"\r\n#FALSE#\r\n#FALSE#\r\n#FALSE#"
+             "\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n0\r\n1\r\n\"Other\"\r\n";
+        b += "0\r\n0\r\n0\r\n\"\"\r\n#FALSE#\r\n#FALSE#\r\n0\r\n0\r\n0\r\n0\r\n";            // sounds, video
+        b += "0\r\n0\r\n\"\"\r\n0\r\n\"\"\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n#TRUE#\r\n"; // sounds …
+                                                                                             // message
+        b += "0\r\n0\r\n0\r\n1\r\n0\r\n" + listCount + "\r\n\"v\"\r\n0\r\n";                 // lists: v to 1
+        b += "#TRUE#\r\n" + kind + "\r\n500\r\n"; // looping, transition
         return b + "\"----- SEPARATOR -----\"\r\n";
     };
     g.project.file("FramesData/Start.fm3", block("1e12", "0") + block("1", "1e300"));
     g.start();
     for (int spot : {1, 2}) {
         ClickSpot(g, spot);
-        EXPECT_EQ(g.boxesWith(" Unable to make the action associated with the hotspot #" + std::to_string(spot) + ". "), 1);
+        EXPECT_EQ(g.boxesWith(" Unable to make the action associated with the hotspot #" +
+                              std::to_string(spot) + ". "),
+                  1);
         EXPECT_EQ(g.frame(), "Start");
     }
     EXPECT_EQ(g.var("v"), 1) << "the second block's list was read before its bad kind";

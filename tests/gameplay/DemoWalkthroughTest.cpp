@@ -15,7 +15,9 @@ namespace {
 
 class Walk {
   public:
-    Walk() : m_driver(PlayerOptions{DEMO_FOLDER, m_tmp / "settings.ini", m_tmp / "Documents"}) { m_driver.start(); }
+    Walk() : m_driver(PlayerOptions{DEMO_FOLDER, m_tmp / "settings.ini", m_tmp / "Documents"}) {
+        m_driver.start();
+    }
     HeadlessDriver& d() { return m_driver; }
 
     // The state lines of the given kinds, in the order reported.
@@ -45,7 +47,9 @@ class Walk {
         const platform::Rect r = platform::ElementRectOnForm(form.get("PictureBox"));
         return c.pixel(r.x + x, r.y + y) | 0xFF000000;
     }
-    double level(std::uint64_t from, std::uint64_t to) { return m_driver.backend().audio().levelOver(from, to); }
+    double level(std::uint64_t from, std::uint64_t to) {
+        return m_driver.backend().audio().levelOver(from, to);
+    }
     std::uint64_t now() { return m_driver.backend().nowMs(); }
     std::string variable(const std::string& name) {
         for (const auto& l : lines({"variable: "})) {
@@ -71,7 +75,8 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
                                                     "sound: 6 = waves.wav (-1200, loop)"}));
     EXPECT_EQ(w.channel(1), "channel: 1 = player 1, level 6, fading");
     EXPECT_TRUE(w.items().empty());
-    for (const char* v : {"door_open", "lantern_lit", "visited_beach"}) EXPECT_EQ(w.variable(v), "0") << v;
+    for (const char* v : {"door_open", "lantern_lit", "visited_beach"})
+        EXPECT_EQ(w.variable(v), "0") << v;
     EXPECT_EQ(w.variable("visits"), "1") << "the harbour's entry script calls a scrambled procedure";
     // A timed event shows the gull's text four seconds after the player arrives.
     const std::string gull = "text: 5 = A gull cries over the water.";
@@ -109,7 +114,8 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     EXPECT_EQ(w.sounds(), (std::vector<std::string>{"sound: 3 = clock.wav (-800, loop)",
                                                     "sound: 6 = jingle.wav (-1200, once)"}))
         << "the key's hotspot sound";
-    EXPECT_EQ(w.lines({"message: "}), std::vector<std::string>{"message: The keeper's key to the lighthouse."});
+    EXPECT_EQ(w.lines({"message: "}),
+              std::vector<std::string>{"message: The keeper's key to the lighthouse."});
     d.wait(4000);
     auto cottageSpots = w.lines({"hotspot: "});
     EXPECT_EQ(cottageSpots.size(), 1u) << "wick and key are gone from the cottage";
@@ -139,7 +145,8 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     auto texts = w.lines({"text: "});
     EXPECT_EQ(std::count(texts.begin(), texts.end(), tide), 0);
     d.click(330, 410);
-    EXPECT_EQ(w.items(), (std::vector<std::string>{"item: 1 = wick", "item: 2 = key", "item: 3 = oil bottle"}));
+    EXPECT_EQ(w.items(),
+              (std::vector<std::string>{"item: 1 = wick", "item: 2 = key", "item: 3 = oil bottle"}));
     EXPECT_EQ(w.variable("visited_beach"), "1");
     // Saved in the middle of the scripted scene, then loaded after it ended: the same game,
     // and the scene plays again from the frame's entry.
@@ -213,7 +220,8 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     });
     for (int shift : {0, 8, 16}) {
         const double from = (harbourPixel >> shift) & 0xFF, to = (towerPixel >> shift) & 0xFF;
-        EXPECT_NEAR((half.pixel >> shift) & 0xFF, from + (to - from) * half.f, 12) << "channel at bit " << shift;
+        EXPECT_NEAR((half.pixel >> shift) & 0xFF, from + (to - from) * half.f, 12)
+            << "channel at bit " << shift;
     }
     EXPECT_EQ(w.sounds(), std::vector<std::string>{"sound: 6 = shanty.mid (-1200, loop)"});
     d.wait(1000);
@@ -224,12 +232,14 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     d.drag(26, 26, 320, 330);
     EXPECT_EQ(w.variable("door_open"), "1");
     EXPECT_EQ(w.items(), std::vector<std::string>{"item: 1 = lamp fuel"});
-    EXPECT_EQ(w.lines({"message: "}), std::vector<std::string>{"message: The key turns. The door swings open."});
+    EXPECT_EQ(w.lines({"message: "}),
+              std::vector<std::string>{"message: The key turns. The door swings open."});
     d.wait(4000);
 
     d.click(320, 330);
     ASSERT_EQ(w.frame(), "LanternRoom");
-    EXPECT_EQ(w.sounds(), std::vector<std::string>{"sound: 6 = shanty.mid (-1200, loop)"}) << "the tune goes on";
+    EXPECT_EQ(w.sounds(), std::vector<std::string>{"sound: 6 = shanty.mid (-1200, loop)"})
+        << "the tune goes on";
     // Gusts every two seconds toggle the wind's text; the third one removes its own event.
     const std::string wind = "text: 3 = The wind rattles the glass.";
     d.wait(2050);
@@ -254,9 +264,11 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     EXPECT_EQ(d.player().ui().activeForm(), &d.player().welcome().form());
     EXPECT_FALSE(d.ended());
     for (int i = 1; i <= 7; ++i)
-        EXPECT_NE(d.player().audio().MPlayer(i).PlayState(), platform::MediaPlayer::kPlaying) << "player " << i;
+        EXPECT_NE(d.player().audio().MPlayer(i).PlayState(), platform::MediaPlayer::kPlaying)
+            << "player " << i;
     // Only the save and load windows were shown.
-    for (const auto& b : d.boxes()) EXPECT_EQ(b.kind, "window") << b.text;
+    for (const auto& b : d.boxes())
+        EXPECT_EQ(b.kind, "window") << b.text;
 }
 
 } // namespace

@@ -33,11 +33,14 @@ inline HotspotSpec Spot(int x, int y, int w, int h) {
 // Hotspot n of a row along y = 200, 60 pixels square; ClickSpot clicks the middle of one.
 inline std::vector<HotspotSpec> Row(int count) {
     std::vector<HotspotSpec> spots;
-    for (int n = 1; n <= count; ++n) spots.push_back(Spot(20 + (n - 1) * 70, 200, 60, 60));
+    for (int n = 1; n <= count; ++n)
+        spots.push_back(Spot(20 + (n - 1) * 70, 200, 60, 60));
     return spots;
 }
 
-inline FrameFile Colour(std::uint32_t colorRef) { return ColourFrame(colorRef); }
+inline FrameFile Colour(std::uint32_t colorRef) {
+    return ColourFrame(colorRef);
+}
 
 inline ActionSpec Go(const std::string& frame) {
     ActionSpec a;
@@ -75,12 +78,14 @@ struct GameRig : PlayerRig {
 
     std::vector<std::string> items() {
         std::vector<std::string> out;
-        for (int i = 1; i <= inventory().ObjectsCount(); ++i) out.push_back(inventory().itemName(i));
+        for (int i = 1; i <= inventory().ObjectsCount(); ++i)
+            out.push_back(inventory().itemName(i));
         return out;
     }
     // Adds items straight to the inventory, without the pop-up.
     void give(const std::vector<std::string>& names) {
-        for (const auto& n : names) inventory().AddPickedObject(n, true);
+        for (const auto& n : names)
+            inventory().AddPickedObject(n, true);
     }
     // The centre of item n's cell, in frame pixels, with the panel open.
     std::pair<int, int> itemCentre(int n) {
@@ -99,6 +104,8 @@ struct GameRig : PlayerRig {
     }
 };
 
-inline void ClickSpot(GameRig& g, int n) { g.driver->click(50 + (n - 1) * 70, 230); }
+inline void ClickSpot(GameRig& g, int n) {
+    g.driver->click(50 + (n - 1) * 70, 230);
+}
 
 } // namespace run::testing

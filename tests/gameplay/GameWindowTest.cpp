@@ -13,8 +13,12 @@ using testing::GameRig;
 using testing::Go;
 using testing::Spot;
 
-bool Shown(GameRig& g, const char* menu) { return g.form().get(menu).visible; }
-bool BarShown(GameRig& g) { return platform::MenuBar::visible(g.form()); }
+bool Shown(GameRig& g, const char* menu) {
+    return g.form().get(menu).visible;
+}
+bool BarShown(GameRig& g) {
+    return platform::MenuBar::visible(g.form());
+}
 
 TEST(GameMenus, OptionsFollowTheTwoMenuSwitches) {
     struct Row {
@@ -47,7 +51,8 @@ TEST(GameMenus, OptionsFollowTheTwoMenuSwitches) {
 TEST(GameMenus, RightClicksToggleTheBarUnlessThereIsNoneOrItStays) {
     {
         GameRig g;
-        testing::TextSpec words{1, "Words", 400 * 15, 400 * 15, false, false, "Arial", 20, false, false, 0xFFFFFF};
+        testing::TextSpec words{1,       "Words", 400 * 15, 400 * 15, false,   false,
+                                "Arial", 20,      false,    false,    0xFFFFFF};
         g.project.texts("Start", {words});
         g.start();
         g.driver->click(300, 300, platform::kRightButton);
@@ -114,11 +119,14 @@ TEST(GameMenus, DebugSequenceShowsTheFrameListUntilTheBarIsShownAgain) {
     g.start();
     g.driver->key("Escape");
     ASSERT_TRUE(g.game().menusVisible());
-    for (const char* k : {"F9", "F10", "F12", "F11", "F12"}) g.driver->key(k);
+    for (const char* k : {"F9", "F10", "F12", "F11", "F12"})
+        g.driver->key(k);
     EXPECT_FALSE(Shown(g, "mnuDebug")) << "out of order";
-    for (const char* k : {"F9", "F10", "a", "F11", "F12"}) g.driver->key(k);
+    for (const char* k : {"F9", "F10", "a", "F11", "F12"})
+        g.driver->key(k);
     EXPECT_FALSE(Shown(g, "mnuDebug")) << "a key that is no function key starts the sequence over";
-    for (const char* k : {"F9", "F9", "F10", "F11", "F12"}) g.driver->key(k);
+    for (const char* k : {"F9", "F9", "F10", "F11", "F12"})
+        g.driver->key(k);
     EXPECT_TRUE(Shown(g, "mnuDebug")) << "a repeated first key starts the sequence again";
 
     platform::WindowSystem& ui = g.driver->player().ui();
@@ -144,7 +152,8 @@ TEST(GameMenus, MenuOption3TurnsOffTheOptionsAndTheScriptCommands) {
         GameRig g;
         g.info.MenuOption3 = option3;
         g.start();
-        for (const char* menu : {"mnuOptions", "mnuExecuteVBScript", "mnuEditProcedures", "mnuInterceptCode"}) {
+        for (const char* menu :
+             {"mnuOptions", "mnuExecuteVBScript", "mnuEditProcedures", "mnuInterceptCode"}) {
             EXPECT_EQ(g.form().get(menu).enabled, !option3) << menu;
         }
         g.driver->key("Escape");
@@ -190,7 +199,8 @@ TEST(GameMenus, ExecuteCodeShowsItsOwnFailureBox) {
     ASSERT_EQ(g.driver->boxes().size(), 2u);
     const platform::RecordedBox& box = g.driver->boxes()[1];
     EXPECT_EQ(box.title, "Error Executing VBScript Code");
-    EXPECT_TRUE(box.text.starts_with("Unable to execute the following VBScript code:\r\n\r\nx = 1\r\ny = 2\r\n\r\n"))
+    EXPECT_TRUE(
+        box.text.starts_with("Unable to execute the following VBScript code:\r\n\r\nx = 1\r\ny = 2\r\n\r\n"))
         << box.text;
 }
 

@@ -14,13 +14,15 @@ constexpr int kTw = platform::kTwipsPerPixel;
 
 std::vector<std::string> Names(int count) {
     std::vector<std::string> out;
-    for (int i = 1; i <= count; ++i) out.push_back("i" + std::to_string(i));
+    for (int i = 1; i <= count; ++i)
+        out.push_back("i" + std::to_string(i));
     return out;
 }
 
 TEST(Inventory, FifteenToARowThenTheSixteenthGrowsThePanel) {
     GameRig g;
-    for (const auto& n : Names(16)) g.item(n);
+    for (const auto& n : Names(16))
+        g.item(n);
     g.start();
     platform::Element& panel = g.form().get("Inventory1");
     g.give(Names(15));
@@ -71,7 +73,8 @@ TEST(Inventory, CombiningConsumesBothWhicheverWayTheyLie) {
     // Dragged item before the target (its removal shifts the target down) and after it.
     for (auto [from, onto] : {std::pair{3, 5}, std::pair{5, 3}}) {
         GameRig g;
-        for (const auto& n : Names(6)) g.item(n);
+        for (const auto& n : Names(6))
+            g.item(n);
         g.item("mix", 0xFF00A0A0);
         std::string dragged = "i" + std::to_string(from), target = "i" + std::to_string(onto);
         g.project.combination(dragged, target, true, true, "mix");
@@ -93,7 +96,8 @@ TEST(Inventory, CombiningConsumesBothWhicheverWayTheyLie) {
 
 TEST(Inventory, DraggingAnItemOntoItselfOrAnUnknownPairDoesNothing) {
     GameRig g;
-    for (const auto& n : Names(3)) g.item(n);
+    for (const auto& n : Names(3))
+        g.item(n);
     g.project.combination("i2", "i2", true, true, "i3");
     g.start();
     g.give(Names(3));
@@ -112,7 +116,9 @@ TEST(Inventory, PopUpOnPickUpClosesTwoSecondsLaterEvenUnderThePointer) {
     GameRig g;
     g.info.OpenInventoryOnPickUp = true;
     g.item("key");
-    g.project.hotspots("Start", {Spot(200, 200, 60, 60)}).actions("Start", {ActionSpec{}}).pickups("Start", {{1, "key"}});
+    g.project.hotspots("Start", {Spot(200, 200, 60, 60)})
+        .actions("Start", {ActionSpec{}})
+        .pickups("Start", {{1, "key"}});
     g.start();
     ASSERT_FALSE(g.inventory().panelOpen());
 
@@ -200,7 +206,9 @@ TEST(Inventory, SwitchedOffItShowsItemsOnTheFramePicture) {
     GameRig g;
     g.info.InventoryEnabled = false;
     g.item("key", 0xFF20C040);
-    g.project.hotspots("Start", {Spot(200, 200, 60, 60)}).actions("Start", {ActionSpec{}}).pickups("Start", {{1, "key"}});
+    g.project.hotspots("Start", {Spot(200, 200, 60, 60)})
+        .actions("Start", {ActionSpec{}})
+        .pickups("Start", {{1, "key"}});
     g.start();
     EXPECT_FALSE(g.form().get("Inventory1").visible);
 
@@ -215,7 +223,9 @@ TEST(Inventory, SwitchedOffItShowsItemsOnTheFramePicture) {
 
 TEST(Inventory, MissingItemFileShowsThePickUpErrorBox) {
     GameRig g;
-    g.project.hotspots("Start", {Spot(200, 200, 60, 60)}).actions("Start", {ActionSpec{}}).pickups("Start", {{1, "ghost"}});
+    g.project.hotspots("Start", {Spot(200, 200, 60, 60)})
+        .actions("Start", {ActionSpec{}})
+        .pickups("Start", {{1, "ghost"}});
     g.start();
     g.driver->click(230, 230);
     EXPECT_EQ(g.boxesWith(" Unable to pick up the item named 'ghost'."), 1);
@@ -231,9 +241,10 @@ TEST(Inventory, AnItemWhoseIconFailsLeavesNoHole) {
     g.project.file("Areas/broken.ico", "these bytes are no icon");
     g.start();
     g.give({"a", "broken", "b"});
-    EXPECT_EQ(g.boxesWith(" Unable to pick up the item named 'broken'. The item may be unavailable, or the icon "
-                          "'broken.ico' associated to the item may be corrupt."),
-              1);
+    EXPECT_EQ(
+        g.boxesWith(" Unable to pick up the item named 'broken'. The item may be unavailable, or the icon "
+                    "'broken.ico' associated to the item may be corrupt."),
+        1);
     EXPECT_EQ(g.inventory().ObjectsCount(), 2);
     EXPECT_EQ(g.items(), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(g.form().find("PickedObject", 3), nullptr);
@@ -282,7 +293,8 @@ TEST(Inventory, ItemNamesShowAsTooltipsOnceThePointerRests) {
     platform::Rect f = platform::ElementRectOnForm(g.form().get("PictureBox"));
     int changed = 0;
     for (int dy = 20; dy < 40; ++dy) {
-        for (int dx = 0; dx < 20; ++dx) changed += before.pixel(f.x + x + dx, f.y + y + dy) != after.pixel(f.x + x + dx, f.y + y + dy);
+        for (int dx = 0; dx < 20; ++dx)
+            changed += before.pixel(f.x + x + dx, f.y + y + dy) != after.pixel(f.x + x + dx, f.y + y + dy);
     }
     EXPECT_GT(changed, 100);
 

@@ -1,7 +1,7 @@
 // A 640×480 frame shown on larger screens: where the picture goes, and which frame pixel lies
 // under each screen pixel, checked against the picture as it is actually stretched there.
-#include "run/platform/graphics/Canvas.h"
 #include "run/platform/ui/Scaling.h"
+#include "run/platform/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,8 @@ TEST(Scaling, FitKeepsTheShapeWithBarsOnOneAxis) {
 Canvas CoordinateCanvas(int w, int h) {
     Canvas c(w, h, 0);
     for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) c.row(y)[x] = 0xFF000000u | (Pixel(y) << 12) | Pixel(x);
+        for (int x = 0; x < w; ++x)
+            c.row(y)[x] = 0xFF000000u | (Pixel(y) << 12) | Pixel(x);
     }
     return c;
 }
@@ -54,8 +55,9 @@ TEST(Scaling, EveryScreenPixelMapsToTheFramePixelDrawnThere) {
                 Pixel drawn = screen.pixel(x, y);
                 int dx = int(drawn & 0xFFF), dy = int((drawn >> 12) & 0xFFF);
                 if (!inside || cx != dx || cy != dy) {
-                    if (wrong < 3) ADD_FAILURE() << winW << "x" << winH << " at " << x << "," << y << ": drawn " << dx
-                                                 << "," << dy << ", mapped " << cx << "," << cy;
+                    if (wrong < 3)
+                        ADD_FAILURE() << winW << "x" << winH << " at " << x << "," << y << ": drawn " << dx
+                                      << "," << dy << ", mapped " << cx << "," << cy;
                     ++wrong;
                 }
             }

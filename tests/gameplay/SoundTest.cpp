@@ -46,11 +46,14 @@ struct SoundRig : GameRig {
     }
     AudioChannels& audio() { return driver->player().audio(); }
     std::uint64_t now() { return driver->backend().nowMs(); }
-    double level(std::uint64_t from, std::uint64_t to) { return driver->backend().audio().levelOver(from, to); }
+    double level(std::uint64_t from, std::uint64_t to) {
+        return driver->backend().audio().levelOver(from, to);
+    }
     // The Player column is always a permutation of 1..7.
     bool playersArePermutation() {
         std::set<int> seen;
-        for (int c = 1; c <= 7; ++c) seen.insert(audio().channel(c).Player);
+        for (int c = 1; c <= 7; ++c)
+            seen.insert(audio().channel(c).Player);
         return seen.size() == 7 && *seen.begin() == 1 && *seen.rbegin() == 7;
     }
 };
@@ -122,7 +125,7 @@ TEST(Sound, FadingStopsAndVolumeChangesMoveFromTheOldLevelAndAZeroFadeEndsOnTheS
     ClickSpot(g, 1);
     ClickSpot(g, 2);
     AudioChannels& audio = g.audio();
-    g.driver->wait(600);   // the first tick starts the clock: about 0.5 s of the fade has run
+    g.driver->wait(600); // the first tick starts the clock: about 0.5 s of the fade has run
     const int falling = audio.MPlayer(1).Volume();
     const int moving = audio.MPlayer(2).Volume();
     EXPECT_LT(falling, -1000);
@@ -152,7 +155,8 @@ TEST(Sound, WithTransitionsSwitchedOffAFrameChangeStillEndsItsFades) {
     away.transitionKind = 1;
     away.transitionMs = 1000;
     away.transitionNumber = 1;
-    g.project.hotspots("Start", Row(2)).actions("Start", {Channels(0, {Request(2, false, 10, "a.wav")}), away});
+    g.project.hotspots("Start", Row(2))
+        .actions("Start", {Channels(0, {Request(2, false, 10, "a.wav")}), away});
     g.start();
     g.game().InvertTransitions();
     ClickSpot(g, 1);
@@ -183,7 +187,8 @@ TEST(Sound, ARequestedSoundThatLivesOnlyOnTheCdIsFoundThere) {
     g.project.file("RunFromCD.dat", "");
     g.project.file("Config/CDContents", index.bytes());
     const std::filesystem::path cd = g.tmp / "cd";
-    const std::filesystem::path onCd = cd / "Data" / "Gameplay Tests" / "Areas" / HiddenPath("wave.wav", true);
+    const std::filesystem::path onCd =
+        cd / "Data" / "Gameplay Tests" / "Areas" / HiddenPath("wave.wav", true);
     std::filesystem::create_directories(onCd.parent_path());
     std::ofstream(onCd, std::ios::binary) << platform::Tone(22050, 1, 3, 440, 0.5);
     g.project.hotspots("Start", Row(1)).actions("Start", {Channels(0, {Request(2, false, 10, "wave.wav")})});
@@ -245,11 +250,13 @@ TEST(Sound, OutlandishLevelsAndFadeLengthsAreTakenInStride) {
     g.start();
     ClickSpot(g, 1);
     EXPECT_EQ(g.audio().channelPlayer(1).PlayState(), MediaPlayer::kPlaying);
-    EXPECT_EQ(g.audio().channelPlayer(2).PlayState(), MediaPlayer::kPlaying) << "the next channel still plays";
+    EXPECT_EQ(g.audio().channelPlayer(2).PlayState(), MediaPlayer::kPlaying)
+        << "the next channel still plays";
     std::uint64_t t = g.now();
     g.driver->wait(200);
-    EXPECT_NEAR(g.level(t, t + 200), 0.707, 0.03) << "two full-level sines in phase, the loud one not above full";
-    ClickSpot(g, 2);   // a negative fade length ends the fade on its second tick
+    EXPECT_NEAR(g.level(t, t + 200), 0.707, 0.03)
+        << "two full-level sines in phase, the loud one not above full";
+    ClickSpot(g, 2); // a negative fade length ends the fade on its second tick
     g.driver->wait(300);
     EXPECT_EQ(g.audio().channelPlayer(2).Volume(), LevelToVolume(2));
     EXPECT_TRUE(g.boxTexts().empty());
@@ -260,7 +267,8 @@ TEST(Sound, TheOldSoundSystemAndDamagedFilesWarnOnceAndTheGameGoesOn) {
     g.project.file("Areas/noise.wav", std::string(5000, '\x55'));
     {
         RecordWriter w = RecordWriter::create(g.project.folder() / "Frames" / "Start.chn");
-        for (int i = 0; i < 22; ++i) w.writeField(RecordVariant{});
+        for (int i = 0; i < 22; ++i)
+            w.writeField(RecordVariant{});
         for (int c = 1; c <= 2; ++c) {
             w.writeField(RecordVariant{});
             w.writeField(false);
@@ -272,7 +280,7 @@ TEST(Sound, TheOldSoundSystemAndDamagedFilesWarnOnceAndTheGameGoesOn) {
     }
     ActionSpec noisy;
     noisy.hotspotSound = "noise.wav";
-    noisy.stopHotspotSound = true;   // a playing hotspot sound is interrupted
+    noisy.stopHotspotSound = true; // a playing hotspot sound is interrupted
     ActionSpec missing = Channels(0, {Request(2, false, 10, "gone.wav")});
     g.project.hotspots("Start", Row(2)).actions("Start", {noisy, missing});
     g.start();
@@ -283,7 +291,7 @@ TEST(Sound, TheOldSoundSystemAndDamagedFilesWarnOnceAndTheGameGoesOn) {
 
     ClickSpot(g, 1);
     ClickSpot(g, 1);
-    ClickSpot(g, 2);   // a missing requested file is dropped without a word
+    ClickSpot(g, 2); // a missing requested file is dropped without a word
     EXPECT_EQ(g.boxesWith("AUDIO PROBLEM") + g.boxesWith("This message will not reappear"), 1);
     EXPECT_TRUE(audio.AudioProblemReported);
     EXPECT_TRUE(audio.channel(1).FileName.empty());
@@ -294,34 +302,41 @@ TEST(Sound, OneTuneAtATimeAndTunesAreHeard) {
     SoundRig g;
     platform::MidiWriter tune(480);
     tune.program(0, 0, 0);
-    for (std::uint32_t n = 0; n < 8; ++n) tune.note(n * 240, 230, 0, 60 + static_cast<int>(n));
+    for (std::uint32_t n = 0; n < 8; ++n)
+        tune.note(n * 240, 230, 0, 60 + static_cast<int>(n));
     const std::string bytes = tune.end(1920).bytes();
-    for (const char* name : {"one.mid", "two.mid", "three.midi"}) g.project.file(std::string("Areas/") + name, bytes);
+    for (const char* name : {"one.mid", "two.mid", "three.midi"})
+        g.project.file(std::string("Areas/") + name, bytes);
     g.project.hotspots("Start", Row(3))
         .actions("Start", {Channels(0, {Request(2, false, 10, "one.mid")}),
                            Channels(0, {Request(0, false, 10), Request(2, false, 10, "two.mid")}),
-                           Channels(0, {Request(0, false, 10), Request(0, false, 10), Request(2, false, 10, "three.midi")})});
+                           Channels(0, {Request(0, false, 10), Request(0, false, 10),
+                                        Request(2, false, 10, "three.midi")})});
     g.start();
     ClickSpot(g, 1);
     std::uint64_t t = g.now();
     g.driver->wait(500);
     EXPECT_GT(g.level(t, t + 500), 0.01) << "the tune is heard";
     ClickSpot(g, 2);
-    EXPECT_EQ(g.audio().channelPlayer(1).PlayState(), MediaPlayer::kStopped) << "a second tune stops the first";
+    EXPECT_EQ(g.audio().channelPlayer(1).PlayState(), MediaPlayer::kStopped)
+        << "a second tune stops the first";
     EXPECT_EQ(g.audio().channelPlayer(2).PlayState(), MediaPlayer::kPlaying);
     ClickSpot(g, 3);
-    EXPECT_EQ(g.audio().channelPlayer(2).PlayState(), MediaPlayer::kPlaying) << "\".midi\" is not taken for a tune";
+    EXPECT_EQ(g.audio().channelPlayer(2).PlayState(), MediaPlayer::kPlaying)
+        << "\".midi\" is not taken for a tune";
     EXPECT_EQ(g.audio().channelPlayer(3).PlayState(), MediaPlayer::kPlaying);
 }
 
 TEST(Sound, ScriptsDriveThePlayersByTheirMembers) {
     SoundRig g;
     ActionSpec script;
-    script.script = "AudioPlayerObject(4).FileName = AppObject.Path & |\\Areas\\A.WAV| : AudioPlayerObject(4).Volume = -600 : "
+    script.script = "AudioPlayerObject(4).FileName = AppObject.Path & |\\Areas\\A.WAV| : "
+                    "AudioPlayerObject(4).Volume = -600 : "
                     "AudioPlayerObject(4).PlayCount = 0 : AudioPlayerObject(4).Play : "
                     "v = AudioPlayerObject(4).PlayState : w = AudioPlayerObject.Count";
     ActionSpec bad;
-    bad.script = "On Error Resume Next : AudioPlayerObject(5).FileName = |Areas\\gone.wav| : x = Err.Number + 100";
+    bad.script =
+        "On Error Resume Next : AudioPlayerObject(5).FileName = |Areas\\gone.wav| : x = Err.Number + 100";
     g.project.hotspots("Start", Row(2)).actions("Start", {script, bad});
     g.start();
     ClickSpot(g, 1);

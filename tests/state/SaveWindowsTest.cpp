@@ -4,8 +4,8 @@
 #include "run/state/Actions.h"
 #include "run/state/SavedGames.h"
 
-#include <fstream>
 #include "tests/gameplay/GameRig.h"
+#include <fstream>
 
 namespace run {
 namespace {
@@ -33,17 +33,20 @@ TEST(SaveWindows, SaveRefuseAgainThenLoad) {
 
     // A refused name: the refusal box takes the next answer and the window waits again.
     for (const char* step : {"a,b", "SAVE", "OK", "first", "SAVE"}) {
-        if (std::string(step) == "a,b" || std::string(step) == "first") g.driver->type(step);
-        else g.driver->answer(step);
+        if (std::string(step) == "a,b" || std::string(step) == "first")
+            g.driver->type(step);
+        else
+            g.driver->answer(step);
     }
     g.driver->key("Ctrl+S");
     EXPECT_TRUE(std::filesystem::exists(g.folder() / "first.sav"));
-    EXPECT_EQ(g.windows(), (std::vector<std::string>{"Save the current game -> SAVE", "Save the current game -> SAVE"}));
+    EXPECT_EQ(g.windows(),
+              (std::vector<std::string>{"Save the current game -> SAVE", "Save the current game -> SAVE"}));
     EXPECT_EQ(g.boxesWith("Please do not use any of the following characters:"), 1);
     EXPECT_TRUE(frameTimer.isEnabled()) << "the frame timer runs again";
 
     // The state line of an open window lists the saves.
-    g.driver->key("Ctrl+S");   // nothing queued: cancelled
+    g.driver->key("Ctrl+S"); // nothing queued: cancelled
     EXPECT_EQ(g.driver->boxes().back().text, "Enter the name of the game you want to save\r\nfirst");
 
     ChangeVariableValue(g.session(), "v", 9);

@@ -1,15 +1,15 @@
 // Saved games: the file field by field, loading saves written by hand and by older versions,
 // values the record format cannot hold as they are, the name checks and questions, the list,
 // removing, the resume mapping, and a failed save that leaves the old one intact.
+#include "run/state/SavedGames.h"
 #include "run/core/Scripts.h"
 #include "run/state/SaveFile.h"
-#include "run/state/SavedGames.h"
 #include "tests/gameplay/GameRig.h"
 
 #include <csignal>
 #include <fstream>
-#include <sys/resource.h>
 #include <iterator>
+#include <sys/resource.h>
 
 namespace run {
 namespace {
@@ -44,10 +44,11 @@ TEST(SavedGames, TheFileIsTheCommonRecordFormat) {
     g.game().OpenFrame("Other", false, 0, 0);
     ASSERT_TRUE(g.save("one"));
 
-    const std::string expected = "\"Other\"\r\n3\r\n\"v\"\r\n7\r\n\"w\"\r\n-1\r\n\"x\"\r\n0\r\n1\r\n\"Start\"\r\n3\r\n"
-                                 "2\r\n\"lamp\"\r\n\"key\"\r\n2\r\n\"Start\"\r\n\"Other\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n"
-                                 "\"GameplayTests\"\r\n\"Gameplay Tests\"\r\n\"" +
-                                 SaveDateText() + "\"\r\n\"Version 4.1.0\"\r\n2\r\n\"t\"\r\n\"a, b\"\r\n\"u\"\r\n2.5\r\n";
+    const std::string expected =
+        "\"Other\"\r\n3\r\n\"v\"\r\n7\r\n\"w\"\r\n-1\r\n\"x\"\r\n0\r\n1\r\n\"Start\"\r\n3\r\n"
+        "2\r\n\"lamp\"\r\n\"key\"\r\n2\r\n\"Start\"\r\n\"Other\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n"
+        "\"GameplayTests\"\r\n\"Gameplay Tests\"\r\n\"" +
+        SaveDateText() + "\"\r\n\"Version 4.1.0\"\r\n2\r\n\"t\"\r\n\"a, b\"\r\n\"u\"\r\n2.5\r\n";
     EXPECT_EQ(readAll(g.folder() / "one.sav"), expected);
     EXPECT_TRUE(std::filesystem::exists(g.folder() / "one.png")) << "the picture for the load window";
 
@@ -80,7 +81,8 @@ TEST(SavedGames, OlderAndHandWrittenSavesLoad) {
     EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
 
     // Damaged files get the load box and the game goes on exactly as it was: nothing is reset.
-    for (const char* bad : {"", "\"Start\"\r\n2000000000\r\n\"v\"\r\n1\r\n", "\"Start\"\r\nxyz\r\n", "\x01\xff\x00garbage"}) {
+    for (const char* bad :
+         {"", "\"Start\"\r\n2000000000\r\n\"v\"\r\n1\r\n", "\"Start\"\r\nxyz\r\n", "\x01\xff\x00garbage"}) {
         std::ofstream(g.folder() / "bad.sav", std::ios::binary) << bad;
         const std::size_t before = g.driver->boxes().size();
         EXPECT_FALSE(g.load("bad"));
@@ -94,11 +96,13 @@ TEST(SavedGames, OlderAndHandWrittenSavesLoad) {
 }
 
 TEST(SavedGames, AnyTextRoundTripsExactly) {
-    for (const std::string& text : {std::string("say \"hi\""), std::string("two\r\nlines"), std::string("50% ~UTF8~"),
-                                   std::string("snow \xE2\x98\x83 and \xE2\x82\xAC"), std::string("plain")}) {
+    for (const std::string& text :
+         {std::string("say \"hi\""), std::string("two\r\nlines"), std::string("50% ~UTF8~"),
+          std::string("snow \xE2\x98\x83 and \xE2\x82\xAC"), std::string("plain")}) {
         EXPECT_EQ(DecodeSaveText(EncodeSaveText(text)), text);
     }
-    EXPECT_EQ(EncodeSaveText("plain \xE2\x82\xAC"), "plain \xE2\x82\xAC") << "Windows-1252 texts stay as they are";
+    EXPECT_EQ(EncodeSaveText("plain \xE2\x82\xAC"), "plain \xE2\x82\xAC")
+        << "Windows-1252 texts stay as they are";
     GameState g;
     g.frame = "Start";
     g.variables.VariablesVariant.Add("t", RecordVariant::string("a \"quoted\"\nline \xE2\x98\x83"));
@@ -110,7 +114,8 @@ TEST(SavedGames, AnyTextRoundTripsExactly) {
 TEST(SavedGames, NamesQuestionsListAndRemoving) {
     SaveRig g;
     g.start();
-    for (const char* refused : {"a,b", "x/y", "  ", "..", "."}) EXPECT_FALSE(g.save(refused)) << refused;
+    for (const char* refused : {"a,b", "x/y", "  ", "..", "."})
+        EXPECT_FALSE(g.save(refused)) << refused;
     EXPECT_EQ(g.boxesWith("Please do not use any of the following characters:\r\n\" \\ / : * ? < > | ,"), 5);
     EXPECT_FALSE(g.save(std::string(201, 'n')));
     EXPECT_FALSE(g.save(""));
@@ -129,7 +134,8 @@ TEST(SavedGames, NamesQuestionsListAndRemoving) {
     // Newest first.
     ASSERT_TRUE(g.save("second"));
     std::filesystem::last_write_time(g.folder() / "a.b.sav",
-                                     std::filesystem::last_write_time(g.folder() / "second.sav") - std::chrono::hours(1));
+                                     std::filesystem::last_write_time(g.folder() / "second.sav") -
+                                         std::chrono::hours(1));
     EXPECT_EQ(ListSavedGames(g.folder().string()), (std::vector<std::string>{"second", "a.b"}));
     g.driver->answer("OK");
     EXPECT_TRUE(RemoveSavedGame(g.session(), "second"));
@@ -145,7 +151,7 @@ TEST(SavedGames, AFailedSaveKeepsTheOldOne) {
     // The new save fails half-way through writing: files may not grow past 64 bytes.
     ChangeVariableValue(g.session(), "v", 4);
     g.driver->answer("OK");
-    struct rlimit was{};
+    struct rlimit was {};
     ::getrlimit(RLIMIT_FSIZE, &was);
     auto* previous = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = was;
@@ -158,14 +164,16 @@ TEST(SavedGames, AFailedSaveKeepsTheOldOne) {
     EXPECT_EQ(g.boxesWith(" Unable to save '"), 1);
     EXPECT_EQ(readAll(g.folder() / "keep.sav"), before) << "the previous save is intact";
     int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(g.folder())) ++files;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(g.folder()))
+        ++files;
     EXPECT_EQ(files, 2) << "the save and its picture, no half-written file";
     EXPECT_EQ(ListSavedGames(g.folder().string()), std::vector<std::string>{"keep"});
 }
 
 TEST(SavedGames, ResumeMappingIsOneLookup) {
     SaveRig g;
-    g.project.file("Config/Resume", "1,2,3,4,5,6\r\n\"other\",\"Start\"\r\n\"Start\",\"Other\"\r\n\"Loop\",\"Loop\"\r\n");
+    g.project.file("Config/Resume",
+                   "1,2,3,4,5,6\r\n\"other\",\"Start\"\r\n\"Start\",\"Other\"\r\n\"Loop\",\"Loop\"\r\n");
     g.start();
     EXPECT_EQ(GetResumeLocation(g.session(), "OTHER"), "Start") << "not followed on to Other";
     EXPECT_EQ(GetResumeLocation(g.session(), "Loop"), "Loop");
@@ -180,8 +188,9 @@ namespace {
 
 TEST(SavedGames, ObjectsSaveTheirDefaultValueAndAFolderInTheWayFailsTheSave) {
     SaveRig g;
-    g.project.procedures("Class Named\r\n  Public Default Property Get Text() : Text = \"the lamp\" : End Property\r\n"
-                         "End Class\r\nClass Plain\r\nEnd Class");
+    g.project.procedures(
+        "Class Named\r\n  Public Default Property Get Text() : Text = \"the lamp\" : End Property\r\n"
+        "End Class\r\nClass Plain\r\nEnd Class");
     g.start();
     g.session().scripts->ExecuteVBScript("Set t.Value = New Named : Set u.Value = New Plain", false);
     ASSERT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];

@@ -1,7 +1,7 @@
 // Project variables: loading the list, duplicates, exact and case-blind names, toggling.
+#include "run/state/Variables.h"
 #include "run/core/Session.h"
 #include "run/platform/headless/HeadlessBackend.h"
-#include "run/state/Variables.h"
 #include "tests/support/ProjectBuilder.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +34,8 @@ TEST(Variables, HeaderOnlyGivesEmptyListsAndEveryReadIsMissing) {
     LoadVariables(rig.session);
     EXPECT_EQ(rig.v().Variables.Count(), 0);
     EXPECT_EQ(rig.v().VariablesVariant.Count(), 0);
-    for (const char* name : {"stale", "", "***", "Variables"}) EXPECT_EQ(rig.get(name), kNoSuchVariable) << name;
+    for (const char* name : {"stale", "", "***", "Variables"})
+        EXPECT_EQ(rig.get(name), kNoSuchVariable) << name;
     EXPECT_TRUE(rig.backend.boxes().empty());
 }
 
@@ -78,7 +79,8 @@ TEST(Variables, MinusOneTogglesTheLowestBit) {
     VariablesRig rig;
     rig.project.variables({"v"});
     LoadVariables(rig.session);
-    for (auto [from, to] : {std::pair<std::int16_t, std::int16_t>{5, 4}, {0, 1}, {1, 0}, {-2, -1}, {32767, 32766}}) {
+    for (auto [from, to] :
+         {std::pair<std::int16_t, std::int16_t>{5, 4}, {0, 1}, {1, 0}, {-2, -1}, {32767, 32766}}) {
         ChangeVariableValue(rig.session, "v", from);
         ChangeVariableValue(rig.session, "v", -1);
         EXPECT_EQ(rig.get("v"), to) << from;
@@ -90,7 +92,8 @@ TEST(Variables, MissingListIsReportedOnce) {
     rig.session.variables.Variables.Add("stale", 3);
     LoadVariables(rig.session);
     ASSERT_EQ(rig.backend.boxes().size(), 1u);
-    EXPECT_TRUE(rig.backend.boxes()[0].text.ends_with(" Unable to load variables list.")) << rig.backend.boxes()[0].text;
+    EXPECT_TRUE(rig.backend.boxes()[0].text.ends_with(" Unable to load variables list."))
+        << rig.backend.boxes()[0].text;
     EXPECT_EQ(rig.v().Variables.Count(), 0);
 }
 

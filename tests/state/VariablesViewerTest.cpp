@@ -8,7 +8,8 @@ namespace {
 TEST(VariablesViewer, ListsEveryVariableInBoxesOf25Lines) {
     testing::GameRig g;
     std::vector<std::string> names;
-    for (int i = 1; i <= 30; ++i) names.push_back("n" + std::to_string(i));
+    for (int i = 1; i <= 30; ++i)
+        names.push_back("n" + std::to_string(i));
     g.project.variables(names, {"text"});
     g.start();
     ChangeVariableValue(g.session(), "n2", -5);
@@ -19,7 +20,8 @@ TEST(VariablesViewer, ListsEveryVariableInBoxesOf25Lines) {
     EXPECT_EQ(lines[3].size(), 85u);
     EXPECT_EQ(lines[3].substr(0, 46), "-------------------------- INTEGER VARIABLES: ");
     EXPECT_EQ(lines[6], "n2 = -5");
-    EXPECT_EQ(lines[30 + 6], "-------------------------- VARIANT VARIABLES: --------------------------             ");
+    EXPECT_EQ(lines[30 + 6],
+              "-------------------------- VARIANT VARIABLES: --------------------------             ");
     EXPECT_EQ(lines.back(), "text = a b");
 
     g.game().form().get("mnuViewVariables").onClick();

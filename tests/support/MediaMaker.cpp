@@ -32,8 +32,8 @@ std::string makeResource(const Canvas& img, int type, int a, int b) {
     s += char(h >= 256 ? 0 : h);
     s += char(0);
     s += char(0);
-    put16(s, std::uint32_t(a));   // icon: planes; cursor: hot spot x
-    put16(s, std::uint32_t(b));   // icon: bit count; cursor: hot spot y
+    put16(s, std::uint32_t(a)); // icon: planes; cursor: hot spot x
+    put16(s, std::uint32_t(b)); // icon: bit count; cursor: hot spot y
     put32(s, imageBytes);
     put32(s, 6 + 16);
     put32(s, 40);
@@ -68,8 +68,12 @@ std::string makeResource(const Canvas& img, int type, int a, int b) {
 
 } // namespace
 
-std::string MakeCursorBytes(const Canvas& image, int hotX, int hotY) { return makeResource(image, 2, hotX, hotY); }
-std::string MakeIconBytes(const Canvas& image) { return makeResource(image, 1, 1, 32); }
+std::string MakeCursorBytes(const Canvas& image, int hotX, int hotY) {
+    return makeResource(image, 2, hotX, hotY);
+}
+std::string MakeIconBytes(const Canvas& image) {
+    return makeResource(image, 1, 1, 32);
+}
 
 void FillCircle(Canvas& c, int cx, int cy, int radius, Pixel p) {
     for (int y = -radius; y <= radius; ++y) {

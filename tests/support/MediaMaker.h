@@ -15,7 +15,8 @@ std::string MakeIconBytes(const platform::Canvas& image);
 
 // Painting helpers.
 void FillCircle(platform::Canvas& c, int cx, int cy, int radius, platform::Pixel p);
-void VerticalGradient(platform::Canvas& c, const platform::Rect& r, platform::Pixel top, platform::Pixel bottom);
+void VerticalGradient(platform::Canvas& c, const platform::Rect& r, platform::Pixel top,
+                      platform::Pixel bottom);
 // A simple arrow pointer (black outline, given fill) on a transparent 32×32 canvas.
 platform::Canvas ArrowPointer(platform::Pixel fill);
 

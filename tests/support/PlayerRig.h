@@ -43,7 +43,8 @@ struct PlayerRig {
     // Writes General and starts the player, noting its steps from the first one.
     HeadlessDriver& start() {
         project.general(info);
-        driver = std::make_unique<HeadlessDriver>(PlayerOptions{project.folder().string(), settingsFile, documents});
+        driver = std::make_unique<HeadlessDriver>(
+            PlayerOptions{project.folder().string(), settingsFile, documents});
         session().trace = &trace;
         driver->start();
         return *driver;
@@ -57,13 +58,15 @@ struct PlayerRig {
     // The texts of every box shown so far, and how many of them contained `part`.
     std::vector<std::string> boxTexts() const {
         std::vector<std::string> out;
-        for (const auto& b : driver->boxes()) out.push_back(b.text);
+        for (const auto& b : driver->boxes())
+            out.push_back(b.text);
         return out;
     }
     int boxesWith(const std::string& part) const {
         auto texts = boxTexts();
-        return static_cast<int>(std::count_if(texts.begin(), texts.end(),
-                                              [&](const std::string& t) { return t.find(part) != std::string::npos; }));
+        return static_cast<int>(std::count_if(texts.begin(), texts.end(), [&](const std::string& t) {
+            return t.find(part) != std::string::npos;
+        }));
     }
     // The state lines of one kind ("hotspot: ", "text: " …).
     std::vector<std::string> stateLines(const std::string& prefix) {

@@ -27,7 +27,8 @@ std::string scriptField(std::string s) {
 } // namespace
 
 ProjectBuilder::ProjectBuilder(fs::path folder) : m_folder(std::move(folder)) {
-    for (const char* sub : {"Config", "Frames", "FramesData", "Areas", "Icons", "Temp", "External", "CPData"}) {
+    for (const char* sub :
+         {"Config", "Frames", "FramesData", "Areas", "Icons", "Temp", "External", "CPData"}) {
         fs::create_directories(m_folder / sub);
     }
 }
@@ -44,44 +45,69 @@ ProjectBuilder& ProjectBuilder::general(const ProjectInfo& i, int lastField) {
         }
         return n < lastField;
     };
-    w.writeField(i.ProjectRegistryName); more();
-    w.writeField(""); more();
-    w.writeField(i.AdventureName); more();
-    w.writeField(std::int16_t{0}); more();
-    w.writeField(i.InitialFrame); more();
-    w.writeField(i.VersionText); more();
-    w.writeField(i.FrameWidth); more();
-    w.writeField(i.FrameHeight); more();
-    w.writeField(i.Author); more();
-    w.writeField(i.Email); more();
+    w.writeField(i.ProjectRegistryName);
+    more();
+    w.writeField("");
+    more();
+    w.writeField(i.AdventureName);
+    more();
+    w.writeField(std::int16_t{0});
+    more();
+    w.writeField(i.InitialFrame);
+    more();
+    w.writeField(i.VersionText);
+    more();
+    w.writeField(i.FrameWidth);
+    more();
+    w.writeField(i.FrameHeight);
+    more();
+    w.writeField(i.Author);
+    more();
+    w.writeField(i.Email);
+    more();
     w.writeField(i.Homepage);
     if (!more()) return w.commit(), *this;
     w.writeField(i.OfferResolutionChange);
     if (!more() || !unused(3)) return w.commit(), *this;
     w.writeField(i.SchemeName);
     if (!more() || !unused(3)) return w.commit(), *this;
-    w.writeField(i.DisableLoadGame); more();
-    w.writeField(i.DisableSaveGame); more();
+    w.writeField(i.DisableLoadGame);
+    more();
+    w.writeField(i.DisableSaveGame);
+    more();
     if (!unused(1)) return w.commit(), *this;
-    w.writeField(""); more();
+    w.writeField("");
+    more();
     if (!unused(1)) return w.commit(), *this;
-    w.writeField(i.InventorySpacingX); more();
-    w.writeField(i.InventorySpacingY); more();
-    w.writeField(i.InventoryEnabled); more();
-    w.writeField(i.InventorySlideIn); more();
-    w.writeField(i.InventorySlideOut); more();
-    w.writeField(i.HideEmptyInventoryButton); more();
-    w.writeField(i.OpenInventoryOnPickUp); more();
-    w.writeField(i.CustomInventoryImages); more();
-    w.writeField(i.InventoryButtonImage); more();
-    w.writeField(i.InventoryBackgroundImage); more();
-    w.writeField(i.ProjectResolution); more();
+    w.writeField(i.InventorySpacingX);
+    more();
+    w.writeField(i.InventorySpacingY);
+    more();
+    w.writeField(i.InventoryEnabled);
+    more();
+    w.writeField(i.InventorySlideIn);
+    more();
+    w.writeField(i.InventorySlideOut);
+    more();
+    w.writeField(i.HideEmptyInventoryButton);
+    more();
+    w.writeField(i.OpenInventoryOnPickUp);
+    more();
+    w.writeField(i.CustomInventoryImages);
+    more();
+    w.writeField(i.InventoryButtonImage);
+    more();
+    w.writeField(i.InventoryBackgroundImage);
+    more();
+    w.writeField(i.ProjectResolution);
+    more();
     if (!unused(2)) return w.commit(), *this;
     w.writeField(i.DefaultCursor);
     if (!more() || !unused(2)) return w.commit(), *this;
     w.writeField(i.KeepMenusVisible);
     if (!more() || !unused(1)) return w.commit(), *this;
-    w.writeField(i.SkipWelcomeWindow); more();
+    w.writeField(i.SkipWelcomeWindow);
+    more();
     w.writeField(false);
     if (!more() || !unused(1)) return w.commit(), *this;
     w.writeField(i.MenuOption1);
@@ -90,9 +116,12 @@ ProjectBuilder& ProjectBuilder::general(const ProjectInfo& i, int lastField) {
     if (!more()) return w.commit(), *this;
     w.writeField(i.NoMenus);
     if (!more() || !unused(3)) return w.commit(), *this;
-    w.writeField(i.RunStartupScript); more();
-    w.writeField(scriptField(i.StartupScript)); more();
-    w.writeField(i.RunFrameScript); more();
+    w.writeField(i.RunStartupScript);
+    more();
+    w.writeField(scriptField(i.StartupScript));
+    more();
+    w.writeField(i.RunFrameScript);
+    more();
     w.writeField(scriptField(i.FrameScript));
     if (!more()) return w.commit(), *this;
     w.writeField(i.MenuOption3);
@@ -119,7 +148,8 @@ ProjectBuilder& ProjectBuilder::frame(const std::string& name, const FrameFile& 
         w.writeField(f.FrameSoundFile);
     }
     if (!done(13)) {
-        for (int i = 14; i <= 16; ++i) w.writeField(RecordVariant{});
+        for (int i = 14; i <= 16; ++i)
+            w.writeField(RecordVariant{});
         w.writeField(f.VideoAtOrigin);
         w.writeField(f.VideoUnstretched);
         w.writeField(f.VideoLeft);
@@ -138,7 +168,8 @@ ProjectBuilder& ProjectBuilder::frame(const std::string& name, const FrameFile& 
         w.writeField(scriptField(f.EntryScript));
     }
     if (!done(28)) {
-        for (int i = 29; i <= 34; ++i) w.writeField(RecordVariant{});
+        for (int i = 29; i <= 34; ++i)
+            w.writeField(RecordVariant{});
         const ChannelRequestBlock& c = f.channelRequests;
         w.writeField(std::to_string(static_cast<long>(c.fadeSeconds * 1000)));
         w.writeField(std::int16_t{0});
@@ -158,7 +189,8 @@ ProjectBuilder& ProjectBuilder::frame(const std::string& name, const FrameFile& 
     return *this;
 }
 
-ProjectBuilder& ProjectBuilder::hotspots(const std::string& frame, const std::vector<HotspotSpec>& spots, bool alternate) {
+ProjectBuilder& ProjectBuilder::hotspots(const std::string& frame, const std::vector<HotspotSpec>& spots,
+                                         bool alternate) {
     RecordWriter count = RecordWriter::create(m_folder / "Frames" / (frame + ".lks"));
     count.writeField(std::int16_t(spots.size()));
     count.commit();
@@ -166,7 +198,8 @@ ProjectBuilder& ProjectBuilder::hotspots(const std::string& frame, const std::ve
     for (const HotspotSpec& h : spots) {
         w.writeField(RecordVariant{});
         w.writeField(std::int16_t(h.mergeMark));
-        for (int i = 3; i <= 10; ++i) w.writeField(RecordVariant{});
+        for (int i = 3; i <= 10; ++i)
+            w.writeField(RecordVariant{});
         w.writeField(std::int32_t(h.left));
         w.writeField(std::int32_t(h.top));
         w.writeField(std::int32_t(h.width));
@@ -179,13 +212,15 @@ ProjectBuilder& ProjectBuilder::hotspots(const std::string& frame, const std::ve
         w.writeField(std::int16_t(h.hasConditions ? 1 : 0));
         for (const auto* list : {&h.hideIf, &h.showIf}) {
             w.writeField(std::int16_t(list->size()));
-            for (const auto& name : *list) w.writeField(name);
+            for (const auto& name : *list)
+                w.writeField(name);
         }
         if (h.withAnimationSpeed || h.withVideo) w.writeField(h.animationSpeed);
         if (h.withVideo) {
             w.writeField(h.isVideo);
             w.writeField(h.videoFile);
-            for (int i = 0; i < 8; ++i) w.writeField(std::int16_t{0});
+            for (int i = 0; i < 8; ++i)
+                w.writeField(std::int16_t{0});
         }
         w.writeField("----- SEPARATOR -----");
     }
@@ -193,12 +228,14 @@ ProjectBuilder& ProjectBuilder::hotspots(const std::string& frame, const std::ve
     return *this;
 }
 
-ProjectBuilder& ProjectBuilder::texts(const std::string& frame, const std::vector<TextSpec>& texts, bool alternate) {
+ProjectBuilder& ProjectBuilder::texts(const std::string& frame, const std::vector<TextSpec>& texts,
+                                      bool alternate) {
     RecordWriter w = RecordWriter::create(m_folder / "FramesData" / (frame + (alternate ? ".mr1" : ".fm1")));
     for (const TextSpec& t : texts) {
         w.writeField(RecordVariant{});
         w.writeField(std::int16_t(t.textNumber));
-        for (int i = 3; i <= 10; ++i) w.writeField(RecordVariant{});
+        for (int i = 3; i <= 10; ++i)
+            w.writeField(RecordVariant{});
         w.writeField(t.caption);
         w.writeField(std::int32_t(t.left));
         w.writeField(std::int32_t(t.top));
@@ -239,7 +276,8 @@ void writeActionRecord(RecordWriter& w, const ActionSpec& a) {
     w.writeField(a.video);
     w.writeField(true);
     w.writeField(false);
-    for (int i = 0; i < 4; ++i) w.writeField(std::int16_t{0});
+    for (int i = 0; i < 4; ++i)
+        w.writeField(std::int16_t{0});
     if (g < 2) return;
     w.writeField(std::int16_t{0});
     w.writeField(std::int16_t(a.hotspotSound.empty() ? 0 : 1));
@@ -247,18 +285,22 @@ void writeActionRecord(RecordWriter& w, const ActionSpec& a) {
     w.writeField(std::int16_t(a.frameSound.empty() ? 0 : 1));
     w.writeField(a.frameSound);
     if (g < 3) return;
-    for (int i = 0; i < 3; ++i) w.writeField(RecordVariant{});
+    for (int i = 0; i < 3; ++i)
+        w.writeField(RecordVariant{});
     w.writeField(std::int16_t(a.goBack ? 1 : 0));
     if (g < 4) return;
-    for (int i = 0; i < 3; ++i) w.writeField(RecordVariant{});
+    for (int i = 0; i < 3; ++i)
+        w.writeField(RecordVariant{});
     w.writeField(a.messageInFrame);
     if (g < 5) return;
-    for (int i = 0; i < 3; ++i) w.writeField(RecordVariant{});
+    for (int i = 0; i < 3; ++i)
+        w.writeField(RecordVariant{});
     bool lists = !a.listZero.empty() || !a.listOne.empty() || !a.listToggle.empty();
     w.writeField(std::int16_t(lists ? 1 : 0));
     for (const auto* list : {&a.listZero, &a.listOne, &a.listToggle}) {
         w.writeField(std::int16_t(list->size()));
-        for (const auto& n : *list) w.writeField(n);
+        for (const auto& n : *list)
+            w.writeField(n);
     }
     if (g < 6) return;
     w.writeField(a.loopHotspotSound);
@@ -271,7 +313,8 @@ void writeActionRecord(RecordWriter& w, const ActionSpec& a) {
     if (g < 9) return;
     w.writeField(std::int16_t(a.transitionNumber));
     if (g < 10) return;
-    for (int i = 0; i < 6; ++i) w.writeField(RecordVariant{});
+    for (int i = 0; i < 6; ++i)
+        w.writeField(RecordVariant{});
     w.writeField(std::to_string(static_cast<long>(a.channels.fadeSeconds * 1000)));
     w.writeField(std::int16_t{0});
     w.writeField(std::int16_t{5});
@@ -292,10 +335,12 @@ void writeActionRecord(RecordWriter& w, const ActionSpec& a) {
 
 } // namespace
 
-ProjectBuilder& ProjectBuilder::actions(const std::string& frame, const std::vector<ActionSpec>& blocks, bool alternate) {
+ProjectBuilder& ProjectBuilder::actions(const std::string& frame, const std::vector<ActionSpec>& blocks,
+                                        bool alternate) {
     RecordWriter w = RecordWriter::create(m_folder / "FramesData" / (frame + (alternate ? ".mr3" : ".fm3")));
     for (const ActionSpec& a : blocks) {
-        for (int i = 0; i < 10; ++i) w.writeField(RecordVariant{});
+        for (int i = 0; i < 10; ++i)
+            w.writeField(RecordVariant{});
         writeActionRecord(w, a);
         w.writeField("----- SEPARATOR -----");
     }
@@ -303,13 +348,15 @@ ProjectBuilder& ProjectBuilder::actions(const std::string& frame, const std::vec
     return *this;
 }
 
-ProjectBuilder& ProjectBuilder::itemActions(const std::string& frame,
-                                            const std::vector<std::pair<std::string, ActionSpec>>& keyedBlocks) {
+ProjectBuilder&
+ProjectBuilder::itemActions(const std::string& frame,
+                            const std::vector<std::pair<std::string, ActionSpec>>& keyedBlocks) {
     RecordWriter w = RecordWriter::create(m_folder / "FramesData" / (frame + ".fm0"));
     for (const auto& [key, a] : keyedBlocks) {
         w.writeField(RecordVariant{});
         w.writeField(key);
-        for (int i = 3; i <= 10; ++i) w.writeField(RecordVariant{});
+        for (int i = 3; i <= 10; ++i)
+            w.writeField(RecordVariant{});
         writeActionRecord(w, a);
         w.writeField("----- SEPARATOR -----");
     }
@@ -317,12 +364,14 @@ ProjectBuilder& ProjectBuilder::itemActions(const std::string& frame,
     return *this;
 }
 
-ProjectBuilder& ProjectBuilder::pickups(const std::string& frame, const std::vector<std::pair<int, std::string>>& items) {
+ProjectBuilder& ProjectBuilder::pickups(const std::string& frame,
+                                        const std::vector<std::pair<int, std::string>>& items) {
     RecordWriter w = RecordWriter::create(m_folder / "FramesData" / (frame + ".fm4"));
     for (const auto& [hotspot, item] : items) {
         w.writeField(RecordVariant{});
         w.writeField(std::int16_t(hotspot));
-        for (int i = 3; i <= 10; ++i) w.writeField(RecordVariant{});
+        for (int i = 3; i <= 10; ++i)
+            w.writeField(RecordVariant{});
         w.writeField(std::int16_t(item.empty() ? 0 : 1));
         if (!item.empty()) w.writeField(item);
         w.writeField("----- SEPARATOR -----");
@@ -338,15 +387,17 @@ ProjectBuilder& ProjectBuilder::item(const std::string& name, const std::string&
     return *this;
 }
 
-ProjectBuilder& ProjectBuilder::combination(const std::string& dragged, const std::string& target, bool removeDragged,
-                                            bool removeTarget, const std::string& result, const std::string& script) {
+ProjectBuilder& ProjectBuilder::combination(const std::string& dragged, const std::string& target,
+                                            bool removeDragged, bool removeTarget, const std::string& result,
+                                            const std::string& script) {
     RecordWriter w = RecordWriter::create(m_folder / "Areas" / (dragged + "_on_" + target + ".drg"));
     w.writeField(std::int16_t(removeDragged ? 1 : 0));
     w.writeField(std::int16_t(removeTarget ? 1 : 0));
     w.writeField(std::int16_t(result.empty() ? 0 : 1));
     w.writeField(result);
     if (!script.empty()) {
-        for (int i = 5; i <= 7; ++i) w.writeField(RecordVariant{});
+        for (int i = 5; i <= 7; ++i)
+            w.writeField(RecordVariant{});
         w.writeField(true);
         w.writeField(scriptField(script));
     }
@@ -354,13 +405,16 @@ ProjectBuilder& ProjectBuilder::combination(const std::string& dragged, const st
     return *this;
 }
 
-ProjectBuilder& ProjectBuilder::variables(const std::vector<std::string>& integers, const std::vector<std::string>& variants) {
+ProjectBuilder& ProjectBuilder::variables(const std::vector<std::string>& integers,
+                                          const std::vector<std::string>& variants) {
     RecordWriter w = RecordWriter::create(m_folder / "Config" / "Variables");
     w.writeField("Variables");
-    for (const auto& n : integers) w.writeField(n);
+    for (const auto& n : integers)
+        w.writeField(n);
     if (!variants.empty()) {
         w.writeField("***");
-        for (const auto& n : variants) w.writeField(n);
+        for (const auto& n : variants)
+            w.writeField(n);
     }
     w.commit();
     return *this;
@@ -370,9 +424,11 @@ ProjectBuilder& ProjectBuilder::texts(int mode, const std::vector<std::string>& 
     RecordWriter w = RecordWriter::create(m_folder / "Config" / "Texts");
     w.writeField(std::int16_t(mode));
     if (mode == 2) {
-        for (int k = 0; k < 5; ++k) w.writeField(RecordVariant{});
+        for (int k = 0; k < 5; ++k)
+            w.writeField(RecordVariant{});
         w.writeField(std::int32_t(overrides.size()));
-        for (const auto& t : overrides) w.writeField(t);
+        for (const auto& t : overrides)
+            w.writeField(t);
     }
     w.commit();
     return *this;

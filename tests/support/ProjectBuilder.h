@@ -17,13 +17,13 @@ struct HotspotSpec {
     int left = 0, top = 0, width = 1500, height = 1500;
     bool animated = false;
     bool hasPicture = false;
-    std::string pictureFile;          // in the Areas folder
+    std::string pictureFile; // in the Areas folder
     bool stretch = false;
-    std::string cursorFile;           // in the Icons folder; "" or "default": the project's pointer
+    std::string cursorFile; // in the Icons folder; "" or "default": the project's pointer
     bool hasConditions = false;
-    std::vector<std::string> hideIf;  // hidden when one of these is non-zero
-    std::vector<std::string> showIf;  // hidden when one of these is not exactly 1
-    bool withAnimationSpeed = false;  // optional tail fields
+    std::vector<std::string> hideIf; // hidden when one of these is non-zero
+    std::vector<std::string> showIf; // hidden when one of these is not exactly 1
+    bool withAnimationSpeed = false; // optional tail fields
     double animationSpeed = 0;
     bool withVideo = false;
     bool isVideo = false;
@@ -34,38 +34,38 @@ struct HotspotSpec {
 struct TextSpec {
     int textNumber = 1;
     std::string caption;
-    int left = 0, top = 0;            // twips
+    int left = 0, top = 0; // twips
     bool bold = false, italic = false;
     std::string fontName = "Arial";
     double fontSize = 12;
     bool strikeout = false, underline = false;
-    std::uint32_t colour = 0xFFFFFF;  // red in the low byte
+    std::uint32_t colour = 0xFFFFFF; // red in the low byte
 };
 
 // One action record (.fm3 / .fm0 block body). `groups` is how many optional groups follow the fixed part
 // (0–12), as older editors wrote shorter blocks.
 struct ActionSpec {
-    std::string variable;            // fixed part: change this integer variable …
+    std::string variable; // fixed part: change this integer variable …
     bool setZero = false, setOne = false, toggle = false;
     bool showMessage = false;
     std::string message;
-    bool disappear = false;          // remove the used item, or hide the clicked hotspot
+    bool disappear = false; // remove the used item, or hide the clicked hotspot
     bool quit = false;
-    std::string goToFrame;           // empty: no frame change
-    bool stopHotspotSound = false, stopAllSounds = false;   // sounds to stop, the video
+    std::string goToFrame;                                // empty: no frame change
+    bool stopHotspotSound = false, stopAllSounds = false; // sounds to stop, the video
     std::string video;
-    std::string hotspotSound, frameSound;                    // the hotspot and frame sounds
-    bool goBack = false;                                     // going back in the history
-    bool messageInFrame = true;                              // where the message shows
-    std::vector<std::string> listZero, listOne, listToggle;  // variable lists
-    bool loopHotspotSound = true;                            // the hotspot sound's looping
-    int transitionKind = 0;                                  // the transition and its duration
+    std::string hotspotSound, frameSound;                   // the hotspot and frame sounds
+    bool goBack = false;                                    // going back in the history
+    bool messageInFrame = true;                             // where the message shows
+    std::vector<std::string> listZero, listOne, listToggle; // variable lists
+    bool loopHotspotSound = true;                           // the hotspot sound's looping
+    int transitionKind = 0;                                 // the transition and its duration
     double transitionMs = 0;
-    std::string script;                                      // the script (run when not empty)
-    int transitionNumber = 0;                                // the transition number
-    ChannelRequestBlock channels;                            // the audio channel requests
-    std::string pickItem;                                    // the item to pick up
-    std::string pluginActions;                               // plug-in action references
+    std::string script;           // the script (run when not empty)
+    int transitionNumber = 0;     // the transition number
+    ChannelRequestBlock channels; // the audio channel requests
+    std::string pickItem;         // the item to pick up
+    std::string pluginActions;    // plug-in action references
     int groups = 12;
 };
 
@@ -90,19 +90,24 @@ class ProjectBuilder {
     // the channel block (38), 39 or 40, as older projects do.
     ProjectBuilder& frame(const std::string& name, const FrameFile& f, int lastField = 40);
     // Frames/<name>.lks and FramesData/<name>.fm2 (or .mr2 when `alternate`).
-    ProjectBuilder& hotspots(const std::string& frame, const std::vector<HotspotSpec>& spots, bool alternate = false);
+    ProjectBuilder& hotspots(const std::string& frame, const std::vector<HotspotSpec>& spots,
+                             bool alternate = false);
     // FramesData/<name>.fm1 (or .mr1 when `alternate`).
-    ProjectBuilder& texts(const std::string& frame, const std::vector<TextSpec>& texts, bool alternate = false);
+    ProjectBuilder& texts(const std::string& frame, const std::vector<TextSpec>& texts,
+                          bool alternate = false);
     // Config/Variables: integer variables, then after "***" the variant variables.
-    ProjectBuilder& variables(const std::vector<std::string>& integers, const std::vector<std::string>& variants = {});
+    ProjectBuilder& variables(const std::vector<std::string>& integers,
+                              const std::vector<std::string>& variants = {});
 
     // FramesData/<frame>.fm3 (or .mr3): block n is hotspot n's action.
-    ProjectBuilder& actions(const std::string& frame, const std::vector<ActionSpec>& blocks, bool alternate = false);
+    ProjectBuilder& actions(const std::string& frame, const std::vector<ActionSpec>& blocks,
+                            bool alternate = false);
     // FramesData/<frame>.fm0: item-on-hotspot actions keyed "<hotspot>_<item>.drg".
     ProjectBuilder& itemActions(const std::string& frame,
                                 const std::vector<std::pair<std::string, ActionSpec>>& keyedBlocks);
     // FramesData/<frame>.fm4: the item each listed hotspot offers on a click.
-    ProjectBuilder& pickups(const std::string& frame, const std::vector<std::pair<int, std::string>>& hotspotItems);
+    ProjectBuilder& pickups(const std::string& frame,
+                            const std::vector<std::pair<int, std::string>>& hotspotItems);
     // Areas/<name>.obj naming the item's icon (in the Areas folder).
     ProjectBuilder& item(const std::string& name, const std::string& iconFile);
     // Areas/<dragged>_on_<target>.drg.

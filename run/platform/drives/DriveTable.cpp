@@ -60,7 +60,10 @@ std::optional<int> typeFromName(std::string_view name) {
 } // namespace
 
 DriveTable DriveTable::FromMountTable(std::string_view mounts) {
-    struct Mount { std::string point; int type; };
+    struct Mount {
+        std::string point;
+        int type;
+    };
     std::vector<Mount> found;
     std::size_t start = 0;
     while (start < mounts.size()) {
@@ -73,10 +76,13 @@ DriveTable DriveTable::FromMountTable(std::string_view mounts) {
         point = unescapeMountField(point);
         if (point.empty() || point[0] != '/' || point == "/") continue;
         int type = 0;
-        if (fsType == "iso9660" || fsType == "udf") type = kDriveCdRom;
-        else if ((fsType == "vfat" || fsType == "exfat") && (under(point, "/media") || under(point, "/run/media")))
+        if (fsType == "iso9660" || fsType == "udf")
+            type = kDriveCdRom;
+        else if ((fsType == "vfat" || fsType == "exfat") &&
+                 (under(point, "/media") || under(point, "/run/media")))
             type = kDriveRemovable;
-        else if (fsType == "nfs" || fsType == "nfs4" || fsType == "cifs" || fsType == "smb3" || fsType == "smbfs")
+        else if (fsType == "nfs" || fsType == "nfs4" || fsType == "cifs" || fsType == "smb3" ||
+                 fsType == "smbfs")
             type = kDriveRemote;
         if (type == 0) continue;
         // A point mounted twice keeps its first entry.

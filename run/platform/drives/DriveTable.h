@@ -11,11 +11,18 @@
 namespace run::platform {
 
 // Drive types numbered as the classic drive-type call returns them.
-enum DriveType : int { kDriveUnknown = 0, kDriveNoRoot = 1, kDriveRemovable = 2, kDriveFixed = 3, kDriveRemote = 4,
-                       kDriveCdRom = 5, kDriveRamDisk = 6 };
+enum DriveType : int {
+    kDriveUnknown = 0,
+    kDriveNoRoot = 1,
+    kDriveRemovable = 2,
+    kDriveFixed = 3,
+    kDriveRemote = 4,
+    kDriveCdRom = 5,
+    kDriveRamDisk = 6
+};
 
 struct Drive {
-    std::string root;   // the folder the letter stands for, ending in '/'
+    std::string root; // the folder the letter stands for, ending in '/'
     int type = kDriveFixed;
 };
 
@@ -42,7 +49,7 @@ class DriveTable {
     void remove(char letter);
     // The drive of a letter (any case), if there is one.
     std::optional<Drive> find(char letter) const;
-    int typeOf(char letter) const;   // kDriveNoRoot when the letter has no drive
+    int typeOf(char letter) const; // kDriveNoRoot when the letter has no drive
     // A Windows path "D:\Data\Game\x.jpg" as a native path under the drive's folder (the rest
     // still to be matched without regard to case); nullopt when the letter has no drive, or
     // when ".." parts would climb above the drive's folder.
@@ -52,7 +59,7 @@ class DriveTable {
     const std::map<char, Drive>& drives() const { return m_drives; }
 
   private:
-    std::map<char, Drive> m_drives;   // upper-case letters
+    std::map<char, Drive> m_drives; // upper-case letters
     bool m_filled = false;
 };
 

@@ -21,8 +21,7 @@ bool writeAll(int fd, std::string_view bytes) {
     while (left > 0) {
         const ssize_t n = ::write(fd, p, left);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return false;
         }
         p += n;
@@ -49,8 +48,7 @@ std::string WriteFileAtomically(const std::filesystem::path& file, std::string_v
     if (!folder.empty()) {
         std::error_code ec;
         std::filesystem::create_directories(folder, ec);
-        if (ec)
-            return "Cannot create the folder '" + folder.string() + "': " + ec.message();
+        if (ec) return "Cannot create the folder '" + folder.string() + "': " + ec.message();
     }
 
     static std::atomic<unsigned> counter{0};
@@ -58,21 +56,18 @@ std::string WriteFileAtomically(const std::filesystem::path& file, std::string_v
     temp += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
 
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return errnoText("Cannot create", temp, errno);
+    if (fd < 0) return errnoText("Cannot create", temp, errno);
 
     // Keep the permissions of the file being replaced.
     struct stat st {};
-    if (::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        ::fchmod(fd, st.st_mode & 07777);
+    if (::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
 
     std::string error;
     if (!writeAll(fd, bytes))
         error = errnoText("Cannot write", temp, errno);
     else if (::fsync(fd) != 0)
         error = errnoText("Cannot flush", temp, errno);
-    if (::close(fd) != 0 && error.empty())
-        error = errnoText("Cannot close", temp, errno);
+    if (::close(fd) != 0 && error.empty()) error = errnoText("Cannot close", temp, errno);
     if (error.empty() && ::rename(temp.c_str(), file.c_str()) != 0)
         error = errnoText("Cannot replace", file, errno);
     if (!error.empty()) {
@@ -85,8 +80,7 @@ std::string WriteFileAtomically(const std::filesystem::path& file, std::string_v
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
+    if (fd < 0) return std::nullopt;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -98,13 +92,11 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             ::close(fd);
             return std::nullopt;
         }
-        if (n == 0)
-            break;
+        if (n == 0) break;
         data.append(buffer, std::size_t(n));
     }
     ::close(fd);

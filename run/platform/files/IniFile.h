@@ -12,12 +12,13 @@
 namespace run::platform {
 
 class IniFile {
-public:
+  public:
     // Never fails: lines that are neither a section header nor key=value are kept as they
     // are and otherwise ignored. Accepts CRLF and LF line ends.
     static IniFile parse(std::string_view bytes);
     // The value of a key straight from a file's bytes, as get() on the parsed file gives it.
-    static std::optional<std::string> lookup(std::string_view bytes, std::string_view section, std::string_view key);
+    static std::optional<std::string> lookup(std::string_view bytes, std::string_view section,
+                                             std::string_view key);
 
     // The trimmed value of the first `key` in the first section named `section` that has it.
     std::optional<std::string> get(std::string_view section, std::string_view key) const;
@@ -38,10 +39,10 @@ public:
     // Windows-1252 bytes, CRLF line ends; unchanged lines keep their original text.
     std::string serialize() const;
 
-private:
+  private:
     struct Line {
-        std::string raw;   // the line as text (UTF-8), what serialize() writes
-        std::string key;   // empty for comments, blanks and other non-entries
+        std::string raw; // the line as text (UTF-8), what serialize() writes
+        std::string key; // empty for comments, blanks and other non-entries
         std::string value;
     };
     struct Section {
@@ -71,7 +72,8 @@ bool WritePrivateProfileString(const std::filesystem::path& file, std::string_vi
 
 // Removes a key / a whole section and saves atomically. True when the file is in the
 // requested state afterwards (including when there was nothing to remove).
-bool DeletePrivateProfileKey(const std::filesystem::path& file, std::string_view section, std::string_view key);
+bool DeletePrivateProfileKey(const std::filesystem::path& file, std::string_view section,
+                             std::string_view key);
 bool DeletePrivateProfileSection(const std::filesystem::path& file, std::string_view section);
 
 } // namespace run::platform

@@ -19,18 +19,15 @@ std::string sectionName(std::string_view appName, std::string_view section) {
 }
 
 std::filesystem::path homeFolder() {
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return home;
-    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && *pw->pw_dir)
-        return pw->pw_dir;
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && *pw->pw_dir) return pw->pw_dir;
     return ".";
 }
 
 } // namespace
 
 SettingsStore::SettingsStore(std::filesystem::path file) : m_file(std::move(file)) {
-    if (auto bytes = ReadWholeFile(m_file))
-        m_ini = IniFile::parse(*bytes);
+    if (auto bytes = ReadWholeFile(m_file)) m_ini = IniFile::parse(*bytes);
 }
 
 std::filesystem::path SettingsStore::DefaultFile() {
@@ -63,8 +60,7 @@ bool SettingsStore::save(std::string_view appName, std::string_view section, std
 
 bool SettingsStore::remove(std::string_view appName, std::string_view section, std::string_view key) {
     IniFile updated = m_ini;
-    if (!updated.removeKey(sectionName(appName, section), key))
-        return true;
+    if (!updated.removeKey(sectionName(appName, section), key)) return true;
     return commit(std::move(updated));
 }
 

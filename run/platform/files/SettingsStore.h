@@ -11,7 +11,7 @@
 namespace run::platform {
 
 class SettingsStore {
-public:
+  public:
     // Loads `file` once if it exists; a missing or unreadable file starts empty.
     explicit SettingsStore(std::filesystem::path file);
 
@@ -24,13 +24,14 @@ public:
     // Stores the value and writes the whole file atomically at once, so a crash never
     // loses the other settings. Returns false (memory and disk unchanged) when the value
     // cannot be stored or the file cannot be written; lastError() then says why.
-    bool save(std::string_view appName, std::string_view section, std::string_view key, std::string_view value);
+    bool save(std::string_view appName, std::string_view section, std::string_view key,
+              std::string_view value);
     bool remove(std::string_view appName, std::string_view section, std::string_view key);
 
     const std::filesystem::path& file() const { return m_file; }
     const std::string& lastError() const { return m_lastError; }
 
-private:
+  private:
     bool commit(IniFile updated);
 
     std::filesystem::path m_file;

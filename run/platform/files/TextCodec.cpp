@@ -14,10 +14,9 @@ namespace {
 
 // Code points of bytes 0x80..0x9F; the undefined ones keep their own value.
 constexpr std::array<char32_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 constexpr char32_t kInvalid = 0xFFFFFFFF;
@@ -83,27 +82,27 @@ char32_t decodeUtf8(std::string_view s, std::size_t& i) {
 
 // Windows-1252 byte for a code point, or -1.
 int toCp1252(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
-        return int(cp);
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return int(cp);
     for (int k = 0; k < 32; ++k)
-        if (kHigh[k] == cp)
-            return 0x80 + k;
+        if (kHigh[k] == cp) return 0x80 + k;
     return -1;
 }
 
 char32_t lowerCp(char32_t cp) {
-    if (cp >= 'A' && cp <= 'Z')
-        return cp + 32;
-    if (cp < 0xC0)
-        return cp;
-    if (cp <= 0xDE && cp != 0xD7)
-        return cp + 32;
+    if (cp >= 'A' && cp <= 'Z') return cp + 32;
+    if (cp < 0xC0) return cp;
+    if (cp <= 0xDE && cp != 0xD7) return cp + 32;
     switch (cp) {
-    case 0x0160: return 0x0161; // Š
-    case 0x0152: return 0x0153; // Œ
-    case 0x017D: return 0x017E; // Ž
-    case 0x0178: return 0x00FF; // Ÿ
-    default: return cp;
+    case 0x0160:
+        return 0x0161; // Š
+    case 0x0152:
+        return 0x0153; // Œ
+    case 0x017D:
+        return 0x017E; // Ž
+    case 0x0178:
+        return 0x00FF; // Ÿ
+    default:
+        return cp;
     }
 }
 
@@ -112,8 +111,7 @@ char32_t lowerCp(char32_t cp) {
 char32_t nextForCompare(std::string_view s, std::size_t& i) {
     const std::size_t start = i;
     const char32_t cp = decodeUtf8(s, i);
-    if (cp == kInvalid)
-        return 0x80000000u | std::uint8_t(s[start]);
+    if (cp == kInvalid) return 0x80000000u | std::uint8_t(s[start]);
     return lowerCp(cp);
 }
 
@@ -123,8 +121,7 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     std::size_t ascii = 0;
     while (ascii < bytes.size() && std::uint8_t(bytes[ascii]) < 0x80)
         ++ascii;
-    if (ascii == bytes.size())
-        return std::string(bytes);
+    if (ascii == bytes.size()) return std::string(bytes);
     std::string out(bytes.substr(0, ascii));
     bytes.remove_prefix(ascii);
     out.reserve(out.size() + bytes.size() + bytes.size() / 2);
@@ -168,8 +165,7 @@ bool IsCp1252Representable(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         const char32_t cp = decodeUtf8(utf8, i);
-        if (cp == kInvalid || toCp1252(cp) < 0)
-            return false;
+        if (cp == kInvalid || toCp1252(cp) < 0) return false;
     }
     return true;
 }
@@ -197,13 +193,11 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
             // ASCII fast path: the common case for file and key names.
             const auto la = (ca >= 'A' && ca <= 'Z') ? ca + 32 : ca;
             const auto lb = (cb >= 'A' && cb <= 'Z') ? cb + 32 : cb;
-            if (la != lb)
-                return false;
+            if (la != lb) return false;
             ++i, ++j;
             continue;
         }
-        if (nextForCompare(a, i) != nextForCompare(b, j))
-            return false;
+        if (nextForCompare(a, i) != nextForCompare(b, j)) return false;
     }
     return i == a.size() && j == b.size();
 }

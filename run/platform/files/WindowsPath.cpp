@@ -16,8 +16,7 @@ std::vector<std::string> splitComponents(std::string_view path) {
     std::size_t start = 0;
     for (std::size_t i = 0; i <= path.size(); ++i) {
         if (i == path.size() || path[i] == '\\' || path[i] == '/') {
-            if (i > start)
-                parts.emplace_back(path.substr(start, i - start));
+            if (i > start) parts.emplace_back(path.substr(start, i - start));
             start = i + 1;
         }
     }
@@ -27,11 +26,10 @@ std::vector<std::string> splitComponents(std::string_view path) {
 // Directory listings read during one resolution; a path rarely visits a folder twice,
 // but "a/../a/x" style paths would otherwise list it again.
 class ListingCache {
-public:
+  public:
     const std::vector<std::string>& names(const fs::path& folder) {
         auto it = m_listings.find(folder);
-        if (it != m_listings.end())
-            return it->second;
+        if (it != m_listings.end()) return it->second;
         std::vector<std::string> names;
         std::error_code ec;
         for (fs::directory_iterator d(folder.empty() ? fs::path(".") : folder, ec), end; !ec && d != end;
@@ -41,18 +39,16 @@ public:
         return m_listings.emplace(folder, std::move(names)).first->second;
     }
 
-private:
+  private:
     std::map<fs::path, std::vector<std::string>> m_listings;
 };
 
 std::optional<fs::path> resolve(fs::path current, const std::vector<std::string>& parts) {
     ListingCache cache;
     for (const std::string& part : parts) {
-        if (part == ".")
-            continue;
+        if (part == ".") continue;
         std::error_code ec;
-        if (!current.empty() && !fs::is_directory(current, ec))
-            return std::nullopt;
+        if (!current.empty() && !fs::is_directory(current, ec)) return std::nullopt;
         if (part == "..") {
             current /= part;
             continue;
@@ -65,32 +61,27 @@ std::optional<fs::path> resolve(fs::path current, const std::vector<std::string>
         const auto& names = cache.names(current);
         const auto found = std::find_if(names.begin(), names.end(),
                                         [&](const std::string& n) { return EqualsNoCase(n, part); });
-        if (found == names.end())
-            return std::nullopt;
+        if (found == names.end()) return std::nullopt;
         current /= *found;
     }
     std::error_code ec;
-    if (current.empty() || !fs::exists(current, ec))
-        return std::nullopt;
+    if (current.empty() || !fs::exists(current, ec)) return std::nullopt;
     return current;
 }
 
 } // namespace
 
 std::optional<fs::path> FindPathNoCase(const std::string& path) {
-    if (path.empty())
-        return std::nullopt;
+    if (path.empty()) return std::nullopt;
     const bool absolute = path[0] == '/' || path[0] == '\\';
     const auto parts = splitComponents(path);
-    if (parts.empty())
-        return absolute ? std::optional<fs::path>(fs::path("/")) : std::nullopt;
+    if (parts.empty()) return absolute ? std::optional<fs::path>(fs::path("/")) : std::nullopt;
     return resolve(absolute ? fs::path("/") : fs::path(), parts);
 }
 
 std::optional<fs::path> FindPathNoCase(const fs::path& base, const std::string& relative) {
     std::error_code ec;
-    if (!fs::is_directory(base, ec))
-        return std::nullopt;
+    if (!fs::is_directory(base, ec)) return std::nullopt;
     return resolve(base, splitComponents(relative));
 }
 
@@ -100,15 +91,12 @@ std::string ToNativeSeparators(std::string path) {
 }
 
 bool IsSafeRelativeName(std::string_view name) {
-    if (name.empty() || name[0] == '/' || name[0] == '\\')
-        return false;
-    if (name.find(':') != std::string_view::npos || name.find('\0') != std::string_view::npos)
-        return false;
+    if (name.empty() || name[0] == '/' || name[0] == '\\') return false;
+    if (name.find(':') != std::string_view::npos || name.find('\0') != std::string_view::npos) return false;
     const auto parts = splitComponents(name);
     for (const std::string& part : parts) {
         // Windows drops trailing dots and blanks, so "...", ". ." and the like act as "..".
-        if (part != "." && part.find_first_not_of(". ") == std::string::npos)
-            return false;
+        if (part != "." && part.find_first_not_of(". ") == std::string::npos) return false;
     }
     return !parts.empty();
 }

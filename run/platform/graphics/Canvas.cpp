@@ -24,12 +24,28 @@ bool ClipSpan(const Canvas& src, const Rect& sr, int dx, int dy, int dstW, int d
     // 64-bit so that extreme coordinates cannot overflow while clipping.
     long long sx = sr.x, sy = sr.y, w = sr.w, h = sr.h, x = dx, y = dy;
     if (w <= 0 || h <= 0 || src.empty()) return false;
-    if (sx < 0) { x -= sx; w += sx; sx = 0; }
-    if (sy < 0) { y -= sy; h += sy; sy = 0; }
+    if (sx < 0) {
+        x -= sx;
+        w += sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        y -= sy;
+        h += sy;
+        sy = 0;
+    }
     w = std::min<long long>(w, src.width() - sx);
     h = std::min<long long>(h, src.height() - sy);
-    if (x < 0) { sx -= x; w += x; x = 0; }
-    if (y < 0) { sy -= y; h += y; y = 0; }
+    if (x < 0) {
+        sx -= x;
+        w += x;
+        x = 0;
+    }
+    if (y < 0) {
+        sy -= y;
+        h += y;
+        y = 0;
+    }
     w = std::min<long long>(w, dstW - x);
     h = std::min<long long>(h, dstH - y);
     if (w <= 0 || h <= 0) return false;
@@ -51,12 +67,13 @@ void BlendRow(Pixel* dp, const Pixel* sp, int n, std::uint32_t op) {
         const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(sp + i));
         const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dp + i));
         __m128i a = _mm_add_epi16(_mm_mullo_epi16(_mm_srli_epi32(s, 24), opacity), half);
-        a = _mm_srli_epi16(_mm_add_epi16(a, _mm_srli_epi16(a, 8)), 8);   // one per 32-bit lane
+        a = _mm_srli_epi16(_mm_add_epi16(a, _mm_srli_epi16(a, 8)), 8); // one per 32-bit lane
         a = _mm_or_si128(a, _mm_slli_epi32(a, 16));
         const __m128i aLo = _mm_unpacklo_epi32(a, a), aHi = _mm_unpackhi_epi32(a, a);
         const __m128i so = _mm_or_si128(s, opaque);
         auto mix = [&](__m128i s16, __m128i d16, __m128i a16) {
-            __m128i t = _mm_add_epi16(_mm_mullo_epi16(s16, a16), _mm_mullo_epi16(d16, _mm_sub_epi16(full, a16)));
+            __m128i t =
+                _mm_add_epi16(_mm_mullo_epi16(s16, a16), _mm_mullo_epi16(d16, _mm_sub_epi16(full, a16)));
             t = _mm_add_epi16(t, half);
             return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
         };
@@ -65,7 +82,8 @@ void BlendRow(Pixel* dp, const Pixel* sp, int n, std::uint32_t op) {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(dp + i), _mm_packus_epi16(lo, hi));
     }
 #endif
-    for (; i < n; ++i) dp[i] = Over(dp[i], sp[i], Div255((sp[i] >> 24) * op));
+    for (; i < n; ++i)
+        dp[i] = Over(dp[i], sp[i], Div255((sp[i] >> 24) * op));
 }
 
 inline long long FloorMod(long long v, long long m) {
@@ -85,7 +103,9 @@ Rect Rect::intersect(const Rect& o) const {
     return {int(l), int(t), int(r - l), int(b - t)};
 }
 
-Canvas::Canvas(int width, int height, Pixel fill) { reset(width, height, fill); }
+Canvas::Canvas(int width, int height, Pixel fill) {
+    reset(width, height, fill);
+}
 
 void Canvas::reset(int width, int height, Pixel fill) {
     if (width <= 0 || height <= 0) {
@@ -111,7 +131,8 @@ void Canvas::setPixel(int x, int y, Pixel p) {
 void Canvas::fill(const Rect& r, Pixel p) {
     const Rect c = r.intersect(bounds());
     if (c.empty()) return;
-    for (int y = c.y; y < c.y + c.h; ++y) std::fill_n(row(y) + c.x, c.w, p);
+    for (int y = c.y; y < c.y + c.h; ++y)
+        std::fill_n(row(y) + c.x, c.w, p);
 }
 
 void Canvas::fillBlended(const Rect& r, Pixel p) {
@@ -121,7 +142,8 @@ void Canvas::fillBlended(const Rect& r, Pixel p) {
     if (a == 0 || c.empty()) return;
     for (int y = c.y; y < c.y + c.h; ++y) {
         Pixel* d = row(y) + c.x;
-        for (int i = 0; i < c.w; ++i) d[i] = Over(d[i], p, a);
+        for (int i = 0; i < c.w; ++i)
+            d[i] = Over(d[i], p, a);
     }
 }
 
@@ -141,9 +163,11 @@ void Canvas::blit(const Canvas& src, const Rect& srcRect, int dx, int dy) {
     const std::size_t bytes = std::size_t(s.w) * sizeof(Pixel);
     // Scrolling a canvas onto itself downwards must copy the bottom rows first.
     if (&src == this && s.dy > s.sy) {
-        for (int y = s.h - 1; y >= 0; --y) std::memmove(row(s.dy + y) + s.dx, src.row(s.sy + y) + s.sx, bytes);
+        for (int y = s.h - 1; y >= 0; --y)
+            std::memmove(row(s.dy + y) + s.dx, src.row(s.sy + y) + s.sx, bytes);
     } else {
-        for (int y = 0; y < s.h; ++y) std::memmove(row(s.dy + y) + s.dx, src.row(s.sy + y) + s.sx, bytes);
+        for (int y = 0; y < s.h; ++y)
+            std::memmove(row(s.dy + y) + s.dx, src.row(s.sy + y) + s.sx, bytes);
     }
 }
 
@@ -156,8 +180,10 @@ void Canvas::blitAlpha(const Canvas& src, const Rect& srcRect, int dx, int dy) {
         for (int i = 0; i < s.w; ++i) {
             const Pixel p = sp[i];
             const std::uint32_t a = p >> 24;
-            if (a == 255) dp[i] = p;
-            else if (a != 0) dp[i] = Over(dp[i], p, a);
+            if (a == 255)
+                dp[i] = p;
+            else if (a != 0)
+                dp[i] = Over(dp[i], p, a);
         }
     }
 }
@@ -180,7 +206,8 @@ void Canvas::blend(const Canvas& src, const Rect& srcRect, int dx, int dy, std::
     if (opacity == 0) return;
     Span s;
     if (!ClipSpan(src, srcRect, dx, dy, m_width, m_height, s)) return;
-    for (int y = 0; y < s.h; ++y) BlendRow(row(s.dy + y) + s.dx, src.row(s.sy + y) + s.sx, s.w, opacity);
+    for (int y = 0; y < s.h; ++y)
+        BlendRow(row(s.dy + y) + s.dx, src.row(s.sy + y) + s.sx, s.w, opacity);
 }
 
 void Canvas::stretch(const Canvas& src, const Rect& srcRect, const Rect& dstRect) {
@@ -210,8 +237,10 @@ void Canvas::stretch(const Canvas& src, const Rect& srcRect, const Rect& dstRect
         for (int i = first; i <= last; ++i) {
             const Pixel p = sp[cols[std::size_t(i)]];
             const std::uint32_t a = p >> 24;
-            if (a == 255) dp[i] = p;
-            else if (a != 0) dp[i] = Over(dp[i], p, a);
+            if (a == 255)
+                dp[i] = p;
+            else if (a != 0)
+                dp[i] = Over(dp[i], p, a);
         }
     }
 }

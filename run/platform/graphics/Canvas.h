@@ -19,7 +19,9 @@ constexpr Pixel PixelFromColorRef(ColorRef c, std::uint8_t alpha = 255) {
 constexpr ColorRef ColorRefFromPixel(Pixel p) {
     return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
 }
-constexpr std::uint8_t AlphaOf(Pixel p) { return std::uint8_t(p >> 24); }
+constexpr std::uint8_t AlphaOf(Pixel p) {
+    return std::uint8_t(p >> 24);
+}
 
 struct Rect {
     int x = 0, y = 0, w = 0, h = 0;
@@ -41,16 +43,16 @@ class Canvas {
     // Resizes and clears; contents are not kept.
     void reset(int width, int height, Pixel fill = 0xFF000000);
 
-    Pixel pixel(int x, int y) const;          // 0 outside the canvas
-    void setPixel(int x, int y, Pixel p);     // ignored outside the canvas
+    Pixel pixel(int x, int y) const;      // 0 outside the canvas
+    void setPixel(int x, int y, Pixel p); // ignored outside the canvas
     const Pixel* row(int y) const { return m_pixels.data() + std::size_t(y) * m_width; }
     Pixel* row(int y) { return m_pixels.data() + std::size_t(y) * m_width; }
     const std::vector<Pixel>& pixels() const { return m_pixels; }
 
     // Fills a rectangle (clipped) with an opaque or blended colour.
     void fill(const Rect& r, Pixel p);
-    void fillBlended(const Rect& r, Pixel p);   // uses the alpha byte of p
-    void frame(const Rect& r, Pixel p);          // one-pixel outline
+    void fillBlended(const Rect& r, Pixel p); // uses the alpha byte of p
+    void frame(const Rect& r, Pixel p);       // one-pixel outline
 
     // Copies src's rectangle to (dx, dy) as it is (alpha copied, not blended).
     void blit(const Canvas& src, const Rect& srcRect, int dx, int dy);

@@ -19,19 +19,26 @@ namespace {
 int g_catalogues = 0;
 
 std::string Lower(std::string s) {
-    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
 // Windows names whose fonts are not here, by their metric-compatible equivalents.
 std::string LiberationFamilyFor(const std::string& windowsName) {
     static const std::map<std::string, std::string> families = {
-        {"arial", "Liberation Sans"},          {"ms sans serif", "Liberation Sans"},
-        {"microsoft sans serif", "Liberation Sans"}, {"tahoma", "Liberation Sans"},
-        {"verdana", "Liberation Sans"},        {"segoe ui", "Liberation Sans"},
-        {"system", "Liberation Sans"},         {"times new roman", "Liberation Serif"},
-        {"ms serif", "Liberation Serif"},      {"courier new", "Liberation Mono"},
-        {"courier", "Liberation Mono"},        {"fixedsys", "Liberation Mono"},
+        {"arial", "Liberation Sans"},
+        {"ms sans serif", "Liberation Sans"},
+        {"microsoft sans serif", "Liberation Sans"},
+        {"tahoma", "Liberation Sans"},
+        {"verdana", "Liberation Sans"},
+        {"segoe ui", "Liberation Sans"},
+        {"system", "Liberation Sans"},
+        {"times new roman", "Liberation Serif"},
+        {"ms serif", "Liberation Serif"},
+        {"courier new", "Liberation Mono"},
+        {"courier", "Liberation Mono"},
+        {"fixedsys", "Liberation Mono"},
         {"terminal", "Liberation Mono"},
     };
     auto it = families.find(Lower(windowsName));
@@ -94,7 +101,8 @@ std::string SanitizeUtf8(const std::string& in) {
         }
         std::size_t len = 0;
         unsigned char lo = 0x80, hi = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) len = 2;
+        if (c >= 0xC2 && c <= 0xDF)
+            len = 2;
         else if (c >= 0xE0 && c <= 0xEF) {
             len = 3;
             if (c == 0xE0) lo = 0xA0;
@@ -166,13 +174,14 @@ struct FontCatalog::Impl {
         if (auto it = open.find(key); it != open.end()) return it->second;
         TTF_Font* font = file.empty() ? nullptr : TTF_OpenFont(file.c_str(), pixels);
         if (font) TTF_SetFontStyle(font, style);
-        open.emplace(std::move(key), font);   // failures are remembered too, not retried per frame
+        open.emplace(std::move(key), font); // failures are remembered too, not retried per frame
         return font;
     }
 
     TTF_Font* font(const FontSpec& spec) {
         if (!ttfReady) return nullptr;
-        const int flags = (spec.bold ? 1 : 0) | (spec.italic ? 2 : 0) | (spec.underline ? 4 : 0) | (spec.strikeout ? 8 : 0);
+        const int flags =
+            (spec.bold ? 1 : 0) | (spec.italic ? 2 : 0) | (spec.underline ? 4 : 0) | (spec.strikeout ? 8 : 0);
         auto key = std::make_tuple(spec.name, spec.sizePoints, flags);
         if (auto it = bySpec.find(key); it != bySpec.end()) return it->second;
         const Resolved& r = resolve(spec.name, spec.bold, spec.italic);
@@ -216,8 +225,8 @@ TextExtent FontCatalog::measure(const FontSpec& font, const std::string& utf8) {
     return extent;
 }
 
-void FontCatalog::draw(Canvas& canvas, const FontSpec& font, const std::string& utf8, int x, int y, Pixel color,
-                       const Rect& clip) {
+void FontCatalog::draw(Canvas& canvas, const FontSpec& font, const std::string& utf8, int x, int y,
+                       Pixel color, const Rect& clip) {
     const Rect area = clip.intersect(canvas.bounds());
     if (area.empty() || utf8.empty()) return;
     TTF_Font* f = m_impl->font(font);
@@ -241,14 +250,17 @@ void FontCatalog::draw(Canvas& canvas, const FontSpec& font, const std::string& 
         // The colour's own alpha byte is ignored: text is opaque where the glyphs cover.
         const Pixel ink = color | 0xFF000000u;
         for (int row = target.y; row < target.y + target.h; ++row) {
-            const auto* src = reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(surface->pixels) +
-                                                             std::size_t(row - y) * surface->pitch) +
-                              (target.x - x);
+            const auto* src =
+                reinterpret_cast<const Pixel*>(static_cast<const std::uint8_t*>(surface->pixels) +
+                                               std::size_t(row - y) * surface->pitch) +
+                (target.x - x);
             Pixel* dst = canvas.row(row) + target.x;
             for (int i = 0; i < target.w; ++i) {
                 const std::uint32_t a = src[i] >> 24;
-                if (a == 255) dst[i] = ink;
-                else if (a != 0) dst[i] = detail::Over(dst[i], ink, a);
+                if (a == 255)
+                    dst[i] = ink;
+                else if (a != 0)
+                    dst[i] = detail::Over(dst[i], ink, a);
             }
         }
         if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);

@@ -11,7 +11,7 @@ namespace run::platform {
 
 struct FontSpec {
     std::string name = "MS Sans Serif";
-    double sizePoints = 8.25;   // as the games store it; 96 dots per inch on screen
+    double sizePoints = 8.25; // as the games store it; 96 dots per inch on screen
     bool bold = false;
     bool italic = false;
     bool underline = false;
@@ -20,8 +20,8 @@ struct FontSpec {
 };
 
 struct TextExtent {
-    int width = 0;    // pixels
-    int height = 0;   // pixels: the line height of the font
+    int width = 0;  // pixels
+    int height = 0; // pixels: the line height of the font
 };
 
 // Loads and caches fonts; one catalogue serves the whole process (owned by the platform).

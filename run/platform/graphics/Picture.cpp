@@ -22,16 +22,28 @@ struct ImageLibrary {
     ~ImageLibrary() { IMG_Quit(); }
 };
 
-void EnsureImageLibrary() { static ImageLibrary library; }
+void EnsureImageLibrary() {
+    static ImageLibrary library;
+}
 
 using Bytes = const std::uint8_t*;
 
-std::uint32_t Le16(Bytes p) { return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8; }
-std::uint32_t Le32(Bytes p) { return Le16(p) | Le16(p + 2) << 16; }
-std::uint32_t Be16(Bytes p) { return std::uint32_t(p[0]) << 8 | std::uint32_t(p[1]); }
-std::uint32_t Be32(Bytes p) { return Be16(p) << 16 | Be16(p + 2); }
+std::uint32_t Le16(Bytes p) {
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8;
+}
+std::uint32_t Le32(Bytes p) {
+    return Le16(p) | Le16(p + 2) << 16;
+}
+std::uint32_t Be16(Bytes p) {
+    return std::uint32_t(p[0]) << 8 | std::uint32_t(p[1]);
+}
+std::uint32_t Be32(Bytes p) {
+    return Be16(p) << 16 | Be16(p + 2);
+}
 
-PictureResult Fail(std::string why) { return {nullptr, "Invalid picture: " + why}; }
+PictureResult Fail(std::string why) {
+    return {nullptr, "Invalid picture: " + why};
+}
 
 std::string SizeProblem(long long w, long long h) {
     if (w <= 0 || h <= 0) return "empty or negative size " + std::to_string(w) + "x" + std::to_string(h);
@@ -88,7 +100,8 @@ std::string DeclaredSizeProblem(Format f, Bytes d, std::size_t n) {
             }
             if (d[i] != 0x21 || i + 2 >= n) return {};
             i += 2;
-            while (i < n && d[i] != 0) i += std::size_t(d[i]) + 1;
+            while (i < n && d[i] != 0)
+                i += std::size_t(d[i]) + 1;
             ++i;
         }
         return {};
@@ -98,8 +111,14 @@ std::string DeclaredSizeProblem(Format f, Bytes d, std::size_t n) {
         while (i + 4 <= n) {
             if (d[i] != 0xFF) return {};
             const std::uint8_t m = d[i + 1];
-            if (m == 0xFF) { ++i; continue; }
-            if (m == 0x01 || (m >= 0xD0 && m <= 0xD9)) { i += 2; continue; }
+            if (m == 0xFF) {
+                ++i;
+                continue;
+            }
+            if (m == 0x01 || (m >= 0xD0 && m <= 0xD9)) {
+                i += 2;
+                continue;
+            }
             const std::size_t len = Be16(d + i + 2);
             const bool sof = m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
             if (sof) {
@@ -141,8 +160,9 @@ PictureResult FromSurface(SDL_Surface* surface, int hotX, int hotY) {
     if (!surface->format->palette && SDL_HasColorKey(surface) == SDL_FALSE) {
         Canvas canvas(surface->w, surface->h, 0);
         if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-        int rc = SDL_ConvertPixels(surface->w, surface->h, surface->format->format, surface->pixels, surface->pitch,
-                                   SDL_PIXELFORMAT_ARGB8888, canvas.row(0), surface->w * int(sizeof(Pixel)));
+        int rc = SDL_ConvertPixels(surface->w, surface->h, surface->format->format, surface->pixels,
+                                   surface->pitch, SDL_PIXELFORMAT_ARGB8888, canvas.row(0),
+                                   surface->w * int(sizeof(Pixel)));
         if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
         // A format without alpha leaves the alpha byte as the conversion made it: opaque.
         SDL_FreeSurface(surface);
@@ -156,14 +176,16 @@ PictureResult FromSurface(SDL_Surface* surface, int hotX, int hotY) {
     Canvas canvas(argb->w, argb->h, 0);
     if (SDL_MUSTLOCK(argb)) SDL_LockSurface(argb);
     for (int y = 0; y < argb->h; ++y)
-        std::memcpy(canvas.row(y), static_cast<const std::uint8_t*>(argb->pixels) + std::size_t(y) * argb->pitch,
+        std::memcpy(canvas.row(y),
+                    static_cast<const std::uint8_t*>(argb->pixels) + std::size_t(y) * argb->pitch,
                     std::size_t(argb->w) * sizeof(Pixel));
     if (SDL_MUSTLOCK(argb)) SDL_UnlockSurface(argb);
     SDL_FreeSurface(argb);
     return FromCanvas(std::move(canvas), hotX, hotY);
 }
 
-PictureResult DecodeWithSdlImage(const void* data, std::size_t size, const char* type, int hotX = 0, int hotY = 0) {
+PictureResult DecodeWithSdlImage(const void* data, std::size_t size, const char* type, int hotX = 0,
+                                 int hotY = 0) {
     if (size > std::size_t(std::numeric_limits<int>::max())) return Fail("file is too large");
     EnsureImageLibrary();
     SDL_ClearError();
@@ -231,7 +253,8 @@ PictureResult DecodeIconBitmap(Bytes d, const IconImage& img) {
     if (!haveMask && bpp != 32) return Fail("icon mask is truncated");
 
     Pixel palette[256] = {};
-    for (std::size_t i = 0; i < colours; ++i) palette[i] = (Le32(p + paletteAt + i * 4) & 0x00FFFFFFu) | 0xFF000000u;
+    for (std::size_t i = 0; i < colours; ++i)
+        palette[i] = (Le32(p + paletteAt + i * 4) & 0x00FFFFFFu) | 0xFF000000u;
 
     Canvas canvas(w, h, 0);
     bool anyAlpha = false;
@@ -240,13 +263,16 @@ PictureResult DecodeIconBitmap(Bytes d, const IconImage& img) {
         Pixel* dst = canvas.row(bottomUp ? h - 1 - y : y);
         switch (bpp) {
         case 1:
-            for (int x = 0; x < w; ++x) dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
+            for (int x = 0; x < w; ++x)
+                dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
             break;
         case 4:
-            for (int x = 0; x < w; ++x) dst[x] = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF];
+            for (int x = 0; x < w; ++x)
+                dst[x] = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF];
             break;
         case 8:
-            for (int x = 0; x < w; ++x) dst[x] = palette[src[x]];
+            for (int x = 0; x < w; ++x)
+                dst[x] = palette[src[x]];
             break;
         case 24:
             for (int x = 0; x < w; ++x)
@@ -274,8 +300,10 @@ PictureResult DecodeIconBitmap(Bytes d, const IconImage& img) {
             Bytes mask = p + maskAt + maskStride * std::size_t(y);
             Pixel* dst = canvas.row(bottomUp ? h - 1 - y : y);
             for (int x = 0; x < w; ++x) {
-                if ((mask[x >> 3] >> (7 - (x & 7))) & 1) dst[x] = 0;
-                else dst[x] |= 0xFF000000u;
+                if ((mask[x >> 3] >> (7 - (x & 7))) & 1)
+                    dst[x] = 0;
+                else
+                    dst[x] |= 0xFF000000u;
             }
         }
     }
@@ -318,13 +346,20 @@ PictureResult LoadPictureMemory(const void* data, std::size_t size) {
     const Format format = Sniff(d, size);
     if (auto p = DeclaredSizeProblem(format, d, size); !p.empty()) return Fail(p);
     switch (format) {
-    case Format::Bmp: return DecodeWithSdlImage(data, size, "BMP");
-    case Format::Png: return DecodeWithSdlImage(data, size, "PNG");
-    case Format::Gif: return DecodeWithSdlImage(data, size, "GIF");
-    case Format::Jpg: return DecodeWithSdlImage(data, size, "JPG");
-    case Format::Ico: return DecodeIconFile(d, size, false);
-    case Format::Cur: return DecodeIconFile(d, size, true);
-    case Format::Unknown: break;
+    case Format::Bmp:
+        return DecodeWithSdlImage(data, size, "BMP");
+    case Format::Png:
+        return DecodeWithSdlImage(data, size, "PNG");
+    case Format::Gif:
+        return DecodeWithSdlImage(data, size, "GIF");
+    case Format::Jpg:
+        return DecodeWithSdlImage(data, size, "JPG");
+    case Format::Ico:
+        return DecodeIconFile(d, size, false);
+    case Format::Cur:
+        return DecodeIconFile(d, size, true);
+    case Format::Unknown:
+        break;
     }
     // Only the formats the games use are decoded: the others' headers are not size-checked.
     return Fail("Unsupported image format (not BMP, JPG, GIF, PNG, ICO or CUR)");
@@ -338,7 +373,8 @@ PictureResult LoadPictureFile(const std::string& path) {
     if (std::uintmax_t(length) > kMaxFileBytes) return Fail("file " + path + " is too large");
     std::vector<char> bytes(static_cast<std::size_t>(length));
     in.seekg(0);
-    if (!bytes.empty() && !in.read(bytes.data(), length)) return {nullptr, "Cannot read picture file " + path};
+    if (!bytes.empty() && !in.read(bytes.data(), length))
+        return {nullptr, "Cannot read picture file " + path};
     PictureResult result = LoadPictureMemory(bytes.data(), bytes.size());
     if (!result.picture) result.error += " (" + path + ")";
     return result;
@@ -347,9 +383,9 @@ PictureResult LoadPictureFile(const std::string& path) {
 std::string SavePng(const Canvas& canvas, const std::string& path) {
     if (canvas.empty()) return "Cannot save an empty picture";
     EnsureImageLibrary();
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(canvas.pixels().data()),
-                                                              canvas.width(), canvas.height(), 32,
-                                                              canvas.width() * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(canvas.pixels().data()), canvas.width(),
+                                           canvas.height(), 32, canvas.width() * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!surface) return std::string("Cannot save picture: ") + SDL_GetError();
     const int rc = IMG_SavePNG(surface, path.c_str());
     SDL_FreeSurface(surface);
@@ -360,9 +396,9 @@ std::string SavePng(const Canvas& canvas, const std::string& path) {
 std::string SaveJpg(const Canvas& canvas, const std::string& path, int quality) {
     if (canvas.empty()) return "Cannot save an empty picture";
     EnsureImageLibrary();
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(canvas.pixels().data()),
-                                                              canvas.width(), canvas.height(), 32,
-                                                              canvas.width() * 4, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(canvas.pixels().data()), canvas.width(),
+                                           canvas.height(), 32, canvas.width() * 4, SDL_PIXELFORMAT_ARGB8888);
     if (!surface) return std::string("Cannot save picture: ") + SDL_GetError();
     const int rc = IMG_SaveJPG(surface, path.c_str(), quality);
     SDL_FreeSurface(surface);
@@ -378,8 +414,14 @@ std::string SaveBmp(const Canvas& canvas, const std::string& path) {
     if (imageBytes + 54 > 0xFFFFFFFFu) return "Cannot save picture " + path + ": too large for a BMP file";
 
     std::vector<std::uint8_t> file(54 + imageBytes, 0);
-    auto put16 = [&](std::size_t at, std::uint32_t v) { file[at] = std::uint8_t(v); file[at + 1] = std::uint8_t(v >> 8); };
-    auto put32 = [&](std::size_t at, std::uint32_t v) { put16(at, v & 0xFFFF); put16(at + 2, v >> 16); };
+    auto put16 = [&](std::size_t at, std::uint32_t v) {
+        file[at] = std::uint8_t(v);
+        file[at + 1] = std::uint8_t(v >> 8);
+    };
+    auto put32 = [&](std::size_t at, std::uint32_t v) {
+        put16(at, v & 0xFFFF);
+        put16(at + 2, v >> 16);
+    };
     file[0] = 'B';
     file[1] = 'M';
     put32(2, std::uint32_t(file.size()));
@@ -390,7 +432,7 @@ std::string SaveBmp(const Canvas& canvas, const std::string& path) {
     put16(26, 1);
     put16(28, 24);
     put32(34, std::uint32_t(imageBytes));
-    put32(38, 3780);   // 96 dots per inch
+    put32(38, 3780); // 96 dots per inch
     put32(42, 3780);
     for (std::size_t y = 0; y < h; ++y) {
         const Pixel* src = canvas.row(int(h - 1 - y));

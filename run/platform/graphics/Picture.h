@@ -10,9 +10,9 @@
 namespace run::platform {
 
 struct Picture {
-    Canvas image;             // straight (non-premultiplied) ARGB; transparent pixels have alpha 0
-    int hotX = 0, hotY = 0;   // pointer hot spot (ICO: 0,0; CUR: from the file)
-    bool hasAlpha = false;    // some pixel is not fully opaque
+    Canvas image;           // straight (non-premultiplied) ARGB; transparent pixels have alpha 0
+    int hotX = 0, hotY = 0; // pointer hot spot (ICO: 0,0; CUR: from the file)
+    bool hasAlpha = false;  // some pixel is not fully opaque
     int width() const { return image.width(); }
     int height() const { return image.height(); }
 };
@@ -20,8 +20,8 @@ struct Picture {
 using PicturePtr = std::shared_ptr<const Picture>;
 
 struct PictureResult {
-    PicturePtr picture;   // null on failure
-    std::string error;    // a clear description on failure, e.g. "Invalid picture"
+    PicturePtr picture; // null on failure
+    std::string error;  // a clear description on failure, e.g. "Invalid picture"
 };
 
 // Decodes a picture file from a real (already resolved, case-correct) path.

@@ -24,6 +24,8 @@ inline Pixel Lerp(Pixel d, Pixel s, std::uint32_t a) {
 
 // Source over destination with coverage a: the colour moves towards the source and the
 // destination's alpha accumulates (a + da * (1 - a)), as SDL's blend mode does it.
-inline Pixel Over(Pixel d, Pixel s, std::uint32_t a) { return Lerp(d, s | 0xFF000000u, a); }
+inline Pixel Over(Pixel d, Pixel s, std::uint32_t a) {
+    return Lerp(d, s | 0xFF000000u, a);
+}
 
 } // namespace run::platform::detail

@@ -5,8 +5,8 @@
 namespace run::platform {
 
 namespace {
-constexpr std::size_t kFramesPerBlock = 441;          // 10 ms at 44.1 kHz
-constexpr std::size_t kBlocksKept = 60 * 100 * 10;    // ten minutes
+constexpr std::size_t kFramesPerBlock = 441;       // 10 ms at 44.1 kHz
+constexpr std::size_t kBlocksKept = 60 * 100 * 10; // ten minutes
 } // namespace
 
 bool HeadlessAudioOutput::open(Pull pull, std::string&) {
@@ -20,7 +20,8 @@ void HeadlessAudioOutput::advanceTo(std::uint64_t nowMs) {
         if (m_pull && !m_paused) {
             m_buffer.assign(kFramesPerBlock * 2, 0.0f);
             m_pull(m_buffer.data(), kFramesPerBlock);
-            for (float v : m_buffer) b.sumOfSquares += double(v) * v;
+            for (float v : m_buffer)
+                b.sumOfSquares += double(v) * v;
             b.samples = m_buffer.size();
         }
         m_blocks.push_back(b);

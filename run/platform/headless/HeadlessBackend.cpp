@@ -16,12 +16,18 @@ bool HeadlessBackend::pollEvent(InputEvent& ev) {
 void HeadlessBackend::waitForEvent(int timeoutMs) {
     if (!m_events.empty()) return;
     const std::uint64_t ms = static_cast<std::uint64_t>(timeoutMs > 0 ? timeoutMs : 1);
-    if (m_waitHandler) m_waitHandler(ms);
-    else advanceClock(ms);
+    if (m_waitHandler)
+        m_waitHandler(ms);
+    else
+        advanceClock(ms);
 }
 
-void HeadlessBackend::present(const Form& form, const Canvas&) { m_visible[form.id()] = true; }
-void HeadlessBackend::hide(const Form& form) { m_visible[form.id()] = false; }
+void HeadlessBackend::present(const Form& form, const Canvas&) {
+    m_visible[form.id()] = true;
+}
+void HeadlessBackend::hide(const Form& form) {
+    m_visible[form.id()] = false;
+}
 void HeadlessBackend::destroy(const Form& form) {
     m_visible.erase(form.id());
     m_pointer.erase(form.id());
@@ -32,7 +38,9 @@ bool HeadlessBackend::windowVisible(WindowId id) const {
     return it != m_visible.end() && it->second;
 }
 
-void HeadlessBackend::setPointer(const Form& form, int shape, const Picture*) { m_pointer[form.id()] = shape; }
+void HeadlessBackend::setPointer(const Form& form, int shape, const Picture*) {
+    m_pointer[form.id()] = shape;
+}
 
 int HeadlessBackend::pointerOf(WindowId id) const {
     auto it = m_pointer.find(id);
@@ -42,7 +50,8 @@ int HeadlessBackend::pointerOf(WindowId id) const {
 bool HeadlessBackend::setDisplayMode(int width, int height, int refreshRate) {
     if (!m_supported.empty()) {
         bool ok = false;
-        for (const auto& m : m_supported) ok = ok || (m.width == width && m.height == height);
+        for (const auto& m : m_supported)
+            ok = ok || (m.width == width && m.height == height);
         if (!ok) return false;
     }
     m_desktop.width = width;
@@ -76,8 +85,10 @@ std::optional<std::string> HeadlessBackend::inputBox(const InputBoxRequest& requ
     host.pumpWhileModal();
     std::optional<std::string> answer = request.defaultText;
     if (!m_inputs.empty()) {
-        if (m_inputs.front() == "\x1B") answer.reset();
-        else answer = m_inputs.front();
+        if (m_inputs.front() == "\x1B")
+            answer.reset();
+        else
+            answer = m_inputs.front();
         m_inputs.pop_front();
     }
     m_boxes.push_back({"input", request.title, request.prompt, 0, answer.value_or("<cancel>")});

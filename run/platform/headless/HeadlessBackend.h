@@ -15,11 +15,11 @@
 namespace run::platform {
 
 struct RecordedBox {
-    std::string kind;    // "message", "input", or "window" (a window the player draws)
+    std::string kind; // "message", "input", or "window" (a window the player draws)
     std::string title;
     std::string text;
     int style = 0;
-    std::string answer;  // caption of the button chosen, or the text typed
+    std::string answer; // caption of the button chosen, or the text typed
 };
 
 class HeadlessBackend : public IBackend {

@@ -32,13 +32,17 @@ void quietLibraries() {
 
 // Rates and channel counts no sound card has come from damaged headers; converting from them
 // would take memory in proportion.
-bool playableRate(int rate) { return rate >= 1000 && rate <= 768000; }
-bool playableChannels(int channels) { return channels > 0 && channels <= 64; }
+bool playableRate(int rate) {
+    return rate >= 1000 && rate <= 768000;
+}
+bool playableChannels(int channels) {
+    return channels > 0 && channels <= 64;
+}
 
 } // namespace
 
 struct AudioDecoder::Impl {
-    std::string memory;   // the file's bytes when decoding from memory
+    std::string memory; // the file's bytes when decoding from memory
     std::size_t memoryPos = 0;
     AVIOContext* io = nullptr;
     AVFormatContext* format = nullptr;
@@ -47,12 +51,12 @@ struct AudioDecoder::Impl {
     AVPacket* packet = nullptr;
     AVFrame* frame = nullptr;
     int stream = -1;
-    std::vector<float> pending;   // converted frames not handed out yet
-    std::size_t pendingPos = 0;   // in floats
-    bool draining = false;        // the file is read to its end; the codec gives what it holds
+    std::vector<float> pending; // converted frames not handed out yet
+    std::size_t pendingPos = 0; // in floats
+    bool draining = false;      // the file is read to its end; the codec gives what it holds
     bool ended = false;
-    bool mono = false;            // converted as one channel, then copied to both sides
-    int inFormat = -1, inRate = 0, inChannels = 0;   // what the resampler was made for
+    bool mono = false;                             // converted as one channel, then copied to both sides
+    int inFormat = -1, inRate = 0, inChannels = 0; // what the resampler was made for
 
     ~Impl() {
         av_frame_free(&frame);
@@ -82,10 +86,17 @@ struct AudioDecoder::Impl {
         if (whence & AVSEEK_SIZE) return size;
         std::int64_t base = 0;
         switch (whence & ~AVSEEK_FORCE) {
-        case SEEK_SET: base = 0; break;
-        case SEEK_CUR: base = static_cast<std::int64_t>(self->memoryPos); break;
-        case SEEK_END: base = size; break;
-        default: return -1;
+        case SEEK_SET:
+            base = 0;
+            break;
+        case SEEK_CUR:
+            base = static_cast<std::int64_t>(self->memoryPos);
+            break;
+        case SEEK_END:
+            base = size;
+            break;
+        default:
+            return -1;
         }
         const std::int64_t to = base + offset;
         if (to < 0 || to > size) return -1;
@@ -99,7 +110,8 @@ struct AudioDecoder::Impl {
         if (!path) {
             constexpr int kBuffer = 32768;
             auto* buffer = static_cast<unsigned char*>(av_malloc(kBuffer));
-            io = buffer ? avio_alloc_context(buffer, kBuffer, 0, this, &readMemory, nullptr, &seekMemory) : nullptr;
+            io = buffer ? avio_alloc_context(buffer, kBuffer, 0, this, &readMemory, nullptr, &seekMemory)
+                        : nullptr;
             if (!io) {
                 av_free(buffer);
                 return "Out of memory";
@@ -108,7 +120,7 @@ struct AudioDecoder::Impl {
             format->flags |= AVFMT_FLAG_CUSTOM_IO;
         }
         if (int rc = avformat_open_input(&format, path ? path : "", nullptr, nullptr); rc < 0) {
-            format = nullptr;   // freed by the failed open
+            format = nullptr; // freed by the failed open
             return "Not a sound file this player can read (" + avError(rc) + ")";
         }
         if (int rc = avformat_find_stream_info(format, nullptr); rc < 0) return avError(rc);
@@ -117,17 +129,21 @@ struct AudioDecoder::Impl {
         if (stream < 0 || !decoder) return "The file holds no sound";
         codec = avcodec_alloc_context3(decoder);
         if (!codec) return "Out of memory";
-        if (int rc = avcodec_parameters_to_context(codec, format->streams[stream]->codecpar); rc < 0) return avError(rc);
+        if (int rc = avcodec_parameters_to_context(codec, format->streams[stream]->codecpar); rc < 0)
+            return avError(rc);
         if (int rc = avcodec_open2(codec, decoder, nullptr); rc < 0) return avError(rc);
         if (!playableRate(codec->sample_rate)) return "The sound's rate is not one that plays";
-        if (!playableChannels(codec->ch_layout.nb_channels)) return "The sound's channels are not ones that play";
+        if (!playableChannels(codec->ch_layout.nb_channels))
+            return "The sound's channels are not ones that play";
         packet = av_packet_alloc();
         frame = av_frame_alloc();
         if (!packet || !frame) return "Out of memory";
         return openResampler();
     }
 
-    std::string openResampler() { return openResampler(codec->ch_layout, codec->sample_fmt, codec->sample_rate); }
+    std::string openResampler() {
+        return openResampler(codec->ch_layout, codec->sample_fmt, codec->sample_rate);
+    }
 
     // A resampler from what the decoder gives: its layout, sample format and rate.
     std::string openResampler(const AVChannelLayout& layout, int sampleFormat, int sampleRate) {
@@ -160,7 +176,8 @@ struct AudioDecoder::Impl {
     // with a format no card plays is skipped. False when the frame cannot be converted.
     bool acceptFrame(const AVFrame* f) {
         if (f->nb_samples <= 0 || !f->extended_data) return false;
-        if (f->format == inFormat && f->sample_rate == inRate && f->ch_layout.nb_channels == inChannels && resampler)
+        if (f->format == inFormat && f->sample_rate == inRate && f->ch_layout.nb_channels == inChannels &&
+            resampler)
             return true;
         if (!playableRate(f->sample_rate) || !playableChannels(f->ch_layout.nb_channels)) return false;
         if (f->format < 0 || f->format >= AV_SAMPLE_FMT_NB) return false;
@@ -178,12 +195,14 @@ struct AudioDecoder::Impl {
             return;
         }
         auto* outData = reinterpret_cast<std::uint8_t*>(pending.data());
-        const int n = swr_convert(resampler, &outData, room, from ? const_cast<const std::uint8_t**>(from->extended_data) : nullptr,
-                                  inSamples);
+        const int n =
+            swr_convert(resampler, &outData, room,
+                        from ? const_cast<const std::uint8_t**>(from->extended_data) : nullptr, inSamples);
         const std::size_t frames = static_cast<std::size_t>(std::max(n, 0));
         if (mono) {
             // Spread in place from the end: frame i moves from i to 2i and 2i+1.
-            for (std::size_t i = frames; i-- > 0;) pending[2 * i] = pending[2 * i + 1] = pending[i];
+            for (std::size_t i = frames; i-- > 0;)
+                pending[2 * i] = pending[2 * i + 1] = pending[i];
         }
         pending.resize(frames * kChannels);
     }
@@ -269,7 +288,9 @@ bool AudioDecoder::rewind() {
 
 double AudioDecoder::durationSeconds() const {
     const AVFormatContext* f = m_impl->format;
-    return f && f->duration != AV_NOPTS_VALUE && f->duration > 0 ? static_cast<double>(f->duration) / AV_TIME_BASE : 0.0;
+    return f && f->duration != AV_NOPTS_VALUE && f->duration > 0
+               ? static_cast<double>(f->duration) / AV_TIME_BASE
+               : 0.0;
 }
 
 } // namespace run::platform

@@ -38,7 +38,9 @@ void MediaPlayer::setVolume(int hundredthsOfDecibel) {
     if (m_voice) m_mixer.setGain(m_voice, GainFromVolume(m_volume));
 }
 
-int MediaPlayer::PlayState() const { return m_voice && m_mixer.playing(m_voice) ? kPlaying : kStopped; }
+int MediaPlayer::PlayState() const {
+    return m_voice && m_mixer.playing(m_voice) ? kPlaying : kStopped;
+}
 
 void MediaPlayer::Play() {
     if (m_fileName.empty()) throw std::runtime_error("No file is loaded in the media player.");
@@ -57,6 +59,8 @@ void MediaPlayer::Stop() {
     m_voice = 0;
 }
 
-double MediaPlayer::CurrentPosition() const { return m_voice ? m_mixer.positionSeconds(m_voice) : 0; }
+double MediaPlayer::CurrentPosition() const {
+    return m_voice ? m_mixer.positionSeconds(m_voice) : 0;
+}
 
 } // namespace run::platform

@@ -40,7 +40,7 @@ class MediaPlayer {
   private:
     Mixer& m_mixer;
     std::string m_fileName;
-    std::unique_ptr<SoundSource> m_loaded;   // opened and waiting for Play
+    std::unique_ptr<SoundSource> m_loaded; // opened and waiting for Play
     Mixer::Voice m_voice = 0;
     int m_volume = 0;
     int m_playCount = 1;

@@ -41,10 +41,11 @@ Mixer::Voice Mixer::start(std::unique_ptr<SoundSource> sound, double gain, int p
 
 void Mixer::stop(Voice voice) {
     freeEnded();
-    std::unique_ptr<SoundSource> gone;   // freed after the lock, away from the device's pulls
+    std::unique_ptr<SoundSource> gone; // freed after the lock, away from the device's pulls
     {
         std::lock_guard lock(m_lock);
-        auto it = std::find_if(m_voices.begin(), m_voices.end(), [&](const State& s) { return s.id == voice; });
+        auto it =
+            std::find_if(m_voices.begin(), m_voices.end(), [&](const State& s) { return s.id == voice; });
         if (it == m_voices.end()) return;
         gone = std::move(it->sound);
         m_voices.erase(it);
@@ -75,13 +76,15 @@ void Mixer::pull(float* out, std::size_t frames) {
     for (State& s : m_voices) {
         std::size_t done = 0;
         while (done < frames && s.sound) {
-            const std::size_t got = s.sound->read(m_scratch.data() + done * SoundSource::kChannels, frames - done);
+            const std::size_t got =
+                s.sound->read(m_scratch.data() + done * SoundSource::kChannels, frames - done);
             s.framesThisPass += got;
             done += got;
             if (done == frames) break;
             // The pass ended: again for a loop (a sound that gives nothing at all stops, so an
             // empty file cannot spin here), else the voice is done.
-            const bool again = (s.playsLeft == 0 || s.playsLeft > 1) && s.framesThisPass > 0 && s.sound->rewind();
+            const bool again =
+                (s.playsLeft == 0 || s.playsLeft > 1) && s.framesThisPass > 0 && s.sound->rewind();
             if (!again) {
                 // A large tune takes milliseconds to free: the game's thread does it.
                 m_ended.push_back(std::move(s.sound));
@@ -91,7 +94,8 @@ void Mixer::pull(float* out, std::size_t frames) {
             s.framesThisPass = 0;
         }
         const float g = static_cast<float>(s.gain);
-        for (std::size_t i = 0; i < done * SoundSource::kChannels; ++i) out[i] += m_scratch[i] * g;
+        for (std::size_t i = 0; i < done * SoundSource::kChannels; ++i)
+            out[i] += m_scratch[i] * g;
     }
     std::erase_if(m_voices, [](const State& s) { return !s.sound; });
     double sum = 0;

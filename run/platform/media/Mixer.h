@@ -17,7 +17,7 @@ double GainFromVolume(int hundredthsOfDecibel);
 
 class Mixer {
   public:
-    using Voice = int;   // 0 stands for none
+    using Voice = int; // 0 stands for none
 
     // Starts a sound at `gain`, played `playCount` times (0: over and over until stopped).
     Voice start(std::unique_ptr<SoundSource> sound, double gain, int playCount);
@@ -37,7 +37,7 @@ class Mixer {
         Voice id = 0;
         std::unique_ptr<SoundSource> sound;
         double gain = 1;
-        int playsLeft = 1;   // 0: for ever
+        int playsLeft = 1; // 0: for ever
         std::uint64_t framesThisPass = 0;
     };
     // Frees the sounds that ended during pulls; called on the game's thread, never the device's.
@@ -48,7 +48,7 @@ class Mixer {
     mutable std::mutex m_lock;
     std::vector<State> m_voices;
     std::vector<float> m_scratch;
-    std::vector<std::unique_ptr<SoundSource>> m_ended;   // freed later, away from the device
+    std::vector<std::unique_ptr<SoundSource>> m_ended; // freed later, away from the device
     Voice m_next = 1;
     double m_lastLevel = 0;
 };

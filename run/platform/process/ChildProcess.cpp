@@ -23,7 +23,8 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
     return *this;
 }
 
-ChildProcess ChildProcess::start(const std::string& path, const std::string& workingFolder, std::string& error) {
+ChildProcess ChildProcess::start(const std::string& path, const std::string& workingFolder,
+                                 std::string& error) {
     ChildProcess p;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

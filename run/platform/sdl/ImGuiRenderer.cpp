@@ -41,19 +41,21 @@ void ImGuiRenderer::render(ImDrawData* data) {
                 cmd.UserCallback(list, &cmd);
                 continue;
             }
-            SDL_Rect clip{int(cmd.ClipRect.x - off.x), int(cmd.ClipRect.y - off.y), int(cmd.ClipRect.z - cmd.ClipRect.x),
-                          int(cmd.ClipRect.w - cmd.ClipRect.y)};
+            SDL_Rect clip{int(cmd.ClipRect.x - off.x), int(cmd.ClipRect.y - off.y),
+                          int(cmd.ClipRect.z - cmd.ClipRect.x), int(cmd.ClipRect.w - cmd.ClipRect.y)};
             if (clip.w <= 0 || clip.h <= 0) continue;
             SDL_RenderSetClipRect(m_renderer, &clip);
             const ImDrawVert* v = verts + cmd.VtxOffset;
-            SDL_RenderGeometryRaw(m_renderer, static_cast<SDL_Texture*>(cmd.GetTexID()),
-                                  reinterpret_cast<const float*>(reinterpret_cast<const char*>(v) + offsetof(ImDrawVert, pos)),
-                                  sizeof(ImDrawVert),
-                                  reinterpret_cast<const SDL_Color*>(reinterpret_cast<const char*>(v) + offsetof(ImDrawVert, col)),
-                                  sizeof(ImDrawVert),
-                                  reinterpret_cast<const float*>(reinterpret_cast<const char*>(v) + offsetof(ImDrawVert, uv)),
-                                  sizeof(ImDrawVert), list->VtxBuffer.Size - int(cmd.VtxOffset), idx + cmd.IdxOffset,
-                                  int(cmd.ElemCount), sizeof(ImDrawIdx));
+            SDL_RenderGeometryRaw(
+                m_renderer, static_cast<SDL_Texture*>(cmd.GetTexID()),
+                reinterpret_cast<const float*>(reinterpret_cast<const char*>(v) + offsetof(ImDrawVert, pos)),
+                sizeof(ImDrawVert),
+                reinterpret_cast<const SDL_Color*>(reinterpret_cast<const char*>(v) +
+                                                   offsetof(ImDrawVert, col)),
+                sizeof(ImDrawVert),
+                reinterpret_cast<const float*>(reinterpret_cast<const char*>(v) + offsetof(ImDrawVert, uv)),
+                sizeof(ImDrawVert), list->VtxBuffer.Size - int(cmd.VtxOffset), idx + cmd.IdxOffset,
+                int(cmd.ElemCount), sizeof(ImDrawIdx));
         }
     }
     SDL_RenderSetClipRect(m_renderer, oldClip.w > 0 ? &oldClip : nullptr);

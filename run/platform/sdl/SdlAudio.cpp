@@ -57,7 +57,7 @@ void SdlAudioOutput::callback(void* self, std::uint8_t* stream, int bytes) {
 
 void SdlAudioOutput::silentLoop() {
     using Clock = std::chrono::steady_clock;
-    constexpr std::size_t kFrames = 441;   // 10 ms
+    constexpr std::size_t kFrames = 441; // 10 ms
     std::vector<float> buffer(kFrames * 2);
     auto next = Clock::now();
     while (!m_stopSilent) {

@@ -28,7 +28,7 @@ struct Window {
     int texW = 0, texH = 0;
     bool shown = false;
     bool fullscreen = false;
-    Rect fit;            // where the canvas lies in the window, in window coordinates
+    Rect fit; // where the canvas lies in the window, in window coordinates
 };
 
 class SdlBackend final : public IBackend {
@@ -40,9 +40,12 @@ class SdlBackend final : public IBackend {
         SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     }
     ~SdlBackend() override {
-        for (auto& [id, w] : m_windows) release(w);
-        for (auto& [shape, c] : m_cursors) SDL_FreeCursor(c);
-        for (auto& [pic, c] : m_customCursors) SDL_FreeCursor(c);
+        for (auto& [id, w] : m_windows)
+            release(w);
+        for (auto& [shape, c] : m_cursors)
+            SDL_FreeCursor(c);
+        for (auto& [pic, c] : m_customCursors)
+            SDL_FreeCursor(c);
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS);
     }
 
@@ -63,7 +66,9 @@ class SdlBackend final : public IBackend {
         return false;
     }
 
-    void waitForEvent(int timeoutMs) override { SDL_WaitEventTimeout(nullptr, timeoutMs < 1 ? 1 : timeoutMs); }
+    void waitForEvent(int timeoutMs) override {
+        SDL_WaitEventTimeout(nullptr, timeoutMs < 1 ? 1 : timeoutMs);
+    }
 
     void present(const Form& form, const Canvas& canvas) override {
         Window& w = m_windows[form.id()];
@@ -82,10 +87,11 @@ class SdlBackend final : public IBackend {
             }
             const char* title = form.caption.empty() ? form.name.c_str() : form.caption.c_str();
             w.window = w.fullscreen ? SDL_CreateWindow(title, screen.x, screen.y, screen.w, screen.h, flags)
-                                    : SDL_CreateWindow(title, TwipsToPixels(form.left), TwipsToPixels(form.top), width,
-                                                       height, flags);
+                                    : SDL_CreateWindow(title, TwipsToPixels(form.left),
+                                                       TwipsToPixels(form.top), width, height, flags);
             if (!w.window) return;
-            w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+            w.renderer =
+                SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
             if (!w.renderer) w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
             m_ids[SDL_GetWindowID(w.window)] = form.id();
         }
@@ -96,7 +102,8 @@ class SdlBackend final : public IBackend {
         if (!form.caption.empty()) SDL_SetWindowTitle(w.window, form.caption.c_str());
         if (!w.texture || w.texW != width || w.texH != height) {
             if (w.texture) SDL_DestroyTexture(w.texture);
-            w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
+            w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                          width, height);
             w.texW = width;
             w.texH = height;
         }
@@ -187,7 +194,8 @@ class SdlBackend final : public IBackend {
     bool openWithDefaultHandler(const std::string& target) override {
         pid_t pid;
         const char* argv[] = {"xdg-open", target.c_str(), nullptr};
-        if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0) return false;
+        if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0)
+            return false;
         // xdg-open hands the target over and returns quickly; reap it so no zombie stays. Its
         // answer (no handler, say) is not a failure of the request, as with the classic shell.
         int status = 0;
@@ -263,7 +271,8 @@ class SdlBackend final : public IBackend {
             // A window as large as fits on the screen, keeping the canvas's shape.
             SDL_Rect usable;
             SDL_GetDisplayUsableBounds(0, &usable);
-            Rect fit = FitPreservingAspect(w.texW, w.texH, std::min(w.texW, usable.w * 9 / 10), std::min(w.texH, usable.h * 9 / 10));
+            Rect fit = FitPreservingAspect(w.texW, w.texH, std::min(w.texW, usable.w * 9 / 10),
+                                           std::min(w.texH, usable.h * 9 / 10));
             SDL_SetWindowSize(w.window, std::max(1, fit.w), std::max(1, fit.h));
             SDL_SetWindowPosition(w.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         }
@@ -272,7 +281,9 @@ class SdlBackend final : public IBackend {
     bool translate(const SDL_Event& e, InputEvent& ev) {
         using T = InputEvent::Type;
         switch (e.type) {
-        case SDL_QUIT: ev = {T::Quit}; return true;
+        case SDL_QUIT:
+            ev = {T::Quit};
+            return true;
         case SDL_WINDOWEVENT:
             // Uncovered or resized: show the last picture again at once, rather than wait for
             // the game to repaint.
@@ -287,9 +298,13 @@ class SdlBackend final : public IBackend {
             return false;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
-            int b = e.button.button == SDL_BUTTON_LEFT ? kLeftButton : e.button.button == SDL_BUTTON_RIGHT ? kRightButton : kMiddleButton;
-            T type = e.type == SDL_MOUSEBUTTONUP ? T::MouseUp : (e.button.clicks == 2 ? T::DoubleClick : T::MouseDown);
-            ev = {type, formOf(e.button.windowID), e.button.x, e.button.y, b, 0, ShiftFromSdl(SDL_GetModState())};
+            int b = e.button.button == SDL_BUTTON_LEFT    ? kLeftButton
+                    : e.button.button == SDL_BUTTON_RIGHT ? kRightButton
+                                                          : kMiddleButton;
+            T type = e.type == SDL_MOUSEBUTTONUP ? T::MouseUp
+                                                 : (e.button.clicks == 2 ? T::DoubleClick : T::MouseDown);
+            ev = {type, formOf(e.button.windowID),      e.button.x, e.button.y, b,
+                  0,    ShiftFromSdl(SDL_GetModState())};
             toCanvas(ev.window, ev.x, ev.y);
             if (type == T::DoubleClick) {
                 // A double click is also a second press, as the classic controls see it.
@@ -304,7 +319,13 @@ class SdlBackend final : public IBackend {
             if (e.motion.state & SDL_BUTTON_LMASK) held |= kLeftButton;
             if (e.motion.state & SDL_BUTTON_RMASK) held |= kRightButton;
             if (e.motion.state & SDL_BUTTON_MMASK) held |= kMiddleButton;
-            ev = {T::MouseMove, formOf(e.motion.windowID), e.motion.x, e.motion.y, held, 0, ShiftFromSdl(SDL_GetModState())};
+            ev = {T::MouseMove,
+                  formOf(e.motion.windowID),
+                  e.motion.x,
+                  e.motion.y,
+                  held,
+                  0,
+                  ShiftFromSdl(SDL_GetModState())};
             toCanvas(ev.window, ev.x, ev.y);
             return ev.window != 0;
         }
@@ -317,8 +338,9 @@ class SdlBackend final : public IBackend {
                 if (e.type == SDL_KEYDOWN && !e.key.repeat) toggleFullscreen(formOf(e.key.windowID));
                 return false;
             }
-            ev = {e.type == SDL_KEYDOWN ? T::KeyDown : T::KeyUp, formOf(e.key.windowID), 0, 0, 0, code,
-                  ShiftFromSdl(static_cast<SDL_Keymod>(e.key.keysym.mod))};
+            ev = {
+                e.type == SDL_KEYDOWN ? T::KeyDown : T::KeyUp,          formOf(e.key.windowID), 0, 0, 0, code,
+                ShiftFromSdl(static_cast<SDL_Keymod>(e.key.keysym.mod))};
             return ev.window != 0;
         }
         case SDL_TEXTINPUT: {
@@ -326,14 +348,17 @@ class SdlBackend final : public IBackend {
             ev.text = e.text.text;
             return ev.window != 0;
         }
-        default: return false;
+        default:
+            return false;
         }
     }
 
     SDL_Cursor* systemCursor(int shape) {
         SDL_SystemCursor id = SDL_SYSTEM_CURSOR_ARROW;
-        if (shape == kPointerHourglass) id = SDL_SYSTEM_CURSOR_WAIT;
-        else if (shape == kPointerArrowHourglass) id = SDL_SYSTEM_CURSOR_WAITARROW;
+        if (shape == kPointerHourglass)
+            id = SDL_SYSTEM_CURSOR_WAIT;
+        else if (shape == kPointerArrowHourglass)
+            id = SDL_SYSTEM_CURSOR_WAITARROW;
         auto it = m_cursors.find(id);
         if (it != m_cursors.end()) return it->second;
         SDL_Cursor* c = SDL_CreateSystemCursor(id);
@@ -345,8 +370,9 @@ class SdlBackend final : public IBackend {
         auto it = m_customCursors.find(&pic);
         if (it != m_customCursors.end()) return it->second;
         const Canvas& img = pic.image;
-        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(img.pixels().data()), img.width(),
-                                                            img.height(), 32, img.width() * 4, SDL_PIXELFORMAT_ARGB8888);
+        SDL_Surface* s =
+            SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Pixel*>(img.pixels().data()), img.width(),
+                                               img.height(), 32, img.width() * 4, SDL_PIXELFORMAT_ARGB8888);
         SDL_Cursor* c = s ? SDL_CreateColorCursor(s, pic.hotX, pic.hotY) : nullptr;
         if (s) SDL_FreeSurface(s);
         m_customCursors[&pic] = c;
@@ -354,7 +380,7 @@ class SdlBackend final : public IBackend {
     }
 
     std::map<WindowId, Window> m_windows;
-    std::vector<WindowId> m_shownOrder;   // windows in the order they were shown
+    std::vector<WindowId> m_shownOrder; // windows in the order they were shown
     std::map<Uint32, WindowId> m_ids;
     std::map<int, SDL_Cursor*> m_cursors;
     std::map<const Picture*, SDL_Cursor*> m_customCursors;
@@ -366,6 +392,8 @@ class SdlBackend final : public IBackend {
 
 } // namespace
 
-std::unique_ptr<IBackend> CreateSdlBackend() { return std::make_unique<SdlBackend>(); }
+std::unique_ptr<IBackend> CreateSdlBackend() {
+    return std::make_unique<SdlBackend>();
+}
 
 } // namespace run::platform

@@ -26,7 +26,8 @@ std::string boxFontFile() {
     FcResult result;
     if (FcPattern* match = FcFontMatch(nullptr, pat, &result)) {
         FcChar8* path = nullptr;
-        if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path) file = reinterpret_cast<char*>(path);
+        if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path)
+            file = reinterpret_cast<char*>(path);
         FcPatternDestroy(match);
     }
     FcPatternDestroy(pat);
@@ -37,13 +38,14 @@ std::string boxFontFile() {
 // and returns true once answered; `onEscape` runs when Escape is pressed.
 void runBox(const std::string& title, int width, const std::function<bool()>& frame, ModalHost& host,
             const std::function<void()>& onClose) {
-    SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, 160,
-                                          SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP);
+    SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                          width, 160, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALWAYS_ON_TOP);
     if (!window) {
         onClose();
         return;
     }
-    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    SDL_Renderer* renderer =
+        SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     IMGUI_CHECKVERSION();
     ImGuiContext* ctx = ImGui::CreateContext();
@@ -64,16 +66,32 @@ void runBox(const std::string& title, int width, const std::function<bool()>& fr
             // Only the box takes input while it is open; the game's windows wait.
             Uint32 wid = 0;
             switch (e.type) {
-            case SDL_WINDOWEVENT: wid = e.window.windowID; break;
-            case SDL_MOUSEMOTION: wid = e.motion.windowID; break;
+            case SDL_WINDOWEVENT:
+                wid = e.window.windowID;
+                break;
+            case SDL_MOUSEMOTION:
+                wid = e.motion.windowID;
+                break;
             case SDL_MOUSEBUTTONDOWN:
-            case SDL_MOUSEBUTTONUP: wid = e.button.windowID; break;
-            case SDL_MOUSEWHEEL: wid = e.wheel.windowID; break;
+            case SDL_MOUSEBUTTONUP:
+                wid = e.button.windowID;
+                break;
+            case SDL_MOUSEWHEEL:
+                wid = e.wheel.windowID;
+                break;
             case SDL_KEYDOWN:
-            case SDL_KEYUP: wid = e.key.windowID; break;
-            case SDL_TEXTINPUT: wid = e.text.windowID; break;
-            case SDL_QUIT: onClose(); done = true; continue;
-            default: break;
+            case SDL_KEYUP:
+                wid = e.key.windowID;
+                break;
+            case SDL_TEXTINPUT:
+                wid = e.text.windowID;
+                break;
+            case SDL_QUIT:
+                onClose();
+                done = true;
+                continue;
+            default:
+                break;
             }
             if (wid != boxId) continue;
             if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE) {
@@ -91,7 +109,8 @@ void runBox(const std::string& title, int width, const std::function<bool()>& fr
         ImGui::SetNextWindowPos(ImVec2(0, 0));
         ImGui::SetNextWindowSize(ImVec2(float(width), float(h)));
         ImGui::Begin("##box", nullptr,
-                     ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings);
+                     ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
+                         ImGuiWindowFlags_NoSavedSettings);
         done = frame();
         // The window takes the height its contents need (known once they are laid out).
         int needed = int(ImGui::GetCursorPosY() + ImGui::GetStyle().WindowPadding.y);
@@ -122,11 +141,16 @@ void runBox(const std::string& title, int width, const std::function<bool()>& fr
 
 const char* iconGlyph(int style) {
     switch (style & 0x70) {
-    case kCritical: return "(X)";
-    case kQuestion: return "(?)";
-    case kExclamation: return "(!)";
-    case kInformation: return "(i)";
-    default: return nullptr;
+    case kCritical:
+        return "(X)";
+    case kQuestion:
+        return "(?)";
+    case kExclamation:
+        return "(!)";
+    case kInformation:
+        return "(i)";
+    default:
+        return nullptr;
     }
 }
 
@@ -143,25 +167,29 @@ int RunSdlMessageBox(const MessageBoxRequest& request, ModalHost& host) {
         if (buttons[i].result == kResultCancel) closeAnswer = kResultCancel;
     }
     int width = std::clamp(int(request.text.size()) * 7 + 80, 300, 520);
-    runBox(request.title, width, [&] {
-        if (const char* icon = iconGlyph(request.style)) {
-            ImGui::TextUnformatted(icon);
-            ImGui::SameLine();
-        }
-        ImGui::PushTextWrapPos(float(width) - 16);
-        ImGui::TextUnformatted(request.text.c_str());
-        ImGui::PopTextWrapPos();
-        ImGui::Spacing();
-        ImGui::Separator();
-        for (int i = 0; i < count; ++i) {
-            if (i > 0) ImGui::SameLine();
-            if (i == defaultIndex) ImGui::SetItemDefaultFocus();
-            if (ImGui::Button(buttons[i].caption, ImVec2(90, 0))) result = buttons[i].result;
-        }
-        if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Enter))) result = buttons[defaultIndex].result;
-        if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape))) result = closeAnswer;
-        return result != 0;
-    }, host, [&] { result = closeAnswer; });
+    runBox(
+        request.title, width,
+        [&] {
+            if (const char* icon = iconGlyph(request.style)) {
+                ImGui::TextUnformatted(icon);
+                ImGui::SameLine();
+            }
+            ImGui::PushTextWrapPos(float(width) - 16);
+            ImGui::TextUnformatted(request.text.c_str());
+            ImGui::PopTextWrapPos();
+            ImGui::Spacing();
+            ImGui::Separator();
+            for (int i = 0; i < count; ++i) {
+                if (i > 0) ImGui::SameLine();
+                if (i == defaultIndex) ImGui::SetItemDefaultFocus();
+                if (ImGui::Button(buttons[i].caption, ImVec2(90, 0))) result = buttons[i].result;
+            }
+            if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Enter)))
+                result = buttons[defaultIndex].result;
+            if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape))) result = closeAnswer;
+            return result != 0;
+        },
+        host, [&] { result = closeAnswer; });
     return result ? result : closeAnswer;
 }
 
@@ -170,22 +198,26 @@ std::optional<std::string> RunSdlInputBox(const InputBoxRequest& request, ModalH
     std::snprintf(buffer, sizeof buffer, "%s", request.defaultText.c_str());
     int state = 0; // 1 OK, 2 Cancel
     bool focused = false;
-    runBox(request.title, 420, [&] {
-        ImGui::PushTextWrapPos(404);
-        ImGui::TextUnformatted(request.prompt.c_str());
-        ImGui::PopTextWrapPos();
-        if (!focused) {
-            ImGui::SetKeyboardFocusHere();
-            focused = true;
-        }
-        ImGui::SetNextItemWidth(404);
-        if (ImGui::InputText("##input", buffer, sizeof buffer, ImGuiInputTextFlags_EnterReturnsTrue)) state = 1;
-        if (ImGui::Button("OK", ImVec2(90, 0))) state = 1;
-        ImGui::SameLine();
-        if (ImGui::Button("Cancel", ImVec2(90, 0))) state = 2;
-        if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape))) state = 2;
-        return state != 0;
-    }, host, [&] { state = 2; });
+    runBox(
+        request.title, 420,
+        [&] {
+            ImGui::PushTextWrapPos(404);
+            ImGui::TextUnformatted(request.prompt.c_str());
+            ImGui::PopTextWrapPos();
+            if (!focused) {
+                ImGui::SetKeyboardFocusHere();
+                focused = true;
+            }
+            ImGui::SetNextItemWidth(404);
+            if (ImGui::InputText("##input", buffer, sizeof buffer, ImGuiInputTextFlags_EnterReturnsTrue))
+                state = 1;
+            if (ImGui::Button("OK", ImVec2(90, 0))) state = 1;
+            ImGui::SameLine();
+            if (ImGui::Button("Cancel", ImVec2(90, 0))) state = 2;
+            if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape))) state = 2;
+            return state != 0;
+        },
+        host, [&] { state = 2; });
     if (state == 1) return std::string(buffer);
     return std::nullopt;
 }

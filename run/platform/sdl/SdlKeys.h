@@ -5,7 +5,7 @@
 
 namespace run::platform {
 
-int KeyCodeFromSdl(SDL_Keycode sym);   // 0 for keys the player does not use
+int KeyCodeFromSdl(SDL_Keycode sym); // 0 for keys the player does not use
 int ShiftFromSdl(SDL_Keymod mod);
 
 } // namespace run::platform

@@ -15,7 +15,17 @@
 namespace run::platform {
 
 struct InputEvent {
-    enum class Type { MouseDown, MouseUp, MouseMove, DoubleClick, KeyDown, KeyUp, TextInput, CloseRequest, Quit };
+    enum class Type {
+        MouseDown,
+        MouseUp,
+        MouseMove,
+        DoubleClick,
+        KeyDown,
+        KeyUp,
+        TextInput,
+        CloseRequest,
+        Quit
+    };
     Type type = Type::MouseMove;
     WindowId window = 0;   // 0: the active window
     int x = 0, y = 0;      // pixels from the window's outer top-left corner
@@ -34,8 +44,8 @@ struct WindowReply {
 };
 
 struct DisplayMode {
-    int width = 0, height = 0;   // pixels
-    int refreshRate = 0;         // Hz, 0 unknown
+    int width = 0, height = 0; // pixels
+    int refreshRate = 0;       // Hz, 0 unknown
     int bitsPerPixel = 32;
 };
 

@@ -13,8 +13,12 @@
 namespace run::platform {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int TwipsToPixels(int twips) { return twips >= 0 ? twips / kTwipsPerPixel : -((-twips) / kTwipsPerPixel); }
-constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int TwipsToPixels(int twips) {
+    return twips >= 0 ? twips / kTwipsPerPixel : -((-twips) / kTwipsPerPixel);
+}
+constexpr int PixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 enum class ElementKind { Form, Label, TextBox, Image, PictureBox, CheckBox, Timer, Menu };
 
@@ -27,11 +31,16 @@ enum ShiftState : int { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
 
 // Mouse pointer values as VB numbers them (0 default, 1 arrow, 11 hourglass, 13 arrow and
 // hourglass, 99 custom).
-enum PointerShape : int { kPointerDefault = 0, kPointerArrow = 1, kPointerHourglass = 11,
-                          kPointerArrowHourglass = 13, kPointerCustom = 99 };
+enum PointerShape : int {
+    kPointerDefault = 0,
+    kPointerArrow = 1,
+    kPointerHourglass = 11,
+    kPointerArrowHourglass = 13,
+    kPointerCustom = 99
+};
 
 struct MouseArgs {
-    int button = 0;   // MouseButton for down/up; buttons held for moves
+    int button = 0; // MouseButton for down/up; buttons held for moves
     int shift = 0;
     int x = 0, y = 0; // twips, relative to the element
 };
@@ -40,18 +49,19 @@ class Form;
 
 class Element {
   public:
-    Element(ElementKind kind, std::string name, int index = -1) : kind(kind), name(std::move(name)), index(index) {}
+    Element(ElementKind kind, std::string name, int index = -1)
+        : kind(kind), name(std::move(name)), index(index) {}
     virtual ~Element() = default;
 
     const ElementKind kind;
     const std::string name;
-    const int index;           // position in an element array, -1 for a single element
+    const int index; // position in an element array, -1 for a single element
 
     // Geometry in twips, relative to the container (form client area or picture box).
     int left = 0, top = 0, width = 0, height = 0;
     bool visible = true;
     bool enabled = true;
-    std::string caption;       // label, text box, check box, menu and form text (UTF-8)
+    std::string caption; // label, text box, check box, menu and form text (UTF-8)
     ColorRef foreColor = 0x000000;
     ColorRef backColor = 0xC0C0C0;
     bool backTransparent = false; // BackStyle 0
@@ -61,13 +71,13 @@ class Element {
     bool autoSize = false;
     bool wordWrap = false;
     PicturePtr picture;
-    bool stretch = false;      // image: scale the picture to the element
-    int value = 0;             // check box: 0 unchecked, 1 checked
+    bool stretch = false; // image: scale the picture to the element
+    int value = 0;        // check box: 0 unchecked, 1 checked
     std::string tag;
-    std::string toolTipText;   // shown beside the pointer once it rests on the element
+    std::string toolTipText; // shown beside the pointer once it rests on the element
     int mousePointer = kPointerDefault;
-    PicturePtr mouseIcon;      // used when mousePointer is kPointerCustom
-    int whatsThisHelpID = 0;   // a free number the game keeps per element (hotspots: their link)
+    PicturePtr mouseIcon;         // used when mousePointer is kPointerCustom
+    int whatsThisHelpID = 0;      // a free number the game keeps per element (hotspots: their link)
     Element* container = nullptr; // null: the form itself
     Form* form = nullptr;
 
@@ -77,7 +87,7 @@ class Element {
     std::function<void(const MouseArgs&)> onMouseDown;
     std::function<void(const MouseArgs&)> onMouseMove;
     std::function<void(const MouseArgs&)> onMouseUp;
-    std::function<void(bool)> onHover;   // the pointer came over the element (true) or left it
+    std::function<void(bool)> onHover; // the pointer came over the element (true) or left it
 
     bool isArrayMember() const { return index >= 0; }
     Rect rectTwips() const { return {left, top, width, height}; }
@@ -92,7 +102,10 @@ class Element {
 // A timer fires its handler every `interval` milliseconds while enabled, from the event pump.
 class TimerElement : public Element {
   public:
-    TimerElement(std::string name, int index = -1) : Element(ElementKind::Timer, std::move(name), index) { visible = false; enabled = false; }
+    TimerElement(std::string name, int index = -1) : Element(ElementKind::Timer, std::move(name), index) {
+        visible = false;
+        enabled = false;
+    }
 
     std::function<void()> onTimer;
 
@@ -104,7 +117,10 @@ class TimerElement : public Element {
 
     // Used by the pump: the time the timer was last (re)armed.
     std::uint64_t armedAt() const { return m_armedAt; }
-    void rearm(std::uint64_t now) { m_armedAt = now; m_needsArm = false; }
+    void rearm(std::uint64_t now) {
+        m_armedAt = now;
+        m_needsArm = false;
+    }
     bool needsArm() const { return m_needsArm; }
 
   private:

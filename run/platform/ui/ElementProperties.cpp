@@ -14,19 +14,30 @@ namespace run::platform {
 namespace {
 
 using K = ElementKind;
-constexpr unsigned bit(K k) { return 1u << static_cast<unsigned>(k); }
-constexpr unsigned kAll = bit(K::Form) | bit(K::Label) | bit(K::TextBox) | bit(K::Image) | bit(K::PictureBox) |
-                          bit(K::CheckBox) | bit(K::Timer) | bit(K::Menu);
-constexpr unsigned kPlaced = bit(K::Label) | bit(K::TextBox) | bit(K::Image) | bit(K::PictureBox) | bit(K::CheckBox);
+constexpr unsigned bit(K k) {
+    return 1u << static_cast<unsigned>(k);
+}
+constexpr unsigned kAll = bit(K::Form) | bit(K::Label) | bit(K::TextBox) | bit(K::Image) |
+                          bit(K::PictureBox) | bit(K::CheckBox) | bit(K::Timer) | bit(K::Menu);
+constexpr unsigned kPlaced =
+    bit(K::Label) | bit(K::TextBox) | bit(K::Image) | bit(K::PictureBox) | bit(K::CheckBox);
 constexpr unsigned kTextual = bit(K::Label) | bit(K::TextBox) | bit(K::CheckBox);
 constexpr unsigned kPainted = kTextual | bit(K::PictureBox) | bit(K::Form);
 
 using S = PropStatus;
 
-std::int32_t whole(const PropValue& v) { return std::get<std::int32_t>(v); }
-bool truth(const PropValue& v) { return std::get<bool>(v); }
-const std::string& text(const PropValue& v) { return std::get<std::string>(v); }
-const PicturePtr& picture(const PropValue& v) { return std::get<PicturePtr>(v); }
+std::int32_t whole(const PropValue& v) {
+    return std::get<std::int32_t>(v);
+}
+bool truth(const PropValue& v) {
+    return std::get<bool>(v);
+}
+const std::string& text(const PropValue& v) {
+    return std::get<std::string>(v);
+}
+const PicturePtr& picture(const PropValue& v) {
+    return std::get<PicturePtr>(v);
+}
 
 // Keeps an auto-sizing element fitted to what it shows after a change to it.
 void refit(Element& e, FontCatalog& fonts) {
@@ -57,7 +68,9 @@ S setFlag(bool& field, const PropValue& v) {
     return S::Ok;
 }
 
-bool validPointer(int shape) { return (shape >= 0 && shape <= 15) || shape == kPointerCustom; }
+bool validPointer(int shape) {
+    return (shape >= 0 && shape <= 15) || shape == kPointerCustom;
+}
 
 // One font change: applied, then the element refitted.
 template <class F> S changeFont(Element& e, FontCatalog& fonts, F&& change) {
@@ -66,7 +79,9 @@ template <class F> S changeFont(Element& e, FontCatalog& fonts, F&& change) {
     return S::Ok;
 }
 
-PropValue boolValue(bool b) { return PropValue{b}; }
+PropValue boolValue(bool b) {
+    return PropValue{b};
+}
 
 constexpr ElementProperty kProperties[] = {
     {ElementProp::Left, "Left", PropType::Whole, kPlaced | bit(K::Timer) | bit(K::Form), true,
@@ -81,10 +96,14 @@ constexpr ElementProperty kProperties[] = {
      }},
     {ElementProp::Width, "Width", PropType::Whole, kPlaced | bit(K::Form), true,
      [](const Element& e) { return PropValue{e.width}; },
-     [](Element& e, const PropValue& v, FontCatalog&) { return setWithin(e.width, v, 0, kMaxElementExtentTwips); }},
+     [](Element& e, const PropValue& v, FontCatalog&) {
+         return setWithin(e.width, v, 0, kMaxElementExtentTwips);
+     }},
     {ElementProp::Height, "Height", PropType::Whole, kPlaced | bit(K::Form), true,
      [](const Element& e) { return PropValue{e.height}; },
-     [](Element& e, const PropValue& v, FontCatalog&) { return setWithin(e.height, v, 0, kMaxElementExtentTwips); }},
+     [](Element& e, const PropValue& v, FontCatalog&) {
+         return setWithin(e.height, v, 0, kMaxElementExtentTwips);
+     }},
     // A form is shown and hidden through the window system, so the table leaves it out here.
     {ElementProp::Visible, "Visible", PropType::Truth, kPlaced | bit(K::Menu), true,
      [](const Element& e) { return boolValue(e.visible); },
@@ -92,8 +111,10 @@ constexpr ElementProperty kProperties[] = {
     {ElementProp::Enabled, "Enabled", PropType::Truth, kAll, true,
      [](const Element& e) { return boolValue(e.enabled); },
      [](Element& e, const PropValue& v, FontCatalog&) {
-         if (auto* timer = dynamic_cast<TimerElement*>(&e)) timer->setEnabled(truth(v)); // restarts the count
-         else e.enabled = truth(v);
+         if (auto* timer = dynamic_cast<TimerElement*>(&e))
+             timer->setEnabled(truth(v)); // restarts the count
+         else
+             e.enabled = truth(v);
          return S::Ok;
      }},
     {ElementProp::Caption, "Caption", PropType::Text, kTextual | bit(K::Menu) | bit(K::Form), true,
@@ -184,7 +205,8 @@ constexpr ElementProperty kProperties[] = {
          e.alignment = static_cast<Alignment>(whole(v));
          return S::Ok;
      }},
-    {ElementProp::AutoSize, "AutoSize", PropType::Truth, bit(K::Label) | bit(K::CheckBox) | bit(K::PictureBox), true,
+    {ElementProp::AutoSize, "AutoSize", PropType::Truth,
+     bit(K::Label) | bit(K::CheckBox) | bit(K::PictureBox), true,
      [](const Element& e) { return boolValue(e.autoSize); },
      [](Element& e, const PropValue& v, FontCatalog& fonts) {
          e.autoSize = truth(v);
@@ -231,10 +253,12 @@ constexpr ElementProperty kProperties[] = {
      }},
     {ElementProp::Index, "Index", PropType::Whole, kAll, false,
      [](const Element& e) { return PropValue{std::int32_t{e.index}}; }, nullptr},
-    {ElementProp::Name, "Name", PropType::Text, kAll, false, [](const Element& e) { return PropValue{e.name}; },
-     nullptr},
+    {ElementProp::Name, "Name", PropType::Text, kAll, false,
+     [](const Element& e) { return PropValue{e.name}; }, nullptr},
     {ElementProp::Interval, "Interval", PropType::Whole, bit(K::Timer), false,
-     [](const Element& e) { return PropValue{std::int32_t{dynamic_cast<const TimerElement&>(e).interval()}}; },
+     [](const Element& e) {
+         return PropValue{std::int32_t{dynamic_cast<const TimerElement&>(e).interval()}};
+     },
      [](Element& e, const PropValue& v, FontCatalog&) {
          if (whole(v) < 0 || whole(v) > 65535) return S::InvalidValue;
          dynamic_cast<TimerElement&>(e).setInterval(whole(v)); // restarts the count
@@ -265,10 +289,14 @@ bool sameName(std::string_view a, std::string_view b) {
 PropStatus coerce(const PropValue& in, PropType type, PropValue& out) {
     double number = 0;
     bool numeric = true;
-    if (auto* i = std::get_if<std::int32_t>(&in)) number = *i;
-    else if (auto* d = std::get_if<double>(&in)) number = *d;
-    else if (auto* b = std::get_if<bool>(&in)) number = *b ? -1 : 0;
-    else numeric = false;
+    if (auto* i = std::get_if<std::int32_t>(&in))
+        number = *i;
+    else if (auto* d = std::get_if<double>(&in))
+        number = *d;
+    else if (auto* b = std::get_if<bool>(&in))
+        number = *b ? -1 : 0;
+    else
+        numeric = false;
 
     switch (type) {
     case PropType::Whole:
@@ -309,16 +337,23 @@ constexpr std::array<ColorRef, 25> kSystemColors = {
 
 const char* PropStatusText(PropStatus status) {
     switch (status) {
-    case S::Ok: return "";
-    case S::TypeMismatch: return "Type mismatch";
-    case S::InvalidValue: return "Invalid property value";
-    case S::ReadOnly: return "Set not supported (read-only property)";
-    case S::NotSupported: return "Object doesn't support this property or method";
+    case S::Ok:
+        return "";
+    case S::TypeMismatch:
+        return "Type mismatch";
+    case S::InvalidValue:
+        return "Invalid property value";
+    case S::ReadOnly:
+        return "Set not supported (read-only property)";
+    case S::NotSupported:
+        return "Object doesn't support this property or method";
     }
     return "";
 }
 
-const ElementProperty& ElementPropertyInfo(ElementProp id) { return kProperties[static_cast<std::size_t>(id)]; }
+const ElementProperty& ElementPropertyInfo(ElementProp id) {
+    return kProperties[static_cast<std::size_t>(id)];
+}
 
 std::optional<ElementProp> FindElementProperty(std::string_view name) {
     for (const auto& p : kProperties)
@@ -363,7 +398,8 @@ PropStatus ClearElementPicture(Element& e) {
 std::optional<ColorRef> ColorFromNumber(std::int32_t number) {
     auto bits = static_cast<std::uint32_t>(number);
     if (bits <= 0xFFFFFF) return bits;
-    if (bits >= 0x80000000u && bits - 0x80000000u < kSystemColors.size()) return kSystemColors[bits - 0x80000000u];
+    if (bits >= 0x80000000u && bits - 0x80000000u < kSystemColors.size())
+        return kSystemColors[bits - 0x80000000u];
     return std::nullopt;
 }
 

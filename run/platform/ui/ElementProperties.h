@@ -17,11 +17,12 @@ class FontCatalog;
 
 // Every property, once. X(name) is expanded into the enumeration below and, by the script
 // bridge, into its member table, so the names are spelled in this one place.
-#define RUN_ELEMENT_PROPERTIES(X)                                                                  \
-    X(Left) X(Top) X(Width) X(Height) X(Visible) X(Enabled) X(Caption) X(Text) X(Picture) X(Tag)   \
-    X(ForeColor) X(BackColor) X(BackStyle) X(BorderStyle) X(FontName) X(FontSize) X(FontBold)      \
-    X(FontItalic) X(FontUnderline) X(FontStrikethru) X(Alignment) X(AutoSize) X(WordWrap)          \
-    X(Stretch) X(Value) X(ToolTipText) X(MousePointer) X(MouseIcon) X(WhatsThisHelpID) X(Index)    \
+// clang-format off
+#define RUN_ELEMENT_PROPERTIES(X)                                                                         \
+    X(Left) X(Top) X(Width) X(Height) X(Visible) X(Enabled) X(Caption) X(Text) X(Picture) X(Tag)          \
+    X(ForeColor) X(BackColor) X(BackStyle) X(BorderStyle) X(FontName) X(FontSize) X(FontBold)             \
+    X(FontItalic) X(FontUnderline) X(FontStrikethru) X(Alignment) X(AutoSize) X(WordWrap)                 \
+    X(Stretch) X(Value) X(ToolTipText) X(MousePointer) X(MouseIcon) X(WhatsThisHelpID) X(Index)           \
     X(Name) X(Interval)
 
 enum class ElementProp : int {
@@ -30,6 +31,7 @@ enum class ElementProp : int {
 #undef RUN_ELEMENT_PROP_ENUM
     Count
 };
+// clang-format on
 
 // What a property holds. The alternatives of PropValue are in this order.
 enum class PropType { Whole, Real, Truth, Text, Picture };

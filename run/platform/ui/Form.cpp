@@ -38,7 +38,9 @@ Element& Form::addElement(ElementKind kind, const std::string& name, int index) 
     return add<Element>(kind, name, index);
 }
 
-TimerElement& Form::addTimer(const std::string& name, int index) { return add<TimerElement>(name, index); }
+TimerElement& Form::addTimer(const std::string& name, int index) {
+    return add<TimerElement>(name, index);
+}
 
 Element* Form::find(const std::string& name, int index) const {
     for (const auto& e : m_elements) {
@@ -58,7 +60,8 @@ TimerElement* Form::findTimer(const std::string& name, int index) const {
 }
 
 Element& Form::loadArrayMember(const std::string& arrayName, int index) {
-    if (index < 0 || index > 32767) throw ElementError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
+    if (index < 0 || index > 32767)
+        throw ElementError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
     if (find(arrayName, index)) throw ElementError(360, "Object already loaded");
     Element* first = find(arrayName, 0);
     if (!first) throw ElementError(340, "Control array element '0' doesn't exist");
@@ -82,7 +85,8 @@ void Form::unloadArrayMember(const std::string& arrayName, int index) {
     if (index == 0) throw ElementError(362, "Can't unload controls created at design time");
     auto it = std::find_if(m_elements.begin(), m_elements.end(),
                            [&](const auto& e) { return e->index == index && sameName(e->name, arrayName); });
-    if (it == m_elements.end()) throw ElementError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
+    if (it == m_elements.end())
+        throw ElementError(340, "Control array element '" + std::to_string(index) + "' doesn't exist");
     Element* gone = it->get();
     for (auto& e : m_elements) {
         if (e->container == gone) e->container = gone->container;
@@ -100,12 +104,15 @@ std::vector<Element*> Form::arrayMembers(const std::string& arrayName) const {
 }
 
 void Form::zOrder(Element& target, int position) {
-    auto it = std::find_if(m_elements.begin(), m_elements.end(), [&](const auto& e) { return e.get() == &target; });
+    auto it =
+        std::find_if(m_elements.begin(), m_elements.end(), [&](const auto& e) { return e.get() == &target; });
     if (it == m_elements.end()) return;
     std::unique_ptr<Element> owned = std::move(*it);
     m_elements.erase(it);
-    if (position == 0) m_elements.push_back(std::move(owned));
-    else m_elements.insert(m_elements.begin(), std::move(owned));
+    if (position == 0)
+        m_elements.push_back(std::move(owned));
+    else
+        m_elements.insert(m_elements.begin(), std::move(owned));
 }
 
 std::vector<TimerElement*> Form::timers() const {

@@ -31,17 +31,17 @@ class Form : public Element {
     int borderTwips = 0;
     bool topmost = false;
     bool keyPreview = true;
-    bool loaded = false;       // between Load and Unload
-    int windowState = 0;       // 0 normal, 2 maximised (shown over the whole screen)
+    bool loaded = false; // between Load and Unload
+    int windowState = 0; // 0 normal, 2 maximised (shown over the whole screen)
     int scaleWidth() const { return width - 2 * borderTwips; }
     int scaleHeight() const { return height - 2 * borderTwips; }
     int borderHeight() const { return 2 * borderTwips; } // outer height minus inner height
 
     std::function<void(int keyCode, int shift)> onKeyDown;
     std::function<void(int keyCode, int shift)> onKeyUp;
-    std::function<void(const std::string& utf8)> onTextInput;   // characters typed
+    std::function<void(const std::string& utf8)> onTextInput; // characters typed
     std::function<void()> onActivate;
-    std::function<void()> onUnload;   // the form is being unloaded
+    std::function<void()> onUnload; // the form is being unloaded
 
     // Creating elements at design time (the form's own builder calls these).
     template <class T = Element, class... Args> T& add(Args&&... args) {

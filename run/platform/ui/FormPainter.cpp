@@ -45,9 +45,11 @@ std::vector<std::string> LayoutTextLines(FontCatalog& fonts, const FontSpec& fon
                 std::string word = para.substr(i, sp == std::string::npos ? std::string::npos : sp - i + 1);
                 std::string candidate = line + word;
                 std::string trimmed = candidate;
-                while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
+                while (!trimmed.empty() && trimmed.back() == ' ')
+                    trimmed.pop_back();
                 if (!line.empty() && fonts.measure(font, trimmed).width > wrapWidth) {
-                    while (!line.empty() && line.back() == ' ') line.pop_back();
+                    while (!line.empty() && line.back() == ' ')
+                        line.pop_back();
                     lines.push_back(line);
                     line = word;
                 } else {
@@ -55,7 +57,8 @@ std::vector<std::string> LayoutTextLines(FontCatalog& fonts, const FontSpec& fon
                 }
                 i = sp == std::string::npos ? para.size() : sp + 1;
             }
-            while (!line.empty() && line.back() == ' ') line.pop_back();
+            while (!line.empty() && line.back() == ' ')
+                line.pop_back();
             lines.push_back(line);
         }
         if (end == std::string::npos) break;
@@ -68,7 +71,8 @@ void AutoSizeToCaption(Element& e, FontCatalog& fonts) {
     int wrap = e.wordWrap ? TwipsToPixels(e.width) : 0;
     auto lines = LayoutTextLines(fonts, e.font, e.caption, wrap);
     int w = 0;
-    for (const auto& l : lines) w = std::max(w, fonts.measure(e.font, l).width);
+    for (const auto& l : lines)
+        w = std::max(w, fonts.measure(e.font, l).width);
     int h = fonts.lineHeight(e.font) * static_cast<int>(std::max<std::size_t>(1, lines.size()));
     if (e.kind == ElementKind::CheckBox) w += 17;
     if (!e.wordWrap) e.width = PixelsToTwips(w + (e.border ? 4 : 0));
@@ -93,7 +97,8 @@ void FormPainter::paint(const Form& form, Canvas& canvas) {
     }
 }
 
-void FormPainter::paintElement(const Form& form, const Element& e, Canvas& canvas, int ox, int oy, const Rect& clip) {
+void FormPainter::paintElement(const Form& form, const Element& e, Canvas& canvas, int ox, int oy,
+                               const Rect& clip) {
     if (!e.visible || e.kind == ElementKind::Timer || e.kind == ElementKind::Menu) return;
     Rect r = rectPixels(e, ox, oy);
     Rect visibleArea = r.intersect(clip);
@@ -130,9 +135,11 @@ void FormPainter::paintElement(const Form& form, const Element& e, Canvas& canva
             if (e.stretch) {
                 Canvas scaled(target.w, target.h, 0);
                 scaled.stretch(img, img.bounds(), scaled.bounds());
-                canvas.blitAlpha(scaled, {shown.x - target.x, shown.y - target.y, shown.w, shown.h}, shown.x, shown.y);
+                canvas.blitAlpha(scaled, {shown.x - target.x, shown.y - target.y, shown.w, shown.h}, shown.x,
+                                 shown.y);
             } else {
-                canvas.blitAlpha(img, {shown.x - target.x, shown.y - target.y, shown.w, shown.h}, shown.x, shown.y);
+                canvas.blitAlpha(img, {shown.x - target.x, shown.y - target.y, shown.w, shown.h}, shown.x,
+                                 shown.y);
             }
         }
         break;
@@ -141,7 +148,8 @@ void FormPainter::paintElement(const Form& form, const Element& e, Canvas& canva
         if (e.picture && !e.picture->image.empty()) {
             const Canvas& img = e.picture->image;
             Rect shown = Rect{r.x, r.y, img.width(), img.height()}.intersect(visibleArea);
-            if (!shown.empty()) canvas.blitAlpha(img, {shown.x - r.x, shown.y - r.y, shown.w, shown.h}, shown.x, shown.y);
+            if (!shown.empty())
+                canvas.blitAlpha(img, {shown.x - r.x, shown.y - r.y, shown.w, shown.h}, shown.x, shown.y);
         }
         for (const auto& child : form.elements()) {
             if (child->container == &e) paintElement(form, *child, canvas, r.x, r.y, visibleArea);
@@ -166,8 +174,10 @@ void FormPainter::paintText(const Element& e, Canvas& canvas, const Rect& box, c
     for (const auto& line : lines) {
         int tw = m_fonts.measure(e.font, line).width;
         int x = box.x + inset;
-        if (e.alignment == Alignment::Right) x = box.x + box.w - inset - tw;
-        else if (e.alignment == Alignment::Center) x = box.x + (box.w - tw) / 2;
+        if (e.alignment == Alignment::Right)
+            x = box.x + box.w - inset - tw;
+        else if (e.alignment == Alignment::Center)
+            x = box.x + (box.w - tw) / 2;
         m_fonts.draw(canvas, e.font, line, x, y, color, textClip);
         y += lh;
         if (y > textClip.y + textClip.h) break;

@@ -24,7 +24,8 @@ class FormPainter {
     void paint(const Form& form, Canvas& canvas);
 
   private:
-    void paintElement(const Form& form, const Element& e, Canvas& canvas, int originX, int originY, const Rect& clip);
+    void paintElement(const Form& form, const Element& e, Canvas& canvas, int originX, int originY,
+                      const Rect& clip);
     void paintText(const Element& e, Canvas& canvas, const Rect& box, const Rect& clip);
     FontCatalog& m_fonts;
 };

@@ -25,11 +25,15 @@ std::string shown(const std::string& caption) {
     return out;
 }
 
-int borderOf(const Form& f) { return TwipsToPixels(f.borderTwips); }
+int borderOf(const Form& f) {
+    return TwipsToPixels(f.borderTwips);
+}
 
 } // namespace
 
-bool MenuBar::visible(const Form& form) { return !topLevel(form).empty(); }
+bool MenuBar::visible(const Form& form) {
+    return !topLevel(form).empty();
+}
 
 std::vector<Element*> MenuBar::topLevel(const Form& form) {
     std::vector<Element*> out;
@@ -61,7 +65,8 @@ Rect MenuBar::listRect(const Form& form, const Element* menu) {
     Rect cap = captionRect(form, menu);
     int width = 120;
     auto list = items(form, menu);
-    for (Element* item : list) width = std::max(width, m_fonts.measure(m_font, shown(item->caption)).width + 40);
+    for (Element* item : list)
+        width = std::max(width, m_fonts.measure(m_font, shown(item->caption)).width + 40);
     return {cap.x, cap.y + cap.h, width, static_cast<int>(list.size()) * kItemHeight + 4};
 }
 
@@ -88,7 +93,8 @@ void MenuBar::paint(const Form& form, const MenuState& state, Canvas& canvas) {
         bool lit = state.highlighted == static_cast<int>(i) && item->enabled;
         if (lit) canvas.fill(row, kHighlight);
         Pixel ink = !item->enabled ? 0xFF808080 : lit ? 0xFFFFFFFF : 0xFF000000;
-        if (item->value) m_fonts.draw(canvas, m_font, "\xE2\x9C\x93", row.x + 4, row.y + (row.h - lh) / 2, ink, row);
+        if (item->value)
+            m_fonts.draw(canvas, m_font, "\xE2\x9C\x93", row.x + 4, row.y + (row.h - lh) / 2, ink, row);
         m_fonts.draw(canvas, m_font, shown(item->caption), row.x + 20, row.y + (row.h - lh) / 2, ink, row);
     }
 }
@@ -110,7 +116,8 @@ MenuBar::Hit MenuBar::hitTest(const Form& form, const MenuState& state, int x, i
             hit.inList = true;
             int i = (y - list.y - 2) / kItemHeight;
             auto entries = items(form, state.open);
-            if (i >= 0 && i < static_cast<int>(entries.size())) hit.item = entries[static_cast<std::size_t>(i)];
+            if (i >= 0 && i < static_cast<int>(entries.size()))
+                hit.item = entries[static_cast<std::size_t>(i)];
         }
     }
     return hit;

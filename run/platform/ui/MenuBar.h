@@ -11,12 +11,12 @@
 
 namespace run::platform {
 
-constexpr int kMenuBarHeight = 20;   // pixels
+constexpr int kMenuBarHeight = 20; // pixels
 
 // The state of one form's menus: which drop-down is open and which item is highlighted.
 struct MenuState {
-    Element* open = nullptr;      // the top-level menu whose list is shown
-    int highlighted = -1;         // index into the open list's visible items
+    Element* open = nullptr; // the top-level menu whose list is shown
+    int highlighted = -1;    // index into the open list's visible items
 };
 
 class MenuBar {
@@ -32,10 +32,10 @@ class MenuBar {
 
     // What lies at a point of the form's canvas.
     struct Hit {
-        Element* topLevel = nullptr;   // a caption on the bar
-        Element* item = nullptr;       // an item of the open list
-        bool onBar = false;            // anywhere on the bar
-        bool inList = false;           // anywhere on the open list
+        Element* topLevel = nullptr; // a caption on the bar
+        Element* item = nullptr;     // an item of the open list
+        bool onBar = false;          // anywhere on the bar
+        bool inList = false;         // anywhere on the open list
     };
     Hit hitTest(const Form& form, const MenuState& state, int x, int y);
 

@@ -20,7 +20,8 @@ Rect FitPreservingAspect(int srcW, int srcH, int dstW, int dstH) {
     return {int((dstW - w) / 2), int((dstH - h) / 2), int(w), int(h)};
 }
 
-bool WindowToCanvas(const Rect& fit, int srcW, int srcH, int windowX, int windowY, int& canvasX, int& canvasY) {
+bool WindowToCanvas(const Rect& fit, int srcW, int srcH, int windowX, int windowY, int& canvasX,
+                    int& canvasY) {
     if (fit.w <= 0 || fit.h <= 0 || !fit.contains(windowX, windowY)) return false;
     // The stretched picture samples the canvas at each window pixel's centre, so the mapping
     // must too: at scales that are not whole numbers, the pixel's corner can fall one canvas

@@ -9,6 +9,7 @@ namespace run::platform {
 // Where a srcW×srcH canvas is drawn inside a dstW×dstH window.
 Rect FitPreservingAspect(int srcW, int srcH, int dstW, int dstH);
 // The canvas pixel under a window point; false when the point lies on the bars.
-bool WindowToCanvas(const Rect& fit, int srcW, int srcH, int windowX, int windowY, int& canvasX, int& canvasY);
+bool WindowToCanvas(const Rect& fit, int srcW, int srcH, int windowX, int windowY, int& canvasX,
+                    int& canvasY);
 
 } // namespace run::platform

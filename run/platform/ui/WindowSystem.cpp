@@ -15,7 +15,9 @@ constexpr std::uint64_t kIdleRefreshMs = 1000;
 WindowSystem::WindowSystem(IBackend& backend, FontCatalog& fonts)
     : m_backend(backend), m_fonts(fonts), m_painter(fonts), m_menuBar(fonts) {}
 
-WindowSystem::~WindowSystem() { forgetAll(); }
+WindowSystem::~WindowSystem() {
+    forgetAll();
+}
 
 void WindowSystem::forgetAll() {
     for (Form* f : m_forms) {
@@ -131,7 +133,9 @@ Element* hitAmong(const Form& form, const Element* container, int x, int y) {
 
 } // namespace
 
-Element* WindowSystem::hitTest(Form& form, int x, int y) const { return hitAmong(form, nullptr, x, y); }
+Element* WindowSystem::hitTest(Form& form, int x, int y) const {
+    return hitAmong(form, nullptr, x, y);
+}
 
 MouseArgs WindowSystem::argsFor(const Element& e, const InputEvent& ev) const {
     MouseArgs a;
@@ -162,7 +166,8 @@ void WindowSystem::updatePointer(Form& form, Element* over) {
     }
     const Element* source = over ? over : &form;
     if (source->mousePointer == kPointerDefault && source != &form) source = &form;
-    const Picture* custom = source->mousePointer == kPointerCustom && source->mouseIcon ? source->mouseIcon.get() : nullptr;
+    const Picture* custom =
+        source->mousePointer == kPointerCustom && source->mouseIcon ? source->mouseIcon.get() : nullptr;
     m_backend.setPointer(form, source->mousePointer, custom);
 }
 
@@ -181,8 +186,8 @@ ModalScope::~ModalScope() {
 }
 
 void WindowSystem::updateHover(Form& form, Element* over) {
-    const bool same = over && m_hovered.form == form.id() && m_hovered.name == over->name &&
-                      m_hovered.index == over->index;
+    const bool same =
+        over && m_hovered.form == form.id() && m_hovered.name == over->name && m_hovered.index == over->index;
     if (same || (!over && m_hovered.form == 0)) return;
     if (Form* before = m_hovered.form ? formById(m_hovered.form) : nullptr) {
         if (Element* e = before->find(m_hovered.name, m_hovered.index)) raise(e->onHover, false);
@@ -205,7 +210,8 @@ void WindowSystem::dispatch(const InputEvent& ev) {
     case T::MouseDown: {
         // Bring the clicked window forward, as a click on a window activates it.
         if (activeForm() != form) {
-            m_activation.erase(std::remove(m_activation.begin(), m_activation.end(), form), m_activation.end());
+            m_activation.erase(std::remove(m_activation.begin(), m_activation.end(), form),
+                               m_activation.end());
             m_activation.push_back(form);
             if (form->onActivate) form->onActivate();
         }
@@ -307,12 +313,19 @@ std::uint64_t WindowSystem::msUntilNextTimer(std::uint64_t cap) {
 
 void WindowSystem::fireDueTimers() {
     std::uint64_t now = m_backend.nowMs();
-    struct Due { Form* form; TimerElement* timer; std::uint64_t at; };
+    struct Due {
+        Form* form;
+        TimerElement* timer;
+        std::uint64_t at;
+    };
     std::vector<Due> due;
     for (Form* f : m_forms) {
         for (TimerElement* t : f->timers()) {
             if (!t->isEnabled()) continue;
-            if (t->needsArm()) { t->rearm(now); continue; }
+            if (t->needsArm()) {
+                t->rearm(now);
+                continue;
+            }
             std::uint64_t at = t->armedAt() + static_cast<std::uint64_t>(t->interval());
             if (at <= now) due.push_back({f, t, at});
         }
@@ -334,7 +347,8 @@ void WindowSystem::fireDueTimers() {
         m_dirty = true;
         raise(d.timer->onTimer);
         m_dirty = true;
-        m_busyTimers.erase(std::remove(m_busyTimers.begin(), m_busyTimers.end(), d.timer), m_busyTimers.end());
+        m_busyTimers.erase(std::remove(m_busyTimers.begin(), m_busyTimers.end(), d.timer),
+                           m_busyTimers.end());
     }
 }
 
@@ -456,9 +470,12 @@ bool WindowSystem::menuMouseDown(Form& form, const InputEvent& ev) {
     MenuState& state = m_menus[form.id()];
     MenuBar::Hit hit = m_menuBar.hitTest(form, state, ev.x, ev.y);
     if (hit.onBar) {
-        if (hit.topLevel && state.open == hit.topLevel) state = MenuState{};
-        else if (hit.topLevel) chooseMenu(form, *hit.topLevel);
-        else state = MenuState{};
+        if (hit.topLevel && state.open == hit.topLevel)
+            state = MenuState{};
+        else if (hit.topLevel)
+            chooseMenu(form, *hit.topLevel);
+        else
+            state = MenuState{};
         m_dirty = true;
         return true;
     }
@@ -493,9 +510,15 @@ bool WindowSystem::menuKeyDown(Form& form, int keyCode) {
     auto at = std::find(tops.begin(), tops.end(), state.open);
     int n = static_cast<int>(entries.size());
     switch (keyCode) {
-    case kKeyEscape: state = MenuState{}; break;
-    case kKeyDown: if (n) state.highlighted = (state.highlighted + 1) % n; break;
-    case kKeyUp: if (n) state.highlighted = (state.highlighted + n - 1) % n; break;
+    case kKeyEscape:
+        state = MenuState{};
+        break;
+    case kKeyDown:
+        if (n) state.highlighted = (state.highlighted + 1) % n;
+        break;
+    case kKeyUp:
+        if (n) state.highlighted = (state.highlighted + n - 1) % n;
+        break;
     case kKeyLeft:
     case kKeyRight:
         if (at != tops.end() && tops.size() > 1) {
@@ -505,9 +528,11 @@ bool WindowSystem::menuKeyDown(Form& form, int keyCode) {
         }
         break;
     case kKeyReturn:
-        if (state.highlighted >= 0 && state.highlighted < n) chooseMenu(form, *entries[static_cast<std::size_t>(state.highlighted)]);
+        if (state.highlighted >= 0 && state.highlighted < n)
+            chooseMenu(form, *entries[static_cast<std::size_t>(state.highlighted)]);
         break;
-    default: return true;   // other keys go nowhere while a list is open
+    default:
+        return true; // other keys go nowhere while a list is open
     }
     m_dirty = true;
     return true;

@@ -122,8 +122,8 @@ class WindowSystem : public ModalHost {
     std::map<WindowId, MenuState> m_menus;
     bool menuMouseDown(Form& form, const InputEvent& ev);
     bool menuKeyDown(Form& form, int keyCode);
-    std::vector<Form*> m_forms;            // loaded forms
-    std::vector<Form*> m_activation;       // visible forms, most recently activated last
+    std::vector<Form*> m_forms;      // loaded forms
+    std::vector<Form*> m_activation; // visible forms, most recently activated last
     std::map<WindowId, Canvas> m_canvases;
     // The element that got the mouse-down, found again by name so an unloaded one is not used.
     Form* m_captureForm = nullptr;

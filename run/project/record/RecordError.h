@@ -9,7 +9,7 @@
 namespace run {
 
 class RecordError : public std::runtime_error {
-public:
+  public:
     enum class Kind { EndOfFile, Overflow, TypeMismatch, FileNotFound, BadFileName, Unwritable };
 
     // what() is the description, followed by ": detail" when a detail is given.
@@ -24,7 +24,7 @@ public:
     static std::string_view Description(Kind kind);
     static int Number(Kind kind);
 
-private:
+  private:
     Kind m_kind;
 };
 

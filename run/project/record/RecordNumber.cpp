@@ -8,17 +8,16 @@
 namespace run::record_detail {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool equalsAsciiNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
+    if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         char c = a[i];
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 32);
-        if (c != b[i])
-            return false;
+        if (c >= 'a' && c <= 'z') c = char(c - 32);
+        if (c != b[i]) return false;
     }
     return true;
 }
@@ -28,8 +27,7 @@ bool equalsAsciiNoCase(std::string_view a, std::string_view b) {
 NumberParse ParseNumber(std::string_view s, double& out) {
     std::size_t i = 0;
     const bool negative = i < s.size() && s[i] == '-';
-    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
-        ++i;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
     const std::size_t mantissaStart = i;
 
     // Fast path: plain integers small enough to be exact in a double.
@@ -59,32 +57,25 @@ NumberParse ParseNumber(std::string_view s, double& out) {
         ++i;
         while (i < s.size() && isDigit(s[i])) {
             ++fracDigits;
-            if (!nonZero && s[i] != '0')
-                nonZero = true, leadPower = -(long long)fracDigits;
+            if (!nonZero && s[i] != '0') nonZero = true, leadPower = -(long long)fracDigits;
             ++i;
         }
     }
-    if (intDigits + fracDigits == 0)
-        return NumberParse::NotNumber;
+    if (intDigits + fracDigits == 0) return NumberParse::NotNumber;
     long long exponent = 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
         const bool expNegative = i < s.size() && s[i] == '-';
-        if (i < s.size() && (s[i] == '-' || s[i] == '+'))
-            ++i;
+        if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
         std::size_t expDigits = 0;
         while (i < s.size() && isDigit(s[i])) {
-            if (exponent < 1'000'000'000)
-                exponent = exponent * 10 + (s[i] - '0');
+            if (exponent < 1'000'000'000) exponent = exponent * 10 + (s[i] - '0');
             ++i, ++expDigits;
         }
-        if (expDigits == 0)
-            return NumberParse::NotNumber;
-        if (expNegative)
-            exponent = -exponent;
+        if (expDigits == 0) return NumberParse::NotNumber;
+        if (expNegative) exponent = -exponent;
     }
-    if (i != s.size())
-        return NumberParse::NotNumber;
+    if (i != s.size()) return NumberParse::NotNumber;
 
     if (!nonZero) {
         out = negative ? -0.0 : 0.0;
@@ -99,23 +90,17 @@ NumberParse ParseNumber(std::string_view s, double& out) {
         }
         return NumberParse::Overflow;
     }
-    if (ec != std::errc() || end != s.data() + s.size())
-        return NumberParse::NotNumber;
-    if (!std::isfinite(value))
-        return NumberParse::Overflow;
+    if (ec != std::errc() || end != s.data() + s.size()) return NumberParse::NotNumber;
+    if (!std::isfinite(value)) return NumberParse::Overflow;
     out = negative ? -value : value;
     return NumberParse::Ok;
 }
 
 Keyword ParseKeyword(std::string_view text) {
-    if (text.size() < 6 || text.front() != '#' || text.back() != '#')
-        return Keyword::None;
-    if (equalsAsciiNoCase(text, "#TRUE#"))
-        return Keyword::True;
-    if (equalsAsciiNoCase(text, "#FALSE#"))
-        return Keyword::False;
-    if (equalsAsciiNoCase(text, "#NULL#"))
-        return Keyword::Null;
+    if (text.size() < 6 || text.front() != '#' || text.back() != '#') return Keyword::None;
+    if (equalsAsciiNoCase(text, "#TRUE#")) return Keyword::True;
+    if (equalsAsciiNoCase(text, "#FALSE#")) return Keyword::False;
+    if (equalsAsciiNoCase(text, "#NULL#")) return Keyword::Null;
     return Keyword::None;
 }
 

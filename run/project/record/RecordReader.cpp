@@ -18,7 +18,9 @@ using Kind = RecordError::Kind;
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
@@ -32,32 +34,36 @@ std::string_view trimBlanks(std::string_view s) {
 std::string describe(std::string_view text, std::size_t start) {
     constexpr std::size_t kMax = 40;
     std::string shown = platform::Cp1252ToUtf8(text.substr(0, kMax));
-    if (text.size() > kMax)
-        shown += "...";
+    if (text.size() > kMax) shown += "...";
     return "'" + shown + "' at byte " + std::to_string(start);
 }
 
 double fieldNumber(std::string_view raw, std::size_t start) {
     const std::string_view text = trimBlanks(raw);
-    if (text.empty())
-        return 0;
+    if (text.empty()) return 0;
     switch (ParseKeyword(text)) {
-    case Keyword::True: return -1;
-    case Keyword::False: return 0;
-    case Keyword::Null: throw RecordError(Kind::TypeMismatch, describe(text, start) + " is not a number");
-    case Keyword::None: break;
+    case Keyword::True:
+        return -1;
+    case Keyword::False:
+        return 0;
+    case Keyword::Null:
+        throw RecordError(Kind::TypeMismatch, describe(text, start) + " is not a number");
+    case Keyword::None:
+        break;
     }
     double value = 0;
     switch (ParseNumber(text, value)) {
-    case NumberParse::Ok: return value;
-    case NumberParse::Overflow: throw RecordError(Kind::Overflow, describe(text, start) + " is too large");
-    case NumberParse::NotNumber: break;
+    case NumberParse::Ok:
+        return value;
+    case NumberParse::Overflow:
+        throw RecordError(Kind::Overflow, describe(text, start) + " is too large");
+    case NumberParse::NotNumber:
+        break;
     }
     throw RecordError(Kind::TypeMismatch, describe(text, start) + " is not a number");
 }
 
-template <typename T>
-T fieldWhole(std::string_view raw, std::size_t start) {
+template <typename T> T fieldWhole(std::string_view raw, std::size_t start) {
     const double value = fieldNumber(raw, start);
     try {
         return WholeNumber<T>(value);
@@ -71,17 +77,14 @@ T fieldWhole(std::string_view raw, std::size_t start) {
 } // namespace
 
 RecordReader RecordReader::open(const std::filesystem::path& file) {
-    if (file.empty())
-        throw RecordError(Kind::BadFileName, "no file name given");
+    if (file.empty()) throw RecordError(Kind::BadFileName, "no file name given");
     std::error_code ec;
     const auto status = std::filesystem::status(file, ec);
-    if (!std::filesystem::exists(status))
-        throw RecordError(Kind::FileNotFound, file.string());
+    if (!std::filesystem::exists(status)) throw RecordError(Kind::FileNotFound, file.string());
     if (std::filesystem::is_directory(status))
         throw RecordError(Kind::BadFileName, file.string() + " is a folder");
     auto bytes = platform::ReadWholeFile(file);
-    if (!bytes)
-        throw RecordError(Kind::BadFileName, file.string() + " cannot be read");
+    if (!bytes) throw RecordError(Kind::BadFileName, file.string() + " cannot be read");
     return RecordReader(std::move(*bytes));
 }
 
@@ -90,8 +93,7 @@ RecordReader RecordReader::fromBytes(std::string bytes) {
 }
 
 RecordReader::Field RecordReader::nextField() {
-    if (atEnd())
-        throw RecordError(Kind::EndOfFile, "at byte " + std::to_string(m_pos));
+    if (atEnd()) throw RecordError(Kind::EndOfFile, "at byte " + std::to_string(m_pos));
     const char* const begin = m_data.data();
     const char* const end = begin + m_data.size();
     const char* p = begin + m_pos;
@@ -107,8 +109,7 @@ RecordReader::Field RecordReader::nextField() {
         p = close ? static_cast<const char*>(close) : end;
         field.text = std::string_view(text, std::size_t(p - text));
         field.quoted = true;
-        if (p < end)
-            ++p;
+        if (p < end) ++p;
         while (p < end && *p != ',' && *p != '\r' && *p != '\n')
             ++p;
     } else {
@@ -124,8 +125,7 @@ RecordReader::Field RecordReader::nextField() {
     if (p < end) {
         if (*p == '\r') {
             ++p;
-            if (p < end && *p == '\n')
-                ++p;
+            if (p < end && *p == '\n') ++p;
         } else {
             ++p; // ',' or '\n'
         }
@@ -160,42 +160,44 @@ bool RecordReader::readBoolean() {
 
 RecordVariant RecordReader::readVariant() {
     const Field f = nextField();
-    if (f.quoted)
-        return RecordVariant::string(platform::Cp1252ToUtf8(f.text));
-    if (f.text.empty())
-        return RecordVariant();
+    if (f.quoted) return RecordVariant::string(platform::Cp1252ToUtf8(f.text));
+    if (f.text.empty()) return RecordVariant();
     switch (ParseKeyword(f.text)) {
-    case Keyword::True: return RecordVariant::boolean(true);
-    case Keyword::False: return RecordVariant::boolean(false);
-    case Keyword::Null: return RecordVariant::null();
-    case Keyword::None: break;
+    case Keyword::True:
+        return RecordVariant::boolean(true);
+    case Keyword::False:
+        return RecordVariant::boolean(false);
+    case Keyword::Null:
+        return RecordVariant::null();
+    case Keyword::None:
+        break;
     }
     double value = 0;
     switch (ParseNumber(f.text, value)) {
-    case NumberParse::Ok: return RecordVariant::number(value);
-    case NumberParse::Overflow: throw RecordError(Kind::Overflow, describe(f.text, f.start) + " is too large");
-    case NumberParse::NotNumber: break;
+    case NumberParse::Ok:
+        return RecordVariant::number(value);
+    case NumberParse::Overflow:
+        throw RecordError(Kind::Overflow, describe(f.text, f.start) + " is too large");
+    case NumberParse::NotNumber:
+        break;
     }
     return RecordVariant::string(platform::Cp1252ToUtf8(f.text));
 }
 
 std::string RecordReader::readLine() {
-    if (atEnd())
-        throw RecordError(Kind::EndOfFile, "at byte " + std::to_string(m_pos));
+    if (atEnd()) throw RecordError(Kind::EndOfFile, "at byte " + std::to_string(m_pos));
     const std::size_t lineEnd = m_data.find_first_of("\r\n", m_pos);
     const std::size_t stop = lineEnd == std::string::npos ? m_data.size() : lineEnd;
     std::string line = platform::Cp1252ToUtf8(std::string_view(m_data).substr(m_pos, stop - m_pos));
     m_pos = stop;
     if (m_pos < m_data.size()) {
-        if (m_data[m_pos++] == '\r' && m_pos < m_data.size() && m_data[m_pos] == '\n')
-            ++m_pos;
+        if (m_data[m_pos++] == '\r' && m_pos < m_data.size() && m_data[m_pos] == '\n') ++m_pos;
     }
     return line;
 }
 
 bool RecordReader::atBlockEnd() {
-    if (atEnd())
-        return true;
+    if (atEnd()) return true;
     const std::size_t saved = m_pos;
     // Comparing the raw text is the same as comparing the field's Variant text: no number
     // or keyword has the separator's text, and the separator is plain ASCII.

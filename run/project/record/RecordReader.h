@@ -24,7 +24,7 @@ inline constexpr std::string_view kRecordSeparator = "----- SEPARATOR -----";
 // Every read at the end of the data throws RecordError EndOfFile; conversions throw
 // Overflow or TypeMismatch and leave the reader after the offending field.
 class RecordReader {
-public:
+  public:
     // Reads the whole file into memory. Throws RecordError FileNotFound (missing file)
     // or BadFileName (a folder, an empty name, unreadable), naming the path.
     static RecordReader open(const std::filesystem::path& file);
@@ -57,7 +57,7 @@ public:
     // Throws std::out_of_range beyond size().
     void seek(std::size_t position);
 
-private:
+  private:
     struct Field {
         std::string_view text; // Windows-1252 bytes, a view into m_data
         bool quoted = false;

@@ -9,7 +9,7 @@
 namespace run {
 
 class RecordVariant {
-public:
+  public:
     enum class Kind { Empty, Null, Boolean, Number, String };
 
     RecordVariant() = default; // Empty
@@ -54,7 +54,7 @@ public:
         return a.m_kind == b.m_kind && a.m_number == b.m_number && a.m_string == b.m_string;
     }
 
-private:
+  private:
     explicit RecordVariant(Kind kind) : m_kind(kind) {}
 
     Kind m_kind = Kind::Empty;

@@ -1,8 +1,8 @@
 #include "run/project/record/RecordWriter.h"
 
 #include "run/platform/files/AtomicFile.h"
-#include "run/project/record/RecordNumber.h"
 #include "run/platform/files/TextCodec.h"
+#include "run/project/record/RecordNumber.h"
 
 #include <charconv>
 #include <cmath>
@@ -20,8 +20,7 @@ RecordWriter RecordWriter::create(const std::filesystem::path& file) {
 }
 
 void RecordWriter::beginField() {
-    if (m_inRecord)
-        m_bytes += ',';
+    if (m_inRecord) m_bytes += ',';
     m_inRecord = true;
 }
 
@@ -51,8 +50,9 @@ void RecordWriter::writeString(std::string_view utf8) {
         throw RecordError(Kind::Unwritable, "a string field cannot hold a line break");
     std::string bytes;
     if (!platform::Utf8ToCp1252(utf8, bytes))
-        throw RecordError(Kind::Unwritable, "the string '" + std::string(utf8) +
-                                                "' holds malformed UTF-8 or a character without a Windows-1252 form");
+        throw RecordError(Kind::Unwritable,
+                          "the string '" + std::string(utf8) +
+                              "' holds malformed UTF-8 or a character without a Windows-1252 form");
     beginField();
     m_bytes += '"';
     m_bytes += bytes;
@@ -66,14 +66,22 @@ void RecordWriter::writeBoolean(bool value) {
 
 void RecordWriter::writeVariant(const RecordVariant& value) {
     switch (value.kind()) {
-    case RecordVariant::Kind::Empty: beginField(); break;
+    case RecordVariant::Kind::Empty:
+        beginField();
+        break;
     case RecordVariant::Kind::Null:
         beginField();
         m_bytes += "#NULL#";
         break;
-    case RecordVariant::Kind::Boolean: writeBoolean(value.toBoolean()); break;
-    case RecordVariant::Kind::Number: writeDouble(value.toNumber()); break;
-    case RecordVariant::Kind::String: writeString(value.stringValue()); break;
+    case RecordVariant::Kind::Boolean:
+        writeBoolean(value.toBoolean());
+        break;
+    case RecordVariant::Kind::Number:
+        writeDouble(value.toNumber());
+        break;
+    case RecordVariant::Kind::String:
+        writeString(value.stringValue());
+        break;
     }
 }
 
@@ -83,13 +91,10 @@ void RecordWriter::endRecord() {
 }
 
 void RecordWriter::commit() {
-    if (m_file.empty())
-        throw RecordError(Kind::BadFileName, "this record writer has no file");
-    if (m_inRecord)
-        endRecord();
+    if (m_file.empty()) throw RecordError(Kind::BadFileName, "this record writer has no file");
+    if (m_inRecord) endRecord();
     const std::string error = platform::WriteFileAtomically(m_file, m_bytes);
-    if (!error.empty())
-        throw RecordError(Kind::Unwritable, error);
+    if (!error.empty()) throw RecordError(Kind::Unwritable, error);
 }
 
 } // namespace run

@@ -15,7 +15,7 @@ namespace run {
 // Fields of one record are separated by commas; endRecord() ends the line with CRLF.
 // The runtime's own files use writeField(), one field per line.
 class RecordWriter {
-public:
+  public:
     RecordWriter() = default; // memory only: commit() throws BadFileName
     static RecordWriter create(const std::filesystem::path& file);
 
@@ -48,7 +48,7 @@ public:
     const std::string& bytes() const { return m_bytes; }
     const std::filesystem::path& file() const { return m_file; }
 
-private:
+  private:
     void beginField();
 
     std::filesystem::path m_file;

@@ -13,14 +13,14 @@
 
 namespace run {
 
-template <typename T>
-T WholeNumber(double value) {
-    static_assert(std::numeric_limits<T>::is_integer && sizeof(T) <= 4, "doubles hold every value of T exactly");
+template <typename T> T WholeNumber(double value) {
+    static_assert(std::numeric_limits<T>::is_integer && sizeof(T) <= 4,
+                  "doubles hold every value of T exactly");
     const double v = std::nearbyint(value);
     // Written so that NaN fails too.
     if (!(v >= double(std::numeric_limits<T>::min()) && v <= double(std::numeric_limits<T>::max()))) {
-        throw RecordError(RecordError::Kind::Overflow,
-                          std::to_string(value) + " does not fit in " + std::to_string(sizeof(T) * 8) + " bits");
+        throw RecordError(RecordError::Kind::Overflow, std::to_string(value) + " does not fit in " +
+                                                           std::to_string(sizeof(T) * 8) + " bits");
     }
     return static_cast<T>(v);
 }

@@ -62,18 +62,20 @@ template <class F> bool Caught(Call& c, const std::string& message, F&& body) {
     return c.ok();
 }
 
-inline std::int16_t Short16(int v) { return static_cast<std::int16_t>(std::clamp(v, -32768, 32767)); }
+inline std::int16_t Short16(int v) {
+    return static_cast<std::int16_t>(std::clamp(v, -32768, 32767));
+}
 
 // The tables, by what their functions touch.
-std::span<const ApiFunction> FrameRequestFunctions();   // requests, hotspots, clicks, the frame
-std::span<const ApiFunction> InventoryFunctions();      // messages and the inventory
-std::span<const ApiFunction> PictureFunctions();        // pictures and frame captures
-std::span<const ApiFunction> FileFunctions();           // paths, parameters, INI files, DDir
-std::span<const ApiFunction> ShellFunctions();          // mail, web, documents and programs
-std::span<const ApiFunction> WindowFunctions();         // switches, menus, pointer, display
-std::span<const ApiFunction> ElementFunctions();        // loading and unloading array elements
-std::span<const ApiFunction> ComponentFunctions();      // components and their events
-std::span<const ApiFunction> HelperFunctions();         // timed events, texts, numbers, objects
+std::span<const ApiFunction> FrameRequestFunctions(); // requests, hotspots, clicks, the frame
+std::span<const ApiFunction> InventoryFunctions();    // messages and the inventory
+std::span<const ApiFunction> PictureFunctions();      // pictures and frame captures
+std::span<const ApiFunction> FileFunctions();         // paths, parameters, INI files, DDir
+std::span<const ApiFunction> ShellFunctions();        // mail, web, documents and programs
+std::span<const ApiFunction> WindowFunctions();       // switches, menus, pointer, display
+std::span<const ApiFunction> ElementFunctions();      // loading and unloading array elements
+std::span<const ApiFunction> ComponentFunctions();    // components and their events
+std::span<const ApiFunction> HelperFunctions();       // timed events, texts, numbers, objects
 
 } // namespace api
 } // namespace run

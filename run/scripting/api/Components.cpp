@@ -13,7 +13,9 @@ namespace {
 
 constexpr const char* kNotAvailable = "Components are not available in this version of the player.";
 
-std::string inQuotes(const std::string& name) { return "\"" + name + "\""; }
+std::string inQuotes(const std::string& name) {
+    return "\"" + name + "\"";
+}
 
 const ApiFunction kFunctions[] = {
     {u"AddComponent", 2, 4,
@@ -26,15 +28,17 @@ const ApiFunction kFunctions[] = {
              c.s.showErrorBox(" The component name must not contain spaces or other special characters.", "");
              return true;
          }
-         c.s.showErrorBox(" Error in Game.AddAdditionalComponent. The component is probably not installed properly.  ",
-                          std::string(kNotAvailable) + " (" + progId + ")");
+         c.s.showErrorBox(
+             " Error in Game.AddAdditionalComponent. The component is probably not installed properly.  ",
+             std::string(kNotAvailable) + " (" + progId + ")");
          return true;
      }},
     {u"RemoveComponent", 1, 1,
      [](Call& c) {
          std::string name = c.in.utf8(0);
          if (!c.ok()) return false;
-         c.s.showErrorBox(" The component named " + inQuotes(name) + " could not be removed because it could not be found.",
+         c.s.showErrorBox(" The component named " + inQuotes(name) +
+                              " could not be removed because it could not be found.",
                           "");
          return true;
      }},
@@ -74,6 +78,8 @@ const ApiFunction kFunctions[] = {
 
 } // namespace
 
-std::span<const ApiFunction> ComponentFunctions() { return kFunctions; }
+std::span<const ApiFunction> ComponentFunctions() {
+    return kFunctions;
+}
 
 } // namespace run::api

@@ -22,7 +22,8 @@ const ApiFunction kFunctions[] = {
              loaded = index >= 0 && c.game.LoadControl(name, index);
          } else if (scripting::ElementArrayNameOf(object, name)) {
              int last = -1;
-             for (const platform::Element* e : c.game.form().arrayMembers(name)) last = std::max(last, e->index);
+             for (const platform::Element* e : c.game.form().arrayMembers(name))
+                 last = std::max(last, e->index);
              loaded = last >= 0 && c.game.LoadControl(name, last + 1);
          }
          c.result = vbs::Value::boolean(loaded);
@@ -42,6 +43,8 @@ const ApiFunction kFunctions[] = {
 
 } // namespace
 
-std::span<const ApiFunction> ElementFunctions() { return kFunctions; }
+std::span<const ApiFunction> ElementFunctions() {
+    return kFunctions;
+}
 
 } // namespace run::api

@@ -21,13 +21,20 @@ std::string pathFor(const Session& s, int number) {
     const ProjectPaths& p = s.paths;
     switch (number) {
     case 0:
-    case 1: return p.project;
-    case 3: return p.config;
-    case 4: return p.areas;
-    case 5: return p.frames;
-    case 6: return p.framesData;
-    case 7: return p.icons;
-    default: return p.external;
+    case 1:
+        return p.project;
+    case 3:
+        return p.config;
+    case 4:
+        return p.areas;
+    case 5:
+        return p.frames;
+    case 6:
+        return p.framesData;
+    case 7:
+        return p.icons;
+    default:
+        return p.external;
     }
 }
 
@@ -67,7 +74,7 @@ std::vector<std::string> dirMatches(const fs::path& folder, const std::string& p
 // DDir with a pattern: the folder part goes through the file policy; a folder the game may not
 // read has no matches.
 std::vector<std::string> startDirSearch(Session& s, const std::string& pathName, int attributes) {
-    if (attributes == kVolume) return {};   // there are no volume labels to give here
+    if (attributes == kVolume) return {}; // there are no volume labels to give here
     std::string::size_type cut = pathName.find_last_of("\\/");
     std::string folder = cut == std::string::npos ? "" : pathName.substr(0, cut + 1);
     std::string pattern = cut == std::string::npos ? pathName : pathName.substr(cut + 1);
@@ -101,9 +108,8 @@ const ApiFunction kFunctions[] = {
          std::string fallback = c.in.utf8(1);
          if (!c.ok()) return false;
          c.result = vbs::Value::fromUtf8("");
-         return Caught(c, " Unable to load the parameter named \"" + name + "\". ", [&] {
-             c.result = vbs::Value::fromUtf8(c.s.getUserSetting("_" + name, fallback));
-         });
+         return Caught(c, " Unable to load the parameter named \"" + name + "\". ",
+                       [&] { c.result = vbs::Value::fromUtf8(c.s.getUserSetting("_" + name, fallback)); });
      }},
     {u"ReadINI", 3, 3,
      [](Call& c) {
@@ -121,7 +127,8 @@ const ApiFunction kFunctions[] = {
      [](Call& c) {
          std::string file = c.in.utf8(0), section = c.in.utf8(1), key = c.in.utf8(2), value = c.in.utf8(3);
          if (!c.ok() || file.empty() || section.empty() || key.empty()) return c.ok();
-         if (auto path = ScriptFunctionPath(c.s, file, true)) platform::WritePrivateProfileString(*path, section, key, value);
+         if (auto path = ScriptFunctionPath(c.s, file, true))
+             platform::WritePrivateProfileString(*path, section, key, value);
          return true;
      }},
     {u"GetEncryptedFileName", 1, 1,
@@ -150,6 +157,8 @@ const ApiFunction kFunctions[] = {
 
 } // namespace
 
-std::span<const ApiFunction> FileFunctions() { return kFunctions; }
+std::span<const ApiFunction> FileFunctions() {
+    return kFunctions;
+}
 
 } // namespace run::api

@@ -87,6 +87,8 @@ const ApiFunction kFunctions[] = {
 
 } // namespace
 
-std::span<const ApiFunction> FrameRequestFunctions() { return kFunctions; }
+std::span<const ApiFunction> FrameRequestFunctions() {
+    return kFunctions;
+}
 
 } // namespace run::api

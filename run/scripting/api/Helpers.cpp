@@ -71,15 +71,17 @@ const ApiFunction kFunctions[] = {
          std::string name = c.in.utf8(0);
          if (!c.ok()) return false;
          c.result = vbs::Value::nothing();
-         if (vbs::Object* o = c.s.scripts ? c.s.scripts->VariableObject(name) : nullptr) c.result = vbs::Value::object(o);
+         if (vbs::Object* o = c.s.scripts ? c.s.scripts->VariableObject(name) : nullptr)
+             c.result = vbs::Value::object(o);
          return true;
      }},
     {u"CreateObject", 0, 1,
      [](Call& c) {
          if (c.s.readProjectSetting("AllowCreateObject") != "1") {
-             c.s.ui.messageBox("For security reasons, the \"CreateObject\" function is disabled in this version of "
-                               "VBScript.",
-                               platform::kInformation, "Unavailable Function");
+             c.s.ui.messageBox(
+                 "For security reasons, the \"CreateObject\" function is disabled in this version of "
+                 "VBScript.",
+                 platform::kInformation, "Unavailable Function");
          }
          return true;
      }},
@@ -92,6 +94,8 @@ const ApiFunction kFunctions[] = {
 
 } // namespace
 
-std::span<const ApiFunction> HelperFunctions() { return kFunctions; }
+std::span<const ApiFunction> HelperFunctions() {
+    return kFunctions;
+}
 
 } // namespace run::api

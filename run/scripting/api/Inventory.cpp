@@ -43,7 +43,8 @@ const ApiFunction kFunctions[] = {
      [](Call& c) {
          return Caught(c, " Error removing all the inventory items. ", [&] {
              Inventory& inv = c.game.inventory();
-             for (int guard = inv.ObjectsCount(); inv.ObjectsCount() > 0 && guard > 0; --guard) inv.RemovePickedObject(1);
+             for (int guard = inv.ObjectsCount(); inv.ObjectsCount() > 0 && guard > 0; --guard)
+                 inv.RemovePickedObject(1);
          });
      }},
     {u"HideInventoryButton", 0, 0,
@@ -68,6 +69,8 @@ const ApiFunction kFunctions[] = {
 
 } // namespace
 
-std::span<const ApiFunction> InventoryFunctions() { return kFunctions; }
+std::span<const ApiFunction> InventoryFunctions() {
+    return kFunctions;
+}
 
 } // namespace run::api

@@ -93,8 +93,10 @@ const ApiFunction kFunctions[] = {
          if (!c.ok()) return false;
          platform::Element* target = elementArgument(c, targetObject);
          if (!target) return false;
-         if (composed) c.game.CaptureCurrentFrame(*target);
-         else c.game.CaptureActualFrame(*target);
+         if (composed)
+             c.game.CaptureCurrentFrame(*target);
+         else
+             c.game.CaptureActualFrame(*target);
          return true;
      }},
     {u"SetTransitionDestination", 1, 1,
@@ -111,6 +113,8 @@ const ApiFunction kFunctions[] = {
 
 } // namespace
 
-std::span<const ApiFunction> PictureFunctions() { return kFunctions; }
+std::span<const ApiFunction> PictureFunctions() {
+    return kFunctions;
+}
 
 } // namespace run::api

@@ -11,10 +11,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
-#include <string_view>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
+#include <string_view>
 
 namespace run::api {
 
@@ -56,13 +56,14 @@ void checkMailAddress(const std::string& address) {
         }
     }
     if (attachment || hasControlCharacters(address))
-        throw std::runtime_error("Only plain mail addresses, without attachments, are handed to the mail program.");
+        throw std::runtime_error(
+            "Only plain mail addresses, without attachments, are handed to the mail program.");
 }
 
 bool isProgramOrLauncher(const std::string& path) {
-    static const char* const kExtensions[] = {".desktop", ".sh",  ".bash", ".exe", ".com", ".bat", ".cmd",
-                                              ".msi",     ".jar", ".py",   ".pl",  ".run", ".bin", ".appimage",
-                                              ".deb",     ".rpm", ".ps1",  ".vbs", ".js",  ".so",  ".lnk"};
+    static const char* const kExtensions[] = {
+        ".desktop", ".sh",  ".bash",     ".exe", ".com", ".bat", ".cmd", ".msi", ".jar", ".py", ".pl",
+        ".run",     ".bin", ".appimage", ".deb", ".rpm", ".ps1", ".vbs", ".js",  ".so",  ".lnk"};
     const std::string ext = platform::LowerCaseWin(std::filesystem::path(path).extension().string());
     for (const char* e : kExtensions)
         if (ext == e) return true;
@@ -72,10 +73,14 @@ bool isProgramOrLauncher(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     in.read(head, sizeof head);
     const std::string_view bytes(head, 4);
-    return bytes.starts_with("#!") || bytes.starts_with("MZ") || bytes == "\x7F" "ELF";
+    return bytes.starts_with("#!") || bytes.starts_with("MZ") ||
+           bytes == "\x7F"
+                    "ELF";
 }
 
-std::string fileMessage(const std::string& title) { return " Error opening the file titled '" + title + "'.\r\n\r\n"; }
+std::string fileMessage(const std::string& title) {
+    return " Error opening the file titled '" + title + "'.\r\n\r\n";
+}
 
 bool isWindowsProgram(const std::string& path) {
     std::string ext = std::filesystem::path(path).extension().string();
@@ -114,10 +119,11 @@ bool programsAllowed(Session& s, const std::string& path) {
     const std::string kept = platform::LowerCaseWin(s.getUserSetting(kProgramsSetting, ""));
     if (kept == "true") return true;
     if (kept == "false") return false;
-    const int answer = s.ui.messageBox(
-        "This game wants to run a program that came with it:\r\n\r\n" + path +
-            "\r\n\r\nA program can do anything your user account can do. Allow this game to run its programs?",
-        platform::kYesNo | platform::kQuestion | platform::kDefaultButton2, s.info.AdventureName);
+    const int answer = s.ui.messageBox("This game wants to run a program that came with it:\r\n\r\n" + path +
+                                           "\r\n\r\nA program can do anything your user account can do. "
+                                           "Allow this game to run its programs?",
+                                       platform::kYesNo | platform::kQuestion | platform::kDefaultButton2,
+                                       s.info.AdventureName);
     const bool allowed = answer == platform::kResultYes;
     s.saveUserSetting(kProgramsSetting, allowed ? "True" : "False");
     return allowed;
@@ -131,7 +137,8 @@ void runAndWait(Call& c, const std::string& title) {
         throw std::runtime_error("Windows programs (.exe, .com, .bat) cannot run on this system.");
     std::error_code ec;
     if (!std::filesystem::is_regular_file(*path, ec)) throw std::runtime_error("The file does not exist.");
-    if (!programsAllowed(c.s, *path)) throw std::runtime_error("The player did not allow this game to run programs.");
+    if (!programsAllowed(c.s, *path))
+        throw std::runtime_error("The player did not allow this game to run programs.");
     std::string error;
     platform::ChildProcess child =
         platform::ChildProcess::start(*path, std::filesystem::path(*path).parent_path().string(), error);
@@ -141,7 +148,8 @@ void runAndWait(Call& c, const std::string& title) {
     while (child.running() && !c.s.ui.quitRequested()) {
         auto before = std::chrono::steady_clock::now();
         c.s.ui.waitWithEvents(100);
-        auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - before);
+        auto spent =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - before);
         if (spent.count() < 100) child.waitFor(100 - static_cast<int>(spent.count()));
     }
 }
@@ -151,21 +159,19 @@ const ApiFunction kFunctions[] = {
      [](Call& c) {
          std::string address = c.in.utf8(0);
          if (!c.ok() || address.empty()) return c.ok();
-         return Caught(c, " Error opening the default mail client to send email to: " + address,
-                       [&] {
-                           checkMailAddress(address);
-                           openTarget(c.s, "mailto:" + address);
-                       });
+         return Caught(c, " Error opening the default mail client to send email to: " + address, [&] {
+             checkMailAddress(address);
+             openTarget(c.s, "mailto:" + address);
+         });
      }},
     {u"OpenURL", 1, 1,
      [](Call& c) {
          std::string url = c.in.utf8(0);
          if (!c.ok() || url.empty()) return c.ok();
-         return Caught(c, " Error opening the following URL with the default browser:\r\n\r\n" + url,
-                       [&] {
-                           checkWebAddress(url);
-                           openTarget(c.s, url);
-                       });
+         return Caught(c, " Error opening the following URL with the default browser:\r\n\r\n" + url, [&] {
+             checkWebAddress(url);
+             openTarget(c.s, url);
+         });
      }},
     {u"OpenFile", 1, 1,
      [](Call& c) {
@@ -178,7 +184,8 @@ const ApiFunction kFunctions[] = {
              std::error_code ec;
              if (!std::filesystem::is_regular_file(*path, ec)) return;
              if (isProgramOrLauncher(*path))
-                 throw std::runtime_error("Programs and launchers are not opened for a game; only its documents.");
+                 throw std::runtime_error(
+                     "Programs and launchers are not opened for a game; only its documents.");
              openTarget(c.s, *path);
          });
      }},
@@ -192,6 +199,8 @@ const ApiFunction kFunctions[] = {
 
 } // namespace
 
-std::span<const ApiFunction> ShellFunctions() { return kFunctions; }
+std::span<const ApiFunction> ShellFunctions() {
+    return kFunctions;
+}
 
 } // namespace run::api

@@ -85,15 +85,15 @@ const ApiFunction kFunctions[] = {
      [](Call& c) {
          std::string name = c.in.utf8(0);
          if (!c.ok()) return false;
-         return Caught(c, " Unable to change the default cursor. ", [&] { c.game.ChangeDefaultCursor(name); });
+         return Caught(c, " Unable to change the default cursor. ",
+                       [&] { c.game.ChangeDefaultCursor(name); });
      }},
     {u"ChangeDisplayResolution", 1, 1,
      [](Call& c) {
          std::int32_t request = c.in.whole(0);
          if (!c.ok()) return false;
-         return Caught(c, " Error changing display resolution. ", [&] {
-             SwitchResolution(c.s, request, [&c] { c.game.CenterWindowAndPictureBox(); });
-         });
+         return Caught(c, " Error changing display resolution. ",
+                       [&] { SwitchResolution(c.s, request, [&c] { c.game.CenterWindowAndPictureBox(); }); });
      }},
     {u"ChangeDisplayResolutionOnLoadGame", 1, 1,
      [](Call& c) {
@@ -105,6 +105,8 @@ const ApiFunction kFunctions[] = {
 
 } // namespace
 
-std::span<const ApiFunction> WindowFunctions() { return kFunctions; }
+std::span<const ApiFunction> WindowFunctions() {
+    return kFunctions;
+}
 
 } // namespace run::api

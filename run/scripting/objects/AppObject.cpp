@@ -9,8 +9,19 @@ namespace run::scripting {
 namespace {
 
 enum : vbs::DispId {
-    kPath = 1, kTitle, kEXEName, kMajor, kMinor, kRevision, kPrevInstance,
-    kComments, kCompanyName, kProductName, kFileDescription, kLegalCopyright, kLegalTrademarks,
+    kPath = 1,
+    kTitle,
+    kEXEName,
+    kMajor,
+    kMinor,
+    kRevision,
+    kPrevInstance,
+    kComments,
+    kCompanyName,
+    kProductName,
+    kFileDescription,
+    kLegalCopyright,
+    kLegalTrademarks,
 };
 
 const vbs::MemberTable kMembers{
@@ -51,20 +62,37 @@ class AppObject final : public vbs::Object {
         }
         if (!args.empty()) return Fail(err, kWrongArgCount);
         switch (id) {
-        case kPath: result = vbs::Value::fromUtf8(m_info.path); return true;
-        case kTitle: result = vbs::Value::fromUtf8(m_info.title); return true;
-        case kEXEName: result = vbs::Value::string(std::u16string(u"run")); return true;
-        case kMajor: result = vbs::Value::longv(m_info.major); return true;
-        case kMinor: result = vbs::Value::longv(m_info.minor); return true;
-        case kRevision: result = vbs::Value::longv(m_info.revision); return true;
-        case kPrevInstance: result = vbs::Value::boolean(false); return true;
+        case kPath:
+            result = vbs::Value::fromUtf8(m_info.path);
+            return true;
+        case kTitle:
+            result = vbs::Value::fromUtf8(m_info.title);
+            return true;
+        case kEXEName:
+            result = vbs::Value::string(std::u16string(u"run"));
+            return true;
+        case kMajor:
+            result = vbs::Value::longv(m_info.major);
+            return true;
+        case kMinor:
+            result = vbs::Value::longv(m_info.minor);
+            return true;
+        case kRevision:
+            result = vbs::Value::longv(m_info.revision);
+            return true;
+        case kPrevInstance:
+            result = vbs::Value::boolean(false);
+            return true;
         case kComments:
         case kCompanyName:
         case kProductName:
         case kFileDescription:
         case kLegalCopyright:
-        case kLegalTrademarks: result = vbs::Value::string(std::u16string()); return true;
-        default: return Fail(err, kNoSuchMember); // App has no default member
+        case kLegalTrademarks:
+            result = vbs::Value::string(std::u16string());
+            return true;
+        default:
+            return Fail(err, kNoSuchMember); // App has no default member
         }
     }
 
@@ -74,6 +102,8 @@ class AppObject final : public vbs::Object {
 
 } // namespace
 
-vbs::Object* NewAppObject(AppInfo info) { return new AppObject(std::move(info)); }
+vbs::Object* NewAppObject(AppInfo info) {
+    return new AppObject(std::move(info));
+}
 
 } // namespace run::scripting

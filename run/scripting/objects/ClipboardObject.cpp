@@ -17,7 +17,9 @@ const vbs::MemberTable kMembers{
 constexpr int kText = 1, kRtf = -16639, kLink = -16640;
 constexpr int kOtherFormats[] = {2, 3, 8, 9, 14, 15}; // bitmap, metafile, DIB, palette, EMF, files
 
-bool IsTextFormat(int f) { return f == kText || f == kRtf || f == kLink; }
+bool IsTextFormat(int f) {
+    return f == kText || f == kRtf || f == kLink;
+}
 
 class ClipboardObject final : public vbs::Object {
   public:
@@ -59,12 +61,14 @@ class ClipboardObject final : public vbs::Object {
             int format = in.whole(0);
             if (!in.ok()) return false;
             bool known = IsTextFormat(format);
-            for (int f : kOtherFormats) known = known || f == format;
+            for (int f : kOtherFormats)
+                known = known || f == format;
             if (!known) return Fail(err, kInvalidCall);
             result = vbs::Value::boolean(format == kText && !m_backend.clipboardText().empty());
             return true;
         }
-        default: return Fail(err, kNoSuchMember);
+        default:
+            return Fail(err, kNoSuchMember);
         }
     }
 
@@ -74,6 +78,8 @@ class ClipboardObject final : public vbs::Object {
 
 } // namespace
 
-vbs::Object* NewClipboardObject(platform::IBackend& backend) { return new ClipboardObject(backend); }
+vbs::Object* NewClipboardObject(platform::IBackend& backend) {
+    return new ClipboardObject(backend);
+}
 
 } // namespace run::scripting

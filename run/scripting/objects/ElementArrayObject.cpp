@@ -14,7 +14,8 @@ namespace {
 
 enum : vbs::DispId { kItem = 1, kCount, kLBound, kUBound };
 
-const vbs::MemberTable kMembers{{u"Item", kItem}, {u"Count", kCount}, {u"LBound", kLBound}, {u"UBound", kUBound}};
+const vbs::MemberTable kMembers{
+    {u"Item", kItem}, {u"Count", kCount}, {u"LBound", kLBound}, {u"UBound", kUBound}};
 
 class ElementArrayObject final : public vbs::Object {
   public:
@@ -33,10 +34,17 @@ class ElementArrayObject final : public vbs::Object {
         if (!args.empty()) return Fail(err, kWrongArgCount);
         std::vector<Element*> members = m_form.arrayMembers(m_name);
         switch (id) {
-        case kCount: result = vbs::Value::longv(static_cast<std::int32_t>(members.size())); return true;
-        case kLBound: result = vbs::Value::longv(members.empty() ? 0 : members.front()->index); return true;
-        case kUBound: result = vbs::Value::longv(members.empty() ? -1 : members.back()->index); return true;
-        default: return Fail(err, kNoSuchMember);
+        case kCount:
+            result = vbs::Value::longv(static_cast<std::int32_t>(members.size()));
+            return true;
+        case kLBound:
+            result = vbs::Value::longv(members.empty() ? 0 : members.front()->index);
+            return true;
+        case kUBound:
+            result = vbs::Value::longv(members.empty() ? -1 : members.back()->index);
+            return true;
+        default:
+            return Fail(err, kNoSuchMember);
         }
     }
 

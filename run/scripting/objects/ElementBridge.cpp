@@ -18,7 +18,8 @@ bool FailStatus(vbs::HostError& err, PropStatus status) {
     return Fail(err, static_cast<int>(status), PropStatusText(status));
 }
 
-bool ReadValue(PropType type, std::span<vbs::Value> args, std::size_t i, PropValue& out, vbs::HostError& err) {
+bool ReadValue(PropType type, std::span<vbs::Value> args, std::size_t i, PropValue& out,
+               vbs::HostError& err) {
     if (type == PropType::Picture) {
         PicturePtr picture;
         if (!ReadPictureValue(args[i], picture, err)) return false;
@@ -27,10 +28,18 @@ bool ReadValue(PropType type, std::span<vbs::Value> args, std::size_t i, PropVal
     }
     vbs::HostArgs in(args, err);
     switch (type) {
-    case PropType::Whole: out = in.whole(i); break;
-    case PropType::Real: out = in.number(i); break;
-    case PropType::Truth: out = in.truth(i); break;
-    default: out = in.utf8(i); break;
+    case PropType::Whole:
+        out = in.whole(i);
+        break;
+    case PropType::Real:
+        out = in.number(i);
+        break;
+    case PropType::Truth:
+        out = in.truth(i);
+        break;
+    default:
+        out = in.utf8(i);
+        break;
     }
     return in.ok();
 }
@@ -54,7 +63,8 @@ bool InvokeElementProperty(WindowSystem& ui, Element& e, ElementProp prop, vbs::
         if (!info.set) return FailStatus(err, PropStatus::ReadOnly);
         PropValue v;
         if (!ReadValue(info.type, args, 0, v, err)) return false;
-        if (PropStatus s = SetElementProperty(e, prop, v, ui.fonts()); s != PropStatus::Ok) return FailStatus(err, s);
+        if (PropStatus s = SetElementProperty(e, prop, v, ui.fonts()); s != PropStatus::Ok)
+            return FailStatus(err, s);
         if (info.seen) ui.invalidate();
         return true;
     }
@@ -66,7 +76,8 @@ bool InvokeElementProperty(WindowSystem& ui, Element& e, ElementProp prop, vbs::
 }
 
 bool MoveElement(WindowSystem& ui, Element& e, std::span<vbs::Value> args, vbs::HostError& err) {
-    static constexpr std::array kPlace{ElementProp::Left, ElementProp::Top, ElementProp::Width, ElementProp::Height};
+    static constexpr std::array kPlace{ElementProp::Left, ElementProp::Top, ElementProp::Width,
+                                       ElementProp::Height};
     if (args.empty() || args.size() > kPlace.size()) return Fail(err, kWrongArgCount);
     vbs::HostArgs in(args, err);
     if (!in.given(0)) return Fail(err, kWrongArgCount);
@@ -74,7 +85,8 @@ bool MoveElement(WindowSystem& ui, Element& e, std::span<vbs::Value> args, vbs::
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!in.given(i)) continue;
         std::int32_t twips = in.whole(i);
-        PropStatus s = in.ok() ? SetElementProperty(e, kPlace[i], PropValue{twips}, ui.fonts()) : PropStatus::Ok;
+        PropStatus s =
+            in.ok() ? SetElementProperty(e, kPlace[i], PropValue{twips}, ui.fonts()) : PropStatus::Ok;
         if (!in.ok() || s != PropStatus::Ok) {
             e.left = before.x;
             e.top = before.y;

@@ -13,18 +13,23 @@
 namespace run::scripting {
 
 // Member ids of the element properties in every object that offers them.
-constexpr vbs::DispId PropertyId(platform::ElementProp p) { return 1 + static_cast<vbs::DispId>(p); }
+constexpr vbs::DispId PropertyId(platform::ElementProp p) {
+    return 1 + static_cast<vbs::DispId>(p);
+}
 inline bool IsPropertyId(vbs::DispId id) {
     return id >= 1 && id <= static_cast<vbs::DispId>(platform::ElementProp::Count);
 }
-inline platform::ElementProp PropertyOfId(vbs::DispId id) { return static_cast<platform::ElementProp>(id - 1); }
+inline platform::ElementProp PropertyOfId(vbs::DispId id) {
+    return static_cast<platform::ElementProp>(id - 1);
+}
 
 bool InvokeElementProperty(platform::WindowSystem& ui, platform::Element& e, platform::ElementProp prop,
                            vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                            vbs::HostError& err);
 
 // Move Left[, Top[, Width[, Height]]]: all of it or, when one value is refused, none of it.
-bool MoveElement(platform::WindowSystem& ui, platform::Element& e, std::span<vbs::Value> args, vbs::HostError& err);
+bool MoveElement(platform::WindowSystem& ui, platform::Element& e, std::span<vbs::Value> args,
+                 vbs::HostError& err);
 
 // How scripts name an element in messages: "lblTitle", "Area(3)".
 std::string ElementLabel(const std::string& name, int index);

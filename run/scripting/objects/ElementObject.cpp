@@ -20,7 +20,7 @@ const vbs::MemberTable kMembers{
 #define RUN_ELEMENT_MEMBER(name) {u"" #name, PropertyId(ElementProp::name)},
     RUN_ELEMENT_PROPERTIES(RUN_ELEMENT_MEMBER)
 #undef RUN_ELEMENT_MEMBER
-    {u"ZOrder", kZOrder},
+        {u"ZOrder", kZOrder},
     {u"Refresh", kRefresh},
     {u"Move", kMove},
     {u"Cls", kCls},
@@ -29,26 +29,40 @@ const vbs::MemberTable kMembers{
 // The member a kind answers with when a script uses the element as a value.
 std::optional<ElementProp> DefaultProperty(ElementKind kind) {
     switch (kind) {
-    case ElementKind::Label: return ElementProp::Caption;
-    case ElementKind::TextBox: return ElementProp::Text;
-    case ElementKind::CheckBox: return ElementProp::Value;
+    case ElementKind::Label:
+        return ElementProp::Caption;
+    case ElementKind::TextBox:
+        return ElementProp::Text;
+    case ElementKind::CheckBox:
+        return ElementProp::Value;
     case ElementKind::Image:
-    case ElementKind::PictureBox: return ElementProp::Picture;
-    case ElementKind::Timer: return ElementProp::Enabled;
-    default: return std::nullopt;
+    case ElementKind::PictureBox:
+        return ElementProp::Picture;
+    case ElementKind::Timer:
+        return ElementProp::Enabled;
+    default:
+        return std::nullopt;
     }
 }
 
 const char16_t* KindName(ElementKind kind) {
     switch (kind) {
-    case ElementKind::Form: return u"Form";
-    case ElementKind::Label: return u"Label";
-    case ElementKind::TextBox: return u"TextBox";
-    case ElementKind::Image: return u"Image";
-    case ElementKind::PictureBox: return u"PictureBox";
-    case ElementKind::CheckBox: return u"CheckBox";
-    case ElementKind::Timer: return u"Timer";
-    case ElementKind::Menu: return u"Menu";
+    case ElementKind::Form:
+        return u"Form";
+    case ElementKind::Label:
+        return u"Label";
+    case ElementKind::TextBox:
+        return u"TextBox";
+    case ElementKind::Image:
+        return u"Image";
+    case ElementKind::PictureBox:
+        return u"PictureBox";
+    case ElementKind::CheckBox:
+        return u"CheckBox";
+    case ElementKind::Timer:
+        return u"Timer";
+    case ElementKind::Menu:
+        return u"Menu";
     }
     return u"Object";
 }
@@ -78,7 +92,8 @@ class ElementObject final : public vbs::Object {
             if (!prop) return Fail(err, kNoSuchMember);
             id = PropertyId(*prop);
         }
-        if (IsPropertyId(id)) return InvokeElementProperty(m_ui, *e, PropertyOfId(id), kind, args, result, err);
+        if (IsPropertyId(id))
+            return InvokeElementProperty(m_ui, *e, PropertyOfId(id), kind, args, result, err);
         if (IsPut(kind)) return Fail(err, kNoSuchMember);
         switch (id) {
         case kZOrder: {
@@ -95,13 +110,15 @@ class ElementObject final : public vbs::Object {
             if (!args.empty()) return Fail(err, kWrongArgCount);
             m_ui.invalidate();
             return true;
-        case kMove: return MoveElement(m_ui, *e, args, err);
+        case kMove:
+            return MoveElement(m_ui, *e, args, err);
         case kCls:
             if (!args.empty()) return Fail(err, kWrongArgCount);
             if (ClearElementPicture(*e) != PropStatus::Ok) return Fail(err, kNoSuchMember);
             m_ui.invalidate();
             return true;
-        default: return Fail(err, kNoSuchMember);
+        default:
+            return Fail(err, kNoSuchMember);
         }
     }
 

@@ -73,26 +73,43 @@ HandleRegistry& Registry() {
 }
 
 // 2540 HIMETRIC units an inch, 96 pixels an inch on screen.
-std::int32_t Himetric(int pixels) { return static_cast<std::int32_t>(std::lround(pixels * 2540.0 / 96.0)); }
+std::int32_t Himetric(int pixels) {
+    return static_cast<std::int32_t>(std::lround(pixels * 2540.0 / 96.0));
+}
 
 } // namespace
 
-vbs::DispId PictureObject::memberId(std::u16string_view name) { return kMembers.find(name); }
-const void* PictureObject::dispatchKey() const { return &kMembers; }
+vbs::DispId PictureObject::memberId(std::u16string_view name) {
+    return kMembers.find(name);
+}
+const void* PictureObject::dispatchKey() const {
+    return &kMembers;
+}
 
-bool PictureObject::invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
-                           vbs::HostError& err) {
+bool PictureObject::invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args,
+                           vbs::Value& result, vbs::HostError& err) {
     if (id == vbs::kDispValue) id = kHandle; // the classic picture's default member
     if (IsPut(kind)) return FailReadOnly(err);
     if (!args.empty()) return Fail(err, kWrongArgCount);
     const platform::Picture* p = m_picture.get();
     switch (id) {
-    case kHandle: result = vbs::Value::longv(Registry().handleOf(m_picture)); return true;
-    case kWidth: result = vbs::Value::longv(p ? Himetric(p->width()) : 0); return true;
-    case kHeight: result = vbs::Value::longv(p ? Himetric(p->height()) : 0); return true;
-    case kType: result = vbs::Value::integer(p ? 1 : 0); return true; // 1: a bitmap, 0: none
-    case kHPal: result = vbs::Value::longv(0); return true;
-    default: return Fail(err, kNoSuchMember);
+    case kHandle:
+        result = vbs::Value::longv(Registry().handleOf(m_picture));
+        return true;
+    case kWidth:
+        result = vbs::Value::longv(p ? Himetric(p->width()) : 0);
+        return true;
+    case kHeight:
+        result = vbs::Value::longv(p ? Himetric(p->height()) : 0);
+        return true;
+    case kType:
+        result = vbs::Value::integer(p ? 1 : 0);
+        return true; // 1: a bitmap, 0: none
+    case kHPal:
+        result = vbs::Value::longv(0);
+        return true;
+    default:
+        return Fail(err, kNoSuchMember);
     }
 }
 
@@ -127,7 +144,9 @@ bool ReadPictureValue(const vbs::Value& assigned, platform::PicturePtr& out, vbs
     return out ? true : Fail(err, kInvalidPropertyValue, "Invalid property value");
 }
 
-vbs::Object* NewPictureObject(platform::PicturePtr picture) { return new PictureObject(std::move(picture)); }
+vbs::Object* NewPictureObject(platform::PicturePtr picture) {
+    return new PictureObject(std::move(picture));
+}
 
 const platform::PicturePtr* PictureOf(vbs::Object* object) {
     auto* picture = dynamic_cast<PictureObject*>(object);

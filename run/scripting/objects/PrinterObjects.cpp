@@ -13,30 +13,113 @@ namespace {
 
 // Read-only facts, then settings a script may change, then methods.
 enum : vbs::DispId {
-    kDeviceName = 1, kDriverName, kPort, kHDC, kTwipsPerPixelX, kTwipsPerPixelY, kPage,
-    kFirstSetting = 100, kCurrentX = kFirstSetting, kCurrentY, kFontName, kFontSize, kFontBold, kFontItalic,
-    kFontUnderline, kFontStrikethru, kFontTransparent, kForeColor, kFillColor, kFillStyle, kDrawWidth, kDrawMode,
-    kDrawStyle, kOrientation, kCopies, kColorMode, kDuplex, kPaperSize, kPaperBin, kPrintQuality, kZoom,
-    kScaleMode, kScaleLeft, kScaleTop, kScaleWidth, kScaleHeight, kWidth, kHeight, kTrackDefault,
-    kFirstMethod = 200, kPrint = kFirstMethod, kEndDoc, kNewPage, kKillDoc, kPSet, kLine, kCircle, kPaintPicture,
-    kScale, kScaleX, kScaleY, kTextWidth, kTextHeight,
+    kDeviceName = 1,
+    kDriverName,
+    kPort,
+    kHDC,
+    kTwipsPerPixelX,
+    kTwipsPerPixelY,
+    kPage,
+    kFirstSetting = 100,
+    kCurrentX = kFirstSetting,
+    kCurrentY,
+    kFontName,
+    kFontSize,
+    kFontBold,
+    kFontItalic,
+    kFontUnderline,
+    kFontStrikethru,
+    kFontTransparent,
+    kForeColor,
+    kFillColor,
+    kFillStyle,
+    kDrawWidth,
+    kDrawMode,
+    kDrawStyle,
+    kOrientation,
+    kCopies,
+    kColorMode,
+    kDuplex,
+    kPaperSize,
+    kPaperBin,
+    kPrintQuality,
+    kZoom,
+    kScaleMode,
+    kScaleLeft,
+    kScaleTop,
+    kScaleWidth,
+    kScaleHeight,
+    kWidth,
+    kHeight,
+    kTrackDefault,
+    kFirstMethod = 200,
+    kPrint = kFirstMethod,
+    kEndDoc,
+    kNewPage,
+    kKillDoc,
+    kPSet,
+    kLine,
+    kCircle,
+    kPaintPicture,
+    kScale,
+    kScaleX,
+    kScaleY,
+    kTextWidth,
+    kTextHeight,
 };
 
 const vbs::MemberTable kPrinterMembers{
-    {u"DeviceName", kDeviceName}, {u"DriverName", kDriverName}, {u"Port", kPort}, {u"hDC", kHDC},
-    {u"TwipsPerPixelX", kTwipsPerPixelX}, {u"TwipsPerPixelY", kTwipsPerPixelY}, {u"Page", kPage},
-    {u"CurrentX", kCurrentX}, {u"CurrentY", kCurrentY}, {u"FontName", kFontName}, {u"FontSize", kFontSize},
-    {u"FontBold", kFontBold}, {u"FontItalic", kFontItalic}, {u"FontUnderline", kFontUnderline},
-    {u"FontStrikethru", kFontStrikethru}, {u"FontTransparent", kFontTransparent}, {u"ForeColor", kForeColor},
-    {u"FillColor", kFillColor}, {u"FillStyle", kFillStyle}, {u"DrawWidth", kDrawWidth}, {u"DrawMode", kDrawMode},
-    {u"DrawStyle", kDrawStyle}, {u"Orientation", kOrientation}, {u"Copies", kCopies}, {u"ColorMode", kColorMode},
-    {u"Duplex", kDuplex}, {u"PaperSize", kPaperSize}, {u"PaperBin", kPaperBin}, {u"PrintQuality", kPrintQuality},
-    {u"Zoom", kZoom}, {u"ScaleMode", kScaleMode}, {u"ScaleLeft", kScaleLeft}, {u"ScaleTop", kScaleTop},
-    {u"ScaleWidth", kScaleWidth}, {u"ScaleHeight", kScaleHeight}, {u"Width", kWidth}, {u"Height", kHeight},
-    {u"TrackDefault", kTrackDefault}, {u"Print", kPrint}, {u"EndDoc", kEndDoc}, {u"NewPage", kNewPage},
-    {u"KillDoc", kKillDoc}, {u"PSet", kPSet}, {u"Line", kLine}, {u"Circle", kCircle},
-    {u"PaintPicture", kPaintPicture}, {u"Scale", kScale}, {u"ScaleX", kScaleX}, {u"ScaleY", kScaleY},
-    {u"TextWidth", kTextWidth}, {u"TextHeight", kTextHeight},
+    {u"DeviceName", kDeviceName},
+    {u"DriverName", kDriverName},
+    {u"Port", kPort},
+    {u"hDC", kHDC},
+    {u"TwipsPerPixelX", kTwipsPerPixelX},
+    {u"TwipsPerPixelY", kTwipsPerPixelY},
+    {u"Page", kPage},
+    {u"CurrentX", kCurrentX},
+    {u"CurrentY", kCurrentY},
+    {u"FontName", kFontName},
+    {u"FontSize", kFontSize},
+    {u"FontBold", kFontBold},
+    {u"FontItalic", kFontItalic},
+    {u"FontUnderline", kFontUnderline},
+    {u"FontStrikethru", kFontStrikethru},
+    {u"FontTransparent", kFontTransparent},
+    {u"ForeColor", kForeColor},
+    {u"FillColor", kFillColor},
+    {u"FillStyle", kFillStyle},
+    {u"DrawWidth", kDrawWidth},
+    {u"DrawMode", kDrawMode},
+    {u"DrawStyle", kDrawStyle},
+    {u"Orientation", kOrientation},
+    {u"Copies", kCopies},
+    {u"ColorMode", kColorMode},
+    {u"Duplex", kDuplex},
+    {u"PaperSize", kPaperSize},
+    {u"PaperBin", kPaperBin},
+    {u"PrintQuality", kPrintQuality},
+    {u"Zoom", kZoom},
+    {u"ScaleMode", kScaleMode},
+    {u"ScaleLeft", kScaleLeft},
+    {u"ScaleTop", kScaleTop},
+    {u"ScaleWidth", kScaleWidth},
+    {u"ScaleHeight", kScaleHeight},
+    {u"Width", kWidth},
+    {u"Height", kHeight},
+    {u"TrackDefault", kTrackDefault},
+    {u"Print", kPrint},
+    {u"EndDoc", kEndDoc},
+    {u"NewPage", kNewPage},
+    {u"KillDoc", kKillDoc},
+    {u"PSet", kPSet},
+    {u"Line", kLine},
+    {u"Circle", kCircle},
+    {u"PaintPicture", kPaintPicture},
+    {u"Scale", kScale},
+    {u"ScaleX", kScaleX},
+    {u"ScaleY", kScaleY},
+    {u"TextWidth", kTextWidth},
+    {u"TextHeight", kTextHeight},
 };
 
 class PrinterObject final : public vbs::Object {
@@ -49,9 +132,11 @@ class PrinterObject final : public vbs::Object {
         m_settings[kFontTransparent] = vbs::Value::boolean(true);
         m_settings[kTrackDefault] = vbs::Value::boolean(true);
         const std::pair<vbs::DispId, std::int32_t> numbers[] = {
-            {kFillStyle, 1}, {kDrawWidth, 1}, {kDrawMode, 13}, {kOrientation, 1}, {kCopies, 1}, {kColorMode, 1},
-            {kDuplex, 1},    {kPaperSize, 9}, {kPaperBin, 1},   {kPrintQuality, -4}, {kScaleMode, 1}};
-        for (auto [id, n] : numbers) m_settings[id] = vbs::Value::longv(n);
+            {kFillStyle, 1}, {kDrawWidth, 1},     {kDrawMode, 13}, {kOrientation, 1},
+            {kCopies, 1},    {kColorMode, 1},     {kDuplex, 1},    {kPaperSize, 9},
+            {kPaperBin, 1},  {kPrintQuality, -4}, {kScaleMode, 1}};
+        for (auto [id, n] : numbers)
+            m_settings[id] = vbs::Value::longv(n);
     }
 
     std::u16string typeName() const override { return u"Printer"; }
@@ -64,7 +149,8 @@ class PrinterObject final : public vbs::Object {
         if (id >= kFirstMethod) {
             if (IsPut(kind)) return Fail(err, kNoSuchMember);
             // Nothing is drawn; measurements and scale conversions come out as 0.
-            if (id == kScaleX || id == kScaleY || id == kTextWidth || id == kTextHeight) result = vbs::Value::longv(0);
+            if (id == kScaleX || id == kScaleY || id == kTextWidth || id == kTextHeight)
+                result = vbs::Value::longv(0);
             return true;
         }
         if (id >= kFirstSetting) return setting(id, kind, args, result, err);
@@ -72,10 +158,16 @@ class PrinterObject final : public vbs::Object {
         if (!args.empty()) return Fail(err, kWrongArgCount);
         switch (id) {
         case kTwipsPerPixelX:
-        case kTwipsPerPixelY: result = vbs::Value::longv(platform::kTwipsPerPixel); return true;
+        case kTwipsPerPixelY:
+            result = vbs::Value::longv(platform::kTwipsPerPixel);
+            return true;
         case kHDC:
-        case kPage: result = vbs::Value::longv(0); return true;
-        default: result = vbs::Value::string(std::u16string()); return true; // no device, no driver, no port
+        case kPage:
+            result = vbs::Value::longv(0);
+            return true;
+        default:
+            result = vbs::Value::string(std::u16string());
+            return true; // no device, no driver, no port
         }
     }
 
@@ -123,12 +215,18 @@ class PrintersCollection final : public vbs::Object {
         return in.ok() ? Fail(err, kSubscriptOutOfRange) : false; // no index names a printer
     }
 
-    std::unique_ptr<vbs::Enumerator> enumerate() override { return std::make_unique<ListEnumerator>(std::vector<vbs::Value>{}); }
+    std::unique_ptr<vbs::Enumerator> enumerate() override {
+        return std::make_unique<ListEnumerator>(std::vector<vbs::Value>{});
+    }
 };
 
 } // namespace
 
-vbs::Object* NewPrinterObject() { return new PrinterObject(); }
-vbs::Object* NewPrintersCollection() { return new PrintersCollection(); }
+vbs::Object* NewPrinterObject() {
+    return new PrinterObject();
+}
+vbs::Object* NewPrintersCollection() {
+    return new PrintersCollection();
+}
 
 } // namespace run::scripting

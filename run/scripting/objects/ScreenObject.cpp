@@ -35,13 +35,24 @@ class ScreenObject final : public vbs::Object {
         if (IsPut(kind)) return put(id, args, err);
         if (!args.empty()) return Fail(err, kWrongArgCount);
         switch (id) {
-        case kWidth: result = vbs::Value::longv(PixelsToTwips(m_ui.backend().desktopMode().width)); return true;
-        case kHeight: result = vbs::Value::longv(PixelsToTwips(m_ui.backend().desktopMode().height)); return true;
+        case kWidth:
+            result = vbs::Value::longv(PixelsToTwips(m_ui.backend().desktopMode().width));
+            return true;
+        case kHeight:
+            result = vbs::Value::longv(PixelsToTwips(m_ui.backend().desktopMode().height));
+            return true;
         case kTwipsPerPixelX:
-        case kTwipsPerPixelY: result = vbs::Value::longv(kTwipsPerPixel); return true;
-        case kMousePointer: result = vbs::Value::longv(m_ui.screenPointer()); return true;
-        case kMouseIcon: result = vbs::Value::object(NewPictureObject(m_icon)); return true;
-        default: return Fail(err, kNoSuchMember); // Screen has no default member
+        case kTwipsPerPixelY:
+            result = vbs::Value::longv(kTwipsPerPixel);
+            return true;
+        case kMousePointer:
+            result = vbs::Value::longv(m_ui.screenPointer());
+            return true;
+        case kMouseIcon:
+            result = vbs::Value::object(NewPictureObject(m_icon));
+            return true;
+        default:
+            return Fail(err, kNoSuchMember); // Screen has no default member
         }
     }
 
@@ -71,6 +82,8 @@ class ScreenObject final : public vbs::Object {
 
 } // namespace
 
-vbs::Object* NewScreenObject(WindowSystem& ui) { return new ScreenObject(ui); }
+vbs::Object* NewScreenObject(WindowSystem& ui) {
+    return new ScreenObject(ui);
+}
 
 } // namespace run::scripting

@@ -24,7 +24,8 @@ struct AppInfo {
 
 // One element of a form, found again by name and array index (-1: not in an array) at every
 // use; an element unloaded meanwhile gives error 424 instead of touching freed memory.
-vbs::Object* NewElementObject(platform::WindowSystem& ui, platform::Form& form, std::string name, int index = -1);
+vbs::Object* NewElementObject(platform::WindowSystem& ui, platform::Form& form, std::string name,
+                              int index = -1);
 // The element an element object names: its name and index (-1 outside arrays), whether or not
 // it is loaded now. False for any other object.
 bool ElementNameOf(vbs::Object* object, std::string& name, int& index);

@@ -75,17 +75,25 @@ class WindowObject final : public vbs::Object {
             return true;
         }
         if (id == kVisible) return visible(kind, args, result, err);
-        if (IsPut(kind)) return id == kScaleWidth || id == kScaleHeight ? FailReadOnly(err) : Fail(err, kNoSuchMember);
+        if (IsPut(kind))
+            return id == kScaleWidth || id == kScaleHeight ? FailReadOnly(err) : Fail(err, kNoSuchMember);
         if (!args.empty()) return Fail(err, kWrongArgCount);
         switch (id) {
-        case kRefresh: m_ui.invalidate(); return true;
+        case kRefresh:
+            m_ui.invalidate();
+            return true;
         case kCls:
             ClearElementPicture(m_form);
             m_ui.invalidate();
             return true;
-        case kScaleWidth: result = vbs::Value::longv(m_form.scaleWidth()); return true;
-        case kScaleHeight: result = vbs::Value::longv(m_form.scaleHeight()); return true;
-        default: return Fail(err, kNoSuchMember); // the window has no default member
+        case kScaleWidth:
+            result = vbs::Value::longv(m_form.scaleWidth());
+            return true;
+        case kScaleHeight:
+            result = vbs::Value::longv(m_form.scaleHeight());
+            return true;
+        default:
+            return Fail(err, kNoSuchMember); // the window has no default member
         }
     }
 
@@ -100,15 +108,17 @@ class WindowObject final : public vbs::Object {
         vbs::HostArgs in(args, err);
         bool show = in.truth(0);
         if (!in.ok()) return false;
-        if (show && !m_form.visible) m_ui.show(m_form);
-        else if (!show && m_form.visible) m_ui.hide(m_form);
+        if (show && !m_form.visible)
+            m_ui.show(m_form);
+        else if (!show && m_form.visible)
+            m_ui.hide(m_form);
         return true;
     }
 
     // An element reached by its own name: the object itself, or its default member applied to
     // the arguments and assigned values (Area(3), lblTitle = "x").
-    bool element(const std::string& name, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
-                 vbs::HostError& err) {
+    bool element(const std::string& name, vbs::InvokeKind kind, std::span<vbs::Value> args,
+                 vbs::Value& result, vbs::HostError& err) {
         vbs::Object* made = NewNamedElementObject(m_ui, m_form, name);
         if (!made) return FailElementGone(err, name, -1);
         vbs::Value object = vbs::Value::object(made);

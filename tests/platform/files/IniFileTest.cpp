@@ -1,5 +1,5 @@
-#include "run/platform/files/AtomicFile.h"
 #include "run/platform/files/IniFile.h"
+#include "run/platform/files/AtomicFile.h"
 
 #include "tests/platform/files/TempFolder.h"
 
@@ -27,7 +27,8 @@ TEST(IniFile, FirstDuplicateWinsAcrossRepeatedSections) {
 }
 
 TEST(IniFile, IgnoresCommentsAndLinesWithoutEquals) {
-    const auto ini = IniFile::parse("stray=before\n[s]\n; k=commented\njust words\n=no key\nk=v=w\n[broken\nx=1");
+    const auto ini =
+        IniFile::parse("stray=before\n[s]\n; k=commented\njust words\n=no key\nk=v=w\n[broken\nx=1");
     EXPECT_EQ(ini.get("s", "k"), "v=w");
     EXPECT_FALSE(ini.get("s", ""));
     EXPECT_EQ(ini.get("broken", "x"), "1");
@@ -39,7 +40,8 @@ TEST(IniFile, SetKeepsOrderAndCommentsAndAppendsNewKeys) {
     ini.set("one", "B", "20");
     ini.set("One", "new", "x");
     ini.set("Three", "d", "4");
-    EXPECT_EQ(ini.serialize(), "; top\r\n[One]\r\na=1\r\nb=20\r\nnew=x\r\n\r\n[Two]\r\nc=3\r\n[Three]\r\nd=4\r\n");
+    EXPECT_EQ(ini.serialize(),
+              "; top\r\n[One]\r\na=1\r\nb=20\r\nnew=x\r\n\r\n[Two]\r\nc=3\r\n[Three]\r\nd=4\r\n");
 }
 
 TEST(IniFile, RemovesKeysAndSections) {

@@ -9,7 +9,7 @@
 namespace run::platform::test {
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         static int counter = 0;
         m_path = std::filesystem::temp_directory_path() /
@@ -27,7 +27,7 @@ public:
     const std::filesystem::path& path() const { return m_path; }
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 

@@ -14,12 +14,15 @@ FontSpec Font(const std::string& name, double points, bool bold = false) {
     return f;
 }
 
-std::string FileName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+std::string FileName(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
+}
 
 int CountDifferent(const Canvas& a, const Canvas& b, const Rect& within) {
     int n = 0;
     for (int y = within.y; y < within.y + within.h; ++y)
-        for (int x = within.x; x < within.x + within.w; ++x) n += a.pixel(x, y) != b.pixel(x, y);
+        for (int x = within.x; x < within.x + within.w; ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
     return n;
 }
 
@@ -41,15 +44,17 @@ TEST_F(Fonts, WindowsNamesResolveToTheirLiberationEquivalents) {
 }
 
 TEST_F(Fonts, UnknownNamesFallBackToLiberationSansAndInstalledOnesAreUsed) {
-    EXPECT_EQ(FileName(m_fonts.resolveFile("No Such Font Anywhere", false, false)), "LiberationSans-Regular.ttf");
+    EXPECT_EQ(FileName(m_fonts.resolveFile("No Such Font Anywhere", false, false)),
+              "LiberationSans-Regular.ttf");
     EXPECT_EQ(FileName(m_fonts.resolveFile("", false, false)), "LiberationSans-Regular.ttf");
-    EXPECT_EQ(FileName(m_fonts.resolveFile("Liberation Sans Narrow", false, false)), "LiberationSansNarrow-Regular.ttf");
+    EXPECT_EQ(FileName(m_fonts.resolveFile("Liberation Sans Narrow", false, false)),
+              "LiberationSansNarrow-Regular.ttf");
 }
 
 TEST_F(Fonts, MeasuresGrowWithTextBoldAndSize) {
     const FontSpec arial = Font("Arial", 12);
     const int line = m_fonts.lineHeight(arial);
-    EXPECT_GE(line, 16);   // 12 points at 96 dots per inch is 16 pixels
+    EXPECT_GE(line, 16); // 12 points at 96 dots per inch is 16 pixels
     EXPECT_LE(line, 20);
     const TextExtent empty = m_fonts.measure(arial, "");
     EXPECT_EQ(empty.width, 0);
@@ -77,7 +82,8 @@ TEST_F(Fonts, InvalidUtf8AndLongLinesAreMeasuredAndDrawn) {
     EXPECT_GT(m_fonts.measure(arial, accented).width, m_fonts.measure(arial, "caf").width);
 
     std::string longLine;
-    for (int i = 0; i < 1000; ++i) longLine += "0123456789";
+    for (int i = 0; i < 1000; ++i)
+        longLine += "0123456789";
     const TextExtent extent = m_fonts.measure(arial, longLine);
     EXPECT_GT(extent.width, 10000 * 3);
     Canvas canvas(300, 40, 0xFFFFFFFF);

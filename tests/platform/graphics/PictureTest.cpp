@@ -16,8 +16,8 @@ namespace fs = std::filesystem;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using ValueAt = std::function<std::uint32_t(int x, int y)>;   // palette index, or 0xRRGGBB(AA)
-using MaskAt = std::function<bool(int x, int y)>;             // true: transparent
+using ValueAt = std::function<std::uint32_t(int x, int y)>; // palette index, or 0xRRGGBB(AA)
+using MaskAt = std::function<bool(int x, int y)>;           // true: transparent
 
 void Put16(Bytes& b, std::uint32_t v) {
     b.push_back(std::uint8_t(v));
@@ -43,7 +43,8 @@ void PutInfoHeader(Bytes& b, int w, int h, int bpp, std::size_t colours) {
 }
 
 void PutPalette(Bytes& b, const std::vector<std::uint32_t>& palette) {
-    for (std::uint32_t c : palette) Put32(b, c & 0xFFFFFF);   // stored as B, G, R, 0
+    for (std::uint32_t c : palette)
+        Put32(b, c & 0xFFFFFF); // stored as B, G, R, 0
 }
 
 // Rows bottom-up, each padded to four bytes, as DIBs store them.
@@ -54,16 +55,23 @@ void PutPixels(Bytes& b, int w, int h, int bpp, const ValueAt& value) {
         for (int x = 0; x < w; ++x) {
             const std::uint32_t v = value(x, y);
             switch (bpp) {
-            case 1: row[x / 8] |= std::uint8_t((v & 1) << (7 - x % 8)); break;
-            case 4: row[x / 2] |= std::uint8_t((v & 0xF) << (x % 2 ? 0 : 4)); break;
-            case 8: row[x] = std::uint8_t(v); break;
+            case 1:
+                row[x / 8] |= std::uint8_t((v & 1) << (7 - x % 8));
+                break;
+            case 4:
+                row[x / 2] |= std::uint8_t((v & 0xF) << (x % 2 ? 0 : 4));
+                break;
+            case 8:
+                row[x] = std::uint8_t(v);
+                break;
             case 24:
                 row[3 * x] = std::uint8_t(v);
                 row[3 * x + 1] = std::uint8_t(v >> 8);
                 row[3 * x + 2] = std::uint8_t(v >> 16);
                 break;
             default:
-                for (int k = 0; k < 4; ++k) row[4 * x + k] = std::uint8_t(v >> (8 * k));
+                for (int k = 0; k < 4; ++k)
+                    row[4 * x + k] = std::uint8_t(v >> (8 * k));
             }
         }
         b.insert(b.end(), row.begin(), row.end());
@@ -89,7 +97,7 @@ struct IconImageSpec {
     ValueAt value = [](int, int) { return 0u; };
     MaskAt transparent = [](int, int) { return false; };
     int hotX = 0, hotY = 0;
-    Bytes embedded;   // a whole PNG instead of a bitmap
+    Bytes embedded; // a whole PNG instead of a bitmap
 };
 
 // An icon (type 1) or pointer (type 2) file with the images in the given order.
@@ -124,15 +132,16 @@ Bytes MakeIconFile(int type, const std::vector<IconImageSpec>& images) {
         Put32(file, std::uint32_t(offset));
         offset += data[i].size();
     }
-    for (const Bytes& d : data) file.insert(file.end(), d.begin(), d.end());
+    for (const Bytes& d : data)
+        file.insert(file.end(), d.begin(), d.end());
     return file;
 }
 
 // A 2x2 GIF with a two-colour table whose second colour is transparent; pixels 0 1 / 1 0.
 Bytes MakeGif() {
     Bytes g = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0x80, 0, 0};
-    g.insert(g.end(), {0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF});           // red, blue
-    g.insert(g.end(), {0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x01, 0x00});  // index 1 transparent
+    g.insert(g.end(), {0xFF, 0x00, 0x00, 0x00, 0x00, 0xFF});             // red, blue
+    g.insert(g.end(), {0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x01, 0x00}); // index 1 transparent
     g.insert(g.end(), {0x2C, 0, 0, 0, 0, 2, 0, 2, 0, 0x00});
     // LZW, minimum code size 2, 3-bit codes: clear 0 1 clear 1 0 end.
     g.insert(g.end(), {0x02, 0x03, 0x44, 0x18, 0x14, 0x00, 0x3B});
@@ -146,8 +155,8 @@ const std::vector<std::uint32_t> kPalette = {0x000000, 0xFF0000, 0x00FF00, 0x000
 class PictureFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("gfx-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir = fs::temp_directory_path() / ("gfx-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(m_dir);
     }
     void TearDown() override {
@@ -156,7 +165,8 @@ class PictureFiles : public ::testing::Test {
     }
     std::string write(const std::string& name, const Bytes& bytes) {
         const std::string path = (m_dir / name).string();
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         return path;
     }
     std::string path(const std::string& name) const { return (m_dir / name).string(); }
@@ -168,21 +178,23 @@ class PictureFiles : public ::testing::Test {
     fs::path m_dir;
 };
 
-PictureResult Load(const Bytes& b) { return LoadPictureMemory(b.data(), b.size()); }
+PictureResult Load(const Bytes& b) {
+    return LoadPictureMemory(b.data(), b.size());
+}
 
 } // namespace
 
 TEST_F(PictureFiles, BitmapsOfEveryPaletteDepthAndTrueColourLoad) {
     for (int bpp : {1, 4, 8, 24}) {
         SCOPED_TRACE(bpp);
-        const int colours = bpp == 1 ? 2 : bpp == 4 ? 16 : 6;   // 8-bit uses a short palette
+        const int colours = bpp == 1 ? 2 : bpp == 4 ? 16 : 6; // 8-bit uses a short palette
         std::vector<std::uint32_t> palette;
         if (bpp <= 8) palette.assign(kPalette.begin(), kPalette.begin() + colours);
         const auto value = [&](int x, int y) -> std::uint32_t {
             if (bpp <= 8) return std::uint32_t((x + 2 * y) % colours);
             return std::uint32_t(x * 40) << 16 | std::uint32_t(y * 80) << 8 | std::uint32_t(x + y) * 20;
         };
-        const int w = 5, h = 3;   // rows need padding at every depth
+        const int w = 5, h = 3; // rows need padding at every depth
         const PictureResult r = LoadPictureFile(write("depth.bmp", MakeBmp(w, h, bpp, palette, value)));
         ASSERT_TRUE(r.picture) << r.error;
         ASSERT_EQ(r.picture->width(), w);
@@ -197,7 +209,7 @@ TEST_F(PictureFiles, BitmapsOfEveryPaletteDepthAndTrueColourLoad) {
 }
 
 TEST_F(PictureFiles, PointerTakesLargestImageWithItsHotSpotAndMask) {
-    IconImageSpec many;   // more colours, smaller: not the one to take
+    IconImageSpec many; // more colours, smaller: not the one to take
     many.w = many.h = 16;
     many.bpp = 8;
     many.palette = kPalette;
@@ -252,7 +264,7 @@ TEST_F(PictureFiles, IconAlphaChannelWinsUnlessItIsEmpty) {
     EXPECT_EQ(r.picture->image.pixel(1, 2), 0x80112233u);
     EXPECT_EQ(r.picture->image.pixel(3, 2), 0xFF445566u);
 
-    IconImageSpec old = alpha;   // no alpha at all: the mask decides
+    IconImageSpec old = alpha; // no alpha at all: the mask decides
     old.value = [](int, int) { return 0x00445566u; };
     old.transparent = [](int x, int) { return x == 3; };
     r = Load(MakeIconFile(1, {old}));
@@ -264,7 +276,8 @@ TEST_F(PictureFiles, IconAlphaChannelWinsUnlessItIsEmpty) {
 TEST_F(PictureFiles, PngRoundTripKeepsEveryPixelAndAlsoLoadsInsideAnIcon) {
     Canvas c(7, 5);
     for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) c.setPixel(x, y, Pixel(x * 36) << 24 | Pixel(y * 50) << 16 | Pixel(x * 30) << 8 | 0x5A);
+        for (int x = 0; x < 7; ++x)
+            c.setPixel(x, y, Pixel(x * 36) << 24 | Pixel(y * 50) << 16 | Pixel(x * 30) << 8 | 0x5A);
     ASSERT_EQ(SavePng(c, path("out.png")), "");
     const PictureResult r = LoadPictureFile(path("out.png"));
     ASSERT_TRUE(r.picture) << r.error;
@@ -285,15 +298,17 @@ TEST_F(PictureFiles, PngRoundTripKeepsEveryPixelAndAlsoLoadsInsideAnIcon) {
 TEST_F(PictureFiles, SavedBitmapIsTwentyFourBitAndReadsBackOpaque) {
     Canvas c(7, 3);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 7; ++x) c.setPixel(x, y, 0x40000000u | Pixel(x * 30) << 16 | Pixel(y * 70) << 8 | Pixel(x + y));
+        for (int x = 0; x < 7; ++x)
+            c.setPixel(x, y, 0x40000000u | Pixel(x * 30) << 16 | Pixel(y * 70) << 8 | Pixel(x + y));
     ASSERT_EQ(SaveBmp(c, path("out.bmp")), "");
     const Bytes file = read(path("out.bmp"));
-    ASSERT_EQ(file.size(), 54u + 24u * 3u);   // 21 bytes a row, padded to 24
+    ASSERT_EQ(file.size(), 54u + 24u * 3u); // 21 bytes a row, padded to 24
     EXPECT_EQ(file[28], 24);
     const PictureResult r = LoadPictureFile(path("out.bmp"));
     ASSERT_TRUE(r.picture) << r.error;
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 7; ++x) EXPECT_EQ(r.picture->image.pixel(x, y), c.pixel(x, y) | 0xFF000000u);
+        for (int x = 0; x < 7; ++x)
+            EXPECT_EQ(r.picture->image.pixel(x, y), c.pixel(x, y) | 0xFF000000u);
 }
 
 TEST_F(PictureFiles, JpegDecodesOpaqueAndSurvivesTruncation) {
@@ -302,7 +317,8 @@ TEST_F(PictureFiles, JpegDecodesOpaqueAndSurvivesTruncation) {
     ASSERT_NE(surface, nullptr);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x] = x < 8 ? 0xFFFF0000u : 0xFF0000FFu;
+            static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x] =
+                x < 8 ? 0xFFFF0000u : 0xFF0000FFu;
     const int saved = IMG_SaveJPG(surface, path("photo.jpg").c_str(), 95);
     SDL_FreeSurface(surface);
     ASSERT_EQ(saved, 0) << IMG_GetError();
@@ -355,7 +371,7 @@ TEST(PictureDecoding, GarbageEmptyAndMissingFilesGiveErrors) {
     r = LoadPictureFile("/nonexistent/picture.bmp");
     EXPECT_FALSE(r.picture);
     EXPECT_NE(r.error.find("/nonexistent/picture.bmp"), std::string::npos);
-    r = LoadPictureFile(fs::temp_directory_path().string());   // a folder
+    r = LoadPictureFile(fs::temp_directory_path().string()); // a folder
     EXPECT_FALSE(r.picture);
     EXPECT_FALSE(r.error.empty());
 }
@@ -371,13 +387,13 @@ TEST(PictureDecoding, TruncatedAndInconsistentFilesGiveErrors) {
     img.palette = kPalette;
     Bytes ico = MakeIconFile(1, {img});
     Bytes shortDirectory(ico.begin(), ico.begin() + 6);
-    shortDirectory[4] = 5;   // five entries announced, none present
+    shortDirectory[4] = 5; // five entries announced, none present
     EXPECT_FALSE(Load(shortDirectory).picture);
     Bytes badOffset = ico;
-    badOffset[18] = 0xFF;    // first image offset far past the end
+    badOffset[18] = 0xFF; // first image offset far past the end
     badOffset[19] = 0xFF;
     EXPECT_FALSE(Load(badOffset).picture);
-    Bytes cut(ico.begin(), ico.begin() + std::ptrdiff_t(ico.size() - 10));   // mask cut short
+    Bytes cut(ico.begin(), ico.begin() + std::ptrdiff_t(ico.size() - 10)); // mask cut short
     r = Load(cut);
     EXPECT_FALSE(r.picture);
     EXPECT_FALSE(r.error.empty());
@@ -390,14 +406,20 @@ TEST(PictureDecoding, HugeDeclaredSizesAreRefusedBeforeDecoding) {
         EXPECT_NE(r.error.find("too large"), std::string::npos) << what << ": " << r.error;
     };
     Bytes bmp = MakeBmp(2, 2, 24, {}, [](int, int) { return 0u; });
-    bmp[18] = 0x20; bmp[19] = 0x4E; bmp[20] = 0; bmp[21] = 0;   // 20000 wide
+    bmp[18] = 0x20;
+    bmp[19] = 0x4E;
+    bmp[20] = 0;
+    bmp[21] = 0; // 20000 wide
     expectTooLarge(bmp, "bmp");
     Bytes bmpTall = MakeBmp(2, 2, 24, {}, [](int, int) { return 0u; });
-    bmpTall[22] = 0x00; bmpTall[23] = 0x00; bmpTall[24] = 0x00; bmpTall[25] = 0x80;   // INT_MIN rows
+    bmpTall[22] = 0x00;
+    bmpTall[23] = 0x00;
+    bmpTall[24] = 0x00;
+    bmpTall[25] = 0x80; // INT_MIN rows
     expectTooLarge(bmpTall, "bmp height");
 
-    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
-                 0, 0x01, 0x86, 0xA0, 0, 0, 0, 1, 8, 6, 0, 0, 0, 0, 0, 0, 0};   // 100000 x 1
+    Bytes png = {0x89, 'P',  'N',  'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0,
+                 0x01, 0x86, 0xA0, 0,   0,    0,    1,    8,    6, 0, 0, 0,  0,   0,   0,   0}; // 100000 x 1
     expectTooLarge(png, "png");
 
     Bytes gif = MakeGif();
@@ -405,11 +427,12 @@ TEST(PictureDecoding, HugeDeclaredSizesAreRefusedBeforeDecoding) {
     expectTooLarge(gif, "gif screen");
     Bytes gifFrame = MakeGif();
     const std::size_t descriptor = 13 + 6 + 8;
-    gifFrame[descriptor + 5] = gifFrame[descriptor + 6] = gifFrame[descriptor + 7] = gifFrame[descriptor + 8] = 0xFF;
+    gifFrame[descriptor + 5] = gifFrame[descriptor + 6] = gifFrame[descriptor + 7] =
+        gifFrame[descriptor + 8] = 0xFF;
     expectTooLarge(gifFrame, "gif frame");
 
-    const Bytes jpg = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x04, 0x00, 0x00, 0xFF, 0xC0, 0x00, 0x11, 0x08,
-                       0xEA, 0x60, 0xEA, 0x60, 0x03, 0x01, 0x22, 0x00, 0x02, 0x11, 0x01, 0x03, 0x11, 0x01};
+    const Bytes jpg = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x04, 0x00, 0x00, 0xFF, 0xC0, 0x00, 0x11, 0x08, 0xEA,
+                       0x60, 0xEA, 0x60, 0x03, 0x01, 0x22, 0x00, 0x02, 0x11, 0x01, 0x03, 0x11, 0x01};
     expectTooLarge(jpg, "jpg");
 
     IconImageSpec img;
@@ -417,7 +440,8 @@ TEST(PictureDecoding, HugeDeclaredSizesAreRefusedBeforeDecoding) {
     img.bpp = 24;
     Bytes ico = MakeIconFile(1, {img});
     const std::size_t header = 6 + 16;
-    ico[header + 4] = 0x20; ico[header + 5] = 0x4E;   // 20000 wide
+    ico[header + 4] = 0x20;
+    ico[header + 5] = 0x4E; // 20000 wide
     expectTooLarge(ico, "ico");
 }
 
@@ -442,11 +466,13 @@ TEST(PictureDecoding, EveryTruncationAndRandomCorruptionEndsInPictureOrError) {
         for (int round = 0; round < 300; ++round) {
             Bytes b = sample;
             const int flips = 1 + int(random() % 4);
-            for (int k = 0; k < flips; ++k) b[random() % b.size()] = std::uint8_t(random());
+            for (int k = 0; k < flips; ++k)
+                b[random() % b.size()] = std::uint8_t(random());
             const PictureResult r = Load(b);
             EXPECT_TRUE(r.picture || !r.error.empty());
             if (r.picture) {
-                EXPECT_EQ(r.picture->image.pixels().size(), std::size_t(r.picture->width()) * r.picture->height());
+                EXPECT_EQ(r.picture->image.pixels().size(),
+                          std::size_t(r.picture->width()) * r.picture->height());
             }
         }
     }

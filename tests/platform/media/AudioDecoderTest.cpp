@@ -16,13 +16,15 @@ namespace {
 std::vector<float> DecodeAll(AudioDecoder& d) {
     std::vector<float> all;
     float chunk[2 * 1000];
-    for (std::size_t n; (n = d.read(chunk, 1000)) > 0;) all.insert(all.end(), chunk, chunk + 2 * n);
+    for (std::size_t n; (n = d.read(chunk, 1000)) > 0;)
+        all.insert(all.end(), chunk, chunk + 2 * n);
     return all;
 }
 
 double Rms(const std::vector<float>& s) {
     double sum = 0;
-    for (float v : s) sum += double(v) * v;
+    for (float v : s)
+        sum += double(v) * v;
     return s.empty() ? 0 : std::sqrt(sum / double(s.size()));
 }
 

@@ -1,7 +1,7 @@
 // The mixer by what it puts out: levels from gains and volumes, two sounds adding up, a sound
 // played twice then silent, one looping until stopped, and nothing left of a stopped sound.
-#include "run/platform/media/AudioDecoder.h"
 #include "run/platform/media/Mixer.h"
+#include "run/platform/media/AudioDecoder.h"
 #include "tests/platform/media/Tones.h"
 
 #include <cmath>
@@ -26,7 +26,8 @@ double Level(Mixer& m, double seconds) {
     std::size_t count = 0;
     for (int i = 0; i < int(seconds * 100); ++i) {
         m.pull(block.data(), 441);
-        for (float v : block) sum += double(v) * v;
+        for (float v : block)
+            sum += double(v) * v;
         count += block.size();
     }
     return std::sqrt(sum / double(count));

@@ -35,12 +35,14 @@ inline std::string PcmWav(int rate, int channels, const std::string& data, std::
 }
 
 // A 16-bit PCM WAV of a sine at `hz`, amplitude `amp` (0–1).
-inline std::string Tone(int rate, int channels, double seconds, double hz, double amp, std::uint32_t claimedData = 0) {
+inline std::string Tone(int rate, int channels, double seconds, double hz, double amp,
+                        std::uint32_t claimedData = 0) {
     const int frames = static_cast<int>(rate * seconds);
     std::string data;
     for (int i = 0; i < frames; ++i) {
         const int v = static_cast<int>(std::lround(amp * 32767 * std::sin(2 * M_PI * hz * i / rate)));
-        for (int c = 0; c < channels; ++c) put16(data, v);
+        for (int c = 0; c < channels; ++c)
+            put16(data, v);
     }
     return PcmWav(rate, channels, data, claimedData);
 }

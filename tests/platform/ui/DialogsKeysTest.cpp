@@ -21,16 +21,20 @@ TEST_P(MessageBoxButtonsTest, ButtonsAndDefault) {
     MessageBoxButton buttons[3];
     int n = MessageBoxButtons(c.style, buttons);
     std::vector<std::string> captions;
-    for (int i = 0; i < n; ++i) captions.emplace_back(buttons[i].caption);
+    for (int i = 0; i < n; ++i)
+        captions.emplace_back(buttons[i].caption);
     EXPECT_EQ(captions, c.captions);
     EXPECT_EQ(MessageBoxDefaultIndex(c.style), c.defaultIndex);
     // Every caption typed back gives that button's answer.
-    for (int i = 0; i < n; ++i) EXPECT_EQ(MessageBoxAnswerFromText(c.style, captions[static_cast<std::size_t>(i)]), buttons[i].result);
+    for (int i = 0; i < n; ++i)
+        EXPECT_EQ(MessageBoxAnswerFromText(c.style, captions[static_cast<std::size_t>(i)]),
+                  buttons[i].result);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Styles, MessageBoxButtonsTest,
-    ::testing::Values(ButtonCase{kOkOnly, {"OK"}, 0}, ButtonCase{kOkCancel | kDefaultButton2, {"OK", "Cancel"}, 1},
+    ::testing::Values(ButtonCase{kOkOnly, {"OK"}, 0},
+                      ButtonCase{kOkCancel | kDefaultButton2, {"OK", "Cancel"}, 1},
                       ButtonCase{kAbortRetryIgnore | kDefaultButton3, {"Abort", "Retry", "Ignore"}, 2},
                       ButtonCase{kYesNoCancel | kQuestion, {"Yes", "No", "Cancel"}, 0},
                       ButtonCase{kYesNo | kDefaultButton2 | kExclamation, {"Yes", "No"}, 1},
@@ -45,11 +49,18 @@ TEST(MessageBoxAnswer, TypedCaptionsIgnoreCaseAndBlanks) {
         const char* text;
         int answer;
     } cases[] = {
-        {kYesNo, "yes", kResultYes}, {kYesNo, " NO ", kResultNo}, {kYesNo, "OK", 0},
-        {kOkOnly, "ok", kResultOk}, {kOkOnly, "Cancel", 0}, {kYesNoCancel, "cancel", kResultCancel},
-        {kAbortRetryIgnore, "Ignore", kResultIgnore}, {kYesNo, "", 0}, {kYesNo, "Yess", 0},
+        {kYesNo, "yes", kResultYes},
+        {kYesNo, " NO ", kResultNo},
+        {kYesNo, "OK", 0},
+        {kOkOnly, "ok", kResultOk},
+        {kOkOnly, "Cancel", 0},
+        {kYesNoCancel, "cancel", kResultCancel},
+        {kAbortRetryIgnore, "Ignore", kResultIgnore},
+        {kYesNo, "", 0},
+        {kYesNo, "Yess", 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(MessageBoxAnswerFromText(c.style, c.text), c.answer) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(MessageBoxAnswerFromText(c.style, c.text), c.answer) << c.text;
 }
 
 struct KeyCase {
@@ -80,8 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"Shift+Tab", true, kKeyTab, kShiftMask}, KeyCase{"7", true, '7', 0},
                       KeyCase{"PageDown", true, kKeyPageDown, 0}, KeyCase{"Space", true, kKeySpace, 0},
                       KeyCase{"F13", false, 0, 0}, KeyCase{"F0", false, 0, 0}, KeyCase{"F5x", false, 0, 0},
-                      KeyCase{"F1+", false, 0, 0}, KeyCase{"Hyper+A", false, 0, 0}, KeyCase{"Ctrl+", false, 0, 0},
-                      KeyCase{"Alt", true, kKeyMenu, 0}, KeyCase{"", false, 0, 0}, KeyCase{"Enterprise", false, 0, 0},
+                      KeyCase{"F1+", false, 0, 0}, KeyCase{"Hyper+A", false, 0, 0},
+                      KeyCase{"Ctrl+", false, 0, 0}, KeyCase{"Alt", true, kKeyMenu, 0},
+                      KeyCase{"", false, 0, 0}, KeyCase{"Enterprise", false, 0, 0},
                       KeyCase{"ab", false, 0, 0}));
 
 } // namespace

@@ -9,7 +9,7 @@ namespace run::platform {
 namespace {
 
 constexpr ColorRef kFormBack = 0x808080;
-constexpr ColorRef kRed = 0x0000FF;   // BGR
+constexpr ColorRef kRed = 0x0000FF; // BGR
 constexpr ColorRef kGreen = 0x00FF00;
 constexpr ColorRef kBlue = 0xFF0000;
 
@@ -71,7 +71,8 @@ TEST_F(FormPainterTest, LabelBackColourAndTransparentLabel) {
     clear.backTransparent = true;
     paint();
     EXPECT_EQ(canvas.pixel(30, 20), PixelFromColorRef(kRed));
-    EXPECT_EQ(canvas.pixel(125, 35), PixelFromColorRef(kGreen)) << "a transparent label shows what lies below";
+    EXPECT_EQ(canvas.pixel(125, 35), PixelFromColorRef(kGreen))
+        << "a transparent label shows what lies below";
     EXPECT_EQ(canvas.pixel(5, 5), PixelFromColorRef(kFormBack));
 }
 
@@ -147,7 +148,8 @@ TEST_F(FormPainterTest, WordWrapBreaksAtBlanksWithinTheWidth) {
     for (int row = 0; row < 2; ++row) {
         EXPECT_GE(inkColumns({0, row * lh, wrap, lh}, 0xFFFFFF).first, 0) << "row " << row;
     }
-    EXPECT_EQ(inkColumns({0, 2 * lh, wrap, 100 - 2 * lh}, 0xFFFFFF).first, -1) << "nothing below the second row";
+    EXPECT_EQ(inkColumns({0, 2 * lh, wrap, 100 - 2 * lh}, 0xFFFFFF).first, -1)
+        << "nothing below the second row";
 }
 
 TEST_F(FormPainterTest, ImageAlphaLetsTheBackColourThrough) {

@@ -87,7 +87,8 @@ TEST(ElementArray, ErrorsCarryTheClassicNumbers) {
         {"a negative index", [&] { form.loadArrayMember("lblItem", -2); }, 340},
         {"getting a missing member", [&] { form.get("lblItem", 9); }, 340},
     };
-    for (const auto& c : cases) EXPECT_EQ(errorNumber(c.action), c.number) << c.what;
+    for (const auto& c : cases)
+        EXPECT_EQ(errorNumber(c.action), c.number) << c.what;
 
     form.unloadArrayMember("lblItem", 1);
     EXPECT_EQ(form.find("lblItem", 1), nullptr);

@@ -50,7 +50,7 @@ class MenuBarTest : public ::testing::Test {
 
     HeadlessBackend backend;
     FontCatalog fonts;
-    Form form{"frmMenus"};   // outlives the window system, which lets go of it first
+    Form form{"frmMenus"}; // outlives the window system, which lets go of it first
     WindowSystem ui{backend, fonts};
     Element* file = nullptr;
     Element* open = nullptr;
@@ -60,7 +60,7 @@ class MenuBarTest : public ::testing::Test {
 };
 
 TEST_F(MenuBarTest, BarOpensListsAndItemsRunOnce) {
-    click(10, 10);   // "File" is the first caption on the bar
+    click(10, 10); // "File" is the first caption on the bar
     EXPECT_EQ(ui.menuState(form).open, file);
     EXPECT_EQ(log, (std::vector<std::string>{"File opened"}));
     // The list hangs below the bar: its second row is "Save".
@@ -87,7 +87,7 @@ TEST_F(MenuBarTest, HiddenOrDisabledMenusAreNotChosen) {
     open->visible = false;
     click(10, 10);
     log.clear();
-    click(20, 20 + 2 + 10);   // the first row is now the disabled "Save"
+    click(20, 20 + 2 + 10); // the first row is now the disabled "Save"
     EXPECT_TRUE(log.empty());
     exit->visible = false;
     EXPECT_FALSE(ui.chooseMenu(form, *exit));
@@ -113,7 +113,8 @@ TEST_F(MenuBarTest, PaintedBarAndListCoverTheForm) {
     click(10, 10);
     const Canvas& opened = ui.paintedCanvas(form);
     EXPECT_NE(opened.pixel(60, 30), 0xFF000000u) << "the list is drawn below its caption";
-    for (Element* m : {file, exit}) m->visible = false;
+    for (Element* m : {file, exit})
+        m->visible = false;
     ui.closeMenus(form);
     EXPECT_EQ(ui.paintedCanvas(form).pixel(150, 5), 0xFF000000u) << "no visible menu, no bar";
 }

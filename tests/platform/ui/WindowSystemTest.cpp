@@ -76,7 +76,8 @@ TEST_F(WindowSystemTest, ClickNeedsDownAndUpOnTheSameElement) {
     log.clear();
     send(Type::MouseDown, 20, 20);
     send(Type::MouseUp, 110, 20);
-    EXPECT_EQ(log, (Log{"a:down", "a:up"})) << "the up goes to the element that got the down, without a click";
+    EXPECT_EQ(log, (Log{"a:down", "a:up"}))
+        << "the up goes to the element that got the down, without a click";
 
     log.clear();
     watch(form);
@@ -116,13 +117,15 @@ TEST_F(WindowSystemTest, HiddenAndDisabledElementsGetNoClicks) {
     Element& hidden = add("hidden", 10, 10, 40, 40);
     hidden.visible = false;
     click(20, 20);
-    EXPECT_EQ(log, (Log{"under:down", "under:up", "under:click"})) << "a hidden element lets the click through";
+    EXPECT_EQ(log, (Log{"under:down", "under:up", "under:click"}))
+        << "a hidden element lets the click through";
 
     hidden.visible = true;
     hidden.enabled = false;
     log.clear();
     click(20, 20);
-    for (const auto& entry : log) EXPECT_EQ(entry.find("click"), std::string::npos) << entry;
+    for (const auto& entry : log)
+        EXPECT_EQ(entry.find("click"), std::string::npos) << entry;
 
     Element& box = form.addElement(ElementKind::PictureBox, "picBox");
     box.left = PixelsToTwips(100);
@@ -132,7 +135,8 @@ TEST_F(WindowSystemTest, HiddenAndDisabledElementsGetNoClicks) {
     box.visible = false;
     log.clear();
     click(110, 10);
-    EXPECT_EQ(log, (Log{"frmPump:down", "frmPump:up", "frmPump:click"})) << "a hidden container hides its children";
+    EXPECT_EQ(log, (Log{"frmPump:down", "frmPump:up", "frmPump:click"}))
+        << "a hidden container hides its children";
 }
 
 TEST_F(WindowSystemTest, ZOrderDecidesWhichElementIsHit) {
@@ -173,7 +177,8 @@ TEST_F(WindowSystemTest, ElementUnloadedByItsOwnMouseDownIsNotUsedAfterwards) {
     EXPECT_EQ(form.find("item", 1), nullptr);
     send(Type::MouseMove, 71, 20, kLeftButton);
     send(Type::MouseUp, 70, 20);
-    for (const auto& entry : log) EXPECT_EQ(entry.find("click"), std::string::npos) << entry;
+    for (const auto& entry : log)
+        EXPECT_EQ(entry.find("click"), std::string::npos) << entry;
 
     log.clear();
     click(70, 20);
@@ -203,10 +208,12 @@ TEST_F(WindowSystemTest, TimersFireInDueOrder) {
 TEST_F(WindowSystemTest, TimerFiresEveryIntervalWhileEnabled) {
     TimerElement& t = timer("tick", 100, form);
     ui.pump();
-    for (int i = 0; i < 5; ++i) advance(100);
+    for (int i = 0; i < 5; ++i)
+        advance(100);
     EXPECT_EQ(log.size(), 5u);
     t.setEnabled(false);
-    for (int i = 0; i < 5; ++i) advance(100);
+    for (int i = 0; i < 5; ++i)
+        advance(100);
     EXPECT_EQ(log.size(), 5u) << "a disabled timer does not fire";
     t.setEnabled(true);
     t.setInterval(0);

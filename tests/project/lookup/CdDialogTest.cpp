@@ -2,10 +2,10 @@
 // the game, a wrong CD, Cancel, and the dialog's own list and checks.
 #include "run/frames/GameWindow.h"
 #include "run/media/AudioChannels.h"
-#include "run/project/FileLookup.h"
-#include "run/project/RunFromCdWindow.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Keys.h"
+#include "run/project/FileLookup.h"
+#include "run/project/RunFromCdWindow.h"
 #include "tests/platform/media/Tones.h"
 #include "tests/project/lookup/LookupRig.h"
 
@@ -30,7 +30,8 @@ struct TwoCdRig : testing::LookupRig {
         cd2 = (tmp / "cd2").string();
         putOutside("cd1/Data/Quest/Frames/" + HiddenPath("intro.jpg", true));
         sceneOnCd2 = putOutside("cd2/Data/Quest/Frames/" + HiddenPath("scene.jpg", true));
-        s.drives = platform::DriveTable::FromDescription("C=" + tmp.path().string() + ":fixed;D=" + cd1 + ":cd");
+        s.drives =
+            platform::DriveTable::FromDescription("C=" + tmp.path().string() + ":fixed;D=" + cd1 + ":cd");
         LoadCdIndex(s);
 
         s.audio = &audio;
@@ -130,7 +131,8 @@ TEST(CdDialogTest, FileOnTheOtherCdAsksForItAndGoesOnOnceInserted) {
     EXPECT_FALSE(r.game.findTimer("TimerMessageBox")->enabled) << "a stopped timer stays stopped";
     EXPECT_FALSE(r.timedEventWhileAsked) << "timed events pause while the CD is awaited";
     EXPECT_TRUE(r.game.findTimer("TimedEvent", 1)->enabled) << "and start again";
-    EXPECT_NE(r.audio.channelPlayer(1).PlayState(), platform::MediaPlayer::kPlaying) << "nothing plays meanwhile";
+    EXPECT_NE(r.audio.channelPlayer(1).PlayState(), platform::MediaPlayer::kPlaying)
+        << "nothing plays meanwhile";
     EXPECT_TRUE(r.s.flags.StopMovie);
     EXPECT_FALSE(r.s.flags.Quitting);
     EXPECT_TRUE(r.messageBoxes().empty());
@@ -142,7 +144,7 @@ TEST(CdDialogTest, FileOnTheOtherCdAsksForItAndGoesOnOnceInserted) {
 
 TEST(CdDialogTest, WrongCdIsReportedAndAskedForAgainThenTheTimersComeBack) {
     TwoCdRig r;
-    r.steps.push_back([&](platform::Form&) { r.press(platform::kKeyReturn); });   // still CD 1
+    r.steps.push_back([&](platform::Form&) { r.press(platform::kKeyReturn); }); // still CD 1
     r.steps.push_back([&](platform::Form&) {
         r.insertCd2();
         r.press(platform::kKeyReturn);
@@ -192,7 +194,7 @@ TEST(CdDialogTest, NoDialogUnderAnOpenMessageBox) {
         frameTimer.setEnabled(false);
         got = ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg");
     };
-    r.ui.msUntilNextTimer(100);   // arms the timer
+    r.ui.msUntilNextTimer(100); // arms the timer
     r.backend.advanceClock(10);
     r.ui.messageBox("A question", platform::kOkOnly, "Quest");
     EXPECT_EQ(r.dialogsShown, 0);
@@ -206,7 +208,7 @@ TEST(CdDialogTest, OkWantsAnExistingDriveAndTheListSetsTheBox) {
     TwoCdRig r;
     r.steps.push_back([&](platform::Form& dialog) {
         dialog.get("Combo1").caption = "Q:\\";
-        r.press(platform::kKeyReturn);   // no drive Q: the box says so, the dialog stays
+        r.press(platform::kKeyReturn); // no drive Q: the box says so, the dialog stays
         r.insertCd2();
         platform::Element* cdItem = nullptr;
         for (platform::Element* e : dialog.arrayMembers("lstDrive")) {
@@ -227,16 +229,18 @@ TEST(CdDialogTest, OkWantsAnExistingDriveAndTheListSetsTheBox) {
 TEST(CdDialogTest, DialogListsTheDrivesFromAToVAndPreselectsTheLastCd) {
     testing::LookupRig r;
     const std::string f = r.tmp.path().string();
-    r.s.drives = platform::DriveTable::FromDescription("A=" + f + ":removable;C=" + f + ":fixed;E=" + f + ":cd;G=" +
-                                                       f + ":remote;H=" + f + ":ram;K=" + f + ":cd;W=" + f + ":cd");
+    r.s.drives = platform::DriveTable::FromDescription("A=" + f + ":removable;C=" + f + ":fixed;E=" + f +
+                                                       ":cd;G=" + f + ":remote;H=" + f + ":ram;K=" + f +
+                                                       ":cd;W=" + f + ":cd");
     RunFromCdWindow dialog(r.s);
     dialog.load();
     std::vector<std::string> items;
     for (platform::Element* e : dialog.form().arrayMembers("lstDrive")) {
         if (e->visible) items.push_back(e->caption);
     }
-    EXPECT_EQ(items, (std::vector<std::string>{"A:\\ (Floppy Drive)", "C:\\ (Hard Drive)", "E:\\ (CD-Rom Drive)",
-                                               "G:\\ (Network Drive)", "H:\\ (RAM Disk)", "K:\\ (CD-Rom Drive)"}));
+    EXPECT_EQ(items,
+              (std::vector<std::string>{"A:\\ (Floppy Drive)", "C:\\ (Hard Drive)", "E:\\ (CD-Rom Drive)",
+                                        "G:\\ (Network Drive)", "H:\\ (RAM Disk)", "K:\\ (CD-Rom Drive)"}));
     EXPECT_EQ(dialog.driveText(), "K:\\");
     EXPECT_EQ(dialog.form().get("lblDrive").caption, r.s.uiText[37]);
     EXPECT_EQ(dialog.form().get("cmdCancel").caption, r.s.uiText[11]);

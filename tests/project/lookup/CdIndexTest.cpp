@@ -15,8 +15,14 @@ bool endsWith(const std::string& s, const std::string& tail) {
 
 TEST(CdIndexTest, KeepsOnlyEntriesWithANameAnExistingCdAndAFolder) {
     LookupRig r;
-    r.makeCdProject(2, {{"a.jpg", 1, 1}, {"b.jpg", 0, 1}, {"c.jpg", 3, 1}, {"", 1, 1}, {"d.bmp", 2, 2},
-                        {"e.jpg", 2, 0}, {"f.jpg", -1, 1}, {"g.jpg", 2, 7}});
+    r.makeCdProject(2, {{"a.jpg", 1, 1},
+                        {"b.jpg", 0, 1},
+                        {"c.jpg", 3, 1},
+                        {"", 1, 1},
+                        {"d.bmp", 2, 2},
+                        {"e.jpg", 2, 0},
+                        {"f.jpg", -1, 1},
+                        {"g.jpg", 2, 7}});
     LoadCdIndex(r.s);
     EXPECT_EQ(r.s.cdIndex.numberOfCds, 2);
     ASSERT_EQ(r.s.cdIndex.entries.size(), 3u);
@@ -41,8 +47,9 @@ TEST(CdIndexTest, DamagedIndexShowsTheErrorBoxAndKeepsWhatWasRead) {
         std::ifstream in(good, std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), {});
     }
-    for (const std::string& damage : {std::string("c.jpg\r\nnot a number\r\n1\r\n"), std::string("c.jpg\r\n1\r\n"),
-                                      std::string("c.jpg\r\n99999\r\n1\r\n")}) {
+    for (const std::string& damage :
+         {std::string("c.jpg\r\nnot a number\r\n1\r\n"), std::string("c.jpg\r\n1\r\n"),
+          std::string("c.jpg\r\n99999\r\n1\r\n")}) {
         SCOPED_TRACE(damage);
         r.project.file("Config/CDContents", bytes + damage);
         std::size_t boxes = r.messageBoxes().size();
@@ -78,7 +85,8 @@ TEST(CdIndexTest, WithoutMarkerAndIndexThereIsNoCdProject) {
 TEST(CdDriveTest, LastCdDriveFromAToVWinsAndNoneMeansD) {
     LookupRig r;
     const std::string f = r.tmp.path().string();
-    r.s.drives = platform::DriveTable::FromDescription("D=" + f + ":cd;E=" + f + ":fixed;F=" + f + ":cd;W=" + f + ":cd");
+    r.s.drives = platform::DriveTable::FromDescription("D=" + f + ":cd;E=" + f + ":fixed;F=" + f +
+                                                       ":cd;W=" + f + ":cd");
     EXPECT_EQ(DetectCdDrive(r.s), 'F');
     r.s.drives = platform::DriveTable::FromDescription("C=/:fixed;W=" + f + ":cd");
     EXPECT_EQ(DetectCdDrive(r.s), 'd');

@@ -10,19 +10,18 @@ namespace run::platform {
 namespace {
 
 TEST(DriveTableTest, MountTableGivesCToTheRootAndLettersFromDByKind) {
-    const char* mounts =
-        "/dev/sda1 / ext4 rw,relatime 0 0\n"
-        "proc /proc proc rw 0 0\n"
-        "tmpfs /run tmpfs rw 0 0\n"
-        "//nas/share /mnt/share cifs rw 0 0\n"
-        "/dev/sdb1 /media/user/STICK vfat rw 0 0\n"
-        "/dev/sdc1 /mnt/camera vfat rw 0 0\n"
-        "/dev/sr1 /media/user/Disc\\040Two udf ro 0 0\n"
-        "/dev/sr0 /media/user/DISC1 iso9660 ro 0 0\n"
-        "/dev/sr0 /media/user/DISC1 iso9660 ro 0 0\n"
-        "server:/export /home/nfs nfs4 rw 0 0\n"
-        "garbage\n"
-        "\n";
+    const char* mounts = "/dev/sda1 / ext4 rw,relatime 0 0\n"
+                         "proc /proc proc rw 0 0\n"
+                         "tmpfs /run tmpfs rw 0 0\n"
+                         "//nas/share /mnt/share cifs rw 0 0\n"
+                         "/dev/sdb1 /media/user/STICK vfat rw 0 0\n"
+                         "/dev/sdc1 /mnt/camera vfat rw 0 0\n"
+                         "/dev/sr1 /media/user/Disc\\040Two udf ro 0 0\n"
+                         "/dev/sr0 /media/user/DISC1 iso9660 ro 0 0\n"
+                         "/dev/sr0 /media/user/DISC1 iso9660 ro 0 0\n"
+                         "server:/export /home/nfs nfs4 rw 0 0\n"
+                         "garbage\n"
+                         "\n";
     DriveTable t = DriveTable::FromMountTable(mounts);
     EXPECT_TRUE(t.filled());
     EXPECT_FALSE(t.find('c')) << "the root file system is no drive";
@@ -70,7 +69,8 @@ TEST(DriveTableTest, EnvironmentVariableTakesPrecedenceOverTheSystem) {
     EXPECT_EQ(t.drives().size(), 1u);
     EXPECT_EQ(t.typeOf('Q'), kDriveCdRom);
     const DriveTable system = DriveTable::FromSystem();
-    for (const auto& [letter, drive] : system.drives()) EXPECT_NE(drive.root, "/") << letter;
+    for (const auto& [letter, drive] : system.drives())
+        EXPECT_NE(drive.root, "/") << letter;
     // Nor can a description make a letter of the root folder.
     DriveTable given = DriveTable::FromDescription("C=/:fixed;D=//:cd;E=/mnt/cd:cd");
     EXPECT_FALSE(given.find('C'));

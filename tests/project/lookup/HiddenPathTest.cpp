@@ -23,8 +23,8 @@ TEST(HiddenPathTest, FiveCharacterNameIsTheShortestWithAHiddenName) {
     EXPECT_EQ(HiddenPath("/g/Sounds/a.wav", true), "/g/Sounds/a.277");
     EXPECT_EQ(HiddenPath("/g/Sounds/a.wav", false), "/g/Sounds/a.010");
     // Four characters or fewer in the file name: no hidden name, however long the folder.
-    for (const char* path : {"/g/Frames/.gif", "/a/very/long/folder/name/.wav", ".bmp", "/g/Frames/", "", "a",
-                             "/g/x.jpg/"}) {
+    for (const char* path :
+         {"/g/Frames/.gif", "/a/very/long/folder/name/.wav", ".bmp", "/g/Frames/", "", "a", "/g/x.jpg/"}) {
         EXPECT_EQ(HiddenPath(path, true), path);
         EXPECT_EQ(HiddenPath(path, false), path);
     }

@@ -1,7 +1,7 @@
 // ResolveProjectFile: the order of the candidates, names as games write them, the missing-file
 // warning, and names that try to leave the project.
-#include "run/project/FileLookup.h"
 #include "run/platform/files/WindowsPath.h"
+#include "run/project/FileLookup.h"
 #include "tests/project/lookup/LookupRig.h"
 
 #include <gtest/gtest.h>
@@ -121,8 +121,8 @@ TEST(ResolveProjectFileTest, ACdProjectReachesItsDiscsAndNothingElse) {
     const std::string secret = r.putOutside("home/secret.jpg", "outside");
     const std::string onCd = r.putOutside("cd1/Data/Quest/Frames/" + HiddenPath("scene.jpg", true));
     // The machine's own mount table: the root file system and one CD.
-    r.s.drives = platform::DriveTable::FromMountTable("/dev/sda1 / ext4 rw 0 0\n/dev/sr0 " + (r.tmp / "cd1").string() +
-                                                      " iso9660 ro 0 0\n");
+    r.s.drives = platform::DriveTable::FromMountTable("/dev/sda1 / ext4 rw 0 0\n/dev/sr0 " +
+                                                      (r.tmp / "cd1").string() + " iso9660 ro 0 0\n");
     LoadCdIndex(r.s);
     EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg"), onCd);
     for (const std::string& asked : {secret, "C:" + secret, std::string("C:\\etc\\passwd"),

@@ -11,10 +11,11 @@ using Kind = RecordError::Kind;
 
 namespace {
 
-RecordReader reader(std::string bytes) { return RecordReader::fromBytes(std::move(bytes)); }
+RecordReader reader(std::string bytes) {
+    return RecordReader::fromBytes(std::move(bytes));
+}
 
-template <typename F>
-Kind errorOf(F&& f) {
+template <typename F> Kind errorOf(F&& f) {
     try {
         f();
     } catch (const RecordError& e) {
@@ -127,7 +128,8 @@ TEST(RecordReader, BooleansFromNumbersAndKeywords) {
 }
 
 TEST(RecordReader, RangeLimitsAndOverflow) {
-    auto r = reader("-32768,32767,32768,-32769,2147483647,-2147483648,2147483648,32767.5,-32768.5,1e400,1e-400\r\n");
+    auto r = reader(
+        "-32768,32767,32768,-32769,2147483647,-2147483648,2147483648,32767.5,-32768.5,1e400,1e-400\r\n");
     EXPECT_EQ(r.readInteger(), -32768);
     EXPECT_EQ(r.readInteger(), 32767);
     EXPECT_EQ(errorOf([&] { r.readInteger(); }), Kind::Overflow);
@@ -136,7 +138,7 @@ TEST(RecordReader, RangeLimitsAndOverflow) {
     EXPECT_EQ(r.readLong(), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(errorOf([&] { r.readLong(); }), Kind::Overflow);
     EXPECT_EQ(errorOf([&] { r.readInteger(); }), Kind::Overflow); // rounds to 32768
-    EXPECT_EQ(r.readInteger(), -32768);                            // rounds to even
+    EXPECT_EQ(r.readInteger(), -32768);                           // rounds to even
     EXPECT_EQ(errorOf([&] { r.readDouble(); }), Kind::Overflow);
     EXPECT_EQ(r.readDouble(), 0.0); // too small is zero, not an error
 }
@@ -226,7 +228,8 @@ TEST(RecordReader, TruncatedFilesFailCleanly) {
             r.readDouble();
             r.skipToBlockEnd();
         } catch (const RecordError& e) {
-            EXPECT_TRUE(e.kind() == Kind::EndOfFile || e.kind() == Kind::TypeMismatch) << cut << ": " << e.what();
+            EXPECT_TRUE(e.kind() == Kind::EndOfFile || e.kind() == Kind::TypeMismatch)
+                << cut << ": " << e.what();
         }
         EXPECT_LE(r.position(), r.size());
     }

@@ -15,9 +15,10 @@ using Kind = RecordError::Kind;
 namespace {
 
 class TempFile {
-public:
+  public:
     explicit TempFile(const std::string& name)
-        : m_folder(std::filesystem::temp_directory_path() / ("run-record-test-" + std::to_string(::getpid()))),
+        : m_folder(std::filesystem::temp_directory_path() /
+                   ("run-record-test-" + std::to_string(::getpid()))),
           m_path(m_folder / name) {}
     ~TempFile() {
         std::error_code ec;
@@ -25,7 +26,7 @@ public:
     }
     const std::filesystem::path& path() const { return m_path; }
 
-private:
+  private:
     std::filesystem::path m_folder;
     std::filesystem::path m_path;
 };
@@ -55,10 +56,15 @@ TEST(RecordWriter, OneFieldPerLineEachEndingInCrLf) {
 }
 
 TEST(RecordWriter, NumbersArePlainDecimalsUnlessTooLargeOrSmall) {
-    const std::pair<double, const char*> cases[] = {
-        {100000, "100000"}, {-2.5, "-2.5"}, {123456.789, "123456.789"}, {0.0001, "0.0001"},
-        {1e14 + 0.5, "100000000000000.5"}, {0.00001, "1E-05"}, {1e15, "1E+15"}, {-1.5e300, "-1.5E+300"},
-        {1.0 / 3.0, "0.3333333333333333"}};
+    const std::pair<double, const char*> cases[] = {{100000, "100000"},
+                                                    {-2.5, "-2.5"},
+                                                    {123456.789, "123456.789"},
+                                                    {0.0001, "0.0001"},
+                                                    {1e14 + 0.5, "100000000000000.5"},
+                                                    {0.00001, "1E-05"},
+                                                    {1e15, "1E+15"},
+                                                    {-1.5e300, "-1.5E+300"},
+                                                    {1.0 / 3.0, "0.3333333333333333"}};
     for (const auto& [value, text] : cases) {
         RecordWriter w;
         w.writeField(RecordVariant::number(value));
@@ -79,8 +85,16 @@ TEST(RecordWriter, FieldsOfARecordAreCommaSeparated) {
 }
 
 TEST(RecordWriter, EveryTypeRoundTripsIncludingExtremes) {
-    const double doubles[] = {0.1, 1e308, -1e308, 5e-324, 2.2250738585072014e-308, -0.0, 123456789012345678.0,
-                              1.0 / 3.0, std::numeric_limits<double>::max(), 42.0};
+    const double doubles[] = {0.1,
+                              1e308,
+                              -1e308,
+                              5e-324,
+                              2.2250738585072014e-308,
+                              -0.0,
+                              123456789012345678.0,
+                              1.0 / 3.0,
+                              std::numeric_limits<double>::max(),
+                              42.0};
     RecordWriter w;
     w.writeField(std::int16_t(-32768));
     w.writeField(std::int16_t(32767));

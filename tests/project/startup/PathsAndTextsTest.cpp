@@ -19,7 +19,8 @@ using testing::TempFolder;
 TEST(ProjectPathsTest, FoldersAreFoundInTheirLetterCaseOnDisk) {
     TempFolder tmp;
     fs::path game = tmp / "game";
-    for (const char* sub : {"frames", "FRAMESDATA", "Config", "icons", "cpData"}) fs::create_directories(game / sub);
+    for (const char* sub : {"frames", "FRAMESDATA", "Config", "icons", "cpData"})
+        fs::create_directories(game / sub);
     ProjectPaths p;
     ComputeProjectPaths(p, game.string() + "/");
     EXPECT_EQ(p.project, game.string() + "/");
@@ -65,9 +66,11 @@ TEST(ProjectPathsTest, GetPathNumbers) {
     const struct {
         int number;
         const std::string& path;
-    } cases[] = {{0, p.project}, {1, p.project}, {2, p.external}, {3, p.config}, {4, p.areas}, {5, p.frames},
-                 {6, p.framesData}, {7, p.icons}, {8, p.external}, {-1, p.external}, {99, p.external}};
-    for (const auto& c : cases) EXPECT_EQ(&GetPath(p, c.number), &c.path) << c.number;
+    } cases[] = {{0, p.project},  {1, p.project},   {2, p.external},   {3, p.config},
+                 {4, p.areas},    {5, p.frames},    {6, p.framesData}, {7, p.icons},
+                 {8, p.external}, {-1, p.external}, {99, p.external}};
+    for (const auto& c : cases)
+        EXPECT_EQ(&GetPath(p, c.number), &c.path) << c.number;
 }
 
 TEST(ProjectPathsTest, AlternateFrameFileWinsWhenItExists) {
@@ -107,7 +110,7 @@ TEST(ProjectPathsTest, FilesAreFoundWithoutRegardToCaseOrBackslashes) {
 
 struct TextsCase {
     const char* what;
-    int mode;                          // -1: no Texts file
+    int mode; // -1: no Texts file
     std::vector<std::string> overrides;
     std::vector<std::pair<int, std::string>> expected;
 };
@@ -120,27 +123,42 @@ TEST_P(UiTextModeTest, ModeChoosesTheSet) {
     if (c.mode >= 0) rig.project.texts(c.mode, c.overrides);
     LoadUiTexts(rig.s);
     EXPECT_TRUE(rig.backend.boxes().empty());
-    for (const auto& [number, text] : c.expected) EXPECT_EQ(rig.s.uiText[number], text) << "entry " << number;
+    for (const auto& [number, text] : c.expected)
+        EXPECT_EQ(rig.s.uiText[number], text) << "entry " << number;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, UiTextModeTest,
     ::testing::Values(
-        TextsCase{"no file", -1, {}, {{1, "Start"}, {2, "  Load..."}, {3, "Exit"}, {17, "Load"}, {29, "Error"}}},
+        TextsCase{
+            "no file", -1, {}, {{1, "Start"}, {2, "  Load..."}, {3, "Exit"}, {17, "Load"}, {29, "Error"}}},
         TextsCase{"program set", 0, {}, {{1, "Start"}, {2, "  Load..."}, {8, "  Save..."}, {52, ""}}},
-        TextsCase{"game set", 1, {}, {{1, "Start New Game"}, {2, "Load Game..."}, {3, "Exit"}, {26, "Remove Saved Game"}}},
-        TextsCase{"overrides", 2, {"Begin", "", "Leave"}, {{1, "Begin"}, {2, ""}, {3, "Leave"}, {4, "Created By:"}, {30, "An error has occurred. The program may not work properly. Click OK and then press Ctrl+Q to quit."}}},
+        TextsCase{"game set",
+                  1,
+                  {},
+                  {{1, "Start New Game"}, {2, "Load Game..."}, {3, "Exit"}, {26, "Remove Saved Game"}}},
+        TextsCase{"overrides",
+                  2,
+                  {"Begin", "", "Leave"},
+                  {{1, "Begin"},
+                   {2, ""},
+                   {3, "Leave"},
+                   {4, "Created By:"},
+                   {30, "An error has occurred. The program may not work properly. Click OK and then press "
+                        "Ctrl+Q to quit."}}},
         TextsCase{"no overrides", 2, {}, {{1, "Start"}, {33, "The following file is missing:"}}}),
     [](const ::testing::TestParamInfo<TextsCase>& info) {
         std::string n = info.param.what;
-        for (char& ch : n) ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+        for (char& ch : n)
+            ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
         return n;
     });
 
 TEST(UiTextTable, SixtyOverridesFillTheWholeTable) {
     SessionRig rig;
     std::vector<std::string> texts;
-    for (int i = 1; i <= 60; ++i) texts.push_back("text " + std::to_string(i));
+    for (int i = 1; i <= 60; ++i)
+        texts.push_back("text " + std::to_string(i));
     rig.project.texts(2, texts);
     LoadUiTexts(rig.s);
     EXPECT_TRUE(rig.backend.boxes().empty());
@@ -152,14 +170,16 @@ TEST(UiTextTable, SixtyOverridesFillTheWholeTable) {
 
 TEST(UiTextTable, UnreadableFilesGiveTheBoxAndTheProgramSet) {
     std::vector<std::string> tooMany;
-    for (int i = 1; i <= 61; ++i) tooMany.push_back("text " + std::to_string(i));
+    for (int i = 1; i <= 61; ++i)
+        tooMany.push_back("text " + std::to_string(i));
     const struct {
         const char* what;
         std::function<void(ProjectBuilder&)> write;
     } cases[] = {
         {"61 overrides", [&](ProjectBuilder& p) { p.texts(2, tooMany); }},
         {"an empty file", [](ProjectBuilder& p) { p.file("Config/Texts", ""); }},
-        {"fewer overrides than counted", [](ProjectBuilder& p) { p.file("Config/Texts", "2\r\n\r\n\r\n\r\n\r\n\r\n5\r\nOne\r\nTwo\r\n"); }},
+        {"fewer overrides than counted",
+         [](ProjectBuilder& p) { p.file("Config/Texts", "2\r\n\r\n\r\n\r\n\r\n\r\n5\r\nOne\r\nTwo\r\n"); }},
         // A mode that is text, not a number, cannot be compared with the mode numbers.
         {"a text mode", [](ProjectBuilder& p) { p.file("Config/Texts", "\"garbage\r\nmore"); }},
         {"a mode of stray bytes", [](ProjectBuilder& p) { p.file("Config/Texts", "\x01\x02\xff,,\r\n"); }},
@@ -180,16 +200,18 @@ TEST(UiTextTable, UnknownModeLeavesTheTableAsItIs) {
     // other modes, which apply no set.
     const struct {
         const char* bytes;
-        const char* first;   // entry 1 afterwards
-    } cases[] = {{"7\r\n", "before"}, {"#TRUE#\r\n", "before"}, {"#NULL#\r\n", "before"}, {"\r\n", "Start"},
-                 {",1\r\n", "Start"}, {"#FALSE#\r\n", "Start"},   {"\"1\"\r\n", "Start New Game"}};
+        const char* first; // entry 1 afterwards
+    } cases[] = {
+        {"7\r\n", "before"}, {"#TRUE#\r\n", "before"}, {"#NULL#\r\n", "before"},       {"\r\n", "Start"},
+        {",1\r\n", "Start"}, {"#FALSE#\r\n", "Start"}, {"\"1\"\r\n", "Start New Game"}};
     for (const auto& c : cases) {
         TempFolder tmp;
         ProjectBuilder project(tmp / "game");
         project.file("Config/Texts", c.bytes);
         UiText texts;
         texts.set(1, "before");
-        ASSERT_NO_THROW(LoadUiTextsFromFile((project.folder() / "Config" / "Texts").string(), texts)) << c.bytes;
+        ASSERT_NO_THROW(LoadUiTextsFromFile((project.folder() / "Config" / "Texts").string(), texts))
+            << c.bytes;
         EXPECT_EQ(texts[1], c.first) << c.bytes;
     }
 }

@@ -1,6 +1,6 @@
 // Reading Config/General: files of every age, script texts, and damaged files.
-#include "run/driver/HeadlessDriver.h"
 #include "run/project/ProjectInfo.h"
+#include "run/driver/HeadlessDriver.h"
 #include "run/project/record/RecordError.h"
 #include "tests/support/ProjectBuilder.h"
 
@@ -63,19 +63,47 @@ struct Field {
     std::function<bool(const ProjectInfo&, const ProjectInfo&)> same;
 };
 
-#define FIELD(n, member) Field{n, #member, [](const ProjectInfo& a, const ProjectInfo& b) { return a.member == b.member; }}
+#define FIELD(n, member)                                                                                     \
+    Field {                                                                                                  \
+        n, #member, [](const ProjectInfo& a, const ProjectInfo& b) { return a.member == b.member; }          \
+    }
 
 const Field kFields[] = {
-    FIELD(1, ProjectRegistryName), FIELD(3, AdventureName), FIELD(5, InitialFrame), FIELD(6, VersionText),
-    FIELD(7, FrameWidth), FIELD(8, FrameHeight), FIELD(9, Author), FIELD(10, Email), FIELD(11, Homepage),
-    FIELD(12, OfferResolutionChange), FIELD(16, SchemeName), FIELD(20, DisableLoadGame),
-    FIELD(21, DisableSaveGame), FIELD(25, InventorySpacingX), FIELD(26, InventorySpacingY),
-    FIELD(27, InventoryEnabled), FIELD(28, InventorySlideIn), FIELD(29, InventorySlideOut),
-    FIELD(30, HideEmptyInventoryButton), FIELD(31, OpenInventoryOnPickUp), FIELD(32, CustomInventoryImages),
-    FIELD(33, InventoryButtonImage), FIELD(34, InventoryBackgroundImage), FIELD(35, ProjectResolution),
-    FIELD(38, DefaultCursor), FIELD(41, KeepMenusVisible), FIELD(43, SkipWelcomeWindow), FIELD(46, MenuOption1),
-    FIELD(47, MenuOption2), FIELD(48, NoMenus), FIELD(52, RunStartupScript), FIELD(53, StartupScript),
-    FIELD(54, RunFrameScript), FIELD(55, FrameScript), FIELD(56, MenuOption3),
+    FIELD(1, ProjectRegistryName),
+    FIELD(3, AdventureName),
+    FIELD(5, InitialFrame),
+    FIELD(6, VersionText),
+    FIELD(7, FrameWidth),
+    FIELD(8, FrameHeight),
+    FIELD(9, Author),
+    FIELD(10, Email),
+    FIELD(11, Homepage),
+    FIELD(12, OfferResolutionChange),
+    FIELD(16, SchemeName),
+    FIELD(20, DisableLoadGame),
+    FIELD(21, DisableSaveGame),
+    FIELD(25, InventorySpacingX),
+    FIELD(26, InventorySpacingY),
+    FIELD(27, InventoryEnabled),
+    FIELD(28, InventorySlideIn),
+    FIELD(29, InventorySlideOut),
+    FIELD(30, HideEmptyInventoryButton),
+    FIELD(31, OpenInventoryOnPickUp),
+    FIELD(32, CustomInventoryImages),
+    FIELD(33, InventoryButtonImage),
+    FIELD(34, InventoryBackgroundImage),
+    FIELD(35, ProjectResolution),
+    FIELD(38, DefaultCursor),
+    FIELD(41, KeepMenusVisible),
+    FIELD(43, SkipWelcomeWindow),
+    FIELD(46, MenuOption1),
+    FIELD(47, MenuOption2),
+    FIELD(48, NoMenus),
+    FIELD(52, RunStartupScript),
+    FIELD(53, StartupScript),
+    FIELD(54, RunFrameScript),
+    FIELD(55, FrameScript),
+    FIELD(56, MenuOption3),
 };
 
 #undef FIELD
@@ -100,7 +128,8 @@ TEST_P(GeneralAgeTest, FieldsUpToTheEndAreReadAndLaterOnesKeepTheirDefaults) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EndsAfterField, GeneralAgeTest, ::testing::Values(11, 12, 16, 22, 38, 41, 44, 46, 47, 48, 55, 56));
+INSTANTIATE_TEST_SUITE_P(EndsAfterField, GeneralAgeTest,
+                         ::testing::Values(11, 12, 16, 22, 38, 41, 44, 46, 47, 48, 55, 56));
 
 TEST(ProjectInfoFile, ScriptTextsStoreBarsForQuotes) {
     TempFolder tmp;
@@ -119,7 +148,8 @@ TEST(ProjectInfoFile, ScriptTextsStoreBarsForQuotes) {
 
 // The first eleven fields of a small project, as raw record lines.
 std::string Head(const std::string& frameWidth) {
-    return "GullCove\r\n\r\nThe Lantern\r\n0\r\nHarbour\r\nv1\r\n" + frameWidth + "\r\n480\r\nAnn\r\n\r\n\r\n";
+    return "GullCove\r\n\r\nThe Lantern\r\n0\r\nHarbour\r\nv1\r\n" + frameWidth +
+           "\r\n480\r\nAnn\r\n\r\n\r\n";
 }
 
 TEST(ProjectInfoFile, DamagedFileThrowsAndKeepsWhatWasRead) {
@@ -138,7 +168,8 @@ TEST(ProjectInfoFile, DamagedFileThrowsAndKeepsWhatWasRead) {
         ProjectBuilder project(tmp / "game");
         project.file("Config/General", c.bytes);
         ProjectInfo read;
-        EXPECT_THROW(ReadProjectInfo((project.folder() / "Config" / "General").string(), read), RecordError) << c.what;
+        EXPECT_THROW(ReadProjectInfo((project.folder() / "Config" / "General").string(), read), RecordError)
+            << c.what;
         EXPECT_EQ(read.AdventureName, "The Lantern") << c.what;
         EXPECT_EQ(read.VersionText, c.versionText) << c.what;
         EXPECT_EQ(read.FrameWidth, c.frameWidth) << c.what;

@@ -18,8 +18,13 @@ TEST(ProjectSettingTest, KeysOfConfigMore) {
     const struct {
         const char* key;
         const char* value;
-    } cases[] = {{"ScriptTimeOut", "0"}, {"scripttimeout", "0"}, {"Empty", ""}, {"Name", "Gull Cove"}, {"Missing", ""}};
-    for (const auto& c : cases) EXPECT_EQ(rig.s.readProjectSetting(c.key), c.value) << c.key;
+    } cases[] = {{"ScriptTimeOut", "0"},
+                 {"scripttimeout", "0"},
+                 {"Empty", ""},
+                 {"Name", "Gull Cove"},
+                 {"Missing", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(rig.s.readProjectSetting(c.key), c.value) << c.key;
 }
 
 TEST(ProjectSettingTest, MoreFileFoundWithoutRegardToCase) {
@@ -33,7 +38,7 @@ struct DisplayCase {
     platform::DisplayMode desktop;
     int projectResolution;
     bool atProjectSize;
-    bool switches;   // SwitchResolution(projectResolution + 1) changes the mode
+    bool switches; // SwitchResolution(projectResolution + 1) changes the mode
 };
 
 class DisplayResolutionTest : public ::testing::TestWithParam<DisplayCase> {};
@@ -57,7 +62,8 @@ TEST_P(DisplayResolutionTest, OfferAndSwitch) {
         ASSERT_EQ(rig.backend.modeChanges().size(), 1u);
         EXPECT_EQ(rig.backend.desktopMode().width, w);
         EXPECT_EQ(rig.backend.desktopMode().height, h);
-        EXPECT_EQ(rig.backend.desktopMode().refreshRate, c.desktop.refreshRate) << "the saved rate is asked for";
+        EXPECT_EQ(rig.backend.desktopMode().refreshRate, c.desktop.refreshRate)
+            << "the saved rate is asked for";
         EXPECT_EQ(centred, 1);
     } else {
         EXPECT_TRUE(rig.backend.modeChanges().empty());
@@ -68,7 +74,8 @@ TEST_P(DisplayResolutionTest, OfferAndSwitch) {
     RestoreDesktopMode(rig.s);
     EXPECT_EQ(rig.backend.desktopMode().width, c.desktop.width);
     EXPECT_EQ(rig.backend.desktopMode().height, c.desktop.height);
-    EXPECT_EQ(rig.backend.modeChanges().size(), c.switches ? 2u : 0u) << "restoring changes only what was changed";
+    EXPECT_EQ(rig.backend.modeChanges().size(), c.switches ? 2u : 0u)
+        << "restoring changes only what was changed";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -118,7 +125,8 @@ TEST(ResolutionLabel, ProjectSizeReplacesTheSizeInTheText) {
         {"Use the game's size.", 1, "Use the game's size 800x600."},
         {"Change display resolution to", 3, "Change display resolution to"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ResolutionLabelText(c.uiText7, c.resolution), c.label) << c.uiText7;
+    for (const auto& c : cases)
+        EXPECT_EQ(ResolutionLabelText(c.uiText7, c.resolution), c.label) << c.uiText7;
 }
 
 } // namespace

@@ -25,6 +25,8 @@ struct ApiRig : GameRig {
 };
 
 // The text of the variant variable t, where the tests leave what scripts computed.
-inline std::string TextOfT(GameRig& g) { return g.session().variables.VariablesVariant.Item(1).Value.text(); }
+inline std::string TextOfT(GameRig& g) {
+    return g.session().variables.VariablesVariant.Item(1).Value.text();
+}
 
 } // namespace run::testing

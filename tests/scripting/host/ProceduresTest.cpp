@@ -1,7 +1,7 @@
 // The procedures file: the unscrambling of each line, worked out by hand, and whole files read
 // back through the scrambler, with their header and bad endings.
-#include "run/project/record/RecordError.h"
 #include "run/scripting/Procedures.h"
+#include "run/project/record/RecordError.h"
 #include "tests/support/ProcedureScrambler.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +42,8 @@ TEST(Procedures, WholeFilesRoundTripAndBadEndingsFail) {
     // LF or CR line ends count as line ends too.
     EXPECT_EQ(ReadProceduresText("a\nb\rc\nSub X\nEnd Sub", false, 0), "Sub X\r\nEnd Sub");
     // A file that ends within its header, or right after it, cannot be read.
-    for (const char* bytes : {"", "one", "one\r\ntwo\r\n", "one\r\ntwo\r\nthree\r\n", "one\r\ntwo\r\nthree"}) {
+    for (const char* bytes :
+         {"", "one", "one\r\ntwo\r\n", "one\r\ntwo\r\nthree\r\n", "one\r\ntwo\r\nthree"}) {
         EXPECT_THROW(ReadProceduresText(bytes, false, 0), RecordError) << bytes;
     }
     EXPECT_EQ(ReadProceduresText("one\r\ntwo\r\nthree\r\n\r\n", false, 0), "") << "one empty line after it";

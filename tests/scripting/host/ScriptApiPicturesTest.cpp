@@ -25,7 +25,8 @@ TEST(ScriptApiPictures, LoadSaveAndCapture) {
     g.script("LoadAPicture PictureBoxObject, \"red.ico\" : LoadAPicture PictureBoxObject, \"missing.bmp\"");
     ASSERT_TRUE(box.picture) << "a missing file leaves the picture";
     EXPECT_EQ(box.picture->image.pixel(3, 3), kRed);
-    g.script("Set p = LoadGraphicFile(\"missing.bmp\") : v = p Is Nothing : Set q = LoadGraphicFile(\"red.ico\") : "
+    g.script("Set p = LoadGraphicFile(\"missing.bmp\") : v = p Is Nothing : Set q = "
+             "LoadGraphicFile(\"red.ico\") : "
              "w = q.Width > 0 : Set e = LoadGraphicFile(\"\") : x = e.Handle");
     EXPECT_EQ(g.var("v"), -1);
     EXPECT_EQ(g.var("w"), -1);
@@ -43,7 +44,8 @@ TEST(ScriptApiPictures, LoadSaveAndCapture) {
     // Unreadable pictures get the row's box; "" clears the picture.
     g.script("LoadAPicture PictureBoxObject, \"bad.bmp\" : v = 7");
     ASSERT_EQ(g.driver->boxes().size(), 3u);
-    EXPECT_NE(g.boxTexts()[2].find(" Error loading the following picture:'\r\nbad.bmp'.\r\n\r\n"), std::string::npos);
+    EXPECT_NE(g.boxTexts()[2].find(" Error loading the following picture:'\r\nbad.bmp'.\r\n\r\n"),
+              std::string::npos);
     EXPECT_EQ(g.var("v"), 7) << "the script goes on";
     g.script("LoadAPicture PictureBoxObject, \"\"");
     EXPECT_FALSE(box.picture);
@@ -84,10 +86,13 @@ TEST(ScriptApiPictures, TheTransitionDestinationIsWhatFadesInOnce) {
     ApiRig g;
     FrameFile other = testing::ColourFrame(0x004000);
     other.RunEntryScript = true;
-    other.EntryScript = "LoadAPicture PictureBoxObject, \"red.bmp\" : SetTransitionDestination PictureBoxObject";
+    other.EntryScript =
+        "LoadAPicture PictureBoxObject, \"red.bmp\" : SetTransitionDestination PictureBoxObject";
     g.project.frame("Other", other);
     g.start();
-    ASSERT_EQ(platform::SaveBmp(platform::Canvas(640, 480, kRed), (g.project.folder() / "Areas" / "red.bmp").string()), "");
+    ASSERT_EQ(platform::SaveBmp(platform::Canvas(640, 480, kRed),
+                                (g.project.folder() / "Areas" / "red.bmp").string()),
+              "");
     // The middle of the frame late in each one-second blend.
     platform::Pixel late = 0;
     platform::TimerElement& watch = g.form().addTimer("WatchTransition");
@@ -105,7 +110,8 @@ TEST(ScriptApiPictures, TheTransitionDestinationIsWhatFadesInOnce) {
 
     late = 0;
     g.script("GoToFrame \"Start\", 1, 1");
-    EXPECT_LT((late >> 16) & 0xFF, 0x30u) << std::hex << late << ": the next transition composes the frame again";
+    EXPECT_LT((late >> 16) & 0xFF, 0x30u)
+        << std::hex << late << ": the next transition composes the frame again";
     EXPECT_GT(late & 0xFF, 0x30u) << std::hex << late;
 }
 

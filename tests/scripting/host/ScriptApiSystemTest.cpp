@@ -21,13 +21,16 @@ TEST(ScriptApiSystem, DDirListsByPatternAndAttributes) {
         g.project.file(f, "x");
     std::filesystem::create_directories(g.project.folder() / "External" / "sub.txt");
     g.start();
-    g.script("t = DDir(GetPath(2) & \"*.txt\", 0) & \"|\" & DDir(\"\", 0) & \"|\" & DDir(\"\", 0) & \"|\" & DDir(\"\", 0)");
+    g.script("t = DDir(GetPath(2) & \"*.txt\", 0) & \"|\" & DDir(\"\", 0) & \"|\" & DDir(\"\", 0) & \"|\" & "
+             "DDir(\"\", 0)");
     EXPECT_EQ(TextOfT(g), "a.txt|b.TXT||") << "files only, by name without regard to case";
-    g.script("t = DDir(GetPath(2) & \"*.TXT\", 18) : Do : s = DDir() : If s = \"\" Then Exit Do\r\n t = t & \",\" & s : Loop");
+    g.script("t = DDir(GetPath(2) & \"*.TXT\", 18) : Do : s = DDir() : If s = \"\" Then Exit Do\r\n t = t & "
+             "\",\" & s : Loop");
     EXPECT_EQ(TextOfT(g), ".hidden.txt,a.txt,b.TXT,sub.txt") << "hidden files and folders when asked for";
     g.script("t = DDir(GetPath(2) & \"*\", 16)");
     EXPECT_EQ(TextOfT(g), ".") << "a folder lists itself first";
-    g.script("t = DDir(GetPath(2) & \"notes.doc\") & DDir(\"/etc/*\", 0) & DDir(\"C:\\*\", 0) & \"|\" & DDir()");
+    g.script(
+        "t = DDir(GetPath(2) & \"notes.doc\") & DDir(\"/etc/*\", 0) & DDir(\"C:\\*\", 0) & \"|\" & DDir()");
     EXPECT_EQ(TextOfT(g), "notes.doc|") << "nothing outside the game's folders";
     EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
 }
@@ -41,7 +44,8 @@ TEST(ScriptApiSystem, DefaultHandlersOnlyInsideTheGame) {
     std::ofstream(outside) << "x";
     std::filesystem::create_symlink(outside, g.project.folder() / "External" / "linked.txt");
     g.start();
-    g.script("SendEmail \"kim@example.org?subject=Hi\" : OpenURL \"https://example.org/\" : OpenFile \"manual.txt\" : "
+    g.script("SendEmail \"kim@example.org?subject=Hi\" : OpenURL \"https://example.org/\" : OpenFile "
+             "\"manual.txt\" : "
              "SendEmail \"\" : OpenURL \"\" : OpenFile \"\"");
     std::vector<std::string> expected{"mailto:kim@example.org?subject=Hi", "https://example.org/",
                                       (g.project.folder() / "External" / "manual.txt").string()};
@@ -50,26 +54,30 @@ TEST(ScriptApiSystem, DefaultHandlersOnlyInsideTheGame) {
 
     // Files outside the game (named, or reached through a link the game ships), local files as
     // addresses, attachments, launchers and scripts are refused with the row's box.
-    g.script("OpenFile \"" + windowsForm(outside) + "\" : OpenFile \"linked.txt\" : OpenURL \"file://" + outside +
-             "\" : SendEmail \"kim@example.org?subject=x&Attach=" + outside +
+    g.script("OpenFile \"" + windowsForm(outside) + "\" : OpenFile \"linked.txt\" : OpenURL \"file://" +
+             outside + "\" : SendEmail \"kim@example.org?subject=x&Attach=" + outside +
              "\" : OpenFile \"play.desktop\" : OpenFile \"notes.txt\" : v = 4");
     EXPECT_EQ(g.driver->backend().openedTargets().size(), 3u) << "nothing more was handed over";
     ASSERT_EQ(g.driver->boxes().size(), 6u);
-    EXPECT_NE(g.boxTexts()[0].find(" Error opening the file titled '" + windowsForm(outside) + "'.\r\n\r\nThe file lies"),
+    EXPECT_NE(g.boxTexts()[0].find(" Error opening the file titled '" + windowsForm(outside) +
+                                   "'.\r\n\r\nThe file lies"),
               std::string::npos);
     EXPECT_NE(g.boxTexts()[1].find("The file lies"), std::string::npos) << g.boxTexts()[1];
-    EXPECT_NE(g.boxTexts()[2].find(" Error opening the following URL with the default browser:\r\n\r\nfile://"),
+    EXPECT_NE(
+        g.boxTexts()[2].find(" Error opening the following URL with the default browser:\r\n\r\nfile://"),
+        std::string::npos);
+    EXPECT_NE(g.boxTexts()[3].find(" Error opening the default mail client to send email to: "),
               std::string::npos);
-    EXPECT_NE(g.boxTexts()[3].find(" Error opening the default mail client to send email to: "), std::string::npos);
-    for (int i : {4, 5}) EXPECT_NE(g.boxTexts()[i].find("only its documents"), std::string::npos) << g.boxTexts()[i];
+    for (int i : {4, 5})
+        EXPECT_NE(g.boxTexts()[i].find("only its documents"), std::string::npos) << g.boxTexts()[i];
     EXPECT_EQ(g.var("v"), 4);
 }
 
 TEST(ScriptApiSystem, ProgramsRunWhileTheWindowWaitsOnlyWithThePlayersConsent) {
     ApiRig g;
     g.project.file("External/wait.sh", "#!/bin/sh\nsleep 0.3\necho done > ran.txt\n");
-    std::filesystem::permissions(g.project.folder() / "External" / "wait.sh", std::filesystem::perms::owner_exec,
-                                 std::filesystem::perm_options::add);
+    std::filesystem::permissions(g.project.folder() / "External" / "wait.sh",
+                                 std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
     g.project.file("External/setup.exe", "MZ");
     g.start();
     const std::filesystem::path ran = g.project.folder() / "External" / "ran.txt";
@@ -127,9 +135,11 @@ TEST(ScriptApiSystem, DisplayRequestsAndComponents) {
     g.script("ChangeDisplayResolution 2 : v = GetDisplayResolutionX()");
     EXPECT_EQ(g.var("v"), 800);
 
-    g.script("AddComponent \"Some.Control\", \"my part\", True, False : AddComponent \"Some.Control\", \"part\" : "
-             "Set c = Component(\"part\") : v = (c Is Nothing) + DoesComponentExist(\"part\") + "
-             "IsComponentInstalled(\"Some.Control\") : RemoveComponent \"part\" : InterceptComponentEvents \"part\"");
+    g.script(
+        "AddComponent \"Some.Control\", \"my part\", True, False : AddComponent \"Some.Control\", \"part\" : "
+        "Set c = Component(\"part\") : v = (c Is Nothing) + DoesComponentExist(\"part\") + "
+        "IsComponentInstalled(\"Some.Control\") : RemoveComponent \"part\" : InterceptComponentEvents "
+        "\"part\"");
     EXPECT_EQ(g.var("v"), -1);
     std::vector<std::string> texts = g.boxTexts();
     ASSERT_EQ(texts.size(), 4u);

@@ -36,7 +36,8 @@ TEST(ScriptApi, RequestsReachTheConsequenceStep) {
 
 TEST(ScriptApi, MessagesAndTheInventory) {
     ApiRig g;
-    for (const char* n : {"Key", "lamp", "key"}) g.item(n);
+    for (const char* n : {"Key", "lamp", "key"})
+        g.item(n);
     g.start();
     g.script("Message \"Hello\" : AddItem \"Key\", True : AddItem \"lamp\" : AddItem \"key\", True");
     EXPECT_EQ(g.stateLines("message: "), std::vector<std::string>{"message: Hello"});
@@ -55,7 +56,8 @@ TEST(ScriptApi, MessagesAndTheInventory) {
 
 TEST(ScriptApi, HotspotsClicksAndTheFrame) {
     ApiRig g({"v = GetClickPositionX() : w = GetClickPositionY()", "x = x + 1",
-              "SimulateHotspotClick 2 : y = x : t = GetCurrentFrameName() & GetMergedHotspotIndex() & GetMergedTextIndex()"});
+              "SimulateHotspotClick 2 : y = x : t = GetCurrentFrameName() & GetMergedHotspotIndex() & "
+              "GetMergedTextIndex()"});
     g.start();
     g.driver->click(30, 230);
     EXPECT_EQ(g.var("v"), 30);
@@ -72,15 +74,18 @@ TEST(ScriptApi, PathsSettingsSwitchesAndHelpers) {
     g.start();
     // The folders end with a backslash, and a script reaches their files through them.
     g.project.file("External/notes.ini", "[a]\r\nk=from external\r\n");
-    g.script("t = (GetPath(2) = GetPath(99)) & \"|\" & Right(GetPath(2), 10) & \"|\" & Right(GetPath(4), 7) & \"|\" & "
+    g.script("t = (GetPath(2) = GetPath(99)) & \"|\" & Right(GetPath(2), 10) & \"|\" & Right(GetPath(4), 7) "
+             "& \"|\" & "
              "ReadINI(GetPath(2) & \"notes.ini\", \"a\", \"k\")");
     EXPECT_EQ(TextOfT(g), "True|\\External\\|\\Areas\\|from external");
 
-    g.script("SaveParameter \"score\", 10 : t = LoadParameter(\"score\", \"none\") & LoadParameter(\"other\", 7)");
+    g.script(
+        "SaveParameter \"score\", 10 : t = LoadParameter(\"score\", \"none\") & LoadParameter(\"other\", 7)");
     EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "107");
     EXPECT_EQ(g.session().getUserSetting("_score", ""), "10");
 
-    g.script("v = GetTransitionsStatus() : InvertTransitionsStatus : w = GetTransitionsStatus() : InvertEffectsStatus");
+    g.script("v = GetTransitionsStatus() : InvertTransitionsStatus : w = GetTransitionsStatus() : "
+             "InvertEffectsStatus");
     EXPECT_EQ(g.var("v"), -1);
     EXPECT_EQ(g.var("w"), 0);
     EXPECT_EQ(g.session().getUserSetting("DisableTransitions", ""), "True");
@@ -115,15 +120,16 @@ TEST(ScriptApi, IniFilesInsideTheGameOnly) {
     std::replace(windowsOutside.begin(), windowsOutside.end(), '/', '\\');
     g.project.file("External/game.ini", "[Scores]\r\nbest=" + std::string(300, '9') + "\r\n");
     g.project.file("External/garbage.ini", std::string("\x00\xff[\x01]\n=\n\n", 9));
-    g.script("WriteINI \"saves.ini\", \"Player\", \"name\", \"Kim\" : t = ReadINI(\"saves.ini\", \"player\", \"NAME\") & "
-             "\"|\" & Len(ReadINI(\"game.ini\", \"Scores\", \"best\")) & \"|\" & ReadINI(\"missing.ini\", \"a\", \"b\") & "
+    g.script("WriteINI \"saves.ini\", \"Player\", \"name\", \"Kim\" : t = ReadINI(\"saves.ini\", \"player\", "
+             "\"NAME\") & "
+             "\"|\" & Len(ReadINI(\"game.ini\", \"Scores\", \"best\")) & \"|\" & ReadINI(\"missing.ini\", "
+             "\"a\", \"b\") & "
              "\"|\" & ReadINI(\"garbage.ini\", \"a\", \"b\")");
-    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "Kim|254||") << "cut to 254 characters";
+    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "Kim|254||")
+        << "cut to 254 characters";
     EXPECT_TRUE(std::filesystem::exists(g.project.folder() / "External" / "saves.ini"));
     // A full path outside the game's folders is neither written nor read.
-    {
-        std::ofstream(outside, std::ios::binary) << "[a]\r\nb=secret\r\n";
-    }
+    { std::ofstream(outside, std::ios::binary) << "[a]\r\nb=secret\r\n"; }
     g.script("WriteINI \"" + windowsOutside + "\", \"a\", \"b\", \"c\" : t = ReadINI(\"" + windowsOutside +
              "\", \"a\", \"b\")");
     std::ifstream in(outside, std::ios::binary);

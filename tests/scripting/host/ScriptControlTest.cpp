@@ -66,7 +66,8 @@ TEST(ScriptControl, TheRunningEngineTakesCodeButRefusesAReset) {
 
     // A script that replaces or re-enters the procedure running it gets an error, not a crash.
     const std::size_t boxes = g.driver->boxes().size();
-    g.script("ScriptControlObject.AddCode \"Sub Procedure_that_is_going_to_be_executed : v = 1 : End Sub\" : w = 2");
+    g.script("ScriptControlObject.AddCode \"Sub Procedure_that_is_going_to_be_executed : v = 1 : End Sub\" : "
+             "w = 2");
     g.script("ScriptControlObject.Run \"Procedure_that_is_going_to_be_executed\"");
     EXPECT_EQ(g.var("w"), 2);
     ASSERT_EQ(g.driver->boxes().size(), boxes + 1);

@@ -1,9 +1,9 @@
 // The script host on a running game: variables as objects from one script to the next, the
 // error boxes, time-outs, object creation, a second script while one runs, the game-start and
 // Debug menu scripts, and a scrambled procedures file.
+#include "run/scripting/ScriptHost.h"
 #include "run/scripting/Procedures.h"
 #include "run/scripting/ScriptFiles.h"
-#include "run/scripting/ScriptHost.h"
 #include "tests/gameplay/GameRig.h"
 
 namespace run {
@@ -15,7 +15,8 @@ using testing::Spot;
 
 std::string ScriptText(const std::string& code) {
     std::string out = code;
-    for (char& c : out) c = c == '\'' ? '|' : c;   // the records' stand-in for double quotes
+    for (char& c : out)
+        c = c == '\'' ? '|' : c; // the records' stand-in for double quotes
     return out;
 }
 
@@ -31,14 +32,17 @@ void Hotspots(GameRig& g, const std::vector<std::string>& scripts) {
     g.project.hotspots("Start", spots).actions("Start", actions);
 }
 
-void Click(GameRig& g, int n) { g.driver->click(45 + 70 * (n - 1), 225); }
+void Click(GameRig& g, int n) {
+    g.driver->click(45 + 70 * (n - 1), 225);
+}
 
 std::string ErrorText(GameRig& g, const std::string& middle, const std::string& description) {
     const UiText& t = g.session().uiText;
     return t[30] + " " + t[31] + "\r\n\r\n" + middle + description;
 }
 
-const char* kRunFailed = "Error executing script. The Scripting Engine returned the following error message:\r\n\r\n";
+const char* kRunFailed =
+    "Error executing script. The Scripting Engine returned the following error message:\r\n\r\n";
 
 TEST(ScriptHost, VariablesAreObjectsAndNothingElseOutlivesAScript) {
     GameRig g;
@@ -46,7 +50,8 @@ TEST(ScriptHost, VariablesAreObjectsAndNothingElseOutlivesAScript) {
     g.project.procedures("Sub AddOne()\r\n    v = v + 1\r\nEnd Sub");
     FrameFile start = testing::Colour(0x400000);
     start.RunEntryScript = true;
-    start.EntryScript = ScriptText("AddOne : v.Value = v.Value + 1 : name = 'Kim' & v : list = Array(4, 5) : kept = 9");
+    start.EntryScript =
+        ScriptText("AddOne : v.Value = v.Value + 1 : name = 'Kim' & v : list = Array(4, 5) : kept = 9");
     g.project.frame("Start", start);
     Hotspots(g, {"If IsEmpty(kept) Then w = list(1) : x = Len(name.Value) + (name.Name = 'name')"});
     g.start();
@@ -94,8 +99,10 @@ TEST(ScriptHost, ErrorsShowTheirTextsAndTheGameGoesOn) {
 }
 
 TEST(ScriptHost, TimeOutsFollowTheProjectSettings) {
-    for (auto [setting, ms] : std::vector<std::pair<std::string, int>>{
-             {"2.5", 2000}, {"3.5", 4000}, {"0", ScriptHost::kDefaultTimeoutMs}, {"", ScriptHost::kDefaultTimeoutMs}}) {
+    for (auto [setting, ms] : std::vector<std::pair<std::string, int>>{{"2.5", 2000},
+                                                                       {"3.5", 4000},
+                                                                       {"0", ScriptHost::kDefaultTimeoutMs},
+                                                                       {"", ScriptHost::kDefaultTimeoutMs}}) {
         GameRig g;
         g.project.more("ScriptTimeOut", setting);
         g.start();
@@ -124,7 +131,8 @@ TEST(ScriptHost, TimeOutsFollowTheProjectSettings) {
 }
 
 TEST(ScriptHost, ObjectCreationOnlyWhereTheProjectAllowsIt) {
-    const std::string procedures = "Function NewList()\r\n    Set NewList = CreateObject(\"Scripting.Dictionary\")\r\nEnd Function";
+    const std::string procedures =
+        "Function NewList()\r\n    Set NewList = CreateObject(\"Scripting.Dictionary\")\r\nEnd Function";
     {
         // The classic text guard: the exact spelling anywhere blocks every script.
         GameRig g;
@@ -140,7 +148,7 @@ TEST(ScriptHost, ObjectCreationOnlyWhereTheProjectAllowsIt) {
         // Other spellings pass the text guard but the engine refuses them: the run-failed box.
         GameRig g;
         Hotspots(g, {"Set d = createobject ('Scripting.Dictionary') : w = 1",
-                      "Execute 'Set d = Create' & 'Object(''Scripting.Dictionary'')' : w = 2"});
+                     "Execute 'Set d = Create' & 'Object(''Scripting.Dictionary'')' : w = 2"});
         g.start();
         Click(g, 1);
         Click(g, 2);
@@ -175,14 +183,16 @@ TEST(ScriptHost, AScriptTimerWaitsForTheRunningScript) {
     // Straight to the button: a pointer move first would let the timer fire before the click.
     platform::Rect r = platform::ElementRectOnForm(*g.area(1));
     using platform::InputEvent;
-    g.driver->backend().inject({InputEvent::Type::MouseDown, 0, r.x + 5, r.y + 5, platform::kLeftButton, 0, 0});
+    g.driver->backend().inject(
+        {InputEvent::Type::MouseDown, 0, r.x + 5, r.y + 5, platform::kLeftButton, 0, 0});
     g.driver->backend().inject({InputEvent::Type::MouseUp, 0, r.x + 5, r.y + 5, platform::kLeftButton, 0, 0});
     ui.pump();
     EXPECT_EQ(g.boxTexts(), std::vector<std::string>{"wait"}) << "no error box";
     EXPECT_EQ(g.var("w"), 3) << "the first script goes on";
     EXPECT_EQ(g.frame(), "Other") << "the waiting script's request survived the tick";
     EXPECT_TRUE(timer.isEnabled()) << "a busy engine does not stop a script timer";
-    EXPECT_GE(g.var("x"), 1) << "the timer fired again once the engine was free (in the pause after the click)";
+    EXPECT_GE(g.var("x"), 1)
+        << "the timer fired again once the engine was free (in the pause after the click)";
 
     // A timer without its procedure says which one is missing, once, and stops.
     ASSERT_TRUE(g.game().LoadControl("TimerObject", 3));
@@ -192,7 +202,8 @@ TEST(ScriptHost, AScriptTimerWaitsForTheRunningScript) {
     g.driver->wait(50);
     ASSERT_EQ(g.driver->boxes().size(), 2u);
     EXPECT_EQ(g.driver->boxes().back().title, "Error Executing VBScript Code");
-    EXPECT_EQ(g.boxTexts().back().find("Unable to execute the procedure named TimerObject3. "), 0u) << g.boxTexts().back();
+    EXPECT_EQ(g.boxTexts().back().find("Unable to execute the procedure named TimerObject3. "), 0u)
+        << g.boxTexts().back();
     EXPECT_FALSE(third.isEnabled());
     EXPECT_TRUE(timer.isEnabled());
     EXPECT_GE(g.var("x"), 1);
@@ -203,7 +214,8 @@ TEST(ScriptHost, ScriptTimersCallTheirProcedureAndTheGameStartScriptRunsFirst) {
     g.info.RunStartupScript = true;
     g.info.StartupScript = "v = 5 : sFrameToLoad = |Other|";
     const std::int32_t key = ProjectKeyNumber(g.info.ProjectRegistryName);
-    g.project.procedures("Sub TimerObject0()\r\n    w = w + 1\r\n    If w = 2 Then sFrameToLoad = \"Other\"\r\nEnd Sub", key);
+    g.project.procedures(
+        "Sub TimerObject0()\r\n    w = w + 1\r\n    If w = 2 Then sFrameToLoad = \"Other\"\r\nEnd Sub", key);
     FrameFile start = testing::Colour(0x400000);
     start.RunEntryScript = true;
     start.EntryScript = ScriptText("x = v");
@@ -268,8 +280,10 @@ TEST(ScriptHost, ScriptFilesStayInsideTheGame) {
     GameRig g;
     g.project.more("AllowCreateObject", "1");
     const std::string outside = (g.tmp / "outside.txt").string();
-    Hotspots(g, {"Set f = CreateObject('Scripting.FileSystemObject') : f.CreateTextFile('External\\notes.txt').Write 'kept' : w = 1",
-                 "Set f = CreateObject('Scripting.FileSystemObject') : f.CreateTextFile('" + outside + "').Write 'x' : x = 1"});
+    Hotspots(g, {"Set f = CreateObject('Scripting.FileSystemObject') : "
+                 "f.CreateTextFile('External\\notes.txt').Write 'kept' : w = 1",
+                 "Set f = CreateObject('Scripting.FileSystemObject') : f.CreateTextFile('" + outside +
+                     "').Write 'x' : x = 1"});
     g.start();
     std::filesystem::create_directories(g.project.folder() / "External");
     Click(g, 1);
@@ -302,7 +316,8 @@ TEST(ScriptHost, ADeferredHotspotClickComesAfterTheScript) {
     EXPECT_EQ(g.game().clickX(), 20) << "a click at the hotspot's corner";
     g.driver->wait(200);
     EXPECT_EQ(g.var("v"), 1) << "once, and hotspot 0 clicks nothing";
-    EXPECT_EQ(g.form().arrayMembers("timerSimulateHotspotClick").size(), 1u) << "the one-shot timers are gone";
+    EXPECT_EQ(g.form().arrayMembers("timerSimulateHotspotClick").size(), 1u)
+        << "the one-shot timers are gone";
 }
 
 } // namespace
@@ -355,7 +370,8 @@ TEST(ScriptHost, ClassicProceduresFileLoads) {
         "  Public Sub S() : v = v + 1 : End Sub\r\n  Public Property End Class\r\n"
         "If True Then\r\n  Sub DefinedInIf() : w = &17 : End Sub\r\nEnd If\r\n"
         "Sub AddTo(n) x = x + n * 2 End Sub\r\n"
-        "Sub Cases(n)\r\n  Select Case n\r\n    Case 1  t = \"one\"\r\n    Case Else t = \"other\"\r\n  End Select\r\nEnd Sub\r\n"
+        "Sub Cases(n)\r\n  Select Case n\r\n    Case 1  t = \"one\"\r\n    Case Else t = \"other\"\r\n  End "
+        "Select\r\nEnd Sub\r\n"
         "Sub Compare()\r\n  If 3 => 2 And 2 =< 3 And 1 >< 2 Then v = v + 10 Else v = 0 End If\r\n"
         "  If False Then :\r\n  Set o = New Box\r\n  o.Me2() _\r\n   .S()\r\n  Call (New Box).S()\r\n"
         "  x = -3^2\r\n  AddTo.5\r\nEnd Sub\r\n");

@@ -25,7 +25,8 @@ TEST(TimedEvents, NumbersLimitsAndMessages) {
     EXPECT_EQ(g.var("v"), 1);
     EXPECT_EQ(g.var("x"), 2) << "65 seconds is allowed";
     EXPECT_EQ(g.var("y"), 3);
-    g.script("RemoveTimedEvent 2 : RemoveTimedEvent 0 : RemoveTimedEvent 99 : z = CreateTimedEvent(2, \"\", False)");
+    g.script("RemoveTimedEvent 2 : RemoveTimedEvent 0 : RemoveTimedEvent 99 : z = CreateTimedEvent(2, \"\", "
+             "False)");
     EXPECT_EQ(g.var("z"), 4) << "numbers are not reused";
     EXPECT_TRUE(g.driver->boxes().empty());
 
@@ -33,8 +34,9 @@ TEST(TimedEvents, NumbersLimitsAndMessages) {
     EXPECT_EQ(g.var("v"), 0);
     EXPECT_EQ(g.boxesWith(" The duration of a timed event cannot be greater than 65 seconds."), 1);
     // A refused interval still uses up its number; a negative number to remove names no event.
-    g.script("v = CreateTimedEvent(-1, \"w = 1\", False) : x = CreateTimedEvent(\"soon\", \"w = 1\", False) : "
-             "y = CreateTimedEvent(1, \"w = 1\", False) : RemoveTimedEvent -1");
+    g.script(
+        "v = CreateTimedEvent(-1, \"w = 1\", False) : x = CreateTimedEvent(\"soon\", \"w = 1\", False) : "
+        "y = CreateTimedEvent(1, \"w = 1\", False) : RemoveTimedEvent -1");
     EXPECT_EQ(g.boxesWith(" Unable to create the timed event #5. "), 1);
     EXPECT_EQ(g.boxesWith(" Unable to create the timed event #6. "), 1);
     EXPECT_EQ(g.boxesWith(" Unable to remove the timed event #-1. "), 1);
@@ -53,8 +55,9 @@ TEST(TimedEvents, NumbersLimitsAndMessages) {
 
 TEST(TimedEvents, FiringOnceOrRepeatedlyUntilRemovedFailedOrTheFrameChanges) {
     EventRig g;
-    g.script("v = CreateTimedEvent(1, \"w = w + 1\", True) : x = CreateTimedEvent(1.5, \"x = x + 1\", False) : "
-             "y = CreateTimedEvent(0, \"z = 100\", True) : CreateTimedEvent 0.5, \"y = 1 / 0\", True");
+    g.script(
+        "v = CreateTimedEvent(1, \"w = w + 1\", True) : x = CreateTimedEvent(1.5, \"x = x + 1\", False) : "
+        "y = CreateTimedEvent(0, \"z = 100\", True) : CreateTimedEvent 0.5, \"y = 1 / 0\", True");
     g.driver->wait(3050);
     EXPECT_EQ(g.var("w"), 3) << "every second";
     EXPECT_EQ(g.var("x"), 2 + 1) << "once, after its number (2) was stored";
@@ -96,12 +99,13 @@ TEST(TimedEvents, AnEventThatCannotRunLeavesTheWaitingScriptsRequests) {
     g.project.hotspots("Start", testing::Row(1)).actions("Start", {waits});
     g.start();
     ExecuteVBScriptAndConsequences(g.session(), g.game(), "CreateTimedEvent 0.01, \"v = 1\", False", false);
-    g.driver->player().ui().msUntilNextTimer(100);   // arms the event's timer now
+    g.driver->player().ui().msUntilNextTimer(100); // arms the event's timer now
     g.driver->backend().advanceClock(10);
     // Straight to the button: a pointer move first would let the event fire before the click.
     const platform::Rect r = platform::ElementRectOnForm(*g.form().find("Area", 1));
     using platform::InputEvent;
-    g.driver->backend().inject({InputEvent::Type::MouseDown, 0, r.x + 5, r.y + 5, platform::kLeftButton, 0, 0});
+    g.driver->backend().inject(
+        {InputEvent::Type::MouseDown, 0, r.x + 5, r.y + 5, platform::kLeftButton, 0, 0});
     g.driver->backend().inject({InputEvent::Type::MouseUp, 0, r.x + 5, r.y + 5, platform::kLeftButton, 0, 0});
     g.driver->player().ui().pump();
     EXPECT_EQ(g.boxesWith("Make sure that you are not trying to execute a script while another script"), 1);

@@ -66,25 +66,16 @@ TEST_F(ElementObjects, BadValuesGiveClassicErrorsAndChangeNothing) {
         const char* code;
         int error;
     };
-    for (const Case& c : {Case{"lblTitle.Width = \"wide\"", 13},
-                          Case{"lblTitle.Alignment = 7", 380},
-                          Case{"lblTitle.Width = -5", 380},
-                          Case{"lblTitle.FontSize = 0", 380},
-                          Case{"lblTitle.BackColor = &H1000000", 380},
-                          Case{"lblTitle.MousePointer = 42", 380},
-                          Case{"lblTitle.Name = \"other\"", 383},
-                          Case{"lblTitle.Interval = 5", 438},
-                          Case{"lblTitle.Frobnicate", 438},
-                          Case{"lblTitle.Caption(1) = \"x\"", 450},
-                          Case{"lblTitle.Move \"a\"", 13},
-                          Case{"lblTitle.Move 30, 30, -1", 380},
-                          Case{"lblTitle.ZOrder 5", 5},
-                          Case{"lblTitle.Cls", 438},
-                          Case{"x = lblTitle.Index", 438},
-                          Case{"imgIcon.Caption = \"x\"", 438},
-                          Case{"Set imgIcon.Picture = lblTitle", 13},
-                          Case{"imgIcon.Picture = 12345", 380},
-                          Case{"imgIcon.Picture = \"photo.bmp\"", 13}}) {
+    for (const Case& c :
+         {Case{"lblTitle.Width = \"wide\"", 13}, Case{"lblTitle.Alignment = 7", 380},
+          Case{"lblTitle.Width = -5", 380}, Case{"lblTitle.FontSize = 0", 380},
+          Case{"lblTitle.BackColor = &H1000000", 380}, Case{"lblTitle.MousePointer = 42", 380},
+          Case{"lblTitle.Name = \"other\"", 383}, Case{"lblTitle.Interval = 5", 438},
+          Case{"lblTitle.Frobnicate", 438}, Case{"lblTitle.Caption(1) = \"x\"", 450},
+          Case{"lblTitle.Move \"a\"", 13}, Case{"lblTitle.Move 30, 30, -1", 380},
+          Case{"lblTitle.ZOrder 5", 5}, Case{"lblTitle.Cls", 438}, Case{"x = lblTitle.Index", 438},
+          Case{"imgIcon.Caption = \"x\"", 438}, Case{"Set imgIcon.Picture = lblTitle", 13},
+          Case{"imgIcon.Picture = 12345", 380}, Case{"imgIcon.Picture = \"photo.bmp\"", 13}}) {
         EXPECT_EQ(errorOf(c.code), c.error) << c.code;
     }
     const Element& after = element("lblTitle");

@@ -15,11 +15,18 @@ TEST(ElementPropertyTable, NamesTypesAndConversions) {
     TimerElement& timer = form.addTimer("tmr");
 
     // Names as scripts write them, in any case, reach the element's own fields and read back.
-    const std::pair<const char*, PropValue> writes[] = {
-        {"LEFT", std::int32_t{300}},       {"top", std::int32_t{450}},         {"Caption", std::string("Hi")},
-        {"forecolor", std::int32_t{255}},  {"BackColor", std::int32_t{65280}}, {"tag", std::string("t")},
-        {"FontSize", 12.0},                {"fontbold", true},                 {"ToolTipText", std::string("tip")},
-        {"mousepointer", std::int32_t{2}}, {"Alignment", std::int32_t{2}},     {"WordWrap", true}};
+    const std::pair<const char*, PropValue> writes[] = {{"LEFT", std::int32_t{300}},
+                                                        {"top", std::int32_t{450}},
+                                                        {"Caption", std::string("Hi")},
+                                                        {"forecolor", std::int32_t{255}},
+                                                        {"BackColor", std::int32_t{65280}},
+                                                        {"tag", std::string("t")},
+                                                        {"FontSize", 12.0},
+                                                        {"fontbold", true},
+                                                        {"ToolTipText", std::string("tip")},
+                                                        {"mousepointer", std::int32_t{2}},
+                                                        {"Alignment", std::int32_t{2}},
+                                                        {"WordWrap", true}};
     for (const auto& [name, value] : writes) {
         auto id = FindElementProperty(name);
         ASSERT_TRUE(id) << name;
@@ -44,15 +51,19 @@ TEST(ElementPropertyTable, NamesTypesAndConversions) {
 
     EXPECT_EQ(SetElementProperty(label, ElementProp::Width, PropValue{1234.5}, fonts), PropStatus::Ok);
     EXPECT_EQ(label.width, 1234) << "halves round to even";
-    EXPECT_EQ(SetElementProperty(label, ElementProp::Visible, PropValue{std::int32_t{0}}, fonts), PropStatus::Ok);
+    EXPECT_EQ(SetElementProperty(label, ElementProp::Visible, PropValue{std::int32_t{0}}, fonts),
+              PropStatus::Ok);
     EXPECT_FALSE(label.visible);
     EXPECT_EQ(SetElementProperty(label, ElementProp::Width, PropValue{std::string("9")}, fonts),
               PropStatus::TypeMismatch);
-    EXPECT_EQ(SetElementProperty(label, ElementProp::Width, PropValue{1e12}, fonts), PropStatus::InvalidValue);
-    EXPECT_EQ(SetElementProperty(label, ElementProp::Name, PropValue{std::string("x")}, fonts), PropStatus::ReadOnly);
+    EXPECT_EQ(SetElementProperty(label, ElementProp::Width, PropValue{1e12}, fonts),
+              PropStatus::InvalidValue);
+    EXPECT_EQ(SetElementProperty(label, ElementProp::Name, PropValue{std::string("x")}, fonts),
+              PropStatus::ReadOnly);
     EXPECT_EQ(SetElementProperty(label, ElementProp::Interval, PropValue{std::int32_t{5}}, fonts),
               PropStatus::NotSupported);
-    EXPECT_EQ(SetElementProperty(timer, ElementProp::Interval, PropValue{std::int32_t{250}}, fonts), PropStatus::Ok);
+    EXPECT_EQ(SetElementProperty(timer, ElementProp::Interval, PropValue{std::int32_t{250}}, fonts),
+              PropStatus::Ok);
     EXPECT_EQ(SetElementProperty(timer, ElementProp::Enabled, PropValue{true}, fonts), PropStatus::Ok);
     EXPECT_TRUE(timer.isEnabled());
     EXPECT_TRUE(timer.needsArm()) << "setting a timer restarts its count";

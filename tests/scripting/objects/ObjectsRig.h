@@ -26,7 +26,8 @@ class ObjectsRig : public ::testing::Test {
         form.width = PixelsToTwips(400);
         form.height = PixelsToTwips(300);
         form.backColor = kFormBack;
-        place(form.addElement(ElementKind::PictureBox, "BackgroundObject"), 0, 0, 200, 150).backColor = 0xFFFFFF;
+        place(form.addElement(ElementKind::PictureBox, "BackgroundObject"), 0, 0, 200, 150).backColor =
+            0xFFFFFF;
         Element& hotspot = place(form.addElement(ElementKind::Label, "Hotspot", 0), 300, 10, 30, 30);
         hotspot.backColor = kGreen;
         hotspot.visible = false;
@@ -46,7 +47,8 @@ class ObjectsRig : public ::testing::Test {
 
         // Single elements are named objects; element arrays are reached through the game window,
         // whose elements are members of its own.
-        for (const char* name : {"BackgroundObject", "lblTitle", "chkSound", "txtName", "imgIcon", "tmrClock", "mnuFile"})
+        for (const char* name :
+             {"BackgroundObject", "lblTitle", "chkSound", "txtName", "imgIcon", "tmrClock", "mnuFile"})
             rt.addObject(name, NewNamedElementObject(ui, form, name));
         rt.addObject("GameWindow", NewFormObject(ui, form, true), true);
     }
@@ -61,8 +63,8 @@ class ObjectsRig : public ::testing::Test {
 
     // Runs statements; a failure shows the engine's message.
     void run(const std::string& code) {
-        ASSERT_TRUE(rt.executeStatement(code)) << code << "\n  -> " << rt.lastError().number << " "
-                                                << rt.lastError().description;
+        ASSERT_TRUE(rt.executeStatement(code))
+            << code << "\n  -> " << rt.lastError().number << " " << rt.lastError().description;
     }
     // The error number a statement fails with (0: it did not fail).
     int errorOf(const std::string& code) { return rt.executeStatement(code) ? 0 : rt.lastError().number; }
@@ -77,7 +79,9 @@ class ObjectsRig : public ::testing::Test {
         return v.asLong();
     }
     // The colour the player sees at a pixel of the form.
-    platform::ColorRef seen(int x, int y) { return platform::ColorRefFromPixel(ui.paintedCanvas(form).pixel(x, y)); }
+    platform::ColorRef seen(int x, int y) {
+        return platform::ColorRefFromPixel(ui.paintedCanvas(form).pixel(x, y));
+    }
     Element& element(const std::string& name, int index = -1) { return form.get(name, index); }
 
     platform::HeadlessBackend backend;
