@@ -2,6 +2,8 @@
 
 #include "Errors.h"
 
+#include <span>
+
 namespace vbs {
 
 namespace {
@@ -984,58 +986,59 @@ class Parser {
         int m_n = 0;
     };
 
-    // expr := impExpr ; impExpr := eqvExpr {Imp eqvExpr}
+    // The left-associative binary levels, loosest first. Each level is
+    //   level(k) := level(k+1) {op(k) level(k+1)}
+    // except that Not sits between And and the comparisons:
+    //   expr := imp ; imp := eqv {Imp eqv} ; eqv := xor {Eqv xor} ; xor := or {Xor or}
+    //   or := and {Or and} ; and := notExpr {And notExpr} ; notExpr := Not notExpr | cmp
+    //   cmp := concat {('=' | '<>' | '<' | '>' | '<=' | '>=' | Is) concat}
+    //   concat := add {'&' add} ; add := mod {('+' | '-') mod} ; mod := intDiv {Mod intDiv}
+    //   intDiv := mul {'\' mul} ; mul := unaryExpr {('*' | '/') unaryExpr}
+    struct LevelOp {
+        Tok tok;
+        Op op;
+    };
+    static constexpr int kLevels = 11;
+    static constexpr int kComparisonLevel = 5; // reached through notExpr
+    static std::span<const LevelOp> levelOps(int level) {
+        static constexpr LevelOp imp[] = {{Tok::Imp, Op::Imp}}, eqv[] = {{Tok::Eqv, Op::Eqv}},
+                                 xorOp[] = {{Tok::Xor, Op::Xor}}, orOp[] = {{Tok::Or, Op::Or}},
+                                 andOp[] = {{Tok::And, Op::And}},
+                                 cmp[] = {{Tok::Eq, Op::Eq}, {Tok::Ne, Op::Ne}, {Tok::Lt, Op::Lt},
+                                          {Tok::Gt, Op::Gt}, {Tok::Le, Op::Le}, {Tok::Ge, Op::Ge},
+                                          {Tok::Is, Op::Is}},
+                                 concat[] = {{Tok::Amp, Op::Concat}},
+                                 add[] = {{Tok::Plus, Op::Add}, {Tok::Minus, Op::Sub}},
+                                 mod[] = {{Tok::Mod, Op::Mod}}, intDiv[] = {{Tok::Backslash, Op::IntDiv}},
+                                 mul[] = {{Tok::Star, Op::Mul}, {Tok::Slash, Op::Div}};
+        static constexpr std::span<const LevelOp> levels[kLevels] = {imp,    eqv, xorOp, orOp,   andOp, cmp,
+                                                                     concat, add, mod,   intDiv, mul};
+        return levels[level];
+    }
+    // The operand of a level: the next level, Not before the comparisons, a unary at the end.
+    ExprPtr levelOperand(int level) {
+        if (level + 1 == kComparisonLevel) return notExpr();
+        if (level + 1 == kLevels) return unaryExpr();
+        return binaryLevel(level + 1);
+    }
+    ExprPtr binaryLevel(int level) {
+        ExprPtr l = levelOperand(level);
+        ChainDepth d(*this);
+        while (true) {
+            const std::span<const LevelOp> ops = levelOps(level);
+            const LevelOp* found = nullptr;
+            for (const LevelOp& o : ops)
+                if (kind() == o.tok) found = &o;
+            if (!found) return l;
+            ++m_p;
+            d.step();
+            l = binary(found->op, std::move(l), levelOperand(level));
+        }
+    }
     ExprPtr expr() {
         Nest nest(*this);
-        ExprPtr l = eqvExpr();
-        ChainDepth d(*this);
-        while (accept(Tok::Imp)) {
-            d.step();
-            l = binary(Op::Imp, std::move(l), eqvExpr());
-        }
-        return l;
+        return binaryLevel(0);
     }
-    // eqvExpr := xorExpr {Eqv xorExpr}
-    ExprPtr eqvExpr() {
-        ExprPtr l = xorExpr();
-        ChainDepth d(*this);
-        while (accept(Tok::Eqv)) {
-            d.step();
-            l = binary(Op::Eqv, std::move(l), xorExpr());
-        }
-        return l;
-    }
-    // xorExpr := orExpr {Xor orExpr}
-    ExprPtr xorExpr() {
-        ExprPtr l = orExpr();
-        ChainDepth d(*this);
-        while (accept(Tok::Xor)) {
-            d.step();
-            l = binary(Op::Xor, std::move(l), orExpr());
-        }
-        return l;
-    }
-    // orExpr := andExpr {Or andExpr}
-    ExprPtr orExpr() {
-        ExprPtr l = andExpr();
-        ChainDepth d(*this);
-        while (accept(Tok::Or)) {
-            d.step();
-            l = binary(Op::Or, std::move(l), andExpr());
-        }
-        return l;
-    }
-    // andExpr := notExpr {And notExpr}
-    ExprPtr andExpr() {
-        ExprPtr l = notExpr();
-        ChainDepth d(*this);
-        while (accept(Tok::And)) {
-            d.step();
-            l = binary(Op::And, std::move(l), notExpr());
-        }
-        return l;
-    }
-    // notExpr := Not notExpr | cmpExpr
     ExprPtr notExpr() {
         if (kind() == Tok::Not) {
             Nest nest(*this);
@@ -1046,97 +1049,7 @@ class Parser {
             u->operand = notExpr();
             return u;
         }
-        return cmpExpr();
-    }
-    // cmpExpr := concatExpr {('=' | '<>' | '<' | '>' | '<=' | '>=' | Is) concatExpr}
-    ExprPtr cmpExpr() {
-        ExprPtr l = concatExpr();
-        ChainDepth d(*this);
-        while (true) {
-            Op op;
-            switch (kind()) {
-            case Tok::Eq:
-                op = Op::Eq;
-                break;
-            case Tok::Ne:
-                op = Op::Ne;
-                break;
-            case Tok::Lt:
-                op = Op::Lt;
-                break;
-            case Tok::Gt:
-                op = Op::Gt;
-                break;
-            case Tok::Le:
-                op = Op::Le;
-                break;
-            case Tok::Ge:
-                op = Op::Ge;
-                break;
-            case Tok::Is:
-                op = Op::Is;
-                break;
-            default:
-                return l;
-            }
-            ++m_p;
-            d.step();
-            l = binary(op, std::move(l), concatExpr());
-        }
-    }
-    // concatExpr := addExpr {'&' addExpr}
-    ExprPtr concatExpr() {
-        ExprPtr l = addExpr();
-        ChainDepth d(*this);
-        while (accept(Tok::Amp)) {
-            d.step();
-            l = binary(Op::Concat, std::move(l), addExpr());
-        }
-        return l;
-    }
-    // addExpr := modExpr {('+' | '-') modExpr}
-    ExprPtr addExpr() {
-        ExprPtr l = modExpr();
-        ChainDepth d(*this);
-        while (kind() == Tok::Plus || kind() == Tok::Minus) {
-            Op op = kind() == Tok::Plus ? Op::Add : Op::Sub;
-            ++m_p;
-            d.step();
-            l = binary(op, std::move(l), modExpr());
-        }
-        return l;
-    }
-    // modExpr := intDivExpr {Mod intDivExpr}
-    ExprPtr modExpr() {
-        ExprPtr l = intDivExpr();
-        ChainDepth d(*this);
-        while (accept(Tok::Mod)) {
-            d.step();
-            l = binary(Op::Mod, std::move(l), intDivExpr());
-        }
-        return l;
-    }
-    // intDivExpr := mulExpr {'\' mulExpr}
-    ExprPtr intDivExpr() {
-        ExprPtr l = mulExpr();
-        ChainDepth d(*this);
-        while (accept(Tok::Backslash)) {
-            d.step();
-            l = binary(Op::IntDiv, std::move(l), mulExpr());
-        }
-        return l;
-    }
-    // mulExpr := unaryExpr {('*' | '/') unaryExpr}
-    ExprPtr mulExpr() {
-        ExprPtr l = unaryExpr();
-        ChainDepth d(*this);
-        while (kind() == Tok::Star || kind() == Tok::Slash) {
-            Op op = kind() == Tok::Star ? Op::Mul : Op::Div;
-            ++m_p;
-            d.step();
-            l = binary(op, std::move(l), unaryExpr());
-        }
-        return l;
+        return binaryLevel(kComparisonLevel);
     }
     // unaryExpr := Not notExpr | powExpr
     ExprPtr unaryExpr() {
