@@ -39,17 +39,6 @@ std::string_view fileNamePart(std::string_view path) {
     return sep == std::string_view::npos ? path : path.substr(sep + 1);
 }
 
-std::vector<std::string_view> components(std::string_view path) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= path.size(); ++i) {
-        if (i < path.size() && path[i] != '\\' && path[i] != '/') continue;
-        if (i > start) parts.push_back(path.substr(start, i - start));
-        start = i + 1;
-    }
-    return parts;
-}
-
 // The type codes of media files that compiled games store under hidden names.
 struct MediaType {
     const char* extension;
@@ -99,7 +88,7 @@ std::optional<Confined> confine(const Session& s, const std::string& path) {
         if (ec) return std::nullopt;
         absolute = cwd + "/" + path;
     }
-    std::vector<std::string_view> parts = components(absolute);
+    std::vector<std::string_view> parts = platform::SplitWindowsPath(absolute);
     bool rewritten = false;
     for (std::size_t k = 0; k < parts.size(); ++k) {
         if (!startsWithDrive(parts[k])) continue;

@@ -1,6 +1,8 @@
 // Drive letters from the mount table or from a description.
 #include "run/platform/drives/DriveTable.h"
 
+#include "run/platform/files/WindowsPath.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -177,14 +179,8 @@ std::optional<std::string> DriveTable::toNative(const std::string& windowsPath) 
     if (!drive) return std::nullopt;
     // Resolve "." and ".." here, so that the result never leaves the drive's folder.
     std::vector<std::string_view> parts;
-    std::string_view rest(windowsPath);
-    rest.remove_prefix(2);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= rest.size(); ++i) {
-        if (i < rest.size() && rest[i] != '\\' && rest[i] != '/') continue;
-        std::string_view part = rest.substr(start, i - start);
-        start = i + 1;
-        if (part.empty() || part == ".") continue;
+    for (std::string_view part : SplitWindowsPath(std::string_view(windowsPath).substr(2))) {
+        if (part == ".") continue;
         if (part == "..") {
             if (parts.empty()) return std::nullopt;
             parts.pop_back();

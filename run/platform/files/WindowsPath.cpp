@@ -11,18 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> splitComponents(std::string_view path) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= path.size(); ++i) {
-        if (i == path.size() || path[i] == '\\' || path[i] == '/') {
-            if (i > start) parts.emplace_back(path.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    return parts;
-}
-
 // Directory listings read during one resolution; a path rarely visits a folder twice,
 // but "a/../a/x" style paths would otherwise list it again.
 class ListingCache {
@@ -43,9 +31,9 @@ class ListingCache {
     std::map<fs::path, std::vector<std::string>> m_listings;
 };
 
-std::optional<fs::path> resolve(fs::path current, const std::vector<std::string>& parts) {
+std::optional<fs::path> resolve(fs::path current, const std::vector<std::string_view>& parts) {
     ListingCache cache;
-    for (const std::string& part : parts) {
+    for (std::string_view part : parts) {
         if (part == ".") continue;
         std::error_code ec;
         if (!current.empty() && !fs::is_directory(current, ec)) return std::nullopt;
@@ -74,7 +62,7 @@ std::optional<fs::path> resolve(fs::path current, const std::vector<std::string>
 std::optional<fs::path> FindPathNoCase(const std::string& path) {
     if (path.empty()) return std::nullopt;
     const bool absolute = path[0] == '/' || path[0] == '\\';
-    const auto parts = splitComponents(path);
+    const auto parts = SplitWindowsPath(path);
     if (parts.empty()) return absolute ? std::optional<fs::path>(fs::path("/")) : std::nullopt;
     return resolve(absolute ? fs::path("/") : fs::path(), parts);
 }
@@ -82,7 +70,18 @@ std::optional<fs::path> FindPathNoCase(const std::string& path) {
 std::optional<fs::path> FindPathNoCase(const fs::path& base, const std::string& relative) {
     std::error_code ec;
     if (!fs::is_directory(base, ec)) return std::nullopt;
-    return resolve(base, splitComponents(relative));
+    return resolve(base, SplitWindowsPath(relative));
+}
+
+std::vector<std::string_view> SplitWindowsPath(std::string_view path) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= path.size(); ++i) {
+        if (i < path.size() && path[i] != '\\' && path[i] != '/') continue;
+        if (i > start) parts.push_back(path.substr(start, i - start));
+        start = i + 1;
+    }
+    return parts;
 }
 
 std::string ToNativeSeparators(std::string path) {
@@ -93,8 +92,8 @@ std::string ToNativeSeparators(std::string path) {
 bool IsSafeRelativeName(std::string_view name) {
     if (name.empty() || name[0] == '/' || name[0] == '\\') return false;
     if (name.find(':') != std::string_view::npos || name.find('\0') != std::string_view::npos) return false;
-    const auto parts = splitComponents(name);
-    for (const std::string& part : parts) {
+    const auto parts = SplitWindowsPath(name);
+    for (std::string_view part : parts) {
         // Windows drops trailing dots and blanks, so "...", ". ." and the like act as "..".
         if (part != "." && part.find_first_not_of(". ") == std::string::npos) return false;
     }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace run::platform {
 
@@ -18,6 +19,9 @@ std::optional<std::filesystem::path> FindPathNoCase(const std::string& path);
 // As above, with `relative` resolved inside `base` (which itself is taken literally).
 std::optional<std::filesystem::path> FindPathNoCase(const std::filesystem::path& base,
                                                     const std::string& relative);
+
+// The non-empty components of a path with '\\' or '/' separators, in order; views into `path`.
+std::vector<std::string_view> SplitWindowsPath(std::string_view path);
 
 // Replaces every '\\' with '/'.
 std::string ToNativeSeparators(std::string path);
