@@ -31,14 +31,9 @@ constexpr const char* kVerifyLinks = "Verify that the 'Initial Frame' exists and
                                      "frame' option in the Hotspot Properties is "
                                      "linked to an existing frame.";
 
-// The frame's video placement: (stretched, left, top, width, height).
 void playFrameVideo(Session& s, const FrameFile& f) {
-    if (f.VideoUnstretched)
-        PlayMovieWithStop(s, f.VideoFile, false, f.VideoLeft, f.VideoTop, 0, 0);
-    else if (f.VideoAtOrigin)
-        PlayMovieWithStop(s, f.VideoFile, false, 0, 0, 0, 0);
-    else
-        PlayMovieWithStop(s, f.VideoFile, true, f.VideoLeft, f.VideoTop, f.VideoWidth, f.VideoHeight);
+    PlayPlacedMovie(s, f.VideoFile, f.VideoUnstretched, f.VideoAtOrigin, f.VideoLeft, f.VideoTop,
+                    f.VideoWidth, f.VideoHeight);
 }
 
 } // namespace

@@ -12,6 +12,10 @@ void StopOneTimeVideoPlayer(Session& s);
 // Plays a video over the frame area and waits for it (or for StopMovie).
 void PlayMovieWithStop(Session& s, const std::string& file, bool stretched, long left, long top, long width,
                        long height);
+// The same with the placement frames and actions store: unstretched at (left, top), unstretched
+// at the frame's origin, or stretched over the given rectangle.
+void PlayPlacedMovie(Session& s, const std::string& file, bool unstretchedAtPosition, bool atOrigin,
+                     long left, long top, long width, long height);
 bool OneTimeVideoPlaying(const Session& s);
 // Starts again every hotspot video player of the frame.
 void RestartHotspotVideos(Session& s);

@@ -198,12 +198,8 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
         if (s.flags.Quitting) return 0;
         if (a.playVideo) {
             game.HideMenus();
-            if (a.videoAtPosition)
-                PlayMovieWithStop(s, a.videoFile, false, a.videoLeft, a.videoTop, 0, 0);
-            else if (a.videoDefaultPlacement)
-                PlayMovieWithStop(s, a.videoFile, false, 0, 0, 0, 0);
-            else
-                PlayMovieWithStop(s, a.videoFile, true, a.videoLeft, a.videoTop, a.videoWidth, a.videoHeight);
+            PlayPlacedMovie(s, a.videoFile, a.videoAtPosition, a.videoDefaultPlacement, a.videoLeft,
+                            a.videoTop, a.videoWidth, a.videoHeight);
         }
 
         game.ShowOrNotShowAreas();
