@@ -48,7 +48,8 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
       m_settings(options.settingsFile.empty() ? platform::SettingsStore::DefaultFile()
                                               : options.settingsFile),
       m_session(m_ui, m_settings), m_game(m_session, [this] { onGameUnloaded(); }),
-      m_welcome(m_session, {[this] { startGame(); }, [this] { m_game.ShowLoadGameWindow(false); }}) {
+      m_welcome(m_session, m_session.flags,
+                {[this] { startGame(); }, [this] { m_game.ShowLoadGameWindow(false); }}) {
     keepPictureMemory();
     m_session.projectFolder = options.projectFolder;
     m_session.documentsFolder =
@@ -85,7 +86,7 @@ void Player::start() {
 }
 
 void Player::run() {
-    m_ui.runUntil([this] { return m_session.programEnded; });
+    m_ui.runUntil([this] { return m_session.flags.programEnded; });
 }
 
 void Player::startGame() {
@@ -108,7 +109,7 @@ std::vector<std::string> Player::describeState() {
     std::vector<std::string> out;
     platform::Form* active = m_ui.activeForm();
     out.push_back(std::string("window: ") +
-                  (active ? active->name : (m_session.programEnded ? "(ended)" : "(none)")));
+                  (active ? active->name : (m_session.flags.programEnded ? "(ended)" : "(none)")));
     if (active == &m_welcome.form()) {
         for (const auto& e : active->elements()) {
             if (!e->visible || e->caption.empty()) continue;

@@ -35,7 +35,7 @@ class Player {
     void start();
     // Runs the event loop until the program ends.
     void run();
-    bool ended() const { return m_session.programEnded; }
+    bool ended() const { return m_session.flags.programEnded; }
 
     Session& session() { return m_session; }
     platform::WindowSystem& ui() { return m_ui; }

@@ -115,8 +115,8 @@ void GameWindow::rebuildFrameList() {
 }
 
 void GameWindow::applyOptionsFromSettings() {
-    m_form.get("mnuDisableTransitions").value = m_s.transitionsDisabled ? 1 : 0;
-    m_form.get("mnuDisableEffects").value = m_s.effectsDisabled ? 1 : 0;
+    m_form.get("mnuDisableTransitions").value = m_s.flags.transitionsDisabled ? 1 : 0;
+    m_form.get("mnuDisableEffects").value = m_s.flags.effectsDisabled ? 1 : 0;
 }
 
 void GameWindow::applyMenuOption3() {
@@ -128,10 +128,10 @@ void GameWindow::applyMenuOption3() {
 }
 
 void GameWindow::InvertTransitions() {
-    toggleOption("mnuDisableTransitions", "DisableTransitions", m_s.transitionsDisabled);
+    toggleOption("mnuDisableTransitions", "DisableTransitions", m_s.flags.transitionsDisabled);
 }
 void GameWindow::InvertEffects() {
-    toggleOption("mnuDisableEffects", "DisableEffects", m_s.effectsDisabled);
+    toggleOption("mnuDisableEffects", "DisableEffects", m_s.flags.effectsDisabled);
 }
 
 void GameWindow::toggleOption(const char* menu, const char* setting, bool& flag) {

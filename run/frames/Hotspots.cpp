@@ -118,7 +118,7 @@ platform::PicturePtr GameWindow::defaultPointerPicture() {
     // Read once per pointer name and shared by every element that shows it, so the elements on
     // the default pointer can be told from those with a pointer of their own.
     if (m_defaultIconName != m_s.info.DefaultCursor || !m_defaultIcon) {
-        std::string file = ResolveProjectFile(m_s, m_s.paths.icons + m_s.info.DefaultCursor);
+        std::string file = m_s.files.ResolveProjectFile(m_s.paths.icons + m_s.info.DefaultCursor);
         m_defaultIcon = platform::LoadPictureFile(file).picture;
         m_defaultIconName = m_s.info.DefaultCursor;
     }
@@ -137,7 +137,7 @@ void GameWindow::ApplyDefaultPointer(Element& e) {
 
 void GameWindow::ChangeDefaultCursor(const std::string& name) {
     if (!isDefaultName(name)) {
-        std::string file = ResolveProjectFile(m_s, m_s.paths.icons + name);
+        std::string file = m_s.files.ResolveProjectFile(m_s.paths.icons + name);
         if (!std::filesystem::is_regular_file(file)) return;
         // A pointer file that cannot be read changes nothing.
         platform::PictureResult loaded = platform::LoadPictureFile(file);
@@ -252,7 +252,7 @@ void GameWindow::LoadAreas() {
             auto pointer = [&](Element& e) {
                 if (m_s.flags.Quitting) return;
                 if (!isDefaultName(b.cursorFile)) {
-                    std::string cursor = ResolveProjectFile(m_s, m_s.paths.icons + b.cursorFile);
+                    std::string cursor = m_s.files.ResolveProjectFile(m_s.paths.icons + b.cursorFile);
                     platform::PictureResult loaded = platform::LoadPictureFile(cursor);
                     e.mouseIcon = loaded.picture;
                     e.mousePointer = platform::kPointerCustom;
@@ -278,7 +278,7 @@ void GameWindow::LoadAreas() {
                 box->container = &frame;
                 box->left = b.left + 30;
                 box->top = b.top + 30;
-                std::string pic = ResolveProjectFile(m_s, m_s.paths.areas + b.pictureFile);
+                std::string pic = m_s.files.ResolveProjectFile(m_s.paths.areas + b.pictureFile);
                 platform::PictureResult loaded = platform::LoadPictureFile(pic);
                 box->picture = loaded.picture;
                 if (loaded.picture) {
@@ -307,7 +307,7 @@ void GameWindow::LoadAreas() {
             area.whatsThisHelpID = 0;
             std::string pictureError;
             if (b.hasPicture) {
-                std::string pic = ResolveProjectFile(m_s, m_s.paths.areas + b.pictureFile);
+                std::string pic = m_s.files.ResolveProjectFile(m_s.paths.areas + b.pictureFile);
                 platform::PictureResult loaded = platform::LoadPictureFile(pic);
                 area.picture = loaded.picture;
                 pictureError = loaded.error;
@@ -420,7 +420,7 @@ void GameWindow::AreaClick(int areaIndex, int button) {
     if (m_s.flags.Quitting) return;
     m_s.flags.StopMovie = true;
     m_s.flags.SkipTransitionRequested = true;
-    if (OneTimeVideoPlaying(m_s) || m_s.inventorySliding) return;
+    if (OneTimeVideoPlaying(m_s) || m_s.flags.inventorySliding) return;
     if (button == platform::kRightButton) {
         RightClickMenus();
         return;

@@ -161,7 +161,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         if (videoAfter) StopOneTimeVideoPlayer(s);
         if (s.flags.Quitting) return;
         bool waterLoaded = false;
-        if (!s.effectsDisabled && m_current.PictureType == 1 && !m_current.TilePicture) {
+        if (!s.flags.effectsDisabled && m_current.PictureType == 1 && !m_current.TilePicture) {
             waterLoaded = LoadWaveEffectIfAny(s, frameName);
         }
         ApplyChannelRequests(s);
@@ -189,7 +189,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         s.flags.StopMovie = false;
         RestartHotspotVideos(s);
         if (s.flags.Quitting) return;
-        if (!s.effectsDisabled && waterLoaded) StartRipplingWater(s);
+        if (!s.flags.effectsDisabled && waterLoaded) StartRipplingWater(s);
         if (f.TimerEnabled) {
             try {
                 int interval = FrameTimerInterval(f.TimerSeconds);
@@ -223,7 +223,7 @@ void GameWindow::drawBackground() {
     } else if (m_current.PictureType == 1) {
         area.backColor = 0x000000;
         area.picture.reset();
-        std::string file = ResolveProjectFile(m_s, m_s.paths.frames + m_current.Picture);
+        std::string file = m_s.files.ResolveProjectFile(m_s.paths.frames + m_current.Picture);
         platform::PictureResult loaded = platform::LoadPictureFile(file);
         if (!loaded.picture) throw std::runtime_error(loaded.error);
         if (!m_current.TilePicture) {
@@ -258,7 +258,7 @@ void GameWindow::ResetAll() {
         s.flags.StopMovie = true;
         s.flags.SkipTransitionRequested = true;
         s.flags.Quitting = false;
-        s.pendingLoadGameResolution = 0;
+        s.flags.pendingLoadGameResolution = 0;
         CenterWindowAndPictureBox();
         hideTextMessage();
         ResetDefaultPointer();
@@ -267,9 +267,10 @@ void GameWindow::ResetAll() {
         s.note("LoadPlugins");
         LoadVariables(s);
         if (s.scripts) s.scripts->GameReset();
-        s.transitionsDisabled =
+        s.flags.transitionsDisabled =
             platform::LowerCaseWin(s.getUserSetting("DisableTransitions", "False")) == "true";
-        s.effectsDisabled = platform::LowerCaseWin(s.getUserSetting("DisableEffects", "False")) == "true";
+        s.flags.effectsDisabled =
+            platform::LowerCaseWin(s.getUserSetting("DisableEffects", "False")) == "true";
         applyOptionsFromSettings();
         if (s.info.KeepMenusVisible)
             ShowMenus();

@@ -16,7 +16,7 @@ namespace run {
 using platform::Element;
 
 void GameWindow::TransitionStep1(int n) {
-    if (m_s.flags.Quitting || m_s.transitionsDisabled) return;
+    if (m_s.flags.Quitting || m_s.flags.transitionsDisabled) return;
     try {
         Element& frame = m_form.get("PictureBox");
         Element& where = m_form.get("picWhere");
@@ -81,7 +81,7 @@ void GameWindow::TransitionStep1(int n) {
 
 void GameWindow::TransitionStep2(int n, double seconds) {
     if (m_s.flags.Quitting) return;
-    if (m_s.transitionsDisabled) {
+    if (m_s.flags.transitionsDisabled) {
         // The frame changes at once; the fades that would have run with the transition end
         // with it, so no fading stop or cross-fade is left half-done.
         CompleteChannelFades(m_s);

@@ -87,7 +87,7 @@ void AudioChannels::StoreFrameRequests(const ChannelRequestBlock& block) {
 }
 
 std::string AudioChannels::existingAreasFile(const std::string& name) {
-    return ResolveProjectFileQuietly(m_s, m_s.paths.areas + name).value_or("");
+    return m_s.files.ResolveProjectFileQuietly(m_s.paths.areas + name).value_or("");
 }
 
 void AudioChannels::load(int player, const std::string& path, int volume, bool loop,

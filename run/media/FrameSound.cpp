@@ -17,7 +17,7 @@ void FrameSoundOnOpen(Session& s, const FrameFile& f) {
     if (f.FrameSoundFile.empty() && f.StopFrameSound) a->StopChannel(AudioChannels::kFrameSoundChannel);
     if (f.StopMusic) a->StopChannel(AudioChannels::kMusicChannel);
     if (!f.MusicFile.empty()) {
-        const std::string path = ResolveProjectFile(s, s.paths.areas + f.MusicFile);
+        const std::string path = s.files.ResolveProjectFile(s.paths.areas + f.MusicFile);
         if (!a->IsFilePlaying(path) || f.StopMusic)
             a->PlayOnChannel(AudioChannels::kMusicChannel, path, f.MusicLoop ? 0 : 1, LevelToVolume(7),
                              f.MusicFile);
@@ -30,14 +30,14 @@ void FrameSoundAfterShow(Session& s, const FrameFile& f, const std::string& fram
     if (!a) return;
     if (!f.StopAllSounds) {
         const std::string chn = s.paths.frames + frameName + ".chn";
-        if (auto found = FindProjectFile(s, chn)) {
+        if (auto found = s.files.FindProjectFile(chn)) {
             RecordReader r = RecordReader::open(*found);
             a->PlaySoundChannels(r);
         }
     }
     if (!f.FrameSoundFile.empty()) {
         // The frame sound lies in the Frames folder, not the Areas folder.
-        const std::string path = ResolveProjectFile(s, s.paths.frames + f.FrameSoundFile);
+        const std::string path = s.files.ResolveProjectFile(s.paths.frames + f.FrameSoundFile);
         a->PlayOnChannel(AudioChannels::kFrameSoundChannel, path, 1, LevelToVolume(8), f.FrameSoundFile);
     }
 }

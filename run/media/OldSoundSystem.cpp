@@ -21,8 +21,8 @@ void AudioChannels::PlaySoundChannels(RecordReader& r) {
             const bool loop = r.readVariant().toNumber() != 0;
             if (stop) channelPlayer(c).Stop();
             if (play && !file.empty())
-                load(channel(c).Player, ResolveProjectFile(m_s, m_s.paths.areas + file), LevelToVolume(8),
-                     loop, file);
+                load(channel(c).Player, m_s.files.ResolveProjectFile(m_s.paths.areas + file),
+                     LevelToVolume(8), loop, file);
             if (r.atBlockEnd()) break;
         }
     } catch (const std::exception& e) {

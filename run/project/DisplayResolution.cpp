@@ -1,21 +1,21 @@
 // Remembering, switching and restoring the display mode.
 #include "run/project/DisplayResolution.h"
 
-#include "run/core/Session.h"
 #include "run/platform/ui/Element.h"
+#include "run/project/ProjectContext.h"
 
 #include <exception>
 
 namespace run {
 
-void SaveDesktopMode(Session& s) {
+void SaveDesktopMode(ProjectContext& s) {
     platform::DisplayMode m = s.ui.backend().desktopMode();
     s.desktop.width = m.width > 0 ? m.width : 0;
     s.desktop.height = m.height > 0 ? m.height : 0;
     s.desktop.refreshRate = m.refreshRate > 0 ? m.refreshRate : 0;
 }
 
-bool IsDesktopAtProjectSize(const Session& s) {
+bool IsDesktopAtProjectSize(const ProjectContext& s) {
     switch (s.info.ProjectResolution) {
     case 0:
         return s.desktop.width == 640 && s.desktop.height == 480;
@@ -28,7 +28,7 @@ bool IsDesktopAtProjectSize(const Session& s) {
     }
 }
 
-void SetDisplayMode(Session& s, int width, int height, bool restoring) {
+void SetDisplayMode(ProjectContext& s, int width, int height, bool restoring) {
     // Restoring asks for the saved refresh rate; a switch only prefers it, and a backend that
     // has no mode of that size at that rate leaves the rate to the system. Both are one call.
     static_cast<void>(restoring);
@@ -38,7 +38,7 @@ void SetDisplayMode(Session& s, int width, int height, bool restoring) {
     if (!ok) s.showErrorBox(" Unable to change display resolution. Mode not supported.");
 }
 
-void SwitchResolution(Session& s, int request, const std::function<void()>& centreGameWindow) {
+void SwitchResolution(ProjectContext& s, int request, const std::function<void()>& centreGameWindow) {
     try {
         int width = 0, height = 0;
         switch (request) {
@@ -72,7 +72,7 @@ void SwitchResolution(Session& s, int request, const std::function<void()>& cent
     }
 }
 
-void RestoreDesktopMode(Session& s) {
+void RestoreDesktopMode(ProjectContext& s) {
     platform::DisplayMode now = s.ui.backend().desktopMode();
     if (now.width != s.desktop.width || now.height != s.desktop.height) {
         SetDisplayMode(s, s.desktop.width, s.desktop.height, true);

@@ -6,14 +6,14 @@
 
 namespace run {
 
-struct Session;
+struct ProjectContext;
 
-void SaveDesktopMode(Session& s);
-bool IsDesktopAtProjectSize(const Session& s);
+void SaveDesktopMode(ProjectContext& s);
+bool IsDesktopAtProjectSize(const ProjectContext& s);
 // Request 1, 2, 3: 640×480, 800×600, 1024×768; switches when the desktop is not that wide.
 // `centreGameWindow` runs after a change (may be empty).
-void SwitchResolution(Session& s, int request, const std::function<void()>& centreGameWindow = {});
-void SetDisplayMode(Session& s, int width, int height, bool restoring);
-void RestoreDesktopMode(Session& s);
+void SwitchResolution(ProjectContext& s, int request, const std::function<void()>& centreGameWindow = {});
+void SetDisplayMode(ProjectContext& s, int width, int height, bool restoring);
+void RestoreDesktopMode(ProjectContext& s);
 
 } // namespace run

@@ -1,20 +1,16 @@
 // The media file lookup: plain and hidden names, the CD index, the CD drive and its dialog.
 #include "run/project/FileLookup.h"
 
-#include "run/core/Session.h"
-#include "run/frames/GameWindow.h"
-#include "run/media/AudioChannels.h"
-#include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/files/WindowsPath.h"
 #include "run/project/RunFromCdWindow.h"
 #include "run/project/record/RecordFile.h"
-#include "run/scripting/ScriptSteps.h"
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
@@ -74,7 +70,7 @@ bool inside(const std::string& path, const std::string& folder) {
 // Where a path leads once its ".." parts are resolved, as a native path; nullopt when it leads
 // outside the project's folders and the drives' folders. A drive path maps through the drive
 // table; a drive letter inside a folder path keeps only the file name, in that folder.
-std::optional<Confined> confine(const Session& s, const std::string& path) {
+std::optional<Confined> confine(const ProjectContext& s, const std::string& path) {
     if (path.empty() || path.find('\0') != std::string::npos) return std::nullopt;
     if (startsWithDrive(path)) {
         auto native = s.drives.toNative(path);
@@ -138,7 +134,7 @@ std::string resolvedFolder(const std::string& folder) {
 
 // Where a file really is, links followed, must be inside the game's folder or a disc: a link
 // that a downloaded game ships cannot lead the player to the user's other files.
-bool resolvesInside(const Session& s, const fs::path& file) {
+bool resolvesInside(const ProjectContext& s, const fs::path& file) {
     std::error_code ec;
     const std::string real = fs::canonical(file, ec).string();
     if (ec) return false;
@@ -150,7 +146,7 @@ bool resolvesInside(const Session& s, const fs::path& file) {
 
 // The file a path names, as it exists on disk; nullopt when there is none or the path may not
 // be opened.
-std::optional<std::string> existingFile(const Session& s, const std::string& path) {
+std::optional<std::string> existingFile(const ProjectContext& s, const std::string& path) {
     auto target = confine(s, path);
     if (!target) return std::nullopt;
     auto found = platform::FindPathNoCase(target->native);
@@ -159,13 +155,13 @@ std::optional<std::string> existingFile(const Session& s, const std::string& pat
     return found->string();
 }
 
-bool fileExists(const Session& s, const std::string& path) {
+bool fileExists(const ProjectContext& s, const std::string& path) {
     return existingFile(s, path).has_value();
 }
 
 // A missing candidate as it is handed back: unchanged when it can only mean what it says, its
 // confined form when it climbs or holds a drive letter, and nothing when it leads outside.
-std::string missingResult(const Session& s, const std::string& candidate) {
+std::string missingResult(const ProjectContext& s, const std::string& candidate) {
     auto target = confine(s, candidate);
     if (!target) return "";
     return target->rewritten ? target->native : candidate;
@@ -173,21 +169,17 @@ std::string missingResult(const Session& s, const std::string& candidate) {
 
 } // namespace
 
-void EnsureDriveLetters(Session& s) {
+void EnsureDriveLetters(ProjectContext& s) {
     if (!s.drives.filled()) s.drives = platform::DriveTable::FromEnvironment();
 }
 
 namespace {
 
 // The drive letter setting: its first character when that is a letter.
-std::string driveSetting(const Session& s, const std::string& fallback) {
+std::string driveSetting(const ProjectContext& s, const std::string& fallback) {
     std::string v = s.getUserSetting("DriveLetter", fallback);
     if (v.empty() || !isLetter(v[0])) return fallback;
     return v.substr(0, 1);
-}
-
-platform::TimerElement* gameTimer(Session& s, const char* name) {
-    return s.game ? s.game->form().findTimer(name) : nullptr;
 }
 
 } // namespace
@@ -223,12 +215,12 @@ std::string HiddenPath(const std::string& path, bool nameKeyed) {
     return path.substr(0, path.size() - 4) + "." + digits;
 }
 
-bool IsCdProject(const Session& s) {
+bool IsCdProject(const ProjectContext& s) {
     return ProjectFileExists(s.paths.project + "RunFromCD.dat") &&
            ProjectFileExists(s.paths.config + "CDContents");
 }
 
-void LoadCdIndex(Session& s) {
+void LoadCdIndex(ProjectContext& s) {
     s.cdIndex = CdIndex{};
     if (!IsCdProject(s)) return;
     EnsureDriveLetters(s);
@@ -253,7 +245,7 @@ void LoadCdIndex(Session& s) {
     }
 }
 
-char DetectCdDrive(const Session& s) {
+char DetectCdDrive(const ProjectContext& s) {
     char drive = 'd';
     for (char letter = 'A'; letter <= 'V'; ++letter) {
         if (s.drives.typeOf(letter) == platform::kDriveCdRom) drive = letter;
@@ -261,27 +253,8 @@ char DetectCdDrive(const Session& s) {
     return drive;
 }
 
-void HaltGame(Session& s) {
-    s.flags.StopMovie = true;
-    s.flags.SkipTransitionRequested = true;
-    s.ui.pump();
-    for (const char* name : {"Timer1", "TimerMessageBox"}) {
-        if (auto* t = gameTimer(s, name)) t->setEnabled(false);
-    }
-    PauseTimedEvents(s);
-    StopOneTimeVideoPlayer(s);
-    StopAllChannels(s);
-}
-
-void StopEverything(Session& s) {
-    s.flags.Quitting = true;
-    if (s.game) s.game->form().get("PictureBox").visible = false;
-    HaltGame(s);
-    // The player is left with the menu bar, to quit or load a game.
-    if (s.game) s.game->ShowMenus();
-}
-
-std::string LocateOnCd(Session& s, const std::string& path) {
+std::string ProjectFiles::LocateOnCd(const std::string& path) {
+    ProjectContext& s = m_project;
     if (!IsCdProject(s)) return path;
     EnsureDriveLetters(s);
     std::string drive = driveSetting(s, "");
@@ -321,35 +294,29 @@ std::string LocateOnCd(Session& s, const std::string& path) {
         return path;
     }
 
-    // Until the file is there: halt the game and ask for the CD. The timers' states are taken
-    // before the first halt, since a later halt would find them already stopped.
+    // Until the file is there: halt the game and ask for the CD. What runs is taken before the
+    // first halt, since a later halt would find it already stopped.
     const int cdNumber = entry->cdNumber;
-    platform::TimerElement* timer1 = gameTimer(s, "Timer1");
-    platform::TimerElement* timerBox = gameTimer(s, "TimerMessageBox");
-    const bool timer1Was = timer1 && timer1->enabled;
-    const bool timerBoxWas = timerBox && timerBox->enabled;
-    while (!fileExists(s, drive + tail) && !s.flags.Quitting) {
+    std::function<void()> resume = m_game.RememberRunning();
+    while (!fileExists(s, drive + tail) && !m_flags.Quitting) {
         // Under an open message box no input reaches a window, so the dialog could never be
         // answered: the file counts as missing instead.
         if (s.ui.modalOpen()) break;
-        HaltGame(s);
+        m_game.HaltGame();
         {
-            RunFromCdWindow dialog(s);
+            RunFromCdWindow dialog(s, m_flags);
             dialog.load();
             dialog.setDriveText(drive + ":\\");
             dialog.setMessage(s.uiText[47] + std::to_string(cdNumber) + " " + s.uiText[48]);
             dialog.showModal();
         }
-        if (s.flags.Quitting) {
-            StopEverything(s);
+        if (m_flags.Quitting) {
+            m_game.StopEverything();
             break;
         }
         drive = driveSetting(s, drive);
         if (fileExists(s, drive + tail)) {
-            // The game window may have gone while the dialog was open.
-            if (auto* t = gameTimer(s, "Timer1"); t && t == timer1) t->setEnabled(timer1Was);
-            if (auto* t = gameTimer(s, "TimerMessageBox"); t && t == timerBox) t->setEnabled(timerBoxWas);
-            StartTimedEvents(s);
+            resume();
             break;
         }
         s.ui.messageBox(s.uiText[45] + "\r\n\r\n" + drive + tail + "\r\n\r\n" + s.uiText[46],
@@ -360,7 +327,8 @@ std::string LocateOnCd(Session& s, const std::string& path) {
     return drive + tail;
 }
 
-std::optional<std::string> FindProjectFile(const Session& s, const std::string& path) {
+std::optional<std::string> ProjectFiles::FindProjectFile(const std::string& path) const {
+    const ProjectContext& s = m_project;
     if (auto found = existingFile(s, path)) return found;
     if (platform::Utf8ToCp1252Lossy(path).size() < 5) return std::nullopt;
     try {
@@ -371,11 +339,10 @@ std::optional<std::string> FindProjectFile(const Session& s, const std::string& 
     return existingFile(s, HiddenPath(path, false));
 }
 
-namespace {
-
 // The lookup's candidates in order: the plain name, the hidden names, the right CD. `candidate`
 // ends as the last one tried.
-std::optional<std::string> lookUp(Session& s, const std::string& path, std::string& candidate) {
+std::optional<std::string> ProjectFiles::lookUp(const std::string& path, std::string& candidate) {
+    const ProjectContext& s = m_project;
     candidate = path;
     if (auto found = existingFile(s, path)) return found;
     if (platform::Utf8ToCp1252Lossy(path).size() < 5) return std::nullopt;
@@ -387,25 +354,24 @@ std::optional<std::string> lookUp(Session& s, const std::string& path, std::stri
     }
     candidate = HiddenPath(path, false);
     if (auto found = existingFile(s, candidate)) return found;
-    candidate = LocateOnCd(s, path);
+    candidate = LocateOnCd(path);
     return existingFile(s, candidate);
 }
 
-} // namespace
-
-std::string ResolveProjectFile(Session& s, const std::string& path) {
+std::string ProjectFiles::ResolveProjectFile(const std::string& path) {
+    ProjectContext& s = m_project;
     std::string candidate;
-    if (auto found = lookUp(s, path, candidate)) return *found;
-    if (!s.flags.Quitting) {
+    if (auto found = lookUp(path, candidate)) return *found;
+    if (!m_flags.Quitting) {
         s.ui.messageBox(s.uiText[33] + "\r\n" + candidate + "\r\n\r\n" + s.uiText[34], platform::kExclamation,
                         s.uiText[29]);
     }
     return missingResult(s, candidate);
 }
 
-std::optional<std::string> ResolveProjectFileQuietly(Session& s, const std::string& path) {
+std::optional<std::string> ProjectFiles::ResolveProjectFileQuietly(const std::string& path) {
     std::string candidate;
-    return lookUp(s, path, candidate);
+    return lookUp(path, candidate);
 }
 
 } // namespace run

@@ -1,9 +1,10 @@
 // frmRunFromCD: building the window, the drive list, OK and Cancel, and its modal loop.
 #include "run/project/RunFromCdWindow.h"
 
-#include "run/core/Session.h"
 #include "run/platform/drives/DriveTable.h"
 #include "run/platform/ui/Keys.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 
 #include <utility>
 #include <vector>
@@ -28,7 +29,7 @@ constexpr const char* kItemArray = "lstDrive";
 
 } // namespace
 
-RunFromCdWindow::RunFromCdWindow(Session& session) : m_s(session) {
+RunFromCdWindow::RunFromCdWindow(ProjectContext& project, Flags& flags) : m_s(project), m_flags(flags) {
     build();
 }
 
@@ -191,7 +192,7 @@ void RunFromCdWindow::ClickOK() {
 }
 
 void RunFromCdWindow::ClickCancel() {
-    m_s.flags.Quitting = true;
+    m_flags.Quitting = true;
     unload();
 }
 

@@ -8,11 +8,12 @@
 
 namespace run {
 
-struct Session;
+struct ProjectContext;
+struct Flags;
 
 class RunFromCdWindow {
   public:
-    explicit RunFromCdWindow(Session& session);
+    RunFromCdWindow(ProjectContext& project, Flags& flags);
     ~RunFromCdWindow();
     RunFromCdWindow(const RunFromCdWindow&) = delete;
     RunFromCdWindow& operator=(const RunFromCdWindow&) = delete;
@@ -46,7 +47,8 @@ class RunFromCdWindow {
     void build();
     void layOut(int items);
 
-    Session& m_s;
+    ProjectContext& m_s;
+    Flags& m_flags;
     platform::Form m_form{kFormName};
 };
 

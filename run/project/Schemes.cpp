@@ -1,9 +1,9 @@
 #include "run/project/Schemes.h"
 
-#include "run/core/Session.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Scaling.h"
+#include "run/project/ProjectContext.h"
 #include "run/project/ProjectPaths.h"
 #include "run/project/WelcomeWindow.h"
 #include "run/project/record/RecordReader.h"
@@ -22,7 +22,7 @@ namespace {
 constexpr const char* kTextLines[] = {"lblResolution", "txtVersion", "lblAuthor", "lblEmail",
                                       "lblHomepage",   "txtAuthor",  "txtEmail",  "txtHomepage"};
 
-void textButtons(Session& s, platform::Form& f, bool onlyWithoutPicture) {
+void textButtons(ProjectContext& s, platform::Form& f, bool onlyWithoutPicture) {
     for (int i = 0; i < 3; ++i) {
         Element& button = f.get("lblButton", i);
         if (onlyWithoutPicture && f.get("Img", i).visible) {
@@ -77,7 +77,7 @@ void tileBackground(platform::Form& f, const platform::Picture& tile) {
             layer.blit(tile.image, tile.image.bounds(), x, y);
 }
 
-void readScheme(Session& s, platform::Form& f, const std::string& folder, const std::string& file,
+void readScheme(ProjectContext& s, platform::Form& f, const std::string& folder, const std::string& file,
                 LogoSettings& logo) {
     RecordReader r = RecordReader::open(file);
     for (int i = 0; i < 3; ++i)
@@ -148,7 +148,7 @@ void readScheme(Session& s, platform::Form& f, const std::string& folder, const 
 
 } // namespace
 
-void UseScheme(Session& s, WelcomeWindow& welcome, const std::string& schemeName, LogoSettings& logo) {
+void UseScheme(ProjectContext& s, WelcomeWindow& welcome, const std::string& schemeName, LogoSettings& logo) {
     platform::Form& f = welcome.form();
     const std::string folder = s.paths.schemes + schemeName + "/";
     const std::string file = folder + "Scheme.txt";

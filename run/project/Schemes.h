@@ -7,7 +7,7 @@
 
 namespace run {
 
-struct Session;
+struct ProjectContext;
 class WelcomeWindow;
 
 // Logo settings set by a scheme; read by the welcome window after UseScheme returns.
@@ -18,6 +18,6 @@ struct LogoSettings {
 
 // Restyles the welcome window with the scheme of that name. Without a scheme file the buttons
 // are text labels; a scheme that cannot be read ends quietly, what it restyled so far staying.
-void UseScheme(Session& s, WelcomeWindow& welcome, const std::string& schemeName, LogoSettings& logo);
+void UseScheme(ProjectContext& s, WelcomeWindow& welcome, const std::string& schemeName, LogoSettings& logo);
 
 } // namespace run

@@ -1,9 +1,10 @@
 // InitProject and the loaders it runs.
 #include "run/project/StartUp.h"
 
-#include "run/core/Session.h"
 #include "run/project/DisplayResolution.h"
 #include "run/project/FileLookup.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 #include "run/project/record/RecordFile.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace run {
 
 namespace fs = std::filesystem;
 
-void LoadUiTexts(Session& s) {
+void LoadUiTexts(ProjectContext& s) {
     try {
         LoadUiTextsFromFile(s.paths.config + "Texts", s.uiText);
     } catch (const std::exception&) {
@@ -23,7 +24,7 @@ void LoadUiTexts(Session& s) {
     }
 }
 
-void LoadProjectInfo(Session& s) {
+void LoadProjectInfo(ProjectContext& s) {
     try {
         ReadProjectInfo(ExistingPath(s.paths.config + "General"), s.info);
     } catch (const std::exception&) {
@@ -31,7 +32,7 @@ void LoadProjectInfo(Session& s) {
     }
 }
 
-void RegisterProjectComponents(Session& s) {
+void RegisterProjectComponents(ProjectContext& s) {
     std::error_code ec;
     std::vector<fs::path> files;
     for (fs::directory_iterator it(s.paths.components, ec), end; !ec && it != end; it.increment(ec)) {
@@ -42,7 +43,7 @@ void RegisterProjectComponents(Session& s) {
     // Registration itself comes with the component host; a failed one is ignored.
 }
 
-bool InitProject(Session& s) {
+bool InitProject(ProjectContext& s, Flags& flags) {
     bool ok = true;
     auto step = [&](auto&& fn) {
         try {
@@ -62,7 +63,7 @@ bool InitProject(Session& s) {
     if (!ProjectFileExists(s.paths.config + "General")) {
         s.ui.messageBox(s.uiText[33] + " " + s.paths.config + "General", platform::kExclamation,
                         s.uiText[29]);
-        s.programEnded = true;
+        flags.programEnded = true;
         return ok;
     }
     step([&] {
@@ -70,10 +71,10 @@ bool InitProject(Session& s) {
             int answer =
                 s.ui.messageBox(s.uiText[40] + "\r\n\r\n" + s.uiText[41],
                                 platform::kYesNo | platform::kDefaultButton2 | platform::kExclamation, "!!!");
-            if (answer == platform::kResultNo) s.programEnded = true;
+            if (answer == platform::kResultNo) flags.programEnded = true;
         }
     });
-    if (s.programEnded) return ok;
+    if (flags.programEnded) return ok;
     step([&] { LoadProjectInfo(s); });
     step([&] { LoadCdIndex(s); });
     return ok;

@@ -3,20 +3,21 @@
 
 namespace run {
 
-struct Session;
+struct ProjectContext;
+struct Flags;
 
 // Runs every step in order even when one fails; returns false when a step failed in a way the
-// caller reports. Sets `s.programEnded` when start-up decided the program ends (no General
+// caller reports. Sets `flags.programEnded` when start-up decided the program ends (no General
 // file, or the player declined to go on with large fonts).
-bool InitProject(Session& s);
+bool InitProject(ProjectContext& s, Flags& flags);
 
 // Texts: the program set when the file is missing; the "Unable to load text." box and the
 // program set when it cannot be read.
-void LoadUiTexts(Session& s);
+void LoadUiTexts(ProjectContext& s);
 // `General` into ProjectInfo, with the error box of a damaged file.
-void LoadProjectInfo(Session& s);
+void LoadProjectInfo(ProjectContext& s);
 // Registers every "*.ocx" file of the components folder. Placeholder: components do not exist
 // yet, so the step only lists the files.
-void RegisterProjectComponents(Session& s);
+void RegisterProjectComponents(ProjectContext& s);
 
 } // namespace run

@@ -1,10 +1,11 @@
 // frmWelcome: building the window, its load, layout, captions and events.
 #include "run/project/WelcomeWindow.h"
 
-#include "run/core/Session.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Keys.h"
 #include "run/project/DisplayResolution.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 #include "run/project/StartUp.h"
 
 #include <cctype>
@@ -85,8 +86,8 @@ std::string ResolutionLabelText(const std::string& uiText7, int projectResolutio
     return t;
 }
 
-WelcomeWindow::WelcomeWindow(Session& session, Actions actions)
-    : m_s(session), m_actions(std::move(actions)) {
+WelcomeWindow::WelcomeWindow(ProjectContext& project, Flags& flags, Actions actions)
+    : m_s(project), m_flags(flags), m_actions(std::move(actions)) {
     build();
     wireEvents();
 }
@@ -180,7 +181,7 @@ void WelcomeWindow::wireEvents() {
     f.onKeyDown = [this](int key, int) {
         if (key == platform::kKeyEscape) unload();
     };
-    f.onUnload = [this] { m_s.programEnded = true; };
+    f.onUnload = [this] { m_flags.programEnded = true; };
 
     // Dragging the window by its body, title, version, author line and the line labels.
     auto dragDown = [this](const platform::MouseArgs& a) {
@@ -229,9 +230,9 @@ void WelcomeWindow::load() {
         m_s.ui.centre(f);
     });
     step([&] {
-        if (!InitProject(m_s)) failed = true;
+        if (!InitProject(m_s, m_flags)) failed = true;
     });
-    if (m_s.programEnded) {
+    if (m_flags.programEnded) {
         m_s.ui.unload(f);
         return;
     }
@@ -372,7 +373,7 @@ void WelcomeWindow::ClickButton(int index) {
 
 void WelcomeWindow::unload() {
     if (m_s.ui.isLoaded(m_form)) m_s.ui.unload(m_form);
-    m_s.programEnded = true;
+    m_flags.programEnded = true;
 }
 
 void WelcomeWindow::toggleResolution() {

@@ -10,7 +10,8 @@
 
 namespace run {
 
-struct Session;
+struct ProjectContext;
+struct Flags;
 
 class WelcomeWindow {
   public:
@@ -20,7 +21,7 @@ class WelcomeWindow {
         std::function<void()> showLoadWindow; // the load-game window
     };
 
-    WelcomeWindow(Session& session, Actions actions);
+    WelcomeWindow(ProjectContext& project, Flags& flags, Actions actions);
     ~WelcomeWindow();
 
     platform::Form& form() { return m_form; }
@@ -49,7 +50,8 @@ class WelcomeWindow {
     void onLogoClick();
     void toggleResolution();
 
-    Session& m_s;
+    ProjectContext& m_s;
+    Flags& m_flags;
     Actions m_actions;
     platform::Form m_form{"frmWelcome"};
     LogoSettings m_logo;

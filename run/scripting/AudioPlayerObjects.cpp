@@ -74,7 +74,7 @@ class AudioPlayerObject final : public vbs::Object {
                 {
                     const std::string name = in.utf8(0);
                     if (!in.ok()) return false;
-                    const std::string path = name.empty() ? name : ResolveProjectFile(m_s, name);
+                    const std::string path = name.empty() ? name : m_s.files.ResolveProjectFile(name);
                     if (!name.empty() && path.empty()) return Fail(err, kFileNotFound);
                     p.setFileName(path);
                 }

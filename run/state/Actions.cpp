@@ -153,14 +153,14 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
         if (a.playHotspotSound && !a.hotspotSound.empty()) {
             if (!ChannelPlaying(s, 6) || a.interruptHotspotSound) {
                 StopChannel(s, 6);
-                PlayOnChannel(s, 6, ResolveProjectFile(s, s.paths.areas + a.hotspotSound),
+                PlayOnChannel(s, 6, s.files.ResolveProjectFile(s.paths.areas + a.hotspotSound),
                               a.loopHotspotSound ? 0 : 1, LevelToVolume(7), a.hotspotSound);
             }
         }
         if (a.playFrameSound) {
             StopChannel(s, 7);
-            PlayOnChannel(s, 7, ResolveProjectFile(s, s.paths.frames + a.frameSound), 1, LevelToVolume(8),
-                          a.frameSound);
+            PlayOnChannel(s, 7, s.files.ResolveProjectFile(s.paths.frames + a.frameSound), 1,
+                          LevelToVolume(8), a.frameSound);
         } else if (a.stopFrameSound && !a.stopAllSounds) {
             StopChannel(s, 7);
         }

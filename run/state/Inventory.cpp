@@ -210,7 +210,7 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
         wireItem(item);
         placeItem(item, m_count);
         platform::PictureResult loaded =
-            platform::LoadPictureFile(ResolveProjectFile(m_s, m_s.paths.areas + icon));
+            platform::LoadPictureFile(m_s.files.ResolveProjectFile(m_s.paths.areas + icon));
         if (!loaded.picture) throw std::runtime_error(loaded.error);
         item.picture = loaded.picture;
         item.stretch = true;
@@ -299,7 +299,7 @@ void Inventory::HideInventoryIfItem() {
 void Inventory::Inventory_Move() {
     Element& panel = m_form->get("Inventory1");
     m_moving = true;
-    m_s.inventorySliding = true;
+    m_s.flags.inventorySliding = true;
     double step = 0;
     std::uint64_t noted = m_s.ui.now();
     int pass = 0;
@@ -336,7 +336,7 @@ void Inventory::Inventory_Move() {
         m_s.ui.waitWithEvents(10);
     }
     m_moving = false;
-    m_s.inventorySliding = false;
+    m_s.flags.inventorySliding = false;
 }
 
 void Inventory::Inventory_Hide() {

@@ -204,7 +204,7 @@ bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const 
     // The display switch for a loaded game: the script's request when the welcome window was
     // skipped, else the project's size when the player ticked the welcome window's offer.
     if (s.info.SkipWelcomeWindow) {
-        if (s.pendingLoadGameResolution != 0) SwitchResolution(s, s.pendingLoadGameResolution);
+        if (s.flags.pendingLoadGameResolution != 0) SwitchResolution(s, s.flags.pendingLoadGameResolution);
     } else if (s.info.OfferResolutionChange == 1 && windows.resolutionTicked && windows.resolutionTicked()) {
         if (windows.hideLoadWindow) windows.hideLoadWindow();
         if (windows.hideWelcome) windows.hideWelcome();

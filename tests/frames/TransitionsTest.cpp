@@ -119,7 +119,7 @@ TEST(Transitions, AClickEndsItAndTheSwitchTurnsThemOff) {
     GameRig off;
     off.start();
     off.game().InvertTransitions();
-    ASSERT_TRUE(off.session().transitionsDisabled);
+    ASSERT_TRUE(off.session().flags.transitionsDisabled);
     const auto none = Play(off, 1);
     EXPECT_TRUE(none.empty()) << "the frame changes at once";
     EXPECT_EQ(off.frame(), "Other");

@@ -172,8 +172,8 @@ TEST(GameMenus, OptionsAreSavedAndReadBackAtTheNextGame) {
     ASSERT_TRUE(ui.chooseMenu(g.form(), g.form().get("mnuDisableTransitions")));
     ASSERT_TRUE(ui.chooseMenu(g.form(), g.form().get("mnuDisableEffects")));
     ASSERT_TRUE(ui.chooseMenu(g.form(), g.form().get("mnuDisableEffects")));
-    EXPECT_TRUE(g.session().transitionsDisabled);
-    EXPECT_FALSE(g.session().effectsDisabled);
+    EXPECT_TRUE(g.session().flags.transitionsDisabled);
+    EXPECT_FALSE(g.session().flags.effectsDisabled);
     EXPECT_EQ(g.session().getUserSetting("DisableTransitions", ""), "True");
     EXPECT_EQ(g.session().getUserSetting("DisableEffects", ""), "False");
 
@@ -181,8 +181,8 @@ TEST(GameMenus, OptionsAreSavedAndReadBackAtTheNextGame) {
     g.driver.reset();
     g.trace.clear();
     g.start();
-    EXPECT_TRUE(g.session().transitionsDisabled);
-    EXPECT_FALSE(g.session().effectsDisabled);
+    EXPECT_TRUE(g.session().flags.transitionsDisabled);
+    EXPECT_FALSE(g.session().flags.effectsDisabled);
     EXPECT_EQ(g.form().get("mnuDisableTransitions").value, 1);
     EXPECT_EQ(g.form().get("mnuDisableEffects").value, 0);
 }

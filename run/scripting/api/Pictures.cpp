@@ -23,7 +23,7 @@ using scripting::Fail;
 // A picture file of the Areas folder: null when there is none (silently ignored), the picture,
 // or a failure when the file cannot be read as a picture.
 platform::PicturePtr areasPicture(Session& s, const std::string& name) {
-    std::string file = ResolveProjectFile(s, s.paths.areas + name);
+    std::string file = s.files.ResolveProjectFile(s.paths.areas + name);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) return nullptr;
     platform::PictureResult loaded = platform::LoadPictureFile(file);

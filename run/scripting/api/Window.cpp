@@ -12,12 +12,12 @@ namespace {
 const ApiFunction kFunctions[] = {
     {u"GetTransitionsStatus", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::boolean(!c.s.transitionsDisabled);
+         c.result = vbs::Value::boolean(!c.s.flags.transitionsDisabled);
          return true;
      }},
     {u"GetEffectsStatus", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::boolean(!c.s.effectsDisabled);
+         c.result = vbs::Value::boolean(!c.s.flags.effectsDisabled);
          return true;
      }},
     {u"InvertTransitionsStatus", 0, 0,
@@ -98,7 +98,7 @@ const ApiFunction kFunctions[] = {
     {u"ChangeDisplayResolutionOnLoadGame", 1, 1,
      [](Call& c) {
          std::int32_t request = c.in.whole(0);
-         if (c.ok()) c.s.pendingLoadGameResolution = Short16(request);
+         if (c.ok()) c.s.flags.pendingLoadGameResolution = Short16(request);
          return c.ok();
      }},
 };

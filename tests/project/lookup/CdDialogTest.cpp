@@ -108,7 +108,7 @@ bool traced(const TwoCdRig& r, const std::string& step) {
 
 TEST(CdDialogTest, FileOnTheOtherCdAsksForItAndGoesOnOnceInserted) {
     TwoCdRig r;
-    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "intro.jpg"),
+    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.frames + "intro.jpg"),
               r.cd1 + "/Data/Quest/Frames/" + HiddenPath("intro.jpg", true));
     EXPECT_EQ(r.dialogsShown, 0) << "CD 1 is in the drive";
 
@@ -120,7 +120,7 @@ TEST(CdDialogTest, FileOnTheOtherCdAsksForItAndGoesOnOnceInserted) {
     PlayOnChannel(r.s, 1, r.put("Areas/tone.wav", platform::Tone(22050, 1, 2, 440, 0.5)), 0, 0, "tone.wav");
     ASSERT_EQ(r.audio.channelPlayer(1).PlayState(), platform::MediaPlayer::kPlaying);
     r.gameWindow.StartTimedEvents();
-    std::string got = ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg");
+    std::string got = r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
     EXPECT_EQ(got, r.sceneOnCd2);
     EXPECT_EQ(r.dialogsShown, 1);
     EXPECT_EQ(r.message, "Please insert the CD#2 in the CD-Rom drive and click OK to continue...");
@@ -149,7 +149,7 @@ TEST(CdDialogTest, WrongCdIsReportedAndAskedForAgainThenTheTimersComeBack) {
         r.insertCd2();
         r.press(platform::kKeyReturn);
     });
-    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg"), r.sceneOnCd2);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg"), r.sceneOnCd2);
     EXPECT_EQ(r.dialogsShown, 2);
     ASSERT_EQ(r.messageBoxes().size(), 1u);
     const auto& box = r.messageBoxes()[0];
@@ -162,7 +162,7 @@ TEST(CdDialogTest, WrongCdIsReportedAndAskedForAgainThenTheTimersComeBack) {
 TEST(CdDialogTest, CancelLeavesTheGame) {
     TwoCdRig r;
     r.steps.push_back([&](platform::Form&) { r.press(platform::kKeyEscape); });
-    std::string got = ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg");
+    std::string got = r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
     EXPECT_FALSE(fs::exists(got));
     EXPECT_TRUE(r.s.flags.Quitting);
     // The player sees the menu bar, ready to load a game or quit.
@@ -178,7 +178,7 @@ TEST(CdDialogTest, CancelLeavesTheGame) {
 TEST(CdDialogTest, ProgramQuitWhileAskedCountsAsCancel) {
     TwoCdRig r;
     r.steps.push_back([&](platform::Form&) { r.backend.inject({InputEvent::Type::Quit}); });
-    ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg");
+    r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
     EXPECT_EQ(r.dialogsShown, 1);
     EXPECT_TRUE(r.s.flags.Quitting);
     EXPECT_TRUE(r.game.get("mnuExit").visible);
@@ -192,7 +192,7 @@ TEST(CdDialogTest, NoDialogUnderAnOpenMessageBox) {
     frameTimer.setEnabled(true);
     frameTimer.onTimer = [&] {
         frameTimer.setEnabled(false);
-        got = ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg");
+        got = r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
     };
     r.ui.msUntilNextTimer(100); // arms the timer
     r.backend.advanceClock(10);
@@ -218,7 +218,7 @@ TEST(CdDialogTest, OkWantsAnExistingDriveAndTheListSetsTheBox) {
         r.clickOn(*cdItem);
         r.press(platform::kKeyReturn);
     });
-    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg"), r.sceneOnCd2);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg"), r.sceneOnCd2);
     ASSERT_EQ(r.messageBoxes().size(), 1u);
     EXPECT_EQ(r.messageBoxes()[0].text, r.s.uiText[38]);
     EXPECT_EQ(r.messageBoxes()[0].title, "Quest");
@@ -232,7 +232,7 @@ TEST(CdDialogTest, DialogListsTheDrivesFromAToVAndPreselectsTheLastCd) {
     r.s.drives = platform::DriveTable::FromDescription("A=" + f + ":removable;C=" + f + ":fixed;E=" + f +
                                                        ":cd;G=" + f + ":remote;H=" + f + ":ram;K=" + f +
                                                        ":cd;W=" + f + ":cd");
-    RunFromCdWindow dialog(r.s);
+    RunFromCdWindow dialog(r.s, r.s.flags);
     dialog.load();
     std::vector<std::string> items;
     for (platform::Element* e : dialog.form().arrayMembers("lstDrive")) {

@@ -74,7 +74,7 @@ TEST(CdIndexTest, WithoutMarkerAndIndexThereIsNoCdProject) {
     EXPECT_FALSE(IsCdProject(r.s));
     EXPECT_TRUE(r.s.cdIndex.entries.empty());
     const std::string asked = r.s.paths.frames + "a.jpg";
-    EXPECT_EQ(LocateOnCd(r.s, asked), asked);
+    EXPECT_EQ(r.s.files.LocateOnCd(asked), asked);
 
     r.makeCdProject(1, {{"a.jpg", 1, 1}});
     r.project.remove("Config/CDContents");
@@ -99,12 +99,12 @@ TEST(CdDriveTest, FirstCdLookupWithoutACdDriveStoresD) {
     LoadCdIndex(r.s);
     EXPECT_EQ(r.s.getUserSetting("DriveLetter", "unset"), "unset") << "nothing asked for yet";
     const std::string asked = r.s.paths.frames + "house.jpg";
-    EXPECT_EQ(LocateOnCd(r.s, asked), HiddenPath(asked, true)) << "not in the index";
+    EXPECT_EQ(r.s.files.LocateOnCd(asked), HiddenPath(asked, true)) << "not in the index";
     EXPECT_EQ(r.s.getUserSetting("DriveLetter", ""), "d");
 
     // A stored letter is used as it is.
     r.s.saveUserSetting("DriveLetter", "E");
-    LocateOnCd(r.s, asked);
+    r.s.files.LocateOnCd(asked);
     EXPECT_EQ(r.s.getUserSetting("DriveLetter", ""), "E");
 }
 
@@ -114,10 +114,10 @@ TEST(CdDriveTest, IndexedFilesAreFoundInTheirFolderOnTheCdInTheDrive) {
     r.s.drives = platform::DriveTable::FromDescription("E=" + (r.tmp / "disc").string() + ":cd");
     LoadCdIndex(r.s);
     const std::string door = r.putOutside("disc/DATA/quest/areas/" + HiddenPath("door.bmp", true));
-    EXPECT_EQ(LocateOnCd(r.s, r.s.paths.areas + "DOOR.BMP"), door);
-    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.areas + "door.bmp"), door);
+    EXPECT_EQ(r.s.files.LocateOnCd(r.s.paths.areas + "DOOR.BMP"), door);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.areas + "door.bmp"), door);
     // A folder kind other than Frames and Areas names no place on the CD.
-    EXPECT_EQ(LocateOnCd(r.s, "odd.jpg"), "odd.jpg");
+    EXPECT_EQ(r.s.files.LocateOnCd("odd.jpg"), "odd.jpg");
     EXPECT_TRUE(r.messageBoxes().empty());
     EXPECT_EQ(r.s.getUserSetting("DriveLetter", ""), "E");
 }

@@ -30,13 +30,13 @@ TEST(ResolveProjectFileTest, PlainBeatsNameKeyedBeatsPlainHiddenBeatsCd) {
     const std::string onCd = r.putOutside("cd1/Data/Quest/Frames/house.440");
     const std::string asked = r.s.paths.frames + "house.jpg";
 
-    EXPECT_EQ(ResolveProjectFile(r.s, asked), plain);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(asked), plain);
     fs::remove(plain);
-    EXPECT_EQ(ResolveProjectFile(r.s, asked), keyed);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(asked), keyed);
     fs::remove(keyed);
-    EXPECT_EQ(ResolveProjectFile(r.s, asked), hidden);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(asked), hidden);
     fs::remove(hidden);
-    EXPECT_EQ(ResolveProjectFile(r.s, asked), onCd);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(asked), onCd);
     EXPECT_TRUE(r.messageBoxes().empty());
     EXPECT_EQ(r.s.getUserSetting("DriveLetter", ""), "D") << "the only CD drive was taken";
 }
@@ -46,18 +46,18 @@ TEST(ResolveProjectFileTest, NamesMatchWhateverTheirCaseAndSeparators) {
     const std::string pic = r.put("Areas/Sub/Pic.BMP");
     const std::string keyed = r.put("Frames/HOUSE.440");
     const std::string area = r.put("Areas/door.bmp");
-    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.areas + "sub\\pic.bmp"), pic);
-    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.areas + "SUB/PIC.bmp"), pic);
-    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "house.jpg"), keyed);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.areas + "sub\\pic.bmp"), pic);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.areas + "SUB/PIC.bmp"), pic);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.frames + "house.jpg"), keyed);
     // Climbing out of one folder into another of the same project is allowed.
-    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "..\\Areas\\Door.bmp"), area);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.frames + "..\\Areas\\Door.bmp"), area);
     EXPECT_TRUE(r.messageBoxes().empty());
 }
 
 TEST(ResolveProjectFileTest, MissingFileWarnsOnceAndReturnsTheLastCandidate) {
     LookupRig r;
     const std::string asked = r.s.paths.frames + "nothere.jpg";
-    EXPECT_EQ(ResolveProjectFile(r.s, asked), asked);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(asked), asked);
     ASSERT_EQ(r.messageBoxes().size(), 1u);
     const auto& box = r.messageBoxes()[0];
     EXPECT_EQ(box.title, r.s.uiText[29]);
@@ -65,12 +65,12 @@ TEST(ResolveProjectFileTest, MissingFileWarnsOnceAndReturnsTheLastCandidate) {
     EXPECT_EQ(box.style, platform::kExclamation);
 
     // Names too short for a hidden name are warned about as they are.
-    EXPECT_EQ(ResolveProjectFile(r.s, "ab"), "");
+    EXPECT_EQ(r.s.files.ResolveProjectFile("ab"), "");
     ASSERT_EQ(r.messageBoxes().size(), 2u);
     EXPECT_EQ(r.messageBoxes()[1].text, missingText(r, "ab"));
 
     r.s.flags.Quitting = true;
-    EXPECT_EQ(ResolveProjectFile(r.s, asked), asked);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(asked), asked);
     EXPECT_EQ(r.messageBoxes().size(), 2u) << "no box while the game is being left";
 }
 
@@ -87,7 +87,7 @@ TEST(ResolveProjectFileTest, NamesLeavingTheProjectNeverReachOutsideFiles) {
           r.s.paths.frames + "C:\\..\\..\\secret.jpg", r.s.paths.frames + "sub\\..\\..\\..\\secret.jpg"}) {
         SCOPED_TRACE(asked);
         std::size_t boxes = r.messageBoxes().size();
-        std::string got = ResolveProjectFile(r.s, asked);
+        std::string got = r.s.files.ResolveProjectFile(asked);
         EXPECT_EQ(r.messageBoxes().size(), boxes + 1) << "reported missing";
         // What comes back cannot be opened as the outside file, whichever way it is read.
         if (!got.empty()) {
@@ -103,16 +103,16 @@ TEST(ResolveProjectFileTest, NamesLeavingTheProjectNeverReachOutsideFiles) {
     fs::create_symlink(fs::path(secret).parent_path(), fs::path(r.s.paths.frames) / "up");
     fs::create_symlink(inFrames, fs::path(r.s.paths.frames) / "alias.jpg");
     for (const std::string& asked : {r.s.paths.frames + "link.jpg", r.s.paths.frames + "up\\secret.jpg"}) {
-        EXPECT_FALSE(FindProjectFile(r.s, asked)) << asked;
+        EXPECT_FALSE(r.s.files.FindProjectFile(asked)) << asked;
         const std::size_t boxes = r.messageBoxes().size();
-        const std::string got = ResolveProjectFile(r.s, asked);
+        const std::string got = r.s.files.ResolveProjectFile(asked);
         EXPECT_EQ(r.messageBoxes().size(), boxes + 1) << asked;
     }
-    EXPECT_EQ(FindProjectFile(r.s, r.s.paths.frames + "alias.jpg"), r.s.paths.frames + "alias.jpg");
+    EXPECT_EQ(r.s.files.FindProjectFile(r.s.paths.frames + "alias.jpg"), r.s.paths.frames + "alias.jpg");
 
     // A Windows drive path inside a project path means the file of that name in that folder.
-    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "C:\\Windows\\house.jpg"), inFrames);
-    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "d:/Games/House.jpg"), inFrames);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.frames + "C:\\Windows\\house.jpg"), inFrames);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.frames + "d:/Games/House.jpg"), inFrames);
 }
 
 TEST(ResolveProjectFileTest, ACdProjectReachesItsDiscsAndNothingElse) {
@@ -124,11 +124,11 @@ TEST(ResolveProjectFileTest, ACdProjectReachesItsDiscsAndNothingElse) {
     r.s.drives = platform::DriveTable::FromMountTable("/dev/sda1 / ext4 rw 0 0\n/dev/sr0 " +
                                                       (r.tmp / "cd1").string() + " iso9660 ro 0 0\n");
     LoadCdIndex(r.s);
-    EXPECT_EQ(ResolveProjectFile(r.s, r.s.paths.frames + "scene.jpg"), onCd);
+    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg"), onCd);
     for (const std::string& asked : {secret, "C:" + secret, std::string("C:\\etc\\passwd"),
                                      r.s.paths.frames + "..\\..\\home\\secret.jpg"}) {
         SCOPED_TRACE(asked);
-        std::string got = ResolveProjectFile(r.s, asked);
+        std::string got = r.s.files.ResolveProjectFile(asked);
         auto found = platform::FindPathNoCase(got);
         EXPECT_FALSE(found && fs::equivalent(*found, secret));
         EXPECT_FALSE(found && fs::exists("/etc/passwd") && fs::equivalent(*found, "/etc/passwd"));
@@ -150,11 +150,12 @@ TEST(ResolveProjectFileTest, AnyInputGivesAnAnswerWithoutFailing) {
                                   ":\\\\.jpg"};
     for (const std::string& asked : inputs) {
         std::size_t boxes = r.messageBoxes().size();
-        EXPECT_NO_THROW(ResolveProjectFile(r.s, asked));
+        EXPECT_NO_THROW(r.s.files.ResolveProjectFile(asked));
         EXPECT_EQ(r.messageBoxes().size(), boxes + 1);
     }
     // Separators repeated inside a project path still find the file.
-    std::string found = ResolveProjectFile(r.s, r.s.paths.frames + std::string(5000, '\\') + "house.jpg");
+    std::string found =
+        r.s.files.ResolveProjectFile(r.s.paths.frames + std::string(5000, '\\') + "house.jpg");
     EXPECT_TRUE(fs::is_regular_file(found)) << found;
 }
 

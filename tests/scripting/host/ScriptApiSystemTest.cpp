@@ -131,7 +131,7 @@ TEST(ScriptApiSystem, DisplayRequestsAndComponents) {
     ApiRig g;
     g.start();
     g.script("ChangeDisplayResolutionOnLoadGame 2");
-    EXPECT_EQ(g.session().pendingLoadGameResolution, 2);
+    EXPECT_EQ(g.session().flags.pendingLoadGameResolution, 2);
     g.script("ChangeDisplayResolution 2 : v = GetDisplayResolutionX()");
     EXPECT_EQ(g.var("v"), 800);
 

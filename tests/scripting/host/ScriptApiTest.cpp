@@ -89,7 +89,7 @@ TEST(ScriptApi, PathsSettingsSwitchesAndHelpers) {
     EXPECT_EQ(g.var("v"), -1);
     EXPECT_EQ(g.var("w"), 0);
     EXPECT_EQ(g.session().getUserSetting("DisableTransitions", ""), "True");
-    EXPECT_TRUE(g.session().effectsDisabled);
+    EXPECT_TRUE(g.session().flags.effectsDisabled);
 
     g.script("t = GetLFVersion() & DOUBLEQUOTES & ConvertQuotesIntoDoubleQuotes(\"a\"\"b\") & NEWLINE & "
              "ConvertToNumber(\"12abc\") + ConvertToNumber(\"x\") : v = GetProjectWidth() : "
