@@ -12,7 +12,7 @@ BENCH_ARGS = -DCMAKE_BUILD_TYPE=Release -DPLAYER_BUILD_BENCH=ON -DPLAYER_BUILD_T
 FUZZ_ARGS = -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPLAYER_BUILD_FUZZ=ON -DPLAYER_BUILD_TESTS=OFF \
   -DPLAYER_WITH_SDL2=OFF
 
-.PHONY: all deps build demo test check-format test-main test-asan bench fuzz demo-files clean
+.PHONY: all deps build demo test check-format check-layers test-main test-asan bench fuzz demo-files clean
 
 all: build
 
@@ -47,10 +47,14 @@ demo: build
 
 # The whole suite, then the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # The tests build with warnings as errors. The source format is checked first: it takes a second.
-test: deps check-format test-main test-asan
+test: deps check-format check-layers test-main test-asan
 
 check-format:
 	@tools/check-format.sh
+
+# Every include follows the engine's layers (tools/layers.txt); it takes a tenth of a second.
+check-layers:
+	@tools/check-layers.sh
 
 test-main: deps
 	$(call configure,$(BUILD),$(CMAKE_FLAGS))
