@@ -1,6 +1,7 @@
 #include "run/core/GameHalt.h"
 
 #include "run/core/Session.h"
+#include "run/core/SoundSteps.h"
 #include "run/frames/GameWindow.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
@@ -24,7 +25,7 @@ void HaltGame(Session& s) {
         if (auto* t = gameTimer(s, name)) t->setEnabled(false);
     }
     PauseTimedEvents(s);
-    StopOneTimeVideoPlayer(s);
+    s.videos.StopOneTimeVideoPlayer();
     StopAllChannels(s);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "run/core/Session.h"
+#include "run/core/SoundSteps.h"
 #include "run/frames/GameWindow.h"
 #include "run/media/AudioChannels.h"
 #include "run/platform/files/SettingsStore.h"
@@ -60,7 +61,7 @@ class Player {
     // The mixer outlives the players that feed it; the device stops pulling it first.
     platform::Mixer m_mixer;
     std::thread m_tunesReady; // loads the MIDI sound font ahead of a game's first tune
-    AudioChannels m_audio{m_session, m_mixer};
+    AudioChannels m_audio{m_session, m_session.flags, m_session.files, m_mixer};
     GameWindow m_game;
     ScriptHost m_scripts{m_session, m_game};
     WelcomeWindow m_welcome;

@@ -3,9 +3,12 @@
 #pragma once
 
 #include "run/core/GameHalt.h"
+#include "run/media/Effects.h"
+#include "run/media/Video.h"
 #include "run/project/FileLookup.h"
 #include "run/project/Flags.h"
 #include "run/project/ProjectContext.h"
+#include "run/project/StepTrace.h"
 #include "run/scripting/ScriptSteps.h"
 #include "run/state/GameState.h"
 
@@ -41,11 +44,11 @@ struct Session : ProjectContext {
     // The audio channels and their players (null in a bare session: nothing sounds).
     AudioChannels* audio = nullptr;
 
-    // Where the subsystems note the steps they run, in order, when a test asks for it.
-    std::vector<std::string>* trace = nullptr;
-    void note(std::string step) {
-        if (trace) trace->push_back(std::move(step));
-    }
+    // Where the subsystems report the steps they run, in order, when a test watches.
+    StepTrace trace;
+    // Videos and the water effect (not yet built: they report to the trace).
+    Videos videos{trace};
+    Effects effects{trace};
 };
 
 } // namespace run

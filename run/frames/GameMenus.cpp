@@ -258,7 +258,7 @@ void GameWindow::executeCodeCommand() {
 void GameWindow::onKeyDown(int keyCode, int shift) {
     if (keyCode == platform::kKeyEscape) {
         // A transition in progress keeps the menus as they are; the key only ends it.
-        if (!OneTimeVideoPlaying(m_s) && !m_s.flags.TransitionRunning) {
+        if (!m_s.videos.OneTimeVideoPlaying() && !m_s.flags.TransitionRunning) {
             if (m_form.get("mnuExit").visible)
                 HideMenus();
             else

@@ -3,6 +3,7 @@
 
 #include "run/core/Scripts.h"
 #include "run/core/Session.h"
+#include "run/core/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
@@ -151,6 +152,7 @@ void GameWindow::load() {
     m_form.caption = m_s.info.AdventureName;
     applyMenuCaptions();
     m_s.game = this;
+    if (m_s.audio) m_s.audio->attachFadeTimer(m_form.findTimer("TimerAudioFade"));
     m_s.ui.load(m_form);
 }
 
@@ -212,7 +214,7 @@ void GameWindow::CenterWindowAndPictureBox() {
 void GameWindow::frameAreaMouseDown(const platform::MouseArgs& a) {
     m_s.flags.StopMovie = true;
     m_s.flags.SkipTransitionRequested = true;
-    if (OneTimeVideoPlaying(m_s)) return;
+    if (m_s.videos.OneTimeVideoPlaying()) return;
     if (a.button == platform::kRightButton) {
         RightClickMenus();
     } else {
@@ -254,7 +256,7 @@ void GameWindow::onFrameTimer() {
         name = t->tag;
     }
     if (m_frame.TimerTransition) {
-        m_s.note("TransitionStep1 " + std::to_string(m_frame.TimerTransitionNumber));
+        m_s.trace.note("TransitionStep1 " + std::to_string(m_frame.TimerTransitionNumber));
         TransitionStep1(m_frame.TimerTransitionNumber);
         OpenFrame(name, true, m_frame.TimerTransitionNumber, m_frame.TimerTransitionDuration / 1000.0);
     } else {
@@ -266,7 +268,7 @@ void GameWindow::StartUnloading() {
     m_s.flags.StopMovie = true;
     m_s.flags.SkipTransitionRequested = true;
     m_s.flags.Quitting = true;
-    m_s.note("StopRipplingWaterTimer");
+    m_s.trace.note("StopRipplingWaterTimer");
     m_form.mousePointer = platform::kPointerHourglass;
     m_form.enabled = false;
     platform::TimerElement* t = m_form.findTimer("TimerUnloadMe");
@@ -284,9 +286,10 @@ void GameWindow::onUnloadTimer() {
 void GameWindow::unloadWindow() {
     m_s.ui.pump();
     HaltGame(m_s);
-    m_s.note("RemoveComponents");
+    m_s.trace.note("RemoveComponents");
     RestoreDesktopMode(m_s);
     m_s.game = nullptr;
+    if (m_s.audio) m_s.audio->attachFadeTimer(nullptr);
     if (m_onUnloaded) m_onUnloaded();
 }
 

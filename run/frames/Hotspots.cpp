@@ -3,6 +3,7 @@
 #include "run/frames/GameWindow.h"
 
 #include "run/core/Session.h"
+#include "run/core/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
@@ -293,7 +294,7 @@ void GameWindow::LoadAreas() {
                     AreaClick(n, a.button);
                 };
                 area.whatsThisHelpID = n;
-                m_s.note("AniGifNewWithIndex " + std::to_string(n));
+                m_s.trace.note("AniGifNewWithIndex " + std::to_string(n));
                 pointer(*box);
                 if (!loaded.picture) throw std::runtime_error(loaded.error);
                 continue;
@@ -321,7 +322,7 @@ void GameWindow::LoadAreas() {
             }
             pointer(area);
             if (b.isVideo) {
-                m_s.note("VideoPlayer " + std::to_string(n) + " " + b.videoFile);
+                m_s.trace.note("VideoPlayer " + std::to_string(n) + " " + b.videoFile);
                 area.whatsThisHelpID = -1;
             }
             m_form.zOrder(area, 0);
@@ -402,8 +403,8 @@ void GameWindow::ShowOrNotShowAreas() {
             } else {
                 area->visible = visible;
                 if (link == -1)
-                    m_s.note(std::string(visible ? "ShowVideoHotspot " : "HideVideoHotspot ") +
-                             std::to_string(n));
+                    m_s.trace.note(std::string(visible ? "ShowVideoHotspot " : "HideVideoHotspot ") +
+                                   std::to_string(n));
             }
         }
     } catch (const std::exception& e) {
@@ -420,7 +421,7 @@ void GameWindow::AreaClick(int areaIndex, int button) {
     if (m_s.flags.Quitting) return;
     m_s.flags.StopMovie = true;
     m_s.flags.SkipTransitionRequested = true;
-    if (OneTimeVideoPlaying(m_s) || m_s.flags.inventorySliding) return;
+    if (m_s.videos.OneTimeVideoPlaying() || m_s.flags.inventorySliding) return;
     if (button == platform::kRightButton) {
         RightClickMenus();
         return;
@@ -430,7 +431,7 @@ void GameWindow::AreaClick(int areaIndex, int button) {
         return;
     }
     HideMenus();
-    m_s.note("HotspotAction " + std::to_string(areaIndex));
+    m_s.trace.note("HotspotAction " + std::to_string(areaIndex));
     PickOrNotPickObject(m_s, *this, areaIndex);
     CompleteChannelFades(m_s);
     MakeActionAndConsequences(m_s, *this, areaIndex, 0, false);

@@ -4,6 +4,8 @@
 
 #include "run/core/Scripts.h"
 #include "run/core/Session.h"
+#include "run/core/SoundSteps.h"
+#include "run/frames/FrameSound.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Effects.h"
 #include "run/media/Video.h"
@@ -32,8 +34,8 @@ constexpr const char* kVerifyLinks = "Verify that the 'Initial Frame' exists and
                                      "linked to an existing frame.";
 
 void playFrameVideo(Session& s, const FrameFile& f) {
-    PlayPlacedMovie(s, f.VideoFile, f.VideoUnstretched, f.VideoAtOrigin, f.VideoLeft, f.VideoTop,
-                    f.VideoWidth, f.VideoHeight);
+    s.videos.PlayPlacedMovie(f.VideoFile, f.VideoUnstretched, f.VideoAtOrigin, f.VideoLeft, f.VideoTop,
+                             f.VideoWidth, f.VideoHeight);
 }
 
 } // namespace
@@ -66,7 +68,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
                        "\" could not be found. " + kVerifyLinks);
         return;
     }
-    s.note("OpenFrame " + frameName);
+    s.trace.note("OpenFrame " + frameName);
     try {
         platform::TimerElement* frameTimer = m_form.findTimer("Timer1");
         frameTimer->setEnabled(false);
@@ -75,7 +77,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         m_firstMergedHotspot = 1;
         m_mergedTextIndex = 1;
         m_listFile.reset();
-        s.note("ForgetTransitionDestination");
+        s.trace.note("ForgetTransitionDestination");
         ForgetTransitionDestination();
         ClearCurrentFrame();
         ReadFrameHeader(frameName);
@@ -95,22 +97,22 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
             m_controlsReferenceMode = referenceAll ? 2 : 1;
             if (noTimeout && s.scripts) s.scripts->DisableTimeouts();
         }
-        s.note("FramesHistoryAdd " + frameName);
+        s.trace.note("FramesHistoryAdd " + frameName);
         FramesHistoryAdd(frameName);
-        s.note("ReadFrameFile");
+        s.trace.note("ReadFrameFile");
         {
             RecordReader r = RecordReader::open(ExistingPath(s.paths.frames + frameName + ".fme"));
             m_frame = ReadFrameFile(r);
         }
-        s.note("StoreFrameChannelRequests " + std::to_string(m_frame.channelRequests.entries.size()));
+        s.trace.note("StoreFrameChannelRequests " + std::to_string(m_frame.channelRequests.entries.size()));
         StoreFrameChannelRequests(s, m_frame.channelRequests);
 
-        StopRipplingWater(s);
+        s.effects.StopRipplingWater();
 
         const FrameFile& f = m_frame;
         if (s.flags.Quitting) return;
         if (!f.VideoFile.empty() && f.VideoBeforeFrame && !withTransition) {
-            StopOneTimeVideoPlayer(s);
+            s.videos.StopOneTimeVideoPlayer();
             HideMenus();
             s.flags.StopMovie = false;
             playFrameVideo(s, f);
@@ -118,19 +120,19 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         if (s.flags.Quitting) return;
         FrameSoundOnOpen(s, f);
         if (s.flags.Quitting) return;
-        s.note("ResetFrameTexts");
+        s.trace.note("ResetFrameTexts");
         ResetFrameTexts();
-        s.note("ResetFrameAreas");
+        s.trace.note("ResetFrameAreas");
         ResetFrameAreas();
         if (s.flags.Quitting) return;
-        s.note("DrawBackground");
+        s.trace.note("DrawBackground");
         drawBackground();
         if (s.flags.Quitting) return;
-        s.note("LoadTexts");
+        s.trace.note("LoadTexts");
         LoadTexts();
-        s.note("ReadHotspotCount");
+        s.trace.note("ReadHotspotCount");
         m_current.HotspotCount = ReadHotspotCount(frameName);
-        s.note("LoadAreas");
+        s.trace.note("LoadAreas");
         LoadAreas();
         if (s.flags.Quitting) return;
 
@@ -148,7 +150,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
             return;
         }
         if (s.flags.Quitting) return;
-        s.note("ShowOrNotShowAreas");
+        s.trace.note("ShowOrNotShowAreas");
         ShowOrNotShowAreas();
         for (Element* item : m_form.arrayMembers("PickedObject")) {
             if (item->index > 0) m_form.zOrder(*item, 0);
@@ -158,18 +160,18 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         FrameSoundAfterShow(s, f, frameName);
         if (s.flags.Quitting) return;
         bool videoAfter = !f.VideoFile.empty() && (!f.VideoBeforeFrame || withTransition);
-        if (videoAfter) StopOneTimeVideoPlayer(s);
+        if (videoAfter) s.videos.StopOneTimeVideoPlayer();
         if (s.flags.Quitting) return;
         bool waterLoaded = false;
         if (!s.flags.effectsDisabled && m_current.PictureType == 1 && !m_current.TilePicture) {
-            waterLoaded = LoadWaveEffectIfAny(s, frameName);
+            waterLoaded = s.effects.LoadWaveEffectIfAny(frameName);
         }
         ApplyChannelRequests(s);
         if (!withTransition)
             EnableAudioFadeTimer(s);
         else {
-            s.note("TransitionStep2 " + std::to_string(transitionNumber) + " " +
-                   std::to_string(transitionSeconds));
+            s.trace.note("TransitionStep2 " + std::to_string(transitionNumber) + " " +
+                         std::to_string(transitionSeconds));
             TransitionStep2(transitionNumber, transitionSeconds);
         }
         LoadFrameDialogueIfAny(s, frameName);
@@ -180,23 +182,23 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
             playFrameVideo(s, f);
         }
         SetScreenPointerArrow();
-        while (OneTimeVideoPlaying(s) && !s.flags.StopMovie) {
+        while (s.videos.OneTimeVideoPlaying() && !s.flags.StopMovie) {
             s.ui.pump();
             HideMenus();
         }
         SetScreenPointerDefault();
-        StopOneTimeVideoPlayer(s);
+        s.videos.StopOneTimeVideoPlayer();
         s.flags.StopMovie = false;
-        RestartHotspotVideos(s);
+        s.videos.RestartHotspotVideos();
         if (s.flags.Quitting) return;
-        if (!s.flags.effectsDisabled && waterLoaded) StartRipplingWater(s);
+        if (!s.flags.effectsDisabled && waterLoaded) s.effects.StartRipplingWater();
         if (f.TimerEnabled) {
             try {
                 int interval = FrameTimerInterval(f.TimerSeconds);
                 frameTimer->tag = f.TimerTarget;
                 frameTimer->setEnabled(true);
                 frameTimer->setInterval(interval);
-                s.note("FrameTimer " + std::to_string(interval) + " " + f.TimerTarget);
+                s.trace.note("FrameTimer " + std::to_string(interval) + " " + f.TimerTarget);
             } catch (const std::exception&) {
                 frameTimer->setEnabled(false);
                 s.showErrorBox(" Unable to load timer duration.");
@@ -246,7 +248,7 @@ void GameWindow::ResetAll() {
         platform::TimerElement* frameTimer = m_form.findTimer("Timer1");
         frameTimer->setEnabled(false);
         frameTimer->setInterval(0);
-        s.note("ResetRipplingWaterAndDialogue");
+        s.trace.note("ResetRipplingWaterAndDialogue");
         s.variables.Variables.Clear();
         s.variables.VariablesVariant.Clear();
         s.variables.Disappear.Clear();
@@ -264,7 +266,7 @@ void GameWindow::ResetAll() {
         ResetDefaultPointer();
         rebuildFrameList();
         applyMenuOption3();
-        s.note("LoadPlugins");
+        s.trace.note("LoadPlugins");
         LoadVariables(s);
         if (s.scripts) s.scripts->GameReset();
         s.flags.transitionsDisabled =

@@ -4,6 +4,7 @@
 #include "run/frames/GameWindow.h"
 
 #include "run/core/Session.h"
+#include "run/core/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Transitions.h"
 
@@ -108,7 +109,10 @@ void GameWindow::TransitionStep2(int n, double seconds) {
         m_transitionDestination.reset();
         start.picture = m_transitionStart;
         m_transitionStart.reset();
-        PlayTransition(m_s, n, where, start, end, seconds);
+        PlayTransition(
+            m_s, m_s.flags,
+            {[this](double f) { StepChannelFades(m_s, f); }, [this] { CompleteChannelFades(m_s); }}, n, where,
+            start, end, seconds);
         // (Animated pictures restart and components come back here once they exist.)
         if (timerRan) frameTimer.setEnabled(true);
         where.visible = false;

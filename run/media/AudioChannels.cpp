@@ -2,8 +2,6 @@
 // fade timer, and the operations over all seven players.
 #include "run/media/AudioChannels.h"
 
-#include "run/core/Session.h"
-#include "run/frames/GameWindow.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Dialogs.h"
 #include "run/project/FileLookup.h"
@@ -45,7 +43,9 @@ int LevelToVolume(double level) {
     return WholeNumber<std::int32_t>(std::clamp(volume, -2147483648.0, 2147483647.0));
 }
 
-AudioChannels::AudioChannels(Session& s, platform::Mixer& mixer) : m_s(s), m_customPlayer(mixer) {
+AudioChannels::AudioChannels(ProjectContext& project, Flags& flags, ProjectFiles& files,
+                             platform::Mixer& mixer)
+    : m_s(project), m_flags(flags), m_files(files), m_customPlayer(mixer) {
     for (int i = 0; i < kCount; ++i) {
         m_players[static_cast<std::size_t>(i)] = std::make_unique<MediaPlayer>(mixer);
         m_channels[static_cast<std::size_t>(i)].Player = static_cast<std::int16_t>(i + 1);
@@ -87,7 +87,7 @@ void AudioChannels::StoreFrameRequests(const ChannelRequestBlock& block) {
 }
 
 std::string AudioChannels::existingAreasFile(const std::string& name) {
-    return m_s.files.ResolveProjectFileQuietly(m_s.paths.areas + name).value_or("");
+    return m_files.ResolveProjectFileQuietly(m_s.paths.areas + name).value_or("");
 }
 
 void AudioChannels::load(int player, const std::string& path, int volume, bool loop,
@@ -102,7 +102,7 @@ void AudioChannels::load(int player, const std::string& path, int volume, bool l
 }
 
 void AudioChannels::reportAudioProblem() {
-    if (m_s.flags.Quitting || AudioProblemReported) return;
+    if (m_flags.Quitting || AudioProblemReported) return;
     m_s.ui.messageBox(kAudioProblem, platform::kExclamation, "AUDIO PROBLEM");
     AudioProblemReported = true;
 }
@@ -219,11 +219,9 @@ void AudioChannels::fadeTick() {
 }
 
 void AudioChannels::setFadeTimer(bool enabled) {
-    if (!m_s.game) return;
-    if (platform::TimerElement* t = m_s.game->form().findTimer("TimerAudioFade")) {
-        t->setInterval(100);
-        t->setEnabled(enabled);
-    }
+    if (!m_fadeTimer) return;
+    m_fadeTimer->setInterval(100);
+    m_fadeTimer->setEnabled(enabled);
 }
 
 void AudioChannels::EnableAudioFadeTimer() {
@@ -296,47 +294,6 @@ std::vector<std::string> AudioChannels::describe() const {
         out.push_back(line);
     }
     return out;
-}
-
-// --- Entry points ---
-
-void StopAllChannels(Session& s) {
-    s.note("StopAllChannels");
-    if (s.audio) s.audio->StopAllChannels();
-}
-void StopChannel(Session& s, int channel) {
-    if (s.audio) s.audio->StopChannel(channel);
-}
-void StopAnyWavOrMP3(Session& s) {
-    if (s.audio) s.audio->StopAnyWavOrMP3();
-}
-bool ChannelPlaying(const Session& s, int channel) {
-    return s.audio && s.audio->ChannelPlaying(channel);
-}
-void PlayOnChannel(Session& s, int channel, const std::string& path, int playCount, int volume,
-                   const std::string& named) {
-    if (s.audio) s.audio->PlayOnChannel(channel, path, playCount, volume, named);
-}
-void StoreHotspotChannelRequests(Session& s, const ChannelRequestBlock& block) {
-    if (s.audio) s.audio->StoreHotspotRequests(block);
-}
-void StoreFrameChannelRequests(Session& s, const ChannelRequestBlock& block) {
-    if (s.audio) s.audio->StoreFrameRequests(block);
-}
-void ApplyChannelRequests(Session& s) {
-    s.note("ApplyChannelRequests");
-    if (s.audio) s.audio->ApplyChannelRequests();
-}
-void EnableAudioFadeTimer(Session& s) {
-    s.note("EnableAudioFadeTimer");
-    if (s.audio) s.audio->EnableAudioFadeTimer();
-}
-void StepChannelFades(Session& s, double fraction) {
-    if (s.audio) s.audio->StepChannelFades(fraction);
-}
-void CompleteChannelFades(Session& s) {
-    s.note("CompleteChannelFades");
-    if (s.audio) s.audio->StepChannelFades(1);
 }
 
 } // namespace run

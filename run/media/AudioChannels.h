@@ -7,6 +7,10 @@
 #include "run/media/ChannelRequests.h"
 #include "run/platform/media/MediaPlayer.h"
 #include "run/platform/media/Mixer.h"
+#include "run/platform/ui/Element.h"
+#include "run/project/FileLookup.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 
 #include <array>
 #include <cstdint>
@@ -16,8 +20,6 @@
 
 namespace run {
 
-struct Session;
-struct FrameFile;
 class RecordReader;
 
 enum ChannelCommand : std::int16_t { kNoCommand = 0, kPlayFile = 2, kStopChannel = 3, kChangeVolume = 4 };
@@ -43,7 +45,11 @@ class AudioChannels {
     static constexpr int kMusicChannel = 6;
     static constexpr int kFrameSoundChannel = 7;
 
-    AudioChannels(Session& s, platform::Mixer& mixer);
+    AudioChannels(ProjectContext& project, Flags& flags, ProjectFiles& files, platform::Mixer& mixer);
+
+    // The game window's fade timer TimerAudioFade while that window is loaded (null otherwise:
+    // fades then wait for the next transition or request).
+    void attachFadeTimer(platform::TimerElement* timer) { m_fadeTimer = timer; }
 
     // Player i (1..7) and channel c (1..7).
     platform::MediaPlayer& MPlayer(int i) { return *m_players.at(static_cast<std::size_t>(i - 1)); }
@@ -96,35 +102,16 @@ class AudioChannels {
     // The resolved path of a file of the Areas folder, or "" when it does not exist.
     std::string existingAreasFile(const std::string& name);
     void load(int player, const std::string& path, int volume, bool loop, const std::string& named);
-    bool fadeTimerEnabled() const;
     void setFadeTimer(bool enabled);
 
-    Session& m_s;
+    ProjectContext& m_s;
+    Flags& m_flags;
+    ProjectFiles& m_files;
+    platform::TimerElement* m_fadeTimer = nullptr;
     std::array<std::unique_ptr<platform::MediaPlayer>, kCount> m_players;
     std::array<AudioChannel, kCount> m_channels;
     std::array<std::string, kCount> m_named; // each player's file as the game named it
     platform::MediaPlayer m_customPlayer;
 };
-
-// The entry points the frame and action steps call; a session without sound does nothing.
-void StopAllChannels(Session& s);
-void StopChannel(Session& s, int channel);
-void StopAnyWavOrMP3(Session& s);
-bool ChannelPlaying(const Session& s, int channel);
-void PlayOnChannel(Session& s, int channel, const std::string& path, int playCount, int volume,
-                   const std::string& named);
-void StoreHotspotChannelRequests(Session& s, const ChannelRequestBlock& block);
-void StoreFrameChannelRequests(Session& s, const ChannelRequestBlock& block);
-void PlaySoundChannels(Session& s, RecordReader& r);
-// The first frame sound steps, before the frame's texts and hotspots load: stop all sounds, the
-// frame sound, the music; start the frame's music unless it plays already.
-void FrameSoundOnOpen(Session& s, const FrameFile& f);
-// The later ones, once they are loaded: the frame's old-sound-system file and its frame sound.
-void FrameSoundAfterShow(Session& s, const FrameFile& f, const std::string& frameName);
-void ApplyChannelRequests(Session& s);
-void EnableAudioFadeTimer(Session& s);
-void StepChannelFades(Session& s, double fraction);
-// Ends every running fade at once (`StepChannelFades (1)`).
-void CompleteChannelFades(Session& s);
 
 } // namespace run

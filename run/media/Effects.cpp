@@ -1,19 +1,19 @@
-// Rippling-water entry points (placeholders until that effect lands).
+// Rippling-water requests (not yet built: they are only reported).
 #include "run/media/Effects.h"
-
-#include "run/core/Session.h"
 
 namespace run {
 
-void StopRipplingWater(Session& s) {
-    s.note("StopRipplingWater");
+void Effects::StopRipplingWater() {
+    m_trace.note("StopRipplingWater");
 }
-bool LoadWaveEffectIfAny(Session& s, const std::string& frameName) {
-    s.note("LoadWaveEffectIfAny " + frameName);
+
+bool Effects::LoadWaveEffectIfAny(const std::string& frameName) {
+    m_trace.note("LoadWaveEffectIfAny " + frameName);
     return false;
 }
-void StartRipplingWater(Session& s) {
-    s.note("StartRipplingWater");
+
+void Effects::StartRipplingWater() {
+    m_trace.note("StartRipplingWater");
 }
 
 } // namespace run

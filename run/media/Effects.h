@@ -1,16 +1,26 @@
-// The rippling-water effect. Placeholder: no water ripples yet; the entry points note that they ran.
+// The rippling-water effect.
+// NOT YET BUILT: no water ripples; each request is reported to the step trace so that the frame
+// steps around it are in place and tested. The water effect replaces this service.
 #pragma once
+
+#include "run/project/StepTrace.h"
 
 #include <string>
 
 namespace run {
 
-struct Session;
+class Effects {
+  public:
+    explicit Effects(StepTrace& trace) : m_trace(trace) {}
 
-// Ends a running rippling-water step before a frame changes.
-void StopRipplingWater(Session& s);
-// Loads the frame's water effect; returns whether one was loaded.
-bool LoadWaveEffectIfAny(Session& s, const std::string& frameName);
-void StartRipplingWater(Session& s);
+    // Ends a running rippling-water step before a frame changes.
+    void StopRipplingWater();
+    // Loads the frame's water effect; returns whether one was loaded.
+    bool LoadWaveEffectIfAny(const std::string& frameName);
+    void StartRipplingWater();
+
+  private:
+    StepTrace& m_trace;
+};
 
 } // namespace run

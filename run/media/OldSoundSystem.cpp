@@ -1,6 +1,5 @@
 // The sound blocks of games made with the authoring tool's earlier versions: five channels, each
 // stopped or given a file to play once or over and over.
-#include "run/core/Session.h"
 #include "run/media/AudioChannels.h"
 #include "run/project/FileLookup.h"
 #include "run/project/record/RecordFile.h"
@@ -21,17 +20,13 @@ void AudioChannels::PlaySoundChannels(RecordReader& r) {
             const bool loop = r.readVariant().toNumber() != 0;
             if (stop) channelPlayer(c).Stop();
             if (play && !file.empty())
-                load(channel(c).Player, m_s.files.ResolveProjectFile(m_s.paths.areas + file),
-                     LevelToVolume(8), loop, file);
+                load(channel(c).Player, m_files.ResolveProjectFile(m_s.paths.areas + file), LevelToVolume(8),
+                     loop, file);
             if (r.atBlockEnd()) break;
         }
     } catch (const std::exception& e) {
         m_s.showErrorBox(" Unable to load old sound system information.", e.what());
     }
-}
-
-void PlaySoundChannels(Session& s, RecordReader& r) {
-    if (s.audio) s.audio->PlaySoundChannels(r);
 }
 
 } // namespace run

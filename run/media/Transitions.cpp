@@ -1,9 +1,9 @@
 #include "run/media/Transitions.h"
 
-#include "run/core/Session.h"
-#include "run/media/AudioChannels.h"
 #include "run/platform/graphics/Picture.h"
 #include "run/platform/ui/Scaling.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 
 #include <cmath>
 #include <exception>
@@ -45,8 +45,8 @@ platform::PicturePtr DoubleFramePicture(const Canvas* first, const Canvas* secon
     return p;
 }
 
-void PlayTransition(Session& s, int n, Element& surface, Element& start, Element& end, double seconds) {
-    Flags& flags = s.flags;
+void PlayTransition(ProjectContext& s, Flags& flags, const TransitionFades& fades, int n, Element& surface,
+                    Element& start, Element& end, double seconds) {
     if (n >= 0 && n <= 5 && seconds > 0) {
         try {
             flags.TransitionRunning = true;
@@ -98,7 +98,7 @@ void PlayTransition(Session& s, int n, Element& surface, Element& start, Element
                 drawn = true;
                 flags.TransitionFraction = f;
                 s.ui.invalidate();
-                StepChannelFades(s, f);
+                if (fades.step) fades.step(f);
                 // Blending rests 10 ms between steps; slides go as fast as the display shows them.
                 s.ui.waitWithEvents(n <= 1 ? 10 : 1);
                 if (flags.SkipTransitionRequested) {
@@ -120,7 +120,7 @@ void PlayTransition(Session& s, int n, Element& surface, Element& start, Element
     start.visible = false;
     end.visible = false;
     flags.TransitionRunning = false;
-    CompleteChannelFades(s);
+    if (fades.complete) fades.complete();
 }
 
 } // namespace run

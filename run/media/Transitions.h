@@ -5,11 +5,19 @@
 #include "run/platform/ui/Element.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace run {
 
-struct Session;
+struct ProjectContext;
+struct Flags;
+
+// The sound's part in a transition: the channels' fades step with it and end with it.
+struct TransitionFades {
+    std::function<void(double)> step; // after each drawn step, with how far it has been drawn (0–1)
+    std::function<void()> complete;   // at the end, whether drawn, skipped or failed
+};
 
 // The names of the transition numbers 0 to 5 (0 is unnamed: it blends like 1).
 const std::array<std::string, 6>& LoadTransitionNames();
@@ -18,8 +26,9 @@ const std::array<std::string, 6>& LoadTransitionNames();
 // step is drawn and shown, and window events run between steps: a click or a key that sets
 // SkipTransitionRequested ends it where it is. Numbers outside 0–5 or a time not above 0 draw
 // nothing. The start and end pictures are hidden afterwards.
-void PlayTransition(Session& s, int n, platform::Element& surface, platform::Element& start,
-                    platform::Element& end, double seconds);
+void PlayTransition(ProjectContext& s, Flags& flags, const TransitionFades& fades, int n,
+                    platform::Element& surface, platform::Element& start, platform::Element& end,
+                    double seconds);
 
 // A double-size picture for a slide: two frames side by side (or one above the other), the
 // first at the origin; a missing frame leaves its half black.

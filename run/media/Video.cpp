@@ -1,31 +1,32 @@
-// Video entry points (placeholders until video playback lands).
+// Video requests (not yet built: they are only reported).
 #include "run/media/Video.h"
-
-#include "run/core/Session.h"
 
 namespace run {
 
-void StopOneTimeVideoPlayer(Session& s) {
-    s.note("StopOneTimeVideoPlayer");
-}
-void PlayPlacedMovie(Session& s, const std::string& file, bool unstretchedAtPosition, bool atOrigin,
-                     long left, long top, long width, long height) {
-    if (unstretchedAtPosition)
-        PlayMovieWithStop(s, file, false, left, top, 0, 0);
-    else if (atOrigin)
-        PlayMovieWithStop(s, file, false, 0, 0, 0, 0);
-    else
-        PlayMovieWithStop(s, file, true, left, top, width, height);
+void Videos::StopOneTimeVideoPlayer() {
+    m_trace.note("StopOneTimeVideoPlayer");
 }
 
-void PlayMovieWithStop(Session& s, const std::string& file, bool, long, long, long, long) {
-    s.note("PlayMovieWithStop " + file);
+void Videos::PlayPlacedMovie(const std::string& file, bool unstretchedAtPosition, bool atOrigin, long left,
+                             long top, long width, long height) {
+    if (unstretchedAtPosition)
+        PlayMovieWithStop(file, false, left, top, 0, 0);
+    else if (atOrigin)
+        PlayMovieWithStop(file, false, 0, 0, 0, 0);
+    else
+        PlayMovieWithStop(file, true, left, top, width, height);
 }
-bool OneTimeVideoPlaying(const Session&) {
+
+void Videos::PlayMovieWithStop(const std::string& file, bool, long, long, long, long) {
+    m_trace.note("PlayMovieWithStop " + file);
+}
+
+bool Videos::OneTimeVideoPlaying() const {
     return false;
 }
-void RestartHotspotVideos(Session& s) {
-    s.note("RestartHotspotVideos");
+
+void Videos::RestartHotspotVideos() {
+    m_trace.note("RestartHotspotVideos");
 }
 
 } // namespace run

@@ -8,22 +8,22 @@
 namespace run {
 
 void ResetTimedEvents(Session& s) {
-    s.note("ResetTimedEvents");
+    s.trace.note("ResetTimedEvents");
     if (s.game) s.game->ResetTimedEvents();
 }
 void PauseTimedEvents(Session& s) {
     if (s.game) s.game->PauseTimedEvents();
 }
 void StartTimedEvents(Session& s) {
-    s.note("StartTimedEvents");
+    s.trace.note("StartTimedEvents");
     if (s.game) s.game->StartTimedEvents();
 }
 void ResetScriptModule(Session& s) {
-    s.note("ResetScriptModule");
+    s.trace.note("ResetScriptModule");
     s.VBScriptAction.ResetModule();
 }
 bool RunFrameEntryScript(Session& s, const std::string& scriptText) {
-    s.note("RunFrameEntryScript");
+    s.trace.note("RunFrameEntryScript");
     ExecuteVBScript(s, scriptText, false);
     return s.VBScriptAction.bStopGame;
 }
@@ -31,10 +31,10 @@ PluginFrameCode CollectPluginFrameCode(Session&) {
     return {};
 }
 void LoadFrameDialogueIfAny(Session& s, const std::string& frameName) {
-    s.note("LoadFrameDialogueIfAny " + frameName);
+    s.trace.note("LoadFrameDialogueIfAny " + frameName);
 }
 void EndDialogue(Session& s) {
-    s.note("EndDialogue");
+    s.trace.note("EndDialogue");
 }
 
 } // namespace run

@@ -5,6 +5,7 @@
 
 #include "run/core/Scripts.h"
 #include "run/core/Session.h"
+#include "run/core/SoundSteps.h"
 #include "run/frames/GameWindow.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/ChannelRequests.h"
@@ -28,9 +29,9 @@ namespace {
 
 // What reading the record does at once: variables, removing the item or hiding the hotspot,
 // stopping sounds, and the channel rows kept for the next changes.
-class Effects : public ActionEffects {
+class ImmediateEffects : public ActionEffects {
   public:
-    Effects(Session& s, GameWindow& game, int areaIndex, int objectIndex)
+    ImmediateEffects(Session& s, GameWindow& game, int areaIndex, int objectIndex)
         : m_s(s), m_game(game), m_areaIndex(areaIndex), m_objectIndex(objectIndex) {}
     void changeVariable(const std::string& name, std::int16_t value) override {
         ChangeVariableValue(m_s, name, value);
@@ -102,7 +103,7 @@ bool openRequestedFrame(Session& s, GameWindow& game, bool endDialogue) {
     if (endDialogue) EndDialogue(s);
     std::string frame = a.sFrameToLoad;
     if (a.dTransitionDuration != 0) {
-        s.note("TransitionStep1 " + std::to_string(a.iTransitionNumber));
+        s.trace.note("TransitionStep1 " + std::to_string(a.iTransitionNumber));
         game.TransitionStep1(a.iTransitionNumber);
         game.OpenFrame(frame, true, a.iTransitionNumber, a.dTransitionDuration);
     } else {
@@ -116,7 +117,7 @@ bool openRequestedFrame(Session& s, GameWindow& game, bool endDialogue) {
 void MakeActionAndConsequences(Session& s, GameWindow& game, int areaIndex, int objectIndex,
                                bool doNotQuitDialogue) {
     int result = MakeAction(s, game, areaIndex, objectIndex, doNotQuitDialogue);
-    StopOneTimeVideoPlayer(s);
+    s.videos.StopOneTimeVideoPlayer();
     if (result == 1) game.StartUnloading();
 }
 
@@ -129,7 +130,7 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
     try {
         std::optional<RecordReader> file = openActionBlock(s, game, areaIndex, objectIndex);
         if (!file) return 0;
-        Effects effects(s, game, areaIndex, objectIndex);
+        ImmediateEffects effects(s, game, areaIndex, objectIndex);
         if (ReadActionRecord(*file, a, effects) == ActionRead::Quit) return 1;
         file.reset();
         if (s.flags.Quitting) return 0;
@@ -198,8 +199,8 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
         if (s.flags.Quitting) return 0;
         if (a.playVideo) {
             game.HideMenus();
-            PlayPlacedMovie(s, a.videoFile, a.videoAtPosition, a.videoDefaultPlacement, a.videoLeft,
-                            a.videoTop, a.videoWidth, a.videoHeight);
+            s.videos.PlayPlacedMovie(a.videoFile, a.videoAtPosition, a.videoDefaultPlacement, a.videoLeft,
+                                     a.videoTop, a.videoWidth, a.videoHeight);
         }
 
         game.ShowOrNotShowAreas();
@@ -210,7 +211,7 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
         if (s.flags.Quitting) return 0;
         if (a.playVideo) {
             game.SetScreenPointerArrow();
-            while (OneTimeVideoPlaying(s) && !s.flags.StopMovie) {
+            while (s.videos.OneTimeVideoPlaying() && !s.flags.StopMovie) {
                 s.ui.pump();
                 game.HideMenus();
                 s.ui.pump();
@@ -233,7 +234,7 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
             }
             if (!doNotQuitDialogue) EndDialogue(s);
             if (a.transitionKind == 1) {
-                s.note("TransitionStep1 " + std::to_string(a.transitionNumber));
+                s.trace.note("TransitionStep1 " + std::to_string(a.transitionNumber));
                 game.TransitionStep1(a.transitionNumber);
                 game.OpenFrame(target, true, a.transitionNumber, a.transitionDuration / 1000.0);
             } else {

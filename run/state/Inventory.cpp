@@ -227,7 +227,7 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
             Element& button = m_form->get("Inventory2");
             button.visible = m_count > 0 || !m_s.info.HideEmptyInventoryButton;
         }
-        m_s.note("AddPickedObject " + name);
+        m_s.trace.note("AddPickedObject " + name);
         if (m_s.info.OpenInventoryOnPickUp && !doNotPopup) {
             m_poppedUp = true;
             m_direction = 1;
@@ -262,7 +262,7 @@ void Inventory::RemovePickedObject(int index) {
         m_form->unloadArrayMember("PickedObject", m_count);
         --m_count;
         m_s.state.items.erase(m_s.state.items.begin() + (index - 1));
-        m_s.note("RemovePickedObject " + std::to_string(index));
+        m_s.trace.note("RemovePickedObject " + std::to_string(index));
         if (m_s.info.InventoryEnabled && m_count > 0) layOutPanel();
         if (m_s.info.InventoryEnabled && m_count == 0 && m_s.info.HideEmptyInventoryButton) {
             m_form->get("Inventory2").visible = false;
@@ -363,7 +363,7 @@ void Inventory::pointOnForm(int index, const platform::MouseArgs& a, int& x, int
 void Inventory::itemMouseDown(int index, const platform::MouseArgs& a) {
     m_s.flags.StopMovie = true;
     m_s.flags.SkipTransitionRequested = true;
-    if (OneTimeVideoPlaying(m_s)) return;
+    if (m_s.videos.OneTimeVideoPlaying()) return;
     if (a.button == platform::kRightButton) {
         m_game.RightClickMenus();
         return;

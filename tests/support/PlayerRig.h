@@ -45,7 +45,7 @@ struct PlayerRig {
         project.general(info);
         driver = std::make_unique<HeadlessDriver>(
             PlayerOptions{project.folder().string(), settingsFile, documents});
-        session().trace = &trace;
+        session().trace.attach(&trace);
         driver->start();
         return *driver;
     }

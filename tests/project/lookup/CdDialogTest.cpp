@@ -1,5 +1,6 @@
 // A project on two CDs: the drive dialog when the file is on the other CD, halting and resuming
 // the game, a wrong CD, Cancel, and the dialog's own list and checks.
+#include "run/core/SoundSteps.h"
 #include "run/frames/GameWindow.h"
 #include "run/media/AudioChannels.h"
 #include "run/platform/ui/FormPainter.h"
@@ -89,7 +90,7 @@ struct TwoCdRig : testing::LookupRig {
 
     std::string cd1, cd2, sceneOnCd2;
     platform::Mixer mixer;
-    AudioChannels audio{s, mixer};
+    AudioChannels audio{s, s.flags, s.files, mixer};
     GameWindow gameWindow{s, nullptr};
     platform::Form& game = gameWindow.form();
     platform::Form helper{"frmPlayer"};

@@ -27,7 +27,7 @@ struct LookupRig {
         s.uiText.applySet(true);
         s.info.AdventureName = "Quest";
         s.info.ProjectRegistryName = "Quest";
-        s.trace = &trace;
+        s.trace.attach(&trace);
     }
 
     // A file of the project, by its path inside the project folder.

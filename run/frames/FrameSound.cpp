@@ -1,7 +1,10 @@
 // The sound steps of opening a frame: stopping what the frame asks to stop, the frame's music
 // on channel 6 (the same music goes on uninterrupted from frame to frame), the frame's
 // old-sound-system file and its frame sound on channel 7.
+#include "run/frames/FrameSound.h"
+
 #include "run/core/Session.h"
+#include "run/core/SoundSteps.h"
 #include "run/frames/FrameFile.h"
 #include "run/media/AudioChannels.h"
 #include "run/project/FileLookup.h"
@@ -10,7 +13,7 @@
 namespace run {
 
 void FrameSoundOnOpen(Session& s, const FrameFile& f) {
-    s.note("FrameSoundOnOpen");
+    s.trace.note("FrameSoundOnOpen");
     AudioChannels* a = s.audio;
     if (!a) return;
     if (f.StopAllSounds) a->StopAnyWavOrMP3();
@@ -25,7 +28,7 @@ void FrameSoundOnOpen(Session& s, const FrameFile& f) {
 }
 
 void FrameSoundAfterShow(Session& s, const FrameFile& f, const std::string& frameName) {
-    s.note("FrameSoundAfterShow");
+    s.trace.note("FrameSoundAfterShow");
     AudioChannels* a = s.audio;
     if (!a) return;
     if (!f.StopAllSounds) {
