@@ -3,11 +3,11 @@
 
 #include "run/media/Transitions.h"
 
+#include "run/frames/Inventory.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/files/UserFolders.h"
 #include "run/platform/files/WindowsPath.h"
 #include "run/platform/media/MidiSource.h"
-#include "run/state/Inventory.h"
 
 #include <cstdio>
 #include <filesystem>

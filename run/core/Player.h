@@ -3,8 +3,8 @@
 #pragma once
 
 #include "run/core/Session.h"
-#include "run/core/SoundSteps.h"
 #include "run/frames/GameWindow.h"
+#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/platform/files/SettingsStore.h"
 #include "run/platform/graphics/Fonts.h"

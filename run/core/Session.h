@@ -2,7 +2,7 @@
 // paths and information, the user-interface texts, the per-user settings and the process flags.
 #pragma once
 
-#include "run/core/GameHalt.h"
+#include "run/game/GameHalt.h"
 #include "run/media/Effects.h"
 #include "run/media/Video.h"
 #include "run/project/FileLookup.h"

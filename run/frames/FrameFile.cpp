@@ -1,8 +1,8 @@
 // Reading frame files.
 #include "run/frames/FrameFile.h"
 
+#include "run/project/record/PluginText.h"
 #include "run/project/record/RecordFile.h"
-#include "run/scripting/ScriptSteps.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 #include "run/frames/FrameSound.h"
 
 #include "run/core/Session.h"
-#include "run/core/SoundSteps.h"
 #include "run/frames/FrameFile.h"
+#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/project/FileLookup.h"
 #include "run/project/record/RecordFile.h"

@@ -3,12 +3,12 @@
 #include "run/frames/GameWindow.h"
 
 #include "run/core/Session.h"
+#include "run/game/Actions.h"
+#include "run/game/LoadGameWindow.h"
+#include "run/game/SaveGameWindow.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Keys.h"
-#include "run/state/Actions.h"
-#include "run/state/LoadGameWindow.h"
-#include "run/state/SaveGameWindow.h"
 #include "run/state/VariablesViewer.h"
 
 #include <algorithm>
@@ -59,7 +59,7 @@ void GameWindow::buildMenus() {
     Element& frames = addMenu(f, "mnuFrameName", "", &debug, 0);
     frames.visible = false; // the template of the frame list
     Element& variables = addMenu(f, "mnuViewVariables", "View variables status...", &debug);
-    variables.onClick = [this] { ShowVariablesViewer(m_s); };
+    variables.onClick = [this] { ShowVariablesViewer(m_s.ui, m_s.variables); };
     Element& execute = addMenu(f, "mnuExecuteVBScript", "Execute VBScript Code...", &debug);
     execute.onClick = [this] { executeCodeCommand(); };
     Element& intercept = addMenu(f, "mnuInterceptCode", "Intercept Code", &debug);

@@ -3,16 +3,16 @@
 
 #include "run/core/Scripts.h"
 #include "run/core/Session.h"
-#include "run/core/SoundSteps.h"
+#include "run/frames/Inventory.h"
+#include "run/game/LoadGameWindow.h"
+#include "run/game/SaveGameWindow.h"
+#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Keys.h"
 #include "run/project/DisplayResolution.h"
 #include "run/project/FileLookup.h"
-#include "run/state/Inventory.h"
-#include "run/state/LoadGameWindow.h"
-#include "run/state/SaveGameWindow.h"
 
 #include <algorithm>
 

@@ -3,13 +3,13 @@
 #include "run/frames/GameWindow.h"
 
 #include "run/core/Session.h"
-#include "run/core/SoundSteps.h"
+#include "run/game/Actions.h"
+#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/FileLookup.h"
 #include "run/project/record/RecordFile.h"
-#include "run/state/Actions.h"
 #include "run/state/Variables.h"
 
 #include <algorithm>

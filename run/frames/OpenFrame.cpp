@@ -4,8 +4,9 @@
 
 #include "run/core/Scripts.h"
 #include "run/core/Session.h"
-#include "run/core/SoundSteps.h"
 #include "run/frames/FrameSound.h"
+#include "run/frames/Inventory.h"
+#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Effects.h"
 #include "run/media/Video.h"
@@ -14,7 +15,6 @@
 #include "run/project/record/RecordFile.h"
 #include "run/scripting/PluginActions.h"
 #include "run/scripting/ScriptSteps.h"
-#include "run/state/Inventory.h"
 #include "run/state/Variables.h"
 
 #include <algorithm>
@@ -267,7 +267,7 @@ void GameWindow::ResetAll() {
         rebuildFrameList();
         applyMenuOption3();
         s.trace.note("LoadPlugins");
-        LoadVariables(s);
+        LoadVariables(s, s.variables);
         if (s.scripts) s.scripts->GameReset();
         s.flags.transitionsDisabled =
             platform::LowerCaseWin(s.getUserSetting("DisableTransitions", "False")) == "true";

@@ -4,8 +4,8 @@
 #include "run/frames/GameWindow.h"
 
 #include "run/core/Session.h"
+#include "run/game/Actions.h"
 #include "run/project/record/WholeNumber.h"
-#include "run/state/Actions.h"
 
 #include <algorithm>
 #include <exception>

@@ -4,7 +4,7 @@
 #include "run/frames/GameWindow.h"
 
 #include "run/core/Session.h"
-#include "run/core/SoundSteps.h"
+#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Transitions.h"
 

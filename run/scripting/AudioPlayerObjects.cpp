@@ -5,7 +5,7 @@
 #include "run/scripting/NamedObjects.h"
 
 #include "run/core/Session.h"
-#include "run/core/SoundSteps.h"
+#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/project/FileLookup.h"
 #include "run/scripting/objects/HostKit.h"

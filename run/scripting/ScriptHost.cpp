@@ -2,6 +2,7 @@
 
 #include "run/core/Session.h"
 #include "run/frames/GameWindow.h"
+#include "run/game/Actions.h"
 #include "run/platform/files/AtomicFile.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/ProjectPaths.h"
@@ -10,7 +11,6 @@
 #include "run/scripting/Procedures.h"
 #include "run/scripting/ScriptApi.h"
 #include "run/scripting/ScriptFiles.h"
-#include "run/state/Actions.h"
 #include "vbscript/vbscript.h"
 
 #include <algorithm>

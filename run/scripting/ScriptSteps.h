@@ -48,10 +48,6 @@ struct VBScriptActionModule {
     }
 };
 
-// Plug-in parameter texts store character 254 and '~' for double quotes; the text comes back
-// with each of them (and each double quote) written as a doubled double quote.
-std::string DecodePluginText(const std::string& stored);
-
 // Runs script code through the session's script host; true when the script failed (its error
 // box has been shown). Without a host (a bare session in tests) nothing runs.
 bool ExecuteVBScript(Session& s, const std::string& code, bool resetLastClickPosition);

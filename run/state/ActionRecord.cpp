@@ -1,7 +1,7 @@
 #include "run/state/ActionRecord.h"
 
+#include "run/project/record/PluginText.h"
 #include "run/project/record/RecordFile.h"
-#include "run/scripting/ScriptSteps.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,16 +1,15 @@
 // Loading, reading and changing project variables.
 #include "run/state/Variables.h"
 
-#include "run/core/Session.h"
 #include "run/platform/files/TextCodec.h"
+#include "run/project/ProjectContext.h"
 #include "run/project/record/RecordFile.h"
 
 #include <exception>
 
 namespace run {
 
-void LoadVariables(Session& s) {
-    GameVariables& v = s.variables;
+void LoadVariables(ProjectContext& s, GameVariables& v) {
     v.Variables.Clear();
     v.VariablesVariant.Clear();
     try {
@@ -32,15 +31,16 @@ void LoadVariables(Session& s) {
     }
 }
 
-void ChangeVariableValue(Session& s, const std::string& name, std::int16_t newValue) {
-    for (ClassVariable& var : s.variables.Variables) {
+void ChangeVariableValue(GameVariables& variables, const std::string& name, std::int16_t newValue) {
+    for (ClassVariable& var : variables.Variables) {
         if (var.Name != name) continue;
         var.Value = newValue == -1 ? static_cast<std::int16_t>(var.Value ^ 1) : newValue;
     }
 }
 
-void ChangeVariableVariantValue(Session& s, const std::string& name, const RecordVariant& newValue) {
-    for (ClassVariableVariant& var : s.variables.VariablesVariant) {
+void ChangeVariableVariantValue(GameVariables& variables, const std::string& name,
+                                const RecordVariant& newValue) {
+    for (ClassVariableVariant& var : variables.VariablesVariant) {
         if (var.Name == name) var.Value = newValue;
     }
 }

@@ -10,7 +10,7 @@
 
 namespace run {
 
-struct Session;
+struct ProjectContext;
 
 struct ClassVariable {
     std::string Name;
@@ -59,10 +59,11 @@ struct GameVariables {
 
 // Rebuilds both lists from Config/Variables (names before the first "***" are integer
 // variables, names after it variant variables), all starting at 0.
-void LoadVariables(Session& s);
+void LoadVariables(ProjectContext& s, GameVariables& variables);
 // Sets every integer variable of exactly that name; -1 toggles the lowest bit.
-void ChangeVariableValue(Session& s, const std::string& name, std::int16_t newValue);
-void ChangeVariableVariantValue(Session& s, const std::string& name, const RecordVariant& newValue);
+void ChangeVariableValue(GameVariables& variables, const std::string& name, std::int16_t newValue);
+void ChangeVariableVariantValue(GameVariables& variables, const std::string& name,
+                                const RecordVariant& newValue);
 // The first integer variable of exactly that name, or -32000.
 std::int16_t GetVariableValue(const GameVariables& v, const std::string& name);
 // Existence tests compare names without regard to case.

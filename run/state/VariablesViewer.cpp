@@ -1,6 +1,6 @@
 #include "run/state/VariablesViewer.h"
 
-#include "run/core/Session.h"
+#include "run/platform/ui/WindowSystem.h"
 #include "run/state/Variables.h"
 
 #include <exception>
@@ -34,21 +34,21 @@ std::vector<std::string> VariablesViewerLines(const GameVariables& v) {
     return lines;
 }
 
-void ShowVariablesViewer(Session& s) {
+void ShowVariablesViewer(platform::WindowSystem& ui, const GameVariables& variables) {
     try {
-        const std::vector<std::string> lines = VariablesViewerLines(s.variables);
+        const std::vector<std::string> lines = VariablesViewerLines(variables);
         std::string text;
         for (std::size_t k = 0; k < lines.size(); ++k) {
             text += lines[k] + "\r\n";
             if ((k + 1) % kLinesPerBox == 0 && k + 1 != lines.size()) {
-                s.ui.messageBox(text, platform::kInformation, "Variables Status");
+                ui.messageBox(text, platform::kInformation, "Variables Status");
                 text = std::string(52, ' ') + "\r\n";
             }
         }
-        s.ui.messageBox(text + "\r\n", platform::kInformation, "Variables Status");
+        ui.messageBox(text + "\r\n", platform::kInformation, "Variables Status");
     } catch (const std::exception& e) {
-        s.ui.messageBox(std::string("Error displaying variables status. ") + e.what(), platform::kExclamation,
-                        "Error");
+        ui.messageBox(std::string("Error displaying variables status. ") + e.what(), platform::kExclamation,
+                      "Error");
     }
 }
 

@@ -7,12 +7,14 @@
 
 namespace run {
 
-struct Session;
 struct GameVariables;
+namespace platform {
+class WindowSystem;
+}
 
 // The listing: an introduction, the integer variables, then the variant variables.
 std::vector<std::string> VariablesViewerLines(const GameVariables& v);
 // Shows the listing, 25 lines per box; a failure gets the viewer's own warning box.
-void ShowVariablesViewer(Session& s);
+void ShowVariablesViewer(platform::WindowSystem& ui, const GameVariables& variables);
 
 } // namespace run

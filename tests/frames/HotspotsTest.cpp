@@ -107,9 +107,9 @@ TEST(Hotspots, VisibilityFollowsVariablesAndTheDisappearList) {
     rig.project.hotspots("Start", specs);
     auto& d = rig.start();
     Session& s = rig.session();
-    ChangeVariableValue(s, "one", 1);
-    ChangeVariableValue(s, "two", 2);
-    ChangeVariableValue(s, "set", 5);
+    ChangeVariableValue(s.variables, "one", 1);
+    ChangeVariableValue(s.variables, "two", 2);
+    ChangeVariableValue(s.variables, "set", 5);
     s.variables.Disappear.Add("Other", 3);
     s.variables.Disappear.Add("Start", 4);
     rig.game().ShowOrNotShowAreas();
@@ -138,7 +138,7 @@ TEST(Hotspots, PicturesShowWhereTheyAreAndNotWhenHidden) {
     EXPECT_EQ(shot.pixel(140, 79), 0xFF000000u);
     EXPECT_EQ(shot.pixel(139, 80), 0xFF000000u);
 
-    ChangeVariableValue(rig.session(), "flag", 1);
+    ChangeVariableValue(rig.session().variables, "flag", 1);
     rig.game().ShowOrNotShowAreas();
     EXPECT_EQ(rig.frameShot().pixel(120, 60), 0xFF000000u);
 }

@@ -1,8 +1,8 @@
 // The bundled demo played from Start to its ending as a player would, with what the player
 // reports (frame, items, variables) checked after every step.
 #include "run/driver/HeadlessDriver.h"
+#include "run/frames/Inventory.h"
 #include "run/platform/ui/Scaling.h"
-#include "run/state/Inventory.h"
 #include "tests/support/ProjectBuilder.h"
 
 #include <algorithm>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "run/driver/HeadlessDriver.h"
+#include "run/frames/Inventory.h"
 #include "run/platform/ui/FormPainter.h"
-#include "run/state/Inventory.h"
 #include "run/state/Variables.h"
 #include "tests/support/MediaMaker.h"
 #include "tests/support/PlayerRig.h"

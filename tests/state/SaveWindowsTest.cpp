@@ -1,8 +1,8 @@
 // The save and load windows as a play script drives them: typed names and pressed buttons from
 // the box queues, refusals that keep the window waiting, loading from the welcome window, and
 // the game's timers held while a window is open.
-#include "run/state/Actions.h"
-#include "run/state/SavedGames.h"
+#include "run/game/Actions.h"
+#include "run/game/SavedGames.h"
 
 #include "tests/gameplay/GameRig.h"
 #include <fstream>
@@ -29,7 +29,7 @@ TEST(SaveWindows, SaveRefuseAgainThenLoad) {
     platform::TimerElement& frameTimer = *g.form().findTimer("Timer1");
     frameTimer.setInterval(60000);
     frameTimer.setEnabled(true);
-    ChangeVariableValue(g.session(), "v", 5);
+    ChangeVariableValue(g.session().variables, "v", 5);
 
     // A refused name: the refusal box takes the next answer and the window waits again.
     for (const char* step : {"a,b", "SAVE", "OK", "first", "SAVE"}) {
@@ -49,7 +49,7 @@ TEST(SaveWindows, SaveRefuseAgainThenLoad) {
     g.driver->key("Ctrl+S"); // nothing queued: cancelled
     EXPECT_EQ(g.driver->boxes().back().text, "Enter the name of the game you want to save\r\nfirst");
 
-    ChangeVariableValue(g.session(), "v", 9);
+    ChangeVariableValue(g.session().variables, "v", 9);
     g.game().OpenFrame("Other", false, 0, 0);
     // The load window goes as soon as the save is read, before the on-load script and the frame.
     bool sawRead = false, windowAfterRead = false;
@@ -82,7 +82,7 @@ TEST(SaveWindows, SaveRefuseAgainThenLoad) {
 TEST(SaveWindows, LoadFromTheWelcomeWindow) {
     WindowRig g;
     g.start();
-    ChangeVariableValue(g.session(), "w", 3);
+    ChangeVariableValue(g.session().variables, "w", 3);
     ASSERT_TRUE(SaveGameAs(g.session(), g.game(), "kept"));
     g.game().StartUnloading();
     g.driver->wait(1000);

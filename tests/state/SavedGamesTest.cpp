@@ -1,7 +1,7 @@
 // Saved games: the file field by field, loading saves written by hand and by older versions,
 // values the record format cannot hold as they are, the name checks and questions, the list,
 // removing, the resume mapping, and a failed save that leaves the old one intact.
-#include "run/state/SavedGames.h"
+#include "run/game/SavedGames.h"
 #include "run/core/Scripts.h"
 #include "run/state/SaveFile.h"
 #include "tests/gameplay/GameRig.h"
@@ -35,10 +35,10 @@ struct SaveRig : GameRig {
 TEST(SavedGames, TheFileIsTheCommonRecordFormat) {
     SaveRig g;
     g.start();
-    ChangeVariableValue(g.session(), "v", 7);
+    ChangeVariableValue(g.session().variables, "v", 7);
     g.session().variables.Variables.Item(2).Value = -1;
-    ChangeVariableVariantValue(g.session(), "t", RecordVariant::string("a, b"));
-    ChangeVariableVariantValue(g.session(), "u", RecordVariant::number(2.5));
+    ChangeVariableVariantValue(g.session().variables, "t", RecordVariant::string("a, b"));
+    ChangeVariableVariantValue(g.session().variables, "u", RecordVariant::number(2.5));
     g.session().variables.Disappear.Add("Start", 3);
     g.give({"lamp", "key"});
     g.game().OpenFrame("Other", false, 0, 0);
@@ -54,7 +54,7 @@ TEST(SavedGames, TheFileIsTheCommonRecordFormat) {
 
     // Loading it back on a fresh game gives the same state.
     g.game().OpenFrame("Start", false, 0, 0);
-    ChangeVariableValue(g.session(), "v", 0);
+    ChangeVariableValue(g.session().variables, "v", 0);
     ASSERT_TRUE(g.load("one"));
     EXPECT_EQ(g.frame(), "Other");
     EXPECT_EQ(g.var("v"), 7);
@@ -72,7 +72,7 @@ TEST(SavedGames, OlderAndHandWrittenSavesLoad) {
     // Written by an older version: it ends after the items; an unknown variable is skipped.
     std::ofstream(g.folder() / "old.sav", std::ios::binary)
         << "\"Other\"\r\n2\r\n\"gone\"\r\n5\r\n\"x\"\r\n-1\r\n0\r\n1\r\n\"key\"\r\n";
-    ChangeVariableVariantValue(g.session(), "t", RecordVariant::string("before"));
+    ChangeVariableVariantValue(g.session().variables, "t", RecordVariant::string("before"));
     ASSERT_TRUE(g.load("old"));
     EXPECT_EQ(g.frame(), "Other");
     EXPECT_EQ(g.var("x"), -1);
@@ -125,7 +125,7 @@ TEST(SavedGames, NamesQuestionsListAndRemoving) {
 
     // Replacing asks; Cancel leaves the old file as it was.
     const std::string before = readAll(g.folder() / "a.b.sav");
-    ChangeVariableValue(g.session(), "v", 9);
+    ChangeVariableValue(g.session().variables, "v", 9);
     g.driver->answer("Cancel");
     EXPECT_FALSE(g.save("a.b"));
     EXPECT_EQ(g.boxesWith("'a.b' already exists. Do you want to replace it?"), 1);
@@ -149,7 +149,7 @@ TEST(SavedGames, AFailedSaveKeepsTheOldOne) {
     ASSERT_TRUE(g.save("keep"));
     const std::string before = readAll(g.folder() / "keep.sav");
     // The new save fails half-way through writing: files may not grow past 64 bytes.
-    ChangeVariableValue(g.session(), "v", 4);
+    ChangeVariableValue(g.session().variables, "v", 4);
     g.driver->answer("OK");
     struct rlimit was {};
     ::getrlimit(RLIMIT_FSIZE, &was);

@@ -31,7 +31,7 @@ TEST(Variables, HeaderOnlyGivesEmptyListsAndEveryReadIsMissing) {
     VariablesRig rig;
     rig.project.variables({});
     rig.session.variables.Variables.Add("stale", 3);
-    LoadVariables(rig.session);
+    LoadVariables(rig.session, rig.session.variables);
     EXPECT_EQ(rig.v().Variables.Count(), 0);
     EXPECT_EQ(rig.v().VariablesVariant.Count(), 0);
     for (const char* name : {"stale", "", "***", "Variables"})
@@ -42,7 +42,7 @@ TEST(Variables, HeaderOnlyGivesEmptyListsAndEveryReadIsMissing) {
 TEST(Variables, NamesAfterTheMarkerAreVariantsAndASecondMarkerIsSkipped) {
     VariablesRig rig;
     rig.project.variables({"lamp", "door"}, {"visitor", "***", "weather"});
-    LoadVariables(rig.session);
+    LoadVariables(rig.session, rig.session.variables);
     ASSERT_EQ(rig.v().Variables.Count(), 2);
     EXPECT_EQ(rig.v().Variables.Item(1).Name, "lamp");
     EXPECT_EQ(rig.v().Variables.Item(2).Name, "door");
@@ -59,15 +59,15 @@ TEST(Variables, NamesAfterTheMarkerAreVariantsAndASecondMarkerIsSkipped) {
 TEST(Variables, DuplicatesAreAllSetAndTheFirstIsRead) {
     VariablesRig rig;
     rig.project.variables({"Door", "lamp", "Door"});
-    LoadVariables(rig.session);
+    LoadVariables(rig.session, rig.session.variables);
     rig.v().Variables.Item(3).Value = 9;
     EXPECT_EQ(rig.get("Door"), 0) << "the first of the two";
-    ChangeVariableValue(rig.session, "Door", 7);
+    ChangeVariableValue(rig.session.variables, "Door", 7);
     EXPECT_EQ(rig.v().Variables.Item(1).Value, 7);
     EXPECT_EQ(rig.v().Variables.Item(3).Value, 7);
     EXPECT_EQ(rig.v().Variables.Item(2).Value, 0);
 
-    ChangeVariableValue(rig.session, "door", 1);
+    ChangeVariableValue(rig.session.variables, "door", 1);
     EXPECT_EQ(rig.get("Door"), 7) << "setting needs the exact name";
     EXPECT_EQ(rig.get("door"), kNoSuchVariable) << "and so does reading";
     EXPECT_TRUE(DoesIntergerVariableExist(rig.v(), "door"));
@@ -78,11 +78,11 @@ TEST(Variables, DuplicatesAreAllSetAndTheFirstIsRead) {
 TEST(Variables, MinusOneTogglesTheLowestBit) {
     VariablesRig rig;
     rig.project.variables({"v"});
-    LoadVariables(rig.session);
+    LoadVariables(rig.session, rig.session.variables);
     for (auto [from, to] :
          {std::pair<std::int16_t, std::int16_t>{5, 4}, {0, 1}, {1, 0}, {-2, -1}, {32767, 32766}}) {
-        ChangeVariableValue(rig.session, "v", from);
-        ChangeVariableValue(rig.session, "v", -1);
+        ChangeVariableValue(rig.session.variables, "v", from);
+        ChangeVariableValue(rig.session.variables, "v", -1);
         EXPECT_EQ(rig.get("v"), to) << from;
     }
 }
@@ -90,7 +90,7 @@ TEST(Variables, MinusOneTogglesTheLowestBit) {
 TEST(Variables, MissingListIsReportedOnce) {
     VariablesRig rig;
     rig.session.variables.Variables.Add("stale", 3);
-    LoadVariables(rig.session);
+    LoadVariables(rig.session, rig.session.variables);
     ASSERT_EQ(rig.backend.boxes().size(), 1u);
     EXPECT_TRUE(rig.backend.boxes()[0].text.ends_with(" Unable to load variables list."))
         << rig.backend.boxes()[0].text;

@@ -12,8 +12,8 @@ TEST(VariablesViewer, ListsEveryVariableInBoxesOf25Lines) {
         names.push_back("n" + std::to_string(i));
     g.project.variables(names, {"text"});
     g.start();
-    ChangeVariableValue(g.session(), "n2", -5);
-    ChangeVariableVariantValue(g.session(), "text", RecordVariant::string("a b"));
+    ChangeVariableValue(g.session().variables, "n2", -5);
+    ChangeVariableVariantValue(g.session().variables, "text", RecordVariant::string("a b"));
 
     const auto lines = VariablesViewerLines(g.session().variables);
     ASSERT_EQ(lines.size(), 30u + 1 + 8);

@@ -3,8 +3,8 @@
 
 #include "run/core/Session.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/Inventory.h"
 #include "run/platform/files/TextCodec.h"
-#include "run/state/Inventory.h"
 
 namespace run::api {
 

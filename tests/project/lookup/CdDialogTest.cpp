@@ -1,7 +1,7 @@
 // A project on two CDs: the drive dialog when the file is on the other CD, halting and resuming
 // the game, a wrong CD, Cancel, and the dialog's own list and checks.
-#include "run/core/SoundSteps.h"
 #include "run/frames/GameWindow.h"
+#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Keys.h"

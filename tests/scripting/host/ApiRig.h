@@ -2,7 +2,7 @@
 // actions run the given scripts.
 #pragma once
 
-#include "run/state/Actions.h"
+#include "run/game/Actions.h"
 #include "tests/gameplay/GameRig.h"
 
 namespace run::testing {

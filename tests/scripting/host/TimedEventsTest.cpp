@@ -1,7 +1,7 @@
 // Timed events on the virtual clock, created and removed by scripts: numbering, limits and their
 // messages, one-shot and repeating firing, failures, pausing, and the reset of a frame opening.
+#include "run/game/Actions.h"
 #include "run/platform/ui/FormPainter.h"
-#include "run/state/Actions.h"
 #include "tests/gameplay/GameRig.h"
 
 namespace run {

@@ -1,9 +1,9 @@
-#include "run/state/SavedGamesWindow.h"
+#include "run/game/SavedGamesWindow.h"
 
 #include "run/core/Session.h"
+#include "run/game/SavedGames.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Keys.h"
-#include "run/state/SavedGames.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // an entry copies its name into the box; a double click saves under it.
 #pragma once
 
-#include "run/state/SavedGamesWindow.h"
+#include "run/game/SavedGamesWindow.h"
 
 namespace run {
 

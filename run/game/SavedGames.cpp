@@ -1,15 +1,15 @@
-#include "run/state/SavedGames.h"
+#include "run/game/SavedGames.h"
 
 #include "run/core/Scripts.h"
 #include "run/core/Session.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/Inventory.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/graphics/Picture.h"
 #include "run/project/DisplayResolution.h"
 #include "run/project/ProjectPaths.h"
 #include "run/project/record/RecordReader.h"
 #include "run/scripting/ScriptFiles.h"
-#include "run/state/Inventory.h"
 #include "run/state/SaveFile.h"
 
 #include <algorithm>
@@ -176,7 +176,7 @@ void applyState(Session& s, GameWindow& game, const SaveContents& saved) {
         game.inventory().AddPickedObject(item, false);
     if (saved.hasHistory) s.state.history = saved.state.history;
     for (const ClassVariableVariant& v : from.VariablesVariant)
-        ChangeVariableVariantValue(s, v.Name, v.Value);
+        ChangeVariableVariantValue(s.variables, v.Name, v.Value);
 }
 
 } // namespace

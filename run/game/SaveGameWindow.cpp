@@ -1,7 +1,7 @@
-#include "run/state/SaveGameWindow.h"
+#include "run/game/SaveGameWindow.h"
 
 #include "run/core/Session.h"
-#include "run/state/SavedGames.h"
+#include "run/game/SavedGames.h"
 
 namespace run {
 

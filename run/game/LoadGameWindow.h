@@ -2,8 +2,8 @@
 // Cancel. A double click loads the entry.
 #pragma once
 
-#include "run/state/SavedGames.h"
-#include "run/state/SavedGamesWindow.h"
+#include "run/game/SavedGames.h"
+#include "run/game/SavedGamesWindow.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "run/core/SoundSteps.h"
+#include "run/game/SoundSteps.h"
 
 #include "run/core/Session.h"
 #include "run/media/AudioChannels.h"

@@ -1,8 +1,8 @@
-#include "run/core/GameHalt.h"
+#include "run/game/GameHalt.h"
 
 #include "run/core/Session.h"
-#include "run/core/SoundSteps.h"
 #include "run/frames/GameWindow.h"
+#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 #include "run/scripting/ScriptSteps.h"

@@ -1,14 +1,14 @@
 // Inventory items, the sliding panel, dragging and combinations.
-#include "run/state/Inventory.h"
+#include "run/frames/Inventory.h"
 
 #include "run/core/Session.h"
 #include "run/frames/GameWindow.h"
+#include "run/game/Actions.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/project/FileLookup.h"
 #include "run/project/record/RecordFile.h"
-#include "run/state/Actions.h"
 
 #include <algorithm>
 #include <cmath>

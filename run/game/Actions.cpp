@@ -1,12 +1,13 @@
 // Reading and carrying out hotspot actions, group by group as the action record grew.
-#include "run/state/Actions.h"
+#include "run/game/Actions.h"
 
 #include "run/state/ActionRecord.h"
 
 #include "run/core/Scripts.h"
 #include "run/core/Session.h"
-#include "run/core/SoundSteps.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/Inventory.h"
+#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/ChannelRequests.h"
 #include "run/media/Video.h"
@@ -15,7 +16,6 @@
 #include "run/project/record/RecordFile.h"
 #include "run/scripting/PluginActions.h"
 #include "run/scripting/ScriptSteps.h"
-#include "run/state/Inventory.h"
 #include "run/state/Variables.h"
 
 #include <algorithm>
@@ -34,7 +34,7 @@ class ImmediateEffects : public ActionEffects {
     ImmediateEffects(Session& s, GameWindow& game, int areaIndex, int objectIndex)
         : m_s(s), m_game(game), m_areaIndex(areaIndex), m_objectIndex(objectIndex) {}
     void changeVariable(const std::string& name, std::int16_t value) override {
-        ChangeVariableValue(m_s, name, value);
+        ChangeVariableValue(m_s.variables, name, value);
     }
     void disappear() override {
         if (m_objectIndex != 0)

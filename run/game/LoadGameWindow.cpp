@@ -1,9 +1,9 @@
-#include "run/state/LoadGameWindow.h"
+#include "run/game/LoadGameWindow.h"
 
 #include "run/core/Session.h"
+#include "run/game/SavedGames.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/graphics/Picture.h"
-#include "run/state/SavedGames.h"
 
 #include <chrono>
 #include <ctime>
