@@ -9,8 +9,9 @@
 #include "run/project/Flags.h"
 #include "run/project/ProjectContext.h"
 #include "run/project/StepTrace.h"
-#include "run/scripting/ScriptSteps.h"
+#include "run/scripting/Dialogues.h"
 #include "run/state/GameState.h"
+#include "run/state/VBScriptActionModule.h"
 
 #include <string>
 #include <vector>
@@ -49,6 +50,8 @@ struct Session : ProjectContext {
     // Videos and the water effect (not yet built: they report to the trace).
     Videos videos{trace};
     Effects effects{trace};
+    // The frames' dialogues (not yet built: they report to the trace).
+    Dialogues dialogues{trace};
 };
 
 } // namespace run

@@ -7,6 +7,7 @@
 #include "run/frames/FrameSound.h"
 #include "run/frames/Inventory.h"
 #include "run/game/SoundSteps.h"
+#include "run/game/TimedEventSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Effects.h"
 #include "run/media/Video.h"
@@ -174,7 +175,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
                          std::to_string(transitionSeconds));
             TransitionStep2(transitionNumber, transitionSeconds);
         }
-        LoadFrameDialogueIfAny(s, frameName);
+        s.dialogues.LoadFrameDialogueIfAny(frameName);
         if (s.flags.Quitting) return;
         if (videoAfter) {
             HideMenus();

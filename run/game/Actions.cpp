@@ -8,6 +8,7 @@
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
 #include "run/game/SoundSteps.h"
+#include "run/game/TimedEventSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/ChannelRequests.h"
 #include "run/media/Video.h"
@@ -100,7 +101,7 @@ bool openRequestedFrame(Session& s, GameWindow& game, bool endDialogue) {
         }
     }
     if (a.sFrameToLoad.empty()) return false;
-    if (endDialogue) EndDialogue(s);
+    if (endDialogue) s.dialogues.EndDialogue();
     std::string frame = a.sFrameToLoad;
     if (a.dTransitionDuration != 0) {
         s.trace.note("TransitionStep1 " + std::to_string(a.iTransitionNumber));
@@ -232,7 +233,7 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
                 history.pop_back();
                 target = history.back();
             }
-            if (!doNotQuitDialogue) EndDialogue(s);
+            if (!doNotQuitDialogue) s.dialogues.EndDialogue();
             if (a.transitionKind == 1) {
                 s.trace.note("TransitionStep1 " + std::to_string(a.transitionNumber));
                 game.TransitionStep1(a.transitionNumber);

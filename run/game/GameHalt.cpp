@@ -3,9 +3,9 @@
 #include "run/core/Session.h"
 #include "run/frames/GameWindow.h"
 #include "run/game/SoundSteps.h"
+#include "run/game/TimedEventSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
-#include "run/scripting/ScriptSteps.h"
 
 namespace run {
 

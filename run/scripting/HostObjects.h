@@ -1,7 +1,7 @@
 // The project variables as script objects, added under their own names.
 #pragma once
 
-#include "run/scripting/ScriptSteps.h"
+#include "run/state/VBScriptActionModule.h"
 #include "run/state/Variables.h"
 #include "vbscript/Object.h"
 

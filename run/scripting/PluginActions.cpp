@@ -53,4 +53,8 @@ std::string ExpandPluginActions(Session&, const std::string& text, bool hotspotA
     return ExpandPluginActions(std::vector<PluginActionNames>{}, text, hotspotAction);
 }
 
+PluginFrameCode CollectPluginFrameCode(Session&) {
+    return {};
+}
+
 } // namespace run

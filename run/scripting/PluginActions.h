@@ -28,4 +28,12 @@ std::string ExpandPluginActions(const std::vector<PluginActionNames>& plugins, c
 // every reference yields no code until they are.
 std::string ExpandPluginActions(Session& s, const std::string& text, bool hotspotAction);
 
+// The frame code the loaded plug-ins add around the frame-entry script: `before` runs ahead of
+// the frame's own script, `after` follows it; each piece ends with a line break.
+// Empty until plug-ins are loaded.
+struct PluginFrameCode {
+    std::string before, after;
+};
+PluginFrameCode CollectPluginFrameCode(Session& s);
+
 } // namespace run

@@ -4,9 +4,11 @@
 
 #include "run/core/Session.h"
 #include "run/frames/GameWindow.h"
+#include "run/game/GameHalt.h"
 #include "run/project/FileLookup.h"
 #include "run/scripting/ScriptSteps.h"
 #include "run/scripting/objects/HostKit.h"
+#include "run/state/VBScriptActionModule.h"
 
 namespace run::api {
 

@@ -87,7 +87,7 @@ const ApiFunction kFunctions[] = {
      }},
     {u"QuitDialogue", 0, 0,
      [](Call& c) {
-         EndDialogue(c.s);
+         c.s.dialogues.EndDialogue();
          return true;
      }},
 };
