@@ -56,11 +56,12 @@ inline Value fitInt(int64_t v, bool bothInteger) {
     return Value::dbl(double(v));
 }
 
-// Stores l op r in out and returns true for +, -, * and the comparisons on
-// Integer, Long and Double operands. Returns false, leaving out alone, for
-// anything else, and for a Double result out of range, which the general path
-// reports as Overflow. out may be one of the operands.
-inline bool binary(Op op, const Value& l, const Value& r, Value& out) {
+// l op r for +, -, * and the comparisons on Integer, Long and Double
+// operands. Empty (which no such result is) for anything else, and for a
+// Double result out of range, which the general rules report as Overflow.
+// Returning the Value lets callers build it in place: this runs for most
+// arithmetic a script does.
+inline Value binary(Op op, const Value& l, const Value& r) {
     VarType lt = l.type(), rt = r.type();
     if (isInt(lt) && isInt(rt)) {
         // Integer and Long operands cannot overflow 64 bits, even multiplied.
@@ -68,21 +69,23 @@ inline bool binary(Op op, const Value& l, const Value& r, Value& out) {
         bool bothInteger = lt == VarType::Integer && rt == VarType::Integer;
         switch (op) {
         case Op::Add:
-            out = fitInt(x + y, bothInteger);
-            return true;
+            return fitInt(x + y, bothInteger);
         case Op::Sub:
-            out = fitInt(x - y, bothInteger);
-            return true;
+            return fitInt(x - y, bothInteger);
         case Op::Mul:
-            out = fitInt(x * y, bothInteger);
-            return true;
+            return fitInt(x * y, bothInteger);
+        case Op::Eq:
+        case Op::Ne:
+        case Op::Lt:
+        case Op::Gt:
+        case Op::Le:
+        case Op::Ge:
+            return Value::boolean(compare(op, x, y));
         default:
-            if (!isComparison(op)) return false;
-            out = Value::boolean(compare(op, x, y));
-            return true;
+            return {};
         }
     }
-    if (!isNumber(lt) || !isNumber(rt)) return false;
+    if (!isNumber(lt) || !isNumber(rt)) return {};
     double x = doubleOf(l), y = doubleOf(r), v;
     switch (op) {
     case Op::Add:
@@ -94,14 +97,18 @@ inline bool binary(Op op, const Value& l, const Value& r, Value& out) {
     case Op::Mul:
         v = x * y;
         break;
+    case Op::Eq:
+    case Op::Ne:
+    case Op::Lt:
+    case Op::Gt:
+    case Op::Le:
+    case Op::Ge:
+        return Value::boolean(compare(op, x, y));
     default:
-        if (!isComparison(op)) return false;
-        out = Value::boolean(compare(op, x, y));
-        return true;
+        return {};
     }
-    if (!std::isfinite(v)) return false;
-    out = Value::dbl(v);
-    return true;
+    if (!std::isfinite(v)) return {};
+    return Value::dbl(v);
 }
 
 } // namespace vbs::fast

@@ -109,8 +109,8 @@ Value Interp::evalBinary(const BinaryExpr* b, Frame& f) {
 }
 
 Value Interp::binaryValues(const BinaryExpr* b, const Value& l, const Value& r) {
-    Value v;
-    if (!fast::binary(b->op, l, r, v)) v = evalBinarySlow(b, l, r);
+    Value v = fast::binary(b->op, l, r);
+    if (v.isEmpty()) v = evalBinarySlow(b, l, r);
     return v;
 }
 

@@ -234,7 +234,10 @@ inline bool fastArith(const AssignStmt& s, Frame& f) {
         dst = &t.sym->value;
     }
     if (dst->isArray() || dst->isObject()) return false;
-    return fast::binary(b->op, *l, *r, *dst);
+    Value v = fast::binary(b->op, *l, *r);
+    if (v.isEmpty()) return false;
+    *dst = std::move(v);
+    return true;
 }
 
 } // namespace
