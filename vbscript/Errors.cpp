@@ -1,10 +1,28 @@
 // Error texts, the HRESULT mapping and raising script errors.
 #include "Errors.h"
+#include "Object.h"
 
 #include <algorithm>
 #include <cstdint>
 
 namespace vbs {
+
+// The numbers hosts see (Object.h) are the table's.
+#define VBS_SAME_NUMBER(name) static_assert(error::name == int32_t(Err::name))
+VBS_SAME_NUMBER(OutOfMemory);
+VBS_SAME_NUMBER(CantPerform);
+VBS_SAME_NUMBER(OutOfStack);
+VBS_SAME_NUMBER(PermissionDenied);
+VBS_SAME_NUMBER(ObjectRequired);
+VBS_SAME_NUMBER(CantCreateObject);
+VBS_SAME_NUMBER(Interrupted);
+VBS_SAME_NUMBER(TimedOut);
+VBS_SAME_NUMBER(InvalidCall);
+VBS_SAME_NUMBER(SubscriptOutOfRange);
+VBS_SAME_NUMBER(TypeMismatch);
+VBS_SAME_NUMBER(NoSuchMember);
+VBS_SAME_NUMBER(WrongArgCount);
+#undef VBS_SAME_NUMBER
 
 std::u16string_view errorText(int32_t number) {
     switch (number) {

@@ -3,11 +3,9 @@
 #include "objects/Classic.h"
 
 #include "Convert.h"
+#include "FastArith.h"
 #include "Operators.h"
 #include "builtins/Builtins.h"
-
-#include <climits>
-#include <cmath>
 
 namespace vbs {
 
@@ -17,19 +15,6 @@ namespace {
 bool isLiteral(const Expr* e) {
     if (e->kind == ExprKind::Literal) return true;
     return e->kind == ExprKind::Name && static_cast<const NameExpr*>(e)->ref.scope == Scope::Constant;
-}
-
-bool isIntType(VarType t) {
-    return t == VarType::Integer || t == VarType::Long;
-}
-int64_t intVal(const Value& v) {
-    return v.type() == VarType::Integer ? v.asInteger() : v.asLong();
-}
-
-Value fitInt(int64_t r) {
-    if (r >= INT16_MIN && r <= INT16_MAX) return Value::integer(int16_t(r));
-    if (r >= INT32_MIN && r <= INT32_MAX) return Value::longv(int32_t(r));
-    return Value::dbl(double(r));
 }
 
 Value cmpResult(Cmp c, Op op) {
@@ -124,73 +109,16 @@ Value Interp::evalBinary(const BinaryExpr* b, Frame& f) {
 }
 
 Value Interp::binaryValues(const BinaryExpr* b, const Value& l, const Value& r) {
-    if (b->op == Op::Is) {
-        if (!l.isObject() || !r.isObject()) throwError(Err::ObjectRequired);
-        return Value::boolean(l.asObject() == r.asObject());
-    }
-    // Fast paths for the common numeric cases.
-    VarType lt = l.type(), rt = r.type();
-    if (isIntType(lt) && isIntType(rt)) {
-        int64_t x = intVal(l), y = intVal(r);
-        switch (b->op) {
-        case Op::Add:
-            return lt == VarType::Integer && rt == VarType::Integer
-                       ? fitInt(x + y)
-                       : (x + y >= INT32_MIN && x + y <= INT32_MAX ? Value::longv(int32_t(x + y))
-                                                                   : Value::dbl(double(x + y)));
-        case Op::Sub:
-            return lt == VarType::Integer && rt == VarType::Integer
-                       ? fitInt(x - y)
-                       : (x - y >= INT32_MIN && x - y <= INT32_MAX ? Value::longv(int32_t(x - y))
-                                                                   : Value::dbl(double(x - y)));
-        case Op::Eq:
-            return Value::boolean(x == y);
-        case Op::Ne:
-            return Value::boolean(x != y);
-        case Op::Lt:
-            return Value::boolean(x < y);
-        case Op::Gt:
-            return Value::boolean(x > y);
-        case Op::Le:
-            return Value::boolean(x <= y);
-        case Op::Ge:
-            return Value::boolean(x >= y);
-        default:
-            break;
-        }
-    } else if ((lt == VarType::Double || isIntType(lt)) && (rt == VarType::Double || isIntType(rt))) {
-        double x = lt == VarType::Double ? l.asDouble() : double(intVal(l));
-        double y = rt == VarType::Double ? r.asDouble() : double(intVal(r));
-        switch (b->op) {
-        case Op::Add:
-            if (double v = x + y; std::isfinite(v)) return Value::dbl(v);
-            break;
-        case Op::Sub:
-            if (double v = x - y; std::isfinite(v)) return Value::dbl(v);
-            break;
-        case Op::Mul:
-            if (double v = x * y; std::isfinite(v)) return Value::dbl(v);
-            break;
-        case Op::Eq:
-            return Value::boolean(x == y);
-        case Op::Ne:
-            return Value::boolean(x != y);
-        case Op::Lt:
-            return Value::boolean(x < y);
-        case Op::Gt:
-            return Value::boolean(x > y);
-        case Op::Le:
-            return Value::boolean(x <= y);
-        case Op::Ge:
-            return Value::boolean(x >= y);
-        default:
-            break;
-        }
-    }
-    return evalBinarySlow(b, l, r);
+    Value v = fast::binary(b->op, l, r);
+    if (v.isEmpty()) v = evalBinarySlow(b, l, r);
+    return v;
 }
 
 Value Interp::evalBinarySlow(const BinaryExpr* b, const Value& l0, const Value& r0) {
+    if (b->op == Op::Is) {
+        if (!l0.isObject() || !r0.isObject()) throwError(Err::ObjectRequired);
+        return Value::boolean(l0.asObject() == r0.asObject());
+    }
     Value l = l0.isObject() ? scalar(l0) : l0;
     Value r = r0.isObject() ? scalar(r0) : r0;
     switch (b->op) {

@@ -2,23 +2,12 @@
 #include "Interp.h"
 
 #include "Convert.h"
+#include "FastArith.h"
 #include "Operators.h"
 
 #include <climits>
-#include <cmath>
 
 namespace vbs {
-
-namespace {
-
-inline bool isInt(VarType t) {
-    return t == VarType::Integer || t == VarType::Long;
-}
-inline int64_t intOf(const Value& v) {
-    return v.type() == VarType::Integer ? v.asInteger() : v.asLong();
-}
-
-} // namespace
 
 Flow Interp::execBlock(const Block& b, Frame& f) {
     for (const auto& sp : b) {
@@ -111,30 +100,14 @@ bool Interp::condition(const Expr* e, Frame& f) {
     if (e->kind == ExprKind::Binary) {
         // Integer comparisons of plain operands decide without building a Value.
         auto* b = static_cast<const BinaryExpr*>(e);
-        if (b->op >= Op::Eq && b->op <= Op::Ge) {
+        if (fast::isComparison(b->op)) {
             const Value* l = plainOperand(b->left.get(), f);
             const Value* r = plainOperand(b->right.get(), f);
-            if (l && r && isInt(l->type()) && isInt(r->type())) {
-                int64_t x = intOf(*l), y = intOf(*r);
-                switch (b->op) {
-                case Op::Eq:
-                    return x == y;
-                case Op::Ne:
-                    return x != y;
-                case Op::Lt:
-                    return x < y;
-                case Op::Gt:
-                    return x > y;
-                case Op::Le:
-                    return x <= y;
-                default:
-                    return x >= y;
-                }
-            }
+            if (l && r && fast::isInt(l->type()) && fast::isInt(r->type()))
+                return fast::compare(b->op, fast::intOf(*l), fast::intOf(*r));
         }
     }
     Value v = eval(e, f);
-    if (v.type() == VarType::Boolean) return v.asBoolean();
     if (v.type() == VarType::Boolean) return v.asBoolean();
     if (v.isObject()) v = scalar(v);
     if (v.isNull()) return false; // Null is not True: the Else branch runs
@@ -261,28 +234,10 @@ inline bool fastArith(const AssignStmt& s, Frame& f) {
         dst = &t.sym->value;
     }
     if (dst->isArray() || dst->isObject()) return false;
-    VarType lt = l->type(), rt = r->type();
-    if (isInt(lt) && isInt(rt)) {
-        int64_t x = intOf(*l), y = intOf(*r);
-        int64_t v = b->op == Op::Add ? x + y : b->op == Op::Sub ? x - y : x * y;
-        bool both16 = lt == VarType::Integer && rt == VarType::Integer;
-        if (both16 && v >= INT16_MIN && v <= INT16_MAX)
-            *dst = Value::integer(int16_t(v));
-        else if (v >= INT32_MIN && v <= INT32_MAX)
-            *dst = Value::longv(int32_t(v));
-        else
-            *dst = Value::dbl(double(v));
-        return true;
-    }
-    if ((lt == VarType::Double || isInt(lt)) && (rt == VarType::Double || isInt(rt))) {
-        double x = lt == VarType::Double ? l->asDouble() : double(intOf(*l));
-        double y = rt == VarType::Double ? r->asDouble() : double(intOf(*r));
-        double v = b->op == Op::Add ? x + y : b->op == Op::Sub ? x - y : x * y;
-        if (std::isinf(v) || std::isnan(v)) return false; // the general path raises Overflow
-        *dst = Value::dbl(v);
-        return true;
-    }
-    return false;
+    Value v = fast::binary(b->op, *l, *r);
+    if (v.isEmpty()) return false;
+    *dst = std::move(v);
+    return true;
 }
 
 } // namespace
@@ -428,11 +383,8 @@ Flow Interp::execFor(const ForStmt& s, Frame& f) {
     if (intType(from) && intType(to) && intType(step)) {
         int64_t i = toLong(from), lim = toLong(to), st = toLong(step);
         bool wide = from.type() == VarType::Long || step.type() == VarType::Long;
-        auto make = [wide](int64_t x) {
-            if (!wide && x >= INT16_MIN && x <= INT16_MAX) return Value::integer(int16_t(x));
-            if (x >= INT32_MIN && x <= INT32_MAX) return Value::longv(int32_t(x));
-            return Value::dbl(double(x));
-        };
+        // The counter is an Integer unless From or Step is a Long, and widens when it overflows.
+        auto make = [wide](int64_t x) { return fast::fitInt(x, !wide); };
         Value* p = nameStorage(var, f);
         if (!p) throwError(Err::IllegalAssignment, var->name);
         *p = make(i);

@@ -6,10 +6,13 @@
 // Errors cross this interface as return values, never as C++ exceptions.
 #include "Value.h"
 
+#include <cstddef>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace vbs {
 
@@ -18,6 +21,11 @@ constexpr DispId kDispValue = 0;    // the default member
 constexpr DispId kDispUnknown = -1; // no member of that name
 
 enum class InvokeKind : uint8_t { Method, PropertyGet, PropertyPut, PropertyPutRef };
+
+// Property puts carry the assigned value last; everything else is a read or a call.
+inline bool isPut(InvokeKind kind) {
+    return kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef;
+}
 
 // Error numbers a host meets in ErrorInfo::number and HostError::number, or
 // gives in HostError::number itself.
@@ -35,6 +43,17 @@ inline constexpr int32_t CantCreateObject = 429; // CreateObject / GetObject ref
 // On Error Resume Next: the way for a host method to end the script.
 inline constexpr int32_t Interrupted = 1900;
 inline constexpr int32_t TimedOut = 1901; // time-out or step limit; also stops the script when given
+// What host objects usually fail a member call with; an empty
+// HostError::description gives the script the classic text.
+inline constexpr int32_t InvalidCall = 5;
+inline constexpr int32_t SubscriptOutOfRange = 9;
+inline constexpr int32_t TypeMismatch = 13;
+inline constexpr int32_t NoSuchMember = 438;
+inline constexpr int32_t WrongArgCount = 450;
+// The property errors of window elements. The engine never raises them and
+// has no text for them: the host gives the description.
+inline constexpr int32_t InvalidPropertyValue = 380;
+inline constexpr int32_t ReadOnlyProperty = 383;
 } // namespace error
 
 // Filled by a host object when invoke fails.
@@ -51,6 +70,22 @@ class Enumerator {
     virtual ~Enumerator() = default;
     // Stores the next element in out; false when the sequence is exhausted.
     virtual bool next(Value& out) = 0;
+};
+
+// For Each over values gathered when the loop starts: changes to the
+// collection during the loop do not disturb it.
+class ListEnumerator final : public Enumerator {
+  public:
+    explicit ListEnumerator(std::vector<Value> items) : m_items(std::move(items)) {}
+    bool next(Value& out) override {
+        if (m_next >= m_items.size()) return false;
+        out = m_items[m_next++];
+        return true;
+    }
+
+  private:
+    std::vector<Value> m_items;
+    std::size_t m_next = 0;
 };
 
 class Object {

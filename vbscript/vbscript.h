@@ -34,11 +34,29 @@
 // Layout: Lexer / Parser / Ast.h / Compiler (name resolution) / Interp*.cpp
 // (InterpExpr: expressions and assignment, InterpStmt: statements,
 // InterpCall: calls, classes and member access, Interp: API boundary and the
-// Err object) / Value, Convert, Operators (Variant rules) / ErrorTable.h (all
-// error numbers and texts) / builtins/ (one file per group of functions,
+// Err object) / Value, Convert, Operators (Variant rules) / ErrorTable.h (every
+// error the engine raises, with its text) / builtins/ (one file per group of functions,
 // each contributing a table; add a group by listing it in Builtins.cpp).
-#include "Object.h"
+// FastArith.h holds the inline Integer / Long / Double fast path of the
+// operators that expressions, assignments and conditions share.
+//
+// This header is the whole host surface: a program embedding the engine
+// includes it and nothing else of the library.
+
+// Values: the Variant (Value, Array), UTF-8 <-> UTF-16, case-insensitive names.
 #include "Value.h"
+// Host objects: the late-bound Object interface, InvokeKind and isPut(),
+// Enumerator and ListEnumerator for For Each, HostError and the error numbers
+// a host meets or fails with (vbs::error).
+#include "Object.h"
+// Member tables: a host object's names -> DispIds, cached per call site.
+#include "MemberTable.h"
+// Reading a host member call's arguments with the classic conversions.
+#include "HostArgs.h"
+// Files: a ready-made Config::fileAccess over allowed folders, and file-name
+// wildcards matched as the file objects match them.
+#include "objects/FilePolicy.h"
+#include "objects/Wildcard.h"
 
 #include <cstdint>
 #include <functional>

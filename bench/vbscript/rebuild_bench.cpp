@@ -1,7 +1,6 @@
 // What a host pays per script run when it rebuilds the engine every time:
 // reset, ~50 named objects (the action object and the variables with global
 // members), a 3 000-line procedures text behind a short wrapper, one call.
-#include "vbscript/MemberTable.h"
 #include "vbscript/vbscript.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,6 @@
 // limit: every input must end (success or a classic error) without crashing
 // or hanging. File objects work inside a scratch folder of their own and
 // nowhere else, so random scripts cannot touch the machine's files.
-#include "vbscript/objects/FilePolicy.h"
 #include "vbscript/vbscript.h"
 
 #include <cstddef>

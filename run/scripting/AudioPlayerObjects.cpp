@@ -9,8 +9,7 @@
 #include "run/media/AudioChannels.h"
 #include "run/project/FileLookup.h"
 #include "run/scripting/objects/HostKit.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 #include <exception>
 
@@ -19,7 +18,6 @@ namespace run {
 namespace {
 
 using scripting::Fail;
-using scripting::IsPut;
 
 constexpr int kFileNotFound = 53;
 
@@ -57,14 +55,14 @@ class AudioPlayerObject final : public vbs::Object {
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        if (!m_s.audio) return Fail(err, scripting::kInvalidCall, "Sound is not available.");
+        if (!m_s.audio) return Fail(err, vbs::error::InvalidCall, "Sound is not available.");
         platform::MediaPlayer& p =
             m_index == 0 ? m_s.audio->CustomMediaPlayer() : m_s.audio->MPlayer(m_index);
         vbs::HostArgs in(args, err);
-        const bool put = IsPut(kind);
-        if (put && args.size() != 1) return Fail(err, scripting::kWrongArgCount);
+        const bool put = vbs::isPut(kind);
+        if (put && args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
         // Every member is a property or a method without arguments.
-        if (!put && !args.empty() && id != vbs::kDispValue) return Fail(err, scripting::kWrongArgCount);
+        if (!put && !args.empty() && id != vbs::kDispValue) return Fail(err, vbs::error::WrongArgCount);
         try {
             switch (id) {
             case kFileName:
@@ -103,18 +101,18 @@ class AudioPlayerObject final : public vbs::Object {
                 result = vbs::Value::dbl(p.CurrentPosition());
                 return true;
             case kPlay:
-                if (put) return Fail(err, scripting::kNoSuchMember);
+                if (put) return Fail(err, vbs::error::NoSuchMember);
                 p.Play();
                 return true;
             case kStop:
-                if (put) return Fail(err, scripting::kNoSuchMember);
+                if (put) return Fail(err, vbs::error::NoSuchMember);
                 p.Stop();
                 return true;
             default:
-                return Fail(err, scripting::kNoSuchMember);
+                return Fail(err, vbs::error::NoSuchMember);
             }
         } catch (const std::exception& e) {
-            return Fail(err, scripting::kInvalidCall, e.what());
+            return Fail(err, vbs::error::InvalidCall, e.what());
         }
     }
 
@@ -132,14 +130,14 @@ class AudioPlayersObject final : public vbs::Object {
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
         if (id == vbs::kDispValue) id = kItem;
-        if (IsPut(kind)) return scripting::FailReadOnly(err);
+        if (vbs::isPut(kind)) return scripting::FailReadOnly(err);
         vbs::HostArgs in(args, err);
         switch (id) {
         case kItem: {
-            if (args.size() != 1 || !in.given(0)) return Fail(err, scripting::kWrongArgCount);
+            if (args.size() != 1 || !in.given(0)) return Fail(err, vbs::error::WrongArgCount);
             const std::int32_t i = in.whole(0);
             if (!in.ok()) return false;
-            if (i < 1 || i > AudioChannels::kCount) return Fail(err, scripting::kSubscriptOutOfRange);
+            if (i < 1 || i > AudioChannels::kCount) return Fail(err, vbs::error::SubscriptOutOfRange);
             result = vbs::Value::object(new AudioPlayerObject(m_s, i));
             return true;
         }
@@ -153,7 +151,7 @@ class AudioPlayersObject final : public vbs::Object {
             result = vbs::Value::longv(AudioChannels::kCount);
             return true;
         default:
-            return Fail(err, scripting::kNoSuchMember);
+            return Fail(err, vbs::error::NoSuchMember);
         }
     }
 

@@ -5,15 +5,13 @@
 
 #include "run/core/Session.h"
 #include "run/scripting/objects/HostKit.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 namespace run {
 
 namespace {
 
 using scripting::Fail;
-using scripting::IsPut;
 
 enum : vbs::DispId {
     kListCount = 1,
@@ -50,12 +48,12 @@ class FramesHistoryObject final : public vbs::Object {
         // The game changes the list too: a selection past its end is no selection.
         if (m_selected >= static_cast<int>(list.size())) m_selected = -1;
         vbs::HostArgs in(args, err);
-        const bool put = IsPut(kind);
+        const bool put = vbs::isPut(kind);
         const std::size_t given = put ? args.size() - 1 : args.size();
         if (id == vbs::kDispValue) id = kText;
         switch (id) {
         case kList: {
-            if (given != 1) return Fail(err, scripting::kWrongArgCount);
+            if (given != 1) return Fail(err, vbs::error::WrongArgCount);
             const std::int32_t i = in.whole(0);
             if (!in.ok()) return false;
             if (i < 0 || i >= static_cast<std::int32_t>(list.size())) return Fail(err, kInvalidArrayIndex);
@@ -69,13 +67,13 @@ class FramesHistoryObject final : public vbs::Object {
             return true;
         }
         case kAddItem: {
-            if (put) return Fail(err, scripting::kNoSuchMember);
-            if (args.empty() || args.size() > 2) return Fail(err, scripting::kWrongArgCount);
+            if (put) return Fail(err, vbs::error::NoSuchMember);
+            if (args.empty() || args.size() > 2) return Fail(err, vbs::error::WrongArgCount);
             std::string text = in.utf8(0);
             const std::int32_t at = in.given(1) ? in.whole(1) : static_cast<std::int32_t>(list.size());
             if (!in.ok()) return false;
             if (at < 0 || at > static_cast<std::int32_t>(list.size()))
-                return Fail(err, scripting::kInvalidCall);
+                return Fail(err, vbs::error::InvalidCall);
             if (list.size() >= kMaxEntries) return Fail(err, 7);
             list.insert(list.begin() + at, std::move(text));
             if (m_selected >= at) ++m_selected;
@@ -83,12 +81,12 @@ class FramesHistoryObject final : public vbs::Object {
             return true;
         }
         case kRemoveItem: {
-            if (put) return Fail(err, scripting::kNoSuchMember);
-            if (args.size() != 1) return Fail(err, scripting::kWrongArgCount);
+            if (put) return Fail(err, vbs::error::NoSuchMember);
+            if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
             const std::int32_t at = in.whole(0);
             if (!in.ok()) return false;
             if (at < 0 || at >= static_cast<std::int32_t>(list.size()))
-                return Fail(err, scripting::kInvalidCall);
+                return Fail(err, vbs::error::InvalidCall);
             list.erase(list.begin() + at);
             if (m_selected == at)
                 m_selected = -1;
@@ -98,22 +96,22 @@ class FramesHistoryObject final : public vbs::Object {
             return true;
         }
         case kClear:
-            if (put) return Fail(err, scripting::kNoSuchMember);
-            if (!args.empty()) return Fail(err, scripting::kWrongArgCount);
+            if (put) return Fail(err, vbs::error::NoSuchMember);
+            if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
             list.clear();
             m_selected = m_newIndex = -1;
             return true;
         default:
             break;
         }
-        if (given != 0) return Fail(err, scripting::kWrongArgCount);
+        if (given != 0) return Fail(err, vbs::error::WrongArgCount);
         switch (id) {
         case kListIndex:
             if (put) {
                 const std::int32_t i = in.whole(0);
                 if (!in.ok()) return false;
                 if (i < -1 || i >= static_cast<std::int32_t>(list.size()))
-                    return Fail(err, scripting::kInvalidPropertyValue);
+                    return Fail(err, vbs::error::InvalidPropertyValue);
                 m_selected = i;
                 return true;
             }
@@ -149,7 +147,7 @@ class FramesHistoryObject final : public vbs::Object {
             result = vbs::Value::fromUtf8("FramesHistory");
             return true;
         default:
-            return Fail(err, scripting::kNoSuchMember);
+            return Fail(err, vbs::error::NoSuchMember);
         }
     }
 

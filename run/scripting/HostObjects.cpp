@@ -1,8 +1,7 @@
 #include "run/scripting/HostObjects.h"
 
 #include "run/scripting/objects/HostKit.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 #include <cmath>
 #include <limits>

@@ -3,7 +3,7 @@
 
 #include "run/state/VBScriptActionModule.h"
 #include "run/state/Variables.h"
-#include "vbscript/Object.h"
+#include "vbscript/vbscript.h"
 
 #include <vector>
 

@@ -8,7 +8,7 @@
 #include "run/platform/files/TextCodec.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
-#include "vbscript/HostArgs.h"
+#include "vbscript/vbscript.h"
 
 namespace run {
 
@@ -34,14 +34,14 @@ class MenuObject final : public vbs::Object {
                 vbs::HostError& err) override {
         if (id != kChecked) return m_element.asObject()->invoke(id, kind, args, result, err);
         platform::Element* menu = m_game.form().find(m_name);
-        if (!menu) return Fail(err, scripting::kObjectRequired);
+        if (!menu) return Fail(err, vbs::error::ObjectRequired);
         vbs::HostArgs in(args, err);
-        if (!scripting::IsPut(kind)) {
-            if (!args.empty()) return Fail(err, scripting::kWrongArgCount);
+        if (!vbs::isPut(kind)) {
+            if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
             result = vbs::Value::boolean(menu->value != 0);
             return true;
         }
-        if (args.size() != 1) return Fail(err, scripting::kWrongArgCount);
+        if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
         const bool checked = in.truth(0);
         if (!in.ok()) return false;
         if (checked == (menu->value != 0)) return true;

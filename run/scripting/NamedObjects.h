@@ -3,7 +3,7 @@
 // members-global flag.
 #pragma once
 
-#include "vbscript/Object.h"
+#include "vbscript/vbscript.h"
 
 #include <string>
 #include <vector>

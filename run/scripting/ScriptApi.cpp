@@ -5,8 +5,7 @@
 #include "run/core/Session.h"
 #include "run/scripting/api/ApiFunction.h"
 #include "run/scripting/objects/HostKit.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 #include <string>
 #include <vector>

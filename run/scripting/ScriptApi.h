@@ -3,7 +3,7 @@
 // functions of the game (GoToFrame, Message, AddItem, CreateTimedEvent …).
 #pragma once
 
-#include "vbscript/Object.h"
+#include "vbscript/vbscript.h"
 
 namespace run {
 

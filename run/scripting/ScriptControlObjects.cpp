@@ -6,8 +6,6 @@
 #include "run/scripting/NamedObjects.h"
 
 #include "run/scripting/objects/HostKit.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
 #include "vbscript/vbscript.h"
 
 #include <memory>
@@ -18,7 +16,6 @@ namespace run {
 namespace {
 
 using scripting::Fail;
-using scripting::IsPut;
 
 enum : vbs::DispId {
     kAddCode = 1,
@@ -95,8 +92,8 @@ class ErrorObject final : public vbs::Object {
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        if (IsPut(kind)) return scripting::FailReadOnly(err);
-        if (!args.empty()) return Fail(err, scripting::kWrongArgCount);
+        if (vbs::isPut(kind)) return scripting::FailReadOnly(err);
+        if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
         const vbs::ErrorInfo& e = m_c->error;
         switch (id == vbs::kDispValue ? kNumber : id) {
         case kNumber:
@@ -127,7 +124,7 @@ class ErrorObject final : public vbs::Object {
             m_c->error = {};
             return true;
         default:
-            return Fail(err, scripting::kNoSuchMember);
+            return Fail(err, vbs::error::NoSuchMember);
         }
     }
 
@@ -144,8 +141,8 @@ class ProcedureObject final : public vbs::Object {
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        if (IsPut(kind)) return scripting::FailReadOnly(err);
-        if (!args.empty()) return Fail(err, scripting::kWrongArgCount);
+        if (vbs::isPut(kind)) return scripting::FailReadOnly(err);
+        if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
         switch (id == vbs::kDispValue ? kName : id) {
         case kName:
             result = vbs::Value::fromUtf8(m_p.name);
@@ -157,7 +154,7 @@ class ProcedureObject final : public vbs::Object {
             result = vbs::Value::boolean(m_p.hasReturnValue);
             return true;
         default:
-            return Fail(err, scripting::kNoSuchMember);
+            return Fail(err, vbs::error::NoSuchMember);
         }
     }
 
@@ -178,14 +175,14 @@ class ListObject final : public vbs::Object {
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        if (IsPut(kind)) return scripting::FailReadOnly(err);
+        if (vbs::isPut(kind)) return scripting::FailReadOnly(err);
         if (id == kCount) {
-            if (!args.empty()) return Fail(err, scripting::kWrongArgCount);
+            if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
             result = vbs::Value::longv(static_cast<std::int32_t>(m_entries.size()));
             return true;
         }
-        if (id != kItem && id != vbs::kDispValue) return Fail(err, scripting::kNoSuchMember);
-        if (args.size() != 1) return Fail(err, scripting::kWrongArgCount);
+        if (id != kItem && id != vbs::kDispValue) return Fail(err, vbs::error::NoSuchMember);
+        if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
         vbs::HostArgs in(args, err);
         vbs::Value key = in.value(0);
         if (!in.ok()) return false;
@@ -196,12 +193,12 @@ class ListObject final : public vbs::Object {
                     return true;
                 }
             }
-            return Fail(err, scripting::kSubscriptOutOfRange);
+            return Fail(err, vbs::error::SubscriptOutOfRange);
         }
         const std::int32_t i = in.whole(0);
         if (!in.ok()) return false;
         if (i < 1 || i > static_cast<std::int32_t>(m_entries.size()))
-            return Fail(err, scripting::kSubscriptOutOfRange);
+            return Fail(err, vbs::error::SubscriptOutOfRange);
         result = m_entries[static_cast<std::size_t>(i - 1)].item;
         return true;
     }
@@ -210,7 +207,7 @@ class ListObject final : public vbs::Object {
         std::vector<vbs::Value> items;
         for (const Entry& e : m_entries)
             items.push_back(e.item);
-        return std::make_unique<scripting::ListEnumerator>(std::move(items));
+        return std::make_unique<vbs::ListEnumerator>(std::move(items));
     }
 
   private:
@@ -231,13 +228,13 @@ class ControlObject final : public vbs::Object {
                 vbs::HostError& err) override {
         vbs::HostArgs in(args, err);
         vbs::Runtime& engine = m_c->engine;
-        if (IsPut(kind)) {
-            if (args.size() != 1) return Fail(err, scripting::kWrongArgCount);
+        if (vbs::isPut(kind)) {
+            if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
             switch (id) {
             case kTimeout: {
                 const std::int32_t ms = in.whole(0);
                 if (!in.ok()) return false;
-                if (ms < -1) return Fail(err, scripting::kInvalidPropertyValue);
+                if (ms < -1) return Fail(err, vbs::error::InvalidPropertyValue);
                 engine.setTimeout(ms);
                 return true;
             }
@@ -246,12 +243,12 @@ class ControlObject final : public vbs::Object {
                 const std::u16string language = in.text(0);
                 if (!in.ok()) return false;
                 return vbs::equalsNoCase(language, u"VBScript") ||
-                       Fail(err, scripting::kInvalidPropertyValue);
+                       Fail(err, vbs::error::InvalidPropertyValue);
             }
             case kState: {
                 const std::int32_t state = in.whole(0);
                 if (!in.ok()) return false;
-                if (state != 0 && state != 1) return Fail(err, scripting::kInvalidPropertyValue);
+                if (state != 0 && state != 1) return Fail(err, vbs::error::InvalidPropertyValue);
                 m_c->state = state;
                 return true;
             }
@@ -266,27 +263,27 @@ class ControlObject final : public vbs::Object {
             case kName:
                 return scripting::FailReadOnly(err);
             default:
-                return Fail(err, scripting::kNoSuchMember);
+                return Fail(err, vbs::error::NoSuchMember);
             }
         }
         switch (id) {
         case kAddCode: {
-            if (args.size() != 1) return Fail(err, scripting::kWrongArgCount);
+            if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
             const std::string code = in.utf8(0);
             return in.ok() && outcome(engine.addCode(code), err);
         }
         case kEval: {
-            if (args.size() != 1) return Fail(err, scripting::kWrongArgCount);
+            if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
             const std::string expression = in.utf8(0);
             return in.ok() && outcome(engine.eval(expression, result), err);
         }
         case kExecuteStatement: {
-            if (args.size() != 1) return Fail(err, scripting::kWrongArgCount);
+            if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
             const std::string code = in.utf8(0);
             return in.ok() && outcome(engine.executeStatement(code), err);
         }
         case kRun: {
-            if (args.empty()) return Fail(err, scripting::kWrongArgCount);
+            if (args.empty()) return Fail(err, vbs::error::WrongArgCount);
             const std::string name = in.utf8(0);
             if (!in.ok()) return false;
             std::vector<vbs::Value> values;
@@ -295,7 +292,7 @@ class ControlObject final : public vbs::Object {
             return outcome(engine.run(name, values, &result), err);
         }
         case kName:
-            if (!args.empty()) return Fail(err, scripting::kWrongArgCount);
+            if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
             result = vbs::Value::string(std::u16string(kModuleName));
             return true;
         case kProcedures: {
@@ -314,7 +311,7 @@ class ControlObject final : public vbs::Object {
         default:
             break;
         }
-        if (!args.empty()) return Fail(err, scripting::kWrongArgCount);
+        if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
         switch (id) {
         case kReset:
             if (!outcome(engine.reset(), err)) return false;
@@ -333,7 +330,7 @@ class ControlObject final : public vbs::Object {
             result = vbs::Value::object(new ErrorObject(m_c));
             return true;
         default:
-            return Fail(err, scripting::kNoSuchMember);
+            return Fail(err, vbs::error::NoSuchMember);
         }
     }
 

@@ -4,7 +4,7 @@
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/files/WindowsPath.h"
 #include "run/project/FileLookup.h"
-#include "vbscript/objects/FilePolicy.h"
+#include "vbscript/vbscript.h"
 
 #include <cstdlib>
 #include <filesystem>

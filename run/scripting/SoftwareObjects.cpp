@@ -8,8 +8,7 @@
 #include "run/frames/GameWindow.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 #include <exception>
 
@@ -92,16 +91,16 @@ class SoftwareObjects final : public vbs::Object {
                 vbs::HostError& err) override {
         if (id < kShowOrNotShowAreas || id > kInvertEffects)
             return m_window.asObject()->invoke(id, kind, args, result, err);
-        if (scripting::IsPut(kind)) return Fail(err, scripting::kNoSuchMember);
+        if (vbs::isPut(kind)) return Fail(err, vbs::error::NoSuchMember);
         std::size_t least = 0, most = 0;
         for (const Arity& a : kArity) {
             if (a.id == id) least = a.least, most = a.most;
         }
-        if (args.size() < least || args.size() > most) return Fail(err, scripting::kWrongArgCount);
+        if (args.size() < least || args.size() > most) return Fail(err, vbs::error::WrongArgCount);
         try {
             return operation(id, args, result, err);
         } catch (const std::exception& e) {
-            return Fail(err, scripting::kInvalidCall, e.what());
+            return Fail(err, vbs::error::InvalidCall, e.what());
         }
     }
 
@@ -197,7 +196,7 @@ class SoftwareObjects final : public vbs::Object {
             g.InvertEffects();
             break;
         default:
-            return Fail(err, scripting::kNoSuchMember);
+            return Fail(err, vbs::error::NoSuchMember);
         }
         m_s.ui.invalidate();
         return true;

@@ -1,7 +1,6 @@
 // The engine embedded in a host that calls into script objects outside a run,
 // keeps them across resets, starts scripts from its own callbacks and
 // switches object creation off.
-#include "vbscript/MemberTable.h"
 #include "vbscript/vbscript.h"
 
 #include <gtest/gtest.h>

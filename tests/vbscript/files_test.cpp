@@ -1,7 +1,6 @@
 // The file objects under a host's file policy: what a script may reach inside
 // its folders, and that paths outside, ".." and symbolic links leading out are
 // refused with error 70 without touching anything.
-#include "vbscript/objects/FilePolicy.h"
 #include "vbscript/vbscript.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,6 @@
 // What a host that rebuilds its engine before every script relies on: reset
 // rounds (and the reuse of compiled code between them), named objects with
 // global members, object creation switched off, dialogs and time-outs.
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
 #include "vbscript/vbscript.h"
 
 #include <gtest/gtest.h>

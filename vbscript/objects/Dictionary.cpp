@@ -117,11 +117,11 @@ class Dictionary final : public EngineObject {
 
     std::unique_ptr<Enumerator> enumerate() override {
         // A snapshot: the loop body may add or remove keys safely.
-        auto e = std::make_unique<ValueListEnumerator>();
-        e->items.reserve(m_order.size());
+        std::vector<Value> keys;
+        keys.reserve(m_order.size());
         for (const auto& en : m_order)
-            e->items.push_back(en.key);
-        return e;
+            keys.push_back(en.key);
+        return std::make_unique<ListEnumerator>(std::move(keys));
     }
 
   private:

@@ -167,10 +167,10 @@ class Drives final : public EngineObject {
         });
     }
     std::unique_ptr<Enumerator> enumerate() override {
-        auto e = std::make_unique<ValueListEnumerator>();
+        std::vector<Value> items;
         for (auto& d : visibleDrives(m_rt))
-            e->items.push_back(Value::object(new Drive(m_rt, d.letter, d.root)));
-        return e;
+            items.push_back(Value::object(new Drive(m_rt, d.letter, d.root)));
+        return std::make_unique<ListEnumerator>(std::move(items));
     }
 
   private:

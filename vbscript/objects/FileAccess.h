@@ -2,8 +2,9 @@
 // The single road from a script's path to a native one for every file object:
 // the host's mapPath, made absolute, symbolic links resolved for every existing
 // component, then the host's fileAccess verdict on exactly that path. Also the
-// classic errors for failed system calls and Windows-style wildcards.
+// classic errors for failed system calls (wildcards: Wildcard.h).
 #include "../Errors.h"
+#include "Wildcard.h"
 
 #include <filesystem>
 #include <string>
@@ -42,10 +43,6 @@ std::u16string scriptText(const fs::path& p);
 inline std::u16string nameOf(const fs::path& p) {
     return scriptText(p.filename());
 }
-
-bool hasWildcard(std::u16string_view name);
-// * and ? matched case-insensitively; "*.*" matches every name.
-bool wildcardMatch(std::u16string_view pattern, std::u16string_view name);
 
 } // namespace files
 } // namespace vbs

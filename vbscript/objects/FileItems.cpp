@@ -333,14 +333,14 @@ class ItemList final : public EngineObject {
     }
 
     std::unique_ptr<Enumerator> enumerate() override {
-        auto e = std::make_unique<ValueListEnumerator>();
+        std::vector<Value> items;
         try {
             for (auto& p : entries())
-                e->items.push_back(Value::object(m_folders ? newFolder(m_rt, p) : newFile(m_rt, p)));
+                items.push_back(Value::object(m_folders ? newFolder(m_rt, p) : newFile(m_rt, p)));
         } catch (const ScriptError&) {
-            e->items.clear(); // the folder went away or was refused: an empty loop
+            items.clear(); // the folder went away or was refused: an empty loop
         }
-        return e;
+        return std::make_unique<ListEnumerator>(std::move(items));
     }
 
   private:

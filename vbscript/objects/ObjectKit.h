@@ -78,20 +78,4 @@ inline Value applyDefault(const Value& obj, std::span<Value> args) {
     return result;
 }
 
-// For Each over values gathered in advance (a listing taken when the loop starts).
-struct ValueListEnumerator final : Enumerator {
-    std::vector<Value> items;
-    size_t i = 0;
-    bool next(Value& out) override {
-        if (i >= items.size()) return false;
-        out = items[i++];
-        return true;
-    }
-};
-
-// Property puts carry the assigned value last; everything else is a read or a call.
-inline bool isPut(InvokeKind k) {
-    return k == InvokeKind::PropertyPut || k == InvokeKind::PropertyPutRef;
-}
-
 } // namespace vbs

@@ -3,9 +3,7 @@
 // object joins the tables and dispatches by position.
 #pragma once
 
-#include "vbscript/HostArgs.h"
-#include "vbscript/Object.h"
-#include "vbscript/Value.h"
+#include "vbscript/vbscript.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -8,7 +8,7 @@
 #include "run/project/FileLookup.h"
 #include "run/project/ProjectPaths.h"
 #include "run/scripting/ScriptFiles.h"
-#include "vbscript/objects/FileAccess.h"
+#include "vbscript/vbscript.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -41,7 +41,7 @@ void setPicture(Session& s, platform::Element& e, platform::PicturePtr picture) 
 // The element argument of the functions that are not caught: a script error when it is none.
 platform::Element* elementArgument(Call& c, vbs::Object* object) {
     platform::Element* e = scripting::ElementOf(object);
-    if (!e) Fail(c.err, scripting::kObjectRequired);
+    if (!e) Fail(c.err, vbs::error::ObjectRequired);
     return e;
 }
 
@@ -78,7 +78,7 @@ const ApiFunction kFunctions[] = {
          if (!c.ok()) return false;
          platform::Element* e = elementArgument(c, source);
          if (!e) return false;
-         if (!e->picture || e->picture->image.empty()) return Fail(c.err, scripting::kInvalidPropertyValue);
+         if (!e->picture || e->picture->image.empty()) return Fail(c.err, vbs::error::InvalidPropertyValue);
          // Saved only where the game may write: its own folders, its saves, its settings.
          auto path = ScriptFunctionPath(c.s, name, true);
          if (!path) return Fail(c.err, 70, "Permission denied: " + name + " lies outside the game's folders");
@@ -105,7 +105,7 @@ const ApiFunction kFunctions[] = {
          if (!c.ok()) return false;
          std::string name;
          int index = -1;
-         if (!scripting::ElementNameOf(object, name, index)) return Fail(c.err, scripting::kObjectRequired);
+         if (!scripting::ElementNameOf(object, name, index)) return Fail(c.err, vbs::error::ObjectRequired);
          c.game.SetTransitionDestination(name, index);
          return true;
      }},

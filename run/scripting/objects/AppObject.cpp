@@ -1,8 +1,7 @@
 // App: what the running game is and where it lies, as the classic App object reports it.
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 namespace run::scripting {
 
@@ -50,17 +49,18 @@ class AppObject final : public vbs::Object {
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        if (IsPut(kind)) {
+        if (vbs::isPut(kind)) {
             // Only the title may change while the game runs, as with the classic App.
-            if (id != kTitle) return id == vbs::kDispValue ? Fail(err, kNoSuchMember) : FailReadOnly(err);
-            if (args.size() != 1) return Fail(err, kWrongArgCount);
+            if (id != kTitle)
+                return id == vbs::kDispValue ? Fail(err, vbs::error::NoSuchMember) : FailReadOnly(err);
+            if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
             vbs::HostArgs in(args, err);
             std::string title = in.utf8(0);
             if (!in.ok()) return false;
             m_info.title = std::move(title);
             return true;
         }
-        if (!args.empty()) return Fail(err, kWrongArgCount);
+        if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
         switch (id) {
         case kPath:
             result = vbs::Value::fromUtf8(m_info.path);
@@ -92,7 +92,7 @@ class AppObject final : public vbs::Object {
             result = vbs::Value::string(std::u16string());
             return true;
         default:
-            return Fail(err, kNoSuchMember); // App has no default member
+            return Fail(err, vbs::error::NoSuchMember); // App has no default member
         }
     }
 

@@ -1,8 +1,7 @@
 // Clipboard: plain text through the backend's clipboard. Other formats are never present.
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 namespace run::scripting {
 
@@ -31,44 +30,44 @@ class ClipboardObject final : public vbs::Object {
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        if (IsPut(kind) || id == vbs::kDispValue) return Fail(err, kNoSuchMember);
+        if (vbs::isPut(kind) || id == vbs::kDispValue) return Fail(err, vbs::error::NoSuchMember);
         vbs::HostArgs in(args, err);
         switch (id) {
         case kGetText: {
-            if (args.size() > 1) return Fail(err, kWrongArgCount);
+            if (args.size() > 1) return Fail(err, vbs::error::WrongArgCount);
             int format = in.whole(0, kText);
             if (!in.ok()) return false;
-            if (!IsTextFormat(format)) return Fail(err, kInvalidCall);
+            if (!IsTextFormat(format)) return Fail(err, vbs::error::InvalidCall);
             result = vbs::Value::fromUtf8(format == kText ? m_backend.clipboardText() : std::string());
             return true;
         }
         case kSetText: {
-            if (args.empty() || args.size() > 2 || !in.given(0)) return Fail(err, kWrongArgCount);
+            if (args.empty() || args.size() > 2 || !in.given(0)) return Fail(err, vbs::error::WrongArgCount);
             std::string text = in.utf8(0);
             int format = in.whole(1, kText);
             if (!in.ok()) return false;
-            if (!IsTextFormat(format)) return Fail(err, kInvalidCall);
+            if (!IsTextFormat(format)) return Fail(err, vbs::error::InvalidCall);
             // Rich text and links have no place here; only plain text reaches other programs.
             if (format == kText) m_backend.setClipboardText(text);
             return true;
         }
         case kClear:
-            if (!args.empty()) return Fail(err, kWrongArgCount);
+            if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
             m_backend.setClipboardText(std::string());
             return true;
         case kGetFormat: {
-            if (args.size() != 1 || !in.given(0)) return Fail(err, kWrongArgCount);
+            if (args.size() != 1 || !in.given(0)) return Fail(err, vbs::error::WrongArgCount);
             int format = in.whole(0);
             if (!in.ok()) return false;
             bool known = IsTextFormat(format);
             for (int f : kOtherFormats)
                 known = known || f == format;
-            if (!known) return Fail(err, kInvalidCall);
+            if (!known) return Fail(err, vbs::error::InvalidCall);
             result = vbs::Value::boolean(format == kText && !m_backend.clipboardText().empty());
             return true;
         }
         default:
-            return Fail(err, kNoSuchMember);
+            return Fail(err, vbs::error::NoSuchMember);
         }
     }
 

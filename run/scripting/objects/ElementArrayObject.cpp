@@ -3,8 +3,7 @@
 #include "run/scripting/objects/ElementBridge.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 namespace run::scripting {
 
@@ -30,8 +29,8 @@ class ElementArrayObject final : public vbs::Object {
                 vbs::HostError& err) override {
         if (id == vbs::kDispValue) id = kItem;
         if (id == kItem) return item(kind, args, result, err);
-        if (IsPut(kind)) return FailReadOnly(err);
-        if (!args.empty()) return Fail(err, kWrongArgCount);
+        if (vbs::isPut(kind)) return FailReadOnly(err);
+        if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
         std::vector<Element*> members = m_form.arrayMembers(m_name);
         switch (id) {
         case kCount:
@@ -44,7 +43,7 @@ class ElementArrayObject final : public vbs::Object {
             result = vbs::Value::longv(members.empty() ? -1 : members.back()->index);
             return true;
         default:
-            return Fail(err, kNoSuchMember);
+            return Fail(err, vbs::error::NoSuchMember);
         }
     }
 
@@ -52,22 +51,22 @@ class ElementArrayObject final : public vbs::Object {
         std::vector<vbs::Value> items;
         for (Element* e : m_form.arrayMembers(m_name))
             items.push_back(vbs::Value::object(NewElementObject(m_ui, m_form, e->name, e->index)));
-        return std::make_unique<ListEnumerator>(std::move(items));
+        return std::make_unique<vbs::ListEnumerator>(std::move(items));
     }
 
   private:
     // Area(3) reads member 3; Area(3) = x writes member 3's default member.
     bool item(vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result, vbs::HostError& err) {
-        std::size_t indexCount = IsPut(kind) ? args.size() - 1 : args.size();
-        if (args.empty() || indexCount != 1) return Fail(err, kWrongArgCount);
+        std::size_t indexCount = vbs::isPut(kind) ? args.size() - 1 : args.size();
+        if (args.empty() || indexCount != 1) return Fail(err, vbs::error::WrongArgCount);
         vbs::HostArgs in(args, err);
-        if (!in.given(0)) return Fail(err, kWrongArgCount);
+        if (!in.given(0)) return Fail(err, vbs::error::WrongArgCount);
         std::int32_t index = in.whole(0);
         if (!in.ok()) return false;
         Element* e = index >= 0 ? m_form.find(m_name, index) : nullptr;
-        if (!e) return Fail(err, kSubscriptOutOfRange);
+        if (!e) return Fail(err, vbs::error::SubscriptOutOfRange);
         vbs::Value member = vbs::Value::object(NewElementObject(m_ui, m_form, e->name, index));
-        if (!IsPut(kind)) {
+        if (!vbs::isPut(kind)) {
             result = std::move(member);
             return true;
         }

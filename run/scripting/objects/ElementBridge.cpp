@@ -4,7 +4,7 @@
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/PictureObject.h"
 #include "run/scripting/objects/ScriptObjects.h"
-#include "vbscript/HostArgs.h"
+#include "vbscript/vbscript.h"
 
 #include <array>
 
@@ -58,8 +58,8 @@ bool InvokeElementProperty(WindowSystem& ui, Element& e, ElementProp prop, vbs::
                            std::span<vbs::Value> args, vbs::Value& result, vbs::HostError& err) {
     const ElementProperty& info = ElementPropertyInfo(prop);
     if (!ElementHasProperty(e, prop)) return FailStatus(err, PropStatus::NotSupported);
-    if (IsPut(kind)) {
-        if (args.size() != 1) return Fail(err, kWrongArgCount);
+    if (vbs::isPut(kind)) {
+        if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
         if (!info.set) return FailStatus(err, PropStatus::ReadOnly);
         PropValue v;
         if (!ReadValue(info.type, args, 0, v, err)) return false;
@@ -68,7 +68,7 @@ bool InvokeElementProperty(WindowSystem& ui, Element& e, ElementProp prop, vbs::
         if (info.seen) ui.invalidate();
         return true;
     }
-    if (!args.empty()) return Fail(err, kWrongArgCount);
+    if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
     PropValue v;
     if (PropStatus s = GetElementProperty(e, prop, v); s != PropStatus::Ok) return FailStatus(err, s);
     result = ToScript(v);
@@ -78,9 +78,9 @@ bool InvokeElementProperty(WindowSystem& ui, Element& e, ElementProp prop, vbs::
 bool MoveElement(WindowSystem& ui, Element& e, std::span<vbs::Value> args, vbs::HostError& err) {
     static constexpr std::array kPlace{ElementProp::Left, ElementProp::Top, ElementProp::Width,
                                        ElementProp::Height};
-    if (args.empty() || args.size() > kPlace.size()) return Fail(err, kWrongArgCount);
+    if (args.empty() || args.size() > kPlace.size()) return Fail(err, vbs::error::WrongArgCount);
     vbs::HostArgs in(args, err);
-    if (!in.given(0)) return Fail(err, kWrongArgCount);
+    if (!in.given(0)) return Fail(err, vbs::error::WrongArgCount);
     const Rect before = e.rectTwips();
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!in.given(i)) continue;
@@ -104,7 +104,8 @@ std::string ElementLabel(const std::string& name, int index) {
 }
 
 bool FailElementGone(vbs::HostError& err, const std::string& name, int index) {
-    return Fail(err, kObjectRequired, "The element " + ElementLabel(name, index) + " no longer exists");
+    return Fail(err, vbs::error::ObjectRequired,
+                "The element " + ElementLabel(name, index) + " no longer exists");
 }
 
 } // namespace run::scripting

@@ -5,7 +5,7 @@
 
 #include "run/platform/ui/ElementProperties.h"
 #include "run/platform/ui/WindowSystem.h"
-#include "vbscript/Object.h"
+#include "vbscript/vbscript.h"
 
 #include <span>
 #include <string>

@@ -3,8 +3,7 @@
 #include "run/scripting/objects/ElementBridge.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 #include <optional>
 
@@ -89,36 +88,36 @@ class ElementObject final : public vbs::Object {
         if (!e) return FailElementGone(err, m_name, m_index);
         if (id == vbs::kDispValue) {
             auto prop = DefaultProperty(e->kind);
-            if (!prop) return Fail(err, kNoSuchMember);
+            if (!prop) return Fail(err, vbs::error::NoSuchMember);
             id = PropertyId(*prop);
         }
         if (IsPropertyId(id))
             return InvokeElementProperty(m_ui, *e, PropertyOfId(id), kind, args, result, err);
-        if (IsPut(kind)) return Fail(err, kNoSuchMember);
+        if (vbs::isPut(kind)) return Fail(err, vbs::error::NoSuchMember);
         switch (id) {
         case kZOrder: {
             vbs::HostArgs in(args, err);
             std::int32_t position = in.whole(0, 0);
             if (!in.ok()) return false;
-            if (args.size() > 1) return Fail(err, kWrongArgCount);
-            if (position != 0 && position != 1) return Fail(err, kInvalidCall);
+            if (args.size() > 1) return Fail(err, vbs::error::WrongArgCount);
+            if (position != 0 && position != 1) return Fail(err, vbs::error::InvalidCall);
             m_form.zOrder(*e, position);
             m_ui.invalidate();
             return true;
         }
         case kRefresh:
-            if (!args.empty()) return Fail(err, kWrongArgCount);
+            if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
             m_ui.invalidate();
             return true;
         case kMove:
             return MoveElement(m_ui, *e, args, err);
         case kCls:
-            if (!args.empty()) return Fail(err, kWrongArgCount);
-            if (ClearElementPicture(*e) != PropStatus::Ok) return Fail(err, kNoSuchMember);
+            if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
+            if (ClearElementPicture(*e) != PropStatus::Ok) return Fail(err, vbs::error::NoSuchMember);
             m_ui.invalidate();
             return true;
         default:
-            return Fail(err, kNoSuchMember);
+            return Fail(err, vbs::error::NoSuchMember);
         }
     }
 

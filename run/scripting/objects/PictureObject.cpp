@@ -4,8 +4,7 @@
 
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 #include <cmath>
 #include <deque>
@@ -89,8 +88,8 @@ const void* PictureObject::dispatchKey() const {
 bool PictureObject::invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args,
                            vbs::Value& result, vbs::HostError& err) {
     if (id == vbs::kDispValue) id = kHandle; // the classic picture's default member
-    if (IsPut(kind)) return FailReadOnly(err);
-    if (!args.empty()) return Fail(err, kWrongArgCount);
+    if (vbs::isPut(kind)) return FailReadOnly(err);
+    if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
     const platform::Picture* p = m_picture.get();
     switch (id) {
     case kHandle:
@@ -109,7 +108,7 @@ bool PictureObject::invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::
         result = vbs::Value::longv(0);
         return true;
     default:
-        return Fail(err, kNoSuchMember);
+        return Fail(err, vbs::error::NoSuchMember);
     }
 }
 
@@ -129,10 +128,10 @@ bool ReadPictureValue(const vbs::Value& assigned, platform::PicturePtr& out, vbs
         vbs::Value keep = v, next;
         vbs::HostError ignored;
         if (!o->invoke(vbs::kDispValue, vbs::InvokeKind::PropertyGet, {}, next, ignored))
-            return Fail(err, kTypeMismatch);
+            return Fail(err, vbs::error::TypeMismatch);
         v = std::move(next);
     }
-    if (v.isObject() || v.isString() || v.isArray() || v.isNull()) return Fail(err, kTypeMismatch);
+    if (v.isObject() || v.isString() || v.isArray() || v.isNull()) return Fail(err, vbs::error::TypeMismatch);
     vbs::HostArgs in(std::span<vbs::Value>(&v, 1), err);
     std::int32_t handle = in.whole(0);
     if (!in.ok()) return false;
@@ -141,7 +140,7 @@ bool ReadPictureValue(const vbs::Value& assigned, platform::PicturePtr& out, vbs
         return true;
     }
     out = Registry().pictureOf(handle);
-    return out ? true : Fail(err, kInvalidPropertyValue, "Invalid property value");
+    return out ? true : Fail(err, vbs::error::InvalidPropertyValue, "Invalid property value");
 }
 
 vbs::Object* NewPictureObject(platform::PicturePtr picture) {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "run/platform/graphics/Picture.h"
-#include "vbscript/Object.h"
+#include "vbscript/vbscript.h"
 
 namespace run::scripting {
 

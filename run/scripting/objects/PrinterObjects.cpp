@@ -2,8 +2,7 @@
 // drawing call a game makes and prints nothing; the collection of printers is empty.
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 #include <map>
 
@@ -145,17 +144,17 @@ class PrinterObject final : public vbs::Object {
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        if (id == vbs::kDispValue) return Fail(err, kNoSuchMember);
+        if (id == vbs::kDispValue) return Fail(err, vbs::error::NoSuchMember);
         if (id >= kFirstMethod) {
-            if (IsPut(kind)) return Fail(err, kNoSuchMember);
+            if (vbs::isPut(kind)) return Fail(err, vbs::error::NoSuchMember);
             // Nothing is drawn; measurements and scale conversions come out as 0.
             if (id == kScaleX || id == kScaleY || id == kTextWidth || id == kTextHeight)
                 result = vbs::Value::longv(0);
             return true;
         }
         if (id >= kFirstSetting) return setting(id, kind, args, result, err);
-        if (IsPut(kind)) return FailReadOnly(err);
-        if (!args.empty()) return Fail(err, kWrongArgCount);
+        if (vbs::isPut(kind)) return FailReadOnly(err);
+        if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
         switch (id) {
         case kTwipsPerPixelX:
         case kTwipsPerPixelY:
@@ -174,17 +173,17 @@ class PrinterObject final : public vbs::Object {
   private:
     bool setting(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                  vbs::HostError& err) {
-        if (!IsPut(kind)) {
-            if (!args.empty()) return Fail(err, kWrongArgCount);
+        if (!vbs::isPut(kind)) {
+            if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
             auto it = m_settings.find(id);
             result = it == m_settings.end() ? vbs::Value::longv(0) : it->second;
             return true;
         }
-        if (args.size() != 1) return Fail(err, kWrongArgCount);
+        if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
         vbs::HostArgs in(args, err);
         vbs::Value v = in.value(0);
         if (!in.ok()) return false;
-        if (v.isArray()) return Fail(err, kTypeMismatch);
+        if (v.isArray()) return Fail(err, vbs::error::TypeMismatch);
         m_settings[id] = std::move(v);
         return true;
     }
@@ -203,20 +202,20 @@ class PrintersCollection final : public vbs::Object {
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        if (IsPut(kind)) return FailReadOnly(err);
+        if (vbs::isPut(kind)) return FailReadOnly(err);
         if (id == kCount) {
-            if (!args.empty()) return Fail(err, kWrongArgCount);
+            if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
             result = vbs::Value::longv(0);
             return true;
         }
-        if (args.size() != 1) return Fail(err, kWrongArgCount);
+        if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
         vbs::HostArgs in(args, err);
         in.whole(0);
-        return in.ok() ? Fail(err, kSubscriptOutOfRange) : false; // no index names a printer
+        return in.ok() ? Fail(err, vbs::error::SubscriptOutOfRange) : false; // no index names a printer
     }
 
     std::unique_ptr<vbs::Enumerator> enumerate() override {
-        return std::make_unique<ListEnumerator>(std::vector<vbs::Value>{});
+        return std::make_unique<vbs::ListEnumerator>(std::vector<vbs::Value>{});
     }
 };
 

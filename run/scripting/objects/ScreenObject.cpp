@@ -2,8 +2,7 @@
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/PictureObject.h"
 #include "run/scripting/objects/ScriptObjects.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 namespace run::scripting {
 
@@ -32,8 +31,8 @@ class ScreenObject final : public vbs::Object {
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        if (IsPut(kind)) return put(id, args, err);
-        if (!args.empty()) return Fail(err, kWrongArgCount);
+        if (vbs::isPut(kind)) return put(id, args, err);
+        if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
         switch (id) {
         case kWidth:
             result = vbs::Value::longv(PixelsToTwips(m_ui.backend().desktopMode().width));
@@ -52,13 +51,13 @@ class ScreenObject final : public vbs::Object {
             result = vbs::Value::object(NewPictureObject(m_icon));
             return true;
         default:
-            return Fail(err, kNoSuchMember); // Screen has no default member
+            return Fail(err, vbs::error::NoSuchMember); // Screen has no default member
         }
     }
 
   private:
     bool put(vbs::DispId id, std::span<vbs::Value> args, vbs::HostError& err) {
-        if (args.size() != 1) return Fail(err, kWrongArgCount);
+        if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
         if (id == kMouseIcon) {
             PicturePtr icon;
             if (!ReadPictureValue(args[0], icon, err)) return false;
@@ -66,12 +65,13 @@ class ScreenObject final : public vbs::Object {
             m_ui.setScreenPointer(m_ui.screenPointer(), m_icon);
             return true;
         }
-        if (id != kMousePointer) return id == vbs::kDispValue ? Fail(err, kNoSuchMember) : FailReadOnly(err);
+        if (id != kMousePointer)
+            return id == vbs::kDispValue ? Fail(err, vbs::error::NoSuchMember) : FailReadOnly(err);
         vbs::HostArgs in(args, err);
         std::int32_t shape = in.whole(0);
         if (!in.ok()) return false;
         if (!((shape >= 0 && shape <= 15) || shape == kPointerCustom))
-            return Fail(err, kInvalidPropertyValue, "Invalid property value");
+            return Fail(err, vbs::error::InvalidPropertyValue, "Invalid property value");
         m_ui.setScreenPointer(shape, m_icon);
         return true;
     }

@@ -9,7 +9,7 @@
 
 #include "run/platform/graphics/Picture.h"
 #include "run/platform/ui/WindowSystem.h"
-#include "vbscript/Object.h"
+#include "vbscript/vbscript.h"
 
 #include <string>
 

@@ -3,8 +3,7 @@
 #include "run/scripting/objects/ElementBridge.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
-#include "vbscript/HostArgs.h"
-#include "vbscript/MemberTable.h"
+#include "vbscript/vbscript.h"
 
 #include <vector>
 
@@ -65,19 +64,21 @@ class WindowObject final : public vbs::Object {
                 vbs::HostError& err) override {
         if (id >= kFirstElement) {
             std::size_t i = static_cast<std::size_t>(id - kFirstElement);
-            if (i >= m_elementNames.size()) return Fail(err, kNoSuchMember);
+            if (i >= m_elementNames.size()) return Fail(err, vbs::error::NoSuchMember);
             return element(m_elementNames[i], kind, args, result, err);
         }
         if (IsPropertyId(id)) {
             if (!InvokeElementProperty(m_ui, m_form, PropertyOfId(id), kind, args, result, err)) return false;
             bool moved = id == PropertyId(ElementProp::Left) || id == PropertyId(ElementProp::Top);
-            if (IsPut(kind) && moved && m_form.visible && m_ui.isLoaded(m_form)) m_ui.backend().move(m_form);
+            if (vbs::isPut(kind) && moved && m_form.visible && m_ui.isLoaded(m_form))
+                m_ui.backend().move(m_form);
             return true;
         }
         if (id == kVisible) return visible(kind, args, result, err);
-        if (IsPut(kind))
-            return id == kScaleWidth || id == kScaleHeight ? FailReadOnly(err) : Fail(err, kNoSuchMember);
-        if (!args.empty()) return Fail(err, kWrongArgCount);
+        if (vbs::isPut(kind))
+            return id == kScaleWidth || id == kScaleHeight ? FailReadOnly(err)
+                                                           : Fail(err, vbs::error::NoSuchMember);
+        if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
         switch (id) {
         case kRefresh:
             m_ui.invalidate();
@@ -93,18 +94,18 @@ class WindowObject final : public vbs::Object {
             result = vbs::Value::longv(m_form.scaleHeight());
             return true;
         default:
-            return Fail(err, kNoSuchMember); // the window has no default member
+            return Fail(err, vbs::error::NoSuchMember); // the window has no default member
         }
     }
 
   private:
     bool visible(vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result, vbs::HostError& err) {
-        if (!IsPut(kind)) {
-            if (!args.empty()) return Fail(err, kWrongArgCount);
+        if (!vbs::isPut(kind)) {
+            if (!args.empty()) return Fail(err, vbs::error::WrongArgCount);
             result = vbs::Value::boolean(m_form.visible);
             return true;
         }
-        if (args.size() != 1) return Fail(err, kWrongArgCount);
+        if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
         vbs::HostArgs in(args, err);
         bool show = in.truth(0);
         if (!in.ok()) return false;
@@ -122,7 +123,7 @@ class WindowObject final : public vbs::Object {
         vbs::Object* made = NewNamedElementObject(m_ui, m_form, name);
         if (!made) return FailElementGone(err, name, -1);
         vbs::Value object = vbs::Value::object(made);
-        if (args.empty() && !IsPut(kind)) {
+        if (args.empty() && !vbs::isPut(kind)) {
             result = std::move(object);
             return true;
         }
