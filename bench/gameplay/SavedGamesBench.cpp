@@ -2,8 +2,8 @@
 // hotspots and 100 items. Saving includes the flush and the picture beside the save; loading
 // runs up to the frame shown (its fixed waits pass at once on the headless clock).
 #include "run/driver/HeadlessDriver.h"
-#include "run/state/Inventory.h"
-#include "run/state/SavedGames.h"
+#include "run/frames/Inventory.h"
+#include "run/game/SavedGames.h"
 #include "run/state/Variables.h"
 #include "tests/support/MediaMaker.h"
 #include "tests/support/PlayerRig.h"

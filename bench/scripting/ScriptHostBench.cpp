@@ -2,8 +2,8 @@
 // and every named object, rebuilt for each script as the player does. Measured: one hotspot
 // click, mouse-down to consequences done, whose script calls one procedure.
 #include "run/driver/HeadlessDriver.h"
+#include "run/game/Actions.h"
 #include "run/platform/ui/FormPainter.h"
-#include "run/state/Actions.h"
 #include "tests/support/ProjectBuilder.h"
 
 #include <string>

@@ -3,8 +3,8 @@
 // the rest the hotspot actions (.fm3), whose first block is then carried out as a click on
 // hotspot 1. One player and one project serve every run; boxes take their default answer.
 #include "run/driver/HeadlessDriver.h"
+#include "run/game/Actions.h"
 #include "run/platform/graphics/Picture.h"
-#include "run/state/Actions.h"
 #include "tests/support/MediaMaker.h"
 #include "tests/support/ProjectBuilder.h"
 

@@ -3,7 +3,7 @@
 // file objects inside the game), a short time-out, boxes answered at once. One player serves
 // many runs; a script that ends the game brings a fresh one.
 #include "run/driver/HeadlessDriver.h"
-#include "run/state/Actions.h"
+#include "run/game/Actions.h"
 #include "tests/support/ProjectBuilder.h"
 
 #include <cstddef>
