@@ -163,6 +163,19 @@ class GameWindow {
     void onFrameTimer();
     void unloadWindow();
     void drawBackground();
+    // The steps of OpenFrame, in order (OpenFrame.cpp).
+    bool frameLinkHolds(const std::string& frameName);
+    void leavePreviousFrame(const std::string& frameName);
+    void decideControlsReferenceMode();
+    void readFrameFile(const std::string& frameName);
+    void playFrameVideoNow(bool beforeFrame);
+    bool loadFrameContents(const std::string& frameName); // false when the game is being left
+    bool runFrameEntryScripts();                          // true when a script ended the game
+    void showFrameContents(const std::string& frameName);
+    bool loadWaterEffect(const std::string& frameName);
+    void startFrameSoundsAndTransition(bool withTransition, int transitionNumber, double transitionSeconds);
+    void waitForFrameVideo();
+    void startFrameTimer();
     void frameAreaMouseDown(const platform::MouseArgs& a);
     void hideTextMessage();
     void wireArea(platform::Element& area);

@@ -60,157 +60,197 @@ void GameWindow::ReadFrameHeader(const std::string& frameName) {
 void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, int transitionNumber,
                            double transitionSeconds) {
     Session& s = m_s;
-    if (frameName.empty()) {
-        s.showErrorBox(" A program link is broken.");
-        return;
-    }
-    if (!ProjectFileExists(s.paths.frames + frameName + ".fme")) {
-        s.showErrorBox(" A program link is broken. The frame named \"" + frameName +
-                       "\" could not be found. " + kVerifyLinks);
-        return;
-    }
+    if (!frameLinkHolds(frameName)) return;
     s.trace.note("OpenFrame " + frameName);
     try {
-        platform::TimerElement* frameTimer = m_form.findTimer("Timer1");
-        frameTimer->setEnabled(false);
-        frameTimer->setInterval(0);
-        run::ResetTimedEvents(s);
-        m_firstMergedHotspot = 1;
-        m_mergedTextIndex = 1;
-        m_listFile.reset();
-        s.trace.note("ForgetTransitionDestination");
-        ForgetTransitionDestination();
-        ClearCurrentFrame();
-        ReadFrameHeader(frameName);
+        leavePreviousFrame(frameName);
         if (s.flags.Quitting) return;
-
-        if (m_controlsReferenceMode == 0) {
-            bool referenceAll = false, noTimeout = false;
-            auto look = [&](const std::string& name) {
-                std::string lower = platform::LowerCaseWin(name);
-                referenceAll = referenceAll || lower == "reference_all_controls";
-                noTimeout = noTimeout || lower == "disable_script_timeout";
-            };
-            for (const auto& v : s.variables.Variables)
-                look(v.Name);
-            for (const auto& v : s.variables.VariablesVariant)
-                look(v.Name);
-            m_controlsReferenceMode = referenceAll ? 2 : 1;
-            if (noTimeout && s.scripts) s.scripts->DisableTimeouts();
-        }
-        s.trace.note("FramesHistoryAdd " + frameName);
-        FramesHistoryAdd(frameName);
-        s.trace.note("ReadFrameFile");
-        {
-            RecordReader r = RecordReader::open(ExistingPath(s.paths.frames + frameName + ".fme"));
-            m_frame = ReadFrameFile(r);
-        }
-        s.trace.note("StoreFrameChannelRequests " + std::to_string(m_frame.channelRequests.entries.size()));
-        StoreFrameChannelRequests(s, m_frame.channelRequests);
-
-        s.effects.StopRipplingWater();
-
-        const FrameFile& f = m_frame;
+        decideControlsReferenceMode();
+        readFrameFile(frameName);
         if (s.flags.Quitting) return;
-        if (!f.VideoFile.empty() && f.VideoBeforeFrame && !withTransition) {
-            s.videos.StopOneTimeVideoPlayer();
-            HideMenus();
-            s.flags.StopMovie = false;
-            playFrameVideo(s, f);
-        }
+        const bool videoBefore = !m_frame.VideoFile.empty() && m_frame.VideoBeforeFrame && !withTransition;
+        if (videoBefore) playFrameVideoNow(true);
         if (s.flags.Quitting) return;
-        FrameSoundOnOpen(s, f);
-        if (s.flags.Quitting) return;
-        s.trace.note("ResetFrameTexts");
-        ResetFrameTexts();
-        s.trace.note("ResetFrameAreas");
-        ResetFrameAreas();
-        if (s.flags.Quitting) return;
-        s.trace.note("DrawBackground");
-        drawBackground();
-        if (s.flags.Quitting) return;
-        s.trace.note("LoadTexts");
-        LoadTexts();
-        s.trace.note("ReadHotspotCount");
-        m_current.HotspotCount = ReadHotspotCount(frameName);
-        s.trace.note("LoadAreas");
-        LoadAreas();
-        if (s.flags.Quitting) return;
-
-        ResetScriptModule(s);
-        const PluginFrameCode plugins = CollectPluginFrameCode(s);
-        std::string script = (s.info.RunFrameScript ? s.info.FrameScript : std::string()) + "\r\n" +
-                             plugins.before + "\r\n" + ExpandPluginActions(s, f.PluginParameters, false) +
-                             "\r\n" + (f.RunEntryScript ? f.EntryScript : std::string()) + "\r\n" +
-                             plugins.after;
-        bool runIt = (s.info.RunFrameScript && !s.info.FrameScript.empty()) ||
-                     (f.RunEntryScript && !f.EntryScript.empty()) || !plugins.before.empty() ||
-                     !plugins.after.empty() || !f.PluginParameters.empty();
-        if (runIt && RunFrameEntryScript(s, script)) {
+        if (!loadFrameContents(frameName)) return;
+        if (runFrameEntryScripts()) {
             StartUnloading();
             return;
         }
         if (s.flags.Quitting) return;
-        s.trace.note("ShowOrNotShowAreas");
-        ShowOrNotShowAreas();
-        for (Element* item : m_form.arrayMembers("PickedObject")) {
-            if (item->index > 0) m_form.zOrder(*item, 0);
-        }
-        m_form.zOrder(m_form.get("Inventory1"), 0);
+        showFrameContents(frameName);
         if (s.flags.Quitting) return;
-        FrameSoundAfterShow(s, f, frameName);
-        if (s.flags.Quitting) return;
-        bool videoAfter = !f.VideoFile.empty() && (!f.VideoBeforeFrame || withTransition);
+        const bool videoAfter = !m_frame.VideoFile.empty() && (!m_frame.VideoBeforeFrame || withTransition);
         if (videoAfter) s.videos.StopOneTimeVideoPlayer();
         if (s.flags.Quitting) return;
-        bool waterLoaded = false;
-        if (!s.flags.effectsDisabled && m_current.PictureType == 1 && !m_current.TilePicture) {
-            waterLoaded = s.effects.LoadWaveEffectIfAny(frameName);
-        }
-        ApplyChannelRequests(s);
-        if (!withTransition)
-            EnableAudioFadeTimer(s);
-        else {
-            s.trace.note("TransitionStep2 " + std::to_string(transitionNumber) + " " +
-                         std::to_string(transitionSeconds));
-            TransitionStep2(transitionNumber, transitionSeconds);
-        }
+        const bool waterLoaded = loadWaterEffect(frameName);
+        startFrameSoundsAndTransition(withTransition, transitionNumber, transitionSeconds);
         s.dialogues.LoadFrameDialogueIfAny(frameName);
         if (s.flags.Quitting) return;
-        if (videoAfter) {
-            HideMenus();
-            s.flags.StopMovie = false;
-            playFrameVideo(s, f);
-        }
-        SetScreenPointerArrow();
-        while (s.videos.OneTimeVideoPlaying() && !s.flags.StopMovie) {
-            s.ui.pump();
-            HideMenus();
-        }
-        SetScreenPointerDefault();
-        s.videos.StopOneTimeVideoPlayer();
-        s.flags.StopMovie = false;
-        s.videos.RestartHotspotVideos();
+        if (videoAfter) playFrameVideoNow(false);
+        waitForFrameVideo();
         if (s.flags.Quitting) return;
         if (!s.flags.effectsDisabled && waterLoaded) s.effects.StartRipplingWater();
-        if (f.TimerEnabled) {
-            try {
-                int interval = FrameTimerInterval(f.TimerSeconds);
-                frameTimer->tag = f.TimerTarget;
-                frameTimer->setEnabled(true);
-                frameTimer->setInterval(interval);
-                s.trace.note("FrameTimer " + std::to_string(interval) + " " + f.TimerTarget);
-            } catch (const std::exception&) {
-                frameTimer->setEnabled(false);
-                s.showErrorBox(" Unable to load timer duration.");
-            }
-        }
+        startFrameTimer();
         run::StartTimedEvents(s);
     } catch (const std::exception& e) {
         if (!s.flags.Quitting) {
             s.showErrorBox(" Unable to load the frame called '" + frameName + "'. " + kVerifyLinks + " ",
                            e.what());
         }
+    }
+}
+
+bool GameWindow::frameLinkHolds(const std::string& frameName) {
+    if (frameName.empty()) {
+        m_s.showErrorBox(" A program link is broken.");
+        return false;
+    }
+    if (!ProjectFileExists(m_s.paths.frames + frameName + ".fme")) {
+        m_s.showErrorBox(" A program link is broken. The frame named \"" + frameName +
+                         "\" could not be found. " + kVerifyLinks);
+        return false;
+    }
+    return true;
+}
+
+void GameWindow::leavePreviousFrame(const std::string& frameName) {
+    platform::TimerElement* frameTimer = m_form.findTimer("Timer1");
+    frameTimer->setEnabled(false);
+    frameTimer->setInterval(0);
+    run::ResetTimedEvents(m_s);
+    m_firstMergedHotspot = 1;
+    m_mergedTextIndex = 1;
+    m_listFile.reset();
+    m_s.trace.note("ForgetTransitionDestination");
+    ForgetTransitionDestination();
+    ClearCurrentFrame();
+    ReadFrameHeader(frameName);
+}
+
+void GameWindow::decideControlsReferenceMode() {
+    if (m_controlsReferenceMode != 0) return;
+    bool referenceAll = false, noTimeout = false;
+    auto look = [&](const std::string& name) {
+        std::string lower = platform::LowerCaseWin(name);
+        referenceAll = referenceAll || lower == "reference_all_controls";
+        noTimeout = noTimeout || lower == "disable_script_timeout";
+    };
+    for (const auto& v : m_s.variables.Variables)
+        look(v.Name);
+    for (const auto& v : m_s.variables.VariablesVariant)
+        look(v.Name);
+    m_controlsReferenceMode = referenceAll ? 2 : 1;
+    if (noTimeout && m_s.scripts) m_s.scripts->DisableTimeouts();
+}
+
+void GameWindow::readFrameFile(const std::string& frameName) {
+    m_s.trace.note("FramesHistoryAdd " + frameName);
+    FramesHistoryAdd(frameName);
+    m_s.trace.note("ReadFrameFile");
+    {
+        RecordReader r = RecordReader::open(ExistingPath(m_s.paths.frames + frameName + ".fme"));
+        m_frame = ReadFrameFile(r);
+    }
+    m_s.trace.note("StoreFrameChannelRequests " + std::to_string(m_frame.channelRequests.entries.size()));
+    StoreFrameChannelRequests(m_s, m_frame.channelRequests);
+    m_s.effects.StopRipplingWater();
+}
+
+void GameWindow::playFrameVideoNow(bool beforeFrame) {
+    if (beforeFrame) m_s.videos.StopOneTimeVideoPlayer();
+    HideMenus();
+    m_s.flags.StopMovie = false;
+    playFrameVideo(m_s, m_frame);
+}
+
+bool GameWindow::loadFrameContents(const std::string& frameName) {
+    Session& s = m_s;
+    FrameSoundOnOpen(s, m_frame);
+    if (s.flags.Quitting) return false;
+    s.trace.note("ResetFrameTexts");
+    ResetFrameTexts();
+    s.trace.note("ResetFrameAreas");
+    ResetFrameAreas();
+    if (s.flags.Quitting) return false;
+    s.trace.note("DrawBackground");
+    drawBackground();
+    if (s.flags.Quitting) return false;
+    s.trace.note("LoadTexts");
+    LoadTexts();
+    s.trace.note("ReadHotspotCount");
+    m_current.HotspotCount = ReadHotspotCount(frameName);
+    s.trace.note("LoadAreas");
+    LoadAreas();
+    return !s.flags.Quitting;
+}
+
+bool GameWindow::runFrameEntryScripts() {
+    Session& s = m_s;
+    const FrameFile& f = m_frame;
+    ResetScriptModule(s);
+    const PluginFrameCode plugins = CollectPluginFrameCode(s);
+    std::string script = (s.info.RunFrameScript ? s.info.FrameScript : std::string()) + "\r\n" +
+                         plugins.before + "\r\n" + ExpandPluginActions(s, f.PluginParameters, false) +
+                         "\r\n" + (f.RunEntryScript ? f.EntryScript : std::string()) + "\r\n" + plugins.after;
+    bool runIt = (s.info.RunFrameScript && !s.info.FrameScript.empty()) ||
+                 (f.RunEntryScript && !f.EntryScript.empty()) || !plugins.before.empty() ||
+                 !plugins.after.empty() || !f.PluginParameters.empty();
+    return runIt && RunFrameEntryScript(s, script);
+}
+
+void GameWindow::showFrameContents(const std::string& frameName) {
+    m_s.trace.note("ShowOrNotShowAreas");
+    ShowOrNotShowAreas();
+    for (Element* item : m_form.arrayMembers("PickedObject")) {
+        if (item->index > 0) m_form.zOrder(*item, 0);
+    }
+    m_form.zOrder(m_form.get("Inventory1"), 0);
+    if (m_s.flags.Quitting) return;
+    FrameSoundAfterShow(m_s, m_frame, frameName);
+}
+
+bool GameWindow::loadWaterEffect(const std::string& frameName) {
+    if (m_s.flags.effectsDisabled || m_current.PictureType != 1 || m_current.TilePicture) return false;
+    return m_s.effects.LoadWaveEffectIfAny(frameName);
+}
+
+void GameWindow::startFrameSoundsAndTransition(bool withTransition, int transitionNumber,
+                                               double transitionSeconds) {
+    ApplyChannelRequests(m_s);
+    if (!withTransition) {
+        EnableAudioFadeTimer(m_s);
+        return;
+    }
+    m_s.trace.note("TransitionStep2 " + std::to_string(transitionNumber) + " " +
+                   std::to_string(transitionSeconds));
+    TransitionStep2(transitionNumber, transitionSeconds);
+}
+
+void GameWindow::waitForFrameVideo() {
+    SetScreenPointerArrow();
+    while (m_s.videos.OneTimeVideoPlaying() && !m_s.flags.StopMovie) {
+        m_s.ui.pump();
+        HideMenus();
+    }
+    SetScreenPointerDefault();
+    m_s.videos.StopOneTimeVideoPlayer();
+    m_s.flags.StopMovie = false;
+    m_s.videos.RestartHotspotVideos();
+}
+
+void GameWindow::startFrameTimer() {
+    const FrameFile& f = m_frame;
+    if (!f.TimerEnabled) return;
+    platform::TimerElement* frameTimer = m_form.findTimer("Timer1");
+    try {
+        int interval = FrameTimerInterval(f.TimerSeconds);
+        frameTimer->tag = f.TimerTarget;
+        frameTimer->setEnabled(true);
+        frameTimer->setInterval(interval);
+        m_s.trace.note("FrameTimer " + std::to_string(interval) + " " + f.TimerTarget);
+    } catch (const std::exception&) {
+        frameTimer->setEnabled(false);
+        m_s.showErrorBox(" Unable to load timer duration.");
     }
 }
 

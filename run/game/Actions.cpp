@@ -122,6 +122,128 @@ void MakeActionAndConsequences(Session& s, GameWindow& game, int areaIndex, int 
     if (result == 1) game.StartUnloading();
 }
 
+namespace {
+
+// The steps of one hotspot action after its record was read, in the order MakeAction runs them.
+class ActionSteps {
+  public:
+    ActionSteps(Session& s, GameWindow& game, const ActionRecord& a, int areaIndex, int objectIndex)
+        : m_s(s), m_game(game), m_a(a), m_areaIndex(areaIndex), m_objectIndex(objectIndex) {}
+
+    // The plug-in calls and the hotspot's own script; true when the script ended the game.
+    bool runScript() {
+        VBScriptActionModule& action = m_s.VBScriptAction;
+        action.ResetModule();
+        const std::string pluginCode = ExpandPluginActions(m_s, m_a.pluginActions, true);
+        const bool hotspotScript = m_a.runScript && !m_a.script.empty();
+        if (pluginCode.empty() && !hotspotScript) return false;
+        action.iHotspotNumber = m_areaIndex;
+        ExecuteVBScript(m_s, pluginCode + "\r\n" + (hotspotScript ? m_a.script : std::string()), false);
+        return action.bStopGame;
+    }
+
+    void playSounds() {
+        if (m_a.playHotspotSound && !m_a.hotspotSound.empty()) {
+            if (!ChannelPlaying(m_s, 6) || m_a.interruptHotspotSound) {
+                StopChannel(m_s, 6);
+                PlayOnChannel(m_s, 6, m_s.files.ResolveProjectFile(m_s.paths.areas + m_a.hotspotSound),
+                              m_a.loopHotspotSound ? 0 : 1, LevelToVolume(7), m_a.hotspotSound);
+            }
+        }
+        if (m_a.playFrameSound) {
+            StopChannel(m_s, 7);
+            PlayOnChannel(m_s, 7, m_s.files.ResolveProjectFile(m_s.paths.frames + m_a.frameSound), 1,
+                          LevelToVolume(8), m_a.frameSound);
+        } else if (m_a.stopFrameSound && !m_a.stopAllSounds) {
+            StopChannel(m_s, 7);
+        }
+    }
+
+    // Extra channel settings of a click. A hotspot without a block there simply has none: the
+    // search stops at the end of the file.
+    void playExtraChannelSettings(const std::string& frame) {
+        if (m_objectIndex != 0 || m_a.stopAllSounds) return;
+        std::string path = m_s.paths.framesData + frame + ".fm5";
+        if (!ProjectFileExists(path)) return;
+        RecordReader extra = RecordReader::open(ExistingPath(path));
+        while (!extra.atEnd()) {
+            extra.readVariant();
+            int index = extra.readInteger();
+            if (index == m_areaIndex) {
+                for (int i = 3; i <= 10; ++i)
+                    extra.readVariant();
+                PlaySoundChannels(m_s, extra);
+                break;
+            }
+            extra.skipToBlockEnd();
+        }
+    }
+
+    // Whether the frame changes once the action is done: the script asked, or the action goes
+    // to a frame or back.
+    bool frameChangeComing() {
+        const bool goBackComing = m_a.goBack && !m_a.goToFrame && m_game.history().size() > 1;
+        return !m_s.VBScriptAction.sFrameToLoad.empty() || m_a.goToFrame || goBackComing;
+    }
+
+    void startVideo() {
+        m_game.HideMenus();
+        m_s.videos.PlayPlacedMovie(m_a.videoFile, m_a.videoAtPosition, m_a.videoDefaultPlacement,
+                                   m_a.videoLeft, m_a.videoTop, m_a.videoWidth, m_a.videoHeight);
+    }
+
+    void waitForVideo(bool frameChangeComing) {
+        m_game.SetScreenPointerArrow();
+        while (m_s.videos.OneTimeVideoPlaying() && !m_s.flags.StopMovie) {
+            m_s.ui.pump();
+            m_game.HideMenus();
+            m_s.ui.pump();
+        }
+        m_game.SetScreenPointerDefault();
+        m_s.flags.StopMovie = false;
+        if (frameChangeComing) CompleteChannelFades(m_s);
+    }
+
+    // The frame the script asked for, else the action's own; true when a frame was opened.
+    bool changeFrame(bool doNotQuitDialogue) {
+        if (openRequestedFrame(m_s, m_game, !doNotQuitDialogue)) return true;
+        auto& history = m_game.history();
+        if (!m_a.goToFrame && !(m_a.goBack && history.size() > 1)) return false;
+        std::string target = m_a.targetFrame;
+        if (!m_a.goToFrame) {
+            history.pop_back();
+            target = history.back();
+        }
+        if (!doNotQuitDialogue) m_s.dialogues.EndDialogue();
+        if (m_a.transitionKind == 1) {
+            m_s.trace.note("TransitionStep1 " + std::to_string(m_a.transitionNumber));
+            m_game.TransitionStep1(m_a.transitionNumber);
+            m_game.OpenFrame(target, true, m_a.transitionNumber, m_a.transitionDuration / 1000.0);
+        } else {
+            m_game.OpenFrame(target, false, 0, 0);
+        }
+        return true;
+    }
+
+    // No frame change: timed events go on and the script's pop-up window opens.
+    void stayOnFrame() {
+        StartTimedEvents(m_s);
+        if (m_s.VBScriptAction.bPopupLoadGame)
+            m_game.ShowLoadGameWindow();
+        else if (m_s.VBScriptAction.bPopupSaveGame)
+            m_game.ShowSaveGameWindow();
+    }
+
+  private:
+    Session& m_s;
+    GameWindow& m_game;
+    const ActionRecord& m_a;
+    int m_areaIndex;
+    int m_objectIndex;
+};
+
+} // namespace
+
 int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, bool doNotQuitDialogue) {
     s.flags.StopMovie = true;
     s.flags.SkipTransitionRequested = true;
@@ -136,121 +258,32 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
         file.reset();
         if (s.flags.Quitting) return 0;
 
-        // Script.
-        VBScriptActionModule& action = s.VBScriptAction;
-        action.ResetModule();
-        const std::string pluginCode = ExpandPluginActions(s, a.pluginActions, true);
-        bool hotspotScript = a.runScript && !a.script.empty();
-        if (!pluginCode.empty() || hotspotScript) {
-            action.iHotspotNumber = areaIndex;
-            ExecuteVBScript(s, pluginCode + "\r\n" + (hotspotScript ? a.script : std::string()), false);
-            if (action.bStopGame) return 1;
-        }
+        ActionSteps steps(s, game, a, areaIndex, objectIndex);
+        if (steps.runScript()) return 1;
         if (s.flags.Quitting) return 0;
-
         if (a.pickItem) game.inventory().AddPickedObject(a.itemName, false);
-
-        // Sounds.
         if (s.flags.Quitting) return 0;
-        if (a.playHotspotSound && !a.hotspotSound.empty()) {
-            if (!ChannelPlaying(s, 6) || a.interruptHotspotSound) {
-                StopChannel(s, 6);
-                PlayOnChannel(s, 6, s.files.ResolveProjectFile(s.paths.areas + a.hotspotSound),
-                              a.loopHotspotSound ? 0 : 1, LevelToVolume(7), a.hotspotSound);
-            }
-        }
-        if (a.playFrameSound) {
-            StopChannel(s, 7);
-            PlayOnChannel(s, 7, s.files.ResolveProjectFile(s.paths.frames + a.frameSound), 1,
-                          LevelToVolume(8), a.frameSound);
-        } else if (a.stopFrameSound && !a.stopAllSounds) {
-            StopChannel(s, 7);
-        }
-
-        // Extra channel settings of a click. A hotspot without a block there simply has none:
-        // the search stops at the end of the file.
+        steps.playSounds();
         if (s.flags.Quitting) return 0;
-        if (objectIndex == 0 && !a.stopAllSounds) {
-            std::string path = s.paths.framesData + frame + ".fm5";
-            if (ProjectFileExists(path)) {
-                RecordReader extra = RecordReader::open(ExistingPath(path));
-                while (!extra.atEnd()) {
-                    extra.readVariant();
-                    int index = extra.readInteger();
-                    if (index == areaIndex) {
-                        for (int i = 3; i <= 10; ++i)
-                            extra.readVariant();
-                        PlaySoundChannels(s, extra);
-                        break;
-                    }
-                    extra.skipToBlockEnd();
-                }
-            }
-        }
+        steps.playExtraChannelSettings(frame);
 
-        auto& history = game.history();
-        bool goBackComing = a.goBack && !a.goToFrame && history.size() > 1;
-        bool frameChangeComing = !action.sFrameToLoad.empty() || a.goToFrame || goBackComing;
+        const bool frameChangeComing = steps.frameChangeComing();
         if (a.playVideo || !frameChangeComing) {
             ApplyChannelRequests(s);
             EnableAudioFadeTimer(s);
         }
-
-        // Video.
         if (s.flags.Quitting) return 0;
-        if (a.playVideo) {
-            game.HideMenus();
-            s.videos.PlayPlacedMovie(a.videoFile, a.videoAtPosition, a.videoDefaultPlacement, a.videoLeft,
-                                     a.videoTop, a.videoWidth, a.videoHeight);
-        }
-
+        if (a.playVideo) steps.startVideo();
         game.ShowOrNotShowAreas();
-
         if (s.flags.Quitting) return 0;
         if (a.showMessage) game.ShowTextMessage(a.message, a.messageInFrame, false);
+        if (s.flags.Quitting) return 0;
+        if (a.playVideo) steps.waitForVideo(frameChangeComing);
 
         if (s.flags.Quitting) return 0;
-        if (a.playVideo) {
-            game.SetScreenPointerArrow();
-            while (s.videos.OneTimeVideoPlaying() && !s.flags.StopMovie) {
-                s.ui.pump();
-                game.HideMenus();
-                s.ui.pump();
-            }
-            game.SetScreenPointerDefault();
-            s.flags.StopMovie = false;
-            if (frameChangeComing) CompleteChannelFades(s);
-        }
-
-        // Frame change.
-        if (s.flags.Quitting) return 0;
-        int result = 0;
-        if (openRequestedFrame(s, game, !doNotQuitDialogue)) {
-            result = 2;
-        } else if (a.goToFrame || (a.goBack && history.size() > 1)) {
-            std::string target = a.targetFrame;
-            if (!a.goToFrame) {
-                history.pop_back();
-                target = history.back();
-            }
-            if (!doNotQuitDialogue) s.dialogues.EndDialogue();
-            if (a.transitionKind == 1) {
-                s.trace.note("TransitionStep1 " + std::to_string(a.transitionNumber));
-                game.TransitionStep1(a.transitionNumber);
-                game.OpenFrame(target, true, a.transitionNumber, a.transitionDuration / 1000.0);
-            } else {
-                game.OpenFrame(target, false, 0, 0);
-            }
-            result = 2;
-        }
-        if (result != 2) {
-            StartTimedEvents(s);
-            if (action.bPopupLoadGame)
-                game.ShowLoadGameWindow();
-            else if (action.bPopupSaveGame)
-                game.ShowSaveGameWindow();
-        }
-        return result;
+        if (steps.changeFrame(doNotQuitDialogue)) return 2;
+        steps.stayOnFrame();
+        return 0;
     } catch (const std::exception& e) {
         if (!s.flags.Quitting) {
             s.showErrorBox(" Unable to make the action associated with the hotspot #" +
