@@ -1,6 +1,7 @@
 // Focus, keys and answers of the player's boxes.
 #include "run/platform/ui/BoxForm.h"
 
+#include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Keys.h"
 
 namespace run::platform {
@@ -48,6 +49,20 @@ void BoxForm::focus(std::size_t stop) {
 void BoxForm::setInsideSize(int widthPixels, int heightPixels) {
     width = PixelsToTwips(widthPixels) + 2 * borderTwips;
     height = PixelsToTwips(heightPixels) + borderHeight();
+}
+
+std::vector<std::string> BoxForm::setWrappedText(Element& label, const std::string& text, int wrapWidth,
+                                                 FontCatalog& fonts) {
+    label.wordWrap = true;
+    label.caption = text;
+    auto lines = LayoutTextLines(fonts, label.font, text, wrapWidth);
+    if (lines.size() > kBoxMaxTextLines) {
+        lines.resize(kBoxMaxTextLines);
+        label.caption.clear();
+        for (const auto& line : lines)
+            label.caption += (label.caption.empty() ? "" : "\n") + line;
+    }
+    return lines;
 }
 
 void BoxForm::keyDown(int keyCode, int shift) {

@@ -3,6 +3,7 @@
 // focused button, Escape the cancelling one, Tab and Shift+Tab move the focus.
 #pragma once
 
+#include "run/platform/graphics/Fonts.h"
 #include "run/platform/ui/Form.h"
 
 #include <cstddef>
@@ -20,8 +21,6 @@ class BoxForm : public Form {
     void answerWith(int result);
     // The box is closed without a button: its window closed, or nobody is there to answer.
     void close() { answerWith(m_closeResult); }
-    // The element that takes the keys now.
-    const Element& focused() const { return *m_stops[m_focus].element; }
 
   protected:
     explicit BoxForm(std::string name);
@@ -32,6 +31,10 @@ class BoxForm : public Form {
     void focus(std::size_t stop);
     // Sets the outer size from the inside's, adding the frame and the title bar.
     void setInsideSize(int widthPixels, int heightPixels);
+    // Sets a label's text wrapped at `wrapWidth` pixels and returns its lines. A text too long
+    // for the screen shows its first lines only, so the box stays on the screen.
+    static std::vector<std::string> setWrappedText(Element& label, const std::string& text, int wrapWidth,
+                                                   FontCatalog& fonts);
     // Keys the shared ones leave (typing into a text box).
     virtual void otherKey(int keyCode) { static_cast<void>(keyCode); }
 
@@ -54,5 +57,6 @@ constexpr int kBoxMargin = 12;
 constexpr int kBoxButtonWidth = 75;
 constexpr int kBoxButtonHeight = 23;
 constexpr int kBoxButtonGap = 6;
+constexpr int kBoxMaxTextLines = 40;
 
 } // namespace run::platform

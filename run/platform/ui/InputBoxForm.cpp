@@ -1,7 +1,6 @@
 // Layout and typing of the input box.
 #include "run/platform/ui/InputBoxForm.h"
 
-#include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Keys.h"
 
 #include <algorithm>
@@ -19,10 +18,8 @@ InputBoxForm::InputBoxForm(const InputBoxRequest& request, FontCatalog& fonts) :
     m_escapeResult = m_closeResult = kResultCancel;
 
     Element& prompt = addElement(ElementKind::Label, "lblPrompt");
-    prompt.caption = request.prompt;
     prompt.backTransparent = true;
-    prompt.wordWrap = true;
-    const auto lines = LayoutTextLines(fonts, prompt.font, request.prompt, kPromptWidth);
+    const auto lines = setWrappedText(prompt, request.prompt, kPromptWidth, fonts);
     const int promptHeight = fonts.lineHeight(prompt.font) * static_cast<int>(lines.size());
     prompt.left = PixelsToTwips(kBoxMargin);
     prompt.top = PixelsToTwips(kBoxMargin);

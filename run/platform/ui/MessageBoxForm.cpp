@@ -1,7 +1,6 @@
 // Layout of the message box, sized to its text.
 #include "run/platform/ui/MessageBoxForm.h"
 
-#include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/MessageBoxIcon.h"
 
 #include <algorithm>
@@ -35,10 +34,8 @@ MessageBoxForm::MessageBoxForm(const MessageBoxRequest& request, FontCatalog& fo
     }
 
     Element& text = addElement(ElementKind::Label, "lblText");
-    text.caption = request.text;
     text.backTransparent = true;
-    text.wordWrap = true;
-    const auto lines = LayoutTextLines(fonts, text.font, request.text, kMessageBoxTextWidth);
+    const auto lines = setWrappedText(text, request.text, kMessageBoxTextWidth, fonts);
     int textWidth = 0;
     for (const auto& line : lines)
         textWidth = std::max(textWidth, fonts.measure(text.font, line).width);

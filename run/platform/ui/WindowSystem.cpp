@@ -32,6 +32,7 @@ void WindowSystem::forgetAll() {
     m_busyTimers.clear();
     m_toolTip.hide();
     m_captureForm = nullptr;
+    m_dragging = nullptr;
 }
 
 void WindowSystem::load(Form& form) {
@@ -59,6 +60,7 @@ void WindowSystem::hide(Form& form) {
     m_activation.erase(std::remove(m_activation.begin(), m_activation.end(), &form), m_activation.end());
     if (isLoaded(form)) m_backend.hide(form);
     if (m_captureForm == &form) m_captureForm = nullptr;
+    if (m_dragging == &form) m_dragging = nullptr;
 }
 
 void WindowSystem::unload(Form& form) {
@@ -67,6 +69,7 @@ void WindowSystem::unload(Form& form) {
     m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
     m_activation.erase(std::remove(m_activation.begin(), m_activation.end(), &form), m_activation.end());
     if (m_captureForm == &form) m_captureForm = nullptr;
+    if (m_dragging == &form) m_dragging = nullptr;
     m_toolTip.forget(form);
     form.loaded = false;
     form.visible = false;
@@ -134,6 +137,11 @@ Element* hitAmong(const Form& form, const Element* container, int x, int y) {
 }
 
 } // namespace
+
+bool WindowSystem::onTitleBar(const Form& form, int x, int y) const {
+    const int b = TwipsToPixels(form.borderTwips), top = TwipsToPixels(form.insideTop());
+    return form.titleBarTwips > 0 && y >= b && y < top && x >= b && x < TwipsToPixels(form.width) - b;
+}
 
 Element* WindowSystem::hitTest(Form& form, int x, int y) const {
     return hitAmong(form, nullptr, x, y);
@@ -247,6 +255,13 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         }
         m_toolTip.hide();
         if (menuMouseDown(*form, ev)) return;
+        m_dragging = nullptr;
+        if (onTitleBar(*form, ev.x, ev.y) && ev.button == kLeftButton) {
+            m_dragging = form;
+            m_dragFromX = ev.x;
+            m_dragFromY = ev.y;
+            return;
+        }
         Element* target = hitTest(*form, ev.x, ev.y);
         m_captureForm = nullptr;
         if (target && !target->enabled) return;
@@ -259,6 +274,10 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         break;
     }
     case T::MouseUp: {
+        if (m_dragging) {
+            m_dragging = nullptr;
+            break;
+        }
         bool hadCapture = m_captureForm == form;
         Element* e = hadCapture ? captured() : nullptr;
         m_captureForm = nullptr;
@@ -289,6 +308,14 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         break;
     }
     case T::MouseMove: {
+        if (m_dragging == form) {
+            // Positions are the window's own: it moves by how far the pointer left the point it
+            // took the bar at, which brings that point back under the pointer.
+            form->left += PixelsToTwips(ev.x - m_dragFromX);
+            form->top += PixelsToTwips(ev.y - m_dragFromY);
+            m_backend.move(*form);
+            break;
+        }
         MenuState& menus = m_menus[form->id()];
         if (menus.open) {
             // Pointing into the open list highlights the item under the pointer.
@@ -453,6 +480,7 @@ void WindowSystem::waitWithEvents(int ms) {
 
 void WindowSystem::runBox(BoxForm& box, const std::function<bool()>& scripted) {
     m_captureForm = nullptr;
+    m_dragging = nullptr;
     m_boxes.push_back(&box);
     centre(box);
     show(box);

@@ -114,6 +114,8 @@ class WindowSystem : public ModalHost {
   private:
     Form* formById(WindowId id) const;
     Element* hitTest(Form& form, int x, int y) const;
+    // The title bar the player draws for a dialog: dragging it moves the window.
+    bool onTitleBar(const Form& form, int x, int y) const;
     void updatePointer(Form& form, Element* over);
     // Tells the element the pointer left and the one it came over (found by name, never kept).
     void updateHover(Form& form, Element* over);
@@ -138,6 +140,8 @@ class WindowSystem : public ModalHost {
     int m_captureIndex = -1;
     bool m_captureOnForm = false;
     Element* captured() const;
+    Form* m_dragging = nullptr; // the window whose title bar is held
+    int m_dragFromX = 0, m_dragFromY = 0;
     std::vector<TimerElement*> m_busyTimers;
     std::vector<BoxForm*> m_boxes; // open boxes, the innermost last
     bool m_dirty = true;

@@ -118,6 +118,15 @@ TEST_F(BoxFormTest, QuestionBoxIsCentredWithItsTitleBarIconTextAndButtons) {
     EXPECT_GT(ink, 10) << "the caption is on the button";
 }
 
+TEST_F(BoxFormTest, AnEndlessTextKeepsTheBoxOnTheScreen) {
+    std::string text;
+    for (int i = 0; i < 5000; ++i)
+        text += "Line " + std::to_string(i) + "\r\n";
+    const MessageBoxForm box({"Report", text, kOkOnly}, fonts);
+    EXPECT_LT(TwipsToPixels(box.height), 1024);
+    EXPECT_EQ(box.get("lblText").caption.rfind("Line 0\nLine 1\n", 0), 0u) << "its beginning is shown";
+}
+
 TEST_F(BoxFormTest, ModalWindowShowsItsCaptionInATitleBarWhileModal) {
     Form dialog("frmSaveGame");
     dialog.caption = "Save the current game";
@@ -199,6 +208,31 @@ TEST_F(BoxFormTest, ClicksAnswerAndOnlyTheBoxTakesInput) {
     backend.inject({Type::MouseUp, 0, x, y, kLeftButton, 0, 0});
     EXPECT_EQ(ui.messageBox(request.text, request.style, request.title), kResultNo);
     EXPECT_EQ(gameClicks, 0) << "the window behind the box takes no input";
+
+    // Dragging the title bar moves the box by as much as the pointer moved.
+    int expectedLeft = 0, left = 0, top = 0, expectedTop = 0;
+    TimerElement& look = game.addTimer("tmrLook");
+    look.setInterval(1);
+    look.setEnabled(true);
+    look.onTimer = [&] {
+        look.setEnabled(false);
+        const Form* box = ui.activeForm();
+        expectedLeft = PixelsToTwips(640) - box->width / 2 + PixelsToTwips(30);
+        expectedTop = PixelsToTwips(512) - box->height / 2 + PixelsToTwips(-5);
+        left = box->left;
+        top = box->top;
+        key(kKeyReturn);
+    };
+    ui.pump();
+    backend.inject({Type::MouseDown, 0, 10, 10, kLeftButton, 0, 0});
+    // Positions are the window's own: once it moved by 15, -2, the pointer at 30, -5 from where
+    // it took the bar lies at 25, 7 in it.
+    backend.inject({Type::MouseMove, 0, 25, 8, kLeftButton, 0, 0});
+    backend.inject({Type::MouseMove, 0, 25, 7, kLeftButton, 0, 0});
+    backend.inject({Type::MouseUp, 0, 10, 10, kLeftButton, 0, 0});
+    EXPECT_EQ(ui.messageBox("Move me", kOkOnly, "Q"), kResultOk);
+    EXPECT_EQ(left, expectedLeft);
+    EXPECT_EQ(top, expectedTop);
 
     // Nobody answers: timers keep firing, and after a minute the box closes with Cancel.
     EXPECT_EQ(ui.messageBox("Still there?", kYesNoCancel, "Q"), kResultCancel);
