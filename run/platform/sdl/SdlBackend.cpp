@@ -254,11 +254,24 @@ class SdlBackend final : public IBackend {
         SDL_RenderPresent(w.renderer);
     }
 
-    // Window coordinates to canvas pixels; points on the bars go to the nearest edge.
+    // Window coordinates to canvas pixels; points on the bars go to the nearest edge. A point
+    // outside the window (the pointer dragged out with a button held) keeps its distance, scaled,
+    // so a window dragged by its title bar follows the pointer all the way.
     void toCanvas(WindowId id, int& x, int& y) const {
         auto it = m_windows.find(id);
         if (it == m_windows.end()) return;
         const Window& w = it->second;
+        int winW = 0, winH = 0;
+        if (w.window) SDL_GetWindowSize(w.window, &winW, &winH);
+        if ((x < 0 || y < 0 || x >= winW || y >= winH) && w.fit.w > 0 && w.fit.h > 0) {
+            auto scaled = [](int v, int origin, int span, int size) {
+                const std::int64_t d = std::int64_t(v - origin) * size;
+                return int(d >= 0 ? d / span : -((-d + span - 1) / span));
+            };
+            x = scaled(x, w.fit.x, w.fit.w, w.texW);
+            y = scaled(y, w.fit.y, w.fit.h, w.texH);
+            return;
+        }
         int cx = 0, cy = 0;
         int px = std::clamp(x, w.fit.x, w.fit.x + std::max(0, w.fit.w - 1));
         int py = std::clamp(y, w.fit.y, w.fit.y + std::max(0, w.fit.h - 1));
