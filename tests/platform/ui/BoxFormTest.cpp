@@ -46,8 +46,8 @@ class BoxFormTest : public ::testing::Test {
 
     HeadlessBackend backend;
     FontCatalog fonts;
+    Form game{"frmGame"}; // outlives the window system, which forgets it on the way out
     WindowSystem ui{backend, fonts};
-    Form game{"frmGame"};
 };
 
 bool bluish(Pixel p) {
