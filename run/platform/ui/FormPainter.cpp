@@ -224,12 +224,22 @@ void FormPainter::paintButton(const Element& e, Canvas& canvas, const Rect& r, c
     }
 }
 
+// A one-line text box that takes the keys shows the end of a text longer than itself, where the
+// caret is: how far its text moves to the left.
+int FormPainter::typingScroll(const Element& e, int lineWidth, int boxWidth) const {
+    if (e.kind != ElementKind::TextBox || !e.hasFocus || e.wordWrap || e.alignment != Alignment::Left)
+        return 0;
+    const int room = boxWidth - 2 * (e.border ? 2 : 0) - 2;
+    return lineWidth > room ? lineWidth - room : 0;
+}
+
 // The caret after the last character of a text box that takes the keys.
 void FormPainter::paintCaret(const Element& e, Canvas& canvas, const Rect& box, const Rect& clip) {
     int inset = e.border ? 2 : 0;
     auto lines = LayoutTextLines(m_fonts, e.font, e.caption, e.wordWrap ? box.w - 2 * inset : 0);
     int lh = m_fonts.lineHeight(e.font);
-    int x = box.x + inset + 1 + (lines.empty() ? 0 : m_fonts.measure(e.font, lines.back()).width);
+    const int lastWidth = lines.empty() ? 0 : m_fonts.measure(e.font, lines.back()).width;
+    int x = box.x + inset + 1 + lastWidth - typingScroll(e, lastWidth, box.w);
     int y = box.y + inset + static_cast<int>(lines.empty() ? 0 : lines.size() - 1) * lh;
     canvas.fill(Rect{x, y, 1, lh}.intersect(box.intersect(clip)), PixelFromColorRef(e.foreColor));
 }
@@ -245,7 +255,10 @@ void FormPainter::paintText(const Element& e, Canvas& canvas, const Rect& box, c
     Rect textClip = box.intersect(clip);
     for (const auto& line : lines) {
         int tw = m_fonts.measure(e.font, line).width;
-        int x = box.x + inset;
+        const int scroll = typingScroll(e, tw, box.w);
+        // Text moved to the left stays inside the frame.
+        if (scroll > 0) textClip = Rect{box.x + inset, box.y, box.w - 2 * inset, box.h}.intersect(clip);
+        int x = box.x + inset - scroll;
         if (e.alignment == Alignment::Right)
             x = box.x + box.w - inset - tw;
         else if (e.alignment == Alignment::Center)

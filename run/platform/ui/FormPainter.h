@@ -30,6 +30,7 @@ class FormPainter {
     void paintTitleBar(const Form& form, Canvas& canvas, const Rect& bar);
     void paintButton(const Element& e, Canvas& canvas, const Rect& r, const Rect& clip);
     void paintCaret(const Element& e, Canvas& canvas, const Rect& box, const Rect& clip);
+    int typingScroll(const Element& e, int lineWidth, int boxWidth) const;
     FontCatalog& m_fonts;
 };
 

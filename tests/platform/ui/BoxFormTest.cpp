@@ -1,6 +1,7 @@
 // Message and input boxes drawn as the player's own forms: their pixels while the backend answers
 // them, and the real modal loop answered by keys and clicks on the headless backend.
 #include "run/platform/headless/HeadlessBackend.h"
+#include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Keys.h"
 #include "run/platform/ui/MessageBoxForm.h"
 #include "run/platform/ui/WindowSystem.h"
@@ -125,6 +126,35 @@ TEST_F(BoxFormTest, AnEndlessTextKeepsTheBoxOnTheScreen) {
     const MessageBoxForm box({"Report", text, kOkOnly}, fonts);
     EXPECT_LT(TwipsToPixels(box.height), 1024);
     EXPECT_EQ(box.get("lblText").caption.rfind("Line 0\nLine 1\n", 0), 0u) << "its beginning is shown";
+}
+
+TEST_F(BoxFormTest, ATextLongerThanItsBoxShowsItsEndAndTheCaretWhileTyped) {
+    Form form("frmType");
+    form.width = PixelsToTwips(100);
+    form.height = PixelsToTwips(40);
+    Element& box = form.addElement(ElementKind::TextBox, "txtInput");
+    box.left = box.top = PixelsToTwips(10);
+    box.width = PixelsToTwips(60);
+    box.height = PixelsToTwips(20);
+    box.border = true;
+    box.backColor = 0xFFFFFF;
+    box.caption = std::string(40, 'W');
+    box.hasFocus = true;
+    FormPainter painter(fonts);
+    Canvas c;
+    painter.paint(form, c);
+    // The caret: a full-height black column just inside the right edge, text ink left of it.
+    int caret = -1;
+    for (int x = 10 + 60 - 3; x > 10 + 30 && caret < 0; --x) {
+        bool column = true;
+        for (int y = 10 + 3; y < 10 + 3 + 10; ++y)
+            column = column && c.pixel(x, y) == 0xFF000000;
+        if (column) caret = x;
+    }
+    EXPECT_GE(caret, 10 + 60 - 6) << "the caret stands at the end, in view";
+    for (int y = 10; y < 30; ++y) {
+        EXPECT_EQ(c.pixel(9, y), PixelFromColorRef(0xD4D0C8)) << "nothing is drawn left of the box";
+    }
 }
 
 TEST_F(BoxFormTest, ModalWindowShowsItsCaptionInATitleBarWhileModal) {
