@@ -61,10 +61,10 @@ bool HeadlessBackend::setDisplayMode(int width, int height, int refreshRate) {
     return true;
 }
 
-int HeadlessBackend::messageBox(const MessageBoxRequest& request, ModalHost& host) {
-    host.pumpWhileModal();
+std::optional<int> HeadlessBackend::scriptedMessageBoxAnswer(const MessageBoxRequest& request) {
+    if (m_boxesWaitForInput) return std::nullopt;
     MessageBoxButton buttons[3];
-    MessageBoxButtons(request.style, buttons);
+    const int n = MessageBoxButtons(request.style, buttons);
     int result = buttons[MessageBoxDefaultIndex(request.style)].result;
     if (!m_answers.empty()) {
         int wanted = MessageBoxAnswerFromText(request.style, m_answers.front());
@@ -72,26 +72,24 @@ int HeadlessBackend::messageBox(const MessageBoxRequest& request, ModalHost& hos
         m_answers.pop_front();
     }
     std::string caption;
-    MessageBoxButton all[3];
-    int n = MessageBoxButtons(request.style, all);
     for (int i = 0; i < n; ++i) {
-        if (all[i].result == result) caption = all[i].caption;
+        if (buttons[i].result == result) caption = buttons[i].caption;
     }
     m_boxes.push_back({"message", request.title, request.text, request.style, caption});
     return result;
 }
 
-std::optional<std::string> HeadlessBackend::inputBox(const InputBoxRequest& request, ModalHost& host) {
-    host.pumpWhileModal();
-    std::optional<std::string> answer = request.defaultText;
+std::optional<InputBoxAnswer> HeadlessBackend::scriptedInputBoxAnswer(const InputBoxRequest& request) {
+    if (m_boxesWaitForInput) return std::nullopt;
+    InputBoxAnswer answer{request.defaultText};
     if (!m_inputs.empty()) {
         if (m_inputs.front() == "\x1B")
-            answer.reset();
+            answer.text.reset();
         else
-            answer = m_inputs.front();
+            answer.text = m_inputs.front();
         m_inputs.pop_front();
     }
-    m_boxes.push_back({"input", request.title, request.prompt, 0, answer.value_or("<cancel>")});
+    m_boxes.push_back({"input", request.title, request.prompt, 0, answer.text.value_or("<cancel>")});
     return answer;
 }
 

@@ -1,6 +1,7 @@
 // The headless backend: a virtual clock that tests advance, input that tests inject, message and
-// input boxes that are recorded and answered from a queue, and windows that only keep their
-// placement. Pixels are the same as on screen: the window system paints every form in memory.
+// input boxes that are recorded and answered from a queue once shown, and windows that only keep
+// their placement. Pixels are the same as on screen: the window system paints every form, boxes
+// included, in memory.
 #pragma once
 
 #include "run/platform/headless/HeadlessAudio.h"
@@ -39,6 +40,9 @@ class HeadlessBackend : public IBackend {
     // the typed text for input boxes (a queued "\x1B" means Cancel).
     void queueAnswer(std::string answer) { m_answers.push_back(std::move(answer)); }
     void queueInput(std::string text) { m_inputs.push_back(std::move(text)); }
+    // When on, boxes are not answered from the queues (nor recorded): they wait for injected
+    // keys and clicks, as a player answers them.
+    void setBoxesWaitForInput(bool on) { m_boxesWaitForInput = on; }
     const std::vector<RecordedBox>& boxes() const { return m_boxes; }
     const std::vector<std::string>& openedTargets() const { return m_opened; }
     const std::vector<DisplayMode>& modeChanges() const { return m_modeChanges; }
@@ -64,8 +68,8 @@ class HeadlessBackend : public IBackend {
     void setPointer(const Form& form, int shape, const Picture* custom) override;
     DisplayMode desktopMode() override { return m_desktop; }
     bool setDisplayMode(int width, int height, int refreshRate) override;
-    int messageBox(const MessageBoxRequest& request, ModalHost& host) override;
-    std::optional<std::string> inputBox(const InputBoxRequest& request, ModalHost& host) override;
+    std::optional<int> scriptedMessageBoxAnswer(const MessageBoxRequest& shown) override;
+    std::optional<InputBoxAnswer> scriptedInputBoxAnswer(const InputBoxRequest& shown) override;
     bool openWithDefaultHandler(const std::string& target) override;
     std::optional<WindowReply> scriptedWindowReply(const MessageBoxRequest& shown) override;
     // The clipboard is this process's own: tests read what scripts put there.
@@ -80,6 +84,7 @@ class HeadlessBackend : public IBackend {
     std::deque<InputEvent> m_events;
     std::deque<std::string> m_answers;
     std::deque<std::string> m_inputs;
+    bool m_boxesWaitForInput = false;
     std::vector<RecordedBox> m_boxes;
     std::vector<std::string> m_opened;
     std::vector<DisplayMode> m_modeChanges;

@@ -2,7 +2,6 @@
 #include "run/platform/sdl/SdlBackend.h"
 
 #include "run/platform/sdl/SdlAudio.h"
-#include "run/platform/sdl/SdlBoxes.h"
 #include "run/platform/sdl/SdlKeys.h"
 #include "run/platform/ui/Element.h"
 #include "run/platform/ui/Keys.h"
@@ -11,6 +10,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -28,7 +28,8 @@ struct Window {
     int texW = 0, texH = 0;
     bool shown = false;
     bool fullscreen = false;
-    Rect fit; // where the canvas lies in the window, in window coordinates
+    bool dialog = false; // draws its own title bar
+    Rect fit;            // where the canvas lies in the window, in window coordinates
 };
 
 class SdlBackend final : public IBackend {
@@ -75,7 +76,9 @@ class SdlBackend final : public IBackend {
         int width = canvas.width(), height = canvas.height();
         if (!w.window) {
             Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
-            if (form.caption.empty()) flags |= SDL_WINDOW_BORDERLESS;
+            // A form that draws its title bar needs none from the window manager.
+            w.dialog = form.titleBarTwips > 0;
+            if (form.caption.empty() || w.dialog) flags |= SDL_WINDOW_BORDERLESS;
             // A maximised form covers the screen: the canvas is scaled to it, bars at the sides.
             // A borderless window over the display's bounds does this with or without a window
             // manager, where a full-screen request needs one to take effect.
@@ -86,9 +89,9 @@ class SdlBackend final : public IBackend {
                 w.fullscreen = true;
             }
             const char* title = form.caption.empty() ? form.name.c_str() : form.caption.c_str();
+            const Rect place = onScreen(form, width, height);
             w.window = w.fullscreen ? SDL_CreateWindow(title, screen.x, screen.y, screen.w, screen.h, flags)
-                                    : SDL_CreateWindow(title, TwipsToPixels(form.left),
-                                                       TwipsToPixels(form.top), width, height, flags);
+                                    : SDL_CreateWindow(title, place.x, place.y, place.w, place.h, flags);
             if (!w.window) return;
             w.renderer =
                 SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
@@ -96,8 +99,9 @@ class SdlBackend final : public IBackend {
             m_ids[SDL_GetWindowID(w.window)] = form.id();
         }
         if (!w.fullscreen && (w.texW != width || w.texH != height)) {
-            SDL_SetWindowSize(w.window, width, height);
-            SDL_SetWindowPosition(w.window, TwipsToPixels(form.left), TwipsToPixels(form.top));
+            const Rect place = onScreen(form, width, height);
+            SDL_SetWindowSize(w.window, place.w, place.h);
+            SDL_SetWindowPosition(w.window, place.x, place.y);
         }
         if (!form.caption.empty()) SDL_SetWindowTitle(w.window, form.caption.c_str());
         if (!w.texture || w.texW != width || w.texH != height) {
@@ -153,7 +157,23 @@ class SdlBackend final : public IBackend {
     void move(const Form& form) override {
         auto it = m_windows.find(form.id());
         if (it == m_windows.end() || !it->second.window || it->second.fullscreen) return;
-        SDL_SetWindowPosition(it->second.window, TwipsToPixels(form.left), TwipsToPixels(form.top));
+        const Rect place = onScreen(form, it->second.texW, it->second.texH);
+        SDL_SetWindowPosition(it->second.window, place.x, place.y);
+    }
+
+    // Forms stand on the game's screen (the display mode it asked for, which is never really
+    // set). That screen is shown scaled onto the real one, as the maximised game window shows
+    // it, so a window over the game lies where it would on the game's screen, scaled alike.
+    Rect onScreen(const Form& form, int width, int height) {
+        SDL_Rect real{0, 0, 0, 0};
+        const DisplayMode game = desktopMode();
+        if (SDL_GetDisplayBounds(0, &real) != 0 || game.width <= 0 || game.height <= 0)
+            return {TwipsToPixels(form.left), TwipsToPixels(form.top), width, height};
+        const Rect fit = FitPreservingAspect(game.width, game.height, real.w, real.h);
+        auto scale = [&](int v, int from, int to) { return int(std::int64_t(v) * to / from); };
+        return {real.x + fit.x + scale(TwipsToPixels(form.left), game.width, fit.w),
+                real.y + fit.y + scale(TwipsToPixels(form.top), game.height, fit.h),
+                std::max(1, scale(width, game.width, fit.w)), std::max(1, scale(height, game.height, fit.h))};
     }
 
     void setPointer(const Form& form, int shape, const Picture* custom) override {
@@ -181,14 +201,6 @@ class SdlBackend final : public IBackend {
         }
         m_override = {width, height, refreshRate, 32};
         return true;
-    }
-
-    int messageBox(const MessageBoxRequest& request, ModalHost& host) override {
-        return RunSdlMessageBox(request, host);
-    }
-
-    std::optional<std::string> inputBox(const InputBoxRequest& request, ModalHost& host) override {
-        return RunSdlInputBox(request, host);
     }
 
     bool openWithDefaultHandler(const std::string& target) override {
@@ -242,11 +254,24 @@ class SdlBackend final : public IBackend {
         SDL_RenderPresent(w.renderer);
     }
 
-    // Window coordinates to canvas pixels; points on the bars go to the nearest edge.
+    // Window coordinates to canvas pixels; points on the bars go to the nearest edge. A point
+    // outside the window (the pointer dragged out with a button held) keeps its distance, scaled,
+    // so a window dragged by its title bar follows the pointer all the way.
     void toCanvas(WindowId id, int& x, int& y) const {
         auto it = m_windows.find(id);
         if (it == m_windows.end()) return;
         const Window& w = it->second;
+        int winW = 0, winH = 0;
+        if (w.window) SDL_GetWindowSize(w.window, &winW, &winH);
+        if ((x < 0 || y < 0 || x >= winW || y >= winH) && w.fit.w > 0 && w.fit.h > 0) {
+            auto scaled = [](int v, int origin, int span, int size) {
+                const std::int64_t d = std::int64_t(v - origin) * size;
+                return int(d >= 0 ? d / span : -((-d + span - 1) / span));
+            };
+            x = scaled(x, w.fit.x, w.fit.w, w.texW);
+            y = scaled(y, w.fit.y, w.fit.h, w.texH);
+            return;
+        }
         int cx = 0, cy = 0;
         int px = std::clamp(x, w.fit.x, w.fit.x + std::max(0, w.fit.w - 1));
         int py = std::clamp(y, w.fit.y, w.fit.y + std::max(0, w.fit.h - 1));
@@ -258,7 +283,8 @@ class SdlBackend final : public IBackend {
 
     void toggleFullscreen(WindowId id) {
         auto it = m_windows.find(id);
-        if (it == m_windows.end() || !it->second.window) return;
+        // A box or dialog stays as it is; the game's window behind it is the one to switch.
+        if (it == m_windows.end() || !it->second.window || it->second.dialog) return;
         Window& w = it->second;
         w.fullscreen = !w.fullscreen;
         SDL_SetWindowBordered(w.window, w.fullscreen ? SDL_FALSE : SDL_TRUE);

@@ -1,6 +1,6 @@
-// The SDL backend: real windows showing the painted canvases, mouse and keyboard, the system
-// clock, Dear ImGui message and input boxes, and the desktop's default handler. No SDL type
-// appears here, so the engine never sees SDL.
+// The SDL backend: real windows showing the painted canvases (boxes and dialogs included, which
+// the window system draws), mouse and keyboard, the system clock, and the desktop's default
+// handler. No SDL type appears here, so the engine never sees SDL.
 #pragma once
 
 #include "run/platform/ui/Backend.h"

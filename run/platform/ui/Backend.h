@@ -50,7 +50,7 @@ struct DisplayMode {
 };
 
 // Runs pending work while a modal box is open: timers fire and windows repaint, but input does
-// not reach the forms.
+// not reach the forms behind the box.
 class ModalHost {
   public:
     virtual ~ModalHost() = default;
@@ -86,9 +86,17 @@ class IBackend {
     // Changes the display mode; false when the mode is not supported.
     virtual bool setDisplayMode(int width, int height, int refreshRate) = 0;
 
-    // Modal boxes: they return when answered, running `host` meanwhile.
-    virtual int messageBox(const MessageBoxRequest& request, ModalHost& host) = 0;
-    virtual std::optional<std::string> inputBox(const InputBoxRequest& request, ModalHost& host) = 0;
+    // A message or input box the player shows asks for a scripted answer. A backend that plays
+    // scripts gives the next queued one and records the box; others give nothing and the box
+    // waits for the user.
+    virtual std::optional<int> scriptedMessageBoxAnswer(const MessageBoxRequest& shown) {
+        static_cast<void>(shown);
+        return std::nullopt;
+    }
+    virtual std::optional<InputBoxAnswer> scriptedInputBoxAnswer(const InputBoxRequest& shown) {
+        static_cast<void>(shown);
+        return std::nullopt;
+    }
 
     // A window drawn by the player asks for a scripted reply. A backend that plays scripts gives
     // the next queued one (and records the window as it records boxes); others give nothing and

@@ -1,6 +1,7 @@
-// Modal message and input boxes with the classic style numbers and answers.
+// Modal message and input boxes: the classic style numbers, buttons and answers.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace run::platform {
@@ -44,6 +45,11 @@ struct InputBoxRequest {
     std::string title;
     std::string prompt;
     std::string defaultText;
+};
+
+// What an input box gives back: the text, or nothing when it was cancelled.
+struct InputBoxAnswer {
+    std::optional<std::string> text;
 };
 
 // The buttons of a style, in order, with their answers and captions.

@@ -31,6 +31,7 @@ void Element::copyPropertiesFrom(const Element& o) {
     picture = o.picture;
     stretch = o.stretch;
     value = o.value;
+    pushButton = o.pushButton;
     tag = o.tag;
     toolTipText = o.toolTipText;
     mousePointer = o.mousePointer;

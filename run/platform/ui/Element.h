@@ -71,8 +71,10 @@ class Element {
     bool autoSize = false;
     bool wordWrap = false;
     PicturePtr picture;
-    bool stretch = false; // image: scale the picture to the element
-    int value = 0;        // check box: 0 unchecked, 1 checked
+    bool stretch = false;    // image: scale the picture to the element
+    int value = 0;           // check box: 0 unchecked, 1 checked
+    bool pushButton = false; // a label drawn as a push button (raised face, centred caption)
+    bool hasFocus = false;   // takes the keys: drawn with the focus frame (button) or the caret
     std::string tag;
     std::string toolTipText; // shown beside the pointer once it rests on the element
     int mousePointer = kPointerDefault;

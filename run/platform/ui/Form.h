@@ -19,6 +19,9 @@ struct ElementError : std::runtime_error {
 
 using WindowId = std::uint32_t;
 
+// The height of the title bar the player draws above a dialog's inside, in pixels.
+constexpr int kTitleBarHeight = 18;
+
 class Form : public Element {
   public:
     explicit Form(std::string name);
@@ -27,15 +30,21 @@ class Form : public Element {
     WindowId id() const { return m_id; }
 
     // Window state. `left`/`top`/`width`/`height` are the outer window in screen twips;
-    // `borderTwips` is the frame drawn on each side, so the inner size is smaller by twice it.
+    // `borderTwips` is the frame drawn on each side, so the inner size is smaller by twice it;
+    // `titleBarTwips` is the title bar the player draws with the caption, between the top frame
+    // and the inside (0: none).
     int borderTwips = 0;
+    int titleBarTwips = 0;
     bool topmost = false;
     bool keyPreview = true;
     bool loaded = false; // between Load and Unload
     int windowState = 0; // 0 normal, 2 maximised (shown over the whole screen)
     int scaleWidth() const { return width - 2 * borderTwips; }
-    int scaleHeight() const { return height - 2 * borderTwips; }
-    int borderHeight() const { return 2 * borderTwips; } // outer height minus inner height
+    int scaleHeight() const { return height - borderHeight(); }
+    int borderHeight() const { return 2 * borderTwips + titleBarTwips; } // outer height minus inner height
+    // Where the inside begins, from the outer top-left corner.
+    int insideLeft() const { return borderTwips; }
+    int insideTop() const { return borderTwips + titleBarTwips; }
 
     std::function<void(int keyCode, int shift)> onKeyDown;
     std::function<void(int keyCode, int shift)> onKeyUp;

@@ -27,6 +27,10 @@ class FormPainter {
     void paintElement(const Form& form, const Element& e, Canvas& canvas, int originX, int originY,
                       const Rect& clip);
     void paintText(const Element& e, Canvas& canvas, const Rect& box, const Rect& clip);
+    void paintTitleBar(const Form& form, Canvas& canvas, const Rect& bar);
+    void paintButton(const Element& e, Canvas& canvas, const Rect& r, const Rect& clip);
+    void paintCaret(const Element& e, Canvas& canvas, const Rect& box, const Rect& clip);
+    int typingScroll(const Element& e, int lineWidth, int boxWidth) const;
     FontCatalog& m_fonts;
 };
 

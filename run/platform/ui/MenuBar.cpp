@@ -29,6 +29,11 @@ int borderOf(const Form& f) {
     return TwipsToPixels(f.borderTwips);
 }
 
+// The bar lies below the title bar, if the form has one.
+int barTop(const Form& f) {
+    return TwipsToPixels(f.insideTop());
+}
+
 } // namespace
 
 bool MenuBar::visible(const Form& form) {
@@ -55,7 +60,7 @@ Rect MenuBar::captionRect(const Form& form, const Element* menu) {
     int x = borderOf(form);
     for (Element* m : topLevel(form)) {
         int w = m_fonts.measure(m_font, shown(m->caption)).width + 2 * kCaptionPad;
-        if (m == menu) return {x, borderOf(form), w, kMenuBarHeight};
+        if (m == menu) return {x, barTop(form), w, kMenuBarHeight};
         x += w;
     }
     return {};
@@ -73,7 +78,7 @@ Rect MenuBar::listRect(const Form& form, const Element* menu) {
 void MenuBar::paint(const Form& form, const MenuState& state, Canvas& canvas) {
     if (!visible(form)) return;
     int b = borderOf(form);
-    canvas.fill({b, b, canvas.width() - 2 * b, kMenuBarHeight}, kBarColor);
+    canvas.fill({b, barTop(form), canvas.width() - 2 * b, kMenuBarHeight}, kBarColor);
     int lh = m_fonts.lineHeight(m_font);
     for (Element* m : topLevel(form)) {
         Rect r = captionRect(form, m);
@@ -102,7 +107,7 @@ void MenuBar::paint(const Form& form, const MenuState& state, Canvas& canvas) {
 MenuBar::Hit MenuBar::hitTest(const Form& form, const MenuState& state, int x, int y) {
     Hit hit;
     if (!visible(form)) return hit;
-    int b = borderOf(form);
+    int b = barTop(form);
     if (y >= b && y < b + kMenuBarHeight) {
         hit.onBar = true;
         for (Element* m : topLevel(form)) {

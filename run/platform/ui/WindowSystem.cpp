@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "run/platform/ui/InputBoxForm.h"
 #include "run/platform/ui/Keys.h"
+#include "run/platform/ui/MessageBoxForm.h"
 
 namespace run::platform {
 
@@ -30,6 +32,7 @@ void WindowSystem::forgetAll() {
     m_busyTimers.clear();
     m_toolTip.hide();
     m_captureForm = nullptr;
+    m_dragging = nullptr;
 }
 
 void WindowSystem::load(Form& form) {
@@ -57,6 +60,7 @@ void WindowSystem::hide(Form& form) {
     m_activation.erase(std::remove(m_activation.begin(), m_activation.end(), &form), m_activation.end());
     if (isLoaded(form)) m_backend.hide(form);
     if (m_captureForm == &form) m_captureForm = nullptr;
+    if (m_dragging == &form) m_dragging = nullptr;
 }
 
 void WindowSystem::unload(Form& form) {
@@ -65,6 +69,7 @@ void WindowSystem::unload(Form& form) {
     m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
     m_activation.erase(std::remove(m_activation.begin(), m_activation.end(), &form), m_activation.end());
     if (m_captureForm == &form) m_captureForm = nullptr;
+    if (m_dragging == &form) m_dragging = nullptr;
     m_toolTip.forget(form);
     form.loaded = false;
     form.visible = false;
@@ -133,6 +138,11 @@ Element* hitAmong(const Form& form, const Element* container, int x, int y) {
 
 } // namespace
 
+bool WindowSystem::onTitleBar(const Form& form, int x, int y) const {
+    const int b = TwipsToPixels(form.borderTwips), top = TwipsToPixels(form.insideTop());
+    return form.titleBarTwips > 0 && y >= b && y < top && x >= b && x < TwipsToPixels(form.width) - b;
+}
+
 Element* WindowSystem::hitTest(Form& form, int x, int y) const {
     return hitAmong(form, nullptr, x, y);
 }
@@ -142,9 +152,9 @@ MouseArgs WindowSystem::argsFor(const Element& e, const InputEvent& ev) const {
     a.button = ev.button;
     a.shift = ev.shift;
     if (e.kind == ElementKind::Form) {
-        int b = TwipsToPixels(static_cast<const Form&>(e).borderTwips);
-        a.x = PixelsToTwips(ev.x - b);
-        a.y = PixelsToTwips(ev.y - b);
+        const Form& f = static_cast<const Form&>(e);
+        a.x = PixelsToTwips(ev.x - TwipsToPixels(f.insideLeft()));
+        a.y = PixelsToTwips(ev.y - TwipsToPixels(f.insideTop()));
     } else {
         Rect r = ElementRectOnForm(e);
         a.x = PixelsToTwips(ev.x - r.x);
@@ -171,17 +181,31 @@ void WindowSystem::updatePointer(Form& form, Element* over) {
     m_backend.setPointer(form, source->mousePointer, custom);
 }
 
-ModalScope::ModalScope(WindowSystem& ui, Form& modal) : m_ui(ui) {
+ModalScope::ModalScope(WindowSystem& ui, Form& modal) : m_ui(ui), m_modal(modal) {
     for (Form* f : ui.loadedForms()) {
         if (f == &modal) continue;
         m_others.emplace_back(f, f->enabled);
         f->enabled = false;
+    }
+    // The title bar grows the window upwards and downwards alike, so a centred one stays centred.
+    if (!modal.caption.empty() && modal.titleBarTwips == 0) {
+        m_titleBarAdded = PixelsToTwips(kTitleBarHeight);
+        modal.titleBarTwips = m_titleBarAdded;
+        modal.height += m_titleBarAdded;
+        modal.top -= m_titleBarAdded / 2;
+        if (modal.visible) ui.backend().move(modal);
     }
 }
 
 ModalScope::~ModalScope() {
     for (auto& [f, wasEnabled] : m_others) {
         if (m_ui.isLoaded(*f) && wasEnabled) f->enabled = true;
+    }
+    // The window's owner sized it without a title bar, and may show it again.
+    if (m_titleBarAdded) {
+        m_modal.titleBarTwips = 0;
+        m_modal.height -= m_titleBarAdded;
+        m_modal.top += m_titleBarAdded / 2;
     }
 }
 
@@ -202,8 +226,22 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         m_quit = true;
         return;
     }
-    if (m_modalDepth > 0) return; // a modal box owns the input
     Form* form = formById(ev.window);
+    if (!m_boxes.empty()) {
+        // The innermost box owns the input, or a window shown over it since (a timer may open
+        // one); events for the windows behind them are dropped.
+        Form* owner = m_boxes.back();
+        auto box = std::find(m_activation.begin(), m_activation.end(), owner);
+        if (Form* active = activeForm();
+            active && std::find(box, m_activation.end(), active) != m_activation.end())
+            owner = active;
+        if (ev.window != 0 && form != owner) return;
+        form = owner;
+        if (ev.type == T::CloseRequest && owner == m_boxes.back()) {
+            m_boxes.back()->close();
+            return;
+        }
+    }
     if (!form || !form->visible || !form->enabled) return;
     m_dirty = true;
     switch (ev.type) {
@@ -217,6 +255,13 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         }
         m_toolTip.hide();
         if (menuMouseDown(*form, ev)) return;
+        m_dragging = nullptr;
+        if (onTitleBar(*form, ev.x, ev.y) && ev.button == kLeftButton) {
+            m_dragging = form;
+            m_dragFromX = ev.x;
+            m_dragFromY = ev.y;
+            return;
+        }
         Element* target = hitTest(*form, ev.x, ev.y);
         m_captureForm = nullptr;
         if (target && !target->enabled) return;
@@ -229,6 +274,10 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         break;
     }
     case T::MouseUp: {
+        if (m_dragging) {
+            m_dragging = nullptr;
+            break;
+        }
         bool hadCapture = m_captureForm == form;
         Element* e = hadCapture ? captured() : nullptr;
         m_captureForm = nullptr;
@@ -259,6 +308,14 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         break;
     }
     case T::MouseMove: {
+        if (m_dragging == form) {
+            // Positions are the window's own: it moves by how far the pointer left the point it
+            // took the bar at, which brings that point back under the pointer.
+            form->left += PixelsToTwips(ev.x - m_dragFromX);
+            form->top += PixelsToTwips(ev.y - m_dragFromY);
+            m_backend.move(*form);
+            break;
+        }
         MenuState& menus = m_menus[form->id()];
         if (menus.open) {
             // Pointing into the open list highlights the item under the pointer.
@@ -421,23 +478,60 @@ void WindowSystem::waitWithEvents(int ms) {
     }
 }
 
-int WindowSystem::messageBox(const std::string& text, int style, const std::string& title) {
-    ++m_modalDepth;
+void WindowSystem::runBox(BoxForm& box, const std::function<bool()>& scripted) {
     m_captureForm = nullptr;
-    int answer = m_backend.messageBox({title, text, style}, *this);
-    --m_modalDepth;
+    m_dragging = nullptr;
+    m_boxes.push_back(&box);
+    centre(box);
+    show(box);
+    // Timers due now run before the answer, whoever gives it.
+    pumpWhileModal();
+    if (!scripted()) {
+        std::uint64_t lastInput = m_backend.nowMs();
+        while (!box.answered()) {
+            InputEvent ev;
+            while (!box.answered() && m_backend.pollEvent(ev)) {
+                dispatch(ev);
+                lastInput = m_backend.nowMs();
+                m_dirty = true;
+            }
+            if (box.answered()) break;
+            // A program told to quit, or a headless run nobody answers, closes the box.
+            if (m_quit ||
+                (!m_backend.presentsContinuously() && m_backend.nowMs() - lastInput > kHeadlessPatienceMs)) {
+                box.close();
+                break;
+            }
+            pumpWhileModal();
+            m_backend.waitForEvent(static_cast<int>(std::clamp<std::uint64_t>(nextTimerDelay(), 1, 16)));
+        }
+    }
+    unload(box);
+    m_boxes.pop_back();
     m_dirty = true;
-    return answer;
+}
+
+int WindowSystem::messageBox(const std::string& text, int style, const std::string& title) {
+    const MessageBoxRequest request{title, text, style};
+    MessageBoxForm box(request, m_fonts);
+    runBox(box, [&] {
+        std::optional<int> answer = m_backend.scriptedMessageBoxAnswer(request);
+        if (answer) box.answerWith(*answer);
+        return answer.has_value();
+    });
+    return box.answer();
 }
 
 std::optional<std::string> WindowSystem::inputBox(const std::string& prompt, const std::string& title,
                                                   const std::string& defaultText) {
-    ++m_modalDepth;
-    m_captureForm = nullptr;
-    auto answer = m_backend.inputBox({title, prompt, defaultText}, *this);
-    --m_modalDepth;
-    m_dirty = true;
-    return answer;
+    const InputBoxRequest request{title, prompt, defaultText};
+    InputBoxForm box(request, m_fonts);
+    std::optional<InputBoxAnswer> scripted;
+    runBox(box, [&] {
+        scripted = m_backend.scriptedInputBoxAnswer(request);
+        return scripted.has_value();
+    });
+    return scripted ? scripted->text : box.text();
 }
 
 const Canvas& WindowSystem::paintedCanvas(const Form& form) {

@@ -16,9 +16,11 @@
 namespace run::platform {
 
 class WindowSystem;
+class BoxForm;
 
 // While it lives, every other loaded window takes no input (their timers still run); each gets
-// its own enabled state back afterwards. For windows the player draws and shows modally.
+// its own enabled state back afterwards. For windows the player draws and shows modally: such a
+// window with a caption shows it in a title bar above its inside, as the boxes do.
 class ModalScope {
   public:
     ModalScope(WindowSystem& ui, Form& modal);
@@ -28,6 +30,8 @@ class ModalScope {
 
   private:
     WindowSystem& m_ui;
+    Form& m_modal;
+    int m_titleBarAdded = 0; // twips
     std::vector<std::pair<Form*, bool>> m_others;
 };
 
@@ -69,11 +73,12 @@ class WindowSystem : public ModalHost {
     // Fires every timer due at the current time, in due order.
     void fireDueTimers();
 
-    // Modal boxes (timers keep firing while they are open).
+    // Modal boxes, drawn as forms centred on the screen: only the box takes input until it is
+    // answered (or the backend answers it for a script); timers keep firing meanwhile.
     int messageBox(const std::string& text, int style, const std::string& title);
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText);
-    bool modalOpen() const { return m_modalDepth > 0; }
+    bool modalOpen() const { return !m_boxes.empty(); }
 
     // The form as a player sees it now (painted on demand).
     const Canvas& paintedCanvas(const Form& form);
@@ -109,11 +114,15 @@ class WindowSystem : public ModalHost {
   private:
     Form* formById(WindowId id) const;
     Element* hitTest(Form& form, int x, int y) const;
+    // The title bar the player draws for a dialog: dragging it moves the window.
+    bool onTitleBar(const Form& form, int x, int y) const;
     void updatePointer(Form& form, Element* over);
     // Tells the element the pointer left and the one it came over (found by name, never kept).
     void updateHover(Form& form, Element* over);
     void repaintVisible();
     MouseArgs argsFor(const Element& e, const InputEvent& ev) const;
+    // Shows a box until it is answered; `scripted` asks the backend for an answer first.
+    void runBox(BoxForm& box, const std::function<bool()>& scripted);
 
     IBackend& m_backend;
     FontCatalog& m_fonts;
@@ -131,8 +140,10 @@ class WindowSystem : public ModalHost {
     int m_captureIndex = -1;
     bool m_captureOnForm = false;
     Element* captured() const;
+    Form* m_dragging = nullptr; // the window whose title bar is held
+    int m_dragFromX = 0, m_dragFromY = 0;
     std::vector<TimerElement*> m_busyTimers;
-    int m_modalDepth = 0;
+    std::vector<BoxForm*> m_boxes; // open boxes, the innermost last
     bool m_dirty = true;
     bool m_quit = false;
     std::uint64_t m_lastPresent = 0;
