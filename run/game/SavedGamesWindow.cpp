@@ -113,6 +113,7 @@ Element& SavedGamesWindow::addButton(const char* name, int left, int top, std::f
     b.width = 1440;
     b.height = 375;
     b.border = true;
+    b.pushButton = true;
     b.alignment = platform::Alignment::Center;
     b.onClick = std::move(press);
     return b;
