@@ -1,7 +1,10 @@
 // The game window `Game`: the frame area with its background, hotspots and texts, the frame
 // timer, the frames history and the orderly unloading at the end of a game. Its operations are
-// spread over files by subject: GameWindow.cpp (layout, keys, unloading), OpenFrame.cpp (frames
-// and the game reset), Hotspots.cpp, FrameTexts.cpp.
+// spread over files by subject: GameWindow.cpp (layout, loading, the frame timer, unloading),
+// GameMenus.cpp (menus, options and keys), OpenFrame.cpp (opening a frame step by step, and the
+// game reset), Hotspots.cpp, FrameTexts.cpp, TimedEvents.cpp, TransitionSteps.cpp,
+// FrameCapture.cpp and ScriptElements.cpp (the elements scripts create). The inventory panel is
+// its own class (Inventory.h).
 #pragma once
 
 #include "run/frames/FrameFile.h"
