@@ -1,5 +1,6 @@
-// The state one running project shares across its parts: the platform it runs on, the project
-// paths and information, the user-interface texts, the per-user settings and the process flags.
+// What the game window, the script host and the game in play still reach through one object: the
+// project context, the run's flags, the game state and the services. Being taken apart: each part
+// moves to taking what it uses at construction (see ARCHITECTURE.md).
 #pragma once
 
 #include "run/game/GameHalt.h"
