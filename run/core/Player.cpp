@@ -47,18 +47,17 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
     : m_backend(backend), m_ui(backend, m_fonts),
       m_settings(options.settingsFile.empty() ? platform::SettingsStore::DefaultFile()
                                               : options.settingsFile),
-      m_session(m_ui, m_settings), m_game(m_session, [this] { onGameUnloaded(); }),
-      m_welcome(m_session, m_session.flags,
-                {[this] { startGame(); }, [this] { m_game.ShowLoadGameWindow(false); }}) {
+      m_game({m_project, m_flags, m_files, m_state, m_audio, m_videos, m_effects, m_dialogues, m_plugins, m_halt,
+              m_scripts, m_play},
+             [this] { onGameUnloaded(); }),
+      m_welcome(m_project, m_flags, {[this] { startGame(); }, [this] { m_play.ShowLoadGameWindow(false); }}) {
     keepPictureMemory();
-    m_session.projectFolder = options.projectFolder;
-    m_session.documentsFolder =
+    m_project.projectFolder = options.projectFolder;
+    m_project.documentsFolder =
         options.documentsFolder.empty() ? platform::DocumentsFolder() : options.documentsFolder.string();
-    m_session.scripts = &m_scripts;
-    m_session.audio = &m_audio;
     // The General MIDI font takes a fraction of a second to load: a game with tunes gets it
     // loaded while its welcome window shows, so its first tune starts at once.
-    if (HasMidiFiles(m_session.projectFolder))
+    if (HasMidiFiles(m_project.projectFolder))
         m_tunesReady = std::thread([] { platform::MidiSource::preload(); });
     std::string audioError;
     if (!m_backend.audioOutput().open([this](float* out, std::size_t frames) { m_mixer.pull(out, frames); },
@@ -66,7 +65,7 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
         std::fprintf(stderr, "run: no sound device (%s); the game plays without sound.\n",
                      audioError.c_str());
     }
-    m_game.setWelcomeHooks([this] { m_ui.hide(m_welcome.form()); },
+    m_play.setWelcomeHooks([this] { m_ui.hide(m_welcome.form()); },
                            [this] {
                                const platform::Element& box = m_welcome.form().get("chkResolution");
                                return m_ui.isLoaded(m_welcome.form()) && box.visible && box.value == 1;
@@ -86,7 +85,7 @@ void Player::start() {
 }
 
 void Player::run() {
-    m_ui.runUntil([this] { return m_session.flags.programEnded; });
+    m_ui.runUntil([this] { return m_flags.programEnded; });
 }
 
 void Player::startGame() {
@@ -109,7 +108,7 @@ std::vector<std::string> Player::describeState() {
     std::vector<std::string> out;
     platform::Form* active = m_ui.activeForm();
     out.push_back(std::string("window: ") +
-                  (active ? active->name : (m_session.flags.programEnded ? "(ended)" : "(none)")));
+                  (active ? active->name : (m_flags.programEnded ? "(ended)" : "(none)")));
     if (active == &m_welcome.form()) {
         for (const auto& e : active->elements()) {
             if (!e->visible || e->caption.empty()) continue;
@@ -149,10 +148,10 @@ std::vector<std::string> Player::describeState() {
         for (int i = 1; i <= m_game.inventory().ObjectsCount(); ++i) {
             out.push_back("item: " + std::to_string(i) + " = " + m_game.inventory().itemName(i));
         }
-        for (const auto& v : m_session.variables.Variables) {
+        for (const auto& v : m_state.variables.Variables) {
             out.push_back("variable: " + v.Name + " = " + std::to_string(v.Value));
         }
-        for (const auto& v : m_session.variables.VariablesVariant) {
+        for (const auto& v : m_state.variables.VariablesVariant) {
             out.push_back("variable: " + v.Name + " = " + v.Value.text());
         }
         // The timed events still to come: number, interval, once or repeating, and their code.
@@ -168,7 +167,7 @@ std::vector<std::string> Player::describeState() {
         for (std::string& line : m_audio.describe())
             out.push_back(std::move(line));
         // A transition being drawn: its number and kind, and how far it has come.
-        const Flags& flags = m_session.flags;
+        const Flags& flags = m_flags;
         if (flags.TransitionRunning) {
             const int n = flags.TransitionNumber;
             const std::string& kind =

@@ -1,11 +1,20 @@
-// One run of the player on one project: the platform pieces, the session, the welcome window
-// and the game window, wired together.
+// One run of the player on one project: the platform pieces, the project context, the run's
+// flags, the game state, the services, the welcome window and the game window, wired together.
+// The player owns them all and hands each part what it uses when it is made.
 #pragma once
 
-#include "run/core/Session.h"
+#include "run/frames/Dialogues.h"
+#include "run/frames/GameHalt.h"
 #include "run/frames/GameWindow.h"
-#include "run/game/SoundSteps.h"
+#include "run/frames/Plugins.h"
+#include "run/game/GamePlay.h"
 #include "run/media/AudioChannels.h"
+#include "run/media/Effects.h"
+#include "run/media/Video.h"
+#include "run/project/FileLookup.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
+#include "run/state/GameState.h"
 #include "run/platform/files/SettingsStore.h"
 #include "run/platform/graphics/Fonts.h"
 #include "run/platform/media/Mixer.h"
@@ -36,9 +45,15 @@ class Player {
     void start();
     // Runs the event loop until the program ends.
     void run();
-    bool ended() const { return m_session.flags.programEnded; }
+    bool ended() const { return m_flags.programEnded; }
 
-    Session& session() { return m_session; }
+    ProjectContext& project() { return m_project; }
+    Flags& flags() { return m_flags; }
+    GameState& state() { return m_state; }
+    GameVariables& variables() { return m_state.variables; }
+    ProjectFiles& files() { return m_files; }
+    GamePlay& play() { return m_play; }
+    Videos& videos() { return m_videos; }
     platform::WindowSystem& ui() { return m_ui; }
     WelcomeWindow& welcome() { return m_welcome; }
     GameWindow& game() { return m_game; }
@@ -57,13 +72,26 @@ class Player {
     platform::FontCatalog m_fonts;
     platform::WindowSystem m_ui;
     platform::SettingsStore m_settings;
-    Session m_session;
+    ProjectContext m_project{m_ui, m_settings};
+    Flags m_flags;
+    GameState m_state;
+    // The services not yet built report to the step trace.
+    Videos m_videos{m_project.trace};
+    Effects m_effects{m_project.trace};
+    Dialogues m_dialogues{m_project.trace};
+    Plugins m_plugins{m_project.trace};
+    // The parts below are made in this order: each is handed only parts already made, or
+    // references to parts of their exact type made further down (held, not used, until then).
+    GameHalt m_halt{m_project, m_flags, m_videos, m_audio, m_game};
+    ProjectFiles m_files{m_project, m_flags, m_halt};
     // The mixer outlives the players that feed it; the device stops pulling it first.
     platform::Mixer m_mixer;
     std::thread m_tunesReady; // loads the MIDI sound font ahead of a game's first tune
-    AudioChannels m_audio{m_session, m_session.flags, m_session.files, m_mixer};
+    AudioChannels m_audio{m_project, m_flags, m_files, m_mixer};
+    GamePlay m_play{m_project, m_flags, m_files, m_state, m_audio, m_videos, m_dialogues, m_plugins, m_game, m_scripts};
+    ScriptHost m_scripts{
+        {m_project, m_flags, m_files, m_state, m_audio, m_dialogues, m_halt, m_game, m_play}};
     GameWindow m_game;
-    ScriptHost m_scripts{m_session, m_game};
     WelcomeWindow m_welcome;
 };
 

@@ -103,7 +103,7 @@ void HeadlessDriver::wait(int ms) {
 }
 
 void HeadlessDriver::letTimePass(std::uint64_t ms) {
-    const Flags& flags = m_player->session().flags;
+    const Flags& flags = m_player->flags();
     auto transitionGoesOn = [&] { return flags.TransitionRunning && !flags.SkipTransitionRequested; };
     // A transition takes only the time the steps give it; when that is spent, the next steps run
     // here, on the transition in the middle of its drawing, until one gives time again.

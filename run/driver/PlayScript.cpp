@@ -1,7 +1,7 @@
 // The play-script steps: click, rclick, drag, move, key, wait, answer, type, shot, state.
 #include "run/driver/PlayScript.h"
 
-#include "run/core/Session.h"
+#include "run/core/Player.h"
 #include "run/platform/graphics/Picture.h"
 
 #include <istream>
@@ -48,7 +48,7 @@ class StepRunner {
 
     // Steps while a transition is drawn: until one gives time or ends the transition.
     bool runInTransition() {
-        const Flags& flags = m_driver.player().session().flags;
+        const Flags& flags = m_driver.player().flags();
         while (!m_failed) {
             const Step step = next();
             if (step == Step::None) return false;

@@ -2,8 +2,8 @@
 // from its parts without looking at the screen (CaptureCurrentFrame), each put into a picture
 // element, and the element whose picture the next transition shows as the new frame.
 #include "run/frames/GameWindow.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Scaling.h"
 #include "run/project/record/RecordVariant.h"
@@ -33,7 +33,7 @@ void drawPicture(Canvas& canvas, const Element& e) {
 } // namespace
 
 void GameWindow::CaptureActualFrame(Element& target) {
-    const int w = std::max(1, int(m_s.info.FrameWidth)), h = std::max(1, int(m_s.info.FrameHeight));
+    const int w = std::max(1, int(m_project.info.FrameWidth)), h = std::max(1, int(m_project.info.FrameHeight));
     // What floats over the frame stays out of the picture: the inventory bar when it slides in,
     // the item pictures otherwise. Each gets its own visibility back afterwards.
     std::vector<std::pair<Element*, bool>> hidden;
@@ -42,18 +42,18 @@ void GameWindow::CaptureActualFrame(Element& target) {
         hidden.emplace_back(e, e->visible);
         e->visible = false;
     };
-    if (m_s.info.InventorySlideIn)
+    if (m_project.info.InventorySlideIn)
         hide(m_form.find("Inventory1"));
     else
         for (Element* item : m_form.arrayMembers("PickedObject"))
             if (item->index > 0) hide(item);
 
     Element& frame = m_form.get("PictureBox");
-    const Canvas& screen = m_s.ui.paintedCanvas(m_form);
+    const Canvas& screen = m_project.ui.paintedCanvas(m_form);
     const Rect at = platform::ElementRectOnForm(frame);
     for (auto& [e, visible] : hidden)
         e->visible = visible;
-    m_s.ui.invalidate();
+    m_project.ui.invalidate();
 
     // What lies outside the window stays black.
     auto picture = std::make_shared<platform::Picture>();
@@ -64,7 +64,7 @@ void GameWindow::CaptureActualFrame(Element& target) {
 }
 
 void GameWindow::CaptureCurrentFrame(Element& target) {
-    const int w = std::max(1, int(m_s.info.FrameWidth)), h = std::max(1, int(m_s.info.FrameHeight));
+    const int w = std::max(1, int(m_project.info.FrameWidth)), h = std::max(1, int(m_project.info.FrameHeight));
     Element& frame = m_form.get("PictureBox");
     auto picture = std::make_shared<platform::Picture>();
 
@@ -85,7 +85,7 @@ void GameWindow::CaptureCurrentFrame(Element& target) {
 
     // The texts, line by line from their left edge. Hidden texts are not part of the frame the
     // player will see, so they stay out of it.
-    platform::FontCatalog& fonts = m_s.ui.fonts();
+    platform::FontCatalog& fonts = m_project.ui.fonts();
     for (Element* text : m_form.arrayMembers("Text")) {
         if (text->index == 0 || !text->visible) continue;
         const int x = TwipsToPixels(text->left);
@@ -116,7 +116,7 @@ void GameWindow::CaptureCurrentFrame(Element& target) {
         drawPicture(picture->image, *water);
 
     target.picture = std::move(picture);
-    m_s.ui.invalidate();
+    m_project.ui.invalidate();
 }
 
 void GameWindow::SetTransitionDestination(const std::string& name, int index) {

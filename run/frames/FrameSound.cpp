@@ -3,45 +3,43 @@
 // old-sound-system file and its frame sound on channel 7.
 #include "run/frames/FrameSound.h"
 
-#include "run/core/Session.h"
 #include "run/frames/FrameFile.h"
-#include "run/game/SoundSteps.h"
+#include "run/project/ProjectContext.h"
 #include "run/media/AudioChannels.h"
 #include "run/project/FileLookup.h"
 #include "run/project/record/RecordFile.h"
 
 namespace run {
 
-void FrameSoundOnOpen(Session& s, const FrameFile& f) {
-    s.trace.note("FrameSoundOnOpen");
-    AudioChannels* a = s.audio;
-    if (!a) return;
-    if (f.StopAllSounds) a->StopAnyWavOrMP3();
-    if (f.FrameSoundFile.empty() && f.StopFrameSound) a->StopChannel(AudioChannels::kFrameSoundChannel);
-    if (f.StopMusic) a->StopChannel(AudioChannels::kMusicChannel);
+void FrameSoundOnOpen(ProjectContext& project, ProjectFiles& files, AudioChannels& audio, const FrameFile& f) {
+    project.trace.note("FrameSoundOnOpen");
+    AudioChannels& a = audio;
+    if (f.StopAllSounds) a.StopAnyWavOrMP3();
+    if (f.FrameSoundFile.empty() && f.StopFrameSound) a.StopChannel(AudioChannels::kFrameSoundChannel);
+    if (f.StopMusic) a.StopChannel(AudioChannels::kMusicChannel);
     if (!f.MusicFile.empty()) {
-        const std::string path = s.files.ResolveProjectFile(s.paths.areas + f.MusicFile);
-        if (!a->IsFilePlaying(path) || f.StopMusic)
-            a->PlayOnChannel(AudioChannels::kMusicChannel, path, f.MusicLoop ? 0 : 1, LevelToVolume(7),
+        const std::string path = files.ResolveProjectFile(project.paths.areas + f.MusicFile);
+        if (!a.IsFilePlaying(path) || f.StopMusic)
+            a.PlayOnChannel(AudioChannels::kMusicChannel, path, f.MusicLoop ? 0 : 1, LevelToVolume(7),
                              f.MusicFile);
     }
 }
 
-void FrameSoundAfterShow(Session& s, const FrameFile& f, const std::string& frameName) {
-    s.trace.note("FrameSoundAfterShow");
-    AudioChannels* a = s.audio;
-    if (!a) return;
+void FrameSoundAfterShow(ProjectContext& project, ProjectFiles& files, AudioChannels& audio, const FrameFile& f,
+                         const std::string& frameName) {
+    project.trace.note("FrameSoundAfterShow");
+    AudioChannels& a = audio;
     if (!f.StopAllSounds) {
-        const std::string chn = s.paths.frames + frameName + ".chn";
-        if (auto found = s.files.FindProjectFile(chn)) {
+        const std::string chn = project.paths.frames + frameName + ".chn";
+        if (auto found = files.FindProjectFile(chn)) {
             RecordReader r = RecordReader::open(*found);
-            a->PlaySoundChannels(r);
+            a.PlaySoundChannels(r);
         }
     }
     if (!f.FrameSoundFile.empty()) {
         // The frame sound lies in the Frames folder, not the Areas folder.
-        const std::string path = s.files.ResolveProjectFile(s.paths.frames + f.FrameSoundFile);
-        a->PlayOnChannel(AudioChannels::kFrameSoundChannel, path, 1, LevelToVolume(8), f.FrameSoundFile);
+        const std::string path = files.ResolveProjectFile(project.paths.frames + f.FrameSoundFile);
+        a.PlayOnChannel(AudioChannels::kFrameSoundChannel, path, 1, LevelToVolume(8), f.FrameSoundFile);
     }
 }
 

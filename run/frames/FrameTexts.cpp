@@ -1,8 +1,10 @@
 // Frame texts: the Text labels of the open frame, and the text message at the bottom of the
 // frame picture.
 #include "run/frames/GameWindow.h"
+#include "run/project/ProjectContext.h"
+#include "run/project/Flags.h"
+#include "run/state/GameState.h"
 
-#include "run/core/Session.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/project/ProjectPaths.h"
@@ -25,7 +27,7 @@ void GameWindow::wireText(Element& text) {
 }
 
 void GameWindow::LoadTexts() {
-    std::string file = HasAlternateFile(m_s.paths, m_s.state.frame, ".fm1", ".mr1");
+    std::string file = HasAlternateFile(m_project.paths, m_state.frame, ".fm1", ".mr1");
     if (!ProjectFileExists(file)) return;
     m_mergedTextIndex = 1;
     std::optional<RecordReader> opened;
@@ -36,8 +38,8 @@ void GameWindow::LoadTexts() {
     }
     RecordReader& r = *opened;
     Element& frame = m_form.get("PictureBox");
-    auto& fonts = m_s.ui.fonts();
-    for (int k = 1; !r.atEnd() && !m_s.flags.Quitting; ++k) {
+    auto& fonts = m_project.ui.fonts();
+    for (int k = 1; !r.atEnd() && !m_flags.Quitting; ++k) {
         // Failures inside a block are not reported: the loading goes on with the next block.
         const std::size_t blockStart = r.position();
         try {
@@ -121,7 +123,7 @@ void GameWindow::hideTextMessage() {
 void GameWindow::ShowTextMessage(const std::string& text, bool inFrame, bool noTimeout) {
     try {
         if (!inFrame) {
-            m_s.ui.messageBox(text, platform::kInformation, m_s.info.AdventureName);
+            m_project.ui.messageBox(text, platform::kInformation, m_project.info.AdventureName);
             return;
         }
         if (platform::LowerCaseWin(text) == "[hide]") {
@@ -135,7 +137,7 @@ void GameWindow::ShowTextMessage(const std::string& text, bool inFrame, bool noT
         // The label wraps at the box's width less a margin each side, and is centred in it.
         label.width = box.width - 2 * 225;
         label.caption = text;
-        platform::AutoSizeToCaption(label, m_s.ui.fonts());
+        platform::AutoSizeToCaption(label, m_project.ui.fonts());
         label.left = (box.width - label.width) / 2;
         label.top = 262;
         box.height = label.height + 525;
@@ -154,7 +156,7 @@ void GameWindow::ShowTextMessage(const std::string& text, bool inFrame, bool noT
             t->setEnabled(true);
         }
     } catch (const std::exception&) {
-        m_s.showErrorBox(" Unable to display text message.");
+        m_project.showErrorBox(" Unable to display text message.");
     }
 }
 

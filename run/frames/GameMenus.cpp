@@ -1,11 +1,11 @@
 // The game window's menu bar: Load, Save, Options, the hidden Debug menu with its frame list,
 // Exit and Cancel; which of them show follows the project's menu switches.
 #include "run/frames/GameWindow.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
-#include "run/game/Actions.h"
-#include "run/game/LoadGameWindow.h"
-#include "run/game/SaveGameWindow.h"
+#include "run/frames/GameActions.h"
+#include "run/project/Flags.h"
+#include "run/state/GameState.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Keys.h"
@@ -41,12 +41,12 @@ constexpr int kDebugSequence[4] = {platform::kKeyF1 + 8, platform::kKeyF1 + 9, p
 void GameWindow::buildMenus() {
     platform::Form& f = m_form;
     Element& load = addMenu(f, "mnuLoadGame", "&Load...");
-    load.onClick = [this] { ShowLoadGameWindow(); };
+    load.onClick = [this] { m_actions.ShowLoadGameWindow(); };
     Element& save = addMenu(f, "mnuSaveGame", "&Save...");
-    save.onClick = [this] { ShowSaveGameWindow(); };
+    save.onClick = [this] { m_actions.ShowSaveGameWindow(); };
     Element& options = addMenu(f, "mnuOptions", "&Options");
     options.onClick = [this] {
-        if (!m_s.info.KeepMenusVisible) m_menuDropdownOpened = true;
+        if (!m_project.info.KeepMenusVisible) m_menuDropdownOpened = true;
     };
     Element& transitions = addMenu(f, "mnuDisableTransitions", "Disable Transitions", &options);
     transitions.onClick = [this] { InvertTransitions(); };
@@ -54,12 +54,12 @@ void GameWindow::buildMenus() {
     effects.onClick = [this] { InvertEffects(); };
     Element& debug = addMenu(f, "mnuDebug", "&Debug");
     debug.onClick = [this] {
-        if (!m_s.info.KeepMenusVisible) m_menuDropdownOpened = true;
+        if (!m_project.info.KeepMenusVisible) m_menuDropdownOpened = true;
     };
     Element& frames = addMenu(f, "mnuFrameName", "", &debug, 0);
     frames.visible = false; // the template of the frame list
     Element& variables = addMenu(f, "mnuViewVariables", "View variables status...", &debug);
-    variables.onClick = [this] { ShowVariablesViewer(m_s.ui, m_s.variables); };
+    variables.onClick = [this] { ShowVariablesViewer(m_project.ui, m_state.variables); };
     Element& execute = addMenu(f, "mnuExecuteVBScript", "Execute VBScript Code...", &debug);
     execute.onClick = [this] { executeCodeCommand(); };
     Element& intercept = addMenu(f, "mnuInterceptCode", "Intercept Code", &debug);
@@ -69,7 +69,7 @@ void GameWindow::buildMenus() {
     };
     Element& edit = addMenu(f, "mnuEditProcedures", "Edit Procedures...", &debug);
     edit.onClick = [this] {
-        m_s.ui.messageBox("This command is not available in the compiled version of the project.",
+        m_project.ui.messageBox("This command is not available in the compiled version of the project.",
                           platform::kInformation, "Not Available");
     };
     Element& exit = addMenu(f, "mnuExit", "E&xit");
@@ -80,7 +80,7 @@ void GameWindow::buildMenus() {
 
 void GameWindow::applyMenuCaptions() {
     auto caption = [&](const char* name, int text) {
-        if (!m_s.uiText[text].empty()) m_form.get(name).caption = m_s.uiText[text];
+        if (!m_project.uiText[text].empty()) m_form.get(name).caption = m_project.uiText[text];
     };
     caption("mnuLoadGame", 2);
     caption("mnuSaveGame", 8);
@@ -97,7 +97,7 @@ void GameWindow::rebuildFrameList() {
     }
     std::vector<std::string> names;
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(m_s.paths.frames, ec), end; !ec && it != end;
+    for (std::filesystem::directory_iterator it(m_project.paths.frames, ec), end; !ec && it != end;
          it.increment(ec)) {
         std::string file = it->path().filename().string();
         if (file.size() > 4 && platform::LowerCaseWin(file.substr(file.size() - 4)) == ".fme") {
@@ -115,34 +115,34 @@ void GameWindow::rebuildFrameList() {
 }
 
 void GameWindow::applyOptionsFromSettings() {
-    m_form.get("mnuDisableTransitions").value = m_s.flags.transitionsDisabled ? 1 : 0;
-    m_form.get("mnuDisableEffects").value = m_s.flags.effectsDisabled ? 1 : 0;
+    m_form.get("mnuDisableTransitions").value = m_flags.transitionsDisabled ? 1 : 0;
+    m_form.get("mnuDisableEffects").value = m_flags.effectsDisabled ? 1 : 0;
 }
 
 void GameWindow::applyMenuOption3() {
     // The project switch turns off the Options menu and the script commands of the Debug menu.
-    bool enabled = !m_s.info.MenuOption3;
+    bool enabled = !m_project.info.MenuOption3;
     for (const char* name : {"mnuOptions", "mnuExecuteVBScript", "mnuEditProcedures", "mnuInterceptCode"}) {
         m_form.get(name).enabled = enabled;
     }
 }
 
 void GameWindow::InvertTransitions() {
-    toggleOption("mnuDisableTransitions", "DisableTransitions", m_s.flags.transitionsDisabled);
+    toggleOption("mnuDisableTransitions", "DisableTransitions", m_flags.transitionsDisabled);
 }
 void GameWindow::InvertEffects() {
-    toggleOption("mnuDisableEffects", "DisableEffects", m_s.flags.effectsDisabled);
+    toggleOption("mnuDisableEffects", "DisableEffects", m_flags.effectsDisabled);
 }
 
 void GameWindow::toggleOption(const char* menu, const char* setting, bool& flag) {
     flag = !flag;
     m_form.get(menu).value = flag ? 1 : 0;
-    m_s.saveUserSetting(setting, flag ? "True" : "False");
+    m_project.saveUserSetting(setting, flag ? "True" : "False");
 }
 
 void GameWindow::ShowMenus() {
-    if (m_s.info.NoMenus) return;
-    const ProjectInfo& i = m_s.info;
+    if (m_project.info.NoMenus) return;
+    const ProjectInfo& i = m_project.info;
     m_form.get("mnuExit").visible = true;
     m_form.get("mnuCancel").visible = !i.KeepMenusVisible;
     m_form.get("mnuSaveGame").visible = !i.DisableSaveGame;
@@ -170,13 +170,13 @@ void GameWindow::ShowMenus() {
 }
 
 void GameWindow::HideMenus() {
-    if (!m_s.info.KeepMenusVisible && !m_s.flags.Quitting) {
+    if (!m_project.info.KeepMenusVisible && !m_flags.Quitting) {
         for (const char* name :
              {"mnuExit", "mnuSaveGame", "mnuLoadGame", "mnuOptions", "mnuDebug", "mnuCancel"}) {
             m_form.get(name).visible = false;
         }
         m_menusVisible = false;
-        m_s.ui.closeMenus(m_form);
+        m_project.ui.closeMenus(m_form);
     }
     m_menuDropdownOpened = false;
 }
@@ -189,67 +189,26 @@ void GameWindow::RightClickMenus() {
 }
 
 void GameWindow::exitCommand() {
-    m_s.ui.closeMenus(m_form);
+    m_project.ui.closeMenus(m_form);
     int answer =
-        m_s.ui.messageBox(m_s.uiText[10], platform::kYesNo | platform::kQuestion, m_s.info.AdventureName);
+        m_project.ui.messageBox(m_project.uiText[10], platform::kYesNo | platform::kQuestion, m_project.info.AdventureName);
     if (answer == platform::kResultYes) StartUnloading();
 }
 
-namespace {
-
-// The frame timer and the timed events wait while a save or load window is open.
-struct GameOnHold {
-    GameOnHold(Session& s, GameWindow& game) : s(s), timer(*game.form().findTimer("Timer1")) {
-        ran = timer.enabled;
-        timer.setEnabled(false);
-        game.PauseTimedEvents();
-    }
-    void resume(GameWindow& game) {
-        timer.setEnabled(ran);
-        game.StartTimedEvents();
-    }
-    Session& s;
-    platform::TimerElement& timer;
-    bool ran = false;
-};
-
-} // namespace
-
-void GameWindow::ShowLoadGameWindow(bool abortIfATimerIsEnabled) {
-    if (abortIfATimerIsEnabled) {
-        for (const Element* t : m_form.arrayMembers("TimerObject")) {
-            if (static_cast<const platform::TimerElement*>(t)->isEnabled()) return;
-        }
-    }
-    GameOnHold hold(m_s, *this);
-    if (!m_loadWindow)
-        m_loadWindow =
-            std::make_unique<LoadGameWindow>(m_s, *this, LoadWindows{m_hideWelcome, m_resolutionTicked, {}});
-    // A loaded game has started its own timers; a cancelled window gives these back.
-    if (!m_loadWindow->showModal()) hold.resume(*this);
-}
-
-void GameWindow::ShowSaveGameWindow() {
-    GameOnHold hold(m_s, *this);
-    if (!m_saveWindow) m_saveWindow = std::make_unique<SaveGameWindow>(m_s, *this);
-    m_saveWindow->showModal();
-    hold.resume(*this);
-}
-
 void GameWindow::executeCodeCommand() {
-    std::string last = m_s.getUserSetting("ExecuteVBScriptCode", "");
-    auto code = m_s.ui.inputBox(
+    std::string last = m_project.getUserSetting("ExecuteVBScriptCode", "");
+    auto code = m_project.ui.inputBox(
         "Enter the VBScript code that you want to execute and then click OK.\r\n\r\nFor example, "
         "to retrieve the value of a variable, use the following code:\r\n\r\n                "
         "MsgBox VARIABLE_NAME\r\n\r\n",
         "Execute VBScript Code (for advanced users)", last);
     if (!code || code->empty()) return;
     try {
-        ExecuteVBScriptAndConsequences(m_s, *this, *code, true);
-        if (!m_s.settings.save("Software", m_s.info.ProjectRegistryName, "ExecuteVBScriptCode", *code))
-            throw std::runtime_error(m_s.settings.lastError());
+        m_actions.ExecuteVBScriptAndConsequences(*code, true);
+        if (!m_project.settings.save("Software", m_project.info.ProjectRegistryName, "ExecuteVBScriptCode", *code))
+            throw std::runtime_error(m_project.settings.lastError());
     } catch (const std::exception& e) {
-        m_s.ui.messageBox("Unable to execute the following VBScript code:\r\n\r\n" + *code + "\r\n\r\n" +
+        m_project.ui.messageBox("Unable to execute the following VBScript code:\r\n\r\n" + *code + "\r\n\r\n" +
                               e.what(),
                           platform::kCritical, "Error Executing VBScript Code");
     }
@@ -258,21 +217,21 @@ void GameWindow::executeCodeCommand() {
 void GameWindow::onKeyDown(int keyCode, int shift) {
     if (keyCode == platform::kKeyEscape) {
         // A transition in progress keeps the menus as they are; the key only ends it.
-        if (!m_s.videos.OneTimeVideoPlaying() && !m_s.flags.TransitionRunning) {
+        if (!m_videos.OneTimeVideoPlaying() && !m_flags.TransitionRunning) {
             if (m_form.get("mnuExit").visible)
                 HideMenus();
             else
                 ShowMenus();
         }
-        m_s.flags.StopMovie = true;
-        m_s.flags.SkipTransitionRequested = true;
+        m_flags.StopMovie = true;
+        m_flags.SkipTransitionRequested = true;
     }
     if (!m_form.enabled) return;
     if (shift & platform::kCtrlMask) {
-        if (keyCode == platform::kKeyA + ('L' - 'A') && !m_s.info.DisableLoadGame)
-            ShowLoadGameWindow();
-        else if (keyCode == platform::kKeyA + ('S' - 'A') && !m_s.info.DisableSaveGame)
-            ShowSaveGameWindow();
+        if (keyCode == platform::kKeyA + ('L' - 'A') && !m_project.info.DisableLoadGame)
+            m_actions.ShowLoadGameWindow();
+        else if (keyCode == platform::kKeyA + ('S' - 'A') && !m_project.info.DisableSaveGame)
+            m_actions.ShowSaveGameWindow();
         else if (keyCode == platform::kKeyA + ('Q' - 'A'))
             exitCommand();
     }

@@ -1,12 +1,16 @@
 // The game window's elements, layout, keys, frame timer, history and unloading.
 #include "run/frames/GameWindow.h"
+#include "run/project/ProjectContext.h"
+#include "run/media/Effects.h"
+#include "run/frames/Dialogues.h"
+#include "run/frames/Plugins.h"
 
-#include "run/core/Scripts.h"
-#include "run/core/Session.h"
 #include "run/frames/Inventory.h"
-#include "run/game/LoadGameWindow.h"
-#include "run/game/SaveGameWindow.h"
-#include "run/game/SoundSteps.h"
+#include "run/frames/GameActions.h"
+#include "run/frames/GameHalt.h"
+#include "run/frames/Scripts.h"
+#include "run/project/Flags.h"
+#include "run/state/GameState.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
@@ -21,9 +25,12 @@ namespace run {
 using platform::Element;
 using platform::ElementKind;
 
-GameWindow::GameWindow(Session& session, std::function<void()> onUnloaded)
-    : m_s(session), m_onUnloaded(std::move(onUnloaded)),
-      m_inventory(std::make_unique<Inventory>(session, *this)) {
+GameWindow::GameWindow(const Services& services, std::function<void()> onUnloaded)
+    : m_project(services.project), m_flags(services.flags), m_files(services.files), m_state(services.state),
+      m_audio(services.audio), m_videos(services.videos), m_effects(services.effects),
+      m_dialogues(services.dialogues), m_plugins(services.plugins), m_halt(services.halt),
+      m_scripts(services.scripts), m_actions(services.actions), m_onUnloaded(std::move(onUnloaded)),
+      m_inventory(std::make_unique<Inventory>(services, *this)) {
     build();
 }
 
@@ -50,7 +57,7 @@ void GameWindow::build() {
     // A click on a running transition only ends it.
     for (const char* name : {"picWhere", "picStart", "picEnd"})
         m_form.get(name).onMouseDown = [this](const platform::MouseArgs&) {
-            m_s.flags.SkipTransitionRequested = true;
+            m_flags.SkipTransitionRequested = true;
         };
     platform::TimerElement& frameTimer = m_form.addTimer("Timer1");
     frameTimer.onTimer = [this] { onFrameTimer(); };
@@ -58,7 +65,7 @@ void GameWindow::build() {
     platform::TimerElement& fade = m_form.addTimer("TimerAudioFade");
     fade.setInterval(100);
     fade.onTimer = [this] {
-        if (m_s.audio) m_s.audio->TimerAudioFade();
+        m_audio.TimerAudioFade();
     };
     platform::TimerElement& unload = m_form.addTimer("TimerUnloadMe");
     unload.onTimer = [this] { onUnloadTimer(); };
@@ -67,7 +74,7 @@ void GameWindow::build() {
     // The script timers: element 0 calls the project procedure TimerObject0.
     platform::TimerElement& scriptTimer = m_form.addTimer("TimerObject", 0);
     scriptTimer.onTimer = [this] {
-        if (m_s.scripts) m_s.scripts->TimerObject_Timer(0);
+        m_scripts.TimerObject_Timer(0);
     };
     buildMenus();
     buildSpareElements();
@@ -149,49 +156,49 @@ void GameWindow::load() {
     m_form.left = 0;
     m_form.top = 0;
     m_form.enabled = true;
-    m_form.caption = m_s.info.AdventureName;
+    m_form.caption = m_project.info.AdventureName;
     applyMenuCaptions();
-    m_s.game = this;
-    if (m_s.audio) m_s.audio->attachFadeTimer(m_form.findTimer("TimerAudioFade"));
-    m_s.ui.load(m_form);
+    m_inPlay = true;
+    m_audio.attachFadeTimer(m_form.findTimer("TimerAudioFade"));
+    m_project.ui.load(m_form);
 }
 
 void GameWindow::show() {
-    m_s.ui.show(m_form);
+    m_project.ui.show(m_form);
 }
 
 const std::string& GameWindow::frameName() const {
-    return m_s.state.frame;
+    return m_state.frame;
 }
 const std::vector<std::string>& GameWindow::framesHistory() const {
-    return m_s.state.history;
+    return m_state.history;
 }
 std::vector<std::string>& GameWindow::history() {
-    return m_s.state.history;
+    return m_state.history;
 }
 void GameWindow::setCurrentFrameName(const std::string& name) {
-    m_s.state.frame = name;
+    m_state.frame = name;
 }
 
 void GameWindow::CenterWindowAndPictureBox() {
     Element& frame = m_form.get("PictureBox");
-    int fw = m_s.info.FrameWidth, fh = m_s.info.FrameHeight;
-    if (fw <= 0 || fh <= 0) ProjectResolutionSize(m_s.info.ProjectResolution, fw, fh);
+    int fw = m_project.info.FrameWidth, fh = m_project.info.FrameHeight;
+    if (fw <= 0 || fh <= 0) ProjectResolutionSize(m_project.info.ProjectResolution, fw, fh);
     frame.width = fw * platform::kTwipsPerPixel;
     frame.height = fh * platform::kTwipsPerPixel;
-    m_form.windowState = m_s.info.KeepMenusVisible ? 0 : 2;
-    if (m_s.info.KeepMenusVisible) {
+    m_form.windowState = m_project.info.KeepMenusVisible ? 0 : 2;
+    if (m_project.info.KeepMenusVisible) {
         // A normal window whose inside holds the frame picture, centred on the screen.
-        m_form.caption = m_s.info.AdventureName + " ";
+        m_form.caption = m_project.info.AdventureName + " ";
         m_form.width = frame.width;
         m_form.height = frame.height + platform::kMenuBarHeight * platform::kTwipsPerPixel;
         frame.left = 0;
         frame.top = platform::kMenuBarHeight * platform::kTwipsPerPixel;
-        m_s.ui.centre(m_form);
+        m_project.ui.centre(m_form);
     } else {
         // Maximised over the whole screen, the frame picture centred; its top never above the
         // screen's top edge.
-        platform::DisplayMode d = m_s.ui.backend().desktopMode();
+        platform::DisplayMode d = m_project.ui.backend().desktopMode();
         m_form.left = 0;
         m_form.top = 0;
         m_form.width = d.width * platform::kTwipsPerPixel;
@@ -208,13 +215,13 @@ void GameWindow::CenterWindowAndPictureBox() {
     where.top = frame.top;
     where.width = frame.width;
     where.height = frame.height;
-    if (m_form.visible) m_s.ui.backend().move(m_form);
+    if (m_form.visible) m_project.ui.backend().move(m_form);
 }
 
 void GameWindow::frameAreaMouseDown(const platform::MouseArgs& a) {
-    m_s.flags.StopMovie = true;
-    m_s.flags.SkipTransitionRequested = true;
-    if (m_s.videos.OneTimeVideoPlaying()) return;
+    m_flags.StopMovie = true;
+    m_flags.SkipTransitionRequested = true;
+    if (m_videos.OneTimeVideoPlaying()) return;
     if (a.button == platform::kRightButton) {
         RightClickMenus();
     } else {
@@ -223,10 +230,10 @@ void GameWindow::frameAreaMouseDown(const platform::MouseArgs& a) {
 }
 
 void GameWindow::FramesHistoryAdd(const std::string& frameName) {
-    if (!m_s.state.history.empty() && m_s.state.history.back() == frameName) return;
-    m_s.state.history.push_back(frameName);
-    while (m_s.state.history.size() >= 21)
-        m_s.state.history.erase(m_s.state.history.begin());
+    if (!m_state.history.empty() && m_state.history.back() == frameName) return;
+    m_state.history.push_back(frameName);
+    while (m_state.history.size() >= 21)
+        m_state.history.erase(m_state.history.begin());
 }
 
 void GameWindow::onFrameTimer() {
@@ -236,11 +243,11 @@ void GameWindow::onFrameTimer() {
         t->setInterval(1000);
         return;
     }
-    if (m_s.flags.Quitting) {
+    if (m_flags.Quitting) {
         t->setEnabled(false);
         return;
     }
-    CompleteChannelFades(m_s);
+    m_audio.CompleteChannelFades();
     std::string target = platform::LowerCaseWin(t->tag);
     std::string name;
     if (target.empty()) return;
@@ -249,14 +256,14 @@ void GameWindow::onFrameTimer() {
         return;
     }
     if (target == "[last visited frame]") {
-        if (m_s.state.history.size() <= 1) return;
-        m_s.state.history.pop_back();
-        name = m_s.state.history.back();
+        if (m_state.history.size() <= 1) return;
+        m_state.history.pop_back();
+        name = m_state.history.back();
     } else {
         name = t->tag;
     }
     if (m_frame.TimerTransition) {
-        m_s.trace.note("TransitionStep1 " + std::to_string(m_frame.TimerTransitionNumber));
+        m_project.trace.note("TransitionStep1 " + std::to_string(m_frame.TimerTransitionNumber));
         TransitionStep1(m_frame.TimerTransitionNumber);
         OpenFrame(name, true, m_frame.TimerTransitionNumber, m_frame.TimerTransitionDuration / 1000.0);
     } else {
@@ -265,10 +272,10 @@ void GameWindow::onFrameTimer() {
 }
 
 void GameWindow::StartUnloading() {
-    m_s.flags.StopMovie = true;
-    m_s.flags.SkipTransitionRequested = true;
-    m_s.flags.Quitting = true;
-    m_s.trace.note("StopRipplingWaterTimer");
+    m_flags.StopMovie = true;
+    m_flags.SkipTransitionRequested = true;
+    m_flags.Quitting = true;
+    m_project.trace.note("StopRipplingWaterTimer");
     m_form.mousePointer = platform::kPointerHourglass;
     m_form.enabled = false;
     platform::TimerElement* t = m_form.findTimer("TimerUnloadMe");
@@ -280,16 +287,16 @@ void GameWindow::onUnloadTimer() {
     m_form.enabled = true;
     ApplyDefaultPointer(m_form);
     m_form.findTimer("TimerUnloadMe")->setEnabled(false);
-    m_s.ui.unload(m_form);
+    m_project.ui.unload(m_form);
 }
 
 void GameWindow::unloadWindow() {
-    m_s.ui.pump();
-    HaltGame(m_s);
-    m_s.trace.note("RemoveComponents");
-    RestoreDesktopMode(m_s);
-    m_s.game = nullptr;
-    if (m_s.audio) m_s.audio->attachFadeTimer(nullptr);
+    m_project.ui.pump();
+    m_halt.HaltGame();
+    m_project.trace.note("RemoveComponents");
+    RestoreDesktopMode(m_project);
+    m_inPlay = false;
+    m_audio.attachFadeTimer(nullptr);
     if (m_onUnloaded) m_onUnloaded();
 }
 

@@ -4,7 +4,8 @@
 // GameMenus.cpp (menus, options and keys), OpenFrame.cpp (opening a frame step by step, and the
 // game reset), Hotspots.cpp, FrameTexts.cpp, TimedEvents.cpp, TransitionSteps.cpp,
 // FrameCapture.cpp and ScriptElements.cpp (the elements scripts create). The inventory panel is
-// its own class (Inventory.h).
+// its own class (Inventory.h). What it asks of the layers above it goes through the Scripts and
+// GameActions interfaces.
 #pragma once
 
 #include "run/frames/FrameFile.h"
@@ -18,19 +19,46 @@
 
 namespace run {
 
-struct Session;
+class AudioChannels;
+class Dialogues;
+class Effects;
+class GameActions;
+class GameHalt;
 class Inventory;
-class SaveGameWindow;
-class LoadGameWindow;
+class Plugins;
+class ProjectFiles;
+class Scripts;
+class Videos;
+struct Flags;
+struct GameState;
+struct ProjectContext;
 
 class GameWindow {
   public:
+    // What the player hands the window: the project, the run's flags, the game state, and the
+    // services below and above it; each outlives the window.
+    struct Services {
+        ProjectContext& project;
+        Flags& flags;
+        ProjectFiles& files;
+        GameState& state;
+        AudioChannels& audio;
+        Videos& videos;
+        Effects& effects;
+        Dialogues& dialogues;
+        Plugins& plugins;
+        GameHalt& halt;
+        Scripts& scripts;
+        GameActions& actions;
+    };
     // `onUnloaded` runs when the window has been unloaded (the welcome window comes back).
-    GameWindow(Session& session, std::function<void()> onUnloaded);
+    GameWindow(const Services& services, std::function<void()> onUnloaded);
     ~GameWindow();
 
     platform::Form& form() { return m_form; }
     bool loaded() const { return m_form.loaded; }
+    // From loading the window until its unloading has stopped what ran.
+    bool inPlay() const { return m_inPlay; }
     const CurrentFrameInfo& currentFrame() const { return m_current; }
     // The frame the game is on, and the frames visited: both kept in the game state.
     const std::string& frameName() const;
@@ -60,15 +88,6 @@ class GameWindow {
     void FramesHistoryAdd(const std::string& frameName);
     // Ends the game: the quitting flag, a disabled window, and the unload 500 ms later.
     void StartUnloading();
-    // The load and save windows, modal; the frame timer and the timed events wait meanwhile.
-    // With `abortIfATimerIsEnabled`, a running script timer keeps the load window closed.
-    void ShowLoadGameWindow(bool abortIfATimerIsEnabled = false);
-    void ShowSaveGameWindow();
-    // What a loaded game asks of the welcome window (set by the player).
-    void setWelcomeHooks(std::function<void()> hide, std::function<bool()> resolutionTicked) {
-        m_hideWelcome = std::move(hide);
-        m_resolutionTicked = std::move(resolutionTicked);
-    }
     // 0: not decided since the reset, 1: off, 2: scripts reach every element by its name.
     int controlsReferenceMode() const { return m_controlsReferenceMode; }
     void setControlsReferenceMode(int mode) { m_controlsReferenceMode = mode; }
@@ -189,8 +208,20 @@ class GameWindow {
     void pointerOverFrame(int yPixels);
     platform::PicturePtr defaultPointerPicture();
 
-    Session& m_s;
+    ProjectContext& m_project;
+    Flags& m_flags;
+    ProjectFiles& m_files;
+    GameState& m_state;
+    AudioChannels& m_audio;
+    Videos& m_videos;
+    Effects& m_effects;
+    Dialogues& m_dialogues;
+    Plugins& m_plugins;
+    GameHalt& m_halt;
+    Scripts& m_scripts;
+    GameActions& m_actions;
     std::function<void()> m_onUnloaded;
+    bool m_inPlay = false;
     platform::Form m_form{"Game"};
     std::unique_ptr<Inventory> m_inventory;
 
@@ -207,10 +238,6 @@ class GameWindow {
     std::optional<std::pair<std::string, std::string>> m_listFile; // frame name, its list file
     std::optional<std::pair<std::string, int>> m_transitionDestination;
     platform::PicturePtr m_transitionStart; // the old frame, between the two halves
-    std::function<void()> m_hideWelcome;
-    std::function<bool()> m_resolutionTicked;
-    std::unique_ptr<SaveGameWindow> m_saveWindow;
-    std::unique_ptr<LoadGameWindow> m_loadWindow;
     platform::PicturePtr m_defaultIcon; // the default pointer's picture, read once per name
     std::string m_defaultIconName;
 };

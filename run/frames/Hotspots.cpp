@@ -1,10 +1,11 @@
 // Hotspots: the count and list files, creating and removing the Area elements, visibility from
 // variables, pointers, and the click path up to the action.
 #include "run/frames/GameWindow.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
-#include "run/game/Actions.h"
-#include "run/game/SoundSteps.h"
+#include "run/frames/GameActions.h"
+#include "run/project/Flags.h"
+#include "run/state/GameState.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
@@ -94,21 +95,21 @@ bool isDefaultName(const std::string& name) {
 std::string GameWindow::listFilePath() {
     // Found once per frame opening: the visibility is refreshed after every script, and the
     // lookup (which file of the two, in which letter case) costs more than reading the file.
-    if (!m_listFile || m_listFile->first != m_s.state.frame) {
-        std::string file = HasAlternateFile(m_s.paths, m_s.state.frame, ".fm2", ".mr2");
-        m_listFile.emplace(m_s.state.frame, ProjectFileExists(file) ? ExistingPath(file) : std::string());
+    if (!m_listFile || m_listFile->first != m_state.frame) {
+        std::string file = HasAlternateFile(m_project.paths, m_state.frame, ".fm2", ".mr2");
+        m_listFile.emplace(m_state.frame, ProjectFileExists(file) ? ExistingPath(file) : std::string());
     }
     return m_listFile->second;
 }
 
 std::int16_t GameWindow::ReadHotspotCount(const std::string& frameName) {
-    std::string file = m_s.paths.frames + frameName + ".lks";
+    std::string file = m_project.paths.frames + frameName + ".lks";
     if (!ProjectFileExists(file)) return 0;
     try {
         RecordReader r = RecordReader::open(ExistingPath(file));
         return r.readInteger();
     } catch (const std::exception& e) {
-        m_s.ui.messageBox("Error reading the hotspots count from the file \"" + file + "\".\r\n\r\n" +
+        m_project.ui.messageBox("Error reading the hotspots count from the file \"" + file + "\".\r\n\r\n" +
                               e.what(),
                           platform::kExclamation, "Error");
         return 0;
@@ -118,16 +119,16 @@ std::int16_t GameWindow::ReadHotspotCount(const std::string& frameName) {
 platform::PicturePtr GameWindow::defaultPointerPicture() {
     // Read once per pointer name and shared by every element that shows it, so the elements on
     // the default pointer can be told from those with a pointer of their own.
-    if (m_defaultIconName != m_s.info.DefaultCursor || !m_defaultIcon) {
-        std::string file = m_s.files.ResolveProjectFile(m_s.paths.icons + m_s.info.DefaultCursor);
+    if (m_defaultIconName != m_project.info.DefaultCursor || !m_defaultIcon) {
+        std::string file = m_files.ResolveProjectFile(m_project.paths.icons + m_project.info.DefaultCursor);
         m_defaultIcon = platform::LoadPictureFile(file).picture;
-        m_defaultIconName = m_s.info.DefaultCursor;
+        m_defaultIconName = m_project.info.DefaultCursor;
     }
     return m_defaultIcon;
 }
 
 void GameWindow::ApplyDefaultPointer(Element& e) {
-    if (isDefaultName(m_s.info.DefaultCursor)) {
+    if (isDefaultName(m_project.info.DefaultCursor)) {
         e.mousePointer = platform::kPointerDefault;
         e.mouseIcon.reset();
         return;
@@ -138,15 +139,15 @@ void GameWindow::ApplyDefaultPointer(Element& e) {
 
 void GameWindow::ChangeDefaultCursor(const std::string& name) {
     if (!isDefaultName(name)) {
-        std::string file = m_s.files.ResolveProjectFile(m_s.paths.icons + name);
+        std::string file = m_files.ResolveProjectFile(m_project.paths.icons + name);
         if (!std::filesystem::is_regular_file(file)) return;
         // A pointer file that cannot be read changes nothing.
         platform::PictureResult loaded = platform::LoadPictureFile(file);
         if (!loaded.picture) throw std::runtime_error(loaded.error);
     }
-    const bool wasSystem = isDefaultName(m_s.info.DefaultCursor);
+    const bool wasSystem = isDefaultName(m_project.info.DefaultCursor);
     const platform::PicturePtr oldIcon = wasSystem ? nullptr : defaultPointerPicture();
-    m_s.info.DefaultCursor = name;
+    m_project.info.DefaultCursor = name;
     ResetDefaultPointer();
     // Hotspots and animated pictures on the default pointer follow it; those with a pointer of
     // their own keep it.
@@ -159,7 +160,7 @@ void GameWindow::ChangeDefaultCursor(const std::string& name) {
             if (onDefault) ApplyDefaultPointer(*e);
         }
     }
-    m_s.ui.invalidate();
+    m_project.ui.invalidate();
 }
 
 void GameWindow::ResetDefaultPointer() {
@@ -172,19 +173,19 @@ void GameWindow::ResetDefaultPointer() {
         if (Element* e = m_form.find(name, 0)) ApplyDefaultPointer(*e);
     }
     ApplyDefaultPointer(m_form);
-    m_s.ui.setScreenPointer(platform::kPointerDefault, nullptr);
+    m_project.ui.setScreenPointer(platform::kPointerDefault, nullptr);
 }
 
 void GameWindow::SetScreenPointerArrow() {
-    if (isDefaultName(m_s.info.DefaultCursor)) {
-        m_s.ui.setScreenPointer(platform::kPointerArrow, nullptr);
+    if (isDefaultName(m_project.info.DefaultCursor)) {
+        m_project.ui.setScreenPointer(platform::kPointerArrow, nullptr);
     } else {
-        m_s.ui.setScreenPointer(platform::kPointerCustom, m_form.get("PictureBox").mouseIcon);
+        m_project.ui.setScreenPointer(platform::kPointerCustom, m_form.get("PictureBox").mouseIcon);
     }
 }
 
 void GameWindow::SetScreenPointerDefault() {
-    m_s.ui.setScreenPointer(platform::kPointerDefault, nullptr);
+    m_project.ui.setScreenPointer(platform::kPointerDefault, nullptr);
 }
 
 void GameWindow::wireArea(Element& area) {
@@ -201,9 +202,9 @@ void GameWindow::Area_MouseDown(int n, const platform::MouseArgs& a) {
     SaveClickPos(e->left + a.x, e->top + a.y);
     AreaClick(n, a.button);
     // A short pause after the action, cut short when the game is being left.
-    for (int waited = 0; waited < 100 && !m_s.flags.Quitting; waited += 10)
-        m_s.ui.waitWithEvents(10);
-    if (m_s.ui.isLoaded(m_form)) ApplyDefaultPointer(m_form);
+    for (int waited = 0; waited < 100 && !m_flags.Quitting; waited += 10)
+        m_project.ui.waitWithEvents(10);
+    if (m_project.ui.isLoaded(m_form)) ApplyDefaultPointer(m_form);
 }
 
 void GameWindow::SimulateHotspotClick(int areaIndex) {
@@ -237,12 +238,12 @@ void GameWindow::LoadAreas() {
     try {
         opened.emplace(RecordReader::open(file));
     } catch (const std::exception& e) {
-        m_s.showErrorBox(" Unable to load hotspot #1. ", e.what());
+        m_project.showErrorBox(" Unable to load hotspot #1. ", e.what());
         return;
     }
     RecordReader& r = *opened;
     Element& frame = m_form.get("PictureBox");
-    for (int n = 1; !r.atEnd() && !m_s.flags.Quitting; ++n) {
+    for (int n = 1; !r.atEnd() && !m_flags.Quitting; ++n) {
         const std::size_t blockStart = r.position();
         try {
             HotspotBlock b = readBlock(r);
@@ -251,9 +252,9 @@ void GameWindow::LoadAreas() {
             area.container = &frame;
             wireArea(area);
             auto pointer = [&](Element& e) {
-                if (m_s.flags.Quitting) return;
+                if (m_flags.Quitting) return;
                 if (!isDefaultName(b.cursorFile)) {
-                    std::string cursor = m_s.files.ResolveProjectFile(m_s.paths.icons + b.cursorFile);
+                    std::string cursor = m_files.ResolveProjectFile(m_project.paths.icons + b.cursorFile);
                     platform::PictureResult loaded = platform::LoadPictureFile(cursor);
                     e.mouseIcon = loaded.picture;
                     e.mousePointer = platform::kPointerCustom;
@@ -279,7 +280,7 @@ void GameWindow::LoadAreas() {
                 box->container = &frame;
                 box->left = b.left + 30;
                 box->top = b.top + 30;
-                std::string pic = m_s.files.ResolveProjectFile(m_s.paths.areas + b.pictureFile);
+                std::string pic = m_files.ResolveProjectFile(m_project.paths.areas + b.pictureFile);
                 platform::PictureResult loaded = platform::LoadPictureFile(pic);
                 box->picture = loaded.picture;
                 if (loaded.picture) {
@@ -294,7 +295,7 @@ void GameWindow::LoadAreas() {
                     AreaClick(n, a.button);
                 };
                 area.whatsThisHelpID = n;
-                m_s.trace.note("AniGifNewWithIndex " + std::to_string(n));
+                m_project.trace.note("AniGifNewWithIndex " + std::to_string(n));
                 pointer(*box);
                 if (!loaded.picture) throw std::runtime_error(loaded.error);
                 continue;
@@ -308,7 +309,7 @@ void GameWindow::LoadAreas() {
             area.whatsThisHelpID = 0;
             std::string pictureError;
             if (b.hasPicture) {
-                std::string pic = m_s.files.ResolveProjectFile(m_s.paths.areas + b.pictureFile);
+                std::string pic = m_files.ResolveProjectFile(m_project.paths.areas + b.pictureFile);
                 platform::PictureResult loaded = platform::LoadPictureFile(pic);
                 area.picture = loaded.picture;
                 pictureError = loaded.error;
@@ -322,14 +323,14 @@ void GameWindow::LoadAreas() {
             }
             pointer(area);
             if (b.isVideo) {
-                m_s.trace.note("VideoPlayer " + std::to_string(n) + " " + b.videoFile);
+                m_project.trace.note("VideoPlayer " + std::to_string(n) + " " + b.videoFile);
                 area.whatsThisHelpID = -1;
             }
             m_form.zOrder(area, 0);
             if (!pictureError.empty()) throw std::runtime_error(pictureError);
         } catch (const std::exception& e) {
-            if (!m_s.flags.Quitting)
-                m_s.showErrorBox(" Unable to load hotspot #" + std::to_string(n) + ". ", e.what());
+            if (!m_flags.Quitting)
+                m_project.showErrorBox(" Unable to load hotspot #" + std::to_string(n) + ". ", e.what());
             // A damaged block may have stopped short of its separator or read past it (a bad
             // name count); the next block starts after this block's separator either way.
             try {
@@ -361,12 +362,12 @@ void GameWindow::ShowOrNotShowAreas() {
     if (file.empty()) return;
     try {
         RecordReader r = RecordReader::open(file);
-        for (int n = 1; !r.atEnd() && !m_s.flags.Quitting; ++n) {
+        for (int n = 1; !r.atEnd() && !m_flags.Quitting; ++n) {
             const std::size_t blockStart = r.position();
             for (int i = 1; i <= 10; ++i)
                 r.readVariant();
             bool visible = true;
-            if (IsHotspotGone(m_s.variables, m_s.state.frame, n)) {
+            if (IsHotspotGone(m_state.variables, m_state.frame, n)) {
                 visible = false;
             } else {
                 for (int i = 11; i <= 19; ++i)
@@ -379,7 +380,7 @@ void GameWindow::ShowOrNotShowAreas() {
                         if (r.atBlockEnd()) return false;
                         int count = r.readVariant().toLong();
                         for (int i = 0; i < count && !r.atBlockEnd(); ++i) {
-                            std::int16_t value = GetVariableValue(m_s.variables, r.readVariant().text());
+                            std::int16_t value = GetVariableValue(m_state.variables, r.readVariant().text());
                             if (value != kNoSuchVariable && hides(value)) return true;
                         }
                         return false;
@@ -403,12 +404,12 @@ void GameWindow::ShowOrNotShowAreas() {
             } else {
                 area->visible = visible;
                 if (link == -1)
-                    m_s.trace.note(std::string(visible ? "ShowVideoHotspot " : "HideVideoHotspot ") +
+                    m_project.trace.note(std::string(visible ? "ShowVideoHotspot " : "HideVideoHotspot ") +
                                    std::to_string(n));
             }
         }
     } catch (const std::exception& e) {
-        m_s.showErrorBox(" Unable to set hotspots visibility. ", e.what());
+        m_project.showErrorBox(" Unable to set hotspots visibility. ", e.what());
     }
 }
 
@@ -418,10 +419,10 @@ void GameWindow::SaveClickPos(int leftTwips, int topTwips) {
 }
 
 void GameWindow::AreaClick(int areaIndex, int button) {
-    if (m_s.flags.Quitting) return;
-    m_s.flags.StopMovie = true;
-    m_s.flags.SkipTransitionRequested = true;
-    if (m_s.videos.OneTimeVideoPlaying() || m_s.flags.inventorySliding) return;
+    if (m_flags.Quitting) return;
+    m_flags.StopMovie = true;
+    m_flags.SkipTransitionRequested = true;
+    if (m_videos.OneTimeVideoPlaying() || m_flags.inventorySliding) return;
     if (button == platform::kRightButton) {
         RightClickMenus();
         return;
@@ -431,10 +432,10 @@ void GameWindow::AreaClick(int areaIndex, int button) {
         return;
     }
     HideMenus();
-    m_s.trace.note("HotspotAction " + std::to_string(areaIndex));
-    PickOrNotPickObject(m_s, *this, areaIndex);
-    CompleteChannelFades(m_s);
-    MakeActionAndConsequences(m_s, *this, areaIndex, 0, false);
+    m_project.trace.note("HotspotAction " + std::to_string(areaIndex));
+    m_actions.PickOrNotPickObject(areaIndex);
+    m_audio.CompleteChannelFades();
+    m_actions.MakeActionAndConsequences(areaIndex, 0, false);
 }
 
 } // namespace run

@@ -1,9 +1,11 @@
 // Inventory items, the sliding panel, dragging and combinations.
 #include "run/frames/Inventory.h"
 
-#include "run/core/Session.h"
+#include "run/frames/GameActions.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
+#include "run/state/GameState.h"
 #include "run/frames/GameWindow.h"
-#include "run/game/Actions.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/FormPainter.h"
@@ -45,7 +47,9 @@ bool isDefault(const std::string& name) {
 
 } // namespace
 
-Inventory::Inventory(Session& s, GameWindow& game) : m_s(s), m_game(game) {}
+Inventory::Inventory(const GameWindow::Services& services, GameWindow& game)
+    : m_project(services.project), m_flags(services.flags), m_files(services.files), m_state(services.state),
+      m_videos(services.videos), m_actions(services.actions), m_game(game) {}
 
 void Inventory::build(platform::Form& form, Element& frameArea) {
     m_form = &form;
@@ -79,14 +83,14 @@ void Inventory::build(platform::Form& form, Element& frameArea) {
 // The spacings are 32-bit numbers from the project file: the layout is worked out in 64 bits and
 // a result beyond the twips range is an overflow, not a wrapped position.
 std::int64_t Inventory::cellWidth() const {
-    return std::int64_t(m_s.info.InventorySpacingX) * kTwips + 480;
+    return std::int64_t(m_project.info.InventorySpacingX) * kTwips + 480;
 }
 std::int64_t Inventory::cellHeight() const {
-    return std::int64_t(m_s.info.InventorySpacingY) * kTwips + 480;
+    return std::int64_t(m_project.info.InventorySpacingY) * kTwips + 480;
 }
 
 int Inventory::columns() const {
-    std::int64_t width = std::int64_t(m_s.info.FrameWidth) * kTwips;
+    std::int64_t width = std::int64_t(m_project.info.FrameWidth) * kTwips;
     return static_cast<int>(
         std::clamp<std::int64_t>(width / std::max<std::int64_t>(1, cellWidth()), 1, 32767));
 }
@@ -94,17 +98,17 @@ int Inventory::columns() const {
 void Inventory::placeItem(Element& item, int n) {
     int column = (n - 1) % columns(), row = (n - 1) / columns();
     item.left =
-        WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingX) * kTwips + double(column) * cellWidth());
+        WholeNumber<std::int32_t>(double(m_project.info.InventorySpacingX) * kTwips + double(column) * cellWidth());
     item.top =
-        WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingY) * kTwips + double(row) * cellHeight());
+        WholeNumber<std::int32_t>(double(m_project.info.InventorySpacingY) * kTwips + double(row) * cellHeight());
 }
 
 void Inventory::layOutPanel() {
-    if (!m_s.info.InventoryEnabled || m_count == 0) return;
+    if (!m_project.info.InventoryEnabled || m_count == 0) return;
     int lastRow = (m_count - 1) / columns();
     Element& panel = m_form->get("Inventory1");
     bool wasClosed = panel.top <= -panel.height;
-    panel.height = WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingY) * kTwips +
+    panel.height = WholeNumber<std::int32_t>(double(m_project.info.InventorySpacingY) * kTwips +
                                              double(lastRow + 1) * cellHeight());
     if (wasClosed) panel.top = -panel.height; // a closed panel stays out of sight as it grows
     Element& background = m_form->get("Inventory_Background");
@@ -123,22 +127,22 @@ void Inventory::Reset() {
         if (e->index > 0) m_form->unloadArrayMember("PickedObject", e->index);
     }
     m_count = 0;
-    m_s.state.items.clear();
+    m_state.items.clear();
     m_direction = 0;
     m_poppedUp = false;
     m_dragging = false;
     m_form->findTimer("TimerInventory")->setEnabled(false);
     Element& itemTemplate = m_form->get("PickedObject", 0);
-    if (m_s.info.InventoryEnabled) {
+    if (m_project.info.InventoryEnabled) {
         panel.visible = true;
-        panel.width = m_s.info.FrameWidth * kTwips;
+        panel.width = m_project.info.FrameWidth * kTwips;
         panel.left = 0;
-        panel.height = WholeNumber<std::int32_t>(double(m_s.info.InventorySpacingY) * kTwips * 2 + 480);
+        panel.height = WholeNumber<std::int32_t>(double(m_project.info.InventorySpacingY) * kTwips * 2 + 480);
         panel.top = -panel.height;
         button.top = 0;
         button.left = (panel.width - button.width) / 2;
         itemTemplate.container = &panel;
-        button.visible = !m_s.info.HideEmptyInventoryButton;
+        button.visible = !m_project.info.HideEmptyInventoryButton;
     } else {
         panel.visible = false;
         itemTemplate.container = &frame;
@@ -152,10 +156,10 @@ void Inventory::Load_InventoryBackground() {
     Element& button = m_form->get("Inventory2");
     background.visible = false;
     background.picture.reset();
-    if (!m_s.info.InventoryEnabled || !m_s.info.CustomInventoryImages) return;
-    const std::string& bg = m_s.info.InventoryBackgroundImage;
-    if (!isDefault(bg) && ProjectFileExists(m_s.paths.inventory + bg)) {
-        platform::PictureResult loaded = platform::LoadPictureFile(ExistingPath(m_s.paths.inventory + bg));
+    if (!m_project.info.InventoryEnabled || !m_project.info.CustomInventoryImages) return;
+    const std::string& bg = m_project.info.InventoryBackgroundImage;
+    if (!isDefault(bg) && ProjectFileExists(m_project.paths.inventory + bg)) {
+        platform::PictureResult loaded = platform::LoadPictureFile(ExistingPath(m_project.paths.inventory + bg));
         if (loaded.picture) {
             background.picture = loaded.picture;
             background.width = loaded.picture->width() * kTwips;
@@ -165,9 +169,9 @@ void Inventory::Load_InventoryBackground() {
             background.visible = true;
         }
     }
-    const std::string& btn = m_s.info.InventoryButtonImage;
-    if (!isDefault(btn) && ProjectFileExists(m_s.paths.inventory + btn)) {
-        platform::PictureResult loaded = platform::LoadPictureFile(ExistingPath(m_s.paths.inventory + btn));
+    const std::string& btn = m_project.info.InventoryButtonImage;
+    if (!isDefault(btn) && ProjectFileExists(m_project.paths.inventory + btn)) {
+        platform::PictureResult loaded = platform::LoadPictureFile(ExistingPath(m_project.paths.inventory + btn));
         if (loaded.picture) {
             button.picture = loaded.picture;
             button.width = loaded.picture->width() * kTwips;
@@ -177,7 +181,7 @@ void Inventory::Load_InventoryBackground() {
 }
 
 std::string Inventory::itemName(int index) const {
-    const std::vector<std::string>& items = m_s.state.items;
+    const std::vector<std::string>& items = m_state.items;
     if (index < 1 || index > static_cast<int>(items.size())) return {};
     return items[static_cast<std::size_t>(index - 1)];
 }
@@ -200,7 +204,7 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
     try {
         m_form->findTimer("TimerInventory")->setEnabled(false);
         {
-            RecordReader r = RecordReader::open(ExistingPath(m_s.paths.areas + name + ".obj"));
+            RecordReader r = RecordReader::open(ExistingPath(m_project.paths.areas + name + ".obj"));
             icon = r.readVariant().text();
         }
         if (m_count >= 32767) throw std::overflow_error("Overflow");
@@ -210,7 +214,7 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
         wireItem(item);
         placeItem(item, m_count);
         platform::PictureResult loaded =
-            platform::LoadPictureFile(m_s.files.ResolveProjectFile(m_s.paths.areas + icon));
+            platform::LoadPictureFile(m_files.ResolveProjectFile(m_project.paths.areas + icon));
         if (!loaded.picture) throw std::runtime_error(loaded.error);
         item.picture = loaded.picture;
         item.stretch = true;
@@ -219,19 +223,19 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
         item.toolTipText = name;
         item.caption.clear();
         item.visible = true;
-        m_s.state.items.push_back(name);
+        m_state.items.push_back(name);
         halfAdded = false;
         m_form->zOrder(item, 0);
-        if (m_s.info.InventoryEnabled) {
+        if (m_project.info.InventoryEnabled) {
             layOutPanel();
             Element& button = m_form->get("Inventory2");
-            button.visible = m_count > 0 || !m_s.info.HideEmptyInventoryButton;
+            button.visible = m_count > 0 || !m_project.info.HideEmptyInventoryButton;
         }
-        m_s.trace.note("AddPickedObject " + name);
-        if (m_s.info.OpenInventoryOnPickUp && !doNotPopup) {
+        m_project.trace.note("AddPickedObject " + name);
+        if (m_project.info.OpenInventoryOnPickUp && !doNotPopup) {
             m_poppedUp = true;
             m_direction = 1;
-            if (!m_moving && m_s.info.InventoryEnabled) Inventory_Move();
+            if (!m_moving && m_project.info.InventoryEnabled) Inventory_Move();
             platform::TimerElement* t = m_form->findTimer("TimerInventory");
             t->setEnabled(false);
             t->setEnabled(true);
@@ -243,7 +247,7 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
             m_form->unloadArrayMember("PickedObject", m_count);
             --m_count;
         }
-        m_s.showErrorBox(" Unable to pick up the item named '" + name +
+        m_project.showErrorBox(" Unable to pick up the item named '" + name +
                          "'. The item may be unavailable, or the icon '" + icon +
                          "' associated to the item may be corrupt.");
     }
@@ -261,20 +265,20 @@ void Inventory::RemovePickedObject(int index) {
         }
         m_form->unloadArrayMember("PickedObject", m_count);
         --m_count;
-        m_s.state.items.erase(m_s.state.items.begin() + (index - 1));
-        m_s.trace.note("RemovePickedObject " + std::to_string(index));
-        if (m_s.info.InventoryEnabled && m_count > 0) layOutPanel();
-        if (m_s.info.InventoryEnabled && m_count == 0 && m_s.info.HideEmptyInventoryButton) {
+        m_state.items.erase(m_state.items.begin() + (index - 1));
+        m_project.trace.note("RemovePickedObject " + std::to_string(index));
+        if (m_project.info.InventoryEnabled && m_count > 0) layOutPanel();
+        if (m_project.info.InventoryEnabled && m_count == 0 && m_project.info.HideEmptyInventoryButton) {
             m_form->get("Inventory2").visible = false;
         }
     } catch (const std::exception&) {
-        m_s.showErrorBox(" Unable to remove the item from the inventory.");
+        m_project.showErrorBox(" Unable to remove the item from the inventory.");
     }
 }
 
 void Inventory::requestDirection(int direction) {
     m_direction = direction;
-    if (m_s.info.InventoryEnabled && !m_moving) Inventory_Move();
+    if (m_project.info.InventoryEnabled && !m_moving) Inventory_Move();
 }
 
 void Inventory::pointerOverPanel() {
@@ -282,7 +286,7 @@ void Inventory::pointerOverPanel() {
 }
 
 void Inventory::pointerOverFrame(int yPixels) {
-    if (!m_s.info.InventoryEnabled || !m_form) return;
+    if (!m_project.info.InventoryEnabled || !m_form) return;
     // The closed panel lies wholly above the frame, so the band along the frame's top edge
     // stands for it: pointing there opens it.
     if (yPixels >= 0 && yPixels < kOpenBand && !panelOpen()) {
@@ -299,44 +303,44 @@ void Inventory::HideInventoryIfItem() {
 void Inventory::Inventory_Move() {
     Element& panel = m_form->get("Inventory1");
     m_moving = true;
-    m_s.flags.inventorySliding = true;
+    m_flags.inventorySliding = true;
     double step = 0;
-    std::uint64_t noted = m_s.ui.now();
+    std::uint64_t noted = m_project.ui.now();
     int pass = 0;
     // A pass moves the panel and lets events run; the step follows the clock, so a full
     // slide takes about 0.3 s however fast the passes are.
     for (int guard = 0; guard < 100000; ++guard) {
         if (m_direction == 0 || (m_direction == 1 && panel.top >= 0) ||
-            (m_direction == 2 && panel.top <= -panel.height) || !m_s.ui.isLoaded(*m_form)) {
+            (m_direction == 2 && panel.top <= -panel.height) || !m_project.ui.isLoaded(*m_form)) {
             break;
         }
         if (m_poppedUp) m_direction = 1;
         pass = (pass + 1) % 5;
         if (pass == 2) {
-            std::uint64_t now = m_s.ui.now();
+            std::uint64_t now = m_project.ui.now();
             step = double(now - noted) / 1000.0 * panel.height / 1.5;
             noted = now;
         }
         if (m_direction == 1) {
-            if (!m_s.info.InventorySlideIn) {
+            if (!m_project.info.InventorySlideIn) {
                 panel.top = 0;
             } else {
                 int top = static_cast<int>(std::floor(panel.top + step));
                 panel.top = top < 0 ? top : 0;
             }
         } else {
-            if (!m_s.info.InventorySlideOut) {
+            if (!m_project.info.InventorySlideOut) {
                 panel.top = -panel.height;
             } else {
                 int top = static_cast<int>(std::floor(panel.top - step));
                 panel.top = top <= -panel.height ? -panel.height : top;
             }
         }
-        m_s.ui.invalidate();
-        m_s.ui.waitWithEvents(10);
+        m_project.ui.invalidate();
+        m_project.ui.waitWithEvents(10);
     }
     m_moving = false;
-    m_s.flags.inventorySliding = false;
+    m_flags.inventorySliding = false;
 }
 
 void Inventory::Inventory_Hide() {
@@ -347,9 +351,9 @@ void Inventory::Inventory_Hide() {
 void Inventory::onTimer() {
     m_form->findTimer("TimerInventory")->setEnabled(false);
     m_poppedUp = false;
-    if (m_s.info.InventorySlideOut) {
+    if (m_project.info.InventorySlideOut) {
         m_direction = 2;
-        if (!m_moving && m_s.info.InventoryEnabled) Inventory_Move();
+        if (!m_moving && m_project.info.InventoryEnabled) Inventory_Move();
     }
 }
 
@@ -361,9 +365,9 @@ void Inventory::pointOnForm(int index, const platform::MouseArgs& a, int& x, int
 }
 
 void Inventory::itemMouseDown(int index, const platform::MouseArgs& a) {
-    m_s.flags.StopMovie = true;
-    m_s.flags.SkipTransitionRequested = true;
-    if (m_s.videos.OneTimeVideoPlaying()) return;
+    m_flags.StopMovie = true;
+    m_flags.SkipTransitionRequested = true;
+    if (m_videos.OneTimeVideoPlaying()) return;
     if (a.button == platform::kRightButton) {
         m_game.RightClickMenus();
         return;
@@ -395,7 +399,7 @@ void Inventory::itemMouseMove(int index, const platform::MouseArgs& a) {
     drag.left = (x - 16) * kTwips;
     drag.top = (y - 16) * kTwips;
     drag.visible = false; // not its own target
-    Element* under = m_s.ui.elementAt(*m_form, x, y);
+    Element* under = m_project.ui.elementAt(*m_form, x, y);
     drag.visible = true;
     if (!under) return;
     const std::string& n = under->name;
@@ -413,20 +417,20 @@ void Inventory::itemMouseUp(int index, const platform::MouseArgs& a) {
     drag.visible = false;
     int x = 0, y = 0;
     pointOnForm(index, a, x, y);
-    Element* target = m_s.ui.elementAt(*m_form, x, y);
+    Element* target = m_project.ui.elementAt(*m_form, x, y);
     if (!target) return;
     if (target->name == "PickedObject" && target->index > 0) {
         if (target->index != m_draggedItemIndex) combine(target->index);
     } else if ((target->name == "Area" || target->name == "AniGifBox") && target->index > 0) {
         platform::Rect r = platform::ElementRectOnForm(*target);
         m_game.SaveClickPos(target->left + (x - r.x) * kTwips, target->top + (y - r.y) * kTwips);
-        MakeActionAndConsequences(m_s, m_game, target->index, m_draggedItemIndex, false);
+        m_actions.MakeActionAndConsequences(target->index, m_draggedItemIndex, false);
     }
 }
 
 void Inventory::combine(int targetIndex) {
     std::string dragged = itemName(m_draggedItemIndex), target = itemName(targetIndex);
-    std::string file = m_s.paths.areas + dragged + "_on_" + target + ".drg";
+    std::string file = m_project.paths.areas + dragged + "_on_" + target + ".drg";
     if (!ProjectFileExists(file)) return;
     try {
         RecordReader r = RecordReader::open(ExistingPath(file));
@@ -448,11 +452,11 @@ void Inventory::combine(int targetIndex) {
             bool run = r.readBoolean();
             std::string script = r.readString();
             std::replace(script.begin(), script.end(), '|', '"');
-            if (!m_s.flags.Quitting && !script.empty() && run)
-                ExecuteVBScriptAndConsequences(m_s, m_game, script, true);
+            if (!m_flags.Quitting && !script.empty() && run)
+                m_actions.ExecuteVBScriptAndConsequences(script, true);
         }
     } catch (const std::exception&) {
-        m_s.showErrorBox(" Unable to combine items.");
+        m_project.showErrorBox(" Unable to combine items.");
     }
 }
 

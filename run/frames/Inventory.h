@@ -3,6 +3,7 @@
 // each other (combinations).
 #pragma once
 
+#include "run/frames/GameWindow.h"
 #include "run/platform/ui/Form.h"
 
 #include <cstdint>
@@ -10,15 +11,13 @@
 
 namespace run {
 
-struct Session;
-class GameWindow;
 
 class Inventory {
   public:
     // How close to the top edge of the frame (pixels) the pointer opens a closed panel.
     static constexpr int kOpenBand = 4;
 
-    Inventory(Session& s, GameWindow& game);
+    Inventory(const GameWindow::Services& services, GameWindow& game);
 
     // Creates the panel, button, background, item template, drag icon and timer on the form.
     void build(platform::Form& form, platform::Element& frameArea);
@@ -62,7 +61,12 @@ class Inventory {
     // Where the pointer is on the form, from an event on item `index`.
     void pointOnForm(int index, const platform::MouseArgs& a, int& x, int& y) const;
 
-    Session& m_s;
+    ProjectContext& m_project;
+    Flags& m_flags;
+    ProjectFiles& m_files;
+    GameState& m_state;
+    Videos& m_videos;
+    GameActions& m_actions;
     GameWindow& m_game;
     platform::Form* m_form = nullptr;
     std::int16_t m_count = 0;

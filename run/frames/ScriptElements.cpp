@@ -1,9 +1,9 @@
 // Members of the game window's element arrays that scripts load and unload (a further script
 // timer, a further dialogue label …), wired as the player wires its own members.
 #include "run/frames/GameWindow.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Scripts.h"
-#include "run/core/Session.h"
+#include "run/frames/Scripts.h"
 #include "run/platform/files/TextCodec.h"
 
 #include <exception>
@@ -29,7 +29,7 @@ bool GameWindow::LoadControl(const std::string& arrayName, int index) {
         platform::Element& e = m_form.loadArrayMember(first->name, index);
         if (platform::EqualsNoCase(e.name, "TimerObject")) {
             static_cast<platform::TimerElement&>(e).onTimer = [this, index] {
-                if (m_s.scripts) m_s.scripts->TimerObject_Timer(index);
+                m_scripts.TimerObject_Timer(index);
             };
         } else if (platform::EqualsNoCase(e.name, "Area")) {
             wireArea(e);
@@ -46,7 +46,7 @@ bool GameWindow::UnloadControl(const std::string& arrayName, int index) {
     if (index <= 0 || playerOwned(arrayName) || !m_form.find(arrayName, index)) return false;
     try {
         m_form.unloadArrayMember(arrayName, index);
-        m_s.ui.invalidate();
+        m_project.ui.invalidate();
         return true;
     } catch (const std::exception&) {
         return false;

@@ -2,9 +2,10 @@
 // stays. Each event is one element of the TimedEvent timer array and one entry of the table,
 // under the same number; numbers are not reused until the next frame opening resets them.
 #include "run/frames/GameWindow.h"
+#include "run/project/ProjectContext.h"
+#include "run/project/Flags.h"
 
-#include "run/core/Session.h"
-#include "run/game/Actions.h"
+#include "run/frames/GameActions.h"
 #include "run/project/record/WholeNumber.h"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ constexpr const char* kArray = "TimedEvent";
 
 int GameWindow::CreateTimedEvent(double durationSeconds, const std::string& code, bool repeatForever) {
     if (durationSeconds > 65) {
-        m_s.showErrorBox(" The duration of a timed event cannot be greater than 65 seconds.");
+        m_project.showErrorBox(" The duration of a timed event cannot be greater than 65 seconds.");
         return 0;
     }
     // Entry n of the table is element n of the array, and neither is reused before the reset:
@@ -38,7 +39,7 @@ int GameWindow::CreateTimedEvent(double durationSeconds, const std::string& code
         m_timedEvents[static_cast<std::size_t>(n - 1)] = TimedEventEntry{true, repeatForever, code};
         return n;
     } catch (const std::exception& e) {
-        m_s.showErrorBox(" Unable to create the timed event #" + std::to_string(n) + ". ", e.what());
+        m_project.showErrorBox(" Unable to create the timed event #" + std::to_string(n) + ". ", e.what());
         return 0;
     }
 }
@@ -47,7 +48,7 @@ void GameWindow::RemoveTimedEvent(int k) {
     if (k == 0 || k > static_cast<int>(m_timedEvents.size())) return;
     // A negative number passes the checks and then names no entry.
     if (k < 0) {
-        m_s.showErrorBox(" Unable to remove the timed event #" + std::to_string(k) + ". ",
+        m_project.showErrorBox(" Unable to remove the timed event #" + std::to_string(k) + ". ",
                          "Subscript out of range");
         return;
     }
@@ -56,6 +57,7 @@ void GameWindow::RemoveTimedEvent(int k) {
 }
 
 void GameWindow::ResetTimedEvents() {
+    m_project.trace.note("ResetTimedEvents");
     m_timedEvents.clear();
     for (platform::Element* e : m_form.arrayMembers(kArray)) {
         if (e->index > 0) m_form.unloadArrayMember(kArray, e->index);
@@ -67,6 +69,7 @@ void GameWindow::ResetTimedEvents() {
 }
 
 void GameWindow::StartTimedEvents() {
+    m_project.trace.note("StartTimedEvents");
     // One pass over the array: this runs after every script, with any number of events.
     for (platform::Element* e : m_form.arrayMembers(kArray)) {
         const int k = e->index;
@@ -84,7 +87,7 @@ void GameWindow::PauseTimedEvents() {
 }
 
 void GameWindow::TimedEvent_Timer(int k) {
-    if (m_s.flags.Quitting) return;
+    if (m_flags.Quitting) return;
     try {
         if (k <= 0 || k > static_cast<int>(m_timedEvents.size())) return;
         TimedEventEntry& entry = m_timedEvents[static_cast<std::size_t>(k - 1)];
@@ -101,9 +104,9 @@ void GameWindow::TimedEvent_Timer(int k) {
         if (!entry.repeatForever) stop();
         // The code may open another frame, which resets the table: a copy runs.
         const std::string code = entry.code;
-        if (ExecuteVBScriptAndConsequences(m_s, *this, code, true)) stop();
+        if (m_actions.ExecuteVBScriptAndConsequences(code, true)) stop();
     } catch (const std::exception& e) {
-        m_s.showErrorBox(" Error in TimedEvent_Timer. ", e.what());
+        m_project.showErrorBox(" Error in TimedEvent_Timer. ", e.what());
     }
 }
 

@@ -2,9 +2,9 @@
 // is captured and covers the frame area; once the new frame is built behind it, a picture of the
 // new frame is made and the transition plays from one to the other.
 #include "run/frames/GameWindow.h"
+#include "run/project/ProjectContext.h"
+#include "run/project/Flags.h"
 
-#include "run/core/Session.h"
-#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Transitions.h"
 
@@ -17,7 +17,7 @@ namespace run {
 using platform::Element;
 
 void GameWindow::TransitionStep1(int n) {
-    if (m_s.flags.Quitting || m_s.flags.transitionsDisabled) return;
+    if (m_flags.Quitting || m_flags.transitionsDisabled) return;
     try {
         Element& frame = m_form.get("PictureBox");
         Element& where = m_form.get("picWhere");
@@ -73,19 +73,19 @@ void GameWindow::TransitionStep1(int n) {
         // The cover lies over the frame area while the new frame is built behind it.
         where.visible = true;
         m_form.zOrder(where, 0);
-        m_s.ui.invalidate();
-        m_s.ui.pump();
+        m_project.ui.invalidate();
+        m_project.ui.pump();
     } catch (const std::exception& e) {
-        if (!m_s.flags.Quitting) m_s.showErrorBox(" Error in \"TransitionStep1\". ", e.what());
+        if (!m_flags.Quitting) m_project.showErrorBox(" Error in \"TransitionStep1\". ", e.what());
     }
 }
 
 void GameWindow::TransitionStep2(int n, double seconds) {
-    if (m_s.flags.Quitting) return;
-    if (m_s.flags.transitionsDisabled) {
+    if (m_flags.Quitting) return;
+    if (m_flags.transitionsDisabled) {
         // The frame changes at once; the fades that would have run with the transition end
         // with it, so no fading stop or cross-fade is left half-done.
-        CompleteChannelFades(m_s);
+        m_audio.CompleteChannelFades();
         return;
     }
     try {
@@ -110,8 +110,8 @@ void GameWindow::TransitionStep2(int n, double seconds) {
         start.picture = m_transitionStart;
         m_transitionStart.reset();
         PlayTransition(
-            m_s, m_s.flags,
-            {[this](double f) { StepChannelFades(m_s, f); }, [this] { CompleteChannelFades(m_s); }}, n, where,
+            m_project, m_flags,
+            {[this](double f) { m_audio.StepChannelFades(f); }, [this] { m_audio.CompleteChannelFades(); }}, n, where,
             start, end, seconds);
         // (Animated pictures restart and components come back here once they exist.)
         if (timerRan) frameTimer.setEnabled(true);
@@ -119,13 +119,13 @@ void GameWindow::TransitionStep2(int n, double seconds) {
         where.picture.reset();
         start.picture.reset();
         end.picture.reset();
-        m_s.ui.invalidate();
+        m_project.ui.invalidate();
         if (n == 0 || n == 1) {
             std::error_code ec;
-            std::filesystem::remove(std::filesystem::path(m_s.paths.project) / "Temp001.dat", ec);
+            std::filesystem::remove(std::filesystem::path(m_project.paths.project) / "Temp001.dat", ec);
         }
     } catch (const std::exception& e) {
-        if (!m_s.flags.Quitting) m_s.showErrorBox(" Error in \"TransitionStep2\". ", e.what());
+        if (!m_flags.Quitting) m_project.showErrorBox(" Error in \"TransitionStep2\". ", e.what());
     }
 }
 

@@ -1,22 +1,22 @@
-// Reading and carrying out hotspot actions, group by group as the action record grew.
-#include "run/game/Actions.h"
+// Hotspot actions and their consequences: reading the action record and carrying it out, group by
+// group as the record grew.
+#include "run/game/GamePlay.h"
 
-#include "run/state/ActionRecord.h"
-
-#include "run/core/Scripts.h"
-#include "run/core/Session.h"
+#include "run/frames/Dialogues.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
-#include "run/game/SoundSteps.h"
-#include "run/game/TimedEventSteps.h"
+#include "run/frames/Plugins.h"
+#include "run/scripting/ScriptHost.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/ChannelRequests.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/FileLookup.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 #include "run/project/record/RecordFile.h"
-#include "run/scripting/PluginActions.h"
-#include "run/scripting/ScriptSteps.h"
+#include "run/state/ActionRecord.h"
+#include "run/state/GameState.h"
 #include "run/state/Variables.h"
 
 #include <algorithm>
@@ -32,30 +32,32 @@ namespace {
 // stopping sounds, and the channel rows kept for the next changes.
 class ImmediateEffects : public ActionEffects {
   public:
-    ImmediateEffects(Session& s, GameWindow& game, int areaIndex, int objectIndex)
-        : m_s(s), m_game(game), m_areaIndex(areaIndex), m_objectIndex(objectIndex) {}
+    ImmediateEffects(GameState& state, AudioChannels& audio, GameWindow& game, int areaIndex, int objectIndex)
+        : m_state(state), m_audio(audio), m_game(game), m_areaIndex(areaIndex), m_objectIndex(objectIndex) {}
     void changeVariable(const std::string& name, std::int16_t value) override {
-        ChangeVariableValue(m_s.variables, name, value);
+        ChangeVariableValue(m_state.variables, name, value);
     }
     void disappear() override {
         if (m_objectIndex != 0)
             m_game.inventory().RemovePickedObject(m_objectIndex);
         else
-            m_s.variables.Disappear.Add(m_game.frameName(), static_cast<std::int16_t>(m_areaIndex));
+            m_state.variables.Disappear.Add(m_game.frameName(), static_cast<std::int16_t>(m_areaIndex));
     }
-    void stopHotspotSound() override { StopChannel(m_s, 6); }
-    void stopAllSounds() override { StopAnyWavOrMP3(m_s); }
-    void channelRows(const ChannelRequestBlock& rows) override { StoreHotspotChannelRequests(m_s, rows); }
+    void stopHotspotSound() override { m_audio.StopChannel(6); }
+    void stopAllSounds() override { m_audio.StopAnyWavOrMP3(); }
+    void channelRows(const ChannelRequestBlock& rows) override { m_audio.StoreHotspotRequests(rows); }
 
   private:
-    Session& m_s;
+    GameState& m_state;
+    AudioChannels& m_audio;
     GameWindow& m_game;
     int m_areaIndex, m_objectIndex;
 };
 
 // The action file, standing at the action record of the click on hotspot `areaIndex` (or of
 // item `objectIndex` dropped on it); nothing when there is none.
-std::optional<RecordReader> openActionBlock(Session& s, GameWindow& game, int areaIndex, int objectIndex) {
+std::optional<RecordReader> openActionBlock(const ProjectContext& s, const Flags& flags, GameWindow& game, int areaIndex,
+                                            int objectIndex) {
     const std::string& frame = game.frameName();
     std::optional<RecordReader> file;
     if (objectIndex != 0) {
@@ -65,7 +67,7 @@ std::optional<RecordReader> openActionBlock(Session& s, GameWindow& game, int ar
         file.emplace(RecordReader::open(ExistingPath(path)));
         std::string wanted = platform::LowerCaseWin(std::to_string(areaIndex) + "_" + item + ".drg");
         for (;;) {
-            if (s.flags.Quitting || file->atEnd()) return std::nullopt;
+            if (flags.Quitting || file->atEnd()) return std::nullopt;
             file->readVariant();
             std::string key = file->readVariant().text();
             if (platform::LowerCaseWin(key) == wanted) break;
@@ -88,9 +90,11 @@ std::optional<RecordReader> openActionBlock(Session& s, GameWindow& game, int ar
     return file;
 }
 
-// Goes to the frame the script asked for; true when one was opened.
-bool openRequestedFrame(Session& s, GameWindow& game, bool endDialogue) {
-    VBScriptActionModule& a = s.VBScriptAction;
+} // namespace
+
+bool GamePlay::openRequestedFrame(bool endDialogue) {
+    VBScriptActionModule& a = m_scripts.VBScriptAction();
+    GameWindow& game = m_game;
     if (platform::LowerCaseWin(a.sFrameToLoad) == "last visited frame") {
         auto& history = game.history();
         if (history.size() < 2) {
@@ -101,10 +105,10 @@ bool openRequestedFrame(Session& s, GameWindow& game, bool endDialogue) {
         }
     }
     if (a.sFrameToLoad.empty()) return false;
-    if (endDialogue) s.dialogues.EndDialogue();
+    if (endDialogue) m_dialogues.EndDialogue();
     std::string frame = a.sFrameToLoad;
     if (a.dTransitionDuration != 0) {
-        s.trace.note("TransitionStep1 " + std::to_string(a.iTransitionNumber));
+        m_project.trace.note("TransitionStep1 " + std::to_string(a.iTransitionNumber));
         game.TransitionStep1(a.iTransitionNumber);
         game.OpenFrame(frame, true, a.iTransitionNumber, a.dTransitionDuration);
     } else {
@@ -113,49 +117,45 @@ bool openRequestedFrame(Session& s, GameWindow& game, bool endDialogue) {
     return true;
 }
 
-} // namespace
-
-void MakeActionAndConsequences(Session& s, GameWindow& game, int areaIndex, int objectIndex,
-                               bool doNotQuitDialogue) {
-    int result = MakeAction(s, game, areaIndex, objectIndex, doNotQuitDialogue);
-    s.videos.StopOneTimeVideoPlayer();
-    if (result == 1) game.StartUnloading();
+void GamePlay::MakeActionAndConsequences(int areaIndex, int objectIndex, bool doNotQuitDialogue) {
+    int result = MakeAction(areaIndex, objectIndex, doNotQuitDialogue);
+    m_videos.StopOneTimeVideoPlayer();
+    if (result == 1) m_game.StartUnloading();
 }
 
-namespace {
-
 // The steps of one hotspot action after its record was read, in the order MakeAction runs them.
-class ActionSteps {
+class GamePlay::ActionSteps {
   public:
-    ActionSteps(Session& s, GameWindow& game, const ActionRecord& a, int areaIndex, int objectIndex)
-        : m_s(s), m_game(game), m_a(a), m_areaIndex(areaIndex), m_objectIndex(objectIndex) {}
+    ActionSteps(GamePlay& play, const ActionRecord& a, int areaIndex, int objectIndex)
+        : m_play(play), m_s(play.m_project), m_audio(play.m_audio), m_videos(play.m_videos), m_game(play.m_game),
+          m_action(play.m_scripts.VBScriptAction()), m_a(a), m_areaIndex(areaIndex), m_objectIndex(objectIndex) {}
 
     // The plug-in calls and the hotspot's own script; true when the script ended the game.
     bool runScript() {
-        VBScriptActionModule& action = m_s.VBScriptAction;
+        VBScriptActionModule& action = m_action;
         action.ResetModule();
-        const std::string pluginCode = ExpandPluginActions(m_s, m_a.pluginActions, true);
+        const std::string pluginCode = m_play.m_plugins.ExpandPluginActions(m_a.pluginActions, true);
         const bool hotspotScript = m_a.runScript && !m_a.script.empty();
         if (pluginCode.empty() && !hotspotScript) return false;
         action.iHotspotNumber = m_areaIndex;
-        ExecuteVBScript(m_s, pluginCode + "\r\n" + (hotspotScript ? m_a.script : std::string()), false);
+        m_play.m_scripts.ExecuteVBScript(pluginCode + "\r\n" + (hotspotScript ? m_a.script : std::string()), false);
         return action.bStopGame;
     }
 
     void playSounds() {
         if (m_a.playHotspotSound && !m_a.hotspotSound.empty()) {
-            if (!ChannelPlaying(m_s, 6) || m_a.interruptHotspotSound) {
-                StopChannel(m_s, 6);
-                PlayOnChannel(m_s, 6, m_s.files.ResolveProjectFile(m_s.paths.areas + m_a.hotspotSound),
+            if (!m_audio.ChannelPlaying(6) || m_a.interruptHotspotSound) {
+                m_audio.StopChannel(6);
+                m_audio.PlayOnChannel(6, m_play.m_files.ResolveProjectFile(m_s.paths.areas + m_a.hotspotSound),
                               m_a.loopHotspotSound ? 0 : 1, LevelToVolume(7), m_a.hotspotSound);
             }
         }
         if (m_a.playFrameSound) {
-            StopChannel(m_s, 7);
-            PlayOnChannel(m_s, 7, m_s.files.ResolveProjectFile(m_s.paths.frames + m_a.frameSound), 1,
+            m_audio.StopChannel(7);
+            m_audio.PlayOnChannel(7, m_play.m_files.ResolveProjectFile(m_s.paths.frames + m_a.frameSound), 1,
                           LevelToVolume(8), m_a.frameSound);
         } else if (m_a.stopFrameSound && !m_a.stopAllSounds) {
-            StopChannel(m_s, 7);
+            m_audio.StopChannel(7);
         }
     }
 
@@ -172,7 +172,7 @@ class ActionSteps {
             if (index == m_areaIndex) {
                 for (int i = 3; i <= 10; ++i)
                     extra.readVariant();
-                PlaySoundChannels(m_s, extra);
+                m_audio.PlaySoundChannels(extra);
                 break;
             }
             extra.skipToBlockEnd();
@@ -183,30 +183,30 @@ class ActionSteps {
     // to a frame or back.
     bool frameChangeComing() {
         const bool goBackComing = m_a.goBack && !m_a.goToFrame && m_game.history().size() > 1;
-        return !m_s.VBScriptAction.sFrameToLoad.empty() || m_a.goToFrame || goBackComing;
+        return !m_action.sFrameToLoad.empty() || m_a.goToFrame || goBackComing;
     }
 
     void startVideo() {
         m_game.HideMenus();
-        m_s.videos.PlayPlacedMovie(m_a.videoFile, m_a.videoAtPosition, m_a.videoDefaultPlacement,
+        m_videos.PlayPlacedMovie(m_a.videoFile, m_a.videoAtPosition, m_a.videoDefaultPlacement,
                                    m_a.videoLeft, m_a.videoTop, m_a.videoWidth, m_a.videoHeight);
     }
 
     void waitForVideo(bool frameChangeComing) {
         m_game.SetScreenPointerArrow();
-        while (m_s.videos.OneTimeVideoPlaying() && !m_s.flags.StopMovie) {
+        while (m_videos.OneTimeVideoPlaying() && !m_play.m_flags.StopMovie) {
             m_s.ui.pump();
             m_game.HideMenus();
             m_s.ui.pump();
         }
         m_game.SetScreenPointerDefault();
-        m_s.flags.StopMovie = false;
-        if (frameChangeComing) CompleteChannelFades(m_s);
+        m_play.m_flags.StopMovie = false;
+        if (frameChangeComing) m_audio.CompleteChannelFades();
     }
 
     // The frame the script asked for, else the action's own; true when a frame was opened.
     bool changeFrame(bool doNotQuitDialogue) {
-        if (openRequestedFrame(m_s, m_game, !doNotQuitDialogue)) return true;
+        if (m_play.openRequestedFrame(!doNotQuitDialogue)) return true;
         auto& history = m_game.history();
         if (!m_a.goToFrame && !(m_a.goBack && history.size() > 1)) return false;
         std::string target = m_a.targetFrame;
@@ -214,7 +214,7 @@ class ActionSteps {
             history.pop_back();
             target = history.back();
         }
-        if (!doNotQuitDialogue) m_s.dialogues.EndDialogue();
+        if (!doNotQuitDialogue) m_play.m_dialogues.EndDialogue();
         if (m_a.transitionKind == 1) {
             m_s.trace.note("TransitionStep1 " + std::to_string(m_a.transitionNumber));
             m_game.TransitionStep1(m_a.transitionNumber);
@@ -227,65 +227,70 @@ class ActionSteps {
 
     // No frame change: timed events go on and the script's pop-up window opens.
     void stayOnFrame() {
-        StartTimedEvents(m_s);
-        if (m_s.VBScriptAction.bPopupLoadGame)
-            m_game.ShowLoadGameWindow();
-        else if (m_s.VBScriptAction.bPopupSaveGame)
-            m_game.ShowSaveGameWindow();
+        m_game.StartTimedEvents();
+        if (m_action.bPopupLoadGame)
+            m_play.ShowLoadGameWindow();
+        else if (m_action.bPopupSaveGame)
+            m_play.ShowSaveGameWindow();
     }
 
   private:
-    Session& m_s;
+    GamePlay& m_play;
+    ProjectContext& m_s;
+    AudioChannels& m_audio;
+    Videos& m_videos;
     GameWindow& m_game;
+    VBScriptActionModule& m_action;
     const ActionRecord& m_a;
     int m_areaIndex;
     int m_objectIndex;
 };
 
-} // namespace
-
-int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, bool doNotQuitDialogue) {
-    s.flags.StopMovie = true;
-    s.flags.SkipTransitionRequested = true;
-    s.flags.Quitting = false;
+int GamePlay::MakeAction(int areaIndex, int objectIndex, bool doNotQuitDialogue) {
+    ProjectContext& s = m_project;
+    Flags& flags = m_flags;
+    GameWindow& game = m_game;
+    flags.StopMovie = true;
+    flags.SkipTransitionRequested = true;
+    flags.Quitting = false;
     const std::string& frame = game.frameName();
     ActionRecord a;
     try {
-        std::optional<RecordReader> file = openActionBlock(s, game, areaIndex, objectIndex);
+        std::optional<RecordReader> file = openActionBlock(s, flags, game, areaIndex, objectIndex);
         if (!file) return 0;
-        ImmediateEffects effects(s, game, areaIndex, objectIndex);
+        ImmediateEffects effects(m_state, m_audio, game, areaIndex, objectIndex);
         if (ReadActionRecord(*file, a, effects) == ActionRead::Quit) return 1;
         file.reset();
-        if (s.flags.Quitting) return 0;
+        if (flags.Quitting) return 0;
 
-        ActionSteps steps(s, game, a, areaIndex, objectIndex);
+        ActionSteps steps(*this, a, areaIndex, objectIndex);
         if (steps.runScript()) return 1;
-        if (s.flags.Quitting) return 0;
+        if (flags.Quitting) return 0;
         if (a.pickItem) game.inventory().AddPickedObject(a.itemName, false);
-        if (s.flags.Quitting) return 0;
+        if (flags.Quitting) return 0;
         steps.playSounds();
-        if (s.flags.Quitting) return 0;
+        if (flags.Quitting) return 0;
         steps.playExtraChannelSettings(frame);
 
         const bool frameChangeComing = steps.frameChangeComing();
         if (a.playVideo || !frameChangeComing) {
-            ApplyChannelRequests(s);
-            EnableAudioFadeTimer(s);
+            m_audio.ApplyChannelRequests();
+            m_audio.EnableAudioFadeTimer();
         }
-        if (s.flags.Quitting) return 0;
+        if (flags.Quitting) return 0;
         if (a.playVideo) steps.startVideo();
         game.ShowOrNotShowAreas();
-        if (s.flags.Quitting) return 0;
+        if (flags.Quitting) return 0;
         if (a.showMessage) game.ShowTextMessage(a.message, a.messageInFrame, false);
-        if (s.flags.Quitting) return 0;
+        if (flags.Quitting) return 0;
         if (a.playVideo) steps.waitForVideo(frameChangeComing);
 
-        if (s.flags.Quitting) return 0;
+        if (flags.Quitting) return 0;
         if (steps.changeFrame(doNotQuitDialogue)) return 2;
         steps.stayOnFrame();
         return 0;
     } catch (const std::exception& e) {
-        if (!s.flags.Quitting) {
+        if (!flags.Quitting) {
             s.showErrorBox(" Unable to make the action associated with the hotspot #" +
                                std::to_string(areaIndex) + ". ",
                            e.what());
@@ -294,12 +299,14 @@ int MakeAction(Session& s, GameWindow& game, int areaIndex, int objectIndex, boo
     }
 }
 
-void PickOrNotPickObject(Session& s, GameWindow& game, int areaIndex) {
+void GamePlay::PickOrNotPickObject(int areaIndex) {
+    ProjectContext& s = m_project;
+    GameWindow& game = m_game;
     std::string path = s.paths.framesData + game.frameName() + ".fm4";
     if (!ProjectFileExists(path)) return;
     try {
         RecordReader r = RecordReader::open(ExistingPath(path));
-        while (!r.atEnd() && !s.flags.Quitting) {
+        while (!r.atEnd() && !m_flags.Quitting) {
             r.readVariant();
             int index = r.readInteger();
             if (index != areaIndex) {
@@ -315,36 +322,35 @@ void PickOrNotPickObject(Session& s, GameWindow& game, int areaIndex) {
             break;
         }
     } catch (const std::exception& e) {
-        if (!s.flags.Quitting) {
+        if (!m_flags.Quitting) {
             s.showErrorBox(" Error in the \"PickOrNotPickObject\" procedure.\r\n\r\n", e.what());
         }
     }
 }
 
-bool ExecuteVBScriptAndConsequences(Session& s, GameWindow& game, const std::string& text,
-                                    bool resetLastClickPosition) {
+bool GamePlay::ExecuteVBScriptAndConsequences(const std::string& text, bool resetLastClickPosition) {
     // A script waiting in a box or for a program keeps its requests: a run that cannot start now
     // (the engine refuses it and says so) must not wipe them first.
-    if (s.scripts && s.scripts->Running()) return ExecuteVBScript(s, text, resetLastClickPosition);
-    s.VBScriptAction.ResetModule();
-    if (ExecuteVBScript(s, text, resetLastClickPosition)) return true;
-    ExecuteConsequences(s, game);
+    if (m_scripts.Running()) return m_scripts.ExecuteVBScript(text, resetLastClickPosition);
+    m_scripts.VBScriptAction().ResetModule();
+    if (m_scripts.ExecuteVBScript(text, resetLastClickPosition)) return true;
+    ExecuteConsequences();
     return false;
 }
 
-void ExecuteConsequences(Session& s, GameWindow& game, bool offerPopups) {
-    game.ShowOrNotShowAreas();
-    VBScriptActionModule& a = s.VBScriptAction;
+void GamePlay::ExecuteConsequences(bool offerPopups) {
+    m_game.ShowOrNotShowAreas();
+    VBScriptActionModule& a = m_scripts.VBScriptAction();
     if (a.bStopGame) {
-        game.StartUnloading();
+        m_game.StartUnloading();
         return;
     }
-    if (!openRequestedFrame(s, game, false)) StartTimedEvents(s);
+    if (!openRequestedFrame(false)) m_game.StartTimedEvents();
     if (!offerPopups) return;
     if (a.bPopupLoadGame)
-        game.ShowLoadGameWindow();
+        ShowLoadGameWindow();
     else if (a.bPopupSaveGame)
-        game.ShowSaveGameWindow();
+        ShowSaveGameWindow();
 }
 
 } // namespace run

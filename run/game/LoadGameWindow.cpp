@@ -1,6 +1,6 @@
 #include "run/game/LoadGameWindow.h"
 
-#include "run/core/Session.h"
+#include "run/project/ProjectContext.h"
 #include "run/game/SavedGames.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/graphics/Picture.h"
@@ -34,8 +34,8 @@ std::string savedWhen(const std::filesystem::path& file) {
 
 } // namespace
 
-LoadGameWindow::LoadGameWindow(Session& s, GameWindow& game, LoadWindows welcome)
-    : SavedGamesWindow(s, game, "frmLoadGame"), m_windows(std::move(welcome)) {
+LoadGameWindow::LoadGameWindow(ProjectContext& project, Loader load, LoadWindows welcome)
+    : SavedGamesWindow(project, "frmLoadGame"), m_load(std::move(load)), m_windows(std::move(welcome)) {
     m_windows.hideLoadWindow = [this] { m_s.ui.hide(m_form); };
     build(420, 11);
     addButton("Command2", 4620, 420, [this] { pressMain(); });
@@ -105,7 +105,7 @@ void LoadGameWindow::pressMain() {
         m_form.enabled = true;
         return;
     }
-    m_loaded = LoadSavedGame(m_s, m_game, name, m_windows);
+    m_loaded = m_load(name, m_windows);
     // A save that could not be read leaves the window open for another choice.
     if (m_loaded)
         close();

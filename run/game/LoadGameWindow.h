@@ -12,7 +12,9 @@ namespace run {
 class LoadGameWindow : public SavedGamesWindow {
   public:
     // `welcome` hides the welcome window and tells whether its resolution offer is ticked.
-    LoadGameWindow(Session& s, GameWindow& game, LoadWindows welcome);
+    // `load` loads a save by name with the windows around it (true when loaded).
+    using Loader = std::function<bool(const std::string&, const LoadWindows&)>;
+    LoadGameWindow(ProjectContext& project, Loader load, LoadWindows welcome);
     // Shows the window until it closes; true when a game was loaded.
     bool showModal();
 
@@ -22,6 +24,7 @@ class LoadGameWindow : public SavedGamesWindow {
     void onTyped(const std::string& text) override;
     void pressMain() override;
 
+    Loader m_load;
     LoadWindows m_windows;
     bool m_loaded = false;
 };

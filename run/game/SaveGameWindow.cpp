@@ -1,13 +1,14 @@
 #include "run/game/SaveGameWindow.h"
 
-#include "run/core/Session.h"
+#include "run/project/ProjectContext.h"
 #include "run/game/SavedGames.h"
 
 namespace run {
 
 using platform::Element;
 
-SaveGameWindow::SaveGameWindow(Session& s, GameWindow& game) : SavedGamesWindow(s, game, "frmSaveGame") {
+SaveGameWindow::SaveGameWindow(ProjectContext& project, std::function<bool(const std::string&)> saveAs)
+    : SavedGamesWindow(project, "frmSaveGame"), m_saveAs(std::move(saveAs)) {
     build(840, 10);
     Element& box = m_form.addElement(platform::ElementKind::TextBox, "Text1");
     box.left = 240;
@@ -72,7 +73,7 @@ void SaveGameWindow::onBackspace() {
 }
 
 void SaveGameWindow::pressMain() {
-    if (!SaveGameAs(m_s, m_game, name())) return;
+    if (!m_saveAs(name())) return;
     m_saved = true;
     close();
 }

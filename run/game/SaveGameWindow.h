@@ -4,11 +4,14 @@
 
 #include "run/game/SavedGamesWindow.h"
 
+#include <functional>
+
 namespace run {
 
 class SaveGameWindow : public SavedGamesWindow {
   public:
-    SaveGameWindow(Session& s, GameWindow& game);
+    // `saveAs` saves the game in play under a name (true when saved).
+    SaveGameWindow(ProjectContext& project, std::function<bool(const std::string&)> saveAs);
     // Shows the window until it closes (saved or cancelled); true when the game was saved.
     bool showModal();
     std::string name() const;
@@ -23,6 +26,7 @@ class SaveGameWindow : public SavedGamesWindow {
     void pressRemove();
     void setName(const std::string& name);
 
+    std::function<bool(const std::string&)> m_saveAs;
     bool m_saved = false;
 };
 

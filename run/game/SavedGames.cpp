@@ -1,7 +1,8 @@
 #include "run/game/SavedGames.h"
 
-#include "run/core/Scripts.h"
-#include "run/core/Session.h"
+#include "run/frames/Scripts.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
 #include "run/platform/files/TextCodec.h"
@@ -47,7 +48,7 @@ void writeThumbnail(GameWindow& game, const std::string& file) {
 
 } // namespace
 
-std::string SaveFolder(Session& s, bool create) {
+std::string SaveFolder(const ProjectContext& s, bool create) {
     if (s.documentsFolder.empty()) return s.paths.project;
     const fs::path documents(s.documentsFolder);
     const fs::path folder = SavesFolder(s);
@@ -59,7 +60,7 @@ std::string SaveFolder(Session& s, bool create) {
     return folder.string() + "/";
 }
 
-std::string ExistingSaveFolder(Session& s) {
+std::string ExistingSaveFolder(const ProjectContext& s) {
     const std::string folder = SaveFolder(s, false);
     std::error_code ec;
     return fs::is_directory(folder, ec) ? folder : s.paths.project;
@@ -89,7 +90,7 @@ std::vector<std::string> ListSavedGames(const std::string& folder) {
     return names;
 }
 
-std::string GetResumeLocation(Session& s, const std::string& frame) {
+std::string GetResumeLocation(const ProjectContext& s, const std::string& frame) {
     const std::string file = s.paths.config + "Resume";
     if (frame.empty() || !ProjectFileExists(file)) return frame;
     try {
@@ -110,7 +111,7 @@ std::string GetResumeLocation(Session& s, const std::string& frame) {
     }
 }
 
-bool SaveGameAs(Session& s, GameWindow& game, const std::string& name) {
+bool SaveGameAs(ProjectContext& s, const GameState& state, GameWindow& game, const std::string& name) {
     const std::string folder = SaveFolder(s, true);
     if (!name.empty() && nameRefused(name)) {
         s.ui.messageBox(s.uiText[35] + "\r\n\" \\ / : * ? < > | ,", platform::kInformation,
@@ -129,7 +130,7 @@ bool SaveGameAs(Session& s, GameWindow& game, const std::string& name) {
         if (answer == platform::kResultCancel) return false;
     }
     try {
-        WriteSaveFile(file, s.state, {s.info.ProjectRegistryName, s.info.AdventureName, SaveDateText()});
+        WriteSaveFile(file, state, {s.info.ProjectRegistryName, s.info.AdventureName, SaveDateText()});
     } catch (const std::exception&) {
         s.showErrorBox(" Unable to save '" + file +
                        "'.\r\nVerify that this file is not Read-Only and that it does not "
@@ -140,7 +141,7 @@ bool SaveGameAs(Session& s, GameWindow& game, const std::string& name) {
     return true;
 }
 
-bool RemoveSavedGame(Session& s, const std::string& name) {
+bool RemoveSavedGame(ProjectContext& s, const std::string& name) {
     if (name.empty()) {
         s.ui.messageBox(s.uiText[9], platform::kInformation, s.uiText[26]);
         return false;
@@ -163,25 +164,26 @@ namespace {
 
 // Shows a state read from a save on the game just reset: its variables by name (the project's
 // own list decides which exist), its hidden hotspots, its items through the inventory, its history.
-void applyState(Session& s, GameWindow& game, const SaveContents& saved) {
+void applyState(GameState& state, GameWindow& game, const SaveContents& saved) {
     const GameVariables& from = saved.state.variables;
     // Saved values are set exactly (-1 included); names the project no longer has are skipped.
     for (const ClassVariable& v : from.Variables) {
-        for (ClassVariable& mine : s.variables.Variables)
+        for (ClassVariable& mine : state.variables.Variables)
             if (mine.Name == v.Name) mine.Value = v.Value;
     }
     for (const ClassVariable& d : from.Disappear)
-        s.variables.Disappear.Add(d.Name, d.Value);
+        state.variables.Disappear.Add(d.Name, d.Value);
     for (const std::string& item : saved.state.items)
         game.inventory().AddPickedObject(item, false);
-    if (saved.hasHistory) s.state.history = saved.state.history;
+    if (saved.hasHistory) state.history = saved.state.history;
     for (const ClassVariableVariant& v : from.VariablesVariant)
-        ChangeVariableVariantValue(s.variables, v.Name, v.Value);
+        ChangeVariableVariantValue(state.variables, v.Name, v.Value);
 }
 
 } // namespace
 
-bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const LoadWindows& windows) {
+bool LoadSavedGame(ProjectContext& s, Flags& flags, GameState& state, GameWindow& game, Scripts& scripts,
+                   const std::string& name, const LoadWindows& windows) {
     if (name.empty()) {
         s.ui.messageBox(s.uiText[9], platform::kInformation, s.uiText[17]);
         return false;
@@ -204,7 +206,7 @@ bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const 
     // The display switch for a loaded game: the script's request when the welcome window was
     // skipped, else the project's size when the player ticked the welcome window's offer.
     if (s.info.SkipWelcomeWindow) {
-        if (s.flags.pendingLoadGameResolution != 0) SwitchResolution(s, s.flags.pendingLoadGameResolution);
+        if (flags.pendingLoadGameResolution != 0) SwitchResolution(s, flags.pendingLoadGameResolution);
     } else if (s.info.OfferResolutionChange == 1 && windows.resolutionTicked && windows.resolutionTicked()) {
         if (windows.hideLoadWindow) windows.hideLoadWindow();
         if (windows.hideWelcome) windows.hideWelcome();
@@ -213,12 +215,12 @@ bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const 
     s.ui.waitWithEvents(300);
     game.ResetAll();
     s.ui.waitWithEvents(500);
-    applyState(s, game, saved);
+    applyState(state, game, saved);
     // The load window unloads here, before the on-load script and the frame opening.
     if (windows.hideLoadWindow) windows.hideLoadWindow();
     game.setCurrentFrameName(GetResumeLocation(s, saved.state.frame));
     s.ui.waitWithEvents(200);
-    if (s.scripts) s.scripts->ExecuteOnLoadVBScript();
+    scripts.ExecuteOnLoadVBScript();
     s.ui.waitWithEvents(200);
     // A copy: opening the frame clears the current frame's record first.
     const std::string resumeAt = game.frameName();

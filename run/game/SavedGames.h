@@ -9,23 +9,26 @@
 
 namespace run {
 
-struct Session;
 class GameWindow;
+class Scripts;
+struct Flags;
+struct GameState;
+struct ProjectContext;
 
 // documents + "Savegames/" + the title as one folder name + "/"; the project folder when there
 // is no documents folder. `create` makes the missing levels (failures are left to the save).
-std::string SaveFolder(Session& s, bool create);
+std::string SaveFolder(const ProjectContext& project, bool create);
 // For listing, loading and removing: the save folder, or the project folder when it is missing.
-std::string ExistingSaveFolder(Session& s);
+std::string ExistingSaveFolder(const ProjectContext& project);
 // The saves of a folder, names without ".sav", newest first (ties keep the folder's order).
 std::vector<std::string> ListSavedGames(const std::string& folder);
 // The frame a game saved on `frame` resumes at: the Resume file's last mapping for it, once.
-std::string GetResumeLocation(Session& s, const std::string& frame);
+std::string GetResumeLocation(const ProjectContext& project, const std::string& frame);
 
 // Checks the name, asks before replacing, writes the save (and its picture); true when saved.
-bool SaveGameAs(Session& s, GameWindow& game, const std::string& name);
+bool SaveGameAs(ProjectContext& project, const GameState& state, GameWindow& game, const std::string& name);
 // Asks, then removes the save; true when it was removed.
-bool RemoveSavedGame(Session& s, const std::string& name);
+bool RemoveSavedGame(ProjectContext& project, const std::string& name);
 // What loading needs of the windows around it (each may be empty).
 struct LoadWindows {
     std::function<void()> hideWelcome;      // the loaded game is shown
@@ -35,6 +38,7 @@ struct LoadWindows {
 
 // Loads the save and shows the game: the display switch, reset, read, on-load script, the
 // frame. False (after its box) when the save could not be read.
-bool LoadSavedGame(Session& s, GameWindow& game, const std::string& name, const LoadWindows& windows = {});
+bool LoadSavedGame(ProjectContext& project, Flags& flags, GameState& state, GameWindow& game, Scripts& scripts,
+                   const std::string& name, const LoadWindows& windows = {});
 
 } // namespace run

@@ -1,6 +1,6 @@
 #include "run/game/SavedGamesWindow.h"
 
-#include "run/core/Session.h"
+#include "run/project/ProjectContext.h"
 #include "run/game/SavedGames.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Keys.h"
@@ -23,8 +23,8 @@ constexpr platform::ColorRef kHighlight = 0x6A240A; // dark blue, as selected li
 
 } // namespace
 
-SavedGamesWindow::SavedGamesWindow(Session& s, GameWindow& game, const char* formName)
-    : m_s(s), m_game(game), m_form(formName) {}
+SavedGamesWindow::SavedGamesWindow(ProjectContext& project, const char* formName)
+    : m_s(project), m_form(formName) {}
 
 SavedGamesWindow::~SavedGamesWindow() {
     if (m_s.ui.isLoaded(m_form)) m_s.ui.unload(m_form);

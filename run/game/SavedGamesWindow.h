@@ -13,12 +13,11 @@
 
 namespace run {
 
-struct Session;
-class GameWindow;
+struct ProjectContext;
 
 class SavedGamesWindow {
   public:
-    SavedGamesWindow(Session& s, GameWindow& game, const char* formName);
+    SavedGamesWindow(ProjectContext& project, const char* formName);
     virtual ~SavedGamesWindow();
     SavedGamesWindow(const SavedGamesWindow&) = delete;
     SavedGamesWindow& operator=(const SavedGamesWindow&) = delete;
@@ -50,8 +49,7 @@ class SavedGamesWindow {
     // The window as a play script's `state` shows it: the prompt, then the entries.
     virtual std::string describe() const;
 
-    Session& m_s;
-    GameWindow& m_game;
+    ProjectContext& m_s;
     platform::Form m_form;
     std::vector<std::string> m_entries;
     int m_selected = -1;

@@ -108,6 +108,7 @@ void AudioChannels::reportAudioProblem() {
 }
 
 void AudioChannels::ApplyChannelRequests() {
+    m_s.trace.note("ApplyChannelRequests");
     try {
         for (int c = 1; c <= kCount; ++c) {
             AudioChannel& ch = channel(c);
@@ -225,6 +226,7 @@ void AudioChannels::setFadeTimer(bool enabled) {
 }
 
 void AudioChannels::EnableAudioFadeTimer() {
+    m_s.trace.note("EnableAudioFadeTimer");
     setFadeTimer(true);
 }
 
@@ -235,7 +237,13 @@ void AudioChannels::StopAnyWavOrMP3() {
     }
 }
 
+void AudioChannels::CompleteChannelFades() {
+    m_s.trace.note("CompleteChannelFades");
+    StepChannelFades(1);
+}
+
 void AudioChannels::StopAllChannels() {
+    m_s.trace.note("StopAllChannels");
     for (int i = 1; i <= kCount; ++i) {
         MPlayer(i).Stop();
         channel(i).Player = static_cast<std::int16_t>(i);

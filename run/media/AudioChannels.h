@@ -70,6 +70,8 @@ class AudioChannels {
 
     void ApplyChannelRequests();
     void StepChannelFades(double fraction);
+    // The fades jump to their end (a frame change is coming).
+    void CompleteChannelFades();
     void TimerAudioFade();
     void EnableAudioFadeTimer();
     void StopAnyWavOrMP3();

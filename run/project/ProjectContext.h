@@ -10,6 +10,7 @@
 #include "run/project/CdIndex.h"
 #include "run/project/ProjectInfo.h"
 #include "run/project/ProjectPaths.h"
+#include "run/project/StepTrace.h"
 #include "run/project/UiText.h"
 
 #include <string>
@@ -45,6 +46,10 @@ struct ProjectContext {
     // The CD index of a multi-CD project, and the drive letters of this system.
     CdIndex cdIndex;
     platform::DriveTable drives;
+
+    // Where the engine reports the steps whose order tests check; nothing is kept unless a test
+    // attaches a list.
+    StepTrace trace;
 
     // Shows the player's error box: UiText 30, two line breaks, UiText 31, then the operation's
     // own sentence and the failure's description.

@@ -4,8 +4,7 @@
 // of the script.
 #include "run/scripting/NamedObjects.h"
 
-#include "run/core/Session.h"
-#include "run/game/SoundSteps.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/media/AudioChannels.h"
 #include "run/project/FileLookup.h"
 #include "run/scripting/objects/HostKit.h"
@@ -48,16 +47,15 @@ const vbs::MemberTable kPlayerMembers{{u"FileName", kFileName},
 class AudioPlayerObject final : public vbs::Object {
   public:
     // Player `index` of the channels (1..7), or the spare player (0).
-    AudioPlayerObject(Session& s, int index) : m_s(s), m_index(index) {}
+    AudioPlayerObject(ScriptContext& s, int index) : m_s(s), m_index(index) {}
     std::u16string typeName() const override { return u"WindowsMediaPlayer"; }
     vbs::DispId memberId(std::u16string_view name) override { return kPlayerMembers.find(name); }
     const void* dispatchKey() const override { return &kPlayerMembers; }
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        if (!m_s.audio) return Fail(err, vbs::error::InvalidCall, "Sound is not available.");
         platform::MediaPlayer& p =
-            m_index == 0 ? m_s.audio->CustomMediaPlayer() : m_s.audio->MPlayer(m_index);
+            m_index == 0 ? m_s.audio.CustomMediaPlayer() : m_s.audio.MPlayer(m_index);
         vbs::HostArgs in(args, err);
         const bool put = vbs::isPut(kind);
         if (put && args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
@@ -117,13 +115,13 @@ class AudioPlayerObject final : public vbs::Object {
     }
 
   private:
-    Session& m_s;
+    ScriptContext& m_s;
     int m_index;
 };
 
 class AudioPlayersObject final : public vbs::Object {
   public:
-    explicit AudioPlayersObject(Session& s) : m_s(s) {}
+    explicit AudioPlayersObject(ScriptContext& s) : m_s(s) {}
     vbs::DispId memberId(std::u16string_view name) override { return kArrayMembers.find(name); }
     const void* dispatchKey() const override { return &kArrayMembers; }
 
@@ -156,15 +154,15 @@ class AudioPlayersObject final : public vbs::Object {
     }
 
   private:
-    Session& m_s;
+    ScriptContext& m_s;
 };
 
 } // namespace
 
-vbs::Object* NewAudioPlayersObject(Session& s) {
+vbs::Object* NewAudioPlayersObject(ScriptContext& s) {
     return new AudioPlayersObject(s);
 }
-vbs::Object* NewCustomMediaPlayerObject(Session& s) {
+vbs::Object* NewCustomMediaPlayerObject(ScriptContext& s) {
     return new AudioPlayerObject(s, 0);
 }
 

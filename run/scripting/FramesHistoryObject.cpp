@@ -2,8 +2,9 @@
 // visited frames, with the members of a list box. It shows the game state's history itself, so
 // what a script changes is what "last visited frame" and a saved game find.
 #include "run/scripting/NamedObjects.h"
+#include "run/state/GameState.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/scripting/objects/HostKit.h"
 #include "vbscript/vbscript.h"
 
@@ -37,7 +38,7 @@ constexpr int kInvalidArrayIndex = 381;
 
 class FramesHistoryObject final : public vbs::Object {
   public:
-    explicit FramesHistoryObject(Session& s) : m_s(s) {}
+    explicit FramesHistoryObject(ScriptContext& s) : m_s(s) {}
     std::u16string typeName() const override { return u"ListBox"; }
     vbs::DispId memberId(std::u16string_view name) override { return kMembers.find(name); }
     const void* dispatchKey() const override { return &kMembers; }
@@ -152,14 +153,14 @@ class FramesHistoryObject final : public vbs::Object {
     }
 
   private:
-    Session& m_s;
+    ScriptContext& m_s;
     int m_selected = -1;
     int m_newIndex = -1;
 };
 
 } // namespace
 
-vbs::Object* NewFramesHistoryObject(Session& s) {
+vbs::Object* NewFramesHistoryObject(ScriptContext& s) {
     return new FramesHistoryObject(s);
 }
 

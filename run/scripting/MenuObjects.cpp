@@ -2,8 +2,9 @@
 // element with its check mark, Checked. The Options menu's two switches change with their check
 // mark exactly as choosing the menu item does.
 #include "run/scripting/NamedObjects.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/scripting/objects/HostKit.h"
@@ -21,7 +22,7 @@ constexpr vbs::DispId kChecked = 900;
 
 class MenuObject final : public vbs::Object {
   public:
-    MenuObject(Session& s, GameWindow& game, std::string name)
+    MenuObject(ScriptContext& s, GameWindow& game, std::string name)
         : m_s(s), m_game(game), m_name(std::move(name)), m_element(NewElement(s, game, m_name)) {}
 
     std::u16string typeName() const override { return u"Menu"; }
@@ -51,16 +52,16 @@ class MenuObject final : public vbs::Object {
             m_game.InvertEffects();
         else
             menu->value = checked ? 1 : 0;
-        m_s.ui.invalidate();
+        m_s.project.ui.invalidate();
         return true;
     }
 
   private:
-    static vbs::Value NewElement(Session& s, GameWindow& game, const std::string& name) {
-        return vbs::Value::object(scripting::NewElementObject(s.ui, game.form(), name));
+    static vbs::Value NewElement(ScriptContext& s, GameWindow& game, const std::string& name) {
+        return vbs::Value::object(scripting::NewElementObject(s.project.ui, game.form(), name));
     }
 
-    Session& m_s;
+    ScriptContext& m_s;
     GameWindow& m_game;
     const std::string m_name;
     vbs::Value m_element; // the menu item's own properties
@@ -68,7 +69,7 @@ class MenuObject final : public vbs::Object {
 
 } // namespace
 
-vbs::Object* NewMenuObject(Session& s, GameWindow& game, const std::string& menuName) {
+vbs::Object* NewMenuObject(ScriptContext& s, GameWindow& game, const std::string& menuName) {
     return new MenuObject(s, game, menuName);
 }
 

@@ -1,6 +1,7 @@
 #include "run/scripting/NamedObjects.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/scripting/objects/ScriptObjects.h"
 
@@ -89,14 +90,14 @@ const Row kRows[] = {
 
 // An element the game window does not have yet (spare controls, players that arrive with
 // media) still gets its name: using it is a clear run-time error.
-vbs::Object* elementObject(Session& s, platform::Form& form, const char* name) {
-    if (vbs::Object* o = scripting::NewNamedElementObject(s.ui, form, name)) return o;
-    return scripting::NewElementObject(s.ui, form, name);
+vbs::Object* elementObject(ScriptContext& s, platform::Form& form, const char* name) {
+    if (vbs::Object* o = scripting::NewNamedElementObject(s.project.ui, form, name)) return o;
+    return scripting::NewElementObject(s.project.ui, form, name);
 }
 
 } // namespace
 
-std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game, HostEngines engines) {
+std::vector<NamedObject> MakeNamedObjects(ScriptContext& s, GameWindow& game, HostEngines engines) {
     platform::Form& form = game.form();
     std::vector<NamedObject> out;
     out.reserve(std::size(kRows));
@@ -107,13 +108,13 @@ std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game, HostEngi
             o = elementObject(s, form, r.element);
             break;
         case Kind::Array:
-            o = scripting::NewElementArrayObject(s.ui, form, r.element);
+            o = scripting::NewElementArrayObject(s.project.ui, form, r.element);
             break;
         case Kind::Screen:
-            o = scripting::NewScreenObject(s.ui);
+            o = scripting::NewScreenObject(s.project.ui);
             break;
         case Kind::App:
-            o = scripting::NewAppObject(scripting::AppInfo{s.projectFolder, s.info.AdventureName});
+            o = scripting::NewAppObject(scripting::AppInfo{s.project.projectFolder, s.project.info.AdventureName});
             break;
         case Kind::Printer:
             o = scripting::NewPrinterObject();
@@ -122,10 +123,10 @@ std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game, HostEngi
             o = scripting::NewPrintersCollection();
             break;
         case Kind::Clipboard:
-            o = scripting::NewClipboardObject(s.ui.backend());
+            o = scripting::NewClipboardObject(s.project.ui.backend());
             break;
         case Kind::Window:
-            o = scripting::NewFormObject(s.ui, form, false);
+            o = scripting::NewFormObject(s.project.ui, form, false);
             break;
         case Kind::Execution:
             o = NewScriptControlObject(engines.execution);

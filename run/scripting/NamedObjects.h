@@ -14,7 +14,7 @@ class Runtime;
 
 namespace run {
 
-struct Session;
+struct ScriptContext;
 class GameWindow;
 
 struct NamedObject {
@@ -30,19 +30,19 @@ struct HostEngines {
     vbs::Runtime& catalogue;
 };
 
-std::vector<NamedObject> MakeNamedObjects(Session& s, GameWindow& game, HostEngines engines);
+std::vector<NamedObject> MakeNamedObjects(ScriptContext& s, GameWindow& game, HostEngines engines);
 // The game window with every element reachable by its own name and its public operations
 // ("SoftwareObjects").
-vbs::Object* MakeSoftwareObjects(Session& s, GameWindow& game);
+vbs::Object* MakeSoftwareObjects(ScriptContext& s, GameWindow& game);
 // The seven audio players `MPlayer`(1..7), indexed from 1.
-vbs::Object* NewAudioPlayersObject(Session& s);
+vbs::Object* NewAudioPlayersObject(ScriptContext& s);
 // The spare media player `CustomMediaPlayer`.
-vbs::Object* NewCustomMediaPlayerObject(Session& s);
+vbs::Object* NewCustomMediaPlayerObject(ScriptContext& s);
 // The frames history list `FramesHistory`, over the game state's history.
-vbs::Object* NewFramesHistoryObject(Session& s);
+vbs::Object* NewFramesHistoryObject(ScriptContext& s);
 // A script engine with the members of a script control.
 vbs::Object* NewScriptControlObject(vbs::Runtime& engine);
 // A menu item of the game window with its check mark.
-vbs::Object* NewMenuObject(Session& s, GameWindow& game, const std::string& menuName);
+vbs::Object* NewMenuObject(ScriptContext& s, GameWindow& game, const std::string& menuName);
 
 } // namespace run

@@ -1,8 +1,9 @@
 // The action object: its fields, which the consequence step reads after the script, and the
 // script functions, joined from the tables of run/scripting/api in a fixed order.
 #include "run/scripting/ScriptApi.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/scripting/api/ApiFunction.h"
 #include "run/scripting/objects/HostKit.h"
 #include "vbscript/vbscript.h"
@@ -14,8 +15,8 @@ namespace run {
 
 namespace api {
 
-void ShowCaughtFailure(Session& s, const std::string& message, const std::string& description) {
-    s.showErrorBox(message, description);
+void ShowCaughtFailure(ScriptContext& s, const std::string& message, const std::string& description) {
+    s.project.showErrorBox(message, description);
 }
 
 } // namespace api
@@ -69,7 +70,7 @@ const vbs::MemberTable& Members() {
 
 class ActionObject : public vbs::Object {
   public:
-    ActionObject(Session& s, GameWindow& game) : m_s(s), m_game(game) {}
+    ActionObject(ScriptContext& s, GameWindow& game) : m_s(s), m_game(game) {}
 
     std::u16string typeName() const override { return u"VBScriptActionModule"; }
     vbs::DispId memberId(std::u16string_view name) override { return Members().find(name); }
@@ -93,7 +94,7 @@ class ActionObject : public vbs::Object {
   private:
     bool field(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                vbs::HostError& err) {
-        VBScriptActionModule& a = m_s.VBScriptAction;
+        VBScriptActionModule& a = m_s.action;
         if (id < kFrameToLoad || id > kPopupSaveGame) return Fail(err, 438);
         if (kind == vbs::InvokeKind::PropertyPutRef) return Fail(err, 424);
         if (kind == vbs::InvokeKind::PropertyPut) {
@@ -152,14 +153,14 @@ class ActionObject : public vbs::Object {
         return true;
     }
 
-    Session& m_s;
+    ScriptContext& m_s;
     GameWindow& m_game;
     api::ApiState m_state;
 };
 
 } // namespace
 
-vbs::Object* NewActionObject(Session& s, GameWindow& game) {
+vbs::Object* NewActionObject(ScriptContext& s, GameWindow& game) {
     return new ActionObject(s, game);
 }
 

@@ -7,9 +7,9 @@
 
 namespace run {
 
-struct Session;
+struct ScriptContext;
 class GameWindow;
 
-vbs::Object* NewActionObject(Session& s, GameWindow& game);
+vbs::Object* NewActionObject(ScriptContext& s, GameWindow& game);
 
 } // namespace run

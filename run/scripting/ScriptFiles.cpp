@@ -1,6 +1,6 @@
 #include "run/scripting/ScriptFiles.h"
 
-#include "run/core/Session.h"
+#include "run/project/ProjectContext.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/files/WindowsPath.h"
 #include "run/project/FileLookup.h"
@@ -24,13 +24,13 @@ std::string SafeFolderName(const std::string& name) {
     return out;
 }
 
-std::string SavesFolder(const Session& s) {
+std::string SavesFolder(const ProjectContext& s) {
     if (s.documentsFolder.empty()) return s.paths.project;
     return (std::filesystem::path(s.documentsFolder) / "Savegames" / SafeFolderName(s.info.AdventureName))
         .string();
 }
 
-std::string GameSettingsFolder(const Session& s) {
+std::string GameSettingsFolder(const ProjectContext& s) {
     return (s.settings.file().parent_path() / "games" / SafeFolderName(s.info.ProjectRegistryName)).string();
 }
 
@@ -39,7 +39,7 @@ namespace {
 // A script's path as a native path: drive paths through the drive letters of the discs,
 // relative paths from the game's folder, backslashes as separators, letters matched without
 // regard to case where the file exists.
-std::string mapScriptPath(Session& s, const std::string& path) {
+std::string mapScriptPath(ProjectContext& s, const std::string& path) {
     std::string native;
     if (path.size() >= 2 && path[1] == ':') {
         EnsureDriveLetters(s);
@@ -59,7 +59,7 @@ std::string mapScriptPath(Session& s, const std::string& path) {
 
 namespace {
 
-std::function<bool(const std::string&, bool)> filePolicy(Session& s) {
+std::function<bool(const std::string&, bool)> filePolicy(ProjectContext& s) {
     std::vector<std::string> readWrite{platform::ToNativeSeparators(s.paths.project), SavesFolder(s),
                                        GameSettingsFolder(s)};
     // The discs of a game on CDs may be read too.
@@ -74,12 +74,12 @@ std::function<bool(const std::string&, bool)> filePolicy(Session& s) {
 
 } // namespace
 
-std::optional<std::string> ScriptFunctionPath(Session& s, const std::string& fileTitle, bool write) {
+std::optional<std::string> ScriptFunctionPath(ProjectContext& s, const std::string& fileTitle, bool write) {
     const bool bare = fileTitle.find('\\') == std::string::npos && fileTitle.find('/') == std::string::npos;
     return ScriptPath(s, bare && !fileTitle.empty() ? s.paths.external + fileTitle : fileTitle, write);
 }
 
-std::optional<std::string> ScriptPath(Session& s, const std::string& path, bool write) {
+std::optional<std::string> ScriptPath(ProjectContext& s, const std::string& path, bool write) {
     if (path.empty() || path.find('\0') != std::string::npos) return std::nullopt;
     std::string native = mapScriptPath(s, path);
     // The policy judges the path as it will be opened: absolute, links resolved.
@@ -90,7 +90,7 @@ std::optional<std::string> ScriptPath(Session& s, const std::string& path, bool 
     return full.string();
 }
 
-vbs::Config ScriptEngineConfig(Session& s) {
+vbs::Config ScriptEngineConfig(ProjectContext& s) {
     vbs::Config c;
     c.msgBox = [&s](std::string_view prompt, int buttons, std::string_view title) {
         return s.ui.messageBox(std::string(prompt), buttons, std::string(title));

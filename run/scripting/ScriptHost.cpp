@@ -1,8 +1,11 @@
 #include "run/scripting/ScriptHost.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
-#include "run/game/Actions.h"
+#include "run/frames/GameActions.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
+#include "run/state/GameState.h"
 #include "run/platform/files/AtomicFile.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/ProjectPaths.h"
@@ -42,13 +45,14 @@ bool blank(const std::string& code) {
 
 } // namespace
 
-ScriptHost::ScriptHost(Session& s, GameWindow& game) : m_s(s), m_game(game) {}
+ScriptHost::ScriptHost(const ScriptServices& services)
+    : m_s{services, *this, m_action}, m_game(services.game) {}
 
 ScriptHost::~ScriptHost() = default;
 
 void ScriptHost::ensureEngines() {
     if (m_scriptControl) return;
-    vbs::Config config = ScriptEngineConfig(m_s);
+    vbs::Config config = ScriptEngineConfig(m_s.project);
     m_creationAllowed = config.createObjectEnabled;
     m_scriptControl = std::make_unique<vbs::Runtime>(config);
     m_scriptControl2 = std::make_unique<vbs::Runtime>(config);
@@ -65,18 +69,18 @@ void ScriptHost::ensureObjects() {
              MakeNamedObjects(m_s, m_game, HostEngines{*m_scriptControl, *m_scriptControl2}))
             m_named.push_back({o.name, o.membersGlobal, hold(o.object)});
     }
-    const auto ints = static_cast<std::size_t>(m_s.variables.Variables.Count());
+    const auto ints = static_cast<std::size_t>(m_s.state.variables.Variables.Count());
     if (m_integerObjects.size() != ints) {
         m_integerObjects.clear();
         for (std::size_t i = 1; i <= ints; ++i)
-            m_integerObjects.push_back(hold(NewIntegerVariableObject(m_s.variables, static_cast<int>(i))));
+            m_integerObjects.push_back(hold(NewIntegerVariableObject(m_s.state.variables, static_cast<int>(i))));
     }
-    const auto variants = static_cast<std::size_t>(m_s.variables.VariablesVariant.Count());
+    const auto variants = static_cast<std::size_t>(m_s.state.variables.VariablesVariant.Count());
     if (m_variantObjects.size() != variants) {
         m_variantObjects.clear();
         for (std::size_t i = 1; i <= variants; ++i)
             m_variantObjects.push_back(
-                hold(NewVariantVariableObject(m_s.variables, m_variantSlots, static_cast<int>(i))));
+                hold(NewVariantVariableObject(m_s.state.variables, m_variantSlots, static_cast<int>(i))));
     }
 }
 
@@ -90,13 +94,13 @@ bool ScriptHost::Running() const {
 }
 
 void ScriptHost::errorBox(const std::string& what, const std::string& description) {
-    m_s.ui.messageBox(m_s.uiText[30] + " " + m_s.uiText[31] + kCrLf + kCrLf + what + description,
-                      platform::kCritical, m_s.uiText[29]);
+    m_s.project.ui.messageBox(m_s.project.uiText[30] + " " + m_s.project.uiText[31] + kCrLf + kCrLf + what + description,
+                      platform::kCritical, m_s.project.uiText[29]);
 }
 
 void ScriptHost::loadProcedures() {
     m_procedures.clear();
-    const std::string file = m_s.paths.config + "Procedures";
+    const std::string file = m_s.project.paths.config + "Procedures";
     if (ProjectFileExists(file)) readProcedures(file);
     const std::string plugins; // the loaded plug-ins' code, each followed by CRLF
     m_shared = plugins + kCrLf + m_procedures;
@@ -107,12 +111,12 @@ void ScriptHost::readProcedures(const std::string& file) {
     try {
         auto bytes = platform::ReadWholeFile(ExistingPath(file));
         if (!bytes) throw RecordError(RecordError::Kind::BadFileName, file);
-        const bool scrambled = std::atof(m_s.readProjectSetting("ProcEncr").c_str()) == 1;
-        m_procedures = ReadProceduresText(*bytes, scrambled, ProjectKeyNumber(m_s.info.ProjectRegistryName));
+        const bool scrambled = std::atof(m_s.project.readProjectSetting("ProcEncr").c_str()) == 1;
+        m_procedures = ReadProceduresText(*bytes, scrambled, ProjectKeyNumber(m_s.project.info.ProjectRegistryName));
     } catch (const std::exception& e) {
         m_procedures.clear();
         // The classic text, spelling included: games' players know it.
-        m_s.ui.messageBox(std::string("Error loading projet procedures. ") + e.what(), platform::kCritical,
+        m_s.project.ui.messageBox(std::string("Error loading projet procedures. ") + e.what(), platform::kCritical,
                           "Error");
     }
 }
@@ -127,7 +131,7 @@ void ScriptHost::GameReset() {
     loadProcedures();
     addCodeToScriptControl(*m_scriptControl2, "");
     // The seconds are rounded half to even, as the classic conversion does.
-    const std::string timeout = m_s.readProjectSetting("ScriptTimeOut");
+    const std::string timeout = m_s.project.readProjectSetting("ScriptTimeOut");
     char* end = nullptr;
     double seconds = std::strtod(timeout.c_str(), &end);
     if (end != timeout.c_str() && std::isfinite(seconds)) {
@@ -170,7 +174,7 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
     if (platform::Element* intercept = m_game.form().find("mnuInterceptCode");
         intercept && intercept->value) {
         intercept->value = 0;
-        m_s.ui.messageBox(
+        m_s.project.ui.messageBox(
             "The code interception function is not available in the compiled version of the project.",
             platform::kInformation, "Not Available");
     }
@@ -183,7 +187,7 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
     const bool guarded = !m_creationAllowed &&
                          (wrapper.find("CreateObject(") != std::string::npos || m_sharedCallsCreateObject);
     if (guarded) {
-        m_s.ui.messageBox(
+        m_s.project.ui.messageBox(
             "WARNING! The VBScript code makes calls to the \"CreateObject\" function, which for security "
             "reasons is not allowed.\r\n\r\nPlease remove the calls to that function and try again.",
             platform::kCritical, "VBScript Execution Aborted");
@@ -194,11 +198,11 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
     }
 
     std::size_t position = 0;
-    for (const ClassVariable& v : m_s.variables.Variables) {
+    for (const ClassVariable& v : m_s.state.variables.Variables) {
         if (!engine.addObject(v.Name, m_integerObjects[position++].get(), true)) return rejected();
     }
     position = 0;
-    for (const ClassVariableVariant& v : m_s.variables.VariablesVariant) {
+    for (const ClassVariableVariant& v : m_s.state.variables.VariablesVariant) {
         if (!engine.addObject(v.Name, m_variantObjects[position++].get(), true)) return rejected();
     }
     for (const HeldNamed& o : m_named) {
@@ -239,8 +243,8 @@ bool ScriptHost::ExecuteVBScript(const std::string& code, bool resetLastClickPos
 
 void ScriptHost::ExecuteOnLoadVBScript() {
     const std::string pluginStartCode; // the loaded plug-ins' game-start code, each followed by CRLF
-    m_s.VBScriptAction.ResetModule();
-    const ProjectInfo& i = m_s.info;
+    m_s.action.ResetModule();
+    const ProjectInfo& i = m_s.project.info;
     if (pluginStartCode.empty() && (i.StartupScript.empty() || !i.RunStartupScript)) return;
     ExecuteVBScript(pluginStartCode + (i.RunStartupScript ? i.StartupScript : std::string()), true);
 }
@@ -256,11 +260,11 @@ void ScriptHost::TimerObject_Timer(int index) {
     // now would reset the engine under that script and clear its requests. The timer stays on
     // and fires again once the engine is free.
     if (m_scriptControl && m_scriptControl->running()) return;
-    m_s.VBScriptAction.ResetModule();
+    m_s.action.ResetModule();
     const std::string procedure = "TimerObject" + std::to_string(index);
     switch (runWrapper(procedure, true)) {
     case Outcome::Ran:
-        ExecuteConsequences(m_s, m_game, false);
+        m_s.actions.ExecuteConsequences(false);
         return;
     case Outcome::Refused:
         return;
@@ -268,7 +272,7 @@ void ScriptHost::TimerObject_Timer(int index) {
         break;
     }
     // A procedure that is missing or fails stops its timer, with a box that names it.
-    m_s.ui.messageBox("Unable to execute the procedure named " + procedure + ". " +
+    m_s.project.ui.messageBox("Unable to execute the procedure named " + procedure + ". " +
                           describe(m_scriptControl->lastError()),
                       platform::kCritical, "Error Executing VBScript Code");
     if (platform::TimerElement* t = m_game.form().findTimer("TimerObject", index)) t->setEnabled(false);
@@ -277,12 +281,12 @@ void ScriptHost::TimerObject_Timer(int index) {
 vbs::Object* ScriptHost::VariableObject(const std::string& name) {
     ensureObjects();
     std::size_t i = 0;
-    for (const ClassVariableVariant& v : m_s.variables.VariablesVariant) {
+    for (const ClassVariableVariant& v : m_s.state.variables.VariablesVariant) {
         if (platform::EqualsNoCase(v.Name, name)) return m_variantObjects[i].get();
         ++i;
     }
     i = 0;
-    for (const ClassVariable& v : m_s.variables.Variables) {
+    for (const ClassVariable& v : m_s.state.variables.Variables) {
         if (platform::EqualsNoCase(v.Name, name)) return m_integerObjects[i].get();
         ++i;
     }

@@ -5,8 +5,9 @@
 // called later. The only place in the player that runs VBScript.
 #pragma once
 
-#include "run/core/Scripts.h"
+#include "run/frames/Scripts.h"
 #include "run/scripting/HostObjects.h"
+#include "run/scripting/ScriptContext.h"
 
 #include <memory>
 #include <string>
@@ -19,7 +20,6 @@ class Runtime;
 
 namespace run {
 
-struct Session;
 class GameWindow;
 
 class ScriptHost : public Scripts {
@@ -28,7 +28,7 @@ class ScriptHost : public Scripts {
     static constexpr int kDefaultTimeoutMs = 10000;
     static constexpr const char* kWrapper = "Procedure_that_is_going_to_be_executed";
 
-    ScriptHost(Session& s, GameWindow& game);
+    explicit ScriptHost(const ScriptServices& services);
     ~ScriptHost() override;
 
     void GameReset() override;
@@ -37,6 +37,7 @@ class ScriptHost : public Scripts {
     void DisableTimeouts() override;
     void TimerObject_Timer(int index) override;
     std::vector<std::string> CatalogueProcedures() const override;
+    VBScriptActionModule& VBScriptAction() override { return m_action; }
     bool Running() const override;
     vbs::Object* VariableObject(const std::string& name) override;
 
@@ -62,7 +63,8 @@ class ScriptHost : public Scripts {
     Outcome runWrapper(const std::string& code, bool resetLastClickPosition);
     void errorBox(const std::string& what, const std::string& description);
 
-    Session& m_s;
+    VBScriptActionModule m_action;
+    ScriptContext m_s;
     GameWindow& m_game;
     std::unique_ptr<vbs::Runtime> m_scriptControl;
     std::unique_ptr<vbs::Runtime> m_scriptControl2;

@@ -3,8 +3,10 @@
 // menus, messages, timed events, pointers). The load window is only asked for: loading resets
 // the engine that runs the calling script, so it opens when the script has ended.
 #include "run/scripting/NamedObjects.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
+#include "run/frames/GameActions.h"
 #include "run/frames/GameWindow.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
@@ -77,9 +79,9 @@ constexpr Arity kArity[] = {
 
 class SoftwareObjects final : public vbs::Object {
   public:
-    SoftwareObjects(Session& s, GameWindow& game)
+    SoftwareObjects(ScriptContext& s, GameWindow& game)
         : m_s(s), m_game(game),
-          m_window(vbs::Value::object(scripting::NewFormObject(s.ui, game.form(), true))) {}
+          m_window(vbs::Value::object(scripting::NewFormObject(s.project.ui, game.form(), true))) {}
 
     std::u16string typeName() const override { return u"Game"; }
     vbs::DispId memberId(std::u16string_view name) override {
@@ -124,10 +126,10 @@ class SoftwareObjects final : public vbs::Object {
             break;
         }
         case kShowSaveGameWindow:
-            g.ShowSaveGameWindow();
+            m_s.actions.ShowSaveGameWindow();
             break;
         case kShowLoadGameWindow:
-            m_s.VBScriptAction.bPopupLoadGame = true;
+            m_s.action.bPopupLoadGame = true;
             break;
         case kShowMenus:
             g.ShowMenus();
@@ -198,18 +200,18 @@ class SoftwareObjects final : public vbs::Object {
         default:
             return Fail(err, vbs::error::NoSuchMember);
         }
-        m_s.ui.invalidate();
+        m_s.project.ui.invalidate();
         return true;
     }
 
-    Session& m_s;
+    ScriptContext& m_s;
     GameWindow& m_game;
     vbs::Value m_window; // the window and its elements by name
 };
 
 } // namespace
 
-vbs::Object* MakeSoftwareObjects(Session& s, GameWindow& game) {
+vbs::Object* MakeSoftwareObjects(ScriptContext& s, GameWindow& game) {
     return new SoftwareObjects(s, game);
 }
 

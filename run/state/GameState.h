@@ -1,6 +1,6 @@
 // The state of a game in play, as one plain value: the frame it is on, the integer and variant
 // variables with the hotspots that disappeared, the inventory's item names in order and the
-// frames history. The engine keeps the running game's state here (Session::state), the
+// frames history. The engine keeps the running game's state here (the player owns it), the
 // inventory panel shows its items, and saving and loading write and read it.
 #pragma once
 

@@ -124,10 +124,10 @@ TEST(StartUpEnds, MissingGeneralWarnsAndEndsTheProgram) {
     play.project.texts(1);
     auto& d = play.start();
     ASSERT_EQ(d.boxes().size(), 1u);
-    const UiText& t = play.player().session().uiText;
+    const UiText& t = play.player().project().uiText;
     const auto& box = d.boxes()[0];
     EXPECT_EQ(box.title, t[29]);
-    EXPECT_EQ(box.text, t[33] + " " + play.player().session().paths.config + "General");
+    EXPECT_EQ(box.text, t[33] + " " + play.player().project().paths.config + "General");
     EXPECT_EQ(box.text.find(play.project.folder().string()), t[33].size() + 1) << "the full path is named";
     EXPECT_EQ(box.style & 0x70, platform::kExclamation);
     EXPECT_TRUE(d.ended());
@@ -139,12 +139,12 @@ TEST(StartUpEnds, LargeFontsQuestion) {
         Play play;
         play.project.general(BasicInfo());
         auto& d = play.prepare();
-        play.player().session().systemFont = {"MS Sans Serif", 24};
+        play.player().project().systemFont = {"MS Sans Serif", 24};
         if (*answer) d.answer(answer);
         d.start();
 
         ASSERT_EQ(d.boxes().size(), 1u) << answer;
-        const UiText& t = play.player().session().uiText;
+        const UiText& t = play.player().project().uiText;
         const auto& box = d.boxes()[0];
         EXPECT_EQ(box.title, "!!!");
         EXPECT_EQ(box.text, t[40] + "\r\n\r\n" + t[41]);
@@ -152,7 +152,7 @@ TEST(StartUpEnds, LargeFontsQuestion) {
         bool goesOn = std::string(answer) == "Yes";
         EXPECT_EQ(box.answer, goesOn ? "Yes" : "No") << "No is the default";
         EXPECT_EQ(d.ended(), !goesOn) << answer;
-        EXPECT_EQ(play.player().session().info.AdventureName, goesOn ? BasicInfo().AdventureName : "")
+        EXPECT_EQ(play.player().project().info.AdventureName, goesOn ? BasicInfo().AdventureName : "")
             << "the project information is read only when the player goes on";
         EXPECT_EQ(play.welcomeActive(), goesOn);
     }

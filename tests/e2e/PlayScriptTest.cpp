@@ -1,7 +1,6 @@
 // Play scripts carried out in process: what each step does, and the message naming the line of
 // a step that cannot be carried out.
 #include "run/driver/PlayScript.h"
-#include "run/core/Session.h"
 #include "run/platform/graphics/Picture.h"
 #include "tests/e2e/Play.h"
 
@@ -148,7 +147,7 @@ TEST(PlayScript, StepsActOnARunningTransition) {
     TransitionGame(last);
     r = RunScript(last, "click 320 240\n");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_FALSE(last.driver->player().session().flags.TransitionRunning);
+    EXPECT_FALSE(last.driver->player().flags().TransitionRunning);
     EXPECT_EQ(last.driver->player().game().frameName(), "Cove");
 }
 
@@ -158,7 +157,7 @@ TEST(PlayScript, QuotedTextsTellWhereTheyEnd) {
     Play play;
     play.project.general(BasicInfo());
     play.start();
-    play.driver->player().session().ui.messageBox("a \"quoted\" word", platform::kInformation, "T\"");
+    play.driver->player().project().ui.messageBox("a \"quoted\" word", platform::kInformation, "T\"");
     const std::vector<std::string> lines = play.driver->state();
     EXPECT_EQ(lines.back(), "box: message \"T\\\"\" \"a \\\"quoted\\\" word\" -> OK");
 }

@@ -84,7 +84,7 @@ TEST(Schemes, UnreadableSchemesEndQuietly) {
     for (int i : {1, 2}) {
         EXPECT_FALSE(cut.element("Img", i).visible);
         EXPECT_TRUE(cut.element("lblButton", i).visible) << i;
-        EXPECT_EQ(cut.element("lblButton", i).caption, cut.player().session().uiText[i + 1]) << i;
+        EXPECT_EQ(cut.element("lblButton", i).caption, cut.player().project().uiText[i + 1]) << i;
     }
 
     // Nonsense colours and an early end: what was read stays, the rest keeps its look.

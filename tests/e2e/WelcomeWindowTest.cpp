@@ -195,7 +195,7 @@ TEST_P(WelcomeContactTest, QuestionThenTheDefaultHandler) {
     d.answer(c.answer);
     play.click(c.element);
 
-    const UiText& t = play.player().session().uiText;
+    const UiText& t = play.player().project().uiText;
     ASSERT_EQ(d.boxes().size(), 1u);
     const auto& box = d.boxes()[0];
     EXPECT_EQ(box.answer, c.answer);

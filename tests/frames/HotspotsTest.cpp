@@ -106,12 +106,12 @@ TEST(Hotspots, VisibilityFollowsVariablesAndTheDisappearList) {
         specs.push_back(c.spec);
     rig.project.hotspots("Start", specs);
     auto& d = rig.start();
-    Session& s = rig.session();
-    ChangeVariableValue(s.variables, "one", 1);
-    ChangeVariableValue(s.variables, "two", 2);
-    ChangeVariableValue(s.variables, "set", 5);
-    s.variables.Disappear.Add("Other", 3);
-    s.variables.Disappear.Add("Start", 4);
+    GameVariables& variables = rig.variables();
+    ChangeVariableValue(variables, "one", 1);
+    ChangeVariableValue(variables, "two", 2);
+    ChangeVariableValue(variables, "set", 5);
+    variables.Disappear.Add("Other", 3);
+    variables.Disappear.Add("Start", 4);
     rig.game().ShowOrNotShowAreas();
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         platform::Element* a = rig.area(static_cast<int>(i + 1));
@@ -138,7 +138,7 @@ TEST(Hotspots, PicturesShowWhereTheyAreAndNotWhenHidden) {
     EXPECT_EQ(shot.pixel(140, 79), 0xFF000000u);
     EXPECT_EQ(shot.pixel(139, 80), 0xFF000000u);
 
-    ChangeVariableValue(rig.session().variables, "flag", 1);
+    ChangeVariableValue(rig.variables(), "flag", 1);
     rig.game().ShowOrNotShowAreas();
     EXPECT_EQ(rig.frameShot().pixel(120, 60), 0xFF000000u);
 }

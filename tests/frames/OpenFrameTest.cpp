@@ -3,7 +3,7 @@
 #include "tests/frames/FrameRig.h"
 
 #include "run/project/record/RecordFile.h"
-#include "run/scripting/PluginActions.h"
+#include "run/frames/Plugins.h"
 #include "tests/platform/media/Tones.h"
 
 namespace run {
@@ -80,7 +80,7 @@ TEST(OpenFrame, TheEntryScriptRunsAfterTheProjectsFrameScriptAndTheMusicIsHeard)
     rig.project.file("Areas/sea.wav", platform::Tone(22050, 1, 3, 440, 0.5));
     auto& d = rig.start();
     EXPECT_TRUE(d.boxes().empty()) << rig.boxTexts()[0];
-    EXPECT_EQ(rig.session().variables.Variables.Item(1).Value, 20);
+    EXPECT_EQ(rig.variables().Variables.Item(1).Value, 20);
     EXPECT_EQ(rig.stateLines("sound: "), std::vector<std::string>{"sound: 6 = sea.wav (-1200, loop)"});
     const std::uint64_t t = d.backend().nowMs();
     d.wait(300);
@@ -271,9 +271,9 @@ TEST(FrameTimer, QuitEndsTheGame) {
     rig.project.frame("Start", start);
     auto& d = rig.start();
     d.wait(999);
-    EXPECT_FALSE(rig.session().flags.Quitting);
+    EXPECT_FALSE(rig.flags().Quitting);
     d.wait(1);
-    EXPECT_TRUE(rig.session().flags.Quitting);
+    EXPECT_TRUE(rig.flags().Quitting);
     d.wait(500);
     EXPECT_TRUE(d.ended());
     EXPECT_TRUE(d.boxes().empty());

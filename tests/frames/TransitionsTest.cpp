@@ -31,11 +31,11 @@ std::vector<Sample> Play(GameRig& g, int n, const char* interrupt = nullptr) {
     std::uint64_t began = 0;
     platform::TimerElement& watch = form.addTimer("WatchTransition");
     watch.onTimer = [&] {
-        if (!g.session().flags.TransitionRunning) return;
-        if (!began) began = g.session().ui.now();
-        const platform::Canvas& c = g.session().ui.paintedCanvas(form);
+        if (!g.flags().TransitionRunning) return;
+        if (!began) began = g.context().ui.now();
+        const platform::Canvas& c = g.context().ui.paintedCanvas(form);
         platform::Rect r = platform::ElementRectOnForm(form.get("PictureBox"));
-        samples.push_back({double(g.session().ui.now() - began) / 1000.0,
+        samples.push_back({double(g.context().ui.now() - began) / 1000.0,
                            c.pixel(r.x + r.w / 4, r.y + r.h / 2) | 0xFF000000,
                            c.pixel(r.x + 3 * r.w / 4, r.y + r.h / 2) | 0xFF000000,
                            c.pixel(r.x + r.w / 2, r.y + r.h / 4) | 0xFF000000,
@@ -108,7 +108,7 @@ TEST(Transitions, AClickEndsItAndTheSwitchTurnsThemOff) {
     const auto samples = Play(g, 2, "click");
     EXPECT_LT(samples.size(), 8u) << "ended by the click";
     EXPECT_EQ(g.frame(), "Other");
-    EXPECT_FALSE(g.session().flags.TransitionRunning);
+    EXPECT_FALSE(g.flags().TransitionRunning);
 
     // Escape ends a transition too, and leaves the menus as they were.
     GameRig key;
@@ -119,7 +119,7 @@ TEST(Transitions, AClickEndsItAndTheSwitchTurnsThemOff) {
     GameRig off;
     off.start();
     off.game().InvertTransitions();
-    ASSERT_TRUE(off.session().flags.transitionsDisabled);
+    ASSERT_TRUE(off.flags().transitionsDisabled);
     const auto none = Play(off, 1);
     EXPECT_TRUE(none.empty()) << "the frame changes at once";
     EXPECT_EQ(off.frame(), "Other");

@@ -74,8 +74,8 @@ TEST(Actions, DisappearHidesTheHotspotForGood) {
 
     ClickSpot(g, 2);
     EXPECT_FALSE(g.area(2)->visible);
-    EXPECT_TRUE(IsHotspotGone(g.session().variables, "Start", 2));
-    EXPECT_FALSE(IsHotspotGone(g.session().variables, "Start", 1));
+    EXPECT_TRUE(IsHotspotGone(g.variables(), "Start", 2));
+    EXPECT_FALSE(IsHotspotGone(g.variables(), "Start", 1));
 
     ClickSpot(g, 1);
     ClickSpot(g, 1);
@@ -98,9 +98,9 @@ TEST(Actions, QuitWinsOverTheFrameChangeAfterEarlierEffects) {
 
     ClickSpot(g, 1);
     EXPECT_EQ(g.var("v"), 1);
-    EXPECT_TRUE(IsHotspotGone(g.session().variables, "Start", 1));
+    EXPECT_TRUE(IsHotspotGone(g.variables(), "Start", 1));
     EXPECT_EQ(g.notes("OpenFrame Other"), 0);
-    EXPECT_TRUE(g.session().flags.Quitting);
+    EXPECT_TRUE(g.flags().Quitting);
     EXPECT_TRUE(g.driver->boxes().empty());
     g.driver->wait(600);
     EXPECT_TRUE(g.driver->ended()) << "the welcome window was skipped, so the program ends";
@@ -190,7 +190,7 @@ TEST(Actions, ItemOnHotspotByKeyInAnyLetterCaseUsesTheItemUp) {
     EXPECT_EQ(g.stateLines("message: "), std::vector<std::string>{"message: Unlocked."});
     EXPECT_EQ(g.items(), std::vector<std::string>{"coin"}) << "the used item goes, the hotspot stays";
     EXPECT_TRUE(g.area(3)->visible);
-    EXPECT_FALSE(IsHotspotGone(g.session().variables, "Start", 3));
+    EXPECT_FALSE(IsHotspotGone(g.variables(), "Start", 3));
 }
 
 TEST(Actions, PickUpsFromTheListThenFromTheRecord) {
@@ -294,7 +294,7 @@ TEST(Actions, RecordCutShortMidGroupKeepsEarlierEffectsAndSaysSo) {
 
     ClickSpot(g, 1);
     EXPECT_EQ(g.var("v"), 1);
-    EXPECT_TRUE(IsHotspotGone(g.session().variables, "Start", 1));
+    EXPECT_TRUE(IsHotspotGone(g.variables(), "Start", 1));
     ASSERT_EQ(g.driver->boxes().size(), 1u);
     EXPECT_NE(g.boxTexts()[0].find(" Unable to make the action associated with the hotspot #1. "),
               std::string::npos);
@@ -351,7 +351,7 @@ TEST(Actions, TheRecordsScriptRunsWithItsHotspotNumberAndChoosesTheFrame) {
 
     g.game().OpenFrame("Start", false, 0, 0);
     ClickSpot(g, 2);
-    EXPECT_TRUE(g.session().flags.Quitting) << "a script that stops the game wins over the frame change";
+    EXPECT_TRUE(g.flags().Quitting) << "a script that stops the game wins over the frame change";
     EXPECT_EQ(g.frame(), "Start");
 }
 

@@ -204,7 +204,7 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     platform::TimerElement& watch = d.player().game().form().addTimer("WatchTransition");
     std::uint64_t began = 0;
     watch.onTimer = [&] {
-        if (!d.player().session().flags.TransitionRunning) return;
+        if (!d.player().flags().TransitionRunning) return;
         if (!began) began = w.now();
         blend.push_back({double(w.now() - began) / 1000.0, w.framePixel(100, 100)});
     };

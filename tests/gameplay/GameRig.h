@@ -74,7 +74,7 @@ struct GameRig : PlayerRig {
 
     Inventory& inventory() { return game().inventory(); }
     std::string frame() { return game().frameName(); }
-    std::int16_t var(const std::string& name) { return GetVariableValue(session().variables, name); }
+    std::int16_t var(const std::string& name) { return GetVariableValue(variables(), name); }
 
     std::vector<std::string> items() {
         std::vector<std::string> out;

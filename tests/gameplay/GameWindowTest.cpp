@@ -110,7 +110,7 @@ TEST(GameMenus, CtrlKeysHonourTheDisabledCommands) {
     EXPECT_EQ(g.driver->boxes()[1].text, "Do you really want to quit?");
     g.driver->wait(1000);
     EXPECT_TRUE(g.game().loaded());
-    EXPECT_FALSE(g.session().flags.Quitting);
+    EXPECT_FALSE(g.flags().Quitting);
 }
 
 TEST(GameMenus, DebugSequenceShowsTheFrameListUntilTheBarIsShownAgain) {
@@ -172,17 +172,17 @@ TEST(GameMenus, OptionsAreSavedAndReadBackAtTheNextGame) {
     ASSERT_TRUE(ui.chooseMenu(g.form(), g.form().get("mnuDisableTransitions")));
     ASSERT_TRUE(ui.chooseMenu(g.form(), g.form().get("mnuDisableEffects")));
     ASSERT_TRUE(ui.chooseMenu(g.form(), g.form().get("mnuDisableEffects")));
-    EXPECT_TRUE(g.session().flags.transitionsDisabled);
-    EXPECT_FALSE(g.session().flags.effectsDisabled);
-    EXPECT_EQ(g.session().getUserSetting("DisableTransitions", ""), "True");
-    EXPECT_EQ(g.session().getUserSetting("DisableEffects", ""), "False");
+    EXPECT_TRUE(g.flags().transitionsDisabled);
+    EXPECT_FALSE(g.flags().effectsDisabled);
+    EXPECT_EQ(g.context().getUserSetting("DisableTransitions", ""), "True");
+    EXPECT_EQ(g.context().getUserSetting("DisableEffects", ""), "False");
 
     // A new game in a new player over the same settings file.
     g.driver.reset();
     g.trace.clear();
     g.start();
-    EXPECT_TRUE(g.session().flags.transitionsDisabled);
-    EXPECT_FALSE(g.session().flags.effectsDisabled);
+    EXPECT_TRUE(g.flags().transitionsDisabled);
+    EXPECT_FALSE(g.flags().effectsDisabled);
     EXPECT_EQ(g.form().get("mnuDisableTransitions").value, 1);
     EXPECT_EQ(g.form().get("mnuDisableEffects").value, 0);
 }
@@ -293,7 +293,7 @@ TEST(GameWindowUnloading, ASecondGameInTheSameRunStartsAfresh) {
     ASSERT_EQ(g.frame(), "Other");
     ASSERT_EQ(g.var("v"), 1);
     ASSERT_EQ(g.items(), std::vector<std::string>{"key"});
-    ASSERT_EQ(g.session().variables.Disappear.Count(), 1);
+    ASSERT_EQ(g.variables().Disappear.Count(), 1);
     g.driver->click(125, 125);
     g.driver->wait(500);
     ASSERT_FALSE(g.game().loaded());
@@ -302,11 +302,11 @@ TEST(GameWindowUnloading, ASecondGameInTheSameRunStartsAfresh) {
     EXPECT_EQ(g.frame(), "Start");
     EXPECT_EQ(g.var("v"), 0);
     EXPECT_TRUE(g.items().empty());
-    EXPECT_EQ(g.session().variables.Disappear.Count(), 0);
+    EXPECT_EQ(g.variables().Disappear.Count(), 0);
     EXPECT_EQ(g.game().framesHistory(), std::vector<std::string>{"Start"});
     EXPECT_EQ(g.stateLines("hotspot: "), std::vector<std::string>{"hotspot: 1 at 100,100 size 50x50"})
         << "the hotspot made to disappear in the first game is back";
-    EXPECT_FALSE(g.session().flags.Quitting);
+    EXPECT_FALSE(g.flags().Quitting);
     EXPECT_TRUE(g.driver->boxes().empty());
 }
 

@@ -193,7 +193,7 @@ TEST(Sound, ARequestedSoundThatLivesOnlyOnTheCdIsFoundThere) {
     std::ofstream(onCd, std::ios::binary) << platform::Tone(22050, 1, 3, 440, 0.5);
     g.project.hotspots("Start", Row(1)).actions("Start", {Channels(0, {Request(2, false, 10, "wave.wav")})});
     g.start();
-    g.session().drives = platform::DriveTable::FromDescription("D=" + cd.string() + ":cd");
+    g.context().drives = platform::DriveTable::FromDescription("D=" + cd.string() + ":cd");
     ClickSpot(g, 1);
     EXPECT_EQ(g.audio().MPlayer(1).PlayState(), MediaPlayer::kPlaying);
     const std::uint64_t t = g.now();

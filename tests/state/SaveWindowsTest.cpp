@@ -1,7 +1,7 @@
 // The save and load windows as a play script drives them: typed names and pressed buttons from
 // the box queues, refusals that keep the window waiting, loading from the welcome window, and
 // the game's timers held while a window is open.
-#include "run/game/Actions.h"
+#include "run/game/GamePlay.h"
 #include "run/game/SavedGames.h"
 
 #include "tests/gameplay/GameRig.h"
@@ -29,7 +29,7 @@ TEST(SaveWindows, SaveRefuseAgainThenLoad) {
     platform::TimerElement& frameTimer = *g.form().findTimer("Timer1");
     frameTimer.setInterval(60000);
     frameTimer.setEnabled(true);
-    ChangeVariableValue(g.session().variables, "v", 5);
+    ChangeVariableValue(g.variables(), "v", 5);
 
     // A refused name: the refusal box takes the next answer and the window waits again.
     for (const char* step : {"a,b", "SAVE", "OK", "first", "SAVE"}) {
@@ -49,7 +49,7 @@ TEST(SaveWindows, SaveRefuseAgainThenLoad) {
     g.driver->key("Ctrl+S"); // nothing queued: cancelled
     EXPECT_EQ(g.driver->boxes().back().text, "Enter the name of the game you want to save\r\nfirst");
 
-    ChangeVariableValue(g.session().variables, "v", 9);
+    ChangeVariableValue(g.variables(), "v", 9);
     g.game().OpenFrame("Other", false, 0, 0);
     // The load window goes as soon as the save is read, before the on-load script and the frame.
     bool sawRead = false, windowAfterRead = false;
@@ -82,8 +82,8 @@ TEST(SaveWindows, SaveRefuseAgainThenLoad) {
 TEST(SaveWindows, LoadFromTheWelcomeWindow) {
     WindowRig g;
     g.start();
-    ChangeVariableValue(g.session().variables, "w", 3);
-    ASSERT_TRUE(SaveGameAs(g.session(), g.game(), "kept"));
+    ChangeVariableValue(g.variables(), "w", 3);
+    ASSERT_TRUE(g.play().SaveGameAs("kept"));
     g.game().StartUnloading();
     g.driver->wait(1000);
     ASSERT_FALSE(g.game().loaded());
@@ -110,9 +110,9 @@ TEST(SaveWindows, ARunningScriptTimerKeepsTheLoadWindowClosedWhenAsked) {
     platform::TimerElement& scriptTimer = *g.form().findTimer("TimerObject", 0);
     scriptTimer.setInterval(500);
     scriptTimer.setEnabled(true);
-    g.game().ShowLoadGameWindow(true);
+    g.play().ShowLoadGameWindow(true);
     EXPECT_TRUE(g.windows().empty());
-    g.game().ShowLoadGameWindow(false);
+    g.play().ShowLoadGameWindow(false);
     EXPECT_EQ(g.windows().size(), 1u);
 }
 
@@ -121,7 +121,7 @@ TEST(SaveWindows, ScriptsOpenThemAndAMissingResumeFrameLetsTheGameGoOn) {
     g.start();
     g.driver->type("by script");
     g.driver->answer("SAVE");
-    ExecuteVBScriptAndConsequences(g.session(), g.game(), "PopupSaveGame", false);
+    g.play().ExecuteVBScriptAndConsequences("PopupSaveGame", false);
     EXPECT_TRUE(std::filesystem::exists(g.folder() / "by script.sav"));
 
     // A save whose frame is gone: the frame's own failure box, and the game goes on.
@@ -129,7 +129,7 @@ TEST(SaveWindows, ScriptsOpenThemAndAMissingResumeFrameLetsTheGameGoOn) {
     std::ofstream(g.folder() / "lost.sav", std::ios::binary) << bytes;
     g.driver->type("lost");
     g.driver->answer("LOAD");
-    ExecuteVBScriptAndConsequences(g.session(), g.game(), "PopupLoadGame", false);
+    g.play().ExecuteVBScriptAndConsequences("PopupLoadGame", false);
     EXPECT_TRUE(g.game().loaded());
     EXPECT_EQ(g.windows().size(), 2u);
     EXPECT_GE(g.driver->boxes().size(), 3u) << "and the missing frame's own box";

@@ -2,7 +2,7 @@
 // values the record format cannot hold as they are, the name checks and questions, the list,
 // removing, the resume mapping, and a failed save that leaves the old one intact.
 #include "run/game/SavedGames.h"
-#include "run/core/Scripts.h"
+#include "run/frames/Scripts.h"
 #include "run/state/SaveFile.h"
 #include "tests/gameplay/GameRig.h"
 
@@ -28,18 +28,18 @@ struct SaveRig : GameRig {
         item("key");
     }
     std::filesystem::path folder() { return documents / "Savegames" / "Gameplay Tests"; }
-    bool save(const std::string& name) { return SaveGameAs(session(), game(), name); }
-    bool load(const std::string& name) { return LoadSavedGame(session(), game(), name, {}); }
+    bool save(const std::string& name) { return play().SaveGameAs(name); }
+    bool load(const std::string& name) { return play().LoadSavedGame(name, {}); }
 };
 
 TEST(SavedGames, TheFileIsTheCommonRecordFormat) {
     SaveRig g;
     g.start();
-    ChangeVariableValue(g.session().variables, "v", 7);
-    g.session().variables.Variables.Item(2).Value = -1;
-    ChangeVariableVariantValue(g.session().variables, "t", RecordVariant::string("a, b"));
-    ChangeVariableVariantValue(g.session().variables, "u", RecordVariant::number(2.5));
-    g.session().variables.Disappear.Add("Start", 3);
+    ChangeVariableValue(g.variables(), "v", 7);
+    g.variables().Variables.Item(2).Value = -1;
+    ChangeVariableVariantValue(g.variables(), "t", RecordVariant::string("a, b"));
+    ChangeVariableVariantValue(g.variables(), "u", RecordVariant::number(2.5));
+    g.variables().Disappear.Add("Start", 3);
     g.give({"lamp", "key"});
     g.game().OpenFrame("Other", false, 0, 0);
     ASSERT_TRUE(g.save("one"));
@@ -54,14 +54,14 @@ TEST(SavedGames, TheFileIsTheCommonRecordFormat) {
 
     // Loading it back on a fresh game gives the same state.
     g.game().OpenFrame("Start", false, 0, 0);
-    ChangeVariableValue(g.session().variables, "v", 0);
+    ChangeVariableValue(g.variables(), "v", 0);
     ASSERT_TRUE(g.load("one"));
     EXPECT_EQ(g.frame(), "Other");
     EXPECT_EQ(g.var("v"), 7);
     EXPECT_EQ(g.var("w"), -1);
     EXPECT_EQ(g.items(), (std::vector<std::string>{"lamp", "key"}));
-    EXPECT_TRUE(IsHotspotGone(g.session().variables, "Start", 3));
-    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "a, b");
+    EXPECT_TRUE(IsHotspotGone(g.variables(), "Start", 3));
+    EXPECT_EQ(g.variables().VariablesVariant.Item(1).Value.text(), "a, b");
     EXPECT_EQ(g.game().framesHistory(), (std::vector<std::string>{"Start", "Other"}));
 }
 
@@ -72,12 +72,12 @@ TEST(SavedGames, OlderAndHandWrittenSavesLoad) {
     // Written by an older version: it ends after the items; an unknown variable is skipped.
     std::ofstream(g.folder() / "old.sav", std::ios::binary)
         << "\"Other\"\r\n2\r\n\"gone\"\r\n5\r\n\"x\"\r\n-1\r\n0\r\n1\r\n\"key\"\r\n";
-    ChangeVariableVariantValue(g.session().variables, "t", RecordVariant::string("before"));
+    ChangeVariableVariantValue(g.variables(), "t", RecordVariant::string("before"));
     ASSERT_TRUE(g.load("old"));
     EXPECT_EQ(g.frame(), "Other");
     EXPECT_EQ(g.var("x"), -1);
     EXPECT_EQ(g.items(), std::vector<std::string>{"key"});
-    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "0") << "reset, not in the file";
+    EXPECT_EQ(g.variables().VariablesVariant.Item(1).Value.text(), "0") << "reset, not in the file";
     EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
 
     // Damaged files get the load box and the game goes on exactly as it was: nothing is reset.
@@ -125,7 +125,7 @@ TEST(SavedGames, NamesQuestionsListAndRemoving) {
 
     // Replacing asks; Cancel leaves the old file as it was.
     const std::string before = readAll(g.folder() / "a.b.sav");
-    ChangeVariableValue(g.session().variables, "v", 9);
+    ChangeVariableValue(g.variables(), "v", 9);
     g.driver->answer("Cancel");
     EXPECT_FALSE(g.save("a.b"));
     EXPECT_EQ(g.boxesWith("'a.b' already exists. Do you want to replace it?"), 1);
@@ -138,7 +138,7 @@ TEST(SavedGames, NamesQuestionsListAndRemoving) {
                                          std::chrono::hours(1));
     EXPECT_EQ(ListSavedGames(g.folder().string()), (std::vector<std::string>{"second", "a.b"}));
     g.driver->answer("OK");
-    EXPECT_TRUE(RemoveSavedGame(g.session(), "second"));
+    EXPECT_TRUE(RemoveSavedGame(g.context(), "second"));
     EXPECT_EQ(ListSavedGames(g.folder().string()), std::vector<std::string>{"a.b"});
     EXPECT_FALSE(std::filesystem::exists(g.folder() / "second.png"));
 }
@@ -149,7 +149,7 @@ TEST(SavedGames, AFailedSaveKeepsTheOldOne) {
     ASSERT_TRUE(g.save("keep"));
     const std::string before = readAll(g.folder() / "keep.sav");
     // The new save fails half-way through writing: files may not grow past 64 bytes.
-    ChangeVariableValue(g.session().variables, "v", 4);
+    ChangeVariableValue(g.variables(), "v", 4);
     g.driver->answer("OK");
     struct rlimit was {};
     ::getrlimit(RLIMIT_FSIZE, &was);
@@ -175,9 +175,9 @@ TEST(SavedGames, ResumeMappingIsOneLookup) {
     g.project.file("Config/Resume",
                    "1,2,3,4,5,6\r\n\"other\",\"Start\"\r\n\"Start\",\"Other\"\r\n\"Loop\",\"Loop\"\r\n");
     g.start();
-    EXPECT_EQ(GetResumeLocation(g.session(), "OTHER"), "Start") << "not followed on to Other";
-    EXPECT_EQ(GetResumeLocation(g.session(), "Loop"), "Loop");
-    EXPECT_EQ(GetResumeLocation(g.session(), "Elsewhere"), "Elsewhere");
+    EXPECT_EQ(GetResumeLocation(g.context(), "OTHER"), "Start") << "not followed on to Other";
+    EXPECT_EQ(GetResumeLocation(g.context(), "Loop"), "Loop");
+    EXPECT_EQ(GetResumeLocation(g.context(), "Elsewhere"), "Elsewhere");
 }
 
 } // namespace
@@ -192,7 +192,7 @@ TEST(SavedGames, ObjectsSaveTheirDefaultValueAndAFolderInTheWayFailsTheSave) {
         "Class Named\r\n  Public Default Property Get Text() : Text = \"the lamp\" : End Property\r\n"
         "End Class\r\nClass Plain\r\nEnd Class");
     g.start();
-    g.session().scripts->ExecuteVBScript("Set t.Value = New Named : Set u.Value = New Plain", false);
+    g.player().scripts().ExecuteVBScript("Set t.Value = New Named : Set u.Value = New Plain", false);
     ASSERT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
     ASSERT_TRUE(g.save("objects"));
     const VariantCollection saved = ReadSaveFile(g.folder() / "objects.sav").state.variables.VariablesVariant;

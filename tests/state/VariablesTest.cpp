@@ -1,6 +1,6 @@
 // Project variables: loading the list, duplicates, exact and case-blind names, toggling.
 #include "run/state/Variables.h"
-#include "run/core/Session.h"
+#include "tests/support/ProjectRun.h"
 #include "run/platform/headless/HeadlessBackend.h"
 #include "tests/support/ProjectBuilder.h"
 
@@ -20,7 +20,7 @@ struct VariablesRig {
     platform::FontCatalog fonts;
     platform::WindowSystem ui{backend, fonts};
     platform::SettingsStore settings{tmp / "settings.ini"};
-    Session session{ui, settings};
+    testing::ProjectRun session{ui, settings};
 
     VariablesRig() { ComputeProjectPaths(session.paths, project.folder().string()); }
     GameVariables& v() { return session.variables; }

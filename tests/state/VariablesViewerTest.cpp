@@ -12,10 +12,10 @@ TEST(VariablesViewer, ListsEveryVariableInBoxesOf25Lines) {
         names.push_back("n" + std::to_string(i));
     g.project.variables(names, {"text"});
     g.start();
-    ChangeVariableValue(g.session().variables, "n2", -5);
-    ChangeVariableVariantValue(g.session().variables, "text", RecordVariant::string("a b"));
+    ChangeVariableValue(g.variables(), "n2", -5);
+    ChangeVariableVariantValue(g.variables(), "text", RecordVariant::string("a b"));
 
-    const auto lines = VariablesViewerLines(g.session().variables);
+    const auto lines = VariablesViewerLines(g.variables());
     ASSERT_EQ(lines.size(), 30u + 1 + 8);
     EXPECT_EQ(lines[3].size(), 85u);
     EXPECT_EQ(lines[3].substr(0, 46), "-------------------------- INTEGER VARIABLES: ");

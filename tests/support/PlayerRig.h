@@ -45,12 +45,16 @@ struct PlayerRig {
         project.general(info);
         driver = std::make_unique<HeadlessDriver>(
             PlayerOptions{project.folder().string(), settingsFile, documents});
-        session().trace.attach(&trace);
+        context().trace.attach(&trace);
         driver->start();
         return *driver;
     }
 
-    Session& session() { return driver->player().session(); }
+    Player& player() { return driver->player(); }
+    ProjectContext& context() { return player().project(); }
+    Flags& flags() { return player().flags(); }
+    GameVariables& variables() { return player().variables(); }
+    GamePlay& play() { return player().play(); }
     GameWindow& game() { return driver->player().game(); }
     platform::Form& form() { return game().form(); }
     platform::Element* area(int n) { return form().find("Area", n); }

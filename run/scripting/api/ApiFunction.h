@@ -14,7 +14,7 @@
 
 namespace run {
 
-struct Session;
+struct ScriptContext;
 class GameWindow;
 
 namespace api {
@@ -27,7 +27,7 @@ struct ApiState {
 
 // What one call sees: the game, its arguments and where its result and failure go.
 struct Call {
-    Session& s;
+    ScriptContext& s;
     GameWindow& game;
     ApiState& state;
     vbs::HostArgs& in;
@@ -48,7 +48,7 @@ struct ApiFunction {
 
 // Shows the error box of a function whose failures are caught: the row's message, then the
 // failure's own description. The script goes on after the call.
-void ShowCaughtFailure(Session& s, const std::string& message, const std::string& description);
+void ShowCaughtFailure(ScriptContext& s, const std::string& message, const std::string& description);
 
 // Runs `body`, showing the row's message with the failure's description when it throws.
 template <class F> bool Caught(Call& c, const std::string& message, F&& body) {

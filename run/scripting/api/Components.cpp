@@ -3,8 +3,9 @@
 // why), finding or removing one reports it missing, and the tests answer false. The names,
 // arguments and messages are those the component host will keep.
 #include "run/scripting/api/ApiFunction.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 
 namespace run::api {
@@ -25,10 +26,10 @@ const ApiFunction kFunctions[] = {
          c.in.truth(3, false);
          if (!c.ok()) return false;
          if (name.find(' ') != std::string::npos) {
-             c.s.showErrorBox(" The component name must not contain spaces or other special characters.", "");
+             c.s.project.showErrorBox(" The component name must not contain spaces or other special characters.", "");
              return true;
          }
-         c.s.showErrorBox(
+         c.s.project.showErrorBox(
              " Error in Game.AddAdditionalComponent. The component is probably not installed properly.  ",
              std::string(kNotAvailable) + " (" + progId + ")");
          return true;
@@ -37,7 +38,7 @@ const ApiFunction kFunctions[] = {
      [](Call& c) {
          std::string name = c.in.utf8(0);
          if (!c.ok()) return false;
-         c.s.showErrorBox(" The component named " + inQuotes(name) +
+         c.s.project.showErrorBox(" The component named " + inQuotes(name) +
                               " could not be removed because it could not be found.",
                           "");
          return true;
@@ -46,7 +47,7 @@ const ApiFunction kFunctions[] = {
      [](Call& c) {
          std::string name = c.in.utf8(0);
          if (!c.ok()) return false;
-         c.s.showErrorBox(" The component named " + inQuotes(name) + " could not be found.", "");
+         c.s.project.showErrorBox(" The component named " + inQuotes(name) + " could not be found.", "");
          c.result = vbs::Value::nothing();
          return true;
      }},
@@ -69,8 +70,8 @@ const ApiFunction kFunctions[] = {
          // Lets the game's events run while the script waits, with the window taking no input.
          platform::Form& form = c.game.form();
          form.enabled = false;
-         c.s.ui.pump();
-         c.s.ui.waitWithEvents(5);
+         c.s.project.ui.pump();
+         c.s.project.ui.waitWithEvents(5);
          form.enabled = true;
          return true;
      }},

@@ -1,8 +1,9 @@
 // The game's folders, the per-user parameters, INI files and file searches. A bare file title
 // lies in the External folder; any other path must be one the file policy allows.
 #include "run/scripting/api/ApiFunction.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/platform/files/IniFile.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/FileLookup.h"
@@ -17,8 +18,8 @@ namespace run::api {
 
 namespace {
 
-std::string pathFor(const Session& s, int number) {
-    const ProjectPaths& p = s.paths;
+std::string pathFor(const ScriptContext& s, int number) {
+    const ProjectPaths& p = s.project.paths;
     switch (number) {
     case 0:
     case 1:
@@ -73,12 +74,12 @@ std::vector<std::string> dirMatches(const fs::path& folder, const std::string& p
 
 // DDir with a pattern: the folder part goes through the file policy; a folder the game may not
 // read has no matches.
-std::vector<std::string> startDirSearch(Session& s, const std::string& pathName, int attributes) {
+std::vector<std::string> startDirSearch(ScriptContext& s, const std::string& pathName, int attributes) {
     if (attributes == kVolume) return {}; // there are no volume labels to give here
     std::string::size_type cut = pathName.find_last_of("\\/");
     std::string folder = cut == std::string::npos ? "" : pathName.substr(0, cut + 1);
     std::string pattern = cut == std::string::npos ? pathName : pathName.substr(cut + 1);
-    auto native = ScriptPath(s, folder.empty() ? "." : folder, false);
+    auto native = ScriptPath(s.project, folder.empty() ? "." : folder, false);
     if (!native) return {};
     return dirMatches(*native, pattern, attributes);
 }
@@ -100,7 +101,7 @@ const ApiFunction kFunctions[] = {
          std::string value = c.in.utf8(1);
          if (!c.ok()) return false;
          return Caught(c, " Unable to save the parameter named \"" + name + "\". ",
-                       [&] { c.s.saveUserSetting("_" + name, value); });
+                       [&] { c.s.project.saveUserSetting("_" + name, value); });
      }},
     {u"LoadParameter", 1, 2,
      [](Call& c) {
@@ -109,7 +110,7 @@ const ApiFunction kFunctions[] = {
          if (!c.ok()) return false;
          c.result = vbs::Value::fromUtf8("");
          return Caught(c, " Unable to load the parameter named \"" + name + "\". ",
-                       [&] { c.result = vbs::Value::fromUtf8(c.s.getUserSetting("_" + name, fallback)); });
+                       [&] { c.result = vbs::Value::fromUtf8(c.s.project.getUserSetting("_" + name, fallback)); });
      }},
     {u"ReadINI", 3, 3,
      [](Call& c) {
@@ -117,7 +118,7 @@ const ApiFunction kFunctions[] = {
          if (!c.ok()) return false;
          std::string value;
          if (!file.empty() && !section.empty() && !key.empty()) {
-             if (auto path = ScriptFunctionPath(c.s, file, false); path && ProjectFileExists(*path))
+             if (auto path = ScriptFunctionPath(c.s.project, file, false); path && ProjectFileExists(*path))
                  value = platform::GetPrivateProfileString(*path, section, key, "", 255);
          }
          c.result = vbs::Value::fromUtf8(value);
@@ -127,7 +128,7 @@ const ApiFunction kFunctions[] = {
      [](Call& c) {
          std::string file = c.in.utf8(0), section = c.in.utf8(1), key = c.in.utf8(2), value = c.in.utf8(3);
          if (!c.ok() || file.empty() || section.empty() || key.empty()) return c.ok();
-         if (auto path = ScriptFunctionPath(c.s, file, true))
+         if (auto path = ScriptFunctionPath(c.s.project, file, true))
              platform::WritePrivateProfileString(*path, section, key, value);
          return true;
      }},

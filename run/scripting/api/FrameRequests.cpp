@@ -2,11 +2,10 @@
 // reads about the hotspots, the last click and the open frame.
 #include "run/scripting/api/ApiFunction.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
-#include "run/game/GameHalt.h"
+#include "run/frames/GameHalt.h"
 #include "run/project/FileLookup.h"
-#include "run/scripting/ScriptSteps.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/state/VBScriptActionModule.h"
 
@@ -19,7 +18,7 @@ using scripting::Fail;
 const ApiFunction kFunctions[] = {
     {u"GoToFrame", 1, 3,
      [](Call& c) {
-         VBScriptActionModule& a = c.s.VBScriptAction;
+         VBScriptActionModule& a = c.s.action;
          std::string frame = c.in.utf8(0);
          double duration = c.in.number(1);
          std::int32_t number = c.in.whole(2);
@@ -31,22 +30,22 @@ const ApiFunction kFunctions[] = {
          a.iHotspotNumber = 0;
          return true;
      }},
-    {u"Quit", 0, 0, [](Call& c) { return c.s.VBScriptAction.bStopGame = true; }},
-    {u"PopupSaveGame", 0, 0, [](Call& c) { return c.s.VBScriptAction.bPopupSaveGame = true; }},
-    {u"PopupLoadGame", 0, 0, [](Call& c) { return c.s.VBScriptAction.bPopupLoadGame = true; }},
+    {u"Quit", 0, 0, [](Call& c) { return c.s.action.bStopGame = true; }},
+    {u"PopupSaveGame", 0, 0, [](Call& c) { return c.s.action.bPopupSaveGame = true; }},
+    {u"PopupLoadGame", 0, 0, [](Call& c) { return c.s.action.bPopupLoadGame = true; }},
     {u"ResetModule", 0, 0,
      [](Call& c) {
-         c.s.VBScriptAction.ResetModule();
+         c.s.action.ResetModule();
          return true;
      }},
     {u"StopEverything", 0, 0,
      [](Call& c) {
-         StopEverything(c.s);
+         c.s.halt.StopEverything();
          return true;
      }},
     {u"GetHotspotNumber", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::integer(Short16(c.s.VBScriptAction.iHotspotNumber));
+         c.result = vbs::Value::integer(Short16(c.s.action.iHotspotNumber));
          return true;
      }},
     {u"GetClickPositionX", 0, 0,

@@ -1,7 +1,8 @@
 // The frame message and the inventory.
 #include "run/scripting/api/ApiFunction.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
 #include "run/platform/files/TextCodec.h"
@@ -50,19 +51,19 @@ const ApiFunction kFunctions[] = {
     {u"HideInventoryButton", 0, 0,
      [](Call& c) {
          return Caught(c, " Error hiding inventory. ", [&] {
-             if (!c.s.info.InventoryEnabled) return;
+             if (!c.s.project.info.InventoryEnabled) return;
              platform::Element& panel = c.game.form().get("Inventory1");
              panel.top = -panel.height;
              c.game.form().get("Inventory2").visible = false;
-             c.s.ui.invalidate();
+             c.s.project.ui.invalidate();
          });
      }},
     {u"ShowInventoryButton", 0, 0,
      [](Call& c) {
          return Caught(c, " Error displaying inventory. ", [&] {
-             if (!c.s.info.InventoryEnabled) return;
+             if (!c.s.project.info.InventoryEnabled) return;
              c.game.form().get("Inventory2").visible = true;
-             c.s.ui.invalidate();
+             c.s.project.ui.invalidate();
          });
      }},
 };

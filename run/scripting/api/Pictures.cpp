@@ -2,8 +2,9 @@
 // picture object, saving an element's picture as a bitmap, capturing the frame into an element,
 // and naming the element whose picture the next transition shows.
 #include "run/scripting/api/ApiFunction.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/platform/ui/ElementProperties.h"
 #include "run/project/FileLookup.h"
@@ -22,8 +23,8 @@ using scripting::Fail;
 
 // A picture file of the Areas folder: null when there is none (silently ignored), the picture,
 // or a failure when the file cannot be read as a picture.
-platform::PicturePtr areasPicture(Session& s, const std::string& name) {
-    std::string file = s.files.ResolveProjectFile(s.paths.areas + name);
+platform::PicturePtr areasPicture(ScriptContext& s, const std::string& name) {
+    std::string file = s.files.ResolveProjectFile(s.project.paths.areas + name);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) return nullptr;
     platform::PictureResult loaded = platform::LoadPictureFile(file);
@@ -31,11 +32,11 @@ platform::PicturePtr areasPicture(Session& s, const std::string& name) {
     return loaded.picture;
 }
 
-void setPicture(Session& s, platform::Element& e, platform::PicturePtr picture) {
+void setPicture(ScriptContext& s, platform::Element& e, platform::PicturePtr picture) {
     platform::PropStatus st =
-        platform::SetElementProperty(e, platform::ElementProp::Picture, std::move(picture), s.ui.fonts());
+        platform::SetElementProperty(e, platform::ElementProp::Picture, std::move(picture), s.project.ui.fonts());
     if (st != platform::PropStatus::Ok) throw std::runtime_error(platform::PropStatusText(st));
-    s.ui.invalidate();
+    s.project.ui.invalidate();
 }
 
 // The element argument of the functions that are not caught: a script error when it is none.
@@ -80,7 +81,7 @@ const ApiFunction kFunctions[] = {
          if (!e) return false;
          if (!e->picture || e->picture->image.empty()) return Fail(c.err, vbs::error::InvalidPropertyValue);
          // Saved only where the game may write: its own folders, its saves, its settings.
-         auto path = ScriptFunctionPath(c.s, name, true);
+         auto path = ScriptFunctionPath(c.s.project, name, true);
          if (!path) return Fail(c.err, 70, "Permission denied: " + name + " lies outside the game's folders");
          std::string error = platform::SaveBmp(e->picture->image, *path);
          if (!error.empty()) return Fail(c.err, 75, "Path/File access error: " + error);

@@ -2,8 +2,9 @@
 // open the first three (xdg-open; the headless backend only records them), and a program of the
 // game runs while the game waits for it. Files must lie where the file policy allows.
 #include "run/scripting/api/ApiFunction.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/process/ChildProcess.h"
@@ -23,8 +24,8 @@ namespace {
 constexpr const char* kOutsideFolders = "The file lies outside the game's folders.";
 
 // Hands a target to the default handler; only a request that cannot be made is a failure.
-void openTarget(Session& s, const std::string& target) {
-    if (!s.ui.backend().openWithDefaultHandler(target))
+void openTarget(ScriptContext& s, const std::string& target) {
+    if (!s.project.ui.backend().openWithDefaultHandler(target))
         throw std::runtime_error("The system could not hand it to a program (is xdg-open installed?).");
 }
 
@@ -115,23 +116,23 @@ class WaitGuard {
 // refuses.
 constexpr const char* kProgramsSetting = "AllowGamePrograms";
 
-bool programsAllowed(Session& s, const std::string& path) {
-    const std::string kept = platform::LowerCaseWin(s.getUserSetting(kProgramsSetting, ""));
+bool programsAllowed(ScriptContext& s, const std::string& path) {
+    const std::string kept = platform::LowerCaseWin(s.project.getUserSetting(kProgramsSetting, ""));
     if (kept == "true") return true;
     if (kept == "false") return false;
-    const int answer = s.ui.messageBox("This game wants to run a program that came with it:\r\n\r\n" + path +
+    const int answer = s.project.ui.messageBox("This game wants to run a program that came with it:\r\n\r\n" + path +
                                            "\r\n\r\nA program can do anything your user account can do. "
                                            "Allow this game to run its programs?",
                                        platform::kYesNo | platform::kQuestion | platform::kDefaultButton2,
-                                       s.info.AdventureName);
+                                       s.project.info.AdventureName);
     const bool allowed = answer == platform::kResultYes;
-    s.saveUserSetting(kProgramsSetting, allowed ? "True" : "False");
+    s.project.saveUserSetting(kProgramsSetting, allowed ? "True" : "False");
     return allowed;
 }
 
 void runAndWait(Call& c, const std::string& title) {
     WaitGuard guard(c.game);
-    auto path = ScriptFunctionPath(c.s, title, false);
+    auto path = ScriptFunctionPath(c.s.project, title, false);
     if (!path) throw std::runtime_error(kOutsideFolders);
     if (isWindowsProgram(*path))
         throw std::runtime_error("Windows programs (.exe, .com, .bat) cannot run on this system.");
@@ -145,9 +146,9 @@ void runAndWait(Call& c, const std::string& title) {
     if (!child.started()) throw std::runtime_error(error);
     // Every 100 ms: is it still running? Meanwhile the game's timers and repaints go on. The
     // rest of each pass is waited out on the program itself, so a virtual clock does not spin.
-    while (child.running() && !c.s.ui.quitRequested()) {
+    while (child.running() && !c.s.project.ui.quitRequested()) {
         auto before = std::chrono::steady_clock::now();
-        c.s.ui.waitWithEvents(100);
+        c.s.project.ui.waitWithEvents(100);
         auto spent =
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - before);
         if (spent.count() < 100) child.waitFor(100 - static_cast<int>(spent.count()));
@@ -178,7 +179,7 @@ const ApiFunction kFunctions[] = {
          std::string title = c.in.utf8(0);
          if (!c.ok() || title.empty()) return c.ok();
          return Caught(c, fileMessage(title), [&] {
-             auto path = ScriptFunctionPath(c.s, title, false);
+             auto path = ScriptFunctionPath(c.s.project, title, false);
              if (!path) throw std::runtime_error(kOutsideFolders);
              // A missing document is the shell's own failure, which goes unreported.
              std::error_code ec;

@@ -1,7 +1,9 @@
 // The game window's switches, menus and pointer, and the display.
 #include "run/scripting/api/ApiFunction.h"
+#include "run/project/ProjectContext.h"
+#include "run/project/Flags.h"
 
-#include "run/core/Session.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/project/DisplayResolution.h"
 
@@ -42,8 +44,8 @@ const ApiFunction kFunctions[] = {
      }},
     {u"RefreshWindow", 0, 0,
      [](Call& c) {
-         c.s.ui.invalidate();
-         c.s.ui.pump();
+         c.s.project.ui.invalidate();
+         c.s.project.ui.pump();
          return true;
      }},
     {u"AllowControlsReferencesNextTime", 0, 0,
@@ -58,22 +60,22 @@ const ApiFunction kFunctions[] = {
      }},
     {u"GetProjectWidth", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::integer(Short16(c.s.info.FrameWidth));
+         c.result = vbs::Value::integer(Short16(c.s.project.info.FrameWidth));
          return true;
      }},
     {u"GetProjectHeight", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::integer(Short16(c.s.info.FrameHeight));
+         c.result = vbs::Value::integer(Short16(c.s.project.info.FrameHeight));
          return true;
      }},
     {u"GetDisplayResolutionX", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::longv(c.s.ui.backend().desktopMode().width);
+         c.result = vbs::Value::longv(c.s.project.ui.backend().desktopMode().width);
          return true;
      }},
     {u"GetDisplayResolutionY", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::longv(c.s.ui.backend().desktopMode().height);
+         c.result = vbs::Value::longv(c.s.project.ui.backend().desktopMode().height);
          return true;
      }},
     {u"GetLFVersion", 0, 0,
@@ -93,7 +95,7 @@ const ApiFunction kFunctions[] = {
          std::int32_t request = c.in.whole(0);
          if (!c.ok()) return false;
          return Caught(c, " Error changing display resolution. ",
-                       [&] { SwitchResolution(c.s, request, [&c] { c.game.CenterWindowAndPictureBox(); }); });
+                       [&] { SwitchResolution(c.s.project, request, [&c] { c.game.CenterWindowAndPictureBox(); }); });
      }},
     {u"ChangeDisplayResolutionOnLoadGame", 1, 1,
      [](Call& c) {

@@ -1,7 +1,7 @@
 // A project on two CDs: the drive dialog when the file is on the other CD, halting and resuming
 // the game, a wrong CD, Cancel, and the dialog's own list and checks.
+#include "run/core/Player.h"
 #include "run/frames/GameWindow.h"
-#include "run/game/SoundSteps.h"
 #include "run/media/AudioChannels.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Keys.h"
@@ -22,10 +22,11 @@ namespace {
 namespace fs = std::filesystem;
 using platform::InputEvent;
 
-// Two folders standing as CD 1 and CD 2, the game window with its timers, and a helper window
-// whose timer plays the player's part while the drive dialog waits.
-struct TwoCdRig : testing::LookupRig {
+// Two folders standing as CD 1 and CD 2, the player's game window with its timers, and a helper
+// window whose timer plays the player's part while the drive dialog waits.
+struct TwoCdRig : testing::QuestFiles {
     TwoCdRig() {
+        testing::StartQuest(s, project, trace);
         makeCdProject(2, {{"intro.jpg", 1, 1}, {"scene.jpg", 2, 1}});
         cd1 = (tmp / "cd1").string();
         cd2 = (tmp / "cd2").string();
@@ -35,7 +36,6 @@ struct TwoCdRig : testing::LookupRig {
             platform::DriveTable::FromDescription("C=" + tmp.path().string() + ":fixed;D=" + cd1 + ":cd");
         LoadCdIndex(s);
 
-        s.audio = &audio;
         platform::TimerElement& t1 = *game.findTimer("Timer1");
         t1.setInterval(1000);
         t1.setEnabled(true);
@@ -50,11 +50,7 @@ struct TwoCdRig : testing::LookupRig {
         ui.load(helper);
     }
 
-    ~TwoCdRig() {
-        // The window system outlives these forms; the game window goes without its unloading.
-        ui.unload(helper);
-        ui.forgetAll();
-    }
+    ~TwoCdRig() { ui.unload(helper); }
 
     // Each time the drive dialog is up, the next step of `steps` runs once.
     void onPlayerTick() {
@@ -87,11 +83,18 @@ struct TwoCdRig : testing::LookupRig {
         backend.inject({InputEvent::Type::MouseUp, 0, x, y, platform::kLeftButton});
     }
     void insertCd2() { s.drives.set('D', {cd2, platform::kDriveCdRom}); }
+    const std::vector<platform::RecordedBox>& messageBoxes() const { return backend.boxes(); }
 
+    platform::HeadlessBackend backend;
+    Player player{backend, {project.folder().string(), tmp / "settings.ini", tmp / "Documents"}};
+    ProjectContext& s = player.project();
+    Flags& flags = player.flags();
+    ProjectFiles& files = player.files();
+    AudioChannels& audio = player.audio();
+    platform::WindowSystem& ui = player.ui();
+    std::vector<std::string> trace;
     std::string cd1, cd2, sceneOnCd2;
-    platform::Mixer mixer;
-    AudioChannels audio{s, s.flags, s.files, mixer};
-    GameWindow gameWindow{s, nullptr};
+    GameWindow& gameWindow = player.game();
     platform::Form& game = gameWindow.form();
     platform::Form helper{"frmPlayer"};
     std::vector<std::function<void(platform::Form&)>> steps;
@@ -109,7 +112,7 @@ bool traced(const TwoCdRig& r, const std::string& step) {
 
 TEST(CdDialogTest, FileOnTheOtherCdAsksForItAndGoesOnOnceInserted) {
     TwoCdRig r;
-    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.frames + "intro.jpg"),
+    EXPECT_EQ(r.files.ResolveProjectFile(r.s.paths.frames + "intro.jpg"),
               r.cd1 + "/Data/Quest/Frames/" + HiddenPath("intro.jpg", true));
     EXPECT_EQ(r.dialogsShown, 0) << "CD 1 is in the drive";
 
@@ -118,10 +121,10 @@ TEST(CdDialogTest, FileOnTheOtherCdAsksForItAndGoesOnOnceInserted) {
         r.press(platform::kKeyReturn);
     });
     ASSERT_EQ(r.gameWindow.CreateTimedEvent(30, "x = 1", true), 1);
-    PlayOnChannel(r.s, 1, r.put("Areas/tone.wav", platform::Tone(22050, 1, 2, 440, 0.5)), 0, 0, "tone.wav");
+    r.audio.PlayOnChannel(1, r.put("Areas/tone.wav", platform::Tone(22050, 1, 2, 440, 0.5)), 0, 0, "tone.wav");
     ASSERT_EQ(r.audio.channelPlayer(1).PlayState(), platform::MediaPlayer::kPlaying);
     r.gameWindow.StartTimedEvents();
-    std::string got = r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
+    std::string got = r.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
     EXPECT_EQ(got, r.sceneOnCd2);
     EXPECT_EQ(r.dialogsShown, 1);
     EXPECT_EQ(r.message, "Please insert the CD#2 in the CD-Rom drive and click OK to continue...");
@@ -134,8 +137,8 @@ TEST(CdDialogTest, FileOnTheOtherCdAsksForItAndGoesOnOnceInserted) {
     EXPECT_TRUE(r.game.findTimer("TimedEvent", 1)->enabled) << "and start again";
     EXPECT_NE(r.audio.channelPlayer(1).PlayState(), platform::MediaPlayer::kPlaying)
         << "nothing plays meanwhile";
-    EXPECT_TRUE(r.s.flags.StopMovie);
-    EXPECT_FALSE(r.s.flags.Quitting);
+    EXPECT_TRUE(r.flags.StopMovie);
+    EXPECT_FALSE(r.flags.Quitting);
     EXPECT_TRUE(r.messageBoxes().empty());
     EXPECT_EQ(r.s.getUserSetting("DriveLetter", ""), "D");
     ASSERT_NE(r.ui.activeForm(), nullptr);
@@ -150,7 +153,7 @@ TEST(CdDialogTest, WrongCdIsReportedAndAskedForAgainThenTheTimersComeBack) {
         r.insertCd2();
         r.press(platform::kKeyReturn);
     });
-    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg"), r.sceneOnCd2);
+    EXPECT_EQ(r.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg"), r.sceneOnCd2);
     EXPECT_EQ(r.dialogsShown, 2);
     ASSERT_EQ(r.messageBoxes().size(), 1u);
     const auto& box = r.messageBoxes()[0];
@@ -163,9 +166,9 @@ TEST(CdDialogTest, WrongCdIsReportedAndAskedForAgainThenTheTimersComeBack) {
 TEST(CdDialogTest, CancelLeavesTheGame) {
     TwoCdRig r;
     r.steps.push_back([&](platform::Form&) { r.press(platform::kKeyEscape); });
-    std::string got = r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
+    std::string got = r.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
     EXPECT_FALSE(fs::exists(got));
-    EXPECT_TRUE(r.s.flags.Quitting);
+    EXPECT_TRUE(r.flags.Quitting);
     // The player sees the menu bar, ready to load a game or quit.
     EXPECT_TRUE(r.gameWindow.menusVisible());
     EXPECT_TRUE(r.game.get("mnuExit").visible);
@@ -179,9 +182,9 @@ TEST(CdDialogTest, CancelLeavesTheGame) {
 TEST(CdDialogTest, ProgramQuitWhileAskedCountsAsCancel) {
     TwoCdRig r;
     r.steps.push_back([&](platform::Form&) { r.backend.inject({InputEvent::Type::Quit}); });
-    r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
+    r.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
     EXPECT_EQ(r.dialogsShown, 1);
-    EXPECT_TRUE(r.s.flags.Quitting);
+    EXPECT_TRUE(r.flags.Quitting);
     EXPECT_TRUE(r.game.get("mnuExit").visible);
 }
 
@@ -193,13 +196,13 @@ TEST(CdDialogTest, NoDialogUnderAnOpenMessageBox) {
     frameTimer.setEnabled(true);
     frameTimer.onTimer = [&] {
         frameTimer.setEnabled(false);
-        got = r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
+        got = r.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
     };
     r.ui.msUntilNextTimer(100); // arms the timer
     r.backend.advanceClock(10);
     r.ui.messageBox("A question", platform::kOkOnly, "Quest");
     EXPECT_EQ(r.dialogsShown, 0);
-    EXPECT_FALSE(r.s.flags.Quitting);
+    EXPECT_FALSE(r.flags.Quitting);
     EXPECT_FALSE(fs::exists(got));
     ASSERT_EQ(r.messageBoxes().size(), 2u) << "the missing file, then the question";
     EXPECT_EQ(r.messageBoxes()[0].text.find(r.s.uiText[33]), 0u);
@@ -219,7 +222,7 @@ TEST(CdDialogTest, OkWantsAnExistingDriveAndTheListSetsTheBox) {
         r.clickOn(*cdItem);
         r.press(platform::kKeyReturn);
     });
-    EXPECT_EQ(r.s.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg"), r.sceneOnCd2);
+    EXPECT_EQ(r.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg"), r.sceneOnCd2);
     ASSERT_EQ(r.messageBoxes().size(), 1u);
     EXPECT_EQ(r.messageBoxes()[0].text, r.s.uiText[38]);
     EXPECT_EQ(r.messageBoxes()[0].title, "Quest");

@@ -1,11 +1,11 @@
-// A session on the headless backend over a project written by the builder, with helpers for
-// CD projects: the marker, the CD index and folders standing as CDs.
+// The project "Quest" on the headless backend, written by the builder, as start-up leaves it, with
+// helpers for CD projects: the marker, the CD index and folders standing as CDs.
 #pragma once
 
-#include "run/core/Session.h"
 #include "run/platform/headless/HeadlessBackend.h"
 #include "run/project/record/RecordWriter.h"
 #include "tests/support/ProjectBuilder.h"
+#include "tests/support/ProjectRun.h"
 
 #include <filesystem>
 #include <fstream>
@@ -20,15 +20,18 @@ struct IndexEntry {
     int kind;
 };
 
-struct LookupRig {
-    LookupRig() {
-        s.projectFolder = project.folder().string();
-        ComputeProjectPaths(s.paths, s.projectFolder);
-        s.uiText.applySet(true);
-        s.info.AdventureName = "Quest";
-        s.info.ProjectRegistryName = "Quest";
-        s.trace.attach(&trace);
-    }
+// The project "Quest" as start-up leaves it, on a context of the caller's.
+inline void StartQuest(ProjectContext& s, const ProjectBuilder& project, std::vector<std::string>& trace) {
+    s.projectFolder = project.folder().string();
+    ComputeProjectPaths(s.paths, s.projectFolder);
+    s.uiText.applySet(true);
+    s.info.AdventureName = "Quest";
+    s.info.ProjectRegistryName = "Quest";
+    s.trace.attach(&trace);
+}
+
+// The project's files, and folders standing as CDs.
+struct QuestFiles {
 
     // A file of the project, by its path inside the project folder.
     std::string put(const std::string& relativePath, const std::string& bytes = "x") {
@@ -61,15 +64,20 @@ struct LookupRig {
         project.file("Config/CDContents", w.bytes());
     }
 
-    const std::vector<platform::RecordedBox>& messageBoxes() const { return backend.boxes(); }
-
     TempFolder tmp;
     ProjectBuilder project{tmp / "game"};
+};
+
+struct LookupRig : QuestFiles {
+    LookupRig() { StartQuest(s, project, trace); }
+
+    const std::vector<platform::RecordedBox>& messageBoxes() const { return backend.boxes(); }
+
     platform::HeadlessBackend backend;
     platform::FontCatalog fonts;
     platform::WindowSystem ui{backend, fonts};
     platform::SettingsStore settings{tmp / "settings.ini"};
-    Session s{ui, settings};
+    ProjectRun s{ui, settings};
     std::vector<std::string> trace;
 };
 

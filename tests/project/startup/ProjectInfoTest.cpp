@@ -186,12 +186,12 @@ TEST(ProjectInfoFile, DamagedFileAtStartUpShowsTheErrorBoxAndGoesOn) {
 
     ASSERT_EQ(driver.boxes().size(), 1u);
     const auto& box = driver.boxes()[0];
-    const UiText& t = driver.player().session().uiText;
+    const UiText& t = driver.player().project().uiText;
     EXPECT_EQ(box.title, t[29]);
     EXPECT_EQ(box.text, t[30] + "\r\n\r\n" + t[31] + " Error loading project information.");
     EXPECT_FALSE(driver.ended());
     EXPECT_EQ(driver.player().ui().activeForm(), &driver.player().welcome().form());
-    EXPECT_EQ(driver.player().session().info.AdventureName, "The Lantern");
+    EXPECT_EQ(driver.player().project().info.AdventureName, "The Lantern");
     EXPECT_EQ(driver.player().welcome().form().get("txtAdventureName").caption, "The Lantern");
 }
 

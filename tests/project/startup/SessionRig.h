@@ -1,9 +1,9 @@
-// A session on the headless backend over a project folder written by the builder.
+// A project folder written by the builder and the project context over it, on the headless backend.
 #pragma once
 
-#include "run/core/Session.h"
 #include "run/platform/headless/HeadlessBackend.h"
 #include "tests/support/ProjectBuilder.h"
+#include "tests/support/ProjectRun.h"
 
 namespace run::testing {
 
@@ -19,7 +19,7 @@ struct SessionRig {
     platform::FontCatalog fonts;
     platform::WindowSystem ui{backend, fonts};
     platform::SettingsStore settings{tmp / "settings.ini"};
-    Session s{ui, settings};
+    ProjectRun s{ui, settings};
 };
 
 } // namespace run::testing

@@ -2,7 +2,7 @@
 // actions run the given scripts.
 #pragma once
 
-#include "run/game/Actions.h"
+#include "run/game/GamePlay.h"
 #include "tests/gameplay/GameRig.h"
 
 namespace run::testing {
@@ -21,12 +21,12 @@ struct ApiRig : GameRig {
         if (!spots.empty()) project.hotspots("Start", spots).actions("Start", actions);
     }
     void click(int n) { driver->click(45 + 70 * (n - 1), 225); }
-    void script(const std::string& code) { ExecuteVBScriptAndConsequences(session(), game(), code, false); }
+    void script(const std::string& code) { play().ExecuteVBScriptAndConsequences(code, false); }
 };
 
 // The text of the variant variable t, where the tests leave what scripts computed.
 inline std::string TextOfT(GameRig& g) {
-    return g.session().variables.VariablesVariant.Item(1).Value.text();
+    return g.variables().VariablesVariant.Item(1).Value.text();
 }
 
 } // namespace run::testing

@@ -59,7 +59,7 @@ TEST(GameObjects, TheFramesHistoryListIsTheGamesHistory) {
 TEST(GameObjects, MenuCheckMarksAreTheMenusOwn) {
     ApiRig g;
     g.start();
-    ASSERT_FALSE(g.session().flags.transitionsDisabled);
+    ASSERT_FALSE(g.flags().transitionsDisabled);
     g.script("TransitionsMenuObject.Checked = True : DebugMenuObject.Checked = True : v = "
              "TransitionsMenuObject.Checked : "
              "w = ExitMenuObject.Checked : x = Len(ExitMenuObject.Caption)");
@@ -67,13 +67,13 @@ TEST(GameObjects, MenuCheckMarksAreTheMenusOwn) {
     EXPECT_EQ(g.var("v"), -1);
     EXPECT_EQ(g.var("w"), 0);
     EXPECT_EQ(g.var("x"), static_cast<int>(g.form().get("mnuExit").caption.size()));
-    EXPECT_TRUE(g.session().flags.transitionsDisabled) << "as choosing the menu item does";
-    EXPECT_EQ(g.session().getUserSetting("DisableTransitions", ""), "True");
+    EXPECT_TRUE(g.flags().transitionsDisabled) << "as choosing the menu item does";
+    EXPECT_EQ(g.context().getUserSetting("DisableTransitions", ""), "True");
     EXPECT_EQ(g.form().get("mnuDisableTransitions").value, 1);
     EXPECT_EQ(g.form().get("mnuDebug").value, 1);
     g.script("TransitionsMenuObject.Checked = False : DisableEffectsMenuObject.Checked = True");
-    EXPECT_FALSE(g.session().flags.transitionsDisabled);
-    EXPECT_TRUE(g.session().flags.effectsDisabled);
+    EXPECT_FALSE(g.flags().transitionsDisabled);
+    EXPECT_TRUE(g.flags().effectsDisabled);
 }
 
 TEST(GameObjects, SoftwareObjectsReachesTheWindowsOperations) {

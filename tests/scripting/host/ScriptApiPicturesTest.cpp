@@ -1,6 +1,5 @@
 // The script functions that touch pictures and elements: loading and saving pictures, capturing
 // the frame, the transition's destination, the default pointer and script-loaded array members.
-#include "run/core/Session.h"
 #include "run/platform/graphics/Picture.h"
 #include "run/platform/ui/FormPainter.h"
 #include "tests/scripting/host/ApiRig.h"
@@ -57,7 +56,7 @@ TEST(ScriptApiPictures, LoadSaveAndCapture) {
     EXPECT_EQ(platform::ColorRefFromPixel(box.picture->image.pixel(5, 5)) & 0xFFFFFF, 0x400000u);
     // The screen copy is what the player sees in the frame area.
     g.script("CaptureFrame PictureBoxObject, False");
-    const platform::Canvas& screen = g.session().ui.paintedCanvas(g.form());
+    const platform::Canvas& screen = g.context().ui.paintedCanvas(g.form());
     platform::Rect at = platform::ElementRectOnForm(g.form().get("PictureBox"));
     EXPECT_EQ(box.picture->image.pixel(100, 100), screen.pixel(at.x + 100, at.y + 100));
 
@@ -97,10 +96,10 @@ TEST(ScriptApiPictures, TheTransitionDestinationIsWhatFadesInOnce) {
     platform::Pixel late = 0;
     platform::TimerElement& watch = g.form().addTimer("WatchTransition");
     watch.onTimer = [&] {
-        const Flags& flags = g.session().flags;
+        const Flags& flags = g.flags();
         if (!flags.TransitionRunning || flags.TransitionFraction < 0.85 || late) return;
         const platform::Rect r = platform::ElementRectOnForm(g.form().get("PictureBox"));
-        late = g.session().ui.paintedCanvas(g.form()).pixel(r.x + r.w / 2, r.y + r.h / 2) | 0xFF000000;
+        late = g.context().ui.paintedCanvas(g.form()).pixel(r.x + r.w / 2, r.y + r.h / 2) | 0xFF000000;
     };
     watch.setInterval(20);
     watch.setEnabled(true);
@@ -130,7 +129,7 @@ TEST(ScriptApiPictures, DefaultPointerFollowsHotspotsOnTheDefault) {
     EXPECT_EQ(g.area(1)->mousePointer, platform::kPointerDefault) << "no file, no change";
     EXPECT_EQ(g.boxesWith("The following file is missing:"), 1);
     g.script("ChangeDefaultCursor \"hand.ico\"");
-    EXPECT_EQ(g.session().info.DefaultCursor, "hand.ico");
+    EXPECT_EQ(g.context().info.DefaultCursor, "hand.ico");
     ASSERT_EQ(g.area(1)->mousePointer, platform::kPointerCustom);
     EXPECT_EQ(g.area(1)->mouseIcon->image.pixel(5, 5), kRed);
     EXPECT_EQ(g.form().get("PictureBox").mouseIcon, g.area(1)->mouseIcon);

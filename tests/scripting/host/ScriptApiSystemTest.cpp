@@ -92,7 +92,7 @@ TEST(ScriptApiSystem, ProgramsRunWhileTheWindowWaitsOnlyWithThePlayersConsent) {
     EXPECT_EQ(g.driver->boxes().size(), 3u) << "asked once";
     EXPECT_FALSE(std::filesystem::exists(ran));
 
-    g.session().saveUserSetting("AllowGamePrograms", "");
+    g.context().saveUserSetting("AllowGamePrograms", "");
     g.driver->answer("Yes");
     platform::TimerElement& frameTimer = *g.form().findTimer("Timer1");
     frameTimer.setInterval(60000);
@@ -131,7 +131,7 @@ TEST(ScriptApiSystem, DisplayRequestsAndComponents) {
     ApiRig g;
     g.start();
     g.script("ChangeDisplayResolutionOnLoadGame 2");
-    EXPECT_EQ(g.session().flags.pendingLoadGameResolution, 2);
+    EXPECT_EQ(g.flags().pendingLoadGameResolution, 2);
     g.script("ChangeDisplayResolution 2 : v = GetDisplayResolutionX()");
     EXPECT_EQ(g.var("v"), 800);
 

@@ -23,13 +23,13 @@ TEST(ScriptApi, RequestsReachTheConsequenceStep) {
     g.script("GoToFrame \"Last Visited Frame\", 0, 0");
     EXPECT_EQ(g.frame(), "Start") << "back in the history";
     g.click(2);
-    EXPECT_TRUE(g.session().flags.Quitting) << "Quit wins over the frame";
+    EXPECT_TRUE(g.flags().Quitting) << "Quit wins over the frame";
     EXPECT_EQ(g.frame(), "Start");
 
     ApiRig halt;
     halt.start();
     halt.script("StopEverything : v = 1");
-    EXPECT_TRUE(halt.session().flags.Quitting);
+    EXPECT_TRUE(halt.flags().Quitting);
     EXPECT_TRUE(halt.game().menusVisible());
     EXPECT_FALSE(halt.form().get("PictureBox").visible);
 }
@@ -66,7 +66,7 @@ TEST(ScriptApi, HotspotsClicksAndTheFrame) {
     EXPECT_EQ(g.var("y"), 0) << "the simulated click comes after the script";
     g.driver->wait(200);
     EXPECT_EQ(g.var("x"), 1);
-    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "Start11");
+    EXPECT_EQ(g.variables().VariablesVariant.Item(1).Value.text(), "Start11");
 }
 
 TEST(ScriptApi, PathsSettingsSwitchesAndHelpers) {
@@ -81,20 +81,20 @@ TEST(ScriptApi, PathsSettingsSwitchesAndHelpers) {
 
     g.script(
         "SaveParameter \"score\", 10 : t = LoadParameter(\"score\", \"none\") & LoadParameter(\"other\", 7)");
-    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "107");
-    EXPECT_EQ(g.session().getUserSetting("_score", ""), "10");
+    EXPECT_EQ(g.variables().VariablesVariant.Item(1).Value.text(), "107");
+    EXPECT_EQ(g.context().getUserSetting("_score", ""), "10");
 
     g.script("v = GetTransitionsStatus() : InvertTransitionsStatus : w = GetTransitionsStatus() : "
              "InvertEffectsStatus");
     EXPECT_EQ(g.var("v"), -1);
     EXPECT_EQ(g.var("w"), 0);
-    EXPECT_EQ(g.session().getUserSetting("DisableTransitions", ""), "True");
-    EXPECT_TRUE(g.session().flags.effectsDisabled);
+    EXPECT_EQ(g.context().getUserSetting("DisableTransitions", ""), "True");
+    EXPECT_TRUE(g.flags().effectsDisabled);
 
     g.script("t = GetLFVersion() & DOUBLEQUOTES & ConvertQuotesIntoDoubleQuotes(\"a\"\"b\") & NEWLINE & "
              "ConvertToNumber(\"12abc\") + ConvertToNumber(\"x\") : v = GetProjectWidth() : "
              "Set r = GetVariableReferenceFromName(\"W\") : r.Value = 5");
-    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "Version 4.1.0\"a\"\"b\r\n12");
+    EXPECT_EQ(g.variables().VariablesVariant.Item(1).Value.text(), "Version 4.1.0\"a\"\"b\r\n12");
     EXPECT_EQ(g.var("v"), 640);
     EXPECT_EQ(g.var("w"), 5) << "a reference to the variable itself";
     EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
@@ -125,7 +125,7 @@ TEST(ScriptApi, IniFilesInsideTheGameOnly) {
              "\"|\" & Len(ReadINI(\"game.ini\", \"Scores\", \"best\")) & \"|\" & ReadINI(\"missing.ini\", "
              "\"a\", \"b\") & "
              "\"|\" & ReadINI(\"garbage.ini\", \"a\", \"b\")");
-    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "Kim|254||")
+    EXPECT_EQ(g.variables().VariablesVariant.Item(1).Value.text(), "Kim|254||")
         << "cut to 254 characters";
     EXPECT_TRUE(std::filesystem::exists(g.project.folder() / "External" / "saves.ini"));
     // A full path outside the game's folders is neither written nor read.
@@ -134,7 +134,7 @@ TEST(ScriptApi, IniFilesInsideTheGameOnly) {
              "\", \"a\", \"b\")");
     std::ifstream in(outside, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[a]\r\nb=secret\r\n") << "untouched";
-    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "") << "and unread";
+    EXPECT_EQ(g.variables().VariablesVariant.Item(1).Value.text(), "") << "and unread";
     EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
 }
 

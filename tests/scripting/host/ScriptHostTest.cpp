@@ -37,7 +37,7 @@ void Click(GameRig& g, int n) {
 }
 
 std::string ErrorText(GameRig& g, const std::string& middle, const std::string& description) {
-    const UiText& t = g.session().uiText;
+    const UiText& t = g.context().uiText;
     return t[30] + " " + t[31] + "\r\n\r\n" + middle + description;
 }
 
@@ -57,7 +57,7 @@ TEST(ScriptHost, VariablesAreObjectsAndNothingElseOutlivesAScript) {
     g.start();
     ASSERT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
     EXPECT_EQ(g.var("v"), 2) << "a plain assignment and .Value both reach the variable";
-    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "Kim2");
+    EXPECT_EQ(g.variables().VariablesVariant.Item(1).Value.text(), "Kim2");
     Click(g, 1);
     EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
     EXPECT_EQ(g.var("w"), 5) << "the script's own global is gone, the array in the variable is not";
@@ -78,7 +78,7 @@ TEST(ScriptHost, ErrorsShowTheirTextsAndTheGameGoesOn) {
     g.driver->type("sFrameToLoad = \"Other\" : y = 1 / 0");
     ASSERT_TRUE(g.driver->player().ui().chooseMenu(g.form(), g.form().get("mnuExecuteVBScript")));
     EXPECT_EQ(g.frame(), "Start");
-    EXPECT_EQ(g.session().getUserSetting("ExecuteVBScriptCode", ""), "sFrameToLoad = \"Other\" : y = 1 / 0");
+    EXPECT_EQ(g.context().getUserSetting("ExecuteVBScriptCode", ""), "sFrameToLoad = \"Other\" : y = 1 / 0");
     g.driver->type("sFrameToLoad = \"Other\"");
     g.driver->player().ui().chooseMenu(g.form(), g.form().get("mnuExecuteVBScript"));
     EXPECT_EQ(g.frame(), "Other");
@@ -348,9 +348,9 @@ TEST(ScriptHost, BadScriptsGetTheirBoxAndTheGameGoesOn) {
     // An element kept in a variable outlives the frame's hotspots: using it is an error, not a crash.
     Click(g, 5);
     ASSERT_EQ(g.frame(), "Other");
-    EXPECT_TRUE(g.session().scripts->ExecuteVBScript("w = kept.Value.Left", false));
+    EXPECT_TRUE(g.player().scripts().ExecuteVBScript("w = kept.Value.Left", false));
     EXPECT_NE(g.boxTexts().back().find("no longer exists"), std::string::npos) << g.boxTexts().back();
-    EXPECT_FALSE(g.session().scripts->ExecuteVBScript("v = 1", false)) << "the next script runs";
+    EXPECT_FALSE(g.player().scripts().ExecuteVBScript("v = 1", false)) << "the next script runs";
     EXPECT_EQ(g.var("v"), 1);
 }
 
@@ -376,12 +376,12 @@ TEST(ScriptHost, ClassicProceduresFileLoads) {
         "  If False Then :\r\n  Set o = New Box\r\n  o.Me2() _\r\n   .S()\r\n  Call (New Box).S()\r\n"
         "  x = -3^2\r\n  AddTo.5\r\nEnd Sub\r\n");
     g.start();
-    g.session().scripts->ExecuteVBScript("Compare : DefinedInIf : Cases 1", false);
+    g.player().scripts().ExecuteVBScript("Compare : DefinedInIf : Cases 1", false);
     EXPECT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
     EXPECT_EQ(g.var("v"), 12) << "the comparisons, then two calls through the chain";
     EXPECT_EQ(g.var("w"), 15) << "an octal literal in a Sub defined inside an If";
     EXPECT_EQ(g.var("x"), 10) << "-3^2 is 9, AddTo.5 is AddTo(0.5)";
-    EXPECT_EQ(g.session().variables.VariablesVariant.Item(1).Value.text(), "one");
+    EXPECT_EQ(g.variables().VariablesVariant.Item(1).Value.text(), "one");
 }
 
 } // namespace

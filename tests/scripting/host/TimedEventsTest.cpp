@@ -1,6 +1,6 @@
 // Timed events on the virtual clock, created and removed by scripts: numbering, limits and their
 // messages, one-shot and repeating firing, failures, pausing, and the reset of a frame opening.
-#include "run/game/Actions.h"
+#include "run/game/GamePlay.h"
 #include "run/platform/ui/FormPainter.h"
 #include "tests/gameplay/GameRig.h"
 
@@ -15,7 +15,7 @@ struct EventRig : GameRig {
         start();
     }
     // A script as the Debug menu runs it: the consequences start the events it created.
-    void script(const std::string& code) { ExecuteVBScriptAndConsequences(session(), game(), code, false); }
+    void script(const std::string& code) { play().ExecuteVBScriptAndConsequences(code, false); }
 };
 
 TEST(TimedEvents, NumbersLimitsAndMessages) {
@@ -98,7 +98,7 @@ TEST(TimedEvents, AnEventThatCannotRunLeavesTheWaitingScriptsRequests) {
     waits.script = "sFrameToLoad = |Other| : MsgBox |wait| : w = 3";
     g.project.hotspots("Start", testing::Row(1)).actions("Start", {waits});
     g.start();
-    ExecuteVBScriptAndConsequences(g.session(), g.game(), "CreateTimedEvent 0.01, \"v = 1\", False", false);
+    g.play().ExecuteVBScriptAndConsequences("CreateTimedEvent 0.01, \"v = 1\", False", false);
     g.driver->player().ui().msUntilNextTimer(100); // arms the event's timer now
     g.driver->backend().advanceClock(10);
     // Straight to the button: a pointer move first would let the event fire before the click.

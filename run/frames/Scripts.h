@@ -1,6 +1,9 @@
-// What the engine core asks of the script host. The host (run/scripting/ScriptHost) is the one
-// place that runs VBScript; frames, actions and the inventory reach it only through this.
+// What the game window and the game in play ask of the script host above them. The host
+// (run/scripting/ScriptHost) is the one place that runs VBScript; frames, actions and the
+// inventory reach it only through this.
 #pragma once
+
+#include "run/state/VBScriptActionModule.h"
 
 #include <string>
 #include <vector>
@@ -29,6 +32,8 @@ class Scripts {
     virtual void TimerObject_Timer(int index) = 0;
     // The procedures of the catalogue engine, in definition order.
     virtual std::vector<std::string> CatalogueProcedures() const = 0;
+    // What the last script asked of the consequence step (the action object's state).
+    virtual VBScriptActionModule& VBScriptAction() = 0;
     // True while a script runs.
     virtual bool Running() const = 0;
     // The script object of the project variable of that name (any letter case): variant

@@ -1,4 +1,4 @@
-#include "run/scripting/PluginActions.h"
+#include "run/frames/Plugins.h"
 
 namespace run {
 
@@ -48,12 +48,15 @@ std::string ExpandPluginActions(const std::vector<PluginActionNames>& plugins, c
     return code;
 }
 
-std::string ExpandPluginActions(Session&, const std::string& text, bool hotspotAction) {
-    // No plug-in is loaded by this player yet: every reference is to a missing one.
-    return ExpandPluginActions(std::vector<PluginActionNames>{}, text, hotspotAction);
+void Plugins::LoadPlugins() {
+    m_trace.note("LoadPlugins");
 }
 
-PluginFrameCode CollectPluginFrameCode(Session&) {
+std::string Plugins::ExpandPluginActions(const std::string& text, bool hotspotAction) const {
+    return run::ExpandPluginActions(m_loaded, text, hotspotAction);
+}
+
+PluginFrameCode Plugins::CollectPluginFrameCode() const {
     return {};
 }
 

@@ -1,5 +1,5 @@
 // Dialogue requests (not yet built: they are only reported).
-#include "run/scripting/Dialogues.h"
+#include "run/frames/Dialogues.h"
 
 namespace run {
 

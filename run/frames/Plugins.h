@@ -1,13 +1,15 @@
-// Plug-in action references in hotspot actions and frame entries ("¤Identifier¥arg¥arg…") and
-// the calls of the plug-ins' procedures they become.
+// The game's plug-ins, and the plug-in action references in hotspot actions and frame entries
+// ("¤Identifier¥arg¥arg…") with the calls of the plug-ins' procedures they become.
+// NOT YET BUILT: no plug-in is loaded; loading is reported to the step trace, every reference
+// yields no code and plug-ins add no frame code. The components and plug-ins work replaces it.
 #pragma once
+
+#include "run/project/StepTrace.h"
 
 #include <string>
 #include <vector>
 
 namespace run {
-
-struct Session;
 
 // What a loaded plug-in offers action references: its identifier and the procedures that a
 // reference in a hotspot action or in a frame entry calls.
@@ -24,16 +26,25 @@ struct PluginActionNames {
 std::string ExpandPluginActions(const std::vector<PluginActionNames>& plugins, const std::string& text,
                                 bool hotspotAction);
 
-// The same over the session's loaded plug-ins. Plug-ins are not loaded by this player yet, so
-// every reference yields no code until they are.
-std::string ExpandPluginActions(Session& s, const std::string& text, bool hotspotAction);
-
 // The frame code the loaded plug-ins add around the frame-entry script: `before` runs ahead of
 // the frame's own script, `after` follows it; each piece ends with a line break.
-// Empty until plug-ins are loaded.
 struct PluginFrameCode {
     std::string before, after;
 };
-PluginFrameCode CollectPluginFrameCode(Session& s);
+
+class Plugins {
+  public:
+    explicit Plugins(StepTrace& trace) : m_trace(trace) {}
+
+    // Loads the game's plug-ins (the game reset).
+    void LoadPlugins();
+    // The code for the references in `text` over the loaded plug-ins.
+    std::string ExpandPluginActions(const std::string& text, bool hotspotAction) const;
+    PluginFrameCode CollectPluginFrameCode() const;
+
+  private:
+    StepTrace& m_trace;
+    std::vector<PluginActionNames> m_loaded;
+};
 
 } // namespace run
