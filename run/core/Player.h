@@ -11,16 +11,16 @@
 #include "run/media/AudioChannels.h"
 #include "run/media/Effects.h"
 #include "run/media/Video.h"
-#include "run/project/FileLookup.h"
-#include "run/project/Flags.h"
-#include "run/project/ProjectContext.h"
-#include "run/state/GameState.h"
 #include "run/platform/files/SettingsStore.h"
 #include "run/platform/graphics/Fonts.h"
 #include "run/platform/media/Mixer.h"
 #include "run/platform/ui/WindowSystem.h"
+#include "run/project/FileLookup.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 #include "run/project/WelcomeWindow.h"
 #include "run/scripting/ScriptHost.h"
+#include "run/state/GameState.h"
 
 #include <filesystem>
 #include <memory>
@@ -88,7 +88,8 @@ class Player {
     platform::Mixer m_mixer;
     std::thread m_tunesReady; // loads the MIDI sound font ahead of a game's first tune
     AudioChannels m_audio{m_project, m_flags, m_files, m_mixer};
-    GamePlay m_play{m_project, m_flags, m_files, m_state, m_audio, m_videos, m_dialogues, m_plugins, m_game, m_scripts};
+    GamePlay m_play{m_project, m_flags,     m_files,   m_state, m_audio,
+                    m_videos,  m_dialogues, m_plugins, m_game,  m_scripts};
     ScriptHost m_scripts{
         {m_project, m_flags, m_files, m_state, m_audio, m_dialogues, m_halt, m_game, m_play}};
     GameWindow m_game;

@@ -33,7 +33,8 @@ void drawPicture(Canvas& canvas, const Element& e) {
 } // namespace
 
 void GameWindow::CaptureActualFrame(Element& target) {
-    const int w = std::max(1, int(m_project.info.FrameWidth)), h = std::max(1, int(m_project.info.FrameHeight));
+    const int w = std::max(1, int(m_project.info.FrameWidth)),
+              h = std::max(1, int(m_project.info.FrameHeight));
     // What floats over the frame stays out of the picture: the inventory bar when it slides in,
     // the item pictures otherwise. Each gets its own visibility back afterwards.
     std::vector<std::pair<Element*, bool>> hidden;
@@ -64,7 +65,8 @@ void GameWindow::CaptureActualFrame(Element& target) {
 }
 
 void GameWindow::CaptureCurrentFrame(Element& target) {
-    const int w = std::max(1, int(m_project.info.FrameWidth)), h = std::max(1, int(m_project.info.FrameHeight));
+    const int w = std::max(1, int(m_project.info.FrameWidth)),
+              h = std::max(1, int(m_project.info.FrameHeight));
     Element& frame = m_form.get("PictureBox");
     auto picture = std::make_shared<platform::Picture>();
 

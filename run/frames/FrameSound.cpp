@@ -4,14 +4,15 @@
 #include "run/frames/FrameSound.h"
 
 #include "run/frames/FrameFile.h"
-#include "run/project/ProjectContext.h"
 #include "run/media/AudioChannels.h"
 #include "run/project/FileLookup.h"
+#include "run/project/ProjectContext.h"
 #include "run/project/record/RecordFile.h"
 
 namespace run {
 
-void FrameSoundOnOpen(ProjectContext& project, ProjectFiles& files, AudioChannels& audio, const FrameFile& f) {
+void FrameSoundOnOpen(ProjectContext& project, ProjectFiles& files, AudioChannels& audio,
+                      const FrameFile& f) {
     project.trace.note("FrameSoundOnOpen");
     AudioChannels& a = audio;
     if (f.StopAllSounds) a.StopAnyWavOrMP3();
@@ -21,12 +22,12 @@ void FrameSoundOnOpen(ProjectContext& project, ProjectFiles& files, AudioChannel
         const std::string path = files.ResolveProjectFile(project.paths.areas + f.MusicFile);
         if (!a.IsFilePlaying(path) || f.StopMusic)
             a.PlayOnChannel(AudioChannels::kMusicChannel, path, f.MusicLoop ? 0 : 1, LevelToVolume(7),
-                             f.MusicFile);
+                            f.MusicFile);
     }
 }
 
-void FrameSoundAfterShow(ProjectContext& project, ProjectFiles& files, AudioChannels& audio, const FrameFile& f,
-                         const std::string& frameName) {
+void FrameSoundAfterShow(ProjectContext& project, ProjectFiles& files, AudioChannels& audio,
+                         const FrameFile& f, const std::string& frameName) {
     project.trace.note("FrameSoundAfterShow");
     AudioChannels& a = audio;
     if (!f.StopAllSounds) {

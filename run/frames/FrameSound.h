@@ -14,7 +14,7 @@ struct FrameFile;
 // frame sound, the music; start the frame's music unless it plays already.
 void FrameSoundOnOpen(ProjectContext& project, ProjectFiles& files, AudioChannels& audio, const FrameFile& f);
 // The later ones, once they are loaded: the frame's old-sound-system file and its frame sound.
-void FrameSoundAfterShow(ProjectContext& project, ProjectFiles& files, AudioChannels& audio, const FrameFile& f,
-                         const std::string& frameName);
+void FrameSoundAfterShow(ProjectContext& project, ProjectFiles& files, AudioChannels& audio,
+                         const FrameFile& f, const std::string& frameName);
 
 } // namespace run

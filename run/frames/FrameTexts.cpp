@@ -1,8 +1,8 @@
 // Frame texts: the Text labels of the open frame, and the text message at the bottom of the
 // frame picture.
 #include "run/frames/GameWindow.h"
-#include "run/project/ProjectContext.h"
 #include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 #include "run/state/GameState.h"
 
 #include "run/platform/files/TextCodec.h"

@@ -1,6 +1,6 @@
 #include "run/frames/GameHalt.h"
-#include "run/project/ProjectContext.h"
 #include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 
 #include "run/frames/GameWindow.h"
 #include "run/media/AudioChannels.h"

@@ -4,11 +4,11 @@
 #include "run/project/ProjectContext.h"
 
 #include "run/frames/GameActions.h"
-#include "run/project/Flags.h"
-#include "run/state/GameState.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Keys.h"
+#include "run/project/Flags.h"
+#include "run/state/GameState.h"
 #include "run/state/VariablesViewer.h"
 
 #include <algorithm>
@@ -70,7 +70,7 @@ void GameWindow::buildMenus() {
     Element& edit = addMenu(f, "mnuEditProcedures", "Edit Procedures...", &debug);
     edit.onClick = [this] {
         m_project.ui.messageBox("This command is not available in the compiled version of the project.",
-                          platform::kInformation, "Not Available");
+                                platform::kInformation, "Not Available");
     };
     Element& exit = addMenu(f, "mnuExit", "E&xit");
     exit.onClick = [this] { exitCommand(); };
@@ -190,8 +190,8 @@ void GameWindow::RightClickMenus() {
 
 void GameWindow::exitCommand() {
     m_project.ui.closeMenus(m_form);
-    int answer =
-        m_project.ui.messageBox(m_project.uiText[10], platform::kYesNo | platform::kQuestion, m_project.info.AdventureName);
+    int answer = m_project.ui.messageBox(m_project.uiText[10], platform::kYesNo | platform::kQuestion,
+                                         m_project.info.AdventureName);
     if (answer == platform::kResultYes) StartUnloading();
 }
 
@@ -205,12 +205,13 @@ void GameWindow::executeCodeCommand() {
     if (!code || code->empty()) return;
     try {
         m_actions.ExecuteVBScriptAndConsequences(*code, true);
-        if (!m_project.settings.save("Software", m_project.info.ProjectRegistryName, "ExecuteVBScriptCode", *code))
+        if (!m_project.settings.save("Software", m_project.info.ProjectRegistryName, "ExecuteVBScriptCode",
+                                     *code))
             throw std::runtime_error(m_project.settings.lastError());
     } catch (const std::exception& e) {
-        m_project.ui.messageBox("Unable to execute the following VBScript code:\r\n\r\n" + *code + "\r\n\r\n" +
-                              e.what(),
-                          platform::kCritical, "Error Executing VBScript Code");
+        m_project.ui.messageBox("Unable to execute the following VBScript code:\r\n\r\n" + *code +
+                                    "\r\n\r\n" + e.what(),
+                                platform::kCritical, "Error Executing VBScript Code");
     }
 }
 

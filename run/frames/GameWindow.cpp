@@ -1,22 +1,22 @@
 // The game window's elements, layout, keys, frame timer, history and unloading.
 #include "run/frames/GameWindow.h"
-#include "run/project/ProjectContext.h"
-#include "run/media/Effects.h"
 #include "run/frames/Dialogues.h"
 #include "run/frames/Plugins.h"
+#include "run/media/Effects.h"
+#include "run/project/ProjectContext.h"
 
-#include "run/frames/Inventory.h"
 #include "run/frames/GameActions.h"
 #include "run/frames/GameHalt.h"
+#include "run/frames/Inventory.h"
 #include "run/frames/Scripts.h"
-#include "run/project/Flags.h"
-#include "run/state/GameState.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Keys.h"
 #include "run/project/DisplayResolution.h"
 #include "run/project/FileLookup.h"
+#include "run/project/Flags.h"
+#include "run/state/GameState.h"
 
 #include <algorithm>
 
@@ -64,18 +64,14 @@ void GameWindow::build() {
     // The audio fades' clock: disabled until channel changes start a fade.
     platform::TimerElement& fade = m_form.addTimer("TimerAudioFade");
     fade.setInterval(100);
-    fade.onTimer = [this] {
-        m_audio.TimerAudioFade();
-    };
+    fade.onTimer = [this] { m_audio.TimerAudioFade(); };
     platform::TimerElement& unload = m_form.addTimer("TimerUnloadMe");
     unload.onTimer = [this] { onUnloadTimer(); };
     platform::TimerElement& message = m_form.addTimer("TimerMessageBox");
     message.onTimer = [this] { hideTextMessage(); };
     // The script timers: element 0 calls the project procedure TimerObject0.
     platform::TimerElement& scriptTimer = m_form.addTimer("TimerObject", 0);
-    scriptTimer.onTimer = [this] {
-        m_scripts.TimerObject_Timer(0);
-    };
+    scriptTimer.onTimer = [this] { m_scripts.TimerObject_Timer(0); };
     buildMenus();
     buildSpareElements();
 }

@@ -238,7 +238,7 @@ class GameWindow {
     std::optional<std::pair<std::string, std::string>> m_listFile; // frame name, its list file
     std::optional<std::pair<std::string, int>> m_transitionDestination;
     platform::PicturePtr m_transitionStart; // the old frame, between the two halves
-    platform::PicturePtr m_defaultIcon; // the default pointer's picture, read once per name
+    platform::PicturePtr m_defaultIcon;     // the default pointer's picture, read once per name
     std::string m_defaultIconName;
 };
 

@@ -4,13 +4,13 @@
 #include "run/project/ProjectContext.h"
 
 #include "run/frames/GameActions.h"
-#include "run/project/Flags.h"
-#include "run/state/GameState.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/FileLookup.h"
+#include "run/project/Flags.h"
 #include "run/project/record/RecordFile.h"
+#include "run/state/GameState.h"
 #include "run/state/Variables.h"
 
 #include <algorithm>
@@ -110,8 +110,8 @@ std::int16_t GameWindow::ReadHotspotCount(const std::string& frameName) {
         return r.readInteger();
     } catch (const std::exception& e) {
         m_project.ui.messageBox("Error reading the hotspots count from the file \"" + file + "\".\r\n\r\n" +
-                              e.what(),
-                          platform::kExclamation, "Error");
+                                    e.what(),
+                                platform::kExclamation, "Error");
         return 0;
     }
 }
@@ -405,7 +405,7 @@ void GameWindow::ShowOrNotShowAreas() {
                 area->visible = visible;
                 if (link == -1)
                     m_project.trace.note(std::string(visible ? "ShowVideoHotspot " : "HideVideoHotspot ") +
-                                   std::to_string(n));
+                                         std::to_string(n));
             }
         }
     } catch (const std::exception& e) {

@@ -2,15 +2,15 @@
 #include "run/frames/Inventory.h"
 
 #include "run/frames/GameActions.h"
-#include "run/project/Flags.h"
-#include "run/project/ProjectContext.h"
-#include "run/state/GameState.h"
 #include "run/frames/GameWindow.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/project/FileLookup.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 #include "run/project/record/RecordFile.h"
+#include "run/state/GameState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,10 +97,10 @@ int Inventory::columns() const {
 
 void Inventory::placeItem(Element& item, int n) {
     int column = (n - 1) % columns(), row = (n - 1) / columns();
-    item.left =
-        WholeNumber<std::int32_t>(double(m_project.info.InventorySpacingX) * kTwips + double(column) * cellWidth());
-    item.top =
-        WholeNumber<std::int32_t>(double(m_project.info.InventorySpacingY) * kTwips + double(row) * cellHeight());
+    item.left = WholeNumber<std::int32_t>(double(m_project.info.InventorySpacingX) * kTwips +
+                                          double(column) * cellWidth());
+    item.top = WholeNumber<std::int32_t>(double(m_project.info.InventorySpacingY) * kTwips +
+                                         double(row) * cellHeight());
 }
 
 void Inventory::layOutPanel() {
@@ -159,7 +159,8 @@ void Inventory::Load_InventoryBackground() {
     if (!m_project.info.InventoryEnabled || !m_project.info.CustomInventoryImages) return;
     const std::string& bg = m_project.info.InventoryBackgroundImage;
     if (!isDefault(bg) && ProjectFileExists(m_project.paths.inventory + bg)) {
-        platform::PictureResult loaded = platform::LoadPictureFile(ExistingPath(m_project.paths.inventory + bg));
+        platform::PictureResult loaded =
+            platform::LoadPictureFile(ExistingPath(m_project.paths.inventory + bg));
         if (loaded.picture) {
             background.picture = loaded.picture;
             background.width = loaded.picture->width() * kTwips;
@@ -171,7 +172,8 @@ void Inventory::Load_InventoryBackground() {
     }
     const std::string& btn = m_project.info.InventoryButtonImage;
     if (!isDefault(btn) && ProjectFileExists(m_project.paths.inventory + btn)) {
-        platform::PictureResult loaded = platform::LoadPictureFile(ExistingPath(m_project.paths.inventory + btn));
+        platform::PictureResult loaded =
+            platform::LoadPictureFile(ExistingPath(m_project.paths.inventory + btn));
         if (loaded.picture) {
             button.picture = loaded.picture;
             button.width = loaded.picture->width() * kTwips;
@@ -248,8 +250,8 @@ void Inventory::AddPickedObject(const std::string& name, bool doNotPopup) {
             --m_count;
         }
         m_project.showErrorBox(" Unable to pick up the item named '" + name +
-                         "'. The item may be unavailable, or the icon '" + icon +
-                         "' associated to the item may be corrupt.");
+                               "'. The item may be unavailable, or the icon '" + icon +
+                               "' associated to the item may be corrupt.");
     }
 }
 

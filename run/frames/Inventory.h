@@ -11,7 +11,6 @@
 
 namespace run {
 
-
 class Inventory {
   public:
     // How close to the top edge of the frame (pixels) the pointer opens a closed panel.

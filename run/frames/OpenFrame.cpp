@@ -3,19 +3,19 @@
 #include "run/frames/GameWindow.h"
 #include "run/project/ProjectContext.h"
 
-#include "run/frames/FrameSound.h"
 #include "run/frames/Dialogues.h"
+#include "run/frames/FrameSound.h"
 #include "run/frames/Inventory.h"
 #include "run/frames/Plugins.h"
 #include "run/frames/Scripts.h"
-#include "run/project/Flags.h"
-#include "run/state/GameState.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Effects.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/FileLookup.h"
+#include "run/project/Flags.h"
 #include "run/project/record/RecordFile.h"
+#include "run/state/GameState.h"
 #include "run/state/Variables.h"
 
 #include <algorithm>
@@ -36,7 +36,7 @@ constexpr const char* kVerifyLinks = "Verify that the 'Initial Frame' exists and
 
 void playFrameVideo(Videos& videos, const FrameFile& f) {
     videos.PlayPlacedMovie(f.VideoFile, f.VideoUnstretched, f.VideoAtOrigin, f.VideoLeft, f.VideoTop,
-                             f.VideoWidth, f.VideoHeight);
+                           f.VideoWidth, f.VideoHeight);
 }
 
 } // namespace
@@ -93,8 +93,8 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         StartTimedEvents();
     } catch (const std::exception& e) {
         if (!m_flags.Quitting) {
-            m_project.showErrorBox(" Unable to load the frame called '" + frameName + "'. " + kVerifyLinks + " ",
-                           e.what());
+            m_project.showErrorBox(
+                " Unable to load the frame called '" + frameName + "'. " + kVerifyLinks + " ", e.what());
         }
     }
 }
@@ -106,7 +106,7 @@ bool GameWindow::frameLinkHolds(const std::string& frameName) {
     }
     if (!ProjectFileExists(m_project.paths.frames + frameName + ".fme")) {
         m_project.showErrorBox(" A program link is broken. The frame named \"" + frameName +
-                         "\" could not be found. " + kVerifyLinks);
+                               "\" could not be found. " + kVerifyLinks);
         return false;
     }
     return true;
@@ -150,7 +150,8 @@ void GameWindow::readFrameFile(const std::string& frameName) {
         RecordReader r = RecordReader::open(ExistingPath(m_project.paths.frames + frameName + ".fme"));
         m_frame = ReadFrameFile(r);
     }
-    m_project.trace.note("StoreFrameChannelRequests " + std::to_string(m_frame.channelRequests.entries.size()));
+    m_project.trace.note("StoreFrameChannelRequests " +
+                         std::to_string(m_frame.channelRequests.entries.size()));
     m_audio.StoreFrameRequests(m_frame.channelRequests);
     m_effects.StopRipplingWater();
 }
@@ -187,9 +188,10 @@ bool GameWindow::runFrameEntryScripts() {
     m_project.trace.note("ResetScriptModule");
     m_scripts.VBScriptAction().ResetModule();
     const PluginFrameCode plugins = m_plugins.CollectPluginFrameCode();
-    std::string script = (m_project.info.RunFrameScript ? m_project.info.FrameScript : std::string()) + "\r\n" +
-                         plugins.before + "\r\n" + m_plugins.ExpandPluginActions(f.PluginParameters, false) +
-                         "\r\n" + (f.RunEntryScript ? f.EntryScript : std::string()) + "\r\n" + plugins.after;
+    std::string script = (m_project.info.RunFrameScript ? m_project.info.FrameScript : std::string()) +
+                         "\r\n" + plugins.before + "\r\n" +
+                         m_plugins.ExpandPluginActions(f.PluginParameters, false) + "\r\n" +
+                         (f.RunEntryScript ? f.EntryScript : std::string()) + "\r\n" + plugins.after;
     bool runIt = (m_project.info.RunFrameScript && !m_project.info.FrameScript.empty()) ||
                  (f.RunEntryScript && !f.EntryScript.empty()) || !plugins.before.empty() ||
                  !plugins.after.empty() || !f.PluginParameters.empty();
@@ -223,7 +225,7 @@ void GameWindow::startFrameSoundsAndTransition(bool withTransition, int transiti
         return;
     }
     m_project.trace.note("TransitionStep2 " + std::to_string(transitionNumber) + " " +
-                   std::to_string(transitionSeconds));
+                         std::to_string(transitionSeconds));
     TransitionStep2(transitionNumber, transitionSeconds);
 }
 

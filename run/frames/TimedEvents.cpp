@@ -2,8 +2,8 @@
 // stays. Each event is one element of the TimedEvent timer array and one entry of the table,
 // under the same number; numbers are not reused until the next frame opening resets them.
 #include "run/frames/GameWindow.h"
-#include "run/project/ProjectContext.h"
 #include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 
 #include "run/frames/GameActions.h"
 #include "run/project/record/WholeNumber.h"
@@ -49,7 +49,7 @@ void GameWindow::RemoveTimedEvent(int k) {
     // A negative number passes the checks and then names no entry.
     if (k < 0) {
         m_project.showErrorBox(" Unable to remove the timed event #" + std::to_string(k) + ". ",
-                         "Subscript out of range");
+                               "Subscript out of range");
         return;
     }
     m_timedEvents[static_cast<std::size_t>(k - 1)].active = false;

@@ -2,8 +2,8 @@
 // is captured and covers the frame area; once the new frame is built behind it, a picture of the
 // new frame is made and the transition plays from one to the other.
 #include "run/frames/GameWindow.h"
-#include "run/project/ProjectContext.h"
 #include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 
 #include "run/media/AudioChannels.h"
 #include "run/media/Transitions.h"
@@ -111,8 +111,8 @@ void GameWindow::TransitionStep2(int n, double seconds) {
         m_transitionStart.reset();
         PlayTransition(
             m_project, m_flags,
-            {[this](double f) { m_audio.StepChannelFades(f); }, [this] { m_audio.CompleteChannelFades(); }}, n, where,
-            start, end, seconds);
+            {[this](double f) { m_audio.StepChannelFades(f); }, [this] { m_audio.CompleteChannelFades(); }},
+            n, where, start, end, seconds);
         // (Animated pictures restart and components come back here once they exist.)
         if (timerRan) frameTimer.setEnabled(true);
         where.visible = false;

@@ -6,7 +6,6 @@
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
 #include "run/frames/Plugins.h"
-#include "run/scripting/ScriptHost.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/ChannelRequests.h"
 #include "run/media/Video.h"
@@ -15,6 +14,7 @@
 #include "run/project/Flags.h"
 #include "run/project/ProjectContext.h"
 #include "run/project/record/RecordFile.h"
+#include "run/scripting/ScriptHost.h"
 #include "run/state/ActionRecord.h"
 #include "run/state/GameState.h"
 #include "run/state/Variables.h"
@@ -56,8 +56,8 @@ class ImmediateEffects : public ActionEffects {
 
 // The action file, standing at the action record of the click on hotspot `areaIndex` (or of
 // item `objectIndex` dropped on it); nothing when there is none.
-std::optional<RecordReader> openActionBlock(const ProjectContext& s, const Flags& flags, GameWindow& game, int areaIndex,
-                                            int objectIndex) {
+std::optional<RecordReader> openActionBlock(const ProjectContext& s, const Flags& flags, GameWindow& game,
+                                            int areaIndex, int objectIndex) {
     const std::string& frame = game.frameName();
     std::optional<RecordReader> file;
     if (objectIndex != 0) {
@@ -127,8 +127,9 @@ void GamePlay::MakeActionAndConsequences(int areaIndex, int objectIndex, bool do
 class GamePlay::ActionSteps {
   public:
     ActionSteps(GamePlay& play, const ActionRecord& a, int areaIndex, int objectIndex)
-        : m_play(play), m_s(play.m_project), m_audio(play.m_audio), m_videos(play.m_videos), m_game(play.m_game),
-          m_action(play.m_scripts.VBScriptAction()), m_a(a), m_areaIndex(areaIndex), m_objectIndex(objectIndex) {}
+        : m_play(play), m_s(play.m_project), m_audio(play.m_audio), m_videos(play.m_videos),
+          m_game(play.m_game), m_action(play.m_scripts.VBScriptAction()), m_a(a), m_areaIndex(areaIndex),
+          m_objectIndex(objectIndex) {}
 
     // The plug-in calls and the hotspot's own script; true when the script ended the game.
     bool runScript() {
@@ -138,7 +139,8 @@ class GamePlay::ActionSteps {
         const bool hotspotScript = m_a.runScript && !m_a.script.empty();
         if (pluginCode.empty() && !hotspotScript) return false;
         action.iHotspotNumber = m_areaIndex;
-        m_play.m_scripts.ExecuteVBScript(pluginCode + "\r\n" + (hotspotScript ? m_a.script : std::string()), false);
+        m_play.m_scripts.ExecuteVBScript(pluginCode + "\r\n" + (hotspotScript ? m_a.script : std::string()),
+                                         false);
         return action.bStopGame;
     }
 
@@ -146,14 +148,15 @@ class GamePlay::ActionSteps {
         if (m_a.playHotspotSound && !m_a.hotspotSound.empty()) {
             if (!m_audio.ChannelPlaying(6) || m_a.interruptHotspotSound) {
                 m_audio.StopChannel(6);
-                m_audio.PlayOnChannel(6, m_play.m_files.ResolveProjectFile(m_s.paths.areas + m_a.hotspotSound),
-                              m_a.loopHotspotSound ? 0 : 1, LevelToVolume(7), m_a.hotspotSound);
+                m_audio.PlayOnChannel(6,
+                                      m_play.m_files.ResolveProjectFile(m_s.paths.areas + m_a.hotspotSound),
+                                      m_a.loopHotspotSound ? 0 : 1, LevelToVolume(7), m_a.hotspotSound);
             }
         }
         if (m_a.playFrameSound) {
             m_audio.StopChannel(7);
             m_audio.PlayOnChannel(7, m_play.m_files.ResolveProjectFile(m_s.paths.frames + m_a.frameSound), 1,
-                          LevelToVolume(8), m_a.frameSound);
+                                  LevelToVolume(8), m_a.frameSound);
         } else if (m_a.stopFrameSound && !m_a.stopAllSounds) {
             m_audio.StopChannel(7);
         }
@@ -188,8 +191,8 @@ class GamePlay::ActionSteps {
 
     void startVideo() {
         m_game.HideMenus();
-        m_videos.PlayPlacedMovie(m_a.videoFile, m_a.videoAtPosition, m_a.videoDefaultPlacement,
-                                   m_a.videoLeft, m_a.videoTop, m_a.videoWidth, m_a.videoHeight);
+        m_videos.PlayPlacedMovie(m_a.videoFile, m_a.videoAtPosition, m_a.videoDefaultPlacement, m_a.videoLeft,
+                                 m_a.videoTop, m_a.videoWidth, m_a.videoHeight);
     }
 
     void waitForVideo(bool frameChangeComing) {

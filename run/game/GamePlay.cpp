@@ -2,18 +2,18 @@
 #include "run/game/GamePlay.h"
 
 #include "run/frames/GameWindow.h"
-#include "run/scripting/ScriptHost.h"
 #include "run/game/LoadGameWindow.h"
 #include "run/game/SaveGameWindow.h"
 #include "run/project/Flags.h"
 #include "run/project/ProjectContext.h"
+#include "run/scripting/ScriptHost.h"
 #include "run/state/GameState.h"
 
 namespace run {
 
 GamePlay::GamePlay(ProjectContext& project, Flags& flags, ProjectFiles& files, GameState& state,
-                   AudioChannels& audio, Videos& videos, Dialogues& dialogues, Plugins& plugins, GameWindow& game,
-                   ScriptHost& scripts)
+                   AudioChannels& audio, Videos& videos, Dialogues& dialogues, Plugins& plugins,
+                   GameWindow& game, ScriptHost& scripts)
     : m_project(project), m_flags(flags), m_files(files), m_state(state), m_audio(audio), m_videos(videos),
       m_dialogues(dialogues), m_plugins(plugins), m_game(game), m_scripts(scripts) {}
 
@@ -55,7 +55,10 @@ void GamePlay::ShowLoadGameWindow(bool abortIfATimerIsEnabled) {
     GameOnHold hold(m_game);
     if (!m_loadWindow)
         m_loadWindow = std::make_unique<LoadGameWindow>(
-            m_project, [this](const std::string& name, const LoadWindows& windows) { return LoadSavedGame(name, windows); },
+            m_project,
+            [this](const std::string& name, const LoadWindows& windows) {
+                return LoadSavedGame(name, windows);
+            },
             LoadWindows{m_hideWelcome, m_resolutionTicked, {}});
     // A loaded game has started its own timers; a cancelled window gives these back.
     if (!m_loadWindow->showModal()) hold.resume(m_game);
@@ -64,8 +67,8 @@ void GamePlay::ShowLoadGameWindow(bool abortIfATimerIsEnabled) {
 void GamePlay::ShowSaveGameWindow() {
     GameOnHold hold(m_game);
     if (!m_saveWindow)
-        m_saveWindow =
-            std::make_unique<SaveGameWindow>(m_project, [this](const std::string& name) { return SaveGameAs(name); });
+        m_saveWindow = std::make_unique<SaveGameWindow>(
+            m_project, [this](const std::string& name) { return SaveGameAs(name); });
     m_saveWindow->showModal();
     hold.resume(m_game);
 }

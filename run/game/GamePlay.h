@@ -28,8 +28,9 @@ class ProjectFiles;
 
 class GamePlay : public GameActions {
   public:
-    GamePlay(ProjectContext& project, Flags& flags, ProjectFiles& files, GameState& state, AudioChannels& audio,
-             Videos& videos, Dialogues& dialogues, Plugins& plugins, GameWindow& game, ScriptHost& scripts);
+    GamePlay(ProjectContext& project, Flags& flags, ProjectFiles& files, GameState& state,
+             AudioChannels& audio, Videos& videos, Dialogues& dialogues, Plugins& plugins, GameWindow& game,
+             ScriptHost& scripts);
     ~GamePlay() override;
 
     void PickOrNotPickObject(int areaIndex) override;

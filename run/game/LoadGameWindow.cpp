@@ -1,9 +1,9 @@
 #include "run/game/LoadGameWindow.h"
 
-#include "run/project/ProjectContext.h"
 #include "run/game/SavedGames.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/graphics/Picture.h"
+#include "run/project/ProjectContext.h"
 
 #include <chrono>
 #include <ctime>

@@ -1,7 +1,7 @@
 #include "run/game/SaveGameWindow.h"
 
-#include "run/project/ProjectContext.h"
 #include "run/game/SavedGames.h"
+#include "run/project/ProjectContext.h"
 
 namespace run {
 

@@ -38,7 +38,7 @@ struct LoadWindows {
 
 // Loads the save and shows the game: the display switch, reset, read, on-load script, the
 // frame. False (after its box) when the save could not be read.
-bool LoadSavedGame(ProjectContext& project, Flags& flags, GameState& state, GameWindow& game, Scripts& scripts,
-                   const std::string& name, const LoadWindows& windows = {});
+bool LoadSavedGame(ProjectContext& project, Flags& flags, GameState& state, GameWindow& game,
+                   Scripts& scripts, const std::string& name, const LoadWindows& windows = {});
 
 } // namespace run

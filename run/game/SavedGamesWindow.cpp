@@ -1,9 +1,9 @@
 #include "run/game/SavedGamesWindow.h"
 
-#include "run/project/ProjectContext.h"
 #include "run/game/SavedGames.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/Keys.h"
+#include "run/project/ProjectContext.h"
 
 #include <algorithm>
 

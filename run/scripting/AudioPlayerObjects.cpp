@@ -4,9 +4,9 @@
 // of the script.
 #include "run/scripting/NamedObjects.h"
 
-#include "run/scripting/ScriptContext.h"
 #include "run/media/AudioChannels.h"
 #include "run/project/FileLookup.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/scripting/objects/HostKit.h"
 #include "vbscript/vbscript.h"
 
@@ -54,8 +54,7 @@ class AudioPlayerObject final : public vbs::Object {
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {
-        platform::MediaPlayer& p =
-            m_index == 0 ? m_s.audio.CustomMediaPlayer() : m_s.audio.MPlayer(m_index);
+        platform::MediaPlayer& p = m_index == 0 ? m_s.audio.CustomMediaPlayer() : m_s.audio.MPlayer(m_index);
         vbs::HostArgs in(args, err);
         const bool put = vbs::isPut(kind);
         if (put && args.size() != 1) return Fail(err, vbs::error::WrongArgCount);

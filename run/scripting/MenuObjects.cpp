@@ -1,12 +1,12 @@
 // The game window's menu items as scripts see them (ExitMenuObject … TransitionsMenuObject): an
 // element with its check mark, Checked. The Options menu's two switches change with their check
 // mark exactly as choosing the menu item does.
-#include "run/scripting/NamedObjects.h"
 #include "run/project/ProjectContext.h"
+#include "run/scripting/NamedObjects.h"
 
-#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/platform/files/TextCodec.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
 #include "vbscript/vbscript.h"

@@ -1,8 +1,8 @@
 #include "run/scripting/NamedObjects.h"
 #include "run/project/ProjectContext.h"
 
-#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/scripting/objects/ScriptObjects.h"
 
 namespace run {
@@ -114,7 +114,8 @@ std::vector<NamedObject> MakeNamedObjects(ScriptContext& s, GameWindow& game, Ho
             o = scripting::NewScreenObject(s.project.ui);
             break;
         case Kind::App:
-            o = scripting::NewAppObject(scripting::AppInfo{s.project.projectFolder, s.project.info.AdventureName});
+            o = scripting::NewAppObject(
+                scripting::AppInfo{s.project.projectFolder, s.project.info.AdventureName});
             break;
         case Kind::Printer:
             o = scripting::NewPrinterObject();

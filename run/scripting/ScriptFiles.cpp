@@ -1,9 +1,9 @@
 #include "run/scripting/ScriptFiles.h"
 
-#include "run/project/ProjectContext.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/files/WindowsPath.h"
 #include "run/project/FileLookup.h"
+#include "run/project/ProjectContext.h"
 #include "vbscript/vbscript.h"
 
 #include <cstdlib>

@@ -1,19 +1,19 @@
 #include "run/scripting/ScriptHost.h"
 
-#include "run/scripting/ScriptContext.h"
-#include "run/frames/GameWindow.h"
 #include "run/frames/GameActions.h"
-#include "run/project/Flags.h"
-#include "run/project/ProjectContext.h"
-#include "run/state/GameState.h"
+#include "run/frames/GameWindow.h"
 #include "run/platform/files/AtomicFile.h"
 #include "run/platform/files/TextCodec.h"
+#include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
 #include "run/project/ProjectPaths.h"
 #include "run/project/record/RecordFile.h"
 #include "run/scripting/NamedObjects.h"
 #include "run/scripting/Procedures.h"
 #include "run/scripting/ScriptApi.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/scripting/ScriptFiles.h"
+#include "run/state/GameState.h"
 #include "vbscript/vbscript.h"
 
 #include <algorithm>
@@ -73,7 +73,8 @@ void ScriptHost::ensureObjects() {
     if (m_integerObjects.size() != ints) {
         m_integerObjects.clear();
         for (std::size_t i = 1; i <= ints; ++i)
-            m_integerObjects.push_back(hold(NewIntegerVariableObject(m_s.state.variables, static_cast<int>(i))));
+            m_integerObjects.push_back(
+                hold(NewIntegerVariableObject(m_s.state.variables, static_cast<int>(i))));
     }
     const auto variants = static_cast<std::size_t>(m_s.state.variables.VariablesVariant.Count());
     if (m_variantObjects.size() != variants) {
@@ -94,8 +95,9 @@ bool ScriptHost::Running() const {
 }
 
 void ScriptHost::errorBox(const std::string& what, const std::string& description) {
-    m_s.project.ui.messageBox(m_s.project.uiText[30] + " " + m_s.project.uiText[31] + kCrLf + kCrLf + what + description,
-                      platform::kCritical, m_s.project.uiText[29]);
+    m_s.project.ui.messageBox(m_s.project.uiText[30] + " " + m_s.project.uiText[31] + kCrLf + kCrLf + what +
+                                  description,
+                              platform::kCritical, m_s.project.uiText[29]);
 }
 
 void ScriptHost::loadProcedures() {
@@ -112,12 +114,13 @@ void ScriptHost::readProcedures(const std::string& file) {
         auto bytes = platform::ReadWholeFile(ExistingPath(file));
         if (!bytes) throw RecordError(RecordError::Kind::BadFileName, file);
         const bool scrambled = std::atof(m_s.project.readProjectSetting("ProcEncr").c_str()) == 1;
-        m_procedures = ReadProceduresText(*bytes, scrambled, ProjectKeyNumber(m_s.project.info.ProjectRegistryName));
+        m_procedures =
+            ReadProceduresText(*bytes, scrambled, ProjectKeyNumber(m_s.project.info.ProjectRegistryName));
     } catch (const std::exception& e) {
         m_procedures.clear();
         // The classic text, spelling included: games' players know it.
-        m_s.project.ui.messageBox(std::string("Error loading projet procedures. ") + e.what(), platform::kCritical,
-                          "Error");
+        m_s.project.ui.messageBox(std::string("Error loading projet procedures. ") + e.what(),
+                                  platform::kCritical, "Error");
     }
 }
 
@@ -273,8 +276,8 @@ void ScriptHost::TimerObject_Timer(int index) {
     }
     // A procedure that is missing or fails stops its timer, with a box that names it.
     m_s.project.ui.messageBox("Unable to execute the procedure named " + procedure + ". " +
-                          describe(m_scriptControl->lastError()),
-                      platform::kCritical, "Error Executing VBScript Code");
+                                  describe(m_scriptControl->lastError()),
+                              platform::kCritical, "Error Executing VBScript Code");
     if (platform::TimerElement* t = m_game.form().findTimer("TimerObject", index)) t->setEnabled(false);
 }
 

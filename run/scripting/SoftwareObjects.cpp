@@ -2,12 +2,12 @@
 // public operations a script can sensibly call (hotspot visibility, frames, the save window,
 // menus, messages, timed events, pointers). The load window is only asked for: loading resets
 // the engine that runs the calling script, so it opens when the script has ended.
-#include "run/scripting/NamedObjects.h"
 #include "run/project/ProjectContext.h"
+#include "run/scripting/NamedObjects.h"
 
-#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameActions.h"
 #include "run/frames/GameWindow.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
 #include "vbscript/vbscript.h"

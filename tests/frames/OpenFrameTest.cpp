@@ -2,8 +2,8 @@
 // the frames history.
 #include "tests/frames/FrameRig.h"
 
-#include "run/project/record/RecordFile.h"
 #include "run/frames/Plugins.h"
+#include "run/project/record/RecordFile.h"
 #include "tests/platform/media/Tones.h"
 
 namespace run {

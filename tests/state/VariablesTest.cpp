@@ -1,8 +1,8 @@
 // Project variables: loading the list, duplicates, exact and case-blind names, toggling.
 #include "run/state/Variables.h"
-#include "tests/support/ProjectRun.h"
 #include "run/platform/headless/HeadlessBackend.h"
 #include "tests/support/ProjectBuilder.h"
+#include "tests/support/ProjectRun.h"
 
 #include <gtest/gtest.h>
 

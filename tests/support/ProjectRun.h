@@ -32,7 +32,8 @@ class NoGameInPlay : public GameHalting {
 };
 
 struct ProjectRun : ProjectContext {
-    ProjectRun(platform::WindowSystem& ui, platform::SettingsStore& settings) : ProjectContext(ui, settings) {}
+    ProjectRun(platform::WindowSystem& ui, platform::SettingsStore& settings)
+        : ProjectContext(ui, settings) {}
 
     Flags flags;
     GameState state;

@@ -2,11 +2,11 @@
 // of components stays empty, so adding one fails with the adding error (its description says
 // why), finding or removing one reports it missing, and the tests answer false. The names,
 // arguments and messages are those the component host will keep.
-#include "run/scripting/api/ApiFunction.h"
 #include "run/project/ProjectContext.h"
+#include "run/scripting/api/ApiFunction.h"
 
-#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
+#include "run/scripting/ScriptContext.h"
 
 namespace run::api {
 
@@ -26,7 +26,8 @@ const ApiFunction kFunctions[] = {
          c.in.truth(3, false);
          if (!c.ok()) return false;
          if (name.find(' ') != std::string::npos) {
-             c.s.project.showErrorBox(" The component name must not contain spaces or other special characters.", "");
+             c.s.project.showErrorBox(
+                 " The component name must not contain spaces or other special characters.", "");
              return true;
          }
          c.s.project.showErrorBox(
@@ -39,8 +40,8 @@ const ApiFunction kFunctions[] = {
          std::string name = c.in.utf8(0);
          if (!c.ok()) return false;
          c.s.project.showErrorBox(" The component named " + inQuotes(name) +
-                              " could not be removed because it could not be found.",
-                          "");
+                                      " could not be removed because it could not be found.",
+                                  "");
          return true;
      }},
     {u"Component", 1, 1,

@@ -1,13 +1,13 @@
 // The game's folders, the per-user parameters, INI files and file searches. A bare file title
 // lies in the External folder; any other path must be one the file policy allows.
-#include "run/scripting/api/ApiFunction.h"
 #include "run/project/ProjectContext.h"
+#include "run/scripting/api/ApiFunction.h"
 
-#include "run/scripting/ScriptContext.h"
 #include "run/platform/files/IniFile.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/FileLookup.h"
 #include "run/project/ProjectPaths.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/scripting/ScriptFiles.h"
 #include "vbscript/vbscript.h"
 
@@ -109,8 +109,9 @@ const ApiFunction kFunctions[] = {
          std::string fallback = c.in.utf8(1);
          if (!c.ok()) return false;
          c.result = vbs::Value::fromUtf8("");
-         return Caught(c, " Unable to load the parameter named \"" + name + "\". ",
-                       [&] { c.result = vbs::Value::fromUtf8(c.s.project.getUserSetting("_" + name, fallback)); });
+         return Caught(c, " Unable to load the parameter named \"" + name + "\". ", [&] {
+             c.result = vbs::Value::fromUtf8(c.s.project.getUserSetting("_" + name, fallback));
+         });
      }},
     {u"ReadINI", 3, 3,
      [](Call& c) {

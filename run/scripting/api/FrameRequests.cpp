@@ -2,10 +2,10 @@
 // reads about the hotspots, the last click and the open frame.
 #include "run/scripting/api/ApiFunction.h"
 
-#include "run/scripting/ScriptContext.h"
-#include "run/frames/GameWindow.h"
 #include "run/frames/GameHalt.h"
+#include "run/frames/GameWindow.h"
 #include "run/project/FileLookup.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/state/VBScriptActionModule.h"
 

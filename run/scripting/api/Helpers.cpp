@@ -1,13 +1,13 @@
 // Timed events, small text and number helpers, variable objects by name, the dialogue's end
 // and the action object's own CreateObject, which never creates anything.
-#include "run/scripting/api/ApiFunction.h"
-#include "run/project/ProjectContext.h"
 #include "run/frames/Dialogues.h"
 #include "run/frames/Scripts.h"
+#include "run/project/ProjectContext.h"
+#include "run/scripting/api/ApiFunction.h"
 
-#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/media/ChannelRequests.h"
+#include "run/scripting/ScriptContext.h"
 
 #include <limits>
 
@@ -72,8 +72,7 @@ const ApiFunction kFunctions[] = {
          std::string name = c.in.utf8(0);
          if (!c.ok()) return false;
          c.result = vbs::Value::nothing();
-         if (vbs::Object* o = c.s.scripts.VariableObject(name))
-             c.result = vbs::Value::object(o);
+         if (vbs::Object* o = c.s.scripts.VariableObject(name)) c.result = vbs::Value::object(o);
          return true;
      }},
     {u"CreateObject", 0, 1,

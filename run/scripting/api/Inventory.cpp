@@ -1,11 +1,11 @@
 // The frame message and the inventory.
-#include "run/scripting/api/ApiFunction.h"
 #include "run/project/ProjectContext.h"
+#include "run/scripting/api/ApiFunction.h"
 
-#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
 #include "run/platform/files/TextCodec.h"
+#include "run/scripting/ScriptContext.h"
 
 namespace run::api {
 

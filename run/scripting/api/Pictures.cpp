@@ -1,13 +1,13 @@
 // Pictures for elements: loading a picture file of the Areas folder into an element or into a
 // picture object, saving an element's picture as a bitmap, capturing the frame into an element,
 // and naming the element whose picture the next transition shows.
-#include "run/scripting/api/ApiFunction.h"
 #include "run/project/ProjectContext.h"
+#include "run/scripting/api/ApiFunction.h"
 
-#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/platform/ui/ElementProperties.h"
 #include "run/project/FileLookup.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/scripting/ScriptFiles.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
@@ -33,8 +33,8 @@ platform::PicturePtr areasPicture(ScriptContext& s, const std::string& name) {
 }
 
 void setPicture(ScriptContext& s, platform::Element& e, platform::PicturePtr picture) {
-    platform::PropStatus st =
-        platform::SetElementProperty(e, platform::ElementProp::Picture, std::move(picture), s.project.ui.fonts());
+    platform::PropStatus st = platform::SetElementProperty(e, platform::ElementProp::Picture,
+                                                           std::move(picture), s.project.ui.fonts());
     if (st != platform::PropStatus::Ok) throw std::runtime_error(platform::PropStatusText(st));
     s.project.ui.invalidate();
 }

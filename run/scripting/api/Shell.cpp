@@ -1,13 +1,13 @@
 // Mail, web addresses, documents and programs through the system: the user's default handlers
 // open the first three (xdg-open; the headless backend only records them), and a program of the
 // game runs while the game waits for it. Files must lie where the file policy allows.
-#include "run/scripting/api/ApiFunction.h"
 #include "run/project/ProjectContext.h"
+#include "run/scripting/api/ApiFunction.h"
 
-#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/process/ChildProcess.h"
+#include "run/scripting/ScriptContext.h"
 #include "run/scripting/ScriptFiles.h"
 
 #include <algorithm>
@@ -120,11 +120,11 @@ bool programsAllowed(ScriptContext& s, const std::string& path) {
     const std::string kept = platform::LowerCaseWin(s.project.getUserSetting(kProgramsSetting, ""));
     if (kept == "true") return true;
     if (kept == "false") return false;
-    const int answer = s.project.ui.messageBox("This game wants to run a program that came with it:\r\n\r\n" + path +
-                                           "\r\n\r\nA program can do anything your user account can do. "
-                                           "Allow this game to run its programs?",
-                                       platform::kYesNo | platform::kQuestion | platform::kDefaultButton2,
-                                       s.project.info.AdventureName);
+    const int answer = s.project.ui.messageBox(
+        "This game wants to run a program that came with it:\r\n\r\n" + path +
+            "\r\n\r\nA program can do anything your user account can do. "
+            "Allow this game to run its programs?",
+        platform::kYesNo | platform::kQuestion | platform::kDefaultButton2, s.project.info.AdventureName);
     const bool allowed = answer == platform::kResultYes;
     s.project.saveUserSetting(kProgramsSetting, allowed ? "True" : "False");
     return allowed;

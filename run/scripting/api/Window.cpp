@@ -1,11 +1,11 @@
 // The game window's switches, menus and pointer, and the display.
-#include "run/scripting/api/ApiFunction.h"
-#include "run/project/ProjectContext.h"
 #include "run/project/Flags.h"
+#include "run/project/ProjectContext.h"
+#include "run/scripting/api/ApiFunction.h"
 
-#include "run/scripting/ScriptContext.h"
 #include "run/frames/GameWindow.h"
 #include "run/project/DisplayResolution.h"
+#include "run/scripting/ScriptContext.h"
 
 namespace run::api {
 
@@ -94,8 +94,9 @@ const ApiFunction kFunctions[] = {
      [](Call& c) {
          std::int32_t request = c.in.whole(0);
          if (!c.ok()) return false;
-         return Caught(c, " Error changing display resolution. ",
-                       [&] { SwitchResolution(c.s.project, request, [&c] { c.game.CenterWindowAndPictureBox(); }); });
+         return Caught(c, " Error changing display resolution. ", [&] {
+             SwitchResolution(c.s.project, request, [&c] { c.game.CenterWindowAndPictureBox(); });
+         });
      }},
     {u"ChangeDisplayResolutionOnLoadGame", 1, 1,
      [](Call& c) {

@@ -121,7 +121,8 @@ TEST(CdDialogTest, FileOnTheOtherCdAsksForItAndGoesOnOnceInserted) {
         r.press(platform::kKeyReturn);
     });
     ASSERT_EQ(r.gameWindow.CreateTimedEvent(30, "x = 1", true), 1);
-    r.audio.PlayOnChannel(1, r.put("Areas/tone.wav", platform::Tone(22050, 1, 2, 440, 0.5)), 0, 0, "tone.wav");
+    r.audio.PlayOnChannel(1, r.put("Areas/tone.wav", platform::Tone(22050, 1, 2, 440, 0.5)), 0, 0,
+                          "tone.wav");
     ASSERT_EQ(r.audio.channelPlayer(1).PlayState(), platform::MediaPlayer::kPlaying);
     r.gameWindow.StartTimedEvents();
     std::string got = r.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");

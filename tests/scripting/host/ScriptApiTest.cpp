@@ -125,8 +125,7 @@ TEST(ScriptApi, IniFilesInsideTheGameOnly) {
              "\"|\" & Len(ReadINI(\"game.ini\", \"Scores\", \"best\")) & \"|\" & ReadINI(\"missing.ini\", "
              "\"a\", \"b\") & "
              "\"|\" & ReadINI(\"garbage.ini\", \"a\", \"b\")");
-    EXPECT_EQ(g.variables().VariablesVariant.Item(1).Value.text(), "Kim|254||")
-        << "cut to 254 characters";
+    EXPECT_EQ(g.variables().VariablesVariant.Item(1).Value.text(), "Kim|254||") << "cut to 254 characters";
     EXPECT_TRUE(std::filesystem::exists(g.project.folder() / "External" / "saves.ini"));
     // A full path outside the game's folders is neither written nor read.
     { std::ofstream(outside, std::ios::binary) << "[a]\r\nb=secret\r\n"; }
