@@ -30,9 +30,9 @@ void HeadlessDriver::toWindow(int& x, int& y) {
         x += r.x;
         y += r.y;
     } else {
-        int b = platform::TwipsToPixels(f->borderTwips);
-        x += b;
-        y += b;
+        // The inside of a box or dialog lies below the title bar the player draws for it.
+        x += platform::TwipsToPixels(f->insideLeft());
+        y += platform::TwipsToPixels(f->insideTop());
     }
 }
 
@@ -85,10 +85,31 @@ bool HeadlessDriver::key(const std::string& name) {
     return true;
 }
 
+platform::BoxForm* HeadlessDriver::heldBox() {
+    platform::BoxForm* box = m_player->ui().openBox();
+    return m_backend.heldBox() && box && !box->answered() ? box : nullptr;
+}
+
+bool HeadlessDriver::answer(const std::string& buttonCaption) {
+    if (platform::BoxForm* box = heldBox()) return box->press(buttonCaption);
+    m_backend.queueAnswer(buttonCaption);
+    return true;
+}
+
+void HeadlessDriver::type(const std::string& text) {
+    if (!heldBox()) {
+        m_backend.queueInput(text);
+        return;
+    }
+    InputEvent ev{InputEvent::Type::TextInput, 0, 0, 0, 0, 0, 0};
+    ev.text = text;
+    send(ev);
+}
+
 void HeadlessDriver::wait(int ms) {
     m_timeGiven = ms > 0 ? static_cast<std::uint64_t>(ms) : 0;
-    // Asked for from inside a transition: the transition spends this time as it draws.
-    if (m_stepsInTransition > 0) return;
+    // Asked for by nested steps: the transition or the held box spends this time.
+    if (m_nestedDepth > 0) return;
     auto& ui = m_player->ui();
     ui.pump();
     while (m_timeGiven > 0 && !m_player->ended()) {
@@ -102,18 +123,70 @@ void HeadlessDriver::wait(int ms) {
     m_timeGiven = 0;
 }
 
+bool HeadlessDriver::nestedGoesOn() {
+    const Flags& flags = m_player->flags();
+    switch (m_inside) {
+    case Nested::Transition:
+        return flags.TransitionRunning && !flags.SkipTransitionRequested;
+    case Nested::Box:
+        return heldBox() != nullptr;
+    default:
+        return false;
+    }
+}
+
+bool HeadlessDriver::runNested(Nested inside) {
+    const Nested outer = m_inside;
+    m_inside = inside;
+    ++m_nestedDepth;
+    const bool more = m_nestedSteps();
+    --m_nestedDepth;
+    m_inside = outer;
+    if (!more) m_stepsFinished = true;
+    return more;
+}
+
+bool HeadlessDriver::letTimePassOnHeldBox(std::uint64_t ms) {
+    platform::BoxForm* box = heldBox();
+    if (!box) {
+        m_waitingIn = nullptr;
+        return false;
+    }
+    if (m_waitingIn != box) {
+        // A box that opens during a wait ends it: the next steps see the box as it opened.
+        m_timeGiven = 0;
+        if (m_nestedSteps && !m_stepsFinished) {
+            runNested(Nested::Box);
+            // Answered: it goes back to the game with no time passing.
+            if (heldBox() != box) return true;
+        }
+        // With no steps left nobody answers the box: it takes its default answer, as when not held.
+        if (!m_nestedSteps || m_stepsFinished) {
+            m_backend.releaseHeldBox();
+            return true;
+        }
+        m_waitingIn = box;
+    }
+    // A wait passes with the box open (its timers run), then the box takes its default answer.
+    ms = std::min(ms, m_timeGiven);
+    m_timeGiven -= ms;
+    if (m_timeGiven == 0) {
+        m_waitingIn = nullptr;
+        m_backend.releaseHeldBox();
+    }
+    m_backend.advanceClock(ms);
+    return true;
+}
+
 void HeadlessDriver::letTimePass(std::uint64_t ms) {
+    if (letTimePassOnHeldBox(ms)) return;
     const Flags& flags = m_player->flags();
     auto transitionGoesOn = [&] { return flags.TransitionRunning && !flags.SkipTransitionRequested; };
     // A transition takes only the time the steps give it; when that is spent, the next steps run
     // here, on the transition in the middle of its drawing, until one gives time again.
-    if (m_stepsDuringTransitions && !m_stepsFinished && transitionGoesOn()) {
-        while (m_timeGiven == 0 && !m_stepsFinished && transitionGoesOn()) {
-            ++m_stepsInTransition;
-            const bool more = m_stepsDuringTransitions();
-            --m_stepsInTransition;
-            if (!more) m_stepsFinished = true;
-        }
+    if (m_nestedSteps && !m_stepsFinished && transitionGoesOn()) {
+        while (m_timeGiven == 0 && !m_stepsFinished && transitionGoesOn())
+            runNested(Nested::Transition);
         if (m_timeGiven > 0 && transitionGoesOn()) {
             ms = std::min(ms, m_timeGiven);
             m_timeGiven -= ms;
@@ -164,6 +237,10 @@ std::vector<std::string> HeadlessDriver::state() {
         out.push_back("box: " + b.kind + " " + QuotedStateText(b.title) + " " + QuotedStateText(b.text) +
                       " -> " + b.answer);
     }
+    // A box held open is listed as it waits for its answer.
+    if (const platform::RecordedBox* b = heldBox() ? m_backend.heldBox() : nullptr)
+        out.push_back("box: " + b->kind + " " + QuotedStateText(b->title) + " " + QuotedStateText(b->text) +
+                      " (open)");
     // What the game handed to the default handlers (mail, web, documents) since the last state.
     const auto& opened = m_backend.openedTargets();
     for (; m_openedReported < opened.size(); ++m_openedReported)

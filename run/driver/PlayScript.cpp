@@ -1,4 +1,5 @@
-// The play-script steps: click, rclick, drag, move, key, wait, answer, type, shot, state.
+// The play-script steps: click, rclick, drag, move, key, wait, answer, type, shot, state, and
+// hold/release boxes.
 #include "run/driver/PlayScript.h"
 
 #include "run/core/Player.h"
@@ -28,7 +29,7 @@ std::string restOfLine(std::istringstream& in) {
 }
 
 // Reads and carries out the steps. The same reader serves the steps that run inside a
-// transition: they take the next lines of the same script.
+// transition or on a held box: they take the next lines of the same script.
 class StepRunner {
   public:
     StepRunner(HeadlessDriver& driver, std::istream& steps, std::ostream& out, std::ostream& err,
@@ -36,25 +37,25 @@ class StepRunner {
         : m_driver(driver), m_steps(steps), m_out(out), m_err(err), m_name(scriptName) {}
 
     int run() {
-        m_driver.setStepsDuringTransitions([this] { return runInTransition(); });
+        m_driver.setNestedSteps([this] { return runNested(); });
         while (!m_failed && next() != Step::None)
             m_driver.spendGivenTime();
-        m_driver.setStepsDuringTransitions(nullptr);
+        m_driver.setNestedSteps(nullptr);
+        // Boxes the game shows after the script are answered at once, as without the script.
+        m_driver.holdBoxes(false);
         return m_failed ? 1 : 0;
     }
 
   private:
     enum class Step { None, Input, Wait, Other };
 
-    // Steps while a transition is drawn: until one gives time or ends the transition.
-    bool runInTransition() {
-        const Flags& flags = m_driver.player().flags();
+    // Steps while a transition is drawn or a box is held open: until one gives time, or ends the
+    // transition or answers the box.
+    bool runNested() {
         while (!m_failed) {
             const Step step = next();
             if (step == Step::None) return false;
-            if (step == Step::Wait) return true;
-            if (step == Step::Input && (!flags.TransitionRunning || flags.SkipTransitionRequested))
-                return true;
+            if (step == Step::Wait || !m_driver.nestedGoesOn()) return true;
         }
         return false;
     }
@@ -121,11 +122,18 @@ class StepRunner {
         if (cmd == "answer") {
             std::string text = restOfLine(in);
             if (text.empty()) return fail("expected a button caption");
-            driver.answer(text);
+            if (!driver.answer(text)) return fail("the open box has no button '" + text + "'");
             return Step::Other;
         }
         if (cmd == "type") {
             driver.type(restOfLine(in));
+            return Step::Other;
+        }
+        if (cmd == "hold" || cmd == "release") {
+            std::string what, extra;
+            if (!(in >> what) || what != "boxes" || (in >> extra))
+                return fail("expected '" + cmd + " boxes'");
+            driver.holdBoxes(cmd == "hold");
             return Step::Other;
         }
         if (cmd == "shot") {

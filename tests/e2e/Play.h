@@ -3,10 +3,12 @@
 #pragma once
 
 #include "run/driver/HeadlessDriver.h"
+#include "run/driver/PlayScript.h"
 #include "run/platform/ui/FormPainter.h"
 #include "tests/support/ProjectBuilder.h"
 
 #include <memory>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -59,9 +61,22 @@ struct Play {
         platform::Form* f = player().ui().activeForm();
         ASSERT_NE(f, nullptr);
         platform::Rect r = platform::ElementRectOnForm(f->get(name, index));
-        int b = platform::TwipsToPixels(f->borderTwips);
-        driver->click(r.x + r.w / 2 - b, r.y + r.h / 2 - b);
+        driver->click(r.x + r.w / 2 - platform::TwipsToPixels(f->insideLeft()),
+                      r.y + r.h / 2 - platform::TwipsToPixels(f->insideTop()));
     }
 };
+
+struct ScriptResult {
+    int status;
+    std::string out, err;
+};
+
+// Carries out play-script steps on the player, as a file named steps.txt.
+inline ScriptResult RunScript(Play& play, const std::string& steps) {
+    std::istringstream in(steps);
+    std::ostringstream out, err;
+    const int status = RunPlayScript(*play.driver, in, out, err, "steps.txt");
+    return {status, out.str(), err.str()};
+}
 
 } // namespace run::testing

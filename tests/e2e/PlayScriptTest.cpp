@@ -11,18 +11,8 @@ namespace {
 
 using testing::BasicInfo;
 using testing::Play;
-
-struct ScriptResult {
-    int status;
-    std::string out, err;
-};
-
-ScriptResult RunScript(Play& play, const std::string& steps) {
-    std::istringstream in(steps);
-    std::ostringstream out, err;
-    int status = RunPlayScript(*play.driver, in, out, err, "steps.txt");
-    return {status, out.str(), err.str()};
-}
+using testing::RunScript;
+using testing::ScriptResult;
 
 TEST(PlayScript, StepsThatCannotBeCarriedOutNameTheirLine) {
     const struct {
@@ -38,6 +28,8 @@ TEST(PlayScript, StepsThatCannotBeCarriedOutNameTheirLine) {
         {"key Hyper+Q\n", "steps.txt:1: unknown key name 'Hyper+Q'"},
         {"key\n", "steps.txt:1: expected a key name"},
         {"answer\n", "steps.txt:1: expected a button caption"},
+        {"hold\n", "steps.txt:1: expected 'hold boxes'"},
+        {"release boxes now\n", "steps.txt:1: expected 'release boxes'"},
         {"shot\n", "steps.txt:1: expected a file name"},
         {"key Escape\nclick 5 5\n", "steps.txt:2: the program has ended"},
         {"key Escape\nshot end.png\n", "steps.txt:2: no window is shown"},

@@ -61,8 +61,56 @@ bool HeadlessBackend::setDisplayMode(int width, int height, int refreshRate) {
     return true;
 }
 
+void HeadlessBackend::setHoldBoxes(bool on) {
+    m_holdBoxes = on;
+    if (!on) {
+        for (Held& h : m_held)
+            h.released = true;
+    }
+}
+
+const RecordedBox* HeadlessBackend::heldBox() const {
+    return m_held.empty() || m_held.back().released ? nullptr : &m_held.back().box;
+}
+
+void HeadlessBackend::releaseHeldBox() {
+    if (!m_held.empty()) m_held.back().released = true;
+}
+
+bool HeadlessBackend::holding(const void* request, RecordedBox shown) {
+    if (!m_held.empty() && m_held.back().request == request) {
+        if (!m_held.back().released) return true;
+        m_held.pop_back();
+        return false;
+    }
+    if (!m_holdBoxes) return false;
+    m_held.push_back({request, std::move(shown), false});
+    return true;
+}
+
+void HeadlessBackend::messageBoxAnswered(const MessageBoxRequest& shown, int result) {
+    if (m_held.empty() || m_held.back().request != &shown) return;
+    RecordedBox box = std::move(m_held.back().box);
+    m_held.pop_back();
+    MessageBoxButton buttons[3];
+    const int n = MessageBoxButtons(shown.style, buttons);
+    for (int i = 0; i < n; ++i) {
+        if (buttons[i].result == result) box.answer = buttons[i].caption;
+    }
+    m_boxes.push_back(std::move(box));
+}
+
+void HeadlessBackend::inputBoxAnswered(const InputBoxRequest& shown, const std::optional<std::string>& text) {
+    if (m_held.empty() || m_held.back().request != &shown) return;
+    RecordedBox box = std::move(m_held.back().box);
+    m_held.pop_back();
+    box.answer = text.value_or("<cancel>");
+    m_boxes.push_back(std::move(box));
+}
+
 std::optional<int> HeadlessBackend::scriptedMessageBoxAnswer(const MessageBoxRequest& request) {
     if (m_boxesWaitForInput) return std::nullopt;
+    if (holding(&request, {"message", request.title, request.text, request.style, ""})) return std::nullopt;
     MessageBoxButton buttons[3];
     const int n = MessageBoxButtons(request.style, buttons);
     int result = buttons[MessageBoxDefaultIndex(request.style)].result;
@@ -81,6 +129,7 @@ std::optional<int> HeadlessBackend::scriptedMessageBoxAnswer(const MessageBoxReq
 
 std::optional<InputBoxAnswer> HeadlessBackend::scriptedInputBoxAnswer(const InputBoxRequest& request) {
     if (m_boxesWaitForInput) return std::nullopt;
+    if (holding(&request, {"input", request.title, request.prompt, 0, ""})) return std::nullopt;
     InputBoxAnswer answer{request.defaultText};
     if (!m_inputs.empty()) {
         if (m_inputs.front() == "\x1B")

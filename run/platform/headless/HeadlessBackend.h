@@ -1,7 +1,7 @@
 // The headless backend: a virtual clock that tests advance, input that tests inject, message and
-// input boxes that are recorded and answered from a queue once shown, and windows that only keep
-// their placement. Pixels are the same as on screen: the window system paints every form, boxes
-// included, in memory.
+// input boxes that are recorded and answered from a queue once shown (or held open for a script
+// to act on), and windows that only keep their placement. Pixels are the same as on screen: the window system
+// paints every form, boxes included, in memory.
 #pragma once
 
 #include "run/platform/headless/HeadlessAudio.h"
@@ -43,6 +43,14 @@ class HeadlessBackend : public IBackend {
     // When on, boxes are not answered from the queues (nor recorded): they wait for injected
     // keys and clicks, as a player answers them.
     void setBoxesWaitForInput(bool on) { m_boxesWaitForInput = on; }
+    // When on, each message or input box that opens stays open, unanswered, while a script looks
+    // at it and acts on it as a player would; it is recorded once answered, however that
+    // happened. Turning it off lets every box held now take its answer.
+    void setHoldBoxes(bool on);
+    // The innermost box held open and not yet let go (its answer still empty); null when none.
+    const RecordedBox* heldBox() const;
+    // Lets the innermost held box go: it takes the next queued answer, else its default one.
+    void releaseHeldBox();
     const std::vector<RecordedBox>& boxes() const { return m_boxes; }
     const std::vector<std::string>& openedTargets() const { return m_opened; }
     const std::vector<DisplayMode>& modeChanges() const { return m_modeChanges; }
@@ -71,6 +79,8 @@ class HeadlessBackend : public IBackend {
     std::optional<int> scriptedMessageBoxAnswer(const MessageBoxRequest& shown) override;
     std::optional<InputBoxAnswer> scriptedInputBoxAnswer(const InputBoxRequest& shown) override;
     bool openWithDefaultHandler(const std::string& target) override;
+    void messageBoxAnswered(const MessageBoxRequest& shown, int result) override;
+    void inputBoxAnswered(const InputBoxRequest& shown, const std::optional<std::string>& text) override;
     std::optional<WindowReply> scriptedWindowReply(const MessageBoxRequest& shown) override;
     // The clipboard is this process's own: tests read what scripts put there.
     std::string clipboardText() override { return m_clipboard; }
@@ -85,6 +95,18 @@ class HeadlessBackend : public IBackend {
     std::deque<std::string> m_answers;
     std::deque<std::string> m_inputs;
     bool m_boxesWaitForInput = false;
+    // Whether the box asking with `request` is held open: it is the innermost held one and not
+    // let go, or it is new and boxes are held (it is then added).
+    bool holding(const void* request, RecordedBox shown);
+    // The boxes held open, the innermost last. A box is known by its request, which stays the same
+    // object while the box is open.
+    struct Held {
+        const void* request;
+        RecordedBox box;
+        bool released;
+    };
+    std::vector<Held> m_held;
+    bool m_holdBoxes = false;
     std::vector<RecordedBox> m_boxes;
     std::vector<std::string> m_opened;
     std::vector<DisplayMode> m_modeChanges;

@@ -88,7 +88,8 @@ class IBackend {
 
     // A message or input box the player shows asks for a scripted answer. A backend that plays
     // scripts gives the next queued one and records the box; others give nothing and the box
-    // waits for the user.
+    // waits for the user. A box that waits asks again each time it has waited, so a script that
+    // held it open can still answer it later.
     virtual std::optional<int> scriptedMessageBoxAnswer(const MessageBoxRequest& shown) {
         static_cast<void>(shown);
         return std::nullopt;
@@ -96,6 +97,17 @@ class IBackend {
     virtual std::optional<InputBoxAnswer> scriptedInputBoxAnswer(const InputBoxRequest& shown) {
         static_cast<void>(shown);
         return std::nullopt;
+    }
+
+    // A box no script answered was answered by the user (or closed without one). A backend that
+    // records boxes records those it held open for a script, with the answer given.
+    virtual void messageBoxAnswered(const MessageBoxRequest& shown, int result) {
+        static_cast<void>(shown);
+        static_cast<void>(result);
+    }
+    virtual void inputBoxAnswered(const InputBoxRequest& shown, const std::optional<std::string>& text) {
+        static_cast<void>(shown);
+        static_cast<void>(text);
     }
 
     // A window drawn by the player asks for a scripted reply. A backend that plays scripts gives

@@ -4,10 +4,21 @@
 #include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Keys.h"
 
+#include <cctype>
+
 namespace run::platform {
 
 namespace {
 constexpr int kBoxBorder = 3; // pixels
+
+std::string folded(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
 } // namespace
 
 BoxForm::BoxForm(std::string name) : Form(std::move(name)) {
@@ -19,6 +30,16 @@ BoxForm::BoxForm(std::string name) : Form(std::move(name)) {
 
 void BoxForm::answerWith(int result) {
     if (m_answer == 0) m_answer = result;
+}
+
+bool BoxForm::press(const std::string& caption) {
+    const std::string wanted = folded(caption);
+    for (const Stop& s : m_stops) {
+        if (!s.element->pushButton || folded(s.element->caption) != wanted) continue;
+        if (s.element->onClick) s.element->onClick();
+        return true;
+    }
+    return false;
 }
 
 Element& BoxForm::addButton(const std::string& caption, int result) {

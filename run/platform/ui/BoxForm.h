@@ -21,6 +21,9 @@ class BoxForm : public Form {
     void answerWith(int result);
     // The box is closed without a button: its window closed, or nobody is there to answer.
     void close() { answerWith(m_closeResult); }
+    // Presses the button of that caption (any case, blanks ignored) as a click on it would; false
+    // when the box has no such button.
+    bool press(const std::string& caption);
 
   protected:
     explicit BoxForm(std::string name);

@@ -75,6 +75,9 @@ class Element {
     int value = 0;           // check box: 0 unchecked, 1 checked
     bool pushButton = false; // a label drawn as a push button (raised face, centred caption)
     bool hasFocus = false;   // takes the keys: drawn with the focus frame (button) or the caret
+    // A text box's whole text is selected: shown highlighted while it has the focus, and the
+    // next character typed replaces it.
+    bool textSelected = false;
     std::string tag;
     std::string toolTipText; // shown beside the pointer once it rests on the element
     int mousePointer = kPointerDefault;

@@ -252,6 +252,9 @@ void FormPainter::paintText(const Element& e, Canvas& canvas, const Rect& box, c
     int lh = m_fonts.lineHeight(e.font);
     int y = box.y + inset;
     Pixel color = PixelFromColorRef(e.enabled ? e.foreColor : 0x808080);
+    // Selected text is white on the highlight colour, as the classic text boxes show it.
+    const bool selected = e.kind == ElementKind::TextBox && e.hasFocus && e.textSelected;
+    if (selected) color = 0xFFFFFFFF;
     Rect textClip = box.intersect(clip);
     for (const auto& line : lines) {
         int tw = m_fonts.measure(e.font, line).width;
@@ -263,6 +266,7 @@ void FormPainter::paintText(const Element& e, Canvas& canvas, const Rect& box, c
             x = box.x + box.w - inset - tw;
         else if (e.alignment == Alignment::Center)
             x = box.x + (box.w - tw) / 2;
+        if (selected) canvas.fill(Rect{x, y, tw + 1, lh}.intersect(textClip), kSelectionColour);
         m_fonts.draw(canvas, e.font, line, x, y, color, textClip);
         y += lh;
         if (y > textClip.y + textClip.h) break;

@@ -17,6 +17,9 @@ std::vector<std::string> LayoutTextLines(FontCatalog& fonts, const FontSpec& fon
 // Sizes an auto-sizing label or check box to its caption (in twips), as the classic label does.
 void AutoSizeToCaption(Element& e, FontCatalog& fonts);
 
+// The background of selected text: the dark blue the title bar begins with.
+constexpr Pixel kSelectionColour = 0xFF0A246A;
+
 class FormPainter {
   public:
     explicit FormPainter(FontCatalog& fonts) : m_fonts(fonts) {}

@@ -30,6 +30,8 @@ InputBoxForm::InputBoxForm(const InputBoxRequest& request, FontCatalog& fonts) :
     box.caption = request.defaultText;
     box.border = true;
     box.backColor = 0xFFFFFF;
+    // The default text comes selected: a player who types a name of their own replaces it.
+    box.textSelected = !request.defaultText.empty();
     addFocusStop(box, kResultOk);
     m_textBox = &box;
 
@@ -47,7 +49,11 @@ InputBoxForm::InputBoxForm(const InputBoxRequest& request, FontCatalog& fonts) :
     box.top = PixelsToTwips(boxTop);
     box.width = PixelsToTwips(kInsideWidth - 2 * kBoxMargin);
     box.height = PixelsToTwips(kTextBoxHeight);
-    box.onMouseDown = [this](const MouseArgs&) { focus(0); };
+    // Clicking into the text puts the caret there: the text stays and typing adds to it.
+    box.onMouseDown = [this](const MouseArgs&) {
+        m_textBox->textSelected = false;
+        focus(0);
+    };
 
     onTextInput = [this](const std::string& utf8) { typed(utf8); };
     setInsideSize(kInsideWidth, boxTop + kTextBoxHeight + kBoxMargin);
@@ -62,13 +68,21 @@ void InputBoxForm::typed(const std::string& utf8) {
     if (!m_textBox->hasFocus || answered()) return;
     // Control characters are keys, not text.
     for (char c : utf8) {
-        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) m_textBox->caption += c;
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) continue;
+        if (m_textBox->textSelected) m_textBox->caption.clear();
+        m_textBox->textSelected = false;
+        m_textBox->caption += c;
     }
 }
 
 void InputBoxForm::otherKey(int keyCode) {
     if (keyCode != kKeyBack || !m_textBox->hasFocus || answered()) return;
     std::string& t = m_textBox->caption;
+    if (m_textBox->textSelected) {
+        t.clear();
+        m_textBox->textSelected = false;
+        return;
+    }
     // One character, whatever its UTF-8 length.
     while (!t.empty() && (static_cast<unsigned char>(t.back()) & 0xC0) == 0x80)
         t.pop_back();

@@ -478,7 +478,7 @@ void WindowSystem::waitWithEvents(int ms) {
     }
 }
 
-void WindowSystem::runBox(BoxForm& box, const std::function<bool()>& scripted) {
+bool WindowSystem::runBox(BoxForm& box, const std::function<bool()>& scripted) {
     m_captureForm = nullptr;
     m_dragging = nullptr;
     m_boxes.push_back(&box);
@@ -486,7 +486,8 @@ void WindowSystem::runBox(BoxForm& box, const std::function<bool()>& scripted) {
     show(box);
     // Timers due now run before the answer, whoever gives it.
     pumpWhileModal();
-    if (!scripted()) {
+    bool byScript = scripted();
+    if (!byScript) {
         std::uint64_t lastInput = m_backend.nowMs();
         while (!box.answered()) {
             InputEvent ev;
@@ -504,21 +505,28 @@ void WindowSystem::runBox(BoxForm& box, const std::function<bool()>& scripted) {
             }
             pumpWhileModal();
             m_backend.waitForEvent(static_cast<int>(std::clamp<std::uint64_t>(nextTimerDelay(), 1, 16)));
+            // A script that held the box open while it looked at it may answer it now.
+            if (!box.answered() && scripted()) {
+                byScript = true;
+                break;
+            }
         }
     }
     unload(box);
     m_boxes.pop_back();
     m_dirty = true;
+    return byScript;
 }
 
 int WindowSystem::messageBox(const std::string& text, int style, const std::string& title) {
     const MessageBoxRequest request{title, text, style};
     MessageBoxForm box(request, m_fonts);
-    runBox(box, [&] {
+    const bool byScript = runBox(box, [&] {
         std::optional<int> answer = m_backend.scriptedMessageBoxAnswer(request);
         if (answer) box.answerWith(*answer);
         return answer.has_value();
     });
+    if (!byScript) m_backend.messageBoxAnswered(request, box.answer());
     return box.answer();
 }
 
@@ -527,11 +535,14 @@ std::optional<std::string> WindowSystem::inputBox(const std::string& prompt, con
     const InputBoxRequest request{title, prompt, defaultText};
     InputBoxForm box(request, m_fonts);
     std::optional<InputBoxAnswer> scripted;
-    runBox(box, [&] {
+    const bool byScript = runBox(box, [&] {
         scripted = m_backend.scriptedInputBoxAnswer(request);
         return scripted.has_value();
     });
-    return scripted ? scripted->text : box.text();
+    if (byScript) return scripted->text;
+    std::optional<std::string> text = box.text();
+    m_backend.inputBoxAnswered(request, text);
+    return text;
 }
 
 const Canvas& WindowSystem::paintedCanvas(const Form& form) {

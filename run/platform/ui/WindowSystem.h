@@ -79,6 +79,8 @@ class WindowSystem : public ModalHost {
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText);
     bool modalOpen() const { return !m_boxes.empty(); }
+    // The innermost box open now; null when there is none.
+    BoxForm* openBox() const { return m_boxes.empty() ? nullptr : m_boxes.back(); }
 
     // The form as a player sees it now (painted on demand).
     const Canvas& paintedCanvas(const Form& form);
@@ -121,8 +123,9 @@ class WindowSystem : public ModalHost {
     void updateHover(Form& form, Element* over);
     void repaintVisible();
     MouseArgs argsFor(const Element& e, const InputEvent& ev) const;
-    // Shows a box until it is answered; `scripted` asks the backend for an answer first.
-    void runBox(BoxForm& box, const std::function<bool()>& scripted);
+    // Shows a box until it is answered; `scripted` asks the backend for an answer first, and
+    // again each time the box has waited. True when the backend gave the answer.
+    bool runBox(BoxForm& box, const std::function<bool()>& scripted);
 
     IBackend& m_backend;
     FontCatalog& m_fonts;

@@ -203,12 +203,17 @@ TEST_F(BoxFormTest, KeysAnswerTheBoxesAsTheClassicOnesDo) {
     EXPECT_EQ(ui.messageBox("Keep?", kYesNo, "Q"), kResultNo) << "Shift+Tab wraps round to the last";
     EXPECT_TRUE(backend.boxes().empty()) << "boxes a player answers are not scripted answers";
 
-    // The input box: typing and Backspace edit the default text, Enter gives it.
+    // The input box: the default text comes selected, so typing replaces it; Backspace and more
+    // typing edit what was typed, and Enter gives it.
     type("d\xC3\xA9");
     key(kKeyBack);
     type("x\ty");
     key(kKeyReturn);
-    EXPECT_EQ(ui.inputBox("Name?", "Input", "abc"), "abcdxy");
+    EXPECT_EQ(ui.inputBox("Name?", "Input", "abc"), "dxy");
+    key(kKeyBack);
+    type("!");
+    key(kKeyReturn);
+    EXPECT_EQ(ui.inputBox("Name?", "Input", "abc"), "!") << "Backspace removes the whole selection";
     key(kKeyTab);
     key(kKeyTab);
     type("ignored");
