@@ -1,5 +1,6 @@
 // Wiring of the player's windows.
 #include "run/core/Player.h"
+#include "run/frames/TimedEvents.h"
 
 #include "run/media/Transitions.h"
 
@@ -155,7 +156,7 @@ std::vector<std::string> Player::describeState() {
             out.push_back("variable: " + v.Name + " = " + v.Value.text());
         }
         // The timed events still to come: number, interval, once or repeating, and their code.
-        const auto& events = m_game.timedEvents();
+        const auto& events = m_game.timedEvents().entries();
         for (std::size_t k = 0; k < events.size(); ++k) {
             if (!events[k].active) continue;
             const int n = static_cast<int>(k) + 1;

@@ -3,6 +3,7 @@
 #include "run/project/ProjectContext.h"
 
 #include "run/frames/GameWindow.h"
+#include "run/frames/TimedEvents.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 
@@ -24,7 +25,7 @@ void GameHalt::HaltGame() {
     for (const char* name : {"Timer1", "TimerMessageBox"}) {
         if (auto* t = gameTimer(m_game, name)) t->setEnabled(false);
     }
-    if (m_game.inPlay()) m_game.PauseTimedEvents();
+    if (m_game.inPlay()) m_game.timedEvents().PauseTimedEvents();
     m_videos.StopOneTimeVideoPlayer();
     m_audio.StopAllChannels();
 }
@@ -46,7 +47,7 @@ std::function<void()> GameHalt::RememberRunning() {
         // The game window may have gone while the player was asked.
         if (auto* t = gameTimer(m_game, "Timer1"); t && t == timer1) t->setEnabled(timer1Was);
         if (auto* t = gameTimer(m_game, "TimerMessageBox"); t && t == timerBox) t->setEnabled(timerBoxWas);
-        if (m_game.inPlay()) m_game.StartTimedEvents();
+        if (m_game.inPlay()) m_game.timedEvents().StartTimedEvents();
     };
 }
 

@@ -9,6 +9,7 @@
 #include "run/frames/GameHalt.h"
 #include "run/frames/Inventory.h"
 #include "run/frames/Scripts.h"
+#include "run/frames/TimedEvents.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
@@ -30,7 +31,9 @@ GameWindow::GameWindow(const Services& services, std::function<void()> onUnloade
       m_audio(services.audio), m_videos(services.videos), m_effects(services.effects),
       m_dialogues(services.dialogues), m_plugins(services.plugins), m_halt(services.halt),
       m_scripts(services.scripts), m_actions(services.actions), m_onUnloaded(std::move(onUnloaded)),
-      m_inventory(std::make_unique<Inventory>(services, *this)) {
+      m_inventory(std::make_unique<Inventory>(services, *this)),
+      m_timedEvents(
+          std::make_unique<TimedEvents>(services.project, services.flags, services.actions, m_form)) {
     build();
 }
 

@@ -28,6 +28,7 @@ class Inventory;
 class Plugins;
 class ProjectFiles;
 class Scripts;
+class TimedEvents;
 class Videos;
 struct Flags;
 struct GameState;
@@ -121,21 +122,9 @@ class GameWindow {
     void SimulateHotspotClick(int areaIndex);
     void SaveClickPos(int leftTwips, int topTwips);
 
-    // --- Timed events (TimedEvents.cpp) ---
-    // A new event running `code` after the duration, once or every time; its number, or 0
-    // after the error box (more than 65 seconds, or a duration the timer refuses).
-    int CreateTimedEvent(double durationSeconds, const std::string& code, bool repeatForever);
-    void RemoveTimedEvent(int number);
-    void ResetTimedEvents();
-    void StartTimedEvents();
-    void PauseTimedEvents();
-    void TimedEvent_Timer(int number);
-    struct TimedEventEntry {
-        bool active = false;
-        bool repeatForever = false;
-        std::string code;
-    };
-    const std::vector<TimedEventEntry>& timedEvents() const { return m_timedEvents; }
+    // --- Timed events (TimedEvents.h) ---
+    TimedEvents& timedEvents() { return *m_timedEvents; }
+    const TimedEvents& timedEvents() const { return *m_timedEvents; }
 
     // --- Frame captures (FrameCapture.cpp) ---
     // The frame area as the player sees it, floating inventory pictures left out, into the
@@ -224,6 +213,7 @@ class GameWindow {
     bool m_inPlay = false;
     platform::Form m_form{"Game"};
     std::unique_ptr<Inventory> m_inventory;
+    std::unique_ptr<TimedEvents> m_timedEvents;
 
     CurrentFrameInfo m_current;
     FrameFile m_frame; // the open frame's file, as read by OpenFrame
@@ -234,7 +224,6 @@ class GameWindow {
     bool m_menuDropdownOpened = false;
     int m_clickX = 0, m_clickY = 0;
     int m_debugKeys = 0;                                           // position in the hidden key sequence
-    std::vector<TimedEventEntry> m_timedEvents;                    // entry n is TimedEvent(n)
     std::optional<std::pair<std::string, std::string>> m_listFile; // frame name, its list file
     std::optional<std::pair<std::string, int>> m_transitionDestination;
     platform::PicturePtr m_transitionStart; // the old frame, between the two halves

@@ -1,6 +1,7 @@
 // Opening frames, and the game reset. OpenFrame is the hub: its steps run in a fixed order and
 // call into every subsystem; once the quitting flag is set, the remaining steps are skipped.
 #include "run/frames/GameWindow.h"
+#include "run/frames/TimedEvents.h"
 #include "run/project/ProjectContext.h"
 
 #include "run/frames/Dialogues.h"
@@ -90,7 +91,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         if (m_flags.Quitting) return;
         if (!m_flags.effectsDisabled && waterLoaded) m_effects.StartRipplingWater();
         startFrameTimer();
-        StartTimedEvents();
+        m_timedEvents->StartTimedEvents();
     } catch (const std::exception& e) {
         if (!m_flags.Quitting) {
             m_project.showErrorBox(
@@ -116,7 +117,7 @@ void GameWindow::leavePreviousFrame(const std::string& frameName) {
     platform::TimerElement* frameTimer = m_form.findTimer("Timer1");
     frameTimer->setEnabled(false);
     frameTimer->setInterval(0);
-    ResetTimedEvents();
+    m_timedEvents->ResetTimedEvents();
     m_firstMergedHotspot = 1;
     m_mergedTextIndex = 1;
     m_listFile.reset();

@@ -6,6 +6,7 @@
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
 #include "run/frames/Plugins.h"
+#include "run/frames/TimedEvents.h"
 #include "run/media/AudioChannels.h"
 #include "run/media/ChannelRequests.h"
 #include "run/media/Video.h"
@@ -230,7 +231,7 @@ class GamePlay::ActionSteps {
 
     // No frame change: timed events go on and the script's pop-up window opens.
     void stayOnFrame() {
-        m_game.StartTimedEvents();
+        m_game.timedEvents().StartTimedEvents();
         if (m_action.bPopupLoadGame)
             m_play.ShowLoadGameWindow();
         else if (m_action.bPopupSaveGame)
@@ -348,7 +349,7 @@ void GamePlay::ExecuteConsequences(bool offerPopups) {
         m_game.StartUnloading();
         return;
     }
-    if (!openRequestedFrame(false)) m_game.StartTimedEvents();
+    if (!openRequestedFrame(false)) m_game.timedEvents().StartTimedEvents();
     if (!offerPopups) return;
     if (a.bPopupLoadGame)
         ShowLoadGameWindow();

@@ -2,6 +2,7 @@
 #include "run/game/GamePlay.h"
 
 #include "run/frames/GameWindow.h"
+#include "run/frames/TimedEvents.h"
 #include "run/game/LoadGameWindow.h"
 #include "run/game/SaveGameWindow.h"
 #include "run/project/Flags.h"
@@ -34,11 +35,11 @@ struct GameOnHold {
     explicit GameOnHold(GameWindow& game) : timer(*game.form().findTimer("Timer1")) {
         ran = timer.enabled;
         timer.setEnabled(false);
-        game.PauseTimedEvents();
+        game.timedEvents().PauseTimedEvents();
     }
     void resume(GameWindow& game) {
         timer.setEnabled(ran);
-        game.StartTimedEvents();
+        game.timedEvents().StartTimedEvents();
     }
     platform::TimerElement& timer;
     bool ran = false;

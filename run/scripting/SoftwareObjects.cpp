@@ -7,6 +7,7 @@
 
 #include "run/frames/GameActions.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/TimedEvents.h"
 #include "run/scripting/ScriptContext.h"
 #include "run/scripting/objects/HostKit.h"
 #include "run/scripting/objects/ScriptObjects.h"
@@ -167,13 +168,13 @@ class SoftwareObjects final : public vbs::Object {
             const std::string code = in.utf8(1);
             const bool repeat = in.truth(2, false);
             if (!in.ok()) return false;
-            result = vbs::Value::longv(g.CreateTimedEvent(seconds, code, repeat));
+            result = vbs::Value::longv(g.timedEvents().CreateTimedEvent(seconds, code, repeat));
             break;
         }
         case kRemoveTimedEvent: {
             const std::int32_t n = in.whole(0);
             if (!in.ok()) return false;
-            g.RemoveTimedEvent(n);
+            g.timedEvents().RemoveTimedEvent(n);
             break;
         }
         case kResetDefaultPointer:

@@ -6,6 +6,7 @@
 #include "run/scripting/api/ApiFunction.h"
 
 #include "run/frames/GameWindow.h"
+#include "run/frames/TimedEvents.h"
 #include "run/media/ChannelRequests.h"
 #include "run/scripting/ScriptContext.h"
 
@@ -27,13 +28,14 @@ const ApiFunction kFunctions[] = {
          std::string code = c.in.utf8(1);
          bool repeat = c.in.truth(2, false);
          if (!c.ok()) return false;
-         c.result = vbs::Value::integer(Short16(c.game.CreateTimedEvent(seconds, code, repeat)));
+         c.result =
+             vbs::Value::integer(Short16(c.game.timedEvents().CreateTimedEvent(seconds, code, repeat)));
          return true;
      }},
     {u"RemoveTimedEvent", 1, 1,
      [](Call& c) {
          std::int32_t k = c.in.whole(0);
-         if (c.ok()) c.game.RemoveTimedEvent(k);
+         if (c.ok()) c.game.timedEvents().RemoveTimedEvent(k);
          return c.ok();
      }},
     {u"DOUBLEQUOTES", 0, 0,

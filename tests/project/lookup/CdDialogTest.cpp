@@ -2,6 +2,7 @@
 // the game, a wrong CD, Cancel, and the dialog's own list and checks.
 #include "run/core/Player.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/TimedEvents.h"
 #include "run/media/AudioChannels.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Keys.h"
@@ -120,11 +121,11 @@ TEST(CdDialogTest, FileOnTheOtherCdAsksForItAndGoesOnOnceInserted) {
         r.insertCd2();
         r.press(platform::kKeyReturn);
     });
-    ASSERT_EQ(r.gameWindow.CreateTimedEvent(30, "x = 1", true), 1);
+    ASSERT_EQ(r.gameWindow.timedEvents().CreateTimedEvent(30, "x = 1", true), 1);
     r.audio.PlayOnChannel(1, r.put("Areas/tone.wav", platform::Tone(22050, 1, 2, 440, 0.5)), 0, 0,
                           "tone.wav");
     ASSERT_EQ(r.audio.channelPlayer(1).PlayState(), platform::MediaPlayer::kPlaying);
-    r.gameWindow.StartTimedEvents();
+    r.gameWindow.timedEvents().StartTimedEvents();
     std::string got = r.files.ResolveProjectFile(r.s.paths.frames + "scene.jpg");
     EXPECT_EQ(got, r.sceneOnCd2);
     EXPECT_EQ(r.dialogsShown, 1);

@@ -1,5 +1,6 @@
 // Timed events on the virtual clock, created and removed by scripts: numbering, limits and their
 // messages, one-shot and repeating firing, failures, pausing, and the reset of a frame opening.
+#include "run/frames/TimedEvents.h"
 #include "run/game/GamePlay.h"
 #include "run/platform/ui/FormPainter.h"
 #include "tests/gameplay/GameRig.h"
@@ -47,10 +48,10 @@ TEST(TimedEvents, NumbersLimitsAndMessages) {
 
     // Ten thousand in one script: all numbered in turn, and the frame goes on.
     g.script("For i = 1 To 10000 : v = CreateTimedEvent(60, \"w = 1\", False) : Next");
-    EXPECT_EQ(g.game().timedEvents().size(), 10007u);
+    EXPECT_EQ(g.game().timedEvents().entries().size(), 10007u);
     EXPECT_EQ(g.form().findTimer("TimedEvent", 10007)->interval(), 60000);
     g.script("GoToFrame \"Other\", 0, 0");
-    EXPECT_TRUE(g.game().timedEvents().empty());
+    EXPECT_TRUE(g.game().timedEvents().entries().empty());
 }
 
 TEST(TimedEvents, FiringOnceOrRepeatedlyUntilRemovedFailedOrTheFrameChanges) {
@@ -63,13 +64,13 @@ TEST(TimedEvents, FiringOnceOrRepeatedlyUntilRemovedFailedOrTheFrameChanges) {
     EXPECT_EQ(g.var("x"), 2 + 1) << "once, after its number (2) was stored";
     EXPECT_EQ(g.var("z"), 0) << "an interval of 0 never fires";
     EXPECT_EQ(g.boxesWith("Division by zero"), 1) << "a failing event stops after its first box";
-    EXPECT_FALSE(g.game().timedEvents()[3].active);
+    EXPECT_FALSE(g.game().timedEvents().entries()[3].active);
 
     // Pausing keeps the entries; starting again restarts a full interval.
-    g.game().PauseTimedEvents();
+    g.game().timedEvents().PauseTimedEvents();
     g.driver->wait(5000);
     EXPECT_EQ(g.var("w"), 3);
-    g.game().StartTimedEvents();
+    g.game().timedEvents().StartTimedEvents();
     g.driver->wait(999);
     EXPECT_EQ(g.var("w"), 3);
     g.driver->wait(1);
@@ -85,7 +86,7 @@ TEST(TimedEvents, FiringOnceOrRepeatedlyUntilRemovedFailedOrTheFrameChanges) {
     g.driver->wait(1000);
     EXPECT_EQ(g.frame(), "Other");
     EXPECT_EQ(g.var("w"), 50);
-    EXPECT_TRUE(g.game().timedEvents().empty());
+    EXPECT_TRUE(g.game().timedEvents().entries().empty());
     EXPECT_EQ(g.form().arrayMembers("TimedEvent").size(), 1u) << "only element 0 stays";
 }
 
