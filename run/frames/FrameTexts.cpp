@@ -1,5 +1,6 @@
-// Frame texts: the Text labels of the open frame, and the text message at the bottom of the
-// frame picture.
+// Frame texts (see FrameTexts.h).
+#include "run/frames/FrameTexts.h"
+
 #include "run/frames/GameWindow.h"
 #include "run/project/Flags.h"
 #include "run/project/ProjectContext.h"
@@ -17,16 +18,17 @@ namespace run {
 
 using platform::Element;
 
-void GameWindow::wireText(Element& text) {
+void FrameTexts::wireText(Element& text) {
     // A text takes clicks as the frame picture does: it starts no action.
-    text.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
+    text.onMouseDown = [this](const platform::MouseArgs& a) { m_game.frameAreaMouseDown(a); };
     int n = text.index;
     text.onMouseMove = [this, n](const platform::MouseArgs& a) {
-        if (Element* e = m_form.find("Text", n)) pointerOverFrame(platform::TwipsToPixels(e->top + a.y));
+        if (Element* e = m_form.find("Text", n))
+            m_game.pointerOverFrame(platform::TwipsToPixels(e->top + a.y));
     };
 }
 
-void GameWindow::LoadTexts() {
+void FrameTexts::LoadTexts() {
     std::string file = HasAlternateFile(m_project.paths, m_state.frame, ".fm1", ".mr1");
     if (!ProjectFileExists(file)) return;
     m_mergedTextIndex = 1;
@@ -101,7 +103,7 @@ void GameWindow::LoadTexts() {
     }
 }
 
-void GameWindow::ResetFrameTexts() {
+void FrameTexts::ResetFrameTexts() {
     auto members = m_form.arrayMembers("Text");
     for (auto it = members.rbegin(); it != members.rend(); ++it) {
         if ((*it)->index == 0) continue;
@@ -112,7 +114,7 @@ void GameWindow::ResetFrameTexts() {
     }
 }
 
-void GameWindow::hideTextMessage() {
+void FrameTexts::hideTextMessage() {
     m_form.get("FrameMessageBox").visible = false;
     m_form.get("LabelMessageBox").visible = false;
     platform::TimerElement* t = m_form.findTimer("TimerMessageBox");
@@ -120,7 +122,7 @@ void GameWindow::hideTextMessage() {
     t->setInterval(0);
 }
 
-void GameWindow::ShowTextMessage(const std::string& text, bool inFrame, bool noTimeout) {
+void FrameTexts::ShowTextMessage(const std::string& text, bool inFrame, bool noTimeout) {
     try {
         if (!inFrame) {
             m_project.ui.messageBox(text, platform::kInformation, m_project.info.AdventureName);

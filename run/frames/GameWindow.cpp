@@ -5,6 +5,7 @@
 #include "run/media/Effects.h"
 #include "run/project/ProjectContext.h"
 
+#include "run/frames/FrameTexts.h"
 #include "run/frames/GameActions.h"
 #include "run/frames/GameHalt.h"
 #include "run/frames/Inventory.h"
@@ -33,7 +34,8 @@ GameWindow::GameWindow(const Services& services, std::function<void()> onUnloade
       m_scripts(services.scripts), m_actions(services.actions), m_onUnloaded(std::move(onUnloaded)),
       m_inventory(std::make_unique<Inventory>(services, *this)),
       m_timedEvents(
-          std::make_unique<TimedEvents>(services.project, services.flags, services.actions, m_form)) {
+          std::make_unique<TimedEvents>(services.project, services.flags, services.actions, m_form)),
+      m_texts(std::make_unique<FrameTexts>(services.project, services.flags, services.state, *this, m_form)) {
     build();
 }
 
@@ -71,7 +73,7 @@ void GameWindow::build() {
     platform::TimerElement& unload = m_form.addTimer("TimerUnloadMe");
     unload.onTimer = [this] { onUnloadTimer(); };
     platform::TimerElement& message = m_form.addTimer("TimerMessageBox");
-    message.onTimer = [this] { hideTextMessage(); };
+    message.onTimer = [this] { m_texts->hideTextMessage(); };
     // The script timers: element 0 calls the project procedure TimerObject0.
     platform::TimerElement& scriptTimer = m_form.addTimer("TimerObject", 0);
     scriptTimer.onTimer = [this] { m_scripts.TimerObject_Timer(0); };
@@ -144,8 +146,8 @@ void GameWindow::buildFrameElements() {
     label.wordWrap = true;
     label.autoSize = true;
     label.font = {"Arial", 12, true};
-    box.onClick = [this] { hideTextMessage(); };
-    label.onClick = [this] { hideTextMessage(); };
+    box.onClick = [this] { m_texts->hideTextMessage(); };
+    label.onClick = [this] { m_texts->hideTextMessage(); };
     box.onMouseMove = [this](const platform::MouseArgs&) { pointerOverFrame(-1); };
     label.onMouseMove = [this](const platform::MouseArgs&) { pointerOverFrame(-1); };
     m_inventory->build(m_form, frame);

@@ -22,6 +22,7 @@ namespace run {
 class AudioChannels;
 class Dialogues;
 class Effects;
+class FrameTexts;
 class GameActions;
 class GameHalt;
 class Inventory;
@@ -67,7 +68,6 @@ class GameWindow {
     std::vector<std::string>& history();
     Inventory& inventory() { return *m_inventory; }
     int firstMergedHotspot() const { return m_firstMergedHotspot; }
-    int mergedTextIndex() const { return m_mergedTextIndex; }
     bool menusVisible() const { return m_menusVisible; }
     // The last click in the frame area, in pixels.
     int clickX() const { return m_clickX; }
@@ -152,10 +152,13 @@ class GameWindow {
     // Unloads such a member; element 0 and members that are not loaded give false.
     bool UnloadControl(const std::string& arrayName, int index);
 
-    // --- Texts (FrameTexts.cpp) ---
-    void LoadTexts();
-    void ResetFrameTexts();
-    void ShowTextMessage(const std::string& text, bool inFrame, bool noTimeout);
+    // --- Texts (FrameTexts.h) ---
+    FrameTexts& texts() { return *m_texts; }
+
+    // What the pointer does over the frame picture, a hotspot or a text: a press in the frame
+    // area, and a move at y pixels from the frame's top.
+    void frameAreaMouseDown(const platform::MouseArgs& a);
+    void pointerOverFrame(int yPixels);
 
   private:
     void build();
@@ -187,14 +190,9 @@ class GameWindow {
     void startFrameSoundsAndTransition(bool withTransition, int transitionNumber, double transitionSeconds);
     void waitForFrameVideo();
     void startFrameTimer();
-    void frameAreaMouseDown(const platform::MouseArgs& a);
-    void hideTextMessage();
     void wireArea(platform::Element& area);
-    void wireText(platform::Element& text);
     // The open frame's hotspot list file, "" when it has none.
     std::string listFilePath();
-    // The pointer moved over the frame, a hotspot or a text, at y pixels from the frame's top.
-    void pointerOverFrame(int yPixels);
     platform::PicturePtr defaultPointerPicture();
 
     ProjectContext& m_project;
@@ -214,11 +212,11 @@ class GameWindow {
     platform::Form m_form{"Game"};
     std::unique_ptr<Inventory> m_inventory;
     std::unique_ptr<TimedEvents> m_timedEvents;
+    std::unique_ptr<FrameTexts> m_texts;
 
     CurrentFrameInfo m_current;
     FrameFile m_frame; // the open frame's file, as read by OpenFrame
     int m_firstMergedHotspot = 1;
-    int m_mergedTextIndex = 1;
     int m_controlsReferenceMode = 0; // 0 undecided, 1 decided, 2 "reference_all_controls" exists
     bool m_menusVisible = false;
     bool m_menuDropdownOpened = false;

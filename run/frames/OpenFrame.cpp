@@ -1,5 +1,6 @@
 // Opening frames, and the game reset. OpenFrame is the hub: its steps run in a fixed order and
 // call into every subsystem; once the quitting flag is set, the remaining steps are skipped.
+#include "run/frames/FrameTexts.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/TimedEvents.h"
 #include "run/project/ProjectContext.h"
@@ -119,7 +120,7 @@ void GameWindow::leavePreviousFrame(const std::string& frameName) {
     frameTimer->setInterval(0);
     m_timedEvents->ResetTimedEvents();
     m_firstMergedHotspot = 1;
-    m_mergedTextIndex = 1;
+    m_texts->forgetMergedText();
     m_listFile.reset();
     m_project.trace.note("ForgetTransitionDestination");
     ForgetTransitionDestination();
@@ -168,7 +169,7 @@ bool GameWindow::loadFrameContents(const std::string& frameName) {
     FrameSoundOnOpen(m_project, m_files, m_audio, m_frame);
     if (m_flags.Quitting) return false;
     m_project.trace.note("ResetFrameTexts");
-    ResetFrameTexts();
+    m_texts->ResetFrameTexts();
     m_project.trace.note("ResetFrameAreas");
     ResetFrameAreas();
     if (m_flags.Quitting) return false;
@@ -176,7 +177,7 @@ bool GameWindow::loadFrameContents(const std::string& frameName) {
     drawBackground();
     if (m_flags.Quitting) return false;
     m_project.trace.note("LoadTexts");
-    LoadTexts();
+    m_texts->LoadTexts();
     m_project.trace.note("ReadHotspotCount");
     m_current.HotspotCount = ReadHotspotCount(frameName);
     m_project.trace.note("LoadAreas");
@@ -306,7 +307,7 @@ void GameWindow::ResetAll() {
         m_flags.Quitting = false;
         m_flags.pendingLoadGameResolution = 0;
         CenterWindowAndPictureBox();
-        hideTextMessage();
+        m_texts->hideTextMessage();
         ResetDefaultPointer();
         rebuildFrameList();
         applyMenuOption3();

@@ -1,5 +1,6 @@
 // Members of the game window's element arrays that scripts load and unload (a further script
 // timer, a further dialogue label …), wired as the player wires its own members.
+#include "run/frames/FrameTexts.h"
 #include "run/frames/GameWindow.h"
 #include "run/project/ProjectContext.h"
 
@@ -34,7 +35,7 @@ bool GameWindow::LoadControl(const std::string& arrayName, int index) {
         } else if (platform::EqualsNoCase(e.name, "Area")) {
             wireArea(e);
         } else if (platform::EqualsNoCase(e.name, "Text")) {
-            wireText(e);
+            m_texts->wireText(e);
         }
         return true;
     } catch (const std::exception&) {

@@ -1,6 +1,7 @@
 // The two halves of a frame change with a transition: before the new frame loads, the old one
 // is captured and covers the frame area; once the new frame is built behind it, a picture of the
 // new frame is made and the transition plays from one to the other.
+#include "run/frames/FrameTexts.h"
 #include "run/frames/GameWindow.h"
 #include "run/project/Flags.h"
 #include "run/project/ProjectContext.h"
@@ -92,7 +93,7 @@ void GameWindow::TransitionStep2(int n, double seconds) {
         platform::TimerElement& frameTimer = *m_form.findTimer("Timer1");
         const bool timerRan = frameTimer.enabled;
         // A message waiting for its timer is finished first.
-        if (m_form.findTimer("TimerMessageBox")->isEnabled()) hideTextMessage();
+        if (m_form.findTimer("TimerMessageBox")->isEnabled()) m_texts->hideTextMessage();
         frameTimer.setEnabled(false);
         Element& where = m_form.get("picWhere");
         Element& start = m_form.get("picStart");

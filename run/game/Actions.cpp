@@ -3,6 +3,7 @@
 #include "run/game/GamePlay.h"
 
 #include "run/frames/Dialogues.h"
+#include "run/frames/FrameTexts.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
 #include "run/frames/Plugins.h"
@@ -285,7 +286,7 @@ int GamePlay::MakeAction(int areaIndex, int objectIndex, bool doNotQuitDialogue)
         if (a.playVideo) steps.startVideo();
         game.ShowOrNotShowAreas();
         if (flags.Quitting) return 0;
-        if (a.showMessage) game.ShowTextMessage(a.message, a.messageInFrame, false);
+        if (a.showMessage) game.texts().ShowTextMessage(a.message, a.messageInFrame, false);
         if (flags.Quitting) return 0;
         if (a.playVideo) steps.waitForVideo(frameChangeComing);
 

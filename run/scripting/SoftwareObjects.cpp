@@ -5,6 +5,7 @@
 #include "run/project/ProjectContext.h"
 #include "run/scripting/NamedObjects.h"
 
+#include "run/frames/FrameTexts.h"
 #include "run/frames/GameActions.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/TimedEvents.h"
@@ -160,7 +161,7 @@ class SoftwareObjects final : public vbs::Object {
             const std::string text = in.utf8(0);
             const bool inFrame = in.truth(1, true), noTimeout = in.truth(2, false);
             if (!in.ok()) return false;
-            g.ShowTextMessage(text, inFrame, noTimeout);
+            g.texts().ShowTextMessage(text, inFrame, noTimeout);
             break;
         }
         case kCreateTimedEvent: {

@@ -1,4 +1,5 @@
 // Frame texts and the text message at the bottom of the frame.
+#include "run/frames/FrameTexts.h"
 #include "tests/frames/FrameRig.h"
 
 #include <fstream>
@@ -80,10 +81,10 @@ TEST(FrameTexts, MergedTextIndexIsTheBlockWhereNumberingRestarts) {
                       {Text(1, "a"), Text(2, "b"), Text(3, "c"), Text(1, "merged a"), Text(2, "merged b")});
     rig.project.texts("Plain", {Text(1, "a"), Text(2, "b"), Text(3, "c")});
     rig.start();
-    EXPECT_EQ(rig.game().mergedTextIndex(), 4);
+    EXPECT_EQ(rig.game().texts().mergedTextIndex(), 4);
     EXPECT_EQ(rig.stateLines("text: ").size(), 5u);
     rig.open("Plain");
-    EXPECT_EQ(rig.game().mergedTextIndex(), 1);
+    EXPECT_EQ(rig.game().texts().mergedTextIndex(), 1);
     EXPECT_EQ(rig.stateLines("text: "),
               (std::vector<std::string>{"text: 1 = a", "text: 2 = b", "text: 3 = c"}));
 }
@@ -122,28 +123,28 @@ TEST(TextMessage, HidesAfterOneSecondAndSeventyMillisecondsACharacter) {
         return lines.empty() ? std::string() : lines[0];
     };
     const std::string thirty(30, 'x');
-    rig.game().ShowTextMessage(thirty, true, false);
+    rig.game().texts().ShowTextMessage(thirty, true, false);
     EXPECT_EQ(message(), "message: " + thirty);
     d.wait(3099);
     EXPECT_EQ(message(), "message: " + thirty);
     d.wait(1);
     EXPECT_EQ(message(), "");
 
-    rig.game().ShowTextMessage(thirty, true, false);
+    rig.game().texts().ShowTextMessage(thirty, true, false);
     d.wait(2000);
-    rig.game().ShowTextMessage("ten chars!", true, false);
+    rig.game().texts().ShowTextMessage("ten chars!", true, false);
     d.wait(1699);
     EXPECT_EQ(message(), "message: ten chars!") << "the second message has its own time";
     d.wait(1);
     EXPECT_EQ(message(), "");
 
     // A message without time-out stays, even when it replaces one whose time is still running.
-    rig.game().ShowTextMessage(thirty, true, false);
+    rig.game().texts().ShowTextMessage(thirty, true, false);
     d.wait(1000);
-    rig.game().ShowTextMessage("stays", true, true);
+    rig.game().texts().ShowTextMessage("stays", true, true);
     d.wait(60000);
     EXPECT_EQ(message(), "message: stays");
-    rig.game().ShowTextMessage("[HiDe]", true, false);
+    rig.game().texts().ShowTextMessage("[HiDe]", true, false);
     EXPECT_EQ(message(), "");
     EXPECT_TRUE(d.boxes().empty());
 }
@@ -152,13 +153,13 @@ TEST(TextMessage, ClickOnItHidesItAndOutsideTheFrameItIsABox) {
     FrameRig rig;
     rig.project.frame("Start", ColourFrame(0));
     auto& d = rig.start();
-    rig.game().ShowTextMessage("Click me away", true, true);
+    rig.game().texts().ShowTextMessage("Click me away", true, true);
     platform::Element& box = rig.form().get("FrameMessageBox");
     EXPECT_EQ(box.top + box.height, rig.form().get("PictureBox").height) << "at the bottom of the frame";
     d.click(320, platform::TwipsToPixels(box.top) + 3);
     EXPECT_TRUE(rig.stateLines("message: ").empty());
 
-    rig.game().ShowTextMessage("In a box", false, false);
+    rig.game().texts().ShowTextMessage("In a box", false, false);
     ASSERT_EQ(d.boxes().size(), 1u);
     EXPECT_EQ(d.boxes()[0].text, "In a box");
     EXPECT_EQ(d.boxes()[0].title, rig.info.AdventureName);

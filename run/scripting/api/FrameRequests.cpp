@@ -2,6 +2,7 @@
 // reads about the hotspots, the last click and the open frame.
 #include "run/scripting/api/ApiFunction.h"
 
+#include "run/frames/FrameTexts.h"
 #include "run/frames/GameHalt.h"
 #include "run/frames/GameWindow.h"
 #include "run/project/FileLookup.h"
@@ -76,7 +77,7 @@ const ApiFunction kFunctions[] = {
      }},
     {u"GetMergedTextIndex", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::integer(Short16(c.game.mergedTextIndex()));
+         c.result = vbs::Value::integer(Short16(c.game.texts().mergedTextIndex()));
          return true;
      }},
     {u"GetCurrentFrameName", 0, 0,

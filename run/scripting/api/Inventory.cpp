@@ -2,6 +2,7 @@
 #include "run/project/ProjectContext.h"
 #include "run/scripting/api/ApiFunction.h"
 
+#include "run/frames/FrameTexts.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
 #include "run/platform/files/TextCodec.h"
@@ -15,7 +16,7 @@ const ApiFunction kFunctions[] = {
     {u"Message", 1, 1,
      [](Call& c) {
          std::string text = c.in.utf8(0);
-         if (c.ok()) c.game.ShowTextMessage(text, true, false);
+         if (c.ok()) c.game.texts().ShowTextMessage(text, true, false);
          return c.ok();
      }},
     {u"AddItem", 1, 2,
