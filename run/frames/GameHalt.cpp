@@ -2,6 +2,7 @@
 #include "run/project/Flags.h"
 #include "run/project/ProjectContext.h"
 
+#include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/TimedEvents.h"
 #include "run/media/AudioChannels.h"
@@ -35,7 +36,7 @@ void GameHalt::StopEverything() {
     if (m_game.inPlay()) m_game.form().get("PictureBox").visible = false;
     HaltGame();
     // The player is left with the menu bar, to quit or load a game.
-    if (m_game.inPlay()) m_game.ShowMenus();
+    if (m_game.inPlay()) m_game.menus().ShowMenus();
 }
 
 std::function<void()> GameHalt::RememberRunning() {

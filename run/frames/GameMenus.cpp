@@ -1,5 +1,6 @@
-// The game window's menu bar: Load, Save, Options, the hidden Debug menu with its frame list,
-// Exit and Cancel; which of them show follows the project's menu switches.
+// The game window's menu bar and keys (see GameMenus.h).
+#include "run/frames/GameMenus.h"
+
 #include "run/frames/GameWindow.h"
 #include "run/project/ProjectContext.h"
 
@@ -38,7 +39,7 @@ constexpr int kDebugSequence[4] = {platform::kKeyF1 + 8, platform::kKeyF1 + 9, p
 
 } // namespace
 
-void GameWindow::buildMenus() {
+void GameMenus::buildMenus() {
     platform::Form& f = m_form;
     Element& load = addMenu(f, "mnuLoadGame", "&Load...");
     load.onClick = [this] { m_actions.ShowLoadGameWindow(); };
@@ -78,7 +79,7 @@ void GameWindow::buildMenus() {
     cancel.onClick = [this] { HideMenus(); };
 }
 
-void GameWindow::applyMenuCaptions() {
+void GameMenus::applyMenuCaptions() {
     auto caption = [&](const char* name, int text) {
         if (!m_project.uiText[text].empty()) m_form.get(name).caption = m_project.uiText[text];
     };
@@ -91,7 +92,7 @@ void GameWindow::applyMenuCaptions() {
     caption("mnuCancel", 11);
 }
 
-void GameWindow::rebuildFrameList() {
+void GameMenus::rebuildFrameList() {
     for (Element* e : m_form.arrayMembers("mnuFrameName")) {
         if (e->index > 0) m_form.unloadArrayMember("mnuFrameName", e->index);
     }
@@ -110,16 +111,16 @@ void GameWindow::rebuildFrameList() {
         Element& entry = m_form.loadArrayMember("mnuFrameName", ++index);
         entry.caption = name;
         entry.visible = true;
-        entry.onClick = [this, name] { OpenFrame(name, false, 0, 0); };
+        entry.onClick = [this, name] { m_game.OpenFrame(name, false, 0, 0); };
     }
 }
 
-void GameWindow::applyOptionsFromSettings() {
+void GameMenus::applyOptionsFromSettings() {
     m_form.get("mnuDisableTransitions").value = m_flags.transitionsDisabled ? 1 : 0;
     m_form.get("mnuDisableEffects").value = m_flags.effectsDisabled ? 1 : 0;
 }
 
-void GameWindow::applyMenuOption3() {
+void GameMenus::applyMenuOption3() {
     // The project switch turns off the Options menu and the script commands of the Debug menu.
     bool enabled = !m_project.info.MenuOption3;
     for (const char* name : {"mnuOptions", "mnuExecuteVBScript", "mnuEditProcedures", "mnuInterceptCode"}) {
@@ -127,20 +128,20 @@ void GameWindow::applyMenuOption3() {
     }
 }
 
-void GameWindow::InvertTransitions() {
+void GameMenus::InvertTransitions() {
     toggleOption("mnuDisableTransitions", "DisableTransitions", m_flags.transitionsDisabled);
 }
-void GameWindow::InvertEffects() {
+void GameMenus::InvertEffects() {
     toggleOption("mnuDisableEffects", "DisableEffects", m_flags.effectsDisabled);
 }
 
-void GameWindow::toggleOption(const char* menu, const char* setting, bool& flag) {
+void GameMenus::toggleOption(const char* menu, const char* setting, bool& flag) {
     flag = !flag;
     m_form.get(menu).value = flag ? 1 : 0;
     m_project.saveUserSetting(setting, flag ? "True" : "False");
 }
 
-void GameWindow::ShowMenus() {
+void GameMenus::ShowMenus() {
     if (m_project.info.NoMenus) return;
     const ProjectInfo& i = m_project.info;
     m_form.get("mnuExit").visible = true;
@@ -169,7 +170,7 @@ void GameWindow::ShowMenus() {
     m_menuDropdownOpened = false;
 }
 
-void GameWindow::HideMenus() {
+void GameMenus::HideMenus() {
     if (!m_project.info.KeepMenusVisible && !m_flags.Quitting) {
         for (const char* name :
              {"mnuExit", "mnuSaveGame", "mnuLoadGame", "mnuOptions", "mnuDebug", "mnuCancel"}) {
@@ -181,21 +182,21 @@ void GameWindow::HideMenus() {
     m_menuDropdownOpened = false;
 }
 
-void GameWindow::RightClickMenus() {
+void GameMenus::RightClickMenus() {
     if (!m_menusVisible)
         ShowMenus();
     else if (!m_menuDropdownOpened)
         HideMenus();
 }
 
-void GameWindow::exitCommand() {
+void GameMenus::exitCommand() {
     m_project.ui.closeMenus(m_form);
     int answer = m_project.ui.messageBox(m_project.uiText[10], platform::kYesNo | platform::kQuestion,
                                          m_project.info.AdventureName);
-    if (answer == platform::kResultYes) StartUnloading();
+    if (answer == platform::kResultYes) m_game.StartUnloading();
 }
 
-void GameWindow::executeCodeCommand() {
+void GameMenus::executeCodeCommand() {
     std::string last = m_project.getUserSetting("ExecuteVBScriptCode", "");
     auto code = m_project.ui.inputBox(
         "Enter the VBScript code that you want to execute and then click OK.\r\n\r\nFor example, "
@@ -215,7 +216,7 @@ void GameWindow::executeCodeCommand() {
     }
 }
 
-void GameWindow::onKeyDown(int keyCode, int shift) {
+void GameMenus::onKeyDown(int keyCode, int shift) {
     if (keyCode == platform::kKeyEscape) {
         // A transition in progress keeps the menus as they are; the key only ends it.
         if (!m_videos.OneTimeVideoPlaying() && !m_flags.TransitionRunning) {

@@ -8,6 +8,7 @@
 #include "run/frames/FrameTexts.h"
 #include "run/frames/GameActions.h"
 #include "run/frames/GameHalt.h"
+#include "run/frames/GameMenus.h"
 #include "run/frames/Inventory.h"
 #include "run/frames/Scripts.h"
 #include "run/frames/TimedEvents.h"
@@ -35,7 +36,9 @@ GameWindow::GameWindow(const Services& services, std::function<void()> onUnloade
       m_inventory(std::make_unique<Inventory>(services, *this)),
       m_timedEvents(
           std::make_unique<TimedEvents>(services.project, services.flags, services.actions, m_form)),
-      m_texts(std::make_unique<FrameTexts>(services.project, services.flags, services.state, *this, m_form)) {
+      m_texts(std::make_unique<FrameTexts>(services.project, services.flags, services.state, *this, m_form)),
+      m_menus(std::make_unique<GameMenus>(services.project, services.flags, services.state, services.videos,
+                                          services.actions, *this, m_form)) {
     build();
 }
 
@@ -47,7 +50,7 @@ void GameWindow::pointerOverFrame(int yPixels) {
 
 void GameWindow::build() {
     m_form.backColor = 0x000000;
-    m_form.onKeyDown = [this](int key, int shift) { onKeyDown(key, shift); };
+    m_form.onKeyDown = [this](int key, int shift) { m_menus->onKeyDown(key, shift); };
     m_form.onUnload = [this] { unloadWindow(); };
     m_form.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
     buildFrameElements();
@@ -77,7 +80,7 @@ void GameWindow::build() {
     // The script timers: element 0 calls the project procedure TimerObject0.
     platform::TimerElement& scriptTimer = m_form.addTimer("TimerObject", 0);
     scriptTimer.onTimer = [this] { m_scripts.TimerObject_Timer(0); };
-    buildMenus();
+    m_menus->buildMenus();
     buildSpareElements();
 }
 
@@ -158,7 +161,7 @@ void GameWindow::load() {
     m_form.top = 0;
     m_form.enabled = true;
     m_form.caption = m_project.info.AdventureName;
-    applyMenuCaptions();
+    m_menus->applyMenuCaptions();
     m_inPlay = true;
     m_audio.attachFadeTimer(m_form.findTimer("TimerAudioFade"));
     m_project.ui.load(m_form);
@@ -224,9 +227,9 @@ void GameWindow::frameAreaMouseDown(const platform::MouseArgs& a) {
     m_flags.SkipTransitionRequested = true;
     if (m_videos.OneTimeVideoPlaying()) return;
     if (a.button == platform::kRightButton) {
-        RightClickMenus();
+        m_menus->RightClickMenus();
     } else {
-        HideMenus();
+        m_menus->HideMenus();
     }
 }
 

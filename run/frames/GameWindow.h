@@ -25,6 +25,7 @@ class Effects;
 class FrameTexts;
 class GameActions;
 class GameHalt;
+class GameMenus;
 class Inventory;
 class Plugins;
 class ProjectFiles;
@@ -68,7 +69,6 @@ class GameWindow {
     std::vector<std::string>& history();
     Inventory& inventory() { return *m_inventory; }
     int firstMergedHotspot() const { return m_firstMergedHotspot; }
-    bool menusVisible() const { return m_menusVisible; }
     // The last click in the frame area, in pixels.
     int clickX() const { return m_clickX; }
     int clickY() const { return m_clickY; }
@@ -78,14 +78,6 @@ class GameWindow {
     void show();
     // Lays the window and the frame picture out for the project's frame size.
     void CenterWindowAndPictureBox();
-    void ShowMenus();
-    void HideMenus();
-    // The Options menu's switches, as choosing their menu items does.
-    void InvertTransitions();
-    void InvertEffects();
-    // A right click on the frame, a hotspot, a text or an item: shows a hidden menu bar, hides a
-    // shown one unless one of its lists was opened.
-    void RightClickMenus();
     void FramesHistoryAdd(const std::string& frameName);
     // Ends the game: the quitting flag, a disabled window, and the unload 500 ms later.
     void StartUnloading();
@@ -152,6 +144,10 @@ class GameWindow {
     // Unloads such a member; element 0 and members that are not loaded give false.
     bool UnloadControl(const std::string& arrayName, int index);
 
+    // --- Menus and keys (GameMenus.h) ---
+    GameMenus& menus() { return *m_menus; }
+    const GameMenus& menus() const { return *m_menus; }
+
     // --- Texts (FrameTexts.h) ---
     FrameTexts& texts() { return *m_texts; }
 
@@ -162,17 +158,8 @@ class GameWindow {
 
   private:
     void build();
-    void buildMenus();
-    void applyMenuCaptions();
-    void rebuildFrameList();
-    void applyOptionsFromSettings();
-    void applyMenuOption3();
-    void toggleOption(const char* menu, const char* setting, bool& flag);
-    void exitCommand();
-    void executeCodeCommand();
     void buildFrameElements();
     void buildSpareElements();
-    void onKeyDown(int keyCode, int shift);
     void onUnloadTimer();
     void onFrameTimer();
     void unloadWindow();
@@ -213,15 +200,13 @@ class GameWindow {
     std::unique_ptr<Inventory> m_inventory;
     std::unique_ptr<TimedEvents> m_timedEvents;
     std::unique_ptr<FrameTexts> m_texts;
+    std::unique_ptr<GameMenus> m_menus;
 
     CurrentFrameInfo m_current;
     FrameFile m_frame; // the open frame's file, as read by OpenFrame
     int m_firstMergedHotspot = 1;
     int m_controlsReferenceMode = 0; // 0 undecided, 1 decided, 2 "reference_all_controls" exists
-    bool m_menusVisible = false;
-    bool m_menuDropdownOpened = false;
     int m_clickX = 0, m_clickY = 0;
-    int m_debugKeys = 0;                                           // position in the hidden key sequence
     std::optional<std::pair<std::string, std::string>> m_listFile; // frame name, its list file
     std::optional<std::pair<std::string, int>> m_transitionDestination;
     platform::PicturePtr m_transitionStart; // the old frame, between the two halves

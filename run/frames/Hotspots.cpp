@@ -1,5 +1,6 @@
 // Hotspots: the count and list files, creating and removing the Area elements, visibility from
 // variables, pointers, and the click path up to the action.
+#include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/project/ProjectContext.h"
 
@@ -424,14 +425,14 @@ void GameWindow::AreaClick(int areaIndex, int button) {
     m_flags.SkipTransitionRequested = true;
     if (m_videos.OneTimeVideoPlaying() || m_flags.inventorySliding) return;
     if (button == platform::kRightButton) {
-        RightClickMenus();
+        m_menus->RightClickMenus();
         return;
     }
-    if (m_menuDropdownOpened) {
-        HideMenus();
+    if (m_menus->dropdownOpened()) {
+        m_menus->HideMenus();
         return;
     }
-    HideMenus();
+    m_menus->HideMenus();
     m_project.trace.note("HotspotAction " + std::to_string(areaIndex));
     m_actions.PickOrNotPickObject(areaIndex);
     m_audio.CompleteChannelFades();

@@ -2,6 +2,7 @@
 #include "run/frames/Inventory.h"
 
 #include "run/frames/GameActions.h"
+#include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
@@ -371,7 +372,7 @@ void Inventory::itemMouseDown(int index, const platform::MouseArgs& a) {
     m_flags.SkipTransitionRequested = true;
     if (m_videos.OneTimeVideoPlaying()) return;
     if (a.button == platform::kRightButton) {
-        m_game.RightClickMenus();
+        m_game.menus().RightClickMenus();
         return;
     }
     if (a.button != platform::kLeftButton) return;

@@ -1,6 +1,7 @@
 // Opening frames, and the game reset. OpenFrame is the hub: its steps run in a fixed order and
 // call into every subsystem; once the quitting flag is set, the remaining steps are skipped.
 #include "run/frames/FrameTexts.h"
+#include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/TimedEvents.h"
 #include "run/project/ProjectContext.h"
@@ -160,7 +161,7 @@ void GameWindow::readFrameFile(const std::string& frameName) {
 
 void GameWindow::playFrameVideoNow(bool beforeFrame) {
     if (beforeFrame) m_videos.StopOneTimeVideoPlayer();
-    HideMenus();
+    m_menus->HideMenus();
     m_flags.StopMovie = false;
     playFrameVideo(m_videos, m_frame);
 }
@@ -235,7 +236,7 @@ void GameWindow::waitForFrameVideo() {
     SetScreenPointerArrow();
     while (m_videos.OneTimeVideoPlaying() && !m_flags.StopMovie) {
         m_project.ui.pump();
-        HideMenus();
+        m_menus->HideMenus();
     }
     SetScreenPointerDefault();
     m_videos.StopOneTimeVideoPlayer();
@@ -309,8 +310,8 @@ void GameWindow::ResetAll() {
         CenterWindowAndPictureBox();
         m_texts->hideTextMessage();
         ResetDefaultPointer();
-        rebuildFrameList();
-        applyMenuOption3();
+        m_menus->rebuildFrameList();
+        m_menus->applyMenuOption3();
         m_plugins.LoadPlugins();
         LoadVariables(m_project, m_state.variables);
         m_scripts.GameReset();
@@ -318,11 +319,11 @@ void GameWindow::ResetAll() {
             platform::LowerCaseWin(m_project.getUserSetting("DisableTransitions", "False")) == "true";
         m_flags.effectsDisabled =
             platform::LowerCaseWin(m_project.getUserSetting("DisableEffects", "False")) == "true";
-        applyOptionsFromSettings();
+        m_menus->applyOptionsFromSettings();
         if (m_project.info.KeepMenusVisible)
-            ShowMenus();
+            m_menus->ShowMenus();
         else
-            HideMenus();
+            m_menus->HideMenus();
         m_audio.StopAllChannels();
     } catch (const std::exception& e) {
         m_project.showErrorBox(" Unable to initialize the program. ", e.what());

@@ -4,6 +4,7 @@
 
 #include "run/frames/Dialogues.h"
 #include "run/frames/FrameTexts.h"
+#include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
 #include "run/frames/Plugins.h"
@@ -192,7 +193,7 @@ class GamePlay::ActionSteps {
     }
 
     void startVideo() {
-        m_game.HideMenus();
+        m_game.menus().HideMenus();
         m_videos.PlayPlacedMovie(m_a.videoFile, m_a.videoAtPosition, m_a.videoDefaultPlacement, m_a.videoLeft,
                                  m_a.videoTop, m_a.videoWidth, m_a.videoHeight);
     }
@@ -201,7 +202,7 @@ class GamePlay::ActionSteps {
         m_game.SetScreenPointerArrow();
         while (m_videos.OneTimeVideoPlaying() && !m_play.m_flags.StopMovie) {
             m_s.ui.pump();
-            m_game.HideMenus();
+            m_game.menus().HideMenus();
             m_s.ui.pump();
         }
         m_game.SetScreenPointerDefault();

@@ -4,6 +4,7 @@
 #include "run/project/ProjectContext.h"
 #include "run/scripting/NamedObjects.h"
 
+#include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/scripting/ScriptContext.h"
@@ -47,9 +48,9 @@ class MenuObject final : public vbs::Object {
         if (!in.ok()) return false;
         if (checked == (menu->value != 0)) return true;
         if (platform::EqualsNoCase(m_name, "mnuDisableTransitions"))
-            m_game.InvertTransitions();
+            m_game.menus().InvertTransitions();
         else if (platform::EqualsNoCase(m_name, "mnuDisableEffects"))
-            m_game.InvertEffects();
+            m_game.menus().InvertEffects();
         else
             menu->value = checked ? 1 : 0;
         m_s.project.ui.invalidate();

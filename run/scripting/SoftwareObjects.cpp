@@ -7,6 +7,7 @@
 
 #include "run/frames/FrameTexts.h"
 #include "run/frames/GameActions.h"
+#include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/TimedEvents.h"
 #include "run/scripting/ScriptContext.h"
@@ -134,10 +135,10 @@ class SoftwareObjects final : public vbs::Object {
             m_s.action.bPopupLoadGame = true;
             break;
         case kShowMenus:
-            g.ShowMenus();
+            g.menus().ShowMenus();
             break;
         case kHideMenus:
-            g.HideMenus();
+            g.menus().HideMenus();
             break;
         case kStartUnloading:
             g.StartUnloading();
@@ -194,10 +195,10 @@ class SoftwareObjects final : public vbs::Object {
             break;
         }
         case kInvertTransitions:
-            g.InvertTransitions();
+            g.menus().InvertTransitions();
             break;
         case kInvertEffects:
-            g.InvertEffects();
+            g.menus().InvertEffects();
             break;
         default:
             return Fail(err, vbs::error::NoSuchMember);

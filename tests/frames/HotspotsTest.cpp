@@ -1,5 +1,6 @@
 // Hotspots: placement, list files, visibility from variables, pictures, clicks, pointers, and
 // damaged lists that must not take the rest of the frame down with them.
+#include "run/frames/GameMenus.h"
 #include "tests/frames/FrameRig.h"
 
 #include "run/state/Variables.h"
@@ -171,11 +172,11 @@ TEST(Hotspots, ClicksGoToTheFrontmostHotspotAndRightClicksOnlyToggleMenus) {
     d.click(400, 300);
     EXPECT_TRUE(actions().empty()) << "the background is no hotspot";
 
-    ASSERT_FALSE(rig.game().menusVisible());
+    ASSERT_FALSE(rig.game().menus().menusVisible());
     d.click(150, 150, platform::kRightButton);
-    EXPECT_TRUE(rig.game().menusVisible());
+    EXPECT_TRUE(rig.game().menus().menusVisible());
     d.click(150, 150, platform::kRightButton);
-    EXPECT_FALSE(rig.game().menusVisible());
+    EXPECT_FALSE(rig.game().menus().menusVisible());
     EXPECT_TRUE(actions().empty());
     EXPECT_TRUE(d.boxes().empty());
 }

@@ -1,6 +1,7 @@
 // Transitions between two frames by pixels: what the player sees along the way for each kind, a
 // click or Escape that ends one, and transitions switched off.
 #include "run/media/Transitions.h"
+#include "run/frames/GameMenus.h"
 #include "tests/gameplay/GameRig.h"
 
 namespace run {
@@ -114,11 +115,11 @@ TEST(Transitions, AClickEndsItAndTheSwitchTurnsThemOff) {
     GameRig key;
     const auto keyed = Play(key, 1, "Escape");
     EXPECT_LT(keyed.size(), 8u);
-    EXPECT_FALSE(key.game().menusVisible());
+    EXPECT_FALSE(key.game().menus().menusVisible());
 
     GameRig off;
     off.start();
-    off.game().InvertTransitions();
+    off.game().menus().InvertTransitions();
     ASSERT_TRUE(off.flags().transitionsDisabled);
     const auto none = Play(off, 1);
     EXPECT_TRUE(none.empty()) << "the frame changes at once";

@@ -1,6 +1,7 @@
 // The game window around the frames: which menus the project's switches show, the keys, the
 // hidden debug menu and its frame list, the Options kept as per-user settings, leaving the game,
 // and frame timers that must not spin.
+#include "run/frames/GameMenus.h"
 #include "tests/gameplay/GameRig.h"
 
 #include "run/platform/ui/MenuBar.h"
@@ -73,7 +74,7 @@ TEST(GameMenus, RightClicksToggleTheBarUnlessThereIsNoneOrItStays) {
         EXPECT_FALSE(BarShown(g));
         g.driver->click(300, 300, platform::kRightButton);
         EXPECT_FALSE(BarShown(g));
-        EXPECT_FALSE(g.game().menusVisible());
+        EXPECT_FALSE(g.game().menus().menusVisible());
     }
     {
         GameRig g;
@@ -118,7 +119,7 @@ TEST(GameMenus, DebugSequenceShowsTheFrameListUntilTheBarIsShownAgain) {
     g.project.frame("Cellar", testing::Colour(0x101010));
     g.start();
     g.driver->key("Escape");
-    ASSERT_TRUE(g.game().menusVisible());
+    ASSERT_TRUE(g.game().menus().menusVisible());
     for (const char* k : {"F9", "F10", "F12", "F11", "F12"})
         g.driver->key(k);
     EXPECT_FALSE(Shown(g, "mnuDebug")) << "out of order";
@@ -143,7 +144,7 @@ TEST(GameMenus, DebugSequenceShowsTheFrameListUntilTheBarIsShownAgain) {
     // Showing the bar again shows it without the Debug menu.
     g.driver->key("Escape");
     g.driver->key("Escape");
-    ASSERT_TRUE(g.game().menusVisible());
+    ASSERT_TRUE(g.game().menus().menusVisible());
     EXPECT_FALSE(Shown(g, "mnuDebug"));
 }
 

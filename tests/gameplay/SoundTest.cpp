@@ -1,6 +1,7 @@
 // The audio channels heard through the headless sound device: requests of hotspots and frames,
 // cross-fades on borrowed players, fading stops and volume changes, frame music that goes on
 // from frame to frame, the old sound system, and damaged sound files.
+#include "run/frames/GameMenus.h"
 #include "tests/gameplay/GameRig.h"
 #include "tests/platform/media/MidiWriter.h"
 #include "tests/platform/media/Tones.h"
@@ -158,7 +159,7 @@ TEST(Sound, WithTransitionsSwitchedOffAFrameChangeStillEndsItsFades) {
     g.project.hotspots("Start", Row(2))
         .actions("Start", {Channels(0, {Request(2, false, 10, "a.wav")}), away});
     g.start();
-    g.game().InvertTransitions();
+    g.game().menus().InvertTransitions();
     ClickSpot(g, 1);
     ClickSpot(g, 2);
     ASSERT_EQ(g.frame(), "Other");

@@ -3,6 +3,7 @@
 #include "run/project/ProjectContext.h"
 #include "run/scripting/api/ApiFunction.h"
 
+#include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/project/DisplayResolution.h"
 #include "run/scripting/ScriptContext.h"
@@ -24,22 +25,22 @@ const ApiFunction kFunctions[] = {
      }},
     {u"InvertTransitionsStatus", 0, 0,
      [](Call& c) {
-         c.game.InvertTransitions();
+         c.game.menus().InvertTransitions();
          return true;
      }},
     {u"InvertEffectsStatus", 0, 0,
      [](Call& c) {
-         c.game.InvertEffects();
+         c.game.menus().InvertEffects();
          return true;
      }},
     {u"ShowMenu", 0, 0,
      [](Call& c) {
-         c.game.ShowMenus();
+         c.game.menus().ShowMenus();
          return true;
      }},
     {u"HideMenu", 0, 0,
      [](Call& c) {
-         c.game.HideMenus();
+         c.game.menus().HideMenus();
          return true;
      }},
     {u"RefreshWindow", 0, 0,

@@ -1,6 +1,7 @@
 // A project on two CDs: the drive dialog when the file is on the other CD, halting and resuming
 // the game, a wrong CD, Cancel, and the dialog's own list and checks.
 #include "run/core/Player.h"
+#include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/TimedEvents.h"
 #include "run/media/AudioChannels.h"
@@ -172,7 +173,7 @@ TEST(CdDialogTest, CancelLeavesTheGame) {
     EXPECT_FALSE(fs::exists(got));
     EXPECT_TRUE(r.flags.Quitting);
     // The player sees the menu bar, ready to load a game or quit.
-    EXPECT_TRUE(r.gameWindow.menusVisible());
+    EXPECT_TRUE(r.gameWindow.menus().menusVisible());
     EXPECT_TRUE(r.game.get("mnuExit").visible);
     EXPECT_TRUE(r.game.get("mnuLoadGame").visible);
     EXPECT_FALSE(r.game.get("PictureBox").visible);

@@ -1,6 +1,7 @@
 // The script functions through real scripts on a running game, one test per group: requests
 // for the consequence step, messages and the inventory, hotspots and the frame, and paths,
 // settings, switches and helpers.
+#include "run/frames/GameMenus.h"
 #include "tests/scripting/host/ApiRig.h"
 
 #include <fstream>
@@ -30,7 +31,7 @@ TEST(ScriptApi, RequestsReachTheConsequenceStep) {
     halt.start();
     halt.script("StopEverything : v = 1");
     EXPECT_TRUE(halt.flags().Quitting);
-    EXPECT_TRUE(halt.game().menusVisible());
+    EXPECT_TRUE(halt.game().menus().menusVisible());
     EXPECT_FALSE(halt.form().get("PictureBox").visible);
 }
 
