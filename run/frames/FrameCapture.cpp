@@ -1,6 +1,6 @@
-// Pictures of the frame: what the player sees now (CaptureActualFrame) and the frame composed
-// from its parts without looking at the screen (CaptureCurrentFrame), each put into a picture
-// element, and the element whose picture the next transition shows as the new frame.
+// Pictures of the frame (see FrameTransitions.h).
+#include "run/frames/FrameTransitions.h"
+
 #include "run/frames/GameWindow.h"
 #include "run/project/ProjectContext.h"
 
@@ -32,7 +32,7 @@ void drawPicture(Canvas& canvas, const Element& e) {
 
 } // namespace
 
-void GameWindow::CaptureActualFrame(Element& target) {
+void FrameTransitions::CaptureActualFrame(Element& target) {
     const int w = std::max(1, int(m_project.info.FrameWidth)),
               h = std::max(1, int(m_project.info.FrameHeight));
     // What floats over the frame stays out of the picture: the inventory bar when it slides in,
@@ -64,22 +64,23 @@ void GameWindow::CaptureActualFrame(Element& target) {
     target.picture = std::move(picture);
 }
 
-void GameWindow::CaptureCurrentFrame(Element& target) {
+void FrameTransitions::CaptureCurrentFrame(Element& target) {
     const int w = std::max(1, int(m_project.info.FrameWidth)),
               h = std::max(1, int(m_project.info.FrameHeight));
     Element& frame = m_form.get("PictureBox");
     auto picture = std::make_shared<platform::Picture>();
 
     // The background: the frame's picture, or its colour.
-    if (m_current.PictureType == 1) {
-        if (!m_current.TilePicture) target.backColor = 0x000000;
+    if (m_game.currentFrame().PictureType == 1) {
+        if (!m_game.currentFrame().TilePicture) target.backColor = 0x000000;
         picture->image.reset(w, h, platform::PixelFromColorRef(target.backColor));
         if (frame.picture)
             picture->image.blitAlpha(frame.picture->image, frame.picture->image.bounds(), 0, 0);
     } else {
-        if (m_current.PictureType == 0) {
-            auto colour =
-                static_cast<platform::ColorRef>(RecordVariant::string(m_current.Picture).toLong()) & 0xFFFFFF;
+        if (m_game.currentFrame().PictureType == 0) {
+            auto colour = static_cast<platform::ColorRef>(
+                              RecordVariant::string(m_game.currentFrame().Picture).toLong()) &
+                          0xFFFFFF;
             if (colour != target.backColor) target.backColor = colour;
         }
         picture->image.reset(w, h, platform::PixelFromColorRef(target.backColor));
@@ -121,11 +122,11 @@ void GameWindow::CaptureCurrentFrame(Element& target) {
     m_project.ui.invalidate();
 }
 
-void GameWindow::SetTransitionDestination(const std::string& name, int index) {
+void FrameTransitions::SetTransitionDestination(const std::string& name, int index) {
     m_transitionDestination = std::make_pair(name, index);
 }
 
-void GameWindow::ForgetTransitionDestination() {
+void FrameTransitions::ForgetTransitionDestination() {
     m_transitionDestination.reset();
 }
 

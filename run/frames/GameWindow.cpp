@@ -6,6 +6,7 @@
 #include "run/project/ProjectContext.h"
 
 #include "run/frames/FrameTexts.h"
+#include "run/frames/FrameTransitions.h"
 #include "run/frames/GameActions.h"
 #include "run/frames/GameHalt.h"
 #include "run/frames/GameMenus.h"
@@ -38,7 +39,9 @@ GameWindow::GameWindow(const Services& services, std::function<void()> onUnloade
           std::make_unique<TimedEvents>(services.project, services.flags, services.actions, m_form)),
       m_texts(std::make_unique<FrameTexts>(services.project, services.flags, services.state, *this, m_form)),
       m_menus(std::make_unique<GameMenus>(services.project, services.flags, services.state, services.videos,
-                                          services.actions, *this, m_form)) {
+                                          services.actions, *this, m_form)),
+      m_transitions(std::make_unique<FrameTransitions>(services.project, services.flags, services.audio,
+                                                       *this, m_form)) {
     build();
 }
 
@@ -268,7 +271,7 @@ void GameWindow::onFrameTimer() {
     }
     if (m_frame.TimerTransition) {
         m_project.trace.note("TransitionStep1 " + std::to_string(m_frame.TimerTransitionNumber));
-        TransitionStep1(m_frame.TimerTransitionNumber);
+        m_transitions->TransitionStep1(m_frame.TimerTransitionNumber);
         OpenFrame(name, true, m_frame.TimerTransitionNumber, m_frame.TimerTransitionDuration / 1000.0);
     } else {
         OpenFrame(name, false, 0, 0);

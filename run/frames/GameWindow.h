@@ -23,6 +23,7 @@ class AudioChannels;
 class Dialogues;
 class Effects;
 class FrameTexts;
+class FrameTransitions;
 class GameActions;
 class GameHalt;
 class GameMenus;
@@ -118,24 +119,9 @@ class GameWindow {
     TimedEvents& timedEvents() { return *m_timedEvents; }
     const TimedEvents& timedEvents() const { return *m_timedEvents; }
 
-    // --- Frame captures (FrameCapture.cpp) ---
-    // The frame area as the player sees it, floating inventory pictures left out, into the
-    // target's picture; parts outside the window stay black.
-    void CaptureActualFrame(platform::Element& target);
-    // The frame composed from its background, texts, hotspot and animated pictures and the
-    // rippling water, into the target's picture.
-    void CaptureCurrentFrame(platform::Element& target);
-    // The element whose picture the next transition shows as the new frame (by name and index,
-    // so an element unloaded meanwhile is simply not found); the frame opening forgets it.
-    void SetTransitionDestination(const std::string& name, int index);
-    // The two halves of a frame change with transition n: capture and cover the old frame
-    // before the new one loads; then picture the new frame and play the transition.
-    void TransitionStep1(int n);
-    void TransitionStep2(int n, double seconds);
-    void ForgetTransitionDestination();
-    const std::optional<std::pair<std::string, int>>& transitionDestination() const {
-        return m_transitionDestination;
-    }
+    // --- Frame pictures and transitions (FrameTransitions.h) ---
+    FrameTransitions& transitions() { return *m_transitions; }
+    const FrameTransitions& transitions() const { return *m_transitions; }
 
     // --- Script element arrays (ScriptElements.cpp) ---
     // Loads member `index` of an element array scripts may grow (true on success); the player's
@@ -201,6 +187,7 @@ class GameWindow {
     std::unique_ptr<TimedEvents> m_timedEvents;
     std::unique_ptr<FrameTexts> m_texts;
     std::unique_ptr<GameMenus> m_menus;
+    std::unique_ptr<FrameTransitions> m_transitions;
 
     CurrentFrameInfo m_current;
     FrameFile m_frame; // the open frame's file, as read by OpenFrame
@@ -208,9 +195,7 @@ class GameWindow {
     int m_controlsReferenceMode = 0; // 0 undecided, 1 decided, 2 "reference_all_controls" exists
     int m_clickX = 0, m_clickY = 0;
     std::optional<std::pair<std::string, std::string>> m_listFile; // frame name, its list file
-    std::optional<std::pair<std::string, int>> m_transitionDestination;
-    platform::PicturePtr m_transitionStart; // the old frame, between the two halves
-    platform::PicturePtr m_defaultIcon;     // the default pointer's picture, read once per name
+    platform::PicturePtr m_defaultIcon; // the default pointer's picture, read once per name
     std::string m_defaultIconName;
 };
 

@@ -1,6 +1,7 @@
 // Opening frames, and the game reset. OpenFrame is the hub: its steps run in a fixed order and
 // call into every subsystem; once the quitting flag is set, the remaining steps are skipped.
 #include "run/frames/FrameTexts.h"
+#include "run/frames/FrameTransitions.h"
 #include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/TimedEvents.h"
@@ -124,7 +125,7 @@ void GameWindow::leavePreviousFrame(const std::string& frameName) {
     m_texts->forgetMergedText();
     m_listFile.reset();
     m_project.trace.note("ForgetTransitionDestination");
-    ForgetTransitionDestination();
+    m_transitions->ForgetTransitionDestination();
     ClearCurrentFrame();
     ReadFrameHeader(frameName);
 }
@@ -229,7 +230,7 @@ void GameWindow::startFrameSoundsAndTransition(bool withTransition, int transiti
     }
     m_project.trace.note("TransitionStep2 " + std::to_string(transitionNumber) + " " +
                          std::to_string(transitionSeconds));
-    TransitionStep2(transitionNumber, transitionSeconds);
+    m_transitions->TransitionStep2(transitionNumber, transitionSeconds);
 }
 
 void GameWindow::waitForFrameVideo() {

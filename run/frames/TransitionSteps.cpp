@@ -1,6 +1,6 @@
-// The two halves of a frame change with a transition: before the new frame loads, the old one
-// is captured and covers the frame area; once the new frame is built behind it, a picture of the
-// new frame is made and the transition plays from one to the other.
+// The two halves of a frame change (see FrameTransitions.h).
+#include "run/frames/FrameTransitions.h"
+
 #include "run/frames/FrameTexts.h"
 #include "run/frames/GameWindow.h"
 #include "run/project/Flags.h"
@@ -17,7 +17,7 @@ namespace run {
 
 using platform::Element;
 
-void GameWindow::TransitionStep1(int n) {
+void FrameTransitions::TransitionStep1(int n) {
     if (m_flags.Quitting || m_flags.transitionsDisabled) return;
     try {
         Element& frame = m_form.get("PictureBox");
@@ -81,7 +81,7 @@ void GameWindow::TransitionStep1(int n) {
     }
 }
 
-void GameWindow::TransitionStep2(int n, double seconds) {
+void FrameTransitions::TransitionStep2(int n, double seconds) {
     if (m_flags.Quitting) return;
     if (m_flags.transitionsDisabled) {
         // The frame changes at once; the fades that would have run with the transition end
@@ -93,7 +93,7 @@ void GameWindow::TransitionStep2(int n, double seconds) {
         platform::TimerElement& frameTimer = *m_form.findTimer("Timer1");
         const bool timerRan = frameTimer.enabled;
         // A message waiting for its timer is finished first.
-        if (m_form.findTimer("TimerMessageBox")->isEnabled()) m_texts->hideTextMessage();
+        if (m_form.findTimer("TimerMessageBox")->isEnabled()) m_game.texts().hideTextMessage();
         frameTimer.setEnabled(false);
         Element& where = m_form.get("picWhere");
         Element& start = m_form.get("picStart");

@@ -4,6 +4,7 @@
 
 #include "run/frames/Dialogues.h"
 #include "run/frames/FrameTexts.h"
+#include "run/frames/FrameTransitions.h"
 #include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
@@ -112,7 +113,7 @@ bool GamePlay::openRequestedFrame(bool endDialogue) {
     std::string frame = a.sFrameToLoad;
     if (a.dTransitionDuration != 0) {
         m_project.trace.note("TransitionStep1 " + std::to_string(a.iTransitionNumber));
-        game.TransitionStep1(a.iTransitionNumber);
+        game.transitions().TransitionStep1(a.iTransitionNumber);
         game.OpenFrame(frame, true, a.iTransitionNumber, a.dTransitionDuration);
     } else {
         game.OpenFrame(frame, false, 0, 0);
@@ -223,7 +224,7 @@ class GamePlay::ActionSteps {
         if (!doNotQuitDialogue) m_play.m_dialogues.EndDialogue();
         if (m_a.transitionKind == 1) {
             m_s.trace.note("TransitionStep1 " + std::to_string(m_a.transitionNumber));
-            m_game.TransitionStep1(m_a.transitionNumber);
+            m_game.transitions().TransitionStep1(m_a.transitionNumber);
             m_game.OpenFrame(target, true, m_a.transitionNumber, m_a.transitionDuration / 1000.0);
         } else {
             m_game.OpenFrame(target, false, 0, 0);

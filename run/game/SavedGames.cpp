@@ -1,5 +1,6 @@
 #include "run/game/SavedGames.h"
 
+#include "run/frames/FrameTransitions.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
 #include "run/frames/Scripts.h"
@@ -37,7 +38,7 @@ bool nameRefused(const std::string& name) {
 // A small picture of the frame beside the save, for the load window; a failure costs only it.
 void writeThumbnail(GameWindow& game, const std::string& file) {
     platform::Element scratch(platform::ElementKind::PictureBox, "SaveThumbnail");
-    game.CaptureActualFrame(scratch);
+    game.transitions().CaptureActualFrame(scratch);
     if (!scratch.picture) return;
     const platform::Canvas& frame = scratch.picture->image;
     const int w = 160, h = std::max(1, frame.height() * 160 / std::max(1, frame.width()));

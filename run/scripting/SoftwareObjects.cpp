@@ -6,6 +6,7 @@
 #include "run/scripting/NamedObjects.h"
 
 #include "run/frames/FrameTexts.h"
+#include "run/frames/FrameTransitions.h"
 #include "run/frames/GameActions.h"
 #include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
@@ -124,7 +125,7 @@ class SoftwareObjects final : public vbs::Object {
             const double seconds = in.number(3, 0);
             if (!in.ok()) return false;
             // A transition starts from a picture of the old frame, as the consequence step takes it.
-            if (withTransition) g.TransitionStep1(number);
+            if (withTransition) g.transitions().TransitionStep1(number);
             g.OpenFrame(frame, withTransition, number, seconds);
             break;
         }

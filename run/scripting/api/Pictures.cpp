@@ -4,6 +4,7 @@
 #include "run/project/ProjectContext.h"
 #include "run/scripting/api/ApiFunction.h"
 
+#include "run/frames/FrameTransitions.h"
 #include "run/frames/GameWindow.h"
 #include "run/platform/ui/ElementProperties.h"
 #include "run/project/FileLookup.h"
@@ -95,9 +96,9 @@ const ApiFunction kFunctions[] = {
          platform::Element* target = elementArgument(c, targetObject);
          if (!target) return false;
          if (composed)
-             c.game.CaptureCurrentFrame(*target);
+             c.game.transitions().CaptureCurrentFrame(*target);
          else
-             c.game.CaptureActualFrame(*target);
+             c.game.transitions().CaptureActualFrame(*target);
          return true;
      }},
     {u"SetTransitionDestination", 1, 1,
@@ -107,7 +108,7 @@ const ApiFunction kFunctions[] = {
          std::string name;
          int index = -1;
          if (!scripting::ElementNameOf(object, name, index)) return Fail(c.err, vbs::error::ObjectRequired);
-         c.game.SetTransitionDestination(name, index);
+         c.game.transitions().SetTransitionDestination(name, index);
          return true;
      }},
 };

@@ -1,5 +1,6 @@
 // The script functions that touch pictures and elements: loading and saving pictures, capturing
 // the frame, the transition's destination, the default pointer and script-loaded array members.
+#include "run/frames/FrameTransitions.h"
 #include "run/platform/graphics/Picture.h"
 #include "run/platform/ui/FormPainter.h"
 #include "tests/scripting/host/ApiRig.h"
@@ -75,10 +76,10 @@ TEST(ScriptApiPictures, TransitionDestinationLastsUntilTheNextFrame) {
     ApiRig g;
     g.start();
     g.script("SetTransitionDestination PictureBoxObject");
-    ASSERT_TRUE(g.game().transitionDestination());
-    EXPECT_EQ(g.game().transitionDestination()->first, "PicBox");
+    ASSERT_TRUE(g.game().transitions().transitionDestination());
+    EXPECT_EQ(g.game().transitions().transitionDestination()->first, "PicBox");
     g.script("GoToFrame \"Other\", 0, 0");
-    EXPECT_FALSE(g.game().transitionDestination()) << "the frame opening forgets it";
+    EXPECT_FALSE(g.game().transitions().transitionDestination()) << "the frame opening forgets it";
 }
 
 TEST(ScriptApiPictures, TheTransitionDestinationIsWhatFadesInOnce) {
