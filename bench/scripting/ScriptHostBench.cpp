@@ -2,6 +2,7 @@
 // and every named object, rebuilt for each script as the player does. Measured: one hotspot
 // click, mouse-down to consequences done, whose script calls one procedure.
 #include "run/driver/HeadlessDriver.h"
+#include "run/frames/Hotspots.h"
 #include "run/game/Actions.h"
 #include "run/platform/ui/FormPainter.h"
 #include "tests/support/ProjectBuilder.h"
@@ -71,7 +72,7 @@ void BM_ScriptedClickSameProcedures(benchmark::State& state) {
     Game g;
     GameWindow& game = g.driver->player().game();
     for (auto _ : state)
-        game.AreaClick(1, platform::kLeftButton);
+        game.hotspots().AreaClick(1, platform::kLeftButton);
     if (!g.driver->boxes().empty()) state.SkipWithError(g.driver->boxes()[0].text.c_str());
 }
 BENCHMARK(BM_ScriptedClickSameProcedures)->Unit(benchmark::kMillisecond);
@@ -86,7 +87,7 @@ void BM_ScriptedClickChangedProcedures(benchmark::State& state) {
         g.b.procedures(Procedures(++variant));
         host.GameReset(); // reads the changed file, as the next game reset does
         state.ResumeTiming();
-        game.AreaClick(1, platform::kLeftButton);
+        game.hotspots().AreaClick(1, platform::kLeftButton);
     }
     if (!g.driver->boxes().empty()) state.SkipWithError(g.driver->boxes()[0].text.c_str());
 }

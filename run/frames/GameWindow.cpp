@@ -10,6 +10,7 @@
 #include "run/frames/GameActions.h"
 #include "run/frames/GameHalt.h"
 #include "run/frames/GameMenus.h"
+#include "run/frames/Hotspots.h"
 #include "run/frames/Inventory.h"
 #include "run/frames/Scripts.h"
 #include "run/frames/TimedEvents.h"
@@ -41,7 +42,10 @@ GameWindow::GameWindow(const Services& services, std::function<void()> onUnloade
       m_menus(std::make_unique<GameMenus>(services.project, services.flags, services.state, services.videos,
                                           services.actions, *this, m_form)),
       m_transitions(std::make_unique<FrameTransitions>(services.project, services.flags, services.audio,
-                                                       *this, m_form)) {
+                                                       *this, m_form)),
+      m_hotspots(std::make_unique<Hotspots>(services.project, services.flags, services.files, services.state,
+                                            services.audio, services.videos, services.actions, *this,
+                                            m_form)) {
     build();
 }
 
@@ -292,7 +296,7 @@ void GameWindow::StartUnloading() {
 
 void GameWindow::onUnloadTimer() {
     m_form.enabled = true;
-    ApplyDefaultPointer(m_form);
+    m_hotspots->ApplyDefaultPointer(m_form);
     m_form.findTimer("TimerUnloadMe")->setEnabled(false);
     m_project.ui.unload(m_form);
 }

@@ -27,6 +27,7 @@ class FrameTransitions;
 class GameActions;
 class GameHalt;
 class GameMenus;
+class Hotspots;
 class Inventory;
 class Plugins;
 class ProjectFiles;
@@ -69,10 +70,6 @@ class GameWindow {
     const std::vector<std::string>& framesHistory() const;
     std::vector<std::string>& history();
     Inventory& inventory() { return *m_inventory; }
-    int firstMergedHotspot() const { return m_firstMergedHotspot; }
-    // The last click in the frame area, in pixels.
-    int clickX() const { return m_clickX; }
-    int clickY() const { return m_clickY; }
 
     // --- Window (GameWindow.cpp) ---
     void load();
@@ -96,24 +93,9 @@ class GameWindow {
     // The frame a loaded game opens next (before its on-load script runs).
     void setCurrentFrameName(const std::string& name);
 
-    // --- Hotspots (Hotspots.cpp) ---
-    std::int16_t ReadHotspotCount(const std::string& frameName);
-    void LoadAreas();
-    void ResetFrameAreas();
-    void ShowOrNotShowAreas();
-    void ApplyDefaultPointer(platform::Element& e);
-    // A new default pointer ("" or "default": the system's) for the window, its hotspots and
-    // animated pictures; a missing file changes nothing, an unreadable one throws.
-    void ChangeDefaultCursor(const std::string& name);
-    void ResetDefaultPointer();
-    void SetScreenPointerArrow();
-    void SetScreenPointerDefault();
-    void AreaClick(int areaIndex, int button);
-    // A mouse-down on hotspot n: the click position, the click, a short pause.
-    void Area_MouseDown(int n, const platform::MouseArgs& a);
-    // A left click on the hotspot after the running script and its consequences (0: none).
-    void SimulateHotspotClick(int areaIndex);
-    void SaveClickPos(int leftTwips, int topTwips);
+    // --- Hotspots and the default pointer (Hotspots.h) ---
+    Hotspots& hotspots() { return *m_hotspots; }
+    const Hotspots& hotspots() const { return *m_hotspots; }
 
     // --- Timed events (TimedEvents.h) ---
     TimedEvents& timedEvents() { return *m_timedEvents; }
@@ -163,10 +145,6 @@ class GameWindow {
     void startFrameSoundsAndTransition(bool withTransition, int transitionNumber, double transitionSeconds);
     void waitForFrameVideo();
     void startFrameTimer();
-    void wireArea(platform::Element& area);
-    // The open frame's hotspot list file, "" when it has none.
-    std::string listFilePath();
-    platform::PicturePtr defaultPointerPicture();
 
     ProjectContext& m_project;
     Flags& m_flags;
@@ -188,15 +166,11 @@ class GameWindow {
     std::unique_ptr<FrameTexts> m_texts;
     std::unique_ptr<GameMenus> m_menus;
     std::unique_ptr<FrameTransitions> m_transitions;
+    std::unique_ptr<Hotspots> m_hotspots;
 
     CurrentFrameInfo m_current;
-    FrameFile m_frame; // the open frame's file, as read by OpenFrame
-    int m_firstMergedHotspot = 1;
+    FrameFile m_frame;               // the open frame's file, as read by OpenFrame
     int m_controlsReferenceMode = 0; // 0 undecided, 1 decided, 2 "reference_all_controls" exists
-    int m_clickX = 0, m_clickY = 0;
-    std::optional<std::pair<std::string, std::string>> m_listFile; // frame name, its list file
-    platform::PicturePtr m_defaultIcon; // the default pointer's picture, read once per name
-    std::string m_defaultIconName;
 };
 
 } // namespace run

@@ -1,5 +1,7 @@
 // Hotspots: the count and list files, creating and removing the Area elements, visibility from
 // variables, pointers, and the click path up to the action.
+#include "run/frames/Hotspots.h"
+
 #include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
 #include "run/project/ProjectContext.h"
@@ -93,7 +95,7 @@ bool isDefaultName(const std::string& name) {
 
 } // namespace
 
-std::string GameWindow::listFilePath() {
+std::string Hotspots::listFilePath() {
     // Found once per frame opening: the visibility is refreshed after every script, and the
     // lookup (which file of the two, in which letter case) costs more than reading the file.
     if (!m_listFile || m_listFile->first != m_state.frame) {
@@ -103,7 +105,7 @@ std::string GameWindow::listFilePath() {
     return m_listFile->second;
 }
 
-std::int16_t GameWindow::ReadHotspotCount(const std::string& frameName) {
+std::int16_t Hotspots::ReadHotspotCount(const std::string& frameName) {
     std::string file = m_project.paths.frames + frameName + ".lks";
     if (!ProjectFileExists(file)) return 0;
     try {
@@ -117,7 +119,7 @@ std::int16_t GameWindow::ReadHotspotCount(const std::string& frameName) {
     }
 }
 
-platform::PicturePtr GameWindow::defaultPointerPicture() {
+platform::PicturePtr Hotspots::defaultPointerPicture() {
     // Read once per pointer name and shared by every element that shows it, so the elements on
     // the default pointer can be told from those with a pointer of their own.
     if (m_defaultIconName != m_project.info.DefaultCursor || !m_defaultIcon) {
@@ -128,7 +130,7 @@ platform::PicturePtr GameWindow::defaultPointerPicture() {
     return m_defaultIcon;
 }
 
-void GameWindow::ApplyDefaultPointer(Element& e) {
+void Hotspots::ApplyDefaultPointer(Element& e) {
     if (isDefaultName(m_project.info.DefaultCursor)) {
         e.mousePointer = platform::kPointerDefault;
         e.mouseIcon.reset();
@@ -138,7 +140,7 @@ void GameWindow::ApplyDefaultPointer(Element& e) {
     e.mousePointer = platform::kPointerCustom;
 }
 
-void GameWindow::ChangeDefaultCursor(const std::string& name) {
+void Hotspots::ChangeDefaultCursor(const std::string& name) {
     if (!isDefaultName(name)) {
         std::string file = m_files.ResolveProjectFile(m_project.paths.icons + name);
         if (!std::filesystem::is_regular_file(file)) return;
@@ -164,7 +166,7 @@ void GameWindow::ChangeDefaultCursor(const std::string& name) {
     m_project.ui.invalidate();
 }
 
-void GameWindow::ResetDefaultPointer() {
+void Hotspots::ResetDefaultPointer() {
     for (const char* name :
          {"PictureBox", "BackImage", "FrameMessageBox", "LabelMessageBox", "Inventory1", "Inventory2",
           "Inventory_Background", "picWhere", "picStart", "picEnd", "PicRipplingWater"}) {
@@ -177,7 +179,7 @@ void GameWindow::ResetDefaultPointer() {
     m_project.ui.setScreenPointer(platform::kPointerDefault, nullptr);
 }
 
-void GameWindow::SetScreenPointerArrow() {
+void Hotspots::SetScreenPointerArrow() {
     if (isDefaultName(m_project.info.DefaultCursor)) {
         m_project.ui.setScreenPointer(platform::kPointerArrow, nullptr);
     } else {
@@ -185,19 +187,20 @@ void GameWindow::SetScreenPointerArrow() {
     }
 }
 
-void GameWindow::SetScreenPointerDefault() {
+void Hotspots::SetScreenPointerDefault() {
     m_project.ui.setScreenPointer(platform::kPointerDefault, nullptr);
 }
 
-void GameWindow::wireArea(Element& area) {
+void Hotspots::wireArea(Element& area) {
     int n = area.index;
     area.onMouseMove = [this, n](const platform::MouseArgs& a) {
-        if (Element* e = m_form.find("Area", n)) pointerOverFrame(platform::TwipsToPixels(e->top + a.y));
+        if (Element* e = m_form.find("Area", n))
+            m_game.pointerOverFrame(platform::TwipsToPixels(e->top + a.y));
     };
     area.onMouseDown = [this, n](const platform::MouseArgs& a) { Area_MouseDown(n, a); };
 }
 
-void GameWindow::Area_MouseDown(int n, const platform::MouseArgs& a) {
+void Hotspots::Area_MouseDown(int n, const platform::MouseArgs& a) {
     Element* e = m_form.find("Area", n);
     if (!e) return;
     SaveClickPos(e->left + a.x, e->top + a.y);
@@ -208,7 +211,7 @@ void GameWindow::Area_MouseDown(int n, const platform::MouseArgs& a) {
     if (m_project.ui.isLoaded(m_form)) ApplyDefaultPointer(m_form);
 }
 
-void GameWindow::SimulateHotspotClick(int areaIndex) {
+void Hotspots::SimulateHotspotClick(int areaIndex) {
     // A one-shot timer of its own, so the click comes after the running script and its
     // consequences.
     int index = 0;
@@ -217,21 +220,22 @@ void GameWindow::SimulateHotspotClick(int areaIndex) {
     platform::TimerElement& timer =
         static_cast<platform::TimerElement&>(m_form.loadArrayMember("timerSimulateHotspotClick", ++index));
     timer.tag = std::to_string(areaIndex);
-    timer.onTimer = [this, index] {
-        // Unloading the timer destroys this handler: only locals are used after it.
-        GameWindow* self = this;
-        platform::TimerElement* t = m_form.findTimer("timerSimulateHotspotClick", index);
-        if (!t) return;
-        t->setEnabled(false);
-        const int n = std::atoi(t->tag.c_str());
-        self->m_form.unloadArrayMember("timerSimulateHotspotClick", index);
-        if (n != 0) self->Area_MouseDown(n, platform::MouseArgs{platform::kLeftButton, 0, 0, 0});
-    };
+    timer.onTimer = [this, index] { timerSimulateHotspotClick_Timer(index); };
     timer.setInterval(1);
     timer.setEnabled(true);
 }
 
-void GameWindow::LoadAreas() {
+void Hotspots::timerSimulateHotspotClick_Timer(int index) {
+    // Unloading the timer destroys the handler that called this; nothing of it is used after.
+    platform::TimerElement* t = m_form.findTimer("timerSimulateHotspotClick", index);
+    if (!t) return;
+    t->setEnabled(false);
+    const int n = std::atoi(t->tag.c_str());
+    m_form.unloadArrayMember("timerSimulateHotspotClick", index);
+    if (n != 0) Area_MouseDown(n, platform::MouseArgs{platform::kLeftButton, 0, 0, 0});
+}
+
+void Hotspots::LoadAreas() {
     std::string file = listFilePath();
     if (file.empty()) return;
     m_firstMergedHotspot = 1;
@@ -344,7 +348,12 @@ void GameWindow::LoadAreas() {
     }
 }
 
-void GameWindow::ResetFrameAreas() {
+void Hotspots::forgetFrame() {
+    m_firstMergedHotspot = 1;
+    m_listFile.reset();
+}
+
+void Hotspots::ResetFrameAreas() {
     for (const char* array : {"Area", "VideoPlayer", "AniGif", "AniGifBox"}) {
         auto members = m_form.arrayMembers(array);
         for (auto it = members.rbegin(); it != members.rend(); ++it) {
@@ -358,7 +367,7 @@ void GameWindow::ResetFrameAreas() {
     }
 }
 
-void GameWindow::ShowOrNotShowAreas() {
+void Hotspots::ShowOrNotShowAreas() {
     std::string file = listFilePath();
     if (file.empty()) return;
     try {
@@ -414,25 +423,25 @@ void GameWindow::ShowOrNotShowAreas() {
     }
 }
 
-void GameWindow::SaveClickPos(int leftTwips, int topTwips) {
+void Hotspots::SaveClickPos(int leftTwips, int topTwips) {
     m_clickX = static_cast<std::int16_t>(std::lround(leftTwips / 15.0));
     m_clickY = static_cast<std::int16_t>(std::lround(topTwips / 15.0));
 }
 
-void GameWindow::AreaClick(int areaIndex, int button) {
+void Hotspots::AreaClick(int areaIndex, int button) {
     if (m_flags.Quitting) return;
     m_flags.StopMovie = true;
     m_flags.SkipTransitionRequested = true;
     if (m_videos.OneTimeVideoPlaying() || m_flags.inventorySliding) return;
     if (button == platform::kRightButton) {
-        m_menus->RightClickMenus();
+        m_game.menus().RightClickMenus();
         return;
     }
-    if (m_menus->dropdownOpened()) {
-        m_menus->HideMenus();
+    if (m_game.menus().dropdownOpened()) {
+        m_game.menus().HideMenus();
         return;
     }
-    m_menus->HideMenus();
+    m_game.menus().HideMenus();
     m_project.trace.note("HotspotAction " + std::to_string(areaIndex));
     m_actions.PickOrNotPickObject(areaIndex);
     m_audio.CompleteChannelFades();

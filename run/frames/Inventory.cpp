@@ -4,6 +4,7 @@
 #include "run/frames/GameActions.h"
 #include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/Hotspots.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/ui/FormPainter.h"
@@ -426,7 +427,7 @@ void Inventory::itemMouseUp(int index, const platform::MouseArgs& a) {
         if (target->index != m_draggedItemIndex) combine(target->index);
     } else if ((target->name == "Area" || target->name == "AniGifBox") && target->index > 0) {
         platform::Rect r = platform::ElementRectOnForm(*target);
-        m_game.SaveClickPos(target->left + (x - r.x) * kTwips, target->top + (y - r.y) * kTwips);
+        m_game.hotspots().SaveClickPos(target->left + (x - r.x) * kTwips, target->top + (y - r.y) * kTwips);
         m_actions.MakeActionAndConsequences(target->index, m_draggedItemIndex, false);
     }
 }

@@ -4,6 +4,7 @@
 #include "run/frames/FrameTransitions.h"
 #include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/Hotspots.h"
 #include "run/frames/TimedEvents.h"
 #include "run/project/ProjectContext.h"
 
@@ -58,7 +59,7 @@ void GameWindow::ReadFrameHeader(const std::string& frameName) {
     } catch (const std::exception& e) {
         m_project.showErrorBox(" Unable to load the frame called '" + frameName + "'. ", e.what());
     }
-    m_current.HotspotCount = ReadHotspotCount(frameName);
+    m_current.HotspotCount = m_hotspots->ReadHotspotCount(frameName);
 }
 
 void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, int transitionNumber,
@@ -121,9 +122,8 @@ void GameWindow::leavePreviousFrame(const std::string& frameName) {
     frameTimer->setEnabled(false);
     frameTimer->setInterval(0);
     m_timedEvents->ResetTimedEvents();
-    m_firstMergedHotspot = 1;
+    m_hotspots->forgetFrame();
     m_texts->forgetMergedText();
-    m_listFile.reset();
     m_project.trace.note("ForgetTransitionDestination");
     m_transitions->ForgetTransitionDestination();
     ClearCurrentFrame();
@@ -173,7 +173,7 @@ bool GameWindow::loadFrameContents(const std::string& frameName) {
     m_project.trace.note("ResetFrameTexts");
     m_texts->ResetFrameTexts();
     m_project.trace.note("ResetFrameAreas");
-    ResetFrameAreas();
+    m_hotspots->ResetFrameAreas();
     if (m_flags.Quitting) return false;
     m_project.trace.note("DrawBackground");
     drawBackground();
@@ -181,9 +181,9 @@ bool GameWindow::loadFrameContents(const std::string& frameName) {
     m_project.trace.note("LoadTexts");
     m_texts->LoadTexts();
     m_project.trace.note("ReadHotspotCount");
-    m_current.HotspotCount = ReadHotspotCount(frameName);
+    m_current.HotspotCount = m_hotspots->ReadHotspotCount(frameName);
     m_project.trace.note("LoadAreas");
-    LoadAreas();
+    m_hotspots->LoadAreas();
     return !m_flags.Quitting;
 }
 
@@ -207,7 +207,7 @@ bool GameWindow::runFrameEntryScripts() {
 
 void GameWindow::showFrameContents(const std::string& frameName) {
     m_project.trace.note("ShowOrNotShowAreas");
-    ShowOrNotShowAreas();
+    m_hotspots->ShowOrNotShowAreas();
     for (Element* item : m_form.arrayMembers("PickedObject")) {
         if (item->index > 0) m_form.zOrder(*item, 0);
     }
@@ -234,12 +234,12 @@ void GameWindow::startFrameSoundsAndTransition(bool withTransition, int transiti
 }
 
 void GameWindow::waitForFrameVideo() {
-    SetScreenPointerArrow();
+    m_hotspots->SetScreenPointerArrow();
     while (m_videos.OneTimeVideoPlaying() && !m_flags.StopMovie) {
         m_project.ui.pump();
         m_menus->HideMenus();
     }
-    SetScreenPointerDefault();
+    m_hotspots->SetScreenPointerDefault();
     m_videos.StopOneTimeVideoPlayer();
     m_flags.StopMovie = false;
     m_videos.RestartHotspotVideos();
@@ -310,7 +310,7 @@ void GameWindow::ResetAll() {
         m_flags.pendingLoadGameResolution = 0;
         CenterWindowAndPictureBox();
         m_texts->hideTextMessage();
-        ResetDefaultPointer();
+        m_hotspots->ResetDefaultPointer();
         m_menus->rebuildFrameList();
         m_menus->applyMenuOption3();
         m_plugins.LoadPlugins();

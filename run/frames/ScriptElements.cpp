@@ -2,6 +2,7 @@
 // timer, a further dialogue label …), wired as the player wires its own members.
 #include "run/frames/FrameTexts.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/Hotspots.h"
 #include "run/project/ProjectContext.h"
 
 #include "run/frames/Scripts.h"
@@ -33,7 +34,7 @@ bool GameWindow::LoadControl(const std::string& arrayName, int index) {
                 m_scripts.TimerObject_Timer(index);
             };
         } else if (platform::EqualsNoCase(e.name, "Area")) {
-            wireArea(e);
+            m_hotspots->wireArea(e);
         } else if (platform::EqualsNoCase(e.name, "Text")) {
             m_texts->wireText(e);
         }

@@ -7,6 +7,7 @@
 #include "run/frames/FrameTransitions.h"
 #include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/Hotspots.h"
 #include "run/frames/Inventory.h"
 #include "run/frames/Plugins.h"
 #include "run/frames/TimedEvents.h"
@@ -200,13 +201,13 @@ class GamePlay::ActionSteps {
     }
 
     void waitForVideo(bool frameChangeComing) {
-        m_game.SetScreenPointerArrow();
+        m_game.hotspots().SetScreenPointerArrow();
         while (m_videos.OneTimeVideoPlaying() && !m_play.m_flags.StopMovie) {
             m_s.ui.pump();
             m_game.menus().HideMenus();
             m_s.ui.pump();
         }
-        m_game.SetScreenPointerDefault();
+        m_game.hotspots().SetScreenPointerDefault();
         m_play.m_flags.StopMovie = false;
         if (frameChangeComing) m_audio.CompleteChannelFades();
     }
@@ -286,7 +287,7 @@ int GamePlay::MakeAction(int areaIndex, int objectIndex, bool doNotQuitDialogue)
         }
         if (flags.Quitting) return 0;
         if (a.playVideo) steps.startVideo();
-        game.ShowOrNotShowAreas();
+        game.hotspots().ShowOrNotShowAreas();
         if (flags.Quitting) return 0;
         if (a.showMessage) game.texts().ShowTextMessage(a.message, a.messageInFrame, false);
         if (flags.Quitting) return 0;
@@ -346,7 +347,7 @@ bool GamePlay::ExecuteVBScriptAndConsequences(const std::string& text, bool rese
 }
 
 void GamePlay::ExecuteConsequences(bool offerPopups) {
-    m_game.ShowOrNotShowAreas();
+    m_game.hotspots().ShowOrNotShowAreas();
     VBScriptActionModule& a = m_scripts.VBScriptAction();
     if (a.bStopGame) {
         m_game.StartUnloading();

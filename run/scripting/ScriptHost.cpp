@@ -2,6 +2,7 @@
 
 #include "run/frames/GameActions.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/Hotspots.h"
 #include "run/platform/files/AtomicFile.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/Flags.h"
@@ -223,7 +224,7 @@ bool ScriptHost::addCodeToScriptControl(vbs::Runtime& engine, const std::string&
 ScriptHost::Outcome ScriptHost::runWrapper(const std::string& code, bool resetLastClickPosition) {
     if (m_s.flags.Quitting || blank(code)) return Outcome::Ran;
     ensureEngines();
-    if (resetLastClickPosition) m_game.SaveClickPos(0, 0);
+    if (resetLastClickPosition) m_game.hotspots().SaveClickPos(0, 0);
     // A refused reset means a script is running: this one does not start (running the busy
     // engine's wrapper again would run the other script a second time).
     if (!addCodeToScriptControl(*m_scriptControl, code)) return Outcome::Refused;

@@ -10,6 +10,7 @@
 #include "run/frames/GameActions.h"
 #include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/Hotspots.h"
 #include "run/frames/TimedEvents.h"
 #include "run/scripting/ScriptContext.h"
 #include "run/scripting/objects/HostKit.h"
@@ -116,7 +117,7 @@ class SoftwareObjects final : public vbs::Object {
         GameWindow& g = m_game;
         switch (id) {
         case kShowOrNotShowAreas:
-            g.ShowOrNotShowAreas();
+            g.hotspots().ShowOrNotShowAreas();
             break;
         case kOpenFrame: {
             const std::string frame = in.utf8(0);
@@ -150,13 +151,13 @@ class SoftwareObjects final : public vbs::Object {
         case kSaveClickPos: {
             const std::int32_t left = in.whole(0), top = in.whole(1);
             if (!in.ok()) return false;
-            g.SaveClickPos(left, top);
+            g.hotspots().SaveClickPos(left, top);
             break;
         }
         case kSimulateHotspotClick: {
             const std::int32_t n = in.whole(0);
             if (!in.ok()) return false;
-            g.SimulateHotspotClick(n);
+            g.hotspots().SimulateHotspotClick(n);
             break;
         }
         case kShowTextMessage: {
@@ -181,18 +182,18 @@ class SoftwareObjects final : public vbs::Object {
             break;
         }
         case kResetDefaultPointer:
-            g.ResetDefaultPointer();
+            g.hotspots().ResetDefaultPointer();
             break;
         case kSetScreenPointerArrow:
-            g.SetScreenPointerArrow();
+            g.hotspots().SetScreenPointerArrow();
             break;
         case kSetScreenPointerDefault:
-            g.SetScreenPointerDefault();
+            g.hotspots().SetScreenPointerDefault();
             break;
         case kChangeDefaultCursor: {
             const std::string name = in.utf8(0);
             if (!in.ok()) return false;
-            g.ChangeDefaultCursor(name);
+            g.hotspots().ChangeDefaultCursor(name);
             break;
         }
         case kInvertTransitions:

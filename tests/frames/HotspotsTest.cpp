@@ -1,5 +1,6 @@
 // Hotspots: placement, list files, visibility from variables, pictures, clicks, pointers, and
 // damaged lists that must not take the rest of the frame down with them.
+#include "run/frames/Hotspots.h"
 #include "run/frames/GameMenus.h"
 #include "tests/frames/FrameRig.h"
 
@@ -72,7 +73,7 @@ TEST(Hotspots, AlternateListWinsAndNoListMeansNoHotspots) {
     rig.open("Bare");
     EXPECT_TRUE(rig.stateLines("hotspot: ").empty());
     EXPECT_EQ(rig.game().currentFrame().HotspotCount, 2) << "the count file alone";
-    rig.game().ShowOrNotShowAreas();
+    rig.game().hotspots().ShowOrNotShowAreas();
     EXPECT_TRUE(rig.stateLines("hotspot: ").empty());
     EXPECT_TRUE(d.boxes().empty());
 }
@@ -113,7 +114,7 @@ TEST(Hotspots, VisibilityFollowsVariablesAndTheDisappearList) {
     ChangeVariableValue(variables, "set", 5);
     variables.Disappear.Add("Other", 3);
     variables.Disappear.Add("Start", 4);
-    rig.game().ShowOrNotShowAreas();
+    rig.game().hotspots().ShowOrNotShowAreas();
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         platform::Element* a = rig.area(static_cast<int>(i + 1));
         ASSERT_NE(a, nullptr) << cases[i].what;
@@ -140,7 +141,7 @@ TEST(Hotspots, PicturesShowWhereTheyAreAndNotWhenHidden) {
     EXPECT_EQ(shot.pixel(139, 80), 0xFF000000u);
 
     ChangeVariableValue(rig.variables(), "flag", 1);
-    rig.game().ShowOrNotShowAreas();
+    rig.game().hotspots().ShowOrNotShowAreas();
     EXPECT_EQ(rig.frameShot().pixel(120, 60), 0xFF000000u);
 }
 
@@ -167,8 +168,8 @@ TEST(Hotspots, ClicksGoToTheFrontmostHotspotAndRightClicksOnlyToggleMenus) {
     EXPECT_EQ(actions(), std::vector<std::string>{"HotspotAction 2"});
     d.click(110, 110);
     EXPECT_EQ(actions(), std::vector<std::string>{"HotspotAction 1"});
-    EXPECT_EQ(rig.game().clickX(), 110);
-    EXPECT_EQ(rig.game().clickY(), 110);
+    EXPECT_EQ(rig.game().hotspots().clickX(), 110);
+    EXPECT_EQ(rig.game().hotspots().clickY(), 110);
     d.click(400, 300);
     EXPECT_TRUE(actions().empty()) << "the background is no hotspot";
 

@@ -5,6 +5,7 @@
 #include "run/frames/FrameTexts.h"
 #include "run/frames/GameHalt.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/Hotspots.h"
 #include "run/project/FileLookup.h"
 #include "run/scripting/ScriptContext.h"
 #include "run/scripting/objects/HostKit.h"
@@ -51,28 +52,28 @@ const ApiFunction kFunctions[] = {
      }},
     {u"GetClickPositionX", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::integer(Short16(c.game.clickX()));
+         c.result = vbs::Value::integer(Short16(c.game.hotspots().clickX()));
          return true;
      }},
     {u"GetClickPositionY", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::integer(Short16(c.game.clickY()));
+         c.result = vbs::Value::integer(Short16(c.game.hotspots().clickY()));
          return true;
      }},
     {u"SimulateHotspotClick", 1, 1,
      [](Call& c) {
          std::int32_t n = c.in.whole(0);
-         if (c.ok()) c.game.SimulateHotspotClick(n);
+         if (c.ok()) c.game.hotspots().SimulateHotspotClick(n);
          return c.ok();
      }},
     {u"UpdateHotspotsState", 0, 0,
      [](Call& c) {
-         c.game.ShowOrNotShowAreas();
+         c.game.hotspots().ShowOrNotShowAreas();
          return true;
      }},
     {u"GetMergedHotspotIndex", 0, 0,
      [](Call& c) {
-         c.result = vbs::Value::integer(Short16(c.game.firstMergedHotspot()));
+         c.result = vbs::Value::integer(Short16(c.game.hotspots().firstMergedHotspot()));
          return true;
      }},
     {u"GetMergedTextIndex", 0, 0,

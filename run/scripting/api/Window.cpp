@@ -5,6 +5,7 @@
 
 #include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/Hotspots.h"
 #include "run/project/DisplayResolution.h"
 #include "run/scripting/ScriptContext.h"
 
@@ -89,7 +90,7 @@ const ApiFunction kFunctions[] = {
          std::string name = c.in.utf8(0);
          if (!c.ok()) return false;
          return Caught(c, " Unable to change the default cursor. ",
-                       [&] { c.game.ChangeDefaultCursor(name); });
+                       [&] { c.game.hotspots().ChangeDefaultCursor(name); });
      }},
     {u"ChangeDisplayResolution", 1, 1,
      [](Call& c) {

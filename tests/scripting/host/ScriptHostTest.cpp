@@ -2,6 +2,7 @@
 // error boxes, time-outs, object creation, a second script while one runs, the game-start and
 // Debug menu scripts, and a scrambled procedures file.
 #include "run/scripting/ScriptHost.h"
+#include "run/frames/Hotspots.h"
 #include "run/scripting/Procedures.h"
 #include "run/scripting/ScriptFiles.h"
 #include "tests/gameplay/GameRig.h"
@@ -308,12 +309,12 @@ TEST(ScriptHost, ADeferredHotspotClickComesAfterTheScript) {
     count.toggle = true;
     g.project.hotspots("Start", {Spot(20, 200, 50, 50)}).actions("Start", {count});
     g.start();
-    g.game().SimulateHotspotClick(1);
-    g.game().SimulateHotspotClick(0);
+    g.game().hotspots().SimulateHotspotClick(1);
+    g.game().hotspots().SimulateHotspotClick(0);
     EXPECT_EQ(g.var("v"), 0) << "not at once";
     g.driver->wait(5);
     EXPECT_EQ(g.var("v"), 1);
-    EXPECT_EQ(g.game().clickX(), 20) << "a click at the hotspot's corner";
+    EXPECT_EQ(g.game().hotspots().clickX(), 20) << "a click at the hotspot's corner";
     g.driver->wait(200);
     EXPECT_EQ(g.var("v"), 1) << "once, and hotspot 0 clicks nothing";
     EXPECT_EQ(g.form().arrayMembers("timerSimulateHotspotClick").size(), 1u)
