@@ -1,11 +1,12 @@
-// The game window `Game`: the frame area with its background, hotspots and texts, the frame
-// timer, the frames history and the orderly unloading at the end of a game. Its operations are
-// spread over files by subject: GameWindow.cpp (layout, loading, the frame timer, unloading),
-// GameMenus.cpp (menus, options and keys), OpenFrame.cpp (opening a frame step by step, and the
-// game reset), Hotspots.cpp, FrameTexts.cpp, TimedEvents.cpp, TransitionSteps.cpp,
-// FrameCapture.cpp and ScriptElements.cpp (the elements scripts create). The inventory panel is
-// its own class (Inventory.h). What it asks of the layers above it goes through the Scripts and
-// GameActions interfaces.
+// The game window `Game`: the frame area with its background, the frame timer, the frames
+// history, opening frames and the orderly unloading at the end of a game. Its parts own their
+// state, each in its own files: the hotspots and the default pointer (Hotspots.h), the frame texts
+// and the text message (FrameTexts.h), the menu bar and keys (GameMenus.h), the timed events
+// (TimedEvents.h), frame pictures and transitions (FrameTransitions.h) and the inventory panel
+// (Inventory.h). The window itself is in GameWindow.cpp (layout, loading, the frame timer,
+// unloading), OpenFrame.cpp (opening a frame step by step, and the game reset) and
+// ScriptElements.cpp (the elements scripts create). What it asks of the layers above it goes
+// through the Scripts and GameActions interfaces.
 #pragma once
 
 #include "run/frames/FrameFile.h"
