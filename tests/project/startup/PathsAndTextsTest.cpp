@@ -2,7 +2,7 @@
 #include "run/project/ProjectPaths.h"
 #include "run/project/StartUp.h"
 #include "run/project/UiText.h"
-#include "tests/project/startup/SessionRig.h"
+#include "tests/project/startup/ProjectRig.h"
 
 #include <filesystem>
 
@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ProjectBuilder;
-using testing::SessionRig;
+using testing::ProjectRig;
 using testing::TempFolder;
 
 TEST(ProjectPathsTest, FoldersAreFoundInTheirLetterCaseOnDisk) {
@@ -119,7 +119,7 @@ class UiTextModeTest : public ::testing::TestWithParam<TextsCase> {};
 
 TEST_P(UiTextModeTest, ModeChoosesTheSet) {
     const TextsCase& c = GetParam();
-    SessionRig rig;
+    ProjectRig rig;
     if (c.mode >= 0) rig.project.texts(c.mode, c.overrides);
     LoadUiTexts(rig.s);
     EXPECT_TRUE(rig.backend.boxes().empty());
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(UiTextTable, SixtyOverridesFillTheWholeTable) {
-    SessionRig rig;
+    ProjectRig rig;
     std::vector<std::string> texts;
     for (int i = 1; i <= 60; ++i)
         texts.push_back("text " + std::to_string(i));
@@ -185,7 +185,7 @@ TEST(UiTextTable, UnreadableFilesGiveTheBoxAndTheProgramSet) {
         {"a mode of stray bytes", [](ProjectBuilder& p) { p.file("Config/Texts", "\x01\x02\xff,,\r\n"); }},
     };
     for (const auto& c : cases) {
-        SessionRig rig;
+        ProjectRig rig;
         c.write(rig.project);
         LoadUiTexts(rig.s);
         ASSERT_EQ(rig.backend.boxes().size(), 1u) << c.what;

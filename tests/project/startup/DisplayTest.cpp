@@ -2,17 +2,17 @@
 // project's size and the way back.
 #include "run/project/DisplayResolution.h"
 #include "run/project/WelcomeWindow.h"
-#include "tests/project/startup/SessionRig.h"
+#include "tests/project/startup/ProjectRig.h"
 
 #include <gtest/gtest.h>
 
 namespace run {
 namespace {
 
-using testing::SessionRig;
+using testing::ProjectRig;
 
 TEST(ProjectSettingTest, KeysOfConfigMore) {
-    SessionRig rig;
+    ProjectRig rig;
     EXPECT_EQ(rig.s.readProjectSetting("ScriptTimeOut"), "") << "no More file";
     rig.project.more("ScriptTimeOut", "0").more("Empty", "").more("Name", "Gull Cove");
     const struct {
@@ -28,7 +28,7 @@ TEST(ProjectSettingTest, KeysOfConfigMore) {
 }
 
 TEST(ProjectSettingTest, MoreFileFoundWithoutRegardToCase) {
-    SessionRig rig;
+    ProjectRig rig;
     rig.project.file("Config/MORE", "[General]\r\nScriptTimeOut=30\r\n");
     EXPECT_EQ(rig.s.readProjectSetting("ScriptTimeOut"), "30");
 }
@@ -45,7 +45,7 @@ class DisplayResolutionTest : public ::testing::TestWithParam<DisplayCase> {};
 
 TEST_P(DisplayResolutionTest, OfferAndSwitch) {
     const DisplayCase& c = GetParam();
-    SessionRig rig;
+    ProjectRig rig;
     rig.s.uiText.applySet(false);
     rig.backend.setDesktop(c.desktop);
     rig.s.info.ProjectResolution = static_cast<std::int16_t>(c.projectResolution);
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<DisplayCase>& info) { return std::string(info.param.what); });
 
 TEST(DisplayResolutionError, UnsupportedModeShowsTheErrorBox) {
-    SessionRig rig;
+    ProjectRig rig;
     rig.s.uiText.applySet(false);
     rig.backend.setDesktop({1280, 1024, 60, 32});
     rig.backend.setSupportedModes({{1280, 1024, 60, 32}, {1024, 768, 60, 32}});

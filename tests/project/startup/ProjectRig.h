@@ -7,8 +7,8 @@
 
 namespace run::testing {
 
-struct SessionRig {
-    SessionRig() {
+struct ProjectRig {
+    ProjectRig() {
         s.projectFolder = project.folder().string();
         ComputeProjectPaths(s.paths, s.projectFolder);
     }
