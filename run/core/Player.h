@@ -3,6 +3,7 @@
 // The player owns them all and hands each part what it uses when it is made.
 #pragma once
 
+#include "run/frames/Components.h"
 #include "run/frames/Dialogues.h"
 #include "run/frames/GameHalt.h"
 #include "run/frames/GameWindow.h"
@@ -80,6 +81,7 @@ class Player {
     Effects m_effects{m_project.trace};
     Dialogues m_dialogues{m_project.trace};
     Plugins m_plugins{m_project.trace};
+    Components m_components{m_project.trace};
     // The parts below are made in this order: each is handed only parts already made, or
     // references to parts of their exact type made further down (held, not used, until then).
     GameHalt m_halt{m_project, m_flags, m_videos, m_audio, m_game};

@@ -1,5 +1,6 @@
 // The game window's elements, layout, keys, frame timer, history and unloading.
 #include "run/frames/GameWindow.h"
+#include "run/frames/Components.h"
 #include "run/frames/Dialogues.h"
 #include "run/frames/Plugins.h"
 #include "run/media/Effects.h"
@@ -33,9 +34,9 @@ using platform::ElementKind;
 GameWindow::GameWindow(const Services& services, std::function<void()> onUnloaded)
     : m_project(services.project), m_flags(services.flags), m_files(services.files), m_state(services.state),
       m_audio(services.audio), m_videos(services.videos), m_effects(services.effects),
-      m_dialogues(services.dialogues), m_plugins(services.plugins), m_halt(services.halt),
-      m_scripts(services.scripts), m_actions(services.actions), m_onUnloaded(std::move(onUnloaded)),
-      m_inventory(std::make_unique<Inventory>(services, *this)),
+      m_dialogues(services.dialogues), m_plugins(services.plugins), m_components(services.components),
+      m_halt(services.halt), m_scripts(services.scripts), m_actions(services.actions),
+      m_onUnloaded(std::move(onUnloaded)), m_inventory(std::make_unique<Inventory>(services, *this)),
       m_timedEvents(
           std::make_unique<TimedEvents>(services.project, services.flags, services.actions, m_form)),
       m_texts(std::make_unique<FrameTexts>(services.project, services.flags, services.state, *this, m_form)),
@@ -286,7 +287,7 @@ void GameWindow::StartUnloading() {
     m_flags.StopMovie = true;
     m_flags.SkipTransitionRequested = true;
     m_flags.Quitting = true;
-    m_project.trace.note("StopRipplingWaterTimer");
+    m_effects.StopRipplingWaterTimer();
     m_form.mousePointer = platform::kPointerHourglass;
     m_form.enabled = false;
     platform::TimerElement* t = m_form.findTimer("TimerUnloadMe");
@@ -304,7 +305,7 @@ void GameWindow::onUnloadTimer() {
 void GameWindow::unloadWindow() {
     m_project.ui.pump();
     m_halt.HaltGame();
-    m_project.trace.note("RemoveComponents");
+    m_components.RemoveComponents();
     RestoreDesktopMode(m_project);
     m_inPlay = false;
     m_audio.attachFadeTimer(nullptr);

@@ -21,6 +21,7 @@
 namespace run {
 
 class AudioChannels;
+class Components;
 class Dialogues;
 class Effects;
 class FrameTexts;
@@ -53,6 +54,7 @@ class GameWindow {
         Effects& effects;
         Dialogues& dialogues;
         Plugins& plugins;
+        Components& components;
         GameHalt& halt;
         Scripts& scripts;
         GameActions& actions;
@@ -156,6 +158,7 @@ class GameWindow {
     Effects& m_effects;
     Dialogues& m_dialogues;
     Plugins& m_plugins;
+    Components& m_components;
     GameHalt& m_halt;
     Scripts& m_scripts;
     GameActions& m_actions;

@@ -300,7 +300,7 @@ void Hotspots::LoadAreas() {
                     AreaClick(n, a.button);
                 };
                 area.whatsThisHelpID = n;
-                m_project.trace.note("AniGifNewWithIndex " + std::to_string(n));
+                m_videos.AniGifNewWithIndex(n);
                 pointer(*box);
                 if (!loaded.picture) throw std::runtime_error(loaded.error);
                 continue;
@@ -328,7 +328,7 @@ void Hotspots::LoadAreas() {
             }
             pointer(area);
             if (b.isVideo) {
-                m_project.trace.note("VideoPlayer " + std::to_string(n) + " " + b.videoFile);
+                m_videos.VideoPlayer(n, b.videoFile);
                 area.whatsThisHelpID = -1;
             }
             m_form.zOrder(area, 0);
@@ -413,9 +413,7 @@ void Hotspots::ShowOrNotShowAreas() {
                 if (Element* box = m_form.find("AniGifBox", link)) box->visible = visible;
             } else {
                 area->visible = visible;
-                if (link == -1)
-                    m_project.trace.note(std::string(visible ? "ShowVideoHotspot " : "HideVideoHotspot ") +
-                                         std::to_string(n));
+                if (link == -1) m_videos.ShowVideoHotspot(n, visible);
             }
         }
     } catch (const std::exception& e) {

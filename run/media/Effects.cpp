@@ -16,4 +16,8 @@ void Effects::StartRipplingWater() {
     m_trace.note("StartRipplingWater");
 }
 
+void Effects::StopRipplingWaterTimer() {
+    m_trace.note("StopRipplingWaterTimer");
+}
+
 } // namespace run

@@ -18,6 +18,8 @@ class Effects {
     // Loads the frame's water effect; returns whether one was loaded.
     bool LoadWaveEffectIfAny(const std::string& frameName);
     void StartRipplingWater();
+    // Stops the rippling water's timer when the game ends.
+    void StopRipplingWaterTimer();
 
   private:
     StepTrace& m_trace;

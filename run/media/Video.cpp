@@ -29,4 +29,16 @@ void Videos::RestartHotspotVideos() {
     m_trace.note("RestartHotspotVideos");
 }
 
+void Videos::VideoPlayer(int hotspot, const std::string& file) {
+    m_trace.note("VideoPlayer " + std::to_string(hotspot) + " " + file);
+}
+
+void Videos::ShowVideoHotspot(int hotspot, bool visible) {
+    m_trace.note(std::string(visible ? "ShowVideoHotspot " : "HideVideoHotspot ") + std::to_string(hotspot));
+}
+
+void Videos::AniGifNewWithIndex(int hotspot) {
+    m_trace.note("AniGifNewWithIndex " + std::to_string(hotspot));
+}
+
 } // namespace run

@@ -24,6 +24,12 @@ class Videos {
     bool OneTimeVideoPlaying() const;
     // Starts again every hotspot video player of the frame.
     void RestartHotspotVideos();
+    // The player of hotspot n's video (the hotspot shows its still picture meanwhile), and
+    // showing or hiding it with its hotspot.
+    void VideoPlayer(int hotspot, const std::string& file);
+    void ShowVideoHotspot(int hotspot, bool visible);
+    // The animated picture of hotspot n (its first picture shows, still, meanwhile).
+    void AniGifNewWithIndex(int hotspot);
 
   private:
     StepTrace& m_trace;
