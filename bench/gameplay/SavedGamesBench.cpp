@@ -42,14 +42,14 @@ struct BigGame {
         driver = std::make_unique<HeadlessDriver>(
             PlayerOptions{b.folder().string(), tmp / "settings.ini", tmp / "Documents"});
         driver->start();
-        Session& s = driver->player().session();
+        GameVariables& variables = driver->player().variables();
         for (int i = 0; i < 1000; ++i) {
-            s.variables.Variables.Item(i + 1).Value = static_cast<std::int16_t>(i - 500);
-            s.variables.VariablesVariant.Item(i + 1).Value =
+            variables.Variables.Item(i + 1).Value = static_cast<std::int16_t>(i - 500);
+            variables.VariablesVariant.Item(i + 1).Value =
                 RecordVariant::string("text of variable " + std::to_string(i));
         }
         for (int i = 0; i < 500; ++i)
-            s.variables.Disappear.Add("Frame" + std::to_string(i % 20), i);
+            variables.Disappear.Add("Frame" + std::to_string(i % 20), i);
         for (int i = 0; i < 100; ++i)
             driver->player().game().inventory().AddPickedObject("item" + std::to_string(i), true);
     }
@@ -59,7 +59,7 @@ void BM_SaveLargeGame(benchmark::State& state) {
     BigGame g;
     Player& p = g.driver->player();
     for (auto _ : state) {
-        if (!SaveGameAs(p.session(), p.game(), "big")) state.SkipWithError("not saved");
+        if (!p.play().SaveGameAs("big")) state.SkipWithError("not saved");
     }
 }
 BENCHMARK(BM_SaveLargeGame)->Unit(benchmark::kMillisecond);
@@ -67,9 +67,9 @@ BENCHMARK(BM_SaveLargeGame)->Unit(benchmark::kMillisecond);
 void BM_LoadLargeGame(benchmark::State& state) {
     BigGame g;
     Player& p = g.driver->player();
-    SaveGameAs(p.session(), p.game(), "big");
+    p.play().SaveGameAs("big");
     for (auto _ : state) {
-        if (!LoadSavedGame(p.session(), p.game(), "big", {})) state.SkipWithError("not loaded");
+        if (!p.play().LoadSavedGame("big")) state.SkipWithError("not loaded");
     }
     if (p.game().inventory().ObjectsCount() != 100) state.SkipWithError("items lost");
 }

@@ -3,7 +3,7 @@
 // click, mouse-down to consequences done, whose script calls one procedure.
 #include "run/driver/HeadlessDriver.h"
 #include "run/frames/Hotspots.h"
-#include "run/game/Actions.h"
+#include "run/game/GamePlay.h"
 #include "run/platform/ui/FormPainter.h"
 #include "tests/support/ProjectBuilder.h"
 
@@ -101,7 +101,7 @@ void BM_HundredTimedEventsOneSecond(benchmark::State& state) {
     std::string create;
     for (int i = 0; i < 100; ++i)
         create += "CreateTimedEvent 0.05, \"v1 = v1 + 1\", True\r\n";
-    ExecuteVBScriptAndConsequences(player.session(), player.game(), create, false);
+    player.play().ExecuteVBScriptAndConsequences(create, false);
     for (auto _ : state)
         g.driver->wait(1000);
     state.counters["core_share"] = benchmark::Counter(
