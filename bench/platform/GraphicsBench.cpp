@@ -1,6 +1,7 @@
 // Frame-composition costs: every figure here is paid per frame at 30+ frames a second.
 #include "run/platform/graphics/Canvas.h"
 #include "run/platform/graphics/Fonts.h"
+#include "run/platform/graphics/WaterEffect.h"
 
 #include <benchmark/benchmark.h>
 
@@ -101,5 +102,20 @@ void MeasureTextLine(benchmark::State& state) {
 BENCHMARK(MeasureTextLine);
 
 } // namespace
+
+// One tick of a frame's rippling water over a 640×200 rectangle: the wave, then the mask.
+void WaterTick640x200(benchmark::State& state) {
+    const Canvas original = Pattern(640, 200, 255);
+    Canvas masked = original, mask(640, 200, 0xFFFFFFFF), shown(640, 200);
+    mask.fill({0, 60, 640, 140}, 0xFF000000);
+    float phase = 0;
+    for (auto _ : state) {
+        FoxWave(shown, 0, 0, 640, 200, original, 0, 0, 12, 4, phase += 0.1f, 90.0, 0.0);
+        FoxFastMask(shown, 0, 0, 640, 200, masked, 0, 0, mask, 0, 0, 0);
+        benchmark::ClobberMemory();
+    }
+    Pixels(state, 640 * 200);
+}
+BENCHMARK(WaterTick640x200)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
