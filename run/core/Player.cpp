@@ -48,8 +48,8 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
     : m_backend(backend), m_ui(backend, m_fonts),
       m_settings(options.settingsFile.empty() ? platform::SettingsStore::DefaultFile()
                                               : options.settingsFile),
-      m_game({m_project, m_flags, m_files, m_state, m_audio, m_videos, m_effects, m_dialogues, m_plugins,
-              m_components, m_halt, m_scripts, m_play},
+      m_game({m_project, m_flags, m_files, m_state, m_audio, m_videos, m_dialogues, m_plugins, m_components,
+              m_halt, m_scripts, m_play},
              [this] { onGameUnloaded(); }),
       m_welcome(m_project, m_flags, {[this] { startGame(); }, [this] { m_play.ShowLoadGameWindow(false); }}) {
     keepPictureMemory();

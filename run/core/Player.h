@@ -10,7 +10,6 @@
 #include "run/frames/Plugins.h"
 #include "run/game/GamePlay.h"
 #include "run/media/AudioChannels.h"
-#include "run/media/Effects.h"
 #include "run/media/Video.h"
 #include "run/platform/files/SettingsStore.h"
 #include "run/platform/graphics/Fonts.h"
@@ -78,7 +77,6 @@ class Player {
     GameState m_state;
     // The services not yet built report to the step trace.
     Videos m_videos{m_project.trace};
-    Effects m_effects{m_project.trace};
     Dialogues m_dialogues{m_project.trace};
     Plugins m_plugins{m_project.trace};
     Components m_components{m_project.trace};

@@ -52,7 +52,7 @@ void GameMenus::buildMenus() {
     Element& transitions = addMenu(f, "mnuDisableTransitions", "Disable Transitions", &options);
     transitions.onClick = [this] { InvertTransitions(); };
     Element& effects = addMenu(f, "mnuDisableEffects", "Disable Real-Time Effects", &options);
-    effects.onClick = [this] { InvertEffects(); };
+    effects.onClick = [this] { m_game.EnableOrDisableEffects(); };
     Element& debug = addMenu(f, "mnuDebug", "&Debug");
     debug.onClick = [this] {
         if (!m_project.info.KeepMenusVisible) m_menuDropdownOpened = true;

@@ -3,7 +3,7 @@
 #include "run/frames/Components.h"
 #include "run/frames/Dialogues.h"
 #include "run/frames/Plugins.h"
-#include "run/media/Effects.h"
+#include "run/frames/RipplingWater.h"
 #include "run/project/ProjectContext.h"
 
 #include "run/frames/FrameTexts.h"
@@ -33,10 +33,10 @@ using platform::ElementKind;
 
 GameWindow::GameWindow(const Services& services, std::function<void()> onUnloaded)
     : m_project(services.project), m_flags(services.flags), m_files(services.files), m_state(services.state),
-      m_audio(services.audio), m_videos(services.videos), m_effects(services.effects),
-      m_dialogues(services.dialogues), m_plugins(services.plugins), m_components(services.components),
-      m_halt(services.halt), m_scripts(services.scripts), m_actions(services.actions),
-      m_onUnloaded(std::move(onUnloaded)), m_inventory(std::make_unique<Inventory>(services, *this)),
+      m_audio(services.audio), m_videos(services.videos), m_dialogues(services.dialogues),
+      m_plugins(services.plugins), m_components(services.components), m_halt(services.halt),
+      m_scripts(services.scripts), m_actions(services.actions), m_onUnloaded(std::move(onUnloaded)),
+      m_inventory(std::make_unique<Inventory>(services, *this)),
       m_timedEvents(
           std::make_unique<TimedEvents>(services.project, services.flags, services.actions, m_form)),
       m_texts(std::make_unique<FrameTexts>(services.project, services.flags, services.state, *this, m_form)),
@@ -46,7 +46,8 @@ GameWindow::GameWindow(const Services& services, std::function<void()> onUnloade
                                                        *this, m_form)),
       m_hotspots(std::make_unique<Hotspots>(services.project, services.flags, services.files, services.state,
                                             services.audio, services.videos, services.actions, *this,
-                                            m_form)) {
+                                            m_form)),
+      m_water(std::make_unique<RipplingWater>(services.project, services.flags, m_form)) {
     build();
 }
 
@@ -89,6 +90,7 @@ void GameWindow::build() {
     platform::TimerElement& scriptTimer = m_form.addTimer("TimerObject", 0);
     scriptTimer.onTimer = [this] { m_scripts.TimerObject_Timer(0); };
     m_menus->buildMenus();
+    m_water->build();
     buildSpareElements();
 }
 
@@ -287,7 +289,7 @@ void GameWindow::StartUnloading() {
     m_flags.StopMovie = true;
     m_flags.SkipTransitionRequested = true;
     m_flags.Quitting = true;
-    m_effects.StopRipplingWaterTimer();
+    m_water->StopRipplingWaterTimer();
     m_form.mousePointer = platform::kPointerHourglass;
     m_form.enabled = false;
     platform::TimerElement* t = m_form.findTimer("TimerUnloadMe");
@@ -310,6 +312,17 @@ void GameWindow::unloadWindow() {
     m_inPlay = false;
     m_audio.attachFadeTimer(nullptr);
     if (m_onUnloaded) m_onUnloaded();
+}
+
+void GameWindow::EnableOrDisableEffects() {
+    m_menus->InvertEffects();
+    if (m_flags.effectsDisabled) {
+        m_water->StopRipplingWater();
+        return;
+    }
+    // The open frame's water comes back when the frame qualifies, as at its opening.
+    if (m_current.PictureType == 1 && !m_current.TilePicture && m_water->LoadWaveEffectIfAny(m_state.frame))
+        m_water->StartRipplingWater();
 }
 
 } // namespace run

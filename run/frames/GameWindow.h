@@ -23,7 +23,6 @@ namespace run {
 class AudioChannels;
 class Components;
 class Dialogues;
-class Effects;
 class FrameTexts;
 class FrameTransitions;
 class GameActions;
@@ -32,6 +31,7 @@ class GameMenus;
 class Hotspots;
 class Inventory;
 class Plugins;
+class RipplingWater;
 class ProjectFiles;
 class Scripts;
 class TimedEvents;
@@ -51,7 +51,6 @@ class GameWindow {
         GameState& state;
         AudioChannels& audio;
         Videos& videos;
-        Effects& effects;
         Dialogues& dialogues;
         Plugins& plugins;
         Components& components;
@@ -115,6 +114,12 @@ class GameWindow {
     // Unloads such a member; element 0 and members that are not loaded give false.
     bool UnloadControl(const std::string& arrayName, int index);
 
+    // --- Rippling water (RipplingWater.h) ---
+    RipplingWater& water() { return *m_water; }
+    // The Options menu's "Disable Real-Time Effects": switches the effects off (stopping the
+    // water) or on (loading the open frame's water when it qualifies).
+    void EnableOrDisableEffects();
+
     // --- Menus and keys (GameMenus.h) ---
     GameMenus& menus() { return *m_menus; }
     const GameMenus& menus() const { return *m_menus; }
@@ -155,7 +160,6 @@ class GameWindow {
     GameState& m_state;
     AudioChannels& m_audio;
     Videos& m_videos;
-    Effects& m_effects;
     Dialogues& m_dialogues;
     Plugins& m_plugins;
     Components& m_components;
@@ -171,6 +175,7 @@ class GameWindow {
     std::unique_ptr<GameMenus> m_menus;
     std::unique_ptr<FrameTransitions> m_transitions;
     std::unique_ptr<Hotspots> m_hotspots;
+    std::unique_ptr<RipplingWater> m_water;
 
     CurrentFrameInfo m_current;
     FrameFile m_frame;               // the open frame's file, as read by OpenFrame

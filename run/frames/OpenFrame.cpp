@@ -12,9 +12,9 @@
 #include "run/frames/FrameSound.h"
 #include "run/frames/Inventory.h"
 #include "run/frames/Plugins.h"
+#include "run/frames/RipplingWater.h"
 #include "run/frames/Scripts.h"
 #include "run/media/AudioChannels.h"
-#include "run/media/Effects.h"
 #include "run/media/Video.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/FileLookup.h"
@@ -93,7 +93,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
         if (videoAfter) playFrameVideoNow(false);
         waitForFrameVideo();
         if (m_flags.Quitting) return;
-        if (!m_flags.effectsDisabled && waterLoaded) m_effects.StartRipplingWater();
+        if (!m_flags.effectsDisabled && waterLoaded) m_water->StartRipplingWater();
         startFrameTimer();
         m_timedEvents->StartTimedEvents();
     } catch (const std::exception& e) {
@@ -157,7 +157,7 @@ void GameWindow::readFrameFile(const std::string& frameName) {
     m_project.trace.note("StoreFrameChannelRequests " +
                          std::to_string(m_frame.channelRequests.entries.size()));
     m_audio.StoreFrameRequests(m_frame.channelRequests);
-    m_effects.StopRipplingWater();
+    m_water->StopRipplingWater();
 }
 
 void GameWindow::playFrameVideoNow(bool beforeFrame) {
@@ -218,7 +218,7 @@ void GameWindow::showFrameContents(const std::string& frameName) {
 
 bool GameWindow::loadWaterEffect(const std::string& frameName) {
     if (m_flags.effectsDisabled || m_current.PictureType != 1 || m_current.TilePicture) return false;
-    return m_effects.LoadWaveEffectIfAny(frameName);
+    return m_water->LoadWaveEffectIfAny(frameName);
 }
 
 void GameWindow::startFrameSoundsAndTransition(bool withTransition, int transitionNumber,
@@ -296,6 +296,7 @@ void GameWindow::ResetAll() {
         frameTimer->setEnabled(false);
         frameTimer->setInterval(0);
         m_project.trace.note("ResetRipplingWaterAndDialogue");
+        m_form.findTimer("TimerRipplingWater")->setEnabled(false);
         m_state.variables.Variables.Clear();
         m_state.variables.VariablesVariant.Clear();
         m_state.variables.Disappear.Clear();

@@ -50,7 +50,7 @@ class MenuObject final : public vbs::Object {
         if (platform::EqualsNoCase(m_name, "mnuDisableTransitions"))
             m_game.menus().InvertTransitions();
         else if (platform::EqualsNoCase(m_name, "mnuDisableEffects"))
-            m_game.menus().InvertEffects();
+            m_game.EnableOrDisableEffects();
         else
             menu->value = checked ? 1 : 0;
         m_s.project.ui.invalidate();

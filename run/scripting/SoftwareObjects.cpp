@@ -200,7 +200,7 @@ class SoftwareObjects final : public vbs::Object {
             g.menus().InvertTransitions();
             break;
         case kInvertEffects:
-            g.menus().InvertEffects();
+            g.EnableOrDisableEffects();
             break;
         default:
             return Fail(err, vbs::error::NoSuchMember);

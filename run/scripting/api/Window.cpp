@@ -31,7 +31,7 @@ const ApiFunction kFunctions[] = {
      }},
     {u"InvertEffectsStatus", 0, 0,
      [](Call& c) {
-         c.game.menus().InvertEffects();
+         c.game.EnableOrDisableEffects();
          return true;
      }},
     {u"ShowMenu", 0, 0,
