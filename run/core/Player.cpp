@@ -5,6 +5,7 @@
 #include "run/media/Transitions.h"
 
 #include "run/frames/Inventory.h"
+#include "run/frames/RipplingWater.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/files/UserFolders.h"
 #include "run/platform/files/WindowsPath.h"
@@ -167,6 +168,16 @@ std::vector<std::string> Player::describeState() {
         }
         for (std::string& line : m_audio.describe())
             out.push_back(std::move(line));
+        // The frame's rippling water: where it lies and whether it moves now.
+        const platform::Element& water = g.get("PicRipplingWater");
+        if (water.visible) {
+            const bool moving = m_game.water().WaterActive() && g.findTimer("TimerRipplingWater")->enabled;
+            out.push_back("water: " + std::to_string(platform::TwipsToPixels(water.left)) + "," +
+                          std::to_string(platform::TwipsToPixels(water.top)) + " size " +
+                          std::to_string(platform::TwipsToPixels(water.width)) + "x" +
+                          std::to_string(platform::TwipsToPixels(water.height)) +
+                          (moving ? " (rippling)" : " (still)"));
+        }
         // A transition being drawn: its number and kind, and how far it has come.
         const Flags& flags = m_flags;
         if (flags.TransitionRunning) {

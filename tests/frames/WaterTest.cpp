@@ -56,6 +56,8 @@ TEST(RipplingWater, MovesUnderTheMaskAndStaysStillElsewhere) {
     EXPECT_TRUE(d.boxes().empty());
     ASSERT_TRUE(rig.game().water().WaterActive());
     EXPECT_TRUE(rig.form().findTimer("TimerRipplingWater")->enabled);
+    const auto lines = d.state();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "water: 100,200 size 200x100 (rippling)"), lines.end());
     const std::vector<platform::Pixel> stillRow = Stripes(640, 1).pixels();
     std::vector<platform::Pixel> still(stillRow.begin() + 100, stillRow.begin() + 300);
 
