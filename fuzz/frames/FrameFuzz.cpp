@@ -1,9 +1,10 @@
 // Opens a frame whose files come from the input: the bytes up to the first 0x1E are the frame
 // file (.fme), up to the second the hotspot list (.fm2), up to the third the text list (.fm1),
-// the rest the hotspot actions (.fm3), whose first block is then carried out as a click on
-// hotspot 1. One player and one project serve every run; boxes take their default answer.
+// up to the fourth the hotspot actions (.fm3), whose first block is then carried out as a click
+// on hotspot 1, and the rest the frame's water settings (.rwe; none when empty). One player and
+// one project serve every run; boxes take their default answer.
 #include "run/driver/HeadlessDriver.h"
-#include "run/game/Actions.h"
+#include "run/game/GamePlay.h"
 #include "run/platform/graphics/Picture.h"
 #include "tests/support/MediaMaker.h"
 #include "tests/support/ProjectBuilder.h"
@@ -39,6 +40,7 @@ struct FuzzGame {
         platform::Canvas c(16, 12, 0xFF336699);
         platform::SaveBmp(c, (project.folder() / "Frames" / "a.bmp").string());
         platform::SaveBmp(c, (project.folder() / "Areas" / "a.bmp").string());
+        platform::SaveBmp(c, (project.folder() / "Frames" / "F.rwm").string()); // the water's mask
         project.file("Icons/a.cur", testing::MakeCursorBytes(testing::ArrowPointer(0xFFFFFFFF), 1, 1));
         project.file("Frames/F.lks", "1\r\n");
         restart();
@@ -61,10 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static FuzzGame game;
     if (++game.runs % 256 == 0 || !game.driver->player().game().loaded()) game.restart();
     std::string input(reinterpret_cast<const char*>(data), size);
-    std::string parts[4];
+    std::string parts[5];
     std::size_t from = 0;
-    for (int k = 0; k < 4; ++k) {
-        std::size_t to = k < 3 ? input.find('\x1E', from) : std::string::npos;
+    for (int k = 0; k < 5; ++k) {
+        std::size_t to = k < 4 ? input.find('\x1E', from) : std::string::npos;
         if (to == std::string::npos) to = input.size();
         parts[k] = input.substr(std::min(from, input.size()), to - std::min(from, input.size()));
         from = to + 1;
@@ -75,12 +77,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(root / "FramesData" / "F.fm2", std::ios::binary | std::ios::trunc) << parts[1];
     std::ofstream(root / "FramesData" / "F.fm1", std::ios::binary | std::ios::trunc) << parts[2];
     std::ofstream(root / "FramesData" / "F.fm3", std::ios::binary | std::ios::trunc) << parts[3];
+    // The water's settings, when the input has a fifth part (a picture frame then ripples).
+    std::error_code ec;
+    if (parts[4].empty())
+        std::filesystem::remove(root / "Frames" / "F.rwe", ec);
+    else
+        std::ofstream(root / "Frames" / "F.rwe", std::ios::binary | std::ios::trunc) << parts[4];
     Player& player = game.driver->player();
     if (!player.game().loaded()) return 0;
     player.game().OpenFrame("F", false, 0, 0);
     player.ui().pump();
-    if (!parts[3].empty() && player.game().loaded() && !player.session().flags.Quitting) {
-        MakeActionAndConsequences(player.session(), player.game(), 1, 0, false);
+    if (!parts[3].empty() && player.game().loaded() && !player.flags().Quitting) {
+        player.play().MakeActionAndConsequences(1, 0, false);
         player.ui().pump();
     }
     return 0;

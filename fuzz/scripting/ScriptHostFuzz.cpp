@@ -3,7 +3,7 @@
 // file objects inside the game), a short time-out, boxes answered at once. One player serves
 // many runs; a script that ends the game brings a fresh one.
 #include "run/driver/HeadlessDriver.h"
-#include "run/game/Actions.h"
+#include "run/game/GamePlay.h"
 #include "tests/support/ProjectBuilder.h"
 
 #include <cstddef>
@@ -57,12 +57,12 @@ struct FuzzGame {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static FuzzGame game;
     Player* player = &game.driver->player();
-    if (++game.runs % 512 == 0 || !player->game().loaded() || player->session().flags.Quitting) {
+    if (++game.runs % 512 == 0 || !player->game().loaded() || player->flags().Quitting) {
         game.restart();
         player = &game.driver->player();
     }
     std::string script(reinterpret_cast<const char*>(data), size);
-    ExecuteVBScriptAndConsequences(player->session(), player->game(), script, false);
+    player->play().ExecuteVBScriptAndConsequences(script, false);
     player->ui().pump();
     return 0;
 }
