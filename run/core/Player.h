@@ -49,11 +49,9 @@ class Player {
 
     ProjectContext& project() { return m_project; }
     Flags& flags() { return m_flags; }
-    GameState& state() { return m_state; }
     GameVariables& variables() { return m_state.variables; }
     ProjectFiles& files() { return m_files; }
     GamePlay& play() { return m_play; }
-    Videos& videos() { return m_videos; }
     platform::WindowSystem& ui() { return m_ui; }
     WelcomeWindow& welcome() { return m_welcome; }
     GameWindow& game() { return m_game; }
