@@ -1,34 +1,20 @@
 #include "run/platform/media/AudioDecoder.h"
 
+#include "run/platform/media/MediaInput.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
-#include <libavutil/error.h>
-#include <libavutil/log.h>
 #include <libswresample/swresample.h>
 }
 
 #include <algorithm>
-#include <cstring>
-#include <mutex>
 #include <vector>
 
 namespace run::platform {
 
 namespace {
-
-std::string avError(int code) {
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(code, text, sizeof text);
-    return text;
-}
-
-// Damaged files make the libraries talk; the player reports failures itself.
-void quietLibraries() {
-    static std::once_flag once;
-    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
-}
 
 // Rates and channel counts no sound card has come from damaged headers; converting from them
 // would take memory in proportion.
@@ -42,10 +28,8 @@ bool playableChannels(int channels) {
 } // namespace
 
 struct AudioDecoder::Impl {
-    std::string memory; // the file's bytes when decoding from memory
-    std::size_t memoryPos = 0;
-    AVIOContext* io = nullptr;
-    AVFormatContext* format = nullptr;
+    MediaInput input;
+    AVFormatContext* format = nullptr; // the input's
     AVCodecContext* codec = nullptr;
     SwrContext* resampler = nullptr;
     AVPacket* packet = nullptr;
@@ -63,75 +47,22 @@ struct AudioDecoder::Impl {
         av_packet_free(&packet);
         swr_free(&resampler);
         avcodec_free_context(&codec);
-        avformat_close_input(&format);
-        if (io) {
-            av_freep(&io->buffer);
-            avio_context_free(&io);
-        }
     }
 
-    static int readMemory(void* opaque, std::uint8_t* buffer, int size) {
-        auto* self = static_cast<Impl*>(opaque);
-        const std::size_t left = self->memory.size() - self->memoryPos;
-        if (left == 0) return AVERROR_EOF;
-        const std::size_t n = std::min<std::size_t>(left, static_cast<std::size_t>(size));
-        std::memcpy(buffer, self->memory.data() + self->memoryPos, n);
-        self->memoryPos += n;
-        return static_cast<int>(n);
-    }
-
-    static std::int64_t seekMemory(void* opaque, std::int64_t offset, int whence) {
-        auto* self = static_cast<Impl*>(opaque);
-        const auto size = static_cast<std::int64_t>(self->memory.size());
-        if (whence & AVSEEK_SIZE) return size;
-        std::int64_t base = 0;
-        switch (whence & ~AVSEEK_FORCE) {
-        case SEEK_SET:
-            base = 0;
-            break;
-        case SEEK_CUR:
-            base = static_cast<std::int64_t>(self->memoryPos);
-            break;
-        case SEEK_END:
-            base = size;
-            break;
-        default:
-            return -1;
-        }
-        const std::int64_t to = base + offset;
-        if (to < 0 || to > size) return -1;
-        self->memoryPos = static_cast<std::size_t>(to);
-        return to;
-    }
-
-    std::string openInput(const char* path) {
-        format = avformat_alloc_context();
-        if (!format) return "Out of memory";
-        if (!path) {
-            constexpr int kBuffer = 32768;
-            auto* buffer = static_cast<unsigned char*>(av_malloc(kBuffer));
-            io = buffer ? avio_alloc_context(buffer, kBuffer, 0, this, &readMemory, nullptr, &seekMemory)
-                        : nullptr;
-            if (!io) {
-                av_free(buffer);
-                return "Out of memory";
-            }
-            format->pb = io;
-            format->flags |= AVFMT_FLAG_CUSTOM_IO;
-        }
-        if (int rc = avformat_open_input(&format, path ? path : "", nullptr, nullptr); rc < 0) {
-            format = nullptr; // freed by the failed open
-            return "Not a sound file this player can read (" + avError(rc) + ")";
-        }
-        if (int rc = avformat_find_stream_info(format, nullptr); rc < 0) return avError(rc);
+    // Opens the input (a file, or the bytes given) and its sound stream's decoder.
+    std::string openInput(const std::string* path, std::string bytes) {
+        if (std::string error = path ? input.openFile(*path) : input.openMemory(std::move(bytes));
+            !error.empty())
+            return input.format() ? error : "Not a sound file this player can read (" + error + ")";
+        format = input.format();
         const AVCodec* decoder = nullptr;
         stream = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
         if (stream < 0 || !decoder) return "The file holds no sound";
         codec = avcodec_alloc_context3(decoder);
         if (!codec) return "Out of memory";
         if (int rc = avcodec_parameters_to_context(codec, format->streams[stream]->codecpar); rc < 0)
-            return avError(rc);
-        if (int rc = avcodec_open2(codec, decoder, nullptr); rc < 0) return avError(rc);
+            return AvErrorText(rc);
+        if (int rc = avcodec_open2(codec, decoder, nullptr); rc < 0) return AvErrorText(rc);
         if (!playableRate(codec->sample_rate)) return "The sound's rate is not one that plays";
         if (!playableChannels(codec->ch_layout.nb_channels))
             return "The sound's channels are not ones that play";
@@ -161,10 +92,10 @@ struct AudioDecoder::Impl {
         int rc = swr_alloc_set_opts2(&resampler, &out, AV_SAMPLE_FMT_FLT, kRate, &in,
                                      static_cast<AVSampleFormat>(sampleFormat), sampleRate, 0, nullptr);
         av_channel_layout_uninit(&in);
-        if (rc < 0 || !resampler) return "Cannot convert the sound (" + avError(rc) + ")";
+        if (rc < 0 || !resampler) return "Cannot convert the sound (" + AvErrorText(rc) + ")";
         if ((rc = swr_init(resampler)) < 0) {
             swr_free(&resampler);
-            return "Cannot convert the sound (" + avError(rc) + ")";
+            return "Cannot convert the sound (" + AvErrorText(rc) + ")";
         }
         inFormat = sampleFormat;
         inRate = sampleRate;
@@ -242,18 +173,15 @@ AudioDecoder::AudioDecoder(std::unique_ptr<Impl> impl) : m_impl(std::move(impl))
 AudioDecoder::~AudioDecoder() = default;
 
 std::unique_ptr<AudioDecoder> AudioDecoder::open(const std::string& path, std::string& error) {
-    quietLibraries();
     auto impl = std::make_unique<Impl>();
-    error = impl->openInput(path.c_str());
+    error = impl->openInput(&path, {});
     if (!error.empty()) return nullptr;
     return std::unique_ptr<AudioDecoder>(new AudioDecoder(std::move(impl)));
 }
 
 std::unique_ptr<AudioDecoder> AudioDecoder::openMemory(std::string bytes, std::string& error) {
-    quietLibraries();
     auto impl = std::make_unique<Impl>();
-    impl->memory = std::move(bytes);
-    error = impl->openInput(nullptr);
+    error = impl->openInput(nullptr, std::move(bytes));
     if (!error.empty()) return nullptr;
     return std::unique_ptr<AudioDecoder>(new AudioDecoder(std::move(impl)));
 }
