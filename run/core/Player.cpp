@@ -178,6 +178,31 @@ std::vector<std::string> Player::describeState() {
                           std::to_string(platform::TwipsToPixels(water.height)) +
                           (moving ? " (rippling)" : " (still)"));
         }
+        // Videos and animated pictures: the file as the game named it, where each lies in the
+        // frame area, and whether it moves.
+        auto place = [](int x, int y, int w, int h) {
+            return " at " + std::to_string(x) + "," + std::to_string(y) + " size " + std::to_string(w) + "x" +
+                   std::to_string(h);
+        };
+        for (const VideoShown& v : m_videos.shown()) {
+            const std::string where = place(v.left, v.top, v.width, v.height);
+            if (v.element == "OneTimeVideoPlayer") {
+                out.push_back("video: " + v.file + where + (v.playing ? " (playing)" : " (ended)"));
+            } else {
+                out.push_back("hotspot video: " + std::to_string(v.index) + " = " + v.file + where +
+                              (!v.visible  ? " (hidden)"
+                               : v.playing ? " (playing)"
+                                           : " (stopped)"));
+            }
+        }
+        for (const AnimationShown& a : m_videos.animations().shown()) {
+            out.push_back("animation: " + std::to_string(a.index) + " = " + a.file +
+                          place(a.left, a.top, a.width, a.height) + ", picture " +
+                          std::to_string(a.picture + 1) + "/" + std::to_string(a.pictures) +
+                          (!a.visible  ? " (hidden)"
+                           : a.playing ? " (playing)"
+                                       : " (stopped)"));
+        }
         // A transition being drawn: its number and kind, and how far it has come.
         const Flags& flags = m_flags;
         if (flags.TransitionRunning) {

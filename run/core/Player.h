@@ -74,7 +74,6 @@ class Player {
     Flags m_flags;
     GameState m_state;
     // The services not yet built report to the step trace.
-    Videos m_videos{m_project.trace};
     Dialogues m_dialogues{m_project.trace};
     Plugins m_plugins{m_project.trace};
     Components m_components{m_project.trace};
@@ -86,6 +85,7 @@ class Player {
     platform::Mixer m_mixer;
     std::thread m_tunesReady; // loads the MIDI sound font ahead of a game's first tune
     AudioChannels m_audio{m_project, m_flags, m_files, m_mixer};
+    Videos m_videos{m_project, m_flags, m_files, m_mixer};
     GamePlay m_play{m_project, m_flags,     m_files,   m_state, m_audio,
                     m_videos,  m_dialogues, m_plugins, m_game,  m_scripts};
     ScriptHost m_scripts{

@@ -123,11 +123,18 @@ void HeadlessDriver::wait(int ms) {
     m_timeGiven = 0;
 }
 
-bool HeadlessDriver::nestedGoesOn() {
+HeadlessDriver::Nested HeadlessDriver::longWait() {
     const Flags& flags = m_player->flags();
+    if (flags.TransitionRunning && !flags.SkipTransitionRequested) return Nested::Transition;
+    if (flags.VideoWaitRunning && !flags.StopMovie) return Nested::Video;
+    return Nested::Nothing;
+}
+
+bool HeadlessDriver::nestedGoesOn() {
     switch (m_inside) {
     case Nested::Transition:
-        return flags.TransitionRunning && !flags.SkipTransitionRequested;
+    case Nested::Video:
+        return longWait() == m_inside;
     case Nested::Box:
         return heldBox() != nullptr;
     default:
@@ -180,14 +187,13 @@ bool HeadlessDriver::letTimePassOnHeldBox(std::uint64_t ms) {
 
 void HeadlessDriver::letTimePass(std::uint64_t ms) {
     if (letTimePassOnHeldBox(ms)) return;
-    const Flags& flags = m_player->flags();
-    auto transitionGoesOn = [&] { return flags.TransitionRunning && !flags.SkipTransitionRequested; };
-    // A transition takes only the time the steps give it; when that is spent, the next steps run
-    // here, on the transition in the middle of its drawing, until one gives time again.
-    if (m_nestedSteps && !m_stepsFinished && transitionGoesOn()) {
-        while (m_timeGiven == 0 && !m_stepsFinished && transitionGoesOn())
-            runNested(Nested::Transition);
-        if (m_timeGiven > 0 && transitionGoesOn()) {
+    // A transition or a video being waited for takes only the time the steps give it; when that
+    // is spent, the next steps run here, in the middle of it, until one gives time again.
+    const Nested inside = longWait();
+    if (m_nestedSteps && !m_stepsFinished && inside != Nested::Nothing) {
+        while (m_timeGiven == 0 && !m_stepsFinished && longWait() == inside)
+            runNested(inside);
+        if (m_timeGiven > 0 && longWait() == inside) {
             ms = std::min(ms, m_timeGiven);
             m_timeGiven -= ms;
         }

@@ -35,20 +35,22 @@ class HeadlessDriver {
     // A key name as ParseKeyName takes it; false when the name is unknown.
     bool key(const std::string& name);
     // Lets `ms` milliseconds of virtual time pass, firing timers on their due times. Called by
-    // nested steps, it gives the transition that much time to go on drawing, or lets that much
-    // time pass with the held box open (the box then takes its default answer).
+    // nested steps, it gives the transition (or the video waited for) that much time to go on, or
+    // lets that much time pass with the held box open (the box then takes its default answer).
     void wait(int ms);
-    // The steps that run while the player waits inside a step: while a transition is drawn and
-    // the time given to it is spent, and while a held box is open. They run until one of them
-    // gives time (`wait`) or ends what they run inside (a click or key that ends the transition
-    // or answers the box); false when no steps are left: the transition then plays to its end
-    // and the box takes its default answer. Without them a transition plays to its end inside
-    // the step that started it, and a held box takes its default answer at once.
+    // The steps that run while the player waits inside a step: while a transition is drawn or a
+    // video is waited for and the time given to it is spent, and while a held box is open. They
+    // run until one of them gives time (`wait`) or ends what they run inside (a click or key that
+    // ends the transition or the video's wait, or answers the box); false when no steps are left:
+    // the transition or video then plays to its end and the box takes its default answer.
+    // Without them a transition or video plays to its end inside the step that started it, and a
+    // held box takes its default answer at once.
     void setNestedSteps(std::function<bool()> steps) {
         m_nestedSteps = std::move(steps);
         m_stepsFinished = false;
     }
-    // Whether what the nested steps run inside still goes on: the transition draws, the box waits.
+    // Whether what the nested steps run inside still goes on: the transition draws, the video is
+    // waited for, the box waits.
     bool nestedGoesOn();
     // Passes the time a nested step gave and the transition did not need.
     void spendGivenTime() {
@@ -83,7 +85,9 @@ class HeadlessDriver {
     std::unique_ptr<Player> m_player;
     std::size_t m_boxesReported = 0;
     std::size_t m_openedReported = 0;
-    enum class Nested { Nothing, Transition, Box };
+    enum class Nested { Nothing, Transition, Video, Box };
+    // The long operation the player waits inside now: a transition drawn, a video waited for.
+    Nested longWait();
     // Runs the nested steps on what the player waits inside now; false when none are left.
     bool runNested(Nested inside);
     // Lets the held box's time pass; false when no box is held.

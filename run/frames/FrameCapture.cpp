@@ -110,11 +110,12 @@ void FrameTransitions::CaptureCurrentFrame(Element& target) {
         }
     }
 
-    // The hotspot pictures, the animated pictures (their current still) and the rippling water.
-    for (Element* area : m_form.arrayMembers("Area"))
-        if (area->index != 0 && area->visible) drawPicture(picture->image, *area);
-    for (Element* box : m_form.arrayMembers("AniGifBox"))
-        if (box->index != 0 && box->visible) drawPicture(picture->image, *box);
+    // The hotspot pictures, the animated pictures and hotspot videos (the picture each shows
+    // now) and the rippling water.
+    for (const char* array : {"Area", "AniGifBox", "VideoPlayer"}) {
+        for (Element* e : m_form.arrayMembers(array))
+            if (e->index != 0 && e->visible) drawPicture(picture->image, *e);
+    }
     if (Element* water = m_form.find("PicRipplingWater"); water && water->visible)
         drawPicture(picture->image, *water);
 

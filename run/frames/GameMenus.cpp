@@ -219,7 +219,7 @@ void GameMenus::executeCodeCommand() {
 void GameMenus::onKeyDown(int keyCode, int shift) {
     if (keyCode == platform::kKeyEscape) {
         // A transition in progress keeps the menus as they are; the key only ends it.
-        if (!m_videos.OneTimeVideoPlaying() && !m_flags.TransitionRunning) {
+        if (!m_videos.IsOneTimeVideoPlaying() && !m_flags.TransitionRunning) {
             if (m_form.get("mnuExit").visible)
                 HideMenus();
             else

@@ -91,6 +91,7 @@ void GameWindow::build() {
     scriptTimer.onTimer = [this] { m_scripts.TimerObject_Timer(0); };
     m_menus->buildMenus();
     m_water->build();
+    m_videos.build(m_form);
     buildSpareElements();
 }
 
@@ -235,7 +236,7 @@ void GameWindow::CenterWindowAndPictureBox() {
 void GameWindow::frameAreaMouseDown(const platform::MouseArgs& a) {
     m_flags.StopMovie = true;
     m_flags.SkipTransitionRequested = true;
-    if (m_videos.OneTimeVideoPlaying()) return;
+    if (m_videos.IsOneTimeVideoPlaying()) return;
     if (a.button == platform::kRightButton) {
         m_menus->RightClickMenus();
     } else {

@@ -71,6 +71,7 @@ class GameWindow {
     const std::vector<std::string>& framesHistory() const;
     std::vector<std::string>& history();
     Inventory& inventory() { return *m_inventory; }
+    Videos& videos() { return m_videos; }
 
     // --- Window (GameWindow.cpp) ---
     void load();

@@ -41,7 +41,7 @@ struct HotspotBlock {
     std::string cursorFile;
     double animationSpeed = 0;
     bool isVideo = false;
-    std::string videoFile;
+    HotspotVideo video;
 };
 
 // A position or size in twips: the element sits 30 twips further in and is 60 smaller, so
@@ -80,13 +80,26 @@ HotspotBlock readBlock(RecordReader& r) {
         b.animationSpeed = r.readVariant().toNumber();
         if (!r.atBlockEnd()) {
             b.isVideo = r.readVariant().toBoolean();
-            b.videoFile = r.readVariant().text();
-            for (int i = 0; i < 8; ++i)
-                r.readVariant();
+            b.video.file = r.readVariant().text();
+            b.video.fitsHotspot = r.readVariant().toNumber() != 0;
+            b.video.level = r.readVariant().toNumber();
+            r.readVariant();
+            r.readVariant();
+            b.video.rate = r.readVariant().toNumber();
+            b.video.playCount = r.readVariant().toLong();
+            r.readVariant();
+            r.readVariant();
         }
     }
     r.readVariant(); // the separator
     return b;
+}
+
+// The animation speed is handed on as a 16-bit integer.
+int asSpeed(double speed) {
+    const double rounded = std::nearbyint(speed);
+    if (!(rounded >= -32768 && rounded <= 32767)) throw RecordError(RecordError::Kind::Overflow);
+    return static_cast<int>(rounded);
 }
 
 bool isDefaultName(const std::string& name) {
@@ -269,40 +282,27 @@ void Hotspots::LoadAreas() {
                 }
             };
             if (b.animated && b.hasPicture) {
-                // Animated hotspot: the Area element stays hidden and empty; the picture box
-                // shows the picture. Placeholder until animation: its first frame, still.
+                // Animated hotspot: the Area element stays hidden and empty; the animated
+                // picture's box shows the pictures and takes the clicks.
                 area.visible = false;
                 area.picture.reset();
-                Element* box = m_form.find("AniGifBox", n);
-                if (!box) {
-                    if (!m_form.find("AniGifBox", 0)) {
-                        Element& tmpl = m_form.addElement(platform::ElementKind::Image, "AniGifBox", 0);
-                        tmpl.container = &frame;
-                        tmpl.visible = false;
-                    }
-                    box = &m_form.loadArrayMember("AniGifBox", n);
-                }
-                box->container = &frame;
-                box->left = b.left + 30;
-                box->top = b.top + 30;
-                std::string pic = m_files.ResolveProjectFile(m_project.paths.areas + b.pictureFile);
-                platform::PictureResult loaded = platform::LoadPictureFile(pic);
-                box->picture = loaded.picture;
-                if (loaded.picture) {
-                    box->width = platform::PixelsToTwips(loaded.picture->width());
-                    box->height = platform::PixelsToTwips(loaded.picture->height());
-                }
-                box->visible = true;
+                const std::string pic = m_files.ResolveProjectFile(m_project.paths.areas + b.pictureFile);
+                const int made = m_videos.animations().AniGifNewWithIndex(
+                    n, pic, b.left + 30, b.top + 30, asSpeed(b.animationSpeed), b.pictureFile);
+                area.whatsThisHelpID = made;
+                Element* box = made ? m_form.find("AniGifBox", made) : nullptr;
+                if (!box) continue;
                 box->onMouseDown = [this, n](const platform::MouseArgs& a) {
                     Element* e = m_form.find("AniGifBox", n);
                     if (!e) return;
                     SaveClickPos(e->left + a.x, e->top + a.y);
                     AreaClick(n, a.button);
                 };
-                area.whatsThisHelpID = n;
-                m_videos.AniGifNewWithIndex(n);
+                box->onMouseMove = [this, n](const platform::MouseArgs& a) {
+                    if (Element* e = m_form.find("AniGifBox", n))
+                        m_game.pointerOverFrame(platform::TwipsToPixels(e->top + a.y));
+                };
                 pointer(*box);
-                if (!loaded.picture) throw std::runtime_error(loaded.error);
                 continue;
             }
             area.left = b.left + 30;
@@ -328,8 +328,15 @@ void Hotspots::LoadAreas() {
             }
             pointer(area);
             if (b.isVideo) {
-                m_videos.VideoPlayer(n, b.videoFile);
                 area.whatsThisHelpID = -1;
+                m_videos.LoadVideoPlayer(n, b.video, area.left, area.top, area.width, area.height);
+                // The video lies over its hotspot: clicks and the pointer are the hotspot's.
+                if (Element* v = m_form.find("VideoPlayer", n)) {
+                    v->onMouseDown = area.onMouseDown;
+                    v->onMouseMove = area.onMouseMove;
+                    v->mousePointer = area.mousePointer;
+                    v->mouseIcon = area.mouseIcon;
+                }
             }
             m_form.zOrder(area, 0);
             if (!pictureError.empty()) throw std::runtime_error(pictureError);
@@ -354,17 +361,12 @@ void Hotspots::forgetFrame() {
 }
 
 void Hotspots::ResetFrameAreas() {
-    for (const char* array : {"Area", "VideoPlayer", "AniGif", "AniGifBox"}) {
-        auto members = m_form.arrayMembers(array);
-        for (auto it = members.rbegin(); it != members.rend(); ++it) {
-            if ((*it)->index > 0) {
-                try {
-                    m_form.unloadArrayMember(array, (*it)->index);
-                } catch (const std::exception&) {
-                }
-            }
-        }
+    auto members = m_form.arrayMembers("Area");
+    for (auto it = members.rbegin(); it != members.rend(); ++it) {
+        if ((*it)->index > 0) m_form.unloadArrayMember("Area", (*it)->index);
     }
+    m_videos.UnloadHotspotVideos();
+    m_videos.animations().UnloadAnimations();
 }
 
 void Hotspots::ShowOrNotShowAreas() {
@@ -409,8 +411,18 @@ void Hotspots::ShowOrNotShowAreas() {
             if (!area) continue;
             int link = area->whatsThisHelpID;
             if (link > 0) {
-                // The animated picture's box carries the visibility.
-                if (Element* box = m_form.find("AniGifBox", link)) box->visible = visible;
+                // The animated picture's box carries the visibility; one that comes back starts
+                // its animation again.
+                if (Element* box = m_form.find("AniGifBox", link)) {
+                    AnimatedPictures& animations = m_videos.animations();
+                    if (box->visible && !visible) {
+                        animations.StopAnimation(link);
+                    } else if (!box->visible && visible) {
+                        animations.StopAnimation(link);
+                        animations.StartAnimation(link);
+                    }
+                    box->visible = visible;
+                }
             } else {
                 area->visible = visible;
                 if (link == -1) m_videos.ShowVideoHotspot(n, visible);
@@ -430,7 +442,7 @@ void Hotspots::AreaClick(int areaIndex, int button) {
     if (m_flags.Quitting) return;
     m_flags.StopMovie = true;
     m_flags.SkipTransitionRequested = true;
-    if (m_videos.OneTimeVideoPlaying() || m_flags.inventorySliding) return;
+    if (m_videos.IsOneTimeVideoPlaying() || m_videos.VideoStarting() || m_flags.inventorySliding) return;
     if (button == platform::kRightButton) {
         m_game.menus().RightClickMenus();
         return;

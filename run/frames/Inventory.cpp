@@ -371,7 +371,7 @@ void Inventory::pointOnForm(int index, const platform::MouseArgs& a, int& x, int
 void Inventory::itemMouseDown(int index, const platform::MouseArgs& a) {
     m_flags.StopMovie = true;
     m_flags.SkipTransitionRequested = true;
-    if (m_videos.OneTimeVideoPlaying()) return;
+    if (m_videos.IsOneTimeVideoPlaying()) return;
     if (a.button == platform::kRightButton) {
         m_game.menus().RightClickMenus();
         return;

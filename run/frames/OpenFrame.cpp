@@ -235,10 +235,7 @@ void GameWindow::startFrameSoundsAndTransition(bool withTransition, int transiti
 
 void GameWindow::waitForFrameVideo() {
     m_hotspots->SetScreenPointerArrow();
-    while (m_videos.OneTimeVideoPlaying() && !m_flags.StopMovie) {
-        m_project.ui.pump();
-        m_menus->HideMenus();
-    }
+    m_videos.WaitForVideoEnd([this] { m_menus->HideMenus(); });
     m_hotspots->SetScreenPointerDefault();
     m_videos.StopOneTimeVideoPlayer();
     m_flags.StopMovie = false;

@@ -8,6 +8,7 @@
 
 #include "run/media/AudioChannels.h"
 #include "run/media/Transitions.h"
+#include "run/media/Video.h"
 
 #include <exception>
 #include <filesystem>
@@ -114,7 +115,8 @@ void FrameTransitions::TransitionStep2(int n, double seconds) {
             m_project, m_flags,
             {[this](double f) { m_audio.StepChannelFades(f); }, [this] { m_audio.CompleteChannelFades(); }},
             n, where, start, end, seconds);
-        // (Animated pictures restart and components come back here once they exist.)
+        m_game.videos().animations().RestartVisibleAnimations();
+        // (Components come back here once they exist.)
         if (timerRan) frameTimer.setEnabled(true);
         where.visible = false;
         where.picture.reset();

@@ -202,13 +202,11 @@ class GamePlay::ActionSteps {
 
     void waitForVideo(bool frameChangeComing) {
         m_game.hotspots().SetScreenPointerArrow();
-        while (m_videos.OneTimeVideoPlaying() && !m_play.m_flags.StopMovie) {
-            m_s.ui.pump();
+        m_videos.WaitForVideoEnd([this] {
             m_game.menus().HideMenus();
             m_s.ui.pump();
-        }
+        });
         m_game.hotspots().SetScreenPointerDefault();
-        m_play.m_flags.StopMovie = false;
         if (frameChangeComing) m_audio.CompleteChannelFades();
     }
 

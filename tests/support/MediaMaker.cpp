@@ -1,6 +1,7 @@
 // Cursor and icon files, and painting helpers.
 #include "tests/support/MediaMaker.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace run::testing {
@@ -103,6 +104,107 @@ Canvas ArrowPointer(Pixel fill) {
         }
     }
     return c;
+}
+
+namespace {
+
+// LZW codes packed from the lowest bit, in sub-blocks of at most 255 bytes.
+class GifCodeWriter {
+  public:
+    void put(int code, int width) {
+        m_bits |= static_cast<std::uint64_t>(code) << m_count;
+        m_count += width;
+        while (m_count >= 8) {
+            m_bytes += static_cast<char>(m_bits & 0xFF);
+            m_bits >>= 8;
+            m_count -= 8;
+        }
+    }
+    std::string finish() {
+        if (m_count > 0) m_bytes += static_cast<char>(m_bits & 0xFF);
+        std::string out;
+        for (std::size_t i = 0; i < m_bytes.size(); i += 255) {
+            const std::size_t n = std::min<std::size_t>(255, m_bytes.size() - i);
+            out += static_cast<char>(n);
+            out += m_bytes.substr(i, n);
+        }
+        return out + '\0';
+    }
+
+  private:
+    std::uint64_t m_bits = 0;
+    int m_count = 0;
+    std::string m_bytes;
+};
+
+void put16le(std::string& s, int v) {
+    s += static_cast<char>(v & 0xFF);
+    s += static_cast<char>((v >> 8) & 0xFF);
+}
+
+} // namespace
+
+std::string MakeGifBytes(int width, int height, const std::vector<GifPicture>& pictures) {
+    // Index 0 is transparent; the colours follow in the order met.
+    std::vector<Pixel> palette{0};
+    auto indexOf = [&](Pixel p) -> int {
+        if ((p >> 24) == 0) return 0;
+        p |= 0xFF000000u;
+        for (std::size_t i = 1; i < palette.size(); ++i)
+            if (palette[i] == p) return static_cast<int>(i);
+        if (palette.size() < 256) palette.push_back(p);
+        return static_cast<int>(palette.size() - 1);
+    };
+    std::vector<std::vector<int>> indices;
+    for (const GifPicture& g : pictures) {
+        std::vector<int> idx;
+        for (int y = 0; y < g.image.height(); ++y)
+            for (int x = 0; x < g.image.width(); ++x)
+                idx.push_back(indexOf(g.image.pixel(x, y)));
+        indices.push_back(std::move(idx));
+    }
+    palette.resize(256, 0xFF000000u);
+    std::string gif = "GIF89a";
+    put16le(gif, width);
+    put16le(gif, height);
+    gif += static_cast<char>(0xF7); // a global table of 256 colours
+    gif += '\0';
+    gif += '\0';
+    for (Pixel p : palette) {
+        gif += static_cast<char>((p >> 16) & 0xFF);
+        gif += static_cast<char>((p >> 8) & 0xFF);
+        gif += static_cast<char>(p & 0xFF);
+    }
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        const GifPicture& g = pictures[i];
+        gif += "\x21\xF9\x04";
+        gif += static_cast<char>((g.disposal & 7) << 2 | 1);
+        put16le(gif, g.delayCs);
+        gif += '\0';
+        gif += '\0';
+        gif += '\x2C';
+        put16le(gif, g.left);
+        put16le(gif, g.top);
+        put16le(gif, g.image.width());
+        put16le(gif, g.image.height());
+        gif += '\0';
+        gif += '\x08'; // codes start at 9 bits
+        // Every code is a single pixel, the table cleared often enough to stay at 9 bits.
+        GifCodeWriter codes;
+        int sinceClear = 0;
+        codes.put(256, 9);
+        for (int v : indices[i]) {
+            if (sinceClear == 250) {
+                codes.put(256, 9);
+                sinceClear = 0;
+            }
+            codes.put(v, 9);
+            ++sinceClear;
+        }
+        codes.put(257, 9);
+        gif += codes.finish();
+    }
+    return gif + '\x3B';
 }
 
 } // namespace run::testing

@@ -219,8 +219,14 @@ ProjectBuilder& ProjectBuilder::hotspots(const std::string& frame, const std::ve
         if (h.withVideo) {
             w.writeField(h.isVideo);
             w.writeField(h.videoFile);
-            for (int i = 0; i < 8; ++i)
-                w.writeField(std::int16_t{0});
+            w.writeField(std::int16_t(h.videoFitsHotspot ? 1 : 0));
+            w.writeField(std::int16_t(h.videoLevel));
+            w.writeField(std::int16_t{0});
+            w.writeField(std::int16_t{0});
+            w.writeField(std::int16_t(h.videoRate));
+            w.writeField(std::int16_t(h.videoPlayCount));
+            w.writeField(std::int16_t{0});
+            w.writeField(std::int16_t{0});
         }
         w.writeField("----- SEPARATOR -----");
     }
@@ -274,10 +280,10 @@ void writeActionRecord(RecordWriter& w, const ActionSpec& a) {
     w.writeField(std::int16_t(a.stopAllSounds));
     w.writeField(std::int16_t(a.video.empty() ? 0 : 1));
     w.writeField(a.video);
-    w.writeField(true);
-    w.writeField(false);
-    for (int i = 0; i < 4; ++i)
-        w.writeField(std::int16_t{0});
+    w.writeField(a.videoDefaultPlacement);
+    w.writeField(a.videoAtPosition);
+    for (int v : {a.videoLeft, a.videoTop, a.videoWidth, a.videoHeight})
+        w.writeField(std::int16_t(v));
     if (g < 2) return;
     w.writeField(std::int16_t{0});
     w.writeField(std::int16_t(a.hotspotSound.empty() ? 0 : 1));

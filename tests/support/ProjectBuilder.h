@@ -27,7 +27,9 @@ struct HotspotSpec {
     double animationSpeed = 0;
     bool withVideo = false;
     bool isVideo = false;
-    std::string videoFile;
+    std::string videoFile; // in the Frames folder
+    bool videoFitsHotspot = false;
+    int videoLevel = 7, videoRate = 0, videoPlayCount = 1;
 };
 
 // One text of a frame's text list.
@@ -54,6 +56,9 @@ struct ActionSpec {
     std::string goToFrame;                                // empty: no frame change
     bool stopHotspotSound = false, stopAllSounds = false; // sounds to stop, the video
     std::string video;
+    bool videoDefaultPlacement = true; // else at the position, or stretched over the rectangle
+    bool videoAtPosition = false;
+    int videoLeft = 0, videoTop = 0, videoWidth = 0, videoHeight = 0;
     std::string hotspotSound, frameSound;                   // the hotspot and frame sounds
     bool goBack = false;                                    // going back in the history
     bool messageInFrame = true;                             // where the message shows

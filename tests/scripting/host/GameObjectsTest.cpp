@@ -20,8 +20,8 @@ TEST(GameObjects, GlobalNamesPassTheEmptyVideoArray) {
     ASSERT_TRUE(g.driver->boxes().empty()) << g.boxTexts()[0];
     EXPECT_EQ(g.var("v"), -1) << "Width is the screen's";
     EXPECT_EQ(g.var("w"), 0);
-    EXPECT_EQ(g.var("x"), 0) << "no video plays";
-    EXPECT_EQ(g.var("y"), -1);
+    EXPECT_EQ(g.var("x"), 1) << "no video plays: only the hidden template";
+    EXPECT_EQ(g.var("y"), 0);
     EXPECT_EQ(g.form().caption, "Renamed") << "Caption is the game window's";
     EXPECT_EQ(g.form().top, 30);
     EXPECT_EQ(TextOfT(g), "kept");
