@@ -1,0 +1,624 @@
+#include "run/platform/graphics/MetafilePainter.h"
+
+#include "run/platform/graphics/Fonts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace run::platform::metafile {
+
+namespace {
+
+// Output coordinates are clamped here: far outside any canvas, yet safe to turn into ints.
+constexpr double kFar = 1e7;
+constexpr std::size_t kMaxSaved = 1024;
+constexpr std::size_t kMaxPathPoints = 1 << 20;
+constexpr double kTwoPi = 2 * std::numbers::pi;
+
+double Tame(double v) {
+    if (std::isnan(v)) return 0;
+    // Snapped to 1/16 pixel so that integer coordinates scaled by a frame's rounding error
+    // still land exactly on pixel edges.
+    return std::round(std::clamp(v, -kFar, kFar) * 16) / 16;
+}
+
+int Floor(double v) {
+    return int(std::floor(Tame(v)));
+}
+
+Rect Normalised(Rect r) {
+    if (r.w < 0) r = {r.x + r.w, r.y, -r.w, r.h};
+    if (r.h < 0) r = {r.x, r.y + r.h, r.w, -r.h};
+    return r;
+}
+
+// Segments for a curve of this radius in output pixels: smooth, yet bounded.
+int CurveSegments(double radius) {
+    return std::clamp(int(radius * 1.5), 12, 256);
+}
+
+std::vector<PointF> Circle(PointF c, double r) {
+    const int n = std::clamp(int(r * 2), 8, 64);
+    std::vector<PointF> p(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        p[std::size_t(i)] = {c.x + r * std::cos(kTwoPi * i / n), c.y + r * std::sin(kTwoPi * i / n)};
+    return p;
+}
+
+// Points on the ellipse inside the box from angle a0 to a1 (counterclockwise on screen).
+void AppendArc(std::vector<PointF>& out, double cx, double cy, double rx, double ry, double a0, double a1,
+               int segments) {
+    for (int i = 0; i <= segments; ++i) {
+        const double a = a0 + (a1 - a0) * i / segments;
+        out.push_back({cx + rx * std::cos(a), cy - ry * std::sin(a)});
+    }
+}
+
+bool Hatched(std::uint32_t hatch, int x, int y) {
+    const bool h = (y & 7) == 0, v = (x & 7) == 0;
+    const bool f = ((x - y) & 7) == 0, b = ((x + y) & 7) == 0;
+    switch (hatch) {
+    case 0:
+        return h;
+    case 1:
+        return v;
+    case 2:
+        return f;
+    case 3:
+        return b;
+    case 4:
+        return h || v;
+    case 5:
+        return f || b;
+    default:
+        return true;
+    }
+}
+
+FontCatalog& Fonts() {
+    static FontCatalog catalog;
+    return catalog;
+}
+
+} // namespace
+
+Xform Xform::then(const Xform& b) const {
+    return {m11 * b.m11 + m12 * b.m21, m11 * b.m12 + m12 * b.m22,      m21 * b.m11 + m22 * b.m21,
+            m21 * b.m12 + m22 * b.m22, dx * b.m11 + dy * b.m21 + b.dx, dx * b.m12 + dy * b.m22 + b.dy};
+}
+
+Painter::Painter(Canvas& canvas, long long workBudget) : m_canvas(canvas), m_budget(workBudget) {
+    m_dc.clip = canvas.bounds();
+}
+
+void Painter::setDeviceToOutput(double sx, double sy, double ox, double oy) {
+    m_outSx = sx;
+    m_outSy = sy;
+    m_outOx = ox;
+    m_outOy = oy;
+}
+
+void Painter::setPixelsPerMm(double x, double y) {
+    m_pxPerMmX = x;
+    m_pxPerMmY = y;
+}
+
+void Painter::save() {
+    if (m_saved.size() < kMaxSaved)
+        m_saved.push_back(m_dc);
+    else
+        ++m_lostSaves;
+}
+
+void Painter::restore(int which) {
+    if (which < 0) {
+        std::size_t levels = std::size_t(-(long long)which);
+        const std::size_t lost = std::min(levels, m_lostSaves);
+        m_lostSaves -= lost;
+        levels -= lost;
+        if (levels == 0 || levels > m_saved.size()) return;
+        m_dc = m_saved[m_saved.size() - levels];
+        m_saved.resize(m_saved.size() - levels);
+    } else if (which > 0 && std::size_t(which) <= m_saved.size()) {
+        m_dc = m_saved[std::size_t(which) - 1];
+        m_saved.resize(std::size_t(which) - 1);
+        m_lostSaves = 0;
+    }
+}
+
+Xform Painter::logicalToOutput() const {
+    double sx = 1, sy = 1;
+    switch (m_dc.mapMode) {
+    case 2: // tenths of a millimetre, y up
+        sx = m_pxPerMmX * 0.1, sy = -m_pxPerMmY * 0.1;
+        break;
+    case 3: // hundredths of a millimetre
+        sx = m_pxPerMmX * 0.01, sy = -m_pxPerMmY * 0.01;
+        break;
+    case 4: // hundredths of an inch
+        sx = m_pxPerMmX * 0.254, sy = -m_pxPerMmY * 0.254;
+        break;
+    case 5: // thousandths of an inch
+        sx = m_pxPerMmX * 0.0254, sy = -m_pxPerMmY * 0.0254;
+        break;
+    case 6: // twips
+        sx = m_pxPerMmX * 25.4 / 1440, sy = -m_pxPerMmY * 25.4 / 1440;
+        break;
+    case 7:
+    case 8: {
+        sx = m_dc.vpExtX / (m_dc.winExtX == 0 ? 1 : m_dc.winExtX);
+        sy = m_dc.vpExtY / (m_dc.winExtY == 0 ? 1 : m_dc.winExtY);
+        if (m_dc.mapMode == 7) { // isotropic: the smaller scale both ways
+            const double s = std::min(std::abs(sx), std::abs(sy));
+            sx = std::copysign(s, sx);
+            sy = std::copysign(s, sy);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    const Xform page{sx, 0, 0, sy, m_dc.vpOrgX - m_dc.winOrgX * sx, m_dc.vpOrgY - m_dc.winOrgY * sy};
+    const Xform out{m_outSx, 0, 0, m_outSy, m_outOx, m_outOy};
+    return m_dc.world.then(page).then(out);
+}
+
+double Painter::pixelsPerLogical() const {
+    const Xform x = logicalToOutput();
+    const double s = std::sqrt(std::abs(x.m11 * x.m22 - x.m12 * x.m21));
+    return std::isfinite(s) ? s : 0;
+}
+
+PointF Painter::toOutput(PointF logical) const {
+    const PointF p = logicalToOutput().apply(logical);
+    return {Tame(p.x), Tame(p.y)};
+}
+
+Rect Painter::outputRect(double l, double t, double r, double b) const {
+    const PointF a = toOutput({l, t}), c = toOutput({r, b});
+    const int x0 = int(std::lround(a.x)), y0 = int(std::lround(a.y));
+    return {x0, y0, int(std::lround(c.x)) - x0, int(std::lround(c.y)) - y0};
+}
+
+Rect Painter::deviceRectToOutput(double l, double t, double r, double b) const {
+    const int x0 = int(std::lround(Tame(l * m_outSx + m_outOx))),
+              y0 = int(std::lround(Tame(t * m_outSy + m_outOy)));
+    const int x1 = int(std::lround(Tame(r * m_outSx + m_outOx))),
+              y1 = int(std::lround(Tame(b * m_outSy + m_outOy)));
+    return Normalised({x0, y0, x1 - x0, y1 - y0});
+}
+
+void Painter::clipTo(const Rect& r, bool reset) {
+    if (reset) m_dc.clip = m_canvas.bounds();
+    m_dc.clip = m_dc.clip.intersect(Normalised(r));
+}
+
+Rect Painter::clipArea() const {
+    return m_dc.clip.intersect(m_canvas.bounds());
+}
+
+bool Painter::spend(long long work) {
+    if (m_exhausted) return false;
+    m_work += std::max(0LL, work);
+    if (m_work > m_budget) m_exhausted = true;
+    return !m_exhausted;
+}
+
+Figure Painter::transformed(const std::vector<PointF>& logical, bool closed) const {
+    const Xform x = logicalToOutput();
+    Figure f;
+    f.closed = closed;
+    f.points.reserve(logical.size());
+    for (PointF p : logical) {
+        const PointF o = x.apply(p);
+        f.points.push_back({Tame(o.x), Tame(o.y)});
+    }
+    return f;
+}
+
+void Painter::output(Figures figures, bool fill, bool stroke, bool continues) {
+    if (m_pathOpen) {
+        for (Figure& f : figures) {
+            if (m_pathPoints + f.points.size() > kMaxPathPoints) return;
+            m_pathPoints += f.points.size();
+            if (continues && m_figureOpen && !m_path.empty() && !f.points.empty()) {
+                auto& into = m_path.back().points;
+                into.insert(into.end(), f.points.begin() + 1, f.points.end());
+            } else {
+                m_path.push_back(std::move(f));
+            }
+        }
+        m_figureOpen = continues;
+        return;
+    }
+    if (fill && !m_dc.brush.null()) fillFigures(figures, m_dc.brush, m_dc.fillMode == 2);
+    if (stroke && !m_dc.pen.null()) strokeFigures(figures);
+}
+
+void Painter::span(int y, int x0, int x1, const Brush& brush) {
+    Pixel* row = m_canvas.row(y);
+    if (brush.style == 2) {
+        const Pixel fg = PixelFromColorRef(brush.color), bg = PixelFromColorRef(m_dc.bkColor);
+        for (int x = x0; x < x1; ++x) {
+            if (Hatched(brush.hatch, x, y))
+                row[x] = fg;
+            else if (m_dc.bkMode == 2)
+                row[x] = bg;
+        }
+    } else if (brush.pattern && brush.style != 0) {
+        const Canvas& p = *brush.pattern;
+        const Pixel* src = p.row(y % p.height());
+        for (int x = x0; x < x1; ++x)
+            row[x] = src[x % p.width()] | 0xFF000000u;
+    } else {
+        std::fill(row + x0, row + x1, PixelFromColorRef(brush.color));
+    }
+}
+
+void Painter::fillFigures(const Figures& figures, const Brush& brush, bool winding) {
+    struct Edge {
+        double x0, y0, x1, y1;
+        int dir;
+    };
+    std::vector<Edge> edges;
+    double top = kFar, bottom = -kFar;
+    for (const Figure& f : figures) {
+        const std::size_t n = f.points.size();
+        for (std::size_t i = 0; n >= 2 && i < n; ++i) {
+            PointF a = f.points[i], b = f.points[(i + 1) % n];
+            if (a.y == b.y) continue;
+            const int dir = a.y < b.y ? 1 : -1;
+            if (dir < 0) std::swap(a, b);
+            edges.push_back({a.x, a.y, b.x, b.y, dir});
+            top = std::min(top, a.y);
+            bottom = std::max(bottom, b.y);
+        }
+    }
+    if (edges.empty()) return;
+    const Rect area = clipArea();
+    const int y0 = std::max(area.y, Floor(top)), y1 = std::min(area.y + area.h, Floor(bottom) + 1);
+    if (y0 >= y1 || !spend((long long)(y1 - y0) * (long long)(edges.size() + 1))) return;
+    std::vector<std::pair<double, int>> xs;
+    auto fillBetween = [&](int y, double a, double b) {
+        const int x0 = std::max(area.x, int(std::ceil(a - 0.5))),
+                  x1 = std::min(area.x + area.w, int(std::ceil(b - 0.5)));
+        if (x1 > x0 && spend(x1 - x0)) span(y, x0, x1, brush);
+    };
+    for (int y = y0; y < y1 && !m_exhausted; ++y) {
+        const double yc = y + 0.5;
+        xs.clear();
+        for (const Edge& e : edges)
+            if (yc >= e.y0 && yc < e.y1)
+                xs.push_back({e.x0 + (yc - e.y0) * (e.x1 - e.x0) / (e.y1 - e.y0), e.dir});
+        std::sort(xs.begin(), xs.end());
+        if (!winding) {
+            for (std::size_t i = 0; i + 1 < xs.size(); i += 2)
+                fillBetween(y, xs[i].first, xs[i + 1].first);
+            continue;
+        }
+        int wind = 0;
+        double start = 0;
+        for (const auto& [x, dir] : xs) {
+            const int before = wind;
+            wind += dir;
+            if (before == 0 && wind != 0) start = x;
+            if (before != 0 && wind == 0) fillBetween(y, start, x);
+        }
+    }
+}
+
+void Painter::thinLine(PointF a, PointF b, Pixel color, bool lastPixel) {
+    // Clipped first (Liang-Barsky) so that a far-away segment costs nothing.
+    const Rect area = clipArea();
+    if (area.empty()) return;
+    double x0 = std::floor(a.x), y0 = std::floor(a.y), x1 = std::floor(b.x), y1 = std::floor(b.y);
+    const double dx = x1 - x0, dy = y1 - y0;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - (area.x - 1), (area.x + area.w) - x0, y0 - (area.y - 1),
+                         (area.y + area.h) - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1) return;
+    const long long steps = (long long)std::max(std::abs(dx), std::abs(dy));
+    const long long from = (long long)std::floor(t0 * double(steps)),
+                    to = (long long)std::ceil(t1 * double(steps));
+    const long long last = (to == steps && !lastPixel) ? steps - 1 : to;
+    if (!spend(last - from + 1)) return;
+    for (long long i = from; i <= last; ++i) {
+        const double t = steps == 0 ? 0 : double(i) / double(steps);
+        const int x = int(std::lround(x0 + dx * t)), y = int(std::lround(y0 + dy * t));
+        if (area.contains(x, y)) m_canvas.row(y)[x] = color;
+    }
+}
+
+void Painter::strokeFigures(const Figures& figures) {
+    const Pixel color = PixelFromColorRef(m_dc.pen.color);
+    const double width = m_dc.pen.width * pixelsPerLogical();
+    if (m_dc.pen.width <= 0 || width < 1.5) {
+        for (const Figure& f : figures) {
+            const std::size_t n = f.points.size();
+            if (n == 1) thinLine(f.points[0], f.points[0], color, true);
+            for (std::size_t i = 0; i + 1 < n; ++i)
+                thinLine(f.points[i], f.points[i + 1], color, false);
+            if (f.closed && n > 2) thinLine(f.points[n - 1], f.points[0], color, false);
+        }
+        return;
+    }
+    // Wide pens: each segment a quadrilateral and each joint or end a disc (round joins and
+    // caps, GDI's default), filled one by one so that no part's cost depends on the others.
+    const double r = std::min(width, kFar) / 2;
+    Brush ink;
+    ink.color = m_dc.pen.color;
+    for (const Figure& f : figures) {
+        const std::size_t n = f.points.size();
+        auto at = [&](std::size_t i) { return PointF{f.points[i % n].x + 0.5, f.points[i % n].y + 0.5}; };
+        const std::size_t segments = f.closed ? n : (n ? n - 1 : 0);
+        for (std::size_t i = 0; i < segments && !m_exhausted; ++i) {
+            const PointF a = at(i), b = at(i + 1);
+            const double len = std::hypot(b.x - a.x, b.y - a.y);
+            if (len == 0) continue;
+            const double nx = -(b.y - a.y) / len * r, ny = (b.x - a.x) / len * r;
+            fillFigures(
+                {Figure{
+                    {{a.x + nx, a.y + ny}, {b.x + nx, b.y + ny}, {b.x - nx, b.y - ny}, {a.x - nx, a.y - ny}},
+                    true}},
+                ink, true);
+        }
+        for (std::size_t i = 0; i < n && !m_exhausted; ++i)
+            fillFigures({Figure{Circle(at(i), r), true}}, ink, true);
+    }
+}
+
+void Painter::moveTo(PointF p) {
+    m_dc.current = p;
+    m_figureOpen = false;
+}
+
+void Painter::lineTo(PointF p) {
+    output({transformed({m_dc.current, p}, false)}, false, true, true);
+    m_dc.current = p;
+}
+
+void Painter::polyline(const std::vector<PointF>& points, bool fromCurrent) {
+    if (points.empty()) return;
+    std::vector<PointF> all;
+    if (fromCurrent) all.push_back(m_dc.current);
+    all.insert(all.end(), points.begin(), points.end());
+    output({transformed(all, false)}, false, true, fromCurrent);
+    if (fromCurrent) m_dc.current = points.back();
+}
+
+void Painter::polygons(const std::vector<std::vector<PointF>>& polys) {
+    Figures figures;
+    for (const auto& p : polys)
+        if (!p.empty()) figures.push_back(transformed(p, true));
+    output(std::move(figures), true, true);
+}
+
+void Painter::bezier(const std::vector<PointF>& points, bool fromCurrent) {
+    std::vector<PointF> ctrl;
+    if (fromCurrent) ctrl.push_back(m_dc.current);
+    ctrl.insert(ctrl.end(), points.begin(), points.end());
+    if (ctrl.size() < 4) return;
+    std::vector<PointF> flat{ctrl[0]};
+    constexpr int kSteps = 16;
+    for (std::size_t i = 0; i + 3 < ctrl.size(); i += 3) {
+        const PointF p0 = ctrl[i], p1 = ctrl[i + 1], p2 = ctrl[i + 2], p3 = ctrl[i + 3];
+        for (int s = 1; s <= kSteps; ++s) {
+            const double t = double(s) / kSteps, u = 1 - t;
+            const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
+            flat.push_back(
+                {a * p0.x + b * p1.x + c * p2.x + d * p3.x, a * p0.y + b * p1.y + c * p2.y + d * p3.y});
+        }
+    }
+    output({transformed(flat, false)}, false, true, fromCurrent);
+    if (fromCurrent) m_dc.current = flat.back();
+}
+
+// Box shapes are built in output pixels when the mapping keeps axes (so that, as in GDI, the
+// outline lies on the box's last pixels, not one past them), else in logical units.
+template <class Make> void Painter::boxShape(double l, double t, double r, double b, bool fill, Make make) {
+    const Xform x = logicalToOutput();
+    const bool axes = x.m12 == 0 && x.m21 == 0;
+    if (axes) {
+        const PointF a = toOutput({l, t}), c = toOutput({r, b});
+        l = std::min(a.x, c.x), r = std::max(a.x, c.x), t = std::min(a.y, c.y), b = std::max(a.y, c.y);
+    } else {
+        if (l > r) std::swap(l, r);
+        if (t > b) std::swap(t, b);
+    }
+    auto finish = [&](std::vector<PointF> points, bool closed) {
+        return axes ? Figure{std::move(points), closed} : transformed(points, closed);
+    };
+    if (!axes || m_pathOpen) return output({finish(make(l, t, r, b), fill)}, fill, true);
+    // The outline runs through the centres of the box's first and last pixels; the inside
+    // fills what lies within it, so a shape without a pen is a pixel smaller, as in GDI.
+    const double r1 = std::max(l, r - 1), b1 = std::max(t, b - 1);
+    if (fill && !m_dc.brush.null())
+        fillFigures({finish(make(l + 0.5, t + 0.5, r1 + 0.5, b1 + 0.5), true)}, m_dc.brush,
+                    m_dc.fillMode == 2);
+    if (!m_dc.pen.null()) strokeFigures({finish(make(l, t, r1, b1), fill)});
+}
+
+void Painter::rectangle(double l, double t, double r, double b) {
+    boxShape(l, t, r, b, true, [](double l, double t, double r, double b) {
+        return std::vector<PointF>{{l, t}, {r, t}, {r, b}, {l, b}};
+    });
+}
+
+void Painter::roundRect(double l, double t, double r, double b, double cw, double ch) {
+    // The corner ellipse is given in logical units; box shapes may be built in output pixels.
+    const Xform x = logicalToOutput();
+    if (x.m12 == 0 && x.m21 == 0) cw *= x.m11, ch *= x.m22;
+    boxShape(l, t, r, b, true, [&](double l, double t, double r, double b) {
+        const double rx = std::min(std::abs(cw) / 2, (r - l) / 2),
+                     ry = std::min(std::abs(ch) / 2, (b - t) / 2);
+        const int seg = CurveSegments(std::max(rx, ry)) / 4 + 2;
+        std::vector<PointF> p;
+        constexpr double q = std::numbers::pi / 2;
+        AppendArc(p, r - rx, t + ry, rx, ry, 0, q, seg);
+        AppendArc(p, l + rx, t + ry, rx, ry, q, 2 * q, seg);
+        AppendArc(p, l + rx, b - ry, rx, ry, 2 * q, 3 * q, seg);
+        AppendArc(p, r - rx, b - ry, rx, ry, 3 * q, 4 * q, seg);
+        return p;
+    });
+}
+
+void Painter::ellipse(double l, double t, double r, double b) {
+    boxShape(l, t, r, b, true, [](double l, double t, double r, double b) {
+        std::vector<PointF> p;
+        const double rx = (r - l) / 2, ry = (b - t) / 2;
+        const int n = CurveSegments(std::max(rx, ry));
+        AppendArc(p, l + rx, t + ry, rx, ry, 0, kTwoPi * (n - 1) / n, n - 1);
+        return p;
+    });
+}
+
+void Painter::arc(ArcKind kind, double l, double t, double r, double b, PointF start, PointF end) {
+    const Xform x = logicalToOutput();
+    if (x.m12 == 0 && x.m21 == 0) start = toOutput(start), end = toOutput(end);
+    const bool clockwise = m_dc.clockwise != (x.m11 * x.m22 < 0);
+    boxShape(l, t, r, b, kind != ArcKind::Arc, [&](double l, double t, double r, double b) {
+        const double cx = (l + r) / 2, cy = (t + b) / 2, rx = (r - l) / 2, ry = (b - t) / 2;
+        const double a0 = std::atan2(-(start.y - cy) * rx, (start.x - cx) * ry);
+        double a1 = std::atan2(-(end.y - cy) * rx, (end.x - cx) * ry);
+        if (!clockwise && a1 <= a0) a1 += kTwoPi;
+        if (clockwise && a1 >= a0) a1 -= kTwoPi;
+        const int n = std::max(2, int(CurveSegments(std::max(rx, ry)) * std::abs(a1 - a0) / kTwoPi));
+        std::vector<PointF> p;
+        AppendArc(p, cx, cy, rx, ry, a0, a1, n);
+        if (kind == ArcKind::Pie) p.push_back({cx, cy});
+        return p;
+    });
+}
+
+void Painter::setPixel(PointF p, ColorRef color) {
+    const PointF o = toOutput(p);
+    const int x = Floor(o.x), y = Floor(o.y);
+    if (clipArea().contains(x, y) && spend(1)) m_canvas.row(y)[x] = PixelFromColorRef(color);
+}
+
+void Painter::beginPath() {
+    m_path.clear();
+    m_pathPoints = 0;
+    m_pathOpen = true;
+    m_figureOpen = false;
+}
+
+void Painter::closeFigure() {
+    if (!m_path.empty()) m_path.back().closed = true;
+    m_figureOpen = false;
+}
+
+void Painter::abortPath() {
+    m_path.clear();
+    m_pathPoints = 0;
+    m_pathOpen = false;
+}
+
+void Painter::fillPath(bool stroke, bool fill) {
+    Figures figures = std::move(m_path);
+    abortPath();
+    if (fill && !m_dc.brush.null()) fillFigures(figures, m_dc.brush, m_dc.fillMode == 2);
+    if (stroke && !m_dc.pen.null()) strokeFigures(figures);
+}
+
+void Painter::fillRect(const Rect& r, const Brush& brush) {
+    const Rect area = Normalised(r).intersect(clipArea());
+    if (area.empty() || brush.null() || !spend((long long)area.w * area.h)) return;
+    for (int y = area.y; y < area.y + area.h; ++y)
+        span(y, area.x, area.x + area.w, brush);
+}
+
+void Painter::drawBitmap(const Canvas& src, Rect srcRect, Rect dst, std::uint32_t rop) {
+    srcRect = srcRect.intersect(src.bounds());
+    if (srcRect.empty() || dst.w == 0 || dst.h == 0) return;
+    const bool flipX = dst.w < 0, flipY = dst.h < 0;
+    dst = Normalised(dst);
+    const Rect area = dst.intersect(clipArea());
+    if (area.empty() || !spend((long long)area.w * area.h)) return;
+    for (int y = area.y; y < area.y + area.h; ++y) {
+        long long v = ((long long)(y - dst.y) * 2 + 1) * srcRect.h / (2LL * dst.h);
+        if (flipY) v = srcRect.h - 1 - v;
+        const Pixel* from = src.row(srcRect.y + int(v));
+        Pixel* row = m_canvas.row(y);
+        for (int x = area.x; x < area.x + area.w; ++x) {
+            long long u = ((long long)(x - dst.x) * 2 + 1) * srcRect.w / (2LL * dst.w);
+            if (flipX) u = srcRect.w - 1 - u;
+            const Pixel s = from[srcRect.x + int(u)] & 0xFFFFFFu, d = row[x];
+            Pixel rgb;
+            switch (rop) {
+            case 0x8800C6: // SRCAND
+                rgb = d & s;
+                break;
+            case 0xEE0086: // SRCPAINT
+                rgb = (d | s) & 0xFFFFFFu;
+                break;
+            case 0x660046: // SRCINVERT
+                rgb = (d ^ s) & 0xFFFFFFu;
+                break;
+            case 0x330008: // NOTSRCCOPY
+                rgb = ~s & 0xFFFFFFu;
+                break;
+            default:
+                row[x] = s | 0xFF000000u;
+                continue;
+            }
+            // A mask operation that leaves a pixel as it was keeps it transparent, so masked
+            // sprites over an empty background stay cut out.
+            row[x] = rgb == (d & 0xFFFFFFu) ? d : rgb | 0xFF000000u;
+        }
+    }
+}
+
+void Painter::text(PointF p, const std::string& utf8, const Rect* opaque) {
+    Brush background;
+    background.color = m_dc.bkColor;
+    if (opaque) fillRect(*opaque, background);
+    if (utf8.empty() || m_exhausted) return;
+    const Font& font = m_dc.font;
+    double px = std::abs(font.height) * pixelsPerLogical();
+    if (font.height > 0) px /= 1.15; // a cell height holds the em and the line gap
+    if (font.height == 0) px = 16;
+    if (!(px >= 2 && px <= 1000)) return;
+    const FontSpec spec{font.face,   px * 72 / 96,   font.weight >= 600,
+                        font.italic, font.underline, font.strikeout};
+    FontCatalog& fonts = Fonts();
+    const TextExtent extent = fonts.measure(spec, utf8);
+    if (!spend((long long)extent.width * extent.height + (long long)utf8.size() * 64)) return;
+    const bool fromCurrent = (m_dc.textAlign & 1) != 0;
+    const PointF at = toOutput(fromCurrent ? m_dc.current : p);
+    double x = at.x, y = at.y;
+    switch (m_dc.textAlign & 6) {
+    case 2:
+        x -= extent.width;
+        break;
+    case 6:
+        x -= extent.width / 2.0;
+        break;
+    }
+    switch (m_dc.textAlign & 24) {
+    case 8:
+        y -= extent.height;
+        break;
+    case 24: // baseline: the ascent is about four fifths of the line for the fonts used here
+        y -= extent.height * 0.8;
+        break;
+    }
+    const Rect box{Floor(x), Floor(y), extent.width, extent.height};
+    if (m_dc.bkMode == 2) fillRect(box, background);
+    fonts.draw(m_canvas, spec, utf8, box.x, box.y, PixelFromColorRef(m_dc.textColor), clipArea());
+}
+
+} // namespace run::platform::metafile
