@@ -24,11 +24,12 @@ void Put32(Bytes& b, std::uint32_t v) {
 // WMF records: size in words, function, 16-bit parameters.
 struct Wmf {
     Bytes records;
-    void add(std::uint16_t function, std::initializer_list<int> params) {
-        Put32(records, std::uint32_t(3 + params.size()));
+    void add(std::uint16_t function, std::initializer_list<int> params, const Bytes& tail = {}) {
+        Put32(records, std::uint32_t(3 + params.size() + tail.size() / 2));
         Put16(records, function);
         for (int p : params)
             Put16(records, std::uint16_t(p));
+        records.insert(records.end(), tail.begin(), tail.end());
     }
     Bytes file(int l, int t, int r, int b, int inch, bool placeable = true) const {
         Bytes f;
@@ -93,6 +94,20 @@ struct Emf {
     }
 };
 
+// A 2x2 bottom-up 24-bit bitmap: blue, white over red, green.
+Bytes SmallDib() {
+    Bytes dib;
+    for (std::uint32_t v : {40u, 2u, 2u})
+        Put32(dib, v);
+    Put16(dib, 1);
+    Put16(dib, 24);
+    for (int i = 0; i < 6; ++i)
+        Put32(dib, 0);
+    for (std::uint8_t v : {0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0})
+        dib.push_back(v);
+    return dib;
+}
+
 constexpr Pixel kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
 
 PictureResult Load(const Bytes& b) {
@@ -145,6 +160,36 @@ TEST(Metafile, PlaceableWmfDrawsShapesScaledToItsBoundingBoxOnATransparentBackgr
     EXPECT_EQ(0u, AlphaOf(p.picture->image.pixel(1, 1))); // outside the ellipse
 }
 
+TEST(Metafile, WmfDrawsStretchedBitmapsPatternBrushesAndText) {
+    Wmf w;
+    const Bytes dib = SmallDib();
+    w.add(0x0F43, {0x0020, 0x00CC, 0, 2, 2, 0, 0, 20, 20, 0, 0}, dib); // STRETCHDIB to (0,0)-(20,20)
+    w.add(0x0142, {5, 0}, dib);                                        // pattern brush 0
+    w.add(0x02FA, {5, 0, 0, 0, 0});                                    // null pen 1
+    w.add(0x012D, {0});
+    w.add(0x012D, {1});
+    w.add(0x041B, {20, 40, 0, 20}); // RECTANGLE (20,0)-(40,20) tiled with the pattern
+    w.add(0x0102, {1});             // transparent text background
+    w.add(0x0521, {1, 'H', 22, 2}); // TEXTOUT "H" at (2, 22)
+    const PictureResult r = Load(w.file(0, 0, 40, 40, 96));
+    ASSERT_TRUE(r.picture) << r.error;
+    const Canvas& c = r.picture->image;
+    EXPECT_EQ(kBlue, c.pixel(2, 2));
+    EXPECT_EQ(0xFFFFFFFFu, c.pixel(17, 2));
+    EXPECT_EQ(kRed, c.pixel(2, 17));
+    EXPECT_EQ(kGreen, c.pixel(17, 17));
+    EXPECT_EQ(kBlue, c.pixel(24, 4));
+    EXPECT_EQ(0xFFFFFFFFu, c.pixel(25, 4));
+    EXPECT_EQ(kRed, c.pixel(24, 5));
+    EXPECT_EQ(kGreen, c.pixel(25, 5));
+    int ink = 0;
+    for (int y = 22; y < 40; ++y)
+        for (int x = 2; x < 20; ++x)
+            ink += AlphaOf(c.pixel(x, y)) > 128 && (c.pixel(x, y) & 0xFFFFFF) < 0x404040;
+    EXPECT_GT(ink, 5);
+    EXPECT_EQ(0u, AlphaOf(c.pixel(30, 30)));
+}
+
 TEST(Metafile, EmfMapsWindowToViewportAndDrawsFillsPensStateBitmapsAndText) {
     Emf e;
     e.add(17, {8});                 // SETMAPMODE anisotropic
@@ -167,18 +212,8 @@ TEST(Metafile, EmfMapsWindowToViewportAndDrawsFillsPensStateBitmapsAndText) {
     e.add(37, {3});
     e.add(27, {0, 80});   // MOVETOEX
     e.add(54, {100, 80}); // LINETO: rows 39-41, columns 0-50
-    // STRETCHDIBITS of a 2x2 bottom-up bitmap onto pixels (60,30)-(80,50).
-    Bytes dib;
-    for (std::uint32_t v : {40u, 2u, 2u})
-        Put32(dib, v);
-    Put16(dib, 1);
-    Put16(dib, 24);
-    for (int i = 0; i < 6; ++i)
-        Put32(dib, 0);
-    for (std::uint8_t v : {0, 0, 255, 0, 255, 0, 0, 0})
-        dib.push_back(v); // bottom row: red, green
-    for (std::uint8_t v : {255, 0, 0, 255, 255, 255, 0, 0})
-        dib.push_back(v); // top row: blue, white
+    // STRETCHDIBITS of the small bitmap onto pixels (60,30)-(80,50).
+    const Bytes dib = SmallDib();
     e.add(81, {0, 0, 0, 0, 120, 60, 0, 0, 2, 2, 80, 40, 80 + 40, 16, 0, 0xCC0020, 40, 40}, dib);
     // EXTTEXTOUTW "H" in black, transparent background, at (82, 31) pixels.
     e.add(18, {1});
@@ -212,6 +247,55 @@ TEST(Metafile, EmfMapsWindowToViewportAndDrawsFillsPensStateBitmapsAndText) {
         for (int x = 82; x < 100; ++x)
             ink += AlphaOf(c.pixel(x, y)) > 128 && (c.pixel(x, y) & 0xFFFFFF) < 0x404040;
     EXPECT_GT(ink, 5);
+}
+
+TEST(Metafile, EmfFillsPathsAndPiesWithClipsHatchesAndWorldTransforms) {
+    Emf e;
+    e.add(37, {0x80000008}); // NULL_PEN
+    e.add(39, {1, 0, 0x0000FF, 0});
+    e.add(39, {2, 0, 0x00FF00, 0});
+    e.add(39, {3, 2, 0xFF0000, 4}); // blue cross hatch
+    e.add(37, {1});
+    e.add(59, {}); // a path: triangle (10,10) (40,10) (40,40)
+    e.add(27, {10, 10});
+    e.add(54, {40, 10});
+    e.add(54, {40, 40});
+    e.add(61, {});
+    e.add(60, {});
+    e.add(62, {0, 0, 0, 0});
+    e.add(33, {}); // clipped to the top of a green rectangle, then restored
+    e.add(30, {50, 0, 100, 20});
+    e.add(37, {2});
+    e.add(43, {50, 0, 100, 50});
+    e.add(34, {-1});
+    e.add(18, {1}); // hatch on a transparent background
+    e.add(37, {3});
+    e.add(43, {0, 60, 40, 100});
+    e.add(37, {1});
+    e.add(35, {0x40000000, 0, 0, 0x40000000, 0x42480000, 0x42700000}); // scale 2, move (50,60)
+    e.add(43, {0, 0, 10, 10});
+    e.add(35, {0, 0x3F800000, 0xBF800000, 0, 0x42BE0000, 0x42700000}); // quarter turn, move (95,60)
+    e.add(43, {0, 0, 20, 5});
+    e.add(36, {0, 0, 0, 0, 0, 0, 1});                // back to identity
+    e.add(47, {60, 85, 100, 119, 100, 102, 80, 85}); // PIE: the upper right quarter
+    const PictureResult r = Load(e.file(100, 120));
+    ASSERT_TRUE(r.picture) << r.error;
+    const Canvas& c = r.picture->image;
+    EXPECT_EQ(kRed, c.pixel(35, 15));
+    EXPECT_EQ(0u, AlphaOf(c.pixel(15, 35)));
+    EXPECT_EQ(kGreen, c.pixel(75, 10));
+    EXPECT_EQ(0u, AlphaOf(c.pixel(75, 30)));
+    EXPECT_EQ(kBlue, c.pixel(16, 70));
+    EXPECT_EQ(kBlue, c.pixel(17, 72));
+    EXPECT_EQ(0u, AlphaOf(c.pixel(17, 73)));
+    EXPECT_EQ(kRed, c.pixel(65, 75));
+    EXPECT_EQ(0u, AlphaOf(c.pixel(72, 75)));
+    EXPECT_EQ(kRed, c.pixel(92, 70));
+    EXPECT_EQ(0u, AlphaOf(c.pixel(85, 70)));
+    EXPECT_EQ(0u, AlphaOf(c.pixel(97, 70)));
+    EXPECT_EQ(kRed, c.pixel(90, 95));
+    EXPECT_EQ(0u, AlphaOf(c.pixel(70, 95)));
+    EXPECT_EQ(0u, AlphaOf(c.pixel(90, 110)));
 }
 
 TEST(Metafile, BrokenOrHostileFilesGiveAnErrorOrAPartialDrawing) {
