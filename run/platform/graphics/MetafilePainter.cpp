@@ -35,6 +35,7 @@ Rect Normalised(Rect r) {
 
 // Segments for a curve of this radius in output pixels: smooth, yet bounded.
 int CurveSegments(double radius) {
+    if (!(radius < 1e6)) radius = 1e6; // also NaN
     return std::clamp(int(radius * 1.5), 12, 256);
 }
 
@@ -364,6 +365,8 @@ void Painter::strokeFigures(const Figures& figures) {
         const std::size_t n = f.points.size();
         auto at = [&](std::size_t i) { return PointF{f.points[i % n].x + 0.5, f.points[i % n].y + 0.5}; };
         const std::size_t segments = f.closed ? n : (n ? n - 1 : 0);
+        // Parts outside the canvas cost their set-up all the same.
+        if (!spend((long long)segments * 4 + (long long)n * 64)) return;
         for (std::size_t i = 0; i < segments && !m_exhausted; ++i) {
             const PointF a = at(i), b = at(i + 1);
             const double len = std::hypot(b.x - a.x, b.y - a.y);
@@ -422,6 +425,7 @@ void Painter::bezier(const std::vector<PointF>& points, bool fromCurrent) {
                 {a * p0.x + b * p1.x + c * p2.x + d * p3.x, a * p0.y + b * p1.y + c * p2.y + d * p3.y});
         }
     }
+    if (!spend((long long)flat.size())) return;
     output({transformed(flat, false)}, false, true, fromCurrent);
     if (fromCurrent) m_dc.current = flat.back();
 }
@@ -439,7 +443,10 @@ template <class Make> void Painter::boxShape(double l, double t, double r, doubl
         if (t > b) std::swap(t, b);
     }
     auto finish = [&](std::vector<PointF> points, bool closed) {
-        return axes ? Figure{std::move(points), closed} : transformed(points, closed);
+        if (!axes) return transformed(points, closed);
+        for (PointF& p : points)
+            p = {Tame(p.x), Tame(p.y)};
+        return Figure{std::move(points), closed};
     };
     if (!axes || m_pathOpen) return output({finish(make(l, t, r, b), fill)}, fill, true);
     // The outline runs through the centres of the box's first and last pixels; the inside
@@ -495,7 +502,8 @@ void Painter::arc(ArcKind kind, double l, double t, double r, double b, PointF s
         double a1 = std::atan2(-(end.y - cy) * rx, (end.x - cx) * ry);
         if (!clockwise && a1 <= a0) a1 += kTwoPi;
         if (clockwise && a1 >= a0) a1 -= kTwoPi;
-        const int n = std::max(2, int(CurveSegments(std::max(rx, ry)) * std::abs(a1 - a0) / kTwoPi));
+        const double sweep = std::isfinite(a1 - a0) ? std::abs(a1 - a0) : 0;
+        const int n = std::max(2, int(CurveSegments(std::max(rx, ry)) * sweep / kTwoPi));
         std::vector<PointF> p;
         AppendArc(p, cx, cy, rx, ry, a0, a1, n);
         if (kind == ArcKind::Pie) p.push_back({cx, cy});
@@ -596,7 +604,9 @@ void Painter::text(PointF p, const std::string& utf8, const Rect* opaque) {
                         font.italic, font.underline, font.strikeout};
     FontCatalog& fonts = Fonts();
     const TextExtent extent = fonts.measure(spec, utf8);
-    if (!spend((long long)extent.width * extent.height + (long long)utf8.size() * 64)) return;
+    // Text far larger than any picture is left out before the renderer allocates for it.
+    const long long area = (long long)extent.width * extent.height;
+    if (area > (16LL << 20) || !spend(area + (long long)utf8.size() * 64)) return;
     const bool fromCurrent = (m_dc.textAlign & 1) != 0;
     const PointF at = toOutput(fromCurrent ? m_dc.current : p);
     double x = at.x, y = at.y;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 #include <vector>
 
 namespace run::platform::metafile {
@@ -26,16 +27,31 @@ Font WmfFont(const Fields& f) {
     return font;
 }
 
-void WmfRecord(Painter& painter, std::vector<GdiObject>& objects, std::uint32_t function, const Fields& f) {
+// The object table: a new object takes the lowest free slot, which is how later records name
+// it; the free slots are kept sorted so that a full table of 65535 costs no scan per record.
+struct WmfObjects {
+    std::vector<GdiObject> slots;
+    std::set<std::size_t> free;
+    explicit WmfObjects(std::size_t count) : slots(count) {
+        for (std::size_t i = 0; i < count; ++i)
+            free.insert(free.end(), i);
+    }
+    void create(GdiObject o) {
+        if (free.empty()) return;
+        slots[*free.begin()] = std::move(o);
+        free.erase(free.begin());
+    }
+    void remove(std::size_t i) {
+        if (i >= slots.size()) return;
+        slots[i] = {};
+        free.insert(i);
+    }
+};
+
+void WmfRecord(Painter& painter, WmfObjects& table, std::uint32_t function, const Fields& f) {
     DcState& dc = painter.dc();
-    auto create = [&](GdiObject o) {
-        // A new object takes the lowest free slot, which is how later records name it.
-        for (GdiObject& slot : objects)
-            if (slot.kind == GdiObject::Kind::Empty) {
-                slot = std::move(o);
-                return;
-            }
-    };
+    const std::vector<GdiObject>& objects = table.slots;
+    auto create = [&](GdiObject o) { table.create(std::move(o)); };
     auto box = [&](std::size_t at) { // bottom, right, top, left
         return std::array<double, 4>{double(f.i16(at)), double(f.i16(at + 2)), double(f.i16(at + 4)),
                                      double(f.i16(at + 6))};
@@ -147,7 +163,7 @@ void WmfRecord(Painter& painter, std::vector<GdiObject>& objects, std::uint32_t 
         if (f.u16(0) < objects.size()) Select(dc, objects[f.u16(0)]);
         break;
     case 0x01F0: // DELETEOBJECT
-        if (f.u16(0) < objects.size()) objects[f.u16(0)] = {};
+        table.remove(f.u16(0));
         break;
     case 0x0214:
         painter.moveTo({double(f.i16(2)), double(f.i16(0))});
@@ -280,7 +296,7 @@ std::string PlayWmf(const Fields& file, Painter& painter, int width, int height)
         dc.winExtX = width, dc.winExtY = height;
     }
     if (!IsPlainWmf(f)) return "the metafile header is damaged";
-    std::vector<GdiObject> objects(f.u16(10));
+    WmfObjects objects(f.u16(10));
     std::size_t at = std::size_t(f.u16(2)) * 2;
     for (std::size_t count = 0; count < kMaxRecords && at + 6 <= f.n && !painter.exhausted(); ++count) {
         const std::size_t len = std::size_t(f.u32(at)) * 2;
