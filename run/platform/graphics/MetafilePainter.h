@@ -4,11 +4,34 @@
 
 #include "run/platform/graphics/Canvas.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace run::platform::metafile {
+
+// Output coordinates are clamped to this: far outside any canvas, yet safe to turn into ints.
+constexpr double kFar = 1e7;
+
+// A coordinate made safe to rasterise: NaN becomes 0, and values are clamped and snapped to
+// 1/16 pixel so that integer coordinates scaled by a frame's rounding error still land exactly
+// on pixel edges.
+inline double Tame(double v) {
+    if (v != v) return 0;
+    return std::round(std::clamp(v, -kFar, kFar) * 16) / 16;
+}
+
+inline int Floor(double v) {
+    return int(std::floor(Tame(v)));
+}
+
+inline Rect Normalised(Rect r) {
+    if (r.w < 0) r = {r.x + r.w, r.y, -r.w, r.h};
+    if (r.h < 0) r = {r.x, r.y + r.h, r.w, -r.h};
+    return r;
+}
 
 struct PointF {
     double x = 0, y = 0;
