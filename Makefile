@@ -80,7 +80,7 @@ bench: deps
 # fuzz-corpus/NAME; the language tests and benchmark programs seed the VBScript fuzzers, the
 # frame files kept in fuzz/frames/corpus the frame fuzzer, fuzz/project/corpus/record the record fuzzer,
 # fuzz/state/corpus (saves) the saved-game fuzzer, fuzz/media/corpus (sounds and a MIDI tune) the sound
-# decoder and MIDI fuzzers.
+# decoder and MIDI fuzzers, fuzz/graphics/corpus (small WMF and EMF pictures) the metafile fuzzer.
 fuzz: deps
 	$(call configure,$(FUZZ_BUILD),$(FUZZ_ARGS) $(CMAKE_FLAGS))
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
@@ -92,6 +92,7 @@ fuzz: deps
 	    run_record_fuzz) extra="fuzz/project/corpus/record";; \
 	    run_save_fuzz) extra="fuzz/state/corpus";; \
 	    run_audio_fuzz|run_midi_fuzz) extra="fuzz/media/corpus";; \
+	    run_metafile_fuzz) extra="fuzz/graphics/corpus";; \
 	    run_script_host_fuzz) extra="-dict=fuzz/vbscript/vbscript.dict -timeout=10 tests/vbscript";; \
 	    *) extra="";; \
 	  esac; \

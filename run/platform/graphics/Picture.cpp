@@ -1,5 +1,7 @@
 #include "run/platform/graphics/Picture.h"
 
+#include "run/platform/graphics/Metafile.h"
+
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -338,11 +340,21 @@ PictureResult DecodeIconFile(Bytes d, std::size_t n, bool pointer) {
     return DecodeIconBitmap(d, best);
 }
 
+PictureResult DecodeMetafile(Bytes d, std::size_t n) {
+    const MetafileSize size = MetafilePictureSize(d, n);
+    if (!size.error.empty()) return Fail(size.error);
+    if (auto p = SizeProblem(size.width, size.height); !p.empty()) return Fail(p);
+    Canvas canvas(int(size.width), int(size.height), 0);
+    if (auto e = DrawMetafile(d, n, canvas); !e.empty()) return Fail(e);
+    return FromCanvas(std::move(canvas), 0, 0);
+}
+
 } // namespace
 
 PictureResult LoadPictureMemory(const void* data, std::size_t size) {
     if (!data || size == 0) return Fail("the file is empty");
     const auto* d = static_cast<Bytes>(data);
+    if (IsMetafile(d, size)) return DecodeMetafile(d, size);
     const Format format = Sniff(d, size);
     if (auto p = DeclaredSizeProblem(format, d, size); !p.empty()) return Fail(p);
     switch (format) {
@@ -362,7 +374,7 @@ PictureResult LoadPictureMemory(const void* data, std::size_t size) {
         break;
     }
     // Only the formats the games use are decoded: the others' headers are not size-checked.
-    return Fail("Unsupported image format (not BMP, JPG, GIF, PNG, ICO or CUR)");
+    return Fail("Unsupported image format (not BMP, JPG, GIF, PNG, ICO, CUR, WMF or EMF)");
 }
 
 PictureResult LoadPictureFile(const std::string& path) {

@@ -1,5 +1,5 @@
-// Pictures as the games use them: BMP, JPG, GIF, PNG, ICO and CUR files decoded into canvases,
-// with the hot spot of pointer files kept.
+// Pictures as the games use them: BMP, JPG, GIF, PNG, ICO, CUR, WMF and EMF files decoded into
+// canvases, with the hot spot of pointer files kept.
 #pragma once
 
 #include "run/platform/graphics/Canvas.h"
