@@ -6,9 +6,12 @@
 #include "run/scripting/Procedures.h"
 #include "tests/support/MediaMaker.h"
 #include "tests/support/ProjectBuilder.h"
+#include "tests/support/VideoMaker.h"
 #include "tools/DemoSounds.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -64,6 +67,85 @@ Canvas paintHarbour() {
     return c;
 }
 
+// The intro, picture i of n: night over the cove fading in, the lighthouse's beam sweeping
+// across the sky and the sea.
+void paintIntro(int i, int n, Canvas& c) {
+    VerticalGradient(c, {0, 0, W, 300}, 0xFF050A1E, 0xFF1B2A55);
+    VerticalGradient(c, {0, 300, W, 180}, 0xFF0E2433, 0xFF050C14);
+    for (int s = 0; s < 60; ++s)
+        c.setPixel((s * 131) % W, (s * 71) % 260, (s + i / 6) % 7 ? 0xFFD8E0F0 : 0xFF606878);
+    c.fill({420, 280, 220, 40}, 0xFF15151A); // the rock
+    c.fill({500, 140, 36, 150}, 0xFF2A2A30); // the tower
+    c.fill({494, 122, 48, 20}, 0xFF101012);
+    const double lampX = 518, lampY = 130;
+    // The beam turns once over the clip; it is brightest near the lamp.
+    const double angle = std::numbers::pi * (1.0 - 2.0 * i / n);
+    for (int y = 0; y < 300; ++y) {
+        Pixel* row = c.row(y);
+        for (int x = 0; x < W; ++x) {
+            const double dx = x - lampX, dy = y - lampY;
+            double d = std::atan2(dy, dx) - angle;
+            d = std::remainder(d, 2 * std::numbers::pi);
+            if (std::abs(d) > 0.09) continue;
+            const double fall = std::max(0.0, 1.0 - std::hypot(dx, dy) / 700.0);
+            const int add = static_cast<int>(150 * fall * (1.0 - std::abs(d) / 0.09));
+            const auto channel = [&](int shift) {
+                return static_cast<Pixel>(std::min(255, int((row[x] >> shift) & 0xFF) + add)) << shift;
+            };
+            row[x] = 0xFF000000u | channel(16) | channel(8) | channel(0);
+        }
+    }
+    FillCircle(c, int(lampX), int(lampY), 7, 0xFFFFF2A0);
+    // The first second fades in from black.
+    const int fade = std::min(255, i * 255 / 25);
+    for (int y = 0; y < H; ++y) {
+        Pixel* row = c.row(y);
+        for (int x = 0; x < W; ++x) {
+            const Pixel p = row[x];
+            row[x] = 0xFF000000u | ((p >> 16 & 0xFF) * fade / 255) << 16 | ((p >> 8 & 0xFF) * fade / 255) << 8 |
+                     (p & 0xFF) * fade / 255;
+        }
+    }
+}
+
+// The cottage's hearth, picture i: flames that flicker and rise.
+void paintFire(int i, Canvas& c) {
+    c.fill({0, 0, c.width(), c.height()}, 0xFF1A0E08);
+    for (int f = 0; f < 14; ++f) {
+        const int seed = (f * 7919 + i * 104729) % 1000;
+        const int x = 10 + (f * 37 + seed % 9) % (c.width() - 20);
+        const int y = c.height() - 12 - (seed % 30);
+        const int r = 5 + seed % 7;
+        FillCircle(c, x, y, r + 3, 0xFFC8401A);
+        FillCircle(c, x, y + 2, r, seed % 2 ? 0xFFF0A030 : 0xFFFFD060);
+    }
+    c.fill({0, c.height() - 8, c.width(), 8}, 0xFF3A2416); // the logs
+}
+
+// A gull in flight, picture i of six: the wings beat up and down. Transparent around it.
+Canvas paintGull(int i) {
+    Canvas c(48, 24, 0);
+    const int lift = static_cast<int>(std::lround(8 * std::sin(i * std::numbers::pi / 3)));
+    for (int x = 0; x < 20; ++x) {
+        const int y = 12 - lift * (20 - x) / 20;
+        c.fill({4 + x, y, 1, 2}, 0xFFF4F4F0);
+        c.fill({43 - x, y, 1, 2}, 0xFFF4F4F0);
+    }
+    FillCircle(c, 24, 13, 3, 0xFFFFFFFF);
+    c.setPixel(27, 12, 0xFFE0A020);
+    return c;
+}
+
+// The water settings of a frame: the rectangle and the wave.
+std::string waterSettings(int left, int top, int width, int height, int wave, int speed) {
+    run::RecordWriter w;
+    for (int i = 0; i < 6; ++i)
+        w.writeField("");
+    for (int v : {left, top, width, height, wave, speed})
+        w.writeField(static_cast<std::int16_t>(v));
+    return w.bytes();
+}
+
 Canvas paintBoat() {
     Canvas c(120, 60, 0); // transparent around the hull
     for (int y = 30; y < 60; ++y) {
@@ -117,6 +199,8 @@ Canvas paintCottage() {
     c.fill({330, 250, 220, 16}, 0xFF6B4A2E); // the table
     c.fill({345, 266, 12, 80}, 0xFF4B321E);
     c.fill({523, 266, 12, 80}, 0xFF4B321E);
+    c.fill({236, 344, 148, 96}, 0xFF6E6A64); // the hearth's stones, the fire plays inside
+    c.fill({230, 336, 160, 10}, 0xFF57534E);
     return c;
 }
 
@@ -250,7 +334,7 @@ int main(int argc, char** argv) {
         run::ProjectInfo info;
         info.ProjectRegistryName = "LanternCoveDemo";
         info.AdventureName = "The Lantern of Gull Cove";
-        info.InitialFrame = "Harbour";
+        info.InitialFrame = "Intro";
         info.VersionText = "Demo edition 0.3";
         info.FrameWidth = W;
         info.FrameHeight = H;
@@ -315,7 +399,29 @@ int main(int argc, char** argv) {
         b.file("Frames/chime.wav", demo::Chime());
         b.file("Areas/shanty.mid", demo::Shanty());
 
-        // Harbour: the lighthouse, the boat, the path to the beach and the cottage door.
+        // Intro: a short video of the cove at night before the first frame, then the harbour.
+        VideoSpec intro;
+        intro.width = W;
+        intro.height = H;
+        intro.pictures = 75;
+        intro.toneHz = 110;
+        intro.toneLevel = 0.15;
+        intro.bitRate = 1'200'000;
+        save(WriteVideo((root / "Frames" / "intro.mpg").string(), intro,
+                        [&](int i, Canvas& c) { paintIntro(i, intro.pictures, c); }));
+        run::FrameFile introFrame;
+        introFrame.PictureType = 0;
+        introFrame.Picture = "0";
+        introFrame.VideoFile = "intro.mpg";
+        introFrame.VideoBeforeFrame = true;
+        introFrame.VideoAtOrigin = true;
+        introFrame.TimerEnabled = true;
+        introFrame.TimerSeconds = "0.1";
+        introFrame.TimerTarget = "Harbour";
+        b.frame("Intro", introFrame);
+
+        // Harbour: the lighthouse, the boat, the path to the beach, the cottage door, a gull over
+        // the water, and the water of the harbour rippling.
         save(run::platform::SaveJpg(paintHarbour(), (root / "Frames" / "harbour.jpg").string(), 88));
         b.file("Areas/boat.ico", MakeIconBytes([] {
                    Canvas sq(120, 120, 0);
@@ -335,12 +441,28 @@ int main(int argc, char** argv) {
                               "logged_visits = ConvertToNumber(LoadParameter(|cottage_visit|, 0)) : "
                               "Text(5).Visible = False : CreateTimedEvent 4, |Text(5).Visible = True|, False";
         b.frame("Harbour", harbour);
+        std::vector<GifPicture> gull;
+        for (int i = 0; i < 6; ++i)
+            gull.push_back({paintGull(i), 0, 0, 12, 1});
+        b.file("Areas/gull.gif", MakeGifBytes(48, 24, gull));
+        HotspotSpec gullSpot = picture(200, 130, "gull.gif");
+        gullSpot.animated = true;
+        gullSpot.withAnimationSpeed = true;
+        gullSpot.animationSpeed = 110;
         b.hotspots("Harbour", {rect(540, 80, 80, 190), picture(150, 250, "boat.ico"), rect(0, 420, 120, 60),
-                               rect(330, 330, 110, 50)});
+                               rect(330, 330, 110, 50), gullSpot});
         ActionSpec boat = say("An old rowing boat. Its oars are long gone.");
         boat.frameSound = "creak.wav";
-        b.actions("Harbour",
-                  {goWith("Lighthouse", 1, 1000), boat, goWith("Beach", 2, 700), goWith("Cottage", 5, 700)});
+        b.actions("Harbour", {goWith("Lighthouse", 1, 1000), boat, goWith("Beach", 2, 700), goWith("Cottage", 5, 700),
+                              say("A gull wheels over the harbour, crying.")});
+        // The open water right of the pier ripples, below the way to the cottage: the water lies
+        // over the frame, so hotspots and texts under it could not be reached or read. The
+        // mask keeps a still band along its top edge, where the waves fade into calm water.
+        b.file("Frames/Harbour.rwe", waterSettings(300, 392, 340, 88, 16, 8));
+        Canvas waterMask(340, 88, 0xFF000000);
+        for (int x = 0; x < 340; x += 2)
+            waterMask.setPixel(x, 0, 0xFFFFFFFF);
+        save(run::platform::SaveBmp(waterMask, (root / "Frames" / "Harbour.rwm").string()));
         b.texts("Harbour", {TextSpec{1, "Gull Cove", 24 * T, 20 * T, true, false, "Times New Roman", 24,
                                      false, false, 0x7AD2FF},
                             caption("The lantern has been dark for seven nights.", 24, 60),
@@ -380,8 +502,20 @@ int main(int argc, char** argv) {
         cottage.channelRequests = channels(1000, {fadeOut()});
         b.frame("Cottage", cottage);
         writeOldSoundFile(root / "Frames" / "Cottage.chn", 3, "clock.wav");
+        // The hearth: a looping video of its fire.
+        VideoSpec fire;
+        fire.width = 96;
+        fire.height = 64;
+        fire.pictures = 20;
+        fire.bitRate = 400'000;
+        save(WriteVideo((root / "Frames" / "fire.mpg").string(), fire, [](int i, Canvas& c) { paintFire(i, c); }));
+        HotspotSpec hearth = rect(250, 360, 120, 80);
+        hearth.withVideo = hearth.isVideo = true;
+        hearth.videoFile = "fire.mpg";
+        hearth.videoFitsHotspot = true;
+        hearth.videoPlayCount = 0;
         b.hotspots("Cottage", {picture(420, 200, "wick_big.ico"), picture(560, 120, "key_big.ico"),
-                               rect(0, 440, 640, 40)});
+                               rect(0, 440, 640, 40), hearth});
         ActionSpec takeWick = say("A spare lamp wick.");
         takeWick.disappear = true;
         takeWick.pickItem = "wick";
@@ -393,7 +527,7 @@ int main(int argc, char** argv) {
         ActionSpec leaveCottage; // by script: a variable, a setting, then the frame it came from
         leaveCottage.script = "visited_cottage = 1 : SaveParameter |cottage_visit|, visits : "
                               "GoToFrame |Last Visited Frame|, 0.7, 3";
-        b.actions("Cottage", {takeWick, takeKey, leaveCottage});
+        b.actions("Cottage", {takeWick, takeKey, leaveCottage, say("The fire crackles in the hearth.")});
         b.texts("Cottage", {TextSpec{1, "The keeper's cottage", 200 * T, 20 * T, true, false,
                                      "Times New Roman", 20, false, false, 0xA8E0F0},
                             caption("back to the harbour", 260, 452, 10, true), caption("[EMPTY]", 0, 0)});

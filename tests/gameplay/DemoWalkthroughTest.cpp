@@ -69,6 +69,10 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     ASSERT_EQ(d.player().ui().activeForm(), &d.player().welcome().form());
 
     d.click(150, 85);
+    // The intro video played to its end inside the click; its frame's timer leads on at once.
+    ASSERT_EQ(w.frame(), "Intro");
+    for (int i = 0; i < 50 && w.frame() == "Intro"; ++i)
+        d.wait(10);
     ASSERT_EQ(w.frame(), "Harbour");
     // The sea is the harbour's music; the wind fades in on channel 1 over a second and a half.
     EXPECT_EQ(w.sounds(), (std::vector<std::string>{"sound: 1 = wind.wav (-4000, loop)",
@@ -118,7 +122,9 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
               std::vector<std::string>{"message: The keeper's key to the lighthouse."});
     d.wait(4000);
     auto cottageSpots = w.lines({"hotspot: "});
-    EXPECT_EQ(cottageSpots.size(), 1u) << "wick and key are gone from the cottage";
+    EXPECT_EQ(cottageSpots.size(), 2u) << "wick and key are gone from the cottage: the way out and the hearth are left";
+    EXPECT_EQ(w.lines({"hotspot video: "}),
+              std::vector<std::string>{"hotspot video: 4 = fire.mpg at 250,360 size 120x80 (playing)"});
 
     // The way out of the cottage is a script: a variable, a saved parameter that the harbour
     // reads back, then GoToFrame to the frame it came from.
@@ -128,7 +134,7 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     EXPECT_EQ(w.variable("visits"), "2");
     EXPECT_EQ(w.variable("logged_visits"), "1") << "the count when the cottage was left";
     EXPECT_TRUE(w.lines({"text: 5"}).empty()) << "the gull waits again";
-    EXPECT_EQ(d.player().game().framesHistory(), std::vector<std::string>{"Harbour"});
+    EXPECT_EQ(d.player().game().framesHistory(), (std::vector<std::string>{"Intro", "Harbour"}));
     d.wait(2000);
     EXPECT_EQ(w.sounds(), (std::vector<std::string>{"sound: 1 = wind.wav (-1600, loop)",
                                                     "sound: 6 = waves.wav (-1200, loop)"}))
@@ -256,7 +262,7 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     EXPECT_EQ(w.sounds(), std::vector<std::string>{"sound: 7 = chime.wav (-800, once)"});
     EXPECT_TRUE(w.items().empty());
     EXPECT_EQ(d.player().game().framesHistory(),
-              (std::vector<std::string>{"Harbour", "Lighthouse", "LanternRoom", "Ending"}))
+              (std::vector<std::string>{"Intro", "Harbour", "Lighthouse", "LanternRoom", "Ending"}))
         << "going back takes the frame off the history";
 
     d.wait(6500);
