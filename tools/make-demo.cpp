@@ -11,10 +11,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <numbers>
 #include <stdexcept>
 
 namespace {
@@ -55,6 +55,10 @@ Canvas paintHarbour() {
     VerticalGradient(c, {0, 280, W, 200}, 0xFF2C5D7C, 0xFF0E2433); // the sea
     for (int y = 290; y < H; y += 12)
         c.fill({(y * 37) % 200, y, 120, 2}, 0xFF5F8FA8);
+    // Glints on the open water, which ripples.
+    for (int y = 398; y < H; y += 7)
+        for (int x = 310 + (y * 53) % 90; x < W - 20; x += 110)
+            c.fill({x, y, 34 + (y * 7) % 20, 2}, y % 2 ? 0xFF7FAFC8 : 0xFF4F7F98);
     c.fill({0, 360, 300, 24}, 0xFF5A3B22); // the pier
     for (int x = 10; x < 300; x += 40)
         c.fill({x, 384, 10, 60}, 0xFF3E2816);
@@ -102,8 +106,8 @@ void paintIntro(int i, int n, Canvas& c) {
         Pixel* row = c.row(y);
         for (int x = 0; x < W; ++x) {
             const Pixel p = row[x];
-            row[x] = 0xFF000000u | ((p >> 16 & 0xFF) * fade / 255) << 16 | ((p >> 8 & 0xFF) * fade / 255) << 8 |
-                     (p & 0xFF) * fade / 255;
+            row[x] = 0xFF000000u | ((p >> 16 & 0xFF) * fade / 255) << 16 |
+                     ((p >> 8 & 0xFF) * fade / 255) << 8 | (p & 0xFF) * fade / 255;
         }
     }
 }
@@ -453,8 +457,8 @@ int main(int argc, char** argv) {
                                rect(330, 330, 110, 50), gullSpot});
         ActionSpec boat = say("An old rowing boat. Its oars are long gone.");
         boat.frameSound = "creak.wav";
-        b.actions("Harbour", {goWith("Lighthouse", 1, 1000), boat, goWith("Beach", 2, 700), goWith("Cottage", 5, 700),
-                              say("A gull wheels over the harbour, crying.")});
+        b.actions("Harbour", {goWith("Lighthouse", 1, 1000), boat, goWith("Beach", 2, 700),
+                              goWith("Cottage", 5, 700), say("A gull wheels over the harbour, crying.")});
         // The open water right of the pier ripples, below the way to the cottage: the water lies
         // over the frame, so hotspots and texts under it could not be reached or read. The
         // mask keeps a still band along its top edge, where the waves fade into calm water.
@@ -508,7 +512,8 @@ int main(int argc, char** argv) {
         fire.height = 64;
         fire.pictures = 20;
         fire.bitRate = 400'000;
-        save(WriteVideo((root / "Frames" / "fire.mpg").string(), fire, [](int i, Canvas& c) { paintFire(i, c); }));
+        save(WriteVideo((root / "Frames" / "fire.mpg").string(), fire,
+                        [](int i, Canvas& c) { paintFire(i, c); }));
         HotspotSpec hearth = rect(250, 360, 120, 80);
         hearth.withVideo = hearth.isVideo = true;
         hearth.videoFile = "fire.mpg";

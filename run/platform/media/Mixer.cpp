@@ -71,6 +71,7 @@ double Mixer::positionSeconds(Voice voice) const {
 void Mixer::pull(float* out, std::size_t frames) {
     const std::size_t n = frames * SoundSource::kChannels;
     std::fill(out, out + n, 0.0f);
+    m_framesPulled += frames;
     std::lock_guard lock(m_lock);
     if (m_scratch.size() < n) m_scratch.resize(n);
     for (State& s : m_voices) {

@@ -5,6 +5,7 @@
 
 #include "run/platform/media/SoundSource.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -31,6 +32,8 @@ class Mixer {
     void pull(float* out, std::size_t frames);
     // The root-mean-square level of the last pull (1 is a full-scale square wave).
     double lastLevel() const;
+    // Every frame a device has pulled so far: it stays still while no device plays.
+    std::uint64_t framesPulled() const { return m_framesPulled; }
 
   private:
     struct State {
@@ -50,6 +53,7 @@ class Mixer {
     std::vector<float> m_scratch;
     std::vector<std::unique_ptr<SoundSource>> m_ended; // freed later, away from the device
     Voice m_next = 1;
+    std::atomic<std::uint64_t> m_framesPulled{0};
     double m_lastLevel = 0;
 };
 

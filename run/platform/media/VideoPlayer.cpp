@@ -70,6 +70,7 @@ void VideoPlayer::startPass() {
             m_voice = m_mixer.start(std::move(sound), GainFromVolume(m_volume), 1);
     }
     m_passStartMs = m_clock();
+    m_pulledAtPassStart = m_mixer.framesPulled();
     m_position = 0;
     if (m_video) m_video->advanceTo(0);
 }
@@ -77,7 +78,9 @@ void VideoPlayer::startPass() {
 double VideoPlayer::passClock() {
     const double wall = static_cast<double>(m_clock() - m_passStartMs) / 1000.0 * m_rate;
     double t = wall;
-    if (m_voice && m_mixer.playing(m_voice)) {
+    // The sound's clock leads only while a device plays it; with none (or one that stalled)
+    // the pictures keep the engine's time.
+    if (m_voice && m_mixer.playing(m_voice) && m_mixer.framesPulled() != m_pulledAtPassStart) {
         const double heard = m_mixer.positionSeconds(m_voice);
         if (std::abs(heard - wall) < kClockTolerance) t = heard;
     }

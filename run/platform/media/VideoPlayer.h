@@ -79,6 +79,7 @@ class VideoPlayer {
     bool m_playing = false;
     int m_passesDone = 0;
     std::uint64_t m_passStartMs = 0;
+    std::uint64_t m_pulledAtPassStart = 0;
     double m_position = 0;
 };
 

@@ -104,6 +104,14 @@ TEST(VideoPlayer, TheSoundLeadsThePicturesAndPassesRepeat) {
     EXPECT_EQ(passes, 1);
     EXPECT_EQ(player.picturesDropped(), 2u) << "only pictures 1 and 2, passed while the sound ran ahead";
     EXPECT_LT(now, 1000u) << "the second pass followed the first at once";
+
+    // With no device pulling the sound, the pictures keep the engine's time.
+    player.setPlayCount(1);
+    player.Play();
+    const std::uint64_t start = now;
+    now = start + 200;
+    player.update();
+    EXPECT_EQ(NumberShown(player.picture()), 5);
 }
 
 TEST(VideoPlayer, FilesThatAreNotVideosAreRefusedOrPlayWhatTheyHold) {
