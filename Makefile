@@ -93,6 +93,8 @@ fuzz: deps
 	    run_save_fuzz) extra="fuzz/state/corpus";; \
 	    run_audio_fuzz|run_midi_fuzz) extra="fuzz/media/corpus";; \
 	    run_metafile_fuzz) extra="fuzz/graphics/corpus";; \
+	    run_video_fuzz) extra="fuzz/media/video-corpus";; \
+	    run_gif_fuzz) extra="fuzz/graphics/gif-corpus";; \
 	    run_script_host_fuzz) extra="-dict=fuzz/vbscript/vbscript.dict -timeout=10 tests/vbscript";; \
 	    *) extra="";; \
 	  esac; \

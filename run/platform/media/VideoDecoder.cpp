@@ -31,8 +31,9 @@ struct VideoDecoder::Impl {
     AVCodecContext* codec = nullptr;
     SwsContext* scaler = nullptr;
     AVPacket* packet = nullptr;
-    AVFrame* pending = nullptr; // the next picture, decoded, not shown yet
-    AVFrame* current = nullptr; // the picture chosen to show
+    AVFrame* pending = nullptr;   // the next picture, decoded, not shown yet
+    AVFrame* current = nullptr;   // the picture chosen to show
+    AVFrame* converted = nullptr; // its pixels in the canvas's layout, rows padded as swscale needs
     int stream = -1;
     double timeBase = 0;
     std::int64_t startPts = 0;
@@ -51,6 +52,7 @@ struct VideoDecoder::Impl {
         sws_freeContext(scaler);
         av_frame_free(&pending);
         av_frame_free(&current);
+        av_frame_free(&converted);
         av_packet_free(&packet);
         avcodec_free_context(&codec);
     }
@@ -88,7 +90,8 @@ struct VideoDecoder::Impl {
         packet = av_packet_alloc();
         pending = av_frame_alloc();
         current = av_frame_alloc();
-        if (!packet || !pending || !current) return "Out of memory";
+        converted = av_frame_alloc();
+        if (!packet || !pending || !current || !converted) return "Out of memory";
         // A file that states no size is sized by its first picture.
         if (naturalW == 0 && !decodeNext()) return "The video holds no picture";
         return {};
@@ -163,13 +166,23 @@ struct VideoDecoder::Impl {
                                       static_cast<AVPixelFormat>(current->format), w, h, AV_PIX_FMT_BGRA,
                                       SWS_BILINEAR, nullptr, nullptr, nullptr);
         if (!scaler) return false;
+        // swscale may write past the end of a row of odd width, so it writes into a frame with
+        // padded rows and the rows are copied into the canvas after.
+        if (converted->width != w || converted->height != h || !converted->data[0]) {
+            av_frame_unref(converted);
+            converted->format = AV_PIX_FMT_BGRA;
+            converted->width = w;
+            converted->height = h;
+            if (av_frame_get_buffer(converted, 0) < 0) return false;
+        }
+        const int rows = sws_scale(scaler, current->data, current->linesize, 0, current->height,
+                                   converted->data, converted->linesize);
+        if (rows <= 0) return false;
         if (out.width() != w || out.height() != h) out = Canvas(w, h, 0xFF000000);
         // BGRA bytes are the canvas's 0xAARRGGBB pixels on the little-endian machines we run on.
-        std::uint8_t* dst[4] = {reinterpret_cast<std::uint8_t*>(out.row(0)), nullptr, nullptr, nullptr};
-        int dstStride[4] = {w * static_cast<int>(sizeof(Pixel)), 0, 0, 0};
-        const int rows =
-            sws_scale(scaler, current->data, current->linesize, 0, current->height, dst, dstStride);
-        if (rows <= 0) return false;
+        for (int y = 0; y < h; ++y)
+            std::memcpy(out.row(y), converted->data[0] + std::size_t(y) * std::size_t(converted->linesize[0]),
+                        std::size_t(w) * sizeof(Pixel));
         // A source without alpha is opaque whatever the conversion left in the alpha byte.
         const AVPixFmtDescriptor* d = av_pix_fmt_desc_get(static_cast<AVPixelFormat>(current->format));
         if (!d || !(d->flags & AV_PIX_FMT_FLAG_ALPHA)) {

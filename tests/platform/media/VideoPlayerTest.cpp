@@ -124,6 +124,17 @@ TEST(VideoPlayer, FilesThatAreNotVideosAreRefusedOrPlayWhatTheyHold) {
     EXPECT_EQ(player.FileName(), "");
     EXPECT_THROW(player.Play(), std::runtime_error);
 
+    // A video claiming 16 000 × 16 000 pixels is refused before any picture is made; a small
+    // one in the same raw format plays.
+    std::string error;
+    EXPECT_FALSE(VideoDecoder::openMemory(
+        "YUV4MPEG2 W16000 H16000 F25:1 Ip A1:1 C420jpeg\nFRAME\n" + std::string(1000, '\x80'), error));
+    EXPECT_NE(error.find("too large"), std::string::npos) << error;
+    auto tiny = VideoDecoder::openMemory(
+        "YUV4MPEG2 W4 H4 F25:1 Ip A1:1 C420jpeg\nFRAME\n" + std::string(24, '\x80'), error);
+    ASSERT_TRUE(tiny) << error;
+    EXPECT_TRUE(tiny->advanceTo(0));
+
     // A file cut in half plays its first half and ends.
     const std::string whole = MakeNumberedVideo("whole.mpg", 50, 25, 0);
     std::string bytes;
@@ -131,7 +142,6 @@ TEST(VideoPlayer, FilesThatAreNotVideosAreRefusedOrPlayWhatTheyHold) {
         std::ifstream in(whole, std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), {});
     }
-    std::string error;
     auto cut = VideoDecoder::openMemory(bytes.substr(0, bytes.size() / 2), error);
     ASSERT_TRUE(cut) << error;
     for (double t = 0; t < 3 && !cut->ended(); t += 0.04)
