@@ -122,7 +122,8 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
               std::vector<std::string>{"message: The keeper's key to the lighthouse."});
     d.wait(4000);
     auto cottageSpots = w.lines({"hotspot: "});
-    EXPECT_EQ(cottageSpots.size(), 2u) << "wick and key are gone from the cottage: the way out and the hearth are left";
+    EXPECT_EQ(cottageSpots.size(), 2u)
+        << "wick and key are gone from the cottage: the way out and the hearth are left";
     EXPECT_EQ(w.lines({"hotspot video: "}),
               std::vector<std::string>{"hotspot video: 4 = fire.mpg at 250,360 size 120x80 (playing)"});
 
