@@ -141,23 +141,10 @@ struct AudioDecoder::Impl {
     // Decodes until some converted frames are pending; false at the end of the sound.
     bool decodeMore() {
         while (!ended) {
-            int rc = avcodec_receive_frame(codec, frame);
-            if (rc == 0) {
+            if (ReceiveNextFrame(format, codec, stream, packet, frame, draining)) {
                 if (acceptFrame(frame)) convert(frame);
                 av_frame_unref(frame);
                 if (!pending.empty()) return true;
-                continue;
-            }
-            if (rc == AVERROR(EAGAIN) && !draining) {
-                rc = av_read_frame(format, packet);
-                if (rc < 0) {
-                    draining = true;
-                    avcodec_send_packet(codec, nullptr);
-                    continue;
-                }
-                // A damaged packet is skipped: the rest of the sound may still play.
-                if (packet->stream_index == stream) avcodec_send_packet(codec, packet);
-                av_packet_unref(packet);
                 continue;
             }
             // The codec is empty (or failed): what the resampler still holds ends the sound.

@@ -1,6 +1,7 @@
 #include "run/platform/media/MediaInput.h"
 
 extern "C" {
+#include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/error.h>
 #include <libavutil/log.h>
@@ -21,6 +22,23 @@ std::string AvErrorText(int code) {
 void QuietMediaLibraries() {
     static std::once_flag once;
     std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+}
+
+bool ReceiveNextFrame(AVFormatContext* format, AVCodecContext* codec, int stream, AVPacket* packet,
+                      AVFrame* frame, bool& draining) {
+    for (;;) {
+        int rc = avcodec_receive_frame(codec, frame);
+        if (rc == 0) return true;
+        if (rc != AVERROR(EAGAIN) || draining) return false; // empty, or failed
+        rc = av_read_frame(format, packet);
+        if (rc < 0) {
+            draining = true;
+            avcodec_send_packet(codec, nullptr);
+            continue;
+        }
+        if (packet->stream_index == stream) avcodec_send_packet(codec, packet);
+        av_packet_unref(packet);
+    }
 }
 
 MediaInput::~MediaInput() {

@@ -4,8 +4,11 @@
 #include <cstdint>
 #include <string>
 
+struct AVCodecContext;
 struct AVFormatContext;
+struct AVFrame;
 struct AVIOContext;
+struct AVPacket;
 
 namespace run::platform {
 
@@ -13,6 +16,12 @@ namespace run::platform {
 std::string AvErrorText(int code);
 // Damaged files make the libraries talk; the player reports failures itself.
 void QuietMediaLibraries();
+
+// Decodes the next frame of `stream` into `frame`: packets are read as the codec asks for them
+// (damaged ones skipped, so the rest may still play), and at the file's end the codec gives what
+// it holds (`draining` is then set). False when no frame is left.
+bool ReceiveNextFrame(AVFormatContext* format, AVCodecContext* codec, int stream, AVPacket* packet,
+                      AVFrame* frame, bool& draining);
 
 class MediaInput {
   public:

@@ -127,8 +127,7 @@ struct VideoDecoder::Impl {
     // Decodes the next picture into `pending`; false when there is none left.
     bool decodeNext() {
         while (!atEnd) {
-            int rc = avcodec_receive_frame(codec, pending);
-            if (rc == 0) {
+            if (ReceiveNextFrame(format, codec, stream, packet, pending, draining)) {
                 if (!sizeAllowed(pending->width, pending->height) || pending->format < 0) {
                     av_frame_unref(pending);
                     continue;
@@ -141,18 +140,6 @@ struct VideoDecoder::Impl {
                 pendingLength = length > 0 && length <= 10 ? length : pictureSeconds;
                 pendingValid = true;
                 return true;
-            }
-            if (rc == AVERROR(EAGAIN) && !draining) {
-                rc = av_read_frame(format, packet);
-                if (rc < 0) {
-                    draining = true;
-                    avcodec_send_packet(codec, nullptr);
-                    continue;
-                }
-                // A damaged packet is skipped: the rest of the video may still play.
-                if (packet->stream_index == stream) avcodec_send_packet(codec, packet);
-                av_packet_unref(packet);
-                continue;
             }
             atEnd = true;
         }
