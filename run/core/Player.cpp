@@ -156,6 +156,9 @@ std::vector<std::string> Player::describeState() {
         for (const auto& v : m_state.variables.VariablesVariant) {
             out.push_back("variable: " + v.Name + " = " + v.Value.text());
         }
+        // The plug-ins loaded at the game's reset, in load order.
+        for (const PluginRecord& p : m_plugins.loaded())
+            out.push_back("plugin: " + p.identifier + " (" + p.file + ")");
         // The timed events still to come: number, interval, once or repeating, and their code.
         const auto& events = m_game.timedEvents().entries();
         for (std::size_t k = 0; k < events.size(); ++k) {

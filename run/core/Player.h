@@ -75,7 +75,7 @@ class Player {
     GameState m_state;
     // The services not yet built report to the step trace.
     Dialogues m_dialogues{m_project.trace};
-    Plugins m_plugins{m_project.trace};
+    Plugins m_plugins{m_project};
     Components m_components{m_project.trace};
     // The parts below are made in this order: each is handed only parts already made, or
     // references to parts of their exact type made further down (held, not used, until then).
@@ -89,7 +89,7 @@ class Player {
     GamePlay m_play{m_project, m_flags,     m_files,   m_state, m_audio,
                     m_videos,  m_dialogues, m_plugins, m_game,  m_scripts};
     ScriptHost m_scripts{
-        {m_project, m_flags, m_files, m_state, m_audio, m_dialogues, m_halt, m_game, m_play}};
+        {m_project, m_flags, m_files, m_state, m_audio, m_dialogues, m_halt, m_game, m_play, m_plugins}};
     GameWindow m_game;
     WelcomeWindow m_welcome;
 };

@@ -312,7 +312,8 @@ void GameWindow::ResetAll() {
         m_menus->rebuildFrameList();
         m_menus->applyMenuOption3();
         m_plugins.LoadPlugins();
-        LoadVariables(m_project, m_state.variables);
+        const PluginVariables declared = m_plugins.DeclaredVariables();
+        LoadVariables(m_project, m_state.variables, declared.integers, declared.variants);
         m_scripts.GameReset();
         m_flags.transitionsDisabled =
             platform::LowerCaseWin(m_project.getUserSetting("DisableTransitions", "False")) == "true";

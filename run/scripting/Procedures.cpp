@@ -2,23 +2,14 @@
 
 #include "run/platform/files/TextCodec.h"
 #include "run/project/record/RecordError.h"
+#include "run/project/record/Scrambling.h"
 
-#include <array>
 #include <limits>
 #include <stdexcept>
 
 namespace run {
 
 namespace {
-
-// The fixed key letters, as offsets from the space character.
-constexpr std::array<int, 21> kKey = [] {
-    std::array<int, 21> k{};
-    constexpr std::string_view letters = "qmazkhwrtlpsyvnbucfgj";
-    for (std::size_t j = 0; j < letters.size(); ++j)
-        k[j] = letters[j] - 32;
-    return k;
-}();
 
 std::int32_t checked(std::int64_t v) {
     if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
@@ -33,26 +24,6 @@ std::int32_t ProjectKeyNumber(std::string_view registryNameUtf8) {
     for (unsigned char c : platform::Utf8ToCp1252Lossy(registryNameUtf8))
         sum = checked(sum + c);
     return static_cast<std::int32_t>(sum);
-}
-
-std::string DecodeProceduresLine(std::string_view stored, std::int32_t key) {
-    std::string out;
-    if (stored.empty()) return out;
-    const std::int32_t n = checked(static_cast<std::int64_t>(stored.size()));
-    const std::int32_t salt = static_cast<unsigned char>(stored[0]) - 32;
-    out.reserve(stored.size());
-    for (std::int32_t i = 0; i <= n - 2; ++i) {
-        std::int32_t c = static_cast<unsigned char>(stored[static_cast<std::size_t>(n - i - 1)]);
-        if (c >= 32 && c <= 126) {
-            std::int32_t shift =
-                checked(std::int64_t(key) + std::int64_t(checked(std::int64_t(i) + salt)) * kKey[i % 21]);
-            std::int32_t r = checked(std::int64_t(c) - 32 - shift) % 94;
-            if (r < 0) r += 94;
-            c = r + 32;
-        }
-        if (c > 0 && c < 256) out += static_cast<char>(c);
-    }
-    return out;
 }
 
 std::string ReadProceduresText(std::string_view bytes, bool scrambled, std::int32_t key) {

@@ -2,6 +2,8 @@
 // stored as they are or scrambled line by line with the project's key number.
 #pragma once
 
+#include "run/project/record/Scrambling.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,11 +12,6 @@ namespace run {
 
 // The key number of a project: the sum of the Windows-1252 codes of its registry name.
 std::int32_t ProjectKeyNumber(std::string_view registryNameUtf8);
-
-// Unscrambles one stored line (Windows-1252 bytes): the first character is a salt, the others
-// are read from the last to the second. Throws std::overflow_error when the arithmetic leaves
-// 32 bits, as the classic reader fails.
-std::string DecodeProceduresLine(std::string_view stored, std::int32_t key);
 
 // The procedures text (UTF-8, lines joined by CRLF) of a procedures file's bytes. Throws
 // RecordError EndOfFile when the file ends within its header or right after it, and

@@ -12,6 +12,7 @@ class Dialogues;
 class GameActions;
 class GameHalt;
 class GameWindow;
+class Plugins;
 class ProjectFiles;
 class Scripts;
 struct Flags;
@@ -28,6 +29,7 @@ struct ScriptServices {
     GameHalt& halt;
     GameWindow& game;
     GameActions& actions;
+    Plugins& plugins;
 };
 
 struct ScriptContext : ScriptServices {

@@ -3,6 +3,7 @@
 #include "run/frames/GameActions.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Hotspots.h"
+#include "run/frames/Plugins.h"
 #include "run/platform/files/AtomicFile.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/Flags.h"
@@ -105,8 +106,7 @@ void ScriptHost::loadProcedures() {
     m_procedures.clear();
     const std::string file = m_s.project.paths.config + "Procedures";
     if (ProjectFileExists(file)) readProcedures(file);
-    const std::string plugins; // the loaded plug-ins' code, each followed by CRLF
-    m_shared = plugins + kCrLf + m_procedures;
+    m_shared = m_s.plugins.PluginCode() + kCrLf + m_procedures;
     m_sharedCallsCreateObject = m_shared.find("CreateObject(") != std::string::npos;
 }
 
@@ -246,7 +246,7 @@ bool ScriptHost::ExecuteVBScript(const std::string& code, bool resetLastClickPos
 }
 
 void ScriptHost::ExecuteOnLoadVBScript() {
-    const std::string pluginStartCode; // the loaded plug-ins' game-start code, each followed by CRLF
+    const std::string pluginStartCode = m_s.plugins.PluginStartCode();
     m_s.action.ResetModule();
     const ProjectInfo& i = m_s.project.info;
     if (pluginStartCode.empty() && (i.StartupScript.empty() || !i.RunStartupScript)) return;

@@ -9,7 +9,8 @@
 
 namespace run {
 
-void LoadVariables(ProjectContext& s, GameVariables& v) {
+void LoadVariables(ProjectContext& s, GameVariables& v, const std::vector<std::string>& pluginIntegers,
+                   const std::vector<std::string>& pluginVariants) {
     v.Variables.Clear();
     v.VariablesVariant.Clear();
     try {
@@ -28,7 +29,12 @@ void LoadVariables(ProjectContext& s, GameVariables& v) {
         }
     } catch (const std::exception&) {
         s.showErrorBox(" Unable to load variables list.");
+        return;
     }
+    for (const std::string& name : pluginIntegers)
+        if (!DoesIntergerVariableExist(v, name)) v.Variables.Add(name, 0);
+    for (const std::string& name : pluginVariants)
+        if (!DoesVariantVariableExist(v, name)) v.VariablesVariant.Add(name, RecordVariant::number(0));
 }
 
 void ChangeVariableValue(GameVariables& variables, const std::string& name, std::int16_t newValue) {

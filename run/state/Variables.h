@@ -58,8 +58,11 @@ struct GameVariables {
 };
 
 // Rebuilds both lists from Config/Variables (names before the first "***" are integer
-// variables, names after it variant variables), all starting at 0.
-void LoadVariables(ProjectContext& s, GameVariables& variables);
+// variables, names after it variant variables), all starting at 0; then adds the variables the
+// loaded plug-ins declare that the project does not have (none when the file failed).
+void LoadVariables(ProjectContext& s, GameVariables& variables,
+                   const std::vector<std::string>& pluginIntegers = {},
+                   const std::vector<std::string>& pluginVariants = {});
 // Sets every integer variable of exactly that name; -1 toggles the lowest bit.
 void ChangeVariableValue(GameVariables& variables, const std::string& name, std::int16_t newValue);
 void ChangeVariableVariantValue(GameVariables& variables, const std::string& name,

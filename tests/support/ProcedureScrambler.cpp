@@ -30,6 +30,23 @@ std::string ScrambleProceduresLine(std::string_view plain, std::int32_t key, cha
     return out;
 }
 
+std::string ScramblePluginCode(std::string_view plain, std::int32_t key, char salt) {
+    const std::int64_t s = static_cast<unsigned char>(salt) - 35;
+    std::string out(plain.size() + 1, ' ');
+    out[0] = salt;
+    const std::size_t n = out.size();
+    auto swap = [](int c) { return c == 32 ? 34 : c == 34 ? 32 : c; };
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        int c = swap(static_cast<unsigned char>(plain[i]));
+        if (c >= 33 && c <= 125) {
+            std::int64_t shift = std::int64_t(key) + (std::int64_t(i) + s) * (kLetters[i % 21] - 32);
+            c = static_cast<int>(((c - 33 + shift) % 93 + 93) % 93) + 33;
+        }
+        out[n - i - 1] = static_cast<char>(swap(c));
+    }
+    return out;
+}
+
 std::string ProceduresFileBytes(std::string_view text, std::int32_t key) {
     std::string bytes = "Procedures\r\nversion 1\r\n\r\n";
     const std::string plain = platform::Utf8ToCp1252Lossy(text);

@@ -13,6 +13,9 @@ namespace run::testing {
 // character from '!' on: it becomes the first character. The scheme has 94 codes for the 95
 // characters from space to '~': a '~' reads back as a space.
 std::string ScrambleProceduresLine(std::string_view plain, std::int32_t key, char salt = 'K');
+// Scrambles a plug-in text (Windows-1252 bytes) as plug-in files store it: the reverse of
+// decoding B.
+std::string ScramblePluginCode(std::string_view plain, std::int32_t key, char salt = 'K');
 
 // A whole procedures file: three header lines, then the text's lines (UTF-8, CRLF or LF line
 // ends), scrambled when `key` is given (>= 0), in Windows-1252.

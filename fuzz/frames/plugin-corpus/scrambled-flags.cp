@@ -1,0 +1,33 @@
+2
+""
+""
+""
+""
+""
+""
+""
+#TRUE#
+#FALSE#
+"name"
+"Display"
+"About"
+"Weather"
+"started = 1"
+"order = order & ~A~"
+"#xyz{|}"
+1
+"a"
+0
+#TRUE#
+#FALSE#
+""
+""
+"SetWeather"
+""
+"FrameWeather"
+1
+"kind"
+"k"
+"x"
+"y"
+0
