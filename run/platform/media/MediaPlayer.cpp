@@ -38,6 +38,11 @@ void MediaPlayer::setVolume(int hundredthsOfDecibel) {
     if (m_voice) m_mixer.setGain(m_voice, GainFromVolume(m_volume));
 }
 
+void MediaPlayer::setBalance(int hundredthsOfDecibel) {
+    m_balance = hundredthsOfDecibel;
+    if (m_voice) m_mixer.setBalance(m_voice, m_balance);
+}
+
 int MediaPlayer::PlayState() const {
     return m_voice && m_mixer.playing(m_voice) ? kPlaying : kStopped;
 }
@@ -52,6 +57,7 @@ void MediaPlayer::Play() {
         if (!m_loaded) throw std::runtime_error(error);
     }
     m_voice = m_mixer.start(std::move(m_loaded), GainFromVolume(m_volume), m_playCount);
+    if (m_balance != 0) m_mixer.setBalance(m_voice, m_balance);
 }
 
 void MediaPlayer::Stop() {

@@ -28,6 +28,9 @@ class MediaPlayer {
     void setFileName(const std::string& path);
     int Volume() const { return m_volume; }
     void setVolume(int hundredthsOfDecibel);
+    // -10,000 (left only) to 10,000 (right only), in hundredths of a decibel; 0 is centred.
+    int Balance() const { return m_balance; }
+    void setBalance(int hundredthsOfDecibel);
     int PlayCount() const { return m_playCount; }
     void setPlayCount(int count) { m_playCount = count < 0 ? 1 : count; }
     int PlayState() const;
@@ -43,6 +46,7 @@ class MediaPlayer {
     std::unique_ptr<SoundSource> m_loaded; // opened and waiting for Play
     Mixer::Voice m_voice = 0;
     int m_volume = 0;
+    int m_balance = 0;
     int m_playCount = 1;
 };
 

@@ -35,7 +35,7 @@ Mixer::Voice Mixer::start(std::unique_ptr<SoundSource> sound, double gain, int p
     if (!sound) return 0;
     std::lock_guard lock(m_lock);
     const Voice id = m_next++;
-    m_voices.push_back(State{id, std::move(sound), std::max(0.0, gain), std::max(0, playCount), 0});
+    m_voices.push_back(State{id, std::move(sound), std::max(0.0, gain), 1.0, 1.0, std::max(0, playCount), 0});
     return id;
 }
 
@@ -55,6 +55,14 @@ void Mixer::stop(Voice voice) {
 void Mixer::setGain(Voice voice, double gain) {
     std::lock_guard lock(m_lock);
     if (State* s = find(voice)) s->gain = std::max(0.0, gain);
+}
+
+void Mixer::setBalance(Voice voice, int hundredthsOfDecibel) {
+    std::lock_guard lock(m_lock);
+    if (State* s = find(voice)) {
+        s->left = hundredthsOfDecibel > 0 ? GainFromVolume(-hundredthsOfDecibel) : 1.0;
+        s->right = hundredthsOfDecibel < 0 ? GainFromVolume(hundredthsOfDecibel) : 1.0;
+    }
 }
 
 bool Mixer::playing(Voice voice) const {
@@ -94,9 +102,11 @@ void Mixer::pull(float* out, std::size_t frames) {
             if (s.playsLeft > 1) --s.playsLeft;
             s.framesThisPass = 0;
         }
-        const float g = static_cast<float>(s.gain);
-        for (std::size_t i = 0; i < done * SoundSource::kChannels; ++i)
-            out[i] += m_scratch[i] * g;
+        const float left = static_cast<float>(s.gain * s.left), right = static_cast<float>(s.gain * s.right);
+        for (std::size_t i = 0; i < done * SoundSource::kChannels; i += 2) {
+            out[i] += m_scratch[i] * left;
+            out[i + 1] += m_scratch[i + 1] * right;
+        }
     }
     std::erase_if(m_voices, [](const State& s) { return !s.sound; });
     double sum = 0;

@@ -24,6 +24,9 @@ class Mixer {
     Voice start(std::unique_ptr<SoundSource> sound, double gain, int playCount);
     void stop(Voice voice);
     void setGain(Voice voice, double gain);
+    // Lowers one side by hundredths of a decibel: a positive balance the left, a negative one
+    // the right (±10,000 silences that side).
+    void setBalance(Voice voice, int hundredthsOfDecibel);
     bool playing(Voice voice) const;
     // How far the sound has played in its current pass, in seconds.
     double positionSeconds(Voice voice) const;
@@ -40,7 +43,8 @@ class Mixer {
         Voice id = 0;
         std::unique_ptr<SoundSource> sound;
         double gain = 1;
-        int playsLeft = 1; // 0: for ever
+        double left = 1, right = 1; // the balance
+        int playsLeft = 1;          // 0: for ever
         std::uint64_t framesThisPass = 0;
     };
     // Frees the sounds that ended during pulls; called on the game's thread, never the device's.
