@@ -68,8 +68,10 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    // The components installed with the player lie beside it.
+    const std::filesystem::path installed = std::filesystem::path(programFolder(argv[0])) / "components";
     if (headless) {
-        run::HeadlessDriver driver({project, {}, {}});
+        run::HeadlessDriver driver({project, {}, {}, installed});
         driver.start();
         if (playFile.empty()) {
             for (const auto& line : driver.state())
@@ -95,7 +97,7 @@ int main(int argc, char** argv) {
                   << project << "\n";
         return 3;
     }
-    run::Player player(*backend, {project, {}, {}});
+    run::Player player(*backend, {project, {}, {}, installed});
     player.start();
     player.run();
     return 0;

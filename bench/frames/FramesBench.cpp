@@ -92,7 +92,7 @@ struct BenchGame {
         project.hotspots("Crowded", crowd);
 
         driver = std::make_unique<HeadlessDriver>(
-            PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents"});
+            PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents", {}});
         driver->start();
     }
 };

@@ -79,7 +79,7 @@ void WriteTwoFrameGame(const std::filesystem::path& folder, bool skipWelcome) {
 void BM_HotspotClickToNextFrameDrawn(benchmark::State& state) {
     testing::TempFolder tmp;
     WriteTwoFrameGame(tmp / "game", true);
-    HeadlessDriver d(PlayerOptions{(tmp / "game").string(), tmp / "settings.ini", tmp / "Documents"});
+    HeadlessDriver d(PlayerOptions{(tmp / "game").string(), tmp / "settings.ini", tmp / "Documents", {}});
     d.start();
     Player& p = d.player();
     platform::Form& game = p.game().form();
@@ -130,7 +130,7 @@ void BM_IdleGameWindowCpu(benchmark::State& state) {
     }
     testing::TempFolder tmp;
     WriteTwoFrameGame(tmp / "game", true);
-    Player p(*backend, PlayerOptions{(tmp / "game").string(), tmp / "settings.ini", tmp / "Documents"});
+    Player p(*backend, PlayerOptions{(tmp / "game").string(), tmp / "settings.ini", tmp / "Documents", {}});
     p.start();
     // Settle: the first frames are drawn and shown.
     auto settle = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);

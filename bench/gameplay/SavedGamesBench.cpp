@@ -40,7 +40,7 @@ struct BigGame {
             b.item(name, name + ".ico");
         }
         driver = std::make_unique<HeadlessDriver>(
-            PlayerOptions{b.folder().string(), tmp / "settings.ini", tmp / "Documents"});
+            PlayerOptions{b.folder().string(), tmp / "settings.ini", tmp / "Documents", {}});
         driver->start();
         GameVariables& variables = driver->player().variables();
         for (int i = 0; i < 1000; ++i) {

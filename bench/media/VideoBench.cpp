@@ -115,7 +115,7 @@ struct AnimatedGame {
         }
         project.hotspots("Start", spots);
         driver = std::make_unique<HeadlessDriver>(
-            PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents"});
+            PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents", {}});
         driver->start();
     }
 };

@@ -7,7 +7,7 @@
 static void BM_StartupToWelcomeDrawn(benchmark::State& state) {
     run::testing::TempFolder settings;
     for (auto _ : state) {
-        run::HeadlessDriver driver({DEMO_FOLDER, settings / "settings.ini", settings / "Documents"});
+        run::HeadlessDriver driver({DEMO_FOLDER, settings / "settings.ini", settings / "Documents", {}});
         driver.start();
         run::platform::Canvas shot = driver.screenshot();
         benchmark::DoNotOptimize(shot.pixels().data());

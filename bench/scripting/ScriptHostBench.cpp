@@ -63,7 +63,7 @@ struct Game {
         b.hotspots("A", {spot}).actions("A", {act});
         b.procedures(Procedures(0));
         driver = std::make_unique<HeadlessDriver>(
-            PlayerOptions{b.folder().string(), tmp / "settings.ini", tmp / "Documents"});
+            PlayerOptions{b.folder().string(), tmp / "settings.ini", tmp / "Documents", {}});
         driver->start();
     }
 };

@@ -46,7 +46,7 @@ struct FuzzGame {
     void restart() {
         driver.reset();
         driver = std::make_unique<HeadlessDriver>(
-            PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents"});
+            PlayerOptions{project.folder().string(), tmp / "settings.ini", tmp / "Documents", {}});
         driver->start();
         driver->player().scripts().setTimeoutMs(200);
     }

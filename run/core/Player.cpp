@@ -1,6 +1,8 @@
 // Wiring of the player's windows.
 #include "run/core/Player.h"
+
 #include "run/frames/TimedEvents.h"
+#include "run/project/StartUp.h"
 
 #include "run/media/Transitions.h"
 
@@ -54,6 +56,8 @@ Player::Player(platform::IBackend& backend, PlayerOptions options)
              [this] { onGameUnloaded(); }),
       m_welcome(m_project, m_flags, {[this] { startGame(); }, [this] { m_play.ShowLoadGameWindow(false); }}) {
     keepPictureMemory();
+    m_installedComponents = options.installedComponents;
+    m_project.componentRegistry = &m_componentRegistry;
     m_project.projectFolder = options.projectFolder;
     m_project.documentsFolder =
         options.documentsFolder.empty() ? platform::DocumentsFolder() : options.documentsFolder.string();
@@ -83,6 +87,7 @@ Player::~Player() {
 }
 
 void Player::start() {
+    RegisterInstalledComponents(m_installedComponents, m_componentRegistry);
     m_welcome.load();
 }
 
@@ -156,6 +161,11 @@ std::vector<std::string> Player::describeState() {
         for (const auto& v : m_state.variables.VariablesVariant) {
             out.push_back("variable: " + v.Name + " = " + v.Value.text());
         }
+        // The components scripts added: name, ProgID, where they lie and whether they show.
+        for (const ComponentShown& c : m_components.shown())
+            out.push_back("component: " + c.name + " = " + c.progId + " at " + std::to_string(c.left) + "," +
+                          std::to_string(c.top) + " size " + std::to_string(c.width) + "x" +
+                          std::to_string(c.height) + (c.visible ? " (visible)" : " (hidden)"));
         // The plug-ins loaded at the game's reset, in load order.
         for (const PluginRecord& p : m_plugins.loaded())
             out.push_back("plugin: " + p.identifier + " (" + p.file + ")");

@@ -34,6 +34,8 @@ struct PlayerOptions {
     std::string projectFolder;             // the game's folder
     std::filesystem::path settingsFile;    // empty: the per-user default
     std::filesystem::path documentsFolder; // where saves go; empty: the user's documents folder
+    // The components installed with the player (trusted, registered at start-up); empty: none.
+    std::filesystem::path installedComponents;
 };
 
 class Player {
@@ -58,6 +60,7 @@ class Player {
     ScriptHost& scripts() { return m_scripts; }
     AudioChannels& audio() { return m_audio; }
     platform::Mixer& mixer() { return m_mixer; }
+    platform::ComponentRegistry& componentRegistry() { return m_componentRegistry; }
 
     // What a player sees now, one item a line ("window: Game", "frame: …").
     std::vector<std::string> describeState();
@@ -67,6 +70,7 @@ class Player {
     void onGameUnloaded();
 
     platform::IBackend& m_backend;
+    std::filesystem::path m_installedComponents;
     platform::FontCatalog m_fonts;
     platform::WindowSystem m_ui;
     platform::SettingsStore m_settings;
@@ -76,7 +80,6 @@ class Player {
     // The services not yet built report to the step trace.
     Dialogues m_dialogues{m_project.trace};
     Plugins m_plugins{m_project};
-    Components m_components{m_project.trace};
     // The parts below are made in this order: each is handed only parts already made, or
     // references to parts of their exact type made further down (held, not used, until then).
     GameHalt m_halt{m_project, m_flags, m_videos, m_audio, m_game};
@@ -86,6 +89,9 @@ class Player {
     std::thread m_tunesReady; // loads the MIDI sound font ahead of a game's first tune
     AudioChannels m_audio{m_project, m_flags, m_files, m_mixer};
     Videos m_videos{m_project, m_flags, m_files, m_mixer};
+    // Which library makes each component, kept beside the settings.
+    platform::ComponentRegistry m_componentRegistry{m_settings.file().parent_path() / "components.ini"};
+    Components m_components{m_project, m_flags, m_mixer, m_componentRegistry};
     GamePlay m_play{m_project, m_flags,     m_files,   m_state, m_audio,
                     m_videos,  m_dialogues, m_plugins, m_game,  m_scripts};
     ScriptHost m_scripts{

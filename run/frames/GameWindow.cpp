@@ -92,6 +92,7 @@ void GameWindow::build() {
     m_menus->buildMenus();
     m_water->build();
     m_videos.build(m_form);
+    m_components.build(m_form, m_scripts, m_actions);
     buildSpareElements();
 }
 

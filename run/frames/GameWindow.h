@@ -72,6 +72,7 @@ class GameWindow {
     std::vector<std::string>& history();
     Inventory& inventory() { return *m_inventory; }
     Videos& videos() { return m_videos; }
+    Components& components() { return m_components; }
 
     // --- Window (GameWindow.cpp) ---
     void load();

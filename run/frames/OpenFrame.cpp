@@ -8,6 +8,7 @@
 #include "run/frames/TimedEvents.h"
 #include "run/project/ProjectContext.h"
 
+#include "run/frames/Components.h"
 #include "run/frames/Dialogues.h"
 #include "run/frames/FrameSound.h"
 #include "run/frames/Inventory.h"
@@ -311,10 +312,12 @@ void GameWindow::ResetAll() {
         m_hotspots->ResetDefaultPointer();
         m_menus->rebuildFrameList();
         m_menus->applyMenuOption3();
+        m_components.ResetComponents();
         m_plugins.LoadPlugins();
         const PluginVariables declared = m_plugins.DeclaredVariables();
         LoadVariables(m_project, m_state.variables, declared.integers, declared.variants);
         m_scripts.GameReset();
+        m_components.BuildAllEventsList();
         m_flags.transitionsDisabled =
             platform::LowerCaseWin(m_project.getUserSetting("DisableTransitions", "False")) == "true";
         m_flags.effectsDisabled =

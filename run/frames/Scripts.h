@@ -3,6 +3,7 @@
 // inventory reach it only through this.
 #pragma once
 
+#include "run/platform/components/ComponentHost.h"
 #include "run/state/VBScriptActionModule.h"
 
 #include <string>
@@ -32,6 +33,11 @@ class Scripts {
     virtual void TimerObject_Timer(int index) = 0;
     // The procedures of the catalogue engine, in definition order.
     virtual std::vector<std::string> CatalogueProcedures() const = 0;
+    // Runs a component's event procedure on the catalogue engine with the event's parameter
+    // collection (items changed by the procedure come back in `params`); the failure's
+    // description, or "" when it ran.
+    virtual std::string RunComponentEvent(const std::string& procedure,
+                                          std::vector<platform::ComponentValue>& params) = 0;
     // What the last script asked of the consequence step (the action object's state).
     virtual VBScriptActionModule& VBScriptAction() = 0;
     // True while a script runs.

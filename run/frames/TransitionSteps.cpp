@@ -1,6 +1,7 @@
 // The two halves of a frame change (see FrameTransitions.h).
 #include "run/frames/FrameTransitions.h"
 
+#include "run/frames/Components.h"
 #include "run/frames/FrameTexts.h"
 #include "run/frames/GameWindow.h"
 #include "run/project/Flags.h"
@@ -35,8 +36,11 @@ void FrameTransitions::TransitionStep1(int n) {
             e->height = frame.height;
             e->visible = false;
         }
-        // (Components would pause here and move onto the transition pictures.) Until the slide
-        // starts, the double-size cover shows the old frame in the half that is in view.
+        // Components stand still while the frame changes. (Those added to appear during
+        // transitions are not moved onto the transition pictures: they stay hidden under it.)
+        m_game.components().PauseComponents();
+        // Until the slide starts, the double-size cover shows the old frame in the half that is
+        // in view.
         CaptureActualFrame(start);
         const platform::PicturePtr old = start.picture;
         m_transitionStart = old;
@@ -116,7 +120,7 @@ void FrameTransitions::TransitionStep2(int n, double seconds) {
             {[this](double f) { m_audio.StepChannelFades(f); }, [this] { m_audio.CompleteChannelFades(); }},
             n, where, start, end, seconds);
         m_game.videos().animations().RestartVisibleAnimations();
-        // (Components come back here once they exist.)
+        m_game.components().ResumeComponents();
         if (timerRan) frameTimer.setEnabled(true);
         where.visible = false;
         where.picture.reset();

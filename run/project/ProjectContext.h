@@ -3,6 +3,7 @@
 // Start-up fills it once; every part of the engine reads it.
 #pragma once
 
+#include "run/platform/components/ComponentRegistry.h"
 #include "run/platform/drives/DriveTable.h"
 #include "run/platform/files/SettingsStore.h"
 #include "run/platform/graphics/Fonts.h"
@@ -32,6 +33,8 @@ struct ProjectContext {
 
     platform::WindowSystem& ui;
     platform::SettingsStore& settings;
+    // Which library makes each component; the player's, set when it is made.
+    platform::ComponentRegistry* componentRegistry = nullptr;
 
     std::string projectFolder;   // as given on the command line, or the program's own folder
     std::string documentsFolder; // the user's documents folder ("" when there is none)

@@ -1,7 +1,13 @@
 // Project initialisation at start-up, run once by the welcome window when it loads.
 #pragma once
 
+#include <filesystem>
+
 namespace run {
+
+namespace platform {
+class ComponentRegistry;
+}
 
 struct ProjectContext;
 struct Flags;
@@ -16,8 +22,10 @@ bool InitProject(ProjectContext& s, Flags& flags);
 void LoadUiTexts(ProjectContext& s);
 // `General` into ProjectInfo, with the error box of a damaged file.
 void LoadProjectInfo(ProjectContext& s);
-// Registers every "*.ocx" file of the components folder. Placeholder: components do not exist
-// yet, so the step only lists the files.
+// Registers the game's own component files (CPData/*.ocx) once the player allowed them (it asks
+// once per game); Windows component files are named in a warning and never loaded.
 void RegisterProjectComponents(ProjectContext& s);
+// Registers the components installed with the player (trusted).
+void RegisterInstalledComponents(const std::filesystem::path& folder, platform::ComponentRegistry& registry);
 
 } // namespace run

@@ -10,6 +10,7 @@
 #include "run/project/ProjectContext.h"
 #include "run/project/ProjectPaths.h"
 #include "run/project/record/RecordFile.h"
+#include "run/scripting/ComponentObjects.h"
 #include "run/scripting/NamedObjects.h"
 #include "run/scripting/Procedures.h"
 #include "run/scripting/ScriptApi.h"
@@ -295,6 +296,21 @@ vbs::Object* ScriptHost::VariableObject(const std::string& name) {
         ++i;
     }
     return nullptr;
+}
+
+std::string ScriptHost::RunComponentEvent(const std::string& procedure,
+                                          std::vector<platform::ComponentValue>& params) {
+    if (!m_scriptControl2) return "The scripts are not ready.";
+    // The collection refers to `params` only while the procedure runs; a script that keeps it
+    // finds its items gone afterwards.
+    std::vector<platform::ComponentValue> items = params;
+    vbs::Value collection = vbs::Value::object(NewEventParameters(items));
+    vbs::Value args[] = {collection};
+    const bool ran = m_scriptControl2->run(procedure, args);
+    params = items;
+    items.clear();
+    if (!ran) return describe(m_scriptControl2->lastError());
+    return {};
 }
 
 std::vector<std::string> ScriptHost::CatalogueProcedures() const {

@@ -37,6 +37,8 @@ class ScriptHost : public Scripts {
     void DisableTimeouts() override;
     void TimerObject_Timer(int index) override;
     std::vector<std::string> CatalogueProcedures() const override;
+    std::string RunComponentEvent(const std::string& procedure,
+                                  std::vector<platform::ComponentValue>& params) override;
     VBScriptActionModule& VBScriptAction() override { return m_action; }
     bool Running() const override;
     vbs::Object* VariableObject(const std::string& name) override;

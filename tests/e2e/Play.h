@@ -45,7 +45,8 @@ struct Play {
     // Makes the player without starting it, for tests that set it up first.
     HeadlessDriver& prepare(platform::DisplayMode desktop = {1280, 1024, 60, 32}) {
         driver = std::make_unique<HeadlessDriver>(
-            PlayerOptions{project.folder().string(), settingsFile, settingsFile.parent_path() / "Documents"},
+            PlayerOptions{
+                project.folder().string(), settingsFile, settingsFile.parent_path() / "Documents", {}},
             desktop);
         return *driver;
     }

@@ -13,7 +13,7 @@ namespace {
 
 TEST(Demo, StartPlaysTheIntroThenOpensTheHarbourWithItsHotspotsTextsAndBoat) {
     testing::TempFolder tmp;
-    HeadlessDriver d(PlayerOptions{DEMO_FOLDER, tmp / "settings.ini", tmp / "Documents"});
+    HeadlessDriver d(PlayerOptions{DEMO_FOLDER, tmp / "settings.ini", tmp / "Documents", {}});
     d.start();
     platform::Form* welcome = d.player().ui().activeForm();
     ASSERT_EQ(welcome, &d.player().welcome().form());

@@ -15,7 +15,7 @@ namespace {
 
 class Walk {
   public:
-    Walk() : m_driver(PlayerOptions{DEMO_FOLDER, m_tmp / "settings.ini", m_tmp / "Documents"}) {
+    Walk() : m_driver(PlayerOptions{DEMO_FOLDER, m_tmp / "settings.ini", m_tmp / "Documents", {}}) {
         m_driver.start();
     }
     HeadlessDriver& d() { return m_driver; }

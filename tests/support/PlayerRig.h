@@ -26,6 +26,7 @@ struct PlayerRig {
     ProjectBuilder project{tmp / "game"};
     std::filesystem::path settingsFile = tmp / "settings.ini";
     std::filesystem::path documents = tmp / "Documents";
+    std::filesystem::path installedComponents; // none unless a test installs some
     ProjectInfo info;
     std::vector<std::string> trace;
     std::unique_ptr<HeadlessDriver> driver;
@@ -40,13 +41,17 @@ struct PlayerRig {
         info.SkipWelcomeWindow = true;
     }
 
-    // Writes General and starts the player, noting its steps from the first one.
-    HeadlessDriver& start() {
+    // Writes General and makes the player without starting it (a test may queue answers first).
+    HeadlessDriver& prepare() {
         project.general(info);
         driver = std::make_unique<HeadlessDriver>(
-            PlayerOptions{project.folder().string(), settingsFile, documents});
+            PlayerOptions{project.folder().string(), settingsFile, documents, installedComponents});
         context().trace.attach(&trace);
-        driver->start();
+        return *driver;
+    }
+    // Writes General and starts the player, noting its steps from the first one.
+    HeadlessDriver& start() {
+        prepare().start();
         return *driver;
     }
 

@@ -20,6 +20,19 @@ std::optional<std::filesystem::path> ComponentRegistry::find(const std::string& 
     return std::filesystem::path(*path);
 }
 
+std::string ComponentRegistry::gameAllowed(const std::string& gameFolder) const {
+    return m_ini.get("Games", gameFolder).value_or("");
+}
+
+std::string ComponentRegistry::setGameAllowed(const std::string& gameFolder, bool allowed) {
+    try {
+        m_ini.set("Games", gameFolder, allowed ? "1" : "0");
+    } catch (const std::exception& e) {
+        return std::string("The answer cannot be recorded: ") + e.what();
+    }
+    return WriteFileAtomically(m_file, m_ini.serialize());
+}
+
 std::vector<std::string> ComponentRegistry::progIds() const {
     return m_ini.keys(kSection);
 }

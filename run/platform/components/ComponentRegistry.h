@@ -25,6 +25,11 @@ class ComponentRegistry {
     std::string record(const std::vector<std::string>& progIds, const std::filesystem::path& library,
                        bool unregister = false);
 
+    // Whether the player may register a game's own components ("1" yes, "0" no, "" not asked),
+    // by the game's folder.
+    std::string gameAllowed(const std::string& gameFolder) const;
+    std::string setGameAllowed(const std::string& gameFolder, bool allowed);
+
   private:
     std::filesystem::path m_file;
     IniFile m_ini;

@@ -94,6 +94,18 @@ void Form::unloadArrayMember(const std::string& arrayName, int index) {
     m_elements.erase(it);
 }
 
+bool Form::removeElement(const std::string& name) {
+    auto it = std::find_if(m_elements.begin(), m_elements.end(),
+                           [&](const auto& e) { return e->index < 0 && sameName(e->name, name); });
+    if (it == m_elements.end()) return false;
+    Element* gone = it->get();
+    for (auto& e : m_elements) {
+        if (e->container == gone) e->container = gone->container;
+    }
+    m_elements.erase(it);
+    return true;
+}
+
 std::vector<Element*> Form::arrayMembers(const std::string& arrayName) const {
     std::vector<Element*> out;
     for (const auto& e : m_elements) {

@@ -72,6 +72,9 @@ class Form : public Element {
     // 340 no such element, 362 cannot unload design-time element.
     Element& loadArrayMember(const std::string& arrayName, int index);
     void unloadArrayMember(const std::string& arrayName, int index);
+    // Removes an element added at run time that is not an array member (as the controls a
+    // game adds by name are removed); its children go to its container. False when absent.
+    bool removeElement(const std::string& name);
     // Members of an array in index order (element 0 included).
     std::vector<Element*> arrayMembers(const std::string& arrayName) const;
 

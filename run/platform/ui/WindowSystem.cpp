@@ -226,6 +226,9 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         m_quit = true;
         return;
     }
+    // Which keys are held, for those who ask rather than listen (components).
+    if (ev.type == T::KeyDown) m_keysDown.insert(ev.keyCode);
+    if (ev.type == T::KeyUp) m_keysDown.erase(ev.keyCode);
     Form* form = formById(ev.window);
     if (!m_boxes.empty()) {
         // The innermost box owns the input, or a window shown over it since (a timer may open

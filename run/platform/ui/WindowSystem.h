@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -106,6 +107,9 @@ class WindowSystem : public ModalHost {
     // Routes one input event as if it came from the backend (used by the pump and the driver).
     void dispatch(const InputEvent& ev);
 
+    // Whether a key (a KeyCode) is held down now.
+    bool keyDown(int keyCode) const { return m_keysDown.count(keyCode) != 0; }
+
     // Set when the backend reports that the user closed the program's last window or quit.
     bool quitRequested() const { return m_quit; }
 
@@ -153,6 +157,7 @@ class WindowSystem : public ModalHost {
     static constexpr std::uint64_t kHeadlessPatienceMs = 60000;
     std::uint64_t m_lastInput = 0;
     int m_screenPointer = kPointerDefault;
+    std::set<int> m_keysDown;
     PicturePtr m_screenIcon;
     ToolTip m_toolTip;
     struct Hovered {

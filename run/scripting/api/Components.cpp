@@ -1,68 +1,56 @@
-// Components placed on the frame by scripts. This player cannot host components yet: the list
-// of components stays empty, so adding one fails with the adding error (its description says
-// why), finding or removing one reports it missing, and the tests answer false. The names,
-// arguments and messages are those the component host will keep.
+// Components placed on the frame by scripts: the doors to the game window's component list.
 #include "run/project/ProjectContext.h"
 #include "run/scripting/api/ApiFunction.h"
 
+#include "run/frames/Components.h"
 #include "run/frames/GameWindow.h"
+#include "run/scripting/ComponentObjects.h"
 #include "run/scripting/ScriptContext.h"
 
 namespace run::api {
 
 namespace {
 
-constexpr const char* kNotAvailable = "Components are not available in this version of the player.";
-
-std::string inQuotes(const std::string& name) {
-    return "\"" + name + "\"";
-}
-
 const ApiFunction kFunctions[] = {
     {u"AddComponent", 2, 4,
      [](Call& c) {
          std::string progId = c.in.utf8(0), name = c.in.utf8(1);
-         c.in.truth(2, false);
-         c.in.truth(3, false);
+         const bool appear = c.in.truth(2, false), disappear = c.in.truth(3, false);
          if (!c.ok()) return false;
-         if (name.find(' ') != std::string::npos) {
-             c.s.project.showErrorBox(
-                 " The component name must not contain spaces or other special characters.", "");
-             return true;
-         }
-         c.s.project.showErrorBox(
-             " Error in Game.AddAdditionalComponent. The component is probably not installed properly.  ",
-             std::string(kNotAvailable) + " (" + progId + ")");
+         c.game.components().AddAdditionalComponent(progId, name, appear, disappear);
          return true;
      }},
     {u"RemoveComponent", 1, 1,
      [](Call& c) {
          std::string name = c.in.utf8(0);
          if (!c.ok()) return false;
-         c.s.project.showErrorBox(" The component named " + inQuotes(name) +
-                                      " could not be removed because it could not be found.",
-                                  "");
+         c.game.components().RemoveAdditionalComponent(name);
          return true;
      }},
     {u"Component", 1, 1,
      [](Call& c) {
          std::string name = c.in.utf8(0);
          if (!c.ok()) return false;
-         c.s.project.showErrorBox(" The component named " + inQuotes(name) + " could not be found.", "");
-         c.result = vbs::Value::nothing();
+         if (!c.game.components().GetComponentRef(name)) {
+             c.result = vbs::Value::nothing();
+             return true;
+         }
+         c.result = vbs::Value::object(NewComponentObject(c.s, name));
          return true;
      }},
     {u"DoesComponentExist", 1, 1,
      [](Call& c) {
-         c.in.utf8(0);
-         c.result = vbs::Value::boolean(false);
-         return c.ok();
+         std::string name = c.in.utf8(0);
+         if (!c.ok()) return false;
+         c.result = vbs::Value::boolean(c.game.components().DoesComponentExist(name));
+         return true;
      }},
     {u"IsComponentInstalled", 1, 1,
      [](Call& c) {
-         c.in.utf8(0);
-         c.result = vbs::Value::boolean(false);
-         return c.ok();
+         std::string progId = c.in.utf8(0);
+         if (!c.ok()) return false;
+         c.result = vbs::Value::boolean(c.game.components().DoesProgIDExist(progId));
+         return true;
      }},
     // Kept for old projects: it never did anything.
     {u"InterceptComponentEvents", 0, 1, [](Call& c) { return c.ok(); }},

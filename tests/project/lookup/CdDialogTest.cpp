@@ -88,7 +88,7 @@ struct TwoCdRig : testing::QuestFiles {
     const std::vector<platform::RecordedBox>& messageBoxes() const { return backend.boxes(); }
 
     platform::HeadlessBackend backend;
-    Player player{backend, {project.folder().string(), tmp / "settings.ini", tmp / "Documents"}};
+    Player player{backend, {project.folder().string(), tmp / "settings.ini", tmp / "Documents", {}}};
     ProjectContext& s = player.project();
     Flags& flags = player.flags();
     ProjectFiles& files = player.files();

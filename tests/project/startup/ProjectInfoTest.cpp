@@ -181,7 +181,7 @@ TEST(ProjectInfoFile, DamagedFileAtStartUpShowsTheErrorBoxAndGoesOn) {
     TempFolder tmp;
     ProjectBuilder project(tmp / "game");
     project.file("Config/General", Head("wide"));
-    HeadlessDriver driver({project.folder().string(), tmp / "settings.ini", tmp / "Documents"});
+    HeadlessDriver driver({project.folder().string(), tmp / "settings.ini", tmp / "Documents", {}});
     driver.start();
 
     ASSERT_EQ(driver.boxes().size(), 1u);

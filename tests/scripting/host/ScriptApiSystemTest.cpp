@@ -144,7 +144,9 @@ TEST(ScriptApiSystem, DisplayRequestsAndComponents) {
     std::vector<std::string> texts = g.boxTexts();
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_NE(texts[0].find(" The component name must not contain spaces"), std::string::npos);
-    EXPECT_NE(texts[1].find("properly.  Components are not available"), std::string::npos);
+    EXPECT_NE(texts[1].find("properly.  The component \"Some.Control\" is not registered on this system."),
+              std::string::npos)
+        << texts[1];
     EXPECT_NE(texts[2].find(" The component named \"part\" could not be found."), std::string::npos);
     EXPECT_NE(texts[3].find("could not be removed because it could not be found."), std::string::npos);
 }
