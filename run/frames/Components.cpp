@@ -205,27 +205,24 @@ bool Components::DoesComponentExist(const std::string& componentName) const {
     return std::any_of(m_rows.begin(), m_rows.end(), [&](const Row& r) { return r.name == name; });
 }
 
-void Components::PauseComponents() {
+void Components::callEach(const char* method) {
     for (const Row& row : m_rows) {
         if (ComponentObject* o = objectOf(row)) {
             try {
-                o->call("PauseComponent", {});
+                o->call(method, {});
             } catch (const std::exception&) {
-                // A component without the method is simply not paused.
+                // A component without the method simply goes on.
             }
         }
     }
 }
 
+void Components::PauseComponents() {
+    callEach("PauseComponent");
+}
+
 void Components::ResumeComponents() {
-    for (const Row& row : m_rows) {
-        if (ComponentObject* o = objectOf(row)) {
-            try {
-                o->call("ResumeComponent", {});
-            } catch (const std::exception&) {
-            }
-        }
-    }
+    callEach("ResumeComponent");
 }
 
 void Components::BuildAllEventsList() {

@@ -74,6 +74,8 @@ class Components {
   private:
     platform::ComponentObject* objectOf(const Row& row) const;
     const Row* rowOfHandle(pc_handle source) const;
+    // Calls a method without arguments on every component that has it.
+    void callEach(const char* method);
     // Creates an object by ProgID through the registry; throws ComponentError.
     std::unique_ptr<platform::ComponentObject> create(const std::string& progId);
 

@@ -9,23 +9,6 @@
 
 namespace run {
 
-namespace {
-
-std::int32_t checked(std::int64_t v) {
-    if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
-        throw std::overflow_error("Overflow");
-    return static_cast<std::int32_t>(v);
-}
-
-} // namespace
-
-std::int32_t ProjectKeyNumber(std::string_view registryNameUtf8) {
-    std::int64_t sum = 0;
-    for (unsigned char c : platform::Utf8ToCp1252Lossy(registryNameUtf8))
-        sum = checked(sum + c);
-    return static_cast<std::int32_t>(sum);
-}
-
 std::string ReadProceduresText(std::string_view bytes, bool scrambled, std::int32_t key) {
     std::size_t pos = 0;
     auto atEnd = [&] { return pos >= bytes.size(); };

@@ -10,9 +10,6 @@
 
 namespace run {
 
-// The key number of a project: the sum of the Windows-1252 codes of its registry name.
-std::int32_t ProjectKeyNumber(std::string_view registryNameUtf8);
-
 // The procedures text (UTF-8, lines joined by CRLF) of a procedures file's bytes. Throws
 // RecordError EndOfFile when the file ends within its header or right after it, and
 // std::overflow_error from decoding.

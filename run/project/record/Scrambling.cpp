@@ -1,5 +1,7 @@
 #include "run/project/record/Scrambling.h"
 
+#include "run/platform/files/TextCodec.h"
+
 #include <array>
 #include <limits>
 #include <stdexcept>
@@ -38,6 +40,13 @@ std::int32_t swapSpaceAndQuote(std::int32_t c) {
 }
 
 } // namespace
+
+std::int32_t ProjectKeyNumber(std::string_view registryNameUtf8) {
+    std::int64_t sum = 0;
+    for (unsigned char c : platform::Utf8ToCp1252Lossy(registryNameUtf8))
+        sum = checked(sum + c);
+    return static_cast<std::int32_t>(sum);
+}
 
 std::string DecodeProceduresLine(std::string_view stored, std::int32_t key) {
     std::string out;

@@ -9,6 +9,9 @@
 
 namespace run {
 
+// The key number of a project: the sum of the Windows-1252 codes of its registry name.
+std::int32_t ProjectKeyNumber(std::string_view registryNameUtf8);
+
 // Unscrambles one stored procedures line. Throws std::overflow_error when the arithmetic
 // leaves 32 bits, as the classic reader fails.
 std::string DecodeProceduresLine(std::string_view stored, std::int32_t key);
