@@ -351,7 +351,7 @@ int main(int argc, char** argv) {
         ProjectBuilder b(root);
         b.general(info).texts(1).more("ScriptTimeOut", "0");
         b.variables({"door_open", "lantern_lit", "visited_beach", "visits", "visited_cottage", "tide",
-                     "logged_visits", "gusts", "gust_event"},
+                     "logged_visits", "gusts", "gust_event", "gauge_gusts"},
                     {"visitor_name"});
         // The procedures, scrambled with the game's key as a compiled game stores them.
         b.procedures("' Gull Cove's procedures\r\n"
@@ -366,6 +366,25 @@ int main(int argc, char** argv) {
                      "        TimerObject(0).Enabled = False\r\n"
                      "        Text(2).Visible = True\r\n"
                      "    End If\r\n"
+                     "End Sub\r\n"
+                     "\r\n"
+                     "' The lantern room's gust gauge: the sample Counter component, installed with the\r\n"
+                     "' player, shown on the wall; its event tells the game each gust it counts.\r\n"
+                     "Sub ShowGauge()\r\n"
+                     "    If Not DoesComponentExist(\"gauge\") Then\r\n"
+                     "        AddComponent \"Counter.Sample\", \"gauge\"\r\n"
+                     "        Component(\"gauge\").Left = 500 * 15\r\n"
+                     "        Component(\"gauge\").Top = 120 * 15\r\n"
+                     "    End If\r\n"
+                     "    Component(\"gauge\").Visible = True\r\n"
+                     "End Sub\r\n"
+                     "\r\n"
+                     "Sub HideGauge()\r\n"
+                     "    If DoesComponentExist(\"gauge\") Then Component(\"gauge\").Visible = False\r\n"
+                     "End Sub\r\n"
+                     "\r\n"
+                     "Sub gauge_Changed(params)\r\n"
+                     "    gauge_gusts = params(0)\r\n"
                      "End Sub",
                      run::ProjectKeyNumber(info.ProjectRegistryName));
 
@@ -573,12 +592,17 @@ int main(int argc, char** argv) {
         lantern.MusicFile = "shanty.mid";
         // Three gusts of wind rattle the glass, two seconds apart; the last one ends the event.
         lantern.RunEntryScript = true;
-        lantern.EntryScript = "gusts = 0 : Text(3).Visible = False : gust_event = CreateTimedEvent(2, "
-                              "|gusts = gusts + 1 : Text(3).Visible = Not Text(3).Visible : "
-                              "If gusts >= 3 Then RemoveTimedEvent gust_event|, True)";
+        // A gauge on the wall, the sample component installed with the player, counts them.
+        lantern.EntryScript =
+            "gusts = 0 : Text(3).Visible = False : ShowGauge : gust_event = CreateTimedEvent(2, "
+            "|gusts = gusts + 1 : Text(3).Visible = Not Text(3).Visible : "
+            "Component(||gauge||).Increment : "
+            "If gusts >= 3 Then RemoveTimedEvent gust_event|, True)";
         b.frame("LanternRoom", lantern);
         b.hotspots("LanternRoom", {picture(272, 200, "lamp.ico"), rect(0, 440, 640, 40)});
-        b.actions("LanternRoom", {say("The great lamp is cold and dry."), back});
+        ActionSpec down = back;
+        down.script = "HideGauge";
+        b.actions("LanternRoom", {say("The great lamp is cold and dry."), down});
         ActionSpec light = say("The wick takes the fuel, and the lamp blazes into light.");
         light.variable = "lantern_lit";
         light.setOne = true;
@@ -598,6 +622,8 @@ int main(int argc, char** argv) {
         ending.TimerTarget = "[quit]";
         ending.StopMusic = true;
         ending.FrameSoundFile = "chime.wav";
+        ending.RunEntryScript = true;
+        ending.EntryScript = "HideGauge";
         b.frame("Ending", ending);
         b.texts("Ending", {TextSpec{1, "The lantern shines again over Gull Cove.", 90 * T, 200 * T, true,
                                     false, "Times New Roman", 22, false, false, 0x60D8FF},

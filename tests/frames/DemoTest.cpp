@@ -5,6 +5,7 @@
 #include "tests/support/ProjectBuilder.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,8 @@ namespace {
 
 TEST(Demo, StartPlaysTheIntroThenOpensTheHarbourWithItsHotspotsTextsAndBoat) {
     testing::TempFolder tmp;
-    HeadlessDriver d(PlayerOptions{DEMO_FOLDER, tmp / "settings.ini", tmp / "Documents", {}});
+    HeadlessDriver d(PlayerOptions{DEMO_FOLDER, tmp / "settings.ini", tmp / "Documents",
+                                   std::filesystem::path(COUNTER_OCX).parent_path()});
     d.start();
     platform::Form* welcome = d.player().ui().activeForm();
     ASSERT_EQ(welcome, &d.player().welcome().form());

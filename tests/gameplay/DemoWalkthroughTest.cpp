@@ -15,7 +15,9 @@ namespace {
 
 class Walk {
   public:
-    Walk() : m_driver(PlayerOptions{DEMO_FOLDER, m_tmp / "settings.ini", m_tmp / "Documents", {}}) {
+    Walk()
+        : m_driver(PlayerOptions{DEMO_FOLDER, m_tmp / "settings.ini", m_tmp / "Documents",
+                                 std::filesystem::path(COUNTER_OCX).parent_path()}) {
         m_driver.start();
     }
     HeadlessDriver& d() { return m_driver; }
@@ -249,11 +251,17 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
         << "the tune goes on";
     // Gusts every two seconds toggle the wind's text; the third one removes its own event.
     const std::string wind = "text: 3 = The wind rattles the glass.";
+    // A gauge on the wall, the sample component, counts them: its event tells the game.
+    EXPECT_EQ(
+        w.lines({"component: "}),
+        std::vector<std::string>{"component: gauge = Counter.Sample at 500,120 size 100x100 (visible)"});
     d.wait(2050);
     EXPECT_EQ(w.variable("gusts"), "1");
+    EXPECT_EQ(w.variable("gauge_gusts"), "1");
     EXPECT_EQ(w.lines({"text: 3"}), std::vector<std::string>{wind});
     d.wait(6000);
     EXPECT_EQ(w.variable("gusts"), "3") << "and no more once removed";
+    EXPECT_EQ(w.variable("gauge_gusts"), "3");
     EXPECT_EQ(w.lines({"text: 3"}), std::vector<std::string>{wind});
     EXPECT_TRUE(w.lines({"timed event: "}).empty());
     d.move(300, 2);
