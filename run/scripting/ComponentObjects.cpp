@@ -58,13 +58,15 @@ class ComponentScriptObject final : public vbs::Object {
             vbs::Object* e = m_element.isObject() ? m_element.asObject() : nullptr;
             if (!e || !components.find(m_name)) return Fail(err, vbs::error::ObjectRequired);
             const bool ok = e->invoke(id, kind, args, result, err);
-            components.Refresh(m_name); // a new size or visibility is drawn at once
+            if (vbs::isPut(kind)) components.Refresh(m_name); // a new size is drawn at once
             return ok;
         }
         platform::ComponentObject* c = components.find(m_name);
         if (!c) return Fail(err, vbs::error::ObjectRequired);
         const std::string& member = m_names[static_cast<std::size_t>(id - kComponentMembers)];
         vbs::HostArgs in(args, err);
+        // Reading a property changes nothing to draw; a put or a method may.
+        bool mayChange = true;
         try {
             if (vbs::isPut(kind)) {
                 if (args.size() != 1) return Fail(err, vbs::error::WrongArgCount);
@@ -78,6 +80,7 @@ class ComponentScriptObject final : public vbs::Object {
                 if (values.empty() && kind == vbs::InvokeKind::PropertyGet) {
                     try {
                         answer = c->get(member);
+                        mayChange = false;
                     } catch (const ComponentError& e) {
                         if (e.number != PC_E_NOT_FOUND) throw;
                         answer = c->call(member, values);
@@ -96,7 +99,7 @@ class ComponentScriptObject final : public vbs::Object {
             components.Refresh(m_name);
             return Fail(err, e.number, e.what());
         }
-        components.Refresh(m_name);
+        if (mayChange) components.Refresh(m_name);
         return true;
     }
 
