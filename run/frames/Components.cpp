@@ -256,10 +256,7 @@ void Components::Component_ObjectEvent(pc_handle source, const std::string& even
 void Components::Refresh(const std::string& name) {
     if (!m_form) return;
     Element* e = m_form->find(name);
-    const Row* row = nullptr;
-    for (const Row& r : m_rows)
-        if (r.name == platform::LowerCaseWin(name)) row = &r;
-    ComponentObject* o = row ? objectOf(*row) : nullptr;
+    ComponentObject* o = find(name);
     if (!e || !o) return;
     const int w = std::clamp(platform::TwipsToPixels(e->width), 1, 4096);
     const int h = std::clamp(platform::TwipsToPixels(e->height), 1, 4096);

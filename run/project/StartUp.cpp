@@ -53,13 +53,6 @@ void registerFile(const fs::path& file, platform::ComponentRegistry& registry) {
     if (r.ok) registry.record(r.progIds, fs::absolute(file));
 }
 
-bool isWindowsComponent(const fs::path& file) {
-    std::error_code ec;
-    std::string error;
-    return !platform::ComponentLibrary::open(file, error) &&
-           error.find("a Windows component cannot run on this system") != std::string::npos;
-}
-
 } // namespace
 
 void RegisterInstalledComponents(const fs::path& folder, platform::ComponentRegistry& registry) {
@@ -72,7 +65,7 @@ void RegisterProjectComponents(ProjectContext& s) {
     if (!s.componentRegistry) return;
     std::vector<fs::path> files, windows;
     for (const fs::path& file : componentFiles(s.paths.components))
-        (isWindowsComponent(file) ? windows : files).push_back(file);
+        (platform::IsWindowsComponentFile(file) ? windows : files).push_back(file);
     if (!windows.empty()) {
         std::string names;
         for (const fs::path& f : windows)

@@ -29,6 +29,14 @@ FileKind kindOf(const std::filesystem::path& file) {
     return FileKind::Other;
 }
 
+} // namespace
+
+bool IsWindowsComponentFile(const std::filesystem::path& file) {
+    return kindOf(file) == FileKind::Windows;
+}
+
+namespace {
+
 template <typename Fn> Fn entry(void* handle, const char* name) {
     return reinterpret_cast<Fn>(dlsym(handle, name));
 }

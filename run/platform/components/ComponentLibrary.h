@@ -45,6 +45,10 @@ class ComponentLibrary {
     bool m_pinned = false;
 };
 
+// Whether the file is a Windows component (a PE image), told by its first bytes alone: the file
+// is never handed to the loader, so none of its code runs.
+bool IsWindowsComponentFile(const std::filesystem::path& file);
+
 // What a registration entry did: whether it finished in time and succeeded, and the ProgIDs it
 // named.
 struct RegistrationResult {
