@@ -1,7 +1,8 @@
 // The components a game's scripts place on the frame (AddComponent): each a window element of
 // its own inside the frame area, created by ProgID from the library the component registry
 // names, with an event wrapper that routes its events to the project procedure named
-// element_event on the catalogue engine. Transitions pause and resume them.
+// element_event on the catalogue engine. Transitions pause them, and carry those shown during
+// transitions on their pictures (FrameTransitions).
 #pragma once
 
 #include "run/platform/components/ComponentHost.h"

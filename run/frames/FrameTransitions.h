@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace run {
 
@@ -43,6 +44,15 @@ class FrameTransitions {
     void TransitionStep2(int n, double seconds);
 
   private:
+    // A component shown during transitions rides on the cover or one of the frame pictures;
+    // where it stood is kept so it goes back exactly there.
+    struct MovedComponent {
+        std::string name;
+        int left = 0, top = 0;
+    };
+    void MoveComponentInto(const std::string& name, platform::Element& into);
+    void PutComponentsBack();
+
     ProjectContext& m_project;
     Flags& m_flags;
     AudioChannels& m_audio;
@@ -50,6 +60,7 @@ class FrameTransitions {
     platform::Form& m_form;
     std::optional<std::pair<std::string, int>> m_transitionDestination;
     platform::PicturePtr m_transitionStart; // the old frame, between the two halves
+    std::vector<MovedComponent> m_movedComponents;
 };
 
 } // namespace run

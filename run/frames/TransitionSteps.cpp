@@ -36,14 +36,31 @@ void FrameTransitions::TransitionStep1(int n) {
             e->height = frame.height;
             e->visible = false;
         }
-        // Components stand still while the frame changes. (Those added to appear during
-        // transitions are not moved onto the transition pictures: they stay hidden under it.)
+        // Components stand still while the frame changes.
+        PutComponentsBack(); // a change whose second half never came leaves none behind
         m_game.components().PauseComponents();
+        const auto& rows = m_game.components().rows();
+        // Those that disappear before a blend leave the frame before it is captured.
+        if (n < 2)
+            for (const Components::Row& row : rows)
+                if (row.appearDuringTransitions && row.disappearBeforeAlphablending)
+                    MoveComponentInto(row.name, where);
         // Until the slide starts, the double-size cover shows the old frame in the half that is
         // in view.
         CaptureActualFrame(start);
         const platform::PicturePtr old = start.picture;
         m_transitionStart = old;
+        // The others ride on the cover (a blend) or on the picture of the half they belong to:
+        // the new frame's when it slides in, the old frame's when it is pushed out.
+        for (const Components::Row& row : rows) {
+            if (!row.appearDuringTransitions) continue;
+            if (n < 2 && !row.disappearBeforeAlphablending)
+                MoveComponentInto(row.name, where);
+            else if (n == 2 || n == 4)
+                MoveComponentInto(row.name, end);
+            else if (n == 3 || n == 5)
+                MoveComponentInto(row.name, start);
+        }
         const int W = where.width, H = where.height;
         where.picture.reset();
         switch (n) {
@@ -92,6 +109,7 @@ void FrameTransitions::TransitionStep2(int n, double seconds) {
         // The frame changes at once; the fades that would have run with the transition end
         // with it, so no fading stop or cross-fade is left half-done.
         m_audio.CompleteChannelFades();
+        PutComponentsBack(); // switched off between the two halves
         return;
     }
     try {
@@ -103,6 +121,13 @@ void FrameTransitions::TransitionStep2(int n, double seconds) {
         Element& where = m_form.get("picWhere");
         Element& start = m_form.get("picStart");
         Element& end = m_form.get("picEnd");
+        // On a picture that pushes the old frame out, a component sits on the new frame's half.
+        for (const MovedComponent& moved : m_movedComponents) {
+            Element* e = m_form.find(moved.name);
+            if (!e || e->container == &m_form.get("PictureBox")) continue;
+            if (n == 3) e->left += platform::PixelsToTwips(m_project.info.FrameWidth);
+            if (n == 5) e->top += platform::PixelsToTwips(m_project.info.FrameHeight);
+        }
         // The new frame's picture: the one a script named, once, or the frame composed.
         Element* destination = m_transitionDestination ? m_form.find(m_transitionDestination->first,
                                                                      m_transitionDestination->second)
@@ -120,9 +145,9 @@ void FrameTransitions::TransitionStep2(int n, double seconds) {
             {[this](double f) { m_audio.StepChannelFades(f); }, [this] { m_audio.CompleteChannelFades(); }},
             n, where, start, end, seconds);
         m_game.videos().animations().RestartVisibleAnimations();
-        m_game.components().ResumeComponents();
         if (timerRan) frameTimer.setEnabled(true);
         where.visible = false;
+        PutComponentsBack();
         where.picture.reset();
         start.picture.reset();
         end.picture.reset();
@@ -131,9 +156,31 @@ void FrameTransitions::TransitionStep2(int n, double seconds) {
             std::error_code ec;
             std::filesystem::remove(std::filesystem::path(m_project.paths.project) / "Temp001.dat", ec);
         }
+        m_game.components().ResumeComponents();
     } catch (const std::exception& e) {
         if (!m_flags.Quitting) m_project.showErrorBox(" Error in \"TransitionStep2\". ", e.what());
     }
+}
+
+void FrameTransitions::MoveComponentInto(const std::string& name, Element& into) {
+    Element* e = m_form.find(name);
+    if (!e) return; // a single component's failure leaves the others moving
+    m_movedComponents.push_back({name, e->left, e->top});
+    e->container = &into;
+}
+
+void FrameTransitions::PutComponentsBack() {
+    Element* frame = m_form.find("PictureBox");
+    for (const MovedComponent& moved : m_movedComponents) {
+        // A component removed while the new frame opened is simply gone.
+        // (A component of the same name added meanwhile already stands in the frame.)
+        Element* e = m_form.find(moved.name);
+        if (!e || !frame || e->container == frame) continue;
+        e->container = frame;
+        e->left = moved.left;
+        e->top = moved.top;
+    }
+    m_movedComponents.clear();
 }
 
 } // namespace run

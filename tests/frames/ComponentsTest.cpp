@@ -4,8 +4,10 @@
 // an event procedure's GoToFrame, pause and resume, the game reset, and a game's own component
 // files (asked for once; Windows ones named and never loaded).
 #include "run/frames/Components.h"
+#include "run/frames/FrameTransitions.h"
 #include "tests/frames/FrameRig.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -110,6 +112,60 @@ TEST(Components, AddingFindingAndRemovingGiveTheirMessages) {
     EXPECT_EQ(rig.form().find("tally"), nullptr);
     rig.game().ResetAll();
     EXPECT_TRUE(rig.stateLines("component: ").empty()) << "the game reset removes them all";
+}
+
+// Shown during transitions, a component rides on the cover of a blend (left out of the captured
+// old frame when it disappears before blending) or comes in with the new frame's half of a slide;
+// afterwards it stands where it stood, running again. One not shown waits under the cover.
+TEST(Components, ThoseShownDuringTransitionsRideOnThemAndComeBack) {
+    ComponentRig rig;
+    auto& d = rig.start();
+    rig.run("AddComponent \"Counter.Sample\", \"rider\", True, False : AddComponent \"Counter.Sample\", "
+            "\"ghost\", True, True : Component(\"rider\").Left = 3000 : Component(\"ghost\").Left = 4500 : "
+            "Component(\"rider\").Visible = True : Component(\"ghost\").Visible = True : "
+            "Component(\"rider\").Increment : Component(\"ghost\").Increment");
+    platform::Form& form = rig.form();
+    platform::Element &rider = form.get("rider"), &ghost = form.get("ghost"), &tally = form.get("tally");
+    platform::Element &frame = form.get("PictureBox"), &where = form.get("picWhere");
+
+    rig.game().transitions().TransitionStep1(1);
+    EXPECT_EQ(ghost.container, &where);
+    EXPECT_EQ(rider.container, &where);
+    EXPECT_EQ(tally.container, &frame);
+    ASSERT_TRUE(where.picture);
+    EXPECT_EQ(where.picture->image.pixel(305, 5), 0xFF000000u) << "the ghost left before the capture";
+    EXPECT_EQ(where.picture->image.pixel(205, 5), 0xFF40D070u) << "the rider is in it as well";
+    EXPECT_EQ(d.pixel(305, 5), 0xFF40D070u) << "both are seen on the cover";
+    rig.run("ok = Component(\"rider\").Paused");
+    EXPECT_EQ(rig.var("ok"), -1);
+    rig.game().OpenFrame("Cove", true, 1, 0.3);
+
+    // A slide from the right: the rider is on the new frame's half, coming in with it.
+    const int W = rig.context().info.FrameWidth;
+    std::vector<int> xs;
+    platform::TimerElement& watch = form.addTimer("Watch");
+    watch.onTimer = [&] {
+        if (rig.flags().TransitionRunning)
+            xs.push_back(platform::ElementRectOnForm(rider).x - platform::ElementRectOnForm(frame).x);
+    };
+    watch.setInterval(50);
+    watch.setEnabled(true);
+    rig.game().transitions().TransitionStep1(3);
+    EXPECT_EQ(rider.container, &form.get("picStart"));
+    rig.game().OpenFrame("Cove", true, 3, 1.0);
+    watch.setEnabled(false);
+    ASSERT_GE(xs.size(), 10u);
+    EXPECT_GT(xs.front(), 200 + W * 3 / 4);
+    EXPECT_NEAR(xs[xs.size() / 2], 200 + W / 2, W / 6);
+    EXPECT_TRUE(std::is_sorted(xs.rbegin(), xs.rend()));
+
+    for (platform::Element* e : {&rider, &ghost, &tally})
+        EXPECT_EQ(e->container, &frame) << e->name;
+    EXPECT_EQ(rider.left, 3000) << "back where it stood, not a frame's width to the right";
+    EXPECT_EQ(rider.top, 0);
+    rig.run("ok = Component(\"rider\").Paused");
+    EXPECT_EQ(rig.var("ok"), 0);
+    EXPECT_TRUE(d.boxes().empty()) << rig.boxTexts()[0];
 }
 
 TEST(Components, AGamesOwnComponentsAreAskedForOnceAndWindowsOnesNamed) {
