@@ -96,6 +96,7 @@ fuzz: deps
 	    run_video_fuzz) extra="fuzz/media/video-corpus";; \
 	    run_gif_fuzz) extra="fuzz/graphics/gif-corpus";; \
 	    run_plugin_fuzz) extra="fuzz/frames/plugin-corpus";; \
+	    run_dialogue_fuzz) extra="fuzz/frames/dialogue-corpus";; \
 	    run_script_host_fuzz) extra="-dict=fuzz/vbscript/vbscript.dict -timeout=10 tests/vbscript";; \
 	    *) extra="";; \
 	  esac; \

@@ -1,6 +1,8 @@
 // Wiring of the player's windows.
 #include "run/core/Player.h"
 
+#include "run/core/StateText.h"
+
 #include "run/frames/TimedEvents.h"
 #include "run/project/StartUp.h"
 
@@ -166,6 +168,15 @@ std::vector<std::string> Player::describeState() {
             out.push_back("component: " + c.name + " = " + c.progId + " at " + std::to_string(c.left) + "," +
                           std::to_string(c.top) + " size " + std::to_string(c.width) + "x" +
                           std::to_string(c.height) + (c.visible ? " (visible)" : " (hidden)"));
+        // The running dialogue and the questions it offers, top to bottom.
+        if (m_dialogues.active()) {
+            const bool panel = g.get("fmeDialogue").visible;
+            out.push_back("dialogue: " + m_dialogues.dialogueFrame() + (panel ? "" : " (waiting)"));
+            for (const DialogueLine& q : m_dialogues.shownLines())
+                out.push_back("question: " + std::to_string(q.question) + " " + QuotedStateText(q.caption) +
+                              " at " + std::to_string(q.left) + "," + std::to_string(q.top) +
+                              (q.asked ? " (asked)" : " (not asked)"));
+        }
         // The plug-ins loaded at the game's reset, in load order.
         for (const PluginRecord& p : m_plugins.loaded())
             out.push_back("plugin: " + p.identifier + " (" + p.file + ")");

@@ -77,8 +77,7 @@ class Player {
     ProjectContext m_project{m_ui, m_settings};
     Flags m_flags;
     GameState m_state;
-    // The services not yet built report to the step trace.
-    Dialogues m_dialogues{m_project.trace};
+    Dialogues m_dialogues{m_project, m_flags};
     Plugins m_plugins{m_project};
     // The parts below are made in this order: each is handed only parts already made, or
     // references to parts of their exact type made further down (held, not used, until then).

@@ -127,6 +127,7 @@ HeadlessDriver::Nested HeadlessDriver::longWait() {
     const Flags& flags = m_player->flags();
     if (flags.TransitionRunning && !flags.SkipTransitionRequested) return Nested::Transition;
     if (flags.VideoWaitRunning && !flags.StopMovie) return Nested::Video;
+    if (flags.DialogueAnswerWaiting) return Nested::Answer;
     return Nested::Nothing;
 }
 
@@ -134,6 +135,7 @@ bool HeadlessDriver::nestedGoesOn() {
     switch (m_inside) {
     case Nested::Transition:
     case Nested::Video:
+    case Nested::Answer:
         return longWait() == m_inside;
     case Nested::Box:
         return heldBox() != nullptr;
@@ -212,27 +214,6 @@ platform::Pixel HeadlessDriver::pixel(int x, int y) {
     if (!f) return 0;
     toWindow(x, y);
     return m_player->ui().paintedCanvas(*f).pixel(x, y);
-}
-
-std::string QuotedStateText(const std::string& text) {
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            out += "\\n";
-            ++i;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
 }
 
 std::vector<std::string> HeadlessDriver::state() {

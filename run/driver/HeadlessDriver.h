@@ -3,6 +3,7 @@
 #pragma once
 
 #include "run/core/Player.h"
+#include "run/core/StateText.h"
 #include "run/platform/headless/HeadlessBackend.h"
 #include "run/platform/ui/BoxForm.h"
 
@@ -12,10 +13,6 @@
 #include <vector>
 
 namespace run {
-
-// A text in double quotes as the state lines show it: a double quote or a backslash inside gets
-// a backslash before it, a line break is \n and a lone carriage return \r.
-std::string QuotedStateText(const std::string& text);
 
 class HeadlessDriver {
   public:
@@ -85,8 +82,9 @@ class HeadlessDriver {
     std::unique_ptr<Player> m_player;
     std::size_t m_boxesReported = 0;
     std::size_t m_openedReported = 0;
-    enum class Nested { Nothing, Transition, Video, Box };
-    // The long operation the player waits inside now: a transition drawn, a video waited for.
+    enum class Nested { Nothing, Transition, Video, Answer, Box };
+    // The long operation the player waits inside now: a transition drawn, a video waited for,
+    // a dialogue's answer shown.
     Nested longWait();
     // Runs the nested steps on what the player waits inside now; false when none are left.
     bool runNested(Nested inside);

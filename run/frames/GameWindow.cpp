@@ -59,7 +59,11 @@ void GameWindow::pointerOverFrame(int yPixels) {
 
 void GameWindow::build() {
     m_form.backColor = 0x000000;
-    m_form.onKeyDown = [this](int key, int shift) { m_menus->onKeyDown(key, shift); };
+    // The keys of a dialogue's questions are free in the window otherwise.
+    m_form.onKeyDown = [this](int key, int shift) {
+        if (m_form.enabled && m_dialogues.onKeyDown(key, shift)) return;
+        m_menus->onKeyDown(key, shift);
+    };
     m_form.onUnload = [this] { unloadWindow(); };
     m_form.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
     buildFrameElements();
@@ -94,6 +98,7 @@ void GameWindow::build() {
     m_videos.build(m_form);
     m_components.build(m_form, m_scripts, m_actions);
     buildSpareElements();
+    m_dialogues.build(*this, m_actions);
 }
 
 // Elements the game window keeps for scripts: hidden spare controls a script may show, move
@@ -310,6 +315,7 @@ void GameWindow::unloadWindow() {
     m_project.ui.pump();
     m_halt.HaltGame();
     m_components.RemoveComponents();
+    m_dialogues.ResetDialogue();
     RestoreDesktopMode(m_project);
     m_inPlay = false;
     m_audio.attachFadeTimer(nullptr);

@@ -73,6 +73,7 @@ class GameWindow {
     Inventory& inventory() { return *m_inventory; }
     Videos& videos() { return m_videos; }
     Components& components() { return m_components; }
+    Dialogues& dialogues() { return m_dialogues; }
 
     // --- Window (GameWindow.cpp) ---
     void load();

@@ -295,6 +295,7 @@ void GameWindow::ResetAll() {
         frameTimer->setInterval(0);
         m_project.trace.note("ResetRipplingWaterAndDialogue");
         m_form.findTimer("TimerRipplingWater")->setEnabled(false);
+        m_dialogues.ResetDialogue();
         m_state.variables.Variables.Clear();
         m_state.variables.VariablesVariant.Clear();
         m_state.variables.Disappear.Clear();

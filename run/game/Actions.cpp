@@ -110,7 +110,7 @@ bool GamePlay::openRequestedFrame(bool endDialogue) {
         }
     }
     if (a.sFrameToLoad.empty()) return false;
-    if (endDialogue) m_dialogues.EndDialogue();
+    if (endDialogue) m_dialogues.QuitDialogue();
     std::string frame = a.sFrameToLoad;
     if (a.dTransitionDuration != 0) {
         m_project.trace.note("TransitionStep1 " + std::to_string(a.iTransitionNumber));
@@ -220,7 +220,7 @@ class GamePlay::ActionSteps {
             history.pop_back();
             target = history.back();
         }
-        if (!doNotQuitDialogue) m_play.m_dialogues.EndDialogue();
+        if (!doNotQuitDialogue) m_play.m_dialogues.QuitDialogue();
         if (m_a.transitionKind == 1) {
             m_s.trace.note("TransitionStep1 " + std::to_string(m_a.transitionNumber));
             m_game.transitions().TransitionStep1(m_a.transitionNumber);

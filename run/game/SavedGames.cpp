@@ -1,5 +1,6 @@
 #include "run/game/SavedGames.h"
 
+#include "run/frames/Dialogues.h"
 #include "run/frames/FrameTransitions.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Inventory.h"
@@ -131,7 +132,17 @@ bool SaveGameAs(ProjectContext& s, const GameState& state, GameWindow& game, con
         if (answer == platform::kResultCancel) return false;
     }
     try {
-        WriteSaveFile(file, state, {s.info.ProjectRegistryName, s.info.AdventureName, SaveDateText()});
+        // While a dialogue runs, the game resumes on the frame that started it, so the loaded
+        // game offers the dialogue again.
+        const Dialogues& dialogue = game.dialogues();
+        GameState resumable;
+        const GameState* saved = &state;
+        if (dialogue.active()) {
+            resumable = state;
+            resumable.frame = dialogue.dialogueFrame();
+            saved = &resumable;
+        }
+        WriteSaveFile(file, *saved, {s.info.ProjectRegistryName, s.info.AdventureName, SaveDateText()});
     } catch (const std::exception&) {
         s.showErrorBox(" Unable to save '" + file +
                        "'.\r\nVerify that this file is not Read-Only and that it does not "

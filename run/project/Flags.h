@@ -9,6 +9,7 @@ struct Flags {
     bool SkipTransitionRequested = false; // a running transition should end at once
     bool StopMovie = false;               // a video wait should end
     bool VideoWaitRunning = false;        // the game waits for the one-time video to end
+    bool DialogueAnswerWaiting = false;   // a dialogue question waits while its answer shows
     bool TransitionRunning = false;       // a transition is being drawn (Escape leaves the menus)
     bool AlphaBlendErrorReported = false; // the drawing failure box was shown once
     int TransitionNumber = 0;             // while a transition runs: its number 0–5

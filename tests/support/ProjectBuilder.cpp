@@ -16,6 +16,42 @@ namespace run::testing {
 
 namespace fs = std::filesystem;
 
+ProjectBuilder& ProjectBuilder::dialogue(const std::string& frame,
+                                         const std::vector<DialogueQuestion>& questions) {
+    RecordWriter w = RecordWriter::create(m_folder / "FramesData" / (frame + ".dlg"));
+    auto bar = [](std::string text) {
+        std::replace(text.begin(), text.end(), '"', '|');
+        return text;
+    };
+    for (int i = 1; i <= 11; ++i)
+        w.writeField(RecordVariant{});
+    w.writeField(std::int16_t(questions.size()));
+    for (const DialogueQuestion& q : questions) {
+        w.writeField(q.question);
+        w.writeField(q.answer);
+        w.writeField(bar(q.script1));
+        w.writeField(bar(q.script2));
+        w.writeField(bar(q.script3));
+        w.writeField(q.key);
+        w.writeField(q.visibleAtStart);
+        w.writeField(q.quitAfter);
+        for (std::int16_t h : q.hotspotActions)
+            w.writeField(h);
+        for (const auto* list : {&q.showList, &q.hideList}) {
+            w.writeField(std::int16_t(list->size()));
+            for (std::int16_t key : *list)
+                w.writeField(key);
+        }
+        w.writeField(q.answerSeconds);
+        for (int i = 0; i < 3; ++i)
+            w.writeField(RecordVariant{});
+        w.writeField(q.timedAnswer);
+        w.writeField(RecordVariant{});
+    }
+    w.commit();
+    return *this;
+}
+
 namespace {
 
 // General stores '|' for each double quote of its script texts.

@@ -2,6 +2,7 @@
 // creates exactly the project it needs, through the same record writer the player uses.
 #pragma once
 
+#include "run/frames/DialogueFile.h"
 #include "run/frames/FrameFile.h"
 #include "run/project/ProjectInfo.h"
 
@@ -113,6 +114,8 @@ class ProjectBuilder {
     // FramesData/<frame>.fm4: the item each listed hotspot offers on a click.
     ProjectBuilder& pickups(const std::string& frame,
                             const std::vector<std::pair<int, std::string>>& hotspotItems);
+    // FramesData/<frame>.dlg: the frame's questions (double quotes of scripts written as "|").
+    ProjectBuilder& dialogue(const std::string& frame, const std::vector<DialogueQuestion>& questions);
     // Areas/<name>.obj naming the item's icon (in the Areas folder).
     ProjectBuilder& item(const std::string& name, const std::string& iconFile);
     // Areas/<dragged>_on_<target>.drg.

@@ -89,7 +89,7 @@ const ApiFunction kFunctions[] = {
      }},
     {u"QuitDialogue", 0, 0,
      [](Call& c) {
-         c.s.dialogues.EndDialogue();
+         c.s.dialogues.QuitDialogue();
          return true;
      }},
 };
