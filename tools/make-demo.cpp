@@ -62,12 +62,41 @@ Canvas paintHarbour() {
     c.fill({0, 360, 300, 24}, 0xFF5A3B22); // the pier
     for (int x = 10; x < 300; x += 40)
         c.fill({x, 384, 10, 60}, 0xFF3E2816);
+    // Old Abel, sitting on the pier with his line in the water.
+    c.fill({74, 334, 24, 26}, 0xFF2C3E5A);
+    FillCircle(c, 86, 326, 8, 0xFFE0B890);
+    c.fill({77, 316, 18, 5}, 0xFF3A2A1A);
+    c.fill({96, 330, 40, 2}, 0xFF6A5030);
+    c.fill({135, 330, 1, 40}, 0xFFC0C0C0);
     c.fill({520, 250, 120, 60}, 0xFF3A3A40); // the rock
     c.fill({560, 110, 40, 150}, 0xFFEDE6D8); // the tower
     for (int y = 130; y < 250; y += 40)
         c.fill({560, y, 40, 16}, 0xFFB8322E);
     c.fill({552, 90, 56, 22}, 0xFF2A2A2A); // the lantern room
     FillCircle(c, 580, 100, 8, 0xFFFFF2A0);
+    return c;
+}
+
+// Abel close by on the pier at dusk: the old keeper with his white beard, cap and pipe.
+Canvas paintAbel() {
+    Canvas c(W, H);
+    VerticalGradient(c, {0, 0, W, 260}, 0xFF22305E, 0xFFE39A70);
+    VerticalGradient(c, {0, 240, W, 240}, 0xFF2C5D7C, 0xFF0E2433);
+    for (int y = 250; y < H; y += 14)
+        c.fill({(y * 41) % 300, y, 160, 2}, 0xFF5F8FA8);
+    c.fill({0, 330, W, 150}, 0xFF5A3B22); // the pier's planks
+    for (int y = 345; y < H; y += 22)
+        c.fill({0, y, W, 2}, 0xFF3E2816);
+    c.fill({250, 190, 140, 170}, 0xFF2C3E5A); // his coat
+    c.fill({236, 300, 168, 60}, 0xFF243450);
+    FillCircle(c, 320, 140, 52, 0xFFE0B890); // his face
+    FillCircle(c, 320, 178, 40, 0xFFF0F0EC); // his beard
+    c.fill({262, 82, 116, 30}, 0xFF3A2A1A);  // his cap
+    c.fill({250, 106, 140, 10}, 0xFF2A1C10);
+    FillCircle(c, 302, 136, 5, 0xFF202020);
+    FillCircle(c, 338, 136, 5, 0xFF202020);
+    c.fill({350, 170, 46, 6}, 0xFF4B321E); // his pipe
+    c.fill({390, 156, 12, 20}, 0xFF4B321E);
     return c;
 }
 
@@ -244,6 +273,13 @@ Canvas icon(const std::string& kind) {
         c.fill({8, 10, 16, 20}, 0xFFB03A2A);
         c.fill({12, 4, 4, 7}, 0xFF808080);
         c.fill({16, 14, 10, 2}, 0xFFF2EEDC);
+    } else if (kind == "matches") {
+        c.fill({6, 10, 20, 14}, 0xFFD8C8A0);
+        c.frame({6, 10, 20, 14}, 0xFF6A5030);
+        for (int x = 9; x < 24; x += 4) {
+            c.fill({x, 4, 2, 8}, 0xFFE8D8B0);
+            c.fill({x, 3, 2, 3}, 0xFFC03020);
+        }
     } else if (kind == "key") {
         FillCircle(c, 9, 16, 6, 0xFFD4AF37);
         FillCircle(c, 9, 16, 2, 0);
@@ -351,7 +387,7 @@ int main(int argc, char** argv) {
         ProjectBuilder b(root);
         b.general(info).texts(1).more("ScriptTimeOut", "0");
         b.variables({"door_open", "lantern_lit", "visited_beach", "visits", "visited_cottage", "tide",
-                     "logged_visits", "gusts", "gust_event", "gauge_gusts"},
+                     "logged_visits", "gusts", "gust_event", "gauge_gusts", "abel_met"},
                     {"visitor_name"});
         // The procedures, scrambled with the game's key as a compiled game stores them.
         b.procedures("' Gull Cove's procedures\r\n"
@@ -400,6 +436,7 @@ int main(int argc, char** argv) {
                                          return c;
                                      }(),
                                      12, 12));
+        b.file("Areas/matches.ico", MakeIconBytes(icon("matches")));
         for (const char* kind : {"bottle", "wick", "fuel", "key"}) {
             b.file(std::string("Areas/") + kind + ".ico", MakeIconBytes(icon(kind)));
             b.file(std::string("Areas/") + kind + "_big.ico", bigIcon(kind));
@@ -407,7 +444,8 @@ int main(int argc, char** argv) {
         b.item("oil bottle", "bottle.ico")
             .item("wick", "wick.ico")
             .item("lamp fuel", "fuel.ico")
-            .item("key", "key.ico");
+            .item("key", "key.ico")
+            .item("matches", "matches.ico");
         // The wick dropped on the oil bottle makes lamp fuel; both are used up.
         b.combination("wick", "oil bottle", true, true, "lamp fuel");
 
@@ -473,11 +511,12 @@ int main(int argc, char** argv) {
         gullSpot.withAnimationSpeed = true;
         gullSpot.animationSpeed = 110;
         b.hotspots("Harbour", {rect(540, 80, 80, 190), picture(150, 250, "boat.ico"), rect(0, 420, 120, 60),
-                               rect(330, 330, 110, 50), gullSpot});
+                               rect(330, 330, 110, 50), gullSpot, rect(70, 312, 34, 50)});
         ActionSpec boat = say("An old rowing boat. Its oars are long gone.");
         boat.frameSound = "creak.wav";
-        b.actions("Harbour", {goWith("Lighthouse", 1, 1000), boat, goWith("Beach", 2, 700),
-                              goWith("Cottage", 5, 700), say("A gull wheels over the harbour, crying.")});
+        b.actions("Harbour",
+                  {goWith("Lighthouse", 1, 1000), boat, goWith("Beach", 2, 700), goWith("Cottage", 5, 700),
+                   say("A gull wheels over the harbour, crying."), goWith("Abel", 1, 600)});
         // The open water right of the pier ripples, below the way to the cottage: the water lies
         // over the frame, so hotspots and texts under it could not be reached or read. The
         // mask keeps a still band along its top edge, where the waves fade into calm water.
@@ -491,6 +530,52 @@ int main(int argc, char** argv) {
                             caption("The lantern has been dark for seven nights.", 24, 60),
                             caption("to the beach", 8, 450, 9), caption("cottage", 350, 340, 9),
                             caption("A gull cries over the water.", 24, 90, 11, false, 0xE0E0E0)});
+
+        // Abel: the old keeper on the pier, and a conversation. His questions show and hide each
+        // other; one gives the matches, one answers in its own time, and the goodbye ends it.
+        save(run::platform::SaveJpg(paintAbel(), (root / "Frames" / "abel.jpg").string(), 88));
+        run::FrameFile abel;
+        abel.PictureType = 1;
+        abel.Picture = "abel.jpg";
+        b.frame("Abel", abel);
+        b.hotspots("Abel", {rect(0, 0, 640, 40)});
+        ActionSpec leave;
+        leave.goBack = true;
+        b.actions("Abel", {leave});
+        b.texts("Abel", {caption("back to the harbour", 260, 12, 10, true)});
+        auto question = [](std::int16_t key, const char* text, const char* answer, bool visible) {
+            run::DialogueQuestion q;
+            q.key = key;
+            q.question = text;
+            q.answer = answer;
+            q.visibleAtStart = visible;
+            q.hideList = {key};
+            return q;
+        };
+        run::DialogueQuestion who =
+            question(1, "Who are you?", "Abel. I kept the light for forty years, before my eyes went.", true);
+        who.script1 = "abel_met = 1";
+        who.showList = {2, 4};
+        run::DialogueQuestion what =
+            question(2, "What happened to the lantern?",
+                     "Seven nights dark. The new keeper took ill, and the lamp ran dry.", false);
+        what.showList = {3};
+        run::DialogueQuestion how = question(3, "How do I light it again?",
+                                             "Oil from the beach and a wick from the cottage make fuel. "
+                                             "Here, take my matches.",
+                                             false);
+        how.script1 = "AddItem \"matches\", False";
+        run::DialogueQuestion gulls =
+            question(4, "Tell me about the gulls.", "Hear them? They cry before a storm.", false);
+        gulls.timedAnswer = true;
+        gulls.answerSeconds = 3;
+        run::DialogueQuestion key = question(5, "Where is the key to the tower?",
+                                             "On its hook in the cottage, where it always hangs.", true);
+        run::DialogueQuestion bye = question(6, "Goodbye, Abel.", "Mind the tide.", true);
+        bye.hideList.clear();
+        bye.quitAfter = true;
+        bye.script3 = "GoToFrame \"Harbour\", 0.6, 1";
+        b.dialogue("Abel", {who, what, how, gulls, key, bye});
 
         // Beach: its picture is stored under the hidden name a compiled game gives it.
         std::string beachPicture = (root / "Frames" / "beach.jpg").string();

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,18 @@ class Walk {
         return m_driver.backend().audio().levelOver(from, to);
     }
     std::uint64_t now() { return m_driver.backend().nowMs(); }
+    // Clicks the dialogue's question of that caption where the state says it lies.
+    void ask(const std::string& caption) {
+        for (const auto& l : lines({"question: "})) {
+            const std::size_t at = l.find("\"" + caption + "\" at ");
+            if (at == std::string::npos) continue;
+            int x = 0, y = 0;
+            ASSERT_EQ(std::sscanf(l.c_str() + at + caption.size() + 6, "%d,%d", &x, &y), 2) << l;
+            m_driver.click(x + 10, y + 8);
+            return;
+        }
+        FAIL() << "no question " << caption;
+    }
     std::string variable(const std::string& name) {
         for (const auto& l : lines({"variable: "})) {
             if (l.rfind("variable: " + name + " = ", 0) == 0) return l.substr(13 + name.size());
@@ -284,6 +297,57 @@ TEST(DemoWalkthrough, FromStartToTheEnding) {
     // Only the save and load windows were shown.
     for (const auto& b : d.boxes())
         EXPECT_EQ(b.kind, "window") << b.text;
+}
+
+// Old Abel on the pier talks: his questions show and hide each other, one gives the matches,
+// one answers in its own time, and the goodbye ends the conversation and leads back.
+TEST(DemoWalkthrough, AbelTalksOnThePier) {
+    Walk w;
+    HeadlessDriver& d = w.d();
+    d.click(150, 85);
+    for (int i = 0; i < 50 && w.frame() != "Harbour"; ++i)
+        d.wait(10);
+    ASSERT_EQ(w.frame(), "Harbour");
+    d.click(87, 337);
+    ASSERT_EQ(w.frame(), "Abel");
+    EXPECT_EQ(
+        w.lines({"dialogue: ", "question: "}),
+        (std::vector<std::string>{"dialogue: Abel", "question: 1 \"Who are you?\" at 24,388 (not asked)",
+                                  "question: 5 \"Where is the key to the tower?\" at 24,412 (not asked)",
+                                  "question: 6 \"Goodbye, Abel.\" at 24,436 (not asked)"}));
+
+    // The answer stays until its message's time is up; meanwhile the panel is away.
+    std::vector<std::string> during;
+    d.setNestedSteps([&] {
+        during = w.lines({"dialogue: ", "message: "});
+        return false;
+    });
+    const std::uint64_t asked = w.now();
+    w.ask("Who are you?");
+    d.setNestedSteps(nullptr);
+    EXPECT_EQ(during, (std::vector<std::string>{
+                          "message: Abel. I kept the light for forty years, before my eyes went.",
+                          "dialogue: Abel (waiting)"}));
+    EXPECT_GE(w.now() - asked, 5000u);
+    EXPECT_EQ(w.variable("abel_met"), "1");
+    EXPECT_EQ(w.lines({"question: "}).size(), 4u) << "he is asked; the lantern and the gulls open up";
+
+    // The number keys pick the questions in the panel's order.
+    d.key("1");
+    w.ask("How do I light it again?");
+    EXPECT_EQ(w.items(), std::vector<std::string>{"item: 1 = matches"});
+    const std::uint64_t gulls = w.now();
+    w.ask("Tell me about the gulls.");
+    EXPECT_NEAR(double(w.now() - gulls), 3000.0, 60.0) << "a timed answer";
+    EXPECT_EQ(
+        w.lines({"question: "}),
+        (std::vector<std::string>{"question: 5 \"Where is the key to the tower?\" at 24,412 (not asked)",
+                                  "question: 6 \"Goodbye, Abel.\" at 24,436 (not asked)"}))
+        << "a shorter panel, still at the bottom";
+    w.ask("Goodbye, Abel.");
+    EXPECT_EQ(w.frame(), "Harbour");
+    EXPECT_TRUE(w.lines({"dialogue: ", "question: "}).empty());
+    EXPECT_TRUE(d.boxes().empty()) << d.boxes()[0].text;
 }
 
 } // namespace
