@@ -114,8 +114,7 @@ void Dialogues::RuntimeDisplayQuestions() {
             label.foreColor = q.asked ? kAsked : kNew;
             platform::AutoSizeToCaption(label, m_project.ui.fonts());
             label.visible = true;
-            label.onClick = [this, k] { RuntimeQuestionClick(k); };
-            label.onMouseMove = [this, k](const platform::MouseArgs&) { lblDialogue_MouseMove(k); };
+            wireLabel(label);
             y += label.height + kGap;
         }
         if (next == 1) {
@@ -245,6 +244,12 @@ void Dialogues::RuntimeQuestionClick(int labelIndex) {
         if (m_active && !quitting() && m_game && !m_game->form().get("fmeDialogue").visible)
             RuntimeDisplayQuestions();
     }
+}
+
+void Dialogues::wireLabel(Element& label) {
+    const int k = label.index;
+    label.onClick = [this, k] { RuntimeQuestionClick(k); };
+    label.onMouseMove = [this, k](const platform::MouseArgs&) { lblDialogue_MouseMove(k); };
 }
 
 void Dialogues::setHover(int labelIndex) {

@@ -14,6 +14,10 @@
 
 namespace run {
 
+namespace platform {
+class Element;
+}
+
 class GameActions;
 class GameWindow;
 struct Flags;
@@ -46,6 +50,8 @@ class Dialogues {
     // The game reset: no dialogue, no questions, no labels.
     void ResetDialogue();
 
+    // A question label takes clicks and pointer moves (a label a script loads as well).
+    void wireLabel(platform::Element& label);
     void lblDialogue_MouseMove(int labelIndex);
     void fmeDialogue_MouseMove();
     // The keys of the shown panel: 1–9 pick a question, the arrows move over them, Enter picks

@@ -1,5 +1,6 @@
 // Members of the game window's element arrays that scripts load and unload (a further script
 // timer, a further dialogue label …), wired as the player wires its own members.
+#include "run/frames/Dialogues.h"
 #include "run/frames/FrameTexts.h"
 #include "run/frames/GameWindow.h"
 #include "run/frames/Hotspots.h"
@@ -37,6 +38,8 @@ bool GameWindow::LoadControl(const std::string& arrayName, int index) {
             m_hotspots->wireArea(e);
         } else if (platform::EqualsNoCase(e.name, "Text")) {
             m_texts->wireText(e);
+        } else if (platform::EqualsNoCase(e.name, "lblDialogue")) {
+            m_dialogues.wireLabel(e);
         }
         return true;
     } catch (const std::exception&) {
