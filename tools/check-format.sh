@@ -4,7 +4,7 @@
 # 2 when clang-format cannot be run.
 #
 # Usage: tools/check-format.sh [FILE...]
-#   With no FILE, checks the .cpp/.h files of every C++ folder (vbscript, run, tests, bench, tools, fuzz).
+#   With no FILE, checks the .cpp/.h files of every C++ folder (vbscript, run, tests, bench, tools, fuzz, Voxline, examples).
 #   CLANG_FORMAT=/path/to/clang-format picks another binary (the style is checked with version 14).
 set -uo pipefail
 
@@ -23,7 +23,7 @@ else
     cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 2
     while IFS= read -r -d '' f; do
         files+=("$f")
-    done < <(find vbscript run tests bench tools fuzz -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.hpp' -o -name '*.cc' \) -print0 | sort -z)
+    done < <(find vbscript run tests bench tools fuzz Voxline examples -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.hpp' -o -name '*.cc' \) -print0 | sort -z)
 fi
 
 off=()

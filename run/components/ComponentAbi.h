@@ -34,7 +34,7 @@ extern "C" {
 #endif
 
 #define PC_ABI_MAJOR 1u
-#define PC_ABI_MINOR 0u
+#define PC_ABI_MINOR 1u
 #define PC_ABI_VERSION ((PC_ABI_MAJOR << 16) | PC_ABI_MINOR)
 
 #define PC_OK 0
@@ -85,6 +85,10 @@ typedef struct pc_object_vtbl {
     /* Draws what the object shows into 0xAARRGGBB pixels (rows `stride` pixels apart) of its
      * element's size; may be null when the object shows nothing. */
     int32_t (*draw)(pc_object* self, uint32_t* pixels, int32_t width, int32_t height, int32_t stride);
+
+    /* Since 1.1. A short text of what the object is doing now, for the host's state report
+     * (a test or a play-through reads it); may be null. */
+    int32_t (*describe)(pc_object* self, pc_value* result);
 } pc_object_vtbl;
 
 struct pc_object {
@@ -121,7 +125,8 @@ struct pc_host {
     /* A timer that calls `tick(data)` on the host's thread every `intervalMs`, until stopped. */
     pc_handle (*timer_start)(pc_handle context, uint32_t intervalMs, void (*tick)(void* data), void* data);
     void (*timer_stop)(pc_handle context, pc_handle timer);
-    /* Whether a key (a virtual-key code: 32 is the space bar) is held down now. */
+    /* Whether a key (a virtual-key code: 32 is the space bar) is held down now, or was pressed
+     * since the last time this asked about it (a quick tap between two looks counts). */
     int32_t (*key_down)(pc_handle context, int32_t virtualKey);
 
     /* Media players of the host's mixer: a control never opens a sound device of its own.
@@ -136,7 +141,23 @@ struct pc_host {
     void (*player_set_balance)(pc_handle context, pc_handle player, int32_t balance);
     int32_t (*player_play_state)(pc_handle context, pc_handle player);
     double (*player_position)(pc_handle context, pc_handle player);
+
+    /* Since 1.1. A message box of the host, modal; `style` as scripts give MsgBox (16 critical,
+     * 64 information; buttons in the low bits). Returns the button pressed (1 OK …). */
+    int32_t (*message_box)(pc_handle context, const char* textUtf8, uint32_t textLength,
+                           const char* titleUtf8, uint32_t titleLength, int32_t style);
+    /* Since 1.1. How the host finds a file a component names (the game's folders, backslashes
+     * and letter case as the game's own files): 1 a file, 2 a folder, 0 nothing there. */
+    int32_t (*file_kind)(pc_handle context, const char* pathUtf8, uint32_t length);
+    /* Since 1.1. Tells `event(data, what, playState)` on the host's thread when the player's
+     * play state changes (what = PC_PLAYER_STATE) and when it reaches the end of its file
+     * (PC_PLAYER_ENDED, after the state change); a null `event` stops telling. */
+    int32_t (*player_watch)(pc_handle context, pc_handle player,
+                            void (*event)(void* data, int32_t what, int32_t playState), void* data);
 };
+
+#define PC_PLAYER_STATE 1
+#define PC_PLAYER_ENDED 2
 
 /* What a registration entry is given: it names each ProgID the library creates. */
 typedef struct pc_registrar {

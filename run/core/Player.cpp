@@ -168,6 +168,8 @@ std::vector<std::string> Player::describeState() {
             out.push_back("component: " + c.name + " = " + c.progId + " at " + std::to_string(c.left) + "," +
                           std::to_string(c.top) + " size " + std::to_string(c.width) + "x" +
                           std::to_string(c.height) + (c.visible ? " (visible)" : " (hidden)"));
+        for (const ComponentShown& c : m_components.shown())
+            if (!c.doing.empty()) out.push_back("component state: " + c.name + " = " + c.doing);
         // The running dialogue and the questions it offers, top to bottom.
         if (m_dialogues.active()) {
             const bool panel = g.get("fmeDialogue").visible;
@@ -192,6 +194,11 @@ std::vector<std::string> Player::describeState() {
         }
         for (std::string& line : m_audio.describe())
             out.push_back(std::move(line));
+        // The players of components, after the game's own seven.
+        for (const ComponentSound& c : m_components.sounds())
+            out.push_back("sound: " + c.name + " = " + c.file + " (" + std::to_string(c.volume) +
+                          (c.balance ? ", balance " + std::to_string(c.balance) : std::string()) +
+                          (c.loop ? ", loop)" : ", once)"));
         // The frame's rippling water: where it lies and whether it moves now.
         const platform::Element& water = g.get("PicRipplingWater");
         if (water.visible) {

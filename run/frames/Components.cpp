@@ -8,6 +8,7 @@
 #include "run/platform/ui/WindowSystem.h"
 #include "run/project/Flags.h"
 #include "run/project/ProjectContext.h"
+#include "run/project/ProjectPaths.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -53,16 +54,22 @@ Components::Components(ProjectContext& project, Flags& flags, platform::Mixer& m
     services.stopTimer = [this](int n) {
         if (m_form && m_form->findTimer("ComponentTimer", n)) m_form->unloadArrayMember("ComponentTimer", n);
     };
-    services.keyDown = [this](int key) { return m_project.ui.keyDown(key); };
-    // A component plays files of the game only: names inside its folder.
+    services.keyDown = [this](int key) { return m_project.ui.keyDownOrPressedSince(key); };
+    // A component plays files of the game only: names inside its folder, found as the game's
+    // own files are (backslashes, any letter case).
     services.resolveFile = [this](const std::string& path) -> std::string {
         namespace fs = std::filesystem;
+        std::string named = path;
+        std::replace(named.begin(), named.end(), '\\', '/');
         const fs::path project = fs::weakly_canonical(m_project.paths.project);
-        fs::path wanted = fs::path(path).is_absolute() ? fs::path(path) : project / path;
-        wanted = fs::weakly_canonical(wanted);
+        fs::path wanted = fs::path(named).is_absolute() ? fs::path(named) : project / named;
+        wanted = fs::weakly_canonical(ExistingPath(wanted.string()));
         const auto rel = wanted.lexically_relative(project);
         if (rel.empty() || *rel.begin() == "..") return {};
         return wanted.string();
+    };
+    services.messageBox = [this](const std::string& text, const std::string& title, int style) {
+        return m_project.ui.messageBox(text, style, title);
     };
     m_host = std::make_unique<platform::ComponentHost>(mixer, std::move(services));
     m_wrappers.emplace_back(); // slots count from 1
@@ -280,7 +287,19 @@ std::vector<ComponentShown> Components::shown() const {
         if (!e || !o) continue;
         out.push_back({row.name, o->progId(), platform::TwipsToPixels(e->left),
                        platform::TwipsToPixels(e->top), platform::TwipsToPixels(e->width),
-                       platform::TwipsToPixels(e->height), e->visible});
+                       platform::TwipsToPixels(e->height), e->visible, o->describe()});
+    }
+    return out;
+}
+
+std::vector<ComponentSound> Components::sounds() const {
+    std::vector<ComponentSound> out;
+    if (!m_host) return out;
+    for (const platform::ComponentHost::PlayerShown& p : m_host->players()) {
+        if (!p.playing) continue;
+        const Row* row = rowOfHandle(p.owner);
+        out.push_back({(row ? row->name : std::string("component")) + "(" + std::to_string(p.index) + ")",
+                       p.file, p.volume, p.balance, p.playCount == 0});
     }
     return out;
 }

@@ -30,6 +30,15 @@ struct ComponentShown {
     std::string name, progId;
     int left = 0, top = 0, width = 0, height = 0; // pixels of the frame area
     bool visible = false;
+    std::string doing; // what the component says it is doing; "" when it says nothing
+};
+
+// A media player a component made, playing now.
+struct ComponentSound {
+    std::string name; // the component's, then its player's number: "vox(0)"
+    std::string file; // as the component named it
+    int volume = 0, balance = 0;
+    bool loop = false;
 };
 
 class Components {
@@ -71,6 +80,7 @@ class Components {
     };
     const std::vector<Row>& rows() const { return m_rows; }
     std::vector<ComponentShown> shown() const;
+    std::vector<ComponentSound> sounds() const;
 
   private:
     platform::ComponentObject* objectOf(const Row& row) const;

@@ -6,6 +6,8 @@
 // It includes only the component interface's header and links to nothing of the player.
 #include "ComponentAbi.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <string>
@@ -176,7 +178,7 @@ int32_t draw(pc_object* o, std::uint32_t* pixels, int32_t width, int32_t height,
 }
 
 const pc_object_vtbl kTable{sizeof(pc_object_vtbl), &addRef,     &release, &getProperty,
-                            &setProperty,           &callMethod, &draw};
+                            &setProperty,           &callMethod, &draw,    nullptr};
 
 } // namespace
 
@@ -195,7 +197,8 @@ EXPORT int32_t DllUnregisterServer(const pc_registrar* r) {
 
 EXPORT int32_t DllGetClassObject(const char* progId, uint32_t length, const pc_host* host,
                                  pc_handle container, pc_object** created) {
-    if (!created || !host || host->size < sizeof(pc_host)) return PC_E_BAD_ARGUMENT;
+    // The counter uses only what the interface's first version offers.
+    if (!created || !host || host->size < offsetof(pc_host, message_box)) return PC_E_BAD_ARGUMENT;
     *created = nullptr;
     if (!progId || !is(progId, length, kProgId)) return PC_E_NOT_FOUND;
     Counter* c = new (std::nothrow) Counter();

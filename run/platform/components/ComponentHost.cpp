@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <filesystem>
 
 namespace run::platform {
 
@@ -107,8 +109,11 @@ struct HostCallbacks {
         ComponentHost* h = host(context);
         if (!h || !tick || !h->m_services.startTimer) return 0;
         const pc_handle id = h->m_nextHandle++;
-        h->m_timers[id] =
-            h->m_services.startTimer(std::max<uint32_t>(1, intervalMs), [tick, data] { tick(data); });
+        const pc_handle owner = h->m_calling;
+        h->m_timers[id] = h->m_services.startTimer(std::max<uint32_t>(1, intervalMs), [h, owner, tick, data] {
+            ComponentHost::Calling calling(*h, owner);
+            tick(data);
+        });
         return id;
     }
     static void timerStop(pc_handle context, pc_handle timer) {
@@ -128,17 +133,28 @@ struct HostCallbacks {
         ComponentHost* h = host(context);
         if (!h) return nullptr;
         auto it = h->m_players.find(id);
-        return it == h->m_players.end() ? nullptr : it->second.get();
+        return it == h->m_players.end() ? nullptr : it->second.player.get();
+    }
+    static ComponentHost::HostPlayer* record(pc_handle context, pc_handle id) {
+        ComponentHost* h = host(context);
+        if (!h) return nullptr;
+        auto it = h->m_players.find(id);
+        return it == h->m_players.end() ? nullptr : &it->second;
     }
     static pc_handle playerNew(pc_handle context) {
         ComponentHost* h = host(context);
         if (!h || h->m_players.size() >= 64) return 0;
         const pc_handle id = h->m_nextHandle++;
-        h->m_players[id] = std::make_unique<MediaPlayer>(h->m_mixer);
+        ComponentHost::HostPlayer& made = h->m_players[id];
+        made.player = std::make_unique<MediaPlayer>(h->m_mixer);
+        made.owner = h->m_calling;
         return id;
     }
     static void playerFree(pc_handle context, pc_handle id) {
-        if (ComponentHost* h = host(context)) h->m_players.erase(id);
+        ComponentHost* h = host(context);
+        if (!h) return;
+        h->m_players.erase(id);
+        h->stopWatchingIfIdle();
     }
     static int32_t playerOpen(pc_handle context, pc_handle id, const char* path, uint32_t length) {
         ComponentHost* h = host(context);
@@ -148,6 +164,9 @@ struct HostCallbacks {
         const std::string file =
             wanted.empty() || !h->m_services.resolveFile ? wanted : h->m_services.resolveFile(wanted);
         if (!wanted.empty() && file.empty()) return PC_E_FAILED;
+        ComponentHost::HostPlayer* r = record(context, id);
+        r->named = wanted;
+        r->endTold = false;
         try {
             p->setFileName(file);
         } catch (const std::exception& e) {
@@ -159,6 +178,7 @@ struct HostCallbacks {
     static int32_t playerPlay(pc_handle context, pc_handle id, int32_t playCount) {
         MediaPlayer* p = player(context, id);
         if (!p) return PC_E_BAD_HANDLE;
+        record(context, id)->endTold = false;
         try {
             p->setPlayCount(playCount);
             p->Play();
@@ -184,6 +204,38 @@ struct HostCallbacks {
     static double playerPosition(pc_handle context, pc_handle id) {
         MediaPlayer* p = player(context, id);
         return p ? p->CurrentPosition() : 0.0;
+    }
+
+    static int32_t messageBox(pc_handle context, const char* text, uint32_t textLength, const char* title,
+                              uint32_t titleLength, int32_t style) {
+        ComponentHost* h = host(context);
+        if (!h || !h->m_services.messageBox) return 0;
+        return h->m_services.messageBox(textOf(text, textLength, 65536), textOf(title, titleLength, 4096),
+                                        style);
+    }
+    static int32_t fileKind(pc_handle context, const char* path, uint32_t length) {
+        ComponentHost* h = host(context);
+        const std::string wanted = textOf(path, length, 4096);
+        if (!h || wanted.empty()) return 0;
+        const std::string file = h->m_services.resolveFile ? h->m_services.resolveFile(wanted) : wanted;
+        std::error_code ec;
+        if (file.empty()) return 0;
+        if (std::filesystem::is_directory(file, ec)) return 2;
+        return std::filesystem::is_regular_file(file, ec) ? 1 : 0;
+    }
+    static int32_t playerWatch(pc_handle context, pc_handle id, void (*event)(void*, int32_t, int32_t),
+                               void* data) {
+        ComponentHost* h = host(context);
+        ComponentHost::HostPlayer* r = record(context, id);
+        if (!h || !r) return PC_E_BAD_HANDLE;
+        r->watch = event;
+        r->data = data;
+        r->toldState = r->player->PlayState();
+        // One look every 20 ms tells every watcher, while there is one.
+        if (event && !h->m_watchTimer && h->m_services.startTimer)
+            h->m_watchTimer = h->m_services.startTimer(20, [h] { h->watchPlayers(); });
+        h->stopWatchingIfIdle();
+        return PC_OK;
     }
 };
 
@@ -216,18 +268,73 @@ ComponentHost::ComponentHost(Mixer& mixer, Services services)
                       &HostCallbacks::playerSetVolume,
                       &HostCallbacks::playerSetBalance,
                       &HostCallbacks::playerPlayState,
-                      &HostCallbacks::playerPosition};
+                      &HostCallbacks::playerPosition,
+                      &HostCallbacks::messageBox,
+                      &HostCallbacks::fileKind,
+                      &HostCallbacks::playerWatch};
 }
 
 ComponentHost::~ComponentHost() {
     for (auto& [id, timer] : m_timers)
         if (m_services.stopTimer) m_services.stopTimer(timer);
+    if (m_watchTimer && m_services.stopTimer) m_services.stopTimer(m_watchTimer);
     hosts().erase(m_context);
 }
 
 ComponentHost* ComponentHost::fromContext(pc_handle context) {
     auto it = hosts().find(context);
     return it == hosts().end() ? nullptr : it->second;
+}
+
+void ComponentHost::watchPlayers() {
+    // By handle, looked up afresh: a watcher may stop, free or make players as it is told.
+    std::vector<pc_handle> ids;
+    for (const auto& [id, r] : m_players)
+        if (r.watch) ids.push_back(id);
+    for (pc_handle id : ids) {
+        auto it = m_players.find(id);
+        if (it == m_players.end() || !it->second.watch) continue;
+        HostPlayer& r = it->second;
+        const int state = r.player->PlayState();
+        if (state != r.toldState) {
+            r.toldState = state;
+            Calling calling(*this, r.owner);
+            r.watch(r.data, PC_PLAYER_STATE, state);
+        }
+        it = m_players.find(id);
+        if (it == m_players.end() || !it->second.watch) continue;
+        HostPlayer& still = it->second;
+        if (!still.endTold && still.player->ReachedEnd()) {
+            still.endTold = true;
+            Calling calling(*this, still.owner);
+            still.watch(still.data, PC_PLAYER_ENDED, still.player->PlayState());
+        }
+    }
+}
+
+void ComponentHost::stopWatchingIfIdle() {
+    if (!m_watchTimer) return;
+    for (const auto& [id, r] : m_players)
+        if (r.watch) return;
+    if (m_services.stopTimer) m_services.stopTimer(m_watchTimer);
+    m_watchTimer = 0;
+}
+
+std::vector<ComponentHost::PlayerShown> ComponentHost::players() const {
+    std::vector<PlayerShown> out;
+    std::map<pc_handle, int> made;
+    for (const auto& [id, r] : m_players) {
+        PlayerShown p;
+        p.owner = r.owner;
+        p.index = made[r.owner]++;
+        p.file = r.named;
+        p.volume = r.player->Volume();
+        p.balance = r.player->Balance();
+        p.playCount = r.player->PlayCount();
+        p.playing = r.player->PlayState() == MediaPlayer::kPlaying;
+        out.push_back(std::move(p));
+    }
+    return out;
 }
 
 void ComponentHost::beginCall() {
@@ -295,12 +402,13 @@ std::unique_ptr<ComponentObject> ComponentHost::create(const std::filesystem::pa
     beginCall();
     pc_object* object = nullptr;
     const pc_handle handle = m_nextHandle++;
+    Calling calling(*this, handle);
     const int32_t rc = lib->classObjectEntry()(progId.data(), static_cast<uint32_t>(progId.size()), &m_table,
                                                handle, &object);
     if (rc != PC_OK || !object) throw failure(rc == PC_OK ? PC_E_FAILED : rc, "Creating " + progId);
-    if (!object->vtbl || object->vtbl->size < sizeof(pc_object_vtbl) - sizeof(void*) ||
-        !object->vtbl->release || !object->vtbl->get_property || !object->vtbl->set_property ||
-        !object->vtbl->call_method) {
+    // The table of the first version (up to `draw`) is the least an object has.
+    if (!object->vtbl || object->vtbl->size < offsetof(pc_object_vtbl, draw) || !object->vtbl->release ||
+        !object->vtbl->get_property || !object->vtbl->set_property || !object->vtbl->call_method) {
         // An object without the interface's members is not used (nor released: it may not be able to).
         throw ComponentError(PC_E_FAILED,
                              "The component's object does not have the members of the interface.");
@@ -315,10 +423,12 @@ ComponentObject::ComponentObject(ComponentHost& host, std::shared_ptr<ComponentL
       m_progId(std::move(progId)) {}
 
 ComponentObject::~ComponentObject() {
+    ComponentHost::Calling calling(m_host, m_handle);
     m_object->vtbl->release(m_object);
 }
 
 ComponentValue ComponentObject::get(const std::string& name) {
+    ComponentHost::Calling calling(m_host, m_handle);
     m_host.beginCall();
     pc_value result{PC_EMPTY, 0, {0}};
     const int32_t rc =
@@ -328,6 +438,7 @@ ComponentValue ComponentObject::get(const std::string& name) {
 }
 
 void ComponentObject::set(const std::string& name, const ComponentValue& value) {
+    ComponentHost::Calling calling(m_host, m_handle);
     m_host.beginCall();
     const pc_value v = m_host.toC(value);
     const int32_t rc =
@@ -336,6 +447,7 @@ void ComponentObject::set(const std::string& name, const ComponentValue& value) 
 }
 
 ComponentValue ComponentObject::call(const std::string& name, const std::vector<ComponentValue>& args) {
+    ComponentHost::Calling calling(m_host, m_handle);
     m_host.beginCall();
     std::vector<pc_value> in;
     in.reserve(args.size());
@@ -349,11 +461,22 @@ ComponentValue ComponentObject::call(const std::string& name, const std::vector<
 }
 
 bool ComponentObject::draw(Canvas& canvas) {
-    if (m_object->vtbl->size < sizeof(pc_object_vtbl) || !m_object->vtbl->draw || canvas.empty())
+    if (m_object->vtbl->size < offsetof(pc_object_vtbl, describe) || !m_object->vtbl->draw || canvas.empty())
         return false;
+    ComponentHost::Calling calling(m_host, m_handle);
     m_host.beginCall();
     return m_object->vtbl->draw(m_object, canvas.row(0), canvas.width(), canvas.height(), canvas.width()) ==
            PC_OK;
+}
+
+std::string ComponentObject::describe() {
+    if (m_object->vtbl->size < sizeof(pc_object_vtbl) || !m_object->vtbl->describe) return {};
+    ComponentHost::Calling calling(m_host, m_handle);
+    m_host.beginCall();
+    pc_value result{PC_EMPTY, 0, {0}};
+    if (m_object->vtbl->describe(m_object, &result) != PC_OK) return {};
+    const ComponentValue v = ComponentHost::fromC(result);
+    return v.kind == PC_STRING ? v.s : std::string();
 }
 
 } // namespace run::platform

@@ -59,6 +59,8 @@ class ComponentObject {
     ComponentValue call(const std::string& name, const std::vector<ComponentValue>& args);
     // Draws what the object shows onto `canvas` (its element's size); false when it shows nothing.
     bool draw(Canvas& canvas);
+    // What the object says it is doing, for the state report; "" when it says nothing.
+    std::string describe();
 
   private:
     friend class ComponentHost;
@@ -85,7 +87,19 @@ class ComponentHost {
         std::function<bool(int virtualKey)> keyDown;
         // A file a component asks to play, as a path of this system; "" when it may not.
         std::function<std::string(const std::string& path)> resolveFile;
+        // A message box of the host (style and answer as MsgBox has them).
+        std::function<int(const std::string& text, const std::string& title, int style)> messageBox;
     };
+
+    // A media player a component made, as the state report lists it.
+    struct PlayerShown {
+        pc_handle owner = 0; // the object that made it
+        int index = 0;       // among its owner's players, in the order they were made
+        std::string file;    // as the component named it
+        int volume = 0, balance = 0, playCount = 1;
+        bool playing = false;
+    };
+    std::vector<PlayerShown> players() const;
 
     ComponentHost(Mixer& mixer, Services services);
     ~ComponentHost();
@@ -103,6 +117,20 @@ class ComponentHost {
     friend struct HostCallbacks;
     // Starts a call into a component: what earlier results and errors left is dropped.
     void beginCall();
+    // The object a call into a component (or a tick or player event of it) is for, so the
+    // players it makes are known as its own.
+    struct Calling {
+        Calling(ComponentHost& host, pc_handle object) : host(host), before(host.m_calling) {
+            host.m_calling = object;
+        }
+        ~Calling() { host.m_calling = before; }
+        ComponentHost& host;
+        pc_handle before;
+    };
+    // Tells the watching components what their players did since the last look.
+    void watchPlayers();
+    // Stops looking when no player is watched any more.
+    void stopWatchingIfIdle();
     ComponentError failure(int32_t rc, const std::string& operation);
     static ComponentValue fromC(const pc_value& v);
     pc_value toC(const ComponentValue& v);
@@ -116,7 +144,18 @@ class ComponentHost {
     std::string m_lastError;
     std::map<pc_handle, std::vector<ComponentValue>> m_params;
     std::map<pc_handle, int> m_timers;
-    std::map<pc_handle, std::unique_ptr<MediaPlayer>> m_players;
+    struct HostPlayer {
+        std::unique_ptr<MediaPlayer> player;
+        pc_handle owner = 0;
+        std::string named;
+        void (*watch)(void* data, int32_t what, int32_t playState) = nullptr;
+        void* data = nullptr;
+        int toldState = 0;
+        bool endTold = false;
+    };
+    std::map<pc_handle, HostPlayer> m_players;
+    pc_handle m_calling = 0;
+    int m_watchTimer = 0; // the timer that looks at watched players; 0 none
 };
 
 } // namespace run::platform

@@ -47,6 +47,10 @@ int MediaPlayer::PlayState() const {
     return m_voice && m_mixer.playing(m_voice) ? kPlaying : kStopped;
 }
 
+bool MediaPlayer::ReachedEnd() const {
+    return m_voice && !m_mixer.playing(m_voice);
+}
+
 void MediaPlayer::Play() {
     if (m_fileName.empty()) throw std::runtime_error("No file is loaded in the media player.");
     Stop();

@@ -34,6 +34,8 @@ class MediaPlayer {
     int PlayCount() const { return m_playCount; }
     void setPlayCount(int count) { m_playCount = count < 0 ? 1 : count; }
     int PlayState() const;
+    // Played to the end of its file (not stopped); until the next Play, Stop or file.
+    bool ReachedEnd() const;
     // Plays the loaded file from its start; throws when it can no longer be read.
     void Play();
     void Stop();

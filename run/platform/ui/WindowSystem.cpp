@@ -227,7 +227,10 @@ void WindowSystem::dispatch(const InputEvent& ev) {
         return;
     }
     // Which keys are held, for those who ask rather than listen (components).
-    if (ev.type == T::KeyDown) m_keysDown.insert(ev.keyCode);
+    if (ev.type == T::KeyDown) {
+        m_keysDown.insert(ev.keyCode);
+        m_keysPressed.insert(ev.keyCode);
+    }
     if (ev.type == T::KeyUp) m_keysDown.erase(ev.keyCode);
     Form* form = formById(ev.window);
     if (!m_boxes.empty()) {

@@ -109,6 +109,12 @@ class WindowSystem : public ModalHost {
 
     // Whether a key (a KeyCode) is held down now.
     bool keyDown(int keyCode) const { return m_keysDown.count(keyCode) != 0; }
+    // Whether a key is held now or was pressed since the last time this asked about it, so a
+    // quick tap between two looks is not missed.
+    bool keyDownOrPressedSince(int keyCode) {
+        const bool pressed = m_keysPressed.erase(keyCode) != 0;
+        return pressed || keyDown(keyCode);
+    }
 
     // Set when the backend reports that the user closed the program's last window or quit.
     bool quitRequested() const { return m_quit; }
@@ -158,6 +164,7 @@ class WindowSystem : public ModalHost {
     std::uint64_t m_lastInput = 0;
     int m_screenPointer = kPointerDefault;
     std::set<int> m_keysDown;
+    std::set<int> m_keysPressed;
     PicturePtr m_screenIcon;
     ToolTip m_toolTip;
     struct Hovered {

@@ -24,8 +24,10 @@ struct CounterRig {
                             tick = std::move(t);
                             return 1;
                         },
-                        [this](int) { tick = nullptr; }, [](int) { return false; },
-                        [](const std::string& p) { return p; }}};
+                        [this](int) { tick = nullptr; },
+                        [](int) { return false; },
+                        [](const std::string& p) { return p; },
+                        {}}};
     std::unique_ptr<ComponentObject> counter = host.create(COUNTER_OCX, "counter.sample");
 };
 
