@@ -390,39 +390,76 @@ int main(int argc, char** argv) {
                      "logged_visits", "gusts", "gust_event", "gauge_gusts", "abel_met"},
                     {"visitor_name"});
         // The procedures, scrambled with the game's key as a compiled game stores them.
-        b.procedures("' Gull Cove's procedures\r\n"
-                     "Sub CountVisit()\r\n"
-                     "    visits = visits + 1\r\n"
-                     "End Sub\r\n"
-                     "\r\n"
-                     "' The beach's script timer: the tide comes in after three seconds.\r\n"
-                     "Sub TimerObject0()\r\n"
-                     "    tide = tide + 1\r\n"
-                     "    If tide >= 3 Then\r\n"
-                     "        TimerObject(0).Enabled = False\r\n"
-                     "        Text(2).Visible = True\r\n"
-                     "    End If\r\n"
-                     "End Sub\r\n"
-                     "\r\n"
-                     "' The lantern room's gust gauge: the sample Counter component, installed with the\r\n"
-                     "' player, shown on the wall; its event tells the game each gust it counts.\r\n"
-                     "Sub ShowGauge()\r\n"
-                     "    If Not DoesComponentExist(\"gauge\") Then\r\n"
-                     "        AddComponent \"Counter.Sample\", \"gauge\"\r\n"
-                     "        Component(\"gauge\").Left = 500 * 15\r\n"
-                     "        Component(\"gauge\").Top = 120 * 15\r\n"
-                     "    End If\r\n"
-                     "    Component(\"gauge\").Visible = True\r\n"
-                     "End Sub\r\n"
-                     "\r\n"
-                     "Sub HideGauge()\r\n"
-                     "    If DoesComponentExist(\"gauge\") Then Component(\"gauge\").Visible = False\r\n"
-                     "End Sub\r\n"
-                     "\r\n"
-                     "Sub gauge_Changed(params)\r\n"
-                     "    gauge_gusts = params(0)\r\n"
-                     "End Sub",
-                     run::ProjectKeyNumber(info.ProjectRegistryName));
+        b.procedures(
+            "' Gull Cove's procedures\r\n"
+            "Sub CountVisit()\r\n"
+            "    visits = visits + 1\r\n"
+            "End Sub\r\n"
+            "\r\n"
+            "' The beach's script timer: the tide comes in after three seconds.\r\n"
+            "Sub TimerObject0()\r\n"
+            "    tide = tide + 1\r\n"
+            "    If tide >= 3 Then\r\n"
+            "        TimerObject(0).Enabled = False\r\n"
+            "        Text(2).Visible = True\r\n"
+            "    End If\r\n"
+            "End Sub\r\n"
+            "\r\n"
+            "' The lantern room's gust gauge: the sample Counter component, installed with the\r\n"
+            "' player, shown on the wall; its event tells the game each gust it counts.\r\n"
+            "Sub ShowGauge()\r\n"
+            "    If Not DoesComponentExist(\"gauge\") Then\r\n"
+            "        AddComponent \"Counter.Sample\", \"gauge\"\r\n"
+            "        Component(\"gauge\").Left = 500 * 15\r\n"
+            "        Component(\"gauge\").Top = 120 * 15\r\n"
+            "    End If\r\n"
+            "    Component(\"gauge\").Visible = True\r\n"
+            "End Sub\r\n"
+            "\r\n"
+            "Sub HideGauge()\r\n"
+            "    If DoesComponentExist(\"gauge\") Then Component(\"gauge\").Visible = False\r\n"
+            "End Sub\r\n"
+            "\r\n"
+            "Sub gauge_Changed(params)\r\n"
+            "    gauge_gusts = params(0)\r\n"
+            "End Sub\r\n"
+            "\r\n"
+            "' Abel's voice: the spoken-dialogue control installed with the player. The sea\r\n"
+            "' plays on its first audio track; the space bar skips a line.\r\n"
+            "Sub StartVoice()\r\n"
+            "    If Not DoesComponentExist(\"voice\") Then\r\n"
+            "        AddComponent \"Voxline.MainControl\", \"voice\"\r\n"
+            "        Set v = Component(\"voice\")\r\n"
+            "        v.AudioFilePath = \"Voice\\\"\r\n"
+            "        v.Skipping = 1\r\n"
+            "        v.Audio1File = \"ambient.wav\"\r\n"
+            "        v.Audio1Loop = 1\r\n"
+            "        v.Audio1Volume = 4\r\n"
+            "    End If\r\n"
+            "    Component(\"voice\").PlayAudio1\r\n"
+            "End Sub\r\n"
+            "\r\n"
+            "Sub StopVoice()\r\n"
+            "    If DoesComponentExist(\"voice\") Then RemoveComponent \"voice\"\r\n"
+            "End Sub\r\n"
+            "\r\n"
+            "' Line n: the player's question (after `pause` seconds), then Abel's answer at once;\r\n"
+            "' what the player says shows while the line is spoken.\r\n"
+            "Sub Speak(n, said, pause)\r\n"
+            "    Set v = Component(\"voice\")\r\n"
+            "    v.QuestionFile = \"q\" & n & \".wav\"\r\n"
+            "    v.AnswerFile = \"a\" & n & \".wav\"\r\n"
+            "    v.QuestionDelay = pause\r\n"
+            "    v.QuestionAndAnswer = 1\r\n"
+            "    v.PlayQuestion\r\n"
+            "    Text(2).Caption = \"You: \" & said\r\n"
+            "    Text(2).Visible = True\r\n"
+            "End Sub\r\n"
+            "\r\n"
+            "Sub voice_RemoveCanvasObject(params)\r\n"
+            "    Text(2).Visible = False\r\n"
+            "End Sub",
+            run::ProjectKeyNumber(info.ProjectRegistryName));
 
         // Pointers, items and their icons.
         b.file("Icons/compass.cur", MakeCursorBytes(ArrowPointer(0xFFF0E6C8), 0, 0));
@@ -498,7 +535,7 @@ int main(int argc, char** argv) {
         // and a gull cries a few seconds after the player arrives.
         harbour.MusicFile = "waves.wav";
         harbour.channelRequests = channels(1500, {fadeTo("wind.wav", 6), nothing(), stop()});
-        harbour.EntryScript = "CountVisit : TimerObject(0).Enabled = False : "
+        harbour.EntryScript = "StopVoice : CountVisit : TimerObject(0).Enabled = False : "
                               "logged_visits = ConvertToNumber(LoadParameter(|cottage_visit|, 0)) : "
                               "Text(5).Visible = False : CreateTimedEvent 4, |Text(5).Visible = True|, False";
         b.frame("Harbour", harbour);
@@ -537,12 +574,16 @@ int main(int argc, char** argv) {
         run::FrameFile abel;
         abel.PictureType = 1;
         abel.Picture = "abel.jpg";
+        abel.RunEntryScript = true;
+        abel.EntryScript = "Text(2).Visible = False : StartVoice";
         b.frame("Abel", abel);
+        b.file("Voice/ambient.wav", demo::Waves());
         b.hotspots("Abel", {rect(0, 0, 640, 40)});
         ActionSpec leave;
         leave.goBack = true;
         b.actions("Abel", {leave});
-        b.texts("Abel", {caption("back to the harbour", 260, 12, 10, true)});
+        b.texts("Abel", {caption("back to the harbour", 260, 12, 10, true),
+                         caption("[EMPTY]", 24, 52, 13, true, 0xC0F0FF)});
         auto question = [](std::int16_t key, const char* text, const char* answer, bool visible) {
             run::DialogueQuestion q;
             q.key = key;
@@ -552,28 +593,37 @@ int main(int argc, char** argv) {
             q.hideList = {key};
             return q;
         };
+        // Each question is spoken (its script 1) with the answer following at once; the gulls'
+        // question comes after a pause of a second. The voices are tools/make-voices.sh's.
+        auto speak = [](int n, const char* said, int pause = 0) {
+            return "Speak " + std::to_string(n) + ", \"" + said + "\", " + std::to_string(pause);
+        };
         run::DialogueQuestion who =
             question(1, "Who are you?", "Abel. I kept the light for forty years, before my eyes went.", true);
-        who.script1 = "abel_met = 1";
+        who.script1 = "abel_met = 1 : " + speak(1, "Who are you?");
         who.showList = {2, 4};
         run::DialogueQuestion what =
             question(2, "What happened to the lantern?",
                      "Seven nights dark. The new keeper took ill, and the lamp ran dry.", false);
         what.showList = {3};
+        what.script1 = speak(2, "What happened to the lantern?");
         run::DialogueQuestion how = question(3, "How do I light it again?",
                                              "Oil from the beach and a wick from the cottage make fuel. "
                                              "Here, take my matches.",
                                              false);
-        how.script1 = "AddItem \"matches\", False";
+        how.script1 = "AddItem \"matches\", False : " + speak(3, "How do I light it again?");
         run::DialogueQuestion gulls =
             question(4, "Tell me about the gulls.", "Hear them? They cry before a storm.", false);
         gulls.timedAnswer = true;
+        gulls.script1 = speak(4, "Tell me about the gulls.", 1);
         gulls.answerSeconds = 3;
         run::DialogueQuestion key = question(5, "Where is the key to the tower?",
                                              "On its hook in the cottage, where it always hangs.", true);
+        key.script1 = speak(5, "Where is the key to the tower?");
         run::DialogueQuestion bye = question(6, "Goodbye, Abel.", "Mind the tide.", true);
         bye.hideList.clear();
         bye.quitAfter = true;
+        bye.script1 = speak(6, "Goodbye, Abel.");
         bye.script3 = "GoToFrame \"Harbour\", 0.6, 1";
         b.dialogue("Abel", {who, what, how, gulls, key, bye});
 

@@ -316,24 +316,53 @@ TEST(DemoWalkthrough, AbelTalksOnThePier) {
                                   "question: 5 \"Where is the key to the tower?\" at 24,412 (not asked)",
                                   "question: 6 \"Goodbye, Abel.\" at 24,436 (not asked)"}));
 
-    // The answer stays until its message's time is up; meanwhile the panel is away.
+    EXPECT_EQ(w.lines({"component state: ", "sound: voice"}),
+              (std::vector<std::string>{"component state: voice = idle",
+                                        "sound: voice(2) = Voice\\ambient.wav (-2400, once)"}))
+        << "the sea on the voice's first track";
+
+    // The answer stays until its message's time is up; meanwhile the panel is away, and the
+    // question is spoken, Abel's answer following at once.
     std::vector<std::string> during;
     d.setNestedSteps([&] {
-        during = w.lines({"dialogue: ", "message: "});
+        during = w.lines({"text: 2", "message: ", "component state: ", "dialogue: ", "sound: voice(0)"});
         return false;
     });
     const std::uint64_t asked = w.now();
     w.ask("Who are you?");
     d.setNestedSteps(nullptr);
     EXPECT_EQ(during, (std::vector<std::string>{
+                          "text: 2 = You: Who are you?",
                           "message: Abel. I kept the light for forty years, before my eyes went.",
-                          "dialogue: Abel (waiting)"}));
+                          "component state: voice = question", "dialogue: Abel (waiting)",
+                          "sound: voice(0) = Voice\\q1.wav (0, once)"}));
     EXPECT_GE(w.now() - asked, 5000u);
+    EXPECT_GT(w.level(asked + 100, asked + 700), w.level(asked - 1500, asked - 100) * 1.5)
+        << "the spoken question is heard over the sea";
     EXPECT_EQ(w.variable("abel_met"), "1");
     EXPECT_EQ(w.lines({"question: "}).size(), 4u) << "he is asked; the lantern and the gulls open up";
+    EXPECT_EQ(w.lines({"component state: "}), std::vector<std::string>{"component state: voice = answer"});
+    d.wait(1500);
+    EXPECT_EQ(w.lines({"component state: "}), std::vector<std::string>{"component state: voice = idle"});
+    EXPECT_TRUE(w.lines({"text: 2"}).empty()) << "the spoken line is over: its text goes";
 
-    // The number keys pick the questions in the panel's order.
+    // The number keys pick the questions in the panel's order; the space bar cuts the spoken
+    // question short for its answer.
+    int step = 0;
+    d.setNestedSteps([&] {
+        if (step++ == 0) {
+            d.wait(300);
+            d.key("Space");
+            d.wait(300);
+            return true;
+        }
+        during = w.lines({"component state: ", "sound: voice(1)"});
+        return false;
+    });
     d.key("1");
+    d.setNestedSteps(nullptr);
+    EXPECT_EQ(during, (std::vector<std::string>{"component state: voice = answer",
+                                                "sound: voice(1) = Voice\\a2.wav (0, once)"}));
     w.ask("How do I light it again?");
     EXPECT_EQ(w.items(), std::vector<std::string>{"item: 1 = matches"});
     const std::uint64_t gulls = w.now();
