@@ -1,4 +1,6 @@
-// The player program: `run [--headless] [--play STEPS.txt] [PROJECT_DIR]`.
+// The player program: `run [--headless] [--play STEPS.txt] [PROJECT_DIR]`, and the game checker
+// `run --check [--json] PROJECT_DIR`.
+#include "run/checker/ProjectChecker.h"
 #include "run/core/Player.h"
 #include "run/driver/HeadlessDriver.h"
 #include "run/driver/PlayScript.h"
@@ -18,9 +20,13 @@ namespace {
 
 void usage(std::ostream& out) {
     out << "usage: run [--headless] [--play STEPS.txt] [PROJECT_DIR]\n"
+           "       run --check [--json] PROJECT_DIR\n"
            "  PROJECT_DIR        the game's folder (default: the folder of this program)\n"
            "  --headless         run without a window (also: RUN_HEADLESS=1)\n"
-           "  --play STEPS.txt   carry out a play script headless (implies --headless)\n";
+           "  --play STEPS.txt   carry out a play script headless (implies --headless)\n"
+           "  --check            check the game without playing it: every finding on a line, then a\n"
+           "                     summary; exit status 0 clean, 1 findings, 2 not a game\n"
+           "  --json             with --check: the findings as one JSON array\n";
 }
 
 std::string programFolder(const char* argv0) {
@@ -33,7 +39,7 @@ std::string programFolder(const char* argv0) {
 } // namespace
 
 int main(int argc, char** argv) {
-    bool headless = false;
+    bool headless = false, check = false, json = false;
     std::string playFile, project;
     if (const char* env = std::getenv("RUN_HEADLESS"); env && *env && std::strcmp(env, "0") != 0)
         headless = true;
@@ -48,6 +54,10 @@ int main(int argc, char** argv) {
             }
             playFile = argv[++i];
             headless = true;
+        } else if (a == "--check") {
+            check = true;
+        } else if (a == "--json") {
+            json = true;
         } else if (a == "--help" || a == "-h") {
             usage(std::cout);
             return 0;
@@ -61,6 +71,20 @@ int main(int argc, char** argv) {
             usage(std::cerr);
             return 2;
         }
+    }
+    if (json && !check) {
+        std::cerr << "run: --json goes with --check\n";
+        usage(std::cerr);
+        return 2;
+    }
+    if (check) {
+        if (project.empty()) {
+            std::cerr << "run: --check needs the game's folder\n";
+            return 2;
+        }
+        const run::checker::CheckOutcome outcome = run::checker::CheckProject(project, std::cout, {json});
+        if (outcome.status == 2) std::cerr << "run: " << outcome.problem << "\n";
+        return outcome.status;
     }
     if (project.empty()) project = programFolder(argv[0]);
     if (!std::filesystem::is_directory(project)) {

@@ -313,6 +313,11 @@ bool Interp::addCode(std::string_view source, std::string_view fileName) {
     });
 }
 
+bool Interp::checkCode(std::string_view source) {
+    // Compiled as addCode compiles, but its script-level statements are never run.
+    return apiCall([&] { compileText(fromUtf8(source), u"", false, nullptr, nullptr, nullptr); });
+}
+
 bool Interp::repeatsPreviousRound(const RoundOp& op) {
     if (!m_repeating) return false;
     size_t i = m_round.size();
@@ -734,6 +739,9 @@ const RuntimeStats& Runtime::stats() const {
 
 bool Runtime::addCode(std::string_view code, std::string_view fileName) {
     return m_interp->addCode(code, fileName);
+}
+bool Runtime::checkCode(std::string_view code) {
+    return m_interp->checkCode(code);
 }
 bool Runtime::addObject(std::string_view name, Object* object, bool membersGlobal) {
     return m_interp->addObject(name, object, membersGlobal);

@@ -146,6 +146,7 @@ class Interp {
 
     // ---- public-API entry points (never throw) ----
     bool addCode(std::string_view source, std::string_view fileName); // UTF-8
+    bool checkCode(std::string_view source);                          // UTF-8
     bool addObject(std::string_view name, Object* obj, bool membersGlobal);
     bool run(std::u16string_view name, std::span<const Value> args, Value* result);
     bool evalText(std::u16string_view text, Value& result);

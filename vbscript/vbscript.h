@@ -174,6 +174,9 @@ class Runtime {
     // error leaves nothing of the text behind and is reported with
     // ErrorInfo::compile set.
     bool addCode(std::string_view code, std::string_view fileName = {});
+    // Parses and compiles the text as addCode does, without running any of it: for tools that
+    // check a game's scripts. Its definitions stay in this engine.
+    bool checkCode(std::string_view code);
     // Makes a host object visible to scripts under name; with membersGlobal
     // its members can also be used without qualification (script definitions
     // and the language's own functions and constants take precedence; among

@@ -4,6 +4,7 @@
 
 #include "run/frames/GameMenus.h"
 #include "run/frames/GameWindow.h"
+#include "run/frames/HotspotFile.h"
 #include "run/project/ProjectContext.h"
 
 #include "run/frames/GameActions.h"
@@ -29,71 +30,6 @@ namespace run {
 using platform::Element;
 
 namespace {
-
-// The fields of one hotspot block that the player uses.
-struct HotspotBlock {
-    int mergeMark = 0;
-    int left = 0, top = 0, width = 0, height = 0; // twips, border included
-    bool animated = false;
-    bool hasPicture = false;
-    std::string pictureFile;
-    bool stretch = false;
-    std::string cursorFile;
-    double animationSpeed = 0;
-    bool isVideo = false;
-    HotspotVideo video;
-};
-
-// A position or size in twips: the element sits 30 twips further in and is 60 smaller, so
-// values at the very ends of the range would overflow there.
-int asTwips(const RecordVariant& v) {
-    int t = v.toLong();
-    if (t > 2147483647 - 30 || t < -2147483647 + 60) throw RecordError(RecordError::Kind::Overflow);
-    return t;
-}
-
-void skipNameList(RecordReader& r) {
-    int n = r.readVariant().toLong();
-    for (int i = 0; i < n; ++i)
-        r.readVariant();
-}
-
-HotspotBlock readBlock(RecordReader& r) {
-    HotspotBlock b;
-    r.readVariant();
-    b.mergeMark = r.readVariant().toLong();
-    for (int i = 3; i <= 10; ++i)
-        r.readVariant();
-    b.left = asTwips(r.readVariant());
-    b.top = asTwips(r.readVariant());
-    b.width = asTwips(r.readVariant());
-    b.height = asTwips(r.readVariant());
-    b.animated = r.readVariant().toNumber() != 0;
-    b.hasPicture = r.readVariant().toBoolean();
-    b.pictureFile = r.readVariant().text();
-    b.stretch = r.readVariant().toNumber() == 1;
-    b.cursorFile = r.readVariant().text();
-    r.readVariant(); // HasConditions: the lists are read by ShowOrNotShowAreas
-    skipNameList(r);
-    skipNameList(r);
-    if (!r.atBlockEnd()) {
-        b.animationSpeed = r.readVariant().toNumber();
-        if (!r.atBlockEnd()) {
-            b.isVideo = r.readVariant().toBoolean();
-            b.video.file = r.readVariant().text();
-            b.video.fitsHotspot = r.readVariant().toNumber() != 0;
-            b.video.level = r.readVariant().toNumber();
-            r.readVariant();
-            r.readVariant();
-            b.video.rate = r.readVariant().toNumber();
-            b.video.playCount = r.readVariant().toLong();
-            r.readVariant();
-            r.readVariant();
-        }
-    }
-    r.readVariant(); // the separator
-    return b;
-}
 
 // The animation speed is handed on as a 16-bit integer.
 int asSpeed(double speed) {
@@ -264,7 +200,7 @@ void Hotspots::LoadAreas() {
     for (int n = 1; !r.atEnd() && !m_flags.Quitting; ++n) {
         const std::size_t blockStart = r.position();
         try {
-            HotspotBlock b = readBlock(r);
+            HotspotBlock b = ReadHotspotBlock(r);
             if (b.mergeMark == 1 && n != 1 && m_firstMergedHotspot == 1) m_firstMergedHotspot = n;
             Element& area = m_form.loadArrayMember("Area", n);
             area.container = &frame;

@@ -475,6 +475,12 @@ std::unique_ptr<MidiSource> MidiSource::open(const std::string& path, std::strin
     return openMemory(std::move(bytes), error);
 }
 
+std::string MidiSource::check(const std::string& bytes) {
+    if (bytes.size() > kMaxFileBytes) return "The MIDI file is larger than 32 MB";
+    Tune tune;
+    return ReadTune(bytes, tune);
+}
+
 std::unique_ptr<MidiSource> MidiSource::openMemory(std::string bytes, std::string& error) {
     quietLibrary();
     if (bytes.size() > kMaxFileBytes) {

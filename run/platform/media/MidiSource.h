@@ -24,6 +24,9 @@ class MidiSource : public SoundSource {
     static std::unique_ptr<MidiSource> open(const std::string& path, std::string& error);
     // The same from bytes in memory (tests, fuzzing).
     static std::unique_ptr<MidiSource> openMemory(std::string bytes, std::string& error);
+    // What keeps the bytes from being a tune, or "" when they read as one; the sound font is not
+    // loaded (tools that check a game's files).
+    static std::string check(const std::string& bytes);
     // Loads the shared sound font now unless it is loaded already; blocks until it is. Meant for
     // a background thread at start, so the first tune need not wait. Failures are reported by
     // the open() that follows.
