@@ -20,13 +20,14 @@ namespace {
 
 void usage(std::ostream& out) {
     out << "usage: run [--headless] [--play STEPS.txt] [PROJECT_DIR]\n"
-           "       run --check [--json] PROJECT_DIR\n"
+           "       run --check [--json] [--map FILE.svg] PROJECT_DIR\n"
            "  PROJECT_DIR        the game's folder (default: the folder of this program)\n"
            "  --headless         run without a window (also: RUN_HEADLESS=1)\n"
            "  --play STEPS.txt   carry out a play script headless (implies --headless)\n"
            "  --check            check the game without playing it: every finding on a line, then a\n"
            "                     summary; exit status 0 clean, 1 findings, 2 not a game\n"
-           "  --json             with --check: the findings as one JSON array\n";
+           "  --json             with --check: the findings as one JSON array\n"
+           "  --map FILE.svg     with --check: draw the game's frames and the ways between them\n";
 }
 
 std::string programFolder(const char* argv0) {
@@ -40,7 +41,7 @@ std::string programFolder(const char* argv0) {
 
 int main(int argc, char** argv) {
     bool headless = false, check = false, json = false;
-    std::string playFile, project;
+    std::string playFile, project, mapFile;
     if (const char* env = std::getenv("RUN_HEADLESS"); env && *env && std::strcmp(env, "0") != 0)
         headless = true;
     for (int i = 1; i < argc; ++i) {
@@ -58,6 +59,12 @@ int main(int argc, char** argv) {
             check = true;
         } else if (a == "--json") {
             json = true;
+        } else if (a == "--map") {
+            if (i + 1 >= argc) {
+                usage(std::cerr);
+                return 2;
+            }
+            mapFile = argv[++i];
         } else if (a == "--help" || a == "-h") {
             usage(std::cout);
             return 0;
@@ -72,8 +79,8 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (json && !check) {
-        std::cerr << "run: --json goes with --check\n";
+    if ((json || !mapFile.empty()) && !check) {
+        std::cerr << "run: --json and --map go with --check\n";
         usage(std::cerr);
         return 2;
     }
@@ -82,8 +89,9 @@ int main(int argc, char** argv) {
             std::cerr << "run: --check needs the game's folder\n";
             return 2;
         }
-        const run::checker::CheckOutcome outcome = run::checker::CheckProject(project, std::cout, {json});
-        if (outcome.status == 2) std::cerr << "run: " << outcome.problem << "\n";
+        const run::checker::CheckOutcome outcome =
+            run::checker::CheckProject(project, std::cout, {json, mapFile});
+        if (!outcome.problem.empty()) std::cerr << "run: " << outcome.problem << "\n";
         return outcome.status;
     }
     if (project.empty()) project = programFolder(argv[0]);

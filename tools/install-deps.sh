@@ -7,6 +7,7 @@ packages=(
   libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libfontconfig-dev fonts-liberation fonts-liberation2
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libswscale-dev
   libfluidsynth-dev fluid-soundfont-gm libasound2-dev
+  libgraphviz-dev
   libpcre2-dev libicu-dev libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev clang-format
   "$@"
 )

@@ -3,6 +3,7 @@
 #include "run/checker/ProjectChecker.h"
 
 #include "run/checker/CheckContext.h"
+#include "run/checker/ProjectMap.h"
 #include "run/platform/files/AtomicFile.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/ProjectInfo.h"
@@ -377,20 +378,25 @@ void CheckContext::run() {
 CheckOutcome CheckProject(const fs::path& folder, std::ostream& out, const CheckOptions& options) {
     CheckOutcome outcome;
     const auto began = std::chrono::steady_clock::now();
-    CheckContext context(folder);
-    std::string why;
-    if (!context.isProject(why)) {
-        outcome.status = 2;
-        outcome.problem = why;
-        return outcome;
+    MapData map;
+    {
+        CheckContext context(folder);
+        std::string why;
+        if (!context.isProject(why)) {
+            outcome.status = 2;
+            outcome.problem = why;
+            return outcome;
+        }
+        context.run();
+        outcome.frames = context.frames.size();
+        outcome.filesChecked = context.filesChecked;
+        outcome.errors = context.findings.count(Severity::Error);
+        outcome.warnings = context.findings.count(Severity::Warning);
+        outcome.findings = context.findings.all();
+        map = {context.frames, context.links, context.initialFrame, context.reached, context.framePictures};
     }
-    context.run();
-    outcome.frames = context.frames.size();
-    outcome.filesChecked = context.filesChecked;
-    outcome.errors = context.findings.count(Severity::Error);
-    outcome.warnings = context.findings.count(Severity::Warning);
-    outcome.findings = context.findings.all();
     outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    if (!options.mapFile.empty()) outcome.problem = WriteProjectMap(map, options.mapFile);
     if (options.json) {
         WriteFindingsJson(outcome.findings, out);
     } else {

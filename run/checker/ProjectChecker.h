@@ -15,12 +15,13 @@
 namespace run::checker {
 
 struct CheckOptions {
-    bool json = false; // one JSON array of findings instead of lines and a summary
+    bool json = false;                  // one JSON array of findings instead of lines and a summary
+    std::filesystem::path mapFile = {}; // when set, the game's map is drawn there (SVG)
 };
 
 struct CheckOutcome {
     int status = 0;      // 0 clean, 1 findings, 2 not a game
-    std::string problem; // why the folder is not a game
+    std::string problem; // why the folder is not a game, or why the map was not drawn
     std::vector<Finding> findings;
     std::size_t frames = 0, filesChecked = 0, errors = 0, warnings = 0;
     double seconds = 0;

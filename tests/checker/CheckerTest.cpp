@@ -96,6 +96,33 @@ TEST(Checker, EachPlantedFaultIsFoundOnceInItsPlace) {
     EXPECT_NE(json.find("\"severity\": \"warning\""), std::string::npos);
 }
 
+// The map: valid SVG with every frame, its thumbnail inside the file, the start marked, and a
+// link to a frame that does not exist drawn to a "missing" box.
+TEST(Checker, TheMapDrawsEveryFrameAndEveryWay) {
+    testing::TempFolder tmp;
+    const fs::path game = tmp / "game";
+    fs::copy(DEMO_FOLDER, game, fs::copy_options::recursive);
+    Plant(game / "FramesData" / "Lighthouse.fm3", "LanternRoom", "LanternRom");
+    std::ostringstream out;
+    const CheckOutcome o = CheckProject(game, out, {false, tmp / "map.svg"});
+    EXPECT_EQ(o.problem, "");
+    const std::string svg = Read(tmp / "map.svg");
+    ASSERT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_EQ(svg.substr(svg.find_last_not_of("\n") - 5, 6), "</svg>");
+    for (const char* frame : {"Harbour", "Abel", "Beach", "Cottage", "Lighthouse", "LanternRoom", "Ending"})
+        EXPECT_NE(svg.find(std::string(">") + frame + "</text>"), std::string::npos) << frame;
+    EXPECT_NE(svg.find(">Intro (start)</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">hotspot 6</text>"), std::string::npos) << "Harbour to Abel";
+    EXPECT_NE(svg.find(">missing: LanternRom</text>"), std::string::npos);
+    int pictures = 0;
+    for (std::size_t at = svg.find("data:image/png;base64,"); at != std::string::npos;
+         at = svg.find("data:image/png;base64,", at + 1))
+        ++pictures;
+    EXPECT_EQ(pictures, 6) << "every frame with a picture, and no file beside the map";
+    EXPECT_EQ(svg.find("xlink:href=\"/"), std::string::npos);
+}
+
 TEST(Checker, FoldersThatAreNoGameSaySo) {
     testing::TempFolder tmp;
     std::ostringstream out;
