@@ -12,7 +12,8 @@ BENCH_ARGS = -DCMAKE_BUILD_TYPE=Release -DPLAYER_BUILD_BENCH=ON -DPLAYER_BUILD_T
 FUZZ_ARGS = -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPLAYER_BUILD_FUZZ=ON -DPLAYER_BUILD_TESTS=OFF \
   -DPLAYER_WITH_SDL2=OFF
 
-.PHONY: all deps build demo test check-format check-layers test-main test-asan bench fuzz demo-files clean
+.PHONY: all deps build demo test check-format check-layers test-main test-asan bench fuzz demo-files clean \
+  install uninstall package
 
 all: build
 
@@ -102,6 +103,19 @@ fuzz: deps
 	  esac; \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 \
 	    -artifact_prefix=fuzz-corpus/$$name- -print_final_stats=1 fuzz-corpus/$$name $$extra; done
+
+# Installs the player (PREFIX, default /usr/local; DESTDIR for a staging folder), removes what the
+# last install wrote, or builds a Debian package of the same files.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake --build $(BUILD) --target uninstall
+
+package: build
+	@tools/install-deps.sh dpkg-dev
+	cd $(BUILD) && cpack -G DEB
 
 # Writes the demo game's files again from tools/make-demo.cpp.
 demo-files: build

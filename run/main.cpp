@@ -27,7 +27,8 @@ void usage(std::ostream& out) {
            "  --check            check the game without playing it: every finding on a line, then a\n"
            "                     summary; exit status 0 clean, 1 findings, 2 not a game\n"
            "  --json             with --check: the findings as one JSON array\n"
-           "  --map FILE.svg     with --check: draw the game's frames and the ways between them\n";
+           "  --map FILE.svg     with --check: draw the game's frames and the ways between them\n"
+           "  --version          print the version and exit\n";
 }
 
 std::string programFolder(const char* argv0) {
@@ -67,6 +68,9 @@ int main(int argc, char** argv) {
             mapFile = argv[++i];
         } else if (a == "--help" || a == "-h") {
             usage(std::cout);
+            return 0;
+        } else if (a == "--version") {
+            std::cout << "run (Adventure Player) " << PLAYER_VERSION << "\n";
             return 0;
         } else if (!a.empty() && a[0] == '-') {
             std::cerr << "run: unknown option " << a << "\n";

@@ -89,6 +89,16 @@ int main(int argc, char** argv) {
     std::vector<const char*> includes;
     int32_t timeoutMs = 0;
     if (const char* t = std::getenv("VBS_TIMEOUT_MS")) timeoutMs = int32_t(std::strtol(t, nullptr, 10));
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::printf("usage: vbs [--include LIB.vbs]... [--timeout MS] FILE.vbs [args...]\n"
+                    "  --include LIB.vbs  run LIB.vbs first (its definitions stay for the script)\n"
+                    "  --timeout MS       stop the script after MS milliseconds (also VBS_TIMEOUT_MS)\n");
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("vbs %s\n", PLAYER_VERSION);
+        return 0;
+    }
     int first = 1;
     while (first + 1 < argc) {
         if (std::strcmp(argv[first], "--include") == 0)

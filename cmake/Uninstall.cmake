@@ -1,0 +1,11 @@
+# Removes the files an install wrote, as listed in its manifest.
+if(NOT EXISTS "${MANIFEST}")
+  message(FATAL_ERROR "Nothing to uninstall: ${MANIFEST} does not exist (install first)")
+endif()
+file(STRINGS "${MANIFEST}" files)
+foreach(f IN LISTS files)
+  if(IS_SYMLINK "$ENV{DESTDIR}${f}" OR EXISTS "$ENV{DESTDIR}${f}")
+    message(STATUS "Removing $ENV{DESTDIR}${f}")
+    file(REMOVE "$ENV{DESTDIR}${f}")
+  endif()
+endforeach()
