@@ -9,6 +9,7 @@
 #include "run/media/Transitions.h"
 
 #include "run/frames/Inventory.h"
+#include "run/frames/KeyboardPlay.h"
 #include "run/frames/RipplingWater.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/platform/files/UserFolders.h"
@@ -170,6 +171,10 @@ std::vector<std::string> Player::describeState() {
                           std::to_string(c.height) + (c.visible ? " (visible)" : " (hidden)"));
         for (const ComponentShown& c : m_components.shown())
             if (!c.doing.empty()) out.push_back("component state: " + c.name + " = " + c.doing);
+        // Keyboard play: what Tab highlights, and the item Enter has taken.
+        if (const std::string h = m_game.keyboard().highlighted(); !h.empty())
+            out.push_back("highlight: " + h);
+        if (const std::string h = m_game.keyboard().holding(); !h.empty()) out.push_back("holding: " + h);
         // The running dialogue and the questions it offers, top to bottom.
         if (m_dialogues.active()) {
             const bool panel = g.get("fmeDialogue").visible;

@@ -306,7 +306,8 @@ bool Dialogues::onKeyDown(int keyCode, int shift) {
         setHover(m_marked);
         return true;
     case platform::kKeyReturn:
-        if (pos < 0) return true;
+        // Without a marked question, Enter is keyboard play's (the highlighted hotspot).
+        if (pos < 0) return false;
         RuntimeQuestionClick(m_marked);
         return true;
     default:

@@ -2,6 +2,7 @@
 #include "run/frames/GameMenus.h"
 
 #include "run/frames/GameWindow.h"
+#include "run/frames/KeyboardPlay.h"
 #include "run/project/ProjectContext.h"
 
 #include "run/frames/GameActions.h"
@@ -53,6 +54,8 @@ void GameMenus::buildMenus() {
     transitions.onClick = [this] { InvertTransitions(); };
     Element& effects = addMenu(f, "mnuDisableEffects", "Disable Real-Time Effects", &options);
     effects.onClick = [this] { m_game.EnableOrDisableEffects(); };
+    Element& keys = addMenu(f, "mnuKeyboardPlay", "Keyboard Play", &options);
+    keys.onClick = [this] { InvertKeyboardPlay(); };
     Element& debug = addMenu(f, "mnuDebug", "&Debug");
     debug.onClick = [this] {
         if (!m_project.info.KeepMenusVisible) m_menuDropdownOpened = true;
@@ -118,6 +121,7 @@ void GameMenus::rebuildFrameList() {
 void GameMenus::applyOptionsFromSettings() {
     m_form.get("mnuDisableTransitions").value = m_flags.transitionsDisabled ? 1 : 0;
     m_form.get("mnuDisableEffects").value = m_flags.effectsDisabled ? 1 : 0;
+    m_form.get("mnuKeyboardPlay").value = m_flags.keyboardPlay ? 1 : 0;
 }
 
 void GameMenus::applyMenuOption3() {
@@ -133,6 +137,11 @@ void GameMenus::InvertTransitions() {
 }
 void GameMenus::InvertEffects() {
     toggleOption("mnuDisableEffects", "DisableEffects", m_flags.effectsDisabled);
+}
+
+void GameMenus::InvertKeyboardPlay() {
+    toggleOption("mnuKeyboardPlay", "KeyboardPlay", m_flags.keyboardPlay);
+    if (!m_flags.keyboardPlay) m_game.keyboard().reset();
 }
 
 void GameMenus::toggleOption(const char* menu, const char* setting, bool& flag) {

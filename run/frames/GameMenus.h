@@ -40,6 +40,8 @@ class GameMenus {
     // The Options menu's switches, as choosing their menu items does.
     void InvertTransitions();
     void InvertEffects();
+    // "Keyboard Play" (beyond the original's options): Tab, Enter, I and F1 in the game window.
+    void InvertKeyboardPlay();
     // A right click on the frame, a hotspot, a text or an item: shows a hidden menu bar, hides a
     // shown one unless one of its lists was opened.
     void RightClickMenus();

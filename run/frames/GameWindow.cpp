@@ -2,6 +2,7 @@
 #include "run/frames/GameWindow.h"
 #include "run/frames/Components.h"
 #include "run/frames/Dialogues.h"
+#include "run/frames/KeyboardPlay.h"
 #include "run/frames/Plugins.h"
 #include "run/frames/RipplingWater.h"
 #include "run/project/ProjectContext.h"
@@ -47,7 +48,8 @@ GameWindow::GameWindow(const Services& services, std::function<void()> onUnloade
       m_hotspots(std::make_unique<Hotspots>(services.project, services.flags, services.files, services.state,
                                             services.audio, services.videos, services.actions, *this,
                                             m_form)),
-      m_water(std::make_unique<RipplingWater>(services.project, services.flags, m_form)) {
+      m_water(std::make_unique<RipplingWater>(services.project, services.flags, m_form)),
+      m_keyboard(std::make_unique<KeyboardPlay>(services.project, services.flags, *this, m_form)) {
     build();
 }
 
@@ -59,11 +61,13 @@ void GameWindow::pointerOverFrame(int yPixels) {
 
 void GameWindow::build() {
     m_form.backColor = 0x000000;
-    // The keys of a dialogue's questions are free in the window otherwise.
+    // The keys of a dialogue's questions and of keyboard play are free in the window otherwise.
     m_form.onKeyDown = [this](int key, int shift) {
         if (m_form.enabled && m_dialogues.onKeyDown(key, shift)) return;
+        if (m_keyboard->onKeyDown(key, shift)) return;
         m_menus->onKeyDown(key, shift);
     };
+    m_form.onKeyUp = [this](int key, int shift) { m_keyboard->onKeyUp(key, shift); };
     m_form.onUnload = [this] { unloadWindow(); };
     m_form.onMouseDown = [this](const platform::MouseArgs& a) { frameAreaMouseDown(a); };
     buildFrameElements();
@@ -99,6 +103,7 @@ void GameWindow::build() {
     m_components.build(m_form, m_scripts, m_actions);
     buildSpareElements();
     m_dialogues.build(*this, m_actions);
+    m_keyboard->build();
 }
 
 // Elements the game window keeps for scripts: hidden spare controls a script may show, move

@@ -29,6 +29,7 @@ class GameHalt;
 class GameMenus;
 class Hotspots;
 class Inventory;
+class KeyboardPlay;
 class Plugins;
 class RipplingWater;
 class ProjectFiles;
@@ -126,6 +127,10 @@ class GameWindow {
     GameMenus& menus() { return *m_menus; }
     const GameMenus& menus() const { return *m_menus; }
 
+    // --- Playing with the keys (KeyboardPlay.h) ---
+    KeyboardPlay& keyboard() { return *m_keyboard; }
+    const KeyboardPlay& keyboard() const { return *m_keyboard; }
+
     // --- Texts (FrameTexts.h) ---
     FrameTexts& texts() { return *m_texts; }
 
@@ -178,6 +183,7 @@ class GameWindow {
     std::unique_ptr<FrameTransitions> m_transitions;
     std::unique_ptr<Hotspots> m_hotspots;
     std::unique_ptr<RipplingWater> m_water;
+    std::unique_ptr<KeyboardPlay> m_keyboard;
 
     CurrentFrameInfo m_current;
     FrameFile m_frame;               // the open frame's file, as read by OpenFrame

@@ -422,13 +422,17 @@ void Inventory::itemMouseUp(int index, const platform::MouseArgs& a) {
     int x = 0, y = 0;
     pointOnForm(index, a, x, y);
     Element* target = m_project.ui.elementAt(*m_form, x, y);
-    if (!target) return;
-    if (target->name == "PickedObject" && target->index > 0) {
-        if (target->index != m_draggedItemIndex) combine(target->index);
-    } else if ((target->name == "Area" || target->name == "AniGifBox") && target->index > 0) {
-        platform::Rect r = platform::ElementRectOnForm(*target);
-        m_game.hotspots().SaveClickPos(target->left + (x - r.x) * kTwips, target->top + (y - r.y) * kTwips);
-        m_actions.MakeActionAndConsequences(target->index, m_draggedItemIndex, false);
+    if (target) DropItem(m_draggedItemIndex, *target, x, y);
+}
+
+void Inventory::DropItem(int index, Element& target, int x, int y) {
+    m_draggedItemIndex = index;
+    if (target.name == "PickedObject" && target.index > 0) {
+        if (target.index != index) combine(target.index);
+    } else if ((target.name == "Area" || target.name == "AniGifBox") && target.index > 0) {
+        platform::Rect r = platform::ElementRectOnForm(target);
+        m_game.hotspots().SaveClickPos(target.left + (x - r.x) * kTwips, target.top + (y - r.y) * kTwips);
+        m_actions.MakeActionAndConsequences(target.index, index, false);
     }
 }
 

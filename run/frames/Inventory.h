@@ -40,6 +40,12 @@ class Inventory {
 
     std::int16_t ObjectsCount() const { return m_count; }
     std::string itemName(int index) const; // "" when there is no such item
+    // Item `index` let go over `target` at frame-window pixel (x, y): onto another item it is a
+    // combination, onto a hotspot the hotspot's item action. The end of a drag, and the keys'
+    // way of using an item.
+    void DropItem(int index, platform::Element& target, int x, int y);
+    // Opens the panel when closed, closes it when open (the keyboard's way to reach the items).
+    void TogglePanel() { requestDirection(panelOpen() ? 2 : 1); }
     bool moving() const { return m_moving; }
     bool panelOpen() const;
     bool dragging() const { return m_dragging; }

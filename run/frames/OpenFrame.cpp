@@ -12,6 +12,7 @@
 #include "run/frames/Dialogues.h"
 #include "run/frames/FrameSound.h"
 #include "run/frames/Inventory.h"
+#include "run/frames/KeyboardPlay.h"
 #include "run/frames/Plugins.h"
 #include "run/frames/RipplingWater.h"
 #include "run/frames/Scripts.h"
@@ -68,6 +69,7 @@ void GameWindow::OpenFrame(const std::string& frameName, bool withTransition, in
     if (!frameLinkHolds(frameName)) return;
     m_project.trace.note("OpenFrame " + frameName);
     try {
+        m_keyboard->reset(); // the highlight belonged to the frame being left
         leavePreviousFrame(frameName);
         if (m_flags.Quitting) return;
         decideControlsReferenceMode();
@@ -323,6 +325,8 @@ void GameWindow::ResetAll() {
             platform::LowerCaseWin(m_project.getUserSetting("DisableTransitions", "False")) == "true";
         m_flags.effectsDisabled =
             platform::LowerCaseWin(m_project.getUserSetting("DisableEffects", "False")) == "true";
+        m_flags.keyboardPlay =
+            platform::LowerCaseWin(m_project.getUserSetting("KeyboardPlay", "True")) != "false";
         m_menus->applyOptionsFromSettings();
         if (m_project.info.KeepMenusVisible)
             m_menus->ShowMenus();

@@ -18,6 +18,7 @@ struct Flags {
     bool programEnded = false;         // the program should end (the welcome window was unloaded)
     bool transitionsDisabled = false;  // Options menu, kept as per-user settings
     bool effectsDisabled = false;      // Options menu, kept as per-user settings
+    bool keyboardPlay = true;          // Options menu, kept as per-user settings
     bool inventorySliding = false;     // the inventory panel is moving
     int pendingLoadGameResolution = 0; // set by scripts, reset with the game state
 };

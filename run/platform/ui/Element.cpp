@@ -24,6 +24,7 @@ void Element::copyPropertiesFrom(const Element& o) {
     backColor = o.backColor;
     backTransparent = o.backTransparent;
     border = o.border;
+    passesPointer = o.passesPointer;
     font = o.font;
     alignment = o.alignment;
     autoSize = o.autoSize;

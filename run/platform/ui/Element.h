@@ -66,6 +66,7 @@ class Element {
     ColorRef backColor = 0xC0C0C0;
     bool backTransparent = false; // BackStyle 0
     bool border = false;          // a one-pixel frame (BorderStyle 1)
+    bool passesPointer = false;   // only drawn: the pointer reaches what lies under it
     FontSpec font;
     Alignment alignment = Alignment::Left;
     bool autoSize = false;

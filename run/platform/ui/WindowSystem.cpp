@@ -121,7 +121,7 @@ Element* hitAmong(const Form& form, const Element* container, int x, int y) {
     const auto& els = form.elements();
     for (auto it = els.rbegin(); it != els.rend(); ++it) {
         Element& e = **it;
-        if (e.container != container || !e.visible) continue;
+        if (e.container != container || !e.visible || e.passesPointer) continue;
         if (e.kind == ElementKind::Timer || e.kind == ElementKind::Menu) continue;
         Rect r = ElementRectOnForm(e);
         // A picture shown at its own size answers over the picture, not only the element box.
