@@ -433,30 +433,26 @@ void MainControl::onEndOfStream(int index) {
     }
 }
 
+void MainControl::delayTick(pc_handle& timer, std::int32_t& delay, void (MainControl::*play)(), int error) {
+    addRef();
+    try {
+        stopTimer(timer);
+        delay = 0; // used once
+        (this->*play)();
+    } catch (const std::exception& e) {
+        unexpected(error, e.what());
+    }
+    release();
+}
+
 void MainControl::questionDelayTick(void* data) {
     MainControl* c = static_cast<MainControl*>(data);
-    c->addRef();
-    try {
-        c->stopTimer(c->m_questionDelayTimer);
-        c->m_questionDelay = 0;
-        c->PlayQuestion();
-    } catch (const std::exception& e) {
-        c->unexpected(11, e.what());
-    }
-    c->release();
+    c->delayTick(c->m_questionDelayTimer, c->m_questionDelay, &MainControl::PlayQuestion, 11);
 }
 
 void MainControl::answerDelayTick(void* data) {
     MainControl* c = static_cast<MainControl*>(data);
-    c->addRef();
-    try {
-        c->stopTimer(c->m_answerDelayTimer);
-        c->m_answerDelay = 0;
-        c->PlayAnswer();
-    } catch (const std::exception& e) {
-        c->unexpected(12, e.what());
-    }
-    c->release();
+    c->delayTick(c->m_answerDelayTimer, c->m_answerDelay, &MainControl::PlayAnswer, 12);
 }
 
 void MainControl::keyboardTick(void* data) {

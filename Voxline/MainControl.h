@@ -61,6 +61,8 @@ class MainControl {
     static void questionDelayTick(void* data);
     static void answerDelayTick(void* data);
     static void keyboardTick(void* data);
+    // A delay timer's tick: the delay is used up and the line's part plays.
+    void delayTick(pc_handle& timer, std::int32_t& delay, void (MainControl::*play)(), int error);
 
     // The box of an operation that failed: " - Unexpected Error N" and what went wrong.
     void unexpected(int number, const std::string& description);

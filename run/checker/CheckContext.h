@@ -14,11 +14,16 @@
 #include "run/project/ProjectContext.h"
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
+
+namespace run {
+class RecordReader;
+}
 
 namespace run::checker {
 
@@ -97,6 +102,13 @@ class CheckContext {
     void checkFrameFile(const std::string& frame);
     void checkHotspots(const std::string& frame);
     void checkActions(const std::string& frame);
+    // Each block of a frame's block file, the reader at its start (n from 1); a damaged record
+    // is reported and ends the file's reading.
+    void forEachBlock(const std::string& path,
+                      const std::function<void(RecordReader&, const std::string&, int)>& each);
+    // One action record at the reader's position (a click's or an item's), named `place`.
+    void checkActionRecord(RecordReader& r, const std::string& rel, const std::string& place,
+                           const std::string& frame);
     void checkItemActions(const std::string& frame);
     void checkPickups(const std::string& frame);
     void checkDialogue(const std::string& frame);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <set>
 
 namespace run::checker {
@@ -120,8 +121,26 @@ void CheckContext::checkHotspots(const std::string& frame) {
                              std::to_string(n));
 }
 
-void CheckContext::checkActions(const std::string& frame) {
-    const std::string path = alternateOrPlain(frame, ".fm3", ".mr3");
+void CheckContext::checkActionRecord(RecordReader& r, const std::string& rel, const std::string& place,
+                                     const std::string& frame) {
+    ActionRecord a;
+    NotedEffects effects;
+    ReadActionRecord(r, a, effects);
+    for (const std::string& v : effects.variables)
+        checkVariable(rel, place, v);
+    if (a.goToFrame) link(frame, a.targetFrame, place, rel, place);
+    if (a.playHotspotSound)
+        checkFile(rel, place + " sound", m_project.paths.areas, a.hotspotSound, Media::Sound);
+    if (a.playFrameSound)
+        checkFile(rel, place + " frame sound", m_project.paths.frames, a.frameSound, Media::Sound);
+    if (a.playVideo) checkFile(rel, place + " video", m_project.paths.frames, a.videoFile, Media::Video);
+    if (a.runScript) checkScript(rel, place + " script", a.script, false, frame, place);
+    if (a.pickItem) checkItem(rel, place, a.itemName);
+    checkPluginActions(rel, place, a.pluginActions);
+}
+
+void CheckContext::forEachBlock(const std::string& path,
+                                const std::function<void(RecordReader&, const std::string&, int)>& each) {
     if (!present(path)) return;
     const std::string found = ExistingPath(path);
     const std::string rel = relative(found);
@@ -129,97 +148,53 @@ void CheckContext::checkActions(const std::string& frame) {
     try {
         for (int n = 1; !r.atEnd(); ++n) {
             const std::size_t start = r.position();
-            for (int i = 1; i <= 10; ++i)
-                r.readVariant();
-            ActionRecord a;
-            NotedEffects effects;
-            ReadActionRecord(r, a, effects);
-            const std::string place = hotspotPlace(n);
-            for (const std::string& v : effects.variables)
-                checkVariable(rel, place, v);
-            if (a.goToFrame) link(frame, a.targetFrame, place, rel, place);
-            if (a.playHotspotSound)
-                checkFile(rel, place + " sound", m_project.paths.areas, a.hotspotSound, Media::Sound);
-            if (a.playFrameSound)
-                checkFile(rel, place + " frame sound", m_project.paths.frames, a.frameSound, Media::Sound);
-            if (a.playVideo)
-                checkFile(rel, place + " video", m_project.paths.frames, a.videoFile, Media::Video);
-            if (a.runScript) checkScript(rel, place + " script", a.script, false, frame, place);
-            if (a.pickItem) checkItem(rel, place, a.itemName);
-            checkPluginActions(rel, place, a.pluginActions);
+            each(r, rel, n);
+            // The next block starts after this one's separator, whatever was read of it.
             r.seek(start);
             r.skipToBlockEnd();
         }
     } catch (const std::exception& e) {
         damaged(found, r.position(), e.what());
     }
+}
+
+void CheckContext::checkActions(const std::string& frame) {
+    forEachBlock(alternateOrPlain(frame, ".fm3", ".mr3"),
+                 [&](RecordReader& r, const std::string& rel, int n) {
+                     for (int i = 1; i <= 10; ++i)
+                         r.readVariant();
+                     checkActionRecord(r, rel, hotspotPlace(n), frame);
+                 });
 }
 
 void CheckContext::checkItemActions(const std::string& frame) {
-    const std::string path = m_project.paths.framesData + frame + ".fm0";
-    if (!present(path)) return;
-    const std::string found = ExistingPath(path);
-    const std::string rel = relative(found);
-    RecordReader r = RecordReader::open(found);
-    try {
-        while (!r.atEnd()) {
-            const std::size_t start = r.position();
+    forEachBlock(m_project.paths.framesData + frame + ".fm0", [&](RecordReader& r, const std::string& rel,
+                                                                  int) {
+        r.readVariant();
+        const std::string key = r.readVariant().text();
+        const std::string place = "block \"" + key + "\"";
+        // "<hotspot>_<item>.drg"
+        const std::size_t bar = key.find('_');
+        const std::string lowerKey = platform::LowerCaseWin(key);
+        if (bar == std::string::npos || lowerKey.size() < 4 || lowerKey.substr(lowerKey.size() - 4) != ".drg")
+            findings.error(rel, place, "the key is not HOTSPOT_ITEM.drg");
+        else
+            checkItem(rel, place, key.substr(bar + 1, key.size() - bar - 5));
+        for (int i = 3; i <= 10; ++i)
             r.readVariant();
-            const std::string key = r.readVariant().text();
-            // "<hotspot>_<item>.drg"
-            const std::size_t bar = key.find('_');
-            const std::string lowerKey = platform::LowerCaseWin(key);
-            if (bar == std::string::npos || lowerKey.size() < 4 ||
-                lowerKey.substr(lowerKey.size() - 4) != ".drg") {
-                findings.error(rel, "block \"" + key + "\"", "the key is not HOTSPOT_ITEM.drg");
-            } else {
-                checkItem(rel, "block \"" + key + "\"", key.substr(bar + 1, key.size() - bar - 5));
-            }
-            for (int i = 3; i <= 10; ++i)
-                r.readVariant();
-            ActionRecord a;
-            NotedEffects effects;
-            ReadActionRecord(r, a, effects);
-            const std::string place = "block \"" + key + "\"";
-            for (const std::string& v : effects.variables)
-                checkVariable(rel, place, v);
-            if (a.goToFrame) link(frame, a.targetFrame, place, rel, place);
-            if (a.playHotspotSound)
-                checkFile(rel, place + " sound", m_project.paths.areas, a.hotspotSound, Media::Sound);
-            if (a.playFrameSound)
-                checkFile(rel, place + " frame sound", m_project.paths.frames, a.frameSound, Media::Sound);
-            if (a.playVideo)
-                checkFile(rel, place + " video", m_project.paths.frames, a.videoFile, Media::Video);
-            if (a.runScript) checkScript(rel, place + " script", a.script, false, frame, place);
-            if (a.pickItem) checkItem(rel, place, a.itemName);
-            r.seek(start);
-            r.skipToBlockEnd();
-        }
-    } catch (const std::exception& e) {
-        damaged(found, r.position(), e.what());
-    }
+        checkActionRecord(r, rel, place, frame);
+    });
 }
 
 void CheckContext::checkPickups(const std::string& frame) {
-    const std::string path = m_project.paths.framesData + frame + ".fm4";
-    if (!present(path)) return;
-    const std::string found = ExistingPath(path);
-    const std::string rel = relative(found);
-    RecordReader r = RecordReader::open(found);
-    try {
-        while (!r.atEnd()) {
-            const std::size_t start = r.position();
-            r.readVariant();
-            const int index = r.readInteger();
-            for (int i = 3; i <= 10; ++i)
-                r.readVariant();
-            if (r.readVariant().toNumber() == 1) checkItem(rel, hotspotPlace(index), r.readString());
-            r.seek(start);
-            r.skipToBlockEnd();
-        }
-    } catch (const std::exception& e) {
-        damaged(found, r.position(), e.what());
-    }
+    forEachBlock(m_project.paths.framesData + frame + ".fm4",
+                 [&](RecordReader& r, const std::string& rel, int) {
+                     r.readVariant();
+                     const int index = r.readInteger();
+                     for (int i = 3; i <= 10; ++i)
+                         r.readVariant();
+                     if (r.readVariant().toNumber() == 1) checkItem(rel, hotspotPlace(index), r.readString());
+                 });
 }
 
 void CheckContext::checkDialogue(const std::string& frame) {
