@@ -4,9 +4,48 @@
 
 #include "vbscript/vbscript.h"
 
-#include <regex>
+#include <cctype>
+#include <vector>
 
 namespace run::checker {
+
+namespace {
+
+bool wordChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
+// The frame names GoToFrame calls give as a literal text: the word GoToFrame (not part of a
+// longer name), blanks, an optional "(", blanks, then the text in double quotes.
+std::vector<std::string> literalFrameNames(const std::string& code) {
+    static const std::string word = "gotoframe";
+    std::vector<std::string> names;
+    // ASCII letters only, so positions stay those of the code.
+    std::string lower = code;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (std::size_t at = lower.find(word); at != std::string::npos;
+         at = lower.find(word, at + word.size())) {
+        if (at > 0 && wordChar(lower[at - 1])) continue;
+        std::size_t i = at + word.size();
+        auto blanks = [&] {
+            while (i < code.size() && (code[i] == ' ' || code[i] == '\t'))
+                ++i;
+        };
+        blanks();
+        if (i < code.size() && code[i] == '(') {
+            ++i;
+            blanks();
+        }
+        if (i >= code.size() || code[i] != '"') continue;
+        const std::size_t end = code.find('"', i + 1);
+        if (end == std::string::npos) continue;
+        names.push_back(code.substr(i + 1, end - i - 1));
+    }
+    return names;
+}
+
+} // namespace
 
 void CheckContext::checkScript(const std::string& file, const std::string& place, const std::string& code,
                                bool module, const std::string& frame, const std::string& label) {
@@ -24,11 +63,8 @@ void CheckContext::checkScript(const std::string& file, const std::string& place
         findings.error(file, where, "the script does not compile: " + e.description);
     }
     // GoToFrame "Name" (any letter case, with or without parentheses and further arguments).
-    static const std::regex goTo(R"re(\bgotoframe\s*\(?\s*"([^"]*)")re", std::regex::icase);
-    for (auto it = std::sregex_iterator(code.begin(), code.end(), goTo); it != std::sregex_iterator(); ++it) {
-        const std::string target = (*it)[1].str();
+    for (const std::string& target : literalFrameNames(code))
         link(frame, target, label, file, place.empty() ? "GoToFrame \"" + target + "\"" : place);
-    }
 }
 
 } // namespace run::checker
