@@ -125,8 +125,9 @@ class CheckContext {
     Flags m_flags;
     NoHalting m_halt;
     ProjectFiles m_files{m_project, m_flags, m_halt};
-    std::set<std::string> m_integers, m_variants; // variable names as the Variables file has them
-    std::set<std::string> m_items;                // item names, lower case
+    std::set<std::string> m_integers, m_variants;   // variable names as the Variables file has them
+    std::set<std::string> m_items;                  // item names, lower case
+    std::vector<std::filesystem::path> m_areaFiles; // the Areas folder's files
     std::vector<PluginActionNames> m_plugins;
     std::map<std::string, bool> m_decoded; // path found → decodes
     std::map<std::string, int> m_hotspotCounts;

@@ -12,7 +12,6 @@
 #include "run/scripting/Procedures.h"
 
 #include <algorithm>
-#include <chrono>
 #include <deque>
 #include <exception>
 
@@ -190,10 +189,11 @@ void CheckContext::readDefinitions() {
         findings.warning("Config/Variables", "", "the game has no variables file");
     }
 
-    // Items: every Areas/*.obj.
+    // The Areas folder, listed once: items (*.obj) and combinations (*_on_*.drg) are its files.
     for (fs::directory_iterator it(ExistingPath(m_project.paths.areas), ec), end; !ec && it != end;
          it.increment(ec)) {
         const fs::path p = it->path();
+        m_areaFiles.push_back(p);
         if (lower(p.extension().string()) == ".obj") m_items.insert(lower(p.stem().string()));
     }
 }
@@ -258,10 +258,7 @@ void CheckContext::checkPlugins() {
 }
 
 void CheckContext::checkItems() {
-    std::error_code ec;
-    for (fs::directory_iterator it(ExistingPath(m_project.paths.areas), ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const fs::path p = it->path();
+    for (const fs::path& p : m_areaFiles) {
         if (lower(p.extension().string()) != ".obj") continue;
         const std::string rel = relative(p.string());
         RecordReader r = RecordReader::open(p);
@@ -278,10 +275,7 @@ void CheckContext::checkItems() {
 }
 
 void CheckContext::checkCombinations() {
-    std::error_code ec;
-    for (fs::directory_iterator it(ExistingPath(m_project.paths.areas), ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const fs::path p = it->path();
+    for (const fs::path& p : m_areaFiles) {
         const std::string stem = p.stem().string();
         if (lower(p.extension().string()) != ".drg" || lower(stem).find("_on_") == std::string::npos)
             continue;
@@ -377,7 +371,6 @@ void CheckContext::run() {
 
 CheckOutcome CheckProject(const fs::path& folder, std::ostream& out, const CheckOptions& options) {
     CheckOutcome outcome;
-    const auto began = std::chrono::steady_clock::now();
     MapData map;
     {
         CheckContext context(folder);
@@ -395,7 +388,6 @@ CheckOutcome CheckProject(const fs::path& folder, std::ostream& out, const Check
         outcome.findings = context.findings.all();
         map = {context.frames, context.links, context.initialFrame, context.reached, context.framePictures};
     }
-    outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
     if (!options.mapFile.empty()) outcome.problem = WriteProjectMap(map, options.mapFile);
     if (options.json) {
         WriteFindingsJson(outcome.findings, out);
