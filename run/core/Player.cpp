@@ -126,6 +126,7 @@ std::vector<std::string> Player::describeState() {
             std::string name = e->name + (e->index >= 0 ? "(" + std::to_string(e->index) + ")" : "");
             out.push_back("element: " + name + " = " + e->caption);
         }
+        if (const std::string f = m_welcome.focused(); !f.empty()) out.push_back("highlight: " + f);
     }
     if (m_game.loaded()) {
         platform::Form& g = m_game.form();

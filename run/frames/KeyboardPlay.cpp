@@ -4,6 +4,7 @@
 #include "run/frames/GameWindow.h"
 #include "run/frames/Hotspots.h"
 #include "run/frames/Inventory.h"
+#include "run/platform/ui/FocusFrame.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Keys.h"
 #include "run/project/Flags.h"
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 
 namespace run {
 
@@ -21,35 +21,6 @@ namespace {
 
 constexpr platform::Pixel kHighlight = 0xFFFFD200, kHolding = 0xFF40E0FF, kOutline = 0xFFFFFFFF;
 constexpr int kLetterI = platform::kKeyA + ('I' - 'A');
-
-// A frame of the element's size: a dark edge outside a bright band, see-through within, so it
-// shows on light and dark pictures alike.
-platform::PicturePtr framePicture(int widthTwips, int heightTwips, platform::Pixel colour) {
-    const int w = std::max(6, platform::TwipsToPixels(widthTwips)),
-              h = std::max(6, platform::TwipsToPixels(heightTwips));
-    auto p = std::make_shared<platform::Picture>();
-    p->image.reset(w, h, 0);
-    p->image.fill({0, 0, w, h}, 0xFF000000);
-    p->image.fill({1, 1, w - 2, h - 2}, colour);
-    p->image.fill({4, 4, w - 8, h - 8}, 0);
-    p->hasAlpha = true;
-    return p;
-}
-
-// The element takes the frame's place over `over`, in its container.
-void placeOver(Element& frame, const Element& over, platform::Pixel colour) {
-    frame.container = over.container;
-    frame.left = over.left;
-    frame.top = over.top;
-    if (!frame.picture || frame.width != over.width || frame.height != over.height ||
-        frame.tag != std::to_string(colour)) {
-        frame.picture = framePicture(over.width, over.height, colour);
-        frame.tag = std::to_string(colour);
-    }
-    frame.width = over.width;
-    frame.height = over.height;
-    frame.visible = true;
-}
 
 } // namespace
 
@@ -98,7 +69,7 @@ void KeyboardPlay::showHighlight() {
         highlight.visible = false;
         m_current.reset();
     } else {
-        placeOver(highlight, *over, m_held ? kHolding : kHighlight);
+        platform::PlaceFocusFrame(highlight, *over, m_held ? kHolding : kHighlight);
         m_form.zOrder(highlight, 0);
     }
     m_project.ui.invalidate();
@@ -165,7 +136,7 @@ void KeyboardPlay::outline(bool on) {
         for (const Target& t : targets()) {
             if (t.item) continue;
             Element& frame = m_form.loadArrayMember("KeyOutline", ++k);
-            placeOver(frame, *elementOf(t), kOutline);
+            platform::PlaceFocusFrame(frame, *elementOf(t), kOutline);
             m_form.zOrder(frame, 0);
         }
     }

@@ -1,6 +1,7 @@
 // frmWelcome: building the window, its load, layout, captions and events.
 #include "run/project/WelcomeWindow.h"
 
+#include "run/platform/ui/FocusFrame.h"
 #include "run/platform/ui/FormPainter.h"
 #include "run/platform/ui/Keys.h"
 #include "run/project/DisplayResolution.h"
@@ -8,6 +9,7 @@
 #include "run/project/ProjectContext.h"
 #include "run/project/StartUp.h"
 
+#include <algorithm>
 #include <cctype>
 #include <exception>
 #include <memory>
@@ -27,6 +29,7 @@ constexpr platform::ColorRef kTitleColor = 0x50D0F0;  // warm gold
 constexpr platform::ColorRef kTextColor = 0xE8E0D8;   // pale grey
 constexpr platform::ColorRef kLinkColor = 0xFFD090;   // light blue
 constexpr platform::ColorRef kButtonColor = 0xFFFFFF;
+constexpr platform::Pixel kFocusColour = 0xFFFFD200; // the highlight keyboard play draws in the game
 
 std::string lower(std::string s) {
     for (char& c : s)
@@ -173,14 +176,17 @@ void WelcomeWindow::build() {
     logo.picture = f.get("imgLogos", 0).picture;
 
     f.addTimer("TimerNoWaitBeforeRemovingTemp");
+
+    Element& focus = f.addElement(ElementKind::Image, "KeyFocus");
+    focus.visible = false;
+    focus.passesPointer = true;
+    focus.stretch = true;
 }
 
 void WelcomeWindow::wireEvents() {
     platform::Form& f = m_form;
     f.onActivate = [this] { setTopmost(true); };
-    f.onKeyDown = [this](int key, int) {
-        if (key == platform::kKeyEscape) unload();
-    };
+    f.onKeyDown = [this](int key, int shift) { onKeyDown(key, shift); };
     f.onUnload = [this] { m_flags.programEnded = true; };
 
     // Dragging the window by its body, title, version, author line and the line labels.
@@ -369,6 +375,86 @@ void WelcomeWindow::ClickButton(int index) {
     } catch (const std::exception& e) {
         m_s.showErrorBox(" Error loading the main program window. Try restarting the program. ", e.what());
     }
+}
+
+std::vector<int> WelcomeWindow::focusStops() const {
+    std::vector<int> stops;
+    for (int i = 0; i < 4; ++i)
+        if (focusElement(i)) stops.push_back(i);
+    return stops;
+}
+
+platform::Element* WelcomeWindow::focusElement(int stop) const {
+    if (stop == 3) {
+        Element* box = m_form.find("chkResolution");
+        return box && box->visible ? box : nullptr;
+    }
+    // A button is its scheme picture when it has one, else its text.
+    Element* img = m_form.find("Img", stop);
+    if (img && img->visible) return img;
+    Element* text = m_form.find("lblButton", stop);
+    return text && text->visible ? text : nullptr;
+}
+
+void WelcomeWindow::showFocus() {
+    Element& frame = m_form.get("KeyFocus");
+    Element* over = m_focus >= 0 ? focusElement(m_focus) : nullptr;
+    if (!over) {
+        frame.visible = false;
+    } else {
+        platform::PlaceFocusFrame(frame, *over, kFocusColour);
+        m_form.zOrder(frame, 0);
+    }
+    m_s.ui.invalidate();
+}
+
+bool WelcomeWindow::onKeyDown(int keyCode, int shift) {
+    if (shift & (platform::kCtrlMask | platform::kAltMask)) return false;
+    const std::vector<int> stops = focusStops();
+    auto step = [&](int by) {
+        if (stops.empty()) return;
+        const auto at = std::find(stops.begin(), stops.end(), m_focus);
+        const int n = static_cast<int>(stops.size());
+        const int next = at == stops.end() ? (by > 0 ? 0 : n - 1)
+                                           : ((static_cast<int>(at - stops.begin()) + by) % n + n) % n;
+        m_focus = stops[static_cast<std::size_t>(next)];
+        showFocus();
+    };
+    switch (keyCode) {
+    case platform::kKeyTab:
+        step(shift & platform::kShiftMask ? -1 : 1);
+        return true;
+    case platform::kKeyDown:
+    case platform::kKeyRight:
+        step(1);
+        return true;
+    case platform::kKeyUp:
+    case platform::kKeyLeft:
+        step(-1);
+        return true;
+    case platform::kKeySpace:
+        if (m_focus != 3 || !focusElement(3)) return false;
+        toggleResolution();
+        return true;
+    case platform::kKeyReturn: {
+        const int stop = m_focus >= 0 && focusElement(m_focus) ? m_focus : 0;
+        if (stop == 3)
+            toggleResolution();
+        else if (focusElement(stop))
+            ClickButton(stop);
+        return true;
+    }
+    case platform::kKeyEscape:
+        unload();
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string WelcomeWindow::focused() const {
+    static const char* const names[] = {"Start", "Load", "Exit", "Resolution"};
+    return m_focus >= 0 && focusElement(m_focus) ? names[m_focus] : "";
 }
 
 void WelcomeWindow::unload() {

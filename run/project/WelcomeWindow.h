@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace run {
 
@@ -35,6 +36,14 @@ class WelcomeWindow {
     void ClickButton(int index);
     void unload();
 
+    // The keys: Tab, Shift+Tab and the arrows move the focus over the shown buttons and the
+    // resolution box; Enter presses the focused one (Start when none has the focus yet); the
+    // space bar ticks the box; Escape ends the program. True when the key was used.
+    bool onKeyDown(int keyCode, int shift);
+    // The focused button's name for the state lines ("Start", "Load", "Exit", "Resolution");
+    // "" before a key moved the focus.
+    std::string focused() const;
+
     bool skipped() const { return m_skipped; }
     bool loaded() const { return m_form.loaded; }
     const LogoSettings& logo() const { return m_logo; }
@@ -49,6 +58,10 @@ class WelcomeWindow {
     void onHomepageClick();
     void onLogoClick();
     void toggleResolution();
+    // What the keys reach, in order: 0–2 the buttons, 3 the resolution box.
+    std::vector<int> focusStops() const;
+    platform::Element* focusElement(int stop) const;
+    void showFocus();
 
     ProjectContext& m_s;
     Flags& m_flags;
@@ -57,6 +70,7 @@ class WelcomeWindow {
     LogoSettings m_logo;
     bool m_skipped = false;
     int m_dragX = 0, m_dragY = 0;
+    int m_focus = -1; // a stop of focusStops(), -1 none
 };
 
 // The resolution label: UiText 7 without a trailing "640x480"-style size, then the project's size.

@@ -177,6 +177,35 @@ TEST(WelcomeEnd, EscapeAndExitEndTheProgram) {
     }
 }
 
+// The keys go round the shown buttons (a hidden Load is skipped) and the resolution box.
+TEST(WelcomeKeys, TabSkipsHiddenButtonsSpaceTicksEnterPresses) {
+    Play play;
+    ProjectInfo info = BasicInfo();
+    info.DisableLoadGame = true;
+    play.project.general(info);
+    auto& d = play.start();
+    auto highlight = [&] {
+        for (const auto& l : d.state())
+            if (l.rfind("highlight: ", 0) == 0) return l.substr(11);
+        return std::string();
+    };
+    EXPECT_EQ(highlight(), "") << "no highlight before a key";
+    std::vector<std::string> round;
+    for (int i = 0; i < 4; ++i) {
+        d.key("Tab");
+        round.push_back(highlight());
+    }
+    EXPECT_EQ(round, (std::vector<std::string>{"Start", "Exit", "Resolution", "Start"}));
+    EXPECT_TRUE(play.element("KeyFocus").visible);
+    d.key("Up");
+    d.key("Space");
+    EXPECT_EQ(play.element("chkResolution").value, 0);
+    d.key("Shift+Tab");
+    ASSERT_EQ(highlight(), "Exit");
+    d.key("Enter");
+    EXPECT_TRUE(d.ended());
+}
+
 struct ContactCase {
     const char* what;
     const char* element;

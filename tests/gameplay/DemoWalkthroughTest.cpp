@@ -66,6 +66,42 @@ class Walk {
         }
         FAIL() << "no question " << caption;
     }
+    // Tab until the hotspot under frame pixel x, y is highlighted (or the item of that name):
+    // the keys alone, the state only telling which hotspot lies there.
+    void tabTo(int x, int y) {
+        std::string want;
+        for (const auto& l : lines({"hotspot: "})) {
+            int n = 0, left = 0, top = 0, w = 0, h = 0;
+            if (std::sscanf(l.c_str(), "hotspot: %d at %d,%d size %dx%d", &n, &left, &top, &w, &h) == 5 &&
+                x >= left && x < left + w && y >= top && y < top + h)
+                want = "highlight: hotspot " + std::to_string(n);
+        }
+        ASSERT_FALSE(want.empty()) << "no hotspot at " << x << "," << y;
+        tabUntil(want);
+    }
+    void tabToItem(const std::string& name) {
+        for (const auto& l : lines({"item: "}))
+            if (l.size() > name.size() &&
+                l.compare(l.size() - name.size() - 3, std::string::npos, " = " + name) == 0)
+                return tabUntil("highlight: item " + l.substr(6));
+        FAIL() << "no item " << name;
+    }
+    // The number key of the question of that caption: its place in the panel.
+    void askByKey(const std::string& caption) {
+        const auto shown = lines({"question: "});
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            if (shown[i].find("\"" + caption + "\"") != std::string::npos)
+                return (void)m_driver.key(std::to_string(i + 1));
+        FAIL() << "no question " << caption;
+    }
+    void tabUntil(const std::string& want) {
+        for (int i = 0; i < 20; ++i) {
+            auto h = lines({"highlight: "});
+            if (!h.empty() && h[0] == want) return;
+            m_driver.key("Tab");
+        }
+        FAIL() << "Tab never reached " << want;
+    }
     std::string variable(const std::string& name) {
         for (const auto& l : lines({"variable: "})) {
             if (l.rfind("variable: " + name + " = ", 0) == 0) return l.substr(13 + name.size());
@@ -377,6 +413,110 @@ TEST(DemoWalkthrough, AbelTalksOnThePier) {
     EXPECT_EQ(w.frame(), "Harbour");
     EXPECT_TRUE(w.lines({"dialogue: ", "question: "}).empty());
     EXPECT_TRUE(d.boxes().empty()) << d.boxes()[0].text;
+}
+
+// The same game with the keys alone: Enter on the welcome window, Tab and Enter over hotspots
+// and items, I for the panel, Ctrl+S and Ctrl+L for the save windows, the number keys in the
+// conversation.
+TEST(DemoWalkthrough, WithTheKeysAlone) {
+    Walk w;
+    HeadlessDriver& d = w.d();
+    d.key("Tab");
+    EXPECT_EQ(w.lines({"highlight: "}), std::vector<std::string>{"highlight: Start"});
+    d.key("Tab");
+    d.key("Shift+Tab");
+    d.key("Enter");
+    for (int i = 0; i < 50 && w.frame() != "Harbour"; ++i)
+        d.wait(10);
+    ASSERT_EQ(w.frame(), "Harbour");
+
+    // Abel: the lantern question gives the matches; goodbye leads back.
+    w.tabTo(87, 337);
+    d.key("Enter");
+    ASSERT_EQ(w.frame(), "Abel");
+    w.askByKey("Who are you?");
+    d.wait(2000);
+    ASSERT_EQ(w.lines({"question: "}).size(), 4u);
+    d.key("1"); // the lantern's question, which opens the next
+    d.wait(2000);
+    w.askByKey("How do I light it again?");
+    d.wait(2000);
+    EXPECT_EQ(w.items(), std::vector<std::string>{"item: 1 = matches"});
+    w.askByKey("Goodbye, Abel.");
+    d.wait(2000);
+    ASSERT_EQ(w.frame(), "Harbour");
+
+    w.tabTo(380, 350);
+    d.key("Enter");
+    ASSERT_EQ(w.frame(), "Cottage");
+    w.tabTo(450, 230);
+    d.key("Enter");
+    d.wait(4000);
+    w.tabTo(590, 150);
+    d.key("Enter");
+    d.wait(4000);
+    EXPECT_EQ(w.items(), (std::vector<std::string>{"item: 1 = matches", "item: 2 = wick", "item: 3 = key"}));
+    w.tabTo(300, 460);
+    d.key("Enter");
+    ASSERT_EQ(w.frame(), "Harbour");
+    w.tabTo(50, 450);
+    d.key("Enter");
+    ASSERT_EQ(w.frame(), "Beach");
+    w.tabTo(330, 410);
+    d.key("Enter");
+    EXPECT_EQ(w.items().back(), "item: 4 = oil bottle");
+
+    // Saved and loaded from the keyboard: a typed name and Enter in each window.
+    d.type("keys only");
+    d.answer("SAVE");
+    d.key("Ctrl+S");
+    d.wait(4000);
+    d.type("keys only");
+    d.answer("LOAD");
+    d.key("Ctrl+L");
+    ASSERT_EQ(w.frame(), "Beach");
+    EXPECT_EQ(w.items().size(), 4u);
+    w.tabTo(300, 20);
+    d.key("Enter");
+    ASSERT_EQ(w.frame(), "Harbour");
+
+    // The wick taken with Enter and used on the oil bottle makes the lamp fuel.
+    d.key("I");
+    ASSERT_TRUE(d.player().game().inventory().panelOpen());
+    w.tabToItem("wick");
+    d.key("Enter");
+    EXPECT_EQ(w.lines({"holding: "}), std::vector<std::string>{"holding: item 2 = wick"});
+    w.tabToItem("oil bottle");
+    d.key("Enter");
+    EXPECT_EQ(w.items(),
+              (std::vector<std::string>{"item: 1 = matches", "item: 2 = key", "item: 3 = lamp fuel"}));
+    d.key("I");
+    d.wait(4000);
+
+    w.tabTo(580, 150);
+    d.key("Enter");
+    ASSERT_EQ(w.frame(), "Lighthouse");
+    if (!d.player().game().inventory().panelOpen()) d.key("I");
+    w.tabToItem("key");
+    d.key("Enter");
+    w.tabTo(320, 330);
+    d.key("Enter");
+    EXPECT_EQ(w.variable("door_open"), "1");
+    d.wait(4000);
+    w.tabTo(320, 330);
+    d.key("Enter");
+    ASSERT_EQ(w.frame(), "LanternRoom");
+    if (!d.player().game().inventory().panelOpen()) d.key("I");
+    w.tabToItem("lamp fuel");
+    d.key("Enter");
+    w.tabTo(320, 250);
+    d.key("Enter");
+    EXPECT_EQ(w.frame(), "Ending");
+    EXPECT_EQ(w.variable("lantern_lit"), "1");
+    d.wait(6500);
+    EXPECT_FALSE(d.player().game().loaded()) << "the ending leads back to the welcome window";
+    for (const auto& b : d.boxes())
+        EXPECT_EQ(b.kind, "window") << b.text;
 }
 
 } // namespace
