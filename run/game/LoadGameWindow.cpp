@@ -76,7 +76,7 @@ void LoadGameWindow::onSelect() {
     picture.picture.reset();
     picture.visible = false;
     date.caption = "";
-    if (m_selected < 0) return;
+    if (selected() < 0) return;
     const std::string base = ExistingSaveFolder(m_s) + selectedName();
     // Saves without a picture beside them show none.
     std::error_code ec;
@@ -88,8 +88,8 @@ void LoadGameWindow::onSelect() {
 }
 
 void LoadGameWindow::onTyped(const std::string& text) {
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (platform::EqualsNoCase(m_entries[i], text)) {
+    for (std::size_t i = 0; i < entries().size(); ++i) {
+        if (platform::EqualsNoCase(entries()[i], text)) {
             select(static_cast<int>(i));
             return;
         }

@@ -49,14 +49,14 @@ void SaveGameWindow::setCaptions() {
 }
 
 void SaveGameWindow::onSelect() {
-    if (m_selected >= 0) setName(selectedName());
+    if (selected() >= 0) setName(selectedName());
 }
 
 void SaveGameWindow::onTyped(const std::string& text) {
     // As a click on an entry would: the entry of that name is selected too, for Remove Selected.
     setName(text);
-    for (std::size_t i = 0; i < m_entries.size(); ++i)
-        if (m_entries[i] == text) select(static_cast<int>(i));
+    for (std::size_t i = 0; i < entries().size(); ++i)
+        if (entries()[i] == text) select(static_cast<int>(i));
 }
 
 void SaveGameWindow::onText(const std::string& utf8) {
@@ -79,7 +79,7 @@ void SaveGameWindow::pressMain() {
 }
 
 void SaveGameWindow::pressRemove() {
-    if (RemoveSavedGame(m_s, m_selected >= 0 ? selectedName() : "")) fillList();
+    if (RemoveSavedGame(m_s, selected() >= 0 ? selectedName() : "")) fillList();
 }
 
 } // namespace run

@@ -5,103 +5,40 @@
 #include "run/platform/ui/Keys.h"
 #include "run/project/ProjectContext.h"
 
-#include <algorithm>
 
 namespace run {
 
 using platform::Element;
 using platform::ElementKind;
 
-namespace {
-
-constexpr const char* kRow = "List1Row";
-constexpr int kRowHeight = 255;
-constexpr int kListLeft = 240;
-constexpr int kListWidth = 4200;
-constexpr platform::ColorRef kWhite = 0xFFFFFF;
-constexpr platform::ColorRef kHighlight = 0x6A240A; // dark blue, as selected list rows are
-
-} // namespace
-
 SavedGamesWindow::SavedGamesWindow(ProjectContext& project, const char* formName)
-    : m_s(project), m_form(formName) {}
+    : m_s(project), m_form(formName), m_list(m_form, project.ui, "List1", "List1Row") {}
 
 SavedGamesWindow::~SavedGamesWindow() {
     if (m_s.ui.isLoaded(m_form)) m_s.ui.unload(m_form);
 }
 
-std::string SavedGamesWindow::selectedName() const {
-    return m_selected >= 0 && m_selected < static_cast<int>(m_entries.size())
-               ? m_entries[std::size_t(m_selected)]
-               : "";
-}
-
 void SavedGamesWindow::build(int listTop, int rows) {
-    m_listTop = listTop;
-    m_rows = rows;
     platform::Form& f = m_form;
     f.borderTwips = 45;
     Element& prompt = f.addElement(ElementKind::Label, "lblPrompt");
-    prompt.left = kListLeft;
+    prompt.left = 240;
     prompt.top = 120;
     prompt.width = 6000;
     prompt.height = 255;
     prompt.backTransparent = true;
 
-    Element& list = f.addElement(ElementKind::Label, "List1");
-    list.left = kListLeft;
-    list.top = listTop;
-    list.width = kListWidth;
-    list.height = rows * kRowHeight + 30;
-    list.border = true;
-    list.backColor = kWhite;
-    for (int i = 1; i <= rows; ++i) {
-        Element& row = f.addElement(ElementKind::Label, kRow, i);
-        row.left = kListLeft + 15;
-        row.top = listTop + 15 + (i - 1) * kRowHeight;
-        row.width = kListWidth - 30;
-        row.height = kRowHeight;
-        row.backColor = kWhite;
-        row.onClick = [this, i] { select(m_firstRow + i - 1); };
-        row.onDblClick = [this, i] {
-            select(m_firstRow + i - 1);
-            if (m_selected >= 0) pressMain();
-        };
-    }
+    m_list.build(
+        {240, listTop, 4200, rows}, [this] { onSelect(); }, [this] { pressMain(); });
 
     f.onKeyDown = [this](int key, int) {
-        const int count = static_cast<int>(m_entries.size());
-        switch (key) {
-        case platform::kKeyReturn:
+        if (m_list.onKey(key)) return;
+        if (key == platform::kKeyReturn)
             pressMain();
-            break;
-        case platform::kKeyEscape:
+        else if (key == platform::kKeyEscape)
             pressCancel();
-            break;
-        case platform::kKeyBack:
+        else if (key == platform::kKeyBack)
             onBackspace();
-            break;
-        case platform::kKeyUp:
-            select(m_selected <= 0 ? 0 : m_selected - 1);
-            break;
-        case platform::kKeyDown:
-            select(std::min(count - 1, m_selected + 1));
-            break;
-        case platform::kKeyPageUp:
-            select(std::max(0, m_selected - m_rows));
-            break;
-        case platform::kKeyPageDown:
-            select(std::min(count - 1, m_selected + m_rows));
-            break;
-        case platform::kKeyHome:
-            select(0);
-            break;
-        case platform::kKeyEnd:
-            select(count - 1);
-            break;
-        default:
-            break;
-        }
     };
     f.onTextInput = [this](const std::string& text) { onText(text); };
 }
@@ -120,39 +57,12 @@ Element& SavedGamesWindow::addButton(const char* name, int left, int top, std::f
 }
 
 void SavedGamesWindow::fillList() {
-    m_entries = ListSavedGames(ExistingSaveFolder(m_s));
-    m_selected = -1;
-    m_firstRow = 0;
-    showRows();
-    onSelect();
-}
-
-void SavedGamesWindow::select(int index) {
-    if (index < 0 || index >= static_cast<int>(m_entries.size())) return;
-    m_selected = index;
-    // The list scrolls so the selected entry is in view.
-    if (m_selected < m_firstRow) m_firstRow = m_selected;
-    if (m_selected >= m_firstRow + m_rows) m_firstRow = m_selected - m_rows + 1;
-    showRows();
-    onSelect();
-}
-
-void SavedGamesWindow::showRows() {
-    for (int i = 1; i <= m_rows; ++i) {
-        Element& row = m_form.get(kRow, i);
-        const int entry = m_firstRow + i - 1;
-        const bool used = entry < static_cast<int>(m_entries.size());
-        row.caption = used ? m_entries[std::size_t(entry)] : "";
-        const bool chosen = used && entry == m_selected;
-        row.backColor = chosen ? kHighlight : kWhite;
-        row.foreColor = chosen ? kWhite : 0x000000;
-    }
-    m_s.ui.invalidate();
+    m_list.setEntries(ListSavedGames(ExistingSaveFolder(m_s)));
 }
 
 std::string SavedGamesWindow::describe() const {
     std::string text = m_form.get("lblPrompt").caption;
-    for (const std::string& e : m_entries)
+    for (const std::string& e : m_list.entries())
         text += "\r\n" + e;
     return text;
 }

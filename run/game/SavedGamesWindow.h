@@ -6,6 +6,7 @@
 #pragma once
 
 #include "run/platform/ui/Form.h"
+#include "run/platform/ui/ListRows.h"
 
 #include <functional>
 #include <string>
@@ -24,9 +25,9 @@ class SavedGamesWindow {
 
     platform::Form& form() { return m_form; }
     bool open() const { return m_form.loaded; }
-    const std::vector<std::string>& entries() const { return m_entries; }
-    int selected() const { return m_selected; } // -1: none
-    std::string selectedName() const;
+    const std::vector<std::string>& entries() const { return m_list.entries(); }
+    int selected() const { return m_list.selected(); } // -1: none
+    std::string selectedName() const { return m_list.selectedText(); }
 
   protected:
     // Builds the prompt, the list (its first row at `listTop`, `rows` rows) and the keys; the
@@ -37,7 +38,7 @@ class SavedGamesWindow {
     void runModal();
     void close();
     void fillList();
-    void select(int index);
+    void select(int index) { m_list.select(index); }
 
     virtual void setCaptions() = 0;
     virtual void onSelect() {}
@@ -51,14 +52,9 @@ class SavedGamesWindow {
 
     ProjectContext& m_s;
     platform::Form m_form;
-    std::vector<std::string> m_entries;
-    int m_selected = -1;
-    int m_firstRow = 0; // the entry shown in the list's first row
-    int m_rows = 10;
-    int m_listTop = 0;
+    platform::ListRows m_list;
 
   private:
-    void showRows();
     void pressByCaption(const std::string& caption);
 };
 
