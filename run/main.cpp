@@ -1,10 +1,14 @@
 // The player program: `run [--headless] [--play STEPS.txt] [PROJECT_DIR]`, and the game checker
 // `run --check [--json] PROJECT_DIR`.
 #include "run/checker/ProjectChecker.h"
+#include "run/core/GameFolderChooser.h"
 #include "run/core/Player.h"
 #include "run/driver/HeadlessDriver.h"
 #include "run/driver/PlayScript.h"
+#include "run/platform/files/SettingsStore.h"
+#include "run/platform/graphics/Fonts.h"
 #include "run/platform/headless/HeadlessBackend.h"
+#include "run/platform/ui/WindowSystem.h"
 #ifdef PLAYER_WITH_SDL2
 #include "run/platform/sdl/SdlBackend.h"
 #endif
@@ -21,7 +25,8 @@ namespace {
 void usage(std::ostream& out) {
     out << "usage: run [--headless] [--play STEPS.txt] [PROJECT_DIR]\n"
            "       run --check [--json] [--map FILE.svg] PROJECT_DIR\n"
-           "  PROJECT_DIR        the game's folder (default: the folder of this program)\n"
+           "  PROJECT_DIR        the game's folder (default: the folder of this program when it\n"
+           "                     holds a game, else a window to choose one)\n"
            "  --headless         run without a window (also: RUN_HEADLESS=1)\n"
            "  --play STEPS.txt   carry out a play script headless (implies --headless)\n"
            "  --check            check the game without playing it: every finding on a line, then a\n"
@@ -98,8 +103,17 @@ int main(int argc, char** argv) {
         if (!outcome.problem.empty()) std::cerr << "run: " << outcome.problem << "\n";
         return outcome.status;
     }
-    if (project.empty()) project = programFolder(argv[0]);
-    if (!std::filesystem::is_directory(project)) {
+    // The player beside a game plays it; elsewhere, without a folder, the player asks for one.
+    bool chooseGame = false;
+    if (project.empty()) {
+        project = programFolder(argv[0]);
+        chooseGame = !run::IsGameFolder(project);
+    }
+    if (chooseGame && headless) {
+        std::cerr << "run: no game folder given, and none beside the program: run [--headless] PROJECT_DIR\n";
+        return 2;
+    }
+    if (!chooseGame && !std::filesystem::is_directory(project)) {
         std::cerr << "run: " << project << " is not a folder\n";
         return 2;
     }
@@ -132,6 +146,20 @@ int main(int argc, char** argv) {
                   << "or play it without a window:     " << argv[0] << " --headless --play STEPS.txt "
                   << project << "\n";
         return 3;
+    }
+    {
+        run::platform::SettingsStore settings(run::platform::SettingsStore::DefaultFile());
+        if (chooseGame) {
+            run::platform::FontCatalog fonts;
+            run::platform::WindowSystem ui(*backend, fonts);
+            std::error_code ec;
+            run::GameFolderChooser chooser(ui, settings, std::filesystem::current_path(ec));
+            const auto chosen = chooser.choose();
+            if (!chosen) return 0;
+            project = chosen->string();
+        } else if (run::IsGameFolder(project)) {
+            run::RememberRecentGame(settings, project);
+        }
     }
     run::Player player(*backend, {project, {}, {}, installed});
     player.start();
