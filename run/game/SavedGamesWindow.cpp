@@ -5,7 +5,6 @@
 #include "run/platform/ui/Keys.h"
 #include "run/project/ProjectContext.h"
 
-
 namespace run {
 
 using platform::Element;
