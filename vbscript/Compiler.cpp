@@ -336,7 +336,7 @@ class Compiler {
         }
         case StmtKind::Assign: {
             auto& a = static_cast<AssignStmt&>(s);
-            expr(a.target.get());
+            target(a.target.get());
             if (a.target->kind == ExprKind::Name) unfixConst(static_cast<NameExpr&>(*a.target).ref);
             expr(a.value.get());
             if (!a.isSet && a.target->kind == ExprKind::Name && a.value->kind == ExprKind::Binary) {
@@ -391,7 +391,7 @@ class Compiler {
         }
         case StmtKind::For: {
             auto& f = static_cast<ForStmt&>(s);
-            expr(f.var.get());
+            target(f.var.get());
             expr(f.from.get());
             expr(f.to.get());
             if (f.step) expr(f.step.get());
@@ -402,7 +402,7 @@ class Compiler {
         }
         case StmtKind::ForEach: {
             auto& f = static_cast<ForEachStmt&>(s);
-            expr(f.var.get());
+            target(f.var.get());
             expr(f.collection.get());
             ++sc.loops[1];
             block(f.body);
@@ -453,7 +453,7 @@ class Compiler {
         case StmtKind::ReDim: {
             auto& d = static_cast<ReDimStmt&>(s);
             for (auto& it : d.items) {
-                expr(it.var.get());
+                target(it.var.get());
                 for (auto& b : it.bounds)
                     expr(b.get());
             }
@@ -475,6 +475,13 @@ class Compiler {
         case StmtKind::Nop:
             break;
         }
+    }
+
+    // A name being assigned: for the list of undefined names, a variable the text makes itself.
+    void target(Expr* e) {
+        m_assigning = e && e->kind == ExprKind::Name;
+        expr(e);
+        m_assigning = false;
     }
 
     void expr(Expr* e) {
@@ -605,6 +612,8 @@ class Compiler {
             return;
         }
         r.checkDeclared = m_unit.optionExplicit;
+        if (std::vector<UndefinedName>* log = m_rt.undefinedNameLog())
+            log->push_back({toUtf8(n.name), n.line, n.col, m_assigning});
         if (sc.isGlobal) {
             r.scope = Scope::Global;
             return;
@@ -639,6 +648,7 @@ class Compiler {
     const ProcDef* m_outer;
     const std::vector<std::u16string>* m_added;
     ProcScope* m_scope = nullptr;
+    bool m_assigning = false;
 };
 
 } // namespace

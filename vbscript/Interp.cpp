@@ -313,9 +313,12 @@ bool Interp::addCode(std::string_view source, std::string_view fileName) {
     });
 }
 
-bool Interp::checkCode(std::string_view source) {
+bool Interp::checkCode(std::string_view source, std::vector<UndefinedName>* undefinedNames) {
     // Compiled as addCode compiles, but its script-level statements are never run.
-    return apiCall([&] { compileText(fromUtf8(source), u"", false, nullptr, nullptr, nullptr); });
+    m_undefinedNameLog = undefinedNames;
+    const bool ok = apiCall([&] { compileText(fromUtf8(source), u"", false, nullptr, nullptr, nullptr); });
+    m_undefinedNameLog = nullptr;
+    return ok;
 }
 
 bool Interp::repeatsPreviousRound(const RoundOp& op) {
@@ -742,6 +745,9 @@ bool Runtime::addCode(std::string_view code, std::string_view fileName) {
 }
 bool Runtime::checkCode(std::string_view code) {
     return m_interp->checkCode(code);
+}
+bool Runtime::checkCode(std::string_view code, std::vector<UndefinedName>& undefinedNames) {
+    return m_interp->checkCode(code, &undefinedNames);
 }
 bool Runtime::addObject(std::string_view name, Object* object, bool membersGlobal) {
     return m_interp->addObject(name, object, membersGlobal);

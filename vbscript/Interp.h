@@ -145,8 +145,10 @@ class Interp {
     static void retire(std::unique_ptr<Interp> rt);
 
     // ---- public-API entry points (never throw) ----
-    bool addCode(std::string_view source, std::string_view fileName); // UTF-8
-    bool checkCode(std::string_view source);                          // UTF-8
+    bool addCode(std::string_view source, std::string_view fileName);                              // UTF-8
+    bool checkCode(std::string_view source, std::vector<UndefinedName>* undefinedNames = nullptr); // UTF-8
+    // Set while checkCode compiles: where the compiler lists the names nothing defines.
+    std::vector<UndefinedName>* undefinedNameLog() const { return m_undefinedNameLog; }
     bool addObject(std::string_view name, Object* obj, bool membersGlobal);
     bool run(std::u16string_view name, std::span<const Value> args, Value* result);
     bool evalText(std::u16string_view text, Value& result);
@@ -396,6 +398,7 @@ class Interp {
     Config m_config;
     std::vector<RoundOp> m_round, m_previousRound;
     bool m_repeating = false; // every op of this round so far repeated the previous round
+    std::vector<UndefinedName>* m_undefinedNameLog = nullptr;
     RuntimeStats m_stats;
     std::deque<GlobalSymbol> m_globals;
     std::unordered_map<std::u16string, int> m_globalIndex;

@@ -131,6 +131,15 @@ struct ProcedureInfo {
     bool hasReturnValue = false;
 };
 
+// A name a checked text uses that nothing defines: neither the text's own definitions, nor the
+// engine's (earlier code, named objects and the members of those added with membersGlobal), nor
+// the language's. At run time it is an undeclared variable, Empty until assigned.
+struct UndefinedName {
+    std::string name;
+    int line = 0, column = 0;
+    bool assigned = false; // this mention assigns it (=, Set, For, For Each, ReDim)
+};
+
 struct RuntimeStats {
     uint64_t codeCompiled = 0; // AddCode texts parsed and compiled
     uint64_t codeReused = 0;   // AddCode texts whose compiled form was reused after a reset
@@ -177,6 +186,8 @@ class Runtime {
     // Parses and compiles the text as addCode does, without running any of it: for tools that
     // check a game's scripts. Its definitions stay in this engine.
     bool checkCode(std::string_view code);
+    // The same, also listing every mention of a name that nothing defines, in the text's order.
+    bool checkCode(std::string_view code, std::vector<UndefinedName>& undefinedNames);
     // Makes a host object visible to scripts under name; with membersGlobal
     // its members can also be used without qualification (script definitions
     // and the language's own functions and constants take precedence; among

@@ -5,6 +5,7 @@
 
 #include "run/checker/Findings.h"
 #include "run/frames/Plugins.h"
+#include "run/media/ChannelRequests.h"
 #include "run/platform/files/SettingsStore.h"
 #include "run/platform/graphics/Fonts.h"
 #include "run/platform/headless/HeadlessBackend.h"
@@ -12,18 +13,18 @@
 #include "run/project/FileLookup.h"
 #include "run/project/Flags.h"
 #include "run/project/ProjectContext.h"
+#include "run/scripting/ScriptNames.h"
 
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
-namespace run {
-class RecordReader;
-}
+#include "run/project/record/RecordReader.h"
 
 namespace run::checker {
 
@@ -50,6 +51,7 @@ class CheckContext {
     std::string initialFrame;
     std::set<std::string> reached; // lower case
     std::size_t filesChecked = 0;
+    std::size_t filesOnCds = 0; // named files that only the CD index finds: not checked
     const std::filesystem::path& folder() const { return m_folder; }
     // The frame's picture file as found on disk, for the map; "" when it has none.
     std::map<std::string, std::string> framePictures;
@@ -64,6 +66,8 @@ class CheckContext {
     // its GoToFrame calls name, from `frame` when it has one.
     void checkScript(const std::string& file, const std::string& place, const std::string& code, bool module,
                      const std::string& frame, const std::string& label);
+    // "place, line L, column C".
+    static std::string at(const std::string& place, int line, int column);
     void checkVariable(const std::string& file, const std::string& place, const std::string& name);
     void checkItem(const std::string& file, const std::string& place, const std::string& name);
     void checkPluginActions(const std::string& file, const std::string& place, const std::string& text);
@@ -77,6 +81,14 @@ class CheckContext {
     // The frame's file of the alternate extension when the game has it, else the plain one.
     std::string alternateOrPlain(const std::string& frame, const std::string& plain,
                                  const std::string& alternate);
+    // The record file as the player reads it, its text encoding looked at; nothing (with the
+    // finding) when it is a folder, too large or unreadable.
+    std::optional<RecordReader> openRecord(const std::string& found);
+    // The files a block of channel requests names (a frame's, an action's): sounds in Areas.
+    void checkChannelFiles(const ChannelRequestBlock& block, const std::string& rel,
+                           const std::string& placePrefix);
+    // The old sound block at the reader's position: its files must be sounds in Areas.
+    void checkOldSounds(RecordReader& r, const std::string& rel, const std::string& place);
     // A record error as "line L: what", for a file's bytes and the reader's position.
     void damaged(const std::string& file, std::size_t position, const std::string& what);
     // The file's path relative to the project, as findings name it.
@@ -93,8 +105,18 @@ class CheckContext {
     };
 
     void readDefinitions();
+    void checkEncoding(const std::string& rel, const std::string& bytes);
+    void checkScheme();
+    void checkCdIndex();
+    // The names every script sees, once the variables and plug-ins are known; then the
+    // procedures' and plug-ins' code, which define more.
+    void prepareNames();
     void checkProcedures();
-    void checkPlugins();
+    void readPlugins();
+    void checkPluginScripts();
+    // The names scripts use that nothing defines, as warnings: only when the procedures compile
+    // (else every procedure name would be one) and no script lets element names be used bare.
+    void reportUndefinedNames();
     void checkItems();
     void checkCombinations();
     void checkResume();
@@ -113,6 +135,8 @@ class CheckContext {
     void checkPickups(const std::string& frame);
     void checkDialogue(const std::string& frame);
     void checkWater(const std::string& frame);
+    void checkFrameSounds(const std::string& frame);
+    void checkTexts(const std::string& frame);
     void checkReachability();
     bool insideProject(const std::string& path) const;
 
@@ -131,7 +155,16 @@ class CheckContext {
     std::vector<PluginActionNames> m_plugins;
     std::map<std::string, bool> m_decoded; // path found → decodes
     std::map<std::string, int> m_hotspotCounts;
-    std::map<std::string, std::set<std::string>> m_listings; // folder → its names, lower case
+    std::map<std::string, std::set<std::string>> m_listings;           // folder → its names, lower case
+    std::vector<std::pair<std::string, PluginRecord>> m_pluginRecords; // file as findings name it
+    std::unique_ptr<ScriptNames> m_names;
+    bool m_namesUsable = true;     // the procedures compile
+    bool m_elementsByName = false; // a script calls AllowControlsReferencesNextTime
+    struct UndefinedUse {
+        std::string file, place, name;
+    };
+    std::vector<UndefinedUse> m_undefined;
+    std::map<std::string, int> m_cdFiles; // folder + name, lower case → its CD
 };
 
 } // namespace run::checker

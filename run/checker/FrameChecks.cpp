@@ -5,6 +5,7 @@
 #include "run/frames/DialogueFile.h"
 #include "run/frames/FrameFile.h"
 #include "run/frames/HotspotFile.h"
+#include "run/media/OldSoundBlock.h"
 #include "run/platform/files/TextCodec.h"
 #include "run/project/ProjectPaths.h"
 #include "run/project/record/RecordFile.h"
@@ -26,7 +27,8 @@ struct NotedEffects : ActionEffects {
     void disappear() override {}
     void stopHotspotSound() override {}
     void stopAllSounds() override {}
-    void channelRows(const ChannelRequestBlock&) override {}
+    void channelRows(const ChannelRequestBlock& rows) override { channels = rows; }
+    ChannelRequestBlock channels;
 };
 
 std::string hotspotPlace(int n) {
@@ -39,11 +41,12 @@ void CheckContext::checkFrame(const std::string& frame) {
     checkFrameFile(frame);
     const std::string count = m_project.paths.frames + frame + ".lks";
     if (present(count)) {
-        RecordReader r = RecordReader::open(ExistingPath(count));
-        try {
-            m_hotspotCounts[frame] = r.readInteger();
-        } catch (const RecordError& e) {
-            damaged(ExistingPath(count), r.position(), e.what());
+        if (auto r = openRecord(ExistingPath(count))) {
+            try {
+                m_hotspotCounts[frame] = r->readInteger();
+            } catch (const RecordError& e) {
+                damaged(ExistingPath(count), r->position(), e.what());
+            }
         }
     }
     checkHotspots(frame);
@@ -52,12 +55,16 @@ void CheckContext::checkFrame(const std::string& frame) {
     checkPickups(frame);
     checkDialogue(frame);
     checkWater(frame);
+    checkFrameSounds(frame);
+    checkTexts(frame);
 }
 
 void CheckContext::checkFrameFile(const std::string& frame) {
     const std::string path = ExistingPath(m_project.paths.frames + frame + ".fme");
     const std::string rel = relative(path);
-    RecordReader r = RecordReader::open(path);
+    auto opened = openRecord(path);
+    if (!opened) return;
+    RecordReader& r = *opened;
     FrameFile f;
     try {
         f = ReadFrameFile(r);
@@ -70,6 +77,7 @@ void CheckContext::checkFrameFile(const std::string& frame) {
             framePictures[frame] = *found;
     }
     checkFile(rel, "music", m_project.paths.areas, f.MusicFile, Media::Sound);
+    checkChannelFiles(f.channelRequests, rel, "");
     checkFile(rel, "frame sound", m_project.paths.frames, f.FrameSoundFile, Media::Sound);
     checkFile(rel, "video", m_project.paths.frames, f.VideoFile, Media::Video);
     if (f.TimerEnabled) {
@@ -89,7 +97,9 @@ void CheckContext::checkHotspots(const std::string& frame) {
     const std::string path = alternateOrPlain(frame, ".fm2", ".mr2");
     if (!present(path)) return;
     const std::string rel = relative(path);
-    RecordReader r = RecordReader::open(ExistingPath(path));
+    auto opened = openRecord(ExistingPath(path));
+    if (!opened) return;
+    RecordReader& r = *opened;
     int n = 0;
     try {
         while (!r.atEnd()) {
@@ -128,6 +138,7 @@ void CheckContext::checkActionRecord(RecordReader& r, const std::string& rel, co
     ReadActionRecord(r, a, effects);
     for (const std::string& v : effects.variables)
         checkVariable(rel, place, v);
+    checkChannelFiles(effects.channels, rel, place + " ");
     if (a.goToFrame) link(frame, a.targetFrame, place, rel, place);
     if (a.playHotspotSound)
         checkFile(rel, place + " sound", m_project.paths.areas, a.hotspotSound, Media::Sound);
@@ -144,7 +155,9 @@ void CheckContext::forEachBlock(const std::string& path,
     if (!present(path)) return;
     const std::string found = ExistingPath(path);
     const std::string rel = relative(found);
-    RecordReader r = RecordReader::open(found);
+    auto opened = openRecord(found);
+    if (!opened) return;
+    RecordReader& r = *opened;
     try {
         for (int n = 1; !r.atEnd(); ++n) {
             const std::size_t start = r.position();
@@ -203,7 +216,9 @@ void CheckContext::checkDialogue(const std::string& frame) {
     const std::string found = ExistingPath(path);
     const std::string rel = relative(found);
     std::vector<DialogueQuestion> questions;
-    RecordReader r = RecordReader::open(found);
+    auto opened = openRecord(found);
+    if (!opened) return;
+    RecordReader& r = *opened;
     try {
         ReadDialogueFile(r, questions);
     } catch (const std::exception& e) {
@@ -240,18 +255,74 @@ void CheckContext::checkWater(const std::string& frame) {
     const std::string settings = m_project.paths.frames + frame + ".rwe";
     if (!present(settings)) return;
     const std::string found = ExistingPath(settings);
-    RecordReader r = RecordReader::open(found);
-    try {
-        for (int i = 0; i < 6; ++i)
-            r.readVariant();
-        for (int i = 0; i < 6; ++i)
-            r.readInteger();
-    } catch (const std::exception& e) {
-        damaged(found, r.position(), e.what());
+    if (auto r = openRecord(found)) {
+        try {
+            for (int i = 0; i < 6; ++i)
+                r->readVariant();
+            for (int i = 0; i < 6; ++i)
+                r->readInteger();
+        } catch (const std::exception& e) {
+            damaged(found, r->position(), e.what());
+        }
     }
     // The mask is optional: without it the whole rectangle ripples.
     if (present(m_project.paths.frames + frame + ".rwm"))
         checkFile(relative(found), "mask", m_project.paths.frames, frame + ".rwm", Media::Picture);
+}
+
+void CheckContext::checkTexts(const std::string& frame) {
+    const std::string path = alternateOrPlain(frame, ".fm1", ".mr1");
+    if (!present(path)) return;
+    const std::string found = ExistingPath(path);
+    auto r = openRecord(found);
+    if (!r) return;
+    try {
+        // Blocks of 21 fields, with no separator between them.
+        while (!r->atEnd())
+            for (int i = 0; i < 21; ++i)
+                r->readVariant();
+    } catch (const std::exception& e) {
+        damaged(found, r->position(), e.what());
+    }
+}
+
+void CheckContext::checkChannelFiles(const ChannelRequestBlock& block, const std::string& rel,
+                                     const std::string& placePrefix) {
+    for (std::size_t k = 0; k < block.entries.size(); ++k)
+        checkFile(rel, placePrefix + "channel " + std::to_string(k + 1), m_project.paths.areas,
+                  block.entries[k].file, Media::Sound);
+}
+
+void CheckContext::checkOldSounds(RecordReader& r, const std::string& rel, const std::string& place) {
+    ReadOldSoundBlock(r, [&](const OldSoundChannel& c) {
+        if (c.play)
+            checkFile(rel, place + " channel " + std::to_string(c.channel), m_project.paths.areas, c.file,
+                      Media::Sound);
+    });
+}
+
+void CheckContext::checkFrameSounds(const std::string& frame) {
+    // The frame's old-style sound file, played when it opens.
+    const std::string chn = m_project.paths.frames + frame + ".chn";
+    if (present(chn)) {
+        const std::string found = ExistingPath(chn);
+        if (auto r = openRecord(found)) {
+            try {
+                checkOldSounds(*r, relative(found), "sound");
+            } catch (const std::exception& e) {
+                damaged(found, r->position(), e.what());
+            }
+        }
+    }
+    // A hotspot's extra channel settings.
+    forEachBlock(m_project.paths.framesData + frame + ".fm5",
+                 [&](RecordReader& r, const std::string& rel, int) {
+                     r.readVariant();
+                     const int index = r.readInteger();
+                     for (int i = 3; i <= 10; ++i)
+                         r.readVariant();
+                     checkOldSounds(r, rel, hotspotPlace(index));
+                 });
 }
 
 } // namespace run::checker

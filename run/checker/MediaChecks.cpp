@@ -3,6 +3,7 @@
 // to be.
 #include "run/checker/CheckContext.h"
 
+#include "run/platform/files/TextCodec.h"
 #include "run/platform/graphics/AnimatedPicture.h"
 #include "run/platform/graphics/Picture.h"
 #include "run/platform/media/MediaPlayer.h"
@@ -74,6 +75,10 @@ std::optional<std::string> CheckContext::checkFile(const std::string& referrer, 
     if (name.empty()) return std::nullopt;
     const std::string wanted = folderPath + name;
     const std::optional<std::string> found = m_files.FindProjectFile(wanted);
+    if (!found && m_cdFiles.count(platform::LowerCaseWin(wanted))) {
+        ++filesOnCds;
+        return std::nullopt;
+    }
     if (!found) {
         findings.error(referrer, place,
                        std::string("the file ") + relative(wanted) +

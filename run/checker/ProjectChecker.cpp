@@ -10,6 +10,7 @@
 #include "run/project/ProjectPaths.h"
 #include "run/project/record/RecordFile.h"
 #include "run/scripting/Procedures.h"
+#include "run/scripting/objects/ScriptObjects.h"
 
 #include <algorithm>
 #include <deque>
@@ -171,19 +172,21 @@ void CheckContext::readDefinitions() {
     // Variables: names before "***" are integer ones, after it variant ones.
     const std::string variables = m_project.paths.config + "Variables";
     if (ProjectFileExists(variables)) {
-        RecordReader r = RecordReader::open(ExistingPath(variables));
-        try {
-            r.readVariant();
-            bool variant = false;
-            while (!r.atEnd()) {
-                std::string name = r.readString();
-                if (name == "***")
-                    variant = true;
-                else
-                    (variant ? m_variants : m_integers).insert(name);
+        if (auto opened = openRecord(ExistingPath(variables))) {
+            RecordReader& r = *opened;
+            try {
+                r.readVariant();
+                bool variant = false;
+                while (!r.atEnd()) {
+                    std::string name = r.readString();
+                    if (name == "***")
+                        variant = true;
+                    else
+                        (variant ? m_variants : m_integers).insert(name);
+                }
+            } catch (const RecordError& e) {
+                damaged(ExistingPath(variables), r.position(), e.what());
             }
-        } catch (const RecordError& e) {
-            damaged(ExistingPath(variables), r.position(), e.what());
         }
     } else {
         findings.warning("Config/Variables", "", "the game has no variables file");
@@ -198,6 +201,13 @@ void CheckContext::readDefinitions() {
     }
 }
 
+void CheckContext::prepareNames() {
+    std::vector<std::string> variables(m_integers.begin(), m_integers.end());
+    variables.insert(variables.end(), m_variants.begin(), m_variants.end());
+    m_names = std::make_unique<ScriptNames>(
+        m_ui, scripting::AppInfo{m_project.projectFolder, m_project.info.AdventureName}, variables);
+}
+
 void CheckContext::checkProcedures() {
     const std::string file = m_project.paths.config + "Procedures";
     if (!ProjectFileExists(file)) return;
@@ -205,6 +215,7 @@ void CheckContext::checkProcedures() {
     auto bytes = platform::ReadWholeFile(found);
     if (!bytes) {
         findings.error("Config/Procedures", "", "the file cannot be read");
+        m_namesUsable = false;
         return;
     }
     try {
@@ -212,16 +223,23 @@ void CheckContext::checkProcedures() {
         const std::string text =
             ReadProceduresText(*bytes, scrambled, ProjectKeyNumber(m_project.info.ProjectRegistryName));
         checkScript("Config/Procedures", "", text, true, "", "script");
+        std::vector<vbs::UndefinedName> undefined;
+        if (!m_names->addDefinitions(text, undefined)) m_namesUsable = false;
+        for (const vbs::UndefinedName& n : UnassignedNames(undefined))
+            m_undefined.push_back({"Config/Procedures", at("", n.line, n.column), n.name});
     } catch (const std::exception& e) {
         findings.error("Config/Procedures", "", std::string("the procedures do not read: ") + e.what());
+        m_namesUsable = false;
     }
 }
 
-void CheckContext::checkPlugins() {
+void CheckContext::readPlugins() {
     const std::string list = m_project.paths.config + "Plugins";
     if (!ProjectFileExists(list)) return;
     std::vector<std::string> names;
-    RecordReader r = RecordReader::open(ExistingPath(list));
+    auto opened = openRecord(ExistingPath(list));
+    if (!opened) return;
+    RecordReader& r = *opened;
     try {
         r.readVariant();
         while (!r.atEnd()) {
@@ -238,22 +256,35 @@ void CheckContext::checkPlugins() {
             continue;
         }
         const std::string found = ExistingPath(file);
-        RecordReader pr = RecordReader::open(found);
+        auto opened = openRecord(found);
+        if (!opened) continue;
+        RecordReader& pr = *opened;
         try {
-            const PluginRecord p = ReadPluginFile(pr);
+            PluginRecord p = ReadPluginFile(pr);
             m_plugins.push_back({p.identifier, p.hotspotProcedure, p.frameProcedure});
-            const std::string rel = relative(found);
-            checkScript(rel, "code", p.code, true, "", "script");
-            checkScript(rel, "start code", p.startCode, false, "", "script");
-            checkScript(rel, "frame code A", p.frameCodeA, false, "", "script");
-            checkScript(rel, "frame code B", p.frameCodeB, false, "", "script");
             for (const std::string& v : p.integerVariables)
                 m_integers.insert(v);
             for (const std::string& v : p.variantVariables)
                 m_variants.insert(v);
+            m_pluginRecords.emplace_back(relative(found), std::move(p));
         } catch (const std::exception& e) {
             damaged(found, pr.position(), e.what());
         }
+    }
+}
+
+void CheckContext::checkPluginScripts() {
+    for (const auto& [rel, p] : m_pluginRecords) {
+        checkScript(rel, "code", p.code, true, "", "script");
+        std::vector<vbs::UndefinedName> undefined;
+        if (m_names->addDefinitions(p.code, undefined))
+            for (const vbs::UndefinedName& n : UnassignedNames(undefined))
+                m_undefined.push_back({rel, at("code", n.line, n.column), n.name});
+    }
+    for (const auto& [rel, p] : m_pluginRecords) {
+        checkScript(rel, "start code", p.startCode, false, "", "script");
+        checkScript(rel, "frame code A", p.frameCodeA, false, "", "script");
+        checkScript(rel, "frame code B", p.frameCodeB, false, "", "script");
     }
 }
 
@@ -261,7 +292,9 @@ void CheckContext::checkItems() {
     for (const fs::path& p : m_areaFiles) {
         if (lower(p.extension().string()) != ".obj") continue;
         const std::string rel = relative(p.string());
-        RecordReader r = RecordReader::open(p);
+        auto opened = openRecord(p.string());
+        if (!opened) continue;
+        RecordReader& r = *opened;
         try {
             const std::string icon = r.readVariant().text();
             if (icon.empty())
@@ -283,7 +316,9 @@ void CheckContext::checkCombinations() {
         const std::size_t on = lower(stem).find("_on_");
         checkItem(rel, "dragged item", stem.substr(0, on));
         checkItem(rel, "target item", stem.substr(on + 4));
-        RecordReader r = RecordReader::open(p);
+        auto opened = openRecord(p.string());
+        if (!opened) continue;
+        RecordReader& r = *opened;
         try {
             r.readVariant();
             r.readVariant();
@@ -308,7 +343,9 @@ void CheckContext::checkResume() {
     const std::string file = m_project.paths.config + "Resume";
     if (!ProjectFileExists(file)) return;
     const std::string found = ExistingPath(file);
-    RecordReader r = RecordReader::open(found);
+    auto opened = openRecord(found);
+    if (!opened) return;
+    RecordReader& r = *opened;
     try {
         for (int i = 0; i < 6; ++i)
             r.readVariant();
@@ -359,13 +396,18 @@ void CheckContext::checkReachability() {
 
 void CheckContext::run() {
     readDefinitions();
-    checkPlugins();
+    readPlugins();
+    prepareNames();
     checkProcedures();
+    checkPluginScripts();
     checkItems();
     checkCombinations();
     checkResume();
+    checkScheme();
+    checkCdIndex();
     for (const std::string& f : frames)
         checkFrame(f);
+    reportUndefinedNames();
     checkReachability();
 }
 
@@ -383,6 +425,7 @@ CheckOutcome CheckProject(const fs::path& folder, std::ostream& out, const Check
         context.run();
         outcome.frames = context.frames.size();
         outcome.filesChecked = context.filesChecked;
+        outcome.filesOnCds = context.filesOnCds;
         outcome.errors = context.findings.count(Severity::Error);
         outcome.warnings = context.findings.count(Severity::Warning);
         outcome.findings = context.findings.all();
@@ -394,8 +437,9 @@ CheckOutcome CheckProject(const fs::path& folder, std::ostream& out, const Check
     } else {
         for (const Finding& f : outcome.findings)
             out << FindingLine(f) << "\n";
-        out << outcome.frames << " frames, " << outcome.filesChecked << " files checked: " << outcome.errors
-            << (outcome.errors == 1 ? " error, " : " errors, ") << outcome.warnings
+        out << outcome.frames << " frames, " << outcome.filesChecked << " files checked";
+        if (outcome.filesOnCds > 0) out << " (" << outcome.filesOnCds << " more only on the game's CDs)";
+        out << ": " << outcome.errors << (outcome.errors == 1 ? " error, " : " errors, ") << outcome.warnings
             << (outcome.warnings == 1 ? " warning" : " warnings") << "\n";
     }
     outcome.status = outcome.findings.empty() ? 0 : 1;

@@ -24,6 +24,7 @@ struct CheckOutcome {
     std::string problem; // why the folder is not a game, or why the map was not drawn
     std::vector<Finding> findings;
     std::size_t frames = 0, filesChecked = 0, errors = 0, warnings = 0;
+    std::size_t filesOnCds = 0; // named files that only the CD index finds: not checked
 };
 
 // Checks the game in `folder` and writes the report to `out`.

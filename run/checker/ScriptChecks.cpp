@@ -47,6 +47,20 @@ std::vector<std::string> literalFrameNames(const std::string& code) {
 
 } // namespace
 
+std::string CheckContext::at(const std::string& place, int line, int column) {
+    return (place.empty() ? "" : place + ", ") + "line " + std::to_string(std::max(1, line)) + ", column " +
+           std::to_string(std::max(1, column));
+}
+
+void CheckContext::reportUndefinedNames() {
+    if (!m_namesUsable || m_elementsByName) return;
+    for (const UndefinedUse& u : m_undefined)
+        findings.warning(u.file, u.place,
+                         "the name \"" + u.name +
+                             "\" is no variable, procedure, named object or script function of the game, nor "
+                             "the language's own: it reads as Empty");
+}
+
 void CheckContext::checkScript(const std::string& file, const std::string& place, const std::string& code,
                                bool module, const std::string& frame, const std::string& label) {
     if (code.find_first_not_of(" \t\r\n") == std::string::npos) return;
@@ -54,13 +68,22 @@ void CheckContext::checkScript(const std::string& file, const std::string& place
     // one further down.
     vbs::Runtime engine;
     const std::string text = module ? code : "Sub Checked_Script\r\n" + code + "\r\nEnd Sub";
-    if (!engine.checkCode(text)) {
+    const bool compiles = engine.checkCode(text);
+    if (!compiles) {
         const vbs::ErrorInfo& e = engine.lastError();
         const int line = module ? e.line : e.line - 1;
-        const std::string where = (place.empty() ? "" : place + ", ") + "line " +
-                                  std::to_string(std::max(1, line)) + ", column " +
-                                  std::to_string(std::max(1, e.column));
-        findings.error(file, where, "the script does not compile: " + e.description);
+        findings.error(file, at(place, line, e.column), "the script does not compile: " + e.description);
+    }
+    std::string lowerCode = code;
+    for (char& c : lowerCode)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lowerCode.find("allowcontrolsreferencesnexttime") != std::string::npos &&
+        lowerCode.find("donotallowcontrolsreferencesnexttime") == std::string::npos)
+        m_elementsByName = true;
+    // Module code's names are looked at as it joins the definitions (prepareNames).
+    if (compiles && !module && m_names) {
+        for (const vbs::UndefinedName& n : m_names->undefinedNames(code))
+            m_undefined.push_back({file, at(place, n.line, n.column), n.name});
     }
     // GoToFrame "Name" (any letter case, with or without parentheses and further arguments).
     for (const std::string& target : literalFrameNames(code))

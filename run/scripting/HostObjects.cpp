@@ -22,6 +22,14 @@ using scripting::Fail;
 enum : vbs::DispId { kValue = vbs::kDispValue, kName = 1 };
 const vbs::MemberTable kVariableMembers{{u"Value", kValue}, {u"Name", kName}};
 
+} // namespace
+
+const vbs::MemberTable& VariableMembers() {
+    return kVariableMembers;
+}
+
+namespace {
+
 // A number as the game's lists keep it, read back with the smallest fitting subtype.
 vbs::Value fromRecord(const RecordVariant& r) {
     switch (r.kind()) {

@@ -17,6 +17,9 @@ struct VariantSlot {
     bool set = false;
 };
 
+// A variable object's members: Value (the default) and Name.
+const vbs::MemberTable& VariableMembers();
+
 // Integer variable `position` (1-based) of the game's list: default member Value (a 16-bit
 // integer; Overflow beyond it), and Name.
 vbs::Object* NewIntegerVariableObject(GameVariables& variables, int position);

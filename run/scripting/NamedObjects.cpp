@@ -153,4 +153,40 @@ std::vector<NamedObject> MakeNamedObjects(ScriptContext& s, GameWindow& game, Ho
     return out;
 }
 
+std::vector<NamedObject> MakeNamedObjectsForChecking(platform::WindowSystem& ui, platform::Form& form,
+                                                     const scripting::AppInfo& app) {
+    std::vector<NamedObject> out;
+    for (const Row& r : kRows) {
+        vbs::Object* o = nullptr;
+        if (r.membersGlobal) {
+            switch (r.kind) {
+            case Kind::Element:
+            case Kind::Array:
+                // The game window's elements these rows name are arrays.
+                o = scripting::NewElementArrayObject(ui, form, r.element);
+                break;
+            case Kind::Screen:
+                o = scripting::NewScreenObject(ui);
+                break;
+            case Kind::App:
+                o = scripting::NewAppObject(app);
+                break;
+            case Kind::Printer:
+                o = scripting::NewPrinterObject();
+                break;
+            case Kind::Printers:
+                o = scripting::NewPrintersCollection();
+                break;
+            case Kind::Clipboard:
+                o = scripting::NewClipboardObject(ui.backend());
+                break;
+            default:
+                break;
+            }
+        }
+        out.push_back({r.name, o, r.membersGlobal});
+    }
+    return out;
+}
+
 } // namespace run

@@ -3,6 +3,7 @@
 // members-global flag.
 #pragma once
 
+#include "run/scripting/objects/ScriptObjects.h"
 #include "vbscript/vbscript.h"
 
 #include <string>
@@ -31,6 +32,10 @@ struct HostEngines {
 };
 
 std::vector<NamedObject> MakeNamedObjects(ScriptContext& s, GameWindow& game, HostEngines engines);
+// The same rows for a checker that has no game: those whose members are global are real objects
+// over `form` (what their members are is all that matters), the others have no object (null).
+std::vector<NamedObject> MakeNamedObjectsForChecking(platform::WindowSystem& ui, platform::Form& form,
+                                                     const scripting::AppInfo& app);
 // The game window with every element reachable by its own name and its public operations
 // ("SoftwareObjects").
 vbs::Object* MakeSoftwareObjects(ScriptContext& s, GameWindow& game);

@@ -51,7 +51,9 @@ enum : vbs::DispId {
     kFirstFunction = 100
 };
 
-const vbs::MemberTable& Members() {
+} // namespace
+
+const vbs::MemberTable& ActionMembers() {
     static const vbs::MemberTable table = [] {
         vbs::MemberTable t{{u"sFrameToLoad", kFrameToLoad},
                            {u"dTransitionDuration", kTransitionDuration},
@@ -68,13 +70,15 @@ const vbs::MemberTable& Members() {
     return table;
 }
 
+namespace {
+
 class ActionObject : public vbs::Object {
   public:
     ActionObject(ScriptContext& s, GameWindow& game) : m_s(s), m_game(game) {}
 
     std::u16string typeName() const override { return u"VBScriptActionModule"; }
-    vbs::DispId memberId(std::u16string_view name) override { return Members().find(name); }
-    const void* dispatchKey() const override { return &Members(); }
+    vbs::DispId memberId(std::u16string_view name) override { return ActionMembers().find(name); }
+    const void* dispatchKey() const override { return &ActionMembers(); }
 
     bool invoke(vbs::DispId id, vbs::InvokeKind kind, std::span<vbs::Value> args, vbs::Value& result,
                 vbs::HostError& err) override {

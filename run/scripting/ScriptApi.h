@@ -11,5 +11,7 @@ struct ScriptContext;
 class GameWindow;
 
 vbs::Object* NewActionObject(ScriptContext& s, GameWindow& game);
+// Its members by name: the fields, then the functions.
+const vbs::MemberTable& ActionMembers();
 
 } // namespace run

@@ -65,6 +65,20 @@ TEST(Checker, EachPlantedFaultIsFoundOnceInItsPlace) {
     Plant(game / "Frames" / "Harbour.fme", "CountVisit : ", "CountVisit ( : ");
     Plant(game / "FramesData" / "Lighthouse.fm2", "door_open", "door_opened");
     Write(game / "Frames" / "Beach.lks", "not a number\r\n");
+    Plant(game / "FramesData" / "Cottage.fm3", "visited_cottage = 1", "visited_cottage = vistis");
+    Plant(game / "Frames" / "Cottage.chn", "clock.wav", "clocks.wav");
+    Plant(game / "FramesData" / "Beach.fm1", "tide", "tid\xC3\xA9");
+    // A scheme with a picture that is not there.
+    Plant(game / "Config" / "General", "1\r\n\r\n\r\n\r\n\"\"\r\n", "1\r\n\r\n\r\n\r\n\"Sea\"\r\n");
+    fs::create_directories(game / "Schemes" / "Sea");
+    Write(game / "Schemes" / "Sea" / "Scheme.txt",
+          "\"\"\r\n\"\"\r\n\"\"\r\n2\r\n\"start.png\"\r\n\"[none]\"\r\n0\r\n");
+    // On two CDs: the surf lies on the first (not checked); an entry names a third.
+    Write(game / "RunFromCD.dat", "");
+    Write(
+        game / "Config" / "CDContents",
+        "\"\"\r\n\"\"\r\n\"\"\r\n2\r\n\"\"\r\n\"\"\r\n\"surf.wav\"\r\n1\r\n2\r\n\"lost.wav\"\r\n3\r\n2\r\n");
+    fs::remove(game / "Areas" / "surf.wav");
 
     std::ostringstream out;
     const CheckOutcome o = CheckProject(game, out, {});
@@ -86,13 +100,27 @@ TEST(Checker, EachPlantedFaultIsFoundOnceInItsPlace) {
     EXPECT_EQ(CountWith(lines, "Frames/Harbour.fme: entry script, line 1, column"), 1) << out.str();
     EXPECT_EQ(CountWith(lines, "\"door_opened\" is not in Config/Variables"), 1) << out.str();
     EXPECT_EQ(CountWith(lines, "Frames/Beach.lks: line 1: error: the record does not read"), 1) << out.str();
-    EXPECT_EQ(lines.size(), 8u) << out.str();
+    EXPECT_EQ(CountWith(lines, "FramesData/Cottage.fm3: hotspot 3 script, line 1, column 19: warning: the "
+                               "name \"vistis\" is no variable"),
+              1)
+        << out.str();
+    EXPECT_EQ(CountWith(lines, "Frames/Cottage.chn: sound channel 3: error: the file Areas/clocks.wav"), 1)
+        << out.str();
+    EXPECT_EQ(CountWith(lines, "FramesData/Beach.fm1: line 32: warning: the text is saved as UTF-8"), 1)
+        << out.str();
+    EXPECT_EQ(CountWith(lines, "Schemes/Sea/Scheme.txt: picture 0: error: the file Schemes/Sea/start.png"), 1)
+        << out.str();
+    EXPECT_EQ(CountWith(lines, "Config/CDContents: entry 2: warning: the entry for lost.wav is on CD 3"), 1)
+        << out.str();
+    EXPECT_EQ(o.filesOnCds, 1u);
+    EXPECT_NE(out.str().find("(1 more only on the game's CDs)"), std::string::npos);
+    EXPECT_EQ(lines.size(), 13u) << out.str();
 
     std::ostringstream written;
     CheckProject(game, written, {true});
     const std::string json = written.str();
     EXPECT_EQ(json.front(), '[');
-    EXPECT_EQ(std::count(json.begin(), json.end(), '{'), 8) << json;
+    EXPECT_EQ(std::count(json.begin(), json.end(), '{'), 13) << json;
     EXPECT_NE(json.find("\"severity\": \"warning\""), std::string::npos);
 }
 

@@ -241,6 +241,26 @@ TEST(VbsApi, GlobalMembersOfAHostObject) {
     EXPECT_EQ(c->value, 116);
 }
 
+// A checked text lists the names nothing defines, with where they stand and whether that
+// mention assigns them; definitions, named objects, global members and built-ins are not listed.
+TEST(VbsApi, CheckCodeListsTheNamesNothingDefines) {
+    vbs::Runtime rt;
+    auto* c = new HostCounter;
+    Value hold = Value::object(c);
+    ASSERT_TRUE(rt.addObject("Counter", c, true));
+    ASSERT_TRUE(rt.addCode("Dim shared\nSub Helper()\nEnd Sub"));
+    std::vector<vbs::UndefinedName> names;
+    ASSERT_TRUE(rt.checkCode("Sub S(p)\nDim d\nFor i = 1 To 2\nd = p + shared + Len(\"x\") + Value\n"
+                             "Helper\nAdd 1\nNext\ntotal = missing + Missing2(3)\nReDim arr(2)\nEnd Sub",
+                             names));
+    std::vector<std::string> seen;
+    for (const vbs::UndefinedName& n : names)
+        seen.push_back(n.name + "@" + std::to_string(n.line) + ":" + std::to_string(n.column) +
+                       (n.assigned ? "=" : ""));
+    EXPECT_EQ(seen, (std::vector<std::string>{"i@3:5=", "total@8:1=", "missing@8:9", "Missing2@8:19"}));
+    EXPECT_FALSE(rt.checkCode("Sub T(\nEnd Sub", names)) << "a syntax error is still one";
+}
+
 TEST(VbsApi, ScriptObjectsSeenByTheHost) {
     vbs::Runtime rt;
     ASSERT_TRUE(rt.addCode(
