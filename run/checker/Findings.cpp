@@ -1,5 +1,7 @@
 #include "run/checker/Findings.h"
 
+#include "run/platform/files/TextCodec.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -7,7 +9,10 @@ namespace run::checker {
 
 namespace {
 
-std::string jsonText(const std::string& s) {
+// File names may hold bytes that are no UTF-8 (names from Windows-1252 game files): they are
+// read as Windows-1252, so the JSON stays well-formed.
+std::string jsonText(const std::string& raw) {
+    const std::string s = platform::RepairUtf8(raw);
     std::string out = "\"";
     for (unsigned char c : s) {
         switch (c) {

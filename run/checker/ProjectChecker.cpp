@@ -94,7 +94,7 @@ bool CheckContext::present(const std::string& path) {
         std::set<std::string> names;
         std::error_code ec;
         for (fs::directory_iterator d(ExistingPath(folder), ec), end; !ec && d != end; d.increment(ec))
-            names.insert(lower(d->path().filename().string()));
+            names.insert(lower(platform::RepairUtf8(d->path().filename().string())));
         it = m_listings.emplace(folder, std::move(names)).first;
     }
     return it->second.count(lower(p.filename().string())) != 0;

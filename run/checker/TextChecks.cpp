@@ -18,21 +18,6 @@ namespace {
 // A record file larger than this is no record file a game could have been made with.
 constexpr std::uintmax_t kLargestRecord = 64ull << 20;
 
-// The length of the well-formed UTF-8 sequence of two or more bytes at `i`; 0 when there is none.
-std::size_t utf8Length(const std::string& b, std::size_t i) {
-    const auto c = static_cast<unsigned char>(b[i]);
-    std::size_t n = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
-    if (n == 0 || i + n > b.size()) return 0;
-    for (std::size_t k = 1; k < n; ++k)
-        if ((static_cast<unsigned char>(b[i + k]) & 0xC0) != 0x80) return 0;
-    const auto c1 = static_cast<unsigned char>(b[i + 1]);
-    // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
-    if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 >= 0xA0) || (c == 0xF0 && c1 < 0x90) ||
-        (c == 0xF4 && c1 >= 0x90))
-        return 0;
-    return n;
-}
-
 bool undefinedInCp1252(unsigned char c) {
     return c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
 }
@@ -76,7 +61,7 @@ void CheckContext::checkEncoding(const std::string& rel, const std::string& byte
             continue;
         }
         if (undefinedInCp1252(c) && firstUndefined == std::string::npos) firstUndefined = i;
-        const std::size_t n = utf8Length(bytes, i);
+        const std::size_t n = platform::Utf8CharLength(bytes, i);
         if (n == 0) {
             allUtf8 = false;
             ++i;
@@ -90,7 +75,7 @@ void CheckContext::checkEncoding(const std::string& rel, const std::string& byte
     if (firstUtf8 != std::string::npos && allUtf8) {
         // Saved as UTF-8: the player reads each byte as a letter of its own.
         const std::size_t at = firstForeign != std::string::npos ? firstForeign : firstUtf8;
-        const std::string character = bytes.substr(at, utf8Length(bytes, at));
+        const std::string character = bytes.substr(at, platform::Utf8CharLength(bytes, at));
         std::string message = "the text is saved as UTF-8: the game reads \"" + character + "\" as \"" +
                               platform::Cp1252ToUtf8(character) + "\"";
         message += firstForeign != std::string::npos

@@ -2,6 +2,7 @@
 // once, in its file and place; folders that are no game say so; and no input makes it fail,
 // the fuzz corpora written as every kind of a frame's files included.
 #include "run/checker/ProjectChecker.h"
+#include "run/platform/files/TextCodec.h"
 #include "tests/support/ProjectBuilder.h"
 
 #include <algorithm>
@@ -171,6 +172,22 @@ TEST(Checker, NoInputMakesItFail) {
     fs::create_symlink(game, game / "Frames" / "loop");
     fs::create_symlink("/etc/passwd", game / "Areas" / "passwd.wav");
     Plant(game / "FramesData" / "Harbour.fm3", "creak.wav", "../Areas/passwd.wav");
+    // A 2 GB picture (sparse) is not decoded; a frame whose name is Windows-1252 bytes still
+    // gives well-formed JSON.
+    fs::resize_file(game / "Frames" / "harbour.jpg", 2ull << 30);
+    fs::copy_file(game / "Frames" / "Ending.fme", game / "Frames" / "Gr\xFCn.fme");
+    {
+        std::ostringstream out;
+        const CheckOutcome o = CheckProject(game, out, {true});
+        const std::string json = out.str();
+        EXPECT_NE(json.find("\"Frames/harbour.jpg\", \"place\": \"\", \"severity\": \"warning\", "
+                            "\"message\": \"the file is too large to check (2048 MB)\""),
+                  std::string::npos)
+            << json;
+        EXPECT_NE(json.find("Frames/Gr\u00FCn.fme"), std::string::npos) << json;
+        EXPECT_EQ(platform::RepairUtf8(json), json) << "well-formed UTF-8";
+        EXPECT_EQ(o.status, 1);
+    }
     std::vector<fs::path> inputs;
     for (const char* corpus :
          {"frames/corpus", "project/corpus/record", "frames/dialogue-corpus", "frames/plugin-corpus"})

@@ -117,6 +117,28 @@ char32_t nextForCompare(std::string_view s, std::size_t& i) {
 
 } // namespace
 
+std::size_t Utf8CharLength(std::string_view bytes, std::size_t i) {
+    if (i >= bytes.size()) return 0;
+    std::size_t next = i;
+    return decodeUtf8(bytes, next) == kInvalid ? 0 : next - i;
+}
+
+std::string RepairUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t n = Utf8CharLength(bytes, i);
+        if (n == 0) {
+            out += Cp1252ToUtf8(bytes.substr(i, 1));
+            ++i;
+        } else {
+            out.append(bytes.substr(i, n));
+            i += n;
+        }
+    }
+    return out;
+}
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::size_t ascii = 0;
     while (ascii < bytes.size() && std::uint8_t(bytes[ascii]) < 0x80)

@@ -18,6 +18,12 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 bool Utf8ToCp1252(std::string_view utf8, std::string& out);
 std::string Utf8ToCp1252Lossy(std::string_view utf8);
 
+// The length of the well-formed UTF-8 character at `i` (1 for ASCII); 0 when none starts there.
+std::size_t Utf8CharLength(std::string_view bytes, std::size_t i);
+// The text with every byte that is no part of well-formed UTF-8 read as Windows-1252, as game
+// files and the names of files copied from them are: always well-formed UTF-8.
+std::string RepairUtf8(std::string_view bytes);
+
 // True when the UTF-8 text can be converted to Windows-1252 without loss.
 bool IsCp1252Representable(std::string_view utf8);
 // The text without the blanks (spaces) at either end.

@@ -47,8 +47,14 @@ std::optional<fs::path> resolve(fs::path current, const std::vector<std::string_
             continue;
         }
         const auto& names = cache.names(current);
-        const auto found = std::find_if(names.begin(), names.end(),
-                                        [&](const std::string& n) { return EqualsNoCase(n, part); });
+        // A name on disk in the game's own Windows-1252 bytes (unpacked from an archive made
+        // on Windows) matches by its letters.
+        const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& n) {
+            return EqualsNoCase(n, part) ||
+                   (std::any_of(n.begin(), n.end(),
+                                [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) &&
+                    EqualsNoCase(RepairUtf8(n), part));
+        });
         if (found == names.end()) return std::nullopt;
         current /= *found;
     }

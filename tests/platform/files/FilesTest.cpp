@@ -80,6 +80,9 @@ TEST(WindowsPath, PrefersTheExactNameAndHandlesLatinLetters) {
     EXPECT_EQ(FindPathNoCase(dir.path(), "readme.txt"), dir / "readme.txt");
     EXPECT_TRUE(FindPathNoCase(dir.path(), "ReadMe.TXT"));
     EXPECT_EQ(FindPathNoCase(dir.path(), "\u00E9t\u00E9.TXT"), dir / "\u00C9T\u00C9.txt");
+    // A name unpacked as the game's own Windows-1252 bytes is found by its letters.
+    touch(dir / "caf\xE9.wav");
+    EXPECT_EQ(FindPathNoCase(dir.path(), "CAF\u00C9.wav"), dir / "caf\xE9.wav");
 }
 
 TEST(WindowsPath, SeparatorsAndSafeNames) {
