@@ -130,22 +130,9 @@ void GameFolderChooser::build() {
     hint.caption = "Enter or a double click opens; Backspace goes up; Escape closes.";
 
     const int buttons = below + 375;
-    int left = kWidth - 2 * kBorder - 240 - 2 * 1440 - 120;
-    for (const char* name : {"cmdOpen", "cmdCancel"}) {
-        Element& b = f.addElement(ElementKind::Label, name);
-        b.left = left;
-        b.top = buttons;
-        b.width = 1440;
-        b.height = 375;
-        b.border = true;
-        b.pushButton = true;
-        b.alignment = platform::Alignment::Center;
-        left += 1440 + 120;
-    }
-    f.get("cmdOpen").caption = "Open";
-    f.get("cmdOpen").onClick = [this] { open(); };
-    f.get("cmdCancel").caption = "Cancel";
-    f.get("cmdCancel").onClick = [this] { cancel(); };
+    const int left = kWidth - 2 * kBorder - 240 - 2 * 1440 - 120;
+    platform::AddPushButton(f, "cmdOpen", left, buttons, "Open", [this] { open(); });
+    platform::AddPushButton(f, "cmdCancel", left + 1440 + 120, buttons, "Cancel", [this] { cancel(); });
     f.height = buttons + 375 + 240 + 2 * kBorder;
 
     f.onKeyDown = [this](int key, int shift) { onKey(key, shift); };

@@ -43,16 +43,7 @@ void SavedGamesWindow::build(int listTop, int rows) {
 }
 
 Element& SavedGamesWindow::addButton(const char* name, int left, int top, std::function<void()> press) {
-    Element& b = m_form.addElement(ElementKind::Label, name);
-    b.left = left;
-    b.top = top;
-    b.width = 1440;
-    b.height = 375;
-    b.border = true;
-    b.pushButton = true;
-    b.alignment = platform::Alignment::Center;
-    b.onClick = std::move(press);
-    return b;
+    return platform::AddPushButton(m_form, name, left, top, "", std::move(press));
 }
 
 void SavedGamesWindow::fillList() {

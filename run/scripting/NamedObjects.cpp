@@ -95,6 +95,24 @@ vbs::Object* elementObject(ScriptContext& s, platform::Form& form, const char* n
     return scripting::NewElementObject(s.project.ui, form, name);
 }
 
+// The objects of the platform rather than the game; null for the other kinds.
+vbs::Object* platformObject(Kind kind, platform::WindowSystem& ui, const scripting::AppInfo& app) {
+    switch (kind) {
+    case Kind::Screen:
+        return scripting::NewScreenObject(ui);
+    case Kind::App:
+        return scripting::NewAppObject(app);
+    case Kind::Printer:
+        return scripting::NewPrinterObject();
+    case Kind::Printers:
+        return scripting::NewPrintersCollection();
+    case Kind::Clipboard:
+        return scripting::NewClipboardObject(ui.backend());
+    default:
+        return nullptr;
+    }
+}
+
 } // namespace
 
 std::vector<NamedObject> MakeNamedObjects(ScriptContext& s, GameWindow& game, HostEngines engines) {
@@ -111,20 +129,12 @@ std::vector<NamedObject> MakeNamedObjects(ScriptContext& s, GameWindow& game, Ho
             o = scripting::NewElementArrayObject(s.project.ui, form, r.element);
             break;
         case Kind::Screen:
-            o = scripting::NewScreenObject(s.project.ui);
-            break;
         case Kind::App:
-            o = scripting::NewAppObject(
-                scripting::AppInfo{s.project.projectFolder, s.project.info.AdventureName});
-            break;
         case Kind::Printer:
-            o = scripting::NewPrinterObject();
-            break;
         case Kind::Printers:
-            o = scripting::NewPrintersCollection();
-            break;
         case Kind::Clipboard:
-            o = scripting::NewClipboardObject(s.project.ui.backend());
+            o = platformObject(r.kind, s.project.ui,
+                               scripting::AppInfo{s.project.projectFolder, s.project.info.AdventureName});
             break;
         case Kind::Window:
             o = scripting::NewFormObject(s.project.ui, form, false);
@@ -159,30 +169,10 @@ std::vector<NamedObject> MakeNamedObjectsForChecking(platform::WindowSystem& ui,
     for (const Row& r : kRows) {
         vbs::Object* o = nullptr;
         if (r.membersGlobal) {
-            switch (r.kind) {
-            case Kind::Element:
-            case Kind::Array:
-                // The game window's elements these rows name are arrays.
-                o = scripting::NewElementArrayObject(ui, form, r.element);
-                break;
-            case Kind::Screen:
-                o = scripting::NewScreenObject(ui);
-                break;
-            case Kind::App:
-                o = scripting::NewAppObject(app);
-                break;
-            case Kind::Printer:
-                o = scripting::NewPrinterObject();
-                break;
-            case Kind::Printers:
-                o = scripting::NewPrintersCollection();
-                break;
-            case Kind::Clipboard:
-                o = scripting::NewClipboardObject(ui.backend());
-                break;
-            default:
-                break;
-            }
+            // The game window's elements these rows name are arrays.
+            o = r.kind == Kind::Element || r.kind == Kind::Array
+                    ? scripting::NewElementArrayObject(ui, form, r.element)
+                    : platformObject(r.kind, ui, app);
         }
         out.push_back({r.name, o, r.membersGlobal});
     }

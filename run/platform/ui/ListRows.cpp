@@ -16,6 +16,21 @@ constexpr ColorRef kHighlight = 0x6A240A; // dark blue, as selected list rows ar
 
 } // namespace
 
+Element& AddPushButton(Form& form, const std::string& name, int left, int top, const std::string& caption,
+                       std::function<void()> press) {
+    Element& b = form.addElement(ElementKind::Label, name);
+    b.left = left;
+    b.top = top;
+    b.width = 1440;
+    b.height = 375;
+    b.border = true;
+    b.pushButton = true;
+    b.alignment = Alignment::Center;
+    b.caption = caption;
+    b.onClick = std::move(press);
+    return b;
+}
+
 ListRows::ListRows(Form& form, WindowSystem& ui, std::string boxName, std::string rowName)
     : m_form(form), m_ui(ui), m_boxName(std::move(boxName)), m_rowName(std::move(rowName)) {}
 

@@ -1,7 +1,7 @@
-// A list drawn by the player: a bordered white box holding a column of label rows that show a
-// window onto the entries, the selected one in the highlight colours. A click selects, a double
-// click picks; the arrows, the page keys, Home and End move the selection and the rows scroll to
-// keep it in view.
+// What the player's own windows are made of. A list drawn by the player: a bordered white box holding a
+// column of label rows that show a window onto the entries, the selected one in the highlight colours. A
+// click selects, a double click picks; the arrows, the page keys, Home and End move the selection and the
+// rows scroll to keep it in view.
 #pragma once
 
 #include "run/platform/ui/Form.h"
@@ -13,6 +13,10 @@
 namespace run::platform {
 
 class WindowSystem;
+
+// A push button of the player's own windows (1440 × 375 twips) with its caption and press.
+Element& AddPushButton(Form& form, const std::string& name, int left, int top, const std::string& caption,
+                       std::function<void()> press);
 
 class ListRows {
   public:
