@@ -402,7 +402,7 @@ void WelcomeWindow::showFocus() {
     if (!over) {
         frame.visible = false;
     } else {
-        platform::PlaceFocusFrame(frame, *over, kFocusColour);
+        platform::PlaceFocusFrame(frame, *over, kFocusColour, 90);
         m_form.zOrder(frame, 0);
     }
     m_s.ui.invalidate();

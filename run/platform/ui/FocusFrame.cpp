@@ -19,17 +19,18 @@ PicturePtr FocusFramePicture(int widthTwips, int heightTwips, Pixel colour) {
     return p;
 }
 
-void PlaceFocusFrame(Element& frame, const Element& over, Pixel colour) {
+void PlaceFocusFrame(Element& frame, const Element& over, Pixel colour, int pad) {
     frame.container = over.container;
-    frame.left = over.left;
-    frame.top = over.top;
-    if (!frame.picture || frame.width != over.width || frame.height != over.height ||
+    frame.left = over.left - pad;
+    frame.top = over.top - pad;
+    const int width = over.width + 2 * pad, height = over.height + 2 * pad;
+    if (!frame.picture || frame.width != width || frame.height != height ||
         frame.tag != std::to_string(colour)) {
-        frame.picture = FocusFramePicture(over.width, over.height, colour);
+        frame.picture = FocusFramePicture(width, height, colour);
         frame.tag = std::to_string(colour);
     }
-    frame.width = over.width;
-    frame.height = over.height;
+    frame.width = width;
+    frame.height = height;
     frame.visible = true;
 }
 

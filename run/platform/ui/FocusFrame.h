@@ -10,7 +10,8 @@ namespace run::platform {
 PicturePtr FocusFramePicture(int widthTwips, int heightTwips, Pixel colour);
 
 // `frame` (an Image that passes the pointer) takes its place over `over`, in its container,
-// drawn in `colour`, and shows. The picture is made again only when the size or colour change.
-void PlaceFocusFrame(Element& frame, const Element& over, Pixel colour);
+// drawn in `colour`, and shows; `pad` twips larger on every side, so that it stands around a
+// text rather than over its letters. The picture is made again only when the size or colour change.
+void PlaceFocusFrame(Element& frame, const Element& over, Pixel colour, int pad = 0);
 
 } // namespace run::platform
