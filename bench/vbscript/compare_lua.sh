@@ -83,10 +83,10 @@ if [ "$record" = 1 ]; then
         echo "# seconds: CPU time (perf task-clock, else user + system), best of five runs;"
         echo "# peak_kb: max RSS in KB of one run (/usr/bin/time %M). The machine may have been"
         echo "# running other work; best of five damps that, so compare ratios, not single runs."
-        echo "# Recorded $(date -u +%Y-%m-%d) on $(nproc) cores, $(uname -m), at commit" \
-            "$(git -C "$here" rev-parse --short HEAD 2>/dev/null || echo unknown)."
+        echo "# Recorded $(date -u +%Y-%m-%d) on $(nproc) cores, $(uname -m), with the engine" \
+            "(vbscript/) as of commit $(git -C "$here" log -1 --format=%h -- ../../vbscript 2>/dev/null || echo unknown)."
         echo "# program seconds peak_kb"
-        awk '{ print $1, $2, $3 }' "$rows"
+        awk '{ printf "%s %.3f %d\n", $1, $2, $3 }' "$rows"
     } >"$baseline"
     echo "baseline written to $baseline"
 fi
