@@ -14,11 +14,11 @@ end
 
 local words = { "alpha", "beta", "gamma", "delta", "epsilon", "zeta", "eta", "theta" }
 local n = 120000
-local parts = {}
+local items = {}
 for i = 0, n - 1 do
-  parts[i + 1] = words[i % 8 + 1] .. (i % 1000)
+  items[i + 1] = words[i % 8 + 1] .. (i % 1000)
 end
-local text = table.concat(parts, " ")
+local text = table.concat(items, " ")
 print("length " .. #text)
 local rounds = 25
 local total, hits = 0, 0

@@ -1,12 +1,12 @@
 ' Whole-text operations over a ~1 MB string: Split, Join, Replace, InStr.
-Dim words, parts(), n, i, text, pieces, joined, replaced, pos, hits, rounds, r, total
+Dim words, items(), n, i, text, pieces, joined, replaced, pos, hits, rounds, r, total
 words = Array("alpha", "beta", "gamma", "delta", "epsilon", "zeta", "eta", "theta")
 n = 120000
-ReDim parts(n - 1)
+ReDim items(n - 1)
 For i = 0 To n - 1
-  parts(i) = words(i Mod 8) & (i Mod 1000)
+  items(i) = words(i Mod 8) & (i Mod 1000)
 Next
-text = Join(parts, " ")
+text = Join(items, " ")
 WScript.Echo "length " & Len(text)
 rounds = 25
 total = 0
