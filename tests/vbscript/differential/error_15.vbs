@@ -1,0 +1,9 @@
+On Error Resume Next
+Dim i, c : c = 0
+Function Once(n) : If n = 0 Then Once = 1 / 0 Else Once = n < 3
+End Function
+While Once(c)
+  c = c + 1 : WScript.Echo "body " & c & " " & Fmt(i)
+Wend
+WScript.Echo "after: " & Err.Number & " " & Err.Description & " [" & Err.Source & "]"
+WScript.Echo "c=" & c

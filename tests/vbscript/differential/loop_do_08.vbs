@@ -1,0 +1,8 @@
+Dim n, lim, t
+n = 0 : lim = 4 : t = ""
+Do
+  n = n + 1
+  t = t & n
+  If n = 5 Then Exit Do
+Loop While n < lim
+WScript.Echo n & " [" & t & "]"

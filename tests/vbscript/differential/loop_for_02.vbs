@@ -1,0 +1,9 @@
+Dim i, n, lim
+n = 0 : lim = 5
+For i = "4" To lim Step CCur(-1.25)
+  n = n + 1
+  WScript.Echo TypeName(i) & " " & i
+  lim = lim + 1  ' the end was taken once, before the first pass
+  If n > 20 Then Exit For
+Next
+WScript.Echo "after: " & TypeName(i) & " " & i & " passes " & n
