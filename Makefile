@@ -76,6 +76,8 @@ bench: deps
 	@# The idle-window benchmark needs a display: without one, the benchmarks run on a virtual one.
 	@set -e; if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then wrap="xvfb-run -a"; else wrap=""; fi; \
 	for b in $(BUILD)-bench/benchmarks/*; do echo "== $$b"; $$wrap $$b --benchmark_min_time=0.2; done
+	@# The script engine against Lua 5.4 on the same programs, with the figures recorded before.
+	@sh bench/vbscript/compare_lua.sh $(BUILD)-bench
 
 # libFuzzer targets built with clang, each run for FUZZ_SECONDS. New inputs go to
 # fuzz-corpus/NAME; the language tests and benchmark programs seed the VBScript fuzzers, the

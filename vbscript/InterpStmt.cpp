@@ -6,6 +6,8 @@
 #include "Operators.h"
 
 #include <climits>
+#include <iterator>
+#include <vector>
 
 namespace vbs {
 
@@ -595,6 +597,24 @@ void Interp::execReDim(const ReDimStmt& s, Frame& f) {
         if (p->isArray()) {
             Array* old = p->asArray();
             if (old->fixed || old->locks) throwError(Err::ArrayLocked, it.var->name);
+        }
+        // A one-dimensional array that nothing else shares grows or shrinks in place: scripts
+        // grow arrays an element at a time, and a new array every time made that quadratic.
+        if (s.preserve && ub.size() == 1 && p->isArray() && p->asArray()->refs == 1 &&
+            p->asArray()->rank() == 1) {
+            if (ub[0] < -1) throwError(Err::SubscriptOutOfRange);
+            const size_t n = size_t(int64_t(ub[0]) + 1);
+            checkMemory(n * sizeof(Value));
+            Array* a = p->asArray();
+            std::vector<Value> dropped;
+            if (n < a->data.size()) {
+                // Released once the array is whole again: a Class_Terminate may look at it.
+                dropped.assign(std::make_move_iterator(a->data.begin() + std::ptrdiff_t(n)),
+                               std::make_move_iterator(a->data.end()));
+            }
+            a->data.resize(n);
+            a->dims[0] = {0, int32_t(n)};
+            continue;
         }
         Array* a = newArray(*this, ub);
         Value nv = Value::array(a);

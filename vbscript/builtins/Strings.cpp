@@ -32,6 +32,15 @@ std::u16string str(const Value& v) {
     return v.isString() ? v.asString() : toString(v);
 }
 
+// The text of a value without copying a string's characters (Left, Mid and InStr on a long
+// text in a loop would otherwise copy the whole of it on every call); `storage` holds the
+// conversion of anything else. The view lives as long as `v` and `storage`.
+std::u16string_view strView(const Value& v, std::u16string& storage) {
+    if (v.isString()) return v.asString();
+    storage = toString(v);
+    return storage;
+}
+
 // A length or count argument: Null is "Invalid use of Null", negative is error 5.
 size_t countArg(Interp& rt, std::span<Value> a, size_t i) {
     int32_t n = argLong(rt, a, i);
@@ -68,7 +77,8 @@ Value left(Interp& rt, std::span<Value> a) {
     Value s = argScalar(rt, a, 0);
     size_t n = countArg(rt, a, 1);
     if (s.isNull()) return s;
-    return Value::string(str(s).substr(0, n));
+    std::u16string storage;
+    return Value::string(std::u16string(strView(s, storage).substr(0, n)));
 }
 
 Value right(Interp& rt, std::span<Value> a) {
@@ -76,9 +86,10 @@ Value right(Interp& rt, std::span<Value> a) {
     Value s = argScalar(rt, a, 0);
     size_t n = countArg(rt, a, 1);
     if (s.isNull()) return s;
-    std::u16string t = str(s);
+    std::u16string storage;
+    const std::u16string_view t = strView(s, storage);
     size_t k = std::min(n, t.size());
-    return Value::string(t.substr(t.size() - k));
+    return Value::string(std::u16string(t.substr(t.size() - k)));
 }
 
 Value mid(Interp& rt, std::span<Value> a) {
@@ -88,10 +99,11 @@ Value mid(Interp& rt, std::span<Value> a) {
     if (start < 1) throwError(Err::InvalidCall);
     size_t n = hasArg(a, 2) ? countArg(rt, a, 2) : std::u16string::npos;
     if (s.isNull()) return s;
-    std::u16string t = str(s);
+    std::u16string storage;
+    const std::u16string_view t = strView(s, storage);
     size_t b = size_t(start - 1);
     if (b >= t.size()) return Value::string(std::u16string());
-    return Value::string(t.substr(b, n));
+    return Value::string(std::u16string(t.substr(b, n)));
 }
 
 Value ucase(Interp& rt, std::span<Value> a) {
@@ -125,7 +137,8 @@ Value inStr(Interp& rt, std::span<Value> a) {
     bool text = a.size() >= 4 && textCompare(rt, a, 3);
     Value s1 = argScalar(rt, a, i), s2 = argScalar(rt, a, i + 1);
     if (s1.isNull() || s2.isNull()) return Value::null();
-    std::u16string h = str(s1), n = str(s2);
+    std::u16string hs, ns;
+    const std::u16string_view h = strView(s1, hs), n = strView(s2, ns);
     if (h.empty() || size_t(start) > h.size() + (n.empty() ? 1 : 0)) return Value::longv(0);
     if (n.empty()) return Value::longv(int32_t(start));
     size_t p = text ? foldText(h).find(foldText(n), size_t(start - 1)) : h.find(n, size_t(start - 1));
