@@ -81,7 +81,14 @@ Value finishDouble(double r, Kind k) {
 
 enum class ArOp { Add, Sub, Mul };
 
+// Null in an arithmetic operation makes the result Null before the other operand is converted:
+// Null + "x" is Null, not a type mismatch.
+bool eitherNull(const Value& a, const Value& b) {
+    return a.isNull() || b.isNull();
+}
+
 Value arith(ArOp op, const Value& a0, const Value& b0) {
+    if (eitherNull(a0, b0)) return Value::null();
     Value a = toArithmetic(a0), b = toArithmetic(b0);
     Kind ka = kindOf(a), kb = kindOf(b);
     if (ka == KNull || kb == KNull) return Value::null();
@@ -130,6 +137,7 @@ Value opMul(const Value& a, const Value& b) {
 }
 
 Value opDiv(const Value& a0, const Value& b0) {
+    if (eitherNull(a0, b0)) return Value::null();
     Value a = toArithmetic(a0), b = toArithmetic(b0);
     if (a.isNull() || b.isNull()) return Value::null();
     double x = toDouble(a), y = toDouble(b);
@@ -147,6 +155,7 @@ namespace {
 
 // Operands of \ and Mod are rounded to whole numbers first.
 bool integerOperands(const Value& a0, const Value& b0, int64_t& x, int64_t& y, Kind& k) {
+    if (eitherNull(a0, b0)) return false;
     Value a = toArithmetic(a0), b = toArithmetic(b0);
     Kind ka = kindOf(a), kb = kindOf(b);
     if (ka == KNull || kb == KNull) return false;
@@ -175,6 +184,7 @@ Value opMod(const Value& a, const Value& b) {
 }
 
 Value opPow(const Value& a0, const Value& b0) {
+    if (eitherNull(a0, b0)) return Value::null();
     Value a = toArithmetic(a0), b = toArithmetic(b0);
     if (a.isNull() || b.isNull()) return Value::null();
     double x = toDouble(a), y = toDouble(b);

@@ -68,6 +68,7 @@ CheckEq Null + 1, Null, "Null propagates through +"
 CheckEq Null & "a", "a", "Null & string"
 CheckEq Null & Null, Null, "Null & Null"
 CheckEq TypeName(Null * 2), "Null", "Null propagates through *"
+CheckEq TypeName(Null + "a") & TypeName("a" - Null) & TypeName(Null / "a") & TypeName("a" Mod Null), "NullNullNullNull", "Null propagates before the other operand is converted"
 ' VarType / TypeName of each kind.
 CheckEq VarType(Empty), 0, "vbEmpty"
 CheckEq VarType(Null), 1, "vbNull"
