@@ -62,9 +62,10 @@ class CheckContext {
     // and hidden names) and, for media, decoded. Returns the path found.
     std::optional<std::string> checkFile(const std::string& referrer, const std::string& place,
                                          const std::string& folderPath, const std::string& name, Media kind);
-    // A script text: its syntax (statements run inside a procedure unless `module`), the frames
-    // its GoToFrame calls name, from `frame` when it has one.
-    void checkScript(const std::string& file, const std::string& place, const std::string& code, bool module,
+    // A script text: its syntax (statements run inside a procedure unless `module`, whose
+    // definitions every later script sees), the names it uses that nothing defines, the frames its
+    // GoToFrame calls name, from `frame` when it has one. False when it does not compile.
+    bool checkScript(const std::string& file, const std::string& place, const std::string& code, bool module,
                      const std::string& frame, const std::string& label);
     // "place, line L, column C".
     static std::string at(const std::string& place, int line, int column);

@@ -222,11 +222,7 @@ void CheckContext::checkProcedures() {
         const bool scrambled = std::atof(m_project.readProjectSetting("ProcEncr").c_str()) == 1;
         const std::string text =
             ReadProceduresText(*bytes, scrambled, ProjectKeyNumber(m_project.info.ProjectRegistryName));
-        checkScript("Config/Procedures", "", text, true, "", "script");
-        std::vector<vbs::UndefinedName> undefined;
-        if (!m_names->addDefinitions(text, undefined)) m_namesUsable = false;
-        for (const vbs::UndefinedName& n : UnassignedNames(undefined))
-            m_undefined.push_back({"Config/Procedures", at("", n.line, n.column), n.name});
+        if (!checkScript("Config/Procedures", "", text, true, "", "script")) m_namesUsable = false;
     } catch (const std::exception& e) {
         findings.error("Config/Procedures", "", std::string("the procedures do not read: ") + e.what());
         m_namesUsable = false;
@@ -274,13 +270,9 @@ void CheckContext::readPlugins() {
 }
 
 void CheckContext::checkPluginScripts() {
-    for (const auto& [rel, p] : m_pluginRecords) {
+    // Every plug-in's code first: the scripts of each may call any of them.
+    for (const auto& [rel, p] : m_pluginRecords)
         checkScript(rel, "code", p.code, true, "", "script");
-        std::vector<vbs::UndefinedName> undefined;
-        if (m_names->addDefinitions(p.code, undefined))
-            for (const vbs::UndefinedName& n : UnassignedNames(undefined))
-                m_undefined.push_back({rel, at("code", n.line, n.column), n.name});
-    }
     for (const auto& [rel, p] : m_pluginRecords) {
         checkScript(rel, "start code", p.startCode, false, "", "script");
         checkScript(rel, "frame code A", p.frameCodeA, false, "", "script");

@@ -2,8 +2,6 @@
 // GoToFrame calls name with a literal text followed as links.
 #include "run/checker/CheckContext.h"
 
-#include "vbscript/vbscript.h"
-
 #include <cctype>
 #include <vector>
 
@@ -17,13 +15,10 @@ bool wordChar(char c) {
 
 // The frame names GoToFrame calls give as a literal text: the word GoToFrame (not part of a
 // longer name), blanks, an optional "(", blanks, then the text in double quotes.
-std::vector<std::string> literalFrameNames(const std::string& code) {
+// `lower` is the code with its ASCII letters lower-cased, so positions stay those of the code.
+std::vector<std::string> literalFrameNames(const std::string& code, const std::string& lower) {
     static const std::string word = "gotoframe";
     std::vector<std::string> names;
-    // ASCII letters only, so positions stay those of the code.
-    std::string lower = code;
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     for (std::size_t at = lower.find(word); at != std::string::npos;
          at = lower.find(word, at + word.size())) {
         if (at > 0 && wordChar(lower[at - 1])) continue;
@@ -61,33 +56,33 @@ void CheckContext::reportUndefinedNames() {
                              "the language's own: it reads as Empty");
 }
 
-void CheckContext::checkScript(const std::string& file, const std::string& place, const std::string& code,
+bool CheckContext::checkScript(const std::string& file, const std::string& place, const std::string& code,
                                bool module, const std::string& frame, const std::string& label) {
-    if (code.find_first_not_of(" \t\r\n") == std::string::npos) return;
-    // Statements run inside a procedure: they are compiled there, so their line numbers are
-    // one further down.
-    vbs::Runtime engine;
-    const std::string text = module ? code : "Sub Checked_Script\r\n" + code + "\r\nEnd Sub";
-    const bool compiles = engine.checkCode(text);
+    if (code.find_first_not_of(" \t\r\n") == std::string::npos) return true;
+    // Compiled once, in the engine that knows every name the game's scripts see; module code
+    // joins its definitions.
+    std::vector<vbs::UndefinedName> undefined;
+    const bool compiles =
+        module ? m_names->addDefinitions(code, undefined) : m_names->checkStatements(code, undefined);
     if (!compiles) {
-        const vbs::ErrorInfo& e = engine.lastError();
+        // Statements run inside a procedure: the engine counted its first line.
+        const vbs::ErrorInfo& e = m_names->lastError();
         const int line = module ? e.line : e.line - 1;
         findings.error(file, at(place, line, e.column), "the script does not compile: " + e.description);
     }
-    std::string lowerCode = code;
-    for (char& c : lowerCode)
+    for (const vbs::UndefinedName& n : undefined)
+        m_undefined.push_back({file, at(place, n.line, n.column), n.name});
+    std::string lower = code;
+    for (char& c : lower)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lowerCode.find("allowcontrolsreferencesnexttime") != std::string::npos &&
-        lowerCode.find("donotallowcontrolsreferencesnexttime") == std::string::npos)
-        m_elementsByName = true;
-    // Module code's names are looked at as it joins the definitions (prepareNames).
-    if (compiles && !module && m_names) {
-        for (const vbs::UndefinedName& n : m_names->undefinedNames(code))
-            m_undefined.push_back({file, at(place, n.line, n.column), n.name});
-    }
+    // AllowControlsReferencesNextTime, not its DoNotAllow… twin.
+    static const std::string allow = "allowcontrolsreferencesnexttime";
+    for (std::size_t pos = lower.find(allow); pos != std::string::npos; pos = lower.find(allow, pos + 1))
+        if (pos < 5 || lower.compare(pos - 5, 5, "donot") != 0) m_elementsByName = true;
     // GoToFrame "Name" (any letter case, with or without parentheses and further arguments).
-    for (const std::string& target : literalFrameNames(code))
+    for (const std::string& target : literalFrameNames(code, lower))
         link(frame, target, label, file, place.empty() ? "GoToFrame \"" + target + "\"" : place);
+    return compiles;
 }
 
 } // namespace run::checker

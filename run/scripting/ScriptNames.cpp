@@ -35,8 +35,7 @@ std::string lower(const std::string& s) {
     return out;
 }
 
-} // namespace
-
+// The first mention of each name that the mentions never assign.
 std::vector<vbs::UndefinedName> UnassignedNames(const std::vector<vbs::UndefinedName>& mentions) {
     std::set<std::string> assigned, seen;
     for (const vbs::UndefinedName& n : mentions)
@@ -48,6 +47,8 @@ std::vector<vbs::UndefinedName> UnassignedNames(const std::vector<vbs::Undefined
     }
     return out;
 }
+
+} // namespace
 
 ScriptNames::ScriptNames(platform::WindowSystem& ui, const scripting::AppInfo& app,
                          const std::vector<std::string>& variables) {
@@ -72,18 +73,22 @@ ScriptNames::~ScriptNames() {
 }
 
 bool ScriptNames::addDefinitions(const std::string& code, std::vector<vbs::UndefinedName>& undefined) {
-    return m_engine.checkCode(code, undefined);
+    std::vector<vbs::UndefinedName> mentions;
+    if (!m_engine.checkCode(code, mentions)) return false;
+    undefined = UnassignedNames(mentions);
+    return true;
 }
 
-std::vector<vbs::UndefinedName> ScriptNames::undefinedNames(const std::string& statements) {
+bool ScriptNames::checkStatements(const std::string& statements, std::vector<vbs::UndefinedName>& undefined) {
     // A procedure of its own each time, so that no two checks define the same name.
     const std::string text =
         "Sub Checked_Script_" + std::to_string(++m_checked) + "\r\n" + statements + "\r\nEnd Sub";
     std::vector<vbs::UndefinedName> mentions;
-    if (!m_engine.checkCode(text, mentions)) return {};
+    if (!m_engine.checkCode(text, mentions)) return false;
     for (vbs::UndefinedName& n : mentions)
         --n.line;
-    return UnassignedNames(mentions);
+    undefined = UnassignedNames(mentions);
+    return true;
 }
 
 } // namespace run

@@ -29,12 +29,13 @@ class ScriptNames {
     ScriptNames& operator=(const ScriptNames&) = delete;
 
     // Code whose definitions every script sees (the procedures, a plug-in's code); false when it
-    // does not compile. `undefined` gets the names it uses that nothing defines.
+    // does not compile (lastError() says why). `undefined` gets the names it reads or calls that
+    // nothing defines and it never assigns, one mention of each.
     bool addDefinitions(const std::string& code, std::vector<vbs::UndefinedName>& undefined);
-    // The names the statements use, as the host runs them (inside a procedure of their own),
-    // that nothing defines and that they never assign: one mention of each, lines counted in
-    // the statements. Empty when they do not compile (their syntax is reported elsewhere).
-    std::vector<vbs::UndefinedName> undefinedNames(const std::string& statements);
+    // Statements compiled as the host runs them, inside a procedure of their own; the same, with
+    // lines counted in the statements.
+    bool checkStatements(const std::string& statements, std::vector<vbs::UndefinedName>& undefined);
+    const vbs::ErrorInfo& lastError() const { return m_engine.lastError(); }
 
   private:
     platform::Form m_form{"NamesForm"};
@@ -42,8 +43,5 @@ class ScriptNames {
     std::vector<vbs::Object*> m_held;
     int m_checked = 0;
 };
-
-// The first mention of each name that the list's mentions never assign.
-std::vector<vbs::UndefinedName> UnassignedNames(const std::vector<vbs::UndefinedName>& mentions);
 
 } // namespace run
