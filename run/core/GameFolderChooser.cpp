@@ -44,12 +44,10 @@ std::optional<fs::path> generalFile(const fs::path& folder) {
 }
 
 // The game's title as its General file gives it; "" when it does not read.
-std::string gameTitle(const fs::path& folder) {
-    const auto general = generalFile(folder);
-    if (!general) return "";
+std::string gameTitle(const fs::path& general) {
     try {
         ProjectInfo info;
-        ReadProjectInfo(general->string(), info);
+        ReadProjectInfo(general.string(), info);
         return info.AdventureName;
     } catch (const std::exception&) {
         return "";
@@ -142,12 +140,13 @@ void GameFolderChooser::build() {
 void GameFolderChooser::showFolder(const fs::path& folder) {
     std::error_code ec;
     m_folder = fs::absolute(folder, ec).lexically_normal();
-    if (m_folder.has_filename() == false && m_folder.has_parent_path() && m_folder != m_folder.root_path())
+    if (!m_folder.has_filename() && m_folder.has_parent_path() && m_folder != m_folder.root_path())
         m_folder = m_folder.parent_path();
     m_entries.clear();
     std::vector<std::string> texts;
     for (const fs::path& g : RecentGames(m_settings)) {
-        const std::string title = gameTitle(g);
+        const auto general = generalFile(g);
+        const std::string title = general ? gameTitle(*general) : "";
         m_entries.push_back({Kind::Recent, g});
         texts.push_back("Recent: " + (title.empty() ? nameOf(g) : title) + " - " + g.string());
     }
@@ -169,8 +168,8 @@ void GameFolderChooser::showFolder(const fs::path& folder) {
         return platform::LowerCaseWin(a.filename().string()) < platform::LowerCaseWin(b.filename().string());
     });
     for (const fs::path& p : folders) {
-        if (IsGameFolder(p)) {
-            const std::string title = gameTitle(p);
+        if (const auto general = generalFile(p)) {
+            const std::string title = gameTitle(*general);
             m_entries.push_back({Kind::Game, p});
             texts.push_back(nameOf(p) + "   [game" + (title.empty() ? "" : ": " + title) + "]");
         } else {
