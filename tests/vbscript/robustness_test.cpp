@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -97,6 +100,52 @@ TEST(VbsRobustness, HugeAllocationsAreOutOfMemory) {
     vbs::Config small;
     small.memoryLimit = 1 << 20;
     EXPECT_EQ(errorOf("s = \"x\"\nDo\ns = s & s\nLoop", small), 7);
+}
+
+// The resident memory of this process now, in KB.
+long residentKb() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+// A script that makes and drops objects, strings, arrays and dictionaries in a loop runs in
+// constant memory: ten times the rounds take no more room than the first.
+TEST(VbsRobustness, AllocatingInALoopRunsInConstantMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer keeps freed memory in quarantine";
+#endif
+    vbs::Runtime rt;
+    ASSERT_TRUE(rt.addCode(R"(
+Class Node
+    Public Name, Items
+    Private Sub Class_Initialize()
+        ReDim Items(3)
+    End Sub
+End Class
+Sub Churn(n)
+    Dim i, o, d, s, a
+    For i = 1 To n
+        Set o = New Node
+        o.Name = "node" & i
+        o.Items(1) = o.Name & String(50, "x")
+        ReDim Preserve a(i Mod 100)
+        a(i Mod 100) = o.Items(1)
+        Set d = CreateObject("Scripting.Dictionary")
+        d.Add "k" & (i Mod 7), o
+        s = Join(Split("a,b,c," & i, ","), ";")
+        Set o = Nothing
+    Next
+End Sub
+)"));
+    const vbs::Value warm = vbs::Value::longv(20000), more = vbs::Value::longv(200000);
+    ASSERT_TRUE(rt.run("Churn", std::span<const vbs::Value>(&warm, 1)));
+    const long before = residentKb();
+    ASSERT_TRUE(rt.run("Churn", std::span<const vbs::Value>(&more, 1)));
+    const long after = residentKb();
+    ASSERT_GT(before, 0);
+    EXPECT_LT(after - before, 4096) << before << " KB before, " << after << " KB after";
 }
 
 TEST(VbsRobustness, InvalidUtf8) {
