@@ -3,6 +3,7 @@
 #include "run/checker/CheckContext.h"
 
 #include "run/platform/files/TextCodec.h"
+#include "run/project/CdIndex.h"
 #include "run/project/FileLookup.h"
 #include "run/project/ProjectPaths.h"
 #include "run/project/record/RecordFile.h"
@@ -63,35 +64,28 @@ void CheckContext::checkCdIndex() {
     auto r = openRecord(found);
     if (!r) return;
     try {
-        for (int i = 0; i < 3; ++i)
-            r->readVariant();
-        const int cds = r->readInteger();
-        for (int i = 0; i < 2; ++i)
-            r->readVariant();
-        for (int entry = 1; !r->atEnd(); ++entry) {
-            const std::string name = r->readString();
-            const int cd = r->readInteger();
-            const int kind = r->readInteger();
-            const std::string place = "entry " + std::to_string(entry);
-            if (name.empty() || cd < 1 || cd > cds || kind == 0) {
+        int cds = 0, entry = 0;
+        ReadCdIndexFile(*r, cds, [&](const std::string& name, int cd, int kind) {
+            const std::string place = "entry " + std::to_string(++entry);
+            if (!CdIndexKeeps(name, cd, kind, cds)) {
                 findings.warning(rel, place,
                                  name.empty() ? std::string("the entry names no file and is skipped")
                                  : kind == 0  ? "the entry for " + name + " has no folder and is skipped"
                                               : "the entry for " + name + " is on CD " + std::to_string(cd) +
                                                    ", but the game has CDs 1 to " + std::to_string(cds) +
                                                    ": it is skipped");
-                continue;
+                return;
             }
             if (kind != 1 && kind != 2) {
                 findings.warning(rel, place,
                                  "the entry for " + name + " has folder kind " + std::to_string(kind) +
                                      ", neither 1 (Frames) nor 2 (Areas): the file is looked for in the "
                                      "game's folder only");
-                continue;
+                return;
             }
             const std::string folder = kind == 1 ? m_project.paths.frames : m_project.paths.areas;
             m_cdFiles[platform::LowerCaseWin(folder + name)] = cd;
-        }
+        });
     } catch (const RecordError& e) {
         damaged(found, r->position(), e.what());
     }

@@ -220,26 +220,31 @@ bool IsCdProject(const ProjectContext& s) {
            ProjectFileExists(s.paths.config + "CDContents");
 }
 
+void ReadCdIndexFile(RecordReader& r, int& numberOfCds,
+                     const std::function<void(const std::string& name, int cd, int kind)>& each) {
+    for (int i = 0; i < 3; ++i)
+        r.readVariant();
+    numberOfCds = r.readInteger();
+    for (int i = 0; i < 2; ++i)
+        r.readVariant();
+    while (!r.atEnd()) {
+        const std::string name = r.readString();
+        const int cd = r.readInteger();
+        const int kind = r.readInteger();
+        each(name, cd, kind);
+    }
+}
+
 void LoadCdIndex(ProjectContext& s) {
     s.cdIndex = CdIndex{};
     if (!IsCdProject(s)) return;
     EnsureDriveLetters(s);
     try {
         RecordReader r = RecordReader::open(ExistingPath(s.paths.config + "CDContents"));
-        for (int i = 0; i < 3; ++i)
-            r.readVariant();
-        s.cdIndex.numberOfCds = r.readInteger();
-        for (int i = 0; i < 2; ++i)
-            r.readVariant();
-        while (!r.atEnd()) {
-            CdIndexEntry e;
-            e.name = r.readString();
-            e.cdNumber = r.readInteger();
-            int kind = r.readInteger();
-            if (e.name.empty() || e.cdNumber < 1 || e.cdNumber > s.cdIndex.numberOfCds || kind == 0) continue;
-            e.folderKind = std::to_string(kind);
-            s.cdIndex.entries.push_back(std::move(e));
-        }
+        ReadCdIndexFile(r, s.cdIndex.numberOfCds, [&](const std::string& name, int cd, int kind) {
+            if (CdIndexKeeps(name, cd, kind, s.cdIndex.numberOfCds))
+                s.cdIndex.entries.push_back({name, std::to_string(kind), cd});
+        });
     } catch (const std::exception&) {
         s.showErrorBox(" Error loading CD index.");
     }
