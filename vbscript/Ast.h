@@ -1,7 +1,7 @@
 #pragma once
 // The syntax tree. The parser builds it; the compiler then resolves every
-// name in place (local slot, global symbol, field, member, builtin), so the
-// interpreter walks a tree whose variable accesses are plain indexed loads.
+// name in place (local slot, global symbol, field, member, builtin), and the
+// emitter turns each procedure into register code (Bytecode.h).
 #include "Value.h"
 
 #include <deque>
@@ -294,6 +294,10 @@ struct ProcDef {
     // names); -1 when the code names neither Execute nor Eval. Code run by
     // Execute in a procedure has the procedure's.
     int scopeSlot = -1;
+    // The procedure's register code (Bytecode.h) and the temporaries it needs after the slots.
+    std::shared_ptr<struct Code> code;
+    int temps = 0;
+    int frameSize() const { return slotCount + temps; }
 };
 
 struct FieldDef {
@@ -330,7 +334,8 @@ struct Unit {
     std::u16string fileName;
     std::u16string source;
     bool optionExplicit = false;
-    ProcDef global; // the script-level statements
+    bool expression = false; // Eval's text: one expression, whose value the code returns
+    ProcDef global;          // the script-level statements
     std::vector<std::unique_ptr<ProcDef>> procs;
     std::vector<std::unique_ptr<ClassDef>> classes;
     // Script-level declarations, resolved by the compiler to global symbols.

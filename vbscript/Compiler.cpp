@@ -1,5 +1,7 @@
 #include "Compiler.h"
 
+#include "Bytecode.h"
+
 #include "Convert.h"
 #include "Operators.h"
 #include "builtins/Builtins.h"
@@ -92,6 +94,13 @@ class Compiler {
         m_scope = &sc;
         block(m_unit.global.body);
         m_scope = nullptr;
+        // Code last: a procedure's slots are known once all of the unit is resolved.
+        for (auto& c : m_unit.classes)
+            for (auto& p : c->procs)
+                emitProc(*p, false);
+        for (auto& p : m_unit.procs)
+            emitProc(*p, false);
+        emitProc(m_unit.global, m_unit.expression);
     }
 
   private:

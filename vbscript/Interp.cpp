@@ -163,7 +163,6 @@ bool Interp::enter(void (*body)(void*), void* ctx, ScriptError& err) {
     LocaleScope localeScope(&m_locale);
     bool outer = m_depth == 0;
     Frame* frame = m_frame;
-    const Stmt* stmt = m_stmt;
     const char* floor = m_stackFloor;
     // A nested call keeps the outer floor: it gets no more stack than the
     // outer call has left (on one thread a fresh floor would never be higher).
@@ -176,7 +175,6 @@ bool Interp::enter(void (*body)(void*), void* ctx, ScriptError& err) {
     // Code entered from outside sees no caller's frame: Eval and Execute run
     // in the global scope, error positions are its own.
     m_frame = nullptr;
-    m_stmt = nullptr;
     ++m_depth;
     bool ok = false;
     try {
@@ -196,13 +194,8 @@ bool Interp::enter(void (*body)(void*), void* ctx, ScriptError& err) {
         err.number = int32_t(Err::OutOfMemory);
         err.description = std::u16string(errorText(err.number));
     }
-    if (!ok && !err.line && !err.compile && m_stmt) {
-        err.line = m_stmt->line;
-        err.column = m_stmt->col;
-    }
     --m_depth;
     m_frame = frame;
-    m_stmt = stmt;
     m_stackFloor = floor;
     if (outer) {
         m_interruptRequested.store(false, std::memory_order_relaxed);
@@ -276,6 +269,7 @@ Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool e
         before = &own;
     }
     const std::vector<SymbolMeaning>& was = *before;
+    u->expression = expression;
     try {
         compileUnit(*this, *u, scope ? scope->proc : nullptr, added ? &added->names : nullptr);
     } catch (ScriptError& e) {
@@ -353,7 +347,7 @@ bool Interp::reviveCode(std::string_view source, std::string_view fileName) {
     m_round.push_back(std::move(prev));
     ++m_stats.codeReused;
     Unit* u = m_round.back().unit;
-    ScopedSlots slots(size_t(u->global.slotCount));
+    ScopedSlots slots(size_t(u->global.frameSize()));
     runFrame(&u->global, nullptr, slots.v.data());
     return true;
 }
@@ -388,7 +382,7 @@ void Interp::addCompiledCode(std::string_view source, std::string_view fileName)
     op.text = std::string(source);
     op.file = std::string(fileName);
     m_round.push_back(std::move(op));
-    ScopedSlots slots(size_t(u->global.slotCount));
+    ScopedSlots slots(size_t(u->global.frameSize()));
     runFrame(&u->global, nullptr, slots.v.data());
 }
 
@@ -451,14 +445,13 @@ bool Interp::reset() {
     m_rndState = kRndStart;
     m_locale = nullptr;
     m_frame = nullptr;
-    m_stmt = nullptr;
     m_interruptRequested.store(false, std::memory_order_relaxed);
     return true;
 }
 
 void Interp::executeGlobal(std::u16string_view code) {
     Unit* u = compileText(std::u16string(code), u"", false, nullptr);
-    ScopedSlots slots(size_t(u->global.slotCount));
+    ScopedSlots slots(size_t(u->global.frameSize()));
     runFrame(&u->global, nullptr, slots.v.data());
 }
 
@@ -501,7 +494,7 @@ void Interp::executeLocal(std::u16string_view code) {
     Value keep = scope ? Value::object(scope) : Value();
     Unit* u = compileText(std::u16string(code), u"", false, cur, nullptr, scope);
     // The executed code sees the caller's locals through Refs to its slots.
-    ScopedSlots slots(size_t(u->global.slotCount));
+    ScopedSlots slots(size_t(u->global.frameSize()));
     bindExecuted(*u, *cur, scope, slots.v, true);
     runFrame(&u->global, cur->me, slots.v.data());
 }
@@ -522,14 +515,16 @@ Value Interp::evalLocal(std::u16string_view code, bool plainSyntaxErrors) {
         }
         throw;
     }
-    ScopedSlots slots(size_t(std::max(u->global.slotCount, 1)));
+    ScopedSlots slots(size_t(u->global.frameSize()));
     if (local) bindExecuted(*u, *cur, scope, slots.v, false);
+    // The expression runs in a frame of its own, but Execute and Eval inside it still see the
+    // caller's procedure: the current frame stays.
+    checkStack();
     Frame fr;
     fr.slots = slots.v.data();
     fr.proc = &u->global;
     fr.me = local ? cur->me : nullptr;
-    const Expr* e = static_cast<const CallStmt&>(*u->global.body.front()).call.get();
-    Value v = eval(e, fr);
+    Value v = execute(fr);
     if (u->procs.empty() && u->classes.empty() && m_units.back().get() == u) m_units.pop_back();
     return v;
 }

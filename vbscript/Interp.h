@@ -2,6 +2,7 @@
 // The interpreter: global symbols, frames, expression evaluation, statement
 // execution, calls and member access. Internal to the library.
 #include "Ast.h"
+#include "Bytecode.h"
 #include "Errors.h"
 #include "Object.h"
 #include "vbscript.h"
@@ -106,6 +107,24 @@ struct Frame {
     ProcDef* proc = nullptr;
     ClassInstance* me = nullptr;
     bool resumeNext = false;
+    // Arrays whose element an argument passes ByRef, with the Ref's register.
+    std::vector<std::pair<Array*, const Value*>> locks;
+};
+
+// The arguments of one call, evaluated: values, and for those a procedure may take ByRef the
+// Refs to their storage. A host may pass Value::ref(&v) among the values for a ByRef parameter.
+struct ArgBlock {
+    Value* vals = nullptr;
+    uint32_t n = 0;
+    bool parens = false; // written with an argument list
+    uint64_t omitted = 0;
+    uint64_t refMask = 0;
+    Value* refs = nullptr;
+    bool isOmitted(size_t i) const { return i < 64 && ((omitted >> i) & 1); }
+    Value* refAt(size_t i) const {
+        return i < 64 && ((refMask >> i) & 1) && refs[i].isRef() ? &refs[i] : nullptr;
+    }
+    std::span<Value> values() const { return std::span<Value>(vals, n); }
 };
 
 // The variables Execute gives one call of a procedure: names new to the
@@ -188,7 +207,7 @@ class Interp {
     // plainSyntaxErrors: text that is no expression fails with 1002 "Syntax error", as Eval does.
     Value evalLocal(std::u16string_view code, bool plainSyntaxErrors = false);
     Value callValue(const Value& target, std::span<Value> args);
-    Value hostMemberCall(GlobalSymbol& g, const std::vector<ExprPtr>* args, Frame& f, bool statement);
+    Value hostMemberCall(GlobalSymbol& g, ArgBlock* args, Frame& f, bool statement);
     void checkMemory(size_t bytes);
     Frame* currentFrame() { return m_frame; }
     // For long-running built-ins and objects (a regular expression search):
@@ -244,78 +263,66 @@ class Interp {
 
   private:
     friend class ClassInstance;
-    // ---- statements (InterpStmt.cpp) ----
-    Flow execBlock(const Block& b, Frame& f);
-    Flow exec(const Stmt& s, Frame& f);
-    Flow execIf(const IfStmt& s, Frame& f);
-    Flow execSelect(const SelectStmt& s, Frame& f);
-    Flow execFor(const ForStmt& s, Frame& f);
-    Flow execForEach(const ForEachStmt& s, Frame& f);
-    Flow execDo(const DoStmt& s, Frame& f);
-    Flow execWith(const WithStmt& s, Frame& f);
-    void execDim(const DimStmt& s, Frame& f);
-    void execReDim(const ReDimStmt& s, Frame& f);
-    void execErase(const EraseStmt& s, Frame& f);
-    void execAssign(const AssignStmt& s, Frame& f);
-    bool appendChain(const Expr* e, const NameExpr* target, Value& dst, Frame& f);
+    // ---- the machine (Vm.cpp) ----
+    // Runs the frame's procedure from its first instruction; the value it returns.
+    Value execute(Frame& f);
     void recordError(const ScriptError& e);
-    bool condition(const Expr* e, Frame& f);
-    // A condition under On Error Resume Next: a failure is recorded and counts as onError.
-    bool guardedCondition(const Expr* e, Frame& f, bool onError);
-    // The body of a loop whose header failed under On Error Resume Next: run once, then raise
-    // after (unless the body left the loop).
-    Flow bodyOnce(const Block& body, Frame& f, Err after);
+    static bool condition(Interp& rt, const Value& v);
     void tick() {
         if (--m_ticks <= 0) poll();
     }
     void poll();
     [[noreturn]] void abort(int32_t number);
 
-    // ---- expressions (InterpExpr.cpp) ----
-    Value eval(const Expr* e, Frame& f);
-    // An operand without copying when it is a literal or a variable; tmp holds other results.
-    const Value& operand(const Expr* e, Frame& f, Value& tmp);
-    Value evalBinary(const BinaryExpr* e, Frame& f);
-    Value evalBinarySlow(const BinaryExpr* e, const Value& l, const Value& r);
-    Value binaryValues(const BinaryExpr* e, const Value& l, const Value& r);
+    // ---- names, stores, loops and declarations (VmOps.cpp) ----
     Value evalName(const NameExpr* e, Frame& f, bool statement);
     void nameStatement(const NameExpr* e, Frame& f);
-    // Call CInt(x) and the like: the conversions whose result a statement cannot take.
-    Value builtinStatement(const BuiltinInfo* b, const std::vector<ExprPtr>* args, Frame& f);
-    Value evalCall(const CallExpr* e, Frame& f, bool statement);
-    Value evalMember(const MemberExpr* e, Frame& f, const std::vector<ExprPtr>* args, bool statement);
     Value evalNew(const NewExpr* e, Frame& f);
+    Value binarySlow(Op op, const Value& l, const Value& r, uint8_t literals);
     Value* nameStorage(const NameExpr* e, Frame& f);
     // The slot of an undeclared name in a procedure, or nullptr when the name is a global's.
     [[gnu::noinline]] Value* implicitLocal(const NameExpr* e, Frame& f);
     [[gnu::noinline]] Value* implicitStorage(const NameExpr* e, Frame& f);
     Value* globalStorage(const NameExpr* e, Frame& f);
-    Value* lvalueRef(const Expr* e, Frame& f, Array** locked);
     Value indexValue(const Value& base, std::span<Value> idx);
     Value* elementRef(Array* a, std::span<Value> idx);
     Value* elementRef1(Array* a, int32_t i);
     int32_t indexOf(const Value& v);
-    void assignTo(const Expr* target, Value v, bool isSet, Frame& f);
-    // a(i)(j) = v into an array element of an array variable; false when the target is not one.
-    bool assignNested(const CallExpr* c, Value& v, bool isSet, Frame& f);
-    void putDefault(const Value& obj, std::vector<Value>& args, Value v, bool isSet);
     void storeVar(Value& dst, Value v, bool isSet, const std::u16string& name);
-    Value withObject(const MemberExpr* e, Frame& f);
-    void evalArgs(const std::vector<ExprPtr>& exprs, Frame& f, std::vector<Value>& out);
+    // name = v by every rule of an assignment to a name.
+    void assignName(const NameExpr* n, Value v, bool isSet, Frame& f);
+    // A script-level variable assigned in place when it is a plain one.
+    void storeGlobal(const NameExpr* n, Value v, Frame& f);
+    void putDefault(const Value& obj, std::vector<Value>& args, Value v, bool isSet);
+    Value callName(const CallSite& s, Value* args, Frame& f, Value* refOut);
+    Value callBuiltin(const CallSite& s, Value* args);
+    void setIndex(const CallSite& s, Value* args, Value v, Frame& f);
+    void setNested(const CallSite& s, Value* args, Value v, Frame& f);
+    void setCall(const CallSite& s, Value* args, const Value& callee, Value v, Frame& f);
+    bool arrayName(const NameExpr* n, Frame& f);
+    bool appendable(const NameExpr* n, Frame& f);
+    void append(const NameExpr* n, const Value& r, Frame& f);
+    bool forPrep(Value* st, const NameExpr* var, Frame& f);
+    bool forStep(Value* st, const NameExpr* var, Frame& f);
+    bool forEachPrep(Value* st, const NameExpr* var, Frame& f);
+    bool forEachNext(Value* st, const NameExpr* var, Frame& f);
+    void dimItem(const DimItem& it, std::span<Value> bounds, Frame& f);
+    void reDimCheck(const NameExpr* n, Frame& f);
+    void reDimItem(const DimItem& it, std::span<Value> bounds, bool preserve, Frame& f);
+    void erase(const NameExpr* n, Frame& f);
+    // Array elements passed ByRef stay locked until the call returns; from..to: the Ref block.
+    static void releaseLocks(Frame& f, const Value* from, const Value* to);
 
     // ---- calls and members (InterpCall.cpp) ----
-    Value callProc(ProcDef* p, ClassInstance* me, const std::vector<ExprPtr>* args, Frame& caller);
+    Value callProc(ProcDef* p, ClassInstance* me, ArgBlock* args, Frame& caller);
     Value runFrame(ProcDef* p, ClassInstance* me, Value* slots);
-    Value callBuiltin(const BuiltinInfo* b, const std::vector<ExprPtr>* args, Frame& f);
-    Value getMember(const Value& obj, const std::u16string& name, MemberCache* cache,
-                    const std::vector<ExprPtr>* args, Frame& f, bool statement);
-    void putMember(const Value& obj, const std::u16string& name, MemberCache* cache,
-                   const std::vector<ExprPtr>* args, Value v, bool isSet, Frame& f);
-    Value callDefault(const Value& obj, const std::vector<ExprPtr>* args, Frame& f);
-    Value instanceGet(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Frame& f,
-                      bool statement, std::span<Value> valueArgs, bool useValues);
-    void instancePut(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Value v, bool isSet,
-                     Frame& f, std::span<Value> valueArgs, bool useValues);
+    Value getMember(const Value& obj, const std::u16string& name, MemberCache* cache, ArgBlock* args,
+                    Frame& f, bool statement);
+    void putMember(const Value& obj, const std::u16string& name, MemberCache* cache, ArgBlock* args, Value v,
+                   bool isSet, Frame& f);
+    Value callDefault(const Value& obj, ArgBlock* args, Frame& f);
+    Value instanceGet(ClassInstance* inst, int member, ArgBlock* args, Frame& f, bool statement);
+    void instancePut(ClassInstance* inst, int member, ArgBlock* args, Value v, bool isSet, Frame& f);
     int instanceMember(ClassInstance* inst, const std::u16string& name, MemberCache* cache, Frame& f);
     Value hostInvoke(Object* obj, DispId id, InvokeKind kind, std::span<Value> args);
     DispId hostMemberId(Object* obj, const std::u16string& name, MemberCache* cache);
@@ -408,8 +415,7 @@ class Interp {
     ErrObject* m_err = nullptr;
     ErrorInfo m_lastError;
     Frame* m_frame = nullptr;
-    const Stmt* m_stmt = nullptr; // statement being run (for error positions)
-    int m_depth = 0;              // API re-entrancy depth
+    int m_depth = 0; // API re-entrancy depth
     int64_t m_ticks = 1024;
     uint64_t m_steps = 0;
     const char* m_stackFloor = nullptr;
@@ -450,25 +456,6 @@ class ErrObject final : public EngineObject {
   private:
     static const int kKey;
 };
-
-// A literal or variable operand readable in place without a call, or nullptr.
-inline const Value* plainOperand(const Expr* e, Frame& f) {
-    if (e->kind == ExprKind::Literal) return &static_cast<const LiteralExpr*>(e)->value;
-    if (e->kind != ExprKind::Name) return nullptr;
-    const NameRef& r = static_cast<const NameExpr*>(e)->ref;
-    switch (r.scope) {
-    case Scope::Local:
-        return &f.slots[r.slot].deref();
-    case Scope::Global:
-        return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
-    case Scope::Constant:
-        return r.constant;
-    case Scope::Field:
-        return &f.me->fields()[size_t(r.slot)];
-    default:
-        return nullptr;
-    }
-}
 
 // Compiles a parsed unit: registers its globals and resolves names.
 // scope, when given, is the procedure an Execute / Eval runs in; added names

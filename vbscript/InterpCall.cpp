@@ -35,71 +35,52 @@ struct SlotBuf {
     int count;
 };
 
-// Array elements passed ByRef stay locked (no ReDim / Erase) during the call.
-struct Locks {
-    ~Locks() {
-        for (Array* a : held) {
-            --a->locks;
-            if (--a->refs == 0) delete a;
-        }
-    }
-    void add(Array* a) {
-        ++a->refs;
-        held.push_back(a);
-    }
-    std::vector<Array*> held; // stays unallocated unless an element is passed ByRef
-};
-
 } // namespace
 
-Value Interp::callProc(ProcDef* p, ClassInstance* me, const std::vector<ExprPtr>* args, Frame& caller) {
-    size_t n = args ? args->size() : 0;
+Value Interp::callProc(ProcDef* p, ClassInstance* me, ArgBlock* args, Frame& caller) {
+    size_t n = args ? args->n : 0;
     if (n != p->params.size()) throwError(Err::WrongArgCount, p->name);
-    SlotBuf slots(p->slotCount);
-    Locks locks;
+    SlotBuf slots(p->frameSize());
     for (size_t i = 0; i < n; ++i) {
-        const Expr* a = (*args)[i].get();
-        if (!a) throwError(Err::WrongArgCount, p->name);
-        if (!p->params[i].byVal && (a->kind == ExprKind::Name || a->kind == ExprKind::Call)) {
-            Array* locked = nullptr;
-            Value* ref = lvalueRef(a, caller, &locked);
-            if (locked) locks.add(locked);
-            if (ref) {
-                slots.p[i + 1] = Value::ref(ref);
+        if (args->isOmitted(i)) throwError(Err::WrongArgCount, p->name);
+        const bool byRef = !p->params[i].byVal;
+        if (Value* ref = args->refAt(i)) {
+            if (byRef) {
+                slots.p[i + 1] = *ref;
                 continue;
             }
+            // Taken by value after all: the element it names is free again.
+            releaseLocks(caller, ref, ref + 1);
         }
-        Value v = eval(a, caller);
-        slots.p[i + 1] = std::move(v);
+        Value& v = args->vals[i];
+        // A host may pass Value::ref(&v) for a ByRef parameter to see what the
+        // procedure stored there (an event's Cancel argument).
+        if (v.isRef() && !byRef)
+            slots.p[i + 1] = v.deref();
+        else
+            slots.p[i + 1] = std::move(v);
     }
     return runFrame(p, me, slots.p);
 }
 
 Value Interp::callWithValues(ProcDef* p, ClassInstance* me, std::span<Value> args) {
-    if (args.size() != p->params.size()) throwError(Err::WrongArgCount, p->name);
-    SlotBuf slots(p->slotCount);
-    // A host may pass Value::ref(&v) for a ByRef parameter to see what the
-    // procedure stored there (an event's Cancel argument).
-    for (size_t i = 0; i < args.size(); ++i)
-        slots.p[i + 1] = args[i].isRef() && !p->params[i].byVal ? args[i] : args[i].deref();
-    return runFrame(p, me, slots.p);
+    ArgBlock a;
+    a.vals = args.data();
+    a.n = uint32_t(args.size());
+    a.parens = true;
+    Frame none;
+    std::vector<Value> copies(args.begin(), args.end()); // the host's values stay its own
+    a.vals = copies.data();
+    return callProc(p, me, &a, none);
 }
 
 namespace {
 
 struct FrameGuard {
-    FrameGuard(Frame*& cur, Frame* next, const Stmt*& stmt)
-        : m_cur(cur), m_saved(cur), m_stmt(stmt), m_savedStmt(stmt) {
-        cur = next;
-    }
-    ~FrameGuard() {
-        m_cur = m_saved;
-        m_stmt = m_savedStmt;
-    }
+    FrameGuard(Frame*& cur, Frame* next) : m_cur(cur), m_saved(cur) { cur = next; }
+    ~FrameGuard() { m_cur = m_saved; }
     Frame*& m_cur;
     Frame* m_saved;
-    const Stmt*& m_stmt;
-    const Stmt* m_savedStmt;
 };
 
 } // namespace
@@ -114,38 +95,8 @@ Value Interp::runFrame(ProcDef* p, ClassInstance* me, Value* slots) {
     fr.proc = p;
     fr.me = me;
     Value keepAlive = me ? Value::object(me) : Value();
-    FrameGuard guard(m_frame, &fr, m_stmt);
-    m_stmt = nullptr;
-    try {
-        execBlock(p->body, fr);
-    } catch (ScriptError& e) {
-        if (!e.line && m_stmt) {
-            e.line = m_stmt->line;
-            e.column = m_stmt->col;
-            e.unit = p->unit;
-        }
-        throw;
-    }
-    return std::move(slots[0]);
-}
-
-Value Interp::callBuiltin(const BuiltinInfo* b, const std::vector<ExprPtr>* args, Frame& f) {
-    size_t n = args ? args->size() : 0;
-    if (int(n) < b->minArgs || int(n) > b->maxArgs) throwError(Err::WrongArgCount, b->name);
-    Value inl[4];
-    std::vector<Value> big;
-    std::span<Value> s;
-    if (n <= 4) {
-        for (size_t i = 0; i < n; ++i) {
-            const Expr* a = (*args)[i].get();
-            inl[i] = a ? eval(a, f) : Value::error(int32_t(0x80020004));
-        }
-        s = std::span<Value>(inl, n);
-    } else {
-        evalArgs(*args, f, big);
-        s = big;
-    }
-    return b->fn(*this, s);
+    FrameGuard guard(m_frame, &fr);
+    return execute(fr);
 }
 
 Value Interp::newInstance(ClassDef* cls) {
@@ -209,14 +160,23 @@ bool ClassInstance::invoke(DispId id, InvokeKind kind, std::span<Value> args, Va
         return false;
     }
     return m_rt.objectCall(err, [&] {
-        Frame outside; // no caller: private members stay private
+        Frame outside;                                       // no caller: private members stay private
+        std::vector<Value> copies(args.begin(), args.end()); // the host's values stay its own
         if (kind == InvokeKind::PropertyPut || kind == InvokeKind::PropertyPutRef) {
             if (args.empty()) throwError(Err::WrongArgCount);
             Value v = args.back();
-            m_rt.instancePut(this, m, nullptr, v, kind == InvokeKind::PropertyPutRef, outside,
-                             args.first(args.size() - 1), true);
+            copies.pop_back();
+            ArgBlock a;
+            a.vals = copies.data();
+            a.n = uint32_t(copies.size());
+            a.parens = !copies.empty();
+            m_rt.instancePut(this, m, &a, v, kind == InvokeKind::PropertyPutRef, outside);
         } else {
-            result = m_rt.instanceGet(this, m, nullptr, outside, kind == InvokeKind::Method, args, true);
+            ArgBlock a;
+            a.vals = copies.data();
+            a.n = uint32_t(copies.size());
+            a.parens = !copies.empty();
+            result = m_rt.instanceGet(this, m, a.parens ? &a : nullptr, outside, kind == InvokeKind::Method);
         }
     });
 }
@@ -251,44 +211,34 @@ int Interp::instanceMember(ClassInstance* inst, const std::u16string& name, Memb
     return m;
 }
 
-Value Interp::instanceGet(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Frame& f,
-                          bool statement, std::span<Value> valueArgs, bool useValues) {
+Value Interp::instanceGet(ClassInstance* inst, int member, ArgBlock* args, Frame& f, bool statement) {
     (void)statement;
     ClassMember& cm = inst->cls().members[size_t(member)];
-    size_t nargs = useValues ? valueArgs.size() : args ? args->size() : 0;
+    size_t nargs = args ? args->n : 0;
     if (cm.field >= 0) {
         const Value& fv = inst->fields()[size_t(cm.field)];
         // o.field() and o.field(i) index an array field or call an object's default member; a
         // plain value takes no parentheses.
-        const bool parens = useValues ? nargs > 0 : args != nullptr;
-        if (!parens) return fv;
+        if (!args || !args->parens) return fv;
         // o.arr() names no element: an invalid call, as o.plain() is.
         if (nargs == 0 && !fv.isObject()) throwError(Err::InvalidCall, cm.name);
         if (!fv.isArray() && !fv.isObject()) throwError(Err::NoSuchMember, cm.name);
-        std::vector<Value> idx;
-        if (useValues)
-            idx.assign(valueArgs.begin(), valueArgs.end());
-        else
-            evalArgs(*args, f, idx);
+        releaseLocks(f, args->refs, args->refs + nargs);
+        std::vector<Value> idx(args->vals, args->vals + nargs);
         return indexValue(inst->fields()[size_t(cm.field)], idx);
     }
     ProcDef* p = cm.method ? cm.method : cm.get;
     if (!p) throwError(Err::NoSuchMember, cm.name);
     Value keep = Value::object(inst);
-    if (useValues) return callWithValues(p, inst, valueArgs);
     if (!args && !p->params.empty()) throwError(Err::WrongArgCount, cm.name);
     return callProc(p, inst, args, f);
 }
 
-void Interp::instancePut(ClassInstance* inst, int member, const std::vector<ExprPtr>* args, Value v,
-                         bool isSet, Frame& f, std::span<Value> valueArgs, bool useValues) {
+void Interp::instancePut(ClassInstance* inst, int member, ArgBlock* args, Value v, bool isSet, Frame& f) {
     ClassMember& cm = inst->cls().members[size_t(member)];
     Value keep = Value::object(inst);
     std::vector<Value> vals;
-    if (useValues)
-        vals.assign(valueArgs.begin(), valueArgs.end());
-    else if (args)
-        evalArgs(*args, f, vals);
+    if (args) vals.assign(args->vals, args->vals + args->n);
     if (!isSet && v.isObject() && cm.field >= 0) v = scalar(v); // before taking element addresses
     if (cm.field >= 0) {
         Value& fv = inst->fields()[size_t(cm.field)];
@@ -357,36 +307,36 @@ Value Interp::hostInvoke(Object* obj, DispId id, InvokeKind kind, std::span<Valu
     return result;
 }
 
-Value Interp::getMember(const Value& objv, const std::u16string& name, MemberCache* cache,
-                        const std::vector<ExprPtr>* args, Frame& f, bool statement) {
+Value Interp::getMember(const Value& objv, const std::u16string& name, MemberCache* cache, ArgBlock* args,
+                        Frame& f, bool statement) {
     const Value& o = objv.deref();
     if (!o.isObject() || !o.asObject()) throwError(Err::ObjectRequired, name);
     Object* obj = o.asObject();
     Value keep = o;
     if (ClassInstance* inst = ownInstance(obj)) {
         int m = instanceMember(inst, name, cache, f);
-        return instanceGet(inst, m, args, f, statement, {}, false);
+        return instanceGet(inst, m, args, f, statement);
     }
     DispId id = hostMemberId(obj, name, cache);
-    std::vector<Value> vals;
-    if (args) evalArgs(*args, f, vals);
-    return hostInvoke(obj, id, (args || statement) ? InvokeKind::Method : InvokeKind::PropertyGet, vals);
+    if (!args) return hostInvoke(obj, id, statement ? InvokeKind::Method : InvokeKind::PropertyGet, {});
+    releaseLocks(f, args->refs, args->refs + args->n);
+    return hostInvoke(obj, id, InvokeKind::Method, args->values());
 }
 
-void Interp::putMember(const Value& objv, const std::u16string& name, MemberCache* cache,
-                       const std::vector<ExprPtr>* args, Value v, bool isSet, Frame& f) {
+void Interp::putMember(const Value& objv, const std::u16string& name, MemberCache* cache, ArgBlock* args,
+                       Value v, bool isSet, Frame& f) {
     const Value& o = objv.deref();
     if (!o.isObject() || !o.asObject()) throwError(Err::ObjectRequired, name);
     Object* obj = o.asObject();
     Value keep = o;
     if (ClassInstance* inst = ownInstance(obj)) {
         int m = instanceMember(inst, name, cache, f);
-        instancePut(inst, m, args, std::move(v), isSet, f, {}, false);
+        instancePut(inst, m, args, std::move(v), isSet, f);
         return;
     }
     DispId id = hostMemberId(obj, name, cache);
     std::vector<Value> vals;
-    if (args) evalArgs(*args, f, vals);
+    if (args) vals.assign(args->vals, args->vals + args->n);
     if (isSet) {
         if (!v.isObject()) throwError(Err::ObjectRequired, name);
     } else if (v.isObject()) {
@@ -396,7 +346,7 @@ void Interp::putMember(const Value& objv, const std::u16string& name, MemberCach
     hostInvoke(obj, id, isSet ? InvokeKind::PropertyPutRef : InvokeKind::PropertyPut, vals);
 }
 
-Value Interp::callDefault(const Value& obj, const std::vector<ExprPtr>* args, Frame& f) {
+Value Interp::callDefault(const Value& obj, ArgBlock* args, Frame& f) {
     return getMember(obj, std::u16string(), nullptr, args, f, false);
 }
 
@@ -407,7 +357,12 @@ Value Interp::callValue(const Value& target, std::span<Value> args) {
     if (ClassInstance* inst = ownInstance(obj)) {
         if (inst->cls().defaultMember < 0) throwError(Err::NoSuchMember);
         Frame dummy;
-        return instanceGet(inst, inst->cls().defaultMember, nullptr, dummy, false, args, true);
+        std::vector<Value> copies(args.begin(), args.end());
+        ArgBlock a;
+        a.vals = copies.data();
+        a.n = uint32_t(copies.size());
+        a.parens = !copies.empty();
+        return instanceGet(inst, inst->cls().defaultMember, a.parens ? &a : nullptr, dummy, false);
     }
     return hostInvoke(obj, kDispValue, args.empty() ? InvokeKind::PropertyGet : InvokeKind::Method, args);
 }

@@ -119,7 +119,8 @@ void Value::releaseSlow() noexcept {
 
 Array* Value::mutableArray() {
     check(VarType::Array);
-    if (m_u.arr->refs > 1) {
+    // A lock holds a reference of its own (an element passed ByRef): the array is not shared by it.
+    if (m_u.arr->refs - m_u.arr->locks > 1) {
         auto* copy = new Array;
         copy->dims = m_u.arr->dims;
         copy->data = m_u.arr->data;

@@ -73,4 +73,22 @@ CheckEq v, "executed", "Execute writes through a ByRef parameter"
 Dim grid(1, 1)
 SetTo grid(1, 0), "cell"
 CheckEq grid(1, 0), "cell", "ByRef 2-D element"
+' Two elements of one array, both ByRef: each refers to its own element of the same array.
+Sub SwapThem(a, b)
+    Dim t : t = a : a = b : b = t
+End Sub
+Dim pair(1)
+pair(0) = "left" : pair(1) = "right"
+SwapThem pair(0), pair(1)
+CheckEq Join(pair, ","), "right,left", "two elements of one array passed ByRef"
+' An element given to a ByVal parameter is a copy taken where the argument stands, and the
+' array stays free to resize during the call.
+Sub GrowWhile(ByVal x, y)
+    ReDim Preserve grown(5)
+    x = "changed"
+End Sub
+Dim grown() : ReDim grown(1)
+grown(0) = "kept"
+GrowWhile grown(0), 1
+CheckEq UBound(grown) & grown(0), "5kept", "ByVal element: the array resizes, the element is unchanged"
 Finish

@@ -1,0 +1,555 @@
+// The register machine: one dispatch loop over a procedure's code
+// (Bytecode.h), with errors caught per instruction and resumed at its Site.
+#include "Interp.h"
+
+#include "Convert.h"
+#include "FastArith.h"
+#include "Operators.h"
+
+#include <cstdint>
+
+namespace vbs {
+
+void Interp::recordError(const ScriptError& e) {
+    m_err->number = e.number;
+    m_err->description = e.description;
+    m_err->source = !e.source.empty() ? e.source : e.compile ? kCompileErrorSource : kRuntimeErrorSource;
+    m_err->helpFile = e.helpFile;
+    m_err->helpContext = e.helpContext;
+}
+
+void Interp::abort(int32_t number) {
+    m_stopping = number;
+    m_ticks = 0;         // the next loop step or call polls, and stops too
+    throw Abort{number}; // the innermost running frame gives it its position
+}
+
+void Interp::poll() {
+    m_ticks = 1024;
+    m_steps += 1024;
+    int32_t number = 0;
+    if (stopRequested(number)) abort(number);
+}
+
+bool Interp::stopRequested(int32_t& number) {
+    if (m_stopping) {
+        number = m_stopping;
+        return true;
+    }
+    if (m_interruptRequested.load(std::memory_order_relaxed)) {
+        number = int32_t(Err::Interrupted);
+        return true;
+    }
+    if (m_config.stepLimit && m_steps > m_config.stepLimit) {
+        number = int32_t(Err::TimedOut);
+        return true;
+    }
+    if (m_config.timeoutMs > 0) {
+        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                        m_started)
+                      .count();
+        if (ms > int64_t(m_config.timeoutMs)) {
+            number = int32_t(Err::TimedOut);
+            return true;
+        }
+    }
+    if (m_config.interruptCheck && m_config.interruptCheck()) {
+        number = int32_t(Err::Interrupted);
+        return true;
+    }
+    return false;
+}
+
+bool Interp::condition(Interp& rt, const Value& v0) {
+    const Value& v = v0.deref();
+    if (v.type() == VarType::Boolean) return v.asBoolean();
+    if (v.isObject()) return condition(rt, rt.scalar(v));
+    if (v.isNull()) return false; // Null is not True: the Else branch runs
+    return toBool(v);
+}
+
+namespace {
+
+void releaseAll(Frame& f) {
+    for (auto& l : f.locks) {
+        --l.first->locks;
+        if (--l.first->refs == 0) delete l.first;
+    }
+    f.locks.clear();
+}
+
+struct LocksOnExit {
+    Frame& f;
+    ~LocksOnExit() {
+        if (!f.locks.empty()) releaseAll(f);
+    }
+};
+
+template <class T> const T* auxAs(const void* p) {
+    return static_cast<const T*>(p);
+}
+
+} // namespace
+
+Value Interp::execute(Frame& f) {
+    const Code& code = *f.proc->code;
+    const Instr* const base = code.instrs.data();
+    const Instr* ip = base;
+    Value* const R = f.slots;
+    const Value* const K = code.consts.data();
+    const NameExpr* const* const G = code.globals.data();
+    const void* const* const X = code.aux.data();
+    const uint16_t tempBase = uint16_t(f.proc->slotCount);
+    LocksOnExit locksOnExit{f};
+
+    // A global read in place while it is a plain variable, else by the name's full rule.
+    auto fastGlobal = [&](uint16_t x) -> const Value* {
+        const NameRef& r = G[x & kIndexMask]->ref;
+        return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
+    };
+    // RK(x) in place, or nullptr when reading it runs code.
+    auto fast = [&](uint16_t x) -> const Value* {
+        switch (x & kKindMask) {
+        case kReg:
+            return &R[x].deref();
+        case kConst:
+            return &K[x & kIndexMask];
+        default:
+            return fastGlobal(x);
+        }
+    };
+    // RK(x) as a value of its own.
+    auto read = [&](uint16_t x) -> Value {
+        if (const Value* v = fast(x)) return *v;
+        return evalName(G[x & kIndexMask], f, false);
+    };
+    // RK(x) to keep: a temporary gives its value up.
+    auto take = [&](uint16_t x) -> Value {
+        if ((x & kKindMask) == kReg && x >= tempBase) return std::move(R[x]);
+        return read(x);
+    };
+    // Both operands of a binary operator: in place, or copied left first when reading one runs code.
+    auto both = [&](const Instr& in, Value& lt, Value& rt, const Value*& l, const Value*& r) {
+        l = fast(in.b);
+        r = fast(in.c);
+        if (l && r) return;
+        lt = read(in.b);
+        rt = read(in.c);
+        l = &lt;
+        r = &rt;
+    };
+    auto store = [&](uint16_t d, Value v) {
+        switch (d & kKindMask) {
+        case kReg:
+            R[d] = std::move(v);
+            return;
+        case kVar: {
+            const uint16_t slot = d & kIndexMask;
+            Value& dst = R[slot].deref();
+            if (dst.isArray()) [[unlikely]]
+                storeVar(dst, std::move(v), false, f.proc->slotNames[slot]);
+            else
+                dst = std::move(v);
+            return;
+        }
+        default:
+            storeGlobal(G[d & kIndexMask], std::move(v), f);
+            return;
+        }
+    };
+
+    auto scalarOf = [&](Value v) -> Value { return v.isObject() ? scalar(v) : v; };
+    auto negate = [&](Value o) -> Value {
+        if (o.type() == VarType::Double) return Value::dbl(-o.asDouble());
+        return opNeg(scalar(o));
+    };
+    auto withObject = [&](Value v) -> Value {
+        if (!v.isObject()) throwError(Err::ObjectRequired);
+        return v;
+    };
+    // A call's arguments go with it: an object passed in a temporary is released as the call
+    // returns, not when the register is next used.
+    auto drop = [](Value* regs, size_t n) {
+        for (size_t i = 0; i < n; ++i)
+            regs[i] = Value();
+    };
+    auto argBlock = [&](const CallSite& s, Value* regs) {
+        ArgBlock a;
+        a.vals = regs;
+        a.n = s.argc;
+        a.parens = true;
+        a.omitted = s.omitted;
+        a.refMask = s.refMask;
+        a.refs = regs + s.argc;
+        return a;
+    };
+
+    static const void* const labels[] = {
+        &&L_Move,        &&L_Scalar,      &&L_GetField,   &&L_GetName,    &&L_Me,          &&L_New,
+        &&L_Neg,         &&L_Not,         &&L_Add,        &&L_Sub,        &&L_Mul,         &&L_Concat,
+        &&L_Eq,          &&L_Ne,          &&L_Lt,         &&L_Gt,         &&L_Le,          &&L_Ge,
+        &&L_Bin,         &&L_Jmp,         &&L_JFalse,     &&L_JTrue,      &&L_JCmp,        &&L_Loop,
+        &&L_CaseJump,    &&L_CallName,    &&L_CallMember, &&L_CallValue,  &&L_CallBuiltin, &&L_ArgRef,
+        &&L_SetVar,      &&L_SetGlobal,   &&L_SetField,   &&L_SetName,    &&L_SetMember,   &&L_SetIndex,
+        &&L_SetNested,   &&L_SetCall,     &&L_ArrayTest,  &&L_AppendTest, &&L_Append,      &&L_OnError,
+        &&L_WithBegin,   &&L_ClearSlot,   &&L_ForPrep,    &&L_ForStep,    &&L_ForOnce,     &&L_ForEachPrep,
+        &&L_ForEachNext, &&L_ForEachOnce, &&L_Dim,        &&L_DimDeclare, &&L_ReDimCheck,  &&L_ReDim,
+        &&L_Erase,       &&L_NameStmt,    &&L_Raise,      &&L_Ret,        &&L_RetVal,
+    };
+    static_assert(sizeof(labels) / sizeof(labels[0]) == size_t(Opc::RetVal) + 1, "one label per opcode");
+
+// Handlers keep their Values in an inner block: an indirect goto leaves a scope without
+// running destructors, so every Value must be gone before the next dispatch.
+#define DISPATCH() goto* labels[size_t(ip->op)]
+#define NEXT()                                                                                               \
+    do {                                                                                                     \
+        ++ip;                                                                                                \
+        DISPATCH();                                                                                          \
+    } while (0)
+#define JUMP(t)                                                                                              \
+    do {                                                                                                     \
+        ip = base + (t);                                                                                     \
+        DISPATCH();                                                                                          \
+    } while (0)
+#define BRANCH(taken)                                                                                        \
+    do {                                                                                                     \
+        if (taken) JUMP(ip->j);                                                                              \
+        NEXT();                                                                                              \
+    } while (0)
+#define ARITH(OPC, OP)                                                                                       \
+    L_##OPC : {                                                                                              \
+        {                                                                                                    \
+            const Instr& in = *ip;                                                                           \
+            Value lt, rt;                                                                                    \
+            const Value *l, *r;                                                                              \
+            both(in, lt, rt, l, r);                                                                          \
+            Value v = fast::binary(OP, *l, *r);                                                              \
+            if (v.isEmpty()) v = binarySlow(OP, *l, *r, in.f);                                               \
+            store(in.a, std::move(v));                                                                       \
+        }                                                                                                    \
+        NEXT();                                                                                              \
+    }
+
+    for (;;) {
+        try {
+            DISPATCH();
+
+        L_Move:
+            R[ip->a] = take(ip->b);
+            NEXT();
+        L_Scalar:
+            R[ip->a] = scalarOf(take(ip->b));
+            NEXT();
+        L_GetField:
+            R[ip->a] = f.me->fields()[ip->c];
+            NEXT();
+        L_GetName:
+            R[ip->a] = evalName(auxAs<NameExpr>(X[ip->k]), f, ip->f & 1);
+            NEXT();
+        L_Me:
+            R[ip->a] = Value::object(f.me);
+            NEXT();
+        L_New:
+            R[ip->a] = evalNew(auxAs<NewExpr>(X[ip->k]), f);
+            NEXT();
+        L_Neg:
+            R[ip->a] = negate(read(ip->b));
+            NEXT();
+        L_Not:
+            R[ip->a] = opNot(scalarOf(read(ip->b)));
+            NEXT();
+            ARITH(Add, Op::Add)
+            ARITH(Sub, Op::Sub)
+            ARITH(Mul, Op::Mul)
+            ARITH(Concat, Op::Concat)
+            ARITH(Eq, Op::Eq)
+            ARITH(Ne, Op::Ne)
+            ARITH(Lt, Op::Lt)
+            ARITH(Gt, Op::Gt)
+            ARITH(Le, Op::Le)
+            ARITH(Ge, Op::Ge)
+        L_Bin : {
+            {
+                const Instr& in = *ip;
+                Value lt, rt;
+                const Value *l, *r;
+                both(in, lt, rt, l, r);
+                const Op op = Op(in.j);
+                Value v = fast::binary(op, *l, *r);
+                if (v.isEmpty()) v = binarySlow(op, *l, *r, in.f);
+                store(in.a, std::move(v));
+            }
+            NEXT();
+        }
+        L_Jmp:
+            JUMP(ip->j);
+        L_JFalse:
+            BRANCH(!condition(*this, read(ip->b)));
+        L_JTrue:
+            BRANCH(condition(*this, read(ip->b)));
+        L_JCmp : {
+            bool holds;
+            {
+                const Instr& in = *ip;
+                Value lt, rt;
+                const Value *l, *r;
+                both(in, lt, rt, l, r);
+                const Op op = Op(in.a);
+                if (fast::isInt(l->type()) && fast::isInt(r->type())) {
+                    holds = fast::compare(op, fast::intOf(*l), fast::intOf(*r));
+                } else {
+                    Value v = fast::binary(op, *l, *r);
+                    if (v.isEmpty()) v = binarySlow(op, *l, *r, in.f & 3);
+                    holds = condition(*this, v);
+                }
+            }
+            BRANCH(holds == ((ip->f & 4) != 0));
+        }
+        L_Loop:
+            tick();
+            JUMP(ip->j);
+        L_CaseJump:
+            BRANCH(compareValues(R[ip->b], scalarOf(take(ip->c)), false, ip->f & 1) == Cmp::Equal);
+        L_CallName : {
+            {
+                const Instr& in = *ip;
+                const CallSite& s = *auxAs<CallSite>(X[in.k]);
+                Value v = callName(s, R + in.b, f, s.wantRef ? &R[in.c] : nullptr);
+                if (s.refMask) releaseLocks(f, R + in.b + s.argc, R + in.b + 2 * s.argc);
+                drop(R + in.b, s.refMask ? 2 * s.argc : s.argc);
+                if (!s.statement) R[in.a] = std::move(v);
+            }
+            NEXT();
+        }
+        L_CallMember : {
+            {
+                const Instr& in = *ip;
+                const CallSite& s = *auxAs<CallSite>(X[in.k]);
+                Value obj = in.c >= tempBase ? std::move(R[in.c]) : R[in.c].deref();
+                ArgBlock a = argBlock(s, R + in.b);
+                Value v = getMember(obj, s.member->name, s.cache, s.parens ? &a : nullptr, f, s.statement);
+                if (s.refMask) releaseLocks(f, a.refs, a.refs + s.argc);
+                drop(R + in.b, s.refMask ? 2 * s.argc : s.argc);
+                if (!s.statement) R[in.a] = std::move(v);
+            }
+            NEXT();
+        }
+        L_CallValue : {
+            {
+                const Instr& in = *ip;
+                const CallSite& s = *auxAs<CallSite>(X[in.k]);
+                Value callee = std::move(R[in.c]);
+                ArgBlock a = argBlock(s, R + in.b);
+                Value v;
+                if (callee.isObject()) {
+                    v = callDefault(callee, &a, f);
+                    if (s.refMask) releaseLocks(f, a.refs, a.refs + s.argc);
+                } else {
+                    if (s.refMask) releaseLocks(f, a.refs, a.refs + s.argc);
+                    v = indexValue(callee, a.values());
+                }
+                drop(R + in.b, s.refMask ? 2 * s.argc : s.argc);
+                if (!s.statement) R[in.a] = std::move(v);
+            }
+            NEXT();
+        }
+        L_CallBuiltin : {
+            {
+                const CallSite& s = *auxAs<CallSite>(X[ip->k]);
+                Value v = callBuiltin(s, R + ip->b);
+                drop(R + ip->b, s.argc);
+                if (!s.statement) R[ip->a] = std::move(v);
+            }
+            NEXT();
+        }
+        L_ArgRef : {
+            const auto* n = auxAs<NameExpr>(X[ip->k]);
+            if (Value* p = nameStorage(n, f)) {
+                R[ip->a] = *p;
+                R[ip->b] = Value::ref(p);
+            } else {
+                R[ip->b] = Value();
+                R[ip->a] = evalName(n, f, false);
+            }
+            NEXT();
+        }
+        L_SetVar : {
+            {
+                const Instr& in = *ip;
+                Value& dst = R[in.a].deref();
+                Value v = take(in.b);
+                if (in.f & 1) {
+                    if (v.isObject())
+                        dst = std::move(v);
+                    else
+                        assignName(auxAs<NameExpr>(X[in.k]), std::move(v), true, f);
+                } else if (!v.isObject() && !v.isArray() && !dst.isArray()) {
+                    dst = std::move(v);
+                } else {
+                    assignName(auxAs<NameExpr>(X[in.k]), std::move(v), false, f);
+                }
+            }
+            NEXT();
+        }
+        L_SetGlobal:
+            storeGlobal(auxAs<NameExpr>(X[ip->k]), take(ip->b), f);
+            NEXT();
+        L_SetField : {
+            {
+                const Instr& in = *ip;
+                Value& dst = f.me->fields()[in.c];
+                Value v = take(in.b);
+                if (!v.isObject() && !v.isArray() && !dst.isArray())
+                    dst = std::move(v);
+                else
+                    assignName(auxAs<NameExpr>(X[in.k]), std::move(v), false, f);
+            }
+            NEXT();
+        }
+        L_SetName:
+            assignName(auxAs<NameExpr>(X[ip->k]), take(ip->b), ip->f & 1, f);
+            NEXT();
+        L_SetMember : {
+            {
+                const Instr& in = *ip;
+                const CallSite& s = *auxAs<CallSite>(X[in.k]);
+                Value v = take(in.b);
+                Value obj = in.c >= tempBase ? std::move(R[in.c]) : R[in.c].deref();
+                ArgBlock a = argBlock(s, R + in.a);
+                putMember(obj, s.member->name, s.cache, s.parens ? &a : nullptr, std::move(v), s.isSet, f);
+                drop(R + in.a, s.argc);
+            }
+            NEXT();
+        }
+        L_SetIndex:
+            setIndex(*auxAs<CallSite>(X[ip->k]), R + ip->a, take(ip->b), f);
+            NEXT();
+        L_SetNested:
+            setNested(*auxAs<CallSite>(X[ip->k]), R + ip->a, take(ip->b), f);
+            NEXT();
+        L_SetCall : {
+            {
+                Value callee = std::move(R[ip->c]);
+                setCall(*auxAs<CallSite>(X[ip->k]), R + ip->a, callee, take(ip->b), f);
+            }
+            NEXT();
+        }
+        L_ArrayTest:
+            BRANCH(!arrayName(auxAs<CallSite>(X[ip->k])->name, f));
+        L_AppendTest:
+            BRANCH(!appendable(auxAs<NameExpr>(X[ip->k]), f));
+        L_Append:
+            append(auxAs<NameExpr>(X[ip->k]), take(ip->b), f);
+            NEXT();
+        L_OnError:
+            f.resumeNext = ip->f & 1;
+            m_err->clear();
+            NEXT();
+        L_WithBegin:
+            R[ip->a] = withObject(take(ip->b));
+            JUMP(ip->j);
+        L_ClearSlot:
+            for (int i = 0; i <= ip->c; ++i)
+                R[ip->a + i] = Value();
+            NEXT();
+        L_ForPrep:
+            BRANCH(!forPrep(R + ip->a, auxAs<NameExpr>(X[ip->k]), f));
+        L_ForStep : {
+            Value* st = R + ip->a;
+            const auto* var = auxAs<NameExpr>(X[ip->k]);
+            // The common loop: an Integer or Long counter in a local.
+            if (var->ref.scope == Scope::Local && st[3].type() == VarType::Integer &&
+                st[3].asInteger() <= 2 && m_ticks > 1) {
+                Value& cur = R[var->ref.slot].deref();
+                if (fast::isInt(cur.type())) {
+                    const int64_t step = st[2].asLong(), lim = st[1].asLong();
+                    const int64_t i = fast::intOf(cur) + step;
+                    if (i <= INT32_MAX && i >= INT32_MIN) {
+                        --m_ticks;
+                        if (i >= INT16_MIN && i <= INT16_MAX && st[3].asInteger() == 1)
+                            cur = Value::integer(int16_t(i));
+                        else
+                            cur = Value::longv(int32_t(i));
+                        BRANCH(step >= 0 ? i <= lim : i >= lim);
+                    }
+                }
+            }
+            BRANCH(forStep(st, var, f));
+        }
+        L_ForOnce:
+            R[ip->a + 3] = Value::integer(kForOnceMode);
+            JUMP(ip->j);
+        L_ForEachPrep:
+            BRANCH(!forEachPrep(R + ip->a, auxAs<NameExpr>(X[ip->k]), f));
+        L_ForEachNext:
+            tick();
+            BRANCH(forEachNext(R + ip->a, auxAs<NameExpr>(X[ip->k]), f));
+        L_ForEachOnce:
+            R[ip->a + 1] = Value();
+            JUMP(ip->j);
+        L_Dim:
+            dimItem(*auxAs<DimItem>(X[ip->k]), std::span<Value>(R + ip->b, ip->c), f);
+            NEXT();
+        L_DimDeclare : {
+            // Code run by Execute in a procedure: its Dim declares one of the procedure's names.
+            const Value& held = f.slots[f.proc->scopeSlot].deref();
+            if (held.isObject()) static_cast<ExecuteScope*>(held.asObject())->declare(ip->c);
+            NEXT();
+        }
+        L_ReDimCheck:
+            reDimCheck(auxAs<NameExpr>(X[ip->k]), f);
+            NEXT();
+        L_ReDim:
+            reDimItem(*auxAs<DimItem>(X[ip->k]), std::span<Value>(R + ip->b, ip->c), ip->f & 1, f);
+            NEXT();
+        L_Erase:
+            erase(auxAs<NameExpr>(X[ip->k]), f);
+            NEXT();
+        L_NameStmt:
+            nameStatement(auxAs<NameExpr>(X[ip->k]), f);
+            NEXT();
+        L_Raise:
+            if (ip->k != kNoAux) throwError(Err(ip->j), *static_cast<const char16_t* const*>(X[ip->k]));
+            throwError(Err(ip->j));
+        L_Ret:
+            return std::move(R[0]);
+        L_RetVal:
+            return take(ip->b);
+        } catch (ScriptError& e) {
+            const Site& s = code.sites[code.siteOf[size_t(ip - base)]];
+            if (!f.resumeNext) {
+                if (!e.line) {
+                    e.line = s.line;
+                    e.column = s.col;
+                    e.unit = f.proc->unit;
+                }
+                throw;
+            }
+            recordError(e);
+            releaseAll(f);
+            ip = base + s.resume;
+        } catch (std::bad_alloc&) {
+            if (!f.resumeNext) throw;
+            ScriptError e;
+            e.number = int32_t(Err::OutOfMemory);
+            e.description = std::u16string(errorText(e.number));
+            recordError(e);
+            releaseAll(f);
+            ip = base + code.sites[code.siteOf[size_t(ip - base)]].resume;
+        } catch (Abort& a) {
+            if (!a.line) {
+                const Site& s = code.sites[code.siteOf[size_t(ip - base)]];
+                a.line = s.line;
+                a.column = s.col;
+            }
+            throw;
+        }
+    }
+#undef ARITH
+#undef BRANCH
+#undef JUMP
+#undef NEXT
+#undef DISPATCH
+}
+
+} // namespace vbs
