@@ -56,9 +56,10 @@ inline Value fitInt(int64_t v, bool bothInteger) {
     return Value::dbl(double(v));
 }
 
-// l op r for +, -, * and the comparisons on Integer, Long and Double
-// operands. Empty (which no such result is) for anything else, and for a
-// Double result out of range, which the general rules report as Overflow.
+// l op r for +, -, *, / and the comparisons on Integer, Long and Double
+// operands, and integer division and Mod on Integer and Long ones. Empty
+// (which no such result is) for anything else, for a division by zero, and
+// for a Double result out of range: the general rules report those.
 // Returning the Value lets callers build it in place: this runs for most
 // arithmetic a script does.
 inline Value binary(Op op, const Value& l, const Value& r) {
@@ -74,6 +75,13 @@ inline Value binary(Op op, const Value& l, const Value& r) {
             return fitInt(x - y, bothInteger);
         case Op::Mul:
             return fitInt(x * y, bothInteger);
+        case Op::IntDiv: // truncated toward zero, as the general rule does on whole operands
+            return y == 0 ? Value() : fitInt(x / y, bothInteger);
+        case Op::Mod:
+            return y == 0 ? Value() : fitInt(x % y, bothInteger);
+        case Op::Div:
+            if (y == 0) return {};
+            return Value::dbl(double(x) / double(y));
         case Op::Eq:
         case Op::Ne:
         case Op::Lt:
@@ -96,6 +104,10 @@ inline Value binary(Op op, const Value& l, const Value& r) {
         break;
     case Op::Mul:
         v = x * y;
+        break;
+    case Op::Div:
+        if (y == 0) return {};
+        v = x / y;
         break;
     case Op::Eq:
     case Op::Ne:

@@ -266,6 +266,12 @@ class Interp {
     // ---- the machine (Vm.cpp) ----
     // Runs the frame's procedure from its first instruction; the value it returns.
     Value execute(Frame& f);
+    // What the fast paths of the operators and JCmp leave: the general rules, with the
+    // operands read by their full rules and the result stored in the instruction's destination.
+    [[gnu::noinline]] void binaryGeneral(const Instr& in, Frame& f, Op op);
+    [[gnu::noinline]] bool compareGeneral(const Instr& in, Frame& f);
+    Value readOperand(uint16_t x, Frame& f);
+    void storeResult(uint16_t d, Value v, Frame& f);
     void recordError(const ScriptError& e);
     static bool condition(Interp& rt, const Value& v);
     void tick() {

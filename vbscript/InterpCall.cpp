@@ -47,6 +47,9 @@ Value Interp::callProc(ProcDef* p, ClassInstance* me, ArgBlock* args, Frame& cal
         if (Value* ref = args->refAt(i)) {
             if (byRef) {
                 slots.p[i + 1] = *ref;
+                // The copy taken in case it went ByVal would share an array with the variable
+                // and make every store into it copy the whole array.
+                args->vals[i] = Value();
                 continue;
             }
             // Taken by value after all: the element it names is free again.

@@ -8,6 +8,10 @@
 #include <utility>
 #include <vector>
 
+// The hot handful of Value's members are inlined even into the machine's one big function,
+// where the compiler's own budget would give up on them.
+#define VBS_INLINE __attribute__((always_inline)) inline
+
 namespace vbs {
 
 enum class VarType : uint16_t {
@@ -42,17 +46,17 @@ struct StrBuf {
 
 class Value {
   public:
-    Value() noexcept : m_type(VarType::Empty) { m_u.i64 = 0; }
-    ~Value() {
+    VBS_INLINE Value() noexcept : m_type(VarType::Empty) { m_u.i64 = 0; }
+    VBS_INLINE ~Value() {
         if (needsRelease()) releaseSlow();
     }
-    Value(const Value& o) noexcept : m_type(o.m_type), m_u(o.m_u) {
+    VBS_INLINE Value(const Value& o) noexcept : m_type(o.m_type), m_u(o.m_u) {
         if (needsRelease()) addRefSlow();
     }
-    Value(Value&& o) noexcept : m_type(o.m_type), m_u(o.m_u) { o.m_type = VarType::Empty; }
+    VBS_INLINE Value(Value&& o) noexcept : m_type(o.m_type), m_u(o.m_u) { o.m_type = VarType::Empty; }
     // Assignments store the new value before releasing the old one: the release
     // may run a Class_Terminate that must already see the new contents.
-    Value& operator=(const Value& o) noexcept {
+    VBS_INLINE Value& operator=(const Value& o) noexcept {
         if (this == &o) return *this;
         if (o.needsRelease()) o.addRefSlow();
         Value old;
@@ -62,7 +66,7 @@ class Value {
         m_u = o.m_u;
         return *this;
     }
-    Value& operator=(Value&& o) noexcept {
+    VBS_INLINE Value& operator=(Value&& o) noexcept {
         if (this == &o) return *this;
         if (!needsRelease()) {
             m_type = o.m_type;
@@ -231,8 +235,8 @@ class Value {
     void appendString(std::u16string_view tail);
 
     // Follows a Ref to the Value it designates.
-    Value& deref() { return m_type == VarType::Ref ? *m_u.ref : *this; }
-    const Value& deref() const { return m_type == VarType::Ref ? *m_u.ref : *this; }
+    VBS_INLINE Value& deref() { return m_type == VarType::Ref ? *m_u.ref : *this; }
+    VBS_INLINE const Value& deref() const { return m_type == VarType::Ref ? *m_u.ref : *this; }
 
   private:
     bool needsRelease() const {

@@ -91,6 +91,60 @@ template <class T> const T* auxAs(const void* p) {
 
 } // namespace
 
+Value Interp::readOperand(uint16_t x, Frame& f) {
+    const Code& code = *f.proc->code;
+    switch (x & kKindMask) {
+    case kReg:
+        return f.slots[x].deref();
+    case kConst:
+        return code.consts[x & kIndexMask];
+    default: {
+        const NameExpr* n = code.globals[x & kIndexMask];
+        const NameRef& r = n->ref;
+        if (r.sym->plainVar() && !r.checkDeclared) return r.sym->value;
+        return evalName(n, f, false);
+    }
+    }
+}
+
+void Interp::storeResult(uint16_t d, Value v, Frame& f) {
+    switch (d & kKindMask) {
+    case kReg:
+        f.slots[d] = std::move(v);
+        return;
+    case kVar: {
+        const uint16_t slot = d & kIndexMask;
+        Value& dst = f.slots[slot].deref();
+        if (dst.isArray())
+            storeVar(dst, std::move(v), false, f.proc->slotNames[slot]);
+        else
+            dst = std::move(v);
+        return;
+    }
+    default:
+        storeGlobal(f.proc->code->globals[d & kIndexMask], std::move(v), f);
+        return;
+    }
+}
+
+void Interp::binaryGeneral(const Instr& in, Frame& f, Op op) {
+    // Copied left first: reading the right operand may run code that changes the left.
+    Value l = readOperand(in.b, f);
+    Value r = readOperand(in.c, f);
+    Value v = fast::binary(op, l, r);
+    if (v.isEmpty()) v = binarySlow(op, l, r, in.f & 3);
+    storeResult(in.a, std::move(v), f);
+}
+
+bool Interp::compareGeneral(const Instr& in, Frame& f) {
+    Value l = readOperand(in.b, f);
+    Value r = readOperand(in.c, f);
+    const Op op = Op(in.a);
+    Value v = fast::binary(op, l, r);
+    if (v.isEmpty()) v = binarySlow(op, l, r, in.f & 3);
+    return condition(*this, v);
+}
+
 Value Interp::execute(Frame& f) {
     const Code& code = *f.proc->code;
     const Instr* const base = code.instrs.data();
@@ -103,12 +157,12 @@ Value Interp::execute(Frame& f) {
     LocksOnExit locksOnExit{f};
 
     // A global read in place while it is a plain variable, else by the name's full rule.
-    auto fastGlobal = [&](uint16_t x) -> const Value* {
+    auto fastGlobal = [&](uint16_t x) __attribute__((always_inline))->const Value* {
         const NameRef& r = G[x & kIndexMask]->ref;
         return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
     };
     // RK(x) in place, or nullptr when reading it runs code.
-    auto fast = [&](uint16_t x) -> const Value* {
+    auto fast = [&](uint16_t x) __attribute__((always_inline))->const Value* {
         switch (x & kKindMask) {
         case kReg:
             return &R[x].deref();
@@ -119,26 +173,16 @@ Value Interp::execute(Frame& f) {
         }
     };
     // RK(x) as a value of its own.
-    auto read = [&](uint16_t x) -> Value {
+    auto read = [&](uint16_t x) __attribute__((always_inline))->Value {
         if (const Value* v = fast(x)) return *v;
         return evalName(G[x & kIndexMask], f, false);
     };
     // RK(x) to keep: a temporary gives its value up.
-    auto take = [&](uint16_t x) -> Value {
+    auto take = [&](uint16_t x) __attribute__((always_inline))->Value {
         if ((x & kKindMask) == kReg && x >= tempBase) return std::move(R[x]);
         return read(x);
     };
-    // Both operands of a binary operator: in place, or copied left first when reading one runs code.
-    auto both = [&](const Instr& in, Value& lt, Value& rt, const Value*& l, const Value*& r) {
-        l = fast(in.b);
-        r = fast(in.c);
-        if (l && r) return;
-        lt = read(in.b);
-        rt = read(in.c);
-        l = &lt;
-        r = &rt;
-    };
-    auto store = [&](uint16_t d, Value v) {
+    auto store = [&](uint16_t d, Value v) __attribute__((always_inline)) {
         switch (d & kKindMask) {
         case kReg:
             R[d] = std::move(v);
@@ -152,9 +196,15 @@ Value Interp::execute(Frame& f) {
                 dst = std::move(v);
             return;
         }
-        default:
-            storeGlobal(G[d & kIndexMask], std::move(v), f);
+        default: {
+            const NameRef& r = G[d & kIndexMask]->ref;
+            GlobalSymbol& g = *r.sym;
+            if (g.declared && !r.checkDeclared && !g.isConst && g.plainVar() && !g.value.isArray())
+                g.value = std::move(v); // results of operators are never objects or arrays
+            else
+                storeGlobal(G[d & kIndexMask], std::move(v), f);
             return;
+        }
         }
     };
 
@@ -166,6 +216,35 @@ Value Interp::execute(Frame& f) {
     auto withObject = [&](Value v) -> Value {
         if (!v.isObject()) throwError(Err::ObjectRequired);
         return v;
+    };
+    // The storage of a variable read or written in place: a local, a field, a plain global.
+    auto varPtr = [&](const NameExpr* n) __attribute__((always_inline))->Value* {
+        const NameRef& r = n->ref;
+        switch (r.scope) {
+        case Scope::Local:
+            return &R[r.slot].deref();
+        case Scope::Field:
+            return &f.me->fields()[size_t(r.slot)];
+        case Scope::Global:
+            return !r.checkDeclared && r.sym->plainVar() ? &r.sym->value : nullptr;
+        default:
+            return nullptr;
+        }
+    };
+    // The element of a one- or two-dimensional array that Integer or Long indices name, or nullptr.
+    auto element = [&](Value * var, const Value* idx, size_t n) __attribute__((always_inline))->Value* {
+        if (!var || !var->isArray()) return nullptr;
+        Array* a = var->asArray();
+        if (size_t(a->rank()) != n) return nullptr;
+        size_t flat = 0;
+        for (size_t i = 0; i < n; ++i) {
+            if (!fast::isInt(idx[i].type())) return nullptr;
+            const ArrayDim& d = a->dims[i];
+            const int64_t k = fast::intOf(idx[i]) - d.lbound;
+            if (k < 0 || k >= d.count) return nullptr;
+            flat = flat * size_t(d.count) + size_t(k);
+        }
+        return &a->data[flat];
     };
     // A call's arguments go with it: an object passed in a temporary is released as the call
     // returns, not when the register is next used.
@@ -216,18 +295,22 @@ Value Interp::execute(Frame& f) {
         if (taken) JUMP(ip->j);                                                                              \
         NEXT();                                                                                              \
     } while (0)
+// The operators: numbers in place inline, anything else by the general rules.
 #define ARITH(OPC, OP)                                                                                       \
     L_##OPC : {                                                                                              \
         {                                                                                                    \
-            const Instr& in = *ip;                                                                           \
-            Value lt, rt;                                                                                    \
-            const Value *l, *r;                                                                              \
-            both(in, lt, rt, l, r);                                                                          \
-            Value v = fast::binary(OP, *l, *r);                                                              \
-            if (v.isEmpty()) v = binarySlow(OP, *l, *r, in.f);                                               \
-            store(in.a, std::move(v));                                                                       \
+            const Value* l = fast(ip->b);                                                                    \
+            const Value* r = l ? fast(ip->c) : nullptr;                                                      \
+            if (l && r) [[likely]] {                                                                         \
+                Value v = fast::binary(OP, *l, *r);                                                          \
+                if (!v.isEmpty()) [[likely]] {                                                               \
+                    store(ip->a, std::move(v));                                                              \
+                    goto done_##OPC;                                                                         \
+                }                                                                                            \
+            }                                                                                                \
         }                                                                                                    \
-        NEXT();                                                                                              \
+        binaryGeneral(*ip, f, OP);                                                                           \
+        done_##OPC : NEXT();                                                                                 \
     }
 
     for (;;) {
@@ -268,19 +351,9 @@ Value Interp::execute(Frame& f) {
             ARITH(Gt, Op::Gt)
             ARITH(Le, Op::Le)
             ARITH(Ge, Op::Ge)
-        L_Bin : {
-            {
-                const Instr& in = *ip;
-                Value lt, rt;
-                const Value *l, *r;
-                both(in, lt, rt, l, r);
-                const Op op = Op(in.j);
-                Value v = fast::binary(op, *l, *r);
-                if (v.isEmpty()) v = binarySlow(op, *l, *r, in.f);
-                store(in.a, std::move(v));
-            }
+        L_Bin:
+            binaryGeneral(*ip, f, Op(ip->j));
             NEXT();
-        }
         L_Jmp:
             JUMP(ip->j);
         L_JFalse:
@@ -291,17 +364,14 @@ Value Interp::execute(Frame& f) {
             bool holds;
             {
                 const Instr& in = *ip;
-                Value lt, rt;
-                const Value *l, *r;
-                both(in, lt, rt, l, r);
-                const Op op = Op(in.a);
-                if (fast::isInt(l->type()) && fast::isInt(r->type())) {
-                    holds = fast::compare(op, fast::intOf(*l), fast::intOf(*r));
-                } else {
-                    Value v = fast::binary(op, *l, *r);
-                    if (v.isEmpty()) v = binarySlow(op, *l, *r, in.f & 3);
-                    holds = condition(*this, v);
-                }
+                const Value* l = fast(in.b);
+                const Value* r = l ? fast(in.c) : nullptr;
+                if (l && r && fast::isInt(l->type()) && fast::isInt(r->type()))
+                    holds = fast::compare(Op(in.a), fast::intOf(*l), fast::intOf(*r));
+                else if (l && r && fast::isNumber(l->type()) && fast::isNumber(r->type()))
+                    holds = fast::compare(Op(in.a), fast::doubleOf(*l), fast::doubleOf(*r));
+                else
+                    holds = compareGeneral(in, f);
             }
             BRANCH(holds == ((ip->f & 4) != 0));
         }
@@ -311,6 +381,16 @@ Value Interp::execute(Frame& f) {
         L_CaseJump:
             BRANCH(compareValues(R[ip->b], scalarOf(take(ip->c)), false, ip->f & 1) == Cmp::Equal);
         L_CallName : {
+            {
+                const Instr& in = *ip;
+                const CallSite& s = *auxAs<CallSite>(X[in.k]);
+                // An element of an array variable: read in place.
+                if (s.argc <= 2 && !s.wantRef && !s.statement)
+                    if (const Value* el = element(varPtr(s.name), R + in.b, s.argc)) {
+                        R[in.a] = *el;
+                        NEXT();
+                    }
+            }
             {
                 const Instr& in = *ip;
                 const CallSite& s = *auxAs<CallSite>(X[in.k]);
@@ -421,9 +501,29 @@ Value Interp::execute(Frame& f) {
             }
             NEXT();
         }
-        L_SetIndex:
-            setIndex(*auxAs<CallSite>(X[ip->k]), R + ip->a, take(ip->b), f);
+        L_SetIndex : {
+            bool done = false;
+            {
+                const Instr& in = *ip;
+                const CallSite& s = *auxAs<CallSite>(X[in.k]);
+                // A plain value into an element of an array variable: stored in place.
+                if (s.argc <= 2 && !s.isSet) {
+                    Value* var = varPtr(s.name);
+                    if (element(var, R + in.a, s.argc)) {
+                        Value v = take(in.b);
+                        if (!v.isObject() && !v.isArray()) {
+                            var->mutableArray();
+                            *element(var, R + in.a, s.argc) = std::move(v);
+                        } else {
+                            setIndex(s, R + in.a, std::move(v), f);
+                        }
+                        done = true;
+                    }
+                }
+            }
+            if (!done) setIndex(*auxAs<CallSite>(X[ip->k]), R + ip->a, take(ip->b), f);
             NEXT();
+        }
         L_SetNested:
             setNested(*auxAs<CallSite>(X[ip->k]), R + ip->a, take(ip->b), f);
             NEXT();
@@ -457,19 +557,23 @@ Value Interp::execute(Frame& f) {
         L_ForStep : {
             Value* st = R + ip->a;
             const auto* var = auxAs<NameExpr>(X[ip->k]);
-            // The common loop: an Integer or Long counter in a local.
-            if (var->ref.scope == Scope::Local && st[3].type() == VarType::Integer &&
-                st[3].asInteger() <= 2 && m_ticks > 1) {
-                Value& cur = R[var->ref.slot].deref();
-                if (fast::isInt(cur.type())) {
+            // The common loop: an Integer or Long counter in a local or a plain global.
+            if (st[3].type() == VarType::Integer && st[3].asInteger() <= 2 && m_ticks > 1) {
+                const NameRef& r = var->ref;
+                Value* cur = nullptr;
+                if (r.scope == Scope::Local)
+                    cur = &R[r.slot].deref();
+                else if (r.scope == Scope::Global && !r.checkDeclared && r.sym->plainVar() && !r.sym->isConst)
+                    cur = &r.sym->value;
+                if (cur && fast::isInt(cur->type())) {
                     const int64_t step = st[2].asLong(), lim = st[1].asLong();
-                    const int64_t i = fast::intOf(cur) + step;
+                    const int64_t i = fast::intOf(*cur) + step;
                     if (i <= INT32_MAX && i >= INT32_MIN) {
                         --m_ticks;
                         if (i >= INT16_MIN && i <= INT16_MAX && st[3].asInteger() == 1)
-                            cur = Value::integer(int16_t(i));
+                            *cur = Value::integer(int16_t(i));
                         else
-                            cur = Value::longv(int32_t(i));
+                            *cur = Value::longv(int32_t(i));
                         BRANCH(step >= 0 ? i <= lim : i >= lim);
                     }
                 }
