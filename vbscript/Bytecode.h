@@ -67,6 +67,7 @@ enum class Opc : uint8_t {
     CallValue,   // R[a] = R[c](args) for any other callee: default member or index
     CallBuiltin, // R[a] = builtin(args)
     ArgRef,      // R[a] = name aux(k) by value, R[b] = a Ref to its storage (or Empty)
+    GetElem,     // R[a] = name(RK(b)) for a variable's name: an array element in place, else as CallName
     // ---- assignment: the value is RK(b) ----
     SetVar,     // slot a = value; aux(k) the NameExpr
     SetGlobal,  // global aux(k) = value
@@ -74,6 +75,7 @@ enum class Opc : uint8_t {
     SetName,    // name aux(k) = value by the full rule; f&1: Set
     SetMember,  // R[c].member(args from a) = value; aux(k) the CallSite
     SetIndex,   // name(args from a) = value; aux(k) the CallSite
+    SetElem,    // name(RK(a)) = value for a variable's name: in place into an array, else as SetIndex
     SetNested,  // name(i)(j)... = value, indices of every level from a; aux(k) the CallSite
     SetCall,    // callee(args from a) = value where the callee is any other expression, in R[c]
     ArrayTest,  // go to j unless the CallSite aux(k)'s name is a variable holding an array

@@ -287,6 +287,30 @@ class Emitter {
                 emit(Opc::SetName, 0, v, 0, 0, aux(n), set);
             return;
         }
+        if (t->kind == ExprKind::Call && !s.isSet) {
+            // One index into a variable: value and index read where they stand, the value first.
+            auto* c = static_cast<const CallExpr*>(t);
+            if (c->target->kind == ExprKind::Name && c->args.size() == 1 && c->args[0]) {
+                auto* n = static_cast<const NameExpr*>(c->target.get());
+                const Scope sc = n->ref.scope;
+                if (sc == Scope::Local || sc == Scope::Field || sc == Scope::Global) {
+                    uint16_t v = operand(s.value.get());
+                    if (!isPlain(c->args[0].get()) && !isTemp(v) && (v & kKindMask) != kConst) {
+                        uint16_t held = temp();
+                        emit(Opc::Move, held, v);
+                        v = held;
+                    }
+                    CallSite& cs = site();
+                    cs.node = c;
+                    cs.name = n;
+                    cs.parens = true;
+                    cs.argc = 1;
+                    uint16_t ix = operand(c->args[0].get());
+                    emit(Opc::SetElem, ix, v, 0, 0, aux(&cs));
+                    return;
+                }
+            }
+        }
         // The value first, held in a temporary: the target's own parts may run code.
         uint16_t v = temp();
         valueTo(s.value.get(), v);
@@ -753,6 +777,13 @@ class Emitter {
         return true;
     }
 
+    // An argument a procedure could take ByRef: a variable's name.
+    static bool refArg(const Expr* a) {
+        if (a->kind != ExprKind::Name) return false;
+        Scope sc = static_cast<const NameExpr*>(a)->ref.scope;
+        return sc != Scope::Builtin && sc != Scope::Constant && sc != Scope::MeMember;
+    }
+
     // The arguments in consecutive temporaries; with refs, a block of Refs follows for the
     // arguments a procedure may take ByRef (variables and array elements).
     uint16_t args(const std::vector<ExprPtr>& as, CallSite& cs, bool refs) {
@@ -851,6 +882,16 @@ class Emitter {
                 }
                 uint16_t base = args(c->args, cs, false);
                 emit(Opc::CallBuiltin, dst, base, 0, 0, aux(&cs));
+                m_top = top;
+                return;
+            }
+            // One index into a variable: the element in place, the index read where it stands.
+            if (refReg < 0 && !statement && c->args.size() == 1 && c->args[0] &&
+                (r.scope == Scope::Local || r.scope == Scope::Field || r.scope == Scope::Global)) {
+                cs.argc = 1;
+                cs.refMask = refArg(c->args[0].get()) ? 1 : 0;
+                uint16_t ix = operand(c->args[0].get());
+                emit(Opc::GetElem, dst, ix, 0, 0, aux(&cs));
                 m_top = top;
                 return;
             }

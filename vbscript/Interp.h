@@ -271,6 +271,9 @@ class Interp {
     [[gnu::noinline]] void binaryGeneral(const Instr& in, Frame& f, Op op);
     [[gnu::noinline]] bool compareGeneral(const Instr& in, Frame& f);
     Value readOperand(uint16_t x, Frame& f);
+    // GetElem and SetElem when the name is no array variable or the index no whole number.
+    [[gnu::noinline]] Value getElemGeneral(const Instr& in, Frame& f);
+    [[gnu::noinline]] void setElemGeneral(const Instr& in, Value v, Value index, Frame& f);
     void storeResult(uint16_t d, Value v, Frame& f);
     void recordError(const ScriptError& e);
     static bool condition(Interp& rt, const Value& v);

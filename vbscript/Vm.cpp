@@ -145,6 +145,23 @@ bool Interp::compareGeneral(const Instr& in, Frame& f) {
     return condition(*this, v);
 }
 
+Value Interp::getElemGeneral(const Instr& in, Frame& f) {
+    const CallSite& s = *static_cast<const CallSite*>(f.proc->code->aux[in.k]);
+    // The argument as CallName would have it: its value, and a Ref when it names a variable.
+    Value args[2];
+    args[0] = readOperand(in.b, f);
+    if (s.refMask) {
+        const Expr* a = static_cast<const CallExpr*>(s.node)->args[0].get();
+        if (Value* p = nameStorage(static_cast<const NameExpr*>(a), f)) args[1] = Value::ref(p);
+    }
+    return callName(s, args, f, nullptr);
+}
+
+void Interp::setElemGeneral(const Instr& in, Value v, Value index, Frame& f) {
+    const CallSite& s = *static_cast<const CallSite*>(f.proc->code->aux[in.k]);
+    setIndex(s, &index, std::move(v), f);
+}
+
 Value Interp::execute(Frame& f) {
     const Code& code = *f.proc->code;
     const Instr* const base = code.instrs.data();
@@ -264,16 +281,17 @@ Value Interp::execute(Frame& f) {
     };
 
     static const void* const labels[] = {
-        &&L_Move,        &&L_Scalar,      &&L_GetField,   &&L_GetName,    &&L_Me,          &&L_New,
-        &&L_Neg,         &&L_Not,         &&L_Add,        &&L_Sub,        &&L_Mul,         &&L_Concat,
-        &&L_Eq,          &&L_Ne,          &&L_Lt,         &&L_Gt,         &&L_Le,          &&L_Ge,
-        &&L_Bin,         &&L_Jmp,         &&L_JFalse,     &&L_JTrue,      &&L_JCmp,        &&L_Loop,
-        &&L_CaseJump,    &&L_CallName,    &&L_CallMember, &&L_CallValue,  &&L_CallBuiltin, &&L_ArgRef,
-        &&L_SetVar,      &&L_SetGlobal,   &&L_SetField,   &&L_SetName,    &&L_SetMember,   &&L_SetIndex,
-        &&L_SetNested,   &&L_SetCall,     &&L_ArrayTest,  &&L_AppendTest, &&L_Append,      &&L_OnError,
-        &&L_WithBegin,   &&L_ClearSlot,   &&L_ForPrep,    &&L_ForStep,    &&L_ForOnce,     &&L_ForEachPrep,
-        &&L_ForEachNext, &&L_ForEachOnce, &&L_Dim,        &&L_DimDeclare, &&L_ReDimCheck,  &&L_ReDim,
-        &&L_Erase,       &&L_NameStmt,    &&L_Raise,      &&L_Ret,        &&L_RetVal,
+        &&L_Move,       &&L_Scalar,      &&L_GetField,    &&L_GetName,     &&L_Me,          &&L_New,
+        &&L_Neg,        &&L_Not,         &&L_Add,         &&L_Sub,         &&L_Mul,         &&L_Concat,
+        &&L_Eq,         &&L_Ne,          &&L_Lt,          &&L_Gt,          &&L_Le,          &&L_Ge,
+        &&L_Bin,        &&L_Jmp,         &&L_JFalse,      &&L_JTrue,       &&L_JCmp,        &&L_Loop,
+        &&L_CaseJump,   &&L_CallName,    &&L_CallMember,  &&L_CallValue,   &&L_CallBuiltin, &&L_ArgRef,
+        &&L_GetElem,    &&L_SetVar,      &&L_SetGlobal,   &&L_SetField,    &&L_SetName,     &&L_SetMember,
+        &&L_SetIndex,   &&L_SetElem,     &&L_SetNested,   &&L_SetCall,     &&L_ArrayTest,   &&L_AppendTest,
+        &&L_Append,     &&L_OnError,     &&L_WithBegin,   &&L_ClearSlot,   &&L_ForPrep,     &&L_ForStep,
+        &&L_ForOnce,    &&L_ForEachPrep, &&L_ForEachNext, &&L_ForEachOnce, &&L_Dim,         &&L_DimDeclare,
+        &&L_ReDimCheck, &&L_ReDim,       &&L_Erase,       &&L_NameStmt,    &&L_Raise,       &&L_Ret,
+        &&L_RetVal,
     };
     static_assert(sizeof(labels) / sizeof(labels[0]) == size_t(Opc::RetVal) + 1, "one label per opcode");
 
@@ -450,6 +468,35 @@ Value Interp::execute(Frame& f) {
             } else {
                 R[ip->b] = Value();
                 R[ip->a] = evalName(n, f, false);
+            }
+            NEXT();
+        }
+        L_GetElem : {
+            {
+                const Instr& in = *ip;
+                const CallSite& s = *auxAs<CallSite>(X[in.k]);
+                const Value* ix = fast(in.b);
+                if (const Value* el = ix ? element(varPtr(s.name), ix, 1) : nullptr) {
+                    R[in.a] = *el;
+                    NEXT();
+                }
+            }
+            R[ip->a] = getElemGeneral(*ip, f);
+            NEXT();
+        }
+        L_SetElem : {
+            {
+                const Instr& in = *ip;
+                Value v = take(in.b);
+                Value ix = read(in.a);
+                Value* var = varPtr(auxAs<CallSite>(X[in.k])->name);
+                Value* el = element(var, &ix, 1);
+                if (el && !v.isObject() && !v.isArray()) {
+                    var->mutableArray();
+                    *element(var, &ix, 1) = std::move(v);
+                } else {
+                    setElemGeneral(in, std::move(v), std::move(ix), f);
+                }
             }
             NEXT();
         }
