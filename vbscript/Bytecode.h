@@ -145,12 +145,21 @@ struct Site {
     uint32_t resume = 0; // where On Error Resume Next goes on
 };
 
+// A global an instruction reads or writes, with where it stands while the symbols mean what
+// they meant when it was looked up (Interp::symbolEpoch).
+struct GlobalRef {
+    const NameExpr* name = nullptr;
+    Value* read = nullptr;  // the value, while the symbol is a plain variable
+    Value* write = nullptr; // the same, while it is also no constant
+    uint64_t epoch = 0;
+};
+
 struct Code {
     std::vector<Instr> instrs;
     std::vector<uint32_t> siteOf; // per instruction
     std::vector<Site> sites;
     std::vector<Value> consts;
-    std::vector<const NameExpr*> globals;
+    std::vector<GlobalRef> globals;
     std::vector<const void*> aux;
     std::deque<CallSite> calls;
     int temps = 0;

@@ -125,7 +125,7 @@ class Emitter {
     }
     uint16_t global(const NameExpr* n) {
         if (m_c.globals.size() >= kIndexMask) tooLarge(n->line, n->col);
-        m_c.globals.push_back(n);
+        m_c.globals.push_back({n, nullptr, nullptr, 0});
         return uint16_t(kGlobal | (m_c.globals.size() - 1));
     }
     uint16_t temp() {

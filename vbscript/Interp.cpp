@@ -92,9 +92,11 @@ void GlobalSymbol::findOwner() {
         if (id != kDispUnknown) {
             memberOwner = o;
             memberId = id;
+            ++*epoch;
             return;
         }
     }
+    ++*epoch;
 }
 
 int Interp::findGlobal(std::u16string_view name) const {
@@ -110,6 +112,8 @@ int Interp::globalSymbol(std::u16string_view name) {
     GlobalSymbol& g = m_globals.back();
     g.name = std::u16string(name);
     g.holders = &m_globalMembers;
+    g.epoch = &m_symbolEpoch;
+    symbolsChanged();
     int idx = int(m_globals.size() - 1);
     m_globalIndex.emplace(std::move(key), idx);
     return idx;
@@ -270,8 +274,10 @@ Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool e
     }
     const std::vector<SymbolMeaning>& was = *before;
     u->expression = expression;
+    symbolsChanged();
     try {
         compileUnit(*this, *u, scope ? scope->proc : nullptr, added ? &added->names : nullptr);
+        symbolsChanged();
     } catch (ScriptError& e) {
         for (size_t i = 0; i < m_globals.size(); ++i) {
             GlobalSymbol& g = m_globals[i];
@@ -281,6 +287,7 @@ Unit* Interp::compileText(std::u16string source, std::u16string fileName, bool e
             g.declared = w.declared;
             g.isConst = w.isConst;
         }
+        symbolsChanged();
         u->global.body.clear();
         u->procs.clear();
         u->classes.clear();
@@ -344,6 +351,7 @@ bool Interp::reviveCode(std::string_view source, std::string_view fileName) {
         g.isConst = d.isConst;
         if (d.isConst) g.value = d.constValue;
     }
+    symbolsChanged();
     m_round.push_back(std::move(prev));
     ++m_stats.codeReused;
     Unit* u = m_round.back().unit;
@@ -397,6 +405,7 @@ void Interp::releaseScriptData() {
         }
     }
     m_globalMembers.clear();
+    symbolsChanged();
 }
 
 bool Interp::reset() {
@@ -423,6 +432,7 @@ bool Interp::reset() {
         g.memberId = kDispUnknown;
         g.ownersScanned = 0;
     }
+    symbolsChanged();
     // What the host still holds of the script can no longer reach its code,
     // whatever a Class_Terminate above did.
     guarded([&] { cutOffScriptObjects(); }, ignored);
@@ -541,6 +551,7 @@ bool Interp::addObject(std::string_view name, Object* obj, bool membersGlobal) {
         s.declared = true;
         s.isConst = true;
         s.namedItem = true;
+        symbolsChanged();
     };
     // A host that adds the same objects every round (a player adds hundreds
     // before each script) finds the symbol where it was last round: no case

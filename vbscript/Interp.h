@@ -44,6 +44,7 @@ struct GlobalSymbol {
     DispId memberId = kDispUnknown;
     const std::vector<Value>* holders = nullptr; // Interp::m_globalMembers
     size_t ownersScanned = 0;                    // holders already asked
+    uint64_t* epoch = nullptr;                   // Interp::m_symbolEpoch
 };
 
 class Interp;
@@ -271,6 +272,14 @@ class Interp {
     [[gnu::noinline]] void binaryGeneral(const Instr& in, Frame& f, Op op);
     [[gnu::noinline]] bool compareGeneral(const Instr& in, Frame& f);
     Value readOperand(uint16_t x, Frame& f);
+    // A global's cached addresses, looked up again when the symbols changed.
+    GlobalRef& globalRef(const GlobalRef& g) {
+        auto& r = const_cast<GlobalRef&>(g);
+        if (r.epoch != m_symbolEpoch) [[unlikely]]
+            refreshGlobal(r);
+        return r;
+    }
+    void refreshGlobal(GlobalRef& g);
     // GetElem and SetElem when the name is no array variable or the index no whole number.
     [[gnu::noinline]] Value getElemGeneral(const Instr& in, Frame& f);
     [[gnu::noinline]] void setElemGeneral(const Instr& in, Value v, Value index, Frame& f);
@@ -420,6 +429,10 @@ class Interp {
     std::unordered_map<std::u16string, int> m_globalIndex;
     std::vector<std::unique_ptr<Unit>> m_units;
     std::vector<Value> m_globalMembers; // objects whose members are global names
+    // Changes whenever a global symbol may mean something else (code compiled, objects added,
+    // a reset): the machine's cached global addresses hold for one epoch.
+    uint64_t m_symbolEpoch = 1;
+    void symbolsChanged() { ++m_symbolEpoch; }
     Object* m_errHolder = nullptr;
     ErrObject* m_err = nullptr;
     ErrorInfo m_lastError;

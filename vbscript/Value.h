@@ -92,29 +92,19 @@ class Value {
         v.m_type = VarType::Null;
         return v;
     }
-    static Value integer(int16_t x) {
-        Value v;
-        v.m_type = VarType::Integer;
-        v.m_u.i16 = x;
-        return v;
-    }
-    static Value longv(int32_t x) {
-        Value v;
-        v.m_type = VarType::Long;
-        v.m_u.i32 = x;
-        return v;
-    }
+    // The small kinds fill all 8 bytes of the payload in one store: a value written in parts
+    // and then copied whole stalls the processor on every copy.
+    static Value integer(int16_t x) { return Value(VarType::Integer, int64_t(x)); }
+    static Value longv(int32_t x) { return Value(VarType::Long, int64_t(x)); }
     static Value single(float x) {
-        Value v;
-        v.m_type = VarType::Single;
-        v.m_u.f32 = x;
-        return v;
+        uint32_t bits;
+        __builtin_memcpy(&bits, &x, sizeof bits);
+        return Value(VarType::Single, int64_t(bits));
     }
     static Value dbl(double x) {
-        Value v;
-        v.m_type = VarType::Double;
-        v.m_u.f64 = x;
-        return v;
+        int64_t bits;
+        __builtin_memcpy(&bits, &x, sizeof bits);
+        return Value(VarType::Double, bits);
     }
     // Currency is a 64-bit integer scaled by 10 000.
     static Value currency(int64_t scaled) {
@@ -124,29 +114,13 @@ class Value {
         return v;
     }
     static Value date(double x) {
-        Value v;
-        v.m_type = VarType::Date;
-        v.m_u.f64 = x;
-        return v;
+        int64_t bits;
+        __builtin_memcpy(&bits, &x, sizeof bits);
+        return Value(VarType::Date, bits);
     }
-    static Value boolean(bool x) {
-        Value v;
-        v.m_type = VarType::Boolean;
-        v.m_u.b = x;
-        return v;
-    }
-    static Value byte(uint8_t x) {
-        Value v;
-        v.m_type = VarType::Byte;
-        v.m_u.u8 = x;
-        return v;
-    }
-    static Value error(int32_t code) {
-        Value v;
-        v.m_type = VarType::Error;
-        v.m_u.i32 = code;
-        return v;
-    }
+    static Value boolean(bool x) { return Value(VarType::Boolean, x ? 1 : 0); }
+    static Value byte(uint8_t x) { return Value(VarType::Byte, int64_t(x)); }
+    static Value error(int32_t code) { return Value(VarType::Error, int64_t(code)); }
     static Value string(std::u16string s);
     static Value string(std::u16string_view s) { return string(std::u16string(s)); }
     static Value fromUtf8(std::string_view s);
@@ -239,6 +213,7 @@ class Value {
     VBS_INLINE const Value& deref() const { return m_type == VarType::Ref ? *m_u.ref : *this; }
 
   private:
+    VBS_INLINE Value(VarType t, int64_t bits) noexcept : m_type(t) { m_u.i64 = bits; }
     bool needsRelease() const {
         return m_type == VarType::String || m_type == VarType::Object || m_type == VarType::Array;
     }

@@ -91,6 +91,15 @@ template <class T> const T* auxAs(const void* p) {
 
 } // namespace
 
+void Interp::refreshGlobal(GlobalRef& g) {
+    const NameRef& r = g.name->ref;
+    GlobalSymbol& sym = *r.sym;
+    const bool plain = sym.plainVar() && !r.checkDeclared;
+    g.read = plain ? &sym.value : nullptr;
+    g.write = plain && !sym.isConst && !r.readOnly ? &sym.value : nullptr;
+    g.epoch = m_symbolEpoch;
+}
+
 Value Interp::readOperand(uint16_t x, Frame& f) {
     const Code& code = *f.proc->code;
     switch (x & kKindMask) {
@@ -99,10 +108,9 @@ Value Interp::readOperand(uint16_t x, Frame& f) {
     case kConst:
         return code.consts[x & kIndexMask];
     default: {
-        const NameExpr* n = code.globals[x & kIndexMask];
-        const NameRef& r = n->ref;
-        if (r.sym->plainVar() && !r.checkDeclared) return r.sym->value;
-        return evalName(n, f, false);
+        const GlobalRef& g = globalRef(code.globals[x & kIndexMask]);
+        if (g.read) return *g.read;
+        return evalName(g.name, f, false);
     }
     }
 }
@@ -122,7 +130,7 @@ void Interp::storeResult(uint16_t d, Value v, Frame& f) {
         return;
     }
     default:
-        storeGlobal(f.proc->code->globals[d & kIndexMask], std::move(v), f);
+        storeGlobal(f.proc->code->globals[d & kIndexMask].name, std::move(v), f);
         return;
     }
 }
@@ -168,18 +176,17 @@ Value Interp::execute(Frame& f) {
     const Instr* ip = base;
     Value* const R = f.slots;
     const Value* const K = code.consts.data();
-    const NameExpr* const* const G = code.globals.data();
+    const GlobalRef* const G = code.globals.data();
     const void* const* const X = code.aux.data();
     const uint16_t tempBase = uint16_t(f.proc->slotCount);
     LocksOnExit locksOnExit{f};
 
     // A global read in place while it is a plain variable, else by the name's full rule.
-    auto fastGlobal = [&](uint16_t x) __attribute__((always_inline))->const Value* {
-        const NameRef& r = G[x & kIndexMask]->ref;
-        return r.sym->plainVar() && !r.checkDeclared ? &r.sym->value : nullptr;
+    auto fastGlobal = [ this, G ](uint16_t x) __attribute__((always_inline))->const Value* {
+        return globalRef(G[x & kIndexMask]).read;
     };
     // RK(x) in place, or nullptr when reading it runs code.
-    auto fast = [&](uint16_t x) __attribute__((always_inline))->const Value* {
+    auto fast = [ R, K, fastGlobal ](uint16_t x) __attribute__((always_inline))->const Value* {
         switch (x & kKindMask) {
         case kReg:
             return &R[x].deref();
@@ -190,16 +197,16 @@ Value Interp::execute(Frame& f) {
         }
     };
     // RK(x) as a value of its own.
-    auto read = [&](uint16_t x) __attribute__((always_inline))->Value {
+    auto read = [ this, &f, G, fast ](uint16_t x) __attribute__((always_inline))->Value {
         if (const Value* v = fast(x)) return *v;
-        return evalName(G[x & kIndexMask], f, false);
+        return evalName(G[x & kIndexMask].name, f, false);
     };
     // RK(x) to keep: a temporary gives its value up.
-    auto take = [&](uint16_t x) __attribute__((always_inline))->Value {
+    auto take = [ R, tempBase, read ](uint16_t x) __attribute__((always_inline))->Value {
         if ((x & kKindMask) == kReg && x >= tempBase) return std::move(R[x]);
         return read(x);
     };
-    auto store = [&](uint16_t d, Value v) __attribute__((always_inline)) {
+    auto store = [ this, &f, R, G ](uint16_t d, Value v) __attribute__((always_inline)) {
         switch (d & kKindMask) {
         case kReg:
             R[d] = std::move(v);
@@ -214,28 +221,29 @@ Value Interp::execute(Frame& f) {
             return;
         }
         default: {
-            const NameRef& r = G[d & kIndexMask]->ref;
-            GlobalSymbol& g = *r.sym;
-            if (g.declared && !r.checkDeclared && !g.isConst && g.plainVar() && !g.value.isArray())
-                g.value = std::move(v); // results of operators are never objects or arrays
-            else
-                storeGlobal(G[d & kIndexMask], std::move(v), f);
+            const GlobalRef& g = globalRef(G[d & kIndexMask]);
+            if (g.write && !g.write->isArray()) {
+                g.name->ref.sym->declared = true;
+                *g.write = std::move(v); // results of operators are never objects or arrays
+            } else {
+                storeGlobal(g.name, std::move(v), f);
+            }
             return;
         }
         }
     };
 
-    auto scalarOf = [&](Value v) -> Value { return v.isObject() ? scalar(v) : v; };
-    auto negate = [&](Value o) -> Value {
+    auto scalarOf = [this](Value v) -> Value { return v.isObject() ? scalar(v) : v; };
+    auto negate = [this](Value o) -> Value {
         if (o.type() == VarType::Double) return Value::dbl(-o.asDouble());
         return opNeg(scalar(o));
     };
-    auto withObject = [&](Value v) -> Value {
+    auto withObject = [](Value v) -> Value {
         if (!v.isObject()) throwError(Err::ObjectRequired);
         return v;
     };
     // The storage of a variable read or written in place: a local, a field, a plain global.
-    auto varPtr = [&](const NameExpr* n) __attribute__((always_inline))->Value* {
+    auto varPtr = [ R, &f ](const NameExpr* n) __attribute__((always_inline))->Value* {
         const NameRef& r = n->ref;
         switch (r.scope) {
         case Scope::Local:
@@ -249,7 +257,7 @@ Value Interp::execute(Frame& f) {
         }
     };
     // The element of a one- or two-dimensional array that Integer or Long indices name, or nullptr.
-    auto element = [&](Value * var, const Value* idx, size_t n) __attribute__((always_inline))->Value* {
+    auto element = [](Value * var, const Value* idx, size_t n) __attribute__((always_inline))->Value* {
         if (!var || !var->isArray()) return nullptr;
         Array* a = var->asArray();
         if (size_t(a->rank()) != n) return nullptr;
@@ -269,7 +277,7 @@ Value Interp::execute(Frame& f) {
         for (size_t i = 0; i < n; ++i)
             regs[i] = Value();
     };
-    auto argBlock = [&](const CallSite& s, Value* regs) {
+    auto argBlock = [](const CallSite& s, Value* regs) {
         ArgBlock a;
         a.vals = regs;
         a.n = s.argc;
@@ -369,9 +377,22 @@ Value Interp::execute(Frame& f) {
             ARITH(Gt, Op::Gt)
             ARITH(Le, Op::Le)
             ARITH(Ge, Op::Ge)
-        L_Bin:
+        L_Bin : {
+            {
+                const Value* l = fast(ip->b);
+                const Value* r = l ? fast(ip->c) : nullptr;
+                if (l && r) [[likely]] {
+                    Value v = fast::binary(Op(ip->j), *l, *r);
+                    if (!v.isEmpty()) [[likely]] {
+                        store(ip->a, std::move(v));
+                        goto done_Bin;
+                    }
+                }
+            }
             binaryGeneral(*ip, f, Op(ip->j));
+        done_Bin:
             NEXT();
+        }
         L_Jmp:
             JUMP(ip->j);
         L_JFalse:
@@ -413,7 +434,7 @@ Value Interp::execute(Frame& f) {
                 const Instr& in = *ip;
                 const CallSite& s = *auxAs<CallSite>(X[in.k]);
                 Value v = callName(s, R + in.b, f, s.wantRef ? &R[in.c] : nullptr);
-                if (s.refMask) releaseLocks(f, R + in.b + s.argc, R + in.b + 2 * s.argc);
+                if (s.refMask && !f.locks.empty()) releaseLocks(f, R + in.b + s.argc, R + in.b + 2 * s.argc);
                 drop(R + in.b, s.refMask ? 2 * s.argc : s.argc);
                 if (!s.statement) R[in.a] = std::move(v);
             }
@@ -426,7 +447,7 @@ Value Interp::execute(Frame& f) {
                 Value obj = in.c >= tempBase ? std::move(R[in.c]) : R[in.c].deref();
                 ArgBlock a = argBlock(s, R + in.b);
                 Value v = getMember(obj, s.member->name, s.cache, s.parens ? &a : nullptr, f, s.statement);
-                if (s.refMask) releaseLocks(f, a.refs, a.refs + s.argc);
+                if (s.refMask && !f.locks.empty()) releaseLocks(f, a.refs, a.refs + s.argc);
                 drop(R + in.b, s.refMask ? 2 * s.argc : s.argc);
                 if (!s.statement) R[in.a] = std::move(v);
             }
@@ -441,9 +462,9 @@ Value Interp::execute(Frame& f) {
                 Value v;
                 if (callee.isObject()) {
                     v = callDefault(callee, &a, f);
-                    if (s.refMask) releaseLocks(f, a.refs, a.refs + s.argc);
+                    if (s.refMask && !f.locks.empty()) releaseLocks(f, a.refs, a.refs + s.argc);
                 } else {
-                    if (s.refMask) releaseLocks(f, a.refs, a.refs + s.argc);
+                    if (s.refMask && !f.locks.empty()) releaseLocks(f, a.refs, a.refs + s.argc);
                     v = indexValue(callee, a.values());
                 }
                 drop(R + in.b, s.refMask ? 2 * s.argc : s.argc);
@@ -611,7 +632,7 @@ Value Interp::execute(Frame& f) {
                 if (r.scope == Scope::Local)
                     cur = &R[r.slot].deref();
                 else if (r.scope == Scope::Global && !r.checkDeclared && r.sym->plainVar() && !r.sym->isConst)
-                    cur = &r.sym->value;
+                    cur = &r.sym->value; // (a loop's variable is read once per step: no cache needed)
                 if (cur && fast::isInt(cur->type())) {
                     const int64_t step = st[2].asLong(), lim = st[1].asLong();
                     const int64_t i = fast::intOf(*cur) + step;
