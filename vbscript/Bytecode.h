@@ -86,7 +86,7 @@ enum class Opc : uint8_t {
     WithBegin,   // slot a = RK(b) (an object), go to j
     ClearSlot,   // slot a = Empty
     ForPrep,     // from, to, step in R[a..a+2] (R[a+3] the loop's state); variable aux(k); to j when done
-    ForStep,     // next value of the loop at R[a]; back to j while it runs
+    ForStep,     // next value of the loop at R[a]; back to j while it runs; b: a global counter's RK
     ForOnce,     // the loop at R[a] runs its body once (its header failed); go to j
     ForEachPrep, // collection in R[a], state in R[a+1]; variable aux(k); to j when empty
     ForEachNext, // next element of the loop at R[a]; back to j while there is one

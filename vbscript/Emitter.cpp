@@ -506,7 +506,9 @@ class Emitter {
         uint32_t body = here();
         m_loops.push_back({true, m_withs.size(), -1, {}});
         block(s.body);
-        emit(Opc::ForStep, st, 0, 0, int32_t(body), aux(var));
+        // A global counter steps through the cached address of its symbol (b: its RK).
+        emit(Opc::ForStep, st, var->ref.scope == Scope::Global ? global(var) : uint16_t(0), 0, int32_t(body),
+             aux(var));
         std::vector<uint32_t> exits = std::move(m_loops.back().exits);
         m_loops.pop_back();
         patch(prep);

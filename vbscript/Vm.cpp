@@ -631,8 +631,8 @@ Value Interp::execute(Frame& f) {
                 Value* cur = nullptr;
                 if (r.scope == Scope::Local)
                     cur = &R[r.slot].deref();
-                else if (r.scope == Scope::Global && !r.checkDeclared && r.sym->plainVar() && !r.sym->isConst)
-                    cur = &r.sym->value; // (a loop's variable is read once per step: no cache needed)
+                else if (ip->b)
+                    cur = globalRef(G[ip->b & kIndexMask]).write;
                 if (cur && fast::isInt(cur->type())) {
                     const int64_t step = st[2].asLong(), lim = st[1].asLong();
                     const int64_t i = fast::intOf(*cur) + step;
