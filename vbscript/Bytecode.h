@@ -15,7 +15,8 @@
 // Operands. An operand written RK is 16 bits: a register (kReg), an entry
 // of the Code's constant table (kConst), or a script-level variable read
 // through Code::globals (kGlobal: in place while the symbol is a plain
-// variable, otherwise the name's full rule). A destination written D is a
+// variable, otherwise the name's full rule; the address is cached until any
+// symbol changes meaning). A destination written D is a
 // temporary (kReg), a variable slot (kVar: stored through a Ref, with the
 // checks of an assignment) or a global (kGlobal).
 //
@@ -58,11 +59,13 @@ enum class Opc : uint8_t {
     Jmp,      // go to j
     JFalse,   // go to j unless RK(b) is True as a condition
     JTrue,    // go to j when RK(b) is True as a condition
-    JCmp,     // go to j unless RK(b) (Op a) RK(c) holds; f: kLit*
+    JCmp,     // go to j when whether RK(b) (Op a) RK(c) holds is f&4; f&3: kLit*
     Loop,     // poll for time-out / interrupt, go to j
     CaseJump, // go to j when RK(c) matches the Select subject R[b]; f&1: the Case value is a literal
-    // ---- calls: arguments are in registers from b; aux(k) is a CallSite ----
-    CallName,    // R[a] = name(args): procedure, array element, default member, host member
+    // ---- calls: arguments are in registers from b, then (CallSite::refMask) a block of
+    // Refs for those a procedure may take ByRef; aux(k) is a CallSite ----
+    CallName,    // R[a] = name(args): procedure, array element, default member, host member;
+                 // an argument itself (CallSite::wantRef): R[c] = a Ref to the element
     CallMember,  // R[a] = R[c].member(args)
     CallValue,   // R[a] = R[c](args) for any other callee: default member or index
     CallBuiltin, // R[a] = builtin(args)
@@ -84,7 +87,7 @@ enum class Opc : uint8_t {
     // ---- statements ----
     OnError,     // f&1: Resume Next; clears Err
     WithBegin,   // slot a = RK(b) (an object), go to j
-    ClearSlot,   // slot a = Empty
+    ClearSlot,   // slots a..a+c = Empty
     ForPrep,     // from, to, step in R[a..a+2] (R[a+3] the loop's state); variable aux(k); to j when done
     ForStep,     // next value of the loop at R[a]; back to j while it runs; b: a global counter's RK
     ForOnce,     // the loop at R[a] runs its body once (its header failed); go to j

@@ -126,6 +126,17 @@ struct ArgBlock {
         return i < 64 && ((refMask >> i) & 1) && refs[i].isRef() ? &refs[i] : nullptr;
     }
     std::span<Value> values() const { return std::span<Value>(vals, n); }
+    // The arguments of a call instruction, in registers from regs.
+    static ArgBlock of(const CallSite& s, Value* regs) {
+        ArgBlock a;
+        a.vals = regs;
+        a.n = s.argc;
+        a.parens = true;
+        a.omitted = s.omitted;
+        a.refMask = s.refMask;
+        a.refs = regs + s.argc;
+        return a;
+    }
 };
 
 // The variables Execute gives one call of a procedure: names new to the
@@ -333,6 +344,8 @@ class Interp {
 
     // ---- calls and members (InterpCall.cpp) ----
     Value callProc(ProcDef* p, ClassInstance* me, ArgBlock* args, Frame& caller);
+    // A procedure of one parameter; ref: the variable it takes ByRef, else arg is its value.
+    Value callProc1(ProcDef* p, Value arg, Value* ref);
     Value runFrame(ProcDef* p, ClassInstance* me, Value* slots);
     Value getMember(const Value& obj, const std::u16string& name, MemberCache* cache, ArgBlock* args,
                     Frame& f, bool statement);

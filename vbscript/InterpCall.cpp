@@ -66,14 +66,19 @@ Value Interp::callProc(ProcDef* p, ClassInstance* me, ArgBlock* args, Frame& cal
     return runFrame(p, me, slots.p);
 }
 
+Value Interp::callProc1(ProcDef* p, Value arg, Value* ref) {
+    SlotBuf slots(p->frameSize());
+    slots.p[1] = ref ? Value::ref(ref) : std::move(arg);
+    return runFrame(p, nullptr, slots.p);
+}
+
 Value Interp::callWithValues(ProcDef* p, ClassInstance* me, std::span<Value> args) {
+    std::vector<Value> copies(args.begin(), args.end()); // the host's values stay its own
     ArgBlock a;
-    a.vals = args.data();
-    a.n = uint32_t(args.size());
+    a.vals = copies.data();
+    a.n = uint32_t(copies.size());
     a.parens = true;
     Frame none;
-    std::vector<Value> copies(args.begin(), args.end()); // the host's values stay its own
-    a.vals = copies.data();
     return callProc(p, me, &a, none);
 }
 

@@ -277,16 +277,6 @@ Value Interp::execute(Frame& f) {
         for (size_t i = 0; i < n; ++i)
             regs[i] = Value();
     };
-    auto argBlock = [](const CallSite& s, Value* regs) {
-        ArgBlock a;
-        a.vals = regs;
-        a.n = s.argc;
-        a.parens = true;
-        a.omitted = s.omitted;
-        a.refMask = s.refMask;
-        a.refs = regs + s.argc;
-        return a;
-    };
 
     static const void* const labels[] = {
         &&L_Move,       &&L_Scalar,      &&L_GetField,    &&L_GetName,     &&L_Me,          &&L_New,
@@ -445,7 +435,7 @@ Value Interp::execute(Frame& f) {
                 const Instr& in = *ip;
                 const CallSite& s = *auxAs<CallSite>(X[in.k]);
                 Value obj = in.c >= tempBase ? std::move(R[in.c]) : R[in.c].deref();
-                ArgBlock a = argBlock(s, R + in.b);
+                ArgBlock a = ArgBlock::of(s, R + in.b);
                 Value v = getMember(obj, s.member->name, s.cache, s.parens ? &a : nullptr, f, s.statement);
                 if (s.refMask && !f.locks.empty()) releaseLocks(f, a.refs, a.refs + s.argc);
                 drop(R + in.b, s.refMask ? 2 * s.argc : s.argc);
@@ -458,7 +448,7 @@ Value Interp::execute(Frame& f) {
                 const Instr& in = *ip;
                 const CallSite& s = *auxAs<CallSite>(X[in.k]);
                 Value callee = std::move(R[in.c]);
-                ArgBlock a = argBlock(s, R + in.b);
+                ArgBlock a = ArgBlock::of(s, R + in.b);
                 Value v;
                 if (callee.isObject()) {
                     v = callDefault(callee, &a, f);
@@ -502,7 +492,24 @@ Value Interp::execute(Frame& f) {
                     NEXT();
                 }
             }
+            {
+                // A function of one argument: called directly.
+                const CallSite& s = *auxAs<CallSite>(X[ip->k]);
+                const NameRef& r = s.name->ref;
+                if (r.scope == Scope::Global && r.sym->proc && r.sym->proc->params.size() == 1) {
+                    ProcDef* p = r.sym->proc;
+                    Value* ref = nullptr;
+                    if (s.refMask && !p->params[0].byVal)
+                        ref = nameStorage(
+                            static_cast<const NameExpr*>(static_cast<const CallExpr*>(s.node)->args[0].get()),
+                            f);
+                    Value v = callProc1(p, ref ? Value() : read(ip->b), ref);
+                    R[ip->a] = std::move(v);
+                    goto done_GetElem;
+                }
+            }
             R[ip->a] = getElemGeneral(*ip, f);
+        done_GetElem:
             NEXT();
         }
         L_SetElem : {
@@ -563,7 +570,7 @@ Value Interp::execute(Frame& f) {
                 const CallSite& s = *auxAs<CallSite>(X[in.k]);
                 Value v = take(in.b);
                 Value obj = in.c >= tempBase ? std::move(R[in.c]) : R[in.c].deref();
-                ArgBlock a = argBlock(s, R + in.a);
+                ArgBlock a = ArgBlock::of(s, R + in.a);
                 putMember(obj, s.member->name, s.cache, s.parens ? &a : nullptr, std::move(v), s.isSet, f);
                 drop(R + in.a, s.argc);
             }

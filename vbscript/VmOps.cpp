@@ -245,13 +245,7 @@ void Interp::releaseLocks(Frame& f, const Value* from, const Value* to) {
 Value Interp::callName(const CallSite& s, Value* regs, Frame& f, Value* refOut) {
     const NameExpr* n = s.name;
     const NameRef& r = n->ref;
-    ArgBlock a;
-    a.vals = regs;
-    a.n = s.argc;
-    a.parens = true;
-    a.omitted = s.omitted;
-    a.refMask = s.refMask;
-    a.refs = regs + s.argc;
+    ArgBlock a = ArgBlock::of(s, regs);
     if (refOut) *refOut = Value();
     switch (r.scope) {
     case Scope::Global:
@@ -390,11 +384,7 @@ void Interp::storeGlobal(const NameExpr* n, Value v, Frame& f) {
 
 void Interp::setIndex(const CallSite& s, Value* regs, Value v, Frame& f) {
     const NameExpr* n = s.name;
-    ArgBlock a;
-    a.vals = regs;
-    a.n = s.argc;
-    a.parens = true;
-    a.omitted = s.omitted;
+    ArgBlock a = ArgBlock::of(s, regs);
     if (n->ref.scope == Scope::MeMember) {
         instancePut(f.me, n->ref.slot, &a, std::move(v), s.isSet, f);
         return;
@@ -465,11 +455,7 @@ void Interp::setNested(const CallSite& s, Value* regs, Value v, Frame& f) {
 void Interp::setCall(const CallSite& s, Value* regs, const Value& callee, Value v, Frame& f) {
     if (!s.isSet && v.isObject()) v = scalar(v);
     if (!callee.isObject()) throwError(Err::IllegalAssignment);
-    ArgBlock a;
-    a.vals = regs;
-    a.n = s.argc;
-    a.parens = true;
-    a.omitted = s.omitted;
+    ArgBlock a = ArgBlock::of(s, regs);
     Value obj = callee;
     putMember(obj, std::u16string(), nullptr, &a, std::move(v), s.isSet, f);
 }

@@ -142,4 +142,12 @@ End Class
 Dim c : Set c = New Counter
 c.Inc().Inc().Inc
 CheckEq c.N, 3, "returning Me chains"
+' An object passed to a built-in function or read through a chain is released as soon as the
+' last variable lets go, not kept by the engine's temporaries.
+Dim probe : Set probe = New Account : probe.Owner = "probe"
+log = ""
+x = TypeName(probe) & IsObject(probe)
+x = c.Inc().N
+Set probe = Nothing
+CheckEq log, "term:probe;", "no temporary keeps an object alive"
 Finish
