@@ -245,17 +245,16 @@ Value Interp::instanceGet(ClassInstance* inst, int member, ArgBlock* args, Frame
 void Interp::instancePut(ClassInstance* inst, int member, ArgBlock* args, Value v, bool isSet, Frame& f) {
     ClassMember& cm = inst->cls().members[size_t(member)];
     Value keep = Value::object(inst);
-    std::vector<Value> vals;
-    if (args) vals.assign(args->vals, args->vals + args->n);
+    const size_t n = args ? args->n : 0;
     if (!isSet && v.isObject() && cm.field >= 0) v = scalar(v); // before taking element addresses
     if (cm.field >= 0) {
         Value& fv = inst->fields()[size_t(cm.field)];
-        if (vals.empty()) {
+        if (n == 0) {
             storeVar(fv, std::move(v), isSet, cm.name);
             return;
         }
         if (fv.isArray()) {
-            storeVar(*elementRef(fv.mutableArray(), vals), std::move(v), isSet, cm.name);
+            storeVar(*elementRef(fv.mutableArray(), args->values()), std::move(v), isSet, cm.name);
             return;
         }
         if (fv.isObject()) {
@@ -268,14 +267,29 @@ void Interp::instancePut(ClassInstance* inst, int member, ArgBlock* args, Value 
     }
     ProcDef* p = isSet ? cm.set : cm.let;
     if (!p) {
-        if (!vals.empty() || !(cm.get || cm.method)) throwError(Err::NoSuchMember, cm.name);
+        if (n || !(cm.get || cm.method)) throwError(Err::NoSuchMember, cm.name);
         // obj.Prop = x on a read-only member: assign to the default member of what it returns.
         throwError(Err::IllegalAssignment, cm.name);
     }
     // Property Let receives an object itself, not its default value.
     if (isSet && !v.isObject()) throwError(Err::ObjectRequired, cm.name);
-    vals.push_back(std::move(v));
-    callWithValues(p, inst, vals);
+    // The procedure's arguments: the indices (the caller's to give up), then the value.
+    Value small[4];
+    std::vector<Value> big;
+    Value* all = small;
+    if (n + 1 > std::size(small)) {
+        big.resize(n + 1);
+        all = big.data();
+    }
+    for (size_t i = 0; i < n; ++i)
+        all[i] = std::move(args->vals[i]);
+    all[n] = std::move(v);
+    ArgBlock a;
+    a.vals = all;
+    a.n = uint32_t(n + 1);
+    a.parens = true;
+    Frame outside;
+    callProc(p, inst, &a, outside);
 }
 
 DispId Interp::hostMemberId(Object* obj, const std::u16string& name, MemberCache* cache) {

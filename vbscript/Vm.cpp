@@ -197,40 +197,36 @@ Value Interp::execute(Frame& f) {
         }
     };
     // RK(x) as a value of its own.
-    auto read = [ this, &f, G, fast ](uint16_t x) __attribute__((always_inline))->Value {
+    // RK(x) as a value of its own.
+    auto read = [ this, &f, fast ](uint16_t x) __attribute__((always_inline))->Value {
         if (const Value* v = fast(x)) return *v;
-        return evalName(G[x & kIndexMask].name, f, false);
+        return readOperand(x, f);
     };
-    // RK(x) to keep: a temporary gives its value up.
     auto take = [ R, tempBase, read ](uint16_t x) __attribute__((always_inline))->Value {
         if ((x & kKindMask) == kReg && x >= tempBase) return std::move(R[x]);
         return read(x);
     };
+    // D(d) = v for an operator's result (never an object or array): in place when it can be.
     auto store = [ this, &f, R, G ](uint16_t d, Value v) __attribute__((always_inline)) {
         switch (d & kKindMask) {
         case kReg:
             R[d] = std::move(v);
             return;
-        case kVar: {
-            const uint16_t slot = d & kIndexMask;
-            Value& dst = R[slot].deref();
-            if (dst.isArray()) [[unlikely]]
-                storeVar(dst, std::move(v), false, f.proc->slotNames[slot]);
-            else
+        case kVar:
+            if (Value& dst = R[d & kIndexMask].deref(); !dst.isArray()) {
                 dst = std::move(v);
-            return;
-        }
-        default: {
-            const GlobalRef& g = globalRef(G[d & kIndexMask]);
-            if (g.write && !g.write->isArray()) {
-                g.name->ref.sym->declared = true;
-                *g.write = std::move(v); // results of operators are never objects or arrays
-            } else {
-                storeGlobal(g.name, std::move(v), f);
+                return;
             }
-            return;
+            break;
+        default:
+            if (const GlobalRef& g = globalRef(G[d & kIndexMask]); g.write && !g.write->isArray()) {
+                g.name->ref.sym->declared = true;
+                *g.write = std::move(v);
+                return;
+            }
+            break;
         }
-        }
+        storeResult(d, std::move(v), f);
     };
 
     auto scalarOf = [this](Value v) -> Value { return v.isObject() ? scalar(v) : v; };
@@ -473,7 +469,7 @@ Value Interp::execute(Frame& f) {
         }
         L_ArgRef : {
             const auto* n = auxAs<NameExpr>(X[ip->k]);
-            if (Value* p = nameStorage(n, f)) {
+            if (Value* p = n->ref.scope == Scope::Local ? &R[n->ref.slot].deref() : nameStorage(n, f)) {
                 R[ip->a] = *p;
                 R[ip->b] = Value::ref(p);
             } else {
