@@ -137,7 +137,7 @@ struct CallSite {
     bool parens = false;          // written with an argument list, even an empty one
     bool statement = false;       // called as a statement
     uint64_t refMask = 0;         // bit i: argument i has a Ref in the block after the values
-    bool wantRef = false;         // an argument itself: R[a+1] receives a Ref when the call is an element
+    bool wantRef = false;         // an argument itself: R[c] receives a Ref when the call is an element
     bool isSet = false;           // an assignment with Set
     uint64_t omitted = 0;         // bit i: argument i left out (beyond 64: none marked)
     std::vector<uint16_t> levels; // SetNested: argument count of each level, outermost last
