@@ -510,6 +510,23 @@ Value Interp::execute(Frame& f) {
         }
         L_SetElem : {
             {
+                // A number or text into an unshared array: stored in place, nothing copied twice.
+                const Instr& in = *ip;
+                const Value* vp = fast(in.b);
+                const Value* ip0 = vp ? fast(in.a) : nullptr;
+                if (ip0 && !vp->isObject() && !vp->isArray()) {
+                    Value* var = varPtr(auxAs<CallSite>(X[in.k])->name);
+                    if (Value* el = element(var, ip0, 1);
+                        el && var->asArray()->refs - var->asArray()->locks == 1) {
+                        if ((in.b & kKindMask) == kReg && in.b >= tempBase)
+                            *el = std::move(R[in.b]);
+                        else
+                            *el = *vp;
+                        NEXT();
+                    }
+                }
+            }
+            {
                 const Instr& in = *ip;
                 Value v = take(in.b);
                 Value ix = read(in.a);
