@@ -38,7 +38,7 @@ enum class Opc : uint8_t {
     Move,     // R[a] = RK(b) (a copy; a temporary source is moved)
     Scalar,   // R[a] = the default value of RK(b) when it is an object
     GetField, // R[a] = Me's field c
-    GetName,  // R[a] = the name aux(k) by its full rule; f&1: the name is a statement
+    GetName,  // R[a] = the name aux(k) by its full rule (a name alone as a statement is NameStmt)
     Me,       // R[a] = Me
     New,      // R[a] = New aux(k) (a NewExpr)
     Neg,      // R[a] = -RK(b)

@@ -339,7 +339,7 @@ Value Interp::execute(Frame& f) {
             R[ip->a] = f.me->fields()[ip->c];
             NEXT();
         L_GetName:
-            R[ip->a] = evalName(auxAs<NameExpr>(X[ip->k]), f, ip->f & 1);
+            R[ip->a] = evalName(auxAs<NameExpr>(X[ip->k]), f, false);
             NEXT();
         L_Me:
             R[ip->a] = Value::object(f.me);
